@@ -1,0 +1,18 @@
+# Compiler settings shared by every Voro target.
+function(voro_target_settings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -ffp-contract=off)
+  if(VORO_WARNINGS_AS_ERRORS)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()
+
+# add_voro_test(NAME SOURCES... LIBS lib...): one GoogleTest program run through CTest.
+function(add_voro_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES} ${ARG_UNPARSED_ARGUMENTS})
+  voro_target_settings(${name})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(${name} PRIVATE VORO_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data/files")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+endfunction()

@@ -1,0 +1,80 @@
+// The input of one project: ring and segment geometry, weights, widths,
+// loads and calculation options, with their start values.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "data/Array1.h"
+#include "data/Scalars.h"
+
+namespace voro {
+
+// The input of one circle segment (partial arch) of the intrados line.
+struct DatiVoro {
+  double X1 = 0, Y1 = 0;  // start point; set by the geometry reading on segment 1
+  double X2 = 0, Y2 = 0;  // intermediate point
+  double X3 = 0, Y3 = 0;  // end point
+  double Spessore = 0;    // ring thickness of the segment
+  Integer nConciInput = 0;
+  Integer nConci = 0;     // equal to nConciInput whenever the input is read
+};
+
+// Every input variable of a project. A new project has every number 0, an
+// empty title and one segment.
+struct DatiProgetto {
+  std::string Titolo;
+  Integer Riservato = 0;  // stored and restored unchanged
+  Single PesoMuratura = 0;
+  Single hRiempimento = 0;
+  Single PesoRiempimento = 0;
+  Single hSoletta = 0;
+  Single PesoSoletta = 0;
+  Single Larghezza = 0;
+  Single LarghezzaChiave = 0;
+  Single SporgenzaParete = 0;
+  Single hRiempimentoSolido = 0;
+  Integer nVori = 1;
+  Single LuceAnello = 0;
+  Single FrecciaAnello = 0;
+  Single SpessoreAnello = 0;
+  Single nConciAnello = 0;
+  Single EccSinistra = 0;
+  Single EccChiave = 0;
+  Single EccDestra = 0;
+  Single qCarico = 0;
+  Single xq1 = 0;
+  Single xq2 = 0;
+  Single ScalaPlot = 0;
+  bool ScalaManuale = false;
+  bool SpintaPassiva = false;
+  Single Kp = 0;
+  std::array<Integer, 2> nConciSpinta{0, 0};  // 0 = from the left, 1 = from the right
+  bool OttimizzaCerniere = false;
+  Integer nDivisioni = 0;
+  bool OttimizzaEccentricita = false;
+  Array1<DatiVoro> Vori;  // 1 .. nVori; empty until the geometry has segments
+
+  // Re-dimensions Vori to 1 .. n keeping the segments that stay; n < 1 is
+  // Subscript out of range.
+  void dimensionaVori(int n) {
+    if (Vori.empty()) Vori.redim(1, n);
+    else Vori.redimPreserve(n);
+  }
+};
+
+// State of the user interface that is not stored with the project.
+struct StatoInterfaccia {
+  bool DatiNuovi = true;   // the project was not read from a file
+  Integer FormDati = 1;    // 1 geometry form, 2 loads form
+  std::string Lingua;      // "ITA" or "ENG"
+  std::string CartellaProgramma;
+  std::string CartellaDati;
+  std::array<bool, 6> Visualizza{};  // the View flags
+};
+
+// The default rule applied whenever the geometry form is filled: a new project
+// gets width 1 and plot scale 1 where they are not positive.
+void Datidefault(DatiProgetto& d, StatoInterfaccia& stato);
+
+}  // namespace voro
