@@ -1,0 +1,270 @@
+// Reading and writing the project data file.
+#include "data/ProjectFile.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "data/Cp1252.h"
+#include "data/NumberText.h"
+#include "data/RuntimeError.h"
+
+namespace voro {
+
+namespace {
+
+// Project files are a few kilobytes; anything far larger is not one.
+constexpr std::uintmax_t kMaxFileBytes = 16u << 20;
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string trimmed(const std::string& s) {
+  std::size_t a = 0, b = s.size();
+  while (a < b && isBlank(s[a])) ++a;
+  while (b > a && isBlank(s[b - 1])) --b;
+  return s.substr(a, b - a);
+}
+
+// A number field: optional sign, digits with an optional decimal point (the
+// leading zero may be missing), optional exponent; an empty field reads 0.
+bool parseNumber(const std::string& field, double& value) {
+  std::string s = trimmed(field);
+  if (s.empty()) {
+    value = 0;
+    return true;
+  }
+  std::size_t i = 0;
+  if (s[i] == '+' || s[i] == '-') ++i;
+  std::size_t digits = 0;
+  while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
+  if (i < s.size() && s[i] == '.') {
+    ++i;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
+  }
+  if (digits == 0) return false;
+  if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+    s[i] = 'E';
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    std::size_t expDigits = 0;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++expDigits;
+    if (expDigits == 0) return false;
+  }
+  if (i != s.size()) return false;
+  char* end = nullptr;
+  double v = std::strtod(s.c_str(), &end);
+  if (!std::isfinite(v)) return false;
+  value = v;
+  return true;
+}
+
+std::string unquoted(const std::string& field) {
+  std::string s = trimmed(field);
+  if (!s.empty() && s.front() == '"') {
+    s.erase(0, 1);
+    if (!s.empty() && s.back() == '"') s.pop_back();
+  }
+  return cp1252ToUtf8(s);
+}
+
+// Converts one field into its slot; false when the text does not fit the type.
+bool readInto(const CampoFile& slot, const std::string& field) {
+  if (auto* s = std::get_if<std::string*>(&slot)) {
+    **s = unquoted(field);
+    return true;
+  }
+  if (auto* b = std::get_if<bool*>(&slot)) {
+    std::string t = trimmed(field);
+    for (auto& c : t) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (t == "#TRUE#") **b = true;
+    else if (t == "#FALSE#") **b = false;
+    else return false;
+    return true;
+  }
+  double v = 0;
+  if (!parseNumber(field, v)) return false;
+  try {
+    if (auto* i = std::get_if<Integer*>(&slot)) **i = toInteger(v);
+    else if (auto* f = std::get_if<Single*>(&slot)) **f = toSingle(v);
+    else *std::get<double*>(slot) = v;
+  } catch (const RuntimeError&) {
+    return false;
+  }
+  return true;
+}
+
+std::string writtenValue(const CampoFile& slot) {
+  if (auto* s = std::get_if<std::string*>(&slot)) return "\"" + utf8ToCp1252(TitoloPerFile(**s)) + "\"";
+  if (auto* b = std::get_if<bool*>(&slot)) return **b ? "#TRUE#" : "#FALSE#";
+  if (auto* i = std::get_if<Integer*>(&slot)) return std::to_string(**i);
+  if (auto* f = std::get_if<Single*>(&slot)) return numberText(**f, kSingleDigits, ".", false);
+  return numberText(*std::get<double*>(slot), kDoubleDigits, ".", false);
+}
+
+}  // namespace
+
+FileDati FileDati::perLettura(std::string bytes) { return FileDati(std::move(bytes), true); }
+FileDati FileDati::perScrittura() { return FileDati(std::string(), false); }
+
+bool FileDati::prossimoCampo(std::string& campo) {
+  while (pos_ < bytes_.size() && isBlank(bytes_[pos_])) ++pos_;
+  if (pos_ >= bytes_.size()) return false;
+  std::string field;
+  if (bytes_[pos_] == '"') {
+    std::size_t close = bytes_.find('"', pos_ + 1);
+    std::size_t stop = close == std::string::npos ? bytes_.size() : close + 1;
+    field = bytes_.substr(pos_, stop - pos_);
+    pos_ = stop;
+    // Whatever follows the closing quote up to the delimiter is skipped.
+    while (pos_ < bytes_.size() && bytes_[pos_] != ',' && bytes_[pos_] != '\r' && bytes_[pos_] != '\n') ++pos_;
+  } else {
+    std::size_t start = pos_;
+    while (pos_ < bytes_.size() && bytes_[pos_] != ',' && bytes_[pos_] != '\r' && bytes_[pos_] != '\n') ++pos_;
+    field = bytes_.substr(start, pos_ - start);
+  }
+  if (pos_ < bytes_.size()) {
+    if (bytes_[pos_] == ',') {
+      ++pos_;
+    } else {
+      if (bytes_[pos_] == '\r') ++pos_;
+      if (pos_ < bytes_.size() && bytes_[pos_] == '\n') ++pos_;
+    }
+  }
+  campo = std::move(field);
+  return true;
+}
+
+void FileInOut(const std::string& modo, FileDati& file, std::initializer_list<CampoFile> campi,
+               Messages& messaggi) {
+  if (modo == "S" && !file.inLettura()) {
+    std::string line;
+    for (auto it = campi.begin(); it != campi.end(); ++it) {
+      if (it != campi.begin()) line += ',';
+      line += writtenValue(*it);
+    }
+    file.scrivi(line + "\r\n");
+  } else if (modo == "L" && file.inLettura()) {
+    for (const auto& slot : campi) {
+      std::string field;
+      if (!file.prossimoCampo(field) || !readInto(slot, field)) {
+        messaggi.critical("Lettura incompleta del file");
+        throw RuntimeError(err::IncompleteFile);
+      }
+    }
+  } else {
+    messaggi.critical("Errore nella Sub FileInOut");
+  }
+}
+
+bool FileLeggeScrive(const std::string& modo, FileDati& file, DatiProgetto& d, Messages& m) {
+  FileInOut(modo, file, {&d.Titolo}, m);
+  FileInOut(modo, file, {&d.Riservato, &d.PesoMuratura}, m);
+  FileInOut(modo, file, {&d.hRiempimento, &d.PesoRiempimento}, m);
+  FileInOut(modo, file, {&d.hSoletta, &d.PesoSoletta}, m);
+  FileInOut(modo, file, {&d.Larghezza, &d.LarghezzaChiave, &d.SporgenzaParete, &d.hRiempimentoSolido}, m);
+  FileInOut(modo, file, {&d.nVori}, m);
+  if (modo == "L") d.dimensionaVori(d.nVori);
+  if (d.nVori == 1) {
+    FileInOut(modo, file, {&d.LuceAnello, &d.FrecciaAnello, &d.SpessoreAnello, &d.nConciAnello}, m);
+  } else if (d.nVori < 1) {
+    m.critical("Il numero di vori deve essere > 0");
+    return false;
+  } else {
+    // Segments missing from the model are written as empty segments.
+    if (d.Vori.size() < d.nVori) d.dimensionaVori(d.nVori);
+    for (int i = 1; i <= d.nVori; ++i) {
+      DatiVoro& v = d.Vori(i);
+      double x2 = v.X2, y2 = v.Y2, x3 = v.X3, y3 = v.Y3, s = v.Spessore;
+      Integer n = v.nConciInput;
+      FileInOut(modo, file, {&x2, &y2, &x3, &y3, &s, &n}, m);
+      v.X2 = x2, v.Y2 = y2, v.X3 = x3, v.Y3 = y3, v.Spessore = s;
+      v.nConciInput = n;
+      v.nConci = n;
+    }
+  }
+  FileInOut(modo, file, {&d.qCarico, &d.xq1, &d.xq2}, m);
+  FileInOut(modo, file, {&d.EccSinistra, &d.EccChiave, &d.EccDestra}, m);
+  FileInOut(modo, file, {&d.ScalaPlot}, m);
+  FileInOut(modo, file, {&d.Kp}, m);
+  FileInOut(modo, file, {&d.nConciSpinta[0]}, m);
+  FileInOut(modo, file, {&d.nConciSpinta[1]}, m);
+  FileInOut(modo, file, {&d.SpintaPassiva}, m);
+  FileInOut(modo, file, {&d.OttimizzaCerniere}, m);
+  FileInOut(modo, file, {&d.nDivisioni}, m);
+  FileInOut(modo, file, {&d.OttimizzaEccentricita}, m);
+  FileInOut(modo, file, {&d.ScalaManuale}, m);
+  return true;
+}
+
+void LeggiFileProgetto(const std::string& path, DatiProgetto& dati, Messages& messaggi) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  fs::path p(path);
+  if (!fs::exists(p, ec)) throw RuntimeError(err::FileNotFound);
+  if (!fs::is_regular_file(p, ec)) throw RuntimeError(err::PathFileAccess);
+  std::ifstream in(p, std::ios::binary);
+  if (!in) throw RuntimeError(err::PermissionDenied);
+  std::string bytes;
+  if (fs::file_size(p, ec) <= kMaxFileBytes) {
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) throw RuntimeError(err::PathFileAccess);
+  } else {
+    // Far too large to be a project: read as an empty, hence incomplete, file.
+    bytes.clear();
+  }
+  FileDati file = FileDati::perLettura(std::move(bytes));
+  FileLeggeScrive("L", file, dati, messaggi);
+}
+
+bool ScriviFileProgetto(const std::string& path, const DatiProgetto& dati, Messages& messaggi) {
+  namespace fs = std::filesystem;
+  DatiProgetto copia = dati;
+  FileDati file = FileDati::perScrittura();
+  // A project without segments cannot be read back: the old file is kept.
+  if (!FileLeggeScrive("S", file, copia, messaggi)) return false;
+
+  fs::path target(path);
+  fs::path temp = target;
+  temp += ".part";
+  bool ok = false;
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (out) {
+      out.write(file.contenuto().data(), static_cast<std::streamsize>(file.contenuto().size()));
+      out.flush();
+      ok = static_cast<bool>(out);
+    }
+  }
+  std::error_code ec;
+  if (ok) {
+    fs::rename(temp, target, ec);
+    ok = !ec;
+  }
+  if (!ok) {
+    fs::remove(temp, ec);
+    messaggi.critical("Scrittura incompleta del file");
+  }
+  return ok;
+}
+
+std::string TitoloPerFile(const std::string& titolo) {
+  std::string out;
+  out.reserve(titolo.size());
+  bool opening = true;
+  for (char c : titolo) {
+    if (c == '"') {
+      out += opening ? "\xE2\x80\x9C" : "\xE2\x80\x9D";
+      opening = !opening;
+    } else if (static_cast<unsigned char>(c) < 0x20 && c != '\t') {
+      out += ' ';
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace voro

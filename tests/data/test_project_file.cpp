@@ -1,0 +1,347 @@
+// The project data file: the exact bytes written, reading back, and short or bad files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "data/ProjectFile.h"
+#include "data/RuntimeError.h"
+
+namespace voro {
+namespace {
+
+std::string written(DatiProgetto d) {
+  RecordingMessages m;
+  FileDati f = FileDati::perScrittura();
+  EXPECT_TRUE(FileLeggeScrive("S", f, d, m));
+  EXPECT_TRUE(m.empty());
+  return f.contenuto();
+}
+
+// Reads bytes into d; returns the error number raised, 0 when none.
+int readInto(const std::string& bytes, DatiProgetto& d, RecordingMessages& m) {
+  FileDati f = FileDati::perLettura(bytes);
+  try {
+    FileLeggeScrive("L", f, d, m);
+  } catch (const RuntimeError& e) {
+    return e.number();
+  }
+  return 0;
+}
+
+DatiProgetto ringProject() {
+  DatiProgetto d;
+  d.Larghezza = 1;
+  d.LarghezzaChiave = 1;
+  d.ScalaPlot = 1;
+  d.LuceAnello = 10;
+  d.FrecciaAnello = 3;
+  d.SpessoreAnello = 0.5f;
+  d.nConciAnello = 30;
+  return d;
+}
+
+// Every variable set to a distinctive value, with three segments.
+DatiProgetto fullProject() {
+  DatiProgetto d;
+  d.Titolo = "Ponte sul Serchio, arcata 2 – città";
+  d.Riservato = -7;
+  d.PesoMuratura = 18.5f;
+  d.hRiempimento = 0.45f;
+  d.PesoRiempimento = 16.25f;
+  d.hSoletta = 0.2f;
+  d.PesoSoletta = 24;
+  d.Larghezza = 4.2f;
+  d.LarghezzaChiave = 3.9f;
+  d.SporgenzaParete = 0.35f;
+  d.hRiempimentoSolido = 1.1f;
+  d.nVori = 3;
+  d.dimensionaVori(3);
+  d.Vori(1) = {0, 0, 1.2, 2.1, 4.0, 3.2, 0.6, 12, 12};
+  d.Vori(2) = {0, 0, 5.1, 3.45, 6.0000000001, 3.1, 0.55, 7, 7};
+  d.Vori(3) = {0, 0, 7.2, 2.4, 9, -0.001, 0.45, 14, 14};
+  d.LuceAnello = 9;
+  d.FrecciaAnello = 3.2f;
+  d.SpessoreAnello = 0.6f;
+  d.nConciAnello = 33;
+  d.EccSinistra = -0.05f;
+  d.EccChiave = 0.1f;
+  d.EccDestra = 1e-5f;
+  d.qCarico = 20;
+  d.xq1 = -3;
+  d.xq2 = 7.125f;
+  d.ScalaPlot = 11.11111f;
+  d.ScalaManuale = true;
+  d.SpintaPassiva = true;
+  d.Kp = 2.5f;
+  d.nConciSpinta = {5, 4};
+  d.OttimizzaCerniere = true;
+  d.nDivisioni = 21;
+  d.OttimizzaEccentricita = true;
+  return d;
+}
+
+void expectSameProject(const DatiProgetto& a, const DatiProgetto& b) {
+  EXPECT_EQ(a.Titolo, b.Titolo);
+  EXPECT_EQ(a.Riservato, b.Riservato);
+  EXPECT_EQ(a.PesoMuratura, b.PesoMuratura);
+  EXPECT_EQ(a.hRiempimento, b.hRiempimento);
+  EXPECT_EQ(a.PesoRiempimento, b.PesoRiempimento);
+  EXPECT_EQ(a.hSoletta, b.hSoletta);
+  EXPECT_EQ(a.PesoSoletta, b.PesoSoletta);
+  EXPECT_EQ(a.Larghezza, b.Larghezza);
+  EXPECT_EQ(a.LarghezzaChiave, b.LarghezzaChiave);
+  EXPECT_EQ(a.SporgenzaParete, b.SporgenzaParete);
+  EXPECT_EQ(a.hRiempimentoSolido, b.hRiempimentoSolido);
+  EXPECT_EQ(a.nVori, b.nVori);
+  EXPECT_EQ(a.EccSinistra, b.EccSinistra);
+  EXPECT_EQ(a.EccChiave, b.EccChiave);
+  EXPECT_EQ(a.EccDestra, b.EccDestra);
+  EXPECT_EQ(a.qCarico, b.qCarico);
+  EXPECT_EQ(a.xq1, b.xq1);
+  EXPECT_EQ(a.xq2, b.xq2);
+  EXPECT_EQ(a.ScalaPlot, b.ScalaPlot);
+  EXPECT_EQ(a.ScalaManuale, b.ScalaManuale);
+  EXPECT_EQ(a.SpintaPassiva, b.SpintaPassiva);
+  EXPECT_EQ(a.Kp, b.Kp);
+  EXPECT_EQ(a.nConciSpinta, b.nConciSpinta);
+  EXPECT_EQ(a.OttimizzaCerniere, b.OttimizzaCerniere);
+  EXPECT_EQ(a.nDivisioni, b.nDivisioni);
+  EXPECT_EQ(a.OttimizzaEccentricita, b.OttimizzaEccentricita);
+}
+
+TEST(ProjectFile, NewRingProjectIsWrittenByteForByte) {
+  const std::string expected =
+      "\"\"\r\n0,0\r\n0,0\r\n0,0\r\n1,1,0,0\r\n1\r\n10,3,.5,30\r\n0,0,0\r\n0,0,0\r\n1\r\n0\r\n0\r\n0\r\n"
+      "#FALSE#\r\n#FALSE#\r\n0\r\n#FALSE#\r\n#FALSE#\r\n";
+  EXPECT_EQ(written(ringProject()), expected);
+}
+
+TEST(ProjectFile, SegmentsReplaceTheRingLine) {
+  std::string bytes = written(fullProject());
+  int lines = 0;
+  for (std::size_t p = 0; (p = bytes.find("\r\n", p)) != std::string::npos; p += 2) ++lines;
+  EXPECT_EQ(lines, 17 + 3);
+  EXPECT_EQ(bytes.find("9,3.2,.6,33"), std::string::npos);
+  EXPECT_NE(bytes.find("\r\n1.2,2.1,4,3.2,.6,12\r\n5.1,3.45,6.0000000001,3.1,.55,7\r\n7.2,2.4,9,-.001,.45,14\r\n"),
+            std::string::npos);
+  EXPECT_NE(bytes.find("\r\n20,-3,7.125\r\n-.05,.1,1E-05\r\n11.11111\r\n2.5\r\n5\r\n4\r\n#TRUE#\r\n#TRUE#\r\n21\r\n"),
+            std::string::npos);
+}
+
+TEST(ProjectFile, RoundTripRestoresEveryVariable) {
+  DatiProgetto original = fullProject();
+  std::string first = written(original);
+  DatiProgetto back;
+  back.Vori.redim(1, 1);
+  back.Vori(1).nConci = 99;
+  RecordingMessages m;
+  ASSERT_EQ(readInto(first, back, m), 0);
+  EXPECT_TRUE(m.empty());
+  expectSameProject(original, back);
+  ASSERT_EQ(back.Vori.size(), 3);
+  for (int i = 1; i <= 3; ++i) {
+    EXPECT_EQ(back.Vori(i).X2, original.Vori(i).X2);
+    EXPECT_EQ(back.Vori(i).Y3, original.Vori(i).Y3);
+    EXPECT_EQ(back.Vori(i).Spessore, original.Vori(i).Spessore);
+    EXPECT_EQ(back.Vori(i).nConciInput, original.Vori(i).nConciInput);
+    EXPECT_EQ(back.Vori(i).nConci, back.Vori(i).nConciInput);
+  }
+  EXPECT_EQ(written(back), first);
+}
+
+TEST(ProjectFile, RingRoundTripKeepsTheRingValues) {
+  DatiProgetto d = fullProject();
+  d.nVori = 1;
+  DatiProgetto back;
+  RecordingMessages m;
+  ASSERT_EQ(readInto(written(d), back, m), 0);
+  expectSameProject(d, back);
+  EXPECT_EQ(back.LuceAnello, 9.0f);
+  EXPECT_EQ(back.FrecciaAnello, 3.2f);
+  EXPECT_EQ(back.SpessoreAnello, 0.6f);
+  EXPECT_EQ(back.nConciAnello, 33.0f);
+}
+
+TEST(ProjectFile, ReaderAcceptsLeadingZerosBlanksAndLineBreaksAsSeparators) {
+  const std::string bytes =
+      "\"Arco\"\r\n0,18\r\n0.5,16\r\n 0.2 , 20 \r\n1,1\r\n0,0\r\n1\n10,3\r\n-0.5,30\r\n0,0,0\r\n0,0,0\r\n1\r\n0\r\n0\r\n0\r\n"
+      "#false#\r\n#TRUE#\r\n2.5\r\n#FALSE#\r\n#FALSE#";
+  DatiProgetto d;
+  RecordingMessages m;
+  ASSERT_EQ(readInto(bytes, d, m), 0);
+  EXPECT_EQ(d.Titolo, "Arco");
+  EXPECT_EQ(d.hRiempimento, 0.5f);
+  EXPECT_EQ(d.hSoletta, 0.2f);
+  EXPECT_EQ(d.PesoSoletta, 20.0f);
+  EXPECT_EQ(d.SpessoreAnello, -0.5f);
+  EXPECT_TRUE(d.OttimizzaCerniere);
+  EXPECT_EQ(d.nDivisioni, 2);  // 2.5 rounds to the even neighbour
+}
+
+TEST(ProjectFile, IntegersRoundHalfToEven) {
+  for (auto [text, value] : {std::pair{"3.5", 4}, {"2.5", 2}, {"-2.5", -2}, {"2.4999", 2}, {"1E1", 10}}) {
+    std::string bytes = written(ringProject());
+    std::size_t p = bytes.rfind("\r\n0\r\n#FALSE#\r\n#FALSE#\r\n");
+    bytes.replace(p + 2, 1, text);
+    DatiProgetto d;
+    RecordingMessages m;
+    ASSERT_EQ(readInto(bytes, d, m), 0) << text;
+    EXPECT_EQ(d.nDivisioni, value) << text;
+  }
+}
+
+TEST(ProjectFile, FileCutAfterAnyLineKeepsWhatWasRead) {
+  const std::string full = written(fullProject());
+  std::vector<std::size_t> ends;
+  for (std::size_t p = 0; (p = full.find("\r\n", p)) != std::string::npos; p += 2) ends.push_back(p + 2);
+  for (std::size_t k = 0; k + 1 < ends.size(); ++k) {
+    DatiProgetto d;
+    RecordingMessages m;
+    EXPECT_EQ(readInto(full.substr(0, ends[k]), d, m), err::IncompleteFile) << "cut after line " << k + 1;
+    ASSERT_EQ(m.texts(), std::vector<std::string>{"Lettura incompleta del file"});
+    EXPECT_EQ(m.entries()[0].kind, MessageKind::Critical);
+    EXPECT_EQ(d.Titolo, fullProject().Titolo);
+    EXPECT_EQ(d.PesoMuratura, k >= 1 ? 18.5f : 0.0f);
+    EXPECT_EQ(d.nVori, k >= 5 ? 3 : 1);
+  }
+  // Cut inside a line: the fields before the cut are loaded.
+  DatiProgetto d;
+  RecordingMessages m;
+  EXPECT_EQ(readInto(full.substr(0, full.find("16.25")), d, m), err::IncompleteFile);
+  EXPECT_EQ(d.hRiempimento, 0.45f);
+  EXPECT_EQ(d.PesoRiempimento, 0.0f);
+}
+
+TEST(ProjectFile, BadFieldsFailLikeAShortFile) {
+  const std::string good = written(ringProject());
+  for (auto [from, to] : {std::pair{"10,3,.5,30", "10,tre,.5,30"}, {"10,3,.5,30", "10,1e999,.5,30"},
+                          {"10,3,.5,30", "10,3,.5,1e39"}, {"#FALSE#\r\n0\r\n", "#FALSE#\r\n99999\r\n"},
+                          {"#FALSE#\r\n0\r\n", "#NO#\r\n0\r\n"}, {"10,3,.5,30", "10,3,.5.5,30"},
+                          {"10,3,.5,30", "10,3,--5,30"}, {"10,3,.5,30", "10,\"3\",.5,30"}}) {
+    std::string bytes = good;
+    bytes.replace(bytes.find(from), std::string(from).size(), to);
+    DatiProgetto d;
+    RecordingMessages m;
+    EXPECT_EQ(readInto(bytes, d, m), err::IncompleteFile) << to;
+    EXPECT_EQ(m.texts(), std::vector<std::string>{"Lettura incompleta del file"}) << to;
+    EXPECT_EQ(d.nVori, 1);
+  }
+}
+
+TEST(ProjectFile, SegmentCountBelowOneFailsWithoutACrash) {
+  std::string bytes = written(ringProject());
+  bytes.replace(bytes.find("\r\n1\r\n10,3"), 5, "\r\n0\r\n");
+  DatiProgetto d;
+  RecordingMessages m;
+  EXPECT_EQ(readInto(bytes, d, m), err::SubscriptOutOfRange);
+  EXPECT_EQ(errorDescription(err::SubscriptOutOfRange), "Subscript out of range");
+  EXPECT_EQ(d.nVori, 0);
+}
+
+TEST(ProjectFile, WritingWithoutSegmentsStopsAfterTheCount) {
+  DatiProgetto d = ringProject();
+  d.nVori = 0;
+  RecordingMessages m;
+  FileDati f = FileDati::perScrittura();
+  EXPECT_FALSE(FileLeggeScrive("S", f, d, m));
+  EXPECT_EQ(m.texts(), std::vector<std::string>{"Il numero di vori deve essere > 0"});
+  EXPECT_EQ(f.contenuto(), "\"\"\r\n0,0\r\n0,0\r\n0,0\r\n1,1,0,0\r\n0\r\n");
+}
+
+TEST(ProjectFile, UnknownModeDoesNothing) {
+  DatiProgetto d = ringProject();
+  RecordingMessages m;
+  FileDati f = FileDati::perScrittura();
+  FileInOut("X", f, {&d.Titolo}, m);
+  EXPECT_EQ(m.texts(), std::vector<std::string>{"Errore nella Sub FileInOut"});
+  EXPECT_TRUE(f.contenuto().empty());
+}
+
+TEST(ProjectFile, TitlesAreStoredInTheWindowsCodePage) {
+  DatiProgetto d = ringProject();
+  d.Titolo = "Città – ponte € 1";
+  std::string bytes = written(d);
+  EXPECT_EQ(bytes.substr(0, 21), "\"Citt\xE0 \x96 ponte \x80 1\"\r\n");
+  DatiProgetto back;
+  RecordingMessages m;
+  ASSERT_EQ(readInto(bytes, back, m), 0);
+  EXPECT_EQ(back.Titolo, d.Titolo);
+}
+
+TEST(ProjectFile, QuotesInATitleBecomeTypographicQuotes) {
+  DatiProgetto d = ringProject();
+  d.Titolo = "Ponte \"Vecchio\"\r\nsul fiume";
+  std::string bytes = written(d);
+  DatiProgetto back;
+  RecordingMessages m;
+  ASSERT_EQ(readInto(bytes, back, m), 0);
+  EXPECT_EQ(back.Titolo, "Ponte \xE2\x80\x9CVecchio\xE2\x80\x9D  sul fiume");
+  EXPECT_EQ(back.LuceAnello, 10.0f);  // the following fields did not shift
+  EXPECT_EQ(written(back), bytes);
+}
+
+class ProjectFileOnDisk : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() / ("voro-file-test-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+  std::filesystem::path dir_;
+};
+
+TEST_F(ProjectFileOnDisk, SaveThenOpenRestoresTheProject) {
+  auto path = (dir_ / "arco con spazi.vro").string();
+  RecordingMessages m;
+  ASSERT_TRUE(ScriviFileProgetto(path, fullProject(), m));
+  DatiProgetto back;
+  LeggiFileProgetto(path, back, m);
+  expectSameProject(fullProject(), back);
+  EXPECT_FALSE(std::filesystem::exists(path + ".part"));
+}
+
+TEST_F(ProjectFileOnDisk, MissingFileIsFileNotFound) {
+  DatiProgetto d;
+  RecordingMessages m;
+  try {
+    LeggiFileProgetto((dir_ / "none.vro").string(), d, m);
+    FAIL();
+  } catch (const RuntimeError& e) {
+    EXPECT_EQ(e.number(), err::FileNotFound);
+  }
+  EXPECT_THROW(LeggiFileProgetto(dir_.string(), d, m), RuntimeError);
+}
+
+TEST_F(ProjectFileOnDisk, FailedSaveKeepsTheOldFile) {
+  auto path = (dir_ / "a.vro").string();
+  RecordingMessages m;
+  ASSERT_TRUE(ScriviFileProgetto(path, fullProject(), m));
+  DatiProgetto bad = ringProject();
+  bad.nVori = 0;
+  EXPECT_FALSE(ScriviFileProgetto(path, bad, m));
+  DatiProgetto back;
+  LeggiFileProgetto(path, back, m);
+  EXPECT_EQ(back.nVori, 3);
+
+  m.clear();
+  EXPECT_FALSE(ScriviFileProgetto((dir_ / "no-such-dir" / "b.vro").string(), fullProject(), m));
+  EXPECT_EQ(m.texts(), std::vector<std::string>{"Scrittura incompleta del file"});
+}
+
+TEST(DefaultRule, NewProjectGetsWidthAndScaleOnce) {
+  DatiProgetto d;
+  StatoInterfaccia s;
+  Datidefault(d, s);
+  EXPECT_EQ(d.Larghezza, 1.0f);
+  EXPECT_EQ(d.ScalaPlot, 1.0f);
+  EXPECT_EQ(d.nVori, 1);
+  EXPECT_EQ(d.PesoMuratura, 0.0f);
+  EXPECT_FALSE(s.DatiNuovi);
+  d.Larghezza = -2;  // typed later: not corrected any more
+  Datidefault(d, s);
+  EXPECT_EQ(d.Larghezza, -2.0f);
+}
+
+}  // namespace
+}  // namespace voro
