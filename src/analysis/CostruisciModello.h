@@ -1,0 +1,15 @@
+// Model assembly: from the geometry input to the numbered chain of voussoirs
+// with the crown voussoir, the widths, the levels and the extents.
+#pragma once
+
+#include "arch/ModelloArco.h"
+#include "data/DatiProgetto.h"
+#include "data/Messages.h"
+
+namespace voro {
+
+// Builds the model; any failure raises error 1002 and leaves the model as far
+// as it was built.
+void CostruisciModello(const DatiProgetto& d, ModelloArco& m, Messages& msg);
+
+}  // namespace voro

@@ -1,0 +1,144 @@
+// The JSON form of one solved project, for scripts and comparisons: every
+// value with enough digits to read back its exact binary value.
+#include <cstdio>
+#include <string>
+
+#include "cli/Rapporti.h"
+
+namespace voro::cli {
+
+namespace {
+
+std::string num(Single v) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.9g", static_cast<double>(v));
+  return buf;
+}
+std::string num(double v) {
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.17g", v);
+  return buf;
+}
+std::string num(Integer v) { return std::to_string(v); }
+
+std::string quoted(const std::string& s) {
+  std::string out = "\"";
+  for (unsigned char c : s) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else if (c < 0x20) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04x", c);
+      out += buf;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out + "\"";
+}
+
+// Writes the members of one object, a comma before every member but the first.
+class Oggetto {
+ public:
+  Oggetto(std::ostream& out, int indent) : out_(out), pad_(static_cast<std::size_t>(indent) + 2, ' '), end_(static_cast<std::size_t>(indent), ' ') {
+    out_ << "{";
+  }
+  ~Oggetto() { out_ << "\n" << end_ << "}"; }
+  std::ostream& chiave(const char* nome) {
+    out_ << (first_ ? "\n" : ",\n") << pad_ << '"' << nome << "\": ";
+    first_ = false;
+    return out_;
+  }
+  template <class T>
+  void campo(const char* nome, T v) {
+    chiave(nome) << num(v);
+  }
+  template <class It>
+  void lista(const char* nome, It begin, It end) {
+    auto& o = chiave(nome);
+    o << "[";
+    for (It it = begin; it != end; ++it) o << (it == begin ? "" : ", ") << num(*it);
+    o << "]";
+  }
+  int rientro() const { return static_cast<int>(pad_.size()); }
+
+ private:
+  std::ostream& out_;
+  std::string pad_, end_;
+  bool first_ = true;
+};
+
+}  // namespace
+
+void ScriviJson(std::ostream& out, const Soluzione& s, int indent) {
+  Oggetto o(out, indent);
+  if (s.esito != Esito::Risolto) {
+    o.chiave("error") << quoted(s.errore);
+    o.chiave("number") << s.numeroErrore;
+    return;
+  }
+  const ModelloArco& m = s.modello;
+  const RisultatiCalcolo& r = s.risultati;
+  o.campo("nConciTot", m.nConciTot);
+  o.campo("nGiunti", m.nGiunti);
+  o.campo("iChiave", m.iChiave);
+  o.campo("nConciPareteSinistra", m.nConciPareteSinistra);
+  o.campo("nConciPareteDestra", m.nConciPareteDestra);
+  o.campo("EccCalcSinistra", r.EccCalcSinistra);
+  o.campo("EccCalcChiave", r.EccCalcChiave);
+  o.campo("EccCalcDestra", r.EccCalcDestra);
+  o.lista("xCerniera", r.xCerniera.begin(), r.xCerniera.end());
+  o.lista("yCerniera", r.yCerniera.begin(), r.yCerniera.end());
+  o.campo("VSinistra", r.VSinistra);
+  o.campo("HSinistra", r.HSinistra);
+  o.campo("VDestra", r.VDestra);
+  o.campo("HDestra", r.HDestra);
+  o.campo("SommaV", r.SommaV);
+  o.campo("SommaHSinistra", r.SommaHSinistra);
+  o.campo("SommaHDestra", r.SommaHDestra);
+  o.campo("NPrimaSezione", r.NPrimaSezione);
+  o.campo("TPrimaSezione", r.TPrimaSezione);
+  o.lista("SigmaEstGiunti", r.SigmaEstGiunti.begin(), r.SigmaEstGiunti.end());
+  o.lista("SigmaIntGiunti", r.SigmaIntGiunti.begin(), r.SigmaIntGiunti.end());
+  o.lista("TauGiunti", r.TauGiunti.begin(), r.TauGiunti.end());
+  o.lista("PercGiunti", r.PercGiunti.begin(), r.PercGiunti.end());
+  o.campo("SigmaEstPeggiore", r.SigmaEstPeggiore);
+  o.campo("iSigmaEstPeggiore", r.iSigmaEstPeggiore);
+  o.campo("SigmaIntPeggiore", r.SigmaIntPeggiore);
+  o.campo("iSigmaIntPeggiore", r.iSigmaIntPeggiore);
+  o.campo("PercMinima", r.PercMinima);
+  o.campo("iPercMinima", r.iPercMinima);
+  o.campo("xq1", s.dati.xq1);
+  o.campo("xq2", s.dati.xq2);
+  o.campo("MomentoPareteSinistra", s.MomentoPareteSinistra);
+  o.campo("MomentoPareteDestra", s.MomentoPareteDestra);
+  o.campo("TiroCatena", s.TiroCatena);
+  auto& lista = o.chiave("Conci");
+  lista << "[";
+  for (int i = 1; i <= m.nConciTot; ++i) {
+    lista << (i == 1 ? "\n" : ",\n") << std::string(static_cast<std::size_t>(o.rientro()) + 2, ' ');
+    const Concio& c = m.Conci(i);
+    Oggetto v(out, o.rientro() + 2);
+    v.campo("Fassiale", c.Fassiale);
+    v.campo("Ftaglio", c.Ftaglio);
+    v.campo("Momento", c.Momento);
+    v.campo("Eccentric", c.Eccentric);
+    v.campo("x_Fun", c.x_Fun);
+    v.campo("y_Fun", c.y_Fun);
+    v.campo("FPermanente", c.FPermanente);
+    v.campo("FVariabile", c.FVariabile);
+    v.campo("FOrizzontale", c.FOrizzontale);
+    v.campo("Ftot", c.Ftot);
+    v.campo("xFtot", c.xFtot);
+    v.campo("bSez", c.bSez);
+    v.campo("hSezioneEff", c.hSezioneEff);
+    const double x[4] = {c.x(1), c.x(2), c.x(3), c.x(4)};
+    const double y[4] = {c.y(1), c.y(2), c.y(3), c.y(4)};
+    v.lista("x", x, x + 4);
+    v.lista("y", y, y + 4);
+  }
+  lista << "\n" << std::string(static_cast<std::size_t>(o.rientro()), ' ') << "]";
+}
+
+}  // namespace voro::cli

@@ -1,0 +1,45 @@
+// The summary table of several projects, one row each.
+#include <cstdio>
+#include <string>
+
+#include "cli/Rapporti.h"
+
+namespace voro::cli {
+
+namespace {
+
+std::string cella(const std::string& s) {
+  if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
+  std::string out = "\"";
+  for (char c : s) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return out + "\"";
+}
+
+std::string fmt(const char* format, double v) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, format, v);
+  return buf;
+}
+
+}  // namespace
+
+void ScriviCsv(std::ostream& out, const std::vector<Soluzione>& soluzioni) {
+  out << "file,status,sig_e_worst [MPa],sig_e_section,sig_i_worst [MPa],sig_i_section,min_comp [%],"
+         "min_comp_section,Vl [kN],Hl [kN],Vr [kN],Hr [kN],tie_thrust [kN],el [mm],ec [mm],er [mm],message\n";
+  for (const Soluzione& s : soluzioni) {
+    out << cella(s.file) << ',';
+    if (s.esito != Esito::Risolto) {
+      out << (s.esito == Esito::Fallito ? "failed" : "unreadable") << ",,,,,,,,,,,,,,," << cella(s.errore) << "\n";
+      continue;
+    }
+    const RisultatiCalcolo& r = s.risultati;
+    out << "ok," << fmt("%.6g", r.SigmaEstPeggiore / 1000) << ',' << r.iSigmaEstPeggiore << ','
+        << fmt("%.6g", r.SigmaIntPeggiore / 1000) << ',' << r.iSigmaIntPeggiore << ',' << fmt("%.4g", r.PercMinima)
+        << ',' << r.iPercMinima << ',' << fmt("%.6g", r.VSinistra) << ',' << fmt("%.6g", r.HSinistra) << ','
+        << fmt("%.6g", r.VDestra) << ',' << fmt("%.6g", r.HDestra) << ',' << fmt("%.6g", s.TiroCatena) << ','
+        << fmt("%.6g", r.EccCalcSinistra * 1000.0) << ',' << fmt("%.6g", r.EccCalcChiave * 1000.0) << ','
+        << fmt("%.6g", r.EccCalcDestra * 1000.0) << ",\n";
+  }
+}
+
+}  // namespace voro::cli

@@ -1,0 +1,76 @@
+// Solving projects for the command line.
+#include "cli/Risolutore.h"
+
+#include <algorithm>
+#include <thread>
+
+#include "analysis/Calcolo.h"
+#include "analysis/CostruisciModello.h"
+#include "data/CampiScalari.h"
+#include "data/ProjectFile.h"
+
+namespace voro::cli {
+
+namespace {
+
+std::string ultimoMessaggio(const RecordingMessages& m, const std::string& altrimenti) {
+  return m.empty() ? altrimenti : m.entries().back().text;
+}
+
+}  // namespace
+
+void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni) {
+  try {
+    LeggiFileProgetto(s.file, s.dati, s.messaggi);
+  } catch (const RuntimeError& e) {
+    s.esito = Esito::FileIllegibile;
+    s.numeroErrore = e.number();
+    s.errore = e.description();
+    return;
+  }
+  for (const auto& [nome, valore] : opzioni.impostazioni) {
+    std::string motivo;
+    ImpostaCampo(s.dati, nome, valore, motivo);
+  }
+  try {
+    CostruisciModello(s.dati, s.modello, s.messaggi);
+  } catch (const RuntimeError& e) {
+    s.messaggi.critical("Error: Check Geometry");
+    s.esito = Esito::Fallito;
+    s.numeroErrore = e.number();
+    s.errore = "Error: Check Geometry";
+    return;
+  }
+  Calcolo calcolo(s.dati, s.modello, s.risultati, s.messaggi, opzioni.osservatore, opzioni.stop);
+  try {
+    calcolo.CalcoloMain();
+  } catch (const RuntimeError& e) {
+    s.esito = Esito::Fallito;
+    s.numeroErrore = e.number();
+    s.errore = ultimoMessaggio(s.messaggi, e.description());
+    return;
+  }
+  // The wall actions about the extrados ends of the ring, as the report shows them.
+  const ModelloArco& m = s.modello;
+  calcolo.SommaMomentiPareti(m.Conci(1).y(4), m.Conci(m.nConciTot).y(3), s.MomentoPareteSinistra,
+                             s.MomentoPareteDestra);
+  s.TiroCatena = s.risultati.HSinistra + s.risultati.SommaHSinistra;
+}
+
+std::vector<Soluzione> RisolviTutti(const std::vector<std::string>& files, const OpzioniSoluzione& opzioni) {
+  std::vector<Soluzione> soluzioni(files.size());
+  for (std::size_t i = 0; i < files.size(); ++i) soluzioni[i].file = files[i];
+  std::atomic<std::size_t> prossimo{0};
+  auto lavora = [&] {
+    for (std::size_t i; (i = prossimo.fetch_add(1)) < soluzioni.size();) Risolvi(soluzioni[i], opzioni);
+  };
+  const unsigned n = std::max(1u, std::min<unsigned>(std::thread::hardware_concurrency(),
+                                                     static_cast<unsigned>(files.size())));
+  std::vector<std::thread> workers;
+  for (unsigned k = 1; k < n; ++k) workers.emplace_back(lavora);
+  lavora();
+  for (auto& w : workers) w.join();
+  return soluzioni;
+}
+
+}  // namespace voro::cli

@@ -1,0 +1,73 @@
+// Regional number settings: the separators, the locale-tolerant reading of
+// typed numbers, the plain regional conversions and the significant-digit
+// formatters of the forms.
+#pragma once
+
+#include <string>
+
+#include "data/Messages.h"
+#include "data/Scalars.h"
+
+namespace voro {
+
+// The decimal separator and digit-grouping symbol of the user's settings and
+// every number conversion that depends on them. Constructed from the two
+// symbols the platform reports, so tests run Italian and English settings.
+class Regional {
+ public:
+  // decimal and grouping: one UTF-8 character each; an empty grouping means
+  // the settings have none.
+  Regional(std::string decimal = ".", std::string grouping = ",");
+  static Regional italiano() { return Regional(",", "."); }
+  static Regional inglese() { return Regional(".", ","); }
+
+  // Character codes (Windows-1252) of the two symbols as the start-up check
+  // detects them; SeparatoreMigliaia is 0 when the settings have no usable
+  // grouping symbol (none, or the same character as the decimal separator).
+  Integer SeparatoreDecimale() const;
+  Integer SeparatoreMigliaia() const;
+  const std::string& decimale() const { return decimal_; }
+  const std::string& migliaia() const { return grouping_; }
+
+  // The start-up check of the settings, with its messages; silent suppresses
+  // the advisory about the English symbols.
+  void ControllaImpostazioni(Messages& messaggi, bool silent) const;
+
+  // Typed text to a number, accepting either separator; never fails (text
+  // without a leading number gives 0).
+  double ValInternazionale(const std::string& testo) const;
+
+  // The decimal separator as text.
+  std::string SeparatoreDecimaleTesto() const { return decimal_; }
+
+  // The plain conversions of typed text: Type mismatch (13) for text that is
+  // not a number, Overflow (6) out of range.
+  Integer CIntTesto(const std::string& testo) const;
+  Single CSngTesto(const std::string& testo) const;
+
+  // The runtime's plain text of a value with the regional decimal separator.
+  std::string TestoSingle(Single x) const;
+  std::string TestoDouble(double x) const;
+
+  // x formatted with one of the numeric patterns of the forms ("#,##0",
+  // "#,##0.000", "0", "0.0", "#.00E+00", "#,#", "#,#.#"), regional symbols.
+  std::string Formatta(double x, const std::string& formato) const;
+
+  // n significant digits, padded with zeros; positive values get one blank in front.
+  std::string FormattaCifre(int n, double x, std::string* formato = nullptr) const;
+  // At most n significant digits; one blank or "-" in front.
+  std::string FormattaNumero(int n, Single x) const;
+  std::string FormattaNumero(int n, double x) const;
+  // As FormattaNumero, small values in exponent form.
+  std::string FormattaNumeroEsp(int n, Single x, std::string* formato = nullptr) const;
+  std::string FormattaNumeroEsp(int n, double x, std::string* formato = nullptr) const;
+
+ private:
+  std::string decimal_;
+  std::string grouping_;
+};
+
+// The text without the character at position pos (0-based).
+std::string EliminaCarattere(const std::string& testo, std::size_t pos);
+
+}  // namespace voro

@@ -1,0 +1,227 @@
+// The hinge search: its grid, its progress and stop, and the proof that the
+// optimised evaluation chooses exactly what the plain procedures choose.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ProgettiProva.h"
+
+namespace voro {
+namespace {
+
+using prova::Caso;
+
+// One pass of the grid evaluated point by point with the plain procedures.
+void grigliaSemplice(Calcolo& c, bool massimo, Single a1, Single a2, Single a3, Single p1, Single p2, Single p3,
+                     Integer n, double& b1, double& b2, double& b3) {
+  bool first = true;
+  Single best = 0;
+  double e1 = a1;
+  for (int i = 1; i <= n; ++i, e1 = e1 + p1) {
+    double e2 = a2;
+    for (int j = 1; j <= n; ++j, e2 = e2 + p2) {
+      double e3 = a3;
+      for (int k = 1; k <= n; ++k, e3 = e3 + p3) {
+        c.PosizionaCerniere(e1, e2, e3);
+        double V = 0, H = 0;
+        c.ReazioniCerniere(V, H);
+        c.Funicolare(V, H);
+        Single val = 0;
+        Integer jv = 0;
+        c.ValutaCurva(e1, val, jv);
+        if (first) best = val, first = false;
+        bool take;
+        if (val >= 0) {
+          if (best < 0) best = val;
+          take = massimo ? val >= best : val <= best;
+        } else {
+          take = val > best;
+        }
+        if (take) best = val, b1 = e1, b2 = e2, b3 = e3;
+      }
+    }
+  }
+}
+
+// The whole two-pass search with the plain procedures, on loaded voussoirs.
+void ricercaSemplice(Caso& caso, double& e1, double& e2, double& e3) {
+  Calcolo c = caso.calcolo();
+  const double t = c.AmpiezzaExtra();
+  Integer n = 0, half = 0;
+  Single s1 = 0, s2 = 0, s3 = 0, p1 = 0, p2 = 0, p3 = 0;
+  const auto& m = caso.modello;
+  PassiRicerca(caso.dati.nDivisioni, m.hSinistra, m.hChiave, m.hDestra, t, n, s1, s2, s3, p1, p2, p3, half);
+  const bool massimo = caso.dati.OttimizzaEccentricita;
+  grigliaSemplice(c, massimo, s1, s2, s3, p1, p2, p3, n, e1, e2, e3);
+  const Single a1 = toSingle(e1 - p1), a2 = toSingle(e2 - p2), a3 = toSingle(e3 - p3);
+  grigliaSemplice(c, massimo, a1, a2, a3, p1 / half, p2 / half, p3 / half, n, e1, e2, e3);
+}
+
+DatiProgetto conRicerca(DatiProgetto d, Integer divisioni, bool distanze) {
+  d.OttimizzaCerniere = true;
+  d.nDivisioni = divisioni;
+  d.OttimizzaEccentricita = distanze;
+  return d;
+}
+
+TEST(RicercaCerniere, OptimisedGridChoosesWhatThePlainProceduresChoose) {
+  DatiProgetto passiva = prova::anello(8, 1.6f, 0.4f, 24);
+  passiva.hRiempimento = 0.6f;
+  passiva.PesoRiempimento = 18;
+  passiva.qCarico = 10;
+  passiva.xq2 = 3;
+  passiva.SpintaPassiva = true;
+  passiva.Kp = 3;
+  passiva.nConciSpinta = {5, 4};
+  DatiProgetto asimmetrico = prova::dueSegmenti(0.6, 0.45);
+  asimmetrico.qCarico = 20;
+  asimmetrico.xq1 = 3;
+  asimmetrico.xq2 = 7;
+  const std::vector<DatiProgetto> casi = {
+      conRicerca(prova::ponte(), 6, false),          conRicerca(prova::ponte(), 7, true),
+      conRicerca(passiva, 8, false),                 conRicerca(passiva, 5, true),
+      conRicerca(asimmetrico, 6, false),             conRicerca(prova::dueSegmenti(0.45, 0.6), 4, true),
+      conRicerca(prova::anello(10, 4, 0.3f, 18), 6, false)};
+  for (std::size_t k = 0; k < casi.size(); ++k) {
+    Caso fast(casi[k]);
+    fast.risolvi();
+
+    // The same loads, then the plain search.
+    DatiProgetto fisso = casi[k];
+    fisso.OttimizzaCerniere = false;
+    Caso plain(fisso);
+    plain.risolvi();
+    plain.dati.OttimizzaCerniere = true;
+    double e1 = 0, e2 = 0, e3 = 0;
+    ricercaSemplice(plain, e1, e2, e3);
+    EXPECT_EQ(fast.risultati.EccCalcSinistra, toSingle(e1)) << "case " << k;
+    EXPECT_EQ(fast.risultati.EccCalcChiave, toSingle(e2)) << "case " << k;
+    EXPECT_EQ(fast.risultati.EccCalcDestra, toSingle(e3)) << "case " << k;
+
+    // And every result at the chosen point is the same.
+    plain.dati.OttimizzaCerniere = false;
+    plain.dati.EccSinistra = toSingle(e1);
+    plain.dati.EccChiave = toSingle(e2);
+    plain.dati.EccDestra = toSingle(e3);
+    plain.risolvi();
+    const auto& a = fast.risultati;
+    const auto& b = plain.risultati;
+    EXPECT_EQ(a.VSinistra, b.VSinistra);
+    EXPECT_EQ(a.HSinistra, b.HSinistra);
+    for (int j = 1; j <= fast.modello.nGiunti; ++j) {
+      EXPECT_EQ(a.SigmaEstGiunti(j), b.SigmaEstGiunti(j));
+      EXPECT_EQ(a.SigmaIntGiunti(j), b.SigmaIntGiunti(j));
+      EXPECT_EQ(a.PercGiunti(j), b.PercGiunti(j));
+    }
+  }
+}
+
+class Registro : public OsservatoreRicerca {
+ public:
+  explicit Registro(std::atomic<bool>* stop = nullptr, int fermaDopo = -1) : stop_(stop), fermaDopo_(fermaDopo) {}
+  void avvio() override { eventi.push_back("avvio"); }
+  void senzaRicerca() override { eventi.push_back("senza"); }
+  void precisione(Single p) override { precisioni.push_back(p); }
+  void passo(const std::string& caption) override {
+    passi.push_back(caption);
+    if (stop_ && static_cast<int>(passi.size()) == fermaDopo_) stop_->store(true);
+  }
+  std::vector<std::string> eventi, passi;
+  std::vector<Single> precisioni;
+
+ private:
+  std::atomic<bool>* stop_;
+  int fermaDopo_;
+};
+
+TEST(RicercaCerniere, ProgressCountsTheOuterStepsOfBothPasses) {
+  Caso c(conRicerca(prova::ponte(), 10, false));
+  Registro reg;
+  std::atomic<bool> stop{true};  // cleared when the search starts
+  Calcolo(c.dati, c.modello, c.risultati, c.messaggi, &reg, &stop).CalcoloMain();
+  std::vector<std::string> expected;
+  for (int i = 1; i <= 11; ++i) expected.push_back("Step " + std::to_string(i / 2) + "/11");
+  for (int i = 1; i <= 11; ++i) expected.push_back("Step " + std::to_string(static_cast<int>(5.5 + i / 2.0)) + "/11");
+  EXPECT_EQ(reg.passi, expected);
+  EXPECT_EQ(reg.passi.front(), "Step 0/11");
+  EXPECT_EQ(reg.passi[11], "Step 6/11");
+  EXPECT_EQ(reg.passi.back(), "Step 11/11");
+  EXPECT_EQ(reg.eventi, std::vector<std::string>{"avvio"});
+  ASSERT_EQ(reg.precisioni.size(), 1u);
+  EXPECT_GT(reg.precisioni[0], 0.0f);
+}
+
+TEST(RicercaCerniere, StopEndsWithCompleteResultsForTheBestPointSoFar) {
+  Caso c(conRicerca(prova::ponte(), 10, false));
+  std::atomic<bool> stop{false};
+  Registro reg(&stop, 2);
+  Calcolo(c.dati, c.modello, c.risultati, c.messaggi, &reg, &stop).CalcoloMain();
+  EXPECT_EQ(reg.passi, (std::vector<std::string>{"Step 0/11", "Step 1/11", "Step 6/11"}));
+  const auto& r = c.risultati;
+  ASSERT_EQ(r.SigmaEstGiunti.size(), c.modello.nGiunti);
+  for (int j = 1; j <= c.modello.nGiunti; ++j) {
+    EXPECT_TRUE(std::isfinite(r.SigmaEstGiunti(j)));
+    EXPECT_TRUE(std::isfinite(r.PercGiunti(j)));
+  }
+  // Only the first outer step (e1 at the intrados edge) was searched.
+  EXPECT_FLOAT_EQ(r.EccCalcSinistra, -c.modello.hSinistra / 2);
+  EXPECT_TRUE(c.messaggi.empty());
+}
+
+TEST(RicercaCerniere, StepsOfTheGrid) {
+  Integer nDiv = 1, n = 0, half = 0;
+  Single s1, s2, s3, p1, p2, p3;
+  Single prec = PassiRicerca(nDiv, 0.5f, 0.5f, 0.5f, 0, n, s1, s2, s3, p1, p2, p3, half);
+  EXPECT_EQ(nDiv, 2);
+  EXPECT_EQ(n, 3);
+  EXPECT_EQ(half, 1);
+  EXPECT_EQ(s1, -0.25f);
+  EXPECT_EQ(p1, 0.25f);
+  EXPECT_EQ(prec, 0.25f);
+
+  nDiv = 10;
+  prec = PassiRicerca(nDiv, 0.5f, 0.4f, 0.6f, 0, n, s1, s2, s3, p1, p2, p3, half);
+  EXPECT_EQ(nDiv, 10);  // the option keeps its even value
+  EXPECT_EQ(n, 11);
+  EXPECT_EQ(half, 5);
+  EXPECT_FLOAT_EQ(p1, 0.05f);
+  EXPECT_FLOAT_EQ(p3, 0.06f);
+  EXPECT_FLOAT_EQ(prec, 0.012f);
+
+  nDiv = 0;
+  n = 7;
+  EXPECT_EQ(PassiRicerca(nDiv, 0.5f, 0.5f, 0.5f, 0, n, s1, s2, s3, p1, p2, p3, half), 0.0f);
+  EXPECT_EQ(n, 7);  // untouched
+
+  // A centred line outside the arch widens every range by the excursions.
+  nDiv = 10;
+  PassiRicerca(nDiv, 0.5f, 0.5f, 0.5f, 0.2, n, s1, s2, s3, p1, p2, p3, half);
+  EXPECT_FLOAT_EQ(s2, -0.35f);
+}
+
+TEST(RicercaCerniere, ZeroDivisionsFailTheCalculation) {
+  Caso c(conRicerca(prova::ponte(), 0, false));
+  try {
+    c.risolvi();
+    FAIL() << "no error";
+  } catch (const RuntimeError& e) {
+    EXPECT_EQ(e.number(), err::CalculationFailed);
+  }
+  EXPECT_EQ(c.messaggi.texts(), std::vector<std::string>{"Error: Overflow in CalcoloMain"});
+}
+
+TEST(RicercaCerniere, AdmissibleCentredLineNeedsNoExtraWidth) {
+  Caso thick(prova::anello(10, 4, 1.0f, 30));
+  thick.risolvi();
+  EXPECT_EQ(thick.calcolo().AmpiezzaExtra(), 0.0);
+  Caso thin(prova::anello(10, 4.999f, 0.2f, 30));
+  thin.risolvi();
+  Calcolo c = thin.calcolo();
+  const double t = c.AmpiezzaExtra();
+  EXPECT_GT(t, 0.0);
+  EXPECT_EQ(t, c.DistanzeMassime());
+}
+
+}  // namespace
+}  // namespace voro
