@@ -189,7 +189,8 @@ class Calcolo::Griglia {
     double sE = 0, sI = 0, perc1 = 0, tau1 = 0;
     conci[0].SigmaCalcolaPrimaSezione(e1, N1, T1, bPrima_, m_.LarghezzaMinima, sE, sI, perc1, tau1);
     const Single lm = m_.LarghezzaMinima;
-    for (int v = 0; v < nc; ++v) conci[v].SigmaCalcola(lm);
+    double b = 0;
+    for (int v = 0; v < nc; ++v) conci[v].SigmaBordi(lm, b);
     Estremi est, intr;
     est.add(toSingle(sE), 1);
     intr.add(toSingle(sI), 1);

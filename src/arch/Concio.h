@@ -81,30 +81,36 @@ class Concio {
 
   // Stresses of the right joint as a no-tension rectangular section.
   void SigmaCalcola(Single LarghezzaMinima) {
+    double b = 0;
+    const double c = SigmaBordi(LarghezzaMinima, b);
     const double h = hSezioneEff;
-    double b = bSez;
+    Tau = divide(divide(Ftaglio, h), b);
+    Perc = divide(c * 100, h);
+  }
+
+  // The two edge stresses of the right joint alone; returns the compressed
+  // length and the width used. The hinge search needs no more than this.
+  double SigmaBordi(Single LarghezzaMinima, double& b) {
+    const double h = hSezioneEff;
+    b = bSez;
     if (static_cast<Single>(bSez) < LarghezzaMinima) b = LarghezzaMinima;
     const double N = Fassiale, e = Eccentric;
     const double u = h / 2 - std::fabs(e);
-    double c;
-    if (u <= 0 || std::fabs(e) < divide(h, 6.0)) {
+    if (u <= 0 || std::fabs(e) < h / 6) {
       const double k = divide(6 * e, h);
       sigmaEst = divide(divide((k + 1) * N, h), b);
       sigmaInt = divide(divide((1 - k) * N, h), b);
-      c = u <= 0 ? 0 : h;
-    } else {
-      c = 3 * u;
-      const double s = divide(divide(2 * N, 3 * u), b);
-      if (e > 0) {
-        sigmaEst = s;
-        sigmaInt = 0;
-      } else {
-        sigmaInt = s;
-        sigmaEst = 0;
-      }
+      return u <= 0 ? 0 : h;
     }
-    Tau = divide(divide(Ftaglio, h), b);
-    Perc = divide(c * 100, h);
+    const double s = divide(divide(2 * N, 3 * u), b);
+    if (e > 0) {
+      sigmaEst = s;
+      sigmaInt = 0;
+    } else {
+      sigmaInt = s;
+      sigmaEst = 0;
+    }
+    return 3 * u;
   }
 
   // Stresses of the left springing section under the force N, T at
