@@ -1,0 +1,105 @@
+#!/usr/bin/env python3
+"""voro-cli as a user runs it: reports, JSON, overrides, batches, exit codes, Ctrl+C."""
+import csv
+import json
+import os
+import pathlib
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+CLI = sys.argv.pop(1)
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+EXAMPLE = ROOT / "examples" / "ponte-stradale.vro"
+FAILING = ROOT / "tests" / "cli" / "reference" / "f02_ndivisioni_zero.vro"
+
+
+def run(*args, **kw):
+    return subprocess.run([CLI, *map(str, args)], capture_output=True, text=True, timeout=120, **kw)
+
+
+class Cli(unittest.TestCase):
+    def test_help_describes_every_option(self):
+        r = run("--help")
+        self.assertEqual(r.returncode, 0)
+        for option in ("--json", "--set", "--progress", "--csv", "Exit status"):
+            self.assertIn(option, r.stdout)
+
+    def test_report_has_units_and_the_point(self):
+        r = run("solve", EXAMPLE, env={**os.environ, "LC_ALL": "it_IT.UTF-8", "LC_NUMERIC": "it_IT.UTF-8"})
+        self.assertEqual(r.returncode, 0, r.stderr)
+        for heading in ("sig_e [MPa]", "sig_i [MPa]", "%comp", "N [kN]", "T [kN]", "e [mm]", "Tie thrust",
+                        "Reactions at springings [kN]", "Walls reactions", "Eccentricities used [mm]"):
+            self.assertIn(heading, r.stdout)
+        self.assertRegex(r.stdout, r"Hl +\d+\.\d\d")
+        self.assertNotRegex(r.stdout, r"\d,\d\d\d\b")
+
+    def test_set_overrides_an_input_by_name(self):
+        base = json.loads(run("solve", EXAMPLE, "--json").stdout)
+        thick = json.loads(run("solve", EXAMPLE, "--json", "--set", "SpessoreAnello=0.8",
+                               "--set", "OttimizzaCerniere=false", "--set", "nConciSpinta(0)=3").stdout)
+        self.assertEqual(thick["EccCalcChiave"], 0.0)
+        self.assertGreater(thick["SommaV"], base["SommaV"])
+        self.assertAlmostEqual(thick["Conci"][0]["hSezioneEff"], 0.8, places=6)
+
+    def test_usage_errors_name_the_culprit(self):
+        for args, culprit in ((["solve", EXAMPLE, "--set", "Spessore=1"], "Spessore"),
+                              (["solve", EXAMPLE, "--set", "nDivisioni=2.5"], "nDivisioni"),
+                              (["solve", EXAMPLE, "--set", "SpintaPassiva=maybe"], "SpintaPassiva"),
+                              (["solve", EXAMPLE, "--frobnicate"], "--frobnicate"),
+                              (["solve"], "project file"), (["draw"], "draw")):
+            r = run(*args)
+            self.assertEqual(r.returncode, 2, args)
+            self.assertIn(culprit, r.stderr)
+
+    def test_failures_and_unreadable_files(self):
+        r = run("solve", FAILING)
+        self.assertEqual(r.returncode, 1)
+        self.assertIn("Error: Overflow in CalcoloMain", r.stderr)
+        r = run("solve", EXAMPLE, "--set", "nConciAnello=2", "--set", "hRiempimentoSolido=3")
+        self.assertEqual(r.returncode, 1)
+        self.assertIn("Error: Check Geometry", r.stderr)
+        self.assertEqual(json.loads(run("solve", EXAMPLE, "--json", "--set", "nVori=2").stdout)["number"], 1002)
+        r = run("solve", ROOT / "no-such-file.vro")
+        self.assertEqual(r.returncode, 3)
+        self.assertIn("File not found", r.stderr)
+        with tempfile.NamedTemporaryFile("wb", suffix=".vro", delete=False) as f:
+            f.write(EXAMPLE.read_bytes()[:40])
+        r = run("solve", f.name)
+        os.unlink(f.name)
+        self.assertEqual(r.returncode, 3)
+        self.assertIn("Lettura incompleta del file", r.stderr)
+
+    def test_batch_writes_one_summary_row_per_project(self):
+        examples = sorted((ROOT / "examples").glob("*.vro"))
+        with tempfile.TemporaryDirectory() as d:
+            out = pathlib.Path(d) / "summary.csv"
+            r = run("solve", *examples, FAILING, "--csv", out)
+            self.assertEqual(r.returncode, 1)
+            with out.open() as f:
+                rows = list(csv.DictReader(f))
+        self.assertEqual([row["file"] for row in rows], [str(p) for p in examples] + [str(FAILING)])
+        self.assertEqual([row["status"] for row in rows], ["ok"] * len(examples) + ["failed"])
+        single = json.loads(run("solve", examples[0], "--json").stdout)
+        self.assertAlmostEqual(float(rows[0]["sig_e_worst [MPa]"]), single["SigmaEstPeggiore"] / 1000, places=5)
+        both = json.loads(run("solve", *examples[:2], "--json").stdout)
+        self.assertEqual(both[0], single)
+
+    def test_ctrl_c_stops_the_search_with_complete_results(self):
+        p = subprocess.Popen([CLI, "solve", EXAMPLE, "--json", "--progress", "--set", "nDivisioni=400",
+                              "--set", "nConciAnello=80"], stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+        time.sleep(1.5)
+        p.send_signal(signal.SIGINT)
+        out, err = p.communicate(timeout=60)
+        self.assertEqual(p.returncode, 0, err)
+        self.assertIn("Step 0/401", err)
+        self.assertIn("Step 201/401", err)  # the fine pass starts, shows its step and stops
+        result = json.loads(out)
+        self.assertEqual(len(result["SigmaEstGiunti"]), result["nGiunti"])
+
+
+if __name__ == "__main__":
+    unittest.main()
