@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/ComandoPlot.h"
 #include "cli/Rapporti.h"
 #include "cli/Risolutore.h"
 #include "data/CampiScalari.h"
@@ -18,6 +19,8 @@ constexpr const char* kUsage = R"(voro-cli - limit analysis of masonry arches an
 
 Usage:
   voro-cli solve FILE.vro [FILE.vro ...] [options]
+  voro-cli plot FILE.vro --out PLOT.svg|.png|.pdf|.dxf [plot options]
+  voro-cli plot FILE.vro --cad [--out DRAWING.dxf] [plot options]
   voro-cli --help
 
 solve: reads each project, builds its voussoirs, places the three hinges of
@@ -40,6 +43,25 @@ Options:
                      their sections, smallest compressed part, reactions,
                      tie thrust, eccentricities used, status)
   --help             show this text
+
+plot: draws the arch plot: the voussoirs, walls, fill, slab and plan view
+(geometry), the same with the variable load (loads), or the solved arch with
+its hinges, thrust line, reactions, force arrows and the exploded view with
+the stress diagrams (results, which solves first). The format follows the
+extension of --out; PNG and SVG look like the plot window, PDF like the
+printed page, DXF is the plot's DXF file.
+
+Plot options:
+  --mode MODE        geometry, loads or results (default results)
+  --view LIST        comma-separated: discretization, vertical, horizontal,
+                     resultants (the View menu's flags)
+  --white, --black   background of PNG and SVG (default black, as on screen)
+  --size WxH         PNG and SVG size in pixels (default 1600x1000)
+  --cad              the CAD drawing: a DXF drawing (release 2000, with text
+                     styles) saved at --out or beside the project as
+                     NAME-cad.dxf, and opened in the desktop's CAD program
+  --no-open          with --cad, save the drawing without opening it
+  --set NAME=VALUE   as for solve
 
 Units: lengths m, forces kN, stresses MPa in the report (kN/m2 in JSON),
 eccentricities mm in the report (m in JSON).
@@ -186,6 +208,15 @@ int main(int argc, char** argv) {
         return 0;
       }
     return voro::cli::solve(args);
+  }
+  if (args[0] == "plot") {
+    args.erase(args.begin());
+    for (const auto& a : args)
+      if (a == "--help") {
+        std::cout << voro::cli::kUsage;
+        return 0;
+      }
+    return voro::cli::Plot(args, argc, argv);
   }
   return voro::cli::usageError("unknown command '" + args[0] + "'");
 }

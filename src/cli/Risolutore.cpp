@@ -19,6 +19,12 @@ std::string ultimoMessaggio(const RecordingMessages& m, const std::string& altri
 
 }  // namespace
 
+void ApplicaRegoleLettura(DatiProgetto& d) {
+  // A chain of segments spans from the start of the first to the end of the
+  // last, as the geometry form records it.
+  if (d.nVori > 1 && d.Vori.size() >= d.nVori) d.LuceAnello = toSingle(d.Vori(d.nVori).X3 - d.Vori(1).X1);
+}
+
 void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni) {
   try {
     LeggiFileProgetto(s.file, s.dati, s.messaggi);
@@ -28,6 +34,7 @@ void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni) {
     s.errore = e.description();
     return;
   }
+  ApplicaRegoleLettura(s.dati);
   for (const auto& [nome, valore] : opzioni.impostazioni) {
     std::string motivo;
     ImpostaCampo(s.dati, nome, valore, motivo);

@@ -18,6 +18,9 @@ struct OpzioniSoluzione {
   std::atomic<bool>* stop = nullptr;
 };
 
+// The overall span of a chain of segments, recorded as the geometry form does.
+void ApplicaRegoleLettura(DatiProgetto& d);
+
 // Reads the file, applies the settings (already validated), assembles the
 // model and runs the calculation; failures land in the solution.
 void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni);

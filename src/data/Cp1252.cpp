@@ -2,6 +2,7 @@
 #include "data/Cp1252.h"
 
 #include <cstdint>
+#include <cstdio>
 
 namespace voro {
 
@@ -64,7 +65,9 @@ std::string cp1252ToUtf8(const std::string& bytes) {
   return out;
 }
 
-std::string utf8ToCp1252(const std::string& text) {
+namespace {
+
+std::string convert(const std::string& text, bool escapes) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
@@ -76,11 +79,24 @@ std::string utf8ToCp1252(const std::string& text) {
       continue;
     }
     int code = byteOf(cp);
-    out += code < 0 ? '?' : static_cast<char>(code);
+    if (code >= 0) {
+      out += static_cast<char>(code);
+    } else if (escapes) {
+      char buf[16];
+      std::snprintf(buf, sizeof buf, "\\U+%04X", static_cast<unsigned>(cp));
+      out += buf;
+    } else {
+      out += '?';
+    }
     i += len;
   }
   return out;
 }
+
+}  // namespace
+
+std::string utf8ToCp1252(const std::string& text) { return convert(text, false); }
+std::string utf8ToCp1252Cad(const std::string& text) { return convert(text, true); }
 
 int cp1252Code(const std::string& utf8Character) {
   char32_t cp = 0;

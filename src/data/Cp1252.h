@@ -15,6 +15,10 @@ std::string cp1252ToUtf8(const std::string& bytes);
 // that are not valid UTF-8, become "?".
 std::string utf8ToCp1252(const std::string& text);
 
+// Windows-1252 bytes from UTF-8 for the strings of a drawing file:
+// characters the code page lacks become the \U+XXXX escapes CAD programs read.
+std::string utf8ToCp1252Cad(const std::string& text);
+
 // The code of one UTF-8 character in the code page, or -1 when it has none.
 int cp1252Code(const std::string& utf8Character);
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cmath>
+#include <concepts>
 #include <cstdint>
 
 #include "data/RuntimeError.h"
@@ -31,8 +32,11 @@ inline double divide(double a, double b) {
   return checked(a / b);
 }
 
-// Single division: the operands and the quotient are Singles.
-inline Single divide(Single a, Single b) {
+// Single division: the operands and the quotient are Singles (chosen only
+// when both operands are Singles).
+template <class T>
+  requires std::same_as<T, Single>
+inline Single divide(T a, T b) {
   if (b == 0.0f) throw RuntimeError(a == 0.0f || std::isnan(a) ? err::Overflow : err::DivisionByZero);
   Single q = a / b;
   if (!std::isfinite(q)) throw RuntimeError(err::Overflow);

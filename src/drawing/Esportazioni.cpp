@@ -1,0 +1,29 @@
+// Sending the plot to a DXF file or a CAD drawing.
+#include "drawing/Esportazioni.h"
+
+#include "drawing/CadDxf.h"
+
+namespace voro {
+
+bool PlottaInDxf(PlottaArco& plot, Disegno& d, const std::string& percorso) {
+  d.dxf.Apri(percorso);
+  const bool ok = plot.PlottaVoro("DXF", nullptr);
+  if (!d.dxf.Chiudi()) throw RuntimeError(err::PathFileAccess);
+  return ok;
+}
+
+bool PlottaInCad(PlottaArco& plot, Disegno& d, const CollegaCad& collega, const AttivaFinestraCad& attiva) {
+  if (!d.ApriCad(collega, attiva)) return false;
+  const bool ok = plot.PlottaVoro("DWG", nullptr);
+  if (attiva) attiva(d.AppCad->Caption());
+  d.AppCad->ZoomExtents();
+  // This platform's CAD application is a saved drawing opened in the user's
+  // CAD program: when none opens it, say where the drawing is.
+  if (auto* dxf = dynamic_cast<ApplicazioneCadDxf*>(d.AppCad.get()); dxf && !dxf->aperto()) {
+    d.msg().critical("Impossibile aprire Autocad.\rControllare che la versione di Autocad non sia LT\r"
+                     "Il disegno è stato salvato in " + dxf->percorsoSalvato());
+  }
+  return ok;
+}
+
+}  // namespace voro
