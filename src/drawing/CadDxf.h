@@ -43,6 +43,8 @@ class ApplicazioneCadDxf : public ApplicazioneCad {
   // Whether the last ZoomExtents saved and opened the drawing.
   bool salvato() const { return salvato_; }
   bool aperto() const { return aperto_; }
+  // Whether the saved drawing is to be opened in the user's CAD program.
+  bool daAprire() const { return static_cast<bool>(servizi_.apri); }
   const std::string& percorsoSalvato() const { return servizi_.percorso; }
 
   class Documento;

@@ -160,7 +160,9 @@ void Disegno::Tratteggio(int n, Punti X, Punti Y, double passo, double angolo, d
   // never needs more than a few thousand of them.
   const double count = (ymax - ymin) / passo;
   if (!(count < 100000)) return;
-  for (double y = ymin + passo; y < ymax; y += passo) {
+  const double limite = (ymax - ymin) * (1 - 1e-9);  // no line along the top edge itself
+  for (int k = 1; k * passo < limite; ++k) {
+    const double y = ymin + k * passo;
     Coordinate xi, yi;
     std::vector<int> lati;
     int nInt = 0, rimossi = 0;

@@ -19,7 +19,7 @@ bool PlottaInCad(PlottaArco& plot, Disegno& d, const CollegaCad& collega, const 
   d.AppCad->ZoomExtents();
   // This platform's CAD application is a saved drawing opened in the user's
   // CAD program: when none opens it, say where the drawing is.
-  if (auto* dxf = dynamic_cast<ApplicazioneCadDxf*>(d.AppCad.get()); dxf && !dxf->aperto()) {
+  if (auto* dxf = dynamic_cast<ApplicazioneCadDxf*>(d.AppCad.get()); dxf && dxf->daAprire() && !dxf->aperto()) {
     d.msg().critical("Impossibile aprire Autocad.\rControllare che la versione di Autocad non sia LT\r"
                      "Il disegno è stato salvato in " + dxf->percorsoSalvato());
   }
