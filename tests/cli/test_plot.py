@@ -14,7 +14,7 @@ import xml.etree.ElementTree as ET
 CLI = sys.argv.pop(1)
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 EXAMPLES = sorted((ROOT / "examples").glob("*.vro"))
-ENV = {**os.environ, "QT_QPA_PLATFORM": "offscreen", "XDG_RUNTIME_DIR": tempfile.gettempdir()}
+ENV = {**os.environ, "QT_QPA_PLATFORM": "offscreen", "XDG_RUNTIME_DIR": tempfile.mkdtemp()}
 
 
 def plot(*args):
