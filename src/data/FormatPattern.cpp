@@ -1,125 +1,126 @@
 // The numeric patterns of the forms.
 #include "data/FormatPattern.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace voro {
 
 namespace {
 
-// The 15 significant digits of a > 0 and the decimal exponent of the first.
-void digits15(double a, std::string& digits, int& exponent) {
+// Significant digits a value keeps before the pattern rounds it.
+constexpr int kCifreValore = 15;
+
+// The 15 significant digits of a > 0 and the power of ten of the first one.
+// Written without the C locale, so the program's own locale cannot change them.
+void cifre15(double a, std::string& cifre, int& potenza) {
   char buf[40];
-  std::snprintf(buf, sizeof buf, "%.14e", a);
-  std::string s(buf);
+  const char* fine = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, kCifreValore - 1).ptr;
+  const std::string s(static_cast<const char*>(buf), fine);  // d.dddddddddddddde+XX
   const std::size_t e = s.find('e');
-  digits = s.substr(0, 1) + s.substr(2, e - 2);
-  exponent = std::atoi(s.c_str() + e + 1);
+  cifre = s.substr(0, 1) + s.substr(2, e - 2);
+  potenza = std::atoi(s.c_str() + e + 1);
 }
 
-// Adds one unit in the last digit of a digit string; true on a carry out.
-bool increment(std::string& d) {
-  for (std::size_t i = d.size(); i-- > 0;) {
-    if (d[i] < '9') {
-      ++d[i];
-      return false;
-    }
-    d[i] = '0';
-  }
-  return true;
-}
-
-bool allZeros(const std::string& s) { return s.find_first_not_of('0') == std::string::npos; }
-
-std::string grouped(const std::string& integer, const std::string& grouping) {
-  if (grouping.empty()) return integer;
-  std::string out;
-  const std::size_t n = integer.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    if (i > 0 && (n - i) % 3 == 0) out += grouping;
-    out += integer[i];
+// The first n digits of a digit string (zeros beyond its end), rounded half
+// away from zero on the digit that follows; a carry out adds a leading "1".
+// No digits at all (n <= 0) stand for zero or, after a carry, for "1".
+std::string arrotonda(const std::string& cifre, int n) {
+  if (n < 0) return "";
+  const std::size_t tenute = static_cast<std::size_t>(n);
+  std::string out = cifre.substr(0, std::min(tenute, cifre.size()));
+  out.resize(tenute, '0');
+  if (tenute < cifre.size() && cifre[tenute] >= '5') {
+    std::size_t i = out.size();
+    for (; i > 0 && out[i - 1] == '9'; --i) out[i - 1] = '0';
+    if (i == 0) out.insert(0, "1");
+    else ++out[i - 1];
   }
   return out;
 }
 
-std::string scientific(double a, int decimals, int expDigits, const std::string& decimal) {
-  std::string mantissa(static_cast<std::size_t>(decimals) + 1, '0');
-  int exponent = 0;
-  if (a > 0) {
-    std::string d;
-    digits15(a, d, exponent);
-    mantissa = d.substr(0, static_cast<std::size_t>(decimals) + 1);
-    if (static_cast<std::size_t>(decimals) + 1 < d.size() && d[static_cast<std::size_t>(decimals) + 1] >= '5' &&
-        increment(mantissa)) {
-      mantissa = "1" + mantissa.substr(0, mantissa.size() - 1);
-      ++exponent;
+bool soloZeri(const std::string& s) { return s.find_first_not_of('0') == std::string::npos; }
+
+// The integer digits in groups of three.
+std::string raggruppa(const std::string& intera, const std::string& migliaia) {
+  std::string out;
+  const std::size_t n = intera.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    if (i > 0 && (n - i) % 3 == 0) out += migliaia;
+    out += intera[i];
+  }
+  return out;
+}
+
+// One mantissa digit, `decimali` more after the separator, "E", the sign and
+// at least `cifreEsponente` exponent digits.
+std::string esponenziale(double a, int decimali, int cifreEsponente, const std::string& decimale, bool& zero) {
+  std::string mantissa(static_cast<std::size_t>(decimali) + 1, '0');
+  int potenza = 0;
+  zero = a == 0;
+  if (!zero) {
+    std::string cifre;
+    cifre15(a, cifre, potenza);
+    mantissa = arrotonda(cifre, decimali + 1);
+    if (mantissa.size() > static_cast<std::size_t>(decimali) + 1) {  // 9.996 to 1.00E+01
+      mantissa.pop_back();
+      ++potenza;
     }
   }
-  std::string out = mantissa.substr(0, 1);
-  out += decimal + mantissa.substr(1);
-  std::string e = std::to_string(std::abs(exponent));
-  while (static_cast<int>(e.size()) < expDigits) e = "0" + e;
-  return out + "E" + (exponent < 0 ? "-" : "+") + e;
+  std::string esponente = std::to_string(std::abs(potenza));
+  if (static_cast<int>(esponente.size()) < cifreEsponente)
+    esponente.insert(0, static_cast<std::size_t>(cifreEsponente) - esponente.size(), '0');
+  return mantissa.substr(0, 1) + decimale + mantissa.substr(1) + "E" + (potenza < 0 ? "-" : "+") + esponente;
+}
+
+// Integer digits and `decimali` decimals, of which `obbligatori` always show.
+std::string fisso(double a, const std::string& parteIntera, bool conPunto, int decimali, int obbligatori,
+                  const std::string& decimale, const std::string& migliaia, bool& zero) {
+  std::string unita;  // the value in units of the last decimal
+  if (a > 0) {
+    std::string cifre;
+    int potenza = 0;
+    cifre15(a, cifre, potenza);
+    unita = arrotonda(cifre, potenza + 1 + decimali);
+  }
+  if (unita.size() < static_cast<std::size_t>(decimali) + 1)
+    unita.insert(0, static_cast<std::size_t>(decimali) + 1 - unita.size(), '0');
+  const std::size_t taglio = unita.size() - static_cast<std::size_t>(decimali);
+  std::string intera = unita.substr(0, taglio);
+  std::string frazione = unita.substr(taglio);
+  intera.erase(0, std::min(intera.find_first_not_of('0'), intera.size() - 1));
+  zero = intera == "0" && soloZeri(frazione);
+
+  if (intera == "0" && parteIntera.find('0') == std::string::npos) intera.clear();
+  if (!migliaia.empty() && parteIntera.find(',') != std::string::npos) intera = raggruppa(intera, migliaia);
+  while (static_cast<int>(frazione.size()) > obbligatori && frazione.back() == '0') frazione.pop_back();
+  return conPunto ? intera + decimale + frazione : intera;
 }
 
 }  // namespace
 
 std::string formatPattern(double x, const std::string& pattern, const std::string& decimal,
                           const std::string& grouping) {
-  const bool negative = x < 0;
   const double a = std::fabs(x);
-  const std::size_t point = pattern.find('.');
-  const std::size_t ePos = pattern.find('E');
-  std::string body;
+  const std::size_t posE = pattern.find('E');
+  const std::string mantissa = pattern.substr(0, posE);
+  const std::size_t punto = mantissa.find('.');
+  const std::string parteDecimale = punto == std::string::npos ? "" : mantissa.substr(punto + 1);
+  const int decimali = static_cast<int>(parteDecimale.size());
   bool zero = false;
-
-  if (ePos != std::string::npos) {
-    int decimals = 0;
-    for (std::size_t i = point + 1; i < ePos; ++i) decimals += pattern[i] == '0';
-    int expDigits = 0;
-    for (std::size_t i = ePos; i < pattern.size(); ++i) expDigits += pattern[i] == '0';
-    body = scientific(a, decimals, expDigits, decimal);
-    zero = a == 0;
+  std::string corpo;
+  if (posE != std::string::npos) {
+    const int cifreEsponente = static_cast<int>(std::count(pattern.begin() + static_cast<std::ptrdiff_t>(posE),
+                                                           pattern.end(), '0'));
+    corpo = esponenziale(a, decimali, cifreEsponente, decimal, zero);
   } else {
-    const std::string intPattern = pattern.substr(0, point);
-    const std::string fracPattern = point == std::string::npos ? "" : pattern.substr(point + 1);
-    int minInt = 0;
-    for (char c : intPattern) minInt += c == '0';
-    const int fixed = static_cast<int>(fracPattern.find_first_not_of('0') == std::string::npos
-                                           ? fracPattern.size()
-                                           : fracPattern.find_first_not_of('0'));
-    const int decimals = static_cast<int>(fracPattern.size());
-    const bool group = intPattern.find(',') != std::string::npos;
-
-    std::string integer = "0", fraction(static_cast<std::size_t>(decimals), '0');
-    if (a > 0) {
-      std::string d;
-      int e;
-      digits15(a, d, e);
-      // All digits with the decimal point after position e + 1.
-      std::string all = e >= 0 ? d : std::string(static_cast<std::size_t>(-e - 1), '0') + d;
-      const int intLen = e >= 0 ? e + 1 : 0;
-      if (static_cast<int>(all.size()) < intLen + decimals + 1) all.append(static_cast<std::size_t>(intLen + decimals + 1) - all.size(), '0');
-      std::string kept = all.substr(0, static_cast<std::size_t>(intLen + decimals));
-      const char next = all[static_cast<std::size_t>(intLen + decimals)];
-      if (kept.empty()) kept = "0";
-      if (next >= '5' && increment(kept)) kept = "1" + kept;
-      const std::size_t split = kept.size() - static_cast<std::size_t>(decimals);
-      integer = kept.substr(0, split);
-      fraction = kept.substr(split);
-      const std::size_t nz = integer.find_first_not_of('0');
-      integer = nz == std::string::npos ? "0" : integer.substr(nz);
-    }
-    zero = allZeros(integer) && allZeros(fraction);
-    if (integer == "0" && minInt == 0) integer.clear();
-    // Optional decimals ("#") show only where not trailing zeros.
-    while (static_cast<int>(fraction.size()) > fixed && fraction.back() == '0') fraction.pop_back();
-    body = group ? grouped(integer, grouping) : integer;
-    if (point != std::string::npos) body += decimal + fraction;
+    const int obbligatori = static_cast<int>(std::min(parteDecimale.find_first_not_of('0'), parteDecimale.size()));
+    corpo = fisso(a, mantissa.substr(0, punto), punto != std::string::npos, decimali, obbligatori, decimal,
+                  grouping, zero);
   }
-  return (negative && !zero ? "-" : "") + body;
+  return (x < 0 && !zero ? "-" : "") + corpo;
 }
 
 }  // namespace voro

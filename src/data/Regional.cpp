@@ -1,9 +1,9 @@
 // Regional separators, typed-number conversions and the significant-digit formatters.
 #include "data/Regional.h"
 
-#include <cctype>
 #include <cfloat>
-#include <cstdlib>
+#include <charconv>
+#include <optional>
 
 #include "data/Cp1252.h"
 #include "data/FormatPattern.h"
@@ -13,40 +13,15 @@ namespace voro {
 
 namespace {
 
-bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isExponentLetter(char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
 
-// The longest prefix of s that reads as a number ("-12.5E3"), without blanks.
-std::string numericPrefix(const std::string& s) {
-  std::size_t i = 0;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-  const std::size_t startDigits = i;
-  while (i < s.size() && isDigit(s[i])) ++i;
-  if (i < s.size() && s[i] == '.') {
-    ++i;
-    while (i < s.size() && isDigit(s[i])) ++i;
-  }
-  if (i == startDigits || (i == startDigits + 1 && s[startDigits] == '.')) return "";
-  std::string out = s.substr(0, i);
-  if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
-    std::size_t j = i + 1;
-    if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
-    const std::size_t expStart = j;
-    while (j < s.size() && isDigit(s[j])) ++j;
-    if (j > expStart) out += "E" + s.substr(i + 1, j - i - 1);
-  }
-  return out;
-}
-
-double readFinite(const std::string& number) {
-  const double v = std::strtod(number.c_str(), nullptr);
-  if (std::isinf(v)) return v > 0 ? DBL_MAX : -DBL_MAX;
-  return v;
-}
-
-std::string replaceAll(std::string s, const std::string& what, const std::string& with) {
-  if (what.empty()) return s;
-  for (std::size_t p = 0; (p = s.find(what, p)) != std::string::npos; p += with.size()) s.replace(p, what.size(), with);
-  return s;
+// Length in bytes of the UTF-8 sequence whose lead byte is c.
+std::size_t sequenceLength(unsigned char c) {
+  if (c >= 0xF0) return 4;
+  if (c >= 0xE0) return 3;
+  if (c >= 0xC0) return 2;
+  return 1;
 }
 
 // Characters (not bytes) in a UTF-8 text.
@@ -56,14 +31,103 @@ int lengthOf(const std::string& s) {
   return n;
 }
 
+// A number as read from text: sign, integer and decimal digits, exponent.
+struct NumeroLetto {
+  bool negativo = false;
+  std::string intere;
+  std::string frazione;
+  long long esponente = 0;
+};
+
+// Appends the digits from position i on; returns the position after them.
+std::size_t leggiCifre(const std::string& s, std::size_t i, std::string& cifre) {
+  while (i < s.size() && isDigit(s[i])) cifre += s[i++];
+  return i;
+}
+
+// An exponent at position i (E or D, sign, at least one digit): read and i
+// moved past it; otherwise nothing read.
+void leggiEsponente(const std::string& s, std::size_t& i, long long& esponente) {
+  if (i >= s.size() || !isExponentLetter(s[i])) return;
+  std::size_t j = i + 1;
+  const bool negativo = j < s.size() && s[j] == '-';
+  if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+  if (j >= s.size() || !isDigit(s[j])) return;
+  long long e = 0;
+  for (; j < s.size() && isDigit(s[j]); ++j)
+    if (e < 1000000000) e = e * 10 + (s[j] - '0');  // far beyond any Double already
+  esponente = negativo ? -e : e;
+  i = j;
+}
+
+// The Double nearest to the number; a magnitude beyond the Double range gives
+// the largest finite Double, one below it zero.
+double valoreDi(const NumeroLetto& n) {
+  const std::string testo = (n.intere.empty() ? "0" : n.intere) + "." + (n.frazione.empty() ? "0" : n.frazione) +
+                            "e" + std::to_string(n.esponente);
+  double v = 0;
+  if (std::from_chars(testo.data(), testo.data() + testo.size(), v).ec == std::errc::result_out_of_range) {
+    // The power of ten of the first significant digit tells overflow from underflow.
+    const std::size_t primaIntera = n.intere.find_first_not_of('0');
+    const long long potenza = primaIntera != std::string::npos
+                                  ? static_cast<long long>(n.intere.size() - primaIntera) - 1
+                                  : -static_cast<long long>(n.frazione.find_first_not_of('0')) - 1;
+    v = potenza + n.esponente >= 0 ? DBL_MAX : 0.0;
+  }
+  return n.negativo && v != 0 ? -v : v;
+}
+
+// The runtime's reading of a number at the start of a text: blanks, tabs and
+// line feeds are skipped wherever they stand, "." is the decimal point, the
+// number ends at the first character that cannot continue it.
+double valoreIniziale(const std::string& testo) {
+  std::string s;
+  for (char c : testo)
+    if (c != ' ' && c != '\t' && c != '\n') s += c;
+  NumeroLetto n;
+  std::size_t i = 0;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) n.negativo = s[i++] == '-';
+  i = leggiCifre(s, i, n.intere);
+  if (i < s.size() && s[i] == '.') i = leggiCifre(s, i + 1, n.frazione);
+  if (n.intere.empty() && n.frazione.empty()) return 0;
+  leggiEsponente(s, i, n.esponente);
+  return valoreDi(n);
+}
+
+// The plain regional conversion of a typed number: blanks around it, sign,
+// integer digits with the grouping symbol between them, the decimal separator
+// and its digits, an exponent. Nothing when the text is not such a number.
+std::optional<double> valoreSemplice(const std::string& testo, const std::string& decimale,
+                                     const std::string& migliaia) {
+  const std::size_t a = testo.find_first_not_of(" \t");
+  if (a == std::string::npos) return std::nullopt;
+  const std::string s = testo.substr(a, testo.find_last_not_of(" \t") + 1 - a);
+  NumeroLetto n;
+  std::size_t i = 0;
+  if (s[i] == '+' || s[i] == '-') n.negativo = s[i++] == '-';
+  while (true) {
+    i = leggiCifre(s, i, n.intere);
+    const std::size_t dopo = i + migliaia.size();
+    if (migliaia.empty() || n.intere.empty() || s.compare(i, migliaia.size(), migliaia) != 0 || dopo >= s.size() ||
+        !isDigit(s[dopo]))
+      break;
+    i = dopo;
+  }
+  if (s.compare(i, decimale.size(), decimale) == 0) i = leggiCifre(s, i + decimale.size(), n.frazione);
+  if (n.intere.empty() && n.frazione.empty()) return std::nullopt;
+  leggiEsponente(s, i, n.esponente);
+  if (i != s.size()) return std::nullopt;
+  return valoreDi(n);
+}
+
 }  // namespace
 
 Regional::Regional(std::string decimal, std::string grouping)
-    : decimal_(std::move(decimal)), grouping_(std::move(grouping)) {}
+    : decimal_(decimal.empty() ? "." : std::move(decimal)), grouping_(std::move(grouping)) {}
 
 Integer Regional::SeparatoreDecimale() const {
   const int code = cp1252Code(decimal_);
-  return static_cast<Integer>(code < 0 ? '.' : code);
+  return static_cast<Integer>(code < 0 ? '?' : code);
 }
 
 Integer Regional::SeparatoreMigliaia() const {
@@ -73,119 +137,76 @@ Integer Regional::SeparatoreMigliaia() const {
 }
 
 void Regional::ControllaImpostazioni(Messages& messaggi, bool silent) const {
-  const std::string q = "\"";
-  if (SeparatoreMigliaia() != 0) {
-    if (ValInternazionale(Formatta(1234567.8, "#,#.#")) != 1234567.8) {
-      messaggi.critical(
-          "Errore sconosciuto nelle impostazioni internazionali del pannello di controllo.\r"
-          "Provare a cambiare i simboli del separatore decimale\r"
-          "e del raggruppamento cifre e riavviare il programma.",
-          "ERRORE");
-    }
-    if (grouping_ == "," && decimal_ == "." && !silent) {
-      messaggi.exclamation("E' impostato come separatore decimale " + q + decimal_ + q +
-                               " e come separatore delle migliaia " + q + grouping_ + q +
-                               "\r\nSe la lingua è Italiano è meglio usare la  " + q + "," + q +
-                               " come separatore decimale.\r\n"
-                               "Il programma funzionerà comunque correttamente se si usa "
-                               "come separatore delle migliaia lo spazio,\r\n"
-                               "impostazione consigliata perchè elimina qualunque ambiguità.\r\n"
-                               "Il tastierino numerico inserisce il separatore decimale scelto nelle impostazioni "
-                               "internazionali.",
-                           "ATTENZIONE ");
-    }
-  } else {
+  const std::string virgolette = "\"";
+  if (SeparatoreMigliaia() == 0) {
     messaggi.critical("Errore nelle impostazioni internazionali del pannello di controllo.\r"
-                      "Il separatore decimale è stato impostato come " + q + decimal_ + q +
-                          "\rE' stato impostato lo stesso carattere per il simbolo raggruppamento cifre.\r"
+                      "Il separatore decimale è stato impostato come " +
+                          virgolette + decimal_ + virgolette +
+                          "\r"
+                          "E' stato impostato lo stesso carattere per il simbolo raggruppamento cifre.\r"
                           "Cambiare il simbolo raggruppamento cifre e riavviare il programma.",
                       "ERRORE");
+    return;
+  }
+  // A grouped number must read back as itself, or typed numbers would be misread.
+  if (ValInternazionale(Formatta(1234567.8, "#,#.#")) != 1234567.8) {
+    messaggi.critical("Errore sconosciuto nelle impostazioni internazionali del pannello di controllo.\r"
+                      "Provare a cambiare i simboli del separatore decimale\r"
+                      "e del raggruppamento cifre e riavviare il programma.",
+                      "ERRORE");
+  }
+  if (SeparatoreMigliaia() == ',' && SeparatoreDecimale() == '.' && !silent) {
+    messaggi.exclamation("E' impostato come separatore decimale " + virgolette + decimal_ + virgolette +
+                             " e come separatore delle migliaia " + virgolette + grouping_ + virgolette +
+                             "\r\n"
+                             "Se la lingua è Italiano è meglio usare la  " +
+                             virgolette + "," + virgolette +
+                             " come separatore decimale.\r\n"
+                             "Il programma funzionerà comunque correttamente se si usa "
+                             "come separatore delle migliaia lo spazio,\r\n"
+                             "impostazione consigliata perchè elimina qualunque ambiguità.\r\n"
+                             "Il tastierino numerico inserisce il separatore decimale scelto nelle impostazioni "
+                             "internazionali.",
+                         "ATTENZIONE ");
   }
 }
 
 double Regional::ValInternazionale(const std::string& testo) const {
-  std::string s = SeparatoreMigliaia() != 0 ? replaceAll(testo, grouping_, "") : testo;
+  std::string s = testo;
+  // Grouping symbols go first, so that under Italian settings "1.5" reads 15.
+  if (SeparatoreMigliaia() != 0)
+    for (std::size_t p; (p = s.find(grouping_)) != std::string::npos;) s = EliminaCarattere(s, p);
   const std::size_t p = s.find(decimal_);
   if (p != std::string::npos) s.replace(p, decimal_.size(), ".");
-  std::string compact;
-  for (char c : s)
-    if (c != ' ' && c != '\t' && c != '\n' && c != '\r') compact += c;
-  const std::string number = numericPrefix(compact);
-  return number.empty() ? 0 : readFinite(number);
+  return valoreIniziale(s);
 }
-
-namespace {
-
-// The plain conversion's grammar: blanks around, sign, digits with the
-// grouping symbol between them, the decimal separator, an exponent.
-bool parsePlain(const std::string& text, const std::string& decimal, const std::string& grouping, double& v) {
-  std::size_t a = 0, b = text.size();
-  while (a < b && (text[a] == ' ' || text[a] == '\t')) ++a;
-  while (b > a && (text[b - 1] == ' ' || text[b - 1] == '\t')) --b;
-  const std::string s = text.substr(a, b - a);
-  std::string n;
-  std::size_t i = 0;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) n += s[i++];
-  int digits = 0;
-  while (i < s.size()) {
-    if (isDigit(s[i])) {
-      n += s[i++];
-      ++digits;
-    } else if (!grouping.empty() && grouping != decimal && digits > 0 && s.compare(i, grouping.size(), grouping) == 0 &&
-               i + grouping.size() < s.size() && isDigit(s[i + grouping.size()])) {
-      i += grouping.size();
-    } else {
-      break;
-    }
-  }
-  if (s.compare(i, decimal.size(), decimal) == 0) {
-    n += '.';
-    i += decimal.size();
-    while (i < s.size() && isDigit(s[i])) n += s[i++], ++digits;
-  }
-  if (digits == 0) return false;
-  if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
-    n += 'E';
-    ++i;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) n += s[i++];
-    int expDigits = 0;
-    while (i < s.size() && isDigit(s[i])) n += s[i++], ++expDigits;
-    if (expDigits == 0) return false;
-  }
-  if (i != s.size()) return false;
-  v = std::strtod(n.c_str(), nullptr);
-  return std::isfinite(v);
-}
-
-}  // namespace
 
 Integer Regional::CIntTesto(const std::string& testo) const {
-  double v = 0;
-  if (!parsePlain(testo, decimal_, grouping_, v)) {
-    if (testo.find_first_not_of(" \t") != std::string::npos && v != 0) throw RuntimeError(err::Overflow);
-    throw RuntimeError(err::TypeMismatch);
-  }
-  return toInteger(v);
+  const std::optional<double> v = valoreSemplice(testo, decimal_, SeparatoreMigliaia() != 0 ? grouping_ : "");
+  if (!v) throw RuntimeError(err::TypeMismatch);
+  return toInteger(*v);
 }
 
 Single Regional::CSngTesto(const std::string& testo) const {
-  double v = 0;
-  if (!parsePlain(testo, decimal_, grouping_, v)) throw RuntimeError(err::TypeMismatch);
-  return toSingle(v);
+  const std::optional<double> v = valoreSemplice(testo, decimal_, SeparatoreMigliaia() != 0 ? grouping_ : "");
+  if (!v) throw RuntimeError(err::TypeMismatch);
+  return toSingle(*v);
 }
 
 std::string Regional::TestoSingle(Single x) const { return numberText(x, kSingleDigits, decimal_, true); }
 std::string Regional::TestoDouble(double x) const { return numberText(x, kDoubleDigits, decimal_, true); }
 
 std::string Regional::Formatta(double x, const std::string& formato) const {
-  return formatPattern(x, formato, decimal_, SeparatoreMigliaia() != 0 ? grouping_ : std::string());
+  return formatPattern(checked(x), formato, decimal_, SeparatoreMigliaia() != 0 ? grouping_ : std::string());
 }
 
 std::string Regional::FormattaCifre(int n, double x, std::string* formato) const {
+  checked(x);
   const bool positive = x >= 0;
   const double a = std::fabs(x);
   const double L = a < 1e-20 ? 0 : std::log10(a);
-  const int k = static_cast<int>(std::floor(L + 1e-6)) + 1;
+  // Integer digits of a >= 1; the small offset keeps 999.9999999 with four.
+  const int k = static_cast<int>(intPart(L + 1e-6)) + 1;
   if (k <= -19) return " 0";
   std::string pattern = "#,##0";
   if (a <= 1 || k < n) pattern += "." + std::string(static_cast<std::size_t>(std::max(0, n - k)), '0');
@@ -195,34 +216,19 @@ std::string Regional::FormattaCifre(int n, double x, std::string* formato) const
 
 namespace {
 
-// Digit count D and integer digits I of the plain text t of a.
-void contaCifre(const std::string& t, const std::string& decimal, double a, int& D, int& I) {
-  const std::size_t pos = t.find(decimal);
-  const int len = lengthOf(t);
-  if (pos == std::string::npos) {
-    D = I = len;
-    return;
-  }
-  const int p = lengthOf(t.substr(0, pos)) + 1;
-  if (a >= 1) {
-    D = len - 1;
-    I = p - 1;
-  } else {
-    D = len - 2;
-    I = p - 2;
-  }
-}
-
-}  // namespace
-
-namespace {
-
+// At most n significant digits of x, counted on t, the plain text of |x|.
 std::string formattaNumero(const Regional& r, int n, double x, const std::string& t, bool esponente,
                            std::string* formato) {
   const bool negative = x < 0;
   const double a = std::fabs(x);
-  int D = 0, I = 0;
-  contaCifre(t, r.decimale(), a, D, I);
+  // Digit count D and integer digits I of t; p is the 1-based position of the separator.
+  const std::size_t pos = t.find(r.decimale());
+  const int len = lengthOf(t);
+  const int p = pos == std::string::npos ? 0 : lengthOf(t.substr(0, pos)) + 1;
+  int D = len, I = len;
+  if (p > 0 && a >= 1) D = len - 1, I = p - 1;
+  if (p > 0 && a < 1) D = len - 2, I = p - 2;
+
   std::string text = t;
   if (D >= n) {
     std::string pattern;
@@ -232,29 +238,32 @@ std::string formattaNumero(const Regional& r, int n, double x, const std::string
     if (formato) *formato = pattern;
     text = r.Formatta(a, pattern);
   }
-  text = (negative ? "-" : " ") + text;
-  if (text == " 0" + r.decimale() || text == "-0" + r.decimale()) text = " 0";
+  // A value that shows as zero carries no minus sign.
+  const bool zero = text.find_first_not_of("0" + r.decimale()) == std::string::npos;
+  text = (negative && !zero ? "-" : " ") + text;
+  if (text == " 0" + r.decimale()) text = " 0";
   return text;
 }
 
 }  // namespace
 
 std::string Regional::FormattaNumero(int n, Single x) const {
-  return formattaNumero(*this, n, x, TestoSingle(std::fabs(x)), false, nullptr);
+  return formattaNumero(*this, n, checked(x), TestoSingle(std::fabs(x)), false, nullptr);
 }
 std::string Regional::FormattaNumero(int n, double x) const {
-  return formattaNumero(*this, n, x, TestoDouble(std::fabs(x)), false, nullptr);
+  return formattaNumero(*this, n, checked(x), TestoDouble(std::fabs(x)), false, nullptr);
 }
 std::string Regional::FormattaNumeroEsp(int n, Single x, std::string* formato) const {
-  return formattaNumero(*this, n, x, TestoSingle(std::fabs(x)), true, formato);
+  return formattaNumero(*this, n, checked(x), TestoSingle(std::fabs(x)), true, formato);
 }
 std::string Regional::FormattaNumeroEsp(int n, double x, std::string* formato) const {
-  return formattaNumero(*this, n, x, TestoDouble(std::fabs(x)), true, formato);
+  return formattaNumero(*this, n, checked(x), TestoDouble(std::fabs(x)), true, formato);
 }
 
 std::string EliminaCarattere(const std::string& testo, std::size_t pos) {
   if (pos >= testo.size()) return testo;
-  return testo.substr(0, pos) + testo.substr(pos + 1);
+  const std::size_t n = std::min(sequenceLength(static_cast<unsigned char>(testo[pos])), testo.size() - pos);
+  return testo.substr(0, pos) + testo.substr(pos + n);
 }
 
 }  // namespace voro

@@ -16,14 +16,15 @@ namespace voro {
 class Regional {
  public:
   // decimal and grouping: one UTF-8 character each; an empty grouping means
-  // the settings have none.
+  // the settings have none, an empty decimal separator stands for ".".
   Regional(std::string decimal = ".", std::string grouping = ",");
   static Regional italiano() { return Regional(",", "."); }
   static Regional inglese() { return Regional(".", ","); }
 
   // Character codes (Windows-1252) of the two symbols as the start-up check
   // detects them; SeparatoreMigliaia is 0 when the settings have no usable
-  // grouping symbol (none, or the same character as the decimal separator).
+  // grouping symbol (none, not in the code page, or the same character as the
+  // decimal separator). A decimal separator outside the code page is "?".
   Integer SeparatoreDecimale() const;
   Integer SeparatoreMigliaia() const;
   const std::string& decimale() const { return decimal_; }
@@ -34,7 +35,8 @@ class Regional {
   void ControllaImpostazioni(Messages& messaggi, bool silent) const;
 
   // Typed text to a number, accepting either separator; never fails (text
-  // without a leading number gives 0).
+  // without a leading number gives 0, a magnitude beyond the Double range the
+  // largest finite Double).
   double ValInternazionale(const std::string& testo) const;
 
   // The decimal separator as text.
@@ -51,14 +53,17 @@ class Regional {
 
   // x formatted with one of the numeric patterns of the forms ("#,##0",
   // "#,##0.000", "0", "0.0", "#.00E+00", "#,#", "#,#.#"), regional symbols.
+  // Overflow (6) for a value that is not finite, here and in the formatters below.
   std::string Formatta(double x, const std::string& formato) const;
 
-  // n significant digits, padded with zeros; positive values get one blank in front.
+  // n significant digits, padded with zeros; positive values get one blank in
+  // front. formato receives the pattern used.
   std::string FormattaCifre(int n, double x, std::string* formato = nullptr) const;
   // At most n significant digits; one blank or "-" in front.
   std::string FormattaNumero(int n, Single x) const;
   std::string FormattaNumero(int n, double x) const;
-  // As FormattaNumero, small values in exponent form.
+  // As FormattaNumero, small values in exponent form; formato receives the
+  // pattern when one is used and is left untouched when the plain text is kept.
   std::string FormattaNumeroEsp(int n, Single x, std::string* formato = nullptr) const;
   std::string FormattaNumeroEsp(int n, double x, std::string* formato = nullptr) const;
 
@@ -67,7 +72,8 @@ class Regional {
   std::string grouping_;
 };
 
-// The text without the character at position pos (0-based).
+// The text without the character (a whole UTF-8 sequence) that starts at
+// byte position pos (0-based); the text unchanged when pos is past its end.
 std::string EliminaCarattere(const std::string& testo, std::size_t pos);
 
 }  // namespace voro

@@ -2,7 +2,10 @@
 // to significant digits, under Italian and English settings.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "data/Regional.h"
+#include "data/RuntimeError.h"
 #include "data/UnitConversions.h"
 
 namespace voro {
@@ -150,6 +153,22 @@ TEST(Regional, PlainTextOfAValueUsesTheRegionalSeparator) {
   EXPECT_EQ(en.TestoSingle(18.5f), "18.5");
   EXPECT_EQ(it.TestoDouble(1.0 / 3), "0,333333333333333");
   EXPECT_EQ(EliminaCarattere("1.234", 1), "1234");
+}
+
+TEST(Regional, OddInputStaysSafe) {
+  // A multi-byte grouping symbol is removed whole, never split into bad UTF-8.
+  EXPECT_EQ(EliminaCarattere("1\xC2\xA0" "234", 1), "1234");
+  EXPECT_EQ(EliminaCarattere("12", 5), "12");
+  EXPECT_EQ(Regional(",", "\xC2\xA0").ValInternazionale("1\xC2\xA0" "234,5"), 1234.5);
+  // A typed number beyond the Double range reads as the largest finite one.
+  EXPECT_EQ(en.ValInternazionale("1e999"), std::numeric_limits<double>::max());
+  EXPECT_EQ(en.ValInternazionale("-1e999"), -std::numeric_limits<double>::max());
+  // No infinity or NaN ever turns into text.
+  EXPECT_THROW(en.Formatta(std::numeric_limits<double>::infinity(), "0.0"), RuntimeError);
+  EXPECT_THROW(en.FormattaNumero(5, std::numeric_limits<double>::quiet_NaN()), RuntimeError);
+  // A value that rounds to zero carries no minus sign.
+  EXPECT_EQ(en.Formatta(-0.04, "0.0"), "0.0");
+  EXPECT_EQ(en.Formatta(999.96, "#,##0.0"), "1,000.0");
 }
 
 TEST(UnitConversions, MillimetresAndMegapascals) {
