@@ -7,6 +7,7 @@ std::string errorDescription(int number) {
   switch (number) {
     case err::InvalidCall: return "Invalid procedure call or argument";
     case err::Overflow: return "Overflow";
+    case err::OutOfMemory: return "Out of memory";
     case err::SubscriptOutOfRange: return "Subscript out of range";
     case err::DivisionByZero: return "Division by zero";
     case err::TypeMismatch: return "Type mismatch";

@@ -10,6 +10,7 @@ namespace voro {
 namespace err {
 constexpr int InvalidCall = 5;
 constexpr int Overflow = 6;
+constexpr int OutOfMemory = 7;
 constexpr int SubscriptOutOfRange = 9;
 constexpr int DivisionByZero = 11;
 constexpr int TypeMismatch = 13;

@@ -1,0 +1,51 @@
+// The calculation run off the window thread, so that the windows stay
+// responsive during the hinge search; one at a time.
+#pragma once
+
+#include <QObject>
+#include <QThread>
+#include <QPointer>
+#include <memory>
+
+#include "analysis/RisultatiCalcolo.h"
+#include "arch/ModelloArco.h"
+#include "data/DatiProgetto.h"
+#include "ui/MessaggiQt.h"
+
+namespace voro::ui {
+
+struct Sessione;
+
+class Calcolatore : public QObject {
+  Q_OBJECT
+ public:
+  explicit Calcolatore(QObject* parent = nullptr);
+  ~Calcolatore() override;
+
+  // Starts the calculation on a copy of the project; false when one is
+  // already running. When it ends, the results, the model and what the
+  // calculation changes in the input (the load range, the step count) go
+  // back into the session, its messages are shown, and `concluso` fires.
+  bool Avvia(Sessione& s);
+  bool inCorso() const { return thread_ != nullptr; }
+  // The description of the error that ended the last calculation.
+  const QString& ultimoErrore() const { return errore_; }
+  // Waits for a running calculation to end.
+  void Attendi();
+
+ signals:
+  void avvio();
+  void senzaRicerca();
+  void precisione(float metri);
+  void passo(const QString& caption);
+  void concluso(bool riuscito);
+
+ private:
+  struct Lavoro;
+  std::unique_ptr<Lavoro> lavoro_;
+  QThread* thread_ = nullptr;
+  Sessione* sessione_ = nullptr;
+  QString errore_;
+};
+
+}  // namespace voro::ui

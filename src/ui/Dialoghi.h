@@ -1,0 +1,45 @@
+// The common dialogs (open, save with overwrite prompt, print), behind an
+// interface so that tests can answer them.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <optional>
+
+class QPrinter;
+
+namespace voro::ui {
+
+class Dialoghi {
+ public:
+  virtual ~Dialoghi() = default;
+  // The chosen file, nothing when cancelled. filtri in the dialog's form
+  // ("Name (*.ext);;..."), the one preselected, and the proposed name.
+  virtual std::optional<QString> apri(QWidget* parent, const QString& cartella, const QString& filtri,
+                                      const QString& preselezionato, const QString& proposto) = 0;
+  virtual std::optional<QString> salva(QWidget* parent, const QString& cartella, const QString& filtri,
+                                       const QString& preselezionato, const QString& proposto) = 0;
+  // The print dialog; false when cancelled.
+  virtual bool stampa(QWidget* parent, QPrinter& printer) = 0;
+  // The language form, modal: 0 Italian, 1 English, nothing when closed
+  // without OK.
+  virtual std::optional<int> sceltaLingua(QWidget* parent) = 0;
+};
+
+// The platform's dialogs.
+class DialoghiQt : public Dialoghi {
+ public:
+  std::optional<QString> apri(QWidget* parent, const QString& cartella, const QString& filtri,
+                              const QString& preselezionato, const QString& proposto) override;
+  std::optional<QString> salva(QWidget* parent, const QString& cartella, const QString& filtri,
+                               const QString& preselezionato, const QString& proposto) override;
+  bool stampa(QWidget* parent, QPrinter& printer) override;
+  std::optional<int> sceltaLingua(QWidget* parent) override;
+};
+
+// A dialog filter of the form "Desc|*.ext|Desc|*.ext" in the dialog's form,
+// and its n-th entry (1-based).
+QString FiltroDialogo(const QString& filtro);
+QString VoceFiltro(const QString& filtro, int n);
+
+}  // namespace voro::ui

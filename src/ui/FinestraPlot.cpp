@@ -1,0 +1,102 @@
+// The plot window.
+#include "ui/FinestraPlot.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "drawing/Colori.h"
+#include "drawing/qt/SuperficieQt.h"
+#include "ui/EsportaPlot.h"
+#include "ui/FinestraPrincipale.h"
+
+namespace voro::ui {
+
+AreaPlot::AreaPlot(Sessione& s, PlottaArco& plot, RecordingMessages& messaggi, QWidget* parent)
+    : QWidget(parent), s_(s), plot_(plot), messaggi_(messaggi) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMinimumSize(200, 150);
+}
+
+void AreaPlot::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), s_.stato.Visualizza[4] ? Qt::white : Qt::black);
+  if (NonPlottare) return;
+  SuperficieQt superficie(p, width(), height(), logicalDpiY());
+  ok_ = plot_.PlottaVoro("VIDEO", &superficie);
+  // A failed drawing reports once, after the painting, not on every repaint.
+  if (!messaggi_.empty()) {
+    RecordingMessages copia = messaggi_;
+    messaggi_.clear();
+    if (!segnalato_) {
+      segnalato_ = true;
+      QTimer::singleShot(0, this, [this, copia] {
+        for (const auto& e : copia.entries()) s_.msg().show(e.kind, e.text, e.title);
+      });
+    }
+  }
+}
+
+FinestraPlot::FinestraPlot(FinestraPrincipale& main, Sessione& s, int PlottaGeometria)
+    : main_(main), s_(s), disegno_(messaggiDisegno_), plot_(s.dati, s.modello, s.risultati, s.regional, disegno_) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setObjectName("FrmPlotta");
+  setWindowTitle("Plot");
+  plot_.PlottaGeometria = PlottaGeometria;
+  plot_.Visualizza = s.stato.Visualizza;
+
+  menu = new QMenuBar(this);
+  QMenu* file = menu->addMenu("&File");
+  const char* voci[3] = {"&Print", "&Export DXF", "&Draw in Autocad"};
+  for (int i = 0; i < 3; ++i) file->addAction(voci[i], this, [this, i] { mnuFileItem(i); });
+
+  area_ = new AreaPlot(s, plot_, messaggiDisegno_, this);
+  cmdPrevious = new QPushButton("<-- &Previous", this);
+  cmdNext = new QPushButton("&Next -->", this);
+  auto* comandi = new QHBoxLayout;
+  comandi->addStretch();
+  comandi->addWidget(cmdPrevious);
+  comandi->addWidget(cmdNext);
+  auto* tutto = new QVBoxLayout(this);
+  tutto->setMenuBar(menu);
+  tutto->addWidget(area_, 1);
+  tutto->addLayout(comandi);
+  const bool dati = PlottaGeometria != 0;
+  cmdNext->setVisible(dati);
+  cmdPrevious->setVisible(dati);
+
+  connect(cmdNext, &QPushButton::clicked, this, [this] {
+    if (s_.stato.FormDati == 1) {
+      main_.MostraCarichi();
+    } else {
+      main_.MostraOpzioni();
+    }
+  });
+  connect(cmdPrevious, &QPushButton::clicked, this, [this] {
+    if (s_.stato.FormDati == 1) main_.MostraGeometria();
+    else main_.MostraCarichi();
+  });
+}
+
+bool FinestraPlot::PlottaInOggetto(const std::string& destinazione, Superficie* superficie) {
+  QCoreApplication::processEvents();
+  plot_.Visualizza = s_.stato.Visualizza;
+  messaggiDisegno_.clear();
+  return plot_.PlottaVoro(destinazione, superficie);
+}
+
+void FinestraPlot::MostraMessaggi() {
+  RecordingMessages copia = messaggiDisegno_;
+  messaggiDisegno_.clear();
+  for (const auto& e : copia.entries()) s_.msg().show(e.kind, e.text, e.title);
+}
+
+void FinestraPlot::Ridisegna() {
+  plot_.Visualizza = s_.stato.Visualizza;
+  area_->update();
+}
+
+void FinestraPlot::mnuFileItem(int indice) { EsportaPlot(indice, s_, *this, this); }
+
+}  // namespace voro::ui

@@ -1,0 +1,255 @@
+// The geometry form.
+#include "ui/FormGeometria.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "analysis/CostruisciModello.h"
+#include "ui/FinestraPrincipale.h"
+#include "ui/Tastiera.h"
+
+namespace voro::ui {
+
+namespace {
+
+QLineEdit* box(QWidget* parent, const QString& tooltip) {
+  auto* e = new QLineEdit(parent);
+  e->setToolTip(tooltip);
+  e->setMaximumWidth(90);
+  return e;
+}
+
+}  // namespace
+
+FormGeometria::FormGeometria(FinestraPrincipale& main, Sessione& s) : main_(main), s_(s) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setObjectName("frmGeo");
+  txtTitolo = new QLineEdit(this);
+  txtTitolo->setToolTip("Title of the project");
+  txtNvori = box(this, "Number of segments of circles");
+  txtNvori->setProperty("enterProprio", true);
+
+  Frame1Voro = new QGroupBox("Ring geometry", this);
+  auto* ring = new QGridLayout(Frame1Voro);
+  const char* etichette[4] = {"Span         L", "Rise           h", "Thickness  t", "Voussoirs n°"};
+  const char* suggerimenti[4] = {"Span of the arch [m]", "Rise of the arch [m]", "Thickness of the ring [m]",
+                                 "Number of voussoirs (masonry units) "};
+  for (int i = 0; i < 4; ++i) {
+    txt1Voro[static_cast<std::size_t>(i)] = box(Frame1Voro, suggerimenti[i]);
+    ring->addWidget(new QLabel(QString::fromUtf8(etichette[i]), Frame1Voro), i, 0);
+    ring->addWidget(txt1Voro[static_cast<std::size_t>(i)], i, 1);
+  }
+
+  FlexGrid = new GrigliaSegmenti(this);
+  FlexGrid->setToolTip("Coordinates of the points that define the segments of circles.");
+  FlexGrid->setFixedSize(Twips(2640, this), Twips(840, this));
+  FlexGrid->hide();
+
+  auto* dati = new QGridLayout;
+  struct Voce {
+    int indice;
+    const char* etichetta;
+    const char* suggerimento;
+  };
+  const Voce voci[] = {{1, "h1", "Fill thickness at crown"},
+                       {2, "h2", "Slab thickness"},
+                       {3, "γm", "Masonry unit weight [kN/m3]"},
+                       {4, "γ1", "Fill unit weight [kN/m3]"},
+                       {5, "γ2", "Slab unit weight [kN/m3]"},
+                       {6, "dw", "Protrusion of the upper wall [m]"},
+                       {7, "hw", "Depth of solid fill [m]"}};
+  int riga = 0;
+  for (const Voce& v : voci) {
+    txtDati[static_cast<std::size_t>(v.indice)] = box(this, v.suggerimento);
+    dati->addWidget(new QLabel(QString::fromUtf8(v.etichetta), this), riga, 0);
+    dati->addWidget(txtDati[static_cast<std::size_t>(v.indice)], riga, 1);
+    ++riga;
+  }
+  txtLarg[0] = box(this, "Width of the arch [m]");
+  txtLarg[1] = box(this, "");
+  txtLarg[1]->hide();
+  dati->addWidget(new QLabel("Ring width", this), riga, 0);
+  dati->addWidget(txtLarg[0], riga, 1);
+
+  Frame1 = new QGroupBox("Start eccentricities [mm]", this);
+  Frame1->setToolTip("Eccentricities of the thrust-line to be used without optimization");
+  auto* ecc = new QGridLayout(Frame1);
+  const Voce eccs[] = {{9, "Left springer el", "Eccenticity of the thrust-line at left springing [mm]"},
+                       {10, "Crown          ec", "Eccenticity of the thrust-line at crown [mm]"},
+                       {11, "Right spinger er", "Eccenticity of the thrust-line at right springing [mm]"}};
+  riga = 0;
+  for (const Voce& v : eccs) {
+    txtDati[static_cast<std::size_t>(v.indice)] = box(Frame1, v.suggerimento);
+    ecc->addWidget(new QLabel(v.etichetta, Frame1), riga, 0);
+    ecc->addWidget(txtDati[static_cast<std::size_t>(v.indice)], riga, 1);
+    ++riga;
+  }
+
+  pctSchema = new Schema(Schema::Tipo::Geometria, this);
+  cmdSchema = new QPushButton("Zoom", this);
+  cbPltGeom = new QPushButton("&Next -->", this);
+
+  auto* titolo = new QHBoxLayout;
+  titolo->addWidget(new QLabel("Title :", this));
+  titolo->addWidget(txtTitolo, 1);
+  titolo->addWidget(new QLabel("Units kN - m", this));
+  auto* segmenti = new QHBoxLayout;
+  segmenti->addWidget(new QLabel("Segments n.", this));
+  segmenti->addWidget(txtNvori);
+  segmenti->addStretch();
+  auto* sinistra = new QVBoxLayout;
+  sinistra->addLayout(segmenti);
+  sinistra->addWidget(Frame1Voro);
+  sinistra->addWidget(FlexGrid);
+  sinistra->addLayout(dati);
+  sinistra->addStretch();
+  auto* destra = new QVBoxLayout;
+  destra->addWidget(pctSchema);
+  destra->addWidget(cmdSchema, 0, Qt::AlignLeft);
+  destra->addWidget(Frame1);
+  destra->addStretch();
+  destra->addWidget(cbPltGeom, 0, Qt::AlignRight);
+  auto* corpo = new QHBoxLayout;
+  corpo->addLayout(sinistra);
+  corpo->addLayout(destra);
+  auto* tutto = new QVBoxLayout(this);
+  tutto->addLayout(titolo);
+  tutto->addLayout(corpo);
+
+  // Tab order: Enter follows it from box to box.
+  QList<QWidget*> ordine{txtTitolo, txtNvori, txt1Voro[0], txt1Voro[1], txt1Voro[2], txt1Voro[3]};
+  for (int i = 1; i <= 7; ++i) ordine << txtDati[static_cast<std::size_t>(i)];
+  ordine << txtLarg[0] << txtDati[9] << txtDati[10] << txtDati[11] << cbPltGeom;
+  for (int i = 0; i + 1 < ordine.size(); ++i) setTabOrder(ordine[i], ordine[i + 1]);
+  FlexGrid->setProssimoControllo(txtDati[1]);
+
+  (new GestoreTastiera(this, s_.regional))->Installa(this);
+  connect(txtNvori, &QLineEdit::returnPressed, this, &FormGeometria::nVoriInvio);
+  connect(txtNvori, &QLineEdit::editingFinished, this, [this] {
+    try {
+      s_.dati.nVori = s_.regional.CIntTesto(txtNvori->text().toStdString());
+      Impagina();
+    } catch (const RuntimeError&) {
+    }
+  });
+  connect(cmdSchema, &QPushButton::clicked, pctSchema, &Schema::Zoom);
+  connect(cbPltGeom, &QPushButton::clicked, this, &FormGeometria::cbPltGeom_Click);
+
+  // Load.
+  s_.stato.FormDati = 1;
+  s_.regional.ControllaImpostazioni(s_.msg(), false);
+  main_.AbilitaMenu(false);
+  InizializzaForm();
+  ScriveDatiInForm();
+}
+
+void FormGeometria::Impagina() {
+  const int n = s_.dati.nVori;
+  if (n == 1) {
+    Frame1Voro->show();
+    FlexGrid->hide();
+  } else if (n < 1) {
+    s_.msg().critical("Il numero di vori deve essere > 0");
+    QTimer::singleShot(0, txtNvori, [this] { txtNvori->setFocus(); });
+  } else {
+    Frame1Voro->hide();
+    FlexGrid->DimensionaMsFlex(n);
+    FlexGrid->show();
+    FlexGrid->setCurrentCell(1, 1);
+  }
+}
+
+void FormGeometria::InizializzaForm() {
+  setWindowTitle("Geometry");
+  txtTitolo->clear();
+  txtNvori->setText("1");
+  FlexGrid->hide();
+  Frame1Voro->show();
+}
+
+void FormGeometria::ScriveDatiInForm() {
+  TestiGeometria t;
+  RecordingMessages locale;
+  const bool ok = voro::ScriveDatiInForm(s_.dati, s_.stato, s_.regional, locale, t);
+  txtTitolo->setText(QString::fromStdString(t.txtTitolo));
+  for (int i : {1, 2, 3, 4, 5, 6, 7}) txtDati[static_cast<std::size_t>(i)]->setText(QString::fromStdString(t.txtDati[static_cast<std::size_t>(i)]));
+  txtLarg[0]->setText(QString::fromStdString(t.txtLarg[0]));
+  txtLarg[1]->setText(QString::fromStdString(t.txtLarg[1]));
+  txtNvori->setText(QString::fromStdString(t.txtNvori));
+  Impagina();
+  if (!ok) return;
+  if (s_.dati.nVori == 1) {
+    for (std::size_t i = 0; i < 4; ++i) txt1Voro[i]->setText(QString::fromStdString(t.txt1Voro[i]));
+  } else {
+    for (int r = 1; r <= s_.dati.nVori; ++r)
+      for (int c = 1; c <= 6; ++c) FlexGrid->ScriviCella(r, c, QString::fromStdString(t.cella(r, c)));
+  }
+  for (int i : {9, 10, 11}) txtDati[static_cast<std::size_t>(i)]->setText(QString::fromStdString(t.txtDati[static_cast<std::size_t>(i)]));
+}
+
+TestiGeometria FormGeometria::testi() const {
+  TestiGeometria t;
+  t.txtTitolo = txtTitolo->text().toStdString();
+  for (int i : {1, 2, 3, 4, 5, 6, 7, 9, 10, 11})
+    t.txtDati[static_cast<std::size_t>(i)] = txtDati[static_cast<std::size_t>(i)]->text().toStdString();
+  t.txtLarg = {txtLarg[0]->text().toStdString(), txtLarg[1]->text().toStdString()};
+  t.txtNvori = txtNvori->text().toStdString();
+  for (std::size_t i = 0; i < 4; ++i) t.txt1Voro[i] = txt1Voro[i]->text().toStdString();
+  for (int r = 1; r < FlexGrid->rowCount(); ++r) {
+    std::array<std::string, 7> row{};
+    for (int c = 1; c <= 6; ++c) row[static_cast<std::size_t>(c)] = FlexGrid->Cella(r, c).toStdString();
+    t.griglia.push_back(row);
+  }
+  return t;
+}
+
+bool FormGeometria::LeggeDatiGeom() {
+  DatiProgetto letto = s_.dati;
+  bool ok = false;
+  try {
+    ok = voro::LeggeDatiGeom(testi(), letto, s_.regional, s_.msg());
+  } catch (const RuntimeError& e) {
+    s_.msg().critical("Error: Check Geometry\r" + e.description());
+    return false;
+  }
+  s_.dati = std::move(letto);
+  if (ok) main_.AbilitaMenu(true);
+  return ok;
+}
+
+void FormGeometria::nVoriInvio() {
+  try {
+    s_.dati.nVori = s_.regional.CIntTesto(txtNvori->text().toStdString());
+  } catch (const RuntimeError&) {
+    s_.msg().critical("Error: Check Geometry");
+    return;
+  }
+  Impagina();
+  if (s_.dati.nVori > 1) FlexGrid->ApriEditor(13);
+  else if (s_.dati.nVori == 1) txt1Voro[0]->setFocus();
+}
+
+void FormGeometria::cbPltGeom_Click() {
+  try {
+    if (!LeggeDatiGeom()) return;
+    CostruisciModello(s_.dati, s_.modello, s_.msg());
+    s_.modelloCostruito = true;
+  } catch (const RuntimeError&) {
+    s_.msg().critical("Error: Check Geometry");
+    return;
+  }
+  chiusa_ = true;
+  main_.CalcolaEPlotta(1);
+  if (auto* w = parentWidget()) w->close();
+}
+
+void FormGeometria::closeEvent(QCloseEvent* e) {
+  // Closing the form stores its data in the model.
+  if (!chiusa_) LeggeDatiGeom();
+  e->accept();
+}
+
+}  // namespace voro::ui

@@ -1,0 +1,28 @@
+// The language form.
+#include "ui/FormLingua.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace voro::ui {
+
+FormLingua::FormLingua(QWidget* parent) : QDialog(parent) {
+  setObjectName("frmLingua");
+  setWindowTitle("Scelta lingua - Choose language");
+  auto* l = new QVBoxLayout(this);
+  l->addWidget(new QLabel("Lingua dell'help - Help language", this));
+  Option1[0] = new QRadioButton("Italian", this);
+  Option1[1] = new QRadioButton("English", this);
+  Option1[0]->setChecked(true);
+  l->addWidget(Option1[0]);
+  l->addWidget(Option1[1]);
+  auto* OKButton = new QPushButton("OK", this);
+  OKButton->setObjectName("OKButton");
+  OKButton->setDefault(true);
+  l->addWidget(OKButton, 0, Qt::AlignRight);
+  connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+}  // namespace voro::ui

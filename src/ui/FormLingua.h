@@ -1,0 +1,21 @@
+// The language form: the language of the help, asked for when Lingua.ini is
+// missing or unreadable.
+#pragma once
+
+#include <QDialog>
+#include <QRadioButton>
+#include <array>
+
+namespace voro::ui {
+
+class FormLingua : public QDialog {
+  Q_OBJECT
+ public:
+  explicit FormLingua(QWidget* parent = nullptr);
+  // 0 when "Italian" is selected, 1 for "English".
+  int indice() const { return Option1[1]->isChecked() ? 1 : 0; }
+
+  std::array<QRadioButton*, 2> Option1{};
+};
+
+}  // namespace voro::ui

@@ -1,0 +1,57 @@
+// The options form: the hinge search (steps and the precision they give, the
+// distance merit) and the passive earth pressures; Solve, and Stop while the
+// search runs.
+#pragma once
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <array>
+
+namespace voro::ui {
+
+class FinestraPrincipale;
+struct Sessione;
+
+class FormOpzioni : public QWidget {
+  Q_OBJECT
+ public:
+  FormOpzioni(FinestraPrincipale& main, Sessione& s);
+
+  // The model into the boxes.
+  void ScriveOpzioni();
+  // The boxes into the model; false, with a message and the model unchanged,
+  // when a box is not a number. Nothing is read after Cancel.
+  bool LeggeOpzioni();
+  // Solve: read, clear the stop flag, solve and plot.
+  void Solve();
+  // After a calculation: stays in front when stopped, else closes.
+  void calcoloConcluso();
+
+  QCheckBox* CheckOttimizzaCerniere;
+  QGroupBox* FrameOtt;
+  QLineEdit* txtOttimizz;
+  QLineEdit* txtPrecisione;
+  QCheckBox* CheckEccentric;
+  QCheckBox* CheckSpinta;
+  QGroupBox* FrameSpinta;
+  std::array<QLineEdit*, 15> txtDati{};  // 12..14
+  QLabel* lblStep;
+  QPushButton* cmdStop;
+  QPushButton* SolveButton;
+  QPushButton* OKButton;
+  QPushButton* CancelButton;
+
+ private:
+  void precisione();
+  void chiudi();
+
+  FinestraPrincipale& main_;
+  Sessione& s_;
+  bool annullato_ = false;
+  bool attesa_ = false;
+};
+
+}  // namespace voro::ui

@@ -1,0 +1,47 @@
+// The report of the last solution: the stresses of every section, the worst
+// values, the reactions, the tie thrust, the wall actions and the
+// eccentricities used, which can become the start values.
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <array>
+
+namespace voro::ui {
+
+class FinestraPrincipale;
+struct Sessione;
+
+class FormRisultati : public QWidget {
+  Q_OBJECT
+ public:
+  FormRisultati(FinestraPrincipale& main, Sessione& s);
+
+  // The used eccentricities become the start eccentricities.
+  void Command2_Click();
+  // Toggles the window between its small and large size.
+  void Command1_Click();
+
+  QTableWidget* Grid1;
+  std::array<QLineEdit*, 6> txtMax{};
+  std::array<QLineEdit*, 9> txtReazioni{};
+  std::array<QLineEdit*, 12> txtDati{};  // 9..11
+  std::array<QGroupBox*, 3> FrameRis{};
+  QGroupBox* FrameSpinta;
+  QLabel* lblTiro;
+  QPushButton* Command2;
+  QPushButton* Command1;
+
+ private:
+  void GrigliaRisultati();
+  void AbilitaFrameCerniere();
+  void RisultatiPeggioriVisualizza();
+
+  FinestraPrincipale& main_;
+  Sessione& s_;
+};
+
+}  // namespace voro::ui

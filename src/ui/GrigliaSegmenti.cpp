@@ -1,0 +1,163 @@
+// The segment grid and its cell editor.
+#include "ui/GrigliaSegmenti.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QRegularExpression>
+
+#include "ui/Sessione.h"
+
+namespace voro::ui {
+
+namespace {
+const char* const kIntestazioni[7] = {" Segm.", "x2", "y2", "x3", "y3", "t", "vouss. n°"};
+}
+
+GrigliaSegmenti::GrigliaSegmenti(QWidget* parent) : QTableWidget(parent), editor_(new QLineEdit(viewport())) {
+  horizontalHeader()->hide();
+  verticalHeader()->hide();
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  editor_->hide();
+  editor_->setFrame(false);
+  editor_->installEventFilter(this);
+  connect(this, &QTableWidget::currentCellChanged, this, [this] { chiudiEditor(true); });
+}
+
+void GrigliaSegmenti::DimensionaMsFlex(int nVori) {
+  chiudiEditor(false);
+  setColumnCount(7);
+  setRowCount(nVori + 1);
+  setColumnWidth(0, Twips(1050, this));
+  for (int c = 1; c <= 6; ++c) setColumnWidth(c, Twips(900, this));
+  setFixedWidth(Twips(6795, this));
+  for (int c = 0; c < 7; ++c) {
+    auto* item = new QTableWidgetItem(QString::fromUtf8(kIntestazioni[c]));
+    item->setFlags(Qt::ItemIsEnabled);
+    item->setBackground(palette().button());
+    setItem(0, c, item);
+  }
+  for (int r = 1; r <= nVori; ++r) {
+    auto* head = new QTableWidgetItem(" Segm. " + QString::number(r));
+    head->setFlags(Qt::ItemIsEnabled);
+    head->setBackground(palette().button());
+    setItem(r, 0, head);
+    for (int c = 1; c <= 6; ++c)
+      if (!item(r, c)) setItem(r, c, new QTableWidgetItem());
+  }
+  setFixedHeight(std::min(rowCount(), 8) * rowHeight(0) + 4);
+}
+
+QString GrigliaSegmenti::Cella(int riga, int colonna) const {
+  const QTableWidgetItem* i = item(riga, colonna);
+  return i ? i->text() : QString();
+}
+
+void GrigliaSegmenti::ScriviCella(int riga, int colonna, const QString& testo) {
+  if (!item(riga, colonna)) setItem(riga, colonna, new QTableWidgetItem());
+  item(riga, colonna)->setText(testo);
+}
+
+void GrigliaSegmenti::ApriEditor(int k, const QString& carattere) {
+  const int r = currentRow(), c = currentColumn();
+  if (r < 1 || c < 1) return;
+  const QString testo = Cella(r, c);
+  if (k == 0) {
+    // Only a number is taken into the editor.
+    static const QRegularExpression numero("^\\s*[-+]?[0-9.,]*[0-9][0-9.,]*([eEdD][-+]?[0-9]+)?\\s*$");
+    editor_->setText(numero.match(testo).hasMatch() ? testo : QString());
+    editor_->selectAll();
+  } else if (k > 32) {
+    editor_->setText(carattere);
+    editor_->setCursorPosition(editor_->text().size());
+  } else {
+    editor_->setText(testo);
+    editor_->setCursorPosition(testo.size());
+  }
+  editor_->setGeometry(visualRect(model()->index(r, c)));
+  editor_->show();
+  editor_->setFocus();
+  if (k == 0) editor_->selectAll();
+}
+
+void GrigliaSegmenti::chiudiEditor(bool copia) {
+  if (!editor_->isVisible()) return;
+  const QModelIndex at = indexAt(editor_->geometry().center());
+  if (copia && at.isValid()) ScriviCella(at.row(), at.column(), editor_->text());
+  editor_->hide();
+}
+
+bool GrigliaSegmenti::prossimaCella() {
+  int r = currentRow(), c = currentColumn();
+  if (r < rowCount() - 1) {
+    ++r;
+  } else if (c < columnCount() - 1) {
+    r = 1;
+    ++c;
+  } else {
+    return false;
+  }
+  setCurrentCell(r, c);
+  return true;
+}
+
+void GrigliaSegmenti::keyPressEvent(QKeyEvent* e) {
+  const QString t = e->text();
+  if (!t.isEmpty() && t[0].isPrint() && !(e->modifiers() & Qt::ControlModifier)) {
+    ApriEditor(t[0].unicode() > 32 ? t[0].unicode() : 32, t);
+    return;
+  }
+  if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_F2) {
+    ApriEditor(13);
+    return;
+  }
+  QTableWidget::keyPressEvent(e);
+}
+
+void GrigliaSegmenti::mouseDoubleClickEvent(QMouseEvent* e) {
+  QTableWidget::mouseDoubleClickEvent(e);
+  ApriEditor(0);
+}
+
+void GrigliaSegmenti::mousePressEvent(QMouseEvent* e) {
+  chiudiEditor(true);
+  QTableWidget::mousePressEvent(e);
+}
+
+bool GrigliaSegmenti::eventFilter(QObject* obj, QEvent* ev) {
+  if (obj != editor_) return QTableWidget::eventFilter(obj, ev);
+  if (ev->type() == QEvent::KeyPress) {
+    auto* k = static_cast<QKeyEvent*>(ev);
+    switch (k->key()) {
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        setFocus();
+        chiudiEditor(true);
+        if (prossimaCella()) {
+          ApriEditor(13);
+        } else if (prossimo_) {
+          prossimo_->setFocus(Qt::TabFocusReason);
+        }
+        return true;
+      case Qt::Key_Escape:
+        editor_->hide();
+        setFocus();
+        return true;
+      case Qt::Key_Down:
+        editor_->hide();
+        setFocus();
+        if (currentRow() < rowCount() - 1) setCurrentCell(currentRow() + 1, currentColumn());
+        return true;
+      case Qt::Key_Up:
+        return true;
+      default:
+        break;
+    }
+  } else if (ev->type() == QEvent::FocusOut && editor_->isVisible()) {
+    chiudiEditor(true);
+    emit focusLasciato();
+  }
+  return QTableWidget::eventFilter(obj, ev);
+}
+
+}  // namespace voro::ui

@@ -1,0 +1,59 @@
+// Message boxes.
+#include "ui/MessaggiQt.h"
+
+#include <QMessageBox>
+
+namespace voro::ui {
+
+namespace {
+
+// Message texts join their lines with carriage returns.
+QString testo(const std::string& t) {
+  QString s = QString::fromStdString(t);
+  s.replace("\r\n", "\n");
+  s.replace('\r', '\n');
+  return s;
+}
+
+}  // namespace
+
+void MessaggiQt::show(MessageKind kind, const std::string& text, const std::string& title) {
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  switch (kind) {
+    case MessageKind::Critical: icon = QMessageBox::Critical; break;
+    case MessageKind::Information: icon = QMessageBox::Information; break;
+    case MessageKind::Exclamation: icon = QMessageBox::Warning; break;
+    case MessageKind::Question: icon = QMessageBox::Question; break;
+    case MessageKind::Plain: break;
+  }
+  QMessageBox box(icon, QString::fromStdString(title), testo(text), QMessageBox::Ok, parent_);
+  box.exec();
+}
+
+bool MessaggiQt::askYesNo(const std::string& text, const std::string& title) {
+  return QMessageBox::question(parent_, QString::fromStdString(title), testo(text),
+                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void MessaggiDifferiti::show(MessageKind kind, const std::string& text, const std::string& title) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  registro_.show(kind, text, title);
+}
+
+bool MessaggiDifferiti::askYesNo(const std::string& text, const std::string& title) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return registro_.askYesNo(text, title);
+}
+
+void MessaggiDifferiti::riproduci(Messages& destinazione) {
+  RecordingMessages copia;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    copia = registro_;
+    registro_.clear();
+  }
+  for (const auto& e : copia.entries())
+    if (e.kind != MessageKind::Question) destinazione.show(e.kind, e.text, e.title);
+}
+
+}  // namespace voro::ui

@@ -1,0 +1,40 @@
+// Everything one open project holds in the desktop program: its input, the
+// state of the windows, the model, the results and the settings they read.
+#pragma once
+
+#include <QString>
+#include <atomic>
+#include <string>
+
+#include "analysis/RisultatiCalcolo.h"
+#include "arch/ModelloArco.h"
+#include "data/DatiProgetto.h"
+#include "data/Messages.h"
+#include "data/Regional.h"
+#include "ui/Dialoghi.h"
+
+namespace voro::ui {
+
+struct Sessione {
+  DatiProgetto dati;
+  StatoInterfaccia stato;
+  ModelloArco modello;
+  RisultatiCalcolo risultati;
+  Regional regional;
+  std::atomic<bool> StopOttimizzazione{false};
+  // Whether the model has been assembled since the program started.
+  bool modelloCostruito = false;
+  std::string NomeFileBreve;
+  // Where the help-language choice is kept when the program folder cannot be written.
+  std::string CartellaUtente;
+
+  Messages* messaggi = nullptr;
+  Dialoghi* dialoghi = nullptr;
+
+  Messages& msg() const { return *messaggi; }
+};
+
+// Pixels for a size in twips (1440 to the inch) at the screen's resolution.
+int Twips(double twips, const QWidget* w = nullptr);
+
+}  // namespace voro::ui

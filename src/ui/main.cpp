@@ -1,0 +1,39 @@
+// voro: the desktop program, optionally opening the project file named on
+// its command line.
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <clocale>
+
+#include "ui/FinestraPrincipale.h"
+
+namespace {
+
+// The folder of the examples and the help: the installed share folder beside
+// the program, else the source tree it was built from.
+QString CartellaProgramma() {
+  const QDir bin(QCoreApplication::applicationDirPath());
+  const QString installata = bin.absoluteFilePath("../share/voro");
+  if (QFileInfo(installata + "/examples").isDir()) return QDir::cleanPath(installata);
+  return QStringLiteral(VORO_SOURCE_DIR);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("voro");
+  QApplication::setOrganizationName("voro");
+  QApplication::setApplicationVersion(VORO_VERSION);
+  QApplication::setDesktopFileName("voro");
+  // Qt adopts the user's locale for the C library too; the core's file and
+  // report numbers always use the point.
+  std::setlocale(LC_NUMERIC, "C");
+
+  const QString utente = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+  voro::ui::FinestraPrincipale finestra(CartellaProgramma(), utente);
+  finestra.show();
+  finestra.Avvio(QApplication::arguments().mid(1));
+  return QApplication::exec();
+}
