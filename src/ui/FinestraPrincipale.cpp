@@ -348,11 +348,14 @@ void FinestraPrincipale::Risolvi() {
   opzioni_->Solve();
 }
 
+bool FinestraPrincipale::Libero() {
+  if (!calcolatore_.inCorso()) return true;
+  s_.msg().information("Il calcolo è in corso: attendere che finisca o premere Stop.");
+  return false;
+}
+
 void FinestraPrincipale::CalcolaEPlotta(int PlottaGeometria) {
-  if (calcolatore_.inCorso()) {
-    s_.msg().information("Il calcolo è in corso: attendere che finisca o premere Stop.");
-    return;
-  }
+  if (!Libero()) return;
   if (PlottaGeometria != 0) {
     mostraPlot(PlottaGeometria);
     return;
@@ -398,6 +401,8 @@ void FinestraPrincipale::closeEvent(QCloseEvent* e) {
 }
 
 void FinestraPrincipale::FileNuovo() {
+  // The running calculation writes its results into this project when it ends.
+  if (!Libero()) return;
   setWindowTitle(FormCaption);
   s_.stato.DatiNuovi = true;
   MostraGeometria();
@@ -410,6 +415,7 @@ void FinestraPrincipale::FileNuovo() {
 void FinestraPrincipale::FileApri() { ApriFileDati(QString::fromStdString(s_.stato.CartellaDati)); }
 
 void FinestraPrincipale::ApriFileDati(const QString& cartellaIniziale) {
+  if (!Libero()) return;
   const QString proposto =
       s_.NomeFileBreve.empty() ? QString("*.vro") : QString::fromStdString(s_.NomeFileBreve) + ".vro";
   QString cartella = cartellaIniziale;

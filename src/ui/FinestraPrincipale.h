@@ -46,6 +46,9 @@ class FinestraPrincipale : public QMainWindow {
   // 0 solve then plot the results, 1 plot the geometry, 2 plot with the loads.
   void CalcolaEPlotta(int PlottaGeometria);
   bool calcoloInCorso() const { return calcolatore_.inCorso(); }
+  // False, with a message, while a calculation runs: the commands that
+  // replace the project or its voussoirs wait for it to end.
+  bool Libero();
 
   void MostraGeometria();
   void MostraCarichi();

@@ -128,9 +128,13 @@ FormGeometria::FormGeometria(FinestraPrincipale& main, Sessione& s) : main_(main
 
   (new GestoreTastiera(this, s_.regional))->Installa(this);
   connect(txtNvori, &QLineEdit::returnPressed, this, &FormGeometria::nVoriInvio);
+  // Leaving the box with a new count lays the form out again; Enter has
+  // already done so (and may have opened the grid's editor).
   connect(txtNvori, &QLineEdit::editingFinished, this, [this] {
     try {
-      s_.dati.nVori = s_.regional.CIntTesto(txtNvori->text().toStdString());
+      const Integer n = s_.regional.CIntTesto(txtNvori->text().toStdString());
+      if (n == impaginati_) return;
+      s_.dati.nVori = n;
       Impagina();
     } catch (const RuntimeError&) {
     }
@@ -148,6 +152,7 @@ FormGeometria::FormGeometria(FinestraPrincipale& main, Sessione& s) : main_(main
 
 void FormGeometria::Impagina() {
   const int n = s_.dati.nVori;
+  impaginati_ = n;
   if (n == 1) {
     Frame1Voro->show();
     FlexGrid->hide();
@@ -168,6 +173,7 @@ void FormGeometria::InizializzaForm() {
   txtNvori->setText("1");
   FlexGrid->hide();
   Frame1Voro->show();
+  impaginati_ = 1;
 }
 
 void FormGeometria::ScriveDatiInForm() {
@@ -233,6 +239,7 @@ void FormGeometria::nVoriInvio() {
 }
 
 void FormGeometria::cbPltGeom_Click() {
+  if (!main_.Libero()) return;
   try {
     if (!LeggeDatiGeom()) return;
     CostruisciModello(s_.dati, s_.modello, s_.msg());

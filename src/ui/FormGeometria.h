@@ -59,6 +59,8 @@ class FormGeometria : public QWidget {
   FinestraPrincipale& main_;
   Sessione& s_;
   bool chiusa_ = false;
+  // The segment count the form is laid out for.
+  int impaginati_ = 1;
 };
 
 }  // namespace voro::ui

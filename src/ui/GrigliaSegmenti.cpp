@@ -21,6 +21,9 @@ GrigliaSegmenti::GrigliaSegmenti(QWidget* parent) : QTableWidget(parent), editor
   editor_->hide();
   editor_->setFrame(false);
   editor_->installEventFilter(this);
+  // The form's keyboard rules give the editor the keypad's separator, but
+  // Enter is the editor's own.
+  editor_->setProperty("enterProprio", true);
   connect(this, &QTableWidget::currentCellChanged, this, [this] { chiudiEditor(true); });
 }
 
@@ -84,7 +87,18 @@ void GrigliaSegmenti::chiudiEditor(bool copia) {
   if (!editor_->isVisible()) return;
   const QModelIndex at = indexAt(editor_->geometry().center());
   if (copia && at.isValid()) ScriviCella(at.row(), at.column(), editor_->text());
+  // Hiding a focused editor would pass the focus on to the next cell.
+  if (editor_->hasFocus()) setFocus();
   editor_->hide();
+}
+
+void GrigliaSegmenti::nascondiEditor() {
+  // The grid takes the focus first: hiding a focused editor would pass the
+  // focus on to the next cell.
+  nascondendo_ = true;
+  setFocus();
+  editor_->hide();
+  nascondendo_ = false;
 }
 
 bool GrigliaSegmenti::prossimaCella() {
@@ -140,12 +154,10 @@ bool GrigliaSegmenti::eventFilter(QObject* obj, QEvent* ev) {
         }
         return true;
       case Qt::Key_Escape:
-        editor_->hide();
-        setFocus();
+        nascondiEditor();
         return true;
       case Qt::Key_Down:
-        editor_->hide();
-        setFocus();
+        nascondiEditor();
         if (currentRow() < rowCount() - 1) setCurrentCell(currentRow() + 1, currentColumn());
         return true;
       case Qt::Key_Up:
@@ -153,9 +165,8 @@ bool GrigliaSegmenti::eventFilter(QObject* obj, QEvent* ev) {
       default:
         break;
     }
-  } else if (ev->type() == QEvent::FocusOut && editor_->isVisible()) {
+  } else if (ev->type() == QEvent::FocusOut && editor_->isVisible() && !nascondendo_) {
     chiudiEditor(true);
-    emit focusLasciato();
   }
   return QTableWidget::eventFilter(obj, ev);
 }

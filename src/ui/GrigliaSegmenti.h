@@ -26,10 +26,6 @@ class GrigliaSegmenti : public QTableWidget {
   // The control that receives the focus after the last cell.
   void setProssimoControllo(QWidget* w) { prossimo_ = w; }
 
- signals:
-  // The editor lost the focus while open: its text went into the cell.
-  void focusLasciato();
-
  protected:
   void keyPressEvent(QKeyEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
@@ -39,11 +35,14 @@ class GrigliaSegmenti : public QTableWidget {
  private:
   // Copies a visible editor's text into the current cell and hides it.
   void chiudiEditor(bool copia);
+  // Hides the editor without copying, the focus back on the grid.
+  void nascondiEditor();
   // The next cell down the column, then the top of the next column.
   bool prossimaCella();
 
   QLineEdit* editor_;
   QWidget* prossimo_ = nullptr;
+  bool nascondendo_ = false;
 };
 
 }  // namespace voro::ui

@@ -1,0 +1,110 @@
+// The test bench of the windows: a main window in a folder of its own, with
+// recorded messages and dialogs that answer from a queue.
+#pragma once
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+#include <memory>
+#include <optional>
+
+#include "data/Messages.h"
+#include "ui/Dialoghi.h"
+#include "ui/FinestraPrincipale.h"
+
+namespace voro::ui::test {
+
+// Dialogs answered by the test: every open or save takes the next queued
+// name (nothing queued: cancelled); the requests are kept for inspection.
+class DialoghiFinti : public Dialoghi {
+ public:
+  struct Richiesta {
+    QString cartella, filtri, preselezionato, proposto;
+  };
+  std::deque<std::optional<QString>> nomi;
+  std::optional<int> lingua = 1;
+  int lingueChieste = 0;
+  bool stampaAccettata = false;
+  QString filePdf;  // the printer's output, when printing is accepted
+  std::vector<Richiesta> richieste;
+
+  std::optional<QString> apri(QWidget*, const QString& c, const QString& f, const QString& p,
+                              const QString& n) override {
+    return prossimo(c, f, p, n);
+  }
+  std::optional<QString> salva(QWidget*, const QString& c, const QString& f, const QString& p,
+                               const QString& n) override {
+    return prossimo(c, f, p, n);
+  }
+  bool stampa(QWidget*, QPrinter& printer) override {
+    if (stampaAccettata && !filePdf.isEmpty()) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(filePdf);
+    }
+    return stampaAccettata;
+  }
+  std::optional<int> sceltaLingua(QWidget*) override {
+    ++lingueChieste;
+    return lingua;
+  }
+
+ private:
+  std::optional<QString> prossimo(const QString& c, const QString& f, const QString& p, const QString& n) {
+    richieste.push_back({c, f, p, n});
+    if (nomi.empty()) return std::nullopt;
+    auto r = nomi.front();
+    nomi.pop_front();
+    return r;
+  }
+};
+
+// The program folder holds the examples and the help, as when installed.
+inline QString SorgenteVoro() { return QStringLiteral(VORO_SOURCE_DIR); }
+
+struct Banco {
+  QTemporaryDir programma;
+  QTemporaryDir utente;
+  RecordingMessages messaggi;
+  DialoghiFinti dialoghi;
+  std::unique_ptr<FinestraPrincipale> finestra;
+
+  // Lingua.ini holding `lingua` (nothing written when empty).
+  explicit Banco(const QString& lingua = "ENG") {
+    QDir p(programma.path());
+    p.mkpath("examples");
+    p.mkpath("docs");
+    for (const QString& f : QDir(SorgenteVoro() + "/examples").entryList({"*.vro"}))
+      QFile::copy(SorgenteVoro() + "/examples/" + f, p.filePath("examples/" + f));
+    for (const char* f : {"Voro-ITA.html", "Voro-ENG.html"})
+      QFile::copy(SorgenteVoro() + "/docs/" + f, p.filePath(QString("docs/") + f));
+    if (!lingua.isEmpty()) {
+      QFile ini(p.filePath("Lingua.ini"));
+      if (ini.open(QIODevice::WriteOnly)) ini.write(("\"" + lingua + "\"\r\n").toUtf8());
+    }
+    finestra = std::make_unique<FinestraPrincipale>(programma.path(), utente.path(), &messaggi, &dialoghi);
+  }
+
+  Sessione& s() { return finestra->sessione(); }
+  QString esempio(const QString& nome) const { return programma.path() + "/examples/" + nome; }
+
+  // Starts the program with the given command-line words, under the given
+  // settings (Italian by default: English ones add an advisory message).
+  void avvia(const QStringList& argomenti = {}, const Regional& regional = Regional::italiano()) {
+    finestra->sessione().regional = regional;
+    finestra->show();
+    finestra->Avvio(argomenti);
+    QCoreApplication::processEvents();
+  }
+
+  // Waits for the running calculation; false when it does not end in time.
+  bool attendiCalcolo(int ms = 60000) {
+    if (!finestra->calcoloInCorso()) return true;
+    return QTest::qWaitFor([this] { return !finestra->calcoloInCorso(); }, ms);
+  }
+};
+
+}  // namespace voro::ui::test
