@@ -82,8 +82,13 @@ bool Calcolatore::Avvia(Sessione& s) {
   return true;
 }
 
-void Calcolatore::Attendi() {
-  if (thread_) thread_->wait();
+void Calcolatore::Interrompi(std::atomic<bool>& stop) {
+  if (!thread_) return;
+  // The search clears the flag when it starts: keep raising it until the
+  // calculation has ended.
+  do {
+    stop = true;
+  } while (!thread_->wait(20));
 }
 
 }  // namespace voro::ui

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QThread>
 #include <QPointer>
+#include <atomic>
 #include <memory>
 
 #include "analysis/RisultatiCalcolo.h"
@@ -30,8 +31,9 @@ class Calcolatore : public QObject {
   bool inCorso() const { return thread_ != nullptr; }
   // The description of the error that ended the last calculation.
   const QString& ultimoErrore() const { return errore_; }
-  // Waits for a running calculation to end.
-  void Attendi();
+  // Stops a running search through its stop flag and waits for the
+  // calculation to end.
+  void Interrompi(std::atomic<bool>& stop);
 
  signals:
   void avvio();

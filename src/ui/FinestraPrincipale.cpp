@@ -103,8 +103,7 @@ FinestraPrincipale::FinestraPrincipale(const QString& cartellaProgramma, const Q
 
 FinestraPrincipale::~FinestraPrincipale() {
   // A search still running stops at its next step; its results are not needed.
-  s_.StopOttimizzazione = true;
-  calcolatore_.Attendi();
+  calcolatore_.Interrompi(s_.StopOttimizzazione);
 }
 
 FormGeometria* FinestraPrincipale::formGeometria() const { return geo_; }
@@ -394,8 +393,7 @@ void FinestraPrincipale::resizeEvent(QResizeEvent* e) {
 }
 
 void FinestraPrincipale::closeEvent(QCloseEvent* e) {
-  s_.StopOttimizzazione = true;
-  calcolatore_.Attendi();
+  calcolatore_.Interrompi(s_.StopOttimizzazione);
   area_->closeAllSubWindows();
   e->accept();
 }

@@ -116,7 +116,7 @@ FormRisultati::FormRisultati(FinestraPrincipale& main, Sessione& s) : main_(main
   FrameRis[0]->setTitle("Worst values");
   FrameRis[1]->setTitle("Reactions at springings");
   FrameSpinta->setTitle("Walls reactions");
-  lblTiro->setText("Tie thrust [kN]");
+  lblTiro->setText("Tie thrust");
   RisultatiPeggioriVisualizza();
   GrigliaRisultati();
   const auto& r = s_.risultati;

@@ -8,7 +8,6 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
-#include <deque>
 #include <memory>
 #include <optional>
 
@@ -25,7 +24,7 @@ class DialoghiFinti : public Dialoghi {
   struct Richiesta {
     QString cartella, filtri, preselezionato, proposto;
   };
-  std::deque<std::optional<QString>> nomi;
+  QStringList nomi;
   std::optional<int> lingua = 1;
   int lingueChieste = 0;
   bool stampaAccettata = false;
@@ -55,10 +54,8 @@ class DialoghiFinti : public Dialoghi {
  private:
   std::optional<QString> prossimo(const QString& c, const QString& f, const QString& p, const QString& n) {
     richieste.push_back({c, f, p, n});
-    if (nomi.empty()) return std::nullopt;
-    auto r = nomi.front();
-    nomi.pop_front();
-    return r;
+    if (nomi.isEmpty()) return std::nullopt;
+    return nomi.takeFirst();
   }
 };
 

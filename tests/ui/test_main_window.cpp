@@ -1,0 +1,416 @@
+// The main window: menus and toolbar, the commands that need a geometry, the
+// caption through New, Open and Save As, the command line, the View flags,
+// the plot's exports, the help and its language.
+#include <QAction>
+#include <QFile>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QToolBar>
+
+#include "Banco.h"
+#include "data/ProjectFile.h"
+#include "ui/Aiuto.h"
+#include "ui/FinestraPlot.h"
+#include "ui/FormCarichi.h"
+#include "ui/FormGeometria.h"
+
+using namespace voro;
+using namespace voro::ui;
+using namespace voro::ui::test;
+
+namespace {
+
+const QString kCaption = "Arch assessment - File: ";
+
+QByteArray Contenuto(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return f.readAll();
+}
+
+// Builds the voussoirs from the geometry form, as its Next button does.
+void Avanti(Banco& b) {
+  b.finestra->formGeometria()->cbPltGeom->click();
+  QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void menuEToolbar();
+  void comandiCheRichiedonoLaGeometria();
+  void captionNuovoApriSalva();
+  void apriAnnullatoLasciaIlModello();
+  void apriFileNonValido();
+  void rigaDiComando_data();
+  void rigaDiComando();
+  void fileMancanteDaRigaDiComando();
+  void salvaInCartellaInesistente();
+  void vistaRidisegna();
+  void plotEsportaDxfEStampa();
+  void avantiEIndietro();
+  void esempi();
+  void linguaSenzaFile();
+  void linguaDalMenu();
+  void linguaNonValida();
+  void aiuto();
+};
+
+void TestMainWindow::menuEToolbar() {
+  Banco b;
+  b.avvia();
+  auto* f = b.finestra.get();
+  QStringList titoli;
+  for (QAction* a : f->menuBar()->actions()) titoli << a->text();
+  QCOMPARE(titoli, (QStringList{"&File", "&Data", "&Solve", "&Report", "&Plot", "&View", "&?"}));
+  QCOMPARE(f->azione("mnuFileItem0")->shortcut(), QKeySequence("Ctrl+N"));
+  QCOMPARE(f->azione("mnuFileItem1")->shortcut(), QKeySequence("Ctrl+F12"));
+  QCOMPARE(f->azione("mnuFileItem2")->shortcut(), QKeySequence("Shift+F12"));
+  QCOMPARE(f->azione("mnuFileItem4")->shortcut(), QKeySequence("Ctrl+Shift+F12"));
+  QCOMPARE(f->azione("mnuDataItem2")->text(), QString("&Solve Otions"));
+  QCOMPARE(f->azione("mnuVisualizzaItem1")->text(), QString("&Verical forces"));
+  QCOMPARE(f->azione("mnuPlotItem2")->text(), QString("&Draw in Autocad"));
+  for (int i = 0; i < 5; ++i) QVERIFY(f->azione(QString("mnuVisualizzaItem%1").arg(i))->isCheckable());
+
+  auto* barra = f->findChild<QToolBar*>("Toolbar1");
+  QVERIFY(barra);
+  const QList<QAction*> voci = barra->actions();
+  QCOMPARE(voci.size(), 10);
+  const QStringList suggerimenti{"Open", "Save as", "", "Geometry", "Loads", "Calc. Options", "", "Solve", "",
+                                 "Report"};
+  int immagini = 0;
+  for (int i = 0; i < 10; ++i) {
+    QCOMPARE(voci[i]->isSeparator(), suggerimenti[i].isEmpty());
+    if (voci[i]->isSeparator()) continue;
+    QCOMPARE(voci[i]->toolTip(), suggerimenti[i]);
+    QVERIFY(!voci[i]->icon().pixmap(32, 32).isNull());
+    ++immagini;
+  }
+  QCOMPARE(immagini, 7);
+
+  // The commands not built show their message.
+  f->azione("mnuFileItem5")->trigger();
+  QCOMPARE(b.messaggi.entries().back().text, std::string("Function not yet implemented"));
+  QCOMPARE(b.messaggi.entries().back().kind, MessageKind::Plain);
+}
+
+void TestMainWindow::comandiCheRichiedonoLaGeometria() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  auto* f = b.finestra.get();
+  const QStringList dipendenti{"mnuFileItem2", "mnuDataItem1", "mnuDataItem2", "mnuSolve", "mnuReport",
+                               "Toolbar1Button2", "Toolbar1Button5", "Toolbar1Button6", "Toolbar1Button8",
+                               "Toolbar1Button10"};
+  auto stato = [&](bool atteso) {
+    for (const QString& n : dipendenti) QVERIFY2(f->azione(n)->isEnabled() == atteso, qPrintable(n));
+    for (const char* m : {"mnuPlot", "mnuVisualizza"})
+      QCOMPARE(f->findChild<QMenu*>(m)->menuAction()->isEnabled(), atteso);
+    for (const char* n : {"mnuFileItem0", "mnuFileItem1", "mnuDataItem0", "Toolbar1Button1", "Toolbar1Button4"})
+      QVERIFY(f->azione(n)->isEnabled());
+  };
+  stato(false);  // the geometry form is freshly loaded
+  Avanti(b);
+  stato(true);
+  f->FileNuovo();
+  stato(false);
+  b.finestra->formGeometria()->LeggeDatiGeom();
+  stato(true);
+  b.dialoghi.nomi.push_back(b.esempio("volta-semicircolare.vro"));
+  f->FileApri();
+  stato(false);
+}
+
+void TestMainWindow::captionNuovoApriSalva() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  auto* f = b.finestra.get();
+  QCOMPARE(f->windowTitle(), kCaption + "ponte-stradale");
+  f->FileNuovo();
+  QCOMPARE(f->windowTitle(), kCaption);
+  QCOMPARE(f->formGeometria()->windowTitle(), QString("Geometry"));
+  QCOMPARE(f->formGeometria()->txtNvori->text(), QString("1"));
+  QVERIFY(f->formGeometria()->txtTitolo->text().isEmpty());
+
+  // Save As proposes the previous base name, with the Voro files preselected.
+  f->formGeometria()->LeggeDatiGeom();
+  const QString salvato = b.utente.filePath("nuovo arco.vro");
+  b.dialoghi.nomi.push_back(salvato);
+  f->FileSalvaConNome();
+  QCOMPARE(b.dialoghi.richieste.back().proposto, QString("ponte-stradale.vro"));
+  QCOMPARE(b.dialoghi.richieste.back().preselezionato, QString("Files Voro (*.vro)"));
+  QCOMPARE(b.dialoghi.richieste.back().filtri, QString("Tutti i Files (*.*);;Files Voro (*.vro)"));
+  QCOMPARE(f->windowTitle(), kCaption + "nuovo arco");
+  QVERIFY(QFile::exists(salvato));
+  QVERIFY(!QFile::exists(salvato + ".part"));
+
+  // Open reads the file into the model and the form.
+  b.dialoghi.nomi.push_back(b.esempio("arco-policentrico.vro"));
+  f->FileApri();
+  QCOMPARE(f->windowTitle(), kCaption + "arco-policentrico");
+  QCOMPARE(b.dialoghi.richieste.back().proposto, QString("nuovo arco.vro"));
+  QVERIFY(b.s().dati.nVori > 1);
+  QCOMPARE(f->formGeometria()->txtNvori->text().toInt(), int(b.s().dati.nVori));
+  QVERIFY(f->formGeometria()->FlexGrid->isVisibleTo(f->formGeometria()));
+
+  // Saving over the example and reading it back gives the same file.
+  const QByteArray originale = Contenuto(b.esempio("arco-policentrico.vro"));
+  b.dialoghi.nomi.push_back(b.esempio("arco-policentrico.vro"));
+  f->FileSalvaConNome();
+  QCOMPARE(Contenuto(b.esempio("arco-policentrico.vro")), originale);
+}
+
+void TestMainWindow::apriAnnullatoLasciaIlModello() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  auto* f = b.finestra.get();
+  f->formGeometria()->txtTitolo->setText("scritto ma non letto");
+  const std::string titolo = b.s().dati.Titolo;
+  f->FileApri();  // cancelled: nothing queued
+  QVERIFY(b.messaggi.empty());
+  QCOMPARE(b.s().dati.Titolo, titolo);
+  QCOMPARE(f->windowTitle(), kCaption + "ponte-stradale");
+  // The form shows the model again.
+  QCOMPARE(f->formGeometria()->txtTitolo->text().toStdString(), titolo);
+}
+
+void TestMainWindow::apriFileNonValido() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  const QString corto = b.utente.filePath("corto.vro");
+  {
+    QFile f(corto);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("\"Titolo\"\r\n1,2\r\n");
+  }
+  b.dialoghi.nomi.push_back(corto);
+  b.finestra->FileApri();
+  QVERIFY(!b.messaggi.empty());
+  // The program goes on and the commands that need a geometry wait for one.
+  QVERIFY(b.finestra->formGeometria());
+  QVERIFY(!b.finestra->azione("mnuSolve")->isEnabled());
+  // Solving is possible again once the geometry is read.
+  b.dialoghi.nomi.push_back(b.esempio("ponte-stradale.vro"));
+  b.finestra->FileApri();
+  Avanti(b);
+  QVERIFY(b.finestra->azione("mnuSolve")->isEnabled());
+  QVERIFY(b.finestra->finestraPlot());
+}
+
+void TestMainWindow::rigaDiComando_data() {
+  QTest::addColumn<QStringList>("parole");
+  QTest::addRow("quoted") << QStringList{"@/cartella con spazi/arco a tutto sesto.vro"};
+  QTest::addRow("split") << QStringList{"@/cartella", "con", "spazi/arco", "a", "tutto", "sesto.vro"};
+  QTest::addRow("quotes kept") << QStringList{"\"@/cartella con spazi/arco a tutto sesto.vro\""};
+}
+
+void TestMainWindow::rigaDiComando() {
+  QFETCH(QStringList, parole);
+  Banco b;
+  QDir(b.utente.path()).mkpath("cartella con spazi");
+  const QString percorso = b.utente.filePath("cartella con spazi/arco a tutto sesto.vro");
+  QVERIFY(QFile::copy(b.esempio("volta-semicircolare.vro"), percorso));
+  for (QString& p : parole) p.replace("@", b.utente.path());
+  b.avvia(parole);
+  QVERIFY(b.messaggi.empty());
+  QCOMPARE(b.finestra->windowTitle(), kCaption + "arco a tutto sesto");
+  QCOMPARE(QString::fromStdString(b.s().stato.CartellaDati), b.utente.filePath("cartella con spazi"));
+  QVERIFY(!b.s().stato.DatiNuovi);
+}
+
+void TestMainWindow::fileMancanteDaRigaDiComando() {
+  Banco b;
+  const QString manca = b.utente.filePath("manca.vro");
+  b.avvia({manca});
+  QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
+  QCOMPARE(b.messaggi.entries()[0].kind, MessageKind::Critical);
+  QCOMPARE(QString::fromStdString(b.messaggi.entries()[0].text), "File " + manca + " non trovato ");
+  QCOMPARE(b.finestra->windowTitle(), kCaption);
+  // A new project, with its defaults.
+  QVERIFY(b.finestra->formGeometria());
+  QCOMPARE(b.s().dati.Larghezza, Single(1));
+}
+
+void TestMainWindow::salvaInCartellaInesistente() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  Avanti(b);
+  b.dialoghi.nomi.push_back(b.utente.filePath("non/esiste/arco.vro"));
+  b.finestra->FileSalvaConNome();
+  QVERIFY(!b.messaggi.empty());
+  QVERIFY(!QFile::exists(b.utente.filePath("non/esiste/arco.vro")));
+}
+
+void TestMainWindow::vistaRidisegna() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  Avanti(b);
+  FinestraPlot* plot = b.finestra->finestraPlot();
+  QVERIFY(plot);
+  QAction* bianco = b.finestra->azione("mnuVisualizzaItem4");
+  auto sfondo = [&] { return plot->area()->grab().toImage().pixelColor(2, 2); };
+  QCOMPARE(sfondo(), QColor(Qt::black));
+  bianco->trigger();
+  QVERIFY(bianco->isChecked());
+  QVERIFY(b.s().stato.Visualizza[4]);
+  QCOMPARE(sfondo(), QColor(Qt::white));
+  bianco->trigger();
+  QVERIFY(!bianco->isChecked());
+  QCOMPARE(sfondo(), QColor(Qt::black));
+  QVERIFY(plot->area()->disegnato());
+
+  // A resize draws the plot afresh at the new size.
+  b.finestra->resize(900, 700);
+  QCoreApplication::processEvents();
+  QCOMPARE(plot->parentWidget()->size(), b.finestra->area()->size());
+}
+
+void TestMainWindow::plotEsportaDxfEStampa() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  Avanti(b);
+  auto* f = b.finestra.get();
+
+  // DXF: the Part's filter and default name; the file ends as a DXF must.
+  const QString dxf = b.utente.filePath("ponte.dxf");
+  b.dialoghi.nomi.push_back(dxf);
+  f->azione("mnuPlotItem1")->trigger();
+  QCOMPARE(b.dialoghi.richieste.back().proposto, QString("ponte-stradale.dxf"));
+  QCOMPARE(b.dialoghi.richieste.back().preselezionato, QString("Files per Autocad (*.dxf)"));
+  QVERIFY(b.messaggi.empty());
+  const QByteArray testo = Contenuto(dxf);
+  QVERIFY(testo.startsWith("0\r\nSECTION") || testo.startsWith("  0\r\nSECTION") || testo.contains("SECTION"));
+  QVERIFY(testo.trimmed().endsWith("EOF"));
+
+  // A cancelled dialog ends quietly.
+  f->azione("mnuPlotItem1")->trigger();
+  f->azione("mnuPlotItem0")->trigger();
+  QVERIFY(b.messaggi.empty());
+
+  // The printer: a PDF page holding the plot.
+  b.dialoghi.stampaAccettata = true;
+  b.dialoghi.filePdf = b.utente.filePath("ponte.pdf");
+  f->azione("mnuPlotItem0")->trigger();
+  QVERIFY(b.messaggi.empty());
+  QVERIFY(Contenuto(b.dialoghi.filePdf).startsWith("%PDF"));
+  QVERIFY(QFileInfo(b.dialoghi.filePdf).size() > 5000);
+
+  // The same commands from the plot window's own File menu.
+  FinestraPlot* plot = f->finestraPlot();
+  const QString altro = b.utente.filePath("dal menu.dxf");
+  b.dialoghi.nomi.push_back(altro);
+  plot->menu->actions()[0]->menu()->actions()[1]->trigger();
+  QCOMPARE(Contenuto(altro), testo);
+}
+
+void TestMainWindow::avantiEIndietro() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  Avanti(b);
+  auto* f = b.finestra.get();
+  QVERIFY(!f->formGeometria());
+  FinestraPlot* plot = f->finestraPlot();
+  QCOMPARE(plot->PlottaGeometria(), 1);
+  plot->cmdNext->click();
+  QCoreApplication::processEvents();
+  FormCarichi* c = f->formCarichi();
+  QVERIFY(c);
+  c->cmdNext->click();
+  QCoreApplication::processEvents();
+  QVERIFY(!f->formCarichi());
+  // Every plot command makes a new plot window.
+  QVERIFY(f->finestraPlot() != plot || f->finestraPlot()->PlottaGeometria() == 2);
+  QCOMPARE(f->finestraPlot()->PlottaGeometria(), 2);
+  f->finestraPlot()->cmdPrevious->click();
+  QCoreApplication::processEvents();
+  QVERIFY(f->formCarichi());
+  f->formCarichi()->cmdPrevious->click();
+  QCoreApplication::processEvents();
+  QVERIFY(f->formGeometria());
+  QVERIFY(!f->formCarichi());
+}
+
+void TestMainWindow::esempi() {
+  Banco b;
+  b.avvia();
+  const std::string dati = b.s().stato.CartellaDati;
+  b.dialoghi.nomi.push_back(b.esempio("arco-ribassato-spinta.vro"));
+  b.finestra->azione("mnuAiutoItem1")->trigger();
+  QCOMPARE(b.dialoghi.richieste.back().cartella, b.programma.path() + "/examples");
+  QCOMPARE(b.finestra->windowTitle(), kCaption + "arco-ribassato-spinta");
+  QCOMPARE(b.s().stato.CartellaDati, dati);
+  QVERIFY(b.s().dati.SpintaPassiva);
+}
+
+void TestMainWindow::linguaSenzaFile() {
+  Banco b("");
+  b.dialoghi.lingua = 1;
+  b.avvia();
+  QCOMPARE(b.dialoghi.lingueChieste, 1);
+  QCOMPARE(Contenuto(b.programma.filePath("Lingua.ini")), QByteArray("\"ENG\"\r\n"));
+  QCOMPARE(b.s().stato.Lingua, std::string("ENG"));
+  QVERIFY(b.finestra->azione("mnuLingua1")->isChecked());
+  QVERIFY(!b.finestra->azione("mnuLingua0")->isChecked());
+
+  // The form closed without a choice: Italian help, nothing written.
+  Banco c("");
+  c.dialoghi.lingua = std::nullopt;
+  c.avvia();
+  QCOMPARE(c.s().stato.Lingua, std::string("ITA"));
+  QVERIFY(!QFile::exists(c.programma.filePath("Lingua.ini")));
+  QVERIFY(c.messaggi.empty());
+}
+
+void TestMainWindow::linguaDalMenu() {
+  Banco b("ENG");
+  b.avvia();
+  QCOMPARE(b.dialoghi.lingueChieste, 0);
+  QCOMPARE(b.s().stato.Lingua, std::string("ENG"));
+  b.finestra->azione("mnuLingua0")->trigger();
+  QCOMPARE(Contenuto(b.programma.filePath("Lingua.ini")), QByteArray("\"ITA\"\r\n"));
+  QVERIFY(b.finestra->azione("mnuLingua0")->isChecked());
+  QVERIFY(!b.finestra->azione("mnuLingua1")->isChecked());
+  QCOMPARE(PercorsoAiuto(b.programma.path(), b.s().stato.Lingua), b.programma.path() + "/docs/Voro-ITA.html");
+}
+
+void TestMainWindow::linguaNonValida() {
+  Banco b("FRA");
+  b.dialoghi.lingua = 0;
+  b.avvia();
+  QCOMPARE(b.dialoghi.lingueChieste, 1);
+  QCOMPARE(Contenuto(b.programma.filePath("Lingua.ini")), QByteArray("\"ITA\"\r\n"));
+}
+
+void TestMainWindow::aiuto() {
+  Banco b("ENG");
+  b.avvia();
+  b.finestra->azione("mnuAiutoItem0")->trigger();
+  auto* a = b.finestra->findChild<Aiuto*>();
+  QVERIFY(a);
+  QVERIFY(a->isVisible());
+  QVERIFY(b.messaggi.empty());
+  QVERIFY(a->indice->topLevelItemCount() >= 6);
+  QVERIFY(a->pagina->toPlainText().contains("thrust line"));
+  // The search finds the sections that hold every word.
+  a->ricerca->setText("tie thrust");
+  QVERIFY(a->trovati->count() >= 1);
+  a->ricerca->setText("parolachenonce");
+  QCOMPARE(a->trovati->count(), 0);
+
+  // Italian help, and a missing file's message.
+  b.finestra->azione("mnuLingua0")->trigger();
+  b.finestra->azione("mnuAiutoItem0")->trigger();
+  QVERIFY(a->pagina->toPlainText().contains("curva delle pressioni"));
+  QFile::remove(b.programma.filePath("docs/Voro-ITA.html"));
+  b.finestra->azione("mnuAiutoItem0")->trigger();
+  QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
+  QCOMPARE(b.messaggi.entries()[0].kind, MessageKind::Critical);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

@@ -1,0 +1,268 @@
+// Solving from the windows: the report shows the engine's numbers, the
+// search runs without freezing the window and stops on request, the used
+// eccentricities become start values, and the results plot follows the View
+// flags.
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+#include <cmath>
+
+#include "Banco.h"
+#include "analysis/Calcolo.h"
+#include "analysis/CostruisciModello.h"
+#include "data/ProjectFile.h"
+#include "ui/FinestraPlot.h"
+#include "ui/FormGeometria.h"
+#include "ui/FormOpzioni.h"
+#include "ui/FormRisultati.h"
+
+using namespace voro;
+using namespace voro::ui;
+using namespace voro::ui::test;
+
+namespace {
+
+struct Soluzione {
+  DatiProgetto dati;
+  ModelloArco modello;
+  RisultatiCalcolo risultati;
+};
+
+// The engine alone on the project file.
+Soluzione Motore(const QString& file) {
+  Soluzione s;
+  RecordingMessages m;
+  LeggiFileProgetto(file.toStdString(), s.dati, m);
+  if (s.dati.nVori > 1) s.dati.LuceAnello = Single(s.dati.Vori(s.dati.nVori).X3 - s.dati.Vori(1).X1);
+  CostruisciModello(s.dati, s.modello, m);
+  Calcolo(s.dati, s.modello, s.risultati, m).CalcoloMain();
+  return s;
+}
+
+double Valore(const Banco& b, const QLineEdit* e) { return b.finestra->sessione().regional.ValInternazionale(e->text().toStdString()); }
+
+// A box shows x to the digits it has.
+bool Mostra(const Banco& b, const QLineEdit* e, double x, double relativa = 6e-4, double assoluta = 1e-3) {
+  const double v = Valore(b, e);
+  return std::fabs(v - x) <= std::max(assoluta, relativa * std::fabs(x));
+}
+
+// Geometry Next, then Solve from the options form; true when solved.
+bool Risolvi(Banco& b) {
+  b.finestra->formGeometria()->cbPltGeom->click();
+  b.finestra->MostraOpzioni();
+  QSignalSpy fine(b.finestra.get(), &FinestraPrincipale::calcoloConcluso);
+  b.finestra->formOpzioni()->SolveButton->click();
+  if (!fine.wait(120000)) return false;
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  return fine.at(0).at(0).toBool();
+}
+
+}  // namespace
+
+class TestSolve : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void rapportoMostraIRisultati_data();
+  void rapportoMostraIRisultati();
+  void stopDuranteLaRicerca();
+  void valoriIniziali();
+  void dimensioniDelRapporto();
+  void vistaSulDisegnoDeiRisultati();
+  void chiusuraDuranteIlCalcolo();
+};
+
+void TestSolve::rapportoMostraIRisultati_data() {
+  QTest::addColumn<QString>("esempio");
+  for (const char* e : {"ponte-stradale.vro", "arco-policentrico.vro", "arco-ribassato-spinta.vro",
+                        "volta-semicircolare.vro"})
+    QTest::newRow(e) << QString(e);
+}
+
+void TestSolve::rapportoMostraIRisultati() {
+  QFETCH(QString, esempio);
+  Banco b;
+  b.avvia({b.esempio(esempio)});
+  const Soluzione atteso = Motore(b.esempio(esempio));
+  QVERIFY(Risolvi(b));
+  QVERIFY(b.messaggi.empty());
+  FinestraPlot* plot = b.finestra->finestraPlot();
+  QVERIFY(plot);
+  QCOMPARE(plot->PlottaGeometria(), 0);
+  QVERIFY(!b.finestra->formOpzioni());  // closed after a solution that was not stopped
+
+  // The window's results are the engine's, bit for bit.
+  const RisultatiCalcolo& r = b.s().risultati;
+  QCOMPARE(r.HSinistra, atteso.risultati.HSinistra);
+  QCOMPARE(r.VDestra, atteso.risultati.VDestra);
+  QCOMPARE(r.EccCalcChiave, atteso.risultati.EccCalcChiave);
+  QCOMPARE(r.SigmaIntPeggiore, atteso.risultati.SigmaIntPeggiore);
+
+  b.finestra->azione("mnuReport")->trigger();
+  FormRisultati* f = b.finestra->formRisultati();
+  QVERIFY(f);
+  const int n = atteso.modello.nConciTot;
+  QCOMPARE(f->Grid1->rowCount(), n + 2);
+  QCOMPARE(f->Grid1->columnCount(), 4);
+  QCOMPARE(f->Grid1->item(0, 1)->text(), QString("sig_e [MPa]"));
+  const Regional& reg = b.s().regional;
+  for (int i = 1; i <= n + 1; ++i) {
+    QCOMPARE(f->Grid1->item(i, 0)->text(), QString::number(i));
+    const double se = reg.ValInternazionale(f->Grid1->item(i, 1)->text().toStdString());
+    QVERIFY(std::fabs(se - atteso.risultati.SigmaEstGiunti(i) / 1000) <= 6e-3 * std::fabs(se) + 1e-6);
+    const double pc = reg.ValInternazionale(f->Grid1->item(i, 3)->text().toStdString());
+    QVERIFY(std::fabs(pc - atteso.risultati.PercGiunti(i)) <= 0.05 + 1e-9);
+  }
+  const RisultatiCalcolo& e = atteso.risultati;
+  QVERIFY(Mostra(b, f->txtReazioni[0], e.HSinistra));
+  QVERIFY(Mostra(b, f->txtReazioni[1], e.HDestra));
+  QVERIFY(Mostra(b, f->txtReazioni[2], e.VSinistra));
+  QVERIFY(Mostra(b, f->txtReazioni[3], e.VDestra));
+  QVERIFY(Mostra(b, f->txtReazioni[4], e.HSinistra + e.SommaHSinistra));
+  QVERIFY(Mostra(b, f->txtReazioni[5], e.SommaHSinistra));
+  QVERIFY(Mostra(b, f->txtReazioni[6], -e.SommaHDestra));
+  QCOMPARE(f->txtMax[1]->text().toInt(), int(e.iSigmaEstPeggiore));
+  QCOMPARE(f->txtMax[3]->text().toInt(), int(e.iSigmaIntPeggiore));
+  QCOMPARE(f->txtMax[5]->text().toInt(), int(e.iPercMinima));
+  QVERIFY(Mostra(b, f->txtMax[2], e.SigmaIntPeggiore / 1000, 6e-3, 1e-6));
+  QVERIFY(Mostra(b, f->txtDati[10], e.EccCalcChiave * 1000, 6e-3, 1e-3));
+  // Physics: the horizontal thrust is the same at both springings without
+  // passive pressure, and the vertical reactions carry every load.
+  if (!b.s().dati.SpintaPassiva) QVERIFY(std::fabs(e.HSinistra - e.HDestra) <= 1e-3 * std::fabs(e.HSinistra));
+  QVERIFY(e.VSinistra > 0 && e.VDestra > 0);
+}
+
+void TestSolve::stopDuranteLaRicerca() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  b.finestra->formGeometria()->cbPltGeom->click();
+  b.finestra->MostraOpzioni();
+  FormOpzioni* o = b.finestra->formOpzioni();
+  o->CheckOttimizzaCerniere->setChecked(true);
+  o->txtOttimizz->setText("1000");  // hours of search
+  QSignalSpy fine(b.finestra.get(), &FinestraPrincipale::calcoloConcluso);
+  o->SolveButton->click();
+  QVERIFY(b.finestra->calcoloInCorso());
+  // The window answers while the search runs, and shows its steps.
+  QTRY_VERIFY_WITH_TIMEOUT(o->lblStep->isVisible() && o->lblStep->text().startsWith("Step "), 30000);
+  QVERIFY(o->cmdStop->isVisible());
+  // A second Solve is refused with a message, not run beside the first.
+  b.finestra->azione("mnuSolve")->trigger();
+  QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
+  QCOMPARE(b.messaggi.entries()[0].kind, MessageKind::Information);
+  // So are the commands that would replace the project under it.
+  b.finestra->FileNuovo();
+  QCOMPARE(b.messaggi.entries().size(), std::size_t(2));
+  QVERIFY(b.finestra->calcoloInCorso());
+
+  o->cmdStop->click();
+  QVERIFY(fine.wait(30000));
+  QVERIFY(fine.at(0).at(0).toBool());
+  // The best point so far, with every result of a full solution.
+  const RisultatiCalcolo& r = b.s().risultati;
+  const int n = b.s().modello.nGiunti;
+  QVERIFY(n > 0);
+  for (int i = 1; i <= n; ++i) {
+    QVERIFY(std::isfinite(r.SigmaEstGiunti(i)) && std::isfinite(r.SigmaIntGiunti(i)));
+    QVERIFY(r.PercGiunti(i) >= 0 && r.PercGiunti(i) <= 100);
+  }
+  QVERIFY(std::isfinite(r.HSinistra) && r.HSinistra > 0);
+  QVERIFY(std::fabs(r.EccCalcSinistra) <= b.s().modello.Conci(1).hSezione / 2 + 1e-6);
+  // The options form stays in front, the plot shows the results.
+  QVERIFY(b.finestra->formOpzioni());
+  QVERIFY(!o->cmdStop->isVisible());
+  QCOMPARE(b.finestra->finestraPlot()->PlottaGeometria(), 0);
+  QCOMPARE(b.s().dati.nDivisioni, Integer(1000));
+}
+
+void TestSolve::valoriIniziali() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  b.s().dati.OttimizzaCerniere = true;
+  b.s().dati.nDivisioni = 12;
+  QVERIFY(Risolvi(b));
+  b.finestra->MostraRisultati();
+  FormRisultati* f = b.finestra->formRisultati();
+  QVERIFY(f->FrameRis[2]->isEnabled());
+  const QString el = f->txtDati[9]->text(), ec = f->txtDati[10]->text(), er = f->txtDati[11]->text();
+  f->Command2->click();
+  const Regional& reg = b.s().regional;
+  QCOMPARE(b.s().dati.EccSinistra, Single(reg.ValInternazionale(el.toStdString()) / 1000));
+
+  // Without the search the solution uses exactly the displayed values.
+  b.finestra->MostraGeometria();
+  QCOMPARE(b.finestra->formGeometria()->txtDati[10]->text().trimmed(), ec);
+  b.finestra->MostraOpzioni();
+  b.finestra->formOpzioni()->CheckOttimizzaCerniere->setChecked(false);
+  QVERIFY(Risolvi(b));
+  const RisultatiCalcolo& r = b.s().risultati;
+  QCOMPARE(r.EccCalcSinistra, Single(reg.ValInternazionale(el.toStdString()) / 1000));
+  QCOMPARE(r.EccCalcChiave, Single(reg.ValInternazionale(ec.toStdString()) / 1000));
+  QCOMPARE(r.EccCalcDestra, Single(reg.ValInternazionale(er.toStdString()) / 1000));
+  // The frame of the optimal eccentricities is off without the search.
+  b.finestra->MostraRisultati();
+  QVERIFY(!b.finestra->formRisultati()->FrameRis[2]->isEnabled());
+}
+
+void TestSolve::dimensioniDelRapporto() {
+  Banco b;
+  b.avvia({b.esempio("volta-semicircolare.vro")});
+  QVERIFY(Risolvi(b));
+  b.finestra->MostraRisultati();
+  FormRisultati* f = b.finestra->formRisultati();
+  QCOMPARE(f->Command1->text(), QString("Enlarge"));
+  QCOMPARE(f->FrameRis[0]->title(), QString("Worst values"));
+  QCOMPARE(f->FrameRis[1]->title(), QString("Reactions at springings"));
+  QCOMPARE(f->FrameSpinta->title(), QString("Walls reactions"));
+  QCOMPARE(f->lblTiro->text(), QString("Tie thrust"));
+  QWidget* w = f->parentWidget();
+  f->Command1->click();
+  QCOMPARE(w->size(), QSize(Twips(2865, f), Twips(2415, f)));
+  QCOMPARE(f->Command1->text(), QString("Enlarge"));
+  f->Command1->click();
+  QCOMPARE(w->size(), QSize(Twips(7785, f), Twips(6200, f)));
+  QCOMPARE(f->Command1->text(), QString("Reduce"));
+  // Report shows the form afresh from the current results.
+  b.finestra->azione("mnuReport")->trigger();
+  QVERIFY(b.finestra->formRisultati());
+  QCOMPARE(b.finestra->formRisultati()->Command1->text(), QString("Enlarge"));
+}
+
+void TestSolve::vistaSulDisegnoDeiRisultati() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  QVERIFY(Risolvi(b));
+  FinestraPlot* plot = b.finestra->finestraPlot();
+  const QImage prima = plot->area()->grab().toImage();
+  for (int i = 0; i < 4; ++i) {
+    b.finestra->azione(QString("mnuVisualizzaItem%1").arg(i))->trigger();
+    QVERIFY(b.s().stato.Visualizza[static_cast<std::size_t>(i)]);
+    const QImage dopo = plot->area()->grab().toImage();
+    QVERIFY2(dopo != prima, qPrintable(QString("View item %1").arg(i)));
+    b.finestra->azione(QString("mnuVisualizzaItem%1").arg(i))->trigger();
+    QCOMPARE(plot->area()->grab().toImage(), prima);
+  }
+  QVERIFY(b.messaggi.empty());
+}
+
+void TestSolve::chiusuraDuranteIlCalcolo() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  b.finestra->formGeometria()->cbPltGeom->click();
+  b.s().dati.OttimizzaCerniere = true;
+  b.s().dati.nDivisioni = 1000;
+  b.finestra->Risolvi();
+  QVERIFY(b.finestra->calcoloInCorso());
+  // Exit stops the search and waits for it.
+  b.finestra->close();
+  QVERIFY(!b.finestra->isVisible());
+  b.finestra.reset();
+}
+
+QTEST_MAIN(TestSolve)
+#include "test_solve.moc"
