@@ -338,7 +338,10 @@ void FinestraPrincipale::MostraOpzioni() {
 void FinestraPrincipale::MostraRisultati() {
   if (risultati_) risultati_->parentWidget()->close();
   risultati_ = new FormRisultati(*this, s_);
-  figlia(risultati_)->move(0, 0);
+  // The report opens reduced in the corner of the plot; Enlarge shows it whole.
+  QMdiSubWindow* sub = figlia(risultati_);
+  sub->move(0, 0);
+  sub->resize(Twips(2865, this), Twips(2415, this));
   Davanti(risultati_);
 }
 

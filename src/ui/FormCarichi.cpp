@@ -25,6 +25,7 @@ FormCarichi::FormCarichi(FinestraPrincipale& main, Sessione& s) : main_(main), s
     txtDati[static_cast<std::size_t>(i)]->setMaximumWidth(90);
     g->addWidget(new QLabel(etichette[i], this), i, 0);
     g->addWidget(txtDati[static_cast<std::size_t>(i)], i, 1);
+    if (i > 0) g->addWidget(new QLabel("m", this), i, 2);
   }
   Frame1 = new QGroupBox("Plot scale", this);
   auto* f = new QGridLayout(Frame1);

@@ -41,6 +41,7 @@ FormGeometria::FormGeometria(FinestraPrincipale& main, Sessione& s) : main_(main
     txt1Voro[static_cast<std::size_t>(i)] = box(Frame1Voro, suggerimenti[i]);
     ring->addWidget(new QLabel(QString::fromUtf8(etichette[i]), Frame1Voro), i, 0);
     ring->addWidget(txt1Voro[static_cast<std::size_t>(i)], i, 1);
+    ring->addWidget(new QLabel(i < 3 ? "m" : "", Frame1Voro), i, 2);
   }
 
   FlexGrid = new GrigliaSegmenti(this);
@@ -53,19 +54,21 @@ FormGeometria::FormGeometria(FinestraPrincipale& main, Sessione& s) : main_(main
     int indice;
     const char* etichetta;
     const char* suggerimento;
+    const char* unita = "";
   };
-  const Voce voci[] = {{1, "h1", "Fill thickness at crown"},
-                       {2, "h2", "Slab thickness"},
-                       {3, "γm", "Masonry unit weight [kN/m3]"},
-                       {4, "γ1", "Fill unit weight [kN/m3]"},
-                       {5, "γ2", "Slab unit weight [kN/m3]"},
-                       {6, "dw", "Protrusion of the upper wall [m]"},
-                       {7, "hw", "Depth of solid fill [m]"}};
+  const Voce voci[] = {{1, "h1", "Fill thickness at crown", "m"},
+                       {2, "h2", "Slab thickness", "m"},
+                       {3, "γm", "Masonry unit weight [kN/m3]", "kN/m³"},
+                       {4, "γ1", "Fill unit weight [kN/m3]", "kN/m³"},
+                       {5, "γ2", "Slab unit weight [kN/m3]", "kN/m³"},
+                       {6, "dw", "Protrusion of the upper wall [m]", "m"},
+                       {7, "hw", "Depth of solid fill [m]", "m"}};
   int riga = 0;
   for (const Voce& v : voci) {
     txtDati[static_cast<std::size_t>(v.indice)] = box(this, v.suggerimento);
     dati->addWidget(new QLabel(QString::fromUtf8(v.etichetta), this), riga, 0);
     dati->addWidget(txtDati[static_cast<std::size_t>(v.indice)], riga, 1);
+    dati->addWidget(new QLabel(QString::fromUtf8(v.unita), this), riga, 2);
     ++riga;
   }
   txtLarg[0] = box(this, "Width of the arch [m]");
@@ -73,6 +76,7 @@ FormGeometria::FormGeometria(FinestraPrincipale& main, Sessione& s) : main_(main
   txtLarg[1]->hide();
   dati->addWidget(new QLabel("Ring width", this), riga, 0);
   dati->addWidget(txtLarg[0], riga, 1);
+  dati->addWidget(new QLabel("m", this), riga, 2);
 
   Frame1 = new QGroupBox("Start eccentricities [mm]", this);
   Frame1->setToolTip("Eccentricities of the thrust-line to be used without optimization");
@@ -192,6 +196,7 @@ void FormGeometria::ScriveDatiInForm() {
   } else {
     for (int r = 1; r <= s_.dati.nVori; ++r)
       for (int c = 1; c <= 6; ++c) FlexGrid->ScriviCella(r, c, QString::fromStdString(t.cella(r, c)));
+    FlexGrid->AdattaColonne();
   }
   for (int i : {9, 10, 11}) txtDati[static_cast<std::size_t>(i)]->setText(QString::fromStdString(t.txtDati[static_cast<std::size_t>(i)]));
 }

@@ -4,6 +4,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "analysis/Calcolo.h"
@@ -65,7 +67,11 @@ FormRisultati::FormRisultati(FinestraPrincipale& main, Sessione& s) : main_(main
     reazioni->addWidget(txtReazioni[static_cast<std::size_t>(i)], i / 2, (i % 2) * 2 + 1);
   }
   lblTiro = new QLabel(FrameRis[1]);
-  reazioni->addWidget(lblTiro, 2, 0, 1, 2);
+  auto* tiro = new QHBoxLayout;
+  tiro->addWidget(lblTiro);
+  tiro->addWidget(new QLabel("[kN]", FrameRis[1]));
+  tiro->addStretch();
+  reazioni->addLayout(tiro, 2, 0, 1, 3);
   reazioni->addWidget(txtReazioni[4], 2, 3);
 
   FrameSpinta = new QGroupBox(this);
@@ -103,9 +109,19 @@ FormRisultati::FormRisultati(FinestraPrincipale& main, Sessione& s) : main_(main
   auto* sinistra = new QVBoxLayout;
   sinistra->addWidget(Command1, 0, Qt::AlignLeft);
   sinistra->addWidget(Grid1, 1);
-  auto* tutto = new QHBoxLayout(this);
+  // The reduced window shows the top of the report; the rest scrolls into
+  // view instead of being squeezed.
+  pannello_ = new QWidget;
+  auto* tutto = new QHBoxLayout(pannello_);
   tutto->addLayout(sinistra, 1);
   tutto->addLayout(destra);
+  auto* scorri = new QScrollArea(this);
+  scorri->setFrameShape(QFrame::NoFrame);
+  scorri->setWidgetResizable(true);
+  scorri->setWidget(pannello_);
+  auto* esterno = new QVBoxLayout(this);
+  esterno->setContentsMargins(0, 0, 0, 0);
+  esterno->addWidget(scorri);
 
   connect(Command2, &QPushButton::clicked, this, &FormRisultati::Command2_Click);
   connect(Command1, &QPushButton::clicked, this, &FormRisultati::Command1_Click);
@@ -132,6 +148,13 @@ FormRisultati::FormRisultati(FinestraPrincipale& main, Sessione& s) : main_(main
     cella(2, q(FormattaDivisoMille(s_.regional, r.SigmaIntGiunti(i))));
     cella(3, q(s_.regional.Formatta(r.PercGiunti(i), "0.0")));
   }
+  int larghezza = 2 * Grid1->frameWidth() + Grid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2;
+  for (int c = 0; c < 4; ++c) {
+    Grid1->setColumnWidth(c, LarghezzaColonna(Grid1, c, c == 0 ? 520 : 1212));
+    larghezza += Grid1->columnWidth(c);
+  }
+  Grid1->setMinimumWidth(std::max(larghezza, Twips(4470, this)));
+  pannello_->setMinimumSize(pannello_->sizeHint());
   const Regional& reg = s_.regional;
   txtReazioni[0]->setText(q(reg.FormattaNumero(4, r.HSinistra)));
   txtReazioni[1]->setText(q(reg.FormattaNumero(4, r.HDestra)));
@@ -154,11 +177,10 @@ FormRisultati::FormRisultati(FinestraPrincipale& main, Sessione& s) : main_(main
 }
 
 void FormRisultati::GrigliaRisultati() {
-  Grid1->setMinimumSize(Twips(4470, this), Twips(3975, this));
+  Grid1->setMinimumHeight(Twips(3975, this));
   Grid1->setRowCount(s_.modello.nConciTot + 2);
   Grid1->setColumnCount(4);
-  Grid1->setColumnWidth(0, Twips(520, this));
-  for (int c = 1; c <= 3; ++c) Grid1->setColumnWidth(c, Twips(1212, this));
+  RigheCompatte(Grid1);
   const char* intestazioni[4] = {"Sect.", "sig_e [MPa]", "sig_i [MPa]", "%comp"};
   for (int c = 0; c < 4; ++c) {
     auto* it = new QTableWidgetItem(intestazioni[c]);
@@ -198,7 +220,11 @@ void FormRisultati::Command1_Click() {
     w->resize(Twips(2865, this), Twips(2415, this));
     Command1->setText("Enlarge");
   } else {
-    w->resize(Twips(7785, this), Twips(6200, this));
+    // Enlarged, the whole report shows even where the screen's font needs
+    // more room than the layout's size.
+    const QSize cornice = w->size() - size();
+    const QSize tutto = pannello_->minimumSize() + cornice;
+    w->resize(std::max(Twips(7785, this), tutto.width()), std::max(Twips(6200, this), tutto.height()));
     Command1->setText("Reduce");
   }
 }

@@ -42,6 +42,7 @@ class FormRisultati : public QWidget {
 
   FinestraPrincipale& main_;
   Sessione& s_;
+  QWidget* pannello_;
 };
 
 }  // namespace voro::ui

@@ -31,9 +31,7 @@ void GrigliaSegmenti::DimensionaMsFlex(int nVori) {
   chiudiEditor(false);
   setColumnCount(7);
   setRowCount(nVori + 1);
-  setColumnWidth(0, Twips(1050, this));
-  for (int c = 1; c <= 6; ++c) setColumnWidth(c, Twips(900, this));
-  setFixedWidth(Twips(6795, this));
+  RigheCompatte(this);
   for (int c = 0; c < 7; ++c) {
     auto* item = new QTableWidgetItem(QString::fromUtf8(kIntestazioni[c]));
     item->setFlags(Qt::ItemIsEnabled);
@@ -48,7 +46,16 @@ void GrigliaSegmenti::DimensionaMsFlex(int nVori) {
     for (int c = 1; c <= 6; ++c)
       if (!item(r, c)) setItem(r, c, new QTableWidgetItem());
   }
-  setFixedHeight(std::min(rowCount(), 8) * rowHeight(0) + 4);
+  AdattaColonne();
+}
+
+void GrigliaSegmenti::AdattaColonne() {
+  setColumnWidth(0, LarghezzaColonna(this, 0, 1050));
+  int larghezza = Twips(6795, this) - Twips(1050, this) - 6 * Twips(900, this);
+  for (int c = 1; c <= 6; ++c) setColumnWidth(c, LarghezzaColonna(this, c, 900));
+  for (int c = 0; c <= 6; ++c) larghezza += columnWidth(c);
+  setFixedWidth(larghezza);
+  setFixedHeight(std::min(rowCount(), 8) * rowHeight(0) + 2 * frameWidth());
 }
 
 QString GrigliaSegmenti::Cella(int riga, int colonna) const {

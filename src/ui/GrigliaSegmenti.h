@@ -15,6 +15,8 @@ class GrigliaSegmenti : public QTableWidget {
 
   // Rows 1..n of segments under a header row; columns 1..6 "x2" .. "vouss. n°".
   void DimensionaMsFlex(int nVori);
+  // Column widths of the layout, widened where a text would be cut.
+  void AdattaColonne();
   QString Cella(int riga, int colonna) const;
   void ScriviCella(int riga, int colonna, const QString& testo);
 

@@ -13,6 +13,8 @@
 #include "data/Regional.h"
 #include "ui/Dialoghi.h"
 
+class QTableWidget;
+
 namespace voro::ui {
 
 struct Sessione {
@@ -36,5 +38,11 @@ struct Sessione {
 
 // Pixels for a size in twips (1440 to the inch) at the screen's resolution.
 int Twips(double twips, const QWidget* w = nullptr);
+
+// A grid column's width: the size in twips, widened to show its longest text
+// in the screen's font.
+int LarghezzaColonna(const QTableWidget* t, int colonna, double twips);
+// Grid rows as tall as the font needs.
+void RigheCompatte(QTableWidget* t);
 
 }  // namespace voro::ui

@@ -1,0 +1,164 @@
+// voro_schermate: walks every bundled example through the program's windows
+// (geometry, loads, options, solve, report, every plot command) and saves a
+// picture of each window, for a person to look at.
+// Usage: voro_schermate OUTPUT_FOLDER
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTextStream>
+
+#include "Banco.h"
+#include "ui/Aiuto.h"
+#include "ui/FinestraPlot.h"
+#include "ui/FormCarichi.h"
+#include "ui/FormGeometria.h"
+#include "ui/FormInfo.h"
+#include "ui/FormLingua.h"
+#include "ui/FormOpzioni.h"
+#include "ui/FormRisultati.h"
+#include "ui/GrigliaSegmenti.h"
+
+using namespace voro;
+using namespace voro::ui;
+using namespace voro::ui::test;
+
+namespace {
+
+QTextStream out(stdout);
+
+void Attendi(int ms = 150) {
+  QTest::qWait(ms);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void Salva(QWidget* w, const QString& path) {
+  Attendi();
+  w->grab().save(path);
+  out << path << "\n";
+}
+
+void Messaggi(Banco& b, const QString& dove) {
+  for (const auto& e : b.messaggi.entries())
+    out << "  message (" << dove << "): " << QString::fromStdString(e.text).replace('\r', " / ") << "\n";
+  b.messaggi.clear();
+}
+
+// The first page of a PDF as a PNG, through pdftoppm.
+void PaginaPdf(const QString& pdf, const QString& png) {
+  QString base = png;
+  base.chop(4);
+  if (QProcess::execute("pdftoppm", {"-png", "-r", "60", "-singlefile", pdf, base}) == 0) out << png << "\n";
+}
+
+void Esempio(const QString& nome, const QString& cartella) {
+  Banco b("ENG");
+  QDir().mkpath(cartella);
+  auto f = [&](const QString& n) { return QDir(cartella).filePath(n); };
+  b.finestra->resize(1280, 900);
+  b.avvia({b.esempio(nome + ".vro")});
+  b.finestra->resize(1280, 900);
+  Salva(b.finestra.get(), f("01-geometry.png"));
+  Messaggi(b, "start");
+
+  b.finestra->formGeometria()->cbPltGeom->click();
+  Salva(b.finestra.get(), f("02-plot-geometry.png"));
+  b.finestra->finestraPlot()->cmdNext->click();
+  Salva(b.finestra.get(), f("03-loads.png"));
+  b.finestra->formCarichi()->cmdNext->click();
+  Salva(b.finestra.get(), f("04-plot-loads.png"));
+  b.finestra->finestraPlot()->cmdNext->click();
+  Salva(b.finestra.get(), f("05-options.png"));
+  Messaggi(b, "data");
+
+  QSignalSpy fine(b.finestra.get(), &FinestraPrincipale::calcoloConcluso);
+  b.finestra->formOpzioni()->SolveButton->click();
+  fine.wait(120000);
+  Salva(b.finestra.get(), f("06-plot-results.png"));
+  Messaggi(b, "solve");
+  b.finestra->azione("mnuReport")->trigger();
+  Salva(b.finestra.get(), f("07-report.png"));
+  b.finestra->formRisultati()->Command1->click();
+  Salva(b.finestra.get(), f("08-report-enlarged.png"));
+  b.finestra->formRisultati()->parentWidget()->close();
+  Attendi();
+
+  for (int i = 0; i < 5; ++i) b.finestra->azione(QString("mnuVisualizzaItem%1").arg(i))->trigger();
+  Salva(b.finestra.get(), f("09-plot-view-all.png"));
+
+  b.dialoghi.stampaAccettata = true;
+  b.dialoghi.filePdf = f("10-printed.pdf");
+  b.finestra->azione("mnuPlotItem0")->trigger();
+  PaginaPdf(b.dialoghi.filePdf, f("10-printed.png"));
+  b.dialoghi.nomi << f("11-export.dxf");
+  b.finestra->azione("mnuPlotItem1")->trigger();
+  out << f("11-export.dxf") << "\n";
+  Messaggi(b, "plot commands");
+}
+
+void Finestre(const QString& cartella) {
+  QDir().mkpath(cartella);
+  auto f = [&](const QString& n) { return QDir(cartella).filePath(n); };
+  Banco b("ENG");
+  b.finestra->resize(1280, 900);
+  b.avvia({b.esempio("arco-policentrico.vro")});
+  // The segment grid with its editor open.
+  GrigliaSegmenti* grid = b.finestra->formGeometria()->FlexGrid;
+  grid->setFocus();
+  grid->setCurrentCell(2, 3);
+  grid->ApriEditor(0);
+  Salva(b.finestra.get(), f("geometry-grid-editor.png"));
+
+  // A long search with its step counter and Stop.
+  b.finestra->formGeometria()->cbPltGeom->click();
+  b.finestra->MostraOpzioni();
+  FormOpzioni* o = b.finestra->formOpzioni();
+  o->CheckOttimizzaCerniere->setChecked(true);
+  o->txtOttimizz->setText("400");
+  QSignalSpy fine(b.finestra.get(), &FinestraPrincipale::calcoloConcluso);
+  o->SolveButton->click();
+  if (!QTest::qWaitFor([o] { return o->lblStep->isVisible() && o->lblStep->text().startsWith("Step"); }, 20000))
+    out << "  the search showed no step\n";
+  Salva(b.finestra.get(), f("options-searching.png"));
+  o->cmdStop->click();
+  fine.wait(60000);
+  Salva(b.finestra.get(), f("options-stopped.png"));
+  Messaggi(b, "stop");
+
+  b.finestra->azione("mnuAiutoItem0")->trigger();
+  if (auto* a = b.finestra->findChild<Aiuto*>()) {
+    a->ricerca->setText("thrust");
+    Salva(a, f("help-eng.png"));
+    b.finestra->azione("mnuLingua0")->trigger();
+    b.finestra->azione("mnuAiutoItem0")->trigger();
+    a->ricerca->clear();
+    Salva(a, f("help-ita.png"));
+    a->close();
+  }
+  FormInfo info(b.messaggi, b.finestra.get());
+  info.show();
+  Salva(&info, f("about.png"));
+  FormLingua lingua(b.finestra.get());
+  lingua.show();
+  Salva(&lingua, f("language.png"));
+  Messaggi(b, "windows");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  if (argc < 2) {
+    out << "Usage: voro_schermate OUTPUT_FOLDER\n";
+    return 2;
+  }
+  const QString cartella = QString::fromLocal8Bit(argv[1]);
+  for (const char* e : {"ponte-stradale", "arco-policentrico", "arco-ribassato-spinta", "volta-semicircolare"})
+    Esempio(e, QDir(cartella).filePath(e));
+  Finestre(QDir(cartella).filePath("windows"));
+  return 0;
+}
