@@ -10,7 +10,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include "data/Lingua.h"
@@ -35,6 +37,21 @@ namespace {
 const QString kFiltroVoro = "Tutti i Files (*.*)|*.*|Files Voro (*.vro)|*.vro";
 
 std::string utf8(const QString& s) { return s.toStdString(); }
+
+// A form that shows more controls (the segment grid, the search's step
+// counter) grows its window rather than squeezing them.
+class Crescita : public QObject {
+ public:
+  explicit Crescita(QMdiSubWindow* sub) : QObject(sub), sub_(sub) {}
+  bool eventFilter(QObject* obj, QEvent* ev) override {
+    if (ev->type() == QEvent::LayoutRequest)
+      QTimer::singleShot(0, sub_, [s = sub_] { s->resize(s->size().expandedTo(s->minimumSizeHint())); });
+    return QObject::eventFilter(obj, ev);
+  }
+
+ private:
+  QMdiSubWindow* sub_;
+};
 
 Regional RegionalDiSistema() {
   const QLocale l = QLocale::system();
@@ -263,6 +280,12 @@ void FinestraPrincipale::Avvio(const QStringList& argomenti) {
   }
   MostraGeometria();
   if (plot_) plot_->parentWidget()->close();
+  // Where the screen's font makes the geometry form larger than the window's
+  // size in twips, the window grows to show it whole (within the screen).
+  const QSize cornice = size() - area_->viewport()->size();
+  QSize voluto = geo_->parentWidget()->sizeHint() + cornice;
+  if (const QScreen* schermo = screen()) voluto = voluto.boundedTo(schermo->availableGeometry().size());
+  resize(size().expandedTo(voluto));
 }
 
 void FinestraPrincipale::LinguaLeggeIni() {
@@ -295,6 +318,7 @@ void FinestraPrincipale::mnuLingua_Click(int indice) {
 
 QMdiSubWindow* FinestraPrincipale::figlia(QWidget* w) {
   QMdiSubWindow* sub = area_->addSubWindow(w);
+  w->installEventFilter(new Crescita(sub));
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->setWindowIcon(windowIcon());
   return sub;

@@ -50,6 +50,7 @@ FormGeometria::FormGeometria(FinestraPrincipale& main, Sessione& s) : main_(main
   FlexGrid->hide();
 
   auto* dati = new QGridLayout;
+  dati->setColumnStretch(3, 1);
   struct Voce {
     int indice;
     const char* etichetta;
