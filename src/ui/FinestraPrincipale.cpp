@@ -99,6 +99,8 @@ FinestraPrincipale::FinestraPrincipale(const QString& cartellaProgramma, const Q
   setCentralWidget(area_);
   creaMenu();
   creaToolbar();
+  // Nothing to solve, report or plot before a geometry has been read.
+  AbilitaMenu(false);
   statusBar()->showMessage("Ready");
 
   connect(&calcolatore_, &Calcolatore::avvio, this, [this] {
