@@ -22,7 +22,6 @@ AreaPlot::AreaPlot(Sessione& s, PlottaArco& plot, RecordingMessages& messaggi, Q
 void AreaPlot::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), s_.stato.Visualizza[4] ? Qt::white : Qt::black);
-  if (NonPlottare) return;
   SuperficieQt superficie(p, width(), height(), logicalDpiY());
   ok_ = plot_.PlottaVoro("VIDEO", &superficie);
   // A failed drawing reports once, after the painting, not on every repaint.

@@ -19,7 +19,6 @@ struct Sessione;
 class AreaPlot : public QWidget {
  public:
   AreaPlot(Sessione& s, PlottaArco& plot, RecordingMessages& messaggi, QWidget* parent);
-  bool NonPlottare = false;
   // Whether the last drawing ended without an error.
   bool disegnato() const { return ok_; }
 

@@ -337,29 +337,18 @@ void Davanti(QWidget* form) {
 
 }  // namespace
 
-void FinestraPrincipale::MostraGeometria() {
-  if (!geo_) {
-    geo_ = new FormGeometria(*this, s_);
-    figlia(geo_)->move(0, 0);
+template <class Form>
+void FinestraPrincipale::mostraForm(QPointer<Form>& form) {
+  if (!form) {
+    form = new Form(*this, s_);
+    figlia(form)->move(0, 0);
   }
-  Davanti(geo_);
+  Davanti(form);
 }
 
-void FinestraPrincipale::MostraCarichi() {
-  if (!carichi_) {
-    carichi_ = new FormCarichi(*this, s_);
-    figlia(carichi_)->move(0, 0);
-  }
-  Davanti(carichi_);
-}
-
-void FinestraPrincipale::MostraOpzioni() {
-  if (!opzioni_) {
-    opzioni_ = new FormOpzioni(*this, s_);
-    figlia(opzioni_)->move(0, 0);
-  }
-  Davanti(opzioni_);
-}
+void FinestraPrincipale::MostraGeometria() { mostraForm(geo_); }
+void FinestraPrincipale::MostraCarichi() { mostraForm(carichi_); }
+void FinestraPrincipale::MostraOpzioni() { mostraForm(opzioni_); }
 
 void FinestraPrincipale::MostraRisultati() {
   if (risultati_) risultati_->parentWidget()->close();

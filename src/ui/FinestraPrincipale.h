@@ -91,6 +91,9 @@ class FinestraPrincipale : public QMainWindow {
   void creaMenu();
   void creaToolbar();
   QMdiSubWindow* figlia(QWidget* w);
+  // Loads a data form if needed and brings it forward.
+  template <class Form>
+  void mostraForm(QPointer<Form>& form);
   void leggiFile(const QString& percorso);
   void esempi();
   void aiuto();

@@ -249,7 +249,6 @@ void FormGeometria::cbPltGeom_Click() {
   try {
     if (!LeggeDatiGeom()) return;
     CostruisciModello(s_.dati, s_.modello, s_.msg());
-    s_.modelloCostruito = true;
   } catch (const RuntimeError&) {
     s_.msg().critical("Error: Check Geometry");
     return;

@@ -24,8 +24,6 @@ struct Sessione {
   RisultatiCalcolo risultati;
   Regional regional;
   std::atomic<bool> StopOttimizzazione{false};
-  // Whether the model has been assembled since the program started.
-  bool modelloCostruito = false;
   std::string NomeFileBreve;
   // Where the help-language choice is kept when the program folder cannot be written.
   std::string CartellaUtente;

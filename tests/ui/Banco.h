@@ -62,6 +62,10 @@ class DialoghiFinti : public Dialoghi {
 // The program folder holds the examples and the help, as when installed.
 inline QString SorgenteVoro() { return QStringLiteral(VORO_SOURCE_DIR); }
 
+// The bundled examples, by file name.
+inline const char* const kEsempi[] = {"ponte-stradale.vro", "arco-policentrico.vro", "arco-ribassato-spinta.vro",
+                                      "volta-semicircolare.vro"};
+
 struct Banco {
   QTemporaryDir programma;
   QTemporaryDir utente;

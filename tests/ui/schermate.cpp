@@ -157,8 +157,10 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   const QString cartella = QString::fromLocal8Bit(argv[1]);
-  for (const char* e : {"ponte-stradale", "arco-policentrico", "arco-ribassato-spinta", "volta-semicircolare"})
-    Esempio(e, QDir(cartella).filePath(e));
+  for (const char* e : kEsempi) {
+    const QString nome = QString(e).chopped(4);
+    Esempio(nome, QDir(cartella).filePath(nome));
+  }
   Finestre(QDir(cartella).filePath("windows"));
   return 0;
 }

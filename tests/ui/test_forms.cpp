@@ -62,8 +62,7 @@ class TestForms : public QObject {
 void TestForms::geometriaAndataERitorno_data() {
   QTest::addColumn<QString>("esempio");
   QTest::addColumn<Regional>("regional");
-  for (const char* e : {"ponte-stradale.vro", "arco-policentrico.vro", "arco-ribassato-spinta.vro",
-                        "volta-semicircolare.vro"}) {
+  for (const char* e : kEsempi) {
     QTest::addRow("%s italiano", e) << QString(e) << Regional::italiano();
     QTest::addRow("%s english", e) << QString(e) << Regional::inglese();
   }

@@ -79,9 +79,7 @@ class TestSolve : public QObject {
 
 void TestSolve::rapportoMostraIRisultati_data() {
   QTest::addColumn<QString>("esempio");
-  for (const char* e : {"ponte-stradale.vro", "arco-policentrico.vro", "arco-ribassato-spinta.vro",
-                        "volta-semicircolare.vro"})
-    QTest::newRow(e) << QString(e);
+  for (const char* e : kEsempi) QTest::newRow(e) << QString(e);
 }
 
 void TestSolve::rapportoMostraIRisultati() {
