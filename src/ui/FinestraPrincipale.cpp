@@ -113,6 +113,9 @@ FinestraPrincipale::FinestraPrincipale(const QString& cartellaProgramma, const Q
   connect(&calcolatore_, &Calcolatore::senzaRicerca, this, [this] {
     if (opzioni_) opzioni_->lblStep->hide();
   });
+  connect(&calcolatore_, &Calcolatore::precisione, this, [this](float metri) {
+    if (opzioni_) opzioni_->MostraPrecisione(metri);
+  });
   connect(&calcolatore_, &Calcolatore::passo, this, [this](const QString& caption) {
     if (opzioni_) opzioni_->lblStep->setText(caption);
     statusBar()->showMessage(caption);

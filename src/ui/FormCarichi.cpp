@@ -67,7 +67,11 @@ FormCarichi::FormCarichi(FinestraPrincipale& main, Sessione& s) : main_(main), s
   connect(Check1, &QCheckBox::clicked, this, &FormCarichi::Check1_Click);
   connect(txtDati[0], &QLineEdit::textEdited, this, [this] {
     if (!Check1->isChecked()) return;
-    s_.dati.qCarico = toSingle(s_.regional.ValInternazionale(txtDati[0]->text().toStdString()));
+    try {
+      s_.dati.qCarico = toSingle(s_.regional.ValInternazionale(txtDati[0]->text().toStdString()));
+    } catch (const RuntimeError&) {
+      return;  // beyond a Single while typing: reported when the form is read
+    }
     scalaAutomatica();
   });
   connect(cmdPrevious, &QPushButton::clicked, this, [this] {
@@ -97,9 +101,13 @@ FormCarichi::FormCarichi(FinestraPrincipale& main, Sessione& s) : main_(main), s
 }
 
 void FormCarichi::scalaAutomatica() {
-  // Without a span the scale cannot be computed: the previous one stays.
-  if (s_.dati.LuceAnello == 0) return;
-  s_.dati.ScalaPlot = divide(5 * s_.dati.qCarico, s_.dati.LuceAnello);
+  // Without a span, or for a load beyond a Single's range, the scale cannot
+  // be computed: the previous one stays.
+  try {
+    s_.dati.ScalaPlot = divide(toSingle(5 * s_.dati.qCarico), s_.dati.LuceAnello);
+  } catch (const RuntimeError&) {
+    return;
+  }
   txtDati[3]->setText(QString::fromStdString(s_.regional.FormattaNumeroEsp(3, s_.dati.ScalaPlot)).trimmed());
 }
 

@@ -157,7 +157,11 @@ void FormOpzioni::precisione() {
   const auto& m = s_.modello;
   const Single prec =
       PassiRicerca(s_.dati.nDivisioni, m.hSinistra, m.hChiave, m.hDestra, 0, n, s1, s2, s3, p1, p2, p3, half);
-  txtPrecisione->setText(QString::fromStdString(FormattaPerMille(s_.regional, prec)).trimmed());
+  MostraPrecisione(prec);
+}
+
+void FormOpzioni::MostraPrecisione(Single metri) {
+  txtPrecisione->setText(QString::fromStdString(FormattaPerMille(s_.regional, metri)).trimmed());
 }
 
 void FormOpzioni::Solve() {

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <array>
 
+#include "data/Scalars.h"
+
 namespace voro::ui {
 
 class FinestraPrincipale;
@@ -27,6 +29,8 @@ class FormOpzioni : public QWidget {
   bool LeggeOpzioni();
   // Solve: read, clear the stop flag, solve and plot.
   void Solve();
+  // The precision the hinge search reaches [m], shown in mm.
+  void MostraPrecisione(Single metri);
   // After a calculation: stays in front when stopped, else closes.
   void calcoloConcluso();
 

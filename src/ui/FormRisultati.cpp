@@ -204,9 +204,14 @@ void FormRisultati::RisultatiPeggioriVisualizza() {
 
 void FormRisultati::Command2_Click() {
   const Regional& reg = s_.regional;
-  s_.dati.EccSinistra = toSingle(LeggeDivisoMille(reg, txtDati[9]->text().toStdString()));
-  s_.dati.EccChiave = toSingle(LeggeDivisoMille(reg, txtDati[10]->text().toStdString()));
-  s_.dati.EccDestra = toSingle(LeggeDivisoMille(reg, txtDati[11]->text().toStdString()));
+  auto ecc = [&](int i) { return toSingle(LeggeDivisoMille(reg, txtDati[static_cast<std::size_t>(i)]->text().toStdString())); };
+  try {
+    const Single el = ecc(9), ec = ecc(10), er = ecc(11);
+    s_.dati.EccSinistra = el, s_.dati.EccChiave = ec, s_.dati.EccDestra = er;
+  } catch (const RuntimeError& e) {
+    s_.msg().critical("Eccentricità non valide: " + e.description());
+    return;
+  }
   if (FormGeometria* g = main_.formGeometria()) {
     g->txtDati[9]->setText(txtDati[9]->text());
     g->txtDati[10]->setText(txtDati[10]->text());

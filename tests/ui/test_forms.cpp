@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 
 #include "Banco.h"
 #include "data/ProjectFile.h"
@@ -55,6 +56,7 @@ class TestForms : public QObject {
   void tastierinoScriveIlSeparatore();
   void zoomDelloSchema();
   void carichiScalaAutomatica();
+  void carichiFuoriScala();
   void opzioniLetturaEAnnulla();
   void opzioniTestoNonNumerico();
 };
@@ -334,6 +336,31 @@ void TestForms::carichiScalaAutomatica() {
   b.s().dati.LuceAnello = 0;
   c->Check1->click();
   QCOMPARE(b.s().dati.ScalaPlot, Single(2.5));
+}
+
+void TestForms::carichiFuoriScala() {
+  // A load beyond a Single, typed or produced by the scale rule, keeps the
+  // previous scale and is reported when the form is read.
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  b.finestra->MostraCarichi();
+  FormCarichi* c = b.finestra->formCarichi();
+  QVERIFY(c->Check1->isChecked());
+  for (const char* t : {"-1e3", "3e3", "1e3"}) {
+    c->txtDati[0]->clear();
+    QTest::keyClicks(c->txtDati[0], t);
+    const Single scala = b.s().dati.ScalaPlot;
+    const QString testo = c->txtDati[3]->text();
+    QTest::keyClick(c->txtDati[0], Qt::Key_9);  // -1e39, 3e39, 1e39
+    QCOMPARE(b.s().dati.ScalaPlot, scala);
+    QCOMPARE(c->txtDati[3]->text(), testo);
+  }
+  b.messaggi.clear();
+  c->txtDati[0]->setText("1e39");
+  c->LeggeCarichi();
+  QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
+  QCOMPARE(b.messaggi.entries()[0].kind, MessageKind::Critical);
+  QVERIFY(std::isfinite(b.s().dati.qCarico));
 }
 
 void TestForms::opzioniLetturaEAnnulla() {

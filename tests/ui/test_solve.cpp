@@ -192,6 +192,16 @@ void TestSolve::valoriIniziali() {
   const Regional& reg = b.s().regional;
   QCOMPARE(b.s().dati.EccSinistra, Single(reg.ValInternazionale(el.toStdString()) / 1000));
 
+  // A value beyond a Single is refused and the start values stay.
+  const std::string sx = f->txtDati[9]->text().toStdString();
+  f->txtDati[9]->setText("1e99");
+  const Single prima = b.s().dati.EccSinistra;
+  f->Command2->click();
+  QCOMPARE(b.messaggi.entries().back().kind, MessageKind::Critical);
+  QCOMPARE(b.s().dati.EccSinistra, prima);
+  f->txtDati[9]->setText(QString::fromStdString(sx));
+  b.messaggi.clear();
+
   // Without the search the solution uses exactly the displayed values.
   b.finestra->MostraGeometria();
   QCOMPARE(b.finestra->formGeometria()->txtDati[10]->text().trimmed(), ec);
