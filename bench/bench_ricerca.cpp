@@ -1,4 +1,5 @@
-// The full calculation with the hinge search on: the only heavy work of the program.
+// The full calculation with the hinge search on: the only heavy work of the
+// program, by merit, voussoir count, grid and threads (wall time).
 #include <benchmark/benchmark.h>
 
 #include "analysis/Calcolo.h"
@@ -30,28 +31,43 @@ DatiProgetto ponte(Single voussoirs, Integer divisioni) {
   return d;
 }
 
+// Arguments: voussoirs, nDivisioni, merit (0 stresses, 1 distances), threads.
 void CalcoloConRicerca(benchmark::State& state) {
   const auto voussoirs = static_cast<Single>(state.range(0));
   const auto divisioni = static_cast<Integer>(state.range(1));
   DatiProgetto d = ponte(voussoirs, divisioni);
+  d.OttimizzaEccentricita = state.range(2) != 0;
+  OpzioniRicerca opzioni;
+  opzioni.thread = static_cast<unsigned>(state.range(3));
   SilentMessages msg;
   ModelloArco m;
   CostruisciModello(d, m, msg);
   RisultatiCalcolo r;
   for (auto _ : state) {
-    Calcolo(d, m, r, msg).CalcoloMain();
+    Calcolo c(d, m, r, msg);
+    c.ImpostaRicerca(opzioni);
+    c.CalcoloMain();
     benchmark::DoNotOptimize(r.EccCalcChiave);
   }
   const int n = divisioni % 2 ? divisioni : divisioni + 1;
   const double points = 2.0 * n * n * n;
   state.counters["voussoirs"] = m.nConciTot;
   state.counters["grid_points"] = points;
-  // Seconds per voussoir per grid point (shown with an SI prefix: n = ns).
+  // Wall seconds per voussoir per grid point (shown with an SI prefix: n = ns).
   state.counters["s_per_voussoir_point"] = benchmark::Counter(
       points * m.nConciTot, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-BENCHMARK(CalcoloConRicerca)->Args({30, 10})->Args({100, 50})->Unit(benchmark::kMillisecond);
+void Argomenti(benchmark::internal::Benchmark* b) {
+  for (int merito : {0, 1})
+    for (int thread : {1, 2}) {
+      b->Args({30, 10, merito, thread});
+      b->Args({100, 50, merito, thread});
+    }
+  b->ArgNames({"voussoirs", "nDivisioni", "distance", "threads"});
+}
+
+BENCHMARK(CalcoloConRicerca)->Apply(Argomenti)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace voro

@@ -2,65 +2,20 @@
 // optimised evaluation chooses exactly what the plain procedures choose.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "ProgettiProva.h"
+#include "RicercaSemplice.h"
+#include "analysis/MiglioreRicerca.h"
 
 namespace voro {
 namespace {
 
 using prova::Caso;
-
-// One pass of the grid evaluated point by point with the plain procedures.
-void grigliaSemplice(Calcolo& c, bool massimo, Single a1, Single a2, Single a3, Single p1, Single p2, Single p3,
-                     Integer n, double& b1, double& b2, double& b3) {
-  bool first = true;
-  Single best = 0;
-  double e1 = a1;
-  for (int i = 1; i <= n; ++i, e1 = e1 + p1) {
-    double e2 = a2;
-    for (int j = 1; j <= n; ++j, e2 = e2 + p2) {
-      double e3 = a3;
-      for (int k = 1; k <= n; ++k, e3 = e3 + p3) {
-        Single val = 0;
-        try {
-          c.PosizionaCerniere(e1, e2, e3);
-          double V = 0, H = 0;
-          c.ReazioniCerniere(V, H);
-          c.Funicolare(V, H);
-          Integer jv = 0;
-          c.ValutaCurva(e1, val, jv);
-        } catch (const RuntimeError&) {
-          continue;  // a thrust line with an arithmetic fault is no candidate
-        }
-        if (first) best = val, first = false;
-        bool take;
-        if (val >= 0) {
-          if (best < 0) best = val;
-          take = massimo ? val >= best : val <= best;
-        } else {
-          take = val > best;
-        }
-        if (take) best = val, b1 = e1, b2 = e2, b3 = e3;
-      }
-    }
-  }
-}
-
-// The whole two-pass search with the plain procedures, on loaded voussoirs.
-void ricercaSemplice(Caso& caso, double& e1, double& e2, double& e3) {
-  Calcolo c = caso.calcolo();
-  const double t = c.AmpiezzaExtra();
-  Integer n = 0, half = 0;
-  Single s1 = 0, s2 = 0, s3 = 0, p1 = 0, p2 = 0, p3 = 0;
-  const auto& m = caso.modello;
-  PassiRicerca(caso.dati.nDivisioni, m.hSinistra, m.hChiave, m.hDestra, t, n, s1, s2, s3, p1, p2, p3, half);
-  const bool massimo = caso.dati.OttimizzaEccentricita;
-  grigliaSemplice(c, massimo, s1, s2, s3, p1, p2, p3, n, e1, e2, e3);
-  const Single a1 = toSingle(e1 - p1), a2 = toSingle(e2 - p2), a3 = toSingle(e3 - p3);
-  grigliaSemplice(c, massimo, a1, a2, a3, p1 / half, p2 / half, p3 / half, n, e1, e2, e3);
-}
+using prova::grigliaSemplice;
+using prova::ricercaSemplice;
 
 DatiProgetto conRicerca(DatiProgetto d, Integer divisioni, bool distanze) {
   d.OttimizzaCerniere = true;
@@ -233,9 +188,41 @@ TEST(RicercaCerniere, StopEndsWithCompleteResultsForTheBestPointSoFar) {
     EXPECT_TRUE(std::isfinite(r.SigmaEstGiunti(j)));
     EXPECT_TRUE(std::isfinite(r.PercGiunti(j)));
   }
-  // Only the first outer step (e1 at the intrados edge) was searched.
-  EXPECT_FLOAT_EQ(r.EccCalcSinistra, -c.modello.hSinistra / 2);
   EXPECT_TRUE(c.messaggi.empty());
+
+  // The best point so far is at least as good as the best of the first outer
+  // step, which was searched whole (e1 at the intrados edge).
+  Calcolo piano = c.calcolo();
+  Integer n = 0, half = 0;
+  Single s1, s2, s3, p1, p2, p3;
+  const auto& m = c.modello;
+  PassiRicerca(c.dati.nDivisioni, m.hSinistra, m.hChiave, m.hDestra, piano.AmpiezzaExtra(), n, s1, s2, s3, p1, p2,
+               p3, half);
+  MiglioreRicerca primoPasso(false);
+  double e2 = s2;
+  for (int j = 1; j <= n; ++j, e2 = e2 + p2) {
+    double e3 = s3;
+    for (int k = 1; k <= n; ++k, e3 = e3 + p3) {
+      piano.PosizionaCerniere(s1, e2, e3);
+      double V = 0, H = 0;
+      piano.ReazioniCerniere(V, H);
+      piano.Funicolare(V, H);
+      Single F = 0;
+      Integer jF = 0;
+      piano.ValutaCurva(s1, F, jF);
+      primoPasso.proponi(F, (j - 1) * n + k);
+    }
+  }
+  const double scelto = std::min(r.SigmaEstPeggiore, r.SigmaIntPeggiore) < 0
+                            ? std::min(r.SigmaEstPeggiore, r.SigmaIntPeggiore)
+                            : std::max(r.SigmaEstPeggiore, r.SigmaIntPeggiore);
+  const double migliore = primoPasso.merito();
+  if (migliore >= 0) {
+    EXPECT_GE(scelto, 0);
+    EXPECT_LE(scelto, migliore * (1 + 1e-5));
+  } else {
+    EXPECT_GE(scelto, migliore * (1 + 1e-5));
+  }
 }
 
 TEST(RicercaCerniere, StepsOfTheGrid) {
