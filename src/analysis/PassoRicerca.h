@@ -25,7 +25,7 @@ struct AmbienteRicerca {
   double bPrima = 0;                   // the springing section's width, as the plain procedures take it
   Istruzioni set = Istruzioni::Base;
   SquadraRicerca* squadra = nullptr;   // none: the calling thread alone
-  std::function<void(int)> passo;      // the caption of outer step i = 1 .. n, in order
+  std::function<void(int)> passo;      // the caption of outer step i = 2 .. n, in order (1 is the caller's)
   std::function<bool()> fermato;       // the stop command
 };
 
@@ -33,13 +33,12 @@ class PassoRicerca {
  public:
   PassoRicerca(const AmbienteRicerca& a, const LineeGriglia& linee);
 
-  // The caption of the first outer step; false when the search is stopped.
-  bool avvia();
   // A coarse subgrid first (with the middle point), so that most grid points
   // can be dropped as soon as they can no longer beat it.
   void semina();
-  // Seconds per grid point on one thread, measured on a few rows.
-  double campiona();
+  // Seconds per grid point on one thread, measured on pieces spread over the
+  // grid, dropping points as the pass does or (senzaLimite) none.
+  double campiona(bool senzaLimite);
   // Every grid point; false when stopped (the choice is then the best of the
   // points evaluated so far).
   bool percorri();
@@ -66,6 +65,7 @@ class PassoRicerca {
   void valutaBlocco(Lavoratore& w, const std::int64_t* indici, int conta, MiglioreRicerca& locale);
   bool riempi(PuntiCorsie& p, int l, std::int64_t indice) const;
   Soglia soglia(const MiglioreRicerca& locale, std::int64_t indice) const;
+  bool senzaLimite_ = false;
 
   const AmbienteRicerca& a_;
   const LineeGriglia& linee_;

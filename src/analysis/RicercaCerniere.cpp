@@ -208,7 +208,6 @@ void Calcolo::RicercaGriglia(Single a1, Single a2, Single a3, Single p1, Single 
 void Calcolo::passoGriglia(StatoRicerca& s, Single a1, Single a2, Single a3, Single p1, Single p2, Single p3,
                            Integer n, double& b1, double& b2, double& b3, double k0, bool stima) {
   if (n <= 0) return;
-  const LineeGriglia linee = LineePasso(a1, a2, a3, p1, p2, p3, n);
   AmbienteRicerca amb = s.ambiente;
   amb.passo = [this, k0, n](int i) {
     if (osservatore_) {
@@ -216,17 +215,22 @@ void Calcolo::passoGriglia(StatoRicerca& s, Single a1, Single a2, Single a3, Sin
                           std::to_string(n));
     }
   };
-  PassoRicerca passo(amb, linee);
-  if (!passo.avvia()) {
+  // The first outer step's caption, then the stop, before any work.
+  amb.passo(1);
+  if (fermato()) {
     fermata_ = true;
     return;
   }
+  const LineeGriglia linee = LineePasso(a1, a2, a3, p1, p2, p3, n);
+  PassoRicerca passo(amb, linee);
   passo.semina();
   const double lavoro = 2.0 * n * n * n * m_.nConciTot;
   if (stima && osservatore_ && lavoro >= kLavoroStima) {
-    // Both passes, on every thread of the search.
-    const double thread = s.squadra ? s.squadra->thread() : 1;
-    const double secondi = passo.campiona() * 2.0 * n * n * n / thread;
+    // Both passes on every thread of the search. The fine pass's points all
+    // lie close to the best, so that few can be dropped early: it is costed
+    // as if none were.
+    const double perPunto = passo.campiona(false) + passo.campiona(true);
+    const double secondi = perPunto * n * n * n / (s.squadra ? s.squadra->thread() : 1);
     if (secondi >= kSogliaStima) osservatore_->stima(secondi);
   }
   if (!passo.percorri()) fermata_ = true;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/DurataRicerca.h"
 #include "cli/ComandoPlot.h"
 #include "cli/Rapporti.h"
 #include "cli/Risolutore.h"
@@ -36,12 +37,14 @@ Options:
                      --set nDivisioni=20 (repeatable; numbers with the point,
                      Booleans true/false; nConciSpinta(0) and nConciSpinta(1)
                      are the passive-pressure voussoir counts)
-  --progress         show the hinge search's progress on standard error;
-                     Ctrl+C stops the search with the best point so far,
-                     a second Ctrl+C aborts
+  --progress         show the hinge search's progress on standard error,
+                     with its estimated time when that is long;
+                     Ctrl+C stops the searches with the best point so far
+                     and starts no further project, a second Ctrl+C aborts
   --csv FILE.csv     write a summary row per project (worst stresses with
                      their sections, smallest compressed part, reactions,
-                     tie thrust, eccentricities used, status)
+                     tie thrust, eccentricities used, status: ok, stopped,
+                     not started, failed, unreadable)
   --help             show this text
 
 plot: draws the arch plot: the voussoirs, walls, fill, slab and plan view
@@ -85,14 +88,22 @@ extern "C" void onInterrupt(int) {
 // Progress of the hinge search on standard error, one line overwritten.
 class ProgressoTerminale : public OsservatoreRicerca {
  public:
+  void stima(double secondi) override {
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::cerr << "\rEstimated time of the hinge search: " << TestoDurata(secondi) << "\n" << std::flush;
+  }
   void passo(const std::string& caption) override {
     std::lock_guard<std::mutex> lock(mutex_);
     std::cerr << "\r" << caption << "   " << std::flush;
     scritto_ = true;
   }
-  ~ProgressoTerminale() override {
+  // Ends the progress line, so that what follows starts on a line of its own.
+  void fine() {
+    std::lock_guard<std::mutex> lock(mutex_);
     if (scritto_) std::cerr << "\n";
+    scritto_ = false;
   }
+  ~ProgressoTerminale() override { fine(); }
 
  private:
   std::mutex mutex_;
@@ -153,6 +164,7 @@ int solve(const std::vector<std::string>& args) {
   std::signal(SIGINT, onInterrupt);
 
   std::vector<Soluzione> soluzioni = RisolviTutti(files, opzioni);
+  progresso.fine();
 
   int status = 0;
   for (const Soluzione& s : soluzioni) {

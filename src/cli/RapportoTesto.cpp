@@ -36,7 +36,7 @@ void ScriviRapporto(std::ostream& out, const Soluzione& s) {
       << (d.OttimizzaCerniere ? (d.OttimizzaEccentricita ? "optimised, largest distance from the edges"
                                                          : "optimised, smallest peak compression")
                               : "through the given eccentricities")
-      << "\n";
+      << (s.ricercaFermata ? " - search stopped, the best point so far" : "") << "\n";
 
   out << "\nEccentricities used [mm] (from the joint centre, positive toward the extrados)\n";
   out << "  left springing  el " << mm(r.EccCalcSinistra) << "\n";

@@ -48,7 +48,11 @@ void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni) {
     s.errore = "Error: Check Geometry";
     return;
   }
-  Calcolo calcolo(s.dati, s.modello, s.risultati, s.messaggi, opzioni.osservatore, opzioni.stop);
+  Calcolo calcolo(s.dati, s.modello, s.risultati, s.messaggi, opzioni.osservatore);
+  OpzioniRicerca ricerca;
+  ricerca.thread = opzioni.threadRicerca;
+  ricerca.interruzione = opzioni.stop;
+  calcolo.ImpostaRicerca(ricerca);
   try {
     calcolo.CalcoloMain();
   } catch (const RuntimeError& e) {
@@ -56,6 +60,10 @@ void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni) {
     s.numeroErrore = e.number();
     s.errore = ultimoMessaggio(s.messaggi, e.description());
     return;
+  }
+  if (calcolo.RicercaFermata()) {
+    s.ricercaFermata = true;
+    s.messaggi.plain("search stopped: the results are those of the best point so far");
   }
   // The wall actions about the extrados ends of the ring, as the report shows them.
   const ModelloArco& m = s.modello;
@@ -67,14 +75,28 @@ void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni) {
 std::vector<Soluzione> RisolviTutti(const std::vector<std::string>& files, const OpzioniSoluzione& opzioni) {
   std::vector<Soluzione> soluzioni(files.size());
   for (std::size_t i = 0; i < files.size(); ++i) soluzioni[i].file = files[i];
+  const unsigned core = std::max(1u, std::thread::hardware_concurrency());
+  const unsigned n = std::min<unsigned>(core, static_cast<unsigned>(files.size()));
+  OpzioniSoluzione perProgetto = opzioni;
+  // The projects side by side share the cores; a project alone takes them all.
+  if (perProgetto.threadRicerca == 0 && n > 1) perProgetto.threadRicerca = std::max(1u, core / n);
   std::atomic<std::size_t> prossimo{0};
   auto lavora = [&] {
-    for (std::size_t i; (i = prossimo.fetch_add(1)) < soluzioni.size();) Risolvi(soluzioni[i], opzioni);
+    for (std::size_t i; (i = prossimo.fetch_add(1)) < soluzioni.size();) {
+      if (opzioni.stop && opzioni.stop->load()) {
+        Soluzione& s = soluzioni[i];
+        s.esito = Esito::Fallito;
+        s.numeroErrore = err::UserInterrupt;
+        s.errore = RuntimeError(err::UserInterrupt).description();
+        s.nonAvviato = true;
+        s.messaggi.plain("not started: the batch was interrupted");
+        continue;
+      }
+      Risolvi(soluzioni[i], perProgetto);
+    }
   };
-  const unsigned n = std::max(1u, std::min<unsigned>(std::thread::hardware_concurrency(),
-                                                     static_cast<unsigned>(files.size())));
   std::vector<std::thread> workers;
-  for (unsigned k = 1; k < n; ++k) workers.emplace_back(lavora);
+  for (unsigned k = 1; k < std::max(1u, n); ++k) workers.emplace_back(lavora);
   lavora();
   for (auto& w : workers) w.join();
   return soluzioni;

@@ -15,7 +15,10 @@ namespace voro::cli {
 struct OpzioniSoluzione {
   std::vector<std::pair<std::string, std::string>> impostazioni;  // --set NAME=VALUE, in order
   OsservatoreRicerca* osservatore = nullptr;
-  std::atomic<bool>* stop = nullptr;
+  // Ctrl+C: stops every running search (never cleared by a search) and keeps
+  // the projects not yet started from starting.
+  const std::atomic<bool>* stop = nullptr;
+  unsigned threadRicerca = 0;  // threads of each hinge search, 0: every core
 };
 
 // The overall span of a chain of segments, recorded as the geometry form does.
@@ -25,7 +28,8 @@ void ApplicaRegoleLettura(DatiProgetto& d);
 // model and runs the calculation; failures land in the solution.
 void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni);
 
-// Solves every file on all cores; the solutions keep the files' order.
+// Solves every file on all cores, one search thread per project when the
+// projects fill the cores; the solutions keep the files' order.
 std::vector<Soluzione> RisolviTutti(const std::vector<std::string>& files, const OpzioniSoluzione& opzioni);
 
 }  // namespace voro::cli

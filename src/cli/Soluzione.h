@@ -26,6 +26,8 @@ struct Soluzione {
   std::string errore;     // the message that reports the failure
   double MomentoPareteSinistra = 0, MomentoPareteDestra = 0;
   double TiroCatena = 0;
+  bool ricercaFermata = false;  // Ctrl+C stopped the hinge search: the best point so far
+  bool nonAvviato = false;      // Ctrl+C came before the project started
 };
 
 }  // namespace voro::cli

@@ -15,6 +15,7 @@ class Osservatore : public OsservatoreRicerca {
   void avvio() override { emit c_.avvio(); }
   void senzaRicerca() override { emit c_.senzaRicerca(); }
   void precisione(Single p) override { emit c_.precisione(p); }
+  void stima(double secondi) override { emit c_.stima(secondi); }
   void passo(const std::string& caption) override { emit c_.passo(QString::fromStdString(caption)); }
 
  private:

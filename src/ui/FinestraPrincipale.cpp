@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "analysis/DurataRicerca.h"
 #include "data/Lingua.h"
 #include "data/ProjectFile.h"
 #include "data/RuntimeError.h"
@@ -107,6 +108,7 @@ FinestraPrincipale::FinestraPrincipale(const QString& cartellaProgramma, const Q
     if (opzioni_) {
       opzioni_->lblStep->setText("");
       opzioni_->lblStep->show();
+      opzioni_->lblStima->hide();
       opzioni_->cmdStop->show();
     }
   });
@@ -115,6 +117,11 @@ FinestraPrincipale::FinestraPrincipale(const QString& cartellaProgramma, const Q
   });
   connect(&calcolatore_, &Calcolatore::precisione, this, [this](float metri) {
     if (opzioni_) opzioni_->MostraPrecisione(metri);
+  });
+  connect(&calcolatore_, &Calcolatore::stima, this, [this](double secondi) {
+    if (!opzioni_) return;
+    opzioni_->lblStima->setText(QString::fromStdString("Estimated time: " + TestoDurata(secondi)));
+    opzioni_->lblStima->show();
   });
   connect(&calcolatore_, &Calcolatore::passo, this, [this](const QString& caption) {
     if (opzioni_) opzioni_->lblStep->setText(caption);
@@ -388,6 +395,7 @@ void FinestraPrincipale::fineCalcolo(bool riuscito) {
   statusBar()->showMessage(riuscito ? "Solved" : "Ready");
   if (opzioni_) {
     opzioni_->lblStep->hide();
+    opzioni_->lblStima->hide();
     opzioni_->cmdStop->hide();
   }
   if (riuscito) {

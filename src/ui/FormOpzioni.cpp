@@ -54,6 +54,8 @@ FormOpzioni::FormOpzioni(FinestraPrincipale& main, Sessione& s) : main_(main), s
   sp->addWidget(new QLabel("voissoirs", FrameSpinta), 2, 2);
 
   lblStep = new QLabel("Step", this);
+  lblStima = new QLabel(this);
+  lblStima->setToolTip("Estimated time of the search");
   cmdStop = new QPushButton("Stop", this);
   cmdStop->setToolTip("Stop optimization");
   SolveButton = new QPushButton("&Solve", this);
@@ -62,6 +64,7 @@ FormOpzioni::FormOpzioni(FinestraPrincipale& main, Sessione& s) : main_(main), s
 
   auto* passo = new QHBoxLayout;
   passo->addWidget(lblStep, 1);
+  passo->addWidget(lblStima);
   passo->addWidget(cmdStop);
   auto* comandi = new QHBoxLayout;
   comandi->addWidget(SolveButton);
@@ -79,6 +82,7 @@ FormOpzioni::FormOpzioni(FinestraPrincipale& main, Sessione& s) : main_(main), s
   (new GestoreTastiera(this, s_.regional))->Installa(this);
   connect(CheckOttimizzaCerniere, &QCheckBox::clicked, this, [this](bool on) {
     lblStep->hide();
+    lblStima->hide();
     cmdStop->hide();
     FrameOtt->setVisible(on);
   });
@@ -99,6 +103,7 @@ FormOpzioni::FormOpzioni(FinestraPrincipale& main, Sessione& s) : main_(main), s
   ScriveOpzioni();
   cmdStop->hide();
   lblStep->hide();
+  lblStima->hide();
 }
 
 void FormOpzioni::ScriveOpzioni() {

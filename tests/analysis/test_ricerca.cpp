@@ -3,11 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <future>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ProgettiProva.h"
 #include "RicercaSemplice.h"
+#include "analysis/DurataRicerca.h"
 #include "analysis/MiglioreRicerca.h"
 
 namespace voro {
@@ -223,6 +228,75 @@ TEST(RicercaCerniere, StopEndsWithCompleteResultsForTheBestPointSoFar) {
   } else {
     EXPECT_GE(scelto, migliore * (1 + 1e-5));
   }
+}
+
+// A stop raised while an outer step of a huge grid runs (billions of points
+// per step) ends the search within a tenth of a second; the bound of the
+// test is generous so that a busy machine does not fail it.
+TEST(RicercaCerniere, StopAnswersAtOnceAtAnyGridSize) {
+  class Cronometro : public OsservatoreRicerca {
+   public:
+    void passo(const std::string& caption) override {
+      std::lock_guard<std::mutex> lock(m);
+      passi.push_back(caption);
+      if (passi.size() == 1) primo.set_value();
+    }
+    void stima(double secondi) override { stime.push_back(secondi); }
+    std::mutex m;
+    std::vector<std::string> passi;
+    std::vector<double> stime;
+    std::promise<void> primo;
+  };
+  using Orologio = std::chrono::steady_clock;
+  for (Integer divisioni : {Integer{3000}, Integer{32767}}) {
+    for (bool distanze : {false, true}) {
+      Caso c(conRicerca(prova::ponte(), divisioni, distanze));
+      std::atomic<bool> stop{false};
+      Cronometro cronometro;
+      std::atomic<Orologio::rep> fermato{0};
+      std::thread utente([&] {
+        cronometro.primo.get_future().wait();
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        fermato = Orologio::now().time_since_epoch().count();
+        stop = true;
+      });
+      Calcolo(c.dati, c.modello, c.risultati, c.messaggi, &cronometro, &stop).CalcoloMain();
+      const Orologio::duration attesa(Orologio::now().time_since_epoch().count() - fermato.load());
+      utente.join();
+      const std::string n = std::to_string(divisioni % 2 ? divisioni : divisioni + 1);
+      EXPECT_LT(std::chrono::duration<double>(attesa).count(), 1.0) << n;
+      // The coarse pass stopped early; the fine pass showed its caption.
+      ASSERT_GE(cronometro.passi.size(), 2u);
+      EXPECT_EQ(cronometro.passi.front(), "Step 0/" + n);
+      EXPECT_EQ(cronometro.passi.back(), "Step " + std::to_string((std::stoi(n) + 1) / 2) + "/" + n);
+      // The search was long enough to announce its duration.
+      ASSERT_EQ(cronometro.stime.size(), 1u);
+      EXPECT_GT(cronometro.stime[0], 60);
+      EXPECT_TRUE(std::isfinite(c.risultati.HSinistra));
+    }
+  }
+}
+
+TEST(RicercaCerniere, OnlyALongSearchAnnouncesItsDuration) {
+  class Stime : public OsservatoreRicerca {
+   public:
+    void stima(double secondi) override { stime.push_back(secondi); }
+    std::vector<double> stime;
+  };
+  Caso breve(conRicerca(prova::ponte(), 30, false));
+  Stime s;
+  Calcolo(breve.dati, breve.modello, breve.risultati, breve.messaggi, &s).CalcoloMain();
+  EXPECT_TRUE(s.stime.empty());
+}
+
+TEST(RicercaCerniere, DurationsReadAsAnEngineerSaysThem) {
+  EXPECT_EQ(TestoDurata(0.2), "about 1 s");
+  EXPECT_EQ(TestoDurata(42.4), "about 42 s");
+  EXPECT_EQ(TestoDurata(59.6), "about 1 min");
+  EXPECT_EQ(TestoDurata(200), "about 3 min 20 s");
+  EXPECT_EQ(TestoDurata(1500), "about 25 min");
+  EXPECT_EQ(TestoDurata(7500), "about 2 h 05 min");
+  EXPECT_EQ(TestoDurata(3 * 86400 + 100), "about 3 days");
 }
 
 TEST(RicercaCerniere, StepsOfTheGrid) {

@@ -184,6 +184,66 @@ TEST(RicercaIdentica, GeneratedArchesBothMeritsEveryInstructionSetAndThreadCount
   EXPECT_GE(pari, 30);
 }
 
+// A joint laid along the force that crosses it at the plain coarse optimum:
+// that grid point alone meets a zero axial force, and both searches skip it.
+TEST(RicercaIdentica, AFaultPlantedAtTheCoarseOptimumIsSkippedByBoth) {
+  DatiProgetto passiva = prova::anello(8, 1.6f, 0.4f, 24);
+  passiva.hRiempimento = 0.6f;
+  passiva.PesoRiempimento = 18;
+  passiva.qCarico = 10;
+  passiva.xq2 = 3;
+  passiva.SpintaPassiva = true;
+  passiva.Kp = 3;
+  passiva.nConciSpinta = {5, 4};
+  std::vector<DatiProgetto> progetti = {prova::ponte(), passiva, prova::dueSegmenti(0.6, 0.45)};
+  for (std::uint64_t seme : {11u, 23u, 42u}) {
+    prova::OpzioniCasuali o;
+    o.segmenti = false;
+    progetti.push_back(prova::ProgettoCasuale(seme, o));
+  }
+  int piantati = 0;
+  for (std::size_t q = 0; q < progetti.size(); ++q) {
+    for (bool distanze : {false, true}) {
+      DatiProgetto d = progetti[q];
+      d.OttimizzaCerniere = false;
+      d.OttimizzaEccentricita = distanze;
+      d.nDivisioni = static_cast<Integer>(6 + q % 2);
+      std::optional<Caso> caso;
+      try {
+        caso.emplace(d);
+        caso->risolvi();  // loads every voussoir
+      } catch (const RuntimeError&) {
+        continue;
+      }
+      caso->dati.OttimizzaCerniere = true;
+      Calcolo c = caso->calcolo();
+      Integer n = 0, half = 0;
+      Single s1, s2, s3, p1, p2, p3;
+      const ModelloArco& m = caso->modello;
+      PassiRicerca(caso->dati.nDivisioni, m.hSinistra, m.hChiave, m.hDestra, c.AmpiezzaExtra(), n, s1, s2, s3, p1,
+                   p2, p3, half);
+      double b1 = 0, b2 = 0, b3 = 0;
+      prova::grigliaSemplice(c, distanze, s1, s2, s3, p1, p2, p3, n, b1, b2, b3);
+      c.PosizionaCerniere(b1, b2, b3);
+      double V = 0, H = 0;
+      c.ReazioniCerniere(V, H);
+      const int guasto = m.nConciTot / 3 + 1;
+      for (int v = 1; v <= guasto; ++v) V -= m.Conci(v).Ftot, H += m.Conci(v).FOrizzontale;
+      caso->modello.Conci(guasto).SinAlfa = H;
+      caso->modello.Conci(guasto).CosAlfa = -V;
+      double f1 = 0, f2 = 0, f3 = 0;
+      const prova::PassoSemplice grosso =
+          prova::grigliaSemplice(c, distanze, s1, s2, s3, p1, p2, p3, n, f1, f2, f3);
+      if (grosso.guasti == 0) continue;
+      ++piantati;
+      EXPECT_FALSE(f1 == b1 && f2 == b2 && f3 == b3);
+      const Riferimento rif = riferimento(*caso);
+      verifica(*caso, rif, "project " + std::to_string(q) + (distanze ? " distances" : " stresses"));
+    }
+  }
+  EXPECT_GE(piantati, 8);
+}
+
 // One pass over grids of any start, step and size, also wholly outside the
 // joints, where only inadmissible points or faults may be met: the point
 // taken, or the point kept when the pass takes none.

@@ -105,6 +105,32 @@ class Cli(unittest.TestCase):
         result = json.loads(out)
         self.assertEqual(len(result["SigmaEstGiunti"]), result["nGiunti"])
 
+    def test_ctrl_c_stops_a_batch_and_starts_no_further_project(self):
+        examples = sorted((ROOT / "examples").glob("*.vro"))
+        with tempfile.TemporaryDirectory() as d:
+            summary = pathlib.Path(d) / "summary.csv"
+            p = subprocess.Popen([CLI, "solve", *map(str, examples), "--progress", "--csv", str(summary),
+                                  "--set", "OttimizzaCerniere=true", "--set", "nDivisioni=3000"],
+                                 stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+            time.sleep(2)
+            interrupted = time.monotonic()
+            p.send_signal(signal.SIGINT)
+            out, err = p.communicate(timeout=60)
+            self.assertLess(time.monotonic() - interrupted, 5)
+            with summary.open() as f:
+                rows = list(csv.DictReader(f))
+        # The searches running side by side stop with the best point so far;
+        # the projects still waiting are not started, and say so.
+        running = min(len(examples), os.cpu_count() or 1)
+        self.assertEqual([row["status"] for row in rows],
+                         ["stopped"] * running + ["not started"] * (len(examples) - running))
+        for row in rows[:running]:
+            self.assertNotEqual(row["sig_e_worst [MPa]"], "")
+        self.assertEqual(p.returncode, 1)
+        self.assertIn("Estimated time of the hinge search: about", err)
+        self.assertEqual(err.count("not started: the batch was interrupted"), len(examples) - running)
+        self.assertEqual(err.count("search stopped"), running)
+
 
 if __name__ == "__main__":
     unittest.main()

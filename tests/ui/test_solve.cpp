@@ -149,6 +149,9 @@ void TestSolve::stopDuranteLaRicerca() {
   // The window answers while the search runs, and shows its steps.
   QTRY_VERIFY_WITH_TIMEOUT(o->lblStep->isVisible() && o->lblStep->text().startsWith("Step "), 30000);
   QVERIFY(o->cmdStop->isVisible());
+  // Before its grid is scanned, a long search tells how long it will take.
+  QTRY_VERIFY_WITH_TIMEOUT(o->lblStima->isVisible(), 30000);
+  QVERIFY(o->lblStima->text().startsWith("Estimated time: about "));
   // A second Solve is refused with a message, not run beside the first.
   b.finestra->azione("mnuSolve")->trigger();
   QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
@@ -174,6 +177,7 @@ void TestSolve::stopDuranteLaRicerca() {
   // The options form stays in front, the plot shows the results.
   QVERIFY(b.finestra->formOpzioni());
   QVERIFY(!o->cmdStop->isVisible());
+  QVERIFY(!o->lblStima->isVisible());
   QCOMPARE(b.finestra->finestraPlot()->PlottaGeometria(), 0);
   QCOMPARE(b.s().dati.nDivisioni, Integer(1000));
 }
