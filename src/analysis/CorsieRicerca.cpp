@@ -11,11 +11,15 @@
 namespace voro {
 namespace {
 
-typedef double V4 __attribute__((vector_size(32)));
-typedef long long M4 __attribute__((vector_size(32)));
-typedef float F4 __attribute__((vector_size(16)));
+// Vectors of L doubles, their masks (-1 true, 0 false) and Singles: two
+// lanes fill an SSE2 register, four an AVX2 register.
+template <int L>
+struct Vettori {
+  typedef double V __attribute__((vector_size(8 * L)));
+  typedef long long M __attribute__((vector_size(8 * L)));
+  typedef float F __attribute__((vector_size(4 * L)));
+};
 
-constexpr int U = kCorsie / 4;  // vectors of four lanes in a block
 constexpr long long kModulo = 0x7fffffffffffffffLL;
 // Relative and absolute margins of the stress bounds: far beyond the few
 // roundings by which a bound and the exact stress may differ.
@@ -24,56 +28,84 @@ constexpr double kMinimo = 1e-20;
 
 #define VORO_INLINE [[gnu::always_inline]] inline
 
-VORO_INLINE void carica(V4& v, const double* p) { __builtin_memcpy(&v, p, sizeof v); }
-VORO_INLINE void tutti(V4& v, double x) { v = V4{x, x, x, x}; }
-VORO_INLINE void modulo(V4& a, const V4& x) { a = (V4)((M4)x & kModulo); }
-VORO_INLINE void comeSingle(V4& r, const V4& x) {
-  r = __builtin_convertvector(__builtin_convertvector(x, F4), V4);
+template <class V>
+VORO_INLINE void carica(V& v, const double* p) {
+  __builtin_memcpy(&v, p, sizeof v);
+}
+template <class V>
+VORO_INLINE void tutti(V& v, double x) {
+  for (unsigned q = 0; q < sizeof(V) / sizeof(double); ++q) v[q] = x;
+}
+template <class V, class M>
+VORO_INLINE void modulo(V& a, const V& x) {
+  a = (V)((M)x & kModulo);
+}
+template <class V, class F>
+VORO_INLINE void comeSingle(V& r, const V& x) {
+  r = __builtin_convertvector(__builtin_convertvector(x, F), V);
 }
 // x - x is 0 for a finite x, NaN otherwise: added to a lane's fault sum, any
 // quotient or Single that is not finite leaves the sum NaN.
-VORO_INLINE void guasto(V4& z, const V4& x) { z += x - x; }
-// The lanes still to evaluate: not dropped and without a fault so far.
-VORO_INLINE bool attive(const M4* vivo, const V4* z) {
-  M4 o = vivo[0] & (z[0] == z[0]);
+template <class V>
+VORO_INLINE void guasto(V& z, const V& x) {
+  z += x - x;
+}
+// Whether any lane is still to evaluate: not dropped and without a fault so far.
+template <class V, class M, int U>
+VORO_INLINE bool attive(const M* vivo, const V* z) {
+  M o = vivo[0] & (z[0] == z[0]);
   for (int u = 1; u < U; ++u) o |= vivo[u] & (z[u] == z[u]);
-  return (o[0] | o[1] | o[2] | o[3]) != 0;
+  long long r = 0;
+  for (unsigned q = 0; q < sizeof(M) / sizeof(long long); ++q) r |= o[q];
+  return r != 0;
 }
 
 // The edge stresses of one joint as SigmaBordi computes them, rounded to
 // Singles as the merit reads them; in the no-tension branch one edge is 0.
-VORO_INLINE void sigma(const V4& e, const V4& N, const V4& h, const V4& hMezzi, const V4& hSesto, const V4& b,
-                       V4& f1, V4& f2) {
-  V4 a;
-  modulo(a, e);
-  const V4 u = hMezzi - a;
-  const M4 lin = (u <= 0.0) | (a < hSesto);
-  const V4 k = (6.0 * e) / h;
-  const V4 num = lin ? (k + 1.0) * N : 2.0 * N;
-  const V4 den = lin ? h : 3.0 * u;
-  comeSingle(f1, (num / den) / b);
-  comeSingle(f2, (((1.0 - k) * N) / h) / b);
-  f2 = lin ? f2 : V4{};
+template <class T>
+VORO_INLINE void sigma(const typename T::V& e, const typename T::V& N, const typename T::V& h,
+                       const typename T::V& hMezzi, const typename T::V& hSesto, const typename T::V& b,
+                       typename T::V& f1, typename T::V& f2) {
+  using V = typename T::V;
+  using M = typename T::M;
+  V a;
+  modulo<V, M>(a, e);
+  const V u = hMezzi - a;
+  const M lin = (u <= 0.0) | (a < hSesto);
+  const V k = (6.0 * e) / h;
+  const V num = lin ? (k + 1.0) * N : 2.0 * N;
+  const V den = lin ? h : 3.0 * u;
+  comeSingle<V, typename T::F>(f1, (num / den) / b);
+  comeSingle<V, typename T::F>(f2, (((1.0 - k) * N) / h) / b);
+  f2 = lin ? f2 : V{};
 }
 
-// Lanes that certainly have an edge in tension, or an edge stress certainly
-// at or above `sopra` (the Single next above an admissible bound, widened by
-// the margin): estimates without divisions, valid for sound sections.
-VORO_INLINE void scarta(M4& vivo, const V4& e, const V4& N, double hMezzi, double hSesto, double invH,
-                        double invHB, double b, double sopra) {
-  V4 a;
-  modulo(a, e);
-  const V4 u = hMezzi - a;
-  const M4 lin = (u <= 0.0) | (a < hSesto);
-  const V4 g = N * invHB;  // mean stress
-  const V4 k = 6.0 * a * invH;
-  const M4 trazione = (g < -kMinimo) | (lin & (g > kMinimo) & (k > 1.0 + kMargine));
-  const M4 picco = lin ? (1.0 + k) * g >= sopra : 2.0 * N >= sopra * (3.0 * u) * b;
+// Drops the lanes that certainly have an edge in tension, or an edge stress
+// certainly at or above `sopra` (the Single next above an admissible bound,
+// widened by the margin): estimates without divisions, valid for sound sections.
+template <class T>
+VORO_INLINE void scarta(typename T::M& vivo, const typename T::V& e, const typename T::V& N, double hMezzi,
+                        double hSesto, double invH, double invHB, double b, double sopra) {
+  using V = typename T::V;
+  using M = typename T::M;
+  V a;
+  modulo<V, M>(a, e);
+  const V u = hMezzi - a;
+  const M lin = (u <= 0.0) | (a < hSesto);
+  const V g = N * invHB;  // mean stress
+  const V k = 6.0 * a * invH;
+  const M trazione = (g < -kMinimo) | (lin & (g > kMinimo) & (k > 1.0 + kMargine));
+  const M picco = lin ? (M)((1.0 + k) * g >= sopra) : (M)(2.0 * N >= sopra * (3.0 * u) * b);
   vivo &= ~(trazione | ((g > kMinimo) & picco));
 }
 
-template <bool Distanze>
+template <int L, bool Distanze>
 VORO_INLINE void valuta(const ConciCorsie& c, const PuntiCorsie& p, Soglia s, double* memoria, EsitiCorsie& esiti) {
+  using T = Vettori<L>;
+  using Vt = typename T::V;
+  using Mt = typename T::M;
+  using Ft = typename T::F;
+  constexpr int U = kCorsie / L;
   constexpr double kInf = std::numeric_limits<double>::infinity();
   const bool pota = s.attiva;
   const bool ammissibile = s.F >= 0;
@@ -83,11 +115,11 @@ VORO_INLINE void valuta(const ConciCorsie& c, const PuntiCorsie& p, Soglia s, do
       static_cast<double>(std::nextafter(s.F, std::numeric_limits<float>::infinity())) * (1 + kMargine);
   const bool filtro = !Distanze && pota && ammissibile && c.limiti;
 
-  V4 V[U], H[U], xP[U], yP[U], z[U], mn[U], N1[U], E1[U];
-  M4 vivo[U], sicura[U] = {};
+  Vt V[U], H[U], xP[U], yP[U], z[U], mn[U], N1[U], E1[U];
+  Mt vivo[U], sicura[U] = {};
   for (int u = 0; u < U; ++u) {
-    const int l = 4 * u;
-    V4 x1, y1, x2, y2, M2v, M2h, x3, y3, M3v, M3h;
+    const int l = L * u;
+    Vt x1, y1, x2, y2, M2v, M2h, x3, y3, M3v, M3h;
     carica(E1[u], p.e1 + l);
     carica(x1, p.x1 + l);
     carica(y1, p.y1 + l);
@@ -99,20 +131,19 @@ VORO_INLINE void valuta(const ConciCorsie& c, const PuntiCorsie& p, Soglia s, do
     carica(y3, p.y3 + l);
     carica(M3v, p.M3v + l);
     carica(M3h, p.M3h + l);
-    vivo[u] = M4{p.usata[l] ? -1LL : 0, p.usata[l + 1] ? -1LL : 0, p.usata[l + 2] ? -1LL : 0,
-                 p.usata[l + 3] ? -1LL : 0};
+    for (int q = 0; q < L; ++q) vivo[u][q] = p.usata[l + q] ? -1 : 0;
 
     // The reactions of the three-hinged arch (ReazioniTreCerniere).
-    const V4 dx2 = x2 - x1, dx3 = x3 - x1, dy2 = y2 - y1, dy3 = y3 - y1;
-    const V4 q1 = (dy3 * dx2) / dx3;
-    const V4 D = q1 - dy2;
-    const V4 q2 = (dx2 * M3v) / dx3;
-    const V4 Hv = (M2v - q2) / D;
-    const V4 q3 = (dx2 * M3h) / dx3;
-    const V4 Hh = (M2h - q3) / D;
-    const V4 Vv = (Hv * dy3 + M3v) / dx3;
-    const V4 Vh = (Hh * dy3 + M3h) / dx3;
-    z[u] = V4{};
+    const Vt dx2 = x2 - x1, dx3 = x3 - x1, dy2 = y2 - y1, dy3 = y3 - y1;
+    const Vt q1 = (dy3 * dx2) / dx3;
+    const Vt D = q1 - dy2;
+    const Vt q2 = (dx2 * M3v) / dx3;
+    const Vt Hv = (M2v - q2) / D;
+    const Vt q3 = (dx2 * M3h) / dx3;
+    const Vt Hh = (M2h - q3) / D;
+    const Vt Vv = (Hv * dy3 + M3v) / dx3;
+    const Vt Vh = (Hh * dy3 + M3h) / dx3;
+    z[u] = Vt{};
     guasto(z[u], q1);
     guasto(z[u], q2);
     guasto(z[u], Hv);
@@ -124,28 +155,28 @@ VORO_INLINE void valuta(const ConciCorsie& c, const PuntiCorsie& p, Soglia s, do
     V[u] = Vv + Vh;
 
     // The springing section's forces, stored as Singles.
-    V4 T1;
-    comeSingle(N1[u], V[u] * c.sinA + H[u] * c.cosA);
-    comeSingle(T1, V[u] * c.cosA - H[u] * c.sinA);
+    Vt T1;
+    comeSingle<Vt, Ft>(N1[u], V[u] * c.sinA + H[u] * c.cosA);
+    comeSingle<Vt, Ft>(T1, V[u] * c.cosA - H[u] * c.sinA);
     guasto(z[u], N1[u]);
     guasto(z[u], T1);
     xP[u] = x1;
     yP[u] = y1;
     if (Distanze) {
-      V4 a;
-      modulo(a, E1[u]);
+      Vt a;
+      modulo<Vt, Mt>(a, E1[u]);
       mn[u] = c.h1Mezzi - a;
       if (pota) vivo[u] &= ~(mn[u] < sotto);
     } else {
-      V4 a, b;
-      modulo(a, V[u]);
-      modulo(b, H[u]);
+      Vt a, b;
+      modulo<Vt, Mt>(a, V[u]);
+      modulo<Vt, Mt>(b, H[u]);
       sicura[u] = a + b <= c.limiteTaglio;
-      if (filtro) scarta(vivo[u], E1[u], N1[u], c.h1Mezzi, c.h1Sesto, c.invH1, c.invHB1, c.b1, sopra);
+      if (filtro) scarta<T>(vivo[u], E1[u], N1[u], c.h1Mezzi, c.h1Sesto, c.invH1, c.invHB1, c.b1, sopra);
     }
   }
 
-  bool resta = attive(vivo, z);
+  bool resta = attive<Vt, Mt, U>(vivo, z);
 
   // The thrust line voussoir by voussoir (FunicolareConcio).
   for (int v = 0; v < c.n && resta; ++v) {
@@ -154,27 +185,27 @@ VORO_INLINE void valuta(const ConciCorsie& c, const PuntiCorsie& p, Soglia s, do
     const double hh = c.hMezzi[v];
     double* eMem = memoria + 2 * kCorsie * v;
     for (int u = 0; u < U; ++u) {
-      const V4 V0 = V[u], H0 = H[u];
+      const Vt V0 = V[u], H0 = H[u];
       V[u] = V0 - F;
       H[u] = H0 + FO;
-      const V4 N = V[u] * S + H[u] * C;
-      const V4 Mo = ((V0 * (xm - xP[u]) - H0 * (ym - yP[u])) - mF) - mH;
-      const V4 e = Mo / N;
+      const Vt N = V[u] * S + H[u] * C;
+      const Vt Mo = ((V0 * (xm - xP[u]) - H0 * (ym - yP[u])) - mF) - mH;
+      const Vt e = Mo / N;
       xP[u] = xm - e * S;
       yP[u] = ym + e * C;
       if (Distanze) {
-        const V4 d = e > 0.0 ? hh - e : hh + e;
+        const Vt d = e > 0.0 ? hh - e : hh + e;
         mn[u] = d < mn[u] ? d : mn[u];
       } else {
-        __builtin_memcpy(eMem + 4 * u, &e, sizeof e);
-        __builtin_memcpy(eMem + kCorsie + 4 * u, &N, sizeof N);
-        if (filtro) scarta(vivo[u], e, N, hh, c.hSesto[v], c.invH[v], c.invHB[v], c.b[v], sopra);
+        __builtin_memcpy(eMem + L * u, &e, sizeof e);
+        __builtin_memcpy(eMem + kCorsie + L * u, &N, sizeof N);
+        if (filtro) scarta<T>(vivo[u], e, N, hh, c.hSesto[v], c.invH[v], c.invHB[v], c.b[v], sopra);
       }
     }
     if ((v & 3) == 3) {
       if (Distanze && pota)
         for (int u = 0; u < U; ++u) vivo[u] &= ~(mn[u] < sotto);
-      resta = attive(vivo, z);
+      resta = attive<Vt, Mt, U>(vivo, z);
     }
   }
   // A fault in the thrust line leaves every later eccentricity and the last
@@ -184,23 +215,23 @@ VORO_INLINE void valuta(const ConciCorsie& c, const PuntiCorsie& p, Soglia s, do
     guasto(z[u], yP[u]);
   }
 
-  V4 F[U];
+  Vt F[U];
   if (Distanze) {
     for (int u = 0; u < U; ++u) {
-      comeSingle(F[u], mn[u]);
+      comeSingle<Vt, Ft>(F[u], mn[u]);
       guasto(z[u], F[u]);
     }
-  } else if (attive(vivo, z)) {
+  } else if (attive<Vt, Mt, U>(vivo, z)) {
     // The merit from the exact edge stresses of every joint: the most
     // negative when an edge is in tension, else the largest.
-    V4 mx[U];
+    Vt mx[U];
     for (int u = 0; u < U; ++u) {
-      V4 h, hh, h6, b, f1, f2;
+      Vt h, hh, h6, b, f1, f2;
       tutti(h, c.h1);
       tutti(hh, c.h1Mezzi);
       tutti(h6, c.h1Sesto);
       tutti(b, c.b1);
-      sigma(E1[u], N1[u], h, hh, h6, b, f1, f2);
+      sigma<T>(E1[u], N1[u], h, hh, h6, b, f1, f2);
       guasto(z[u], f1);
       guasto(z[u], f2);
       mn[u] = f1 < f2 ? f1 : f2;
@@ -209,17 +240,17 @@ VORO_INLINE void valuta(const ConciCorsie& c, const PuntiCorsie& p, Soglia s, do
     const double limite = s.F;
     bool resta2 = true;
     for (int v = 0; v < c.n && resta2; ++v) {
-      V4 h, hh, h6, b;
+      Vt h, hh, h6, b;
       tutti(h, c.h[v]);
       tutti(hh, c.hMezzi[v]);
       tutti(h6, c.hSesto[v]);
       tutti(b, c.b[v]);
       const double* eMem = memoria + 2 * kCorsie * v;
       for (int u = 0; u < U; ++u) {
-        V4 e, N, f1, f2;
-        carica(e, eMem + 4 * u);
-        carica(N, eMem + kCorsie + 4 * u);
-        sigma(e, N, h, hh, h6, b, f1, f2);
+        Vt e, N, f1, f2;
+        carica(e, eMem + L * u);
+        carica(N, eMem + kCorsie + L * u);
+        sigma<T>(e, N, h, hh, h6, b, f1, f2);
         guasto(z[u], f1);
         guasto(z[u], f2);
         mn[u] = f1 < mn[u] ? f1 : mn[u];
@@ -230,16 +261,16 @@ VORO_INLINE void valuta(const ConciCorsie& c, const PuntiCorsie& p, Soglia s, do
       if ((v & 7) == 7 && pota) {
         for (int u = 0; u < U; ++u)
           vivo[u] &= ~(ammissibile ? (mn[u] < 0.0) | (mx[u] > limite) : mn[u] < limite);
-        resta2 = attive(vivo, z);
+        resta2 = attive<Vt, Mt, U>(vivo, z);
       }
     }
     for (int u = 0; u < U; ++u) F[u] = mn[u] < 0.0 ? mn[u] : mx[u];
   } else {
-    for (int u = 0; u < U; ++u) F[u] = V4{};
+    for (int u = 0; u < U; ++u) F[u] = Vt{};
   }
 
   for (int l = 0; l < kCorsie; ++l) {
-    const int u = l / 4, q = l % 4;
+    const int u = l / L, q = l % L;
     signed char stato;
     if (!vivo[u][q]) stato = Scartata;
     else if (z[u][q] != z[u][q]) stato = Guasta;
@@ -251,14 +282,14 @@ VORO_INLINE void valuta(const ConciCorsie& c, const PuntiCorsie& p, Soglia s, do
 }
 
 void valutaBase(const ConciCorsie& c, const PuntiCorsie& p, Soglia s, double* memoria, EsitiCorsie& esiti) {
-  if (c.distanze) valuta<true>(c, p, s, memoria, esiti);
-  else valuta<false>(c, p, s, memoria, esiti);
+  if (c.distanze) valuta<2, true>(c, p, s, memoria, esiti);
+  else valuta<2, false>(c, p, s, memoria, esiti);
 }
 
 __attribute__((target("avx2"))) void valutaAvx2(const ConciCorsie& c, const PuntiCorsie& p, Soglia s,
                                                 double* memoria, EsitiCorsie& esiti) {
-  if (c.distanze) valuta<true>(c, p, s, memoria, esiti);
-  else valuta<false>(c, p, s, memoria, esiti);
+  if (c.distanze) valuta<4, true>(c, p, s, memoria, esiti);
+  else valuta<4, false>(c, p, s, memoria, esiti);
 }
 
 }  // namespace
