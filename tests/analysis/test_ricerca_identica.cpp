@@ -184,6 +184,29 @@ TEST(RicercaIdentica, GeneratedArchesBothMeritsEveryInstructionSetAndThreadCount
   EXPECT_GE(pari, 30);
 }
 
+// Finer grids: many pieces per outer step taken by both threads in turn, the
+// coarse subgrid first, whole outer steps dropped by the springing distance.
+TEST(RicercaIdentica, FinerGridsInManyPiecesOnTwoThreads) {
+  int casi = 0;
+  for (std::uint64_t seme : {5u, 8u, 13u}) {
+    for (bool distanze : {false, true}) {
+      DatiProgetto d = prova::ProgettoCasuale(seme + 7100);
+      d.OttimizzaCerniere = true;
+      d.OttimizzaEccentricita = distanze;
+      d.nDivisioni = static_cast<Integer>(distanze ? 30 : 31);
+      std::optional<Caso> base;
+      try {
+        base.emplace(d);
+      } catch (const RuntimeError&) {
+        continue;
+      }
+      verifica(*base, riferimento(*base), "seed " + std::to_string(seme) + (distanze ? " distances" : " stresses"));
+      ++casi;
+    }
+  }
+  EXPECT_GE(casi, 4);
+}
+
 // A joint laid along the force that crosses it at the plain coarse optimum:
 // that grid point alone meets a zero axial force, and both searches skip it.
 TEST(RicercaIdentica, AFaultPlantedAtTheCoarseOptimumIsSkippedByBoth) {
