@@ -60,21 +60,30 @@ VORO_INLINE bool attive(const M* vivo, const V* z) {
   return r != 0;
 }
 
+// The branch of the stress rule: |e|, the distance u of the thrust point
+// from the nearer edge, and whether the linear formula holds (the point on or
+// beyond an edge, or inside the middle third).
+template <class T>
+VORO_INLINE void ramo(const typename T::V& e, double hMezzi, double hSesto, typename T::V& a, typename T::V& u,
+                      typename T::M& lin) {
+  modulo<typename T::V, typename T::M>(a, e);
+  u = hMezzi - a;
+  lin = (u <= 0.0) | (a < hSesto);
+}
+
 // The edge stresses of one joint as SigmaBordi computes them, rounded to
 // Singles as the merit reads them; in the no-tension branch one edge is 0.
 template <class T>
-VORO_INLINE void sigma(const typename T::V& e, const typename T::V& N, const typename T::V& h,
-                       const typename T::V& hMezzi, const typename T::V& hSesto, const typename T::V& b,
-                       typename T::V& f1, typename T::V& f2) {
+VORO_INLINE void sigma(const typename T::V& e, const typename T::V& N, double h, double hMezzi, double hSesto,
+                       double b, typename T::V& f1, typename T::V& f2) {
   using V = typename T::V;
-  using M = typename T::M;
-  V a;
-  modulo<V, M>(a, e);
-  const V u = hMezzi - a;
-  const M lin = (u <= 0.0) | (a < hSesto);
+  V a, u, hv;
+  typename T::M lin;
+  ramo<T>(e, hMezzi, hSesto, a, u, lin);
+  tutti(hv, h);
   const V k = (6.0 * e) / h;
   const V num = lin ? (k + 1.0) * N : 2.0 * N;
-  const V den = lin ? h : 3.0 * u;
+  const V den = lin ? hv : 3.0 * u;
   comeSingle<V, typename T::F>(f1, (num / den) / b);
   comeSingle<V, typename T::F>(f2, (((1.0 - k) * N) / h) / b);
   f2 = lin ? f2 : V{};
@@ -88,10 +97,9 @@ VORO_INLINE void scarta(typename T::M& vivo, const typename T::V& e, const typen
                         double hSesto, double invH, double invHB, double b, double sopra) {
   using V = typename T::V;
   using M = typename T::M;
-  V a;
-  modulo<V, M>(a, e);
-  const V u = hMezzi - a;
-  const M lin = (u <= 0.0) | (a < hSesto);
+  V a, u;
+  M lin;
+  ramo<T>(e, hMezzi, hSesto, a, u, lin);
   const V g = N * invHB;  // mean stress
   const V k = 6.0 * a * invH;
   const M trazione = (g < -kMinimo) | (lin & (g > kMinimo) & (k > 1.0 + kMargine));
@@ -226,12 +234,8 @@ VORO_INLINE void valuta(const ConciCorsie& c, const PuntiCorsie& p, Soglia s, do
     // negative when an edge is in tension, else the largest.
     Vt mx[U];
     for (int u = 0; u < U; ++u) {
-      Vt h, hh, h6, b, f1, f2;
-      tutti(h, c.h1);
-      tutti(hh, c.h1Mezzi);
-      tutti(h6, c.h1Sesto);
-      tutti(b, c.b1);
-      sigma<T>(E1[u], N1[u], h, hh, h6, b, f1, f2);
+      Vt f1, f2;
+      sigma<T>(E1[u], N1[u], c.h1, c.h1Mezzi, c.h1Sesto, c.b1, f1, f2);
       guasto(z[u], f1);
       guasto(z[u], f2);
       mn[u] = f1 < f2 ? f1 : f2;
@@ -240,17 +244,12 @@ VORO_INLINE void valuta(const ConciCorsie& c, const PuntiCorsie& p, Soglia s, do
     const double limite = s.F;
     bool resta2 = true;
     for (int v = 0; v < c.n && resta2; ++v) {
-      Vt h, hh, h6, b;
-      tutti(h, c.h[v]);
-      tutti(hh, c.hMezzi[v]);
-      tutti(h6, c.hSesto[v]);
-      tutti(b, c.b[v]);
       const double* eMem = memoria + 2 * kCorsie * v;
       for (int u = 0; u < U; ++u) {
         Vt e, N, f1, f2;
         carica(e, eMem + L * u);
         carica(N, eMem + kCorsie + L * u);
-        sigma<T>(e, N, h, hh, h6, b, f1, f2);
+        sigma<T>(e, N, c.h[v], c.hMezzi[v], c.hSesto[v], c.b[v], f1, f2);
         guasto(z[u], f1);
         guasto(z[u], f2);
         mn[u] = f1 < mn[u] ? f1 : mn[u];

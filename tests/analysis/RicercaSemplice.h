@@ -3,6 +3,8 @@
 // merit on the calculation's own state. The fast search must match it.
 #pragma once
 
+#include <optional>
+
 #include "ProgettiProva.h"
 
 namespace voro::prova {
@@ -13,6 +15,22 @@ struct PassoSemplice {
   bool ammissibili = false;  // a point with a merit >= 0
   bool presa = false;        // the pass took a point (else the previous one stays)
 };
+
+// The merit of one grid point by the plain procedures; none on an arithmetic fault.
+inline std::optional<Single> meritoSemplice(Calcolo& c, double e1, double e2, double e3) {
+  try {
+    c.PosizionaCerniere(e1, e2, e3);
+    double V = 0, H = 0;
+    c.ReazioniCerniere(V, H);
+    c.Funicolare(V, H);
+    Single F = 0;
+    Integer j = 0;
+    c.ValutaCurva(e1, F, j);
+    return F;
+  } catch (const RuntimeError&) {
+    return std::nullopt;
+  }
+}
 
 // One pass of the grid evaluated point by point with the plain procedures.
 inline PassoSemplice grigliaSemplice(Calcolo& c, bool massimo, Single a1, Single a2, Single a3, Single p1, Single p2,
@@ -26,18 +44,12 @@ inline PassoSemplice grigliaSemplice(Calcolo& c, bool massimo, Single a1, Single
     for (int j = 1; j <= n; ++j, e2 = e2 + p2) {
       double e3 = a3;
       for (int k = 1; k <= n; ++k, e3 = e3 + p3) {
-        Single val = 0;
-        try {
-          c.PosizionaCerniere(e1, e2, e3);
-          double V = 0, H = 0;
-          c.ReazioniCerniere(V, H);
-          c.Funicolare(V, H);
-          Integer jv = 0;
-          c.ValutaCurva(e1, val, jv);
-        } catch (const RuntimeError&) {
+        const std::optional<Single> merito = meritoSemplice(c, e1, e2, e3);
+        if (!merito) {
           ++esito.guasti;
           continue;  // a thrust line with an arithmetic fault is no candidate
         }
+        const Single val = *merito;
         if (first) best = val, first = false;
         bool take;
         if (val >= 0) {

@@ -12,6 +12,7 @@
 
 #include "ProgettiCasuali.h"
 #include "ProgettiProva.h"
+#include "RicercaSemplice.h"
 #include "analysis/MiglioreRicerca.h"
 #include "analysis/SquadraRicerca.h"
 #include "analysis/ValutatorePunto.h"
@@ -20,22 +21,6 @@ namespace voro {
 namespace {
 
 using prova::Caso;
-
-// The merit of one grid point by the plain procedures; none on a fault.
-std::optional<Single> piano(Calcolo& c, double e1, double e2, double e3) {
-  try {
-    c.PosizionaCerniere(e1, e2, e3);
-    double V = 0, H = 0;
-    c.ReazioniCerniere(V, H);
-    c.Funicolare(V, H);
-    Single F = 0;
-    Integer j = 0;
-    c.ValutaCurva(e1, F, j);
-    return F;
-  } catch (const RuntimeError&) {
-    return std::nullopt;
-  }
-}
 
 // A loaded arch and the coarse grid of its search.
 struct Banco {
@@ -58,7 +43,7 @@ struct Banco {
     linee = c.LineePasso(s1, s2, s3, p1, p2, p3, nn);
     for (int i = 0; i < nn; ++i)
       for (int j = 0; j < nn; ++j)
-        for (int k = 0; k < nn; ++k) attesi.push_back(piano(c, e(0, i), e(1, j), e(2, k)));
+        for (int k = 0; k < nn; ++k) attesi.push_back(prova::meritoSemplice(c, e(0, i), e(1, j), e(2, k)));
   }
   double e(int q, int t) const { return linee.h[static_cast<std::size_t>(q)].e[static_cast<std::size_t>(t)]; }
   int n() const { return linee.n; }
@@ -239,7 +224,7 @@ TEST(Corsie, APlantedFaultIsRecognisedInItsLaneAlone) {
       }
       ValutaCorsie(set, conci.corsie(), p, Soglia{}, memoria.data(), esiti);
       for (int l = 0; l < 10; ++l) {
-        const auto atteso = piano(c, p.e1[l], linee.h[1].e[l < 5 ? 3u : 4u], linee.h[2].e[static_cast<std::size_t>(l % 5)]);
+        const auto atteso = prova::meritoSemplice(c, p.e1[l], linee.h[1].e[l < 5 ? 3u : 4u], linee.h[2].e[static_cast<std::size_t>(l % 5)]);
         EXPECT_EQ(atteso.has_value(), l != 1) << l;
         EXPECT_EQ(esiti.stato[l], l == 1 ? Guasta : Valutata) << l;
         if (atteso) {

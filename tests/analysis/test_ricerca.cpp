@@ -30,14 +30,7 @@ DatiProgetto conRicerca(DatiProgetto d, Integer divisioni, bool distanze) {
 }
 
 TEST(RicercaCerniere, OptimisedGridChoosesWhatThePlainProceduresChoose) {
-  DatiProgetto passiva = prova::anello(8, 1.6f, 0.4f, 24);
-  passiva.hRiempimento = 0.6f;
-  passiva.PesoRiempimento = 18;
-  passiva.qCarico = 10;
-  passiva.xq2 = 3;
-  passiva.SpintaPassiva = true;
-  passiva.Kp = 3;
-  passiva.nConciSpinta = {5, 4};
+  const DatiProgetto passiva = prova::anelloPassivo();
   DatiProgetto asimmetrico = prova::dueSegmenti(0.6, 0.45);
   asimmetrico.qCarico = 20;
   asimmetrico.xq1 = 3;
@@ -208,14 +201,9 @@ TEST(RicercaCerniere, StopEndsWithCompleteResultsForTheBestPointSoFar) {
   for (int j = 1; j <= n; ++j, e2 = e2 + p2) {
     double e3 = s3;
     for (int k = 1; k <= n; ++k, e3 = e3 + p3) {
-      piano.PosizionaCerniere(s1, e2, e3);
-      double V = 0, H = 0;
-      piano.ReazioniCerniere(V, H);
-      piano.Funicolare(V, H);
-      Single F = 0;
-      Integer jF = 0;
-      piano.ValutaCurva(s1, F, jF);
-      primoPasso.proponi(F, (j - 1) * n + k);
+      const std::optional<Single> F = prova::meritoSemplice(piano, s1, e2, e3);
+      ASSERT_TRUE(F.has_value());
+      primoPasso.proponi(*F, (j - 1) * n + k);
     }
   }
   const double scelto = std::min(r.SigmaEstPeggiore, r.SigmaIntPeggiore) < 0

@@ -210,15 +210,7 @@ TEST(RicercaIdentica, FinerGridsInManyPiecesOnTwoThreads) {
 // A joint laid along the force that crosses it at the plain coarse optimum:
 // that grid point alone meets a zero axial force, and both searches skip it.
 TEST(RicercaIdentica, AFaultPlantedAtTheCoarseOptimumIsSkippedByBoth) {
-  DatiProgetto passiva = prova::anello(8, 1.6f, 0.4f, 24);
-  passiva.hRiempimento = 0.6f;
-  passiva.PesoRiempimento = 18;
-  passiva.qCarico = 10;
-  passiva.xq2 = 3;
-  passiva.SpintaPassiva = true;
-  passiva.Kp = 3;
-  passiva.nConciSpinta = {5, 4};
-  std::vector<DatiProgetto> progetti = {prova::ponte(), passiva, prova::dueSegmenti(0.6, 0.45)};
+  std::vector<DatiProgetto> progetti = {prova::ponte(), prova::anelloPassivo(), prova::dueSegmenti(0.6, 0.45)};
   for (std::uint64_t seme : {11u, 23u, 42u}) {
     prova::OpzioniCasuali o;
     o.segmenti = false;
