@@ -139,7 +139,8 @@ std::unique_ptr<Calcolo::StatoRicerca> Calcolo::preparaRicerca(Integer n) {
   auto s = std::make_unique<StatoRicerca>(ConciPerRicerca());
   unsigned thread = opzioni_.thread ? opzioni_.thread : std::max(1u, std::thread::hardware_concurrency());
   const double lavoro = static_cast<double>(n) * n * n * m_.nConciTot;
-  if (thread > 1 && lavoro >= opzioni_.lavoroParallelo) s->squadra = std::make_unique<SquadraRicerca>(static_cast<int>(thread));
+  if (thread > 1 && lavoro >= opzioni_.lavoroParallelo)
+    s->squadra = std::make_unique<SquadraRicerca>(static_cast<int>(thread));
   AmbienteRicerca& amb = s->ambiente;
   amb.modello = &m_;
   amb.conci = &s->conci;

@@ -34,7 +34,8 @@ void ScriviCsv(std::ostream& out, const std::vector<Soluzione>& soluzioni) {
       continue;
     }
     const RisultatiCalcolo& r = s.risultati;
-    out << (s.ricercaFermata ? "stopped," : "ok,") << fmt("%.6g", r.SigmaEstPeggiore / 1000) << ',' << r.iSigmaEstPeggiore << ','
+    out << (s.ricercaFermata ? "stopped," : "ok,") << fmt("%.6g", r.SigmaEstPeggiore / 1000) << ','
+        << r.iSigmaEstPeggiore << ','
         << fmt("%.6g", r.SigmaIntPeggiore / 1000) << ',' << r.iSigmaIntPeggiore << ',' << fmt("%.4g", r.PercMinima)
         << ',' << r.iPercMinima << ',' << fmt("%.6g", r.VSinistra) << ',' << fmt("%.6g", r.HSinistra) << ','
         << fmt("%.6g", r.VDestra) << ',' << fmt("%.6g", r.HDestra) << ',' << fmt("%.6g", s.TiroCatena) << ','

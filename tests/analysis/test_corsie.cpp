@@ -224,7 +224,8 @@ TEST(Corsie, APlantedFaultIsRecognisedInItsLaneAlone) {
       }
       ValutaCorsie(set, conci.corsie(), p, Soglia{}, memoria.data(), esiti);
       for (int l = 0; l < 10; ++l) {
-        const auto atteso = prova::meritoSemplice(c, p.e1[l], linee.h[1].e[l < 5 ? 3u : 4u], linee.h[2].e[static_cast<std::size_t>(l % 5)]);
+        const auto atteso = prova::meritoSemplice(c, p.e1[l], linee.h[1].e[l < 5 ? 3u : 4u],
+                                                  linee.h[2].e[static_cast<std::size_t>(l % 5)]);
         EXPECT_EQ(atteso.has_value(), l != 1) << l;
         EXPECT_EQ(esiti.stato[l], l == 1 ? Guasta : Valutata) << l;
         if (atteso) {
@@ -270,7 +271,8 @@ TEST(MiglioreRicerca, AnyOrderAndPiecesChooseWhatTheScanChooses) {
     // Pieces merged in a shuffled order, their points proposed shuffled.
     std::vector<int> ordine(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) ordine[static_cast<std::size_t>(i)] = i;
-    for (int i = n - 1; i > 0; --i) std::swap(ordine[static_cast<std::size_t>(i)], ordine[static_cast<std::size_t>(r.intero(0, i))]);
+    for (int i = n - 1; i > 0; --i)
+      std::swap(ordine[static_cast<std::size_t>(i)], ordine[static_cast<std::size_t>(r.intero(0, i))]);
     MiglioreRicerca tutto(massimo), pezzo(massimo);
     for (int i : ordine) {
       if (punti[static_cast<std::size_t>(i)]) pezzo.proponi(*punti[static_cast<std::size_t>(i)], i);
