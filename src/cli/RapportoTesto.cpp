@@ -2,7 +2,9 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/Flussi.h"
 #include "cli/Rapporti.h"
+#include "data/Versione.h"
 
 namespace voro::cli {
 
@@ -23,9 +25,10 @@ void ScriviRapporto(std::ostream& out, const Soluzione& s) {
   const DatiProgetto& d = s.dati;
   const ModelloArco& m = s.modello;
   const RisultatiCalcolo& r = s.risultati;
-  out << "Voro - arch assessment by limit analysis\n";
-  out << "File:    " << s.file << "\n";
-  if (!d.Titolo.empty()) out << "Project: " << d.Titolo << "\n";
+  out << "Voro " << kVersioneVoro << " - arch assessment by limit analysis\n";
+  // Names and titles may hold control characters that would drive the terminal.
+  out << "File:    " << TestoTerminale(NomeFile(s.file)) << "\n";
+  if (!d.Titolo.empty()) out << "Project: " << TestoTerminale(d.Titolo) << "\n";
   if (s.esito != Esito::Risolto) {
     out << "\nNo results: " << s.errore << "\n";
     return;
