@@ -1,5 +1,6 @@
 // voro-cli plot: the arch plot of a project written to SVG, PNG, PDF, DXF or
 // a CAD drawing.
+#include <cctype>
 #include <filesystem>
 #include <iostream>
 #include <sstream>
@@ -42,6 +43,11 @@ void leggiDimensioni(const std::string& testo, FormatoPlot& f) {
   f.height = h;
 }
 
+std::string Maiuscolo(std::string s) {
+  for (auto& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return s;
+}
+
 // The drawing beside the project: NAME-cad.dxf.
 std::string percorsoCad(const std::string& progetto) {
   std::filesystem::path p(progetto);
@@ -76,7 +82,7 @@ int plot(const Argomenti& a) {
     if (out.empty()) throw ErroreUso("plot needs --out FILE.svg|.png|.pdf|.dxf or --cad");
     if (auto formato = a.valore("--format")) {
       f.formato = *formato;
-      if (FormatoDalNome("." + f.formato) != f.formato) throw ErroreUso("--format is svg, png, pdf or dxf");
+      if (FormatoDalNome("plot." + f.formato) != f.formato) throw ErroreUso("--format is svg, png, pdf or dxf");
     } else if (out == kFlussoStandard) {
       throw ErroreUso("--out - needs --format svg|png|pdf|dxf");
     } else {
@@ -84,7 +90,7 @@ int plot(const Argomenti& a) {
       if (f.formato.empty()) throw ErroreUso("--out must end in .svg, .png, .pdf or .dxf, or give --format");
     }
     if (out == kFlussoStandard && FormatoBinario(f.formato) && UscitaSuTerminale())
-      throw ErroreUso("a " + f.formato + " plot is not for the terminal: redirect standard output or give --out FILE");
+      throw ErroreUso("a " + Maiuscolo(f.formato) + " plot is not for the terminal: redirect standard output or give --out FILE");
   }
   OpzioniSoluzione opzioni;
   opzioni.impostazioni = LeggiImpostazioni(a);
