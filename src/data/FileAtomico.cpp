@@ -97,6 +97,8 @@ void ScriviFileAtomico(const std::string& percorso, std::string_view contenuto) 
   struct stat vecchio {};
   const bool esiste = ::stat(target.c_str(), &vecchio) == 0;
   if (esiste && S_ISDIR(vecchio.st_mode)) fallisce(EISDIR);
+  // A file the user has made read-only is not replaced behind his back.
+  if (esiste && ::access(target.c_str(), W_OK) != 0) fallisce(errno);
 
   int fd = -1;
   fs::path temp;

@@ -9,7 +9,8 @@ namespace voro {
 // Writes contenuto to percorso through a temporary file in the same folder:
 // every write, the flush to the disk and the close are checked, and only then
 // does a rename put the new file in place of the old one (which keeps its
-// permissions; a new file gets the usual ones). A symbolic link is written
+// permissions; a new file gets the usual ones; a file that cannot be written
+// is not replaced). A symbolic link is written
 // through to the file it names. On failure the old file is untouched, no
 // temporary file is left, and a RuntimeError carries the system's reason
 // ("No space left on device") as its description and the number of the

@@ -217,6 +217,10 @@ class Conventions(unittest.TestCase):
             for ext in ("png", "svg", "pdf", "dxf"):
                 r = run("plot", EXAMPLE, "--out", pathlib.Path(d) / f"plot.{ext}")
                 self.assertEqual((r.returncode, r.stderr), (0, b""), ext)
+            # A display that is not there, and a session asking for X: still drawn offscreen.
+            r = run("plot", EXAMPLE, "--out", pathlib.Path(d) / "x.png",
+                    env={**ENV, "DISPLAY": ":79", "QT_QPA_PLATFORM": "xcb"})
+            self.assertEqual((r.returncode, r.stderr), (0, b""))
             self.assertFalse({n for n in set(os.listdir(tempfile.gettempdir())) - before if n.startswith("voro-cli")})
 
     def test_cad_drawing_opens_with_the_desktops_program(self):

@@ -75,6 +75,15 @@ TEST_F(FileAtomicoTest, ReplacedFileKeepsItsPermissionsNewFileFollowsTheUmask) {
   EXPECT_EQ(fs::status(p).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+TEST_F(FileAtomicoTest, ReadOnlyFileIsNotReplaced) {
+  if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes every file";
+  const fs::path p = dir_ / "kept.pdf";
+  ScriviFileAtomico(p.string(), "old");
+  fs::permissions(p, fs::perms::owner_read);
+  EXPECT_EQ(errore(p, "new"), std::make_pair(err::PermissionDenied, std::string("Permission denied")));
+  EXPECT_EQ(leggi(p), "old");
+}
+
 TEST_F(FileAtomicoTest, SymbolicLinkIsWrittenThrough) {
   fs::create_directories(dir_ / "plots");
   ScriviFileAtomico((dir_ / "plots" / "real.svg").string(), "old");
