@@ -54,11 +54,38 @@ std::string percorsoCad(const std::string& progetto) {
   return (p.parent_path() / (p.stem().string() + "-cad.dxf")).string();
 }
 
+// Where the plot goes, from --out and --cad, and its format, from --format or
+// the name.
+std::string leggiUscita(const Argomenti& a, const std::string& file, FormatoPlot& f) {
+  const std::string out = a.valore("--out").value_or("");
+  if (a.ha("--cad")) {
+    if (a.ha("--format")) throw ErroreUso("--cad saves a .dxf drawing; --format is for plot files");
+    if (out == kFlussoStandard) throw ErroreUso("--cad saves a drawing file: give --out DRAWING.dxf");
+    if (!out.empty() && FormatoDalNome(out) != "dxf") throw ErroreUso("--cad saves a .dxf drawing");
+    if (out.empty() && file == kFlussoStandard)
+      throw ErroreUso("--cad with a project from standard input needs --out DRAWING.dxf");
+    return out.empty() ? percorsoCad(file) : out;
+  }
+  if (out.empty()) throw ErroreUso("plot needs --out FILE.svg|.png|.pdf|.dxf or --cad");
+  if (auto formato = a.valore("--format")) {
+    f.formato = *formato;
+    if (FormatoDalNome("plot." + f.formato) != f.formato) throw ErroreUso("--format is svg, png, pdf or dxf");
+  } else if (out == kFlussoStandard) {
+    throw ErroreUso("--out - needs --format svg|png|pdf|dxf");
+  } else {
+    f.formato = FormatoDalNome(out);
+    if (f.formato.empty()) throw ErroreUso("--out must end in .svg, .png, .pdf or .dxf, or give --format");
+  }
+  if (out == kFlussoStandard && FormatoBinario(f.formato) && UscitaSuTerminale())
+    throw ErroreUso("a " + Maiuscolo(f.formato) +
+                    " plot is not for the terminal: redirect standard output or give --out FILE");
+  return out;
+}
+
 int plot(const Argomenti& a) {
   if (a.file.empty()) throw ErroreUso("plot needs a project file");
   if (a.file.size() > 1) throw ErroreUso("plot takes one project file");
   const std::string file = a.file[0];
-  const std::string out = a.valore("--out").value_or("");
   const bool cad = a.ha("--cad");
   const std::string mode = a.valore("--mode").value_or("results");
   if (mode != "geometry" && mode != "loads" && mode != "results")
@@ -70,28 +97,7 @@ int plot(const Argomenti& a) {
   if (auto s = a.valore("--size")) leggiDimensioni(*s, f);
   const FlagVista flags = leggiViste(a.valore("--view").value_or(""), f.bianco);
 
-  std::string percorso = out;
-  if (cad) {
-    if (a.ha("--format")) throw ErroreUso("--cad saves a .dxf drawing; --format is for plot files");
-    if (out == kFlussoStandard) throw ErroreUso("--cad saves a drawing file: give --out DRAWING.dxf");
-    if (!out.empty() && FormatoDalNome(out) != "dxf") throw ErroreUso("--cad saves a .dxf drawing");
-    if (out.empty() && file == kFlussoStandard)
-      throw ErroreUso("--cad with a project from standard input needs --out DRAWING.dxf");
-    if (out.empty()) percorso = percorsoCad(file);
-  } else {
-    if (out.empty()) throw ErroreUso("plot needs --out FILE.svg|.png|.pdf|.dxf or --cad");
-    if (auto formato = a.valore("--format")) {
-      f.formato = *formato;
-      if (FormatoDalNome("plot." + f.formato) != f.formato) throw ErroreUso("--format is svg, png, pdf or dxf");
-    } else if (out == kFlussoStandard) {
-      throw ErroreUso("--out - needs --format svg|png|pdf|dxf");
-    } else {
-      f.formato = FormatoDalNome(out);
-      if (f.formato.empty()) throw ErroreUso("--out must end in .svg, .png, .pdf or .dxf, or give --format");
-    }
-    if (out == kFlussoStandard && FormatoBinario(f.formato) && UscitaSuTerminale())
-      throw ErroreUso("a " + Maiuscolo(f.formato) + " plot is not for the terminal: redirect standard output or give --out FILE");
-  }
+  const std::string percorso = leggiUscita(a, file, f);
   OpzioniSoluzione opzioni;
   opzioni.impostazioni = LeggiImpostazioni(a);
 
@@ -101,7 +107,7 @@ int plot(const Argomenti& a) {
   else PreparaModello(s, opzioni);
   StampaMessaggi(file, s.messaggi);
   if (s.esito == Esito::FileIllegibile) {
-    std::cerr << "voro-cli: cannot read " << TestoTerminale(NomeFile(file)) << ": " << s.errore << "\n";
+    StampaIllegibile(file, s.errore);
     return esito::FileErrato;
   }
   if (s.esito == Esito::Fallito) return esito::Fallito;

@@ -65,7 +65,7 @@ int solve(const Argomenti& a) {
   for (const Soluzione& s : soluzioni) {
     StampaMessaggi(s.file, s.messaggi);
     if (s.esito == Esito::FileIllegibile) {
-      std::cerr << "voro-cli: cannot read " << TestoTerminale(NomeFile(s.file)) << ": " << s.errore << "\n";
+      StampaIllegibile(s.file, s.errore);
       status = esito::FileErrato;
     } else if (s.esito == Esito::Fallito && status == esito::Riuscito) {
       status = esito::Fallito;

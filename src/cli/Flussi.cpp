@@ -84,6 +84,10 @@ void StampaMessaggi(const std::string& file, const RecordingMessages& messaggi) 
   }
 }
 
+void StampaIllegibile(const std::string& file, const std::string& motivo) {
+  std::cerr << "voro-cli: cannot read " << TestoTerminale(NomeFile(file)) << ": " << TestoTerminale(motivo) << "\n";
+}
+
 bool UscitaSuTerminale() { return ::isatty(STDOUT_FILENO) == 1; }
 
 std::string NomeFile(const std::string& file) { return file == kFlussoStandard ? "standard input" : file; }

@@ -33,6 +33,9 @@ void ControllaIngressoUnico(const std::vector<std::string>& file);
 // The messages the calculation showed for a project, on standard error.
 void StampaMessaggi(const std::string& file, const RecordingMessages& messaggi);
 
+// "cannot read FILE: REASON" on standard error.
+void StampaIllegibile(const std::string& file, const std::string& motivo);
+
 // How a project file is named in reports and messages.
 std::string NomeFile(const std::string& file);
 
