@@ -50,6 +50,14 @@ class DialoghiFinti : public Dialoghi {
     ++lingueChieste;
     return lingua;
   }
+  // "Save changes to ...?": the questions asked, answered from the queue,
+  // then with Discard.
+  QStringList domandeModifiche;
+  QList<Modifiche> risposteModifiche;
+  Modifiche salvareModifiche(QWidget*, const QString& nome) override {
+    domandeModifiche << DomandaModifiche(nome);
+    return risposteModifiche.isEmpty() ? Modifiche::Scarta : risposteModifiche.takeFirst();
+  }
 
  private:
   std::optional<QString> prossimo(const QString& c, const QString& f, const QString& p, const QString& n) {

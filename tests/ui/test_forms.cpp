@@ -318,24 +318,33 @@ void TestForms::carichiScalaAutomatica() {
   c->txtDati[0]->clear();
   QTest::keyClicks(c->txtDati[0], "10");
   QCOMPARE(c->txtDati[3]->text(), QString("5"));
-  QCOMPARE(b.s().dati.ScalaPlot, Single(5));
+  // What is typed reaches the model when the form is read, not before.
+  QCOMPARE(b.s().dati.qCarico, Single(0));
   // Unticking keeps the scale and lets it be typed.
   c->Check1->click();
   QVERIFY(!c->txtDati[3]->isReadOnly());
-  QVERIFY(b.s().dati.ScalaManuale);
   QCOMPARE(c->txtDati[3]->text(), QString("5"));
   c->txtDati[3]->setText("2,5");
   c->txtDati[1]->setText("1.500,5");  // grouped thousands are read too
   c->txtDati[2]->setText("6");
-  c->LeggeCarichi();
+  QVERIFY(c->LeggeCarichi());
+  QVERIFY(b.s().dati.ScalaManuale);
   QCOMPARE(b.s().dati.qCarico, Single(10));
   QCOMPARE(b.s().dati.xq1, Single(1500.5));
   QCOMPARE(b.s().dati.xq2, Single(6));
   QCOMPARE(b.s().dati.ScalaPlot, Single(2.5));
+  // Automatic again: the model keeps 5 q / L whole, not its three digits.
+  b.s().dati.LuceAnello = 3;
+  c->txtDati[0]->setText("10");
+  c->Check1->click();
+  QCOMPARE(c->txtDati[3]->text(), QString("16,7"));
+  QVERIFY(c->LeggeCarichi());
+  QVERIFY(!b.s().dati.ScalaManuale);
+  QCOMPARE(b.s().dati.ScalaPlot, Single(50) / Single(3));
   // With no span the automatic scale keeps the previous value.
   b.s().dati.LuceAnello = 0;
-  c->Check1->click();
-  QCOMPARE(b.s().dati.ScalaPlot, Single(2.5));
+  QVERIFY(c->LeggeCarichi());
+  QCOMPARE(b.s().dati.ScalaPlot, Single(50) / Single(3));
 }
 
 void TestForms::carichiFuoriScala() {
