@@ -45,7 +45,7 @@ QString FinestraPrincipale::Didascalia() const {
 
 bool FinestraPrincipale::Modificato() const {
   if (TestoProgetto(s_.dati) != improntaSalvata_) return true;
-  for (const FormDiDati* f : std::initializer_list<const FormDiDati*>{geo_, carichi_, opzioni_})
+  for (const FormDiDati* f : std::initializer_list<const FormDiDati*>{formGeometria(), formCarichi(), formOpzioni()})
     if (f && f->toccato()) return true;
   return false;
 }
@@ -53,13 +53,13 @@ bool FinestraPrincipale::Modificato() const {
 void FinestraPrincipale::AggiornaModificato() { setWindowModified(Modificato()); }
 
 bool FinestraPrincipale::LeggiFormAperti() {
-  for (FormDiDati* f : std::initializer_list<FormDiDati*>{geo_, carichi_, opzioni_})
+  for (FormDiDati* f : std::initializer_list<FormDiDati*>{formGeometria(), formCarichi(), formOpzioni()})
     if (f && f->toccato() && !f->Leggi()) return false;
   return true;
 }
 
 void FinestraPrincipale::chiudiFormDati() {
-  for (FormDiDati* f : std::initializer_list<FormDiDati*>{geo_, carichi_, opzioni_})
+  for (FormDiDati* f : std::initializer_list<FormDiDati*>{formGeometria(), formCarichi(), formOpzioni()})
     if (f) f->Scarta();
   // Closed windows are deleted later: none of them may be shown again.
   geo_ = nullptr;
@@ -151,7 +151,7 @@ void FinestraPrincipale::ApriFileDati(const QString& cartellaIniziale) {
   if (!scelto) {
     // Cancelled: the geometry form shows the project again, unless it holds
     // edits the engineer has not yet read into it.
-    if (!geo_ || !geo_->toccato()) {
+    if (!formGeometria() || !formGeometria()->toccato()) {
       MostraGeometria();
       geo_->InizializzaForm();
       geo_->ScriveDatiInForm();

@@ -128,11 +128,11 @@ FinestraPrincipale::~FinestraPrincipale() {
   calcolatore_.Interrompi(s_.StopOttimizzazione);
 }
 
-FormGeometria* FinestraPrincipale::formGeometria() const { return geo_; }
-FormCarichi* FinestraPrincipale::formCarichi() const { return carichi_; }
-FormOpzioni* FinestraPrincipale::formOpzioni() const { return opzioni_; }
-FormRisultati* FinestraPrincipale::formRisultati() const { return risultati_; }
-FinestraPlot* FinestraPrincipale::finestraPlot() const { return plot_; }
+FormGeometria* FinestraPrincipale::formGeometria() const { return Aperta(geo_); }
+FormCarichi* FinestraPrincipale::formCarichi() const { return Aperta(carichi_); }
+FormOpzioni* FinestraPrincipale::formOpzioni() const { return Aperta(opzioni_); }
+FormRisultati* FinestraPrincipale::formRisultati() const { return Aperta(risultati_); }
+FinestraPlot* FinestraPrincipale::finestraPlot() const { return Aperta(plot_); }
 
 QAction* FinestraPrincipale::azione(const QString& nome) const { return findChild<QAction*>(nome); }
 
@@ -357,7 +357,7 @@ void Davanti(QWidget* form) {
 
 template <class Form>
 void FinestraPrincipale::mostraForm(QPointer<Form>& form) {
-  if (!form) {
+  if (!Aperta(form)) {
     form = new Form(*this, s_);
     figlia(form)->move(0, 0);
   }
@@ -431,7 +431,7 @@ void FinestraPrincipale::fineCalcolo(bool riuscito) {
                                  ? "Search stopped: the results are those of the best point found so far"
                                  : "Solved");
     mostraPlot(0);
-    if (risultati_) MostraRisultati();
+    if (formRisultati()) MostraRisultati();
   } else {
     // Whatever the failed calculation left in memory is no project's result.
     scadonoRisultati();

@@ -188,6 +188,13 @@ class FinestraPrincipale : public QMainWindow {
   std::optional<std::string> improntaRisultati_;
 };
 
+// A child window the user closed is deleted later: until then it is gone all
+// the same, and a command that needs it makes a new one.
+template <class W>
+W* Aperta(const QPointer<W>& w) {
+  return w && w->parentWidget() && !w->parentWidget()->isHidden() ? w.data() : nullptr;
+}
+
 // The file name of a command line: its words joined with single blanks.
 QString NomeDaRigaComando(const QStringList& parole);
 

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "data/Messages.h"
 #include "ui/Dialoghi.h"
 #include "ui/FinestraPrincipale.h"
+#include "ui/FormGeometria.h"
 
 namespace voro::ui::test {
 
@@ -107,6 +109,19 @@ struct Banco {
     finestra->show();
     finestra->Avvio(argomenti);
     QCoreApplication::processEvents();
+  }
+
+  // Geometry Next (when the form is open), then Solve from the options form;
+  // true when solved.
+  bool risolvi() {
+    if (FormGeometria* g = finestra->formGeometria()) g->cbPltGeom_Click();
+    finestra->MostraOpzioni();
+    QSignalSpy fine(finestra.get(), &FinestraPrincipale::calcoloConcluso);
+    finestra->Risolvi();
+    if (!finestra->calcoloInCorso() && fine.isEmpty()) return false;
+    if (fine.isEmpty() && !fine.wait(120000)) return false;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return fine.at(0).at(0).toBool();
   }
 
   // Waits for the running calculation; false when it does not end in time.

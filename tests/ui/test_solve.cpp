@@ -53,16 +53,7 @@ bool Mostra(const Banco& b, const QLineEdit* e, double x, double relativa = 6e-4
   return std::fabs(v - x) <= std::max(assoluta, relativa * std::fabs(x));
 }
 
-// Geometry Next, then Solve from the options form; true when solved.
-bool Risolvi(Banco& b) {
-  b.finestra->formGeometria()->cbPltGeom->click();
-  b.finestra->MostraOpzioni();
-  QSignalSpy fine(b.finestra.get(), &FinestraPrincipale::calcoloConcluso);
-  b.finestra->formOpzioni()->SolveButton->click();
-  if (!fine.wait(120000)) return false;
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  return fine.at(0).at(0).toBool();
-}
+bool Risolvi(Banco& b) { return b.risolvi(); }
 
 }  // namespace
 
