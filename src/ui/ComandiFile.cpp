@@ -98,6 +98,7 @@ void FinestraPrincipale::sostituisciProgetto(DatiProgetto dati, const QString& p
     aggiornaRecenti();
   }
   AbilitaMenu(false);
+  statusBar()->showMessage("Ready");
   MostraGeometria();
   if (percorso.isEmpty()) geo_->InizializzaForm();
   // The geometry form applied the defaults of a new project: that is the

@@ -477,6 +477,8 @@ void FinestraPrincipale::DatiCambiati() {
 }
 
 void FinestraPrincipale::scadonoRisultati() {
+  // "Solved" would speak of results that are gone.
+  if (improntaRisultati_) statusBar()->showMessage("Ready");
   improntaRisultati_.reset();
   emit risultatiScaduti();
 }

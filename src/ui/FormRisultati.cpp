@@ -139,7 +139,6 @@ FormRisultati::FormRisultati(FinestraPrincipale& main, Sessione& s) : main_(main
   RisultatiPeggioriVisualizza();
   GrigliaRisultati();
   RiempiGriglia();
-  pannello_->setMinimumSize(pannello_->sizeHint());
   const auto& r = s_.risultati;
   const Regional& reg = s_.regional;
   txtReazioni[0]->setText(q(reg.FormattaNumero(4, r.HSinistra)));
@@ -251,9 +250,10 @@ void FormRisultati::Command1_Click() {
     Command1->setText("Enlarge");
   } else {
     // Enlarged, the whole report shows even where the screen's font needs
-    // more room than the layout's size, as far as the main window allows.
+    // more room than the layout's size, as far as the main window allows;
+    // measured now, with the fonts of the window it stands in.
     const QSize cornice = w->size() - size();
-    const QSize tutto = pannello_->minimumSize() + cornice;
+    const QSize tutto = pannello_->sizeHint().expandedTo(pannello_->minimumSizeHint()) + cornice;
     QSize voluto(std::max(Twips(7785, this), tutto.width()), std::max(Twips(6200, this), tutto.height()));
     if (auto* sub = qobject_cast<QMdiSubWindow*>(w); sub && sub->mdiArea()) {
       main_.FaiSpazio(voluto + QSize(sub->x(), sub->y()));

@@ -69,6 +69,16 @@ class DialoghiFinti : public Dialoghi {
   }
 };
 
+// The caption's prefix, before the file's base name.
+inline const QString kCaption = "Arch assessment - File: ";
+
+// The bytes of a file, empty when it cannot be read.
+inline QByteArray Contenuto(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return f.readAll();
+}
+
 // The program folder holds the examples and the help, as when installed.
 inline QString SorgenteVoro() { return QStringLiteral(VORO_SOURCE_DIR); }
 

@@ -25,14 +25,6 @@ using namespace voro::ui::test;
 
 namespace {
 
-const QString kCaption = "Arch assessment - File: ";
-
-QByteArray Contenuto(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  return f.readAll();
-}
-
 // Builds the voussoirs from the geometry form, as its Next button does.
 void Avanti(Banco& b) {
   b.finestra->formGeometria()->cbPltGeom->click();

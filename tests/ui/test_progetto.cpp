@@ -32,14 +32,6 @@ using namespace voro::ui::test;
 
 namespace {
 
-const QString kCaption = "Arch assessment - File: ";
-
-QByteArray Contenuto(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  return f.readAll();
-}
-
 void Scrivi(const QString& path, const QByteArray& bytes) {
   QFile f(path);
   if (f.open(QIODevice::WriteOnly)) f.write(bytes);
@@ -151,6 +143,7 @@ void TestProgetto::risultatiScadonoConIDati() {
   QVERIFY(!rapporto);
   QVERIFY(!b.finestra->finestraPlot());
   QVERIFY(!b.finestra->RisultatiValidi());
+  QCOMPARE(b.finestra->statusBar()->currentMessage(), QString("Ready"));
 
   // A failed calculation leaves no results behind.
   QVERIFY(b.risolvi());
