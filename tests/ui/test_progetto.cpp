@@ -65,6 +65,7 @@ class TestProgetto : public QObject {
  private slots:
   void risultatiDiUnAltroProgetto();
   void risultatiScadonoConIDati();
+  void datiCambiatiDuranteIlCalcolo();
   void finestraCheSiUnisce();
   void fileCheNonSiApre();
   void comandiConGeometriaIllegibile();
@@ -152,6 +153,31 @@ void TestProgetto::risultatiScadonoConIDati() {
   QVERIFY(!b.risolvi());
   QVERIFY(!b.finestra->RisultatiValidi());
   QCOMPARE(b.finestra->statusBar()->currentMessage(), QString("Calculation failed"));
+}
+
+void TestProgetto::datiCambiatiDuranteIlCalcolo() {
+  // Results of an input that changed while the search ran are not kept.
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  b.finestra->formGeometria()->cbPltGeom->click();
+  b.finestra->MostraOpzioni();
+  FormOpzioni* o = b.finestra->formOpzioni();
+  o->CheckOttimizzaCerniere->setChecked(true);
+  Digita(o->txtOttimizz, "1000");
+  QSignalSpy fine(b.finestra.get(), &FinestraPrincipale::calcoloConcluso);
+  o->SolveButton->click();
+  QVERIFY(b.finestra->calcoloInCorso());
+  b.finestra->MostraCarichi();
+  Digita(b.finestra->formCarichi()->txtDati[0], "25");
+  QVERIFY(b.finestra->formCarichi()->LeggeCarichi());
+  QTRY_VERIFY_WITH_TIMEOUT(o->cmdStop->isVisible(), 30000);
+  o->cmdStop->click();
+  QVERIFY(fine.wait(30000));
+  QVERIFY(!fine.at(0).at(0).toBool());
+  QVERIFY(!b.finestra->RisultatiValidi());
+  QVERIFY(!b.finestra->finestraPlot() || b.finestra->finestraPlot()->PlottaGeometria() != 0);
+  QCOMPARE(b.s().dati.qCarico, Single(25));
+  QVERIFY(b.finestra->statusBar()->currentMessage().startsWith("The input changed during the calculation"));
 }
 
 void TestProgetto::finestraCheSiUnisce() {
