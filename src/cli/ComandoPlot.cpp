@@ -9,6 +9,7 @@
 #include "cli/Risolutore.h"
 #include "data/CampiScalari.h"
 #include "data/ProjectFile.h"
+#include "data/ValoriFisici.h"
 #include "drawing/Esportazioni.h"
 #include "drawing/PlottaArco.h"
 #include "drawing/qt/CadLocale.h"
@@ -123,10 +124,11 @@ int Plot(const std::vector<std::string>& args, int argc, char** argv) {
         std::string motivo;
         ImpostaCampo(s.dati, n, val, motivo);
       }
+      ControllaValoriFisici(s.dati, s.messaggi);
       CostruisciModello(s.dati, s.modello, s.messaggi);
     } catch (const RuntimeError& e) {
       const bool geometria = e.number() == err::AssemblyFailed;
-      s.esito = geometria ? Esito::Fallito : Esito::FileIllegibile;
+      s.esito = geometria || e.number() == err::ImpossibleValue ? Esito::Fallito : Esito::FileIllegibile;
       s.errore = geometria ? "Error: Check Geometry" : e.description();
       if (geometria) s.messaggi.critical(MessaggioGeometria(e));
     }

@@ -8,6 +8,7 @@
 #include "analysis/CostruisciModello.h"
 #include "data/CampiScalari.h"
 #include "data/ProjectFile.h"
+#include "data/ValoriFisici.h"
 
 namespace voro::cli {
 
@@ -29,7 +30,7 @@ void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni) {
   try {
     LeggiFileProgetto(s.file, s.dati, s.messaggi);
   } catch (const RuntimeError& e) {
-    s.esito = Esito::FileIllegibile;
+    s.esito = e.number() == err::ImpossibleValue ? Esito::Fallito : Esito::FileIllegibile;
     s.numeroErrore = e.number();
     s.errore = e.description();
     return;
@@ -40,12 +41,14 @@ void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni) {
     ImpostaCampo(s.dati, nome, valore, motivo);
   }
   try {
+    ControllaValoriFisici(s.dati, s.messaggi);
     CostruisciModello(s.dati, s.modello, s.messaggi);
   } catch (const RuntimeError& e) {
-    s.messaggi.critical(MessaggioGeometria(e));
+    const bool geometria = e.number() != err::ImpossibleValue;
+    if (geometria) s.messaggi.critical(MessaggioGeometria(e));
     s.esito = Esito::Fallito;
     s.numeroErrore = e.number();
-    s.errore = "Error: Check Geometry";
+    s.errore = geometria ? "Error: Check Geometry" : e.description();
     return;
   }
   Calcolo calcolo(s.dati, s.modello, s.risultati, s.messaggi, opzioni.osservatore, opzioni.stop);

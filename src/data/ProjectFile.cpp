@@ -11,6 +11,7 @@
 #include "data/Cp1252.h"
 #include "data/NumberText.h"
 #include "data/RuntimeError.h"
+#include "data/ValoriFisici.h"
 
 namespace voro {
 
@@ -217,6 +218,7 @@ void LeggiFileProgetto(const std::string& path, DatiProgetto& dati, Messages& me
   }
   FileDati file = FileDati::perLettura(std::move(bytes));
   FileLeggeScrive("L", file, dati, messaggi);
+  ControllaValoriFisici(dati, messaggi);
 }
 
 bool ScriviFileProgetto(const std::string& path, const DatiProgetto& dati, Messages& messaggi) {

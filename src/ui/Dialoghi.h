@@ -24,6 +24,9 @@ class Dialoghi {
   // The language form, modal: 0 Italian, 1 English, nothing when closed
   // without OK.
   virtual std::optional<int> sceltaLingua(QWidget* parent) = 0;
+  // "Save changes to NAME?" before the project is closed or replaced.
+  enum class Modifiche { Salva, Scarta, Annulla };
+  virtual Modifiche salvareModifiche(QWidget* parent, const QString& nome) = 0;
 };
 
 // The platform's dialogs.
@@ -35,7 +38,11 @@ class DialoghiQt : public Dialoghi {
                                const QString& preselezionato, const QString& proposto) override;
   bool stampa(QWidget* parent, QPrinter& printer) override;
   std::optional<int> sceltaLingua(QWidget* parent) override;
+  Modifiche salvareModifiche(QWidget* parent, const QString& nome) override;
 };
+
+// The question asked before a modified project is closed or replaced.
+QString DomandaModifiche(const QString& nome);
 
 // A dialog filter of the form "Desc|*.ext|Desc|*.ext" in the dialog's form,
 // and its n-th entry (1-based).

@@ -62,7 +62,8 @@ class Cli(unittest.TestCase):
         r = run("solve", EXAMPLE, "--set", "nConciAnello=2", "--set", "hRiempimentoSolido=3")
         self.assertEqual(r.returncode, 1)
         self.assertIn("Error: Check Geometry", r.stderr)
-        self.assertEqual(json.loads(run("solve", EXAMPLE, "--json", "--set", "nVori=2").stdout)["number"], 1002)
+        # Two segments that the ring project does not hold have no thickness.
+        self.assertEqual(json.loads(run("solve", EXAMPLE, "--json", "--set", "nVori=2").stdout)["number"], 1004)
         # A rise beyond half the span is refused, with the reason.
         r = run("solve", EXAMPLE, "--json", "--set", "FrecciaAnello=7")
         self.assertEqual(r.returncode, 1)
@@ -77,6 +78,30 @@ class Cli(unittest.TestCase):
         os.unlink(f.name)
         self.assertEqual(r.returncode, 3)
         self.assertIn("Lettura incompleta del file", r.stderr)
+
+    def test_impossible_values_fail_naming_their_quantity(self):
+        r = run("solve", EXAMPLE, "--set", "SpessoreAnello=-0.6")
+        self.assertEqual(r.returncode, 1)
+        self.assertIn("Spessore dell'anello t [m] = -0.6: deve essere maggiore di zero.", r.stderr)
+        self.assertNotIn("Sections", r.stdout)
+        for setting, quantity in (("Larghezza=-6", "Larghezza dell'arco"), ("hRiempimento=-3", "riempimento"),
+                                  ("qCarico=-20", "Carico variabile q"), ("Kp=-1", "Kp"),
+                                  ("nConciAnello=0", "Numero dei conci")):
+            r = run("solve", EXAMPLE, "--set", setting)
+            self.assertEqual(r.returncode, 1, setting)
+            self.assertIn(quantity, r.stderr)
+        # A file holding an impossible value fails the same way, solved or plotted.
+        with tempfile.TemporaryDirectory() as d:
+            bad = pathlib.Path(d) / "negative width.vro"
+            bad.write_bytes(EXAMPLE.read_bytes().replace(b"6,6,.4,1", b"-6,-6,.4,1"))
+            r = run("solve", bad, "--json")
+            self.assertEqual(r.returncode, 1)
+            self.assertEqual(json.loads(r.stdout)["number"], 1004)
+            self.assertIn("Larghezza dell'arco [m] = -6", r.stderr)
+            r = run("plot", bad, "--mode", "geometry", "--out", pathlib.Path(d) / "p.svg")
+            self.assertEqual(r.returncode, 1)
+            self.assertIn("Larghezza dell'arco [m] = -6", r.stderr)
+            self.assertFalse((pathlib.Path(d) / "p.svg").exists())
 
     def test_batch_writes_one_summary_row_per_project(self):
         examples = sorted((ROOT / "examples").glob("*.vro"))

@@ -25,14 +25,6 @@ using namespace voro::ui::test;
 
 namespace {
 
-const QString kCaption = "Arch assessment - File: ";
-
-QByteArray Contenuto(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  return f.readAll();
-}
-
 // Builds the voussoirs from the geometry form, as its Next button does.
 void Avanti(Banco& b) {
   b.finestra->formGeometria()->cbPltGeom->click();
@@ -133,9 +125,9 @@ void TestMainWindow::captionNuovoApriSalva() {
   Banco b;
   b.avvia({b.esempio("ponte-stradale.vro")});
   auto* f = b.finestra.get();
-  QCOMPARE(f->windowTitle(), kCaption + "ponte-stradale");
+  QCOMPARE(f->Didascalia(), kCaption + "ponte-stradale");
   f->FileNuovo();
-  QCOMPARE(f->windowTitle(), kCaption);
+  QCOMPARE(f->Didascalia(), kCaption);
   QCOMPARE(f->formGeometria()->windowTitle(), QString("Geometry"));
   QCOMPARE(f->formGeometria()->txtNvori->text(), QString("1"));
   QVERIFY(f->formGeometria()->txtTitolo->text().isEmpty());
@@ -148,14 +140,14 @@ void TestMainWindow::captionNuovoApriSalva() {
   QCOMPARE(b.dialoghi.richieste.back().proposto, QString("ponte-stradale.vro"));
   QCOMPARE(b.dialoghi.richieste.back().preselezionato, QString("Files Voro (*.vro)"));
   QCOMPARE(b.dialoghi.richieste.back().filtri, QString("Tutti i Files (*.*);;Files Voro (*.vro)"));
-  QCOMPARE(f->windowTitle(), kCaption + "nuovo arco");
+  QCOMPARE(f->Didascalia(), kCaption + "nuovo arco");
   QVERIFY(QFile::exists(salvato));
   QVERIFY(!QFile::exists(salvato + ".part"));
 
   // Open reads the file into the model and the form.
   b.dialoghi.nomi.push_back(b.esempio("arco-policentrico.vro"));
   f->FileApri();
-  QCOMPARE(f->windowTitle(), kCaption + "arco-policentrico");
+  QCOMPARE(f->Didascalia(), kCaption + "arco-policentrico");
   QCOMPARE(b.dialoghi.richieste.back().proposto, QString("nuovo arco.vro"));
   QVERIFY(b.s().dati.nVori > 1);
   QCOMPARE(f->formGeometria()->txtNvori->text().toInt(), int(b.s().dati.nVori));
@@ -177,7 +169,7 @@ void TestMainWindow::apriAnnullatoLasciaIlModello() {
   f->FileApri();  // cancelled: nothing queued
   QVERIFY(b.messaggi.empty());
   QCOMPARE(b.s().dati.Titolo, titolo);
-  QCOMPARE(f->windowTitle(), kCaption + "ponte-stradale");
+  QCOMPARE(f->Didascalia(), kCaption + "ponte-stradale");
   // The form shows the model again.
   QCOMPARE(f->formGeometria()->txtTitolo->text().toStdString(), titolo);
 }
@@ -221,7 +213,7 @@ void TestMainWindow::rigaDiComando() {
   for (QString& p : parole) p.replace("@", b.utente.path());
   b.avvia(parole);
   QVERIFY(b.messaggi.empty());
-  QCOMPARE(b.finestra->windowTitle(), kCaption + "arco a tutto sesto");
+  QCOMPARE(b.finestra->Didascalia(), kCaption + "arco a tutto sesto");
   QCOMPARE(QString::fromStdString(b.s().stato.CartellaDati), b.utente.filePath("cartella con spazi"));
   QVERIFY(!b.s().stato.DatiNuovi);
 }
@@ -233,7 +225,7 @@ void TestMainWindow::fileMancanteDaRigaDiComando() {
   QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
   QCOMPARE(b.messaggi.entries()[0].kind, MessageKind::Critical);
   QCOMPARE(QString::fromStdString(b.messaggi.entries()[0].text), "File " + manca + " non trovato ");
-  QCOMPARE(b.finestra->windowTitle(), kCaption);
+  QCOMPARE(b.finestra->Didascalia(), kCaption);
   // A new project, with its defaults.
   QVERIFY(b.finestra->formGeometria());
   QCOMPARE(b.s().dati.Larghezza, Single(1));
@@ -270,7 +262,7 @@ void TestMainWindow::vistaRidisegna() {
   // A resize draws the plot afresh at the new size.
   b.finestra->resize(900, 700);
   QCoreApplication::processEvents();
-  QCOMPARE(plot->parentWidget()->size(), b.finestra->area()->size());
+  QCOMPARE(plot->parentWidget()->size(), b.finestra->area()->viewport()->size());
 }
 
 void TestMainWindow::plotEsportaDxfEStampa() {
@@ -345,7 +337,7 @@ void TestMainWindow::esempi() {
   b.dialoghi.nomi.push_back(b.esempio("arco-ribassato-spinta.vro"));
   b.finestra->azione("mnuAiutoItem1")->trigger();
   QCOMPARE(b.dialoghi.richieste.back().cartella, b.programma.path() + "/examples");
-  QCOMPARE(b.finestra->windowTitle(), kCaption + "arco-ribassato-spinta");
+  QCOMPARE(b.finestra->Didascalia(), kCaption + "arco-ribassato-spinta");
   QCOMPARE(b.s().stato.CartellaDati, dati);
   QVERIFY(b.s().dati.SpintaPassiva);
 }
