@@ -2,18 +2,12 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/Csv.h"
 #include "cli/Rapporti.h"
 
 namespace voro::cli {
 
 namespace {
-
-std::string cella(const std::string& s) {
-  if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
-  std::string out = "\"";
-  for (char c : s) out += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return out + "\"";
-}
 
 std::string fmt(const char* format, double v) {
   char buf[64];
