@@ -83,6 +83,7 @@ Cerniera cernieraRiga(int riga) {
 ProvaFrazione Eccesso(const Righe& R, double theta, double lambda, const Reazione& da) {
   ProgrammaLineare lp(4);
   const auto& giunti = R.st.giunti();
+  lp.Riserva(3 * static_cast<int>(giunti.size()) + 5);
   VettoreLP x0 = R.scala(da, false);
   double z0 = 0;
   for (const GiuntoLineare& g : giunti) {
@@ -272,6 +273,7 @@ std::optional<EccentricitaMinima> AnalisiLimite::LineaMinima(double lambda) cons
 std::optional<CampoSpinta> AnalisiLimite::Campo(const Reazione& dentro) const {
   const Righe R{st_, st_.Wref(), st_.Lref(), st_.Qtot()};
   ProgrammaLineare lp(3);
+  lp.Riserva(2 * st_.nGiunti() + 4);
   for (const GiuntoLineare& g : st_.giunti()) {
     R.giunto(lp, g, 1, 1, false, dentro.lambda);
     R.giunto(lp, g, -1, 1, false, dentro.lambda);
@@ -296,6 +298,7 @@ MoltiplicatoreCarico AnalisiLimite::Moltiplicatore(const Reazione& avvio) const 
   const Righe R{st_, st_.Wref(), st_.Lref(), st_.Qtot()};
   if (!(R.Q > 0)) return m;
   ProgrammaLineare lp(4);
+  lp.Riserva(2 * st_.nGiunti() + 1);
   for (const GiuntoLineare& g : st_.giunti()) {
     R.giunto(lp, g, 1, 1, true, 0);
     R.giunto(lp, g, -1, 1, true, 0);

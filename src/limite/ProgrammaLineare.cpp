@@ -80,15 +80,22 @@ bool inverti(const Righe& R, const std::array<int, K>& base, Matrice& inv) {
   return true;
 }
 
+// D, the number of unknowns, is fixed at compile time so that the products
+// over the rows, where the time goes, unroll.
+template <int D>
 class Simplesso {
  public:
-  Simplesso(const Righe& R, const VettoreLP& c) : R_(R), c_(c), ap_(static_cast<std::size_t>(R.m)), sl_(static_cast<std::size_t>(R.m)) {}
+  Simplesso(const Righe& R, const VettoreLP& c)
+      : R_(R), c_(c), ap_(static_cast<std::size_t>(R.m)), sl_(static_cast<std::size_t>(R.m)),
+        inBase_(static_cast<std::size_t>(R.m), 0) {
+    candidati_.reserve(static_cast<std::size_t>(R.m));
+  }
 
   // From the feasible point x: first to a vertex (each step follows the
   // objective within the rows met so far, or any free direction when the
   // objective gives none), then from vertex to vertex.
   EsitoLP esegui(VettoreLP& x, std::array<int, K>& base, VettoreLP& y, VettoreLP& raggio, int& iterazioni) {
-    const int d = R_.d;
+    constexpr int d = D;
     for (int i = 0; i < R_.m; ++i) sl_[static_cast<std::size_t>(i)] = R_.b[i] - prodotto(R_.riga(i), x.data(), d);
     nBase_ = 0;
     Matrice Q{};  // orthonormal basis of the rows met
@@ -108,18 +115,19 @@ class Simplesso {
       }
       normalizza(p.data(), d);
       double t = 0;
-      int r = rapporto(x, p, base, false, t);
+      int r = rapporto(p, false, t);
       if (r < 0) {
         if (!neutra) {
           raggio = p;
           return EsitoLP::Illimitato;
         }
         for (int j = 0; j < d; ++j) p[j] = -p[j];
-        r = rapporto(x, p, base, false, t);
+        r = rapporto(p, false, t);
         if (r < 0) nonConverge("le righe non fissano tutte le incognite");
       }
       passo(x, p, t);
       base[static_cast<std::size_t>(nBase_)] = r;
+      inBase_[static_cast<std::size_t>(r)] = 1;
       VettoreLP q{};
       const double* a = R_.riga(r);
       for (int j = 0; j < d; ++j) q[j] = a[j];
@@ -156,12 +164,14 @@ class Simplesso {
       if (iterazioni % 16 == 0)
         for (int i = 0; i < R_.m; ++i) sl_[static_cast<std::size_t>(i)] = R_.b[i] - prodotto(R_.riga(i), x.data(), d);
       double t = 0;
-      const int r = rapporto(x, p, base, bland, t);
+      const int r = rapporto(p, bland, t);
       if (r < 0) {
         raggio = p;
         return EsitoLP::Illimitato;
       }
       passo(x, p, t);
+      inBase_[static_cast<std::size_t>(base[static_cast<std::size_t>(q)])] = 0;
+      inBase_[static_cast<std::size_t>(r)] = 1;
       base[static_cast<std::size_t>(q)] = r;
       degeneri = t <= 1e-13 ? degeneri + 1 : 0;
       if (degeneri > kBlandDopo) bland = true;
@@ -175,32 +185,27 @@ class Simplesso {
     for (int j = 0; j < R_.d; ++j) v[j] -= s * q[j];
   }
 
-  bool inBase(int i, const std::array<int, K>& base) const {
-    for (int k = 0; k < nBase_; ++k)
-      if (base[static_cast<std::size_t>(k)] == i) return true;
-    return false;
-  }
-
   // The first row met along p from x (Harris's two passes: the largest
   // pivot among the rows met within a small slack); -1 when none is met.
-  int rapporto(const VettoreLP& x, const VettoreLP& p, const std::array<int, K>& base, bool bland, double& t) {
-    (void)x;
-    const int d = R_.d;
+  int rapporto(const VettoreLP& p, bool bland, double& t) {
     double tMax = std::numeric_limits<double>::infinity();
+    candidati_.clear();
     for (int i = 0; i < R_.m; ++i) {
-      const double ap = prodotto(R_.riga(i), p.data(), d);
+      const double* a = R_.riga(i);
+      double ap = 0;
+      for (int j = 0; j < D; ++j) ap += a[j] * p[j];
       ap_[static_cast<std::size_t>(i)] = ap;
-      if (ap > kPivot && !inBase(i, base)) {
+      if (ap > kPivot && !inBase_[static_cast<std::size_t>(i)]) {
         const double s = std::max(sl_[static_cast<std::size_t>(i)], 0.0);
         tMax = std::min(tMax, (s + kHarris) / ap);
+        candidati_.push_back(i);
       }
     }
-    if (!std::isfinite(tMax)) return -1;
+    if (candidati_.empty()) return -1;
     int r = -1;
     double tMin = std::numeric_limits<double>::infinity();
-    for (int i = 0; i < R_.m; ++i) {
+    for (const int i : candidati_) {
       const double ap = ap_[static_cast<std::size_t>(i)];
-      if (ap <= kPivot || inBase(i, base)) continue;
       const double ti = std::max(sl_[static_cast<std::size_t>(i)], 0.0) / ap;
       if (ti > tMax) continue;
       if (bland) {
@@ -214,15 +219,29 @@ class Simplesso {
   }
 
   void passo(VettoreLP& x, const VettoreLP& p, double t) {
-    for (int j = 0; j < R_.d; ++j) x[j] += t * p[j];
+    for (int j = 0; j < D; ++j) x[j] += t * p[j];
     for (int i = 0; i < R_.m; ++i) sl_[static_cast<std::size_t>(i)] -= t * ap_[static_cast<std::size_t>(i)];
   }
 
   const Righe& R_;
   VettoreLP c_;
   std::vector<double> ap_, sl_;
+  std::vector<char> inBase_;  // whether each row is in the basis
+  std::vector<int> candidati_;  // the rows a step meets
   int nBase_ = 0;
 };
+
+EsitoLP simplesso(const Righe& R, const VettoreLP& c, VettoreLP& x, std::array<int, K>& base, VettoreLP& y,
+                  VettoreLP& raggio, int& iterazioni) {
+  switch (R.d) {
+    case 1: return Simplesso<1>(R, c).esegui(x, base, y, raggio, iterazioni);
+    case 2: return Simplesso<2>(R, c).esegui(x, base, y, raggio, iterazioni);
+    case 3: return Simplesso<3>(R, c).esegui(x, base, y, raggio, iterazioni);
+    case 4: return Simplesso<4>(R, c).esegui(x, base, y, raggio, iterazioni);
+    case 5: return Simplesso<5>(R, c).esegui(x, base, y, raggio, iterazioni);
+    default: return Simplesso<6>(R, c).esegui(x, base, y, raggio, iterazioni);
+  }
+}
 
 }  // namespace
 
@@ -245,6 +264,14 @@ int ProgrammaLineare::Riga(const double* a, double b) {
   norme_.push_back(n);
   indice_.push_back(indice);
   return indice;
+}
+
+void ProgrammaLineare::Riserva(int righe) {
+  const auto n = static_cast<std::size_t>(righe);
+  a_.reserve(n * static_cast<std::size_t>(n_));
+  b_.reserve(n);
+  norme_.reserve(n);
+  indice_.reserve(n);
 }
 
 void ProgrammaLineare::Svuota() {
@@ -290,7 +317,7 @@ SoluzioneLP ProgrammaLineare::Massimizza(const VettoreLP& c, const VettoreLP& x0
     x1[n_] = v0;
     VettoreLP y{}, raggio{};
     std::array<int, K> base{};
-    Simplesso(R, c1).esegui(x1, base, y, raggio, s.iterazioni);
+    simplesso(R, c1, x1, base, y, raggio, s.iterazioni);
     if (x1[n_] > kFattibile) {
       for (int j = 0; j < n_; ++j) s.x[j] = x1[j];
       s.violazione = x1[n_];
@@ -302,7 +329,7 @@ SoluzioneLP ProgrammaLineare::Massimizza(const VettoreLP& c, const VettoreLP& x0
   int iter = 0;
   std::array<int, K> base{};
   VettoreLP y{};
-  s.esito = Simplesso(R, c).esegui(x, base, y, s.raggio, iter);
+  s.esito = simplesso(R, c, x, base, y, s.raggio, iter);
   s.iterazioni += iter;
   s.x = x;
   if (s.esito == EsitoLP::Ottimo) {

@@ -40,6 +40,8 @@ class ProgrammaLineare {
   // otherwise.
   int Riga(const double* a, double b);
   void Svuota();
+  // Room for this many rows, so that adding them allocates nothing more.
+  void Riserva(int righe);
 
   // Maximises c.x, starting from x0, which need not be feasible (a first
   // phase then minimises the largest violation). The optimum is exact up to
