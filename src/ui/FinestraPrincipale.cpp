@@ -25,6 +25,7 @@
 #include "ui/FormInfo.h"
 #include "ui/FormOpzioni.h"
 #include "ui/FormRisultati.h"
+#include "ui/FinestraSicurezza.h"
 
 // The icons are compiled into the static library: register them once.
 static void RegistraIcone() { Q_INIT_RESOURCE(icone); }
@@ -133,6 +134,7 @@ FormCarichi* FinestraPrincipale::formCarichi() const { return carichi_; }
 FormOpzioni* FinestraPrincipale::formOpzioni() const { return opzioni_; }
 FormRisultati* FinestraPrincipale::formRisultati() const { return risultati_; }
 FinestraPlot* FinestraPrincipale::finestraPlot() const { return plot_; }
+FinestraSicurezza* FinestraPrincipale::finestraSicurezza() const { return sicurezza_; }
 
 QAction* FinestraPrincipale::azione(const QString& nome) const { return findChild<QAction*>(nome); }
 
@@ -173,6 +175,7 @@ void FinestraPrincipale::creaMenu() {
     return a;
   };
   QAction* risolvi = menuAzione("mnuSolve", "&Solve", [this] { Risolvi(); });
+  QAction* valuta = menuAzione("mnuAssess", "&Assess", [this] { MostraSicurezza(); });
   QAction* rapporto = menuAzione("mnuReport", "&Report", [this] { MostraRisultati(); });
 
   QMenu* plot = menuBar()->addMenu("&Plot");
@@ -209,7 +212,7 @@ void FinestraPrincipale::creaMenu() {
     lingua_[static_cast<std::size_t>(i)] = a;
   }
 
-  dipendenti_ = {salva, carichi, opzioni, risolvi, rapporto, plot->menuAction(), vista->menuAction()};
+  dipendenti_ = {salva, carichi, opzioni, risolvi, valuta, rapporto, plot->menuAction(), vista->menuAction()};
 }
 
 void FinestraPrincipale::creaToolbar() {
@@ -232,7 +235,9 @@ void FinestraPrincipale::creaToolbar() {
                                {nullptr, nullptr, nullptr, false},
                                {"risolvi", "Solve", "mnuSolve", true},
                                {nullptr, nullptr, nullptr, false},
-                               {"rapporto", "Report", "mnuReport", true}};
+                               {"rapporto", "Report", "mnuReport", true},
+                               {nullptr, nullptr, nullptr, false},
+                               {"sicurezza", "Assess", "mnuAssess", true}};
   int indice = 1;
   for (const Pulsante& p : pulsanti) {
     if (!p.icona) {
@@ -251,6 +256,8 @@ void FinestraPrincipale::creaToolbar() {
 
 void FinestraPrincipale::AbilitaMenu(bool abilita) {
   for (QAction* a : dipendenti_) a->setEnabled(abilita);
+  // Another project: its assessment no longer applies.
+  if (!abilita && sicurezza_) sicurezza_->parentWidget()->close();
 }
 
 void FinestraPrincipale::AggiornaCaption() {
@@ -363,6 +370,16 @@ void FinestraPrincipale::MostraRisultati() {
   Davanti(risultati_);
 }
 
+void FinestraPrincipale::MostraSicurezza() {
+  if (sicurezza_) sicurezza_->parentWidget()->close();
+  sicurezza_ = new FinestraSicurezza(s_);
+  QMdiSubWindow* sub = figlia(sicurezza_);
+  sub->move(0, 0);
+  sub->resize(area_->size());
+  Davanti(sicurezza_);
+  sicurezza_->Avvia();
+}
+
 void FinestraPrincipale::Risolvi() {
   MostraOpzioni();
   opzioni_->Solve();
@@ -377,6 +394,8 @@ bool FinestraPrincipale::Libero() {
 void FinestraPrincipale::CalcolaEPlotta(int PlottaGeometria) {
   if (!Libero()) return;
   if (PlottaGeometria != 0) {
+    // The geometry or the loads were read again: the assessment no longer applies.
+    if (sicurezza_) sicurezza_->parentWidget()->close();
     mostraPlot(PlottaGeometria);
     return;
   }

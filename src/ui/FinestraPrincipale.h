@@ -25,6 +25,7 @@ class FormCarichi;
 class FormOpzioni;
 class FormRisultati;
 class FinestraPlot;
+class FinestraSicurezza;
 
 class FinestraPrincipale : public QMainWindow {
   Q_OBJECT
@@ -56,6 +57,8 @@ class FinestraPrincipale : public QMainWindow {
   void MostraRisultati();
   // The Solve command of the options form.
   void Risolvi();
+  // The Assess command: the Safety window on the current project.
+  void MostraSicurezza();
 
   // File commands.
   void FileNuovo();
@@ -75,6 +78,7 @@ class FinestraPrincipale : public QMainWindow {
   FormOpzioni* formOpzioni() const;
   FormRisultati* formRisultati() const;
   FinestraPlot* finestraPlot() const;
+  FinestraSicurezza* finestraSicurezza() const;
   QAction* azione(const QString& nome) const;
   QMdiArea* area() const { return area_; }
   const QString& cartellaProgramma() const { return cartellaProgramma_; }
@@ -113,6 +117,7 @@ class FinestraPrincipale : public QMainWindow {
   QPointer<FormOpzioni> opzioni_;
   QPointer<FormRisultati> risultati_;
   QPointer<FinestraPlot> plot_;
+  QPointer<FinestraSicurezza> sicurezza_;
   std::array<QAction*, 5> vista_{};
   std::array<QAction*, 2> lingua_{};
   QList<QAction*> dipendenti_;
