@@ -109,8 +109,7 @@ void GraficoSpostamento::disegna() {
   }
   if (oltre) {
     g_.ImpostaColore(8);
-    g_.Testo(x0 + dx / 3, y1 + 1.5 * ht, ht,
-             "marks along the top: a factor beyond the chart (blue) or no collapse under the variable load alone (grey)",
+    g_.Testo(x0, y1 + 1.5 * ht, ht, "marks on top: factor beyond the chart (blue), no collapse by the variable load alone (grey)",
              1, true);
   }
   if (r_.fattorePeggiore && r_.xq1Peggiore) {

@@ -52,16 +52,18 @@ FinestraSicurezza::FinestraSicurezza(Sessione& s, QWidget* parent)
   areaArco->setObjectName("picArco");
   areaGrafico = new AreaTavola(s, this);
   areaGrafico->setObjectName("picSpostamento");
-  auto* disegni = new QSplitter(Qt::Vertical, this);
+  // The figures above, the arch and the sweep chart side by side below.
+  auto* disegni = new QSplitter(Qt::Horizontal, this);
   disegni->addWidget(areaArco);
   disegni->addWidget(areaGrafico);
   disegni->setStretchFactor(0, 3);
   disegni->setStretchFactor(1, 2);
-  auto* divisore = new QSplitter(Qt::Horizontal, this);
+  auto* divisore = new QSplitter(Qt::Vertical, this);
   divisore->addWidget(tabella);
   divisore->addWidget(disegni);
-  divisore->setStretchFactor(0, 2);
-  divisore->setStretchFactor(1, 3);
+  divisore->setStretchFactor(0, 0);
+  divisore->setStretchFactor(1, 1);
+  divisore->setSizes({Twips(3600, this), Twips(7200, this)});
 
   lblStato = new QLabel(this);
   progresso = new QProgressBar(this);
