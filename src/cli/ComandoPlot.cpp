@@ -128,7 +128,7 @@ int Plot(const std::vector<std::string>& args, int argc, char** argv) {
       const bool geometria = e.number() == err::AssemblyFailed;
       s.esito = geometria ? Esito::Fallito : Esito::FileIllegibile;
       s.errore = geometria ? "Error: Check Geometry" : e.description();
-      if (geometria) s.messaggi.critical(s.errore);
+      if (geometria) s.messaggi.critical(MessaggioGeometria(e));
     }
   }
   stampaMessaggi(file, s.messaggi);

@@ -42,7 +42,7 @@ bool PreparaModello(Soluzione& s, const OpzioniSoluzione& opzioni) {
   try {
     CostruisciModello(s.dati, s.modello, s.messaggi);
   } catch (const RuntimeError& e) {
-    s.messaggi.critical("Error: Check Geometry");
+    s.messaggi.critical(MessaggioGeometria(e));
     s.esito = Esito::Fallito;
     s.numeroErrore = e.number();
     s.errore = "Error: Check Geometry";

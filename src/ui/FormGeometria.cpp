@@ -249,8 +249,8 @@ void FormGeometria::cbPltGeom_Click() {
   try {
     if (!LeggeDatiGeom()) return;
     CostruisciModello(s_.dati, s_.modello, s_.msg());
-  } catch (const RuntimeError&) {
-    s_.msg().critical("Error: Check Geometry");
+  } catch (const RuntimeError& e) {
+    s_.msg().critical(MessaggioGeometria(e));
     return;
   }
   chiusa_ = true;

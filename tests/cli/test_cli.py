@@ -63,6 +63,11 @@ class Cli(unittest.TestCase):
         self.assertEqual(r.returncode, 1)
         self.assertIn("Error: Check Geometry", r.stderr)
         self.assertEqual(json.loads(run("solve", EXAMPLE, "--json", "--set", "nVori=2").stdout)["number"], 1002)
+        # A rise beyond half the span is refused, with the reason.
+        r = run("solve", EXAMPLE, "--json", "--set", "FrecciaAnello=7")
+        self.assertEqual(r.returncode, 1)
+        self.assertEqual(json.loads(r.stdout), {"error": "Error: Check Geometry", "number": 1002})
+        self.assertIn("Anello: la freccia supera la metà della luce", r.stderr)
         r = run("solve", ROOT / "no-such-file.vro")
         self.assertEqual(r.returncode, 3)
         self.assertIn("File not found", r.stderr)
