@@ -213,7 +213,9 @@ TEST(AnalisiLimite, TheLiveLoadFactorIsTheKinematicMultiplierOfItsMechanism) {
 }
 
 TEST(AnalisiLimite, AnArchAndItsMirrorImageAreEquallySafe) {
-  DatiProgetto due = prova::dueSegmenti(0.5, 0.5);
+  // Two segments of different thickness: a transition voussoir and a
+  // junction seen from either side.
+  DatiProgetto due = prova::dueSegmenti(0.6, 0.45);
   due.qCarico = 15;
   due.xq1 = 1;
   due.xq2 = 3.5f;
