@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "cli/Comune.h"
 #include "cli/RapportiSicurezza.h"
 #include "cli/Risolutore.h"
 #include "data/CampiScalari.h"
@@ -50,24 +51,6 @@ int usage(const std::string& what) {
   return 2;
 }
 
-std::string estensione(const std::string& path) {
-  const auto dot = path.find_last_of('.');
-  const auto sep = path.find_last_of("/\\");
-  if (dot == std::string::npos || (sep != std::string::npos && sep > dot)) return "";
-  std::string e = path.substr(dot + 1);
-  for (auto& c : e) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return e;
-}
-
-void stampaMessaggi(const std::string& file, const RecordingMessages& m) {
-  for (const auto& e : m.entries()) {
-    std::string t = e.text;
-    for (auto& c : t)
-      if (c == '\r') c = '\n';
-    std::cerr << "voro-cli: " << file << ": " << t << "\n";
-  }
-}
-
 void Valuta(ProgettoValutato& p, const OpzioniSoluzione& opzioni, int nPosizioni) {
   Soluzione& s = p.soluzione;
   p.nPosizioni = nPosizioni;
@@ -92,7 +75,7 @@ bool Disegna(ProgettoValutato& p, const std::string& plot, const std::string& gr
   const Regional regional = Regional::inglese();
   bool ok = true;
   auto scrivi = [&](Tavola& t, Disegno& d, const std::string& out) {
-    const std::string ext = estensione(out);
+    const std::string ext = EstensioneFile(out);
     bool fatto = false;
     try {
       if (ext == "dxf") fatto = PlottaInDxf(t, d, out);
@@ -117,7 +100,7 @@ bool Disegna(ProgettoValutato& p, const std::string& plot, const std::string& gr
     GraficoSpostamento t(p.sicurezza, regional, d);
     ok = scrivi(t, d, grafico) && ok;
   }
-  stampaMessaggi(p.soluzione.file, msg);
+  StampaMessaggi(p.soluzione.file, msg);
   return ok;
 }
 
@@ -155,11 +138,11 @@ int Assess(const std::vector<std::string>& args, int argc, char** argv) {
       if (!valore(csv)) return usage("--csv needs a file name");
     } else if (a == "--plot") {
       if (!valore(plot)) return usage("--plot needs a file name");
-      const std::string e = estensione(plot);
+      const std::string e = EstensioneFile(plot);
       if (e != "svg" && e != "png" && e != "pdf" && e != "dxf") return usage("--plot must end in .svg, .png, .pdf or .dxf");
     } else if (a == "--plot-sweep") {
       if (!valore(grafico)) return usage("--plot-sweep needs a file name");
-      const std::string e = estensione(grafico);
+      const std::string e = EstensioneFile(grafico);
       if (e != "svg" && e != "png") return usage("--plot-sweep must end in .svg or .png");
     } else if (a == "--set") {
       if (!valore(v)) return usage("--set needs a value");
@@ -184,7 +167,7 @@ int Assess(const std::vector<std::string>& args, int argc, char** argv) {
     progetti[k].soluzione.file = files[k];
     Valuta(progetti[k], opzioni, nPosizioni);
     const Soluzione& s = progetti[k].soluzione;
-    stampaMessaggi(s.file, s.messaggi);
+    StampaMessaggi(s.file, s.messaggi);
     if (s.esito == Esito::FileIllegibile) {
       std::cerr << "voro-cli: cannot read " << s.file << ": " << s.errore << "\n";
       status = 3;

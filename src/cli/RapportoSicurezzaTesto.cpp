@@ -3,17 +3,12 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/Comune.h"
 #include "cli/RapportiSicurezza.h"
 
 namespace voro::cli {
 
 namespace {
-
-std::string fmt(const char* format, double v) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, format, v);
-  return buf;
-}
 
 std::string faccia(Faccia f) { return f == Faccia::Intradosso ? "intrados" : "extrados"; }
 

@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <string>
 
-#include "cli/Csv.h"
+#include "cli/Comune.h"
 #include "cli/RapportiSicurezza.h"
 
 namespace voro::cli {

@@ -8,20 +8,7 @@ namespace voro {
 
 GraficoSpostamento::GraficoSpostamento(const RisultatiSicurezza& risultati, const Regional& regional,
                                        Disegno& disegno)
-    : r_(risultati), reg_(regional), g_(disegno) {}
-
-bool GraficoSpostamento::PlottaVoro(const std::string& destinazione, Superficie* superficie, ContenitoreCad* blocco) {
-  destinazione_ = destinazione;
-  superficie_ = superficie;
-  blocco_ = blocco;
-  try {
-    disegna();
-  } catch (const RuntimeError&) {
-    g_.msg().critical("Error in GraficoSpostamento");
-    return false;
-  }
-  return true;
-}
+    : TavolaProtetta(disegno, "GraficoSpostamento"), r_(risultati), reg_(regional) {}
 
 double GraficoSpostamento::PassoAsse(double ampiezza, int n) {
   if (!(ampiezza > 0)) return 1;

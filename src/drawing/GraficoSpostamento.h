@@ -13,25 +13,19 @@
 
 namespace voro {
 
-class GraficoSpostamento : public Tavola {
+class GraficoSpostamento : public TavolaProtetta {
  public:
   GraficoSpostamento(const RisultatiSicurezza& risultati, const Regional& regional, Disegno& disegno);
-
-  bool PlottaVoro(const std::string& destinazione, Superficie* superficie, ContenitoreCad* blocco = nullptr) override;
 
   // The round step of an axis that gives about n divisions of the range.
   static double PassoAsse(double ampiezza, int n);
 
  private:
-  void disegna();
+  void disegna() override;
 
   const RisultatiSicurezza& r_;
   const Regional& reg_;
-  Disegno& g_;
   Plottaggio finestra_;
-  std::string destinazione_;
-  Superficie* superficie_ = nullptr;
-  ContenitoreCad* blocco_ = nullptr;
 };
 
 }  // namespace voro

@@ -11,20 +11,7 @@ namespace voro {
 
 PlottaSicurezza::PlottaSicurezza(const DatiProgetto& dati, const ModelloArco& modello,
                                  const RisultatiSicurezza& risultati, const Regional& regional, Disegno& disegno)
-    : d_(dati), m_(modello), r_(risultati), reg_(regional), g_(disegno) {}
-
-bool PlottaSicurezza::PlottaVoro(const std::string& destinazione, Superficie* superficie, ContenitoreCad* blocco) {
-  destinazione_ = destinazione;
-  superficie_ = superficie;
-  blocco_ = blocco;
-  try {
-    disegna();
-  } catch (const RuntimeError&) {
-    g_.msg().critical("Error in PlottaSicurezza");
-    return false;
-  }
-  return true;
-}
+    : TavolaProtetta(disegno, "PlottaSicurezza"), d_(dati), m_(modello), r_(risultati), reg_(regional) {}
 
 void PlottaSicurezza::linea(const LineaSpinte& l) {
   g_.PoligonaleAperta(static_cast<int>(l.x.size()), l.x, l.y, 1);

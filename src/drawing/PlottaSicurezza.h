@@ -24,19 +24,17 @@ constexpr Long Intradosso = 13;  // a hinge at the intrados
 constexpr Long Estradosso = 4;   // a hinge at the extrados
 }  // namespace colori_sicurezza
 
-class PlottaSicurezza : public Tavola {
+class PlottaSicurezza : public TavolaProtetta {
  public:
   PlottaSicurezza(const DatiProgetto& dati, const ModelloArco& modello, const RisultatiSicurezza& risultati,
                   const Regional& regional, Disegno& disegno);
-
-  bool PlottaVoro(const std::string& destinazione, Superficie* superficie, ContenitoreCad* blocco = nullptr) override;
 
   // The extents and text height of the last drawing.
   Single xMinPlt = 0, xMaxPlt = 0, yMinPlt = 0, yMaxPlt = 0;
   Single hTesto = 0;
 
  private:
-  void disegna();
+  void disegna() override;
   void linea(const LineaSpinte& l);
   void cerniera(const LineaSpinte& l, const Cerniera& c, double r, bool piena);
 
@@ -44,11 +42,7 @@ class PlottaSicurezza : public Tavola {
   const ModelloArco& m_;
   const RisultatiSicurezza& r_;
   const Regional& reg_;
-  Disegno& g_;
   Plottaggio finestra_;
-  std::string destinazione_;
-  Superficie* superficie_ = nullptr;
-  ContenitoreCad* blocco_ = nullptr;
 };
 
 }  // namespace voro

@@ -33,6 +33,17 @@ DatiProgetto esempio(const std::string& nome) {
   return d;
 }
 
+const char* const kEsempi[] = {"ponte-stradale.vro", "arco-ribassato-spinta.vro", "volta-semicircolare.vro",
+                               "arco-policentrico.vro"};
+
+// The figures under the project's loads alone: no sweep, no thickness search.
+OpzioniSicurezza SoloCarichi() {
+  OpzioniSicurezza o;
+  o.nPosizioni = 0;
+  o.spessoreMinimo = false;
+  return o;
+}
+
 double caricoTotale(const ModelloArco& m) {
   double W = 0;
   for (int i = 1; i <= m.nConciTot; ++i)
@@ -164,12 +175,9 @@ DatiProgetto Specchia(const DatiProgetto& d) {
 }
 
 TEST(AnalisiLimite, EveryThrustLineReturnedIsInEquilibriumWithinItsFraction) {
-  for (const char* nome : {"ponte-stradale.vro", "arco-ribassato-spinta.vro", "volta-semicircolare.vro",
-                           "arco-policentrico.vro"}) {
+  for (const char* nome : kEsempi) {
     SCOPED_TRACE(nome);
-    OpzioniSicurezza o;
-    o.nPosizioni = 0;
-    o.spessoreMinimo = false;
+    const OpzioniSicurezza o = SoloCarichi();
     Valutato v(esempio(nome), o);
     ASSERT_TRUE(v.r.rapportoSpessore);
     ControllaEquilibrio(v.m, v.r.lineaMinima, *v.r.rapportoSpessore);
@@ -186,12 +194,9 @@ TEST(AnalisiLimite, EveryThrustLineReturnedIsInEquilibriumWithinItsFraction) {
 }
 
 TEST(AnalisiLimite, TheLiveLoadFactorIsTheKinematicMultiplierOfItsMechanism) {
-  for (const char* nome : {"ponte-stradale.vro", "arco-ribassato-spinta.vro", "volta-semicircolare.vro",
-                           "arco-policentrico.vro"}) {
+  for (const char* nome : kEsempi) {
     SCOPED_TRACE(nome);
-    OpzioniSicurezza o;
-    o.nPosizioni = 0;
-    o.spessoreMinimo = false;
+    const OpzioniSicurezza o = SoloCarichi();
     DatiProgetto d = esempio(nome);
     // As given, the shallow arch's half-span load and the vault's full-span
     // load could never make them collapse alone (see below).
@@ -358,12 +363,9 @@ double RapportoTreCerniere(prova::Caso& c, double e1, double e2, double e3) {
 }
 
 TEST(AnalisiLimite, NoThreeHingedLineNeedsLessDepthThanTheExactOne) {
-  for (const char* nome : {"ponte-stradale.vro", "arco-ribassato-spinta.vro", "volta-semicircolare.vro",
-                           "arco-policentrico.vro"}) {
+  for (const char* nome : kEsempi) {
     SCOPED_TRACE(nome);
-    OpzioniSicurezza o;
-    o.nPosizioni = 0;
-    o.spessoreMinimo = false;
+    const OpzioniSicurezza o = SoloCarichi();
     Valutato v(esempio(nome), o);
     const double s = *v.r.rapportoSpessore;
     prova::Caso c(v.d);
@@ -437,9 +439,7 @@ TEST(AnalisiLimite, NoLiveLoadAndALoadThatCanNeverCollapseHaveNoFactor) {
   d.qCarico = 50;
   d.xq1 = 1.9f;
   d.xq2 = 2.1f;
-  OpzioniSicurezza o;
-  o.nPosizioni = 0;
-  o.spessoreMinimo = false;
+  const OpzioniSicurezza o = SoloCarichi();
   Valutato piatto(d, o);
   EXPECT_EQ(piatto.r.esitoCarico, EsitoCarico::Illimitato);
   EXPECT_FALSE(piatto.r.fattoreCarico);
