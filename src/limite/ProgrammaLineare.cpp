@@ -259,7 +259,9 @@ int ProgrammaLineare::Riga(const double* a, double b) {
     if (b < 0) impossibile_ = true;
     return indice;
   }
-  for (int j = 0; j < n_; ++j) a_.push_back(a[j] / n);
+  const std::size_t k = a_.size();
+  a_.resize(k + static_cast<std::size_t>(n_));
+  for (int j = 0; j < n_; ++j) a_[k + static_cast<std::size_t>(j)] = a[j] / n;
   b_.push_back(b / n);
   norme_.push_back(n);
   indice_.push_back(indice);
