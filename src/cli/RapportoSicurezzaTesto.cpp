@@ -102,10 +102,10 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
           << fmt("%.3f", *r.xq1Peggiore) << " to " << fmt("%.3f", *r.xq2Peggiore) << " m.\n";
     else
       out << "  at no position can the variable load alone make the arch collapse.\n";
-    out << "     xq1 [m]    xq2 [m]   factor\n";
+    out << "     xq1 [m]    xq2 [m]      factor   (none: no collapse by the variable load alone)\n";
     for (const PosizioneCarico& q : r.posizioni)
       out << fmt("%12.3f", q.xq1) << fmt("%11.3f", q.xq2)
-          << (q.fattore ? fmt("%9.3f", *q.fattore) : std::string("     none")) << "\n";
+          << (q.fattore ? fmt("%12.3f", *q.fattore) : std::string("        none")) << "\n";
   }
 
   out << "\n5. Minimum thickness (every segment's thickness scaled by one factor f)\n";
