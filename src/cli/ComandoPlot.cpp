@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "analysis/CostruisciModello.h"
+#include "cli/Comune.h"
 #include "cli/Risolutore.h"
 #include "data/CampiScalari.h"
 #include "data/ProjectFile.h"
@@ -22,24 +23,6 @@ namespace {
 int usage(const std::string& what) {
   std::cerr << "voro-cli: " << what << "\nTry 'voro-cli --help'.\n";
   return 2;
-}
-
-std::string estensione(const std::string& path) {
-  const auto dot = path.find_last_of('.');
-  if (dot == std::string::npos || (path.find_last_of("/\\") != std::string::npos && path.find_last_of("/\\") > dot))
-    return "";
-  std::string e = path.substr(dot + 1);
-  for (auto& c : e) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return e;
-}
-
-void stampaMessaggi(const std::string& file, const RecordingMessages& m) {
-  for (const auto& e : m.entries()) {
-    std::string t = e.text;
-    for (auto& c : t)
-      if (c == '\r') c = '\n';
-    std::cerr << "voro-cli: " << file << ": " << t << "\n";
-  }
 }
 
 }  // namespace
@@ -95,7 +78,7 @@ int Plot(const std::vector<std::string>& args, int argc, char** argv) {
     }
   }
   if (file.empty()) return usage("plot needs a project file");
-  const std::string ext = estensione(out);
+  const std::string ext = EstensioneFile(out);
   if (!cad && out.empty()) return usage("plot needs --out FILE.svg|.png|.pdf|.dxf or --cad");
   if (!out.empty() && ext != "svg" && ext != "png" && ext != "pdf" && ext != "dxf")
     return usage("--out must end in .svg, .png, .pdf or .dxf");
@@ -133,7 +116,7 @@ int Plot(const std::vector<std::string>& args, int argc, char** argv) {
       if (geometria) s.messaggi.critical(MessaggioGeometria(e));
     }
   }
-  stampaMessaggi(file, s.messaggi);
+  StampaMessaggi(file, s.messaggi);
   if (s.esito == Esito::FileIllegibile) {
     std::cerr << "voro-cli: cannot read " << file << ": " << s.errore << "\n";
     return 3;
@@ -177,7 +160,7 @@ int Plot(const std::vector<std::string>& args, int argc, char** argv) {
               << "\n";
     status = 3;
   }
-  stampaMessaggi(file, msg);
+  StampaMessaggi(file, msg);
   if (status) return status;
   return ok ? 0 : 1;
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/ComandoAssess.h"
 #include "cli/ComandoPlot.h"
 #include "cli/Rapporti.h"
 #include "cli/Risolutore.h"
@@ -21,6 +22,7 @@ Usage:
   voro-cli solve FILE.vro [FILE.vro ...] [options]
   voro-cli plot FILE.vro --out PLOT.svg|.png|.pdf|.dxf [plot options]
   voro-cli plot FILE.vro --cad [--out DRAWING.dxf] [plot options]
+  voro-cli assess FILE.vro [FILE.vro ...] [assess options]
   voro-cli --help
 
 solve: reads each project, builds its voussoirs, places the three hinges of
@@ -197,7 +199,7 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) return voro::cli::usageError("no command");
   if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-    std::cout << voro::cli::kUsage;
+    std::cout << voro::cli::kUsage << "\n" << voro::cli::kUsageAssess;
     return 0;
   }
   if (args[0] == "solve") {
@@ -208,6 +210,15 @@ int main(int argc, char** argv) {
         return 0;
       }
     return voro::cli::solve(args);
+  }
+  if (args[0] == "assess") {
+    args.erase(args.begin());
+    for (const auto& a : args)
+      if (a == "--help") {
+        std::cout << voro::cli::kUsage << "\n" << voro::cli::kUsageAssess;
+        return 0;
+      }
+    return voro::cli::Assess(args, argc, argv);
   }
   if (args[0] == "plot") {
     args.erase(args.begin());

@@ -2,17 +2,12 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/Comune.h"
 #include "cli/Rapporti.h"
 
 namespace voro::cli {
 
 namespace {
-
-std::string fmt(const char* format, double v) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, format, v);
-  return buf;
-}
 
 std::string mpa(double kNm2) { return fmt("%10.3f", kNm2 / 1000); }
 std::string mm(double m) { return fmt("%9.1f", m * 1000); }

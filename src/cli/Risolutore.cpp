@@ -26,14 +26,14 @@ void ApplicaRegoleLettura(DatiProgetto& d) {
   if (d.nVori > 1 && d.Vori.size() >= d.nVori) d.LuceAnello = toSingle(d.Vori(d.nVori).X3 - d.Vori(1).X1);
 }
 
-void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni) {
+bool PreparaModello(Soluzione& s, const OpzioniSoluzione& opzioni) {
   try {
     LeggiFileProgetto(s.file, s.dati, s.messaggi);
   } catch (const RuntimeError& e) {
     s.esito = e.number() == err::ImpossibleValue ? Esito::Fallito : Esito::FileIllegibile;
     s.numeroErrore = e.number();
     s.errore = e.description();
-    return;
+    return false;
   }
   ApplicaRegoleLettura(s.dati);
   for (const auto& [nome, valore] : opzioni.impostazioni) {
@@ -49,8 +49,13 @@ void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni) {
     s.esito = Esito::Fallito;
     s.numeroErrore = e.number();
     s.errore = geometria ? "Error: Check Geometry" : e.description();
-    return;
+    return false;
   }
+  return true;
+}
+
+void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni) {
+  if (!PreparaModello(s, opzioni)) return;
   Calcolo calcolo(s.dati, s.modello, s.risultati, s.messaggi, opzioni.osservatore, opzioni.stop);
   try {
     calcolo.CalcoloMain();

@@ -21,8 +21,11 @@ struct OpzioniSoluzione {
 // The overall span of a chain of segments, recorded as the geometry form does.
 void ApplicaRegoleLettura(DatiProgetto& d);
 
-// Reads the file, applies the settings (already validated), assembles the
-// model and runs the calculation; failures land in the solution.
+// Reads the file, applies the settings (already validated) and assembles the
+// model; false, with the failure in the solution, when any step fails.
+bool PreparaModello(Soluzione& s, const OpzioniSoluzione& opzioni);
+
+// The same, then runs the calculation; failures land in the solution.
 void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni);
 
 // Solves every file on all cores; the solutions keep the files' order.

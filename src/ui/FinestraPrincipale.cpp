@@ -28,6 +28,7 @@
 #include "ui/FormInfo.h"
 #include "ui/FormOpzioni.h"
 #include "ui/FormRisultati.h"
+#include "ui/FinestraSicurezza.h"
 
 // The icons are compiled into the static library: register them once.
 static void RegistraIcone() { Q_INIT_RESOURCE(icone); }
@@ -133,6 +134,7 @@ FormCarichi* FinestraPrincipale::formCarichi() const { return Aperta(carichi_); 
 FormOpzioni* FinestraPrincipale::formOpzioni() const { return Aperta(opzioni_); }
 FormRisultati* FinestraPrincipale::formRisultati() const { return Aperta(risultati_); }
 FinestraPlot* FinestraPrincipale::finestraPlot() const { return Aperta(plot_); }
+FinestraSicurezza* FinestraPrincipale::finestraSicurezza() const { return Aperta(sicurezza_); }
 
 QAction* FinestraPrincipale::azione(const QString& nome) const { return findChild<QAction*>(nome); }
 
@@ -186,6 +188,7 @@ void FinestraPrincipale::creaMenu() {
     return a;
   };
   QAction* risolvi = menuAzione("mnuSolve", "&Solve", [this] { Risolvi(); });
+  QAction* valuta = menuAzione("mnuAssess", "&Assess", [this] { MostraSicurezza(); });
   QAction* rapporto = menuAzione("mnuReport", "&Report", [this] { MostraRisultati(); });
 
   QMenu* plot = menuBar()->addMenu("&Plot");
@@ -222,7 +225,7 @@ void FinestraPrincipale::creaMenu() {
     lingua_[static_cast<std::size_t>(i)] = a;
   }
 
-  dipendenti_ = {salva, carichi, opzioni, risolvi, rapporto, plot->menuAction(), vista->menuAction()};
+  dipendenti_ = {salva, carichi, opzioni, risolvi, valuta, rapporto, plot->menuAction(), vista->menuAction()};
 }
 
 void FinestraPrincipale::creaToolbar() {
@@ -245,7 +248,9 @@ void FinestraPrincipale::creaToolbar() {
                                {nullptr, nullptr, nullptr, false},
                                {"risolvi", "Solve", "mnuSolve", true},
                                {nullptr, nullptr, nullptr, false},
-                               {"rapporto", "Report", "mnuReport", true}};
+                               {"rapporto", "Report", "mnuReport", true},
+                               {nullptr, nullptr, nullptr, false},
+                               {"sicurezza", "Assess", "mnuAssess", true}};
   int indice = 1;
   for (const Pulsante& p : pulsanti) {
     if (!p.icona) {
@@ -390,6 +395,25 @@ void FinestraPrincipale::RegistraFinestraRisultati(QWidget* finestra) {
   });
 }
 
+void FinestraPrincipale::MostraSicurezza() {
+  // The assessment runs on what the engineer typed, or not at all.
+  if (!LeggiFormAperti()) return;
+  if (!ModelloValido()) {
+    s_.msg().critical("Error: Check Geometry\rLa geometria non è stata letta: completare il form Geometry e "
+                      "premere Next.");
+    return;
+  }
+  if (sicurezza_) sicurezza_->parentWidget()->close();
+  sicurezza_ = new FinestraSicurezza(s_);
+  improntaSicurezza_ = ImprontaCalcolo(s_.dati);
+  QMdiSubWindow* sub = figlia(sicurezza_);
+  RegistraFinestraRisultati(sicurezza_);
+  sub->move(0, 0);
+  sub->resize(area_->size());
+  Davanti(sicurezza_);
+  sicurezza_->Avvia();
+}
+
 void FinestraPrincipale::Risolvi() {
   MostraOpzioni();
   opzioni_->Solve();
@@ -471,6 +495,8 @@ bool FinestraPrincipale::ModelloValido() const {
 
 void FinestraPrincipale::DatiCambiati() {
   if (improntaRisultati_ && *improntaRisultati_ != ImprontaCalcolo(s_.dati)) scadonoRisultati();
+  // The assessment belongs to the input it was made for, solved or not.
+  if (sicurezza_ && improntaSicurezza_ != ImprontaCalcolo(s_.dati)) sicurezza_->parentWidget()->close();
   // A drawing of the geometry or of the loads shows the input as it is now.
   if (plot_) plot_->Ridisegna();
   AggiornaModificato();

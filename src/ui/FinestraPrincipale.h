@@ -31,6 +31,7 @@ class FormCarichi;
 class FormOpzioni;
 class FormRisultati;
 class FinestraPlot;
+class FinestraSicurezza;
 
 class FinestraPrincipale : public QMainWindow {
   Q_OBJECT
@@ -63,6 +64,8 @@ class FinestraPrincipale : public QMainWindow {
   void MostraRisultati();
   // The Solve command of the options form.
   void Risolvi();
+  // The Assess command: the Safety window on the current project.
+  void MostraSicurezza();
 
   // File commands. The ones that replace the project ask first whether to
   // save its changes; Save and Save As first read the data forms' edits.
@@ -121,6 +124,7 @@ class FinestraPrincipale : public QMainWindow {
   FormOpzioni* formOpzioni() const;
   FormRisultati* formRisultati() const;
   FinestraPlot* finestraPlot() const;
+  FinestraSicurezza* finestraSicurezza() const;
   QAction* azione(const QString& nome) const;
   QMdiArea* area() const { return area_; }
   const QString& cartellaProgramma() const { return cartellaProgramma_; }
@@ -175,6 +179,8 @@ class FinestraPrincipale : public QMainWindow {
   QPointer<FormOpzioni> opzioni_;
   QPointer<FormRisultati> risultati_;
   QPointer<FinestraPlot> plot_;
+  QPointer<FinestraSicurezza> sicurezza_;
+  std::string improntaSicurezza_;  // the input the Safety window was assessed on
   std::array<QAction*, 5> vista_{};
   std::array<QAction*, 2> lingua_{};
   std::array<QAction*, Impostazioni::kRecenti> recenti_{};

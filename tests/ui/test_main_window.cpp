@@ -63,7 +63,7 @@ void TestMainWindow::menuEToolbar() {
   auto* f = b.finestra.get();
   QStringList titoli;
   for (QAction* a : f->menuBar()->actions()) titoli << a->text();
-  QCOMPARE(titoli, (QStringList{"&File", "&Data", "&Solve", "&Report", "&Plot", "&View", "&?"}));
+  QCOMPARE(titoli, (QStringList{"&File", "&Data", "&Solve", "&Assess", "&Report", "&Plot", "&View", "&?"}));
   QCOMPARE(f->azione("mnuFileItem0")->shortcut(), QKeySequence("Ctrl+N"));
   QCOMPARE(f->azione("mnuFileItem1")->shortcut(), QKeySequence("Ctrl+F12"));
   QCOMPARE(f->azione("mnuFileItem2")->shortcut(), QKeySequence("Shift+F12"));
@@ -76,18 +76,18 @@ void TestMainWindow::menuEToolbar() {
   auto* barra = f->findChild<QToolBar*>("Toolbar1");
   QVERIFY(barra);
   const QList<QAction*> voci = barra->actions();
-  QCOMPARE(voci.size(), 10);
+  QCOMPARE(voci.size(), 12);
   const QStringList suggerimenti{"Open", "Save as", "", "Geometry", "Loads", "Calc. Options", "", "Solve", "",
-                                 "Report"};
+                                 "Report", "", "Assess"};
   int immagini = 0;
-  for (int i = 0; i < 10; ++i) {
+  for (int i = 0; i < 12; ++i) {
     QCOMPARE(voci[i]->isSeparator(), suggerimenti[i].isEmpty());
     if (voci[i]->isSeparator()) continue;
     QCOMPARE(voci[i]->toolTip(), suggerimenti[i]);
     QVERIFY(!voci[i]->icon().pixmap(32, 32).isNull());
     ++immagini;
   }
-  QCOMPARE(immagini, 7);
+  QCOMPARE(immagini, 8);
 
   // The commands not built show their message.
   f->azione("mnuFileItem5")->trigger();
@@ -101,7 +101,7 @@ void TestMainWindow::comandiCheRichiedonoLaGeometria() {
   auto* f = b.finestra.get();
   const QStringList dipendenti{"mnuFileItem2", "mnuDataItem1", "mnuDataItem2", "mnuSolve", "mnuReport",
                                "Toolbar1Button2", "Toolbar1Button5", "Toolbar1Button6", "Toolbar1Button8",
-                               "Toolbar1Button10"};
+                               "Toolbar1Button10", "mnuAssess", "Toolbar1Button12"};
   auto stato = [&](bool atteso) {
     for (const QString& n : dipendenti) QVERIFY2(f->azione(n)->isEnabled() == atteso, qPrintable(n));
     for (const char* m : {"mnuPlot", "mnuVisualizza"})

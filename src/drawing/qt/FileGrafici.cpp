@@ -16,14 +16,14 @@ double RisoluzionePlot(int height) { return std::max(72.0, 96.0 * height / 700.0
 
 namespace {
 
-bool disegna(PlottaArco& plot, QPainter& p, int w, int h, double dpi, const std::string& destinazione) {
+bool disegna(Tavola& plot, QPainter& p, int w, int h, double dpi, const std::string& destinazione) {
   SuperficieQt s(p, w, h, dpi);
   return plot.PlottaVoro(destinazione, &s);
 }
 
 }  // namespace
 
-bool PlottaPng(PlottaArco& plot, Disegno&, const QString& percorso, int width, int height, bool bianco) {
+bool PlottaPng(Tavola& plot, Disegno&, const QString& percorso, int width, int height, bool bianco) {
   QImage img(width, height, QImage::Format_RGB32);
   img.fill(bianco ? Qt::white : Qt::black);
   bool ok;
@@ -34,7 +34,7 @@ bool PlottaPng(PlottaArco& plot, Disegno&, const QString& percorso, int width, i
   return img.save(percorso, "PNG") && ok;
 }
 
-bool PlottaSvg(PlottaArco& plot, Disegno&, const QString& percorso, int width, int height, bool bianco) {
+bool PlottaSvg(Tavola& plot, Disegno&, const QString& percorso, int width, int height, bool bianco) {
   QSvgGenerator svg;
   svg.setFileName(percorso + ".part");
   svg.setSize(QSize(width, height));
@@ -54,7 +54,7 @@ bool PlottaSvg(PlottaArco& plot, Disegno&, const QString& percorso, int width, i
   return QFile::rename(percorso + ".part", percorso) && ok;
 }
 
-bool PlottaPdf(PlottaArco& plot, Disegno&, const QString& percorso) {
+bool PlottaPdf(Tavola& plot, Disegno&, const QString& percorso) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(percorso + ".part");

@@ -4,16 +4,17 @@
 
 #include <QString>
 
-#include "drawing/PlottaArco.h"
+#include "drawing/Disegno.h"
+#include "drawing/Tavola.h"
 
 namespace voro {
 
 // Draws the plot on a width x height picture with a white or black
 // background; false when the drawing or the file failed.
-bool PlottaPng(PlottaArco& plot, Disegno& d, const QString& percorso, int width, int height, bool bianco);
-bool PlottaSvg(PlottaArco& plot, Disegno& d, const QString& percorso, int width, int height, bool bianco);
+bool PlottaPng(Tavola& plot, Disegno& d, const QString& percorso, int width, int height, bool bianco);
+bool PlottaSvg(Tavola& plot, Disegno& d, const QString& percorso, int width, int height, bool bianco);
 // An A4 landscape page through the printer's drawing.
-bool PlottaPdf(PlottaArco& plot, Disegno& d, const QString& percorso);
+bool PlottaPdf(Tavola& plot, Disegno& d, const QString& percorso);
 
 // The resolution the screen plots use for a picture of this height, so that
 // texts keep their proportion to the drawing.
