@@ -19,6 +19,7 @@
 #include "data/ProjectFile.h"
 #include "data/RuntimeError.h"
 #include "ui/Aiuto.h"
+#include "ui/ComandiRapporto.h"
 #include "ui/FinestraPlot.h"
 #include "ui/FormCarichi.h"
 #include "ui/FormGeometria.h"
@@ -97,6 +98,7 @@ FinestraPrincipale::FinestraPrincipale(const QString& cartellaProgramma, const Q
   area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   area_->setBackground(QColor(128, 128, 128));
   setCentralWidget(area_);
+  rapporto_ = new ComandiRapporto(*this, s_);
   creaMenu();
   creaToolbar();
   // Nothing to solve, report or plot before a geometry has been read.
@@ -153,9 +155,9 @@ void FinestraPrincipale::creaMenu() {
   QAction* salva = voce(file, "mnuFileItem2", "&Save As...", QKeySequence(Qt::SHIFT | Qt::Key_F12),
                         [this] { FileSalvaConNome(); });
   file->addSeparator();
-  auto nonPronto = [this] { s_.msg().plain("Function not yet implemented"); };
-  voce(file, "mnuFileItem4", "&Print", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F12), nonPronto);
-  voce(file, "mnuFileItem5", "Output File (&TXT)", {}, nonPronto);
+  voce(file, "mnuFileItem4", "&Print", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F12), [this] { rapporto_->Stampa(); });
+  voce(file, "mnuFileItem5", "Output File (&TXT)", {}, [this] { rapporto_->FileTesto(); });
+  voce(file, "mnuFileItem6", "&Export Report...", {}, [this] { rapporto_->Esporta(); });
   file->addSeparator();
   voce(file, "mnuFileItem19", "&Exit", {}, [this] { close(); });
 

@@ -25,6 +25,7 @@ class FormCarichi;
 class FormOpzioni;
 class FormRisultati;
 class FinestraPlot;
+class ComandiRapporto;
 
 class FinestraPrincipale : public QMainWindow {
   Q_OBJECT
@@ -46,6 +47,8 @@ class FinestraPrincipale : public QMainWindow {
   // 0 solve then plot the results, 1 plot the geometry, 2 plot with the loads.
   void CalcolaEPlotta(int PlottaGeometria);
   bool calcoloInCorso() const { return calcolatore_.inCorso(); }
+  // The description of the error that ended the last calculation.
+  QString ultimoErrore() const { return calcolatore_.ultimoErrore(); }
   // False, with a message, while a calculation runs: the commands that
   // replace the project or its voussoirs wait for it to end.
   bool Libero();
@@ -113,6 +116,7 @@ class FinestraPrincipale : public QMainWindow {
   QPointer<FormOpzioni> opzioni_;
   QPointer<FormRisultati> risultati_;
   QPointer<FinestraPlot> plot_;
+  ComandiRapporto* rapporto_ = nullptr;
   std::array<QAction*, 5> vista_{};
   std::array<QAction*, 2> lingua_{};
   QList<QAction*> dipendenti_;
