@@ -26,6 +26,11 @@ struct FontiRapporto {
   std::string programma;  // the program's name and version
 };
 
+// The columns of a list of quantities with a symbol, a value and a unit each.
+inline std::vector<Colonna> ColonneValori() {
+  return {{"Quantity", "", false}, {"Symbol", "", false}, {"Value", "", true}, {"Unit", "", false}};
+}
+
 // One section of the report. The report takes its sections in order and
 // collects the drawings of every section into its last section, Drawings.
 class SezioneRapporto {

@@ -1,18 +1,22 @@
 // The model, hypotheses and results of the report.
 #include "report/SezioniCalcolo.h"
 
+#include <algorithm>
+
 #include "report/FigureArco.h"
 
 namespace voro {
 
 namespace {
 
-std::vector<Colonna> ColonneValori() {
-  return {{"Quantity", "", false}, {"Symbol", "", false}, {"Value", "", true}, {"Unit", "", false}};
+// The odd number of grid points a side that the search uses (at least 3).
+int PuntiGriglia(Integer nDivisioni) {
+  const int n = std::max<int>(nDivisioni, 2);
+  return n % 2 == 0 ? n + 1 : n;
 }
 
-// The odd number of grid points a side that the search used.
-int PuntiGriglia(Integer nDivisioni) { return nDivisioni % 2 == 0 ? nDivisioni + 1 : nDivisioni; }
+constexpr const char* kInterrotta =
+    " The search was stopped before its end: the hinges are the best point found so far.";
 
 std::string MeritoRicerca(const DatiProgetto& d) {
   return d.OttimizzaEccentricita ? "largest distance from the edges" : "smallest peak compression";
@@ -25,7 +29,7 @@ std::string FraseCerniere(const DatiProgetto& d, const RisultatiCalcolo& r, cons
   std::string s = "Thrust line through the hinges found by the search (figure of merit: " + MeritoRicerca(d);
   if (r.PrecisioneRicerca > 0) s += "; grid precision " + num.mm(r.PrecisioneRicerca) + " mm";
   s += ").";
-  if (r.RicercaInterrotta) s += " The search was stopped before its end: the hinges are the best point found so far.";
+  if (r.RicercaInterrotta) s += kInterrotta;
   return s;
 }
 
@@ -108,6 +112,9 @@ void SezioneIpotesi::Componi(Documento& doc, const NumeriRapporto& num) const {
                 "follow from equilibrium and the thrust line is carried joint by joint.");
   if (!d.OttimizzaCerniere) {
     doc.paragrafo("Placing the hinges. The hinges lie at the start eccentricities given with the data (el, ec, er).");
+  } else if (d.nDivisioni <= 0) {
+    doc.paragrafo("Placing the hinges. The search was asked for with no steps (n = " + num.intero(d.nDivisioni) +
+                  "): it has no grid on which to place the hinges.");
   } else {
     const int n = PuntiGriglia(d.nDivisioni);
     std::string s = "Placing the hinges. An exhaustive search over a grid of " + num.intero(n) + " × " +
@@ -122,7 +129,7 @@ void SezioneIpotesi::Componi(Documento& doc, const NumeriRapporto& num) const {
     if (f_.risultati) {
       const RisultatiCalcolo& r = *f_.risultati;
       if (r.PrecisioneRicerca > 0) s += " Grid precision reached: " + num.mm(r.PrecisioneRicerca) + " mm.";
-      if (r.RicercaInterrotta) s += " The search was stopped before its end: the hinges are the best point found so far.";
+      if (r.RicercaInterrotta) s += kInterrotta;
     }
     doc.paragrafo(s);
   }

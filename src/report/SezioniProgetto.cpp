@@ -3,15 +3,6 @@
 
 namespace voro {
 
-namespace {
-
-// The columns of a list of values with a unit each.
-std::vector<Colonna> ColonneValori() {
-  return {{"Quantity", "", false}, {"Symbol", "", false}, {"Value", "", true}, {"Unit", "", false}};
-}
-
-}  // namespace
-
 void SezioneTitolo::Componi(Documento& doc, const NumeriRapporto&) const {
   const DatiProgetto& d = *f_.dati;
   BloccoTitolo b;

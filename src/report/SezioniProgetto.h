@@ -10,7 +10,8 @@ namespace voro {
 // blanks for the engineer's name and signature.
 class SezioneTitolo : public SezioneRapporto {
  public:
-  SezioneTitolo(const FontiRapporto& f, std::string titolo, bool firme) : f_(f), titolo_(std::move(titolo)), firme_(firme) {}
+  SezioneTitolo(const FontiRapporto& f, std::string titolo, bool firme)
+      : f_(f), titolo_(std::move(titolo)), firme_(firme) {}
   void Componi(Documento& doc, const NumeriRapporto& num) const override;
 
  private:

@@ -155,7 +155,8 @@ void FinestraPrincipale::creaMenu() {
   QAction* salva = voce(file, "mnuFileItem2", "&Save As...", QKeySequence(Qt::SHIFT | Qt::Key_F12),
                         [this] { FileSalvaConNome(); });
   file->addSeparator();
-  voce(file, "mnuFileItem4", "&Print", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F12), [this] { rapporto_->Stampa(); });
+  voce(file, "mnuFileItem4", "&Print", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F12),
+       [this] { rapporto_->Stampa(); });
   voce(file, "mnuFileItem5", "Output File (&TXT)", {}, [this] { rapporto_->FileTesto(); });
   voce(file, "mnuFileItem6", "&Export Report...", {}, [this] { rapporto_->Esporta(); });
   file->addSeparator();

@@ -91,7 +91,8 @@ void ImpaginaRapporto::titolo(const BloccoTitolo& b) {
   const double hTitolo = QFontMetricsF(grande, &device_).height();
   const double pad = mm(1.5), colonna = mm(30);
   std::vector<double> righe;
-  for (const auto& [k, v] : b.voci) righe.push_back(altezzaTesto(testo, q(v), larghezza_ - colonna - 2 * pad) + 2 * pad);
+  for (const auto& [k, v] : b.voci)
+    righe.push_back(altezzaTesto(testo, q(v), larghezza_ - colonna - 2 * pad) + 2 * pad);
   for (std::size_t i = 0; i < b.firme.size(); ++i) righe.push_back(mm(11));
   const double tabella = std::accumulate(righe.begin(), righe.end(), 0.0);
   const double h = hTitolo + mm(4) + tabella;
