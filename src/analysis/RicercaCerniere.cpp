@@ -1,6 +1,7 @@
 // The hinge search: an exhaustive grid over the three hinge eccentricities,
 // a coarse pass over the whole joint depths and a fine pass about the best
 // point, scored by the stress merit or by the distance merit.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,8 @@ void Calcolo::CercaCerniereOttime(double& e1, double& e2, double& e3) {
   const Single prec = PassiRicerca(d_.nDivisioni, m_.hSinistra, m_.hChiave, m_.hDestra, t, n, s1, s2, s3, p1, p2,
                                    p3, half);
   if (osservatore_) osservatore_->precisione(prec);
-  RicercaGriglia(s1, s2, s3, p1, p2, p3, n, e1, e2, e3, 0);
+  const bool grossa = RicercaGriglia(s1, s2, s3, p1, p2, p3, n, e1, e2, e3, 0);
+  if (grossa) r_.PrecisioneRicerca = std::max({p1, p2, p3});
 
   // The fine grid spans one coarse step on either side of the coarse optimum.
   const Single a1 = toSingle(e1 - p1), a2 = toSingle(e2 - p2), a3 = toSingle(e3 - p3);
@@ -45,7 +47,9 @@ void Calcolo::CercaCerniereOttime(double& e1, double& e2, double& e3) {
   p1 = divide(p1, h);
   p2 = divide(p2, h);
   p3 = divide(p3, h);
-  RicercaGriglia(a1, a2, a3, p1, p2, p3, n, e1, e2, e3, n / 2.0);
+  const bool fine = RicercaGriglia(a1, a2, a3, p1, p2, p3, n, e1, e2, e3, n / 2.0);
+  if (grossa && fine) r_.PrecisioneRicerca = prec;
+  r_.RicercaInterrotta = !grossa || !fine;
 }
 
 double Calcolo::AmpiezzaExtra() {
@@ -262,9 +266,9 @@ class Calcolo::Griglia {
   bool distanze_ = false;
 };
 
-void Calcolo::RicercaGriglia(Single a1, Single a2, Single a3, Single p1, Single p2, Single p3, Integer n,
+bool Calcolo::RicercaGriglia(Single a1, Single a2, Single a3, Single p1, Single p2, Single p3, Integer n,
                              double& b1, double& b2, double& b3, double k0) {
-  if (n <= 0) return;
+  if (n <= 0) return true;
   Griglia griglia(*this, n);
   bool first = true;
   Single best = 0;
@@ -275,7 +279,7 @@ void Calcolo::RicercaGriglia(Single a1, Single a2, Single a3, Single p1, Single 
       osservatore_->passo("Step " + std::to_string(static_cast<long>(intPart(k0 + i / 2.0))) + "/" +
                           std::to_string(n));
     }
-    if (fermato()) return;
+    if (fermato()) return false;
     double e2 = a2;
     for (int j = 1; j <= n; ++j) {
       double e3 = a3;
@@ -313,6 +317,7 @@ void Calcolo::RicercaGriglia(Single a1, Single a2, Single a3, Single p1, Single 
     }
     e1 = e1 + p1;
   }
+  return true;
 }
 
 }  // namespace voro

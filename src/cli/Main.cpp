@@ -9,6 +9,7 @@
 
 #include "cli/ComandoAssess.h"
 #include "cli/ComandoPlot.h"
+#include "cli/ComandoReport.h"
 #include "cli/Rapporti.h"
 #include "cli/Risolutore.h"
 #include "data/CampiScalari.h"
@@ -23,6 +24,7 @@ Usage:
   voro-cli plot FILE.vro --out PLOT.svg|.png|.pdf|.dxf [plot options]
   voro-cli plot FILE.vro --cad [--out DRAWING.dxf] [plot options]
   voro-cli assess FILE.vro [FILE.vro ...] [assess options]
+  voro-cli report FILE.vro --out REPORT.pdf|.html|.txt [report options]
   voro-cli --help
 
 solve: reads each project, builds its voussoirs, places the three hinges of
@@ -63,6 +65,17 @@ Plot options:
                      styles) saved at --out or beside the project as
                      NAME-cad.dxf, and opened in the desktop's CAD program
   --no-open          with --cad, save the drawing without opening it
+  --set NAME=VALUE   as for solve
+
+report: the calculation report an engineer signs: title block, every input
+value, the model, the hypotheses, the results and the drawings. The PDF is
+A4 portrait, the HTML one self-contained page with the drawings inline as SVG,
+the text the same content without the drawings. A project that fails to solve
+still gets its report, which says so; the exit status is then 1.
+
+Report options:
+  --out FILE         the report; the format follows the extension
+  --locale it|en     decimal comma (it) or point (en, the default)
   --set NAME=VALUE   as for solve
 
 Units: lengths m, forces kN, stresses MPa in the report (kN/m2 in JSON),
@@ -219,6 +232,15 @@ int main(int argc, char** argv) {
         return 0;
       }
     return voro::cli::Assess(args, argc, argv);
+  }
+  if (args[0] == "report") {
+    args.erase(args.begin());
+    for (const auto& a : args)
+      if (a == "--help") {
+        std::cout << voro::cli::kUsage;
+        return 0;
+      }
+    return voro::cli::Report(args, argc, argv);
   }
   if (args[0] == "plot") {
     args.erase(args.begin());

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRegularExpression>
 
@@ -46,6 +47,12 @@ std::optional<QString> DialoghiQt::salva(QWidget* parent, const QString& cartell
 
 bool DialoghiQt::stampa(QWidget* parent, QPrinter& printer) {
   QPrintDialog d(&printer, parent);
+  return d.exec() == QDialog::Accepted;
+}
+
+bool DialoghiQt::anteprima(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& disegna) {
+  QPrintPreviewDialog d(&printer, parent);
+  QObject::connect(&d, &QPrintPreviewDialog::paintRequested, &d, [&](QPrinter* p) { disegna(*p); });
   return d.exec() == QDialog::Accepted;
 }
 

@@ -22,6 +22,7 @@
 #include "data/Lingua.h"
 #include "data/RuntimeError.h"
 #include "ui/Aiuto.h"
+#include "ui/ComandiRapporto.h"
 #include "ui/FinestraPlot.h"
 #include "ui/FormCarichi.h"
 #include "ui/FormGeometria.h"
@@ -98,6 +99,7 @@ FinestraPrincipale::FinestraPrincipale(const QString& cartellaProgramma, const Q
   area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   area_->setBackground(QColor(128, 128, 128));
   setCentralWidget(area_);
+  rapporto_ = new ComandiRapporto(*this, s_);
   creaMenu();
   creaToolbar();
   // Nothing to solve, report or plot before a geometry has been read.
@@ -159,9 +161,10 @@ void FinestraPrincipale::creaMenu() {
                         {QKeySequence(Qt::SHIFT | Qt::Key_F12), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
                         [this] { FileSalvaConNome(); });
   file->addSeparator();
-  auto nonPronto = [this] { s_.msg().plain("Function not yet implemented"); };
-  voce(file, "mnuFileItem4", "&Print", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F12)}, nonPronto);
-  voce(file, "mnuFileItem5", "Output File (&TXT)", {}, nonPronto);
+  voce(file, "mnuFileItem4", "&Print", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F12)},
+       [this] { rapporto_->Stampa(); });
+  voce(file, "mnuFileItem5", "Output File (&TXT)", {}, [this] { rapporto_->FileTesto(); });
+  voce(file, "mnuFileEsportaRapporto", "&Export Report...", {}, [this] { rapporto_->Esporta(); });
   file->addSeparator();
   // The recently used projects, between the commands and Exit.
   for (int i = 0; i < Impostazioni::kRecenti; ++i) {

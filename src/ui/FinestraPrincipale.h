@@ -32,6 +32,7 @@ class FormOpzioni;
 class FormRisultati;
 class FinestraPlot;
 class FinestraSicurezza;
+class ComandiRapporto;
 
 class FinestraPrincipale : public QMainWindow {
   Q_OBJECT
@@ -54,6 +55,8 @@ class FinestraPrincipale : public QMainWindow {
   // 0 solve then plot the results, 1 plot the geometry, 2 plot with the loads.
   void CalcolaEPlotta(int PlottaGeometria);
   bool calcoloInCorso() const { return calcolatore_.inCorso(); }
+  // The description of the error that ended the last calculation.
+  QString ultimoErrore() const { return calcolatore_.ultimoErrore(); }
   // False, with a message, while a calculation runs: the commands that
   // replace the project or its voussoirs wait for it to end.
   bool Libero();
@@ -181,6 +184,7 @@ class FinestraPrincipale : public QMainWindow {
   QPointer<FinestraPlot> plot_;
   QPointer<FinestraSicurezza> sicurezza_;
   std::string improntaSicurezza_;  // the input the Safety window was assessed on
+  ComandiRapporto* rapporto_ = nullptr;
   std::array<QAction*, 5> vista_{};
   std::array<QAction*, 2> lingua_{};
   std::array<QAction*, Impostazioni::kRecenti> recenti_{};

@@ -219,6 +219,9 @@ TEST(RicercaCerniere, ProgressCountsTheOuterStepsOfBothPasses) {
   EXPECT_EQ(reg.eventi, std::vector<std::string>{"avvio"});
   ASSERT_EQ(reg.precisioni.size(), 1u);
   EXPECT_GT(reg.precisioni[0], 0.0f);
+  // A search run to its end reaches the precision it announced.
+  EXPECT_EQ(c.risultati.PrecisioneRicerca, reg.precisioni[0]);
+  EXPECT_FALSE(c.risultati.RicercaInterrotta);
 }
 
 TEST(RicercaCerniere, StopEndsWithCompleteResultsForTheBestPointSoFar) {
@@ -236,6 +239,26 @@ TEST(RicercaCerniere, StopEndsWithCompleteResultsForTheBestPointSoFar) {
   // Only the first outer step (e1 at the intrados edge) was searched.
   EXPECT_FLOAT_EQ(r.EccCalcSinistra, -c.modello.hSinistra / 2);
   EXPECT_TRUE(c.messaggi.empty());
+  // Stopped in the coarse pass: no grid was completed.
+  EXPECT_TRUE(r.RicercaInterrotta);
+  EXPECT_EQ(r.PrecisioneRicerca, 0.0f);
+
+  // Solved again without the search, the record of the search is gone.
+  c.dati.OttimizzaCerniere = false;
+  Calcolo(c.dati, c.modello, c.risultati, c.messaggi).CalcoloMain();
+  EXPECT_FALSE(r.RicercaInterrotta);
+  EXPECT_EQ(r.PrecisioneRicerca, 0.0f);
+}
+
+TEST(RicercaCerniere, StopInTheFinePassKeepsTheCoarseStep) {
+  Caso c(conRicerca(prova::ponte(), 10, false));
+  std::atomic<bool> stop{false};
+  Registro reg(&stop, 13);
+  Calcolo(c.dati, c.modello, c.risultati, c.messaggi, &reg, &stop).CalcoloMain();
+  ASSERT_EQ(reg.precisioni.size(), 1u);
+  EXPECT_TRUE(c.risultati.RicercaInterrotta);
+  // The coarse step is the fine one times the half count of the grid.
+  EXPECT_FLOAT_EQ(c.risultati.PrecisioneRicerca, reg.precisioni[0] * 5);
 }
 
 TEST(RicercaCerniere, StepsOfTheGrid) {

@@ -31,8 +31,9 @@ class Cli(unittest.TestCase):
     def test_report_has_units_and_the_point(self):
         r = run("solve", EXAMPLE, env={**os.environ, "LC_ALL": "it_IT.UTF-8", "LC_NUMERIC": "it_IT.UTF-8"})
         self.assertEqual(r.returncode, 0, r.stderr)
-        for heading in ("sig_e [MPa]", "sig_i [MPa]", "%comp", "N [kN]", "T [kN]", "e [mm]", "Tie thrust",
-                        "Reactions at springings [kN]", "Walls reactions", "Eccentricities used [mm]"):
+        for heading in ("sig_e [MPa]", "sig_i [MPa]", "tau [MPa]", "comp. [%]", "N [kN]", "T [kN]", "e [mm]",
+                        "Tie thrust", "Reactions at springings", "Value [kN]", "Walls reactions",
+                        "Eccentricities used"):
             self.assertIn(heading, r.stdout)
         self.assertRegex(r.stdout, r"Hl +\d+\.\d\d")
         self.assertNotRegex(r.stdout, r"\d,\d\d\d\b")

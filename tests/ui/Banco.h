@@ -48,6 +48,14 @@ class DialoghiFinti : public Dialoghi {
     }
     return stampaAccettata;
   }
+  // The preview's Print command: the print dialog, then the pages.
+  int anteprime = 0;
+  bool anteprima(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& disegna) override {
+    ++anteprime;
+    if (!stampa(parent, printer)) return false;
+    disegna(printer);
+    return true;
+  }
   std::optional<int> sceltaLingua(QWidget*) override {
     ++lingueChieste;
     return lingua;
