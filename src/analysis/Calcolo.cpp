@@ -30,6 +30,8 @@ void Calcolo::CalcoloMain() {
     r_.TauGiunti.redim(1, m_.nGiunti);
     r_.PercGiunti.redim(1, m_.nGiunti);
 
+    r_.PrecisioneRicerca = 0;
+    r_.RicercaInterrotta = false;
     if (!d_.OttimizzaCerniere) {
       if (osservatore_) osservatore_->senzaRicerca();
       r_.EccCalcSinistra = d_.EccSinistra;
@@ -85,7 +87,7 @@ void Calcolo::SommaMomentiCerniere(double& M2v, double& M2h, double& M3v, double
   const auto& y = r_.yCerniera;
   for (int i = 1; i <= m_.nConciTot; ++i) {
     double a, b, c, e;
-    m_.Conci(i).MomentiCerniere(x[1], y[1], x[2], y[2], d_.nConciSpinta[0], a, b, c, e);
+    m_.Conci(i).MomentiCerniere(x[1], y[1], x[2], y[2], m_.iChiave, a, b, c, e);
     M2v += a;
     M2h += b;
     M3v += c;

@@ -56,8 +56,9 @@ class Calcolo {
   double AmpiezzaExtra();
   // Largest excursions of the thrust line beyond the intrados and the extrados.
   double DistanzeMassime() const;
-  // One exhaustive pass over n x n x n eccentricities from a with steps p.
-  void RicercaGriglia(Single a1, Single a2, Single a3, Single p1, Single p2, Single p3, Integer n, double& b1,
+  // One exhaustive pass over n x n x n eccentricities from a with steps p;
+  // false when the stop flag ended it early.
+  bool RicercaGriglia(Single a1, Single a2, Single a3, Single p1, Single p2, Single p3, Integer n, double& b1,
                       double& b2, double& b3, double k0);
   // Figure of merit of the current thrust line and the joint that decides it.
   void ValutaCurva(double e1, Single& F, Integer& j);

@@ -79,19 +79,25 @@ void Assembla(const DatiProgetto& d, ModelloArco& m, Messages& msg) {
   m.hSinistra = toSingle(m.Conci(1).hSezioneEff);
   m.hDestra = toSingle(m.Conci(m.nConciTot).hSezioneEff);
 
-  // The crown voussoir: the first whose right extrados corner is highest.
+  // The crown voussoir: the first whose right extrados corner is highest. The
+  // fill and slab rest on the highest extrados corner of all, which at a
+  // junction with a thicker segment may be a left corner.
+  Single yCorona = -1e20f;
   m.yEstradossoMax = -1e20f;
   m.hSezioneChiave = 0;
   m.yIntradossoMin = 1e20f;
   for (int i = 1; i <= m.nConciTot; ++i) {
     const Concio& c = m.Conci(i);
     const Single y3 = toSingle(c.y(3));
+    const Single y4 = toSingle(c.y(4));
     const Single y1 = toSingle(c.y(1));
-    if (y3 > m.yEstradossoMax) {
-      m.yEstradossoMax = y3;
+    if (y3 > yCorona) {
+      yCorona = y3;
       m.iChiave = static_cast<Integer>(i);
       if (c.hSezioneEff > m.hSezioneChiave) m.hSezioneChiave = c.hSezioneEff;
     }
+    if (y3 > m.yEstradossoMax) m.yEstradossoMax = y3;
+    if (y4 > m.yEstradossoMax) m.yEstradossoMax = y4;
     if (y1 < m.yIntradossoMin) m.yIntradossoMin = y1;
   }
   m.hChiave = toSingle(m.Conci(m.iChiave).hSezioneEff);
@@ -119,9 +125,17 @@ void Assembla(const DatiProgetto& d, ModelloArco& m, Messages& msg) {
 void CostruisciModello(const DatiProgetto& d, ModelloArco& m, Messages& msg) {
   try {
     Assembla(d, m, msg);
-  } catch (const RuntimeError&) {
+  } catch (const RuntimeError& e) {
+    // A refusal of the geometry keeps its own description.
+    if (e.number() == err::AssemblyFailed) throw;
     throw RuntimeError(err::AssemblyFailed);
   }
+}
+
+std::string MessaggioGeometria(const RuntimeError& e) {
+  const std::string testo = "Error: Check Geometry";
+  if (e.description() == errorDescription(e.number())) return testo;
+  return testo + "\r" + e.description();
 }
 
 }  // namespace voro

@@ -2,6 +2,8 @@
 // with the crown voussoir, the widths, the levels and the extents.
 #pragma once
 
+#include <string>
+
 #include "arch/ModelloArco.h"
 #include "data/DatiProgetto.h"
 #include "data/Messages.h"
@@ -11,5 +13,9 @@ namespace voro {
 // Builds the model; any failure raises error 1002 and leaves the model as far
 // as it was built.
 void CostruisciModello(const DatiProgetto& d, ModelloArco& m, Messages& msg);
+
+// The message of a failed assembly: "Error: Check Geometry", followed on a
+// second line by the reason when the geometry was refused for one.
+std::string MessaggioGeometria(const RuntimeError& e);
 
 }  // namespace voro

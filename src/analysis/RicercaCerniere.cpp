@@ -1,6 +1,7 @@
 // The hinge search: an exhaustive grid over the three hinge eccentricities,
 // a coarse pass over the whole joint depths and a fine pass about the best
 // point, scored by the stress merit or by the distance merit.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,8 @@ void Calcolo::CercaCerniereOttime(double& e1, double& e2, double& e3) {
   const Single prec = PassiRicerca(d_.nDivisioni, m_.hSinistra, m_.hChiave, m_.hDestra, t, n, s1, s2, s3, p1, p2,
                                    p3, half);
   if (osservatore_) osservatore_->precisione(prec);
-  RicercaGriglia(s1, s2, s3, p1, p2, p3, n, e1, e2, e3, 0);
+  const bool grossa = RicercaGriglia(s1, s2, s3, p1, p2, p3, n, e1, e2, e3, 0);
+  if (grossa) r_.PrecisioneRicerca = std::max({p1, p2, p3});
 
   // The fine grid spans one coarse step on either side of the coarse optimum.
   const Single a1 = toSingle(e1 - p1), a2 = toSingle(e2 - p2), a3 = toSingle(e3 - p3);
@@ -45,7 +47,9 @@ void Calcolo::CercaCerniereOttime(double& e1, double& e2, double& e3) {
   p1 = divide(p1, h);
   p2 = divide(p2, h);
   p3 = divide(p3, h);
-  RicercaGriglia(a1, a2, a3, p1, p2, p3, n, e1, e2, e3, n / 2.0);
+  const bool fine = RicercaGriglia(a1, a2, a3, p1, p2, p3, n, e1, e2, e3, n / 2.0);
+  if (grossa && fine) r_.PrecisioneRicerca = prec;
+  r_.RicercaInterrotta = !grossa || !fine;
 }
 
 double Calcolo::AmpiezzaExtra() {
@@ -73,6 +77,9 @@ double Calcolo::DistanzeMassime() const {
 }
 
 namespace {
+
+// Distance of the springing hinge from the nearer edge of the springing joint.
+double DistanzaImposta(const Concio& c1, double e1) { return c1.hSezioneEff / 2 - std::fabs(e1); }
 
 // The stress merit from the extremes of the two edge stresses: the most
 // negative stress when any edge is in tension, else the largest compression;
@@ -129,8 +136,7 @@ void Calcolo::ValutaCurva(double e1, Single& F, Integer& j) {
 void Calcolo::DistanzaMinimaBordi(double e1, Single& F, Integer& j) const {
   Array1<double> L(1, m_.nGiunti);
   for (int i = 1; i <= m_.nConciTot; ++i) L(i + 1) = m_.Conci(i).dBordo();
-  const Concio& c1 = m_.Conci(1);
-  L(1) = e1 > 0 ? c1.hSezioneEff / 2 - c1.Eccentric : c1.hSezioneEff / 2 + c1.Eccentric;
+  L(1) = DistanzaImposta(m_.Conci(1), e1);
   int jmin = 0;
   F = toSingle(MinVettore(m_.nGiunti, L, jmin));
   j = static_cast<Integer>(jmin);
@@ -177,8 +183,7 @@ class Calcolo::Griglia {
 
     Single F = 0;
     if (distanze_) {
-      const Concio& c1 = conci[0];
-      double best = e1 > 0 ? c1.hSezioneEff / 2 - c1.Eccentric : c1.hSezioneEff / 2 + c1.Eccentric;
+      double best = DistanzaImposta(conci[0], e1);
       for (int v = 0; v < nc; ++v) {
         const double dv = conci[v].dBordo();
         if (dv < best) best = dv;
@@ -225,13 +230,14 @@ class Calcolo::Griglia {
   const Momenti& momentiCorona(int j, const Punto& P2) {
     Momenti& mo = M2_[static_cast<std::size_t>(j - 1)];
     if (!mo.pronto) {
-      for (int i = 1; i <= m_.nConciTot; ++i) {
+      double v = 0, h = 0;
+      for (int i = 1; i <= m_.iChiave; ++i) {
         double a, b, c, e;
-        m_.Conci(i).MomentiCerniere(P2.x, P2.y, 0, 0, c_.d_.nConciSpinta[0], a, b, c, e);
-        mo.v += a;
-        mo.h += b;
+        m_.Conci(i).MomentiCerniere(P2.x, P2.y, 0, 0, m_.iChiave, a, b, c, e);
+        v += a;
+        h += b;
       }
-      mo.pronto = true;
+      mo = {true, v, h};
     }
     return mo;
   }
@@ -239,13 +245,14 @@ class Calcolo::Griglia {
   const Momenti& momentiDestra(int k, const Punto& P3) {
     Momenti& mo = M3_[static_cast<std::size_t>(k - 1)];
     if (!mo.pronto) {
+      double v = 0, h = 0;
       for (int i = 1; i <= m_.nConciTot; ++i) {
         double a, b, c, e;
-        m_.Conci(i).MomentiCerniere(0, 0, P3.x, P3.y, c_.d_.nConciSpinta[0], a, b, c, e);
-        mo.v += c;
-        mo.h += e;
+        m_.Conci(i).MomentiCerniere(0, 0, P3.x, P3.y, m_.iChiave, a, b, c, e);
+        v += c;
+        h += e;
       }
-      mo.pronto = true;
+      mo = {true, v, h};
     }
     return mo;
   }
@@ -259,9 +266,9 @@ class Calcolo::Griglia {
   bool distanze_ = false;
 };
 
-void Calcolo::RicercaGriglia(Single a1, Single a2, Single a3, Single p1, Single p2, Single p3, Integer n,
+bool Calcolo::RicercaGriglia(Single a1, Single a2, Single a3, Single p1, Single p2, Single p3, Integer n,
                              double& b1, double& b2, double& b3, double k0) {
-  if (n <= 0) return;
+  if (n <= 0) return true;
   Griglia griglia(*this, n);
   bool first = true;
   Single best = 0;
@@ -272,12 +279,20 @@ void Calcolo::RicercaGriglia(Single a1, Single a2, Single a3, Single p1, Single 
       osservatore_->passo("Step " + std::to_string(static_cast<long>(intPart(k0 + i / 2.0))) + "/" +
                           std::to_string(n));
     }
-    if (fermato()) return;
+    if (fermato()) return false;
     double e2 = a2;
     for (int j = 1; j <= n; ++j) {
       double e3 = a3;
       for (int k = 1; k <= n; ++k) {
-        const Single val = griglia.valuta(i, j, k, e1, e2, e3);
+        // A thrust line that meets an arithmetic fault (a zero axial force,
+        // an overflow) is no candidate: the search goes on without it.
+        Single val;
+        try {
+          val = griglia.valuta(i, j, k, e1, e2, e3);
+        } catch (const RuntimeError&) {
+          e3 = e3 + p3;
+          continue;
+        }
         if (first) {
           best = val;
           first = false;
@@ -302,6 +317,7 @@ void Calcolo::RicercaGriglia(Single a1, Single a2, Single a3, Single p1, Single 
     }
     e1 = e1 + p1;
   }
+  return true;
 }
 
 }  // namespace voro

@@ -21,6 +21,7 @@ class Concio {
   double bSez = 0;
   Integer iConcioTot = 0;
   double FPermanente = 0, xFPermanente = 0, FPermSopraConcio = 0;
+  double FSoletta = 0;  // the slab's part of FPermSopraConcio (the rest is fill)
   double FVariabile = 0, xFVariabile = 0;
   double FOrizzontale = 0, yFOrizzontale = 0;
   double Ftot = 0, xFtot = 0;
@@ -53,11 +54,13 @@ class Concio {
   bool CoordinateCerniera(double e, double& xH, double& yH, const ModelloArco& m, Messages& msg) const;
 
   // This voussoir's moments about the crown hinge (vertical, horizontal loads)
-  // and about the right hinge.
-  void MomentiCerniere(double x2, double y2, double x3, double y3, Integer nSpintaSinistra, double& M2v,
-                       double& M2h, double& M3v, double& M3h) const {
-    M2v = xFPermanente < x2 ? (x2 - xFVariabile) * FVariabile + (x2 - xFPermanente) * FPermanente : 0;
-    M2h = iConcioTot <= nSpintaSinistra ? FOrizzontale * (y2 - yFOrizzontale) : 0;
+  // and about the right hinge. Only the voussoirs left of the crown joint,
+  // 1 to iChiave, act on the part between the left and the crown hinge.
+  void MomentiCerniere(double x2, double y2, double x3, double y3, Integer iChiave, double& M2v, double& M2h,
+                       double& M3v, double& M3h) const {
+    const bool sinistra = iConcioTot <= iChiave;
+    M2v = sinistra ? (x2 - xFVariabile) * FVariabile + (x2 - xFPermanente) * FPermanente : 0;
+    M2h = sinistra ? FOrizzontale * (y2 - yFOrizzontale) : 0;
     M3v = (x3 - xFVariabile) * FVariabile + (x3 - xFPermanente) * FPermanente;
     M3h = FOrizzontale * (y3 - yFOrizzontale);
   }

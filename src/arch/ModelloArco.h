@@ -22,7 +22,7 @@ struct ModelloArco {
 
   Single LarghezzaMinima = 0;       // lower bound of a voussoir's width in the stresses
   Single hSinistra = 0, hChiave = 0, hDestra = 0;  // depths of the three hinge joints
-  Single yEstradossoMax = 0;
+  Single yEstradossoMax = 0;        // highest extrados corner: the fill and slab rest on it
   Integer iChiave = 0;              // the crown voussoir: hinge 2 lies on its right joint
   double hSezioneChiave = 0;
   Single yIntradossoMin = 0;

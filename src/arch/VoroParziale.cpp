@@ -1,6 +1,9 @@
 // Circle, wall splits, voussoirs and junctions of one partial arch.
 #include "arch/VoroParziale.h"
 
+#include <cmath>
+#include <string>
+
 #include "arch/ModelloArco.h"
 #include "geometry/Grafica.h"
 #include "numerics/Matematica.h"
@@ -42,6 +45,31 @@ double passoRimasto(double sviluppo, double raggio, Integer n) {
   return divide(divide(sviluppo, raggio), static_cast<double>(n));
 }
 
+// Refuses a circle through the three points whose arc from the start to the
+// end point, turning clockwise about a centre on the right of the chord, would
+// miss the middle point: more than a half circle, or an arc bent downwards.
+// Either would be built as another arch than the one entered.
+void VerificaArco(const VoroParziale& v, int nVori) {
+  const double R = v.Raggio;
+  const double tolleranza = R * 1e-6;
+  const double dx = v.X3 - v.X1, dy = v.Y3 - v.Y1;
+  const double corda = std::sqrt(dx * dx + dy * dy);
+  // Signed distances from the chord, positive on its left (above, for an
+  // arch drawn from left to right).
+  const double lato = ((v.X2 - v.X1) * -dy + (v.Y2 - v.Y1) * dx) / corda;
+  const double centro = ((v.xC - v.X1) * -dy + (v.yC - v.Y1) * dx) / corda;
+  const double dxM = v.X2 - v.xC, dyM = v.Y2 - v.yC;
+  const bool fuoriCerchio = std::fabs(std::sqrt(dxM * dxM + dyM * dyM) - R) > tolleranza;
+  const bool oltreCorda = (lato > 0 ? centro : -centro) > tolleranza;
+  if (!(fuoriCerchio || oltreCorda)) return;
+  const std::string chi = nVori == 1 ? "Anello" : "Segmento " + std::to_string(v.iVoro);
+  const std::string perche = lato > 0
+      ? (nVori == 1 ? "la freccia supera la metà della luce: l'arco sarebbe maggiore di una semicirconferenza"
+                    : "l'arco per il punto intermedio sarebbe maggiore di una semicirconferenza")
+      : (nVori == 1 ? "la freccia deve essere positiva" : "il punto intermedio sta sotto la corda: l'arco è rovesciato");
+  throw RuntimeError(err::AssemblyFailed, chi + ": " + perche);
+}
+
 }  // namespace
 
 void VoroParziale::Calcola(const DatiProgetto& d, ModelloArco& m, Messages& msg) {
@@ -57,6 +85,7 @@ void VoroParziale::Calcola(const DatiProgetto& d, ModelloArco& m, Messages& msg)
     nConci = toInteger(d.nConciAnello);
   }
   CerchioTrePunti(X1, Y1, X2, Y2, X3, Y3, Raggio, xC, yC, Sviluppo, msg);
+  VerificaArco(*this, nVori);
   if (nConci < 1) nConci = 1;
   theta_ = ArcTan2(Y1 - yC, X1 - xC);
   dTheta_ = divide(divide(Sviluppo, Raggio), static_cast<double>(nConci));

@@ -9,7 +9,8 @@
 namespace voro::cli {
 
 const std::vector<const Comando*>& Comandi() {
-  static const std::vector<const Comando*> tabella = {&ComandoSolve(), &ComandoPlot(), &ComandoHelp()};
+  static const std::vector<const Comando*> tabella = {&ComandoSolve(), &ComandoPlot(), &ComandoAssess(),
+                                                      &ComandoReport(), &ComandoHelp()};
   return tabella;
 }
 
@@ -46,8 +47,8 @@ constexpr const char* kConvenzioni =
     "options, for files whose names begin with a dash.\n";
 
 constexpr const char* kUscita =
-    "Exit status: 0 done, 1 the geometry or the calculation failed, 2 usage\n"
-    "error, 3 a file cannot be read or written.\n";
+    "Exit status: 0 done, 1 a value was impossible, the geometry or the calculation\n"
+    "failed, 2 usage error, 3 a file cannot be read or written.\n";
 
 }  // namespace
 

@@ -15,6 +15,8 @@ namespace voro::cli {
 
 const Comando& ComandoSolve();  // ComandoSolve.cpp
 const Comando& ComandoPlot();   // ComandoPlot.cpp
+const Comando& ComandoAssess(); // ComandoAssess.cpp
+const Comando& ComandoReport(); // ComandoReport.cpp
 const Comando& ComandoHelp();   // Comandi.cpp
 
 // Every command, in the order the usage lists them.

@@ -12,6 +12,7 @@
 #include "cli/Impostazioni.h"
 #include "cli/Risolutore.h"
 #include "drawing/Esportazioni.h"
+#include "drawing/PlottaArco.h"
 #include "drawing/qt/CadLocale.h"
 
 namespace voro::cli {

@@ -4,13 +4,13 @@
 #include <csignal>
 #include <iostream>
 #include <mutex>
-#include <sstream>
 
 #include "cli/Comandi.h"
 #include "cli/Flussi.h"
 #include "cli/Impostazioni.h"
 #include "cli/Rapporti.h"
 #include "cli/Risolutore.h"
+#include "cli/UsciteProgetti.h"
 
 namespace voro::cli {
 
@@ -50,9 +50,7 @@ int solve(const Argomenti& a) {
   ControllaIngressoUnico(a.file);
   OpzioniSoluzione opzioni;
   opzioni.impostazioni = LeggiImpostazioni(a);
-  const bool json = a.ha("--json");
-  const std::string csv = a.valore("--csv").value_or("");
-  if (json && csv == kFlussoStandard) throw ErroreUso("--json and --csv - both write to standard output");
+  const UsciteRisultati uscite = LeggiUsciteRisultati(a);
 
   ProgressoTerminale progresso;
   if (a.ha("--progress")) opzioni.osservatore = &progresso;
@@ -62,41 +60,8 @@ int solve(const Argomenti& a) {
   const std::vector<Soluzione> soluzioni = RisolviTutti(a.file, opzioni);
 
   int status = esito::Riuscito;
-  for (const Soluzione& s : soluzioni) {
-    StampaMessaggi(s.file, s.messaggi);
-    if (s.esito == Esito::FileIllegibile) {
-      StampaIllegibile(s.file, s.errore);
-      status = esito::FileErrato;
-    } else if (s.esito == Esito::Fallito && status == esito::Riuscito) {
-      status = esito::Fallito;
-    }
-  }
-  std::ostringstream out;
-  if (json) {
-    if (soluzioni.size() == 1) {
-      ScriviJson(out, soluzioni[0]);
-      out << "\n";
-    } else {
-      out << "[\n";
-      for (std::size_t i = 0; i < soluzioni.size(); ++i) {
-        out << "  ";
-        ScriviJson(out, soluzioni[i], 2);
-        out << (i + 1 < soluzioni.size() ? ",\n" : "\n");
-      }
-      out << "]\n";
-    }
-  } else if (csv.empty() || (soluzioni.size() == 1 && csv != kFlussoStandard)) {
-    for (std::size_t i = 0; i < soluzioni.size(); ++i) {
-      if (i) out << "\n" << std::string(78, '=') << "\n\n";
-      ScriviRapporto(out, soluzioni[i]);
-    }
-  }
-  ScriviUscita(kFlussoStandard, out.str());
-  if (!csv.empty()) {
-    std::ostringstream tabella;
-    ScriviCsv(tabella, soluzioni);
-    ScriviUscita(csv, tabella.str());
-  }
+  for (const Soluzione& s : soluzioni) status = RiferisciProgetto(s, status);
+  ScriviRisultati(soluzioni, uscite, ScritturaRisultati<Soluzione>{ScriviJson, ScriviRapporto, ScriviCsv});
   return status;
 }
 

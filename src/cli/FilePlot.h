@@ -1,10 +1,11 @@
-// The arch plot as the bytes of an SVG, PNG, PDF or DXF file, for every
-// command that writes a plot.
+// A drawing (the arch plot, the safety plot, the chart of the load sweep) as
+// the bytes of an SVG, PNG, PDF or DXF file, for every command that writes
+// one.
 #pragma once
 
 #include <string>
 
-#include "drawing/PlottaArco.h"
+#include "drawing/Tavola.h"
 
 namespace voro::cli {
 
@@ -21,9 +22,9 @@ std::string FormatoDalNome(const std::string& percorso);
 // Whether the format is a binary one (not for a terminal).
 bool FormatoBinario(const std::string& formato);
 
-// Draws the plot in the format. False when the drawing failed (its message
+// Draws the drawing in the format. False when the drawing failed (its message
 // already shown); bytes are then left as they were. Needs an AmbienteGrafico
 // for every format but DXF.
-bool DisegnaFilePlot(PlottaArco& plot, Disegno& disegno, const FormatoPlot& f, std::string& bytes);
+bool DisegnaFilePlot(Tavola& tavola, Disegno& disegno, const FormatoPlot& f, std::string& bytes);
 
 }  // namespace voro::cli

@@ -2,26 +2,10 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/Comune.h"
 #include "cli/Rapporti.h"
 
 namespace voro::cli {
-
-namespace {
-
-std::string cella(const std::string& s) {
-  if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
-  std::string out = "\"";
-  for (char c : s) out += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return out + "\"";
-}
-
-std::string fmt(const char* format, double v) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, format, v);
-  return buf;
-}
-
-}  // namespace
 
 void ScriviCsv(std::ostream& out, const std::vector<Soluzione>& soluzioni) {
   out << "file,status,sig_e_worst [MPa],sig_e_section,sig_i_worst [MPa],sig_i_section,min_comp [%],"

@@ -8,6 +8,8 @@
 #include "analysis/CostruisciModello.h"
 #include "cli/Flussi.h"
 #include "data/CampiScalari.h"
+#include "data/ProjectFile.h"
+#include "data/ValoriFisici.h"
 
 namespace voro::cli {
 
@@ -29,7 +31,7 @@ bool PreparaModello(Soluzione& s, const OpzioniSoluzione& opzioni) {
   try {
     LeggiProgetto(s.file, s.dati, s.messaggi);
   } catch (const RuntimeError& e) {
-    s.esito = Esito::FileIllegibile;
+    s.esito = e.number() == err::ImpossibleValue ? Esito::Fallito : Esito::FileIllegibile;
     s.numeroErrore = e.number();
     s.errore = e.description();
     return false;
@@ -40,12 +42,14 @@ bool PreparaModello(Soluzione& s, const OpzioniSoluzione& opzioni) {
     ImpostaCampo(s.dati, nome, valore, motivo);
   }
   try {
+    ControllaValoriFisici(s.dati, s.messaggi);
     CostruisciModello(s.dati, s.modello, s.messaggi);
   } catch (const RuntimeError& e) {
-    s.messaggi.critical("Error: Check Geometry");
+    const bool geometria = e.number() != err::ImpossibleValue;
+    if (geometria) s.messaggi.critical(MessaggioGeometria(e));
     s.esito = Esito::Fallito;
     s.numeroErrore = e.number();
-    s.errore = "Error: Check Geometry";
+    s.errore = geometria ? "Error: Check Geometry" : e.description();
     return false;
   }
   return true;

@@ -113,8 +113,10 @@ void Poligono::statiche() {
     xG = stat_y / Area;
     yG = stat_x / Area;
   }
-  jota_xG = jota_x - yG * yG * Area;
-  jota_yG = jota_y - xG * xG * Area;
+  // Centroidal second moments cannot be negative: on a sliver of a polygon the
+  // transfer to the centroid can leave them a rounding error below zero.
+  jota_xG = std::max(0.0, jota_x - yG * yG * Area);
+  jota_yG = std::max(0.0, jota_y - xG * xG * Area);
   jota_xyG = jota_xy - xG * Area * yG;
 
   const double d = jota_xG - jota_yG;
@@ -130,7 +132,7 @@ void Poligono::statiche() {
   const double m = (jota_xG + jota_yG) / 2;
   const double q = squareRoot(d * d + 4 * jota_xyG * jota_xyG) / 2;
   jota_IG = m + q;
-  jota_IIG = m - q;
+  jota_IIG = std::max(0.0, m - q);
 
   double xmin, xmax, ymin, ymax;
   MaxMin(xmin, xmax, ymin, ymax);

@@ -2,6 +2,7 @@
 #include "ui/Calcolatore.h"
 
 #include "analysis/Calcolo.h"
+#include "data/Impronte.h"
 #include "ui/Sessione.h"
 
 namespace voro::ui {
@@ -24,11 +25,13 @@ class Osservatore : public OsservatoreRicerca {
 }  // namespace
 
 struct Calcolatore::Lavoro {
+  std::string impronta;  // the input the calculation started from
   DatiProgetto dati;
   ModelloArco modello;
   RisultatiCalcolo risultati;
   MessaggiDifferiti messaggi;
   bool riuscito = false;
+  bool fermato = false;
   std::string errore;
 };
 
@@ -44,6 +47,7 @@ bool Calcolatore::Avvia(Sessione& s) {
   if (thread_) return false;
   sessione_ = &s;
   lavoro_ = std::make_unique<Lavoro>();
+  lavoro_->impronta = ImprontaCalcolo(s.dati);
   lavoro_->dati = s.dati;
   lavoro_->modello = s.modello;
   lavoro_->risultati = s.risultati;
@@ -54,6 +58,8 @@ bool Calcolatore::Avvia(Sessione& s) {
     try {
       Calcolo(l->dati, l->modello, l->risultati, l->messaggi, &osservatore, stop).CalcoloMain();
       l->riuscito = true;
+      // The search clears the flag as it starts: raised now, Stop ended it.
+      l->fermato = l->dati.OttimizzaCerniere && stop->load();
     } catch (const RuntimeError& e) {
       l->errore = e.description();
     } catch (const std::exception&) {
@@ -64,12 +70,16 @@ bool Calcolatore::Avvia(Sessione& s) {
   connect(thread_, &QThread::finished, this, [this] {
     Sessione& s = *sessione_;
     Lavoro& l = *lavoro_;
-    // Results written before a failure stay, as after a calculation in place.
-    s.modello = std::move(l.modello);
-    s.risultati = std::move(l.risultati);
-    s.dati.xq1 = l.dati.xq1;
-    s.dati.xq2 = l.dati.xq2;
-    s.dati.nDivisioni = l.dati.nDivisioni;
+    // Results of an input that is no longer the project's are not kept.
+    scartato_ = ImprontaCalcolo(s.dati) != l.impronta;
+    fermato_ = l.fermato;
+    if (!scartato_) {
+      s.modello = std::move(l.modello);
+      s.risultati = std::move(l.risultati);
+      s.dati.xq1 = l.dati.xq1;
+      s.dati.xq2 = l.dati.xq2;
+      s.dati.nDivisioni = l.dati.nDivisioni;
+    }
     thread_->deleteLater();
     thread_ = nullptr;
     l.messaggi.riproduci(s.msg());

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "data/Versione.h"
 #include "ui/FinestraPrincipale.h"
 
 namespace {
@@ -26,7 +27,7 @@ QString CartellaProgramma() {
 int main(int argc, char* argv[]) {
   // The two answers every program gives without opening a window.
   if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-    std::printf("voro (Voro) %s\n", VORO_VERSION);
+    std::printf("voro (Voro) %s\n", voro::kVersioneVoro);
     return std::fflush(stdout) == 0 ? 0 : 3;
   }
   if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
@@ -39,7 +40,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("voro");
   QApplication::setOrganizationName("voro");
-  QApplication::setApplicationVersion(VORO_VERSION);
+  QApplication::setApplicationVersion(voro::kVersioneVoro);
   QApplication::setDesktopFileName("voro");
   // Qt adopts the user's locale for the C library too; the core's file and
   // report numbers always use the point.

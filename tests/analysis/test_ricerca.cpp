@@ -23,13 +23,17 @@ void grigliaSemplice(Calcolo& c, bool massimo, Single a1, Single a2, Single a3, 
     for (int j = 1; j <= n; ++j, e2 = e2 + p2) {
       double e3 = a3;
       for (int k = 1; k <= n; ++k, e3 = e3 + p3) {
-        c.PosizionaCerniere(e1, e2, e3);
-        double V = 0, H = 0;
-        c.ReazioniCerniere(V, H);
-        c.Funicolare(V, H);
         Single val = 0;
-        Integer jv = 0;
-        c.ValutaCurva(e1, val, jv);
+        try {
+          c.PosizionaCerniere(e1, e2, e3);
+          double V = 0, H = 0;
+          c.ReazioniCerniere(V, H);
+          c.Funicolare(V, H);
+          Integer jv = 0;
+          c.ValutaCurva(e1, val, jv);
+        } catch (const RuntimeError&) {
+          continue;  // a thrust line with an arithmetic fault is no candidate
+        }
         if (first) best = val, first = false;
         bool take;
         if (val >= 0) {
@@ -117,6 +121,71 @@ TEST(RicercaCerniere, OptimisedGridChoosesWhatThePlainProceduresChoose) {
   }
 }
 
+// The abscissae of a grid line as the search forms them: by repeated addition.
+double passoGriglia(Single a, Single p, int indice) {
+  double e = a;
+  for (int i = 1; i < indice; ++i) e = e + p;
+  return e;
+}
+
+TEST(RicercaCerniere, AGridPointWithAnArithmeticFaultIsSkipped) {
+  Caso fast(conRicerca(prova::ponte(), 6, false));
+  fast.dati.OttimizzaCerniere = false;
+  fast.risolvi();  // loads every voussoir
+  fast.dati.OttimizzaCerniere = true;
+  Calcolo c = fast.calcolo();
+  const auto& m = fast.modello;
+  Integer n = 0, half = 0;
+  Single s1 = 0, s2 = 0, s3 = 0, p1 = 0, p2 = 0, p3 = 0;
+  PassiRicerca(fast.dati.nDivisioni, m.hSinistra, m.hChiave, m.hDestra, c.AmpiezzaExtra(), n, s1, s2, s3, p1, p2,
+               p3, half);
+
+  // The coarse optimum of the sound model, by its grid indices.
+  double b1 = 0, b2 = 0, b3 = 0;
+  grigliaSemplice(c, false, s1, s2, s3, p1, p2, p3, n, b1, b2, b3);
+  int i0 = 0, j0 = 0, k0 = 0;
+  for (int q = 1; q <= n; ++q) {
+    if (passoGriglia(s1, p1, q) == b1) i0 = q;
+    if (passoGriglia(s2, p2, q) == b2) j0 = q;
+    if (passoGriglia(s3, p3, q) == b3) k0 = q;
+  }
+  ASSERT_GT(i0 * j0 * k0, 0);
+
+  // Plant a fault there: a joint laid along the force that crosses it, so that
+  // its axial force is exactly zero at that grid point alone.
+  c.PosizionaCerniere(b1, b2, b3);
+  double V = 0, H = 0;
+  c.ReazioniCerniere(V, H);
+  const int guasto = 8;
+  for (int v = 1; v <= guasto; ++v) {
+    V = V - m.Conci(v).Ftot;
+    H = H + m.Conci(v).FOrizzontale;
+  }
+  fast.modello.Conci(guasto).SinAlfa = H;
+  fast.modello.Conci(guasto).CosAlfa = -V;
+  auto puntoGuasto = [&] {
+    c.PosizionaCerniere(b1, b2, b3);
+    double v = 0, h = 0;
+    c.ReazioniCerniere(v, h);
+    c.Funicolare(v, h);
+  };
+  EXPECT_THROW(puntoGuasto(), RuntimeError);
+
+  // The search goes on without that point and chooses what the plain
+  // procedures choose when they skip it.
+  double c1 = 0, c2 = 0, c3 = 0;
+  grigliaSemplice(c, false, s1, s2, s3, p1, p2, p3, n, c1, c2, c3);
+  EXPECT_FALSE(c1 == b1 && c2 == b2 && c3 == b3);
+  double e1 = 0, e2 = 0, e3 = 0;
+  ricercaSemplice(fast, e1, e2, e3);
+  fast.messaggi.clear();
+  ASSERT_NO_THROW(fast.risolvi());
+  EXPECT_EQ(fast.risultati.EccCalcSinistra, toSingle(e1));
+  EXPECT_EQ(fast.risultati.EccCalcChiave, toSingle(e2));
+  EXPECT_EQ(fast.risultati.EccCalcDestra, toSingle(e3));
+  EXPECT_TRUE(fast.messaggi.empty());
+}
+
 class Registro : public OsservatoreRicerca {
  public:
   explicit Registro(std::atomic<bool>* stop = nullptr, int fermaDopo = -1) : stop_(stop), fermaDopo_(fermaDopo) {}
@@ -150,6 +219,9 @@ TEST(RicercaCerniere, ProgressCountsTheOuterStepsOfBothPasses) {
   EXPECT_EQ(reg.eventi, std::vector<std::string>{"avvio"});
   ASSERT_EQ(reg.precisioni.size(), 1u);
   EXPECT_GT(reg.precisioni[0], 0.0f);
+  // A search run to its end reaches the precision it announced.
+  EXPECT_EQ(c.risultati.PrecisioneRicerca, reg.precisioni[0]);
+  EXPECT_FALSE(c.risultati.RicercaInterrotta);
 }
 
 TEST(RicercaCerniere, StopEndsWithCompleteResultsForTheBestPointSoFar) {
@@ -167,6 +239,26 @@ TEST(RicercaCerniere, StopEndsWithCompleteResultsForTheBestPointSoFar) {
   // Only the first outer step (e1 at the intrados edge) was searched.
   EXPECT_FLOAT_EQ(r.EccCalcSinistra, -c.modello.hSinistra / 2);
   EXPECT_TRUE(c.messaggi.empty());
+  // Stopped in the coarse pass: no grid was completed.
+  EXPECT_TRUE(r.RicercaInterrotta);
+  EXPECT_EQ(r.PrecisioneRicerca, 0.0f);
+
+  // Solved again without the search, the record of the search is gone.
+  c.dati.OttimizzaCerniere = false;
+  Calcolo(c.dati, c.modello, c.risultati, c.messaggi).CalcoloMain();
+  EXPECT_FALSE(r.RicercaInterrotta);
+  EXPECT_EQ(r.PrecisioneRicerca, 0.0f);
+}
+
+TEST(RicercaCerniere, StopInTheFinePassKeepsTheCoarseStep) {
+  Caso c(conRicerca(prova::ponte(), 10, false));
+  std::atomic<bool> stop{false};
+  Registro reg(&stop, 13);
+  Calcolo(c.dati, c.modello, c.risultati, c.messaggi, &reg, &stop).CalcoloMain();
+  ASSERT_EQ(reg.precisioni.size(), 1u);
+  EXPECT_TRUE(c.risultati.RicercaInterrotta);
+  // The coarse step is the fine one times the half count of the grid.
+  EXPECT_FLOAT_EQ(c.risultati.PrecisioneRicerca, reg.precisioni[0] * 5);
 }
 
 TEST(RicercaCerniere, StepsOfTheGrid) {

@@ -17,7 +17,9 @@ import unittest
 CLI = sys.argv.pop(1)
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 EXAMPLE = ROOT / "examples" / "ponte-stradale.vro"
-OUTPUTS = ("plot.png", "plot.svg", "plot.pdf", "plot.dxf", "cad.dxf", "summary.csv")
+OUTPUTS = ("plot.png", "plot.svg", "plot.pdf", "plot.dxf", "cad.dxf", "summary.csv", "safety.csv", "safety.png",
+           "safety.svg", "safety.pdf", "safety.dxf", "sweep.png", "sweep.svg", "report.pdf", "report.html",
+           "report.txt")
 ENV = {k: v for k, v in os.environ.items() if k not in ("XDG_RUNTIME_DIR", "QT_QPA_PLATFORM", "DISPLAY")}
 
 
@@ -37,6 +39,14 @@ def write(out, limit=None):
         return run("solve", EXAMPLE, "--csv", out, limit=limit)
     if out.name == "cad.dxf":
         return run("plot", EXAMPLE, "--cad", "--no-open", "--out", out, limit=limit)
+    if out.name == "safety.csv":
+        return run("assess", EXAMPLE, "--sweep", "5", "--csv", out, limit=limit)
+    if out.stem == "safety":
+        return run("assess", EXAMPLE, "--sweep", "5", "--plot", out, limit=limit)
+    if out.stem == "sweep":
+        return run("assess", EXAMPLE, "--sweep", "5", "--plot-sweep", out, limit=limit)
+    if out.stem == "report":
+        return run("report", EXAMPLE, "--out", out, limit=limit)
     return run("plot", EXAMPLE, "--out", out, limit=limit)
 
 
@@ -132,7 +142,11 @@ class NeverLost(unittest.TestCase):
     def test_full_standard_output_is_not_success(self):
         with open("/dev/full", "wb") as full:
             for args in (("solve", EXAMPLE), ("solve", EXAMPLE, "--json"), ("solve", EXAMPLE, "--csv", "-"),
-                         ("plot", EXAMPLE, "--out", "-", "--format", "svg"), ("--help",), ("help", "plot")):
+                         ("plot", EXAMPLE, "--out", "-", "--format", "svg"), ("--help",), ("help", "plot"),
+                         ("assess", EXAMPLE, "--sweep", "5"), ("assess", EXAMPLE, "--sweep", "5", "--json"),
+                         ("assess", EXAMPLE, "--sweep", "5", "--csv", "-"), ("help", "assess"),
+                         ("report", EXAMPLE, "--out", "-", "--format", "txt"),
+                         ("report", EXAMPLE, "--out", "-", "--format", "pdf")):
                 r = run(*args, stdout=full, stderr=subprocess.PIPE)
                 self.assertEqual(r.returncode, 3, args)
                 self.assertEqual(r.stderr, b"voro-cli: cannot write standard output: No space left on device\n")
@@ -165,6 +179,48 @@ class Conventions(unittest.TestCase):
         self.assertEqual(len(lines), 2)
         self.assertTrue(lines[0].startswith("file,status,"))
         self.assertEqual(run("solve", EXAMPLE, "--csv", "-", "--json").returncode, 2)
+        r = run("assess", EXAMPLE, "--sweep", "3", "--csv", "-")
+        self.assertEqual(r.returncode, 0, r.stderr)
+        lines = r.stdout.decode().splitlines()
+        self.assertEqual(len(lines), 2)
+        self.assertTrue(lines[0].startswith("file,status,admissible,"))
+        self.assertEqual(run("assess", EXAMPLE, "--csv", "-", "--json").returncode, 2)
+
+    def test_assessment_and_report_from_standard_input_to_standard_output(self):
+        data = EXAMPLE.read_bytes()
+        from_file = run("assess", EXAMPLE, "--json", "--sweep", "4").stdout
+        self.assertEqual(run("assess", "-", "--json", "--sweep", "4", input=data).stdout, from_file)
+        self.assertIn("File:    standard input\n", run("assess", "-", "--sweep", "0", input=data).stdout.decode())
+        self.assertEqual(run("assess", "-", "-", input=data).returncode, 2)
+        with tempfile.TemporaryDirectory() as d:
+            report = pathlib.Path(d) / "report.txt"
+            self.assertEqual(run("report", EXAMPLE, "--out", report).returncode, 0)
+            r = run("report", EXAMPLE, "--out", "-", "--format", "txt")
+            self.assertEqual((r.returncode, r.stdout), (0, report.read_bytes()))
+        r = run("report", "-", "--out", "-", "--format", "html", input=data)
+        self.assertEqual(r.returncode, 0, r.stderr)
+        self.assertIn(b"standard input", r.stdout)
+        self.assertTrue(r.stdout.lstrip().lower().startswith(b"<!doctype html"))
+        r = run("report", "-", "--out", "-", "--format", "pdf", input=data)
+        self.assertTrue(r.stdout.startswith(b"%PDF"))
+        for args, message in ((("--out", "-"), "--out - needs --format"),
+                              (("--out", "x.doc"), "--out must end in .pdf, .html or .txt"),
+                              (("--out", "x.pdf", "--format", "odt"), "--format is pdf, html or txt")):
+            r = run("report", EXAMPLE, *args)
+            self.assertEqual(r.returncode, 2, args)
+            self.assertIn(message, r.stderr.decode())
+        for args, message in ((("--plot", "-"), "--plot must end in .svg, .png, .pdf or .dxf"),
+                              (("--plot-sweep", "x.pdf"), "--plot-sweep must end in .svg or .png"),
+                              (("--sweep", "1e3"), "--sweep needs a whole number")):
+            r = run("assess", EXAMPLE, *args)
+            self.assertEqual(r.returncode, 2, args)
+            self.assertIn(message, r.stderr.decode())
+        if shutil.which("script"):
+            # A PDF report is not sent to a terminal.
+            r = subprocess.run(["script", "-qec", f"{CLI} report {EXAMPLE} --out - --format pdf", "/dev/null"],
+                               capture_output=True, timeout=120, env=ENV)
+            self.assertEqual(r.returncode, 2)
+            self.assertIn(b"a PDF report is not for the terminal", r.stdout)
 
     def test_options_before_between_and_after_the_files(self):
         expected = run("solve", EXAMPLE, "--json", "--set", "nDivisioni=4").stdout

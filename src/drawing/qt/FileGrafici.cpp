@@ -18,14 +18,14 @@ double RisoluzionePlot(int height) { return std::max(72.0, 96.0 * height / 700.0
 
 namespace {
 
-bool disegna(PlottaArco& plot, QPainter& p, int w, int h, double dpi, const std::string& destinazione) {
+bool disegna(Tavola& plot, QPainter& p, int w, int h, double dpi, const std::string& destinazione) {
   SuperficieQt s(p, w, h, dpi);
   return plot.PlottaVoro(destinazione, &s);
 }
 
 }  // namespace
 
-bool PlottaPng(PlottaArco& plot, QByteArray& png, int width, int height, bool bianco) {
+bool PlottaPng(Tavola& plot, QByteArray& png, int width, int height, bool bianco) {
   QImage img(width, height, QImage::Format_RGB32);
   img.fill(bianco ? Qt::white : Qt::black);
   {
@@ -40,7 +40,7 @@ bool PlottaPng(PlottaArco& plot, QByteArray& png, int width, int height, bool bi
   return true;
 }
 
-bool PlottaSvg(PlottaArco& plot, QByteArray& svg, int width, int height, bool bianco) {
+bool PlottaSvg(Tavola& plot, QByteArray& svg, int width, int height, bool bianco) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -61,7 +61,7 @@ bool PlottaSvg(PlottaArco& plot, QByteArray& svg, int width, int height, bool bi
   return true;
 }
 
-bool PlottaPdf(PlottaArco& plot, QByteArray& pdf) {
+bool PlottaPdf(Tavola& plot, QByteArray& pdf) {
   // The page and resolution of the printed plot: a high-resolution printer
   // writing a PDF document, in landscape.
   QPrinter printer(QPrinter::HighResolution);

@@ -6,17 +6,17 @@
 
 #include <QByteArray>
 
-#include "drawing/PlottaArco.h"
+#include "drawing/Tavola.h"
 
 namespace voro {
 
 // Draws the plot on a width x height picture with a white or black
 // background. False when the drawing failed (its message already shown);
 // the bytes are then left as they were.
-bool PlottaPng(PlottaArco& plot, QByteArray& png, int width, int height, bool bianco);
-bool PlottaSvg(PlottaArco& plot, QByteArray& svg, int width, int height, bool bianco);
+bool PlottaPng(Tavola& plot, QByteArray& png, int width, int height, bool bianco);
+bool PlottaSvg(Tavola& plot, QByteArray& svg, int width, int height, bool bianco);
 // An A4 landscape page drawn as the printer draws it.
-bool PlottaPdf(PlottaArco& plot, QByteArray& pdf);
+bool PlottaPdf(Tavola& plot, QByteArray& pdf);
 
 // The resolution the screen plots use for a picture of this height, so that
 // texts keep their proportion to the drawing.

@@ -1,0 +1,161 @@
+// The calculation report from the windows: printed through the preview,
+// saved as text, exported as PDF and HTML, with the regional numbers, and
+// without results that no longer belong to the data.
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include "Banco.h"
+#include "report/NumeriRapporto.h"
+#include "ui/FormGeometria.h"
+#include "ui/FormOpzioni.h"
+
+using namespace voro;
+using namespace voro::ui;
+using namespace voro::ui::test;
+
+namespace {
+
+// Geometry Next, then Solve from the options form; true when solved.
+bool Risolvi(Banco& b) {
+  b.finestra->formGeometria()->cbPltGeom->click();
+  b.finestra->MostraOpzioni();
+  QSignalSpy fine(b.finestra.get(), &FinestraPrincipale::calcoloConcluso);
+  b.finestra->formOpzioni()->SolveButton->click();
+  if (!fine.wait(120000)) return false;
+  return fine.at(0).at(0).toBool();
+}
+
+QByteArray Leggi(const QString& percorso) {
+  QFile f(percorso);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// File > Output File (TXT) into the user's folder; the text written.
+QString Testo(Banco& b, const QString& nome = "rapporto.txt") {
+  const QString percorso = b.utente.filePath(nome);
+  b.dialoghi.nomi.push_back(percorso);
+  b.finestra->azione("mnuFileItem5")->trigger();
+  return QString::fromUtf8(Leggi(percorso));
+}
+
+}  // namespace
+
+class TestRapporto : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void testoConINumeriRegionali();
+  void esportaPdfEHtml();
+  void stampaConAnteprima();
+  void risultatiDiAltriDati();
+  void calcoloFallito();
+  void senzaGeometria();
+};
+
+void TestRapporto::testoConINumeriRegionali() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  QVERIFY(Risolvi(b));
+  const QString testo = Testo(b);
+  // The save dialog proposes the project's name with the text extension.
+  QCOMPARE(b.dialoghi.richieste.back().proposto, QString("ponte-stradale.txt"));
+  QCOMPARE(b.dialoghi.richieste.back().preselezionato, QString("Text Files (*.txt)"));
+  for (const char* parte : {"Calculation report", "Ponte stradale ad arco", "ponte-stradale.vro", "Engineer:",
+                            "Input data", "Hypotheses", "Sections", "Tie thrust", "Figure 2:"})
+    QVERIFY2(testo.contains(parte), parte);
+  // Italian settings: decimal commas, the same digits as the tables print.
+  const NumeriRapporto num(b.s().regional);
+  const auto& r = b.s().risultati;
+  QVERIFY(testo.contains(QString::fromStdString(num.kN(r.HSinistra))));
+  QVERIFY(QString::fromStdString(num.kN(r.HSinistra)).contains(','));
+  QVERIFY(testo.contains(QString::fromStdString(num.MPa(r.SigmaEstPeggiore))));
+  QVERIFY(!testo.contains("nan", Qt::CaseInsensitive) && !testo.contains("inf ", Qt::CaseInsensitive));
+  QVERIFY(b.messaggi.empty());
+}
+
+void TestRapporto::esportaPdfEHtml() {
+  Banco b;
+  b.avvia({b.esempio("volta-semicircolare.vro")});
+  QVERIFY(Risolvi(b));
+  const QString pdf = b.utente.filePath("rapporto.pdf"), html = b.utente.filePath("rapporto.html");
+  b.dialoghi.nomi << pdf << html << b.utente.filePath("senza-estensione");
+  for (int i = 0; i < 3; ++i) b.finestra->azione("mnuFileEsportaRapporto")->trigger();
+  QCOMPARE(b.dialoghi.richieste.back().proposto, QString("volta-semicircolare.pdf"));
+  QVERIFY(Leggi(pdf).startsWith("%PDF-"));
+  // A name without extension gets the PDF's.
+  QVERIFY(Leggi(b.utente.filePath("senza-estensione.pdf")).startsWith("%PDF-"));
+  const QByteArray pagina = Leggi(html);
+  QXmlStreamReader xml(pagina);
+  int svg = 0;
+  while (!xml.atEnd())
+    if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("svg")) ++svg;
+  QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+  QCOMPARE(svg, 2);  // the geometry and the results, inline
+  QVERIFY(pagina.contains("Volta a botte semicircolare"));
+  QVERIFY(b.messaggi.empty());
+  // The folder of the last export is where the next dialog starts.
+  QCOMPARE(QString::fromStdString(b.s().stato.CartellaDati), b.utente.path());
+}
+
+void TestRapporto::stampaConAnteprima() {
+  Banco b;
+  b.avvia({b.esempio("arco-ribassato-spinta.vro")});
+  QVERIFY(Risolvi(b));
+  // Cancelled in the print dialog: nothing printed, nothing said.
+  b.finestra->azione("mnuFileItem4")->trigger();
+  QCOMPARE(b.dialoghi.anteprime, 1);
+  QVERIFY(b.messaggi.empty());
+  b.dialoghi.stampaAccettata = true;
+  b.dialoghi.filePdf = b.utente.filePath("stampa.pdf");
+  b.finestra->azione("mnuFileItem4")->trigger();
+  QCOMPARE(b.dialoghi.anteprime, 2);
+  const QByteArray stampa = Leggi(b.dialoghi.filePdf);
+  QVERIFY(stampa.startsWith("%PDF-"));
+  QVERIFY(stampa.size() > 20000);
+  QVERIFY(b.messaggi.empty());
+}
+
+void TestRapporto::risultatiDiAltriDati() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  QVERIFY(Risolvi(b));
+  QVERIFY(Testo(b).contains("Walls reactions"));
+  // The loads form read with another load: the results belong to the old one.
+  const Single q = b.s().dati.qCarico;
+  b.s().dati.qCarico = q + 5;
+  const QString testo = Testo(b, "altro.txt");
+  QVERIFY(testo.contains("No results: the data have changed since the last solution"));
+  QVERIFY(!testo.contains("Walls reactions"));
+  QVERIFY(testo.contains("Voussoirs of the ring"));  // the model stands
+  b.s().dati.qCarico = q;
+  QVERIFY(Testo(b, "di-nuovo.txt").contains("Walls reactions"));
+}
+
+void TestRapporto::calcoloFallito() {
+  Banco b;
+  b.avvia({SorgenteVoro() + "/tests/cli/reference/f02_ndivisioni_zero.vro"});
+  b.messaggi.clear();
+  QVERIFY(!Risolvi(b));
+  const QString testo = Testo(b);
+  QVERIFY2(testo.contains("No results: the calculation failed: " + b.finestra->ultimoErrore()), qPrintable(testo));
+  QVERIFY(testo.contains("Span") && testo.contains("Steps of the search"));
+}
+
+void TestRapporto::senzaGeometria() {
+  Banco b;
+  b.avvia();
+  const QString testo = Testo(b);
+  QVERIFY(testo.contains("No voussoir model: the geometry has not been read"));
+  QVERIFY(testo.contains("(untitled)") && testo.contains("(not saved)"));
+  QCOMPARE(b.dialoghi.richieste.back().proposto, QString("Voro.txt"));
+  // Nothing to draw, nothing fails: the PDF still has its pages.
+  b.dialoghi.nomi.push_back(b.utente.filePath("vuoto.pdf"));
+  b.finestra->azione("mnuFileEsportaRapporto")->trigger();
+  QVERIFY(Leggi(b.utente.filePath("vuoto.pdf")).startsWith("%PDF-"));
+  QVERIFY(b.messaggi.empty());
+}
+
+QTEST_MAIN(TestRapporto)
+#include "test_rapporto.moc"
