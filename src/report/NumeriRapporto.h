@@ -24,6 +24,8 @@ class NumeriRapporto {
   std::string percento(double x) const { return fisso(x, "0.0"); }
   std::string metri(double x) const { return fisso(x, "0.000"); }             // coordinates and levels
   std::string intero(long x) const { return std::to_string(x); }
+  std::string fattore(double x) const { return fisso(x, "0.000"); }     // safety and load factors
+  std::string rapporto(double x) const { return fisso(x, "0.0000"); }   // parts of a joint's depth
   // An input value as it was typed: the plain text of the Single (or of the
   // Double of a segment's point) with the regional decimal separator.
   std::string dato(Single x) const;

@@ -11,10 +11,12 @@
 #include "data/ProjectFile.h"
 #include "data/Versione.h"
 #include "report/ComponiRapporto.h"
+#include "report/SezioneValutazione.h"
 #include "report/qt/FileRapporto.h"
 #include "ui/Dialoghi.h"
 #include "ui/EsportaPlot.h"
 #include "ui/FinestraPrincipale.h"
+#include "ui/FinestraSicurezza.h"
 #include "ui/Sessione.h"
 
 namespace voro::ui {
@@ -86,7 +88,13 @@ FontiRapporto ComandiRapporto::Fonti() {
 }
 
 Documento ComandiRapporto::Componi(const FontiRapporto& f) const {
-  return ComponiRapporto(f, NumeriRapporto(s_.regional));
+  // The Safety window is open only while its assessment belongs to the
+  // project on screen: a finished one goes into the report.
+  const FinestraSicurezza* sicurezza = main_.finestraSicurezza();
+  if (!sicurezza || !sicurezza->valutata()) return ComponiRapporto(f, NumeriRapporto(s_.regional));
+  const SezioneValutazione valutazione(sicurezza->datiValutati(), sicurezza->modelloValutato(),
+                                       sicurezza->risultati());
+  return ComponiRapporto(f, NumeriRapporto(s_.regional), {&valutazione});
 }
 
 QString ComandiRapporto::nomeBase() const {

@@ -95,6 +95,7 @@ void FinestraSicurezza::closeEvent(QCloseEvent* e) {
 }
 
 void FinestraSicurezza::Avvia() {
+  valutata_ = false;
   areaArco->Imposta(nullptr);
   areaGrafico->Imposta(nullptr);
   plot_.reset();
@@ -125,6 +126,7 @@ void FinestraSicurezza::fine(bool riuscito) {
   areaArco->Imposta(plot_.get());
   areaGrafico->Imposta(grafico_.get());
   riempiTabella();
+  valutata_ = true;
   emit concluso(true);
 }
 

@@ -51,6 +51,11 @@ class FinestraSicurezza : public QWidget {
   void Avvia();
   bool inCorso() const { return valutatore_.inCorso(); }
   const RisultatiSicurezza& risultati() const { return valutatore_.risultati(); }
+  // The assessment ended with its figures: the project as assessed and its
+  // voussoirs, for the report.
+  bool valutata() const { return valutata_; }
+  const DatiProgetto& datiValutati() const { return valutatore_.dati(); }
+  const ModelloArco& modelloValutato() const { return valutatore_.modello(); }
 
   // The arch plot sent to the printer (0) or a DXF file (1).
   void mnuFileItem(int indice);
@@ -76,6 +81,7 @@ class FinestraSicurezza : public QWidget {
 
   Sessione& s_;
   ValutatoreSicurezza valutatore_;
+  bool valutata_ = false;
   RecordingMessages messaggiDisegno_;
   Disegno disegnoArco_, disegnoGrafico_;
   std::unique_ptr<PlottaSicurezza> plot_;

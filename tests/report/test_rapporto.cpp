@@ -3,11 +3,16 @@
 // must show, the failures said in words; and the text and HTML writers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
 #include "analysis/ProgettiProva.h"
+#include "analysis/CostruisciModello.h"
+#include "limite/Valutazione.h"
 #include "report/ComponiRapporto.h"
+#include "report/SezioneValutazione.h"
+#include "report/SuperficieVuota.h"
 #include "report/ScriviHtml.h"
 #include "report/ScriviTesto.h"
 
@@ -227,6 +232,58 @@ TEST(ComponiRapporto, AnExtraSectionPlugsInBeforeTheDrawings) {
   EXPECT_EQ(h[h.size() - 2], "5 Extra");
   EXPECT_EQ(h.back(), "6 Drawings");
   EXPECT_EQ(std::get<Figura>(doc.blocchi.back()).didascalia, "extra drawing");
+}
+
+TEST(SezioneValutazione, EveryFigureOfTheAssessmentWithItsDrawings) {
+  Progetto p(prova::ponte());
+  DatiProgetto dati = p.caso.dati;
+  ModelloArco modello;
+  RecordingMessages msg;
+  CostruisciModello(dati, modello, msg);
+  OpzioniSicurezza opzioni;
+  opzioni.nPosizioni = 12;
+  RisultatiSicurezza r;
+  ASSERT_TRUE(ValutaSicurezza(dati, modello, msg, opzioni, r));
+  ASSERT_TRUE(r.rapportoSpessore && r.spintaMinima && r.spessoreMinimo);
+
+  const NumeriRapporto num(Regional::italiano());
+  Documento doc;
+  {
+    const SezioneValutazione sezione(dati, modello, r);
+    doc = ComponiRapporto(p.fonti, num, {&sezione});
+  }  // the drawings keep working once the section is gone
+  const auto h = Intestazioni(doc);
+  EXPECT_NE(std::find(h.begin(), h.end(), "5 Safety assessment"), h.end());
+  EXPECT_EQ(h.back(), "6 Drawings");
+  EXPECT_EQ(Cella(doc, "Geometric safety factor", 2), num.fattore(*r.fattoreGeometrico));
+  EXPECT_EQ(Cella(doc, "Least thrust", 2), num.kN(*r.spintaMinima));
+  EXPECT_EQ(Cella(doc, "Thinnest segment at the least thickness", 2), num.metri(*r.spessoreMinimo));
+  EXPECT_NE(Cella(doc, "Thickness ratio of the line of least eccentricity", 2).find(','), std::string::npos);
+  // One row per load position and per joint of the line of least eccentricity.
+  const Tabella* posizioni = TabellaCon(doc, "12");
+  ASSERT_TRUE(posizioni);
+  const Tabella* linea = TabellaCon(doc, num.intero(modello.nGiunti));
+  ASSERT_TRUE(linea);
+  EXPECT_EQ(linea->righe.size(), static_cast<std::size_t>(modello.nGiunti));
+  // The safety plot and the sweep chart follow the arch plots, and draw.
+  std::vector<const Figura*> figure;
+  for (const Blocco& b : doc.blocchi)
+    if (const auto* f = std::get_if<Figura>(&b)) figure.push_back(f);
+  ASSERT_EQ(figure.size(), 4u);
+  EXPECT_EQ(figure[2]->didascalia.rfind("Safety:", 0), 0u);
+  for (const Figura* f : figure) {
+    SuperficieVuota s;
+    RecordingMessages m;
+    EXPECT_TRUE(f->disegna(s, m)) << f->didascalia;
+    EXPECT_TRUE(m.empty());
+  }
+  // The sentences read whole once the text's line breaks are undone.
+  std::string testo = Testo(doc);
+  std::replace(testo.begin(), testo.end(), '\n', ' ');
+  testo.erase(std::unique(testo.begin(), testo.end(), [](char a, char b) { return a == ' ' && b == ' '; }),
+              testo.end());
+  EXPECT_EQ(testo.find("nan"), std::string::npos);
+  EXPECT_NE(testo.find("by the safe theorem the arch stands under its loads"), std::string::npos);
 }
 
 TEST(ComponiRisultati, TheSolveReportHasNoInputsNorDrawings) {

@@ -8,6 +8,7 @@
 
 #include "Banco.h"
 #include "report/NumeriRapporto.h"
+#include "ui/FinestraSicurezza.h"
 #include "ui/FormGeometria.h"
 #include "ui/FormOpzioni.h"
 
@@ -52,6 +53,7 @@ class TestRapporto : public QObject {
   void risultatiDiAltriDati();
   void calcoloFallito();
   void senzaGeometria();
+  void conLaValutazione();
 };
 
 void TestRapporto::testoConINumeriRegionali() {
@@ -155,6 +157,31 @@ void TestRapporto::senzaGeometria() {
   b.finestra->azione("mnuFileEsportaRapporto")->trigger();
   QVERIFY(Leggi(b.utente.filePath("vuoto.pdf")).startsWith("%PDF-"));
   QVERIFY(b.messaggi.empty());
+}
+
+void TestRapporto::conLaValutazione() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  QVERIFY(Risolvi(b));
+  QVERIFY(!Testo(b).contains("Safety assessment"));
+  // Assess: a finished assessment goes into the report, with its figures.
+  b.finestra->azione("mnuAssess")->trigger();
+  FinestraSicurezza* f = b.finestra->finestraSicurezza();
+  QVERIFY(f);
+  QSignalSpy fine(f, &FinestraSicurezza::concluso);
+  if (f->inCorso()) QVERIFY(fine.wait(60000));
+  QVERIFY(f->valutata());
+  const QString testo = Testo(b, "valutato.txt");
+  QVERIFY(testo.contains("Safety assessment"));
+  const NumeriRapporto num(b.s().regional);
+  QVERIFY(testo.contains(QString::fromStdString(num.fattore(*f->risultati().fattoreGeometrico))));
+  QVERIFY(testo.contains("Live-load factor against the position of the strip load"));
+  // Another fill: the assessment and the solution no longer belong to the data.
+  b.s().dati.hRiempimento += 0.1f;
+  b.finestra->DatiCambiati();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QVERIFY(!b.finestra->finestraSicurezza());
+  QVERIFY(!Testo(b, "dopo.txt").contains("Safety assessment"));
 }
 
 QTEST_MAIN(TestRapporto)
