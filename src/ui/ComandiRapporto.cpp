@@ -8,7 +8,7 @@
 
 #include "analysis/Calcolo.h"
 #include "data/FileAtomico.h"
-#include "data/ProjectFile.h"
+#include "data/Impronte.h"
 #include "data/Versione.h"
 #include "report/ComponiRapporto.h"
 #include "report/SezioneValutazione.h"
@@ -22,15 +22,6 @@
 namespace voro::ui {
 
 namespace {
-
-// The project as the data file would hold it: equal texts, equal data.
-std::string Impronta(const DatiProgetto& d) {
-  DatiProgetto copia = d;
-  FileDati file = FileDati::perScrittura();
-  RecordingMessages ignorati;
-  FileLeggeScrive("S", file, copia, ignorati);
-  return file.contenuto();
-}
 
 // Messages of the drawings, each shown once however often the preview paints.
 void Mostra(const RecordingMessages& m, Messages& msg) {
@@ -50,7 +41,7 @@ ComandiRapporto::ComandiRapporto(FinestraPrincipale& main, Sessione& s) : QObjec
 
 void ComandiRapporto::calcoloConcluso(bool riuscito) {
   if (riuscito) {
-    datiRisolti_ = Impronta(s_.dati);
+    datiRisolti_ = TestoProgetto(s_.dati);
     errore_.clear();
   } else {
     datiRisolti_.reset();
@@ -76,7 +67,7 @@ FontiRapporto ComandiRapporto::Fonti() {
     f.errore = errore_.empty() ? "the project has not been solved: use Solve." : "the calculation failed: " + errore_;
     return f;
   }
-  if (*datiRisolti_ != Impronta(s_.dati)) {
+  if (*datiRisolti_ != TestoProgetto(s_.dati)) {
     f.errore = "the data have changed since the last solution: solve the project again.";
     return f;
   }
