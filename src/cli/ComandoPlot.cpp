@@ -77,9 +77,7 @@ std::string leggiUscita(const Argomenti& a, const std::string& file, FormatoPlot
     f.formato = FormatoDalNome(out);
     if (f.formato.empty()) throw ErroreUso("--out must end in .svg, .png, .pdf or .dxf, or give --format");
   }
-  if (out == kFlussoStandard && FormatoBinario(f.formato) && UscitaSuTerminale())
-    throw ErroreUso("a " + Maiuscolo(f.formato) +
-                    " plot is not for the terminal: redirect standard output or give --out FILE");
+  if (FormatoBinario(f.formato)) ControllaUscitaBinaria(out, "a " + Maiuscolo(f.formato) + " plot");
   return out;
 }
 

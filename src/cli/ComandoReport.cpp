@@ -38,8 +38,7 @@ std::string leggiFormato(const Argomenti& a, const std::string& out) {
     formato = formatoDalNome(out);
     if (formato.empty()) throw ErroreUso("--out must end in .pdf, .html or .txt, or give --format");
   }
-  if (out == kFlussoStandard && formato == "pdf" && UscitaSuTerminale())
-    throw ErroreUso("a PDF report is not for the terminal: redirect standard output or give --out FILE");
+  if (formato == "pdf") ControllaUscitaBinaria(out, "a PDF report");
   return formato;
 }
 

@@ -88,7 +88,10 @@ void StampaIllegibile(const std::string& file, const std::string& motivo) {
   std::cerr << "voro-cli: cannot read " << TestoTerminale(NomeFile(file)) << ": " << TestoTerminale(motivo) << "\n";
 }
 
-bool UscitaSuTerminale() { return ::isatty(STDOUT_FILENO) == 1; }
+void ControllaUscitaBinaria(const std::string& percorso, const std::string& cosa) {
+  if (percorso == kFlussoStandard && ::isatty(STDOUT_FILENO) == 1)
+    throw ErroreUso(cosa + " is not for the terminal: redirect standard output or give --out FILE");
+}
 
 std::string NomeFile(const std::string& file) { return file == kFlussoStandard ? "standard input" : file; }
 

@@ -24,8 +24,9 @@ void LeggiProgetto(const std::string& file, DatiProgetto& dati, Messages& messag
 // (ScriviFileAtomico). Raises ErroreUscita with the system's reason.
 void ScriviUscita(const std::string& percorso, std::string_view contenuto);
 
-// Whether standard output is a terminal (no binary file is sent there).
-bool UscitaSuTerminale();
+// Raises ErroreUso when a binary file (what names it: "a PNG plot") would go
+// to standard output and that is a terminal.
+void ControllaUscitaBinaria(const std::string& percorso, const std::string& cosa);
 
 // Raises ErroreUso when standard input is named more than once.
 void ControllaIngressoUnico(const std::vector<std::string>& file);

@@ -153,6 +153,21 @@ class NeverLost(unittest.TestCase):
 
 
 class Conventions(unittest.TestCase):
+    def assertUsageErrors(self, command, cases):
+        """Each set of options of the command on the example is a usage error with its message."""
+        for args, message in cases:
+            r = run(command, EXAMPLE, *args)
+            self.assertEqual(r.returncode, 2, args)
+            self.assertIn(message, r.stderr.decode())
+
+    def assertNotForTerminal(self, command, message):
+        """A binary file is not sent to standard output when that is a terminal."""
+        if shutil.which("script"):
+            r = subprocess.run(["script", "-qec", f"{CLI} {command}", "/dev/null"],
+                               capture_output=True, timeout=120, env=ENV)
+            self.assertEqual(r.returncode, 2)
+            self.assertIn(message, r.stdout)
+
     def test_project_from_standard_input(self):
         data = EXAMPLE.read_bytes()
         from_file = run("solve", EXAMPLE, "--json").stdout
@@ -203,24 +218,13 @@ class Conventions(unittest.TestCase):
         self.assertTrue(r.stdout.lstrip().lower().startswith(b"<!doctype html"))
         r = run("report", "-", "--out", "-", "--format", "pdf", input=data)
         self.assertTrue(r.stdout.startswith(b"%PDF"))
-        for args, message in ((("--out", "-"), "--out - needs --format"),
-                              (("--out", "x.doc"), "--out must end in .pdf, .html or .txt"),
-                              (("--out", "x.pdf", "--format", "odt"), "--format is pdf, html or txt")):
-            r = run("report", EXAMPLE, *args)
-            self.assertEqual(r.returncode, 2, args)
-            self.assertIn(message, r.stderr.decode())
-        for args, message in ((("--plot", "-"), "--plot must end in .svg, .png, .pdf or .dxf"),
-                              (("--plot-sweep", "x.pdf"), "--plot-sweep must end in .svg or .png"),
-                              (("--sweep", "1e3"), "--sweep needs a whole number")):
-            r = run("assess", EXAMPLE, *args)
-            self.assertEqual(r.returncode, 2, args)
-            self.assertIn(message, r.stderr.decode())
-        if shutil.which("script"):
-            # A PDF report is not sent to a terminal.
-            r = subprocess.run(["script", "-qec", f"{CLI} report {EXAMPLE} --out - --format pdf", "/dev/null"],
-                               capture_output=True, timeout=120, env=ENV)
-            self.assertEqual(r.returncode, 2)
-            self.assertIn(b"a PDF report is not for the terminal", r.stdout)
+        self.assertUsageErrors("report", ((("--out", "-"), "--out - needs --format"),
+                                          (("--out", "x.doc"), "--out must end in .pdf, .html or .txt"),
+                                          (("--out", "x.pdf", "--format", "odt"), "--format is pdf, html or txt")))
+        self.assertUsageErrors("assess", ((("--plot", "-"), "--plot must end in .svg, .png, .pdf or .dxf"),
+                                          (("--plot-sweep", "x.pdf"), "--plot-sweep must end in .svg or .png"),
+                                          (("--sweep", "1e3"), "--sweep needs a whole number")))
+        self.assertNotForTerminal(f"report {EXAMPLE} --out - --format pdf", b"a PDF report is not for the terminal")
 
     def test_options_before_between_and_after_the_files(self):
         expected = run("solve", EXAMPLE, "--json", "--set", "nDivisioni=4").stdout
@@ -241,19 +245,11 @@ class Conventions(unittest.TestCase):
             r = run("plot", EXAMPLE, "--out", out, "--format", "png", "--mode", "geometry")
             self.assertEqual(r.returncode, 0, r.stderr)
             self.assertTrue(out.read_bytes().startswith(b"\x89PNG"))
-        for args, message in ((("--out", "-"), "--out - needs --format"),
-                              (("--out", "x.bmp"), "--out must end in .svg, .png, .pdf or .dxf"),
-                              (("--out", "x.png", "--format", "bmp"), "--format is svg, png, pdf or dxf"),
-                              (("--out", "x.png", "--size", "12x"), "--size needs WIDTHxHEIGHT")):
-            r = run("plot", EXAMPLE, *args)
-            self.assertEqual(r.returncode, 2, args)
-            self.assertIn(message, r.stderr.decode())
-        if shutil.which("script"):
-            # A binary plot is not sent to a terminal.
-            r = subprocess.run(["script", "-qec", f"{CLI} plot {EXAMPLE} --out - --format png", "/dev/null"],
-                               capture_output=True, timeout=120, env=ENV)
-            self.assertEqual(r.returncode, 2)
-            self.assertIn(b"a PNG plot is not for the terminal", r.stdout)
+        self.assertUsageErrors("plot", ((("--out", "-"), "--out - needs --format"),
+                                        (("--out", "x.bmp"), "--out must end in .svg, .png, .pdf or .dxf"),
+                                        (("--out", "x.png", "--format", "bmp"), "--format is svg, png, pdf or dxf"),
+                                        (("--out", "x.png", "--size", "12x"), "--size needs WIDTHxHEIGHT")))
+        self.assertNotForTerminal(f"plot {EXAMPLE} --out - --format png", b"a PNG plot is not for the terminal")
 
     def test_control_characters_of_a_title_do_not_reach_the_terminal(self):
         lines = EXAMPLE.read_bytes().split(b"\r\n", 1)
