@@ -1,57 +1,50 @@
-// The assess command.
-#include "cli/ComandoAssess.h"
+// voro-cli assess: how safe each project's arch is, by exact limit analysis,
+// as a report, JSON or a summary table, with the safety plot and the chart
+// of the load sweep.
+#include <string>
+#include <vector>
 
-#include <QGuiApplication>
-#include <fstream>
-#include <iostream>
-
-#include "cli/Comune.h"
+#include "cli/AmbienteGrafico.h"
+#include "cli/Comandi.h"
+#include "cli/FilePlot.h"
+#include "cli/Flussi.h"
+#include "cli/Impostazioni.h"
 #include "cli/RapportiSicurezza.h"
 #include "cli/Risolutore.h"
-#include "data/CampiScalari.h"
-#include "drawing/Esportazioni.h"
+#include "cli/UsciteProgetti.h"
 #include "drawing/GraficoSpostamento.h"
 #include "drawing/PlottaSicurezza.h"
-#include "drawing/qt/FileGrafici.h"
 #include "limite/Valutazione.h"
 
 namespace voro::cli {
 
-const char* const kUsageAssess = R"(assess: how safe the arch is, by exact limit analysis (Heyman's hypotheses:
-rigid voussoirs, no tension, unlimited compressive strength, no sliding) on the
-voussoirs and loads that solve builds, without the hinge search:
-  1. the thrust line of least eccentricity, the fraction s of each joint's
-     half depth it needs and the geometric safety factor 1/s (s <= 1: a thrust
-     line fits, the arch stands; s > 1: none fits, whatever the hinges);
-  2. the least and largest horizontal thrust of the lines that fit (kN);
-  3. the live-load factor: the largest multiplier of the variable load before
-     collapse, with its four-hinge mechanism;
-  4. the worst position of the strip load, moved across the structure;
-  5. the minimum thickness: every segment's thickness scaled by one factor.
-
-Assess options:
-  --json             one JSON object per project (kN, m): admissible,
-                     thicknessRatio, geometricSafetyFactor, thrustMin,
-                     thrustMax, liveLoadFactor, mechanism, sweep,
-                     worstLiveLoadFactor, worstXq1, minimumThickness,
-                     thicknessFactor, eccentricities
-  --sweep N          load positions of the sweep (default 50, 0 leaves it out)
-  --set NAME=VALUE   as for solve
-  --csv FILE.csv     a summary row per project
-  --plot OUT         the arch with the thrust line of least eccentricity and
-                     the collapse mechanism: .svg, .png, .pdf or .dxf
-  --plot-sweep OUT   the live-load factor against the load position: .svg or .png
-  --white            white background for the PNG and SVG plots
-)";
-
 namespace {
 
-int usage(const std::string& what) {
-  std::cerr << "voro-cli: " << what << "\nTry 'voro-cli --help'.\n";
-  return 2;
+constexpr int kPosizioniPredefinite = 50;
+constexpr int kPosizioniMassime = 100000;
+
+int leggiPosizioni(const Argomenti& a) {
+  const auto testo = a.valore("--sweep");
+  if (!testo) return kPosizioniPredefinite;
+  const bool cifre = !testo->empty() && testo->size() <= 6 && testo->find_first_not_of("0123456789") == std::string::npos;
+  if (!cifre || std::stoi(*testo) > kPosizioniMassime)
+    throw ErroreUso("--sweep needs a whole number of positions, from 0 to 100000");
+  return std::stoi(*testo);
 }
 
-void Valuta(ProgettoValutato& p, const OpzioniSoluzione& opzioni, int nPosizioni) {
+// The plot file named by an option, and its format; the formats the option
+// takes are listed in the message when the name ends in none of them.
+FormatoPlot leggiFilePlot(const std::string& opzione, const std::string& percorso,
+                          const std::vector<std::string>& formati, const std::string& elenco, bool bianco) {
+  FormatoPlot f;
+  f.bianco = bianco;
+  f.formato = FormatoDalNome(percorso);
+  for (const std::string& ammesso : formati)
+    if (f.formato == ammesso) return f;
+  throw ErroreUso(opzione + " must end in " + elenco);
+}
+
+void valuta(ProgettoValutato& p, const OpzioniSoluzione& opzioni, int nPosizioni) {
   Soluzione& s = p.soluzione;
   p.nPosizioni = nPosizioni;
   if (!PreparaModello(s, opzioni)) return;
@@ -66,147 +59,100 @@ void Valuta(ProgettoValutato& p, const OpzioniSoluzione& opzioni, int nPosizioni
   }
 }
 
-// The plots of one assessed project; false with a message when a file
-// cannot be written.
-bool Disegna(ProgettoValutato& p, const std::string& plot, const std::string& grafico, bool bianco, int argc,
-             char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
+// Draws one drawing and writes its file; false when the drawing failed (its
+// message shown).
+bool scriviDisegno(Tavola& tavola, Disegno& disegno, const FormatoPlot& f, const std::string& percorso,
+                   const std::string& file, const RecordingMessages& msg) {
+  std::string bytes;
+  const bool ok = DisegnaFilePlot(tavola, disegno, f, bytes);
+  StampaMessaggi(file, msg);
+  if (ok) ScriviUscita(percorso, bytes);
+  return ok;
+}
+
+int assess(const Argomenti& a) {
+  if (a.file.empty()) throw ErroreUso("assess needs a project file");
+  ControllaIngressoUnico(a.file);
+  OpzioniSoluzione opzioni;
+  opzioni.impostazioni = LeggiImpostazioni(a);
+  const UsciteRisultati uscite = LeggiUsciteRisultati(a);
+  const int nPosizioni = leggiPosizioni(a);
+  const bool bianco = a.ha("--white");
+  const std::string plot = a.valore("--plot").value_or("");
+  const std::string grafico = a.valore("--plot-sweep").value_or("");
+  FormatoPlot fPlot, fGrafico;
+  if (!plot.empty())
+    fPlot = leggiFilePlot("--plot", plot, {"svg", "png", "pdf", "dxf"}, ".svg, .png, .pdf or .dxf", bianco);
+  if (!grafico.empty()) fGrafico = leggiFilePlot("--plot-sweep", grafico, {"svg", "png"}, ".svg or .png", bianco);
+  if ((!plot.empty() || !grafico.empty()) && a.file.size() > 1)
+    throw ErroreUso("--plot and --plot-sweep take one project");
+
+  std::vector<ProgettoValutato> progetti(a.file.size());
+  int status = esito::Riuscito;
+  for (std::size_t k = 0; k < progetti.size(); ++k) {
+    progetti[k].soluzione.file = a.file[k];
+    valuta(progetti[k], opzioni, nPosizioni);
+    status = RiferisciProgetto(progetti[k].soluzione, status);
+  }
+  ScriviRisultati(progetti, uscite,
+                  ScritturaRisultati<ProgettoValutato>{ScriviJsonSicurezza, ScriviRapportoSicurezza, ScriviCsvSicurezza});
+
+  ProgettoValutato& p = progetti[0];
+  if ((plot.empty() && grafico.empty()) || p.soluzione.esito != Esito::Risolto) return status;
+  AmbienteGrafico grafica;
   const Regional regional = Regional::inglese();
-  bool ok = true;
-  auto scrivi = [&](Tavola& t, Disegno& d, const std::string& out) {
-    const std::string ext = EstensioneFile(out);
-    bool fatto = false;
-    try {
-      if (ext == "dxf") fatto = PlottaInDxf(t, d, out);
-      else if (ext == "png") fatto = PlottaPng(t, d, QString::fromStdString(out), 1600, 1000, bianco);
-      else if (ext == "svg") fatto = PlottaSvg(t, d, QString::fromStdString(out), 1600, 1000, bianco);
-      else fatto = PlottaPdf(t, d, QString::fromStdString(out));
-    } catch (const RuntimeError& e) {
-      std::cerr << "voro-cli: cannot write " << out << ": " << e.description() << "\n";
-      return false;
-    }
-    if (!fatto) std::cerr << "voro-cli: cannot write " << out << "\n";
-    return fatto;
-  };
   RecordingMessages msg;
+  bool ok = true;
   if (!plot.empty()) {
-    Disegno d(msg);
-    PlottaSicurezza t(p.soluzione.dati, p.soluzione.modello, p.sicurezza, regional, d);
-    ok = scrivi(t, d, plot) && ok;
+    Disegno disegno(msg);
+    PlottaSicurezza tavola(p.soluzione.dati, p.soluzione.modello, p.sicurezza, regional, disegno);
+    ok = scriviDisegno(tavola, disegno, fPlot, plot, p.soluzione.file, msg);
   }
   if (!grafico.empty()) {
-    Disegno d(msg);
-    GraficoSpostamento t(p.sicurezza, regional, d);
-    ok = scrivi(t, d, grafico) && ok;
+    msg.clear();
+    Disegno disegno(msg);
+    GraficoSpostamento tavola(p.sicurezza, regional, disegno);
+    ok = scriviDisegno(tavola, disegno, fGrafico, grafico, p.soluzione.file, msg) && ok;
   }
-  StampaMessaggi(p.soluzione.file, msg);
-  return ok;
+  // A drawing that failed fails the command as a failed calculation does.
+  return !ok && status == esito::Riuscito ? esito::Fallito : status;
 }
 
 }  // namespace
 
-int Assess(const std::vector<std::string>& args, int argc, char** argv) {
-  std::vector<std::string> files;
-  OpzioniSoluzione opzioni;
-  bool json = false, bianco = false;
-  std::string csv, plot, grafico;
-  int nPosizioni = 50;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto valore = [&](std::string& v) {
-      if (i + 1 >= args.size()) return false;
-      v = args[++i];
-      return true;
-    };
-    std::string v;
-    if (a == "--json") {
-      json = true;
-    } else if (a == "--white") {
-      bianco = true;
-    } else if (a == "--sweep") {
-      std::size_t fine = 0;
-      int n = -1;
-      if (valore(v)) try {
-          n = std::stoi(v, &fine);
-        } catch (const std::exception&) {
-          n = -1;
-        }
-      if (n < 0 || n > 100000 || fine != v.size()) return usage("--sweep needs a whole number of positions, 0 or more");
-      nPosizioni = n;
-    } else if (a == "--csv") {
-      if (!valore(csv)) return usage("--csv needs a file name");
-    } else if (a == "--plot") {
-      if (!valore(plot)) return usage("--plot needs a file name");
-      const std::string e = EstensioneFile(plot);
-      if (e != "svg" && e != "png" && e != "pdf" && e != "dxf") return usage("--plot must end in .svg, .png, .pdf or .dxf");
-    } else if (a == "--plot-sweep") {
-      if (!valore(grafico)) return usage("--plot-sweep needs a file name");
-      const std::string e = EstensioneFile(grafico);
-      if (e != "svg" && e != "png") return usage("--plot-sweep must end in .svg or .png");
-    } else if (a == "--set") {
-      if (!valore(v)) return usage("--set needs a value");
-      const auto eq = v.find('=');
-      if (eq == std::string::npos || eq == 0) return usage("--set needs NAME=VALUE, got '" + v + "'");
-      DatiProgetto prova;
-      std::string motivo;
-      if (!ImpostaCampo(prova, v.substr(0, eq), v.substr(eq + 1), motivo)) return usage("--set: " + motivo);
-      opzioni.impostazioni.emplace_back(v.substr(0, eq), v.substr(eq + 1));
-    } else if (a.size() > 1 && a[0] == '-') {
-      return usage("unknown option '" + a + "'");
-    } else {
-      files.push_back(a);
-    }
-  }
-  if (files.empty()) return usage("assess needs a project file");
-  if ((!plot.empty() || !grafico.empty()) && files.size() > 1) return usage("--plot and --plot-sweep take one project");
-
-  std::vector<ProgettoValutato> progetti(files.size());
-  int status = 0;
-  for (std::size_t k = 0; k < files.size(); ++k) {
-    progetti[k].soluzione.file = files[k];
-    Valuta(progetti[k], opzioni, nPosizioni);
-    const Soluzione& s = progetti[k].soluzione;
-    StampaMessaggi(s.file, s.messaggi);
-    if (s.esito == Esito::FileIllegibile) {
-      std::cerr << "voro-cli: cannot read " << s.file << ": " << s.errore << "\n";
-      status = 3;
-    } else if (s.esito == Esito::Fallito && status == 0) {
-      status = 1;
-    }
-  }
-
-  if (json) {
-    if (progetti.size() == 1) {
-      ScriviJsonSicurezza(std::cout, progetti[0]);
-      std::cout << "\n";
-    } else {
-      std::cout << "[\n";
-      for (std::size_t i = 0; i < progetti.size(); ++i) {
-        std::cout << "  ";
-        ScriviJsonSicurezza(std::cout, progetti[i], 2);
-        std::cout << (i + 1 < progetti.size() ? ",\n" : "\n");
-      }
-      std::cout << "]\n";
-    }
-  } else if (csv.empty() || progetti.size() == 1) {
-    for (std::size_t i = 0; i < progetti.size(); ++i) {
-      if (i) std::cout << "\n" << std::string(78, '=') << "\n\n";
-      ScriviRapportoSicurezza(std::cout, progetti[i]);
-    }
-  }
-  if (!csv.empty()) {
-    std::ofstream out(csv, std::ios::binary | std::ios::trunc);
-    ScriviCsvSicurezza(out, progetti);
-    if (!out.flush()) {
-      std::cerr << "voro-cli: cannot write " << csv << "\n";
-      return 3;
-    }
-  }
-  if ((!plot.empty() || !grafico.empty()) && progetti[0].soluzione.esito == Esito::Risolto &&
-      !Disegna(progetti[0], plot, grafico, bianco, argc, argv))
-    return 3;
-  return status;
+const Comando& ComandoAssess() {
+  static const Comando c{
+      "assess",
+      {"assess FILE.vro [FILE.vro ...] [options]"},
+      "assess how safe the arch is, by exact limit analysis",
+      "Assesses the arch by exact limit analysis (Heyman's hypotheses: rigid\n"
+      "voussoirs, no tension, unlimited compressive strength, no sliding) on the\n"
+      "voussoirs and loads that solve builds, without the hinge search:\n"
+      "  1. the thrust line of least eccentricity, the fraction s of each joint's\n"
+      "     half depth it needs and the geometric safety factor 1/s (s <= 1: a\n"
+      "     thrust line fits, the arch stands; s > 1: none fits, whatever the\n"
+      "     hinges);\n"
+      "  2. the least and largest horizontal thrust of the lines that fit (kN);\n"
+      "  3. the live-load factor: the largest multiplier of the variable load\n"
+      "     before collapse, with its four-hinge mechanism;\n"
+      "  4. the worst position of the strip load, moved across the structure;\n"
+      "  5. the minimum thickness: every segment's thickness scaled by one factor.\n"
+      "An arch in which no thrust line fits is a result, not a failure.\n",
+      {{"--json", "",
+        "print one JSON object per project (kN, m): admissible,\nthicknessRatio, geometricSafetyFactor, thrustMin,\n"
+        "thrustMax, liveLoadFactor, mechanism, sweep,\nworstLiveLoadFactor, worstXq1, minimumThickness,\n"
+        "thicknessFactor, eccentricities (an array for several)"},
+       {"--sweep", "N", "load positions of the sweep (default 50, 0 leaves it\nout)"},
+       {"--csv", "FILE.csv",
+        "write a summary row per project (figures, mechanism,\nstatus); '-' prints the table instead of the report"},
+       {"--plot", "PLOT.svg|.png|.pdf|.dxf",
+        "the arch with the thrust line of least eccentricity and\nthe collapse mechanism (one project)"},
+       {"--plot-sweep", "CHART.svg|.png",
+        "the chart of the live-load factor against the position\nof the strip load (one project)"},
+       {"--white", "", "white background of the PNG and SVG plots"},
+       {"--set", "NAME=VALUE", kAiutoSet}},
+      assess};
+  return c;
 }
 
 }  // namespace voro::cli

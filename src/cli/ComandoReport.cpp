@@ -1,19 +1,15 @@
-// The report command.
-#include "cli/ComandoReport.h"
-
-#include <QGuiApplication>
-#include <cerrno>
-#include <cstdio>
+// voro-cli report: the calculation report of a project as PDF, HTML or text.
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
-#include <filesystem>
-#include <fstream>
-#include <iostream>
+#include <string>
 
+#include "cli/AmbienteGrafico.h"
+#include "cli/Comandi.h"
+#include "cli/Comune.h"
+#include "cli/Flussi.h"
+#include "cli/Impostazioni.h"
 #include "cli/Rapporti.h"
 #include "cli/Risolutore.h"
-#include "data/CampiScalari.h"
 #include "report/ComponiRapporto.h"
 #include "report/qt/FileRapporto.h"
 
@@ -21,31 +17,33 @@ namespace voro::cli {
 
 namespace {
 
-int usage(const std::string& what) {
-  std::cerr << "voro-cli: " << what << "\nTry 'voro-cli --help'.\n";
-  return 2;
+// The format a report's name asks for: pdf, html (.html or .htm) or txt;
+// "" for any other name.
+std::string formatoDalNome(const std::string& percorso) {
+  const std::string e = EstensioneFile(percorso);
+  if (e == "htm" || e == "html") return "html";
+  return e == "pdf" || e == "txt" ? e : "";
 }
 
-std::string formato(const std::string& path) {
-  const auto dot = path.find_last_of('.');
-  const auto slash = path.find_last_of('/');
-  if (dot == std::string::npos || (slash != std::string::npos && slash > dot)) return "";
-  std::string e = path.substr(dot + 1);
-  for (auto& c : e) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return e == "htm" ? "html" : e;
-}
-
-void stampaMessaggi(const std::string& file, const RecordingMessages& m) {
-  for (const auto& e : m.entries()) {
-    std::string t = e.text;
-    for (auto& c : t)
-      if (c == '\r') c = '\n';
-    std::cerr << "voro-cli: " << file << ": " << t << "\n";
+// The format of the report at --out, from --format or the name.
+std::string leggiFormato(const Argomenti& a, const std::string& out) {
+  if (out.empty()) throw ErroreUso("report needs --out REPORT.pdf|.html|.txt");
+  std::string formato;
+  if (auto f = a.valore("--format")) {
+    formato = *f;
+    if (formato != "pdf" && formato != "html" && formato != "txt") throw ErroreUso("--format is pdf, html or txt");
+  } else if (out == kFlussoStandard) {
+    throw ErroreUso("--out - needs --format pdf|html|txt");
+  } else {
+    formato = formatoDalNome(out);
+    if (formato.empty()) throw ErroreUso("--out must end in .pdf, .html or .txt, or give --format");
   }
+  if (formato == "pdf") ControllaUscitaBinaria(out, "a PDF report");
+  return formato;
 }
 
 // Local date and time of the report; SOURCE_DATE_EPOCH (UTC) makes it repeatable.
-std::string DataOra() {
+std::string dataOra() {
   std::time_t t = std::time(nullptr);
   std::tm tm{};
   if (const char* epoca = std::getenv("SOURCE_DATE_EPOCH")) {
@@ -59,105 +57,70 @@ std::string DataOra() {
   return buf;
 }
 
-}  // namespace
-
-bool ScriviUscita(const std::string& percorso, const std::string& byte, std::string& motivo) {
-  namespace fs = std::filesystem;
-  const fs::path destinazione(percorso);
-  fs::path temporaneo = destinazione;
-  temporaneo += ".part";
-  {
-    std::ofstream out(temporaneo, std::ios::binary | std::ios::trunc);
-    if (out) out.write(byte.data(), static_cast<std::streamsize>(byte.size()));
-    if (!out || !out.flush()) {
-      motivo = std::strerror(errno ? errno : EIO);
-      std::error_code ec;
-      fs::remove(temporaneo, ec);
-      return false;
-    }
-  }
-  std::error_code ec;
-  fs::rename(temporaneo, destinazione, ec);
-  if (ec) {
-    motivo = ec.message();
-    fs::remove(temporaneo, ec);
-    return false;
-  }
-  return true;
-}
-
-int Report(const std::vector<std::string>& args, int argc, char** argv) {
-  std::string file, out;
-  Regional regional = Regional::inglese();
+int report(const Argomenti& a) {
+  if (a.file.empty()) throw ErroreUso("report needs a project file");
+  if (a.file.size() > 1) throw ErroreUso("report takes one project file");
+  const std::string file = a.file[0];
+  const std::string out = a.valore("--out").value_or("");
+  const std::string formato = leggiFormato(a, out);
+  const std::string lingua = a.valore("--locale").value_or("en");
+  if (lingua != "it" && lingua != "en") throw ErroreUso("--locale is it or en");
+  const Regional regional = lingua == "it" ? Regional::italiano() : Regional::inglese();
   OpzioniSoluzione opzioni;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto valore = [&](std::string& v) {
-      if (i + 1 >= args.size()) return false;
-      v = args[++i];
-      return true;
-    };
-    std::string v;
-    if (a == "--out") {
-      if (!valore(out)) return usage("--out needs a file name");
-    } else if (a == "--locale") {
-      if (!valore(v) || (v != "it" && v != "en")) return usage("--locale is it or en");
-      regional = v == "it" ? Regional::italiano() : Regional::inglese();
-    } else if (a == "--set") {
-      if (!valore(v)) return usage("--set needs NAME=VALUE");
-      const auto eq = v.find('=');
-      DatiProgetto prova;
-      std::string motivo;
-      if (eq == std::string::npos || !ImpostaCampo(prova, v.substr(0, eq), v.substr(eq + 1), motivo))
-        return usage("--set: " + (eq == std::string::npos ? "needs NAME=VALUE, got '" + v + "'" : motivo));
-      opzioni.impostazioni.emplace_back(v.substr(0, eq), v.substr(eq + 1));
-    } else if (a.size() > 1 && a[0] == '-') {
-      return usage("unknown option '" + a + "'");
-    } else if (file.empty()) {
-      file = a;
-    } else {
-      return usage("report takes one project file");
-    }
-  }
-  if (file.empty()) return usage("report needs a project file");
-  const std::string tipo = formato(out);
-  if (out.empty()) return usage("report needs --out REPORT.pdf|.html|.txt");
-  if (tipo != "pdf" && tipo != "html" && tipo != "txt") return usage("--out must end in .pdf, .html or .txt");
+  opzioni.impostazioni = LeggiImpostazioni(a);
 
   Soluzione s;
   s.file = file;
   Risolvi(s, opzioni);
-  stampaMessaggi(file, s.messaggi);
+  StampaMessaggi(file, s.messaggi);
   if (s.esito == Esito::FileIllegibile) {
-    std::cerr << "voro-cli: cannot read " << file << ": " << s.errore << "\n";
-    return 3;
+    StampaIllegibile(file, s.errore);
+    return esito::FileErrato;
   }
 
+  // A project that failed still gets its report, which says why.
   FontiRapporto fonti = FontiDaSoluzione(s);
-  fonti.dataOra = DataOra();
-  fonti.programma = std::string("Voro ") + VORO_VERSION;
-  const NumeriRapporto numeri(regional);
-  Documento doc = ComponiRapporto(fonti, numeri);
-  doc.lingua = regional.decimale() == "," ? "it" : "en";
+  fonti.dataOra = dataOra();
+  Documento doc = ComponiRapporto(fonti, NumeriRapporto(regional));
+  doc.lingua = lingua;
 
   RecordingMessages disegni;
   bool ok = true;
-  QByteArray byte;
-  if (tipo == "txt") {
-    byte = RapportoTesto(doc);
+  QByteArray bytes;
+  if (formato == "txt") {
+    bytes = RapportoTesto(doc);
   } else {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    byte = tipo == "pdf" ? RapportoPdf(doc, disegni, &ok) : RapportoHtml(doc, disegni, &ok);
+    AmbienteGrafico grafica;
+    bytes = formato == "pdf" ? RapportoPdf(doc, disegni, &ok) : RapportoHtml(doc, disegni, &ok);
   }
-  stampaMessaggi(file, disegni);
-  std::string motivo;
-  if (byte.isEmpty() || !ScriviUscita(out, byte.toStdString(), motivo)) {
-    std::cerr << "voro-cli: cannot write " << out << ": " << (motivo.empty() ? "the report could not be made" : motivo)
-              << "\n";
-    return 3;
-  }
-  return s.esito == Esito::Risolto && ok ? 0 : 1;
+  StampaMessaggi(file, disegni);
+  if (bytes.isEmpty()) throw ErroreUscita(out, "the report could not be made");
+  std::string contenuto = bytes.toStdString();
+  // The project's title may hold control characters that would drive the terminal.
+  if (out == kFlussoStandard && formato == "txt") contenuto = TestoTerminale(contenuto, true);
+  ScriviUscita(out, contenuto);
+  return s.esito == Esito::Risolto && ok ? esito::Riuscito : esito::Fallito;
+}
+
+}  // namespace
+
+const Comando& ComandoReport() {
+  static const Comando c{
+      "report",
+      {"report FILE.vro --out REPORT.pdf|.html|.txt [options]"},
+      "write the calculation report as PDF, HTML or text",
+      "Writes the calculation report an engineer signs: the title block, every\n"
+      "input value, the model, the hypotheses, the results and the drawings. The\n"
+      "PDF is A4 portrait, the HTML one self-contained page with the drawings\n"
+      "inline as SVG, the text the same content without the drawings. A project\n"
+      "that fails to solve still gets its report, which says so; the exit status\n"
+      "is then 1. SOURCE_DATE_EPOCH, when set, gives the report's date.\n",
+      {{"--out", "REPORT.pdf|.html|.txt", "the report ('-' for standard output, with --format)"},
+       {"--format", "pdf|html|txt", "the format, when --out does not end in it"},
+       {"--locale", "it|en", "decimal comma (it) or point (en, the default)"},
+       {"--set", "NAME=VALUE", kAiutoSet}},
+      report};
+  return c;
 }
 
 }  // namespace voro::cli

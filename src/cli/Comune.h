@@ -1,14 +1,10 @@
 // Small helpers the commands of the command line share: a number through a
-// printf format, a table cell, a file name's extension, the messages a
-// project left.
+// printf format, a table cell, a file name's extension.
 #pragma once
 
 #include <cctype>
 #include <cstdio>
-#include <iostream>
 #include <string>
-
-#include "data/Messages.h"
 
 namespace voro::cli {
 
@@ -35,16 +31,6 @@ inline std::string EstensioneFile(const std::string& path) {
   std::string e = path.substr(dot + 1);
   for (auto& c : e) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return e;
-}
-
-// The messages a project left, on standard error, one line each, named after its file.
-inline void StampaMessaggi(const std::string& file, const RecordingMessages& m) {
-  for (const auto& e : m.entries()) {
-    std::string t = e.text;
-    for (auto& c : t)
-      if (c == '\r') c = '\n';
-    std::cerr << "voro-cli: " << file << ": " << t << "\n";
-  }
 }
 
 }  // namespace voro::cli

@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 
+#include "cli/Soluzione.h"
 #include "data/Scalars.h"
 
 namespace voro::cli {
@@ -78,5 +79,15 @@ class Oggetto {
   std::string pad_, end_;
   bool first_ = true;
 };
+
+// The members of a project that could not be solved or assessed: "error"
+// with its message and "number" with its error. False, writing nothing,
+// when the project has results to write instead.
+inline bool ScriviFallimento(Oggetto& o, const Soluzione& s) {
+  if (s.esito == Esito::Risolto) return false;
+  o.chiave("error") << quoted(s.errore);
+  o.chiave("number") << s.numeroErrore;
+  return true;
+}
 
 }  // namespace voro::cli

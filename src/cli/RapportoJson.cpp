@@ -9,11 +9,7 @@ namespace voro::cli {
 
 void ScriviJson(std::ostream& out, const Soluzione& s, int indent) {
   Oggetto o(out, indent);
-  if (s.esito != Esito::Risolto) {
-    o.chiave("error") << quoted(s.errore);
-    o.chiave("number") << s.numeroErrore;
-    return;
-  }
+  if (ScriviFallimento(o, s)) return;
   const ModelloArco& m = s.modello;
   const RisultatiCalcolo& r = s.risultati;
   o.campo("nConciTot", m.nConciTot);

@@ -13,11 +13,7 @@ const char* faccia(Faccia f) { return f == Faccia::Intradosso ? "\"intrados\"" :
 void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int indent) {
   const Soluzione& s = p.soluzione;
   Oggetto o(out, indent);
-  if (s.esito != Esito::Risolto) {
-    o.chiave("error") << quoted(s.errore);
-    o.chiave("number") << s.numeroErrore;
-    return;
-  }
+  if (ScriviFallimento(o, s)) return;
   const RisultatiSicurezza& r = p.sicurezza;
   o.campo("admissible", r.ammissibile);
   o.campo("thicknessRatio", r.rapportoSpessore);

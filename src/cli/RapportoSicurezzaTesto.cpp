@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/Comune.h"
+#include "cli/Flussi.h"
 #include "cli/RapportiSicurezza.h"
 
 namespace voro::cli {
@@ -27,8 +28,9 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
   const ModelloArco& m = s.modello;
   const RisultatiSicurezza& r = p.sicurezza;
   out << "Voro - how safe is the arch: exact limit analysis\n";
-  out << "File:    " << s.file << "\n";
-  if (!d.Titolo.empty()) out << "Project: " << d.Titolo << "\n";
+  // Names and titles may hold control characters that would drive the terminal.
+  out << "File:    " << TestoTerminale(NomeFile(s.file)) << "\n";
+  if (!d.Titolo.empty()) out << "Project: " << TestoTerminale(d.Titolo) << "\n";
   if (s.esito != Esito::Risolto) {
     out << "\nNo assessment: " << s.errore << "\n";
     return;

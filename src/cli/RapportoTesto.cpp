@@ -1,6 +1,10 @@
 // The report of one solved project, as voro-cli solve prints it.
+#include <sstream>
+
+#include "cli/Flussi.h"
 #include "cli/Rapporti.h"
 #include "data/RuntimeError.h"
+#include "data/Versione.h"
 #include "report/ComponiRapporto.h"
 #include "report/ScriviTesto.h"
 
@@ -9,7 +13,8 @@ namespace voro::cli {
 FontiRapporto FontiDaSoluzione(const Soluzione& s) {
   FontiRapporto f;
   f.dati = &s.dati;
-  f.file = s.file;
+  f.file = NomeFile(s.file);
+  f.programma = std::string("Voro ") + kVersioneVoro;
   f.errore = s.errore;
   if (s.esito == Esito::FileIllegibile) return f;
   // A calculation that failed still had its voussoirs; a refused input or geometry had none.
@@ -21,8 +26,10 @@ FontiRapporto FontiDaSoluzione(const Soluzione& s) {
 }
 
 void ScriviRapporto(std::ostream& out, const Soluzione& s) {
-  const FontiRapporto f = FontiDaSoluzione(s);
-  ScriviTesto(out, ComponiRisultati(f, NumeriRapporto(Regional::inglese())));
+  std::ostringstream testo;
+  ScriviTesto(testo, ComponiRisultati(FontiDaSoluzione(s), NumeriRapporto(Regional::inglese())));
+  // Titles and file names may hold control characters that would drive the terminal.
+  out << TestoTerminale(testo.str(), true);
 }
 
 }  // namespace voro::cli

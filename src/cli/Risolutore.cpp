@@ -6,6 +6,7 @@
 
 #include "analysis/Calcolo.h"
 #include "analysis/CostruisciModello.h"
+#include "cli/Flussi.h"
 #include "data/CampiScalari.h"
 #include "data/ProjectFile.h"
 #include "data/ValoriFisici.h"
@@ -28,7 +29,7 @@ void ApplicaRegoleLettura(DatiProgetto& d) {
 
 bool PreparaModello(Soluzione& s, const OpzioniSoluzione& opzioni) {
   try {
-    LeggiFileProgetto(s.file, s.dati, s.messaggi);
+    LeggiProgetto(s.file, s.dati, s.messaggi);
   } catch (const RuntimeError& e) {
     s.esito = e.number() == err::ImpossibleValue ? Esito::Fallito : Esito::FileIllegibile;
     s.numeroErrore = e.number();

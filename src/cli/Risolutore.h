@@ -21,11 +21,12 @@ struct OpzioniSoluzione {
 // The overall span of a chain of segments, recorded as the geometry form does.
 void ApplicaRegoleLettura(DatiProgetto& d);
 
-// Reads the file, applies the settings (already validated) and assembles the
-// model; false, with the failure in the solution, when any step fails.
+// Reads the file ("-": standard input), applies the settings (already
+// validated) and assembles the model; false when one of them failed, the
+// failure recorded in the solution.
 bool PreparaModello(Soluzione& s, const OpzioniSoluzione& opzioni);
 
-// The same, then runs the calculation; failures land in the solution.
+// Prepares the model and runs the calculation; failures land in the solution.
 void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni);
 
 // Solves every file on all cores; the solutions keep the files' order.

@@ -5,11 +5,11 @@
 
 namespace voro {
 
-bool PlottaInDxf(Tavola& plot, Disegno& d, const std::string& percorso) {
-  d.dxf.Apri(percorso);
-  const bool ok = plot.PlottaVoro("DXF", nullptr);
-  if (!d.dxf.Chiudi()) throw RuntimeError(err::PathFileAccess);
-  return ok;
+bool PlottaInDxf(Tavola& plot, Disegno& d, std::string& testo) {
+  d.dxf.Apri("");
+  if (!plot.PlottaVoro("DXF", nullptr)) return false;
+  testo = d.dxf.Termina();
+  return true;
 }
 
 bool PlottaInCad(Tavola& plot, Disegno& d, const CollegaCad& collega, const AttivaFinestraCad& attiva) {

@@ -5,10 +5,11 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QSaveFile>
 
 #include "analysis/Calcolo.h"
-#include "data/ProjectFile.h"
+#include "data/FileAtomico.h"
+#include "data/Impronte.h"
+#include "data/Versione.h"
 #include "report/ComponiRapporto.h"
 #include "report/SezioneValutazione.h"
 #include "report/qt/FileRapporto.h"
@@ -21,15 +22,6 @@
 namespace voro::ui {
 
 namespace {
-
-// The project as the data file would hold it: equal texts, equal data.
-std::string Impronta(const DatiProgetto& d) {
-  DatiProgetto copia = d;
-  FileDati file = FileDati::perScrittura();
-  RecordingMessages ignorati;
-  FileLeggeScrive("S", file, copia, ignorati);
-  return file.contenuto();
-}
 
 // Messages of the drawings, each shown once however often the preview paints.
 void Mostra(const RecordingMessages& m, Messages& msg) {
@@ -49,7 +41,7 @@ ComandiRapporto::ComandiRapporto(FinestraPrincipale& main, Sessione& s) : QObjec
 
 void ComandiRapporto::calcoloConcluso(bool riuscito) {
   if (riuscito) {
-    datiRisolti_ = Impronta(s_.dati);
+    datiRisolti_ = TestoProgetto(s_.dati);
     errore_.clear();
   } else {
     datiRisolti_.reset();
@@ -62,7 +54,7 @@ FontiRapporto ComandiRapporto::Fonti() {
   f.dati = &s_.dati;
   f.file = s_.NomeFileBreve.empty() ? "" : s_.NomeFileBreve + ".vro";
   f.dataOra = QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm").toStdString();
-  f.programma = std::string("Voro ") + VORO_VERSION;
+  f.programma = std::string("Voro ") + kVersioneVoro;
   // The commands that need a geometry are enabled once it has been read and
   // its voussoirs built.
   const QAction* risolvi = main_.azione("mnuSolve");
@@ -75,7 +67,7 @@ FontiRapporto ComandiRapporto::Fonti() {
     f.errore = errore_.empty() ? "the project has not been solved: use Solve." : "the calculation failed: " + errore_;
     return f;
   }
-  if (*datiRisolti_ != Impronta(s_.dati)) {
+  if (*datiRisolti_ != TestoProgetto(s_.dati)) {
     f.errore = "the data have changed since the last solution: solve the project again.";
     return f;
   }
@@ -117,10 +109,10 @@ void ComandiRapporto::Stampa() {
 }
 
 void ComandiRapporto::salva(const QString& percorso, const QByteArray& byte) {
-  QSaveFile file(percorso);
-  if (!file.open(QIODevice::WriteOnly) || file.write(byte) != byte.size() || !file.commit()) {
-    s_.msg().critical("Impossibile scrivere il file " + percorso.toStdString() + ": " +
-                      file.errorString().toStdString());
+  try {
+    ScriviFileAtomico(percorso.toStdString(), std::string_view(byte.constData(), static_cast<std::size_t>(byte.size())));
+  } catch (const RuntimeError& e) {
+    s_.msg().critical("Impossibile scrivere il file " + percorso.toStdString() + ": " + e.description());
     return;
   }
   s_.stato.CartellaDati = QFileInfo(percorso).absolutePath().toStdString();

@@ -201,7 +201,7 @@ void FinestraSicurezza::mnuFileItem(int indice) {
       s_.stato.CartellaDati = QFileInfo(*scelto).absolutePath().toStdString();
       disegnoArco_.dxf.Apri(scelto->toStdString());
       plot_->PlottaVoro("DXF", nullptr);
-      if (!disegnoArco_.dxf.Chiudi()) throw RuntimeError(err::PathFileAccess);
+      disegnoArco_.dxf.Chiudi();
     }
   } catch (const RuntimeError& e) {
     const std::string testo = MessaggioErroreStampa(e.number(), e.description());

@@ -144,8 +144,11 @@ class Assess(unittest.TestCase):
             self.assertEqual(r.returncode, 2)
 
     def test_help_explains_the_command(self):
-        r = run("--help")
-        for word in ("assess", "--sweep", "--plot-sweep", "geometric safety factor", "live-load factor"):
+        self.assertIn("assess", run("--help").stdout)
+        r = run("help", "assess")
+        self.assertEqual(r.returncode, 0)
+        for word in ("--sweep N", "--plot PLOT.svg|.png|.pdf|.dxf", "--plot-sweep CHART.svg|.png", "--csv FILE.csv",
+                     "--set NAME=VALUE", "geometric safety factor", "live-load factor"):
             self.assertIn(word, r.stdout)
 
 

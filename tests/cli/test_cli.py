@@ -22,11 +22,35 @@ def run(*args, **kw):
 
 
 class Cli(unittest.TestCase):
-    def test_help_describes_every_option(self):
+    def test_help_describes_every_command_and_option(self):
         r = run("--help")
+        self.assertEqual((r.returncode, r.stderr), (0, ""))
+        for text in ("voro-cli solve FILE.vro", "voro-cli plot FILE.vro", "voro-cli assess FILE.vro",
+                     "voro-cli report FILE.vro --out REPORT.pdf|.html|.txt", "voro-cli help [COMMAND]",
+                     "--version", "Exit status"):
+            self.assertIn(text, r.stdout)
+        self.assertEqual(run("-h").stdout, r.stdout)
+        self.assertEqual(run("help").stdout, r.stdout)
+        solve = run("help", "solve")
+        self.assertEqual(solve.returncode, 0)
+        for option in ("--json", "--set NAME=VALUE", "--progress", "--csv FILE.csv", "-h, --help", "Exit status"):
+            self.assertIn(option, solve.stdout)
+        # The help of a command, however asked for, also among other arguments.
+        for args in (("solve", "--help"), ("solve", "-h"), ("solve", EXAMPLE, "--json", "-h")):
+            self.assertEqual(run(*args).stdout, solve.stdout, args)
+        helps = r.stdout + "".join(run("help", c).stdout for c in ("solve", "plot", "assess", "report"))
+        self.assertTrue(all(len(line) <= 80 for line in helps.splitlines()))
+        r = run("help", "draw")
+        self.assertEqual(r.returncode, 2)
+        self.assertIn("unknown command 'draw'", r.stderr)
+
+    def test_version_from_the_build(self):
+        r = run("--version")
         self.assertEqual(r.returncode, 0)
-        for option in ("--json", "--set", "--progress", "--csv", "Exit status"):
-            self.assertIn(option, r.stdout)
+        self.assertRegex(r.stdout, r"^voro-cli \(Voro\) \d+\.\d+\.\d+\n")
+        cmake = (ROOT / "CMakeLists.txt").read_text()
+        self.assertIn(f"project(Voro VERSION {r.stdout.split()[2]} ", cmake)
+        self.assertIn(f"Program: Voro {r.stdout.split()[2]}\n", run("solve", EXAMPLE).stdout)
 
     def test_report_has_units_and_the_point(self):
         r = run("solve", EXAMPLE, env={**os.environ, "LC_ALL": "it_IT.UTF-8", "LC_NUMERIC": "it_IT.UTF-8"})

@@ -170,6 +170,7 @@ class Report(unittest.TestCase):
                                 f"{name}.html: {label} {values}")
 
     def test_title_and_every_input_value(self):
+        version = run("--version").stdout.split()[2]
         for name, (vro, j, files) in self.made.items():
             title, values = inputs(vro)
             text = files["txt"].read_text(encoding="utf-8")
@@ -180,10 +181,12 @@ class Report(unittest.TestCase):
                 self.assertIn(title, content, where)
                 self.assertIn("Calculation report", content)
                 self.assertIn("2024-05-01 10:00", content)
+                self.assertRegex(content, rf"Program:? +Voro {re.escape(version)}\n")
                 tokens = set(content.split())
                 for v in values:
                     self.assertIn(v, tokens, f"{name}.{where}: input {v}")
             self.assertIn(title, cells)
+            self.assertIn(f"Voro {version}", cells)
             self.assertEqual(root.find("head/title").text, f"Calculation report - {title}")
             for v in values:
                 self.assertIn(v, cells, f"{name}.html: input {v}")

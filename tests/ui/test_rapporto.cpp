@@ -1,7 +1,10 @@
 // The calculation report from the windows: printed through the preview,
 // saved as text, exported as PDF and HTML, with the regional numbers, and
 // without results that no longer belong to the data.
+#include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -9,6 +12,7 @@
 #include "Banco.h"
 #include "report/NumeriRapporto.h"
 #include "ui/FinestraSicurezza.h"
+#include "ui/FormInfo.h"
 #include "ui/FormGeometria.h"
 #include "ui/FormOpzioni.h"
 
@@ -41,6 +45,12 @@ QString Testo(Banco& b, const QString& nome = "rapporto.txt") {
   return QString::fromUtf8(Leggi(percorso));
 }
 
+// The version the build sets once, in the project's CMakeLists.txt.
+QString VersioneDelProgetto() {
+  const QString cmake = QString::fromUtf8(Leggi(SorgenteVoro() + "/CMakeLists.txt"));
+  return QRegularExpression(R"(project\(Voro VERSION (\d+\.\d+\.\d+))").match(cmake).captured(1);
+}
+
 }  // namespace
 
 class TestRapporto : public QObject {
@@ -54,6 +64,8 @@ class TestRapporto : public QObject {
   void calcoloFallito();
   void senzaGeometria();
   void conLaValutazione();
+  void versioneDelProgetto();
+  void cartellaNonScrivibile();
 };
 
 void TestRapporto::testoConINumeriRegionali() {
@@ -182,6 +194,40 @@ void TestRapporto::conLaValutazione() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QVERIFY(!b.finestra->finestraSicurezza());
   QVERIFY(!Testo(b, "dopo.txt").contains("Safety assessment"));
+}
+
+void TestRapporto::versioneDelProgetto() {
+  const QString versione = VersioneDelProgetto();
+  QVERIFY(!versione.isEmpty());
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  QVERIFY(Testo(b).contains(QRegularExpression("\\nProgram: +Voro " + QRegularExpression::escape(versione) + "\\n")));
+  // The About window names the same version.
+  FormInfo info(b.messaggi, b.finestra.get());
+  QStringList testi;
+  for (const QLabel* l : info.findChildren<QLabel*>()) testi << l->text();
+  QVERIFY2(testi.contains("Voro, version " + versione), qPrintable(testi.join(" | ")));
+}
+
+void TestRapporto::cartellaNonScrivibile() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  QVERIFY(Risolvi(b));
+  // A folder that does not exist: the reason is said, no file is left.
+  const QString pdf = b.utente.filePath("manca/rapporto.pdf");
+  b.dialoghi.nomi << pdf;
+  b.finestra->azione("mnuFileEsportaRapporto")->trigger();
+  QCOMPARE(b.messaggi.texts(), std::vector<std::string>{"Impossibile scrivere il file " + pdf.toStdString() +
+                                                         ": No such file or directory"});
+  QVERIFY(!QFile::exists(pdf));
+  // A folder in the way of the text report: said, and nothing left beside it.
+  const QString txt = b.utente.filePath("rapporto.txt");
+  QVERIFY(QDir(b.utente.path()).mkdir("rapporto.txt"));
+  b.messaggi.clear();
+  QVERIFY(Testo(b).isEmpty());
+  QCOMPARE(b.messaggi.texts(), std::vector<std::string>{"Impossibile scrivere il file " + txt.toStdString() +
+                                                         ": Is a directory"});
+  QCOMPARE(QDir(b.utente.path()).entryList(QDir::Files | QDir::Hidden).filter(".tmp").size(), 0);
 }
 
 QTEST_MAIN(TestRapporto)

@@ -8,6 +8,7 @@
 #include <QSvgGenerator>
 #include <sstream>
 
+#include "data/Versione.h"
 #include "drawing/qt/SuperficieQt.h"
 #include "report/ScriviHtml.h"
 #include "report/ScriviTesto.h"
@@ -81,7 +82,7 @@ QByteArray RapportoPdf(const Documento& doc, Messages& msg, bool* ok) {
     pdf.setResolution(600);
     pdf.setPageLayout(PaginaRapporto());
     pdf.setTitle(QString::fromStdString("Calculation report - " + doc.testata));
-    pdf.setCreator("Voro");
+    pdf.setCreator(QStringLiteral("Voro ") + kVersioneVoro);
     disegnato = Dipingi(doc, pdf, msg);
   }
   if (ok) *ok = disegnato;

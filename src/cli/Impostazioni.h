@@ -1,0 +1,26 @@
+// The --set NAME=VALUE options shared by the commands that solve or draw a
+// project.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cli/Comando.h"
+
+namespace voro::cli {
+
+// The help of --set.
+inline constexpr const char* kAiutoSet =
+    "change an input variable before the solution, e.g.\n"
+    "--set SpessoreAnello=0.45 --set OttimizzaCerniere=true\n"
+    "--set nDivisioni=20 (repeatable; numbers with the point,\n"
+    "Booleans true/false; nConciSpinta(0) and nConciSpinta(1)\n"
+    "are the passive-pressure voussoir counts)";
+
+// The --set options in order, each checked against the project's variables;
+// raises ErroreUso naming the first that is not a variable or not a value of
+// its type.
+std::vector<std::pair<std::string, std::string>> LeggiImpostazioni(const Argomenti& a);
+
+}  // namespace voro::cli
