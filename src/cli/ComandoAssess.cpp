@@ -20,18 +20,6 @@ namespace voro::cli {
 
 namespace {
 
-constexpr int kPosizioniPredefinite = 50;
-constexpr int kPosizioniMassime = 100000;
-
-int leggiPosizioni(const Argomenti& a) {
-  const auto testo = a.valore("--sweep");
-  if (!testo) return kPosizioniPredefinite;
-  const bool cifre = !testo->empty() && testo->size() <= 6 && testo->find_first_not_of("0123456789") == std::string::npos;
-  if (!cifre || std::stoi(*testo) > kPosizioniMassime)
-    throw ErroreUso("--sweep needs a whole number of positions, from 0 to 100000");
-  return std::stoi(*testo);
-}
-
 // The plot file named by an option, and its format; the formats the option
 // takes are listed in the message when the name ends in none of them.
 FormatoPlot leggiFilePlot(const std::string& opzione, const std::string& percorso,
@@ -76,7 +64,7 @@ int assess(const Argomenti& a) {
   OpzioniSoluzione opzioni;
   opzioni.impostazioni = LeggiImpostazioni(a);
   const UsciteRisultati uscite = LeggiUsciteRisultati(a);
-  const int nPosizioni = leggiPosizioni(a);
+  const int nPosizioni = LeggiPosizioni(a);
   const bool bianco = a.ha("--white");
   const std::string plot = a.valore("--plot").value_or("");
   const std::string grafico = a.valore("--plot-sweep").value_or("");
@@ -142,7 +130,7 @@ const Comando& ComandoAssess() {
         "print one JSON object per project (kN, m): admissible,\nthicknessRatio, geometricSafetyFactor, thrustMin,\n"
         "thrustMax, liveLoadFactor, mechanism, sweep,\nworstLiveLoadFactor, worstXq1, minimumThickness,\n"
         "thicknessFactor, eccentricities (an array for several)"},
-       {"--sweep", "N", "load positions of the sweep (default 50, 0 leaves it\nout)"},
+       {"--sweep", "N", kAiutoSweep},
        {"--csv", "FILE.csv",
         "write a summary row per project (figures, mechanism,\nstatus); '-' prints the table instead of the report"},
        {"--plot", "PLOT.svg|.png|.pdf|.dxf",

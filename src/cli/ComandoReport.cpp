@@ -1,6 +1,7 @@
 // voro-cli report: the calculation report of a project as PDF, HTML or text.
 #include <cstdlib>
 #include <ctime>
+#include <optional>
 #include <string>
 
 #include "cli/AmbienteGrafico.h"
@@ -10,7 +11,10 @@
 #include "cli/Impostazioni.h"
 #include "cli/Rapporti.h"
 #include "cli/Risolutore.h"
+#include "analysis/CostruisciModello.h"
+#include "limite/Valutazione.h"
 #include "report/ComponiRapporto.h"
+#include "report/SezioneValutazione.h"
 #include "report/qt/FileRapporto.h"
 
 namespace voro::cli {
@@ -57,6 +61,29 @@ std::string dataOra() {
   return buf;
 }
 
+// The safety assessment of the report: the project assessed on its own copy
+// and voussoirs, which the section and its drawings read.
+struct Valutazione {
+  DatiProgetto dati;
+  ModelloArco modello;
+  RisultatiSicurezza risultati;
+  RecordingMessages messaggi;
+  std::optional<SezioneValutazione> sezione;
+
+  void Esegui(const DatiProgetto& progetto, int nPosizioni) {
+    dati = progetto;
+    OpzioniSicurezza opzioni;
+    opzioni.nPosizioni = nPosizioni;
+    try {
+      CostruisciModello(dati, modello, messaggi);
+      ValutaSicurezza(dati, modello, messaggi, opzioni, risultati);
+    } catch (const RuntimeError&) {
+      return;  // its message is among the messages
+    }
+    sezione.emplace(dati, modello, risultati);
+  }
+};
+
 int report(const Argomenti& a) {
   if (a.file.empty()) throw ErroreUso("report needs a project file");
   if (a.file.size() > 1) throw ErroreUso("report takes one project file");
@@ -81,7 +108,14 @@ int report(const Argomenti& a) {
   // A project that failed still gets its report, which says why.
   FontiRapporto fonti = FontiDaSoluzione(s);
   fonti.dataOra = dataOra();
-  Documento doc = ComponiRapporto(fonti, NumeriRapporto(regional));
+  Valutazione valutazione;
+  if (a.ha("--assess") && fonti.modello) {
+    valutazione.Esegui(s.dati, LeggiPosizioni(a));
+    StampaMessaggi(file, valutazione.messaggi);
+  }
+  std::vector<const SezioneRapporto*> aggiunte;
+  if (valutazione.sezione) aggiunte.push_back(&*valutazione.sezione);
+  Documento doc = ComponiRapporto(fonti, NumeriRapporto(regional), aggiunte);
   doc.lingua = lingua;
 
   RecordingMessages disegni;
@@ -99,7 +133,8 @@ int report(const Argomenti& a) {
   // The project's title may hold control characters that would drive the terminal.
   if (out == kFlussoStandard && formato == "txt") contenuto = TestoTerminale(contenuto, true);
   ScriviUscita(out, contenuto);
-  return s.esito == Esito::Risolto && ok ? esito::Riuscito : esito::Fallito;
+  const bool valutato = !a.ha("--assess") || valutazione.sezione;
+  return s.esito == Esito::Risolto && ok && valutato ? esito::Riuscito : esito::Fallito;
 }
 
 }  // namespace
@@ -114,10 +149,13 @@ const Comando& ComandoReport() {
       "PDF is A4 portrait, the HTML one self-contained page with the drawings\n"
       "inline as SVG, the text the same content without the drawings. A project\n"
       "that fails to solve still gets its report, which says so; the exit status\n"
-      "is then 1. SOURCE_DATE_EPOCH, when set, gives the report's date.\n",
+      "is then 1, as it is when --assess cannot assess it. SOURCE_DATE_EPOCH,\n"
+      "when set, gives the report's date.\n",
       {{"--out", "REPORT.pdf|.html|.txt", "the report ('-' for standard output, with --format)"},
        {"--format", "pdf|html|txt", "the format, when --out does not end in it"},
        {"--locale", "it|en", "decimal comma (it) or point (en, the default)"},
+       {"--assess", "", "add the safety assessment by exact limit analysis, with\nits safety plot and the chart of the load sweep"},
+       {"--sweep", "N", kAiutoSweep},
        {"--set", "NAME=VALUE", kAiutoSet}},
       report};
   return c;

@@ -1,4 +1,4 @@
-// Checking the --set options.
+// Checking the options shared by the commands that read a project.
 #include "cli/Impostazioni.h"
 
 #include "data/CampiScalari.h"
@@ -16,6 +16,16 @@ std::vector<std::pair<std::string, std::string>> LeggiImpostazioni(const Argomen
     impostazioni.emplace_back(v.substr(0, uguale), v.substr(uguale + 1));
   }
   return impostazioni;
+}
+
+int LeggiPosizioni(const Argomenti& a) {
+  constexpr int kPredefinite = 50, kMassime = 100000;
+  const auto testo = a.valore("--sweep");
+  if (!testo) return kPredefinite;
+  const bool cifre = !testo->empty() && testo->size() <= 6 && testo->find_first_not_of("0123456789") == std::string::npos;
+  if (!cifre || std::stoi(*testo) > kMassime)
+    throw ErroreUso("--sweep needs a whole number of positions, from 0 to 100000");
+  return std::stoi(*testo);
 }
 
 }  // namespace voro::cli

@@ -1,5 +1,5 @@
-// The --set NAME=VALUE options shared by the commands that solve or draw a
-// project.
+// The options shared by the commands that solve, assess or draw a project:
+// --set NAME=VALUE and the positions of the load sweep.
 #pragma once
 
 #include <string>
@@ -22,5 +22,12 @@ inline constexpr const char* kAiutoSet =
 // raises ErroreUso naming the first that is not a variable or not a value of
 // its type.
 std::vector<std::pair<std::string, std::string>> LeggiImpostazioni(const Argomenti& a);
+
+// The help of --sweep.
+inline constexpr const char* kAiutoSweep = "load positions of the sweep (default 50, 0 leaves it\nout)";
+
+// The positions of the load sweep from --sweep N (default 50); raises
+// ErroreUso for anything but a whole number from 0 to 100000.
+int LeggiPosizioni(const Argomenti& a);
 
 }  // namespace voro::cli

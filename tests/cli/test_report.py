@@ -265,6 +265,30 @@ class Report(unittest.TestCase):
         self.assertIn("Hl", text)
         self.assertNotRegex(text, r"\d\.\d\d\b")
 
+    def test_the_safety_assessment_on_request(self):
+        for vro in EXAMPLES:
+            a = json.loads(run("assess", vro, "--json", "--sweep", "10").stdout)
+            path = self.out / f"{vro.stem}-assess.pdf"
+            r = run("report", vro, "--out", path, "--assess", "--sweep", "10")
+            self.assertEqual(r.returncode, 0, r.stderr)
+            lines = pdf_text(path).splitlines()
+
+            def shows(label, value):
+                return any(label in line and value in line.split(label, 1)[1].split() for line in lines)
+
+            self.assertTrue(any("Safety assessment" in line for line in lines), vro.stem)
+            self.assertTrue(shows("Geometric safety factor", fixed(a["geometricSafetyFactor"], 3)), vro.stem)
+            self.assertTrue(shows("Least thrust", kN(a["thrustMin"])), vro.stem)
+            self.assertTrue(shows("Thinnest segment at the least thickness", m3(a["minimumThickness"])),
+                            vro.stem)
+            if a["liveLoadFactor"] is not None:
+                self.assertTrue(shows("Live-load factor at collapse", fixed(a["liveLoadFactor"], 3)))
+            self.assertTrue(any("Figure 4: Live-load factor against the position" in line for line in lines)
+                            or a["sweep"] == [], vro.stem)
+        # Without --assess the report has no such section.
+        self.assertFalse(any("Safety assessment" in line
+                             for line in pdf_text(self.made["ponte-stradale"][2]["pdf"]).splitlines()))
+
     def test_bad_requests_and_unwritable_files(self):
         vro = ROOT / "examples" / "ponte-stradale.vro"
         for args, culprit in ((["report", vro], "--out"), (["report", vro, "--out", self.out / "x.doc"], ".pdf"),
