@@ -6,6 +6,10 @@ function(voro_target_settings target)
   if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
     target_compile_options(${target} PRIVATE -Wno-restrict)
   endif()
+  # Debian's hardening of installed programs: checked buffer functions and
+  # read-only relocations resolved at start.
+  target_compile_definitions(${target} PRIVATE $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+  target_link_options(${target} PRIVATE -Wl,-z,relro -Wl,-z,now)
   if(VORO_WARNINGS_AS_ERRORS)
     target_compile_options(${target} PRIVATE -Werror)
   endif()

@@ -30,6 +30,8 @@ void Calcolo::CalcoloMain() {
     r_.TauGiunti.redim(1, m_.nGiunti);
     r_.PercGiunti.redim(1, m_.nGiunti);
 
+    r_.PrecisioneRicerca = 0;
+    r_.RicercaInterrotta = false;
     if (!d_.OttimizzaCerniere) {
       if (osservatore_) osservatore_->senzaRicerca();
       r_.EccCalcSinistra = d_.EccSinistra;

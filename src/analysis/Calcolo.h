@@ -41,8 +41,6 @@ class Calcolo {
           OsservatoreRicerca* osservatore = nullptr, std::atomic<bool>* stop = nullptr);
 
   void ImpostaRicerca(const OpzioniRicerca& o) { opzioni_ = o; }
-  // Whether the last hinge search was stopped before it had seen every grid point.
-  bool RicercaFermata() const { return fermata_; }
 
   // The whole calculation; any run-time error shows "Error: ... in
   // CalcoloMain" (except 1002) and raises error 1003.
@@ -76,8 +74,9 @@ class Calcolo {
   // Largest excursions of the thrust line beyond the intrados and the extrados.
   double DistanzeMassime() const;
   // One exhaustive pass over n x n x n eccentricities from a with steps p:
-  // the point the scan in grid order takes (b kept when it takes none).
-  void RicercaGriglia(Single a1, Single a2, Single a3, Single p1, Single p2, Single p3, Integer n, double& b1,
+  // the point the scan in grid order takes (b kept when it takes none);
+  // false when the stop flag ended it early.
+  bool RicercaGriglia(Single a1, Single a2, Single a3, Single p1, Single p2, Single p3, Integer n, double& b1,
                       double& b2, double& b3, double k0);
   // The loaded voussoirs as the search's lanes read them.
   ConciRicerca ConciPerRicerca();
@@ -97,7 +96,8 @@ class Calcolo {
   }
   double bSezPrimaSezione();
   std::unique_ptr<StatoRicerca> preparaRicerca(Integer n);
-  void passoGriglia(StatoRicerca& s, Single a1, Single a2, Single a3, Single p1, Single p2, Single p3, Integer n,
+  // One pass with the search's threads; false when the stop flag ended it early.
+  bool passoGriglia(StatoRicerca& s, Single a1, Single a2, Single a3, Single p1, Single p2, Single p3, Integer n,
                     double& b1, double& b2, double& b3, double k0, bool stima);
 
   DatiProgetto& d_;
@@ -107,7 +107,6 @@ class Calcolo {
   OsservatoreRicerca* osservatore_;
   std::atomic<bool>* stop_;
   OpzioniRicerca opzioni_;
-  bool fermata_ = false;
 };
 
 }  // namespace voro

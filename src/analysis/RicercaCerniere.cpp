@@ -43,7 +43,6 @@ Single PassiRicerca(Integer& nDivisioni, Single hSinistra, Single hChiave, Singl
 }
 
 void Calcolo::CercaCerniereOttime(double& e1, double& e2, double& e3) {
-  fermata_ = false;
   const double t = AmpiezzaExtra();
   Integer n = 0, half = 0;
   Single s1 = 0, s2 = 0, s3 = 0, p1 = 0, p2 = 0, p3 = 0;
@@ -51,7 +50,8 @@ void Calcolo::CercaCerniereOttime(double& e1, double& e2, double& e3) {
                                    p3, half);
   if (osservatore_) osservatore_->precisione(prec);
   const auto stato = preparaRicerca(n);
-  if (n > 0) passoGriglia(*stato, s1, s2, s3, p1, p2, p3, n, e1, e2, e3, 0, true);
+  const bool grossa = passoGriglia(*stato, s1, s2, s3, p1, p2, p3, n, e1, e2, e3, 0, true);
+  if (grossa) r_.PrecisioneRicerca = std::max({p1, p2, p3});
 
   // The fine grid spans one coarse step on either side of the coarse optimum.
   const Single a1 = toSingle(e1 - p1), a2 = toSingle(e2 - p2), a3 = toSingle(e3 - p3);
@@ -59,7 +59,9 @@ void Calcolo::CercaCerniereOttime(double& e1, double& e2, double& e3) {
   p1 = divide(p1, h);
   p2 = divide(p2, h);
   p3 = divide(p3, h);
-  passoGriglia(*stato, a1, a2, a3, p1, p2, p3, n, e1, e2, e3, n / 2.0, false);
+  const bool fine = passoGriglia(*stato, a1, a2, a3, p1, p2, p3, n, e1, e2, e3, n / 2.0, false);
+  if (grossa && fine) r_.PrecisioneRicerca = prec;
+  r_.RicercaInterrotta = !grossa || !fine;
 }
 
 double Calcolo::AmpiezzaExtra() {
@@ -199,16 +201,16 @@ LineeGriglia Calcolo::LineePasso(Single a1, Single a2, Single a3, Single p1, Sin
   return linee;
 }
 
-void Calcolo::RicercaGriglia(Single a1, Single a2, Single a3, Single p1, Single p2, Single p3, Integer n,
+bool Calcolo::RicercaGriglia(Single a1, Single a2, Single a3, Single p1, Single p2, Single p3, Integer n,
                              double& b1, double& b2, double& b3, double k0) {
-  if (n <= 0) return;
+  if (n <= 0) return true;
   const auto stato = preparaRicerca(n);
-  passoGriglia(*stato, a1, a2, a3, p1, p2, p3, n, b1, b2, b3, k0, false);
+  return passoGriglia(*stato, a1, a2, a3, p1, p2, p3, n, b1, b2, b3, k0, false);
 }
 
-void Calcolo::passoGriglia(StatoRicerca& s, Single a1, Single a2, Single a3, Single p1, Single p2, Single p3,
+bool Calcolo::passoGriglia(StatoRicerca& s, Single a1, Single a2, Single a3, Single p1, Single p2, Single p3,
                            Integer n, double& b1, double& b2, double& b3, double k0, bool stima) {
-  if (n <= 0) return;
+  if (n <= 0) return true;
   AmbienteRicerca amb = s.ambiente;
   amb.passo = [this, k0, n](int i) {
     if (osservatore_) {
@@ -218,10 +220,7 @@ void Calcolo::passoGriglia(StatoRicerca& s, Single a1, Single a2, Single a3, Sin
   };
   // The first outer step's caption, then the stop, before any work.
   amb.passo(1);
-  if (fermato()) {
-    fermata_ = true;
-    return;
-  }
+  if (fermato()) return false;
   const LineeGriglia linee = LineePasso(a1, a2, a3, p1, p2, p3, n);
   PassoRicerca passo(amb, linee);
   passo.semina();
@@ -234,12 +233,13 @@ void Calcolo::passoGriglia(StatoRicerca& s, Single a1, Single a2, Single a3, Sin
     const double secondi = perPunto * n * n * n / (s.squadra ? s.squadra->thread() : 1);
     if (secondi >= kSogliaStima) osservatore_->stima(secondi);
   }
-  if (!passo.percorri()) fermata_ = true;
+  const bool completo = passo.percorri();
   if (const auto punto = passo.scelta()) {
     b1 = linee.h[0].e[static_cast<std::size_t>((*punto)[0])];
     b2 = linee.h[1].e[static_cast<std::size_t>((*punto)[1])];
     b3 = linee.h[2].e[static_cast<std::size_t>((*punto)[2])];
   }
+  return completo;
 }
 
 }  // namespace voro

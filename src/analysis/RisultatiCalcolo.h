@@ -20,6 +20,10 @@ struct RisultatiCalcolo {
   Array1<Single> SigmaEstGiunti, SigmaIntGiunti, TauGiunti, PercGiunti;
   double SigmaEstPeggiore = 0, SigmaIntPeggiore = 0, PercMinima = 0;
   Integer iSigmaEstPeggiore = 0, iSigmaIntPeggiore = 0, iPercMinima = 0;
+  // The hinge search: the grid step (m) of the last pass it completed (0
+  // without a search or before the coarse pass ended) and whether Stop ended it.
+  Single PrecisioneRicerca = 0;
+  bool RicercaInterrotta = false;
 };
 
 }  // namespace voro

@@ -93,6 +93,7 @@ void Concio::ForzaConcio(const DatiProgetto& d, ModelloArco& m, Messages& msg) {
   const double yS = m.ySoletta;
   areaAndCentroid({xa, xb, xb, xa}, {yR, yR, yS, yS}, msg, area, xG);
   F = d.PesoSoletta * area * bMed;
+  FSoletta = F;
   FPermSopraConcio += F;
   FPermanente += F;
   S = toSingle(S + xG * F);

@@ -21,6 +21,7 @@ class Concio {
   double bSez = 0;
   Integer iConcioTot = 0;
   double FPermanente = 0, xFPermanente = 0, FPermSopraConcio = 0;
+  double FSoletta = 0;  // the slab's part of FPermSopraConcio (the rest is fill)
   double FVariabile = 0, xFVariabile = 0;
   double FOrizzontale = 0, yFOrizzontale = 0;
   double Ftot = 0, xFtot = 0;

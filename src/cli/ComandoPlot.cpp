@@ -1,183 +1,174 @@
-// The plot command.
-#include "cli/ComandoPlot.h"
-
-#include <QGuiApplication>
+// voro-cli plot: the arch plot of a project written to SVG, PNG, PDF, DXF or
+// a CAD drawing.
+#include <cctype>
+#include <filesystem>
 #include <iostream>
 #include <sstream>
 
-#include "analysis/CostruisciModello.h"
+#include "cli/AmbienteGrafico.h"
+#include "cli/Comandi.h"
+#include "cli/FilePlot.h"
+#include "cli/Flussi.h"
+#include "cli/Impostazioni.h"
 #include "cli/Risolutore.h"
-#include "data/CampiScalari.h"
-#include "data/ProjectFile.h"
 #include "drawing/Esportazioni.h"
 #include "drawing/PlottaArco.h"
 #include "drawing/qt/CadLocale.h"
-#include "drawing/qt/FileGrafici.h"
 
 namespace voro::cli {
 
 namespace {
 
-int usage(const std::string& what) {
-  std::cerr << "voro-cli: " << what << "\nTry 'voro-cli --help'.\n";
-  return 2;
-}
-
-std::string estensione(const std::string& path) {
-  const auto dot = path.find_last_of('.');
-  if (dot == std::string::npos || (path.find_last_of("/\\") != std::string::npos && path.find_last_of("/\\") > dot))
-    return "";
-  std::string e = path.substr(dot + 1);
-  for (auto& c : e) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return e;
-}
-
-void stampaMessaggi(const std::string& file, const RecordingMessages& m) {
-  for (const auto& e : m.entries()) {
-    std::string t = e.text;
-    for (auto& c : t)
-      if (c == '\r') c = '\n';
-    std::cerr << "voro-cli: " << file << ": " << t << "\n";
-  }
-}
-
-}  // namespace
-
-int Plot(const std::vector<std::string>& args, int argc, char** argv) {
-  std::string file, out, mode = "results";
-  std::string viste;
-  bool bianco = false, cad = false, apri = true;
-  int width = 1600, height = 1000;
-  OpzioniSoluzione opzioni;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto valore = [&](std::string& v) {
-      if (i + 1 >= args.size()) return false;
-      v = args[++i];
-      return true;
-    };
-    std::string v;
-    if (a == "--out") {
-      if (!valore(out)) return usage("--out needs a file name");
-    } else if (a == "--mode") {
-      if (!valore(mode) || (mode != "geometry" && mode != "loads" && mode != "results"))
-        return usage("--mode is geometry, loads or results");
-    } else if (a == "--view") {
-      if (!valore(viste)) return usage("--view needs a list");
-    } else if (a == "--white") {
-      bianco = true;
-    } else if (a == "--black") {
-      bianco = false;
-    } else if (a == "--cad") {
-      cad = true;
-    } else if (a == "--no-open") {
-      apri = false;
-    } else if (a == "--size") {
-      char x = 0;
-      std::istringstream s(valore(v) ? v : "");
-      if (!(s >> width >> x >> height) || x != 'x' || width < 16 || height < 16 || width > 20000 || height > 20000)
-        return usage("--size needs WIDTHxHEIGHT in pixels, e.g. 1600x1000");
-    } else if (a == "--set") {
-      if (!valore(v)) return usage("--set needs NAME=VALUE");
-      const auto eq = v.find('=');
-      DatiProgetto prova;
-      std::string motivo;
-      if (eq == std::string::npos || !ImpostaCampo(prova, v.substr(0, eq), v.substr(eq + 1), motivo))
-        return usage("--set: " + (eq == std::string::npos ? "needs NAME=VALUE, got '" + v + "'" : motivo));
-      opzioni.impostazioni.emplace_back(v.substr(0, eq), v.substr(eq + 1));
-    } else if (a.size() > 1 && a[0] == '-') {
-      return usage("unknown option '" + a + "'");
-    } else if (file.empty()) {
-      file = a;
-    } else {
-      return usage("plot takes one project file");
-    }
-  }
-  if (file.empty()) return usage("plot needs a project file");
-  const std::string ext = estensione(out);
-  if (!cad && out.empty()) return usage("plot needs --out FILE.svg|.png|.pdf|.dxf or --cad");
-  if (!out.empty() && ext != "svg" && ext != "png" && ext != "pdf" && ext != "dxf")
-    return usage("--out must end in .svg, .png, .pdf or .dxf");
-  if (cad && !out.empty() && ext != "dxf") return usage("--cad saves a .dxf drawing");
-
+// The View menu's flags named by --view.
+FlagVista leggiViste(const std::string& lista, bool bianco) {
   FlagVista flags{};
   flags[4] = bianco;
-  std::istringstream lista(viste);
-  for (std::string nome; std::getline(lista, nome, ',');) {
+  std::istringstream in(lista);
+  for (std::string nome; std::getline(in, nome, ',');) {
     if (nome == "discretization") flags[0] = true;
     else if (nome == "vertical") flags[1] = true;
     else if (nome == "horizontal") flags[2] = true;
     else if (nome == "resultants") flags[3] = true;
-    else if (!nome.empty()) return usage("--view takes discretization, vertical, horizontal, resultants");
+    else if (!nome.empty()) throw ErroreUso("--view takes discretization, vertical, horizontal, resultants");
   }
+  return flags;
+}
+
+void leggiDimensioni(const std::string& testo, FormatoPlot& f) {
+  std::istringstream s(testo);
+  char x = 0;
+  int w = 0, h = 0;
+  if (!(s >> w >> x >> h) || x != 'x' || !s.eof() || w < 16 || h < 16 || w > 20000 || h > 20000)
+    throw ErroreUso("--size needs WIDTHxHEIGHT in pixels, e.g. 1600x1000");
+  f.width = w;
+  f.height = h;
+}
+
+std::string Maiuscolo(std::string s) {
+  for (auto& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return s;
+}
+
+// The drawing beside the project: NAME-cad.dxf.
+std::string percorsoCad(const std::string& progetto) {
+  std::filesystem::path p(progetto);
+  return (p.parent_path() / (p.stem().string() + "-cad.dxf")).string();
+}
+
+// Where the plot goes, from --out and --cad, and its format, from --format or
+// the name.
+std::string leggiUscita(const Argomenti& a, const std::string& file, FormatoPlot& f) {
+  const std::string out = a.valore("--out").value_or("");
+  if (a.ha("--cad")) {
+    if (a.ha("--format")) throw ErroreUso("--cad saves a .dxf drawing; --format is for plot files");
+    if (out == kFlussoStandard) throw ErroreUso("--cad saves a drawing file: give --out DRAWING.dxf");
+    if (!out.empty() && FormatoDalNome(out) != "dxf") throw ErroreUso("--cad saves a .dxf drawing");
+    if (out.empty() && file == kFlussoStandard)
+      throw ErroreUso("--cad with a project from standard input needs --out DRAWING.dxf");
+    return out.empty() ? percorsoCad(file) : out;
+  }
+  if (out.empty()) throw ErroreUso("plot needs --out FILE.svg|.png|.pdf|.dxf or --cad");
+  if (auto formato = a.valore("--format")) {
+    f.formato = *formato;
+    if (FormatoDalNome("plot." + f.formato) != f.formato) throw ErroreUso("--format is svg, png, pdf or dxf");
+  } else if (out == kFlussoStandard) {
+    throw ErroreUso("--out - needs --format svg|png|pdf|dxf");
+  } else {
+    f.formato = FormatoDalNome(out);
+    if (f.formato.empty()) throw ErroreUso("--out must end in .svg, .png, .pdf or .dxf, or give --format");
+  }
+  if (FormatoBinario(f.formato)) ControllaUscitaBinaria(out, "a " + Maiuscolo(f.formato) + " plot");
+  return out;
+}
+
+int plot(const Argomenti& a) {
+  if (a.file.empty()) throw ErroreUso("plot needs a project file");
+  if (a.file.size() > 1) throw ErroreUso("plot takes one project file");
+  const std::string file = a.file[0];
+  const bool cad = a.ha("--cad");
+  const std::string mode = a.valore("--mode").value_or("results");
+  if (mode != "geometry" && mode != "loads" && mode != "results")
+    throw ErroreUso("--mode is geometry, loads or results");
+
+  FormatoPlot f;
+  for (const auto& [nome, valore] : a.opzioni)
+    if (nome == "--white" || nome == "--black") f.bianco = nome == "--white";
+  if (auto s = a.valore("--size")) leggiDimensioni(*s, f);
+  const FlagVista flags = leggiViste(a.valore("--view").value_or(""), f.bianco);
+
+  const std::string percorso = leggiUscita(a, file, f);
+  OpzioniSoluzione opzioni;
+  opzioni.impostazioni = LeggiImpostazioni(a);
 
   Soluzione s;
   s.file = file;
-  if (mode == "results") {
-    Risolvi(s, opzioni);
-  } else {
-    try {
-      LeggiFileProgetto(file, s.dati, s.messaggi);
-      ApplicaRegoleLettura(s.dati);
-      for (const auto& [n, val] : opzioni.impostazioni) {
-        std::string motivo;
-        ImpostaCampo(s.dati, n, val, motivo);
-      }
-      CostruisciModello(s.dati, s.modello, s.messaggi);
-    } catch (const RuntimeError& e) {
-      const bool geometria = e.number() == err::AssemblyFailed;
-      s.esito = geometria ? Esito::Fallito : Esito::FileIllegibile;
-      s.errore = geometria ? "Error: Check Geometry" : e.description();
-      if (geometria) s.messaggi.critical(MessaggioGeometria(e));
-    }
-  }
-  stampaMessaggi(file, s.messaggi);
+  if (mode == "results") Risolvi(s, opzioni);
+  else PreparaModello(s, opzioni);
+  StampaMessaggi(file, s.messaggi);
   if (s.esito == Esito::FileIllegibile) {
-    std::cerr << "voro-cli: cannot read " << file << ": " << s.errore << "\n";
-    return 3;
+    StampaIllegibile(file, s.errore);
+    return esito::FileErrato;
   }
-  if (s.esito == Esito::Fallito) return 1;
+  if (s.esito == Esito::Fallito) return esito::Fallito;
 
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-
+  AmbienteGrafico grafica;
   RecordingMessages msg;
   Disegno disegno(msg);
   const Regional regional = Regional::inglese();
-  PlottaArco plot(s.dati, s.modello, s.risultati, regional, disegno);
-  plot.PlottaGeometria = mode == "results" ? 0 : mode == "geometry" ? 1 : 2;
-  plot.Visualizza = flags;
+  PlottaArco arco(s.dati, s.modello, s.risultati, regional, disegno);
+  arco.PlottaGeometria = mode == "results" ? 0 : mode == "geometry" ? 1 : 2;
+  arco.Visualizza = flags;
 
-  bool ok = true;
-  int status = 0;
-  try {
-    if (cad) {
-      std::string path = out;
-      if (path.empty()) {
-        path = file;
-        const auto dot = path.find_last_of('.');
-        if (dot != std::string::npos && path.find_last_of('/') < dot) path.erase(dot);
-        path += "-cad.dxf";
-      }
-      ok = PlottaInCad(plot, disegno, CollegaCadLocale(path, apri), nullptr);
-      if (ok) std::cout << "CAD drawing saved in " << path << "\n";
-    } else if (ext == "dxf") {
-      ok = PlottaInDxf(plot, disegno, out);
-    } else if (ext == "png") {
-      ok = PlottaPng(plot, disegno, QString::fromStdString(out), width, height, bianco);
-    } else if (ext == "svg") {
-      ok = PlottaSvg(plot, disegno, QString::fromStdString(out), width, height, bianco);
-    } else {
-      ok = PlottaPdf(plot, disegno, QString::fromStdString(out));
+  if (cad) {
+    bool ok = false;
+    try {
+      ok = PlottaInCad(arco, disegno, CollegaCadLocale(percorso, !a.ha("--no-open")), nullptr);
+    } catch (const RuntimeError& e) {
+      StampaMessaggi(file, msg);
+      throw ErroreUscita(percorso, e.description());
     }
-  } catch (const RuntimeError& e) {
-    std::cerr << "voro-cli: cannot write " << (out.empty() ? "the CAD drawing" : out) << ": " << e.description()
-              << "\n";
-    status = 3;
+    StampaMessaggi(file, msg);
+    if (!ok) return esito::Fallito;
+    ScriviUscita(kFlussoStandard, "CAD drawing saved in " + TestoTerminale(percorso) + "\n");
+    return esito::Riuscito;
   }
-  stampaMessaggi(file, msg);
-  if (status) return status;
-  return ok ? 0 : 1;
+  std::string bytes;
+  const bool ok = DisegnaFilePlot(arco, disegno, f, bytes);
+  StampaMessaggi(file, msg);
+  if (!ok) return esito::Fallito;
+  ScriviUscita(percorso, bytes);
+  return esito::Riuscito;
+}
+
+}  // namespace
+
+const Comando& ComandoPlot() {
+  static const Comando c{
+      "plot",
+      {"plot FILE.vro --out PLOT.svg|.png|.pdf|.dxf [options]", "plot FILE.vro --cad [--out DRAWING.dxf] [options]"},
+      "draw the arch plot as SVG, PNG, PDF, DXF or a CAD drawing",
+      "Draws the arch plot: the voussoirs, walls, fill, slab and plan view\n"
+      "(geometry), the same with the variable load (loads), or the solved arch with\n"
+      "its hinges, thrust line, reactions, force arrows and the exploded view with\n"
+      "the stress diagrams (results, which solves first). The format follows the\n"
+      "extension of --out, or --format; PNG and SVG look like the plot window, PDF\n"
+      "like the printed page, DXF is the plot's DXF file. A file is replaced only\n"
+      "by a complete new one.\n",
+      {{"--out", "PLOT.svg|.png|.pdf|.dxf", "the plot file ('-' for standard output, with --format)"},
+       {"--format", "svg|png|pdf|dxf", "the format, when --out does not end in it"},
+       {"--mode", "geometry|loads|results", "what the plot shows (default results)"},
+       {"--view", "LIST",
+        "comma-separated: discretization, vertical, horizontal,\nresultants (the View menu's flags)"},
+       {"--white", "", "white background of PNG and SVG"},
+       {"--black", "", "black background of PNG and SVG (the default, as on\nscreen)"},
+       {"--size", "WxH", "PNG and SVG size in pixels (default 1600x1000)"},
+       {"--cad", "",
+        "the CAD drawing: a DXF drawing (release 2000, with text\nstyles) saved at --out or beside the project as\n"
+        "NAME-cad.dxf, and opened in the desktop's CAD program"},
+       {"--no-open", "", "with --cad, save the drawing without opening it"},
+       {"--set", "NAME=VALUE", kAiutoSet}},
+      plot};
+  return c;
 }
 
 }  // namespace voro::cli

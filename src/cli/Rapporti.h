@@ -6,12 +6,17 @@
 #include <vector>
 
 #include "cli/Soluzione.h"
+#include "report/SezioneRapporto.h"
 
 namespace voro::cli {
 
-// The report: sections, worst values, reactions, tie thrust, wall actions and
-// the eccentricities used; numbers with the point.
+// The report: model, eccentricities used, sections, worst values, reactions,
+// tie thrust and wall actions; numbers with the point.
 void ScriviRapporto(std::ostream& out, const Soluzione& s);
+
+// What the calculation report reads of a solution: the model unless the
+// geometry failed, the results when solved.
+FontiRapporto FontiDaSoluzione(const Soluzione& s);
 
 // One JSON object with the results under the system's own names, or
 // {"error": ..., "number": ...} for a project that failed.

@@ -1,83 +1,15 @@
 // The JSON form of one solved project, for scripts and comparisons: every
 // value with enough digits to read back its exact binary value.
-#include <cstdio>
 #include <string>
 
+#include "cli/Json.h"
 #include "cli/Rapporti.h"
 
 namespace voro::cli {
 
-namespace {
-
-std::string num(Single v) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.9g", static_cast<double>(v));
-  return buf;
-}
-std::string num(double v) {
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.17g", v);
-  return buf;
-}
-std::string num(Integer v) { return std::to_string(v); }
-
-std::string quoted(const std::string& s) {
-  std::string out = "\"";
-  for (unsigned char c : s) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\u%04x", c);
-      out += buf;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
-
-// Writes the members of one object, a comma before every member but the first.
-class Oggetto {
- public:
-  Oggetto(std::ostream& out, int indent) : out_(out), pad_(static_cast<std::size_t>(indent) + 2, ' '), end_(static_cast<std::size_t>(indent), ' ') {
-    out_ << "{";
-  }
-  ~Oggetto() { out_ << "\n" << end_ << "}"; }
-  std::ostream& chiave(const char* nome) {
-    out_ << (first_ ? "\n" : ",\n") << pad_ << '"' << nome << "\": ";
-    first_ = false;
-    return out_;
-  }
-  template <class T>
-  void campo(const char* nome, T v) {
-    chiave(nome) << num(v);
-  }
-  template <class It>
-  void lista(const char* nome, It begin, It end) {
-    auto& o = chiave(nome);
-    o << "[";
-    for (It it = begin; it != end; ++it) o << (it == begin ? "" : ", ") << num(*it);
-    o << "]";
-  }
-  int rientro() const { return static_cast<int>(pad_.size()); }
-
- private:
-  std::ostream& out_;
-  std::string pad_, end_;
-  bool first_ = true;
-};
-
-}  // namespace
-
 void ScriviJson(std::ostream& out, const Soluzione& s, int indent) {
   Oggetto o(out, indent);
-  if (s.esito != Esito::Risolto) {
-    o.chiave("error") << quoted(s.errore);
-    o.chiave("number") << s.numeroErrore;
-    return;
-  }
+  if (ScriviFallimento(o, s)) return;
   const ModelloArco& m = s.modello;
   const RisultatiCalcolo& r = s.risultati;
   o.campo("nConciTot", m.nConciTot);
@@ -86,7 +18,7 @@ void ScriviJson(std::ostream& out, const Soluzione& s, int indent) {
   o.campo("nConciPareteSinistra", m.nConciPareteSinistra);
   o.campo("nConciPareteDestra", m.nConciPareteDestra);
   // Present only when Ctrl+C stopped the hinge search at the best point so far.
-  if (s.ricercaFermata) o.chiave("StopOttimizzazione") << "true";
+  if (s.risultati.RicercaInterrotta) o.chiave("StopOttimizzazione") << "true";
   o.campo("EccCalcSinistra", r.EccCalcSinistra);
   o.campo("EccCalcChiave", r.EccCalcChiave);
   o.campo("EccCalcDestra", r.EccCalcDestra);

@@ -2,26 +2,10 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/Comune.h"
 #include "cli/Rapporti.h"
 
 namespace voro::cli {
-
-namespace {
-
-std::string cella(const std::string& s) {
-  if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
-  std::string out = "\"";
-  for (char c : s) out += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return out + "\"";
-}
-
-std::string fmt(const char* format, double v) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, format, v);
-  return buf;
-}
-
-}  // namespace
 
 void ScriviCsv(std::ostream& out, const std::vector<Soluzione>& soluzioni) {
   out << "file,status,sig_e_worst [MPa],sig_e_section,sig_i_worst [MPa],sig_i_section,min_comp [%],"
@@ -29,14 +13,13 @@ void ScriviCsv(std::ostream& out, const std::vector<Soluzione>& soluzioni) {
   for (const Soluzione& s : soluzioni) {
     out << cella(s.file) << ',';
     if (s.esito != Esito::Risolto) {
-      const char* stato = s.nonAvviato ? "not started" : s.esito == Esito::Fallito ? "failed" : "unreadable";
-      out << stato << ",,,,,,,,,,,,,,," << cella(s.errore) << "\n";
+      out << StatoSenzaRisultati(s) << ",,,,,,,,,,,,,,," << cella(s.errore) << "\n";
       continue;
     }
     const RisultatiCalcolo& r = s.risultati;
-    out << (s.ricercaFermata ? "stopped," : "ok,") << fmt("%.6g", r.SigmaEstPeggiore / 1000) << ','
-        << r.iSigmaEstPeggiore << ','
-        << fmt("%.6g", r.SigmaIntPeggiore / 1000) << ',' << r.iSigmaIntPeggiore << ',' << fmt("%.4g", r.PercMinima)
+    // A search stopped by Ctrl+C gives the results of the best point so far.
+    out << (r.RicercaInterrotta ? "stopped," : "ok,") << fmt("%.6g", r.SigmaEstPeggiore / 1000) << ','
+        << r.iSigmaEstPeggiore << ',' << fmt("%.6g", r.SigmaIntPeggiore / 1000) << ',' << r.iSigmaIntPeggiore << ',' << fmt("%.4g", r.PercMinima)
         << ',' << r.iPercMinima << ',' << fmt("%.6g", r.VSinistra) << ',' << fmt("%.6g", r.HSinistra) << ','
         << fmt("%.6g", r.VDestra) << ',' << fmt("%.6g", r.HDestra) << ',' << fmt("%.6g", s.TiroCatena) << ','
         << fmt("%.6g", r.EccCalcSinistra * 1000.0) << ',' << fmt("%.6g", r.EccCalcChiave * 1000.0) << ','

@@ -6,8 +6,11 @@
 
 #include "analysis/Calcolo.h"
 #include "analysis/CostruisciModello.h"
+#include "cli/Flussi.h"
 #include "data/CampiScalari.h"
 #include "data/ProjectFile.h"
+#include "data/RuntimeError.h"
+#include "data/ValoriFisici.h"
 
 namespace voro::cli {
 
@@ -25,14 +28,14 @@ void ApplicaRegoleLettura(DatiProgetto& d) {
   if (d.nVori > 1 && d.Vori.size() >= d.nVori) d.LuceAnello = toSingle(d.Vori(d.nVori).X3 - d.Vori(1).X1);
 }
 
-void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni) {
+bool PreparaModello(Soluzione& s, const OpzioniSoluzione& opzioni) {
   try {
-    LeggiFileProgetto(s.file, s.dati, s.messaggi);
+    LeggiProgetto(s.file, s.dati, s.messaggi);
   } catch (const RuntimeError& e) {
-    s.esito = Esito::FileIllegibile;
+    s.esito = e.number() == err::ImpossibleValue ? Esito::Fallito : Esito::FileIllegibile;
     s.numeroErrore = e.number();
     s.errore = e.description();
-    return;
+    return false;
   }
   ApplicaRegoleLettura(s.dati);
   for (const auto& [nome, valore] : opzioni.impostazioni) {
@@ -40,14 +43,21 @@ void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni) {
     ImpostaCampo(s.dati, nome, valore, motivo);
   }
   try {
+    ControllaValoriFisici(s.dati, s.messaggi);
     CostruisciModello(s.dati, s.modello, s.messaggi);
   } catch (const RuntimeError& e) {
-    s.messaggi.critical(MessaggioGeometria(e));
+    const bool geometria = e.number() != err::ImpossibleValue;
+    if (geometria) s.messaggi.critical(MessaggioGeometria(e));
     s.esito = Esito::Fallito;
     s.numeroErrore = e.number();
-    s.errore = "Error: Check Geometry";
-    return;
+    s.errore = geometria ? "Error: Check Geometry" : e.description();
+    return false;
   }
+  return true;
+}
+
+void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni) {
+  if (!PreparaModello(s, opzioni)) return;
   Calcolo calcolo(s.dati, s.modello, s.risultati, s.messaggi, opzioni.osservatore);
   OpzioniRicerca ricerca;
   ricerca.thread = opzioni.threadRicerca;
@@ -61,10 +71,8 @@ void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni) {
     s.errore = ultimoMessaggio(s.messaggi, e.description());
     return;
   }
-  if (calcolo.RicercaFermata()) {
-    s.ricercaFermata = true;
+  if (s.risultati.RicercaInterrotta)
     s.messaggi.plain("search stopped: the results are those of the best point so far");
-  }
   // The wall actions about the extrados ends of the ring, as the report shows them.
   const ModelloArco& m = s.modello;
   calcolo.SommaMomentiPareti(m.Conci(1).y(4), m.Conci(m.nConciTot).y(3), s.MomentoPareteSinistra,
@@ -72,31 +80,32 @@ void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni) {
   s.TiroCatena = s.risultati.HSinistra + s.risultati.SommaHSinistra;
 }
 
+bool Interrotto(const OpzioniSoluzione& opzioni) { return opzioni.stop && opzioni.stop->load(); }
+
+void NonAvviato(Soluzione& s) {
+  s.esito = Esito::Fallito;
+  s.numeroErrore = err::UserInterrupt;
+  s.errore = RuntimeError(err::UserInterrupt).description();
+  s.messaggi.plain("not started: the batch was interrupted");
+}
+
 std::vector<Soluzione> RisolviTutti(const std::vector<std::string>& files, const OpzioniSoluzione& opzioni) {
   std::vector<Soluzione> soluzioni(files.size());
   for (std::size_t i = 0; i < files.size(); ++i) soluzioni[i].file = files[i];
   const unsigned core = std::max(1u, std::thread::hardware_concurrency());
-  const unsigned n = std::min<unsigned>(core, static_cast<unsigned>(files.size()));
+  const unsigned n = std::max(1u, std::min<unsigned>(core, static_cast<unsigned>(files.size())));
   OpzioniSoluzione perProgetto = opzioni;
   // The projects side by side share the cores; a project alone takes them all.
   if (perProgetto.threadRicerca == 0 && n > 1) perProgetto.threadRicerca = std::max(1u, core / n);
   std::atomic<std::size_t> prossimo{0};
   auto lavora = [&] {
     for (std::size_t i; (i = prossimo.fetch_add(1)) < soluzioni.size();) {
-      if (opzioni.stop && opzioni.stop->load()) {
-        Soluzione& s = soluzioni[i];
-        s.esito = Esito::Fallito;
-        s.numeroErrore = err::UserInterrupt;
-        s.errore = RuntimeError(err::UserInterrupt).description();
-        s.nonAvviato = true;
-        s.messaggi.plain("not started: the batch was interrupted");
-        continue;
-      }
-      Risolvi(soluzioni[i], perProgetto);
+      if (Interrotto(opzioni)) NonAvviato(soluzioni[i]);
+      else Risolvi(soluzioni[i], perProgetto);
     }
   };
   std::vector<std::thread> workers;
-  for (unsigned k = 1; k < std::max(1u, n); ++k) workers.emplace_back(lavora);
+  for (unsigned k = 1; k < n; ++k) workers.emplace_back(lavora);
   lavora();
   for (auto& w : workers) w.join();
   return soluzioni;

@@ -24,12 +24,25 @@ struct OpzioniSoluzione {
 // The overall span of a chain of segments, recorded as the geometry form does.
 void ApplicaRegoleLettura(DatiProgetto& d);
 
-// Reads the file, applies the settings (already validated), assembles the
-// model and runs the calculation; failures land in the solution.
+// Reads the file ("-": standard input), applies the settings (already
+// validated) and assembles the model; false when one of them failed, the
+// failure recorded in the solution.
+bool PreparaModello(Soluzione& s, const OpzioniSoluzione& opzioni);
+
+// Prepares the model and runs the calculation; failures land in the solution.
 void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni);
 
+// Whether Ctrl+C has interrupted the batch.
+bool Interrotto(const OpzioniSoluzione& opzioni);
+
+// Records a project that the batch's interruption kept from starting: error
+// 18, "User interrupt occurred", and a message that says so.
+void NonAvviato(Soluzione& s);
+
 // Solves every file on all cores, one search thread per project when the
-// projects fill the cores; the solutions keep the files' order.
+// projects fill the cores; the solutions keep the files' order. After Ctrl+C
+// the running searches end at their best point so far and the projects
+// still waiting are not started.
 std::vector<Soluzione> RisolviTutti(const std::vector<std::string>& files, const OpzioniSoluzione& opzioni);
 
 }  // namespace voro::cli

@@ -22,6 +22,13 @@ class Messages {
   virtual void show(MessageKind kind, const std::string& text, const std::string& title) = 0;
   // Asks a Yes/No question; true for Yes.
   virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
+  // Shows an advisory the user may ask never to see again, with a tick box
+  // captioned optOut; true when it was ticked. Where nobody can tick it the
+  // message is shown as any other.
+  virtual bool showOptOut(MessageKind kind, const std::string& text, const std::string& title, const std::string&) {
+    show(kind, text, title);
+    return false;
+  }
 
   void critical(const std::string& text, const std::string& title = kDefaultMessageTitle) {
     show(MessageKind::Critical, text, title);
@@ -56,11 +63,18 @@ class RecordingMessages : public Messages {
   void clear() { entries_.clear(); }
   void queueAnswer(bool yes) { answers_.push_back(yes); }
   void setDefaultAnswer(bool yes) { defaultAnswer_ = yes; }
+  // Records the advisory; ticks "never again" as told by setOptOut.
+  bool showOptOut(MessageKind kind, const std::string& text, const std::string& title, const std::string&) override {
+    show(kind, text, title);
+    return optOut_;
+  }
+  void setOptOut(bool tick) { optOut_ = tick; }
 
  private:
   std::vector<Entry> entries_;
   std::deque<bool> answers_;
   bool defaultAnswer_ = false;
+  bool optOut_ = false;
 };
 
 // Writes messages to standard error; questions are answered No, as a script

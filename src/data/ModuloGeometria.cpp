@@ -1,7 +1,12 @@
 // Geometry form texts to the project and back.
 #include "data/ModuloGeometria.h"
 
+#include <optional>
+#include <type_traits>
+
+#include "data/LetturaCaselle.h"
 #include "data/UnitConversions.h"
+#include "data/ValoriFisici.h"
 
 namespace voro {
 
@@ -10,48 +15,97 @@ std::string TestiGeometria::cella(int i, int c) const {
   return griglia[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(c)];
 }
 
-bool LeggeDatiGeom(const TestiGeometria& f, DatiProgetto& d, const Regional& r, Messages& msg) {
-  auto val = [&](const std::string& s) { return toSingle(r.ValInternazionale(s)); };
-  d.Titolo = f.txtTitolo;
-  d.hRiempimento = val(f.txtDati[1]);
-  d.hSoletta = val(f.txtDati[2]);
-  d.PesoMuratura = val(f.txtDati[3]);
-  d.PesoRiempimento = val(f.txtDati[4]);
-  d.PesoSoletta = val(f.txtDati[5]);
-  d.Larghezza = val(f.txtLarg[0]);
-  d.LarghezzaChiave = val(f.txtLarg[1]);
-  d.LarghezzaChiave = d.Larghezza;  // the crown width box is hidden: one width for the whole vault
-  d.SporgenzaParete = val(f.txtDati[6]);
-  d.hRiempimentoSolido = val(f.txtDati[7]);
-  d.nVori = r.CIntTesto(f.txtNvori);
-  if (d.nVori < 1) {
-    msg.critical("Il numero di vori deve essere > 0");
+namespace {
+
+// The quantities read by the other data forms: their limits are not this form's.
+bool DiAltriForm(const std::string& variabile) {
+  return variabile == "qCarico" || variabile == "Kp" || variabile.rfind("nConciSpinta", 0) == 0;
+}
+
+// Reads the boxes one by one into a project; the first that fails stops the
+// reading with its message and variable.
+class Lettore {
+ public:
+  explicit Lettore(const Regional& r) : r_(r) {}
+
+  // Reads the box into the slot unless an earlier box failed.
+  template <class T>
+  void operator()(T& slot, const std::string& testo, const std::string& variabile, double divisore = 1) {
+    if (!errore.empty()) return;
+    constexpr TipoCasella tipo = std::is_same_v<T, Integer>  ? TipoCasella::Integer
+                                 : std::is_same_v<T, Single> ? TipoCasella::Single
+                                                             : TipoCasella::Double;
+    const std::optional<double> v = LeggiCasella(r_, testo, variabile, tipo, errore, divisore);
+    if (v) slot = static_cast<T>(*v);
+    else campo = variabile;
+  }
+
+  std::string errore;
+  std::string campo;
+
+ private:
+  const Regional& r_;
+};
+
+}  // namespace
+
+bool LeggeDatiGeom(const TestiGeometria& f, DatiProgetto& d, const Regional& r, Messages& msg, std::string* campo) {
+  DatiProgetto n = d;
+  Lettore leggi(r);
+  n.Titolo = f.txtTitolo;
+  leggi(n.hRiempimento, f.txtDati[1], "hRiempimento");
+  leggi(n.hSoletta, f.txtDati[2], "hSoletta");
+  leggi(n.PesoMuratura, f.txtDati[3], "PesoMuratura");
+  leggi(n.PesoRiempimento, f.txtDati[4], "PesoRiempimento");
+  leggi(n.PesoSoletta, f.txtDati[5], "PesoSoletta");
+  leggi(n.Larghezza, f.txtLarg[0], "Larghezza");
+  n.LarghezzaChiave = n.Larghezza;  // the crown width box is hidden: one width for the whole vault
+  leggi(n.SporgenzaParete, f.txtDati[6], "SporgenzaParete");
+  leggi(n.hRiempimentoSolido, f.txtDati[7], "hRiempimentoSolido");
+  leggi(n.nVori, f.txtNvori, "nVori");
+  if (leggi.errore.empty() && n.nVori >= 1) {
+    n.dimensionaVori(n.nVori);
+    n.Vori(1).X1 = 0;
+    n.Vori(1).Y1 = 0;
+    if (n.nVori == 1) {
+      leggi(n.LuceAnello, f.txt1Voro[0], "LuceAnello");
+      leggi(n.FrecciaAnello, f.txt1Voro[1], "FrecciaAnello");
+      leggi(n.SpessoreAnello, f.txt1Voro[2], "SpessoreAnello");
+      leggi(n.nConciAnello, f.txt1Voro[3], "nConciAnello");
+    } else {
+      for (int i = 1; i <= n.nVori; ++i) {
+        DatiVoro& v = n.Vori(i);
+        const std::string s = "Vori(" + std::to_string(i) + ").";
+        leggi(v.X2, f.cella(i, 1), s + "X2");
+        leggi(v.Y2, f.cella(i, 2), s + "Y2");
+        leggi(v.X3, f.cella(i, 3), s + "X3");
+        leggi(v.Y3, f.cella(i, 4), s + "Y3");
+        leggi(v.Spessore, f.cella(i, 5), s + "Spessore");
+        leggi(v.nConci, f.cella(i, 6), s + "nConciInput");
+        v.nConciInput = v.nConci;
+      }
+      if (leggi.errore.empty()) n.LuceAnello = toSingle(n.Vori(n.nVori).X3 - n.Vori(1).X1);
+    }
+  }
+  leggi(n.EccSinistra, f.txtDati[9], "EccSinistra", 1000);
+  leggi(n.EccChiave, f.txtDati[10], "EccChiave", 1000);
+  leggi(n.EccDestra, f.txtDati[11], "EccDestra", 1000);
+
+  if (leggi.errore.empty()) {
+    for (const ValoreImpossibile& v : ValoriImpossibili(n, r)) {
+      if (DiAltriForm(v.variabile)) continue;
+      leggi.errore = v.messaggio;
+      leggi.campo = v.variabile;
+      break;
+    }
+  }
+  if (!leggi.errore.empty()) {
+    // The segment count keeps the message of its own rule alone.
+    msg.critical(leggi.campo == "nVori" && n.nVori < 1 ? leggi.errore : "Error: Check Geometry\r" + leggi.errore);
+    if (campo) *campo = leggi.campo;
     return false;
   }
-  d.dimensionaVori(d.nVori);
-  d.Vori(1).X1 = 0;
-  d.Vori(1).Y1 = 0;
-  if (d.nVori == 1) {
-    d.LuceAnello = val(f.txt1Voro[0]);
-    d.FrecciaAnello = val(f.txt1Voro[1]);
-    d.SpessoreAnello = val(f.txt1Voro[2]);
-    d.nConciAnello = r.CSngTesto(f.txt1Voro[3]);
-  } else {
-    for (int i = 1; i <= d.nVori; ++i) {
-      DatiVoro& v = d.Vori(i);
-      v.X2 = r.ValInternazionale(f.cella(i, 1));
-      v.Y2 = r.ValInternazionale(f.cella(i, 2));
-      v.X3 = r.ValInternazionale(f.cella(i, 3));
-      v.Y3 = r.ValInternazionale(f.cella(i, 4));
-      v.Spessore = r.ValInternazionale(f.cella(i, 5));
-      v.nConci = toInteger(r.ValInternazionale(f.cella(i, 6)));
-      v.nConciInput = v.nConci;
-    }
-    d.LuceAnello = toSingle(d.Vori(d.nVori).X3 - d.Vori(1).X1);
-  }
-  d.EccSinistra = toSingle(LeggeDivisoMille(r, f.txtDati[9]));
-  d.EccChiave = toSingle(LeggeDivisoMille(r, f.txtDati[10]));
-  d.EccDestra = toSingle(LeggeDivisoMille(r, f.txtDati[11]));
+  d = std::move(n);
   return true;
 }
 

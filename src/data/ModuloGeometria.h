@@ -27,12 +27,14 @@ struct TestiGeometria {
   std::string cella(int i, int c) const;
 };
 
-// Reads the form into the project in the form's order. The segment count, the
-// ring's voussoir count use the plain conversion (Type mismatch for text that
-// is not a number); every other box the locale-tolerant one. Fewer than one
-// segment shows "Il numero di vori deve essere > 0" and returns false; the
-// variables read before keep their new values.
-bool LeggeDatiGeom(const TestiGeometria& form, DatiProgetto& d, const Regional& r, Messages& msg);
+// Reads the form into the project in the form's order. Every box must hold a
+// number under the settings, and the geometry must be physically possible; the
+// first box that fails is reported in one critical message that names its
+// quantity (after "Error: Check Geometry"; fewer than one segment has its own
+// "Il numero di vori deve essere > 0"), its variable goes into `campo`, and
+// the project keeps every earlier value. True when the project was read.
+bool LeggeDatiGeom(const TestiGeometria& form, DatiProgetto& d, const Regional& r, Messages& msg,
+                   std::string* campo = nullptr);
 
 // Writes the project into the form's texts, after the default rule; fewer than
 // one segment shows the message and stops (returns false).

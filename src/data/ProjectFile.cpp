@@ -9,8 +9,10 @@
 #include <system_error>
 
 #include "data/Cp1252.h"
+#include "data/FileAtomico.h"
 #include "data/NumberText.h"
 #include "data/RuntimeError.h"
+#include "data/ValoriFisici.h"
 
 namespace voro {
 
@@ -217,37 +219,22 @@ void LeggiFileProgetto(const std::string& path, DatiProgetto& dati, Messages& me
   }
   FileDati file = FileDati::perLettura(std::move(bytes));
   FileLeggeScrive("L", file, dati, messaggi);
+  ControllaValoriFisici(dati, messaggi);
 }
 
 bool ScriviFileProgetto(const std::string& path, const DatiProgetto& dati, Messages& messaggi) {
-  namespace fs = std::filesystem;
   DatiProgetto copia = dati;
   FileDati file = FileDati::perScrittura();
   // A project without segments cannot be read back: the old file is kept.
   if (!FileLeggeScrive("S", file, copia, messaggi)) return false;
 
-  fs::path target(path);
-  fs::path temp = target;
-  temp += ".part";
-  bool ok = false;
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (out) {
-      out.write(file.contenuto().data(), static_cast<std::streamsize>(file.contenuto().size()));
-      out.flush();
-      ok = static_cast<bool>(out);
-    }
-  }
-  std::error_code ec;
-  if (ok) {
-    fs::rename(temp, target, ec);
-    ok = !ec;
-  }
-  if (!ok) {
-    fs::remove(temp, ec);
+  try {
+    ScriviFileAtomico(path, file.contenuto());
+  } catch (const RuntimeError&) {
     messaggi.critical("Scrittura incompleta del file");
+    return false;
   }
-  return ok;
+  return true;
 }
 
 std::string TitoloPerFile(const std::string& titolo) {

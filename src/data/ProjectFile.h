@@ -51,8 +51,9 @@ void FileInOut(const std::string& modo, FileDati& file, std::initializer_list<Ca
 bool FileLeggeScrive(const std::string& modo, FileDati& file, DatiProgetto& dati, Messages& messaggi);
 
 // Reads the project file at path into dati. Raises RuntimeError: 53 when the
-// file does not exist, 75 when it cannot be read, and the errors of
-// FileLeggeScrive.
+// file does not exist, 75 when it cannot be read, the errors of
+// FileLeggeScrive, and 1004 (with its message shown) when the file holds a
+// physically impossible value.
 void LeggiFileProgetto(const std::string& path, DatiProgetto& dati, Messages& messaggi);
 
 // Writes the project file at path through a temporary file that replaces the

@@ -94,9 +94,22 @@ double valoreIniziale(const std::string& testo) {
   return valoreDi(n);
 }
 
+// The length of the grouping symbol at position i, 0 when none stands there.
+// Where the settings group with a non-breaking or narrow space, the blank the
+// keyboard types serves as well.
+std::size_t separatoreMigliaia(const std::string& s, std::size_t i, const std::string& migliaia) {
+  if (migliaia.empty()) return 0;
+  if (s.compare(i, migliaia.size(), migliaia) == 0) return migliaia.size();
+  const bool spazio = migliaia == "\xC2\xA0" || migliaia == "\xE2\x80\xAF" || migliaia == " ";
+  return spazio && i < s.size() && s[i] == ' ' ? 1 : 0;
+}
+
 // The plain regional conversion of a typed number: blanks around it, sign,
-// integer digits with the grouping symbol between them, the decimal separator
-// and its digits, an exponent. Nothing when the text is not such a number.
+// integer digits, the decimal separator and its digits, an exponent. The
+// grouping symbol only separates groups of three digits to the left of the
+// decimal separator (1.234.567,5 under Italian settings): "2,5" under English
+// settings is not 25, nor is "0.5" under Italian ones 5. Nothing when the text
+// is not such a number.
 std::optional<double> valoreSemplice(const std::string& testo, const std::string& decimale,
                                      const std::string& migliaia) {
   const std::size_t a = testo.find_first_not_of(" \t");
@@ -105,14 +118,18 @@ std::optional<double> valoreSemplice(const std::string& testo, const std::string
   NumeroLetto n;
   std::size_t i = 0;
   if (s[i] == '+' || s[i] == '-') n.negativo = s[i++] == '-';
-  while (true) {
-    i = leggiCifre(s, i, n.intere);
-    const std::size_t dopo = i + migliaia.size();
-    if (migliaia.empty() || n.intere.empty() || s.compare(i, migliaia.size(), migliaia) != 0 || dopo >= s.size() ||
-        !isDigit(s[dopo]))
-      break;
-    i = dopo;
+  i = leggiCifre(s, i, n.intere);
+  std::size_t gruppo = n.intere.size();
+  bool raggruppato = false;
+  for (std::size_t k; (k = separatoreMigliaia(s, i, migliaia)) > 0;) {
+    // The first group holds one to three digits, every later one three.
+    if (gruppo == 0 || gruppo > 3 || (raggruppato && gruppo != 3)) return std::nullopt;
+    const std::size_t prima = n.intere.size();
+    i = leggiCifre(s, i + k, n.intere);
+    gruppo = n.intere.size() - prima;
+    raggruppato = true;
   }
+  if (raggruppato && gruppo != 3) return std::nullopt;
   if (s.compare(i, decimale.size(), decimale) == 0) i = leggiCifre(s, i + decimale.size(), n.frazione);
   if (n.intere.empty() && n.frazione.empty()) return std::nullopt;
   leggiEsponente(s, i, n.esponente);
@@ -136,7 +153,7 @@ Integer Regional::SeparatoreMigliaia() const {
   return static_cast<Integer>(code < 0 ? 0 : code);
 }
 
-void Regional::ControllaImpostazioni(Messages& messaggi, bool silent) const {
+bool Regional::ControllaImpostazioni(Messages& messaggi, bool silent) const {
   const std::string virgolette = "\"";
   if (SeparatoreMigliaia() == 0) {
     messaggi.critical("Errore nelle impostazioni internazionali del pannello di controllo.\r"
@@ -146,7 +163,7 @@ void Regional::ControllaImpostazioni(Messages& messaggi, bool silent) const {
                           "E' stato impostato lo stesso carattere per il simbolo raggruppamento cifre.\r"
                           "Cambiare il simbolo raggruppamento cifre e riavviare il programma.",
                       "ERRORE");
-    return;
+    return false;
   }
   // A grouped number must read back as itself, or typed numbers would be misread.
   if (ValInternazionale(Formatta(1234567.8, "#,#.#")) != 1234567.8) {
@@ -156,19 +173,20 @@ void Regional::ControllaImpostazioni(Messages& messaggi, bool silent) const {
                       "ERRORE");
   }
   if (SeparatoreMigliaia() == ',' && SeparatoreDecimale() == '.' && !silent) {
-    messaggi.exclamation("E' impostato come separatore decimale " + virgolette + decimal_ + virgolette +
-                             " e come separatore delle migliaia " + virgolette + grouping_ + virgolette +
-                             "\r\n"
-                             "Se la lingua è Italiano è meglio usare la  " +
-                             virgolette + "," + virgolette +
-                             " come separatore decimale.\r\n"
-                             "Il programma funzionerà comunque correttamente se si usa "
-                             "come separatore delle migliaia lo spazio,\r\n"
-                             "impostazione consigliata perchè elimina qualunque ambiguità.\r\n"
-                             "Il tastierino numerico inserisce il separatore decimale scelto nelle impostazioni "
-                             "internazionali.",
-                         "ATTENZIONE ");
+    const std::string avviso =
+        "E' impostato come separatore decimale " + virgolette + decimal_ + virgolette +
+        " e come separatore delle migliaia " + virgolette + grouping_ + virgolette +
+        "\r\n"
+        "Se la lingua è Italiano è meglio usare la  " +
+        virgolette + "," + virgolette +
+        " come separatore decimale.\r\n"
+        "Il programma funzionerà comunque correttamente se si usa "
+        "come separatore delle migliaia lo spazio,\r\n"
+        "impostazione consigliata perchè elimina qualunque ambiguità.\r\n"
+        "Il tastierino numerico inserisce il separatore decimale scelto nelle impostazioni internazionali.";
+    return messaggi.showOptOut(MessageKind::Exclamation, avviso, "ATTENZIONE ", "Do not show this again");
   }
+  return false;
 }
 
 double Regional::ValInternazionale(const std::string& testo) const {
@@ -181,14 +199,18 @@ double Regional::ValInternazionale(const std::string& testo) const {
   return valoreIniziale(s);
 }
 
+std::optional<double> Regional::NumeroDigitato(const std::string& testo) const {
+  return valoreSemplice(testo, decimal_, SeparatoreMigliaia() != 0 ? grouping_ : "");
+}
+
 Integer Regional::CIntTesto(const std::string& testo) const {
-  const std::optional<double> v = valoreSemplice(testo, decimal_, SeparatoreMigliaia() != 0 ? grouping_ : "");
+  const std::optional<double> v = NumeroDigitato(testo);
   if (!v) throw RuntimeError(err::TypeMismatch);
   return toInteger(*v);
 }
 
 Single Regional::CSngTesto(const std::string& testo) const {
-  const std::optional<double> v = valoreSemplice(testo, decimal_, SeparatoreMigliaia() != 0 ? grouping_ : "");
+  const std::optional<double> v = NumeroDigitato(testo);
   if (!v) throw RuntimeError(err::TypeMismatch);
   return toSingle(*v);
 }

@@ -3,6 +3,7 @@
 // formatters of the forms.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "data/Messages.h"
@@ -31,8 +32,9 @@ class Regional {
   const std::string& migliaia() const { return grouping_; }
 
   // The start-up check of the settings, with its messages; silent suppresses
-  // the advisory about the English symbols.
-  void ControllaImpostazioni(Messages& messaggi, bool silent) const;
+  // the advisory about the English symbols. The advisory offers "Do not show
+  // this again": true when the user ticked it.
+  bool ControllaImpostazioni(Messages& messaggi, bool silent) const;
 
   // Typed text to a number, accepting either separator; never fails (text
   // without a leading number gives 0, a magnitude beyond the Double range the
@@ -42,8 +44,15 @@ class Regional {
   // The decimal separator as text.
   std::string SeparatoreDecimaleTesto() const { return decimal_; }
 
-  // The plain conversions of typed text: Type mismatch (13) for text that is
-  // not a number, Overflow (6) out of range.
+  // A number typed in a box under these settings: blanks around it, sign,
+  // digits with the grouping symbol only between groups of three to the left
+  // of the decimal separator, decimals, exponent. Nothing when the text is
+  // anything else; a magnitude beyond the Double range is the largest finite
+  // Double.
+  std::optional<double> NumeroDigitato(const std::string& testo) const;
+
+  // The plain conversions of typed text (NumeroDigitato): Type mismatch (13)
+  // for text that is not a number, Overflow (6) out of range.
   Integer CIntTesto(const std::string& testo) const;
   Single CSngTesto(const std::string& testo) const;
 

@@ -23,6 +23,7 @@ std::string errorDescription(int number) {
     case err::BadGeometry: return "Dati della geometria non validi";
     case err::AssemblyFailed: return "Impossibile costruire il modello dell'arco";
     case err::CalculationFailed: return "Il calcolo non si è concluso";
+    case err::ImpossibleValue: return "Valore fisicamente impossibile";
     case err::DialogCancelled: return "Cancel was selected.";
     default: return "Application-defined or object-defined error";
   }

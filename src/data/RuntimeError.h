@@ -26,6 +26,7 @@ constexpr int IncompleteFile = 1000;
 constexpr int BadGeometry = 1001;
 constexpr int AssemblyFailed = 1002;
 constexpr int CalculationFailed = 1003;
+constexpr int ImpossibleValue = 1004;  // a physically impossible input value
 constexpr int DialogCancelled = 32755;
 }  // namespace err
 

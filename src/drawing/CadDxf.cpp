@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 #include "data/Cp1252.h"
+#include "data/FileAtomico.h"
 #include "data/NumberText.h"
 #include "data/RuntimeError.h"
 
@@ -415,24 +415,9 @@ std::string ApplicazioneCadDxf::TestoDxf() const {
 }
 
 void ApplicazioneCadDxf::ZoomExtents() {
-  namespace fs = std::filesystem;
   salvato_ = aperto_ = false;
-  const std::string text = TestoDxf();
-  fs::path temp(servizi_.percorso);
-  temp += ".part";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.flush();
-    salvato_ = static_cast<bool>(out);
-  }
-  std::error_code ec;
-  if (salvato_) fs::rename(temp, servizi_.percorso, ec);
-  if (ec || !salvato_) {
-    fs::remove(temp, ec);
-    salvato_ = false;
-    throw RuntimeError(err::PathFileAccess);
-  }
+  ScriviFileAtomico(servizi_.percorso, TestoDxf());
+  salvato_ = true;
   aperto_ = servizi_.apri && servizi_.apri(servizi_.percorso);
 }
 

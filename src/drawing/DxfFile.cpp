@@ -2,10 +2,9 @@
 #include "drawing/DxfFile.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 
 #include "data/Cp1252.h"
+#include "data/FileAtomico.h"
 #include "data/NumberText.h"
 
 namespace voro {
@@ -35,31 +34,15 @@ void DxfFile::Apri(const std::string& percorso) {
   riga("ENTITIES");
 }
 
-bool DxfFile::Chiudi() {
+const std::string& DxfFile::Termina() {
   riga("  0");
   riga("ENDSEC");
   riga("  0");
   riga("EOF");
-  namespace fs = std::filesystem;
-  fs::path temp = fs::path(path_);
-  temp += ".part";
-  bool ok = false;
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (out) {
-      out.write(text_.data(), static_cast<std::streamsize>(text_.size()));
-      out.flush();
-      ok = static_cast<bool>(out);
-    }
-  }
-  std::error_code ec;
-  if (ok) {
-    fs::rename(temp, path_, ec);
-    ok = !ec;
-  }
-  if (!ok) fs::remove(temp, ec);
-  return ok;
+  return text_;
 }
+
+void DxfFile::Chiudi() { ScriviFileAtomico(path_, Termina()); }
 
 void DxfFile::numero(const char* codice, double v) {
   riga(codice);

@@ -14,9 +14,12 @@ class DxfFile {
   // Starts the file's text with the section header; nothing is written to
   // disk until Chiudi.
   void Apri(const std::string& percorso);
-  // Ends the section and writes the whole file; false when it cannot be
-  // written (no half-written file is left behind).
-  bool Chiudi();
+  // Ends the section and returns the whole text of the file.
+  const std::string& Termina();
+  // Ends the section and writes the whole file; raises a RuntimeError with
+  // the system's reason when it cannot be written, leaving any old file as
+  // it was and no half-written one.
+  void Chiudi();
 
   void Linea(double x1, double y1, double x2, double y2, Long colore);
   void Cerchio(double xc, double yc, double r, Long colore);

@@ -5,14 +5,14 @@
 
 namespace voro {
 
-bool PlottaInDxf(PlottaArco& plot, Disegno& d, const std::string& percorso) {
-  d.dxf.Apri(percorso);
-  const bool ok = plot.PlottaVoro("DXF", nullptr);
-  if (!d.dxf.Chiudi()) throw RuntimeError(err::PathFileAccess);
-  return ok;
+bool PlottaInDxf(Tavola& plot, Disegno& d, std::string& testo) {
+  d.dxf.Apri("");
+  if (!plot.PlottaVoro("DXF", nullptr)) return false;
+  testo = d.dxf.Termina();
+  return true;
 }
 
-bool PlottaInCad(PlottaArco& plot, Disegno& d, const CollegaCad& collega, const AttivaFinestraCad& attiva) {
+bool PlottaInCad(Tavola& plot, Disegno& d, const CollegaCad& collega, const AttivaFinestraCad& attiva) {
   if (!d.ApriCad(collega, attiva)) return false;
   const bool ok = plot.PlottaVoro("DWG", nullptr);
   if (attiva) attiva(d.AppCad->Caption());

@@ -3,18 +3,18 @@
 
 #include <string>
 
-#include "drawing/PlottaArco.h"
+#include "drawing/Disegno.h"
+#include "drawing/Tavola.h"
 
 namespace voro {
 
-// Draws the plot into the DXF file at percorso. Raises a RuntimeError (75)
-// when the file cannot be written; no half-written file is left behind.
-// False when the drawing itself failed (its message already shown).
-bool PlottaInDxf(PlottaArco& plot, Disegno& d, const std::string& percorso);
+// Draws the plot as the text of a DXF file. False when the drawing failed
+// (its message already shown); testo is then left as it was.
+bool PlottaInDxf(Tavola& plot, Disegno& d, std::string& testo);
 
 // Draws the plot into the CAD application: attach, draw with the target
 // "DWG", bring to the front, zoom to the extents. False when the application
 // cannot be reached or the drawing failed (messages already shown).
-bool PlottaInCad(PlottaArco& plot, Disegno& d, const CollegaCad& collega, const AttivaFinestraCad& attiva);
+bool PlottaInCad(Tavola& plot, Disegno& d, const CollegaCad& collega, const AttivaFinestraCad& attiva);
 
 }  // namespace voro

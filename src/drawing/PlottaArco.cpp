@@ -16,7 +16,9 @@ PlottaArco::PlottaArco(const DatiProgetto& dati, const ModelloArco& modello, con
 
 void PlottaArco::PltInizializza(double x1, double x2, double y1, double y2, Single offset) {
   if (DestinazionePlt == "VIDEO") {
-    FinestraPlt.EstremiFinestra(0.1f, 0.25f, 0.8f, 0.95f);
+    // The drawing stands in the middle of the window: the labels take the
+    // band on its right, and the margins above and below are equal.
+    FinestraPlt.EstremiFinestra(0.1f, 0.1f, 0.8f, 0.9f);
   } else if (DestinazionePlt == "STAMPANTE") {
     if (SuperficiePlt) {
       SuperficiePlt->FontName("Times New Roman");

@@ -14,6 +14,7 @@
 #include "data/Regional.h"
 #include "drawing/Disegno.h"
 #include "drawing/Plottaggio.h"
+#include "drawing/Tavola.h"
 
 namespace voro {
 
@@ -21,7 +22,7 @@ namespace voro {
 // resultants, white background.
 using FlagVista = std::array<bool, 6>;
 
-class PlottaArco {
+class PlottaArco : public Tavola {
  public:
   PlottaArco(const DatiProgetto& dati, const ModelloArco& modello, const RisultatiCalcolo& risultati,
              const Regional& regional, Disegno& disegno);
@@ -32,7 +33,7 @@ class PlottaArco {
 
   // The whole drawing on the target; any run-time error shows "Error in
   // PlottaVoro" and ends the drawing (false), leaving what was drawn.
-  bool PlottaVoro(const std::string& destinazione, Superficie* superficie, ContenitoreCad* blocco = nullptr);
+  bool PlottaVoro(const std::string& destinazione, Superficie* superficie, ContenitoreCad* blocco = nullptr) override;
 
   // The extents and text height of the last drawing.
   Single xMinPlt = 0, xMaxPlt = 0, yMinPlt = 0, yMaxPlt = 0;

@@ -2,6 +2,7 @@
 #include "ui/Calcolatore.h"
 
 #include "analysis/Calcolo.h"
+#include "data/Impronte.h"
 #include "ui/Sessione.h"
 
 namespace voro::ui {
@@ -25,6 +26,7 @@ class Osservatore : public OsservatoreRicerca {
 }  // namespace
 
 struct Calcolatore::Lavoro {
+  std::string impronta;  // the input the calculation started from
   DatiProgetto dati;
   ModelloArco modello;
   RisultatiCalcolo risultati;
@@ -45,6 +47,7 @@ bool Calcolatore::Avvia(Sessione& s) {
   if (thread_) return false;
   sessione_ = &s;
   lavoro_ = std::make_unique<Lavoro>();
+  lavoro_->impronta = ImprontaCalcolo(s.dati);
   lavoro_->dati = s.dati;
   lavoro_->modello = s.modello;
   lavoro_->risultati = s.risultati;
@@ -65,12 +68,16 @@ bool Calcolatore::Avvia(Sessione& s) {
   connect(thread_, &QThread::finished, this, [this] {
     Sessione& s = *sessione_;
     Lavoro& l = *lavoro_;
-    // Results written before a failure stay, as after a calculation in place.
-    s.modello = std::move(l.modello);
-    s.risultati = std::move(l.risultati);
-    s.dati.xq1 = l.dati.xq1;
-    s.dati.xq2 = l.dati.xq2;
-    s.dati.nDivisioni = l.dati.nDivisioni;
+    // Results of an input that is no longer the project's are not kept.
+    scartato_ = ImprontaCalcolo(s.dati) != l.impronta;
+    fermato_ = l.riuscito && l.risultati.RicercaInterrotta;
+    if (!scartato_) {
+      s.modello = std::move(l.modello);
+      s.risultati = std::move(l.risultati);
+      s.dati.xq1 = l.dati.xq1;
+      s.dati.xq2 = l.dati.xq2;
+      s.dati.nDivisioni = l.dati.nDivisioni;
+    }
     thread_->deleteLater();
     thread_ = nullptr;
     l.messaggi.riproduci(s.msg());

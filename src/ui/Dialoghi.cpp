@@ -3,11 +3,14 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRegularExpression>
 
 #include "ui/FormLingua.h"
+#include "ui/Sessione.h"
 
 namespace voro::ui {
 
@@ -15,7 +18,7 @@ namespace {
 
 std::optional<QString> dialogo(QWidget* parent, QFileDialog::AcceptMode modo, const QString& cartella,
                                const QString& filtri, const QString& preselezionato, const QString& proposto) {
-  QFileDialog d(parent, QString(), cartella, filtri);
+  QFileDialog d(parent, modo == QFileDialog::AcceptOpen ? "Open" : "Save As", cartella, filtri);
   d.setAcceptMode(modo);
   d.setFileMode(modo == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   d.selectNameFilter(preselezionato);
@@ -23,6 +26,8 @@ std::optional<QString> dialogo(QWidget* parent, QFileDialog::AcceptMode modo, co
   // A name typed without extension gets the one of the preselected entry.
   const QRegularExpressionMatch m = QRegularExpression(R"(\*\.(\w+))").match(preselezionato);
   if (modo == QFileDialog::AcceptSave && m.hasMatch()) d.setDefaultSuffix(m.captured(1));
+  // Wide enough for long file names and the filter, and wholly on the screen.
+  DimensionaSulloSchermo(d, QSize(820, 520));
   // The overwrite prompt is on by default for saving.
   if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
   return d.selectedFiles().front();
@@ -45,10 +50,31 @@ bool DialoghiQt::stampa(QWidget* parent, QPrinter& printer) {
   return d.exec() == QDialog::Accepted;
 }
 
+bool DialoghiQt::anteprima(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& disegna) {
+  QPrintPreviewDialog d(&printer, parent);
+  QObject::connect(&d, &QPrintPreviewDialog::paintRequested, &d, [&](QPrinter* p) { disegna(*p); });
+  return d.exec() == QDialog::Accepted;
+}
+
 std::optional<int> DialoghiQt::sceltaLingua(QWidget* parent) {
   FormLingua f(parent);
   if (f.exec() != QDialog::Accepted) return std::nullopt;
   return f.indice();
+}
+
+Dialoghi::Modifiche DialoghiQt::salvareModifiche(QWidget* parent, const QString& nome) {
+  QMessageBox box(QMessageBox::Warning, "Voro", DomandaModifiche(nome),
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+  box.setDefaultButton(QMessageBox::Save);
+  switch (box.exec()) {
+    case QMessageBox::Save: return Modifiche::Salva;
+    case QMessageBox::Discard: return Modifiche::Scarta;
+    default: return Modifiche::Annulla;
+  }
+}
+
+QString DomandaModifiche(const QString& nome) {
+  return nome.isEmpty() ? QString("Save changes to the new project?") : "Save changes to " + nome + "?";
 }
 
 QString FiltroDialogo(const QString& filtro) {

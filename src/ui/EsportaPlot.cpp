@@ -44,7 +44,7 @@ void dxf(Sessione& s, FinestraPlot& plot, QWidget* parent) {
   Disegno& d = plot.disegno();
   d.dxf.Apri(scelto->toStdString());
   plot.PlottaInOggetto("DXF", nullptr);
-  if (!d.dxf.Chiudi()) throw RuntimeError(err::PathFileAccess);
+  d.dxf.Chiudi();
 }
 
 void cad(Sessione& s, FinestraPlot& plot) {

@@ -1,8 +1,10 @@
-// The main window.
+// The main window: its menus and toolbar, its child windows, the calculation
+// and the rule that keeps the results with the project they belong to.
 #include "ui/FinestraPrincipale.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <algorithm>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -15,17 +17,20 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "analysis/CostruisciModello.h"
 #include "analysis/DurataRicerca.h"
+#include "data/Impronte.h"
 #include "data/Lingua.h"
-#include "data/ProjectFile.h"
 #include "data/RuntimeError.h"
 #include "ui/Aiuto.h"
+#include "ui/ComandiRapporto.h"
 #include "ui/FinestraPlot.h"
 #include "ui/FormCarichi.h"
 #include "ui/FormGeometria.h"
 #include "ui/FormInfo.h"
 #include "ui/FormOpzioni.h"
 #include "ui/FormRisultati.h"
+#include "ui/FinestraSicurezza.h"
 
 // The icons are compiled into the static library: register them once.
 static void RegistraIcone() { Q_INIT_RESOURCE(icone); }
@@ -33,9 +38,6 @@ static void RegistraIcone() { Q_INIT_RESOURCE(icone); }
 namespace voro::ui {
 
 namespace {
-
-// The dialog filter of the data files: all files, and the Voro files preselected.
-const QString kFiltroVoro = "Tutti i Files (*.*)|*.*|Files Voro (*.vro)|*.vro";
 
 std::string utf8(const QString& s) { return s.toStdString(); }
 
@@ -75,7 +77,7 @@ QString NomeDaRigaComando(const QStringList& parole) {
 
 FinestraPrincipale::FinestraPrincipale(const QString& cartellaProgramma, const QString& cartellaUtente,
                                        Messages* messaggi, Dialoghi* dialoghi)
-    : cartellaProgramma_(cartellaProgramma) {
+    : impostazioni_(cartellaUtente), cartellaProgramma_(cartellaProgramma) {
   setObjectName("MDIFormMain");
   RegistraIcone();
   if (!messaggi) {
@@ -98,6 +100,7 @@ FinestraPrincipale::FinestraPrincipale(const QString& cartellaProgramma, const Q
   area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   area_->setBackground(QColor(128, 128, 128));
   setCentralWidget(area_);
+  rapporto_ = new ComandiRapporto(*this, s_);
   creaMenu();
   creaToolbar();
   // Nothing to solve, report or plot before a geometry has been read.
@@ -135,36 +138,51 @@ FinestraPrincipale::~FinestraPrincipale() {
   calcolatore_.Interrompi(s_.StopOttimizzazione);
 }
 
-FormGeometria* FinestraPrincipale::formGeometria() const { return geo_; }
-FormCarichi* FinestraPrincipale::formCarichi() const { return carichi_; }
-FormOpzioni* FinestraPrincipale::formOpzioni() const { return opzioni_; }
-FormRisultati* FinestraPrincipale::formRisultati() const { return risultati_; }
-FinestraPlot* FinestraPrincipale::finestraPlot() const { return plot_; }
+FormGeometria* FinestraPrincipale::formGeometria() const { return Aperta(geo_); }
+FormCarichi* FinestraPrincipale::formCarichi() const { return Aperta(carichi_); }
+FormOpzioni* FinestraPrincipale::formOpzioni() const { return Aperta(opzioni_); }
+FormRisultati* FinestraPrincipale::formRisultati() const { return Aperta(risultati_); }
+FinestraPlot* FinestraPrincipale::finestraPlot() const { return Aperta(plot_); }
+FinestraSicurezza* FinestraPrincipale::finestraSicurezza() const { return Aperta(sicurezza_); }
 
 QAction* FinestraPrincipale::azione(const QString& nome) const { return findChild<QAction*>(nome); }
 
 void FinestraPrincipale::creaMenu() {
-  auto voce = [this](QMenu* m, const QString& nome, const QString& testo, const QKeySequence& tasti,
+  auto voce = [this](QMenu* m, const QString& nome, const QString& testo, const QList<QKeySequence>& tasti,
                      auto&& azione) {
     QAction* a = m->addAction(testo);
     a->setObjectName(nome);
-    if (!tasti.isEmpty()) a->setShortcut(tasti);
+    if (!tasti.isEmpty()) a->setShortcuts(tasti);
     connect(a, &QAction::triggered, this, azione);
     return a;
   };
 
   QMenu* file = menuBar()->addMenu("&File");
   file->setObjectName("mnuFile");
-  voce(file, "mnuFileItem0", "&New", QKeySequence(Qt::CTRL | Qt::Key_N), [this] { FileNuovo(); });
-  voce(file, "mnuFileItem1", "&Open", QKeySequence(Qt::CTRL | Qt::Key_F12), [this] { FileApri(); });
-  QAction* salva = voce(file, "mnuFileItem2", "&Save As...", QKeySequence(Qt::SHIFT | Qt::Key_F12),
+  voce(file, "mnuFileItem0", "&New", {QKeySequence(Qt::CTRL | Qt::Key_N)}, [this] { FileNuovo(); });
+  // The program's own shortcuts first, then the ones every desktop program knows.
+  voce(file, "mnuFileItem1", "&Open", {QKeySequence(Qt::CTRL | Qt::Key_F12), QKeySequence::Open},
+       [this] { FileApri(); });
+  voce(file, "mnuFileSalva", "Sa&ve", {QKeySequence::Save}, [this] { FileSalva(); });
+  QAction* salva = voce(file, "mnuFileItem2", "&Save As...",
+                        {QKeySequence(Qt::SHIFT | Qt::Key_F12), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
                         [this] { FileSalvaConNome(); });
   file->addSeparator();
-  auto nonPronto = [this] { s_.msg().plain("Function not yet implemented"); };
-  voce(file, "mnuFileItem4", "&Print", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F12), nonPronto);
-  voce(file, "mnuFileItem5", "Output File (&TXT)", {}, nonPronto);
+  voce(file, "mnuFileItem4", "&Print", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F12)},
+       [this] { rapporto_->Stampa(); });
+  voce(file, "mnuFileItem5", "Output File (&TXT)", {}, [this] { rapporto_->FileTesto(); });
+  voce(file, "mnuFileEsportaRapporto", "&Export Report...", {}, [this] { rapporto_->Esporta(); });
+  file->addSeparator();
+  // The recently used projects, between the commands and Exit.
+  for (int i = 0; i < Impostazioni::kRecenti; ++i) {
+    QAction* a = voce(file, QString("mnuFileItem%1").arg(6 + i), "", {}, [this, i] {
+      ApriRecente(recenti_[static_cast<std::size_t>(i)]->data().toString());
+    });
+    recenti_[static_cast<std::size_t>(i)] = a;
+  }
   file->addSeparator();
   voce(file, "mnuFileItem19", "&Exit", {}, [this] { close(); });
+  aggiornaRecenti();
 
   QMenu* dati = menuBar()->addMenu("&Data");
   dati->setObjectName("mnuData");
@@ -180,6 +198,7 @@ void FinestraPrincipale::creaMenu() {
     return a;
   };
   QAction* risolvi = menuAzione("mnuSolve", "&Solve", [this] { Risolvi(); });
+  QAction* valuta = menuAzione("mnuAssess", "&Assess", [this] { MostraSicurezza(); });
   QAction* rapporto = menuAzione("mnuReport", "&Report", [this] { MostraRisultati(); });
 
   QMenu* plot = menuBar()->addMenu("&Plot");
@@ -203,7 +222,7 @@ void FinestraPrincipale::creaMenu() {
 
   QMenu* aiuto = menuBar()->addMenu("&?");
   aiuto->setObjectName("mnuAiuto");
-  voce(aiuto, "mnuAiutoItem0", "&Help", QKeySequence(Qt::Key_F1), [this] { this->aiuto(); });
+  voce(aiuto, "mnuAiutoItem0", "&Help", {QKeySequence(Qt::Key_F1)}, [this] { this->aiuto(); });
   voce(aiuto, "mnuAiutoItem1", "&Example Files", {}, [this] { esempi(); });
   voce(aiuto, "mnuAiutoItem2", "&About", {}, [this] { informazioni(); });
   aiuto->addSeparator();
@@ -216,7 +235,7 @@ void FinestraPrincipale::creaMenu() {
     lingua_[static_cast<std::size_t>(i)] = a;
   }
 
-  dipendenti_ = {salva, carichi, opzioni, risolvi, rapporto, plot->menuAction(), vista->menuAction()};
+  dipendenti_ = {salva, carichi, opzioni, risolvi, valuta, rapporto, plot->menuAction(), vista->menuAction()};
 }
 
 void FinestraPrincipale::creaToolbar() {
@@ -239,7 +258,9 @@ void FinestraPrincipale::creaToolbar() {
                                {nullptr, nullptr, nullptr, false},
                                {"risolvi", "Solve", "mnuSolve", true},
                                {nullptr, nullptr, nullptr, false},
-                               {"rapporto", "Report", "mnuReport", true}};
+                               {"rapporto", "Report", "mnuReport", true},
+                               {nullptr, nullptr, nullptr, false},
+                               {"sicurezza", "Assess", "mnuAssess", true}};
   int indice = 1;
   for (const Pulsante& p : pulsanti) {
     if (!p.icona) {
@@ -260,44 +281,44 @@ void FinestraPrincipale::AbilitaMenu(bool abilita) {
   for (QAction* a : dipendenti_) a->setEnabled(abilita);
 }
 
-void FinestraPrincipale::AggiornaCaption() {
-  setWindowTitle(FormCaption + QString::fromStdString(s_.NomeFileBreve));
-}
-
 void FinestraPrincipale::Avvio(const QStringList& argomenti) {
   s_.stato.CartellaDati = utf8(QDir::currentPath());
+  AggiornaCaption();
   s_.regional.ControllaImpostazioni(s_.msg(), true);
   LinguaLeggeIni();
-  setWindowTitle(FormCaption);
   move(0, 0);
   resize(Twips(11000, this), Twips(8000, this));
-  s_.dati.nVori = 1;
 
+  DatiProgetto nuovo;
+  nuovo.nVori = 1;
   const QString nome = NomeDaRigaComando(argomenti);
-  s_.stato.DatiNuovi = true;
-  if (!nome.isEmpty()) {
-    const QFileInfo info(nome);
-    const QString assoluto = info.absoluteFilePath();
-    s_.stato.CartellaDati = utf8(info.absolutePath());
-    s_.NomeFileBreve = utf8(info.completeBaseName());
-    try {
-      LeggiFileProgetto(utf8(assoluto), s_.dati, s_.msg());
-      s_.stato.DatiNuovi = false;
-      AggiornaCaption();
-    } catch (const RuntimeError& e) {
-      if (e.number() == err::FileNotFound) s_.msg().critical(utf8("File " + assoluto + " non trovato "));
-      else s_.msg().critical(e.description());
-      setWindowTitle(FormCaption);
-    }
-  }
-  MostraGeometria();
-  if (plot_) plot_->parentWidget()->close();
+  if (nome.isEmpty() || !leggiProgetto(nome)) sostituisciProgetto(std::move(nuovo), QString());
   // Where the screen's font makes the geometry form larger than the window's
-  // size in twips, the window grows to show it whole (within the screen).
+  // size in twips, the window grows to show it whole.
+  FaiSpazio(geo_->parentWidget()->sizeHint());
+}
+
+void FinestraPrincipale::FaiSpazio(QSize perArea) {
   const QSize cornice = size() - area_->viewport()->size();
-  QSize voluto = geo_->parentWidget()->sizeHint() + cornice;
-  if (const QScreen* schermo = screen()) voluto = voluto.boundedTo(schermo->availableGeometry().size());
-  resize(size().expandedTo(voluto));
+  QSize voluto = size().expandedTo(perArea + cornice);
+  const QScreen* schermo = screen();
+  if (!schermo) {
+    resize(voluto);
+    return;
+  }
+  const QRect libero = schermo->availableGeometry();
+  const QSize telaio = frameGeometry().size() - size();
+  resize(voluto.boundedTo(libero.size() - telaio));
+  // Grown, the window stays wholly on the screen.
+  QRect r = frameGeometry();
+  r.moveLeft(std::clamp(r.left(), libero.left(), std::max(libero.left(), libero.right() - r.width() + 1)));
+  r.moveTop(std::clamp(r.top(), libero.top(), std::max(libero.top(), libero.bottom() - r.height() + 1)));
+  move(r.topLeft());
+}
+
+void FinestraPrincipale::ControllaSeparatori() {
+  if (s_.regional.ControllaImpostazioni(s_.msg(), impostazioni_.AvvisoSeparatoriNascosto()))
+    impostazioni_.NascondiAvvisoSeparatori();
 }
 
 void FinestraPrincipale::LinguaLeggeIni() {
@@ -333,6 +354,8 @@ QMdiSubWindow* FinestraPrincipale::figlia(QWidget* w) {
   w->installEventFilter(new Crescita(sub));
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->setWindowIcon(windowIcon());
+  // A data form that goes takes its unread edits with it.
+  connect(w, &QObject::destroyed, this, [this] { QTimer::singleShot(0, this, &FinestraPrincipale::AggiornaModificato); });
   return sub;
 }
 
@@ -349,7 +372,7 @@ void Davanti(QWidget* form) {
 
 template <class Form>
 void FinestraPrincipale::mostraForm(QPointer<Form>& form) {
-  if (!form) {
+  if (!Aperta(form)) {
     form = new Form(*this, s_);
     figlia(form)->move(0, 0);
   }
@@ -362,12 +385,43 @@ void FinestraPrincipale::MostraOpzioni() { mostraForm(opzioni_); }
 
 void FinestraPrincipale::MostraRisultati() {
   if (risultati_) risultati_->parentWidget()->close();
+  if (!RisultatiValidi()) {
+    s_.msg().information("Non ci sono risultati del progetto: risolvere l'arco con Solve.");
+    return;
+  }
   risultati_ = new FormRisultati(*this, s_);
-  // The report opens reduced in the corner of the plot; Enlarge shows it whole.
   QMdiSubWindow* sub = figlia(risultati_);
+  RegistraFinestraRisultati(risultati_);
   sub->move(0, 0);
-  sub->resize(Twips(2865, this), Twips(2415, this));
   Davanti(risultati_);
+  // The report opens large enough for its grid and every box.
+  risultati_->Command1_Click();
+}
+
+void FinestraPrincipale::RegistraFinestraRisultati(QWidget* finestra) {
+  connect(this, &FinestraPrincipale::risultatiScaduti, finestra, [finestra] {
+    if (QWidget* sub = qobject_cast<QMdiSubWindow*>(finestra->parentWidget())) sub->close();
+    else finestra->close();
+  });
+}
+
+void FinestraPrincipale::MostraSicurezza() {
+  // The assessment runs on what the engineer typed, or not at all.
+  if (!LeggiFormAperti()) return;
+  if (!ModelloValido()) {
+    s_.msg().critical("Error: Check Geometry\rLa geometria non è stata letta: completare il form Geometry e "
+                      "premere Next.");
+    return;
+  }
+  if (sicurezza_) sicurezza_->parentWidget()->close();
+  sicurezza_ = new FinestraSicurezza(s_);
+  improntaSicurezza_ = ImprontaCalcolo(s_.dati);
+  QMdiSubWindow* sub = figlia(sicurezza_);
+  RegistraFinestraRisultati(sicurezza_);
+  sub->move(0, 0);
+  sub->resize(area_->size());
+  Davanti(sicurezza_);
+  sicurezza_->Avvia();
 }
 
 void FinestraPrincipale::Risolvi() {
@@ -387,102 +441,109 @@ void FinestraPrincipale::CalcolaEPlotta(int PlottaGeometria) {
     mostraPlot(PlottaGeometria);
     return;
   }
+  // The calculation runs on what the engineer typed, or not at all.
+  if (!LeggiFormAperti()) return;
+  if (!ModelloValido()) {
+    s_.msg().critical("Error: Check Geometry\rLa geometria non è stata letta: completare il form Geometry e "
+                      "premere Next.");
+    return;
+  }
   statusBar()->showMessage("Solving...");
   calcolatore_.Avvia(s_);
 }
 
 void FinestraPrincipale::fineCalcolo(bool riuscito) {
-  statusBar()->showMessage(riuscito ? "Solved" : "Ready");
   if (opzioni_) {
     opzioni_->lblStep->hide();
     opzioni_->lblStima->hide();
     opzioni_->cmdStop->hide();
   }
-  if (riuscito) {
+  if (calcolatore_.scartato()) {
+    statusBar()->showMessage("The input changed during the calculation: results discarded, solve again");
+  } else if (riuscito) {
+    improntaRisultati_ = ImprontaCalcolo(s_.dati);
+    statusBar()->showMessage(calcolatore_.fermato()
+                                 ? "Search stopped: the results are those of the best point found so far"
+                                 : "Solved");
     mostraPlot(0);
+    if (formRisultati()) MostraRisultati();
   } else {
+    // Whatever the failed calculation left in memory is no project's result.
+    scadonoRisultati();
+    statusBar()->showMessage("Calculation failed");
     s_.msg().plain(utf8(calcolatore_.ultimoErrore()));
   }
   if (opzioni_) opzioni_->calcoloConcluso();
-  emit calcoloConcluso(riuscito);
+  AggiornaModificato();
+  emit calcoloConcluso(riuscito && !calcolatore_.scartato());
+}
+
+bool FinestraPrincipale::GeometriaLetta() {
+  const std::string geometria = ImprontaGeometria(s_.dati);
+  bool ok = improntaModello_ == geometria;
+  if (!ok) {
+    ModelloArco modello;
+    try {
+      CostruisciModello(s_.dati, modello, s_.msg());
+      s_.modello = std::move(modello);
+      improntaModello_ = geometria;
+      ok = true;
+    } catch (const RuntimeError& e) {
+      improntaModello_.reset();
+      s_.modello = ModelloArco{};
+      if (plot_) plot_->parentWidget()->close();
+      s_.msg().critical(MessaggioGeometria(e));
+    }
+  }
+  AbilitaMenu(ok);
+  DatiCambiati();
+  return ok;
+}
+
+bool FinestraPrincipale::ModelloValido() const {
+  return improntaModello_ && *improntaModello_ == ImprontaGeometria(s_.dati);
+}
+
+void FinestraPrincipale::DatiCambiati() {
+  if (improntaRisultati_ && *improntaRisultati_ != ImprontaCalcolo(s_.dati)) scadonoRisultati();
+  // The assessment belongs to the input it was made for, solved or not.
+  if (sicurezza_ && improntaSicurezza_ != ImprontaCalcolo(s_.dati)) sicurezza_->parentWidget()->close();
+  // A drawing of the geometry or of the loads shows the input as it is now.
+  if (plot_) plot_->Ridisegna();
+  AggiornaModificato();
+}
+
+void FinestraPrincipale::scadonoRisultati() {
+  // "Solved" would speak of results that are gone.
+  if (improntaRisultati_) statusBar()->showMessage("Ready");
+  improntaRisultati_.reset();
+  emit risultatiScaduti();
 }
 
 void FinestraPrincipale::mostraPlot(int PlottaGeometria) {
   if (plot_) plot_->parentWidget()->close();
   plot_ = new FinestraPlot(*this, s_, PlottaGeometria);
   QMdiSubWindow* sub = figlia(plot_);
+  if (PlottaGeometria == 0) RegistraFinestraRisultati(plot_);
   sub->move(0, 0);
-  sub->resize(area_->size());
+  sub->resize(area_->viewport()->size());
   Davanti(plot_);
 }
 
 void FinestraPrincipale::resizeEvent(QResizeEvent* e) {
   QMainWindow::resizeEvent(e);
-  if (plot_) plot_->parentWidget()->resize(area_->size());
+  if (plot_) plot_->parentWidget()->resize(area_->viewport()->size());
 }
 
 void FinestraPrincipale::closeEvent(QCloseEvent* e) {
+  if (!confermaAbbandono()) {
+    e->ignore();
+    return;
+  }
   calcolatore_.Interrompi(s_.StopOttimizzazione);
+  chiudiFormDati();
   area_->closeAllSubWindows();
   e->accept();
-}
-
-void FinestraPrincipale::FileNuovo() {
-  // The running calculation writes its results into this project when it ends.
-  if (!Libero()) return;
-  setWindowTitle(FormCaption);
-  s_.stato.DatiNuovi = true;
-  MostraGeometria();
-  geo_->InizializzaForm();
-  // The voussoirs in memory belong to the previous project until the new
-  // geometry is read.
-  AbilitaMenu(false);
-}
-
-void FinestraPrincipale::FileApri() { ApriFileDati(QString::fromStdString(s_.stato.CartellaDati)); }
-
-void FinestraPrincipale::ApriFileDati(const QString& cartellaIniziale) {
-  if (!Libero()) return;
-  const QString proposto =
-      s_.NomeFileBreve.empty() ? QString("*.vro") : QString::fromStdString(s_.NomeFileBreve) + ".vro";
-  QString cartella = cartellaIniziale;
-  if (!QFileInfo(cartella).isDir()) cartella = QDir::currentPath();
-  const std::optional<QString> scelto =
-      s_.dialoghi->apri(this, cartella, FiltroDialogo(kFiltroVoro), VoceFiltro(kFiltroVoro, 2), proposto);
-  if (scelto) {
-    const QFileInfo info(*scelto);
-    s_.stato.CartellaDati = utf8(info.absolutePath());
-    s_.NomeFileBreve = utf8(info.completeBaseName());
-    AggiornaCaption();
-    try {
-      LeggiFileProgetto(utf8(info.absoluteFilePath()), s_.dati, s_.msg());
-      s_.stato.DatiNuovi = false;
-    } catch (const RuntimeError& e) {
-      if (e.number() != err::DialogCancelled) s_.msg().plain(e.description());
-    }
-    AbilitaMenu(false);
-  }
-  AggiornaCaption();
-  MostraGeometria();
-  geo_->InizializzaForm();
-  geo_->ScriveDatiInForm();
-}
-
-void FinestraPrincipale::FileSalvaConNome() {
-  const QString proposto =
-      s_.NomeFileBreve.empty() ? QString("*.vro") : QString::fromStdString(s_.NomeFileBreve) + ".vro";
-  QString cartella = QString::fromStdString(s_.stato.CartellaDati);
-  if (!QFileInfo(cartella).isDir()) cartella = QDir::currentPath();
-  const std::optional<QString> scelto =
-      s_.dialoghi->salva(this, cartella, FiltroDialogo(kFiltroVoro), VoceFiltro(kFiltroVoro, 2), proposto);
-  if (!scelto) return;
-  const QFileInfo info(*scelto);
-  s_.NomeFileBreve = utf8(info.completeBaseName());
-  AggiornaCaption();
-  if (ScriviFileProgetto(utf8(info.absoluteFilePath()), s_.dati, s_.msg())) {
-    s_.stato.CartellaDati = utf8(info.absolutePath());
-    statusBar()->showMessage("Saved " + info.absoluteFilePath());
-  }
 }
 
 void FinestraPrincipale::VisualizzaItem(int i) {
@@ -492,16 +553,11 @@ void FinestraPrincipale::VisualizzaItem(int i) {
   if (plot_) plot_->Ridisegna();
 }
 
-void FinestraPrincipale::esempi() {
-  const std::string salvata = s_.stato.CartellaDati;
-  ApriFileDati(QDir(cartellaProgramma_).filePath("examples"));
-  s_.stato.CartellaDati = salvata;
-}
-
 void FinestraPrincipale::aiuto() {
   const QString percorso = PercorsoAiuto(cartellaProgramma_, s_.stato.Lingua);
   auto* finestra = findChild<Aiuto*>();
-  if (!finestra) {
+  const bool nuova = !finestra;
+  if (nuova) {
     finestra = new Aiuto(this);
     finestra->setAttribute(Qt::WA_DeleteOnClose);
   }
@@ -510,6 +566,7 @@ void FinestraPrincipale::aiuto() {
     s_.msg().critical(utf8("Impossibile aprire il file della guida " + percorso));
     return;
   }
+  if (nuova) DimensionaSulloSchermo(*finestra, QSize(900, 640));
   finestra->show();
   finestra->raise();
 }

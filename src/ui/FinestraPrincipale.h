@@ -1,14 +1,19 @@
 // The program's main window: a multiple-document frame with the menus, the
 // toolbar and the status bar, the file commands and the road from the data
-// forms through the calculation to the plot and the report.
+// forms through the calculation to the plot and the report. It keeps the
+// windows honest: results shown always belong to the project on screen, and
+// a modified project is never closed or replaced without asking.
 #pragma once
 
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "ui/Calcolatore.h"
+#include "ui/Impostazioni.h"
 #include "ui/MessaggiQt.h"
 #include "ui/Sessione.h"
 
@@ -16,6 +21,7 @@ class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QLabel;
+class QMenu;
 class QToolBar;
 
 namespace voro::ui {
@@ -25,11 +31,14 @@ class FormCarichi;
 class FormOpzioni;
 class FormRisultati;
 class FinestraPlot;
+class FinestraSicurezza;
+class ComandiRapporto;
 
 class FinestraPrincipale : public QMainWindow {
   Q_OBJECT
  public:
-  // cartellaProgramma: the folder of the examples and the help files.
+  // cartellaProgramma: the folder of the examples and the help files;
+  // cartellaUtente: the user's own settings.
   FinestraPrincipale(const QString& cartellaProgramma, const QString& cartellaUtente, Messages* messaggi = nullptr,
                      Dialoghi* dialoghi = nullptr);
   ~FinestraPrincipale() override;
@@ -46,6 +55,8 @@ class FinestraPrincipale : public QMainWindow {
   // 0 solve then plot the results, 1 plot the geometry, 2 plot with the loads.
   void CalcolaEPlotta(int PlottaGeometria);
   bool calcoloInCorso() const { return calcolatore_.inCorso(); }
+  // The description of the error that ended the last calculation.
+  QString ultimoErrore() const { return calcolatore_.ultimoErrore(); }
   // False, with a message, while a calculation runs: the commands that
   // replace the project or its voussoirs wait for it to end.
   bool Libero();
@@ -56,13 +67,54 @@ class FinestraPrincipale : public QMainWindow {
   void MostraRisultati();
   // The Solve command of the options form.
   void Risolvi();
+  // The Assess command: the Safety window on the current project.
+  void MostraSicurezza();
 
-  // File commands.
+  // File commands. The ones that replace the project ask first whether to
+  // save its changes; Save and Save As first read the data forms' edits.
   void FileNuovo();
   void FileApri();
   void ApriFileDati(const QString& cartellaIniziale);
-  void FileSalvaConNome();
+  void ApriRecente(const QString& percorso);
+  bool FileSalva();
+  bool FileSalvaConNome();
   void AggiornaCaption();
+  // The caption as the window system shows it: with "*" after the file name
+  // while the project holds unsaved changes.
+  QString Didascalia() const;
+
+  // The geometry form was read into the project: the voussoirs are built
+  // again when the input they stand on changed. False, with "Error: Check
+  // Geometry", when they cannot be built; the commands that need a geometry
+  // follow the outcome.
+  bool GeometriaLetta();
+  // Whether the voussoirs in memory are those of the project's geometry.
+  bool ModelloValido() const;
+  // After any change of the project's input: results that no longer belong
+  // to it expire, a drawing of the geometry follows it, the caption shows
+  // whether the project was modified.
+  void DatiCambiati();
+  // The caption's modified mark, after an edit in a data form.
+  void AggiornaModificato();
+  // The project differs from its file, or a data form holds unread edits.
+  bool Modificato() const;
+  // Reads every open data form holding unread edits; false, with that
+  // form's message and the form in front, when one cannot be read.
+  bool LeggiFormAperti();
+
+  // A window that shows results (the report, the results plot, any other)
+  // joins here: it is closed as soon as the results no longer belong to the
+  // project on screen.
+  void RegistraFinestraRisultati(QWidget* finestra);
+  bool RisultatiValidi() const { return improntaRisultati_.has_value(); }
+
+  // Grows the window, within the screen, until its child windows have the
+  // given room.
+  void FaiSpazio(QSize perArea);
+
+  // The regional-settings check of the geometry form, with its advisory
+  // unless the user asked not to see it again.
+  void ControllaSeparatori();
 
   // The View menu's item i toggles flag i and replots.
   void VisualizzaItem(int i);
@@ -75,13 +127,17 @@ class FinestraPrincipale : public QMainWindow {
   FormOpzioni* formOpzioni() const;
   FormRisultati* formRisultati() const;
   FinestraPlot* finestraPlot() const;
+  FinestraSicurezza* finestraSicurezza() const;
   QAction* azione(const QString& nome) const;
   QMdiArea* area() const { return area_; }
   const QString& cartellaProgramma() const { return cartellaProgramma_; }
+  Impostazioni& impostazioni() { return impostazioni_; }
 
  signals:
   // A calculation ended: solved, or failed with its messages shown.
   void calcoloConcluso(bool riuscito);
+  // The results no longer belong to the project on screen.
+  void risultatiScaduti();
 
  protected:
   void closeEvent(QCloseEvent* e) override;
@@ -94,7 +150,19 @@ class FinestraPrincipale : public QMainWindow {
   // Loads a data form if needed and brings it forward.
   template <class Form>
   void mostraForm(QPointer<Form>& form);
-  void leggiFile(const QString& percorso);
+  // Reads the project file into a new project; on success it replaces the
+  // project on screen, on failure one message says why and nothing changes.
+  bool leggiProgetto(const QString& percorso);
+  // The project on screen becomes `dati`, read from `percorso` (a new
+  // project when empty): data forms closed unread, results and drawings
+  // closed, the geometry form showing the new project.
+  void sostituisciProgetto(DatiProgetto dati, const QString& percorso);
+  // Before the project is closed or replaced: false when the user cancels.
+  bool confermaAbbandono();
+  bool salvaIn(const QString& percorso);
+  void chiudiFormDati();
+  void scadonoRisultati();
+  void aggiornaRecenti();
   void esempi();
   void aiuto();
   void informazioni();
@@ -105,6 +173,7 @@ class FinestraPrincipale : public QMainWindow {
   Sessione s_;
   std::unique_ptr<MessaggiQt> messaggiQt_;
   std::unique_ptr<DialoghiQt> dialoghiQt_;
+  Impostazioni impostazioni_;
   Calcolatore calcolatore_;
   QString cartellaProgramma_;
   QMdiArea* area_ = nullptr;
@@ -113,10 +182,28 @@ class FinestraPrincipale : public QMainWindow {
   QPointer<FormOpzioni> opzioni_;
   QPointer<FormRisultati> risultati_;
   QPointer<FinestraPlot> plot_;
+  QPointer<FinestraSicurezza> sicurezza_;
+  std::string improntaSicurezza_;  // the input the Safety window was assessed on
+  ComandiRapporto* rapporto_ = nullptr;
   std::array<QAction*, 5> vista_{};
   std::array<QAction*, 2> lingua_{};
+  std::array<QAction*, Impostazioni::kRecenti> recenti_{};
   QList<QAction*> dipendenti_;
+  // The project as last opened or saved, to tell whether it was modified.
+  std::string improntaSalvata_;
+  // The geometry the voussoirs in memory were built from, if any.
+  std::optional<std::string> improntaModello_;
+  // The input the results in memory were computed from, while they belong
+  // to the project.
+  std::optional<std::string> improntaRisultati_;
 };
+
+// A child window the user closed is deleted later: until then it is gone all
+// the same, and a command that needs it makes a new one.
+template <class W>
+W* Aperta(const QPointer<W>& w) {
+  return w && w->parentWidget() && !w->parentWidget()->isHidden() ? w.data() : nullptr;
+}
 
 // The file name of a command line: its words joined with single blanks.
 QString NomeDaRigaComando(const QStringList& parole);

@@ -2,17 +2,20 @@
 #include "ui/FormCarichi.h"
 
 #include <QCloseEvent>
+#include <cfloat>
+#include <cmath>
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "data/LetturaCaselle.h"
+#include "data/ValoriFisici.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/Tastiera.h"
 
 namespace voro::ui {
 
-FormCarichi::FormCarichi(FinestraPrincipale& main, Sessione& s) : main_(main), s_(s) {
-  setAttribute(Qt::WA_DeleteOnClose);
+FormCarichi::FormCarichi(FinestraPrincipale& main, Sessione& s) : FormDiDati(main, s) {
   setObjectName("frmLoads");
   setWindowTitle("Load");
   auto* g = new QGridLayout;
@@ -65,26 +68,23 @@ FormCarichi::FormCarichi(FinestraPrincipale& main, Sessione& s) : main_(main), s
   (new GestoreTastiera(this, s_.regional))->Installa(this);
   connect(cmdSchema, &QPushButton::clicked, pctSchema, &Schema::Zoom);
   connect(Check1, &QCheckBox::clicked, this, &FormCarichi::Check1_Click);
+  // While the scale is automatic it follows the q being typed; the model
+  // gets both when the form is read.
   connect(txtDati[0], &QLineEdit::textEdited, this, [this] {
-    if (!Check1->isChecked()) return;
-    try {
-      s_.dati.qCarico = toSingle(s_.regional.ValInternazionale(txtDati[0]->text().toStdString()));
-    } catch (const RuntimeError&) {
-      return;  // beyond a Single while typing: reported when the form is read
-    }
-    scalaAutomatica();
+    if (Check1->isChecked()) mostraScalaAutomatica();
   });
   connect(cmdPrevious, &QPushButton::clicked, this, [this] {
-    LeggeCarichi();
+    if (!LeggeCarichi()) return;
     main_.MostraGeometria();
     chiudi();
   });
   connect(cmdNext, &QPushButton::clicked, this, [this] {
+    if (!LeggeCarichi()) return;
     chiudi();
     main_.CalcolaEPlotta(2);
   });
   connect(SolveButton, &QPushButton::clicked, this, [this] {
-    LeggeCarichi();
+    if (!LeggeCarichi()) return;
     s_.StopOttimizzazione = false;
     main_.CalcolaEPlotta(0);
     chiudi();
@@ -97,49 +97,79 @@ FormCarichi::FormCarichi(FinestraPrincipale& main, Sessione& s) : main_(main), s
   txtDati[2]->setText(QString::fromStdString(s_.regional.TestoSingle(s_.dati.xq2)));
   Check1->setChecked(!s_.dati.ScalaManuale);
   Check1_Click();
-  txtDati[3]->setText(QString::fromStdString(s_.regional.TestoSingle(s_.dati.ScalaPlot)));
+  const Single scala = Check1->isChecked() ? scalaAutomatica(s_.dati.qCarico).value_or(s_.dati.ScalaPlot)
+                                           : s_.dati.ScalaPlot;
+  txtDati[3]->setText(QString::fromStdString(s_.regional.TestoSingle(scala)));
+  SeguiModifiche();
 }
 
-void FormCarichi::scalaAutomatica() {
-  // Without a span, or for a load beyond a Single's range, the scale cannot
-  // be computed: the previous one stays.
+std::optional<Single> FormCarichi::scalaAutomatica(Single q) const {
+  // Without a span, or for a load beyond a Single's range, there is none.
   try {
-    s_.dati.ScalaPlot = divide(toSingle(5 * s_.dati.qCarico), s_.dati.LuceAnello);
+    return divide(toSingle(5 * q), s_.dati.LuceAnello);
   } catch (const RuntimeError&) {
-    return;
+    return std::nullopt;
   }
-  txtDati[3]->setText(QString::fromStdString(s_.regional.FormattaNumeroEsp(3, s_.dati.ScalaPlot)).trimmed());
+}
+
+void FormCarichi::mostraScalaAutomatica() {
+  const std::optional<double> q = s_.regional.NumeroDigitato(txtDati[0]->text().toStdString());
+  if (!q || std::fabs(*q) > FLT_MAX) return;
+  if (const std::optional<Single> scala = scalaAutomatica(static_cast<Single>(*q)))
+    txtDati[3]->setText(QString::fromStdString(s_.regional.FormattaNumeroEsp(3, *scala)).trimmed());
 }
 
 void FormCarichi::Check1_Click() {
-  if (Check1->isChecked()) {
-    scalaAutomatica();
-    txtDati[3]->setReadOnly(true);
-    s_.dati.ScalaManuale = false;
-  } else {
-    txtDati[3]->setReadOnly(false);
-    s_.dati.ScalaManuale = true;
-  }
+  if (Check1->isChecked()) mostraScalaAutomatica();
+  txtDati[3]->setReadOnly(Check1->isChecked());
 }
 
-void FormCarichi::LeggeCarichi() {
-  auto val = [&](int i) { return s_.regional.ValInternazionale(txtDati[static_cast<std::size_t>(i)]->text().toStdString()); };
-  try {
-    const Single q = toSingle(val(0)), x1 = toSingle(val(1)), x2 = toSingle(val(2)), sc = toSingle(val(3));
-    s_.dati.qCarico = q, s_.dati.xq1 = x1, s_.dati.xq2 = x2, s_.dati.ScalaPlot = sc;
-  } catch (const RuntimeError& e) {
-    s_.msg().critical("Dati dei carichi non validi: " + e.description());
+bool FormCarichi::LeggeCarichi() {
+  DatiProgetto d = s_.dati;
+  const char* variabili[4] = {"qCarico", "xq1", "xq2", "ScalaPlot"};
+  Single* valori[4] = {&d.qCarico, &d.xq1, &d.xq2, &d.ScalaPlot};
+  const bool automatica = Check1->isChecked();
+  std::string errore;
+  int fallita = -1;
+  for (int i = 0; i < 4 && fallita < 0; ++i) {
+    if (i == 3 && automatica) continue;
+    const std::optional<double> v = LeggiCasella(s_.regional, txtDati[static_cast<std::size_t>(i)]->text().toStdString(),
+                                                 variabili[i], TipoCasella::Single, errore);
+    if (v) *valori[i] = static_cast<Single>(*v);
+    else fallita = i;
   }
+  if (fallita < 0) {
+    for (const ValoreImpossibile& v : ValoriImpossibili(d, s_.regional))
+      if (v.variabile == "qCarico") {
+        errore = v.messaggio;
+        fallita = 0;
+      }
+  }
+  if (fallita >= 0) {
+    s_.msg().critical(errore);
+    MostraCasella(txtDati[static_cast<std::size_t>(fallita)]);
+    return false;
+  }
+  d.ScalaManuale = !automatica;
+  // The automatic scale is kept whole, not as the three digits it shows.
+  if (automatica) d.ScalaPlot = scalaAutomatica(d.qCarico).value_or(d.ScalaPlot);
+  s_.dati = std::move(d);
+  Allineato();
+  main_.DatiCambiati();
+  return true;
 }
 
 void FormCarichi::chiudi() {
   letto_ = true;
-  LeggeCarichi();
   if (auto* w = parentWidget()) w->close();
 }
 
 void FormCarichi::closeEvent(QCloseEvent* e) {
-  if (!letto_) LeggeCarichi();
+  // Closing the form stores its boxes; boxes that cannot be read keep it open.
+  if (!letto_ && !scartato_ && !LeggeCarichi()) {
+    e->ignore();
+    return;
+  }
   e->accept();
 }
 

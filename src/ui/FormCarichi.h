@@ -7,7 +7,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <array>
+#include <optional>
 
+#include "data/Scalars.h"
+
+#include "ui/FormDiDati.h"
 #include "ui/Schemi.h"
 
 namespace voro::ui {
@@ -15,13 +19,16 @@ namespace voro::ui {
 class FinestraPrincipale;
 struct Sessione;
 
-class FormCarichi : public QWidget {
+class FormCarichi : public FormDiDati {
   Q_OBJECT
  public:
   FormCarichi(FinestraPrincipale& main, Sessione& s);
 
-  // The boxes into the model (locale-tolerant reading).
-  void LeggeCarichi();
+  // The boxes into the model: q, xq1, xq2 and the scale, typed or (while
+  // automatic) 5 q / L. False, with a message that names the box and the
+  // model unchanged, when a box is not a number or q is negative.
+  bool LeggeCarichi();
+  bool Leggi() override { return LeggeCarichi(); }
   // The automatic scale 5 q / L with three digits, or the typed one.
   void Check1_Click();
 
@@ -38,11 +45,12 @@ class FormCarichi : public QWidget {
   void closeEvent(QCloseEvent* e) override;
 
  private:
-  void scalaAutomatica();
+  // The automatic scale for the load q; nothing without a span.
+  std::optional<Single> scalaAutomatica(Single q) const;
+  // Shows the automatic scale of the q typed, as far as it is a number.
+  void mostraScalaAutomatica();
   void chiudi();
 
-  FinestraPrincipale& main_;
-  Sessione& s_;
   bool letto_ = false;
 };
 

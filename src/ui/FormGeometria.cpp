@@ -7,7 +7,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "analysis/CostruisciModello.h"
+#include <cstdio>
+#include <optional>
+
+#include "data/LetturaCaselle.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/Tastiera.h"
 
@@ -24,8 +27,7 @@ QLineEdit* box(QWidget* parent, const QString& tooltip) {
 
 }  // namespace
 
-FormGeometria::FormGeometria(FinestraPrincipale& main, Sessione& s) : main_(main), s_(s) {
-  setAttribute(Qt::WA_DeleteOnClose);
+FormGeometria::FormGeometria(FinestraPrincipale& main, Sessione& s) : FormDiDati(main, s) {
   setObjectName("frmGeo");
   txtTitolo = new QLineEdit(this);
   txtTitolo->setToolTip("Title of the project");
@@ -136,27 +138,24 @@ FormGeometria::FormGeometria(FinestraPrincipale& main, Sessione& s) : main_(main
   // Leaving the box with a new count lays the form out again; Enter has
   // already done so (and may have opened the grid's editor).
   connect(txtNvori, &QLineEdit::editingFinished, this, [this] {
-    try {
-      const Integer n = s_.regional.CIntTesto(txtNvori->text().toStdString());
-      if (n == impaginati_) return;
-      s_.dati.nVori = n;
-      Impagina();
-    } catch (const RuntimeError&) {
-    }
+    const std::optional<double> n = s_.regional.NumeroDigitato(txtNvori->text().toStdString());
+    if (!n || std::fabs(*n) > 32767) return;
+    const int k = static_cast<int>(roundHalfEven(*n));
+    if (k != impaginati_) Impagina(k);
   });
   connect(cmdSchema, &QPushButton::clicked, pctSchema, &Schema::Zoom);
   connect(cbPltGeom, &QPushButton::clicked, this, &FormGeometria::cbPltGeom_Click);
 
   // Load.
   s_.stato.FormDati = 1;
-  s_.regional.ControllaImpostazioni(s_.msg(), false);
+  main_.ControllaSeparatori();
   main_.AbilitaMenu(false);
   InizializzaForm();
   ScriveDatiInForm();
+  SeguiModifiche();
 }
 
-void FormGeometria::Impagina() {
-  const int n = s_.dati.nVori;
+void FormGeometria::Impagina(int n) {
   impaginati_ = n;
   if (n == 1) {
     Frame1Voro->show();
@@ -190,7 +189,8 @@ void FormGeometria::ScriveDatiInForm() {
   txtLarg[0]->setText(QString::fromStdString(t.txtLarg[0]));
   txtLarg[1]->setText(QString::fromStdString(t.txtLarg[1]));
   txtNvori->setText(QString::fromStdString(t.txtNvori));
-  Impagina();
+  Impagina(s_.dati.nVori);
+  Allineato();
   if (!ok) return;
   if (s_.dati.nVori == 1) {
     for (std::size_t i = 0; i < 4; ++i) txt1Voro[i]->setText(QString::fromStdString(t.txt1Voro[i]));
@@ -219,48 +219,88 @@ TestiGeometria FormGeometria::testi() const {
 }
 
 bool FormGeometria::LeggeDatiGeom() {
-  DatiProgetto letto = s_.dati;
-  bool ok = false;
+  std::string campo;
   try {
-    ok = voro::LeggeDatiGeom(testi(), letto, s_.regional, s_.msg());
+    if (!voro::LeggeDatiGeom(testi(), s_.dati, s_.regional, s_.msg(), &campo)) {
+      MostraCasella(casella(campo));
+      return false;
+    }
   } catch (const RuntimeError& e) {
     s_.msg().critical("Error: Check Geometry\r" + e.description());
     return false;
   }
-  s_.dati = std::move(letto);
-  if (ok) main_.AbilitaMenu(true);
-  return ok;
+  Allineato();
+  return main_.GeometriaLetta();
+}
+
+void FormGeometria::Modificato() {
+  DatiProgetto prova = s_.dati;
+  RecordingMessages muto;
+  try {
+    if (voro::LeggeDatiGeom(testi(), prova, s_.regional, muto)) return;
+  } catch (const RuntimeError&) {
+  }
+  main_.AbilitaMenu(false);
+}
+
+QWidget* FormGeometria::casella(const std::string& v) {
+  const std::pair<const char*, QLineEdit*> caselle[] = {
+      {"hRiempimento", txtDati[1]},       {"hSoletta", txtDati[2]},         {"PesoMuratura", txtDati[3]},
+      {"PesoRiempimento", txtDati[4]},    {"PesoSoletta", txtDati[5]},      {"SporgenzaParete", txtDati[6]},
+      {"hRiempimentoSolido", txtDati[7]}, {"Larghezza", txtLarg[0]},        {"LarghezzaChiave", txtLarg[0]},
+      {"nVori", txtNvori},                {"LuceAnello", txt1Voro[0]},      {"FrecciaAnello", txt1Voro[1]},
+      {"SpessoreAnello", txt1Voro[2]},    {"nConciAnello", txt1Voro[3]},    {"EccSinistra", txtDati[9]},
+      {"EccChiave", txtDati[10]},         {"EccDestra", txtDati[11]}};
+  for (const auto& [nome, e] : caselle)
+    if (v == nome) return e;
+  // A segment's cell: "Vori(i).<property>", the properties in grid order.
+  int riga = 0;
+  char proprieta[16] = {};
+  if (std::sscanf(v.c_str(), "Vori(%d).%15s", &riga, proprieta) == 2) {
+    const char* colonne[6] = {"X2", "Y2", "X3", "Y3", "Spessore", "nConciInput"};
+    for (int c = 0; c < 6; ++c)
+      if (std::string(proprieta) == colonne[c] && riga >= 1 && riga < FlexGrid->rowCount()) {
+        FlexGrid->setCurrentCell(riga, c + 1);
+        return FlexGrid;
+      }
+  }
+  return nullptr;
 }
 
 void FormGeometria::nVoriInvio() {
-  try {
-    s_.dati.nVori = s_.regional.CIntTesto(txtNvori->text().toStdString());
-  } catch (const RuntimeError&) {
-    s_.msg().critical("Error: Check Geometry");
+  std::string errore;
+  const std::optional<double> n =
+      LeggiCasella(s_.regional, txtNvori->text().toStdString(), "nVori", TipoCasella::Integer, errore);
+  if (!n) {
+    s_.msg().critical("Error: Check Geometry\r" + errore);
     return;
   }
-  Impagina();
-  if (s_.dati.nVori > 1) FlexGrid->ApriEditor(13);
-  else if (s_.dati.nVori == 1) txt1Voro[0]->setFocus();
+  Impagina(static_cast<int>(*n));
+  if (*n > 1) FlexGrid->ApriEditor(13);
+  else if (*n == 1) txt1Voro[0]->setFocus();
 }
 
 void FormGeometria::cbPltGeom_Click() {
   if (!main_.Libero()) return;
-  try {
-    if (!LeggeDatiGeom()) return;
-    CostruisciModello(s_.dati, s_.modello, s_.msg());
-  } catch (const RuntimeError& e) {
-    s_.msg().critical(MessaggioGeometria(e));
-    return;
-  }
+  if (!LeggeDatiGeom()) return;
   chiusa_ = true;
   main_.CalcolaEPlotta(1);
   if (auto* w = parentWidget()) w->close();
 }
 
 void FormGeometria::closeEvent(QCloseEvent* e) {
-  // Closing the form stores its data in the model.
-  if (!chiusa_) LeggeDatiGeom();
+  // Closing the form stores its edits in the model; edits that cannot be
+  // read keep it open, with their message.
+  if (!scartato_ && !chiusa_) {
+    if (toccato()) {
+      if (!LeggeDatiGeom()) {
+        e->ignore();
+        return;
+      }
+    } else {
+      main_.AbilitaMenu(main_.ModelloValido());
+    }
+  }
   e->accept();
 }
 

@@ -11,6 +11,7 @@
 #include <array>
 
 #include "data/ModuloGeometria.h"
+#include "ui/FormDiDati.h"
 #include "ui/GrigliaSegmenti.h"
 #include "ui/Schemi.h"
 
@@ -19,7 +20,7 @@ namespace voro::ui {
 class FinestraPrincipale;
 struct Sessione;
 
-class FormGeometria : public QWidget {
+class FormGeometria : public FormDiDati {
   Q_OBJECT
  public:
   FormGeometria(FinestraPrincipale& main, Sessione& s);
@@ -28,14 +29,16 @@ class FormGeometria : public QWidget {
   void InizializzaForm();
   // The model into the boxes (after the default rule).
   void ScriveDatiInForm();
-  // The boxes into the model; false, with its message, when they cannot be
-  // read (the model then keeps its earlier values, but for a segment count
-  // below 1, read with the fields before it).
+  // The boxes into the model, then the voussoirs built from it; false, with
+  // a message that names the box (which gets the focus), when a box is not a
+  // number or not physically possible, and the model keeps every earlier
+  // value; false with "Error: Check Geometry" when the voussoirs cannot be built.
   bool LeggeDatiGeom();
+  bool Leggi() override { return LeggeDatiGeom(); }
   // "&Next -->": read, build the model, plot the geometry, close.
   void cbPltGeom_Click();
-  // The ring frame or the segment grid, as the segment count says.
-  void Impagina();
+  // The ring frame or the segment grid, for n segments.
+  void Impagina(int n);
 
   QLineEdit* txtTitolo;
   QLineEdit* txtNvori;
@@ -51,13 +54,16 @@ class FormGeometria : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  // An edit that leaves the boxes unreadable disables the commands that
+  // need a geometry.
+  void Modificato() override;
 
  private:
   TestiGeometria testi() const;
   void nVoriInvio();
+  // The box (or grid cell) that shows a variable.
+  QWidget* casella(const std::string& variabile);
 
-  FinestraPrincipale& main_;
-  Sessione& s_;
   bool chiusa_ = false;
   // The segment count the form is laid out for.
   int impaginati_ = 1;

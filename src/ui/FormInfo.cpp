@@ -5,6 +5,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "data/Versione.h"
+
 namespace voro::ui {
 
 namespace {
@@ -25,7 +27,7 @@ FormInfo::FormInfo(Messages& messaggi, QWidget* parent) : QDialog(parent), messa
   setWindowTitle("About Program Voro");
   auto* l = new QVBoxLayout(this);
   l->addWidget(riga("Assessment of masonry arches and vaults", 16, true, this));
-  l->addWidget(riga("Voro, version " VORO_VERSION, 12, false, this));
+  l->addWidget(riga(QString("Voro, version ") + kVersioneVoro, 12, false, this));
   l->addSpacing(8);
   l->addWidget(riga("Limit analysis by three-hinged thrust lines", 12, false, this));
   l->addWidget(riga("The Voro developers", 12, false, this));

@@ -23,6 +23,9 @@ FormLingua::FormLingua(QWidget* parent) : QDialog(parent) {
   OKButton->setDefault(true);
   l->addWidget(OKButton, 0, Qt::AlignRight);
   connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+  // Wide enough for the window manager to show the whole two-language title
+  // beside its icon and buttons.
+  setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) * 5 / 4 + 140);
 }
 
 }  // namespace voro::ui

@@ -4,16 +4,19 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <optional>
+#include <type_traits>
 
 #include "analysis/Calcolo.h"
+#include "data/LetturaCaselle.h"
 #include "data/UnitConversions.h"
+#include "data/ValoriFisici.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/Tastiera.h"
 
 namespace voro::ui {
 
-FormOpzioni::FormOpzioni(FinestraPrincipale& main, Sessione& s) : main_(main), s_(s) {
-  setAttribute(Qt::WA_DeleteOnClose);
+FormOpzioni::FormOpzioni(FinestraPrincipale& main, Sessione& s) : FormDiDati(main, s) {
   setObjectName("frmOption");
   setWindowTitle("Solve options");
 
@@ -87,15 +90,12 @@ FormOpzioni::FormOpzioni(FinestraPrincipale& main, Sessione& s) : main_(main), s
     FrameOtt->setVisible(on);
   });
   connect(CheckSpinta, &QCheckBox::clicked, this, [this](bool on) { FrameSpinta->setVisible(on); });
-  connect(CheckEccentric, &QCheckBox::clicked, this, [this](bool on) { s_.dati.OttimizzaEccentricita = on; });
   connect(txtOttimizz, &QLineEdit::textChanged, this, &FormOpzioni::precisione);
   connect(OKButton, &QPushButton::clicked, this, [this] {
     if (LeggeOpzioni()) chiudi();
   });
-  connect(CancelButton, &QPushButton::clicked, this, [this] {
-    annullato_ = true;
-    chiudi();
-  });
+  // Cancel leaves the model as it was.
+  connect(CancelButton, &QPushButton::clicked, this, &FormOpzioni::Scarta);
   connect(SolveButton, &QPushButton::clicked, this, &FormOpzioni::Solve);
   connect(cmdStop, &QPushButton::clicked, this, [this] { s_.StopOttimizzazione = true; });
 
@@ -104,6 +104,7 @@ FormOpzioni::FormOpzioni(FinestraPrincipale& main, Sessione& s) : main_(main), s
   cmdStop->hide();
   lblStep->hide();
   lblStima->hide();
+  SeguiModifiche();
 }
 
 void FormOpzioni::ScriveOpzioni() {
@@ -116,53 +117,65 @@ void FormOpzioni::ScriveOpzioni() {
   txtDati[12]->setText(QString::fromStdString(s_.regional.TestoSingle(s_.dati.Kp)));
   txtDati[13]->setText(QString::number(s_.dati.nConciSpinta[0]));
   txtDati[14]->setText(QString::number(s_.dati.nConciSpinta[1]));
+  Allineato();
 }
 
 bool FormOpzioni::LeggeOpzioni() {
-  if (annullato_) return true;
   DatiProgetto d = s_.dati;
-  try {
-    if (CheckOttimizzaCerniere->isChecked()) {
-      d.OttimizzaCerniere = true;
-      d.nDivisioni = s_.regional.CIntTesto(txtOttimizz->text().toStdString());
-      d.OttimizzaEccentricita = CheckEccentric->isChecked();
-    } else {
-      d.OttimizzaCerniere = false;
+  std::string errore;
+  QLineEdit* fallita = nullptr;
+  auto leggi = [&](auto& slot, QLineEdit* box, const char* variabile, TipoCasella tipo) {
+    if (fallita) return;
+    const std::optional<double> v = LeggiCasella(s_.regional, box->text().toStdString(), variabile, tipo, errore);
+    if (v) slot = static_cast<std::remove_reference_t<decltype(slot)>>(*v);
+    else fallita = box;
+  };
+  d.OttimizzaCerniere = CheckOttimizzaCerniere->isChecked();
+  if (d.OttimizzaCerniere) {
+    leggi(d.nDivisioni, txtOttimizz, "nDivisioni", TipoCasella::Integer);
+    d.OttimizzaEccentricita = CheckEccentric->isChecked();
+  }
+  d.SpintaPassiva = CheckSpinta->isChecked();
+  if (d.SpintaPassiva) {
+    leggi(d.Kp, txtDati[12], "Kp", TipoCasella::Single);
+    leggi(d.nConciSpinta[0], txtDati[13], "nConciSpinta(0)", TipoCasella::Integer);
+    leggi(d.nConciSpinta[1], txtDati[14], "nConciSpinta(1)", TipoCasella::Integer);
+  }
+  if (!fallita && d.SpintaPassiva) {
+    for (const ValoreImpossibile& v : ValoriImpossibili(d, s_.regional)) {
+      QLineEdit* box = v.variabile == "Kp"                ? txtDati[12]
+                       : v.variabile == "nConciSpinta(0)" ? txtDati[13]
+                       : v.variabile == "nConciSpinta(1)" ? txtDati[14]
+                                                          : nullptr;
+      if (box && !fallita) {
+        errore = v.messaggio;
+        fallita = box;
+      }
     }
-    if (CheckSpinta->isChecked()) {
-      d.SpintaPassiva = true;
-      d.Kp = s_.regional.CSngTesto(txtDati[12]->text().toStdString());
-      d.nConciSpinta[0] = s_.regional.CIntTesto(txtDati[13]->text().toStdString());
-      d.nConciSpinta[1] = s_.regional.CIntTesto(txtDati[14]->text().toStdString());
-    } else {
-      d.SpintaPassiva = false;
-    }
-  } catch (const RuntimeError& e) {
-    s_.msg().critical("Opzioni non valide: " + e.description() +
-                      "\rI passi, Kp e i numeri dei conci devono essere numeri.");
+  }
+  if (fallita) {
+    s_.msg().critical(errore);
+    MostraCasella(fallita);
     return false;
   }
   s_.dati = std::move(d);
+  Allineato();
+  main_.DatiCambiati();
   return true;
 }
 
 void FormOpzioni::precisione() {
-  try {
-    s_.dati.nDivisioni = toInteger(s_.regional.ValInternazionale(txtOttimizz->text().toStdString()));
-  } catch (const RuntimeError&) {
+  // The precision the steps typed would give; the model gets the steps when
+  // the form is read.
+  const std::optional<double> n = s_.regional.NumeroDigitato(txtOttimizz->text().toStdString());
+  if (!n || roundHalfEven(*n) < 1 || *n > 32767) {
     txtPrecisione->clear();
     return;
   }
-  if (s_.dati.nDivisioni <= 0) {
-    txtPrecisione->clear();
-    return;
-  }
-  Integer n = 0, half = 0;
+  Integer passi = static_cast<Integer>(roundHalfEven(*n)), k = 0, half = 0;
   Single s1, s2, s3, p1, p2, p3;
   const auto& m = s_.modello;
-  const Single prec =
-      PassiRicerca(s_.dati.nDivisioni, m.hSinistra, m.hChiave, m.hDestra, 0, n, s1, s2, s3, p1, p2, p3, half);
-  MostraPrecisione(prec);
+  MostraPrecisione(PassiRicerca(passi, m.hSinistra, m.hChiave, m.hDestra, 0, k, s1, s2, s3, p1, p2, p3, half));
 }
 
 void FormOpzioni::MostraPrecisione(Single metri) {

@@ -11,22 +11,25 @@
 #include <array>
 
 #include "data/Scalars.h"
+#include "ui/FormDiDati.h"
 
 namespace voro::ui {
 
 class FinestraPrincipale;
 struct Sessione;
 
-class FormOpzioni : public QWidget {
+class FormOpzioni : public FormDiDati {
   Q_OBJECT
  public:
   FormOpzioni(FinestraPrincipale& main, Sessione& s);
 
   // The model into the boxes.
   void ScriveOpzioni();
-  // The boxes into the model; false, with a message and the model unchanged,
-  // when a box is not a number. Nothing is read after Cancel.
+  // The boxes into the model; false, with a message that names the box and
+  // the model unchanged, when a box is not a number or Kp or a passive
+  // voussoir count is negative.
   bool LeggeOpzioni();
+  bool Leggi() override { return LeggeOpzioni(); }
   // Solve: read, clear the stop flag, solve and plot.
   void Solve();
   // The precision the hinge search reaches [m], shown in mm.
@@ -53,9 +56,6 @@ class FormOpzioni : public QWidget {
   void precisione();
   void chiudi();
 
-  FinestraPrincipale& main_;
-  Sessione& s_;
-  bool annullato_ = false;
   bool attesa_ = false;
 };
 

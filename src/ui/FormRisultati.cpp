@@ -4,11 +4,14 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QScrollArea>
 #include <QStyle>
 #include <QVBoxLayout>
 
 #include "analysis/Calcolo.h"
+#include "data/LetturaCaselle.h"
 #include "data/UnitConversions.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/FormGeometria.h"
@@ -135,26 +138,8 @@ FormRisultati::FormRisultati(FinestraPrincipale& main, Sessione& s) : main_(main
   lblTiro->setText("Tie thrust");
   RisultatiPeggioriVisualizza();
   GrigliaRisultati();
+  RiempiGriglia();
   const auto& r = s_.risultati;
-  const int n = s_.modello.nGiunti;
-  for (int i = 1; i <= n && i <= r.SigmaEstGiunti.size(); ++i) {
-    auto cella = [&](int c, const QString& t) {
-      auto* it = new QTableWidgetItem(t);
-      it->setTextAlignment(Qt::AlignCenter);
-      Grid1->setItem(i, c, it);
-    };
-    cella(0, QString::number(i));
-    cella(1, q(FormattaDivisoMille(s_.regional, r.SigmaEstGiunti(i))));
-    cella(2, q(FormattaDivisoMille(s_.regional, r.SigmaIntGiunti(i))));
-    cella(3, q(s_.regional.Formatta(r.PercGiunti(i), "0.0")));
-  }
-  int larghezza = 2 * Grid1->frameWidth() + Grid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2;
-  for (int c = 0; c < 4; ++c) {
-    Grid1->setColumnWidth(c, LarghezzaColonna(Grid1, c, c == 0 ? 520 : 1212));
-    larghezza += Grid1->columnWidth(c);
-  }
-  Grid1->setMinimumWidth(std::max(larghezza, Twips(4470, this)));
-  pannello_->setMinimumSize(pannello_->sizeHint());
   const Regional& reg = s_.regional;
   txtReazioni[0]->setText(q(reg.FormattaNumero(4, r.HSinistra)));
   txtReazioni[1]->setText(q(reg.FormattaNumero(4, r.HDestra)));
@@ -179,15 +164,47 @@ FormRisultati::FormRisultati(FinestraPrincipale& main, Sessione& s) : main_(main
 void FormRisultati::GrigliaRisultati() {
   Grid1->setMinimumHeight(Twips(3975, this));
   Grid1->setRowCount(s_.modello.nConciTot + 2);
-  Grid1->setColumnCount(4);
+  Grid1->setColumnCount(7);
   RigheCompatte(Grid1);
-  const char* intestazioni[4] = {"Sect.", "sig_e [MPa]", "sig_i [MPa]", "%comp"};
-  for (int c = 0; c < 4; ++c) {
+  const char* intestazioni[7] = {"Sect.", "sig_e [MPa]", "sig_i [MPa]", "%comp", "N [kN]", "T [kN]", "e [mm]"};
+  for (int c = 0; c < 7; ++c) {
     auto* it = new QTableWidgetItem(intestazioni[c]);
     it->setTextAlignment(Qt::AlignCenter);
     it->setBackground(palette().button());
     Grid1->setItem(0, c, it);
   }
+}
+
+void FormRisultati::RiempiGriglia() {
+  const auto& r = s_.risultati;
+  const auto& m = s_.modello;
+  const Regional& reg = s_.regional;
+  for (int i = 1; i <= m.nGiunti && i <= r.SigmaEstGiunti.size(); ++i) {
+    auto cella = [&](int c, const QString& t) {
+      auto* it = new QTableWidgetItem(t);
+      it->setTextAlignment(c == 0 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
+      Grid1->setItem(i, c, it);
+    };
+    // Section 1 is the left springing; section i + 1 the right joint of voussoir i.
+    double N = r.NPrimaSezione, T = r.TPrimaSezione, e = r.EccCalcSinistra;
+    if (i > 1) {
+      const Concio& c = m.Conci(i - 1);
+      N = c.Fassiale, T = c.Ftaglio, e = c.Eccentric;
+    }
+    cella(0, QString::number(i));
+    cella(1, QString::fromStdString(reg.Formatta(r.SigmaEstGiunti(i) / 1000.0, "0.000")));
+    cella(2, QString::fromStdString(reg.Formatta(r.SigmaIntGiunti(i) / 1000.0, "0.000")));
+    cella(3, QString::fromStdString(reg.Formatta(r.PercGiunti(i), "0.0")));
+    cella(4, QString::fromStdString(reg.Formatta(N, "0.00")));
+    cella(5, QString::fromStdString(reg.Formatta(T, "0.00")));
+    cella(6, QString::fromStdString(reg.Formatta(e * 1000.0, "0.0")));
+  }
+  int larghezza = 2 * Grid1->frameWidth() + Grid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2;
+  for (int c = 0; c < 7; ++c) {
+    Grid1->setColumnWidth(c, LarghezzaColonna(Grid1, c, c == 0 ? 520 : 1212));
+    larghezza += Grid1->columnWidth(c);
+  }
+  Grid1->setMinimumWidth(std::max(larghezza, Twips(4470, this)));
 }
 
 void FormRisultati::AbilitaFrameCerniere() { FrameRis[2]->setEnabled(s_.dati.OttimizzaCerniere); }
@@ -203,35 +220,49 @@ void FormRisultati::RisultatiPeggioriVisualizza() {
 }
 
 void FormRisultati::Command2_Click() {
-  const Regional& reg = s_.regional;
-  auto ecc = [&](int i) { return toSingle(LeggeDivisoMille(reg, txtDati[static_cast<std::size_t>(i)]->text().toStdString())); };
-  try {
-    const Single el = ecc(9), ec = ecc(10), er = ecc(11);
-    s_.dati.EccSinistra = el, s_.dati.EccChiave = ec, s_.dati.EccDestra = er;
-  } catch (const RuntimeError& e) {
-    s_.msg().critical("Eccentricità non valide: " + e.description());
-    return;
+  const char* variabili[3] = {"EccSinistra", "EccChiave", "EccDestra"};
+  Single valori[3] = {};
+  for (int i = 0; i < 3; ++i) {
+    QLineEdit* box = txtDati[static_cast<std::size_t>(9 + i)];
+    std::string errore;
+    const std::optional<double> v =
+        LeggiCasella(s_.regional, box->text().toStdString(), variabili[i], TipoCasella::Single, errore, 1000);
+    if (!v) {
+      s_.msg().critical(errore);
+      box->setFocus();
+      return;
+    }
+    valori[i] = static_cast<Single>(*v);
   }
+  s_.dati.EccSinistra = valori[0], s_.dati.EccChiave = valori[1], s_.dati.EccDestra = valori[2];
   if (FormGeometria* g = main_.formGeometria()) {
     g->txtDati[9]->setText(txtDati[9]->text());
     g->txtDati[10]->setText(txtDati[10]->text());
     g->txtDati[11]->setText(txtDati[11]->text());
   }
+  main_.DatiCambiati();
 }
 
 void FormRisultati::Command1_Click() {
   QWidget* w = parentWidget() ? parentWidget() : this;
-  if (w->width() != Twips(2865, this)) {
+  if (!ridotta_) {
     w->resize(Twips(2865, this), Twips(2415, this));
     Command1->setText("Enlarge");
   } else {
     // Enlarged, the whole report shows even where the screen's font needs
-    // more room than the layout's size.
+    // more room than the layout's size, as far as the main window allows;
+    // measured now, with the fonts of the window it stands in.
     const QSize cornice = w->size() - size();
-    const QSize tutto = pannello_->minimumSize() + cornice;
-    w->resize(std::max(Twips(7785, this), tutto.width()), std::max(Twips(6200, this), tutto.height()));
+    const QSize tutto = pannello_->sizeHint().expandedTo(pannello_->minimumSizeHint()) + cornice;
+    QSize voluto(std::max(Twips(7785, this), tutto.width()), std::max(Twips(6200, this), tutto.height()));
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(w); sub && sub->mdiArea()) {
+      main_.FaiSpazio(voluto + QSize(sub->x(), sub->y()));
+      voluto = voluto.boundedTo(sub->mdiArea()->viewport()->size());
+    }
+    w->resize(voluto);
     Command1->setText("Reduce");
   }
+  ridotta_ = !ridotta_;
 }
 
 }  // namespace voro::ui

@@ -22,7 +22,8 @@ class FormRisultati : public QWidget {
 
   // The used eccentricities become the start eccentricities.
   void Command2_Click();
-  // Toggles the window between its small and large size.
+  // Toggles the window between its small size and the size that shows the
+  // whole report.
   void Command1_Click();
 
   QTableWidget* Grid1;
@@ -37,12 +38,15 @@ class FormRisultati : public QWidget {
 
  private:
   void GrigliaRisultati();
+  // The sections' values, one format for every number of a column.
+  void RiempiGriglia();
   void AbilitaFrameCerniere();
   void RisultatiPeggioriVisualizza();
 
   FinestraPrincipale& main_;
   Sessione& s_;
   QWidget* pannello_;
+  bool ridotta_ = true;
 };
 
 }  // namespace voro::ui

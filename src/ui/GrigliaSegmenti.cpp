@@ -22,8 +22,10 @@ GrigliaSegmenti::GrigliaSegmenti(QWidget* parent) : QTableWidget(parent), editor
   editor_->setFrame(false);
   editor_->installEventFilter(this);
   // The form's keyboard rules give the editor the keypad's separator, but
-  // Enter is the editor's own.
+  // Enter is the editor's own, and so is the selection: the key that opened
+  // the editor stays in it.
   editor_->setProperty("enterProprio", true);
+  editor_->setProperty("selezionePropria", true);
   connect(this, &QTableWidget::currentCellChanged, this, [this] { chiudiEditor(true); });
 }
 
@@ -93,7 +95,10 @@ void GrigliaSegmenti::ApriEditor(int k, const QString& carattere) {
 void GrigliaSegmenti::chiudiEditor(bool copia) {
   if (!editor_->isVisible()) return;
   const QModelIndex at = indexAt(editor_->geometry().center());
-  if (copia && at.isValid()) ScriviCella(at.row(), at.column(), editor_->text());
+  if (copia && at.isValid() && Cella(at.row(), at.column()) != editor_->text()) {
+    ScriviCella(at.row(), at.column(), editor_->text());
+    emit cellaModificata();
+  }
   // Hiding a focused editor would pass the focus on to the next cell.
   if (editor_->hasFocus()) setFocus();
   editor_->hide();

@@ -28,6 +28,10 @@ class GrigliaSegmenti : public QTableWidget {
   // The control that receives the focus after the last cell.
   void setProssimoControllo(QWidget* w) { prossimo_ = w; }
 
+ signals:
+  // The editor stored a new text in a cell.
+  void cellaModificata();
+
  protected:
   void keyPressEvent(QKeyEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;

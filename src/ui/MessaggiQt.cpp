@@ -1,6 +1,7 @@
 // Message boxes.
 #include "ui/MessaggiQt.h"
 
+#include <QCheckBox>
 #include <QMessageBox>
 
 namespace voro::ui {
@@ -15,19 +16,31 @@ QString testo(const std::string& t) {
   return s;
 }
 
+QMessageBox::Icon icona(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::Critical: return QMessageBox::Critical;
+    case MessageKind::Information: return QMessageBox::Information;
+    case MessageKind::Exclamation: return QMessageBox::Warning;
+    case MessageKind::Question: return QMessageBox::Question;
+    case MessageKind::Plain: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
 }  // namespace
 
 void MessaggiQt::show(MessageKind kind, const std::string& text, const std::string& title) {
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  switch (kind) {
-    case MessageKind::Critical: icon = QMessageBox::Critical; break;
-    case MessageKind::Information: icon = QMessageBox::Information; break;
-    case MessageKind::Exclamation: icon = QMessageBox::Warning; break;
-    case MessageKind::Question: icon = QMessageBox::Question; break;
-    case MessageKind::Plain: break;
-  }
-  QMessageBox box(icon, QString::fromStdString(title), testo(text), QMessageBox::Ok, parent_);
+  QMessageBox box(icona(kind), QString::fromStdString(title), testo(text), QMessageBox::Ok, parent_);
   box.exec();
+}
+
+bool MessaggiQt::showOptOut(MessageKind kind, const std::string& text, const std::string& title,
+                            const std::string& optOut) {
+  QMessageBox box(icona(kind), QString::fromStdString(title), testo(text), QMessageBox::Ok, parent_);
+  auto* mai = new QCheckBox(QString::fromStdString(optOut), &box);
+  box.setCheckBox(mai);
+  box.exec();
+  return mai->isChecked();
 }
 
 bool MessaggiQt::askYesNo(const std::string& text, const std::string& title) {

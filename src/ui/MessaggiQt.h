@@ -16,6 +16,8 @@ class MessaggiQt : public Messages {
   void setParent(QWidget* parent) { parent_ = parent; }
   void show(MessageKind kind, const std::string& text, const std::string& title) override;
   bool askYesNo(const std::string& text, const std::string& title) override;
+  bool showOptOut(MessageKind kind, const std::string& text, const std::string& title,
+                  const std::string& optOut) override;
 
  private:
   QWidget* parent_;

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTableWidget>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace voro::ui {
@@ -23,6 +24,24 @@ int LarghezzaColonna(const QTableWidget* t, int colonna, double twips) {
     if (const QTableWidgetItem* i = t->item(r, colonna))
       testo = std::max(testo, t->fontMetrics().horizontalAdvance(i->text()));
   return std::max(Twips(twips, t), testo + 2 * t->fontMetrics().averageCharWidth());
+}
+
+void DimensionaSulloSchermo(QWidget& finestra, QSize voluta) {
+  const QWidget* genitore = finestra.parentWidget() ? finestra.parentWidget()->window() : nullptr;
+  const QScreen* schermo = genitore ? genitore->screen() : finestra.screen();
+  if (!schermo) schermo = QGuiApplication::primaryScreen();
+  if (!schermo) return;
+  // The window manager's frame around the window: a title bar and borders.
+  const QMargins cornice(8, 32, 8, 8);
+  const QRect libero = schermo->availableGeometry().marginsRemoved(cornice);
+  const QSize dimensione = voluta.expandedTo(finestra.minimumSizeHint()).boundedTo(libero.size());
+  finestra.resize(dimensione);
+  const QPoint centro = genitore ? genitore->frameGeometry().center() : libero.center();
+  QRect r(QPoint(0, 0), dimensione);
+  r.moveCenter(centro);
+  r.moveLeft(std::clamp(r.left(), libero.left(), libero.right() - r.width() + 1));
+  r.moveTop(std::clamp(r.top(), libero.top(), libero.bottom() - r.height() + 1));
+  finestra.move(r.topLeft());
 }
 
 void RigheCompatte(QTableWidget* t) {

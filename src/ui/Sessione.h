@@ -2,6 +2,7 @@
 // state of the windows, the model, the results and the settings they read.
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <atomic>
 #include <string>
@@ -25,6 +26,9 @@ struct Sessione {
   Regional regional;
   std::atomic<bool> StopOttimizzazione{false};
   std::string NomeFileBreve;
+  // The project's own file, where Save writes it; empty for a project never
+  // saved or read (NomeFileBreve may still hold the name Save As proposes).
+  std::string PercorsoFile;
   // Where the help-language choice is kept when the program folder cannot be written.
   std::string CartellaUtente;
 
@@ -42,5 +46,10 @@ int Twips(double twips, const QWidget* w = nullptr);
 int LarghezzaColonna(const QTableWidget* t, int colonna, double twips);
 // Grid rows as tall as the font needs.
 void RigheCompatte(QTableWidget* t);
+
+// Sizes a top-level window to `voluta` (never below what its contents need),
+// within the screen it opens on, and centres it over its parent window, or
+// the screen, without letting any part of it leave the screen.
+void DimensionaSulloSchermo(QWidget& finestra, QSize voluta);
 
 }  // namespace voro::ui

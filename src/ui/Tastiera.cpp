@@ -15,7 +15,7 @@ void GestoreTastiera::Installa(QWidget* form) {
 bool GestoreTastiera::eventFilter(QObject* obj, QEvent* ev) {
   auto* box = qobject_cast<QLineEdit*>(obj);
   if (!box) return QObject::eventFilter(obj, ev);
-  if (ev->type() == QEvent::FocusIn) {
+  if (ev->type() == QEvent::FocusIn && !box->property("selezionePropria").toBool()) {
     QTimer::singleShot(0, box, [box] { SelezionaTesto(box); });
   } else if (ev->type() == QEvent::KeyPress) {
     auto* k = static_cast<QKeyEvent*>(ev);

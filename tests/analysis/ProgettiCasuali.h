@@ -52,7 +52,7 @@ inline DatiProgetto ProgettoCasuale(std::uint64_t seme, const OpzioniCasuali& o 
   d.Larghezza = static_cast<Single>(r.uniforme(1, 6));
   d.LarghezzaChiave = o.larghezzaCostante ? d.Larghezza : static_cast<Single>(r.uniforme(1, 6));
   d.SporgenzaParete = r.moneta(0.3) ? 0 : static_cast<Single>(r.uniforme(0, 1.5));
-  d.hRiempimentoSolido = static_cast<Single>(r.uniforme(-0.5, 0.3 * L / 3));
+  d.hRiempimentoSolido = r.moneta(0.3) ? 0 : static_cast<Single>(r.uniforme(0, 0.1 * L));
   d.ScalaPlot = 1;
 
   const bool anello = !o.segmenti || r.moneta(0.4);

@@ -172,6 +172,9 @@ TEST(RicercaCerniere, ProgressCountsTheOuterStepsOfBothPasses) {
   EXPECT_EQ(reg.eventi, std::vector<std::string>{"avvio"});
   ASSERT_EQ(reg.precisioni.size(), 1u);
   EXPECT_GT(reg.precisioni[0], 0.0f);
+  // A search run to its end reaches the precision it announced.
+  EXPECT_EQ(c.risultati.PrecisioneRicerca, reg.precisioni[0]);
+  EXPECT_FALSE(c.risultati.RicercaInterrotta);
 }
 
 TEST(RicercaCerniere, StopEndsWithCompleteResultsForTheBestPointSoFar) {
@@ -187,6 +190,9 @@ TEST(RicercaCerniere, StopEndsWithCompleteResultsForTheBestPointSoFar) {
     EXPECT_TRUE(std::isfinite(r.PercGiunti(j)));
   }
   EXPECT_TRUE(c.messaggi.empty());
+  // Stopped in the coarse pass: no grid was completed.
+  EXPECT_TRUE(r.RicercaInterrotta);
+  EXPECT_EQ(r.PrecisioneRicerca, 0.0f);
 
   // The best point so far is at least as good as the best of the first outer
   // step, which was searched whole (e1 at the intrados edge).
@@ -216,6 +222,23 @@ TEST(RicercaCerniere, StopEndsWithCompleteResultsForTheBestPointSoFar) {
   } else {
     EXPECT_GE(scelto, migliore * (1 + 1e-5));
   }
+
+  // Solved again without the search, the record of the search is gone.
+  c.dati.OttimizzaCerniere = false;
+  Calcolo(c.dati, c.modello, c.risultati, c.messaggi).CalcoloMain();
+  EXPECT_FALSE(r.RicercaInterrotta);
+  EXPECT_EQ(r.PrecisioneRicerca, 0.0f);
+}
+
+TEST(RicercaCerniere, StopInTheFinePassKeepsTheCoarseStep) {
+  Caso c(conRicerca(prova::ponte(), 10, false));
+  std::atomic<bool> stop{false};
+  Registro reg(&stop, 13);
+  Calcolo(c.dati, c.modello, c.risultati, c.messaggi, &reg, &stop).CalcoloMain();
+  ASSERT_EQ(reg.precisioni.size(), 1u);
+  EXPECT_TRUE(c.risultati.RicercaInterrotta);
+  // The coarse step is the fine one times the half count of the grid.
+  EXPECT_FLOAT_EQ(c.risultati.PrecisioneRicerca, reg.precisioni[0] * 5);
 }
 
 // A stop raised while an outer step of a huge grid runs (billions of points
@@ -261,6 +284,9 @@ TEST(RicercaCerniere, StopAnswersAtOnceAtAnyGridSize) {
       ASSERT_EQ(cronometro.stime.size(), 1u);
       EXPECT_GT(cronometro.stime[0], 60);
       EXPECT_TRUE(std::isfinite(c.risultati.HSinistra));
+      // The results say that the search was stopped before a grid was done.
+      EXPECT_TRUE(c.risultati.RicercaInterrotta);
+      EXPECT_EQ(c.risultati.PrecisioneRicerca, 0.0f);
     }
   }
 }

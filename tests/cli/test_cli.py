@@ -22,17 +22,42 @@ def run(*args, **kw):
 
 
 class Cli(unittest.TestCase):
-    def test_help_describes_every_option(self):
+    def test_help_describes_every_command_and_option(self):
         r = run("--help")
+        self.assertEqual((r.returncode, r.stderr), (0, ""))
+        for text in ("voro-cli solve FILE.vro", "voro-cli plot FILE.vro", "voro-cli assess FILE.vro",
+                     "voro-cli report FILE.vro --out REPORT.pdf|.html|.txt", "voro-cli help [COMMAND]",
+                     "--version", "Exit status"):
+            self.assertIn(text, r.stdout)
+        self.assertEqual(run("-h").stdout, r.stdout)
+        self.assertEqual(run("help").stdout, r.stdout)
+        solve = run("help", "solve")
+        self.assertEqual(solve.returncode, 0)
+        for option in ("--json", "--set NAME=VALUE", "--progress", "--csv FILE.csv", "-h, --help", "Exit status"):
+            self.assertIn(option, solve.stdout)
+        # The help of a command, however asked for, also among other arguments.
+        for args in (("solve", "--help"), ("solve", "-h"), ("solve", EXAMPLE, "--json", "-h")):
+            self.assertEqual(run(*args).stdout, solve.stdout, args)
+        helps = r.stdout + "".join(run("help", c).stdout for c in ("solve", "plot", "assess", "report"))
+        self.assertTrue(all(len(line) <= 80 for line in helps.splitlines()))
+        r = run("help", "draw")
+        self.assertEqual(r.returncode, 2)
+        self.assertIn("unknown command 'draw'", r.stderr)
+
+    def test_version_from_the_build(self):
+        r = run("--version")
         self.assertEqual(r.returncode, 0)
-        for option in ("--json", "--set", "--progress", "--csv", "Exit status"):
-            self.assertIn(option, r.stdout)
+        self.assertRegex(r.stdout, r"^voro-cli \(Voro\) \d+\.\d+\.\d+\n")
+        cmake = (ROOT / "CMakeLists.txt").read_text()
+        self.assertIn(f"project(Voro VERSION {r.stdout.split()[2]} ", cmake)
+        self.assertIn(f"Program: Voro {r.stdout.split()[2]}\n", run("solve", EXAMPLE).stdout)
 
     def test_report_has_units_and_the_point(self):
         r = run("solve", EXAMPLE, env={**os.environ, "LC_ALL": "it_IT.UTF-8", "LC_NUMERIC": "it_IT.UTF-8"})
         self.assertEqual(r.returncode, 0, r.stderr)
-        for heading in ("sig_e [MPa]", "sig_i [MPa]", "%comp", "N [kN]", "T [kN]", "e [mm]", "Tie thrust",
-                        "Reactions at springings [kN]", "Walls reactions", "Eccentricities used [mm]"):
+        for heading in ("sig_e [MPa]", "sig_i [MPa]", "tau [MPa]", "comp. [%]", "N [kN]", "T [kN]", "e [mm]",
+                        "Tie thrust", "Reactions at springings", "Value [kN]", "Walls reactions",
+                        "Eccentricities used"):
             self.assertIn(heading, r.stdout)
         self.assertRegex(r.stdout, r"Hl +\d+\.\d\d")
         self.assertNotRegex(r.stdout, r"\d,\d\d\d\b")
@@ -62,7 +87,8 @@ class Cli(unittest.TestCase):
         r = run("solve", EXAMPLE, "--set", "nConciAnello=2", "--set", "hRiempimentoSolido=3")
         self.assertEqual(r.returncode, 1)
         self.assertIn("Error: Check Geometry", r.stderr)
-        self.assertEqual(json.loads(run("solve", EXAMPLE, "--json", "--set", "nVori=2").stdout)["number"], 1002)
+        # Two segments that the ring project does not hold have no thickness.
+        self.assertEqual(json.loads(run("solve", EXAMPLE, "--json", "--set", "nVori=2").stdout)["number"], 1004)
         # A rise beyond half the span is refused, with the reason.
         r = run("solve", EXAMPLE, "--json", "--set", "FrecciaAnello=7")
         self.assertEqual(r.returncode, 1)
@@ -77,6 +103,30 @@ class Cli(unittest.TestCase):
         os.unlink(f.name)
         self.assertEqual(r.returncode, 3)
         self.assertIn("Lettura incompleta del file", r.stderr)
+
+    def test_impossible_values_fail_naming_their_quantity(self):
+        r = run("solve", EXAMPLE, "--set", "SpessoreAnello=-0.6")
+        self.assertEqual(r.returncode, 1)
+        self.assertIn("Spessore dell'anello t [m] = -0.6: deve essere maggiore di zero.", r.stderr)
+        self.assertNotIn("Sections", r.stdout)
+        for setting, quantity in (("Larghezza=-6", "Larghezza dell'arco"), ("hRiempimento=-3", "riempimento"),
+                                  ("qCarico=-20", "Carico variabile q"), ("Kp=-1", "Kp"),
+                                  ("nConciAnello=0", "Numero dei conci")):
+            r = run("solve", EXAMPLE, "--set", setting)
+            self.assertEqual(r.returncode, 1, setting)
+            self.assertIn(quantity, r.stderr)
+        # A file holding an impossible value fails the same way, solved or plotted.
+        with tempfile.TemporaryDirectory() as d:
+            bad = pathlib.Path(d) / "negative width.vro"
+            bad.write_bytes(EXAMPLE.read_bytes().replace(b"6,6,.4,1", b"-6,-6,.4,1"))
+            r = run("solve", bad, "--json")
+            self.assertEqual(r.returncode, 1)
+            self.assertEqual(json.loads(r.stdout)["number"], 1004)
+            self.assertIn("Larghezza dell'arco [m] = -6", r.stderr)
+            r = run("plot", bad, "--mode", "geometry", "--out", pathlib.Path(d) / "p.svg")
+            self.assertEqual(r.returncode, 1)
+            self.assertIn("Larghezza dell'arco [m] = -6", r.stderr)
+            self.assertFalse((pathlib.Path(d) / "p.svg").exists())
 
     def test_batch_writes_one_summary_row_per_project(self):
         examples = sorted((ROOT / "examples").glob("*.vro"))

@@ -32,8 +32,15 @@ TEST(Regional, StartUpCheckMessages) {
   en.ControllaImpostazioni(m, true);
   EXPECT_TRUE(m.empty());
 
-  en.ControllaImpostazioni(m, false);
+  // The advisory offers "Do not show this again" and says whether it was ticked.
+  EXPECT_FALSE(en.ControllaImpostazioni(m, false));
   ASSERT_EQ(m.entries().size(), 1u);
+  m.setOptOut(true);
+  EXPECT_TRUE(en.ControllaImpostazioni(m, false));
+  EXPECT_EQ(m.entries()[1].text, m.entries()[0].text);
+  m.setOptOut(false);
+  EXPECT_FALSE(en.ControllaImpostazioni(m, true));
+  ASSERT_EQ(m.entries().size(), 2u);
   EXPECT_EQ(m.entries()[0].kind, MessageKind::Exclamation);
   EXPECT_EQ(m.entries()[0].title, "ATTENZIONE ");
   EXPECT_EQ(m.entries()[0].text,
@@ -70,6 +77,29 @@ TEST(Regional, TypedNumbersAcceptEitherSeparator) {
   EXPECT_EQ(en.ValInternazionale("12abc"), 12);
   EXPECT_EQ(en.ValInternazionale("3e"), 3);
   EXPECT_TRUE(std::isfinite(en.ValInternazionale("1e999")));
+}
+
+TEST(Regional, TypedNumbersGroupOnlyThousands) {
+  // The grouping symbol stands only between groups of three digits left of
+  // the decimal separator; the first group holds one to three.
+  EXPECT_EQ(en.NumeroDigitato("1,234.5"), 1234.5);
+  EXPECT_EQ(en.NumeroDigitato("12,345,678"), 12345678);
+  EXPECT_EQ(en.NumeroDigitato(" -2.5 "), -2.5);
+  EXPECT_EQ(en.NumeroDigitato(".5"), 0.5);
+  EXPECT_EQ(en.NumeroDigitato("1.5e3"), 1500);
+  EXPECT_EQ(it.NumeroDigitato("1.234.567,8"), 1234567.8);
+  EXPECT_EQ(it.NumeroDigitato("-0,45"), -0.45);
+  for (const char* t : {"2,5", "1,2345", "1234,567", ",5", "1,,234", "1,234,5", "1,234.5,6", "1.2,3"})
+    EXPECT_FALSE(en.NumeroDigitato(t)) << t;
+  for (const char* t : {"0.5", "1.5", "2.50", "1.2345,6", "1,2,3"}) EXPECT_FALSE(it.NumeroDigitato(t)) << t;
+  // A blank typed where the settings group with a non-breaking space.
+  const Regional fr(",", "\xC2\xA0");
+  EXPECT_EQ(fr.NumeroDigitato("1 234,5"), 1234.5);
+  EXPECT_EQ(fr.NumeroDigitato("1\xC2\xA0" "234,5"), 1234.5);
+  EXPECT_FALSE(fr.NumeroDigitato("12 34,5"));
+  // The same rule holds for the plain conversions.
+  EXPECT_THROW(en.CSngTesto("2,5"), RuntimeError);
+  EXPECT_EQ(en.CSngTesto("2,500"), 2500.0f);
 }
 
 TEST(Regional, PlainConversionsRejectText) {

@@ -43,7 +43,7 @@ TEST(Dxf, EmptyPlotIsEightLines) {
   std::filesystem::create_directories(dir);
   const auto file = (dir / "vuoto.dxf").string();
   p.d.dxf.Apri(file);
-  ASSERT_TRUE(p.d.dxf.Chiudi());
+  p.d.dxf.Chiudi();
   std::ifstream in(file, std::ios::binary);
   const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   EXPECT_EQ(bytes, kInizio + kFine);
@@ -87,11 +87,17 @@ TEST(Dxf, GreekOfTheSymbolSlotAndThePointWhateverTheSettings) {
   EXPECT_NE(p.corpo().find(" 10\r\n0.5\r\n"), std::string::npos);
 }
 
-TEST(Dxf, UnwritablePathLeavesNoFile) {
+TEST(Dxf, UnwritablePathSaysWhyAndLeavesNoFile) {
   DxfProva p;
   p.d.dxf.Apri("/nonexistent-folder/plot.dxf");
-  EXPECT_FALSE(p.d.dxf.Chiudi());
-  EXPECT_FALSE(std::filesystem::exists("/nonexistent-folder/plot.dxf.part"));
+  try {
+    p.d.dxf.Chiudi();
+    FAIL() << "no error for a missing folder";
+  } catch (const RuntimeError& e) {
+    EXPECT_EQ(e.number(), err::PathNotFound);
+    EXPECT_EQ(e.description(), "No such file or directory");
+  }
+  EXPECT_FALSE(std::filesystem::exists("/nonexistent-folder"));
 }
 
 TEST(Disegno, VerticalFactorAndOffsetOnEveryTarget) {

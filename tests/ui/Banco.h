@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "data/Messages.h"
 #include "ui/Dialoghi.h"
 #include "ui/FinestraPrincipale.h"
+#include "ui/FormGeometria.h"
 
 namespace voro::ui::test {
 
@@ -46,9 +48,25 @@ class DialoghiFinti : public Dialoghi {
     }
     return stampaAccettata;
   }
+  // The preview's Print command: the print dialog, then the pages.
+  int anteprime = 0;
+  bool anteprima(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& disegna) override {
+    ++anteprime;
+    if (!stampa(parent, printer)) return false;
+    disegna(printer);
+    return true;
+  }
   std::optional<int> sceltaLingua(QWidget*) override {
     ++lingueChieste;
     return lingua;
+  }
+  // "Save changes to ...?": the questions asked, answered from the queue,
+  // then with Discard.
+  QStringList domandeModifiche;
+  QList<Modifiche> risposteModifiche;
+  Modifiche salvareModifiche(QWidget*, const QString& nome) override {
+    domandeModifiche << DomandaModifiche(nome);
+    return risposteModifiche.isEmpty() ? Modifiche::Scarta : risposteModifiche.takeFirst();
   }
 
  private:
@@ -58,6 +76,16 @@ class DialoghiFinti : public Dialoghi {
     return nomi.takeFirst();
   }
 };
+
+// The caption's prefix, before the file's base name.
+inline const QString kCaption = "Arch assessment - File: ";
+
+// The bytes of a file, empty when it cannot be read.
+inline QByteArray Contenuto(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return f.readAll();
+}
 
 // The program folder holds the examples and the help, as when installed.
 inline QString SorgenteVoro() { return QStringLiteral(VORO_SOURCE_DIR); }
@@ -99,6 +127,19 @@ struct Banco {
     finestra->show();
     finestra->Avvio(argomenti);
     QCoreApplication::processEvents();
+  }
+
+  // Geometry Next (when the form is open), then Solve from the options form;
+  // true when solved.
+  bool risolvi() {
+    if (FormGeometria* g = finestra->formGeometria()) g->cbPltGeom_Click();
+    finestra->MostraOpzioni();
+    QSignalSpy fine(finestra.get(), &FinestraPrincipale::calcoloConcluso);
+    finestra->Risolvi();
+    if (!finestra->calcoloInCorso() && fine.isEmpty()) return false;
+    if (fine.isEmpty() && !fine.wait(120000)) return false;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return fine.at(0).at(0).toBool();
   }
 
   // Waits for the running calculation; false when it does not end in time.

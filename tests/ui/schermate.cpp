@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -148,6 +151,82 @@ void Finestre(const QString& cartella) {
   Messaggi(b, "windows");
 }
 
+// The whole screen, with the window manager's frames and titles.
+void Schermo(const QString& path) {
+  Attendi(300);
+  if (QScreen* s = QGuiApplication::primaryScreen()) s->grabWindow(0).save(path);
+  out << path << "\n";
+}
+
+// Runs a modal dialog, takes the screen while it is open, then closes it.
+template <class F>
+void Modale(const QString& path, F&& apri) {
+  QTimer::singleShot(600, [path] {
+    Schermo(path);
+    if (QWidget* w = QApplication::activeModalWidget()) w->close();
+  });
+  apri();
+}
+
+// The points an engineer meets when the project on screen changes: under a
+// real window manager, with the platform's own dialogs.
+void Progetto(const QString& cartella) {
+  QDir().mkpath(cartella);
+  auto f = [&](const QString& n) { return QDir(cartella).filePath(n); };
+  Banco b("ENG");
+  b.finestra->resize(1100, 800);
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  b.finestra->formGeometria()->cbPltGeom->click();
+  b.finestra->MostraOpzioni();
+  QSignalSpy fine(b.finestra.get(), &FinestraPrincipale::calcoloConcluso);
+  b.finestra->formOpzioni()->SolveButton->click();
+  fine.wait(120000);
+  b.finestra->azione("mnuReport")->trigger();
+  Schermo(f("01-solved-with-report.png"));
+  // Another project: the results of the first one are gone.
+  b.dialoghi.nomi << b.esempio("volta-semicircolare.vro");
+  b.finestra->FileApri();
+  Schermo(f("02-other-project-opened.png"));
+  // Zero voussoirs typed: the commands that need a geometry wait.
+  QLineEdit* conci = b.finestra->formGeometria()->txt1Voro[3];
+  conci->selectAll();
+  QTest::keyClicks(conci, "0");
+  Schermo(f("03-zero-voussoirs.png"));
+  QTest::keyClick(conci, Qt::Key_Backspace);
+  QTest::keyClicks(conci, "30");
+  b.finestra->formGeometria()->cbPltGeom->click();
+  // A modified project in the caption, and the question before it is closed.
+  b.finestra->MostraCarichi();
+  QLineEdit* q = b.finestra->formCarichi()->txtDati[0];
+  q->selectAll();
+  QTest::keyClicks(q, "12");
+  Schermo(f("04-modified-caption.png"));
+  DialoghiQt veri;
+  Modale(f("05-save-changes.png"), [&] { veri.salvareModifiche(b.finestra.get(), "volta-semicircolare"); });
+  // The recently used projects in the File menu.
+  QMenu* file = b.finestra->findChild<QMenu*>("mnuFile");
+  file->popup(b.finestra->mapToGlobal(QPoint(0, b.finestra->menuBar()->height())));
+  Schermo(f("06-recent-files.png"));
+  file->hide();
+  // The platform's dialogs and the language form.
+  Modale(f("07-open-dialog.png"), [&] {
+    veri.apri(b.finestra.get(), b.programma.filePath("examples"), "Files Voro (*.vro)", "Files Voro (*.vro)", "");
+  });
+  Modale(f("08-language.png"), [&] { veri.sceltaLingua(b.finestra.get()); });
+  MessaggiQt avvisi(b.finestra.get());
+  Modale(f("09-advisory.png"), [&] { Regional::inglese().ControllaImpostazioni(avvisi, false); });
+  b.finestra->azione("mnuAiutoItem0")->trigger();
+  Schermo(f("10-help.png"));
+  if (auto* a = b.finestra->findChild<Aiuto*>()) a->close();
+  // The plot at a narrow and a wide size.
+  b.finestra->formCarichi()->cmdNext->click();
+  b.finestra->resize(700, 760);
+  Schermo(f("11-plot-narrow.png"));
+  b.finestra->resize(1500, 700);
+  Schermo(f("12-plot-wide.png"));
+  Messaggi(b, "project");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -162,5 +241,6 @@ int main(int argc, char* argv[]) {
     Esempio(nome, QDir(cartella).filePath(nome));
   }
   Finestre(QDir(cartella).filePath("windows"));
+  Progetto(QDir(cartella).filePath("project"));
   return 0;
 }

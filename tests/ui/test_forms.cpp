@@ -214,14 +214,16 @@ void TestForms::editorDellaGriglia() {
   QCOMPARE(QApplication::focusWidget(), grid);
 
   // Enter stores and moves down the column with the editor open again.
+  grid->setCurrentCell(1, 6);
   QTest::keyClick(grid, Qt::Key_4);
   QTest::keyClick(grid->editor(), Qt::Key_2);
   QTest::keyClick(grid->editor(), Qt::Key_Return);
-  QCOMPARE(grid->Cella(1, 1), QString("42"));
+  QCOMPARE(grid->Cella(1, 6), QString("42"));
   QCOMPARE(grid->currentRow(), 2);
-  QCOMPARE(grid->currentColumn(), 1);
+  QCOMPARE(grid->currentColumn(), 6);
   QVERIFY(grid->editor()->isVisible());
-  QCOMPARE(grid->editor()->text(), grid->Cella(2, 1));
+  QCOMPARE(grid->editor()->text(), grid->Cella(2, 6));
+  QTest::keyClick(grid->editor(), Qt::Key_Escape);
 
   // At the bottom of a column Enter goes to the top of the next one.
   grid->setCurrentCell(n, 1);
@@ -250,7 +252,7 @@ void TestForms::editorDellaGriglia() {
 
   // The edited cells are what the model reads.
   QVERIFY(g->LeggeDatiGeom());
-  QCOMPARE(b.s().dati.Vori(1).X2, 42.0);
+  QCOMPARE(b.s().dati.Vori(1).nConciInput, Integer(42));
 }
 
 void TestForms::editorPerdeIlFuoco() {
@@ -318,24 +320,33 @@ void TestForms::carichiScalaAutomatica() {
   c->txtDati[0]->clear();
   QTest::keyClicks(c->txtDati[0], "10");
   QCOMPARE(c->txtDati[3]->text(), QString("5"));
-  QCOMPARE(b.s().dati.ScalaPlot, Single(5));
+  // What is typed reaches the model when the form is read, not before.
+  QCOMPARE(b.s().dati.qCarico, Single(0));
   // Unticking keeps the scale and lets it be typed.
   c->Check1->click();
   QVERIFY(!c->txtDati[3]->isReadOnly());
-  QVERIFY(b.s().dati.ScalaManuale);
   QCOMPARE(c->txtDati[3]->text(), QString("5"));
   c->txtDati[3]->setText("2,5");
   c->txtDati[1]->setText("1.500,5");  // grouped thousands are read too
   c->txtDati[2]->setText("6");
-  c->LeggeCarichi();
+  QVERIFY(c->LeggeCarichi());
+  QVERIFY(b.s().dati.ScalaManuale);
   QCOMPARE(b.s().dati.qCarico, Single(10));
   QCOMPARE(b.s().dati.xq1, Single(1500.5));
   QCOMPARE(b.s().dati.xq2, Single(6));
   QCOMPARE(b.s().dati.ScalaPlot, Single(2.5));
+  // Automatic again: the model keeps 5 q / L whole, not its three digits.
+  b.s().dati.LuceAnello = 3;
+  c->txtDati[0]->setText("10");
+  c->Check1->click();
+  QCOMPARE(c->txtDati[3]->text(), QString("16,7"));
+  QVERIFY(c->LeggeCarichi());
+  QVERIFY(!b.s().dati.ScalaManuale);
+  QCOMPARE(b.s().dati.ScalaPlot, Single(50) / Single(3));
   // With no span the automatic scale keeps the previous value.
   b.s().dati.LuceAnello = 0;
-  c->Check1->click();
-  QCOMPARE(b.s().dati.ScalaPlot, Single(2.5));
+  QVERIFY(c->LeggeCarichi());
+  QCOMPARE(b.s().dati.ScalaPlot, Single(50) / Single(3));
 }
 
 void TestForms::carichiFuoriScala() {

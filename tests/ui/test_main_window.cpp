@@ -25,14 +25,6 @@ using namespace voro::ui::test;
 
 namespace {
 
-const QString kCaption = "Arch assessment - File: ";
-
-QByteArray Contenuto(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  return f.readAll();
-}
-
 // Builds the voussoirs from the geometry form, as its Next button does.
 void Avanti(Banco& b) {
   b.finestra->formGeometria()->cbPltGeom->click();
@@ -71,7 +63,7 @@ void TestMainWindow::menuEToolbar() {
   auto* f = b.finestra.get();
   QStringList titoli;
   for (QAction* a : f->menuBar()->actions()) titoli << a->text();
-  QCOMPARE(titoli, (QStringList{"&File", "&Data", "&Solve", "&Report", "&Plot", "&View", "&?"}));
+  QCOMPARE(titoli, (QStringList{"&File", "&Data", "&Solve", "&Assess", "&Report", "&Plot", "&View", "&?"}));
   QCOMPARE(f->azione("mnuFileItem0")->shortcut(), QKeySequence("Ctrl+N"));
   QCOMPARE(f->azione("mnuFileItem1")->shortcut(), QKeySequence("Ctrl+F12"));
   QCOMPARE(f->azione("mnuFileItem2")->shortcut(), QKeySequence("Shift+F12"));
@@ -84,23 +76,25 @@ void TestMainWindow::menuEToolbar() {
   auto* barra = f->findChild<QToolBar*>("Toolbar1");
   QVERIFY(barra);
   const QList<QAction*> voci = barra->actions();
-  QCOMPARE(voci.size(), 10);
+  QCOMPARE(voci.size(), 12);
   const QStringList suggerimenti{"Open", "Save as", "", "Geometry", "Loads", "Calc. Options", "", "Solve", "",
-                                 "Report"};
+                                 "Report", "", "Assess"};
   int immagini = 0;
-  for (int i = 0; i < 10; ++i) {
+  for (int i = 0; i < 12; ++i) {
     QCOMPARE(voci[i]->isSeparator(), suggerimenti[i].isEmpty());
     if (voci[i]->isSeparator()) continue;
     QCOMPARE(voci[i]->toolTip(), suggerimenti[i]);
     QVERIFY(!voci[i]->icon().pixmap(32, 32).isNull());
     ++immagini;
   }
-  QCOMPARE(immagini, 7);
+  QCOMPARE(immagini, 8);
 
-  // The commands not built show their message.
+  // The report's commands ask where to save it; cancelled, nothing happens.
+  const std::size_t messaggi = b.messaggi.entries().size();
   f->azione("mnuFileItem5")->trigger();
-  QCOMPARE(b.messaggi.entries().back().text, std::string("Function not yet implemented"));
-  QCOMPARE(b.messaggi.entries().back().kind, MessageKind::Plain);
+  f->azione("mnuFileEsportaRapporto")->trigger();
+  QCOMPARE(f->azione("mnuFileEsportaRapporto")->text(), QString("&Export Report..."));
+  QCOMPARE(b.messaggi.entries().size(), messaggi);
 }
 
 void TestMainWindow::comandiCheRichiedonoLaGeometria() {
@@ -109,7 +103,7 @@ void TestMainWindow::comandiCheRichiedonoLaGeometria() {
   auto* f = b.finestra.get();
   const QStringList dipendenti{"mnuFileItem2", "mnuDataItem1", "mnuDataItem2", "mnuSolve", "mnuReport",
                                "Toolbar1Button2", "Toolbar1Button5", "Toolbar1Button6", "Toolbar1Button8",
-                               "Toolbar1Button10"};
+                               "Toolbar1Button10", "mnuAssess", "Toolbar1Button12"};
   auto stato = [&](bool atteso) {
     for (const QString& n : dipendenti) QVERIFY2(f->azione(n)->isEnabled() == atteso, qPrintable(n));
     for (const char* m : {"mnuPlot", "mnuVisualizza"})
@@ -133,9 +127,9 @@ void TestMainWindow::captionNuovoApriSalva() {
   Banco b;
   b.avvia({b.esempio("ponte-stradale.vro")});
   auto* f = b.finestra.get();
-  QCOMPARE(f->windowTitle(), kCaption + "ponte-stradale");
+  QCOMPARE(f->Didascalia(), kCaption + "ponte-stradale");
   f->FileNuovo();
-  QCOMPARE(f->windowTitle(), kCaption);
+  QCOMPARE(f->Didascalia(), kCaption);
   QCOMPARE(f->formGeometria()->windowTitle(), QString("Geometry"));
   QCOMPARE(f->formGeometria()->txtNvori->text(), QString("1"));
   QVERIFY(f->formGeometria()->txtTitolo->text().isEmpty());
@@ -148,14 +142,14 @@ void TestMainWindow::captionNuovoApriSalva() {
   QCOMPARE(b.dialoghi.richieste.back().proposto, QString("ponte-stradale.vro"));
   QCOMPARE(b.dialoghi.richieste.back().preselezionato, QString("Files Voro (*.vro)"));
   QCOMPARE(b.dialoghi.richieste.back().filtri, QString("Tutti i Files (*.*);;Files Voro (*.vro)"));
-  QCOMPARE(f->windowTitle(), kCaption + "nuovo arco");
+  QCOMPARE(f->Didascalia(), kCaption + "nuovo arco");
   QVERIFY(QFile::exists(salvato));
   QVERIFY(!QFile::exists(salvato + ".part"));
 
   // Open reads the file into the model and the form.
   b.dialoghi.nomi.push_back(b.esempio("arco-policentrico.vro"));
   f->FileApri();
-  QCOMPARE(f->windowTitle(), kCaption + "arco-policentrico");
+  QCOMPARE(f->Didascalia(), kCaption + "arco-policentrico");
   QCOMPARE(b.dialoghi.richieste.back().proposto, QString("nuovo arco.vro"));
   QVERIFY(b.s().dati.nVori > 1);
   QCOMPARE(f->formGeometria()->txtNvori->text().toInt(), int(b.s().dati.nVori));
@@ -177,7 +171,7 @@ void TestMainWindow::apriAnnullatoLasciaIlModello() {
   f->FileApri();  // cancelled: nothing queued
   QVERIFY(b.messaggi.empty());
   QCOMPARE(b.s().dati.Titolo, titolo);
-  QCOMPARE(f->windowTitle(), kCaption + "ponte-stradale");
+  QCOMPARE(f->Didascalia(), kCaption + "ponte-stradale");
   // The form shows the model again.
   QCOMPARE(f->formGeometria()->txtTitolo->text().toStdString(), titolo);
 }
@@ -221,7 +215,7 @@ void TestMainWindow::rigaDiComando() {
   for (QString& p : parole) p.replace("@", b.utente.path());
   b.avvia(parole);
   QVERIFY(b.messaggi.empty());
-  QCOMPARE(b.finestra->windowTitle(), kCaption + "arco a tutto sesto");
+  QCOMPARE(b.finestra->Didascalia(), kCaption + "arco a tutto sesto");
   QCOMPARE(QString::fromStdString(b.s().stato.CartellaDati), b.utente.filePath("cartella con spazi"));
   QVERIFY(!b.s().stato.DatiNuovi);
 }
@@ -233,7 +227,7 @@ void TestMainWindow::fileMancanteDaRigaDiComando() {
   QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
   QCOMPARE(b.messaggi.entries()[0].kind, MessageKind::Critical);
   QCOMPARE(QString::fromStdString(b.messaggi.entries()[0].text), "File " + manca + " non trovato ");
-  QCOMPARE(b.finestra->windowTitle(), kCaption);
+  QCOMPARE(b.finestra->Didascalia(), kCaption);
   // A new project, with its defaults.
   QVERIFY(b.finestra->formGeometria());
   QCOMPARE(b.s().dati.Larghezza, Single(1));
@@ -270,7 +264,7 @@ void TestMainWindow::vistaRidisegna() {
   // A resize draws the plot afresh at the new size.
   b.finestra->resize(900, 700);
   QCoreApplication::processEvents();
-  QCOMPARE(plot->parentWidget()->size(), b.finestra->area()->size());
+  QCOMPARE(plot->parentWidget()->size(), b.finestra->area()->viewport()->size());
 }
 
 void TestMainWindow::plotEsportaDxfEStampa() {
@@ -345,7 +339,7 @@ void TestMainWindow::esempi() {
   b.dialoghi.nomi.push_back(b.esempio("arco-ribassato-spinta.vro"));
   b.finestra->azione("mnuAiutoItem1")->trigger();
   QCOMPARE(b.dialoghi.richieste.back().cartella, b.programma.path() + "/examples");
-  QCOMPARE(b.finestra->windowTitle(), kCaption + "arco-ribassato-spinta");
+  QCOMPARE(b.finestra->Didascalia(), kCaption + "arco-ribassato-spinta");
   QCOMPARE(b.s().stato.CartellaDati, dati);
   QVERIFY(b.s().dati.SpintaPassiva);
 }
@@ -420,7 +414,7 @@ void TestMainWindow::comandiInOgniOrdine() {
   // and reversed: messages, never a crash, never a number that is not one.
   const QStringList comandi{"mnuDataItem0", "mnuDataItem1", "mnuDataItem2", "mnuSolve", "mnuReport",
                             "mnuPlotItem0", "mnuPlotItem1", "mnuVisualizzaItem4", "mnuFileItem0",
-                            "mnuFileItem2", "mnuFileItem4"};
+                            "mnuFileItem2", "mnuFileItem4", "mnuFileItem5", "mnuFileEsportaRapporto"};
   for (const QString& file : {QString(), QString("ponte-stradale.vro")}) {
     for (bool rovescio : {false, true}) {
       Banco b;

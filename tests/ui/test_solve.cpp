@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QMdiArea>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
 #include <cmath>
@@ -51,16 +53,7 @@ bool Mostra(const Banco& b, const QLineEdit* e, double x, double relativa = 6e-4
   return std::fabs(v - x) <= std::max(assoluta, relativa * std::fabs(x));
 }
 
-// Geometry Next, then Solve from the options form; true when solved.
-bool Risolvi(Banco& b) {
-  b.finestra->formGeometria()->cbPltGeom->click();
-  b.finestra->MostraOpzioni();
-  QSignalSpy fine(b.finestra.get(), &FinestraPrincipale::calcoloConcluso);
-  b.finestra->formOpzioni()->SolveButton->click();
-  if (!fine.wait(120000)) return false;
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  return fine.at(0).at(0).toBool();
-}
+bool Risolvi(Banco& b) { return b.risolvi(); }
 
 }  // namespace
 
@@ -106,16 +99,32 @@ void TestSolve::rapportoMostraIRisultati() {
   QVERIFY(f);
   const int n = atteso.modello.nConciTot;
   QCOMPARE(f->Grid1->rowCount(), n + 2);
-  QCOMPARE(f->Grid1->columnCount(), 4);
-  QCOMPARE(f->Grid1->item(0, 1)->text(), QString("sig_e [MPa]"));
+  QCOMPARE(f->Grid1->columnCount(), 7);
+  const QStringList testate{"Sect.", "sig_e [MPa]", "sig_i [MPa]", "%comp", "N [kN]", "T [kN]", "e [mm]"};
+  for (int c = 0; c < 7; ++c) QCOMPARE(f->Grid1->item(0, c)->text(), testate[c]);
   const Regional& reg = b.s().regional;
+  auto cella = [&](int i, int c) { return reg.ValInternazionale(f->Grid1->item(i, c)->text().toStdString()); };
+  // Every number of a column has the column's decimals.
+  const int decimali[7] = {0, 3, 3, 1, 2, 2, 1};
   for (int i = 1; i <= n + 1; ++i) {
     QCOMPARE(f->Grid1->item(i, 0)->text(), QString::number(i));
-    const double se = reg.ValInternazionale(f->Grid1->item(i, 1)->text().toStdString());
-    QVERIFY(std::fabs(se - atteso.risultati.SigmaEstGiunti(i) / 1000) <= 6e-3 * std::fabs(se) + 1e-6);
-    const double pc = reg.ValInternazionale(f->Grid1->item(i, 3)->text().toStdString());
-    QVERIFY(std::fabs(pc - atteso.risultati.PercGiunti(i)) <= 0.05 + 1e-9);
+    for (int c = 1; c < 7; ++c) {
+      const QString t = f->Grid1->item(i, c)->text();
+      QCOMPARE(t.size() - t.indexOf(QString::fromStdString(reg.decimale())) - 1, decimali[c]);
+    }
+    QVERIFY(std::fabs(cella(i, 1) - atteso.risultati.SigmaEstGiunti(i) / 1000) <= 5e-4 + 1e-9);
+    QVERIFY(std::fabs(cella(i, 3) - atteso.risultati.PercGiunti(i)) <= 0.05 + 1e-9);
+    const double N = i == 1 ? atteso.risultati.NPrimaSezione : atteso.modello.Conci(i - 1).Fassiale;
+    const double e = i == 1 ? atteso.risultati.EccCalcSinistra : atteso.modello.Conci(i - 1).Eccentric;
+    QVERIFY(std::fabs(cella(i, 4) - N) <= 5e-3 + 1e-9);
+    QVERIFY(std::fabs(cella(i, 6) - e * 1000) <= 0.05 + 1e-9);
   }
+  // Physics: the force on the springing section is the left reaction, and
+  // a thrust line within the ring compresses every joint.
+  const RisultatiCalcolo& a = atteso.risultati;
+  QVERIFY(std::fabs(std::hypot(cella(1, 4), cella(1, 5)) - std::hypot(a.HSinistra, a.VSinistra)) <=
+          1e-3 * std::hypot(a.HSinistra, a.VSinistra) + 0.01);
+  for (int i = 1; i <= n + 1; ++i) QVERIFY(cella(i, 4) > 0);
   const RisultatiCalcolo& e = atteso.risultati;
   QVERIFY(Mostra(b, f->txtReazioni[0], e.HSinistra));
   QVERIFY(Mostra(b, f->txtReazioni[1], e.HDestra));
@@ -180,6 +189,14 @@ void TestSolve::stopDuranteLaRicerca() {
   QVERIFY(!o->lblStima->isVisible());
   QCOMPARE(b.finestra->finestraPlot()->PlottaGeometria(), 0);
   QCOMPARE(b.s().dati.nDivisioni, Integer(1000));
+  // The status bar says the search was stopped, not that it solved.
+  QCOMPARE(b.finestra->statusBar()->currentMessage(),
+           QString("Search stopped: the results are those of the best point found so far"));
+  // A full solution afterwards says Solved again.
+  o->txtOttimizz->setText("10");
+  o->SolveButton->click();
+  QVERIFY(fine.wait(30000));
+  QCOMPARE(b.finestra->statusBar()->currentMessage(), QString("Solved"));
 }
 
 void TestSolve::valoriIniziali() {
@@ -227,27 +244,38 @@ void TestSolve::dimensioniDelRapporto() {
   QVERIFY(Risolvi(b));
   b.finestra->MostraRisultati();
   FormRisultati* f = b.finestra->formRisultati();
-  QCOMPARE(f->Command1->text(), QString("Enlarge"));
   QCOMPARE(f->FrameRis[0]->title(), QString("Worst values"));
   QCOMPARE(f->FrameRis[1]->title(), QString("Reactions at springings"));
   QCOMPARE(f->FrameSpinta->title(), QString("Walls reactions"));
   QCOMPARE(f->lblTiro->text(), QString("Tie thrust"));
-  // The report opens reduced; enlarged it holds the whole report.
+  // The report opens showing its grid and every box.
   QWidget* w = f->parentWidget();
-  QCOMPARE(w->size(), QSize(Twips(2865, f), Twips(2415, f)));
-  f->Command1->click();
-  QVERIFY(w->width() >= Twips(7785, f) && w->height() >= Twips(6200, f));
   QCOMPARE(f->Command1->text(), QString("Reduce"));
   QCoreApplication::processEvents();
-  for (QWidget* box : {static_cast<QWidget*>(f->txtReazioni[8]), static_cast<QWidget*>(f->Command2)})
-    QVERIFY(w->rect().contains(box->mapTo(w, box->rect().bottomRight())));
+  auto dentro = [w](QWidget* box) {
+    return w->rect().contains(box->mapTo(w, box->rect().bottomRight())) &&
+           w->rect().contains(box->mapTo(w, box->rect().topLeft()));
+  };
+  for (QWidget* box : {static_cast<QWidget*>(f->txtReazioni[8]), static_cast<QWidget*>(f->Command2),
+                       static_cast<QWidget*>(f->txtMax[5]), static_cast<QWidget*>(f->txtDati[11])})
+    QVERIFY(dentro(box));
+  QVERIFY(dentro(f->Grid1));
+  QVERIFY(f->Grid1->height() >= 10 * f->Grid1->rowHeight(1));
+  // Every column of the grid shows whole.
+  int colonne = 0;
+  for (int c = 0; c < 7; ++c) colonne += f->Grid1->columnWidth(c);
+  QVERIFY(f->Grid1->viewport()->width() >= colonne);
+  // Reduce gives the small window of the corner; Enlarge the whole report again.
   f->Command1->click();
   QCOMPARE(w->size(), QSize(Twips(2865, f), Twips(2415, f)));
   QCOMPARE(f->Command1->text(), QString("Enlarge"));
+  f->Command1->click();
+  QVERIFY(dentro(f->txtReazioni[8]));
+  QCOMPARE(f->Command1->text(), QString("Reduce"));
   // Report shows the form afresh from the current results.
   b.finestra->azione("mnuReport")->trigger();
   QVERIFY(b.finestra->formRisultati());
-  QCOMPARE(b.finestra->formRisultati()->Command1->text(), QString("Enlarge"));
+  QVERIFY(b.finestra->formRisultati() != f);
 }
 
 void TestSolve::vistaSulDisegnoDeiRisultati() {

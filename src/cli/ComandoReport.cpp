@@ -1,0 +1,164 @@
+// voro-cli report: the calculation report of a project as PDF, HTML or text.
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <string>
+
+#include "cli/AmbienteGrafico.h"
+#include "cli/Comandi.h"
+#include "cli/Comune.h"
+#include "cli/Flussi.h"
+#include "cli/Impostazioni.h"
+#include "cli/Rapporti.h"
+#include "cli/Risolutore.h"
+#include "analysis/CostruisciModello.h"
+#include "limite/Valutazione.h"
+#include "report/ComponiRapporto.h"
+#include "report/SezioneValutazione.h"
+#include "report/qt/FileRapporto.h"
+
+namespace voro::cli {
+
+namespace {
+
+// The format a report's name asks for: pdf, html (.html or .htm) or txt;
+// "" for any other name.
+std::string formatoDalNome(const std::string& percorso) {
+  const std::string e = EstensioneFile(percorso);
+  if (e == "htm" || e == "html") return "html";
+  return e == "pdf" || e == "txt" ? e : "";
+}
+
+// The format of the report at --out, from --format or the name.
+std::string leggiFormato(const Argomenti& a, const std::string& out) {
+  if (out.empty()) throw ErroreUso("report needs --out REPORT.pdf|.html|.txt");
+  std::string formato;
+  if (auto f = a.valore("--format")) {
+    formato = *f;
+    if (formato != "pdf" && formato != "html" && formato != "txt") throw ErroreUso("--format is pdf, html or txt");
+  } else if (out == kFlussoStandard) {
+    throw ErroreUso("--out - needs --format pdf|html|txt");
+  } else {
+    formato = formatoDalNome(out);
+    if (formato.empty()) throw ErroreUso("--out must end in .pdf, .html or .txt, or give --format");
+  }
+  if (formato == "pdf") ControllaUscitaBinaria(out, "a PDF report");
+  return formato;
+}
+
+// Local date and time of the report; SOURCE_DATE_EPOCH (UTC) makes it repeatable.
+std::string dataOra() {
+  std::time_t t = std::time(nullptr);
+  std::tm tm{};
+  if (const char* epoca = std::getenv("SOURCE_DATE_EPOCH")) {
+    t = static_cast<std::time_t>(std::strtoll(epoca, nullptr, 10));
+    gmtime_r(&t, &tm);
+  } else {
+    localtime_r(&t, &tm);
+  }
+  char buf[32];
+  std::strftime(buf, sizeof buf, "%Y-%m-%d %H:%M", &tm);
+  return buf;
+}
+
+// The safety assessment of the report: the project assessed on its own copy
+// and voussoirs, which the section and its drawings read.
+struct Valutazione {
+  DatiProgetto dati;
+  ModelloArco modello;
+  RisultatiSicurezza risultati;
+  RecordingMessages messaggi;
+  std::optional<SezioneValutazione> sezione;
+
+  void Esegui(const DatiProgetto& progetto, int nPosizioni) {
+    dati = progetto;
+    OpzioniSicurezza opzioni;
+    opzioni.nPosizioni = nPosizioni;
+    try {
+      CostruisciModello(dati, modello, messaggi);
+      ValutaSicurezza(dati, modello, messaggi, opzioni, risultati);
+    } catch (const RuntimeError&) {
+      return;  // its message is among the messages
+    }
+    sezione.emplace(dati, modello, risultati);
+  }
+};
+
+int report(const Argomenti& a) {
+  if (a.file.empty()) throw ErroreUso("report needs a project file");
+  if (a.file.size() > 1) throw ErroreUso("report takes one project file");
+  const std::string file = a.file[0];
+  const std::string out = a.valore("--out").value_or("");
+  const std::string formato = leggiFormato(a, out);
+  const std::string lingua = a.valore("--locale").value_or("en");
+  if (lingua != "it" && lingua != "en") throw ErroreUso("--locale is it or en");
+  const Regional regional = lingua == "it" ? Regional::italiano() : Regional::inglese();
+  OpzioniSoluzione opzioni;
+  opzioni.impostazioni = LeggiImpostazioni(a);
+
+  Soluzione s;
+  s.file = file;
+  Risolvi(s, opzioni);
+  StampaMessaggi(file, s.messaggi);
+  if (s.esito == Esito::FileIllegibile) {
+    StampaIllegibile(file, s.errore);
+    return esito::FileErrato;
+  }
+
+  // A project that failed still gets its report, which says why.
+  FontiRapporto fonti = FontiDaSoluzione(s);
+  fonti.dataOra = dataOra();
+  Valutazione valutazione;
+  if (a.ha("--assess") && fonti.modello) {
+    valutazione.Esegui(s.dati, LeggiPosizioni(a));
+    StampaMessaggi(file, valutazione.messaggi);
+  }
+  std::vector<const SezioneRapporto*> aggiunte;
+  if (valutazione.sezione) aggiunte.push_back(&*valutazione.sezione);
+  Documento doc = ComponiRapporto(fonti, NumeriRapporto(regional), aggiunte);
+  doc.lingua = lingua;
+
+  RecordingMessages disegni;
+  bool ok = true;
+  QByteArray bytes;
+  if (formato == "txt") {
+    bytes = RapportoTesto(doc);
+  } else {
+    AmbienteGrafico grafica;
+    bytes = formato == "pdf" ? RapportoPdf(doc, disegni, &ok) : RapportoHtml(doc, disegni, &ok);
+  }
+  StampaMessaggi(file, disegni);
+  if (bytes.isEmpty()) throw ErroreUscita(out, "the report could not be made");
+  std::string contenuto = bytes.toStdString();
+  // The project's title may hold control characters that would drive the terminal.
+  if (out == kFlussoStandard && formato == "txt") contenuto = TestoTerminale(contenuto, true);
+  ScriviUscita(out, contenuto);
+  const bool valutato = !a.ha("--assess") || valutazione.sezione;
+  return s.esito == Esito::Risolto && ok && valutato ? esito::Riuscito : esito::Fallito;
+}
+
+}  // namespace
+
+const Comando& ComandoReport() {
+  static const Comando c{
+      "report",
+      {"report FILE.vro --out REPORT.pdf|.html|.txt [options]"},
+      "write the calculation report as PDF, HTML or text",
+      "Writes the calculation report an engineer signs: the title block, every\n"
+      "input value, the model, the hypotheses, the results and the drawings. The\n"
+      "PDF is A4 portrait, the HTML one self-contained page with the drawings\n"
+      "inline as SVG, the text the same content without the drawings. A project\n"
+      "that fails to solve still gets its report, which says so; the exit status\n"
+      "is then 1, as it is when --assess cannot assess it. SOURCE_DATE_EPOCH,\n"
+      "when set, gives the report's date.\n",
+      {{"--out", "REPORT.pdf|.html|.txt", "the report ('-' for standard output, with --format)"},
+       {"--format", "pdf|html|txt", "the format, when --out does not end in it"},
+       {"--locale", "it|en", "decimal comma (it) or point (en, the default)"},
+       {"--assess", "", "add the safety assessment by exact limit analysis, with\nits safety plot and the chart of the load sweep"},
+       {"--sweep", "N", kAiutoSweep},
+       {"--set", "NAME=VALUE", kAiutoSet}},
+      report};
+  return c;
+}
+
+}  // namespace voro::cli

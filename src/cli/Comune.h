@@ -1,0 +1,36 @@
+// Small helpers the commands of the command line share: a number through a
+// printf format, a table cell, a file name's extension.
+#pragma once
+
+#include <cctype>
+#include <cstdio>
+#include <string>
+
+namespace voro::cli {
+
+inline std::string fmt(const char* format, double v) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, format, v);
+  return buf;
+}
+
+// A cell of a comma-separated table, quoted when it holds a comma, a quote
+// or a line break.
+inline std::string cella(const std::string& s) {
+  if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
+  std::string out = "\"";
+  for (char c : s) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return out + "\"";
+}
+
+// The extension of a file name, lower case, without the dot; empty when none.
+inline std::string EstensioneFile(const std::string& path) {
+  const auto dot = path.find_last_of('.');
+  const auto sep = path.find_last_of("/\\");
+  if (dot == std::string::npos || (sep != std::string::npos && sep > dot)) return "";
+  std::string e = path.substr(dot + 1);
+  for (auto& c : e) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return e;
+}
+
+}  // namespace voro::cli

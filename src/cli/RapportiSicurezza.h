@@ -1,0 +1,29 @@
+// The assessment of a project for the command line: the report in words,
+// the JSON object and the summary table.
+#pragma once
+
+#include <ostream>
+#include <vector>
+
+#include "cli/Soluzione.h"
+#include "limite/RisultatiSicurezza.h"
+
+namespace voro::cli {
+
+// One project read, assembled and assessed; failures land in soluzione.
+struct ProgettoValutato {
+  Soluzione soluzione;
+  RisultatiSicurezza sicurezza;
+  int nPosizioni = 0;  // positions asked for
+};
+
+// What each figure means, in plain words with units.
+void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p);
+
+// One object with the figures (kN and m), or {"error": ..., "number": ...}.
+void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int indent = 0);
+
+// The summary table: a header and one row per project.
+void ScriviCsvSicurezza(std::ostream& out, const std::vector<ProgettoValutato>& progetti);
+
+}  // namespace voro::cli

@@ -1,0 +1,150 @@
+// The physical limits of the input values.
+#include "data/ValoriFisici.h"
+
+#include <cfloat>
+#include <cmath>
+#include <type_traits>
+#include <utility>
+
+#include "data/NumberText.h"
+#include "data/RuntimeError.h"
+
+namespace voro {
+
+namespace {
+
+// The quantities by variable, as an engineer names them.
+const std::pair<const char*, const char*> kNomi[] = {
+    {"PesoMuratura", "Peso specifico della muratura γm [kN/m3]"},
+    {"hRiempimento", "Spessore del riempimento in chiave h1 [m]"},
+    {"PesoRiempimento", "Peso specifico del riempimento γ1 [kN/m3]"},
+    {"hSoletta", "Spessore della soletta h2 [m]"},
+    {"PesoSoletta", "Peso specifico della soletta γ2 [kN/m3]"},
+    {"Larghezza", "Larghezza dell'arco [m]"},
+    {"LarghezzaChiave", "Larghezza dell'arco in chiave [m]"},
+    {"SporgenzaParete", "Sporgenza della parete superiore dw [m]"},
+    {"hRiempimentoSolido", "Profondità del rinfianco solido hw [m]"},
+    {"nVori", "Numero dei segmenti di circonferenza"},
+    {"LuceAnello", "Luce dell'arco L [m]"},
+    {"FrecciaAnello", "Freccia dell'arco h [m]"},
+    {"SpessoreAnello", "Spessore dell'anello t [m]"},
+    {"nConciAnello", "Numero dei conci dell'anello"},
+    {"EccSinistra", "Eccentricità iniziale all'imposta sinistra el [mm]"},
+    {"EccChiave", "Eccentricità iniziale in chiave ec [mm]"},
+    {"EccDestra", "Eccentricità iniziale all'imposta destra er [mm]"},
+    {"qCarico", "Carico variabile q [kN/m2]"},
+    {"xq1", "Inizio del carico variabile xq1 [m]"},
+    {"xq2", "Fine del carico variabile xq2 [m]"},
+    {"ScalaPlot", "Scala del diagramma dei carichi 1:"},
+    {"Kp", "Coefficiente di spinta passiva Kp"},
+    {"nConciSpinta(0)", "Numero dei conci con spinta passiva dall'imposta sinistra"},
+    {"nConciSpinta(1)", "Numero dei conci con spinta passiva dall'imposta destra"},
+    {"nDivisioni", "Numero di passi della ricerca della curva delle pressioni"},
+};
+
+// The segment quantities: "Vori(i).<property>" and its name before and after i.
+const std::pair<const char*, const char*> kNomiSegmento[] = {
+    {"X2", "Ascissa x2 del segmento %"},        {"Y2", "Ordinata y2 del segmento %"},
+    {"X3", "Ascissa x3 del segmento %"},        {"Y3", "Ordinata y3 del segmento %"},
+    {"Spessore", "Spessore t del segmento %"},  {"nConciInput", "Numero dei conci del segmento %"},
+};
+
+enum class Limite { Positivo, NonNegativo, AlmenoUno, Libero };
+
+class Controllo {
+ public:
+  Controllo(const Regional& r, std::vector<ValoreImpossibile>& trovati) : r_(r), trovati_(trovati) {}
+
+  // A Single is shown with its own seven digits, other values with fifteen.
+  template <class T>
+  void operator()(const std::string& variabile, T valore, Limite limite) {
+    const double x = valore;
+    std::string regola;
+    if (!std::isfinite(x) || std::fabs(x) > FLT_MAX) {
+      trovati_.push_back({variabile, NomeGrandezza(variabile) + ": il valore supera il campo dei numeri Single (" +
+                                         r_.TestoSingle(FLT_MAX) + ")."});
+      return;
+    }
+    if (limite == Limite::Positivo && !(x > 0)) regola = "deve essere maggiore di zero.";
+    if (limite == Limite::NonNegativo && x < 0) regola = "non può essere minore di zero.";
+    // A count of voussoirs is rounded to a whole number before use.
+    if (limite == Limite::AlmenoUno && roundHalfEven(x) < 1) regola = "deve essere almeno 1.";
+    if (regola.empty()) return;
+    const std::string testo = std::is_same_v<T, Single> ? r_.TestoSingle(static_cast<Single>(x)) : r_.TestoDouble(x);
+    trovati_.push_back({variabile, NomeGrandezza(variabile) + " = " + testo + ": " + regola});
+  }
+
+ private:
+  const Regional& r_;
+  std::vector<ValoreImpossibile>& trovati_;
+};
+
+}  // namespace
+
+std::string NomeGrandezza(const std::string& variabile) {
+  for (const auto& [v, nome] : kNomi)
+    if (variabile == v) return nome;
+  const std::string prefisso = "Vori(";
+  const std::size_t chiusa = variabile.find(").");
+  if (variabile.rfind(prefisso, 0) == 0 && chiusa != std::string::npos) {
+    const std::string indice = variabile.substr(prefisso.size(), chiusa - prefisso.size());
+    const std::string proprieta = variabile.substr(chiusa + 2);
+    for (const auto& [p, modello] : kNomiSegmento) {
+      if (proprieta != p) continue;
+      std::string nome = modello;
+      nome.replace(nome.find('%'), 1, indice);
+      return nome + (proprieta == "nConciInput" ? "" : " [m]");
+    }
+  }
+  return variabile;
+}
+
+std::vector<ValoreImpossibile> ValoriImpossibili(const DatiProgetto& d, const Regional& r) {
+  std::vector<ValoreImpossibile> trovati;
+  Controllo c(r, trovati);
+  c("PesoMuratura", d.PesoMuratura, Limite::NonNegativo);
+  c("hRiempimento", d.hRiempimento, Limite::NonNegativo);
+  c("PesoRiempimento", d.PesoRiempimento, Limite::NonNegativo);
+  c("hSoletta", d.hSoletta, Limite::NonNegativo);
+  c("PesoSoletta", d.PesoSoletta, Limite::NonNegativo);
+  c("Larghezza", d.Larghezza, Limite::Positivo);
+  c("LarghezzaChiave", d.LarghezzaChiave, Limite::Positivo);
+  c("SporgenzaParete", d.SporgenzaParete, Limite::NonNegativo);
+  c("hRiempimentoSolido", d.hRiempimentoSolido, Limite::NonNegativo);
+  if (d.nVori < 1) {
+    trovati.push_back({"nVori", "Il numero di vori deve essere > 0"});
+  } else if (d.nVori == 1) {
+    c("LuceAnello", d.LuceAnello, Limite::Positivo);
+    c("FrecciaAnello", d.FrecciaAnello, Limite::Positivo);
+    c("SpessoreAnello", d.SpessoreAnello, Limite::Positivo);
+    c("nConciAnello", d.nConciAnello, Limite::AlmenoUno);
+  } else {
+    for (int i = 1; i <= d.nVori; ++i) {
+      // A segment the project does not hold is an empty one.
+      const DatiVoro v = d.Vori.contains(i) ? d.Vori(i) : DatiVoro{};
+      const std::string s = "Vori(" + std::to_string(i) + ").";
+      c(s + "X2", v.X2, Limite::Libero);
+      c(s + "Y2", v.Y2, Limite::Libero);
+      c(s + "X3", v.X3, Limite::Libero);
+      c(s + "Y3", v.Y3, Limite::Libero);
+      c(s + "Spessore", v.Spessore, Limite::Positivo);
+      c(s + "nConciInput", v.nConciInput, Limite::AlmenoUno);
+    }
+  }
+  c("qCarico", d.qCarico, Limite::NonNegativo);
+  c("Kp", d.Kp, Limite::NonNegativo);
+  c("nConciSpinta(0)", d.nConciSpinta[0], Limite::NonNegativo);
+  c("nConciSpinta(1)", d.nConciSpinta[1], Limite::NonNegativo);
+  return trovati;
+}
+
+void ControllaValoriFisici(const DatiProgetto& d, Messages& messaggi) {
+  const std::vector<ValoreImpossibile> trovati = ValoriImpossibili(d);
+  if (trovati.empty()) return;
+  std::string testo;
+  for (const ValoreImpossibile& v : trovati) testo += (testo.empty() ? "" : "\r") + v.messaggio;
+  messaggi.critical(testo);
+  throw RuntimeError(err::ImpossibleValue, testo);
+}
+
+}  // namespace voro

@@ -1,0 +1,85 @@
+// The assessment of an arch by exact limit analysis: every figure, thrust
+// line and mechanism, for the command line, the Safety window and the report.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "data/Scalars.h"
+
+namespace voro {
+
+// A thrust line: the force of the left support on the arch (V up, H toward
+// +x, kN), the multiplier of the variable load it carries and, joint by
+// joint (joint 1 the left springing, joint i + 1 the right joint of voussoir
+// i), its point, the normal force (compression positive) and the
+// eccentricity (m, from the joint centre, positive toward the extrados).
+struct LineaSpinte {
+  double H = 0, V = 0;
+  double fattoreCarico = 1;
+  std::vector<double> x, y, N, e;
+};
+
+enum class Faccia { Intradosso, Estradosso };
+
+// A joint where a thrust line touches the (reduced) section: a hinge.
+struct Cerniera {
+  int giunto = 0;
+  Faccia faccia = Faccia::Intradosso;
+  bool operator==(const Cerniera&) const = default;
+};
+
+// What became of the largest multiplier of the variable load.
+enum class EsitoCarico {
+  Finito,        // a multiplier with its four-hinge mechanism
+  Illimitato,    // the variable load alone can never form a mechanism
+  NessunCarico,  // the project has no variable load
+  Impossibile    // no multiplier >= 0 lets a thrust line fit
+};
+
+// One position of the strip load in the sweep; no factor when none exists there.
+struct PosizioneCarico {
+  Single xq1 = 0, xq2 = 0;
+  std::optional<double> fattore;
+};
+
+struct RisultatiSicurezza {
+  int nGiunti = 0;
+
+  // 1. The thrust line of least eccentricity: it lies within the fraction s
+  // of every joint's depth and within no smaller one. Admissible when s <= 1.
+  // No s when no thrust line keeps every joint in compression.
+  std::optional<double> rapportoSpessore;
+  std::optional<double> fattoreGeometrico;  // 1 / s; none when s = 0
+  bool ammissibile = false;
+  bool spintaIllimitataMinima = false;      // s is reached only as the thrust grows without end
+  LineaSpinte lineaMinima;
+  std::vector<Cerniera> contatti;           // where it touches the reduced section
+
+  // 2. The thrust range of all thrust lines within the masonry (s = 1).
+  std::optional<double> spintaMinima, spintaMassima;
+  bool spintaMassimaIllimitata = false;     // a straight thrust line fits: no upper limit
+  LineaSpinte lineaSpintaMinima, lineaSpintaMassima;
+
+  // 3. The largest multiplier of the variable load and its collapse mechanism.
+  EsitoCarico esitoCarico = EsitoCarico::NessunCarico;
+  std::optional<double> fattoreCarico;
+  std::vector<Cerniera> meccanismo;         // four hinges, by joint
+  LineaSpinte lineaCollasso;                // at the factored load
+
+  // 4. The strip load moved across the structure.
+  double lunghezzaCarico = 0;               // Lq = xq2 - xq1 after clamping
+  std::vector<PosizioneCarico> posizioni;
+  std::optional<double> fattorePeggiore;
+  std::optional<Single> xq1Peggiore, xq2Peggiore;
+
+  // 5. The least thickness factor f for which a thrust line fits, every
+  // segment's thickness scaled by f.
+  std::optional<double> spessoreMinimo;     // thinnest segment at the least f (m)
+  std::optional<double> fattoreSpessore;    // 1 / f
+  std::optional<double> fattoreMinimo;      // f
+  std::vector<Cerniera> contattiSpessoreMinimo;
+  bool spessoreMinimoCalcolato = false;     // the search was asked for
+};
+
+}  // namespace voro

@@ -1,0 +1,36 @@
+// The assessment of a project: the voussoirs loaded as the calculation loads
+// them, the exact limit analysis under the project's loads, the strip load
+// moved across the structure and the least thickness of the ring.
+#pragma once
+
+#include <atomic>
+#include <functional>
+
+#include "arch/ModelloArco.h"
+#include "data/DatiProgetto.h"
+#include "data/Messages.h"
+#include "limite/RisultatiSicurezza.h"
+
+namespace voro {
+
+struct OpzioniSicurezza {
+  int nPosizioni = 50;          // positions of the strip load; 0 leaves the sweep out
+  bool spessoreMinimo = true;   // search the least thickness
+  // Called after each step with the steps done and their total.
+  std::function<void(int, int)> avanzamento;
+  const std::atomic<bool>* stop = nullptr;
+};
+
+// Loads every voussoir of an assembled model as the calculation does: the
+// variable load's range is first clamped to the structure (and stays so in
+// the project), then every voussoir computes its forces.
+void CaricaConci(DatiProgetto& d, ModelloArco& m, Messages& msg);
+
+// Assesses the project whose model is assembled in m; leaves m loaded under
+// the project's loads. False when stopped through opzioni.stop (r is then
+// incomplete). Raises error 1003 after the message "Error: ... in
+// ValutaSicurezza" when the calculation fails.
+bool ValutaSicurezza(DatiProgetto& d, ModelloArco& m, Messages& msg, const OpzioniSicurezza& opzioni,
+                     RisultatiSicurezza& r);
+
+}  // namespace voro

@@ -1,0 +1,48 @@
+// Sections in the order of the report.
+#include "report/ComponiRapporto.h"
+
+#include "report/SezioniCalcolo.h"
+#include "report/SezioniProgetto.h"
+
+namespace voro {
+
+namespace {
+
+Documento Componi(const FontiRapporto& f, const NumeriRapporto& num,
+                  const std::vector<const SezioneRapporto*>& sezioni, bool disegni) {
+  Documento doc;
+  doc.testata = f.dati->Titolo;
+  doc.piede = f.programma + (f.file.empty() ? "" : " - " + f.file);
+  for (const SezioneRapporto* s : sezioni) s->Componi(doc, num);
+  if (!disegni) return doc;
+  std::vector<Figura> figure;
+  for (const SezioneRapporto* s : sezioni)
+    for (Figura& fig : s->Figure(num)) figure.push_back(std::move(fig));
+  if (figure.empty()) return doc;
+  doc.sezione("Drawings");
+  for (Figura& fig : figure) doc.figura(std::move(fig));
+  return doc;
+}
+
+}  // namespace
+
+Documento ComponiRapporto(const FontiRapporto& f, const NumeriRapporto& num,
+                          const std::vector<const SezioneRapporto*>& aggiunte) {
+  const SezioneTitolo titolo(f, "Calculation report", true);
+  const SezioneDati dati(f);
+  const SezioneModello modello(f);
+  const SezioneIpotesi ipotesi(f);
+  const SezioneRisultati risultati(f);
+  std::vector<const SezioneRapporto*> sezioni{&titolo, &dati, &modello, &ipotesi, &risultati};
+  sezioni.insert(sezioni.end(), aggiunte.begin(), aggiunte.end());
+  return Componi(f, num, sezioni, true);
+}
+
+Documento ComponiRisultati(const FontiRapporto& f, const NumeriRapporto& num) {
+  const SezioneTitolo titolo(f, "Voro - arch assessment by limit analysis", false);
+  const SezioneModello modello(f);
+  const SezioneRisultati risultati(f);
+  return Componi(f, num, {&titolo, &modello, &risultati}, false);
+}
+
+}  // namespace voro

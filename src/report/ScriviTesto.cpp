@@ -1,0 +1,96 @@
+// Writing the report document as text.
+#include "report/ScriviTesto.h"
+
+#include <algorithm>
+#include <sstream>
+
+namespace voro {
+
+namespace {
+
+constexpr std::size_t kLarghezza = 78;
+
+std::string riempi(const std::string& s, std::size_t larghezza, bool destra) {
+  const std::size_t n = ColonneTesto(s);
+  const std::string spazi(n < larghezza ? larghezza - n : 0, ' ');
+  return destra ? spazi + s : s + spazi;
+}
+
+void sottolinea(std::ostream& out, const std::string& s, char c) {
+  out << s << "\n" << std::string(ColonneTesto(s), c) << "\n";
+}
+
+void paragrafo(std::ostream& out, const std::string& testo) {
+  std::istringstream parole(testo);
+  std::string riga, parola;
+  while (parole >> parola) {
+    if (!riga.empty() && ColonneTesto(riga) + 1 + ColonneTesto(parola) > kLarghezza) {
+      out << riga << "\n";
+      riga.clear();
+    }
+    riga += (riga.empty() ? "" : " ") + parola;
+  }
+  if (!riga.empty()) out << riga << "\n";
+}
+
+void tabella(std::ostream& out, const Tabella& t) {
+  std::vector<std::size_t> larghezze;
+  for (const Colonna& c : t.colonne) larghezze.push_back(ColonneTesto(c.intestazione()));
+  for (const auto& r : t.righe)
+    for (std::size_t i = 0; i < r.size() && i < larghezze.size(); ++i)
+      larghezze[i] = std::max(larghezze[i], ColonneTesto(r[i]));
+  auto riga = [&](const std::vector<std::string>& celle) {
+    std::string s;
+    for (std::size_t i = 0; i < larghezze.size(); ++i) {
+      const std::string cella = i < celle.size() ? celle[i] : "";
+      s += (i ? "  " : " ") + riempi(cella, larghezze[i], t.colonne[i].numerica);
+    }
+    while (!s.empty() && s.back() == ' ') s.pop_back();
+    out << s << "\n";
+  };
+  std::vector<std::string> intestazioni, trattini;
+  for (std::size_t i = 0; i < t.colonne.size(); ++i) {
+    intestazioni.push_back(t.colonne[i].intestazione());
+    trattini.push_back(std::string(larghezze[i], '-'));
+  }
+  riga(intestazioni);
+  riga(trattini);
+  for (const auto& r : t.righe) riga(r);
+}
+
+}  // namespace
+
+std::size_t ColonneTesto(const std::string& s) {
+  return static_cast<std::size_t>(
+      std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+void ScriviTesto(std::ostream& out, const Documento& doc) {
+  int figure = 0;
+  bool primo = true;
+  for (const Blocco& b : doc.blocchi) {
+    if (!primo) out << "\n";
+    primo = false;
+    if (const auto* t = std::get_if<BloccoTitolo>(&b)) {
+      sottolinea(out, t->titolo, '=');
+      std::size_t w = 0;
+      for (const auto& [k, v] : t->voci) w = std::max(w, ColonneTesto(k));
+      for (const auto& k : t->firme) w = std::max(w, ColonneTesto(k));
+      if (!t->voci.empty() || !t->firme.empty()) out << "\n";
+      for (const auto& [k, v] : t->voci) out << riempi(k + ":", w + 2, false) << v << "\n";
+      for (const auto& k : t->firme) out << riempi(k + ":", w + 2, false) << std::string(40, '_') << "\n";
+    } else if (const auto* h = std::get_if<Intestazione>(&b)) {
+      if (h->livello <= 1) out << "\n";
+      sottolinea(out, h->testo, h->livello <= 1 ? '=' : '-');
+    } else if (const auto* p = std::get_if<Paragrafo>(&b)) {
+      paragrafo(out, p->avviso ? "*** " + p->testo : p->testo);
+    } else if (const auto* t = std::get_if<Tabella>(&b)) {
+      tabella(out, *t);
+    } else if (const auto* f = std::get_if<Figura>(&b)) {
+      paragrafo(out, "Figure " + std::to_string(++figure) + ": " + f->didascalia +
+                         " (drawn in the PDF and HTML reports).");
+    }
+  }
+}
+
+}  // namespace voro

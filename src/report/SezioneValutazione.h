@@ -1,0 +1,27 @@
+// The safety assessment in the report: the exact limit analysis of the
+// project, each figure with a sentence saying what it means, and its
+// drawings (the safety plot and the chart of the load sweep).
+#pragma once
+
+#include "limite/RisultatiSicurezza.h"
+#include "report/SezioneRapporto.h"
+
+namespace voro {
+
+class SezioneValutazione : public SezioneRapporto {
+ public:
+  // dati and modello: the project as assessed (its load range clamped to the
+  // structure) and its voussoirs; all three must outlive the document and
+  // its drawings.
+  SezioneValutazione(const DatiProgetto& dati, const ModelloArco& modello, const RisultatiSicurezza& r)
+      : d_(dati), m_(modello), r_(r) {}
+  void Componi(Documento& doc, const NumeriRapporto& num) const override;
+  std::vector<Figura> Figure(const NumeriRapporto& num) const override;
+
+ private:
+  const DatiProgetto& d_;
+  const ModelloArco& m_;
+  const RisultatiSicurezza& r_;
+};
+
+}  // namespace voro

@@ -1,0 +1,85 @@
+// The title block and the input data of the report.
+#include "report/SezioniProgetto.h"
+
+namespace voro {
+
+void SezioneTitolo::Componi(Documento& doc, const NumeriRapporto&) const {
+  const DatiProgetto& d = *f_.dati;
+  BloccoTitolo b;
+  b.titolo = titolo_;
+  b.voci.emplace_back("Project", d.Titolo.empty() ? "(untitled)" : d.Titolo);
+  b.voci.emplace_back("File", f_.file.empty() ? "(not saved)" : f_.file);
+  if (!f_.dataOra.empty()) b.voci.emplace_back("Date", f_.dataOra);
+  if (!f_.programma.empty()) b.voci.emplace_back("Program", f_.programma);
+  if (firme_) b.firme = {"Engineer", "Signature"};
+  doc.titolo(std::move(b));
+}
+
+void SezioneDati::Componi(Documento& doc, const NumeriRapporto& num) const {
+  const DatiProgetto& d = *f_.dati;
+  doc.sezione("Input data");
+
+  if (d.nVori <= 1) {
+    doc.sottosezione("Ring");
+    doc.paragrafo("One circular ring, its intrados from the left springing at the origin.");
+    auto& t = doc.tabella(ColonneValori());
+    t.righe = {{"Span", "L", num.dato(d.LuceAnello), "m"},
+               {"Rise", "h", num.dato(d.FrecciaAnello), "m"},
+               {"Thickness", "t", num.dato(d.SpessoreAnello), "m"},
+               {"Voussoirs", "n", num.dato(d.nConciAnello), "-"}};
+  } else {
+    doc.sottosezione("Segments");
+    doc.paragrafo("A chain of " + num.intero(d.nVori) +
+                  " circular segments of the intrados, each through an intermediate point (x2, y2) to its end "
+                  "point (x3, y3); the first starts at the origin, every other one where the previous ends.");
+    auto& t = doc.tabella({{"Segm.", ""}, {"x2", "m"}, {"y2", "m"}, {"x3", "m"}, {"y3", "m"}, {"t", "m"},
+                           {"Voussoirs", ""}});
+    for (int i = 1; i <= d.nVori && d.Vori.contains(i); ++i) {
+      const DatiVoro& v = d.Vori(i);
+      t.righe.push_back({num.intero(i), num.dato(v.X2), num.dato(v.Y2), num.dato(v.X3), num.dato(v.Y3),
+                         num.dato(v.Spessore), num.intero(v.nConciInput)});
+    }
+    auto& s = doc.tabella(ColonneValori());
+    s.righe = {{"Overall span", "L", num.dato(d.LuceAnello), "m"}};
+  }
+
+  doc.sottosezione("Fill, slab, weights, widths and walls");
+  auto& p = doc.tabella(ColonneValori());
+  p.righe = {{"Unit weight of the masonry", "γm", num.dato(d.PesoMuratura), "kN/m3"},
+             {"Fill above the crown", "h1", num.dato(d.hRiempimento), "m"},
+             {"Unit weight of the fill", "γ1", num.dato(d.PesoRiempimento), "kN/m3"},
+             {"Slab on the fill", "h2", num.dato(d.hSoletta), "m"},
+             {"Unit weight of the slab", "γ2", num.dato(d.PesoSoletta), "kN/m3"},
+             {"Width of the vault", "b", num.dato(d.Larghezza), "m"},
+             {"Width at the crown", "bc", num.dato(d.LarghezzaChiave), "m"},
+             {"Protrusion of the upper walls", "dw", num.dato(d.SporgenzaParete), "m"},
+             {"Depth of the solid backing", "hw", num.dato(d.hRiempimentoSolido), "m"}};
+
+  doc.sottosezione("Live load");
+  doc.paragrafo("A uniformly distributed load on top of the slab between the abscissae xq1 and xq2.");
+  auto& q = doc.tabella(ColonneValori());
+  q.righe = {{"Distributed load", "q", num.dato(d.qCarico), "kN/m2"},
+             {"Load from", "xq1", num.dato(d.xq1), "m"},
+             {"Load to", "xq2", num.dato(d.xq2), "m"},
+             {std::string("Plot scale of the load (") + (d.ScalaManuale ? "typed" : "automatic") + ")", "1:N",
+              num.dato(d.ScalaPlot), "-"}};
+
+  doc.sottosezione("Passive pressure");
+  auto& k = doc.tabella(ColonneValori());
+  k.righe = {{"Passive pressures applied", "", num.siNo(d.SpintaPassiva), "-"},
+             {"Coefficient of passive pressure", "Kp", num.dato(d.Kp), "-"},
+             {"Voussoirs from the left springing", "", num.intero(d.nConciSpinta[0]), "-"},
+             {"Voussoirs from the right springing", "", num.intero(d.nConciSpinta[1]), "-"}};
+
+  doc.sottosezione("Thrust line and search options");
+  auto& e = doc.tabella(ColonneValori());
+  e.righe = {{"Start eccentricity, left springing", "el", num.datoMm(d.EccSinistra), "mm"},
+             {"Start eccentricity, crown", "ec", num.datoMm(d.EccChiave), "mm"},
+             {"Start eccentricity, right springing", "er", num.datoMm(d.EccDestra), "mm"},
+             {"Optimise the thrust line", "", num.siNo(d.OttimizzaCerniere), "-"},
+             {"Steps of the search", "n", num.intero(d.nDivisioni), "-"},
+             {"Optimise the eccentricities (distance from the edges)", "", num.siNo(d.OttimizzaEccentricita),
+              "-"}};
+}
+
+}  // namespace voro

@@ -1,0 +1,91 @@
+// The Safety window: the assessment of the project by exact limit analysis,
+// with its figures, the arch with the thrust line of least eccentricity and
+// the collapse mechanism, and the chart of the load sweep. It works on its
+// own copy of the project, so that what it shows always belongs together.
+#pragma once
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QWidget>
+#include <memory>
+
+#include "drawing/Disegno.h"
+#include "drawing/GraficoSpostamento.h"
+#include "drawing/PlottaSicurezza.h"
+#include "ui/ValutatoreSicurezza.h"
+
+namespace voro::ui {
+
+struct Sessione;
+
+// A surface that draws one whole drawing on every repaint.
+class AreaTavola : public QWidget {
+ public:
+  AreaTavola(const Sessione& s, QWidget* parent);
+  void Imposta(Tavola* t) {
+    tavola_ = t;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  const Sessione& s_;
+  Tavola* tavola_ = nullptr;
+};
+
+class FinestraSicurezza : public QWidget {
+  Q_OBJECT
+ public:
+  explicit FinestraSicurezza(Sessione& s, QWidget* parent = nullptr);
+  ~FinestraSicurezza() override;
+
+  // The positions of the load sweep.
+  static constexpr int kPosizioni = 50;
+
+  // Assesses the session's project (assembled afresh from its input).
+  void Avvia();
+  bool inCorso() const { return valutatore_.inCorso(); }
+  const RisultatiSicurezza& risultati() const { return valutatore_.risultati(); }
+  // The assessment ended with its figures: the project as assessed and its
+  // voussoirs, for the report.
+  bool valutata() const { return valutata_; }
+  const DatiProgetto& datiValutati() const { return valutatore_.dati(); }
+  const ModelloArco& modelloValutato() const { return valutatore_.modello(); }
+
+  // The arch plot sent to the printer (0) or a DXF file (1).
+  void mnuFileItem(int indice);
+
+  QMenuBar* menu;
+  QTableWidget* tabella;
+  QLabel* lblStato;
+  QProgressBar* progresso;
+  QPushButton* cmdStop;
+  AreaTavola* areaArco;
+  AreaTavola* areaGrafico;
+
+ signals:
+  // The assessment ended: its figures shown, or failed with its message.
+  void concluso(bool riuscito);
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  void fine(bool riuscito);
+  void riempiTabella();
+
+  Sessione& s_;
+  ValutatoreSicurezza valutatore_;
+  bool valutata_ = false;
+  RecordingMessages messaggiDisegno_;
+  Disegno disegnoArco_, disegnoGrafico_;
+  std::unique_ptr<PlottaSicurezza> plot_;
+  std::unique_ptr<GraficoSpostamento> grafico_;
+};
+
+}  // namespace voro::ui

@@ -1,0 +1,59 @@
+// Running the assessment on a worker thread.
+#include "ui/ValutatoreSicurezza.h"
+
+#include "analysis/CostruisciModello.h"
+#include "limite/Valutazione.h"
+
+namespace voro::ui {
+
+ValutatoreSicurezza::ValutatoreSicurezza(QObject* parent) : QObject(parent) {}
+
+ValutatoreSicurezza::~ValutatoreSicurezza() { Ferma(); }
+
+void ValutatoreSicurezza::Ferma() {
+  if (!thread_) return;
+  stop_ = true;
+  thread_->wait();
+  delete thread_;
+  thread_ = nullptr;
+}
+
+bool ValutatoreSicurezza::Avvia(const DatiProgetto& dati, int nPosizioni) {
+  if (thread_) return false;
+  dati_ = dati;
+  modello_ = ModelloArco{};
+  risultati_ = RisultatiSicurezza{};
+  errore_.clear();
+  riuscito_ = false;
+  stop_ = false;
+  thread_ = QThread::create([this, nPosizioni] {
+    try {
+      try {
+        CostruisciModello(dati_, modello_, messaggi_);
+      } catch (const RuntimeError&) {
+        errore_ = "Error: Check Geometry";
+        return;
+      }
+      OpzioniSicurezza o;
+      o.nPosizioni = nPosizioni;
+      o.stop = &stop_;
+      o.avanzamento = [this](int fatti, int totale) { emit avanzamento(fatti, totale); };
+      riuscito_ = ValutaSicurezza(dati_, modello_, messaggi_, o, risultati_);
+    } catch (const RuntimeError& e) {
+      errore_ = QString::fromStdString(e.description());
+    } catch (const std::exception&) {
+      // Nothing may escape the worker: out of memory ends the assessment.
+      errore_ = QString::fromStdString(RuntimeError(err::OutOfMemory).description());
+    }
+  });
+  connect(thread_, &QThread::finished, this, [this] {
+    if (!thread_) return;  // stopped and waited for: nobody expects the results
+    thread_->deleteLater();
+    thread_ = nullptr;
+    emit concluso(riuscito_);
+  });
+  thread_->start();
+  return true;
+}
+
+}  // namespace voro::ui

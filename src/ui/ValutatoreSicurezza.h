@@ -1,0 +1,55 @@
+// The assessment of a project run off the window thread, with the progress
+// of the load sweep; one at a time, on a copy of the project.
+#pragma once
+
+#include <QObject>
+#include <QThread>
+#include <atomic>
+#include <memory>
+
+#include "arch/ModelloArco.h"
+#include "data/DatiProgetto.h"
+#include "limite/RisultatiSicurezza.h"
+#include "ui/MessaggiQt.h"
+
+namespace voro::ui {
+
+class ValutatoreSicurezza : public QObject {
+  Q_OBJECT
+ public:
+  explicit ValutatoreSicurezza(QObject* parent = nullptr);
+  // A running assessment is stopped and waited for.
+  ~ValutatoreSicurezza() override;
+
+  // Assembles and assesses a copy of the project; false when one is running.
+  bool Avvia(const DatiProgetto& dati, int nPosizioni);
+  bool inCorso() const { return thread_ != nullptr; }
+  // Stops a running assessment and waits for it to end.
+  void Ferma();
+
+  // After concluso(true): the project as assessed (its load range clamped to
+  // the structure), its model and the results.
+  const DatiProgetto& dati() const { return dati_; }
+  const ModelloArco& modello() const { return modello_; }
+  const RisultatiSicurezza& risultati() const { return risultati_; }
+  // After concluso(false): why, empty when it was stopped.
+  const QString& errore() const { return errore_; }
+  // Shows the messages the last assessment left.
+  void Riproduci(Messages& destinazione) { messaggi_.riproduci(destinazione); }
+
+ signals:
+  void avanzamento(int fatti, int totale);
+  void concluso(bool riuscito);
+
+ private:
+  QThread* thread_ = nullptr;
+  std::atomic<bool> stop_{false};
+  DatiProgetto dati_;
+  ModelloArco modello_;
+  RisultatiSicurezza risultati_;
+  MessaggiDifferiti messaggi_;
+  QString errore_;
+  bool riuscito_ = false;
+};
+
+}  // namespace voro::ui

@@ -1,0 +1,156 @@
+#!/usr/bin/env python3
+"""voro-cli assess as a user runs it: every example, the JSON keys, failures as solve reports them, plots."""
+import csv
+import json
+import math
+import os
+import pathlib
+import subprocess
+import sys
+import tempfile
+import unittest
+
+CLI = sys.argv.pop(1)
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+EXAMPLES = sorted((ROOT / "examples").glob("*.vro"))
+EXAMPLE = ROOT / "examples" / "ponte-stradale.vro"
+ENV = {**os.environ, "QT_QPA_PLATFORM": "offscreen", "XDG_RUNTIME_DIR": tempfile.mkdtemp()}
+KEYS = ["admissible", "thicknessRatio", "geometricSafetyFactor", "thrustMin", "thrustMax", "liveLoadFactor",
+        "mechanism", "sweep", "worstLiveLoadFactor", "worstXq1", "minimumThickness", "thicknessFactor",
+        "eccentricities"]
+
+
+def run(*args):
+    return subprocess.run([CLI, *map(str, args)], capture_output=True, text=True, timeout=120, env=ENV)
+
+
+def finite_numbers(value):
+    if isinstance(value, dict):
+        return all(finite_numbers(v) for v in value.values())
+    if isinstance(value, list):
+        return all(finite_numbers(v) for v in value)
+    return not isinstance(value, float) or math.isfinite(value)
+
+
+class Assess(unittest.TestCase):
+    def test_every_example_is_assessed_in_words_and_in_json(self):
+        for example in EXAMPLES:
+            with self.subTest(example=example.name):
+                r = run("assess", example)
+                self.assertEqual(r.returncode, 0, r.stderr)
+                self.assertEqual(r.stderr, "")
+                for heading in ("1. Geometric safety", "2. Thrust range [kN]", "3. Live-load factor",
+                                "4. Worst position of the strip load", "5. Minimum thickness", "Hypotheses (Heyman)"):
+                    self.assertIn(heading, r.stdout)
+                self.assertNotRegex(r.stdout.lower(), r"\b(nan|inf)\b")
+                j = json.loads(run("assess", example, "--json").stdout, parse_constant=lambda c: self.fail(c))
+                self.assertEqual(list(j), KEYS)
+                self.assertTrue(finite_numbers(j))
+                self.assertTrue(j["admissible"])
+                self.assertLessEqual(j["thicknessRatio"], 1)
+                self.assertAlmostEqual(j["geometricSafetyFactor"] * j["thicknessRatio"], 1, places=12)
+                self.assertLessEqual(j["thrustMin"], j["thrustMax"])
+                # A strip over the whole structure has a single position.
+                self.assertIn(len(j["sweep"]), (1, 50))
+                self.assertEqual(len(j["eccentricities"]), json.loads(run("solve", example, "--json").stdout)["nGiunti"])
+                if j["liveLoadFactor"] is None:
+                    self.assertEqual(j["mechanism"], [])
+                else:
+                    self.assertEqual(len(j["mechanism"]), 4)
+                    self.assertTrue(all(h["face"] in ("intrados", "extrados") for h in j["mechanism"]))
+                factors = [p["liveLoadFactor"] for p in j["sweep"] if p["liveLoadFactor"] is not None]
+                if factors:
+                    self.assertEqual(j["worstLiveLoadFactor"], min(factors))
+                    first = next(p for p in j["sweep"] if p["liveLoadFactor"] == min(factors))
+                    self.assertEqual(j["worstXq1"], first["xq1"])
+
+    def test_the_sweep_option_and_its_mistakes(self):
+        j = json.loads(run("assess", EXAMPLE, "--json", "--sweep", "7").stdout)
+        self.assertEqual(len(j["sweep"]), 7)
+        j = json.loads(run("assess", EXAMPLE, "--json", "--sweep", "0").stdout)
+        self.assertEqual(j["sweep"], [])
+        self.assertIsNone(j["worstLiveLoadFactor"])
+        for args, culprit in ((["--sweep", "x"], "--sweep"), (["--sweep", "-3"], "--sweep"),
+                              (["--plot", "out.txt"], "--plot"), (["--plot-sweep", "out.pdf"], "--plot-sweep"),
+                              (["--set", "Spessore=1"], "Spessore"), (["--frobnicate"], "--frobnicate")):
+            r = run("assess", EXAMPLE, *args)
+            self.assertEqual(r.returncode, 2, args)
+            self.assertIn(culprit, r.stderr)
+        r = run("assess")
+        self.assertEqual(r.returncode, 2)
+        self.assertIn("project file", r.stderr)
+
+    def test_failures_read_as_solve_reports_them(self):
+        broken = ["--set", "FrecciaAnello=7"]
+        solve, assess = run("solve", EXAMPLE, *broken), run("assess", EXAMPLE, *broken)
+        self.assertEqual(assess.returncode, 1)
+        self.assertEqual(assess.stderr, solve.stderr)
+        self.assertEqual(json.loads(run("assess", EXAMPLE, "--json", *broken).stdout),
+                         {"error": "Error: Check Geometry", "number": 1002})
+        missing = ROOT / "no-such-project.vro"
+        solve, assess = run("solve", missing), run("assess", missing)
+        self.assertEqual(assess.returncode, 3)
+        self.assertEqual(assess.stderr, solve.stderr)
+
+    def test_an_arch_no_thrust_line_fits_is_reported_not_failed(self):
+        r = run("assess", EXAMPLE, "--json", "--set", "SpessoreAnello=0.05")
+        self.assertEqual(r.returncode, 0, r.stderr)
+        j = json.loads(r.stdout)
+        self.assertFalse(j["admissible"])
+        self.assertGreater(j["thicknessRatio"], 1)
+        self.assertLess(j["geometricSafetyFactor"], 1)
+        self.assertIsNone(j["thrustMin"])
+        self.assertIsNone(j["thrustMax"])
+        # A smaller variable load may still find a line: the factor is below 1.
+        self.assertLess(j["liveLoadFactor"], 1)
+        self.assertGreater(j["minimumThickness"], 0.05)
+        text = run("assess", EXAMPLE, "--set", "SpessoreAnello=0.05").stdout
+        self.assertIn("No thrust line fits within the masonry", text)
+
+    def test_a_batch_gets_one_row_per_project(self):
+        with tempfile.TemporaryDirectory() as tmp:
+            out = pathlib.Path(tmp) / "summary.csv"
+            r = run("assess", *EXAMPLES, "--sweep", "5", "--csv", out)
+            self.assertEqual(r.returncode, 0, r.stderr)
+            rows = list(csv.DictReader(out.open()))
+            self.assertEqual([row["file"] for row in rows], [str(e) for e in EXAMPLES])
+            self.assertTrue(all(row["status"] == "ok" for row in rows))
+            for column in ("thicknessRatio", "geometricSafetyFactor", "thrustMin [kN]", "liveLoadFactor",
+                           "mechanism", "worstLiveLoadFactor", "minimumThickness [m]", "thicknessFactor"):
+                self.assertIn(column, rows[0])
+            many = json.loads(run("assess", *EXAMPLES[:2], "--json", "--sweep", "3").stdout)
+            self.assertEqual(len(many), 2)
+
+    def test_plots_on_every_target(self):
+        with tempfile.TemporaryDirectory() as tmp:
+            for ext in ("png", "svg", "pdf", "dxf"):
+                out = pathlib.Path(tmp) / f"safety.{ext}"
+                r = run("assess", EXAMPLE, "--plot", out, "--sweep", "5")
+                self.assertEqual(r.returncode, 0, r.stderr)
+                self.assertGreater(out.stat().st_size, 1000)
+            for ext in ("png", "svg"):
+                out = pathlib.Path(tmp) / f"sweep.{ext}"
+                self.assertEqual(run("assess", EXAMPLE, "--plot-sweep", out).returncode, 0)
+                self.assertGreater(out.stat().st_size, 1000)
+            self.assertIn("Collapse thrust line", (pathlib.Path(tmp) / "safety.svg").read_text())
+            try:
+                from ezdxf import recover
+            except ImportError:
+                return
+            doc, auditor = recover.readfile(str(pathlib.Path(tmp) / "safety.dxf"))
+            self.assertFalse(auditor.has_errors)
+            self.assertGreaterEqual(sum(1 for e in doc.modelspace() if e.dxftype() == "CIRCLE"), 4)
+            r = run("assess", *EXAMPLES[:2], "--plot", pathlib.Path(tmp) / "two.png")
+            self.assertEqual(r.returncode, 2)
+
+    def test_help_explains_the_command(self):
+        self.assertIn("assess", run("--help").stdout)
+        r = run("help", "assess")
+        self.assertEqual(r.returncode, 0)
+        for word in ("--sweep N", "--plot PLOT.svg|.png|.pdf|.dxf", "--plot-sweep CHART.svg|.png", "--csv FILE.csv",
+                     "--set NAME=VALUE", "geometric safety factor", "live-load factor"):
+            self.assertIn(word, r.stdout)
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# The bash completion of voro-cli: commands, options, their values and files,
+# all read from the program's own help. Usage: test_completion.sh BIN_DIR
+set -o pipefail
+shopt -s extglob
+source "$(dirname "$0")/../../src/cli/completion/voro-cli.bash"
+PATH=$(cd "$1" && pwd):$PATH
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+cd "$dir"
+touch bridge.vro notes.txt plot.png plot.svg summary.csv
+
+fails=0
+expect() {
+  local want=$1
+  shift
+  COMP_WORDS=("$@")
+  COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+  COMPREPLY=()
+  _voro_cli 2>/dev/null
+  local got
+  got=$(printf '%s\n' "${COMPREPLY[@]}" | sort | paste -sd' ')
+  if [[ $got != "$want" ]]; then
+    echo "completing '$*': got '$got', want '$want'"
+    fails=$((fails + 1))
+  fi
+}
+
+expect "--help --version assess help plot report solve" voro-cli ""
+expect "solve" voro-cli so
+expect "assess help plot report solve" voro-cli help ""
+expect "--csv --help --json --progress --set" voro-cli solve bridge.vro --
+expect "--cad" voro-cli plot bridge.vro --c
+expect "geometry loads results" voro-cli plot bridge.vro --mode ""
+expect "pdf png" voro-cli plot --format p
+expect "bridge.vro" voro-cli solve ""
+expect "summary.csv" voro-cli solve bridge.vro --csv ""
+expect "plot.png plot.svg" voro-cli plot bridge.vro --out plot
+expect "" voro-cli plot bridge.vro --size ""
+expect "--plot --plot-sweep" voro-cli assess bridge.vro --plot
+expect "plot.png plot.svg" voro-cli assess bridge.vro --plot-sweep plot
+expect "en it" voro-cli report bridge.vro --locale ""
+expect "html pdf txt" voro-cli report - --format ""
+[[ $fails -eq 0 ]] && echo "completion ok"
+exit $fails

@@ -1,0 +1,111 @@
+// The dense simplex on small programs with known answers: unique, degenerate,
+// infeasible and unbounded ones, from feasible and infeasible starts.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "data/RuntimeError.h"
+#include "limite/ProgrammaLineare.h"
+
+namespace voro {
+namespace {
+
+ProgrammaLineare programma(int n, std::initializer_list<std::initializer_list<double>> righe) {
+  ProgrammaLineare lp(n);
+  for (const auto& r : righe) {
+    std::vector<double> a(r.begin(), r.end() - 1);
+    lp.Riga(a.data(), *(r.end() - 1));
+  }
+  return lp;
+}
+
+TEST(ProgrammaLineare, FindsTheUniqueVertexWithItsDualValues) {
+  // max 3x + 2y: x + y <= 4, x + 3y <= 6, x <= 3, x, y >= 0 -> (3, 1), 11.
+  const auto lp = programma(2, {{1, 1, 4}, {1, 3, 7}, {1, 0, 3}, {-1, 0, 0}, {0, -1, 0}});
+  for (const VettoreLP avvio : {VettoreLP{0, 0}, VettoreLP{10, -7}}) {
+    const SoluzioneLP s = lp.Massimizza({3, 2}, avvio);
+    ASSERT_EQ(s.esito, EsitoLP::Ottimo);
+    EXPECT_NEAR(s.x[0], 3, 1e-12);
+    EXPECT_NEAR(s.x[1], 1, 1e-12);
+    // c = 2 (row 0) + 1 (row 2): the dual values of the rows as given.
+    std::array<double, 5> y{};
+    for (int k = 0; k < 2; ++k) y[static_cast<std::size_t>(s.base[static_cast<std::size_t>(k)])] = s.moltiplicatori[static_cast<std::size_t>(k)];
+    EXPECT_NEAR(y[0], 2, 1e-12);
+    EXPECT_NEAR(y[2], 1, 1e-12);
+    EXPECT_EQ(y[1] + y[3] + y[4], 0);
+  }
+}
+
+TEST(ProgrammaLineare, ManyRowsThroughOneVertexDoNotCycle) {
+  // Forty rows through (1, 1, 1) with normals in the positive octant, plus
+  // the coordinate planes: a highly degenerate optimum at (1, 1, 1).
+  ProgrammaLineare lp(3);
+  for (int i = 0; i < 8; ++i)
+    for (int j = 0; j < 5; ++j) {
+      const double t = 0.1 + 1.3 * i / 7, f = 0.1 + 1.3 * j / 4;
+      const double a[3] = {std::cos(t) * std::sin(f), std::sin(t) * std::sin(f), std::cos(f)};
+      lp.Riga(a, a[0] + a[1] + a[2]);
+    }
+  for (int k = 0; k < 3; ++k) {
+    double a[3] = {0, 0, 0};
+    a[k] = -1;
+    lp.Riga(a, 0);
+  }
+  for (const VettoreLP avvio : {VettoreLP{0, 0, 0}, VettoreLP{5, 5, 5}, VettoreLP{-3, 2, 9}}) {
+    const SoluzioneLP s = lp.Massimizza({1, 1, 1}, avvio);
+    ASSERT_EQ(s.esito, EsitoLP::Ottimo);
+    for (int k = 0; k < 3; ++k) EXPECT_NEAR(s.x[static_cast<std::size_t>(k)], 1, 1e-10);
+    for (int k = 0; k < 3; ++k) EXPECT_GE(s.moltiplicatori[static_cast<std::size_t>(k)], 0);
+  }
+}
+
+TEST(ProgrammaLineare, AFaceOfOptimaGivesOneOfItsVertices) {
+  // max x + y on the square cut by x + y <= 1.5: a whole edge is optimal.
+  const auto lp = programma(2, {{1, 0, 1}, {0, 1, 1}, {-1, 0, 0}, {0, -1, 0}, {1, 1, 1.5}});
+  const SoluzioneLP s = lp.Massimizza({1, 1}, {0, 0});
+  ASSERT_EQ(s.esito, EsitoLP::Ottimo);
+  EXPECT_NEAR(s.x[0] + s.x[1], 1.5, 1e-12);
+  EXPECT_LE(lp.Violazione(s.x), 1e-12);
+}
+
+TEST(ProgrammaLineare, ReportsInfeasibilityWithTheLeastViolation) {
+  // x <= 1 and x >= 3: the best point violates both by 1 (rows of unit norm).
+  const auto lp = programma(2, {{1, 0, 1}, {-1, 0, -3}, {0, 1, 5}, {0, -1, 5}});
+  const SoluzioneLP s = lp.Massimizza({0, 1}, {0, 0});
+  EXPECT_EQ(s.esito, EsitoLP::Impossibile);
+  EXPECT_NEAR(s.violazione, 1, 1e-12);
+  EXPECT_NEAR(s.x[0], 2, 1e-12);
+  // A zero row with a negative right side cannot hold.
+  const auto zero = programma(1, {{0, -1}, {1, 4}});
+  EXPECT_EQ(zero.Massimizza({1}, {0}).esito, EsitoLP::Impossibile);
+}
+
+TEST(ProgrammaLineare, DetectsUnboundednessAsSuchWithItsRay) {
+  // max x + 0.1 y with y in [-1, 1] and x >= y: no upper limit along +x.
+  const auto lp = programma(2, {{0, 1, 1}, {0, -1, 1}, {-1, 1, 0}});
+  for (const VettoreLP avvio : {VettoreLP{0, 0}, VettoreLP{-4, 3}}) {
+    const SoluzioneLP s = lp.Massimizza({1, 0.1}, avvio);
+    ASSERT_EQ(s.esito, EsitoLP::Illimitato);
+    EXPECT_GT(s.raggio[0], 0.99);
+    EXPECT_NEAR(s.raggio[1], 0, 1e-12);
+  }
+  // Bounded in the objective although the region is not.
+  const SoluzioneLP s = lp.Massimizza({-1, 0}, {3, 0});
+  ASSERT_EQ(s.esito, EsitoLP::Ottimo);
+  EXPECT_NEAR(s.x[0], -1, 1e-12);
+}
+
+TEST(ProgrammaLineare, AFreeUnknownWithoutRowsIsAnError) {
+  // y appears in no row: the program does not fix it, a fault of the caller.
+  const auto lp = programma(2, {{1, 0, 1}, {-1, 0, 1}});
+  try {
+    lp.Massimizza({1, 0}, {0, 0});
+    FAIL() << "no error";
+  } catch (const RuntimeError& e) {
+    EXPECT_EQ(e.number(), err::CalculationFailed);
+    EXPECT_EQ(e.description(), "Analisi limite: le righe non fissano tutte le incognite");
+  }
+}
+
+}  // namespace
+}  // namespace voro
