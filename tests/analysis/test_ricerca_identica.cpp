@@ -94,6 +94,7 @@ struct Riferimento {
   int errore = 0;
   prova::PassoSemplice passi[2];
   double ampiezza = 0;
+  Single precisione = 0;  // the fine step, which a search run to its end reports
 };
 
 Riferimento riferimento(const Caso& base) {
@@ -104,6 +105,11 @@ Riferimento riferimento(const Caso& base) {
   plain.dati.OttimizzaCerniere = true;
   double e1 = 0, e2 = 0, e3 = 0;
   prova::ricercaSemplice(plain, e1, e2, e3, rif.passi, &rif.ampiezza);
+  Integer divisioni = plain.dati.nDivisioni, n = 0, half = 0;
+  Single s1, s2, s3, p1, p2, p3;
+  const ModelloArco& m = plain.modello;
+  rif.precisione = PassiRicerca(divisioni, m.hSinistra, m.hChiave, m.hDestra, rif.ampiezza, n, s1, s2, s3, p1, p2,
+                                p3, half);
   plain.dati.OttimizzaCerniere = false;
   plain.dati.EccSinistra = toSingle(e1);
   plain.dati.EccChiave = toSingle(e2);
@@ -146,6 +152,10 @@ void verifica(const Caso& base, const Riferimento& rif, const std::string& dove)
       ASSERT_EQ(errore, rif.errore) << qui;
       EXPECT_EQ(fast.messaggi.texts(), rif.caso->messaggi.texts()) << qui;
       confronta(fast, *rif.caso, qui);
+      if (errore) continue;
+      // Run to its end, the search reports the fine step and no stop.
+      EXPECT_EQ(fast.risultati.PrecisioneRicerca, rif.precisione) << qui;
+      EXPECT_FALSE(fast.risultati.RicercaInterrotta) << qui;
     }
   }
 }

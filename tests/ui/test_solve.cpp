@@ -183,6 +183,8 @@ void TestSolve::stopDuranteLaRicerca() {
   }
   QVERIFY(std::isfinite(r.HSinistra) && r.HSinistra > 0);
   QVERIFY(std::fabs(r.EccCalcSinistra) <= b.s().modello.Conci(1).hSezione / 2 + 1e-6);
+  // The results, and so the report, say that the search was stopped.
+  QVERIFY(r.RicercaInterrotta);
   // The options form stays in front, the plot shows the results.
   QVERIFY(b.finestra->formOpzioni());
   QVERIFY(!o->cmdStop->isVisible());
@@ -197,6 +199,8 @@ void TestSolve::stopDuranteLaRicerca() {
   o->SolveButton->click();
   QVERIFY(fine.wait(30000));
   QCOMPARE(b.finestra->statusBar()->currentMessage(), QString("Solved"));
+  QVERIFY(!b.s().risultati.RicercaInterrotta);
+  QVERIFY(b.s().risultati.PrecisioneRicerca > 0);
 }
 
 void TestSolve::valoriIniziali() {
