@@ -17,6 +17,8 @@ class OsservatoreRicerca {
   virtual void senzaRicerca() {}
   // The precision (m) the search will reach.
   virtual void precisione(Single) {}
+  // The estimated duration (s) of a long search, before its grid is scanned.
+  virtual void stima(double) {}
   // Once per outer step: the caption "Step k/n"; the window system may
   // process its pending events here, after which the stop flag is read.
   virtual void passo(const std::string&) {}

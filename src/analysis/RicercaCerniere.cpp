@@ -3,14 +3,25 @@
 // point, scored by the stress merit or by the distance merit.
 #include <algorithm>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "analysis/Calcolo.h"
-#include "analysis/Reazioni.h"
+#include "analysis/Merito.h"
+#include "analysis/PassoRicerca.h"
 #include "geometry/Grafica.h"
 #include "numerics/Matematica.h"
 
 namespace voro {
+
+namespace {
+
+// Voussoir evaluations of a search below which no estimate is measured, and
+// the duration above which the estimate is shown (s).
+constexpr double kLavoroStima = 1e7;
+constexpr double kSogliaStima = 3;
+
+}  // namespace
 
 Single PassiRicerca(Integer& nDivisioni, Single hSinistra, Single hChiave, Single hDestra, double t, Integer& n,
                     Single& s1, Single& s2, Single& s3, Single& p1, Single& p2, Single& p3, Integer& half) {
@@ -38,7 +49,8 @@ void Calcolo::CercaCerniereOttime(double& e1, double& e2, double& e3) {
   const Single prec = PassiRicerca(d_.nDivisioni, m_.hSinistra, m_.hChiave, m_.hDestra, t, n, s1, s2, s3, p1, p2,
                                    p3, half);
   if (osservatore_) osservatore_->precisione(prec);
-  const bool grossa = RicercaGriglia(s1, s2, s3, p1, p2, p3, n, e1, e2, e3, 0);
+  const auto stato = preparaRicerca(n);
+  const bool grossa = passoGriglia(*stato, s1, s2, s3, p1, p2, p3, n, e1, e2, e3, 0, true);
   if (grossa) r_.PrecisioneRicerca = std::max({p1, p2, p3});
 
   // The fine grid spans one coarse step on either side of the coarse optimum.
@@ -47,7 +59,7 @@ void Calcolo::CercaCerniereOttime(double& e1, double& e2, double& e3) {
   p1 = divide(p1, h);
   p2 = divide(p2, h);
   p3 = divide(p3, h);
-  const bool fine = RicercaGriglia(a1, a2, a3, p1, p2, p3, n, e1, e2, e3, n / 2.0);
+  const bool fine = passoGriglia(*stato, a1, a2, a3, p1, p2, p3, n, e1, e2, e3, n / 2.0, false);
   if (grossa && fine) r_.PrecisioneRicerca = prec;
   r_.RicercaInterrotta = !grossa || !fine;
 }
@@ -81,38 +93,6 @@ namespace {
 // Distance of the springing hinge from the nearer edge of the springing joint.
 double DistanzaImposta(const Concio& c1, double e1) { return c1.hSezioneEff / 2 - std::fabs(e1); }
 
-// The stress merit from the extremes of the two edge stresses: the most
-// negative stress when any edge is in tension, else the largest compression;
-// the intrados wins ties.
-void meritoTensioni(Single minI, Integer jMinI, Single maxI, Integer jMaxI, Single minE, Integer jMinE, Single maxE,
-                    Integer jMaxE, Single& F, Integer& j) {
-  if (minI < 0) {
-    F = minI;
-    j = jMinI;
-  } else {
-    F = maxI;
-    j = jMaxI;
-  }
-  if (F < 0) {
-    if (minE < F) F = minE, j = jMinE;
-  } else if (minE >= 0) {
-    if (maxE > F) F = maxE, j = jMaxE;
-  } else {
-    F = minE;
-    j = jMinE;
-  }
-}
-
-// Running extremes of a scan over the joints: the first of equal extremes keeps its joint.
-struct Estremi {
-  Single vmin = 1e20f, vmax = -1e20f;
-  Integer imin = 0, imax = 0;
-  void add(Single v, int i) {
-    if (v < vmin) vmin = v, imin = static_cast<Integer>(i);
-    if (v > vmax) vmax = v, imax = static_cast<Integer>(i);
-  }
-};
-
 }  // namespace
 
 void Calcolo::ValutaCurva(double e1, Single& F, Integer& j) {
@@ -128,7 +108,7 @@ void Calcolo::ValutaCurva(double e1, Single& F, Integer& j) {
   double emin = 0, emax = 0;
   int jmin = 0, jmax = 0;
   MinMaxVettore(m_.nGiunti, r_.SigmaEstGiunti, emin, emax, jmin, jmax);
-  meritoTensioni(static_cast<Single>(vmin), static_cast<Integer>(imin), static_cast<Single>(vmax),
+  MeritoTensioni(static_cast<Single>(vmin), static_cast<Integer>(imin), static_cast<Single>(vmax),
                  static_cast<Integer>(imax), static_cast<Single>(emin), static_cast<Integer>(jmin),
                  static_cast<Single>(emax), static_cast<Integer>(jmax), F, j);
 }
@@ -142,182 +122,124 @@ void Calcolo::DistanzaMinimaBordi(double e1, Single& F, Integer& j) const {
   j = static_cast<Integer>(jmin);
 }
 
-// The evaluation of grid points, equal bit for bit to hinge placement,
-// reactions, thrust line and merit of the plain procedures: the hinge
-// points and the load moments about them depend on one eccentricity each, so
-// they are computed once per grid line and reused, and the joint stresses go
-// straight into their extremes.
-class Calcolo::Griglia {
- public:
-  Griglia(Calcolo& c, Integer n)
-      : c_(c), m_(c.m_), n_(n), h1_(n), h2_(n), h3_(n), M2_(n), M3_(n) {
-    const Concio& c1 = m_.ConcioI(1);
-    const double a = ArcTan2(c1.y(4) - c1.y(1), c1.x(4) - c1.x(1)) - kPi / 2;
-    sinA_ = std::sin(a);
-    cosA_ = std::cos(a);
-    bPrima_ = c.bSezPrimaSezione();
-    distanze_ = c.d_.OttimizzaEccentricita;
-  }
-
-  // Merit of the grid point (i, j, k), 1-based, at eccentricities e1, e2, e3.
-  Single valuta(int i, int j, int k, double e1, double e2, double e3) {
-    const Punto& P1 = cerniera(h1_, i, 1, e1);
-    const Punto& P2 = cerniera(h2_, j, m_.iChiave, e2);
-    const Punto& P3 = cerniera(h3_, k, m_.nConciTot, e3);
-    const Momenti& A = momentiCorona(j, P2);
-    const Momenti& B = momentiDestra(k, P3);
-    const std::array<double, 3> x{P1.x, P2.x, P3.x}, y{P1.y, P2.y, P3.y};
-    c_.r_.xCerniera = x;
-    c_.r_.yCerniera = y;
-
-    double V = 0, H = 0;
-    ReazioniTreCerniere(x, y, A.v, A.h, B.v, B.h, V, H);
-    const Single N1 = toSingle(V * sinA_ + H * cosA_);
-    const Single T1 = toSingle(V * cosA_ - H * sinA_);
-    c_.r_.NPrimaSezione = N1;
-    c_.r_.TPrimaSezione = T1;
-    double xP = P1.x, yP = P1.y;
-    Concio* conci = m_.Conci.data();
-    const int nc = m_.nConciTot;
-    for (int v = 0; v < nc; ++v) conci[v].FunicolareConcio(V, H, xP, yP);
-
-    Single F = 0;
-    if (distanze_) {
-      double best = DistanzaImposta(conci[0], e1);
-      for (int v = 0; v < nc; ++v) {
-        const double dv = conci[v].dBordo();
-        if (dv < best) best = dv;
-      }
-      return toSingle(best);
-    }
-
-    double sE = 0, sI = 0, perc1 = 0, tau1 = 0;
-    conci[0].SigmaCalcolaPrimaSezione(e1, N1, T1, bPrima_, m_.LarghezzaMinima, sE, sI, perc1, tau1);
-    const Single lm = m_.LarghezzaMinima;
-    double b = 0;
-    for (int v = 0; v < nc; ++v) conci[v].SigmaBordi(lm, b);
-    Estremi est, intr;
-    est.add(toSingle(sE), 1);
-    intr.add(toSingle(sI), 1);
-    for (int v = 0; v < nc; ++v) {
-      est.add(toSingle(conci[v].sigmaEst), v + 2);
-      intr.add(toSingle(conci[v].sigmaInt), v + 2);
-    }
-    Integer jF = 0;
-    meritoTensioni(intr.vmin, intr.imin, intr.vmax, intr.imax, est.vmin, est.imin, est.vmax, est.imax, F, jF);
-    return F;
-  }
-
- private:
-  struct Punto {
-    bool pronto = false;
-    double x = 0, y = 0;
-  };
-  struct Momenti {
-    bool pronto = false;
-    double v = 0, h = 0;
-  };
-
-  const Punto& cerniera(std::vector<Punto>& cache, int idx, int concio, double e) {
-    Punto& p = cache[static_cast<std::size_t>(idx - 1)];
-    if (!p.pronto) {
-      m_.ConcioI(concio).CoordinateCerniera(e, p.x, p.y, m_, c_.msg_);
-      p.pronto = true;
-    }
-    return p;
-  }
-
-  const Momenti& momentiCorona(int j, const Punto& P2) {
-    Momenti& mo = M2_[static_cast<std::size_t>(j - 1)];
-    if (!mo.pronto) {
-      double v = 0, h = 0;
-      for (int i = 1; i <= m_.iChiave; ++i) {
-        double a, b, c, e;
-        m_.Conci(i).MomentiCerniere(P2.x, P2.y, 0, 0, m_.iChiave, a, b, c, e);
-        v += a;
-        h += b;
-      }
-      mo = {true, v, h};
-    }
-    return mo;
-  }
-
-  const Momenti& momentiDestra(int k, const Punto& P3) {
-    Momenti& mo = M3_[static_cast<std::size_t>(k - 1)];
-    if (!mo.pronto) {
-      double v = 0, h = 0;
-      for (int i = 1; i <= m_.nConciTot; ++i) {
-        double a, b, c, e;
-        m_.Conci(i).MomentiCerniere(0, 0, P3.x, P3.y, m_.iChiave, a, b, c, e);
-        v += c;
-        h += e;
-      }
-      mo = {true, v, h};
-    }
-    return mo;
-  }
-
-  Calcolo& c_;
-  ModelloArco& m_;
-  Integer n_;
-  std::vector<Punto> h1_, h2_, h3_;
-  std::vector<Momenti> M2_, M3_;
-  double sinA_ = 0, cosA_ = 0, bPrima_ = 0;
-  bool distanze_ = false;
+// What both passes of one search share: the voussoir arrays and the threads.
+struct Calcolo::StatoRicerca {
+  explicit StatoRicerca(ConciRicerca c) : conci(std::move(c)) {}
+  ConciRicerca conci;
+  std::unique_ptr<SquadraRicerca> squadra;
+  AmbienteRicerca ambiente;
 };
+
+ConciRicerca Calcolo::ConciPerRicerca() {
+  // The springing force splits along the springing joint as in Funicolare.
+  const Concio& c1 = m_.ConcioI(1);
+  const double a = ArcTan2(c1.y(4) - c1.y(1), c1.x(4) - c1.x(1)) - kPi / 2;
+  return ConciRicerca(m_, bSezPrimaSezione(), std::sin(a), std::cos(a), d_.OttimizzaEccentricita);
+}
+
+std::unique_ptr<Calcolo::StatoRicerca> Calcolo::preparaRicerca(Integer n) {
+  auto s = std::make_unique<StatoRicerca>(ConciPerRicerca());
+  unsigned thread = opzioni_.thread ? opzioni_.thread : std::max(1u, std::thread::hardware_concurrency());
+  const double lavoro = static_cast<double>(n) * n * n * m_.nConciTot;
+  if (thread > 1 && lavoro >= opzioni_.lavoroParallelo)
+    s->squadra = std::make_unique<SquadraRicerca>(static_cast<int>(thread));
+  AmbienteRicerca& amb = s->ambiente;
+  amb.modello = &m_;
+  amb.conci = &s->conci;
+  amb.bPrima = bSezPrimaSezione();
+  amb.set = opzioni_.istruzioni.value_or(IstruzioniMigliori());
+  amb.squadra = s->squadra.get();
+  amb.fermato = [this] { return fermato(); };
+  return s;
+}
+
+LineeGriglia Calcolo::LineePasso(Single a1, Single a2, Single a3, Single p1, Single p2, Single p3, Integer n) {
+  LineeGriglia linee;
+  linee.n = n;
+  const Single a[3] = {a1, a2, a3}, p[3] = {p1, p2, p3};
+  const int concio[3] = {1, m_.iChiave, m_.nConciTot};
+  for (int q = 0; q < 3; ++q) {
+    LineaCerniera& h = linee.h[static_cast<std::size_t>(q)];
+    const auto nn = static_cast<std::size_t>(n);
+    h.e.assign(nn, 0.0);
+    h.x.assign(nn, 0.0);
+    h.y.assign(nn, 0.0);
+    h.Mv.assign(nn, 0.0);
+    h.Mh.assign(nn, 0.0);
+    h.ok.assign(nn, 1);
+    double e = a[q];
+    for (std::size_t t = 0; t < nn; ++t) {
+      h.e[t] = e;
+      try {
+        m_.ConcioI(concio[q]).CoordinateCerniera(e, h.x[t], h.y[t], m_, msg_);
+      } catch (const RuntimeError&) {
+        h.ok[t] = 0;
+      }
+      // The load moments about the crown hinge (the voussoirs left of the
+      // crown joint) and about the right hinge (all voussoirs).
+      double v = 0, o = 0;
+      if (q == 1) {
+        for (int i = 1; i <= m_.iChiave; ++i) {
+          double M2v, M2h, M3v, M3h;
+          m_.Conci(i).MomentiCerniere(h.x[t], h.y[t], 0, 0, m_.iChiave, M2v, M2h, M3v, M3h);
+          v += M2v;
+          o += M2h;
+        }
+      } else if (q == 2) {
+        for (int i = 1; i <= m_.nConciTot; ++i) {
+          double M2v, M2h, M3v, M3h;
+          m_.Conci(i).MomentiCerniere(0, 0, h.x[t], h.y[t], m_.iChiave, M2v, M2h, M3v, M3h);
+          v += M3v;
+          o += M3h;
+        }
+      }
+      h.Mv[t] = v;
+      h.Mh[t] = o;
+      e = e + p[q];
+    }
+  }
+  return linee;
+}
 
 bool Calcolo::RicercaGriglia(Single a1, Single a2, Single a3, Single p1, Single p2, Single p3, Integer n,
                              double& b1, double& b2, double& b3, double k0) {
   if (n <= 0) return true;
-  Griglia griglia(*this, n);
-  bool first = true;
-  Single best = 0;
-  const bool massimo = d_.OttimizzaEccentricita;
-  double e1 = a1;
-  for (int i = 1; i <= n; ++i) {
+  const auto stato = preparaRicerca(n);
+  return passoGriglia(*stato, a1, a2, a3, p1, p2, p3, n, b1, b2, b3, k0, false);
+}
+
+bool Calcolo::passoGriglia(StatoRicerca& s, Single a1, Single a2, Single a3, Single p1, Single p2, Single p3,
+                           Integer n, double& b1, double& b2, double& b3, double k0, bool stima) {
+  if (n <= 0) return true;
+  AmbienteRicerca amb = s.ambiente;
+  amb.passo = [this, k0, n](int i) {
     if (osservatore_) {
       osservatore_->passo("Step " + std::to_string(static_cast<long>(intPart(k0 + i / 2.0))) + "/" +
                           std::to_string(n));
     }
-    if (fermato()) return false;
-    double e2 = a2;
-    for (int j = 1; j <= n; ++j) {
-      double e3 = a3;
-      for (int k = 1; k <= n; ++k) {
-        // A thrust line that meets an arithmetic fault (a zero axial force,
-        // an overflow) is no candidate: the search goes on without it.
-        Single val;
-        try {
-          val = griglia.valuta(i, j, k, e1, e2, e3);
-        } catch (const RuntimeError&) {
-          e3 = e3 + p3;
-          continue;
-        }
-        if (first) {
-          best = val;
-          first = false;
-        }
-        bool prendi;
-        if (val >= 0) {
-          // Any admissible point beats every inadmissible one.
-          if (best < 0) best = val;
-          prendi = massimo ? val >= best : val <= best;
-        } else {
-          prendi = val > best;
-        }
-        if (prendi) {
-          best = val;
-          b1 = e1;
-          b2 = e2;
-          b3 = e3;
-        }
-        e3 = e3 + p3;
-      }
-      e2 = e2 + p2;
-    }
-    e1 = e1 + p1;
+  };
+  // The first outer step's caption, then the stop, before any work.
+  amb.passo(1);
+  if (fermato()) return false;
+  const LineeGriglia linee = LineePasso(a1, a2, a3, p1, p2, p3, n);
+  PassoRicerca passo(amb, linee);
+  passo.semina();
+  const double lavoro = 2.0 * n * n * n * m_.nConciTot;
+  if (stima && osservatore_ && lavoro >= kLavoroStima) {
+    // Both passes on every thread of the search. The fine pass's points all
+    // lie close to the best, so that few can be dropped early: it is costed
+    // as if none were.
+    const double perPunto = passo.campiona(false) + passo.campiona(true);
+    const double secondi = perPunto * n * n * n / (s.squadra ? s.squadra->thread() : 1);
+    if (secondi >= kSogliaStima) osservatore_->stima(secondi);
   }
-  return true;
+  const bool completo = passo.percorri();
+  if (const auto punto = passo.scelta()) {
+    b1 = linee.h[0].e[static_cast<std::size_t>((*punto)[0])];
+    b2 = linee.h[1].e[static_cast<std::size_t>((*punto)[1])];
+    b3 = linee.h[2].e[static_cast<std::size_t>((*punto)[2])];
+  }
+  return completo;
 }
 
 }  // namespace voro

@@ -48,7 +48,8 @@ constexpr const char* kConvenzioni =
 
 constexpr const char* kUscita =
     "Exit status: 0 done, 1 a value was impossible, the geometry or the calculation\n"
-    "failed, 2 usage error, 3 a file cannot be read or written.\n";
+    "failed, or Ctrl+C kept a project from starting, 2 usage error, 3 a file\n"
+    "cannot be read or written.\n";
 
 }  // namespace
 

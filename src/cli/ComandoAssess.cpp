@@ -9,6 +9,7 @@
 #include "cli/FilePlot.h"
 #include "cli/Flussi.h"
 #include "cli/Impostazioni.h"
+#include "cli/Interruzione.h"
 #include "cli/RapportiSicurezza.h"
 #include "cli/Risolutore.h"
 #include "cli/UsciteProgetti.h"
@@ -75,11 +76,15 @@ int assess(const Argomenti& a) {
   if ((!plot.empty() || !grafico.empty()) && a.file.size() > 1)
     throw ErroreUso("--plot and --plot-sweep take one project");
 
+  // The assessment has no search to stop: Ctrl+C lets the running project
+  // end and starts no further one.
+  opzioni.stop = &IntercettaInterruzione();
   std::vector<ProgettoValutato> progetti(a.file.size());
   int status = esito::Riuscito;
   for (std::size_t k = 0; k < progetti.size(); ++k) {
     progetti[k].soluzione.file = a.file[k];
-    valuta(progetti[k], opzioni, nPosizioni);
+    if (Interrotto(opzioni)) NonAvviato(progetti[k].soluzione);
+    else valuta(progetti[k], opzioni, nPosizioni);
     status = RiferisciProgetto(progetti[k].soluzione, status);
   }
   ScriviRisultati(progetti, uscite,
@@ -125,7 +130,9 @@ const Comando& ComandoAssess() {
       "     before collapse, with its four-hinge mechanism;\n"
       "  4. the worst position of the strip load, moved across the structure;\n"
       "  5. the minimum thickness: every segment's thickness scaled by one factor.\n"
-      "An arch in which no thrust line fits is a result, not a failure.\n",
+      "An arch in which no thrust line fits is a result, not a failure. Projects\n"
+      "are assessed one after another; Ctrl+C lets the running one end and starts\n"
+      "no further project, a second Ctrl+C aborts.\n",
       {{"--json", "",
         "print one JSON object per project (kN, m): admissible,\nthicknessRatio, geometricSafetyFactor, thrustMin,\n"
         "thrustMax, liveLoadFactor, mechanism, sweep,\nworstLiveLoadFactor, worstXq1, minimumThickness,\n"

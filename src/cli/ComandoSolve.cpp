@@ -1,13 +1,13 @@
 // voro-cli solve: solves projects and reports their results as text, JSON or
 // a summary table.
-#include <atomic>
-#include <csignal>
 #include <iostream>
 #include <mutex>
 
+#include "analysis/DurataRicerca.h"
 #include "cli/Comandi.h"
 #include "cli/Flussi.h"
 #include "cli/Impostazioni.h"
+#include "cli/Interruzione.h"
 #include "cli/Rapporti.h"
 #include "cli/Risolutore.h"
 #include "cli/UsciteProgetti.h"
@@ -16,29 +16,27 @@ namespace voro::cli {
 
 namespace {
 
-std::atomic<bool> gStop{false};
-std::atomic<int> gInterruzioni{0};
-
-extern "C" void onInterrupt(int) {
-  if (++gInterruzioni >= 2) {
-    std::signal(SIGINT, SIG_DFL);
-    std::raise(SIGINT);
-    return;
-  }
-  gStop.store(true);
-}
-
-// Progress of the hinge search on standard error, one line overwritten.
+// Progress of the hinge search on standard error, one line overwritten, and
+// the estimated time of a long search on a line of its own.
 class ProgressoTerminale : public OsservatoreRicerca {
  public:
+  void stima(double secondi) override {
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::cerr << "\rEstimated time of the hinge search: " << TestoDurata(secondi) << "\n" << std::flush;
+    scritto_ = false;
+  }
   void passo(const std::string& caption) override {
     std::lock_guard<std::mutex> lock(mutex_);
     std::cerr << "\r" << TestoTerminale(caption) << "   " << std::flush;
     scritto_ = true;
   }
-  ~ProgressoTerminale() override {
+  // Ends the progress line, so that the messages that follow start on a line of their own.
+  void fine() {
+    std::lock_guard<std::mutex> lock(mutex_);
     if (scritto_) std::cerr << "\n";
+    scritto_ = false;
   }
+  ~ProgressoTerminale() override { fine(); }
 
  private:
   std::mutex mutex_;
@@ -54,10 +52,10 @@ int solve(const Argomenti& a) {
 
   ProgressoTerminale progresso;
   if (a.ha("--progress")) opzioni.osservatore = &progresso;
-  opzioni.stop = &gStop;
-  std::signal(SIGINT, onInterrupt);
+  opzioni.stop = &IntercettaInterruzione();
 
   const std::vector<Soluzione> soluzioni = RisolviTutti(a.file, opzioni);
+  progresso.fine();
 
   int status = esito::Riuscito;
   for (const Soluzione& s : soluzioni) status = RiferisciProgetto(s, status);
@@ -83,11 +81,12 @@ const Comando& ComandoSolve() {
       {{"--json", "", "print the results as one JSON object with the program's\nown names (an array of objects for several files)"},
        {"--csv", "FILE.csv",
         "write a summary row per project (worst stresses with\ntheir sections, smallest compressed part, reactions,\n"
-        "tie thrust, eccentricities used, status); '-' prints\nthe table instead of the report"},
+        "tie thrust, eccentricities used, status: ok, stopped,\nnot started, failed, unreadable); '-' prints the\n"
+        "table instead of the report"},
        {"--set", "NAME=VALUE", kAiutoSet},
        {"--progress", "",
-        "show the hinge search's progress on standard error;\nCtrl+C stops the search with the best point so far,\n"
-        "a second Ctrl+C aborts"}},
+        "show the hinge search's progress on standard error,\nwith its estimated time when that is long; Ctrl+C\n"
+        "stops the searches with the best point so far and\nstarts no further project, a second Ctrl+C aborts"}},
       solve};
   return c;
 }

@@ -13,12 +13,13 @@ void ScriviCsv(std::ostream& out, const std::vector<Soluzione>& soluzioni) {
   for (const Soluzione& s : soluzioni) {
     out << cella(s.file) << ',';
     if (s.esito != Esito::Risolto) {
-      out << (s.esito == Esito::Fallito ? "failed" : "unreadable") << ",,,,,,,,,,,,,,," << cella(s.errore) << "\n";
+      out << StatoSenzaRisultati(s) << ",,,,,,,,,,,,,,," << cella(s.errore) << "\n";
       continue;
     }
     const RisultatiCalcolo& r = s.risultati;
-    out << "ok," << fmt("%.6g", r.SigmaEstPeggiore / 1000) << ',' << r.iSigmaEstPeggiore << ','
-        << fmt("%.6g", r.SigmaIntPeggiore / 1000) << ',' << r.iSigmaIntPeggiore << ',' << fmt("%.4g", r.PercMinima)
+    // A search stopped by Ctrl+C gives the results of the best point so far.
+    out << (r.RicercaInterrotta ? "stopped," : "ok,") << fmt("%.6g", r.SigmaEstPeggiore / 1000) << ','
+        << r.iSigmaEstPeggiore << ',' << fmt("%.6g", r.SigmaIntPeggiore / 1000) << ',' << r.iSigmaIntPeggiore << ',' << fmt("%.4g", r.PercMinima)
         << ',' << r.iPercMinima << ',' << fmt("%.6g", r.VSinistra) << ',' << fmt("%.6g", r.HSinistra) << ','
         << fmt("%.6g", r.VDestra) << ',' << fmt("%.6g", r.HDestra) << ',' << fmt("%.6g", s.TiroCatena) << ','
         << fmt("%.6g", r.EccCalcSinistra * 1000.0) << ',' << fmt("%.6g", r.EccCalcChiave * 1000.0) << ','

@@ -26,7 +26,7 @@ void ScriviCsvSicurezza(std::ostream& out, const std::vector<ProgettoValutato>& 
     const Soluzione& s = p.soluzione;
     out << cella(s.file) << ',';
     if (s.esito != Esito::Risolto) {
-      out << (s.esito == Esito::Fallito ? "failed" : "unreadable") << ",,,,,,,,,,,," << cella(s.errore) << "\n";
+      out << StatoSenzaRisultati(s) << ",,,,,,,,,,,," << cella(s.errore) << "\n";
       continue;
     }
     const RisultatiSicurezza& r = p.sicurezza;

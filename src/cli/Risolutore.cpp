@@ -9,6 +9,7 @@
 #include "cli/Flussi.h"
 #include "data/CampiScalari.h"
 #include "data/ProjectFile.h"
+#include "data/RuntimeError.h"
 #include "data/ValoriFisici.h"
 
 namespace voro::cli {
@@ -57,7 +58,11 @@ bool PreparaModello(Soluzione& s, const OpzioniSoluzione& opzioni) {
 
 void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni) {
   if (!PreparaModello(s, opzioni)) return;
-  Calcolo calcolo(s.dati, s.modello, s.risultati, s.messaggi, opzioni.osservatore, opzioni.stop);
+  Calcolo calcolo(s.dati, s.modello, s.risultati, s.messaggi, opzioni.osservatore);
+  OpzioniRicerca ricerca;
+  ricerca.thread = opzioni.threadRicerca;
+  ricerca.interruzione = opzioni.stop;
+  calcolo.ImpostaRicerca(ricerca);
   try {
     calcolo.CalcoloMain();
   } catch (const RuntimeError& e) {
@@ -66,6 +71,8 @@ void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni) {
     s.errore = ultimoMessaggio(s.messaggi, e.description());
     return;
   }
+  if (s.risultati.RicercaInterrotta)
+    s.messaggi.plain("search stopped: the results are those of the best point so far");
   // The wall actions about the extrados ends of the ring, as the report shows them.
   const ModelloArco& m = s.modello;
   calcolo.SommaMomentiPareti(m.Conci(1).y(4), m.Conci(m.nConciTot).y(3), s.MomentoPareteSinistra,
@@ -73,15 +80,30 @@ void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni) {
   s.TiroCatena = s.risultati.HSinistra + s.risultati.SommaHSinistra;
 }
 
+bool Interrotto(const OpzioniSoluzione& opzioni) { return opzioni.stop && opzioni.stop->load(); }
+
+void NonAvviato(Soluzione& s) {
+  s.esito = Esito::Fallito;
+  s.numeroErrore = err::UserInterrupt;
+  s.errore = RuntimeError(err::UserInterrupt).description();
+  s.messaggi.plain("not started: the batch was interrupted");
+}
+
 std::vector<Soluzione> RisolviTutti(const std::vector<std::string>& files, const OpzioniSoluzione& opzioni) {
   std::vector<Soluzione> soluzioni(files.size());
   for (std::size_t i = 0; i < files.size(); ++i) soluzioni[i].file = files[i];
+  const unsigned core = std::max(1u, std::thread::hardware_concurrency());
+  const unsigned n = std::max(1u, std::min<unsigned>(core, static_cast<unsigned>(files.size())));
+  OpzioniSoluzione perProgetto = opzioni;
+  // The projects side by side share the cores; a project alone takes them all.
+  if (perProgetto.threadRicerca == 0 && n > 1) perProgetto.threadRicerca = std::max(1u, core / n);
   std::atomic<std::size_t> prossimo{0};
   auto lavora = [&] {
-    for (std::size_t i; (i = prossimo.fetch_add(1)) < soluzioni.size();) Risolvi(soluzioni[i], opzioni);
+    for (std::size_t i; (i = prossimo.fetch_add(1)) < soluzioni.size();) {
+      if (Interrotto(opzioni)) NonAvviato(soluzioni[i]);
+      else Risolvi(soluzioni[i], perProgetto);
+    }
   };
-  const unsigned n = std::max(1u, std::min<unsigned>(std::thread::hardware_concurrency(),
-                                                     static_cast<unsigned>(files.size())));
   std::vector<std::thread> workers;
   for (unsigned k = 1; k < n; ++k) workers.emplace_back(lavora);
   lavora();

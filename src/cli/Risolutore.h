@@ -15,7 +15,10 @@ namespace voro::cli {
 struct OpzioniSoluzione {
   std::vector<std::pair<std::string, std::string>> impostazioni;  // --set NAME=VALUE, in order
   OsservatoreRicerca* osservatore = nullptr;
-  std::atomic<bool>* stop = nullptr;
+  // Ctrl+C: stops every running search (never cleared by a search) and keeps
+  // the projects not yet started from starting.
+  const std::atomic<bool>* stop = nullptr;
+  unsigned threadRicerca = 0;  // threads of each hinge search, 0: every core
 };
 
 // The overall span of a chain of segments, recorded as the geometry form does.
@@ -29,7 +32,17 @@ bool PreparaModello(Soluzione& s, const OpzioniSoluzione& opzioni);
 // Prepares the model and runs the calculation; failures land in the solution.
 void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni);
 
-// Solves every file on all cores; the solutions keep the files' order.
+// Whether Ctrl+C has interrupted the batch.
+bool Interrotto(const OpzioniSoluzione& opzioni);
+
+// Records a project that the batch's interruption kept from starting: error
+// 18, "User interrupt occurred", and a message that says so.
+void NonAvviato(Soluzione& s);
+
+// Solves every file on all cores, one search thread per project when the
+// projects fill the cores; the solutions keep the files' order. After Ctrl+C
+// the running searches end at their best point so far and the projects
+// still waiting are not started.
 std::vector<Soluzione> RisolviTutti(const std::vector<std::string>& files, const OpzioniSoluzione& opzioni);
 
 }  // namespace voro::cli

@@ -9,6 +9,7 @@
 #include "arch/ModelloArco.h"
 #include "data/DatiProgetto.h"
 #include "data/Messages.h"
+#include "data/RuntimeError.h"
 
 namespace voro::cli {
 
@@ -22,10 +23,16 @@ struct Soluzione {
   RisultatiCalcolo risultati;
   RecordingMessages messaggi;
   Esito esito = Esito::Risolto;
-  int numeroErrore = 0;   // 1002, 1003 or the file error
+  int numeroErrore = 0;   // 1002, 1003, the file error, or 18 when Ctrl+C kept it from starting
   std::string errore;     // the message that reports the failure
   double MomentoPareteSinistra = 0, MomentoPareteDestra = 0;
   double TiroCatena = 0;
 };
+
+// The status of a project without results in the summary tables.
+inline const char* StatoSenzaRisultati(const Soluzione& s) {
+  if (s.esito == Esito::FileIllegibile) return "unreadable";
+  return s.numeroErrore == err::UserInterrupt ? "not started" : "failed";
+}
 
 }  // namespace voro::cli

@@ -9,6 +9,7 @@ std::string errorDescription(int number) {
     case err::Overflow: return "Overflow";
     case err::OutOfMemory: return "Out of memory";
     case err::SubscriptOutOfRange: return "Subscript out of range";
+    case err::UserInterrupt: return "User interrupt occurred";
     case err::DivisionByZero: return "Division by zero";
     case err::TypeMismatch: return "Type mismatch";
     case err::BadFileName: return "Bad file name or number";

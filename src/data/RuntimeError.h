@@ -12,6 +12,7 @@ constexpr int InvalidCall = 5;
 constexpr int Overflow = 6;
 constexpr int OutOfMemory = 7;
 constexpr int SubscriptOutOfRange = 9;
+constexpr int UserInterrupt = 18;
 constexpr int DivisionByZero = 11;
 constexpr int TypeMismatch = 13;
 constexpr int BadFileName = 52;

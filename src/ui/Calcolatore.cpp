@@ -16,6 +16,7 @@ class Osservatore : public OsservatoreRicerca {
   void avvio() override { emit c_.avvio(); }
   void senzaRicerca() override { emit c_.senzaRicerca(); }
   void precisione(Single p) override { emit c_.precisione(p); }
+  void stima(double secondi) override { emit c_.stima(secondi); }
   void passo(const std::string& caption) override { emit c_.passo(QString::fromStdString(caption)); }
 
  private:
@@ -31,7 +32,6 @@ struct Calcolatore::Lavoro {
   RisultatiCalcolo risultati;
   MessaggiDifferiti messaggi;
   bool riuscito = false;
-  bool fermato = false;
   std::string errore;
 };
 
@@ -58,8 +58,6 @@ bool Calcolatore::Avvia(Sessione& s) {
     try {
       Calcolo(l->dati, l->modello, l->risultati, l->messaggi, &osservatore, stop).CalcoloMain();
       l->riuscito = true;
-      // The search clears the flag as it starts: raised now, Stop ended it.
-      l->fermato = l->dati.OttimizzaCerniere && stop->load();
     } catch (const RuntimeError& e) {
       l->errore = e.description();
     } catch (const std::exception&) {
@@ -72,7 +70,7 @@ bool Calcolatore::Avvia(Sessione& s) {
     Lavoro& l = *lavoro_;
     // Results of an input that is no longer the project's are not kept.
     scartato_ = ImprontaCalcolo(s.dati) != l.impronta;
-    fermato_ = l.fermato;
+    fermato_ = l.riuscito && l.risultati.RicercaInterrotta;
     if (!scartato_) {
       s.modello = std::move(l.modello);
       s.risultati = std::move(l.risultati);

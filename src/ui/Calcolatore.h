@@ -46,6 +46,7 @@ class Calcolatore : public QObject {
   void avvio();
   void senzaRicerca();
   void precisione(float metri);
+  void stima(double secondi);
   void passo(const QString& caption);
   void concluso(bool riuscito);
 

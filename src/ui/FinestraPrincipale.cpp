@@ -18,6 +18,7 @@
 #include <QToolBar>
 
 #include "analysis/CostruisciModello.h"
+#include "analysis/DurataRicerca.h"
 #include "data/Impronte.h"
 #include "data/Lingua.h"
 #include "data/RuntimeError.h"
@@ -110,6 +111,7 @@ FinestraPrincipale::FinestraPrincipale(const QString& cartellaProgramma, const Q
     if (opzioni_) {
       opzioni_->lblStep->setText("");
       opzioni_->lblStep->show();
+      opzioni_->lblStima->hide();
       opzioni_->cmdStop->show();
     }
   });
@@ -118,6 +120,11 @@ FinestraPrincipale::FinestraPrincipale(const QString& cartellaProgramma, const Q
   });
   connect(&calcolatore_, &Calcolatore::precisione, this, [this](float metri) {
     if (opzioni_) opzioni_->MostraPrecisione(metri);
+  });
+  connect(&calcolatore_, &Calcolatore::stima, this, [this](double secondi) {
+    if (!opzioni_) return;
+    opzioni_->lblStima->setText(QString::fromStdString("Estimated time: " + TestoDurata(secondi)));
+    opzioni_->lblStima->show();
   });
   connect(&calcolatore_, &Calcolatore::passo, this, [this](const QString& caption) {
     if (opzioni_) opzioni_->lblStep->setText(caption);
@@ -448,6 +455,7 @@ void FinestraPrincipale::CalcolaEPlotta(int PlottaGeometria) {
 void FinestraPrincipale::fineCalcolo(bool riuscito) {
   if (opzioni_) {
     opzioni_->lblStep->hide();
+    opzioni_->lblStima->hide();
     opzioni_->cmdStop->hide();
   }
   if (calcolatore_.scartato()) {

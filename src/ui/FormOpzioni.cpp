@@ -4,11 +4,10 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
-
-#include "analysis/Calcolo.h"
 #include <optional>
 #include <type_traits>
 
+#include "analysis/Calcolo.h"
 #include "data/LetturaCaselle.h"
 #include "data/UnitConversions.h"
 #include "data/ValoriFisici.h"
@@ -58,6 +57,8 @@ FormOpzioni::FormOpzioni(FinestraPrincipale& main, Sessione& s) : FormDiDati(mai
   sp->addWidget(new QLabel("voissoirs", FrameSpinta), 2, 2);
 
   lblStep = new QLabel("Step", this);
+  lblStima = new QLabel(this);
+  lblStima->setToolTip("Estimated time of the search");
   cmdStop = new QPushButton("Stop", this);
   cmdStop->setToolTip("Stop optimization");
   SolveButton = new QPushButton("&Solve", this);
@@ -66,6 +67,7 @@ FormOpzioni::FormOpzioni(FinestraPrincipale& main, Sessione& s) : FormDiDati(mai
 
   auto* passo = new QHBoxLayout;
   passo->addWidget(lblStep, 1);
+  passo->addWidget(lblStima);
   passo->addWidget(cmdStop);
   auto* comandi = new QHBoxLayout;
   comandi->addWidget(SolveButton);
@@ -83,6 +85,7 @@ FormOpzioni::FormOpzioni(FinestraPrincipale& main, Sessione& s) : FormDiDati(mai
   (new GestoreTastiera(this, s_.regional))->Installa(this);
   connect(CheckOttimizzaCerniere, &QCheckBox::clicked, this, [this](bool on) {
     lblStep->hide();
+    lblStima->hide();
     cmdStop->hide();
     FrameOtt->setVisible(on);
   });
@@ -100,6 +103,7 @@ FormOpzioni::FormOpzioni(FinestraPrincipale& main, Sessione& s) : FormDiDati(mai
   ScriveOpzioni();
   cmdStop->hide();
   lblStep->hide();
+  lblStima->hide();
   SeguiModifiche();
 }
 

@@ -46,6 +46,7 @@ class FormOpzioni : public FormDiDati {
   QGroupBox* FrameSpinta;
   std::array<QLineEdit*, 15> txtDati{};  // 12..14
   QLabel* lblStep;
+  QLabel* lblStima;  // the estimated time of a long search
   QPushButton* cmdStop;
   QPushButton* SolveButton;
   QPushButton* OKButton;

@@ -41,6 +41,20 @@ inline DatiProgetto ponte() {
   return d;
 }
 
+// A small ring under fill and a partial load, with passive pressure on
+// groups of voussoirs at both springings.
+inline DatiProgetto anelloPassivo() {
+  DatiProgetto d = anello(8, 1.6f, 0.4f, 24);
+  d.hRiempimento = 0.6f;
+  d.PesoRiempimento = 18;
+  d.qCarico = 10;
+  d.xq2 = 3;
+  d.SpintaPassiva = true;
+  d.Kp = 3;
+  d.nConciSpinta = {5, 4};
+  return d;
+}
+
 // Two segments of different thickness meeting at a common joint.
 inline DatiProgetto dueSegmenti(double s1, double s2) {
   DatiProgetto d = anello(9, 3, 0.5f, 20);

@@ -2,65 +2,25 @@
 // optimised evaluation chooses exactly what the plain procedures choose.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <future>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ProgettiProva.h"
+#include "RicercaSemplice.h"
+#include "analysis/DurataRicerca.h"
+#include "analysis/MiglioreRicerca.h"
 
 namespace voro {
 namespace {
 
 using prova::Caso;
-
-// One pass of the grid evaluated point by point with the plain procedures.
-void grigliaSemplice(Calcolo& c, bool massimo, Single a1, Single a2, Single a3, Single p1, Single p2, Single p3,
-                     Integer n, double& b1, double& b2, double& b3) {
-  bool first = true;
-  Single best = 0;
-  double e1 = a1;
-  for (int i = 1; i <= n; ++i, e1 = e1 + p1) {
-    double e2 = a2;
-    for (int j = 1; j <= n; ++j, e2 = e2 + p2) {
-      double e3 = a3;
-      for (int k = 1; k <= n; ++k, e3 = e3 + p3) {
-        Single val = 0;
-        try {
-          c.PosizionaCerniere(e1, e2, e3);
-          double V = 0, H = 0;
-          c.ReazioniCerniere(V, H);
-          c.Funicolare(V, H);
-          Integer jv = 0;
-          c.ValutaCurva(e1, val, jv);
-        } catch (const RuntimeError&) {
-          continue;  // a thrust line with an arithmetic fault is no candidate
-        }
-        if (first) best = val, first = false;
-        bool take;
-        if (val >= 0) {
-          if (best < 0) best = val;
-          take = massimo ? val >= best : val <= best;
-        } else {
-          take = val > best;
-        }
-        if (take) best = val, b1 = e1, b2 = e2, b3 = e3;
-      }
-    }
-  }
-}
-
-// The whole two-pass search with the plain procedures, on loaded voussoirs.
-void ricercaSemplice(Caso& caso, double& e1, double& e2, double& e3) {
-  Calcolo c = caso.calcolo();
-  const double t = c.AmpiezzaExtra();
-  Integer n = 0, half = 0;
-  Single s1 = 0, s2 = 0, s3 = 0, p1 = 0, p2 = 0, p3 = 0;
-  const auto& m = caso.modello;
-  PassiRicerca(caso.dati.nDivisioni, m.hSinistra, m.hChiave, m.hDestra, t, n, s1, s2, s3, p1, p2, p3, half);
-  const bool massimo = caso.dati.OttimizzaEccentricita;
-  grigliaSemplice(c, massimo, s1, s2, s3, p1, p2, p3, n, e1, e2, e3);
-  const Single a1 = toSingle(e1 - p1), a2 = toSingle(e2 - p2), a3 = toSingle(e3 - p3);
-  grigliaSemplice(c, massimo, a1, a2, a3, p1 / half, p2 / half, p3 / half, n, e1, e2, e3);
-}
+using prova::grigliaSemplice;
+using prova::ricercaSemplice;
 
 DatiProgetto conRicerca(DatiProgetto d, Integer divisioni, bool distanze) {
   d.OttimizzaCerniere = true;
@@ -70,14 +30,7 @@ DatiProgetto conRicerca(DatiProgetto d, Integer divisioni, bool distanze) {
 }
 
 TEST(RicercaCerniere, OptimisedGridChoosesWhatThePlainProceduresChoose) {
-  DatiProgetto passiva = prova::anello(8, 1.6f, 0.4f, 24);
-  passiva.hRiempimento = 0.6f;
-  passiva.PesoRiempimento = 18;
-  passiva.qCarico = 10;
-  passiva.xq2 = 3;
-  passiva.SpintaPassiva = true;
-  passiva.Kp = 3;
-  passiva.nConciSpinta = {5, 4};
+  const DatiProgetto passiva = prova::anelloPassivo();
   DatiProgetto asimmetrico = prova::dueSegmenti(0.6, 0.45);
   asimmetrico.qCarico = 20;
   asimmetrico.xq1 = 3;
@@ -236,12 +189,39 @@ TEST(RicercaCerniere, StopEndsWithCompleteResultsForTheBestPointSoFar) {
     EXPECT_TRUE(std::isfinite(r.SigmaEstGiunti(j)));
     EXPECT_TRUE(std::isfinite(r.PercGiunti(j)));
   }
-  // Only the first outer step (e1 at the intrados edge) was searched.
-  EXPECT_FLOAT_EQ(r.EccCalcSinistra, -c.modello.hSinistra / 2);
   EXPECT_TRUE(c.messaggi.empty());
   // Stopped in the coarse pass: no grid was completed.
   EXPECT_TRUE(r.RicercaInterrotta);
   EXPECT_EQ(r.PrecisioneRicerca, 0.0f);
+
+  // The best point so far is at least as good as the best of the first outer
+  // step, which was searched whole (e1 at the intrados edge).
+  Calcolo piano = c.calcolo();
+  Integer n = 0, half = 0;
+  Single s1, s2, s3, p1, p2, p3;
+  const auto& m = c.modello;
+  PassiRicerca(c.dati.nDivisioni, m.hSinistra, m.hChiave, m.hDestra, piano.AmpiezzaExtra(), n, s1, s2, s3, p1, p2,
+               p3, half);
+  MiglioreRicerca primoPasso(false);
+  double e2 = s2;
+  for (int j = 1; j <= n; ++j, e2 = e2 + p2) {
+    double e3 = s3;
+    for (int k = 1; k <= n; ++k, e3 = e3 + p3) {
+      const std::optional<Single> F = prova::meritoSemplice(piano, s1, e2, e3);
+      ASSERT_TRUE(F.has_value());
+      primoPasso.proponi(*F, (j - 1) * n + k);
+    }
+  }
+  const double scelto = std::min(r.SigmaEstPeggiore, r.SigmaIntPeggiore) < 0
+                            ? std::min(r.SigmaEstPeggiore, r.SigmaIntPeggiore)
+                            : std::max(r.SigmaEstPeggiore, r.SigmaIntPeggiore);
+  const double migliore = primoPasso.merito();
+  if (migliore >= 0) {
+    EXPECT_GE(scelto, 0);
+    EXPECT_LE(scelto, migliore * (1 + 1e-5));
+  } else {
+    EXPECT_GE(scelto, migliore * (1 + 1e-5));
+  }
 
   // Solved again without the search, the record of the search is gone.
   c.dati.OttimizzaCerniere = false;
@@ -259,6 +239,78 @@ TEST(RicercaCerniere, StopInTheFinePassKeepsTheCoarseStep) {
   EXPECT_TRUE(c.risultati.RicercaInterrotta);
   // The coarse step is the fine one times the half count of the grid.
   EXPECT_FLOAT_EQ(c.risultati.PrecisioneRicerca, reg.precisioni[0] * 5);
+}
+
+// A stop raised while an outer step of a huge grid runs (billions of points
+// per step) ends the search within a tenth of a second; the bound of the
+// test is generous so that a busy machine does not fail it.
+TEST(RicercaCerniere, StopAnswersAtOnceAtAnyGridSize) {
+  class Cronometro : public OsservatoreRicerca {
+   public:
+    void passo(const std::string& caption) override {
+      std::lock_guard<std::mutex> lock(m);
+      passi.push_back(caption);
+      if (passi.size() == 1) primo.set_value();
+    }
+    void stima(double secondi) override { stime.push_back(secondi); }
+    std::mutex m;
+    std::vector<std::string> passi;
+    std::vector<double> stime;
+    std::promise<void> primo;
+  };
+  using Orologio = std::chrono::steady_clock;
+  for (Integer divisioni : {Integer{3000}, Integer{32767}}) {
+    for (bool distanze : {false, true}) {
+      Caso c(conRicerca(prova::ponte(), divisioni, distanze));
+      std::atomic<bool> stop{false};
+      Cronometro cronometro;
+      std::atomic<Orologio::rep> fermato{0};
+      std::thread utente([&] {
+        cronometro.primo.get_future().wait();
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        fermato = Orologio::now().time_since_epoch().count();
+        stop = true;
+      });
+      Calcolo(c.dati, c.modello, c.risultati, c.messaggi, &cronometro, &stop).CalcoloMain();
+      const Orologio::duration attesa(Orologio::now().time_since_epoch().count() - fermato.load());
+      utente.join();
+      const std::string n = std::to_string(divisioni % 2 ? divisioni : divisioni + 1);
+      EXPECT_LT(std::chrono::duration<double>(attesa).count(), 1.0) << n;
+      // The coarse pass stopped early; the fine pass showed its caption.
+      ASSERT_GE(cronometro.passi.size(), 2u);
+      EXPECT_EQ(cronometro.passi.front(), "Step 0/" + n);
+      EXPECT_EQ(cronometro.passi.back(), "Step " + std::to_string((std::stoi(n) + 1) / 2) + "/" + n);
+      // The search was long enough to announce its duration.
+      ASSERT_EQ(cronometro.stime.size(), 1u);
+      EXPECT_GT(cronometro.stime[0], 60);
+      EXPECT_TRUE(std::isfinite(c.risultati.HSinistra));
+      // The results say that the search was stopped before a grid was done.
+      EXPECT_TRUE(c.risultati.RicercaInterrotta);
+      EXPECT_EQ(c.risultati.PrecisioneRicerca, 0.0f);
+    }
+  }
+}
+
+TEST(RicercaCerniere, OnlyALongSearchAnnouncesItsDuration) {
+  class Stime : public OsservatoreRicerca {
+   public:
+    void stima(double secondi) override { stime.push_back(secondi); }
+    std::vector<double> stime;
+  };
+  Caso breve(conRicerca(prova::ponte(), 30, false));
+  Stime s;
+  Calcolo(breve.dati, breve.modello, breve.risultati, breve.messaggi, &s).CalcoloMain();
+  EXPECT_TRUE(s.stime.empty());
+}
+
+TEST(RicercaCerniere, DurationsReadAsAnEngineerSaysThem) {
+  EXPECT_EQ(TestoDurata(0.2), "about 1 s");
+  EXPECT_EQ(TestoDurata(42.4), "about 42 s");
+  EXPECT_EQ(TestoDurata(59.6), "about 1 min");
+  EXPECT_EQ(TestoDurata(200), "about 3 min 20 s");
+  EXPECT_EQ(TestoDurata(1500), "about 25 min");
+  EXPECT_EQ(TestoDurata(7500), "about 2 h 05 min");
+  EXPECT_EQ(TestoDurata(3 * 86400 + 100), "about 3 days");
 }
 
 TEST(RicercaCerniere, StepsOfTheGrid) {

@@ -5,9 +5,11 @@ import json
 import math
 import os
 import pathlib
+import signal
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 
 CLI = sys.argv.pop(1)
@@ -142,6 +144,20 @@ class Assess(unittest.TestCase):
             self.assertGreaterEqual(sum(1 for e in doc.modelspace() if e.dxftype() == "CIRCLE"), 4)
             r = run("assess", *EXAMPLES[:2], "--plot", pathlib.Path(tmp) / "two.png")
             self.assertEqual(r.returncode, 2)
+
+    def test_ctrl_c_lets_the_running_project_end_and_starts_no_further_one(self):
+        # A long sweep keeps each assessment busy for a few seconds.
+        p = subprocess.Popen([CLI, "assess", EXAMPLE, EXAMPLE, EXAMPLE, "--sweep", "100000", "--csv", "-"],
+                             stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True, env=ENV)
+        time.sleep(1)
+        p.send_signal(signal.SIGINT)
+        out, err = p.communicate(timeout=120)
+        rows = list(csv.DictReader(out.splitlines()))
+        self.assertEqual([row["status"] for row in rows], ["ok", "not started", "not started"])
+        self.assertNotEqual(rows[0]["geometricSafetyFactor"], "")
+        self.assertEqual(rows[1]["message"], "User interrupt occurred")
+        self.assertEqual(err.count("not started: the batch was interrupted"), 2)
+        self.assertEqual(p.returncode, 1)
 
     def test_help_explains_the_command(self):
         self.assertIn("assess", run("--help").stdout)

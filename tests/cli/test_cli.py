@@ -155,6 +155,62 @@ class Cli(unittest.TestCase):
         result = json.loads(out)
         self.assertEqual(len(result["SigmaEstGiunti"]), result["nGiunti"])
 
+    def interrupt_when_estimated(self, *args):
+        """Runs solve with --progress and presses Ctrl+C once the search has told its estimated time."""
+        p = subprocess.Popen([CLI, "solve", *map(str, args), "--progress", "--set", "OttimizzaCerniere=true",
+                              "--set", "nDivisioni=3000"], stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        # Read as bytes: the progress line is rewritten after carriage returns.
+        first = p.stderr.readline().decode()
+        self.assertIn("Estimated time of the hinge search: about", first)
+        interrupted = time.monotonic()
+        p.send_signal(signal.SIGINT)
+        out, err = p.communicate(timeout=60)
+        self.assertLess(time.monotonic() - interrupted, 5)
+        return p.returncode, out.decode(), first + err.decode()
+
+    def test_ctrl_c_stops_the_search_with_the_best_point_so_far(self):
+        status, out, err = self.interrupt_when_estimated(EXAMPLE)
+        # A stopped search is a result: the report of the best point so far, which says so.
+        self.assertEqual(status, 0, err)
+        self.assertIn("The search was stopped before its end: the hinges are the best point found so far.",
+                      " ".join(out.split()))
+        self.assertIn("Eccentricities used", out)
+        self.assertIn("search stopped: the results are those of the best point so far", err)
+        # The progress line is ended before the message.
+        self.assertRegex(err, r"\rStep \d+/3001 *\nvoro-cli: ")
+
+    def test_ctrl_c_stops_a_batch_and_starts_no_further_project(self):
+        examples = sorted((ROOT / "examples").glob("*.vro"))
+        with tempfile.TemporaryDirectory() as d:
+            summary = pathlib.Path(d) / "summary.csv"
+            status, out, err = self.interrupt_when_estimated(*examples, "--json", "--csv", summary)
+            with summary.open() as f:
+                rows = list(csv.DictReader(f))
+        # The searches running side by side stop with the best point so far;
+        # the projects still waiting are not started, and say so.
+        running = min(len(examples), os.cpu_count() or 1)
+        self.assertEqual([row["status"] for row in rows],
+                         ["stopped"] * running + ["not started"] * (len(examples) - running))
+        for row in rows[:running]:
+            self.assertNotEqual(row["sig_e_worst [MPa]"], "")
+        for row in rows[running:]:
+            self.assertEqual(row["message"], "User interrupt occurred")
+        self.assertEqual(status, 1)
+        results = json.loads(out)
+        for result in results[:running]:
+            self.assertIs(result["StopOttimizzazione"], True)
+            self.assertEqual(len(result["SigmaEstGiunti"]), result["nGiunti"])
+        for result in results[running:]:
+            self.assertEqual(result, {"error": "User interrupt occurred", "number": 18})
+        self.assertEqual(err.count("not started: the batch was interrupted"), len(examples) - running)
+        self.assertEqual(err.count("search stopped"), running)
+
+    def test_a_search_run_to_its_end_is_not_marked_stopped(self):
+        r = run("solve", EXAMPLE, "--json", "--set", "OttimizzaCerniere=true", "--set", "nDivisioni=10")
+        self.assertEqual(r.returncode, 0, r.stderr)
+        self.assertNotIn("StopOttimizzazione", json.loads(r.stdout))
+        r = run("solve", EXAMPLE, "--csv", "-", "--set", "OttimizzaCerniere=true", "--set", "nDivisioni=10")
+        self.assertEqual(list(csv.DictReader(r.stdout.splitlines()))[0]["status"], "ok")
 
 if __name__ == "__main__":
     unittest.main()

@@ -158,6 +158,9 @@ void TestSolve::stopDuranteLaRicerca() {
   // The window answers while the search runs, and shows its steps.
   QTRY_VERIFY_WITH_TIMEOUT(o->lblStep->isVisible() && o->lblStep->text().startsWith("Step "), 30000);
   QVERIFY(o->cmdStop->isVisible());
+  // Before its grid is scanned, a long search tells how long it will take.
+  QTRY_VERIFY_WITH_TIMEOUT(o->lblStima->isVisible(), 30000);
+  QVERIFY(o->lblStima->text().startsWith("Estimated time: about "));
   // A second Solve is refused with a message, not run beside the first.
   b.finestra->azione("mnuSolve")->trigger();
   QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
@@ -180,9 +183,12 @@ void TestSolve::stopDuranteLaRicerca() {
   }
   QVERIFY(std::isfinite(r.HSinistra) && r.HSinistra > 0);
   QVERIFY(std::fabs(r.EccCalcSinistra) <= b.s().modello.Conci(1).hSezione / 2 + 1e-6);
+  // The results, and so the report, say that the search was stopped.
+  QVERIFY(r.RicercaInterrotta);
   // The options form stays in front, the plot shows the results.
   QVERIFY(b.finestra->formOpzioni());
   QVERIFY(!o->cmdStop->isVisible());
+  QVERIFY(!o->lblStima->isVisible());
   QCOMPARE(b.finestra->finestraPlot()->PlottaGeometria(), 0);
   QCOMPARE(b.s().dati.nDivisioni, Integer(1000));
   // The status bar says the search was stopped, not that it solved.
@@ -193,6 +199,8 @@ void TestSolve::stopDuranteLaRicerca() {
   o->SolveButton->click();
   QVERIFY(fine.wait(30000));
   QCOMPARE(b.finestra->statusBar()->currentMessage(), QString("Solved"));
+  QVERIFY(!b.s().risultati.RicercaInterrotta);
+  QVERIFY(b.s().risultati.PrecisioneRicerca > 0);
 }
 
 void TestSolve::valoriIniziali() {
