@@ -163,7 +163,9 @@ void FinestraSicurezza::riempiTabella() {
                    "Largest multiplier of the variable load before collapse (dead loads and passive pressure as given)"});
   righe.push_back({"Mechanism", cerniere(r.meccanismo), "The four hinges of the collapse (joint, i intrados, e extrados)"});
   righe.push_back({"Worst live-load factor", r.fattorePeggiore ? numero(*r.fattorePeggiore) : "none",
-                   QString("Least factor over %1 positions of the strip load").arg(r.posizioni.size())});
+                   r.posizioni.size() == 1
+                       ? QString("The strip load covers the whole structure: one position")
+                       : QString("Least factor over %1 positions of the strip load").arg(r.posizioni.size())});
   righe.push_back({"Worst position [m]",
                    r.xq1Peggiore ? numero(*r.xq1Peggiore) + " - " + numero(*r.xq2Peggiore) : "none",
                    "Where the strip load is worst"});

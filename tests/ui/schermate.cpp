@@ -1,6 +1,6 @@
 // voro_schermate: walks every bundled example through the program's windows
-// (geometry, loads, options, solve, report, every plot command) and saves a
-// picture of each window, for a person to look at.
+// (geometry, loads, options, solve, report, every plot command, the safety
+// assessment) and saves a picture of each window, for a person to look at.
 // Usage: voro_schermate OUTPUT_FOLDER
 #include <QApplication>
 #include <QDir>
@@ -18,6 +18,7 @@
 #include "Banco.h"
 #include "ui/Aiuto.h"
 #include "ui/FinestraPlot.h"
+#include "ui/FinestraSicurezza.h"
 #include "ui/FormCarichi.h"
 #include "ui/FormGeometria.h"
 #include "ui/FormInfo.h"
@@ -101,6 +102,15 @@ void Esempio(const QString& nome, const QString& cartella) {
   b.finestra->azione("mnuPlotItem1")->trigger();
   out << f("11-export.dxf") << "\n";
   Messaggi(b, "plot commands");
+
+  // The assessment: the Safety window when it has finished.
+  b.finestra->azione("mnuAssess")->trigger();
+  if (FinestraSicurezza* s = b.finestra->finestraSicurezza()) {
+    QSignalSpy valutata(s, &FinestraSicurezza::concluso);
+    if (s->inCorso()) valutata.wait(120000);
+    Salva(b.finestra.get(), f("12-safety.png"));
+  }
+  Messaggi(b, "assess");
 }
 
 void Finestre(const QString& cartella) {
