@@ -3,6 +3,7 @@
 // load sweep and the least thickness.
 #include <benchmark/benchmark.h>
 
+#include "PonteBench.h"
 #include "analysis/CostruisciModello.h"
 #include "limite/AnalisiLimite.h"
 #include "limite/Valutazione.h"
@@ -10,27 +11,7 @@
 namespace voro {
 namespace {
 
-// A road bridge of n voussoirs, all in the ring (no wall voussoirs).
-DatiProgetto ponte(Single voussoirs) {
-  DatiProgetto d;
-  d.PesoMuratura = 18;
-  d.hRiempimento = 0.5f;
-  d.PesoRiempimento = 16;
-  d.hSoletta = 0.2f;
-  d.PesoSoletta = 20;
-  d.Larghezza = 1;
-  d.LarghezzaChiave = 1;
-  d.LuceAnello = 10;
-  d.FrecciaAnello = 3;
-  d.SpessoreAnello = 0.5f;
-  d.nConciAnello = voussoirs;
-  d.SporgenzaParete = 2;
-  d.hRiempimentoSolido = -1;
-  d.qCarico = 10;
-  d.xq1 = 2;
-  d.xq2 = 6;
-  return d;
-}
+using bench::ponte;
 
 struct Caricato {
   DatiProgetto d;

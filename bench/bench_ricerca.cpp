@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "PonteBench.h"
 #include "analysis/Calcolo.h"
 #include "analysis/CostruisciModello.h"
 
@@ -11,23 +12,7 @@ namespace voro {
 namespace {
 
 DatiProgetto ponte(Single voussoirs, Integer divisioni) {
-  DatiProgetto d;
-  d.PesoMuratura = 18;
-  d.hRiempimento = 0.5f;
-  d.PesoRiempimento = 16;
-  d.hSoletta = 0.2f;
-  d.PesoSoletta = 20;
-  d.Larghezza = 1;
-  d.LarghezzaChiave = 1;
-  d.LuceAnello = 10;
-  d.FrecciaAnello = 3;
-  d.SpessoreAnello = 0.5f;
-  d.nConciAnello = voussoirs;
-  d.SporgenzaParete = 2;  // no wall voussoirs: every voussoir is in the ring
-  d.hRiempimentoSolido = -1;
-  d.qCarico = 10;
-  d.xq1 = 2;
-  d.xq2 = 6;
+  DatiProgetto d = bench::ponte(voussoirs);
   d.OttimizzaCerniere = true;
   d.nDivisioni = divisioni;
   return d;

@@ -18,7 +18,7 @@ void ScriviJson(std::ostream& out, const Soluzione& s, int indent) {
   o.campo("nConciPareteSinistra", m.nConciPareteSinistra);
   o.campo("nConciPareteDestra", m.nConciPareteDestra);
   // Present only when Ctrl+C stopped the hinge search at the best point so far.
-  if (s.risultati.RicercaInterrotta) o.chiave("StopOttimizzazione") << "true";
+  if (r.RicercaInterrotta) o.chiave("StopOttimizzazione") << "true";
   o.campo("EccCalcSinistra", r.EccCalcSinistra);
   o.campo("EccCalcChiave", r.EccCalcChiave);
   o.campo("EccCalcDestra", r.EccCalcDestra);

@@ -405,14 +405,17 @@ void FinestraPrincipale::RegistraFinestraRisultati(QWidget* finestra) {
   });
 }
 
+bool FinestraPrincipale::DatiPronti() {
+  // A calculation or an assessment runs on what the engineer typed, or not at all.
+  if (!LeggiFormAperti()) return false;
+  if (ModelloValido()) return true;
+  s_.msg().critical("Error: Check Geometry\rLa geometria non è stata letta: completare il form Geometry e "
+                    "premere Next.");
+  return false;
+}
+
 void FinestraPrincipale::MostraSicurezza() {
-  // The assessment runs on what the engineer typed, or not at all.
-  if (!LeggiFormAperti()) return;
-  if (!ModelloValido()) {
-    s_.msg().critical("Error: Check Geometry\rLa geometria non è stata letta: completare il form Geometry e "
-                      "premere Next.");
-    return;
-  }
+  if (!DatiPronti()) return;
   if (sicurezza_) sicurezza_->parentWidget()->close();
   sicurezza_ = new FinestraSicurezza(s_);
   improntaSicurezza_ = ImprontaCalcolo(s_.dati);
@@ -441,13 +444,7 @@ void FinestraPrincipale::CalcolaEPlotta(int PlottaGeometria) {
     mostraPlot(PlottaGeometria);
     return;
   }
-  // The calculation runs on what the engineer typed, or not at all.
-  if (!LeggiFormAperti()) return;
-  if (!ModelloValido()) {
-    s_.msg().critical("Error: Check Geometry\rLa geometria non è stata letta: completare il form Geometry e "
-                      "premere Next.");
-    return;
-  }
+  if (!DatiPronti()) return;
   statusBar()->showMessage("Solving...");
   calcolatore_.Avvia(s_);
 }

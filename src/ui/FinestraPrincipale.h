@@ -101,6 +101,9 @@ class FinestraPrincipale : public QMainWindow {
   // Reads every open data form holding unread edits; false, with that
   // form's message and the form in front, when one cannot be read.
   bool LeggiFormAperti();
+  // The open forms read and the voussoirs those of the geometry on screen;
+  // false, with the message that says what is missing.
+  bool DatiPronti();
 
   // A window that shows results (the report, the results plot, any other)
   // joins here: it is closed as soon as the results no longer belong to the
