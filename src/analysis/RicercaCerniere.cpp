@@ -88,13 +88,6 @@ double Calcolo::DistanzeMassime() const {
   return maxInt + maxEst;
 }
 
-namespace {
-
-// Distance of the springing hinge from the nearer edge of the springing joint.
-double DistanzaImposta(const Concio& c1, double e1) { return c1.hSezioneEff / 2 - std::fabs(e1); }
-
-}  // namespace
-
 void Calcolo::ValutaCurva(double e1, Single& F, Integer& j) {
   if (d_.OttimizzaEccentricita) {
     DistanzaMinimaBordi(e1, F, j);
@@ -116,7 +109,7 @@ void Calcolo::ValutaCurva(double e1, Single& F, Integer& j) {
 void Calcolo::DistanzaMinimaBordi(double e1, Single& F, Integer& j) const {
   Array1<double> L(1, m_.nGiunti);
   for (int i = 1; i <= m_.nConciTot; ++i) L(i + 1) = m_.Conci(i).dBordo();
-  L(1) = DistanzaImposta(m_.Conci(1), e1);
+  L(1) = m_.Conci(1).dBordoImposta(e1);
   int jmin = 0;
   F = toSingle(MinVettore(m_.nGiunti, L, jmin));
   j = static_cast<Integer>(jmin);

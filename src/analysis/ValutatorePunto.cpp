@@ -25,7 +25,7 @@ std::optional<Single> ValutatorePunto::valuta(double e1, const std::array<double
     double xP = x[0], yP = y[0];
     for (Concio& c : conci_) c.FunicolareConcio(V, H, xP, yP);
     if (distanze_) {
-      double minimo = conci_.front().hSezioneEff / 2 - std::fabs(e1);
+      double minimo = conci_.front().dBordoImposta(e1);
       for (const Concio& c : conci_) {
         const double d = c.dBordo();
         if (d < minimo) minimo = d;

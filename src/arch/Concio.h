@@ -135,6 +135,10 @@ class Concio {
   // Distance of the thrust point of the right joint from the nearer edge.
   double dBordo() const { return Eccentric > 0 ? hSezioneEff / 2 - Eccentric : hSezioneEff / 2 + Eccentric; }
 
+  // Distance of a springing hinge at eccentricity e from the nearer edge of
+  // the springing joint, measured with this voussoir's joint depth.
+  double dBordoImposta(double e) const { return hSezioneEff / 2 - std::fabs(e); }
+
  private:
   static std::size_t index(int i) {
     if (i < 1 || i > 4) throw RuntimeError(err::SubscriptOutOfRange);
