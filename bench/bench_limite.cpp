@@ -4,7 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include "PonteBench.h"
-#include "analysis/CostruisciModello.h"
+#include "arch/CaricaConci.h"
+#include "arch/CostruisciModello.h"
 #include "limite/AnalisiLimite.h"
 #include "limite/Valutazione.h"
 

@@ -6,7 +6,7 @@
 
 #include "PonteBench.h"
 #include "analysis/Calcolo.h"
-#include "analysis/CostruisciModello.h"
+#include "arch/CostruisciModello.h"
 
 namespace voro {
 namespace {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "arch/CostruisciModello.h"
 #include "cli/AmbienteGrafico.h"
 #include "cli/Comandi.h"
 #include "cli/Comune.h"
@@ -11,7 +12,6 @@
 #include "cli/Impostazioni.h"
 #include "cli/Rapporti.h"
 #include "cli/Risolutore.h"
-#include "analysis/CostruisciModello.h"
 #include "limite/Valutazione.h"
 #include "report/ComponiRapporto.h"
 #include "report/SezioneValutazione.h"

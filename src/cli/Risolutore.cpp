@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "analysis/Calcolo.h"
-#include "analysis/CostruisciModello.h"
+#include "arch/CostruisciModello.h"
 #include "cli/Flussi.h"
 #include "data/CampiScalari.h"
 #include "data/ProjectFile.h"

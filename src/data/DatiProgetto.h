@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "data/Array1.h"
@@ -18,6 +19,7 @@ struct DatiVoro {
   double Spessore = 0;    // ring thickness of the segment
   Integer nConciInput = 0;
   Integer nConci = 0;     // equal to nConciInput whenever the input is read
+  Single Resistenza = 0;  // compressive strength of the segment's masonry fc [MPa]; 0 unlimited
 };
 
 // Every input variable of a project. A new project has every number 0, an
@@ -54,6 +56,15 @@ struct DatiProgetto {
   Integer nDivisioni = 0;
   bool OttimizzaEccentricita = false;
   Array1<DatiVoro> Vori;  // 1 .. nVori; empty until the geometry has segments
+
+  // The masonry and the soil in the assessment. The ring's compressive
+  // strength (the segments carry their own) and the friction coefficient of
+  // the joints, none meaning unlimited strength and no sliding check (rigid,
+  // Heyman's hypotheses); the share of the full passive pressure the soil may
+  // mobilise as a resistance.
+  Single ResistenzaAnello = 0;        // fc [MPa]; 0 unlimited
+  std::optional<Single> Attrito;      // mu; empty: joints never slide
+  Single Mobilitazione = 1;
 
   // Re-dimensions Vori to 1 .. n keeping the segments that stay; n < 1 is
   // Subscript out of range.

@@ -12,6 +12,7 @@
 #include "data/FileAtomico.h"
 #include "data/NumberText.h"
 #include "data/RuntimeError.h"
+#include "data/SezioniFile.h"
 #include "data/ValoriFisici.h"
 
 namespace voro {
@@ -21,6 +22,7 @@ namespace {
 // Project files are a few kilobytes; anything far larger is not one.
 constexpr std::uintmax_t kMaxFileBytes = 16u << 20;
 
+// Converts one field into its slot; false when the text does not fit the type.
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string trimmed(const std::string& s) {
@@ -30,53 +32,9 @@ std::string trimmed(const std::string& s) {
   return s.substr(a, b - a);
 }
 
-// A number field: optional sign, digits with an optional decimal point (the
-// leading zero may be missing), optional exponent; an empty field reads 0.
-bool parseNumber(const std::string& field, double& value) {
-  std::string s = trimmed(field);
-  if (s.empty()) {
-    value = 0;
-    return true;
-  }
-  std::size_t i = 0;
-  if (s[i] == '+' || s[i] == '-') ++i;
-  std::size_t digits = 0;
-  while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
-  if (i < s.size() && s[i] == '.') {
-    ++i;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
-  }
-  if (digits == 0) return false;
-  if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
-    s[i] = 'E';
-    ++i;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    std::size_t expDigits = 0;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++expDigits;
-    if (expDigits == 0) return false;
-  }
-  if (i != s.size()) return false;
-  char* end = nullptr;
-  double v = std::strtod(s.c_str(), &end);
-  if (!std::isfinite(v)) return false;
-  value = v;
-  return true;
-}
-
-std::string unquoted(const std::string& field) {
-  std::string s = trimmed(field);
-  if (!s.empty() && s.front() == '"') {
-    s.erase(0, 1);
-    if (!s.empty() && s.back() == '"') s.pop_back();
-  }
-  return cp1252ToUtf8(s);
-}
-
-// Converts one field into its slot; false when the text does not fit the type.
 bool readInto(const CampoFile& slot, const std::string& field) {
   if (auto* s = std::get_if<std::string*>(&slot)) {
-    **s = unquoted(field);
-    return true;
+    return LeggiTesto(field, **s);
   }
   if (auto* b = std::get_if<bool*>(&slot)) {
     std::string t = trimmed(field);
@@ -87,7 +45,7 @@ bool readInto(const CampoFile& slot, const std::string& field) {
     return true;
   }
   double v = 0;
-  if (!parseNumber(field, v)) return false;
+  if (!LeggiNumero(field, v)) return false;
   try {
     if (auto* i = std::get_if<Integer*>(&slot)) **i = toInteger(v);
     else if (auto* f = std::get_if<Single*>(&slot)) **f = toSingle(v);
@@ -127,9 +85,11 @@ bool FileDati::prossimoCampo(std::string& campo) {
     while (pos_ < bytes_.size() && bytes_[pos_] != ',' && bytes_[pos_] != '\r' && bytes_[pos_] != '\n') ++pos_;
     field = bytes_.substr(start, pos_ - start);
   }
+  fineRiga_ = true;
   if (pos_ < bytes_.size()) {
     if (bytes_[pos_] == ',') {
       ++pos_;
+      fineRiga_ = false;
     } else {
       if (bytes_[pos_] == '\r') ++pos_;
       if (pos_ < bytes_.size() && bytes_[pos_] == '\n') ++pos_;
@@ -138,6 +98,51 @@ bool FileDati::prossimoCampo(std::string& campo) {
   campo = std::move(field);
   return true;
 }
+
+bool FileDati::prossimaRiga(std::vector<std::string>& campi) {
+  std::vector<std::string> riga;
+  std::string campo;
+  while (prossimoCampo(campo)) {
+    riga.push_back(std::move(campo));
+    if (fineRiga_) break;
+  }
+  if (riga.empty()) return false;
+  campi = std::move(riga);
+  return true;
+}
+
+namespace {
+
+// The tagged lines after the first layout: written in their fixed order,
+// read in any order; a line whose tag is unknown (a later version's data) or
+// that is no tagged line at all is skipped.
+void SezioniAggiuntive(const std::string& modo, FileDati& file, DatiProgetto& d, Messages& m) {
+  if (modo == "S") {
+    for (const auto& sezione : SezioniFile()) {
+      const std::vector<std::string> valori = sezione.scrivi(d);
+      if (valori.empty()) continue;
+      std::string riga = CampoTesto(sezione.etichetta);
+      for (const auto& v : valori) riga += ',' + v;
+      file.scrivi(riga + "\r\n");
+    }
+    return;
+  }
+  std::vector<std::string> campi;
+  while (file.prossimaRiga(campi)) {
+    std::string etichetta;
+    if (trimmed(campi.front()).rfind('"', 0) != 0 || !LeggiTesto(campi.front(), etichetta)) continue;
+    for (const auto& sezione : SezioniFile()) {
+      if (sezione.etichetta != etichetta) continue;
+      const std::vector<std::string> valori(campi.begin() + 1, campi.end());
+      if (!sezione.leggi(valori, d)) {
+        m.critical("Lettura incompleta del file");
+        throw RuntimeError(err::IncompleteFile);
+      }
+    }
+  }
+}
+
+}  // namespace
 
 void FileInOut(const std::string& modo, FileDati& file, std::initializer_list<CampoFile> campi,
                Messages& messaggi) {
@@ -198,6 +203,7 @@ bool FileLeggeScrive(const std::string& modo, FileDati& file, DatiProgetto& d, M
   FileInOut(modo, file, {&d.nDivisioni}, m);
   FileInOut(modo, file, {&d.OttimizzaEccentricita}, m);
   FileInOut(modo, file, {&d.ScalaManuale}, m);
+  SezioniAggiuntive(modo, file, d, m);
   return true;
 }
 

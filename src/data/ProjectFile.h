@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "data/DatiProgetto.h"
 #include "data/Messages.h"
@@ -25,6 +26,9 @@ class FileDati {
   // Reading: the next field, delimited by a comma or a line end; a quoted
   // field is returned with its quotes. False at the end of the file.
   bool prossimoCampo(std::string& campo);
+  // Reading: the fields of the rest of the current line. False at the end of
+  // the file.
+  bool prossimaRiga(std::vector<std::string>& campi);
   // Writing: appends raw text.
   void scrivi(const std::string& testo) { bytes_ += testo; }
 
@@ -32,6 +36,7 @@ class FileDati {
   FileDati(std::string bytes, bool reading) : bytes_(std::move(bytes)), reading_(reading) {}
   std::string bytes_;
   std::size_t pos_ = 0;
+  bool fineRiga_ = false;  // the last field read ended its line
   bool reading_;
 };
 

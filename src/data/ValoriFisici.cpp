@@ -40,6 +40,9 @@ const std::pair<const char*, const char*> kNomi[] = {
     {"nConciSpinta(0)", "Numero dei conci con spinta passiva dall'imposta sinistra"},
     {"nConciSpinta(1)", "Numero dei conci con spinta passiva dall'imposta destra"},
     {"nDivisioni", "Numero di passi della ricerca della curva delle pressioni"},
+    {"ResistenzaAnello", "Resistenza a compressione della muratura fc [MPa]"},
+    {"Attrito", "Coefficiente d'attrito dei giunti μ"},
+    {"Mobilitazione", "Fattore di mobilitazione della spinta passiva"},
 };
 
 // The segment quantities: "Vori(i).<property>" and its name before and after i.
@@ -47,6 +50,7 @@ const std::pair<const char*, const char*> kNomiSegmento[] = {
     {"X2", "Ascissa x2 del segmento %"},        {"Y2", "Ordinata y2 del segmento %"},
     {"X3", "Ascissa x3 del segmento %"},        {"Y3", "Ordinata y3 del segmento %"},
     {"Spessore", "Spessore t del segmento %"},  {"nConciInput", "Numero dei conci del segmento %"},
+    {"Resistenza", "Resistenza a compressione fc del segmento %"},
 };
 
 enum class Limite { Positivo, NonNegativo, AlmenoUno, Libero };
@@ -93,7 +97,8 @@ std::string NomeGrandezza(const std::string& variabile) {
       if (proprieta != p) continue;
       std::string nome = modello;
       nome.replace(nome.find('%'), 1, indice);
-      return nome + (proprieta == "nConciInput" ? "" : " [m]");
+      if (proprieta == "nConciInput") return nome;
+      return nome + (proprieta == "Resistenza" ? " [MPa]" : " [m]");
     }
   }
   return variabile;
@@ -129,12 +134,16 @@ std::vector<ValoreImpossibile> ValoriImpossibili(const DatiProgetto& d, const Re
       c(s + "Y3", v.Y3, Limite::Libero);
       c(s + "Spessore", v.Spessore, Limite::Positivo);
       c(s + "nConciInput", v.nConciInput, Limite::AlmenoUno);
+      c(s + "Resistenza", v.Resistenza, Limite::NonNegativo);
     }
   }
   c("qCarico", d.qCarico, Limite::NonNegativo);
   c("Kp", d.Kp, Limite::NonNegativo);
   c("nConciSpinta(0)", d.nConciSpinta[0], Limite::NonNegativo);
   c("nConciSpinta(1)", d.nConciSpinta[1], Limite::NonNegativo);
+  if (d.nVori == 1) c("ResistenzaAnello", d.ResistenzaAnello, Limite::NonNegativo);
+  if (d.Attrito) c("Attrito", *d.Attrito, Limite::NonNegativo);
+  c("Mobilitazione", d.Mobilitazione, Limite::NonNegativo);
   return trovati;
 }
 

@@ -7,16 +7,11 @@
 #include <limits>
 #include <set>
 
-#include "analysis/CostruisciModello.h"
+#include "arch/CaricaConci.h"
+#include "arch/CostruisciModello.h"
 #include "limite/AnalisiLimite.h"
 
 namespace voro {
-
-void CaricaConci(DatiProgetto& d, ModelloArco& m, Messages& msg) {
-  if (d.xq1 < m.xMinStruttura) d.xq1 = m.xMinStruttura;
-  if (d.xq2 > m.xMaxStruttura) d.xq2 = m.xMaxStruttura;
-  for (int i = 1; i <= m.nConciTot; ++i) m.ConcioI(i).ForzaConcio(d, m, msg);
-}
 
 namespace {
 

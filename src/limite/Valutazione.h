@@ -21,11 +21,6 @@ struct OpzioniSicurezza {
   const std::atomic<bool>* stop = nullptr;
 };
 
-// Loads every voussoir of an assembled model as the calculation does: the
-// variable load's range is first clamped to the structure (and stays so in
-// the project), then every voussoir computes its forces.
-void CaricaConci(DatiProgetto& d, ModelloArco& m, Messages& msg);
-
 // Assesses the project whose model is assembled in m; leaves m loaded under
 // the project's loads. False when stopped through opzioni.stop (r is then
 // incomplete). Raises error 1003 after the message "Error: ... in

@@ -17,20 +17,20 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include "analysis/CostruisciModello.h"
 #include "analysis/DurataRicerca.h"
+#include "arch/CostruisciModello.h"
 #include "data/Impronte.h"
 #include "data/Lingua.h"
 #include "data/RuntimeError.h"
 #include "ui/Aiuto.h"
 #include "ui/ComandiRapporto.h"
 #include "ui/FinestraPlot.h"
+#include "ui/FinestraSicurezza.h"
 #include "ui/FormCarichi.h"
 #include "ui/FormGeometria.h"
 #include "ui/FormInfo.h"
 #include "ui/FormOpzioni.h"
 #include "ui/FormRisultati.h"
-#include "ui/FinestraSicurezza.h"
 
 // The icons are compiled into the static library: register them once.
 static void RegistraIcone() { Q_INIT_RESOURCE(icone); }

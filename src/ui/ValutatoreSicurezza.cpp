@@ -1,7 +1,7 @@
 // Running the assessment on a worker thread.
 #include "ui/ValutatoreSicurezza.h"
 
-#include "analysis/CostruisciModello.h"
+#include "arch/CostruisciModello.h"
 #include "limite/Valutazione.h"
 
 namespace voro::ui {

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "analysis/Calcolo.h"
-#include "analysis/CostruisciModello.h"
+#include "arch/CostruisciModello.h"
 #include "data/DatiProgetto.h"
 
 namespace voro::prova {

@@ -343,5 +343,56 @@ TEST(DefaultRule, NewProjectGetsWidthAndScaleOnce) {
   EXPECT_EQ(d.Larghezza, -2.0f);
 }
 
+// Lines a later version adds after the last field are skipped, whatever
+// they hold, and the project reads as it always did.
+TEST(ProjectFile, LinesAfterTheLastFieldThatThisVersionDoesNotKnowAreSkipped) {
+  const std::string old = written(ringProject());
+  for (const std::string& extra : {std::string("\"Sconosciuta\",1,2,\"x\"\r\n"), std::string("\r\n\r\n"),
+                                   std::string("12,#TRUE#\r\n\"\"\r\n")}) {
+    DatiProgetto d;
+    RecordingMessages m;
+    EXPECT_EQ(readInto(old + extra, d, m), 0) << extra;
+    EXPECT_TRUE(m.empty());
+    EXPECT_EQ(written(d), old);
+  }
+}
+
+// The masonry's strength, the joints' friction and the soil's mobilisation
+// come back exactly, a friction left empty stays empty, and a project that
+// uses none of them writes no line for them.
+TEST(ProjectFile, StrengthFrictionAndMobilisationRoundTrip) {
+  DatiProgetto d = fullProject();
+  const std::string without = written(d);
+  EXPECT_EQ(without.find("Resistenza"), std::string::npos);
+  d.Vori(2).Resistenza = 4.7f;
+  d.Mobilitazione = 0.35f;
+  d.Attrito = 0.6f;
+  const std::string text = written(d);
+  EXPECT_NE(text.find("\"Resistenza\",0,0.6,0.35,0,4.7\r\n"), std::string::npos) << text;
+  DatiProgetto back;
+  RecordingMessages m;
+  ASSERT_EQ(readInto(text, back, m), 0);
+  EXPECT_EQ(back.Vori(2).Resistenza, 4.7f);
+  EXPECT_EQ(back.Vori(1).Resistenza, 0.0f);
+  EXPECT_EQ(back.Mobilitazione, 0.35f);
+  ASSERT_TRUE(back.Attrito);
+  EXPECT_EQ(*back.Attrito, 0.6f);
+  EXPECT_EQ(written(back), text);
+
+  DatiProgetto ring = ringProject();
+  ring.ResistenzaAnello = 1.0f / 3.0f;
+  const std::string ringText = written(ring);
+  DatiProgetto ringBack;
+  ASSERT_EQ(readInto(ringText, ringBack, m), 0);
+  EXPECT_EQ(ringBack.ResistenzaAnello, 1.0f / 3.0f);
+  EXPECT_FALSE(ringBack.Attrito);
+  EXPECT_EQ(ringBack.Mobilitazione, 1.0f);
+  EXPECT_EQ(written(ringBack), ringText);
+
+  // A tagged line whose values do not fit is a bad file.
+  DatiProgetto bad;
+  EXPECT_EQ(readInto(without + "\"Resistenza\",abc,,1\r\n", bad, m), 1000);
+}
+
 }  // namespace
 }  // namespace voro

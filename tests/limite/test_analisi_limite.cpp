@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "analysis/ProgettiProva.h"
+#include "arch/CaricaConci.h"
 #include "data/ProjectFile.h"
 #include "limite/AnalisiLimite.h"
 #include "limite/Valutazione.h"

@@ -8,13 +8,13 @@
 #include <sstream>
 
 #include "analysis/ProgettiProva.h"
-#include "analysis/CostruisciModello.h"
+#include "arch/CostruisciModello.h"
 #include "limite/Valutazione.h"
 #include "report/ComponiRapporto.h"
-#include "report/SezioneValutazione.h"
-#include "report/SuperficieVuota.h"
 #include "report/ScriviHtml.h"
 #include "report/ScriviTesto.h"
+#include "report/SezioneValutazione.h"
+#include "report/SuperficieVuota.h"
 
 using namespace voro;
 

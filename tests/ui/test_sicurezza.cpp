@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "Banco.h"
-#include "analysis/CostruisciModello.h"
+#include "arch/CostruisciModello.h"
 #include "data/ProjectFile.h"
 #include "limite/Valutazione.h"
 #include "ui/FinestraSicurezza.h"

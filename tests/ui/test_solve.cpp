@@ -15,7 +15,7 @@
 
 #include "Banco.h"
 #include "analysis/Calcolo.h"
-#include "analysis/CostruisciModello.h"
+#include "arch/CostruisciModello.h"
 #include "data/ProjectFile.h"
 #include "ui/FinestraPlot.h"
 #include "ui/FormGeometria.h"

@@ -1,5 +1,5 @@
 // Model assembly.
-#include "analysis/CostruisciModello.h"
+#include "arch/CostruisciModello.h"
 
 namespace voro {
 

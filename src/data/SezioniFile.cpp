@@ -1,0 +1,136 @@
+// The tagged lines of the project file and their fields.
+#include "data/SezioniFile.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+#include "data/Cp1252.h"
+#include "data/ProjectFile.h"
+
+namespace voro {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string trimmed(const std::string& s) {
+  std::size_t a = 0, b = s.size();
+  while (a < b && isBlank(s[a])) ++a;
+  while (b > a && isBlank(s[b - 1])) --b;
+  return s.substr(a, b - a);
+}
+
+template <typename T>
+std::string shortest(T x) {
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, x);
+  return std::string(buf, res.ptr);
+}
+
+}  // namespace
+
+namespace {
+
+// "Resistenza",fc of the ring,mu (empty: none),mobilisation,fc of segment 1,...
+// The segments' strengths are written up to the last one that is not 0.
+SezioneFile sezioneResistenza() {
+  SezioneFile s;
+  s.etichetta = "Resistenza";
+  s.scrivi = [](const DatiProgetto& d) {
+    std::vector<std::string> segmenti;
+    for (int i = 1; i <= d.Vori.size(); ++i) segmenti.push_back(CampoNumero(d.Vori(i).Resistenza));
+    while (!segmenti.empty() && segmenti.back() == CampoNumero(0.0f)) segmenti.pop_back();
+    if (d.ResistenzaAnello == 0 && !d.Attrito && d.Mobilitazione == 1 && segmenti.empty())
+      return std::vector<std::string>{};
+    std::vector<std::string> v{CampoNumero(d.ResistenzaAnello), d.Attrito ? CampoNumero(*d.Attrito) : "",
+                               CampoNumero(d.Mobilitazione)};
+    v.insert(v.end(), segmenti.begin(), segmenti.end());
+    return v;
+  };
+  s.leggi = [](const std::vector<std::string>& v, DatiProgetto& d) {
+    if (v.size() < 3) return false;
+    float fc = 0, mu = 0, mob = 0;
+    if (!LeggiNumero(v[0], fc) || !LeggiNumero(v[2], mob)) return false;
+    std::optional<Single> attrito;
+    if (v[1].find_first_not_of(" \t") != std::string::npos) {
+      if (!LeggiNumero(v[1], mu)) return false;
+      attrito = mu;
+    }
+    std::vector<float> segmenti(v.size() - 3);
+    for (std::size_t i = 3; i < v.size(); ++i)
+      if (!LeggiNumero(v[i], segmenti[i - 3])) return false;
+    d.ResistenzaAnello = fc;
+    d.Attrito = attrito;
+    d.Mobilitazione = mob;
+    for (std::size_t i = 0; i < segmenti.size() && static_cast<int>(i) + 1 <= d.Vori.size(); ++i)
+      d.Vori(static_cast<int>(i) + 1).Resistenza = segmenti[i];
+    return true;
+  };
+  return s;
+}
+
+}  // namespace
+
+const std::vector<SezioneFile>& SezioniFile() {
+  static const std::vector<SezioneFile> sezioni{sezioneResistenza()};
+  return sezioni;
+}
+
+std::string CampoNumero(double x) { return shortest(std::isfinite(x) ? x : 0.0); }
+std::string CampoNumero(float x) { return shortest(std::isfinite(x) ? x : 0.0f); }
+std::string CampoTesto(const std::string& s) { return "\"" + utf8ToCp1252(TitoloPerFile(s)) + "\""; }
+
+// Optional sign, digits with an optional decimal point (the leading zero may
+// be missing), optional exponent; an empty field reads 0.
+bool LeggiNumero(const std::string& campo, double& x) {
+  std::string s = trimmed(campo);
+  if (s.empty()) {
+    x = 0;
+    return true;
+  }
+  std::size_t i = 0;
+  if (s[i] == '+' || s[i] == '-') ++i;
+  std::size_t digits = 0;
+  while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
+  if (i < s.size() && s[i] == '.') {
+    ++i;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
+  }
+  if (digits == 0) return false;
+  if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+    s[i] = 'E';
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    std::size_t expDigits = 0;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++expDigits;
+    if (expDigits == 0) return false;
+  }
+  if (i != s.size()) return false;
+  const double v = std::strtod(s.c_str(), nullptr);
+  if (!std::isfinite(v)) return false;
+  x = v;
+  return true;
+}
+
+bool LeggiNumero(const std::string& campo, float& x) {
+  double v = 0;
+  if (!LeggiNumero(campo, v)) return false;
+  const float f = static_cast<float>(v);
+  if (!std::isfinite(f)) return false;
+  x = f;
+  return true;
+}
+
+bool LeggiTesto(const std::string& campo, std::string& s) {
+  std::string t = trimmed(campo);
+  if (!t.empty() && t.front() == '"') {
+    t.erase(0, 1);
+    if (!t.empty() && t.back() == '"') t.pop_back();
+  }
+  s = cp1252ToUtf8(t);
+  return true;
+}
+
+}  // namespace voro
