@@ -107,6 +107,31 @@ TEST(ValoriFisici, SegmentsAreCheckedInsteadOfTheRing) {
                                                     "Vori(2).nConciInput"}));
 }
 
+// A strength, a friction coefficient or a mobilisation below zero means
+// nothing; zero strength is the unlimited strength of rigid masonry and an
+// empty friction the absence of a sliding check.
+TEST(ValoriFisici, StrengthFrictionAndMobilisationAreNeverNegative) {
+  DatiProgetto d = Anello();
+  d.ResistenzaAnello = 0;
+  d.Attrito = 0.0f;
+  d.Mobilitazione = 0;
+  EXPECT_TRUE(ValoriImpossibili(d).empty());
+  d.ResistenzaAnello = -5;
+  d.Attrito = -0.6f;
+  d.Mobilitazione = -1;
+  EXPECT_EQ(Variabili(d), (std::vector<std::string>{"ResistenzaAnello", "Attrito", "Mobilitazione"}));
+  EXPECT_EQ(ValoriImpossibili(d)[0].messaggio,
+            "Resistenza a compressione della muratura fc [MPa] = -5: non può essere minore di zero.");
+  d = Anello();
+  d.nVori = 2;
+  d.dimensionaVori(2);
+  d.Vori(1) = {0, 0, 1.2, 2.1, 4, 3.2, 0.6, 12, 12};
+  d.Vori(2) = {0, 0, 7.2, 2.4, 9, 0, 0.45, 14, 14, -3};
+  d.ResistenzaAnello = -5;  // the ring's value is not the masonry's any more
+  EXPECT_EQ(Variabili(d), (std::vector<std::string>{"Vori(2).Resistenza"}));
+  EXPECT_EQ(NomeGrandezza("Vori(2).Resistenza"), "Resistenza a compressione fc del segmento 2 [MPa]");
+}
+
 TEST(ValoriFisici, TheCheckRaisesWithEveryMessageInOne) {
   DatiProgetto d = Anello();
   d.SpessoreAnello = -0.6f;
