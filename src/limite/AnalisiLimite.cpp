@@ -169,6 +169,40 @@ bool Newton(const Righe& R, const std::array<int, 4>& base, double lambda, Reazi
   return false;
 }
 
+// Whether the four rows are the hinges of the line of least eccentricity at
+// (r, theta): the multipliers y of min theta, sum y_k grad g_k = -e_theta,
+// all non-negative. Otherwise the point only bounds the minimum from above.
+bool MoltiplicatoriNonNegativi(const Righe& R, const std::array<int, 4>& base, const Reazione& r, double theta) {
+  const auto& giunti = R.st.giunti();
+  double A[4][5];  // A = J^T, the right side -e_theta
+  for (int k = 0; k < 4; ++k) {
+    const int riga = base[static_cast<std::size_t>(k)];
+    const GiuntoLineare& g = giunti[static_cast<std::size_t>(riga / 3)];
+    const double sigma = riga % 3 == 0 ? 1 : -1;
+    const double N = g.nH * r.H + g.nV * r.V + g.nL * r.lambda + g.n0;
+    A[0][k] = (sigma * g.mH - theta * g.h / 2 * g.nH) / R.L;
+    A[1][k] = (sigma * g.mV - theta * g.h / 2 * g.nV) / R.L;
+    A[2][k] = sigma;
+    A[3][k] = -g.h / 2 * N / (R.W * R.L);
+  }
+  for (int i = 0; i < 4; ++i) A[i][4] = i == 3 ? -1 : 0;
+  for (int c = 0; c < 4; ++c) {
+    int p = c;
+    for (int i = c + 1; i < 4; ++i)
+      if (std::fabs(A[i][c]) > std::fabs(A[p][c])) p = i;
+    if (std::fabs(A[p][c]) < 1e-14) return false;
+    std::swap(A[p], A[c]);
+    for (int i = 0; i < 4; ++i) {
+      if (i == c) continue;
+      const double f = A[i][c] / A[c][c];
+      for (int k = c; k < 5; ++k) A[i][k] -= f * A[c][k];
+    }
+  }
+  for (int i = 0; i < 4; ++i)
+    if (A[i][4] / A[i][i] < -1e-9) return false;
+  return true;
+}
+
 }  // namespace
 
 double AnalisiLimite::Rapporto(const Reazione& r) const {
@@ -244,7 +278,7 @@ std::optional<EccentricitaMinima> AnalisiLimite::LineaMinima(double lambda) cons
     double tN = theta;
     if (Newton(R, baseBasso, lambda, n, tN) && tN > lo && tN <= hi * (1 + 1e-9)) {
       const double r = Rapporto(n);
-      if (r <= tN * (1 + 1e-10) + 1e-300) {
+      if (r <= tN * (1 + 1e-10) + 1e-300 && MoltiplicatoriNonNegativi(R, baseBasso, n, tN)) {
         hi = r, alto = n;
         esatto = true;
       } else if (r < hi) {

@@ -13,7 +13,8 @@ StaticaGiunti::StaticaGiunti(const ModelloArco& m) {
   giunti_.resize(static_cast<std::size_t>(n) + 1);
 
   // The springing joint: corners 1 and 4 of voussoir 1, its direction as the
-  // thrust-line step takes it, the depth of voussoir 1.
+  // thrust-line step takes it, the length of that face as its depth (voussoir
+  // 1's right joint may be deeper where a thinner segment follows).
   const Concio& c1 = m.Conci(1);
   GiuntoLineare& g1 = giunti_[0];
   const double a = ArcTan2(c1.y(4) - c1.y(1), c1.x(4) - c1.x(1)) - kPi / 2;
@@ -23,7 +24,7 @@ StaticaGiunti::StaticaGiunti(const ModelloArco& m) {
   g1.yM = (c1.y(1) + c1.y(4)) / 2;
   g1.ux = -std::sin(a);
   g1.uy = std::cos(a);
-  g1.h = c1.hSezioneEff;
+  g1.h = std::hypot(c1.x(4) - c1.x(1), c1.y(4) - c1.y(1));
 
   double SP = 0, SPx = 0, SQ = 0, SQx = 0, SF = 0, SFy = 0;
   double W = 0, L = g1.h;
