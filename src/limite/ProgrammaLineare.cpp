@@ -81,7 +81,7 @@ bool inverti(const Righe& R, const std::array<int, K>& base, Matrice& inv) {
 }
 
 // D, the number of unknowns, is fixed at compile time so that the products
-// over the rows, where the time goes, unroll.
+// over the rows, where the time goes, unroll; D = 0 takes it from the rows.
 template <int D>
 class Simplesso {
  public:
@@ -95,7 +95,7 @@ class Simplesso {
   // objective within the rows met so far, or any free direction when the
   // objective gives none), then from vertex to vertex.
   EsitoLP esegui(VettoreLP& x, std::array<int, K>& base, VettoreLP& y, VettoreLP& raggio, int& iterazioni) {
-    constexpr int d = D;
+    const int d = dim();
     for (int i = 0; i < R_.m; ++i) sl_[static_cast<std::size_t>(i)] = R_.b[i] - prodotto(R_.riga(i), x.data(), d);
     nBase_ = 0;
     Matrice Q{};  // orthonormal basis of the rows met
@@ -180,6 +180,8 @@ class Simplesso {
   }
 
  private:
+  int dim() const { return D > 0 ? D : R_.d; }
+
   void proietta(VettoreLP& v, const VettoreLP& q) const {
     const double s = prodotto(v.data(), q.data(), R_.d);
     for (int j = 0; j < R_.d; ++j) v[j] -= s * q[j];
@@ -193,7 +195,7 @@ class Simplesso {
     for (int i = 0; i < R_.m; ++i) {
       const double* a = R_.riga(i);
       double ap = 0;
-      for (int j = 0; j < D; ++j) ap += a[j] * p[j];
+      for (int j = 0; j < dim(); ++j) ap += a[j] * p[j];
       ap_[static_cast<std::size_t>(i)] = ap;
       if (ap > kPivot && !inBase_[static_cast<std::size_t>(i)]) {
         const double s = std::max(sl_[static_cast<std::size_t>(i)], 0.0);
@@ -219,7 +221,7 @@ class Simplesso {
   }
 
   void passo(VettoreLP& x, const VettoreLP& p, double t) {
-    for (int j = 0; j < D; ++j) x[j] += t * p[j];
+    for (int j = 0; j < dim(); ++j) x[j] += t * p[j];
     for (int i = 0; i < R_.m; ++i) sl_[static_cast<std::size_t>(i)] -= t * ap_[static_cast<std::size_t>(i)];
   }
 
@@ -239,7 +241,8 @@ EsitoLP simplesso(const Righe& R, const VettoreLP& c, VettoreLP& x, std::array<i
     case 3: return Simplesso<3>(R, c).esegui(x, base, y, raggio, iterazioni);
     case 4: return Simplesso<4>(R, c).esegui(x, base, y, raggio, iterazioni);
     case 5: return Simplesso<5>(R, c).esegui(x, base, y, raggio, iterazioni);
-    default: return Simplesso<6>(R, c).esegui(x, base, y, raggio, iterazioni);
+    case 6: return Simplesso<6>(R, c).esegui(x, base, y, raggio, iterazioni);
+    default: return Simplesso<0>(R, c).esegui(x, base, y, raggio, iterazioni);
   }
 }
 
