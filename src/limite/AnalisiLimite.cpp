@@ -51,12 +51,17 @@ double fcbGiunto(const IpotesiMuratura& ip, std::size_t j) {
 using Punti = std::vector<std::vector<double>>;
 using Dominio = std::vector<std::vector<Retta>>;
 
+// Besides the shares of fc b h, a few multiples of the total load: where the
+// masonry is strong the joints work far below fc b h.
 Punti PuntiIniziali(const StaticaGiunti& st, const IpotesiMuratura& ip) {
   Punti p(st.giunti().size());
   for (std::size_t j = 0; j < p.size(); ++j) {
     const double Nu = fcbGiunto(ip, j) * st.giunti()[j].h;
-    if (Nu > 0)
-      for (const double f : kPuntiIniziali) p[j].push_back(f * Nu);
+    if (!(Nu > 0)) continue;
+    for (const double f : kPuntiIniziali) p[j].push_back(f * Nu);
+    for (const double w : {st.Wref() / 8, st.Wref(), 8 * st.Wref()})
+      if (w < Nu / 128) p[j].push_back(w);
+    std::sort(p[j].begin(), p[j].end());
   }
   return p;
 }
@@ -79,7 +84,9 @@ Dominio Rette(const StaticaGiunti& st, const IpotesiMuratura& ip, const Punti& p
   return D;
 }
 
-// More chords about N on joint j: N itself and the midpoints to its neighbours.
+// More chords about N on joint j: N itself, two points a sixteenth of N
+// away (close chords however strong the masonry) and the midpoints to its
+// neighbours.
 void Raffina(std::vector<double>& punti, double N) {
   if (punti.size() < 2) return;
   N = std::clamp(N, punti.front(), punti.back());
@@ -87,8 +94,9 @@ void Raffina(std::vector<double>& punti, double N) {
   const std::size_t k = static_cast<std::size_t>(it - punti.begin());
   const double a = punti[k > 0 ? k - 1 : 0], b = punti[std::min(k, punti.size() - 1)];
   const double scala = punti.back();
-  std::vector<double> nuovi{N, (a + N) / 2, (N + b) / 2};
+  std::vector<double> nuovi{N, (a + N) / 2, (N + b) / 2, N * (1 - 1.0 / 16), N * (1 + 1.0 / 16)};
   for (const double x : nuovi) {
+    if (!(x > punti.front() && x < punti.back())) continue;
     const auto pos = std::lower_bound(punti.begin(), punti.end(), x);
     const bool vicino = (pos != punti.end() && std::fabs(*pos - x) <= 1e-12 * scala) ||
                         (pos != punti.begin() && std::fabs(*(pos - 1) - x) <= 1e-12 * scala);
@@ -689,7 +697,8 @@ MoltiplicatoreCarico AnalisiLimite::Moltiplicatore(const Reazione& avvio) const 
       m.esito = EsitoCarico::Impossibile;
       break;
     }
-    if (s.esito == EsitoLP::Ottimo && so.esito == EsitoLP::Ottimo) {
+    // At least one refinement, so that very strong masonry gives the rigid factor.
+    if (giro > 0 && s.esito == EsitoLP::Ottimo && so.esito == EsitoLP::Ottimo) {
       const double lambdaEsterno = std::max(0.0, so.x[3] * E.W / E.Q);
       if (lambdaEsterno - m.lambda <= kTolleranzaResistenza * lambdaEsterno) break;
     }

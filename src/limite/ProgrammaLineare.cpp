@@ -2,6 +2,7 @@
 // of active rows, one per unknown, and a step exchanges one of them.
 #include "limite/ProgrammaLineare.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -115,23 +116,33 @@ class Simplesso {
       }
       normalizza(p.data(), d);
       double t = 0;
-      int r = rapporto(p, false, t);
-      if (r < 0) {
-        if (!neutra) {
-          raggio = p;
-          return EsitoLP::Illimitato;
-        }
-        for (int j = 0; j < d; ++j) p[j] = -p[j];
+      VettoreLP q{};
+      int r = -1;
+      // The first row met, unless it (nearly) depends on the rows met so far:
+      // such a row would leave the vertex's basis singular.
+      while (true) {
         r = rapporto(p, false, t);
-        if (r < 0) nonConverge("le righe non fissano tutte le incognite");
+        if (r < 0) {
+          if (!neutra) {
+            raggio = p;
+            return EsitoLP::Illimitato;
+          }
+          for (int j = 0; j < d; ++j) p[j] = -p[j];
+          neutra = false;
+          vietati_.clear();
+          r = rapporto(p, false, t);
+          if (r < 0) nonConverge("le righe non fissano tutte le incognite");
+        }
+        const double* a = R_.riga(r);
+        for (int j = 0; j < d; ++j) q[j] = a[j];
+        for (int k = 0; k < nBase_; ++k) proietta(q, Q[k]);
+        if (std::sqrt(prodotto(q.data(), q.data(), d)) > 1e-9) break;
+        vietati_.push_back(r);
       }
+      vietati_.clear();
       passo(x, p, t);
       base[static_cast<std::size_t>(nBase_)] = r;
       inBase_[static_cast<std::size_t>(r)] = 1;
-      VettoreLP q{};
-      const double* a = R_.riga(r);
-      for (int j = 0; j < d; ++j) q[j] = a[j];
-      for (int k = 0; k < nBase_; ++k) proietta(q, Q[k]);
       normalizza(q.data(), d);
       Q[nBase_++] = q;
     }
@@ -140,8 +151,22 @@ class Simplesso {
     bool bland = false;
     const int limite = 200 + 20 * R_.m;
     Matrice inv{};
+    int uscita = -1, entrata = -1;  // the last exchange: position q in the basis, the row that came in
+    int uscitaRiga = -1;
     for (iterazioni = 0; iterazioni < limite; ++iterazioni) {
-      if (!inverti(R_, base, inv)) nonConverge("base singolare");
+      if (!inverti(R_, base, inv)) {
+        // A degenerate vertex may offer a row that depends on the others (a
+        // joint with no normal force bounds its moment and its shear alike):
+        // undo the exchange and keep that row out of the next ratio test.
+        if (uscita < 0) nonConverge("base singolare");
+        inBase_[static_cast<std::size_t>(entrata)] = 0;
+        inBase_[static_cast<std::size_t>(uscitaRiga)] = 1;
+        base[static_cast<std::size_t>(uscita)] = uscitaRiga;
+        vietati_.push_back(entrata);
+        if (!inverti(R_, base, inv)) nonConverge("base singolare");
+      } else {
+        vietati_.clear();
+      }
       // The vertex solved from its rows, so that no drift accumulates.
       VettoreLP xv{};
       for (int i = 0; i < d; ++i)
@@ -170,6 +195,7 @@ class Simplesso {
         return EsitoLP::Illimitato;
       }
       passo(x, p, t);
+      uscita = q, entrata = r, uscitaRiga = base[static_cast<std::size_t>(q)];
       inBase_[static_cast<std::size_t>(base[static_cast<std::size_t>(q)])] = 0;
       inBase_[static_cast<std::size_t>(r)] = 1;
       base[static_cast<std::size_t>(q)] = r;
@@ -197,7 +223,8 @@ class Simplesso {
       double ap = 0;
       for (int j = 0; j < dim(); ++j) ap += a[j] * p[j];
       ap_[static_cast<std::size_t>(i)] = ap;
-      if (ap > kPivot && !inBase_[static_cast<std::size_t>(i)]) {
+      if (ap > kPivot && !inBase_[static_cast<std::size_t>(i)] &&
+          std::find(vietati_.begin(), vietati_.end(), i) == vietati_.end()) {
         const double s = std::max(sl_[static_cast<std::size_t>(i)], 0.0);
         tMax = std::min(tMax, (s + kHarris) / ap);
         candidati_.push_back(i);
@@ -230,6 +257,7 @@ class Simplesso {
   std::vector<double> ap_, sl_;
   std::vector<char> inBase_;  // whether each row is in the basis
   std::vector<int> candidati_;  // the rows a step meets
+  std::vector<int> vietati_;    // rows that made the basis singular at this vertex
   int nBase_ = 0;
 };
 

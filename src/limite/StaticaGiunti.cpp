@@ -42,7 +42,8 @@ StaticaGiunti::StaticaGiunti(const ModelloArco& m, std::optional<double> mobilit
       passiva_[static_cast<std::size_t>(i)] = m.Conci(i).FOrizzontale;
       yPassiva_[static_cast<std::size_t>(i)] = m.Conci(i).yFOrizzontale;
     }
-    gruppi_ = Gruppi(passiva_, std::max(*mobilitazione, 0.0), kMaxGruppi);
+    // Soil that may mobilise nothing leaves no unknown: the pressure is simply gone.
+    if (*mobilitazione > 0) gruppi_ = Gruppi(passiva_, *mobilitazione, kMaxGruppi);
   }
 
   // The springing joint: corners 1 and 4 of voussoir 1, its direction as the
@@ -73,7 +74,7 @@ StaticaGiunti::StaticaGiunti(const ModelloArco& m, std::optional<double> mobilit
     SQ += c.FVariabile;
     SQx += c.FVariabile * c.xFVariabile;
     // A resisting soil's pressure is an unknown of its group, not a load.
-    if (gruppi_.empty()) {
+    if (!mobilitazione) {
       SF += c.FOrizzontale;
       SFy += c.FOrizzontale * c.yFOrizzontale;
     }
@@ -147,7 +148,7 @@ LineaSpinte StaticaGiunti::Linea(double H, double V, double M1, double lambda,
     l.x[j] = g.xM + l.e[j] * g.ux;
     l.y[j] = g.yM + l.e[j] * g.uy;
   }
-  if (!gruppi_.empty()) {
+  if (!passiva_.empty()) {
     l.FPassiva.assign(passiva_.size() - 1, 0);
     for (std::size_t k = 0; k < quote.size() && k < gruppi_.size(); ++k)
       for (int i = gruppi_[k].primo; i <= gruppi_[k].ultimo; ++i)
