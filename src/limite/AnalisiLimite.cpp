@@ -112,6 +112,10 @@ struct Programma {
   // Every joint's moment rows at the fraction s, then its friction rows.
   void giunti(const Dominio& D, double s, const IpotesiMuratura& ip, bool conPeso) {
     const auto& gg = st.giunti();
+    std::size_t righe = 0;
+    for (const auto& rette : D) righe += 2 * rette.size() + 4;
+    lp.Riserva(lp.nRighe() + static_cast<int>(righe) + 2 * G + 8);
+    info.reserve(info.size() + righe + 2 * static_cast<std::size_t>(G) + 8);
     for (std::size_t j = 0; j < gg.size(); ++j) {
       const double peso = conPeso ? gg[j].h / 2 * W : 0;
       for (const Retta& r : D[j]) {
@@ -433,7 +437,7 @@ std::optional<Reazione> PrimaLinea(const StaticaGiunti& st, const IpotesiMuratur
 // beta), bilinear in the reaction and s) gives a line that fits at its s,
 // the minimum itself when its multipliers are non-negative.
 std::pair<double, Reazione> Bisezione(const StaticaGiunti& st, const IpotesiMuratura& ip, const Dominio& D,
-                                      double lambda, const Reazione& primo) {
+                                      double lambda, const Reazione& primo, double tolleranza) {
   Reazione alto = primo;
   double hi = RapportoDominio(st, ip, D, alto);
   double lo = 0;
@@ -441,7 +445,7 @@ std::pair<double, Reazione> Bisezione(const StaticaGiunti& st, const IpotesiMura
   bool esatto = false;
   for (int iter = 0; iter < 200 && !esatto; ++iter) {
     const double theta = iter == 0 ? 0 : (lo + hi) / 2;
-    if (iter > 0 && !(hi - lo > 1e-13 * hi)) break;
+    if (iter > 0 && !(hi - lo > tolleranza * hi)) break;
     const ProvaFrazione p = Eccesso(st, ip, D, theta, lambda, iter == 0 ? alto : basso);
     if (p.entro) {
       // Within, up to the rounding of the program: theta bounds the optimum
@@ -513,15 +517,17 @@ std::optional<EccentricitaMinima> AnalisiLimite::LineaMinima(double lambda) cons
 
   Punti punti = PuntiIniziali(st_, ip_);
   Dominio D = Rette(st_, ip_, punti, false);
-  auto [s, corrente] = Bisezione(st_, ip_, D, lambda, *primo);
+  // The chords' own tolerance needs no sharper bisection than this.
+  const double tolleranza = ip_.resistenzaFinita() ? 1e-9 : 1e-13;
+  auto [s, corrente] = Bisezione(st_, ip_, D, lambda, *primo, tolleranza);
   // With finite strength, more chords where the line meets the domain,
   // until the fraction settles.
-  for (int giro = 0; giro < 6 && ip_.resistenzaFinita() && std::isfinite(s) && s > 0; ++giro) {
+  for (int giro = 0; giro < 4 && ip_.resistenzaFinita() && std::isfinite(s) && s > 0; ++giro) {
     const LineaSpinte l = st_.Linea(corrente.H, corrente.V, corrente.M1, lambda, corrente.quote);
     for (const Cerniera& c : Contatti(st_, D, corrente, s))
       Raffina(punti[static_cast<std::size_t>(c.giunto - 1)], l.N[static_cast<std::size_t>(c.giunto - 1)]);
     D = Rette(st_, ip_, punti, false);
-    const auto [s2, r2] = Bisezione(st_, ip_, D, lambda, corrente);
+    const auto [s2, r2] = Bisezione(st_, ip_, D, lambda, corrente, tolleranza);
     const bool fermo = std::fabs(s2 - s) <= 1e-5 * s;
     if (s2 <= s) s = s2, corrente = r2;
     if (fermo) break;
@@ -566,25 +572,59 @@ std::optional<CampoSpinta> AnalisiLimite::Campo(const Reazione& dentro) const {
 MoltiplicatoreCarico AnalisiLimite::Moltiplicatore(const Reazione& avvio) const {
   MoltiplicatoreCarico m;
   if (!(st_.Qtot() > 0)) return m;
-  auto risolvi = [&](const Dominio& D, const VettoreLP* da, Programma& P) {
+  auto programma = [&](Programma& P, const Dominio& D) {
     P.lp.Riserva(2 * st_.nGiunti() + 1);
     P.giunti(D, 1, ip_, false);
     VettoreLP nonNegativo{};
     nonNegativo[3] = -1;
     P.riga(nonNegativo, 0);
     P.quote();
-    VettoreLP c{};
-    c[3] = 1;
-    return P.lp.Massimizza(c, da ? *da : P.scala(avvio, true));
   };
-  // The chords from inside give the factor; with finite strength the
-  // tangents from outside bound the exact one, and more chords go where
-  // either program's line meets the domain until the two are close.
-  Punti punti = PuntiIniziali(st_, ip_);
+  VettoreLP obiettivo{};
+  obiettivo[3] = 1;
+  auto normali = [&](const Reazione& r) { return st_.Linea(r.H, r.V, r.M1, r.lambda, r.quote).N; };
   const bool finita = ip_.resistenzaFinita();
+
+  // The chords from inside give the factor. The program carries each
+  // joint's chords about the normal force of the last line, and takes in
+  // any other its answer breaks, so that the answer holds for them all.
+  // With finite strength the tangents from outside bound the exact factor,
+  // and more chords go where either program's line meets the domain until
+  // the two are close.
+  Punti punti = PuntiIniziali(st_, ip_);
+  std::vector<double> N = normali(avvio);
   for (int giro = 0; giro < 16; ++giro) {
+    const Dominio D = Rette(st_, ip_, punti, false);
     Programma P(st_, 4, true, 0);
-    const SoluzioneLP s = risolvi(Rette(st_, ip_, punti, false), nullptr, P);
+    programma(P, finita ? Vicine(st_, ip_, punti, N, false) : D);
+    SoluzioneLP s = P.lp.Massimizza(obiettivo, P.scala(avvio, true));
+    for (int taglio = 0; finita && taglio < 50; ++taglio) {
+      bool aggiunte = false;
+      if (s.esito == EsitoLP::Illimitato) {
+        // Too few chords to bound the load: all of them.
+        for (std::size_t j = 0; j < D.size(); ++j)
+          for (const Retta& q : D[j]) {
+            P.momento(static_cast<int>(j), 1, 1, q);
+            P.momento(static_cast<int>(j), -1, 1, q);
+          }
+        s = P.lp.Massimizza(obiettivo, P.scala(avvio, true));
+        break;
+      }
+      if (s.esito != EsitoLP::Ottimo) break;
+      const Reazione r = P.reazione(s.x, s.x[3] * P.W / P.Q);
+      for (std::size_t j = 0; j < D.size(); ++j) {
+        const Forze f = ForzeGiunto(st_.giunti()[j], r);
+        for (const Retta& q : D[j]) {
+          const double eccesso = std::fabs(f.M) - (q.alfa * f.N + q.beta);
+          if (eccesso > 1e-12 * (std::fabs(f.M) + std::fabs(q.alfa * f.N) + q.beta)) {
+            P.momento(static_cast<int>(j), f.M > 0 ? 1 : -1, 1, q);
+            aggiunte = true;
+          }
+        }
+      }
+      if (!aggiunte) break;
+      s = P.lp.Massimizza(obiettivo, s.x);
+    }
     if (s.esito == EsitoLP::Ottimo) {
       m.esito = EsitoCarico::Finito;
       m.lambda = std::max(0.0, s.x[3] * P.W / P.Q);
@@ -596,18 +636,18 @@ MoltiplicatoreCarico AnalisiLimite::Moltiplicatore(const Reazione& avvio) const 
       }
       std::sort(m.meccanismo.begin(), m.meccanismo.end(),
                 [](const Cerniera& a, const Cerniera& b) { return a.giunto < b.giunto; });
+      N = normali(m.reazione);
     } else {
       m = MoltiplicatoreCarico{};
       m.esito = s.esito == EsitoLP::Impossibile ? EsitoCarico::Impossibile : EsitoCarico::Illimitato;
     }
     if (!finita) break;
     Punti esterni = punti;
-    if (s.esito == EsitoLP::Ottimo) {
-      const LineaSpinte l = st_.Linea(m.reazione.H, m.reazione.V, m.reazione.M1, m.lambda, m.reazione.quote);
-      for (std::size_t j = 0; j < punti.size(); ++j) Raffina(esterni[j], l.N[j]);
-    }
+    if (s.esito == EsitoLP::Ottimo)
+      for (std::size_t j = 0; j < punti.size(); ++j) Raffina(esterni[j], N[j]);
     Programma E(st_, 4, true, 0);
-    const SoluzioneLP so = risolvi(Rette(st_, ip_, esterni, true), s.esito == EsitoLP::Ottimo ? &s.x : nullptr, E);
+    programma(E, s.esito == EsitoLP::Ottimo ? Vicine(st_, ip_, esterni, N, true) : Rette(st_, ip_, esterni, true));
+    const SoluzioneLP so = E.lp.Massimizza(obiettivo, s.esito == EsitoLP::Ottimo ? s.x : E.scala(avvio, true));
     if (so.esito == EsitoLP::Impossibile) {
       m = MoltiplicatoreCarico{};
       m.esito = EsitoCarico::Impossibile;
@@ -620,9 +660,8 @@ MoltiplicatoreCarico AnalisiLimite::Moltiplicatore(const Reazione& avvio) const 
     }
     punti = esterni;
     if (so.esito == EsitoLP::Ottimo) {
-      const Reazione ro = E.reazione(so.x, so.x[3] * E.W / E.Q);
-      const LineaSpinte l = st_.Linea(ro.H, ro.V, ro.M1, ro.lambda, ro.quote);
-      for (std::size_t j = 0; j < punti.size(); ++j) Raffina(punti[j], l.N[j]);
+      const std::vector<double> No = normali(E.reazione(so.x, so.x[3] * E.W / E.Q));
+      for (std::size_t j = 0; j < punti.size(); ++j) Raffina(punti[j], No[j]);
     }
   }
   return m;

@@ -82,4 +82,29 @@ double Capacita(const std::vector<Retta>& rette, double N) {
   return c;
 }
 
+Dominio Vicine(const StaticaGiunti& st, const IpotesiMuratura& ip, const Punti& p, const std::vector<double>& N,
+               bool tangenti) {
+  Dominio D(p.size());
+  for (std::size_t j = 0; j < p.size(); ++j) {
+    const double h = st.giunti()[j].h, fcb = fcbGiunto(ip, j);
+    const std::vector<double>& q = p[j];
+    if (q.size() < 2) {
+      D[j].push_back({h / 2, 0});
+      continue;
+    }
+    const double n = j < N.size() ? N[j] : 0;
+    const auto it = std::upper_bound(q.begin(), q.end(), n);
+    const std::size_t k = static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(it - q.begin() - 1, 0, static_cast<std::ptrdiff_t>(q.size()) - 2));
+    const std::size_t a = k > 0 ? k - 1 : 0, b = std::min(k + 1, q.size() - 2);
+    if (tangenti) {
+      D[j].push_back(Corda(h, fcb, q.front(), q.front()));
+      for (std::size_t i = a; i <= b + 1; ++i) D[j].push_back(Corda(h, fcb, q[i], q[i]));
+      D[j].push_back(Corda(h, fcb, q.back(), q.back()));
+    } else {
+      for (std::size_t i = a; i <= b; ++i) D[j].push_back(Corda(h, fcb, q[i], q[i + 1]));
+    }
+  }
+  return D;
+}
+
 }  // namespace voro

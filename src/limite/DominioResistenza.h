@@ -44,6 +44,12 @@ Punti PuntiIniziali(const StaticaGiunti& st, const IpotesiMuratura& ip);
 // is unlimited.
 Dominio Rette(const StaticaGiunti& st, const IpotesiMuratura& ip, const Punti& p, bool tangenti);
 
+// The rows of each joint near the normal force N[j] of a line: the chord
+// through N and its two neighbours, or the tangents at the points about N
+// with those at 0 and at the crushing force (still a bound from outside).
+Dominio Vicine(const StaticaGiunti& st, const IpotesiMuratura& ip, const Punti& p, const std::vector<double>& N,
+               bool tangenti);
+
 // More chords about N on one joint's points.
 void Raffina(std::vector<double>& punti, double N);
 
