@@ -123,7 +123,8 @@ void PlottaSicurezza::disegna() {
     for (const Cerniera& c : r_.meccanismo) cerniera(r_.lineaCollasso, c, r, true);
     g_.SpessoreLinea(1);
     riga(colori_sicurezza::Collasso,
-         "Collapse thrust line: variable load x " + numero(*r_.fattoreCarico) + " (live-load factor)");
+         "Collapse thrust line: variable load x " + numero(*r_.fattoreCarico) +
+             (r_.resistenzaFinita ? " (live-load factor)" : " (live-load factor, masonry of unlimited strength)"));
     // The hinge symbols, each before its text.
     const double xe = xMinPlt + (xMaxPlt - xMinPlt) / 3;
     const double yc = y - hTesto / 2;
