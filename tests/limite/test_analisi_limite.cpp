@@ -11,6 +11,7 @@
 #include "data/ProjectFile.h"
 #include "limite/AnalisiLimite.h"
 #include "limite/Valutazione.h"
+#include "Cinematica.h"
 
 namespace voro {
 namespace {
@@ -88,75 +89,6 @@ void ControllaEquilibrio(const ModelloArco& m, const LineaSpinte& l, double s) {
   }
 }
 
-// The kinematic multiplier of a four-hinge mechanism by virtual work: three
-// rigid blocks between the hinges, the outer ones turning about the hinges
-// at the supports' side, every velocity from (u, v, w) of each block, and
-// the work of the dead load, the passive pressure and the variable load.
-double MoltiplicatoreCinematico(const ModelloArco& m, const std::vector<Cerniera>& cerniere,
-                                const std::vector<double>& passiva = {}) {
-  EXPECT_EQ(cerniere.size(), 4u);
-  std::array<double, 4> X{}, Y{};
-  for (std::size_t k = 0; k < 4; ++k) {
-    const int j = cerniere[k].giunto;
-    const double lato = cerniere[k].faccia == Faccia::Estradosso ? 0.5 : -0.5;
-    if (j == 1) {
-      const Concio& c = m.Conci(1);
-      X[k] = (c.x(1) + c.x(4)) / 2 + lato * (c.x(4) - c.x(1));
-      Y[k] = (c.y(1) + c.y(4)) / 2 + lato * (c.y(4) - c.y(1));
-    } else {
-      const Concio& c = m.Conci(j - 1);
-      X[k] = c.xMedio - lato * c.hSezioneEff * c.SinAlfa;
-      Y[k] = c.yMedio + lato * c.hSezioneEff * c.CosAlfa;
-    }
-  }
-  // Unknowns (uA, vA, wA, uB, vB, wB, uC, vC, wC); the velocity of a point
-  // (x, y) of a block is (u - w y, v + w x). wA = 1 closes the system.
-  double A[9][10] = {};
-  int r = 0;
-  auto vincolo = [&](int blocco, int altro, double x, double y) {
-    for (int comp = 0; comp < 2; ++comp) {
-      double* riga = A[r++];
-      const int b = 3 * blocco;
-      riga[b + comp] = 1;
-      riga[b + 2] = comp == 0 ? -y : x;
-      if (altro >= 0) {
-        const int o = 3 * altro;
-        riga[o + comp] = -1;
-        riga[o + 2] = comp == 0 ? y : -x;
-      }
-    }
-  };
-  vincolo(0, -1, X[0], Y[0]);
-  vincolo(0, 1, X[1], Y[1]);
-  vincolo(1, 2, X[2], Y[2]);
-  vincolo(2, -1, X[3], Y[3]);
-  A[8][2] = 1;
-  A[8][9] = 1;
-  for (int c = 0; c < 9; ++c) {
-    int p = c;
-    for (int i = c + 1; i < 9; ++i)
-      if (std::fabs(A[i][c]) > std::fabs(A[p][c])) p = i;
-    std::swap(A[p], A[c]);
-    for (int i = 0; i < 9; ++i) {
-      if (i == c) continue;
-      const double f = A[i][c] / A[c][c];
-      for (int k = c; k < 10; ++k) A[i][k] -= f * A[c][k];
-    }
-  }
-  double v[9];
-  for (int i = 0; i < 9; ++i) v[i] = A[i][9] / A[i][i];
-  double lavoroFisso = 0, lavoroVariabile = 0;
-  for (int b = 0; b < 3; ++b) {
-    const double u = v[3 * b], vv = v[3 * b + 1], w = v[3 * b + 2];
-    for (int i = cerniere[static_cast<std::size_t>(b)].giunto; i < cerniere[static_cast<std::size_t>(b) + 1].giunto; ++i) {
-      const Concio& c = m.Conci(i);
-      const double P = passiva.empty() ? c.FOrizzontale : passiva[static_cast<std::size_t>(i - 1)];
-      lavoroFisso += -c.FPermanente * (vv + w * c.xFPermanente) + P * (u - w * c.yFOrizzontale);
-      lavoroVariabile += -c.FVariabile * (vv + w * c.xFVariabile);
-    }
-  }
-  return -lavoroFisso / lavoroVariabile;
-}
 
 // The same project seen from the other side: segments reversed, the load
 // range and the passive groups exchanged.

@@ -15,6 +15,7 @@
 #include "limite/AnalisiLimite.h"
 #include "limite/DominioResistenza.h"
 #include "limite/Valutazione.h"
+#include "Cinematica.h"
 
 namespace voro {
 namespace {
@@ -49,7 +50,9 @@ DatiProgetto conResistenza(DatiProgetto d, Single fc) {
 
 void Vicini(const std::optional<double>& a, const std::optional<double>& b, double tol, const char* cosa) {
   ASSERT_EQ(a.has_value(), b.has_value()) << cosa;
-  if (a) EXPECT_NEAR(*a, *b, tol * std::fabs(*b)) << cosa;
+  if (a) {
+    EXPECT_NEAR(*a, *b, tol * std::fabs(*b)) << cosa;
+  }
 }
 
 TEST(DominioResistenza, TheStressBlockCarriesTheClosedFormAndItsMaximumAtHalfTheCrushingForce) {
@@ -147,7 +150,9 @@ TEST(Ipotesi, FrictionHoldsAtEveryJointOfEveryLine) {
     }
     // A lower friction never makes the arch stronger.
     Valutato senza(esempio(nome), 9, false);
-    if (v.r.fattoreCarico && senza.r.fattoreCarico) EXPECT_LE(*v.r.fattoreCarico, *senza.r.fattoreCarico * (1 + 1e-9));
+    if (v.r.fattoreCarico && senza.r.fattoreCarico) {
+      EXPECT_LE(*v.r.fattoreCarico, *senza.r.fattoreCarico * (1 + 1e-9));
+    }
   }
   // Sliding marked where the friction binds: smooth joints in the road bridge.
   DatiProgetto liscio = esempio("ponte-stradale.vro");
@@ -173,7 +178,9 @@ TEST(Ipotesi, SoilThatResistsNeverWeakensTheArch) {
     ASSERT_EQ(s.r.esitoCarico, EsitoCarico::Finito);
     ASSERT_EQ(v.r.esitoCarico, EsitoCarico::Finito);
     EXPECT_GE(*v.r.fattoreCarico, *s.r.fattoreCarico * (1 - 1e-9));
-    if (mob == 0) EXPECT_NEAR(*v.r.fattoreCarico, *s.r.fattoreCarico, 1e-9 * *s.r.fattoreCarico);
+    if (mob == 0) {
+      EXPECT_NEAR(*v.r.fattoreCarico, *s.r.fattoreCarico, 1e-9 * *s.r.fattoreCarico);
+    }
     // The pressure mobilised lies between 0 and the share of the full one.
     const LineaSpinte& l = v.r.lineaCollasso;
     ASSERT_EQ(l.FPassiva.size(), static_cast<std::size_t>(v.m.nConciTot));
@@ -183,6 +190,55 @@ TEST(Ipotesi, SoilThatResistsNeverWeakensTheArch) {
       EXPECT_LE(std::fabs(f), std::fabs(piena) * (1 + 1e-9) + 1e-12) << i;
     }
   }
+}
+
+TEST(Ipotesi, TheSoilPushesBackInFullOnlyWhereTheRingMovesIntoIt) {
+  DatiProgetto d = prova::anelloPassivo();
+  d.Mobilitazione = 0.5f;
+  Valutato v(d, 0, false);
+  ASSERT_EQ(v.r.esitoCarico, EsitoCarico::Finito);
+  ASSERT_EQ(v.r.meccanismo.size(), 4u);
+  const LineaSpinte& l = v.r.lineaCollasso;
+  const double lambda = *v.r.fattoreCarico;
+  // Virtual work with the pressure the mechanism mobilises gives its factor.
+  EXPECT_NEAR(MoltiplicatoreCinematico(v.m, v.r.meccanismo, l.FPassiva), lambda, 1e-8 * lambda);
+  // The mechanism turned so that the variable load does positive work.
+  std::array<double, 9> w = VelocitaBlocchi(v.m, v.r.meccanismo);
+  auto blocco = [&](int i) {
+    for (int b = 0; b < 3; ++b)
+      if (i >= v.r.meccanismo[static_cast<std::size_t>(b)].giunto && i < v.r.meccanismo[static_cast<std::size_t>(b) + 1].giunto)
+        return b;
+    return -1;
+  };
+  double variabile = 0;
+  for (int i = 1; i <= v.m.nConciTot; ++i) {
+    const int b = blocco(i);
+    if (b < 0) continue;
+    const auto k = static_cast<std::size_t>(3 * b);
+    variabile += -v.m.Conci(i).FVariabile * (w[k + 1] + w[k + 2] * v.m.Conci(i).xFVariabile);
+  }
+  if (variabile < 0)
+    for (double& x : w) x = -x;
+  int piene = 0;
+  for (int i = 1; i <= v.m.nConciTot; ++i) {
+    const Concio& c = v.m.Conci(i);
+    if (c.FOrizzontale == 0) continue;
+    const int b = blocco(i);
+    const auto k = static_cast<std::size_t>(3 * std::max(b, 0));
+    // The rate of work of the full pressure: negative where the ring moves into the fill.
+    const double lavoro = b < 0 ? 0 : c.FOrizzontale * (w[k] - w[k + 2] * c.yFOrizzontale);
+    const double f = l.FPassiva[static_cast<std::size_t>(i - 1)] / (0.5 * c.FOrizzontale);
+    const double scala = std::fabs(c.FOrizzontale) * v.m.xMaxStruttura;
+    if (f > 1 - 1e-9) {
+      EXPECT_LE(lavoro, 1e-9 * scala) << "voussoir " << i << " pushes into the fill";
+      ++piene;
+    } else if (f < 1e-9) {
+      EXPECT_GE(lavoro, -1e-9 * scala) << "voussoir " << i << " moves away from the fill";
+    } else {
+      EXPECT_NEAR(lavoro, 0, 1e-9 * scala) << "voussoir " << i;
+    }
+  }
+  EXPECT_GT(piene, 0);
 }
 
 TEST(Ipotesi, ARingTheDeadLoadAloneCrushesDoesNotStand) {
