@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "limite/DominioResistenza.h"
 #include "limite/ProgrammaGiunti.h"
@@ -326,6 +327,13 @@ std::vector<Cerniera> Contatti(const StaticaGiunti& st, const Dominio& D, const 
 }
 
 }  // namespace
+
+AnalisiLimite::AnalisiLimite(const StaticaGiunti& statica, IpotesiMuratura ipotesi)
+    : st_(statica), ip_(std::move(ipotesi)) {
+  for (std::size_t j = 0; j < ip_.resistenza.size() && j < st_.giunti().size(); ++j)
+    if (ip_.resistenza[j] * st_.giunti()[j].h > kRigida * st_.Wref()) ip_.resistenza[j] = 0;
+  if (!ip_.resistenzaFinita()) ip_.resistenza.clear();
+}
 
 double AnalisiLimite::Rapporto(const Reazione& r) const {
   double peggiore = 0;

@@ -7,7 +7,6 @@
 #pragma once
 
 #include <optional>
-#include <utility>
 #include <vector>
 
 #include "limite/IpotesiMuratura.h"
@@ -50,8 +49,11 @@ class AnalisiLimite {
  public:
   // The hypotheses' strengths are joint by joint as st's joints; their
   // mobilisation must be the one st was built with.
-  explicit AnalisiLimite(const StaticaGiunti& statica, IpotesiMuratura ipotesi = {})
-      : st_(statica), ip_(std::move(ipotesi)) {}
+  // A joint whose crushing force exceeds kRigida times the total load is
+  // taken as of unlimited strength: its chords could no longer be told from
+  // the rigid edge in double precision.
+  explicit AnalisiLimite(const StaticaGiunti& statica, IpotesiMuratura ipotesi = {});
+  static constexpr double kRigida = 1e12;
 
   // How near the chords of the strength domain bring the live-load factor
   // to the one of the exact domain, from below.

@@ -111,6 +111,12 @@ TEST(Ipotesi, VeryStrongMasonryAndVeryRoughJointsGiveTheRigidFigures) {
     // The geometric factor is Heyman's whatever the hypotheses.
     EXPECT_EQ(forte.r.rapportoSpessore, rigido.r.rapportoSpessore);
     EXPECT_TRUE(forte.r.resistenzaFinita);
+    // Beyond a crushing force of 1e12 times the load the joints are rigid:
+    // the chords could no longer be told from the edge.
+    Valutato rigida(conResistenza(d, 1e16f), 7, true);
+    EXPECT_EQ(rigida.r.fattoreCarico, rigido.r.fattoreCarico);
+    EXPECT_EQ(rigida.r.spintaMinima, rigido.r.spintaMinima);
+    EXPECT_EQ(rigida.r.fattorePeggiore, rigido.r.fattorePeggiore);
   }
 }
 
