@@ -10,6 +10,7 @@
 #include "cli/Flussi.h"
 #include "cli/Impostazioni.h"
 #include "cli/Interruzione.h"
+#include "cli/IpotesiAssess.h"
 #include "cli/RapportiSicurezza.h"
 #include "cli/Risolutore.h"
 #include "cli/UsciteProgetti.h"
@@ -33,10 +34,11 @@ FormatoPlot leggiFilePlot(const std::string& opzione, const std::string& percors
   throw ErroreUso(opzione + " must end in " + elenco);
 }
 
-void valuta(ProgettoValutato& p, const OpzioniSoluzione& opzioni, int nPosizioni) {
+void valuta(ProgettoValutato& p, const OpzioniSoluzione& opzioni, int nPosizioni, const IpotesiAssess& ipotesi) {
   Soluzione& s = p.soluzione;
   p.nPosizioni = nPosizioni;
   if (!PreparaModello(s, opzioni)) return;
+  ApplicaIpotesi(ipotesi, s.dati);
   OpzioniSicurezza o;
   o.nPosizioni = nPosizioni;
   try {
@@ -66,6 +68,7 @@ int assess(const Argomenti& a) {
   opzioni.impostazioni = LeggiImpostazioni(a);
   const UsciteRisultati uscite = LeggiUsciteRisultati(a);
   const int nPosizioni = LeggiPosizioni(a);
+  const IpotesiAssess ipotesi = LeggiIpotesi(a);
   const bool bianco = a.ha("--white");
   const std::string plot = a.valore("--plot").value_or("");
   const std::string grafico = a.valore("--plot-sweep").value_or("");
@@ -84,7 +87,7 @@ int assess(const Argomenti& a) {
   for (std::size_t k = 0; k < progetti.size(); ++k) {
     progetti[k].soluzione.file = a.file[k];
     if (Interrotto(opzioni)) NonAvviato(progetti[k].soluzione);
-    else valuta(progetti[k], opzioni, nPosizioni);
+    else valuta(progetti[k], opzioni, nPosizioni, ipotesi);
     status = RiferisciProgetto(progetti[k].soluzione, status);
   }
   ScriviRisultati(progetti, uscite,
@@ -118,16 +121,24 @@ const Comando& ComandoAssess() {
       "assess",
       {"assess FILE.vro [FILE.vro ...] [options]"},
       "assess how safe the arch is, by exact limit analysis",
-      "Assesses the arch by exact limit analysis (Heyman's hypotheses: rigid\n"
-      "voussoirs, no tension, unlimited compressive strength, no sliding) on the\n"
-      "voussoirs and loads that solve builds, without the hinge search:\n"
+      "Assesses the arch by exact limit analysis on the voussoirs and loads that\n"
+      "solve builds, without the hinge search. The joints carry no tension;\n"
+      "without --strength, --friction or the project's own values the masonry is\n"
+      "rigid, of unlimited compressive strength, and never slides (Heyman's\n"
+      "hypotheses). With a strength fc a joint of depth h and width b carries N\n"
+      "up to fc b h and |M| <= N (h/2 - N/(2 fc b)), by chords from inside the\n"
+      "parabola (live-load factor within 0.1% below the exact one); with a\n"
+      "friction MU every joint holds |T| <= MU N. Passive pressure, where the\n"
+      "project asks for it, is a resistance between 0 and the mobilisation\n"
+      "factor times its full value. Figures:\n"
       "  1. the thrust line of least eccentricity, the fraction s of each joint's\n"
-      "     half depth it needs and the geometric safety factor 1/s (s <= 1: a\n"
-      "     thrust line fits, the arch stands; s > 1: none fits, whatever the\n"
-      "     hinges);\n"
+      "     half depth it needs and the geometric safety factor 1/s, always\n"
+      "     Heyman's (rigid, passive pressure as a fixed load); whether a line\n"
+      "     fits under the stated hypotheses decides if the arch stands;\n"
       "  2. the least and largest horizontal thrust of the lines that fit (kN);\n"
       "  3. the live-load factor: the largest multiplier of the variable load\n"
-      "     before collapse, with its four-hinge mechanism;\n"
+      "     before collapse, with its mechanism (hinges, crushing hinges at the\n"
+      "     stress block's edge, sliding joints);\n"
       "  4. the worst position of the strip load, moved across the structure;\n"
       "  5. the minimum thickness: every segment's thickness scaled by one factor.\n"
       "An arch in which no thrust line fits is a result, not a failure. Projects\n"
@@ -136,7 +147,11 @@ const Comando& ComandoAssess() {
       {{"--json", "",
         "print one JSON object per project (kN, m): admissible,\nthicknessRatio, geometricSafetyFactor, thrustMin,\n"
         "thrustMax, liveLoadFactor, mechanism, sweep,\nworstLiveLoadFactor, worstXq1, minimumThickness,\n"
-        "thicknessFactor, eccentricities (an array for several)"},
+        "thicknessFactor, eccentricities, compressiveStrength,\nfriction, mobilisation, crushingJoints, slidingJoints\n"
+        "(an array for several)"},
+       {"--strength", "MPA", kAiutoStrength},
+       {"--friction", "MU", kAiutoFriction},
+       {"--mobilisation", "F", kAiutoMobilisation},
        {"--sweep", "N", kAiutoSweep},
        {"--csv", "FILE.csv",
         "write a summary row per project (figures, mechanism,\nstatus); '-' prints the table instead of the report"},

@@ -8,6 +8,15 @@ namespace {
 
 const char* faccia(Faccia f) { return f == Faccia::Intradosso ? "\"intrados\"" : "\"extrados\""; }
 
+const char* tipo(TipoCerniera t) {
+  switch (t) {
+    case TipoCerniera::Schiacciamento: return "\"crushing hinge\"";
+    case TipoCerniera::Scorrimento: return "\"sliding\"";
+    case TipoCerniera::Cerniera: break;
+  }
+  return "\"hinge\"";
+}
+
 }  // namespace
 
 void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int indent) {
@@ -25,7 +34,7 @@ void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int inden
   m << "[";
   for (std::size_t k = 0; k < r.meccanismo.size(); ++k)
     m << (k ? ", " : "") << "{\"joint\": " << r.meccanismo[k].giunto << ", \"face\": " << faccia(r.meccanismo[k].faccia)
-      << "}";
+      << ", \"kind\": " << tipo(r.meccanismo[k].tipo) << "}";
   m << "]";
   auto& sw = o.chiave("sweep");
   sw << "[";
@@ -43,6 +52,13 @@ void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int inden
   o.campo("thicknessFactor", r.fattoreSpessore);
   const std::vector<double>& e = r.rapportoSpessore ? r.lineaMinima.e : std::vector<double>{};
   o.lista("eccentricities", e.begin(), e.end());
+  // The hypotheses: the least strength (MPa; null unlimited), mu (null: no
+  // sliding check), the soil's mobilisation (null: passive pressure fixed).
+  o.campo("compressiveStrength", r.resistenzaMinima);
+  o.campo("friction", r.attrito);
+  o.campo("mobilisation", r.mobilitazione);
+  o.lista("crushingJoints", r.giuntiSchiacciati.begin(), r.giuntiSchiacciati.end());
+  o.lista("slidingJoints", r.giuntiScorrevoli.begin(), r.giuntiScorrevoli.end());
 }
 
 }  // namespace voro::cli

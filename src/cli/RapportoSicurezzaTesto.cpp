@@ -15,8 +15,25 @@ std::string faccia(Faccia f) { return f == Faccia::Intradosso ? "intrados" : "ex
 
 std::string cerniere(const std::vector<Cerniera>& c) {
   std::string t;
-  for (std::size_t k = 0; k < c.size(); ++k)
-    t += (k ? ", " : "") + std::to_string(c[k].giunto) + " (" + faccia(c[k].faccia) + ")";
+  for (std::size_t k = 0; k < c.size(); ++k) {
+    const char* come = c[k].tipo == TipoCerniera::Schiacciamento ? ", crushing"
+                       : c[k].tipo == TipoCerniera::Scorrimento  ? ", sliding"
+                                                                 : "";
+    t += (k ? ", " : "") + std::to_string(c[k].giunto) + " (" + faccia(c[k].faccia) + come + ")";
+  }
+  return t;
+}
+
+// The hypotheses the figures 2 to 5 rest on.
+std::string ipotesi(const RisultatiSicurezza& r) {
+  std::string t = "no tensile strength, ";
+  t += r.resistenzaMinima ? "compressive strength fc >= " + fmt("%.4g", *r.resistenzaMinima) +
+                                " MPa (chords within " + fmt("%.2g", r.tolleranzaResistenza * 100) +
+                                "% of the live-load factor)"
+                          : std::string("unlimited compressive strength (rigid voussoirs)");
+  t += r.attrito ? ", friction mu = " + fmt("%.4g", *r.attrito) : std::string(", no sliding");
+  if (r.mobilitazione)
+    t += ",\n  passive pressure a resistance up to " + fmt("%.4g", *r.mobilitazione) + " times its full value";
   return t;
 }
 
@@ -37,9 +54,12 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
   }
   out << "\nModel: " << m.nConciTot << " voussoirs, " << m.nGiunti
       << " joints (1 = left springing, i + 1 = right joint of voussoir i), loads as for the calculation.\n"
-         "Hypotheses (Heyman): rigid voussoirs, no tensile strength, unlimited compressive\n"
-         "strength, no sliding. A thrust line fits when, at every joint, it passes within\n"
-         "the joint's depth; it lies within the fraction s when |e| <= s h/2.\n";
+         "Hypotheses of figures 2 to 5: "
+      << ipotesi(r)
+      << ".\nThe geometric safety (1) is Heyman's: rigid voussoirs, no tensile strength, unlimited\n"
+         "compressive strength, no sliding, passive pressure as a fixed load. A thrust line fits\n"
+         "when, at every joint, it passes within the joint's depth; it lies within the fraction s\n"
+         "when |e| <= s h/2.\n";
 
   out << "\n1. Geometric safety\n";
   if (!r.rapportoSpessore) {
@@ -56,6 +76,8 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
       out << "  It follows the centre line of every joint (s = 0): the ring is the funicular of its loads.\n";
     out << (r.ammissibile ? "  A thrust line fits within the masonry: the arch stands under its loads (safe theorem).\n"
                           : "  No thrust line fits within the masonry, whatever the hinges: the arch cannot stand.\n");
+    if (r.ammissibile != (*r.rapportoSpessore <= 1))
+      out << "  (Whether a line fits is judged under the hypotheses above, not the rigid ones of s.)\n";
     if (r.spintaIllimitataMinima)
       out << "  (That line is approached only as the thrust grows without limit.)\n";
     if (!r.contatti.empty()) out << "  It touches the reduced section at joints " << cerniere(r.contatti) << ".\n";
@@ -73,13 +95,14 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
       out << "  largest    no upper limit (a straight thrust line fits the arch)\n";
   }
 
-  out << "\n3. Live-load factor (dead loads and passive pressure as given)\n";
+  out << "\n3. Live-load factor (dead loads as given)\n";
   switch (r.esitoCarico) {
     case EsitoCarico::Finito:
       out << "  The variable load can be multiplied by " << fmt("%.3f", *r.fattoreCarico)
           << " before the arch becomes a mechanism";
       out << (*r.fattoreCarico >= 1 ? ".\n" : ": less than 1, the arch cannot carry the project's variable load.\n");
-      out << "  Collapse mechanism, four hinges at joints " << cerniere(r.meccanismo) << ".\n";
+      out << "  Collapse mechanism at joints " << cerniere(r.meccanismo) << ".\n";
+      if (!r.resistenzaFinita) out << "  (A factor of rigid masonry of unlimited strength.)\n";
       break;
     case EsitoCarico::Illimitato:
       out << "  No finite factor: the variable load alone can never turn the arch into a mechanism.\n";
@@ -116,7 +139,7 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
   } else if (!r.spessoreMinimo) {
     out << "  Not found between a thousandth and a thousand times the project's thickness.\n";
   } else {
-    out << "  A thrust line still fits with the thinnest segment " << fmt("%.4f", *r.spessoreMinimo)
+    out << "  A thrust line still fits, under the hypotheses above, with the thinnest segment " << fmt("%.4f", *r.spessoreMinimo)
         << " m thick (f = " << fmt("%.4f", *r.fattoreMinimo) << ");\n  thickness factor 1/f = "
         << fmt("%.3f", *r.fattoreSpessore) << ".\n";
     if (!r.contattiSpessoreMinimo.empty())
@@ -128,7 +151,8 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
     out << " Joint      N [kN]    e [mm]  h/2 [mm]  |e|/(h/2)\n";
     const LineaSpinte& l = r.lineaMinima;
     for (std::size_t j = 0; j < l.e.size(); ++j) {
-      const double h = j == 0 ? m.Conci(1).hSezioneEff : m.Conci(static_cast<int>(j)).hSezioneEff;
+      const Concio& c1 = m.Conci(1);
+      const double h = j == 0 ? std::hypot(c1.x(4) - c1.x(1), c1.y(4) - c1.y(1)) : m.Conci(static_cast<int>(j)).hSezioneEff;
       out << fmt("%6.0f", static_cast<double>(j + 1)) << fmt("%12.2f", l.N[j]) << fmt("%10.1f", l.e[j] * 1000)
           << fmt("%10.1f", h * 500) << fmt("%11.4f", std::fabs(l.e[j]) / (h / 2)) << "\n";
     }

@@ -21,8 +21,20 @@ void PlottaSicurezza::cerniera(const LineaSpinte& l, const Cerniera& c, double r
   const auto j = static_cast<std::size_t>(c.giunto - 1);
   if (j >= l.x.size()) return;
   g_.ImpostaColore(c.faccia == Faccia::Intradosso ? colori_sicurezza::Intradosso : colori_sicurezza::Estradosso);
+  if (c.tipo == TipoCerniera::Scorrimento) {
+    // A sliding joint: a bar along the joint through the thrust point.
+    const Concio& k = m_.Conci(j == 0 ? 1 : static_cast<int>(j));
+    const int a = j == 0 ? 1 : 2, b = j == 0 ? 4 : 3;
+    const double D = std::hypot(k.x(b) - k.x(a), k.y(b) - k.y(a));
+    if (!(D > 0)) return;
+    const double ux = (k.x(b) - k.x(a)) / D * 1.5 * r, uy = (k.y(b) - k.y(a)) / D * 1.5 * r;
+    g_.Linea(l.x[j] - ux, l.y[j] - uy, l.x[j] + ux, l.y[j] + uy, 1);
+    return;
+  }
   g_.Cerchio(l.x[j], l.y[j], r, 1);
   if (piena) g_.Cerchio(l.x[j], l.y[j], r / 3, 1);
+  // Where the masonry crushes, a second ring: the hinge is at the stress block's edge.
+  if (c.tipo == TipoCerniera::Schiacciamento) g_.Cerchio(l.x[j], l.y[j], 1.5 * r, 1);
 }
 
 void PlottaSicurezza::disegna() {
@@ -111,7 +123,8 @@ void PlottaSicurezza::disegna() {
     for (const Cerniera& c : r_.meccanismo) cerniera(r_.lineaCollasso, c, r, true);
     g_.SpessoreLinea(1);
     riga(colori_sicurezza::Collasso,
-         "Collapse thrust line: variable load x " + numero(*r_.fattoreCarico) + " (live-load factor)");
+         "Collapse thrust line: variable load x " + numero(*r_.fattoreCarico) +
+             (r_.resistenzaFinita ? " (live-load factor)" : " (live-load factor, masonry of unlimited strength)"));
     // The hinge symbols, each before its text.
     const double xe = xMinPlt + (xMaxPlt - xMinPlt) / 3;
     const double yc = y - hTesto / 2;
@@ -125,6 +138,12 @@ void PlottaSicurezza::disegna() {
     g_.Testo(xt, y, hTesto, "hinge at the intrados", 1, true);
     g_.Testo(xe + 6 * r, y, hTesto, "hinge at the extrados", 1, true);
     y -= 2 * hTesto;
+    if (!r_.giuntiSchiacciati.empty() || !r_.giuntiScorrevoli.empty()) {
+      g_.Testo(xt, y, hTesto,
+               "Double ring: the masonry crushes, the hinge at the stress block's edge; bar along a joint: it slides",
+               1, true);
+      y -= 2 * hTesto;
+    }
   } else {
     const char* perche = r_.esitoCarico == EsitoCarico::Illimitato ? "the variable load alone can never make it collapse"
                          : r_.esitoCarico == EsitoCarico::NessunCarico ? "the project has no variable load"

@@ -1,155 +1,150 @@
 // The thrust-line problems as linear programs. The unknowns are scaled to be
 // of order one: H and V by the total load W, M1 by W times the size of the
-// structure L, the multiplier of the variable load by W over its total Q.
+// structure L, the multiplier of the variable load by W over its total Q;
+// the share each group of passive voussoirs mobilises is its own scale.
+// Every joint's row bounds its moment by s times its capacity alfa N + beta:
+// h/2 N for rigid masonry, chords of the parabola N (h/2 - N/(2 fc b))
+// otherwise, from inside, so that every line the programs return is safe.
 #include "limite/AnalisiLimite.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
-#include "limite/ProgrammaLineare.h"
+#include "limite/DominioResistenza.h"
+#include "limite/ProgrammaGiunti.h"
 
 namespace voro {
 
 namespace {
 
-// The largest reaction a thrust line may take, in units of the total load:
-// beyond it the thrust is taken as unbounded (the line straightens out).
-constexpr double kScatola = 1e6;
 // How near the edge of the reduced section a point counts as touching it,
 // relative to that edge's distance from the centre: the loads are kept in
 // single precision, so a symmetric arch is symmetric to about 1e-7.
 constexpr double kContatto = 1e-6;
+// A hinge crushes the masonry when its stress block is at least this share
+// of the joint's depth.
+constexpr double kSchiacciamento = 0.01;
 
-// Joint j's row sigma M - s h/2 N - z peso <= 0 in the scaled unknowns
-// (H', V', M1'[, λ' or z]). sigma = +1 bounds the extrados side, -1 the
-// intrados side. With lambdaIncognita the variable load's multiplier is the
-// fourth unknown; otherwise it is lambda, and a nonzero peso makes the
-// fourth unknown the excess z.
-struct Righe {
-  const StaticaGiunti& st;
-  double W, L, Q;
+bool sullaScatola(const Reazione& r, double W) {
+  return std::fabs(r.H / W) >= kScatola * (1 - 1e-9) || std::fabs(r.V / W) >= kScatola * (1 - 1e-9);
+}
 
-  void giunto(ProgrammaLineare& lp, const GiuntoLineare& g, double sigma, double s, bool lambdaIncognita,
-              double lambda, double peso = 0) const {
-    const double k = s * g.h / 2;
-    const double cH = sigma * g.mH - k * g.nH;
-    const double cV = sigma * g.mV - k * g.nV;
-    const double cL = sigma * g.mL - k * g.nL;
-    double c0 = sigma * g.m0 - k * g.n0;
-    double a[4] = {cH / L, cV / L, sigma, 0};
-    if (lambdaIncognita) a[3] = Q > 0 ? cL / (Q * L) : 0;
-    else c0 += cL * lambda;
-    if (peso != 0) a[3] = -peso / (W * L);
-    lp.Riga(a, -c0 / (W * L));
+// The joint a basic row makes a hinge of, crushing or sliding; none for the
+// other rows.
+std::optional<Cerniera> CernieraRiga(const InfoRiga& i, const StaticaGiunti& st, const IpotesiMuratura& ip,
+                                     const Reazione& r) {
+  if (i.tipo != TipoRiga::Momento && i.tipo != TipoRiga::Attrito) return std::nullopt;
+  Cerniera c{i.giunto + 1, i.sigma > 0 ? Faccia::Estradosso : Faccia::Intradosso, TipoCerniera::Cerniera};
+  if (i.tipo == TipoRiga::Attrito) {
+    c.tipo = TipoCerniera::Scorrimento;
+    return c;
   }
-
-  void scatola(ProgrammaLineare& lp) const {
-    const double riga[4][4] = {{1, 0, 0, 0}, {-1, 0, 0, 0}, {0, 1, 0, 0}, {0, -1, 0, 0}};
-    for (const auto& a : riga) lp.Riga(a, kScatola);
+  const auto j = static_cast<std::size_t>(i.giunto);
+  const double fcb = fcbGiunto(ip, j);
+  if (fcb > 0) {
+    const double N = ForzeGiunto(st.giunti()[j], r).N;
+    if (N / fcb >= kSchiacciamento * st.giunti()[j].h) c.tipo = TipoCerniera::Schiacciamento;
   }
-
-  VettoreLP scala(const Reazione& r, bool conLambda) const {
-    VettoreLP x{};
-    x[0] = r.H / W;
-    x[1] = r.V / W;
-    x[2] = r.M1 / (W * L);
-    if (conLambda) x[3] = Q > 0 ? r.lambda * Q / W : 0;
-    return x;
-  }
-
-  Reazione reazione(const VettoreLP& x, double lambda) const { return {x[0] * W, x[1] * W, x[2] * W * L, lambda}; }
-};
-
+  return c;
+}
 
 // One trial of the bisection: the least largest excess z of the joints over
-// the fraction theta of their half depths (weighted by the half depths),
+// the fraction theta of their capacities (weighted by the half depths),
 // every joint in compression. Within when z is zero.
 struct ProvaFrazione {
   bool entro = false;
   Reazione reazione;
-  std::array<int, 4> base{-1, -1, -1, -1};  // (joint - 1) * 3 + side for the joint rows, -1 otherwise
+  std::array<InfoRiga, 4> base{};  // the basic rows, when the program has four unknowns
 };
 
-bool sullaScatola(const VettoreLP& x) {
-  return std::fabs(x[0]) >= kScatola * (1 - 1e-9) || std::fabs(x[1]) >= kScatola * (1 - 1e-9);
-}
-
-Cerniera cernieraRiga(int riga) {
-  return {riga / 2 + 1, riga % 2 == 0 ? Faccia::Estradosso : Faccia::Intradosso};
-}
-
-
-ProvaFrazione Eccesso(const Righe& R, double theta, double lambda, const Reazione& da) {
-  ProgrammaLineare lp(4);
-  const auto& giunti = R.st.giunti();
-  lp.Riserva(3 * static_cast<int>(giunti.size()) + 5);
-  VettoreLP x0 = R.scala(da, false);
+ProvaFrazione Eccesso(const StaticaGiunti& st, const IpotesiMuratura& ip, const Dominio& D, double theta,
+                      double lambda, const Reazione& da) {
+  Programma P(st, 4, false, lambda);
+  const auto& giunti = st.giunti();
+  P.lp.Riserva(3 * static_cast<int>(giunti.size()) + 5);
+  VettoreLP x0 = P.scala(da, false);
   double z0 = 0;
-  for (const GiuntoLineare& g : giunti) {
-    const double peso = g.h / 2 * R.W;
-    R.giunto(lp, g, 1, theta, false, lambda, peso);
-    R.giunto(lp, g, -1, theta, false, lambda, peso);
-    const double k = g.h / 2 / (R.W * R.L);
-    const double compresso[4] = {-k * g.nH * R.W, -k * g.nV * R.W, 0, 0};
-    lp.Riga(compresso, k * (g.nL * lambda + g.n0));
-    const double N = g.nH * da.H + g.nV * da.V + g.nL * lambda + g.n0;
-    const double M = g.mH * da.H + g.mV * da.V + da.M1 + g.mL * lambda + g.m0;
-    z0 = std::max(z0, (std::fabs(M) - theta * g.h / 2 * N) / peso);
+  for (std::size_t j = 0; j < giunti.size(); ++j) {
+    const GiuntoLineare& g = giunti[j];
+    const double peso = g.h / 2 * P.W;
+    const Forze f = ForzeGiunto(g, da);
+    for (const Retta& r : D[j]) z0 = std::max(z0, (std::fabs(f.M) - theta * r.alfa * f.N - theta * r.beta) / peso);
+    if (fcbGiunto(ip, j) > 0) z0 = std::max(z0, g.h / 2 * (f.N - fcbGiunto(ip, j) * g.h) / peso);
+    if (ip.attrito) z0 = std::max(z0, g.h / 2 * (std::fabs(f.T) - *ip.attrito * f.N) / peso);
   }
-  R.scatola(lp);
-  const double nonNegativo[4] = {0, 0, 0, -1};
-  lp.Riga(nonNegativo, 0);
+  P.giunti(D, theta, ip, true);
+  P.scatola();
+  VettoreLP nonNegativo{};
+  nonNegativo[3] = -1;
+  P.riga(nonNegativo, 0);
+  P.quote();
   x0[3] = z0;
-  const SoluzioneLP s = lp.Massimizza({0, 0, 0, -1}, x0);
+  VettoreLP c{};
+  c[3] = -1;
+  const SoluzioneLP s = P.lp.Massimizza(c, x0);
   ProvaFrazione p;
   if (s.esito != EsitoLP::Ottimo) return p;
-  p.reazione = R.reazione(s.x, lambda);
+  p.reazione = P.reazione(s.x, lambda);
   p.entro = s.x[3] <= 1e-10;
-  const int nRigheGiunti = 3 * static_cast<int>(giunti.size());
-  for (int k = 0; k < 4; ++k) {
-    const int r = s.base[static_cast<std::size_t>(k)];
-    p.base[static_cast<std::size_t>(k)] = r < nRigheGiunti && r % 3 != 2 ? r : -1;
-  }
+  if (P.G == 0)
+    for (int k = 0; k < 4; ++k) p.base[static_cast<std::size_t>(k)] = P.info[static_cast<std::size_t>(s.base[static_cast<std::size_t>(k)])];
   return p;
 }
 
-// Newton's method on sigma_k M_k - theta h_k/2 N_k = 0 for the four basic
-// rows, in the scaled unknowns (H', V', M1') and theta; false when a row is
-// not a joint's or the equations do not converge.
-bool Newton(const Righe& R, const std::array<int, 4>& base, double lambda, Reazione& r, double& theta) {
-  for (int k : base)
-    if (k < 0) return false;
-  const auto& giunti = R.st.giunti();
-  VettoreLP x = R.scala(r, false);
+// The Jacobian of sigma_k M_k - theta (alfa_k N_k + beta_k) for the four
+// basic rows in the scaled unknowns (H', V', M1') and theta, with minus the
+// rows' values in column 4.
+void Jacobiano(const StaticaGiunti& st, const std::array<InfoRiga, 4>& base, const Reazione& r, double t,
+               double J[4][5]) {
+  const double W = st.Wref(), L = st.Lref();
+  for (int k = 0; k < 4; ++k) {
+    const InfoRiga& i = base[static_cast<std::size_t>(k)];
+    const GiuntoLineare& g = st.giunti()[static_cast<std::size_t>(i.giunto)];
+    const double sigma = i.sigma;
+    const double a = i.retta.alfa, b = i.retta.beta;
+    const double N = g.nH * r.H + g.nV * r.V + g.nL * r.lambda + g.n0;
+    const double M = g.mH * r.H + g.mV * r.V + r.M1 + g.mL * r.lambda + g.m0;
+    J[k][0] = (sigma * g.mH - t * a * g.nH) / L;
+    J[k][1] = (sigma * g.mV - t * a * g.nV) / L;
+    J[k][2] = sigma;
+    J[k][3] = -(a * N + b) / (W * L);
+    J[k][4] = -(sigma * M - (t * a * N + t * b)) / (W * L);
+  }
+}
+
+// Gauss-Jordan with partial pivoting on a 4 x 5 system; false when singular.
+bool Risolvi(double A[4][5]) {
+  for (int c = 0; c < 4; ++c) {
+    int p = c;
+    for (int i = c + 1; i < 4; ++i)
+      if (std::fabs(A[i][c]) > std::fabs(A[p][c])) p = i;
+    if (std::fabs(A[p][c]) < 1e-14) return false;
+    std::swap(A[p], A[c]);
+    for (int i = 0; i < 4; ++i) {
+      if (i == c) continue;
+      const double f = A[i][c] / A[c][c];
+      for (int k = c; k < 5; ++k) A[i][k] -= f * A[c][k];
+    }
+  }
+  return true;
+}
+
+// Newton's method on sigma_k M_k = theta (alfa_k N_k + beta_k) for the four
+// basic rows; false when a row is not a joint's moment or the equations do
+// not converge.
+bool Newton(const StaticaGiunti& st, const std::array<InfoRiga, 4>& base, double lambda, Reazione& r, double& theta) {
+  for (const InfoRiga& i : base)
+    if (i.tipo != TipoRiga::Momento) return false;
+  const double W = st.Wref(), L = st.Lref();
+  VettoreLP x{};
+  x[0] = r.H / W, x[1] = r.V / W, x[2] = r.M1 / (W * L);
   double t = theta;
   for (int iter = 0; iter < 40; ++iter) {
     double J[4][5];
-    for (int k = 0; k < 4; ++k) {
-      const int riga = base[static_cast<std::size_t>(k)];
-      const GiuntoLineare& g = giunti[static_cast<std::size_t>(riga / 3)];
-      const double sigma = riga % 3 == 0 ? 1 : -1;
-      const double H = x[0] * R.W, V = x[1] * R.W, M1 = x[2] * R.W * R.L;
-      const double N = g.nH * H + g.nV * V + g.nL * lambda + g.n0;
-      const double M = g.mH * H + g.mV * V + M1 + g.mL * lambda + g.m0;
-      J[k][0] = (sigma * g.mH - t * g.h / 2 * g.nH) / R.L;
-      J[k][1] = (sigma * g.mV - t * g.h / 2 * g.nV) / R.L;
-      J[k][2] = sigma;
-      J[k][3] = -g.h / 2 * N / (R.W * R.L);
-      J[k][4] = -(sigma * M - t * g.h / 2 * N) / (R.W * R.L);
-    }
-    for (int c = 0; c < 4; ++c) {
-      int p = c;
-      for (int i = c + 1; i < 4; ++i)
-        if (std::fabs(J[i][c]) > std::fabs(J[p][c])) p = i;
-      if (std::fabs(J[p][c]) < 1e-14) return false;
-      std::swap(J[p], J[c]);
-      for (int i = 0; i < 4; ++i) {
-        if (i == c) continue;
-        const double f = J[i][c] / J[c][c];
-        for (int k = c; k < 5; ++k) J[i][k] -= f * J[c][k];
-      }
-    }
+    Jacobiano(st, base, {x[0] * W, x[1] * W, x[2] * W * L, lambda, {}}, t, J);
+    if (!Risolvi(J)) return false;
     double passo = 0;
     for (int i = 0; i < 3; ++i) {
       const double d = J[i][4] / J[i][i];
@@ -161,7 +156,7 @@ bool Newton(const Righe& R, const std::array<int, 4>& base, double lambda, Reazi
     passo = std::max(passo, std::fabs(dt));
     if (!std::isfinite(passo)) return false;
     if (passo <= 1e-15 * (1 + std::fabs(t))) {
-      r = R.reazione(x, lambda);
+      r = {x[0] * W, x[1] * W, x[2] * W * L, lambda, {}};
       theta = t;
       return true;
     }
@@ -169,82 +164,143 @@ bool Newton(const Righe& R, const std::array<int, 4>& base, double lambda, Reazi
   return false;
 }
 
-}  // namespace
+// Whether the four rows are the hinges of the line of least eccentricity at
+// (r, theta): the multipliers y of min theta, sum y_k grad g_k = -e_theta,
+// all non-negative. Otherwise the point only bounds the minimum from above.
+bool MoltiplicatoriNonNegativi(const StaticaGiunti& st, const std::array<InfoRiga, 4>& base, const Reazione& r,
+                               double theta) {
+  double J[4][5];
+  Jacobiano(st, base, r, theta, J);
+  double A[4][5];
+  for (int i = 0; i < 4; ++i) {
+    for (int k = 0; k < 4; ++k) A[i][k] = J[k][i];
+    A[i][4] = i == 3 ? -1 : 0;
+  }
+  if (!Risolvi(A)) return false;
+  for (int i = 0; i < 4; ++i)
+    if (A[i][4] / A[i][i] < -1e-9) return false;
+  return true;
+}
 
-double AnalisiLimite::Rapporto(const Reazione& r) const {
+// The fraction of the capacities a line needs over the rows of D; infinite
+// when a joint is in tension, beyond its crushing force or sliding.
+double RapportoDominio(const StaticaGiunti& st, const IpotesiMuratura& ip, const Dominio& D, const Reazione& r) {
   double peggiore = 0;
-  for (const GiuntoLineare& g : st_.giunti()) {
-    const double N = g.nH * r.H + g.nV * r.V + g.nL * r.lambda + g.n0;
-    const double M = g.mH * r.H + g.mV * r.V + r.M1 + g.mL * r.lambda + g.m0;
-    const double cap = g.h / 2 * N;
+  const auto& giunti = st.giunti();
+  for (std::size_t j = 0; j < giunti.size(); ++j) {
+    const Forze f = ForzeGiunto(giunti[j], r);
+    if (ip.attrito && std::fabs(f.T) > *ip.attrito * f.N * (1 + 1e-9) + 1e-12 * st.Wref())
+      return std::numeric_limits<double>::infinity();
+    const double cap = Capacita(D[j], f.N);
     if (cap <= 0) {
-      if (M != 0 || cap < 0) return std::numeric_limits<double>::infinity();
+      if (f.M != 0 || cap < 0) return std::numeric_limits<double>::infinity();
       continue;
     }
-    peggiore = std::max(peggiore, std::fabs(M) / cap);
+    peggiore = std::max(peggiore, std::fabs(f.M) / cap);
   }
   return peggiore;
 }
 
-std::optional<EccentricitaMinima> AnalisiLimite::LineaMinima(double lambda) const {
-  const Righe R{st_, st_.Wref(), st_.Lref(), st_.Qtot()};
-  const auto& giunti = st_.giunti();
-
-  // A first line with every joint in compression: the reaction that makes
-  // the least normal force largest, the springing thrust at the joint
-  // centre. A small reaction is tried first, so that the start is a line of
-  // the arch's own scale, not a straightened one.
-  std::optional<Reazione> primo;
-  for (double B = 1; B <= kScatola && !primo; B *= 100) {
-    ProgrammaLineare avvio(3);
+// A first line with every joint in compression (below the share c of its
+// crushing force, and without sliding): the reaction that makes the least
+// normal force largest, the springing thrust at the joint centre. A small
+// reaction is tried first, so that the start is a line of the arch's own
+// scale, not a straightened one.
+std::optional<Reazione> PrimaLinea(const StaticaGiunti& st, const IpotesiMuratura& ip, double lambda, double c) {
+  const double W = st.Wref();
+  const auto& giunti = st.giunti();
+  const int G = static_cast<int>(st.gruppi().size());
+  for (double B = 1; B <= kScatola; B *= 100) {
+    ProgrammaLineare avvio(3 + G);
     double tMin = 1;
-    for (const GiuntoLineare& g : giunti) {
-      const double a[3] = {-g.nH, -g.nV, 1};
-      const double b = (g.nL * lambda + g.n0) / R.W;
-      avvio.Riga(a, b);
+    auto riga = [&](const GiuntoLineare& g, double cN, double cT, double b) {
+      VettoreLP a{};
+      a[0] = cN * g.nH + cT * g.tH;
+      a[1] = cN * g.nV + cT * g.tV;
+      for (int k = 0; k < G; ++k) {
+        const auto q = static_cast<std::size_t>(k);
+        a[static_cast<std::size_t>(3 + k)] = (cN * g.nP[q] + cT * g.tP[q]) / W;
+      }
+      return std::pair{a, b};
+    };
+    for (std::size_t j = 0; j < giunti.size(); ++j) {
+      const GiuntoLineare& g = giunti[j];
+      const double N0 = g.nL * lambda + g.n0, T0 = g.tL * lambda + g.t0;
+      auto [a, b] = riga(g, -1, 0, N0 / W);
+      a[2] = 1;
+      avvio.Riga(a.data(), b);
       tMin = std::min(tMin, b);
+      if (fcbGiunto(ip, j) > 0) {
+        const auto [u, bu] = riga(g, 1, 0, (c * fcbGiunto(ip, j) * g.h - N0) / W);
+        avvio.Riga(u.data(), bu);
+      }
+      if (ip.attrito)
+        for (const double sigma : {1.0, -1.0}) {
+          const auto [f, bf] = riga(g, -*ip.attrito, sigma, -(sigma * T0 - *ip.attrito * N0) / W);
+          avvio.Riga(f.data(), bf);
+        }
     }
-    const double riga[5][3] = {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}};
-    for (int k = 0; k < 4; ++k) avvio.Riga(riga[k], B);
-    avvio.Riga(riga[4], 1);
-    const SoluzioneLP s0 = avvio.Massimizza({0, 0, 1}, {0, 0, tMin});
-    if (s0.esito == EsitoLP::Ottimo && s0.x[2] > 1e-12) primo = Reazione{s0.x[0] * R.W, s0.x[1] * R.W, 0, lambda};
+    const double box[5][3] = {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}};
+    for (int k = 0; k < 5; ++k) {
+      VettoreLP a{};
+      for (int i = 0; i < 3; ++i) a[static_cast<std::size_t>(i)] = box[k][i];
+      avvio.Riga(a.data(), k < 4 ? B : 1);
+    }
+    for (int k = 0; k < G; ++k) {
+      VettoreLP a{};
+      a[static_cast<std::size_t>(3 + k)] = 1;
+      avvio.Riga(a.data(), st.gruppi()[static_cast<std::size_t>(k)].massimo);
+      a[static_cast<std::size_t>(3 + k)] = -1;
+      avvio.Riga(a.data(), 0);
+    }
+    VettoreLP obiettivo{};
+    obiettivo[2] = 1;
+    VettoreLP x0{};
+    x0[2] = tMin;
+    const SoluzioneLP s0 = avvio.Massimizza(obiettivo, x0);
+    if (s0.esito == EsitoLP::Ottimo && s0.x[2] > 1e-12) {
+      Reazione r{s0.x[0] * W, s0.x[1] * W, 0, lambda, {}};
+      for (int k = 0; k < G; ++k) r.quote.push_back(s0.x[static_cast<std::size_t>(3 + k)]);
+      return r;
+    }
   }
-  if (!primo) return std::nullopt;
+  return std::nullopt;
+}
 
-  // Bisection on s between a fraction no line fits (lo) and the fraction of
-  // a line that fits (hi), each trial a program that finds the least
-  // weighted excess of the joints over s h/2. Below the optimum the rows
-  // that bound that excess are the hinges of the line of least
-  // eccentricity: Newton's method on their equations (sigma M = s h/2 N,
-  // bilinear in the reaction and s) gives the exact s and its line, which
-  // is taken when no other joint needs more.
-  Reazione alto = *primo;
-  double hi = Rapporto(alto);
+// The least fraction over the rows of D, from a line that fits some
+// fraction: the bisection between a fraction no line fits (lo) and the
+// fraction of a line that fits (hi), each trial a program that finds the
+// least weighted excess of the joints over the fraction. Below the optimum
+// the rows that bound that excess may be the hinges of the line of least
+// eccentricity: Newton's method on their equations (sigma M = s (alfa N +
+// beta), bilinear in the reaction and s) gives a line that fits at its s,
+// the minimum itself when its multipliers are non-negative.
+std::pair<double, Reazione> Bisezione(const StaticaGiunti& st, const IpotesiMuratura& ip, const Dominio& D,
+                                      double lambda, const Reazione& primo, double tolleranza) {
+  Reazione alto = primo;
+  double hi = RapportoDominio(st, ip, D, alto);
   double lo = 0;
   Reazione basso = alto;
-  std::array<int, 4> baseBasso{-1, -1, -1, -1};
   bool esatto = false;
   for (int iter = 0; iter < 200 && !esatto; ++iter) {
     const double theta = iter == 0 ? 0 : (lo + hi) / 2;
-    if (iter > 0 && !(hi - lo > 1e-13 * hi)) break;
-    const ProvaFrazione p = Eccesso(R, theta, lambda, iter == 0 ? alto : basso);
+    if (iter > 0 && !(hi - lo > tolleranza * hi)) break;
+    const ProvaFrazione p = Eccesso(st, ip, D, theta, lambda, iter == 0 ? alto : basso);
     if (p.entro) {
       // Within, up to the rounding of the program: theta bounds the optimum
       // from above; the line itself is kept when it needs less than the best.
       hi = theta;
-      if (Rapporto(p.reazione) < Rapporto(alto) || theta == 0) alto = p.reazione;
+      if (RapportoDominio(st, ip, D, p.reazione) < RapportoDominio(st, ip, D, alto) || theta == 0) alto = p.reazione;
       if (hi == 0) break;
       continue;
     }
     lo = theta;
     basso = p.reazione;
-    baseBasso = p.base;
     Reazione n = basso;
     double tN = theta;
-    if (Newton(R, baseBasso, lambda, n, tN) && tN > lo && tN <= hi * (1 + 1e-9)) {
-      const double r = Rapporto(n);
-      if (r <= tN * (1 + 1e-10) + 1e-300) {
+    if (Newton(st, p.base, lambda, n, tN) && tN > lo && tN <= hi * (1 + 1e-9)) {
+      const double r = RapportoDominio(st, ip, D, n);
+      if (r <= tN * (1 + 1e-10) + 1e-300 && MoltiplicatoriNonNegativi(st, p.base, n, tN)) {
         hi = r, alto = n;
         esatto = true;
       } else if (r < hi) {
@@ -252,77 +308,208 @@ std::optional<EccentricitaMinima> AnalisiLimite::LineaMinima(double lambda) cons
       }
     }
   }
-  const Reazione corrente = alto;
-  const double theta = hi == 0 ? 0 : Rapporto(alto);
+  return {hi == 0 ? 0 : RapportoDominio(st, ip, D, alto), alto};
+}
+
+// Where the rows of D bind a line: the joints within the share kContatto
+// of their capacity at the fraction s.
+std::vector<Cerniera> Contatti(const StaticaGiunti& st, const Dominio& D, const Reazione& r, double s) {
+  std::vector<Cerniera> c;
+  const auto& giunti = st.giunti();
+  const LineaSpinte l = st.Linea(r.H, r.V, r.M1, r.lambda, r.quote);
+  for (std::size_t j = 0; j < giunti.size(); ++j) {
+    const bool rigido = D[j].size() == 1 && D[j][0].beta == 0;
+    const double limite = rigido ? s * giunti[j].h / 2 : s * Capacita(D[j], l.N[j]) / l.N[j];
+    if (std::fabs(l.e[j]) >= limite * (1 - kContatto))
+      c.push_back({static_cast<int>(j) + 1, l.e[j] > 0 ? Faccia::Estradosso : Faccia::Intradosso});
+  }
+  return c;
+}
+
+}  // namespace
+
+AnalisiLimite::AnalisiLimite(const StaticaGiunti& statica, IpotesiMuratura ipotesi)
+    : st_(statica), ip_(std::move(ipotesi)) {
+  for (std::size_t j = 0; j < ip_.resistenza.size() && j < st_.giunti().size(); ++j)
+    if (ip_.resistenza[j] * st_.giunti()[j].h > kRigida * st_.Wref()) ip_.resistenza[j] = 0;
+  if (!ip_.resistenzaFinita()) ip_.resistenza.clear();
+}
+
+double AnalisiLimite::Rapporto(const Reazione& r) const {
+  double peggiore = 0;
+  const auto& giunti = st_.giunti();
+  for (std::size_t j = 0; j < giunti.size(); ++j) {
+    const GiuntoLineare& g = giunti[j];
+    const Forze f = ForzeGiunto(g, r);
+    if (ip_.attrito && std::fabs(f.T) > *ip_.attrito * f.N * (1 + 1e-9) + 1e-12 * st_.Wref())
+      return std::numeric_limits<double>::infinity();
+    const double cap = MomentoResistente(g.h, fcbGiunto(ip_, j), f.N);
+    if (cap <= 0) {
+      if (f.M != 0 || cap < 0) return std::numeric_limits<double>::infinity();
+      continue;
+    }
+    peggiore = std::max(peggiore, std::fabs(f.M) / cap);
+  }
+  return peggiore;
+}
+
+std::optional<EccentricitaMinima> AnalisiLimite::LineaMinima(double lambda) const {
+  std::optional<Reazione> primo;
+  for (const double c : {0.5, 0.9, 0.999}) {
+    primo = PrimaLinea(st_, ip_, lambda, c);
+    if (primo || !ip_.resistenzaFinita()) break;
+  }
+  if (!primo) return std::nullopt;
+
+  Punti punti = PuntiIniziali(st_, ip_);
+  Dominio D = Rette(st_, ip_, punti, false);
+  // The chords' own tolerance needs no sharper bisection than this.
+  const double tolleranza = ip_.resistenzaFinita() ? 1e-9 : 1e-13;
+  auto [s, corrente] = Bisezione(st_, ip_, D, lambda, *primo, tolleranza);
+  // With finite strength, more chords where the line meets the domain,
+  // until the fraction settles.
+  for (int giro = 0; giro < 4 && ip_.resistenzaFinita() && std::isfinite(s) && s > 0; ++giro) {
+    const LineaSpinte l = st_.Linea(corrente.H, corrente.V, corrente.M1, lambda, corrente.quote);
+    for (const Cerniera& c : Contatti(st_, D, corrente, s))
+      Raffina(punti[static_cast<std::size_t>(c.giunto - 1)], l.N[static_cast<std::size_t>(c.giunto - 1)]);
+    D = Rette(st_, ip_, punti, false);
+    const auto [s2, r2] = Bisezione(st_, ip_, D, lambda, corrente, tolleranza);
+    const bool fermo = std::fabs(s2 - s) <= 1e-5 * s;
+    if (s2 <= s) s = s2, corrente = r2;
+    if (fermo) break;
+  }
+  if (!std::isfinite(s)) return std::nullopt;
 
   EccentricitaMinima r;
-  r.s = theta <= 1e-12 ? 0 : theta;
+  r.s = s <= 1e-12 ? 0 : s;
   r.reazione = corrente;
-  r.spintaIllimitata = sullaScatola(R.scala(corrente, false));
-  if (r.s > 0) {
-    const LineaSpinte l = st_.Linea(corrente.H, corrente.V, corrente.M1, lambda);
-    for (std::size_t j = 0; j < giunti.size(); ++j) {
-      const double limite = r.s * giunti[j].h / 2;
-      if (std::fabs(l.e[j]) >= limite * (1 - kContatto))
-        r.contatti.push_back({static_cast<int>(j) + 1, l.e[j] > 0 ? Faccia::Estradosso : Faccia::Intradosso});
-    }
-  }
+  r.spintaIllimitata = sullaScatola(corrente, st_.Wref());
+  if (r.s > 0) r.contatti = Contatti(st_, D, corrente, r.s);
   return r;
 }
 
 std::optional<CampoSpinta> AnalisiLimite::Campo(const Reazione& dentro) const {
-  const Righe R{st_, st_.Wref(), st_.Lref(), st_.Qtot()};
-  ProgrammaLineare lp(3);
-  lp.Riserva(2 * st_.nGiunti() + 4);
-  for (const GiuntoLineare& g : st_.giunti()) {
-    R.giunto(lp, g, 1, 1, false, dentro.lambda);
-    R.giunto(lp, g, -1, 1, false, dentro.lambda);
-  }
-  {
-    const double riga[4][3] = {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}};
-    for (const auto& a : riga) lp.Riga(a, kScatola);
-  }
-  const VettoreLP x0 = R.scala(dentro, false);
-  const SoluzioneLP lo = lp.Massimizza({-1, 0, 0}, x0);
-  const SoluzioneLP hi = lp.Massimizza({1, 0, 0}, x0);
-  if (lo.esito != EsitoLP::Ottimo || hi.esito != EsitoLP::Ottimo) return std::nullopt;
+  Punti punti = PuntiIniziali(st_, ip_);
   CampoSpinta c;
-  c.minima = R.reazione(lo.x, dentro.lambda);
-  c.massima = R.reazione(hi.x, dentro.lambda);
-  c.massimaIllimitata = hi.x[0] >= kScatola * (1 - 1e-9);
+  for (int giro = 0; giro < (ip_.resistenzaFinita() ? 3 : 1); ++giro) {
+    Programma P(st_, 3, false, dentro.lambda);
+    P.lp.Riserva(2 * st_.nGiunti() + 4);
+    P.giunti(Rette(st_, ip_, punti, false), 1, ip_, false);
+    P.scatola();
+    P.quote();
+    const VettoreLP x0 = P.scala(dentro, false);
+    VettoreLP meno{}, piu{};
+    meno[0] = -1, piu[0] = 1;
+    const SoluzioneLP lo = P.lp.Massimizza(meno, x0);
+    const SoluzioneLP hi = P.lp.Massimizza(piu, x0);
+    if (lo.esito != EsitoLP::Ottimo || hi.esito != EsitoLP::Ottimo) return giro == 0 ? std::nullopt : std::optional(c);
+    c.minima = P.reazione(lo.x, dentro.lambda);
+    c.massima = P.reazione(hi.x, dentro.lambda);
+    c.massimaIllimitata = hi.x[0] >= kScatola * (1 - 1e-9);
+    // More chords at the normal forces of the two lines.
+    for (const Reazione* r : {&c.minima, &c.massima}) {
+      const LineaSpinte l = st_.Linea(r->H, r->V, r->M1, r->lambda, r->quote);
+      for (std::size_t j = 0; j < punti.size(); ++j) Raffina(punti[j], l.N[j]);
+    }
+  }
   return c;
 }
 
 MoltiplicatoreCarico AnalisiLimite::Moltiplicatore(const Reazione& avvio) const {
   MoltiplicatoreCarico m;
-  const Righe R{st_, st_.Wref(), st_.Lref(), st_.Qtot()};
-  if (!(R.Q > 0)) return m;
-  ProgrammaLineare lp(4);
-  lp.Riserva(2 * st_.nGiunti() + 1);
-  for (const GiuntoLineare& g : st_.giunti()) {
-    R.giunto(lp, g, 1, 1, true, 0);
-    R.giunto(lp, g, -1, 1, true, 0);
+  if (!(st_.Qtot() > 0)) return m;
+  auto programma = [&](Programma& P, const Dominio& D) {
+    P.lp.Riserva(2 * st_.nGiunti() + 1);
+    P.giunti(D, 1, ip_, false);
+    VettoreLP nonNegativo{};
+    nonNegativo[3] = -1;
+    P.riga(nonNegativo, 0);
+    P.quote();
+  };
+  VettoreLP obiettivo{};
+  obiettivo[3] = 1;
+  auto normali = [&](const Reazione& r) { return st_.Linea(r.H, r.V, r.M1, r.lambda, r.quote).N; };
+  const bool finita = ip_.resistenzaFinita();
+
+  // The chords from inside give the factor. The program carries each
+  // joint's chords about the normal force of the last line, and takes in
+  // any other its answer breaks, so that the answer holds for them all.
+  // With finite strength the tangents from outside bound the exact factor,
+  // and more chords go where either program's line meets the domain until
+  // the two are close.
+  Punti punti = PuntiIniziali(st_, ip_);
+  std::vector<double> N = normali(avvio);
+  for (int giro = 0; giro < 16; ++giro) {
+    const Dominio D = Rette(st_, ip_, punti, false);
+    Programma P(st_, 4, true, 0);
+    programma(P, finita ? Vicine(st_, ip_, punti, N, false) : D);
+    SoluzioneLP s = P.lp.Massimizza(obiettivo, P.scala(avvio, true));
+    for (int taglio = 0; finita && taglio < 50; ++taglio) {
+      bool aggiunte = false;
+      if (s.esito == EsitoLP::Illimitato) {
+        // Too few chords to bound the load: all of them.
+        for (std::size_t j = 0; j < D.size(); ++j)
+          for (const Retta& q : D[j]) {
+            P.momento(static_cast<int>(j), 1, 1, q);
+            P.momento(static_cast<int>(j), -1, 1, q);
+          }
+        s = P.lp.Massimizza(obiettivo, P.scala(avvio, true));
+        break;
+      }
+      if (s.esito != EsitoLP::Ottimo) break;
+      const Reazione r = P.reazione(s.x, s.x[3] * P.W / P.Q);
+      for (std::size_t j = 0; j < D.size(); ++j) {
+        const Forze f = ForzeGiunto(st_.giunti()[j], r);
+        for (const Retta& q : D[j]) {
+          const double eccesso = std::fabs(f.M) - (q.alfa * f.N + q.beta);
+          if (eccesso > 1e-12 * (std::fabs(f.M) + std::fabs(q.alfa * f.N) + q.beta)) {
+            P.momento(static_cast<int>(j), f.M > 0 ? 1 : -1, 1, q);
+            aggiunte = true;
+          }
+        }
+      }
+      if (!aggiunte) break;
+      s = P.lp.Massimizza(obiettivo, s.x);
+    }
+    if (s.esito == EsitoLP::Ottimo) {
+      m.esito = EsitoCarico::Finito;
+      m.lambda = std::max(0.0, s.x[3] * P.W / P.Q);
+      m.reazione = P.reazione(s.x, m.lambda);
+      m.meccanismo.clear();
+      for (int k = 0; k < P.lp.nIncognite(); ++k) {
+        const InfoRiga& i = P.info[static_cast<std::size_t>(s.base[static_cast<std::size_t>(k)])];
+        if (const auto c = CernieraRiga(i, st_, ip_, m.reazione)) m.meccanismo.push_back(*c);
+      }
+      std::sort(m.meccanismo.begin(), m.meccanismo.end(),
+                [](const Cerniera& a, const Cerniera& b) { return a.giunto < b.giunto; });
+      N = normali(m.reazione);
+    } else {
+      m = MoltiplicatoreCarico{};
+      m.esito = s.esito == EsitoLP::Impossibile ? EsitoCarico::Impossibile : EsitoCarico::Illimitato;
+    }
+    if (!finita) break;
+    Punti esterni = punti;
+    if (s.esito == EsitoLP::Ottimo)
+      for (std::size_t j = 0; j < punti.size(); ++j) Raffina(esterni[j], N[j]);
+    Programma E(st_, 4, true, 0);
+    programma(E, s.esito == EsitoLP::Ottimo ? Vicine(st_, ip_, esterni, N, true) : Rette(st_, ip_, esterni, true));
+    const SoluzioneLP so = E.lp.Massimizza(obiettivo, s.esito == EsitoLP::Ottimo ? s.x : E.scala(avvio, true));
+    if (so.esito == EsitoLP::Impossibile) {
+      m = MoltiplicatoreCarico{};
+      m.esito = EsitoCarico::Impossibile;
+      break;
+    }
+    // At least one refinement, so that very strong masonry gives the rigid factor.
+    if (giro > 0 && s.esito == EsitoLP::Ottimo && so.esito == EsitoLP::Ottimo) {
+      const double lambdaEsterno = std::max(0.0, so.x[3] * E.W / E.Q);
+      if (lambdaEsterno - m.lambda <= kTolleranzaResistenza * lambdaEsterno) break;
+    }
+    punti = esterni;
+    if (so.esito == EsitoLP::Ottimo) {
+      const std::vector<double> No = normali(E.reazione(so.x, so.x[3] * E.W / E.Q));
+      for (std::size_t j = 0; j < punti.size(); ++j) Raffina(punti[j], No[j]);
+    }
   }
-  const double nonNegativo[4] = {0, 0, 0, -1};
-  const int rigaLambda = lp.Riga(nonNegativo, 0);
-  const SoluzioneLP s = lp.Massimizza({0, 0, 0, 1}, R.scala(avvio, true));
-  if (s.esito == EsitoLP::Impossibile) {
-    m.esito = EsitoCarico::Impossibile;
-    return m;
-  }
-  if (s.esito == EsitoLP::Illimitato) {
-    m.esito = EsitoCarico::Illimitato;
-    return m;
-  }
-  m.esito = EsitoCarico::Finito;
-  m.lambda = std::max(0.0, s.x[3] * R.W / R.Q);
-  m.reazione = R.reazione(s.x, m.lambda);
-  for (int k = 0; k < 4; ++k) {
-    const int riga = s.base[static_cast<std::size_t>(k)];
-    if (riga != rigaLambda) m.meccanismo.push_back(cernieraRiga(riga));
-  }
-  std::sort(m.meccanismo.begin(), m.meccanismo.end(),
-            [](const Cerniera& a, const Cerniera& b) { return a.giunto < b.giunto; });
   return m;
 }
 

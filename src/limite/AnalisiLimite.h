@@ -1,26 +1,31 @@
-// The exact limit analysis of one loaded voussoir model (rigid voussoirs, no
-// tension, unlimited compressive strength, no sliding): the thrust line of
-// least eccentricity, the thrust range and the largest multiplier of the
-// variable load with its collapse mechanism, each solved as linear programs
-// in the reaction of the left springing.
+// The exact limit analysis of one loaded voussoir model (no tension; rigid
+// voussoirs that never slide, or masonry of finite strength, joints with
+// friction and soil that pushes back only as far as it is pushed): the
+// thrust line of least eccentricity, the thrust range and the largest
+// multiplier of the variable load with its collapse mechanism, each solved
+// as linear programs in the reaction of the left springing.
 #pragma once
 
 #include <optional>
 #include <vector>
 
+#include "limite/IpotesiMuratura.h"
 #include "limite/StaticaGiunti.h"
 
 namespace voro {
 
 // The unknowns of a thrust line: the force of the left support on the arch,
 // the moment of the springing joint about its centre, the multiplier of the
-// variable load.
+// variable load, and the share of its full pressure each group of passive
+// voussoirs mobilises (empty when the pressure is a fixed load).
 struct Reazione {
   double H = 0, V = 0, M1 = 0, lambda = 1;
+  std::vector<double> quote;
 };
 
 // The thrust line of least eccentricity: the fraction s of the joint depths
-// it needs, the line, the joints where it touches the reduced section.
+// it needs (of the moment each joint can carry at its normal force, with
+// finite strength), the line, the joints where it touches the reduced section.
 struct EccentricitaMinima {
   double s = 0;
   Reazione reazione;
@@ -42,7 +47,17 @@ struct MoltiplicatoreCarico {
 
 class AnalisiLimite {
  public:
-  explicit AnalisiLimite(const StaticaGiunti& statica) : st_(statica) {}
+  // The hypotheses' strengths are joint by joint as st's joints; their
+  // mobilisation must be the one st was built with.
+  // A joint whose crushing force exceeds kRigida times the total load is
+  // taken as of unlimited strength: its chords could no longer be told from
+  // the rigid edge in double precision.
+  explicit AnalisiLimite(const StaticaGiunti& statica, IpotesiMuratura ipotesi = {});
+  static constexpr double kRigida = 1e12;
+
+  // How near the chords of the strength domain bring the live-load factor
+  // to the one of the exact domain, from below.
+  static constexpr double kTolleranzaResistenza = 1e-3;
 
   // The smallest s for which a thrust line lies within s h/2 of every
   // joint's centre, under the variable load times lambda; none when no
@@ -58,11 +73,15 @@ class AnalisiLimite {
   MoltiplicatoreCarico Moltiplicatore(const Reazione& avvio) const;
 
   // The largest ratio |M| / (h/2 N) over the joints of a line (the fraction
-  // of the depth it needs); infinite when a joint is in tension.
+  // of the depth it needs; with finite strength, |M| over N (h/2 - N/(2 fc
+  // b))); infinite when a joint is in tension, crushes or slides.
   double Rapporto(const Reazione& r) const;
+
+  const IpotesiMuratura& ipotesi() const { return ip_; }
 
  private:
   const StaticaGiunti& st_;
+  IpotesiMuratura ip_;
 };
 
 }  // namespace voro

@@ -2,6 +2,7 @@
 // of active rows, one per unknown, and a step exchanges one of them.
 #include "limite/ProgrammaLineare.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -81,7 +82,7 @@ bool inverti(const Righe& R, const std::array<int, K>& base, Matrice& inv) {
 }
 
 // D, the number of unknowns, is fixed at compile time so that the products
-// over the rows, where the time goes, unroll.
+// over the rows, where the time goes, unroll; D = 0 takes it from the rows.
 template <int D>
 class Simplesso {
  public:
@@ -95,7 +96,7 @@ class Simplesso {
   // objective within the rows met so far, or any free direction when the
   // objective gives none), then from vertex to vertex.
   EsitoLP esegui(VettoreLP& x, std::array<int, K>& base, VettoreLP& y, VettoreLP& raggio, int& iterazioni) {
-    constexpr int d = D;
+    const int d = dim();
     for (int i = 0; i < R_.m; ++i) sl_[static_cast<std::size_t>(i)] = R_.b[i] - prodotto(R_.riga(i), x.data(), d);
     nBase_ = 0;
     Matrice Q{};  // orthonormal basis of the rows met
@@ -115,23 +116,33 @@ class Simplesso {
       }
       normalizza(p.data(), d);
       double t = 0;
-      int r = rapporto(p, false, t);
-      if (r < 0) {
-        if (!neutra) {
-          raggio = p;
-          return EsitoLP::Illimitato;
-        }
-        for (int j = 0; j < d; ++j) p[j] = -p[j];
+      VettoreLP q{};
+      int r = -1;
+      // The first row met, unless it (nearly) depends on the rows met so far:
+      // such a row would leave the vertex's basis singular.
+      while (true) {
         r = rapporto(p, false, t);
-        if (r < 0) nonConverge("le righe non fissano tutte le incognite");
+        if (r < 0) {
+          if (!neutra) {
+            raggio = p;
+            return EsitoLP::Illimitato;
+          }
+          for (int j = 0; j < d; ++j) p[j] = -p[j];
+          neutra = false;
+          vietati_.clear();
+          r = rapporto(p, false, t);
+          if (r < 0) nonConverge("le righe non fissano tutte le incognite");
+        }
+        const double* a = R_.riga(r);
+        for (int j = 0; j < d; ++j) q[j] = a[j];
+        for (int k = 0; k < nBase_; ++k) proietta(q, Q[k]);
+        if (std::sqrt(prodotto(q.data(), q.data(), d)) > 1e-9) break;
+        vietati_.push_back(r);
       }
+      vietati_.clear();
       passo(x, p, t);
       base[static_cast<std::size_t>(nBase_)] = r;
       inBase_[static_cast<std::size_t>(r)] = 1;
-      VettoreLP q{};
-      const double* a = R_.riga(r);
-      for (int j = 0; j < d; ++j) q[j] = a[j];
-      for (int k = 0; k < nBase_; ++k) proietta(q, Q[k]);
       normalizza(q.data(), d);
       Q[nBase_++] = q;
     }
@@ -140,8 +151,22 @@ class Simplesso {
     bool bland = false;
     const int limite = 200 + 20 * R_.m;
     Matrice inv{};
+    int uscita = -1, entrata = -1;  // the last exchange: position q in the basis, the row that came in
+    int uscitaRiga = -1;
     for (iterazioni = 0; iterazioni < limite; ++iterazioni) {
-      if (!inverti(R_, base, inv)) nonConverge("base singolare");
+      if (!inverti(R_, base, inv)) {
+        // A degenerate vertex may offer a row that depends on the others (a
+        // joint with no normal force bounds its moment and its shear alike):
+        // undo the exchange and keep that row out of the next ratio test.
+        if (uscita < 0) nonConverge("base singolare");
+        inBase_[static_cast<std::size_t>(entrata)] = 0;
+        inBase_[static_cast<std::size_t>(uscitaRiga)] = 1;
+        base[static_cast<std::size_t>(uscita)] = uscitaRiga;
+        vietati_.push_back(entrata);
+        if (!inverti(R_, base, inv)) nonConverge("base singolare");
+      } else {
+        vietati_.clear();
+      }
       // The vertex solved from its rows, so that no drift accumulates.
       VettoreLP xv{};
       for (int i = 0; i < d; ++i)
@@ -170,6 +195,7 @@ class Simplesso {
         return EsitoLP::Illimitato;
       }
       passo(x, p, t);
+      uscita = q, entrata = r, uscitaRiga = base[static_cast<std::size_t>(q)];
       inBase_[static_cast<std::size_t>(base[static_cast<std::size_t>(q)])] = 0;
       inBase_[static_cast<std::size_t>(r)] = 1;
       base[static_cast<std::size_t>(q)] = r;
@@ -180,6 +206,8 @@ class Simplesso {
   }
 
  private:
+  int dim() const { return D > 0 ? D : R_.d; }
+
   void proietta(VettoreLP& v, const VettoreLP& q) const {
     const double s = prodotto(v.data(), q.data(), R_.d);
     for (int j = 0; j < R_.d; ++j) v[j] -= s * q[j];
@@ -193,9 +221,10 @@ class Simplesso {
     for (int i = 0; i < R_.m; ++i) {
       const double* a = R_.riga(i);
       double ap = 0;
-      for (int j = 0; j < D; ++j) ap += a[j] * p[j];
+      for (int j = 0; j < dim(); ++j) ap += a[j] * p[j];
       ap_[static_cast<std::size_t>(i)] = ap;
-      if (ap > kPivot && !inBase_[static_cast<std::size_t>(i)]) {
+      if (ap > kPivot && !inBase_[static_cast<std::size_t>(i)] &&
+          std::find(vietati_.begin(), vietati_.end(), i) == vietati_.end()) {
         const double s = std::max(sl_[static_cast<std::size_t>(i)], 0.0);
         tMax = std::min(tMax, (s + kHarris) / ap);
         candidati_.push_back(i);
@@ -219,7 +248,7 @@ class Simplesso {
   }
 
   void passo(VettoreLP& x, const VettoreLP& p, double t) {
-    for (int j = 0; j < D; ++j) x[j] += t * p[j];
+    for (int j = 0; j < dim(); ++j) x[j] += t * p[j];
     for (int i = 0; i < R_.m; ++i) sl_[static_cast<std::size_t>(i)] -= t * ap_[static_cast<std::size_t>(i)];
   }
 
@@ -228,6 +257,7 @@ class Simplesso {
   std::vector<double> ap_, sl_;
   std::vector<char> inBase_;  // whether each row is in the basis
   std::vector<int> candidati_;  // the rows a step meets
+  std::vector<int> vietati_;    // rows that made the basis singular at this vertex
   int nBase_ = 0;
 };
 
@@ -239,7 +269,8 @@ EsitoLP simplesso(const Righe& R, const VettoreLP& c, VettoreLP& x, std::array<i
     case 3: return Simplesso<3>(R, c).esegui(x, base, y, raggio, iterazioni);
     case 4: return Simplesso<4>(R, c).esegui(x, base, y, raggio, iterazioni);
     case 5: return Simplesso<5>(R, c).esegui(x, base, y, raggio, iterazioni);
-    default: return Simplesso<6>(R, c).esegui(x, base, y, raggio, iterazioni);
+    case 6: return Simplesso<6>(R, c).esegui(x, base, y, raggio, iterazioni);
+    default: return Simplesso<0>(R, c).esegui(x, base, y, raggio, iterazioni);
   }
 }
 

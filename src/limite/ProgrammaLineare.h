@@ -1,5 +1,6 @@
 // A dense simplex for linear programs in a few free unknowns and many rows:
-// the thrust-line problems of an arch, one pair of rows per joint.
+// the thrust-line problems of an arch, rows for every joint, and an unknown
+// for each group of voussoirs the soil may push back.
 #pragma once
 
 #include <array>
@@ -7,7 +8,7 @@
 
 namespace voro {
 
-inline constexpr int kMaxIncognite = 6;
+inline constexpr int kMaxIncognite = 16;
 using VettoreLP = std::array<double, kMaxIncognite>;
 
 enum class EsitoLP { Ottimo, Impossibile, Illimitato };

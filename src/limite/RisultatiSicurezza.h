@@ -18,14 +18,25 @@ struct LineaSpinte {
   double H = 0, V = 0;
   double fattoreCarico = 1;
   std::vector<double> x, y, N, e;
+  std::vector<double> T;         // force along each joint (kN)
+  // With the soil as a resistance: the pressure it mobilises on each
+  // voussoir, voussoir 1 first (kN); empty when the pressure is a fixed load.
+  std::vector<double> FPassiva;
 };
 
 enum class Faccia { Intradosso, Estradosso };
 
-// A joint where a thrust line touches the (reduced) section: a hinge.
+// How a joint of a mechanism gives way: it turns about an edge of the
+// masonry, about the edge of the crushed stress block, or it slides.
+enum class TipoCerniera { Cerniera, Schiacciamento, Scorrimento };
+
+// A joint where a thrust line touches the (reduced) section: a hinge. A
+// sliding joint's side is the way the part on its right slides (toward the
+// extrados or the intrados).
 struct Cerniera {
   int giunto = 0;
   Faccia faccia = Faccia::Intradosso;
+  TipoCerniera tipo = TipoCerniera::Cerniera;
   bool operator==(const Cerniera&) const = default;
 };
 
@@ -46,6 +57,15 @@ struct PosizioneCarico {
 struct RisultatiSicurezza {
   int nGiunti = 0;
 
+  // The hypotheses every figure below rests on, but the geometric factor,
+  // which is always Heyman's (rigid, unlimited strength, no sliding).
+  bool resistenzaFinita = false;            // some joint's masonry crushes
+  std::optional<double> resistenzaMinima;   // the least fc [MPa] of the structure
+  std::optional<double> attrito;            // mu; none: joints never slide
+  std::optional<double> mobilitazione;      // soil as a resistance up to this share; none: fixed load
+  // The tolerance of the strength domain's chords on the live-load factor.
+  double tolleranzaResistenza = 0;
+
   // 1. The thrust line of least eccentricity: it lies within the fraction s
   // of every joint's depth and within no smaller one. Admissible when s <= 1.
   // No s when no thrust line keeps every joint in compression.
@@ -64,7 +84,9 @@ struct RisultatiSicurezza {
   // 3. The largest multiplier of the variable load and its collapse mechanism.
   EsitoCarico esitoCarico = EsitoCarico::NessunCarico;
   std::optional<double> fattoreCarico;
-  std::vector<Cerniera> meccanismo;         // four hinges, by joint
+  std::vector<Cerniera> meccanismo;         // hinges and sliding joints, by joint
+  std::vector<int> giuntiSchiacciati;       // joints of the mechanism where the masonry crushes
+  std::vector<int> giuntiScorrevoli;        // joints of the mechanism that slide
   LineaSpinte lineaCollasso;                // at the factored load
 
   // 4. The strip load moved across the structure.

@@ -3,6 +3,7 @@
 // reaction, of its moment and of the multiplier of the variable load.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "arch/ModelloArco.h"
@@ -18,17 +19,34 @@ namespace voro {
 struct GiuntoLineare {
   double nH = 0, nV = 0, nL = 0, n0 = 0;
   double mH = 0, mV = 0, mL = 0, m0 = 0;
+  // T = tH H + tV V + tL λ + t0, the force along the joint.
+  double tH = 0, tV = 0, tL = 0, t0 = 0;
+  // With the soil as a resistance, the coefficients of each group's
+  // mobilised share in N, M and T (empty otherwise).
+  std::vector<double> nP, mP, tP;
   double xM = 0, yM = 0;  // the joint's centre
   double ux = 0, uy = 0;  // unit vector along the joint toward the extrados
   double h = 0;           // effective depth
 };
 
+// A group of neighbouring voussoirs whose passive pressure the soil
+// mobilises by one share phi, 0 <= phi <= the mobilisation factor: each
+// voussoir alone where they are few, proportional runs of them otherwise.
+struct GruppoPassivo {
+  int primo = 0, ultimo = 0;  // voussoirs
+  double massimo = 1;         // the largest share
+};
+
 class StaticaGiunti {
  public:
+  // The most groups of voussoirs the soil may push back independently.
+  static constexpr int kMaxGruppi = 10;
+
   // From a model whose voussoirs carry their loads (ForzaConcio): the dead
-  // load and the passive pressure as they are, the variable load as the part
-  // that λ multiplies.
-  explicit StaticaGiunti(const ModelloArco& m);
+  // load as it is, the variable load as the part that λ multiplies, and the
+  // passive pressure as it is or, with a mobilisation factor, as a
+  // resistance of each group up to that share of its full value.
+  explicit StaticaGiunti(const ModelloArco& m, std::optional<double> mobilitazione = std::nullopt);
 
   const std::vector<GiuntoLineare>& giunti() const { return giunti_; }
   int nGiunti() const { return static_cast<int>(giunti_.size()); }
@@ -39,12 +57,16 @@ class StaticaGiunti {
   double Lref() const { return Lref_; }
   double Qtot() const { return Qtot_; }
 
+  const std::vector<GruppoPassivo>& gruppi() const { return gruppi_; }
+
   // The thrust line of the reaction (H, V), the springing moment M1 and the
-  // multiplier λ.
-  LineaSpinte Linea(double H, double V, double M1, double lambda) const;
+  // multiplier λ, and the groups' mobilised shares (none: nothing mobilised).
+  LineaSpinte Linea(double H, double V, double M1, double lambda, const std::vector<double>& quote = {}) const;
 
  private:
   std::vector<GiuntoLineare> giunti_;
+  std::vector<GruppoPassivo> gruppi_;
+  std::vector<double> passiva_, yPassiva_;  // each voussoir's full pressure and its height
   double Wref_ = 1, Lref_ = 1, Qtot_ = 0;
 };
 

@@ -17,28 +17,46 @@ namespace {
 
 bool fermato(const OpzioniSicurezza& o) { return o.stop && o.stop->load(); }
 
-// The figures under the project's loads.
-void SottoICarichi(const ModelloArco& m, RisultatiSicurezza& r, Reazione& avvio) {
-  const StaticaGiunti st(m);
-  const AnalisiLimite al(st);
-  r.nGiunti = st.nGiunti();
-  const auto em = al.LineaMinima(1);
+LineaSpinte Linea(const StaticaGiunti& st, const Reazione& r) { return st.Linea(r.H, r.V, r.M1, r.lambda, r.quote); }
+
+// The hypotheses the figures rest on, as the results state them.
+void Ipotesi(const DatiProgetto& d, const ModelloArco& m, const IpotesiMuratura& ip, RisultatiSicurezza& r) {
+  r.resistenzaFinita = ip.resistenzaFinita();
+  for (int i = 1; i <= m.nConciTot; ++i) {
+    const double fc = ResistenzaConcio(d, m, i);
+    if (fc > 0 && (!r.resistenzaMinima || fc < *r.resistenzaMinima)) r.resistenzaMinima = fc;
+  }
+  r.attrito = ip.attrito;
+  r.mobilitazione = ip.mobilitazione;
+  if (r.resistenzaFinita) r.tolleranzaResistenza = AnalisiLimite::kTolleranzaResistenza;
+}
+
+// The figures under the project's loads. The geometric factor is Heyman's:
+// the line of least eccentricity of rigid masonry.
+void SottoICarichi(const ModelloArco& m, const IpotesiMuratura& ip, RisultatiSicurezza& r, Reazione& avvio) {
+  const StaticaGiunti rigida(m);
+  const auto em = AnalisiLimite(rigida).LineaMinima(1);
   if (em) {
     r.rapportoSpessore = em->s;
     if (em->s > 0) r.fattoreGeometrico = 1 / em->s;
-    r.ammissibile = em->s <= 1;
     r.spintaIllimitataMinima = em->spintaIllimitata;
-    r.lineaMinima = st.Linea(em->reazione.H, em->reazione.V, em->reazione.M1, 1);
+    r.lineaMinima = Linea(rigida, em->reazione);
     r.contatti = em->contatti;
-    avvio = em->reazione;
   }
+  const StaticaGiunti st(m, ip.mobilitazione);
+  const AnalisiLimite al(st, ip);
+  r.nGiunti = st.nGiunti();
+  // Whether a line fits under the stated hypotheses.
+  const auto entro = ip.rigide() ? em : al.LineaMinima(1);
+  r.ammissibile = entro && entro->s <= 1;
+  if (entro) avvio = entro->reazione;
   if (r.ammissibile) {
-    if (const auto c = al.Campo(em->reazione)) {
+    if (const auto c = al.Campo(entro->reazione)) {
       r.spintaMinima = c->minima.H;
-      r.lineaSpintaMinima = st.Linea(c->minima.H, c->minima.V, c->minima.M1, 1);
+      r.lineaSpintaMinima = Linea(st, c->minima);
       if (!c->massimaIllimitata) {
         r.spintaMassima = c->massima.H;
-        r.lineaSpintaMassima = st.Linea(c->massima.H, c->massima.V, c->massima.M1, 1);
+        r.lineaSpintaMassima = Linea(st, c->massima);
       }
       r.spintaMassimaIllimitata = c->massimaIllimitata;
     }
@@ -48,7 +66,11 @@ void SottoICarichi(const ModelloArco& m, RisultatiSicurezza& r, Reazione& avvio)
   if (mc.esito == EsitoCarico::Finito) {
     r.fattoreCarico = mc.lambda;
     r.meccanismo = mc.meccanismo;
-    r.lineaCollasso = st.Linea(mc.reazione.H, mc.reazione.V, mc.reazione.M1, mc.lambda);
+    for (const Cerniera& c : mc.meccanismo) {
+      if (c.tipo == TipoCerniera::Schiacciamento) r.giuntiSchiacciati.push_back(c.giunto);
+      if (c.tipo == TipoCerniera::Scorrimento) r.giuntiScorrevoli.push_back(c.giunto);
+    }
+    r.lineaCollasso = Linea(st, mc.reazione);
     avvio = mc.reazione;
   }
 }
@@ -56,7 +78,7 @@ void SottoICarichi(const ModelloArco& m, RisultatiSicurezza& r, Reazione& avvio)
 // The strip load of the project's intensity and length at N evenly spaced
 // positions from the left end of the structure to its right end.
 bool Spostamento(const DatiProgetto& d, ModelloArco& m, Messages& msg, const OpzioniSicurezza& o,
-                 RisultatiSicurezza& r, Reazione avvio) {
+                 const IpotesiMuratura& ip, RisultatiSicurezza& r, Reazione avvio) {
   const double xMin = m.xMinStruttura, xMax = m.xMaxStruttura;
   const double Lq = static_cast<double>(d.xq2) - d.xq1;
   r.lunghezzaCarico = Lq > 0 ? Lq : 0;
@@ -77,8 +99,8 @@ bool Spostamento(const DatiProgetto& d, ModelloArco& m, Messages& msg, const Opz
       p.xq2 = toSingle(p.xq1 + Lq);
     }
     for (int i = 1; i <= m.nConciTot; ++i) m.ConcioI(i).ForzaConcio(p, m, msgPosizioni);
-    const StaticaGiunti st(m);
-    const MoltiplicatoreCarico mc = AnalisiLimite(st).Moltiplicatore(avvio);
+    const StaticaGiunti st(m, ip.mobilitazione);
+    const MoltiplicatoreCarico mc = AnalisiLimite(st, ip).Moltiplicatore(avvio);
     PosizioneCarico pos{p.xq1, p.xq2, std::nullopt};
     if (mc.esito == EsitoCarico::Finito) {
       pos.fattore = mc.lambda;
@@ -129,8 +151,10 @@ Prova ProvaSpessore(const DatiProgetto& d, double f) {
     ModelloArco m;
     CostruisciModello(q, m, msg);
     CaricaConci(q, m, msg);
-    const StaticaGiunti st(m);
-    p.em = AnalisiLimite(st).LineaMinima(1);
+    // The line must fit the domain the masonry's strength leaves.
+    const IpotesiMuratura ip = IpotesiProgetto(q, m);
+    const StaticaGiunti st(m, ip.mobilitazione);
+    p.em = AnalisiLimite(st, ip).LineaMinima(1);
   } catch (const RuntimeError&) {
     p.em.reset();
   }
@@ -202,9 +226,11 @@ bool ValutaSicurezza(DatiProgetto& d, ModelloArco& m, Messages& msg, const Opzio
   r = RisultatiSicurezza{};
   try {
     CaricaConci(d, m, msg);
+    const IpotesiMuratura ip = IpotesiProgetto(d, m);
+    Ipotesi(d, m, ip, r);
     Reazione avvio;
-    SottoICarichi(m, r, avvio);
-    if (!Spostamento(d, m, msg, opzioni, r, avvio)) return false;
+    SottoICarichi(m, ip, r, avvio);
+    if (!Spostamento(d, m, msg, opzioni, ip, r, avvio)) return false;
     if (opzioni.spessoreMinimo) {
       if (fermato(opzioni)) return false;
       SpessoreMinimo(d, r, r);

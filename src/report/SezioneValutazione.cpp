@@ -14,11 +14,41 @@ namespace {
 
 std::string NomeFaccia(Faccia f) { return f == Faccia::Intradosso ? "intrados" : "extrados"; }
 
-// The hinges as a table: the joint and the face where the line touches it.
+std::string NomeTipo(TipoCerniera t) {
+  switch (t) {
+    case TipoCerniera::Schiacciamento: return "crushing hinge";
+    case TipoCerniera::Scorrimento: return "sliding";
+    case TipoCerniera::Cerniera: break;
+  }
+  return "hinge";
+}
+
+// The joints of a mechanism as a table: the joint, the face where the line
+// touches it (or the side a sliding joint slides to), how it gives way.
 void TabellaCerniere(Documento& doc, const std::vector<Cerniera>& c, const NumeriRapporto& num) {
-  auto& t = doc.tabella({{"Hinge", ""}, {"Section", ""}, {"Face", "", false}});
+  auto& t = doc.tabella({{"Hinge", ""}, {"Section", ""}, {"Face", "", false}, {"Kind", "", false}});
   for (std::size_t k = 0; k < c.size(); ++k)
-    t.righe.push_back({num.intero(static_cast<long>(k + 1)), num.intero(c[k].giunto), NomeFaccia(c[k].faccia)});
+    t.righe.push_back({num.intero(static_cast<long>(k + 1)), num.intero(c[k].giunto), NomeFaccia(c[k].faccia),
+                       NomeTipo(c[k].tipo)});
+}
+
+// The hypotheses of the figures after the geometric safety, as one sentence.
+std::string Ipotesi(const RisultatiSicurezza& r, const NumeriRapporto& num) {
+  std::string t = "no tensile strength; ";
+  t += r.resistenzaMinima
+           ? "compressive strength fc >= " + num.dato(static_cast<Single>(*r.resistenzaMinima)) +
+                 " MPa, a joint of depth h and width b carrying N <= fc b h and |M| <= N (h/2 - N/(2 fc b)) "
+                 "(a rectangular stress block), the domain approached from inside by chords so that the "
+                 "live-load factor lies within " +
+                 num.dato(static_cast<Single>(r.tolleranzaResistenza * 100)) + "% below the exact one"
+           : "unlimited compressive strength (rigid voussoirs)";
+  t += r.attrito ? "; joints that slide beyond |T| = mu N, mu = " + num.dato(static_cast<Single>(*r.attrito))
+                 : "; no sliding";
+  if (r.mobilitazione)
+    t += "; passive pressure as a resistance the soil mobilises between 0 and " +
+         num.dato(static_cast<Single>(*r.mobilitazione)) + " times its full value, only as far as the ring "
+         "pushes into it";
+  return t;
 }
 
 std::string ElencoCerniere(const std::vector<Cerniera>& c, const NumeriRapporto& num) {
@@ -32,10 +62,16 @@ std::string ElencoCerniere(const std::vector<Cerniera>& c, const NumeriRapporto&
 
 void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) const {
   doc.sezione("Safety assessment");
-  doc.paragrafo("Exact limit analysis of the same voussoirs and loads (rigid voussoirs, no tensile strength, "
-                "unlimited compressive strength, no sliding). Unlike the three-hinged thrust line above, it "
-                "considers every thrust line in equilibrium with the loads, whatever its hinges. A thrust line "
-                "lies within the fraction s of the joints when at every joint |e| <= s h/2.");
+  doc.paragrafo("Exact limit analysis of the same voussoirs and loads. Unlike the three-hinged thrust line above, "
+                "it considers every thrust line in equilibrium with the loads, whatever its hinges. The geometric "
+                "safety rests on Heyman's hypotheses (rigid voussoirs, no tensile strength, unlimited compressive "
+                "strength, no sliding, passive pressure as a fixed load); a thrust line lies within the fraction "
+                "s of the joints when at every joint |e| <= s h/2. The thrust range, the live-load factor, the "
+                "worst load position and the minimum thickness rest on these hypotheses: " +
+                Ipotesi(r_, num) + ".");
+  if (!r_.resistenzaFinita)
+    doc.paragrafo("These figures assume masonry of unlimited compressive strength: they do not check crushing.",
+                  true);
 
   doc.sottosezione("Geometric safety");
   if (!r_.rapportoSpessore) {
@@ -45,17 +81,17 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
     t.righe.push_back({"Thickness ratio of the line of least eccentricity", "s", num.rapporto(*r_.rapportoSpessore), ""});
     if (r_.fattoreGeometrico)
       t.righe.push_back({"Geometric safety factor", "1/s", num.fattore(*r_.fattoreGeometrico), ""});
-    t.righe.push_back({"A thrust line fits within the masonry", "s <= 1", num.siNo(r_.ammissibile), ""});
+    t.righe.push_back({"A thrust line fits within the masonry (the hypotheses above)", "", num.siNo(r_.ammissibile), ""});
     std::string s = r_.fattoreGeometrico
                         ? "The thrust line of least eccentricity needs the part s of every joint's depth about its "
                           "centre: the ring could be 1/s = " + num.fattore(*r_.fattoreGeometrico) +
                               " times thinner and still hold it."
                         : "The thrust line follows the centre of every joint (s = 0): the ring is the funicular of "
                           "its loads.";
-    s += r_.ammissibile ? " Since s <= 1 a thrust line fits within the masonry: by the safe theorem the arch "
-                          "stands under its loads."
-                        : " Since s > 1 no thrust line fits within the masonry, whatever the hinges: the arch "
-                          "cannot stand under its loads.";
+    s += r_.ammissibile ? " A thrust line fits within the masonry under the hypotheses above: by the safe "
+                          "theorem the arch stands under its loads."
+                        : " No thrust line fits within the masonry under the hypotheses above, whatever the "
+                          "hinges: the arch cannot stand under its loads.";
     if (r_.spintaIllimitataMinima) s += " That line is approached only as the thrust grows without limit.";
     if (!r_.contatti.empty())
       s += " It touches the reduced section at sections " + ElencoCerniere(r_.contatti, num) + ".";
@@ -82,11 +118,13 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
       auto& t = doc.tabella(ColonneValori());
       t.righe.push_back({"Live-load factor at collapse", "lambda", num.fattore(f), ""});
       doc.paragrafo("The variable load can be multiplied by " + num.fattore(f) +
-                        " (dead loads and passive pressure as given) before a thrust line no longer fits and the "
+                        " (dead loads as given) before a thrust line no longer fits and the "
                         "arch turns into a mechanism" +
                         (f >= 1 ? "." : ": less than 1, the arch cannot carry the project's variable load."),
                     f < 1);
-      doc.paragrafo("The collapse mechanism: four hinges, each where the collapse thrust line touches an edge.");
+      doc.paragrafo("The collapse mechanism: the hinges where the collapse thrust line touches an edge of the "
+                    "masonry or, where the masonry crushes, the edge of its stress block, and the joints that "
+                    "slide.");
       TabellaCerniere(doc, r_.meccanismo, num);
       break;
     }
@@ -147,7 +185,9 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
     for (std::size_t j = 0; j < l.e.size(); ++j) {
       const int voussoir = j == 0 ? 1 : static_cast<int>(j);
       if (voussoir > m_.nConciTot) break;
-      const double h = m_.Conci(voussoir).hSezioneEff;
+      // The springing joint is as deep as voussoir 1's left face.
+      const Concio& c = m_.Conci(voussoir);
+      const double h = j == 0 ? std::hypot(c.x(4) - c.x(1), c.y(4) - c.y(1)) : c.hSezioneEff;
       t.righe.push_back({num.intero(static_cast<long>(j + 1)), num.kN(l.N[j]), num.mm(l.e[j]), num.mm(h / 2),
                          num.rapporto(std::fabs(l.e[j]) / (h / 2))});
     }
@@ -174,7 +214,7 @@ std::vector<Figura> SezioneValutazione::Figure(const NumeriRapporto& num) const 
   };
   Figura arco;
   arco.didascalia = "Safety: the thrust line of least eccentricity with its contacts and the collapse thrust line "
-                    "at the factored live load with its four hinges (lengths in m)";
+                    "at the factored live load with its hinges (lengths in m)";
   SuperficieVuota vuota;
   RecordingMessages ignorati;
   piano(vuota, ignorati, &arco.proporzione);

@@ -29,6 +29,7 @@
 #include "ui/FormCarichi.h"
 #include "ui/FormGeometria.h"
 #include "ui/FormInfo.h"
+#include "ui/DialogoMuratura.h"
 #include "ui/FormOpzioni.h"
 #include "ui/FormRisultati.h"
 
@@ -189,6 +190,10 @@ void FinestraPrincipale::creaMenu() {
   voce(dati, "mnuDataItem0", "&Geometry", {}, [this] { MostraGeometria(); });
   QAction* carichi = voce(dati, "mnuDataItem1", "&Load", {}, [this] { MostraCarichi(); });
   QAction* opzioni = voce(dati, "mnuDataItem2", "&Solve Otions", {}, [this] { MostraOpzioni(); });
+  voce(dati, "mnuDataMuratura", tr("&Masonry and Soil..."), {}, [this] {
+    DialogoMuratura dialogo(s_.dati, s_.msg(), this);
+    if (dialogo.exec() == QDialog::Accepted) DatiCambiati();
+  });
 
   // Menus without items act on a click of their own title.
   auto menuAzione = [this](const QString& nome, const QString& testo, auto&& azione) {

@@ -135,10 +135,23 @@ void FinestraSicurezza::riempiTabella() {
   auto numero = [this](double v) { return QString::fromStdString(Spoglio(s_.regional.FormattaNumero(5, v))); };
   auto cerniere = [](const std::vector<Cerniera>& c) {
     QStringList t;
-    for (const Cerniera& h : c) t << QString("%1 %2").arg(h.giunto).arg(h.faccia == Faccia::Intradosso ? "i" : "e");
+    for (const Cerniera& h : c)
+      t << QString("%1 %2%3")
+               .arg(h.giunto)
+               .arg(h.tipo == TipoCerniera::Scorrimento ? "s" : h.faccia == Faccia::Intradosso ? "i" : "e")
+               .arg(h.tipo == TipoCerniera::Schiacciamento ? "c" : "");
     return t.join(", ");
   };
   std::vector<std::array<QString, 3>> righe;
+  // The hypotheses every figure but the geometric factor rests on.
+  QStringList ipotesi;
+  ipotesi << (r.resistenzaMinima ? tr("fc >= %1 MPa").arg(numero(*r.resistenzaMinima)) : tr("unlimited strength"));
+  ipotesi << (r.attrito ? tr("friction %1").arg(numero(*r.attrito)) : tr("no sliding"));
+  if (r.mobilitazione) ipotesi << tr("soil resisting up to %1 of the passive pressure").arg(numero(*r.mobilitazione));
+  righe.push_back({tr("Hypotheses"), ipotesi.join(", "),
+                   r.resistenzaFinita ? tr("Of every figure below but the geometric factor, which is Heyman's (rigid)")
+                                      : tr("Rigid masonry of unlimited strength: crushing is not checked; the "
+                                           "geometric factor is Heyman's")});
   righe.push_back({"Admissible", r.ammissibile ? "yes" : "no",
                    r.ammissibile ? "A thrust line fits within the masonry: the arch stands (safe theorem)"
                                  : "No thrust line fits within the masonry, whatever the hinges"});
@@ -160,8 +173,9 @@ void FinestraSicurezza::riempiTabella() {
     case EsitoCarico::Impossibile: carico = "none fits"; break;
   }
   righe.push_back({"Live-load factor", carico,
-                   "Largest multiplier of the variable load before collapse (dead loads and passive pressure as given)"});
-  righe.push_back({"Mechanism", cerniere(r.meccanismo), "The four hinges of the collapse (joint, i intrados, e extrados)"});
+                   tr("Largest multiplier of the variable load before collapse (dead loads as given)")});
+  righe.push_back({"Mechanism", cerniere(r.meccanismo),
+                   tr("The joints of the collapse (i intrados, e extrados, c crushing, s sliding)")});
   righe.push_back({"Worst live-load factor", r.fattorePeggiore ? numero(*r.fattorePeggiore) : "none",
                    r.posizioni.size() == 1
                        ? QString("The strip load covers the whole structure: one position")

@@ -19,7 +19,7 @@ EXAMPLE = ROOT / "examples" / "ponte-stradale.vro"
 ENV = {**os.environ, "QT_QPA_PLATFORM": "offscreen", "XDG_RUNTIME_DIR": tempfile.mkdtemp()}
 KEYS = ["admissible", "thicknessRatio", "geometricSafetyFactor", "thrustMin", "thrustMax", "liveLoadFactor",
         "mechanism", "sweep", "worstLiveLoadFactor", "worstXq1", "minimumThickness", "thicknessFactor",
-        "eccentricities"]
+        "eccentricities", "compressiveStrength", "friction", "mobilisation", "crushingJoints", "slidingJoints"]
 
 
 def run(*args):
@@ -35,6 +35,40 @@ def finite_numbers(value):
 
 
 class Assess(unittest.TestCase):
+    def test_strength_friction_and_mobilisation_from_the_command_line(self):
+        rigid = json.loads(run("assess", EXAMPLE, "--json", "--sweep", "0").stdout)
+        self.assertIsNone(rigid["compressiveStrength"])
+        self.assertIsNone(rigid["friction"])
+        self.assertTrue(all(m["kind"] == "hinge" for m in rigid["mechanism"]))
+        r = run("assess", EXAMPLE, "--json", "--sweep", "5", "--strength", "5", "--friction", "0.6")
+        self.assertEqual(r.returncode, 0, r.stderr)
+        j = json.loads(r.stdout)
+        self.assertTrue(finite_numbers(j))
+        self.assertEqual(j["compressiveStrength"], 5)
+        self.assertAlmostEqual(j["friction"], 0.6, places=6)
+        # Masonry that crushes carries far less than rigid masonry; the geometric factor stays Heyman's.
+        self.assertLess(j["liveLoadFactor"], rigid["liveLoadFactor"] / 10)
+        self.assertEqual(j["thicknessRatio"], rigid["thicknessRatio"])
+        self.assertGreater(j["minimumThickness"], rigid["minimumThickness"])
+        kinds = {m["kind"] for m in j["mechanism"]}
+        self.assertLessEqual(kinds, {"hinge", "crushing hinge", "sliding"})
+        self.assertEqual(j["crushingJoints"], [m["joint"] for m in j["mechanism"] if m["kind"] == "crushing hinge"])
+        text = run("assess", EXAMPLE, "--sweep", "0", "--strength", "5").stdout
+        self.assertIn("compressive strength fc >= 5 MPa", text)
+        self.assertIn("crushing", text)
+        # Soil as a resistance: mobilising nothing is the passive pressure switched off.
+        shallow = ROOT / "examples" / "arco-ribassato-spinta.vro"
+        none = json.loads(run("assess", shallow, "--json", "--sweep", "9", "--mobilisation", "0").stdout)
+        off = json.loads(run("assess", shallow, "--json", "--sweep", "9", "--set", "SpintaPassiva=false").stdout)
+        full = json.loads(run("assess", shallow, "--json", "--sweep", "9").stdout)
+        self.assertAlmostEqual(none["worstLiveLoadFactor"], off["worstLiveLoadFactor"], delta=1e-9 * off["worstLiveLoadFactor"])
+        self.assertGreaterEqual(full["worstLiveLoadFactor"], off["worstLiveLoadFactor"] * (1 - 1e-9))
+        self.assertEqual(full["mobilisation"], 1)
+        for bad in (["--strength", "-1"], ["--friction", "abc"], ["--mobilisation", "nan"], ["--strength", ""]):
+            r = run("assess", EXAMPLE, *bad)
+            self.assertEqual(r.returncode, 2, bad)
+            self.assertIn(bad[0], r.stderr)
+
     def test_every_example_is_assessed_in_words_and_in_json(self):
         for example in EXAMPLES:
             with self.subTest(example=example.name):
@@ -42,7 +76,8 @@ class Assess(unittest.TestCase):
                 self.assertEqual(r.returncode, 0, r.stderr)
                 self.assertEqual(r.stderr, "")
                 for heading in ("1. Geometric safety", "2. Thrust range [kN]", "3. Live-load factor",
-                                "4. Worst position of the strip load", "5. Minimum thickness", "Hypotheses (Heyman)"):
+                                "4. Worst position of the strip load", "5. Minimum thickness", "Hypotheses of figures 2 to 5",
+                                "The geometric safety (1) is Heyman's"):
                     self.assertIn(heading, r.stdout)
                 self.assertNotRegex(r.stdout.lower(), r"\b(nan|inf)\b")
                 j = json.loads(run("assess", example, "--json").stdout, parse_constant=lambda c: self.fail(c))

@@ -22,7 +22,7 @@ ProgrammaLineare programma(int n, std::initializer_list<std::initializer_list<do
 TEST(ProgrammaLineare, FindsTheUniqueVertexWithItsDualValues) {
   // max 3x + 2y: x + y <= 4, x + 3y <= 6, x <= 3, x, y >= 0 -> (3, 1), 11.
   const auto lp = programma(2, {{1, 1, 4}, {1, 3, 7}, {1, 0, 3}, {-1, 0, 0}, {0, -1, 0}});
-  for (const VettoreLP avvio : {VettoreLP{0, 0}, VettoreLP{10, -7}}) {
+  for (const VettoreLP& avvio : {VettoreLP{0, 0}, VettoreLP{10, -7}}) {
     const SoluzioneLP s = lp.Massimizza({3, 2}, avvio);
     ASSERT_EQ(s.esito, EsitoLP::Ottimo);
     EXPECT_NEAR(s.x[0], 3, 1e-12);
@@ -51,7 +51,7 @@ TEST(ProgrammaLineare, ManyRowsThroughOneVertexDoNotCycle) {
     a[k] = -1;
     lp.Riga(a, 0);
   }
-  for (const VettoreLP avvio : {VettoreLP{0, 0, 0}, VettoreLP{5, 5, 5}, VettoreLP{-3, 2, 9}}) {
+  for (const VettoreLP& avvio : {VettoreLP{0, 0, 0}, VettoreLP{5, 5, 5}, VettoreLP{-3, 2, 9}}) {
     const SoluzioneLP s = lp.Massimizza({1, 1, 1}, avvio);
     ASSERT_EQ(s.esito, EsitoLP::Ottimo);
     for (int k = 0; k < 3; ++k) EXPECT_NEAR(s.x[static_cast<std::size_t>(k)], 1, 1e-10);
@@ -83,7 +83,7 @@ TEST(ProgrammaLineare, ReportsInfeasibilityWithTheLeastViolation) {
 TEST(ProgrammaLineare, DetectsUnboundednessAsSuchWithItsRay) {
   // max x + 0.1 y with y in [-1, 1] and x >= y: no upper limit along +x.
   const auto lp = programma(2, {{0, 1, 1}, {0, -1, 1}, {-1, 1, 0}});
-  for (const VettoreLP avvio : {VettoreLP{0, 0}, VettoreLP{-4, 3}}) {
+  for (const VettoreLP& avvio : {VettoreLP{0, 0}, VettoreLP{-4, 3}}) {
     const SoluzioneLP s = lp.Massimizza({1, 0.1}, avvio);
     ASSERT_EQ(s.esito, EsitoLP::Illimitato);
     EXPECT_GT(s.raggio[0], 0.99);

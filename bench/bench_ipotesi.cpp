@@ -1,0 +1,56 @@
+// The exact limit analysis under finite strength and friction: the
+// live-load factor with the chords refined where the solution sits, and a
+// whole assessment with the load sweep and the least thickness.
+#include <benchmark/benchmark.h>
+
+#include "PonteBench.h"
+#include "arch/CaricaConci.h"
+#include "arch/CostruisciModello.h"
+#include "limite/AnalisiLimite.h"
+#include "limite/Valutazione.h"
+
+namespace voro {
+namespace {
+
+// fc = 5 MPa (brickwork), mu = 0.6.
+DatiProgetto ponteMuratura(Single n) {
+  DatiProgetto d = bench::ponte(n);
+  d.ResistenzaAnello = 5;
+  d.Attrito = 0.6f;
+  return d;
+}
+
+void MoltiplicatoreResistenza(benchmark::State& state) {
+  DatiProgetto d = ponteMuratura(static_cast<Single>(state.range(0)));
+  ModelloArco m;
+  SilentMessages msg;
+  CostruisciModello(d, m, msg);
+  CaricaConci(d, m, msg);
+  const IpotesiMuratura ip = IpotesiProgetto(d, m);
+  const StaticaGiunti st(m, ip.mobilitazione);
+  const AnalisiLimite al(st, ip);
+  const Reazione avvio = al.LineaMinima(1)->reazione;
+  for (auto _ : state) benchmark::DoNotOptimize(al.Moltiplicatore(avvio));
+}
+BENCHMARK(MoltiplicatoreResistenza)->Arg(30)->Arg(100)->Unit(benchmark::kMicrosecond);
+
+void ValutazioneResistenza(benchmark::State& state) {
+  const DatiProgetto d0 = ponteMuratura(static_cast<Single>(state.range(0)));
+  OpzioniSicurezza o;
+  o.nPosizioni = static_cast<int>(state.range(1));
+  for (auto _ : state) {
+    DatiProgetto d = d0;
+    ModelloArco m;
+    SilentMessages msg;
+    RisultatiSicurezza r;
+    CostruisciModello(d, m, msg);
+    ValutaSicurezza(d, m, msg, o, r);
+    benchmark::DoNotOptimize(r);
+  }
+}
+BENCHMARK(ValutazioneResistenza)->Args({100, 100})->Args({30, 50})->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace voro
+
+BENCHMARK_MAIN();

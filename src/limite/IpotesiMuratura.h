@@ -1,0 +1,37 @@
+// The hypotheses on the masonry and the soil under which the exact limit
+// analysis runs: the compressive strength of every joint, the friction of
+// the joints and how far the soil behind the haunches may push back.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "arch/ModelloArco.h"
+#include "data/DatiProgetto.h"
+
+namespace voro {
+
+struct IpotesiMuratura {
+  // fc times the width of each joint, joint 1 the left springing [kN/m]; 0
+  // or an empty list: unlimited strength (the rigid, no-crushing hypothesis).
+  std::vector<double> resistenza;
+  std::optional<double> attrito;  // mu of every joint; none: joints never slide
+  // The passive pressure as a resistance between 0 and this share of its
+  // full value; none: a fixed load, as the three-hinge calculation takes it.
+  std::optional<double> mobilitazione;
+
+  bool resistenzaFinita() const;
+  // Rigid voussoirs, no sliding, fixed soil pressure: today's analysis.
+  bool rigide() const { return !resistenzaFinita() && !attrito && !mobilitazione; }
+};
+
+// The compressive strength of voussoir i's masonry [MPa]: its segment's
+// strength in a chain of segments, the ring's otherwise; 0 unlimited. The
+// only place the analysis reads the strength from the project.
+double ResistenzaConcio(const DatiProgetto& d, const ModelloArco& m, int i);
+
+// The hypotheses the project states for its model (the voussoirs' widths
+// and segments taken from m).
+IpotesiMuratura IpotesiProgetto(const DatiProgetto& d, const ModelloArco& m);
+
+}  // namespace voro
