@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "drawing/qt/SuperficieQt.h"
+#include "ui/CopiaTabella.h"
 #include "ui/EsportaPlot.h"
 #include "ui/Sessione.h"
 
@@ -47,6 +48,7 @@ FinestraSicurezza::FinestraSicurezza(Sessione& s, QWidget* parent)
   tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
   tabella->setWordWrap(true);
   tabella->horizontalHeader()->setStretchLastSection(true);
+  CopiaTabella::Installa(tabella);
 
   areaArco = new AreaTavola(s, this);
   areaArco->setObjectName("picArco");

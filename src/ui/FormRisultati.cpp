@@ -13,6 +13,7 @@
 #include "analysis/Calcolo.h"
 #include "data/LetturaCaselle.h"
 #include "data/UnitConversions.h"
+#include "ui/CopiaTabella.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/FormGeometria.h"
 
@@ -41,6 +42,7 @@ FormRisultati::FormRisultati(FinestraPrincipale& main, Sessione& s) : main_(main
   Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Grid1->verticalHeader()->hide();
   Grid1->horizontalHeader()->hide();
+  CopiaTabella::Installa(Grid1, 0);
 
   FrameRis[0] = new QGroupBox(this);
   auto* peggiori = new QGridLayout(FrameRis[0]);
