@@ -78,6 +78,9 @@ class FinestraSicurezza : public QWidget {
  private:
   void fine(bool riuscito);
   void riempiTabella();
+  // An arch that does not stand or cannot carry its variable load: the
+  // warning in the status line and its figures in red.
+  void SegnalaPericolo(const RisultatiSicurezza& r);
 
   Sessione& s_;
   ValutatoreSicurezza valutatore_;

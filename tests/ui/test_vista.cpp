@@ -8,6 +8,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QRegularExpression>
+#include <cmath>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -52,6 +54,7 @@ class TestVista : public QObject {
  private slots:
   void copiaLaTabellaDelRapporto();
   void copiaLaTabellaDellaSicurezza();
+  void numeriDelRapportoInUnFormato();
 };
 
 void TestVista::copiaLaTabellaDelRapporto() {
@@ -92,6 +95,29 @@ void TestVista::copiaLaTabellaDellaSicurezza() {
     QCOMPARE(righe[i][0], f->tabella->item(i - 1, 0)->text());
     QCOMPARE(righe[i][1], f->tabella->item(i - 1, 1)->text());
   }
+}
+
+void TestVista::numeriDelRapportoInUnFormato() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  QVERIFY(b.risolvi());
+  b.finestra->MostraRisultati();
+  FormRisultati* f = b.finestra->formRisultati();
+  QVERIFY(f);
+  // Forces and moments with the two decimals of the sections' N and T,
+  // stresses with three, eccentricities in mm with one, as in the grid;
+  // never a digit group that reads as a decimal comma.
+  auto decimali = [](int n) { return QRegularExpression(QString("^-?\\d+,\\d{%1}$").arg(n)); };
+  for (QLineEdit* e : f->txtReazioni) QVERIFY2(decimali(2).match(e->text()).hasMatch(), qPrintable(e->text()));
+  for (int i : {0, 2}) QVERIFY2(decimali(3).match(f->txtMax[i]->text()).hasMatch(), qPrintable(f->txtMax[i]->text()));
+  QVERIFY2(decimali(1).match(f->txtMax[4]->text()).hasMatch(), qPrintable(f->txtMax[4]->text()));
+  for (int i : {9, 10, 11}) QVERIFY2(decimali(1).match(f->txtDati[i]->text()).hasMatch(), qPrintable(f->txtDati[i]->text()));
+  // The left reaction is the force across the first section.
+  const Regional& reg = b.s().regional;
+  auto valore = [&](const QString& t) { return reg.ValInternazionale(t.toStdString()); };
+  const double N = valore(f->Grid1->item(1, 4)->text()), T = valore(f->Grid1->item(1, 5)->text());
+  const double H = valore(f->txtReazioni[0]->text()), V = valore(f->txtReazioni[2]->text());
+  QVERIFY(std::fabs(std::hypot(N, T) - std::hypot(H, V)) < 0.02);
 }
 
 QTEST_MAIN(TestVista)
