@@ -18,7 +18,7 @@
 
 namespace voro::ui {
 
-AreaTavola::AreaTavola(const Sessione& s, QWidget* parent) : QWidget(parent), s_(s) {
+AreaTavola::AreaTavola(const Sessione& s, QWidget* parent) : VistaZoom(parent), s_(s) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(200, 120);
 }
@@ -27,7 +27,9 @@ void AreaTavola::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), s_.stato.Visualizza[4] ? Qt::white : Qt::black);
   if (!tavola_) return;
-  SuperficieQt superficie(p, width(), height(), logicalDpiY());
+  const QRectF v = Riquadro();
+  p.translate(v.topLeft());
+  SuperficieQt superficie(p, v.width(), v.height(), logicalDpiY());
   tavola_->PlottaVoro("VIDEO", &superficie);
 }
 
@@ -41,6 +43,9 @@ FinestraSicurezza::FinestraSicurezza(Sessione& s, QWidget* parent)
   QMenu* file = menu->addMenu("&File");
   file->addAction("&Print", this, [this] { mnuFileItem(0); });
   file->addAction("&Export DXF", this, [this] { mnuFileItem(1); });
+  file->addAction(tr("Export &Plot..."), this, [this] { mnuEsportaImmagine(0); });
+  file->addAction(tr("Export Sweep &Chart..."), this, [this] { mnuEsportaImmagine(1); });
+  menu->addMenu(tr("&View"))->addAction(tr("&Fit to Window"), this, [this] { Adatta(); });
 
   tabella = new QTableWidget(0, 3, this);
   tabella->setObjectName("grdSicurezza");
@@ -55,6 +60,8 @@ FinestraSicurezza::FinestraSicurezza(Sessione& s, QWidget* parent)
   areaArco->setObjectName("picArco");
   areaGrafico = new AreaTavola(s, this);
   areaGrafico->setObjectName("picSpostamento");
+  areaArco->esporta = [this] { mnuEsportaImmagine(0); };
+  areaGrafico->esporta = [this] { mnuEsportaImmagine(1); };
   // The figures above, the arch and the sweep chart side by side below.
   auto* disegni = new QSplitter(Qt::Horizontal, this);
   disegni->addWidget(areaArco);

@@ -14,7 +14,13 @@
 #include <QTest>
 
 #include "Banco.h"
+#include "data/Impronte.h"
+#include "drawing/qt/FileGrafici.h"
+#include "ui/EsportaImmagine.h"
+#include "ui/FinestraPlot.h"
 #include "ui/FinestraSicurezza.h"
+#include "ui/FormCarichi.h"
+#include "ui/StoriaProgetto.h"
 #include "ui/FormRisultati.h"
 
 using namespace voro;
@@ -55,6 +61,10 @@ class TestVista : public QObject {
   void copiaLaTabellaDelRapporto();
   void copiaLaTabellaDellaSicurezza();
   void numeriDelRapportoInUnFormato();
+  void zoomSulPuntatoreETrascinamento();
+  void esportaPlotComeLaRigaDiComando();
+  void annullaERipristinaOgniModifica();
+  void menuFinestra();
 };
 
 void TestVista::copiaLaTabellaDelRapporto() {
@@ -118,6 +128,184 @@ void TestVista::numeriDelRapportoInUnFormato() {
   const double N = valore(f->Grid1->item(1, 4)->text()), T = valore(f->Grid1->item(1, 5)->text());
   const double H = valore(f->txtReazioni[0]->text()), V = valore(f->txtReazioni[2]->text());
   QVERIFY(std::fabs(std::hypot(N, T) - std::hypot(H, V)) < 0.02);
+}
+
+void TestVista::zoomSulPuntatoreETrascinamento() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  QVERIFY(b.risolvi());
+  FinestraPlot* plot = b.finestra->finestraPlot();
+  QVERIFY(plot);
+  AreaPlot* a = plot->area();
+  QVERIFY(a->Adattata());
+  const QImage intera = a->grab().toImage();
+  // Three notches of the wheel forward at a point: the drawing grows about it.
+  const QPointF punto(a->width() * 0.3, a->height() * 0.4);
+  const QPointF frazione = (punto - a->Riquadro().topLeft()) / a->Zoom();
+  QWheelEvent rotella(punto, a->mapToGlobal(punto), QPoint(), QPoint(0, 360), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+  QApplication::sendEvent(a, &rotella);
+  QVERIFY(std::fabs(a->Zoom() - 1.2 * 1.2 * 1.2) < 1e-9);
+  const QPointF dopo = (punto - a->Riquadro().topLeft()) / a->Zoom();
+  QVERIFY(std::fabs(dopo.x() - frazione.x()) < 1e-6 && std::fabs(dopo.y() - frazione.y()) < 1e-6);
+  QVERIFY(a->grab().toImage() != intera);
+  // A drag moves the drawing with the mouse.
+  const QPointF prima = a->Riquadro().topLeft();
+  QTest::mousePress(a, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+  QTest::mouseMove(a, QPoint(130, 90));
+  QTest::mouseRelease(a, Qt::LeftButton, Qt::NoModifier, QPoint(130, 90));
+  QCOMPARE(a->Riquadro().topLeft(), prima + QPointF(30, -10));
+  // The zoom keeps to its limits.
+  for (int i = 0; i < 40; ++i) a->Ingrandisci(2, punto);
+  QCOMPARE(a->Zoom(), VistaZoom::kZoomMassimo);
+  // Fit to Window, from the Plot menu: the whole drawing as before.
+  b.finestra->azione("mnuPlotAdatta")->trigger();
+  QVERIFY(a->Adattata());
+  QCOMPARE(a->grab().toImage(), intera);
+  a->Ingrandisci(0.5, punto);
+  QTest::mouseDClick(a, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+  QVERIFY(a->Adattata());
+}
+
+void TestVista::esportaPlotComeLaRigaDiComando() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  QVERIFY(b.risolvi());
+  FinestraPlot* plot = b.finestra->finestraPlot();
+  QVERIFY(plot);
+  const QString cartella = b.utente.path();
+  for (const QString f : {"arco.png", "arco.svg", "arco.pdf", "arco-bis"}) b.dialoghi.nomi << cartella + "/" + f;
+  for (int i = 0; i < 4; ++i) b.finestra->azione("mnuPlotEsporta")->trigger();
+  QCOMPARE(b.dialoghi.richieste.front().proposto, QString("ponte-stradale.png"));
+  QVERIFY(b.dialoghi.richieste.front().filtri.contains("*.svg"));
+  QVERIFY(b.messaggi.empty());
+  // The bytes the command line's drawing code gives for the same plot.
+  plot->plot().Visualizza = b.s().stato.Visualizza;
+  QByteArray png, svg;
+  QVERIFY(PlottaPng(plot->plot(), png, 1600, 1000, false));
+  QVERIFY(PlottaSvg(plot->plot(), svg, 1600, 1000, false));
+  QCOMPARE(Contenuto(cartella + "/arco.png"), png);
+  QCOMPARE(Contenuto(cartella + "/arco.svg"), svg);
+  QVERIFY(Contenuto(cartella + "/arco.pdf").startsWith("%PDF"));
+  // A name without a picture's extension is a PNG picture.
+  QCOMPARE(Contenuto(cartella + "/arco-bis.png"), png);
+  QVERIFY(!QFileInfo::exists(cartella + "/arco-bis"));
+
+  // The Safety window's sweep chart, from its own File menu.
+  FinestraSicurezza* f = Valuta(b);
+  QVERIFY(f);
+  b.dialoghi.nomi << cartella + "/sweep.svg";
+  f->mnuEsportaImmagine(1);
+  QCOMPARE(b.dialoghi.richieste.back().proposto, QString("ponte-stradale-sweep.png"));
+  QVERIFY(Contenuto(cartella + "/sweep.svg").contains("<svg"));
+  // Cancelled: no file, no message.
+  f->mnuEsportaImmagine(0);
+  QVERIFY(b.messaggi.empty());
+}
+
+void TestVista::annullaERipristinaOgniModifica() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  FinestraPrincipale& w = *b.finestra;
+  const std::string originale = TestoProgetto(b.s().dati);
+  QAction* annulla = w.azione("mnuModificaAnnulla");
+  QAction* ripeti = w.azione("mnuModificaRipeti");
+  QVERIFY(annulla && ripeti);
+  QVERIFY(!annulla->isEnabled());
+  // The loads form read: one step.
+  w.MostraCarichi();
+  FormCarichi* c = w.formCarichi();
+  c->txtDati[0]->selectAll();
+  QTest::keyClicks(c->txtDati[0], "12");
+  QVERIFY(c->LeggeCarichi());
+  QCOMPARE(b.s().dati.qCarico, 12.0f);
+  QVERIFY(annulla->isEnabled());
+  QCOMPARE(annulla->text(), QString("&Undo Loads"));
+  QCOMPARE(w.Didascalia(), kCaption + "ponte-stradale*");
+  const std::string dodici = TestoProgetto(b.s().dati);
+  // Typed but not yet read: Undo reads it as a step of its own first.
+  c->txtDati[1]->selectAll();
+  QTest::keyClicks(c->txtDati[1], "1");
+  annulla->trigger();
+  QCOMPARE(TestoProgetto(b.s().dati), dodici);
+  QCOMPARE(w.storia().pila().count(), 2);
+  // Back to the project as opened: every value, the form's boxes, no mark.
+  annulla->trigger();
+  QCOMPARE(TestoProgetto(b.s().dati), originale);
+  QCOMPARE(b.s().regional.ValInternazionale(c->txtDati[0]->text().toStdString()), double(b.s().dati.qCarico));
+  QVERIFY(!c->toccato());
+  QCOMPARE(w.Didascalia(), kCaption + "ponte-stradale");
+  QVERIFY(!annulla->isEnabled());
+  ripeti->trigger();
+  QCOMPARE(TestoProgetto(b.s().dati), dodici);
+  QCOMPARE(c->txtDati[0]->text(), QString("12"));
+  QCOMPARE(w.Didascalia(), kCaption + "ponte-stradale*");
+
+  // A geometry change undone: the voussoirs built again from the old geometry.
+  w.MostraGeometria();
+  FormGeometria* g = w.formGeometria();
+  // Read unchanged, the geometry is no step.
+  const int passi = w.storia().pila().count();
+  QVERIFY(g->LeggeDatiGeom());
+  QCOMPARE(w.storia().pila().count(), passi);
+  const int conci = b.s().modello.nConciTot;
+  g->txtNvori->setFocus();
+  const QString prima = g->txt1Voro[3]->text();
+  g->txt1Voro[3]->selectAll();
+  QTest::keyClicks(g->txt1Voro[3], QString::number(prima.toInt() + 4));
+  QVERIFY(g->LeggeDatiGeom());
+  QCOMPARE(b.s().modello.nConciTot, conci + 4);
+  QCOMPARE(annulla->text(), QString("&Undo Geometry"));
+  annulla->trigger();
+  QCOMPARE(b.s().modello.nConciTot, conci);
+  QCOMPARE(w.formGeometria()->txt1Voro[3]->text(), prima);
+  QVERIFY(w.ModelloValido());
+
+  // Saved: the clean state; an undo after it marks the project modified.
+  b.dialoghi.nomi << b.utente.path() + "/salvato.vro";
+  QVERIFY(w.FileSalvaConNome());
+  QVERIFY(w.storia().pila().isClean());
+  QCOMPARE(w.Didascalia(), kCaption + "salvato");
+  annulla->trigger();
+  QCOMPARE(TestoProgetto(b.s().dati), originale);
+  QCOMPARE(w.Didascalia(), kCaption + "salvato*");
+  ripeti->trigger();
+  QCOMPARE(w.Didascalia(), kCaption + "salvato");
+  // Another project: no history.
+  w.FileNuovo();
+  QVERIFY(!annulla->isEnabled() && !ripeti->isEnabled());
+}
+
+void TestVista::menuFinestra() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  FinestraPrincipale& w = *b.finestra;
+  w.MostraCarichi();
+  w.MostraOpzioni();
+  QMenu* m = w.menuBar()->findChild<QMenu*>("mnuFinestra");
+  QVERIFY(m);
+  // Between View and the help menu, after Edit after File.
+  const QList<QAction*> menu = w.menuBar()->actions();
+  QCOMPARE(menu.indexOf(w.menuBar()->findChild<QMenu*>("mnuModifica")->menuAction()), 1);
+  QCOMPARE(menu.indexOf(m->menuAction()) + 1, menu.indexOf(w.menuBar()->findChild<QMenu*>("mnuAiuto")->menuAction()));
+  emit m->aboutToShow();
+  QStringList titoli;
+  for (QAction* a : m->actions())
+    if (a->objectName().startsWith("mnuFinestra") && a->isCheckable()) titoli << a->text();
+  QCOMPARE(titoli.size(), w.area()->subWindowList().size());
+  QVERIFY(titoli.join(' ').contains("Geometry") && titoli.join(' ').contains("Load"));
+  // Choosing one brings it in front.
+  for (QAction* a : m->actions())
+    if (a->text().contains("Geometry")) a->trigger();
+  QCOMPARE(w.area()->activeSubWindow()->widget(), static_cast<QWidget*>(w.formGeometria()));
+  // Tile: side by side, no window over another.
+  w.azione("mnuFinestraAffianca")->trigger();
+  const QList<QMdiSubWindow*> finestre = w.area()->subWindowList();
+  for (int i = 0; i < finestre.size(); ++i)
+    for (int k = i + 1; k < finestre.size(); ++k)
+      QVERIFY(!finestre[i]->geometry().intersects(finestre[k]->geometry()));
+  w.azione("mnuFinestraCascata")->trigger();
+  QVERIFY(finestre[0]->geometry().topLeft() != finestre[1]->geometry().topLeft());
 }
 
 QTEST_MAIN(TestVista)
