@@ -22,8 +22,8 @@ std::string TestoKn(const Regional& reg, double v);
 
 // The warning of an arch that does not stand (no thrust line within the
 // masonry) or whose least live-load factor is below 1; none for an arch that
-// carries its loads.
-std::optional<std::string> AvvisoSicurezza(const RisultatiSicurezza& r, const Regional& reg);
+// carries its loads. Breve: its first words only, for a narrow drawing.
+std::optional<std::string> AvvisoSicurezza(const RisultatiSicurezza& r, const Regional& reg, bool breve = false);
 
 // Colour-index number of the warning's band.
 constexpr Long kColoreAvviso = 1;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "drawing/DisegniElementi.h"
 #include "drawing/FigureSicurezza.h"
@@ -39,7 +40,7 @@ void GraficoSpostamento::senzaGrafico(const std::string& perche) {
   g_.SelezionaFont(1);
   const double ht = 1.0 / 30;
   double y = 0.95;
-  if (const auto avviso = AvvisoSicurezza(r_, reg_)) y -= DisegnaAvviso(g_, *avviso, 0, 1, y, ht) + ht;
+  if (const auto avviso = AvvisoSicurezza(r_, reg_, true)) y -= DisegnaAvviso(g_, *avviso, 0, 1, y, ht) + ht;
   g_.ImpostaColore(1);
   g_.Testo(0.02, y - ht, ht, perche, 1, true);
 }
@@ -73,14 +74,26 @@ void GraficoSpostamento::disegna() {
   const double py = PassoAsse(lMax, 5);
   const double y1 = std::ceil(lMax * 1.15 / py) * py;
   const double dx = x1 - x0;
-  // The chart spans the data; the axis labels and the title lie in the margins.
-  finestra_.Bordi(0.12, 0.16, 0.04, 0.22);
-  if (destinazione_ == "VIDEO" || destinazione_ == "STAMPANTE")
-    finestra_.EstremiFinestra(0.02f, arco ? 0.42f : 0.02f, 0.98f, 0.98f);
+  // The chart spans the data; the axis labels lie in the margins, and above
+  // it the lines of the title, of the note on the marks and of the warning,
+  // as tall as the surface's text where it has one.
+  const std::optional<std::string> avviso = AvvisoSicurezza(r_, reg_, true);
+  const bool schermo = superficie_ && (destinazione_ == "VIDEO" || destinazione_ == "STAMPANTE");
+  const double righe = avviso ? 4.6 : 2.8;
+  if (schermo) {
+    const double alta = std::fabs(superficie_->ScaleHeight());
+    const double riga = alta > 0 ? std::min(superficie_->AltezzaTesto("X") / alta, 0.1) : 0.0;
+    const float basso = arco ? 0.42f : 0.02f;
+    finestra_.Bordi(0.12, 0.16, 0.04, 0.02);
+    finestra_.EstremiFinestra(0.02f, basso, 0.98f, std::max(basso + 0.25f, toSingle(0.98 - righe * riga)));
+  } else {
+    finestra_.Bordi(0.12, 0.16, 0.04, 0.22);
+  }
   finestra_.Inizializza(x0, x1, 0, y1, destinazione_, superficie_, blocco_, 1, false, 0, g_);
   g_.DefinisciFont(1, "Times", "Arial");
   g_.SelezionaFont(1);
   const double ht = y1 / 30;  // text height on the vertical scale
+  const double hl = schermo ? superficie_->AltezzaTesto("X") : ht;  // a line of text
   const double wt = dx / 80;  // a text gap on the horizontal scale
 
   // Axes, grid and their labels.
@@ -95,7 +108,7 @@ void GraficoSpostamento::disegna() {
   for (double y = 0; y <= y1 + py / 1000; y += py) g_.Testo(x0 - 7 * wt, y + ht / 2, ht, TestoTacca(y, py), 1, true);
   for (double x = std::ceil(x0 / px) * px; x <= x1 + px / 1000; x += px)
     g_.Testo(x - wt, -ht / 2, ht, TestoTacca(x, px), 1, true);
-  g_.Testo(x0, y1 + 3 * ht, ht,
+  g_.Testo(x0, y1 + 2.5 * hl, ht,
            "Live-load factor against the position of the strip load (" + TestoMetri(reg_, r_.lunghezzaCarico) +
                " m long)",
            1, true);
@@ -121,8 +134,8 @@ void GraficoSpostamento::disegna() {
   bool oltre = false;
   for (const PosizioneCarico& p : pos) {
     if (p.fattore && *p.fattore <= y1) {
-      g_.Linea(p.xq1, *p.fattore - ht / 4, p.xq1, *p.fattore + ht / 4, 1);
-      g_.Linea(p.xq1 - wt / 4, *p.fattore, p.xq1 + wt / 4, *p.fattore, 1);
+      g_.Linea(p.xq1, *p.fattore - ht / 2, p.xq1, *p.fattore + ht / 2, 1);
+      g_.Linea(p.xq1 - wt / 2, *p.fattore, p.xq1 + wt / 2, *p.fattore, 1);
     } else {
       oltre = true;
       g_.ImpostaColore(p.fattore ? 5 : 8);
@@ -133,7 +146,7 @@ void GraficoSpostamento::disegna() {
   g_.SpessoreLinea(1);
   if (oltre) {
     g_.ImpostaColore(8);
-    g_.Testo(x0, y1 + 1.5 * ht, ht, "marks on top: factor beyond the chart (blue), no collapse by the variable load alone (grey)",
+    g_.Testo(x0, y1 + 1.3 * hl, ht, "marks on top: factor beyond the chart (blue), no collapse by the variable load alone (grey)",
              1, true);
   }
   if (r_.fattorePeggiore && r_.xq1Peggiore) {
@@ -148,7 +161,7 @@ void GraficoSpostamento::disegna() {
     const double xt = xm - x0 < dx / 2 ? xm + 2 * wt : xm - dx / 3;
     g_.Testo(xt, ym + 2 * ht, ht, t, 1, true);
   }
-  if (const auto avviso = AvvisoSicurezza(r_, reg_)) DisegnaAvviso(g_, *avviso, x0, x1, y1 + 5.5 * ht, ht);
+  if (avviso) DisegnaAvviso(g_, *avviso, x0, x1, y1 + 4.4 * hl, ht);
   if (arco) meccanismoPeggiore();
 }
 

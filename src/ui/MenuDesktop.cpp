@@ -61,11 +61,9 @@ void MenuFinestra(FinestraPrincipale& f) {
     cascata->setObjectName("mnuFinestraCascata");
     QAction* chiudi = m->addAction(QObject::tr("Close &All"), area, &QMdiArea::closeAllSubWindows);
     chiudi->setObjectName("mnuFinestraChiudi");
-    const QList<QMdiSubWindow*> finestre = area->subWindowList();
-    for (QAction* a : {tile, cascata, chiudi}) a->setEnabled(!finestre.isEmpty());
     m->addSeparator();
     int n = 0;
-    for (QMdiSubWindow* sub : finestre) {
+    for (QMdiSubWindow* sub : area->subWindowList()) {
       if (sub->isHidden()) continue;
       ++n;
       const QString titolo = sub->windowTitle().replace("&", "&&");

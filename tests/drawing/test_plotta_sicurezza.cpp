@@ -196,7 +196,9 @@ TEST(GraficoSpostamento, AnArchThatDoesNotStandOrCarryItsLoadIsFlagged) {
   ASSERT_TRUE(grafico.PlottaVoro("VIDEO", &s));
   EXPECT_EQ(s.conta("riempi", rgb(kColoreAvviso)), 1);
   bool parole = false;
-  for (const auto& t : s.tratti) parole = parole || (t.tipo == "testo" && t.testo == *avviso && t.colore == rgb(0));
+  const std::string breve = *AvvisoSicurezza(v.r, v.reg, true);
+  EXPECT_EQ(avviso->rfind(breve, 0), 0u);
+  for (const auto& t : s.tratti) parole = parole || (t.tipo == "testo" && t.testo == breve && t.colore == rgb(0));
   EXPECT_TRUE(parole);
 
   // A ring too thin for any thrust line within it.

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -270,19 +272,26 @@ void Vista(const QString& cartella) {
     b.finestra->resize(1280, 900);
     b.avvia({b.esempio("ponte-stradale.vro")});
     b.finestra->resize(1280, 900);
-    b.s().dati.qCarico *= 10;
-    if (Valutato(b)) Salva(b.finestra.get(), f("03-safety-unsafe.png"));
-    b.finestra->finestraSicurezza()->parentWidget()->close();
     b.risolvi();
     if (FinestraPlot* p = b.finestra->finestraPlot()) {
       p->area()->Ingrandisci(2.5, QPointF(p->area()->width() * 0.25, p->area()->height() * 0.35));
       p->area()->Sposta(QPointF(40, -20));
-      Salva(b.finestra.get(), f("04-plot-zoomed.png"));
+      Salva(b.finestra.get(), f("03-plot-zoomed.png"));
     }
+    b.s().dati.qCarico *= 10;
+    b.finestra->DatiCambiati();
+    b.finestra->MostraGeometria();
+    if (Valutato(b)) Salva(b.finestra.get(), f("04-safety-unsafe.png"));
     b.finestra->MostraCarichi();
     b.finestra->formCarichi()->txtDati[0]->setText("15");
     b.finestra->formCarichi()->LeggeCarichi();
+    b.finestra->MostraGeometria();
+    b.finestra->MostraOpzioni();
+    Attendi(300);
     b.finestra->azione("mnuFinestraAffianca")->trigger();
+    for (QMdiSubWindow* w : b.finestra->area()->subWindowList())
+      out << "  tiled: " << w->windowTitle() << " " << w->geometry().x() << "," << w->geometry().y() << " "
+          << w->width() << "x" << w->height() << "\n";
     QMenu* modifica = b.finestra->findChild<QMenu*>("mnuModifica");
     modifica->popup(b.finestra->mapToGlobal(QPoint(40, b.finestra->menuBar()->height())));
     Schermo(f("05-edit-menu.png"));

@@ -20,6 +20,7 @@
 #include "ui/FinestraPlot.h"
 #include "ui/FinestraSicurezza.h"
 #include "ui/FormCarichi.h"
+#include "ui/FormOpzioni.h"
 #include "ui/StoriaProgetto.h"
 #include "ui/FormRisultati.h"
 
@@ -280,6 +281,8 @@ void TestVista::menuFinestra() {
   Banco b;
   b.avvia({b.esempio("ponte-stradale.vro")});
   FinestraPrincipale& w = *b.finestra;
+  w.formGeometria()->cbPltGeom->click();
+  w.MostraGeometria();
   w.MostraCarichi();
   w.MostraOpzioni();
   QMenu* m = w.menuBar()->findChild<QMenu*>("mnuFinestra");
@@ -288,6 +291,10 @@ void TestVista::menuFinestra() {
   const QList<QAction*> menu = w.menuBar()->actions();
   QCOMPARE(menu.indexOf(w.menuBar()->findChild<QMenu*>("mnuModifica")->menuAction()), 1);
   QCOMPARE(menu.indexOf(m->menuAction()) + 1, menu.indexOf(w.menuBar()->findChild<QMenu*>("mnuAiuto")->menuAction()));
+  // Tile works before the menu was ever opened.
+  w.azione("mnuFinestraAffianca")->trigger();
+  QCOMPARE(w.formOpzioni()->parentWidget()->geometry().topLeft(), QPoint(0, 0));
+  QVERIFY(w.finestraPlot()->parentWidget()->geometry().topLeft() != QPoint(0, 0));
   emit m->aboutToShow();
   QStringList titoli;
   for (QAction* a : m->actions())
