@@ -65,6 +65,7 @@ class TestVista : public QObject {
   void zoomSulPuntatoreETrascinamento();
   void esportaPlotComeLaRigaDiComando();
   void annullaERipristinaOgniModifica();
+  void valoriInizialiSonoUnPasso();
   void menuFinestra();
 };
 
@@ -275,6 +276,23 @@ void TestVista::annullaERipristinaOgniModifica() {
   // Another project: no history.
   w.FileNuovo();
   QVERIFY(!annulla->isEnabled() && !ripeti->isEnabled());
+}
+
+void TestVista::valoriInizialiSonoUnPasso() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  b.s().dati.OttimizzaCerniere = true;
+  QVERIFY(b.risolvi());
+  b.finestra->MostraRisultati();
+  FormRisultati* f = b.finestra->formRisultati();
+  QVERIFY(f);
+  const Single prima = b.s().dati.EccChiave;
+  f->Command2->click();
+  QVERIFY(b.s().dati.EccChiave != prima);
+  QAction* annulla = b.finestra->azione("mnuModificaAnnulla");
+  QCOMPARE(annulla->text(), QString("&Undo Start eccentricities"));
+  annulla->trigger();
+  QCOMPARE(b.s().dati.EccChiave, prima);
 }
 
 void TestVista::menuFinestra() {
