@@ -225,6 +225,15 @@ void TestVista::annullaERipristinaOgniModifica() {
   QCOMPARE(annulla->text(), QString("&Undo Loads"));
   QCOMPARE(w.Didascalia(), kCaption + "ponte-stradale*");
   const std::string dodici = TestoProgetto(b.s().dati);
+  // Inside a box Ctrl+Z takes back the typing of that box, not a step.
+  c->txtDati[2]->setFocus();
+  c->txtDati[2]->selectAll();
+  const QString xq2 = c->txtDati[2]->text();
+  QTest::keyClicks(c->txtDati[2], "9");
+  QTest::keyClick(c->txtDati[2], Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(c->txtDati[2]->text(), xq2);
+  QCOMPARE(w.storia().pila().count(), 1);
+  QCOMPARE(b.s().dati.qCarico, 12.0f);
   // Typed but not yet read: Undo reads it as a step of its own first.
   c->txtDati[1]->selectAll();
   QTest::keyClicks(c->txtDati[1], "1");
