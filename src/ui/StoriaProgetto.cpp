@@ -78,9 +78,9 @@ void FinestraPrincipale::ApplicaDati(const DatiProgetto& d) {
   if (FormGeometria* g = formGeometria()) g->ScriveDatiInForm();
   if (FormCarichi* c = formCarichi()) c->ScriveCarichi();
   if (FormOpzioni* o = formOpzioni()) o->ScriveOpzioni();
-  // Voussoirs built from another geometry are built again from this one;
-  // results and drawings follow the project.
-  if (geometria && improntaModello_) GeometriaLetta();
+  // Another geometry: its voussoirs are built (or its fault said, as when
+  // the form is read); results and drawings follow the project.
+  if (geometria) GeometriaLetta();
   else DatiCambiati();
 }
 
