@@ -193,6 +193,13 @@ void TestVista::esportaPlotComeLaRigaDiComando() {
   QCOMPARE(Contenuto(cartella + "/arco-bis.png"), png);
   QVERIFY(!QFileInfo::exists(cartella + "/arco-bis"));
 
+  // A folder that does not exist: the reason, no file.
+  b.dialoghi.nomi << cartella + "/manca/arco.png";
+  b.finestra->azione("mnuPlotEsporta")->trigger();
+  QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
+  QCOMPARE(b.messaggi.entries().back().kind, MessageKind::Critical);
+  QVERIFY(b.messaggi.entries().back().text.rfind("Impossibile scrivere il file " + cartella.toStdString() + "/manca/arco.png", 0) == 0);
+  b.messaggi.clear();
   // The Safety window's sweep chart, from its own File menu.
   FinestraSicurezza* f = Valuta(b);
   QVERIFY(f);
