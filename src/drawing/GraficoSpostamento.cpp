@@ -191,7 +191,8 @@ void GraficoSpostamento::meccanismoPeggiore() {
   g_.ImpostaColore(colori_sicurezza::Collasso);
   g_.SpessoreLinea(2);
   g_.PoligonaleAperta(static_cast<int>(l.x.size()), l.x, l.y, 1);
-  const double r = m.Conci(m.iChiave).hSezione / 5;
+  // Hinges that show on a thin ring too.
+  const double r = std::max<double>(m.Conci(m.iChiave).hSezione / 5, (m.xMaxStruttura - m.xMinStruttura) / 120);
   for (const Cerniera& c : r_.meccanismoPeggiore) {
     const auto j = static_cast<std::size_t>(c.giunto - 1);
     if (j >= l.x.size()) continue;

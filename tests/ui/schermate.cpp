@@ -302,6 +302,20 @@ void Vista(const QString& cartella) {
     finestre->hide();
     Messaggi(b, "edit and window");
   }
+  {
+    // A ring too thin to stand.
+    Banco b("ENG");
+    b.finestra->resize(1280, 900);
+    b.avvia({b.esempio("ponte-stradale.vro")});
+    b.finestra->resize(1280, 900);
+    b.s().dati.SpessoreAnello = 0.1f;
+    b.finestra->formGeometria()->ScriveDatiInForm();
+    if (Valutato(b)) {
+      b.finestra->resize(1280, 900);
+      Salva(b.finestra.get(), f("07-safety-inadmissible.png"));
+    }
+    Messaggi(b, "inadmissible");
+  }
 }
 
 }  // namespace
