@@ -107,7 +107,7 @@ int assess(const Argomenti& a) {
   if (!grafico.empty()) {
     msg.clear();
     Disegno disegno(msg);
-    GraficoSpostamento tavola(p.sicurezza, regional, disegno);
+    GraficoSpostamento tavola(p.sicurezza, p.soluzione.modello, regional, disegno);
     ok = scriviDisegno(tavola, disegno, fGrafico, grafico, p.soluzione.file, msg) && ok;
   }
   // A drawing that failed fails the command as a failed calculation does.

@@ -140,9 +140,9 @@ bool ScriveDatiInForm(DatiProgetto& d, StatoInterfaccia& stato, const Regional& 
                                                     r.TestoDouble(v.Spessore), std::to_string(v.nConciInput)};
     }
   }
-  f.txtDati[9] = FormattaPerMilleZero(r, d.EccSinistra);
-  f.txtDati[10] = FormattaPerMilleZero(r, d.EccChiave);
-  f.txtDati[11] = FormattaPerMilleZero(r, d.EccDestra);
+  f.txtDati[9] = FormattaMillimetri(r, d.EccSinistra);
+  f.txtDati[10] = FormattaMillimetri(r, d.EccChiave);
+  f.txtDati[11] = FormattaMillimetri(r, d.EccDestra);
   return true;
 }
 

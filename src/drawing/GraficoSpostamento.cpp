@@ -3,12 +3,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+
+#include "drawing/DisegniElementi.h"
+#include "drawing/FigureSicurezza.h"
+#include "drawing/PlottaSicurezza.h"
 
 namespace voro {
 
-GraficoSpostamento::GraficoSpostamento(const RisultatiSicurezza& risultati, const Regional& regional,
-                                       Disegno& disegno)
-    : TavolaProtetta(disegno, "GraficoSpostamento"), r_(risultati), reg_(regional) {}
+GraficoSpostamento::GraficoSpostamento(const RisultatiSicurezza& risultati, const ModelloArco& modello,
+                                       const Regional& regional, Disegno& disegno)
+    : TavolaProtetta(disegno, "GraficoSpostamento"), r_(risultati), m_(modello), reg_(regional) {}
 
 double GraficoSpostamento::PassoAsse(double ampiezza, int n) {
   if (!(ampiezza > 0)) return 1;
@@ -19,30 +24,76 @@ double GraficoSpostamento::PassoAsse(double ampiezza, int n) {
   return 10 * dieci;
 }
 
+std::string GraficoSpostamento::TestoTacca(double v, double passo) const {
+  // 2.5 steps need one decimal more than their power of ten.
+  int decimali = 0;
+  while (decimali < 6 && std::fabs(passo * std::pow(10.0, decimali) - std::round(passo * std::pow(10.0, decimali))) >
+                             1e-6 * passo * std::pow(10.0, decimali))
+    ++decimali;
+  return reg_.Formatta(std::fabs(v) < passo * 1e-9 ? 0.0 : v, decimali == 0 ? "0" : "0." + std::string(decimali, '0'));
+}
+
+void GraficoSpostamento::senzaGrafico(const std::string& perche) {
+  finestra_.EstremiFinestra(0.02f, 0.02f, 0.98f, 0.98f);
+  finestra_.Inizializza(0, 1, 0, 1, destinazione_, superficie_, blocco_, 1, false, 0, g_);
+  g_.DefinisciFont(1, "Times", "Arial");
+  g_.SelezionaFont(1);
+  const double ht = 1.0 / 30;
+  double y = 0.95;
+  if (const auto avviso = AvvisoSicurezza(r_, reg_, true)) y -= DisegnaAvviso(g_, *avviso, 0, 1, y, ht) + ht;
+  g_.ImpostaColore(1);
+  g_.Testo(0.02, y - ht, ht, perche, 1, true);
+}
+
 void GraficoSpostamento::disegna() {
   const auto& pos = r_.posizioni;
-  double x0 = 0, x1 = 1, lMax = 1;
-  if (!pos.empty()) {
-    x0 = pos.front().xq1;
-    x1 = pos.back().xq1;
+  if (pos.empty()) {
+    senzaGrafico(r_.esitoCarico == EsitoCarico::NessunCarico || r_.lunghezzaCarico <= 0
+                     ? "No sweep: the project has no strip load to move across the structure"
+                     : "No sweep: no position of the strip load was assessed");
+    return;
   }
+  if (std::none_of(pos.begin(), pos.end(), [](const PosizioneCarico& p) { return p.fattore.has_value(); })) {
+    senzaGrafico("No sweep chart: at none of the " + std::to_string(pos.size()) +
+                 " positions can the strip load alone make the arch collapse");
+    return;
+  }
+  // Below the chart, the mechanism of the worst position, on surfaces that
+  // take a second scale.
+  const bool arco = r_.fattorePeggiore && r_.meccanismoPeggiore.size() == 4 && m_.nConciTot > 0 &&
+                    (destinazione_ == "VIDEO" || destinazione_ == "STAMPANTE");
+  double x0 = pos.front().xq1, x1 = pos.back().xq1, lMax = 0;
   for (const PosizioneCarico& p : pos)
     if (p.fattore) lMax = std::max(lMax, *p.fattore);
   // Near the positions where the load alone cannot make the arch collapse
   // the factor soars: the chart keeps to a few times the least factor, so
   // that the least and its neighbours stay readable.
   if (r_.fattorePeggiore) lMax = std::min(lMax, std::max(4 * *r_.fattorePeggiore, *r_.fattorePeggiore + 1));
+  lMax = std::max(lMax, 1.0);
   if (x1 <= x0) x1 = x0 + 1;
   const double py = PassoAsse(lMax, 5);
   const double y1 = std::ceil(lMax * 1.15 / py) * py;
   const double dx = x1 - x0;
-  // The chart spans the data; the axis labels and the title lie in the margins.
-  finestra_.Bordi(0.12, 0.16, 0.04, 0.14);
-  if (destinazione_ == "VIDEO") finestra_.EstremiFinestra(0.02f, 0.02f, 0.98f, 0.98f);
+  // The chart spans the data; the axis labels lie in the margins, and above
+  // it the lines of the title, of the note on the marks and of the warning,
+  // as tall as the surface's text where it has one.
+  const std::optional<std::string> avviso = AvvisoSicurezza(r_, reg_, true);
+  const bool schermo = superficie_ && (destinazione_ == "VIDEO" || destinazione_ == "STAMPANTE");
+  const double righe = avviso ? 4.6 : 2.8;
+  if (schermo) {
+    const double alta = std::fabs(superficie_->ScaleHeight());
+    const double riga = alta > 0 ? std::min(superficie_->AltezzaTesto("X") / alta, 0.1) : 0.0;
+    const float basso = arco ? 0.42f : 0.02f;
+    finestra_.Bordi(0.12, 0.16, 0.04, 0.02);
+    finestra_.EstremiFinestra(0.02f, basso, 0.98f, std::max(basso + 0.25f, toSingle(0.98 - righe * riga)));
+  } else {
+    finestra_.Bordi(0.12, 0.16, 0.04, 0.22);
+  }
   finestra_.Inizializza(x0, x1, 0, y1, destinazione_, superficie_, blocco_, 1, false, 0, g_);
   g_.DefinisciFont(1, "Times", "Arial");
   g_.SelezionaFont(1);
   const double ht = y1 / 30;  // text height on the vertical scale
+  const double hl = schermo ? superficie_->AltezzaTesto("X") : ht;  // a line of text
   const double wt = dx / 80;  // a text gap on the horizontal scale
 
   // Axes, grid and their labels.
@@ -54,24 +105,22 @@ void GraficoSpostamento::disegna() {
   g_.ImpostaColore(1);
   g_.Linea(x0, 0, x1, 0, 1);
   g_.Linea(x0, 0, x0, y1, 1);
-  for (double y = 0; y <= y1 + py / 1000; y += py) g_.Testo(x0 - 7 * wt, y + ht / 2, ht, Spoglio(reg_.FormattaNumero(4, y)), 1, true);
+  for (double y = 0; y <= y1 + py / 1000; y += py) g_.Testo(x0 - 7 * wt, y + ht / 2, ht, TestoTacca(y, py), 1, true);
   for (double x = std::ceil(x0 / px) * px; x <= x1 + px / 1000; x += px)
-    g_.Testo(x - wt, -ht / 2, ht, Spoglio(reg_.FormattaNumero(4, x)), 1, true);
-  g_.Testo(x0, y1 + 3 * ht, ht,
-           "Live-load factor against the position of the strip load (" + Spoglio(reg_.FormattaNumero(4, r_.lunghezzaCarico)) +
+    g_.Testo(x - wt, -ht / 2, ht, TestoTacca(x, px), 1, true);
+  g_.Testo(x0, y1 + 2.5 * hl, ht,
+           "Live-load factor against the position of the strip load (" + TestoMetri(reg_, r_.lunghezzaCarico) +
                " m long)",
            1, true);
   g_.Testo(x0 + dx / 2 - 12 * wt, -2 * ht, ht, "left end of the strip xq1 [m]", 1, true);
   // Below a factor of 1 the arch cannot carry the project's variable load there.
-  if (y1 >= 1) {
-    g_.ImpostaColore(1);
-    g_.Linea(x0, 1, x1, 1, 1);
-    g_.Testo(x0 + wt, 1 + 1.5 * ht, ht, "1: the project's variable load", 1, true);
-  }
+  g_.Linea(x0, 1, x1, 1, 1);
+  g_.Testo(x0 + wt, 1 + 1.5 * ht, ht, "1: the project's variable load", 1, true);
 
   // The factors, joined where neighbouring positions both have one and cut
-  // at the top of the chart; along the top the positions beyond it or
-  // without a factor.
+  // at the top of the chart, each marked with a dot so that a factor without
+  // a neighbour shows; along the top the positions beyond it or without a
+  // factor.
   g_.ImpostaColore(5);
   g_.SpessoreLinea(2);
   for (std::size_t k = 1; k < pos.size(); ++k) {
@@ -82,11 +131,11 @@ void GraficoSpostamento::disegna() {
     if (yb > y1) xb = xa + (xb - xa) * (y1 - ya) / (yb - ya), yb = y1;
     g_.Linea(xa, ya, xb, yb, 1);
   }
-  g_.SpessoreLinea(1);
   bool oltre = false;
   for (const PosizioneCarico& p : pos) {
     if (p.fattore && *p.fattore <= y1) {
-      g_.Linea(p.xq1, *p.fattore - ht / 4, p.xq1, *p.fattore + ht / 4, 1);
+      g_.Linea(p.xq1, *p.fattore - ht / 2, p.xq1, *p.fattore + ht / 2, 1);
+      g_.Linea(p.xq1 - wt / 2, *p.fattore, p.xq1 + wt / 2, *p.fattore, 1);
     } else {
       oltre = true;
       g_.ImpostaColore(p.fattore ? 5 : 8);
@@ -94,26 +143,68 @@ void GraficoSpostamento::disegna() {
       g_.ImpostaColore(5);
     }
   }
+  g_.SpessoreLinea(1);
   if (oltre) {
     g_.ImpostaColore(8);
-    g_.Testo(x0, y1 + 1.5 * ht, ht, "marks on top: factor beyond the chart (blue), no collapse by the variable load alone (grey)",
+    g_.Testo(x0, y1 + 1.3 * hl, ht, "marks on top: factor beyond the chart (blue), no collapse by the variable load alone (grey)",
              1, true);
   }
   if (r_.fattorePeggiore && r_.xq1Peggiore) {
     g_.ImpostaColore(6);
+    g_.SpessoreLinea(2);
     const double xm = *r_.xq1Peggiore, ym = *r_.fattorePeggiore;
     g_.Linea(xm - wt, ym - ht / 2, xm + wt, ym + ht / 2, 1);
     g_.Linea(xm - wt, ym + ht / 2, xm + wt, ym - ht / 2, 1);
-    const std::string t = "least " + Spoglio(reg_.FormattaNumero(4, ym)) + " at xq1 = " +
-                          Spoglio(reg_.FormattaNumero(4, xm)) + " m";
+    g_.SpessoreLinea(1);
+    const std::string t = "least " + TestoFattore(reg_, ym) + " at xq1 = " + TestoMetri(reg_, xm) + " m";
     // The label on the side of the mark with more room.
     const double xt = xm - x0 < dx / 2 ? xm + 2 * wt : xm - dx / 3;
     g_.Testo(xt, ym + 2 * ht, ht, t, 1, true);
   }
-  if (pos.empty()) {
-    g_.ImpostaColore(1);
-    g_.Testo(x0 + wt, y1 / 2, ht, "No load positions: the project has no strip load", 1, true);
+  if (avviso) DisegnaAvviso(g_, *avviso, x0, x1, y1 + 4.4 * hl, ht);
+  if (arco) meccanismoPeggiore();
+}
+
+void GraficoSpostamento::meccanismoPeggiore() {
+  const ModelloArco& m = m_;
+  const double yB = m.nConciPareteSinistra > 0 ? m.ConciPareteSinistra(1).y(1) : m.Conci(1).y(1);
+  const double yA = m.yEstradossoMax;
+  const double hq = (yA - yB) / 6;  // the strip's height: a sign, not a scale
+  const double hT = (yA - yB) / 12;
+  finestraArco_.Bordi(0.02, 0.02, 0.02, 0.02);
+  finestraArco_.EstremiFinestra(0.02f, 0.02f, 0.98f, 0.36f);
+  finestraArco_.Inizializza(m.xMinStruttura, m.xMaxStruttura, yB, yA + hq + 3 * hT, destinazione_, superficie_,
+                            blocco_, 1, true, 0, g_);
+  g_.SpessoreLinea(1);
+  g_.ImpostaColore(8);
+  for (int i = 1; i <= m.nConciPareteSinistra; ++i) Plotta(m.ConciPareteSinistra(i), g_);
+  for (int i = 1; i <= m.nConciPareteDestra; ++i) Plotta(m.ConciPareteDestra(i), g_);
+  g_.ImpostaColore(1);
+  for (int i = 1; i <= m.nConciTot; ++i) Plotta(m.Conci(i), g_);
+  // The strip at the worst position, over the top of the structure.
+  const double xa = *r_.xq1Peggiore, xb = *r_.xq2Peggiore;
+  g_.ImpostaColore(8);
+  g_.Rettangolo(xa, yA, xb, yA + hq, 1, true, (m.xMaxStruttura - m.xMinStruttura) / 80, 90);
+  g_.Rettangolo(xa, yA, xb, yA + hq, 1);
+  // The collapse line and its hinges, in the colours of the safety plot.
+  const LineaSpinte& l = r_.lineaCollassoPeggiore;
+  g_.ImpostaColore(colori_sicurezza::Collasso);
+  g_.SpessoreLinea(2);
+  g_.PoligonaleAperta(static_cast<int>(l.x.size()), l.x, l.y, 1);
+  // Hinges that show on a thin ring too.
+  const double r = std::max<double>(m.Conci(m.iChiave).hSezione / 5, (m.xMaxStruttura - m.xMinStruttura) / 120);
+  for (const Cerniera& c : r_.meccanismoPeggiore) {
+    const auto j = static_cast<std::size_t>(c.giunto - 1);
+    if (j >= l.x.size()) continue;
+    g_.ImpostaColore(c.faccia == Faccia::Intradosso ? colori_sicurezza::Intradosso : colori_sicurezza::Estradosso);
+    g_.Cerchio(l.x[j], l.y[j], r, 1);
   }
+  g_.SpessoreLinea(1);
+  g_.ImpostaColore(1);
+  g_.Testo(m.xMinStruttura, yA + hq + 2.5 * hT, hT,
+           "Mechanism at the worst position: strip from x = " + TestoMetri(reg_, xa) + " to " + TestoMetri(reg_, xb) +
+               " m, live-load factor " + TestoFattore(reg_, *r_.fattorePeggiore),
+           1, true);
 }
 
 }  // namespace voro

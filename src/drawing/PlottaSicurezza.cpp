@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "drawing/DisegniElementi.h"
+#include "drawing/FigureSicurezza.h"
 
 namespace voro {
 
@@ -44,11 +45,13 @@ void PlottaSicurezza::disegna() {
                                                              (m.yEstradossoMax - m.yIntradossoMin) / 3.0);
   const double yT = m.ySoletta + qS;
   hTesto = toSingle((yT - yB) / 30);
-  // Room for six lines of legend below the arch and the title above it.
+  // Room for six lines of legend below the arch, and the warning of an arch
+  // that does not stand or cannot carry its load, and the title above it.
+  const std::optional<std::string> avviso = AvvisoSicurezza(r_, reg_);
   xMinPlt = m.xMinStruttura;
   xMaxPlt = m.xMaxStruttura;
   yMaxPlt = toSingle(yT + 2 * hTesto);
-  yMinPlt = toSingle(yB - 14 * hTesto);
+  yMinPlt = toSingle(yB - (avviso ? 17 : 14) * hTesto);
   if (destinazione_ == "VIDEO") finestra_.EstremiFinestra(0.05f, 0.05f, 0.95f, 0.92f);
   else if (destinazione_ == "STAMPANTE") finestra_.EstremiFinestra(0.1f, 0.1f, 0.9f, 0.9f);
   if (destinazione_ == "STAMPANTE" && superficie_) {
@@ -80,12 +83,12 @@ void PlottaSicurezza::disegna() {
   g_.Testo(xMinPlt, yMaxPlt + hTesto, hTesto, d_.Titolo, 1, true);
 
   const double r = m.Conci(m.iChiave).hSezione / 5;
-  auto numero = [&](double v) { return Spoglio(reg_.FormattaNumero(4, v)); };
 
   // The legend: a symbol in the colour of what it stands for, the text in
   // the colour of the other texts, so that both read on either background.
   const double xs = xMinPlt, xt = xMinPlt + 6 * r;
   double y = yB - 2 * hTesto;
+  if (avviso) y -= DisegnaAvviso(g_, *avviso, xMinPlt, xMaxPlt, y + hTesto, hTesto) + hTesto;
   auto riga = [&](Long colore, const std::string& testo) {
     g_.ImpostaColore(colore);
     g_.SpessoreLinea(2);
@@ -106,9 +109,9 @@ void PlottaSicurezza::disegna() {
       const auto j = static_cast<std::size_t>(c.giunto - 1);
       g_.Cerchio(r_.lineaMinima.x[j], r_.lineaMinima.y[j], r / 2, 1);
     }
-    std::string t = "Thrust line of least eccentricity: within s = " + numero(*r_.rapportoSpessore) +
+    std::string t = "Thrust line of least eccentricity: within s = " + TestoFattore(reg_, *r_.rapportoSpessore) +
                     " of the half depth";
-    if (r_.fattoreGeometrico) t += ", geometric safety factor 1/s = " + numero(*r_.fattoreGeometrico);
+    if (r_.fattoreGeometrico) t += ", geometric safety factor 1/s = " + TestoFattore(reg_, *r_.fattoreGeometrico);
     t += r_.ammissibile ? " (fits within the masonry)" : " (no thrust line fits within the masonry)";
     riga(colori_sicurezza::Minima, t);
   } else {
@@ -123,7 +126,7 @@ void PlottaSicurezza::disegna() {
     for (const Cerniera& c : r_.meccanismo) cerniera(r_.lineaCollasso, c, r, true);
     g_.SpessoreLinea(1);
     riga(colori_sicurezza::Collasso,
-         "Collapse thrust line: variable load x " + numero(*r_.fattoreCarico) +
+         "Collapse thrust line: variable load x " + TestoFattore(reg_, *r_.fattoreCarico) +
              (r_.resistenzaFinita ? " (live-load factor)" : " (live-load factor, masonry of unlimited strength)"));
     // The hinge symbols, each before its text.
     const double xe = xMinPlt + (xMaxPlt - xMinPlt) / 3;
@@ -156,15 +159,15 @@ void PlottaSicurezza::disegna() {
   // The other figures.
   g_.ImpostaColore(1);
   if (r_.spintaMinima) {
-    std::string t = "Thrust range of the left support: " + numero(*r_.spintaMinima) + " to " +
-                    (r_.spintaMassima ? numero(*r_.spintaMassima) + " kN" : "no upper limit");
+    std::string t = "Thrust range of the left support: " + TestoKn(reg_, *r_.spintaMinima) + " to " +
+                    (r_.spintaMassima ? TestoKn(reg_, *r_.spintaMassima) + " kN" : "no upper limit");
     g_.Testo(xt, y, hTesto, t, 1, true);
     y -= 2 * hTesto;
   }
   if (r_.spessoreMinimo) {
     g_.Testo(xt, y, hTesto,
-             "Minimum thickness " + numero(*r_.spessoreMinimo) + " m (thickness factor " +
-                 numero(*r_.fattoreSpessore) + ")",
+             "Minimum thickness " + TestoMetri(reg_, *r_.spessoreMinimo) + " m (thickness factor " +
+                 TestoFattore(reg_, *r_.fattoreSpessore) + ")",
              1, true);
   }
 }

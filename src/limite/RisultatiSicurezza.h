@@ -94,6 +94,8 @@ struct RisultatiSicurezza {
   std::vector<PosizioneCarico> posizioni;
   std::optional<double> fattorePeggiore;
   std::optional<Single> xq1Peggiore, xq2Peggiore;
+  std::vector<Cerniera> meccanismoPeggiore; // the four hinges at the worst position
+  LineaSpinte lineaCollassoPeggiore;        // its collapse line, at the factored load there
 
   // 5. The least thickness factor f for which a thrust line fits, every
   // segment's thickness scaled by f.

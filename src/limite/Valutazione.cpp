@@ -109,6 +109,8 @@ bool Spostamento(const DatiProgetto& d, ModelloArco& m, Messages& msg, const Opz
         r.fattorePeggiore = mc.lambda;
         r.xq1Peggiore = p.xq1;
         r.xq2Peggiore = p.xq2;
+        r.meccanismoPeggiore = mc.meccanismo;
+        r.lineaCollassoPeggiore = st.Linea(mc.reazione.H, mc.reazione.V, mc.reazione.M1, mc.lambda);
       }
     }
     r.posizioni.push_back(pos);

@@ -225,10 +225,10 @@ std::vector<Figura> SezioneValutazione::Figure(const NumeriRapporto& num) const 
     Figura grafico;
     grafico.didascalia = "Live-load factor against the position of the strip load (its left end xq1, m), the least "
                          "factor marked";
-    grafico.proporzione = 0.55;
-    grafico.disegna = [r, regional](Superficie& s, Messages& msg) {
+    grafico.proporzione = r_.meccanismoPeggiore.empty() ? 0.55 : 0.9;
+    grafico.disegna = [r, m, regional](Superficie& s, Messages& msg) {
       Disegno disegno(msg);
-      GraficoSpostamento g(*r, regional, disegno);
+      GraficoSpostamento g(*r, *m, regional, disegno);
       return g.PlottaVoro("STAMPANTE", &s);
     };
     figure.push_back(std::move(grafico));

@@ -17,6 +17,7 @@
 #include "ui/FormCarichi.h"
 #include "ui/FormGeometria.h"
 #include "ui/FormOpzioni.h"
+#include "ui/StoriaProgetto.h"
 
 namespace voro::ui {
 
@@ -104,6 +105,7 @@ void FinestraPrincipale::sostituisciProgetto(DatiProgetto dati, const QString& p
   // The geometry form applied the defaults of a new project: that is the
   // project as it starts.
   improntaSalvata_ = TestoProgetto(s_.dati);
+  storia_->Azzera();
   AggiornaCaption();
 }
 
@@ -211,6 +213,7 @@ bool FinestraPrincipale::salvaIn(const QString& percorso) {
   s_.NomeFileBreve = utf8(info.completeBaseName());
   s_.stato.CartellaDati = utf8(info.absolutePath());
   improntaSalvata_ = TestoProgetto(s_.dati);
+  storia_->Salvato();
   impostazioni_.AggiungiRecente(info.absoluteFilePath());
   aggiornaRecenti();
   AggiornaCaption();

@@ -14,7 +14,7 @@
 namespace voro::ui {
 
 AreaPlot::AreaPlot(Sessione& s, PlottaArco& plot, RecordingMessages& messaggi, QWidget* parent)
-    : QWidget(parent), s_(s), plot_(plot), messaggi_(messaggi) {
+    : VistaZoom(parent), s_(s), plot_(plot), messaggi_(messaggi) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(200, 150);
 }
@@ -22,7 +22,9 @@ AreaPlot::AreaPlot(Sessione& s, PlottaArco& plot, RecordingMessages& messaggi, Q
 void AreaPlot::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), s_.stato.Visualizza[4] ? Qt::white : Qt::black);
-  SuperficieQt superficie(p, width(), height(), logicalDpiY());
+  const QRectF v = Riquadro();
+  p.translate(v.topLeft());
+  SuperficieQt superficie(p, v.width(), v.height(), logicalDpiY());
   ok_ = plot_.PlottaVoro("VIDEO", &superficie);
   // A failed drawing reports once, after the painting, not on every repaint.
   if (!messaggi_.empty()) {
@@ -49,8 +51,11 @@ FinestraPlot::FinestraPlot(FinestraPrincipale& main, Sessione& s, int PlottaGeom
   QMenu* file = menu->addMenu("&File");
   const char* voci[3] = {"&Print", "&Export DXF", "&Draw in Autocad"};
   for (int i = 0; i < 3; ++i) file->addAction(voci[i], this, [this, i] { mnuFileItem(i); });
+  file->addAction(tr("Export &Plot..."), this, [this] { mnuEsportaImmagine(); });
+  menu->addMenu(tr("&View"))->addAction(tr("&Fit to Window"), this, [this] { Adatta(); });
 
   area_ = new AreaPlot(s, plot_, messaggiDisegno_, this);
+  area_->esporta = [this] { mnuEsportaImmagine(); };
   cmdPrevious = new QPushButton("<-- &Previous", this);
   cmdNext = new QPushButton("&Next -->", this);
   auto* comandi = new QHBoxLayout;

@@ -9,6 +9,7 @@
 
 #include "drawing/Disegno.h"
 #include "drawing/PlottaArco.h"
+#include "ui/VistaZoom.h"
 
 namespace voro::ui {
 
@@ -16,7 +17,7 @@ class FinestraPrincipale;
 struct Sessione;
 
 // The surface the plot is drawn on.
-class AreaPlot : public QWidget {
+class AreaPlot : public VistaZoom {
  public:
   AreaPlot(Sessione& s, PlottaArco& plot, RecordingMessages& messaggi, QWidget* parent);
   // Whether the last drawing ended without an error.
@@ -46,6 +47,9 @@ class FinestraPlot : public QWidget {
   void Ridisegna();
   // Shows the messages the last drawing left.
   void MostraMessaggi();
+  // Export Plot: the drawing as a PNG, SVG or PDF file.
+  void mnuEsportaImmagine();
+  void Adatta() { area_->Adatta(); }
 
   int PlottaGeometria() const { return plot_.PlottaGeometria; }
   PlottaArco& plot() { return plot_; }

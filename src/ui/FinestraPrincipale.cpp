@@ -32,6 +32,8 @@
 #include "ui/DialogoMuratura.h"
 #include "ui/FormOpzioni.h"
 #include "ui/FormRisultati.h"
+#include "ui/MenuDesktop.h"
+#include "ui/StoriaProgetto.h"
 
 // The icons are compiled into the static library: register them once.
 static void RegistraIcone() { Q_INIT_RESOURCE(icone); }
@@ -104,6 +106,8 @@ FinestraPrincipale::FinestraPrincipale(const QString& cartellaProgramma, const Q
   rapporto_ = new ComandiRapporto(*this, s_);
   creaMenu();
   creaToolbar();
+  storia_ = new StoriaProgetto(*this, s_);
+  CreaMenuDesktop(*this, *storia_);
   // Nothing to solve, report or plot before a geometry has been read.
   AbilitaMenu(false);
   statusBar()->showMessage("Ready");
@@ -507,6 +511,7 @@ bool FinestraPrincipale::ModelloValido() const {
 }
 
 void FinestraPrincipale::DatiCambiati() {
+  storia_->Registra();
   if (improntaRisultati_ && *improntaRisultati_ != ImprontaCalcolo(s_.dati)) scadonoRisultati();
   // The assessment belongs to the input it was made for, solved or not.
   if (sicurezza_ && improntaSicurezza_ != ImprontaCalcolo(s_.dati)) sicurezza_->parentWidget()->close();

@@ -33,6 +33,7 @@ class FormRisultati;
 class FinestraPlot;
 class FinestraSicurezza;
 class ComandiRapporto;
+class StoriaProgetto;
 
 class FinestraPrincipale : public QMainWindow {
   Q_OBJECT
@@ -96,6 +97,10 @@ class FinestraPrincipale : public QMainWindow {
   void DatiCambiati();
   // The caption's modified mark, after an edit in a data form.
   void AggiornaModificato();
+  // The project's data become d (a step undone or redone): the open forms
+  // show them, the voussoirs and the results follow.
+  void ApplicaDati(const DatiProgetto& d);
+  StoriaProgetto& storia() { return *storia_; }
   // The project differs from its file, or a data form holds unread edits.
   bool Modificato() const;
   // Reads every open data form holding unread edits; false, with that
@@ -188,6 +193,7 @@ class FinestraPrincipale : public QMainWindow {
   QPointer<FinestraSicurezza> sicurezza_;
   std::string improntaSicurezza_;  // the input the Safety window was assessed on
   ComandiRapporto* rapporto_ = nullptr;
+  StoriaProgetto* storia_ = nullptr;
   std::array<QAction*, 5> vista_{};
   std::array<QAction*, 2> lingua_{};
   std::array<QAction*, Impostazioni::kRecenti> recenti_{};

@@ -10,13 +10,15 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include "drawing/FigureSicurezza.h"
 #include "drawing/qt/SuperficieQt.h"
+#include "ui/CopiaTabella.h"
 #include "ui/EsportaPlot.h"
 #include "ui/Sessione.h"
 
 namespace voro::ui {
 
-AreaTavola::AreaTavola(const Sessione& s, QWidget* parent) : QWidget(parent), s_(s) {
+AreaTavola::AreaTavola(const Sessione& s, QWidget* parent) : VistaZoom(parent), s_(s) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(200, 120);
 }
@@ -25,7 +27,9 @@ void AreaTavola::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), s_.stato.Visualizza[4] ? Qt::white : Qt::black);
   if (!tavola_) return;
-  SuperficieQt superficie(p, width(), height(), logicalDpiY());
+  const QRectF v = Riquadro();
+  p.translate(v.topLeft());
+  SuperficieQt superficie(p, v.width(), v.height(), logicalDpiY());
   tavola_->PlottaVoro("VIDEO", &superficie);
 }
 
@@ -39,6 +43,9 @@ FinestraSicurezza::FinestraSicurezza(Sessione& s, QWidget* parent)
   QMenu* file = menu->addMenu("&File");
   file->addAction("&Print", this, [this] { mnuFileItem(0); });
   file->addAction("&Export DXF", this, [this] { mnuFileItem(1); });
+  file->addAction(tr("Export &Plot..."), this, [this] { mnuEsportaImmagine(0); });
+  file->addAction(tr("Export Sweep &Chart..."), this, [this] { mnuEsportaImmagine(1); });
+  menu->addMenu(tr("&View"))->addAction(tr("&Fit to Window"), this, [this] { Adatta(); });
 
   tabella = new QTableWidget(0, 3, this);
   tabella->setObjectName("grdSicurezza");
@@ -47,11 +54,14 @@ FinestraSicurezza::FinestraSicurezza(Sessione& s, QWidget* parent)
   tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
   tabella->setWordWrap(true);
   tabella->horizontalHeader()->setStretchLastSection(true);
+  CopiaTabella::Installa(tabella);
 
   areaArco = new AreaTavola(s, this);
   areaArco->setObjectName("picArco");
   areaGrafico = new AreaTavola(s, this);
   areaGrafico->setObjectName("picSpostamento");
+  areaArco->esporta = [this] { mnuEsportaImmagine(0); };
+  areaGrafico->esporta = [this] { mnuEsportaImmagine(1); };
   // The figures above, the arch and the sweep chart side by side below.
   auto* disegni = new QSplitter(Qt::Horizontal, this);
   disegni->addWidget(areaArco);
@@ -122,7 +132,8 @@ void FinestraSicurezza::fine(bool riuscito) {
   lblStato->setText("Assessed: exact limit analysis (rigid voussoirs, no tension, no sliding)");
   plot_ = std::make_unique<PlottaSicurezza>(valutatore_.dati(), valutatore_.modello(), valutatore_.risultati(),
                                             s_.regional, disegnoArco_);
-  grafico_ = std::make_unique<GraficoSpostamento>(valutatore_.risultati(), s_.regional, disegnoGrafico_);
+  grafico_ = std::make_unique<GraficoSpostamento>(valutatore_.risultati(), valutatore_.modello(), s_.regional,
+                                                  disegnoGrafico_);
   areaArco->Imposta(plot_.get());
   areaGrafico->Imposta(grafico_.get());
   riempiTabella();
@@ -132,7 +143,10 @@ void FinestraSicurezza::fine(bool riuscito) {
 
 void FinestraSicurezza::riempiTabella() {
   const RisultatiSicurezza& r = valutatore_.risultati();
-  auto numero = [this](double v) { return QString::fromStdString(Spoglio(s_.regional.FormattaNumero(5, v))); };
+  // One format for each kind of figure, as in the drawings.
+  auto numero = [this](double v) { return QString::fromStdString(TestoFattore(s_.regional, v)); };
+  auto metri = [this](double v) { return QString::fromStdString(TestoMetri(s_.regional, v)); };
+  auto kN = [this](double v) { return QString::fromStdString(TestoKn(s_.regional, v)); };
   auto cerniere = [](const std::vector<Cerniera>& c) {
     QStringList t;
     for (const Cerniera& h : c)
@@ -160,10 +174,10 @@ void FinestraSicurezza::riempiTabella() {
   righe.push_back({"Geometric safety factor", r.fattoreGeometrico ? numero(*r.fattoreGeometrico) : "none",
                    "1/s: how many times thinner the ring could be about its centre line"});
   righe.push_back({"Contacts", cerniere(r.contatti), "Joints where that line touches the reduced section (i intrados, e extrados)"});
-  righe.push_back({"Least thrust [kN]", r.spintaMinima ? numero(*r.spintaMinima) : "none",
+  righe.push_back({"Least thrust [kN]", r.spintaMinima ? kN(*r.spintaMinima) : "none",
                    "Least horizontal force of the left support on the arch among the lines that fit"});
   righe.push_back({"Largest thrust [kN]",
-                   r.spintaMassima ? numero(*r.spintaMassima) : r.spintaMassimaIllimitata ? "no limit" : "none",
+                   r.spintaMassima ? kN(*r.spintaMassima) : r.spintaMassimaIllimitata ? "no limit" : "none",
                    "The most a tie or an abutment may have to take"});
   QString carico;
   switch (r.esitoCarico) {
@@ -181,15 +195,16 @@ void FinestraSicurezza::riempiTabella() {
                        ? QString("The strip load covers the whole structure: one position")
                        : QString("Least factor over %1 positions of the strip load").arg(r.posizioni.size())});
   righe.push_back({"Worst position [m]",
-                   r.xq1Peggiore ? numero(*r.xq1Peggiore) + " - " + numero(*r.xq2Peggiore) : "none",
+                   r.xq1Peggiore ? tr("%1 to %2").arg(metri(*r.xq1Peggiore), metri(*r.xq2Peggiore)) : "none",
                    "Where the strip load is worst"});
-  righe.push_back({"Minimum thickness [m]", r.spessoreMinimo ? numero(*r.spessoreMinimo) : "none",
+  righe.push_back({"Minimum thickness [m]", r.spessoreMinimo ? metri(*r.spessoreMinimo) : "none",
                    "Thinnest segment when every thickness is scaled down until no thrust line fits"});
   righe.push_back({"Thickness factor", r.fattoreSpessore ? numero(*r.fattoreSpessore) : "none",
                    "The project's thicknesses over the least ones"});
   tabella->setRowCount(static_cast<int>(righe.size()));
   for (int i = 0; i < static_cast<int>(righe.size()); ++i)
     for (int k = 0; k < 3; ++k) tabella->setItem(i, k, new QTableWidgetItem(righe[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)]));
+  SegnalaPericolo(r);
   tabella->resizeColumnsToContents();
   tabella->resizeRowsToContents();
 }

@@ -16,13 +16,14 @@
 #include "drawing/GraficoSpostamento.h"
 #include "drawing/PlottaSicurezza.h"
 #include "ui/ValutatoreSicurezza.h"
+#include "ui/VistaZoom.h"
 
 namespace voro::ui {
 
 struct Sessione;
 
 // A surface that draws one whole drawing on every repaint.
-class AreaTavola : public QWidget {
+class AreaTavola : public VistaZoom {
  public:
   AreaTavola(const Sessione& s, QWidget* parent);
   void Imposta(Tavola* t) {
@@ -59,6 +60,12 @@ class FinestraSicurezza : public QWidget {
 
   // The arch plot sent to the printer (0) or a DXF file (1).
   void mnuFileItem(int indice);
+  // Export Plot: the arch plot (0) or the sweep chart (1) as a PNG, SVG or PDF file.
+  void mnuEsportaImmagine(int quale);
+  void Adatta() {
+    areaArco->Adatta();
+    areaGrafico->Adatta();
+  }
 
   QMenuBar* menu;
   QTableWidget* tabella;
@@ -78,6 +85,9 @@ class FinestraSicurezza : public QWidget {
  private:
   void fine(bool riuscito);
   void riempiTabella();
+  // An arch that does not stand or cannot carry its variable load: the
+  // warning in the status line and its figures in red.
+  void SegnalaPericolo(const RisultatiSicurezza& r);
 
   Sessione& s_;
   ValutatoreSicurezza valutatore_;

@@ -92,6 +92,11 @@ FormCarichi::FormCarichi(FinestraPrincipale& main, Sessione& s) : FormDiDati(mai
 
   // Load.
   s_.stato.FormDati = 2;
+  ScriveCarichi();
+  SeguiModifiche();
+}
+
+void FormCarichi::ScriveCarichi() {
   txtDati[0]->setText(QString::fromStdString(s_.regional.TestoSingle(s_.dati.qCarico)));
   txtDati[1]->setText(QString::fromStdString(s_.regional.TestoSingle(s_.dati.xq1)));
   txtDati[2]->setText(QString::fromStdString(s_.regional.TestoSingle(s_.dati.xq2)));
@@ -100,7 +105,7 @@ FormCarichi::FormCarichi(FinestraPrincipale& main, Sessione& s) : FormDiDati(mai
   const Single scala = Check1->isChecked() ? scalaAutomatica(s_.dati.qCarico).value_or(s_.dati.ScalaPlot)
                                            : s_.dati.ScalaPlot;
   txtDati[3]->setText(QString::fromStdString(s_.regional.TestoSingle(scala)));
-  SeguiModifiche();
+  Allineato();
 }
 
 std::optional<Single> FormCarichi::scalaAutomatica(Single q) const {

@@ -29,6 +29,8 @@ class FormCarichi : public FormDiDati {
   // model unchanged, when a box is not a number or q is negative.
   bool LeggeCarichi();
   bool Leggi() override { return LeggeCarichi(); }
+  // The project's loads into the boxes.
+  void ScriveCarichi();
   // The automatic scale 5 q / L with three digits, or the typed one.
   void Check1_Click();
 

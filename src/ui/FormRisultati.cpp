@@ -13,6 +13,7 @@
 #include "analysis/Calcolo.h"
 #include "data/LetturaCaselle.h"
 #include "data/UnitConversions.h"
+#include "ui/CopiaTabella.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/FormGeometria.h"
 
@@ -41,6 +42,7 @@ FormRisultati::FormRisultati(FinestraPrincipale& main, Sessione& s) : main_(main
   Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Grid1->verticalHeader()->hide();
   Grid1->horizontalHeader()->hide();
+  CopiaTabella::Installa(Grid1, 0);
 
   FrameRis[0] = new QGroupBox(this);
   auto* peggiori = new QGridLayout(FrameRis[0]);
@@ -141,24 +143,27 @@ FormRisultati::FormRisultati(FinestraPrincipale& main, Sessione& s) : main_(main
   RiempiGriglia();
   const auto& r = s_.risultati;
   const Regional& reg = s_.regional;
-  txtReazioni[0]->setText(q(reg.FormattaNumero(4, r.HSinistra)));
-  txtReazioni[1]->setText(q(reg.FormattaNumero(4, r.HDestra)));
-  txtReazioni[4]->setText(q(reg.FormattaNumero(4, r.HSinistra + r.SommaHSinistra)));
-  txtReazioni[2]->setText(q(reg.FormattaNumero(4, r.VSinistra)));
-  txtReazioni[3]->setText(q(reg.FormattaNumero(4, r.VDestra)));
-  txtReazioni[5]->setText(q(reg.FormattaNumero(4, r.SommaHSinistra)));
-  txtReazioni[6]->setText(q(reg.FormattaNumero(4, -r.SommaHDestra)));
+  // Forces and moments as the grid's N and T, eccentricities as its e.
+  auto forza = [&reg](double v) { return q(reg.Formatta(v, "0.00")); };
+  auto millimetri = [&reg](double v) { return q(FormattaMillimetri(reg, v)); };
+  txtReazioni[0]->setText(forza(r.HSinistra));
+  txtReazioni[1]->setText(forza(r.HDestra));
+  txtReazioni[4]->setText(forza(r.HSinistra + r.SommaHSinistra));
+  txtReazioni[2]->setText(forza(r.VSinistra));
+  txtReazioni[3]->setText(forza(r.VDestra));
+  txtReazioni[5]->setText(forza(r.SommaHSinistra));
+  txtReazioni[6]->setText(forza(-r.SommaHDestra));
   double ML = 0, MR = 0;
   if (s_.modello.nConciTot > 0) {
     DatiProgetto& d = s_.dati;
     Calcolo c(d, s_.modello, s_.risultati, s_.msg());
     c.SommaMomentiPareti(s_.modello.Conci(1).y(4), s_.modello.Conci(s_.modello.nConciTot).y(3), ML, MR);
   }
-  txtReazioni[7]->setText(q(reg.FormattaNumero(4, ML)));
-  txtReazioni[8]->setText(q(reg.FormattaNumero(4, MR)));
-  txtDati[9]->setText(q(FormattaPerMilleZero(reg, r.EccCalcSinistra)));
-  txtDati[10]->setText(q(FormattaPerMilleZero(reg, r.EccCalcChiave)));
-  txtDati[11]->setText(q(FormattaPerMilleZero(reg, r.EccCalcDestra)));
+  txtReazioni[7]->setText(forza(ML));
+  txtReazioni[8]->setText(forza(MR));
+  txtDati[9]->setText(millimetri(r.EccCalcSinistra));
+  txtDati[10]->setText(millimetri(r.EccCalcChiave));
+  txtDati[11]->setText(millimetri(r.EccCalcDestra));
 }
 
 void FormRisultati::GrigliaRisultati() {
@@ -214,8 +219,9 @@ void FormRisultati::RisultatiPeggioriVisualizza() {
   txtMax[1]->setText(QString::number(r.iSigmaEstPeggiore));
   txtMax[3]->setText(QString::number(r.iSigmaIntPeggiore));
   txtMax[5]->setText(QString::number(r.iPercMinima));
-  txtMax[0]->setText(q(FormattaDivisoMille(s_.regional, r.SigmaEstPeggiore)));
-  txtMax[2]->setText(q(FormattaDivisoMille(s_.regional, r.SigmaIntPeggiore)));
+  // In MPa with the grid's decimals.
+  txtMax[0]->setText(q(s_.regional.Formatta(r.SigmaEstPeggiore / 1000.0, "0.000")));
+  txtMax[2]->setText(q(s_.regional.Formatta(r.SigmaIntPeggiore / 1000.0, "0.000")));
   txtMax[4]->setText(q(s_.regional.Formatta(r.PercMinima, "0.0")));
 }
 

@@ -20,7 +20,7 @@ TEST(ModuloGeometria, NewProjectShowsWidthOneAndZeros) {
   EXPECT_EQ(f.txtNvori, "1");
   EXPECT_EQ(f.txtDati[1], "0");
   EXPECT_EQ(f.txt1Voro[0], "0");
-  EXPECT_EQ(f.txtDati[9], "0");
+  EXPECT_EQ(f.txtDati[9], "0,0");
   EXPECT_EQ(d.ScalaPlot, 1.0f);
 }
 

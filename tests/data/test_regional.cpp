@@ -205,9 +205,10 @@ TEST(UnitConversions, MillimetresAndMegapascals) {
   EXPECT_EQ(FormattaDivisoMille(en, -250), "-0.250");
   EXPECT_EQ(FormattaDivisoMille(it, 624.69794f), " 0,625");
   EXPECT_EQ(FormattaPerMille(en, 0.01), " 10.0");
-  EXPECT_EQ(FormattaPerMilleZero(en, 0.0000004), "0");
-  EXPECT_EQ(FormattaPerMilleZero(en, 0.012), " 12.0");
-  EXPECT_EQ(FormattaPerMilleZero(it, -0.0926647f), "-92,7");
+  EXPECT_EQ(FormattaMillimetri(en, 0.0000004), "0.0");
+  EXPECT_EQ(FormattaMillimetri(en, 0.012), "12.0");
+  EXPECT_EQ(FormattaMillimetri(en, 0.12), "120.0");
+  EXPECT_EQ(FormattaMillimetri(it, -0.0926647f), "-92,7");
   EXPECT_DOUBLE_EQ(LeggeDivisoMille(en, "25"), 0.025);
   EXPECT_DOUBLE_EQ(LeggeDivisoMille(it, "-12,5"), -0.0125);
 }

@@ -4,7 +4,9 @@
 
 #include "../analysis/ProgettiProva.h"
 #include "Registratori.h"
+#include "data/ProjectFile.h"
 #include "drawing/Colori.h"
+#include "drawing/FigureSicurezza.h"
 #include "drawing/GraficoSpostamento.h"
 #include "drawing/PlottaSicurezza.h"
 #include "limite/Valutazione.h"
@@ -80,7 +82,7 @@ TEST(GraficoSpostamento, RoundStepsAndLinesCutAtTheTopOfTheChart) {
   ASSERT_TRUE(v.r.fattorePeggiore);
   RecordingMessages msg;
   Disegno g(msg);
-  GraficoSpostamento grafico(v.r, v.reg, g);
+  GraficoSpostamento grafico(v.r, v.m, v.reg, g);
   ContenitoreRegistrato ms;
   g.Destinazione = "DWG";
   g.ModelSpaceCad = &ms;
@@ -100,6 +102,118 @@ TEST(GraficoSpostamento, RoundStepsAndLinesCutAtTheTopOfTheChart) {
   for (const auto& e : ms.entita) minimo = minimo || (e->tipo == "TEXT" && e->testo.rfind("least ", 0) == 0);
   EXPECT_TRUE(minimo);
   EXPECT_TRUE(msg.empty());
+}
+
+// The texts drawn on a recorded surface.
+std::vector<std::string> Testi(const SuperficieRegistrata& s) {
+  std::vector<std::string> t;
+  for (const auto& x : s.tratti)
+    if (x.tipo == "testo") t.push_back(x.testo);
+  return t;
+}
+
+bool Contiene(const std::vector<std::string>& testi, const std::string& parte) {
+  for (const auto& t : testi)
+    if (t.find(parte) != std::string::npos) return true;
+  return false;
+}
+
+TEST(GraficoSpostamento, WithoutASweepSaysSoAndDrawsNoAxes) {
+  DatiProgetto d = prova::ponte();
+  d.qCarico = 0;
+  Valutato v(d);
+  ASSERT_TRUE(v.r.posizioni.empty());
+  RecordingMessages msg;
+  Disegno g(msg);
+  GraficoSpostamento grafico(v.r, v.m, v.reg, g);
+  SuperficieRegistrata s;
+  ASSERT_TRUE(grafico.PlottaVoro("VIDEO", &s));
+  EXPECT_EQ(s.conta("linea"), 0);
+  const auto testi = Testi(s);
+  ASSERT_EQ(testi.size(), 1u);
+  EXPECT_EQ(testi[0].rfind("No sweep: ", 0), 0u);
+}
+
+TEST(GraficoSpostamento, TheTicksHaveTheDecimalsOfTheirStep) {
+  RisultatiSicurezza r;
+  ModelloArco m;
+  RecordingMessages msg;
+  Disegno g(msg);
+  const Regional reg = Regional::inglese();
+  GraficoSpostamento grafico(r, m, reg, g);
+  EXPECT_EQ(grafico.TestoTacca(0.2 + 0.2 + 0.2, 0.2), "0.6");
+  EXPECT_EQ(grafico.TestoTacca(0, 0.25), "0.00");
+  EXPECT_EQ(grafico.TestoTacca(1500, 250), "1500");
+  EXPECT_EQ(grafico.TestoTacca(-1e-17, 0.5), "0.0");
+}
+
+// The shallow example: only the two end positions make the arch collapse.
+TEST(GraficoSpostamento, AFactorFoundOnlyAtTheEndsIsMarkedWithTheMechanismThere) {
+  DatiProgetto d;
+  RecordingMessages letti;
+  LeggiFileProgetto(std::string(VORO_SOURCE_DIR) + "/examples/arco-ribassato-spinta.vro", d, letti);
+  Valutato v(d, 50);
+  int finiti = 0;
+  for (const auto& p : v.r.posizioni) finiti += p.fattore.has_value();
+  ASSERT_EQ(finiti, 2);
+  ASSERT_EQ(v.r.meccanismoPeggiore.size(), 4u);
+  RecordingMessages msg;
+  Disegno g(msg);
+  GraficoSpostamento grafico(v.r, v.m, v.reg, g);
+  SuperficieRegistrata s;
+  ASSERT_TRUE(grafico.PlottaVoro("VIDEO", &s));
+  EXPECT_TRUE(msg.empty());
+  // Each factor, with no neighbour to join, a cross of two strokes in blue.
+  const int n = v.m.nConciTot;
+  EXPECT_EQ(s.conta("linea", rgb(5)), 2 * finiti);
+  // The mechanism: the collapse line across every joint and its four hinges.
+  EXPECT_EQ(s.conta("linea", rgb(colori_sicurezza::Collasso)), n + 2);
+  int intradosso = 0, estradosso = 0;
+  for (const Cerniera& c : v.r.meccanismoPeggiore) ++(c.faccia == Faccia::Intradosso ? intradosso : estradosso);
+  EXPECT_EQ(s.conta("cerchio", rgb(colori_sicurezza::Intradosso)), intradosso);
+  EXPECT_EQ(s.conta("cerchio", rgb(colori_sicurezza::Estradosso)), estradosso);
+  const auto testi = Testi(s);
+  EXPECT_TRUE(Contiene(testi, "Mechanism at the worst position: strip from x = -0.300 to 4.700 m"));
+  EXPECT_TRUE(Contiene(testi, "least 1276.017 at xq1 = -0.300 m"));
+  // A safe arch carries no warning.
+  EXPECT_EQ(s.conta("riempi", rgb(kColoreAvviso)), 0);
+}
+
+TEST(GraficoSpostamento, AnArchThatDoesNotStandOrCarryItsLoadIsFlagged) {
+  // Ten times the variable load: the worst factor falls below 1.
+  DatiProgetto pesante = prova::ponte();
+  pesante.qCarico *= 10;
+  Valutato v(pesante);
+  ASSERT_TRUE(v.r.ammissibile);
+  ASSERT_LT(*v.r.fattorePeggiore, 1);
+  const auto avviso = AvvisoSicurezza(v.r, v.reg);
+  ASSERT_TRUE(avviso);
+  EXPECT_EQ(avviso->rfind("UNSAFE: live-load factor " + TestoFattore(v.reg, *v.r.fattorePeggiore) + " below 1", 0), 0u);
+  RecordingMessages msg;
+  Disegno g(msg);
+  GraficoSpostamento grafico(v.r, v.m, v.reg, g);
+  SuperficieRegistrata s;
+  ASSERT_TRUE(grafico.PlottaVoro("VIDEO", &s));
+  EXPECT_EQ(s.conta("riempi", rgb(kColoreAvviso)), 1);
+  bool parole = false;
+  const std::string breve = *AvvisoSicurezza(v.r, v.reg, true);
+  EXPECT_EQ(avviso->rfind(breve, 0), 0u);
+  for (const auto& t : s.tratti) parole = parole || (t.tipo == "testo" && t.testo == breve && t.colore == rgb(0));
+  EXPECT_TRUE(parole);
+
+  // A ring too thin for any thrust line within it.
+  DatiProgetto sottile = prova::ponte();
+  sottile.SpessoreAnello = 0.05f;
+  Valutato w(sottile);
+  ASSERT_FALSE(w.r.ammissibile);
+  const auto no = AvvisoSicurezza(w.r, w.reg);
+  ASSERT_TRUE(no);
+  EXPECT_EQ(no->rfind("NOT ADMISSIBLE", 0), 0u);
+  SuperficieRegistrata t;
+  Disegno h(msg);
+  PlottaSicurezza plot(w.d, w.m, w.r, w.reg, h);
+  ASSERT_TRUE(plot.PlottaVoro("VIDEO", &t));
+  EXPECT_EQ(t.conta("riempi", rgb(kColoreAvviso)), 1);
 }
 
 }  // namespace

@@ -430,6 +430,23 @@ TEST(AnalisiLimite, TheSweepRunsFromEndToEndAndKeepsTheFirstLeast) {
   CostruisciModello(p, m, msg);
   CaricaConci(p, m, msg);
   for (int i = 1; i <= m.nConciTot; ++i) EXPECT_EQ(m.Conci(i).FVariabile, v.m.Conci(i).FVariabile);
+  // The mechanism of the worst position: the strip placed there, its
+  // hinges turn the arch into a mechanism at the least factor, and its
+  // collapse line balances every voussoir and passes through them.
+  ASSERT_EQ(v.r.meccanismoPeggiore.size(), 4u);
+  DatiProgetto peggiore = d;
+  peggiore.xq1 = *v.r.xq1Peggiore;
+  peggiore.xq2 = *v.r.xq2Peggiore;
+  ModelloArco mp;
+  CostruisciModello(peggiore, mp, msg);
+  CaricaConci(peggiore, mp, msg);
+  EXPECT_NEAR(MoltiplicatoreCinematico(mp, v.r.meccanismoPeggiore), minimo, 1e-8 * minimo);
+  ControllaEquilibrio(mp, v.r.lineaCollassoPeggiore, 1);
+  for (const Cerniera& c : v.r.meccanismoPeggiore) {
+    const double h = c.giunto == 1 ? mp.Conci(1).hSezioneEff : mp.Conci(c.giunto - 1).hSezioneEff;
+    EXPECT_NEAR(v.r.lineaCollassoPeggiore.e[static_cast<std::size_t>(c.giunto - 1)],
+                c.faccia == Faccia::Estradosso ? h / 2 : -h / 2, 1e-9 * h);
+  }
   // A strip over the whole structure has a single position.
   d.xq1 = -100;
   d.xq2 = 100;
@@ -437,6 +454,8 @@ TEST(AnalisiLimite, TheSweepRunsFromEndToEndAndKeepsTheFirstLeast) {
   ASSERT_EQ(tutto.r.posizioni.size(), 1u);
   EXPECT_EQ(tutto.r.posizioni[0].xq1, tutto.m.xMinStruttura);
   EXPECT_EQ(tutto.r.posizioni[0].xq2, tutto.m.xMaxStruttura);
+  // There the worst mechanism is the project's own.
+  EXPECT_EQ(tutto.r.meccanismoPeggiore, tutto.r.meccanismo);
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -237,6 +239,85 @@ void Progetto(const QString& cartella) {
   Messaggi(b, "project");
 }
 
+// Assesses the project on screen; the Safety window when it has finished.
+FinestraSicurezza* Valutato(Banco& b) {
+  b.finestra->formGeometria()->cbPltGeom->click();
+  b.finestra->azione("mnuAssess")->trigger();
+  FinestraSicurezza* s = b.finestra->finestraSicurezza();
+  if (!s) return nullptr;
+  QSignalSpy valutata(s, &FinestraSicurezza::concluso);
+  if (s->inCorso()) valutata.wait(120000);
+  return s;
+}
+
+// The drawings zoomed and panned, the sweep chart with the worst mechanism
+// and the warning of an unsafe arch, the Edit and Window menus.
+void Vista(const QString& cartella) {
+  QDir().mkpath(cartella);
+  auto f = [&](const QString& n) { return QDir(cartella).filePath(n); };
+  {
+    Banco b("ENG");
+    b.finestra->resize(1280, 900);
+    b.avvia({b.esempio("arco-ribassato-spinta.vro")});
+    b.finestra->resize(1280, 900);
+    if (FinestraSicurezza* s = Valutato(b)) {
+      Salva(b.finestra.get(), f("01-safety-ends-only.png"));
+      s->areaArco->Ingrandisci(3, QPointF(s->areaArco->width() * 0.2, s->areaArco->height() * 0.3));
+      Salva(b.finestra.get(), f("02-safety-zoomed.png"));
+    }
+    Messaggi(b, "sweep");
+  }
+  {
+    Banco b("ENG");
+    b.finestra->resize(1280, 900);
+    b.avvia({b.esempio("ponte-stradale.vro")});
+    b.finestra->resize(1280, 900);
+    b.risolvi();
+    if (FinestraPlot* p = b.finestra->finestraPlot()) {
+      p->area()->Ingrandisci(2.5, QPointF(p->area()->width() * 0.25, p->area()->height() * 0.35));
+      p->area()->Sposta(QPointF(40, -20));
+      Salva(b.finestra.get(), f("03-plot-zoomed.png"));
+    }
+    b.s().dati.qCarico *= 10;
+    b.finestra->DatiCambiati();
+    b.finestra->MostraGeometria();
+    if (Valutato(b)) Salva(b.finestra.get(), f("04-safety-unsafe.png"));
+    b.finestra->MostraCarichi();
+    b.finestra->formCarichi()->txtDati[0]->setText("15");
+    b.finestra->formCarichi()->LeggeCarichi();
+    b.finestra->MostraGeometria();
+    b.finestra->MostraOpzioni();
+    Attendi(300);
+    b.finestra->azione("mnuFinestraAffianca")->trigger();
+    for (QMdiSubWindow* w : b.finestra->area()->subWindowList())
+      out << "  tiled: " << w->windowTitle() << " " << w->geometry().x() << "," << w->geometry().y() << " "
+          << w->width() << "x" << w->height() << "\n";
+    QMenu* modifica = b.finestra->findChild<QMenu*>("mnuModifica");
+    modifica->popup(b.finestra->mapToGlobal(QPoint(40, b.finestra->menuBar()->height())));
+    Schermo(f("05-edit-menu.png"));
+    modifica->hide();
+    QMenu* finestre = b.finestra->findChild<QMenu*>("mnuFinestra");
+    finestre->popup(b.finestra->mapToGlobal(QPoint(500, b.finestra->menuBar()->height())));
+    Schermo(f("06-window-menu.png"));
+    finestre->hide();
+    Messaggi(b, "edit and window");
+  }
+  {
+    // A ring too thin to stand.
+    Banco b("ENG");
+    b.finestra->resize(1280, 900);
+    b.avvia({b.esempio("ponte-stradale.vro")});
+    b.finestra->resize(1280, 900);
+    b.s().dati.SpessoreAnello = 0.1f;
+    b.finestra->formGeometria()->ScriveDatiInForm();
+    if (Valutato(b)) {
+      b.finestra->resize(1280, 900);
+      Salva(b.finestra.get(), f("07-safety-inadmissible.png"));
+    }
+    Messaggi(b, "inadmissible");
+  }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -252,5 +333,6 @@ int main(int argc, char* argv[]) {
   }
   Finestre(QDir(cartella).filePath("windows"));
   Progetto(QDir(cartella).filePath("project"));
+  Vista(QDir(cartella).filePath("view"));
   return 0;
 }

@@ -63,7 +63,7 @@ void TestMainWindow::menuEToolbar() {
   auto* f = b.finestra.get();
   QStringList titoli;
   for (QAction* a : f->menuBar()->actions()) titoli << a->text();
-  QCOMPARE(titoli, (QStringList{"&File", "&Data", "&Solve", "&Assess", "&Report", "&Plot", "&View", "&?"}));
+  QCOMPARE(titoli, (QStringList{"&File", "&Edit", "&Data", "&Solve", "&Assess", "&Report", "&Plot", "&View", "&Window", "&?"}));
   QCOMPARE(f->azione("mnuFileItem0")->shortcut(), QKeySequence("Ctrl+N"));
   QCOMPARE(f->azione("mnuFileItem1")->shortcut(), QKeySequence("Ctrl+F12"));
   QCOMPARE(f->azione("mnuFileItem2")->shortcut(), QKeySequence("Shift+F12"));

@@ -11,6 +11,8 @@
 #include "limite/Valutazione.h"
 #include "ui/FinestraSicurezza.h"
 #include "ui/FormGeometria.h"
+#include "drawing/FigureSicurezza.h"
+#include <QRegularExpression>
 
 using namespace voro;
 using namespace voro::ui;
@@ -74,6 +76,7 @@ class TestSicurezza : public QObject {
   void mostraIValoriDelNucleo_data();
   void mostraIValoriDelNucleo();
   void disegnaMeccanismoESpostamento();
+  void posizioniEPericoloLeggibili();
   void siChiudeQuandoCambiaIlProgetto();
   void stopEGeometriaSbagliata();
 };
@@ -99,12 +102,20 @@ void TestSicurezza::mostraIValoriDelNucleo() {
   QCOMPARE(r.meccanismo, atteso.meccanismo);
   QCOMPARE(r.posizioni.size(), atteso.posizioni.size());
   QCOMPARE(r.spessoreMinimo, atteso.spessoreMinimo);
-  auto testo = [&](double v) { return QString::fromStdString(Spoglio(b.s().regional.FormattaNumero(5, v))); };
+  const Regional& reg = b.s().regional;
+  auto testo = [&](double v) { return QString::fromStdString(TestoFattore(reg, v)); };
   QCOMPARE(Valore(f, "Admissible"), QString("yes"));
   QCOMPARE(Valore(f, "Geometric safety factor"), testo(*atteso.fattoreGeometrico));
-  QCOMPARE(Valore(f, "Least thrust [kN]"), testo(*atteso.spintaMinima));
+  QCOMPARE(Valore(f, "Least thrust [kN]"), QString::fromStdString(TestoKn(reg, *atteso.spintaMinima)));
   QCOMPARE(Valore(f, "Live-load factor"), atteso.fattoreCarico ? testo(*atteso.fattoreCarico) : QString("no collapse"));
-  QCOMPARE(Valore(f, "Minimum thickness [m]"), testo(*atteso.spessoreMinimo));
+  QCOMPARE(Valore(f, "Minimum thickness [m]"), QString::fromStdString(TestoMetri(reg, *atteso.spessoreMinimo)));
+  // One format for each kind of figure: factors and lengths with three
+  // decimals, forces with two, never digit groups.
+  const QRegularExpression tre("^-?\\d+,\\d{3}$"), due("^-?\\d+,\\d{2}$");
+  for (const char* fig : {"Thickness ratio s", "Geometric safety factor", "Minimum thickness [m]", "Thickness factor"})
+    QVERIFY2(tre.match(Valore(f, fig)).hasMatch(), qPrintable(Valore(f, fig)));
+  QVERIFY2(due.match(Valore(f, "Least thrust [kN]")).hasMatch(), qPrintable(Valore(f, "Least thrust [kN]")));
+  QCOMPARE(f->lblStato->text().left(9), QString("Assessed:"));
   QVERIFY(!f->progresso->isVisible());
   for (int i = 0; i < f->tabella->rowCount(); ++i) {
     const QString t = f->tabella->item(i, 1)->text().toLower();
@@ -127,6 +138,30 @@ void TestSicurezza::disegnaMeccanismoESpostamento() {
   const QImage grafico = f->areaGrafico->grab().toImage().convertToFormat(QImage::Format_RGB32);
   QVERIFY(Pixel(grafico, QColor(0, 0, 255)) > 50);
   QVERIFY(Pixel(grafico, QColor(255, 0, 255)) > 4);  // the least factor's mark
+}
+
+void TestSicurezza::posizioniEPericoloLeggibili() {
+  // The shallow example: its worst position at the left end, as a range of
+  // metres in the format of the other lengths.
+  Banco b;
+  b.avvia({b.esempio("arco-ribassato-spinta.vro")});
+  FinestraSicurezza* f = Valuta(b);
+  QVERIFY(f);
+  QCOMPARE(Valore(f, "Worst position [m]"), QString("-0,300 to 4,700"));
+  QCOMPARE(Valore(f, "Worst live-load factor"), QString("1276,017"));
+
+  // Ten times the variable load: the arch cannot carry it; said in the
+  // status line, on red, and the figure in red.
+  Banco p;
+  p.avvia({p.esempio("ponte-stradale.vro")});
+  p.s().dati.qCarico *= 10;
+  f = Valuta(p);
+  QVERIFY(f);
+  QVERIFY2(f->lblStato->text().startsWith("UNSAFE: live-load factor "), qPrintable(f->lblStato->text()));
+  QVERIFY(f->lblStato->styleSheet().contains("background"));
+  for (int i = 0; i < f->tabella->rowCount(); ++i)
+    if (f->tabella->item(i, 0)->text() == "Worst live-load factor")
+      QCOMPARE(f->tabella->item(i, 1)->foreground().color(), QColor(0xc0, 0, 0));
 }
 
 void TestSicurezza::siChiudeQuandoCambiaIlProgetto() {

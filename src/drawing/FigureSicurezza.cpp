@@ -1,0 +1,47 @@
+// The formats and the warning of the assessment's figures.
+#include "drawing/FigureSicurezza.h"
+
+#include <algorithm>
+#include <array>
+
+#include "drawing/Tavola.h"
+
+namespace voro {
+
+std::string TestoFattore(const Regional& reg, double v) { return reg.Formatta(v, "0.000"); }
+std::string TestoMetri(const Regional& reg, double v) { return reg.Formatta(v, "0.000"); }
+std::string TestoKn(const Regional& reg, double v) { return reg.Formatta(v, "0.00"); }
+
+std::optional<std::string> AvvisoSicurezza(const RisultatiSicurezza& r, const Regional& reg, bool breve) {
+  if (!r.ammissibile)
+    return std::string(breve ? "NOT ADMISSIBLE: no thrust line fits within the masonry"
+                             : "NOT ADMISSIBLE: no thrust line fits within the masonry under the project's loads");
+  // The least factor of the project's own position and of the sweep.
+  std::optional<double> minimo = r.fattoreCarico;
+  std::string dove = "at the project's position of the load";
+  if (r.fattorePeggiore && (!minimo || *r.fattorePeggiore < *minimo)) {
+    minimo = r.fattorePeggiore;
+    dove = "with the strip load from x = " + TestoMetri(reg, *r.xq1Peggiore) + " to " + TestoMetri(reg, *r.xq2Peggiore) +
+           " m";
+  }
+  if (minimo && *minimo < 1) {
+    const std::string inizio = "UNSAFE: live-load factor " + TestoFattore(reg, *minimo) + " below 1";
+    return breve ? inizio : inizio + " " + dove + ": the arch cannot carry the project's variable load";
+  }
+  return std::nullopt;
+}
+
+double DisegnaAvviso(Disegno& g, const std::string& testo, double x0, double x1, double yAlto, double altezza) {
+  const double h = 1.6 * (g.superficie ? g.superficie->AltezzaTesto(testo) : altezza);
+  // As wide as its words where the surface can measure them.
+  const double margine = (x1 - x0) / 100;
+  if (g.superficie) x1 = std::max(x1, x0 + g.superficie->LarghezzaTesto(testo) + 2 * margine);
+  const std::array<double, 4> X{x0, x1, x1, x0}, Y{yAlto, yAlto, yAlto - h, yAlto - h};
+  g.ImpostaColore(kColoreAvviso);
+  g.Solido(X, Y, 1);
+  g.ImpostaColore(0);
+  g.Testo(x0 + margine, yAlto - 0.2 * h, altezza, testo, 1, true);
+  return h;
+}
+
+}  // namespace voro
