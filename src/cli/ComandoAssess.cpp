@@ -11,10 +11,12 @@
 #include "cli/Impostazioni.h"
 #include "cli/Interruzione.h"
 #include "cli/RapportiSicurezza.h"
+#include "cli/SceltaVeicolo.h"
 #include "cli/Risolutore.h"
 #include "cli/UsciteProgetti.h"
 #include "drawing/GraficoSpostamento.h"
 #include "drawing/PlottaSicurezza.h"
+#include "limite/PercorsoVeicolo.h"
 #include "limite/Valutazione.h"
 
 namespace voro::cli {
@@ -33,14 +35,19 @@ FormatoPlot leggiFilePlot(const std::string& opzione, const std::string& percors
   throw ErroreUso(opzione + " must end in " + elenco);
 }
 
-void valuta(ProgettoValutato& p, const OpzioniSoluzione& opzioni, int nPosizioni) {
+void valuta(ProgettoValutato& p, const OpzioniSoluzione& opzioni, int nPosizioni, const SceltaVeicolo& scelta) {
   Soluzione& s = p.soluzione;
   p.nPosizioni = nPosizioni;
   if (!PreparaModello(s, opzioni)) return;
+  scelta.Applica(s.dati);
   OpzioniSicurezza o;
   o.nPosizioni = nPosizioni;
   try {
     ValutaSicurezza(s.dati, s.modello, s.messaggi, o, p.sicurezza);
+    if (s.dati.VeicoloCarico) {
+      p.veicolo.emplace();
+      PercorriVeicolo(s.dati, s.modello, scelta.passo, opzioni.stop, *p.veicolo);
+    }
   } catch (const RuntimeError& e) {
     s.esito = Esito::Fallito;
     s.numeroErrore = e.number();
@@ -66,6 +73,7 @@ int assess(const Argomenti& a) {
   opzioni.impostazioni = LeggiImpostazioni(a);
   const UsciteRisultati uscite = LeggiUsciteRisultati(a);
   const int nPosizioni = LeggiPosizioni(a);
+  const SceltaVeicolo scelta = LeggiSceltaVeicolo(a);
   const bool bianco = a.ha("--white");
   const std::string plot = a.valore("--plot").value_or("");
   const std::string grafico = a.valore("--plot-sweep").value_or("");
@@ -84,7 +92,7 @@ int assess(const Argomenti& a) {
   for (std::size_t k = 0; k < progetti.size(); ++k) {
     progetti[k].soluzione.file = a.file[k];
     if (Interrotto(opzioni)) NonAvviato(progetti[k].soluzione);
-    else valuta(progetti[k], opzioni, nPosizioni);
+    else valuta(progetti[k], opzioni, nPosizioni, scelta);
     status = RiferisciProgetto(progetti[k].soluzione, status);
   }
   ScriviRisultati(progetti, uscite,
@@ -129,14 +137,21 @@ const Comando& ComandoAssess() {
       "  3. the live-load factor: the largest multiplier of the variable load\n"
       "     before collapse, with its four-hinge mechanism;\n"
       "  4. the worst position of the strip load, moved across the structure;\n"
-      "  5. the minimum thickness: every segment's thickness scaled by one factor.\n"
+      "  5. the minimum thickness: every segment's thickness scaled by one factor;\n"
+      "  6. with a vehicle (--vehicle, or the project's own): the vehicle driven\n"
+      "     across the bridge each way it can travel, its axles spread through the\n"
+      "     fill, the live-load factor of the strip load and the vehicle together\n"
+      "     at every position, the worst position refined to 0.1 mm, with its\n"
+      "     mechanism and each axle's load at collapse.\n"
       "An arch in which no thrust line fits is a result, not a failure. Projects\n"
       "are assessed one after another; Ctrl+C lets the running one end and starts\n"
       "no further project, a second Ctrl+C aborts.\n",
       {{"--json", "",
         "print one JSON object per project (kN, m): admissible,\nthicknessRatio, geometricSafetyFactor, thrustMin,\n"
         "thrustMax, liveLoadFactor, mechanism, sweep,\nworstLiveLoadFactor, worstXq1, minimumThickness,\n"
-        "thicknessFactor, eccentricities (an array for several)"},
+        "thicknessFactor, eccentricities (an array for several);\n"
+        "with a vehicle also vehicle, spread, effectiveWidth,\nvehicleSweep, worstVehicleFactor, worstVehicleX,\n"
+        "worstVehicleDirection, vehicleMechanism, vehicleAxles"},
        {"--sweep", "N", kAiutoSweep},
        {"--csv", "FILE.csv",
         "write a summary row per project (figures, mechanism,\nstatus); '-' prints the table instead of the report"},
@@ -144,6 +159,10 @@ const Comando& ComandoAssess() {
         "the arch with the thrust line of least eccentricity and\nthe collapse mechanism (one project)"},
        {"--plot-sweep", "CHART.svg|.png",
         "the chart of the live-load factor against the position\nof the strip load (one project)"},
+       {"--vehicle", "NAME", kAiutoVehicle},
+       {"--vehicle-file", "FILE.txt", kAiutoVehicleFile},
+       {"--spread", "none|1:2|30|45|DEGREES", kAiutoSpread},
+       {"--step", "M", kAiutoStep},
        {"--white", "", "white background of the PNG and SVG plots"},
        {"--set", "NAME=VALUE", kAiutoSet}},
       assess};

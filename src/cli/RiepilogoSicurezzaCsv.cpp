@@ -17,27 +17,50 @@ std::string valore(const std::optional<T>& v) {
   return buf;
 }
 
+// Hinges as "3i 7e ...": joint and face.
+std::string cerniere(const std::vector<Cerniera>& c) {
+  std::string t;
+  for (const Cerniera& h : c)
+    t += (t.empty() ? "" : " ") + std::to_string(h.giunto) + (h.faccia == Faccia::Intradosso ? "i" : "e");
+  return t;
+}
+
 }  // namespace
 
 void ScriviCsvSicurezza(std::ostream& out, const std::vector<ProgettoValutato>& progetti) {
   out << "file,status,admissible,thicknessRatio,geometricSafetyFactor,thrustMin [kN],thrustMax [kN],"
-         "liveLoadFactor,mechanism,worstLiveLoadFactor,worstXq1 [m],minimumThickness [m],thicknessFactor,message\n";
+         "liveLoadFactor,mechanism,worstLiveLoadFactor,worstXq1 [m],minimumThickness [m],thicknessFactor,message";
+  // The vehicle's columns only when a project has a vehicle, so the table of
+  // projects without one stays as it was.
+  bool conVeicolo = false;
+  for (const ProgettoValutato& p : progetti) conVeicolo = conVeicolo || p.veicolo.has_value();
+  if (conVeicolo) out << ",vehicle,worstVehicleFactor,worstVehicleX [m],worstVehicleDirection,vehicleMechanism";
+  out << "\n";
   for (const ProgettoValutato& p : progetti) {
     const Soluzione& s = p.soluzione;
     out << cella(s.file) << ',';
     if (s.esito != Esito::Risolto) {
-      out << StatoSenzaRisultati(s) << ",,,,,,,,,,,," << cella(s.errore) << "\n";
+      out << StatoSenzaRisultati(s) << ",,,,,,,,,,,," << cella(s.errore) << (conVeicolo ? ",,,,," : "") << "\n";
       continue;
     }
     const RisultatiSicurezza& r = p.sicurezza;
-    std::string meccanismo;
-    for (const Cerniera& c : r.meccanismo)
-      meccanismo += (meccanismo.empty() ? "" : " ") + std::to_string(c.giunto) +
-                    (c.faccia == Faccia::Intradosso ? "i" : "e");
+    const std::string meccanismo = cerniere(r.meccanismo);
     out << "ok," << (r.ammissibile ? "true" : "false") << ',' << valore(r.rapportoSpessore) << ','
         << valore(r.fattoreGeometrico) << ',' << valore(r.spintaMinima) << ',' << valore(r.spintaMassima) << ','
         << valore(r.fattoreCarico) << ',' << meccanismo << ',' << valore(r.fattorePeggiore) << ','
-        << valore(r.xq1Peggiore) << ',' << valore(r.spessoreMinimo) << ',' << valore(r.fattoreSpessore) << ",\n";
+        << valore(r.xq1Peggiore) << ',' << valore(r.spessoreMinimo) << ',' << valore(r.fattoreSpessore) << ",";
+    if (conVeicolo) {
+      out << ',';
+      if (const auto& v = p.veicolo) {
+        out << cella(v->veicolo.Nome) << ',' << valore(v->fattorePeggiore) << ',';
+        if (v->fattorePeggiore) out << valore(std::optional<double>(v->xPeggiore)) << ',' << TestoVerso(v->versoPeggiore);
+        else out << ',';
+        out << ',' << cerniere(v->meccanismo);
+      } else {
+        out << ",,,,";
+      }
+    }
+    out << "\n";
   }
 }
 
