@@ -10,7 +10,7 @@ namespace voro {
 
 namespace {
 
-std::string numero(double x) {
+std::string numero(Single x) {
   char buf[64];
   const auto r = std::to_chars(buf, buf + sizeof buf, x);
   return std::string(buf, r.ptr);
