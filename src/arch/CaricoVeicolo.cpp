@@ -64,6 +64,7 @@ std::vector<ImprontaAsse> CaricoVeicolo::Impronte(double x, Verso verso) const {
   for (const AsseVeicolo& a : v_.Assi) {
     ImprontaAsse p;
     p.x = x + s * a.d;
+    p.a = a.a;
     p.h = Profondita(p.x);
     const double semi = a.a / 2.0 + p.h * tanTheta_;
     p.x1 = p.x - semi;

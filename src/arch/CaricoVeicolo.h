@@ -21,6 +21,7 @@ enum class Verso { Avanti, Indietro };
 // two-dimensional model (P b / b_e).
 struct ImprontaAsse {
   double x = 0;
+  double a = 0;  // the contact length on the road
   double h = 0;
   double x1 = 0, x2 = 0;
   double b = 0, be = 0;
