@@ -8,6 +8,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "data/FileAtomico.h"
+#include "data/RuntimeError.h"
+
 namespace voro {
 
 namespace {
@@ -151,6 +154,33 @@ std::string FileLibreriaUtente() {
   else if (const char* home = std::getenv("HOME"); home && *home) base = std::filesystem::path(home) / ".config";
   else return "";
   return (base / "voro" / "vehicles.txt").string();
+}
+
+std::optional<std::string> SalvaInLibreria(const std::string& percorso, const Veicolo& v) {
+  if (const auto e = ErroreVeicolo(v)) return *e;
+  std::vector<Veicolo> veicoli;
+  std::error_code ec;
+  if (std::filesystem::exists(percorso, ec)) {
+    std::ifstream in(percorso, std::ios::binary);
+    std::ostringstream testo;
+    testo << in.rdbuf();
+    ErroreLibreria e;
+    const auto letti = LeggiLibreria(testo.str(), percorso, e);
+    if (!in || !letti) return (in ? e.Testo() : percorso + ": cannot be read") + " (the file is left as it is)";
+    veicoli = *letti;
+  }
+  bool sostituito = false;
+  for (Veicolo& w : veicoli)
+    if (w.Nome == v.Nome) w = v, sostituito = true;
+  if (!sostituito) veicoli.push_back(v);
+  try {
+    std::filesystem::create_directories(std::filesystem::path(percorso).parent_path(), ec);
+    ScriviFileAtomico(percorso, "# My vehicles for Voro: one block per vehicle (see the help).\n\n" +
+                                    ScriviLibreria(veicoli));
+  } catch (const RuntimeError& e) {
+    return percorso + ": " + e.description();
+  }
+  return std::nullopt;
 }
 
 LibreriaVeicoli CaricaLibreria(const std::string& cartellaDati) {

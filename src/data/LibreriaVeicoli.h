@@ -54,6 +54,11 @@ std::string FileLibreriaInstallata(const std::string& cartellaDati);
 // $XDG_CONFIG_HOME/voro/vehicles.txt, else ~/.config/voro/vehicles.txt.
 std::string FileLibreriaUtente();
 
+// Puts the vehicle into the library file at percorso, replacing one of the
+// same name, creating the file and its folder when missing; the error's
+// text, the file untouched, when the file does not read or cannot be written.
+std::optional<std::string> SalvaInLibreria(const std::string& percorso, const Veicolo& v);
+
 // The shipped library and the user's file, read.
 LibreriaVeicoli CaricaLibreria(const std::string& cartellaDati);
 

@@ -81,8 +81,8 @@ void PlottaVeicolo::disegna() {
   g_.ImpostaColore(1);
   std::string t = v_.nome;
   if (!v_.assi.empty()) t += ", first axle at x = " + numero(v_.assi.front().x) + " m";
-  t += v_.fattore ? ": live-load factor " + numero(*v_.fattore) + ", loads at collapse"
-                  : ": no collapse by the variable load at this position";
+  if (v_.fattore) t += ": live-load factor " + numero(*v_.fattore) + ", loads at collapse";
+  else if (v_.valutato) t += ": no collapse by the variable load at this position";
   g_.Testo(xMinPlt, yMaxPlt - hTesto, hTesto, t, 1, true);
 }
 

@@ -22,6 +22,7 @@ struct VeicoloInPosizione {
   std::string nome;
   std::vector<ImprontaAsse> assi;
   std::vector<Single> carichi;        // each axle's P [kN]
+  bool valutato = false;              // the position was assessed
   std::optional<double> fattore;      // the live-load factor at this position
   std::vector<Cerniera> meccanismo;
   LineaSpinte lineaCollasso;

@@ -13,6 +13,7 @@ SezioneVeicolo::SezioneVeicolo(const DatiProgetto& dati, const ModelloArco& mode
   peggiore_.nome = r.veicolo.Nome;
   peggiore_.assi = r.assiPeggiori;
   for (const AsseVeicolo& a : r.veicolo.Assi) peggiore_.carichi.push_back(a.P);
+  peggiore_.valutato = true;
   peggiore_.fattore = r.fattorePeggiore;
   peggiore_.meccanismo = r.meccanismo;
   peggiore_.lineaCollasso = r.lineaCollasso;

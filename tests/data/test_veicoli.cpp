@@ -119,6 +119,32 @@ TEST(LibreriaVeicoli, ABrokenUserFileHidesNoShippedVehicle) {
   std::filesystem::remove_all(cartella);
 }
 
+TEST(LibreriaVeicoli, SavingAVehicleKeepsTheOthersAndNeverOverwritesABrokenFile) {
+  const auto cartella = std::filesystem::temp_directory_path() / ("voro-salva-" + std::to_string(::getpid()));
+  const std::string file = (cartella / "voro" / "vehicles.txt").string();
+  const Veicolo a{"A", {{10, 0, 0.2f}}, 1.8f, 0.3f}, b{"B", {{20, 0, 0.2f}, {20, 1, 0.2f}}, 1.8f, 0.3f};
+  EXPECT_FALSE(SalvaInLibreria(file, a));  // the folder is made
+  EXPECT_FALSE(SalvaInLibreria(file, b));
+  Veicolo a2 = a;
+  a2.Assi[0].P = 12;
+  EXPECT_FALSE(SalvaInLibreria(file, a2));
+  LibreriaVeicoli l;
+  l.Aggiungi(file, false);
+  ASSERT_TRUE(l.errori.empty());
+  EXPECT_EQ(l.veicoli, (std::vector<Veicolo>{a2, b}));
+
+  EXPECT_EQ(*SalvaInLibreria(file, Veicolo{"C", {}, 0, 0}), "vehicle \"C\" has no axle");
+  { std::ofstream(file) << "vehicle X\naxle 1 0\nend\n"; }
+  const auto e = SalvaInLibreria(file, a);
+  ASSERT_TRUE(e);
+  EXPECT_NE(e->find(":2: vehicle \"X\", axle 1"), std::string::npos) << *e;
+  std::ifstream in(file);
+  std::string prima;
+  std::getline(in, prima);
+  EXPECT_EQ(prima, "vehicle X");
+  std::filesystem::remove_all(cartella);
+}
+
 TEST(Diffusione, TheRulesTheirAnglesAndTheirTexts) {
   EXPECT_EQ(LeggiDiffusione("none"), Diffusione{});
   EXPECT_DOUBLE_EQ(LeggiDiffusione("1:2")->Tangente(), 0.5);
