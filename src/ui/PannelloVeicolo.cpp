@@ -103,6 +103,19 @@ void PannelloVeicolo::Mostra(const DatiProgetto& d, const ModelloArco& m) {
   plot_ = std::make_unique<PlottaVeicolo>(d, m, corrente_, s_.regional, disegnoVeicolo_);
   areaVeicolo->Imposta(plot_.get());
   show();
+  // In a splitter the panel takes half the height when it first shows.
+  if (auto* divisore = qobject_cast<QSplitter*>(parentWidget())) {
+    QList<int> misure = divisore->sizes();
+    const int io = divisore->indexOf(this);
+    int totale = 0;
+    for (int v : misure) totale += v;
+    if (io >= 0 && totale > 0 && misure[io] < totale / 3) {
+      const int altri = totale - misure[io];
+      for (int& v : misure) v = altri > 0 ? v * (totale / 2) / altri : 0;
+      misure[io] = totale / 2;
+      divisore->setSizes(misure);
+    }
+  }
   if (risultati_.fattorePeggiore) {
     cmdPeggiore->click();
   } else {
