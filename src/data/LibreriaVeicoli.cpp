@@ -91,7 +91,7 @@ std::optional<std::vector<Veicolo>> LeggiLibreria(const std::string& testo, cons
       if (valori.size() != 3 || !numero(valori[0], a.P) || !numero(valori[1], a.d) || !numero(valori[2], a.a))
         return sbaglia(n, asse + ": 'axle' takes the load P, the distance d and the contact a, not '" + resto + "'");
       corrente->Assi.push_back(a);
-      if (const auto e = ErroreVeicolo(*corrente); e && e->find("axle") != std::string::npos) return sbaglia(n, *e);
+      if (const auto e = ErroreAsse(*corrente, corrente->Assi.size() - 1)) return sbaglia(n, *e);
     } else if (chiave == "end") {
       if (const auto e = ErroreVeicolo(*corrente)) return sbaglia(n, *e);
       veicoli.push_back(std::move(*corrente));

@@ -16,6 +16,9 @@ std::string numero(Single x) {
   return std::string(buf, r.ptr);
 }
 
+// A load, distance or length the vehicle can have.
+bool valido(Single x) { return std::isfinite(x) && x >= 0; }
+
 }  // namespace
 
 Single Veicolo::Passo() const {
@@ -41,20 +44,25 @@ std::optional<std::string> ErroreVeicolo(const Veicolo& v) {
   const std::string nome = "vehicle \"" + v.Nome + "\"";
   if (v.Nome.empty()) return std::string("a vehicle has no name");
   if (v.Assi.empty()) return nome + " has no axle";
-  auto valido = [](Single x) { return std::isfinite(x) && x >= 0; };
   if (!valido(v.Carreggiata)) return nome + ": track s = " + numero(v.Carreggiata) + " m is not a length >= 0";
   if (!valido(v.LarghezzaImpronta))
     return nome + ": contact width w = " + numero(v.LarghezzaImpronta) + " m is not a length >= 0";
   Single totale = 0;
   for (std::size_t k = 0; k < v.Assi.size(); ++k) {
-    const AsseVeicolo& a = v.Assi[k];
-    const std::string asse = nome + ", axle " + std::to_string(k + 1);
-    if (!valido(a.P)) return asse + ": load P = " + numero(a.P) + " kN is not a load >= 0";
-    if (!valido(a.d)) return asse + ": distance d = " + numero(a.d) + " m is not a distance >= 0";
-    if (!valido(a.a)) return asse + ": contact length a = " + numero(a.a) + " m is not a length >= 0";
-    totale += a.P;
+    if (auto e = ErroreAsse(v, k)) return e;
+    totale += v.Assi[k].P;
   }
   if (!(totale > 0) || !std::isfinite(totale)) return nome + " carries no load";
+  return std::nullopt;
+}
+
+std::optional<std::string> ErroreAsse(const Veicolo& v, std::size_t k) {
+  if (k >= v.Assi.size()) return std::nullopt;
+  const AsseVeicolo& a = v.Assi[k];
+  const std::string asse = "vehicle \"" + v.Nome + "\", axle " + std::to_string(k + 1);
+  if (!valido(a.P)) return asse + ": load P = " + numero(a.P) + " kN is not a load >= 0";
+  if (!valido(a.d)) return asse + ": distance d = " + numero(a.d) + " m is not a distance >= 0";
+  if (!valido(a.a)) return asse + ": contact length a = " + numero(a.a) + " m is not a length >= 0";
   return std::nullopt;
 }
 

@@ -39,6 +39,9 @@ struct Veicolo {
 // it can be driven: at least one axle, every load, distance and contact
 // finite and not negative, a load somewhere.
 std::optional<std::string> ErroreVeicolo(const Veicolo& v);
+// What is wrong with axle k (from 0) of the vehicle alone: a load, distance
+// or contact that is negative or not finite.
+std::optional<std::string> ErroreAsse(const Veicolo& v, std::size_t k);
 
 // The angle at which an axle's contact spreads through the fill on each
 // side, from the vertical.

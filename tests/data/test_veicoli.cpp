@@ -74,6 +74,10 @@ TEST(LibreriaVeicoli, AnErrorNamesTheFileTheLineTheVehicleTheAxleAndTheValue) {
   EXPECT_EQ(errore("vehicle T\naxle 1 0 0\nend\nvehicle T\naxle 1 0 0\nend\n"),
             "mine.txt:4: vehicle \"T\" is named twice");
   EXPECT_EQ(errore("vehicle T\naxle 0 0 0\nend\n"), "mine.txt:3: vehicle \"T\" carries no load");
+  // An unloaded first axle is no error while a later one carries the load,
+  // whatever the vehicle is called.
+  ErroreLibreria e;
+  EXPECT_TRUE(LeggiLibreria("vehicle Single axle\naxle 0 0 0\naxle 100 1 0.2\nend\n", "x", e)) << e.Testo();
 }
 
 TEST(LibreriaVeicoli, ABrokenUserFileHidesNoShippedVehicle) {
