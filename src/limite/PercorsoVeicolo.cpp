@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
 
 namespace voro {
 
@@ -38,6 +39,27 @@ LineaSpinte PercorsoVeicolo::Linea(const MoltiplicatoreCarico& mc) const {
   return st_.Linea(mc.reazione.H, mc.reazione.V, mc.reazione.M1, mc.lambda);
 }
 
+namespace {
+
+// The samples of one direction, from the first touch to the last, on a
+// statics of their own; false when stopped.
+bool Campioni(const DatiProgetto& d, const ModelloArco& m, Verso v, double passo, const std::atomic<bool>* stop,
+              std::vector<PosizioneVeicolo>& posizioni) {
+  PercorsoVeicolo p(d, m);
+  const auto [inizio, fine] = p.carico().Corsa(v);
+  const int n = std::max(1, static_cast<int>(std::ceil((fine - inizio) / passo - 1e-9)));
+  posizioni.reserve(static_cast<std::size_t>(n) + 1);
+  for (int k = 0; k <= n; ++k) {
+    if (stop && stop->load()) return false;
+    const double x = inizio + (fine - inizio) * k / n;
+    const MoltiplicatoreCarico mc = p.Valuta(x, v);
+    posizioni.push_back({x, v, mc.esito == EsitoCarico::Finito ? std::optional<double>(mc.lambda) : std::nullopt});
+  }
+  return true;
+}
+
+}  // namespace
+
 bool PercorriVeicolo(const DatiProgetto& d, const ModelloArco& m, double passo, const std::atomic<bool>* stop,
                      RisultatiVeicolo& r) {
   r = RisultatiVeicolo{};
@@ -52,22 +74,25 @@ bool PercorriVeicolo(const DatiProgetto& d, const ModelloArco& m, double passo, 
     return mc.lambda;
   };
 
-  // The samples, each direction from the first touch to the last.
+  // The samples, each direction on a core of its own.
+  const std::vector<Verso> versi = p.carico().Versi();
+  std::vector<std::vector<PosizioneVeicolo>> campioni(versi.size());
+  std::vector<std::future<bool>> altri;
+  for (std::size_t k = 1; k < versi.size(); ++k)
+    altri.push_back(std::async(std::launch::async, Campioni, std::cref(d), std::cref(m), versi[k], passo, stop,
+                               std::ref(campioni[k])));
+  bool completo = Campioni(d, m, versi.front(), passo, stop, campioni.front());
+  for (auto& f : altri) completo = f.get() && completo;
+  if (!completo) return false;
   std::size_t iPeggiore = 0;
-  for (const Verso v : p.carico().Versi()) {
-    const auto [inizio, fine] = p.carico().Corsa(v);
-    const int n = std::max(1, static_cast<int>(std::ceil((fine - inizio) / passo - 1e-9)));
-    for (int k = 0; k <= n; ++k) {
-      if (stop && stop->load()) return false;
-      const double x = inizio + (fine - inizio) * k / n;
-      const PosizioneVeicolo pos{x, v, fattore(x, v)};
+  for (const auto& c : campioni)
+    for (const PosizioneVeicolo& pos : c) {
       if (pos.fattore && (!r.fattorePeggiore || *pos.fattore < *r.fattorePeggiore)) {
         r.fattorePeggiore = pos.fattore;
         iPeggiore = r.posizioni.size();
       }
       r.posizioni.push_back(pos);
     }
-  }
   if (!r.fattorePeggiore) return true;
 
   // Golden-section search between the neighbouring samples of the same
