@@ -46,7 +46,9 @@ void valuta(ProgettoValutato& p, const OpzioniSoluzione& opzioni, int nPosizioni
     ValutaSicurezza(s.dati, s.modello, s.messaggi, o, p.sicurezza);
     if (s.dati.VeicoloCarico) {
       p.veicolo.emplace();
-      PercorriVeicolo(s.dati, s.modello, scelta.passo, opzioni.stop, *p.veicolo);
+      // Like the rest of the assessment, the sweep of the running project ends
+      // whatever Ctrl+C says.
+      PercorriVeicolo(s.dati, s.modello, scelta.passo, nullptr, *p.veicolo);
     }
   } catch (const RuntimeError& e) {
     s.esito = Esito::Fallito;

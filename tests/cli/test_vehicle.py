@@ -6,10 +6,12 @@ import io
 import json
 import math
 import os
+import signal
 import pathlib
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 
 CLI = sys.argv.pop(1)
@@ -129,6 +131,19 @@ class Vehicles(unittest.TestCase):
         self.assertIn("Vehicle: LM1 tandem", r.stdout)
         self.assertIn("Live-load factor against the position of the vehicle's first axle", r.stdout)
         self.assertEqual(run("report", EXAMPLE, "--vehicle", "LM1 tandem", "--out", "-", "--format", "txt").returncode, 2)
+
+    def test_ctrl_c_lets_the_running_sweep_end(self):
+        args = ["--vehicle", "LM1 tandem", "--step", "0.0001", "--sweep", "0", "--csv", "-"]
+        whole = list(csv.DictReader(io.StringIO(run("assess", EXAMPLE, *args).stdout)))[0]
+        p = subprocess.Popen([CLI, "assess", EXAMPLE, EXAMPLE, *args], stdout=subprocess.PIPE,
+                             stderr=subprocess.PIPE, text=True, env=ENV)
+        time.sleep(0.3)
+        p.send_signal(signal.SIGINT)
+        out, _ = p.communicate(timeout=120)
+        rows = list(csv.DictReader(io.StringIO(out)))
+        self.assertEqual([row["status"] for row in rows], ["ok", "not started"])
+        self.assertEqual(rows[0]["worstVehicleFactor"], whole["worstVehicleFactor"])
+        self.assertEqual(rows[0]["worstVehicleX [m]"], whole["worstVehicleX [m]"])
 
     def test_bad_input_is_named_and_writes_nothing(self):
         with tempfile.TemporaryDirectory() as d:
