@@ -1,6 +1,7 @@
 // voro-cli assess: how safe each project's arch is, by exact limit analysis,
 // as a report, JSON or a summary table, with the safety plot and the chart
 // of the load sweep.
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,9 @@
 #include "cli/Risolutore.h"
 #include "cli/UsciteProgetti.h"
 #include "drawing/GraficoSpostamento.h"
+#include "drawing/GraficoVeicolo.h"
 #include "drawing/PlottaSicurezza.h"
+#include "drawing/PlottaVeicolo.h"
 #include "limite/PercorsoVeicolo.h"
 #include "limite/Valutazione.h"
 
@@ -79,12 +82,19 @@ int assess(const Argomenti& a) {
   const bool bianco = a.ha("--white");
   const std::string plot = a.valore("--plot").value_or("");
   const std::string grafico = a.valore("--plot-sweep").value_or("");
-  FormatoPlot fPlot, fGrafico;
+  const std::string plotVeicolo = a.valore("--plot-vehicle").value_or("");
+  const std::string graficoVeicolo = a.valore("--plot-vehicle-sweep").value_or("");
+  FormatoPlot fPlot, fGrafico, fPlotVeicolo, fGraficoVeicolo;
   if (!plot.empty())
     fPlot = leggiFilePlot("--plot", plot, {"svg", "png", "pdf", "dxf"}, ".svg, .png, .pdf or .dxf", bianco);
   if (!grafico.empty()) fGrafico = leggiFilePlot("--plot-sweep", grafico, {"svg", "png"}, ".svg or .png", bianco);
-  if ((!plot.empty() || !grafico.empty()) && a.file.size() > 1)
-    throw ErroreUso("--plot and --plot-sweep take one project");
+  if (!plotVeicolo.empty())
+    fPlotVeicolo = leggiFilePlot("--plot-vehicle", plotVeicolo, {"svg", "png", "pdf", "dxf"}, ".svg, .png, .pdf or .dxf",
+                                 bianco);
+  if (!graficoVeicolo.empty())
+    fGraficoVeicolo = leggiFilePlot("--plot-vehicle-sweep", graficoVeicolo, {"svg", "png"}, ".svg or .png", bianco);
+  const bool disegni = !plot.empty() || !grafico.empty() || !plotVeicolo.empty() || !graficoVeicolo.empty();
+  if (disegni && a.file.size() > 1) throw ErroreUso("--plot, --plot-sweep and the vehicle's plots take one project");
 
   // The assessment has no search to stop: Ctrl+C lets the running project
   // end and starts no further one.
@@ -101,7 +111,7 @@ int assess(const Argomenti& a) {
                   ScritturaRisultati<ProgettoValutato>{ScriviJsonSicurezza, ScriviRapportoSicurezza, ScriviCsvSicurezza});
 
   ProgettoValutato& p = progetti[0];
-  if ((plot.empty() && grafico.empty()) || p.soluzione.esito != Esito::Risolto) return status;
+  if (!disegni || p.soluzione.esito != Esito::Risolto) return status;
   AmbienteGrafico grafica;
   const Regional regional = Regional::inglese();
   RecordingMessages msg;
@@ -116,6 +126,27 @@ int assess(const Argomenti& a) {
     Disegno disegno(msg);
     GraficoSpostamento tavola(p.sicurezza, regional, disegno);
     ok = scriviDisegno(tavola, disegno, fGrafico, grafico, p.soluzione.file, msg) && ok;
+  }
+  if (!plotVeicolo.empty() || !graficoVeicolo.empty()) {
+    if (!p.veicolo) {
+      std::cerr << "voro-cli: " << TestoTerminale(p.soluzione.file)
+                << ": no vehicle (--vehicle NAME): the vehicle's plots are not written\n";
+      ok = false;
+    } else {
+      const VeicoloInPosizione peggiore = PosizionePeggiore(*p.veicolo);
+      if (!plotVeicolo.empty()) {
+        msg.clear();
+        Disegno disegno(msg);
+        PlottaVeicolo tavola(p.soluzione.dati, p.soluzione.modello, peggiore, regional, disegno);
+        ok = scriviDisegno(tavola, disegno, fPlotVeicolo, plotVeicolo, p.soluzione.file, msg) && ok;
+      }
+      if (!graficoVeicolo.empty()) {
+        msg.clear();
+        Disegno disegno(msg);
+        GraficoVeicolo tavola(*p.veicolo, regional, disegno);
+        ok = scriviDisegno(tavola, disegno, fGraficoVeicolo, graficoVeicolo, p.soluzione.file, msg) && ok;
+      }
+    }
   }
   // A drawing that failed fails the command as a failed calculation does.
   return !ok && status == esito::Riuscito ? esito::Fallito : status;
@@ -165,6 +196,10 @@ const Comando& ComandoAssess() {
        {"--vehicle-file", "FILE.txt", kAiutoVehicleFile},
        {"--spread", "none|1:2|30|45|DEGREES", kAiutoSpread},
        {"--step", "M", kAiutoStep},
+       {"--plot-vehicle", "PLOT.svg|.png|.pdf|.dxf",
+        "the vehicle at its worst position: its loads at collapse,\ntheir spread through the fill and the collapse mechanism\n(one project)"},
+       {"--plot-vehicle-sweep", "CHART.svg|.png",
+        "the chart of the live-load factor against the vehicle's\nposition, each way it is driven (one project)"},
        {"--white", "", "white background of the PNG and SVG plots"},
        {"--set", "NAME=VALUE", kAiutoSet}},
       assess};

@@ -9,6 +9,18 @@
 
 namespace voro {
 
+VeicoloInPosizione PosizionePeggiore(const RisultatiVeicolo& r) {
+  VeicoloInPosizione v;
+  v.nome = r.veicolo.Nome;
+  v.assi = r.assiPeggiori;
+  for (const AsseVeicolo& a : r.veicolo.Assi) v.carichi.push_back(a.P);
+  v.valutato = true;
+  v.fattore = r.fattorePeggiore;
+  v.meccanismo = r.meccanismo;
+  v.lineaCollasso = r.lineaCollasso;
+  return v;
+}
+
 PlottaVeicolo::PlottaVeicolo(const DatiProgetto& dati, const ModelloArco& modello, const VeicoloInPosizione& veicolo,
                              const Regional& regional, Disegno& disegno)
     : TavolaProtetta(disegno, "PlottaVeicolo"), d_(dati), m_(modello), v_(veicolo), reg_(regional) {}

@@ -14,6 +14,7 @@
 #include "drawing/Plottaggio.h"
 #include "drawing/Tavola.h"
 #include "limite/RisultatiSicurezza.h"
+#include "limite/RisultatiVeicolo.h"
 
 namespace voro {
 
@@ -27,6 +28,9 @@ struct VeicoloInPosizione {
   std::vector<Cerniera> meccanismo;
   LineaSpinte lineaCollasso;
 };
+
+// The vehicle of a sweep at its worst position, with the loads at collapse.
+VeicoloInPosizione PosizionePeggiore(const RisultatiVeicolo& r);
 
 class PlottaVeicolo : public TavolaProtetta {
  public:

@@ -9,15 +9,7 @@
 namespace voro {
 
 SezioneVeicolo::SezioneVeicolo(const DatiProgetto& dati, const ModelloArco& modello, const RisultatiVeicolo& r)
-    : d_(dati), m_(modello), r_(r) {
-  peggiore_.nome = r.veicolo.Nome;
-  peggiore_.assi = r.assiPeggiori;
-  for (const AsseVeicolo& a : r.veicolo.Assi) peggiore_.carichi.push_back(a.P);
-  peggiore_.valutato = true;
-  peggiore_.fattore = r.fattorePeggiore;
-  peggiore_.meccanismo = r.meccanismo;
-  peggiore_.lineaCollasso = r.lineaCollasso;
-}
+    : d_(dati), m_(modello), r_(r), peggiore_(PosizionePeggiore(r)) {}
 
 void SezioneVeicolo::Componi(Documento& doc, const NumeriRapporto& num) const {
   const Veicolo& v = r_.veicolo;

@@ -37,7 +37,7 @@ expect "bridge.vro" voro-cli solve ""
 expect "summary.csv" voro-cli solve bridge.vro --csv ""
 expect "plot.png plot.svg" voro-cli plot bridge.vro --out plot
 expect "" voro-cli plot bridge.vro --size ""
-expect "--plot --plot-sweep" voro-cli assess bridge.vro --plot
+expect "--plot --plot-sweep --plot-vehicle --plot-vehicle-sweep" voro-cli assess bridge.vro --plot
 expect "plot.png plot.svg" voro-cli assess bridge.vro --plot-sweep plot
 expect "en it" voro-cli report bridge.vro --locale ""
 expect "html pdf txt" voro-cli report - --format ""

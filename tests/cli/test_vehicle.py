@@ -124,6 +124,23 @@ class Vehicles(unittest.TestCase):
             self.assertEqual(json.loads(run("assess", project, "--json", "--spread", "none").stdout)["spread"]["rule"],
                              "none")
 
+    def test_the_vehicles_plots(self):
+        with tempfile.TemporaryDirectory() as d:
+            plot, chart = pathlib.Path(d) / "worst.svg", pathlib.Path(d) / "sweep.png"
+            r = run("assess", EXAMPLE, "--vehicle", "LM71 axles", "--plot-vehicle", plot, "--plot-vehicle-sweep", chart)
+            self.assertEqual(r.returncode, 0, r.stderr)
+            svg = plot.read_text()
+            self.assertIn("LM71 axles, first axle at x =", svg)
+            self.assertEqual(svg.count(" kN<"), 4)  # each axle's load at collapse
+            self.assertTrue(chart.read_bytes().startswith(b"\x89PNG"))
+            # Without a vehicle there is nothing to draw: said, and a failure.
+            none = pathlib.Path(d) / "none.svg"
+            r = run("assess", EXAMPLE, "--plot-vehicle", none)
+            self.assertEqual(r.returncode, 1)
+            self.assertIn("no vehicle", r.stderr)
+            self.assertFalse(none.exists())
+            self.assertEqual(run("assess", EXAMPLE, EXAMPLE, "--vehicle", "LM1 tandem", "--plot-vehicle", plot).returncode, 2)
+
     def test_the_report_has_the_vehicle(self):
         r = run("report", EXAMPLE, "--assess", "--vehicle", "LM1 tandem", "--spread", "45", "--out", "-",
                 "--format", "txt")
