@@ -106,10 +106,14 @@ std::optional<Diffusione> LeggiDiffusione(const std::string& testo) {
   if (testo.empty() || r.ec != std::errc() || r.ptr != fine || !std::isfinite(g) || g < 0 ||
       g > kAngoloDiffusioneMassimo)
     return std::nullopt;
-  if (g == 0) return Diffusione{};
-  if (g == 30) return Diffusione{RegolaDiffusione::Trenta, 0};
-  if (g == 45) return Diffusione{RegolaDiffusione::Quarantacinque, 0};
-  return Diffusione{RegolaDiffusione::Angolo, g};
+  return DiffusioneAngolo(g);
+}
+
+Diffusione DiffusioneAngolo(Single gradi) {
+  if (gradi == 0) return Diffusione{};
+  if (gradi == 30) return Diffusione{RegolaDiffusione::Trenta, 0};
+  if (gradi == 45) return Diffusione{RegolaDiffusione::Quarantacinque, 0};
+  return Diffusione{RegolaDiffusione::Angolo, gradi};
 }
 
 }  // namespace voro

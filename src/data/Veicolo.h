@@ -64,6 +64,10 @@ struct Diffusione {
 // The largest angle of spread the program accepts, in degrees.
 inline constexpr double kAngoloDiffusioneMassimo = 60;
 
+// The rule of an angle in degrees: 0, 30 and 45 are those rules, any other
+// angle is typed (so that a rule reads back from its text as it was).
+Diffusione DiffusioneAngolo(Single gradi);
+
 // The rule from its text ("none", "1:2", "30", "45" or degrees from 0 to
 // 60); none for anything else.
 std::optional<Diffusione> LeggiDiffusione(const std::string& testo);

@@ -208,7 +208,7 @@ std::optional<Diffusione> DialogoVeicolo::diffusione(QString& errore) const {
     errore = tr("The angle of spread \"%1\" is not an angle from 0° to 60°").arg(txtAngolo->text());
     return std::nullopt;
   }
-  return Diffusione{RegolaDiffusione::Angolo, static_cast<Single>(*g)};
+  return DiffusioneAngolo(static_cast<Single>(*g));
 }
 
 bool DialogoVeicolo::Leggi() {

@@ -159,6 +159,12 @@ TEST(Diffusione, TheRulesTheirAnglesAndTheirTexts) {
   EXPECT_EQ(LeggiDiffusione("60")->Testo(), "60");
   EXPECT_EQ(LeggiDiffusione("22.5")->Testo(), "22.5");
   for (const char* t : {"60.01", "-1", "", "abc", "1:3", "inf", "nan", "30 "}) EXPECT_FALSE(LeggiDiffusione(t)) << t;
+  // Every angle's rule reads back from its own text as it was.
+  for (const Single g : {0.0f, 12.5f, 30.0f, 45.0f, 60.0f}) {
+    const Diffusione d = DiffusioneAngolo(g);
+    EXPECT_EQ(LeggiDiffusione(d.Testo()), d) << g;
+    EXPECT_NEAR(d.Angolo(), g, 1e-12);
+  }
 }
 
 }  // namespace
