@@ -54,6 +54,12 @@ void areaAndCentroid(const std::vector<double>& X, const std::vector<double>& Y,
 
 }  // namespace
 
+void Concio::EstensioneCarico(const ModelloArco& m, double& xa, double& xb) const {
+  const int i = iConcioTot;
+  xa = ConcioTransizione == 2 ? m.Conci(i - 1).x(3) : x(4);
+  xb = ConcioTransizione == 1 ? m.Conci(i + 1).x(4) : x(3);
+}
+
 void Concio::ForzaConcio(const DatiProgetto& d, ModelloArco& m, Messages& msg) {
   const int i = iConcioTot;
   const double bPrev = i > 1 ? m.ConcioI(i - 1).bSez : static_cast<double>(d.Larghezza);
@@ -69,20 +75,15 @@ void Concio::ForzaConcio(const DatiProgetto& d, ModelloArco& m, Messages& msg) {
   // thickness the column reaches the neighbour's extrados corner.
   const double yR = m.yRiempimento;
   double xa, xb;
+  EstensioneCarico(m, xa, xb);
   if (ConcioTransizione == 1) {
     const Concio& n = m.ConcioI(i + 1);
     areaAndCentroid({x(4), x(3), n.x(4), n.x(4), x(4)}, {y(4), y(3), n.y(4), yR, yR}, msg, area, xG);
-    xa = x(4);
-    xb = n.x(4);
   } else if (ConcioTransizione == 2) {
     const Concio& p = m.ConcioI(i - 1);
     areaAndCentroid({p.x(3), x(4), x(3), x(3), p.x(3)}, {p.y(3), y(4), y(3), yR, yR}, msg, area, xG);
-    xa = p.x(3);
-    xb = x(3);
   } else {
     areaAndCentroid({x(4), x(3), x(3), x(4)}, {y(4), y(3), yR, yR}, msg, area, xG);
-    xa = x(4);
-    xb = x(3);
   }
   double F = d.PesoRiempimento * area * bMed;
   FPermSopraConcio = F;

@@ -46,6 +46,11 @@ class Concio {
   // Width between the crown at x0 + a and the right springing, L beyond it.
   void CalcolaLargezzeDestra(const DatiProgetto& d, double a, double L, double x0);
 
+  // The horizontal extent [xa, xb] of the fill column this voussoir carries,
+  // over which the road's loads reach it: its extrados, reaching at a
+  // change of thickness the neighbour's extrados corner.
+  void EstensioneCarico(const ModelloArco& m, double& xa, double& xb) const;
+
   // Permanent, variable and passive loads of the voussoir.
   void ForzaConcio(const DatiProgetto& d, ModelloArco& m, Messages& msg);
 

@@ -10,7 +10,7 @@ namespace voro::cli {
 
 const std::vector<const Comando*>& Comandi() {
   static const std::vector<const Comando*> tabella = {&ComandoSolve(), &ComandoPlot(), &ComandoAssess(),
-                                                      &ComandoReport(), &ComandoHelp()};
+                                                      &ComandoReport(), &ComandoVehicles(), &ComandoHelp()};
   return tabella;
 }
 

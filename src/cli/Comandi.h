@@ -17,6 +17,7 @@ const Comando& ComandoSolve();  // ComandoSolve.cpp
 const Comando& ComandoPlot();   // ComandoPlot.cpp
 const Comando& ComandoAssess(); // ComandoAssess.cpp
 const Comando& ComandoReport(); // ComandoReport.cpp
+const Comando& ComandoVehicles(); // ComandoVehicles.cpp
 const Comando& ComandoHelp();   // Comandi.cpp
 
 // Every command, in the order the usage lists them.

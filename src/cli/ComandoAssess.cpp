@@ -1,6 +1,7 @@
 // voro-cli assess: how safe each project's arch is, by exact limit analysis,
 // as a report, JSON or a summary table, with the safety plot and the chart
 // of the load sweep.
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -12,10 +13,14 @@
 #include "cli/Interruzione.h"
 #include "cli/IpotesiAssess.h"
 #include "cli/RapportiSicurezza.h"
+#include "cli/SceltaVeicolo.h"
 #include "cli/Risolutore.h"
 #include "cli/UsciteProgetti.h"
 #include "drawing/GraficoSpostamento.h"
+#include "drawing/GraficoVeicolo.h"
 #include "drawing/PlottaSicurezza.h"
+#include "drawing/PlottaVeicolo.h"
+#include "limite/PercorsoVeicolo.h"
 #include "limite/Valutazione.h"
 
 namespace voro::cli {
@@ -34,15 +39,23 @@ FormatoPlot leggiFilePlot(const std::string& opzione, const std::string& percors
   throw ErroreUso(opzione + " must end in " + elenco);
 }
 
-void valuta(ProgettoValutato& p, const OpzioniSoluzione& opzioni, int nPosizioni, const IpotesiAssess& ipotesi) {
+void valuta(ProgettoValutato& p, const OpzioniSoluzione& opzioni, int nPosizioni, const IpotesiAssess& ipotesi,
+            const SceltaVeicolo& scelta) {
   Soluzione& s = p.soluzione;
   p.nPosizioni = nPosizioni;
   if (!PreparaModello(s, opzioni)) return;
   ApplicaIpotesi(ipotesi, s.dati);
+  scelta.Applica(s.dati);
   OpzioniSicurezza o;
   o.nPosizioni = nPosizioni;
   try {
     ValutaSicurezza(s.dati, s.modello, s.messaggi, o, p.sicurezza);
+    if (s.dati.VeicoloCarico) {
+      p.veicolo.emplace();
+      // Like the rest of the assessment, the sweep of the running project ends
+      // whatever Ctrl+C says.
+      PercorriVeicolo(s.dati, s.modello, scelta.passo, nullptr, *p.veicolo);
+    }
   } catch (const RuntimeError& e) {
     s.esito = Esito::Fallito;
     s.numeroErrore = e.number();
@@ -69,15 +82,23 @@ int assess(const Argomenti& a) {
   const UsciteRisultati uscite = LeggiUsciteRisultati(a);
   const int nPosizioni = LeggiPosizioni(a);
   const IpotesiAssess ipotesi = LeggiIpotesi(a);
+  const SceltaVeicolo scelta = LeggiSceltaVeicolo(a);
   const bool bianco = a.ha("--white");
   const std::string plot = a.valore("--plot").value_or("");
   const std::string grafico = a.valore("--plot-sweep").value_or("");
-  FormatoPlot fPlot, fGrafico;
+  const std::string plotVeicolo = a.valore("--plot-vehicle").value_or("");
+  const std::string graficoVeicolo = a.valore("--plot-vehicle-sweep").value_or("");
+  FormatoPlot fPlot, fGrafico, fPlotVeicolo, fGraficoVeicolo;
   if (!plot.empty())
     fPlot = leggiFilePlot("--plot", plot, {"svg", "png", "pdf", "dxf"}, ".svg, .png, .pdf or .dxf", bianco);
   if (!grafico.empty()) fGrafico = leggiFilePlot("--plot-sweep", grafico, {"svg", "png"}, ".svg or .png", bianco);
-  if ((!plot.empty() || !grafico.empty()) && a.file.size() > 1)
-    throw ErroreUso("--plot and --plot-sweep take one project");
+  if (!plotVeicolo.empty())
+    fPlotVeicolo = leggiFilePlot("--plot-vehicle", plotVeicolo, {"svg", "png", "pdf", "dxf"}, ".svg, .png, .pdf or .dxf",
+                                 bianco);
+  if (!graficoVeicolo.empty())
+    fGraficoVeicolo = leggiFilePlot("--plot-vehicle-sweep", graficoVeicolo, {"svg", "png"}, ".svg or .png", bianco);
+  const bool disegni = !plot.empty() || !grafico.empty() || !plotVeicolo.empty() || !graficoVeicolo.empty();
+  if (disegni && a.file.size() > 1) throw ErroreUso("--plot, --plot-sweep and the vehicle's plots take one project");
 
   // The assessment has no search to stop: Ctrl+C lets the running project
   // end and starts no further one.
@@ -87,14 +108,14 @@ int assess(const Argomenti& a) {
   for (std::size_t k = 0; k < progetti.size(); ++k) {
     progetti[k].soluzione.file = a.file[k];
     if (Interrotto(opzioni)) NonAvviato(progetti[k].soluzione);
-    else valuta(progetti[k], opzioni, nPosizioni, ipotesi);
+    else valuta(progetti[k], opzioni, nPosizioni, ipotesi, scelta);
     status = RiferisciProgetto(progetti[k].soluzione, status);
   }
   ScriviRisultati(progetti, uscite,
                   ScritturaRisultati<ProgettoValutato>{ScriviJsonSicurezza, ScriviRapportoSicurezza, ScriviCsvSicurezza});
 
   ProgettoValutato& p = progetti[0];
-  if ((plot.empty() && grafico.empty()) || p.soluzione.esito != Esito::Risolto) return status;
+  if (!disegni || p.soluzione.esito != Esito::Risolto) return status;
   AmbienteGrafico grafica;
   const Regional regional = Regional::inglese();
   RecordingMessages msg;
@@ -109,6 +130,27 @@ int assess(const Argomenti& a) {
     Disegno disegno(msg);
     GraficoSpostamento tavola(p.sicurezza, p.soluzione.modello, regional, disegno);
     ok = scriviDisegno(tavola, disegno, fGrafico, grafico, p.soluzione.file, msg) && ok;
+  }
+  if (!plotVeicolo.empty() || !graficoVeicolo.empty()) {
+    if (!p.veicolo) {
+      std::cerr << "voro-cli: " << TestoTerminale(p.soluzione.file)
+                << ": no vehicle (--vehicle NAME): the vehicle's plots are not written\n";
+      ok = false;
+    } else {
+      const VeicoloInPosizione peggiore = PosizionePeggiore(*p.veicolo);
+      if (!plotVeicolo.empty()) {
+        msg.clear();
+        Disegno disegno(msg);
+        PlottaVeicolo tavola(p.soluzione.dati, p.soluzione.modello, peggiore, regional, disegno);
+        ok = scriviDisegno(tavola, disegno, fPlotVeicolo, plotVeicolo, p.soluzione.file, msg) && ok;
+      }
+      if (!graficoVeicolo.empty()) {
+        msg.clear();
+        Disegno disegno(msg);
+        GraficoVeicolo tavola(*p.veicolo, regional, disegno);
+        ok = scriviDisegno(tavola, disegno, fGraficoVeicolo, graficoVeicolo, p.soluzione.file, msg) && ok;
+      }
+    }
   }
   // A drawing that failed fails the command as a failed calculation does.
   return !ok && status == esito::Riuscito ? esito::Fallito : status;
@@ -140,7 +182,12 @@ const Comando& ComandoAssess() {
       "     before collapse, with its mechanism (hinges, crushing hinges at the\n"
       "     stress block's edge, sliding joints);\n"
       "  4. the worst position of the strip load, moved across the structure;\n"
-      "  5. the minimum thickness: every segment's thickness scaled by one factor.\n"
+      "  5. the minimum thickness: every segment's thickness scaled by one factor;\n"
+      "  6. with a vehicle (--vehicle, or the project's own): the vehicle driven\n"
+      "     across the bridge each way it can travel, its axles spread through the\n"
+      "     fill, the live-load factor of the strip load and the vehicle together\n"
+      "     at every position, the worst position refined to 0.1 mm, with its\n"
+      "     mechanism and each axle's load at collapse.\n"
       "An arch in which no thrust line fits is a result, not a failure. Projects\n"
       "are assessed one after another; Ctrl+C lets the running one end and starts\n"
       "no further project, a second Ctrl+C aborts.\n",
@@ -148,7 +195,8 @@ const Comando& ComandoAssess() {
         "print one JSON object per project (kN, m): admissible,\nthicknessRatio, geometricSafetyFactor, thrustMin,\n"
         "thrustMax, liveLoadFactor, mechanism, sweep,\nworstLiveLoadFactor, worstXq1, minimumThickness,\n"
         "thicknessFactor, eccentricities, compressiveStrength,\nfriction, mobilisation, crushingJoints, slidingJoints\n"
-        "(an array for several)"},
+        "(an array for several); with a vehicle also vehicle, spread,\neffectiveWidth, vehicleSweep, worstVehicleFactor,\n"
+        "worstVehicleX, worstVehicleDirection, vehicleMechanism,\nvehicleAxles"},
        {"--strength", "MPA", kAiutoStrength},
        {"--friction", "MU", kAiutoFriction},
        {"--mobilisation", "F", kAiutoMobilisation},
@@ -159,6 +207,14 @@ const Comando& ComandoAssess() {
         "the arch with the thrust line of least eccentricity and\nthe collapse mechanism (one project)"},
        {"--plot-sweep", "CHART.svg|.png",
         "the chart of the live-load factor against the position\nof the strip load (one project)"},
+       {"--vehicle", "NAME", kAiutoVehicle},
+       {"--vehicle-file", "FILE.txt", kAiutoVehicleFile},
+       {"--spread", "none|1:2|30|45|DEGREES", kAiutoSpread},
+       {"--step", "M", kAiutoStep},
+       {"--plot-vehicle", "PLOT.svg|.png|.pdf|.dxf",
+        "the vehicle at its worst position: its loads at collapse,\ntheir spread through the fill and the collapse mechanism\n(one project)"},
+       {"--plot-vehicle-sweep", "CHART.svg|.png",
+        "the chart of the live-load factor against the vehicle's\nposition, each way it is driven (one project)"},
        {"--white", "", "white background of the PNG and SVG plots"},
        {"--set", "NAME=VALUE", kAiutoSet}},
       assess};

@@ -15,6 +15,9 @@
 #include "limite/Valutazione.h"
 #include "report/ComponiRapporto.h"
 #include "report/SezioneValutazione.h"
+#include "report/SezioneVeicolo.h"
+#include "cli/SceltaVeicolo.h"
+#include "limite/PercorsoVeicolo.h"
 #include "report/qt/FileRapporto.h"
 
 namespace voro::cli {
@@ -69,18 +72,23 @@ struct Valutazione {
   RisultatiSicurezza risultati;
   RecordingMessages messaggi;
   std::optional<SezioneValutazione> sezione;
+  RisultatiVeicolo veicolo;
+  std::optional<SezioneVeicolo> sezioneVeicolo;
 
-  void Esegui(const DatiProgetto& progetto, int nPosizioni) {
+  void Esegui(const DatiProgetto& progetto, int nPosizioni, const SceltaVeicolo& scelta) {
     dati = progetto;
+    scelta.Applica(dati);
     OpzioniSicurezza opzioni;
     opzioni.nPosizioni = nPosizioni;
     try {
       CostruisciModello(dati, modello, messaggi);
       ValutaSicurezza(dati, modello, messaggi, opzioni, risultati);
+      if (dati.VeicoloCarico) PercorriVeicolo(dati, modello, scelta.passo, nullptr, veicolo);
     } catch (const RuntimeError&) {
       return;  // its message is among the messages
     }
     sezione.emplace(dati, modello, risultati);
+    if (dati.VeicoloCarico) sezioneVeicolo.emplace(dati, modello, veicolo);
   }
 };
 
@@ -95,6 +103,9 @@ int report(const Argomenti& a) {
   const Regional regional = lingua == "it" ? Regional::italiano() : Regional::inglese();
   OpzioniSoluzione opzioni;
   opzioni.impostazioni = LeggiImpostazioni(a);
+  if (!a.ha("--assess") && (a.ha("--vehicle") || a.ha("--spread") || a.ha("--step")))
+    throw ErroreUso("--vehicle, --spread and --step need --assess");
+  const SceltaVeicolo scelta = LeggiSceltaVeicolo(a);
 
   Soluzione s;
   s.file = file;
@@ -110,11 +121,12 @@ int report(const Argomenti& a) {
   fonti.dataOra = dataOra();
   Valutazione valutazione;
   if (a.ha("--assess") && fonti.modello) {
-    valutazione.Esegui(s.dati, LeggiPosizioni(a));
+    valutazione.Esegui(s.dati, LeggiPosizioni(a), scelta);
     StampaMessaggi(file, valutazione.messaggi);
   }
   std::vector<const SezioneRapporto*> aggiunte;
   if (valutazione.sezione) aggiunte.push_back(&*valutazione.sezione);
+  if (valutazione.sezioneVeicolo) aggiunte.push_back(&*valutazione.sezioneVeicolo);
   Documento doc = ComponiRapporto(fonti, NumeriRapporto(regional), aggiunte);
   doc.lingua = lingua;
 
@@ -155,6 +167,10 @@ const Comando& ComandoReport() {
        {"--format", "pdf|html|txt", "the format, when --out does not end in it"},
        {"--locale", "it|en", "decimal comma (it) or point (en, the default)"},
        {"--assess", "", "add the safety assessment by exact limit analysis, with\nits safety plot and the chart of the load sweep"},
+       {"--vehicle", "NAME", kAiutoVehicle},
+       {"--vehicle-file", "FILE.txt", kAiutoVehicleFile},
+       {"--spread", "none|1:2|30|45|DEGREES", kAiutoSpread},
+       {"--step", "M", kAiutoStep},
        {"--sweep", "N", kAiutoSweep},
        {"--set", "NAME=VALUE", kAiutoSet}},
       report};

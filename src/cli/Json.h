@@ -3,6 +3,8 @@
 // and objects written member by member.
 #pragma once
 
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <ostream>
@@ -17,6 +19,13 @@ inline std::string num(Single v) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%.9g", static_cast<double>(v));
   return buf;
+}
+// An input value kept in single precision, as it was typed: the shortest
+// text that reads back to the same Single.
+inline std::string numDato(Single v) {
+  char buf[32];
+  const auto r = std::to_chars(buf, buf + sizeof buf, std::isfinite(v) ? v : 0.0f);
+  return std::string(buf, r.ptr);
 }
 inline std::string num(double v) {
   char buf[40];

@@ -6,6 +6,7 @@
 #include "cli/Argomenti.h"
 #include "cli/Comandi.h"
 #include "cli/Flussi.h"
+#include "cli/SceltaVeicolo.h"
 
 int main(int argc, char** argv) {
   using namespace voro::cli;
@@ -33,6 +34,9 @@ int main(int argc, char** argv) {
   } catch (const ErroreUso& e) {
     std::cerr << "voro-cli: " << TestoTerminale(e.what()) << "\nTry '" << via << "'.\n";
     return esito::Uso;
+  } catch (const ErroreVeicoloScelto& e) {
+    std::cerr << "voro-cli: " << TestoTerminale(e.what()) << "\n";
+    return esito::Fallito;
   } catch (const ErroreUscita& e) {
     std::cerr << "voro-cli: " << TestoTerminale(e.what()) << "\n";
     return esito::FileErrato;

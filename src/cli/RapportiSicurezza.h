@@ -7,6 +7,7 @@
 
 #include "cli/Soluzione.h"
 #include "limite/RisultatiSicurezza.h"
+#include "limite/RisultatiVeicolo.h"
 
 namespace voro::cli {
 
@@ -15,10 +16,14 @@ struct ProgettoValutato {
   Soluzione soluzione;
   RisultatiSicurezza sicurezza;
   int nPosizioni = 0;  // positions asked for
+  std::optional<RisultatiVeicolo> veicolo;  // the vehicle sweep, when the project has a vehicle
 };
 
 // What each figure means, in plain words with units.
 void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p);
+
+// The vehicle, its spread, the worst position and its axles, in words.
+void ScriviRapportoVeicolo(std::ostream& out, const RisultatiVeicolo& r);
 
 // One object with the figures (kN and m), or {"error": ..., "number": ...}.
 void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int indent = 0);

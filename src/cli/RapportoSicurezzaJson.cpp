@@ -17,6 +17,59 @@ const char* tipo(TipoCerniera t) {
   return "\"hinge\"";
 }
 
+// The vehicle, its spread and its sweep, when the project has a vehicle.
+void scriviVeicolo(Oggetto& o, const RisultatiVeicolo& r) {
+  const Veicolo& v = r.veicolo;
+  auto& ve = o.chiave("vehicle");
+  ve << "{\"name\": " << quoted(v.Nome) << ", \"track\": " << numDato(v.Carreggiata)
+     << ", \"contactWidth\": " << numDato(v.LarghezzaImpronta) << ", \"axles\": [";
+  for (std::size_t k = 0; k < v.Assi.size(); ++k)
+    ve << (k ? ", " : "") << "{\"load\": " << numDato(v.Assi[k].P) << ", \"distance\": " << numDato(v.Assi[k].d)
+       << ", \"contactLength\": " << numDato(v.Assi[k].a) << "}";
+  ve << "]}";
+  o.chiave("spread") << "{\"rule\": " << quoted(r.diffusione.Testo()) << ", \"angle\": " << num(r.diffusione.Angolo())
+                     << "}";
+  std::vector<double> be;
+  for (const ImprontaAsse& a : r.assiPeggiori) be.push_back(a.be);
+  o.lista("effectiveWidth", be.begin(), be.end());
+  auto& sw = o.chiave("vehicleSweep");
+  sw << "[";
+  const std::string pad(static_cast<std::size_t>(o.rientro()) + 2, ' ');
+  for (std::size_t k = 0; k < r.posizioni.size(); ++k) {
+    const PosizioneVeicolo& q = r.posizioni[k];
+    sw << (k ? ",\n" : "\n") << pad << "{\"x\": " << num(q.x) << ", \"direction\": \"" << TestoVerso(q.verso)
+       << "\", \"liveLoadFactor\": " << num(q.fattore) << "}";
+  }
+  if (!r.posizioni.empty()) sw << "\n" << std::string(static_cast<std::size_t>(o.rientro()), ' ');
+  sw << "]";
+  o.campo("worstVehicleFactor", r.fattorePeggiore);
+  if (r.fattorePeggiore) {
+    o.campo("worstVehicleX", r.xPeggiore);
+    o.chiave("worstVehicleDirection") << "\"" << TestoVerso(r.versoPeggiore) << "\"";
+  } else {
+    o.chiave("worstVehicleX") << "null";
+    o.chiave("worstVehicleDirection") << "null";
+  }
+  auto& m = o.chiave("vehicleMechanism");
+  m << "[";
+  for (std::size_t k = 0; k < r.meccanismo.size(); ++k)
+    m << (k ? ", " : "") << "{\"joint\": " << r.meccanismo[k].giunto << ", \"face\": " << faccia(r.meccanismo[k].faccia)
+      << ", \"kind\": " << tipo(r.meccanismo[k].tipo) << "}";
+  m << "]";
+  auto& a = o.chiave("vehicleAxles");
+  a << "[";
+  for (std::size_t k = 0; k < r.assiPeggiori.size(); ++k) {
+    const ImprontaAsse& p = r.assiPeggiori[k];
+    const double P = k < v.Assi.size() ? v.Assi[k].P : 0;
+    a << (k ? ",\n" : "\n") << pad << "{\"x\": " << num(p.x) << ", \"depth\": " << num(p.h) << ", \"from\": " << num(p.x1)
+      << ", \"to\": " << num(p.x2) << ", \"ringWidth\": " << num(p.b) << ", \"effectiveWidth\": " << num(p.be)
+      << ", \"modelLoad\": " << num(p.F) << ", \"collapseLoad\": " << num(r.fattorePeggiore ? *r.fattorePeggiore * P : 0.0)
+      << "}";
+  }
+  if (!r.assiPeggiori.empty()) a << "\n" << std::string(static_cast<std::size_t>(o.rientro()), ' ');
+  a << "]";
+}
+
 }  // namespace
 
 void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int indent) {
@@ -59,6 +112,7 @@ void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int inden
   o.campo("mobilisation", r.mobilitazione);
   o.lista("crushingJoints", r.giuntiSchiacciati.begin(), r.giuntiSchiacciati.end());
   o.lista("slidingJoints", r.giuntiScorrevoli.begin(), r.giuntiScorrevoli.end());
+  if (p.veicolo) scriviVeicolo(o, *p.veicolo);
 }
 
 }  // namespace voro::cli

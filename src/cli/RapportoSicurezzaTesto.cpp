@@ -146,6 +146,8 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
       out << "  Hinges at the least thickness: joints " << cerniere(r.contattiSpessoreMinimo) << ".\n";
   }
 
+  if (p.veicolo) ScriviRapportoVeicolo(out, *p.veicolo);
+
   if (r.rapportoSpessore) {
     out << "\nThrust line of least eccentricity, joint by joint\n";
     out << " Joint      N [kN]    e [mm]  h/2 [mm]  |e|/(h/2)\n";

@@ -17,33 +17,58 @@ std::string valore(const std::optional<T>& v) {
   return buf;
 }
 
+// Hinges as "5i 7e ...": 5i a hinge at the intrados of joint 5, 5ic a
+// crushing one, 5s a sliding joint.
+std::string cerniere(const std::vector<Cerniera>& c) {
+  std::string t;
+  for (const Cerniera& h : c)
+    t += (t.empty() ? "" : " ") + std::to_string(h.giunto) +
+         (h.tipo == TipoCerniera::Scorrimento ? "s"
+          : h.faccia == Faccia::Intradosso   ? "i"
+                                             : "e") +
+         (h.tipo == TipoCerniera::Schiacciamento ? "c" : "");
+  return t;
+}
+
 }  // namespace
 
 void ScriviCsvSicurezza(std::ostream& out, const std::vector<ProgettoValutato>& progetti) {
   out << "file,status,admissible,thicknessRatio,geometricSafetyFactor,thrustMin [kN],thrustMax [kN],"
          "liveLoadFactor,mechanism,worstLiveLoadFactor,worstXq1 [m],minimumThickness [m],thicknessFactor,"
-         "compressiveStrength [MPa],friction,mobilisation,message\n";
+         "compressiveStrength [MPa],friction,mobilisation,message";
+  // The vehicle's columns only when a project has a vehicle, so the table of
+  // projects without one stays as it was.
+  bool conVeicolo = false;
+  for (const ProgettoValutato& p : progetti) conVeicolo = conVeicolo || p.veicolo.has_value();
+  if (conVeicolo) out << ",vehicle,worstVehicleFactor,worstVehicleX [m],worstVehicleDirection,vehicleMechanism";
+  out << "\n";
   for (const ProgettoValutato& p : progetti) {
     const Soluzione& s = p.soluzione;
     out << cella(s.file) << ',';
     if (s.esito != Esito::Risolto) {
-      out << StatoSenzaRisultati(s) << ",,,,,,,,,,,,,,," << cella(s.errore) << "\n";
+      out << StatoSenzaRisultati(s) << ",,,,,,,,,,,,,,," << cella(s.errore) << (conVeicolo ? ",,,,," : "") << "
+";
       continue;
     }
     const RisultatiSicurezza& r = p.sicurezza;
-    std::string meccanismo;
-    // 5i a hinge at the intrados of joint 5, 5ic a crushing one, 5s a sliding joint.
-    for (const Cerniera& c : r.meccanismo)
-      meccanismo += (meccanismo.empty() ? "" : " ") + std::to_string(c.giunto) +
-                    (c.tipo == TipoCerniera::Scorrimento        ? "s"
-                     : c.faccia == Faccia::Intradosso           ? "i"
-                                                                : "e") +
-                    (c.tipo == TipoCerniera::Schiacciamento ? "c" : "");
     out << "ok," << (r.ammissibile ? "true" : "false") << ',' << valore(r.rapportoSpessore) << ','
         << valore(r.fattoreGeometrico) << ',' << valore(r.spintaMinima) << ',' << valore(r.spintaMassima) << ','
-        << valore(r.fattoreCarico) << ',' << meccanismo << ',' << valore(r.fattorePeggiore) << ','
+        << valore(r.fattoreCarico) << ',' << cerniere(r.meccanismo) << ',' << valore(r.fattorePeggiore) << ','
         << valore(r.xq1Peggiore) << ',' << valore(r.spessoreMinimo) << ',' << valore(r.fattoreSpessore) << ','
-        << valore(r.resistenzaMinima) << ',' << valore(r.attrito) << ',' << valore(r.mobilitazione) << ",\n";
+        << valore(r.resistenzaMinima) << ',' << valore(r.attrito) << ',' << valore(r.mobilitazione) << ",";
+    if (conVeicolo) {
+      out << ',';
+      if (const auto& v = p.veicolo) {
+        out << cella(v->veicolo.Nome) << ',' << valore(v->fattorePeggiore) << ',';
+        if (v->fattorePeggiore) out << valore(std::optional<double>(v->xPeggiore)) << ',' << TestoVerso(v->versoPeggiore);
+        else out << ',';
+        out << ',' << cerniere(v->meccanismo);
+      } else {
+        out << ",,,,";
+      }
+    }
+    out << "
+";
   }
 }
 

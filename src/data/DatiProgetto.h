@@ -8,6 +8,7 @@
 
 #include "data/Array1.h"
 #include "data/Scalars.h"
+#include "data/Veicolo.h"
 
 namespace voro {
 
@@ -65,6 +66,12 @@ struct DatiProgetto {
   Single ResistenzaAnello = 0;        // fc [MPa]; 0 unlimited
   std::optional<Single> Attrito;      // mu; empty: joints never slide
   Single Mobilitazione = 1;
+
+  // The traffic on the fill: the vehicle moved across the bridge in the
+  // assessment (none: the strip load alone) and how its axles spread
+  // through the fill down to the ring.
+  std::optional<Veicolo> VeicoloCarico;
+  Diffusione DiffusioneCarico;
 
   // Re-dimensions Vori to 1 .. n keeping the segments that stay; n < 1 is
   // Subscript out of range.

@@ -71,10 +71,63 @@ SezioneFile sezioneResistenza() {
   return s;
 }
 
+// "Veicolo","name",track s,contact width w,P1,d1,a1,P2,d2,a2,...
+SezioneFile sezioneVeicolo() {
+  SezioneFile s;
+  s.etichetta = "Veicolo";
+  s.scrivi = [](const DatiProgetto& d) {
+    std::vector<std::string> v;
+    if (!d.VeicoloCarico) return v;
+    const Veicolo& w = *d.VeicoloCarico;
+    v = {CampoTesto(w.Nome), CampoNumero(w.Carreggiata), CampoNumero(w.LarghezzaImpronta)};
+    for (const AsseVeicolo& a : w.Assi) {
+      v.push_back(CampoNumero(a.P));
+      v.push_back(CampoNumero(a.d));
+      v.push_back(CampoNumero(a.a));
+    }
+    return v;
+  };
+  s.leggi = [](const std::vector<std::string>& v, DatiProgetto& d) {
+    if (v.size() < 6 || (v.size() - 3) % 3 != 0) return false;
+    Veicolo w;
+    if (!LeggiTesto(v[0], w.Nome) || !LeggiNumero(v[1], w.Carreggiata) || !LeggiNumero(v[2], w.LarghezzaImpronta))
+      return false;
+    for (std::size_t k = 3; k < v.size(); k += 3) {
+      AsseVeicolo a;
+      if (!LeggiNumero(v[k], a.P) || !LeggiNumero(v[k + 1], a.d) || !LeggiNumero(v[k + 2], a.a)) return false;
+      w.Assi.push_back(a);
+    }
+    // A vehicle that could not be driven is a damaged file, not a load.
+    if (ErroreVeicolo(w)) return false;
+    d.VeicoloCarico = std::move(w);
+    return true;
+  };
+  return s;
+}
+
+// "Diffusione",rule ("1:2", "30", "45" or the degrees typed)
+SezioneFile sezioneDiffusione() {
+  SezioneFile s;
+  s.etichetta = "Diffusione";
+  s.scrivi = [](const DatiProgetto& d) {
+    if (d.DiffusioneCarico == Diffusione{}) return std::vector<std::string>{};
+    return std::vector<std::string>{CampoTesto(d.DiffusioneCarico.Testo())};
+  };
+  s.leggi = [](const std::vector<std::string>& v, DatiProgetto& d) {
+    std::string testo;
+    if (v.size() != 1 || !LeggiTesto(v[0], testo)) return false;
+    const auto r = LeggiDiffusione(testo);
+    if (!r) return false;
+    d.DiffusioneCarico = *r;
+    return true;
+  };
+  return s;
+}
+
 }  // namespace
 
 const std::vector<SezioneFile>& SezioniFile() {
-  static const std::vector<SezioneFile> sezioni{sezioneResistenza()};
+  static const std::vector<SezioneFile> sezioni{sezioneResistenza(), sezioneVeicolo(), sezioneDiffusione()};
   return sezioni;
 }
 

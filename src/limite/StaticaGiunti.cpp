@@ -79,6 +79,7 @@ StaticaGiunti::StaticaGiunti(const ModelloArco& m, std::optional<double> mobilit
       SFy += c.FOrizzontale * c.yFOrizzontale;
     }
     W += std::fabs(c.FPermanente) + std::fabs(c.FVariabile) + std::fabs(c.FOrizzontale);
+    Wfisso_ += std::fabs(c.FPermanente) + std::fabs(c.FOrizzontale);
     Qtot_ += c.FVariabile;
 
     GiuntoLineare& g = giunti_[static_cast<std::size_t>(i)];
@@ -116,6 +117,21 @@ StaticaGiunti::StaticaGiunti(const ModelloArco& m, std::optional<double> mobilit
   }
   Wref_ = W > 0 ? W : 1;
   Lref_ = L > 0 ? L : 1;
+}
+
+void StaticaGiunti::ImpostaVariabili(const std::vector<double>& F, const std::vector<double>& Fx) {
+  double SQ = 0, SQx = 0, W = Wfisso_;
+  for (std::size_t i = 1; i < giunti_.size() && i <= F.size(); ++i) {
+    SQ += F[i - 1];
+    SQx += Fx[i - 1];
+    W += std::fabs(F[i - 1]);
+    GiuntoLineare& g = giunti_[i];
+    g.nL = SQ * g.ux;
+    g.mL = -(g.xM * SQ - SQx);
+    g.tL = -SQ * g.uy;
+  }
+  Qtot_ = SQ;
+  Wref_ = W > 0 ? W : 1;
 }
 
 LineaSpinte StaticaGiunti::Linea(double H, double V, double M1, double lambda,

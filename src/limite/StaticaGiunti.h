@@ -59,6 +59,12 @@ class StaticaGiunti {
 
   const std::vector<GruppoPassivo>& gruppi() const { return gruppi_; }
 
+  // Replaces the variable load of every voussoir (index i - 1 for voussoir
+  // i) by the force F[i] with the moment Fx[i] about x = 0, the dead load and
+  // the passive pressure kept: a load moving on the road re-forms only this
+  // part of the statics at each of its positions.
+  void ImpostaVariabili(const std::vector<double>& F, const std::vector<double>& Fx);
+
   // The thrust line of the reaction (H, V), the springing moment M1 and the
   // multiplier λ, and the groups' mobilised shares (none: nothing mobilised).
   LineaSpinte Linea(double H, double V, double M1, double lambda, const std::vector<double>& quote = {}) const;
@@ -68,6 +74,7 @@ class StaticaGiunti {
   std::vector<GruppoPassivo> gruppi_;
   std::vector<double> passiva_, yPassiva_;  // each voussoir's full pressure and its height
   double Wref_ = 1, Lref_ = 1, Qtot_ = 0;
+  double Wfisso_ = 0;  // the dead load and passive pressure's part of Wref
 };
 
 }  // namespace voro

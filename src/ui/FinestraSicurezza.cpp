@@ -71,6 +71,8 @@ FinestraSicurezza::FinestraSicurezza(Sessione& s, QWidget* parent)
   auto* divisore = new QSplitter(Qt::Vertical, this);
   divisore->addWidget(tabella);
   divisore->addWidget(disegni);
+  pannelloVeicolo = new PannelloVeicolo(s, this);
+  divisore->addWidget(pannelloVeicolo);
   divisore->setStretchFactor(0, 0);
   divisore->setStretchFactor(1, 1);
   divisore->setSizes({Twips(3600, this), Twips(7200, this)});
@@ -110,6 +112,7 @@ void FinestraSicurezza::Avvia() {
   areaGrafico->Imposta(nullptr);
   plot_.reset();
   grafico_.reset();
+  pannelloVeicolo->Svuota();
   tabella->setRowCount(0);
   lblStato->setText("Assessing...");
   progresso->setRange(0, 0);
@@ -137,6 +140,7 @@ void FinestraSicurezza::fine(bool riuscito) {
   areaArco->Imposta(plot_.get());
   areaGrafico->Imposta(grafico_.get());
   riempiTabella();
+  pannelloVeicolo->Mostra(valutatore_.dati(), valutatore_.modello());
   valutata_ = true;
   emit concluso(true);
 }

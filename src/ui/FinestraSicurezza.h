@@ -15,6 +15,7 @@
 #include "drawing/Disegno.h"
 #include "drawing/GraficoSpostamento.h"
 #include "drawing/PlottaSicurezza.h"
+#include "ui/PannelloVeicolo.h"
 #include "ui/ValutatoreSicurezza.h"
 #include "ui/VistaZoom.h"
 
@@ -74,6 +75,7 @@ class FinestraSicurezza : public QWidget {
   QPushButton* cmdStop;
   AreaTavola* areaArco;
   AreaTavola* areaGrafico;
+  PannelloVeicolo* pannelloVeicolo;  // the vehicle's sweep, when the project has a vehicle
 
  signals:
   // The assessment ended: its figures shown, or failed with its message.

@@ -10,6 +10,7 @@
 
 #include "data/LetturaCaselle.h"
 #include "data/ValoriFisici.h"
+#include "ui/DialogoVeicolo.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/Tastiera.h"
 
@@ -40,6 +41,8 @@ FormCarichi::FormCarichi(FinestraPrincipale& main, Sessione& s) : FormDiDati(mai
   f->addWidget(txtDati[3], 0, 1);
   f->addWidget(Check1, 1, 0, 1, 2);
   g->addWidget(Frame1, 3, 0, 1, 2);
+  cmdVeicolo = new QPushButton(tr("&Vehicle..."), this);
+  g->addWidget(cmdVeicolo, 4, 0, 1, 2);
 
   cmdPrevious = new QPushButton("<-- &Previous", this);
   cmdNext = new QPushButton("&Next -->", this);
@@ -67,6 +70,10 @@ FormCarichi::FormCarichi(FinestraPrincipale& main, Sessione& s) : FormDiDati(mai
 
   (new GestoreTastiera(this, s_.regional))->Installa(this);
   connect(cmdSchema, &QPushButton::clicked, pctSchema, &Schema::Zoom);
+  connect(cmdVeicolo, &QPushButton::clicked, this, [this] {
+    DialogoVeicolo dialogo(s_, this);
+    if (dialogo.exec() == QDialog::Accepted) main_.DatiCambiati();
+  });
   connect(Check1, &QCheckBox::clicked, this, &FormCarichi::Check1_Click);
   // While the scale is automatic it follows the q being typed; the model
   // gets both when the form is read.

@@ -42,6 +42,7 @@ class FormCarichi : public FormDiDati {
   QPushButton* SolveButton;
   Schema* pctSchema;
   QPushButton* cmdSchema;
+  QPushButton* cmdVeicolo;  // the vehicle on the fill and its spread
 
  protected:
   void closeEvent(QCloseEvent* e) override;

@@ -26,9 +26,9 @@ expect() {
   fi
 }
 
-expect "--help --version assess help plot report solve" voro-cli ""
+expect "--help --version assess help plot report solve vehicles" voro-cli ""
 expect "solve" voro-cli so
-expect "assess help plot report solve" voro-cli help ""
+expect "assess help plot report solve vehicles" voro-cli help ""
 expect "--csv --help --json --progress --set" voro-cli solve bridge.vro --
 expect "--cad" voro-cli plot bridge.vro --c
 expect "geometry loads results" voro-cli plot bridge.vro --mode ""
@@ -37,9 +37,13 @@ expect "bridge.vro" voro-cli solve ""
 expect "summary.csv" voro-cli solve bridge.vro --csv ""
 expect "plot.png plot.svg" voro-cli plot bridge.vro --out plot
 expect "" voro-cli plot bridge.vro --size ""
-expect "--plot --plot-sweep" voro-cli assess bridge.vro --plot
+expect "--plot --plot-sweep --plot-vehicle --plot-vehicle-sweep" voro-cli assess bridge.vro --plot
 expect "plot.png plot.svg" voro-cli assess bridge.vro --plot-sweep plot
 expect "en it" voro-cli report bridge.vro --locale ""
 expect "html pdf txt" voro-cli report - --format ""
+expect "1:2 30 45 none" voro-cli assess bridge.vro --spread ""
+expect "LM1\\ tandem" voro-cli assess bridge.vro --vehicle LM1
+expect "11.5\\ t\\ single\\ axle" voro-cli assess bridge.vro --vehicle 11
+expect "notes.txt" voro-cli vehicles --vehicle-file no
 [[ $fails -eq 0 ]] && echo "completion ok"
 exit $fails

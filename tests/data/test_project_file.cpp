@@ -394,5 +394,43 @@ TEST(ProjectFile, StrengthFrictionAndMobilisationRoundTrip) {
   EXPECT_EQ(readInto(without + "\"Resistenza\",abc,,1\r\n", bad, m), 1000);
 }
 
+// A vehicle and its spread rule come back exactly, names with commas,
+// quotes and accents included; a project without them writes no line; a
+// vehicle that could not be driven makes the file a bad one.
+TEST(ProjectFile, VehicleAndSpreadRoundTrip) {
+  DatiProgetto d = fullProject();
+  const std::string without = written(d);
+  EXPECT_EQ(without.find("Veicolo"), std::string::npos);
+  EXPECT_EQ(without.find("Diffusione"), std::string::npos);
+  d.VeicoloCarico = Veicolo{"2 × 10 t bogie, città", {{98.1f, 0, 0.3f}, {98.1f, 1.8f, 0.3f}}, 1.8f, 0.3f};
+  d.DiffusioneCarico = {RegolaDiffusione::UnoDue, 0};
+  const std::string text = written(d);
+  EXPECT_EQ(text.substr(0, without.size()), without);
+  EXPECT_NE(text.find(",1.8,0.3,98.1,0,0.3,98.1,1.8,0.3\r\n\"Diffusione\",\"1:2\"\r\n"), std::string::npos) << text;
+  DatiProgetto back;
+  RecordingMessages m;
+  ASSERT_EQ(readInto(text, back, m), 0);
+  ASSERT_TRUE(back.VeicoloCarico);
+  EXPECT_EQ(*back.VeicoloCarico, *d.VeicoloCarico);
+  EXPECT_EQ(back.DiffusioneCarico, d.DiffusioneCarico);
+  EXPECT_EQ(written(back), text);
+
+  for (const Diffusione r : {Diffusione{RegolaDiffusione::Trenta, 0}, Diffusione{RegolaDiffusione::Quarantacinque, 0},
+                             Diffusione{RegolaDiffusione::Angolo, 22.5f}}) {
+    DatiProgetto e = d;
+    e.DiffusioneCarico = r;
+    DatiProgetto f;
+    ASSERT_EQ(readInto(written(e), f, m), 0);
+    EXPECT_EQ(f.DiffusioneCarico, r);
+  }
+
+  for (const std::string bad : {"\"Veicolo\",\"x\",2,0.4\r\n", "\"Veicolo\",\"x\",2,0.4,-300,0,0.4\r\n",
+                                "\"Veicolo\",\"x\",2,0.4,300,0\r\n", "\"Diffusione\",\"75\"\r\n",
+                                "\"Diffusione\",\"steep\"\r\n"}) {
+    DatiProgetto f;
+    EXPECT_EQ(readInto(without + bad, f, m), 1000) << bad;
+  }
+}
+
 }  // namespace
 }  // namespace voro

@@ -20,7 +20,7 @@ deb=$work/out/voro_${version}_${arch}.deb
 # The files, owned by root, where Debian wants them.
 dpkg-deb -c "$deb" >"$work/contents"
 for f in usr/bin/voro usr/bin/voro-cli \
-         usr/share/voro/examples/ponte-stradale.vro usr/share/voro/docs/Voro-ITA.html usr/share/voro/docs/Voro-ENG.html \
+         usr/share/voro/examples/ponte-stradale.vro usr/share/voro/vehicles.txt usr/share/voro/docs/Voro-ITA.html usr/share/voro/docs/Voro-ENG.html \
          usr/share/applications/voro.desktop usr/share/icons/hicolor/scalable/apps/voro.svg \
          usr/share/mime/packages/voro.xml usr/share/metainfo/io.github.voro_arch.Voro.metainfo.xml \
          usr/share/man/man1/voro.1.gz usr/share/man/man1/voro-cli.1.gz \
@@ -86,4 +86,5 @@ done
 "$cli" --version | grep -qx "voro-cli (Voro) $version" || fail "voro-cli --version"
 "$root/usr/bin/voro" --version | grep -qx "voro (Voro) $version" || fail "voro --version"
 "$cli" solve "$root/usr/share/voro/examples/ponte-stradale.vro" | grep -q "Tie thrust" || fail "voro-cli solve"
+"$cli" vehicles | grep -qx "LM1 tandem" || fail "voro-cli vehicles"
 echo "package voro_${version}_${arch}.deb ok"

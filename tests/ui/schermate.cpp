@@ -20,6 +20,7 @@
 #include "Banco.h"
 #include "ui/Aiuto.h"
 #include "ui/FinestraPlot.h"
+#include "ui/DialogoVeicolo.h"
 #include "ui/FinestraSicurezza.h"
 #include "ui/FormCarichi.h"
 #include "ui/FormGeometria.h"
@@ -318,6 +319,34 @@ void Vista(const QString& cartella) {
   }
 }
 
+// The vehicle on the road bridge: its dialog from the loads form, then the
+// Safety window at the worst position and with the vehicle moved on.
+void SuStrada(const QString& cartella) {
+  QDir().mkpath(cartella);
+  auto f = [&](const QString& n) { return QDir(cartella).filePath(n); };
+  Banco b("ENG");
+  QFile::copy(SorgenteVoro() + "/vehicles.txt", b.programma.filePath("vehicles.txt"));
+  b.finestra->resize(1400, 950);
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  b.finestra->resize(1400, 950);
+  b.finestra->formGeometria()->cbPltGeom->click();
+  b.finestra->MostraCarichi();
+  b.s().dati.VeicoloCarico = Veicolo{"LM1 tandem", {{300, 0, 0.4f}, {300, 1.2f, 0.4f}}, 2, 0.4f};
+  b.s().dati.DiffusioneCarico = {RegolaDiffusione::UnoDue, 0};
+  Schermo(f("01-loads-form.png"));
+  Modale(f("02-vehicle-dialog.png"), [&] { b.finestra->formCarichi()->cmdVeicolo->click(); });
+  b.finestra->azione("mnuAssess")->trigger();
+  if (FinestraSicurezza* s = b.finestra->finestraSicurezza()) {
+    QSignalSpy valutata(s, &FinestraSicurezza::concluso);
+    if (s->inCorso()) valutata.wait(120000);
+    if (auto* sotto = qobject_cast<QWidget*>(s->parent())) sotto->showMaximized();
+    Schermo(f("03-safety-worst-position.png"));
+    s->pannelloVeicolo->sldPosizione->setValue(8000);
+    Schermo(f("04-safety-vehicle-moved.png"));
+  }
+  Messaggi(b, "vehicle");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -334,5 +363,6 @@ int main(int argc, char* argv[]) {
   Finestre(QDir(cartella).filePath("windows"));
   Progetto(QDir(cartella).filePath("project"));
   Vista(QDir(cartella).filePath("view"));
+  SuStrada(QDir(cartella).filePath("vehicle"));
   return 0;
 }

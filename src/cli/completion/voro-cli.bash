@@ -49,13 +49,22 @@ _voro_cli() {
     fi
   done <<<"$options"
 
+  # The vehicles of the library, by name (names may hold blanks).
+  if [[ $prev == --vehicle ]]; then
+    local IFS=$'\n' nome
+    for nome in $(compgen -W "$("$prog" vehicles 2>/dev/null | awk '!/^ /')" -- "$cur"); do
+      COMPREPLY+=("$(printf '%q' "$nome")")
+    done
+    return
+  fi
   if [[ -n $placeholder ]]; then
     if [[ $placeholder == *.* ]]; then
       local extensions
       extensions=$(grep -o '\.[A-Za-z0-9]*' <<<"$placeholder" | tr -d . | paste -sd'|')
       _voro_cli_files "$extensions"
     elif [[ $placeholder == *'|'* ]]; then
-      COMPREPLY=($(compgen -W "${placeholder//|/ }" -- "$cur"))
+      # An upper-case word in the list stands for any value of its kind (DEGREES).
+      COMPREPLY=($(compgen -W "$(tr '|' '\n' <<<"$placeholder" | grep -v '^[A-Z]*$')" -- "$cur"))
     fi
     return
   fi

@@ -1,0 +1,72 @@
+// voro-cli vehicles: the vehicles of the library, as assess --vehicle finds
+// them.
+#include <sstream>
+
+#include "cli/Comandi.h"
+#include "cli/Flussi.h"
+#include "cli/Json.h"
+#include "cli/SceltaVeicolo.h"
+
+namespace voro::cli {
+
+namespace {
+
+std::string testo(const LibreriaVeicoli& l) {
+  std::ostringstream out;
+  for (const Veicolo& v : l.veicoli) {
+    out << v.Nome << "\n  track s " << numDato(v.Carreggiata) << " m, contact width w " << numDato(v.LarghezzaImpronta)
+        << " m, " << (v.Simmetrico() ? "symmetric" : "driven both ways") << "\n";
+    for (std::size_t k = 0; k < v.Assi.size(); ++k) {
+      const AsseVeicolo& a = v.Assi[k];
+      out << "  axle " << k + 1 << ": P " << numDato(a.P) << " kN at d " << numDato(a.d) << " m, contact a " << numDato(a.a)
+          << " m\n";
+    }
+  }
+  return out.str();
+}
+
+std::string json(const LibreriaVeicoli& l) {
+  std::ostringstream out;
+  out << "[";
+  for (std::size_t i = 0; i < l.veicoli.size(); ++i) {
+    const Veicolo& v = l.veicoli[i];
+    out << (i ? ",\n " : "\n ") << "{\"name\": " << quoted(v.Nome) << ", \"track\": " << numDato(v.Carreggiata)
+        << ", \"contactWidth\": " << numDato(v.LarghezzaImpronta) << ", \"axles\": [";
+    for (std::size_t k = 0; k < v.Assi.size(); ++k)
+      out << (k ? ", " : "") << "{\"load\": " << numDato(v.Assi[k].P) << ", \"distance\": " << numDato(v.Assi[k].d)
+          << ", \"contactLength\": " << numDato(v.Assi[k].a) << "}";
+    out << "]}";
+  }
+  out << "\n]\n";
+  return out.str();
+}
+
+int vehicles(const Argomenti& a) {
+  if (!a.file.empty()) throw ErroreUso("vehicles takes no file");
+  const LibreriaVeicoli l = LeggiLibreriaComando(a);
+  ScriviUscita(kFlussoStandard, a.ha("--json") ? json(l) : testo(l));
+  return esito::Riuscito;
+}
+
+}  // namespace
+
+const Comando& ComandoVehicles() {
+  static const Comando c{
+      "vehicles",
+      {"vehicles [options]"},
+      "list the vehicles that assess --vehicle can drive",
+      "Lists the vehicles of the library: the one shipped with the program\n"
+      "(share/voro/vehicles.txt: EN 1991-2 Load Models 1, 2 and 71 and the UK\n"
+      "assessment axles), then the user's own ($XDG_CONFIG_HOME/voro/vehicles.txt,\n"
+      "else ~/.config/voro/vehicles.txt; a vehicle of a shipped name replaces it).\n"
+      "A user file that does not read is reported on standard error and left\n"
+      "out; the shipped vehicles stay. Each vehicle: its name, its track s and\n"
+      "contact width w across the road, and each axle's load P (kN, the whole\n"
+      "axle), distance d from the first axle and contact length a along the span.\n",
+      {{"--json", "", "print the library as a JSON array (name, track,\ncontactWidth, axles: load, distance, contactLength)"},
+       {"--vehicle-file", "FILE.txt", "list also the vehicles of FILE"}},
+      vehicles};
+  return c;
+}
+
+}  // namespace voro::cli

@@ -1,0 +1,193 @@
+// Reading and writing the vehicle library.
+#include "data/LibreriaVeicoli.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "data/FileAtomico.h"
+#include "data/RuntimeError.h"
+
+namespace voro {
+
+namespace {
+
+std::string senzaSpazi(const std::string& s) {
+  const std::size_t a = s.find_first_not_of(" \t\r");
+  if (a == std::string::npos) return "";
+  const std::size_t b = s.find_last_not_of(" \t\r");
+  return s.substr(a, b - a + 1);
+}
+
+std::vector<std::string> parole(const std::string& s) {
+  std::istringstream in(s);
+  std::vector<std::string> v;
+  for (std::string p; in >> p;) v.push_back(p);
+  return v;
+}
+
+bool numero(const std::string& s, Single& x) {
+  const char* fine = s.data() + s.size();
+  float v = 0;
+  const auto r = std::from_chars(s.data(), fine, v);
+  if (r.ec != std::errc() || r.ptr != fine) return false;
+  x = v;
+  return true;
+}
+
+std::string campo(Single x) {
+  char buf[64];
+  const auto r = std::to_chars(buf, buf + sizeof buf, x);
+  return std::string(buf, r.ptr);
+}
+
+}  // namespace
+
+std::string ErroreLibreria::Testo() const { return file + ":" + std::to_string(riga) + ": " + messaggio; }
+
+std::optional<std::vector<Veicolo>> LeggiLibreria(const std::string& testo, const std::string& file,
+                                                  ErroreLibreria& errore) {
+  std::vector<Veicolo> veicoli;
+  std::optional<Veicolo> corrente;
+  int inizio = 0;  // the line that opened the current vehicle
+  std::istringstream in(testo);
+  std::string riga;
+  int n = 0;
+  auto sbaglia = [&](int linea, const std::string& m) {
+    errore = {file, linea, m};
+    return std::nullopt;
+  };
+  while (std::getline(in, riga)) {
+    ++n;
+    if (const std::size_t c = riga.find('#'); c != std::string::npos) riga.erase(c);
+    riga = senzaSpazi(riga);
+    if (riga.empty()) continue;
+    const std::size_t sp = riga.find_first_of(" \t");
+    const std::string chiave = riga.substr(0, sp);
+    const std::string resto = sp == std::string::npos ? "" : senzaSpazi(riga.substr(sp));
+    if (chiave == "vehicle") {
+      if (corrente) return sbaglia(n, "vehicle \"" + corrente->Nome + "\" has no 'end' before the next vehicle");
+      if (resto.empty()) return sbaglia(n, "a vehicle needs a name");
+      for (const Veicolo& v : veicoli)
+        if (v.Nome == resto) return sbaglia(n, "vehicle \"" + resto + "\" is named twice");
+      corrente = Veicolo{resto, {}, 0, 0};
+      inizio = n;
+      continue;
+    }
+    if (!corrente) return sbaglia(n, "'" + chiave + "' outside a vehicle (a block opens with 'vehicle NAME')");
+    const std::string nome = "vehicle \"" + corrente->Nome + "\"";
+    const std::vector<std::string> valori = parole(resto);
+    if (chiave == "track" || chiave == "width") {
+      Single x = 0;
+      if (valori.size() != 1 || !numero(valori[0], x))
+        return sbaglia(n, nome + ": '" + chiave + "' takes one number, not '" + resto + "'");
+      (chiave == "track" ? corrente->Carreggiata : corrente->LarghezzaImpronta) = x;
+    } else if (chiave == "axle") {
+      AsseVeicolo a;
+      const std::string asse = nome + ", axle " + std::to_string(corrente->Assi.size() + 1);
+      if (valori.size() != 3 || !numero(valori[0], a.P) || !numero(valori[1], a.d) || !numero(valori[2], a.a))
+        return sbaglia(n, asse + ": 'axle' takes the load P, the distance d and the contact a, not '" + resto + "'");
+      corrente->Assi.push_back(a);
+      if (const auto e = ErroreAsse(*corrente, corrente->Assi.size() - 1)) return sbaglia(n, *e);
+    } else if (chiave == "end") {
+      if (const auto e = ErroreVeicolo(*corrente)) return sbaglia(n, *e);
+      veicoli.push_back(std::move(*corrente));
+      corrente.reset();
+    } else {
+      return sbaglia(n, nome + ": unknown keyword '" + chiave + "' (vehicle, track, width, axle, end)");
+    }
+  }
+  if (corrente) return sbaglia(inizio, "vehicle \"" + corrente->Nome + "\" has no 'end'");
+  return veicoli;
+}
+
+std::string ScriviLibreria(const std::vector<Veicolo>& veicoli) {
+  std::string t;
+  for (const Veicolo& v : veicoli) {
+    t += "vehicle " + v.Nome + "\ntrack " + campo(v.Carreggiata) + "\nwidth " + campo(v.LarghezzaImpronta) + "\n";
+    for (const AsseVeicolo& a : v.Assi) t += "axle " + campo(a.P) + " " + campo(a.d) + " " + campo(a.a) + "\n";
+    t += "end\n\n";
+  }
+  return t;
+}
+
+const Veicolo* LibreriaVeicoli::Trova(const std::string& nome) const {
+  for (const Veicolo& v : veicoli)
+    if (v.Nome == nome) return &v;
+  return nullptr;
+}
+
+void LibreriaVeicoli::Aggiungi(const std::string& percorso, bool facoltativo) {
+  std::ifstream in(percorso, std::ios::binary);
+  if (!in) {
+    std::error_code ec;
+    if (!facoltativo || std::filesystem::exists(percorso, ec)) errori.push_back({percorso, 0, "cannot be read"});
+    return;
+  }
+  std::ostringstream testo;
+  testo << in.rdbuf();
+  ErroreLibreria e;
+  const auto letti = LeggiLibreria(testo.str(), percorso, e);
+  if (!letti) {
+    errori.push_back(e);
+    return;
+  }
+  for (const Veicolo& v : *letti) {
+    bool sostituito = false;
+    for (Veicolo& w : veicoli)
+      if (w.Nome == v.Nome) w = v, sostituito = true;
+    if (!sostituito) veicoli.push_back(v);
+  }
+}
+
+std::string FileLibreriaInstallata(const std::string& cartellaDati) {
+  return (std::filesystem::path(cartellaDati) / "vehicles.txt").string();
+}
+
+std::string FileLibreriaUtente() {
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  std::filesystem::path base;
+  if (xdg && *xdg) base = xdg;
+  else if (const char* home = std::getenv("HOME"); home && *home) base = std::filesystem::path(home) / ".config";
+  else return "";
+  return (base / "voro" / "vehicles.txt").string();
+}
+
+std::optional<std::string> SalvaInLibreria(const std::string& percorso, const Veicolo& v) {
+  if (const auto e = ErroreVeicolo(v)) return *e;
+  std::vector<Veicolo> veicoli;
+  std::error_code ec;
+  if (std::filesystem::exists(percorso, ec)) {
+    std::ifstream in(percorso, std::ios::binary);
+    std::ostringstream testo;
+    testo << in.rdbuf();
+    ErroreLibreria e;
+    const auto letti = LeggiLibreria(testo.str(), percorso, e);
+    if (!in || !letti) return (in ? e.Testo() : percorso + ": cannot be read") + " (the file is left as it is)";
+    veicoli = *letti;
+  }
+  bool sostituito = false;
+  for (Veicolo& w : veicoli)
+    if (w.Nome == v.Nome) w = v, sostituito = true;
+  if (!sostituito) veicoli.push_back(v);
+  try {
+    std::filesystem::create_directories(std::filesystem::path(percorso).parent_path(), ec);
+    ScriviFileAtomico(percorso, "# My vehicles for Voro: one block per vehicle (see the help).\n\n" +
+                                    ScriviLibreria(veicoli));
+  } catch (const RuntimeError& e) {
+    return percorso + ": " + e.description();
+  }
+  return std::nullopt;
+}
+
+LibreriaVeicoli CaricaLibreria(const std::string& cartellaDati) {
+  LibreriaVeicoli l;
+  l.Aggiungi(FileLibreriaInstallata(cartellaDati), false);
+  if (const std::string u = FileLibreriaUtente(); !u.empty()) l.Aggiungi(u, true);
+  return l;
+}
+
+}  // namespace voro

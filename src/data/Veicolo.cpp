@@ -1,0 +1,119 @@
+// Vehicles and the spread rule: their checks and their texts.
+#include "data/Veicolo.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+
+namespace voro {
+
+namespace {
+
+std::string numero(Single x) {
+  char buf[64];
+  const auto r = std::to_chars(buf, buf + sizeof buf, x);
+  return std::string(buf, r.ptr);
+}
+
+// A load, distance or length the vehicle can have.
+bool valido(Single x) { return std::isfinite(x) && x >= 0; }
+
+}  // namespace
+
+Single Veicolo::Passo() const {
+  Single p = 0;
+  for (const AsseVeicolo& a : Assi) p = std::max(p, a.d);
+  return p;
+}
+
+bool Veicolo::Simmetrico() const {
+  // Driven backward, axle k stands at passo - d_k from the last one: the same
+  // vehicle when every such axle finds one of its own load and contact.
+  const Single passo = Passo();
+  for (const AsseVeicolo& a : Assi) {
+    const bool trovato = std::any_of(Assi.begin(), Assi.end(), [&](const AsseVeicolo& b) {
+      return b.P == a.P && b.a == a.a && std::fabs((passo - b.d) - a.d) <= 1e-6f * (1 + passo);
+    });
+    if (!trovato) return false;
+  }
+  return true;
+}
+
+std::optional<std::string> ErroreVeicolo(const Veicolo& v) {
+  const std::string nome = "vehicle \"" + v.Nome + "\"";
+  if (v.Nome.empty()) return std::string("a vehicle has no name");
+  if (v.Assi.empty()) return nome + " has no axle";
+  if (!valido(v.Carreggiata)) return nome + ": track s = " + numero(v.Carreggiata) + " m is not a length >= 0";
+  if (!valido(v.LarghezzaImpronta))
+    return nome + ": contact width w = " + numero(v.LarghezzaImpronta) + " m is not a length >= 0";
+  Single totale = 0;
+  for (std::size_t k = 0; k < v.Assi.size(); ++k) {
+    if (auto e = ErroreAsse(v, k)) return e;
+    totale += v.Assi[k].P;
+  }
+  if (!(totale > 0) || !std::isfinite(totale)) return nome + " carries no load";
+  return std::nullopt;
+}
+
+std::optional<std::string> ErroreAsse(const Veicolo& v, std::size_t k) {
+  if (k >= v.Assi.size()) return std::nullopt;
+  const AsseVeicolo& a = v.Assi[k];
+  const std::string asse = "vehicle \"" + v.Nome + "\", axle " + std::to_string(k + 1);
+  if (!valido(a.P)) return asse + ": load P = " + numero(a.P) + " kN is not a load >= 0";
+  if (!valido(a.d)) return asse + ": distance d = " + numero(a.d) + " m is not a distance >= 0";
+  if (!valido(a.a)) return asse + ": contact length a = " + numero(a.a) + " m is not a length >= 0";
+  return std::nullopt;
+}
+
+double Diffusione::Angolo() const {
+  switch (regola) {
+    case RegolaDiffusione::Nessuna: return 0;
+    case RegolaDiffusione::UnoDue: return std::atan(0.5) * 180 / kPi;
+    case RegolaDiffusione::Trenta: return 30;
+    case RegolaDiffusione::Quarantacinque: return 45;
+    case RegolaDiffusione::Angolo: return gradi;
+  }
+  return 0;
+}
+
+double Diffusione::Tangente() const {
+  switch (regola) {
+    case RegolaDiffusione::Nessuna: return 0;
+    case RegolaDiffusione::UnoDue: return 0.5;
+    case RegolaDiffusione::Quarantacinque: return 1;
+    default: return std::tan(Angolo() * kPi / 180);
+  }
+}
+
+std::string Diffusione::Testo() const {
+  switch (regola) {
+    case RegolaDiffusione::Nessuna: return "none";
+    case RegolaDiffusione::UnoDue: return "1:2";
+    case RegolaDiffusione::Trenta: return "30";
+    case RegolaDiffusione::Quarantacinque: return "45";
+    case RegolaDiffusione::Angolo: return numero(gradi);
+  }
+  return "none";
+}
+
+std::optional<Diffusione> LeggiDiffusione(const std::string& testo) {
+  if (testo == "none") return Diffusione{};
+  if (testo == "1:2") return Diffusione{RegolaDiffusione::UnoDue, 0};
+  float g = 0;
+  const char* fine = testo.data() + testo.size();
+  const auto r = std::from_chars(testo.data(), fine, g);
+  if (testo.empty() || r.ec != std::errc() || r.ptr != fine || !std::isfinite(g) || g < 0 ||
+      g > kAngoloDiffusioneMassimo)
+    return std::nullopt;
+  return DiffusioneAngolo(g);
+}
+
+Diffusione DiffusioneAngolo(Single gradi) {
+  if (gradi == 0) return Diffusione{};
+  if (gradi == 30) return Diffusione{RegolaDiffusione::Trenta, 0};
+  if (gradi == 45) return Diffusione{RegolaDiffusione::Quarantacinque, 0};
+  return Diffusione{RegolaDiffusione::Angolo, gradi};
+}
+
+}  // namespace voro

@@ -1,0 +1,96 @@
+// Drawing the live-load factor against the vehicle's position.
+#include "drawing/GraficoVeicolo.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "drawing/GraficoSpostamento.h"
+
+namespace voro {
+
+GraficoVeicolo::GraficoVeicolo(const RisultatiVeicolo& risultati, const Regional& regional, Disegno& disegno,
+                               std::optional<double> corrente)
+    : TavolaProtetta(disegno, "GraficoVeicolo"), r_(risultati), reg_(regional), corrente_(corrente) {}
+
+void GraficoVeicolo::disegna() {
+  const auto& pos = r_.posizioni;
+  double x0 = 0, x1 = 1, lMax = 1;
+  bool primo = true;
+  for (const PosizioneVeicolo& p : pos) {
+    x0 = primo ? p.x : std::min(x0, p.x);
+    x1 = primo ? p.x : std::max(x1, p.x);
+    primo = false;
+    if (p.fattore) lMax = std::max(lMax, *p.fattore);
+  }
+  // Where the vehicle is nearly off the bridge the factor soars: keep to a
+  // few times the least, so that the least and its neighbours stay readable.
+  if (r_.fattorePeggiore) lMax = std::min(lMax, std::max(4 * *r_.fattorePeggiore, *r_.fattorePeggiore + 1));
+  if (x1 <= x0) x1 = x0 + 1;
+  const double py = GraficoSpostamento::PassoAsse(lMax, 5);
+  const double y1 = std::ceil(lMax * 1.15 / py) * py;
+  const double dx = x1 - x0;
+  finestra_.Bordi(0.12, 0.16, 0.04, 0.14);
+  if (destinazione_ == "VIDEO") finestra_.EstremiFinestra(0.02f, 0.02f, 0.98f, 0.98f);
+  finestra_.Inizializza(x0, x1, 0, y1, destinazione_, superficie_, blocco_, 1, false, 0, g_);
+  g_.DefinisciFont(1, "Times", "Arial");
+  g_.SelezionaFont(1);
+  const double ht = y1 / 30, wt = dx / 80;
+  auto numero = [this](double v) { return Spoglio(reg_.FormattaNumero(4, v)); };
+
+  g_.SpessoreLinea(1);
+  g_.ImpostaColore(8);
+  const double px = GraficoSpostamento::PassoAsse(dx, 8);
+  for (double y = py; y <= y1 + py / 1000; y += py) g_.Linea(x0, y, x1, y, 1);
+  for (double x = std::ceil(x0 / px) * px; x <= x1 + px / 1000; x += px) g_.Linea(x, 0, x, y1, 1);
+  g_.ImpostaColore(1);
+  g_.Linea(x0, 0, x1, 0, 1);
+  g_.Linea(x0, 0, x0, y1, 1);
+  for (double y = 0; y <= y1 + py / 1000; y += py) g_.Testo(x0 - 7 * wt, y + ht / 2, ht, numero(y), 1, true);
+  for (double x = std::ceil(x0 / px) * px; x <= x1 + px / 1000; x += px) g_.Testo(x - wt, -ht / 2, ht, numero(x), 1, true);
+  g_.Testo(x0, y1 + 3 * ht, ht, "Live-load factor against the position of " + r_.veicolo.Nome + " (spread " +
+                                    r_.diffusione.Testo() + ")", 1, true);
+  g_.Testo(x0 + dx / 2 - 12 * wt, -2 * ht, ht, "first axle x [m]", 1, true);
+  if (y1 >= 1) g_.Linea(x0, 1, x1, 1, 1);
+
+  // One curve for each direction, cut at the top of the chart.
+  for (const Verso v : {Verso::Avanti, Verso::Indietro}) {
+    g_.ImpostaColore(v == Verso::Avanti ? 5 : 13);
+    g_.SpessoreLinea(2);
+    const PosizioneVeicolo* prima = nullptr;
+    bool presente = false;
+    for (const PosizioneVeicolo& p : pos) {
+      if (p.verso != v) continue;
+      presente = true;
+      if (prima && prima->fattore && p.fattore && (*prima->fattore <= y1 || *p.fattore <= y1)) {
+        double xa = prima->x, ya = *prima->fattore, xb = p.x, yb = *p.fattore;
+        if (ya > y1) xa = xb + (xa - xb) * (y1 - yb) / (ya - yb), ya = y1;
+        if (yb > y1) xb = xa + (xb - xa) * (y1 - ya) / (yb - ya), yb = y1;
+        g_.Linea(xa, ya, xb, yb, 1);
+      }
+      prima = &p;
+    }
+    g_.SpessoreLinea(1);
+    if (presente)
+      g_.Testo(v == Verso::Avanti ? x0 + wt : x0 + dx / 2, y1 + 1.5 * ht, ht,
+               v == Verso::Avanti ? "forward" : "backward", 1, true);
+  }
+
+  if (r_.fattorePeggiore) {
+    g_.ImpostaColore(6);
+    const double xm = r_.xPeggiore, ym = std::min(*r_.fattorePeggiore, y1);
+    g_.Linea(xm - wt, ym - ht / 2, xm + wt, ym + ht / 2, 1);
+    g_.Linea(xm - wt, ym + ht / 2, xm + wt, ym - ht / 2, 1);
+    const double xt = xm - x0 < dx / 2 ? xm + 2 * wt : xm - dx / 3;
+    g_.Testo(xt, ym + 2 * ht, ht, "least " + numero(*r_.fattorePeggiore) + " at x = " + numero(xm) + " m", 1, true);
+  }
+  if (corrente_) {
+    g_.ImpostaColore(11);
+    g_.Linea(*corrente_, 0, *corrente_, y1, 1);
+  }
+  if (pos.empty()) {
+    g_.ImpostaColore(1);
+    g_.Testo(x0 + wt, y1 / 2, ht, "No positions: the project has no vehicle", 1, true);
+  }
+}
+
+}  // namespace voro

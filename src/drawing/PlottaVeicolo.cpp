@@ -1,0 +1,101 @@
+// Drawing the vehicle, its spread and its collapse mechanism on the bridge.
+#include "drawing/PlottaVeicolo.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "drawing/DisegniElementi.h"
+#include "drawing/PlottaSicurezza.h"
+
+namespace voro {
+
+VeicoloInPosizione PosizionePeggiore(const RisultatiVeicolo& r) {
+  VeicoloInPosizione v;
+  v.nome = r.veicolo.Nome;
+  v.assi = r.assiPeggiori;
+  for (const AsseVeicolo& a : r.veicolo.Assi) v.carichi.push_back(a.P);
+  v.valutato = true;
+  v.fattore = r.fattorePeggiore;
+  v.meccanismo = r.meccanismo;
+  v.lineaCollasso = r.lineaCollasso;
+  return v;
+}
+
+PlottaVeicolo::PlottaVeicolo(const DatiProgetto& dati, const ModelloArco& modello, const VeicoloInPosizione& veicolo,
+                             const Regional& regional, Disegno& disegno)
+    : TavolaProtetta(disegno, "PlottaVeicolo"), d_(dati), m_(modello), v_(veicolo), reg_(regional) {}
+
+void PlottaVeicolo::disegna() {
+  const ModelloArco& m = m_;
+  const double yB = m.nConciPareteSinistra > 0 ? m.ConciPareteSinistra(1).y(1) : m.Conci(1).y(1);
+  const double altezza = m.ySoletta - yB;
+  const double hFreccia = altezza / 5;  // the axles' arrows above the road
+  const double hTesto = altezza / 28;
+  double x0 = m.xMinStruttura, x1 = m.xMaxStruttura;
+  for (const ImprontaAsse& a : v_.assi) x0 = std::min(x0, a.x1), x1 = std::max(x1, a.x2);
+  xMinPlt = toSingle(x0);
+  xMaxPlt = toSingle(x1);
+  yMaxPlt = toSingle(m.ySoletta + hFreccia + 4 * hTesto);
+  yMinPlt = toSingle(yB - 4 * hTesto);
+  if (destinazione_ == "VIDEO") finestra_.EstremiFinestra(0.03f, 0.03f, 0.97f, 0.95f);
+  else if (destinazione_ == "STAMPANTE") finestra_.EstremiFinestra(0.1f, 0.1f, 0.9f, 0.9f);
+  finestra_.Inizializza(xMinPlt, xMaxPlt, yMinPlt, yMaxPlt, destinazione_, superficie_, blocco_, 1, true, 0, g_);
+  g_.DefinisciFont(1, "Times", "Arial");
+  g_.SelezionaFont(1);
+  auto numero = [&](double v) { return Spoglio(reg_.FormattaNumero(4, v)); };
+
+  // The structure and the road.
+  g_.SpessoreLinea(1);
+  g_.ImpostaColore(8);
+  for (int i = 1; i <= m.nConciPareteSinistra; ++i) Plotta(m.ConciPareteSinistra(i), g_);
+  for (int i = 1; i <= m.nConciPareteDestra; ++i) Plotta(m.ConciPareteDestra(i), g_);
+  if (d_.hSoletta != 0) g_.Linea(m.xMinStruttura, m.yRiempimento, m.xMaxStruttura, m.yRiempimento, 1);
+  g_.Linea(x0, m.ySoletta, x1, m.ySoletta, 1);
+  g_.ImpostaColore(1);
+  for (int i = 1; i <= m.nConciTot; ++i) Plotta(m.Conci(i), g_);
+
+  // Each axle: the spread from its contact on the road down to the
+  // extrados, its arrow and its load (times the factor at collapse).
+  for (std::size_t k = 0; k < v_.assi.size(); ++k) {
+    const ImprontaAsse& a = v_.assi[k];
+    const double yE = m.ySoletta - a.h;
+    g_.ImpostaColore(13);
+    const std::vector<double> X{a.x - a.a / 2, a.x + a.a / 2, a.x2, a.x1}, Y{m.ySoletta, m.ySoletta, yE, yE};
+    g_.Poligonale(4, X, Y, 1);
+    g_.ImpostaColore(11);
+    g_.SpessoreLinea(2);
+    g_.Linea(a.x, m.ySoletta, a.x, m.ySoletta + hFreccia, 1);
+    g_.Linea(a.x, m.ySoletta, a.x - hTesto / 2, m.ySoletta + hTesto, 1);
+    g_.Linea(a.x, m.ySoletta, a.x + hTesto / 2, m.ySoletta + hTesto, 1);
+    g_.SpessoreLinea(1);
+    if (k < v_.carichi.size()) {
+      const double P = v_.fattore ? *v_.fattore * v_.carichi[k] : v_.carichi[k];
+      g_.Testo(a.x + hTesto / 2, m.ySoletta + hFreccia + hTesto, hTesto, numero(P) + " kN", 1, true);
+    }
+  }
+
+  // The collapse thrust line and its hinges.
+  const double r = m.Conci(m.iChiave).hSezione / 5;
+  if (v_.fattore && !v_.lineaCollasso.x.empty()) {
+    const LineaSpinte& l = v_.lineaCollasso;
+    g_.ImpostaColore(colori_sicurezza::Collasso);
+    g_.SpessoreLinea(2);
+    g_.PoligonaleAperta(static_cast<int>(l.x.size()), l.x, l.y, 1);
+    for (const Cerniera& c : v_.meccanismo) {
+      const auto j = static_cast<std::size_t>(c.giunto - 1);
+      if (j >= l.x.size()) continue;
+      g_.ImpostaColore(c.faccia == Faccia::Intradosso ? colori_sicurezza::Intradosso : colori_sicurezza::Estradosso);
+      g_.Cerchio(l.x[j], l.y[j], r, 1);
+      g_.Cerchio(l.x[j], l.y[j], r / 3, 1);
+    }
+    g_.SpessoreLinea(1);
+  }
+  g_.ImpostaColore(1);
+  std::string t = v_.nome;
+  if (!v_.assi.empty()) t += ", first axle at x = " + numero(v_.assi.front().x) + " m";
+  if (v_.fattore) t += ": live-load factor " + numero(*v_.fattore) + ", loads at collapse";
+  else if (v_.valutato) t += ": no collapse by the variable load at this position";
+  g_.Testo(xMinPlt, yMaxPlt - hTesto, hTesto, t, 1, true);
+}
+
+}  // namespace voro

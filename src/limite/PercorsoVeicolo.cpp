@@ -1,0 +1,141 @@
+// The vehicle sweep and the refinement of its least factor.
+#include "limite/PercorsoVeicolo.h"
+
+#include <algorithm>
+#include <cmath>
+#include <future>
+
+namespace voro {
+
+namespace {
+
+// The refinement stops when the bracket of the least factor is this narrow (m).
+constexpr double kTolleranzaPosizione = 1e-4;
+
+}  // namespace
+
+PercorsoVeicolo::PercorsoVeicolo(const DatiProgetto& d, const ModelloArco& m) : carico_(d, m), ip_(IpotesiProgetto(d, m)), st_(m, ip_.mobilitazione) {
+  const int n = m.nConciTot;
+  for (int i = 1; i <= n; ++i) {
+    const Concio& c = m.Conci(i);
+    Fq_.push_back(c.FVariabile);
+    Fqx_.push_back(c.FVariabile * c.xFVariabile);
+  }
+}
+
+MoltiplicatoreCarico PercorsoVeicolo::Valuta(double x, Verso verso) {
+  carico_.Ripartisci(carico_.Impronte(x, verso), F_, Fx_);
+  for (std::size_t k = 0; k < F_.size(); ++k) {
+    F_[k] += Fq_[k];
+    Fx_[k] += Fqx_[k];
+  }
+  st_.ImpostaVariabili(F_, Fx_);
+  const MoltiplicatoreCarico mc = AnalisiLimite(st_, ip_).Moltiplicatore(avvio_);
+  if (mc.esito == EsitoCarico::Finito) avvio_ = mc.reazione;
+  return mc;
+}
+
+LineaSpinte PercorsoVeicolo::Linea(const MoltiplicatoreCarico& mc) const {
+  return st_.Linea(mc.reazione.H, mc.reazione.V, mc.reazione.M1, mc.lambda, mc.reazione.quote);
+}
+
+namespace {
+
+// The samples of one direction, from the first touch to the last, on a
+// statics of their own; false when stopped.
+bool Campioni(const DatiProgetto& d, const ModelloArco& m, Verso v, double passo, const std::atomic<bool>* stop,
+              std::vector<PosizioneVeicolo>& posizioni) {
+  PercorsoVeicolo p(d, m);
+  const auto [inizio, fine] = p.carico().Corsa(v);
+  const int n = std::max(1, static_cast<int>(std::ceil((fine - inizio) / passo - 1e-9)));
+  posizioni.reserve(static_cast<std::size_t>(n) + 1);
+  for (int k = 0; k <= n; ++k) {
+    if (stop && stop->load()) return false;
+    const double x = inizio + (fine - inizio) * k / n;
+    const MoltiplicatoreCarico mc = p.Valuta(x, v);
+    posizioni.push_back({x, v, mc.esito == EsitoCarico::Finito ? std::optional<double>(mc.lambda) : std::nullopt});
+  }
+  return true;
+}
+
+}  // namespace
+
+bool PercorriVeicolo(const DatiProgetto& d, const ModelloArco& m, double passo, const std::atomic<bool>* stop,
+                     RisultatiVeicolo& r) {
+  r = RisultatiVeicolo{};
+  if (!d.VeicoloCarico) return true;
+  r.veicolo = *d.VeicoloCarico;
+  r.diffusione = d.DiffusioneCarico;
+  r.passo = passo;
+  PercorsoVeicolo p(d, m);
+  auto fattore = [&](double x, Verso v) -> std::optional<double> {
+    const MoltiplicatoreCarico mc = p.Valuta(x, v);
+    if (mc.esito != EsitoCarico::Finito) return std::nullopt;
+    return mc.lambda;
+  };
+
+  // The samples, each direction on a core of its own.
+  const std::vector<Verso> versi = p.carico().Versi();
+  std::vector<std::vector<PosizioneVeicolo>> campioni(versi.size());
+  std::vector<std::future<bool>> altri;
+  for (std::size_t k = 1; k < versi.size(); ++k)
+    altri.push_back(std::async(std::launch::async, Campioni, std::cref(d), std::cref(m), versi[k], passo, stop,
+                               std::ref(campioni[k])));
+  bool completo = Campioni(d, m, versi.front(), passo, stop, campioni.front());
+  for (auto& f : altri) completo = f.get() && completo;
+  if (!completo) return false;
+  std::size_t iPeggiore = 0;
+  for (const auto& c : campioni)
+    for (const PosizioneVeicolo& pos : c) {
+      if (pos.fattore && (!r.fattorePeggiore || *pos.fattore < *r.fattorePeggiore)) {
+        r.fattorePeggiore = pos.fattore;
+        iPeggiore = r.posizioni.size();
+      }
+      r.posizioni.push_back(pos);
+    }
+  if (!r.fattorePeggiore) return true;
+
+  // Golden-section search between the neighbouring samples of the same
+  // direction; the least factor met anywhere is kept, so the refined one is
+  // never larger than a sampled one.
+  const PosizioneVeicolo& migliore = r.posizioni[iPeggiore];
+  const Verso v = migliore.verso;
+  double a = migliore.x, b = migliore.x;
+  if (iPeggiore > 0 && r.posizioni[iPeggiore - 1].verso == v) a = r.posizioni[iPeggiore - 1].x;
+  if (iPeggiore + 1 < r.posizioni.size() && r.posizioni[iPeggiore + 1].verso == v)
+    b = r.posizioni[iPeggiore + 1].x;
+  double xMin = migliore.x, fMin = *migliore.fattore;
+  auto prova = [&](double x) {
+    const auto f = fattore(x, v);
+    const double valore = f ? *f : INFINITY;
+    if (f && *f < fMin) fMin = *f, xMin = x;
+    return valore;
+  };
+  const double g = (std::sqrt(5.0) - 1) / 2;
+  double c = b - g * (b - a), e = a + g * (b - a);
+  double fc = prova(c), fe = prova(e);
+  while (b - a > kTolleranzaPosizione) {
+    if (stop && stop->load()) return false;
+    if (fc <= fe) {
+      b = e, e = c, fe = fc;
+      c = b - g * (b - a);
+      fc = prova(c);
+    } else {
+      a = c, c = e, fc = fe;
+      e = a + g * (b - a);
+      fe = prova(e);
+    }
+  }
+
+  // The worst position solved once more for its mechanism and its line.
+  const MoltiplicatoreCarico mc = p.Valuta(xMin, v);
+  r.fattorePeggiore = mc.esito == EsitoCarico::Finito ? std::min(mc.lambda, fMin) : fMin;
+  r.xPeggiore = xMin;
+  r.versoPeggiore = v;
+  r.assiPeggiori = p.carico().Impronte(xMin, v);
+  r.meccanismo = mc.meccanismo;
+  r.lineaCollasso = p.Linea(mc);
+  return true;
+}
+
+}  // namespace voro

@@ -1,0 +1,254 @@
+// The vehicle dialog.
+#include "ui/DialogoVeicolo.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "arch/CaricoVeicolo.h"
+#include "ui/FinestraSicurezza.h"
+#include "ui/Sessione.h"
+
+namespace voro::ui {
+
+DialogoVeicolo::DialogoVeicolo(Sessione& s, QWidget* parent)
+    : QDialog(parent), s_(s), libreria_(CaricaLibreria(s.stato.CartellaProgramma)), disegno_(messaggi_) {
+  setObjectName("dlgVehicle");
+  setWindowTitle(tr("Vehicle on the fill"));
+
+  cmbVeicolo = new QComboBox(this);
+  cmbVeicolo->addItem(tr("(no vehicle)"));
+  for (const Veicolo& v : libreria_.veicoli) cmbVeicolo->addItem(QString::fromStdString(v.Nome));
+  cmbVeicolo->addItem(tr("Typed below"));
+  txtNome = new QLineEdit(this);
+  txtCarreggiata = new QLineEdit(this);
+  txtCarreggiata->setToolTip(tr("Wheel track, centre to centre [m]"));
+  txtLarghezza = new QLineEdit(this);
+  txtLarghezza->setToolTip(tr("Contact width of a wheel across the road [m]"));
+  tabAssi = new QTableWidget(0, 3, this);
+  tabAssi->setObjectName("grdAxles");
+  tabAssi->setHorizontalHeaderLabels({tr("P [kN]"), tr("d [m]"), tr("a [m]")});
+  tabAssi->horizontalHeaderItem(0)->setToolTip(tr("Load of the whole axle"));
+  tabAssi->horizontalHeaderItem(1)->setToolTip(tr("Distance from the first axle"));
+  tabAssi->horizontalHeaderItem(2)->setToolTip(tr("Contact length along the span"));
+  tabAssi->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  cmdAggiungi = new QPushButton(tr("&Add axle"), this);
+  cmdTogli = new QPushButton(tr("&Remove axle"), this);
+  cmbDiffusione = new QComboBox(this);
+  cmbDiffusione->addItems({tr("None"), tr("1 horizontal : 2 vertical"), tr("30°"), tr("45°"), tr("Angle typed")});
+  txtAngolo = new QLineEdit(this);
+  txtAngolo->setToolTip(tr("Angle of spread from the vertical, 0 to 60 degrees"));
+  cmdSalva = new QPushButton(tr("Save in &my library"), this);
+  cmdSalva->setToolTip(QString::fromStdString(FileLibreriaUtente()));
+  anteprima = new AreaTavola(s_, this);
+  anteprima->setMinimumSize(420, 220);
+
+  auto* forma = new QFormLayout;
+  forma->addRow(tr("Vehicle"), cmbVeicolo);
+  forma->addRow(tr("Name"), txtNome);
+  forma->addRow(tr("Track s [m]"), txtCarreggiata);
+  forma->addRow(tr("Contact width w [m]"), txtLarghezza);
+  auto* assi = new QHBoxLayout;
+  assi->addWidget(cmdAggiungi);
+  assi->addWidget(cmdTogli);
+  assi->addStretch();
+  auto* diffusione = new QFormLayout;
+  diffusione->addRow(tr("Spread through the fill"), cmbDiffusione);
+  diffusione->addRow(tr("Angle θ [°]"), txtAngolo);
+  auto* sinistra = new QVBoxLayout;
+  sinistra->addLayout(forma);
+  sinistra->addWidget(tabAssi);
+  sinistra->addLayout(assi);
+  sinistra->addLayout(diffusione);
+  sinistra->addWidget(cmdSalva, 0, Qt::AlignLeft);
+  auto* corpo = new QHBoxLayout;
+  corpo->addLayout(sinistra);
+  corpo->addWidget(anteprima, 1);
+  auto* bottoni = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  auto* tutto = new QVBoxLayout(this);
+  tutto->addLayout(corpo, 1);
+  tutto->addWidget(bottoni);
+
+  connect(bottoni, &QDialogButtonBox::accepted, this, [this] {
+    if (Leggi()) accept();
+  });
+  connect(bottoni, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(cmbVeicolo, &QComboBox::activated, this, [this](int i) {
+    if (i == 0) scriviVeicolo(std::nullopt);
+    else if (i <= static_cast<int>(libreria_.veicoli.size())) scriviVeicolo(libreria_.veicoli[static_cast<std::size_t>(i - 1)]);
+    aggiornaAnteprima();
+  });
+  connect(cmdAggiungi, &QPushButton::clicked, this, [this] {
+    const int r = tabAssi->rowCount();
+    tabAssi->insertRow(r);
+    for (int k = 0; k < 3; ++k) tabAssi->setItem(r, k, new QTableWidgetItem(numero(0)));
+    cmbVeicolo->setCurrentIndex(cmbVeicolo->count() - 1);
+  });
+  connect(cmdTogli, &QPushButton::clicked, this, [this] {
+    if (tabAssi->rowCount() > 0) tabAssi->removeRow(tabAssi->currentRow() >= 0 ? tabAssi->currentRow() : tabAssi->rowCount() - 1);
+    cmbVeicolo->setCurrentIndex(cmbVeicolo->count() - 1);
+    aggiornaAnteprima();
+  });
+  // Typing makes the vehicle one of the user's own.
+  auto modificato = [this] {
+    cmbVeicolo->setCurrentIndex(cmbVeicolo->count() - 1);
+    aggiornaAnteprima();
+  };
+  for (QLineEdit* e : {txtNome, txtCarreggiata, txtLarghezza}) connect(e, &QLineEdit::textEdited, this, modificato);
+  connect(tabAssi, &QTableWidget::itemChanged, this, [this] { aggiornaAnteprima(); });
+  connect(cmbDiffusione, &QComboBox::currentIndexChanged, this, [this](int i) {
+    txtAngolo->setEnabled(i == 4);
+    aggiornaAnteprima();
+  });
+  connect(txtAngolo, &QLineEdit::textEdited, this, [this] { aggiornaAnteprima(); });
+  connect(cmdSalva, &QPushButton::clicked, this, [this] {
+    QString errore;
+    const std::optional<Veicolo> v = veicolo(errore);
+    if (!v) {
+      s_.msg().critical((errore.isEmpty() ? tr("Choose or type a vehicle first.") : errore).toStdString());
+      return;
+    }
+    if (const auto e = SalvaInLibreria(FileLibreriaUtente(), *v)) {
+      s_.msg().critical(e->c_str());
+      return;
+    }
+    libreria_ = CaricaLibreria(s_.stato.CartellaProgramma);
+    cmbVeicolo->clear();
+    cmbVeicolo->addItem(tr("(no vehicle)"));
+    for (const Veicolo& w : libreria_.veicoli) cmbVeicolo->addItem(QString::fromStdString(w.Nome));
+    cmbVeicolo->addItem(tr("Typed below"));
+    cmbVeicolo->setCurrentText(QString::fromStdString(v->Nome));
+  });
+
+  // A broken user library hides nothing else: it is said once, here.
+  for (const ErroreLibreria& e : libreria_.errori)
+    s_.msg().information(tr("The vehicle library %1 was left out: %2")
+                             .arg(QString::fromStdString(e.file), QString::fromStdString(e.Testo()))
+                             .toStdString());
+
+  scriviVeicolo(s_.dati.VeicoloCarico);
+  if (s_.dati.VeicoloCarico) {
+    const Veicolo* inLibreria = libreria_.Trova(s_.dati.VeicoloCarico->Nome);
+    cmbVeicolo->setCurrentIndex(inLibreria && *inLibreria == *s_.dati.VeicoloCarico
+                                    ? cmbVeicolo->findText(QString::fromStdString(inLibreria->Nome))
+                                    : cmbVeicolo->count() - 1);
+  }
+  const Diffusione& d = s_.dati.DiffusioneCarico;
+  cmbDiffusione->setCurrentIndex(static_cast<int>(d.regola));
+  txtAngolo->setText(numero(d.Angolo()));
+  txtAngolo->setEnabled(d.regola == RegolaDiffusione::Angolo);
+  aggiornaAnteprima();
+}
+
+DialogoVeicolo::~DialogoVeicolo() = default;
+
+QString DialogoVeicolo::numero(double x) const {
+  return QString::fromStdString(s_.regional.TestoSingle(static_cast<Single>(x)));
+}
+
+void DialogoVeicolo::scriviVeicolo(const std::optional<Veicolo>& v) {
+  const QSignalBlocker blocco(tabAssi);
+  txtNome->setText(v ? QString::fromStdString(v->Nome) : QString());
+  txtCarreggiata->setText(v ? numero(v->Carreggiata) : QString());
+  txtLarghezza->setText(v ? numero(v->LarghezzaImpronta) : QString());
+  tabAssi->setRowCount(0);
+  if (!v) return;
+  for (const AsseVeicolo& a : v->Assi) {
+    const int r = tabAssi->rowCount();
+    tabAssi->insertRow(r);
+    tabAssi->setItem(r, 0, new QTableWidgetItem(numero(a.P)));
+    tabAssi->setItem(r, 1, new QTableWidgetItem(numero(a.d)));
+    tabAssi->setItem(r, 2, new QTableWidgetItem(numero(a.a)));
+  }
+}
+
+std::optional<Veicolo> DialogoVeicolo::veicolo(QString& errore) const {
+  if (cmbVeicolo->currentIndex() == 0) return std::nullopt;
+  Veicolo v;
+  v.Nome = txtNome->text().trimmed().toStdString();
+  const QString nome = QString::fromStdString(v.Nome);
+  auto leggi = [&](const QString& testo, const QString& cosa, Single& x) {
+    const std::optional<double> n = s_.regional.NumeroDigitato(testo.toStdString());
+    if (!n || !std::isfinite(*n) || std::fabs(*n) > 3e38) {
+      errore = tr("Vehicle \"%1\": %2 \"%3\" is not a number").arg(nome, cosa, testo);
+      return false;
+    }
+    x = static_cast<Single>(*n);
+    return true;
+  };
+  if (!leggi(txtCarreggiata->text(), tr("track s"), v.Carreggiata) ||
+      !leggi(txtLarghezza->text(), tr("contact width w"), v.LarghezzaImpronta))
+    return std::nullopt;
+  const QString nomi[3] = {tr("load P"), tr("distance d"), tr("contact length a")};
+  for (int r = 0; r < tabAssi->rowCount(); ++r) {
+    AsseVeicolo a;
+    Single* campi[3] = {&a.P, &a.d, &a.a};
+    for (int k = 0; k < 3; ++k) {
+      const QTableWidgetItem* c = tabAssi->item(r, k);
+      if (!leggi(c ? c->text() : QString(), tr("axle %1, %2").arg(r + 1).arg(nomi[k]), *campi[k])) return std::nullopt;
+    }
+    v.Assi.push_back(a);
+  }
+  if (const auto e = ErroreVeicolo(v)) {
+    errore = QString::fromStdString(*e);
+    return std::nullopt;
+  }
+  return v;
+}
+
+std::optional<Diffusione> DialogoVeicolo::diffusione(QString& errore) const {
+  const int i = cmbDiffusione->currentIndex();
+  if (i < 4) return Diffusione{static_cast<RegolaDiffusione>(i), 0};
+  const std::optional<double> g = s_.regional.NumeroDigitato(txtAngolo->text().toStdString());
+  if (!g || !(*g >= 0 && *g <= kAngoloDiffusioneMassimo)) {
+    errore = tr("The angle of spread \"%1\" is not an angle from 0° to 60°").arg(txtAngolo->text());
+    return std::nullopt;
+  }
+  return DiffusioneAngolo(static_cast<Single>(*g));
+}
+
+bool DialogoVeicolo::Leggi() {
+  QString errore;
+  const std::optional<Veicolo> v = veicolo(errore);
+  if (!v && cmbVeicolo->currentIndex() != 0) {
+    s_.msg().critical(errore.toStdString());
+    return false;
+  }
+  const std::optional<Diffusione> d = diffusione(errore);
+  if (!d) {
+    s_.msg().critical(errore.toStdString());
+    txtAngolo->setFocus();
+    return false;
+  }
+  s_.dati.VeicoloCarico = v;
+  s_.dati.DiffusioneCarico = *d;
+  return true;
+}
+
+void DialogoVeicolo::aggiornaAnteprima() {
+  // The vehicle drawn at mid-structure on the project's last model.
+  QString errore;
+  const std::optional<Veicolo> v = veicolo(errore);
+  const std::optional<Diffusione> d = diffusione(errore);
+  if (!v || !d || s_.modello.nConciTot <= 0) {
+    anteprima->Imposta(nullptr);
+    return;
+  }
+  DatiProgetto dati = s_.dati;
+  dati.VeicoloCarico = v;
+  dati.DiffusioneCarico = *d;
+  const CaricoVeicolo carico(dati, s_.modello);
+  const double centro = (static_cast<double>(s_.modello.xMinStruttura) + s_.modello.xMaxStruttura) / 2;
+  inPosizione_ = VeicoloInPosizione{};
+  inPosizione_.nome = v->Nome;
+  inPosizione_.assi = carico.Impronte(centro - v->Passo() / 2.0, Verso::Avanti);
+  for (const AsseVeicolo& a : v->Assi) inPosizione_.carichi.push_back(a.P);
+  plot_ = std::make_unique<PlottaVeicolo>(s_.dati, s_.modello, inPosizione_, s_.regional, disegno_);
+  anteprima->Imposta(plot_.get());
+}
+
+}  // namespace voro::ui

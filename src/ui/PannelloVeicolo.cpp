@@ -1,0 +1,158 @@
+// The vehicle panel of the Safety window.
+#include "ui/PannelloVeicolo.h"
+
+#include <QHBoxLayout>
+#include <QSplitter>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "ui/FinestraSicurezza.h"
+#include "ui/Sessione.h"
+
+namespace voro::ui {
+
+namespace {
+
+// The slider moves the vehicle in millimetres.
+constexpr double kPassoCursore = 1e-3;
+
+}  // namespace
+
+PannelloVeicolo::PannelloVeicolo(const Sessione& s, QWidget* parent)
+    : QWidget(parent), s_(s), disegnoVeicolo_(messaggi_), disegnoGrafico_(messaggi_) {
+  setObjectName("pnlVehicle");
+  areaVeicolo = new AreaTavola(s, this);
+  areaVeicolo->setObjectName("picVehicle");
+  areaGrafico = new AreaTavola(s, this);
+  areaGrafico->setObjectName("picVehicleSweep");
+  sldPosizione = new QSlider(Qt::Horizontal, this);
+  sldPosizione->setObjectName("sldVehicle");
+  sldPosizione->setToolTip(tr("Drive the vehicle along the bridge: the position of its first axle"));
+  cmbVerso = new QComboBox(this);
+  cmbVerso->addItems({tr("Forward"), tr("Backward")});
+  cmbVerso->setToolTip(tr("Forward: the other axles at x + d; backward: at x - d"));
+  cmdPeggiore = new QPushButton(tr("&Worst position"), this);
+  lblPosizione = new QLabel(this);
+  lblPosizione->setObjectName("lblVehicle");
+
+  auto* disegni = new QSplitter(Qt::Horizontal, this);
+  disegni->addWidget(areaVeicolo);
+  disegni->addWidget(areaGrafico);
+  disegni->setStretchFactor(0, 3);
+  disegni->setStretchFactor(1, 2);
+  auto* comandi = new QHBoxLayout;
+  comandi->addWidget(cmbVerso);
+  comandi->addWidget(sldPosizione, 1);
+  comandi->addWidget(cmdPeggiore);
+  auto* tutto = new QVBoxLayout(this);
+  tutto->setContentsMargins(0, 0, 0, 0);
+  tutto->addWidget(disegni, 1);
+  tutto->addLayout(comandi);
+  tutto->addWidget(lblPosizione);
+
+  connect(sldPosizione, &QSlider::valueChanged, this, [this](int v) { Sposta(v * kPassoCursore); });
+  connect(cmbVerso, &QComboBox::currentIndexChanged, this, [this] {
+    impostaCorsa();
+    Sposta(sldPosizione->value() * kPassoCursore);
+  });
+  connect(cmdPeggiore, &QPushButton::clicked, this, [this] {
+    if (!risultati_.fattorePeggiore) return;
+    {
+      const QSignalBlocker blocco(cmbVerso);
+      cmbVerso->setCurrentIndex(risultati_.versoPeggiore == Verso::Avanti ? 0 : 1);
+    }
+    impostaCorsa();
+    const QSignalBlocker blocco(sldPosizione);
+    sldPosizione->setValue(static_cast<int>(std::lround(risultati_.xPeggiore / kPassoCursore)));
+    Sposta(risultati_.xPeggiore);
+  });
+  hide();
+}
+
+PannelloVeicolo::~PannelloVeicolo() = default;
+
+Verso PannelloVeicolo::verso() const { return cmbVerso->currentIndex() == 1 ? Verso::Indietro : Verso::Avanti; }
+
+void PannelloVeicolo::impostaCorsa() {
+  if (!percorso_) return;
+  const auto [inizio, fine] = percorso_->carico().Corsa(verso());
+  const QSignalBlocker blocco(sldPosizione);
+  sldPosizione->setRange(static_cast<int>(std::ceil(inizio / kPassoCursore)),
+                         static_cast<int>(std::floor(fine / kPassoCursore)));
+}
+
+void PannelloVeicolo::Svuota() {
+  areaVeicolo->Imposta(nullptr);
+  areaGrafico->Imposta(nullptr);
+  plot_.reset();
+  grafico_.reset();
+  percorso_.reset();
+  risultati_ = RisultatiVeicolo{};
+  hide();
+}
+
+void PannelloVeicolo::Mostra(const DatiProgetto& d, const ModelloArco& m) {
+  Svuota();
+  if (!d.VeicoloCarico) return;
+  PercorriVeicolo(d, m, 0.05, nullptr, risultati_);
+  percorso_ = std::make_unique<PercorsoVeicolo>(d, m);
+  cmbVerso->setEnabled(!percorso_->carico().veicolo().Simmetrico());
+  corrente_ = VeicoloInPosizione{};
+  corrente_.nome = d.VeicoloCarico->Nome;
+  for (const AsseVeicolo& a : d.VeicoloCarico->Assi) corrente_.carichi.push_back(a.P);
+  plot_ = std::make_unique<PlottaVeicolo>(d, m, corrente_, s_.regional, disegnoVeicolo_);
+  areaVeicolo->Imposta(plot_.get());
+  show();
+  // In a splitter the panel takes half the height when it first shows.
+  if (auto* divisore = qobject_cast<QSplitter*>(parentWidget())) {
+    QList<int> misure = divisore->sizes();
+    const int io = divisore->indexOf(this);
+    int totale = 0;
+    for (int v : misure) totale += v;
+    if (io >= 0 && totale > 0 && misure[io] < totale / 3) {
+      const int altri = totale - misure[io];
+      for (int& v : misure) v = altri > 0 ? v * (totale / 2) / altri : 0;
+      misure[io] = totale / 2;
+      divisore->setSizes(misure);
+    }
+  }
+  if (risultati_.fattorePeggiore) {
+    cmdPeggiore->click();
+  } else {
+    impostaCorsa();
+    Sposta(sldPosizione->value() * kPassoCursore);
+  }
+}
+
+void PannelloVeicolo::Sposta(double x) {
+  if (!percorso_) return;
+  const MoltiplicatoreCarico mc = percorso_->Valuta(x, verso());
+  corrente_.assi = percorso_->carico().Impronte(x, verso());
+  corrente_.valutato = true;
+  corrente_.fattore.reset();
+  corrente_.meccanismo.clear();
+  corrente_.lineaCollasso = LineaSpinte{};
+  if (mc.esito == EsitoCarico::Finito) {
+    corrente_.fattore = mc.lambda;
+    corrente_.meccanismo = mc.meccanismo;
+    corrente_.lineaCollasso = percorso_->Linea(mc);
+  }
+  grafico_ = std::make_unique<GraficoVeicolo>(risultati_, s_.regional, disegnoGrafico_, x);
+  areaGrafico->Imposta(grafico_.get());
+  areaVeicolo->update();
+
+  auto numero = [this](double v) { return QString::fromStdString(Spoglio(s_.regional.FormattaNumero(4, v))); };
+  QStringList cerniere;
+  for (const Cerniera& c : corrente_.meccanismo)
+    cerniere << QString("%1 %2").arg(c.giunto).arg(c.faccia == Faccia::Intradosso ? "i" : "e");
+  QString t = tr("First axle at x = %1 m: ").arg(numero(x));
+  t += corrente_.fattore ? tr("live-load factor %1, mechanism %2").arg(numero(*corrente_.fattore), cerniere.join(", "))
+                         : tr("no collapse by the variable load at this position");
+  if (risultati_.fattorePeggiore)
+    t += tr(" — worst %1 at x = %2 m (%3)")
+             .arg(numero(*risultati_.fattorePeggiore), numero(risultati_.xPeggiore),
+                  risultati_.versoPeggiore == Verso::Avanti ? tr("forward") : tr("backward"));
+  lblPosizione->setText(t);
+}
+
+}  // namespace voro::ui

@@ -1,0 +1,190 @@
+#!/usr/bin/env python3
+"""voro-cli with a vehicle on the fill as a user runs it: the library, the sweep in words, JSON and CSV, the
+report, the project's own vehicle, and bad input that writes nothing."""
+import csv
+import io
+import json
+import math
+import os
+import signal
+import pathlib
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+CLI = sys.argv.pop(1)
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+EXAMPLE = ROOT / "examples" / "ponte-stradale.vro"
+CONFIG = tempfile.mkdtemp()
+ENV = {**os.environ, "QT_QPA_PLATFORM": "offscreen", "XDG_RUNTIME_DIR": tempfile.mkdtemp(),
+       "XDG_CONFIG_HOME": CONFIG}
+VEHICLE_KEYS = ["vehicle", "spread", "effectiveWidth", "vehicleSweep", "worstVehicleFactor", "worstVehicleX",
+                "worstVehicleDirection", "vehicleMechanism", "vehicleAxles"]
+SHIPPED = ["LM1 tandem", "LM2 single axle", "LM71 axles", "11.5 t single axle", "2 × 10 t bogie at 1.8 m",
+           "3 × 8 t bogie at 1.3 m"]
+
+
+def run(*args, env=ENV):
+    return subprocess.run([CLI, *map(str, args)], capture_output=True, text=True, timeout=120, env=env)
+
+
+def user_library(text):
+    folder = pathlib.Path(CONFIG) / "voro"
+    folder.mkdir(exist_ok=True)
+    (folder / "vehicles.txt").write_text(text, encoding="utf-8")
+
+
+class Vehicles(unittest.TestCase):
+    def tearDown(self):
+        (pathlib.Path(CONFIG) / "voro" / "vehicles.txt").unlink(missing_ok=True)
+
+    def test_the_library_lists_the_shipped_vehicles_and_the_users(self):
+        r = run("vehicles")
+        self.assertEqual(r.returncode, 0, r.stderr)
+        self.assertEqual([l for l in r.stdout.splitlines() if not l.startswith(" ")], SHIPPED)
+        user_library("vehicle Tractor\ntrack 1.6\nwidth 0.4\naxle 60 0 0.3\naxle 90 2.5 0.3\nend\n")
+        j = json.loads(run("vehicles", "--json").stdout)
+        self.assertEqual([v["name"] for v in j], SHIPPED + ["Tractor"])
+        self.assertEqual(j[-1]["axles"], [{"load": 60, "distance": 0, "contactLength": 0.3},
+                                          {"load": 90, "distance": 2.5, "contactLength": 0.3}])
+
+    def test_a_broken_user_library_hides_no_shipped_vehicle(self):
+        user_library("vehicle Mine\naxle 100 0 0.2\nend\nvehicle Bad\naxle 100 -1 0.2\nend\n")
+        r = run("vehicles")
+        self.assertEqual(r.returncode, 0)
+        self.assertIn("vehicles.txt:5: vehicle \"Bad\", axle 1: distance d = -1 m is not a distance >= 0", r.stderr)
+        self.assertIn("LM1 tandem", r.stdout)
+        self.assertNotIn("Mine", r.stdout)
+        r = run("assess", EXAMPLE, "--vehicle", "LM2 single axle", "--json")
+        self.assertEqual(r.returncode, 0, r.stderr)
+        self.assertIn("warning", r.stderr)
+        self.assertEqual(json.loads(r.stdout)["vehicle"]["name"], "LM2 single axle")
+
+    def test_the_sweep_in_json_words_and_csv(self):
+        r = run("assess", EXAMPLE, "--vehicle", "LM1 tandem", "--spread", "1:2", "--json")
+        self.assertEqual(r.returncode, 0, r.stderr)
+        j = json.loads(r.stdout, parse_constant=lambda c: self.fail(c))
+        self.assertEqual(list(j)[-len(VEHICLE_KEYS):], VEHICLE_KEYS)
+        self.assertEqual(j["spread"]["rule"], "1:2")
+        self.assertAlmostEqual(j["spread"]["angle"], math.degrees(math.atan(0.5)), places=9)
+        sweep = j["vehicleSweep"]
+        self.assertEqual({p["direction"] for p in sweep}, {"forward"})  # the tandem is its own mirror image
+        self.assertTrue(all(b["x"] - a["x"] <= 0.05 + 1e-9 for a, b in zip(sweep, sweep[1:])))
+        factors = [p["liveLoadFactor"] for p in sweep if p["liveLoadFactor"] is not None]
+        self.assertLessEqual(j["worstVehicleFactor"], min(factors))
+        self.assertGreater(j["worstVehicleFactor"], 0.9 * min(factors))
+        self.assertEqual(len(j["vehicleMechanism"]), 4)
+        self.assertEqual(len(j["effectiveWidth"]), 2)
+        for axle, be in zip(j["vehicleAxles"], j["effectiveWidth"]):
+            self.assertEqual(axle["effectiveWidth"], be)
+            self.assertAlmostEqual(be, 2 + 0.4 + 2 * axle["depth"] * 0.5, places=6)
+            self.assertAlmostEqual(axle["modelLoad"], 300 * axle["ringWidth"] / be, places=6)
+            self.assertAlmostEqual(axle["collapseLoad"], 300 * j["worstVehicleFactor"], places=6)
+        self.assertAlmostEqual(j["vehicleAxles"][1]["x"] - j["vehicleAxles"][0]["x"], 1.2, places=6)
+
+        words = run("assess", EXAMPLE, "--vehicle", "LM1 tandem", "--spread", "1:2").stdout
+        self.assertIn("6. Vehicle: LM1 tandem", words)
+        self.assertIn("Least live-load factor %.3f" % j["worstVehicleFactor"], words)
+
+        r = run("assess", EXAMPLE, EXAMPLE, "--vehicle", "3 × 8 t bogie at 1.3 m", "--csv", "-", "--sweep", "0")
+        rows = list(csv.DictReader(io.StringIO(r.stdout)))
+        self.assertEqual(len(rows), 2)
+        self.assertEqual(rows[0]["vehicle"], "3 × 8 t bogie at 1.3 m")
+        self.assertEqual(rows[0]["worstVehicleDirection"], "forward")
+        self.assertEqual(len(rows[0]["vehicleMechanism"].split()), 4)
+
+    def test_a_vehicle_that_is_not_its_own_mirror_image_is_driven_both_ways(self):
+        with tempfile.NamedTemporaryFile("w", suffix=".txt", delete=False) as f:
+            f.write("# a tractor and its trailer\nvehicle Train\ntrack 1.8\nwidth 0.3\n"
+                    "axle 100 0 0.3\naxle 180 1.3 0.3\naxle 60 3.1 0.2\nend\n")
+        j = json.loads(run("assess", EXAMPLE, "--vehicle", "Train", "--vehicle-file", f.name, "--spread", "30",
+                           "--json", "--step", "0.1").stdout)
+        os.unlink(f.name)
+        self.assertEqual({p["direction"] for p in j["vehicleSweep"]}, {"forward", "backward"})
+        self.assertIn(j["worstVehicleDirection"], ("forward", "backward"))
+        self.assertEqual(j["spread"], {"rule": "30", "angle": 30})
+
+    def test_the_projects_own_vehicle_is_swept_and_solves_as_before(self):
+        base = EXAMPLE.read_bytes()
+        with tempfile.TemporaryDirectory() as d:
+            project = pathlib.Path(d) / "with-vehicle.vro"
+            project.write_bytes(base + b'"Veicolo","LM1 tandem",2,0.4,300,0,0.4,300,1.2,0.4\r\n"Diffusione","1:2"\r\n')
+            r = run("assess", project, "--json")
+            self.assertEqual(r.returncode, 0, r.stderr)
+            with_file = json.loads(r.stdout)
+            by_option = json.loads(run("assess", EXAMPLE, "--json", "--vehicle", "LM1 tandem", "--spread", "1:2").stdout)
+            self.assertEqual(with_file["worstVehicleFactor"], by_option["worstVehicleFactor"])
+            # The vehicle moves only in its sweep: solve and the rest of assess are as they were.
+            self.assertEqual(run("solve", project, "--json").stdout, run("solve", EXAMPLE, "--json").stdout)
+            plain = json.loads(run("assess", EXAMPLE, "--json").stdout)
+            self.assertEqual({k: v for k, v in with_file.items() if k not in VEHICLE_KEYS}, plain)
+            # --spread replaces the project's rule.
+            self.assertEqual(json.loads(run("assess", project, "--json", "--spread", "none").stdout)["spread"]["rule"],
+                             "none")
+
+    def test_the_vehicles_plots(self):
+        with tempfile.TemporaryDirectory() as d:
+            plot, chart = pathlib.Path(d) / "worst.svg", pathlib.Path(d) / "sweep.png"
+            r = run("assess", EXAMPLE, "--vehicle", "LM71 axles", "--plot-vehicle", plot, "--plot-vehicle-sweep", chart)
+            self.assertEqual(r.returncode, 0, r.stderr)
+            svg = plot.read_text()
+            self.assertIn("LM71 axles, first axle at x =", svg)
+            self.assertEqual(svg.count(" kN<"), 4)  # each axle's load at collapse
+            self.assertTrue(chart.read_bytes().startswith(b"\x89PNG"))
+            # Without a vehicle there is nothing to draw: said, and a failure.
+            none = pathlib.Path(d) / "none.svg"
+            r = run("assess", EXAMPLE, "--plot-vehicle", none)
+            self.assertEqual(r.returncode, 1)
+            self.assertIn("no vehicle", r.stderr)
+            self.assertFalse(none.exists())
+            self.assertEqual(run("assess", EXAMPLE, EXAMPLE, "--vehicle", "LM1 tandem", "--plot-vehicle", plot).returncode, 2)
+
+    def test_the_report_has_the_vehicle(self):
+        r = run("report", EXAMPLE, "--assess", "--vehicle", "LM1 tandem", "--spread", "45", "--out", "-",
+                "--format", "txt")
+        self.assertEqual(r.returncode, 0, r.stderr)
+        self.assertIn("Vehicle: LM1 tandem", r.stdout)
+        self.assertIn("Live-load factor against the position of the vehicle's first axle", r.stdout)
+        self.assertEqual(run("report", EXAMPLE, "--vehicle", "LM1 tandem", "--out", "-", "--format", "txt").returncode, 2)
+
+    def test_ctrl_c_lets_the_running_sweep_end(self):
+        args = ["--vehicle", "LM1 tandem", "--step", "0.0001", "--sweep", "0", "--csv", "-"]
+        whole = list(csv.DictReader(io.StringIO(run("assess", EXAMPLE, *args).stdout)))[0]
+        p = subprocess.Popen([CLI, "assess", EXAMPLE, EXAMPLE, *args], stdout=subprocess.PIPE,
+                             stderr=subprocess.PIPE, text=True, env=ENV)
+        time.sleep(0.3)
+        p.send_signal(signal.SIGINT)
+        out, _ = p.communicate(timeout=120)
+        rows = list(csv.DictReader(io.StringIO(out)))
+        self.assertEqual([row["status"] for row in rows], ["ok", "not started"])
+        self.assertEqual(rows[0]["worstVehicleFactor"], whole["worstVehicleFactor"])
+        self.assertEqual(rows[0]["worstVehicleX [m]"], whole["worstVehicleX [m]"])
+
+    def test_bad_input_is_named_and_writes_nothing(self):
+        with tempfile.TemporaryDirectory() as d:
+            bad = pathlib.Path(d) / "bad.txt"
+            bad.write_text("vehicle Broken\ntrack 2\naxle 300 0 0.4\naxle inf 1.2 0.4\nend\n")
+            out = pathlib.Path(d) / "out.csv"
+            cases = [
+                (["--vehicle", "Nope"], 1, 'unknown vehicle "Nope"'),
+                (["--vehicle", "Broken", "--vehicle-file", bad], 1,
+                 'bad.txt:4: vehicle "Broken", axle 2: load P = inf kN is not a load >= 0'),
+                (["--vehicle", "LM1 tandem", "--spread", "61"], 1, "spread angle 61 degrees is outside 0 to 60 degrees"),
+                (["--vehicle", "LM1 tandem", "--spread", "-5"], 1, "outside 0 to 60 degrees"),
+                (["--vehicle", "LM1 tandem", "--spread", "steep"], 2, "--spread takes none, 1:2, 30, 45"),
+                (["--vehicle", "LM1 tandem", "--step", "0"], 2, "--step takes a length"),
+                (["--vehicle-file", bad], 2, "--vehicle-file needs --vehicle"),
+            ]
+            for args, status, message in cases:
+                with self.subTest(args=args):
+                    r = run("assess", EXAMPLE, *args, "--csv", out)
+                    self.assertEqual(r.returncode, status, r.stderr)
+                    self.assertIn(message, r.stderr)
+                    self.assertEqual(r.stdout, "")
+                    self.assertFalse(out.exists())
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,274 @@
+// A vehicle on the fill against physics: an axle without spread is a strip
+// load, a spread axle's pressure integrates to its share of the axle, the
+// sweep of a symmetric bridge is its own mirror image, every factor is the
+// kinematic multiplier of its own mechanism by virtual work, and the
+// refined least factor is the least of all.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "analysis/ProgettiProva.h"
+#include "arch/CaricaConci.h"
+#include "arch/CaricoVeicolo.h"
+#include "limite/PercorsoVeicolo.h"
+#include "limite/Valutazione.h"
+
+namespace voro {
+namespace {
+
+Veicolo tandem() { return {"LM1 tandem", {{300, 0, 0.4f}, {300, 1.2f, 0.4f}}, 2, 0.4f}; }
+// Three unequal axles: not its own mirror image, so driven both ways.
+Veicolo treAssi() { return {"three", {{100, 0, 0.3f}, {180, 1.3f, 0.3f}, {60, 3.1f, 0.2f}}, 1.8f, 0.3f}; }
+
+// A road bridge of span 10 m under fill and slab, 6 m wide, no strip load.
+DatiProgetto ponteLargo(const Veicolo& v, Diffusione diff) {
+  DatiProgetto d = prova::ponte();
+  d.Larghezza = 6;
+  d.LarghezzaChiave = 6;
+  d.qCarico = 0;
+  d.xq1 = 0;
+  d.xq2 = 0;
+  d.VeicoloCarico = v;
+  d.DiffusioneCarico = diff;
+  return d;
+}
+
+struct Caricato {
+  DatiProgetto d;
+  ModelloArco m;
+  RecordingMessages msg;
+  explicit Caricato(DatiProgetto dati) : d(std::move(dati)) {
+    CostruisciModello(d, m, msg);
+    CaricaConci(d, m, msg);
+  }
+};
+
+// The kinematic multiplier of a four-hinge mechanism by instantaneous
+// centres: the left block turns about the first hinge, the right block
+// about the last, the middle block about the meeting point of the lines
+// through the hinges of its neighbours; the loads' work over the
+// variable loads' work, every voussoir loaded with F[i] at Fx[i] / F[i] on
+// top of its own dead load and passive pressure.
+double MoltiplicatoreCinematico(const ModelloArco& m, const std::vector<Cerniera>& c, const std::vector<double>& F,
+                                const std::vector<double>& Fx) {
+  EXPECT_EQ(c.size(), 4u);
+  double X[4], Y[4];
+  for (int k = 0; k < 4; ++k) {
+    const int j = c[static_cast<std::size_t>(k)].giunto;
+    const double lato = c[static_cast<std::size_t>(k)].faccia == Faccia::Estradosso ? 0.5 : -0.5;
+    const Concio& v = m.Conci(j == 1 ? 1 : j - 1);
+    const int a = j == 1 ? 1 : 2, b = j == 1 ? 4 : 3;
+    X[k] = (v.x(a) + v.x(b)) / 2 + lato * (v.x(b) - v.x(a));
+    Y[k] = (v.y(a) + v.y(b)) / 2 + lato * (v.y(b) - v.y(a));
+  }
+  // The middle block's centre I: on the line H1 H2 and on the line H4 H3.
+  const double d1x = X[1] - X[0], d1y = Y[1] - Y[0], d2x = X[2] - X[3], d2y = Y[2] - Y[3];
+  const double det = d1x * (-d2y) + d2x * d1y;
+  const double t = ((X[3] - X[0]) * (-d2y) + d2x * (Y[3] - Y[0])) / det;
+  const double Ix = X[0] + t * d1x, Iy = Y[0] + t * d1y;
+  // Equal velocities at H2 and H3: wA (H2 - H1) = wB (H2 - I), wB (H3 - I) = wC (H3 - H4).
+  const double wA = 1;
+  const double wB = wA * (d1x * d1x + d1y * d1y) / (d1x * (X[1] - Ix) + d1y * (Y[1] - Iy));
+  const double wC = wB * (d2x * (X[2] - Ix) + d2y * (Y[2] - Iy)) / (d2x * d2x + d2y * d2y);
+  const double centro[3][3] = {{X[0], Y[0], wA}, {Ix, Iy, wB}, {X[3], Y[3], wC}};
+  double fisso = 0, variabile = 0;
+  for (int blocco = 0; blocco < 3; ++blocco) {
+    const double cx = centro[blocco][0], cy = centro[blocco][1], w = centro[blocco][2];
+    for (int i = c[static_cast<std::size_t>(blocco)].giunto; i < c[static_cast<std::size_t>(blocco) + 1].giunto; ++i) {
+      const Concio& v = m.Conci(i);
+      // Velocity of (x, y): w (-(y - cy), x - cx); loads act downward, the passive pressure toward +x.
+      fisso += -v.FPermanente * w * (v.xFPermanente - cx) + v.FOrizzontale * -w * (v.yFOrizzontale - cy);
+      const std::size_t k = static_cast<std::size_t>(i - 1);
+      variabile += -w * (Fx[k] - F[k] * cx);
+    }
+  }
+  return -fisso / variabile;
+}
+
+TEST(CaricoVeicolo, AnAxleWithoutSpreadIsTheStripLoadOfTheSameResultant) {
+  // Track and contact wider than the ring: the ring takes the whole axle.
+  const Veicolo v{"one", {{250, 0, 0.8f}}, 2, 0.4f};
+  DatiProgetto d = prova::ponte();
+  d.qCarico = 0;
+  d.VeicoloCarico = v;
+  for (const double x : {2.3, 5.0, 8.05}) {
+    SCOPED_TRACE(x);
+    DatiProgetto strip = d;
+    strip.xq1 = toSingle(x - 0.4);
+    strip.xq2 = toSingle(x + 0.4);
+    strip.qCarico = toSingle(250 / 0.8 / d.Larghezza);
+    Caricato c(strip);
+    const CaricoVeicolo carico(d, c.m);
+    std::vector<double> F, Fx;
+    const auto assi = carico.Impronte(x, Verso::Avanti);
+    ASSERT_EQ(assi.size(), 1u);
+    EXPECT_DOUBLE_EQ(assi[0].be, d.Larghezza);
+    carico.Ripartisci(assi, F, Fx);
+    double totale = 0;
+    for (int i = 1; i <= c.m.nConciTot; ++i) {
+      const Concio& k = c.m.Conci(i);
+      const std::size_t j = static_cast<std::size_t>(i - 1);
+      EXPECT_NEAR(F[j], k.FVariabile, 1e-5 * 250) << "voussoir " << i;
+      if (F[j] > 0) EXPECT_NEAR(Fx[j] / F[j], k.xFVariabile, 1e-5) << "voussoir " << i;
+      totale += F[j];
+    }
+    EXPECT_NEAR(totale, 250, 1e-9);
+
+    // And the same live-load factor as that strip.
+    Caricato senza(d);
+    PercorsoVeicolo p(d, senza.m);
+    const MoltiplicatoreCarico mv = p.Valuta(x, Verso::Avanti);
+    const MoltiplicatoreCarico ms = AnalisiLimite(StaticaGiunti(c.m)).Moltiplicatore({});
+    ASSERT_EQ(mv.esito, EsitoCarico::Finito);
+    ASSERT_EQ(ms.esito, EsitoCarico::Finito);
+    EXPECT_NEAR(mv.lambda, ms.lambda, 1e-5 * ms.lambda);
+    EXPECT_EQ(mv.meccanismo, ms.meccanismo);
+  }
+}
+
+TEST(CaricoVeicolo, ASpreadAxleLoadsTheRingWithItsShareOfTheAxle) {
+  const Diffusione unoDue{RegolaDiffusione::UnoDue, 0};
+  Caricato c(ponteLargo(tandem(), unoDue));
+  const CaricoVeicolo carico(c.d, c.m);
+  // The road surface is the slab's top: at the crown fill and slab are 0.7 m deep.
+  EXPECT_NEAR(carico.Profondita(5), 0.7, 1e-6);
+  const auto assi = carico.Impronte(4.4, Verso::Avanti);
+  ASSERT_EQ(assi.size(), 2u);
+  std::vector<double> F, Fx;
+  carico.Ripartisci(assi, F, Fx);
+  double totale = 0, attesa = 0;
+  for (const ImprontaAsse& a : assi) {
+    EXPECT_NEAR(a.x2 - a.x1, 0.4f + 2 * a.h * 0.5, 1e-12);
+    EXPECT_NEAR(a.be, 2 + 0.4f + 2 * a.h * 0.5, 1e-12);
+    EXPECT_NEAR(a.F, 300 * 6 / a.be, 1e-9);
+    attesa += 300 * 6 / a.be;
+  }
+  for (const double f : F) totale += f;
+  EXPECT_NEAR(totale, attesa, 1e-9 * attesa);
+
+  // Never wider than the ring: on a 2 m ring the whole axle enters.
+  DatiProgetto stretto = c.d;
+  stretto.Larghezza = stretto.LarghezzaChiave = 2;
+  Caricato s(stretto);
+  for (const ImprontaAsse& a : CaricoVeicolo(s.d, s.m).Impronte(4.4, Verso::Avanti)) {
+    EXPECT_DOUBLE_EQ(a.be, 2);
+    EXPECT_DOUBLE_EQ(a.F, 300);
+  }
+
+  // Half off the structure, only the part over the voussoirs is carried.
+  const auto fuori = carico.Impronte(c.m.Conci(1).x(4), Verso::Indietro);
+  carico.Ripartisci({fuori[0]}, F, Fx);
+  totale = 0;
+  for (const double f : F) totale += f;
+  EXPECT_NEAR(totale, fuori[0].F / 2, 1e-9 * fuori[0].F);
+}
+
+TEST(PercorsoVeicolo, ASymmetricVehicleOnASymmetricArchSweepsAsItsMirrorImage) {
+  RisultatiVeicolo r;
+  Caricato c(ponteLargo(tandem(), {RegolaDiffusione::Trenta, 0}));
+  ASSERT_TRUE(PercorriVeicolo(c.d, c.m, 0.05, nullptr, r));
+  ASSERT_GT(r.posizioni.size(), 100u);
+  for (const PosizioneVeicolo& p : r.posizioni) EXPECT_EQ(p.verso, Verso::Avanti);
+  const std::size_t n = r.posizioni.size();
+  const double S = r.posizioni.front().x + r.posizioni.back().x;
+  for (std::size_t k = 0; k < n; ++k) {
+    const PosizioneVeicolo &a = r.posizioni[k], &b = r.posizioni[n - 1 - k];
+    EXPECT_NEAR(a.x + b.x, S, 1e-9);
+    ASSERT_EQ(a.fattore.has_value(), b.fattore.has_value()) << k;
+    if (a.fattore) EXPECT_NEAR(*a.fattore, *b.fattore, 2e-6 * *a.fattore) << "position " << k;
+  }
+
+  // A vehicle that is not its own mirror image, both ways: backward is the
+  // forward sweep seen from the other bank.
+  Caricato t(ponteLargo(treAssi(), {RegolaDiffusione::UnoDue, 0}));
+  ASSERT_TRUE(PercorriVeicolo(t.d, t.m, 0.05, nullptr, r));
+  std::vector<PosizioneVeicolo> avanti, indietro;
+  for (const PosizioneVeicolo& p : r.posizioni) (p.verso == Verso::Avanti ? avanti : indietro).push_back(p);
+  ASSERT_EQ(avanti.size(), indietro.size());
+  const std::size_t m = avanti.size();
+  for (std::size_t k = 0; k < m; ++k) {
+    const PosizioneVeicolo &a = avanti[k], &b = indietro[m - 1 - k];
+    EXPECT_NEAR(a.x + b.x, 10, 1e-6);
+    ASSERT_EQ(a.fattore.has_value(), b.fattore.has_value()) << k;
+    if (a.fattore) EXPECT_NEAR(*a.fattore, *b.fattore, 2e-6 * *a.fattore) << "position " << k;
+  }
+}
+
+TEST(PercorsoVeicolo, EveryFactorIsTheKinematicMultiplierOfItsMechanism) {
+  DatiProgetto d = ponteLargo(treAssi(), {RegolaDiffusione::Quarantacinque, 0});
+  d.qCarico = 5;  // the strip multiplied with the vehicle
+  d.xq1 = 1;
+  d.xq2 = 4;
+  Caricato c(d);
+  PercorsoVeicolo p(c.d, c.m);
+  int finiti = 0;
+  for (const Verso verso : {Verso::Avanti, Verso::Indietro}) {
+    const auto [inizio, fine] = p.carico().Corsa(verso);
+    for (double x = inizio; x <= fine; x += 0.37) {
+      SCOPED_TRACE(x);
+      const MoltiplicatoreCarico mc = p.Valuta(x, verso);
+      if (mc.esito != EsitoCarico::Finito) continue;
+      ++finiti;
+      std::vector<double> F, Fx;
+      p.carico().Ripartisci(p.carico().Impronte(x, verso), F, Fx);
+      for (int i = 1; i <= c.m.nConciTot; ++i) {
+        const Concio& k = c.m.Conci(i);
+        F[static_cast<std::size_t>(i - 1)] += k.FVariabile;
+        Fx[static_cast<std::size_t>(i - 1)] += k.FVariabile * k.xFVariabile;
+      }
+      EXPECT_NEAR(MoltiplicatoreCinematico(c.m, mc.meccanismo, F, Fx), mc.lambda, 1e-7 * mc.lambda);
+      // The collapse line passes through the four hinges and stays within every joint.
+      const LineaSpinte l = p.Linea(mc);
+      for (std::size_t j = 0; j < l.e.size(); ++j) {
+        const double h = j == 0 ? c.m.Conci(1).hSezioneEff : c.m.Conci(static_cast<int>(j)).hSezioneEff;
+        EXPECT_LE(std::fabs(l.e[j]), h / 2 * (1 + 1e-9)) << "joint " << j + 1;
+      }
+    }
+  }
+  EXPECT_GT(finiti, 20);
+}
+
+TEST(PercorsoVeicolo, TheRefinedLeastFactorIsTheLeastOfAll) {
+  for (const Veicolo& v : {tandem(), treAssi()}) {
+    SCOPED_TRACE(v.Nome);
+    Caricato c(ponteLargo(v, {RegolaDiffusione::UnoDue, 0}));
+    RisultatiVeicolo r;
+    ASSERT_TRUE(PercorriVeicolo(c.d, c.m, 0.05, nullptr, r));
+    ASSERT_TRUE(r.fattorePeggiore);
+    for (const PosizioneVeicolo& p : r.posizioni)
+      if (p.fattore) EXPECT_LE(*r.fattorePeggiore, *p.fattore);
+    // Its mechanism is the worst position's own.
+    PercorsoVeicolo p(c.d, c.m);
+    const MoltiplicatoreCarico mc = p.Valuta(r.xPeggiore, r.versoPeggiore);
+    EXPECT_NEAR(mc.lambda, *r.fattorePeggiore, 1e-9 * mc.lambda);
+    EXPECT_EQ(mc.meccanismo, r.meccanismo);
+    EXPECT_EQ(r.assiPeggiori.size(), v.Assi.size());
+    // The steps: no wider than asked, from the first touch to the last.
+    for (std::size_t k = 1; k < r.posizioni.size(); ++k)
+      if (r.posizioni[k].verso == r.posizioni[k - 1].verso)
+        EXPECT_LE(r.posizioni[k].x - r.posizioni[k - 1].x, 0.05 + 1e-12);
+    EXPECT_FALSE(r.posizioni.front().fattore);
+    EXPECT_FALSE(r.posizioni.back().fattore);
+  }
+}
+
+TEST(PercorsoVeicolo, TheAssessmentUnderTheProjectsLoadsIgnoresTheVehicle) {
+  // The vehicle is moved only by its sweep: the figures under the project's
+  // own loads and the strip's sweep are those of the project without it.
+  DatiProgetto senza = prova::ponte();
+  DatiProgetto con = senza;
+  con.VeicoloCarico = treAssi();
+  con.DiffusioneCarico = {RegolaDiffusione::Angolo, 20};
+  RisultatiSicurezza a, b;
+  Caricato ca(senza), cb(con);
+  OpzioniSicurezza o;
+  o.spessoreMinimo = false;
+  ASSERT_TRUE(ValutaSicurezza(ca.d, ca.m, ca.msg, o, a));
+  ASSERT_TRUE(ValutaSicurezza(cb.d, cb.m, cb.msg, o, b));
+  EXPECT_EQ(a.fattoreCarico, b.fattoreCarico);
+  EXPECT_EQ(a.fattorePeggiore, b.fattorePeggiore);
+  EXPECT_EQ(a.lineaMinima.e, b.lineaMinima.e);
+}
+
+}  // namespace
+}  // namespace voro

@@ -1,0 +1,223 @@
+// The vehicle in the desktop program: chosen from the library or typed in
+// its dialog, bad values named, kept by Save, swept in the Safety window,
+// and moved by the slider with the core's factor and mechanism at every
+// position.
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "Banco.h"
+#include "arch/CaricaConci.h"
+#include "arch/CostruisciModello.h"
+#include "data/ProjectFile.h"
+#include "limite/PercorsoVeicolo.h"
+#include "ui/DialogoVeicolo.h"
+#include "ui/FinestraSicurezza.h"
+#include "ui/FormCarichi.h"
+#include "ui/FormGeometria.h"
+
+using namespace voro;
+using namespace voro::ui;
+using namespace voro::ui::test;
+
+namespace {
+
+// The program folder as installed: the vehicle library beside the examples.
+void Libreria(Banco& b) {
+  QFile::copy(SorgenteVoro() + "/vehicles.txt", b.programma.path() + "/vehicles.txt");
+}
+
+int Indice(QComboBox* c, const QString& testo) { return c->findText(testo); }
+
+void Scegli(QComboBox* c, int i) {
+  c->setCurrentIndex(i);
+  emit c->activated(i);
+}
+
+FinestraSicurezza* Valuta(Banco& b) {
+  b.finestra->MostraGeometria();
+  b.finestra->formGeometria()->cbPltGeom->click();
+  QCoreApplication::processEvents();
+  b.finestra->azione("mnuAssess")->trigger();
+  FinestraSicurezza* f = b.finestra->finestraSicurezza();
+  if (!f) return nullptr;
+  QSignalSpy fine(f, &FinestraSicurezza::concluso);
+  if (!f->inCorso() && fine.isEmpty()) return f;
+  if (!fine.wait(60000)) return nullptr;
+  return f;
+}
+
+int Pixel(const QImage& img, QColor c) {
+  int n = 0;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x) {
+      const QColor p = img.pixelColor(x, y);
+      n += std::abs(p.red() - c.red()) < 40 && std::abs(p.green() - c.green()) < 40 && std::abs(p.blue() - c.blue()) < 40;
+    }
+  return n;
+}
+
+}  // namespace
+
+class TestVeicolo : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { qputenv("XDG_CONFIG_HOME", config_.path().toUtf8()); }
+  void ilDialogoScriveIlVeicoloDellaLibreria();
+  void valoriSbagliatiSonoNominati();
+  void unVeicoloScrittoVaNellaLibreriaDellUtente();
+  void salvaTieneIlVeicolo();
+  void ilCursoreMuoveIlVeicolo();
+
+ private:
+  QTemporaryDir config_;
+};
+
+void TestVeicolo::ilDialogoScriveIlVeicoloDellaLibreria() {
+  Banco b;
+  Libreria(b);
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  DialogoVeicolo d(b.s());
+  QCOMPARE(d.cmbVeicolo->currentIndex(), 0);
+  Scegli(d.cmbVeicolo, Indice(d.cmbVeicolo, "LM1 tandem"));
+  QCOMPARE(d.tabAssi->rowCount(), 2);
+  d.cmbDiffusione->setCurrentIndex(1);
+  QVERIFY(d.Leggi());
+  QVERIFY(b.s().dati.VeicoloCarico);
+  QCOMPARE(b.s().dati.VeicoloCarico->Nome, std::string("LM1 tandem"));
+  QCOMPARE(b.s().dati.VeicoloCarico->Assi[1].d, 1.2f);
+  QVERIFY(b.s().dati.DiffusioneCarico == (Diffusione{RegolaDiffusione::UnoDue, 0}));
+
+  // Opened again it shows what the project holds; "(no vehicle)" takes it away.
+  DialogoVeicolo di(b.s());
+  QCOMPARE(di.cmbVeicolo->currentText(), QString("LM1 tandem"));
+  QCOMPARE(di.cmbDiffusione->currentIndex(), 1);
+  Scegli(di.cmbVeicolo, 0);
+  QVERIFY(di.Leggi());
+  QVERIFY(!b.s().dati.VeicoloCarico);
+  QVERIFY(b.messaggi.empty());
+}
+
+void TestVeicolo::valoriSbagliatiSonoNominati() {
+  Banco b;
+  Libreria(b);
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  DialogoVeicolo d(b.s());
+  Scegli(d.cmbVeicolo, Indice(d.cmbVeicolo, "LM2 single axle"));
+  d.tabAssi->item(0, 0)->setText("-5");
+  QVERIFY(!d.Leggi());
+  QVERIFY(!b.s().dati.VeicoloCarico);
+  QCOMPARE(QString::fromStdString(b.messaggi.entries().back().text),
+           QString("vehicle \"LM2 single axle\", axle 1: load P = -5 kN is not a load >= 0"));
+  d.tabAssi->item(0, 0)->setText("400");
+  d.cmbDiffusione->setCurrentIndex(4);
+  d.txtAngolo->setText("75");
+  QVERIFY(!d.Leggi());
+  QVERIFY(QString::fromStdString(b.messaggi.entries().back().text).contains("not an angle from 0° to 60°"));
+  d.txtAngolo->setText("20");
+  QVERIFY(d.Leggi());
+  QCOMPARE(b.s().dati.DiffusioneCarico.gradi, 20.0f);
+}
+
+void TestVeicolo::unVeicoloScrittoVaNellaLibreriaDellUtente() {
+  Banco b;
+  Libreria(b);
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  DialogoVeicolo d(b.s());
+  d.cmdAggiungi->click();
+  d.cmdAggiungi->click();
+  d.txtNome->setText("Tractor");
+  // Numbers as the user's regional settings write them.
+  auto n = [&](Single x) { return QString::fromStdString(b.s().regional.TestoSingle(x)); };
+  d.txtCarreggiata->setText(n(1.6f));
+  d.txtLarghezza->setText(n(0.4f));
+  const Single valori[2][3] = {{60, 0, 0.3f}, {90, 2.5f, 0.3f}};
+  for (int r = 0; r < 2; ++r)
+    for (int k = 0; k < 3; ++k) d.tabAssi->item(r, k)->setText(n(valori[r][k]));
+  d.cmdSalva->click();
+  QVERIFY2(b.messaggi.empty(), b.messaggi.empty() ? "" : b.messaggi.entries().back().text.c_str());
+  QCOMPARE(d.cmbVeicolo->currentText(), QString("Tractor"));
+  LibreriaVeicoli l;
+  l.Aggiungi(FileLibreriaUtente(), false);
+  QVERIFY(l.Trova("Tractor"));
+  QCOMPARE(l.Trova("Tractor")->Assi[1].P, 90.0f);
+  QFile::remove(QString::fromStdString(FileLibreriaUtente()));
+}
+
+void TestVeicolo::salvaTieneIlVeicolo() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  b.s().dati.VeicoloCarico = Veicolo{"Mine", {{100, 0, 0.3f}, {50, 2, 0.3f}}, 1.8f, 0.3f};
+  b.s().dati.DiffusioneCarico = {RegolaDiffusione::Trenta, 0};
+  b.finestra->DatiCambiati();
+  const QString salvato = b.utente.path() + "/con-veicolo.vro";
+  b.dialoghi.nomi.push_back(salvato);
+  b.finestra->formGeometria()->LeggeDatiGeom();
+  b.finestra->FileSalvaConNome();
+  QVERIFY(QFile::exists(salvato));
+  DatiProgetto letto;
+  RecordingMessages m;
+  LeggiFileProgetto(salvato.toStdString(), letto, m);
+  QVERIFY(letto.VeicoloCarico);
+  QVERIFY(*letto.VeicoloCarico == *b.s().dati.VeicoloCarico);
+  QVERIFY(letto.DiffusioneCarico == b.s().dati.DiffusioneCarico);
+}
+
+void TestVeicolo::ilCursoreMuoveIlVeicolo() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  const Veicolo treno{"Train", {{100, 0, 0.3f}, {180, 1.3f, 0.3f}, {60, 3.1f, 0.2f}}, 1.8f, 0.3f};
+  b.s().dati.VeicoloCarico = treno;
+  b.s().dati.DiffusioneCarico = {RegolaDiffusione::UnoDue, 0};
+  FinestraSicurezza* f = Valuta(b);
+  QVERIFY(f);
+  PannelloVeicolo* p = f->pannelloVeicolo;
+  QVERIFY(p->isVisible());
+  QVERIFY(p->cmbVerso->isEnabled());
+
+  // The core alone on the same project.
+  DatiProgetto d;
+  ModelloArco m;
+  RecordingMessages msg;
+  LeggiFileProgetto(b.esempio("ponte-stradale.vro").toStdString(), d, msg);
+  d.VeicoloCarico = treno;
+  d.DiffusioneCarico = {RegolaDiffusione::UnoDue, 0};
+  CostruisciModello(d, m, msg);
+  CaricaConci(d, m, msg);
+  RisultatiVeicolo atteso;
+  QVERIFY(PercorriVeicolo(d, m, 0.05, nullptr, atteso));
+  QCOMPARE(p->risultati().fattorePeggiore, atteso.fattorePeggiore);
+  QCOMPARE(p->risultati().xPeggiore, atteso.xPeggiore);
+  // Shown at the worst position first.
+  QCOMPARE(*p->corrente().fattore, *atteso.fattorePeggiore);
+  QVERIFY(p->lblPosizione->text().contains("live-load factor"));
+
+  // The slider: every position the core's factor and mechanism.
+  PercorsoVeicolo nucleo(d, m);
+  for (const int mm : {2000, 4500, 4501, 8000}) {
+    p->sldPosizione->setValue(mm);
+    const MoltiplicatoreCarico mc = nucleo.Valuta(mm / 1000.0, p->cmbVerso->currentIndex() ? Verso::Indietro : Verso::Avanti);
+    QCOMPARE(p->corrente().fattore.has_value(), mc.esito == EsitoCarico::Finito);
+    if (mc.esito == EsitoCarico::Finito) {
+      QVERIFY(std::fabs(*p->corrente().fattore - mc.lambda) <= 1e-9 * mc.lambda);
+      QVERIFY(p->corrente().meccanismo == mc.meccanismo);
+    }
+    QCOMPARE(p->corrente().assi.front().x, mm / 1000.0);
+  }
+  // The vehicle, its spread and the collapse line drawn.
+  p->cmdPeggiore->click();
+  const QImage img = p->areaVeicolo->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  QVERIFY(Pixel(img, QColor(0, 192, 0)) > 20);    // the spread
+  QVERIFY(Pixel(img, QColor(255, 0, 255)) > 20);  // the collapse line
+  QVERIFY(Pixel(p->areaGrafico->grab().toImage().convertToFormat(QImage::Format_RGB32), QColor(0, 0, 255)) > 50);
+
+  // A project without a vehicle has no panel.
+  b.s().dati.VeicoloCarico.reset();
+  f = Valuta(b);
+  QVERIFY(f);
+  QVERIFY(!f->pannelloVeicolo->isVisible());
+}
+
+QTEST_MAIN(TestVeicolo)
+#include "test_veicolo.moc"
