@@ -46,8 +46,7 @@ void ScriviCsvSicurezza(std::ostream& out, const std::vector<ProgettoValutato>& 
     const Soluzione& s = p.soluzione;
     out << cella(s.file) << ',';
     if (s.esito != Esito::Risolto) {
-      out << StatoSenzaRisultati(s) << ",,,,,,,,,,,,,,," << cella(s.errore) << (conVeicolo ? ",,,,," : "") << "
-";
+      out << StatoSenzaRisultati(s) << ",,,,,,,,,,,,,,," << cella(s.errore) << (conVeicolo ? ",,,,," : "") << "\n";
       continue;
     }
     const RisultatiSicurezza& r = p.sicurezza;
@@ -67,8 +66,7 @@ void ScriviCsvSicurezza(std::ostream& out, const std::vector<ProgettoValutato>& 
         out << ",,,,";
       }
     }
-    out << "
-";
+    out << "\n";
   }
 }
 
