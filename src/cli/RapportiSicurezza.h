@@ -5,6 +5,7 @@
 #include <ostream>
 #include <vector>
 
+#include "arch/ImposteArco.h"
 #include "cli/Soluzione.h"
 #include "limite/RisultatiSicurezza.h"
 
@@ -16,6 +17,9 @@ struct ProgettoValutato {
   RisultatiSicurezza sicurezza;
   int nPosizioni = 0;  // positions asked for
 };
+
+// Where the upper walls raise the springings, a line a side; empty when they do not.
+std::string RigheImposte(const ImposteArco& a);
 
 // What each figure means, in plain words with units.
 void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p);

@@ -255,7 +255,7 @@ TEST(SezioneValutazione, EveryFigureOfTheAssessmentWithItsDrawings) {
   const auto h = Intestazioni(doc);
   EXPECT_NE(std::find(h.begin(), h.end(), "5 Safety assessment"), h.end());
   EXPECT_EQ(h.back(), "6 Drawings");
-  EXPECT_EQ(Cella(doc, "Geometric safety factor", 2), num.fattore(*r.fattoreGeometrico));
+  EXPECT_EQ(Cella(doc, "Depth ratio: joint depth to the depth the line needs", 2), num.fattore(*r.fattoreGeometrico));
   EXPECT_EQ(Cella(doc, "Least thrust", 2), num.kN(*r.spintaMinima));
   EXPECT_EQ(Cella(doc, "Thinnest segment at the least thickness", 2), num.metri(*r.spessoreMinimo));
   EXPECT_NE(Cella(doc, "Thickness ratio of the line of least eccentricity", 2).find(','), std::string::npos);
