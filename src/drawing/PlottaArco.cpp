@@ -6,6 +6,7 @@
 
 #include "data/UnitConversions.h"
 #include "drawing/DisegniElementi.h"
+#include "drawing/QuoteArco.h"
 #include "geometry/Grafica.h"
 
 namespace voro {
@@ -77,7 +78,7 @@ void PlottaArco::disegna() {
 
   g_.ImpostaColore(1);
   g_.SpessoreLinea(1);
-  for (int i = 1; i <= m.nConciTot; ++i) Plotta(conci(i), g_);
+  PlottaAnello();
 
   // Unit weights beside the structure.
   const Concio& ultimo = m.nConciPareteDestra > 0 ? m.ConciPareteDestra(m.nConciPareteDestra) : conci(m.nConciTot);
@@ -97,6 +98,7 @@ void PlottaArco::disegna() {
     // The plan view fills the room kept for it below the elevation: its top
     // edge one fifth of the arch's height below the base level.
     PlottaPianta(yB - d5 - std::max(d_.Larghezza, d_.LarghezzaChiave) / 2.0);
+    if (Quote) QuotaArco(m, reg_, g_, hTesto, yB, d5);
     if (PlottaGeometria == 2) PlottaQ(qS, hTesto);
     return;
   }
@@ -143,6 +145,35 @@ void PlottaArco::disegna() {
   DimFreccia = DimFreccia * 0.6f;
   ForzeConci();
   EsplosoVoro(yMinPlt, rCerniera);
+}
+
+void PlottaArco::PlottaAnello() {
+  const ModelloArco& m = m_;
+  const double minimo = DistanzaGiunti * (static_cast<double>(xMaxPlt) - xMinPlt);
+  if (!(minimo > 0) || m.nConciTot < 2) {
+    for (int i = 1; i <= m.nConciTot; ++i) Plotta(m.Conci(i), g_);
+    return;
+  }
+  std::vector<double> Xi{m.Conci(1).x(1)}, Yi{m.Conci(1).y(1)}, Xe{m.Conci(1).x(4)}, Ye{m.Conci(1).y(4)};
+  for (int i = 1; i <= m.nConciTot; ++i) {
+    const Concio& c = m.Conci(i);
+    Xi.push_back(c.x(2)), Yi.push_back(c.y(2)), Xe.push_back(c.x(3)), Ye.push_back(c.y(3));
+  }
+  g_.PoligonaleAperta(static_cast<int>(Xi.size()), Xi, Yi, 1);
+  g_.PoligonaleAperta(static_cast<int>(Xe.size()), Xe, Ye, 1);
+  // The joint at either end always; between them, each joint that stands at
+  // least the least distance from the last drawn and from the far end.
+  const std::size_t n = Xe.size() - 1;
+  auto giunto = [&](std::size_t j) { g_.Linea(Xi[j], Yi[j], Xe[j], Ye[j], 1); };
+  auto distanza = [&](std::size_t a, std::size_t b) { return std::hypot(Xe[a] - Xe[b], Ye[a] - Ye[b]); };
+  giunto(0);
+  std::size_t ultimo = 0;
+  for (std::size_t j = 1; j < n; ++j)
+    if (distanza(j, ultimo) >= minimo && distanza(j, n) >= minimo) {
+      giunto(j);
+      ultimo = j;
+    }
+  giunto(n);
 }
 
 void PlottaArco::PlottaQ(double h, double t) {

@@ -18,7 +18,7 @@ int PuntiGriglia(Integer nDivisioni) {
 }
 
 constexpr const char* kInterrotta =
-    " The search was stopped before its end: the hinges are the best point found so far.";
+    " The search was stopped before its end: the three points are the best found so far.";
 
 // A point of the thrust line is a hinge when it lies on an edge of its joint
 // (within a thousandth of the half depth); otherwise an inner point.
@@ -49,7 +49,7 @@ std::string FraseImposte(const ImposteArco& a, const NumeriRapporto& num) {
 
 std::string FraseCerniere(const DatiProgetto& d, const RisultatiCalcolo& r, const NumeriRapporto& num) {
   if (!d.OttimizzaCerniere) return "Thrust line through the given eccentricities.";
-  std::string s = "Thrust line through the hinges found by the search (figure of merit: " + MeritoRicerca(d);
+  std::string s = "Thrust line through the three points found by the search (figure of merit: " + MeritoRicerca(d);
   if (r.PrecisioneRicerca > 0) s += "; grid precision " + num.mm(r.PrecisioneRicerca) + " mm";
   s += ").";
   if (r.RicercaInterrotta) s += kInterrotta;
