@@ -7,6 +7,7 @@
 #include <string>
 
 #include "data/Array1.h"
+#include "data/DatiVerifica.h"
 #include "data/Scalars.h"
 
 namespace voro {
@@ -65,6 +66,11 @@ struct DatiProgetto {
   Single ResistenzaAnello = 0;        // fc [MPa]; 0 unlimited
   std::optional<Single> Attrito;      // mu; empty: joints never slide
   Single Mobilitazione = 1;
+
+  // The code basis and partial factors of the adequacy check, and the
+  // report's title block.
+  voro::DatiNormativa Normativa;
+  voro::Cartiglio Cartiglio;
 
   // Re-dimensions Vori to 1 .. n keeping the segments that stay; n < 1 is
   // Subscript out of range.
