@@ -15,6 +15,7 @@
 #include "cli/UsciteProgetti.h"
 #include "drawing/GraficoSpostamento.h"
 #include "drawing/PlottaSicurezza.h"
+#include "limite/Adeguatezza.h"
 #include "limite/Valutazione.h"
 
 namespace voro::cli {
@@ -41,6 +42,8 @@ void valuta(ProgettoValutato& p, const OpzioniSoluzione& opzioni, int nPosizioni
   o.nPosizioni = nPosizioni;
   try {
     ValutaSicurezza(s.dati, s.modello, s.messaggi, o, p.sicurezza);
+    Adeguatezza a;
+    if (ValutaAdeguatezza(s.dati, o, a)) p.adeguatezza = a;
   } catch (const RuntimeError& e) {
     s.esito = Esito::Fallito;
     s.numeroErrore = e.number();
@@ -64,6 +67,7 @@ int assess(const Argomenti& a) {
   ControllaIngressoUnico(a.file);
   OpzioniSoluzione opzioni;
   opzioni.impostazioni = LeggiImpostazioni(a);
+  opzioni.normativa = LeggiSceltaNormativa(a);
   const UsciteRisultati uscite = LeggiUsciteRisultati(a);
   const int nPosizioni = LeggiPosizioni(a);
   const bool bianco = a.ha("--white");
@@ -122,19 +126,28 @@ const Comando& ComandoAssess() {
       "voussoirs, no tension, unlimited compressive strength, no sliding) on the\n"
       "voussoirs and loads that solve builds, without the hinge search:\n"
       "  1. the thrust line of least eccentricity, the fraction s of each joint's\n"
-      "     half depth it needs and the geometric safety factor 1/s (s <= 1: a\n"
-      "     thrust line fits, the arch stands; s > 1: none fits, whatever the\n"
-      "     hinges);\n"
+      "     half depth it needs and the depth ratio 1/s, each joint's depth over\n"
+      "     the depth the line needs (s <= 1: a thrust line fits, the arch\n"
+      "     stands; s > 1: none fits, whatever the hinges);\n"
       "  2. the least and largest horizontal thrust of the lines that fit (kN);\n"
       "  3. the live-load factor: the largest multiplier of the variable load\n"
       "     before collapse, with its four-hinge mechanism;\n"
       "  4. the worst position of the strip load, moved across the structure;\n"
-      "  5. the minimum thickness: every segment's thickness scaled by one factor.\n"
+      "  5. the minimum thickness: every segment's thickness scaled by one factor,\n"
+      "     the road, slab and loads left where the project puts them, and\n"
+      "     Heyman's geometric factor of safety t/tmin.\n"
+      "First comes the verdict: the adequacy factor is the live-load factor of\n"
+      "the design variable loads (gQ times the loads) with the design permanent\n"
+      "loads and the design strength fc/(gM FC), all permanent loads at their\n"
+      "inf factors and again at their sup factors; the smaller is reported with\n"
+      "its combination, and the arch is adequate when it is at least 1. The\n"
+      "factors are the project's own unless --code, --knowledge or --factor\n"
+      "change them.\n"
       "An arch in which no thrust line fits is a result, not a failure. Projects\n"
       "are assessed one after another; Ctrl+C lets the running one end and starts\n"
       "no further project, a second Ctrl+C aborts.\n",
       {{"--json", "",
-        "print one JSON object per project (kN, m): admissible,\nthicknessRatio, geometricSafetyFactor, thrustMin,\n"
+        "print one JSON object per project (kN, m): adequacyFactor,\nadequate, combination, partialFactors, admissible,\nthicknessRatio, geometricSafetyFactor, thrustMin,\n"
         "thrustMax, liveLoadFactor, mechanism, sweep,\nworstLiveLoadFactor, worstXq1, minimumThickness,\n"
         "thicknessFactor, eccentricities (an array for several)"},
        {"--sweep", "N", kAiutoSweep},
@@ -145,6 +158,9 @@ const Comando& ComandoAssess() {
        {"--plot-sweep", "CHART.svg|.png",
         "the chart of the live-load factor against the position\nof the strip load (one project)"},
        {"--white", "", "white background of the PNG and SVG plots"},
+       {"--code", "en|ntc|typed", kAiutoCode},
+       {"--knowledge", "LC1|LC2|LC3", kAiutoKnowledge},
+       {"--factor", "NAME=VALUE", kAiutoFactor},
        {"--set", "NAME=VALUE", kAiutoSet}},
       assess};
   return c;

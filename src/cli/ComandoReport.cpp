@@ -95,6 +95,7 @@ int report(const Argomenti& a) {
   const Regional regional = lingua == "it" ? Regional::italiano() : Regional::inglese();
   OpzioniSoluzione opzioni;
   opzioni.impostazioni = LeggiImpostazioni(a);
+  opzioni.normativa = LeggiSceltaNormativa(a);
 
   Soluzione s;
   s.file = file;
@@ -156,6 +157,9 @@ const Comando& ComandoReport() {
        {"--locale", "it|en", "decimal comma (it) or point (en, the default)"},
        {"--assess", "", "add the safety assessment by exact limit analysis, with\nits safety plot and the chart of the load sweep"},
        {"--sweep", "N", kAiutoSweep},
+       {"--code", "en|ntc|typed", kAiutoCode},
+       {"--knowledge", "LC1|LC2|LC3", kAiutoKnowledge},
+       {"--factor", "NAME=VALUE", kAiutoFactor},
        {"--set", "NAME=VALUE", kAiutoSet}},
       report};
   return c;

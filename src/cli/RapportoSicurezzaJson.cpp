@@ -1,6 +1,7 @@
 // The JSON form of an assessment.
 #include "cli/Json.h"
 #include "cli/RapportiSicurezza.h"
+#include "data/Normative.h"
 
 namespace voro::cli {
 
@@ -15,6 +16,24 @@ void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int inden
   Oggetto o(out, indent);
   if (ScriviFallimento(o, s)) return;
   const RisultatiSicurezza& r = p.sicurezza;
+  if (p.adeguatezza) {
+    const Adeguatezza& a = *p.adeguatezza;
+    o.campo("adequacyFactor", a.fattore());
+    o.campo("adequate", a.adeguato());
+    o.chiave("combination") << quoted(NomeCombinazione(a.governante().combinazione));
+    const DatiNormativa& n = s.dati.Normativa;
+    Oggetto f(o.chiave("partialFactors"), o.rientro());
+    f.chiave("code") << quoted(NomeNormativa(n.base));
+    f.chiave("knowledgeLevel") << quoted(NomeLivello(n.livello));
+    const CoefficientiParziali& c = a.coefficienti;
+    f.campo("gG1sup", c.gG1sup);
+    f.campo("gG1inf", c.gG1inf);
+    f.campo("gG2sup", c.gG2sup);
+    f.campo("gG2inf", c.gG2inf);
+    f.campo("gQ", c.gQ);
+    f.campo("gM", c.gM);
+    f.campo("FC", c.FC);
+  }
   o.campo("admissible", r.ammissibile);
   o.campo("thicknessRatio", r.rapportoSpessore);
   o.campo("geometricSafetyFactor", r.fattoreGeometrico);

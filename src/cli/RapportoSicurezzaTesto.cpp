@@ -53,6 +53,7 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
          "strength, no sliding. A thrust line fits when, at every joint, it passes within\n"
          "the joint's depth; it lies within the fraction s when |e| <= s h/2.\n";
   if (const std::string rialzo = RigheImposte(ImposteSuPareti(m)); !rialzo.empty()) out << rialzo;
+  ScriviVerdetto(out, p);
 
   out << "\n1. Geometric safety\n";
   if (!r.rapportoSpessore) {

@@ -20,13 +20,13 @@ std::string valore(const std::optional<T>& v) {
 }  // namespace
 
 void ScriviCsvSicurezza(std::ostream& out, const std::vector<ProgettoValutato>& progetti) {
-  out << "file,status,admissible,thicknessRatio,geometricSafetyFactor,thrustMin [kN],thrustMax [kN],"
+  out << "file,status,adequate,adequacyFactor,combination,admissible,thicknessRatio,geometricSafetyFactor,thrustMin [kN],thrustMax [kN],"
          "liveLoadFactor,mechanism,worstLiveLoadFactor,worstXq1 [m],minimumThickness [m],thicknessFactor,message\n";
   for (const ProgettoValutato& p : progetti) {
     const Soluzione& s = p.soluzione;
     out << cella(s.file) << ',';
     if (s.esito != Esito::Risolto) {
-      out << StatoSenzaRisultati(s) << ",,,,,,,,,,,," << cella(s.errore) << "\n";
+      out << StatoSenzaRisultati(s) << ",,,,,,,,,,,,,,," << cella(s.errore) << "\n";
       continue;
     }
     const RisultatiSicurezza& r = p.sicurezza;
@@ -34,7 +34,13 @@ void ScriviCsvSicurezza(std::ostream& out, const std::vector<ProgettoValutato>& 
     for (const Cerniera& c : r.meccanismo)
       meccanismo += (meccanismo.empty() ? "" : " ") + std::to_string(c.giunto) +
                     (c.faccia == Faccia::Intradosso ? "i" : "e");
-    out << "ok," << (r.ammissibile ? "true" : "false") << ',' << valore(r.rapportoSpessore) << ','
+    out << "ok,";
+    if (p.adeguatezza)
+      out << (p.adeguatezza->adeguato() ? "true" : "false") << ',' << valore(p.adeguatezza->fattore()) << ','
+          << NomeCombinazione(p.adeguatezza->governante().combinazione) << ',';
+    else
+      out << ",,,";
+    out << (r.ammissibile ? "true" : "false") << ',' << valore(r.rapportoSpessore) << ','
         << valore(r.fattoreGeometrico) << ',' << valore(r.spintaMinima) << ',' << valore(r.spintaMassima) << ','
         << valore(r.fattoreCarico) << ',' << meccanismo << ',' << valore(r.fattorePeggiore) << ','
         << valore(r.xq1Peggiore) << ',' << valore(r.spessoreMinimo) << ',' << valore(r.fattoreSpessore) << ",\n";
