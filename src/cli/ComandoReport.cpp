@@ -12,8 +12,10 @@
 #include "cli/Impostazioni.h"
 #include "cli/Rapporti.h"
 #include "cli/Risolutore.h"
+#include "limite/Adeguatezza.h"
 #include "limite/Valutazione.h"
 #include "report/ComponiRapporto.h"
+#include "report/SezioneConclusioni.h"
 #include "report/SezioneValutazione.h"
 #include "report/qt/FileRapporto.h"
 
@@ -67,6 +69,7 @@ struct Valutazione {
   DatiProgetto dati;
   ModelloArco modello;
   RisultatiSicurezza risultati;
+  Adeguatezza adeguatezza;
   RecordingMessages messaggi;
   std::optional<SezioneValutazione> sezione;
 
@@ -77,6 +80,7 @@ struct Valutazione {
     try {
       CostruisciModello(dati, modello, messaggi);
       ValutaSicurezza(dati, modello, messaggi, opzioni, risultati);
+      ValutaAdeguatezza(dati, opzioni, adeguatezza);
     } catch (const RuntimeError&) {
       return;  // its message is among the messages
     }
@@ -114,9 +118,14 @@ int report(const Argomenti& a) {
     valutazione.Esegui(s.dati, LeggiPosizioni(a));
     StampaMessaggi(file, valutazione.messaggi);
   }
+  const bool assessed = valutazione.sezione.has_value();
+  const SezioneConclusioni conclusioni(s.dati, fonti.modello, assessed ? &valutazione.risultati : nullptr,
+                                       assessed ? &valutazione.adeguatezza : nullptr);
+  const SezioneRiferimenti riferimenti(s.dati);
   std::vector<const SezioneRapporto*> aggiunte;
-  if (valutazione.sezione) aggiunte.push_back(&*valutazione.sezione);
-  Documento doc = ComponiRapporto(fonti, NumeriRapporto(regional), aggiunte);
+  if (assessed) aggiunte.push_back(&*valutazione.sezione);
+  aggiunte.push_back(&riferimenti);
+  Documento doc = ComponiRapporto(fonti, NumeriRapporto(regional), aggiunte, {&conclusioni});
   doc.lingua = lingua;
 
   RecordingMessages disegni;
@@ -145,8 +154,10 @@ const Comando& ComandoReport() {
       "report",
       {"report FILE.vro --out REPORT.pdf|.html|.txt [options]"},
       "write the calculation report as PDF, HTML or text",
-      "Writes the calculation report an engineer signs: the title block, every\n"
-      "input value, the model, the hypotheses, the results and the drawings. The\n"
+      "Writes the calculation report an engineer signs: the title block, the\n"
+      "conclusions (with --assess the verdict under the code's partial factors),\n"
+      "every input value, the model, the hypotheses, the results, the references\n"
+      "and the drawings. The\n"
       "PDF is A4 portrait, the HTML one self-contained page with the drawings\n"
       "inline as SVG, the text the same content without the drawings. A project\n"
       "that fails to solve still gets its report, which says so; the exit status\n"

@@ -53,7 +53,9 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
   doc.paragrafo("Exact limit analysis of the same voussoirs and loads (rigid voussoirs, no tensile strength, "
                 "unlimited compressive strength, no sliding). Unlike the three-hinged thrust line above, it "
                 "considers every thrust line in equilibrium with the loads, whatever its hinges. A thrust line "
-                "lies within the fraction s of the joints when at every joint |e| <= s h/2.");
+                "lies within the fraction s of the joints when at every joint |e| <= s h/2. The figures of this "
+                "section are those of the project's own (characteristic) loads; the conclusions give the adequacy "
+                "under the design values of the code basis.");
 
   doc.sottosezione("Geometric safety");
   if (!r_.rapportoSpessore) {

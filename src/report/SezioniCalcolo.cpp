@@ -179,15 +179,15 @@ void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const 
                 "joint and the right springing: their eccentricity from the centre of the joint (positive toward "
                 "the extrados) and their position. A point is a hinge only where it lies on an edge of its joint; "
                 "inside the joint the masonry there stays compressed over part of its depth.");
-  auto& e = doc.tabella({{"Thrust-line point", "", false}, {"Section", ""}, {"e", "mm"}, {"h/2", "mm"}, {"x", "m"},
-                         {"y", "m"}, {"Kind", "", false}});
+  auto& e = doc.tabella({{"Thrust-line point", "", false}, {"Section", ""}, {"e", "mm"}, {"x", "m"}, {"y", "m"},
+                         {"h/2", "mm"}, {"Kind", "", false}});
   const Single ecc[3] = {r.EccCalcSinistra, r.EccCalcChiave, r.EccCalcDestra};
   const char* nomi[3] = {"left springing el", "crown ec", "right springing er"};
   const int sezioni[3] = {1, m.iChiave + 1, m.nGiunti};
   for (std::size_t k = 0; k < 3; ++k) {
     const double h = m.Conci(std::max(sezioni[k] - 1, 1)).hSezioneEff;
-    e.righe.push_back({nomi[k], num.intero(sezioni[k]), num.mm(ecc[k]), num.mm(h / 2), num.metri(r.xCerniera[k]),
-                       num.metri(r.yCerniera[k]), TipoPunto(ecc[k], h)});
+    e.righe.push_back({nomi[k], num.intero(sezioni[k]), num.mm(ecc[k]), num.metri(r.xCerniera[k]),
+                       num.metri(r.yCerniera[k]), num.mm(h / 2), TipoPunto(ecc[k], h)});
   }
 
   doc.sottosezione("Sections");

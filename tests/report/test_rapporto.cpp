@@ -114,8 +114,8 @@ TEST(ComponiRapporto, SectionsInOrderAndEveryInputValue) {
   const auto& titolo = std::get<BloccoTitolo>(doc.blocchi.front());
   EXPECT_EQ(titolo.titolo, "Calculation report");
   EXPECT_EQ(titolo.voci[0].second, d.Titolo);
-  EXPECT_EQ(titolo.voci[2].second, "2024-05-01 10:00");
-  EXPECT_EQ(titolo.firme, (std::vector<std::string>{"Engineer", "Signature"}));
+  EXPECT_EQ(titolo.voci[4], (std::pair<std::string, std::string>{"Date", "2024-05-01 10:00"}));
+  EXPECT_EQ(titolo.firme, (std::vector<std::string>{"Engineer", "Checker", "Approver"}));
   EXPECT_EQ(doc.testata, d.Titolo);
 
   EXPECT_EQ(Cella(doc, "Span", 2), "10");

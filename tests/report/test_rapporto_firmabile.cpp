@@ -14,6 +14,9 @@
 #include "limite/Valutazione.h"
 #include "report/ComponiRapporto.h"
 #include "report/ScriviTesto.h"
+#include "data/Normative.h"
+#include "limite/Adeguatezza.h"
+#include "report/SezioneConclusioni.h"
 #include "report/SezioneValutazione.h"
 
 using namespace voro;
@@ -186,4 +189,67 @@ TEST(RapportoFirmabile, OnlyPointsOnAnEdgeAreCalledHinges) {
   EXPECT_EQ(Riga(doc, "crown ec").back(), "hinge, extrados edge");
   EXPECT_EQ(Riga(doc, "right springing er").back(), "inside the joint");
   EXPECT_NE(Testo(doc).find("The three points the calculation imposes on the thrust line"), std::string::npos);
+}
+
+TEST(RapportoFirmabile, TheTitleBlockCarriesWhoSignsAndLeavesBlanksForHand) {
+  DatiProgetto d = prova::ponte();
+  d.Cartiglio.riferimento = "SP 12, km 3+200";
+  d.Cartiglio.progettista = "Ing. A. Rossi";
+  d.Cartiglio.revisione = "B";
+  Progetto p(d);
+  const Documento doc = ComponiRapporto(p.fonti, NumeriRapporto(Regional::inglese()));
+  const auto& titolo = std::get<BloccoTitolo>(doc.blocchi.front());
+  auto voce = [&titolo](const std::string& k) {
+    for (const auto& [chiave, valore] : titolo.voci)
+      if (chiave == k) return valore;
+    return std::string("(missing)");
+  };
+  EXPECT_EQ(voce("Structure"), "SP 12, km 3+200");
+  EXPECT_EQ(voce("Client"), "");
+  EXPECT_EQ(voce("Revision"), "B");
+  EXPECT_EQ(voce("Status"), "");
+  EXPECT_EQ(titolo.firme, (std::vector<std::string>{"Engineer (Ing. A. Rossi)", "Checker", "Approver"}));
+}
+
+TEST(RapportoFirmabile, TheConclusionsComeFirstWithTheVerdictAndItsBasis) {
+  DatiProgetto d = prova::ponte();
+  ApplicaNormativa(d.Normativa, BaseNormativa::Eurocodice);
+  Progetto p(d);
+  RecordingMessages msg;
+  DatiProgetto dati = d;
+  ModelloArco m;
+  CostruisciModello(dati, m, msg);
+  OpzioniSicurezza o;
+  o.nPosizioni = 6;
+  RisultatiSicurezza r;
+  ASSERT_TRUE(ValutaSicurezza(dati, m, msg, o, r));
+  Adeguatezza a;
+  ASSERT_TRUE(ValutaAdeguatezza(dati, o, a));
+  ASSERT_TRUE(a.fattore());
+  const NumeriRapporto num(Regional::inglese());
+  const SezioneConclusioni conclusioni(dati, &m, &r, &a);
+  const SezioneRiferimenti riferimenti(dati);
+  const Documento doc = ComponiRapporto(p.fonti, num, {&riferimenti}, {&conclusioni});
+  std::vector<std::string> h;
+  for (const Blocco& b : doc.blocchi)
+    if (const auto* i = std::get_if<Intestazione>(&b)) h.push_back(i->testo);
+  ASSERT_GE(h.size(), 3u);
+  EXPECT_EQ(h[0], "1 Conclusions");
+  EXPECT_NE(std::find(h.begin(), h.end(), "6 References"), h.end());
+  EXPECT_EQ(Riga(doc, "Verdict").at(1), a.adeguato() ? "adequate" : "not adequate");
+  EXPECT_EQ(Riga(doc, "Adequacy factor (design live-load factor)").at(1), num.fattore(*a.fattore()));
+  EXPECT_NE(Riga(doc, "Mechanism").at(1).find("4 hinges at sections"), std::string::npos);
+  // Every preset value with its clause.
+  EXPECT_EQ(Riga(doc, "γG2,sup").at(1), "1.350");
+  EXPECT_NE(Riga(doc, "γG2,sup").at(2).find("Table A2.4(B)"), std::string::npos);
+  const std::string testo = Testo(doc);
+  EXPECT_NE(testo.find("The arch is adequate under the partial factors of the code basis \"EN 1990 / EN 1991-2\""),
+            std::string::npos);
+  EXPECT_NE(testo.find("EN 1990:2002+A1:2005, Eurocode - Basis of structural design, Annex A2"), std::string::npos);
+  EXPECT_NE(testo.find("joints that never slide"), std::string::npos);
+
+  // Without an assessment the report says it proves nothing by itself.
+  const SezioneConclusioni senza(dati, &m, nullptr, nullptr);
+  const std::string nessuna = Testo(ComponiRapporto(p.fonti, num, {}, {&senza}));
+  EXPECT_NE(nessuna.find("No safety assessment was made for this report"), std::string::npos);
 }

@@ -1,0 +1,117 @@
+// The verdict first, with what it rests on; the references last.
+#include "report/SezioneConclusioni.h"
+
+#include "arch/ImposteArco.h"
+#include "data/Normative.h"
+#include "report/SezioniCalcolo.h"
+
+namespace voro {
+
+namespace {
+
+std::string NomeFaccia(Faccia f) { return f == Faccia::Intradosso ? "intrados" : "extrados"; }
+
+std::string Cerniere(const std::vector<Cerniera>& c, const NumeriRapporto& num) {
+  std::string t;
+  for (std::size_t k = 0; k < c.size(); ++k)
+    t += (k ? ", " : "") + num.intero(c[k].giunto) + " (" + NomeFaccia(c[k].faccia) + ")";
+  return t;
+}
+
+std::string NomeEsteso(Combinazione c) {
+  return c == Combinazione::Inf ? "every permanent load at its favourable (inf) factor"
+                                : "every permanent load at its unfavourable (sup) factor";
+}
+
+bool ResistenzaFinita(const DatiProgetto& d) {
+  if (d.ResistenzaAnello > 0) return true;
+  for (int i = 1; i <= d.Vori.size(); ++i)
+    if (d.Vori(i).Resistenza > 0) return true;
+  return false;
+}
+
+// The hypotheses the verdict rests on, one sentence each.
+std::string Ipotesi(const DatiProgetto& d, const ModelloArco* m, const Adeguatezza& a, const NumeriRapporto& num) {
+  const CoefficientiParziali& c = a.coefficienti;
+  std::string s = "The verdict rests on the limit analysis of rigid voussoirs: no tensile strength; ";
+  s += ResistenzaFinita(d) ? "the masonry's compressive strength at its design value fc / (γM FC), γM = " +
+                                 num.dato(c.gM) + " and FC = " + num.dato(c.FC)
+                           : "unlimited compressive strength";
+  s += d.Attrito ? "; joints with the friction coefficient μ = " + num.dato(*d.Attrito) : "; joints that never slide";
+  s += ". The design loads are the unit weights of masonry and fill times γG1, of the slab times γG2, and the "
+       "variable load times γQ, in two combinations (every permanent load at its inf factors, then at its sup "
+       "factors); the smaller live-load factor governs. The strip load is moved across the structure and the least "
+       "factor of all its positions counts.";
+  if (m) {
+    const std::string rialzo = FraseImposte(ImposteSuPareti(*m), num);
+    if (!rialzo.empty()) s += " " + rialzo;
+  }
+  return s;
+}
+
+}  // namespace
+
+void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) const {
+  doc.sezione("Conclusions");
+  if (!a_ || !r_) {
+    doc.paragrafo("No safety assessment was made for this report. The thrust line through three imposed points "
+                  "that the results show is one state of equilibrium among many: by itself it proves neither that "
+                  "the arch is safe nor that it fails. Assess the arch for a verdict.",
+                  true);
+    return;
+  }
+  const Adeguatezza& a = *a_;
+  const EsitoCombinazione& g = a.governante();
+  const std::string base = NomeNormativa(d_.Normativa.base);
+  std::string verdetto = a.adeguato() ? "The arch is adequate" : "The arch is not adequate";
+  verdetto += " under the partial factors of the code basis \"" + base + "\"";
+  if (a.fattore())
+    verdetto += ": its adequacy factor is " + num.fattore(*a.fattore()) + (a.adeguato() ? " >= 1." : " < 1.");
+  else if (g.esito == EsitoCarico::Illimitato)
+    verdetto += ": no design variable load, however large, can turn it into a mechanism.";
+  else if (g.esito == EsitoCarico::NessunCarico)
+    verdetto += a.adeguato() ? ": it has no variable load, and a thrust line fits under the design permanent loads."
+                             : ": it has no variable load, and no thrust line fits under the design permanent loads.";
+  else
+    verdetto += ": not even the design permanent loads alone find a thrust line within the masonry.";
+  doc.paragrafo(verdetto, !a.adeguato());
+
+  auto& t = doc.tabella({{"Item", "", false}, {"Value", "", false}});
+  t.righe.push_back({"Verdict", a.adeguato() ? "adequate" : "not adequate"});
+  t.righe.push_back({"Adequacy factor (design live-load factor)",
+                     a.fattore() ? num.fattore(*a.fattore())
+                                 : std::string(g.esito == EsitoCarico::Illimitato ? "no finite factor" : "none")});
+  t.righe.push_back({"Governing combination", NomeEsteso(g.combinazione)});
+  for (const EsitoCombinazione& e : a.combinazioni)
+    if (&e != &g && e.fattore)
+      t.righe.push_back({"Adequacy factor with " + NomeEsteso(e.combinazione), num.fattore(*e.fattore)});
+  if (g.governante)
+    t.righe.push_back({"Governing load", "the " + g.governante->carico + " of " + num.dato(d_.qCarico) + " kN/m2 × γQ " +
+                                             num.dato(a.coefficienti.gQ) + ", from x = " +
+                                             num.metri(g.governante->x1) + " to " + num.metri(g.governante->x2) +
+                                             " m"});
+  if (!g.meccanismo.empty())
+    t.righe.push_back({"Mechanism", num.intero(static_cast<long>(g.meccanismo.size())) + " hinges at sections " +
+                                        Cerniere(g.meccanismo, num)});
+  if (r_->fattoreSpessore)
+    t.righe.push_back({"Geometric factor of safety t/tmin (project's own loads)", num.fattore(*r_->fattoreSpessore)});
+  t.righe.push_back({"Code basis", base + (d_.Normativa.base == BaseNormativa::Digitata
+                                               ? ""
+                                               : ", knowledge level " + NomeLivello(d_.Normativa.livello))});
+
+  doc.paragrafo(Ipotesi(d_, m_, a, num));
+
+  doc.sottosezione("Partial factors");
+  auto& f = doc.tabella({{"Factor", "", false}, {"Value", ""}, {"Source", "", false}});
+  for (const ClausolaFattore& c : ClausoleNormativa(d_.Normativa))
+    f.righe.push_back({c.fattore, num.fattore(c.valore), c.fonte});
+}
+
+void SezioneRiferimenti::Componi(Documento& doc, const NumeriRapporto&) const {
+  doc.sezione("References");
+  for (const std::string& r : RiferimentiNormativa(d_.Normativa.base)) doc.paragrafo(r);
+  doc.paragrafo("Heyman J. (1966). The stone skeleton. International Journal of Solids and Structures 2, 249-279.");
+  doc.paragrafo("Heyman J. (1982). The Masonry Arch. Ellis Horwood, Chichester.");
+}
+
+}  // namespace voro
