@@ -198,7 +198,7 @@ class Conventions(unittest.TestCase):
         self.assertEqual(r.returncode, 0, r.stderr)
         lines = r.stdout.decode().splitlines()
         self.assertEqual(len(lines), 2)
-        self.assertTrue(lines[0].startswith("file,status,admissible,"))
+        self.assertTrue(lines[0].startswith("file,status,adequate,adequacyFactor,combination,admissible,"))
         self.assertEqual(run("assess", EXAMPLE, "--csv", "-", "--json").returncode, 2)
 
     def test_assessment_and_report_from_standard_input_to_standard_output(self):
