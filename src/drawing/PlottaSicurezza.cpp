@@ -96,7 +96,7 @@ void PlottaSicurezza::disegna() {
     }
     std::string t = "Thrust line of least eccentricity: within s = " + numero(*r_.rapportoSpessore) +
                     " of the half depth";
-    if (r_.fattoreGeometrico) t += ", geometric safety factor 1/s = " + numero(*r_.fattoreGeometrico);
+    if (r_.fattoreGeometrico) t += ", depth ratio 1/s = " + numero(*r_.fattoreGeometrico);
     t += r_.ammissibile ? " (fits within the masonry)" : " (no thrust line fits within the masonry)";
     riga(colori_sicurezza::Minima, t);
   } else {
@@ -144,7 +144,7 @@ void PlottaSicurezza::disegna() {
   }
   if (r_.spessoreMinimo) {
     g_.Testo(xt, y, hTesto,
-             "Minimum thickness " + numero(*r_.spessoreMinimo) + " m (thickness factor " +
+             "Minimum thickness " + numero(*r_.spessoreMinimo) + " m (geometric factor of safety t/tmin " +
                  numero(*r_.fattoreSpessore) + ")",
              1, true);
   }

@@ -44,7 +44,7 @@ std::string DidascaliaSicurezza(const RisultatiSicurezza& r, const NumeriRapport
     s += "; the collapse thrust line at " + num.fattore(*r.fattoreCarico) + " times the live load with its " +
          num.intero(static_cast<long>(r.meccanismo.size())) + " hinges";
   else if (r.esitoCarico == EsitoCarico::Illimitato)
-    s += "; no collapse line: the live load alone can never make a mechanism";
+    s += "; no collapse line: the live load at the project's strip alone can never make a mechanism";
   return s + " (lengths in m)";
 }
 
