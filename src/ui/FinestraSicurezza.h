@@ -56,11 +56,13 @@ class FinestraSicurezza : public QWidget {
   bool valutata() const { return valutata_; }
   const DatiProgetto& datiValutati() const { return valutatore_.dati(); }
   const ModelloArco& modelloValutato() const { return valutatore_.modello(); }
+  const Adeguatezza& adeguatezza() const { return valutatore_.adeguatezza(); }
 
   // The arch plot sent to the printer (0) or a DXF file (1).
   void mnuFileItem(int indice);
 
   QMenuBar* menu;
+  QLabel* lblVerdetto;  // the verdict under the code's partial factors, first
   QTableWidget* tabella;
   QLabel* lblStato;
   QProgressBar* progresso;
@@ -78,6 +80,9 @@ class FinestraSicurezza : public QWidget {
  private:
   void fine(bool riuscito);
   void riempiTabella();
+  void mostraVerdetto();
+  // A factor with the decimals that keep it on its side of 1.
+  QString fattore(double v) const;
 
   Sessione& s_;
   ValutatoreSicurezza valutatore_;

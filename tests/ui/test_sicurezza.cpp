@@ -7,6 +7,7 @@
 
 #include "Banco.h"
 #include "arch/CostruisciModello.h"
+#include "data/CifreCoerenti.h"
 #include "data/ProjectFile.h"
 #include "limite/Valutazione.h"
 #include "ui/FinestraSicurezza.h"
@@ -101,9 +102,19 @@ void TestSicurezza::mostraIValoriDelNucleo() {
   QCOMPARE(r.spessoreMinimo, atteso.spessoreMinimo);
   auto testo = [&](double v) { return QString::fromStdString(Spoglio(b.s().regional.FormattaNumero(5, v))); };
   QCOMPARE(Valore(f, "Admissible"), QString("yes"));
-  QCOMPARE(Valore(f, "Geometric safety factor"), testo(*atteso.fattoreGeometrico));
+  auto fattore = [&](double v) {
+    return QString::fromStdString(b.s().regional.Formatta(v, FormatoDecimali(DecimaliCoerenti(v, 3))));
+  };
+  QCOMPARE(Valore(f, "Depth ratio 1/s"), fattore(*atteso.fattoreGeometrico));
+  QCOMPARE(Valore(f, "Geometric factor of safety t/tmin"), fattore(*atteso.fattoreSpessore));
   QCOMPARE(Valore(f, "Least thrust [kN]"), testo(*atteso.spintaMinima));
-  QCOMPARE(Valore(f, "Live-load factor"), atteso.fattoreCarico ? testo(*atteso.fattoreCarico) : QString("no collapse"));
+  QCOMPARE(Valore(f, "Live-load factor"), atteso.fattoreCarico ? fattore(*atteso.fattoreCarico) : QString("no collapse"));
+  // The verdict stands above the figures, in words and a sign, not in colour alone.
+  QVERIFY(f->lblVerdetto->isVisible());
+  QVERIFY(f->lblVerdetto->geometry().bottom() <= f->tabella->mapTo(f, QPoint(0, 0)).y());
+  const QString verdetto = f->lblVerdetto->accessibleName();
+  QVERIFY2(verdetto.startsWith(f->adeguatezza().adeguato() ? QString("\u2714 ADEQUATE") : QString("\u2718 NOT ADEQUATE")),
+           qPrintable(verdetto));
   QCOMPARE(Valore(f, "Minimum thickness [m]"), testo(*atteso.spessoreMinimo));
   QVERIFY(!f->progresso->isVisible());
   for (int i = 0; i < f->tabella->rowCount(); ++i) {
