@@ -25,6 +25,7 @@
 #include "ui/Aiuto.h"
 #include "ui/ComandiRapporto.h"
 #include "ui/FinestraPlot.h"
+#include "ui/DialogoNormativa.h"
 #include "ui/FinestraSicurezza.h"
 #include "ui/FormCarichi.h"
 #include "ui/FormGeometria.h"
@@ -189,6 +190,9 @@ void FinestraPrincipale::creaMenu() {
   voce(dati, "mnuDataItem0", "&Geometry", {}, [this] { MostraGeometria(); });
   QAction* carichi = voce(dati, "mnuDataItem1", "&Load", {}, [this] { MostraCarichi(); });
   QAction* opzioni = voce(dati, "mnuDataItem2", "&Solve Otions", {}, [this] { MostraOpzioni(); });
+  voce(dati, "mnuDataNormativa", tr("&Code Basis and Title Block..."), {}, [this] {
+    if (ModificaNormativa(this, s_.dati)) DatiCambiati();
+  });
 
   // Menus without items act on a click of their own title.
   auto menuAzione = [this](const QString& nome, const QString& testo, auto&& azione) {
