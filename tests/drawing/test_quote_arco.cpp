@@ -4,6 +4,7 @@
 
 #include "../analysis/ProgettiProva.h"
 #include "Registratori.h"
+#include "drawing/CatenaConci.h"
 #include "drawing/PlottaArco.h"
 #include "drawing/QuoteArco.h"
 
@@ -62,6 +63,16 @@ TEST(QuoteArco, ManyVoussoirsKeepTheirDrawnJointsApart) {
   // and at 1 % of the width every other joint of this semicircle is left out.
   EXPECT_LT(lineeDistinti, lineeTutti - 250);
   EXPECT_GT(lineeDistinti, 2 * 200);
+}
+
+TEST(QuoteArco, AChainKeepsItsEndsAndTheJointsThatStayApart) {
+  // Ten unit voussoirs in a row: with 2.5 between drawn joints, the ends and
+  // every third joint, but none closer than 2.5 to the far end.
+  std::vector<Quadrilatero> q;
+  for (int i = 0; i < 10; ++i) q.push_back({{double(i), i + 1.0, i + 1.0, double(i)}, {0, 0, 1, 1}});
+  const std::vector<bool> d = GiuntiDistinti(q, 2.5);
+  EXPECT_EQ(d, (std::vector<bool>{true, false, false, true, false, false, true, false, false, false, true}));
+  EXPECT_EQ(GiuntiDistinti(q, 0), std::vector<bool>(11, true));
 }
 
 }  // namespace
