@@ -41,7 +41,9 @@ std::string Ipotesi(const DatiProgetto& d, const ModelloArco* m, const Adeguatez
   s += ". The design loads are the unit weights of masonry and fill times γG1, of the slab times γG2, and the "
        "variable load times γQ, in two combinations (every permanent load at its inf factors, then at its sup "
        "factors); the smaller live-load factor governs. The strip load is moved across the structure and the least "
-       "factor of all its positions counts.";
+       "factor of all its positions counts. Heyman's geometric factor of safety t/tmin is found for the project's own "
+       "loads, every segment's thickness scaled alike while the road surface, the slab and the loads above stay where "
+       "the project puts them.";
   if (m) {
     const std::string rialzo = FraseImposte(ImposteSuPareti(*m), num);
     if (!rialzo.empty()) s += " " + rialzo;
