@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "data/CifreCoerenti.h"
 #include "drawing/DisegniElementi.h"
 
 namespace voro {
@@ -69,6 +70,8 @@ void PlottaSicurezza::disegna() {
 
   const double r = m.Conci(m.iChiave).hSezione / 5;
   auto numero = [&](double v) { return Spoglio(reg_.FormattaNumero(4, v)); };
+  // Factors beside a verdict keep the digits that hold them on their side of 1.
+  auto fattore = [&](double v) { return reg_.Formatta(v, FormatoDecimali(DecimaliCoerenti(v, 3))); };
 
   // The legend: a symbol in the colour of what it stands for, the text in
   // the colour of the other texts, so that both read on either background.
@@ -94,9 +97,9 @@ void PlottaSicurezza::disegna() {
       const auto j = static_cast<std::size_t>(c.giunto - 1);
       g_.Cerchio(r_.lineaMinima.x[j], r_.lineaMinima.y[j], r / 2, 1);
     }
-    std::string t = "Thrust line of least eccentricity: within s = " + numero(*r_.rapportoSpessore) +
+    std::string t = "Thrust line of least eccentricity: within s = " + fattore(*r_.rapportoSpessore) +
                     " of the half depth";
-    if (r_.fattoreGeometrico) t += ", depth ratio 1/s = " + numero(*r_.fattoreGeometrico);
+    if (r_.fattoreGeometrico) t += ", depth ratio 1/s = " + fattore(*r_.fattoreGeometrico);
     t += r_.ammissibile ? " (fits within the masonry)" : " (no thrust line fits within the masonry)";
     riga(colori_sicurezza::Minima, t);
   } else {
@@ -111,7 +114,7 @@ void PlottaSicurezza::disegna() {
     for (const Cerniera& c : r_.meccanismo) cerniera(r_.lineaCollasso, c, r, true);
     g_.SpessoreLinea(1);
     riga(colori_sicurezza::Collasso,
-         "Collapse thrust line: variable load x " + numero(*r_.fattoreCarico) + " (live-load factor)");
+         "Collapse thrust line: variable load x " + fattore(*r_.fattoreCarico) + " (live-load factor)");
     // The hinge symbols, each before its text.
     const double xe = xMinPlt + (xMaxPlt - xMinPlt) / 3;
     const double yc = y - hTesto / 2;
@@ -145,7 +148,7 @@ void PlottaSicurezza::disegna() {
   if (r_.spessoreMinimo) {
     g_.Testo(xt, y, hTesto,
              "Minimum thickness " + numero(*r_.spessoreMinimo) + " m (geometric factor of safety t/tmin " +
-                 numero(*r_.fattoreSpessore) + ")",
+                 fattore(*r_.fattoreSpessore) + ")",
              1, true);
   }
 }

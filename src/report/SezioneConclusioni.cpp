@@ -14,13 +14,12 @@ std::string NomeFaccia(Faccia f) { return f == Faccia::Intradosso ? "intrados" :
 std::string Cerniere(const std::vector<Cerniera>& c, const NumeriRapporto& num) {
   std::string t;
   for (std::size_t k = 0; k < c.size(); ++k)
-    t += (k ? ", " : "") + num.intero(c[k].giunto) + " (" + NomeFaccia(c[k].faccia) + ")";
+    t += (k ? ", " : "") + num.intero(c[k].giunto) + " " + NomeFaccia(c[k].faccia);
   return t;
 }
 
 std::string NomeEsteso(Combinazione c) {
-  return c == Combinazione::Inf ? "every permanent load at its favourable (inf) factor"
-                                : "every permanent load at its unfavourable (sup) factor";
+  return c == Combinazione::Inf ? "inf: permanent loads favourable" : "sup: permanent loads unfavourable";
 }
 
 bool ResistenzaFinita(const DatiProgetto& d) {
@@ -86,17 +85,16 @@ void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) cons
   t.righe.push_back({"Governing combination", NomeEsteso(g.combinazione)});
   for (const EsitoCombinazione& e : a.combinazioni)
     if (&e != &g && e.fattore)
-      t.righe.push_back({"Adequacy factor with " + NomeEsteso(e.combinazione), num.fattore(*e.fattore)});
+      t.righe.push_back({"Adequacy factor, other combination (" + NomeCombinazione(e.combinazione) + ")",
+                         num.fattore(*e.fattore)});
   if (g.governante)
-    t.righe.push_back({"Governing load", "the " + g.governante->carico + " of " + num.dato(d_.qCarico) + " kN/m2 × γQ " +
-                                             num.dato(a.coefficienti.gQ) + ", from x = " +
-                                             num.metri(g.governante->x1) + " to " + num.metri(g.governante->x2) +
-                                             " m"});
+    t.righe.push_back({"Governing load", g.governante->carico + " " + num.dato(d_.qCarico) + " kN/m2 × γQ " +
+                                             num.dato(a.coefficienti.gQ) + ", x = " + num.metri(g.governante->x1) +
+                                             " to " + num.metri(g.governante->x2) + " m"});
   if (!g.meccanismo.empty())
-    t.righe.push_back({"Mechanism", num.intero(static_cast<long>(g.meccanismo.size())) + " hinges at sections " +
-                                        Cerniere(g.meccanismo, num)});
+    t.righe.push_back({"Mechanism: hinges at sections", Cerniere(g.meccanismo, num)});
   if (r_->fattoreSpessore)
-    t.righe.push_back({"Geometric factor of safety t/tmin (project's own loads)", num.fattore(*r_->fattoreSpessore)});
+    t.righe.push_back({"Geometric factor of safety t/tmin", num.fattore(*r_->fattoreSpessore)});
   t.righe.push_back({"Code basis", base + (d_.Normativa.base == BaseNormativa::Digitata
                                                ? ""
                                                : ", knowledge level " + NomeLivello(d_.Normativa.livello))});
