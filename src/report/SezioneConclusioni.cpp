@@ -43,6 +43,9 @@ std::string Ipotesi(const DatiProgetto& d, const ModelloArco* m, const Adeguatez
        "factor of all its positions counts. Heyman's geometric factor of safety t/tmin is found for the project's own "
        "loads, every segment's thickness scaled alike while the road surface, the slab and the loads above stay where "
        "the project puts them.";
+  if (d.SpintaPassiva && d.Kp != 0)
+    s += " The soil's passive pressure on the voussoirs next to the springings (Kp = " + num.dato(d.Kp) +
+         ") follows the design vertical loads resting on them in each combination.";
   if (m) {
     const std::string rialzo = FraseImposte(ImposteSuPareti(*m), num);
     if (!rialzo.empty()) s += " " + rialzo;

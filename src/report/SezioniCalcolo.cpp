@@ -64,13 +64,13 @@ void SezioneModello::Componi(Documento& doc, const NumeriRapporto& num) const {
   }
   const ModelloArco& m = *f_.modello;
   doc.paragrafo("The ring is cut into rigid voussoirs numbered from left to right; section 1 is the left "
-                "springing, section i + 1 the right joint of voussoir i. Hinge 2 lies on the right joint of the "
-                "crown voussoir, the first whose extrados reaches the top of the ring.");
+                "springing, section i + 1 the right joint of voussoir i. The crown point of the thrust line lies on "
+                "the right joint of the crown voussoir, the first whose extrados reaches the top of the ring.");
   auto& v = doc.tabella({{"Quantity", "", false}, {"Value", ""}});
   v.righe = {{"Voussoirs of the ring", num.intero(m.nConciTot)},
              {"Sections (joints)", num.intero(m.nGiunti)},
              {"Crown voussoir", num.intero(m.iChiave)},
-             {"Crown section (hinge 2)", num.intero(m.iChiave + 1)},
+             {"Crown section (crown point)", num.intero(m.iChiave + 1)},
              {"Wall voussoirs, left", num.intero(m.nConciPareteSinistra)},
              {"Wall voussoirs, right", num.intero(m.nConciPareteDestra)}};
   auto& l = doc.tabella(ColonneValori());
