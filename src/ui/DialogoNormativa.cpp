@@ -61,9 +61,11 @@ DialogoNormativa::DialogoNormativa(QWidget* parent) : QDialog(parent) {
     spnFattori[i] = s;
     fc->addRow(nomi[i], s);
   }
-  fc->addRow(new QLabel(tr("Design strength fc / (γM FC); the adequacy factor is the live-load factor of the design "
-                           "loads, the smaller of the inf and sup combinations."),
-                        this));
+  auto* nota = new QLabel(tr("Design strength fc / (γM FC); the adequacy factor is the live-load factor of the design "
+                             "loads, the smaller of the inf and sup combinations."),
+                          this);
+  nota->setWordWrap(true);
+  fc->addRow(nota);
 
   auto* cartiglio = new QGroupBox(tr("Title block of the report (empty fields stay blank for signing by hand)"), this);
   auto* ft = new QFormLayout(cartiglio);
