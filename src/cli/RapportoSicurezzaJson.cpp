@@ -2,6 +2,7 @@
 #include "cli/Json.h"
 #include "cli/RapportiSicurezza.h"
 #include "data/Normative.h"
+#include "data/SezioniFile.h"
 
 namespace voro::cli {
 
@@ -25,14 +26,15 @@ void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int inden
     Oggetto f(o.chiave("partialFactors"), o.rientro());
     f.chiave("code") << quoted(NomeNormativa(n.base));
     f.chiave("knowledgeLevel") << quoted(NomeLivello(n.livello));
+    // The factors as typed: the shortest number that reads back to each.
     const CoefficientiParziali& c = a.coefficienti;
-    f.campo("gG1sup", c.gG1sup);
-    f.campo("gG1inf", c.gG1inf);
-    f.campo("gG2sup", c.gG2sup);
-    f.campo("gG2inf", c.gG2inf);
-    f.campo("gQ", c.gQ);
-    f.campo("gM", c.gM);
-    f.campo("FC", c.FC);
+    f.chiave("gG1sup") << CampoNumero(c.gG1sup);
+    f.chiave("gG1inf") << CampoNumero(c.gG1inf);
+    f.chiave("gG2sup") << CampoNumero(c.gG2sup);
+    f.chiave("gG2inf") << CampoNumero(c.gG2inf);
+    f.chiave("gQ") << CampoNumero(c.gQ);
+    f.chiave("gM") << CampoNumero(c.gM);
+    f.chiave("FC") << CampoNumero(c.FC);
   }
   o.campo("admissible", r.ammissibile);
   o.campo("thicknessRatio", r.rapportoSpessore);
