@@ -120,7 +120,7 @@ int report(const Argomenti& a) {
   }
   const bool assessed = valutazione.sezione.has_value();
   const SezioneConclusioni conclusioni(s.dati, fonti.modello, assessed ? &valutazione.risultati : nullptr,
-                                       assessed ? &valutazione.adeguatezza : nullptr);
+                                       assessed ? &valutazione.adeguatezza : nullptr, a.ha("--assess"));
   const SezioneRiferimenti riferimenti(s.dati);
   std::vector<const SezioneRapporto*> aggiunte;
   if (assessed) aggiunte.push_back(&*valutazione.sezione);

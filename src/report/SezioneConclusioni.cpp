@@ -57,10 +57,18 @@ std::string Ipotesi(const DatiProgetto& d, const ModelloArco* m, const Adeguatez
 
 void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) const {
   doc.sezione("Conclusions");
+  if (!m_) {
+    doc.paragrafo("No verdict: the voussoirs could not be built from the data, so the arch was neither solved nor "
+                  "assessed.",
+                  true);
+    return;
+  }
   if (!a_ || !r_) {
-    doc.paragrafo("No safety assessment was made for this report. The thrust line through three imposed points "
-                  "that the results show is one state of equilibrium among many: by itself it proves neither that "
-                  "the arch is safe nor that it fails. Assess the arch for a verdict.",
+    doc.paragrafo(richiesta_ ? "No verdict: the safety assessment of the arch could not be completed."
+                             : "No safety assessment was made for this report. The thrust line through three "
+                               "imposed points that the results show is one state of equilibrium among many: by "
+                               "itself it proves neither that the arch is safe nor that it fails. Assess the arch "
+                               "for a verdict.",
                   true);
     return;
   }

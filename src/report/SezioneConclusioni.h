@@ -12,10 +12,11 @@ namespace voro {
 class SezioneConclusioni : public SezioneRapporto {
  public:
   // a and r: the adequacy and the assessment of the project, none when no
-  // assessment was made; all must outlive the document.
+  // assessment was made (richiesta: it was asked for and failed); modello
+  // none when the voussoirs could not be built. All must outlive the document.
   SezioneConclusioni(const DatiProgetto& dati, const ModelloArco* modello, const RisultatiSicurezza* r,
-                     const Adeguatezza* a)
-      : d_(dati), m_(modello), r_(r), a_(a) {}
+                     const Adeguatezza* a, bool richiesta = false)
+      : d_(dati), m_(modello), r_(r), a_(a), richiesta_(richiesta) {}
   void Componi(Documento& doc, const NumeriRapporto& num) const override;
 
  private:
@@ -23,6 +24,7 @@ class SezioneConclusioni : public SezioneRapporto {
   const ModelloArco* m_;
   const RisultatiSicurezza* r_;
   const Adeguatezza* a_;
+  bool richiesta_;
 };
 
 // The codes of the project's basis and the theory of the masonry arch.

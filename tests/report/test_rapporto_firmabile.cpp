@@ -253,4 +253,10 @@ TEST(RapportoFirmabile, TheConclusionsComeFirstWithTheVerdictAndItsBasis) {
   const SezioneConclusioni senza(dati, &m, nullptr, nullptr);
   const std::string nessuna = Testo(ComponiRapporto(p.fonti, num, {}, {&senza}));
   EXPECT_NE(nessuna.find("No safety assessment was made for this report"), std::string::npos);
+  const SezioneConclusioni fallita(dati, &m, nullptr, nullptr, true);
+  EXPECT_NE(Testo(ComponiRapporto(p.fonti, num, {}, {&fallita})).find("No verdict: the safety assessment"),
+            std::string::npos);
+  const SezioneConclusioni senzaConci(dati, nullptr, nullptr, nullptr, true);
+  EXPECT_NE(Testo(ComponiRapporto(p.fonti, num, {}, {&senzaConci})).find("the voussoirs could not be built"),
+            std::string::npos);
 }
