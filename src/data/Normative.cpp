@@ -17,8 +17,8 @@ Single FattoreConfidenza(LivelloConoscenza l) {
 }
 
 constexpr const char* kTabellaEN = "EN 1990:2002+A1, Annex A2, Table A2.4(B), set B (STR/GEO)";
-constexpr const char* kTabellaNTC = "NTC 2018, §5.1.3.12, Table 5.1.V";
-constexpr const char* kFCNTC = "Circolare 21.01.2019 n. 7, §C8.5.4, Table C8.5.IV";
+constexpr const char* kTabellaNTC = "NTC 2018, Table 5.1.V (ultimate limit states of bridges)";
+constexpr const char* kFCNTC = "Circolare 21.01.2019 n. 7, §C8.5.4 (knowledge levels and confidence factors)";
 constexpr const char* kFCEN = "EN 1998-3:2005, §3.3.1, Table 3.1 (confidence factor CF)";
 constexpr const char* kDigitato = "typed by the engineer";
 
