@@ -193,7 +193,10 @@ void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const 
   doc.sottosezione("Sections");
   doc.paragrafo("For every section: the edge stresses at the extrados (sig_e) and at the intrados (sig_i), "
                 "compression positive; the mean shear stress (tau); the compressed part of the joint depth; the "
-                "normal and shear force (N, T) and the eccentricity of the thrust line (e).");
+                "normal and shear force (N, T) and the eccentricity of the thrust line (e). N and T are the "
+                "components of the force that the part of the arch left of the section applies to the part on its "
+                "right: N across the joint, compression positive; T and tau along the joint, positive toward the "
+                "extrados.");
   auto& t = doc.tabella({{"Sect.", ""},
                          {"sig_e", "MPa"},
                          {"sig_i", "MPa"},
