@@ -30,7 +30,8 @@ bool ResistenzaFinita(const DatiProgetto& d) {
 }
 
 // The hypotheses the verdict rests on, one sentence each.
-std::string Ipotesi(const DatiProgetto& d, const ModelloArco* m, const Adeguatezza& a, const NumeriRapporto& num) {
+std::string Ipotesi(const DatiProgetto& d, const ModelloArco* m, const RisultatiSicurezza& r, const Adeguatezza& a,
+                    const NumeriRapporto& num) {
   const CoefficientiParziali& c = a.coefficienti;
   std::string s = "The verdict rests on the limit analysis of rigid voussoirs: no tensile strength; ";
   s += ResistenzaFinita(d) ? "the masonry's compressive strength at its design value fc / (γM FC), γM = " +
@@ -39,8 +40,15 @@ std::string Ipotesi(const DatiProgetto& d, const ModelloArco* m, const Adeguatez
   s += d.Attrito ? "; joints with the friction coefficient μ = " + num.dato(*d.Attrito) : "; joints that never slide";
   s += ". The design loads are the unit weights of masonry and fill times γG1, of the slab times γG2, and the "
        "variable load times γQ, in two combinations (every permanent load at its inf factors, then at its sup "
-       "factors); the smaller live-load factor governs. The strip load is moved across the structure and the least "
-       "factor of all its positions counts. Heyman's geometric factor of safety t/tmin is found for the project's own "
+       "factors); the smaller live-load factor governs. ";
+  if (r.posizioni.empty())
+    s += "The strip load stands where the project puts it.";
+  else if (r.posizioni.size() == 1)
+    s += "The strip load covers the whole structure.";
+  else
+    s += "The strip load is moved across the structure in " + num.intero(static_cast<long>(r.posizioni.size())) +
+         " positions and the least factor of all of them counts.";
+  s += " Heyman's geometric factor of safety t/tmin is found for the project's own "
        "loads, every segment's thickness scaled alike while the road surface, the slab and the loads above stay where "
        "the project puts them.";
   if (d.SpintaPassiva && d.Kp != 0)
@@ -110,7 +118,7 @@ void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) cons
                                                ? ""
                                                : ", knowledge level " + NomeLivello(d_.Normativa.livello))});
 
-  doc.paragrafo(Ipotesi(d_, m_, a, num));
+  doc.paragrafo(Ipotesi(d_, m_, *r_, a, num));
 
   doc.sottosezione("Partial factors");
   auto& f = doc.tabella({{"Factor", "", false}, {"Value", ""}, {"Source", "", false}});
