@@ -45,7 +45,7 @@ struct Cartiglio {
   std::string verificatore;  // checker
   std::string approvatore;   // approver
   std::string revisione;
-  std::string stato;         // status of the issue
+  std::string stato;         // status of the report: for checking, approved, ...
   bool operator==(const Cartiglio&) const = default;
 };
 
