@@ -1,11 +1,13 @@
 // The exact limit analysis: one linear program of the thrust-line problems,
-// the thrust line of least eccentricity, and a whole assessment with the
-// load sweep and the least thickness.
+// the thrust line of least eccentricity, a whole assessment with the load
+// sweep and the least thickness, and the adequacy under a code's factors.
 #include <benchmark/benchmark.h>
 
 #include "PonteBench.h"
 #include "arch/CaricaConci.h"
 #include "arch/CostruisciModello.h"
+#include "data/Normative.h"
+#include "limite/Adeguatezza.h"
 #include "limite/AnalisiLimite.h"
 #include "limite/Valutazione.h"
 
@@ -61,6 +63,20 @@ void Valutazione(benchmark::State& state) {
   }
 }
 BENCHMARK(Valutazione)->Args({100, 100})->Args({30, 50})->Unit(benchmark::kMillisecond);
+
+// The adequacy under NTC 2018: both combinations, each with its sweep of N positions.
+void Adeguatezza(benchmark::State& state) {
+  DatiProgetto d = ponte(static_cast<Single>(state.range(0)));
+  ApplicaNormativa(d.Normativa, BaseNormativa::Ntc2018);
+  OpzioniSicurezza o;
+  o.nPosizioni = static_cast<int>(state.range(1));
+  for (auto _ : state) {
+    voro::Adeguatezza a;
+    ValutaAdeguatezza(d, o, a);
+    benchmark::DoNotOptimize(a);
+  }
+}
+BENCHMARK(Adeguatezza)->Args({100, 50})->Args({30, 50})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace voro

@@ -21,6 +21,7 @@
 #include "drawing/PlottaSicurezza.h"
 #include "drawing/PlottaVeicolo.h"
 #include "limite/PercorsoVeicolo.h"
+#include "limite/Adeguatezza.h"
 #include "limite/Valutazione.h"
 
 namespace voro::cli {
@@ -48,6 +49,7 @@ void valuta(ProgettoValutato& p, const OpzioniSoluzione& opzioni, int nPosizioni
   scelta.Applica(s.dati);
   OpzioniSicurezza o;
   o.nPosizioni = nPosizioni;
+  o.passoVeicolo = scelta.passo;
   try {
     ValutaSicurezza(s.dati, s.modello, s.messaggi, o, p.sicurezza);
     if (s.dati.VeicoloCarico) {
@@ -56,6 +58,8 @@ void valuta(ProgettoValutato& p, const OpzioniSoluzione& opzioni, int nPosizioni
       // whatever Ctrl+C says.
       PercorriVeicolo(s.dati, s.modello, scelta.passo, nullptr, *p.veicolo);
     }
+    Adeguatezza a;
+    if (ValutaAdeguatezza(s.dati, o, a)) p.adeguatezza = a;
   } catch (const RuntimeError& e) {
     s.esito = Esito::Fallito;
     s.numeroErrore = e.number();
@@ -79,6 +83,7 @@ int assess(const Argomenti& a) {
   ControllaIngressoUnico(a.file);
   OpzioniSoluzione opzioni;
   opzioni.impostazioni = LeggiImpostazioni(a);
+  opzioni.normativa = LeggiSceltaNormativa(a);
   const UsciteRisultati uscite = LeggiUsciteRisultati(a);
   const int nPosizioni = LeggiPosizioni(a);
   const IpotesiAssess ipotesi = LeggiIpotesi(a);
@@ -174,25 +179,35 @@ const Comando& ComandoAssess() {
       "project asks for it, is a resistance between 0 and the mobilisation\n"
       "factor times its full value. Figures:\n"
       "  1. the thrust line of least eccentricity, the fraction s of each joint's\n"
-      "     half depth it needs and the geometric safety factor 1/s, always\n"
-      "     Heyman's (rigid, passive pressure as a fixed load); whether a line\n"
-      "     fits under the stated hypotheses decides if the arch stands;\n"
+      "     half depth it needs and the depth ratio 1/s, each joint's depth over\n"
+      "     the depth the line needs, always Heyman's (rigid, passive pressure\n"
+      "     as a fixed load); whether a line fits under the stated hypotheses\n"
+      "     decides if the arch stands;\n"
       "  2. the least and largest horizontal thrust of the lines that fit (kN);\n"
       "  3. the live-load factor: the largest multiplier of the variable load\n"
       "     before collapse, with its mechanism (hinges, crushing hinges at the\n"
       "     stress block's edge, sliding joints);\n"
       "  4. the worst position of the strip load, moved across the structure;\n"
-      "  5. the minimum thickness: every segment's thickness scaled by one factor;\n"
+      "  5. the minimum thickness: every segment's thickness scaled by one factor,\n"
+      "     the road, slab and loads left where the project puts them, and\n"
+      "     Heyman's geometric factor of safety t/tmin;\n"
       "  6. with a vehicle (--vehicle, or the project's own): the vehicle driven\n"
       "     across the bridge each way it can travel, its axles spread through the\n"
       "     fill, the live-load factor of the strip load and the vehicle together\n"
       "     at every position, the worst position refined to 0.1 mm, with its\n"
       "     mechanism and each axle's load at collapse.\n"
+      "First comes the verdict: the adequacy factor is the live-load factor of\n"
+      "the design variable loads (gQ times the loads) with the design permanent\n"
+      "loads and the design strength fc/(gM FC), all permanent loads at their\n"
+      "inf factors and again at their sup factors; the smaller is reported with\n"
+      "its combination, and the arch is adequate when it is at least 1. The\n"
+      "factors are the project's own unless --code, --knowledge or --factor\n"
+      "change them.\n"
       "An arch in which no thrust line fits is a result, not a failure. Projects\n"
       "are assessed one after another; Ctrl+C lets the running one end and starts\n"
       "no further project, a second Ctrl+C aborts.\n",
       {{"--json", "",
-        "print one JSON object per project (kN, m): admissible,\nthicknessRatio, geometricSafetyFactor, thrustMin,\n"
+        "print one JSON object per project (kN, m): adequacyFactor,\nadequate, combination, partialFactors, admissible,\nthicknessRatio, geometricSafetyFactor, thrustMin,\n"
         "thrustMax, liveLoadFactor, mechanism, sweep,\nworstLiveLoadFactor, worstXq1, minimumThickness,\n"
         "thicknessFactor, eccentricities, compressiveStrength,\nfriction, mobilisation, crushingJoints, slidingJoints\n"
         "(an array for several); with a vehicle also vehicle, spread,\neffectiveWidth, vehicleSweep, worstVehicleFactor,\n"
@@ -216,6 +231,9 @@ const Comando& ComandoAssess() {
        {"--plot-vehicle-sweep", "CHART.svg|.png",
         "the chart of the live-load factor against the vehicle's\nposition, each way it is driven (one project)"},
        {"--white", "", "white background of the PNG and SVG plots"},
+       {"--code", "en|ntc|typed", kAiutoCode},
+       {"--knowledge", "LC1|LC2|LC3", kAiutoKnowledge},
+       {"--factor", "NAME=VALUE", kAiutoFactor},
        {"--set", "NAME=VALUE", kAiutoSet}},
       assess};
   return c;

@@ -12,8 +12,10 @@
 #include "cli/Impostazioni.h"
 #include "cli/Rapporti.h"
 #include "cli/Risolutore.h"
+#include "limite/Adeguatezza.h"
 #include "limite/Valutazione.h"
 #include "report/ComponiRapporto.h"
+#include "report/SezioneConclusioni.h"
 #include "report/SezioneValutazione.h"
 #include "report/SezioneVeicolo.h"
 #include "cli/SceltaVeicolo.h"
@@ -70,6 +72,7 @@ struct Valutazione {
   DatiProgetto dati;
   ModelloArco modello;
   RisultatiSicurezza risultati;
+  Adeguatezza adeguatezza;
   RecordingMessages messaggi;
   std::optional<SezioneValutazione> sezione;
   RisultatiVeicolo veicolo;
@@ -80,10 +83,12 @@ struct Valutazione {
     scelta.Applica(dati);
     OpzioniSicurezza opzioni;
     opzioni.nPosizioni = nPosizioni;
+    opzioni.passoVeicolo = scelta.passo;
     try {
       CostruisciModello(dati, modello, messaggi);
       ValutaSicurezza(dati, modello, messaggi, opzioni, risultati);
       if (dati.VeicoloCarico) PercorriVeicolo(dati, modello, scelta.passo, nullptr, veicolo);
+      ValutaAdeguatezza(dati, opzioni, adeguatezza);
     } catch (const RuntimeError&) {
       return;  // its message is among the messages
     }
@@ -106,6 +111,7 @@ int report(const Argomenti& a) {
   if (!a.ha("--assess") && (a.ha("--vehicle") || a.ha("--spread") || a.ha("--step")))
     throw ErroreUso("--vehicle, --spread and --step need --assess");
   const SceltaVeicolo scelta = LeggiSceltaVeicolo(a);
+  opzioni.normativa = LeggiSceltaNormativa(a);
 
   Soluzione s;
   s.file = file;
@@ -124,10 +130,15 @@ int report(const Argomenti& a) {
     valutazione.Esegui(s.dati, LeggiPosizioni(a), scelta);
     StampaMessaggi(file, valutazione.messaggi);
   }
+  const bool assessed = valutazione.sezione.has_value();
+  const SezioneConclusioni conclusioni(s.dati, fonti.modello, assessed ? &valutazione.risultati : nullptr,
+                                       assessed ? &valutazione.adeguatezza : nullptr, a.ha("--assess"));
+  const SezioneRiferimenti riferimenti(s.dati);
   std::vector<const SezioneRapporto*> aggiunte;
   if (valutazione.sezione) aggiunte.push_back(&*valutazione.sezione);
   if (valutazione.sezioneVeicolo) aggiunte.push_back(&*valutazione.sezioneVeicolo);
-  Documento doc = ComponiRapporto(fonti, NumeriRapporto(regional), aggiunte);
+  aggiunte.push_back(&riferimenti);
+  Documento doc = ComponiRapporto(fonti, NumeriRapporto(regional), aggiunte, {&conclusioni});
   doc.lingua = lingua;
 
   RecordingMessages disegni;
@@ -156,8 +167,10 @@ const Comando& ComandoReport() {
       "report",
       {"report FILE.vro --out REPORT.pdf|.html|.txt [options]"},
       "write the calculation report as PDF, HTML or text",
-      "Writes the calculation report an engineer signs: the title block, every\n"
-      "input value, the model, the hypotheses, the results and the drawings. The\n"
+      "Writes the calculation report an engineer signs: the title block, the\n"
+      "conclusions (with --assess the verdict under the code's partial factors),\n"
+      "every input value, the model, the hypotheses, the results, the references\n"
+      "and the drawings. The\n"
       "PDF is A4 portrait, the HTML one self-contained page with the drawings\n"
       "inline as SVG, the text the same content without the drawings. A project\n"
       "that fails to solve still gets its report, which says so; the exit status\n"
@@ -172,6 +185,9 @@ const Comando& ComandoReport() {
        {"--spread", "none|1:2|30|45|DEGREES", kAiutoSpread},
        {"--step", "M", kAiutoStep},
        {"--sweep", "N", kAiutoSweep},
+       {"--code", "en|ntc|typed", kAiutoCode},
+       {"--knowledge", "LC1|LC2|LC3", kAiutoKnowledge},
+       {"--factor", "NAME=VALUE", kAiutoFactor},
        {"--set", "NAME=VALUE", kAiutoSet}},
       report};
   return c;

@@ -6,11 +6,21 @@
 #include <cstdio>
 #include <string>
 
+#include "data/CifreCoerenti.h"
+
 namespace voro::cli {
 
 inline std::string fmt(const char* format, double v) {
   char buf[64];
   std::snprintf(buf, sizeof buf, format, v);
+  return buf;
+}
+
+// A safety or load factor with at least minimo decimals, more where fewer
+// would round it onto 1 from either side.
+inline std::string fmtFattore(double v, int minimo) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.*f", DecimaliCoerenti(v, minimo), v);
   return buf;
 }
 

@@ -2,10 +2,13 @@
 // the JSON object and the summary table.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <vector>
 
+#include "arch/ImposteArco.h"
 #include "cli/Soluzione.h"
+#include "limite/Adeguatezza.h"
 #include "limite/RisultatiSicurezza.h"
 #include "limite/RisultatiVeicolo.h"
 
@@ -15,9 +18,17 @@ namespace voro::cli {
 struct ProgettoValutato {
   Soluzione soluzione;
   RisultatiSicurezza sicurezza;
+  std::optional<Adeguatezza> adeguatezza;  // under the project's partial factors
   int nPosizioni = 0;  // positions asked for
   std::optional<RisultatiVeicolo> veicolo;  // the vehicle sweep, when the project has a vehicle
 };
+
+// Where the upper walls raise the springings, a line a side; empty when they do not.
+std::string RigheImposte(const ImposteArco& a);
+
+// The verdict under the project's partial factors; nothing when there is no
+// adequacy to state.
+void ScriviVerdetto(std::ostream& out, const ProgettoValutato& p);
 
 // What each figure means, in plain words with units.
 void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p);

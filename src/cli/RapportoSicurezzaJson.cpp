@@ -1,6 +1,8 @@
 // The JSON form of an assessment.
 #include "cli/Json.h"
 #include "cli/RapportiSicurezza.h"
+#include "data/Normative.h"
+#include "data/SezioniFile.h"
 
 namespace voro::cli {
 
@@ -77,6 +79,25 @@ void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int inden
   Oggetto o(out, indent);
   if (ScriviFallimento(o, s)) return;
   const RisultatiSicurezza& r = p.sicurezza;
+  if (p.adeguatezza) {
+    const Adeguatezza& a = *p.adeguatezza;
+    o.campo("adequacyFactor", a.fattore());
+    o.campo("adequate", a.adeguato());
+    o.chiave("combination") << quoted(NomeCombinazione(a.governante().combinazione));
+    const DatiNormativa& n = s.dati.Normativa;
+    Oggetto f(o.chiave("partialFactors"), o.rientro());
+    f.chiave("code") << quoted(NomeNormativa(n.base));
+    f.chiave("knowledgeLevel") << quoted(NomeLivello(n.livello));
+    // The factors as typed: the shortest number that reads back to each.
+    const CoefficientiParziali& c = a.coefficienti;
+    f.chiave("gG1sup") << CampoNumero(c.gG1sup);
+    f.chiave("gG1inf") << CampoNumero(c.gG1inf);
+    f.chiave("gG2sup") << CampoNumero(c.gG2sup);
+    f.chiave("gG2inf") << CampoNumero(c.gG2inf);
+    f.chiave("gQ") << CampoNumero(c.gQ);
+    f.chiave("gM") << CampoNumero(c.gM);
+    f.chiave("FC") << CampoNumero(c.FC);
+  }
   o.campo("admissible", r.ammissibile);
   o.campo("thicknessRatio", r.rapportoSpessore);
   o.campo("geometricSafetyFactor", r.fattoreGeometrico);

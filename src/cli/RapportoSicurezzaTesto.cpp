@@ -39,6 +39,18 @@ std::string ipotesi(const RisultatiSicurezza& r) {
 
 }  // namespace
 
+std::string RigheImposte(const ImposteArco& a) {
+  std::string s;
+  auto lato = [&s](const char* nome, const ImpostaRialzata& i) {
+    s += std::string("Springing raised: the ") + nome + " wall takes " + std::to_string(i.conciParete) +
+         " voussoir" + (i.conciParete == 1 ? "" : "s") + "; the arch springs at y = " + fmt("%.3f", i.y) + " m, " +
+         fmt("%.3f", i.rialzo) + " m above the ring's end.\n";
+  };
+  if (a.sinistra) lato("left", *a.sinistra);
+  if (a.destra) lato("right", *a.destra);
+  return s;
+}
+
 void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
   const Soluzione& s = p.soluzione;
   const DatiProgetto& d = s.dati;
@@ -60,18 +72,19 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
          "compressive strength, no sliding, passive pressure as a fixed load. A thrust line fits\n"
          "when, at every joint, it passes within the joint's depth; it lies within the fraction s\n"
          "when |e| <= s h/2.\n";
+  if (const std::string rialzo = RigheImposte(ImposteSuPareti(m)); !rialzo.empty()) out << rialzo;
+  ScriviVerdetto(out, p);
 
   out << "\n1. Geometric safety\n";
   if (!r.rapportoSpessore) {
     out << "  No thrust line keeps every joint in compression: the arch cannot stand.\n";
   } else {
     const double sr = *r.rapportoSpessore;
-    out << "  The thrust line of least eccentricity needs s = " << fmt("%.4f", sr)
+    out << "  The thrust line of least eccentricity needs s = " << fmtFattore(sr, 4)
         << " of each joint's half depth.\n";
     if (r.fattoreGeometrico)
-      out << "  Geometric safety factor 1/s = " << fmt("%.3f", *r.fattoreGeometrico)
-          << ": the ring could be that many times thinner about its centre line\n"
-             "  and still hold this thrust line.\n";
+      out << "  Depth ratio 1/s = " << fmtFattore(*r.fattoreGeometrico, 3)
+          << ": each joint is that many times as deep as this thrust line needs.\n";
     else
       out << "  It follows the centre line of every joint (s = 0): the ring is the funicular of its loads.\n";
     out << (r.ammissibile ? "  A thrust line fits within the masonry: the arch stands under its loads (safe theorem).\n"
@@ -98,10 +111,10 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
   out << "\n3. Live-load factor (dead loads as given)\n";
   switch (r.esitoCarico) {
     case EsitoCarico::Finito:
-      out << "  The variable load can be multiplied by " << fmt("%.3f", *r.fattoreCarico)
+      out << "  The variable load can be multiplied by " << fmtFattore(*r.fattoreCarico, 3)
           << " before the arch becomes a mechanism";
       out << (*r.fattoreCarico >= 1 ? ".\n" : ": less than 1, the arch cannot carry the project's variable load.\n");
-      out << "  Collapse mechanism at joints " << cerniere(r.meccanismo) << ".\n";
+      out << "  Collapse mechanism, " << r.meccanismo.size() << " hinges at joints " << cerniere(r.meccanismo) << ".\n";
       if (!r.resistenzaFinita) out << "  (A factor of rigid masonry of unlimited strength.)\n";
       break;
     case EsitoCarico::Illimitato:
@@ -123,7 +136,7 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
     out << "  The strip of " << fmt("%.4g", d.qCarico) << " kN/m2 over " << fmt("%.3f", r.lunghezzaCarico)
         << " m moved across the structure in " << r.posizioni.size() << " positions:\n";
     if (r.fattorePeggiore)
-      out << "  least live-load factor " << fmt("%.3f", *r.fattorePeggiore) << " with the strip from x = "
+      out << "  least live-load factor " << fmtFattore(*r.fattorePeggiore, 3) << " with the strip from x = "
           << fmt("%.3f", *r.xq1Peggiore) << " to " << fmt("%.3f", *r.xq2Peggiore) << " m.\n";
     else
       out << "  at no position can the variable load alone make the arch collapse.\n";
@@ -133,15 +146,18 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
           << (q.fattore ? fmt("%12.3f", *q.fattore) : std::string("        none")) << "\n";
   }
 
-  out << "\n5. Minimum thickness (every segment's thickness scaled by one factor f)\n";
+  out << "\n5. Minimum thickness (every segment's thickness scaled by one factor f, the road,\n"
+         "   slab and loads kept where the project puts them)\n";
   if (!r.spessoreMinimoCalcolato) {
     out << "  Not computed.\n";
   } else if (!r.spessoreMinimo) {
     out << "  Not found between a thousandth and a thousand times the project's thickness.\n";
   } else {
-    out << "  A thrust line still fits, under the hypotheses above, with the thinnest segment " << fmt("%.4f", *r.spessoreMinimo)
-        << " m thick (f = " << fmt("%.4f", *r.fattoreMinimo) << ");\n  thickness factor 1/f = "
-        << fmt("%.3f", *r.fattoreSpessore) << ".\n";
+    out << "  A thrust line still fits, under the hypotheses above, with the thinnest segment "
+        << fmt("%.4f", *r.spessoreMinimo) << " m thick (f = " << fmtFattore(*r.fattoreMinimo, 4)
+        << ");\n  geometric factor of safety (Heyman) t/tmin = " << fmtFattore(*r.fattoreSpessore, 3)
+        << ": the ring is that many times as thick as the\n"
+           "  thinnest ring of the same shape that still holds a thrust line under these loads.\n";
     if (!r.contattiSpessoreMinimo.empty())
       out << "  Hinges at the least thickness: joints " << cerniere(r.contattiSpessoreMinimo) << ".\n";
   }

@@ -33,7 +33,8 @@ std::string cerniere(const std::vector<Cerniera>& c) {
 }  // namespace
 
 void ScriviCsvSicurezza(std::ostream& out, const std::vector<ProgettoValutato>& progetti) {
-  out << "file,status,admissible,thicknessRatio,geometricSafetyFactor,thrustMin [kN],thrustMax [kN],"
+  out << "file,status,adequate,adequacyFactor,combination,admissible,"
+         "thicknessRatio,geometricSafetyFactor,thrustMin [kN],thrustMax [kN],"
          "liveLoadFactor,mechanism,worstLiveLoadFactor,worstXq1 [m],minimumThickness [m],thicknessFactor,"
          "compressiveStrength [MPa],friction,mobilisation,message";
   // The vehicle's columns only when a project has a vehicle, so the table of
@@ -46,11 +47,17 @@ void ScriviCsvSicurezza(std::ostream& out, const std::vector<ProgettoValutato>& 
     const Soluzione& s = p.soluzione;
     out << cella(s.file) << ',';
     if (s.esito != Esito::Risolto) {
-      out << StatoSenzaRisultati(s) << ",,,,,,,,,,,,,,," << cella(s.errore) << (conVeicolo ? ",,,,," : "") << "\n";
+      out << StatoSenzaRisultati(s) << ",,,,,,,,,,,,,,,,,," << cella(s.errore) << (conVeicolo ? ",,,,," : "") << "\n";
       continue;
     }
     const RisultatiSicurezza& r = p.sicurezza;
-    out << "ok," << (r.ammissibile ? "true" : "false") << ',' << valore(r.rapportoSpessore) << ','
+    out << "ok,";
+    if (p.adeguatezza)
+      out << (p.adeguatezza->adeguato() ? "true" : "false") << ',' << valore(p.adeguatezza->fattore()) << ','
+          << NomeCombinazione(p.adeguatezza->governante().combinazione) << ',';
+    else
+      out << ",,,";
+    out << (r.ammissibile ? "true" : "false") << ',' << valore(r.rapportoSpessore) << ','
         << valore(r.fattoreGeometrico) << ',' << valore(r.spintaMinima) << ',' << valore(r.spintaMassima) << ','
         << valore(r.fattoreCarico) << ',' << cerniere(r.meccanismo) << ',' << valore(r.fattorePeggiore) << ','
         << valore(r.xq1Peggiore) << ',' << valore(r.spessoreMinimo) << ',' << valore(r.fattoreSpessore) << ','

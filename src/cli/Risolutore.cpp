@@ -42,6 +42,7 @@ bool PreparaModello(Soluzione& s, const OpzioniSoluzione& opzioni) {
     std::string motivo;
     ImpostaCampo(s.dati, nome, valore, motivo);
   }
+  ApplicaSceltaNormativa(opzioni.normativa, s.dati.Normativa);
   try {
     ControllaValoriFisici(s.dati, s.messaggi);
     CostruisciModello(s.dati, s.modello, s.messaggi);

@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "analysis/OsservatoreRicerca.h"
+#include "cli/OpzioniNormativa.h"
 #include "cli/Soluzione.h"
 
 namespace voro::cli {
 
 struct OpzioniSoluzione {
   std::vector<std::pair<std::string, std::string>> impostazioni;  // --set NAME=VALUE, in order
+  SceltaNormativa normativa;  // --code, --knowledge, --factor over the project's own
   OsservatoreRicerca* osservatore = nullptr;
   // Ctrl+C: stops every running search (never cleared by a search) and keeps
   // the projects not yet started from starting.
@@ -24,8 +26,8 @@ struct OpzioniSoluzione {
 // The overall span of a chain of segments, recorded as the geometry form does.
 void ApplicaRegoleLettura(DatiProgetto& d);
 
-// Reads the file ("-": standard input), applies the settings (already
-// validated) and assembles the model; false when one of them failed, the
+// Reads the file ("-": standard input), applies the settings and the code
+// basis (already validated) and assembles the model; false when one of them failed, the
 // failure recorded in the solution.
 bool PreparaModello(Soluzione& s, const OpzioniSoluzione& opzioni);
 

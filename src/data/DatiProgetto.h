@@ -7,6 +7,7 @@
 #include <string>
 
 #include "data/Array1.h"
+#include "data/DatiVerifica.h"
 #include "data/Scalars.h"
 #include "data/Veicolo.h"
 
@@ -72,6 +73,11 @@ struct DatiProgetto {
   // through the fill down to the ring.
   std::optional<Veicolo> VeicoloCarico;
   Diffusione DiffusioneCarico;
+
+  // The code basis and partial factors of the adequacy check, and the
+  // report's title block.
+  voro::DatiNormativa Normativa;
+  voro::Cartiglio Cartiglio;
 
   // Re-dimensions Vori to 1 .. n keeping the segments that stay; n < 1 is
   // Subscript out of range.

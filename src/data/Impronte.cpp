@@ -35,6 +35,7 @@ std::string ImprontaGeometria(const DatiProgetto& d) {
 std::string ImprontaCalcolo(const DatiProgetto& d) {
   DatiProgetto c = d;
   c.Titolo.clear();
+  c.Cartiglio = {};  // who signs changes no figure
   c.Riservato = 0;
   c.ScalaPlot = 0;
   c.ScalaManuale = false;

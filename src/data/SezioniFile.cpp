@@ -105,6 +105,37 @@ SezioneFile sezioneVeicolo() {
   return s;
 }
 
+// "Normativa",code basis (0 as typed, 1 EN, 2 NTC),knowledge level (1..3),
+// gG1sup,gG1inf,gG2sup,gG2inf,gQ,gM,FC
+SezioneFile sezioneNormativa() {
+  SezioneFile s;
+  s.etichetta = "Normativa";
+  s.scrivi = [](const DatiProgetto& d) {
+    const DatiNormativa& n = d.Normativa;
+    if (n == DatiNormativa{}) return std::vector<std::string>{};
+    const CoefficientiParziali& c = n.coefficienti;
+    return std::vector<std::string>{std::to_string(static_cast<int>(n.base)),
+                                    std::to_string(static_cast<int>(n.livello) + 1),
+                                    CampoNumero(c.gG1sup), CampoNumero(c.gG1inf), CampoNumero(c.gG2sup),
+                                    CampoNumero(c.gG2inf), CampoNumero(c.gQ), CampoNumero(c.gM), CampoNumero(c.FC)};
+  };
+  s.leggi = [](const std::vector<std::string>& v, DatiProgetto& d) {
+    if (v.size() < 9) return false;
+    float base = 0, livello = 0;
+    CoefficientiParziali c;
+    if (!LeggiNumero(v[0], base) || !LeggiNumero(v[1], livello)) return false;
+    if (!(base == 0 || base == 1 || base == 2) || !(livello == 1 || livello == 2 || livello == 3)) return false;
+    float* fattori[] = {&c.gG1sup, &c.gG1inf, &c.gG2sup, &c.gG2inf, &c.gQ, &c.gM, &c.FC};
+    for (std::size_t k = 0; k < 7; ++k)
+      if (!LeggiNumero(v[k + 2], *fattori[k])) return false;
+    d.Normativa.base = static_cast<BaseNormativa>(static_cast<int>(base));
+    d.Normativa.livello = static_cast<LivelloConoscenza>(static_cast<int>(livello) - 1);
+    d.Normativa.coefficienti = c;
+    return true;
+  };
+  return s;
+}
+
 // "Diffusione",rule ("1:2", "30", "45" or the degrees typed)
 SezioneFile sezioneDiffusione() {
   SezioneFile s;
@@ -124,10 +155,34 @@ SezioneFile sezioneDiffusione() {
   return s;
 }
 
+// "Cartiglio","structure reference","client","engineer","checker","approver","revision","status"
+SezioneFile sezioneCartiglio() {
+  SezioneFile s;
+  s.etichetta = "Cartiglio";
+  s.scrivi = [](const DatiProgetto& d) {
+    const Cartiglio& c = d.Cartiglio;
+    if (c == Cartiglio{}) return std::vector<std::string>{};
+    return std::vector<std::string>{CampoTesto(c.riferimento), CampoTesto(c.committente), CampoTesto(c.progettista),
+                                    CampoTesto(c.verificatore), CampoTesto(c.approvatore), CampoTesto(c.revisione),
+                                    CampoTesto(c.stato)};
+  };
+  s.leggi = [](const std::vector<std::string>& v, DatiProgetto& d) {
+    if (v.size() < 7) return false;
+    Cartiglio c;
+    std::string* campi[] = {&c.riferimento, &c.committente, &c.progettista, &c.verificatore,
+                            &c.approvatore, &c.revisione,   &c.stato};
+    for (std::size_t k = 0; k < 7; ++k) LeggiTesto(v[k], *campi[k]);
+    d.Cartiglio = c;
+    return true;
+  };
+  return s;
+}
+
 }  // namespace
 
 const std::vector<SezioneFile>& SezioniFile() {
-  static const std::vector<SezioneFile> sezioni{sezioneResistenza(), sezioneVeicolo(), sezioneDiffusione()};
+  static const std::vector<SezioneFile> sezioni{sezioneResistenza(), sezioneVeicolo(), sezioneDiffusione(),
+                                                sezioneNormativa(), sezioneCartiglio()};
   return sezioni;
 }
 

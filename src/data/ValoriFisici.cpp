@@ -43,6 +43,13 @@ const std::pair<const char*, const char*> kNomi[] = {
     {"ResistenzaAnello", "Resistenza a compressione della muratura fc [MPa]"},
     {"Attrito", "Coefficiente d'attrito dei giunti μ"},
     {"Mobilitazione", "Fattore di mobilitazione della spinta passiva"},
+    {"gG1sup", "Coefficiente parziale γG1,sup dei carichi permanenti strutturali"},
+    {"gG1inf", "Coefficiente parziale γG1,inf dei carichi permanenti strutturali"},
+    {"gG2sup", "Coefficiente parziale γG2,sup dei carichi permanenti non strutturali"},
+    {"gG2inf", "Coefficiente parziale γG2,inf dei carichi permanenti non strutturali"},
+    {"gQ", "Coefficiente parziale γQ dei carichi variabili"},
+    {"gM", "Coefficiente parziale γM della muratura"},
+    {"FC", "Fattore di confidenza FC"},
 };
 
 // The segment quantities: "Vori(i).<property>" and its name before and after i.
@@ -144,6 +151,16 @@ std::vector<ValoreImpossibile> ValoriImpossibili(const DatiProgetto& d, const Re
   if (d.nVori == 1) c("ResistenzaAnello", d.ResistenzaAnello, Limite::NonNegativo);
   if (d.Attrito) c("Attrito", *d.Attrito, Limite::NonNegativo);
   c("Mobilitazione", d.Mobilitazione, Limite::NonNegativo);
+  // The partial factors scale loads (never below zero) and divide the
+  // strength (never by zero).
+  const CoefficientiParziali& g = d.Normativa.coefficienti;
+  c("gG1sup", g.gG1sup, Limite::NonNegativo);
+  c("gG1inf", g.gG1inf, Limite::NonNegativo);
+  c("gG2sup", g.gG2sup, Limite::NonNegativo);
+  c("gG2inf", g.gG2inf, Limite::NonNegativo);
+  c("gQ", g.gQ, Limite::NonNegativo);
+  c("gM", g.gM, Limite::Positivo);
+  c("FC", g.FC, Limite::Positivo);
   return trovati;
 }
 

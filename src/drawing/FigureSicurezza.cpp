@@ -4,11 +4,14 @@
 #include <algorithm>
 #include <array>
 
+#include "data/CifreCoerenti.h"
 #include "drawing/Tavola.h"
 
 namespace voro {
 
-std::string TestoFattore(const Regional& reg, double v) { return reg.Formatta(v, "0.000"); }
+std::string TestoFattore(const Regional& reg, double v) {
+  return reg.Formatta(v, FormatoDecimali(DecimaliCoerenti(v, 3)));
+}
 std::string TestoMetri(const Regional& reg, double v) { return reg.Formatta(v, "0.000"); }
 std::string TestoKn(const Regional& reg, double v) { return reg.Formatta(v, "0.00"); }
 

@@ -5,7 +5,9 @@
 #include <cmath>
 
 #include "data/UnitConversions.h"
+#include "drawing/CatenaConci.h"
 #include "drawing/DisegniElementi.h"
+#include "drawing/QuoteArco.h"
 #include "geometry/Grafica.h"
 
 namespace voro {
@@ -71,13 +73,13 @@ void PlottaArco::disegna() {
 
   g_.ImpostaColore(8);
   g_.SpessoreLinea(1);
-  for (int i = 1; i <= m.nConciPareteSinistra; ++i) Plotta(m.ConciPareteSinistra(i), g_);
-  for (int i = 1; i <= m.nConciPareteDestra; ++i) Plotta(m.ConciPareteDestra(i), g_);
+  PlottaElevazione(m.ConciPareteSinistra, m.nConciPareteSinistra);
+  PlottaElevazione(m.ConciPareteDestra, m.nConciPareteDestra);
   PlottaMuri();
 
   g_.ImpostaColore(1);
   g_.SpessoreLinea(1);
-  for (int i = 1; i <= m.nConciTot; ++i) Plotta(conci(i), g_);
+  PlottaElevazione(m.Conci, m.nConciTot);
 
   // Unit weights beside the structure.
   const Concio& ultimo = m.nConciPareteDestra > 0 ? m.ConciPareteDestra(m.nConciPareteDestra) : conci(m.nConciTot);
@@ -97,6 +99,7 @@ void PlottaArco::disegna() {
     // The plan view fills the room kept for it below the elevation: its top
     // edge one fifth of the arch's height below the base level.
     PlottaPianta(yB - d5 - std::max(d_.Larghezza, d_.LarghezzaChiave) / 2.0);
+    if (Quote) QuotaArco(m, reg_, g_, hTesto, yB, d5);
     if (PlottaGeometria == 2) PlottaQ(qS, hTesto);
     return;
   }
@@ -143,6 +146,23 @@ void PlottaArco::disegna() {
   DimFreccia = DimFreccia * 0.6f;
   ForzeConci();
   EsplosoVoro(yMinPlt, rCerniera);
+}
+
+double PlottaArco::DistanzaMinima() const {
+  return DistanzaGiunti * (static_cast<double>(xMaxPlt) - xMinPlt);
+}
+
+void PlottaArco::PlottaElevazione(const Array1<Concio>& conci, int n) {
+  if (!(DistanzaMinima() > 0)) {
+    for (int i = 1; i <= n; ++i) Plotta(conci(i), g_);
+    return;
+  }
+  std::vector<Quadrilatero> q;
+  for (int i = 1; i <= n; ++i) {
+    const Concio& c = conci(i);
+    q.push_back({{c.x(1), c.x(2), c.x(3), c.x(4)}, {c.y(1), c.y(2), c.y(3), c.y(4)}});
+  }
+  PlottaCatena(q, DistanzaMinima(), g_);
 }
 
 void PlottaArco::PlottaQ(double h, double t) {
@@ -236,19 +256,23 @@ void PlottaArco::PlottaPianta(double yA) {
   g_.ImpostaColore(1);
   const Concio& destro = m.nConciPareteDestra > 0 ? m.ConciPareteDestra(m.nConciPareteDestra) : m.Conci(m.nConciTot);
   g_.Testo(std::max<double>(m.xMaxStruttura, destro.x(3)) + hTesto, yA + w, hTesto, "PLAN VIEW", 1, true);
+  // One chain from the left wall through the ring to the right wall, each
+  // voussoir between the width of the previous one and its own.
+  std::vector<const Concio*> catena;
+  for (int i = 1; i <= m.nConciPareteSinistra; ++i) catena.push_back(&m.ConciPareteSinistra(i));
+  for (int i = 1; i <= m.nConciTot; ++i) catena.push_back(&m.Conci(i));
+  for (int i = 1; i <= m.nConciPareteDestra; ++i) catena.push_back(&m.ConciPareteDestra(i));
   double bPrec = d_.Larghezza;
-  for (int i = 1; i <= m.nConciPareteSinistra; ++i) {
-    voro::PlottaPianta(m.ConciPareteSinistra(i), g_, yA, bPrec);
-    bPrec = m.ConciPareteSinistra(i).bSez;
+  std::vector<Quadrilatero> q;
+  for (const Concio* c : catena) {
+    if (DistanzaMinima() > 0)
+      q.push_back({{c->x(4), c->x(3), c->x(3), c->x(4)},
+                   {yA - bPrec / 2, yA - c->bSez / 2, yA + c->bSez / 2, yA + bPrec / 2}});
+    else
+      voro::PlottaPianta(*c, g_, yA, bPrec);
+    bPrec = c->bSez;
   }
-  for (int i = 1; i <= m.nConciTot; ++i) {
-    voro::PlottaPianta(m.Conci(i), g_, yA, bPrec);
-    bPrec = m.Conci(i).bSez;
-  }
-  for (int i = 1; i <= m.nConciPareteDestra; ++i) {
-    voro::PlottaPianta(m.ConciPareteDestra(i), g_, yA, bPrec);
-    bPrec = m.ConciPareteDestra(i).bSez;
-  }
+  if (!q.empty()) PlottaCatena(q, DistanzaMinima(), g_);
   if (!m.Vori.empty()) PlottaLuce(m.Vori(1).X1, m.Vori(m.Vori.size()).X3, yA - w - hTesto);
 }
 
@@ -271,12 +295,17 @@ void PlottaArco::EsplosoVoro(double y0, double r) {
   g_.SpessoreLinea(1);
   std::vector<double> X{m.Conci(1).x(1)}, Y;
   Y.push_back(y0 + (m.Conci(1).hSezioneSin / 2 + r_.EccCalcSinistra) * k);
+  std::vector<Quadrilatero> q;
   for (int i = 1; i <= m.nConciTot; ++i) {
     const Concio& c = m.Conci(i);
-    PlottaEsploso(c, g_, y0, k);
+    if (DistanzaMinima() > 0)
+      q.push_back({{c.x(1), c.x(2), c.x(2), c.x(1)}, {y0, y0, y0 + k * c.hSezione, y0 + k * c.hSezioneSin}});
+    else
+      PlottaEsploso(c, g_, y0, k);
     X.push_back(c.x(2));
     Y.push_back(y0 + (c.hSezione / 2 + c.Eccentric) * k);
   }
+  if (!q.empty()) PlottaCatena(q, DistanzaMinima(), g_);
   g_.ImpostaColore(5);
   g_.SpessoreLinea(2);
   g_.PoligonaleAperta(static_cast<int>(X.size()), X, Y, 1);

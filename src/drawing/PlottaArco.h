@@ -30,6 +30,13 @@ class PlottaArco : public Tavola {
   // 0 results of a calculation, 1 geometry only, 2 geometry with loads.
   int PlottaGeometria = 0;
   FlagVista Visualizza{};
+  // The least distance between the joints drawn, as a part of the drawing's
+  // width: a ring of many voussoirs (its walls, plan and exploded view alike)
+  // then shows its long sides and only the joints that stay apart. 0 draws
+  // every joint.
+  double DistanzaGiunti = 0;
+  // Dimensions and a scale bar on the elevation (the geometry modes), for paper.
+  bool Quote = false;
 
   // The whole drawing on the target; any run-time error shows "Error in
   // PlottaVoro" and ends the drawing (false), leaving what was drawn.
@@ -47,6 +54,10 @@ class PlottaArco : public Tavola {
  private:
   void PltInizializza(double x1, double x2, double y1, double y2, Single offset);
   void disegna();
+  // The least distance between drawn joints in drawing units; 0: every joint.
+  double DistanzaMinima() const;
+  // Voussoirs 1..n of the elevation, every joint or only those apart.
+  void PlottaElevazione(const Array1<Concio>& conci, int n);
   void PlottaQ(double h, double t);
   void VisualizzaDiscretizzazione(double h);
   void PlottaMuri();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "data/CifreCoerenti.h"
 #include "drawing/DisegniElementi.h"
 #include "drawing/FigureSicurezza.h"
 
@@ -111,7 +112,7 @@ void PlottaSicurezza::disegna() {
     }
     std::string t = "Thrust line of least eccentricity: within s = " + TestoFattore(reg_, *r_.rapportoSpessore) +
                     " of the half depth";
-    if (r_.fattoreGeometrico) t += ", geometric safety factor 1/s = " + TestoFattore(reg_, *r_.fattoreGeometrico);
+    if (r_.fattoreGeometrico) t += ", depth ratio 1/s = " + TestoFattore(reg_, *r_.fattoreGeometrico);
     t += r_.ammissibile ? " (fits within the masonry)" : " (no thrust line fits within the masonry)";
     riga(colori_sicurezza::Minima, t);
   } else {
@@ -166,7 +167,7 @@ void PlottaSicurezza::disegna() {
   }
   if (r_.spessoreMinimo) {
     g_.Testo(xt, y, hTesto,
-             "Minimum thickness " + TestoMetri(reg_, *r_.spessoreMinimo) + " m (thickness factor " +
+             "Minimum thickness " + TestoMetri(reg_, *r_.spessoreMinimo) + " m (geometric factor of safety t/tmin " +
                  TestoFattore(reg_, *r_.fattoreSpessore) + ")",
              1, true);
   }

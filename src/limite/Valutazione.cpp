@@ -4,11 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <set>
 
+#include "arch/AnelloScalato.h"
 #include "arch/CaricaConci.h"
-#include "arch/CostruisciModello.h"
 #include "limite/AnalisiLimite.h"
 
 namespace voro {
@@ -125,8 +124,9 @@ bool Spostamento(const DatiProgetto& d, ModelloArco& m, Messages& msg, const Opz
 }
 
 // The project with every segment's thickness scaled by f, assembled and
-// loaded afresh: its thrust line of least eccentricity; none when the
-// geometry cannot be built or no line keeps the joints in compression.
+// loaded afresh under the project's road, slab and loads: its thrust line of
+// least eccentricity; none when the geometry cannot be built or no line keeps
+// the joints in compression.
 struct Prova {
   double f = 0;
   double spessore = 0;  // the thinnest segment
@@ -134,24 +134,15 @@ struct Prova {
   bool entro() const { return em && em->s <= 1; }
 };
 
-Prova ProvaSpessore(const DatiProgetto& d, double f) {
+Prova ProvaSpessore(const DatiProgetto& d, const ModelloArco& progetto, double f) {
   Prova p;
   p.f = f;
   DatiProgetto q = d;
   RecordingMessages msg;
   try {
-    if (q.nVori <= 1) {
-      q.SpessoreAnello = toSingle(d.SpessoreAnello * f);
-      p.spessore = q.SpessoreAnello;
-    } else {
-      p.spessore = std::numeric_limits<double>::infinity();
-      for (int i = 1; i <= q.nVori && i <= q.Vori.size(); ++i) {
-        q.Vori(i).Spessore = d.Vori(i).Spessore * f;
-        p.spessore = std::min(p.spessore, q.Vori(i).Spessore);
-      }
-    }
+    p.spessore = ScalaSpessore(d, f, q);
     ModelloArco m;
-    CostruisciModello(q, m, msg);
+    CostruisciConStrada(q, progetto, m, msg);
     CaricaConci(q, m, msg);
     // The line must fit the domain the masonry's strength leaves.
     const IpotesiMuratura ip = IpotesiProgetto(q, m);
@@ -166,16 +157,17 @@ Prova ProvaSpessore(const DatiProgetto& d, double f) {
 // The least f: a bracket from the project's own s (the thrust line needs s
 // times the depth, so about s times the thickness), then regula falsi in
 // the Illinois form on s(f) - 1, falling back to halving where s is missing.
-void SpessoreMinimo(const DatiProgetto& d, const RisultatiSicurezza& sotto, RisultatiSicurezza& r) {
+void SpessoreMinimo(const DatiProgetto& d, const ModelloArco& progetto, const RisultatiSicurezza& sotto,
+                    RisultatiSicurezza& r) {
   constexpr double fMin = 1e-3, fMax = 1e3;
   r.spessoreMinimoCalcolato = true;
   Prova lo, hi;
-  const Prova uno = ProvaSpessore(d, 1);
+  const Prova uno = ProvaSpessore(d, progetto, 1);
   double f = sotto.rapportoSpessore && *sotto.rapportoSpessore > 0 ? *sotto.rapportoSpessore : 0.5;
   f = std::clamp(f, fMin, fMax);
   if (uno.entro()) {
     hi = uno;
-    for (Prova p = ProvaSpessore(d, std::min(f, 0.999));; p = ProvaSpessore(d, p.f / 2)) {
+    for (Prova p = ProvaSpessore(d, progetto, std::min(f, 0.999));; p = ProvaSpessore(d, progetto, p.f / 2)) {
       if (!p.entro()) {
         lo = p;
         break;
@@ -185,7 +177,7 @@ void SpessoreMinimo(const DatiProgetto& d, const RisultatiSicurezza& sotto, Risu
     }
   } else {
     lo = uno;
-    for (Prova p = ProvaSpessore(d, std::max(f, 1.001));; p = ProvaSpessore(d, p.f * 1.5)) {
+    for (Prova p = ProvaSpessore(d, progetto, std::max(f, 1.001));; p = ProvaSpessore(d, progetto, p.f * 1.5)) {
       if (p.entro()) {
         hi = p;
         break;
@@ -202,7 +194,7 @@ void SpessoreMinimo(const DatiProgetto& d, const RisultatiSicurezza& sotto, Risu
       const double secante = lo.f + gLo * (hi.f - lo.f) / (gLo - gHi);
       if (secante > lo.f && secante < hi.f) fN = secante;
     }
-    const Prova p = ProvaSpessore(d, fN);
+    const Prova p = ProvaSpessore(d, progetto, fN);
     if (p.entro()) {
       hi = p;
       gHi = p.em->s - 1;
@@ -235,7 +227,7 @@ bool ValutaSicurezza(DatiProgetto& d, ModelloArco& m, Messages& msg, const Opzio
     if (!Spostamento(d, m, msg, opzioni, ip, r, avvio)) return false;
     if (opzioni.spessoreMinimo) {
       if (fermato(opzioni)) return false;
-      SpessoreMinimo(d, r, r);
+      SpessoreMinimo(d, m, r, r);
       if (opzioni.avanzamento) {
         const int n = static_cast<int>(r.posizioni.size()) + 1;
         opzioni.avanzamento(n, n);

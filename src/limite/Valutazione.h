@@ -16,6 +16,7 @@ namespace voro {
 struct OpzioniSicurezza {
   int nPosizioni = 50;          // positions of the strip load; 0 leaves the sweep out
   bool spessoreMinimo = true;   // search the least thickness
+  double passoVeicolo = 0.05;   // the largest step of a vehicle's sweep (m)
   // Called after each step with the steps done and their total.
   std::function<void(int, int)> avanzamento;
   const std::atomic<bool>* stop = nullptr;

@@ -27,13 +27,16 @@ Documento Componi(const FontiRapporto& f, const NumeriRapporto& num,
 }  // namespace
 
 Documento ComponiRapporto(const FontiRapporto& f, const NumeriRapporto& num,
-                          const std::vector<const SezioneRapporto*>& aggiunte) {
+                          const std::vector<const SezioneRapporto*>& aggiunte,
+                          const std::vector<const SezioneRapporto*>& inTesta) {
   const SezioneTitolo titolo(f, "Calculation report", true);
   const SezioneDati dati(f);
   const SezioneModello modello(f);
   const SezioneIpotesi ipotesi(f);
   const SezioneRisultati risultati(f);
-  std::vector<const SezioneRapporto*> sezioni{&titolo, &dati, &modello, &ipotesi, &risultati};
+  std::vector<const SezioneRapporto*> sezioni{&titolo};
+  sezioni.insert(sezioni.end(), inTesta.begin(), inTesta.end());
+  sezioni.insert(sezioni.end(), {&dati, &modello, &ipotesi, &risultati});
   sezioni.insert(sezioni.end(), aggiunte.begin(), aggiunte.end());
   return Componi(f, num, sezioni, true);
 }

@@ -27,6 +27,10 @@ bool Disegna(const FontiRapporto& f, const Regional& regional, int modo, Superfi
   // The results show the reactions at the springings with the resultant load
   // of every voussoir.
   plot.Visualizza[3] = modo == 0;
+  // On paper the joints of a ring of many voussoirs stay 1 % of the width
+  // apart (about 1.2 mm), and the elevation carries its dimensions.
+  plot.DistanzaGiunti = 0.01;
+  plot.Quote = true;
   const bool ok = plot.PlottaVoro("STAMPANTE", &s);
   if (proporzione) *proporzione = Proporzione(plot);
   return ok;

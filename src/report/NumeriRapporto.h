@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "data/CifreCoerenti.h"
 #include "data/Regional.h"
 #include "data/Scalars.h"
 
@@ -24,8 +25,10 @@ class NumeriRapporto {
   std::string percento(double x) const { return fisso(x, "0.0"); }
   std::string metri(double x) const { return fisso(x, "0.000"); }             // coordinates and levels
   std::string intero(long x) const { return std::to_string(x); }
-  std::string fattore(double x) const { return fisso(x, "0.000"); }     // safety and load factors
-  std::string rapporto(double x) const { return fisso(x, "0.0000"); }   // parts of a joint's depth
+  // Safety and load factors, parts of a joint's depth: 3 and 4 decimals, more
+  // where fewer would round a figure onto 1 from either side.
+  std::string fattore(double x) const { return fisso(x, FormatoDecimali(DecimaliCoerenti(x, 3)).c_str()); }
+  std::string rapporto(double x) const { return fisso(x, FormatoDecimali(DecimaliCoerenti(x, 4)).c_str()); }
   // An input value as it was typed: the plain text of the Single (or of the
   // Double of a segment's point) with the regional decimal separator.
   std::string dato(Single x) const;

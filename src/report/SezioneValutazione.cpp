@@ -60,6 +60,24 @@ std::string ElencoCerniere(const std::vector<Cerniera>& c, const NumeriRapporto&
 
 }  // namespace
 
+std::string DidascaliaSicurezza(const RisultatiSicurezza& r, const NumeriRapporto& num) {
+  std::string s = "Safety: ";
+  if (r.rapportoSpessore) {
+    s += "the thrust line of least eccentricity (s = " + num.rapporto(*r.rapportoSpessore) + ")";
+    if (!r.contatti.empty())
+      s += " touching the reduced section at " + num.intero(static_cast<long>(r.contatti.size())) +
+           (r.contatti.size() == 1 ? " joint" : " joints");
+  } else {
+    s += "the arch; no thrust line keeps every joint in compression";
+  }
+  if (r.esitoCarico == EsitoCarico::Finito && r.fattoreCarico)
+    s += "; the collapse thrust line at " + num.fattore(*r.fattoreCarico) + " times the live load with its " +
+         num.intero(static_cast<long>(r.meccanismo.size())) + " hinges";
+  else if (r.esitoCarico == EsitoCarico::Illimitato)
+    s += "; no collapse line: the live load at the project's strip alone can never make a mechanism";
+  return s + " (lengths in m)";
+}
+
 void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) const {
   doc.sezione("Safety assessment");
   doc.paragrafo("Exact limit analysis of the same voussoirs and loads. Unlike the three-hinged thrust line above, "
@@ -68,7 +86,9 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
                 "strength, no sliding, passive pressure as a fixed load); a thrust line lies within the fraction "
                 "s of the joints when at every joint |e| <= s h/2. The thrust range, the live-load factor, the "
                 "worst load position and the minimum thickness rest on these hypotheses: " +
-                Ipotesi(r_, num) + ".");
+                Ipotesi(r_, num) + ". The figures of this section are those of the project's own "
+                "(characteristic) loads; the conclusions give the adequacy under the design values of the code "
+                "basis.");
   if (!r_.resistenzaFinita)
     doc.paragrafo("These figures assume masonry of unlimited compressive strength: they do not check crushing.",
                   true);
@@ -80,12 +100,14 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
     auto& t = doc.tabella(ColonneValori());
     t.righe.push_back({"Thickness ratio of the line of least eccentricity", "s", num.rapporto(*r_.rapportoSpessore), ""});
     if (r_.fattoreGeometrico)
-      t.righe.push_back({"Geometric safety factor", "1/s", num.fattore(*r_.fattoreGeometrico), ""});
+      t.righe.push_back({"Depth ratio: joint depth to the depth the line needs", "1/s",
+                         num.fattore(*r_.fattoreGeometrico), ""});
     t.righe.push_back({"A thrust line fits within the masonry (the hypotheses above)", "", num.siNo(r_.ammissibile), ""});
     std::string s = r_.fattoreGeometrico
-                        ? "The thrust line of least eccentricity needs the part s of every joint's depth about its "
-                          "centre: the ring could be 1/s = " + num.fattore(*r_.fattoreGeometrico) +
-                              " times thinner and still hold it."
+                        ? "The thrust line of least eccentricity needs the part s = " +
+                              num.rapporto(*r_.rapportoSpessore) + " of every joint's depth about its centre: each "
+                              "joint is 1/s = " + num.fattore(*r_.fattoreGeometrico) +
+                              " times as deep as that line needs."
                         : "The thrust line follows the centre of every joint (s = 0): the ring is the funicular of "
                           "its loads.";
     s += r_.ammissibile ? " A thrust line fits within the masonry under the hypotheses above: by the safe "
@@ -122,9 +144,9 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
                         "arch turns into a mechanism" +
                         (f >= 1 ? "." : ": less than 1, the arch cannot carry the project's variable load."),
                     f < 1);
-      doc.paragrafo("The collapse mechanism: the hinges where the collapse thrust line touches an edge of the "
-                    "masonry or, where the masonry crushes, the edge of its stress block, and the joints that "
-                    "slide.");
+      doc.paragrafo("The collapse mechanism: " + num.intero(static_cast<long>(r_.meccanismo.size())) +
+                    " joints, each a hinge where the collapse thrust line touches an edge of the masonry or, where "
+                    "the masonry crushes, the edge of its stress block, or a joint that slides.");
       TabellaCerniere(doc, r_.meccanismo, num);
       break;
     }
@@ -151,7 +173,7 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
       s += "the least live-load factor is " + num.fattore(*r_.fattorePeggiore) + " with the strip from x = " +
            num.metri(*r_.xq1Peggiore) + " to " + num.metri(*r_.xq2Peggiore) + " m.";
     else
-      s += "at no position can the variable load alone make the arch collapse.";
+      s += "at no position can the variable load alone make the arch collapse, so no chart of the factor is drawn.";
     doc.paragrafo(s);
     auto& t = doc.tabella({{"Position", ""}, {"xq1", "m"}, {"xq2", "m"}, {"Factor", ""}});
     for (std::size_t k = 0; k < r_.posizioni.size(); ++k) {
@@ -167,12 +189,16 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
   } else if (!r_.spessoreMinimo) {
     doc.paragrafo("Not found between a thousandth and a thousand times the project's thickness.");
   } else {
-    doc.paragrafo("Every segment's thickness scaled by one factor f, the voussoirs, walls and loads rebuilt at each "
-                  "trial: the least f for which a thrust line still fits under the project's loads.");
+    doc.paragrafo("Every segment's thickness scaled by one factor f, the voussoirs and walls rebuilt at each trial "
+                  "while the road surface, the slab and the loads above stay where the project puts them: the least "
+                  "f for which a thrust line still fits under the project's loads.");
     auto& t = doc.tabella(ColonneValori());
     t.righe.push_back({"Thinnest segment at the least thickness", "tmin", num.metri(*r_.spessoreMinimo), "m"});
     t.righe.push_back({"Least thickness factor", "f", num.rapporto(*r_.fattoreMinimo), ""});
-    t.righe.push_back({"Thickness factor", "1/f", num.fattore(*r_.fattoreSpessore), ""});
+    t.righe.push_back({"Geometric factor of safety (Heyman)", "t/tmin", num.fattore(*r_.fattoreSpessore), ""});
+    doc.paragrafo("Heyman's geometric factor of safety t/tmin = " + num.fattore(*r_.fattoreSpessore) +
+                  ": the ring is that many times as thick as the thinnest ring of the same shape that still holds "
+                  "a thrust line under the same loads.");
     if (!r_.contattiSpessoreMinimo.empty())
       doc.paragrafo("Hinges at the least thickness: sections " + ElencoCerniere(r_.contattiSpessoreMinimo, num) + ".");
   }
@@ -213,18 +239,19 @@ std::vector<Figura> SezioneValutazione::Figure(const NumeriRapporto& num) const 
     return ok;
   };
   Figura arco;
-  arco.didascalia = "Safety: the thrust line of least eccentricity with its contacts and the collapse thrust line "
-                    "at the factored live load with its hinges (lengths in m)";
+  arco.didascalia = DidascaliaSicurezza(r_, num);
   SuperficieVuota vuota;
   RecordingMessages ignorati;
   piano(vuota, ignorati, &arco.proporzione);
   arco.disegna = [piano](Superficie& s, Messages& msg) { return piano(s, msg, nullptr); };
   figure.push_back(std::move(arco));
 
-  if (!r_.posizioni.empty()) {
+  // A chart without a single finite factor would show nothing: the section
+  // says so in words instead.
+  if (r_.fattorePeggiore) {
     Figura grafico;
     grafico.didascalia = "Live-load factor against the position of the strip load (its left end xq1, m), the least "
-                         "factor marked";
+                         "factor " + num.fattore(*r_.fattorePeggiore) + " marked";
     grafico.proporzione = r_.meccanismoPeggiore.empty() ? 0.55 : 0.9;
     grafico.disegna = [r, m, regional](Superficie& s, Messages& msg) {
       Disegno disegno(msg);

@@ -24,4 +24,7 @@ class SezioneValutazione : public SezioneRapporto {
   const RisultatiSicurezza& r_;
 };
 
+// The caption of the safety plot: what it draws, line by line.
+std::string DidascaliaSicurezza(const RisultatiSicurezza& r, const NumeriRapporto& num);
+
 }  // namespace voro

@@ -2,7 +2,9 @@
 #include "report/SezioniCalcolo.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "arch/ImposteArco.h"
 #include "report/FigureArco.h"
 
 namespace voro {
@@ -16,7 +18,14 @@ int PuntiGriglia(Integer nDivisioni) {
 }
 
 constexpr const char* kInterrotta =
-    " The search was stopped before its end: the hinges are the best point found so far.";
+    " The search was stopped before its end: the three points are the best found so far.";
+
+// A point of the thrust line is a hinge when it lies on an edge of its joint
+// (within a thousandth of the half depth); otherwise an inner point.
+std::string TipoPunto(double e, double h) {
+  if (std::fabs(e) < h / 2 * (1 - 1e-3)) return "inside the joint";
+  return e > 0 ? "hinge, extrados edge" : "hinge, intrados edge";
+}
 
 std::string MeritoRicerca(const DatiProgetto& d) {
   return d.OttimizzaEccentricita ? "largest distance from the edges" : "smallest peak compression";
@@ -24,9 +33,23 @@ std::string MeritoRicerca(const DatiProgetto& d) {
 
 }  // namespace
 
+std::string FraseImposte(const ImposteArco& a, const NumeriRapporto& num) {
+  if (!a.rialzate()) return "";
+  std::string s = "The upper walls move the springing above the ring's end:";
+  auto lato = [&num](const char* nome, const ImpostaRialzata& i) {
+    return std::string(" the ") + nome + " wall takes " + num.intero(i.conciParete) +
+           (i.conciParete == 1 ? " voussoir" : " voussoirs") + " of the ring and the arch springs at y = " +
+           num.metri(i.y) + " m, " + num.metri(i.rialzo) + " m above the ring's end";
+  };
+  if (a.sinistra) s += lato("left", *a.sinistra);
+  if (a.sinistra && a.destra) s += ";";
+  if (a.destra) s += lato("right", *a.destra);
+  return s + ". The calculation and the assessment hold for the arch between these springings.";
+}
+
 std::string FraseCerniere(const DatiProgetto& d, const RisultatiCalcolo& r, const NumeriRapporto& num) {
   if (!d.OttimizzaCerniere) return "Thrust line through the given eccentricities.";
-  std::string s = "Thrust line through the hinges found by the search (figure of merit: " + MeritoRicerca(d);
+  std::string s = "Thrust line through the three points found by the search (figure of merit: " + MeritoRicerca(d);
   if (r.PrecisioneRicerca > 0) s += "; grid precision " + num.mm(r.PrecisioneRicerca) + " mm";
   s += ").";
   if (r.RicercaInterrotta) s += kInterrotta;
@@ -41,13 +64,13 @@ void SezioneModello::Componi(Documento& doc, const NumeriRapporto& num) const {
   }
   const ModelloArco& m = *f_.modello;
   doc.paragrafo("The ring is cut into rigid voussoirs numbered from left to right; section 1 is the left "
-                "springing, section i + 1 the right joint of voussoir i. Hinge 2 lies on the right joint of the "
-                "crown voussoir, the first whose extrados reaches the top of the ring.");
+                "springing, section i + 1 the right joint of voussoir i. The crown point of the thrust line lies on "
+                "the right joint of the crown voussoir, the first whose extrados reaches the top of the ring.");
   auto& v = doc.tabella({{"Quantity", "", false}, {"Value", ""}});
   v.righe = {{"Voussoirs of the ring", num.intero(m.nConciTot)},
              {"Sections (joints)", num.intero(m.nGiunti)},
              {"Crown voussoir", num.intero(m.iChiave)},
-             {"Crown section (hinge 2)", num.intero(m.iChiave + 1)},
+             {"Crown section (crown point)", num.intero(m.iChiave + 1)},
              {"Wall voussoirs, left", num.intero(m.nConciPareteSinistra)},
              {"Wall voussoirs, right", num.intero(m.nConciPareteDestra)}};
   auto& l = doc.tabella(ColonneValori());
@@ -60,6 +83,7 @@ void SezioneModello::Componi(Documento& doc, const NumeriRapporto& num) const {
              {"Depth of the joint, left springing", "hl", num.metri(m.hSinistra), "m"},
              {"Depth of the joint, crown", "hc", num.metri(m.hChiave), "m"},
              {"Depth of the joint, right springing", "hr", num.metri(m.hDestra), "m"}};
+  if (const std::string rialzo = FraseImposte(ImposteSuPareti(m), num); !rialzo.empty()) doc.paragrafo(rialzo, true);
   if (!f_.risultati) return;
   double muratura = 0, riempimento = 0, soletta = 0, variabile = 0;
   for (int i = 1; i <= m.nConciTot; ++i) {
@@ -107,9 +131,10 @@ void SezioneIpotesi::Componi(Documento& doc, const NumeriRapporto& num) const {
                "the vertical load resting on it.";
   }
   doc.paragrafo(carichi);
-  doc.paragrafo("Hinges. The thrust line passes through three hinges: at the left springing, at the crown joint and "
-                "at the right springing. With the hinges fixed the arch is statically determinate: the reactions "
-                "follow from equilibrium and the thrust line is carried joint by joint.");
+  doc.paragrafo("Three points. The thrust line is made to pass through three points: at the left springing, at the "
+                "crown joint and at the right springing. With the three points fixed the arch is statically "
+                "determinate, as a three-hinged arch: the reactions follow from equilibrium and the thrust line is "
+                "carried joint by joint. A point is a true hinge only where it lies on an edge of its joint.");
   if (!d.OttimizzaCerniere) {
     doc.paragrafo("Placing the hinges. The hinges lie at the start eccentricities given with the data (el, ec, er).");
   } else if (d.nDivisioni <= 0) {
@@ -150,20 +175,28 @@ void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const 
   doc.paragrafo(FraseCerniere(d, r, num));
 
   doc.sottosezione("Eccentricities used");
-  doc.paragrafo("The three hinges of the thrust line: their eccentricity from the centre of the joint (positive "
-                "toward the extrados) and their point.");
-  auto& e = doc.tabella({{"Hinge", "", false}, {"Section", ""}, {"e", "mm"}, {"x", "m"}, {"y", "m"}});
+  doc.paragrafo("The three points the calculation imposes on the thrust line, at the left springing, the crown "
+                "joint and the right springing: their eccentricity from the centre of the joint (positive toward "
+                "the extrados) and their position. A point is a hinge only where it lies on an edge of its joint; "
+                "inside the joint the masonry there stays compressed over part of its depth.");
+  auto& e = doc.tabella({{"Thrust-line point", "", false}, {"Section", ""}, {"e", "mm"}, {"x", "m"}, {"y", "m"},
+                         {"h/2", "mm"}, {"Kind", "", false}});
   const Single ecc[3] = {r.EccCalcSinistra, r.EccCalcChiave, r.EccCalcDestra};
   const char* nomi[3] = {"left springing el", "crown ec", "right springing er"};
   const int sezioni[3] = {1, m.iChiave + 1, m.nGiunti};
-  for (std::size_t k = 0; k < 3; ++k)
+  for (std::size_t k = 0; k < 3; ++k) {
+    const double h = m.Conci(std::max(sezioni[k] - 1, 1)).hSezioneEff;
     e.righe.push_back({nomi[k], num.intero(sezioni[k]), num.mm(ecc[k]), num.metri(r.xCerniera[k]),
-                       num.metri(r.yCerniera[k])});
+                       num.metri(r.yCerniera[k]), num.mm(h / 2), TipoPunto(ecc[k], h)});
+  }
 
   doc.sottosezione("Sections");
   doc.paragrafo("For every section: the edge stresses at the extrados (sig_e) and at the intrados (sig_i), "
                 "compression positive; the mean shear stress (tau); the compressed part of the joint depth; the "
-                "normal and shear force (N, T) and the eccentricity of the thrust line (e).");
+                "normal and shear force (N, T) and the eccentricity of the thrust line (e). N and T are the "
+                "components of the force that the part of the arch left of the section applies to the part on its "
+                "right: N across the joint, compression positive; T and tau along the joint, positive toward the "
+                "extrados.");
   auto& t = doc.tabella({{"Sect.", ""},
                          {"sig_e", "MPa"},
                          {"sig_i", "MPa"},
@@ -194,8 +227,9 @@ void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const 
              {"Smallest compressed part", "comp.", num.percento(r.PercMinima), "%", num.intero(r.iPercMinima)}};
 
   doc.sottosezione("Reactions at springings");
-  doc.paragrafo("The forces of the supports on the arch: H positive to the right, V upward. The tie thrust is the "
-                "force a tie between the springings would carry.");
+  doc.paragrafo("The forces of the supports on the arch: H positive toward the arch (toward +x at the left "
+                "springing, toward -x at the right one), V positive upward. The tie thrust is the force a tie "
+                "between the springings would carry, positive in tension.");
   auto& k = doc.tabella({{"Quantity", "", false}, {"Symbol", "", false}, {"Value", "kN"}});
   k.righe = {{"Horizontal force, left springing", "Hl", num.kN(r.HSinistra)},
              {"Vertical force, left springing", "Vl", num.kN(r.VSinistra)},
@@ -205,19 +239,19 @@ void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const 
              {"Total vertical load", "", num.kN(r.SommaV)}};
 
   doc.sottosezione("Walls reactions");
-  doc.paragrafo("The actions of the horizontal (passive) pressures on the upper walls: the forces and their "
-                "moments about the extrados ends of the ring.");
+  doc.paragrafo("The resultants of the horizontal (passive) pressures on the voussoirs next to each springing, "
+                "positive toward the crown, and their moments about the extrados ends of the ring.");
   auto& p = doc.tabella(ColonneValori());
-  p.righe = {{"Horizontal force on the left wall", "Hl", num.kN(r.SommaHSinistra), "kN"},
-             {"Horizontal force on the right wall", "Hr", num.kN(-r.SommaHDestra), "kN"},
-             {"Moment on the left wall", "Ml", num.kN(f_.MomentoPareteSinistra), "kNm"},
-             {"Moment on the right wall", "Mr", num.kN(f_.MomentoPareteDestra), "kNm"}};
+  p.righe = {{"Passive pressure resultant, left", "Pl", num.kN(r.SommaHSinistra), "kN"},
+             {"Passive pressure resultant, right", "Pr", num.kN(-r.SommaHDestra), "kN"},
+             {"Moment about the left extrados end", "Ml", num.kN(f_.MomentoPareteSinistra), "kNm"},
+             {"Moment about the right extrados end", "Mr", num.kN(f_.MomentoPareteDestra), "kNm"}};
 }
 
 std::vector<Figura> SezioneRisultati::Figure(const NumeriRapporto& num) const {
   if (!f_.risultati || !f_.modello) return {};
   return {FiguraArco(f_, num.regional(), 0,
-                     "Results: hinges, thrust line and reactions; below, the voussoirs exploded with the thrust line "
+                     "Results: the thrust line through its three imposed points and the reactions; below, the voussoirs exploded with the thrust line "
                      "and the edge stresses (sig_e, sig_i)")};
 }
 

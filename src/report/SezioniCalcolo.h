@@ -2,6 +2,7 @@
 // model, the hypotheses and the results, each with its drawing.
 #pragma once
 
+#include "arch/ImposteArco.h"
 #include "report/SezioneRapporto.h"
 
 namespace voro {
@@ -38,6 +39,10 @@ class SezioneRisultati : public SezioneRapporto {
  private:
   const FontiRapporto& f_;
 };
+
+// Where the upper walls raise the springings: their level and the voussoirs
+// the walls take, in one sentence; empty when the arch springs at the ring's ends.
+std::string FraseImposte(const ImposteArco& a, const NumeriRapporto& num);
 
 // How the hinges were placed, in one sentence.
 std::string FraseCerniere(const DatiProgetto& d, const RisultatiCalcolo& r, const NumeriRapporto& num);

@@ -5,13 +5,27 @@ namespace voro {
 
 void SezioneTitolo::Componi(Documento& doc, const NumeriRapporto&) const {
   const DatiProgetto& d = *f_.dati;
+  const Cartiglio& c = d.Cartiglio;
   BloccoTitolo b;
   b.titolo = titolo_;
   b.voci.emplace_back("Project", d.Titolo.empty() ? "(untitled)" : d.Titolo);
+  if (firme_) {
+    b.voci.emplace_back("Structure", c.riferimento);
+    b.voci.emplace_back("Client", c.committente);
+  }
   b.voci.emplace_back("File", f_.file.empty() ? "(not saved)" : f_.file);
   if (!f_.dataOra.empty()) b.voci.emplace_back("Date", f_.dataOra);
   if (!f_.programma.empty()) b.voci.emplace_back("Program", f_.programma);
-  if (firme_) b.firme = {"Engineer", "Signature"};
+  if (firme_) {
+    b.voci.emplace_back("Revision", c.revisione);
+    b.voci.emplace_back("Status", c.stato);
+    // A name typed in the project stands beside its role; the line after it
+    // is left for the signature, as is the whole line of a role left blank.
+    auto firma = [](const char* ruolo, const std::string& nome) {
+      return nome.empty() ? std::string(ruolo) : std::string(ruolo) + " (" + nome + ")";
+    };
+    b.firme = {firma("Engineer", c.progettista), firma("Checker", c.verificatore), firma("Approver", c.approvatore)};
+  }
   doc.titolo(std::move(b));
 }
 

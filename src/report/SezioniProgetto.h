@@ -7,7 +7,9 @@
 namespace voro {
 
 // Project title, file, date and time, program and version; with firme, the
-// blanks for the engineer's name and signature.
+// title block of the project (structure, client, revision, status) and the
+// signature lines of the engineer, the checker and the approver, an empty
+// field left blank for writing by hand.
 class SezioneTitolo : public SezioneRapporto {
  public:
   SezioneTitolo(const FontiRapporto& f, std::string titolo, bool firme)

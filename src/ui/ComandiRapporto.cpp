@@ -11,6 +11,7 @@
 #include "data/Impronte.h"
 #include "data/Versione.h"
 #include "report/ComponiRapporto.h"
+#include "report/SezioneConclusioni.h"
 #include "report/SezioneValutazione.h"
 #include "report/qt/FileRapporto.h"
 #include "ui/Dialoghi.h"
@@ -20,6 +21,16 @@
 #include "ui/Sessione.h"
 
 namespace voro::ui {
+
+namespace {
+
+// The project as the results stand on it: its title block changes no figure.
+std::string DatiCalcolati(DatiProgetto d) {
+  d.Cartiglio = {};
+  return TestoProgetto(d);
+}
+
+}  // namespace
 
 namespace {
 
@@ -41,7 +52,7 @@ ComandiRapporto::ComandiRapporto(FinestraPrincipale& main, Sessione& s) : QObjec
 
 void ComandiRapporto::calcoloConcluso(bool riuscito) {
   if (riuscito) {
-    datiRisolti_ = TestoProgetto(s_.dati);
+    datiRisolti_ = DatiCalcolati(s_.dati);
     errore_.clear();
   } else {
     datiRisolti_.reset();
@@ -67,7 +78,7 @@ FontiRapporto ComandiRapporto::Fonti() {
     f.errore = errore_.empty() ? "the project has not been solved: use Solve." : "the calculation failed: " + errore_;
     return f;
   }
-  if (*datiRisolti_ != TestoProgetto(s_.dati)) {
+  if (*datiRisolti_ != DatiCalcolati(s_.dati)) {
     f.errore = "the data have changed since the last solution: solve the project again.";
     return f;
   }
@@ -80,12 +91,18 @@ FontiRapporto ComandiRapporto::Fonti() {
 
 Documento ComandiRapporto::Componi(const FontiRapporto& f) const {
   // The Safety window is open only while its assessment belongs to the
-  // project on screen: a finished one goes into the report.
+  // project on screen: a finished one goes into the report, its verdict first.
   const FinestraSicurezza* sicurezza = main_.finestraSicurezza();
-  if (!sicurezza || !sicurezza->valutata()) return ComponiRapporto(f, NumeriRapporto(s_.regional));
+  const SezioneRiferimenti riferimenti(s_.dati);
+  if (!sicurezza || !sicurezza->valutata()) {
+    const SezioneConclusioni conclusioni(s_.dati, f.modello, nullptr, nullptr);
+    return ComponiRapporto(f, NumeriRapporto(s_.regional), {&riferimenti}, {&conclusioni});
+  }
   const SezioneValutazione valutazione(sicurezza->datiValutati(), sicurezza->modelloValutato(),
                                        sicurezza->risultati());
-  return ComponiRapporto(f, NumeriRapporto(s_.regional), {&valutazione});
+  const SezioneConclusioni conclusioni(sicurezza->datiValutati(), &sicurezza->modelloValutato(),
+                                       &sicurezza->risultati(), &sicurezza->adeguatezza());
+  return ComponiRapporto(f, NumeriRapporto(s_.regional), {&valutazione, &riferimenti}, {&conclusioni});
 }
 
 QString ComandiRapporto::nomeBase() const {

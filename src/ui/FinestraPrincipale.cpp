@@ -25,6 +25,7 @@
 #include "ui/Aiuto.h"
 #include "ui/ComandiRapporto.h"
 #include "ui/FinestraPlot.h"
+#include "ui/DialogoNormativa.h"
 #include "ui/FinestraSicurezza.h"
 #include "ui/FormCarichi.h"
 #include "ui/FormGeometria.h"
@@ -197,6 +198,9 @@ void FinestraPrincipale::creaMenu() {
   voce(dati, "mnuDataMuratura", tr("&Masonry and Soil..."), {}, [this] {
     DialogoMuratura dialogo(s_.dati, s_.msg(), this);
     if (dialogo.exec() == QDialog::Accepted) DatiCambiati();
+  });
+  voce(dati, "mnuDataNormativa", tr("&Code Basis and Title Block..."), {}, [this] {
+    if (ModificaNormativa(this, s_.dati)) DatiCambiati();
   });
 
   // Menus without items act on a click of their own title.

@@ -11,6 +11,9 @@
 #include <QVBoxLayout>
 
 #include "drawing/FigureSicurezza.h"
+#include "arch/ImposteArco.h"
+#include "data/CifreCoerenti.h"
+#include "data/Normative.h"
 #include "drawing/qt/SuperficieQt.h"
 #include "ui/CopiaTabella.h"
 #include "ui/EsportaPlot.h"
@@ -77,6 +80,14 @@ FinestraSicurezza::FinestraSicurezza(Sessione& s, QWidget* parent)
   divisore->setStretchFactor(1, 1);
   divisore->setSizes({Twips(3600, this), Twips(7200, this)});
 
+  // The verdict first, in words and a sign as well as in colour.
+  lblVerdetto = new QLabel(this);
+  lblVerdetto->setObjectName("lblVerdetto");
+  lblVerdetto->setWordWrap(true);
+  lblVerdetto->setFrameShape(QFrame::Box);
+  lblVerdetto->setMargin(6);
+  lblVerdetto->hide();
+
   lblStato = new QLabel(this);
   progresso = new QProgressBar(this);
   cmdStop = new QPushButton("&Stop", this);
@@ -86,6 +97,7 @@ FinestraSicurezza::FinestraSicurezza(Sessione& s, QWidget* parent)
   stato->addWidget(cmdStop);
   auto* tutto = new QVBoxLayout(this);
   tutto->setMenuBar(menu);
+  tutto->addWidget(lblVerdetto);
   tutto->addWidget(divisore, 1);
   tutto->addLayout(stato);
 
@@ -114,6 +126,7 @@ void FinestraSicurezza::Avvia() {
   grafico_.reset();
   pannelloVeicolo->Svuota();
   tabella->setRowCount(0);
+  lblVerdetto->hide();
   lblStato->setText("Assessing...");
   progresso->setRange(0, 0);
   progresso->show();
@@ -141,14 +154,47 @@ void FinestraSicurezza::fine(bool riuscito) {
   areaGrafico->Imposta(grafico_.get());
   riempiTabella();
   pannelloVeicolo->Mostra(valutatore_.dati(), valutatore_.modello());
+  mostraVerdetto();
   valutata_ = true;
   emit concluso(true);
 }
 
+void FinestraSicurezza::mostraVerdetto() {
+  const Adeguatezza& a = valutatore_.adeguatezza();
+  const EsitoCombinazione& g = a.governante();
+  const DatiNormativa& n = valutatore_.dati().Normativa;
+  QString testo = a.adeguato() ? tr("\u2714 ADEQUATE") : tr("\u2718 NOT ADEQUATE");
+  if (a.fattore())
+    testo += " \u2014 " + tr("adequacy factor %1 (%2 1)")
+                               .arg(fattore(*a.fattore()), a.adeguato() ? QString("\u2265") : QString("<"));
+  else if (g.esito == EsitoCarico::Illimitato)
+    testo += " \u2014 " + tr("no design variable load can make a mechanism");
+  else if (g.esito == EsitoCarico::Impossibile)
+    testo += " \u2014 " + tr("no thrust line fits under the design permanent loads");
+  QString dettagli = tr("Code basis: %1").arg(QString::fromStdString(NomeNormativa(n.base)));
+  if (n.base != BaseNormativa::Digitata)
+    dettagli += ", " + tr("knowledge level %1").arg(QString::fromStdString(NomeLivello(n.livello)));
+  if (a.fattore())
+    dettagli += "; " + (g.combinazione == Combinazione::Inf ? tr("permanent loads at their favourable factors")
+                                                            : tr("permanent loads at their unfavourable factors"));
+  if (g.governante)
+    dettagli += "; " + tr("%1 from x = %2 to %3 m")
+                           .arg(QString::fromStdString(g.governante->carico))
+                           .arg(QString::fromStdString(s_.regional.Formatta(g.governante->x1, "0.000")))
+                           .arg(QString::fromStdString(s_.regional.Formatta(g.governante->x2, "0.000")));
+  lblVerdetto->setText("<b>" + testo.toHtmlEscaped() + "</b><br>" + dettagli.toHtmlEscaped());
+  lblVerdetto->setAccessibleName(testo);
+  lblVerdetto->setStyleSheet(a.adeguato() ? "QLabel { color: #0b5d1e; background: #e3f4e6; }"
+                                          : "QLabel { color: #8a1010; background: #fbe3e3; }");
+  lblVerdetto->show();
+}
+
+QString FinestraSicurezza::fattore(double v) const { return QString::fromStdString(TestoFattore(s_.regional, v)); }
+
 void FinestraSicurezza::riempiTabella() {
   const RisultatiSicurezza& r = valutatore_.risultati();
   // One format for each kind of figure, as in the drawings.
-  auto numero = [this](double v) { return QString::fromStdString(TestoFattore(s_.regional, v)); };
+  auto numero = [this](double v) { return fattore(v); };
   auto metri = [this](double v) { return QString::fromStdString(TestoMetri(s_.regional, v)); };
   auto kN = [this](double v) { return QString::fromStdString(TestoKn(s_.regional, v)); };
   auto cerniere = [](const std::vector<Cerniera>& c) {
@@ -173,10 +219,13 @@ void FinestraSicurezza::riempiTabella() {
   righe.push_back({"Admissible", r.ammissibile ? "yes" : "no",
                    r.ammissibile ? "A thrust line fits within the masonry: the arch stands (safe theorem)"
                                  : "No thrust line fits within the masonry, whatever the hinges"});
-  righe.push_back({"Thickness ratio s", r.rapportoSpessore ? numero(*r.rapportoSpessore) : "none",
+  righe.push_back({"Thickness ratio s",
+                   r.rapportoSpessore ? QString::fromStdString(s_.regional.Formatta(
+                                            *r.rapportoSpessore, FormatoDecimali(DecimaliCoerenti(*r.rapportoSpessore, 4))))
+                                      : "none",
                    "The least fraction of each joint's half depth a thrust line needs"});
-  righe.push_back({"Geometric safety factor", r.fattoreGeometrico ? numero(*r.fattoreGeometrico) : "none",
-                   "1/s: how many times thinner the ring could be about its centre line"});
+  righe.push_back({tr("Depth ratio 1/s"), r.fattoreGeometrico ? fattore(*r.fattoreGeometrico) : "none",
+                   tr("Each joint's depth over the depth the thrust line of least eccentricity needs")});
   righe.push_back({"Contacts", cerniere(r.contatti), "Joints where that line touches the reduced section (i intrados, e extrados)"});
   righe.push_back({"Least thrust [kN]", r.spintaMinima ? kN(*r.spintaMinima) : "none",
                    "Least horizontal force of the left support on the arch among the lines that fit"});
@@ -185,7 +234,7 @@ void FinestraSicurezza::riempiTabella() {
                    "The most a tie or an abutment may have to take"});
   QString carico;
   switch (r.esitoCarico) {
-    case EsitoCarico::Finito: carico = numero(*r.fattoreCarico); break;
+    case EsitoCarico::Finito: carico = fattore(*r.fattoreCarico); break;
     case EsitoCarico::Illimitato: carico = "no collapse"; break;
     case EsitoCarico::NessunCarico: carico = "no variable load"; break;
     case EsitoCarico::Impossibile: carico = "none fits"; break;
@@ -194,7 +243,7 @@ void FinestraSicurezza::riempiTabella() {
                    tr("Largest multiplier of the variable load before collapse (dead loads as given)")});
   righe.push_back({"Mechanism", cerniere(r.meccanismo),
                    tr("The joints of the collapse (i intrados, e extrados, c crushing, s sliding)")});
-  righe.push_back({"Worst live-load factor", r.fattorePeggiore ? numero(*r.fattorePeggiore) : "none",
+  righe.push_back({"Worst live-load factor", r.fattorePeggiore ? fattore(*r.fattorePeggiore) : "none",
                    r.posizioni.size() == 1
                        ? QString("The strip load covers the whole structure: one position")
                        : QString("Least factor over %1 positions of the strip load").arg(r.posizioni.size())});
@@ -202,9 +251,23 @@ void FinestraSicurezza::riempiTabella() {
                    r.xq1Peggiore ? tr("%1 to %2").arg(metri(*r.xq1Peggiore), metri(*r.xq2Peggiore)) : "none",
                    "Where the strip load is worst"});
   righe.push_back({"Minimum thickness [m]", r.spessoreMinimo ? metri(*r.spessoreMinimo) : "none",
-                   "Thinnest segment when every thickness is scaled down until no thrust line fits"});
-  righe.push_back({"Thickness factor", r.fattoreSpessore ? numero(*r.fattoreSpessore) : "none",
-                   "The project's thicknesses over the least ones"});
+                   tr("Thinnest segment when every thickness is scaled down until no thrust line fits, the road, "
+                      "slab and loads kept where the project puts them")});
+  righe.push_back({tr("Geometric factor of safety t/tmin"), r.fattoreSpessore ? fattore(*r.fattoreSpessore) : "none",
+                   tr("Heyman: the ring's thickness over the least thickness that still holds a thrust line")});
+  const ImposteArco imposte = ImposteSuPareti(valutatore_.modello());
+  auto rialzo = [this](const ImpostaRialzata& i) {
+    return tr("%1 voussoirs, y = %2 m (%3 m above the ring's end)")
+        .arg(i.conciParete)
+        .arg(QString::fromStdString(s_.regional.Formatta(i.y, "0.000")))
+        .arg(QString::fromStdString(s_.regional.Formatta(i.rialzo, "0.000")));
+  };
+  if (imposte.sinistra)
+    righe.push_back({tr("Springing raised, left"), rialzo(*imposte.sinistra),
+                     tr("The upper wall takes these voussoirs off the ring: the arch springs higher")});
+  if (imposte.destra)
+    righe.push_back({tr("Springing raised, right"), rialzo(*imposte.destra),
+                     tr("The upper wall takes these voussoirs off the ring: the arch springs higher")});
   tabella->setRowCount(static_cast<int>(righe.size()));
   for (int i = 0; i < static_cast<int>(righe.size()); ++i)
     for (int k = 0; k < 3; ++k) tabella->setItem(i, k, new QTableWidgetItem(righe[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)]));

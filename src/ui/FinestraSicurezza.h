@@ -58,6 +58,7 @@ class FinestraSicurezza : public QWidget {
   bool valutata() const { return valutata_; }
   const DatiProgetto& datiValutati() const { return valutatore_.dati(); }
   const ModelloArco& modelloValutato() const { return valutatore_.modello(); }
+  const Adeguatezza& adeguatezza() const { return valutatore_.adeguatezza(); }
 
   // The arch plot sent to the printer (0) or a DXF file (1).
   void mnuFileItem(int indice);
@@ -69,6 +70,7 @@ class FinestraSicurezza : public QWidget {
   }
 
   QMenuBar* menu;
+  QLabel* lblVerdetto;  // the verdict under the code's partial factors, first
   QTableWidget* tabella;
   QLabel* lblStato;
   QProgressBar* progresso;
@@ -90,6 +92,9 @@ class FinestraSicurezza : public QWidget {
   // An arch that does not stand or cannot carry its variable load: the
   // warning in the status line and its figures in red.
   void SegnalaPericolo(const RisultatiSicurezza& r);
+  void mostraVerdetto();
+  // A factor with the decimals that keep it on its side of 1.
+  QString fattore(double v) const;
 
   Sessione& s_;
   ValutatoreSicurezza valutatore_;

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <optional>
 
+#include "arch/CostruisciModello.h"
+#include "arch/ImposteArco.h"
 #include "data/LetturaCaselle.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/Tastiera.h"
@@ -112,6 +114,10 @@ FormGeometria::FormGeometria(FinestraPrincipale& main, Sessione& s) : FormDiDati
   sinistra->addWidget(Frame1Voro);
   sinistra->addWidget(FlexGrid);
   sinistra->addLayout(dati);
+  lblImposte = new QLabel(this);
+  lblImposte->setObjectName("lblImposte");
+  lblImposte->setWordWrap(true);
+  sinistra->addWidget(lblImposte);
   sinistra->addStretch();
   auto* destra = new QVBoxLayout;
   destra->addWidget(pctSchema);
@@ -180,6 +186,28 @@ void FormGeometria::InizializzaForm() {
   impaginati_ = 1;
 }
 
+void FormGeometria::MostraImposte(const DatiProgetto& d) {
+  ImposteArco a;
+  try {
+    ModelloArco m;
+    RecordingMessages muto;
+    CostruisciModello(d, m, muto);
+    a = ImposteSuPareti(m);
+  } catch (const RuntimeError&) {
+  }
+  QStringList lati;
+  auto lato = [this](const QString& nome, const ImpostaRialzata& i) {
+    return tr("%1: the wall takes %2 voussoirs, the arch springs at y = %3 m (%4 m above the ring's end)")
+        .arg(nome)
+        .arg(i.conciParete)
+        .arg(QString::fromStdString(s_.regional.Formatta(i.y, "0.000")))
+        .arg(QString::fromStdString(s_.regional.Formatta(i.rialzo, "0.000")));
+  };
+  if (a.sinistra) lati << lato(tr("Left"), *a.sinistra);
+  if (a.destra) lati << lato(tr("Right"), *a.destra);
+  lblImposte->setText(lati.isEmpty() ? QString() : tr("Springings raised by the upper walls.") + "\n" + lati.join("\n"));
+}
+
 void FormGeometria::ScriveDatiInForm() {
   TestiGeometria t;
   RecordingMessages locale;
@@ -200,6 +228,7 @@ void FormGeometria::ScriveDatiInForm() {
     FlexGrid->AdattaColonne();
   }
   for (int i : {9, 10, 11}) txtDati[static_cast<std::size_t>(i)]->setText(QString::fromStdString(t.txtDati[static_cast<std::size_t>(i)]));
+  MostraImposte(s_.dati);
 }
 
 TestiGeometria FormGeometria::testi() const {
@@ -237,9 +266,13 @@ void FormGeometria::Modificato() {
   DatiProgetto prova = s_.dati;
   RecordingMessages muto;
   try {
-    if (voro::LeggeDatiGeom(testi(), prova, s_.regional, muto)) return;
+    if (voro::LeggeDatiGeom(testi(), prova, s_.regional, muto)) {
+      MostraImposte(prova);
+      return;
+    }
   } catch (const RuntimeError&) {
   }
+  lblImposte->clear();
   main_.AbilitaMenu(false);
 }
 

@@ -39,6 +39,8 @@ class FormGeometria : public FormDiDati {
   void cbPltGeom_Click();
   // The ring frame or the segment grid, for n segments.
   void Impagina(int n);
+  // The springings the walls raise, for the geometry d.
+  void MostraImposte(const DatiProgetto& d);
 
   QLineEdit* txtTitolo;
   QLineEdit* txtNvori;
@@ -51,6 +53,8 @@ class FormGeometria : public FormDiDati {
   Schema* pctSchema;
   QPushButton* cmdSchema;
   QPushButton* cbPltGeom;
+  // Where the upper walls raise the springings above the ring's ends.
+  QLabel* lblImposte;
 
  protected:
   void closeEvent(QCloseEvent* e) override;

@@ -23,6 +23,7 @@ bool ValutatoreSicurezza::Avvia(const DatiProgetto& dati, int nPosizioni) {
   dati_ = dati;
   modello_ = ModelloArco{};
   risultati_ = RisultatiSicurezza{};
+  adeguatezza_ = Adeguatezza{};
   errore_.clear();
   riuscito_ = false;
   stop_ = false;
@@ -38,7 +39,8 @@ bool ValutatoreSicurezza::Avvia(const DatiProgetto& dati, int nPosizioni) {
       o.nPosizioni = nPosizioni;
       o.stop = &stop_;
       o.avanzamento = [this](int fatti, int totale) { emit avanzamento(fatti, totale); };
-      riuscito_ = ValutaSicurezza(dati_, modello_, messaggi_, o, risultati_);
+      riuscito_ = ValutaSicurezza(dati_, modello_, messaggi_, o, risultati_) &&
+                  ValutaAdeguatezza(dati_, o, adeguatezza_);
     } catch (const RuntimeError& e) {
       errore_ = QString::fromStdString(e.description());
     } catch (const std::exception&) {

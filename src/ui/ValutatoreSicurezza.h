@@ -9,6 +9,7 @@
 
 #include "arch/ModelloArco.h"
 #include "data/DatiProgetto.h"
+#include "limite/Adeguatezza.h"
 #include "limite/RisultatiSicurezza.h"
 #include "ui/MessaggiQt.h"
 
@@ -32,6 +33,8 @@ class ValutatoreSicurezza : public QObject {
   const DatiProgetto& dati() const { return dati_; }
   const ModelloArco& modello() const { return modello_; }
   const RisultatiSicurezza& risultati() const { return risultati_; }
+  // The adequacy under the project's partial factors.
+  const Adeguatezza& adeguatezza() const { return adeguatezza_; }
   // After concluso(false): why, empty when it was stopped.
   const QString& errore() const { return errore_; }
   // Shows the messages the last assessment left.
@@ -47,6 +50,7 @@ class ValutatoreSicurezza : public QObject {
   DatiProgetto dati_;
   ModelloArco modello_;
   RisultatiSicurezza risultati_;
+  Adeguatezza adeguatezza_;
   MessaggiDifferiti messaggi_;
   QString errore_;
   bool riuscito_ = false;

@@ -17,7 +17,7 @@ ROOT = pathlib.Path(__file__).resolve().parents[2]
 EXAMPLES = sorted((ROOT / "examples").glob("*.vro"))
 EXAMPLE = ROOT / "examples" / "ponte-stradale.vro"
 ENV = {**os.environ, "QT_QPA_PLATFORM": "offscreen", "XDG_RUNTIME_DIR": tempfile.mkdtemp()}
-KEYS = ["admissible", "thicknessRatio", "geometricSafetyFactor", "thrustMin", "thrustMax", "liveLoadFactor",
+KEYS = ["adequacyFactor", "adequate", "combination", "partialFactors", "admissible", "thicknessRatio", "geometricSafetyFactor", "thrustMin", "thrustMax", "liveLoadFactor",
         "mechanism", "sweep", "worstLiveLoadFactor", "worstXq1", "minimumThickness", "thicknessFactor",
         "eccentricities", "compressiveStrength", "friction", "mobilisation", "crushingJoints", "slidingJoints"]
 
@@ -199,9 +199,76 @@ class Assess(unittest.TestCase):
         r = run("help", "assess")
         self.assertEqual(r.returncode, 0)
         for word in ("--sweep N", "--plot PLOT.svg|.png|.pdf|.dxf", "--plot-sweep CHART.svg|.png", "--csv FILE.csv",
-                     "--set NAME=VALUE", "geometric safety factor", "live-load factor"):
+                     "--set NAME=VALUE", "--code en|ntc|typed", "--knowledge LC1|LC2|LC3", "--factor NAME=VALUE",
+                     "depth ratio 1/s", "geometric factor of safety", "live-load factor", "adequacy factor"):
             self.assertIn(word, r.stdout)
 
+
+    def test_the_verdict_comes_first_under_the_codes_factors(self):
+        r = run("assess", EXAMPLE, "--code", "ntc", "--knowledge", "LC2", "--factor", "gM=2", "--sweep", "8")
+        self.assertEqual(r.returncode, 0, r.stderr)
+        self.assertLess(r.stdout.index("Verdict: "), r.stdout.index("1. Geometric safety"))
+        self.assertIn("Code basis: NTC 2018 (Italy), knowledge level LC2.", r.stdout)
+        self.assertIn("gG2 1.50 / 0.00 (unfavourable / favourable), gQ 1.35, gM 2.00, FC 1.20", r.stdout)
+        j = json.loads(run("assess", EXAMPLE, "--json", "--code", "ntc", "--knowledge", "LC2", "--factor", "gM=2",
+                           "--sweep", "8").stdout)
+        f = j["partialFactors"]
+        self.assertEqual((f["code"], f["knowledgeLevel"]), ("NTC 2018 (Italy)", "LC2"))
+        self.assertAlmostEqual(f["gG2inf"], 0)
+        self.assertAlmostEqual(f["FC"], 1.2, places=6)
+        self.assertIn(j["combination"], ("inf", "sup"))
+        self.assertEqual(j["adequate"], j["adequacyFactor"] >= 1)
+        verdict = "Verdict: adequate (" if j["adequate"] else "Verdict: not adequate ("
+        self.assertIn(verdict, r.stdout)
+
+        # With every other factor 1, gQ only rescales the load: factor x gQ is
+        # the project's own least factor.
+        plain = json.loads(run("assess", EXAMPLE, "--json", "--sweep", "8").stdout)
+        doubled = json.loads(run("assess", EXAMPLE, "--json", "--sweep", "8", "--factor", "gQ=2").stdout)
+        least = min(x for x in (plain["liveLoadFactor"], plain["worstLiveLoadFactor"]) if x is not None)
+        self.assertAlmostEqual(plain["adequacyFactor"], least, places=9)
+        self.assertAlmostEqual(doubled["adequacyFactor"] * 2, least, places=6)
+        # A factor large enough makes the arch not adequate, and the text says so.
+        big = run("assess", EXAMPLE, "--sweep", "8", "--factor", "gQ=%g" % (least * 1.5))
+        self.assertIn("Verdict: not adequate (adequacy factor 0.667 < 1)", big.stdout)
+
+        for bad in (["--code", "bs"], ["--knowledge", "LC4"], ["--factor", "gM=abc"], ["--factor", "gamma=1"]):
+            r = run("assess", EXAMPLE, *bad)
+            self.assertEqual(r.returncode, 2, bad)
+        r = run("assess", EXAMPLE, "--factor", "gM=0")
+        self.assertEqual(r.returncode, 1)
+        self.assertIn("deve essere maggiore di zero", r.stderr)
+
+    def test_springings_raised_by_the_walls_are_said(self):
+        # A semicircle of 200 voussoirs with the walls' face at its ends: the
+        # walls take voussoirs off the ring and the arch springs higher.
+        semicircle = ROOT / "examples" / "volta-semicircolare.vro"
+        r = run("assess", semicircle, "--set", "nConciAnello=200", "--set", "SporgenzaParete=0", "--sweep", "0")
+        self.assertRegex(r.stdout, r"Springing raised: the left wall takes \d+ voussoirs; the arch springs at "
+                                   r"y = \d+\.\d{3} m, \d+\.\d{3} m above the ring's end\.")
+
+    def test_a_borderline_ring_prints_figures_that_agree_with_its_verdict(self):
+        # A semicircle whose walls take no voussoir; its least thickness under
+        # its own road, found again at that thickness until it settles, is the
+        # borderline ring.
+        semicircle = ROOT / "examples" / "volta-semicircolare.vro"
+        fixed = ["--set", "hRiempimentoSolido=0", "--set", "SporgenzaParete=1", "--sweep", "0"]
+        t = 0.45
+        for _ in range(10):
+            t = json.loads(run("assess", semicircle, "--json", *fixed, "--set", "SpessoreAnello=%.9g" % t).stdout)[
+                "minimumThickness"]
+        for thickness, fits in ((t * (1 - 5e-6), False), (t * (1 + 5e-6), True)):
+            text = run("assess", semicircle, *fixed, "--set", "SpessoreAnello=%.9g" % thickness).stdout
+            s = float(text.split("needs s = ")[1].split()[0])
+            f = float(text.split("(f = ")[1].split(")")[0])
+            if fits:
+                self.assertIn("the arch stands", text)
+                self.assertLessEqual(s, 1, text)
+                self.assertLessEqual(f, 1, text)
+            else:
+                self.assertIn("cannot stand", text)
+                self.assertGreater(s, 1, text)
+                self.assertGreater(f, 1, text)
 
 if __name__ == "__main__":
     unittest.main()

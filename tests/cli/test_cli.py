@@ -172,7 +172,7 @@ class Cli(unittest.TestCase):
         status, out, err = self.interrupt_when_estimated(EXAMPLE)
         # A stopped search is a result: the report of the best point so far, which says so.
         self.assertEqual(status, 0, err)
-        self.assertIn("The search was stopped before its end: the hinges are the best point found so far.",
+        self.assertIn("The search was stopped before its end: the three points are the best found so far.",
                       " ".join(out.split()))
         self.assertIn("Eccentricities used", out)
         self.assertIn("search stopped: the results are those of the best point so far", err)

@@ -73,10 +73,10 @@ def expected(j):
         ("Vertical force, right springing", ["Vr", kN(j["VDestra"])]),
         ("Tie thrust (tie at the springings)", [kN(j["TiroCatena"])]),
         ("Total vertical load", [kN(j["SommaV"])]),
-        ("Horizontal force on the left wall", ["Hl", kN(j["SommaHSinistra"]), "kN"]),
-        ("Horizontal force on the right wall", ["Hr", kN(-j["SommaHDestra"]), "kN"]),
-        ("Moment on the left wall", ["Ml", kN(j["MomentoPareteSinistra"]), "kNm"]),
-        ("Moment on the right wall", ["Mr", kN(j["MomentoPareteDestra"]), "kNm"]),
+        ("Passive pressure resultant, left", ["Pl", kN(j["SommaHSinistra"]), "kN"]),
+        ("Passive pressure resultant, right", ["Pr", kN(-j["SommaHDestra"]), "kN"]),
+        ("Moment about the left extrados end", ["Ml", kN(j["MomentoPareteSinistra"]), "kNm"]),
+        ("Moment about the right extrados end", ["Mr", kN(j["MomentoPareteDestra"]), "kNm"]),
         ("Voussoirs of the ring", [str(j["nConciTot"])]),
         ("Sections (joints)", [str(j["nGiunti"])]),
         ("Crown voussoir", [str(j["iChiave"])]),
@@ -190,9 +190,9 @@ class Report(unittest.TestCase):
             self.assertEqual(root.find("head/title").text, f"Calculation report - {title}")
             for v in values:
                 self.assertIn(v, cells, f"{name}.html: input {v}")
-            # Engineer and signature are blanks to fill in.
-            self.assertIn(["Engineer", ""], rows)
-            self.assertIn(["Signature", ""], rows)
+            # Who signs, and the project's title block, are blanks to fill in.
+            for role in ("Engineer", "Checker", "Approver", "Structure", "Client", "Revision", "Status"):
+                self.assertIn([role, ""], rows)
 
     def test_html_is_one_file_with_its_drawings_inline(self):
         for name, (vro, j, files) in self.made.items():
@@ -277,14 +277,22 @@ class Report(unittest.TestCase):
                 return any(label in line and value in line.split(label, 1)[1].split() for line in lines)
 
             self.assertTrue(any("Safety assessment" in line for line in lines), vro.stem)
-            self.assertTrue(shows("Geometric safety factor", fixed(a["geometricSafetyFactor"], 3)), vro.stem)
+            self.assertTrue(shows("Depth ratio: joint depth to the depth the line needs",
+                                  fixed(a["geometricSafetyFactor"], 3)), vro.stem)
+            self.assertTrue(shows("Geometric factor of safety (Heyman)", fixed(a["thicknessFactor"], 3)), vro.stem)
+            self.assertTrue(any("Conclusions" in line for line in lines), vro.stem)
+            self.assertTrue(shows("Verdict", "adequate" if a["adequate"] else "not"), vro.stem)
             self.assertTrue(shows("Least thrust", kN(a["thrustMin"])), vro.stem)
             self.assertTrue(shows("Thinnest segment at the least thickness", m3(a["minimumThickness"])),
                             vro.stem)
             if a["liveLoadFactor"] is not None:
                 self.assertTrue(shows("Live-load factor at collapse", fixed(a["liveLoadFactor"], 3)))
-            self.assertTrue(any("Figure 4: Live-load factor against the position" in line for line in lines)
-                            or a["sweep"] == [], vro.stem)
+            # The chart only where a position has a factor to plot; otherwise a sentence says why.
+            chart = any("Figure 4: Live-load factor against the position" in line for line in lines)
+            self.assertEqual(chart, a["worstLiveLoadFactor"] is not None, vro.stem)
+            if a["sweep"] and not chart:
+                self.assertIn("no chart of the factor is drawn", " ".join(lines), vro.stem)
+            self.assertFalse(any("four hinges" in line for line in lines), vro.stem)
         # Without --assess the report has no such section.
         self.assertFalse(any("Safety assessment" in line
                              for line in pdf_text(self.made["ponte-stradale"][2]["pdf"]).splitlines()))

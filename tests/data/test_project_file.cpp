@@ -432,5 +432,33 @@ TEST(ProjectFile, VehicleAndSpreadRoundTrip) {
   }
 }
 
+// The code basis with its factors and the report's title block come back
+// exactly; a project that uses neither writes no line for them.
+TEST(ProjectFile, CodeBasisAndTitleBlockRoundTrip) {
+  DatiProgetto d = fullProject();
+  const std::string without = written(d);
+  EXPECT_EQ(without.find("Normativa"), std::string::npos);
+  EXPECT_EQ(without.find("Cartiglio"), std::string::npos);
+  d.Normativa.base = BaseNormativa::Ntc2018;
+  d.Normativa.livello = LivelloConoscenza::LC2;
+  d.Normativa.coefficienti = {1.35f, 1.0f, 1.5f, 0.0f, 1.35f, 2.0f, 1.2f};
+  d.Cartiglio = {"Ponte sul Rio, SP 12 km 3+200", "Provincia di Città", "Ing. A. Rossi", "", "Ing. B. Bianchi",
+                 "B", "per approvazione"};
+  const std::string text = written(d);
+  EXPECT_NE(text.find("\"Normativa\",2,2,1.35,1,1.5,0,1.35,2,1.2\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\"Cartiglio\",\"Ponte sul Rio, SP 12 km 3+200\","), std::string::npos) << text;
+  DatiProgetto back;
+  RecordingMessages m;
+  ASSERT_EQ(readInto(text, back, m), 0);
+  EXPECT_EQ(back.Normativa, d.Normativa);
+  EXPECT_EQ(back.Cartiglio, d.Cartiglio);
+  EXPECT_EQ(written(back), text);
+
+  // A knowledge level or a code basis outside the list makes a bad file.
+  DatiProgetto bad;
+  EXPECT_EQ(readInto(without + "\"Normativa\",3,1,1,1,1,1,1,1,1\r\n", bad, m), 1000);
+  EXPECT_EQ(readInto(without + "\"Normativa\",1,4,1,1,1,1,1,1,1\r\n", bad, m), 1000);
+}
+
 }  // namespace
 }  // namespace voro

@@ -114,8 +114,8 @@ TEST(ComponiRapporto, SectionsInOrderAndEveryInputValue) {
   const auto& titolo = std::get<BloccoTitolo>(doc.blocchi.front());
   EXPECT_EQ(titolo.titolo, "Calculation report");
   EXPECT_EQ(titolo.voci[0].second, d.Titolo);
-  EXPECT_EQ(titolo.voci[2].second, "2024-05-01 10:00");
-  EXPECT_EQ(titolo.firme, (std::vector<std::string>{"Engineer", "Signature"}));
+  EXPECT_EQ(titolo.voci[4], (std::pair<std::string, std::string>{"Date", "2024-05-01 10:00"}));
+  EXPECT_EQ(titolo.firme, (std::vector<std::string>{"Engineer", "Checker", "Approver"}));
   EXPECT_EQ(doc.testata, d.Titolo);
 
   EXPECT_EQ(Cella(doc, "Span", 2), "10");
@@ -255,7 +255,7 @@ TEST(SezioneValutazione, EveryFigureOfTheAssessmentWithItsDrawings) {
   const auto h = Intestazioni(doc);
   EXPECT_NE(std::find(h.begin(), h.end(), "5 Safety assessment"), h.end());
   EXPECT_EQ(h.back(), "6 Drawings");
-  EXPECT_EQ(Cella(doc, "Geometric safety factor", 2), num.fattore(*r.fattoreGeometrico));
+  EXPECT_EQ(Cella(doc, "Depth ratio: joint depth to the depth the line needs", 2), num.fattore(*r.fattoreGeometrico));
   EXPECT_EQ(Cella(doc, "Least thrust", 2), num.kN(*r.spintaMinima));
   EXPECT_EQ(Cella(doc, "Thinnest segment at the least thickness", 2), num.metri(*r.spessoreMinimo));
   EXPECT_NE(Cella(doc, "Thickness ratio of the line of least eccentricity", 2).find(','), std::string::npos);

@@ -19,6 +19,7 @@
 
 #include "Banco.h"
 #include "ui/Aiuto.h"
+#include "ui/DialogoNormativa.h"
 #include "ui/FinestraPlot.h"
 #include "ui/DialogoVeicolo.h"
 #include "ui/FinestraSicurezza.h"
@@ -228,6 +229,7 @@ void Progetto(const QString& cartella) {
   Modale(f("08-language.png"), [&] { veri.sceltaLingua(b.finestra.get()); });
   MessaggiQt avvisi(b.finestra.get());
   Modale(f("09-advisory.png"), [&] { Regional::inglese().ControllaImpostazioni(avvisi, false); });
+  Modale(f("09-code-basis.png"), [&] { ModificaNormativa(b.finestra.get(), b.s().dati); });
   b.finestra->azione("mnuAiutoItem0")->trigger();
   Schermo(f("10-help.png"));
   if (auto* a = b.finestra->findChild<Aiuto*>()) a->close();

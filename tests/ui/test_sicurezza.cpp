@@ -7,6 +7,7 @@
 
 #include "Banco.h"
 #include "arch/CostruisciModello.h"
+#include "data/CifreCoerenti.h"
 #include "data/ProjectFile.h"
 #include "limite/Valutazione.h"
 #include "ui/FinestraSicurezza.h"
@@ -105,17 +106,25 @@ void TestSicurezza::mostraIValoriDelNucleo() {
   const Regional& reg = b.s().regional;
   auto testo = [&](double v) { return QString::fromStdString(TestoFattore(reg, v)); };
   QCOMPARE(Valore(f, "Admissible"), QString("yes"));
-  QCOMPARE(Valore(f, "Geometric safety factor"), testo(*atteso.fattoreGeometrico));
+  QCOMPARE(Valore(f, "Depth ratio 1/s"), testo(*atteso.fattoreGeometrico));
+  QCOMPARE(Valore(f, "Geometric factor of safety t/tmin"), testo(*atteso.fattoreSpessore));
   QCOMPARE(Valore(f, "Least thrust [kN]"), QString::fromStdString(TestoKn(reg, *atteso.spintaMinima)));
   QCOMPARE(Valore(f, "Live-load factor"), atteso.fattoreCarico ? testo(*atteso.fattoreCarico) : QString("no collapse"));
   QCOMPARE(Valore(f, "Minimum thickness [m]"), QString::fromStdString(TestoMetri(reg, *atteso.spessoreMinimo)));
   // One format for each kind of figure: factors and lengths with three
-  // decimals, forces with two, never digit groups.
+  // decimals (more only where a factor beside 1 needs them to stay on its
+  // side of 1), forces with two, never digit groups.
   const QRegularExpression tre("^-?\\d+,\\d{3}$"), due("^-?\\d+,\\d{2}$");
-  for (const char* fig : {"Thickness ratio s", "Geometric safety factor", "Minimum thickness [m]", "Thickness factor"})
+  for (const char* fig : {"Depth ratio 1/s", "Minimum thickness [m]", "Geometric factor of safety t/tmin"})
     QVERIFY2(tre.match(Valore(f, fig)).hasMatch(), qPrintable(Valore(f, fig)));
   QVERIFY2(due.match(Valore(f, "Least thrust [kN]")).hasMatch(), qPrintable(Valore(f, "Least thrust [kN]")));
   QCOMPARE(f->lblStato->text().left(9), QString("Assessed:"));
+  // The verdict stands above the figures, in words and a sign, not in colour alone.
+  QVERIFY(f->lblVerdetto->isVisible());
+  QVERIFY(f->lblVerdetto->geometry().bottom() <= f->tabella->mapTo(f, QPoint(0, 0)).y());
+  const QString verdetto = f->lblVerdetto->accessibleName();
+  QVERIFY2(verdetto.startsWith(f->adeguatezza().adeguato() ? QString("\u2714 ADEQUATE") : QString("\u2718 NOT ADEQUATE")),
+           qPrintable(verdetto));
   QVERIFY(!f->progresso->isVisible());
   for (int i = 0; i < f->tabella->rowCount(); ++i) {
     const QString t = f->tabella->item(i, 1)->text().toLower();

@@ -1,0 +1,36 @@
+// The code basis on the command line: --code, --knowledge and --factor over
+// the project's own partial factors, for assess and report.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cli/Comando.h"
+#include "data/DatiVerifica.h"
+
+namespace voro::cli {
+
+inline constexpr const char* kAiutoCode =
+    "the code basis of the partial factors: EN 1990 Annex A2,\nNTC 2018, or the project's own table (typed)";
+inline constexpr const char* kAiutoKnowledge = "the knowledge level, which sets the confidence factor FC\n(1.35, 1.20, 1.00)";
+inline constexpr const char* kAiutoFactor =
+    "one partial factor over the code's: gG1sup, gG1inf,\ngG2sup, gG2inf, gQ, gM or FC (repeatable)";
+
+// What the options ask for, applied in this order: the code's presets, the
+// knowledge level, then each factor.
+struct SceltaNormativa {
+  std::optional<BaseNormativa> base;
+  std::optional<LivelloConoscenza> livello;
+  std::vector<std::pair<std::string, Single>> fattori;
+};
+
+// Reads the options; raises ErroreUso for an unknown code, level or factor
+// name, or a value that is not a number.
+SceltaNormativa LeggiSceltaNormativa(const Argomenti& a);
+
+// The choice over the project's own code basis.
+void ApplicaSceltaNormativa(const SceltaNormativa& s, DatiNormativa& n);
+
+}  // namespace voro::cli

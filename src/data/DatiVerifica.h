@@ -1,0 +1,52 @@
+// The code basis of an assessment and the report's title block: the partial
+// factors that turn the project's characteristic loads and strength into
+// design values, and who signs the report.
+#pragma once
+
+#include <string>
+
+#include "data/Scalars.h"
+
+namespace voro {
+
+// The code whose partial factors the assessment uses; "as typed" takes the
+// engineer's own table.
+enum class BaseNormativa { Digitata, Eurocodice, Ntc2018 };
+
+// The knowledge level of an existing masonry structure: it sets the
+// confidence factor FC on the masonry's strength.
+enum class LivelloConoscenza { LC1, LC2, LC3 };
+
+// The partial factors: on the structural permanent loads (masonry, fill,
+// walls) G1 and the non-structural ones (slab and surfacing) G2, each at its
+// unfavourable (sup) and favourable (inf) value; on the variable loads Q
+// (strip and vehicle together); on the masonry's strength gM and FC (design
+// strength fc / (gM FC)). All 1: the characteristic project itself.
+struct CoefficientiParziali {
+  Single gG1sup = 1, gG1inf = 1;
+  Single gG2sup = 1, gG2inf = 1;
+  Single gQ = 1;
+  Single gM = 1, FC = 1;
+  bool operator==(const CoefficientiParziali&) const = default;
+};
+
+struct DatiNormativa {
+  BaseNormativa base = BaseNormativa::Digitata;
+  LivelloConoscenza livello = LivelloConoscenza::LC3;
+  CoefficientiParziali coefficienti;
+  bool operator==(const DatiNormativa&) const = default;
+};
+
+// The title block of the report; an empty field is left blank for signing by hand.
+struct Cartiglio {
+  std::string riferimento;   // structure reference
+  std::string committente;   // client
+  std::string progettista;   // engineer
+  std::string verificatore;  // checker
+  std::string approvatore;   // approver
+  std::string revisione;
+  std::string stato;         // status of the report: for checking, approved, ...
+  bool operator==(const Cartiglio&) const = default;
+};
+
+}  // namespace voro

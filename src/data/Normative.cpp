@@ -1,0 +1,139 @@
+// The partial factors of EN 1990 Annex A2 and of NTC 2018 with the
+// Circolare 2019, and where each comes from.
+#include "data/Normative.h"
+
+namespace voro {
+
+namespace {
+
+// The confidence factor of each knowledge level of an existing structure.
+Single FattoreConfidenza(LivelloConoscenza l) {
+  switch (l) {
+    case LivelloConoscenza::LC1: return 1.35f;
+    case LivelloConoscenza::LC2: return 1.20f;
+    case LivelloConoscenza::LC3: return 1.00f;
+  }
+  return 1;
+}
+
+constexpr const char* kTabellaEN = "EN 1990:2002+A1, Annex A2, Table A2.4(B), set B (STR/GEO)";
+constexpr const char* kTabellaNTC = "NTC 2018, Table 5.1.V (ultimate limit states of bridges)";
+constexpr const char* kFCNTC = "Circolare 21.01.2019 n. 7, §C8.5.4 (knowledge levels and confidence factors)";
+constexpr const char* kFCEN = "EN 1998-3:2005, §3.3.1, Table 3.1 (confidence factor CF)";
+constexpr const char* kDigitato = "typed by the engineer";
+
+}  // namespace
+
+std::string NomeNormativa(BaseNormativa b) {
+  switch (b) {
+    case BaseNormativa::Eurocodice: return "EN 1990 / EN 1991-2";
+    case BaseNormativa::Ntc2018: return "NTC 2018 (Italy)";
+    case BaseNormativa::Digitata: return "as typed";
+  }
+  return "as typed";
+}
+
+std::string NomeLivello(LivelloConoscenza l) {
+  switch (l) {
+    case LivelloConoscenza::LC1: return "LC1";
+    case LivelloConoscenza::LC2: return "LC2";
+    case LivelloConoscenza::LC3: return "LC3";
+  }
+  return "LC3";
+}
+
+std::optional<BaseNormativa> LeggiBaseNormativa(const std::string& nome) {
+  if (nome == "en") return BaseNormativa::Eurocodice;
+  if (nome == "ntc") return BaseNormativa::Ntc2018;
+  if (nome == "typed") return BaseNormativa::Digitata;
+  return std::nullopt;
+}
+
+std::optional<LivelloConoscenza> LeggiLivello(const std::string& nome) {
+  if (nome == "LC1") return LivelloConoscenza::LC1;
+  if (nome == "LC2") return LivelloConoscenza::LC2;
+  if (nome == "LC3") return LivelloConoscenza::LC3;
+  return std::nullopt;
+}
+
+CoefficientiParziali CoefficientiNormativa(const DatiNormativa& n) {
+  CoefficientiParziali c = n.coefficienti;
+  switch (n.base) {
+    case BaseNormativa::Digitata:
+      return c;
+    case BaseNormativa::Eurocodice:
+      // Every permanent action, structural or not, 1.35 unfavourable and
+      // 1.00 favourable; road traffic 1.35.
+      c.gG1sup = c.gG2sup = 1.35f;
+      c.gG1inf = c.gG2inf = 1.00f;
+      c.gQ = 1.35f;
+      break;
+    case BaseNormativa::Ntc2018:
+      // Non-structural permanent loads may be absent: 0 where favourable.
+      c.gG1sup = 1.35f;
+      c.gG1inf = 1.00f;
+      c.gG2sup = 1.50f;
+      c.gG2inf = 0.00f;
+      c.gQ = 1.35f;
+      break;
+  }
+  c.FC = FattoreConfidenza(n.livello);
+  return c;
+}
+
+std::vector<ClausolaFattore> ClausoleNormativa(const DatiNormativa& n) {
+  const CoefficientiParziali& c = n.coefficienti;
+  const CoefficientiParziali p = CoefficientiNormativa(n);
+  const bool digitata = n.base == BaseNormativa::Digitata;
+  const std::string tabella = n.base == BaseNormativa::Eurocodice ? kTabellaEN : kTabellaNTC;
+  const std::string fc =
+      std::string(n.base == BaseNormativa::Eurocodice ? kFCEN : kFCNTC) + ", " + NomeLivello(n.livello);
+  // A value the engineer changed from the code's own is theirs, not the code's.
+  auto voce = [digitata](const char* nome, Single valore, Single codice, const std::string& fonte) {
+    return ClausolaFattore{nome, valore, !digitata && valore == codice ? fonte : kDigitato};
+  };
+  return {voce("γG1,sup", c.gG1sup, p.gG1sup, tabella), voce("γG1,inf", c.gG1inf, p.gG1inf, tabella),
+          voce("γG2,sup", c.gG2sup, p.gG2sup, tabella), voce("γG2,inf", c.gG2inf, p.gG2inf, tabella),
+          voce("γQ", c.gQ, p.gQ, tabella),              ClausolaFattore{"γM", c.gM, kDigitato},
+          voce("FC", c.FC, p.FC, fc)};
+}
+
+void ApplicaNormativa(DatiNormativa& n, BaseNormativa b) {
+  n.base = b;
+  n.coefficienti = CoefficientiNormativa(n);
+}
+
+void ApplicaLivello(DatiNormativa& n, LivelloConoscenza l) {
+  n.livello = l;
+  n.coefficienti.FC = FattoreConfidenza(l);
+}
+
+std::vector<std::string> RiferimentiNormativa(BaseNormativa b) {
+  switch (b) {
+    case BaseNormativa::Eurocodice:
+      return {"EN 1990:2002+A1:2005, Eurocode - Basis of structural design, Annex A2: Application for bridges.",
+              "EN 1991-2:2003, Eurocode 1 - Actions on structures - Part 2: Traffic loads on bridges.",
+              "EN 1998-3:2005, Eurocode 8 - Part 3: Assessment and retrofitting of buildings (knowledge levels "
+              "and confidence factors)."};
+    case BaseNormativa::Ntc2018:
+      return {"D.M. 17 gennaio 2018, Aggiornamento delle Norme tecniche per le costruzioni (NTC 2018).",
+              "Circolare 21 gennaio 2019 n. 7 C.S.LL.PP., Istruzioni per l'applicazione dell'Aggiornamento delle "
+              "Norme tecniche per le costruzioni."};
+    case BaseNormativa::Digitata:
+      return {};
+  }
+  return {};
+}
+
+Single* FattorePerNome(CoefficientiParziali& c, const std::string& nome) {
+  if (nome == "gG1sup") return &c.gG1sup;
+  if (nome == "gG1inf") return &c.gG1inf;
+  if (nome == "gG2sup") return &c.gG2sup;
+  if (nome == "gG2inf") return &c.gG2inf;
+  if (nome == "gQ") return &c.gQ;
+  if (nome == "gM") return &c.gM;
+  if (nome == "FC") return &c.FC;
+  return nullptr;
+}
+
+}  // namespace voro

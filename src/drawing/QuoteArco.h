@@ -1,0 +1,20 @@
+// The dimensions a printed elevation of the arch needs to be read on paper:
+// span, rise, ring thickness and fill depth at the crown, and a scale bar.
+#pragma once
+
+#include "arch/ModelloArco.h"
+#include "data/Regional.h"
+#include "drawing/Disegno.h"
+
+namespace voro {
+
+// Draws the dimensions in the drawing's own units (m) under the elevation,
+// whose base level is yBase; hTesto the text height, spazio the room kept
+// below the base before the plan view.
+void QuotaArco(const ModelloArco& m, const Regional& reg, Disegno& g, double hTesto, double yBase, double spazio);
+
+// The length of a scale bar: 1, 2 or 5 times a power of ten, the largest not
+// beyond massimo (m); 0 when massimo is not positive.
+double LunghezzaScala(double massimo);
+
+}  // namespace voro

@@ -1,0 +1,111 @@
+// Design values on a copy of the project, the assessment of each
+// combination and the one that governs.
+#include "limite/Adeguatezza.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "arch/CostruisciModello.h"
+#include "limite/PercorsoVeicolo.h"
+
+namespace voro {
+
+namespace {
+
+// The least live-load factor of the assessment and where its load stands:
+// the project's own strip or the worst position of the sweep.
+void Governante(const DatiProgetto& p, const RisultatiSicurezza& r, EsitoCombinazione& e) {
+  e.esito = r.esitoCarico;
+  if (r.esitoCarico == EsitoCarico::Finito) {
+    e.fattore = r.fattoreCarico;
+    e.meccanismo = r.meccanismo;
+    e.governante = CaricoGovernante{"strip load", p.xq1, p.xq2};
+  }
+  if (r.fattorePeggiore && (!e.fattore || *r.fattorePeggiore < *e.fattore)) {
+    e.fattore = r.fattorePeggiore;
+    e.esito = EsitoCarico::Finito;
+    e.governante = CaricoGovernante{"strip load", *r.xq1Peggiore, *r.xq2Peggiore};
+    e.meccanismo = r.meccanismoPeggiore;
+  }
+}
+
+// The vehicle governs where its least factor (with the strip load) is the
+// smaller.
+void GovernaVeicolo(const RisultatiVeicolo& v, EsitoCombinazione& e) {
+  if (!v.fattorePeggiore || (e.fattore && *e.fattore <= *v.fattorePeggiore)) return;
+  e.fattore = v.fattorePeggiore;
+  e.esito = EsitoCarico::Finito;
+  double x1 = v.xPeggiore, x2 = v.xPeggiore;
+  for (const ImprontaAsse& a : v.assiPeggiori) x1 = std::min(x1, a.x), x2 = std::max(x2, a.x);
+  e.governante = CaricoGovernante{"vehicle \"" + v.veicolo.Nome + "\" driven " + TestoVerso(v.versoPeggiore), x1, x2,
+                                  true};
+  e.meccanismo = v.meccanismo;
+}
+
+bool Adeguata(const EsitoCombinazione& e, const RisultatiSicurezza& r) {
+  switch (e.esito) {
+    case EsitoCarico::Finito: return *e.fattore >= 1;
+    case EsitoCarico::Illimitato: return true;
+    case EsitoCarico::NessunCarico: return r.ammissibile;
+    case EsitoCarico::Impossibile: return false;
+  }
+  return false;
+}
+
+// Orders the combinations: one not adequate before one adequate, then the
+// smaller factor (none counts as unlimited).
+bool Prima(const EsitoCombinazione& a, const EsitoCombinazione& b) {
+  if (a.adeguata != b.adeguata) return !a.adeguata;
+  const double inf = std::numeric_limits<double>::infinity();
+  return a.fattore.value_or(inf) < b.fattore.value_or(inf);
+}
+
+}  // namespace
+
+std::string NomeCombinazione(Combinazione c) { return c == Combinazione::Inf ? "inf" : "sup"; }
+
+DatiProgetto ProgettoDiCalcolo(const DatiProgetto& d, const CoefficientiParziali& c, Combinazione k) {
+  DatiProgetto p = d;
+  const bool sup = k == Combinazione::Sup;
+  const Single g1 = sup ? c.gG1sup : c.gG1inf, g2 = sup ? c.gG2sup : c.gG2inf;
+  p.PesoMuratura = d.PesoMuratura * g1;
+  p.PesoRiempimento = d.PesoRiempimento * g1;
+  p.PesoSoletta = d.PesoSoletta * g2;
+  p.qCarico = d.qCarico * c.gQ;
+  if (p.VeicoloCarico)
+    for (AsseVeicolo& a : p.VeicoloCarico->Assi) a.P *= c.gQ;
+  const Single riduzione = c.gM * c.FC;
+  p.ResistenzaAnello = d.ResistenzaAnello / riduzione;
+  for (int i = 1; i <= p.Vori.size(); ++i) p.Vori(i).Resistenza = d.Vori(i).Resistenza / riduzione;
+  return p;
+}
+
+bool ValutaAdeguatezza(const DatiProgetto& d, const OpzioniSicurezza& o, Adeguatezza& a) {
+  // The project's own assessment shows the geometry's messages; these design
+  // projects would only repeat them.
+  RecordingMessages msg;
+  a = Adeguatezza{};
+  a.coefficienti = d.Normativa.coefficienti;
+  OpzioniSicurezza opzioni = o;
+  opzioni.spessoreMinimo = false;
+  opzioni.avanzamento = nullptr;
+  for (const Combinazione k : {Combinazione::Inf, Combinazione::Sup}) {
+    EsitoCombinazione& e = a.combinazioni[k == Combinazione::Inf ? 0 : 1];
+    e.combinazione = k;
+    DatiProgetto p = ProgettoDiCalcolo(d, a.coefficienti, k);
+    ModelloArco m;
+    CostruisciModello(p, m, msg);
+    if (!ValutaSicurezza(p, m, msg, opzioni, e.risultati)) return false;
+    Governante(p, e.risultati, e);
+    if (p.VeicoloCarico) {
+      RisultatiVeicolo v;
+      if (!PercorriVeicolo(p, m, opzioni.passoVeicolo, opzioni.stop, v)) return false;
+      GovernaVeicolo(v, e);
+    }
+    e.adeguata = Adeguata(e, e.risultati);
+  }
+  a.governa = Prima(a.combinazioni[1], a.combinazioni[0]) ? 1 : 0;
+  return true;
+}
+
+}  // namespace voro

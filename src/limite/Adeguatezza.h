@@ -1,0 +1,66 @@
+// The adequacy of an arch under a code's partial factors: the live-load
+// factor of the design variable loads with the design permanent loads and
+// the design strength, once with every permanent load at its favourable
+// (inf) factor and once at its unfavourable (sup) one; the smaller governs,
+// and the arch is adequate when it is at least 1.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "data/DatiProgetto.h"
+#include "limite/RisultatiSicurezza.h"
+#include "limite/Valutazione.h"
+
+namespace voro {
+
+enum class Combinazione { Inf, Sup };
+
+// "inf" or "sup".
+std::string NomeCombinazione(Combinazione c);
+
+// Where the governing variable load stands: its kind in words ("strip load",
+// or the vehicle with its direction) and its extent along the structure (m):
+// the strip's ends, or the vehicle's first and last axle.
+struct CaricoGovernante {
+  std::string carico;
+  double x1 = 0, x2 = 0;
+  bool veicolo = false;  // the vehicle, with the strip load where the project puts it
+};
+
+// One combination assessed on its design project.
+struct EsitoCombinazione {
+  Combinazione combinazione = Combinazione::Sup;
+  RisultatiSicurezza risultati;           // of the design project, no thickness search
+  std::optional<double> fattore;          // least live-load factor; none: no finite one
+  EsitoCarico esito = EsitoCarico::NessunCarico;
+  bool adeguata = false;
+  std::vector<Cerniera> meccanismo;       // of the governing load
+  std::optional<CaricoGovernante> governante;
+};
+
+struct Adeguatezza {
+  CoefficientiParziali coefficienti;
+  std::array<EsitoCombinazione, 2> combinazioni;  // inf, sup
+  int governa = 0;                                 // the index of the governing one
+  const EsitoCombinazione& governante() const { return combinazioni[static_cast<std::size_t>(governa)]; }
+  // The adequacy factor: the governing combination's live-load factor; none
+  // when no variable load can make a mechanism (or there is none).
+  std::optional<double> fattore() const { return governante().fattore; }
+  bool adeguato() const { return combinazioni[0].adeguata && combinazioni[1].adeguata; }
+};
+
+// The project with design values for the combination: the unit weights of
+// masonry and fill times gG1, of the slab times gG2 (inf or sup), the
+// variable loads (strip and vehicle axles) times gQ, every compressive
+// strength over gM FC.
+DatiProgetto ProgettoDiCalcolo(const DatiProgetto& d, const CoefficientiParziali& c, Combinazione k);
+
+// Assesses both combinations of the project's own factors; the strip load
+// swept over o.nPosizioni positions and the project's vehicle driven across
+// in steps of o.passoVeicolo (the least thickness is never searched).
+// False when stopped. Raises as ValutaSicurezza.
+bool ValutaAdeguatezza(const DatiProgetto& d, const OpzioniSicurezza& o, Adeguatezza& a);
+
+}  // namespace voro

@@ -1,0 +1,141 @@
+// The code basis dialog.
+#include "ui/DialogoNormativa.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "data/Normative.h"
+
+namespace voro::ui {
+
+namespace {
+
+Single* Fattore(CoefficientiParziali& c, std::size_t i) {
+  Single* f[7] = {&c.gG1sup, &c.gG1inf, &c.gG2sup, &c.gG2inf, &c.gQ, &c.gM, &c.FC};
+  return f[i];
+}
+
+std::string* Campo(Cartiglio& c, std::size_t i) {
+  std::string* f[7] = {&c.riferimento, &c.committente, &c.progettista, &c.verificatore,
+                       &c.approvatore, &c.revisione,   &c.stato};
+  return f[i];
+}
+
+}  // namespace
+
+DialogoNormativa::DialogoNormativa(QWidget* parent) : QDialog(parent) {
+  setObjectName("DlgNormativa");
+  setWindowTitle(tr("Code basis and title block"));
+
+  cmbNormativa = new QComboBox(this);
+  cmbNormativa->setObjectName("cmbNormativa");
+  for (const BaseNormativa b : {BaseNormativa::Digitata, BaseNormativa::Eurocodice, BaseNormativa::Ntc2018})
+    cmbNormativa->addItem(QString::fromStdString(NomeNormativa(b)), static_cast<int>(b));
+  cmbLivello = new QComboBox(this);
+  cmbLivello->setObjectName("cmbLivello");
+  for (const LivelloConoscenza l : {LivelloConoscenza::LC1, LivelloConoscenza::LC2, LivelloConoscenza::LC3})
+    cmbLivello->addItem(QString::fromStdString(NomeLivello(l)), static_cast<int>(l));
+
+  auto* codice = new QGroupBox(tr("Code basis and partial factors"), this);
+  auto* fc = new QFormLayout(codice);
+  fc->addRow(tr("Code basis"), cmbNormativa);
+  fc->addRow(tr("Knowledge level"), cmbLivello);
+  const QString nomi[7] = {tr("γG1,sup structural permanent loads, unfavourable"),
+                           tr("γG1,inf structural permanent loads, favourable"),
+                           tr("γG2,sup slab and surfacing, unfavourable"),
+                           tr("γG2,inf slab and surfacing, favourable"),
+                           tr("γQ variable loads (strip and vehicle)"),
+                           tr("γM masonry"),
+                           tr("FC confidence factor")};
+  for (std::size_t i = 0; i < spnFattori.size(); ++i) {
+    auto* s = new QDoubleSpinBox(this);
+    s->setObjectName(QString("spnFattore%1").arg(i));
+    s->setDecimals(3);
+    s->setSingleStep(0.05);
+    // gM and FC divide the strength: never zero.
+    s->setRange(i >= 5 ? 0.001 : 0.0, 100.0);
+    spnFattori[i] = s;
+    fc->addRow(nomi[i], s);
+  }
+  auto* nota = new QLabel(tr("Design strength fc / (γM FC); the adequacy factor is the live-load factor of the design "
+                             "loads, the smaller of the inf and sup combinations."),
+                          this);
+  nota->setWordWrap(true);
+  fc->addRow(nota);
+
+  auto* cartiglio = new QGroupBox(tr("Title block of the report (empty fields stay blank for signing by hand)"), this);
+  auto* ft = new QFormLayout(cartiglio);
+  const QString campi[7] = {tr("Structure"), tr("Client"),   tr("Engineer"), tr("Checker"),
+                            tr("Approver"),  tr("Revision"), tr("Status")};
+  for (std::size_t i = 0; i < txtCartiglio.size(); ++i) {
+    txtCartiglio[i] = new QLineEdit(this);
+    txtCartiglio[i]->setObjectName(QString("txtCartiglio%1").arg(i));
+    ft->addRow(campi[i], txtCartiglio[i]);
+  }
+
+  auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  connect(pulsanti, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* tutto = new QVBoxLayout(this);
+  auto* riga = new QHBoxLayout;
+  riga->addWidget(codice);
+  riga->addWidget(cartiglio);
+  tutto->addLayout(riga);
+  tutto->addWidget(pulsanti);
+
+  connect(cmbNormativa, &QComboBox::activated, this, [this] { applicaPreset(); });
+  connect(cmbLivello, &QComboBox::activated, this, [this] { applicaPreset(); });
+}
+
+DatiNormativa DialogoNormativa::normativa() const {
+  DatiNormativa n;
+  n.base = static_cast<BaseNormativa>(cmbNormativa->currentData().toInt());
+  n.livello = static_cast<LivelloConoscenza>(cmbLivello->currentData().toInt());
+  for (std::size_t i = 0; i < spnFattori.size(); ++i)
+    *Fattore(n.coefficienti, i) = static_cast<Single>(spnFattori[i]->value());
+  return n;
+}
+
+void DialogoNormativa::mostraFattori(const CoefficientiParziali& c) {
+  CoefficientiParziali copia = c;
+  for (std::size_t i = 0; i < spnFattori.size(); ++i) spnFattori[i]->setValue(*Fattore(copia, i));
+}
+
+void DialogoNormativa::applicaPreset() {
+  DatiNormativa n = normativa();
+  ApplicaNormativa(n, n.base);
+  ApplicaLivello(n, n.livello);
+  mostraFattori(n.coefficienti);
+}
+
+void DialogoNormativa::ScriveDatiInForm(const DatiProgetto& d) {
+  cmbNormativa->setCurrentIndex(cmbNormativa->findData(static_cast<int>(d.Normativa.base)));
+  cmbLivello->setCurrentIndex(cmbLivello->findData(static_cast<int>(d.Normativa.livello)));
+  mostraFattori(d.Normativa.coefficienti);
+  Cartiglio c = d.Cartiglio;
+  for (std::size_t i = 0; i < txtCartiglio.size(); ++i) txtCartiglio[i]->setText(QString::fromStdString(*Campo(c, i)));
+}
+
+void DialogoNormativa::LeggeDati(DatiProgetto& d) const {
+  d.Normativa = normativa();
+  for (std::size_t i = 0; i < txtCartiglio.size(); ++i)
+    *Campo(d.Cartiglio, i) = txtCartiglio[i]->text().trimmed().toStdString();
+}
+
+bool ModificaNormativa(QWidget* parent, DatiProgetto& d) {
+  DialogoNormativa dialogo(parent);
+  dialogo.ScriveDatiInForm(d);
+  if (dialogo.exec() != QDialog::Accepted) return false;
+  DatiProgetto nuovi = d;
+  dialogo.LeggeDati(nuovi);
+  if (nuovi.Normativa == d.Normativa && nuovi.Cartiglio == d.Cartiglio) return false;
+  d.Normativa = nuovi.Normativa;
+  d.Cartiglio = nuovi.Cartiglio;
+  return true;
+}
+
+}  // namespace voro::ui

@@ -1,0 +1,73 @@
+// The code bases' partial factors, as the code texts give them, and where
+// each value is said to come from.
+#include <gtest/gtest.h>
+
+#include "data/Normative.h"
+#include "data/ValoriFisici.h"
+
+namespace voro {
+namespace {
+
+TEST(Normative, PresetsAreTheCodesValues) {
+  DatiNormativa n;
+  n.coefficienti.gM = 2;
+  ApplicaNormativa(n, BaseNormativa::Eurocodice);
+  // EN 1990 A2, Table A2.4(B): 1.35 / 1.00 on every permanent action, 1.35 on road traffic.
+  EXPECT_EQ(n.coefficienti, (CoefficientiParziali{1.35f, 1.0f, 1.35f, 1.0f, 1.35f, 2, 1}));
+  ApplicaNormativa(n, BaseNormativa::Ntc2018);
+  // NTC 2018, Table 5.1.V: G1 1.35 / 1.00, G2 1.50 / 0.00, Q 1.35; gM stays as typed.
+  EXPECT_EQ(n.coefficienti, (CoefficientiParziali{1.35f, 1.0f, 1.5f, 0.0f, 1.35f, 2, 1}));
+  // Circolare 2019: FC 1.35, 1.20, 1.00 for LC1, LC2, LC3.
+  ApplicaLivello(n, LivelloConoscenza::LC1);
+  EXPECT_EQ(n.coefficienti.FC, 1.35f);
+  ApplicaLivello(n, LivelloConoscenza::LC2);
+  EXPECT_EQ(n.coefficienti.FC, 1.2f);
+  ApplicaLivello(n, LivelloConoscenza::LC3);
+  EXPECT_EQ(n.coefficienti.FC, 1.0f);
+}
+
+TEST(Normative, EveryValueNamesItsClauseAndAChangedOneIsTheEngineers) {
+  DatiNormativa n;
+  ApplicaNormativa(n, BaseNormativa::Ntc2018);
+  ApplicaLivello(n, LivelloConoscenza::LC1);
+  auto c = ClausoleNormativa(n);
+  ASSERT_EQ(c.size(), 7u);
+  EXPECT_EQ(c[3].fattore, "γG2,inf");
+  EXPECT_EQ(c[3].valore, 0.0f);
+  EXPECT_NE(c[3].fonte.find("Table 5.1.V"), std::string::npos);
+  EXPECT_NE(c[6].fonte.find("C8.5.4"), std::string::npos);
+  EXPECT_NE(c[6].fonte.find("LC1"), std::string::npos);
+  EXPECT_EQ(c[5].fonte, "typed by the engineer");
+  n.coefficienti.gQ = 1.5f;
+  EXPECT_EQ(ClausoleNormativa(n)[4].fonte, "typed by the engineer");
+  EXPECT_EQ(RiferimentiNormativa(BaseNormativa::Digitata).size(), 0u);
+  EXPECT_NE(RiferimentiNormativa(BaseNormativa::Eurocodice)[0].find("Annex A2"), std::string::npos);
+}
+
+TEST(Normative, NamesOnTheCommandLine) {
+  EXPECT_EQ(LeggiBaseNormativa("ntc"), BaseNormativa::Ntc2018);
+  EXPECT_FALSE(LeggiBaseNormativa("NTC"));
+  EXPECT_EQ(LeggiLivello("LC2"), LivelloConoscenza::LC2);
+  EXPECT_FALSE(LeggiLivello("LC4"));
+  CoefficientiParziali c;
+  ASSERT_NE(FattorePerNome(c, "gG2inf"), nullptr);
+  *FattorePerNome(c, "gG2inf") = 0;
+  EXPECT_EQ(c.gG2inf, 0.0f);
+  EXPECT_EQ(FattorePerNome(c, "gamma"), nullptr);
+}
+
+TEST(Normative, AFactorThatWouldDivideByZeroOrFlipALoadIsRefused) {
+  DatiProgetto d;
+  d.Normativa.coefficienti.gM = 0;
+  d.Normativa.coefficienti.gQ = -1;
+  bool gM = false, gQ = false;
+  for (const ValoreImpossibile& v : ValoriImpossibili(d)) {
+    gM = gM || v.variabile == "gM";
+    gQ = gQ || v.variabile == "gQ";
+  }
+  EXPECT_TRUE(gM);
+  EXPECT_TRUE(gQ);
+}
+
+}  // namespace
+}  // namespace voro

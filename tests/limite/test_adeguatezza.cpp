@@ -1,0 +1,133 @@
+// The adequacy factor against the project multiplied by hand, the collapse
+// load it stands for, and the combination that governs.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "arch/CostruisciModello.h"
+#include "data/Normative.h"
+#include "data/ProjectFile.h"
+#include "limite/Adeguatezza.h"
+
+namespace voro {
+namespace {
+
+DatiProgetto esempio(const std::string& nome) {
+  DatiProgetto d;
+  RecordingMessages msg;
+  LeggiFileProgetto(std::string(VORO_SOURCE_DIR) + "/examples/" + nome, d, msg);
+  return d;
+}
+
+OpzioniSicurezza Posizioni(int n) {
+  OpzioniSicurezza o;
+  o.nPosizioni = n;
+  o.spessoreMinimo = false;
+  return o;
+}
+
+// The least live-load factor of a project assessed as it stands: its own
+// strip and the sweep.
+std::optional<double> FattoreMinimo(DatiProgetto d, int posizioni) {
+  RecordingMessages msg;
+  ModelloArco m;
+  CostruisciModello(d, m, msg);
+  RisultatiSicurezza r;
+  EXPECT_TRUE(ValutaSicurezza(d, m, msg, Posizioni(posizioni), r));
+  std::optional<double> f = r.fattoreCarico;
+  if (r.fattorePeggiore && (!f || *r.fattorePeggiore < *f)) f = r.fattorePeggiore;
+  return f;
+}
+
+TEST(Adeguatezza, EqualsTheLiveLoadFactorOfTheProjectMultipliedByHand) {
+  DatiProgetto d = esempio("ponte-stradale.vro");
+  d.ResistenzaAnello = 6;
+  ApplicaNormativa(d.Normativa, BaseNormativa::Ntc2018);
+  d.Normativa.coefficienti.gM = 2;
+  ApplicaLivello(d.Normativa, LivelloConoscenza::LC2);
+  Adeguatezza a;
+  ASSERT_TRUE(ValutaAdeguatezza(d, Posizioni(12), a));
+
+  // sup: masonry and fill 1.35, slab 1.50, load 1.35, strength 6 / (2 x 1.2).
+  DatiProgetto sup = d;
+  sup.PesoMuratura = d.PesoMuratura * 1.35f;
+  sup.PesoRiempimento = d.PesoRiempimento * 1.35f;
+  sup.PesoSoletta = d.PesoSoletta * 1.5f;
+  sup.qCarico = d.qCarico * 1.35f;
+  sup.ResistenzaAnello = 6 / (2 * 1.2f);
+  // inf: masonry and fill as they are, no slab, load 1.35.
+  DatiProgetto inf = d;
+  inf.PesoSoletta = 0;
+  inf.qCarico = d.qCarico * 1.35f;
+  inf.ResistenzaAnello = 6 / (2 * 1.2f);
+
+  const auto fSup = FattoreMinimo(sup, 12), fInf = FattoreMinimo(inf, 12);
+  ASSERT_TRUE(fSup && fInf);
+  ASSERT_TRUE(a.combinazioni[0].fattore && a.combinazioni[1].fattore);
+  EXPECT_EQ(a.combinazioni[0].combinazione, Combinazione::Inf);
+  EXPECT_DOUBLE_EQ(*a.combinazioni[0].fattore, *fInf);
+  EXPECT_DOUBLE_EQ(*a.combinazioni[1].fattore, *fSup);
+  // The smaller governs and gives the verdict.
+  EXPECT_DOUBLE_EQ(*a.fattore(), std::min(*fSup, *fInf));
+  EXPECT_EQ(a.governante().combinazione, *fSup < *fInf ? Combinazione::Sup : Combinazione::Inf);
+  EXPECT_EQ(a.adeguato(), std::min(*fSup, *fInf) >= 1);
+  // The governing load has its mechanism and its place on the structure.
+  ASSERT_TRUE(a.governante().governante);
+  EXPECT_EQ(a.governante().meccanismo.size(), 4u);
+}
+
+TEST(Adeguatezza, UnitFactorsGiveTheProjectsOwnLeastFactor) {
+  const DatiProgetto d = esempio("ponte-stradale.vro");
+  Adeguatezza a;
+  ASSERT_TRUE(ValutaAdeguatezza(d, Posizioni(10), a));
+  const auto f = FattoreMinimo(d, 10);
+  ASSERT_TRUE(f && a.fattore());
+  EXPECT_DOUBLE_EQ(*a.fattore(), *f);
+  EXPECT_DOUBLE_EQ(*a.combinazioni[0].fattore, *a.combinazioni[1].fattore);
+}
+
+TEST(Adeguatezza, TheCollapseLoadDoesNotDependOnGammaQ) {
+  // With the permanent loads unchanged, gQ only rescales the load the factor
+  // multiplies: factor x gQ is the same collapse load.
+  DatiProgetto d = esempio("ponte-stradale.vro");
+  Adeguatezza uno, gQ;
+  ASSERT_TRUE(ValutaAdeguatezza(d, Posizioni(0), uno));
+  d.Normativa.coefficienti.gQ = 1.5f;
+  ASSERT_TRUE(ValutaAdeguatezza(d, Posizioni(0), gQ));
+  ASSERT_TRUE(uno.fattore() && gQ.fattore());
+  EXPECT_NEAR(*gQ.fattore() * 1.5, *uno.fattore(), 1e-6 * *uno.fattore());
+}
+
+TEST(Adeguatezza, ALoadThatCanNeverCollapseTheArchIsAdequateWithoutAFactor) {
+  DatiProgetto d = esempio("volta-semicircolare.vro");
+  ApplicaNormativa(d.Normativa, BaseNormativa::Eurocodice);
+  Adeguatezza a;
+  ASSERT_TRUE(ValutaAdeguatezza(d, Posizioni(6), a));
+  EXPECT_FALSE(a.fattore());
+  EXPECT_TRUE(a.adeguato());
+  EXPECT_EQ(a.governante().esito, EsitoCarico::Illimitato);
+
+  // No variable load at all: adequate when a thrust line fits under the
+  // design permanent loads.
+  d.qCarico = 0;
+  ASSERT_TRUE(ValutaAdeguatezza(d, Posizioni(6), a));
+  EXPECT_EQ(a.governante().esito, EsitoCarico::NessunCarico);
+  EXPECT_TRUE(a.adeguato());
+}
+
+TEST(Adeguatezza, AnArchThatCannotCarryTheDesignLoadIsNotAdequate) {
+  DatiProgetto d = esempio("ponte-stradale.vro");
+  Adeguatezza a;
+  ASSERT_TRUE(ValutaAdeguatezza(d, Posizioni(0), a));
+  ASSERT_TRUE(a.fattore());
+  // A variable load so large the factor falls below 1.
+  d.Normativa.coefficienti.gQ = toSingle(*a.fattore() * 2);
+  ASSERT_TRUE(ValutaAdeguatezza(d, Posizioni(0), a));
+  ASSERT_TRUE(a.fattore());
+  EXPECT_NEAR(*a.fattore(), 0.5, 1e-6);
+  EXPECT_FALSE(a.adeguato());
+}
+
+}  // namespace
+}  // namespace voro

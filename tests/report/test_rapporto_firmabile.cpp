@@ -1,0 +1,281 @@
+// A report a checking engineer can sign: every sign convention true for the
+// values beside it, captions that say what their figure shows, the safety
+// figures named as the literature names them, the raised springings said,
+// and points called hinges only where they sit on an edge.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+
+#include "analysis/ProgettiProva.h"
+#include "arch/CostruisciModello.h"
+#include "arch/ImposteArco.h"
+#include "limite/Valutazione.h"
+#include "report/ComponiRapporto.h"
+#include "report/ScriviTesto.h"
+#include "data/Normative.h"
+#include "limite/Adeguatezza.h"
+#include "report/SezioneConclusioni.h"
+#include "report/SezioneValutazione.h"
+
+using namespace voro;
+
+namespace {
+
+struct Progetto {
+  prova::Caso caso;
+  FontiRapporto fonti;
+  explicit Progetto(DatiProgetto d) : caso(std::move(d)) {
+    fonti.dati = &caso.dati;
+    fonti.modello = &caso.modello;
+    fonti.file = "prova.vro";
+    caso.risolvi();
+    fonti.risultati = &caso.risultati;
+  }
+};
+
+// Every row of every table whose first cell is the given text.
+std::vector<std::string> Riga(const Documento& doc, const std::string& prima) {
+  for (const Blocco& b : doc.blocchi)
+    if (const auto* t = std::get_if<Tabella>(&b))
+      for (const auto& r : t->righe)
+        if (!r.empty() && r[0] == prima) return r;
+  return {};
+}
+
+// The text with its line breaks undone, so sentences read whole.
+std::string Testo(const Documento& doc) {
+  std::ostringstream out;
+  ScriviTesto(out, doc);
+  std::string s = out.str();
+  std::replace(s.begin(), s.end(), '\n', ' ');
+  s.erase(std::unique(s.begin(), s.end(), [](char a, char b) { return a == ' ' && b == ' '; }), s.end());
+  return s;
+}
+
+std::vector<std::string> Didascalie(const Documento& doc) {
+  std::vector<std::string> d;
+  for (const Blocco& b : doc.blocchi)
+    if (const auto* f = std::get_if<Figura>(&b)) d.push_back(f->didascalia);
+  return d;
+}
+
+// The project assessed with its report section.
+struct Valutato {
+  Progetto p;
+  DatiProgetto dati;
+  ModelloArco modello;
+  RisultatiSicurezza r;
+  Documento doc;
+  explicit Valutato(DatiProgetto d, int posizioni = 8) : p(d), dati(std::move(d)) {
+    RecordingMessages msg;
+    CostruisciModello(dati, modello, msg);
+    OpzioniSicurezza o;
+    o.nPosizioni = posizioni;
+    EXPECT_TRUE(ValutaSicurezza(dati, modello, msg, o, r));
+    const SezioneValutazione sezione(dati, modello, r);
+    doc = ComponiRapporto(p.fonti, NumeriRapporto(Regional::inglese()), {&sezione});
+  }
+};
+
+}  // namespace
+
+TEST(RapportoFirmabile, TheReactionsConventionIsTrueForEveryValuePrinted) {
+  // Passive pressure on both sides: the horizontal forces on the arch balance
+  // only when read with the convention the report states.
+  DatiProgetto d = prova::anelloPassivo();
+  Progetto p(d);
+  const Documento doc = ComponiRapporto(p.fonti, NumeriRapporto(Regional::inglese()));
+  const std::string testo = Testo(doc);
+  EXPECT_EQ(testo.find("positive to the right"), std::string::npos);
+  EXPECT_NE(testo.find("H positive toward the arch"), std::string::npos);
+  const double Hl = std::stod(Riga(doc, "Horizontal force, left springing").at(2));
+  const double Hr = std::stod(Riga(doc, "Horizontal force, right springing").at(2));
+  const auto Pl = Riga(doc, "Passive pressure resultant, left");
+  const auto Pr = Riga(doc, "Passive pressure resultant, right");
+  ASSERT_FALSE(Pl.empty());
+  ASSERT_FALSE(Pr.empty());
+  // The walls' forces have names of their own.
+  EXPECT_EQ(Pl[1], "Pl");
+  EXPECT_EQ(Pr[1], "Pr");
+  // Toward the arch at both springings, toward the crown for the pressures:
+  // Hl + Pl = Hr + Pr, and both thrusts positive.
+  EXPECT_NEAR(Hl + std::stod(Pl[2]), Hr + std::stod(Pr[2]), 0.02);
+  EXPECT_GT(Hl, 0);
+  EXPECT_GT(Hr, 0);
+  EXPECT_GT(std::stod(Pl[2]), 0);
+  EXPECT_GT(std::stod(Pr[2]), 0);
+}
+
+TEST(RapportoFirmabile, TheShearSignHoldsAtBothSpringings) {
+  // A semicircle springing from horizontal joints: the shear across the left
+  // joint is the thrust pointing away from the extrados, across the right
+  // one toward it; the normal force there is the vertical reaction.
+  Progetto p(prova::anello(10, 5, 0.5f, 30));
+  const Documento doc = ComponiRapporto(p.fonti, NumeriRapporto(Regional::inglese()));
+  const double Hl = std::stod(Riga(doc, "Horizontal force, left springing").at(2));
+  const double Vl = std::stod(Riga(doc, "Vertical force, left springing").at(2));
+  const double Hr = std::stod(Riga(doc, "Horizontal force, right springing").at(2));
+  const auto prima = Riga(doc, "1");
+  const auto ultima = Riga(doc, std::to_string(p.caso.modello.nGiunti));
+  ASSERT_EQ(prima.size(), 8u);
+  ASSERT_EQ(ultima.size(), 8u);
+  EXPECT_NEAR(std::stod(prima[6]), -Hl, 0.011);
+  EXPECT_NEAR(std::stod(prima[5]), Vl, 0.011);
+  EXPECT_NEAR(std::stod(ultima[6]), Hr, 0.011);
+  EXPECT_NE(Testo(doc).find("T and tau along the joint, positive toward the extrados"), std::string::npos);
+}
+
+TEST(RapportoFirmabile, CaptionsSayWhatTheirFigureShows) {
+  // A partial load that can make the bridge collapse: the mechanism and the chart.
+  const Valutato ponte(prova::ponte());
+  ASSERT_EQ(ponte.r.esitoCarico, EsitoCarico::Finito);
+  const auto dp = Didascalie(ponte.doc);
+  ASSERT_EQ(dp.size(), 4u);
+  EXPECT_NE(dp[2].find(std::to_string(ponte.r.meccanismo.size()) + " hinges"), std::string::npos) << dp[2];
+  EXPECT_NE(dp[3].find("least factor"), std::string::npos);
+
+  // Masonry alone, no variable load anywhere able to make a mechanism: no
+  // promised hinges and no empty chart, a sentence instead.
+  DatiProgetto d = prova::anello(10, 5, 1.0f, 40);
+  d.qCarico = 5;
+  d.xq1 = -1;
+  d.xq2 = 11;
+  const Valutato volta(d);
+  ASSERT_FALSE(volta.r.fattorePeggiore);
+  const auto dv = Didascalie(volta.doc);
+  ASSERT_EQ(dv.size(), 3u);
+  EXPECT_EQ(dv[2].find("hinges"), std::string::npos) << dv[2];
+  EXPECT_EQ(dv[2].find("four"), std::string::npos) << dv[2];
+  EXPECT_NE(Testo(volta.doc).find("so no chart of the factor is drawn"), std::string::npos);
+}
+
+TEST(RapportoFirmabile, TheTwoThicknessFiguresAreNamedAsTheLiteratureNamesThem) {
+  const Valutato v(prova::ponte(), 0);
+  ASSERT_TRUE(v.r.fattoreGeometrico && v.r.fattoreSpessore);
+  const NumeriRapporto num(Regional::inglese());
+  const auto heyman = Riga(v.doc, "Geometric factor of safety (Heyman)");
+  ASSERT_FALSE(heyman.empty());
+  EXPECT_EQ(heyman[1], "t/tmin");
+  EXPECT_EQ(heyman[2], num.fattore(*v.r.fattoreSpessore));
+  const auto profondita = Riga(v.doc, "Depth ratio: joint depth to the depth the line needs");
+  ASSERT_FALSE(profondita.empty());
+  EXPECT_EQ(profondita[1], "1/s");
+  EXPECT_EQ(profondita[2], num.fattore(*v.r.fattoreGeometrico));
+  const std::string testo = Testo(v.doc);
+  EXPECT_EQ(testo.find("times thinner"), std::string::npos);
+  EXPECT_EQ(testo.find("Geometric safety factor"), std::string::npos);
+  EXPECT_NE(testo.find("the road surface, the slab and the loads above stay where the project puts them"),
+            std::string::npos);
+}
+
+TEST(RapportoFirmabile, SpringingsTheWallsRaiseAreSaidWithLevelAndVoussoirs) {
+  // A semicircle with the walls' face at the ring's ends (dw = 0) and the
+  // backing at the springing level: the walls take voussoirs off the ring.
+  DatiProgetto d = prova::anello(10, 5, 0.8f, 200);
+  d.SporgenzaParete = 0;
+  d.hRiempimentoSolido = 0;
+  Progetto p(d);
+  const ImposteArco a = ImposteSuPareti(p.caso.modello);
+  ASSERT_TRUE(a.sinistra && a.destra);
+  EXPECT_EQ(a.sinistra->conciParete, p.caso.modello.nConciPareteSinistra);
+  EXPECT_GT(a.sinistra->rialzo, 0.1);
+  // Mirror image: the same on both sides.
+  EXPECT_EQ(a.sinistra->conciParete, a.destra->conciParete);
+  EXPECT_NEAR(a.sinistra->y, a.destra->y, 1e-9);
+  const NumeriRapporto num(Regional::inglese());
+  const std::string testo = Testo(ComponiRapporto(p.fonti, num));
+  EXPECT_NE(testo.find("the left wall takes " + num.intero(a.sinistra->conciParete) + " voussoirs of the ring and "
+                       "the arch springs at y = " + num.metri(a.sinistra->y) + " m"),
+            std::string::npos);
+
+  // The backing below the springings leaves the ring whole: nothing to say.
+  Progetto intero(prova::anello(10, 5, 0.8f, 200));
+  EXPECT_FALSE(ImposteSuPareti(intero.caso.modello).rialzate());
+  EXPECT_EQ(Testo(ComponiRapporto(intero.fonti, num)).find("springing above"), std::string::npos);
+}
+
+TEST(RapportoFirmabile, OnlyPointsOnAnEdgeAreCalledHinges) {
+  DatiProgetto d = prova::ponte();
+  d.OttimizzaCerniere = false;
+  d.EccSinistra = 0;
+  d.EccChiave = 0.25f;  // half the ring's depth: on the extrados edge
+  d.EccDestra = -0.1f;
+  Progetto p(d);
+  const Documento doc = ComponiRapporto(p.fonti, NumeriRapporto(Regional::inglese()));
+  EXPECT_EQ(Riga(doc, "left springing el").back(), "inside the joint");
+  EXPECT_EQ(Riga(doc, "crown ec").back(), "hinge, extrados edge");
+  EXPECT_EQ(Riga(doc, "right springing er").back(), "inside the joint");
+  EXPECT_NE(Testo(doc).find("The three points the calculation imposes on the thrust line"), std::string::npos);
+}
+
+TEST(RapportoFirmabile, TheTitleBlockCarriesWhoSignsAndLeavesBlanksForHand) {
+  DatiProgetto d = prova::ponte();
+  d.Cartiglio.riferimento = "SP 12, km 3+200";
+  d.Cartiglio.progettista = "Ing. A. Rossi";
+  d.Cartiglio.revisione = "B";
+  Progetto p(d);
+  const Documento doc = ComponiRapporto(p.fonti, NumeriRapporto(Regional::inglese()));
+  const auto& titolo = std::get<BloccoTitolo>(doc.blocchi.front());
+  auto voce = [&titolo](const std::string& k) {
+    for (const auto& [chiave, valore] : titolo.voci)
+      if (chiave == k) return valore;
+    return std::string("(missing)");
+  };
+  EXPECT_EQ(voce("Structure"), "SP 12, km 3+200");
+  EXPECT_EQ(voce("Client"), "");
+  EXPECT_EQ(voce("Revision"), "B");
+  EXPECT_EQ(voce("Status"), "");
+  EXPECT_EQ(titolo.firme, (std::vector<std::string>{"Engineer (Ing. A. Rossi)", "Checker", "Approver"}));
+}
+
+TEST(RapportoFirmabile, TheConclusionsComeFirstWithTheVerdictAndItsBasis) {
+  DatiProgetto d = prova::ponte();
+  ApplicaNormativa(d.Normativa, BaseNormativa::Eurocodice);
+  Progetto p(d);
+  RecordingMessages msg;
+  DatiProgetto dati = d;
+  ModelloArco m;
+  CostruisciModello(dati, m, msg);
+  OpzioniSicurezza o;
+  o.nPosizioni = 6;
+  RisultatiSicurezza r;
+  ASSERT_TRUE(ValutaSicurezza(dati, m, msg, o, r));
+  Adeguatezza a;
+  ASSERT_TRUE(ValutaAdeguatezza(dati, o, a));
+  ASSERT_TRUE(a.fattore());
+  const NumeriRapporto num(Regional::inglese());
+  const SezioneConclusioni conclusioni(dati, &m, &r, &a);
+  const SezioneRiferimenti riferimenti(dati);
+  const Documento doc = ComponiRapporto(p.fonti, num, {&riferimenti}, {&conclusioni});
+  std::vector<std::string> h;
+  for (const Blocco& b : doc.blocchi)
+    if (const auto* i = std::get_if<Intestazione>(&b)) h.push_back(i->testo);
+  ASSERT_GE(h.size(), 3u);
+  EXPECT_EQ(h[0], "1 Conclusions");
+  EXPECT_NE(std::find(h.begin(), h.end(), "6 References"), h.end());
+  EXPECT_EQ(Riga(doc, "Verdict").at(1), a.adeguato() ? "adequate" : "not adequate");
+  EXPECT_EQ(Riga(doc, "Adequacy factor (design live-load factor)").at(1), num.fattore(*a.fattore()));
+  const std::string meccanismo = Riga(doc, "Mechanism: hinges at sections").at(1);
+  EXPECT_EQ(std::count(meccanismo.begin(), meccanismo.end(), ','), 3) << meccanismo;
+  // Every preset value with its clause.
+  EXPECT_EQ(Riga(doc, "γG2,sup").at(1), "1.350");
+  EXPECT_NE(Riga(doc, "γG2,sup").at(2).find("Table A2.4(B)"), std::string::npos);
+  const std::string testo = Testo(doc);
+  EXPECT_NE(testo.find("The arch is adequate under the partial factors of the code basis \"EN 1990 / EN 1991-2\""),
+            std::string::npos);
+  EXPECT_NE(testo.find("EN 1990:2002+A1:2005, Eurocode - Basis of structural design, Annex A2"), std::string::npos);
+  EXPECT_NE(testo.find("joints that never slide"), std::string::npos);
+
+  // Without an assessment the report says it proves nothing by itself.
+  const SezioneConclusioni senza(dati, &m, nullptr, nullptr);
+  const std::string nessuna = Testo(ComponiRapporto(p.fonti, num, {}, {&senza}));
+  EXPECT_NE(nessuna.find("No safety assessment was made for this report"), std::string::npos);
+  const SezioneConclusioni fallita(dati, &m, nullptr, nullptr, true);
+  EXPECT_NE(Testo(ComponiRapporto(p.fonti, num, {}, {&fallita})).find("No verdict: the safety assessment"),
+            std::string::npos);
+  const SezioneConclusioni senzaConci(dati, nullptr, nullptr, nullptr, true);
+  EXPECT_NE(Testo(ComponiRapporto(p.fonti, num, {}, {&senzaConci})).find("the voussoirs could not be built"),
+            std::string::npos);
+}

@@ -1,0 +1,69 @@
+// The code basis dialog: the presets it fills in, the project it writes, the
+// menu that opens it; and the geometry form saying where the walls raise
+// the springings.
+#include <QtTest>
+
+#include "Banco.h"
+#include "ui/DialogoNormativa.h"
+#include "ui/FinestraPrincipale.h"
+#include "ui/FormGeometria.h"
+
+using namespace voro;
+using namespace voro::ui;
+using voro::ui::test::Banco;
+
+class TestNormativa : public QObject {
+  Q_OBJECT
+ private slots:
+  void ilCodiceRiempieITuoiCoefficienti();
+  void ilProgettoTornaComeEra();
+  void laGeometriaDiceDoveLeImpostesiAlzano();
+};
+
+void TestNormativa::ilCodiceRiempieITuoiCoefficienti() {
+  DialogoNormativa d;
+  DatiProgetto p;
+  p.Normativa.coefficienti.gM = 2;
+  d.ScriveDatiInForm(p);
+  d.cmbNormativa->setCurrentIndex(d.cmbNormativa->findData(static_cast<int>(BaseNormativa::Ntc2018)));
+  emit d.cmbNormativa->activated(d.cmbNormativa->currentIndex());
+  d.cmbLivello->setCurrentIndex(d.cmbLivello->findData(static_cast<int>(LivelloConoscenza::LC1)));
+  emit d.cmbLivello->activated(d.cmbLivello->currentIndex());
+  const double atteso[7] = {1.35, 1.0, 1.5, 0.0, 1.35, 2.0, 1.35};
+  for (std::size_t i = 0; i < 7; ++i) QCOMPARE(d.spnFattori[i]->value(), atteso[i]);
+  // A value the engineer types afterwards stays theirs.
+  d.spnFattori[4]->setValue(1.5);
+  DatiProgetto letto;
+  d.LeggeDati(letto);
+  QCOMPARE(letto.Normativa.base, BaseNormativa::Ntc2018);
+  QCOMPARE(letto.Normativa.coefficienti.gQ, 1.5f);
+  QCOMPARE(letto.Normativa.coefficienti.FC, 1.35f);
+}
+
+void TestNormativa::ilProgettoTornaComeEra() {
+  DatiProgetto p;
+  p.Normativa.base = BaseNormativa::Eurocodice;
+  p.Normativa.livello = LivelloConoscenza::LC2;
+  p.Normativa.coefficienti = {1.35f, 1.0f, 1.35f, 1.0f, 1.35f, 2.5f, 1.2f};
+  p.Cartiglio = {"SP 12 km 3+200", "Provincia", "Ing. Rossi", "", "Ing. Bianchi", "A", "emessa"};
+  DialogoNormativa d;
+  d.ScriveDatiInForm(p);
+  QCOMPARE(d.txtCartiglio[0]->text(), QString("SP 12 km 3+200"));
+  DatiProgetto letto;
+  d.LeggeDati(letto);
+  QCOMPARE(letto.Normativa, p.Normativa);
+  QCOMPARE(letto.Cartiglio, p.Cartiglio);
+}
+
+void TestNormativa::laGeometriaDiceDoveLeImpostesiAlzano() {
+  Banco b;
+  b.avvia({b.esempio("volta-semicircolare.vro")});
+  QVERIFY(b.finestra->findChild<QAction*>("mnuDataNormativa"));
+  b.finestra->MostraGeometria();
+  FormGeometria* g = b.finestra->formGeometria();
+  QVERIFY(g);
+  QVERIFY2(g->lblImposte->text().contains("the wall takes 4 voussoirs"), qPrintable(g->lblImposte->text()));
+}
+
+QTEST_MAIN(TestNormativa)
+#include "test_normativa.moc"
