@@ -210,7 +210,7 @@ const Comando& ComandoAssess() {
         "print one JSON object per project (kN, m): adequacyFactor,\nadequate, combination, partialFactors, admissible,\nthicknessRatio, geometricSafetyFactor, thrustMin,\n"
         "thrustMax, liveLoadFactor, mechanism, sweep,\nworstLiveLoadFactor, worstXq1, minimumThickness,\n"
         "thicknessFactor, eccentricities, compressiveStrength,\nfriction, mobilisation, crushingJoints, slidingJoints\n"
-        "(an array for several); with a vehicle also vehicle, spread,\neffectiveWidth, vehicleSweep, worstVehicleFactor,\n"
+        "(an array for several); with a vehicle also vehicle,\nspread, effectiveWidth, vehicleSweep, worstVehicleFactor,\n"
         "worstVehicleX, worstVehicleDirection, vehicleMechanism,\nvehicleAxles"},
        {"--strength", "MPA", kAiutoStrength},
        {"--friction", "MU", kAiutoFriction},

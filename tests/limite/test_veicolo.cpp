@@ -109,7 +109,9 @@ TEST(CaricoVeicolo, AnAxleWithoutSpreadIsTheStripLoadOfTheSameResultant) {
       const Concio& k = c.m.Conci(i);
       const std::size_t j = static_cast<std::size_t>(i - 1);
       EXPECT_NEAR(F[j], k.FVariabile, 1e-5 * 250) << "voussoir " << i;
-      if (F[j] > 0) EXPECT_NEAR(Fx[j] / F[j], k.xFVariabile, 1e-5) << "voussoir " << i;
+      if (F[j] > 0) {
+        EXPECT_NEAR(Fx[j] / F[j], k.xFVariabile, 1e-5) << "voussoir " << i;
+      }
       totale += F[j];
     }
     EXPECT_NEAR(totale, 250, 1e-9);
@@ -175,7 +177,9 @@ TEST(PercorsoVeicolo, ASymmetricVehicleOnASymmetricArchSweepsAsItsMirrorImage) {
     const PosizioneVeicolo &a = r.posizioni[k], &b = r.posizioni[n - 1 - k];
     EXPECT_NEAR(a.x + b.x, S, 1e-9);
     ASSERT_EQ(a.fattore.has_value(), b.fattore.has_value()) << k;
-    if (a.fattore) EXPECT_NEAR(*a.fattore, *b.fattore, 2e-6 * *a.fattore) << "position " << k;
+    if (a.fattore) {
+      EXPECT_NEAR(*a.fattore, *b.fattore, 2e-6 * *a.fattore) << "position " << k;
+    }
   }
 
   // A vehicle that is not its own mirror image, both ways: backward is the
@@ -190,7 +194,9 @@ TEST(PercorsoVeicolo, ASymmetricVehicleOnASymmetricArchSweepsAsItsMirrorImage) {
     const PosizioneVeicolo &a = avanti[k], &b = indietro[m - 1 - k];
     EXPECT_NEAR(a.x + b.x, 10, 1e-6);
     ASSERT_EQ(a.fattore.has_value(), b.fattore.has_value()) << k;
-    if (a.fattore) EXPECT_NEAR(*a.fattore, *b.fattore, 2e-6 * *a.fattore) << "position " << k;
+    if (a.fattore) {
+      EXPECT_NEAR(*a.fattore, *b.fattore, 2e-6 * *a.fattore) << "position " << k;
+    }
   }
 }
 
@@ -236,7 +242,9 @@ TEST(PercorsoVeicolo, TheRefinedLeastFactorIsTheLeastOfAll) {
     ASSERT_TRUE(PercorriVeicolo(c.d, c.m, 0.05, nullptr, r));
     ASSERT_TRUE(r.fattorePeggiore);
     for (const PosizioneVeicolo& p : r.posizioni)
-      if (p.fattore) EXPECT_LE(*r.fattorePeggiore, *p.fattore);
+      if (p.fattore) {
+        EXPECT_LE(*r.fattorePeggiore, *p.fattore);
+      }
     // Its mechanism is the worst position's own.
     PercorsoVeicolo p(c.d, c.m);
     const MoltiplicatoreCarico mc = p.Valuta(r.xPeggiore, r.versoPeggiore);
@@ -245,8 +253,9 @@ TEST(PercorsoVeicolo, TheRefinedLeastFactorIsTheLeastOfAll) {
     EXPECT_EQ(r.assiPeggiori.size(), v.Assi.size());
     // The steps: no wider than asked, from the first touch to the last.
     for (std::size_t k = 1; k < r.posizioni.size(); ++k)
-      if (r.posizioni[k].verso == r.posizioni[k - 1].verso)
+      if (r.posizioni[k].verso == r.posizioni[k - 1].verso) {
         EXPECT_LE(r.posizioni[k].x - r.posizioni[k - 1].x, 0.05 + 1e-12);
+      }
     EXPECT_FALSE(r.posizioni.front().fattore);
     EXPECT_FALSE(r.posizioni.back().fattore);
   }
