@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/LinguaComandi.h"
 #include "cli/AmbienteGrafico.h"
 #include "cli/Comandi.h"
 #include "cli/FilePlot.h"
@@ -64,6 +65,7 @@ int assess(const Argomenti& a) {
   ControllaIngressoUnico(a.file);
   OpzioniSoluzione opzioni;
   opzioni.impostazioni = LeggiImpostazioni(a);
+  opzioni.traduzioni = a.traduzioni;
   const UsciteRisultati uscite = LeggiUsciteRisultati(a);
   const int nPosizioni = LeggiPosizioni(a);
   const bool bianco = a.ha("--white");
@@ -95,6 +97,7 @@ int assess(const Argomenti& a) {
   AmbienteGrafico grafica;
   const Regional regional = Regional::inglese();
   RecordingMessages msg;
+  msg.setTraduzioni(a.traduzioni);
   bool ok = true;
   if (!plot.empty()) {
     Disegno disegno(msg);
@@ -145,7 +148,8 @@ const Comando& ComandoAssess() {
        {"--plot-sweep", "CHART.svg|.png",
         "the chart of the live-load factor against the position\nof the strip load (one project)"},
        {"--white", "", "white background of the PNG and SVG plots"},
-       {"--set", "NAME=VALUE", kAiutoSet}},
+       {"--set", "NAME=VALUE", kAiutoSet},
+       OpzioneLocale()},
       assess};
   return c;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "arch/CostruisciModello.h"
+#include "cli/LinguaComandi.h"
 #include "cli/AmbienteGrafico.h"
 #include "cli/Comandi.h"
 #include "cli/Comune.h"
@@ -90,11 +91,13 @@ int report(const Argomenti& a) {
   const std::string file = a.file[0];
   const std::string out = a.valore("--out").value_or("");
   const std::string formato = leggiFormato(a, out);
-  const std::string lingua = a.valore("--locale").value_or("en");
-  if (lingua != "it" && lingua != "en") throw ErroreUso("--locale is it or en");
-  const Regional regional = lingua == "it" ? Regional::italiano() : Regional::inglese();
+  const bool italiano = LinguaRichiesta(a) == Lingua::Italiano;
+  const std::string lingua = italiano ? "it" : "en";
+  Regional regional = italiano ? Regional::italiano() : Regional::inglese();
+  regional.setTraduzioni(a.traduzioni);
   OpzioniSoluzione opzioni;
   opzioni.impostazioni = LeggiImpostazioni(a);
+  opzioni.traduzioni = a.traduzioni;
 
   Soluzione s;
   s.file = file;
@@ -109,6 +112,7 @@ int report(const Argomenti& a) {
   FontiRapporto fonti = FontiDaSoluzione(s);
   fonti.dataOra = dataOra();
   Valutazione valutazione;
+  valutazione.messaggi.setTraduzioni(a.traduzioni);
   if (a.ha("--assess") && fonti.modello) {
     valutazione.Esegui(s.dati, LeggiPosizioni(a));
     StampaMessaggi(file, valutazione.messaggi);
@@ -119,6 +123,7 @@ int report(const Argomenti& a) {
   doc.lingua = lingua;
 
   RecordingMessages disegni;
+  disegni.setTraduzioni(a.traduzioni);
   bool ok = true;
   QByteArray bytes;
   if (formato == "txt") {
@@ -153,10 +158,10 @@ const Comando& ComandoReport() {
       "when set, gives the report's date.\n",
       {{"--out", "REPORT.pdf|.html|.txt", "the report ('-' for standard output, with --format)"},
        {"--format", "pdf|html|txt", "the format, when --out does not end in it"},
-       {"--locale", "it|en", "decimal comma (it) or point (en, the default)"},
        {"--assess", "", "add the safety assessment by exact limit analysis, with\nits safety plot and the chart of the load sweep"},
        {"--sweep", "N", kAiutoSweep},
-       {"--set", "NAME=VALUE", kAiutoSet}},
+       {"--set", "NAME=VALUE", kAiutoSet},
+       OpzioneLocale()},
       report};
   return c;
 }

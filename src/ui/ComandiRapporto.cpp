@@ -2,6 +2,7 @@
 #include "ui/ComandiRapporto.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QPrinter>
@@ -98,7 +99,7 @@ void ComandiRapporto::Stampa() {
   const Documento doc = Componi(f);
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageLayout(PaginaRapporto());
-  printer.setDocName(nomeBase() + " - calculation report");
+  printer.setDocName(QCoreApplication::translate("ComandiRapporto", "%1 - calculation report").arg(nomeBase()));
   RecordingMessages disegni;
   bool ok = true;
   const bool stampato = s_.dialoghi->anteprima(&main_, printer, [&](QPrinter& p) {
@@ -112,7 +113,9 @@ void ComandiRapporto::salva(const QString& percorso, const QByteArray& byte) {
   try {
     ScriviFileAtomico(percorso.toStdString(), std::string_view(byte.constData(), static_cast<std::size_t>(byte.size())));
   } catch (const RuntimeError& e) {
-    s_.msg().critical("Impossibile scrivere il file " + percorso.toStdString() + ": " + e.description());
+    s_.msg().critical(QCoreApplication::translate("ComandiRapporto", "Cannot write the file %1: %2")
+                          .arg(percorso, QString::fromStdString(s_.msg().traduci("Voro", e.description().c_str())))
+                          .toStdString());
     return;
   }
   s_.stato.CartellaDati = QFileInfo(percorso).absolutePath().toStdString();
@@ -120,7 +123,7 @@ void ComandiRapporto::salva(const QString& percorso, const QByteArray& byte) {
 
 void ComandiRapporto::FileTesto() {
   if (!main_.Libero()) return;
-  const QString filtro = "All Files (*.*)|*.*|Text Files (*.txt)|*.txt";
+  const QString filtro = QCoreApplication::translate("ComandiRapporto", "All Files (*.*)|*.*|Text Files (*.txt)|*.txt");
   const auto scelto = s_.dialoghi->salva(&main_, QString::fromStdString(s_.stato.CartellaDati),
                                          FiltroDialogo(filtro), VoceFiltro(filtro, 2), nomeBase() + ".txt");
   if (!scelto) return;

@@ -7,6 +7,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include "ui/FormLingua.h"
@@ -18,7 +19,10 @@ namespace {
 
 std::optional<QString> dialogo(QWidget* parent, QFileDialog::AcceptMode modo, const QString& cartella,
                                const QString& filtri, const QString& preselezionato, const QString& proposto) {
-  QFileDialog d(parent, modo == QFileDialog::AcceptOpen ? "Open" : "Save As", cartella, filtri);
+  QFileDialog d(parent,
+                modo == QFileDialog::AcceptOpen ? QCoreApplication::translate("Dialoghi", "Open")
+                                                : QCoreApplication::translate("Dialoghi", "Save As"),
+                cartella, filtri);
   d.setAcceptMode(modo);
   d.setFileMode(modo == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   d.selectNameFilter(preselezionato);
@@ -74,7 +78,8 @@ Dialoghi::Modifiche DialoghiQt::salvareModifiche(QWidget* parent, const QString&
 }
 
 QString DomandaModifiche(const QString& nome) {
-  return nome.isEmpty() ? QString("Save changes to the new project?") : "Save changes to " + nome + "?";
+  return nome.isEmpty() ? QCoreApplication::translate("Dialoghi", "Save changes to the new project?")
+                        : QCoreApplication::translate("Dialoghi", "Save changes to %1?").arg(nome);
 }
 
 QString FiltroDialogo(const QString& filtro) {

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "Lingue.h"
 #include "ui/Calcolatore.h"
 #include "ui/Impostazioni.h"
 #include "ui/MessaggiQt.h"
@@ -44,7 +45,8 @@ class FinestraPrincipale : public QMainWindow {
   ~FinestraPrincipale() override;
 
   Sessione& sessione() { return s_; }
-  const QString FormCaption = "Arch assessment - File: ";
+  // The caption before the project's name, in the language of the program.
+  QString FormCaption() const { return tr("Arch assessment - File: "); }
 
   // The start of the program: the language, the file on the command line
   // (its words joined with single blanks), the geometry form.
@@ -121,7 +123,8 @@ class FinestraPrincipale : public QMainWindow {
 
   // The View menu's item i toggles flag i and replots.
   void VisualizzaItem(int i);
-  // The Help Language menu's item i.
+  // The Language menu's item i: the program's language (0 Italian,
+  // 1 English), kept in the user's settings and applied at once.
   void mnuLingua_Click(int indice);
   void mnuLinguaSetta(int indice);
 
@@ -144,6 +147,7 @@ class FinestraPrincipale : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  void changeEvent(QEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
 
  private:
@@ -172,7 +176,10 @@ class FinestraPrincipale : public QMainWindow {
   void mostraPlot(int PlottaGeometria);
   void fineCalcolo(bool riuscito);
   void LinguaLeggeIni();
+  // The menus and the toolbar again, in the language now installed.
+  void RicreaMenu();
 
+  TraduzioniQt traduzioni_;
   Sessione s_;
   std::unique_ptr<MessaggiQt> messaggiQt_;
   std::unique_ptr<DialoghiQt> dialoghiQt_;
@@ -190,6 +197,7 @@ class FinestraPrincipale : public QMainWindow {
   ComandiRapporto* rapporto_ = nullptr;
   std::array<QAction*, 5> vista_{};
   std::array<QAction*, 2> lingua_{};
+  bool avvisoSeparatoriDato_ = false;  // the regional advisory was offered in this run
   std::array<QAction*, Impostazioni::kRecenti> recenti_{};
   QList<QAction*> dipendenti_;
   // The project as last opened or saved, to tell whether it was modified.

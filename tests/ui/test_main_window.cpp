@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <algorithm>
 #include <QTest>
+#include <QSettings>
 #include <QToolBar>
 
 #include "Banco.h"
@@ -344,22 +345,29 @@ void TestMainWindow::esempi() {
   QVERIFY(b.s().dati.SpintaPassiva);
 }
 
+// The language kept in the user's settings, as QSettings reads them.
+static QString LinguaImpostata(const Banco& b) {
+  return QSettings(QDir(b.utente.path()).filePath("voro.ini"), QSettings::IniFormat).value("Language").toString();
+}
+
 void TestMainWindow::linguaSenzaFile() {
   Banco b("");
   b.dialoghi.lingua = 1;
   b.avvia();
   QCOMPARE(b.dialoghi.lingueChieste, 1);
-  QCOMPARE(Contenuto(b.programma.filePath("Lingua.ini")), QByteArray("\"ENG\"\r\n"));
+  // The choice is the user's own: nothing is written beside the program.
+  QCOMPARE(LinguaImpostata(b), QString("ENG"));
+  QVERIFY(!QFile::exists(b.programma.filePath("Lingua.ini")));
   QCOMPARE(b.s().stato.Lingua, std::string("ENG"));
   QVERIFY(b.finestra->azione("mnuLingua1")->isChecked());
   QVERIFY(!b.finestra->azione("mnuLingua0")->isChecked());
 
-  // The form closed without a choice: Italian help, nothing written.
+  // The form closed without a choice: Italian, nothing stored, asked again.
   Banco c("");
   c.dialoghi.lingua = std::nullopt;
   c.avvia();
   QCOMPARE(c.s().stato.Lingua, std::string("ITA"));
-  QVERIFY(!QFile::exists(c.programma.filePath("Lingua.ini")));
+  QVERIFY(LinguaImpostata(c).isEmpty());
   QVERIFY(c.messaggi.empty());
 }
 
@@ -369,10 +377,22 @@ void TestMainWindow::linguaDalMenu() {
   QCOMPARE(b.dialoghi.lingueChieste, 0);
   QCOMPARE(b.s().stato.Lingua, std::string("ENG"));
   b.finestra->azione("mnuLingua0")->trigger();
-  QCOMPARE(Contenuto(b.programma.filePath("Lingua.ini")), QByteArray("\"ITA\"\r\n"));
+  QCOMPARE(LinguaImpostata(b), QString("ITA"));
+  // The old file beside the program is read once, never written again.
+  QCOMPARE(Contenuto(b.programma.filePath("Lingua.ini")), QByteArray("\"ENG\"\r\n"));
   QVERIFY(b.finestra->azione("mnuLingua0")->isChecked());
   QVERIFY(!b.finestra->azione("mnuLingua1")->isChecked());
   QCOMPARE(PercorsoAiuto(b.programma.path(), b.s().stato.Lingua), b.programma.path() + "/docs/Voro-ITA.html");
+  // Applied at once: the menus speak Italian after the command has ended.
+  QTRY_COMPARE(b.finestra->azione("mnuDataItem0")->text(), QString("&Geometria"));
+  b.finestra->azione("mnuLingua1")->trigger();
+  QTRY_COMPARE(b.finestra->azione("mnuDataItem0")->text(), QString("&Geometry"));
+
+  // The settings win over the old file on the next start.
+  auto dopo = std::make_unique<FinestraPrincipale>(b.programma.path(), b.utente.path(), &b.messaggi, &b.dialoghi);
+  dopo->Avvio({});
+  QCOMPARE(dopo->sessione().stato.Lingua, std::string("ENG"));
+  QCOMPARE(b.dialoghi.lingueChieste, 0);
 }
 
 void TestMainWindow::linguaNonValida() {
@@ -380,7 +400,7 @@ void TestMainWindow::linguaNonValida() {
   b.dialoghi.lingua = 0;
   b.avvia();
   QCOMPARE(b.dialoghi.lingueChieste, 1);
-  QCOMPARE(Contenuto(b.programma.filePath("Lingua.ini")), QByteArray("\"ITA\"\r\n"));
+  QCOMPARE(LinguaImpostata(b), QString("ITA"));
 }
 
 void TestMainWindow::aiuto() {

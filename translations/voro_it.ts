@@ -1,0 +1,1492 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>ComandiRapporto</name>
+    <message>
+        <source>%1 - calculation report</source>
+        <translation>%1 - relazione di calcolo</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1: %2</source>
+        <translation>Impossibile scrivere il file %1: %2</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)|*.*|Text Files (*.txt)|*.txt</source>
+        <translation>Tutti i file (*.*)|*.*|File di testo (*.txt)|*.txt</translation>
+    </message>
+</context>
+<context>
+    <name>Dialoghi</name>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salva con nome</translation>
+    </message>
+    <message>
+        <source>Save changes to the new project?</source>
+        <translation>Salvare le modifiche al nuovo progetto?</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Salvare le modifiche a %1?</translation>
+    </message>
+</context>
+<context>
+    <name>EsportaPlot</name>
+    <message>
+        <source>All Files (*.*)|*.*|Autocad Files (*.dxf)|*.dxf</source>
+        <translation>Tutti i file (*.*)|*.*|File per Autocad (*.dxf)|*.dxf</translation>
+    </message>
+    <message>
+        <source>While printing, this error occurred: %1<byte value="xd"/>%2</source>
+        <translation>Si è verificato durante il processo di stampa il seguente errore: %1<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>Schema</name>
+    <message>
+        <source>Geometry of the arch: the symbols of the boxes</source>
+        <translation>Geometria dell&apos;arco: i simboli delle caselle</translation>
+    </message>
+    <message>
+        <source>The variable load q between the abscissae xq1 and xq2</source>
+        <translation>Il carico variabile q fra le ascisse xq1 e xq2</translation>
+    </message>
+</context>
+<context>
+    <name>Voro</name>
+    <message>
+        <source>Error: %1 in CalcoloMain</source>
+        <translation>Errore: %1 in CalcoloMain</translation>
+    </message>
+    <message>
+        <source>Sub ForzaConcio. Errore %1 - %2</source>
+        <translation>Sub ForzaConcio. Errore %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cerniera anomala</source>
+        <translation>Cerniera anomala</translation>
+    </message>
+    <message>
+        <source>Error: Check Geometry</source>
+        <translation>Errore: controllare la geometria</translation>
+    </message>
+    <message>
+        <source>Anello</source>
+        <translation>Anello</translation>
+    </message>
+    <message>
+        <source>Segmento %1</source>
+        <translation>Segmento %1</translation>
+    </message>
+    <message>
+        <source>la freccia supera la metà della luce: l&apos;arco sarebbe maggiore di una semicirconferenza</source>
+        <translation>la freccia supera la metà della luce: l&apos;arco sarebbe maggiore di una semicirconferenza</translation>
+    </message>
+    <message>
+        <source>l&apos;arco per il punto intermedio sarebbe maggiore di una semicirconferenza</source>
+        <translation>l&apos;arco per il punto intermedio sarebbe maggiore di una semicirconferenza</translation>
+    </message>
+    <message>
+        <source>la freccia deve essere positiva</source>
+        <translation>la freccia deve essere positiva</translation>
+    </message>
+    <message>
+        <source>il punto intermedio sta sotto la corda: l&apos;arco è rovesciato</source>
+        <translation>il punto intermedio sta sotto la corda: l&apos;arco è rovesciato</translation>
+    </message>
+    <message>
+        <source>Impossibile raccordare gli vori parziali</source>
+        <translation>Impossibile raccordare gli vori parziali</translation>
+    </message>
+    <message>
+        <source>%1: la casella è vuota.</source>
+        <translation>%1: la casella è vuota.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; non è un numero.<byte value="xd"/>Il separatore decimale è &quot;%3&quot;</source>
+        <translation>%1: &quot;%2&quot; non è un numero.<byte value="xd"/>Il separatore decimale è &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>; il separatore delle migliaia &quot;%1&quot; separa solo gruppi di tre cifre</source>
+        <translation>; il separatore delle migliaia &quot;%1&quot; separa solo gruppi di tre cifre</translation>
+    </message>
+    <message>
+        <source>%1: %2 supera il campo dei numeri interi (da -32768 a 32767).</source>
+        <translation>%1: %2 supera il campo dei numeri interi (da -32768 a 32767).</translation>
+    </message>
+    <message>
+        <source>%1: %2 supera il campo dei numeri Single (%3).</source>
+        <translation>%1: %2 supera il campo dei numeri Single (%3).</translation>
+    </message>
+    <message>
+        <source>Il numero di vori deve essere &gt; 0</source>
+        <translation>Il numero di vori deve essere &gt; 0</translation>
+    </message>
+    <message>
+        <source>Lettura incompleta del file</source>
+        <translation>Lettura incompleta del file</translation>
+    </message>
+    <message>
+        <source>Errore nella Sub FileInOut</source>
+        <translation>Errore nella Sub FileInOut</translation>
+    </message>
+    <message>
+        <source>Scrittura incompleta del file</source>
+        <translation>Scrittura incompleta del file</translation>
+    </message>
+    <message>
+        <source>Errore nelle impostazioni internazionali del pannello di controllo.<byte value="xd"/>Il separatore decimale è stato impostato come &quot;%1&quot;<byte value="xd"/>E&apos; stato impostato lo stesso carattere per il simbolo raggruppamento cifre.<byte value="xd"/>Cambiare il simbolo raggruppamento cifre e riavviare il programma.</source>
+        <translation>Errore nelle impostazioni internazionali del pannello di controllo.<byte value="xd"/>Il separatore decimale è stato impostato come &quot;%1&quot;<byte value="xd"/>E&apos; stato impostato lo stesso carattere per il simbolo raggruppamento cifre.<byte value="xd"/>Cambiare il simbolo raggruppamento cifre e riavviare il programma.</translation>
+    </message>
+    <message>
+        <source>ERRORE</source>
+        <translation>ERRORE</translation>
+    </message>
+    <message>
+        <source>Errore sconosciuto nelle impostazioni internazionali del pannello di controllo.<byte value="xd"/>Provare a cambiare i simboli del separatore decimale<byte value="xd"/>e del raggruppamento cifre e riavviare il programma.</source>
+        <translation>Errore sconosciuto nelle impostazioni internazionali del pannello di controllo.<byte value="xd"/>Provare a cambiare i simboli del separatore decimale<byte value="xd"/>e del raggruppamento cifre e riavviare il programma.</translation>
+    </message>
+    <message>
+        <source>E&apos; impostato come separatore decimale &quot;%1&quot; e come separatore delle migliaia &quot;%2&quot;<byte value="xd"/>
+Se la lingua è Italiano è meglio usare la  &quot;,&quot; come separatore decimale.<byte value="xd"/>
+Il programma funzionerà comunque correttamente se si usa come separatore delle migliaia lo spazio,<byte value="xd"/>
+impostazione consigliata perchè elimina qualunque ambiguità.<byte value="xd"/>
+Il tastierino numerico inserisce il separatore decimale scelto nelle impostazioni internazionali.</source>
+        <translation>E&apos; impostato come separatore decimale &quot;%1&quot; e come separatore delle migliaia &quot;%2&quot;<byte value="xd"/>
+Se la lingua è Italiano è meglio usare la  &quot;,&quot; come separatore decimale.<byte value="xd"/>
+Il programma funzionerà comunque correttamente se si usa come separatore delle migliaia lo spazio,<byte value="xd"/>
+impostazione consigliata perchè elimina qualunque ambiguità.<byte value="xd"/>
+Il tastierino numerico inserisce il separatore decimale scelto nelle impostazioni internazionali.</translation>
+    </message>
+    <message>
+        <source>ATTENZIONE </source>
+        <translation>ATTENZIONE </translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation>Non mostrare più questo avviso</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Chiamata di routine o argomento non validi</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria esaurita</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Indice non compreso nell&apos;intervallo</translation>
+    </message>
+    <message>
+        <source>User interrupt occurred</source>
+        <translation>Interruzione da parte dell&apos;utente</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Divisione per zero</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Tipo non corrispondente</translation>
+    </message>
+    <message>
+        <source>Bad file name or number</source>
+        <translation>Nome o numero di file non valido</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>File non trovato</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disco pieno</translation>
+    </message>
+    <message>
+        <source>Input past end of file</source>
+        <translation>Input oltre la fine del file</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Autorizzazione negata</translation>
+    </message>
+    <message>
+        <source>Path/File access error</source>
+        <translation>Errore di accesso al percorso o al file</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Percorso non trovato</translation>
+    </message>
+    <message>
+        <source>File di dati incompleto o non valido</source>
+        <translation>File di dati incompleto o non valido</translation>
+    </message>
+    <message>
+        <source>Dati della geometria non validi</source>
+        <translation>Dati della geometria non validi</translation>
+    </message>
+    <message>
+        <source>Impossibile costruire il modello dell&apos;arco</source>
+        <translation>Impossibile costruire il modello dell&apos;arco</translation>
+    </message>
+    <message>
+        <source>Il calcolo non si è concluso</source>
+        <translation>Il calcolo non si è concluso</translation>
+    </message>
+    <message>
+        <source>Valore fisicamente impossibile</source>
+        <translation>Valore fisicamente impossibile</translation>
+    </message>
+    <message>
+        <source>Cancel was selected.</source>
+        <translation>È stato scelto Annulla.</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Errore definito dall&apos;applicazione o dall&apos;oggetto</translation>
+    </message>
+    <message>
+        <source>Peso specifico della muratura γm [kN/m3]</source>
+        <translation>Peso specifico della muratura γm [kN/m3]</translation>
+    </message>
+    <message>
+        <source>Spessore del riempimento in chiave h1 [m]</source>
+        <translation>Spessore del riempimento in chiave h1 [m]</translation>
+    </message>
+    <message>
+        <source>Peso specifico del riempimento γ1 [kN/m3]</source>
+        <translation>Peso specifico del riempimento γ1 [kN/m3]</translation>
+    </message>
+    <message>
+        <source>Spessore della soletta h2 [m]</source>
+        <translation>Spessore della soletta h2 [m]</translation>
+    </message>
+    <message>
+        <source>Peso specifico della soletta γ2 [kN/m3]</source>
+        <translation>Peso specifico della soletta γ2 [kN/m3]</translation>
+    </message>
+    <message>
+        <source>Larghezza dell&apos;arco [m]</source>
+        <translation>Larghezza dell&apos;arco [m]</translation>
+    </message>
+    <message>
+        <source>Larghezza dell&apos;arco in chiave [m]</source>
+        <translation>Larghezza dell&apos;arco in chiave [m]</translation>
+    </message>
+    <message>
+        <source>Sporgenza della parete superiore dw [m]</source>
+        <translation>Sporgenza della parete superiore dw [m]</translation>
+    </message>
+    <message>
+        <source>Profondità del rinfianco solido hw [m]</source>
+        <translation>Profondità del rinfianco solido hw [m]</translation>
+    </message>
+    <message>
+        <source>Numero dei segmenti di circonferenza</source>
+        <translation>Numero dei segmenti di circonferenza</translation>
+    </message>
+    <message>
+        <source>Luce dell&apos;arco L [m]</source>
+        <translation>Luce dell&apos;arco L [m]</translation>
+    </message>
+    <message>
+        <source>Freccia dell&apos;arco h [m]</source>
+        <translation>Freccia dell&apos;arco h [m]</translation>
+    </message>
+    <message>
+        <source>Spessore dell&apos;anello t [m]</source>
+        <translation>Spessore dell&apos;anello t [m]</translation>
+    </message>
+    <message>
+        <source>Numero dei conci dell&apos;anello</source>
+        <translation>Numero dei conci dell&apos;anello</translation>
+    </message>
+    <message>
+        <source>Eccentricità iniziale all&apos;imposta sinistra el [mm]</source>
+        <translation>Eccentricità iniziale all&apos;imposta sinistra el [mm]</translation>
+    </message>
+    <message>
+        <source>Eccentricità iniziale in chiave ec [mm]</source>
+        <translation>Eccentricità iniziale in chiave ec [mm]</translation>
+    </message>
+    <message>
+        <source>Eccentricità iniziale all&apos;imposta destra er [mm]</source>
+        <translation>Eccentricità iniziale all&apos;imposta destra er [mm]</translation>
+    </message>
+    <message>
+        <source>Carico variabile q [kN/m2]</source>
+        <translation>Carico variabile q [kN/m2]</translation>
+    </message>
+    <message>
+        <source>Inizio del carico variabile xq1 [m]</source>
+        <translation>Inizio del carico variabile xq1 [m]</translation>
+    </message>
+    <message>
+        <source>Fine del carico variabile xq2 [m]</source>
+        <translation>Fine del carico variabile xq2 [m]</translation>
+    </message>
+    <message>
+        <source>Scala del diagramma dei carichi 1:</source>
+        <translation>Scala del diagramma dei carichi 1:</translation>
+    </message>
+    <message>
+        <source>Coefficiente di spinta passiva Kp</source>
+        <translation>Coefficiente di spinta passiva Kp</translation>
+    </message>
+    <message>
+        <source>Numero dei conci con spinta passiva dall&apos;imposta sinistra</source>
+        <translation>Numero dei conci con spinta passiva dall&apos;imposta sinistra</translation>
+    </message>
+    <message>
+        <source>Numero dei conci con spinta passiva dall&apos;imposta destra</source>
+        <translation>Numero dei conci con spinta passiva dall&apos;imposta destra</translation>
+    </message>
+    <message>
+        <source>Numero di passi della ricerca della curva delle pressioni</source>
+        <translation>Numero di passi della ricerca della curva delle pressioni</translation>
+    </message>
+    <message>
+        <source>Resistenza a compressione della muratura fc [MPa]</source>
+        <translation>Resistenza a compressione della muratura fc [MPa]</translation>
+    </message>
+    <message>
+        <source>Coefficiente d&apos;attrito dei giunti μ</source>
+        <translation>Coefficiente d&apos;attrito dei giunti μ</translation>
+    </message>
+    <message>
+        <source>Fattore di mobilitazione della spinta passiva</source>
+        <translation>Fattore di mobilitazione della spinta passiva</translation>
+    </message>
+    <message>
+        <source>Ascissa x2 del segmento %</source>
+        <translation>Ascissa x2 del segmento %</translation>
+    </message>
+    <message>
+        <source>Ordinata y2 del segmento %</source>
+        <translation>Ordinata y2 del segmento %</translation>
+    </message>
+    <message>
+        <source>Ascissa x3 del segmento %</source>
+        <translation>Ascissa x3 del segmento %</translation>
+    </message>
+    <message>
+        <source>Ordinata y3 del segmento %</source>
+        <translation>Ordinata y3 del segmento %</translation>
+    </message>
+    <message>
+        <source>Spessore t del segmento %</source>
+        <translation>Spessore t del segmento %</translation>
+    </message>
+    <message>
+        <source>Numero dei conci del segmento %</source>
+        <translation>Numero dei conci del segmento %</translation>
+    </message>
+    <message>
+        <source>Resistenza a compressione fc del segmento %</source>
+        <translation>Resistenza a compressione fc del segmento %</translation>
+    </message>
+    <message>
+        <source>%1: il valore supera il campo dei numeri Single (%2).</source>
+        <translation>%1: il valore supera il campo dei numeri Single (%2).</translation>
+    </message>
+    <message>
+        <source>deve essere maggiore di zero.</source>
+        <translation>deve essere maggiore di zero.</translation>
+    </message>
+    <message>
+        <source>non può essere minore di zero.</source>
+        <translation>non può essere minore di zero.</translation>
+    </message>
+    <message>
+        <source>deve essere almeno 1.</source>
+        <translation>deve essere almeno 1.</translation>
+    </message>
+    <message>
+        <source>Errore in Sub SolidDwg - I punti devono essere 4</source>
+        <translation>Errore in Sub SolidDwg - I punti devono essere 4</translation>
+    </message>
+    <message>
+        <source>Font file %1 not found</source>
+        <translation>File del carattere %1 non trovato</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire Autocad.<byte value="xd"/>Controllare che la versione di Autocad non sia LT</source>
+        <translation>Impossibile aprire Autocad.<byte value="xd"/>Controllare che la versione di Autocad non sia LT</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire Autocad.<byte value="xd"/>Controllare che la versione di Autocad non sia LT<byte value="xd"/>Il disegno è stato salvato in %1</source>
+        <translation>Impossibile aprire Autocad.<byte value="xd"/>Controllare che la versione di Autocad non sia LT<byte value="xd"/>Il disegno è stato salvato in %1</translation>
+    </message>
+    <message>
+        <source>Error in PlottaVoro</source>
+        <translation>Errore in PlottaVoro</translation>
+    </message>
+    <message>
+        <source>ERRORE! Plottaggio.AdattaAfinestra - Uscita non prevista</source>
+        <translation>ERRORE! Plottaggio.AdattaAfinestra - Uscita non prevista</translation>
+    </message>
+    <message>
+        <source>Error in %1</source>
+        <translation>Errore in %1</translation>
+    </message>
+    <message>
+        <source>zero=0 in PuntiCoincidenti</source>
+        <translation>zero=0 in PuntiCoincidenti</translation>
+    </message>
+    <message>
+        <source>zero=0 in PuntiCoincidentiXY</source>
+        <translation>zero=0 in PuntiCoincidentiXY</translation>
+    </message>
+    <message>
+        <source>ERROR in sub RettaPuntoAngolo: RettaPerDuePunti Coincidenti</source>
+        <translation>ERRORE nella sub RettaPuntoAngolo: RettaPerDuePunti Coincidenti</translation>
+    </message>
+    <message>
+        <source>Errore in TogliePuntiInizialiDaPoligonale: nPunti=%1 &lt;1</source>
+        <translation>Errore in TogliePuntiInizialiDaPoligonale: nPunti=%1 &lt;1</translation>
+    </message>
+    <message>
+        <source>Impostare ZeroMaxDimen</source>
+        <translation>Impostare ZeroMaxDimen</translation>
+    </message>
+    <message>
+        <source>Errore nella sub CaratteristicheStatiche.</source>
+        <translation>Errore nella sub CaratteristicheStatiche.</translation>
+    </message>
+    <message>
+        <source>Error: %1 in ValutaSicurezza</source>
+        <translation>Errore: %1 in ValutaSicurezza</translation>
+    </message>
+    <message>
+        <source>Errore %1 in ArcCos</source>
+        <translation>Errore %1 in ArcCos</translation>
+    </message>
+    <message>
+        <source>ERRORE! Procedimento non convergente!<byte value="xd"/>RISULTATI ERRATI!</source>
+        <translation>ERRORE! Procedimento non convergente!<byte value="xd"/>RISULTATI ERRATI!</translation>
+    </message>
+    <message>
+        <source>ERRORE! La funzione non cambia segno fra x1 e x2</source>
+        <translation>ERRORE! La funzione non cambia segno fra x1 e x2</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::Aiuto</name>
+    <message>
+        <source>Voro Help</source>
+        <translation>Guida di Voro</translation>
+    </message>
+    <message>
+        <source>Search / Cerca</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommario</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FinestraPlot</name>
+    <message>
+        <source>Plot</source>
+        <translation>Disegno</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Stampa</translation>
+    </message>
+    <message>
+        <source>&amp;Export DXF</source>
+        <translation>&amp;Esporta DXF</translation>
+    </message>
+    <message>
+        <source>&amp;Draw in Autocad</source>
+        <translation>&amp;Disegna in Autocad</translation>
+    </message>
+    <message>
+        <source>&lt;-- &amp;Previous</source>
+        <translation>&lt;-- &amp;Indietro</translation>
+    </message>
+    <message>
+        <source>&amp;Next --&gt;</source>
+        <translation>&amp;Avanti --&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FinestraPrincipale</name>
+    <message>
+        <source>All Files (*.*)|*.*|Voro Files (*.vro)|*.vro</source>
+        <translation>Tutti i file (*.*)|*.*|File di Voro (*.vro)|*.vro</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>File %1 not found</source>
+        <translation>File %1 non trovato</translation>
+    </message>
+    <message>
+        <source>Cannot open %1</source>
+        <translation>Impossibile aprire %1</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Salvato %1</translation>
+    </message>
+    <message>
+        <source>Estimated time: %1</source>
+        <translation>Tempo stimato: %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuovo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Apri...</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>Sal&amp;va</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Salva con nome...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>S&amp;tampa...</translation>
+    </message>
+    <message>
+        <source>Output File (&amp;TXT)...</source>
+        <translation>File di testo (&amp;TXT)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Report...</source>
+        <translation>&amp;Esporta relazione...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;sci</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Dati</translation>
+    </message>
+    <message>
+        <source>&amp;Geometry</source>
+        <translation>&amp;Geometria</translation>
+    </message>
+    <message>
+        <source>&amp;Loads</source>
+        <translation>&amp;Carichi</translation>
+    </message>
+    <message>
+        <source>Solve &amp;Options</source>
+        <translation>&amp;Opzioni di calcolo</translation>
+    </message>
+    <message>
+        <source>S&amp;olve</source>
+        <translation>&amp;Calcolo</translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation>&amp;Risolvi</translation>
+    </message>
+    <message>
+        <source>&amp;Assess</source>
+        <translation>&amp;Verifica</translation>
+    </message>
+    <message>
+        <source>&amp;Assess Safety</source>
+        <translation>&amp;Verifica di sicurezza</translation>
+    </message>
+    <message>
+        <source>&amp;Report</source>
+        <translation>&amp;Relazione</translation>
+    </message>
+    <message>
+        <source>Show &amp;Report</source>
+        <translation>Mostra &amp;relazione</translation>
+    </message>
+    <message>
+        <source>&amp;Plot</source>
+        <translation>Dise&amp;gno</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Stampa</translation>
+    </message>
+    <message>
+        <source>&amp;Export DXF</source>
+        <translation>&amp;Esporta DXF</translation>
+    </message>
+    <message>
+        <source>&amp;Draw in Autocad</source>
+        <translation>&amp;Disegna in Autocad</translation>
+    </message>
+    <message>
+        <source>There is no drawing: solve the arch or plot its geometry.</source>
+        <translation>Non c&apos;è nessun disegno: risolvere l&apos;arco o tracciarne la geometria.</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>&amp;Discretization</source>
+        <translation>&amp;Discretizzazione</translation>
+    </message>
+    <message>
+        <source>&amp;Vertical forces</source>
+        <translation>Forze &amp;verticali</translation>
+    </message>
+    <message>
+        <source>&amp;Horizontal forces</source>
+        <translation>Forze &amp;orizzontali</translation>
+    </message>
+    <message>
+        <source>&amp;Resultants</source>
+        <translation>&amp;Risultanti</translation>
+    </message>
+    <message>
+        <source>&amp;White Background</source>
+        <translation>Sfondo &amp;bianco</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>&amp;Example Files...</source>
+        <translation>File di &amp;esempio...</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra degli strumenti</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Salva con nome</translation>
+    </message>
+    <message>
+        <source>Geometry</source>
+        <translation>Geometria</translation>
+    </message>
+    <message>
+        <source>Loads</source>
+        <translation>Carichi</translation>
+    </message>
+    <message>
+        <source>Solve Options</source>
+        <translation>Opzioni di calcolo</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Risolvi</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Relazione</translation>
+    </message>
+    <message>
+        <source>Assess</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>The project has no results: solve the arch with Solve.</source>
+        <translation>Non ci sono risultati del progetto: risolvere l&apos;arco con Risolvi.</translation>
+    </message>
+    <message>
+        <source>Error: Check Geometry<byte value="xd"/>The geometry has not been read: complete the Geometry form and press Next.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calculation is running: wait for it to end or press Stop.</source>
+        <translation>Il calcolo è in corso: attendere che finisca o premere Stop.</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Calcolo in corso...</translation>
+    </message>
+    <message>
+        <source>The input changed during the calculation: results discarded, solve again</source>
+        <translation>I dati sono cambiati durante il calcolo: risultati scartati, risolvere di nuovo</translation>
+    </message>
+    <message>
+        <source>Search stopped: the results are those of the best point found so far</source>
+        <translation>Ricerca interrotta: i risultati sono quelli del punto migliore trovato fin qui</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Risolto</translation>
+    </message>
+    <message>
+        <source>Calculation failed</source>
+        <translation>Calcolo fallito</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file %1</source>
+        <translation>Impossibile aprire il file della guida %1</translation>
+    </message>
+    <message>
+        <source>Arch assessment - File: </source>
+        <translation>Verifica di archi - File: </translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FinestraSicurezza</name>
+    <message>
+        <source>Safety</source>
+        <translation>Sicurezza</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Stampa</translation>
+    </message>
+    <message>
+        <source>&amp;Export DXF</source>
+        <translation>&amp;Esporta DXF</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Grandezza</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>What it means</source>
+        <translation>Significato</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>Load position %1 of %2</source>
+        <translation>Posizione del carico %1 di %2</translation>
+    </message>
+    <message>
+        <source>Minimum thickness...</source>
+        <translation>Spessore minimo...</translation>
+    </message>
+    <message>
+        <source>Assessing...</source>
+        <translation>Verifica in corso...</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Interrotta</translation>
+    </message>
+    <message>
+        <source>No assessment: %1</source>
+        <translation>Nessuna verifica: %1</translation>
+    </message>
+    <message>
+        <source>Assessed: exact limit analysis (rigid voussoirs, no tension, no sliding)</source>
+        <translation>Verificato: analisi limite esatta (conci rigidi, nessuna trazione, nessuno scorrimento)</translation>
+    </message>
+    <message>
+        <source>Admissible</source>
+        <translation>Ammissibile</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>A thrust line fits within the masonry: the arch stands (safe theorem)</source>
+        <translation>Una curva delle pressioni sta nella muratura: l&apos;arco sta in piedi (teorema statico)</translation>
+    </message>
+    <message>
+        <source>No thrust line fits within the masonry, whatever the hinges</source>
+        <translation>Nessuna curva delle pressioni sta nella muratura, comunque si scelgano le cerniere</translation>
+    </message>
+    <message>
+        <source>Thickness ratio s</source>
+        <translation>Rapporto di spessore s</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>The least fraction of each joint&apos;s half depth a thrust line needs</source>
+        <translation>La minima frazione della semialtezza di ogni giunto che serve a una curva delle pressioni</translation>
+    </message>
+    <message>
+        <source>Geometric safety factor</source>
+        <translation>Coefficiente di sicurezza geometrico</translation>
+    </message>
+    <message>
+        <source>1/s: how many times thinner the ring could be about its centre line</source>
+        <translation>1/s: quante volte più sottile potrebbe essere l&apos;anello attorno alla sua linea d&apos;asse</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contatti</translation>
+    </message>
+    <message>
+        <source>Joints where that line touches the reduced section (i intrados, e extrados)</source>
+        <translation>Giunti dove quella curva tocca la sezione ridotta (i intradosso, e estradosso)</translation>
+    </message>
+    <message>
+        <source>Least thrust [kN]</source>
+        <translation>Spinta minima [kN]</translation>
+    </message>
+    <message>
+        <source>Least horizontal force of the left support on the arch among the lines that fit</source>
+        <translation>La minima forza orizzontale dell&apos;appoggio sinistro sull&apos;arco fra le curve ammissibili</translation>
+    </message>
+    <message>
+        <source>Largest thrust [kN]</source>
+        <translation>Spinta massima [kN]</translation>
+    </message>
+    <message>
+        <source>no limit</source>
+        <translation>illimitata</translation>
+    </message>
+    <message>
+        <source>The most a tie or an abutment may have to take</source>
+        <translation>Il massimo che una catena o una spalla può dover portare</translation>
+    </message>
+    <message>
+        <source>no collapse</source>
+        <translation>nessun collasso</translation>
+    </message>
+    <message>
+        <source>no variable load</source>
+        <translation>nessun carico variabile</translation>
+    </message>
+    <message>
+        <source>none fits</source>
+        <translation>nessuna ammissibile</translation>
+    </message>
+    <message>
+        <source>Live-load factor</source>
+        <translation>Moltiplicatore del carico variabile</translation>
+    </message>
+    <message>
+        <source>Largest multiplier of the variable load before collapse (dead loads and passive pressure as given)</source>
+        <translation>Massimo moltiplicatore del carico variabile prima del collasso (pesi propri e spinta passiva come dati)</translation>
+    </message>
+    <message>
+        <source>Mechanism</source>
+        <translation>Meccanismo</translation>
+    </message>
+    <message>
+        <source>The four hinges of the collapse (joint, i intrados, e extrados)</source>
+        <translation>Le quattro cerniere del collasso (giunto, i intradosso, e estradosso)</translation>
+    </message>
+    <message>
+        <source>Worst live-load factor</source>
+        <translation>Moltiplicatore peggiore</translation>
+    </message>
+    <message>
+        <source>The strip load covers the whole structure: one position</source>
+        <translation>Il carico a striscia copre l&apos;intera struttura: una sola posizione</translation>
+    </message>
+    <message>
+        <source>Least factor over %1 positions of the strip load</source>
+        <translation>Il minimo moltiplicatore su %1 posizioni del carico a striscia</translation>
+    </message>
+    <message>
+        <source>Worst position [m]</source>
+        <translation>Posizione peggiore [m]</translation>
+    </message>
+    <message>
+        <source>Where the strip load is worst</source>
+        <translation>Dove il carico a striscia è più gravoso</translation>
+    </message>
+    <message>
+        <source>Minimum thickness [m]</source>
+        <translation>Spessore minimo [m]</translation>
+    </message>
+    <message>
+        <source>Thinnest segment when every thickness is scaled down until no thrust line fits</source>
+        <translation>Il segmento più sottile quando ogni spessore è ridotto finché nessuna curva delle pressioni sta nella muratura</translation>
+    </message>
+    <message>
+        <source>Thickness factor</source>
+        <translation>Coefficiente di spessore</translation>
+    </message>
+    <message>
+        <source>The project&apos;s thicknesses over the least ones</source>
+        <translation>Gli spessori del progetto divisi per quelli minimi</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)|*.*|Autocad Files (*.dxf)|*.dxf</source>
+        <translation>Tutti i file (*.*)|*.*|File per Autocad (*.dxf)|*.dxf</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FormCarichi</name>
+    <message>
+        <source>Load</source>
+        <translation>Carichi</translation>
+    </message>
+    <message>
+        <source>q [kN/m2]</source>
+        <translation>q [kN/m2]</translation>
+    </message>
+    <message>
+        <source>xq1</source>
+        <translation>xq1</translation>
+    </message>
+    <message>
+        <source>xq2</source>
+        <translation>xq2</translation>
+    </message>
+    <message>
+        <source>Distributed variable load [kN/m2]</source>
+        <translation>Carico variabile distribuito [kN/m2]</translation>
+    </message>
+    <message>
+        <source>Abscissa where the load begins [m]</source>
+        <translation>Ascissa d&apos;inizio del carico [m]</translation>
+    </message>
+    <message>
+        <source>Abscissa where the load ends [m]</source>
+        <translation>Ascissa di fine del carico [m]</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Plot scale</source>
+        <translation>Scala del disegno</translation>
+    </message>
+    <message>
+        <source>Denominator of the scale of the load diagram</source>
+        <translation>Denominatore della scala del diagramma dei carichi</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatica</translation>
+    </message>
+    <message>
+        <source>&lt;-- &amp;Previous</source>
+        <translation>&lt;-- &amp;Indietro</translation>
+    </message>
+    <message>
+        <source>&amp;Next --&gt;</source>
+        <translation>&amp;Avanti --&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation>&amp;Risolvi</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Ingrandisci</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FormGeometria</name>
+    <message>
+        <source>Title of the project</source>
+        <translation>Titolo del progetto</translation>
+    </message>
+    <message>
+        <source>Number of segments of circles</source>
+        <translation>Numero dei segmenti di circonferenza</translation>
+    </message>
+    <message>
+        <source>Ring geometry</source>
+        <translation>Geometria dell&apos;anello</translation>
+    </message>
+    <message>
+        <source>Span         L</source>
+        <translation>Luce         L</translation>
+    </message>
+    <message>
+        <source>Rise           h</source>
+        <translation>Freccia      h</translation>
+    </message>
+    <message>
+        <source>Thickness  t</source>
+        <translation>Spessore   t</translation>
+    </message>
+    <message>
+        <source>Voussoirs n°</source>
+        <translation>Conci n°</translation>
+    </message>
+    <message>
+        <source>Span of the arch [m]</source>
+        <translation>Luce dell&apos;arco [m]</translation>
+    </message>
+    <message>
+        <source>Rise of the arch [m]</source>
+        <translation>Freccia dell&apos;arco [m]</translation>
+    </message>
+    <message>
+        <source>Thickness of the ring [m]</source>
+        <translation>Spessore dell&apos;anello [m]</translation>
+    </message>
+    <message>
+        <source>Number of voussoirs (masonry units) </source>
+        <translation>Numero dei conci (elementi di muratura)</translation>
+    </message>
+    <message>
+        <source>Coordinates of the points that define the segments of circles.</source>
+        <translation>Coordinate dei punti che definiscono i segmenti di circonferenza.</translation>
+    </message>
+    <message>
+        <source>Fill thickness at crown [m]</source>
+        <translation>Spessore del riempimento in chiave [m]</translation>
+    </message>
+    <message>
+        <source>Slab thickness [m]</source>
+        <translation>Spessore della soletta [m]</translation>
+    </message>
+    <message>
+        <source>Masonry unit weight [kN/m3]</source>
+        <translation>Peso specifico della muratura [kN/m3]</translation>
+    </message>
+    <message>
+        <source>Fill unit weight [kN/m3]</source>
+        <translation>Peso specifico del riempimento [kN/m3]</translation>
+    </message>
+    <message>
+        <source>Slab unit weight [kN/m3]</source>
+        <translation>Peso specifico della soletta [kN/m3]</translation>
+    </message>
+    <message>
+        <source>Protrusion of the upper wall [m]</source>
+        <translation>Sporgenza della parete superiore [m]</translation>
+    </message>
+    <message>
+        <source>Depth of solid fill [m]</source>
+        <translation>Profondità del rinfianco solido [m]</translation>
+    </message>
+    <message>
+        <source>Width of the arch [m]</source>
+        <translation>Larghezza dell&apos;arco [m]</translation>
+    </message>
+    <message>
+        <source>Ring width</source>
+        <translation>Larghezza anello</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Start eccentricities [mm]</source>
+        <translation>Eccentricità iniziali [mm]</translation>
+    </message>
+    <message>
+        <source>Eccentricities of the thrust-line to be used without optimization</source>
+        <translation>Eccentricità della curva delle pressioni da usare senza ottimizzazione</translation>
+    </message>
+    <message>
+        <source>Left springing el</source>
+        <translation>Imposta sinistra el</translation>
+    </message>
+    <message>
+        <source>Eccentricity of the thrust line at the left springing [mm]</source>
+        <translation>Eccentricità della curva delle pressioni all&apos;imposta sinistra [mm]</translation>
+    </message>
+    <message>
+        <source>Crown          ec</source>
+        <translation>Chiave          ec</translation>
+    </message>
+    <message>
+        <source>Eccentricity of the thrust line at the crown [mm]</source>
+        <translation>Eccentricità della curva delle pressioni in chiave [mm]</translation>
+    </message>
+    <message>
+        <source>Right springing er</source>
+        <translation>Imposta destra er</translation>
+    </message>
+    <message>
+        <source>Eccentricity of the thrust line at the right springing [mm]</source>
+        <translation>Eccentricità della curva delle pressioni all&apos;imposta destra [mm]</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>&amp;Next --&gt;</source>
+        <translation>&amp;Avanti --&gt;</translation>
+    </message>
+    <message>
+        <source>Title :</source>
+        <translation>Titolo :</translation>
+    </message>
+    <message>
+        <source>Units kN - m</source>
+        <translation>Unità kN - m</translation>
+    </message>
+    <message>
+        <source>Segments n.</source>
+        <translation>Segmenti n.</translation>
+    </message>
+    <message>
+        <source>Geometry</source>
+        <translation>Geometria</translation>
+    </message>
+    <message>
+        <source>Error: Check Geometry</source>
+        <translation>Errore: controllare la geometria</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FormInfo</name>
+    <message>
+        <source>About Program Voro</source>
+        <translation>Informazioni sul programma Voro</translation>
+    </message>
+    <message>
+        <source>Assessment of masonry arches and vaults</source>
+        <translation>Verifica di archi e volte in muratura</translation>
+    </message>
+    <message>
+        <source>Voro, version %1</source>
+        <translation>Voro, versione %1</translation>
+    </message>
+    <message>
+        <source>Limit analysis by three-hinged thrust lines</source>
+        <translation>Analisi limite con curve delle pressioni a tre cerniere</translation>
+    </message>
+    <message>
+        <source>The Voro developers</source>
+        <translation>Gli sviluppatori di Voro</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Cannot open the browser for %1</source>
+        <translation>Impossibile aprire il browser per %1</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FormOpzioni</name>
+    <message>
+        <source>Solve options</source>
+        <translation>Opzioni di calcolo</translation>
+    </message>
+    <message>
+        <source>Optimize thrust-line</source>
+        <translation>Ottimizza la curva delle pressioni</translation>
+    </message>
+    <message>
+        <source>Number of divisions of the ring thickness for the optimization</source>
+        <translation>Numero di divisioni dello spessore dell&apos;anello per l&apos;ottimizzazione</translation>
+    </message>
+    <message>
+        <source>Approximation of the thrust-line optimization [mm]</source>
+        <translation>Approssimazione dell&apos;ottimizzazione della curva delle pressioni [mm]</translation>
+    </message>
+    <message>
+        <source>Optimize eccentricity</source>
+        <translation>Ottimizza eccentricità</translation>
+    </message>
+    <message>
+        <source>Steps n.</source>
+        <translation>Passi n.</translation>
+    </message>
+    <message>
+        <source>Approx. [mm]</source>
+        <translation>Approssim. [mm]</translation>
+    </message>
+    <message>
+        <source>Passive pressures</source>
+        <translation>Spinte passive</translation>
+    </message>
+    <message>
+        <source>Coefficient of passive pressure</source>
+        <translation>Coefficiente di spinta passiva</translation>
+    </message>
+    <message>
+        <source>Number of voussoirs to which apply passive pressures starting from left springing</source>
+        <translation>Numero dei conci a cui applicare la spinta passiva a partire dall&apos;imposta sinistra</translation>
+    </message>
+    <message>
+        <source>Number of voussoirs to which apply passive pressures starting from right springing</source>
+        <translation>Numero dei conci a cui applicare la spinta passiva a partire dall&apos;imposta destra</translation>
+    </message>
+    <message>
+        <source>Kp</source>
+        <translation>Kp</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>primi</translation>
+    </message>
+    <message>
+        <source>voussoirs</source>
+        <translation>conci</translation>
+    </message>
+    <message>
+        <source>last</source>
+        <translation>ultimi</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Passo</translation>
+    </message>
+    <message>
+        <source>Estimated time of the search</source>
+        <translation>Tempo stimato della ricerca</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Stop optimization</source>
+        <translation>Interrompi l&apos;ottimizzazione</translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation>&amp;Risolvi</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FormRisultati</name>
+    <message>
+        <source>Report</source>
+        <translation>Relazione</translation>
+    </message>
+    <message>
+        <source>Max compression stress at extrados (negative if traction)</source>
+        <translation>Massima tensione di compressione all&apos;estradosso (negativa se di trazione)</translation>
+    </message>
+    <message>
+        <source>Section number</source>
+        <translation>Numero della sezione</translation>
+    </message>
+    <message>
+        <source>Max compression stress at intrados (negative if traction)</source>
+        <translation>Massima tensione di compressione all&apos;intradosso (negativa se di trazione)</translation>
+    </message>
+    <message>
+        <source>Min percent of compressed section (0 if traction)</source>
+        <translation>Minima percentuale di sezione compressa (0 se in trazione)</translation>
+    </message>
+    <message>
+        <source>sig_e [MPa]</source>
+        <translation>sig_e [MPa]</translation>
+    </message>
+    <message>
+        <source>sig_i [MPa]</source>
+        <translation>sig_i [MPa]</translation>
+    </message>
+    <message>
+        <source>%comp</source>
+        <translation>%compr</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>Sect.</source>
+        <translation>Sez.</translation>
+    </message>
+    <message>
+        <source>Horizontal force at the left springing</source>
+        <translation>Forza orizzontale all&apos;imposta sinistra</translation>
+    </message>
+    <message>
+        <source>Horizontal force at the right springing</source>
+        <translation>Forza orizzontale all&apos;imposta destra</translation>
+    </message>
+    <message>
+        <source>Vertical force at the left springing</source>
+        <translation>Forza verticale all&apos;imposta sinistra</translation>
+    </message>
+    <message>
+        <source>Vertical force at the right springing</source>
+        <translation>Forza verticale all&apos;imposta destra</translation>
+    </message>
+    <message>
+        <source>Tie thrust (if tie is positioned at springers)</source>
+        <translation>Tiro della catena (se la catena è alle imposte)</translation>
+    </message>
+    <message>
+        <source>Hl [kN]</source>
+        <translation>Hs [kN]</translation>
+    </message>
+    <message>
+        <source>Hr [kN]</source>
+        <translation>Hd [kN]</translation>
+    </message>
+    <message>
+        <source>Vl [kN]</source>
+        <translation>Vs [kN]</translation>
+    </message>
+    <message>
+        <source>Vr [kN]</source>
+        <translation>Vd [kN]</translation>
+    </message>
+    <message>
+        <source>[kN]</source>
+        <translation>[kN]</translation>
+    </message>
+    <message>
+        <source>Horizontal force on the left upper wall due to horizontal pressures</source>
+        <translation>Forza orizzontale sulla parete superiore sinistra dovuta alle spinte orizzontali</translation>
+    </message>
+    <message>
+        <source>Horizontal force on the right upper wall due to horizontal pressures</source>
+        <translation>Forza orizzontale sulla parete superiore destra dovuta alle spinte orizzontali</translation>
+    </message>
+    <message>
+        <source>Flexural moment on the left upper wall due to horizontal pressures</source>
+        <translation>Momento flettente sulla parete superiore sinistra dovuto alle spinte orizzontali</translation>
+    </message>
+    <message>
+        <source>Flexural moment on the right upper wall due to horizontal pressures</source>
+        <translation>Momento flettente sulla parete superiore destra dovuto alle spinte orizzontali</translation>
+    </message>
+    <message>
+        <source>Ml [kNm]</source>
+        <translation>Ms [kNm]</translation>
+    </message>
+    <message>
+        <source>Mr [kNm]</source>
+        <translation>Md [kNm]</translation>
+    </message>
+    <message>
+        <source>Optimal eccentricities [mm]</source>
+        <translation>Eccentricità ottimali [mm]</translation>
+    </message>
+    <message>
+        <source>Left springing el</source>
+        <translation>Imposta sinistra el</translation>
+    </message>
+    <message>
+        <source>Crown           ec</source>
+        <translation>Chiave           ec</translation>
+    </message>
+    <message>
+        <source>Right spring.  er</source>
+        <translation>Imposta dx     er</translation>
+    </message>
+    <message>
+        <source>Set as start values</source>
+        <translation>Usa come valori iniziali</translation>
+    </message>
+    <message>
+        <source>Enlarge</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Worst values</source>
+        <translation>Valori peggiori</translation>
+    </message>
+    <message>
+        <source>Reactions at springings</source>
+        <translation>Reazioni alle imposte</translation>
+    </message>
+    <message>
+        <source>Walls reactions</source>
+        <translation>Reazioni delle pareti</translation>
+    </message>
+    <message>
+        <source>Tie thrust</source>
+        <translation>Tiro della catena</translation>
+    </message>
+    <message>
+        <source>N [kN]</source>
+        <translation>N [kN]</translation>
+    </message>
+    <message>
+        <source>T [kN]</source>
+        <translation>T [kN]</translation>
+    </message>
+    <message>
+        <source>e [mm]</source>
+        <translation>e [mm]</translation>
+    </message>
+    <message>
+        <source>Reduce</source>
+        <translation>Riduci</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::GrigliaSegmenti</name>
+    <message>
+        <source> Segm.</source>
+        <translation> Segm.</translation>
+    </message>
+    <message>
+        <source>vouss. n°</source>
+        <translation>conci n°</translation>
+    </message>
+    <message>
+        <source> Segm. %1</source>
+        <translation> Segm. %1</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::ValutatoreSicurezza</name>
+    <message>
+        <source>Error: Check Geometry</source>
+        <translation>Errore: controllare la geometria</translation>
+    </message>
+</context>
+</TS>
