@@ -633,10 +633,6 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
         <translation>Show &amp;Report</translation>
     </message>
     <message>
-        <source>&amp;Plot</source>
-        <translation>&amp;Plot</translation>
-    </message>
-    <message>
         <source>&amp;Print</source>
         <translation>&amp;Print</translation>
     </message>
@@ -738,7 +734,7 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
     </message>
     <message>
         <source>Error: Check Geometry<byte value="xd"/>The geometry has not been read: complete the Geometry form and press Next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: Check Geometry<byte value="xd"/>The geometry has not been read: complete the Geometry form and press Next.</translation>
     </message>
     <message>
         <source>The calculation is running: wait for it to end or press Stop.</source>
@@ -771,6 +767,14 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
     <message>
         <source>Arch assessment - File: </source>
         <translation>Arch assessment - File: </translation>
+    </message>
+    <message>
+        <source>P&amp;lot</source>
+        <translation>P&amp;lot</translation>
+    </message>
+    <message>
+        <source>%1 - search stopped: best point so far</source>
+        <translation>%1 - search stopped: best point so far</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1469,10 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
     <message>
         <source>Reduce</source>
         <translation>Reduce</translation>
+    </message>
+    <message>
+        <source>The search was stopped before its end: the hinges are the best point found so far, on a grid of %1 mm.</source>
+        <translation>The search was stopped before its end: the hinges are the best point found so far, on a grid of %1 mm.</translation>
     </message>
 </context>
 <context>

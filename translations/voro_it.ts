@@ -626,15 +626,11 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
     </message>
     <message>
         <source>&amp;Report</source>
-        <translation>&amp;Relazione</translation>
+        <translation>Re&amp;lazione</translation>
     </message>
     <message>
         <source>Show &amp;Report</source>
         <translation>Mostra &amp;relazione</translation>
-    </message>
-    <message>
-        <source>&amp;Plot</source>
-        <translation>Dise&amp;gno</translation>
     </message>
     <message>
         <source>&amp;Print</source>
@@ -654,7 +650,7 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;Visualizza</translation>
+        <translation>Vi&amp;sualizza</translation>
     </message>
     <message>
         <source>&amp;Discretization</source>
@@ -738,7 +734,7 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
     </message>
     <message>
         <source>Error: Check Geometry<byte value="xd"/>The geometry has not been read: complete the Geometry form and press Next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: controllare la geometria<byte value="xd"/>La geometria non è stata letta: completare il form Geometria e premere Avanti.</translation>
     </message>
     <message>
         <source>The calculation is running: wait for it to end or press Stop.</source>
@@ -771,6 +767,14 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
     <message>
         <source>Arch assessment - File: </source>
         <translation>Verifica di archi - File: </translation>
+    </message>
+    <message>
+        <source>P&amp;lot</source>
+        <translation>Dise&amp;gno</translation>
+    </message>
+    <message>
+        <source>%1 - search stopped: best point so far</source>
+        <translation>%1 - ricerca interrotta: punto migliore trovato</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1469,10 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
     <message>
         <source>Reduce</source>
         <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>The search was stopped before its end: the hinges are the best point found so far, on a grid of %1 mm.</source>
+        <translation>La ricerca è stata interrotta prima della fine: le cerniere sono il punto migliore trovato fin qui, su una griglia di %1 mm.</translation>
     </message>
 </context>
 <context>

@@ -103,10 +103,21 @@ void FinestraPrincipale::sostituisciProgetto(DatiProgetto dati, const QString& p
   statusBar()->showMessage(tr("Ready"));
   MostraGeometria();
   if (percorso.isEmpty()) geo_->InizializzaForm();
+  else PreparaGeometria();
   // The geometry form applied the defaults of a new project: that is the
   // project as it starts.
   improntaSalvata_ = TestoProgetto(s_.dati);
   AggiornaCaption();
+}
+
+void FinestraPrincipale::PreparaGeometria() {
+  // A geometry that does not build waits, without a word, for the engineer's
+  // Next, which says what is wrong.
+  RecordingMessages muti;
+  Messages* messaggi = s_.messaggi;
+  s_.messaggi = &muti;
+  geo_->LeggeDatiGeom();
+  s_.messaggi = messaggi;
 }
 
 bool FinestraPrincipale::leggiProgetto(const QString& percorso) {

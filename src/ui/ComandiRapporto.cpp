@@ -94,7 +94,8 @@ QString ComandiRapporto::nomeBase() const {
 }
 
 void ComandiRapporto::Stampa() {
-  if (!main_.Libero()) return;
+  // The report is of the data on screen: the forms' edits are read first.
+  if (!main_.Libero() || !main_.LeggiFormAperti()) return;
   const FontiRapporto f = Fonti();
   const Documento doc = Componi(f);
   QPrinter printer(QPrinter::HighResolution);
@@ -122,7 +123,7 @@ void ComandiRapporto::salva(const QString& percorso, const QByteArray& byte) {
 }
 
 void ComandiRapporto::FileTesto() {
-  if (!main_.Libero()) return;
+  if (!main_.Libero() || !main_.LeggiFormAperti()) return;
   const QString filtro = QCoreApplication::translate("ComandiRapporto", "All Files (*.*)|*.*|Text Files (*.txt)|*.txt");
   const auto scelto = s_.dialoghi->salva(&main_, QString::fromStdString(s_.stato.CartellaDati),
                                          FiltroDialogo(filtro), VoceFiltro(filtro, 2), nomeBase() + ".txt");
@@ -132,7 +133,7 @@ void ComandiRapporto::FileTesto() {
 }
 
 void ComandiRapporto::Esporta() {
-  if (!main_.Libero()) return;
+  if (!main_.Libero() || !main_.LeggiFormAperti()) return;
   const QString filtro = "PDF (*.pdf)|*.pdf|HTML (*.html)|*.html";
   const auto scelto = s_.dialoghi->salva(&main_, QString::fromStdString(s_.stato.CartellaDati),
                                          FiltroDialogo(filtro), VoceFiltro(filtro, 1), nomeBase() + ".pdf");

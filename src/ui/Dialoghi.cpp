@@ -8,6 +8,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QCoreApplication>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QRegularExpression>
 
 #include "ui/FormLingua.h"
@@ -30,8 +32,13 @@ std::optional<QString> dialogo(QWidget* parent, QFileDialog::AcceptMode modo, co
   // A name typed without extension gets the one of the preselected entry.
   const QRegularExpressionMatch m = QRegularExpression(R"(\*\.(\w+))").match(preselezionato);
   if (modo == QFileDialog::AcceptSave && m.hasMatch()) d.setDefaultSuffix(m.captured(1));
-  // Wide enough for long file names and the filter, and wholly on the screen.
+  // Wide enough for long file names and the filter, and wholly on the screen;
+  // the names, sizes and dates in columns as wide as they need.
   DimensionaSulloSchermo(d, QSize(820, 520));
+  d.setOption(QFileDialog::DontUseNativeDialog);
+  d.setViewMode(QFileDialog::Detail);
+  if (auto* vista = d.findChild<QTreeView*>("treeView"))
+    vista->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   // The overwrite prompt is on by default for saving.
   if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
   return d.selectedFiles().front();

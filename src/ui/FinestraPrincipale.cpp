@@ -222,7 +222,7 @@ void FinestraPrincipale::creaMenu() {
   QAction* rapporto = voce(menuRapporto, "mnuReport", tr("Show &Report"), {QKeySequence(Qt::Key_F7)},
                            [this] { MostraRisultati(); });
 
-  QMenu* plot = menuBar()->addMenu(tr("&Plot"));
+  QMenu* plot = menuBar()->addMenu(tr("P&lot"));
   plot->setObjectName("mnuPlot");
   const char* vociPlot[3] = {QT_TR_NOOP("&Print"), QT_TR_NOOP("&Export DXF"), QT_TR_NOOP("&Draw in Autocad")};
   for (int i = 0; i < 3; ++i)
@@ -265,9 +265,14 @@ void FinestraPrincipale::creaMenu() {
 }
 
 void FinestraPrincipale::creaToolbar() {
-  QToolBar* t = addToolBar(tr("Toolbar"));
-  t->setObjectName("Toolbar1");
-  t->setMovable(false);
+  // Built again in another language, the toolbar keeps its place.
+  QToolBar* t = findChild<QToolBar*>("Toolbar1");
+  if (!t) {
+    t = addToolBar(QString());
+    t->setObjectName("Toolbar1");
+    t->setMovable(false);
+  }
+  t->setWindowTitle(tr("Toolbar"));
   t->setIconSize(QSize(Twips(360, this), Twips(360, this)));
   struct Pulsante {
     const char* icona;
@@ -310,6 +315,7 @@ void FinestraPrincipale::AbilitaMenu(bool abilita) {
 }
 
 void FinestraPrincipale::Avvio(const QStringList& argomenti) {
+  s_.regional.setTraduzioni(&traduzioni_);
   // Open looks first where the engineer's projects are, not where the
   // program happened to be started from.
   s_.stato.CartellaDati = utf8(CartellaProgetti(impostazioni_.Recenti()));
@@ -398,10 +404,12 @@ void FinestraPrincipale::RicreaMenu() {
   // The old menus go at once from the names the commands are found by.
   QList<QObject*> vecchi;
   for (QMenu* m : menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) vecchi << m;
-  for (QToolBar* t : findChildren<QToolBar*>(Qt::FindDirectChildrenOnly)) vecchi << t;
   menuBar()->clear();
+  if (auto* t = findChild<QToolBar*>("Toolbar1")) {
+    for (QAction* a : t->actions()) vecchi << a;
+    t->clear();
+  }
   for (QObject* o : vecchi) {
-    if (auto* t = qobject_cast<QToolBar*>(o)) removeToolBar(t);
     for (QAction* a : o->findChildren<QAction*>()) a->setObjectName(QString());
     o->setObjectName(QString());
     o->deleteLater();
@@ -511,6 +519,7 @@ void FinestraPrincipale::CalcolaEPlotta(int PlottaGeometria) {
   }
   if (!DatiPronti()) return;
   statusBar()->showMessage(tr("Solving..."));
+  improntaAvvio_ = ImprontaCalcolo(s_.dati);
   calcolatore_.Avvia(s_);
 }
 
@@ -524,6 +533,9 @@ void FinestraPrincipale::fineCalcolo(bool riuscito) {
     statusBar()->showMessage(tr("The input changed during the calculation: results discarded, solve again"));
   } else if (riuscito) {
     improntaRisultati_ = ImprontaCalcolo(s_.dati);
+    // The calculation brings the strip load within the structure: the same
+    // load, so an assessment of the data it started from still belongs to them.
+    if (sicurezza_ && improntaSicurezza_ == improntaAvvio_) improntaSicurezza_ = *improntaRisultati_;
     statusBar()->showMessage(calcolatore_.fermato()
                                  ? tr("Search stopped: the results are those of the best point found so far")
                                  : tr("Solved"));
@@ -585,6 +597,9 @@ void FinestraPrincipale::scadonoRisultati() {
 void FinestraPrincipale::mostraPlot(int PlottaGeometria) {
   if (plot_) plot_->parentWidget()->close();
   plot_ = new FinestraPlot(*this, s_, PlottaGeometria);
+  // Results of a stopped search say so in the plot's own caption.
+  if (PlottaGeometria == 0 && s_.risultati.RicercaInterrotta)
+    plot_->setWindowTitle(tr("%1 - search stopped: best point so far").arg(plot_->windowTitle()));
   QMdiSubWindow* sub = figlia(plot_);
   if (PlottaGeometria == 0) RegistraFinestraRisultati(plot_);
   sub->move(0, 0);

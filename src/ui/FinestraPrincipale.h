@@ -160,6 +160,9 @@ class FinestraPrincipale : public QMainWindow {
   // Reads the project file into a new project; on success it replaces the
   // project on screen, on failure one message says why and nothing changes.
   bool leggiProgetto(const QString& percorso);
+  // A project read from a file is ready to solve and assess at once: its
+  // geometry form is read and its voussoirs built, as Next would.
+  void PreparaGeometria();
   // The project on screen becomes `dati`, read from `percorso` (a new
   // project when empty): data forms closed unread, results and drawings
   // closed, the geometry form showing the new project.
@@ -194,6 +197,7 @@ class FinestraPrincipale : public QMainWindow {
   QPointer<FinestraPlot> plot_;
   QPointer<FinestraSicurezza> sicurezza_;
   std::string improntaSicurezza_;  // the input the Safety window was assessed on
+  std::string improntaAvvio_;      // the input the running calculation started from
   ComandiRapporto* rapporto_ = nullptr;
   std::array<QAction*, 5> vista_{};
   std::array<QAction*, 2> lingua_{};

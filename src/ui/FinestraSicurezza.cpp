@@ -47,6 +47,10 @@ FinestraSicurezza::FinestraSicurezza(Sessione& s, QWidget* parent)
   tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
   tabella->setWordWrap(true);
   tabella->horizontalHeader()->setStretchLastSection(true);
+  // The explanations wrap within the room the window gives them, their rows
+  // as tall as the wrapped text, whatever the window's size.
+  connect(tabella->horizontalHeader(), &QHeaderView::sectionResized, tabella,
+          [t = tabella](int colonna) { if (colonna == 2) t->resizeRowsToContents(); });
 
   areaArco = new AreaTavola(s, this);
   areaArco->setObjectName("picArco");
@@ -176,7 +180,8 @@ void FinestraSicurezza::riempiTabella() {
   tabella->setRowCount(static_cast<int>(righe.size()));
   for (int i = 0; i < static_cast<int>(righe.size()); ++i)
     for (int k = 0; k < 3; ++k) tabella->setItem(i, k, new QTableWidgetItem(righe[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)]));
-  tabella->resizeColumnsToContents();
+  tabella->resizeColumnToContents(0);
+  tabella->resizeColumnToContents(1);
   tabella->resizeRowsToContents();
 }
 

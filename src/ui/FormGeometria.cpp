@@ -150,7 +150,8 @@ FormGeometria::FormGeometria(FinestraPrincipale& main, Sessione& s) : FormDiDati
   // Load.
   s_.stato.FormDati = 1;
   main_.ControllaSeparatori();
-  main_.AbilitaMenu(false);
+  // The commands stay as they are while the voussoirs are those of the project.
+  main_.AbilitaMenu(main_.ModelloValido());
   InizializzaForm();
   ScriveDatiInForm();
   SeguiModifiche();

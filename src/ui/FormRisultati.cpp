@@ -109,7 +109,14 @@ FormRisultati::FormRisultati(FinestraPrincipale& main, Sessione& s) : main_(main
   destra->addWidget(FrameSpinta);
   destra->addWidget(FrameRis[2]);
   destra->addStretch();
+  lblInterrotta = new QLabel(this);
+  lblInterrotta->setObjectName("lblInterrotta");
+  lblInterrotta->setWordWrap(true);
+  lblInterrotta->setStyleSheet("color: #b00000; font-weight: bold");
+  lblInterrotta->setText(TestoRicercaInterrotta(s_.risultati, s_.regional));
+  lblInterrotta->setVisible(s_.risultati.RicercaInterrotta);
   auto* sinistra = new QVBoxLayout;
+  sinistra->addWidget(lblInterrotta);
   sinistra->addWidget(Command1, 0, Qt::AlignLeft);
   sinistra->addWidget(Grid1, 1);
   // The reduced window shows the top of the report; the rest scrolls into
@@ -159,6 +166,12 @@ FormRisultati::FormRisultati(FinestraPrincipale& main, Sessione& s) : main_(main
   txtDati[9]->setText(q(FormattaPerMilleZero(reg, r.EccCalcSinistra)));
   txtDati[10]->setText(q(FormattaPerMilleZero(reg, r.EccCalcChiave)));
   txtDati[11]->setText(q(FormattaPerMilleZero(reg, r.EccCalcDestra)));
+}
+
+QString TestoRicercaInterrotta(const RisultatiCalcolo& r, const Regional& regional) {
+  return FormRisultati::tr("The search was stopped before its end: the hinges are the best point found so far, "
+                           "on a grid of %1 mm.")
+      .arg(QString::fromStdString(regional.FormattaNumero(3, r.PrecisioneRicerca * 1000.0)).trimmed());
 }
 
 void FormRisultati::GrigliaRisultati() {
