@@ -7,8 +7,8 @@ namespace voro::cli {
 
 Opzione OpzioneLocale() {
   return {"--locale", "it|en",
-          "the language of the messages and of the report, and its\ndecimal comma (it) or point (en); by default "
-          "the one of LANG"};
+          "the language of the messages and of the report, and\nits decimal comma (it) or point (en); by "
+          "default\nthe one of LC_ALL, LC_MESSAGES or LANG"};
 }
 
 Lingua LinguaRichiesta(const Argomenti& a) {
