@@ -479,6 +479,90 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
         <source>ERRORE! La funzione non cambia segno fra x1 e x2</source>
         <translation>ERROR! The function does not change sign between x1 and x2</translation>
     </message>
+    <message>
+        <source>Live-load factor against the position of the strip load (%1 m long)</source>
+        <translation>Live-load factor against the position of the strip load (%1 m long)</translation>
+    </message>
+    <message>
+        <source>left end of the strip xq1 [m]</source>
+        <translation>left end of the strip xq1 [m]</translation>
+    </message>
+    <message>
+        <source>1: the project&apos;s variable load</source>
+        <translation>1: the project&apos;s variable load</translation>
+    </message>
+    <message>
+        <source>marks on top: factor beyond the chart (blue), no collapse by the variable load alone (grey)</source>
+        <translation>marks on top: factor beyond the chart (blue), no collapse by the variable load alone (grey)</translation>
+    </message>
+    <message>
+        <source>least %1 at xq1 = %2 m</source>
+        <translation>least %1 at xq1 = %2 m</translation>
+    </message>
+    <message>
+        <source>No load positions: the project has no strip load</source>
+        <translation>No load positions: the project has no strip load</translation>
+    </message>
+    <message>
+        <source>Thrust line of least eccentricity: within s = %1 of the half depth</source>
+        <translation>Thrust line of least eccentricity: within s = %1 of the half depth</translation>
+    </message>
+    <message>
+        <source>, geometric safety factor 1/s = %1</source>
+        <translation>, geometric safety factor 1/s = %1</translation>
+    </message>
+    <message>
+        <source> (fits within the masonry)</source>
+        <translation> (fits within the masonry)</translation>
+    </message>
+    <message>
+        <source> (no thrust line fits within the masonry)</source>
+        <translation> (no thrust line fits within the masonry)</translation>
+    </message>
+    <message>
+        <source>No thrust line keeps every joint in compression</source>
+        <translation>No thrust line keeps every joint in compression</translation>
+    </message>
+    <message>
+        <source>Collapse thrust line: variable load x %1 (live-load factor)</source>
+        <translation>Collapse thrust line: variable load x %1 (live-load factor)</translation>
+    </message>
+    <message>
+        <source>hinge at the intrados</source>
+        <translation>hinge at the intrados</translation>
+    </message>
+    <message>
+        <source>hinge at the extrados</source>
+        <translation>hinge at the extrados</translation>
+    </message>
+    <message>
+        <source>the variable load alone can never make it collapse</source>
+        <translation>the variable load alone can never make it collapse</translation>
+    </message>
+    <message>
+        <source>the project has no variable load</source>
+        <translation>the project has no variable load</translation>
+    </message>
+    <message>
+        <source>no multiplier of the variable load lets a thrust line fit</source>
+        <translation>no multiplier of the variable load lets a thrust line fit</translation>
+    </message>
+    <message>
+        <source>No live-load factor: %1</source>
+        <translation>No live-load factor: %1</translation>
+    </message>
+    <message>
+        <source>Thrust range of the left support: %1 to %2 kN</source>
+        <translation>Thrust range of the left support: %1 to %2 kN</translation>
+    </message>
+    <message>
+        <source>Thrust range of the left support: %1 to no upper limit</source>
+        <translation>Thrust range of the left support: %1 to no upper limit</translation>
+    </message>
+    <message>
+        <source>Minimum thickness %1 m (thickness factor %2)</source>
+        <translation>Minimum thickness %1 m (thickness factor %2)</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>

@@ -479,6 +479,90 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
         <source>ERRORE! La funzione non cambia segno fra x1 e x2</source>
         <translation>ERRORE! La funzione non cambia segno fra x1 e x2</translation>
     </message>
+    <message>
+        <source>Live-load factor against the position of the strip load (%1 m long)</source>
+        <translation>Moltiplicatore del carico variabile secondo la posizione del carico a striscia (lungo %1 m)</translation>
+    </message>
+    <message>
+        <source>left end of the strip xq1 [m]</source>
+        <translation>estremo sinistro della striscia xq1 [m]</translation>
+    </message>
+    <message>
+        <source>1: the project&apos;s variable load</source>
+        <translation>1: il carico variabile del progetto</translation>
+    </message>
+    <message>
+        <source>marks on top: factor beyond the chart (blue), no collapse by the variable load alone (grey)</source>
+        <translation>segni in alto: moltiplicatore oltre il grafico (blu), nessun collasso per il solo carico variabile (grigio)</translation>
+    </message>
+    <message>
+        <source>least %1 at xq1 = %2 m</source>
+        <translation>minimo %1 a xq1 = %2 m</translation>
+    </message>
+    <message>
+        <source>No load positions: the project has no strip load</source>
+        <translation>Nessuna posizione del carico: il progetto non ha carico a striscia</translation>
+    </message>
+    <message>
+        <source>Thrust line of least eccentricity: within s = %1 of the half depth</source>
+        <translation>Curva delle pressioni di minima eccentricità: entro s = %1 della semialtezza</translation>
+    </message>
+    <message>
+        <source>, geometric safety factor 1/s = %1</source>
+        <translation>, coefficiente di sicurezza geometrico 1/s = %1</translation>
+    </message>
+    <message>
+        <source> (fits within the masonry)</source>
+        <translation> (sta nella muratura)</translation>
+    </message>
+    <message>
+        <source> (no thrust line fits within the masonry)</source>
+        <translation> (nessuna curva delle pressioni sta nella muratura)</translation>
+    </message>
+    <message>
+        <source>No thrust line keeps every joint in compression</source>
+        <translation>Nessuna curva delle pressioni tiene compresso ogni giunto</translation>
+    </message>
+    <message>
+        <source>Collapse thrust line: variable load x %1 (live-load factor)</source>
+        <translation>Curva delle pressioni di collasso: carico variabile x %1 (moltiplicatore del carico variabile)</translation>
+    </message>
+    <message>
+        <source>hinge at the intrados</source>
+        <translation>cerniera all&apos;intradosso</translation>
+    </message>
+    <message>
+        <source>hinge at the extrados</source>
+        <translation>cerniera all&apos;estradosso</translation>
+    </message>
+    <message>
+        <source>the variable load alone can never make it collapse</source>
+        <translation>il solo carico variabile non può mai farlo collassare</translation>
+    </message>
+    <message>
+        <source>the project has no variable load</source>
+        <translation>il progetto non ha carico variabile</translation>
+    </message>
+    <message>
+        <source>no multiplier of the variable load lets a thrust line fit</source>
+        <translation>nessun moltiplicatore del carico variabile lascia stare una curva delle pressioni nella muratura</translation>
+    </message>
+    <message>
+        <source>No live-load factor: %1</source>
+        <translation>Nessun moltiplicatore del carico variabile: %1</translation>
+    </message>
+    <message>
+        <source>Thrust range of the left support: %1 to %2 kN</source>
+        <translation>Campo della spinta dell&apos;appoggio sinistro: da %1 a %2 kN</translation>
+    </message>
+    <message>
+        <source>Thrust range of the left support: %1 to no upper limit</source>
+        <translation>Campo della spinta dell&apos;appoggio sinistro: da %1 senza limite superiore</translation>
+    </message>
+    <message>
+        <source>Minimum thickness %1 m (thickness factor %2)</source>
+        <translation>Spessore minimo %1 m (coefficiente di spessore %2)</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>

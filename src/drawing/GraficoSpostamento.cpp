@@ -58,15 +58,15 @@ void GraficoSpostamento::disegna() {
   for (double x = std::ceil(x0 / px) * px; x <= x1 + px / 1000; x += px)
     g_.Testo(x - wt, -ht / 2, ht, Spoglio(reg_.FormattaNumero(4, x)), 1, true);
   g_.Testo(x0, y1 + 3 * ht, ht,
-           "Live-load factor against the position of the strip load (" + Spoglio(reg_.FormattaNumero(4, r_.lunghezzaCarico)) +
-               " m long)",
+           Componi(reg_.traduci("Voro", "Live-load factor against the position of the strip load (%1 m long)"),
+                   {Spoglio(reg_.FormattaNumero(4, r_.lunghezzaCarico))}),
            1, true);
-  g_.Testo(x0 + dx / 2 - 12 * wt, -2 * ht, ht, "left end of the strip xq1 [m]", 1, true);
+  g_.Testo(x0 + dx / 2 - 12 * wt, -2 * ht, ht, reg_.traduci("Voro", "left end of the strip xq1 [m]"), 1, true);
   // Below a factor of 1 the arch cannot carry the project's variable load there.
   if (y1 >= 1) {
     g_.ImpostaColore(1);
     g_.Linea(x0, 1, x1, 1, 1);
-    g_.Testo(x0 + wt, 1 + 1.5 * ht, ht, "1: the project's variable load", 1, true);
+    g_.Testo(x0 + wt, 1 + 1.5 * ht, ht, reg_.traduci("Voro", "1: the project's variable load"), 1, true);
   }
 
   // The factors, joined where neighbouring positions both have one and cut
@@ -96,7 +96,9 @@ void GraficoSpostamento::disegna() {
   }
   if (oltre) {
     g_.ImpostaColore(8);
-    g_.Testo(x0, y1 + 1.5 * ht, ht, "marks on top: factor beyond the chart (blue), no collapse by the variable load alone (grey)",
+    g_.Testo(x0, y1 + 1.5 * ht, ht,
+             reg_.traduci("Voro", "marks on top: factor beyond the chart (blue), no collapse by the variable load "
+                                  "alone (grey)"),
              1, true);
   }
   if (r_.fattorePeggiore && r_.xq1Peggiore) {
@@ -104,15 +106,15 @@ void GraficoSpostamento::disegna() {
     const double xm = *r_.xq1Peggiore, ym = *r_.fattorePeggiore;
     g_.Linea(xm - wt, ym - ht / 2, xm + wt, ym + ht / 2, 1);
     g_.Linea(xm - wt, ym + ht / 2, xm + wt, ym - ht / 2, 1);
-    const std::string t = "least " + Spoglio(reg_.FormattaNumero(4, ym)) + " at xq1 = " +
-                          Spoglio(reg_.FormattaNumero(4, xm)) + " m";
+    const std::string t = Componi(reg_.traduci("Voro", "least %1 at xq1 = %2 m"),
+                                  {Spoglio(reg_.FormattaNumero(4, ym)), Spoglio(reg_.FormattaNumero(4, xm))});
     // The label on the side of the mark with more room.
     const double xt = xm - x0 < dx / 2 ? xm + 2 * wt : xm - dx / 3;
     g_.Testo(xt, ym + 2 * ht, ht, t, 1, true);
   }
   if (pos.empty()) {
     g_.ImpostaColore(1);
-    g_.Testo(x0 + wt, y1 / 2, ht, "No load positions: the project has no strip load", 1, true);
+    g_.Testo(x0 + wt, y1 / 2, ht, reg_.traduci("Voro", "No load positions: the project has no strip load"), 1, true);
   }
 }
 

@@ -323,7 +323,11 @@ void FinestraPrincipale::Avvio(const QStringList& argomenti) {
   s_.regional.ControllaImpostazioni(s_.msg(), true);
   LinguaLeggeIni();
   move(0, 0);
-  resize(Twips(11000, this), Twips(8000, this));
+  // Most of the screen, as a desktop program opens: the Safety window's
+  // drawings and tables are readable at once; never less than the form's size.
+  QSize iniziale(Twips(11000, this), Twips(8000, this));
+  if (const QScreen* schermo = screen()) iniziale = iniziale.expandedTo(schermo->availableGeometry().size() * 0.85);
+  resize(iniziale);
 
   DatiProgetto nuovo;
   nuovo.nVori = 1;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QTimer>
 #include <QPainter>
 #include <QPrinter>
 #include <QSplitter>
@@ -49,8 +50,10 @@ FinestraSicurezza::FinestraSicurezza(Sessione& s, QWidget* parent)
   tabella->horizontalHeader()->setStretchLastSection(true);
   // The explanations wrap within the room the window gives them, their rows
   // as tall as the wrapped text, whatever the window's size.
-  connect(tabella->horizontalHeader(), &QHeaderView::sectionResized, tabella,
-          [t = tabella](int colonna) { if (colonna == 2) t->resizeRowsToContents(); });
+  // Once the layout has settled: a scroll bar that appears narrows the column again.
+  connect(tabella->horizontalHeader(), &QHeaderView::sectionResized, tabella, [t = tabella](int colonna) {
+    if (colonna == 2) QTimer::singleShot(0, t, &QTableWidget::resizeRowsToContents);
+  });
 
   areaArco = new AreaTavola(s, this);
   areaArco->setObjectName("picArco");
