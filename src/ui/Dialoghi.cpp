@@ -38,7 +38,7 @@ std::optional<QString> dialogo(QWidget* parent, QFileDialog::AcceptMode modo, co
   d.setOption(QFileDialog::DontUseNativeDialog);
   d.setViewMode(QFileDialog::Detail);
   if (auto* vista = d.findChild<QTreeView*>("treeView"))
-    vista->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    vista->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   // The overwrite prompt is on by default for saving.
   if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
   return d.selectedFiles().front();

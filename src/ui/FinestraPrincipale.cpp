@@ -349,8 +349,9 @@ void FinestraPrincipale::FaiSpazio(QSize perArea) {
   const QRect libero = schermo->availableGeometry();
   const QSize telaio = frameGeometry().size() - size();
   resize(voluto.boundedTo(libero.size() - telaio));
-  // Grown, the window stays wholly on the screen.
-  QRect r = frameGeometry();
+  // Grown, the window stays wholly on the screen: its frame as it is about to
+  // be, before the window system has drawn it.
+  QRect r(frameGeometry().topLeft(), size() + telaio);
   r.moveLeft(std::clamp(r.left(), libero.left(), std::max(libero.left(), libero.right() - r.width() + 1)));
   r.moveTop(std::clamp(r.top(), libero.top(), std::max(libero.top(), libero.bottom() - r.height() + 1)));
   move(r.topLeft());
