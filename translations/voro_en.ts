@@ -15,6 +15,22 @@
         <source>All Files (*.*)|*.*|Text Files (*.txt)|*.txt</source>
         <translation>All Files (*.*)|*.*|Text Files (*.txt)|*.txt</translation>
     </message>
+    <message>
+        <source>the geometry has not been read: enter it and press Next on the geometry form.</source>
+        <translation>the geometry has not been read: enter it and press Next on the geometry form.</translation>
+    </message>
+    <message>
+        <source>the project has not been solved: use Solve.</source>
+        <translation>the project has not been solved: use Solve.</translation>
+    </message>
+    <message>
+        <source>the calculation failed: %1</source>
+        <translation>the calculation failed: %1</translation>
+    </message>
+    <message>
+        <source>the data have changed since the last solution: solve the project again.</source>
+        <translation>the data have changed since the last solution: solve the project again.</translation>
+    </message>
 </context>
 <context>
     <name>Dialoghi</name>
@@ -44,6 +60,817 @@
     <message>
         <source>While printing, this error occurred: %1<byte value="xd"/>%2</source>
         <translation>While printing, this error occurred: %1<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>Rapporto</name>
+    <message>
+        <source>Calculation report</source>
+        <translation>Calculation report</translation>
+    </message>
+    <message>
+        <source>Figure %1: </source>
+        <translation>Figure %1: </translation>
+    </message>
+    <message>
+        <source> (drawn in the PDF and HTML reports).</source>
+        <translation> (drawn in the PDF and HTML reports).</translation>
+    </message>
+    <message>
+        <source>The drawing could not be made.</source>
+        <translation>The drawing could not be made.</translation>
+    </message>
+    <message>
+        <source>Drawings</source>
+        <translation>Drawings</translation>
+    </message>
+    <message>
+        <source>Voro - arch assessment by limit analysis</source>
+        <translation>Voro - arch assessment by limit analysis</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>intrados</source>
+        <translation>intrados</translation>
+    </message>
+    <message>
+        <source>extrados</source>
+        <translation>extrados</translation>
+    </message>
+    <message>
+        <source>Hinge</source>
+        <translation>Hinge</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>Section</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Face</translation>
+    </message>
+    <message>
+        <source>Safety assessment</source>
+        <translation>Safety assessment</translation>
+    </message>
+    <message>
+        <source>Exact limit analysis of the same voussoirs and loads (rigid voussoirs, no tensile strength, unlimited compressive strength, no sliding). Unlike the three-hinged thrust line above, it considers every thrust line in equilibrium with the loads, whatever its hinges. A thrust line lies within the fraction s of the joints when at every joint |e| &lt;= s h/2.</source>
+        <translation>Exact limit analysis of the same voussoirs and loads (rigid voussoirs, no tensile strength, unlimited compressive strength, no sliding). Unlike the three-hinged thrust line above, it considers every thrust line in equilibrium with the loads, whatever its hinges. A thrust line lies within the fraction s of the joints when at every joint |e| &lt;= s h/2.</translation>
+    </message>
+    <message>
+        <source>Geometric safety</source>
+        <translation>Geometric safety</translation>
+    </message>
+    <message>
+        <source>No thrust line keeps every joint in compression: the arch cannot stand under its loads.</source>
+        <translation>No thrust line keeps every joint in compression: the arch cannot stand under its loads.</translation>
+    </message>
+    <message>
+        <source>Thickness ratio of the line of least eccentricity</source>
+        <translation>Thickness ratio of the line of least eccentricity</translation>
+    </message>
+    <message>
+        <source>Geometric safety factor</source>
+        <translation>Geometric safety factor</translation>
+    </message>
+    <message>
+        <source>A thrust line fits within the masonry</source>
+        <translation>A thrust line fits within the masonry</translation>
+    </message>
+    <message>
+        <source>The thrust line of least eccentricity needs the part s of every joint&apos;s depth about its centre: the ring could be 1/s = </source>
+        <translation>The thrust line of least eccentricity needs the part s of every joint&apos;s depth about its centre: the ring could be 1/s = </translation>
+    </message>
+    <message>
+        <source> times thinner and still hold it.</source>
+        <translation> times thinner and still hold it.</translation>
+    </message>
+    <message>
+        <source>The thrust line follows the centre of every joint (s = 0): the ring is the funicular of its loads.</source>
+        <translation>The thrust line follows the centre of every joint (s = 0): the ring is the funicular of its loads.</translation>
+    </message>
+    <message>
+        <source> Since s &lt;= 1 a thrust line fits within the masonry: by the safe theorem the arch stands under its loads.</source>
+        <translation> Since s &lt;= 1 a thrust line fits within the masonry: by the safe theorem the arch stands under its loads.</translation>
+    </message>
+    <message>
+        <source> Since s &gt; 1 no thrust line fits within the masonry, whatever the hinges: the arch cannot stand under its loads.</source>
+        <translation> Since s &gt; 1 no thrust line fits within the masonry, whatever the hinges: the arch cannot stand under its loads.</translation>
+    </message>
+    <message>
+        <source> That line is approached only as the thrust grows without limit.</source>
+        <translation> That line is approached only as the thrust grows without limit.</translation>
+    </message>
+    <message>
+        <source> It touches the reduced section at sections </source>
+        <translation> It touches the reduced section at sections </translation>
+    </message>
+    <message>
+        <source>Thrust range</source>
+        <translation>Thrust range</translation>
+    </message>
+    <message>
+        <source>None: no thrust line fits within the masonry.</source>
+        <translation>None: no thrust line fits within the masonry.</translation>
+    </message>
+    <message>
+        <source>The horizontal force of the left support on the arch over all thrust lines within the masonry: the least is what the arch needs when its supports spread apart, the largest what a tie or an abutment may have to take when they are pushed together.</source>
+        <translation>The horizontal force of the left support on the arch over all thrust lines within the masonry: the least is what the arch needs when its supports spread apart, the largest what a tie or an abutment may have to take when they are pushed together.</translation>
+    </message>
+    <message>
+        <source>Least thrust</source>
+        <translation>Least thrust</translation>
+    </message>
+    <message>
+        <source>Largest thrust</source>
+        <translation>Largest thrust</translation>
+    </message>
+    <message>
+        <source>no upper limit</source>
+        <translation>no upper limit</translation>
+    </message>
+    <message>
+        <source>Live-load factor</source>
+        <translation>Live-load factor</translation>
+    </message>
+    <message>
+        <source>Live-load factor at collapse</source>
+        <translation>Live-load factor at collapse</translation>
+    </message>
+    <message>
+        <source>The variable load can be multiplied by </source>
+        <translation>The variable load can be multiplied by </translation>
+    </message>
+    <message>
+        <source> (dead loads and passive pressure as given) before a thrust line no longer fits and the arch turns into a mechanism</source>
+        <translation> (dead loads and passive pressure as given) before a thrust line no longer fits and the arch turns into a mechanism</translation>
+    </message>
+    <message>
+        <source>: less than 1, the arch cannot carry the project&apos;s variable load.</source>
+        <translation>: less than 1, the arch cannot carry the project&apos;s variable load.</translation>
+    </message>
+    <message>
+        <source>The collapse mechanism: four hinges, each where the collapse thrust line touches an edge.</source>
+        <translation>The collapse mechanism: four hinges, each where the collapse thrust line touches an edge.</translation>
+    </message>
+    <message>
+        <source>No finite factor: the variable load alone can never turn the arch into a mechanism.</source>
+        <translation>No finite factor: the variable load alone can never turn the arch into a mechanism.</translation>
+    </message>
+    <message>
+        <source>None: the project has no variable load.</source>
+        <translation>None: the project has no variable load.</translation>
+    </message>
+    <message>
+        <source>None: not even without the variable load does a thrust line fit.</source>
+        <translation>None: not even without the variable load does a thrust line fit.</translation>
+    </message>
+    <message>
+        <source>Worst load position</source>
+        <translation>Worst load position</translation>
+    </message>
+    <message>
+        <source>Not computed: the project has no strip load.</source>
+        <translation>Not computed: the project has no strip load.</translation>
+    </message>
+    <message>
+        <source>Not computed: no positions asked for.</source>
+        <translation>Not computed: no positions asked for.</translation>
+    </message>
+    <message>
+        <source>The strip of </source>
+        <translation>The strip of </translation>
+    </message>
+    <message>
+        <source> kN/m2 over </source>
+        <translation> kN/m2 over </translation>
+    </message>
+    <message>
+        <source> m moved across the structure in </source>
+        <translation> m moved across the structure in </translation>
+    </message>
+    <message>
+        <source> positions, the loads and passive pressure computed afresh at each: </source>
+        <translation> positions, the loads and passive pressure computed afresh at each: </translation>
+    </message>
+    <message>
+        <source>the least live-load factor is </source>
+        <translation>the least live-load factor is </translation>
+    </message>
+    <message>
+        <source> with the strip from x = </source>
+        <translation> with the strip from x = </translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> to </translation>
+    </message>
+    <message>
+        <source>at no position can the variable load alone make the arch collapse.</source>
+        <translation>at no position can the variable load alone make the arch collapse.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Factor</source>
+        <translation>Factor</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Minimum thickness</source>
+        <translation>Minimum thickness</translation>
+    </message>
+    <message>
+        <source>Not computed.</source>
+        <translation>Not computed.</translation>
+    </message>
+    <message>
+        <source>Not found between a thousandth and a thousand times the project&apos;s thickness.</source>
+        <translation>Not found between a thousandth and a thousand times the project&apos;s thickness.</translation>
+    </message>
+    <message>
+        <source>Every segment&apos;s thickness scaled by one factor f, the voussoirs, walls and loads rebuilt at each trial: the least f for which a thrust line still fits under the project&apos;s loads.</source>
+        <translation>Every segment&apos;s thickness scaled by one factor f, the voussoirs, walls and loads rebuilt at each trial: the least f for which a thrust line still fits under the project&apos;s loads.</translation>
+    </message>
+    <message>
+        <source>Thinnest segment at the least thickness</source>
+        <translation>Thinnest segment at the least thickness</translation>
+    </message>
+    <message>
+        <source>Least thickness factor</source>
+        <translation>Least thickness factor</translation>
+    </message>
+    <message>
+        <source>Thickness factor</source>
+        <translation>Thickness factor</translation>
+    </message>
+    <message>
+        <source>Hinges at the least thickness: sections </source>
+        <translation>Hinges at the least thickness: sections </translation>
+    </message>
+    <message>
+        <source>Thrust line of least eccentricity</source>
+        <translation>Thrust line of least eccentricity</translation>
+    </message>
+    <message>
+        <source>Section by section: the normal force, the eccentricity and the part of the half depth it uses.</source>
+        <translation>Section by section: the normal force, the eccentricity and the part of the half depth it uses.</translation>
+    </message>
+    <message>
+        <source>Sect.</source>
+        <translation>Sect.</translation>
+    </message>
+    <message>
+        <source>Safety: the thrust line of least eccentricity with its contacts and the collapse thrust line at the factored live load with its four hinges (lengths in m)</source>
+        <translation>Safety: the thrust line of least eccentricity with its contacts and the collapse thrust line at the factored live load with its four hinges (lengths in m)</translation>
+    </message>
+    <message>
+        <source>Live-load factor against the position of the strip load (its left end xq1, m), the least factor marked</source>
+        <translation>Live-load factor against the position of the strip load (its left end xq1, m), the least factor marked</translation>
+    </message>
+    <message>
+        <source> The search was stopped before its end: the hinges are the best point found so far.</source>
+        <translation> The search was stopped before its end: the hinges are the best point found so far.</translation>
+    </message>
+    <message>
+        <source>largest distance from the edges</source>
+        <translation>largest distance from the edges</translation>
+    </message>
+    <message>
+        <source>smallest peak compression</source>
+        <translation>smallest peak compression</translation>
+    </message>
+    <message>
+        <source>Thrust line through the given eccentricities.</source>
+        <translation>Thrust line through the given eccentricities.</translation>
+    </message>
+    <message>
+        <source>Thrust line through the hinges found by the search (figure of merit: </source>
+        <translation>Thrust line through the hinges found by the search (figure of merit: </translation>
+    </message>
+    <message>
+        <source>; grid precision </source>
+        <translation>; grid precision </translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>No voussoir model: </source>
+        <translation>No voussoir model: </translation>
+    </message>
+    <message>
+        <source>The ring is cut into rigid voussoirs numbered from left to right; section 1 is the left springing, section i + 1 the right joint of voussoir i. Hinge 2 lies on the right joint of the crown voussoir, the first whose extrados reaches the top of the ring.</source>
+        <translation>The ring is cut into rigid voussoirs numbered from left to right; section 1 is the left springing, section i + 1 the right joint of voussoir i. Hinge 2 lies on the right joint of the crown voussoir, the first whose extrados reaches the top of the ring.</translation>
+    </message>
+    <message>
+        <source>Voussoirs of the ring</source>
+        <translation>Voussoirs of the ring</translation>
+    </message>
+    <message>
+        <source>Sections (joints)</source>
+        <translation>Sections (joints)</translation>
+    </message>
+    <message>
+        <source>Crown voussoir</source>
+        <translation>Crown voussoir</translation>
+    </message>
+    <message>
+        <source>Crown section (hinge 2)</source>
+        <translation>Crown section (hinge 2)</translation>
+    </message>
+    <message>
+        <source>Wall voussoirs, left</source>
+        <translation>Wall voussoirs, left</translation>
+    </message>
+    <message>
+        <source>Wall voussoirs, right</source>
+        <translation>Wall voussoirs, right</translation>
+    </message>
+    <message>
+        <source>Left end of the structure</source>
+        <translation>Left end of the structure</translation>
+    </message>
+    <message>
+        <source>Right end of the structure</source>
+        <translation>Right end of the structure</translation>
+    </message>
+    <message>
+        <source>Lowest intrados</source>
+        <translation>Lowest intrados</translation>
+    </message>
+    <message>
+        <source>Highest extrados</source>
+        <translation>Highest extrados</translation>
+    </message>
+    <message>
+        <source>Top of the fill</source>
+        <translation>Top of the fill</translation>
+    </message>
+    <message>
+        <source>Top of the slab</source>
+        <translation>Top of the slab</translation>
+    </message>
+    <message>
+        <source>Depth of the joint, left springing</source>
+        <translation>Depth of the joint, left springing</translation>
+    </message>
+    <message>
+        <source>Depth of the joint, crown</source>
+        <translation>Depth of the joint, crown</translation>
+    </message>
+    <message>
+        <source>Depth of the joint, right springing</source>
+        <translation>Depth of the joint, right springing</translation>
+    </message>
+    <message>
+        <source>Total weights</source>
+        <translation>Total weights</translation>
+    </message>
+    <message>
+        <source>The vertical loads the voussoirs of the ring carry, summed over the whole ring.</source>
+        <translation>The vertical loads the voussoirs of the ring carry, summed over the whole ring.</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Masonry of the ring</source>
+        <translation>Masonry of the ring</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Slab</source>
+        <translation>Slab</translation>
+    </message>
+    <message>
+        <source>Live load</source>
+        <translation>Live load</translation>
+    </message>
+    <message>
+        <source>Total vertical load</source>
+        <translation>Total vertical load</translation>
+    </message>
+    <message>
+        <source>Geometry: voussoirs, walls, fill, slab, live load and plan view (lengths in m)</source>
+        <translation>Geometry: voussoirs, walls, fill, slab, live load and plan view (lengths in m)</translation>
+    </message>
+    <message>
+        <source>Hypotheses</source>
+        <translation>Hypotheses</translation>
+    </message>
+    <message>
+        <source>Rigid voussoirs. The ring is a chain of rigid voussoirs that bear on each other at plane joints; the walls beside the outer springings and the solid backing are the supports. The voussoirs do not slide on each other.</source>
+        <translation>Rigid voussoirs. The ring is a chain of rigid voussoirs that bear on each other at plane joints; the walls beside the outer springings and the solid backing are the supports. The voussoirs do not slide on each other.</translation>
+    </message>
+    <message>
+        <source>No tension. The masonry takes no tension and its compressive strength is not limited by the calculation: a joint whose thrust point lies within its middle third is compressed over its whole depth with a linear distribution; beyond it, over three times the distance of the thrust point from the nearer edge, with a triangular distribution. The stresses are to be compared with the strength of the masonry by the engineer.</source>
+        <translation>No tension. The masonry takes no tension and its compressive strength is not limited by the calculation: a joint whose thrust point lies within its middle third is compressed over its whole depth with a linear distribution; beyond it, over three times the distance of the thrust point from the nearer edge, with a triangular distribution. The stresses are to be compared with the strength of the masonry by the engineer.</translation>
+    </message>
+    <message>
+        <source>Loads. Each voussoir carries its own weight, the fill and the slab over the vertical strip between its extrados corners, and the live load q over the part of that strip between xq1 and xq2, all over the width of the vault.</source>
+        <translation>Loads. Each voussoir carries its own weight, the fill and the slab over the vertical strip between its extrados corners, and the live load q over the part of that strip between xq1 and xq2, all over the width of the vault.</translation>
+    </message>
+    <message>
+        <source> The voussoirs next to the springings (</source>
+        <translation> The voussoirs next to the springings (</translation>
+    </message>
+    <message>
+        <source> on the left, </source>
+        <translation> on the left, </translation>
+    </message>
+    <message>
+        <source> on the right) also carry a horizontal passive pressure: Kp times the slope of their extrados times the vertical load resting on it.</source>
+        <translation> on the right) also carry a horizontal passive pressure: Kp times the slope of their extrados times the vertical load resting on it.</translation>
+    </message>
+    <message>
+        <source>Hinges. The thrust line passes through three hinges: at the left springing, at the crown joint and at the right springing. With the hinges fixed the arch is statically determinate: the reactions follow from equilibrium and the thrust line is carried joint by joint.</source>
+        <translation>Hinges. The thrust line passes through three hinges: at the left springing, at the crown joint and at the right springing. With the hinges fixed the arch is statically determinate: the reactions follow from equilibrium and the thrust line is carried joint by joint.</translation>
+    </message>
+    <message>
+        <source>Placing the hinges. The hinges lie at the start eccentricities given with the data (el, ec, er).</source>
+        <translation>Placing the hinges. The hinges lie at the start eccentricities given with the data (el, ec, er).</translation>
+    </message>
+    <message>
+        <source>Placing the hinges. The search was asked for with no steps (n = </source>
+        <translation>Placing the hinges. The search was asked for with no steps (n = </translation>
+    </message>
+    <message>
+        <source>): it has no grid on which to place the hinges.</source>
+        <translation>): it has no grid on which to place the hinges.</translation>
+    </message>
+    <message>
+        <source>Placing the hinges. An exhaustive search over a grid of </source>
+        <translation>Placing the hinges. An exhaustive search over a grid of </translation>
+    </message>
+    <message>
+        <source> hinge eccentricities across the three joint depths, followed by a finer grid one step on either side of the best point. Figure of merit: </source>
+        <translation> hinge eccentricities across the three joint depths, followed by a finer grid one step on either side of the best point. Figure of merit: </translation>
+    </message>
+    <message>
+        <source>the largest distance of the thrust line from the nearer edge of any joint.</source>
+        <translation>the largest distance of the thrust line from the nearer edge of any joint.</translation>
+    </message>
+    <message>
+        <source>the smallest peak compression at the joint edges, a thrust line that keeps every joint compressed being preferred to one with tension, and among those with tension the one whose largest tension is least.</source>
+        <translation>the smallest peak compression at the joint edges, a thrust line that keeps every joint compressed being preferred to one with tension, and among those with tension the one whose largest tension is least.</translation>
+    </message>
+    <message>
+        <source> Grid precision reached: </source>
+        <translation> Grid precision reached: </translation>
+    </message>
+    <message>
+        <source> mm.</source>
+        <translation> mm.</translation>
+    </message>
+    <message>
+        <source>Signs and units. Lengths in m, forces in kN, stresses in MPa with compression positive; eccentricities in mm along the joint from its centre, positive toward the extrados; x to the right, y upward; reactions are the forces of the supports on the arch.</source>
+        <translation>Signs and units. Lengths in m, forces in kN, stresses in MPa with compression positive; eccentricities in mm along the joint from its centre, positive toward the extrados; x to the right, y upward; reactions are the forces of the supports on the arch.</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>No results: </source>
+        <translation>No results: </translation>
+    </message>
+    <message>
+        <source>Eccentricities used</source>
+        <translation>Eccentricities used</translation>
+    </message>
+    <message>
+        <source>The three hinges of the thrust line: their eccentricity from the centre of the joint (positive toward the extrados) and their point.</source>
+        <translation>The three hinges of the thrust line: their eccentricity from the centre of the joint (positive toward the extrados) and their point.</translation>
+    </message>
+    <message>
+        <source>left springing el</source>
+        <translation>left springing el</translation>
+    </message>
+    <message>
+        <source>crown ec</source>
+        <translation>crown ec</translation>
+    </message>
+    <message>
+        <source>right springing er</source>
+        <translation>right springing er</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Sections</translation>
+    </message>
+    <message>
+        <source>For every section: the edge stresses at the extrados (sig_e) and at the intrados (sig_i), compression positive; the mean shear stress (tau); the compressed part of the joint depth; the normal and shear force (N, T) and the eccentricity of the thrust line (e).</source>
+        <translation>For every section: the edge stresses at the extrados (sig_e) and at the intrados (sig_i), compression positive; the mean shear stress (tau); the compressed part of the joint depth; the normal and shear force (N, T) and the eccentricity of the thrust line (e).</translation>
+    </message>
+    <message>
+        <source>Worst values</source>
+        <translation>Worst values</translation>
+    </message>
+    <message>
+        <source>A worst stress is the largest compression when no joint edge is in tension, otherwise the largest tension (negative); a compressed part below 100 % means the joint opens on one side.</source>
+        <translation>A worst stress is the largest compression when no joint edge is in tension, otherwise the largest tension (negative); a compressed part below 100 % means the joint opens on one side.</translation>
+    </message>
+    <message>
+        <source>Extrados stress</source>
+        <translation>Extrados stress</translation>
+    </message>
+    <message>
+        <source>Intrados stress</source>
+        <translation>Intrados stress</translation>
+    </message>
+    <message>
+        <source>Smallest compressed part</source>
+        <translation>Smallest compressed part</translation>
+    </message>
+    <message>
+        <source>Reactions at springings</source>
+        <translation>Reactions at springings</translation>
+    </message>
+    <message>
+        <source>The forces of the supports on the arch: H positive to the right, V upward. The tie thrust is the force a tie between the springings would carry.</source>
+        <translation>The forces of the supports on the arch: H positive to the right, V upward. The tie thrust is the force a tie between the springings would carry.</translation>
+    </message>
+    <message>
+        <source>Horizontal force, left springing</source>
+        <translation>Horizontal force, left springing</translation>
+    </message>
+    <message>
+        <source>Vertical force, left springing</source>
+        <translation>Vertical force, left springing</translation>
+    </message>
+    <message>
+        <source>Horizontal force, right springing</source>
+        <translation>Horizontal force, right springing</translation>
+    </message>
+    <message>
+        <source>Vertical force, right springing</source>
+        <translation>Vertical force, right springing</translation>
+    </message>
+    <message>
+        <source>Tie thrust (tie at the springings)</source>
+        <translation>Tie thrust (tie at the springings)</translation>
+    </message>
+    <message>
+        <source>Walls reactions</source>
+        <translation>Walls reactions</translation>
+    </message>
+    <message>
+        <source>The actions of the horizontal (passive) pressures on the upper walls: the forces and their moments about the extrados ends of the ring.</source>
+        <translation>The actions of the horizontal (passive) pressures on the upper walls: the forces and their moments about the extrados ends of the ring.</translation>
+    </message>
+    <message>
+        <source>Horizontal force on the left wall</source>
+        <translation>Horizontal force on the left wall</translation>
+    </message>
+    <message>
+        <source>Horizontal force on the right wall</source>
+        <translation>Horizontal force on the right wall</translation>
+    </message>
+    <message>
+        <source>Moment on the left wall</source>
+        <translation>Moment on the left wall</translation>
+    </message>
+    <message>
+        <source>Moment on the right wall</source>
+        <translation>Moment on the right wall</translation>
+    </message>
+    <message>
+        <source>Results: hinges, thrust line and reactions; below, the voussoirs exploded with the thrust line and the edge stresses (sig_e, sig_i)</source>
+        <translation>Results: hinges, thrust line and reactions; below, the voussoirs exploded with the thrust line and the edge stresses (sig_e, sig_i)</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Project</translation>
+    </message>
+    <message>
+        <source>(untitled)</source>
+        <translation>(untitled)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>(not saved)</source>
+        <translation>(not saved)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Engineer</source>
+        <translation>Engineer</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Signature</translation>
+    </message>
+    <message>
+        <source>Input data</source>
+        <translation>Input data</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>One circular ring, its intrados from the left springing at the origin.</source>
+        <translation>One circular ring, its intrados from the left springing at the origin.</translation>
+    </message>
+    <message>
+        <source>Span</source>
+        <translation>Span</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Rise</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Thickness</translation>
+    </message>
+    <message>
+        <source>Voussoirs</source>
+        <translation>Voussoirs</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Segments</translation>
+    </message>
+    <message>
+        <source>A chain of </source>
+        <translation>A chain of </translation>
+    </message>
+    <message>
+        <source> circular segments of the intrados, each through an intermediate point (x2, y2) to its end point (x3, y3); the first starts at the origin, every other one where the previous ends.</source>
+        <translation> circular segments of the intrados, each through an intermediate point (x2, y2) to its end point (x3, y3); the first starts at the origin, every other one where the previous ends.</translation>
+    </message>
+    <message>
+        <source>Segm.</source>
+        <translation>Segm.</translation>
+    </message>
+    <message>
+        <source>Overall span</source>
+        <translation>Overall span</translation>
+    </message>
+    <message>
+        <source>Fill, slab, weights, widths and walls</source>
+        <translation>Fill, slab, weights, widths and walls</translation>
+    </message>
+    <message>
+        <source>Unit weight of the masonry</source>
+        <translation>Unit weight of the masonry</translation>
+    </message>
+    <message>
+        <source>Fill above the crown</source>
+        <translation>Fill above the crown</translation>
+    </message>
+    <message>
+        <source>Unit weight of the fill</source>
+        <translation>Unit weight of the fill</translation>
+    </message>
+    <message>
+        <source>Slab on the fill</source>
+        <translation>Slab on the fill</translation>
+    </message>
+    <message>
+        <source>Unit weight of the slab</source>
+        <translation>Unit weight of the slab</translation>
+    </message>
+    <message>
+        <source>Width of the vault</source>
+        <translation>Width of the vault</translation>
+    </message>
+    <message>
+        <source>Width at the crown</source>
+        <translation>Width at the crown</translation>
+    </message>
+    <message>
+        <source>Protrusion of the upper walls</source>
+        <translation>Protrusion of the upper walls</translation>
+    </message>
+    <message>
+        <source>Depth of the solid backing</source>
+        <translation>Depth of the solid backing</translation>
+    </message>
+    <message>
+        <source>A uniformly distributed load on top of the slab between the abscissae xq1 and xq2.</source>
+        <translation>A uniformly distributed load on top of the slab between the abscissae xq1 and xq2.</translation>
+    </message>
+    <message>
+        <source>Distributed load</source>
+        <translation>Distributed load</translation>
+    </message>
+    <message>
+        <source>Load from</source>
+        <translation>Load from</translation>
+    </message>
+    <message>
+        <source>Load to</source>
+        <translation>Load to</translation>
+    </message>
+    <message>
+        <source>Plot scale of the load (</source>
+        <translation>Plot scale of the load (</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation>typed</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatic</translation>
+    </message>
+    <message>
+        <source>Passive pressure</source>
+        <translation>Passive pressure</translation>
+    </message>
+    <message>
+        <source>Passive pressures applied</source>
+        <translation>Passive pressures applied</translation>
+    </message>
+    <message>
+        <source>Coefficient of passive pressure</source>
+        <translation>Coefficient of passive pressure</translation>
+    </message>
+    <message>
+        <source>Voussoirs from the left springing</source>
+        <translation>Voussoirs from the left springing</translation>
+    </message>
+    <message>
+        <source>Voussoirs from the right springing</source>
+        <translation>Voussoirs from the right springing</translation>
+    </message>
+    <message>
+        <source>Thrust line and search options</source>
+        <translation>Thrust line and search options</translation>
+    </message>
+    <message>
+        <source>Start eccentricity, left springing</source>
+        <translation>Start eccentricity, left springing</translation>
+    </message>
+    <message>
+        <source>Start eccentricity, crown</source>
+        <translation>Start eccentricity, crown</translation>
+    </message>
+    <message>
+        <source>Start eccentricity, right springing</source>
+        <translation>Start eccentricity, right springing</translation>
+    </message>
+    <message>
+        <source>Optimise the thrust line</source>
+        <translation>Optimise the thrust line</translation>
+    </message>
+    <message>
+        <source>Steps of the search</source>
+        <translation>Steps of the search</translation>
+    </message>
+    <message>
+        <source>Optimise the eccentricities (distance from the edges)</source>
+        <translation>Optimise the eccentricities (distance from the edges)</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,22 @@
         <source>All Files (*.*)|*.*|Text Files (*.txt)|*.txt</source>
         <translation>Tutti i file (*.*)|*.*|File di testo (*.txt)|*.txt</translation>
     </message>
+    <message>
+        <source>the geometry has not been read: enter it and press Next on the geometry form.</source>
+        <translation>la geometria non è stata letta: inserirla e premere Avanti nel form della geometria.</translation>
+    </message>
+    <message>
+        <source>the project has not been solved: use Solve.</source>
+        <translation>il progetto non è stato risolto: usare Risolvi.</translation>
+    </message>
+    <message>
+        <source>the calculation failed: %1</source>
+        <translation>il calcolo è fallito: %1</translation>
+    </message>
+    <message>
+        <source>the data have changed since the last solution: solve the project again.</source>
+        <translation>i dati sono cambiati dall&apos;ultima soluzione: risolvere di nuovo il progetto.</translation>
+    </message>
 </context>
 <context>
     <name>Dialoghi</name>
@@ -44,6 +60,817 @@
     <message>
         <source>While printing, this error occurred: %1<byte value="xd"/>%2</source>
         <translation>Si è verificato durante il processo di stampa il seguente errore: %1<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>Rapporto</name>
+    <message>
+        <source>Calculation report</source>
+        <translation>Relazione di calcolo</translation>
+    </message>
+    <message>
+        <source>Figure %1: </source>
+        <translation>Figura %1: </translation>
+    </message>
+    <message>
+        <source> (drawn in the PDF and HTML reports).</source>
+        <translation> (disegnata nelle relazioni PDF e HTML).</translation>
+    </message>
+    <message>
+        <source>The drawing could not be made.</source>
+        <translation>Non è stato possibile fare il disegno.</translation>
+    </message>
+    <message>
+        <source>Drawings</source>
+        <translation>Disegni</translation>
+    </message>
+    <message>
+        <source>Voro - arch assessment by limit analysis</source>
+        <translation>Voro - verifica di archi con l&apos;analisi limite</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Grandezza</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Simbolo</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>intrados</source>
+        <translation>intradosso</translation>
+    </message>
+    <message>
+        <source>extrados</source>
+        <translation>estradosso</translation>
+    </message>
+    <message>
+        <source>Hinge</source>
+        <translation>Cerniera</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>Sezione</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Faccia</translation>
+    </message>
+    <message>
+        <source>Safety assessment</source>
+        <translation>Verifica di sicurezza</translation>
+    </message>
+    <message>
+        <source>Exact limit analysis of the same voussoirs and loads (rigid voussoirs, no tensile strength, unlimited compressive strength, no sliding). Unlike the three-hinged thrust line above, it considers every thrust line in equilibrium with the loads, whatever its hinges. A thrust line lies within the fraction s of the joints when at every joint |e| &lt;= s h/2.</source>
+        <translation>Analisi limite esatta degli stessi conci e carichi (conci rigidi, resistenza a trazione nulla, resistenza a compressione illimitata, nessuno scorrimento). A differenza della curva delle pressioni a tre cerniere qui sopra, considera ogni curva delle pressioni in equilibrio con i carichi, comunque siano le sue cerniere. Una curva delle pressioni sta nella frazione s dei giunti quando a ogni giunto |e| &lt;= s h/2.</translation>
+    </message>
+    <message>
+        <source>Geometric safety</source>
+        <translation>Sicurezza geometrica</translation>
+    </message>
+    <message>
+        <source>No thrust line keeps every joint in compression: the arch cannot stand under its loads.</source>
+        <translation>Nessuna curva delle pressioni tiene compresso ogni giunto: l&apos;arco non può stare in piedi sotto i suoi carichi.</translation>
+    </message>
+    <message>
+        <source>Thickness ratio of the line of least eccentricity</source>
+        <translation>Rapporto di spessore della curva di minima eccentricità</translation>
+    </message>
+    <message>
+        <source>Geometric safety factor</source>
+        <translation>Coefficiente di sicurezza geometrico</translation>
+    </message>
+    <message>
+        <source>A thrust line fits within the masonry</source>
+        <translation>Una curva delle pressioni sta nella muratura</translation>
+    </message>
+    <message>
+        <source>The thrust line of least eccentricity needs the part s of every joint&apos;s depth about its centre: the ring could be 1/s = </source>
+        <translation>La curva delle pressioni di minima eccentricità usa la parte s dell&apos;altezza di ogni giunto attorno al suo centro: l&apos;anello potrebbe essere 1/s = </translation>
+    </message>
+    <message>
+        <source> times thinner and still hold it.</source>
+        <translation> volte più sottile e portarla ancora.</translation>
+    </message>
+    <message>
+        <source>The thrust line follows the centre of every joint (s = 0): the ring is the funicular of its loads.</source>
+        <translation>La curva delle pressioni segue il centro di ogni giunto (s = 0): l&apos;anello è la funicolare dei suoi carichi.</translation>
+    </message>
+    <message>
+        <source> Since s &lt;= 1 a thrust line fits within the masonry: by the safe theorem the arch stands under its loads.</source>
+        <translation> Poiché s &lt;= 1 una curva delle pressioni sta nella muratura: per il teorema statico l&apos;arco sta in piedi sotto i suoi carichi.</translation>
+    </message>
+    <message>
+        <source> Since s &gt; 1 no thrust line fits within the masonry, whatever the hinges: the arch cannot stand under its loads.</source>
+        <translation> Poiché s &gt; 1 nessuna curva delle pressioni sta nella muratura, comunque si scelgano le cerniere: l&apos;arco non può stare in piedi sotto i suoi carichi.</translation>
+    </message>
+    <message>
+        <source> That line is approached only as the thrust grows without limit.</source>
+        <translation> Quella curva si raggiunge solo al crescere illimitato della spinta.</translation>
+    </message>
+    <message>
+        <source> It touches the reduced section at sections </source>
+        <translation> Tocca la sezione ridotta alle sezioni </translation>
+    </message>
+    <message>
+        <source>Thrust range</source>
+        <translation>Campo della spinta</translation>
+    </message>
+    <message>
+        <source>None: no thrust line fits within the masonry.</source>
+        <translation>Nessuno: nessuna curva delle pressioni sta nella muratura.</translation>
+    </message>
+    <message>
+        <source>The horizontal force of the left support on the arch over all thrust lines within the masonry: the least is what the arch needs when its supports spread apart, the largest what a tie or an abutment may have to take when they are pushed together.</source>
+        <translation>La forza orizzontale dell&apos;appoggio sinistro sull&apos;arco su tutte le curve delle pressioni nella muratura: la minima è quella che serve all&apos;arco quando gli appoggi si allontanano, la massima quella che una catena o una spalla può dover portare quando si avvicinano.</translation>
+    </message>
+    <message>
+        <source>Least thrust</source>
+        <translation>Spinta minima</translation>
+    </message>
+    <message>
+        <source>Largest thrust</source>
+        <translation>Spinta massima</translation>
+    </message>
+    <message>
+        <source>no upper limit</source>
+        <translation>nessun limite superiore</translation>
+    </message>
+    <message>
+        <source>Live-load factor</source>
+        <translation>Moltiplicatore del carico variabile</translation>
+    </message>
+    <message>
+        <source>Live-load factor at collapse</source>
+        <translation>Moltiplicatore del carico variabile al collasso</translation>
+    </message>
+    <message>
+        <source>The variable load can be multiplied by </source>
+        <translation>Il carico variabile può essere moltiplicato per </translation>
+    </message>
+    <message>
+        <source> (dead loads and passive pressure as given) before a thrust line no longer fits and the arch turns into a mechanism</source>
+        <translation> (pesi propri e spinta passiva come dati) prima che nessuna curva delle pressioni stia più nella muratura e l&apos;arco diventi un meccanismo</translation>
+    </message>
+    <message>
+        <source>: less than 1, the arch cannot carry the project&apos;s variable load.</source>
+        <translation>: meno di 1, l&apos;arco non può portare il carico variabile del progetto.</translation>
+    </message>
+    <message>
+        <source>The collapse mechanism: four hinges, each where the collapse thrust line touches an edge.</source>
+        <translation>Il meccanismo di collasso: quattro cerniere, ciascuna dove la curva di collasso tocca un bordo.</translation>
+    </message>
+    <message>
+        <source>No finite factor: the variable load alone can never turn the arch into a mechanism.</source>
+        <translation>Nessun moltiplicatore finito: il solo carico variabile non può mai trasformare l&apos;arco in un meccanismo.</translation>
+    </message>
+    <message>
+        <source>None: the project has no variable load.</source>
+        <translation>Nessuno: il progetto non ha carico variabile.</translation>
+    </message>
+    <message>
+        <source>None: not even without the variable load does a thrust line fit.</source>
+        <translation>Nessuno: nemmeno senza il carico variabile una curva delle pressioni sta nella muratura.</translation>
+    </message>
+    <message>
+        <source>Worst load position</source>
+        <translation>Posizione peggiore del carico</translation>
+    </message>
+    <message>
+        <source>Not computed: the project has no strip load.</source>
+        <translation>Non calcolato: il progetto non ha carico a striscia.</translation>
+    </message>
+    <message>
+        <source>Not computed: no positions asked for.</source>
+        <translation>Non calcolato: nessuna posizione richiesta.</translation>
+    </message>
+    <message>
+        <source>The strip of </source>
+        <translation>La striscia di </translation>
+    </message>
+    <message>
+        <source> kN/m2 over </source>
+        <translation> kN/m2 su </translation>
+    </message>
+    <message>
+        <source> m moved across the structure in </source>
+        <translation> m spostata lungo la struttura in </translation>
+    </message>
+    <message>
+        <source> positions, the loads and passive pressure computed afresh at each: </source>
+        <translation> posizioni, i carichi e la spinta passiva ricalcolati a ciascuna: </translation>
+    </message>
+    <message>
+        <source>the least live-load factor is </source>
+        <translation>il minimo moltiplicatore del carico variabile è </translation>
+    </message>
+    <message>
+        <source> with the strip from x = </source>
+        <translation> con la striscia da x = </translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> a </translation>
+    </message>
+    <message>
+        <source>at no position can the variable load alone make the arch collapse.</source>
+        <translation>in nessuna posizione il solo carico variabile può far collassare l&apos;arco.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Factor</source>
+        <translation>Moltiplicatore</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>Minimum thickness</source>
+        <translation>Spessore minimo</translation>
+    </message>
+    <message>
+        <source>Not computed.</source>
+        <translation>Non calcolato.</translation>
+    </message>
+    <message>
+        <source>Not found between a thousandth and a thousand times the project&apos;s thickness.</source>
+        <translation>Non trovato fra un millesimo e mille volte lo spessore del progetto.</translation>
+    </message>
+    <message>
+        <source>Every segment&apos;s thickness scaled by one factor f, the voussoirs, walls and loads rebuilt at each trial: the least f for which a thrust line still fits under the project&apos;s loads.</source>
+        <translation>Lo spessore di ogni segmento scalato di un unico fattore f, i conci, le pareti e i carichi ricostruiti a ogni prova: il minimo f per cui una curva delle pressioni sta ancora nella muratura sotto i carichi del progetto.</translation>
+    </message>
+    <message>
+        <source>Thinnest segment at the least thickness</source>
+        <translation>Segmento più sottile allo spessore minimo</translation>
+    </message>
+    <message>
+        <source>Least thickness factor</source>
+        <translation>Fattore di spessore minimo</translation>
+    </message>
+    <message>
+        <source>Thickness factor</source>
+        <translation>Coefficiente di spessore</translation>
+    </message>
+    <message>
+        <source>Hinges at the least thickness: sections </source>
+        <translation>Cerniere allo spessore minimo: sezioni </translation>
+    </message>
+    <message>
+        <source>Thrust line of least eccentricity</source>
+        <translation>Curva delle pressioni di minima eccentricità</translation>
+    </message>
+    <message>
+        <source>Section by section: the normal force, the eccentricity and the part of the half depth it uses.</source>
+        <translation>Sezione per sezione: lo sforzo normale, l&apos;eccentricità e la parte della semialtezza che essa usa.</translation>
+    </message>
+    <message>
+        <source>Sect.</source>
+        <translation>Sez.</translation>
+    </message>
+    <message>
+        <source>Safety: the thrust line of least eccentricity with its contacts and the collapse thrust line at the factored live load with its four hinges (lengths in m)</source>
+        <translation>Sicurezza: la curva delle pressioni di minima eccentricità con i suoi contatti e la curva di collasso al carico variabile amplificato con le sue quattro cerniere (lunghezze in m)</translation>
+    </message>
+    <message>
+        <source>Live-load factor against the position of the strip load (its left end xq1, m), the least factor marked</source>
+        <translation>Moltiplicatore del carico variabile secondo la posizione del carico a striscia (il suo estremo sinistro xq1, m), segnato il minimo</translation>
+    </message>
+    <message>
+        <source> The search was stopped before its end: the hinges are the best point found so far.</source>
+        <translation> La ricerca è stata interrotta prima della fine: le cerniere sono il punto migliore trovato fin qui.</translation>
+    </message>
+    <message>
+        <source>largest distance from the edges</source>
+        <translation>massima distanza dai bordi</translation>
+    </message>
+    <message>
+        <source>smallest peak compression</source>
+        <translation>minima compressione di picco</translation>
+    </message>
+    <message>
+        <source>Thrust line through the given eccentricities.</source>
+        <translation>Curva delle pressioni per le eccentricità date.</translation>
+    </message>
+    <message>
+        <source>Thrust line through the hinges found by the search (figure of merit: </source>
+        <translation>Curva delle pressioni per le cerniere trovate dalla ricerca (criterio di merito: </translation>
+    </message>
+    <message>
+        <source>; grid precision </source>
+        <translation>; precisione della griglia </translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>No voussoir model: </source>
+        <translation>Nessun modello a conci: </translation>
+    </message>
+    <message>
+        <source>The ring is cut into rigid voussoirs numbered from left to right; section 1 is the left springing, section i + 1 the right joint of voussoir i. Hinge 2 lies on the right joint of the crown voussoir, the first whose extrados reaches the top of the ring.</source>
+        <translation>L&apos;anello è diviso in conci rigidi numerati da sinistra a destra; la sezione 1 è l&apos;imposta sinistra, la sezione i + 1 il giunto destro del concio i. La cerniera 2 sta sul giunto destro del concio in chiave, il primo il cui estradosso raggiunge la sommità dell&apos;anello.</translation>
+    </message>
+    <message>
+        <source>Voussoirs of the ring</source>
+        <translation>Conci dell&apos;anello</translation>
+    </message>
+    <message>
+        <source>Sections (joints)</source>
+        <translation>Sezioni (giunti)</translation>
+    </message>
+    <message>
+        <source>Crown voussoir</source>
+        <translation>Concio in chiave</translation>
+    </message>
+    <message>
+        <source>Crown section (hinge 2)</source>
+        <translation>Sezione in chiave (cerniera 2)</translation>
+    </message>
+    <message>
+        <source>Wall voussoirs, left</source>
+        <translation>Conci di parete, sinistra</translation>
+    </message>
+    <message>
+        <source>Wall voussoirs, right</source>
+        <translation>Conci di parete, destra</translation>
+    </message>
+    <message>
+        <source>Left end of the structure</source>
+        <translation>Estremo sinistro della struttura</translation>
+    </message>
+    <message>
+        <source>Right end of the structure</source>
+        <translation>Estremo destro della struttura</translation>
+    </message>
+    <message>
+        <source>Lowest intrados</source>
+        <translation>Intradosso più basso</translation>
+    </message>
+    <message>
+        <source>Highest extrados</source>
+        <translation>Estradosso più alto</translation>
+    </message>
+    <message>
+        <source>Top of the fill</source>
+        <translation>Sommità del riempimento</translation>
+    </message>
+    <message>
+        <source>Top of the slab</source>
+        <translation>Sommità della soletta</translation>
+    </message>
+    <message>
+        <source>Depth of the joint, left springing</source>
+        <translation>Altezza del giunto, imposta sinistra</translation>
+    </message>
+    <message>
+        <source>Depth of the joint, crown</source>
+        <translation>Altezza del giunto, chiave</translation>
+    </message>
+    <message>
+        <source>Depth of the joint, right springing</source>
+        <translation>Altezza del giunto, imposta destra</translation>
+    </message>
+    <message>
+        <source>Total weights</source>
+        <translation>Pesi totali</translation>
+    </message>
+    <message>
+        <source>The vertical loads the voussoirs of the ring carry, summed over the whole ring.</source>
+        <translation>I carichi verticali portati dai conci dell&apos;anello, sommati su tutto l&apos;anello.</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carichi</translation>
+    </message>
+    <message>
+        <source>Masonry of the ring</source>
+        <translation>Muratura dell&apos;anello</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Riempimento</translation>
+    </message>
+    <message>
+        <source>Slab</source>
+        <translation>Soletta</translation>
+    </message>
+    <message>
+        <source>Live load</source>
+        <translation>Carico variabile</translation>
+    </message>
+    <message>
+        <source>Total vertical load</source>
+        <translation>Carico verticale totale</translation>
+    </message>
+    <message>
+        <source>Geometry: voussoirs, walls, fill, slab, live load and plan view (lengths in m)</source>
+        <translation>Geometria: conci, pareti, riempimento, soletta, carico variabile e pianta (lunghezze in m)</translation>
+    </message>
+    <message>
+        <source>Hypotheses</source>
+        <translation>Ipotesi</translation>
+    </message>
+    <message>
+        <source>Rigid voussoirs. The ring is a chain of rigid voussoirs that bear on each other at plane joints; the walls beside the outer springings and the solid backing are the supports. The voussoirs do not slide on each other.</source>
+        <translation>Conci rigidi. L&apos;anello è una catena di conci rigidi che si appoggiano l&apos;uno sull&apos;altro in giunti piani; le pareti accanto alle imposte esterne e il rinfianco solido sono gli appoggi. I conci non scorrono l&apos;uno sull&apos;altro.</translation>
+    </message>
+    <message>
+        <source>No tension. The masonry takes no tension and its compressive strength is not limited by the calculation: a joint whose thrust point lies within its middle third is compressed over its whole depth with a linear distribution; beyond it, over three times the distance of the thrust point from the nearer edge, with a triangular distribution. The stresses are to be compared with the strength of the masonry by the engineer.</source>
+        <translation>Nessuna trazione. La muratura non resiste a trazione e la sua resistenza a compressione non è limitata dal calcolo: un giunto il cui centro di pressione sta nel terzo medio è compresso su tutta l&apos;altezza con distribuzione lineare; fuori da esso, su tre volte la distanza del centro di pressione dal bordo più vicino, con distribuzione triangolare. Le tensioni vanno confrontate dall&apos;ingegnere con la resistenza della muratura.</translation>
+    </message>
+    <message>
+        <source>Loads. Each voussoir carries its own weight, the fill and the slab over the vertical strip between its extrados corners, and the live load q over the part of that strip between xq1 and xq2, all over the width of the vault.</source>
+        <translation>Carichi. Ogni concio porta il proprio peso, il riempimento e la soletta sopra la striscia verticale fra i suoi spigoli d&apos;estradosso, e il carico variabile q sulla parte di quella striscia fra xq1 e xq2, il tutto sulla larghezza della volta.</translation>
+    </message>
+    <message>
+        <source> The voussoirs next to the springings (</source>
+        <translation> I conci vicini alle imposte (</translation>
+    </message>
+    <message>
+        <source> on the left, </source>
+        <translation> a sinistra, </translation>
+    </message>
+    <message>
+        <source> on the right) also carry a horizontal passive pressure: Kp times the slope of their extrados times the vertical load resting on it.</source>
+        <translation> a destra) portano anche una spinta passiva orizzontale: Kp per la pendenza del loro estradosso per il carico verticale che vi grava.</translation>
+    </message>
+    <message>
+        <source>Hinges. The thrust line passes through three hinges: at the left springing, at the crown joint and at the right springing. With the hinges fixed the arch is statically determinate: the reactions follow from equilibrium and the thrust line is carried joint by joint.</source>
+        <translation>Cerniere. La curva delle pressioni passa per tre cerniere: all&apos;imposta sinistra, al giunto in chiave e all&apos;imposta destra. Fissate le cerniere l&apos;arco è isostatico: le reazioni seguono dall&apos;equilibrio e la curva delle pressioni è costruita giunto per giunto.</translation>
+    </message>
+    <message>
+        <source>Placing the hinges. The hinges lie at the start eccentricities given with the data (el, ec, er).</source>
+        <translation>Posizione delle cerniere. Le cerniere stanno alle eccentricità iniziali date con i dati (el, ec, er).</translation>
+    </message>
+    <message>
+        <source>Placing the hinges. The search was asked for with no steps (n = </source>
+        <translation>Posizione delle cerniere. La ricerca è stata chiesta senza passi (n = </translation>
+    </message>
+    <message>
+        <source>): it has no grid on which to place the hinges.</source>
+        <translation>): non ha una griglia su cui porre le cerniere.</translation>
+    </message>
+    <message>
+        <source>Placing the hinges. An exhaustive search over a grid of </source>
+        <translation>Posizione delle cerniere. Una ricerca esaustiva su una griglia di </translation>
+    </message>
+    <message>
+        <source> hinge eccentricities across the three joint depths, followed by a finer grid one step on either side of the best point. Figure of merit: </source>
+        <translation> eccentricità delle cerniere sulle altezze dei tre giunti, seguita da una griglia più fine di un passo attorno al punto migliore. Criterio di merito: </translation>
+    </message>
+    <message>
+        <source>the largest distance of the thrust line from the nearer edge of any joint.</source>
+        <translation>la massima distanza della curva delle pressioni dal bordo più vicino di ogni giunto.</translation>
+    </message>
+    <message>
+        <source>the smallest peak compression at the joint edges, a thrust line that keeps every joint compressed being preferred to one with tension, and among those with tension the one whose largest tension is least.</source>
+        <translation>la minima compressione di picco ai bordi dei giunti, preferendo una curva che tiene compresso ogni giunto a una con trazione, e fra quelle con trazione quella la cui massima trazione è minore.</translation>
+    </message>
+    <message>
+        <source> Grid precision reached: </source>
+        <translation> Precisione della griglia raggiunta: </translation>
+    </message>
+    <message>
+        <source> mm.</source>
+        <translation> mm.</translation>
+    </message>
+    <message>
+        <source>Signs and units. Lengths in m, forces in kN, stresses in MPa with compression positive; eccentricities in mm along the joint from its centre, positive toward the extrados; x to the right, y upward; reactions are the forces of the supports on the arch.</source>
+        <translation>Segni e unità. Lunghezze in m, forze in kN, tensioni in MPa con compressione positiva; eccentricità in mm lungo il giunto dal suo centro, positive verso l&apos;estradosso; x verso destra, y verso l&apos;alto; le reazioni sono le forze degli appoggi sull&apos;arco.</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>No results: </source>
+        <translation>Nessun risultato: </translation>
+    </message>
+    <message>
+        <source>Eccentricities used</source>
+        <translation>Eccentricità usate</translation>
+    </message>
+    <message>
+        <source>The three hinges of the thrust line: their eccentricity from the centre of the joint (positive toward the extrados) and their point.</source>
+        <translation>Le tre cerniere della curva delle pressioni: la loro eccentricità dal centro del giunto (positiva verso l&apos;estradosso) e il loro punto.</translation>
+    </message>
+    <message>
+        <source>left springing el</source>
+        <translation>imposta sinistra el</translation>
+    </message>
+    <message>
+        <source>crown ec</source>
+        <translation>chiave ec</translation>
+    </message>
+    <message>
+        <source>right springing er</source>
+        <translation>imposta destra er</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Sezioni</translation>
+    </message>
+    <message>
+        <source>For every section: the edge stresses at the extrados (sig_e) and at the intrados (sig_i), compression positive; the mean shear stress (tau); the compressed part of the joint depth; the normal and shear force (N, T) and the eccentricity of the thrust line (e).</source>
+        <translation>Per ogni sezione: le tensioni di bordo all&apos;estradosso (sig_e) e all&apos;intradosso (sig_i), compressione positiva; la tensione tangenziale media (tau); la parte compressa dell&apos;altezza del giunto; lo sforzo normale e il taglio (N, T) e l&apos;eccentricità della curva delle pressioni (e).</translation>
+    </message>
+    <message>
+        <source>Worst values</source>
+        <translation>Valori peggiori</translation>
+    </message>
+    <message>
+        <source>A worst stress is the largest compression when no joint edge is in tension, otherwise the largest tension (negative); a compressed part below 100 % means the joint opens on one side.</source>
+        <translation>La tensione peggiore è la massima compressione quando nessun bordo di giunto è teso, altrimenti la massima trazione (negativa); una parte compressa sotto il 100 % significa che il giunto si apre da un lato.</translation>
+    </message>
+    <message>
+        <source>Extrados stress</source>
+        <translation>Tensione all&apos;estradosso</translation>
+    </message>
+    <message>
+        <source>Intrados stress</source>
+        <translation>Tensione all&apos;intradosso</translation>
+    </message>
+    <message>
+        <source>Smallest compressed part</source>
+        <translation>Minima parte compressa</translation>
+    </message>
+    <message>
+        <source>Reactions at springings</source>
+        <translation>Reazioni alle imposte</translation>
+    </message>
+    <message>
+        <source>The forces of the supports on the arch: H positive to the right, V upward. The tie thrust is the force a tie between the springings would carry.</source>
+        <translation>Le forze degli appoggi sull&apos;arco: H positiva verso destra, V verso l&apos;alto. Il tiro della catena è la forza che porterebbe una catena fra le imposte.</translation>
+    </message>
+    <message>
+        <source>Horizontal force, left springing</source>
+        <translation>Forza orizzontale, imposta sinistra</translation>
+    </message>
+    <message>
+        <source>Vertical force, left springing</source>
+        <translation>Forza verticale, imposta sinistra</translation>
+    </message>
+    <message>
+        <source>Horizontal force, right springing</source>
+        <translation>Forza orizzontale, imposta destra</translation>
+    </message>
+    <message>
+        <source>Vertical force, right springing</source>
+        <translation>Forza verticale, imposta destra</translation>
+    </message>
+    <message>
+        <source>Tie thrust (tie at the springings)</source>
+        <translation>Tiro della catena (catena alle imposte)</translation>
+    </message>
+    <message>
+        <source>Walls reactions</source>
+        <translation>Reazioni delle pareti</translation>
+    </message>
+    <message>
+        <source>The actions of the horizontal (passive) pressures on the upper walls: the forces and their moments about the extrados ends of the ring.</source>
+        <translation>Le azioni delle spinte orizzontali (passive) sulle pareti superiori: le forze e i loro momenti rispetto agli estremi d&apos;estradosso dell&apos;anello.</translation>
+    </message>
+    <message>
+        <source>Horizontal force on the left wall</source>
+        <translation>Forza orizzontale sulla parete sinistra</translation>
+    </message>
+    <message>
+        <source>Horizontal force on the right wall</source>
+        <translation>Forza orizzontale sulla parete destra</translation>
+    </message>
+    <message>
+        <source>Moment on the left wall</source>
+        <translation>Momento sulla parete sinistra</translation>
+    </message>
+    <message>
+        <source>Moment on the right wall</source>
+        <translation>Momento sulla parete destra</translation>
+    </message>
+    <message>
+        <source>Results: hinges, thrust line and reactions; below, the voussoirs exploded with the thrust line and the edge stresses (sig_e, sig_i)</source>
+        <translation>Risultati: cerniere, curva delle pressioni e reazioni; sotto, i conci esplosi con la curva delle pressioni e le tensioni di bordo (sig_e, sig_i)</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Progetto</translation>
+    </message>
+    <message>
+        <source>(untitled)</source>
+        <translation>(senza titolo)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>(not saved)</source>
+        <translation>(non salvato)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Engineer</source>
+        <translation>Ingegnere</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Input data</source>
+        <translation>Dati di ingresso</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Anello</translation>
+    </message>
+    <message>
+        <source>One circular ring, its intrados from the left springing at the origin.</source>
+        <translation>Un anello circolare, il suo intradosso dall&apos;imposta sinistra nell&apos;origine.</translation>
+    </message>
+    <message>
+        <source>Span</source>
+        <translation>Luce</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Freccia</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Spessore</translation>
+    </message>
+    <message>
+        <source>Voussoirs</source>
+        <translation>Conci</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Segmenti</translation>
+    </message>
+    <message>
+        <source>A chain of </source>
+        <translation>Una catena di </translation>
+    </message>
+    <message>
+        <source> circular segments of the intrados, each through an intermediate point (x2, y2) to its end point (x3, y3); the first starts at the origin, every other one where the previous ends.</source>
+        <translation> segmenti circolari dell&apos;intradosso, ciascuno per un punto intermedio (x2, y2) fino al suo punto finale (x3, y3); il primo parte dall&apos;origine, ogni altro dove finisce il precedente.</translation>
+    </message>
+    <message>
+        <source>Segm.</source>
+        <translation>Segm.</translation>
+    </message>
+    <message>
+        <source>Overall span</source>
+        <translation>Luce complessiva</translation>
+    </message>
+    <message>
+        <source>Fill, slab, weights, widths and walls</source>
+        <translation>Riempimento, soletta, pesi, larghezze e pareti</translation>
+    </message>
+    <message>
+        <source>Unit weight of the masonry</source>
+        <translation>Peso specifico della muratura</translation>
+    </message>
+    <message>
+        <source>Fill above the crown</source>
+        <translation>Riempimento sopra la chiave</translation>
+    </message>
+    <message>
+        <source>Unit weight of the fill</source>
+        <translation>Peso specifico del riempimento</translation>
+    </message>
+    <message>
+        <source>Slab on the fill</source>
+        <translation>Soletta sul riempimento</translation>
+    </message>
+    <message>
+        <source>Unit weight of the slab</source>
+        <translation>Peso specifico della soletta</translation>
+    </message>
+    <message>
+        <source>Width of the vault</source>
+        <translation>Larghezza della volta</translation>
+    </message>
+    <message>
+        <source>Width at the crown</source>
+        <translation>Larghezza in chiave</translation>
+    </message>
+    <message>
+        <source>Protrusion of the upper walls</source>
+        <translation>Sporgenza delle pareti superiori</translation>
+    </message>
+    <message>
+        <source>Depth of the solid backing</source>
+        <translation>Profondità del rinfianco solido</translation>
+    </message>
+    <message>
+        <source>A uniformly distributed load on top of the slab between the abscissae xq1 and xq2.</source>
+        <translation>Un carico uniformemente distribuito sulla soletta fra le ascisse xq1 e xq2.</translation>
+    </message>
+    <message>
+        <source>Distributed load</source>
+        <translation>Carico distribuito</translation>
+    </message>
+    <message>
+        <source>Load from</source>
+        <translation>Carico da</translation>
+    </message>
+    <message>
+        <source>Load to</source>
+        <translation>Carico a</translation>
+    </message>
+    <message>
+        <source>Plot scale of the load (</source>
+        <translation>Scala del disegno del carico (</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation>digitata</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatica</translation>
+    </message>
+    <message>
+        <source>Passive pressure</source>
+        <translation>Spinta passiva</translation>
+    </message>
+    <message>
+        <source>Passive pressures applied</source>
+        <translation>Spinte passive applicate</translation>
+    </message>
+    <message>
+        <source>Coefficient of passive pressure</source>
+        <translation>Coefficiente di spinta passiva</translation>
+    </message>
+    <message>
+        <source>Voussoirs from the left springing</source>
+        <translation>Conci dall&apos;imposta sinistra</translation>
+    </message>
+    <message>
+        <source>Voussoirs from the right springing</source>
+        <translation>Conci dall&apos;imposta destra</translation>
+    </message>
+    <message>
+        <source>Thrust line and search options</source>
+        <translation>Curva delle pressioni e opzioni della ricerca</translation>
+    </message>
+    <message>
+        <source>Start eccentricity, left springing</source>
+        <translation>Eccentricità iniziale, imposta sinistra</translation>
+    </message>
+    <message>
+        <source>Start eccentricity, crown</source>
+        <translation>Eccentricità iniziale, chiave</translation>
+    </message>
+    <message>
+        <source>Start eccentricity, right springing</source>
+        <translation>Eccentricità iniziale, imposta destra</translation>
+    </message>
+    <message>
+        <source>Optimise the thrust line</source>
+        <translation>Ottimizza la curva delle pressioni</translation>
+    </message>
+    <message>
+        <source>Steps of the search</source>
+        <translation>Passi della ricerca</translation>
+    </message>
+    <message>
+        <source>Optimise the eccentricities (distance from the edges)</source>
+        <translation>Ottimizza le eccentricità (distanza dai bordi)</translation>
     </message>
 </context>
 <context>

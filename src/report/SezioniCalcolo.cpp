@@ -16,50 +16,50 @@ int PuntiGriglia(Integer nDivisioni) {
 }
 
 constexpr const char* kInterrotta =
-    " The search was stopped before its end: the hinges are the best point found so far.";
+    VORO_NOOP("Rapporto", " The search was stopped before its end: the hinges are the best point found so far.");
 
-std::string MeritoRicerca(const DatiProgetto& d) {
-  return d.OttimizzaEccentricita ? "largest distance from the edges" : "smallest peak compression";
+std::string MeritoRicerca(const DatiProgetto& d, const NumeriRapporto& num) {
+  return d.OttimizzaEccentricita ? num.traduci("Rapporto", "largest distance from the edges") : num.traduci("Rapporto", "smallest peak compression");
 }
 
 }  // namespace
 
 std::string FraseCerniere(const DatiProgetto& d, const RisultatiCalcolo& r, const NumeriRapporto& num) {
-  if (!d.OttimizzaCerniere) return "Thrust line through the given eccentricities.";
-  std::string s = "Thrust line through the hinges found by the search (figure of merit: " + MeritoRicerca(d);
-  if (r.PrecisioneRicerca > 0) s += "; grid precision " + num.mm(r.PrecisioneRicerca) + " mm";
+  if (!d.OttimizzaCerniere) return num.traduci("Rapporto", "Thrust line through the given eccentricities.");
+  std::string s = num.traduci("Rapporto", "Thrust line through the hinges found by the search (figure of merit: ") + MeritoRicerca(d, num);
+  if (r.PrecisioneRicerca > 0) s += num.traduci("Rapporto", "; grid precision ") + num.mm(r.PrecisioneRicerca) + num.traduci("Rapporto", " mm");
   s += ").";
-  if (r.RicercaInterrotta) s += kInterrotta;
+  if (r.RicercaInterrotta) s += num.traduci("Rapporto", kInterrotta);
   return s;
 }
 
 void SezioneModello::Componi(Documento& doc, const NumeriRapporto& num) const {
-  doc.sezione("Model");
+  doc.sezione(num.traduci("Rapporto", "Model"));
   if (!f_.modello) {
-    doc.paragrafo("No voussoir model: " + f_.errore, true);
+    doc.paragrafo(num.traduci("Rapporto", "No voussoir model: ") + f_.errore, true);
     return;
   }
   const ModelloArco& m = *f_.modello;
-  doc.paragrafo("The ring is cut into rigid voussoirs numbered from left to right; section 1 is the left "
+  doc.paragrafo(num.traduci("Rapporto", "The ring is cut into rigid voussoirs numbered from left to right; section 1 is the left "
                 "springing, section i + 1 the right joint of voussoir i. Hinge 2 lies on the right joint of the "
-                "crown voussoir, the first whose extrados reaches the top of the ring.");
-  auto& v = doc.tabella({{"Quantity", "", false}, {"Value", ""}});
-  v.righe = {{"Voussoirs of the ring", num.intero(m.nConciTot)},
-             {"Sections (joints)", num.intero(m.nGiunti)},
-             {"Crown voussoir", num.intero(m.iChiave)},
-             {"Crown section (hinge 2)", num.intero(m.iChiave + 1)},
-             {"Wall voussoirs, left", num.intero(m.nConciPareteSinistra)},
-             {"Wall voussoirs, right", num.intero(m.nConciPareteDestra)}};
-  auto& l = doc.tabella(ColonneValori());
-  l.righe = {{"Left end of the structure", "xmin", num.metri(m.xMinStruttura), "m"},
-             {"Right end of the structure", "xmax", num.metri(m.xMaxStruttura), "m"},
-             {"Lowest intrados", "", num.metri(m.yIntradossoMin), "m"},
-             {"Highest extrados", "", num.metri(m.yEstradossoMax), "m"},
-             {"Top of the fill", "", num.metri(m.yRiempimento), "m"},
-             {"Top of the slab", "", num.metri(m.ySoletta), "m"},
-             {"Depth of the joint, left springing", "hl", num.metri(m.hSinistra), "m"},
-             {"Depth of the joint, crown", "hc", num.metri(m.hChiave), "m"},
-             {"Depth of the joint, right springing", "hr", num.metri(m.hDestra), "m"}};
+                "crown voussoir, the first whose extrados reaches the top of the ring."));
+  auto& v = doc.tabella({{num.traduci("Rapporto", "Quantity"), "", false}, {num.traduci("Rapporto", "Value"), ""}});
+  v.righe = {{num.traduci("Rapporto", "Voussoirs of the ring"), num.intero(m.nConciTot)},
+             {num.traduci("Rapporto", "Sections (joints)"), num.intero(m.nGiunti)},
+             {num.traduci("Rapporto", "Crown voussoir"), num.intero(m.iChiave)},
+             {num.traduci("Rapporto", "Crown section (hinge 2)"), num.intero(m.iChiave + 1)},
+             {num.traduci("Rapporto", "Wall voussoirs, left"), num.intero(m.nConciPareteSinistra)},
+             {num.traduci("Rapporto", "Wall voussoirs, right"), num.intero(m.nConciPareteDestra)}};
+  auto& l = doc.tabella(ColonneValori(num));
+  l.righe = {{num.traduci("Rapporto", "Left end of the structure"), "xmin", num.metri(m.xMinStruttura), "m"},
+             {num.traduci("Rapporto", "Right end of the structure"), "xmax", num.metri(m.xMaxStruttura), "m"},
+             {num.traduci("Rapporto", "Lowest intrados"), "", num.metri(m.yIntradossoMin), "m"},
+             {num.traduci("Rapporto", "Highest extrados"), "", num.metri(m.yEstradossoMax), "m"},
+             {num.traduci("Rapporto", "Top of the fill"), "", num.metri(m.yRiempimento), "m"},
+             {num.traduci("Rapporto", "Top of the slab"), "", num.metri(m.ySoletta), "m"},
+             {num.traduci("Rapporto", "Depth of the joint, left springing"), "hl", num.metri(m.hSinistra), "m"},
+             {num.traduci("Rapporto", "Depth of the joint, crown"), "hc", num.metri(m.hChiave), "m"},
+             {num.traduci("Rapporto", "Depth of the joint, right springing"), "hr", num.metri(m.hDestra), "m"}};
   if (!f_.risultati) return;
   double muratura = 0, riempimento = 0, soletta = 0, variabile = 0;
   for (int i = 1; i <= m.nConciTot; ++i) {
@@ -69,79 +69,79 @@ void SezioneModello::Componi(Documento& doc, const NumeriRapporto& num) const {
     soletta += c.FSoletta;
     variabile += c.FVariabile;
   }
-  doc.sottosezione("Total weights");
-  doc.paragrafo("The vertical loads the voussoirs of the ring carry, summed over the whole ring.");
-  auto& w = doc.tabella({{"Load", "", false}, {"Value", "kN"}});
-  w.righe = {{"Masonry of the ring", num.kN(muratura)},
-             {"Fill", num.kN(riempimento)},
-             {"Slab", num.kN(soletta)},
-             {"Live load", num.kN(variabile)},
-             {"Total vertical load", num.kN(f_.risultati->SommaV)}};
+  doc.sottosezione(num.traduci("Rapporto", "Total weights"));
+  doc.paragrafo(num.traduci("Rapporto", "The vertical loads the voussoirs of the ring carry, summed over the whole ring."));
+  auto& w = doc.tabella({{num.traduci("Rapporto", "Load"), "", false}, {num.traduci("Rapporto", "Value"), "kN"}});
+  w.righe = {{num.traduci("Rapporto", "Masonry of the ring"), num.kN(muratura)},
+             {num.traduci("Rapporto", "Fill"), num.kN(riempimento)},
+             {num.traduci("Rapporto", "Slab"), num.kN(soletta)},
+             {num.traduci("Rapporto", "Live load"), num.kN(variabile)},
+             {num.traduci("Rapporto", "Total vertical load"), num.kN(f_.risultati->SommaV)}};
 }
 
 std::vector<Figura> SezioneModello::Figure(const NumeriRapporto& num) const {
   if (!f_.modello) return {};
   return {FiguraArco(f_, num.regional(), 2,
-                     "Geometry: voussoirs, walls, fill, slab, live load and plan view (lengths in m)")};
+                     num.traduci("Rapporto", "Geometry: voussoirs, walls, fill, slab, live load and plan view (lengths in m)"))};
 }
 
 void SezioneIpotesi::Componi(Documento& doc, const NumeriRapporto& num) const {
   const DatiProgetto& d = *f_.dati;
-  doc.sezione("Hypotheses");
-  doc.paragrafo("Rigid voussoirs. The ring is a chain of rigid voussoirs that bear on each other at plane "
+  doc.sezione(num.traduci("Rapporto", "Hypotheses"));
+  doc.paragrafo(num.traduci("Rapporto", "Rigid voussoirs. The ring is a chain of rigid voussoirs that bear on each other at plane "
                 "joints; the walls beside the outer springings and the solid backing are the supports. The "
-                "voussoirs do not slide on each other.");
-  doc.paragrafo("No tension. The masonry takes no tension and its compressive strength is not limited by the "
+                "voussoirs do not slide on each other."));
+  doc.paragrafo(num.traduci("Rapporto", "No tension. The masonry takes no tension and its compressive strength is not limited by the "
                 "calculation: a joint whose thrust point lies within its middle third is compressed over its whole "
                 "depth with a linear distribution; beyond it, over three times the distance of the thrust point "
                 "from the nearer edge, with a triangular distribution. The stresses are to be compared with the "
-                "strength of the masonry by the engineer.");
+                "strength of the masonry by the engineer."));
   std::string carichi =
-      "Loads. Each voussoir carries its own weight, the fill and the slab over the vertical strip between its "
+      num.traduci("Rapporto", "Loads. Each voussoir carries its own weight, the fill and the slab over the vertical strip between its "
       "extrados corners, and the live load q over the part of that strip between xq1 and xq2, all over the width "
-      "of the vault.";
+      "of the vault.");
   if (d.SpintaPassiva) {
-    carichi += " The voussoirs next to the springings (" + num.intero(d.nConciSpinta[0]) + " on the left, " +
+    carichi += num.traduci("Rapporto", " The voussoirs next to the springings (") + num.intero(d.nConciSpinta[0]) + num.traduci("Rapporto", " on the left, ") +
                num.intero(d.nConciSpinta[1]) +
-               " on the right) also carry a horizontal passive pressure: Kp times the slope of their extrados times "
-               "the vertical load resting on it.";
+               num.traduci("Rapporto", " on the right) also carry a horizontal passive pressure: Kp times the slope of their extrados times "
+               "the vertical load resting on it.");
   }
   doc.paragrafo(carichi);
-  doc.paragrafo("Hinges. The thrust line passes through three hinges: at the left springing, at the crown joint and "
+  doc.paragrafo(num.traduci("Rapporto", "Hinges. The thrust line passes through three hinges: at the left springing, at the crown joint and "
                 "at the right springing. With the hinges fixed the arch is statically determinate: the reactions "
-                "follow from equilibrium and the thrust line is carried joint by joint.");
+                "follow from equilibrium and the thrust line is carried joint by joint."));
   if (!d.OttimizzaCerniere) {
-    doc.paragrafo("Placing the hinges. The hinges lie at the start eccentricities given with the data (el, ec, er).");
+    doc.paragrafo(num.traduci("Rapporto", "Placing the hinges. The hinges lie at the start eccentricities given with the data (el, ec, er)."));
   } else if (d.nDivisioni <= 0) {
-    doc.paragrafo("Placing the hinges. The search was asked for with no steps (n = " + num.intero(d.nDivisioni) +
-                  "): it has no grid on which to place the hinges.");
+    doc.paragrafo(num.traduci("Rapporto", "Placing the hinges. The search was asked for with no steps (n = ") + num.intero(d.nDivisioni) +
+                  num.traduci("Rapporto", "): it has no grid on which to place the hinges."));
   } else {
     const int n = PuntiGriglia(d.nDivisioni);
-    std::string s = "Placing the hinges. An exhaustive search over a grid of " + num.intero(n) + " × " +
+    std::string s = num.traduci("Rapporto", "Placing the hinges. An exhaustive search over a grid of ") + num.intero(n) + " × " +
                     num.intero(n) + " × " + num.intero(n) +
-                    " hinge eccentricities across the three joint depths, followed by a finer grid one step on "
-                    "either side of the best point. Figure of merit: ";
+                    num.traduci("Rapporto", " hinge eccentricities across the three joint depths, followed by a finer grid one step on "
+                    "either side of the best point. Figure of merit: ");
     s += d.OttimizzaEccentricita
-             ? "the largest distance of the thrust line from the nearer edge of any joint."
-             : "the smallest peak compression at the joint edges, a thrust line that keeps every joint compressed "
+             ? num.traduci("Rapporto", "the largest distance of the thrust line from the nearer edge of any joint.")
+             : num.traduci("Rapporto", "the smallest peak compression at the joint edges, a thrust line that keeps every joint compressed "
                "being preferred to one with tension, and among those with tension the one whose largest tension "
-               "is least.";
+               "is least.");
     if (f_.risultati) {
       const RisultatiCalcolo& r = *f_.risultati;
-      if (r.PrecisioneRicerca > 0) s += " Grid precision reached: " + num.mm(r.PrecisioneRicerca) + " mm.";
-      if (r.RicercaInterrotta) s += kInterrotta;
+      if (r.PrecisioneRicerca > 0) s += num.traduci("Rapporto", " Grid precision reached: ") + num.mm(r.PrecisioneRicerca) + num.traduci("Rapporto", " mm.");
+      if (r.RicercaInterrotta) s += num.traduci("Rapporto", kInterrotta);
     }
     doc.paragrafo(s);
   }
-  doc.paragrafo("Signs and units. Lengths in m, forces in kN, stresses in MPa with compression positive; "
+  doc.paragrafo(num.traduci("Rapporto", "Signs and units. Lengths in m, forces in kN, stresses in MPa with compression positive; "
                 "eccentricities in mm along the joint from its centre, positive toward the extrados; x to the "
-                "right, y upward; reactions are the forces of the supports on the arch.");
+                "right, y upward; reactions are the forces of the supports on the arch."));
 }
 
 void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const {
-  doc.sezione("Results");
+  doc.sezione(num.traduci("Rapporto", "Results"));
   if (!f_.risultati || !f_.modello) {
-    doc.paragrafo("No results: " + f_.errore, true);
+    doc.paragrafo(num.traduci("Rapporto", "No results: ") + f_.errore, true);
     return;
   }
   const DatiProgetto& d = *f_.dati;
@@ -149,22 +149,23 @@ void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const 
   const RisultatiCalcolo& r = *f_.risultati;
   doc.paragrafo(FraseCerniere(d, r, num));
 
-  doc.sottosezione("Eccentricities used");
-  doc.paragrafo("The three hinges of the thrust line: their eccentricity from the centre of the joint (positive "
-                "toward the extrados) and their point.");
-  auto& e = doc.tabella({{"Hinge", "", false}, {"Section", ""}, {"e", "mm"}, {"x", "m"}, {"y", "m"}});
+  doc.sottosezione(num.traduci("Rapporto", "Eccentricities used"));
+  doc.paragrafo(num.traduci("Rapporto", "The three hinges of the thrust line: their eccentricity from the centre of the joint (positive "
+                "toward the extrados) and their point."));
+  auto& e = doc.tabella({{num.traduci("Rapporto", "Hinge"), "", false}, {num.traduci("Rapporto", "Section"), ""}, {"e", "mm"}, {"x", "m"}, {"y", "m"}});
   const Single ecc[3] = {r.EccCalcSinistra, r.EccCalcChiave, r.EccCalcDestra};
-  const char* nomi[3] = {"left springing el", "crown ec", "right springing er"};
+  const std::string nomi[3] = {num.traduci("Rapporto", "left springing el"), num.traduci("Rapporto", "crown ec"),
+                               num.traduci("Rapporto", "right springing er")};
   const int sezioni[3] = {1, m.iChiave + 1, m.nGiunti};
   for (std::size_t k = 0; k < 3; ++k)
     e.righe.push_back({nomi[k], num.intero(sezioni[k]), num.mm(ecc[k]), num.metri(r.xCerniera[k]),
                        num.metri(r.yCerniera[k])});
 
-  doc.sottosezione("Sections");
-  doc.paragrafo("For every section: the edge stresses at the extrados (sig_e) and at the intrados (sig_i), "
+  doc.sottosezione(num.traduci("Rapporto", "Sections"));
+  doc.paragrafo(num.traduci("Rapporto", "For every section: the edge stresses at the extrados (sig_e) and at the intrados (sig_i), "
                 "compression positive; the mean shear stress (tau); the compressed part of the joint depth; the "
-                "normal and shear force (N, T) and the eccentricity of the thrust line (e).");
-  auto& t = doc.tabella({{"Sect.", ""},
+                "normal and shear force (N, T) and the eccentricity of the thrust line (e)."));
+  auto& t = doc.tabella({{num.traduci("Rapporto", "Sect."), ""},
                          {"sig_e", "MPa"},
                          {"sig_i", "MPa"},
                          {"tau", "MPa"},
@@ -184,41 +185,41 @@ void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const 
                        num.MPa(r.TauGiunti(j)), num.percento(r.PercGiunti(j)), num.kN(N), num.kN(T), num.mm(ej)});
   }
 
-  doc.sottosezione("Worst values");
-  doc.paragrafo("A worst stress is the largest compression when no joint edge is in tension, otherwise the largest "
-                "tension (negative); a compressed part below 100 % means the joint opens on one side.");
-  auto& w = doc.tabella({{"Quantity", "", false}, {"Symbol", "", false}, {"Value", ""}, {"Unit", "", false},
-                         {"Section", ""}});
-  w.righe = {{"Extrados stress", "sig_e", num.MPa(r.SigmaEstPeggiore), "MPa", num.intero(r.iSigmaEstPeggiore)},
-             {"Intrados stress", "sig_i", num.MPa(r.SigmaIntPeggiore), "MPa", num.intero(r.iSigmaIntPeggiore)},
-             {"Smallest compressed part", "comp.", num.percento(r.PercMinima), "%", num.intero(r.iPercMinima)}};
+  doc.sottosezione(num.traduci("Rapporto", "Worst values"));
+  doc.paragrafo(num.traduci("Rapporto", "A worst stress is the largest compression when no joint edge is in tension, otherwise the largest "
+                "tension (negative); a compressed part below 100 % means the joint opens on one side."));
+  auto& w = doc.tabella({{num.traduci("Rapporto", "Quantity"), "", false}, {num.traduci("Rapporto", "Symbol"), "", false}, {num.traduci("Rapporto", "Value"), ""}, {num.traduci("Rapporto", "Unit"), "", false},
+                         {num.traduci("Rapporto", "Section"), ""}});
+  w.righe = {{num.traduci("Rapporto", "Extrados stress"), "sig_e", num.MPa(r.SigmaEstPeggiore), "MPa", num.intero(r.iSigmaEstPeggiore)},
+             {num.traduci("Rapporto", "Intrados stress"), "sig_i", num.MPa(r.SigmaIntPeggiore), "MPa", num.intero(r.iSigmaIntPeggiore)},
+             {num.traduci("Rapporto", "Smallest compressed part"), "comp.", num.percento(r.PercMinima), "%", num.intero(r.iPercMinima)}};
 
-  doc.sottosezione("Reactions at springings");
-  doc.paragrafo("The forces of the supports on the arch: H positive to the right, V upward. The tie thrust is the "
-                "force a tie between the springings would carry.");
-  auto& k = doc.tabella({{"Quantity", "", false}, {"Symbol", "", false}, {"Value", "kN"}});
-  k.righe = {{"Horizontal force, left springing", "Hl", num.kN(r.HSinistra)},
-             {"Vertical force, left springing", "Vl", num.kN(r.VSinistra)},
-             {"Horizontal force, right springing", "Hr", num.kN(r.HDestra)},
-             {"Vertical force, right springing", "Vr", num.kN(r.VDestra)},
-             {"Tie thrust (tie at the springings)", "", num.kN(static_cast<double>(r.HSinistra) + r.SommaHSinistra)},
-             {"Total vertical load", "", num.kN(r.SommaV)}};
+  doc.sottosezione(num.traduci("Rapporto", "Reactions at springings"));
+  doc.paragrafo(num.traduci("Rapporto", "The forces of the supports on the arch: H positive to the right, V upward. The tie thrust is the "
+                "force a tie between the springings would carry."));
+  auto& k = doc.tabella({{num.traduci("Rapporto", "Quantity"), "", false}, {num.traduci("Rapporto", "Symbol"), "", false}, {num.traduci("Rapporto", "Value"), "kN"}});
+  k.righe = {{num.traduci("Rapporto", "Horizontal force, left springing"), "Hl", num.kN(r.HSinistra)},
+             {num.traduci("Rapporto", "Vertical force, left springing"), "Vl", num.kN(r.VSinistra)},
+             {num.traduci("Rapporto", "Horizontal force, right springing"), "Hr", num.kN(r.HDestra)},
+             {num.traduci("Rapporto", "Vertical force, right springing"), "Vr", num.kN(r.VDestra)},
+             {num.traduci("Rapporto", "Tie thrust (tie at the springings)"), "", num.kN(static_cast<double>(r.HSinistra) + r.SommaHSinistra)},
+             {num.traduci("Rapporto", "Total vertical load"), "", num.kN(r.SommaV)}};
 
-  doc.sottosezione("Walls reactions");
-  doc.paragrafo("The actions of the horizontal (passive) pressures on the upper walls: the forces and their "
-                "moments about the extrados ends of the ring.");
-  auto& p = doc.tabella(ColonneValori());
-  p.righe = {{"Horizontal force on the left wall", "Hl", num.kN(r.SommaHSinistra), "kN"},
-             {"Horizontal force on the right wall", "Hr", num.kN(-r.SommaHDestra), "kN"},
-             {"Moment on the left wall", "Ml", num.kN(f_.MomentoPareteSinistra), "kNm"},
-             {"Moment on the right wall", "Mr", num.kN(f_.MomentoPareteDestra), "kNm"}};
+  doc.sottosezione(num.traduci("Rapporto", "Walls reactions"));
+  doc.paragrafo(num.traduci("Rapporto", "The actions of the horizontal (passive) pressures on the upper walls: the forces and their "
+                "moments about the extrados ends of the ring."));
+  auto& p = doc.tabella(ColonneValori(num));
+  p.righe = {{num.traduci("Rapporto", "Horizontal force on the left wall"), "Hl", num.kN(r.SommaHSinistra), "kN"},
+             {num.traduci("Rapporto", "Horizontal force on the right wall"), "Hr", num.kN(-r.SommaHDestra), "kN"},
+             {num.traduci("Rapporto", "Moment on the left wall"), "Ml", num.kN(f_.MomentoPareteSinistra), "kNm"},
+             {num.traduci("Rapporto", "Moment on the right wall"), "Mr", num.kN(f_.MomentoPareteDestra), "kNm"}};
 }
 
 std::vector<Figura> SezioneRisultati::Figure(const NumeriRapporto& num) const {
   if (!f_.risultati || !f_.modello) return {};
   return {FiguraArco(f_, num.regional(), 0,
-                     "Results: hinges, thrust line and reactions; below, the voussoirs exploded with the thrust line "
-                     "and the edge stresses (sig_e, sig_i)")};
+                     num.traduci("Rapporto", "Results: hinges, thrust line and reactions; below, the voussoirs exploded with the thrust line "
+                     "and the edge stresses (sig_e, sig_i)"))};
 }
 
 }  // namespace voro

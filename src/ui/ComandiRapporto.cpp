@@ -1,6 +1,8 @@
 // Printing, saving and exporting the calculation report.
 #include "ui/ComandiRapporto.h"
 
+#include <optional>
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -60,16 +62,17 @@ FontiRapporto ComandiRapporto::Fonti() {
   // its voussoirs built.
   const QAction* risolvi = main_.azione("mnuSolve");
   if (!risolvi || !risolvi->isEnabled() || s_.modello.nConciTot < 1) {
-    f.errore = "the geometry has not been read: enter it and press Next on the geometry form.";
+    f.errore = QCoreApplication::translate("ComandiRapporto", "the geometry has not been read: enter it and press Next on the geometry form.").toStdString();
     return f;
   }
   f.modello = &s_.modello;
   if (!datiRisolti_) {
-    f.errore = errore_.empty() ? "the project has not been solved: use Solve." : "the calculation failed: " + errore_;
+    f.errore = errore_.empty() ? QCoreApplication::translate("ComandiRapporto", "the project has not been solved: use Solve.").toStdString()
+                               : QCoreApplication::translate("ComandiRapporto", "the calculation failed: %1").arg(QString::fromStdString(errore_)).toStdString();
     return f;
   }
   if (*datiRisolti_ != TestoProgetto(s_.dati)) {
-    f.errore = "the data have changed since the last solution: solve the project again.";
+    f.errore = QCoreApplication::translate("ComandiRapporto", "the data have changed since the last solution: solve the project again.").toStdString();
     return f;
   }
   f.risultati = &s_.risultati;
@@ -83,10 +86,15 @@ Documento ComandiRapporto::Componi(const FontiRapporto& f) const {
   // The Safety window is open only while its assessment belongs to the
   // project on screen: a finished one goes into the report.
   const FinestraSicurezza* sicurezza = main_.finestraSicurezza();
-  if (!sicurezza || !sicurezza->valutata()) return ComponiRapporto(f, NumeriRapporto(s_.regional));
-  const SezioneValutazione valutazione(sicurezza->datiValutati(), sicurezza->modelloValutato(),
-                                       sicurezza->risultati());
-  return ComponiRapporto(f, NumeriRapporto(s_.regional), {&valutazione});
+  std::vector<const SezioneRapporto*> aggiunte;
+  std::optional<SezioneValutazione> valutazione;
+  if (sicurezza && sicurezza->valutata()) {
+    valutazione.emplace(sicurezza->datiValutati(), sicurezza->modelloValutato(), sicurezza->risultati());
+    aggiunte.push_back(&*valutazione);
+  }
+  Documento doc = ComponiRapporto(f, NumeriRapporto(s_.regional), aggiunte);
+  doc.lingua = s_.stato.Lingua == "ITA" ? "it" : "en";
+  return doc;
 }
 
 QString ComandiRapporto::nomeBase() const {
