@@ -2283,19 +2283,19 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
     </message>
     <message>
         <source>Hl [kN]</source>
-        <translation>Hs [kN]</translation>
+        <translation>Hl [kN]</translation>
     </message>
     <message>
         <source>Hr [kN]</source>
-        <translation>Hd [kN]</translation>
+        <translation>Hr [kN]</translation>
     </message>
     <message>
         <source>Vl [kN]</source>
-        <translation>Vs [kN]</translation>
+        <translation>Vl [kN]</translation>
     </message>
     <message>
         <source>Vr [kN]</source>
-        <translation>Vd [kN]</translation>
+        <translation>Vr [kN]</translation>
     </message>
     <message>
         <source>[kN]</source>
@@ -2319,11 +2319,11 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
     </message>
     <message>
         <source>Ml [kNm]</source>
-        <translation>Ms [kNm]</translation>
+        <translation>Ml [kNm]</translation>
     </message>
     <message>
         <source>Mr [kNm]</source>
-        <translation>Md [kNm]</translation>
+        <translation>Mr [kNm]</translation>
     </message>
     <message>
         <source>Optimal eccentricities [mm]</source>

@@ -53,14 +53,18 @@ class Cli(unittest.TestCase):
         self.assertIn(f"Program: Voro {r.stdout.split()[2]}\n", run("solve", EXAMPLE).stdout)
 
     def test_report_has_units_and_the_point(self):
-        r = run("solve", EXAMPLE, env={**os.environ, "LC_ALL": "it_IT.UTF-8", "LC_NUMERIC": "it_IT.UTF-8"})
-        self.assertEqual(r.returncode, 0, r.stderr)
-        for heading in ("sig_e [MPa]", "sig_i [MPa]", "tau [MPa]", "comp. [%]", "N [kN]", "T [kN]", "e [mm]",
-                        "Tie thrust", "Reactions at springings", "Value [kN]", "Walls reactions",
-                        "Eccentricities used"):
-            self.assertIn(heading, r.stdout)
-        self.assertRegex(r.stdout, r"Hl +\d+\.\d\d")
-        self.assertNotRegex(r.stdout, r"\d,\d\d\d\b")
+        for lingua, parole in (("C.UTF-8", ("Tie thrust", "Reactions at springings", "Value [kN]", "Walls reactions",
+                                             "Eccentricities used")),
+                               ("it_IT.UTF-8", ("Tiro della catena", "Reazioni alle imposte", "Valore [kN]",
+                                                "Reazioni delle pareti", "Eccentricità usate"))):
+            r = run("solve", EXAMPLE, env={**os.environ, "LC_ALL": lingua, "LC_NUMERIC": lingua})
+            self.assertEqual(r.returncode, 0, r.stderr)
+            for heading in ("sig_e [MPa]", "sig_i [MPa]", "tau [MPa]", "comp. [%]", "N [kN]", "T [kN]", "e [mm]",
+                            *parole):
+                self.assertIn(heading, r.stdout)
+            # The words follow the language, the numbers keep the point.
+            self.assertRegex(r.stdout, r"Hl +\d+\.\d\d")
+            self.assertNotRegex(r.stdout, r"\d,\d\d\d\b")
 
     def test_set_overrides_an_input_by_name(self):
         base = json.loads(run("solve", EXAMPLE, "--json").stdout)
