@@ -399,12 +399,17 @@ void FinestraPrincipale::mnuLingua_Click(int indice) {
 }
 
 void FinestraPrincipale::changeEvent(QEvent* e) {
-  // The menus are rebuilt once the command that changed the language has ended.
-  if (e->type() == QEvent::LanguageChange) QTimer::singleShot(0, this, &FinestraPrincipale::RicreaMenu);
+  // Once the command that changed the language has ended, and once for the
+  // several translations installed together.
+  if (e->type() == QEvent::LanguageChange && !nuovaLinguaInAttesa_) {
+    nuovaLinguaInAttesa_ = true;
+    QTimer::singleShot(0, this, &FinestraPrincipale::RicreaMenu);
+  }
   QMainWindow::changeEvent(e);
 }
 
 void FinestraPrincipale::RicreaMenu() {
+  nuovaLinguaInAttesa_ = false;
   const bool abilitati = dipendenti_.isEmpty() || dipendenti_.first()->isEnabled();
   // The old menus go at once from the names the commands are found by.
   QList<QObject*> vecchi;
@@ -425,6 +430,22 @@ void FinestraPrincipale::RicreaMenu() {
   AbilitaMenu(abilitati);
   AggiornaCaption();
   statusBar()->showMessage(tr("Ready"));
+  // The open windows take the language too, opened afresh: the data forms
+  // that hold no unread edit, the report, the plot.
+  if (FormGeometria* g = formGeometria(); g && !g->toccato()) {
+    g->parentWidget()->close();
+    MostraGeometria();
+  }
+  if (FormCarichi* c = formCarichi(); c && !c->toccato()) {
+    c->parentWidget()->close();
+    MostraCarichi();
+  }
+  if (FormOpzioni* o = formOpzioni(); o && !o->toccato() && !calcoloInCorso()) {
+    o->parentWidget()->close();
+    MostraOpzioni();
+  }
+  if (formRisultati()) MostraRisultati();
+  if (FinestraPlot* p = finestraPlot()) mostraPlot(p->PlottaGeometria());
 }
 
 QMdiSubWindow* FinestraPrincipale::figlia(QWidget* w) {

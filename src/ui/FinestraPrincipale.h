@@ -179,7 +179,8 @@ class FinestraPrincipale : public QMainWindow {
   void mostraPlot(int PlottaGeometria);
   void fineCalcolo(bool riuscito);
   void LinguaLeggeIni();
-  // The menus and the toolbar again, in the language now installed.
+  // The menus, the toolbar and the open windows again, in the language now
+  // installed.
   void RicreaMenu();
 
   TraduzioniQt traduzioni_;
@@ -202,6 +203,7 @@ class FinestraPrincipale : public QMainWindow {
   std::array<QAction*, 5> vista_{};
   std::array<QAction*, 2> lingua_{};
   bool avvisoSeparatoriDato_ = false;  // the regional advisory was offered in this run
+  bool nuovaLinguaInAttesa_ = false;   // the windows wait to take the new language
   std::array<QAction*, Impostazioni::kRecenti> recenti_{};
   QList<QAction*> dipendenti_;
   // The project as last opened or saved, to tell whether it was modified.

@@ -183,8 +183,17 @@ void TestLingue::cambioSenzaRiavvio() {
   // caption at once; the message numbers stay.
   Banco b("ENG");
   b.avvia({b.esempio("ponte-stradale.vro")});
+  QVERIFY(b.risolvi());
+  b.finestra->MostraGeometria();
+  b.finestra->MostraRisultati();
   b.finestra->azione("mnuLingua0")->trigger();
   QTRY_VERIFY(Estranei(Testi(b.finestra->menuBar()), true).isEmpty());
+  // The open windows too, opened afresh in the new language.
+  QTRY_COMPARE(b.finestra->formGeometria()->cbPltGeom->text(), QString("&Avanti -->"));
+  QVERIFY(Estranei(Testi(b.finestra->formGeometria()), true).isEmpty());
+  QVERIFY(Estranei(Testi(b.finestra->formRisultati()), true).isEmpty());
+  QCOMPARE(b.finestra->finestraPlot()->windowTitle(), QString("Disegno"));
+  QVERIFY(b.finestra->RisultatiValidi());
   QVERIFY(Estranei(Testi(b.finestra->findChild<QToolBar*>("Toolbar1")), true).isEmpty());
   QVERIFY(b.finestra->Didascalia().startsWith("Verifica di archi"));
   b.finestra->azione("mnuLingua1")->trigger();
