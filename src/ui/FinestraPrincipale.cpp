@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <algorithm>
+#include <utility>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -393,6 +394,10 @@ void FinestraPrincipale::mnuLinguaSetta(int indice) {
 }
 
 void FinestraPrincipale::mnuLingua_Click(int indice) {
+  // The windows open now speak the old language; those opened from here on the new one.
+  for (QWidget* w : std::initializer_list<QWidget*>{formGeometria(), formCarichi(), formOpzioni(), formRisultati(),
+                                                   finestraPlot()})
+    if (w && !daRitradurre_.contains(w)) daRitradurre_ << w;
   mnuLinguaSetta(indice);
   impostazioni_.ImpostaLingua(s_.stato.Lingua);
   ImpostaLingua(LinguaDaCodice(QString::fromStdString(s_.stato.Lingua)));
@@ -430,22 +435,24 @@ void FinestraPrincipale::RicreaMenu() {
   AbilitaMenu(abilitati);
   AggiornaCaption();
   statusBar()->showMessage(tr("Ready"));
-  // The open windows take the language too, opened afresh: the data forms
-  // that hold no unread edit, the report, the plot.
-  if (FormGeometria* g = formGeometria(); g && !g->toccato()) {
+  // The windows that were open take the language too, opened afresh: the
+  // data forms that hold no unread edit, the report, the plot.
+  const QList<QPointer<QWidget>> vecchie = std::exchange(daRitradurre_, {});
+  auto vecchia = [&vecchie](QWidget* w) { return w && vecchie.contains(w); };
+  if (FormGeometria* g = formGeometria(); vecchia(g) && !g->toccato()) {
     g->parentWidget()->close();
     MostraGeometria();
   }
-  if (FormCarichi* c = formCarichi(); c && !c->toccato()) {
+  if (FormCarichi* c = formCarichi(); vecchia(c) && !c->toccato()) {
     c->parentWidget()->close();
     MostraCarichi();
   }
-  if (FormOpzioni* o = formOpzioni(); o && !o->toccato() && !calcoloInCorso()) {
+  if (FormOpzioni* o = formOpzioni(); vecchia(o) && !o->toccato() && !calcoloInCorso()) {
     o->parentWidget()->close();
     MostraOpzioni();
   }
-  if (formRisultati()) MostraRisultati();
-  if (FinestraPlot* p = finestraPlot()) mostraPlot(p->PlottaGeometria());
+  if (vecchia(formRisultati())) MostraRisultati();
+  if (FinestraPlot* p = finestraPlot(); vecchia(p)) mostraPlot(p->PlottaGeometria());
 }
 
 QMdiSubWindow* FinestraPrincipale::figlia(QWidget* w) {

@@ -204,6 +204,7 @@ class FinestraPrincipale : public QMainWindow {
   std::array<QAction*, 2> lingua_{};
   bool avvisoSeparatoriDato_ = false;  // the regional advisory was offered in this run
   bool nuovaLinguaInAttesa_ = false;   // the windows wait to take the new language
+  QList<QPointer<QWidget>> daRitradurre_;  // the windows open when the language changed
   std::array<QAction*, Impostazioni::kRecenti> recenti_{};
   QList<QAction*> dipendenti_;
   // The project as last opened or saved, to tell whether it was modified.
