@@ -110,6 +110,7 @@ void ComandiRapporto::Stampa() {
   printer.setPageLayout(PaginaRapporto());
   printer.setDocName(QCoreApplication::translate("ComandiRapporto", "%1 - calculation report").arg(nomeBase()));
   RecordingMessages disegni;
+  disegni.setTraduzioni(s_.msg().traduzioni());
   bool ok = true;
   const bool stampato = s_.dialoghi->anteprima(&main_, printer, [&](QPrinter& p) {
     ok = StampaRapporto(doc, p, disegni) && ok;
@@ -153,6 +154,7 @@ void ComandiRapporto::Esporta() {
   const FontiRapporto f = Fonti();
   const Documento doc = Componi(f);
   RecordingMessages disegni;
+  disegni.setTraduzioni(s_.msg().traduzioni());
   const QByteArray byte = html ? RapportoHtml(doc, disegni) : RapportoPdf(doc, disegni);
   Mostra(disegni, s_.msg());
   salva(percorso, byte);

@@ -41,6 +41,7 @@ FinestraPlot::FinestraPlot(FinestraPrincipale& main, Sessione& s, int PlottaGeom
     : main_(main), s_(s), disegno_(messaggiDisegno_), plot_(s.dati, s.modello, s.risultati, s.regional, disegno_) {
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName("FrmPlotta");
+  messaggiDisegno_.setTraduzioni(s.msg().traduzioni());
   setWindowTitle(tr("Plot"));
   plot_.PlottaGeometria = PlottaGeometria;
   plot_.Visualizza = s.stato.Visualizza;

@@ -578,7 +578,7 @@ void FinestraPrincipale::fineCalcolo(bool riuscito) {
     // Whatever the failed calculation left in memory is no project's result.
     scadonoRisultati();
     statusBar()->showMessage(tr("Calculation failed"));
-    s_.msg().plain(utf8(calcolatore_.ultimoErrore()));
+    s_.msg().plain(s_.msg().traduci("Voro", utf8(calcolatore_.ultimoErrore()).c_str()));
   }
   if (opzioni_) opzioni_->calcoloConcluso();
   AggiornaModificato();

@@ -34,6 +34,8 @@ FinestraSicurezza::FinestraSicurezza(Sessione& s, QWidget* parent)
     : QWidget(parent), s_(s), disegnoArco_(messaggiDisegno_), disegnoGrafico_(messaggiDisegno_) {
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName("FrmSicurezza");
+  valutatore_.ImpostaTraduzioni(s.msg().traduzioni());
+  messaggiDisegno_.setTraduzioni(s.msg().traduzioni());
   setWindowTitle(tr("Safety"));
 
   menu = new QMenuBar(this);

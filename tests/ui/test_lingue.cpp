@@ -157,6 +157,7 @@ class TestLingue : public QObject {
   void italiano();
   void inglese();
   void cambioSenzaRiavvio();
+  void messaggiDelCalcolo();
 };
 
 void TestLingue::italiano() {
@@ -199,6 +200,24 @@ void TestLingue::cambioSenzaRiavvio() {
   b.finestra->azione("mnuLingua1")->trigger();
   QTRY_VERIFY(Estranei(Testi(b.finestra->menuBar()), false).isEmpty());
   QVERIFY(b.finestra->Didascalia().startsWith("Arch assessment"));
+}
+
+void TestLingue::messaggiDelCalcolo() {
+  // The search asked for with no steps fails in the calculation, off the
+  // window thread: its message in the program's language, with its number's words.
+  for (const bool italiano : {true, false}) {
+    Banco b(italiano ? "ITA" : "ENG");
+    b.avvia({b.esempio("ponte-stradale.vro")});
+    b.s().dati.OttimizzaCerniere = true;
+    b.s().dati.nDivisioni = 0;
+    b.finestra->DatiCambiati();
+    QVERIFY(!b.risolvi());
+    QStringList testi;
+    for (const auto& m : b.messaggi.entries()) testi << QString::fromStdString(m.text);
+    const QString atteso = italiano ? "Errore: Overflow in CalcoloMain" : "Error: Overflow in CalcoloMain";
+    QVERIFY2(testi.contains(atteso), qPrintable(testi.join(" | ")));
+    QVERIFY2(Estranei(testi, italiano).isEmpty(), qPrintable(Estranei(testi, italiano).join("\n")));
+  }
 }
 
 QTEST_MAIN(TestLingue)
