@@ -66,8 +66,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://voro-arch.github.io/voro/")
 # The libraries the programs link, found by dpkg-shlibdeps; the Qt plugins
 # for the screen, the printer and the SVG icons come with those libraries.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Opening a CAD drawing and a web page goes through the desktop's opener.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# Opening a CAD drawing and a web page goes through the desktop's opener;
+# Qt's own dialogs and buttons speak Italian with their translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "librecad")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The extended description, under the synopsis of the summary.

@@ -59,7 +59,8 @@ void Calcolo::CalcoloMain() {
     RisultatiGiunti(r_.EccCalcSinistra);
     RisultatiPeggioriCalcola();
   } catch (const RuntimeError& e) {
-    if (e.number() != err::AssemblyFailed) msg_.plain("Error: " + e.description() + " in CalcoloMain");
+    if (e.number() != err::AssemblyFailed) msg_.plain(Componi(msg_.traduci("Voro", "Error: %1 in CalcoloMain"),
+                                                                    {msg_.traduci("Voro", e.description().c_str())}));
     throw RuntimeError(err::CalculationFailed);
   }
 }

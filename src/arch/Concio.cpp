@@ -132,7 +132,8 @@ void Concio::ForzaConcio(const DatiProgetto& d, ModelloArco& m, Messages& msg) {
       FPermanente = 0;
       return;
     }
-    msg.critical("Sub ForzaConcio. Errore " + std::to_string(e.number()) + " - " + e.description());
+    msg.critical(Componi(msg.traduci("Voro", "Sub ForzaConcio. Errore %1 - %2"),
+                         {std::to_string(e.number()), msg.traduci("Voro", e.description().c_str())}));
   }
 }
 
@@ -143,7 +144,7 @@ bool Concio::CoordinateCerniera(double e, double& xH, double& yH, const ModelloA
   } else if (iConcioTot == m.nConciTot || iConcioTot == m.iChiave) {
     a = 2, b = 3;
   } else {
-    msg.critical("Cerniera anomala");
+    msg.critical(msg.traduci("Voro", "Cerniera anomala"));
     return false;
   }
   const double D = Distanza(x(a), y(a), x(b), y(b));

@@ -132,8 +132,8 @@ void CostruisciModello(const DatiProgetto& d, ModelloArco& m, Messages& msg) {
   }
 }
 
-std::string MessaggioGeometria(const RuntimeError& e) {
-  const std::string testo = "Error: Check Geometry";
+std::string MessaggioGeometria(const RuntimeError& e, const Messages& msg) {
+  const std::string testo = msg.traduci("Voro", "Error: Check Geometry");
   if (e.description() == errorDescription(e.number())) return testo;
   return testo + "\r" + e.description();
 }

@@ -16,6 +16,6 @@ void CostruisciModello(const DatiProgetto& d, ModelloArco& m, Messages& msg);
 
 // The message of a failed assembly: "Error: Check Geometry", followed on a
 // second line by the reason when the geometry was refused for one.
-std::string MessaggioGeometria(const RuntimeError& e);
+std::string MessaggioGeometria(const RuntimeError& e, const Messages& msg);
 
 }  // namespace voro

@@ -49,7 +49,7 @@ double passoRimasto(double sviluppo, double raggio, Integer n) {
 // end point, turning clockwise about a centre on the right of the chord, would
 // miss the middle point: more than a half circle, or an arc bent downwards.
 // Either would be built as another arch than the one entered.
-void VerificaArco(const VoroParziale& v, int nVori) {
+void VerificaArco(const VoroParziale& v, int nVori, const Messages& msg) {
   const double R = v.Raggio;
   const double tolleranza = R * 1e-6;
   const double dx = v.X3 - v.X1, dy = v.Y3 - v.Y1;
@@ -62,11 +62,15 @@ void VerificaArco(const VoroParziale& v, int nVori) {
   const bool fuoriCerchio = std::fabs(std::sqrt(dxM * dxM + dyM * dyM) - R) > tolleranza;
   const bool oltreCorda = (lato > 0 ? centro : -centro) > tolleranza;
   if (!(fuoriCerchio || oltreCorda)) return;
-  const std::string chi = nVori == 1 ? "Anello" : "Segmento " + std::to_string(v.iVoro);
-  const std::string perche = lato > 0
-      ? (nVori == 1 ? "la freccia supera la metà della luce: l'arco sarebbe maggiore di una semicirconferenza"
-                    : "l'arco per il punto intermedio sarebbe maggiore di una semicirconferenza")
-      : (nVori == 1 ? "la freccia deve essere positiva" : "il punto intermedio sta sotto la corda: l'arco è rovesciato");
+  const std::string chi = nVori == 1 ? msg.traduci("Voro", "Anello")
+                                     : Componi(msg.traduci("Voro", "Segmento %1"), {std::to_string(v.iVoro)});
+  const std::string perche =
+      lato > 0 ? (nVori == 1 ? msg.traduci("Voro", "la freccia supera la metà della luce: l'arco sarebbe maggiore di "
+                                                   "una semicirconferenza")
+                             : msg.traduci("Voro", "l'arco per il punto intermedio sarebbe maggiore di una "
+                                                   "semicirconferenza"))
+               : (nVori == 1 ? msg.traduci("Voro", "la freccia deve essere positiva")
+                             : msg.traduci("Voro", "il punto intermedio sta sotto la corda: l'arco è rovesciato"));
   throw RuntimeError(err::AssemblyFailed, chi + ": " + perche);
 }
 
@@ -85,7 +89,7 @@ void VoroParziale::Calcola(const DatiProgetto& d, ModelloArco& m, Messages& msg)
     nConci = toInteger(d.nConciAnello);
   }
   CerchioTrePunti(X1, Y1, X2, Y2, X3, Y3, Raggio, xC, yC, Sviluppo, msg);
-  VerificaArco(*this, nVori);
+  VerificaArco(*this, nVori, msg);
   if (nConci < 1) nConci = 1;
   theta_ = ArcTan2(Y1 - yC, X1 - xC);
   dTheta_ = divide(divide(Sviluppo, Raggio), static_cast<double>(nConci));
@@ -170,7 +174,7 @@ void VoroParziale::Raccorda(VoroParziale& next, ModelloArco& m, Messages& msg) {
 
   Punto p1, p2;
   if (!intersezioni(xC, yC, Raggio + Spessore, a, b, c, p1, p2)) {
-    msg.information("Impossibile raccordare gli vori parziali");
+    msg.information(msg.traduci("Voro", "Impossibile raccordare gli vori parziali"));
     return;
   }
   L.Alfa = thetaM - kPi / 2;
@@ -182,7 +186,7 @@ void VoroParziale::Raccorda(VoroParziale& next, ModelloArco& m, Messages& msg) {
   const double d1 = Distanza(xJ, yJ, c3.x, c3.y);
 
   if (!intersezioni(next.xC, next.yC, next.Raggio + next.Spessore, a, b, c, p1, p2)) {
-    msg.information("Impossibile raccordare gli vori parziali");
+    msg.information(msg.traduci("Voro", "Impossibile raccordare gli vori parziali"));
     return;
   }
   const Punto c4 = p1.y > p2.y ? p1 : p2;

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "data/Traduzioni.h"
+
 namespace voro::cli {
 
 // An option of a command: its long name, the placeholder of its value ("" for
@@ -32,6 +34,9 @@ struct Argomenti {
   std::optional<std::string> valore(std::string_view nome) const;
   // Every value given for a repeatable option, in order.
   std::vector<std::string> valori(std::string_view nome) const;
+
+  // The texts in the language of --locale or of the environment.
+  const Traduzioni* traduzioni = nullptr;
 };
 
 struct Comando {

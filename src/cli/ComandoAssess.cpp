@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/LinguaComandi.h"
 #include "cli/AmbienteGrafico.h"
 #include "cli/Comandi.h"
 #include "cli/FilePlot.h"
@@ -84,6 +85,7 @@ int assess(const Argomenti& a) {
   OpzioniSoluzione opzioni;
   opzioni.impostazioni = LeggiImpostazioni(a);
   opzioni.normativa = LeggiSceltaNormativa(a);
+  opzioni.traduzioni = a.traduzioni;
   const UsciteRisultati uscite = LeggiUsciteRisultati(a);
   const int nPosizioni = LeggiPosizioni(a);
   const IpotesiAssess ipotesi = LeggiIpotesi(a);
@@ -124,6 +126,7 @@ int assess(const Argomenti& a) {
   AmbienteGrafico grafica;
   const Regional regional = Regional::inglese();
   RecordingMessages msg;
+  msg.setTraduzioni(a.traduzioni);
   bool ok = true;
   if (!plot.empty()) {
     Disegno disegno(msg);
@@ -234,7 +237,8 @@ const Comando& ComandoAssess() {
        {"--code", "en|ntc|typed", kAiutoCode},
        {"--knowledge", "LC1|LC2|LC3", kAiutoKnowledge},
        {"--factor", "NAME=VALUE", kAiutoFactor},
-       {"--set", "NAME=VALUE", kAiutoSet}},
+       {"--set", "NAME=VALUE", kAiutoSet},
+       OpzioneLocale()},
       assess};
   return c;
 }

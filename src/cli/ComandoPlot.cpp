@@ -5,6 +5,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "cli/LinguaComandi.h"
 #include "cli/AmbienteGrafico.h"
 #include "cli/Comandi.h"
 #include "cli/FilePlot.h"
@@ -99,6 +100,7 @@ int plot(const Argomenti& a) {
   const std::string percorso = leggiUscita(a, file, f);
   OpzioniSoluzione opzioni;
   opzioni.impostazioni = LeggiImpostazioni(a);
+  opzioni.traduzioni = a.traduzioni;
 
   Soluzione s;
   s.file = file;
@@ -113,6 +115,7 @@ int plot(const Argomenti& a) {
 
   AmbienteGrafico grafica;
   RecordingMessages msg;
+  msg.setTraduzioni(a.traduzioni);
   Disegno disegno(msg);
   const Regional regional = Regional::inglese();
   PlottaArco arco(s.dati, s.modello, s.risultati, regional, disegno);
@@ -166,7 +169,8 @@ const Comando& ComandoPlot() {
         "the CAD drawing: a DXF drawing (release 2000, with text\nstyles) saved at --out or beside the project as\n"
         "NAME-cad.dxf, and opened in the desktop's CAD program"},
        {"--no-open", "", "with --cad, save the drawing without opening it"},
-       {"--set", "NAME=VALUE", kAiutoSet}},
+       {"--set", "NAME=VALUE", kAiutoSet},
+       OpzioneLocale()},
       plot};
   return c;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "arch/CostruisciModello.h"
+#include "cli/LinguaComandi.h"
 #include "cli/AmbienteGrafico.h"
 #include "cli/Comandi.h"
 #include "cli/Comune.h"
@@ -103,15 +104,17 @@ int report(const Argomenti& a) {
   const std::string file = a.file[0];
   const std::string out = a.valore("--out").value_or("");
   const std::string formato = leggiFormato(a, out);
-  const std::string lingua = a.valore("--locale").value_or("en");
-  if (lingua != "it" && lingua != "en") throw ErroreUso("--locale is it or en");
-  const Regional regional = lingua == "it" ? Regional::italiano() : Regional::inglese();
+  const bool italiano = LinguaRichiesta(a) == Lingua::Italiano;
+  const std::string lingua = italiano ? "it" : "en";
+  Regional regional = italiano ? Regional::italiano() : Regional::inglese();
+  regional.setTraduzioni(a.traduzioni);
   OpzioniSoluzione opzioni;
   opzioni.impostazioni = LeggiImpostazioni(a);
   if (!a.ha("--assess") && (a.ha("--vehicle") || a.ha("--spread") || a.ha("--step")))
     throw ErroreUso("--vehicle, --spread and --step need --assess");
   const SceltaVeicolo scelta = LeggiSceltaVeicolo(a);
   opzioni.normativa = LeggiSceltaNormativa(a);
+  opzioni.traduzioni = a.traduzioni;
 
   Soluzione s;
   s.file = file;
@@ -126,6 +129,7 @@ int report(const Argomenti& a) {
   FontiRapporto fonti = FontiDaSoluzione(s);
   fonti.dataOra = dataOra();
   Valutazione valutazione;
+  valutazione.messaggi.setTraduzioni(a.traduzioni);
   if (a.ha("--assess") && fonti.modello) {
     valutazione.Esegui(s.dati, LeggiPosizioni(a), scelta);
     StampaMessaggi(file, valutazione.messaggi);
@@ -142,6 +146,7 @@ int report(const Argomenti& a) {
   doc.lingua = lingua;
 
   RecordingMessages disegni;
+  disegni.setTraduzioni(a.traduzioni);
   bool ok = true;
   QByteArray bytes;
   if (formato == "txt") {
@@ -178,7 +183,6 @@ const Comando& ComandoReport() {
       "when set, gives the report's date.\n",
       {{"--out", "REPORT.pdf|.html|.txt", "the report ('-' for standard output, with --format)"},
        {"--format", "pdf|html|txt", "the format, when --out does not end in it"},
-       {"--locale", "it|en", "decimal comma (it) or point (en, the default)"},
        {"--assess", "", "add the safety assessment by exact limit analysis, with\nits safety plot and the chart of the load sweep"},
        {"--vehicle", "NAME", kAiutoVehicle},
        {"--vehicle-file", "FILE.txt", kAiutoVehicleFile},
@@ -188,7 +192,8 @@ const Comando& ComandoReport() {
        {"--code", "en|ntc|typed", kAiutoCode},
        {"--knowledge", "LC1|LC2|LC3", kAiutoKnowledge},
        {"--factor", "NAME=VALUE", kAiutoFactor},
-       {"--set", "NAME=VALUE", kAiutoSet}},
+       {"--set", "NAME=VALUE", kAiutoSet},
+       OpzioneLocale()},
       report};
   return c;
 }

@@ -4,6 +4,7 @@
 #include <mutex>
 
 #include "analysis/DurataRicerca.h"
+#include "cli/LinguaComandi.h"
 #include "cli/Comandi.h"
 #include "cli/Flussi.h"
 #include "cli/Impostazioni.h"
@@ -48,6 +49,7 @@ int solve(const Argomenti& a) {
   ControllaIngressoUnico(a.file);
   OpzioniSoluzione opzioni;
   opzioni.impostazioni = LeggiImpostazioni(a);
+  opzioni.traduzioni = a.traduzioni;
   const UsciteRisultati uscite = LeggiUsciteRisultati(a);
 
   ProgressoTerminale progresso;
@@ -86,7 +88,8 @@ const Comando& ComandoSolve() {
        {"--set", "NAME=VALUE", kAiutoSet},
        {"--progress", "",
         "show the hinge search's progress on standard error,\nwith its estimated time when that is long; Ctrl+C\n"
-        "stops the searches with the best point so far and\nstarts no further project, a second Ctrl+C aborts"}},
+        "stops the searches with the best point so far and\nstarts no further project, a second Ctrl+C aborts"},
+       OpzioneLocale()},
       solve};
   return c;
 }

@@ -7,6 +7,7 @@
 #include "cli/Comandi.h"
 #include "cli/Flussi.h"
 #include "cli/SceltaVeicolo.h"
+#include "cli/LinguaComandi.h"
 
 int main(int argc, char** argv) {
   using namespace voro::cli;
@@ -25,11 +26,13 @@ int main(int argc, char** argv) {
     const Comando* comando = TrovaComando(args[0]);
     if (!comando) throw ErroreUso("unknown command '" + args[0] + "'");
     via = "voro-cli help " + comando->nome;
-    const auto argomenti = LeggiArgomenti(*comando, {args.begin() + 1, args.end()});
+    auto argomenti = LeggiArgomenti(*comando, {args.begin() + 1, args.end()});
     if (!argomenti) {
       ScriviUscita(kFlussoStandard, TestoAiuto(*comando));
       return esito::Riuscito;
     }
+    const voro::CatalogoLingua catalogo(LinguaRichiesta(*argomenti));
+    argomenti->traduzioni = &catalogo;
     return comando->esegui(*argomenti);
   } catch (const ErroreUso& e) {
     std::cerr << "voro-cli: " << TestoTerminale(e.what()) << "\nTry '" << via << "'.\n";

@@ -27,7 +27,10 @@ FontiRapporto FontiDaSoluzione(const Soluzione& s) {
 
 void ScriviRapporto(std::ostream& out, const Soluzione& s) {
   std::ostringstream testo;
-  ScriviTesto(testo, ComponiRisultati(FontiDaSoluzione(s), NumeriRapporto(Regional::inglese())));
+  // The words in the language of the messages, the numbers always with the point.
+  Regional regional = Regional::inglese();
+  regional.setTraduzioni(s.messaggi.traduzioni());
+  ScriviTesto(testo, ComponiRisultati(FontiDaSoluzione(s), NumeriRapporto(regional)));
   // Titles and file names may hold control characters that would drive the terminal.
   out << TestoTerminale(testo.str(), true);
 }

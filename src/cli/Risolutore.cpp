@@ -29,6 +29,7 @@ void ApplicaRegoleLettura(DatiProgetto& d) {
 }
 
 bool PreparaModello(Soluzione& s, const OpzioniSoluzione& opzioni) {
+  s.messaggi.setTraduzioni(opzioni.traduzioni);
   try {
     LeggiProgetto(s.file, s.dati, s.messaggi);
   } catch (const RuntimeError& e) {
@@ -48,7 +49,7 @@ bool PreparaModello(Soluzione& s, const OpzioniSoluzione& opzioni) {
     CostruisciModello(s.dati, s.modello, s.messaggi);
   } catch (const RuntimeError& e) {
     const bool geometria = e.number() != err::ImpossibleValue;
-    if (geometria) s.messaggi.critical(MessaggioGeometria(e));
+    if (geometria) s.messaggi.critical(MessaggioGeometria(e, s.messaggi));
     s.esito = Esito::Fallito;
     s.numeroErrore = e.number();
     s.errore = geometria ? "Error: Check Geometry" : e.description();

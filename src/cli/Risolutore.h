@@ -21,6 +21,7 @@ struct OpzioniSoluzione {
   // the projects not yet started from starting.
   const std::atomic<bool>* stop = nullptr;
   unsigned threadRicerca = 0;  // threads of each hinge search, 0: every core
+  const Traduzioni* traduzioni = nullptr;  // the language of the messages
 };
 
 // The overall span of a chain of segments, recorded as the geometry form does.

@@ -10,16 +10,18 @@ namespace voro {
 
 std::optional<double> LeggiCasella(const Regional& r, const std::string& testo, const std::string& variabile,
                                    TipoCasella tipo, std::string& errore, double divisore) {
-  const std::string nome = NomeGrandezza(variabile);
+  const std::string nome = NomeGrandezza(variabile, r);
   if (testo.find_first_not_of(" \t") == std::string::npos) {
-    errore = nome + ": la casella è vuota.";
+    errore = Componi(r.traduci("Voro", "%1: la casella è vuota."), {nome});
     return std::nullopt;
   }
   const std::optional<double> letto = r.NumeroDigitato(testo);
   if (!letto) {
-    errore = nome + ": \"" + testo + "\" non è un numero.\r" + "Il separatore decimale è \"" + r.decimale() + "\"";
+    errore = Componi(r.traduci("Voro", "%1: \"%2\" non è un numero.\rIl separatore decimale è \"%3\""),
+                     {nome, testo, r.decimale()});
     if (r.SeparatoreMigliaia() != 0)
-      errore += "; il separatore delle migliaia \"" + r.migliaia() + "\" separa solo gruppi di tre cifre";
+      errore += Componi(r.traduci("Voro", "; il separatore delle migliaia \"%1\" separa solo gruppi di tre cifre"),
+                        {r.migliaia()});
     errore += ".";
     return std::nullopt;
   }
@@ -27,13 +29,14 @@ std::optional<double> LeggiCasella(const Regional& r, const std::string& testo, 
   if (tipo == TipoCasella::Integer) {
     const double intero = roundHalfEven(v);
     if (intero < -32768 || intero > 32767) {
-      errore = nome + ": " + testo + " supera il campo dei numeri interi (da -32768 a 32767).";
+      errore = Componi(r.traduci("Voro", "%1: %2 supera il campo dei numeri interi (da -32768 a 32767)."), {nome, testo});
       return std::nullopt;
     }
     return intero;
   }
   if (!std::isfinite(v) || std::fabs(v) > FLT_MAX) {
-    errore = nome + ": " + testo + " supera il campo dei numeri Single (" + r.TestoSingle(FLT_MAX) + ").";
+    errore = Componi(r.traduci("Voro", "%1: %2 supera il campo dei numeri Single (%3)."),
+                     {nome, testo, r.TestoSingle(FLT_MAX)});
     return std::nullopt;
   }
   return tipo == TipoCasella::Single ? static_cast<double>(static_cast<Single>(v)) : v;

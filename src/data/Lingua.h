@@ -1,5 +1,6 @@
-// The help-language setting: the code "ITA" or "ENG" kept in Lingua.ini and
-// the help file it names.
+// The language codes "ITA" and "ENG", the help file each names, and the
+// Lingua.ini an older version kept the choice in (read once, when the user's
+// settings hold no language yet).
 #pragma once
 
 #include <optional>
@@ -10,13 +11,6 @@ namespace voro {
 // The code stored in the Lingua.ini of the user's configuration folder, else
 // of the program's folder; nothing when neither can be read.
 std::optional<std::string> LinguaLeggeIni(const std::string& cartellaProgramma, const std::string& cartellaUtente);
-
-// Writes the code into the program folder's Lingua.ini, or into the user's
-// configuration folder when the program folder cannot be written (a
-// system-wide install); the user's copy is then the one read back. False
-// when neither can be written.
-bool LinguaScriveIni(const std::string& lingua, const std::string& cartellaProgramma,
-                     const std::string& cartellaUtente);
 
 // Index 0 sets "ITA", 1 "ENG"; any other index changes nothing.
 void LinguaSetta(int indice, std::string& lingua);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "data/Traduzioni.h"
+
 namespace voro {
 
 enum class MessageKind { Critical, Information, Exclamation, Plain, Question };
@@ -42,6 +44,17 @@ class Messages {
   void plain(const std::string& text, const std::string& title = kDefaultMessageTitle) {
     show(MessageKind::Plain, text, title);
   }
+
+  // The language of the texts the core shows through these messages: the
+  // program's translations, or the texts as written when none were given.
+  void setTraduzioni(const Traduzioni* t) { traduzioni_ = t; }
+  const Traduzioni* traduzioni() const { return traduzioni_; }
+  std::string traduci(const char* contesto, const char* testo) const {
+    return traduzioni_ ? traduzioni_->Traduci(contesto, testo) : std::string(testo);
+  }
+
+ private:
+  const Traduzioni* traduzioni_ = nullptr;
 };
 
 // Keeps every message; answers questions from a queue, then with a default.

@@ -101,7 +101,8 @@ bool LeggeDatiGeom(const TestiGeometria& f, DatiProgetto& d, const Regional& r, 
   }
   if (!leggi.errore.empty()) {
     // The segment count keeps the message of its own rule alone.
-    msg.critical(leggi.campo == "nVori" && n.nVori < 1 ? leggi.errore : "Error: Check Geometry\r" + leggi.errore);
+    msg.critical(leggi.campo == "nVori" && n.nVori < 1 ? leggi.errore
+                                                      : msg.traduci("Voro", "Error: Check Geometry") + "\r" + leggi.errore);
     if (campo) *campo = leggi.campo;
     return false;
   }
@@ -124,7 +125,7 @@ bool ScriveDatiInForm(DatiProgetto& d, StatoInterfaccia& stato, const Regional& 
   f.txtDati[7] = r.TestoSingle(d.hRiempimentoSolido);
   f.txtNvori = std::to_string(d.nVori);
   if (d.nVori < 1) {
-    msg.critical("Il numero di vori deve essere > 0");
+    msg.critical(msg.traduci("Voro", "Il numero di vori deve essere > 0"));
     return false;
   }
   if (d.nVori == 1) {

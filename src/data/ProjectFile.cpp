@@ -135,7 +135,7 @@ void SezioniAggiuntive(const std::string& modo, FileDati& file, DatiProgetto& d,
       if (sezione.etichetta != etichetta) continue;
       const std::vector<std::string> valori(campi.begin() + 1, campi.end());
       if (!sezione.leggi(valori, d)) {
-        m.critical("Lettura incompleta del file");
+        m.critical(m.traduci("Voro", "Lettura incompleta del file"));
         throw RuntimeError(err::IncompleteFile);
       }
     }
@@ -157,12 +157,12 @@ void FileInOut(const std::string& modo, FileDati& file, std::initializer_list<Ca
     for (const auto& slot : campi) {
       std::string field;
       if (!file.prossimoCampo(field) || !readInto(slot, field)) {
-        messaggi.critical("Lettura incompleta del file");
+        messaggi.critical(messaggi.traduci("Voro", "Lettura incompleta del file"));
         throw RuntimeError(err::IncompleteFile);
       }
     }
   } else {
-    messaggi.critical("Errore nella Sub FileInOut");
+    messaggi.critical(messaggi.traduci("Voro", "Errore nella Sub FileInOut"));
   }
 }
 
@@ -177,7 +177,7 @@ bool FileLeggeScrive(const std::string& modo, FileDati& file, DatiProgetto& d, M
   if (d.nVori == 1) {
     FileInOut(modo, file, {&d.LuceAnello, &d.FrecciaAnello, &d.SpessoreAnello, &d.nConciAnello}, m);
   } else if (d.nVori < 1) {
-    m.critical("Il numero di vori deve essere > 0");
+    m.critical(m.traduci("Voro", "Il numero di vori deve essere > 0"));
     return false;
   } else {
     // Segments missing from the model are written as empty segments.
@@ -237,7 +237,7 @@ bool ScriviFileProgetto(const std::string& path, const DatiProgetto& dati, Messa
   try {
     ScriviFileAtomico(path, file.contenuto());
   } catch (const RuntimeError&) {
-    messaggi.critical("Scrittura incompleta del file");
+    messaggi.critical(messaggi.traduci("Voro", "Scrittura incompleta del file"));
     return false;
   }
   return true;

@@ -154,37 +154,34 @@ Integer Regional::SeparatoreMigliaia() const {
 }
 
 bool Regional::ControllaImpostazioni(Messages& messaggi, bool silent) const {
-  const std::string virgolette = "\"";
   if (SeparatoreMigliaia() == 0) {
-    messaggi.critical("Errore nelle impostazioni internazionali del pannello di controllo.\r"
-                      "Il separatore decimale è stato impostato come " +
-                          virgolette + decimal_ + virgolette +
-                          "\r"
-                          "E' stato impostato lo stesso carattere per il simbolo raggruppamento cifre.\r"
-                          "Cambiare il simbolo raggruppamento cifre e riavviare il programma.",
-                      "ERRORE");
+    messaggi.critical(Componi(messaggi.traduci("Voro", "Errore nelle impostazioni internazionali del pannello di "
+                                                       "controllo.\rIl separatore decimale è stato impostato come "
+                                                       "\"%1\"\rE' stato impostato lo stesso carattere per il simbolo "
+                                                       "raggruppamento cifre.\rCambiare il simbolo raggruppamento "
+                                                       "cifre e riavviare il programma."),
+                              {decimal_}),
+                      messaggi.traduci("Voro", "ERRORE"));
     return false;
   }
   // A grouped number must read back as itself, or typed numbers would be misread.
   if (ValInternazionale(Formatta(1234567.8, "#,#.#")) != 1234567.8) {
-    messaggi.critical("Errore sconosciuto nelle impostazioni internazionali del pannello di controllo.\r"
-                      "Provare a cambiare i simboli del separatore decimale\r"
-                      "e del raggruppamento cifre e riavviare il programma.",
-                      "ERRORE");
+    messaggi.critical(messaggi.traduci("Voro", "Errore sconosciuto nelle impostazioni internazionali del pannello di "
+                                               "controllo.\rProvare a cambiare i simboli del separatore decimale\re "
+                                               "del raggruppamento cifre e riavviare il programma."),
+                      messaggi.traduci("Voro", "ERRORE"));
   }
   if (SeparatoreMigliaia() == ',' && SeparatoreDecimale() == '.' && !silent) {
-    const std::string avviso =
-        "E' impostato come separatore decimale " + virgolette + decimal_ + virgolette +
-        " e come separatore delle migliaia " + virgolette + grouping_ + virgolette +
-        "\r\n"
-        "Se la lingua è Italiano è meglio usare la  " +
-        virgolette + "," + virgolette +
-        " come separatore decimale.\r\n"
-        "Il programma funzionerà comunque correttamente se si usa "
-        "come separatore delle migliaia lo spazio,\r\n"
-        "impostazione consigliata perchè elimina qualunque ambiguità.\r\n"
-        "Il tastierino numerico inserisce il separatore decimale scelto nelle impostazioni internazionali.";
-    return messaggi.showOptOut(MessageKind::Exclamation, avviso, "ATTENZIONE ", "Do not show this again");
+    const std::string avviso = Componi(
+        messaggi.traduci("Voro", "E' impostato come separatore decimale \"%1\" e come separatore delle migliaia "
+                                 "\"%2\"\r\nSe la lingua è Italiano è meglio usare la  \",\" come separatore "
+                                 "decimale.\r\nIl programma funzionerà comunque correttamente se si usa come "
+                                 "separatore delle migliaia lo spazio,\r\nimpostazione consigliata perchè elimina "
+                                 "qualunque ambiguità.\r\nIl tastierino numerico inserisce il separatore decimale "
+                                 "scelto nelle impostazioni internazionali."),
+        {decimal_, grouping_});
+    return messaggi.showOptOut(MessageKind::Exclamation, avviso, messaggi.traduci("Voro", "ATTENZIONE "),
+                               messaggi.traduci("Voro", "Do not show this again"));
   }
   return false;
 }

@@ -8,6 +8,7 @@
 
 #include "data/Messages.h"
 #include "data/Scalars.h"
+#include "data/Traduzioni.h"
 
 namespace voro {
 
@@ -21,6 +22,14 @@ class Regional {
   Regional(std::string decimal = ".", std::string grouping = ",");
   static Regional italiano() { return Regional(",", "."); }
   static Regional inglese() { return Regional(".", ","); }
+
+  // The language of the texts these settings compose (the names of the
+  // quantities, the refusals of typed numbers): the program's translations,
+  // or the texts as written when none were given.
+  void setTraduzioni(const Traduzioni* t) { traduzioni_ = t; }
+  std::string traduci(const char* contesto, const char* testo) const {
+    return traduzioni_ ? traduzioni_->Traduci(contesto, testo) : std::string(testo);
+  }
 
   // Character codes (Windows-1252) of the two symbols as the start-up check
   // detects them; SeparatoreMigliaia is 0 when the settings have no usable
@@ -77,6 +86,7 @@ class Regional {
   std::string FormattaNumeroEsp(int n, double x, std::string* formato = nullptr) const;
 
  private:
+  const Traduzioni* traduzioni_ = nullptr;
   std::string decimal_;
   std::string grouping_;
 };

@@ -8,6 +8,7 @@
 
 #include "data/NumberText.h"
 #include "data/RuntimeError.h"
+#include "data/Traduzioni.h"
 
 namespace voro {
 
@@ -15,49 +16,49 @@ namespace {
 
 // The quantities by variable, as an engineer names them.
 const std::pair<const char*, const char*> kNomi[] = {
-    {"PesoMuratura", "Peso specifico della muratura γm [kN/m3]"},
-    {"hRiempimento", "Spessore del riempimento in chiave h1 [m]"},
-    {"PesoRiempimento", "Peso specifico del riempimento γ1 [kN/m3]"},
-    {"hSoletta", "Spessore della soletta h2 [m]"},
-    {"PesoSoletta", "Peso specifico della soletta γ2 [kN/m3]"},
-    {"Larghezza", "Larghezza dell'arco [m]"},
-    {"LarghezzaChiave", "Larghezza dell'arco in chiave [m]"},
-    {"SporgenzaParete", "Sporgenza della parete superiore dw [m]"},
-    {"hRiempimentoSolido", "Profondità del rinfianco solido hw [m]"},
-    {"nVori", "Numero dei segmenti di circonferenza"},
-    {"LuceAnello", "Luce dell'arco L [m]"},
-    {"FrecciaAnello", "Freccia dell'arco h [m]"},
-    {"SpessoreAnello", "Spessore dell'anello t [m]"},
-    {"nConciAnello", "Numero dei conci dell'anello"},
-    {"EccSinistra", "Eccentricità iniziale all'imposta sinistra el [mm]"},
-    {"EccChiave", "Eccentricità iniziale in chiave ec [mm]"},
-    {"EccDestra", "Eccentricità iniziale all'imposta destra er [mm]"},
-    {"qCarico", "Carico variabile q [kN/m2]"},
-    {"xq1", "Inizio del carico variabile xq1 [m]"},
-    {"xq2", "Fine del carico variabile xq2 [m]"},
-    {"ScalaPlot", "Scala del diagramma dei carichi 1:"},
-    {"Kp", "Coefficiente di spinta passiva Kp"},
-    {"nConciSpinta(0)", "Numero dei conci con spinta passiva dall'imposta sinistra"},
-    {"nConciSpinta(1)", "Numero dei conci con spinta passiva dall'imposta destra"},
-    {"nDivisioni", "Numero di passi della ricerca della curva delle pressioni"},
-    {"ResistenzaAnello", "Resistenza a compressione della muratura fc [MPa]"},
-    {"Attrito", "Coefficiente d'attrito dei giunti μ"},
-    {"Mobilitazione", "Fattore di mobilitazione della spinta passiva"},
-    {"gG1sup", "Coefficiente parziale γG1,sup dei carichi permanenti strutturali"},
-    {"gG1inf", "Coefficiente parziale γG1,inf dei carichi permanenti strutturali"},
-    {"gG2sup", "Coefficiente parziale γG2,sup dei carichi permanenti non strutturali"},
-    {"gG2inf", "Coefficiente parziale γG2,inf dei carichi permanenti non strutturali"},
-    {"gQ", "Coefficiente parziale γQ dei carichi variabili"},
-    {"gM", "Coefficiente parziale γM della muratura"},
-    {"FC", "Fattore di confidenza FC"},
+    {"PesoMuratura", VORO_NOOP("Voro", "Peso specifico della muratura γm [kN/m3]")},
+    {"hRiempimento", VORO_NOOP("Voro", "Spessore del riempimento in chiave h1 [m]")},
+    {"PesoRiempimento", VORO_NOOP("Voro", "Peso specifico del riempimento γ1 [kN/m3]")},
+    {"hSoletta", VORO_NOOP("Voro", "Spessore della soletta h2 [m]")},
+    {"PesoSoletta", VORO_NOOP("Voro", "Peso specifico della soletta γ2 [kN/m3]")},
+    {"Larghezza", VORO_NOOP("Voro", "Larghezza dell'arco [m]")},
+    {"LarghezzaChiave", VORO_NOOP("Voro", "Larghezza dell'arco in chiave [m]")},
+    {"SporgenzaParete", VORO_NOOP("Voro", "Sporgenza della parete superiore dw [m]")},
+    {"hRiempimentoSolido", VORO_NOOP("Voro", "Profondità del rinfianco solido hw [m]")},
+    {"nVori", VORO_NOOP("Voro", "Numero dei segmenti di circonferenza")},
+    {"LuceAnello", VORO_NOOP("Voro", "Luce dell'arco L [m]")},
+    {"FrecciaAnello", VORO_NOOP("Voro", "Freccia dell'arco h [m]")},
+    {"SpessoreAnello", VORO_NOOP("Voro", "Spessore dell'anello t [m]")},
+    {"nConciAnello", VORO_NOOP("Voro", "Numero dei conci dell'anello")},
+    {"EccSinistra", VORO_NOOP("Voro", "Eccentricità iniziale all'imposta sinistra el [mm]")},
+    {"EccChiave", VORO_NOOP("Voro", "Eccentricità iniziale in chiave ec [mm]")},
+    {"EccDestra", VORO_NOOP("Voro", "Eccentricità iniziale all'imposta destra er [mm]")},
+    {"qCarico", VORO_NOOP("Voro", "Carico variabile q [kN/m2]")},
+    {"xq1", VORO_NOOP("Voro", "Inizio del carico variabile xq1 [m]")},
+    {"xq2", VORO_NOOP("Voro", "Fine del carico variabile xq2 [m]")},
+    {"ScalaPlot", VORO_NOOP("Voro", "Scala del diagramma dei carichi 1:")},
+    {"Kp", VORO_NOOP("Voro", "Coefficiente di spinta passiva Kp")},
+    {"nConciSpinta(0)", VORO_NOOP("Voro", "Numero dei conci con spinta passiva dall'imposta sinistra")},
+    {"nConciSpinta(1)", VORO_NOOP("Voro", "Numero dei conci con spinta passiva dall'imposta destra")},
+    {"nDivisioni", VORO_NOOP("Voro", "Numero di passi della ricerca della curva delle pressioni")},
+    {"ResistenzaAnello", VORO_NOOP("Voro", "Resistenza a compressione della muratura fc [MPa]")},
+    {"Attrito", VORO_NOOP("Voro", "Coefficiente d'attrito dei giunti μ")},
+    {"Mobilitazione", VORO_NOOP("Voro", "Fattore di mobilitazione della spinta passiva")},
+    {"gG1sup", VORO_NOOP("Voro", "Coefficiente parziale γG1,sup dei carichi permanenti strutturali")},
+    {"gG1inf", VORO_NOOP("Voro", "Coefficiente parziale γG1,inf dei carichi permanenti strutturali")},
+    {"gG2sup", VORO_NOOP("Voro", "Coefficiente parziale γG2,sup dei carichi permanenti non strutturali")},
+    {"gG2inf", VORO_NOOP("Voro", "Coefficiente parziale γG2,inf dei carichi permanenti non strutturali")},
+    {"gQ", VORO_NOOP("Voro", "Coefficiente parziale γQ dei carichi variabili")},
+    {"gM", VORO_NOOP("Voro", "Coefficiente parziale γM della muratura")},
+    {"FC", VORO_NOOP("Voro", "Fattore di confidenza FC")},
 };
 
 // The segment quantities: "Vori(i).<property>" and its name before and after i.
 const std::pair<const char*, const char*> kNomiSegmento[] = {
-    {"X2", "Ascissa x2 del segmento %"},        {"Y2", "Ordinata y2 del segmento %"},
-    {"X3", "Ascissa x3 del segmento %"},        {"Y3", "Ordinata y3 del segmento %"},
-    {"Spessore", "Spessore t del segmento %"},  {"nConciInput", "Numero dei conci del segmento %"},
-    {"Resistenza", "Resistenza a compressione fc del segmento %"},
+    {"X2", VORO_NOOP("Voro", "Ascissa x2 del segmento %")},        {"Y2", VORO_NOOP("Voro", "Ordinata y2 del segmento %")},
+    {"X3", VORO_NOOP("Voro", "Ascissa x3 del segmento %")},        {"Y3", VORO_NOOP("Voro", "Ordinata y3 del segmento %")},
+    {"Spessore", VORO_NOOP("Voro", "Spessore t del segmento %")},  {"nConciInput", VORO_NOOP("Voro", "Numero dei conci del segmento %")},
+    {"Resistenza", VORO_NOOP("Voro", "Resistenza a compressione fc del segmento %")},
 };
 
 enum class Limite { Positivo, NonNegativo, AlmenoUno, Libero };
@@ -72,17 +73,17 @@ class Controllo {
     const double x = valore;
     std::string regola;
     if (!std::isfinite(x) || std::fabs(x) > FLT_MAX) {
-      trovati_.push_back({variabile, NomeGrandezza(variabile) + ": il valore supera il campo dei numeri Single (" +
-                                         r_.TestoSingle(FLT_MAX) + ")."});
+      trovati_.push_back({variabile, Componi(r_.traduci("Voro", "%1: il valore supera il campo dei numeri Single (%2)."),
+                                             {NomeGrandezza(variabile, r_), r_.TestoSingle(FLT_MAX)})});
       return;
     }
-    if (limite == Limite::Positivo && !(x > 0)) regola = "deve essere maggiore di zero.";
-    if (limite == Limite::NonNegativo && x < 0) regola = "non può essere minore di zero.";
+    if (limite == Limite::Positivo && !(x > 0)) regola = r_.traduci("Voro", "deve essere maggiore di zero.");
+    if (limite == Limite::NonNegativo && x < 0) regola = r_.traduci("Voro", "non può essere minore di zero.");
     // A count of voussoirs is rounded to a whole number before use.
-    if (limite == Limite::AlmenoUno && roundHalfEven(x) < 1) regola = "deve essere almeno 1.";
+    if (limite == Limite::AlmenoUno && roundHalfEven(x) < 1) regola = r_.traduci("Voro", "deve essere almeno 1.");
     if (regola.empty()) return;
     const std::string testo = std::is_same_v<T, Single> ? r_.TestoSingle(static_cast<Single>(x)) : r_.TestoDouble(x);
-    trovati_.push_back({variabile, NomeGrandezza(variabile) + " = " + testo + ": " + regola});
+    trovati_.push_back({variabile, NomeGrandezza(variabile, r_) + " = " + testo + ": " + regola});
   }
 
  private:
@@ -92,9 +93,9 @@ class Controllo {
 
 }  // namespace
 
-std::string NomeGrandezza(const std::string& variabile) {
+std::string NomeGrandezza(const std::string& variabile, const Regional& r) {
   for (const auto& [v, nome] : kNomi)
-    if (variabile == v) return nome;
+    if (variabile == v) return r.traduci("Voro", nome);
   const std::string prefisso = "Vori(";
   const std::size_t chiusa = variabile.find(").");
   if (variabile.rfind(prefisso, 0) == 0 && chiusa != std::string::npos) {
@@ -102,7 +103,7 @@ std::string NomeGrandezza(const std::string& variabile) {
     const std::string proprieta = variabile.substr(chiusa + 2);
     for (const auto& [p, modello] : kNomiSegmento) {
       if (proprieta != p) continue;
-      std::string nome = modello;
+      std::string nome = r.traduci("Voro", modello);
       nome.replace(nome.find('%'), 1, indice);
       if (proprieta == "nConciInput") return nome;
       return nome + (proprieta == "Resistenza" ? " [MPa]" : " [m]");
@@ -124,7 +125,7 @@ std::vector<ValoreImpossibile> ValoriImpossibili(const DatiProgetto& d, const Re
   c("SporgenzaParete", d.SporgenzaParete, Limite::NonNegativo);
   c("hRiempimentoSolido", d.hRiempimentoSolido, Limite::NonNegativo);
   if (d.nVori < 1) {
-    trovati.push_back({"nVori", "Il numero di vori deve essere > 0"});
+    trovati.push_back({"nVori", r.traduci("Voro", "Il numero di vori deve essere > 0")});
   } else if (d.nVori == 1) {
     c("LuceAnello", d.LuceAnello, Limite::Positivo);
     c("FrecciaAnello", d.FrecciaAnello, Limite::Positivo);
@@ -165,7 +166,9 @@ std::vector<ValoreImpossibile> ValoriImpossibili(const DatiProgetto& d, const Re
 }
 
 void ControllaValoriFisici(const DatiProgetto& d, Messages& messaggi) {
-  const std::vector<ValoreImpossibile> trovati = ValoriImpossibili(d);
+  Regional r = Regional::inglese();
+  r.setTraduzioni(messaggi.traduzioni());
+  const std::vector<ValoreImpossibile> trovati = ValoriImpossibili(d, r);
   if (trovati.empty()) return;
   std::string testo;
   for (const ValoreImpossibile& v : trovati) testo += (testo.empty() ? "" : "\r") + v.messaggio;

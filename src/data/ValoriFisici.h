@@ -21,7 +21,7 @@ struct ValoreImpossibile {
 // The quantity a variable stands for, as the messages name it
 // ("Spessore dell'anello t [m]"); the variable's own name when unknown.
 // Segments are "Vori(i).X2" ... "Vori(i).nConciInput".
-std::string NomeGrandezza(const std::string& variabile);
+std::string NomeGrandezza(const std::string& variabile, const Regional& r = Regional());
 
 // Every impossible value of the project, in the order of the data file:
 // thickness, span, rise, width and voussoir counts that are not positive;

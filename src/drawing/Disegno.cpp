@@ -117,7 +117,7 @@ void Disegno::Solido(Punti X, Punti Y, double fattore) {
   const int n = static_cast<int>(std::min(X.size(), Y.size()));
   if (cad()) {
     if (n != 4) {
-      msg_.critical("Errore in Sub SolidDwg - I punti devono essere 4");
+      msg_.critical(msg_.traduci("Voro", "Errore in Sub SolidDwg - I punti devono essere 4"));
       return;
     }
     std::array<PuntoCad, 4> p;
@@ -267,7 +267,7 @@ void Disegno::DefinisciFont(int k, const std::string& nome, const std::string& f
   try {
     stile.fontFile(percorso);
   } catch (const RuntimeError&) {
-    msg_.information("Font file " + percorso + " not found");
+    msg_.information(Componi(msg_.traduci("Voro", "Font file %1 not found"), {percorso}));
   }
 }
 
@@ -290,7 +290,7 @@ bool Disegno::ApriCad(const CollegaCad& collega, const AttivaFinestraCad& attiva
     if (!app) app = collega("AutoCAD.Application");
   }
   if (!app) {
-    msg_.critical("Impossibile aprire Autocad.\rControllare che la versione di Autocad non sia LT");
+    msg_.critical(msg_.traduci("Voro", "Impossibile aprire Autocad.\rControllare che la versione di Autocad non sia LT"));
     return false;
   }
   app->Visible(true);

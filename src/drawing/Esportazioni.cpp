@@ -20,8 +20,9 @@ bool PlottaInCad(Tavola& plot, Disegno& d, const CollegaCad& collega, const Atti
   // This platform's CAD application is a saved drawing opened in the user's
   // CAD program: when none opens it, say where the drawing is.
   if (auto* dxf = dynamic_cast<ApplicazioneCadDxf*>(d.AppCad.get()); dxf && dxf->daAprire() && !dxf->aperto()) {
-    d.msg().critical("Impossibile aprire Autocad.\rControllare che la versione di Autocad non sia LT\r"
-                     "Il disegno è stato salvato in " + dxf->percorsoSalvato());
+    d.msg().critical(Componi(d.msg().traduci("Voro", "Impossibile aprire Autocad.\rControllare che la versione di "
+                                                     "Autocad non sia LT\rIl disegno è stato salvato in %1"),
+                             {dxf->percorsoSalvato()}));
   }
   return ok;
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "data/Traduzioni.h"
 #include "drawing/DisegniElementi.h"
 #include "drawing/FigureSicurezza.h"
 #include "drawing/PlottaSicurezza.h"
@@ -49,13 +50,14 @@ void GraficoSpostamento::disegna() {
   const auto& pos = r_.posizioni;
   if (pos.empty()) {
     senzaGrafico(r_.esitoCarico == EsitoCarico::NessunCarico || r_.lunghezzaCarico <= 0
-                     ? "No sweep: the project has no strip load to move across the structure"
-                     : "No sweep: no position of the strip load was assessed");
+                     ? reg_.traduci("Voro", "No sweep: the project has no strip load to move across the structure")
+                     : reg_.traduci("Voro", "No sweep: no position of the strip load was assessed"));
     return;
   }
   if (std::none_of(pos.begin(), pos.end(), [](const PosizioneCarico& p) { return p.fattore.has_value(); })) {
-    senzaGrafico("No sweep chart: at none of the " + std::to_string(pos.size()) +
-                 " positions can the strip load alone make the arch collapse");
+    senzaGrafico(Componi(reg_.traduci("Voro", "No sweep chart: at none of the %1 positions can the strip load alone "
+                                              "make the arch collapse"),
+                         {std::to_string(pos.size())}));
     return;
   }
   // Below the chart, the mechanism of the worst position, on surfaces that
@@ -109,13 +111,13 @@ void GraficoSpostamento::disegna() {
   for (double x = std::ceil(x0 / px) * px; x <= x1 + px / 1000; x += px)
     g_.Testo(x - wt, -ht / 2, ht, TestoTacca(x, px), 1, true);
   g_.Testo(x0, y1 + 2.5 * hl, ht,
-           "Live-load factor against the position of the strip load (" + TestoMetri(reg_, r_.lunghezzaCarico) +
-               " m long)",
+           Componi(reg_.traduci("Voro", "Live-load factor against the position of the strip load (%1 m long)"),
+                   {TestoMetri(reg_, r_.lunghezzaCarico)}),
            1, true);
-  g_.Testo(x0 + dx / 2 - 12 * wt, -2 * ht, ht, "left end of the strip xq1 [m]", 1, true);
+  g_.Testo(x0 + dx / 2 - 12 * wt, -2 * ht, ht, reg_.traduci("Voro", "left end of the strip xq1 [m]"), 1, true);
   // Below a factor of 1 the arch cannot carry the project's variable load there.
   g_.Linea(x0, 1, x1, 1, 1);
-  g_.Testo(x0 + wt, 1 + 1.5 * ht, ht, "1: the project's variable load", 1, true);
+  g_.Testo(x0 + wt, 1 + 1.5 * ht, ht, reg_.traduci("Voro", "1: the project's variable load"), 1, true);
 
   // The factors, joined where neighbouring positions both have one and cut
   // at the top of the chart, each marked with a dot so that a factor without
@@ -146,7 +148,9 @@ void GraficoSpostamento::disegna() {
   g_.SpessoreLinea(1);
   if (oltre) {
     g_.ImpostaColore(8);
-    g_.Testo(x0, y1 + 1.3 * hl, ht, "marks on top: factor beyond the chart (blue), no collapse by the variable load alone (grey)",
+    g_.Testo(x0, y1 + 1.3 * hl, ht,
+             reg_.traduci("Voro", "marks on top: factor beyond the chart (blue), no collapse by the variable load "
+                                  "alone (grey)"),
              1, true);
   }
   if (r_.fattorePeggiore && r_.xq1Peggiore) {
@@ -156,7 +160,8 @@ void GraficoSpostamento::disegna() {
     g_.Linea(xm - wt, ym - ht / 2, xm + wt, ym + ht / 2, 1);
     g_.Linea(xm - wt, ym + ht / 2, xm + wt, ym - ht / 2, 1);
     g_.SpessoreLinea(1);
-    const std::string t = "least " + TestoFattore(reg_, ym) + " at xq1 = " + TestoMetri(reg_, xm) + " m";
+    const std::string t =
+        Componi(reg_.traduci("Voro", "least %1 at xq1 = %2 m"), {TestoFattore(reg_, ym), TestoMetri(reg_, xm)});
     // The label on the side of the mark with more room.
     const double xt = xm - x0 < dx / 2 ? xm + 2 * wt : xm - dx / 3;
     g_.Testo(xt, ym + 2 * ht, ht, t, 1, true);
@@ -202,8 +207,8 @@ void GraficoSpostamento::meccanismoPeggiore() {
   g_.SpessoreLinea(1);
   g_.ImpostaColore(1);
   g_.Testo(m.xMinStruttura, yA + hq + 2.5 * hT, hT,
-           "Mechanism at the worst position: strip from x = " + TestoMetri(reg_, xa) + " to " + TestoMetri(reg_, xb) +
-               " m, live-load factor " + TestoFattore(reg_, *r_.fattorePeggiore),
+           Componi(reg_.traduci("Voro", "Mechanism at the worst position: strip from x = %1 to %2 m, live-load factor %3"),
+                   {TestoMetri(reg_, xa), TestoMetri(reg_, xb), TestoFattore(reg_, *r_.fattorePeggiore)}),
            1, true);
 }
 

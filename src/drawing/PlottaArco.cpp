@@ -38,7 +38,7 @@ bool PlottaArco::PlottaVoro(const std::string& destinazione, Superficie* superfi
   try {
     disegna();
   } catch (const RuntimeError&) {
-    g_.msg().critical("Error in PlottaVoro");
+    g_.msg().critical(g_.msg().traduci("Voro", "Error in PlottaVoro"));
     return false;
   }
   return true;

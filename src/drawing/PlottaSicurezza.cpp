@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "data/CifreCoerenti.h"
+#include "data/Traduzioni.h"
 #include "drawing/DisegniElementi.h"
 #include "drawing/FigureSicurezza.h"
 
@@ -110,13 +111,15 @@ void PlottaSicurezza::disegna() {
       const auto j = static_cast<std::size_t>(c.giunto - 1);
       g_.Cerchio(r_.lineaMinima.x[j], r_.lineaMinima.y[j], r / 2, 1);
     }
-    std::string t = "Thrust line of least eccentricity: within s = " + TestoFattore(reg_, *r_.rapportoSpessore) +
-                    " of the half depth";
-    if (r_.fattoreGeometrico) t += ", depth ratio 1/s = " + TestoFattore(reg_, *r_.fattoreGeometrico);
-    t += r_.ammissibile ? " (fits within the masonry)" : " (no thrust line fits within the masonry)";
+    std::string t = Componi(reg_.traduci("Voro", "Thrust line of least eccentricity: within s = %1 of the half depth"),
+                           {TestoFattore(reg_, *r_.rapportoSpessore)});
+    if (r_.fattoreGeometrico)
+      t += Componi(reg_.traduci("Voro", ", depth ratio 1/s = %1"), {TestoFattore(reg_, *r_.fattoreGeometrico)});
+    t += r_.ammissibile ? reg_.traduci("Voro", " (fits within the masonry)")
+                        : reg_.traduci("Voro", " (no thrust line fits within the masonry)");
     riga(colori_sicurezza::Minima, t);
   } else {
-    riga(1, "No thrust line keeps every joint in compression");
+    riga(1, reg_.traduci("Voro", "No thrust line keeps every joint in compression"));
   }
 
   // The collapse thrust line at the factored variable load and its hinges.
@@ -127,8 +130,11 @@ void PlottaSicurezza::disegna() {
     for (const Cerniera& c : r_.meccanismo) cerniera(r_.lineaCollasso, c, r, true);
     g_.SpessoreLinea(1);
     riga(colori_sicurezza::Collasso,
-         "Collapse thrust line: variable load x " + TestoFattore(reg_, *r_.fattoreCarico) +
-             (r_.resistenzaFinita ? " (live-load factor)" : " (live-load factor, masonry of unlimited strength)"));
+         Componi(r_.resistenzaFinita
+                     ? reg_.traduci("Voro", "Collapse thrust line: variable load x %1 (live-load factor)")
+                     : reg_.traduci("Voro", "Collapse thrust line: variable load x %1 (live-load factor, masonry of "
+                                            "unlimited strength)"),
+                 {TestoFattore(reg_, *r_.fattoreCarico)}));
     // The hinge symbols, each before its text.
     const double xe = xMinPlt + (xMaxPlt - xMinPlt) / 3;
     const double yc = y - hTesto / 2;
@@ -139,8 +145,8 @@ void PlottaSicurezza::disegna() {
     g_.Cerchio(xe + 2 * r, yc, r, 1);
     g_.SpessoreLinea(1);
     g_.ImpostaColore(1);
-    g_.Testo(xt, y, hTesto, "hinge at the intrados", 1, true);
-    g_.Testo(xe + 6 * r, y, hTesto, "hinge at the extrados", 1, true);
+    g_.Testo(xt, y, hTesto, reg_.traduci("Voro", "hinge at the intrados"), 1, true);
+    g_.Testo(xe + 6 * r, y, hTesto, reg_.traduci("Voro", "hinge at the extrados"), 1, true);
     y -= 2 * hTesto;
     if (!r_.giuntiSchiacciati.empty() || !r_.giuntiScorrevoli.empty()) {
       g_.Testo(xt, y, hTesto,
@@ -149,26 +155,29 @@ void PlottaSicurezza::disegna() {
       y -= 2 * hTesto;
     }
   } else {
-    const char* perche = r_.esitoCarico == EsitoCarico::Illimitato ? "the variable load alone can never make it collapse"
-                         : r_.esitoCarico == EsitoCarico::NessunCarico ? "the project has no variable load"
-                                                                        : "no multiplier of the variable load lets a thrust line fit";
+    const char* perche = r_.esitoCarico == EsitoCarico::Illimitato ? VORO_NOOP("Voro", "the variable load alone can never make it collapse")
+                         : r_.esitoCarico == EsitoCarico::NessunCarico ? VORO_NOOP("Voro", "the project has no variable load")
+                                                                        : VORO_NOOP("Voro", "no multiplier of the variable load lets a thrust line fit");
     g_.ImpostaColore(1);
-    g_.Testo(xt, y, hTesto, std::string("No live-load factor: ") + perche, 1, true);
+    g_.Testo(xt, y, hTesto, Componi(reg_.traduci("Voro", "No live-load factor: %1"), {reg_.traduci("Voro", perche)}), 1, true);
     y -= 2 * hTesto;
   }
 
   // The other figures.
   g_.ImpostaColore(1);
   if (r_.spintaMinima) {
-    std::string t = "Thrust range of the left support: " + TestoKn(reg_, *r_.spintaMinima) + " to " +
-                    (r_.spintaMassima ? TestoKn(reg_, *r_.spintaMassima) + " kN" : "no upper limit");
+    std::string t = r_.spintaMassima
+                        ? Componi(reg_.traduci("Voro", "Thrust range of the left support: %1 to %2 kN"),
+                                  {TestoKn(reg_, *r_.spintaMinima), TestoKn(reg_, *r_.spintaMassima)})
+                        : Componi(reg_.traduci("Voro", "Thrust range of the left support: %1 to no upper limit"),
+                                  {TestoKn(reg_, *r_.spintaMinima)});
     g_.Testo(xt, y, hTesto, t, 1, true);
     y -= 2 * hTesto;
   }
   if (r_.spessoreMinimo) {
     g_.Testo(xt, y, hTesto,
-             "Minimum thickness " + TestoMetri(reg_, *r_.spessoreMinimo) + " m (geometric factor of safety t/tmin " +
-                 TestoFattore(reg_, *r_.fattoreSpessore) + ")",
+             Componi(reg_.traduci("Voro", "Minimum thickness %1 m (geometric factor of safety t/tmin %2)"),
+                     {TestoMetri(reg_, *r_.spessoreMinimo), TestoFattore(reg_, *r_.fattoreSpessore)}),
              1, true);
   }
 }

@@ -44,7 +44,7 @@ void Plottaggio::AdattaAfinestra(Disegno& d) {
   if (e[2] == 0) e[2] = 1;
   if (e[3] == 0) e[3] = 1;
   if ((destinazione_ != "VIDEO" && destinazione_ != "STAMPANTE") || !superficie_) {
-    d.msg().critical("ERRORE! Plottaggio.AdattaAfinestra - Uscita non prevista");
+    d.msg().critical(d.msg().traduci("Voro", "ERRORE! Plottaggio.AdattaAfinestra - Uscita non prevista"));
     return;
   }
   Superficie& s = *superficie_;

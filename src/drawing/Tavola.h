@@ -30,7 +30,7 @@ class TavolaProtetta : public Tavola {
     try {
       disegna();
     } catch (const RuntimeError&) {
-      g_.msg().critical("Error in " + nome_);
+      g_.msg().critical(Componi(g_.msg().traduci("Voro", "Error in %1"), {nome_}));
       return false;
     }
     return true;

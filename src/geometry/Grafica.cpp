@@ -27,7 +27,7 @@ bool NumeriUguali(double a, double b, double zero) {
 }
 
 bool PuntiCoincidenti(const Coppia& X, const Coppia& Y, const Coppia& W, double zero, Messages& msg) {
-  if (zero == 0) msg.information("zero=0 in PuntiCoincidenti");
+  if (zero == 0) msg.information(msg.traduci("Voro", "zero=0 in PuntiCoincidenti"));
   double k1, k2;
   if (std::fabs(X[0]) > zero || std::fabs(X[1]) > zero) {
     k1 = X[0], k2 = X[1];
@@ -45,7 +45,7 @@ bool PuntiCoincidenti(const Coppia& X, const Coppia& Y, const Coppia& W, const C
 }
 
 bool PuntiCoincidentiXY(double x1, double y1, double x2, double y2, const ContestoGeometrico& ctx) {
-  if (ctx.ZeroMaxDimen == 0) ctx.msg().information("zero=0 in PuntiCoincidentiXY");
+  if (ctx.ZeroMaxDimen == 0) ctx.msg().information(ctx.msg().traduci("Voro", "zero=0 in PuntiCoincidentiXY"));
   SilentMessages quiet;  // the zero tolerance was reported just above
   return PuntiCoincidenti({x1, x2}, {y1, y2}, {1, 1}, ctx.ZeroMaxDimen, quiet);
 }
@@ -61,7 +61,7 @@ bool RettaPerDuePunti(const Coppia& X, const Coppia& Y, const Coppia& W, double&
 
 void RettaPuntoAngolo(double x, double y, double w, double angle, double& a, double& b, double& c, Messages& msg) {
   if (!RettaPerDuePunti({x, x + std::cos(angle)}, {y, y + std::sin(angle)}, {w, w}, a, b, c, msg))
-    msg.information("ERROR in sub RettaPuntoAngolo: RettaPerDuePunti Coincidenti");
+    msg.information(msg.traduci("Voro", "ERROR in sub RettaPuntoAngolo: RettaPerDuePunti Coincidenti"));
 }
 
 bool IntersezioneRette(double a1, double b1, double c1, double a2, double b2, double c2, double& x, double& y) {
@@ -217,7 +217,7 @@ void RettangoloPunti(double x1, double y1, double x2, double y2, Coordinate& X, 
 void TogliePuntiInizialiDaPoligonale(const Coordinate& X, const Coordinate& Y, int n, Coordinate& Xout,
                                      Coordinate& Yout, int& nOut, int k, Messages& msg) {
   if (k < 0 || k > n) {
-    msg.critical("Errore in TogliePuntiInizialiDaPoligonale: nPunti=" + std::to_string(k) + " <1");
+    msg.critical(Componi(msg.traduci("Voro", "Errore in TogliePuntiInizialiDaPoligonale: nPunti=%1 <1"), {std::to_string(k)}));
     return;
   }
   nOut = n - k;
@@ -307,7 +307,7 @@ bool latiIncrociati(const Coordinate& X, const Coordinate& Y, int n, const Conte
 
 bool OffsetPerPuntoPoligonale(const Coordinate& X, const Coordinate& Y, Coordinate& Xoff, Coordinate& Yoff, int n,
                               double x, double y, const ContestoGeometrico& ctx) {
-  if (ctx.ZeroMaxDimen == 0) ctx.msg().information("Impostare ZeroMaxDimen");
+  if (ctx.ZeroMaxDimen == 0) ctx.msg().information(ctx.msg().traduci("Voro", "Impostare ZeroMaxDimen"));
   if (n < 3) return false;
   int nearest = 1;
   double best = distanzaSegmento(X, Y, n, 1, x, y);

@@ -79,7 +79,7 @@ void Poligono::CaratteristicheStatiche(Messages& msg, bool cerchio, double R, do
     if (n_ < 3) return;
     statiche();
   } catch (const RuntimeError& e) {
-    msg.critical("Errore nella sub CaratteristicheStatiche." + e.description());
+    msg.critical(msg.traduci("Voro", "Errore nella sub CaratteristicheStatiche.") + msg.traduci("Voro", e.description().c_str()));
   }
 }
 

@@ -234,7 +234,7 @@ bool ValutaSicurezza(DatiProgetto& d, ModelloArco& m, Messages& msg, const Opzio
       }
     }
   } catch (const RuntimeError& e) {
-    msg.plain("Error: " + e.description() + " in ValutaSicurezza");
+    msg.plain(Componi(msg.traduci("Voro", "Error: %1 in ValutaSicurezza"), {msg.traduci("Voro", e.description().c_str())}));
     throw RuntimeError(err::CalculationFailed);
   }
   return true;

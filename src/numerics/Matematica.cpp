@@ -35,7 +35,7 @@ double ArcCos(double x, Messages& msg) {
   const double r = 1 - x * x;
   if (r == 0) return x > 0 ? 0 : kPi;
   if (!(r > 0)) {
-    msg.critical("Errore " + errorDescription(err::InvalidCall) + " in ArcCos");
+    msg.critical(Componi(msg.traduci("Voro", "Errore %1 in ArcCos"), {msg.traduci("Voro", errorDescription(err::InvalidCall).c_str())}));
     return 0;
   }
   return std::atan(-x / std::sqrt(r)) + 2 * std::atan(1.0);
@@ -83,7 +83,7 @@ bool regulaFalsiContinua(int k, Messages& msg) {
   std::ostringstream text;
   text << "ERRORE! Il procedimento non converge!\rSuperate " << k << " iterazioni.\rProseguire ?";
   if (msg.askYesNo(text.str(), kDefaultMessageTitle)) return true;
-  msg.plain("ERRORE! Procedimento non convergente!\rRISULTATI ERRATI!");
+  msg.plain(msg.traduci("Voro", "ERRORE! Procedimento non convergente!\rRISULTATI ERRATI!"));
   return false;
 }
 

@@ -47,7 +47,7 @@ double RadiceEquazione(F&& f, double& x1, double& x2, double tol, Messages& msg)
   double f2 = f(x2);
   if (std::fabs(f2) < tol) return x2;
   if (f1 * f2 > 0) {
-    msg.critical("ERRORE! La funzione non cambia segno fra x1 e x2");
+    msg.critical(msg.traduci("Voro", "ERRORE! La funzione non cambia segno fra x1 e x2"));
     return 0;
   }
   int nMax = 100;

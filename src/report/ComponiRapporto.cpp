@@ -13,13 +13,17 @@ Documento Componi(const FontiRapporto& f, const NumeriRapporto& num,
   Documento doc;
   doc.testata = f.dati->Titolo;
   doc.piede = f.programma + (f.file.empty() ? "" : " - " + f.file);
+  doc.nome = num.traduci("Rapporto", "Calculation report");
+  doc.didascalia = num.traduci("Rapporto", "Figure %1: ");
+  doc.soloNeiDisegni = num.traduci("Rapporto", " (drawn in the PDF and HTML reports).");
+  doc.disegnoMancato = num.traduci("Rapporto", "The drawing could not be made.");
   for (const SezioneRapporto* s : sezioni) s->Componi(doc, num);
   if (!disegni) return doc;
   std::vector<Figura> figure;
   for (const SezioneRapporto* s : sezioni)
     for (Figura& fig : s->Figure(num)) figure.push_back(std::move(fig));
   if (figure.empty()) return doc;
-  doc.sezione("Drawings");
+  doc.sezione(num.traduci("Rapporto", "Drawings"));
   for (Figura& fig : figure) doc.figura(std::move(fig));
   return doc;
 }
@@ -29,7 +33,7 @@ Documento Componi(const FontiRapporto& f, const NumeriRapporto& num,
 Documento ComponiRapporto(const FontiRapporto& f, const NumeriRapporto& num,
                           const std::vector<const SezioneRapporto*>& aggiunte,
                           const std::vector<const SezioneRapporto*>& inTesta) {
-  const SezioneTitolo titolo(f, "Calculation report", true);
+  const SezioneTitolo titolo(f, num.traduci("Rapporto", "Calculation report"), true);
   const SezioneDati dati(f);
   const SezioneModello modello(f);
   const SezioneIpotesi ipotesi(f);
@@ -42,7 +46,7 @@ Documento ComponiRapporto(const FontiRapporto& f, const NumeriRapporto& num,
 }
 
 Documento ComponiRisultati(const FontiRapporto& f, const NumeriRapporto& num) {
-  const SezioneTitolo titolo(f, "Voro - arch assessment by limit analysis", false);
+  const SezioneTitolo titolo(f, num.traduci("Rapporto", "Voro - arch assessment by limit analysis"), false);
   const SezioneModello modello(f);
   const SezioneRisultati risultati(f);
   return Componi(f, num, {&titolo, &modello, &risultati}, false);

@@ -63,6 +63,12 @@ class Documento {
   std::string testata;   // the page header: the project's title
   std::string piede;     // the page footer: program and file
   std::string lingua = "en";
+  // The report's own words in its language: its name, in the page header and
+  // the document's title, and the caption of a drawing before its text, "%1" its number.
+  std::string nome = "Calculation report";
+  std::string didascalia = "Figure %1: ";
+  std::string soloNeiDisegni = " (drawn in the PDF and HTML reports).";  // after a caption in the text report
+  std::string disegnoMancato = "The drawing could not be made.";
   std::vector<Blocco> blocchi;
 
   void titolo(BloccoTitolo b) { blocchi.emplace_back(std::move(b)); }

@@ -35,7 +35,10 @@ class NumeriRapporto {
   std::string dato(double x) const;
   // An input length in m shown in mm, as typed in the forms.
   std::string datoMm(Single metri) const;
-  std::string siNo(bool x) const { return x ? "yes" : "no"; }
+  std::string siNo(bool x) const { return x ? traduci("Rapporto", "yes") : traduci("Rapporto", "no"); }
+  // A text of the report in the reader's language, which the regional
+  // settings carry with them.
+  std::string traduci(const char* contesto, const char* testo) const { return reg_.traduci(contesto, testo); }
 
  private:
   std::string fisso(double x, const char* formato) const;

@@ -61,7 +61,7 @@ std::string EscapeHtml(const std::string& s) {
 
 void ScriviHtml(std::ostream& out, const Documento& doc, const SvgDisegno& svg) {
   out << "<!DOCTYPE html>\n<html lang=\"" << EscapeHtml(doc.lingua) << "\">\n<head>\n<meta charset=\"utf-8\"/>\n"
-      << "<title>Calculation report - " << EscapeHtml(doc.testata) << "</title>\n<style>" << kStile
+      << "<title>" << EscapeHtml(doc.nome) << " - " << EscapeHtml(doc.testata) << "</title>\n<style>" << kStile
       << "</style>\n</head>\n<body>\n";
   int figure = 0;
   for (const Blocco& b : doc.blocchi) {
@@ -80,8 +80,10 @@ void ScriviHtml(std::ostream& out, const Documento& doc, const SvgDisegno& svg) 
       tabella(out, *t);
     } else if (const auto* f = std::get_if<Figura>(&b)) {
       const std::string disegno = svg ? svg(*f) : std::string();
-      out << "<figure>\n" << (disegno.empty() ? "<p class=\"avviso\">The drawing could not be made.</p>" : disegno)
-          << "\n<figcaption>Figure " << ++figure << ": " << EscapeHtml(f->didascalia) << "</figcaption>\n</figure>\n";
+      out << "<figure>\n"
+          << (disegno.empty() ? "<p class=\"avviso\">" + EscapeHtml(doc.disegnoMancato) + "</p>" : disegno)
+          << "\n<figcaption>" << EscapeHtml(Componi(doc.didascalia, {std::to_string(++figure)}))
+          << EscapeHtml(f->didascalia) << "</figcaption>\n</figure>\n";
     }
   }
   out << "</body>\n</html>\n";

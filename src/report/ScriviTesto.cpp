@@ -87,8 +87,7 @@ void ScriviTesto(std::ostream& out, const Documento& doc) {
     } else if (const auto* t = std::get_if<Tabella>(&b)) {
       tabella(out, *t);
     } else if (const auto* f = std::get_if<Figura>(&b)) {
-      paragrafo(out, "Figure " + std::to_string(++figure) + ": " + f->didascalia +
-                         " (drawn in the PDF and HTML reports).");
+      paragrafo(out, Componi(doc.didascalia, {std::to_string(++figure)}) + f->didascalia + doc.soloNeiDisegni);
     }
   }
 }

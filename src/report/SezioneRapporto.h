@@ -27,8 +27,11 @@ struct FontiRapporto {
 };
 
 // The columns of a list of quantities with a symbol, a value and a unit each.
-inline std::vector<Colonna> ColonneValori() {
-  return {{"Quantity", "", false}, {"Symbol", "", false}, {"Value", "", true}, {"Unit", "", false}};
+inline std::vector<Colonna> ColonneValori(const NumeriRapporto& num) {
+  return {{num.traduci("Rapporto", "Quantity"), "", false},
+          {num.traduci("Rapporto", "Symbol"), "", false},
+          {num.traduci("Rapporto", "Value"), "", true},
+          {num.traduci("Rapporto", "Unit"), "", false}};
 }
 
 // One section of the report. The report takes its sections in order and

@@ -12,7 +12,9 @@ namespace voro {
 
 namespace {
 
-std::string NomeFaccia(Faccia f) { return f == Faccia::Intradosso ? "intrados" : "extrados"; }
+std::string NomeFaccia(Faccia f, const NumeriRapporto& num) {
+  return f == Faccia::Intradosso ? num.traduci("Rapporto", "intrados") : num.traduci("Rapporto", "extrados");
+}
 
 std::string NomeTipo(TipoCerniera t) {
   switch (t) {
@@ -28,7 +30,7 @@ std::string NomeTipo(TipoCerniera t) {
 void TabellaCerniere(Documento& doc, const std::vector<Cerniera>& c, const NumeriRapporto& num) {
   auto& t = doc.tabella({{"Hinge", ""}, {"Section", ""}, {"Face", "", false}, {"Kind", "", false}});
   for (std::size_t k = 0; k < c.size(); ++k)
-    t.righe.push_back({num.intero(static_cast<long>(k + 1)), num.intero(c[k].giunto), NomeFaccia(c[k].faccia),
+    t.righe.push_back({num.intero(static_cast<long>(k + 1)), num.intero(c[k].giunto), NomeFaccia(c[k].faccia, num),
                        NomeTipo(c[k].tipo)});
 }
 
@@ -54,7 +56,7 @@ std::string Ipotesi(const RisultatiSicurezza& r, const NumeriRapporto& num) {
 std::string ElencoCerniere(const std::vector<Cerniera>& c, const NumeriRapporto& num) {
   std::string t;
   for (std::size_t k = 0; k < c.size(); ++k)
-    t += (k ? ", " : "") + num.intero(c[k].giunto) + " (" + NomeFaccia(c[k].faccia) + ")";
+    t += (k ? ", " : "") + num.intero(c[k].giunto) + " (" + NomeFaccia(c[k].faccia, num) + ")";
   return t;
 }
 
@@ -93,12 +95,12 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
     doc.paragrafo("These figures assume masonry of unlimited compressive strength: they do not check crushing.",
                   true);
 
-  doc.sottosezione("Geometric safety");
+  doc.sottosezione(num.traduci("Rapporto", "Geometric safety"));
   if (!r_.rapportoSpessore) {
-    doc.paragrafo("No thrust line keeps every joint in compression: the arch cannot stand under its loads.", true);
+    doc.paragrafo(num.traduci("Rapporto", "No thrust line keeps every joint in compression: the arch cannot stand under its loads."), true);
   } else {
-    auto& t = doc.tabella(ColonneValori());
-    t.righe.push_back({"Thickness ratio of the line of least eccentricity", "s", num.rapporto(*r_.rapportoSpessore), ""});
+    auto& t = doc.tabella(ColonneValori(num));
+    t.righe.push_back({num.traduci("Rapporto", "Thickness ratio of the line of least eccentricity"), "s", num.rapporto(*r_.rapportoSpessore), ""});
     if (r_.fattoreGeometrico)
       t.righe.push_back({"Depth ratio: joint depth to the depth the line needs", "1/s",
                          num.fattore(*r_.fattoreGeometrico), ""});
@@ -116,28 +118,28 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
                           "hinges: the arch cannot stand under its loads.";
     if (r_.spintaIllimitataMinima) s += " That line is approached only as the thrust grows without limit.";
     if (!r_.contatti.empty())
-      s += " It touches the reduced section at sections " + ElencoCerniere(r_.contatti, num) + ".";
+      s += num.traduci("Rapporto", " It touches the reduced section at sections ") + ElencoCerniere(r_.contatti, num) + ".";
     doc.paragrafo(s, !r_.ammissibile);
   }
 
-  doc.sottosezione("Thrust range");
+  doc.sottosezione(num.traduci("Rapporto", "Thrust range"));
   if (!r_.spintaMinima) {
-    doc.paragrafo("None: no thrust line fits within the masonry.");
+    doc.paragrafo(num.traduci("Rapporto", "None: no thrust line fits within the masonry."));
   } else {
-    doc.paragrafo("The horizontal force of the left support on the arch over all thrust lines within the masonry: "
+    doc.paragrafo(num.traduci("Rapporto", "The horizontal force of the left support on the arch over all thrust lines within the masonry: "
                   "the least is what the arch needs when its supports spread apart, the largest what a tie or an "
-                  "abutment may have to take when they are pushed together.");
-    auto& t = doc.tabella(ColonneValori());
-    t.righe.push_back({"Least thrust", "Hmin", num.kN(*r_.spintaMinima), "kN"});
-    t.righe.push_back({"Largest thrust", "Hmax",
-                       r_.spintaMassima ? num.kN(*r_.spintaMassima) : std::string("no upper limit"), "kN"});
+                  "abutment may have to take when they are pushed together."));
+    auto& t = doc.tabella(ColonneValori(num));
+    t.righe.push_back({num.traduci("Rapporto", "Least thrust"), "Hmin", num.kN(*r_.spintaMinima), "kN"});
+    t.righe.push_back({num.traduci("Rapporto", "Largest thrust"), "Hmax",
+                       r_.spintaMassima ? num.kN(*r_.spintaMassima) : std::string(num.traduci("Rapporto", "no upper limit")), "kN"});
   }
 
-  doc.sottosezione("Live-load factor");
+  doc.sottosezione(num.traduci("Rapporto", "Live-load factor"));
   switch (r_.esitoCarico) {
     case EsitoCarico::Finito: {
       const double f = *r_.fattoreCarico;
-      auto& t = doc.tabella(ColonneValori());
+      auto& t = doc.tabella(ColonneValori(num));
       t.righe.push_back({"Live-load factor at collapse", "lambda", num.fattore(f), ""});
       doc.paragrafo("The variable load can be multiplied by " + num.fattore(f) +
                         " (dead loads as given) before a thrust line no longer fits and the "
@@ -151,48 +153,48 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
       break;
     }
     case EsitoCarico::Illimitato:
-      doc.paragrafo("No finite factor: the variable load alone can never turn the arch into a mechanism.");
+      doc.paragrafo(num.traduci("Rapporto", "No finite factor: the variable load alone can never turn the arch into a mechanism."));
       break;
     case EsitoCarico::NessunCarico:
-      doc.paragrafo("None: the project has no variable load.");
+      doc.paragrafo(num.traduci("Rapporto", "None: the project has no variable load."));
       break;
     case EsitoCarico::Impossibile:
-      doc.paragrafo("None: not even without the variable load does a thrust line fit.", true);
+      doc.paragrafo(num.traduci("Rapporto", "None: not even without the variable load does a thrust line fit."), true);
       break;
   }
 
-  doc.sottosezione("Worst load position");
+  doc.sottosezione(num.traduci("Rapporto", "Worst load position"));
   if (r_.posizioni.empty()) {
-    doc.paragrafo(d_.qCarico == 0 || !(r_.lunghezzaCarico > 0) ? "Not computed: the project has no strip load."
-                                                               : "Not computed: no positions asked for.");
+    doc.paragrafo(d_.qCarico == 0 || !(r_.lunghezzaCarico > 0) ? num.traduci("Rapporto", "Not computed: the project has no strip load.")
+                                                               : num.traduci("Rapporto", "Not computed: no positions asked for."));
   } else {
-    std::string s = "The strip of " + num.dato(d_.qCarico) + " kN/m2 over " + num.metri(r_.lunghezzaCarico) +
-                    " m moved across the structure in " + num.intero(static_cast<long>(r_.posizioni.size())) +
-                    " positions, the loads and passive pressure computed afresh at each: ";
+    std::string s = num.traduci("Rapporto", "The strip of ") + num.dato(d_.qCarico) + num.traduci("Rapporto", " kN/m2 over ") + num.metri(r_.lunghezzaCarico) +
+                    num.traduci("Rapporto", " m moved across the structure in ") + num.intero(static_cast<long>(r_.posizioni.size())) +
+                    num.traduci("Rapporto", " positions, the loads and passive pressure computed afresh at each: ");
     if (r_.fattorePeggiore)
-      s += "the least live-load factor is " + num.fattore(*r_.fattorePeggiore) + " with the strip from x = " +
-           num.metri(*r_.xq1Peggiore) + " to " + num.metri(*r_.xq2Peggiore) + " m.";
+      s += num.traduci("Rapporto", "the least live-load factor is ") + num.fattore(*r_.fattorePeggiore) + num.traduci("Rapporto", " with the strip from x = ") +
+           num.metri(*r_.xq1Peggiore) + num.traduci("Rapporto", " to ") + num.metri(*r_.xq2Peggiore) + " m.";
     else
       s += "at no position can the variable load alone make the arch collapse, so no chart of the factor is drawn.";
     doc.paragrafo(s);
-    auto& t = doc.tabella({{"Position", ""}, {"xq1", "m"}, {"xq2", "m"}, {"Factor", ""}});
+    auto& t = doc.tabella({{num.traduci("Rapporto", "Position"), ""}, {"xq1", "m"}, {"xq2", "m"}, {num.traduci("Rapporto", "Factor"), ""}});
     for (std::size_t k = 0; k < r_.posizioni.size(); ++k) {
       const PosizioneCarico& q = r_.posizioni[k];
       t.righe.push_back({num.intero(static_cast<long>(k + 1)), num.metri(q.xq1), num.metri(q.xq2),
-                         q.fattore ? num.fattore(*q.fattore) : std::string("none")});
+                         q.fattore ? num.fattore(*q.fattore) : std::string(num.traduci("Rapporto", "none"))});
     }
   }
 
-  doc.sottosezione("Minimum thickness");
+  doc.sottosezione(num.traduci("Rapporto", "Minimum thickness"));
   if (!r_.spessoreMinimoCalcolato) {
-    doc.paragrafo("Not computed.");
+    doc.paragrafo(num.traduci("Rapporto", "Not computed."));
   } else if (!r_.spessoreMinimo) {
-    doc.paragrafo("Not found between a thousandth and a thousand times the project's thickness.");
+    doc.paragrafo(num.traduci("Rapporto", "Not found between a thousandth and a thousand times the project's thickness."));
   } else {
     doc.paragrafo("Every segment's thickness scaled by one factor f, the voussoirs and walls rebuilt at each trial "
                   "while the road surface, the slab and the loads above stay where the project puts them: the least "
                   "f for which a thrust line still fits under the project's loads.");
-    auto& t = doc.tabella(ColonneValori());
+    auto& t = doc.tabella(ColonneValori(num));
     t.righe.push_back({"Thinnest segment at the least thickness", "tmin", num.metri(*r_.spessoreMinimo), "m"});
     t.righe.push_back({"Least thickness factor", "f", num.rapporto(*r_.fattoreMinimo), ""});
     t.righe.push_back({"Geometric factor of safety (Heyman)", "t/tmin", num.fattore(*r_.fattoreSpessore), ""});
@@ -200,13 +202,13 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
                   ": the ring is that many times as thick as the thinnest ring of the same shape that still holds "
                   "a thrust line under the same loads.");
     if (!r_.contattiSpessoreMinimo.empty())
-      doc.paragrafo("Hinges at the least thickness: sections " + ElencoCerniere(r_.contattiSpessoreMinimo, num) + ".");
+      doc.paragrafo(num.traduci("Rapporto", "Hinges at the least thickness: sections ") + ElencoCerniere(r_.contattiSpessoreMinimo, num) + ".");
   }
 
   if (r_.rapportoSpessore && !r_.lineaMinima.e.empty()) {
-    doc.sottosezione("Thrust line of least eccentricity");
-    doc.paragrafo("Section by section: the normal force, the eccentricity and the part of the half depth it uses.");
-    auto& t = doc.tabella({{"Sect.", ""}, {"N", "kN"}, {"e", "mm"}, {"h/2", "mm"}, {"|e|/(h/2)", ""}});
+    doc.sottosezione(num.traduci("Rapporto", "Thrust line of least eccentricity"));
+    doc.paragrafo(num.traduci("Rapporto", "Section by section: the normal force, the eccentricity and the part of the half depth it uses."));
+    auto& t = doc.tabella({{num.traduci("Rapporto", "Sect."), ""}, {"N", "kN"}, {"e", "mm"}, {"h/2", "mm"}, {"|e|/(h/2)", ""}});
     const LineaSpinte& l = r_.lineaMinima;
     for (std::size_t j = 0; j < l.e.size(); ++j) {
       const int voussoir = j == 0 ? 1 : static_cast<int>(j);

@@ -27,8 +27,8 @@ std::string TipoPunto(double e, double h) {
   return e > 0 ? "hinge, extrados edge" : "hinge, intrados edge";
 }
 
-std::string MeritoRicerca(const DatiProgetto& d) {
-  return d.OttimizzaEccentricita ? "largest distance from the edges" : "smallest peak compression";
+std::string MeritoRicerca(const DatiProgetto& d, const NumeriRapporto& num) {
+  return d.OttimizzaEccentricita ? num.traduci("Rapporto", "largest distance from the edges") : num.traduci("Rapporto", "smallest peak compression");
 }
 
 }  // namespace
@@ -49,17 +49,17 @@ std::string FraseImposte(const ImposteArco& a, const NumeriRapporto& num) {
 
 std::string FraseCerniere(const DatiProgetto& d, const RisultatiCalcolo& r, const NumeriRapporto& num) {
   if (!d.OttimizzaCerniere) return "Thrust line through the given eccentricities.";
-  std::string s = "Thrust line through the three points found by the search (figure of merit: " + MeritoRicerca(d);
+  std::string s = "Thrust line through the three points found by the search (figure of merit: " + MeritoRicerca(d, num);
   if (r.PrecisioneRicerca > 0) s += "; grid precision " + num.mm(r.PrecisioneRicerca) + " mm";
   s += ").";
-  if (r.RicercaInterrotta) s += kInterrotta;
+  if (r.RicercaInterrotta) s += num.traduci("Rapporto", kInterrotta);
   return s;
 }
 
 void SezioneModello::Componi(Documento& doc, const NumeriRapporto& num) const {
-  doc.sezione("Model");
+  doc.sezione(num.traduci("Rapporto", "Model"));
   if (!f_.modello) {
-    doc.paragrafo("No voussoir model: " + f_.errore, true);
+    doc.paragrafo(num.traduci("Rapporto", "No voussoir model: ") + f_.errore, true);
     return;
   }
   const ModelloArco& m = *f_.modello;
@@ -73,7 +73,7 @@ void SezioneModello::Componi(Documento& doc, const NumeriRapporto& num) const {
              {"Crown section (crown point)", num.intero(m.iChiave + 1)},
              {"Wall voussoirs, left", num.intero(m.nConciPareteSinistra)},
              {"Wall voussoirs, right", num.intero(m.nConciPareteDestra)}};
-  auto& l = doc.tabella(ColonneValori());
+  auto& l = doc.tabella(ColonneValori(num));
   l.righe = {{"Left end of the structure", "xmin", num.metri(m.xMinStruttura), "m"},
              {"Right end of the structure", "xmax", num.metri(m.xMaxStruttura), "m"},
              {"Lowest intrados", "", num.metri(m.yIntradossoMin), "m"},
@@ -93,42 +93,42 @@ void SezioneModello::Componi(Documento& doc, const NumeriRapporto& num) const {
     soletta += c.FSoletta;
     variabile += c.FVariabile;
   }
-  doc.sottosezione("Total weights");
-  doc.paragrafo("The vertical loads the voussoirs of the ring carry, summed over the whole ring.");
-  auto& w = doc.tabella({{"Load", "", false}, {"Value", "kN"}});
-  w.righe = {{"Masonry of the ring", num.kN(muratura)},
-             {"Fill", num.kN(riempimento)},
-             {"Slab", num.kN(soletta)},
-             {"Live load", num.kN(variabile)},
-             {"Total vertical load", num.kN(f_.risultati->SommaV)}};
+  doc.sottosezione(num.traduci("Rapporto", "Total weights"));
+  doc.paragrafo(num.traduci("Rapporto", "The vertical loads the voussoirs of the ring carry, summed over the whole ring."));
+  auto& w = doc.tabella({{num.traduci("Rapporto", "Load"), "", false}, {num.traduci("Rapporto", "Value"), "kN"}});
+  w.righe = {{num.traduci("Rapporto", "Masonry of the ring"), num.kN(muratura)},
+             {num.traduci("Rapporto", "Fill"), num.kN(riempimento)},
+             {num.traduci("Rapporto", "Slab"), num.kN(soletta)},
+             {num.traduci("Rapporto", "Live load"), num.kN(variabile)},
+             {num.traduci("Rapporto", "Total vertical load"), num.kN(f_.risultati->SommaV)}};
 }
 
 std::vector<Figura> SezioneModello::Figure(const NumeriRapporto& num) const {
   if (!f_.modello) return {};
   return {FiguraArco(f_, num.regional(), 2,
-                     "Geometry: voussoirs, walls, fill, slab, live load and plan view (lengths in m)")};
+                     num.traduci("Rapporto", "Geometry: voussoirs, walls, fill, slab, live load and plan view (lengths in m)"))};
 }
 
 void SezioneIpotesi::Componi(Documento& doc, const NumeriRapporto& num) const {
   const DatiProgetto& d = *f_.dati;
-  doc.sezione("Hypotheses");
-  doc.paragrafo("Rigid voussoirs. The ring is a chain of rigid voussoirs that bear on each other at plane "
+  doc.sezione(num.traduci("Rapporto", "Hypotheses"));
+  doc.paragrafo(num.traduci("Rapporto", "Rigid voussoirs. The ring is a chain of rigid voussoirs that bear on each other at plane "
                 "joints; the walls beside the outer springings and the solid backing are the supports. The "
-                "voussoirs do not slide on each other.");
-  doc.paragrafo("No tension. The masonry takes no tension and its compressive strength is not limited by the "
+                "voussoirs do not slide on each other."));
+  doc.paragrafo(num.traduci("Rapporto", "No tension. The masonry takes no tension and its compressive strength is not limited by the "
                 "calculation: a joint whose thrust point lies within its middle third is compressed over its whole "
                 "depth with a linear distribution; beyond it, over three times the distance of the thrust point "
                 "from the nearer edge, with a triangular distribution. The stresses are to be compared with the "
-                "strength of the masonry by the engineer.");
+                "strength of the masonry by the engineer."));
   std::string carichi =
-      "Loads. Each voussoir carries its own weight, the fill and the slab over the vertical strip between its "
+      num.traduci("Rapporto", "Loads. Each voussoir carries its own weight, the fill and the slab over the vertical strip between its "
       "extrados corners, and the live load q over the part of that strip between xq1 and xq2, all over the width "
-      "of the vault.";
+      "of the vault.");
   if (d.SpintaPassiva) {
-    carichi += " The voussoirs next to the springings (" + num.intero(d.nConciSpinta[0]) + " on the left, " +
+    carichi += num.traduci("Rapporto", " The voussoirs next to the springings (") + num.intero(d.nConciSpinta[0]) + num.traduci("Rapporto", " on the left, ") +
                num.intero(d.nConciSpinta[1]) +
-               " on the right) also carry a horizontal passive pressure: Kp times the slope of their extrados times "
-               "the vertical load resting on it.";
+               num.traduci("Rapporto", " on the right) also carry a horizontal passive pressure: Kp times the slope of their extrados times "
+               "the vertical load resting on it.");
   }
   doc.paragrafo(carichi);
   doc.paragrafo("Three points. The thrust line is made to pass through three points: at the left springing, at the "
@@ -136,37 +136,37 @@ void SezioneIpotesi::Componi(Documento& doc, const NumeriRapporto& num) const {
                 "determinate, as a three-hinged arch: the reactions follow from equilibrium and the thrust line is "
                 "carried joint by joint. A point is a true hinge only where it lies on an edge of its joint.");
   if (!d.OttimizzaCerniere) {
-    doc.paragrafo("Placing the hinges. The hinges lie at the start eccentricities given with the data (el, ec, er).");
+    doc.paragrafo(num.traduci("Rapporto", "Placing the hinges. The hinges lie at the start eccentricities given with the data (el, ec, er)."));
   } else if (d.nDivisioni <= 0) {
-    doc.paragrafo("Placing the hinges. The search was asked for with no steps (n = " + num.intero(d.nDivisioni) +
-                  "): it has no grid on which to place the hinges.");
+    doc.paragrafo(num.traduci("Rapporto", "Placing the hinges. The search was asked for with no steps (n = ") + num.intero(d.nDivisioni) +
+                  num.traduci("Rapporto", "): it has no grid on which to place the hinges."));
   } else {
     const int n = PuntiGriglia(d.nDivisioni);
-    std::string s = "Placing the hinges. An exhaustive search over a grid of " + num.intero(n) + " × " +
+    std::string s = num.traduci("Rapporto", "Placing the hinges. An exhaustive search over a grid of ") + num.intero(n) + " × " +
                     num.intero(n) + " × " + num.intero(n) +
-                    " hinge eccentricities across the three joint depths, followed by a finer grid one step on "
-                    "either side of the best point. Figure of merit: ";
+                    num.traduci("Rapporto", " hinge eccentricities across the three joint depths, followed by a finer grid one step on "
+                    "either side of the best point. Figure of merit: ");
     s += d.OttimizzaEccentricita
-             ? "the largest distance of the thrust line from the nearer edge of any joint."
-             : "the smallest peak compression at the joint edges, a thrust line that keeps every joint compressed "
+             ? num.traduci("Rapporto", "the largest distance of the thrust line from the nearer edge of any joint.")
+             : num.traduci("Rapporto", "the smallest peak compression at the joint edges, a thrust line that keeps every joint compressed "
                "being preferred to one with tension, and among those with tension the one whose largest tension "
-               "is least.";
+               "is least.");
     if (f_.risultati) {
       const RisultatiCalcolo& r = *f_.risultati;
-      if (r.PrecisioneRicerca > 0) s += " Grid precision reached: " + num.mm(r.PrecisioneRicerca) + " mm.";
-      if (r.RicercaInterrotta) s += kInterrotta;
+      if (r.PrecisioneRicerca > 0) s += num.traduci("Rapporto", " Grid precision reached: ") + num.mm(r.PrecisioneRicerca) + num.traduci("Rapporto", " mm.");
+      if (r.RicercaInterrotta) s += num.traduci("Rapporto", kInterrotta);
     }
     doc.paragrafo(s);
   }
-  doc.paragrafo("Signs and units. Lengths in m, forces in kN, stresses in MPa with compression positive; "
+  doc.paragrafo(num.traduci("Rapporto", "Signs and units. Lengths in m, forces in kN, stresses in MPa with compression positive; "
                 "eccentricities in mm along the joint from its centre, positive toward the extrados; x to the "
-                "right, y upward; reactions are the forces of the supports on the arch.");
+                "right, y upward; reactions are the forces of the supports on the arch."));
 }
 
 void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const {
-  doc.sezione("Results");
+  doc.sezione(num.traduci("Rapporto", "Results"));
   if (!f_.risultati || !f_.modello) {
-    doc.paragrafo("No results: " + f_.errore, true);
+    doc.paragrafo(num.traduci("Rapporto", "No results: ") + f_.errore, true);
     return;
   }
   const DatiProgetto& d = *f_.dati;
@@ -182,7 +182,8 @@ void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const 
   auto& e = doc.tabella({{"Thrust-line point", "", false}, {"Section", ""}, {"e", "mm"}, {"x", "m"}, {"y", "m"},
                          {"h/2", "mm"}, {"Kind", "", false}});
   const Single ecc[3] = {r.EccCalcSinistra, r.EccCalcChiave, r.EccCalcDestra};
-  const char* nomi[3] = {"left springing el", "crown ec", "right springing er"};
+  const std::string nomi[3] = {num.traduci("Rapporto", "left springing el"), num.traduci("Rapporto", "crown ec"),
+                               num.traduci("Rapporto", "right springing er")};
   const int sezioni[3] = {1, m.iChiave + 1, m.nGiunti};
   for (std::size_t k = 0; k < 3; ++k) {
     const double h = m.Conci(std::max(sezioni[k] - 1, 1)).hSezioneEff;
@@ -190,8 +191,8 @@ void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const 
                        num.metri(r.yCerniera[k]), num.mm(h / 2), TipoPunto(ecc[k], h)});
   }
 
-  doc.sottosezione("Sections");
-  doc.paragrafo("For every section: the edge stresses at the extrados (sig_e) and at the intrados (sig_i), "
+  doc.sottosezione(num.traduci("Rapporto", "Sections"));
+  doc.paragrafo(num.traduci("Rapporto", "For every section: the edge stresses at the extrados (sig_e) and at the intrados (sig_i), "
                 "compression positive; the mean shear stress (tau); the compressed part of the joint depth; the "
                 "normal and shear force (N, T) and the eccentricity of the thrust line (e). N and T are the "
                 "components of the force that the part of the arch left of the section applies to the part on its "
@@ -217,14 +218,14 @@ void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const 
                        num.MPa(r.TauGiunti(j)), num.percento(r.PercGiunti(j)), num.kN(N), num.kN(T), num.mm(ej)});
   }
 
-  doc.sottosezione("Worst values");
-  doc.paragrafo("A worst stress is the largest compression when no joint edge is in tension, otherwise the largest "
-                "tension (negative); a compressed part below 100 % means the joint opens on one side.");
-  auto& w = doc.tabella({{"Quantity", "", false}, {"Symbol", "", false}, {"Value", ""}, {"Unit", "", false},
-                         {"Section", ""}});
-  w.righe = {{"Extrados stress", "sig_e", num.MPa(r.SigmaEstPeggiore), "MPa", num.intero(r.iSigmaEstPeggiore)},
-             {"Intrados stress", "sig_i", num.MPa(r.SigmaIntPeggiore), "MPa", num.intero(r.iSigmaIntPeggiore)},
-             {"Smallest compressed part", "comp.", num.percento(r.PercMinima), "%", num.intero(r.iPercMinima)}};
+  doc.sottosezione(num.traduci("Rapporto", "Worst values"));
+  doc.paragrafo(num.traduci("Rapporto", "A worst stress is the largest compression when no joint edge is in tension, otherwise the largest "
+                "tension (negative); a compressed part below 100 % means the joint opens on one side."));
+  auto& w = doc.tabella({{num.traduci("Rapporto", "Quantity"), "", false}, {num.traduci("Rapporto", "Symbol"), "", false}, {num.traduci("Rapporto", "Value"), ""}, {num.traduci("Rapporto", "Unit"), "", false},
+                         {num.traduci("Rapporto", "Section"), ""}});
+  w.righe = {{num.traduci("Rapporto", "Extrados stress"), "sig_e", num.MPa(r.SigmaEstPeggiore), "MPa", num.intero(r.iSigmaEstPeggiore)},
+             {num.traduci("Rapporto", "Intrados stress"), "sig_i", num.MPa(r.SigmaIntPeggiore), "MPa", num.intero(r.iSigmaIntPeggiore)},
+             {num.traduci("Rapporto", "Smallest compressed part"), "comp.", num.percento(r.PercMinima), "%", num.intero(r.iPercMinima)}};
 
   doc.sottosezione("Reactions at springings");
   doc.paragrafo("The forces of the supports on the arch: H positive toward the arch (toward +x at the left "
@@ -241,7 +242,7 @@ void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const 
   doc.sottosezione("Walls reactions");
   doc.paragrafo("The resultants of the horizontal (passive) pressures on the voussoirs next to each springing, "
                 "positive toward the crown, and their moments about the extrados ends of the ring.");
-  auto& p = doc.tabella(ColonneValori());
+  auto& p = doc.tabella(ColonneValori(num));
   p.righe = {{"Passive pressure resultant, left", "Pl", num.kN(r.SommaHSinistra), "kN"},
              {"Passive pressure resultant, right", "Pr", num.kN(-r.SommaHDestra), "kN"},
              {"Moment about the left extrados end", "Ml", num.kN(f_.MomentoPareteSinistra), "kNm"},

@@ -3,7 +3,7 @@
 
 namespace voro {
 
-void SezioneTitolo::Componi(Documento& doc, const NumeriRapporto&) const {
+void SezioneTitolo::Componi(Documento& doc, const NumeriRapporto& num) const {
   const DatiProgetto& d = *f_.dati;
   const Cartiglio& c = d.Cartiglio;
   BloccoTitolo b;
@@ -31,68 +31,68 @@ void SezioneTitolo::Componi(Documento& doc, const NumeriRapporto&) const {
 
 void SezioneDati::Componi(Documento& doc, const NumeriRapporto& num) const {
   const DatiProgetto& d = *f_.dati;
-  doc.sezione("Input data");
+  doc.sezione(num.traduci("Rapporto", "Input data"));
 
   if (d.nVori <= 1) {
-    doc.sottosezione("Ring");
-    doc.paragrafo("One circular ring, its intrados from the left springing at the origin.");
-    auto& t = doc.tabella(ColonneValori());
-    t.righe = {{"Span", "L", num.dato(d.LuceAnello), "m"},
-               {"Rise", "h", num.dato(d.FrecciaAnello), "m"},
-               {"Thickness", "t", num.dato(d.SpessoreAnello), "m"},
-               {"Voussoirs", "n", num.dato(d.nConciAnello), "-"}};
+    doc.sottosezione(num.traduci("Rapporto", "Ring"));
+    doc.paragrafo(num.traduci("Rapporto", "One circular ring, its intrados from the left springing at the origin."));
+    auto& t = doc.tabella(ColonneValori(num));
+    t.righe = {{num.traduci("Rapporto", "Span"), "L", num.dato(d.LuceAnello), "m"},
+               {num.traduci("Rapporto", "Rise"), "h", num.dato(d.FrecciaAnello), "m"},
+               {num.traduci("Rapporto", "Thickness"), "t", num.dato(d.SpessoreAnello), "m"},
+               {num.traduci("Rapporto", "Voussoirs"), "n", num.dato(d.nConciAnello), "-"}};
   } else {
-    doc.sottosezione("Segments");
-    doc.paragrafo("A chain of " + num.intero(d.nVori) +
-                  " circular segments of the intrados, each through an intermediate point (x2, y2) to its end "
-                  "point (x3, y3); the first starts at the origin, every other one where the previous ends.");
-    auto& t = doc.tabella({{"Segm.", ""}, {"x2", "m"}, {"y2", "m"}, {"x3", "m"}, {"y3", "m"}, {"t", "m"},
-                           {"Voussoirs", ""}});
+    doc.sottosezione(num.traduci("Rapporto", "Segments"));
+    doc.paragrafo(num.traduci("Rapporto", "A chain of ") + num.intero(d.nVori) +
+                  num.traduci("Rapporto", " circular segments of the intrados, each through an intermediate point (x2, y2) to its end "
+                  "point (x3, y3); the first starts at the origin, every other one where the previous ends."));
+    auto& t = doc.tabella({{num.traduci("Rapporto", "Segm."), ""}, {"x2", "m"}, {"y2", "m"}, {"x3", "m"}, {"y3", "m"}, {"t", "m"},
+                           {num.traduci("Rapporto", "Voussoirs"), ""}});
     for (int i = 1; i <= d.nVori && d.Vori.contains(i); ++i) {
       const DatiVoro& v = d.Vori(i);
       t.righe.push_back({num.intero(i), num.dato(v.X2), num.dato(v.Y2), num.dato(v.X3), num.dato(v.Y3),
                          num.dato(v.Spessore), num.intero(v.nConciInput)});
     }
-    auto& s = doc.tabella(ColonneValori());
-    s.righe = {{"Overall span", "L", num.dato(d.LuceAnello), "m"}};
+    auto& s = doc.tabella(ColonneValori(num));
+    s.righe = {{num.traduci("Rapporto", "Overall span"), "L", num.dato(d.LuceAnello), "m"}};
   }
 
-  doc.sottosezione("Fill, slab, weights, widths and walls");
-  auto& p = doc.tabella(ColonneValori());
-  p.righe = {{"Unit weight of the masonry", "γm", num.dato(d.PesoMuratura), "kN/m3"},
-             {"Fill above the crown", "h1", num.dato(d.hRiempimento), "m"},
-             {"Unit weight of the fill", "γ1", num.dato(d.PesoRiempimento), "kN/m3"},
-             {"Slab on the fill", "h2", num.dato(d.hSoletta), "m"},
-             {"Unit weight of the slab", "γ2", num.dato(d.PesoSoletta), "kN/m3"},
-             {"Width of the vault", "b", num.dato(d.Larghezza), "m"},
-             {"Width at the crown", "bc", num.dato(d.LarghezzaChiave), "m"},
-             {"Protrusion of the upper walls", "dw", num.dato(d.SporgenzaParete), "m"},
-             {"Depth of the solid backing", "hw", num.dato(d.hRiempimentoSolido), "m"}};
+  doc.sottosezione(num.traduci("Rapporto", "Fill, slab, weights, widths and walls"));
+  auto& p = doc.tabella(ColonneValori(num));
+  p.righe = {{num.traduci("Rapporto", "Unit weight of the masonry"), "γm", num.dato(d.PesoMuratura), "kN/m3"},
+             {num.traduci("Rapporto", "Fill above the crown"), "h1", num.dato(d.hRiempimento), "m"},
+             {num.traduci("Rapporto", "Unit weight of the fill"), "γ1", num.dato(d.PesoRiempimento), "kN/m3"},
+             {num.traduci("Rapporto", "Slab on the fill"), "h2", num.dato(d.hSoletta), "m"},
+             {num.traduci("Rapporto", "Unit weight of the slab"), "γ2", num.dato(d.PesoSoletta), "kN/m3"},
+             {num.traduci("Rapporto", "Width of the vault"), "b", num.dato(d.Larghezza), "m"},
+             {num.traduci("Rapporto", "Width at the crown"), "bc", num.dato(d.LarghezzaChiave), "m"},
+             {num.traduci("Rapporto", "Protrusion of the upper walls"), "dw", num.dato(d.SporgenzaParete), "m"},
+             {num.traduci("Rapporto", "Depth of the solid backing"), "hw", num.dato(d.hRiempimentoSolido), "m"}};
 
-  doc.sottosezione("Live load");
-  doc.paragrafo("A uniformly distributed load on top of the slab between the abscissae xq1 and xq2.");
-  auto& q = doc.tabella(ColonneValori());
-  q.righe = {{"Distributed load", "q", num.dato(d.qCarico), "kN/m2"},
-             {"Load from", "xq1", num.dato(d.xq1), "m"},
-             {"Load to", "xq2", num.dato(d.xq2), "m"},
-             {std::string("Plot scale of the load (") + (d.ScalaManuale ? "typed" : "automatic") + ")", "1:N",
+  doc.sottosezione(num.traduci("Rapporto", "Live load"));
+  doc.paragrafo(num.traduci("Rapporto", "A uniformly distributed load on top of the slab between the abscissae xq1 and xq2."));
+  auto& q = doc.tabella(ColonneValori(num));
+  q.righe = {{num.traduci("Rapporto", "Distributed load"), "q", num.dato(d.qCarico), "kN/m2"},
+             {num.traduci("Rapporto", "Load from"), "xq1", num.dato(d.xq1), "m"},
+             {num.traduci("Rapporto", "Load to"), "xq2", num.dato(d.xq2), "m"},
+             {std::string(num.traduci("Rapporto", "Plot scale of the load (")) + (d.ScalaManuale ? num.traduci("Rapporto", "typed") : num.traduci("Rapporto", "automatic")) + ")", "1:N",
               num.dato(d.ScalaPlot), "-"}};
 
-  doc.sottosezione("Passive pressure");
-  auto& k = doc.tabella(ColonneValori());
-  k.righe = {{"Passive pressures applied", "", num.siNo(d.SpintaPassiva), "-"},
-             {"Coefficient of passive pressure", "Kp", num.dato(d.Kp), "-"},
-             {"Voussoirs from the left springing", "", num.intero(d.nConciSpinta[0]), "-"},
-             {"Voussoirs from the right springing", "", num.intero(d.nConciSpinta[1]), "-"}};
+  doc.sottosezione(num.traduci("Rapporto", "Passive pressure"));
+  auto& k = doc.tabella(ColonneValori(num));
+  k.righe = {{num.traduci("Rapporto", "Passive pressures applied"), "", num.siNo(d.SpintaPassiva), "-"},
+             {num.traduci("Rapporto", "Coefficient of passive pressure"), "Kp", num.dato(d.Kp), "-"},
+             {num.traduci("Rapporto", "Voussoirs from the left springing"), "", num.intero(d.nConciSpinta[0]), "-"},
+             {num.traduci("Rapporto", "Voussoirs from the right springing"), "", num.intero(d.nConciSpinta[1]), "-"}};
 
-  doc.sottosezione("Thrust line and search options");
-  auto& e = doc.tabella(ColonneValori());
-  e.righe = {{"Start eccentricity, left springing", "el", num.datoMm(d.EccSinistra), "mm"},
-             {"Start eccentricity, crown", "ec", num.datoMm(d.EccChiave), "mm"},
-             {"Start eccentricity, right springing", "er", num.datoMm(d.EccDestra), "mm"},
-             {"Optimise the thrust line", "", num.siNo(d.OttimizzaCerniere), "-"},
-             {"Steps of the search", "n", num.intero(d.nDivisioni), "-"},
-             {"Optimise the eccentricities (distance from the edges)", "", num.siNo(d.OttimizzaEccentricita),
+  doc.sottosezione(num.traduci("Rapporto", "Thrust line and search options"));
+  auto& e = doc.tabella(ColonneValori(num));
+  e.righe = {{num.traduci("Rapporto", "Start eccentricity, left springing"), "el", num.datoMm(d.EccSinistra), "mm"},
+             {num.traduci("Rapporto", "Start eccentricity, crown"), "ec", num.datoMm(d.EccChiave), "mm"},
+             {num.traduci("Rapporto", "Start eccentricity, right springing"), "er", num.datoMm(d.EccDestra), "mm"},
+             {num.traduci("Rapporto", "Optimise the thrust line"), "", num.siNo(d.OttimizzaCerniere), "-"},
+             {num.traduci("Rapporto", "Steps of the search"), "n", num.intero(d.nDivisioni), "-"},
+             {num.traduci("Rapporto", "Optimise the eccentricities (distance from the edges)"), "", num.siNo(d.OttimizzaEccentricita),
               "-"}};
 }
 

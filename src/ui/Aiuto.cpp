@@ -23,20 +23,20 @@ QString PercorsoAiuto(const QString& cartellaProgramma, const std::string& lingu
 
 Aiuto::Aiuto(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("Aiuto");
-  setWindowTitle("Voro Help");
+  setWindowTitle(tr("Voro Help"));
   indice = new QTreeWidget(this);
   indice->setHeaderHidden(true);
   auto* cerca = new QWidget(this);
   ricerca = new QLineEdit(cerca);
-  ricerca->setPlaceholderText("Search / Cerca");
+  ricerca->setPlaceholderText(tr("Search / Cerca"));
   ricerca->setClearButtonEnabled(true);
   trovati = new QListWidget(cerca);
   auto* lc = new QVBoxLayout(cerca);
   lc->addWidget(ricerca);
   lc->addWidget(trovati, 1);
   auto* schede = new QTabWidget(this);
-  schede->addTab(indice, "Contents");
-  schede->addTab(cerca, "Search");
+  schede->addTab(indice, tr("Contents"));
+  schede->addTab(cerca, tr("Search"));
   pagina = new QTextBrowser(this);
   pagina->setOpenExternalLinks(true);
   auto* divisore = new QSplitter(this);

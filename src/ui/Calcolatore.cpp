@@ -48,6 +48,8 @@ bool Calcolatore::Avvia(Sessione& s) {
   sessione_ = &s;
   lavoro_ = std::make_unique<Lavoro>();
   lavoro_->impronta = ImprontaCalcolo(s.dati);
+  // The worker's messages in the language of the program.
+  lavoro_->messaggi.setTraduzioni(s.msg().traduzioni());
   lavoro_->dati = s.dati;
   lavoro_->modello = s.modello;
   lavoro_->risultati = s.risultati;

@@ -24,7 +24,9 @@ namespace voro::ui {
 namespace {
 
 // The dialog filter of the data files: all files, and the Voro files preselected.
-const QString kFiltroVoro = "Tutti i Files (*.*)|*.*|Files Voro (*.vro)|*.vro";
+QString FiltroVoro() {
+  return FinestraPrincipale::tr("All Files (*.*)|*.*|Voro Files (*.vro)|*.vro");
+}
 
 std::string utf8(const QString& s) { return s.toStdString(); }
 
@@ -33,7 +35,7 @@ std::string utf8(const QString& s) { return s.toStdString(); }
 void FinestraPrincipale::AggiornaCaption() {
   // "[*]" shows as "*" only while the project is modified: the caption of an
   // unmodified project is exactly the prefix and the base name.
-  setWindowTitle(FormCaption + QString::fromStdString(s_.PercorsoFile.empty() ? std::string() : s_.NomeFileBreve) +
+  setWindowTitle(FormCaption() + QString::fromStdString(s_.PercorsoFile.empty() ? std::string() : s_.NomeFileBreve) +
                  "[*]");
   AggiornaModificato();
 }
@@ -99,9 +101,10 @@ void FinestraPrincipale::sostituisciProgetto(DatiProgetto dati, const QString& p
     aggiornaRecenti();
   }
   AbilitaMenu(false);
-  statusBar()->showMessage("Ready");
+  statusBar()->showMessage(tr("Ready"));
   MostraGeometria();
   if (percorso.isEmpty()) geo_->InizializzaForm();
+  else PreparaGeometria();
   // The geometry form applied the defaults of a new project: that is the
   // project as it starts.
   improntaSalvata_ = TestoProgetto(s_.dati);
@@ -109,22 +112,33 @@ void FinestraPrincipale::sostituisciProgetto(DatiProgetto dati, const QString& p
   AggiornaCaption();
 }
 
+void FinestraPrincipale::PreparaGeometria() {
+  // A geometry that does not build waits, without a word, for the engineer's
+  // Next, which says what is wrong.
+  RecordingMessages muti;
+  Messages* messaggi = s_.messaggi;
+  s_.messaggi = &muti;
+  geo_->LeggeDatiGeom();
+  s_.messaggi = messaggi;
+}
+
 bool FinestraPrincipale::leggiProgetto(const QString& percorso) {
   const QFileInfo info(percorso);
   const QString assoluto = info.absoluteFilePath();
   DatiProgetto nuovo;
   RecordingMessages letti;
+  letti.setTraduzioni(s_.msg().traduzioni());
   try {
     LeggiFileProgetto(utf8(assoluto), nuovo, letti);
   } catch (const RuntimeError& e) {
     // One message: what the reader found, or why the file cannot be read.
     if (e.number() == err::FileNotFound) {
-      s_.msg().critical(utf8("File " + assoluto + " non trovato "));
+      s_.msg().critical(utf8(tr("File %1 not found").arg(assoluto)));
     } else {
       std::string motivo;
       for (const std::string& t : letti.texts()) motivo += "\r" + t;
       if (motivo.empty()) motivo = "\r" + e.description();
-      s_.msg().critical(utf8("Impossibile aprire " + assoluto) + motivo);
+      s_.msg().critical(utf8(tr("Cannot open %1").arg(assoluto)) + motivo);
     }
     return false;
   }
@@ -136,9 +150,11 @@ bool FinestraPrincipale::leggiProgetto(const QString& percorso) {
 void FinestraPrincipale::FileNuovo() {
   // The running calculation writes its results into this project when it ends.
   if (!Libero() || !confermaAbbandono()) return;
-  // A new project starts from the values in memory: only the title and the
-  // segment count are cleared, as the geometry form shows them.
-  sostituisciProgetto(s_.dati, QString());
+  // A new project starts from the defaults of a new project, as at the
+  // first start: nothing of the project just discarded survives.
+  DatiProgetto nuovo;
+  nuovo.nVori = 1;
+  sostituisciProgetto(std::move(nuovo), QString());
 }
 
 void FinestraPrincipale::FileApri() { ApriFileDati(QString::fromStdString(s_.stato.CartellaDati)); }
@@ -150,7 +166,7 @@ void FinestraPrincipale::ApriFileDati(const QString& cartellaIniziale) {
   QString cartella = cartellaIniziale;
   if (!QFileInfo(cartella).isDir()) cartella = QDir::currentPath();
   const std::optional<QString> scelto =
-      s_.dialoghi->apri(this, cartella, FiltroDialogo(kFiltroVoro), VoceFiltro(kFiltroVoro, 2), proposto);
+      s_.dialoghi->apri(this, cartella, FiltroDialogo(FiltroVoro()), VoceFiltro(FiltroVoro(), 2), proposto);
   if (!scelto) {
     // Cancelled: the geometry form shows the project again, unless it holds
     // edits the engineer has not yet read into it.
@@ -168,7 +184,7 @@ void FinestraPrincipale::ApriFileDati(const QString& cartellaIniziale) {
 void FinestraPrincipale::ApriRecente(const QString& percorso) {
   if (!Libero()) return;
   if (!QFileInfo(percorso).isFile()) {
-    s_.msg().critical(utf8("File " + percorso + " non trovato "));
+    s_.msg().critical(utf8(tr("File %1 not found").arg(percorso)));
     impostazioni_.TogliRecente(percorso);
     aggiornaRecenti();
     return;
@@ -196,7 +212,7 @@ bool FinestraPrincipale::FileSalvaConNome() {
   QString cartella = QString::fromStdString(s_.stato.CartellaDati);
   if (!QFileInfo(cartella).isDir()) cartella = QDir::currentPath();
   const std::optional<QString> scelto =
-      s_.dialoghi->salva(this, cartella, FiltroDialogo(kFiltroVoro), VoceFiltro(kFiltroVoro, 2), proposto);
+      s_.dialoghi->salva(this, cartella, FiltroDialogo(FiltroVoro()), VoceFiltro(FiltroVoro(), 2), proposto);
   return scelto && salvaIn(*scelto);
 }
 
@@ -217,7 +233,7 @@ bool FinestraPrincipale::salvaIn(const QString& percorso) {
   impostazioni_.AggiungiRecente(info.absoluteFilePath());
   aggiornaRecenti();
   AggiornaCaption();
-  statusBar()->showMessage("Saved " + info.absoluteFilePath());
+  statusBar()->showMessage(tr("Saved %1").arg(info.absoluteFilePath()));
   return true;
 }
 

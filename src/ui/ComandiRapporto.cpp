@@ -1,7 +1,10 @@
 // Printing, saving and exporting the calculation report.
 #include "ui/ComandiRapporto.h"
 
+#include <optional>
+
 #include <QAction>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QPrinter>
@@ -70,16 +73,19 @@ FontiRapporto ComandiRapporto::Fonti() {
   // its voussoirs built.
   const QAction* risolvi = main_.azione("mnuSolve");
   if (!risolvi || !risolvi->isEnabled() || s_.modello.nConciTot < 1) {
-    f.errore = "the geometry has not been read: enter it and press Next on the geometry form.";
+    f.errore = QCoreApplication::translate("ComandiRapporto", "the geometry has not been read: enter it and press Next on the geometry form.").toStdString();
     return f;
   }
   f.modello = &s_.modello;
   if (!datiRisolti_) {
-    f.errore = errore_.empty() ? "the project has not been solved: use Solve." : "the calculation failed: " + errore_;
+    f.errore = errore_.empty() ? QCoreApplication::translate("ComandiRapporto", "the project has not been solved: use Solve.").toStdString()
+                               : QCoreApplication::translate("ComandiRapporto", "the calculation failed: %1").arg(QString::fromStdString(errore_)).toStdString();
     return f;
   }
   if (*datiRisolti_ != DatiCalcolati(s_.dati)) {
-    f.errore = "the data have changed since the last solution: solve the project again.";
+    f.errore = QCoreApplication::translate("ComandiRapporto",
+                                           "the data have changed since the last solution: solve the project again.")
+                   .toStdString();
     return f;
   }
   f.risultati = &s_.risultati;
@@ -94,15 +100,20 @@ Documento ComandiRapporto::Componi(const FontiRapporto& f) const {
   // project on screen: a finished one goes into the report, its verdict first.
   const FinestraSicurezza* sicurezza = main_.finestraSicurezza();
   const SezioneRiferimenti riferimenti(s_.dati);
+  const std::string lingua = s_.stato.Lingua == "ITA" ? "it" : "en";
   if (!sicurezza || !sicurezza->valutata()) {
     const SezioneConclusioni conclusioni(s_.dati, f.modello, nullptr, nullptr);
-    return ComponiRapporto(f, NumeriRapporto(s_.regional), {&riferimenti}, {&conclusioni});
+    Documento doc = ComponiRapporto(f, NumeriRapporto(s_.regional), {&riferimenti}, {&conclusioni});
+    doc.lingua = lingua;
+    return doc;
   }
   const SezioneValutazione valutazione(sicurezza->datiValutati(), sicurezza->modelloValutato(),
                                        sicurezza->risultati());
   const SezioneConclusioni conclusioni(sicurezza->datiValutati(), &sicurezza->modelloValutato(),
                                        &sicurezza->risultati(), &sicurezza->adeguatezza());
-  return ComponiRapporto(f, NumeriRapporto(s_.regional), {&valutazione, &riferimenti}, {&conclusioni});
+  Documento doc = ComponiRapporto(f, NumeriRapporto(s_.regional), {&valutazione, &riferimenti}, {&conclusioni});
+  doc.lingua = lingua;
+  return doc;
 }
 
 QString ComandiRapporto::nomeBase() const {
@@ -110,13 +121,15 @@ QString ComandiRapporto::nomeBase() const {
 }
 
 void ComandiRapporto::Stampa() {
-  if (!main_.Libero()) return;
+  // The report is of the data on screen: the forms' edits are read first.
+  if (!main_.Libero() || !main_.LeggiFormAperti()) return;
   const FontiRapporto f = Fonti();
   const Documento doc = Componi(f);
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageLayout(PaginaRapporto());
-  printer.setDocName(nomeBase() + " - calculation report");
+  printer.setDocName(QCoreApplication::translate("ComandiRapporto", "%1 - calculation report").arg(nomeBase()));
   RecordingMessages disegni;
+  disegni.setTraduzioni(s_.msg().traduzioni());
   bool ok = true;
   const bool stampato = s_.dialoghi->anteprima(&main_, printer, [&](QPrinter& p) {
     ok = StampaRapporto(doc, p, disegni) && ok;
@@ -129,15 +142,17 @@ void ComandiRapporto::salva(const QString& percorso, const QByteArray& byte) {
   try {
     ScriviFileAtomico(percorso.toStdString(), std::string_view(byte.constData(), static_cast<std::size_t>(byte.size())));
   } catch (const RuntimeError& e) {
-    s_.msg().critical("Impossibile scrivere il file " + percorso.toStdString() + ": " + e.description());
+    s_.msg().critical(QCoreApplication::translate("ComandiRapporto", "Cannot write the file %1: %2")
+                          .arg(percorso, QString::fromStdString(s_.msg().traduci("Voro", e.description().c_str())))
+                          .toStdString());
     return;
   }
   s_.stato.CartellaDati = QFileInfo(percorso).absolutePath().toStdString();
 }
 
 void ComandiRapporto::FileTesto() {
-  if (!main_.Libero()) return;
-  const QString filtro = "All Files (*.*)|*.*|Text Files (*.txt)|*.txt";
+  if (!main_.Libero() || !main_.LeggiFormAperti()) return;
+  const QString filtro = QCoreApplication::translate("ComandiRapporto", "All Files (*.*)|*.*|Text Files (*.txt)|*.txt");
   const auto scelto = s_.dialoghi->salva(&main_, QString::fromStdString(s_.stato.CartellaDati),
                                          FiltroDialogo(filtro), VoceFiltro(filtro, 2), nomeBase() + ".txt");
   if (!scelto) return;
@@ -146,7 +161,7 @@ void ComandiRapporto::FileTesto() {
 }
 
 void ComandiRapporto::Esporta() {
-  if (!main_.Libero()) return;
+  if (!main_.Libero() || !main_.LeggiFormAperti()) return;
   const QString filtro = "PDF (*.pdf)|*.pdf|HTML (*.html)|*.html";
   const auto scelto = s_.dialoghi->salva(&main_, QString::fromStdString(s_.stato.CartellaDati),
                                          FiltroDialogo(filtro), VoceFiltro(filtro, 1), nomeBase() + ".pdf");
@@ -158,6 +173,7 @@ void ComandiRapporto::Esporta() {
   const FontiRapporto f = Fonti();
   const Documento doc = Componi(f);
   RecordingMessages disegni;
+  disegni.setTraduzioni(s_.msg().traduzioni());
   const QByteArray byte = html ? RapportoHtml(doc, disegni) : RapportoPdf(doc, disegni);
   Mostra(disegni, s_.msg());
   salva(percorso, byte);

@@ -7,6 +7,9 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QRegularExpression>
 
 #include "ui/FormLingua.h"
@@ -18,7 +21,10 @@ namespace {
 
 std::optional<QString> dialogo(QWidget* parent, QFileDialog::AcceptMode modo, const QString& cartella,
                                const QString& filtri, const QString& preselezionato, const QString& proposto) {
-  QFileDialog d(parent, modo == QFileDialog::AcceptOpen ? "Open" : "Save As", cartella, filtri);
+  QFileDialog d(parent,
+                modo == QFileDialog::AcceptOpen ? QCoreApplication::translate("Dialoghi", "Open")
+                                                : QCoreApplication::translate("Dialoghi", "Save As"),
+                cartella, filtri);
   d.setAcceptMode(modo);
   d.setFileMode(modo == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   d.selectNameFilter(preselezionato);
@@ -26,8 +32,13 @@ std::optional<QString> dialogo(QWidget* parent, QFileDialog::AcceptMode modo, co
   // A name typed without extension gets the one of the preselected entry.
   const QRegularExpressionMatch m = QRegularExpression(R"(\*\.(\w+))").match(preselezionato);
   if (modo == QFileDialog::AcceptSave && m.hasMatch()) d.setDefaultSuffix(m.captured(1));
-  // Wide enough for long file names and the filter, and wholly on the screen.
+  // Wide enough for long file names and the filter, and wholly on the screen;
+  // the names, sizes and dates in columns as wide as they need.
   DimensionaSulloSchermo(d, QSize(820, 520));
+  d.setOption(QFileDialog::DontUseNativeDialog);
+  d.setViewMode(QFileDialog::Detail);
+  if (auto* vista = d.findChild<QTreeView*>("treeView"))
+    vista->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   // The overwrite prompt is on by default for saving.
   if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
   return d.selectedFiles().front();
@@ -74,7 +85,8 @@ Dialoghi::Modifiche DialoghiQt::salvareModifiche(QWidget* parent, const QString&
 }
 
 QString DomandaModifiche(const QString& nome) {
-  return nome.isEmpty() ? QString("Save changes to the new project?") : "Save changes to " + nome + "?";
+  return nome.isEmpty() ? QCoreApplication::translate("Dialoghi", "Save changes to the new project?")
+                        : QCoreApplication::translate("Dialoghi", "Save changes to %1?").arg(nome);
 }
 
 QString FiltroDialogo(const QString& filtro) {

@@ -1,6 +1,7 @@
 // Printing and exporting the plot.
 #include "ui/EsportaPlot.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
@@ -19,6 +20,8 @@ namespace {
 constexpr int kStampanteSpenta = 57, kStampanteAssente = 68, kNonSupportato = 438, kStampanteGenerico = 482,
               kDriver = 483, kInformazioni = 484;
 
+std::string testo(const char* t) { return QCoreApplication::translate("EsportaPlot", t).toStdString(); }
+
 QString nomeBase(const Sessione& s) {
   return s.NomeFileBreve.empty() ? QString("Voro") : QString::fromStdString(s.NomeFileBreve);
 }
@@ -36,7 +39,7 @@ void stampa(Sessione& s, FinestraPlot& plot, QWidget* parent) {
 }
 
 void dxf(Sessione& s, FinestraPlot& plot, QWidget* parent) {
-  const QString filtro = "All Files (*.*)|*.*|Files per Autocad (*.dxf)|*.dxf";
+  const QString filtro = QCoreApplication::translate("EsportaPlot", "All Files (*.*)|*.*|Autocad Files (*.dxf)|*.dxf");
   const auto scelto = s.dialoghi->salva(parent, QString::fromStdString(s.stato.CartellaDati), FiltroDialogo(filtro),
                                         VoceFiltro(filtro, 2), nomeBase(s) + ".dxf");
   if (!scelto) throw RuntimeError(err::DialogCancelled);
@@ -55,8 +58,9 @@ void cad(Sessione& s, FinestraPlot& plot) {
   plot.PlottaInOggetto("DWG", nullptr);
   d.AppCad->ZoomExtents();
   if (auto* app = dynamic_cast<ApplicazioneCadDxf*>(d.AppCad.get()); app && !app->aperto()) {
-    d.msg().critical("Impossibile aprire Autocad.\rControllare che la versione di Autocad non sia LT\r"
-                     "Il disegno è stato salvato in " + percorso);
+    d.msg().critical(Componi(d.msg().traduci("Voro", "Impossibile aprire Autocad.\rControllare che la versione di "
+                                                     "Autocad non sia LT\rIl disegno è stato salvato in %1"),
+                             {percorso}));
   }
 }
 
@@ -64,18 +68,20 @@ void cad(Sessione& s, FinestraPlot& plot) {
 
 std::string MessaggioErroreStampa(int numero, const std::string& descrizione) {
   switch (numero) {
-    case kStampanteSpenta: return "La stampante potrebbe essere spenta.";
-    case kStampanteAssente: return "Stampante non presente o non disponibile.";
+    case kStampanteSpenta: return testo("The printer may be switched off.");
+    case kStampanteAssente: return testo("Printer missing or not available.");
     case kNonSupportato: return "";
-    case kStampanteGenerico: return "Errore generico della stampante.";
-    case kDriver: return "Il driver della stampante non supporta la proprietà specificata.";
+    case kStampanteGenerico: return testo("Generic printer error.");
+    case kDriver: return testo("The printer driver does not support the requested property.");
     case kInformazioni:
-      return "Problemi di recupero delle informazioni sulla stampante nel sistema.\r"
-             "Verificare che la stampante sia impostata correttamente.";
+      return testo("Cannot read the printer's information from the system.\r"
+                   "Check that the printer is set up correctly.");
     case err::DialogCancelled: return "";
     default:
-      return "Si è verificato durante il processo di stampa il seguente errore: " + std::to_string(numero) + "\r" +
-             descrizione;
+      return QCoreApplication::translate("EsportaPlot", "While printing, this error occurred: %1\r%2")
+          .arg(numero)
+          .arg(QString::fromStdString(descrizione))
+          .toStdString();
   }
 }
 

@@ -43,21 +43,22 @@ FinestraPlot::FinestraPlot(FinestraPrincipale& main, Sessione& s, int PlottaGeom
     : main_(main), s_(s), disegno_(messaggiDisegno_), plot_(s.dati, s.modello, s.risultati, s.regional, disegno_) {
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName("FrmPlotta");
-  setWindowTitle("Plot");
+  messaggiDisegno_.setTraduzioni(s.msg().traduzioni());
+  setWindowTitle(tr("Plot"));
   plot_.PlottaGeometria = PlottaGeometria;
   plot_.Visualizza = s.stato.Visualizza;
 
   menu = new QMenuBar(this);
-  QMenu* file = menu->addMenu("&File");
-  const char* voci[3] = {"&Print", "&Export DXF", "&Draw in Autocad"};
-  for (int i = 0; i < 3; ++i) file->addAction(voci[i], this, [this, i] { mnuFileItem(i); });
+  QMenu* file = menu->addMenu(tr("&File"));
+  const char* voci[3] = {QT_TR_NOOP("&Print"), QT_TR_NOOP("&Export DXF"), QT_TR_NOOP("&Draw in Autocad")};
+  for (int i = 0; i < 3; ++i) file->addAction(tr(voci[i]), this, [this, i] { mnuFileItem(i); });
   file->addAction(tr("Export &Plot..."), this, [this] { mnuEsportaImmagine(); });
   menu->addMenu(tr("&View"))->addAction(tr("&Fit to Window"), this, [this] { Adatta(); });
 
   area_ = new AreaPlot(s, plot_, messaggiDisegno_, this);
   area_->esporta = [this] { mnuEsportaImmagine(); };
-  cmdPrevious = new QPushButton("<-- &Previous", this);
-  cmdNext = new QPushButton("&Next -->", this);
+  cmdPrevious = new QPushButton(tr("<-- &Previous"), this);
+  cmdNext = new QPushButton(tr("&Next -->"), this);
   auto* comandi = new QHBoxLayout;
   comandi->addStretch();
   comandi->addWidget(cmdPrevious);

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <algorithm>
+#include <utility>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -60,6 +62,14 @@ class Crescita : public QObject {
   QMdiSubWindow* sub_;
 };
 
+// The folder of the latest project that still exists, else the user's documents.
+QString CartellaProgetti(const QStringList& recenti) {
+  for (const QString& r : recenti)
+    if (QFileInfo(r).isFile()) return QFileInfo(r).absolutePath();
+  const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QFileInfo(documenti).isDir() ? documenti : QDir::homePath();
+}
+
 Regional RegionalDiSistema() {
   const QLocale l = QLocale::system();
   return Regional(l.decimalPoint().toStdString(), l.groupSeparator().toStdString());
@@ -92,9 +102,17 @@ FinestraPrincipale::FinestraPrincipale(const QString& cartellaProgramma, const Q
     dialoghiQt_ = std::make_unique<DialoghiQt>();
     dialoghi = dialoghiQt_.get();
   }
+  // The core's texts follow the language installed in the application.
+  messaggi->setTraduzioni(&traduzioni_);
   s_.messaggi = messaggi;
   s_.dialoghi = dialoghi;
   s_.regional = RegionalDiSistema();
+  s_.regional.setTraduzioni(&traduzioni_);
+  // The user's language, when chosen on an earlier run, before any window text.
+  if (const auto codice = impostazioni_.Lingua()) {
+    s_.stato.Lingua = *codice;
+    ImpostaLingua(LinguaDaCodice(QString::fromStdString(*codice)));
+  }
   s_.stato.CartellaProgramma = utf8(cartellaProgramma);
   s_.CartellaUtente = utf8(cartellaUtente);
   setWindowIcon(QIcon(":/icone/voro.svg"));
@@ -111,7 +129,7 @@ FinestraPrincipale::FinestraPrincipale(const QString& cartellaProgramma, const Q
   CreaMenuDesktop(*this, *storia_);
   // Nothing to solve, report or plot before a geometry has been read.
   AbilitaMenu(false);
-  statusBar()->showMessage("Ready");
+  statusBar()->showMessage(tr("Ready"));
 
   connect(&calcolatore_, &Calcolatore::avvio, this, [this] {
     if (opzioni_) {
@@ -129,7 +147,7 @@ FinestraPrincipale::FinestraPrincipale(const QString& cartellaProgramma, const Q
   });
   connect(&calcolatore_, &Calcolatore::stima, this, [this](double secondi) {
     if (!opzioni_) return;
-    opzioni_->lblStima->setText(QString::fromStdString("Estimated time: " + TestoDurata(secondi)));
+    opzioni_->lblStima->setText(tr("Estimated time: %1").arg(QString::fromStdString(TestoDurata(secondi))));
     opzioni_->lblStima->show();
   });
   connect(&calcolatore_, &Calcolatore::passo, this, [this](const QString& caption) {
@@ -163,21 +181,23 @@ void FinestraPrincipale::creaMenu() {
     return a;
   };
 
-  QMenu* file = menuBar()->addMenu("&File");
+  QMenu* file = menuBar()->addMenu(tr("&File"));
   file->setObjectName("mnuFile");
-  voce(file, "mnuFileItem0", "&New", {QKeySequence(Qt::CTRL | Qt::Key_N)}, [this] { FileNuovo(); });
-  // The program's own shortcuts first, then the ones every desktop program knows.
-  voce(file, "mnuFileItem1", "&Open", {QKeySequence(Qt::CTRL | Qt::Key_F12), QKeySequence::Open},
+  voce(file, "mnuFileItem0", tr("&New"), {QKeySequence(Qt::CTRL | Qt::Key_N)}, [this] { FileNuovo(); });
+  // The shortcuts every desktop program knows first, as the menus show
+  // them, then the program's own.
+  voce(file, "mnuFileItem1", tr("&Open..."), {QKeySequence(Qt::CTRL | Qt::Key_O), QKeySequence(Qt::CTRL | Qt::Key_F12)},
        [this] { FileApri(); });
-  voce(file, "mnuFileSalva", "Sa&ve", {QKeySequence::Save}, [this] { FileSalva(); });
-  QAction* salva = voce(file, "mnuFileItem2", "&Save As...",
-                        {QKeySequence(Qt::SHIFT | Qt::Key_F12), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+  voce(file, "mnuFileSalva", tr("Sa&ve"), {QKeySequence(Qt::CTRL | Qt::Key_S)}, [this] { FileSalva(); });
+  QAction* salva = voce(file, "mnuFileItem2", tr("&Save As..."),
+                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), QKeySequence(Qt::SHIFT | Qt::Key_F12)},
                         [this] { FileSalvaConNome(); });
   file->addSeparator();
-  voce(file, "mnuFileItem4", "&Print", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F12)},
+  voce(file, "mnuFileItem4", tr("&Print..."),
+       {QKeySequence(Qt::CTRL | Qt::Key_P), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F12)},
        [this] { rapporto_->Stampa(); });
-  voce(file, "mnuFileItem5", "Output File (&TXT)", {}, [this] { rapporto_->FileTesto(); });
-  voce(file, "mnuFileEsportaRapporto", "&Export Report...", {}, [this] { rapporto_->Esporta(); });
+  voce(file, "mnuFileItem5", tr("Output File (&TXT)..."), {}, [this] { rapporto_->FileTesto(); });
+  voce(file, "mnuFileEsportaRapporto", tr("&Export Report..."), {}, [this] { rapporto_->Esporta(); });
   file->addSeparator();
   // The recently used projects, between the commands and Exit.
   for (int i = 0; i < Impostazioni::kRecenti; ++i) {
@@ -187,14 +207,14 @@ void FinestraPrincipale::creaMenu() {
     recenti_[static_cast<std::size_t>(i)] = a;
   }
   file->addSeparator();
-  voce(file, "mnuFileItem19", "&Exit", {}, [this] { close(); });
+  voce(file, "mnuFileItem19", tr("E&xit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { close(); });
   aggiornaRecenti();
 
-  QMenu* dati = menuBar()->addMenu("&Data");
+  QMenu* dati = menuBar()->addMenu(tr("&Data"));
   dati->setObjectName("mnuData");
-  voce(dati, "mnuDataItem0", "&Geometry", {}, [this] { MostraGeometria(); });
-  QAction* carichi = voce(dati, "mnuDataItem1", "&Load", {}, [this] { MostraCarichi(); });
-  QAction* opzioni = voce(dati, "mnuDataItem2", "&Solve Otions", {}, [this] { MostraOpzioni(); });
+  voce(dati, "mnuDataItem0", tr("&Geometry"), {}, [this] { MostraGeometria(); });
+  QAction* carichi = voce(dati, "mnuDataItem1", tr("&Loads"), {}, [this] { MostraCarichi(); });
+  QAction* opzioni = voce(dati, "mnuDataItem2", tr("Solve &Options"), {}, [this] { MostraOpzioni(); });
   voce(dati, "mnuDataMuratura", tr("&Masonry and Soil..."), {}, [this] {
     DialogoMuratura dialogo(s_.dati, s_.msg(), this);
     if (dialogo.exec() == QDialog::Accepted) DatiCambiati();
@@ -203,48 +223,55 @@ void FinestraPrincipale::creaMenu() {
     if (ModificaNormativa(this, s_.dati)) DatiCambiati();
   });
 
-  // Menus without items act on a click of their own title.
-  auto menuAzione = [this](const QString& nome, const QString& testo, auto&& azione) {
-    QAction* a = menuBar()->addAction(testo);
-    a->setObjectName(nome);
-    connect(a, &QAction::triggered, this, azione);
-    return a;
-  };
-  QAction* risolvi = menuAzione("mnuSolve", "&Solve", [this] { Risolvi(); });
-  QAction* valuta = menuAzione("mnuAssess", "&Assess", [this] { MostraSicurezza(); });
-  QAction* rapporto = menuAzione("mnuReport", "&Report", [this] { MostraRisultati(); });
+  // A menu title opens its menu; the command lives in it, with its shortcut.
+  QMenu* menuRisolvi = menuBar()->addMenu(tr("S&olve"));
+  menuRisolvi->setObjectName("mnuSolveMenu");
+  QAction* risolvi = voce(menuRisolvi, "mnuSolve", tr("&Solve"), {QKeySequence(Qt::Key_F5)}, [this] { Risolvi(); });
+  QMenu* menuValuta = menuBar()->addMenu(tr("&Assess"));
+  menuValuta->setObjectName("mnuAssessMenu");
+  QAction* valuta =
+      voce(menuValuta, "mnuAssess", tr("&Assess Safety"), {QKeySequence(Qt::Key_F6)}, [this] { MostraSicurezza(); });
+  QMenu* menuRapporto = menuBar()->addMenu(tr("&Report"));
+  menuRapporto->setObjectName("mnuReportMenu");
+  QAction* rapporto = voce(menuRapporto, "mnuReport", tr("Show &Report"), {QKeySequence(Qt::Key_F7)},
+                           [this] { MostraRisultati(); });
 
-  QMenu* plot = menuBar()->addMenu("&Plot");
+  QMenu* plot = menuBar()->addMenu(tr("P&lot"));
   plot->setObjectName("mnuPlot");
-  const char* vociPlot[3] = {"&Print", "&Export DXF", "&Draw in Autocad"};
+  const char* vociPlot[3] = {QT_TR_NOOP("&Print"), QT_TR_NOOP("&Export DXF"), QT_TR_NOOP("&Draw in Autocad")};
   for (int i = 0; i < 3; ++i)
-    voce(plot, QString("mnuPlotItem%1").arg(i), vociPlot[i], {}, [this, i] {
+    voce(plot, QString("mnuPlotItem%1").arg(i), tr(vociPlot[i]), {}, [this, i] {
       if (plot_) plot_->mnuFileItem(i);
-      else s_.msg().information("Non c'è nessun disegno: risolvere l'arco o tracciarne la geometria.");
+      else s_.msg().information(utf8(tr("There is no drawing: solve the arch or plot its geometry.")));
     });
 
-  QMenu* vista = menuBar()->addMenu("&View");
+  QMenu* vista = menuBar()->addMenu(tr("&View"));
   vista->setObjectName("mnuVisualizza");
-  const char* vociVista[5] = {"&Discretization", "&Verical forces", "&Horizontal forces", "&Resultants",
-                              "&White BackColor"};
+  const char* vociVista[5] = {QT_TR_NOOP("&Discretization"), QT_TR_NOOP("&Vertical forces"),
+                              QT_TR_NOOP("&Horizontal forces"), QT_TR_NOOP("&Resultants"),
+                              QT_TR_NOOP("&White Background")};
   for (int i = 0; i < 5; ++i) {
-    QAction* a = voce(vista, QString("mnuVisualizzaItem%1").arg(i), vociVista[i], {}, [this, i] { VisualizzaItem(i); });
+    QAction* a =
+        voce(vista, QString("mnuVisualizzaItem%1").arg(i), tr(vociVista[i]), {}, [this, i] { VisualizzaItem(i); });
     a->setCheckable(true);
+    a->setChecked(s_.stato.Visualizza[static_cast<std::size_t>(i)]);
     vista_[static_cast<std::size_t>(i)] = a;
   }
 
-  QMenu* aiuto = menuBar()->addMenu("&?");
+  QMenu* aiuto = menuBar()->addMenu(tr("&?"));
   aiuto->setObjectName("mnuAiuto");
-  voce(aiuto, "mnuAiutoItem0", "&Help", {QKeySequence(Qt::Key_F1)}, [this] { this->aiuto(); });
-  voce(aiuto, "mnuAiutoItem1", "&Example Files", {}, [this] { esempi(); });
-  voce(aiuto, "mnuAiutoItem2", "&About", {}, [this] { informazioni(); });
+  voce(aiuto, "mnuAiutoItem0", tr("&Help"), {QKeySequence(Qt::Key_F1)}, [this] { this->aiuto(); });
+  voce(aiuto, "mnuAiutoItem1", tr("&Example Files..."), {}, [this] { esempi(); });
+  voce(aiuto, "mnuAiutoItem2", tr("&About"), {}, [this] { informazioni(); });
   aiuto->addSeparator();
-  QMenu* lingua = aiuto->addMenu("Help &Language");
+  // Each language named in its own words, so either can be found in the other.
+  QMenu* lingua = aiuto->addMenu(tr("&Language"));
   lingua->setObjectName("mnuLingua");
-  const char* lingue[2] = {"Italian", "English"};
+  const char* lingue[2] = {"Italiano", "English"};
   for (int i = 0; i < 2; ++i) {
     QAction* a = voce(lingua, QString("mnuLingua%1").arg(i), lingue[i], {}, [this, i] { mnuLingua_Click(i); });
     a->setCheckable(true);
+    a->setChecked(LinguaValida(s_.stato.Lingua) && IndiceLingua(s_.stato.Lingua) == i);
     lingua_[static_cast<std::size_t>(i)] = a;
   }
 
@@ -252,9 +279,14 @@ void FinestraPrincipale::creaMenu() {
 }
 
 void FinestraPrincipale::creaToolbar() {
-  QToolBar* t = addToolBar("Toolbar1");
-  t->setObjectName("Toolbar1");
-  t->setMovable(false);
+  // Built again in another language, the toolbar keeps its place.
+  QToolBar* t = findChild<QToolBar*>("Toolbar1");
+  if (!t) {
+    t = addToolBar(QString());
+    t->setObjectName("Toolbar1");
+    t->setMovable(false);
+  }
+  t->setWindowTitle(tr("Toolbar"));
   t->setIconSize(QSize(Twips(360, this), Twips(360, this)));
   struct Pulsante {
     const char* icona;
@@ -262,27 +294,29 @@ void FinestraPrincipale::creaToolbar() {
     const char* azione;
     bool dipendente;
   };
-  const Pulsante pulsanti[] = {{"apri", "Open", "mnuFileItem1", false},
-                               {"salva", "Save as", "mnuFileItem2", true},
+  const Pulsante pulsanti[] = {{"apri", QT_TR_NOOP("Open"), "mnuFileItem1", false},
+                               {"salva", QT_TR_NOOP("Save as"), "mnuFileItem2", true},
                                {nullptr, nullptr, nullptr, false},
-                               {"geometria", "Geometry", "mnuDataItem0", false},
-                               {"carichi", "Loads", "mnuDataItem1", true},
-                               {"opzioni", "Calc. Options", "mnuDataItem2", true},
+                               {"geometria", QT_TR_NOOP("Geometry"), "mnuDataItem0", false},
+                               {"carichi", QT_TR_NOOP("Loads"), "mnuDataItem1", true},
+                               {"opzioni", QT_TR_NOOP("Solve Options"), "mnuDataItem2", true},
                                {nullptr, nullptr, nullptr, false},
-                               {"risolvi", "Solve", "mnuSolve", true},
+                               {"risolvi", QT_TR_NOOP("Solve"), "mnuSolve", true},
                                {nullptr, nullptr, nullptr, false},
-                               {"rapporto", "Report", "mnuReport", true},
+                               {"rapporto", QT_TR_NOOP("Report"), "mnuReport", true},
                                {nullptr, nullptr, nullptr, false},
-                               {"sicurezza", "Assess", "mnuAssess", true}};
+                               {"sicurezza", QT_TR_NOOP("Assess"), "mnuAssess", true}};
   int indice = 1;
   for (const Pulsante& p : pulsanti) {
     if (!p.icona) {
       t->addSeparator();
     } else {
       QAction* menu = azione(p.azione);
-      QAction* b = t->addAction(QIcon(QString(":/icone/%1.svg").arg(p.icona)), p.suggerimento);
+      QAction* b = t->addAction(QIcon(QString(":/icone/%1.svg").arg(p.icona)), tr(p.suggerimento));
       b->setObjectName(QString("Toolbar1Button%1").arg(indice));
-      b->setToolTip(p.suggerimento);
+      // The tip names the command's shortcut, as the menu does.
+      const QString tasto = menu->shortcut().toString(QKeySequence::NativeText);
+      b->setToolTip(tasto.isEmpty() ? tr(p.suggerimento) : QString("%1 (%2)").arg(tr(p.suggerimento), tasto));
       connect(b, &QAction::triggered, menu, &QAction::trigger);
       if (p.dipendente) dipendenti_ << b;
     }
@@ -295,12 +329,19 @@ void FinestraPrincipale::AbilitaMenu(bool abilita) {
 }
 
 void FinestraPrincipale::Avvio(const QStringList& argomenti) {
-  s_.stato.CartellaDati = utf8(QDir::currentPath());
+  s_.regional.setTraduzioni(&traduzioni_);
+  // Open looks first where the engineer's projects are, not where the
+  // program happened to be started from.
+  s_.stato.CartellaDati = utf8(CartellaProgetti(impostazioni_.Recenti()));
   AggiornaCaption();
   s_.regional.ControllaImpostazioni(s_.msg(), true);
   LinguaLeggeIni();
   move(0, 0);
-  resize(Twips(11000, this), Twips(8000, this));
+  // Most of the screen, as a desktop program opens: the Safety window's
+  // drawings and tables are readable at once; never less than the form's size.
+  QSize iniziale(Twips(11000, this), Twips(8000, this));
+  if (const QScreen* schermo = screen()) iniziale = iniziale.expandedTo(schermo->availableGeometry().size() * 0.85);
+  resize(iniziale);
 
   DatiProgetto nuovo;
   nuovo.nVori = 1;
@@ -322,33 +363,42 @@ void FinestraPrincipale::FaiSpazio(QSize perArea) {
   const QRect libero = schermo->availableGeometry();
   const QSize telaio = frameGeometry().size() - size();
   resize(voluto.boundedTo(libero.size() - telaio));
-  // Grown, the window stays wholly on the screen.
-  QRect r = frameGeometry();
+  // Grown, the window stays wholly on the screen: its frame as it is about to
+  // be, before the window system has drawn it.
+  QRect r(frameGeometry().topLeft(), size() + telaio);
   r.moveLeft(std::clamp(r.left(), libero.left(), std::max(libero.left(), libero.right() - r.width() + 1)));
   r.moveTop(std::clamp(r.top(), libero.top(), std::max(libero.top(), libero.bottom() - r.height() + 1)));
   move(r.topLeft());
 }
 
 void FinestraPrincipale::ControllaSeparatori() {
-  if (s_.regional.ControllaImpostazioni(s_.msg(), impostazioni_.AvvisoSeparatoriNascosto()))
-    impostazioni_.NascondiAvvisoSeparatori();
+  // The advisory recommends the decimal comma to an Italian engineer: it is
+  // not shown in English, and once a run at most.
+  const bool muto = impostazioni_.AvvisoSeparatoriNascosto() || avvisoSeparatoriDato_ || s_.stato.Lingua != "ITA";
+  if (s_.regional.ControllaImpostazioni(s_.msg(), muto)) impostazioni_.NascondiAvvisoSeparatori();
+  avvisoSeparatoriDato_ = true;
 }
 
 void FinestraPrincipale::LinguaLeggeIni() {
-  const auto letto = voro::LinguaLeggeIni(s_.stato.CartellaProgramma, s_.CartellaUtente);
-  if (!letto || !LinguaValida(*letto)) {
-    if (letto) s_.stato.Lingua = *letto;
-    const std::optional<int> scelto = s_.dialoghi->sceltaLingua(this);
-    if (scelto) {
-      mnuLingua_Click(*scelto);
-    } else if (!LinguaValida(s_.stato.Lingua)) {
-      // Closed without a choice: the help opens in Italian, nothing is stored.
-      mnuLinguaSetta(0);
-    }
+  if (impostazioni_.Lingua()) {
+    mnuLinguaSetta(IndiceLingua(s_.stato.Lingua));
     return;
   }
-  s_.stato.Lingua = *letto;
-  mnuLinguaSetta(IndiceLingua(s_.stato.Lingua));
+  // The choice an older version kept in Lingua.ini moves, once, into the
+  // user's settings.
+  const auto letto = voro::LinguaLeggeIni(s_.stato.CartellaProgramma, s_.CartellaUtente);
+  if (letto && LinguaValida(*letto)) {
+    mnuLingua_Click(IndiceLingua(*letto));
+    return;
+  }
+  const std::optional<int> scelto = s_.dialoghi->sceltaLingua(this);
+  if (scelto) {
+    mnuLingua_Click(*scelto);
+  } else {
+    // Closed without a choice: Italian for this run, nothing stored, asked again next time.
+    mnuLinguaSetta(0);
+    ImpostaLingua(Lingua::Italiano);
+  }
 }
 
 void FinestraPrincipale::mnuLinguaSetta(int indice) {
@@ -357,9 +407,65 @@ void FinestraPrincipale::mnuLinguaSetta(int indice) {
 }
 
 void FinestraPrincipale::mnuLingua_Click(int indice) {
+  // The windows open now speak the old language; those opened from here on the new one.
+  for (QWidget* w : std::initializer_list<QWidget*>{formGeometria(), formCarichi(), formOpzioni(), formRisultati(),
+                                                   finestraPlot()})
+    if (w && !daRitradurre_.contains(w)) daRitradurre_ << w;
   mnuLinguaSetta(indice);
-  if (!LinguaScriveIni(s_.stato.Lingua, s_.stato.CartellaProgramma, s_.CartellaUtente))
-    s_.msg().exclamation("Impossibile salvare la lingua dell'help in Lingua.ini");
+  impostazioni_.ImpostaLingua(s_.stato.Lingua);
+  ImpostaLingua(LinguaDaCodice(QString::fromStdString(s_.stato.Lingua)));
+}
+
+void FinestraPrincipale::changeEvent(QEvent* e) {
+  // Once the command that changed the language has ended, and once for the
+  // several translations installed together.
+  if (e->type() == QEvent::LanguageChange && !nuovaLinguaInAttesa_) {
+    nuovaLinguaInAttesa_ = true;
+    QTimer::singleShot(0, this, &FinestraPrincipale::RicreaMenu);
+  }
+  QMainWindow::changeEvent(e);
+}
+
+void FinestraPrincipale::RicreaMenu() {
+  nuovaLinguaInAttesa_ = false;
+  const bool abilitati = dipendenti_.isEmpty() || dipendenti_.first()->isEnabled();
+  // The old menus go at once from the names the commands are found by.
+  QList<QObject*> vecchi;
+  for (QMenu* m : menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) vecchi << m;
+  menuBar()->clear();
+  if (auto* t = findChild<QToolBar*>("Toolbar1")) {
+    for (QAction* a : t->actions()) vecchi << a;
+    t->clear();
+  }
+  for (QObject* o : vecchi) {
+    for (QAction* a : o->findChildren<QAction*>()) a->setObjectName(QString());
+    o->setObjectName(QString());
+    o->deleteLater();
+  }
+  dipendenti_.clear();
+  creaMenu();
+  creaToolbar();
+  AbilitaMenu(abilitati);
+  AggiornaCaption();
+  statusBar()->showMessage(tr("Ready"));
+  // The windows that were open take the language too, opened afresh: the
+  // data forms that hold no unread edit, the report, the plot.
+  const QList<QPointer<QWidget>> vecchie = std::exchange(daRitradurre_, {});
+  auto vecchia = [&vecchie](QWidget* w) { return w && vecchie.contains(w); };
+  if (FormGeometria* g = formGeometria(); vecchia(g) && !g->toccato()) {
+    g->parentWidget()->close();
+    MostraGeometria();
+  }
+  if (FormCarichi* c = formCarichi(); vecchia(c) && !c->toccato()) {
+    c->parentWidget()->close();
+    MostraCarichi();
+  }
+  if (FormOpzioni* o = formOpzioni(); vecchia(o) && !o->toccato() && !calcoloInCorso()) {
+    o->parentWidget()->close();
+    MostraOpzioni();
+  }
+  if (vecchia(formRisultati())) MostraRisultati();
+  if (FinestraPlot* p = finestraPlot(); vecchia(p)) mostraPlot(p->PlottaGeometria());
 }
 
 QMdiSubWindow* FinestraPrincipale::figlia(QWidget* w) {
@@ -399,7 +505,7 @@ void FinestraPrincipale::MostraOpzioni() { mostraForm(opzioni_); }
 void FinestraPrincipale::MostraRisultati() {
   if (risultati_) risultati_->parentWidget()->close();
   if (!RisultatiValidi()) {
-    s_.msg().information("Non ci sono risultati del progetto: risolvere l'arco con Solve.");
+    s_.msg().information(utf8(tr("The project has no results: solve the arch with Solve.")));
     return;
   }
   risultati_ = new FormRisultati(*this, s_);
@@ -422,8 +528,8 @@ bool FinestraPrincipale::DatiPronti() {
   // A calculation or an assessment runs on what the engineer typed, or not at all.
   if (!LeggiFormAperti()) return false;
   if (ModelloValido()) return true;
-  s_.msg().critical("Error: Check Geometry\rLa geometria non è stata letta: completare il form Geometry e "
-                    "premere Next.");
+  s_.msg().critical(utf8(tr("Error: Check Geometry\rThe geometry has not been read: complete the Geometry form "
+                            "and press Next.")));
   return false;
 }
 
@@ -447,7 +553,7 @@ void FinestraPrincipale::Risolvi() {
 
 bool FinestraPrincipale::Libero() {
   if (!calcolatore_.inCorso()) return true;
-  s_.msg().information("Il calcolo è in corso: attendere che finisca o premere Stop.");
+  s_.msg().information(utf8(tr("The calculation is running: wait for it to end or press Stop.")));
   return false;
 }
 
@@ -458,7 +564,8 @@ void FinestraPrincipale::CalcolaEPlotta(int PlottaGeometria) {
     return;
   }
   if (!DatiPronti()) return;
-  statusBar()->showMessage("Solving...");
+  statusBar()->showMessage(tr("Solving..."));
+  improntaAvvio_ = ImprontaCalcolo(s_.dati);
   calcolatore_.Avvia(s_);
 }
 
@@ -469,19 +576,22 @@ void FinestraPrincipale::fineCalcolo(bool riuscito) {
     opzioni_->cmdStop->hide();
   }
   if (calcolatore_.scartato()) {
-    statusBar()->showMessage("The input changed during the calculation: results discarded, solve again");
+    statusBar()->showMessage(tr("The input changed during the calculation: results discarded, solve again"));
   } else if (riuscito) {
     improntaRisultati_ = ImprontaCalcolo(s_.dati);
+    // The calculation brings the strip load within the structure: the same
+    // load, so an assessment of the data it started from still belongs to them.
+    if (sicurezza_ && improntaSicurezza_ == improntaAvvio_) improntaSicurezza_ = *improntaRisultati_;
     statusBar()->showMessage(calcolatore_.fermato()
-                                 ? "Search stopped: the results are those of the best point found so far"
-                                 : "Solved");
+                                 ? tr("Search stopped: the results are those of the best point found so far")
+                                 : tr("Solved"));
     mostraPlot(0);
     if (formRisultati()) MostraRisultati();
   } else {
     // Whatever the failed calculation left in memory is no project's result.
     scadonoRisultati();
-    statusBar()->showMessage("Calculation failed");
-    s_.msg().plain(utf8(calcolatore_.ultimoErrore()));
+    statusBar()->showMessage(tr("Calculation failed"));
+    s_.msg().plain(s_.msg().traduci("Voro", utf8(calcolatore_.ultimoErrore()).c_str()));
   }
   if (opzioni_) opzioni_->calcoloConcluso();
   AggiornaModificato();
@@ -502,7 +612,7 @@ bool FinestraPrincipale::GeometriaLetta() {
       improntaModello_.reset();
       s_.modello = ModelloArco{};
       if (plot_) plot_->parentWidget()->close();
-      s_.msg().critical(MessaggioGeometria(e));
+      s_.msg().critical(MessaggioGeometria(e, s_.msg()));
     }
   }
   AbilitaMenu(ok);
@@ -526,7 +636,7 @@ void FinestraPrincipale::DatiCambiati() {
 
 void FinestraPrincipale::scadonoRisultati() {
   // "Solved" would speak of results that are gone.
-  if (improntaRisultati_) statusBar()->showMessage("Ready");
+  if (improntaRisultati_) statusBar()->showMessage(tr("Ready"));
   improntaRisultati_.reset();
   emit risultatiScaduti();
 }
@@ -534,6 +644,9 @@ void FinestraPrincipale::scadonoRisultati() {
 void FinestraPrincipale::mostraPlot(int PlottaGeometria) {
   if (plot_) plot_->parentWidget()->close();
   plot_ = new FinestraPlot(*this, s_, PlottaGeometria);
+  // Results of a stopped search say so in the plot's own caption.
+  if (PlottaGeometria == 0 && s_.risultati.RicercaInterrotta)
+    plot_->setWindowTitle(tr("%1 - search stopped: best point so far").arg(plot_->windowTitle()));
   QMdiSubWindow* sub = figlia(plot_);
   if (PlottaGeometria == 0) RegistraFinestraRisultati(plot_);
   sub->move(0, 0);
@@ -574,7 +687,7 @@ void FinestraPrincipale::aiuto() {
   }
   if (!finestra->Apri(percorso)) {
     finestra->close();
-    s_.msg().critical(utf8("Impossibile aprire il file della guida " + percorso));
+    s_.msg().critical(utf8(tr("Cannot open the help file %1").arg(percorso)));
     return;
   }
   if (nuova) DimensionaSulloSchermo(*finestra, QSize(900, 640));

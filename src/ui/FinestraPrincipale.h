@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "Lingue.h"
 #include "ui/Calcolatore.h"
 #include "ui/Impostazioni.h"
 #include "ui/MessaggiQt.h"
@@ -45,7 +46,8 @@ class FinestraPrincipale : public QMainWindow {
   ~FinestraPrincipale() override;
 
   Sessione& sessione() { return s_; }
-  const QString FormCaption = "Arch assessment - File: ";
+  // The caption before the project's name, in the language of the program.
+  QString FormCaption() const { return tr("Arch assessment - File: "); }
 
   // The start of the program: the language, the file on the command line
   // (its words joined with single blanks), the geometry form.
@@ -126,7 +128,8 @@ class FinestraPrincipale : public QMainWindow {
 
   // The View menu's item i toggles flag i and replots.
   void VisualizzaItem(int i);
-  // The Help Language menu's item i.
+  // The Language menu's item i: the program's language (0 Italian,
+  // 1 English), kept in the user's settings and applied at once.
   void mnuLingua_Click(int indice);
   void mnuLinguaSetta(int indice);
 
@@ -149,6 +152,7 @@ class FinestraPrincipale : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  void changeEvent(QEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
 
  private:
@@ -161,6 +165,9 @@ class FinestraPrincipale : public QMainWindow {
   // Reads the project file into a new project; on success it replaces the
   // project on screen, on failure one message says why and nothing changes.
   bool leggiProgetto(const QString& percorso);
+  // A project read from a file is ready to solve and assess at once: its
+  // geometry form is read and its voussoirs built, as Next would.
+  void PreparaGeometria();
   // The project on screen becomes `dati`, read from `percorso` (a new
   // project when empty): data forms closed unread, results and drawings
   // closed, the geometry form showing the new project.
@@ -177,7 +184,11 @@ class FinestraPrincipale : public QMainWindow {
   void mostraPlot(int PlottaGeometria);
   void fineCalcolo(bool riuscito);
   void LinguaLeggeIni();
+  // The menus, the toolbar and the open windows again, in the language now
+  // installed.
+  void RicreaMenu();
 
+  TraduzioniQt traduzioni_;
   Sessione s_;
   std::unique_ptr<MessaggiQt> messaggiQt_;
   std::unique_ptr<DialoghiQt> dialoghiQt_;
@@ -192,10 +203,14 @@ class FinestraPrincipale : public QMainWindow {
   QPointer<FinestraPlot> plot_;
   QPointer<FinestraSicurezza> sicurezza_;
   std::string improntaSicurezza_;  // the input the Safety window was assessed on
+  std::string improntaAvvio_;      // the input the running calculation started from
   ComandiRapporto* rapporto_ = nullptr;
   StoriaProgetto* storia_ = nullptr;
   std::array<QAction*, 5> vista_{};
   std::array<QAction*, 2> lingua_{};
+  bool avvisoSeparatoriDato_ = false;  // the regional advisory was offered in this run
+  bool nuovaLinguaInAttesa_ = false;   // the windows wait to take the new language
+  QList<QPointer<QWidget>> daRitradurre_;  // the windows open when the language changed
   std::array<QAction*, Impostazioni::kRecenti> recenti_{};
   QList<QAction*> dipendenti_;
   // The project as last opened or saved, to tell whether it was modified.

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QTimer>
 #include <QPainter>
 #include <QPrinter>
 #include <QSplitter>
@@ -40,24 +41,32 @@ FinestraSicurezza::FinestraSicurezza(Sessione& s, QWidget* parent)
     : QWidget(parent), s_(s), disegnoArco_(messaggiDisegno_), disegnoGrafico_(messaggiDisegno_) {
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName("FrmSicurezza");
-  setWindowTitle("Safety");
+  valutatore_.ImpostaTraduzioni(s.msg().traduzioni());
+  messaggiDisegno_.setTraduzioni(s.msg().traduzioni());
+  setWindowTitle(tr("Safety"));
 
   menu = new QMenuBar(this);
-  QMenu* file = menu->addMenu("&File");
-  file->addAction("&Print", this, [this] { mnuFileItem(0); });
-  file->addAction("&Export DXF", this, [this] { mnuFileItem(1); });
+  QMenu* file = menu->addMenu(tr("&File"));
+  file->addAction(tr("&Print"), this, [this] { mnuFileItem(0); });
+  file->addAction(tr("&Export DXF"), this, [this] { mnuFileItem(1); });
   file->addAction(tr("Export &Plot..."), this, [this] { mnuEsportaImmagine(0); });
   file->addAction(tr("Export Sweep &Chart..."), this, [this] { mnuEsportaImmagine(1); });
   menu->addMenu(tr("&View"))->addAction(tr("&Fit to Window"), this, [this] { Adatta(); });
 
   tabella = new QTableWidget(0, 3, this);
   tabella->setObjectName("grdSicurezza");
-  tabella->setHorizontalHeaderLabels({"Figure", "Value", "What it means"});
+  tabella->setHorizontalHeaderLabels({tr("Figure"), tr("Value"), tr("What it means")});
   tabella->verticalHeader()->hide();
   tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
   tabella->setWordWrap(true);
   tabella->horizontalHeader()->setStretchLastSection(true);
   CopiaTabella::Installa(tabella);
+  // The explanations wrap within the room the window gives them, their rows
+  // as tall as the wrapped text, whatever the window's size.
+  // Once the layout has settled: a scroll bar that appears narrows the column again.
+  connect(tabella->horizontalHeader(), &QHeaderView::sectionResized, tabella, [t = tabella](int colonna) {
+    if (colonna == 2) QTimer::singleShot(0, t, &QTableWidget::resizeRowsToContents);
+  });
 
   areaArco = new AreaTavola(s, this);
   areaArco->setObjectName("picArco");
@@ -90,7 +99,7 @@ FinestraSicurezza::FinestraSicurezza(Sessione& s, QWidget* parent)
 
   lblStato = new QLabel(this);
   progresso = new QProgressBar(this);
-  cmdStop = new QPushButton("&Stop", this);
+  cmdStop = new QPushButton(tr("&Stop"), this);
   auto* stato = new QHBoxLayout;
   stato->addWidget(lblStato, 1);
   stato->addWidget(progresso);
@@ -105,8 +114,8 @@ FinestraSicurezza::FinestraSicurezza(Sessione& s, QWidget* parent)
   connect(&valutatore_, &ValutatoreSicurezza::avanzamento, this, [this](int fatti, int totale) {
     progresso->setMaximum(totale);
     progresso->setValue(fatti);
-    lblStato->setText(fatti < totale ? QString("Load position %1 of %2").arg(fatti).arg(totale - 1)
-                                     : QString("Minimum thickness..."));
+    lblStato->setText(fatti < totale ? tr("Load position %1 of %2").arg(fatti).arg(totale - 1)
+                                     : tr("Minimum thickness..."));
   });
   connect(&valutatore_, &ValutatoreSicurezza::concluso, this, &FinestraSicurezza::fine);
 }
@@ -127,7 +136,7 @@ void FinestraSicurezza::Avvia() {
   pannelloVeicolo->Svuota();
   tabella->setRowCount(0);
   lblVerdetto->hide();
-  lblStato->setText("Assessing...");
+  lblStato->setText(tr("Assessing..."));
   progresso->setRange(0, 0);
   progresso->show();
   cmdStop->show();
@@ -140,12 +149,12 @@ void FinestraSicurezza::fine(bool riuscito) {
   valutatore_.Riproduci(s_.msg());
   if (!riuscito) {
     const QString perche = valutatore_.errore();
-    lblStato->setText(perche.isEmpty() ? "Stopped" : "No assessment: " + perche);
+    lblStato->setText(perche.isEmpty() ? tr("Stopped") : tr("No assessment: %1").arg(perche));
     if (!perche.isEmpty()) s_.msg().critical(perche.toStdString());
     emit concluso(false);
     return;
   }
-  lblStato->setText("Assessed: exact limit analysis (rigid voussoirs, no tension, no sliding)");
+  lblStato->setText(tr("Assessed: exact limit analysis (rigid voussoirs, no tension, no sliding)"));
   plot_ = std::make_unique<PlottaSicurezza>(valutatore_.dati(), valutatore_.modello(), valutatore_.risultati(),
                                             s_.regional, disegnoArco_);
   grafico_ = std::make_unique<GraficoSpostamento>(valutatore_.risultati(), valutatore_.modello(), s_.regional,
@@ -216,44 +225,44 @@ void FinestraSicurezza::riempiTabella() {
                    r.resistenzaFinita ? tr("Of every figure below but the geometric factor, which is Heyman's (rigid)")
                                       : tr("Rigid masonry of unlimited strength: crushing is not checked; the "
                                            "geometric factor is Heyman's")});
-  righe.push_back({"Admissible", r.ammissibile ? "yes" : "no",
-                   r.ammissibile ? "A thrust line fits within the masonry: the arch stands (safe theorem)"
-                                 : "No thrust line fits within the masonry, whatever the hinges"});
-  righe.push_back({"Thickness ratio s",
+  righe.push_back({tr("Admissible"), r.ammissibile ? tr("yes") : tr("no"),
+                   r.ammissibile ? tr("A thrust line fits within the masonry: the arch stands (safe theorem)")
+                                 : tr("No thrust line fits within the masonry, whatever the hinges")});
+  righe.push_back({tr("Thickness ratio s"),
                    r.rapportoSpessore ? QString::fromStdString(s_.regional.Formatta(
                                             *r.rapportoSpessore, FormatoDecimali(DecimaliCoerenti(*r.rapportoSpessore, 4))))
-                                      : "none",
-                   "The least fraction of each joint's half depth a thrust line needs"});
-  righe.push_back({tr("Depth ratio 1/s"), r.fattoreGeometrico ? fattore(*r.fattoreGeometrico) : "none",
+                                      : tr("none"),
+                   tr("The least fraction of each joint's half depth a thrust line needs")});
+  righe.push_back({tr("Depth ratio 1/s"), r.fattoreGeometrico ? fattore(*r.fattoreGeometrico) : tr("none"),
                    tr("Each joint's depth over the depth the thrust line of least eccentricity needs")});
-  righe.push_back({"Contacts", cerniere(r.contatti), "Joints where that line touches the reduced section (i intrados, e extrados)"});
-  righe.push_back({"Least thrust [kN]", r.spintaMinima ? kN(*r.spintaMinima) : "none",
-                   "Least horizontal force of the left support on the arch among the lines that fit"});
-  righe.push_back({"Largest thrust [kN]",
-                   r.spintaMassima ? kN(*r.spintaMassima) : r.spintaMassimaIllimitata ? "no limit" : "none",
-                   "The most a tie or an abutment may have to take"});
+  righe.push_back({tr("Contacts"), cerniere(r.contatti), tr("Joints where that line touches the reduced section (i intrados, e extrados)")});
+  righe.push_back({tr("Least thrust [kN]"), r.spintaMinima ? kN(*r.spintaMinima) : tr("none"),
+                   tr("Least horizontal force of the left support on the arch among the lines that fit")});
+  righe.push_back({tr("Largest thrust [kN]"),
+                   r.spintaMassima ? kN(*r.spintaMassima) : r.spintaMassimaIllimitata ? tr("no limit") : tr("none"),
+                   tr("The most a tie or an abutment may have to take")});
   QString carico;
   switch (r.esitoCarico) {
     case EsitoCarico::Finito: carico = fattore(*r.fattoreCarico); break;
-    case EsitoCarico::Illimitato: carico = "no collapse"; break;
-    case EsitoCarico::NessunCarico: carico = "no variable load"; break;
-    case EsitoCarico::Impossibile: carico = "none fits"; break;
+    case EsitoCarico::Illimitato: carico = tr("no collapse"); break;
+    case EsitoCarico::NessunCarico: carico = tr("no variable load"); break;
+    case EsitoCarico::Impossibile: carico = tr("none fits"); break;
   }
-  righe.push_back({"Live-load factor", carico,
+  righe.push_back({tr("Live-load factor"), carico,
                    tr("Largest multiplier of the variable load before collapse (dead loads as given)")});
-  righe.push_back({"Mechanism", cerniere(r.meccanismo),
+  righe.push_back({tr("Mechanism"), cerniere(r.meccanismo),
                    tr("The joints of the collapse (i intrados, e extrados, c crushing, s sliding)")});
-  righe.push_back({"Worst live-load factor", r.fattorePeggiore ? fattore(*r.fattorePeggiore) : "none",
+  righe.push_back({tr("Worst live-load factor"), r.fattorePeggiore ? fattore(*r.fattorePeggiore) : tr("none"),
                    r.posizioni.size() == 1
-                       ? QString("The strip load covers the whole structure: one position")
-                       : QString("Least factor over %1 positions of the strip load").arg(r.posizioni.size())});
-  righe.push_back({"Worst position [m]",
-                   r.xq1Peggiore ? tr("%1 to %2").arg(metri(*r.xq1Peggiore), metri(*r.xq2Peggiore)) : "none",
-                   "Where the strip load is worst"});
-  righe.push_back({"Minimum thickness [m]", r.spessoreMinimo ? metri(*r.spessoreMinimo) : "none",
+                       ? tr("The strip load covers the whole structure: one position")
+                       : tr("Least factor over %1 positions of the strip load").arg(r.posizioni.size())});
+  righe.push_back({tr("Worst position [m]"),
+                   r.xq1Peggiore ? tr("%1 to %2").arg(metri(*r.xq1Peggiore), metri(*r.xq2Peggiore)) : tr("none"),
+                   tr("Where the strip load is worst")});
+  righe.push_back({tr("Minimum thickness [m]"), r.spessoreMinimo ? metri(*r.spessoreMinimo) : tr("none"),
                    tr("Thinnest segment when every thickness is scaled down until no thrust line fits, the road, "
                       "slab and loads kept where the project puts them")});
-  righe.push_back({tr("Geometric factor of safety t/tmin"), r.fattoreSpessore ? fattore(*r.fattoreSpessore) : "none",
+  righe.push_back({tr("Geometric factor of safety t/tmin"), r.fattoreSpessore ? fattore(*r.fattoreSpessore) : tr("none"),
                    tr("Heyman: the ring's thickness over the least thickness that still holds a thrust line")});
   const ImposteArco imposte = ImposteSuPareti(valutatore_.modello());
   auto rialzo = [this](const ImpostaRialzata& i) {
@@ -272,7 +281,8 @@ void FinestraSicurezza::riempiTabella() {
   for (int i = 0; i < static_cast<int>(righe.size()); ++i)
     for (int k = 0; k < 3; ++k) tabella->setItem(i, k, new QTableWidgetItem(righe[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)]));
   SegnalaPericolo(r);
-  tabella->resizeColumnsToContents();
+  tabella->resizeColumnToContents(0);
+  tabella->resizeColumnToContents(1);
   tabella->resizeRowsToContents();
 }
 
@@ -291,7 +301,7 @@ void FinestraSicurezza::mnuFileItem(int indice) {
       plot_->PlottaVoro("STAMPANTE", &superficie);
       p.end();
     } else {
-      const QString filtro = "All Files (*.*)|*.*|Files per Autocad (*.dxf)|*.dxf";
+      const QString filtro = tr("All Files (*.*)|*.*|Autocad Files (*.dxf)|*.dxf");
       const QString base = s_.NomeFileBreve.empty() ? QString("Voro") : QString::fromStdString(s_.NomeFileBreve);
       const auto scelto = s_.dialoghi->salva(this, QString::fromStdString(s_.stato.CartellaDati),
                                              FiltroDialogo(filtro), VoceFiltro(filtro, 2), base + "-safety.dxf");

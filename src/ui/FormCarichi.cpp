@@ -18,25 +18,25 @@ namespace voro::ui {
 
 FormCarichi::FormCarichi(FinestraPrincipale& main, Sessione& s) : FormDiDati(main, s) {
   setObjectName("frmLoads");
-  setWindowTitle("Load");
+  setWindowTitle(tr("Load"));
   auto* g = new QGridLayout;
-  const char* etichette[3] = {"q [kN/m2]", "xq1", "xq2"};
-  const char* suggerimenti[3] = {"Distributed variable load [kN/m2]", "Abscissa where the load begins [m]",
-                                 "Abscissa where the load ends [m]"};
+  const char* etichette[3] = {QT_TR_NOOP("q [kN/m2]"), QT_TR_NOOP("xq1"), QT_TR_NOOP("xq2")};
+  const char* suggerimenti[3] = {QT_TR_NOOP("Distributed variable load [kN/m2]"), QT_TR_NOOP("Abscissa where the load begins [m]"),
+                                 QT_TR_NOOP("Abscissa where the load ends [m]")};
   for (int i = 0; i < 3; ++i) {
     txtDati[static_cast<std::size_t>(i)] = new QLineEdit(this);
-    txtDati[static_cast<std::size_t>(i)]->setToolTip(suggerimenti[i]);
+    txtDati[static_cast<std::size_t>(i)]->setToolTip(tr(suggerimenti[i]));
     txtDati[static_cast<std::size_t>(i)]->setMaximumWidth(90);
-    g->addWidget(new QLabel(etichette[i], this), i, 0);
+    g->addWidget(new QLabel(tr(etichette[i]), this), i, 0);
     g->addWidget(txtDati[static_cast<std::size_t>(i)], i, 1);
-    if (i > 0) g->addWidget(new QLabel("m", this), i, 2);
+    if (i > 0) g->addWidget(new QLabel(tr("m"), this), i, 2);
   }
-  Frame1 = new QGroupBox("Plot scale", this);
+  Frame1 = new QGroupBox(tr("Plot scale"), this);
   auto* f = new QGridLayout(Frame1);
   txtDati[3] = new QLineEdit(Frame1);
   txtDati[3]->setMaximumWidth(90);
-  txtDati[3]->setToolTip("Denominator of the scale of the load diagram");
-  Check1 = new QCheckBox("Automatic", Frame1);
+  txtDati[3]->setToolTip(tr("Denominator of the scale of the load diagram"));
+  Check1 = new QCheckBox(tr("Automatic"), Frame1);
   f->addWidget(new QLabel("1:", Frame1), 0, 0);
   f->addWidget(txtDati[3], 0, 1);
   f->addWidget(Check1, 1, 0, 1, 2);
@@ -44,11 +44,11 @@ FormCarichi::FormCarichi(FinestraPrincipale& main, Sessione& s) : FormDiDati(mai
   cmdVeicolo = new QPushButton(tr("&Vehicle..."), this);
   g->addWidget(cmdVeicolo, 4, 0, 1, 2);
 
-  cmdPrevious = new QPushButton("<-- &Previous", this);
-  cmdNext = new QPushButton("&Next -->", this);
-  SolveButton = new QPushButton("&Solve", this);
+  cmdPrevious = new QPushButton(tr("<-- &Previous"), this);
+  cmdNext = new QPushButton(tr("&Next -->"), this);
+  SolveButton = new QPushButton(tr("&Solve"), this);
   pctSchema = new Schema(Schema::Tipo::Carichi, this);
-  cmdSchema = new QPushButton("Zoom", this);
+  cmdSchema = new QPushButton(tr("Zoom"), this);
 
   auto* comandi = new QHBoxLayout;
   comandi->addWidget(cmdPrevious);

@@ -32,24 +32,24 @@ QLineEdit* box(QWidget* parent, const QString& tooltip) {
 FormGeometria::FormGeometria(FinestraPrincipale& main, Sessione& s) : FormDiDati(main, s) {
   setObjectName("frmGeo");
   txtTitolo = new QLineEdit(this);
-  txtTitolo->setToolTip("Title of the project");
-  txtNvori = box(this, "Number of segments of circles");
+  txtTitolo->setToolTip(tr("Title of the project"));
+  txtNvori = box(this, tr("Number of segments of circles"));
   txtNvori->setProperty("enterProprio", true);
 
-  Frame1Voro = new QGroupBox("Ring geometry", this);
+  Frame1Voro = new QGroupBox(tr("Ring geometry"), this);
   auto* ring = new QGridLayout(Frame1Voro);
-  const char* etichette[4] = {"Span         L", "Rise           h", "Thickness  t", "Voussoirs n°"};
-  const char* suggerimenti[4] = {"Span of the arch [m]", "Rise of the arch [m]", "Thickness of the ring [m]",
-                                 "Number of voussoirs (masonry units) "};
+  const char* etichette[4] = {QT_TR_NOOP("Span         L"), QT_TR_NOOP("Rise           h"), QT_TR_NOOP("Thickness  t"), QT_TR_NOOP("Voussoirs n°")};
+  const char* suggerimenti[4] = {QT_TR_NOOP("Span of the arch [m]"), QT_TR_NOOP("Rise of the arch [m]"), QT_TR_NOOP("Thickness of the ring [m]"),
+                                 QT_TR_NOOP("Number of voussoirs (masonry units) ")};
   for (int i = 0; i < 4; ++i) {
-    txt1Voro[static_cast<std::size_t>(i)] = box(Frame1Voro, suggerimenti[i]);
-    ring->addWidget(new QLabel(QString::fromUtf8(etichette[i]), Frame1Voro), i, 0);
+    txt1Voro[static_cast<std::size_t>(i)] = box(Frame1Voro, tr(suggerimenti[i]));
+    ring->addWidget(new QLabel(tr(etichette[i]), Frame1Voro), i, 0);
     ring->addWidget(txt1Voro[static_cast<std::size_t>(i)], i, 1);
     ring->addWidget(new QLabel(i < 3 ? "m" : "", Frame1Voro), i, 2);
   }
 
   FlexGrid = new GrigliaSegmenti(this);
-  FlexGrid->setToolTip("Coordinates of the points that define the segments of circles.");
+  FlexGrid->setToolTip(tr("Coordinates of the points that define the segments of circles."));
   FlexGrid->setFixedSize(Twips(2640, this), Twips(840, this));
   FlexGrid->hide();
 
@@ -61,52 +61,53 @@ FormGeometria::FormGeometria(FinestraPrincipale& main, Sessione& s) : FormDiDati
     const char* suggerimento;
     const char* unita = "";
   };
-  const Voce voci[] = {{1, "h1", "Fill thickness at crown", "m"},
-                       {2, "h2", "Slab thickness", "m"},
-                       {3, "γm", "Masonry unit weight [kN/m3]", "kN/m³"},
-                       {4, "γ1", "Fill unit weight [kN/m3]", "kN/m³"},
-                       {5, "γ2", "Slab unit weight [kN/m3]", "kN/m³"},
-                       {6, "dw", "Protrusion of the upper wall [m]", "m"},
-                       {7, "hw", "Depth of solid fill [m]", "m"}};
+  const Voce voci[] = {{1, "h1", QT_TR_NOOP("Fill thickness at crown [m]"), "m"},
+                       {2, "h2", QT_TR_NOOP("Slab thickness [m]"), "m"},
+                       {3, "γm", QT_TR_NOOP("Masonry unit weight [kN/m3]"), "kN/m³"},
+                       {4, "γ1", QT_TR_NOOP("Fill unit weight [kN/m3]"), "kN/m³"},
+                       {5, "γ2", QT_TR_NOOP("Slab unit weight [kN/m3]"), "kN/m³"},
+                       {6, "dw", QT_TR_NOOP("Protrusion of the upper wall [m]"), "m"},
+                       {7, "hw", QT_TR_NOOP("Depth of solid fill [m]"), "m"}};
   int riga = 0;
   for (const Voce& v : voci) {
-    txtDati[static_cast<std::size_t>(v.indice)] = box(this, v.suggerimento);
+    txtDati[static_cast<std::size_t>(v.indice)] = box(this, tr(v.suggerimento));
     dati->addWidget(new QLabel(QString::fromUtf8(v.etichetta), this), riga, 0);
     dati->addWidget(txtDati[static_cast<std::size_t>(v.indice)], riga, 1);
     dati->addWidget(new QLabel(QString::fromUtf8(v.unita), this), riga, 2);
     ++riga;
   }
-  txtLarg[0] = box(this, "Width of the arch [m]");
+  txtLarg[0] = box(this, tr("Width of the arch [m]"));
   txtLarg[1] = box(this, "");
   txtLarg[1]->hide();
-  dati->addWidget(new QLabel("Ring width", this), riga, 0);
+  dati->addWidget(new QLabel(tr("Ring width"), this), riga, 0);
   dati->addWidget(txtLarg[0], riga, 1);
-  dati->addWidget(new QLabel("m", this), riga, 2);
+  dati->addWidget(new QLabel(tr("m"), this), riga, 2);
 
-  Frame1 = new QGroupBox("Start eccentricities [mm]", this);
-  Frame1->setToolTip("Eccentricities of the thrust-line to be used without optimization");
+  Frame1 = new QGroupBox(tr("Start eccentricities [mm]"), this);
+  Frame1->setToolTip(tr("Eccentricities of the thrust-line to be used without optimization"));
   auto* ecc = new QGridLayout(Frame1);
-  const Voce eccs[] = {{9, "Left springer el", "Eccenticity of the thrust-line at left springing [mm]"},
-                       {10, "Crown          ec", "Eccenticity of the thrust-line at crown [mm]"},
-                       {11, "Right spinger er", "Eccenticity of the thrust-line at right springing [mm]"}};
+  const Voce eccs[] = {
+      {9, QT_TR_NOOP("Left springing el"), QT_TR_NOOP("Eccentricity of the thrust line at the left springing [mm]")},
+      {10, QT_TR_NOOP("Crown          ec"), QT_TR_NOOP("Eccentricity of the thrust line at the crown [mm]")},
+      {11, QT_TR_NOOP("Right springing er"), QT_TR_NOOP("Eccentricity of the thrust line at the right springing [mm]")}};
   riga = 0;
   for (const Voce& v : eccs) {
-    txtDati[static_cast<std::size_t>(v.indice)] = box(Frame1, v.suggerimento);
-    ecc->addWidget(new QLabel(v.etichetta, Frame1), riga, 0);
+    txtDati[static_cast<std::size_t>(v.indice)] = box(Frame1, tr(v.suggerimento));
+    ecc->addWidget(new QLabel(tr(v.etichetta), Frame1), riga, 0);
     ecc->addWidget(txtDati[static_cast<std::size_t>(v.indice)], riga, 1);
     ++riga;
   }
 
   pctSchema = new Schema(Schema::Tipo::Geometria, this);
-  cmdSchema = new QPushButton("Zoom", this);
-  cbPltGeom = new QPushButton("&Next -->", this);
+  cmdSchema = new QPushButton(tr("Zoom"), this);
+  cbPltGeom = new QPushButton(tr("&Next -->"), this);
 
   auto* titolo = new QHBoxLayout;
-  titolo->addWidget(new QLabel("Title :", this));
+  titolo->addWidget(new QLabel(tr("Title :"), this));
   titolo->addWidget(txtTitolo, 1);
-  titolo->addWidget(new QLabel("Units kN - m", this));
+  titolo->addWidget(new QLabel(tr("Units kN - m"), this));
   auto* segmenti = new QHBoxLayout;
-  segmenti->addWidget(new QLabel("Segments n.", this));
+  segmenti->addWidget(new QLabel(tr("Segments n."), this));
   segmenti->addWidget(txtNvori);
   segmenti->addStretch();
   auto* sinistra = new QVBoxLayout;
@@ -155,7 +156,8 @@ FormGeometria::FormGeometria(FinestraPrincipale& main, Sessione& s) : FormDiDati
   // Load.
   s_.stato.FormDati = 1;
   main_.ControllaSeparatori();
-  main_.AbilitaMenu(false);
+  // The commands stay as they are while the voussoirs are those of the project.
+  main_.AbilitaMenu(main_.ModelloValido());
   InizializzaForm();
   ScriveDatiInForm();
   SeguiModifiche();
@@ -167,7 +169,7 @@ void FormGeometria::Impagina(int n) {
     Frame1Voro->show();
     FlexGrid->hide();
   } else if (n < 1) {
-    s_.msg().critical("Il numero di vori deve essere > 0");
+    s_.msg().critical(s_.msg().traduci("Voro", "Il numero di vori deve essere > 0"));
     QTimer::singleShot(0, txtNvori, [this] { txtNvori->setFocus(); });
   } else {
     Frame1Voro->hide();
@@ -178,7 +180,7 @@ void FormGeometria::Impagina(int n) {
 }
 
 void FormGeometria::InizializzaForm() {
-  setWindowTitle("Geometry");
+  setWindowTitle(tr("Geometry"));
   txtTitolo->clear();
   txtNvori->setText("1");
   FlexGrid->hide();
@@ -255,7 +257,7 @@ bool FormGeometria::LeggeDatiGeom() {
       return false;
     }
   } catch (const RuntimeError& e) {
-    s_.msg().critical("Error: Check Geometry\r" + e.description());
+    s_.msg().critical(tr("Error: Check Geometry").toStdString() + "\r" + s_.msg().traduci("Voro", e.description().c_str()));
     return false;
   }
   Allineato();
@@ -305,7 +307,7 @@ void FormGeometria::nVoriInvio() {
   const std::optional<double> n =
       LeggiCasella(s_.regional, txtNvori->text().toStdString(), "nVori", TipoCasella::Integer, errore);
   if (!n) {
-    s_.msg().critical("Error: Check Geometry\r" + errore);
+    s_.msg().critical(tr("Error: Check Geometry").toStdString() + "\r" + errore);
     return;
   }
   Impagina(static_cast<int>(*n));

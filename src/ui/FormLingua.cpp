@@ -12,8 +12,10 @@ FormLingua::FormLingua(QWidget* parent) : QDialog(parent) {
   setObjectName("frmLingua");
   setWindowTitle("Scelta lingua - Choose language");
   auto* l = new QVBoxLayout(this);
-  l->addWidget(new QLabel("Lingua dell'help - Help language", this));
-  Option1[0] = new QRadioButton("Italian", this);
+  // Asked before any language is chosen: the form speaks both, and names each
+  // language in its own words.
+  l->addWidget(new QLabel("Lingua del programma - Program language", this));
+  Option1[0] = new QRadioButton("Italiano", this);
   Option1[1] = new QRadioButton("English", this);
   Option1[0]->setChecked(true);
   l->addWidget(Option1[0]);

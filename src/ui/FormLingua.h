@@ -1,5 +1,5 @@
-// The language form: the language of the help, asked for when Lingua.ini is
-// missing or unreadable.
+// The language form: the language of the program, asked for at the first
+// start, before the user has chosen one.
 #pragma once
 
 #include <QDialog>

@@ -18,52 +18,52 @@ namespace voro::ui {
 
 FormOpzioni::FormOpzioni(FinestraPrincipale& main, Sessione& s) : FormDiDati(main, s) {
   setObjectName("frmOption");
-  setWindowTitle("Solve options");
+  setWindowTitle(tr("Solve options"));
 
-  CheckOttimizzaCerniere = new QCheckBox("Optimize thrust-line", this);
+  CheckOttimizzaCerniere = new QCheckBox(tr("Optimize thrust-line"), this);
   FrameOtt = new QGroupBox(this);
   auto* ott = new QGridLayout(FrameOtt);
   txtOttimizz = new QLineEdit(FrameOtt);
-  txtOttimizz->setToolTip("Number of divisions of the ring thickness for the optimization");
+  txtOttimizz->setToolTip(tr("Number of divisions of the ring thickness for the optimization"));
   txtPrecisione = new QLineEdit(FrameOtt);
   txtPrecisione->setReadOnly(true);
   txtPrecisione->setFocusPolicy(Qt::NoFocus);
-  txtPrecisione->setToolTip("Approximation of the thrust-line optimization [mm]");
-  CheckEccentric = new QCheckBox(QString::fromUtf8("Ottimizza eccenticità"), FrameOtt);
-  ott->addWidget(new QLabel("Steps n.", FrameOtt), 0, 0);
+  txtPrecisione->setToolTip(tr("Approximation of the thrust-line optimization [mm]"));
+  CheckEccentric = new QCheckBox(tr("Optimize eccentricity"), FrameOtt);
+  ott->addWidget(new QLabel(tr("Steps n."), FrameOtt), 0, 0);
   ott->addWidget(txtOttimizz, 0, 1);
-  ott->addWidget(new QLabel("Approx. [mm]", FrameOtt), 1, 0);
+  ott->addWidget(new QLabel(tr("Approx. [mm]"), FrameOtt), 1, 0);
   ott->addWidget(txtPrecisione, 1, 1);
   ott->addWidget(CheckEccentric, 2, 0, 1, 2);
 
-  CheckSpinta = new QCheckBox("Passive pressures", this);
+  CheckSpinta = new QCheckBox(tr("Passive pressures"), this);
   FrameSpinta = new QGroupBox(this);
   auto* sp = new QGridLayout(FrameSpinta);
-  const char* suggerimenti[3] = {"Coefficient of passive pressure",
-                                 "Number of voussoirs to which apply passive pressures starting from left springing",
-                                 "Number of voussoirs to which apply passive pressures starting from right springing"};
+  const char* suggerimenti[3] = {QT_TR_NOOP("Coefficient of passive pressure"),
+                                 QT_TR_NOOP("Number of voussoirs to which apply passive pressures starting from left springing"),
+                                 QT_TR_NOOP("Number of voussoirs to which apply passive pressures starting from right springing")};
   for (int i = 12; i <= 14; ++i) {
     txtDati[static_cast<std::size_t>(i)] = new QLineEdit(FrameSpinta);
-    txtDati[static_cast<std::size_t>(i)]->setToolTip(suggerimenti[i - 12]);
+    txtDati[static_cast<std::size_t>(i)]->setToolTip(tr(suggerimenti[i - 12]));
     txtDati[static_cast<std::size_t>(i)]->setMaximumWidth(70);
   }
-  sp->addWidget(new QLabel("Kp", FrameSpinta), 0, 0);
+  sp->addWidget(new QLabel(tr("Kp"), FrameSpinta), 0, 0);
   sp->addWidget(txtDati[12], 0, 1);
-  sp->addWidget(new QLabel("first", FrameSpinta), 1, 0);
+  sp->addWidget(new QLabel(tr("first"), FrameSpinta), 1, 0);
   sp->addWidget(txtDati[13], 1, 1);
-  sp->addWidget(new QLabel("voissoirs", FrameSpinta), 1, 2);
-  sp->addWidget(new QLabel("last", FrameSpinta), 2, 0);
+  sp->addWidget(new QLabel(tr("voussoirs"), FrameSpinta), 1, 2);
+  sp->addWidget(new QLabel(tr("last"), FrameSpinta), 2, 0);
   sp->addWidget(txtDati[14], 2, 1);
-  sp->addWidget(new QLabel("voissoirs", FrameSpinta), 2, 2);
+  sp->addWidget(new QLabel(tr("voussoirs"), FrameSpinta), 2, 2);
 
-  lblStep = new QLabel("Step", this);
+  lblStep = new QLabel(tr("Step"), this);
   lblStima = new QLabel(this);
-  lblStima->setToolTip("Estimated time of the search");
-  cmdStop = new QPushButton("Stop", this);
-  cmdStop->setToolTip("Stop optimization");
-  SolveButton = new QPushButton("&Solve", this);
-  OKButton = new QPushButton("&OK", this);
-  CancelButton = new QPushButton("&Cancel", this);
+  lblStima->setToolTip(tr("Estimated time of the search"));
+  cmdStop = new QPushButton(tr("Stop"), this);
+  cmdStop->setToolTip(tr("Stop optimization"));
+  SolveButton = new QPushButton(tr("&Solve"), this);
+  OKButton = new QPushButton(tr("&OK"), this);
+  CancelButton = new QPushButton(tr("&Cancel"), this);
 
   auto* passo = new QHBoxLayout;
   passo->addWidget(lblStep, 1);

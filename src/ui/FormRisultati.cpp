@@ -37,7 +37,7 @@ QString q(const std::string& s) { return QString::fromStdString(s).trimmed(); }
 FormRisultati::FormRisultati(FinestraPrincipale& main, Sessione& s) : main_(main), s_(s) {
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName("frmRisultati");
-  setWindowTitle("Report");
+  setWindowTitle(tr("Report"));
   Grid1 = new QTableWidget(this);
   Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Grid1->verticalHeader()->hide();
@@ -46,62 +46,62 @@ FormRisultati::FormRisultati(FinestraPrincipale& main, Sessione& s) : main_(main
 
   FrameRis[0] = new QGroupBox(this);
   auto* peggiori = new QGridLayout(FrameRis[0]);
-  const char* sugg[6] = {"Max compression stress at extrados (negative if traction)", "Section number",
-                         "Max compression stress at intrados (negative if traction)", "Section number",
-                         "Min percent of compressed section (0 if traction)", "Section number"};
-  const char* eti[3] = {"sig_e [MPa]", "sig_i [MPa]", "%comp"};
-  for (int i = 0; i < 6; ++i) txtMax[static_cast<std::size_t>(i)] = casella(FrameRis[0], sugg[i]);
+  const char* sugg[6] = {QT_TR_NOOP("Max compression stress at extrados (negative if traction)"), QT_TR_NOOP("Section number"),
+                         QT_TR_NOOP("Max compression stress at intrados (negative if traction)"), QT_TR_NOOP("Section number"),
+                         QT_TR_NOOP("Min percent of compressed section (0 if traction)"), QT_TR_NOOP("Section number")};
+  const char* eti[3] = {QT_TR_NOOP("sig_e [MPa]"), QT_TR_NOOP("sig_i [MPa]"), QT_TR_NOOP("%comp")};
+  for (int i = 0; i < 6; ++i) txtMax[static_cast<std::size_t>(i)] = casella(FrameRis[0], tr(sugg[i]));
   peggiori->addWidget(new QLabel("", FrameRis[0]), 0, 0);
-  peggiori->addWidget(new QLabel("Value", FrameRis[0]), 0, 1);
-  peggiori->addWidget(new QLabel("Sect.", FrameRis[0]), 0, 2);
+  peggiori->addWidget(new QLabel(tr("Value"), FrameRis[0]), 0, 1);
+  peggiori->addWidget(new QLabel(tr("Sect."), FrameRis[0]), 0, 2);
   for (int r = 0; r < 3; ++r) {
-    peggiori->addWidget(new QLabel(eti[r], FrameRis[0]), r + 1, 0);
+    peggiori->addWidget(new QLabel(tr(eti[r]), FrameRis[0]), r + 1, 0);
     peggiori->addWidget(txtMax[static_cast<std::size_t>(2 * r)], r + 1, 1);
     peggiori->addWidget(txtMax[static_cast<std::size_t>(2 * r + 1)], r + 1, 2);
   }
 
   FrameRis[1] = new QGroupBox(this);
   auto* reazioni = new QGridLayout(FrameRis[1]);
-  const char* reazSugg[5] = {"Horizontal force at left springer", "Horizontal force at right springer",
-                             "Vertical force at left springer", "Vertical force at right springer",
-                             "Tie thrust (if tie is positioned at springers)"};
-  const char* reazEti[4] = {"Hl [kN]", "Hr [kN]", "Vl [kN]", "Vr [kN]"};
-  for (int i = 0; i < 5; ++i) txtReazioni[static_cast<std::size_t>(i)] = casella(FrameRis[1], reazSugg[i]);
+  const char* reazSugg[5] = {QT_TR_NOOP("Horizontal force at the left springing"), QT_TR_NOOP("Horizontal force at the right springing"),
+                             QT_TR_NOOP("Vertical force at the left springing"), QT_TR_NOOP("Vertical force at the right springing"),
+                             QT_TR_NOOP("Tie thrust (if tie is positioned at springers)")};
+  const char* reazEti[4] = {QT_TR_NOOP("Hl [kN]"), QT_TR_NOOP("Hr [kN]"), QT_TR_NOOP("Vl [kN]"), QT_TR_NOOP("Vr [kN]")};
+  for (int i = 0; i < 5; ++i) txtReazioni[static_cast<std::size_t>(i)] = casella(FrameRis[1], tr(reazSugg[i]));
   for (int i = 0; i < 4; ++i) {
-    reazioni->addWidget(new QLabel(reazEti[i], FrameRis[1]), i / 2, (i % 2) * 2);
+    reazioni->addWidget(new QLabel(tr(reazEti[i]), FrameRis[1]), i / 2, (i % 2) * 2);
     reazioni->addWidget(txtReazioni[static_cast<std::size_t>(i)], i / 2, (i % 2) * 2 + 1);
   }
   lblTiro = new QLabel(FrameRis[1]);
   auto* tiro = new QHBoxLayout;
   tiro->addWidget(lblTiro);
-  tiro->addWidget(new QLabel("[kN]", FrameRis[1]));
+  tiro->addWidget(new QLabel(tr("[kN]"), FrameRis[1]));
   tiro->addStretch();
   reazioni->addLayout(tiro, 2, 0, 1, 3);
   reazioni->addWidget(txtReazioni[4], 2, 3);
 
   FrameSpinta = new QGroupBox(this);
   auto* muri = new QGridLayout(FrameSpinta);
-  const char* muriSugg[4] = {"Horizontal force on the left upper wall due to horizontal pressures",
-                             "Horizontal force on the right upper wall due to horizontal pressures",
-                             "Flexural moment on the left upper wall due to horizontal pressures",
-                             "Flexural moment on the right upper wall due to horizontal pressures"};
-  const char* muriEti[4] = {"Hl [kN]", "Hr [kN]", "Ml [kNm]", "Mr [kNm]"};
+  const char* muriSugg[4] = {QT_TR_NOOP("Horizontal force on the left upper wall due to horizontal pressures"),
+                             QT_TR_NOOP("Horizontal force on the right upper wall due to horizontal pressures"),
+                             QT_TR_NOOP("Flexural moment on the left upper wall due to horizontal pressures"),
+                             QT_TR_NOOP("Flexural moment on the right upper wall due to horizontal pressures")};
+  const char* muriEti[4] = {QT_TR_NOOP("Hl [kN]"), QT_TR_NOOP("Hr [kN]"), QT_TR_NOOP("Ml [kNm]"), QT_TR_NOOP("Mr [kNm]")};
   for (int i = 0; i < 4; ++i) {
-    txtReazioni[static_cast<std::size_t>(5 + i)] = casella(FrameSpinta, muriSugg[i]);
-    muri->addWidget(new QLabel(muriEti[i], FrameSpinta), i / 2, (i % 2) * 2);
+    txtReazioni[static_cast<std::size_t>(5 + i)] = casella(FrameSpinta, tr(muriSugg[i]));
+    muri->addWidget(new QLabel(tr(muriEti[i]), FrameSpinta), i / 2, (i % 2) * 2);
     muri->addWidget(txtReazioni[static_cast<std::size_t>(5 + i)], i / 2, (i % 2) * 2 + 1);
   }
 
-  FrameRis[2] = new QGroupBox("Optimal eccentricities [mm]", this);
+  FrameRis[2] = new QGroupBox(tr("Optimal eccentricities [mm]"), this);
   auto* ecc = new QGridLayout(FrameRis[2]);
-  const char* eccEti[3] = {"Left springing el", "Crown           ec", "Right sping.   er"};
+  const char* eccEti[3] = {QT_TR_NOOP("Left springing el"), QT_TR_NOOP("Crown           ec"), QT_TR_NOOP("Right spring.  er")};
   for (int i = 0; i < 3; ++i) {
-    txtDati[static_cast<std::size_t>(9 + i)] = casella(FrameRis[2], eccEti[i]);
+    txtDati[static_cast<std::size_t>(9 + i)] = casella(FrameRis[2], tr(eccEti[i]));
     txtDati[static_cast<std::size_t>(9 + i)]->setReadOnly(false);
-    ecc->addWidget(new QLabel(eccEti[i], FrameRis[2]), i, 0);
+    ecc->addWidget(new QLabel(tr(eccEti[i]), FrameRis[2]), i, 0);
     ecc->addWidget(txtDati[static_cast<std::size_t>(9 + i)], i, 1);
   }
-  Command2 = new QPushButton("Set as start values", FrameRis[2]);
+  Command2 = new QPushButton(tr("Set as start values"), FrameRis[2]);
   ecc->addWidget(Command2, 3, 0, 1, 2);
   Command1 = new QPushButton(this);
 
@@ -111,7 +111,14 @@ FormRisultati::FormRisultati(FinestraPrincipale& main, Sessione& s) : main_(main
   destra->addWidget(FrameSpinta);
   destra->addWidget(FrameRis[2]);
   destra->addStretch();
+  lblInterrotta = new QLabel(this);
+  lblInterrotta->setObjectName("lblInterrotta");
+  lblInterrotta->setWordWrap(true);
+  lblInterrotta->setStyleSheet("color: #b00000; font-weight: bold");
+  lblInterrotta->setText(TestoRicercaInterrotta(s_.risultati, s_.regional));
+  lblInterrotta->setVisible(s_.risultati.RicercaInterrotta);
   auto* sinistra = new QVBoxLayout;
+  sinistra->addWidget(lblInterrotta);
   sinistra->addWidget(Command1, 0, Qt::AlignLeft);
   sinistra->addWidget(Grid1, 1);
   // The reduced window shows the top of the report; the rest scrolls into
@@ -133,11 +140,11 @@ FormRisultati::FormRisultati(FinestraPrincipale& main, Sessione& s) : main_(main
 
   // Load.
   AbilitaFrameCerniere();
-  Command1->setText("Enlarge");
-  FrameRis[0]->setTitle("Worst values");
-  FrameRis[1]->setTitle("Reactions at springings");
-  FrameSpinta->setTitle("Walls reactions");
-  lblTiro->setText("Tie thrust");
+  Command1->setText(tr("Enlarge"));
+  FrameRis[0]->setTitle(tr("Worst values"));
+  FrameRis[1]->setTitle(tr("Reactions at springings"));
+  FrameSpinta->setTitle(tr("Walls reactions"));
+  lblTiro->setText(tr("Tie thrust"));
   RisultatiPeggioriVisualizza();
   GrigliaRisultati();
   RiempiGriglia();
@@ -166,12 +173,18 @@ FormRisultati::FormRisultati(FinestraPrincipale& main, Sessione& s) : main_(main
   txtDati[11]->setText(millimetri(r.EccCalcDestra));
 }
 
+QString TestoRicercaInterrotta(const RisultatiCalcolo& r, const Regional& regional) {
+  return FormRisultati::tr("The search was stopped before its end: the hinges are the best point found so far, "
+                           "on a grid of %1 mm.")
+      .arg(QString::fromStdString(regional.FormattaNumero(3, r.PrecisioneRicerca * 1000.0)).trimmed());
+}
+
 void FormRisultati::GrigliaRisultati() {
   Grid1->setMinimumHeight(Twips(3975, this));
   Grid1->setRowCount(s_.modello.nConciTot + 2);
   Grid1->setColumnCount(7);
   RigheCompatte(Grid1);
-  const char* intestazioni[7] = {"Sect.", "sig_e [MPa]", "sig_i [MPa]", "%comp", "N [kN]", "T [kN]", "e [mm]"};
+  const char* intestazioni[7] = {QT_TR_NOOP("Sect."), QT_TR_NOOP("sig_e [MPa]"), QT_TR_NOOP("sig_i [MPa]"), QT_TR_NOOP("%comp"), QT_TR_NOOP("N [kN]"), QT_TR_NOOP("T [kN]"), QT_TR_NOOP("e [mm]")};
   for (int c = 0; c < 7; ++c) {
     auto* it = new QTableWidgetItem(intestazioni[c]);
     it->setTextAlignment(Qt::AlignCenter);
@@ -253,7 +266,7 @@ void FormRisultati::Command1_Click() {
   QWidget* w = parentWidget() ? parentWidget() : this;
   if (!ridotta_) {
     w->resize(Twips(2865, this), Twips(2415, this));
-    Command1->setText("Enlarge");
+    Command1->setText(tr("Enlarge"));
   } else {
     // Enlarged, the whole report shows even where the screen's font needs
     // more room than the layout's size, as far as the main window allows;
@@ -266,7 +279,7 @@ void FormRisultati::Command1_Click() {
       voluto = voluto.boundedTo(sub->mdiArea()->viewport()->size());
     }
     w->resize(voluto);
-    Command1->setText("Reduce");
+    Command1->setText(tr("Reduce"));
   }
   ridotta_ = !ridotta_;
 }

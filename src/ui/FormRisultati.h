@@ -10,6 +10,9 @@
 #include <QTableWidget>
 #include <array>
 
+#include "analysis/RisultatiCalcolo.h"
+#include "data/Regional.h"
+
 namespace voro::ui {
 
 class FinestraPrincipale;
@@ -33,6 +36,8 @@ class FormRisultati : public QWidget {
   std::array<QGroupBox*, 3> FrameRis{};
   QGroupBox* FrameSpinta;
   QLabel* lblTiro;
+  // Shown when the hinge search was stopped: the results are its best point.
+  QLabel* lblInterrotta;
   QPushButton* Command2;
   QPushButton* Command1;
 
@@ -48,5 +53,8 @@ class FormRisultati : public QWidget {
   QWidget* pannello_;
   bool ridotta_ = true;
 };
+
+// What a stopped search's results are, with the grid's precision it reached.
+QString TestoRicercaInterrotta(const RisultatiCalcolo& r, const Regional& regional);
 
 }  // namespace voro::ui

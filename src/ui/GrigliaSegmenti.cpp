@@ -10,7 +10,8 @@
 namespace voro::ui {
 
 namespace {
-const char* const kIntestazioni[7] = {" Segm.", "x2", "y2", "x3", "y3", "t", "vouss. n°"};
+const char* const kIntestazioni[7] = {QT_TRANSLATE_NOOP("voro::ui::GrigliaSegmenti", " Segm."), "x2", "y2", "x3", "y3", "t",
+                                      QT_TRANSLATE_NOOP("voro::ui::GrigliaSegmenti", "vouss. n°")};
 }
 
 GrigliaSegmenti::GrigliaSegmenti(QWidget* parent) : QTableWidget(parent), editor_(new QLineEdit(viewport())) {
@@ -35,13 +36,13 @@ void GrigliaSegmenti::DimensionaMsFlex(int nVori) {
   setRowCount(nVori + 1);
   RigheCompatte(this);
   for (int c = 0; c < 7; ++c) {
-    auto* item = new QTableWidgetItem(QString::fromUtf8(kIntestazioni[c]));
+    auto* item = new QTableWidgetItem(tr(kIntestazioni[c]));
     item->setFlags(Qt::ItemIsEnabled);
     item->setBackground(palette().button());
     setItem(0, c, item);
   }
   for (int r = 1; r <= nVori; ++r) {
-    auto* head = new QTableWidgetItem(" Segm. " + QString::number(r));
+    auto* head = new QTableWidgetItem(tr(" Segm. %1").arg(r));
     head->setFlags(Qt::ItemIsEnabled);
     head->setBackground(palette().button());
     setItem(r, 0, head);

@@ -10,6 +10,7 @@ namespace voro::ui {
 namespace {
 const char* const kChiaveRecenti = "RecentFiles";
 const char* const kChiaveAvviso = "Advisories/HideRegionalSeparators";
+const char* const kChiaveLingua = "Language";
 }  // namespace
 
 Impostazioni::Impostazioni(const QString& cartellaUtente) : file_(QDir(cartellaUtente).filePath("voro.ini")) {}
@@ -38,5 +39,15 @@ bool Impostazioni::AvvisoSeparatoriNascosto() const {
 }
 
 void Impostazioni::NascondiAvvisoSeparatori() { QSettings(file_, QSettings::IniFormat).setValue(kChiaveAvviso, true); }
+
+std::optional<std::string> Impostazioni::Lingua() const {
+  const QString codice = QSettings(file_, QSettings::IniFormat).value(kChiaveLingua).toString();
+  if (codice != "ITA" && codice != "ENG") return std::nullopt;
+  return codice.toStdString();
+}
+
+void Impostazioni::ImpostaLingua(const std::string& codice) {
+  QSettings(file_, QSettings::IniFormat).setValue(kChiaveLingua, QString::fromStdString(codice));
+}
 
 }  // namespace voro::ui

@@ -1,10 +1,13 @@
 // The user's settings of the desktop program, kept from one run to the next
 // in an INI file of the user's configuration folder: the recently used
-// projects and the advisories the user asked not to see again.
+// projects, the advisories the user asked not to see again and the
+// language of the program.
 #pragma once
 
 #include <QString>
 #include <QStringList>
+#include <optional>
+#include <string>
 
 namespace voro::ui {
 
@@ -23,6 +26,10 @@ class Impostazioni {
   // The advisory on the regional separators of the geometry form.
   bool AvvisoSeparatoriNascosto() const;
   void NascondiAvvisoSeparatori();
+
+  // The language the user chose, "ITA" or "ENG"; nothing before a choice.
+  std::optional<std::string> Lingua() const;
+  void ImpostaLingua(const std::string& codice);
 
  private:
   QString file_;

@@ -1,6 +1,7 @@
 // Drawing the schemas: the ring with its dimensions and the variable load.
 #include "ui/Schemi.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -10,8 +11,9 @@ namespace voro::ui {
 Schema::Schema(Tipo tipo, QWidget* parent) : QWidget(parent), tipo_(tipo) {
   base_ = QSize(300, 190);
   setFixedSize(base_);
-  setToolTip(tipo == Tipo::Geometria ? "Geometry of the arch: the symbols of the boxes"
-                                     : "The variable load q between the abscissae xq1 and xq2");
+  setToolTip(tipo == Tipo::Geometria
+                 ? QCoreApplication::translate("Schema", "Geometry of the arch: the symbols of the boxes")
+                 : QCoreApplication::translate("Schema", "The variable load q between the abscissae xq1 and xq2"));
 }
 
 QSize Schema::sizeHint() const { return zoom_ ? base_ * 3 : base_; }

@@ -32,7 +32,7 @@ bool ValutatoreSicurezza::Avvia(const DatiProgetto& dati, int nPosizioni) {
       try {
         CostruisciModello(dati_, modello_, messaggi_);
       } catch (const RuntimeError&) {
-        errore_ = "Error: Check Geometry";
+        errore_ = tr("Error: Check Geometry");
         return;
       }
       OpzioniSicurezza o;

@@ -24,6 +24,8 @@ class ValutatoreSicurezza : public QObject {
 
   // Assembles and assesses a copy of the project; false when one is running.
   bool Avvia(const DatiProgetto& dati, int nPosizioni);
+  // The language of the assessment's messages.
+  void ImpostaTraduzioni(const Traduzioni* t) { messaggi_.setTraduzioni(t); }
   bool inCorso() const { return thread_ != nullptr; }
   // Stops a running assessment and waits for it to end.
   void Ferma();

@@ -213,7 +213,7 @@ TEST(Fisica, ArcsPassThroughTheirMiddlePointsOrAreRefused) {
         EXPECT_EQ(e.number(), err::AssemblyFailed);
         EXPECT_EQ(e.description(),
                   "Anello: la freccia supera la metà della luce: l'arco sarebbe maggiore di una semicirconferenza");
-        EXPECT_EQ(MessaggioGeometria(e), "Error: Check Geometry\r" + e.description());
+        EXPECT_EQ(MessaggioGeometria(e, SilentMessages{}), "Error: Check Geometry\r" + e.description());
       }
     }
   }

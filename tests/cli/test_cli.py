@@ -53,14 +53,18 @@ class Cli(unittest.TestCase):
         self.assertIn(f"Program: Voro {r.stdout.split()[2]}\n", run("solve", EXAMPLE).stdout)
 
     def test_report_has_units_and_the_point(self):
-        r = run("solve", EXAMPLE, env={**os.environ, "LC_ALL": "it_IT.UTF-8", "LC_NUMERIC": "it_IT.UTF-8"})
-        self.assertEqual(r.returncode, 0, r.stderr)
-        for heading in ("sig_e [MPa]", "sig_i [MPa]", "tau [MPa]", "comp. [%]", "N [kN]", "T [kN]", "e [mm]",
-                        "Tie thrust", "Reactions at springings", "Value [kN]", "Walls reactions",
-                        "Eccentricities used"):
-            self.assertIn(heading, r.stdout)
-        self.assertRegex(r.stdout, r"Hl +\d+\.\d\d")
-        self.assertNotRegex(r.stdout, r"\d,\d\d\d\b")
+        for lingua, parole in (("C.UTF-8", ("Tie thrust", "Reactions at springings", "Value [kN]", "Walls reactions",
+                                             "Eccentricities used")),
+                               ("it_IT.UTF-8", ("Tiro della catena", "Reazioni alle imposte", "Valore [kN]",
+                                                "Reazioni delle pareti", "Eccentricità usate"))):
+            r = run("solve", EXAMPLE, env={**os.environ, "LC_ALL": lingua, "LC_NUMERIC": lingua})
+            self.assertEqual(r.returncode, 0, r.stderr)
+            for heading in ("sig_e [MPa]", "sig_i [MPa]", "tau [MPa]", "comp. [%]", "N [kN]", "T [kN]", "e [mm]",
+                            *parole):
+                self.assertIn(heading, r.stdout)
+            # The words follow the language, the numbers keep the point.
+            self.assertRegex(r.stdout, r"Hl +\d+\.\d\d")
+            self.assertNotRegex(r.stdout, r"\d,\d\d\d\b")
 
     def test_set_overrides_an_input_by_name(self):
         base = json.loads(run("solve", EXAMPLE, "--json").stdout)
@@ -93,7 +97,14 @@ class Cli(unittest.TestCase):
         r = run("solve", EXAMPLE, "--json", "--set", "FrecciaAnello=7")
         self.assertEqual(r.returncode, 1)
         self.assertEqual(json.loads(r.stdout), {"error": "Error: Check Geometry", "number": 1002})
+        self.assertIn("Ring: the rise exceeds half the span", r.stderr)
+        # The same message in Italian, asked for with --locale or by the environment.
+        r = run("solve", EXAMPLE, "--set", "FrecciaAnello=7", "--locale", "it")
+        self.assertIn("Errore: controllare la geometria\nAnello: la freccia supera la metà della luce", r.stderr)
+        r = run("solve", EXAMPLE, "--set", "FrecciaAnello=7", env={**os.environ, "LC_ALL": "", "LANG": "it_IT.UTF-8"})
         self.assertIn("Anello: la freccia supera la metà della luce", r.stderr)
+        r = run("solve", EXAMPLE, "--set", "FrecciaAnello=7", "--locale", "fr")
+        self.assertEqual(r.returncode, 2)
         r = run("solve", ROOT / "no-such-file.vro")
         self.assertEqual(r.returncode, 3)
         self.assertIn("File not found", r.stderr)
@@ -102,17 +113,20 @@ class Cli(unittest.TestCase):
         r = run("solve", f.name)
         os.unlink(f.name)
         self.assertEqual(r.returncode, 3)
-        self.assertIn("Lettura incompleta del file", r.stderr)
+        self.assertIn("Incomplete reading of the file", r.stderr)
 
     def test_impossible_values_fail_naming_their_quantity(self):
         r = run("solve", EXAMPLE, "--set", "SpessoreAnello=-0.6")
+        self.assertEqual(r.returncode, 1)
+        self.assertIn("Thickness of the ring t [m] = -0.6: must be greater than zero.", r.stderr)
+        r = run("solve", EXAMPLE, "--set", "SpessoreAnello=-0.6", "--locale", "it")
         self.assertEqual(r.returncode, 1)
         self.assertIn("Spessore dell'anello t [m] = -0.6: deve essere maggiore di zero.", r.stderr)
         self.assertNotIn("Sections", r.stdout)
         for setting, quantity in (("Larghezza=-6", "Larghezza dell'arco"), ("hRiempimento=-3", "riempimento"),
                                   ("qCarico=-20", "Carico variabile q"), ("Kp=-1", "Kp"),
                                   ("nConciAnello=0", "Numero dei conci")):
-            r = run("solve", EXAMPLE, "--set", setting)
+            r = run("solve", EXAMPLE, "--set", setting, "--locale", "it")
             self.assertEqual(r.returncode, 1, setting)
             self.assertIn(quantity, r.stderr)
         # A file holding an impossible value fails the same way, solved or plotted.
@@ -122,8 +136,8 @@ class Cli(unittest.TestCase):
             r = run("solve", bad, "--json")
             self.assertEqual(r.returncode, 1)
             self.assertEqual(json.loads(r.stdout)["number"], 1004)
-            self.assertIn("Larghezza dell'arco [m] = -6", r.stderr)
-            r = run("plot", bad, "--mode", "geometry", "--out", pathlib.Path(d) / "p.svg")
+            self.assertIn("Width of the arch [m] = -6", r.stderr)
+            r = run("plot", bad, "--mode", "geometry", "--out", pathlib.Path(d) / "p.svg", "--locale", "it")
             self.assertEqual(r.returncode, 1)
             self.assertIn("Larghezza dell'arco [m] = -6", r.stderr)
             self.assertFalse((pathlib.Path(d) / "p.svg").exists())

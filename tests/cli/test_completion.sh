@@ -29,7 +29,7 @@ expect() {
 expect "--help --version assess help plot report solve vehicles" voro-cli ""
 expect "solve" voro-cli so
 expect "assess help plot report solve vehicles" voro-cli help ""
-expect "--csv --help --json --progress --set" voro-cli solve bridge.vro --
+expect "--csv --help --json --locale --progress --set" voro-cli solve bridge.vro --
 expect "--cad" voro-cli plot bridge.vro --c
 expect "geometry loads results" voro-cli plot bridge.vro --mode ""
 expect "pdf png" voro-cli plot --format p

@@ -295,7 +295,7 @@ class Conventions(unittest.TestCase):
             # Without a display nothing can show it: the drawing is saved and the user told where.
             r = run("plot", EXAMPLE, "--cad", "--out", folder / "cad2.dxf", env={**env, "DISPLAY": ""})
             self.assertEqual(r.returncode, 0)
-            self.assertIn(f"Il disegno è stato salvato in {folder / 'cad2.dxf'}", r.stderr.decode())
+            self.assertIn(f"The drawing has been saved in {folder / 'cad2.dxf'}", r.stderr.decode())
 
 
 if __name__ == "__main__":

@@ -264,6 +264,10 @@ class Report(unittest.TestCase):
         self.assertIn(kN(j["HSinistra"]).replace(".", ","), text)
         self.assertIn("Hl", text)
         self.assertNotRegex(text, r"\d\.\d\d\b")
+        # The report speaks the language asked for.
+        self.assertIn("Relazione di calcolo", text)
+        self.assertIn("Reazioni alle imposte", text)
+        self.assertNotIn("Calculation report", text)
 
     def test_the_safety_assessment_on_request(self):
         for vro in EXAMPLES:

@@ -36,7 +36,7 @@ fi
 # The metadata: name, version from the build, dependencies found in the binaries.
 dpkg-deb -I "$deb" >"$work/info"
 for field in "Package: voro" "Version: $version" "Architecture: $arch" "Section: science" \
-             "Homepage: https://voro-arch.github.io/voro/" "Recommends: xdg-utils"; do
+             "Homepage: https://voro-arch.github.io/voro/" "Recommends: xdg-utils, qt6-translations-l10n"; do
   grep -q "^ $field\$" "$work/info" || fail "control lacks '$field'"
 done
 depends=$(sed -n 's/^ Depends: //p' "$work/info")

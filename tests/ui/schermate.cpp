@@ -224,7 +224,7 @@ void Progetto(const QString& cartella) {
   file->hide();
   // The platform's dialogs and the language form.
   Modale(f("07-open-dialog.png"), [&] {
-    veri.apri(b.finestra.get(), b.programma.filePath("examples"), "Files Voro (*.vro)", "Files Voro (*.vro)", "");
+    veri.apri(b.finestra.get(), b.programma.filePath("examples"), "Voro Files (*.vro)", "Voro Files (*.vro)", "");
   });
   Modale(f("08-language.png"), [&] { veri.sceltaLingua(b.finestra.get()); });
   MessaggiQt avvisi(b.finestra.get());
@@ -349,6 +349,30 @@ void SuStrada(const QString& cartella) {
   Messaggi(b, "vehicle");
 }
 
+// The program in each language as a new user meets it: the first start,
+// then the Safety window at its default size on the bridge example.
+void Lingue(const QString& cartella) {
+  QDir().mkpath(cartella);
+  auto f = [&](const QString& n) { return QDir(cartella).filePath(n); };
+  for (const auto& [indice, codice] : {std::pair{0, "ita"}, std::pair{1, "eng"}}) {
+    Banco b("");
+    b.dialoghi.lingua = indice;
+    DialoghiQt veri;
+    Modale(f(QString("first-start-language-%1.png").arg(codice)), [&] { veri.sceltaLingua(b.finestra.get()); });
+    b.avvia({}, indice == 0 ? Regional::italiano() : Regional::inglese());
+    Schermo(f(QString("first-start-%1.png").arg(codice)));
+    b.dialoghi.nomi << b.esempio("ponte-stradale.vro");
+    b.finestra->FileApri();
+    b.finestra->azione("mnuAssess")->trigger();
+    if (FinestraSicurezza* s = b.finestra->finestraSicurezza()) {
+      QSignalSpy valutata(s, &FinestraSicurezza::concluso);
+      if (s->inCorso()) valutata.wait(120000);
+      Schermo(f(QString("safety-%1.png").arg(codice)));
+    }
+    Messaggi(b, codice);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -366,5 +390,6 @@ int main(int argc, char* argv[]) {
   Progetto(QDir(cartella).filePath("project"));
   Vista(QDir(cartella).filePath("view"));
   SuStrada(QDir(cartella).filePath("vehicle"));
+  Lingue(QDir(cartella).filePath("languages"));
   return 0;
 }

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <algorithm>
 #include <QTest>
+#include <QSettings>
 #include <QToolBar>
 
 #include "Banco.h"
@@ -63,13 +64,19 @@ void TestMainWindow::menuEToolbar() {
   auto* f = b.finestra.get();
   QStringList titoli;
   for (QAction* a : f->menuBar()->actions()) titoli << a->text();
-  QCOMPARE(titoli, (QStringList{"&File", "&Edit", "&Data", "&Solve", "&Assess", "&Report", "&Plot", "&View", "&Window", "&?"}));
+  QCOMPARE(titoli, (QStringList{"&File", "&Edit", "&Data", "S&olve", "&Assess", "&Report", "P&lot", "&View", "&Window", "&?"}));
+  // The shortcut every desktop program knows is the one the menu shows; the
+  // program's own still works.
   QCOMPARE(f->azione("mnuFileItem0")->shortcut(), QKeySequence("Ctrl+N"));
-  QCOMPARE(f->azione("mnuFileItem1")->shortcut(), QKeySequence("Ctrl+F12"));
-  QCOMPARE(f->azione("mnuFileItem2")->shortcut(), QKeySequence("Shift+F12"));
-  QCOMPARE(f->azione("mnuFileItem4")->shortcut(), QKeySequence("Ctrl+Shift+F12"));
-  QCOMPARE(f->azione("mnuDataItem2")->text(), QString("&Solve Otions"));
-  QCOMPARE(f->azione("mnuVisualizzaItem1")->text(), QString("&Verical forces"));
+  QCOMPARE(f->azione("mnuFileItem1")->shortcut(), QKeySequence("Ctrl+O"));
+  QVERIFY(f->azione("mnuFileItem1")->shortcuts().contains(QKeySequence("Ctrl+F12")));
+  QCOMPARE(f->azione("mnuFileItem2")->shortcut(), QKeySequence("Ctrl+Shift+S"));
+  QVERIFY(f->azione("mnuFileItem2")->shortcuts().contains(QKeySequence("Shift+F12")));
+  QCOMPARE(f->azione("mnuFileItem4")->shortcut(), QKeySequence("Ctrl+P"));
+  QVERIFY(f->azione("mnuFileItem4")->shortcuts().contains(QKeySequence("Ctrl+Shift+F12")));
+  QCOMPARE(f->azione("mnuDataItem2")->text(), QString("Solve &Options"));
+  QCOMPARE(f->azione("mnuVisualizzaItem1")->text(), QString("&Vertical forces"));
+  QCOMPARE(f->azione("mnuVisualizzaItem4")->text(), QString("&White Background"));
   QCOMPARE(f->azione("mnuPlotItem2")->text(), QString("&Draw in Autocad"));
   for (int i = 0; i < 5; ++i) QVERIFY(f->azione(QString("mnuVisualizzaItem%1").arg(i))->isCheckable());
 
@@ -77,8 +84,8 @@ void TestMainWindow::menuEToolbar() {
   QVERIFY(barra);
   const QList<QAction*> voci = barra->actions();
   QCOMPARE(voci.size(), 12);
-  const QStringList suggerimenti{"Open", "Save as", "", "Geometry", "Loads", "Calc. Options", "", "Solve", "",
-                                 "Report", "", "Assess"};
+  const QStringList suggerimenti{"Open (Ctrl+O)", "Save as (Ctrl+Shift+S)", "", "Geometry", "Loads",
+                                 "Solve Options", "", "Solve (F5)", "", "Report (F7)", "", "Assess (F6)"};
   int immagini = 0;
   for (int i = 0; i < 12; ++i) {
     QCOMPARE(voci[i]->isSeparator(), suggerimenti[i].isEmpty());
@@ -111,16 +118,16 @@ void TestMainWindow::comandiCheRichiedonoLaGeometria() {
     for (const char* n : {"mnuFileItem0", "mnuFileItem1", "mnuDataItem0", "Toolbar1Button1", "Toolbar1Button4"})
       QVERIFY(f->azione(n)->isEnabled());
   };
-  stato(false);  // the geometry form is freshly loaded
+  stato(true);  // a project read from its file builds at once
   Avanti(b);
   stato(true);
   f->FileNuovo();
   stato(false);
   b.finestra->formGeometria()->LeggeDatiGeom();
-  stato(true);
+  stato(false);  // a new project has no span yet
   b.dialoghi.nomi.push_back(b.esempio("volta-semicircolare.vro"));
   f->FileApri();
-  stato(false);
+  stato(true);
 }
 
 void TestMainWindow::captionNuovoApriSalva() {
@@ -135,13 +142,15 @@ void TestMainWindow::captionNuovoApriSalva() {
   QVERIFY(f->formGeometria()->txtTitolo->text().isEmpty());
 
   // Save As proposes the previous base name, with the Voro files preselected.
+  const char* anello[4] = {"10", "3", "0,5", "30"};
+  for (int i = 0; i < 4; ++i) f->formGeometria()->txt1Voro[static_cast<std::size_t>(i)]->setText(anello[i]);
   f->formGeometria()->LeggeDatiGeom();
   const QString salvato = b.utente.filePath("nuovo arco.vro");
   b.dialoghi.nomi.push_back(salvato);
   f->FileSalvaConNome();
   QCOMPARE(b.dialoghi.richieste.back().proposto, QString("ponte-stradale.vro"));
-  QCOMPARE(b.dialoghi.richieste.back().preselezionato, QString("Files Voro (*.vro)"));
-  QCOMPARE(b.dialoghi.richieste.back().filtri, QString("Tutti i Files (*.*);;Files Voro (*.vro)"));
+  QCOMPARE(b.dialoghi.richieste.back().preselezionato, QString("Voro Files (*.vro)"));
+  QCOMPARE(b.dialoghi.richieste.back().filtri, QString("All Files (*.*);;Voro Files (*.vro)"));
   QCOMPARE(f->Didascalia(), kCaption + "nuovo arco");
   QVERIFY(QFile::exists(salvato));
   QVERIFY(!QFile::exists(salvato + ".part"));
@@ -188,9 +197,9 @@ void TestMainWindow::apriFileNonValido() {
   b.dialoghi.nomi.push_back(corto);
   b.finestra->FileApri();
   QVERIFY(!b.messaggi.empty());
-  // The program goes on and the commands that need a geometry wait for one.
+  // The program goes on with the project it had, ready to solve as it was.
   QVERIFY(b.finestra->formGeometria());
-  QVERIFY(!b.finestra->azione("mnuSolve")->isEnabled());
+  QVERIFY(b.finestra->azione("mnuSolve")->isEnabled());
   // Solving is possible again once the geometry is read.
   b.dialoghi.nomi.push_back(b.esempio("ponte-stradale.vro"));
   b.finestra->FileApri();
@@ -226,7 +235,7 @@ void TestMainWindow::fileMancanteDaRigaDiComando() {
   b.avvia({manca});
   QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
   QCOMPARE(b.messaggi.entries()[0].kind, MessageKind::Critical);
-  QCOMPARE(QString::fromStdString(b.messaggi.entries()[0].text), "File " + manca + " non trovato ");
+  QCOMPARE(QString::fromStdString(b.messaggi.entries()[0].text), "File " + manca + " not found");
   QCOMPARE(b.finestra->Didascalia(), kCaption);
   // A new project, with its defaults.
   QVERIFY(b.finestra->formGeometria());
@@ -278,7 +287,7 @@ void TestMainWindow::plotEsportaDxfEStampa() {
   b.dialoghi.nomi.push_back(dxf);
   f->azione("mnuPlotItem1")->trigger();
   QCOMPARE(b.dialoghi.richieste.back().proposto, QString("ponte-stradale.dxf"));
-  QCOMPARE(b.dialoghi.richieste.back().preselezionato, QString("Files per Autocad (*.dxf)"));
+  QCOMPARE(b.dialoghi.richieste.back().preselezionato, QString("Autocad Files (*.dxf)"));
   QVERIFY(b.messaggi.empty());
   const QByteArray testo = Contenuto(dxf);
   QVERIFY(testo.startsWith("0\r\nSECTION") || testo.startsWith("  0\r\nSECTION") || testo.contains("SECTION"));
@@ -344,22 +353,29 @@ void TestMainWindow::esempi() {
   QVERIFY(b.s().dati.SpintaPassiva);
 }
 
+// The language kept in the user's settings, as QSettings reads them.
+static QString LinguaImpostata(const Banco& b) {
+  return QSettings(QDir(b.utente.path()).filePath("voro.ini"), QSettings::IniFormat).value("Language").toString();
+}
+
 void TestMainWindow::linguaSenzaFile() {
   Banco b("");
   b.dialoghi.lingua = 1;
   b.avvia();
   QCOMPARE(b.dialoghi.lingueChieste, 1);
-  QCOMPARE(Contenuto(b.programma.filePath("Lingua.ini")), QByteArray("\"ENG\"\r\n"));
+  // The choice is the user's own: nothing is written beside the program.
+  QCOMPARE(LinguaImpostata(b), QString("ENG"));
+  QVERIFY(!QFile::exists(b.programma.filePath("Lingua.ini")));
   QCOMPARE(b.s().stato.Lingua, std::string("ENG"));
   QVERIFY(b.finestra->azione("mnuLingua1")->isChecked());
   QVERIFY(!b.finestra->azione("mnuLingua0")->isChecked());
 
-  // The form closed without a choice: Italian help, nothing written.
+  // The form closed without a choice: Italian, nothing stored, asked again.
   Banco c("");
   c.dialoghi.lingua = std::nullopt;
   c.avvia();
   QCOMPARE(c.s().stato.Lingua, std::string("ITA"));
-  QVERIFY(!QFile::exists(c.programma.filePath("Lingua.ini")));
+  QVERIFY(LinguaImpostata(c).isEmpty());
   QVERIFY(c.messaggi.empty());
 }
 
@@ -369,10 +385,22 @@ void TestMainWindow::linguaDalMenu() {
   QCOMPARE(b.dialoghi.lingueChieste, 0);
   QCOMPARE(b.s().stato.Lingua, std::string("ENG"));
   b.finestra->azione("mnuLingua0")->trigger();
-  QCOMPARE(Contenuto(b.programma.filePath("Lingua.ini")), QByteArray("\"ITA\"\r\n"));
+  QCOMPARE(LinguaImpostata(b), QString("ITA"));
+  // The old file beside the program is read once, never written again.
+  QCOMPARE(Contenuto(b.programma.filePath("Lingua.ini")), QByteArray("\"ENG\"\r\n"));
   QVERIFY(b.finestra->azione("mnuLingua0")->isChecked());
   QVERIFY(!b.finestra->azione("mnuLingua1")->isChecked());
   QCOMPARE(PercorsoAiuto(b.programma.path(), b.s().stato.Lingua), b.programma.path() + "/docs/Voro-ITA.html");
+  // Applied at once: the menus speak Italian after the command has ended.
+  QTRY_COMPARE(b.finestra->azione("mnuDataItem0")->text(), QString("&Geometria"));
+  b.finestra->azione("mnuLingua1")->trigger();
+  QTRY_COMPARE(b.finestra->azione("mnuDataItem0")->text(), QString("&Geometry"));
+
+  // The settings win over the old file on the next start.
+  auto dopo = std::make_unique<FinestraPrincipale>(b.programma.path(), b.utente.path(), &b.messaggi, &b.dialoghi);
+  dopo->Avvio({});
+  QCOMPARE(dopo->sessione().stato.Lingua, std::string("ENG"));
+  QCOMPARE(b.dialoghi.lingueChieste, 0);
 }
 
 void TestMainWindow::linguaNonValida() {
@@ -380,7 +408,7 @@ void TestMainWindow::linguaNonValida() {
   b.dialoghi.lingua = 0;
   b.avvia();
   QCOMPARE(b.dialoghi.lingueChieste, 1);
-  QCOMPARE(Contenuto(b.programma.filePath("Lingua.ini")), QByteArray("\"ITA\"\r\n"));
+  QCOMPARE(LinguaImpostata(b), QString("ITA"));
 }
 
 void TestMainWindow::aiuto() {

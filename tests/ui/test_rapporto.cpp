@@ -217,7 +217,7 @@ void TestRapporto::cartellaNonScrivibile() {
   const QString pdf = b.utente.filePath("manca/rapporto.pdf");
   b.dialoghi.nomi << pdf;
   b.finestra->azione("mnuFileEsportaRapporto")->trigger();
-  QCOMPARE(b.messaggi.texts(), std::vector<std::string>{"Impossibile scrivere il file " + pdf.toStdString() +
+  QCOMPARE(b.messaggi.texts(), std::vector<std::string>{"Cannot write the file " + pdf.toStdString() +
                                                          ": No such file or directory"});
   QVERIFY(!QFile::exists(pdf));
   // A folder in the way of the text report: said, and nothing left beside it.
@@ -225,7 +225,7 @@ void TestRapporto::cartellaNonScrivibile() {
   QVERIFY(QDir(b.utente.path()).mkdir("rapporto.txt"));
   b.messaggi.clear();
   QVERIFY(Testo(b).isEmpty());
-  QCOMPARE(b.messaggi.texts(), std::vector<std::string>{"Impossibile scrivere il file " + txt.toStdString() +
+  QCOMPARE(b.messaggi.texts(), std::vector<std::string>{"Cannot write the file " + txt.toStdString() +
                                                          ": Is a directory"});
   QCOMPARE(QDir(b.utente.path()).entryList(QDir::Files | QDir::Hidden).filter(".tmp").size(), 0);
 }

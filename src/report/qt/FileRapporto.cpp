@@ -81,7 +81,7 @@ QByteArray RapportoPdf(const Documento& doc, Messages& msg, bool* ok) {
     QPdfWriter pdf(&buffer);
     pdf.setResolution(600);
     pdf.setPageLayout(PaginaRapporto());
-    pdf.setTitle(QString::fromStdString("Calculation report - " + doc.testata));
+    pdf.setTitle(QString::fromStdString(doc.nome + " - " + doc.testata));
     pdf.setCreator(QStringLiteral("Voro ") + kVersioneVoro);
     disegnato = Dipingi(doc, pdf, msg);
   }

@@ -253,7 +253,7 @@ void ImpaginaRapporto::tabella(const Tabella& t) {
 void ImpaginaRapporto::figura(const Figura& f) {
   const int numero = ++figure_;
   const QFont corsivo = carattere(kTabella, false, true);
-  const QString didascalia = QString("Figure %1: ").arg(numero) + q(f.didascalia);
+  const QString didascalia = q(Componi(doc_.didascalia, {std::to_string(numero)})) + q(f.didascalia);
   const double hDidascalia = altezzaTesto(corsivo, didascalia, larghezza_);
   double w = larghezza_, h = larghezza_ * f.proporzione;
   const double massima = fondo_ - cima_ - hDidascalia - mm(8);
@@ -299,7 +299,7 @@ bool ImpaginaRapporto::Dipingi(QPainter& p, Messages& msg) const {
     const QFontMetricsF fm(f, &device_);
     p.drawText(QRectF(0, 0, larghezza_ * 0.7, hMargine), Qt::AlignLeft | Qt::AlignTop,
                fm.elidedText(q(doc_.testata), Qt::ElideRight, larghezza_ * 0.7));
-    p.drawText(QRectF(0, 0, larghezza_, hMargine), Qt::AlignRight | Qt::AlignTop, "Calculation report");
+    p.drawText(QRectF(0, 0, larghezza_, hMargine), Qt::AlignRight | Qt::AlignTop, q(doc_.nome));
     p.setPen(QPen(Qt::black, mm(0.2)));
     p.drawLine(QPointF(0, hMargine + mm(1)), QPointF(larghezza_, hMargine + mm(1)));
     p.drawLine(QPointF(0, altezza_ - hMargine - mm(1)), QPointF(larghezza_, altezza_ - hMargine - mm(1)));

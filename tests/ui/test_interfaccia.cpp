@@ -1,0 +1,271 @@
+// The habits of a desktop program: New starts afresh, the report and the
+// Safety window never mix old and new data, results stay while their data
+// do, a stopped search says so wherever its results are shown, an opened
+// project can be solved at once, menus open menus and every command has its
+// shortcut, windows open at a size where everything can be read.
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTest>
+
+#include "Banco.h"
+#include "data/Impronte.h"
+#include "ui/FinestraPlot.h"
+#include "ui/FinestraSicurezza.h"
+#include "ui/FormCarichi.h"
+#include "ui/FormOpzioni.h"
+#include "ui/FormRisultati.h"
+
+using namespace voro;
+using namespace voro::ui;
+using namespace voro::ui::test;
+
+namespace {
+
+// Assess, and wait for the Safety window to finish.
+FinestraSicurezza* Valuta(Banco& b) {
+  b.finestra->azione("mnuAssess")->trigger();
+  FinestraSicurezza* f = b.finestra->finestraSicurezza();
+  if (!f) return nullptr;
+  QSignalSpy fine(f, &FinestraSicurezza::concluso);
+  if (!f->inCorso() && fine.isEmpty()) return f;
+  return fine.wait(60000) ? f : nullptr;
+}
+
+// The letters a window's buttons and a menu bar's titles take with Alt.
+QChar Mnemonico(const QString& testo) {
+  const int i = testo.indexOf('&');
+  return i >= 0 && i + 1 < testo.size() ? testo[i + 1].toLower() : QChar();
+}
+
+}  // namespace
+
+class TestInterfaccia : public QObject {
+  Q_OBJECT
+ private slots:
+  void nuovoDopoScartaParteDaiValoriIniziali();
+  void progettoApertoSiRisolveSubito();
+  void risultatiRestanoFinoAlCambioDeiDati();
+  void rapportoLeggeIFormAperti();
+  void ricercaInterrottaDettaOvunque();
+  void menuApronoMenuEComandiConScorciatoia();
+  void apriPartiDallaCartellaDeiProgetti();
+  void finestraSicurezzaLeggibile();
+};
+
+void TestInterfaccia::nuovoDopoScartaParteDaiValoriIniziali() {
+  Banco primo;
+  primo.avvia();
+  const std::string iniziale = TestoProgetto(primo.s().dati);
+
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  QVERIFY(TestoProgetto(b.s().dati) != iniziale);
+  // An unread edit, then New with Discard.
+  QTest::keyClicks(b.finestra->formGeometria()->txtTitolo, "scartato");
+  b.finestra->FileNuovo();
+  QCOMPARE(b.dialoghi.domandeModifiche.size(), 1);
+  QCOMPARE(TestoProgetto(b.s().dati), iniziale);
+  QCOMPARE(b.finestra->Didascalia(), kCaption);
+  QVERIFY(!b.finestra->Modificato());
+}
+
+void TestInterfaccia::progettoApertoSiRisolveSubito() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  // No Next needed: the file's geometry builds.
+  for (const char* n : {"mnuSolve", "mnuAssess", "mnuReport", "mnuDataItem1", "mnuDataItem2"})
+    QVERIFY2(b.finestra->azione(n)->isEnabled(), n);
+  QVERIFY(!b.finestra->Modificato());
+  QVERIFY(b.messaggi.empty());
+  QVERIFY(b.risolvi());
+  QVERIFY(Valuta(b));
+  QVERIFY(b.messaggi.empty());
+}
+
+void TestInterfaccia::risultatiRestanoFinoAlCambioDeiDati() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  // A strip load past the structure's end, which the calculation brings back to it.
+  b.s().dati.xq2 = 1000;
+  b.finestra->DatiCambiati();
+  QVERIFY(Valuta(b));
+  QVERIFY(b.risolvi());
+  QVERIFY(b.s().dati.xq2 < 1000);
+  b.finestra->MostraRisultati();
+  QVERIFY(b.finestra->formRisultati());
+
+  // The geometry form closed unchanged: every result stays.
+  b.finestra->MostraGeometria();
+  b.finestra->formGeometria()->parentWidget()->close();
+  QCoreApplication::processEvents();
+  QVERIFY(b.finestra->finestraSicurezza());
+  QVERIFY(b.finestra->formRisultati());
+  // The same data solved again: the assessment still belongs to them.
+  QVERIFY(b.risolvi());
+  QVERIFY(b.finestra->finestraSicurezza());
+  QVERIFY(b.finestra->finestraPlot());
+
+  // A change of the data: all of them go.
+  b.finestra->MostraGeometria();
+  FormGeometria* g = b.finestra->formGeometria();
+  g->txtDati[1]->setText(g->txtDati[1]->text() + "1");
+  QVERIFY(g->LeggeDatiGeom());
+  QCoreApplication::processEvents();
+  QVERIFY(!b.finestra->finestraSicurezza());
+  QVERIFY(!b.finestra->formRisultati());
+}
+
+void TestInterfaccia::rapportoLeggeIFormAperti() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  QVERIFY(b.risolvi());
+  QVERIFY(Valuta(b));
+  // A new fill thickness typed, not yet read.
+  b.finestra->MostraGeometria();
+  FormGeometria* g = b.finestra->formGeometria();
+  g->txtDati[1]->end(false);
+  QTest::keyClicks(g->txtDati[1], "1");
+  QVERIFY(g->toccato());
+  const QString file = b.utente.filePath("rapporto.html");
+  b.dialoghi.nomi << file;
+  b.finestra->azione("mnuFileEsportaRapporto")->trigger();
+  const QString html = QString::fromUtf8(Contenuto(file));
+  QVERIFY(!html.isEmpty());
+  // The report is of the data on screen: read, no longer solved, and with
+  // no assessment of the voussoirs before the edit.
+  QVERIFY(!g->toccato());
+  QVERIFY(!html.contains("geometry has not been read"));
+  QVERIFY(html.contains("the data have changed since the last solution"));
+  QVERIFY(!html.contains("Safety assessment"));
+  QVERIFY(!b.finestra->finestraSicurezza());
+
+  // An edit that cannot be read: refused with the form's message, no file.
+  g->txtDati[1]->selectAll();
+  QTest::keyClicks(g->txtDati[1], "abc");
+  const QString rifiutato = b.utente.filePath("rifiutato.html");
+  b.dialoghi.nomi << rifiutato;
+  b.messaggi.clear();
+  b.finestra->azione("mnuFileEsportaRapporto")->trigger();
+  QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
+  QVERIFY(!QFile::exists(rifiutato));
+}
+
+void TestInterfaccia::ricercaInterrottaDettaOvunque() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  b.finestra->MostraOpzioni();
+  FormOpzioni* o = b.finestra->formOpzioni();
+  o->CheckOttimizzaCerniere->setChecked(true);
+  o->txtOttimizz->setText("1000");
+  QSignalSpy fine(b.finestra.get(), &FinestraPrincipale::calcoloConcluso);
+  o->SolveButton->click();
+  QTRY_VERIFY_WITH_TIMEOUT(o->lblStep->isVisible() && !o->lblStep->text().isEmpty(), 30000);
+  o->cmdStop->click();
+  QVERIFY(fine.wait(30000));
+  QVERIFY(b.s().risultati.RicercaInterrotta);
+  b.finestra->statusBar()->clearMessage();
+  // The plot and the report window say so, and how fine the grid was.
+  QVERIFY(b.finestra->finestraPlot()->windowTitle().contains("stopped"));
+  b.finestra->MostraRisultati();
+  FormRisultati* r = b.finestra->formRisultati();
+  QVERIFY(r->lblInterrotta->isVisible());
+  QVERIFY(r->lblInterrotta->text().contains("stopped"));
+  QVERIFY(r->lblInterrotta->text().contains("mm"));
+  // So does the exported report.
+  const QString file = b.utente.filePath("fermato.html");
+  b.dialoghi.nomi << file;
+  b.finestra->azione("mnuFileEsportaRapporto")->trigger();
+  QVERIFY(QString::fromUtf8(Contenuto(file)).contains("The search was stopped before its end"));
+  // A full solution afterwards takes the mark away.
+  o->txtOttimizz->setText("4");
+  o->SolveButton->click();
+  QVERIFY(fine.wait(30000));
+  QVERIFY(!b.finestra->finestraPlot()->windowTitle().contains("stopped"));
+}
+
+void TestInterfaccia::menuApronoMenuEComandiConScorciatoia() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  // Every title of the menu bar opens a menu.
+  for (QAction* a : b.finestra->menuBar()->actions()) QVERIFY2(a->menu(), qPrintable(a->text()));
+  const std::pair<const char*, QKeySequence> scorciatoie[] = {
+      {"mnuFileItem1", QKeySequence("Ctrl+O")},       {"mnuFileSalva", QKeySequence("Ctrl+S")},
+      {"mnuFileItem2", QKeySequence("Ctrl+Shift+S")}, {"mnuFileItem4", QKeySequence("Ctrl+P")},
+      {"mnuSolve", QKeySequence("F5")},               {"mnuAssess", QKeySequence("F6")}};
+  // The first shortcut is the one the menu shows.
+  for (const auto& [nome, tasto] : scorciatoie) QCOMPARE(b.finestra->azione(nome)->shortcut(), tasto);
+  QVERIFY(b.finestra->azione("Toolbar1Button8")->toolTip().contains("F5"));
+  // F5 solves.
+  b.finestra->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(b.finestra.get()));
+  QSignalSpy fine(b.finestra.get(), &FinestraPrincipale::calcoloConcluso);
+  QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : b.finestra.get(), Qt::Key_F5);
+  QVERIFY(fine.wait(60000));
+  QVERIFY(b.finestra->finestraPlot());
+
+  // Alt and a letter is one thing in the loads form, in either language:
+  // its button or a menu.
+  for (const QString lingua : {"ENG", "ITA"}) {
+    Banco c(lingua);
+    c.avvia({c.esempio("ponte-stradale.vro")});
+    QCoreApplication::processEvents();
+    c.finestra->MostraCarichi();
+    QList<QChar> titoli;
+    for (QAction* a : c.finestra->menuBar()->actions()) {
+      QVERIFY2(!titoli.contains(Mnemonico(a->text())), qPrintable(a->text()));
+      titoli << Mnemonico(a->text());
+    }
+    for (QPushButton* p : c.finestra->formCarichi()->findChildren<QPushButton*>())
+      if (!Mnemonico(p->text()).isNull()) QVERIFY2(!titoli.contains(Mnemonico(p->text())), qPrintable(p->text()));
+  }
+
+}
+
+void TestInterfaccia::apriPartiDallaCartellaDeiProgetti() {
+  // The first start: the user's documents, not the folder the program was started from.
+  Banco b;
+  b.avvia();
+  b.finestra->FileApri();
+  const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  QCOMPARE(b.dialoghi.richieste.back().cartella, QFileInfo(documenti).isDir() ? documenti : QDir::homePath());
+  // Afterwards: the folder of the latest project.
+  const QString cartella = b.utente.filePath("progetti");
+  QDir().mkpath(cartella);
+  QVERIFY(QFile::copy(b.esempio("ponte-stradale.vro"), cartella + "/ponte.vro"));
+  b.dialoghi.nomi << cartella + "/ponte.vro";
+  b.finestra->FileApri();
+  auto dopo = std::make_unique<FinestraPrincipale>(b.programma.path(), b.utente.path(), &b.messaggi, &b.dialoghi);
+  dopo->Avvio({});
+  dopo->FileApri();
+  QCOMPARE(b.dialoghi.richieste.back().cartella, cartella);
+}
+
+void TestInterfaccia::finestraSicurezzaLeggibile() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  FinestraSicurezza* f = Valuta(b);
+  QVERIFY(f);
+  QTableWidget* t = f->tabella;
+  // At its default size every explanation is whole: wrapped within its
+  // column, its row as tall as the wrapped text.
+  const int colonna = t->columnWidth(2);
+  QVERIFY(t->columnViewportPosition(2) + colonna <= t->viewport()->width());
+  for (int i = 0; i < t->rowCount(); ++i) {
+    const QString testo = t->item(i, 2)->text();
+    const QRect serve = t->fontMetrics().boundingRect(QRect(0, 0, colonna - 8, 10000), Qt::TextWordWrap, testo);
+    QVERIFY2(serve.height() <= t->rowHeight(i), qPrintable(testo));
+  }
+}
+
+QTEST_MAIN(TestInterfaccia)
+#include "test_interfaccia.moc"

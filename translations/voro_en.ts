@@ -1,0 +1,2411 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>ComandiRapporto</name>
+    <message>
+        <source>%1 - calculation report</source>
+        <translation>%1 - calculation report</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1: %2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)|*.*|Text Files (*.txt)|*.txt</source>
+        <translation>All Files (*.*)|*.*|Text Files (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>the geometry has not been read: enter it and press Next on the geometry form.</source>
+        <translation>the geometry has not been read: enter it and press Next on the geometry form.</translation>
+    </message>
+    <message>
+        <source>the project has not been solved: use Solve.</source>
+        <translation>the project has not been solved: use Solve.</translation>
+    </message>
+    <message>
+        <source>the calculation failed: %1</source>
+        <translation>the calculation failed: %1</translation>
+    </message>
+    <message>
+        <source>the data have changed since the last solution: solve the project again.</source>
+        <translation>the data have changed since the last solution: solve the project again.</translation>
+    </message>
+</context>
+<context>
+    <name>Dialoghi</name>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Save changes to the new project?</source>
+        <translation>Save changes to the new project?</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Save changes to %1?</translation>
+    </message>
+</context>
+<context>
+    <name>EsportaPlot</name>
+    <message>
+        <source>All Files (*.*)|*.*|Autocad Files (*.dxf)|*.dxf</source>
+        <translation>All Files (*.*)|*.*|Autocad Files (*.dxf)|*.dxf</translation>
+    </message>
+    <message>
+        <source>While printing, this error occurred: %1<byte value="xd"/>%2</source>
+        <translation>While printing, this error occurred: %1<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>Rapporto</name>
+    <message>
+        <source>Calculation report</source>
+        <translation>Calculation report</translation>
+    </message>
+    <message>
+        <source>Figure %1: </source>
+        <translation>Figure %1: </translation>
+    </message>
+    <message>
+        <source> (drawn in the PDF and HTML reports).</source>
+        <translation> (drawn in the PDF and HTML reports).</translation>
+    </message>
+    <message>
+        <source>The drawing could not be made.</source>
+        <translation>The drawing could not be made.</translation>
+    </message>
+    <message>
+        <source>Drawings</source>
+        <translation>Drawings</translation>
+    </message>
+    <message>
+        <source>Voro - arch assessment by limit analysis</source>
+        <translation>Voro - arch assessment by limit analysis</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>intrados</source>
+        <translation>intrados</translation>
+    </message>
+    <message>
+        <source>extrados</source>
+        <translation>extrados</translation>
+    </message>
+    <message>
+        <source>Hinge</source>
+        <translation>Hinge</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>Section</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Face</translation>
+    </message>
+    <message>
+        <source>Safety assessment</source>
+        <translation>Safety assessment</translation>
+    </message>
+    <message>
+        <source>Exact limit analysis of the same voussoirs and loads (rigid voussoirs, no tensile strength, unlimited compressive strength, no sliding). Unlike the three-hinged thrust line above, it considers every thrust line in equilibrium with the loads, whatever its hinges. A thrust line lies within the fraction s of the joints when at every joint |e| &lt;= s h/2.</source>
+        <translation>Exact limit analysis of the same voussoirs and loads (rigid voussoirs, no tensile strength, unlimited compressive strength, no sliding). Unlike the three-hinged thrust line above, it considers every thrust line in equilibrium with the loads, whatever its hinges. A thrust line lies within the fraction s of the joints when at every joint |e| &lt;= s h/2.</translation>
+    </message>
+    <message>
+        <source>Geometric safety</source>
+        <translation>Geometric safety</translation>
+    </message>
+    <message>
+        <source>No thrust line keeps every joint in compression: the arch cannot stand under its loads.</source>
+        <translation>No thrust line keeps every joint in compression: the arch cannot stand under its loads.</translation>
+    </message>
+    <message>
+        <source>Thickness ratio of the line of least eccentricity</source>
+        <translation>Thickness ratio of the line of least eccentricity</translation>
+    </message>
+    <message>
+        <source>Geometric safety factor</source>
+        <translation>Geometric safety factor</translation>
+    </message>
+    <message>
+        <source>A thrust line fits within the masonry</source>
+        <translation>A thrust line fits within the masonry</translation>
+    </message>
+    <message>
+        <source>The thrust line of least eccentricity needs the part s of every joint&apos;s depth about its centre: the ring could be 1/s = </source>
+        <translation>The thrust line of least eccentricity needs the part s of every joint&apos;s depth about its centre: the ring could be 1/s = </translation>
+    </message>
+    <message>
+        <source> times thinner and still hold it.</source>
+        <translation> times thinner and still hold it.</translation>
+    </message>
+    <message>
+        <source>The thrust line follows the centre of every joint (s = 0): the ring is the funicular of its loads.</source>
+        <translation>The thrust line follows the centre of every joint (s = 0): the ring is the funicular of its loads.</translation>
+    </message>
+    <message>
+        <source> Since s &lt;= 1 a thrust line fits within the masonry: by the safe theorem the arch stands under its loads.</source>
+        <translation> Since s &lt;= 1 a thrust line fits within the masonry: by the safe theorem the arch stands under its loads.</translation>
+    </message>
+    <message>
+        <source> Since s &gt; 1 no thrust line fits within the masonry, whatever the hinges: the arch cannot stand under its loads.</source>
+        <translation> Since s &gt; 1 no thrust line fits within the masonry, whatever the hinges: the arch cannot stand under its loads.</translation>
+    </message>
+    <message>
+        <source> That line is approached only as the thrust grows without limit.</source>
+        <translation> That line is approached only as the thrust grows without limit.</translation>
+    </message>
+    <message>
+        <source> It touches the reduced section at sections </source>
+        <translation> It touches the reduced section at sections </translation>
+    </message>
+    <message>
+        <source>Thrust range</source>
+        <translation>Thrust range</translation>
+    </message>
+    <message>
+        <source>None: no thrust line fits within the masonry.</source>
+        <translation>None: no thrust line fits within the masonry.</translation>
+    </message>
+    <message>
+        <source>The horizontal force of the left support on the arch over all thrust lines within the masonry: the least is what the arch needs when its supports spread apart, the largest what a tie or an abutment may have to take when they are pushed together.</source>
+        <translation>The horizontal force of the left support on the arch over all thrust lines within the masonry: the least is what the arch needs when its supports spread apart, the largest what a tie or an abutment may have to take when they are pushed together.</translation>
+    </message>
+    <message>
+        <source>Least thrust</source>
+        <translation>Least thrust</translation>
+    </message>
+    <message>
+        <source>Largest thrust</source>
+        <translation>Largest thrust</translation>
+    </message>
+    <message>
+        <source>no upper limit</source>
+        <translation>no upper limit</translation>
+    </message>
+    <message>
+        <source>Live-load factor</source>
+        <translation>Live-load factor</translation>
+    </message>
+    <message>
+        <source>Live-load factor at collapse</source>
+        <translation>Live-load factor at collapse</translation>
+    </message>
+    <message>
+        <source>The variable load can be multiplied by </source>
+        <translation>The variable load can be multiplied by </translation>
+    </message>
+    <message>
+        <source> (dead loads and passive pressure as given) before a thrust line no longer fits and the arch turns into a mechanism</source>
+        <translation> (dead loads and passive pressure as given) before a thrust line no longer fits and the arch turns into a mechanism</translation>
+    </message>
+    <message>
+        <source>: less than 1, the arch cannot carry the project&apos;s variable load.</source>
+        <translation>: less than 1, the arch cannot carry the project&apos;s variable load.</translation>
+    </message>
+    <message>
+        <source>The collapse mechanism: four hinges, each where the collapse thrust line touches an edge.</source>
+        <translation>The collapse mechanism: four hinges, each where the collapse thrust line touches an edge.</translation>
+    </message>
+    <message>
+        <source>No finite factor: the variable load alone can never turn the arch into a mechanism.</source>
+        <translation>No finite factor: the variable load alone can never turn the arch into a mechanism.</translation>
+    </message>
+    <message>
+        <source>None: the project has no variable load.</source>
+        <translation>None: the project has no variable load.</translation>
+    </message>
+    <message>
+        <source>None: not even without the variable load does a thrust line fit.</source>
+        <translation>None: not even without the variable load does a thrust line fit.</translation>
+    </message>
+    <message>
+        <source>Worst load position</source>
+        <translation>Worst load position</translation>
+    </message>
+    <message>
+        <source>Not computed: the project has no strip load.</source>
+        <translation>Not computed: the project has no strip load.</translation>
+    </message>
+    <message>
+        <source>Not computed: no positions asked for.</source>
+        <translation>Not computed: no positions asked for.</translation>
+    </message>
+    <message>
+        <source>The strip of </source>
+        <translation>The strip of </translation>
+    </message>
+    <message>
+        <source> kN/m2 over </source>
+        <translation> kN/m2 over </translation>
+    </message>
+    <message>
+        <source> m moved across the structure in </source>
+        <translation> m moved across the structure in </translation>
+    </message>
+    <message>
+        <source> positions, the loads and passive pressure computed afresh at each: </source>
+        <translation> positions, the loads and passive pressure computed afresh at each: </translation>
+    </message>
+    <message>
+        <source>the least live-load factor is </source>
+        <translation>the least live-load factor is </translation>
+    </message>
+    <message>
+        <source> with the strip from x = </source>
+        <translation> with the strip from x = </translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> to </translation>
+    </message>
+    <message>
+        <source>at no position can the variable load alone make the arch collapse.</source>
+        <translation>at no position can the variable load alone make the arch collapse.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Factor</source>
+        <translation>Factor</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Minimum thickness</source>
+        <translation>Minimum thickness</translation>
+    </message>
+    <message>
+        <source>Not computed.</source>
+        <translation>Not computed.</translation>
+    </message>
+    <message>
+        <source>Not found between a thousandth and a thousand times the project&apos;s thickness.</source>
+        <translation>Not found between a thousandth and a thousand times the project&apos;s thickness.</translation>
+    </message>
+    <message>
+        <source>Every segment&apos;s thickness scaled by one factor f, the voussoirs, walls and loads rebuilt at each trial: the least f for which a thrust line still fits under the project&apos;s loads.</source>
+        <translation>Every segment&apos;s thickness scaled by one factor f, the voussoirs, walls and loads rebuilt at each trial: the least f for which a thrust line still fits under the project&apos;s loads.</translation>
+    </message>
+    <message>
+        <source>Thinnest segment at the least thickness</source>
+        <translation>Thinnest segment at the least thickness</translation>
+    </message>
+    <message>
+        <source>Least thickness factor</source>
+        <translation>Least thickness factor</translation>
+    </message>
+    <message>
+        <source>Thickness factor</source>
+        <translation>Thickness factor</translation>
+    </message>
+    <message>
+        <source>Hinges at the least thickness: sections </source>
+        <translation>Hinges at the least thickness: sections </translation>
+    </message>
+    <message>
+        <source>Thrust line of least eccentricity</source>
+        <translation>Thrust line of least eccentricity</translation>
+    </message>
+    <message>
+        <source>Section by section: the normal force, the eccentricity and the part of the half depth it uses.</source>
+        <translation>Section by section: the normal force, the eccentricity and the part of the half depth it uses.</translation>
+    </message>
+    <message>
+        <source>Sect.</source>
+        <translation>Sect.</translation>
+    </message>
+    <message>
+        <source>Safety: the thrust line of least eccentricity with its contacts and the collapse thrust line at the factored live load with its four hinges (lengths in m)</source>
+        <translation>Safety: the thrust line of least eccentricity with its contacts and the collapse thrust line at the factored live load with its four hinges (lengths in m)</translation>
+    </message>
+    <message>
+        <source>Live-load factor against the position of the strip load (its left end xq1, m), the least factor marked</source>
+        <translation>Live-load factor against the position of the strip load (its left end xq1, m), the least factor marked</translation>
+    </message>
+    <message>
+        <source> The search was stopped before its end: the hinges are the best point found so far.</source>
+        <translation> The search was stopped before its end: the hinges are the best point found so far.</translation>
+    </message>
+    <message>
+        <source>largest distance from the edges</source>
+        <translation>largest distance from the edges</translation>
+    </message>
+    <message>
+        <source>smallest peak compression</source>
+        <translation>smallest peak compression</translation>
+    </message>
+    <message>
+        <source>Thrust line through the given eccentricities.</source>
+        <translation>Thrust line through the given eccentricities.</translation>
+    </message>
+    <message>
+        <source>Thrust line through the hinges found by the search (figure of merit: </source>
+        <translation>Thrust line through the hinges found by the search (figure of merit: </translation>
+    </message>
+    <message>
+        <source>; grid precision </source>
+        <translation>; grid precision </translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>No voussoir model: </source>
+        <translation>No voussoir model: </translation>
+    </message>
+    <message>
+        <source>The ring is cut into rigid voussoirs numbered from left to right; section 1 is the left springing, section i + 1 the right joint of voussoir i. Hinge 2 lies on the right joint of the crown voussoir, the first whose extrados reaches the top of the ring.</source>
+        <translation>The ring is cut into rigid voussoirs numbered from left to right; section 1 is the left springing, section i + 1 the right joint of voussoir i. Hinge 2 lies on the right joint of the crown voussoir, the first whose extrados reaches the top of the ring.</translation>
+    </message>
+    <message>
+        <source>Voussoirs of the ring</source>
+        <translation>Voussoirs of the ring</translation>
+    </message>
+    <message>
+        <source>Sections (joints)</source>
+        <translation>Sections (joints)</translation>
+    </message>
+    <message>
+        <source>Crown voussoir</source>
+        <translation>Crown voussoir</translation>
+    </message>
+    <message>
+        <source>Crown section (hinge 2)</source>
+        <translation>Crown section (hinge 2)</translation>
+    </message>
+    <message>
+        <source>Wall voussoirs, left</source>
+        <translation>Wall voussoirs, left</translation>
+    </message>
+    <message>
+        <source>Wall voussoirs, right</source>
+        <translation>Wall voussoirs, right</translation>
+    </message>
+    <message>
+        <source>Left end of the structure</source>
+        <translation>Left end of the structure</translation>
+    </message>
+    <message>
+        <source>Right end of the structure</source>
+        <translation>Right end of the structure</translation>
+    </message>
+    <message>
+        <source>Lowest intrados</source>
+        <translation>Lowest intrados</translation>
+    </message>
+    <message>
+        <source>Highest extrados</source>
+        <translation>Highest extrados</translation>
+    </message>
+    <message>
+        <source>Top of the fill</source>
+        <translation>Top of the fill</translation>
+    </message>
+    <message>
+        <source>Top of the slab</source>
+        <translation>Top of the slab</translation>
+    </message>
+    <message>
+        <source>Depth of the joint, left springing</source>
+        <translation>Depth of the joint, left springing</translation>
+    </message>
+    <message>
+        <source>Depth of the joint, crown</source>
+        <translation>Depth of the joint, crown</translation>
+    </message>
+    <message>
+        <source>Depth of the joint, right springing</source>
+        <translation>Depth of the joint, right springing</translation>
+    </message>
+    <message>
+        <source>Total weights</source>
+        <translation>Total weights</translation>
+    </message>
+    <message>
+        <source>The vertical loads the voussoirs of the ring carry, summed over the whole ring.</source>
+        <translation>The vertical loads the voussoirs of the ring carry, summed over the whole ring.</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Masonry of the ring</source>
+        <translation>Masonry of the ring</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Slab</source>
+        <translation>Slab</translation>
+    </message>
+    <message>
+        <source>Live load</source>
+        <translation>Live load</translation>
+    </message>
+    <message>
+        <source>Total vertical load</source>
+        <translation>Total vertical load</translation>
+    </message>
+    <message>
+        <source>Geometry: voussoirs, walls, fill, slab, live load and plan view (lengths in m)</source>
+        <translation>Geometry: voussoirs, walls, fill, slab, live load and plan view (lengths in m)</translation>
+    </message>
+    <message>
+        <source>Hypotheses</source>
+        <translation>Hypotheses</translation>
+    </message>
+    <message>
+        <source>Rigid voussoirs. The ring is a chain of rigid voussoirs that bear on each other at plane joints; the walls beside the outer springings and the solid backing are the supports. The voussoirs do not slide on each other.</source>
+        <translation>Rigid voussoirs. The ring is a chain of rigid voussoirs that bear on each other at plane joints; the walls beside the outer springings and the solid backing are the supports. The voussoirs do not slide on each other.</translation>
+    </message>
+    <message>
+        <source>No tension. The masonry takes no tension and its compressive strength is not limited by the calculation: a joint whose thrust point lies within its middle third is compressed over its whole depth with a linear distribution; beyond it, over three times the distance of the thrust point from the nearer edge, with a triangular distribution. The stresses are to be compared with the strength of the masonry by the engineer.</source>
+        <translation>No tension. The masonry takes no tension and its compressive strength is not limited by the calculation: a joint whose thrust point lies within its middle third is compressed over its whole depth with a linear distribution; beyond it, over three times the distance of the thrust point from the nearer edge, with a triangular distribution. The stresses are to be compared with the strength of the masonry by the engineer.</translation>
+    </message>
+    <message>
+        <source>Loads. Each voussoir carries its own weight, the fill and the slab over the vertical strip between its extrados corners, and the live load q over the part of that strip between xq1 and xq2, all over the width of the vault.</source>
+        <translation>Loads. Each voussoir carries its own weight, the fill and the slab over the vertical strip between its extrados corners, and the live load q over the part of that strip between xq1 and xq2, all over the width of the vault.</translation>
+    </message>
+    <message>
+        <source> The voussoirs next to the springings (</source>
+        <translation> The voussoirs next to the springings (</translation>
+    </message>
+    <message>
+        <source> on the left, </source>
+        <translation> on the left, </translation>
+    </message>
+    <message>
+        <source> on the right) also carry a horizontal passive pressure: Kp times the slope of their extrados times the vertical load resting on it.</source>
+        <translation> on the right) also carry a horizontal passive pressure: Kp times the slope of their extrados times the vertical load resting on it.</translation>
+    </message>
+    <message>
+        <source>Hinges. The thrust line passes through three hinges: at the left springing, at the crown joint and at the right springing. With the hinges fixed the arch is statically determinate: the reactions follow from equilibrium and the thrust line is carried joint by joint.</source>
+        <translation>Hinges. The thrust line passes through three hinges: at the left springing, at the crown joint and at the right springing. With the hinges fixed the arch is statically determinate: the reactions follow from equilibrium and the thrust line is carried joint by joint.</translation>
+    </message>
+    <message>
+        <source>Placing the hinges. The hinges lie at the start eccentricities given with the data (el, ec, er).</source>
+        <translation>Placing the hinges. The hinges lie at the start eccentricities given with the data (el, ec, er).</translation>
+    </message>
+    <message>
+        <source>Placing the hinges. The search was asked for with no steps (n = </source>
+        <translation>Placing the hinges. The search was asked for with no steps (n = </translation>
+    </message>
+    <message>
+        <source>): it has no grid on which to place the hinges.</source>
+        <translation>): it has no grid on which to place the hinges.</translation>
+    </message>
+    <message>
+        <source>Placing the hinges. An exhaustive search over a grid of </source>
+        <translation>Placing the hinges. An exhaustive search over a grid of </translation>
+    </message>
+    <message>
+        <source> hinge eccentricities across the three joint depths, followed by a finer grid one step on either side of the best point. Figure of merit: </source>
+        <translation> hinge eccentricities across the three joint depths, followed by a finer grid one step on either side of the best point. Figure of merit: </translation>
+    </message>
+    <message>
+        <source>the largest distance of the thrust line from the nearer edge of any joint.</source>
+        <translation>the largest distance of the thrust line from the nearer edge of any joint.</translation>
+    </message>
+    <message>
+        <source>the smallest peak compression at the joint edges, a thrust line that keeps every joint compressed being preferred to one with tension, and among those with tension the one whose largest tension is least.</source>
+        <translation>the smallest peak compression at the joint edges, a thrust line that keeps every joint compressed being preferred to one with tension, and among those with tension the one whose largest tension is least.</translation>
+    </message>
+    <message>
+        <source> Grid precision reached: </source>
+        <translation> Grid precision reached: </translation>
+    </message>
+    <message>
+        <source> mm.</source>
+        <translation> mm.</translation>
+    </message>
+    <message>
+        <source>Signs and units. Lengths in m, forces in kN, stresses in MPa with compression positive; eccentricities in mm along the joint from its centre, positive toward the extrados; x to the right, y upward; reactions are the forces of the supports on the arch.</source>
+        <translation>Signs and units. Lengths in m, forces in kN, stresses in MPa with compression positive; eccentricities in mm along the joint from its centre, positive toward the extrados; x to the right, y upward; reactions are the forces of the supports on the arch.</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>No results: </source>
+        <translation>No results: </translation>
+    </message>
+    <message>
+        <source>Eccentricities used</source>
+        <translation>Eccentricities used</translation>
+    </message>
+    <message>
+        <source>The three hinges of the thrust line: their eccentricity from the centre of the joint (positive toward the extrados) and their point.</source>
+        <translation>The three hinges of the thrust line: their eccentricity from the centre of the joint (positive toward the extrados) and their point.</translation>
+    </message>
+    <message>
+        <source>left springing el</source>
+        <translation>left springing el</translation>
+    </message>
+    <message>
+        <source>crown ec</source>
+        <translation>crown ec</translation>
+    </message>
+    <message>
+        <source>right springing er</source>
+        <translation>right springing er</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Sections</translation>
+    </message>
+    <message>
+        <source>For every section: the edge stresses at the extrados (sig_e) and at the intrados (sig_i), compression positive; the mean shear stress (tau); the compressed part of the joint depth; the normal and shear force (N, T) and the eccentricity of the thrust line (e).</source>
+        <translation>For every section: the edge stresses at the extrados (sig_e) and at the intrados (sig_i), compression positive; the mean shear stress (tau); the compressed part of the joint depth; the normal and shear force (N, T) and the eccentricity of the thrust line (e).</translation>
+    </message>
+    <message>
+        <source>Worst values</source>
+        <translation>Worst values</translation>
+    </message>
+    <message>
+        <source>A worst stress is the largest compression when no joint edge is in tension, otherwise the largest tension (negative); a compressed part below 100 % means the joint opens on one side.</source>
+        <translation>A worst stress is the largest compression when no joint edge is in tension, otherwise the largest tension (negative); a compressed part below 100 % means the joint opens on one side.</translation>
+    </message>
+    <message>
+        <source>Extrados stress</source>
+        <translation>Extrados stress</translation>
+    </message>
+    <message>
+        <source>Intrados stress</source>
+        <translation>Intrados stress</translation>
+    </message>
+    <message>
+        <source>Smallest compressed part</source>
+        <translation>Smallest compressed part</translation>
+    </message>
+    <message>
+        <source>Reactions at springings</source>
+        <translation>Reactions at springings</translation>
+    </message>
+    <message>
+        <source>The forces of the supports on the arch: H positive to the right, V upward. The tie thrust is the force a tie between the springings would carry.</source>
+        <translation>The forces of the supports on the arch: H positive to the right, V upward. The tie thrust is the force a tie between the springings would carry.</translation>
+    </message>
+    <message>
+        <source>Horizontal force, left springing</source>
+        <translation>Horizontal force, left springing</translation>
+    </message>
+    <message>
+        <source>Vertical force, left springing</source>
+        <translation>Vertical force, left springing</translation>
+    </message>
+    <message>
+        <source>Horizontal force, right springing</source>
+        <translation>Horizontal force, right springing</translation>
+    </message>
+    <message>
+        <source>Vertical force, right springing</source>
+        <translation>Vertical force, right springing</translation>
+    </message>
+    <message>
+        <source>Tie thrust (tie at the springings)</source>
+        <translation>Tie thrust (tie at the springings)</translation>
+    </message>
+    <message>
+        <source>Walls reactions</source>
+        <translation>Walls reactions</translation>
+    </message>
+    <message>
+        <source>The actions of the horizontal (passive) pressures on the upper walls: the forces and their moments about the extrados ends of the ring.</source>
+        <translation>The actions of the horizontal (passive) pressures on the upper walls: the forces and their moments about the extrados ends of the ring.</translation>
+    </message>
+    <message>
+        <source>Horizontal force on the left wall</source>
+        <translation>Horizontal force on the left wall</translation>
+    </message>
+    <message>
+        <source>Horizontal force on the right wall</source>
+        <translation>Horizontal force on the right wall</translation>
+    </message>
+    <message>
+        <source>Moment on the left wall</source>
+        <translation>Moment on the left wall</translation>
+    </message>
+    <message>
+        <source>Moment on the right wall</source>
+        <translation>Moment on the right wall</translation>
+    </message>
+    <message>
+        <source>Results: hinges, thrust line and reactions; below, the voussoirs exploded with the thrust line and the edge stresses (sig_e, sig_i)</source>
+        <translation>Results: hinges, thrust line and reactions; below, the voussoirs exploded with the thrust line and the edge stresses (sig_e, sig_i)</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Project</translation>
+    </message>
+    <message>
+        <source>(untitled)</source>
+        <translation>(untitled)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>(not saved)</source>
+        <translation>(not saved)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Engineer</source>
+        <translation>Engineer</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Signature</translation>
+    </message>
+    <message>
+        <source>Input data</source>
+        <translation>Input data</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>One circular ring, its intrados from the left springing at the origin.</source>
+        <translation>One circular ring, its intrados from the left springing at the origin.</translation>
+    </message>
+    <message>
+        <source>Span</source>
+        <translation>Span</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Rise</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Thickness</translation>
+    </message>
+    <message>
+        <source>Voussoirs</source>
+        <translation>Voussoirs</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Segments</translation>
+    </message>
+    <message>
+        <source>A chain of </source>
+        <translation>A chain of </translation>
+    </message>
+    <message>
+        <source> circular segments of the intrados, each through an intermediate point (x2, y2) to its end point (x3, y3); the first starts at the origin, every other one where the previous ends.</source>
+        <translation> circular segments of the intrados, each through an intermediate point (x2, y2) to its end point (x3, y3); the first starts at the origin, every other one where the previous ends.</translation>
+    </message>
+    <message>
+        <source>Segm.</source>
+        <translation>Segm.</translation>
+    </message>
+    <message>
+        <source>Overall span</source>
+        <translation>Overall span</translation>
+    </message>
+    <message>
+        <source>Fill, slab, weights, widths and walls</source>
+        <translation>Fill, slab, weights, widths and walls</translation>
+    </message>
+    <message>
+        <source>Unit weight of the masonry</source>
+        <translation>Unit weight of the masonry</translation>
+    </message>
+    <message>
+        <source>Fill above the crown</source>
+        <translation>Fill above the crown</translation>
+    </message>
+    <message>
+        <source>Unit weight of the fill</source>
+        <translation>Unit weight of the fill</translation>
+    </message>
+    <message>
+        <source>Slab on the fill</source>
+        <translation>Slab on the fill</translation>
+    </message>
+    <message>
+        <source>Unit weight of the slab</source>
+        <translation>Unit weight of the slab</translation>
+    </message>
+    <message>
+        <source>Width of the vault</source>
+        <translation>Width of the vault</translation>
+    </message>
+    <message>
+        <source>Width at the crown</source>
+        <translation>Width at the crown</translation>
+    </message>
+    <message>
+        <source>Protrusion of the upper walls</source>
+        <translation>Protrusion of the upper walls</translation>
+    </message>
+    <message>
+        <source>Depth of the solid backing</source>
+        <translation>Depth of the solid backing</translation>
+    </message>
+    <message>
+        <source>A uniformly distributed load on top of the slab between the abscissae xq1 and xq2.</source>
+        <translation>A uniformly distributed load on top of the slab between the abscissae xq1 and xq2.</translation>
+    </message>
+    <message>
+        <source>Distributed load</source>
+        <translation>Distributed load</translation>
+    </message>
+    <message>
+        <source>Load from</source>
+        <translation>Load from</translation>
+    </message>
+    <message>
+        <source>Load to</source>
+        <translation>Load to</translation>
+    </message>
+    <message>
+        <source>Plot scale of the load (</source>
+        <translation>Plot scale of the load (</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation>typed</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatic</translation>
+    </message>
+    <message>
+        <source>Passive pressure</source>
+        <translation>Passive pressure</translation>
+    </message>
+    <message>
+        <source>Passive pressures applied</source>
+        <translation>Passive pressures applied</translation>
+    </message>
+    <message>
+        <source>Coefficient of passive pressure</source>
+        <translation>Coefficient of passive pressure</translation>
+    </message>
+    <message>
+        <source>Voussoirs from the left springing</source>
+        <translation>Voussoirs from the left springing</translation>
+    </message>
+    <message>
+        <source>Voussoirs from the right springing</source>
+        <translation>Voussoirs from the right springing</translation>
+    </message>
+    <message>
+        <source>Thrust line and search options</source>
+        <translation>Thrust line and search options</translation>
+    </message>
+    <message>
+        <source>Start eccentricity, left springing</source>
+        <translation>Start eccentricity, left springing</translation>
+    </message>
+    <message>
+        <source>Start eccentricity, crown</source>
+        <translation>Start eccentricity, crown</translation>
+    </message>
+    <message>
+        <source>Start eccentricity, right springing</source>
+        <translation>Start eccentricity, right springing</translation>
+    </message>
+    <message>
+        <source>Optimise the thrust line</source>
+        <translation>Optimise the thrust line</translation>
+    </message>
+    <message>
+        <source>Steps of the search</source>
+        <translation>Steps of the search</translation>
+    </message>
+    <message>
+        <source>Optimise the eccentricities (distance from the edges)</source>
+        <translation>Optimise the eccentricities (distance from the edges)</translation>
+    </message>
+</context>
+<context>
+    <name>Schema</name>
+    <message>
+        <source>Geometry of the arch: the symbols of the boxes</source>
+        <translation>Geometry of the arch: the symbols of the boxes</translation>
+    </message>
+    <message>
+        <source>The variable load q between the abscissae xq1 and xq2</source>
+        <translation>The variable load q between the abscissae xq1 and xq2</translation>
+    </message>
+</context>
+<context>
+    <name>Voro</name>
+    <message>
+        <source>Error: %1 in CalcoloMain</source>
+        <translation>Error: %1 in CalcoloMain</translation>
+    </message>
+    <message>
+        <source>Sub ForzaConcio. Errore %1 - %2</source>
+        <translation>Sub ForzaConcio. Error %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cerniera anomala</source>
+        <translation>Anomalous hinge</translation>
+    </message>
+    <message>
+        <source>Error: Check Geometry</source>
+        <translation>Error: Check Geometry</translation>
+    </message>
+    <message>
+        <source>Anello</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>Segmento %1</source>
+        <translation>Segment %1</translation>
+    </message>
+    <message>
+        <source>la freccia supera la metà della luce: l&apos;arco sarebbe maggiore di una semicirconferenza</source>
+        <translation>the rise exceeds half the span: the arch would be more than a half circle</translation>
+    </message>
+    <message>
+        <source>l&apos;arco per il punto intermedio sarebbe maggiore di una semicirconferenza</source>
+        <translation>the arc through the middle point would be more than a half circle</translation>
+    </message>
+    <message>
+        <source>la freccia deve essere positiva</source>
+        <translation>the rise must be positive</translation>
+    </message>
+    <message>
+        <source>il punto intermedio sta sotto la corda: l&apos;arco è rovesciato</source>
+        <translation>the middle point lies below the chord: the arch is upside down</translation>
+    </message>
+    <message>
+        <source>Impossibile raccordare gli vori parziali</source>
+        <translation>Cannot join the partial segments</translation>
+    </message>
+    <message>
+        <source>%1: la casella è vuota.</source>
+        <translation>%1: the box is empty.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; non è un numero.<byte value="xd"/>Il separatore decimale è &quot;%3&quot;</source>
+        <translation>%1: &quot;%2&quot; is not a number.<byte value="xd"/>The decimal separator is &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>; il separatore delle migliaia &quot;%1&quot; separa solo gruppi di tre cifre</source>
+        <translation>; the thousands separator &quot;%1&quot; separates only groups of three digits</translation>
+    </message>
+    <message>
+        <source>%1: %2 supera il campo dei numeri interi (da -32768 a 32767).</source>
+        <translation>%1: %2 exceeds the range of whole numbers (from -32768 to 32767).</translation>
+    </message>
+    <message>
+        <source>%1: %2 supera il campo dei numeri Single (%3).</source>
+        <translation>%1: %2 exceeds the range of Single numbers (%3).</translation>
+    </message>
+    <message>
+        <source>Il numero di vori deve essere &gt; 0</source>
+        <translation>The number of segments must be &gt; 0</translation>
+    </message>
+    <message>
+        <source>Lettura incompleta del file</source>
+        <translation>Incomplete reading of the file</translation>
+    </message>
+    <message>
+        <source>Errore nella Sub FileInOut</source>
+        <translation>Error in Sub FileInOut</translation>
+    </message>
+    <message>
+        <source>Scrittura incompleta del file</source>
+        <translation>Incomplete writing of the file</translation>
+    </message>
+    <message>
+        <source>Errore nelle impostazioni internazionali del pannello di controllo.<byte value="xd"/>Il separatore decimale è stato impostato come &quot;%1&quot;<byte value="xd"/>E&apos; stato impostato lo stesso carattere per il simbolo raggruppamento cifre.<byte value="xd"/>Cambiare il simbolo raggruppamento cifre e riavviare il programma.</source>
+        <translation>Error in the regional settings of the control panel.<byte value="xd"/>The decimal separator has been set to &quot;%1&quot;<byte value="xd"/>The same character has been set as the digit grouping symbol.<byte value="xd"/>Change the digit grouping symbol and restart the program.</translation>
+    </message>
+    <message>
+        <source>ERRORE</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>Errore sconosciuto nelle impostazioni internazionali del pannello di controllo.<byte value="xd"/>Provare a cambiare i simboli del separatore decimale<byte value="xd"/>e del raggruppamento cifre e riavviare il programma.</source>
+        <translation>Unknown error in the regional settings of the control panel.<byte value="xd"/>Try changing the decimal separator<byte value="xd"/>and the digit grouping symbols and restart the program.</translation>
+    </message>
+    <message>
+        <source>E&apos; impostato come separatore decimale &quot;%1&quot; e come separatore delle migliaia &quot;%2&quot;<byte value="xd"/>
+Se la lingua è Italiano è meglio usare la  &quot;,&quot; come separatore decimale.<byte value="xd"/>
+Il programma funzionerà comunque correttamente se si usa come separatore delle migliaia lo spazio,<byte value="xd"/>
+impostazione consigliata perchè elimina qualunque ambiguità.<byte value="xd"/>
+Il tastierino numerico inserisce il separatore decimale scelto nelle impostazioni internazionali.</source>
+        <translation>The decimal separator is set to &quot;%1&quot; and the thousands separator to &quot;%2&quot;<byte value="xd"/>
+For Italian, the &quot;,&quot; is the better decimal separator.<byte value="xd"/>
+The program works correctly all the same if the space is the thousands separator,<byte value="xd"/>
+the recommended setting because it removes any ambiguity.<byte value="xd"/>
+The numeric keypad types the decimal separator chosen in the regional settings.</translation>
+    </message>
+    <message>
+        <source>ATTENZIONE </source>
+        <translation>WARNING</translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation>Do not show this again</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Invalid procedure call or argument</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Out of memory</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Subscript out of range</translation>
+    </message>
+    <message>
+        <source>User interrupt occurred</source>
+        <translation>User interrupt occurred</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Division by zero</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Type mismatch</translation>
+    </message>
+    <message>
+        <source>Bad file name or number</source>
+        <translation>Bad file name or number</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>File not found</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disk full</translation>
+    </message>
+    <message>
+        <source>Input past end of file</source>
+        <translation>Input past end of file</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>Path/File access error</source>
+        <translation>Path/File access error</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Path not found</translation>
+    </message>
+    <message>
+        <source>File di dati incompleto o non valido</source>
+        <translation>Data file incomplete or not valid</translation>
+    </message>
+    <message>
+        <source>Dati della geometria non validi</source>
+        <translation>Geometry data not valid</translation>
+    </message>
+    <message>
+        <source>Impossibile costruire il modello dell&apos;arco</source>
+        <translation>Cannot build the model of the arch</translation>
+    </message>
+    <message>
+        <source>Il calcolo non si è concluso</source>
+        <translation>The calculation did not end</translation>
+    </message>
+    <message>
+        <source>Valore fisicamente impossibile</source>
+        <translation>Physically impossible value</translation>
+    </message>
+    <message>
+        <source>Cancel was selected.</source>
+        <translation>Cancel was selected.</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Application-defined or object-defined error</translation>
+    </message>
+    <message>
+        <source>Peso specifico della muratura γm [kN/m3]</source>
+        <translation>Masonry unit weight γm [kN/m3]</translation>
+    </message>
+    <message>
+        <source>Spessore del riempimento in chiave h1 [m]</source>
+        <translation>Fill thickness at the crown h1 [m]</translation>
+    </message>
+    <message>
+        <source>Peso specifico del riempimento γ1 [kN/m3]</source>
+        <translation>Fill unit weight γ1 [kN/m3]</translation>
+    </message>
+    <message>
+        <source>Spessore della soletta h2 [m]</source>
+        <translation>Slab thickness h2 [m]</translation>
+    </message>
+    <message>
+        <source>Peso specifico della soletta γ2 [kN/m3]</source>
+        <translation>Slab unit weight γ2 [kN/m3]</translation>
+    </message>
+    <message>
+        <source>Larghezza dell&apos;arco [m]</source>
+        <translation>Width of the arch [m]</translation>
+    </message>
+    <message>
+        <source>Larghezza dell&apos;arco in chiave [m]</source>
+        <translation>Width of the arch at the crown [m]</translation>
+    </message>
+    <message>
+        <source>Sporgenza della parete superiore dw [m]</source>
+        <translation>Protrusion of the upper wall dw [m]</translation>
+    </message>
+    <message>
+        <source>Profondità del rinfianco solido hw [m]</source>
+        <translation>Depth of the solid backing hw [m]</translation>
+    </message>
+    <message>
+        <source>Numero dei segmenti di circonferenza</source>
+        <translation>Number of segments of circles</translation>
+    </message>
+    <message>
+        <source>Luce dell&apos;arco L [m]</source>
+        <translation>Span of the arch L [m]</translation>
+    </message>
+    <message>
+        <source>Freccia dell&apos;arco h [m]</source>
+        <translation>Rise of the arch h [m]</translation>
+    </message>
+    <message>
+        <source>Spessore dell&apos;anello t [m]</source>
+        <translation>Thickness of the ring t [m]</translation>
+    </message>
+    <message>
+        <source>Numero dei conci dell&apos;anello</source>
+        <translation>Number of voussoirs of the ring</translation>
+    </message>
+    <message>
+        <source>Eccentricità iniziale all&apos;imposta sinistra el [mm]</source>
+        <translation>Start eccentricity at the left springing el [mm]</translation>
+    </message>
+    <message>
+        <source>Eccentricità iniziale in chiave ec [mm]</source>
+        <translation>Start eccentricity at the crown ec [mm]</translation>
+    </message>
+    <message>
+        <source>Eccentricità iniziale all&apos;imposta destra er [mm]</source>
+        <translation>Start eccentricity at the right springing er [mm]</translation>
+    </message>
+    <message>
+        <source>Carico variabile q [kN/m2]</source>
+        <translation>Variable load q [kN/m2]</translation>
+    </message>
+    <message>
+        <source>Inizio del carico variabile xq1 [m]</source>
+        <translation>Start of the variable load xq1 [m]</translation>
+    </message>
+    <message>
+        <source>Fine del carico variabile xq2 [m]</source>
+        <translation>End of the variable load xq2 [m]</translation>
+    </message>
+    <message>
+        <source>Scala del diagramma dei carichi 1:</source>
+        <translation>Scale of the load diagram 1:</translation>
+    </message>
+    <message>
+        <source>Coefficiente di spinta passiva Kp</source>
+        <translation>Coefficient of passive pressure Kp</translation>
+    </message>
+    <message>
+        <source>Numero dei conci con spinta passiva dall&apos;imposta sinistra</source>
+        <translation>Number of voussoirs with passive pressure from the left springing</translation>
+    </message>
+    <message>
+        <source>Numero dei conci con spinta passiva dall&apos;imposta destra</source>
+        <translation>Number of voussoirs with passive pressure from the right springing</translation>
+    </message>
+    <message>
+        <source>Numero di passi della ricerca della curva delle pressioni</source>
+        <translation>Number of steps of the thrust-line search</translation>
+    </message>
+    <message>
+        <source>Resistenza a compressione della muratura fc [MPa]</source>
+        <translation>Compressive strength of the masonry fc [MPa]</translation>
+    </message>
+    <message>
+        <source>Coefficiente d&apos;attrito dei giunti μ</source>
+        <translation>Friction coefficient of the joints μ</translation>
+    </message>
+    <message>
+        <source>Fattore di mobilitazione della spinta passiva</source>
+        <translation>Mobilisation factor of the passive pressure</translation>
+    </message>
+    <message>
+        <source>Ascissa x2 del segmento %</source>
+        <translation>Abscissa x2 of segment %</translation>
+    </message>
+    <message>
+        <source>Ordinata y2 del segmento %</source>
+        <translation>Ordinate y2 of segment %</translation>
+    </message>
+    <message>
+        <source>Ascissa x3 del segmento %</source>
+        <translation>Abscissa x3 of segment %</translation>
+    </message>
+    <message>
+        <source>Ordinata y3 del segmento %</source>
+        <translation>Ordinate y3 of segment %</translation>
+    </message>
+    <message>
+        <source>Spessore t del segmento %</source>
+        <translation>Thickness t of segment %</translation>
+    </message>
+    <message>
+        <source>Numero dei conci del segmento %</source>
+        <translation>Number of voussoirs of segment %</translation>
+    </message>
+    <message>
+        <source>Resistenza a compressione fc del segmento %</source>
+        <translation>Compressive strength fc of segment %</translation>
+    </message>
+    <message>
+        <source>%1: il valore supera il campo dei numeri Single (%2).</source>
+        <translation>%1: the value exceeds the range of Single numbers (%2).</translation>
+    </message>
+    <message>
+        <source>deve essere maggiore di zero.</source>
+        <translation>must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>non può essere minore di zero.</source>
+        <translation>cannot be less than zero.</translation>
+    </message>
+    <message>
+        <source>deve essere almeno 1.</source>
+        <translation>must be at least 1.</translation>
+    </message>
+    <message>
+        <source>Errore in Sub SolidDwg - I punti devono essere 4</source>
+        <translation>Error in Sub SolidDwg - There must be 4 points</translation>
+    </message>
+    <message>
+        <source>Font file %1 not found</source>
+        <translation>Font file %1 not found</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire Autocad.<byte value="xd"/>Controllare che la versione di Autocad non sia LT</source>
+        <translation>Cannot open Autocad.<byte value="xd"/>Check that the version of Autocad is not LT</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire Autocad.<byte value="xd"/>Controllare che la versione di Autocad non sia LT<byte value="xd"/>Il disegno è stato salvato in %1</source>
+        <translation>Cannot open Autocad.<byte value="xd"/>Check that the version of Autocad is not LT<byte value="xd"/>The drawing has been saved in %1</translation>
+    </message>
+    <message>
+        <source>Error in PlottaVoro</source>
+        <translation>Error in PlottaVoro</translation>
+    </message>
+    <message>
+        <source>ERRORE! Plottaggio.AdattaAfinestra - Uscita non prevista</source>
+        <translation>ERROR! Plottaggio.AdattaAfinestra - Unexpected output</translation>
+    </message>
+    <message>
+        <source>Error in %1</source>
+        <translation>Error in %1</translation>
+    </message>
+    <message>
+        <source>zero=0 in PuntiCoincidenti</source>
+        <translation>zero=0 in PuntiCoincidenti</translation>
+    </message>
+    <message>
+        <source>zero=0 in PuntiCoincidentiXY</source>
+        <translation>zero=0 in PuntiCoincidentiXY</translation>
+    </message>
+    <message>
+        <source>ERROR in sub RettaPuntoAngolo: RettaPerDuePunti Coincidenti</source>
+        <translation>ERROR in sub RettaPuntoAngolo: RettaPerDuePunti Coincidenti</translation>
+    </message>
+    <message>
+        <source>Errore in TogliePuntiInizialiDaPoligonale: nPunti=%1 &lt;1</source>
+        <translation>Error in TogliePuntiInizialiDaPoligonale: nPunti=%1 &lt;1</translation>
+    </message>
+    <message>
+        <source>Impostare ZeroMaxDimen</source>
+        <translation>Set ZeroMaxDimen</translation>
+    </message>
+    <message>
+        <source>Errore nella sub CaratteristicheStatiche.</source>
+        <translation>Error in sub CaratteristicheStatiche.</translation>
+    </message>
+    <message>
+        <source>Error: %1 in ValutaSicurezza</source>
+        <translation>Error: %1 in ValutaSicurezza</translation>
+    </message>
+    <message>
+        <source>Errore %1 in ArcCos</source>
+        <translation>Error %1 in ArcCos</translation>
+    </message>
+    <message>
+        <source>ERRORE! Procedimento non convergente!<byte value="xd"/>RISULTATI ERRATI!</source>
+        <translation>ERROR! The procedure does not converge!<byte value="xd"/>WRONG RESULTS!</translation>
+    </message>
+    <message>
+        <source>ERRORE! La funzione non cambia segno fra x1 e x2</source>
+        <translation>ERROR! The function does not change sign between x1 and x2</translation>
+    </message>
+    <message>
+        <source>Live-load factor against the position of the strip load (%1 m long)</source>
+        <translation>Live-load factor against the position of the strip load (%1 m long)</translation>
+    </message>
+    <message>
+        <source>left end of the strip xq1 [m]</source>
+        <translation>left end of the strip xq1 [m]</translation>
+    </message>
+    <message>
+        <source>1: the project&apos;s variable load</source>
+        <translation>1: the project&apos;s variable load</translation>
+    </message>
+    <message>
+        <source>marks on top: factor beyond the chart (blue), no collapse by the variable load alone (grey)</source>
+        <translation>marks on top: factor beyond the chart (blue), no collapse by the variable load alone (grey)</translation>
+    </message>
+    <message>
+        <source>least %1 at xq1 = %2 m</source>
+        <translation>least %1 at xq1 = %2 m</translation>
+    </message>
+    <message>
+        <source>No load positions: the project has no strip load</source>
+        <translation>No load positions: the project has no strip load</translation>
+    </message>
+    <message>
+        <source>Thrust line of least eccentricity: within s = %1 of the half depth</source>
+        <translation>Thrust line of least eccentricity: within s = %1 of the half depth</translation>
+    </message>
+    <message>
+        <source>, geometric safety factor 1/s = %1</source>
+        <translation>, geometric safety factor 1/s = %1</translation>
+    </message>
+    <message>
+        <source> (fits within the masonry)</source>
+        <translation> (fits within the masonry)</translation>
+    </message>
+    <message>
+        <source> (no thrust line fits within the masonry)</source>
+        <translation> (no thrust line fits within the masonry)</translation>
+    </message>
+    <message>
+        <source>No thrust line keeps every joint in compression</source>
+        <translation>No thrust line keeps every joint in compression</translation>
+    </message>
+    <message>
+        <source>Collapse thrust line: variable load x %1 (live-load factor)</source>
+        <translation>Collapse thrust line: variable load x %1 (live-load factor)</translation>
+    </message>
+    <message>
+        <source>hinge at the intrados</source>
+        <translation>hinge at the intrados</translation>
+    </message>
+    <message>
+        <source>hinge at the extrados</source>
+        <translation>hinge at the extrados</translation>
+    </message>
+    <message>
+        <source>the variable load alone can never make it collapse</source>
+        <translation>the variable load alone can never make it collapse</translation>
+    </message>
+    <message>
+        <source>the project has no variable load</source>
+        <translation>the project has no variable load</translation>
+    </message>
+    <message>
+        <source>no multiplier of the variable load lets a thrust line fit</source>
+        <translation>no multiplier of the variable load lets a thrust line fit</translation>
+    </message>
+    <message>
+        <source>No live-load factor: %1</source>
+        <translation>No live-load factor: %1</translation>
+    </message>
+    <message>
+        <source>Thrust range of the left support: %1 to %2 kN</source>
+        <translation>Thrust range of the left support: %1 to %2 kN</translation>
+    </message>
+    <message>
+        <source>Thrust range of the left support: %1 to no upper limit</source>
+        <translation>Thrust range of the left support: %1 to no upper limit</translation>
+    </message>
+    <message>
+        <source>Minimum thickness %1 m (thickness factor %2)</source>
+        <translation>Minimum thickness %1 m (thickness factor %2)</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::Aiuto</name>
+    <message>
+        <source>Voro Help</source>
+        <translation>Voro Help</translation>
+    </message>
+    <message>
+        <source>Search / Cerca</source>
+        <translation>Search / Cerca</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FinestraPlot</name>
+    <message>
+        <source>Plot</source>
+        <translation>Plot</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;Export DXF</source>
+        <translation>&amp;Export DXF</translation>
+    </message>
+    <message>
+        <source>&amp;Draw in Autocad</source>
+        <translation>&amp;Draw in Autocad</translation>
+    </message>
+    <message>
+        <source>&lt;-- &amp;Previous</source>
+        <translation>&lt;-- &amp;Previous</translation>
+    </message>
+    <message>
+        <source>&amp;Next --&gt;</source>
+        <translation>&amp;Next --&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FinestraPrincipale</name>
+    <message>
+        <source>All Files (*.*)|*.*|Voro Files (*.vro)|*.vro</source>
+        <translation>All Files (*.*)|*.*|Voro Files (*.vro)|*.vro</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>File %1 not found</source>
+        <translation>File %1 not found</translation>
+    </message>
+    <message>
+        <source>Cannot open %1</source>
+        <translation>Cannot open %1</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Saved %1</translation>
+    </message>
+    <message>
+        <source>Estimated time: %1</source>
+        <translation>Estimated time: %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>Sa&amp;ve</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Save As...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Output File (&amp;TXT)...</source>
+        <translation>Output File (&amp;TXT)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Report...</source>
+        <translation>&amp;Export Report...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Data</translation>
+    </message>
+    <message>
+        <source>&amp;Geometry</source>
+        <translation>&amp;Geometry</translation>
+    </message>
+    <message>
+        <source>&amp;Loads</source>
+        <translation>&amp;Loads</translation>
+    </message>
+    <message>
+        <source>Solve &amp;Options</source>
+        <translation>Solve &amp;Options</translation>
+    </message>
+    <message>
+        <source>S&amp;olve</source>
+        <translation>S&amp;olve</translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation>&amp;Solve</translation>
+    </message>
+    <message>
+        <source>&amp;Assess</source>
+        <translation>&amp;Assess</translation>
+    </message>
+    <message>
+        <source>&amp;Assess Safety</source>
+        <translation>&amp;Assess Safety</translation>
+    </message>
+    <message>
+        <source>&amp;Report</source>
+        <translation>&amp;Report</translation>
+    </message>
+    <message>
+        <source>Show &amp;Report</source>
+        <translation>Show &amp;Report</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;Export DXF</source>
+        <translation>&amp;Export DXF</translation>
+    </message>
+    <message>
+        <source>&amp;Draw in Autocad</source>
+        <translation>&amp;Draw in Autocad</translation>
+    </message>
+    <message>
+        <source>There is no drawing: solve the arch or plot its geometry.</source>
+        <translation>There is no drawing: solve the arch or plot its geometry.</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Discretization</source>
+        <translation>&amp;Discretization</translation>
+    </message>
+    <message>
+        <source>&amp;Vertical forces</source>
+        <translation>&amp;Vertical forces</translation>
+    </message>
+    <message>
+        <source>&amp;Horizontal forces</source>
+        <translation>&amp;Horizontal forces</translation>
+    </message>
+    <message>
+        <source>&amp;Resultants</source>
+        <translation>&amp;Resultants</translation>
+    </message>
+    <message>
+        <source>&amp;White Background</source>
+        <translation>&amp;White Background</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Example Files...</source>
+        <translation>&amp;Example Files...</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Geometry</source>
+        <translation>Geometry</translation>
+    </message>
+    <message>
+        <source>Loads</source>
+        <translation>Loads</translation>
+    </message>
+    <message>
+        <source>Solve Options</source>
+        <translation>Solve Options</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Solve</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Assess</source>
+        <translation>Assess</translation>
+    </message>
+    <message>
+        <source>The project has no results: solve the arch with Solve.</source>
+        <translation>The project has no results: solve the arch with Solve.</translation>
+    </message>
+    <message>
+        <source>Error: Check Geometry<byte value="xd"/>The geometry has not been read: complete the Geometry form and press Next.</source>
+        <translation>Error: Check Geometry<byte value="xd"/>The geometry has not been read: complete the Geometry form and press Next.</translation>
+    </message>
+    <message>
+        <source>The calculation is running: wait for it to end or press Stop.</source>
+        <translation>The calculation is running: wait for it to end or press Stop.</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Solving...</translation>
+    </message>
+    <message>
+        <source>The input changed during the calculation: results discarded, solve again</source>
+        <translation>The input changed during the calculation: results discarded, solve again</translation>
+    </message>
+    <message>
+        <source>Search stopped: the results are those of the best point found so far</source>
+        <translation>Search stopped: the results are those of the best point found so far</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Solved</translation>
+    </message>
+    <message>
+        <source>Calculation failed</source>
+        <translation>Calculation failed</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file %1</source>
+        <translation>Cannot open the help file %1</translation>
+    </message>
+    <message>
+        <source>Arch assessment - File: </source>
+        <translation>Arch assessment - File: </translation>
+    </message>
+    <message>
+        <source>P&amp;lot</source>
+        <translation>P&amp;lot</translation>
+    </message>
+    <message>
+        <source>%1 - search stopped: best point so far</source>
+        <translation>%1 - search stopped: best point so far</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FinestraSicurezza</name>
+    <message>
+        <source>Safety</source>
+        <translation>Safety</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;Export DXF</source>
+        <translation>&amp;Export DXF</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Figure</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>What it means</source>
+        <translation>What it means</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>Load position %1 of %2</source>
+        <translation>Load position %1 of %2</translation>
+    </message>
+    <message>
+        <source>Minimum thickness...</source>
+        <translation>Minimum thickness...</translation>
+    </message>
+    <message>
+        <source>Assessing...</source>
+        <translation>Assessing...</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>No assessment: %1</source>
+        <translation>No assessment: %1</translation>
+    </message>
+    <message>
+        <source>Assessed: exact limit analysis (rigid voussoirs, no tension, no sliding)</source>
+        <translation>Assessed: exact limit analysis (rigid voussoirs, no tension, no sliding)</translation>
+    </message>
+    <message>
+        <source>Admissible</source>
+        <translation>Admissible</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>A thrust line fits within the masonry: the arch stands (safe theorem)</source>
+        <translation>A thrust line fits within the masonry: the arch stands (safe theorem)</translation>
+    </message>
+    <message>
+        <source>No thrust line fits within the masonry, whatever the hinges</source>
+        <translation>No thrust line fits within the masonry, whatever the hinges</translation>
+    </message>
+    <message>
+        <source>Thickness ratio s</source>
+        <translation>Thickness ratio s</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>The least fraction of each joint&apos;s half depth a thrust line needs</source>
+        <translation>The least fraction of each joint&apos;s half depth a thrust line needs</translation>
+    </message>
+    <message>
+        <source>Geometric safety factor</source>
+        <translation>Geometric safety factor</translation>
+    </message>
+    <message>
+        <source>1/s: how many times thinner the ring could be about its centre line</source>
+        <translation>1/s: how many times thinner the ring could be about its centre line</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contacts</translation>
+    </message>
+    <message>
+        <source>Joints where that line touches the reduced section (i intrados, e extrados)</source>
+        <translation>Joints where that line touches the reduced section (i intrados, e extrados)</translation>
+    </message>
+    <message>
+        <source>Least thrust [kN]</source>
+        <translation>Least thrust [kN]</translation>
+    </message>
+    <message>
+        <source>Least horizontal force of the left support on the arch among the lines that fit</source>
+        <translation>Least horizontal force of the left support on the arch among the lines that fit</translation>
+    </message>
+    <message>
+        <source>Largest thrust [kN]</source>
+        <translation>Largest thrust [kN]</translation>
+    </message>
+    <message>
+        <source>no limit</source>
+        <translation>no limit</translation>
+    </message>
+    <message>
+        <source>The most a tie or an abutment may have to take</source>
+        <translation>The most a tie or an abutment may have to take</translation>
+    </message>
+    <message>
+        <source>no collapse</source>
+        <translation>no collapse</translation>
+    </message>
+    <message>
+        <source>no variable load</source>
+        <translation>no variable load</translation>
+    </message>
+    <message>
+        <source>none fits</source>
+        <translation>none fits</translation>
+    </message>
+    <message>
+        <source>Live-load factor</source>
+        <translation>Live-load factor</translation>
+    </message>
+    <message>
+        <source>Largest multiplier of the variable load before collapse (dead loads and passive pressure as given)</source>
+        <translation>Largest multiplier of the variable load before collapse (dead loads and passive pressure as given)</translation>
+    </message>
+    <message>
+        <source>Mechanism</source>
+        <translation>Mechanism</translation>
+    </message>
+    <message>
+        <source>The four hinges of the collapse (joint, i intrados, e extrados)</source>
+        <translation>The four hinges of the collapse (joint, i intrados, e extrados)</translation>
+    </message>
+    <message>
+        <source>Worst live-load factor</source>
+        <translation>Worst live-load factor</translation>
+    </message>
+    <message>
+        <source>The strip load covers the whole structure: one position</source>
+        <translation>The strip load covers the whole structure: one position</translation>
+    </message>
+    <message>
+        <source>Least factor over %1 positions of the strip load</source>
+        <translation>Least factor over %1 positions of the strip load</translation>
+    </message>
+    <message>
+        <source>Worst position [m]</source>
+        <translation>Worst position [m]</translation>
+    </message>
+    <message>
+        <source>Where the strip load is worst</source>
+        <translation>Where the strip load is worst</translation>
+    </message>
+    <message>
+        <source>Minimum thickness [m]</source>
+        <translation>Minimum thickness [m]</translation>
+    </message>
+    <message>
+        <source>Thinnest segment when every thickness is scaled down until no thrust line fits</source>
+        <translation>Thinnest segment when every thickness is scaled down until no thrust line fits</translation>
+    </message>
+    <message>
+        <source>Thickness factor</source>
+        <translation>Thickness factor</translation>
+    </message>
+    <message>
+        <source>The project&apos;s thicknesses over the least ones</source>
+        <translation>The project&apos;s thicknesses over the least ones</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)|*.*|Autocad Files (*.dxf)|*.dxf</source>
+        <translation>All Files (*.*)|*.*|Autocad Files (*.dxf)|*.dxf</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FormCarichi</name>
+    <message>
+        <source>Load</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>q [kN/m2]</source>
+        <translation>q [kN/m2]</translation>
+    </message>
+    <message>
+        <source>xq1</source>
+        <translation>xq1</translation>
+    </message>
+    <message>
+        <source>xq2</source>
+        <translation>xq2</translation>
+    </message>
+    <message>
+        <source>Distributed variable load [kN/m2]</source>
+        <translation>Distributed variable load [kN/m2]</translation>
+    </message>
+    <message>
+        <source>Abscissa where the load begins [m]</source>
+        <translation>Abscissa where the load begins [m]</translation>
+    </message>
+    <message>
+        <source>Abscissa where the load ends [m]</source>
+        <translation>Abscissa where the load ends [m]</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Plot scale</source>
+        <translation>Plot scale</translation>
+    </message>
+    <message>
+        <source>Denominator of the scale of the load diagram</source>
+        <translation>Denominator of the scale of the load diagram</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>&lt;-- &amp;Previous</source>
+        <translation>&lt;-- &amp;Previous</translation>
+    </message>
+    <message>
+        <source>&amp;Next --&gt;</source>
+        <translation>&amp;Next --&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation>&amp;Solve</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FormGeometria</name>
+    <message>
+        <source>Title of the project</source>
+        <translation>Title of the project</translation>
+    </message>
+    <message>
+        <source>Number of segments of circles</source>
+        <translation>Number of segments of circles</translation>
+    </message>
+    <message>
+        <source>Ring geometry</source>
+        <translation>Ring geometry</translation>
+    </message>
+    <message>
+        <source>Span         L</source>
+        <translation>Span         L</translation>
+    </message>
+    <message>
+        <source>Rise           h</source>
+        <translation>Rise           h</translation>
+    </message>
+    <message>
+        <source>Thickness  t</source>
+        <translation>Thickness  t</translation>
+    </message>
+    <message>
+        <source>Voussoirs n°</source>
+        <translation>Voussoirs n°</translation>
+    </message>
+    <message>
+        <source>Span of the arch [m]</source>
+        <translation>Span of the arch [m]</translation>
+    </message>
+    <message>
+        <source>Rise of the arch [m]</source>
+        <translation>Rise of the arch [m]</translation>
+    </message>
+    <message>
+        <source>Thickness of the ring [m]</source>
+        <translation>Thickness of the ring [m]</translation>
+    </message>
+    <message>
+        <source>Number of voussoirs (masonry units) </source>
+        <translation>Number of voussoirs (masonry units) </translation>
+    </message>
+    <message>
+        <source>Coordinates of the points that define the segments of circles.</source>
+        <translation>Coordinates of the points that define the segments of circles.</translation>
+    </message>
+    <message>
+        <source>Fill thickness at crown [m]</source>
+        <translation>Fill thickness at crown [m]</translation>
+    </message>
+    <message>
+        <source>Slab thickness [m]</source>
+        <translation>Slab thickness [m]</translation>
+    </message>
+    <message>
+        <source>Masonry unit weight [kN/m3]</source>
+        <translation>Masonry unit weight [kN/m3]</translation>
+    </message>
+    <message>
+        <source>Fill unit weight [kN/m3]</source>
+        <translation>Fill unit weight [kN/m3]</translation>
+    </message>
+    <message>
+        <source>Slab unit weight [kN/m3]</source>
+        <translation>Slab unit weight [kN/m3]</translation>
+    </message>
+    <message>
+        <source>Protrusion of the upper wall [m]</source>
+        <translation>Protrusion of the upper wall [m]</translation>
+    </message>
+    <message>
+        <source>Depth of solid fill [m]</source>
+        <translation>Depth of solid fill [m]</translation>
+    </message>
+    <message>
+        <source>Width of the arch [m]</source>
+        <translation>Width of the arch [m]</translation>
+    </message>
+    <message>
+        <source>Ring width</source>
+        <translation>Ring width</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Start eccentricities [mm]</source>
+        <translation>Start eccentricities [mm]</translation>
+    </message>
+    <message>
+        <source>Eccentricities of the thrust-line to be used without optimization</source>
+        <translation>Eccentricities of the thrust-line to be used without optimization</translation>
+    </message>
+    <message>
+        <source>Left springing el</source>
+        <translation>Left springing el</translation>
+    </message>
+    <message>
+        <source>Eccentricity of the thrust line at the left springing [mm]</source>
+        <translation>Eccentricity of the thrust line at the left springing [mm]</translation>
+    </message>
+    <message>
+        <source>Crown          ec</source>
+        <translation>Crown          ec</translation>
+    </message>
+    <message>
+        <source>Eccentricity of the thrust line at the crown [mm]</source>
+        <translation>Eccentricity of the thrust line at the crown [mm]</translation>
+    </message>
+    <message>
+        <source>Right springing er</source>
+        <translation>Right springing er</translation>
+    </message>
+    <message>
+        <source>Eccentricity of the thrust line at the right springing [mm]</source>
+        <translation>Eccentricity of the thrust line at the right springing [mm]</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Next --&gt;</source>
+        <translation>&amp;Next --&gt;</translation>
+    </message>
+    <message>
+        <source>Title :</source>
+        <translation>Title :</translation>
+    </message>
+    <message>
+        <source>Units kN - m</source>
+        <translation>Units kN - m</translation>
+    </message>
+    <message>
+        <source>Segments n.</source>
+        <translation>Segments n.</translation>
+    </message>
+    <message>
+        <source>Geometry</source>
+        <translation>Geometry</translation>
+    </message>
+    <message>
+        <source>Error: Check Geometry</source>
+        <translation>Error: Check Geometry</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FormInfo</name>
+    <message>
+        <source>About Program Voro</source>
+        <translation>About Program Voro</translation>
+    </message>
+    <message>
+        <source>Assessment of masonry arches and vaults</source>
+        <translation>Assessment of masonry arches and vaults</translation>
+    </message>
+    <message>
+        <source>Voro, version %1</source>
+        <translation>Voro, version %1</translation>
+    </message>
+    <message>
+        <source>Limit analysis by three-hinged thrust lines</source>
+        <translation>Limit analysis by three-hinged thrust lines</translation>
+    </message>
+    <message>
+        <source>The Voro developers</source>
+        <translation>The Voro developers</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Cannot open the browser for %1</source>
+        <translation>Cannot open the browser for %1</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FormOpzioni</name>
+    <message>
+        <source>Solve options</source>
+        <translation>Solve options</translation>
+    </message>
+    <message>
+        <source>Optimize thrust-line</source>
+        <translation>Optimize thrust-line</translation>
+    </message>
+    <message>
+        <source>Number of divisions of the ring thickness for the optimization</source>
+        <translation>Number of divisions of the ring thickness for the optimization</translation>
+    </message>
+    <message>
+        <source>Approximation of the thrust-line optimization [mm]</source>
+        <translation>Approximation of the thrust-line optimization [mm]</translation>
+    </message>
+    <message>
+        <source>Optimize eccentricity</source>
+        <translation>Optimize eccentricity</translation>
+    </message>
+    <message>
+        <source>Steps n.</source>
+        <translation>Steps n.</translation>
+    </message>
+    <message>
+        <source>Approx. [mm]</source>
+        <translation>Approx. [mm]</translation>
+    </message>
+    <message>
+        <source>Passive pressures</source>
+        <translation>Passive pressures</translation>
+    </message>
+    <message>
+        <source>Coefficient of passive pressure</source>
+        <translation>Coefficient of passive pressure</translation>
+    </message>
+    <message>
+        <source>Number of voussoirs to which apply passive pressures starting from left springing</source>
+        <translation>Number of voussoirs to which apply passive pressures starting from left springing</translation>
+    </message>
+    <message>
+        <source>Number of voussoirs to which apply passive pressures starting from right springing</source>
+        <translation>Number of voussoirs to which apply passive pressures starting from right springing</translation>
+    </message>
+    <message>
+        <source>Kp</source>
+        <translation>Kp</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>first</translation>
+    </message>
+    <message>
+        <source>voussoirs</source>
+        <translation>voussoirs</translation>
+    </message>
+    <message>
+        <source>last</source>
+        <translation>last</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Estimated time of the search</source>
+        <translation>Estimated time of the search</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Stop optimization</source>
+        <translation>Stop optimization</translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation>&amp;Solve</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FormRisultati</name>
+    <message>
+        <source>Report</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Max compression stress at extrados (negative if traction)</source>
+        <translation>Max compression stress at extrados (negative if traction)</translation>
+    </message>
+    <message>
+        <source>Section number</source>
+        <translation>Section number</translation>
+    </message>
+    <message>
+        <source>Max compression stress at intrados (negative if traction)</source>
+        <translation>Max compression stress at intrados (negative if traction)</translation>
+    </message>
+    <message>
+        <source>Min percent of compressed section (0 if traction)</source>
+        <translation>Min percent of compressed section (0 if traction)</translation>
+    </message>
+    <message>
+        <source>sig_e [MPa]</source>
+        <translation>sig_e [MPa]</translation>
+    </message>
+    <message>
+        <source>sig_i [MPa]</source>
+        <translation>sig_i [MPa]</translation>
+    </message>
+    <message>
+        <source>%comp</source>
+        <translation>%comp</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Sect.</source>
+        <translation>Sect.</translation>
+    </message>
+    <message>
+        <source>Horizontal force at the left springing</source>
+        <translation>Horizontal force at the left springing</translation>
+    </message>
+    <message>
+        <source>Horizontal force at the right springing</source>
+        <translation>Horizontal force at the right springing</translation>
+    </message>
+    <message>
+        <source>Vertical force at the left springing</source>
+        <translation>Vertical force at the left springing</translation>
+    </message>
+    <message>
+        <source>Vertical force at the right springing</source>
+        <translation>Vertical force at the right springing</translation>
+    </message>
+    <message>
+        <source>Tie thrust (if tie is positioned at springers)</source>
+        <translation>Tie thrust (if tie is positioned at springers)</translation>
+    </message>
+    <message>
+        <source>Hl [kN]</source>
+        <translation>Hl [kN]</translation>
+    </message>
+    <message>
+        <source>Hr [kN]</source>
+        <translation>Hr [kN]</translation>
+    </message>
+    <message>
+        <source>Vl [kN]</source>
+        <translation>Vl [kN]</translation>
+    </message>
+    <message>
+        <source>Vr [kN]</source>
+        <translation>Vr [kN]</translation>
+    </message>
+    <message>
+        <source>[kN]</source>
+        <translation>[kN]</translation>
+    </message>
+    <message>
+        <source>Horizontal force on the left upper wall due to horizontal pressures</source>
+        <translation>Horizontal force on the left upper wall due to horizontal pressures</translation>
+    </message>
+    <message>
+        <source>Horizontal force on the right upper wall due to horizontal pressures</source>
+        <translation>Horizontal force on the right upper wall due to horizontal pressures</translation>
+    </message>
+    <message>
+        <source>Flexural moment on the left upper wall due to horizontal pressures</source>
+        <translation>Flexural moment on the left upper wall due to horizontal pressures</translation>
+    </message>
+    <message>
+        <source>Flexural moment on the right upper wall due to horizontal pressures</source>
+        <translation>Flexural moment on the right upper wall due to horizontal pressures</translation>
+    </message>
+    <message>
+        <source>Ml [kNm]</source>
+        <translation>Ml [kNm]</translation>
+    </message>
+    <message>
+        <source>Mr [kNm]</source>
+        <translation>Mr [kNm]</translation>
+    </message>
+    <message>
+        <source>Optimal eccentricities [mm]</source>
+        <translation>Optimal eccentricities [mm]</translation>
+    </message>
+    <message>
+        <source>Left springing el</source>
+        <translation>Left springing el</translation>
+    </message>
+    <message>
+        <source>Crown           ec</source>
+        <translation>Crown           ec</translation>
+    </message>
+    <message>
+        <source>Right spring.  er</source>
+        <translation>Right spring.  er</translation>
+    </message>
+    <message>
+        <source>Set as start values</source>
+        <translation>Set as start values</translation>
+    </message>
+    <message>
+        <source>Enlarge</source>
+        <translation>Enlarge</translation>
+    </message>
+    <message>
+        <source>Worst values</source>
+        <translation>Worst values</translation>
+    </message>
+    <message>
+        <source>Reactions at springings</source>
+        <translation>Reactions at springings</translation>
+    </message>
+    <message>
+        <source>Walls reactions</source>
+        <translation>Walls reactions</translation>
+    </message>
+    <message>
+        <source>Tie thrust</source>
+        <translation>Tie thrust</translation>
+    </message>
+    <message>
+        <source>N [kN]</source>
+        <translation>N [kN]</translation>
+    </message>
+    <message>
+        <source>T [kN]</source>
+        <translation>T [kN]</translation>
+    </message>
+    <message>
+        <source>e [mm]</source>
+        <translation>e [mm]</translation>
+    </message>
+    <message>
+        <source>Reduce</source>
+        <translation>Reduce</translation>
+    </message>
+    <message>
+        <source>The search was stopped before its end: the hinges are the best point found so far, on a grid of %1 mm.</source>
+        <translation>The search was stopped before its end: the hinges are the best point found so far, on a grid of %1 mm.</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::GrigliaSegmenti</name>
+    <message>
+        <source> Segm.</source>
+        <translation> Segm.</translation>
+    </message>
+    <message>
+        <source>vouss. n°</source>
+        <translation>vouss. n°</translation>
+    </message>
+    <message>
+        <source> Segm. %1</source>
+        <translation> Segm. %1</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::ValutatoreSicurezza</name>
+    <message>
+        <source>Error: Check Geometry</source>
+        <translation>Error: Check Geometry</translation>
+    </message>
+</context>
+</TS>

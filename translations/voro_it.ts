@@ -1,0 +1,2411 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>ComandiRapporto</name>
+    <message>
+        <source>%1 - calculation report</source>
+        <translation>%1 - relazione di calcolo</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1: %2</source>
+        <translation>Impossibile scrivere il file %1: %2</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)|*.*|Text Files (*.txt)|*.txt</source>
+        <translation>Tutti i file (*.*)|*.*|File di testo (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>the geometry has not been read: enter it and press Next on the geometry form.</source>
+        <translation>la geometria non è stata letta: inserirla e premere Avanti nel form della geometria.</translation>
+    </message>
+    <message>
+        <source>the project has not been solved: use Solve.</source>
+        <translation>il progetto non è stato risolto: usare Risolvi.</translation>
+    </message>
+    <message>
+        <source>the calculation failed: %1</source>
+        <translation>il calcolo è fallito: %1</translation>
+    </message>
+    <message>
+        <source>the data have changed since the last solution: solve the project again.</source>
+        <translation>i dati sono cambiati dall&apos;ultima soluzione: risolvere di nuovo il progetto.</translation>
+    </message>
+</context>
+<context>
+    <name>Dialoghi</name>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salva con nome</translation>
+    </message>
+    <message>
+        <source>Save changes to the new project?</source>
+        <translation>Salvare le modifiche al nuovo progetto?</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Salvare le modifiche a %1?</translation>
+    </message>
+</context>
+<context>
+    <name>EsportaPlot</name>
+    <message>
+        <source>All Files (*.*)|*.*|Autocad Files (*.dxf)|*.dxf</source>
+        <translation>Tutti i file (*.*)|*.*|File per Autocad (*.dxf)|*.dxf</translation>
+    </message>
+    <message>
+        <source>While printing, this error occurred: %1<byte value="xd"/>%2</source>
+        <translation>Si è verificato durante il processo di stampa il seguente errore: %1<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>Rapporto</name>
+    <message>
+        <source>Calculation report</source>
+        <translation>Relazione di calcolo</translation>
+    </message>
+    <message>
+        <source>Figure %1: </source>
+        <translation>Figura %1: </translation>
+    </message>
+    <message>
+        <source> (drawn in the PDF and HTML reports).</source>
+        <translation> (disegnata nelle relazioni PDF e HTML).</translation>
+    </message>
+    <message>
+        <source>The drawing could not be made.</source>
+        <translation>Non è stato possibile fare il disegno.</translation>
+    </message>
+    <message>
+        <source>Drawings</source>
+        <translation>Disegni</translation>
+    </message>
+    <message>
+        <source>Voro - arch assessment by limit analysis</source>
+        <translation>Voro - verifica di archi con l&apos;analisi limite</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Grandezza</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Simbolo</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>intrados</source>
+        <translation>intradosso</translation>
+    </message>
+    <message>
+        <source>extrados</source>
+        <translation>estradosso</translation>
+    </message>
+    <message>
+        <source>Hinge</source>
+        <translation>Cerniera</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>Sezione</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Faccia</translation>
+    </message>
+    <message>
+        <source>Safety assessment</source>
+        <translation>Verifica di sicurezza</translation>
+    </message>
+    <message>
+        <source>Exact limit analysis of the same voussoirs and loads (rigid voussoirs, no tensile strength, unlimited compressive strength, no sliding). Unlike the three-hinged thrust line above, it considers every thrust line in equilibrium with the loads, whatever its hinges. A thrust line lies within the fraction s of the joints when at every joint |e| &lt;= s h/2.</source>
+        <translation>Analisi limite esatta degli stessi conci e carichi (conci rigidi, resistenza a trazione nulla, resistenza a compressione illimitata, nessuno scorrimento). A differenza della curva delle pressioni a tre cerniere qui sopra, considera ogni curva delle pressioni in equilibrio con i carichi, comunque siano le sue cerniere. Una curva delle pressioni sta nella frazione s dei giunti quando a ogni giunto |e| &lt;= s h/2.</translation>
+    </message>
+    <message>
+        <source>Geometric safety</source>
+        <translation>Sicurezza geometrica</translation>
+    </message>
+    <message>
+        <source>No thrust line keeps every joint in compression: the arch cannot stand under its loads.</source>
+        <translation>Nessuna curva delle pressioni tiene compresso ogni giunto: l&apos;arco non può stare in piedi sotto i suoi carichi.</translation>
+    </message>
+    <message>
+        <source>Thickness ratio of the line of least eccentricity</source>
+        <translation>Rapporto di spessore della curva di minima eccentricità</translation>
+    </message>
+    <message>
+        <source>Geometric safety factor</source>
+        <translation>Coefficiente di sicurezza geometrico</translation>
+    </message>
+    <message>
+        <source>A thrust line fits within the masonry</source>
+        <translation>Una curva delle pressioni sta nella muratura</translation>
+    </message>
+    <message>
+        <source>The thrust line of least eccentricity needs the part s of every joint&apos;s depth about its centre: the ring could be 1/s = </source>
+        <translation>La curva delle pressioni di minima eccentricità usa la parte s dell&apos;altezza di ogni giunto attorno al suo centro: l&apos;anello potrebbe essere 1/s = </translation>
+    </message>
+    <message>
+        <source> times thinner and still hold it.</source>
+        <translation> volte più sottile e portarla ancora.</translation>
+    </message>
+    <message>
+        <source>The thrust line follows the centre of every joint (s = 0): the ring is the funicular of its loads.</source>
+        <translation>La curva delle pressioni segue il centro di ogni giunto (s = 0): l&apos;anello è la funicolare dei suoi carichi.</translation>
+    </message>
+    <message>
+        <source> Since s &lt;= 1 a thrust line fits within the masonry: by the safe theorem the arch stands under its loads.</source>
+        <translation> Poiché s &lt;= 1 una curva delle pressioni sta nella muratura: per il teorema statico l&apos;arco sta in piedi sotto i suoi carichi.</translation>
+    </message>
+    <message>
+        <source> Since s &gt; 1 no thrust line fits within the masonry, whatever the hinges: the arch cannot stand under its loads.</source>
+        <translation> Poiché s &gt; 1 nessuna curva delle pressioni sta nella muratura, comunque si scelgano le cerniere: l&apos;arco non può stare in piedi sotto i suoi carichi.</translation>
+    </message>
+    <message>
+        <source> That line is approached only as the thrust grows without limit.</source>
+        <translation> Quella curva si raggiunge solo al crescere illimitato della spinta.</translation>
+    </message>
+    <message>
+        <source> It touches the reduced section at sections </source>
+        <translation> Tocca la sezione ridotta alle sezioni </translation>
+    </message>
+    <message>
+        <source>Thrust range</source>
+        <translation>Campo della spinta</translation>
+    </message>
+    <message>
+        <source>None: no thrust line fits within the masonry.</source>
+        <translation>Nessuno: nessuna curva delle pressioni sta nella muratura.</translation>
+    </message>
+    <message>
+        <source>The horizontal force of the left support on the arch over all thrust lines within the masonry: the least is what the arch needs when its supports spread apart, the largest what a tie or an abutment may have to take when they are pushed together.</source>
+        <translation>La forza orizzontale dell&apos;appoggio sinistro sull&apos;arco su tutte le curve delle pressioni nella muratura: la minima è quella che serve all&apos;arco quando gli appoggi si allontanano, la massima quella che una catena o una spalla può dover portare quando si avvicinano.</translation>
+    </message>
+    <message>
+        <source>Least thrust</source>
+        <translation>Spinta minima</translation>
+    </message>
+    <message>
+        <source>Largest thrust</source>
+        <translation>Spinta massima</translation>
+    </message>
+    <message>
+        <source>no upper limit</source>
+        <translation>nessun limite superiore</translation>
+    </message>
+    <message>
+        <source>Live-load factor</source>
+        <translation>Moltiplicatore del carico variabile</translation>
+    </message>
+    <message>
+        <source>Live-load factor at collapse</source>
+        <translation>Moltiplicatore del carico variabile al collasso</translation>
+    </message>
+    <message>
+        <source>The variable load can be multiplied by </source>
+        <translation>Il carico variabile può essere moltiplicato per </translation>
+    </message>
+    <message>
+        <source> (dead loads and passive pressure as given) before a thrust line no longer fits and the arch turns into a mechanism</source>
+        <translation> (pesi propri e spinta passiva come dati) prima che nessuna curva delle pressioni stia più nella muratura e l&apos;arco diventi un meccanismo</translation>
+    </message>
+    <message>
+        <source>: less than 1, the arch cannot carry the project&apos;s variable load.</source>
+        <translation>: meno di 1, l&apos;arco non può portare il carico variabile del progetto.</translation>
+    </message>
+    <message>
+        <source>The collapse mechanism: four hinges, each where the collapse thrust line touches an edge.</source>
+        <translation>Il meccanismo di collasso: quattro cerniere, ciascuna dove la curva di collasso tocca un bordo.</translation>
+    </message>
+    <message>
+        <source>No finite factor: the variable load alone can never turn the arch into a mechanism.</source>
+        <translation>Nessun moltiplicatore finito: il solo carico variabile non può mai trasformare l&apos;arco in un meccanismo.</translation>
+    </message>
+    <message>
+        <source>None: the project has no variable load.</source>
+        <translation>Nessuno: il progetto non ha carico variabile.</translation>
+    </message>
+    <message>
+        <source>None: not even without the variable load does a thrust line fit.</source>
+        <translation>Nessuno: nemmeno senza il carico variabile una curva delle pressioni sta nella muratura.</translation>
+    </message>
+    <message>
+        <source>Worst load position</source>
+        <translation>Posizione peggiore del carico</translation>
+    </message>
+    <message>
+        <source>Not computed: the project has no strip load.</source>
+        <translation>Non calcolato: il progetto non ha carico a striscia.</translation>
+    </message>
+    <message>
+        <source>Not computed: no positions asked for.</source>
+        <translation>Non calcolato: nessuna posizione richiesta.</translation>
+    </message>
+    <message>
+        <source>The strip of </source>
+        <translation>La striscia di </translation>
+    </message>
+    <message>
+        <source> kN/m2 over </source>
+        <translation> kN/m2 su </translation>
+    </message>
+    <message>
+        <source> m moved across the structure in </source>
+        <translation> m spostata lungo la struttura in </translation>
+    </message>
+    <message>
+        <source> positions, the loads and passive pressure computed afresh at each: </source>
+        <translation> posizioni, i carichi e la spinta passiva ricalcolati a ciascuna: </translation>
+    </message>
+    <message>
+        <source>the least live-load factor is </source>
+        <translation>il minimo moltiplicatore del carico variabile è </translation>
+    </message>
+    <message>
+        <source> with the strip from x = </source>
+        <translation> con la striscia da x = </translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> a </translation>
+    </message>
+    <message>
+        <source>at no position can the variable load alone make the arch collapse.</source>
+        <translation>in nessuna posizione il solo carico variabile può far collassare l&apos;arco.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Factor</source>
+        <translation>Moltiplicatore</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>Minimum thickness</source>
+        <translation>Spessore minimo</translation>
+    </message>
+    <message>
+        <source>Not computed.</source>
+        <translation>Non calcolato.</translation>
+    </message>
+    <message>
+        <source>Not found between a thousandth and a thousand times the project&apos;s thickness.</source>
+        <translation>Non trovato fra un millesimo e mille volte lo spessore del progetto.</translation>
+    </message>
+    <message>
+        <source>Every segment&apos;s thickness scaled by one factor f, the voussoirs, walls and loads rebuilt at each trial: the least f for which a thrust line still fits under the project&apos;s loads.</source>
+        <translation>Lo spessore di ogni segmento scalato di un unico fattore f, i conci, le pareti e i carichi ricostruiti a ogni prova: il minimo f per cui una curva delle pressioni sta ancora nella muratura sotto i carichi del progetto.</translation>
+    </message>
+    <message>
+        <source>Thinnest segment at the least thickness</source>
+        <translation>Segmento più sottile allo spessore minimo</translation>
+    </message>
+    <message>
+        <source>Least thickness factor</source>
+        <translation>Fattore di spessore minimo</translation>
+    </message>
+    <message>
+        <source>Thickness factor</source>
+        <translation>Coefficiente di spessore</translation>
+    </message>
+    <message>
+        <source>Hinges at the least thickness: sections </source>
+        <translation>Cerniere allo spessore minimo: sezioni </translation>
+    </message>
+    <message>
+        <source>Thrust line of least eccentricity</source>
+        <translation>Curva delle pressioni di minima eccentricità</translation>
+    </message>
+    <message>
+        <source>Section by section: the normal force, the eccentricity and the part of the half depth it uses.</source>
+        <translation>Sezione per sezione: lo sforzo normale, l&apos;eccentricità e la parte della semialtezza che essa usa.</translation>
+    </message>
+    <message>
+        <source>Sect.</source>
+        <translation>Sez.</translation>
+    </message>
+    <message>
+        <source>Safety: the thrust line of least eccentricity with its contacts and the collapse thrust line at the factored live load with its four hinges (lengths in m)</source>
+        <translation>Sicurezza: la curva delle pressioni di minima eccentricità con i suoi contatti e la curva di collasso al carico variabile amplificato con le sue quattro cerniere (lunghezze in m)</translation>
+    </message>
+    <message>
+        <source>Live-load factor against the position of the strip load (its left end xq1, m), the least factor marked</source>
+        <translation>Moltiplicatore del carico variabile secondo la posizione del carico a striscia (il suo estremo sinistro xq1, m), segnato il minimo</translation>
+    </message>
+    <message>
+        <source> The search was stopped before its end: the hinges are the best point found so far.</source>
+        <translation> La ricerca è stata interrotta prima della fine: le cerniere sono il punto migliore trovato fin qui.</translation>
+    </message>
+    <message>
+        <source>largest distance from the edges</source>
+        <translation>massima distanza dai bordi</translation>
+    </message>
+    <message>
+        <source>smallest peak compression</source>
+        <translation>minima compressione di picco</translation>
+    </message>
+    <message>
+        <source>Thrust line through the given eccentricities.</source>
+        <translation>Curva delle pressioni per le eccentricità date.</translation>
+    </message>
+    <message>
+        <source>Thrust line through the hinges found by the search (figure of merit: </source>
+        <translation>Curva delle pressioni per le cerniere trovate dalla ricerca (criterio di merito: </translation>
+    </message>
+    <message>
+        <source>; grid precision </source>
+        <translation>; precisione della griglia </translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>No voussoir model: </source>
+        <translation>Nessun modello a conci: </translation>
+    </message>
+    <message>
+        <source>The ring is cut into rigid voussoirs numbered from left to right; section 1 is the left springing, section i + 1 the right joint of voussoir i. Hinge 2 lies on the right joint of the crown voussoir, the first whose extrados reaches the top of the ring.</source>
+        <translation>L&apos;anello è diviso in conci rigidi numerati da sinistra a destra; la sezione 1 è l&apos;imposta sinistra, la sezione i + 1 il giunto destro del concio i. La cerniera 2 sta sul giunto destro del concio in chiave, il primo il cui estradosso raggiunge la sommità dell&apos;anello.</translation>
+    </message>
+    <message>
+        <source>Voussoirs of the ring</source>
+        <translation>Conci dell&apos;anello</translation>
+    </message>
+    <message>
+        <source>Sections (joints)</source>
+        <translation>Sezioni (giunti)</translation>
+    </message>
+    <message>
+        <source>Crown voussoir</source>
+        <translation>Concio in chiave</translation>
+    </message>
+    <message>
+        <source>Crown section (hinge 2)</source>
+        <translation>Sezione in chiave (cerniera 2)</translation>
+    </message>
+    <message>
+        <source>Wall voussoirs, left</source>
+        <translation>Conci di parete, sinistra</translation>
+    </message>
+    <message>
+        <source>Wall voussoirs, right</source>
+        <translation>Conci di parete, destra</translation>
+    </message>
+    <message>
+        <source>Left end of the structure</source>
+        <translation>Estremo sinistro della struttura</translation>
+    </message>
+    <message>
+        <source>Right end of the structure</source>
+        <translation>Estremo destro della struttura</translation>
+    </message>
+    <message>
+        <source>Lowest intrados</source>
+        <translation>Intradosso più basso</translation>
+    </message>
+    <message>
+        <source>Highest extrados</source>
+        <translation>Estradosso più alto</translation>
+    </message>
+    <message>
+        <source>Top of the fill</source>
+        <translation>Sommità del riempimento</translation>
+    </message>
+    <message>
+        <source>Top of the slab</source>
+        <translation>Sommità della soletta</translation>
+    </message>
+    <message>
+        <source>Depth of the joint, left springing</source>
+        <translation>Altezza del giunto, imposta sinistra</translation>
+    </message>
+    <message>
+        <source>Depth of the joint, crown</source>
+        <translation>Altezza del giunto, chiave</translation>
+    </message>
+    <message>
+        <source>Depth of the joint, right springing</source>
+        <translation>Altezza del giunto, imposta destra</translation>
+    </message>
+    <message>
+        <source>Total weights</source>
+        <translation>Pesi totali</translation>
+    </message>
+    <message>
+        <source>The vertical loads the voussoirs of the ring carry, summed over the whole ring.</source>
+        <translation>I carichi verticali portati dai conci dell&apos;anello, sommati su tutto l&apos;anello.</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carichi</translation>
+    </message>
+    <message>
+        <source>Masonry of the ring</source>
+        <translation>Muratura dell&apos;anello</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Riempimento</translation>
+    </message>
+    <message>
+        <source>Slab</source>
+        <translation>Soletta</translation>
+    </message>
+    <message>
+        <source>Live load</source>
+        <translation>Carico variabile</translation>
+    </message>
+    <message>
+        <source>Total vertical load</source>
+        <translation>Carico verticale totale</translation>
+    </message>
+    <message>
+        <source>Geometry: voussoirs, walls, fill, slab, live load and plan view (lengths in m)</source>
+        <translation>Geometria: conci, pareti, riempimento, soletta, carico variabile e pianta (lunghezze in m)</translation>
+    </message>
+    <message>
+        <source>Hypotheses</source>
+        <translation>Ipotesi</translation>
+    </message>
+    <message>
+        <source>Rigid voussoirs. The ring is a chain of rigid voussoirs that bear on each other at plane joints; the walls beside the outer springings and the solid backing are the supports. The voussoirs do not slide on each other.</source>
+        <translation>Conci rigidi. L&apos;anello è una catena di conci rigidi che si appoggiano l&apos;uno sull&apos;altro in giunti piani; le pareti accanto alle imposte esterne e il rinfianco solido sono gli appoggi. I conci non scorrono l&apos;uno sull&apos;altro.</translation>
+    </message>
+    <message>
+        <source>No tension. The masonry takes no tension and its compressive strength is not limited by the calculation: a joint whose thrust point lies within its middle third is compressed over its whole depth with a linear distribution; beyond it, over three times the distance of the thrust point from the nearer edge, with a triangular distribution. The stresses are to be compared with the strength of the masonry by the engineer.</source>
+        <translation>Nessuna trazione. La muratura non resiste a trazione e la sua resistenza a compressione non è limitata dal calcolo: un giunto il cui centro di pressione sta nel terzo medio è compresso su tutta l&apos;altezza con distribuzione lineare; fuori da esso, su tre volte la distanza del centro di pressione dal bordo più vicino, con distribuzione triangolare. Le tensioni vanno confrontate dall&apos;ingegnere con la resistenza della muratura.</translation>
+    </message>
+    <message>
+        <source>Loads. Each voussoir carries its own weight, the fill and the slab over the vertical strip between its extrados corners, and the live load q over the part of that strip between xq1 and xq2, all over the width of the vault.</source>
+        <translation>Carichi. Ogni concio porta il proprio peso, il riempimento e la soletta sopra la striscia verticale fra i suoi spigoli d&apos;estradosso, e il carico variabile q sulla parte di quella striscia fra xq1 e xq2, il tutto sulla larghezza della volta.</translation>
+    </message>
+    <message>
+        <source> The voussoirs next to the springings (</source>
+        <translation> I conci vicini alle imposte (</translation>
+    </message>
+    <message>
+        <source> on the left, </source>
+        <translation> a sinistra, </translation>
+    </message>
+    <message>
+        <source> on the right) also carry a horizontal passive pressure: Kp times the slope of their extrados times the vertical load resting on it.</source>
+        <translation> a destra) portano anche una spinta passiva orizzontale: Kp per la pendenza del loro estradosso per il carico verticale che vi grava.</translation>
+    </message>
+    <message>
+        <source>Hinges. The thrust line passes through three hinges: at the left springing, at the crown joint and at the right springing. With the hinges fixed the arch is statically determinate: the reactions follow from equilibrium and the thrust line is carried joint by joint.</source>
+        <translation>Cerniere. La curva delle pressioni passa per tre cerniere: all&apos;imposta sinistra, al giunto in chiave e all&apos;imposta destra. Fissate le cerniere l&apos;arco è isostatico: le reazioni seguono dall&apos;equilibrio e la curva delle pressioni è costruita giunto per giunto.</translation>
+    </message>
+    <message>
+        <source>Placing the hinges. The hinges lie at the start eccentricities given with the data (el, ec, er).</source>
+        <translation>Posizione delle cerniere. Le cerniere stanno alle eccentricità iniziali date con i dati (el, ec, er).</translation>
+    </message>
+    <message>
+        <source>Placing the hinges. The search was asked for with no steps (n = </source>
+        <translation>Posizione delle cerniere. La ricerca è stata chiesta senza passi (n = </translation>
+    </message>
+    <message>
+        <source>): it has no grid on which to place the hinges.</source>
+        <translation>): non ha una griglia su cui porre le cerniere.</translation>
+    </message>
+    <message>
+        <source>Placing the hinges. An exhaustive search over a grid of </source>
+        <translation>Posizione delle cerniere. Una ricerca esaustiva su una griglia di </translation>
+    </message>
+    <message>
+        <source> hinge eccentricities across the three joint depths, followed by a finer grid one step on either side of the best point. Figure of merit: </source>
+        <translation> eccentricità delle cerniere sulle altezze dei tre giunti, seguita da una griglia più fine di un passo attorno al punto migliore. Criterio di merito: </translation>
+    </message>
+    <message>
+        <source>the largest distance of the thrust line from the nearer edge of any joint.</source>
+        <translation>la massima distanza della curva delle pressioni dal bordo più vicino di ogni giunto.</translation>
+    </message>
+    <message>
+        <source>the smallest peak compression at the joint edges, a thrust line that keeps every joint compressed being preferred to one with tension, and among those with tension the one whose largest tension is least.</source>
+        <translation>la minima compressione di picco ai bordi dei giunti, preferendo una curva che tiene compresso ogni giunto a una con trazione, e fra quelle con trazione quella la cui massima trazione è minore.</translation>
+    </message>
+    <message>
+        <source> Grid precision reached: </source>
+        <translation> Precisione della griglia raggiunta: </translation>
+    </message>
+    <message>
+        <source> mm.</source>
+        <translation> mm.</translation>
+    </message>
+    <message>
+        <source>Signs and units. Lengths in m, forces in kN, stresses in MPa with compression positive; eccentricities in mm along the joint from its centre, positive toward the extrados; x to the right, y upward; reactions are the forces of the supports on the arch.</source>
+        <translation>Segni e unità. Lunghezze in m, forze in kN, tensioni in MPa con compressione positiva; eccentricità in mm lungo il giunto dal suo centro, positive verso l&apos;estradosso; x verso destra, y verso l&apos;alto; le reazioni sono le forze degli appoggi sull&apos;arco.</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>No results: </source>
+        <translation>Nessun risultato: </translation>
+    </message>
+    <message>
+        <source>Eccentricities used</source>
+        <translation>Eccentricità usate</translation>
+    </message>
+    <message>
+        <source>The three hinges of the thrust line: their eccentricity from the centre of the joint (positive toward the extrados) and their point.</source>
+        <translation>Le tre cerniere della curva delle pressioni: la loro eccentricità dal centro del giunto (positiva verso l&apos;estradosso) e il loro punto.</translation>
+    </message>
+    <message>
+        <source>left springing el</source>
+        <translation>imposta sinistra el</translation>
+    </message>
+    <message>
+        <source>crown ec</source>
+        <translation>chiave ec</translation>
+    </message>
+    <message>
+        <source>right springing er</source>
+        <translation>imposta destra er</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Sezioni</translation>
+    </message>
+    <message>
+        <source>For every section: the edge stresses at the extrados (sig_e) and at the intrados (sig_i), compression positive; the mean shear stress (tau); the compressed part of the joint depth; the normal and shear force (N, T) and the eccentricity of the thrust line (e).</source>
+        <translation>Per ogni sezione: le tensioni di bordo all&apos;estradosso (sig_e) e all&apos;intradosso (sig_i), compressione positiva; la tensione tangenziale media (tau); la parte compressa dell&apos;altezza del giunto; lo sforzo normale e il taglio (N, T) e l&apos;eccentricità della curva delle pressioni (e).</translation>
+    </message>
+    <message>
+        <source>Worst values</source>
+        <translation>Valori peggiori</translation>
+    </message>
+    <message>
+        <source>A worst stress is the largest compression when no joint edge is in tension, otherwise the largest tension (negative); a compressed part below 100 % means the joint opens on one side.</source>
+        <translation>La tensione peggiore è la massima compressione quando nessun bordo di giunto è teso, altrimenti la massima trazione (negativa); una parte compressa sotto il 100 % significa che il giunto si apre da un lato.</translation>
+    </message>
+    <message>
+        <source>Extrados stress</source>
+        <translation>Tensione all&apos;estradosso</translation>
+    </message>
+    <message>
+        <source>Intrados stress</source>
+        <translation>Tensione all&apos;intradosso</translation>
+    </message>
+    <message>
+        <source>Smallest compressed part</source>
+        <translation>Minima parte compressa</translation>
+    </message>
+    <message>
+        <source>Reactions at springings</source>
+        <translation>Reazioni alle imposte</translation>
+    </message>
+    <message>
+        <source>The forces of the supports on the arch: H positive to the right, V upward. The tie thrust is the force a tie between the springings would carry.</source>
+        <translation>Le forze degli appoggi sull&apos;arco: H positiva verso destra, V verso l&apos;alto. Il tiro della catena è la forza che porterebbe una catena fra le imposte.</translation>
+    </message>
+    <message>
+        <source>Horizontal force, left springing</source>
+        <translation>Forza orizzontale, imposta sinistra</translation>
+    </message>
+    <message>
+        <source>Vertical force, left springing</source>
+        <translation>Forza verticale, imposta sinistra</translation>
+    </message>
+    <message>
+        <source>Horizontal force, right springing</source>
+        <translation>Forza orizzontale, imposta destra</translation>
+    </message>
+    <message>
+        <source>Vertical force, right springing</source>
+        <translation>Forza verticale, imposta destra</translation>
+    </message>
+    <message>
+        <source>Tie thrust (tie at the springings)</source>
+        <translation>Tiro della catena (catena alle imposte)</translation>
+    </message>
+    <message>
+        <source>Walls reactions</source>
+        <translation>Reazioni delle pareti</translation>
+    </message>
+    <message>
+        <source>The actions of the horizontal (passive) pressures on the upper walls: the forces and their moments about the extrados ends of the ring.</source>
+        <translation>Le azioni delle spinte orizzontali (passive) sulle pareti superiori: le forze e i loro momenti rispetto agli estremi d&apos;estradosso dell&apos;anello.</translation>
+    </message>
+    <message>
+        <source>Horizontal force on the left wall</source>
+        <translation>Forza orizzontale sulla parete sinistra</translation>
+    </message>
+    <message>
+        <source>Horizontal force on the right wall</source>
+        <translation>Forza orizzontale sulla parete destra</translation>
+    </message>
+    <message>
+        <source>Moment on the left wall</source>
+        <translation>Momento sulla parete sinistra</translation>
+    </message>
+    <message>
+        <source>Moment on the right wall</source>
+        <translation>Momento sulla parete destra</translation>
+    </message>
+    <message>
+        <source>Results: hinges, thrust line and reactions; below, the voussoirs exploded with the thrust line and the edge stresses (sig_e, sig_i)</source>
+        <translation>Risultati: cerniere, curva delle pressioni e reazioni; sotto, i conci esplosi con la curva delle pressioni e le tensioni di bordo (sig_e, sig_i)</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Progetto</translation>
+    </message>
+    <message>
+        <source>(untitled)</source>
+        <translation>(senza titolo)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>(not saved)</source>
+        <translation>(non salvato)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Engineer</source>
+        <translation>Ingegnere</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Input data</source>
+        <translation>Dati di ingresso</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Anello</translation>
+    </message>
+    <message>
+        <source>One circular ring, its intrados from the left springing at the origin.</source>
+        <translation>Un anello circolare, il suo intradosso dall&apos;imposta sinistra nell&apos;origine.</translation>
+    </message>
+    <message>
+        <source>Span</source>
+        <translation>Luce</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Freccia</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Spessore</translation>
+    </message>
+    <message>
+        <source>Voussoirs</source>
+        <translation>Conci</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Segmenti</translation>
+    </message>
+    <message>
+        <source>A chain of </source>
+        <translation>Una catena di </translation>
+    </message>
+    <message>
+        <source> circular segments of the intrados, each through an intermediate point (x2, y2) to its end point (x3, y3); the first starts at the origin, every other one where the previous ends.</source>
+        <translation> segmenti circolari dell&apos;intradosso, ciascuno per un punto intermedio (x2, y2) fino al suo punto finale (x3, y3); il primo parte dall&apos;origine, ogni altro dove finisce il precedente.</translation>
+    </message>
+    <message>
+        <source>Segm.</source>
+        <translation>Segm.</translation>
+    </message>
+    <message>
+        <source>Overall span</source>
+        <translation>Luce complessiva</translation>
+    </message>
+    <message>
+        <source>Fill, slab, weights, widths and walls</source>
+        <translation>Riempimento, soletta, pesi, larghezze e pareti</translation>
+    </message>
+    <message>
+        <source>Unit weight of the masonry</source>
+        <translation>Peso specifico della muratura</translation>
+    </message>
+    <message>
+        <source>Fill above the crown</source>
+        <translation>Riempimento sopra la chiave</translation>
+    </message>
+    <message>
+        <source>Unit weight of the fill</source>
+        <translation>Peso specifico del riempimento</translation>
+    </message>
+    <message>
+        <source>Slab on the fill</source>
+        <translation>Soletta sul riempimento</translation>
+    </message>
+    <message>
+        <source>Unit weight of the slab</source>
+        <translation>Peso specifico della soletta</translation>
+    </message>
+    <message>
+        <source>Width of the vault</source>
+        <translation>Larghezza della volta</translation>
+    </message>
+    <message>
+        <source>Width at the crown</source>
+        <translation>Larghezza in chiave</translation>
+    </message>
+    <message>
+        <source>Protrusion of the upper walls</source>
+        <translation>Sporgenza delle pareti superiori</translation>
+    </message>
+    <message>
+        <source>Depth of the solid backing</source>
+        <translation>Profondità del rinfianco solido</translation>
+    </message>
+    <message>
+        <source>A uniformly distributed load on top of the slab between the abscissae xq1 and xq2.</source>
+        <translation>Un carico uniformemente distribuito sulla soletta fra le ascisse xq1 e xq2.</translation>
+    </message>
+    <message>
+        <source>Distributed load</source>
+        <translation>Carico distribuito</translation>
+    </message>
+    <message>
+        <source>Load from</source>
+        <translation>Carico da</translation>
+    </message>
+    <message>
+        <source>Load to</source>
+        <translation>Carico a</translation>
+    </message>
+    <message>
+        <source>Plot scale of the load (</source>
+        <translation>Scala del disegno del carico (</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation>digitata</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatica</translation>
+    </message>
+    <message>
+        <source>Passive pressure</source>
+        <translation>Spinta passiva</translation>
+    </message>
+    <message>
+        <source>Passive pressures applied</source>
+        <translation>Spinte passive applicate</translation>
+    </message>
+    <message>
+        <source>Coefficient of passive pressure</source>
+        <translation>Coefficiente di spinta passiva</translation>
+    </message>
+    <message>
+        <source>Voussoirs from the left springing</source>
+        <translation>Conci dall&apos;imposta sinistra</translation>
+    </message>
+    <message>
+        <source>Voussoirs from the right springing</source>
+        <translation>Conci dall&apos;imposta destra</translation>
+    </message>
+    <message>
+        <source>Thrust line and search options</source>
+        <translation>Curva delle pressioni e opzioni della ricerca</translation>
+    </message>
+    <message>
+        <source>Start eccentricity, left springing</source>
+        <translation>Eccentricità iniziale, imposta sinistra</translation>
+    </message>
+    <message>
+        <source>Start eccentricity, crown</source>
+        <translation>Eccentricità iniziale, chiave</translation>
+    </message>
+    <message>
+        <source>Start eccentricity, right springing</source>
+        <translation>Eccentricità iniziale, imposta destra</translation>
+    </message>
+    <message>
+        <source>Optimise the thrust line</source>
+        <translation>Ottimizza la curva delle pressioni</translation>
+    </message>
+    <message>
+        <source>Steps of the search</source>
+        <translation>Passi della ricerca</translation>
+    </message>
+    <message>
+        <source>Optimise the eccentricities (distance from the edges)</source>
+        <translation>Ottimizza le eccentricità (distanza dai bordi)</translation>
+    </message>
+</context>
+<context>
+    <name>Schema</name>
+    <message>
+        <source>Geometry of the arch: the symbols of the boxes</source>
+        <translation>Geometria dell&apos;arco: i simboli delle caselle</translation>
+    </message>
+    <message>
+        <source>The variable load q between the abscissae xq1 and xq2</source>
+        <translation>Il carico variabile q fra le ascisse xq1 e xq2</translation>
+    </message>
+</context>
+<context>
+    <name>Voro</name>
+    <message>
+        <source>Error: %1 in CalcoloMain</source>
+        <translation>Errore: %1 in CalcoloMain</translation>
+    </message>
+    <message>
+        <source>Sub ForzaConcio. Errore %1 - %2</source>
+        <translation>Sub ForzaConcio. Errore %1 - %2</translation>
+    </message>
+    <message>
+        <source>Cerniera anomala</source>
+        <translation>Cerniera anomala</translation>
+    </message>
+    <message>
+        <source>Error: Check Geometry</source>
+        <translation>Errore: controllare la geometria</translation>
+    </message>
+    <message>
+        <source>Anello</source>
+        <translation>Anello</translation>
+    </message>
+    <message>
+        <source>Segmento %1</source>
+        <translation>Segmento %1</translation>
+    </message>
+    <message>
+        <source>la freccia supera la metà della luce: l&apos;arco sarebbe maggiore di una semicirconferenza</source>
+        <translation>la freccia supera la metà della luce: l&apos;arco sarebbe maggiore di una semicirconferenza</translation>
+    </message>
+    <message>
+        <source>l&apos;arco per il punto intermedio sarebbe maggiore di una semicirconferenza</source>
+        <translation>l&apos;arco per il punto intermedio sarebbe maggiore di una semicirconferenza</translation>
+    </message>
+    <message>
+        <source>la freccia deve essere positiva</source>
+        <translation>la freccia deve essere positiva</translation>
+    </message>
+    <message>
+        <source>il punto intermedio sta sotto la corda: l&apos;arco è rovesciato</source>
+        <translation>il punto intermedio sta sotto la corda: l&apos;arco è rovesciato</translation>
+    </message>
+    <message>
+        <source>Impossibile raccordare gli vori parziali</source>
+        <translation>Impossibile raccordare gli vori parziali</translation>
+    </message>
+    <message>
+        <source>%1: la casella è vuota.</source>
+        <translation>%1: la casella è vuota.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; non è un numero.<byte value="xd"/>Il separatore decimale è &quot;%3&quot;</source>
+        <translation>%1: &quot;%2&quot; non è un numero.<byte value="xd"/>Il separatore decimale è &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>; il separatore delle migliaia &quot;%1&quot; separa solo gruppi di tre cifre</source>
+        <translation>; il separatore delle migliaia &quot;%1&quot; separa solo gruppi di tre cifre</translation>
+    </message>
+    <message>
+        <source>%1: %2 supera il campo dei numeri interi (da -32768 a 32767).</source>
+        <translation>%1: %2 supera il campo dei numeri interi (da -32768 a 32767).</translation>
+    </message>
+    <message>
+        <source>%1: %2 supera il campo dei numeri Single (%3).</source>
+        <translation>%1: %2 supera il campo dei numeri Single (%3).</translation>
+    </message>
+    <message>
+        <source>Il numero di vori deve essere &gt; 0</source>
+        <translation>Il numero di vori deve essere &gt; 0</translation>
+    </message>
+    <message>
+        <source>Lettura incompleta del file</source>
+        <translation>Lettura incompleta del file</translation>
+    </message>
+    <message>
+        <source>Errore nella Sub FileInOut</source>
+        <translation>Errore nella Sub FileInOut</translation>
+    </message>
+    <message>
+        <source>Scrittura incompleta del file</source>
+        <translation>Scrittura incompleta del file</translation>
+    </message>
+    <message>
+        <source>Errore nelle impostazioni internazionali del pannello di controllo.<byte value="xd"/>Il separatore decimale è stato impostato come &quot;%1&quot;<byte value="xd"/>E&apos; stato impostato lo stesso carattere per il simbolo raggruppamento cifre.<byte value="xd"/>Cambiare il simbolo raggruppamento cifre e riavviare il programma.</source>
+        <translation>Errore nelle impostazioni internazionali del pannello di controllo.<byte value="xd"/>Il separatore decimale è stato impostato come &quot;%1&quot;<byte value="xd"/>E&apos; stato impostato lo stesso carattere per il simbolo raggruppamento cifre.<byte value="xd"/>Cambiare il simbolo raggruppamento cifre e riavviare il programma.</translation>
+    </message>
+    <message>
+        <source>ERRORE</source>
+        <translation>ERRORE</translation>
+    </message>
+    <message>
+        <source>Errore sconosciuto nelle impostazioni internazionali del pannello di controllo.<byte value="xd"/>Provare a cambiare i simboli del separatore decimale<byte value="xd"/>e del raggruppamento cifre e riavviare il programma.</source>
+        <translation>Errore sconosciuto nelle impostazioni internazionali del pannello di controllo.<byte value="xd"/>Provare a cambiare i simboli del separatore decimale<byte value="xd"/>e del raggruppamento cifre e riavviare il programma.</translation>
+    </message>
+    <message>
+        <source>E&apos; impostato come separatore decimale &quot;%1&quot; e come separatore delle migliaia &quot;%2&quot;<byte value="xd"/>
+Se la lingua è Italiano è meglio usare la  &quot;,&quot; come separatore decimale.<byte value="xd"/>
+Il programma funzionerà comunque correttamente se si usa come separatore delle migliaia lo spazio,<byte value="xd"/>
+impostazione consigliata perchè elimina qualunque ambiguità.<byte value="xd"/>
+Il tastierino numerico inserisce il separatore decimale scelto nelle impostazioni internazionali.</source>
+        <translation>E&apos; impostato come separatore decimale &quot;%1&quot; e come separatore delle migliaia &quot;%2&quot;<byte value="xd"/>
+Se la lingua è Italiano è meglio usare la  &quot;,&quot; come separatore decimale.<byte value="xd"/>
+Il programma funzionerà comunque correttamente se si usa come separatore delle migliaia lo spazio,<byte value="xd"/>
+impostazione consigliata perchè elimina qualunque ambiguità.<byte value="xd"/>
+Il tastierino numerico inserisce il separatore decimale scelto nelle impostazioni internazionali.</translation>
+    </message>
+    <message>
+        <source>ATTENZIONE </source>
+        <translation>ATTENZIONE </translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation>Non mostrare più questo avviso</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Chiamata di routine o argomento non validi</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria esaurita</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Indice non compreso nell&apos;intervallo</translation>
+    </message>
+    <message>
+        <source>User interrupt occurred</source>
+        <translation>Interruzione da parte dell&apos;utente</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Divisione per zero</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Tipo non corrispondente</translation>
+    </message>
+    <message>
+        <source>Bad file name or number</source>
+        <translation>Nome o numero di file non valido</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>File non trovato</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disco pieno</translation>
+    </message>
+    <message>
+        <source>Input past end of file</source>
+        <translation>Input oltre la fine del file</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Autorizzazione negata</translation>
+    </message>
+    <message>
+        <source>Path/File access error</source>
+        <translation>Errore di accesso al percorso o al file</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Percorso non trovato</translation>
+    </message>
+    <message>
+        <source>File di dati incompleto o non valido</source>
+        <translation>File di dati incompleto o non valido</translation>
+    </message>
+    <message>
+        <source>Dati della geometria non validi</source>
+        <translation>Dati della geometria non validi</translation>
+    </message>
+    <message>
+        <source>Impossibile costruire il modello dell&apos;arco</source>
+        <translation>Impossibile costruire il modello dell&apos;arco</translation>
+    </message>
+    <message>
+        <source>Il calcolo non si è concluso</source>
+        <translation>Il calcolo non si è concluso</translation>
+    </message>
+    <message>
+        <source>Valore fisicamente impossibile</source>
+        <translation>Valore fisicamente impossibile</translation>
+    </message>
+    <message>
+        <source>Cancel was selected.</source>
+        <translation>È stato scelto Annulla.</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Errore definito dall&apos;applicazione o dall&apos;oggetto</translation>
+    </message>
+    <message>
+        <source>Peso specifico della muratura γm [kN/m3]</source>
+        <translation>Peso specifico della muratura γm [kN/m3]</translation>
+    </message>
+    <message>
+        <source>Spessore del riempimento in chiave h1 [m]</source>
+        <translation>Spessore del riempimento in chiave h1 [m]</translation>
+    </message>
+    <message>
+        <source>Peso specifico del riempimento γ1 [kN/m3]</source>
+        <translation>Peso specifico del riempimento γ1 [kN/m3]</translation>
+    </message>
+    <message>
+        <source>Spessore della soletta h2 [m]</source>
+        <translation>Spessore della soletta h2 [m]</translation>
+    </message>
+    <message>
+        <source>Peso specifico della soletta γ2 [kN/m3]</source>
+        <translation>Peso specifico della soletta γ2 [kN/m3]</translation>
+    </message>
+    <message>
+        <source>Larghezza dell&apos;arco [m]</source>
+        <translation>Larghezza dell&apos;arco [m]</translation>
+    </message>
+    <message>
+        <source>Larghezza dell&apos;arco in chiave [m]</source>
+        <translation>Larghezza dell&apos;arco in chiave [m]</translation>
+    </message>
+    <message>
+        <source>Sporgenza della parete superiore dw [m]</source>
+        <translation>Sporgenza della parete superiore dw [m]</translation>
+    </message>
+    <message>
+        <source>Profondità del rinfianco solido hw [m]</source>
+        <translation>Profondità del rinfianco solido hw [m]</translation>
+    </message>
+    <message>
+        <source>Numero dei segmenti di circonferenza</source>
+        <translation>Numero dei segmenti di circonferenza</translation>
+    </message>
+    <message>
+        <source>Luce dell&apos;arco L [m]</source>
+        <translation>Luce dell&apos;arco L [m]</translation>
+    </message>
+    <message>
+        <source>Freccia dell&apos;arco h [m]</source>
+        <translation>Freccia dell&apos;arco h [m]</translation>
+    </message>
+    <message>
+        <source>Spessore dell&apos;anello t [m]</source>
+        <translation>Spessore dell&apos;anello t [m]</translation>
+    </message>
+    <message>
+        <source>Numero dei conci dell&apos;anello</source>
+        <translation>Numero dei conci dell&apos;anello</translation>
+    </message>
+    <message>
+        <source>Eccentricità iniziale all&apos;imposta sinistra el [mm]</source>
+        <translation>Eccentricità iniziale all&apos;imposta sinistra el [mm]</translation>
+    </message>
+    <message>
+        <source>Eccentricità iniziale in chiave ec [mm]</source>
+        <translation>Eccentricità iniziale in chiave ec [mm]</translation>
+    </message>
+    <message>
+        <source>Eccentricità iniziale all&apos;imposta destra er [mm]</source>
+        <translation>Eccentricità iniziale all&apos;imposta destra er [mm]</translation>
+    </message>
+    <message>
+        <source>Carico variabile q [kN/m2]</source>
+        <translation>Carico variabile q [kN/m2]</translation>
+    </message>
+    <message>
+        <source>Inizio del carico variabile xq1 [m]</source>
+        <translation>Inizio del carico variabile xq1 [m]</translation>
+    </message>
+    <message>
+        <source>Fine del carico variabile xq2 [m]</source>
+        <translation>Fine del carico variabile xq2 [m]</translation>
+    </message>
+    <message>
+        <source>Scala del diagramma dei carichi 1:</source>
+        <translation>Scala del diagramma dei carichi 1:</translation>
+    </message>
+    <message>
+        <source>Coefficiente di spinta passiva Kp</source>
+        <translation>Coefficiente di spinta passiva Kp</translation>
+    </message>
+    <message>
+        <source>Numero dei conci con spinta passiva dall&apos;imposta sinistra</source>
+        <translation>Numero dei conci con spinta passiva dall&apos;imposta sinistra</translation>
+    </message>
+    <message>
+        <source>Numero dei conci con spinta passiva dall&apos;imposta destra</source>
+        <translation>Numero dei conci con spinta passiva dall&apos;imposta destra</translation>
+    </message>
+    <message>
+        <source>Numero di passi della ricerca della curva delle pressioni</source>
+        <translation>Numero di passi della ricerca della curva delle pressioni</translation>
+    </message>
+    <message>
+        <source>Resistenza a compressione della muratura fc [MPa]</source>
+        <translation>Resistenza a compressione della muratura fc [MPa]</translation>
+    </message>
+    <message>
+        <source>Coefficiente d&apos;attrito dei giunti μ</source>
+        <translation>Coefficiente d&apos;attrito dei giunti μ</translation>
+    </message>
+    <message>
+        <source>Fattore di mobilitazione della spinta passiva</source>
+        <translation>Fattore di mobilitazione della spinta passiva</translation>
+    </message>
+    <message>
+        <source>Ascissa x2 del segmento %</source>
+        <translation>Ascissa x2 del segmento %</translation>
+    </message>
+    <message>
+        <source>Ordinata y2 del segmento %</source>
+        <translation>Ordinata y2 del segmento %</translation>
+    </message>
+    <message>
+        <source>Ascissa x3 del segmento %</source>
+        <translation>Ascissa x3 del segmento %</translation>
+    </message>
+    <message>
+        <source>Ordinata y3 del segmento %</source>
+        <translation>Ordinata y3 del segmento %</translation>
+    </message>
+    <message>
+        <source>Spessore t del segmento %</source>
+        <translation>Spessore t del segmento %</translation>
+    </message>
+    <message>
+        <source>Numero dei conci del segmento %</source>
+        <translation>Numero dei conci del segmento %</translation>
+    </message>
+    <message>
+        <source>Resistenza a compressione fc del segmento %</source>
+        <translation>Resistenza a compressione fc del segmento %</translation>
+    </message>
+    <message>
+        <source>%1: il valore supera il campo dei numeri Single (%2).</source>
+        <translation>%1: il valore supera il campo dei numeri Single (%2).</translation>
+    </message>
+    <message>
+        <source>deve essere maggiore di zero.</source>
+        <translation>deve essere maggiore di zero.</translation>
+    </message>
+    <message>
+        <source>non può essere minore di zero.</source>
+        <translation>non può essere minore di zero.</translation>
+    </message>
+    <message>
+        <source>deve essere almeno 1.</source>
+        <translation>deve essere almeno 1.</translation>
+    </message>
+    <message>
+        <source>Errore in Sub SolidDwg - I punti devono essere 4</source>
+        <translation>Errore in Sub SolidDwg - I punti devono essere 4</translation>
+    </message>
+    <message>
+        <source>Font file %1 not found</source>
+        <translation>File del carattere %1 non trovato</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire Autocad.<byte value="xd"/>Controllare che la versione di Autocad non sia LT</source>
+        <translation>Impossibile aprire Autocad.<byte value="xd"/>Controllare che la versione di Autocad non sia LT</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire Autocad.<byte value="xd"/>Controllare che la versione di Autocad non sia LT<byte value="xd"/>Il disegno è stato salvato in %1</source>
+        <translation>Impossibile aprire Autocad.<byte value="xd"/>Controllare che la versione di Autocad non sia LT<byte value="xd"/>Il disegno è stato salvato in %1</translation>
+    </message>
+    <message>
+        <source>Error in PlottaVoro</source>
+        <translation>Errore in PlottaVoro</translation>
+    </message>
+    <message>
+        <source>ERRORE! Plottaggio.AdattaAfinestra - Uscita non prevista</source>
+        <translation>ERRORE! Plottaggio.AdattaAfinestra - Uscita non prevista</translation>
+    </message>
+    <message>
+        <source>Error in %1</source>
+        <translation>Errore in %1</translation>
+    </message>
+    <message>
+        <source>zero=0 in PuntiCoincidenti</source>
+        <translation>zero=0 in PuntiCoincidenti</translation>
+    </message>
+    <message>
+        <source>zero=0 in PuntiCoincidentiXY</source>
+        <translation>zero=0 in PuntiCoincidentiXY</translation>
+    </message>
+    <message>
+        <source>ERROR in sub RettaPuntoAngolo: RettaPerDuePunti Coincidenti</source>
+        <translation>ERRORE nella sub RettaPuntoAngolo: RettaPerDuePunti Coincidenti</translation>
+    </message>
+    <message>
+        <source>Errore in TogliePuntiInizialiDaPoligonale: nPunti=%1 &lt;1</source>
+        <translation>Errore in TogliePuntiInizialiDaPoligonale: nPunti=%1 &lt;1</translation>
+    </message>
+    <message>
+        <source>Impostare ZeroMaxDimen</source>
+        <translation>Impostare ZeroMaxDimen</translation>
+    </message>
+    <message>
+        <source>Errore nella sub CaratteristicheStatiche.</source>
+        <translation>Errore nella sub CaratteristicheStatiche.</translation>
+    </message>
+    <message>
+        <source>Error: %1 in ValutaSicurezza</source>
+        <translation>Errore: %1 in ValutaSicurezza</translation>
+    </message>
+    <message>
+        <source>Errore %1 in ArcCos</source>
+        <translation>Errore %1 in ArcCos</translation>
+    </message>
+    <message>
+        <source>ERRORE! Procedimento non convergente!<byte value="xd"/>RISULTATI ERRATI!</source>
+        <translation>ERRORE! Procedimento non convergente!<byte value="xd"/>RISULTATI ERRATI!</translation>
+    </message>
+    <message>
+        <source>ERRORE! La funzione non cambia segno fra x1 e x2</source>
+        <translation>ERRORE! La funzione non cambia segno fra x1 e x2</translation>
+    </message>
+    <message>
+        <source>Live-load factor against the position of the strip load (%1 m long)</source>
+        <translation>Moltiplicatore del carico variabile secondo la posizione del carico a striscia (lungo %1 m)</translation>
+    </message>
+    <message>
+        <source>left end of the strip xq1 [m]</source>
+        <translation>estremo sinistro della striscia xq1 [m]</translation>
+    </message>
+    <message>
+        <source>1: the project&apos;s variable load</source>
+        <translation>1: il carico variabile del progetto</translation>
+    </message>
+    <message>
+        <source>marks on top: factor beyond the chart (blue), no collapse by the variable load alone (grey)</source>
+        <translation>segni in alto: moltiplicatore oltre il grafico (blu), nessun collasso per il solo carico variabile (grigio)</translation>
+    </message>
+    <message>
+        <source>least %1 at xq1 = %2 m</source>
+        <translation>minimo %1 a xq1 = %2 m</translation>
+    </message>
+    <message>
+        <source>No load positions: the project has no strip load</source>
+        <translation>Nessuna posizione del carico: il progetto non ha carico a striscia</translation>
+    </message>
+    <message>
+        <source>Thrust line of least eccentricity: within s = %1 of the half depth</source>
+        <translation>Curva delle pressioni di minima eccentricità: entro s = %1 della semialtezza</translation>
+    </message>
+    <message>
+        <source>, geometric safety factor 1/s = %1</source>
+        <translation>, coefficiente di sicurezza geometrico 1/s = %1</translation>
+    </message>
+    <message>
+        <source> (fits within the masonry)</source>
+        <translation> (sta nella muratura)</translation>
+    </message>
+    <message>
+        <source> (no thrust line fits within the masonry)</source>
+        <translation> (nessuna curva delle pressioni sta nella muratura)</translation>
+    </message>
+    <message>
+        <source>No thrust line keeps every joint in compression</source>
+        <translation>Nessuna curva delle pressioni tiene compresso ogni giunto</translation>
+    </message>
+    <message>
+        <source>Collapse thrust line: variable load x %1 (live-load factor)</source>
+        <translation>Curva delle pressioni di collasso: carico variabile x %1 (moltiplicatore del carico variabile)</translation>
+    </message>
+    <message>
+        <source>hinge at the intrados</source>
+        <translation>cerniera all&apos;intradosso</translation>
+    </message>
+    <message>
+        <source>hinge at the extrados</source>
+        <translation>cerniera all&apos;estradosso</translation>
+    </message>
+    <message>
+        <source>the variable load alone can never make it collapse</source>
+        <translation>il solo carico variabile non può mai farlo collassare</translation>
+    </message>
+    <message>
+        <source>the project has no variable load</source>
+        <translation>il progetto non ha carico variabile</translation>
+    </message>
+    <message>
+        <source>no multiplier of the variable load lets a thrust line fit</source>
+        <translation>nessun moltiplicatore del carico variabile lascia stare una curva delle pressioni nella muratura</translation>
+    </message>
+    <message>
+        <source>No live-load factor: %1</source>
+        <translation>Nessun moltiplicatore del carico variabile: %1</translation>
+    </message>
+    <message>
+        <source>Thrust range of the left support: %1 to %2 kN</source>
+        <translation>Campo della spinta dell&apos;appoggio sinistro: da %1 a %2 kN</translation>
+    </message>
+    <message>
+        <source>Thrust range of the left support: %1 to no upper limit</source>
+        <translation>Campo della spinta dell&apos;appoggio sinistro: da %1 senza limite superiore</translation>
+    </message>
+    <message>
+        <source>Minimum thickness %1 m (thickness factor %2)</source>
+        <translation>Spessore minimo %1 m (coefficiente di spessore %2)</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::Aiuto</name>
+    <message>
+        <source>Voro Help</source>
+        <translation>Guida di Voro</translation>
+    </message>
+    <message>
+        <source>Search / Cerca</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommario</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FinestraPlot</name>
+    <message>
+        <source>Plot</source>
+        <translation>Disegno</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Stampa</translation>
+    </message>
+    <message>
+        <source>&amp;Export DXF</source>
+        <translation>&amp;Esporta DXF</translation>
+    </message>
+    <message>
+        <source>&amp;Draw in Autocad</source>
+        <translation>&amp;Disegna in Autocad</translation>
+    </message>
+    <message>
+        <source>&lt;-- &amp;Previous</source>
+        <translation>&lt;-- &amp;Indietro</translation>
+    </message>
+    <message>
+        <source>&amp;Next --&gt;</source>
+        <translation>&amp;Avanti --&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FinestraPrincipale</name>
+    <message>
+        <source>All Files (*.*)|*.*|Voro Files (*.vro)|*.vro</source>
+        <translation>Tutti i file (*.*)|*.*|File di Voro (*.vro)|*.vro</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>File %1 not found</source>
+        <translation>File %1 non trovato</translation>
+    </message>
+    <message>
+        <source>Cannot open %1</source>
+        <translation>Impossibile aprire %1</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Salvato %1</translation>
+    </message>
+    <message>
+        <source>Estimated time: %1</source>
+        <translation>Tempo stimato: %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuovo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Apri...</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>Sal&amp;va</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Salva con nome...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>S&amp;tampa...</translation>
+    </message>
+    <message>
+        <source>Output File (&amp;TXT)...</source>
+        <translation>File di testo (&amp;TXT)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Report...</source>
+        <translation>&amp;Esporta relazione...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;sci</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Dati</translation>
+    </message>
+    <message>
+        <source>&amp;Geometry</source>
+        <translation>&amp;Geometria</translation>
+    </message>
+    <message>
+        <source>&amp;Loads</source>
+        <translation>&amp;Carichi</translation>
+    </message>
+    <message>
+        <source>Solve &amp;Options</source>
+        <translation>&amp;Opzioni di calcolo</translation>
+    </message>
+    <message>
+        <source>S&amp;olve</source>
+        <translation>&amp;Calcolo</translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation>&amp;Risolvi</translation>
+    </message>
+    <message>
+        <source>&amp;Assess</source>
+        <translation>&amp;Verifica</translation>
+    </message>
+    <message>
+        <source>&amp;Assess Safety</source>
+        <translation>&amp;Verifica di sicurezza</translation>
+    </message>
+    <message>
+        <source>&amp;Report</source>
+        <translation>Re&amp;lazione</translation>
+    </message>
+    <message>
+        <source>Show &amp;Report</source>
+        <translation>Mostra &amp;relazione</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Stampa</translation>
+    </message>
+    <message>
+        <source>&amp;Export DXF</source>
+        <translation>&amp;Esporta DXF</translation>
+    </message>
+    <message>
+        <source>&amp;Draw in Autocad</source>
+        <translation>&amp;Disegna in Autocad</translation>
+    </message>
+    <message>
+        <source>There is no drawing: solve the arch or plot its geometry.</source>
+        <translation>Non c&apos;è nessun disegno: risolvere l&apos;arco o tracciarne la geometria.</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Vi&amp;sualizza</translation>
+    </message>
+    <message>
+        <source>&amp;Discretization</source>
+        <translation>&amp;Discretizzazione</translation>
+    </message>
+    <message>
+        <source>&amp;Vertical forces</source>
+        <translation>Forze &amp;verticali</translation>
+    </message>
+    <message>
+        <source>&amp;Horizontal forces</source>
+        <translation>Forze &amp;orizzontali</translation>
+    </message>
+    <message>
+        <source>&amp;Resultants</source>
+        <translation>&amp;Risultanti</translation>
+    </message>
+    <message>
+        <source>&amp;White Background</source>
+        <translation>Sfondo &amp;bianco</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>&amp;Example Files...</source>
+        <translation>File di &amp;esempio...</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra degli strumenti</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Salva con nome</translation>
+    </message>
+    <message>
+        <source>Geometry</source>
+        <translation>Geometria</translation>
+    </message>
+    <message>
+        <source>Loads</source>
+        <translation>Carichi</translation>
+    </message>
+    <message>
+        <source>Solve Options</source>
+        <translation>Opzioni di calcolo</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Risolvi</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Relazione</translation>
+    </message>
+    <message>
+        <source>Assess</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>The project has no results: solve the arch with Solve.</source>
+        <translation>Non ci sono risultati del progetto: risolvere l&apos;arco con Risolvi.</translation>
+    </message>
+    <message>
+        <source>Error: Check Geometry<byte value="xd"/>The geometry has not been read: complete the Geometry form and press Next.</source>
+        <translation>Errore: controllare la geometria<byte value="xd"/>La geometria non è stata letta: completare il form Geometria e premere Avanti.</translation>
+    </message>
+    <message>
+        <source>The calculation is running: wait for it to end or press Stop.</source>
+        <translation>Il calcolo è in corso: attendere che finisca o premere Stop.</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Calcolo in corso...</translation>
+    </message>
+    <message>
+        <source>The input changed during the calculation: results discarded, solve again</source>
+        <translation>I dati sono cambiati durante il calcolo: risultati scartati, risolvere di nuovo</translation>
+    </message>
+    <message>
+        <source>Search stopped: the results are those of the best point found so far</source>
+        <translation>Ricerca interrotta: i risultati sono quelli del punto migliore trovato fin qui</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Risolto</translation>
+    </message>
+    <message>
+        <source>Calculation failed</source>
+        <translation>Calcolo fallito</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file %1</source>
+        <translation>Impossibile aprire il file della guida %1</translation>
+    </message>
+    <message>
+        <source>Arch assessment - File: </source>
+        <translation>Verifica di archi - File: </translation>
+    </message>
+    <message>
+        <source>P&amp;lot</source>
+        <translation>Dise&amp;gno</translation>
+    </message>
+    <message>
+        <source>%1 - search stopped: best point so far</source>
+        <translation>%1 - ricerca interrotta: punto migliore trovato</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FinestraSicurezza</name>
+    <message>
+        <source>Safety</source>
+        <translation>Sicurezza</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Stampa</translation>
+    </message>
+    <message>
+        <source>&amp;Export DXF</source>
+        <translation>&amp;Esporta DXF</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Grandezza</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>What it means</source>
+        <translation>Significato</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>Load position %1 of %2</source>
+        <translation>Posizione del carico %1 di %2</translation>
+    </message>
+    <message>
+        <source>Minimum thickness...</source>
+        <translation>Spessore minimo...</translation>
+    </message>
+    <message>
+        <source>Assessing...</source>
+        <translation>Verifica in corso...</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Interrotta</translation>
+    </message>
+    <message>
+        <source>No assessment: %1</source>
+        <translation>Nessuna verifica: %1</translation>
+    </message>
+    <message>
+        <source>Assessed: exact limit analysis (rigid voussoirs, no tension, no sliding)</source>
+        <translation>Verificato: analisi limite esatta (conci rigidi, nessuna trazione, nessuno scorrimento)</translation>
+    </message>
+    <message>
+        <source>Admissible</source>
+        <translation>Ammissibile</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>A thrust line fits within the masonry: the arch stands (safe theorem)</source>
+        <translation>Una curva delle pressioni sta nella muratura: l&apos;arco sta in piedi (teorema statico)</translation>
+    </message>
+    <message>
+        <source>No thrust line fits within the masonry, whatever the hinges</source>
+        <translation>Nessuna curva delle pressioni sta nella muratura, comunque si scelgano le cerniere</translation>
+    </message>
+    <message>
+        <source>Thickness ratio s</source>
+        <translation>Rapporto di spessore s</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>The least fraction of each joint&apos;s half depth a thrust line needs</source>
+        <translation>La minima frazione della semialtezza di ogni giunto che serve a una curva delle pressioni</translation>
+    </message>
+    <message>
+        <source>Geometric safety factor</source>
+        <translation>Coefficiente di sicurezza geometrico</translation>
+    </message>
+    <message>
+        <source>1/s: how many times thinner the ring could be about its centre line</source>
+        <translation>1/s: quante volte più sottile potrebbe essere l&apos;anello attorno alla sua linea d&apos;asse</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contatti</translation>
+    </message>
+    <message>
+        <source>Joints where that line touches the reduced section (i intrados, e extrados)</source>
+        <translation>Giunti dove quella curva tocca la sezione ridotta (i intradosso, e estradosso)</translation>
+    </message>
+    <message>
+        <source>Least thrust [kN]</source>
+        <translation>Spinta minima [kN]</translation>
+    </message>
+    <message>
+        <source>Least horizontal force of the left support on the arch among the lines that fit</source>
+        <translation>La minima forza orizzontale dell&apos;appoggio sinistro sull&apos;arco fra le curve ammissibili</translation>
+    </message>
+    <message>
+        <source>Largest thrust [kN]</source>
+        <translation>Spinta massima [kN]</translation>
+    </message>
+    <message>
+        <source>no limit</source>
+        <translation>illimitata</translation>
+    </message>
+    <message>
+        <source>The most a tie or an abutment may have to take</source>
+        <translation>Il massimo che una catena o una spalla può dover portare</translation>
+    </message>
+    <message>
+        <source>no collapse</source>
+        <translation>nessun collasso</translation>
+    </message>
+    <message>
+        <source>no variable load</source>
+        <translation>nessun carico variabile</translation>
+    </message>
+    <message>
+        <source>none fits</source>
+        <translation>nessuna ammissibile</translation>
+    </message>
+    <message>
+        <source>Live-load factor</source>
+        <translation>Moltiplicatore del carico variabile</translation>
+    </message>
+    <message>
+        <source>Largest multiplier of the variable load before collapse (dead loads and passive pressure as given)</source>
+        <translation>Massimo moltiplicatore del carico variabile prima del collasso (pesi propri e spinta passiva come dati)</translation>
+    </message>
+    <message>
+        <source>Mechanism</source>
+        <translation>Meccanismo</translation>
+    </message>
+    <message>
+        <source>The four hinges of the collapse (joint, i intrados, e extrados)</source>
+        <translation>Le quattro cerniere del collasso (giunto, i intradosso, e estradosso)</translation>
+    </message>
+    <message>
+        <source>Worst live-load factor</source>
+        <translation>Moltiplicatore peggiore</translation>
+    </message>
+    <message>
+        <source>The strip load covers the whole structure: one position</source>
+        <translation>Il carico a striscia copre l&apos;intera struttura: una sola posizione</translation>
+    </message>
+    <message>
+        <source>Least factor over %1 positions of the strip load</source>
+        <translation>Il minimo moltiplicatore su %1 posizioni del carico a striscia</translation>
+    </message>
+    <message>
+        <source>Worst position [m]</source>
+        <translation>Posizione peggiore [m]</translation>
+    </message>
+    <message>
+        <source>Where the strip load is worst</source>
+        <translation>Dove il carico a striscia è più gravoso</translation>
+    </message>
+    <message>
+        <source>Minimum thickness [m]</source>
+        <translation>Spessore minimo [m]</translation>
+    </message>
+    <message>
+        <source>Thinnest segment when every thickness is scaled down until no thrust line fits</source>
+        <translation>Il segmento più sottile quando ogni spessore è ridotto finché nessuna curva delle pressioni sta nella muratura</translation>
+    </message>
+    <message>
+        <source>Thickness factor</source>
+        <translation>Coefficiente di spessore</translation>
+    </message>
+    <message>
+        <source>The project&apos;s thicknesses over the least ones</source>
+        <translation>Gli spessori del progetto divisi per quelli minimi</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)|*.*|Autocad Files (*.dxf)|*.dxf</source>
+        <translation>Tutti i file (*.*)|*.*|File per Autocad (*.dxf)|*.dxf</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FormCarichi</name>
+    <message>
+        <source>Load</source>
+        <translation>Carichi</translation>
+    </message>
+    <message>
+        <source>q [kN/m2]</source>
+        <translation>q [kN/m2]</translation>
+    </message>
+    <message>
+        <source>xq1</source>
+        <translation>xq1</translation>
+    </message>
+    <message>
+        <source>xq2</source>
+        <translation>xq2</translation>
+    </message>
+    <message>
+        <source>Distributed variable load [kN/m2]</source>
+        <translation>Carico variabile distribuito [kN/m2]</translation>
+    </message>
+    <message>
+        <source>Abscissa where the load begins [m]</source>
+        <translation>Ascissa d&apos;inizio del carico [m]</translation>
+    </message>
+    <message>
+        <source>Abscissa where the load ends [m]</source>
+        <translation>Ascissa di fine del carico [m]</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Plot scale</source>
+        <translation>Scala del disegno</translation>
+    </message>
+    <message>
+        <source>Denominator of the scale of the load diagram</source>
+        <translation>Denominatore della scala del diagramma dei carichi</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatica</translation>
+    </message>
+    <message>
+        <source>&lt;-- &amp;Previous</source>
+        <translation>&lt;-- &amp;Indietro</translation>
+    </message>
+    <message>
+        <source>&amp;Next --&gt;</source>
+        <translation>&amp;Avanti --&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation>&amp;Risolvi</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Ingrandisci</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FormGeometria</name>
+    <message>
+        <source>Title of the project</source>
+        <translation>Titolo del progetto</translation>
+    </message>
+    <message>
+        <source>Number of segments of circles</source>
+        <translation>Numero dei segmenti di circonferenza</translation>
+    </message>
+    <message>
+        <source>Ring geometry</source>
+        <translation>Geometria dell&apos;anello</translation>
+    </message>
+    <message>
+        <source>Span         L</source>
+        <translation>Luce         L</translation>
+    </message>
+    <message>
+        <source>Rise           h</source>
+        <translation>Freccia      h</translation>
+    </message>
+    <message>
+        <source>Thickness  t</source>
+        <translation>Spessore   t</translation>
+    </message>
+    <message>
+        <source>Voussoirs n°</source>
+        <translation>Conci n°</translation>
+    </message>
+    <message>
+        <source>Span of the arch [m]</source>
+        <translation>Luce dell&apos;arco [m]</translation>
+    </message>
+    <message>
+        <source>Rise of the arch [m]</source>
+        <translation>Freccia dell&apos;arco [m]</translation>
+    </message>
+    <message>
+        <source>Thickness of the ring [m]</source>
+        <translation>Spessore dell&apos;anello [m]</translation>
+    </message>
+    <message>
+        <source>Number of voussoirs (masonry units) </source>
+        <translation>Numero dei conci (elementi di muratura)</translation>
+    </message>
+    <message>
+        <source>Coordinates of the points that define the segments of circles.</source>
+        <translation>Coordinate dei punti che definiscono i segmenti di circonferenza.</translation>
+    </message>
+    <message>
+        <source>Fill thickness at crown [m]</source>
+        <translation>Spessore del riempimento in chiave [m]</translation>
+    </message>
+    <message>
+        <source>Slab thickness [m]</source>
+        <translation>Spessore della soletta [m]</translation>
+    </message>
+    <message>
+        <source>Masonry unit weight [kN/m3]</source>
+        <translation>Peso specifico della muratura [kN/m3]</translation>
+    </message>
+    <message>
+        <source>Fill unit weight [kN/m3]</source>
+        <translation>Peso specifico del riempimento [kN/m3]</translation>
+    </message>
+    <message>
+        <source>Slab unit weight [kN/m3]</source>
+        <translation>Peso specifico della soletta [kN/m3]</translation>
+    </message>
+    <message>
+        <source>Protrusion of the upper wall [m]</source>
+        <translation>Sporgenza della parete superiore [m]</translation>
+    </message>
+    <message>
+        <source>Depth of solid fill [m]</source>
+        <translation>Profondità del rinfianco solido [m]</translation>
+    </message>
+    <message>
+        <source>Width of the arch [m]</source>
+        <translation>Larghezza dell&apos;arco [m]</translation>
+    </message>
+    <message>
+        <source>Ring width</source>
+        <translation>Larghezza anello</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Start eccentricities [mm]</source>
+        <translation>Eccentricità iniziali [mm]</translation>
+    </message>
+    <message>
+        <source>Eccentricities of the thrust-line to be used without optimization</source>
+        <translation>Eccentricità della curva delle pressioni da usare senza ottimizzazione</translation>
+    </message>
+    <message>
+        <source>Left springing el</source>
+        <translation>Imposta sinistra el</translation>
+    </message>
+    <message>
+        <source>Eccentricity of the thrust line at the left springing [mm]</source>
+        <translation>Eccentricità della curva delle pressioni all&apos;imposta sinistra [mm]</translation>
+    </message>
+    <message>
+        <source>Crown          ec</source>
+        <translation>Chiave          ec</translation>
+    </message>
+    <message>
+        <source>Eccentricity of the thrust line at the crown [mm]</source>
+        <translation>Eccentricità della curva delle pressioni in chiave [mm]</translation>
+    </message>
+    <message>
+        <source>Right springing er</source>
+        <translation>Imposta destra er</translation>
+    </message>
+    <message>
+        <source>Eccentricity of the thrust line at the right springing [mm]</source>
+        <translation>Eccentricità della curva delle pressioni all&apos;imposta destra [mm]</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>&amp;Next --&gt;</source>
+        <translation>&amp;Avanti --&gt;</translation>
+    </message>
+    <message>
+        <source>Title :</source>
+        <translation>Titolo :</translation>
+    </message>
+    <message>
+        <source>Units kN - m</source>
+        <translation>Unità kN - m</translation>
+    </message>
+    <message>
+        <source>Segments n.</source>
+        <translation>Segmenti n.</translation>
+    </message>
+    <message>
+        <source>Geometry</source>
+        <translation>Geometria</translation>
+    </message>
+    <message>
+        <source>Error: Check Geometry</source>
+        <translation>Errore: controllare la geometria</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FormInfo</name>
+    <message>
+        <source>About Program Voro</source>
+        <translation>Informazioni sul programma Voro</translation>
+    </message>
+    <message>
+        <source>Assessment of masonry arches and vaults</source>
+        <translation>Verifica di archi e volte in muratura</translation>
+    </message>
+    <message>
+        <source>Voro, version %1</source>
+        <translation>Voro, versione %1</translation>
+    </message>
+    <message>
+        <source>Limit analysis by three-hinged thrust lines</source>
+        <translation>Analisi limite con curve delle pressioni a tre cerniere</translation>
+    </message>
+    <message>
+        <source>The Voro developers</source>
+        <translation>Gli sviluppatori di Voro</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Cannot open the browser for %1</source>
+        <translation>Impossibile aprire il browser per %1</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FormOpzioni</name>
+    <message>
+        <source>Solve options</source>
+        <translation>Opzioni di calcolo</translation>
+    </message>
+    <message>
+        <source>Optimize thrust-line</source>
+        <translation>Ottimizza la curva delle pressioni</translation>
+    </message>
+    <message>
+        <source>Number of divisions of the ring thickness for the optimization</source>
+        <translation>Numero di divisioni dello spessore dell&apos;anello per l&apos;ottimizzazione</translation>
+    </message>
+    <message>
+        <source>Approximation of the thrust-line optimization [mm]</source>
+        <translation>Approssimazione dell&apos;ottimizzazione della curva delle pressioni [mm]</translation>
+    </message>
+    <message>
+        <source>Optimize eccentricity</source>
+        <translation>Ottimizza eccentricità</translation>
+    </message>
+    <message>
+        <source>Steps n.</source>
+        <translation>Passi n.</translation>
+    </message>
+    <message>
+        <source>Approx. [mm]</source>
+        <translation>Approssim. [mm]</translation>
+    </message>
+    <message>
+        <source>Passive pressures</source>
+        <translation>Spinte passive</translation>
+    </message>
+    <message>
+        <source>Coefficient of passive pressure</source>
+        <translation>Coefficiente di spinta passiva</translation>
+    </message>
+    <message>
+        <source>Number of voussoirs to which apply passive pressures starting from left springing</source>
+        <translation>Numero dei conci a cui applicare la spinta passiva a partire dall&apos;imposta sinistra</translation>
+    </message>
+    <message>
+        <source>Number of voussoirs to which apply passive pressures starting from right springing</source>
+        <translation>Numero dei conci a cui applicare la spinta passiva a partire dall&apos;imposta destra</translation>
+    </message>
+    <message>
+        <source>Kp</source>
+        <translation>Kp</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>primi</translation>
+    </message>
+    <message>
+        <source>voussoirs</source>
+        <translation>conci</translation>
+    </message>
+    <message>
+        <source>last</source>
+        <translation>ultimi</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Passo</translation>
+    </message>
+    <message>
+        <source>Estimated time of the search</source>
+        <translation>Tempo stimato della ricerca</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Stop optimization</source>
+        <translation>Interrompi l&apos;ottimizzazione</translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation>&amp;Risolvi</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::FormRisultati</name>
+    <message>
+        <source>Report</source>
+        <translation>Relazione</translation>
+    </message>
+    <message>
+        <source>Max compression stress at extrados (negative if traction)</source>
+        <translation>Massima tensione di compressione all&apos;estradosso (negativa se di trazione)</translation>
+    </message>
+    <message>
+        <source>Section number</source>
+        <translation>Numero della sezione</translation>
+    </message>
+    <message>
+        <source>Max compression stress at intrados (negative if traction)</source>
+        <translation>Massima tensione di compressione all&apos;intradosso (negativa se di trazione)</translation>
+    </message>
+    <message>
+        <source>Min percent of compressed section (0 if traction)</source>
+        <translation>Minima percentuale di sezione compressa (0 se in trazione)</translation>
+    </message>
+    <message>
+        <source>sig_e [MPa]</source>
+        <translation>sig_e [MPa]</translation>
+    </message>
+    <message>
+        <source>sig_i [MPa]</source>
+        <translation>sig_i [MPa]</translation>
+    </message>
+    <message>
+        <source>%comp</source>
+        <translation>%compr</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>Sect.</source>
+        <translation>Sez.</translation>
+    </message>
+    <message>
+        <source>Horizontal force at the left springing</source>
+        <translation>Forza orizzontale all&apos;imposta sinistra</translation>
+    </message>
+    <message>
+        <source>Horizontal force at the right springing</source>
+        <translation>Forza orizzontale all&apos;imposta destra</translation>
+    </message>
+    <message>
+        <source>Vertical force at the left springing</source>
+        <translation>Forza verticale all&apos;imposta sinistra</translation>
+    </message>
+    <message>
+        <source>Vertical force at the right springing</source>
+        <translation>Forza verticale all&apos;imposta destra</translation>
+    </message>
+    <message>
+        <source>Tie thrust (if tie is positioned at springers)</source>
+        <translation>Tiro della catena (se la catena è alle imposte)</translation>
+    </message>
+    <message>
+        <source>Hl [kN]</source>
+        <translation>Hl [kN]</translation>
+    </message>
+    <message>
+        <source>Hr [kN]</source>
+        <translation>Hr [kN]</translation>
+    </message>
+    <message>
+        <source>Vl [kN]</source>
+        <translation>Vl [kN]</translation>
+    </message>
+    <message>
+        <source>Vr [kN]</source>
+        <translation>Vr [kN]</translation>
+    </message>
+    <message>
+        <source>[kN]</source>
+        <translation>[kN]</translation>
+    </message>
+    <message>
+        <source>Horizontal force on the left upper wall due to horizontal pressures</source>
+        <translation>Forza orizzontale sulla parete superiore sinistra dovuta alle spinte orizzontali</translation>
+    </message>
+    <message>
+        <source>Horizontal force on the right upper wall due to horizontal pressures</source>
+        <translation>Forza orizzontale sulla parete superiore destra dovuta alle spinte orizzontali</translation>
+    </message>
+    <message>
+        <source>Flexural moment on the left upper wall due to horizontal pressures</source>
+        <translation>Momento flettente sulla parete superiore sinistra dovuto alle spinte orizzontali</translation>
+    </message>
+    <message>
+        <source>Flexural moment on the right upper wall due to horizontal pressures</source>
+        <translation>Momento flettente sulla parete superiore destra dovuto alle spinte orizzontali</translation>
+    </message>
+    <message>
+        <source>Ml [kNm]</source>
+        <translation>Ml [kNm]</translation>
+    </message>
+    <message>
+        <source>Mr [kNm]</source>
+        <translation>Mr [kNm]</translation>
+    </message>
+    <message>
+        <source>Optimal eccentricities [mm]</source>
+        <translation>Eccentricità ottimali [mm]</translation>
+    </message>
+    <message>
+        <source>Left springing el</source>
+        <translation>Imposta sinistra el</translation>
+    </message>
+    <message>
+        <source>Crown           ec</source>
+        <translation>Chiave           ec</translation>
+    </message>
+    <message>
+        <source>Right spring.  er</source>
+        <translation>Imposta dx     er</translation>
+    </message>
+    <message>
+        <source>Set as start values</source>
+        <translation>Usa come valori iniziali</translation>
+    </message>
+    <message>
+        <source>Enlarge</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Worst values</source>
+        <translation>Valori peggiori</translation>
+    </message>
+    <message>
+        <source>Reactions at springings</source>
+        <translation>Reazioni alle imposte</translation>
+    </message>
+    <message>
+        <source>Walls reactions</source>
+        <translation>Reazioni delle pareti</translation>
+    </message>
+    <message>
+        <source>Tie thrust</source>
+        <translation>Tiro della catena</translation>
+    </message>
+    <message>
+        <source>N [kN]</source>
+        <translation>N [kN]</translation>
+    </message>
+    <message>
+        <source>T [kN]</source>
+        <translation>T [kN]</translation>
+    </message>
+    <message>
+        <source>e [mm]</source>
+        <translation>e [mm]</translation>
+    </message>
+    <message>
+        <source>Reduce</source>
+        <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>The search was stopped before its end: the hinges are the best point found so far, on a grid of %1 mm.</source>
+        <translation>La ricerca è stata interrotta prima della fine: le cerniere sono il punto migliore trovato fin qui, su una griglia di %1 mm.</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::GrigliaSegmenti</name>
+    <message>
+        <source> Segm.</source>
+        <translation> Segm.</translation>
+    </message>
+    <message>
+        <source>vouss. n°</source>
+        <translation>conci n°</translation>
+    </message>
+    <message>
+        <source> Segm. %1</source>
+        <translation> Segm. %1</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::ValutatoreSicurezza</name>
+    <message>
+        <source>Error: Check Geometry</source>
+        <translation>Errore: controllare la geometria</translation>
+    </message>
+</context>
+</TS>
