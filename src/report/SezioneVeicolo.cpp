@@ -22,7 +22,7 @@ void SezioneVeicolo::Componi(Documento& doc, const NumeriRapporto& num) const {
                 "The live-load factor multiplies the strip load and the vehicle together, dead loads and passive "
                 "pressure as given.");
   {
-    auto& t = doc.tabella(ColonneValori());
+    auto& t = doc.tabella(ColonneValori(num));
     t.righe.push_back({"Wheel track", "s", num.dato(v.Carreggiata), "m"});
     t.righe.push_back({"Contact width across", "w", num.dato(v.LarghezzaImpronta), "m"});
     t.righe.push_back({"Spread through the fill", "theta", r_.diffusione.Testo() + " (" +

@@ -197,8 +197,8 @@ void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const 
                 "normal and shear force (N, T) and the eccentricity of the thrust line (e). N and T are the "
                 "components of the force that the part of the arch left of the section applies to the part on its "
                 "right: N across the joint, compression positive; T and tau along the joint, positive toward the "
-                "extrados.");
-  auto& t = doc.tabella({{"Sect.", ""},
+                "extrados."));
+  auto& t = doc.tabella({{num.traduci("Rapporto", "Sect."), ""},
                          {"sig_e", "MPa"},
                          {"sig_i", "MPa"},
                          {"tau", "MPa"},

@@ -445,6 +445,7 @@ void FinestraPrincipale::RicreaMenu() {
   dipendenti_.clear();
   creaMenu();
   creaToolbar();
+  CreaMenuDesktop(*this, *storia_);
   AbilitaMenu(abilitati);
   AggiornaCaption();
   statusBar()->showMessage(tr("Ready"));
