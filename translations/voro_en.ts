@@ -63,6 +63,89 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Select &amp;All</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg|PDF document (*.pdf)|*.pdf</source>
+        <translation>PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg|PDF document (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1: </source>
+        <translation>Cannot write the file %1: </translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Tile</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascade</translation>
+    </message>
+    <message>
+        <source>Close &amp;All</source>
+        <translation>Close &amp;All</translation>
+    </message>
+    <message>
+        <source>Non c&apos;è nessun disegno: risolvere l&apos;arco o tracciarne la geometria.</source>
+        <translation>There is no drawing: solve the arch or draw its geometry.</translation>
+    </message>
+    <message>
+        <source>Export &amp;Plot...</source>
+        <translation>Export &amp;Plot...</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>&amp;Fit to Window</translation>
+    </message>
+    <message>
+        <source>Geometry</source>
+        <translation>Geometry</translation>
+    </message>
+    <message>
+        <source>Loads</source>
+        <translation>Loads</translation>
+    </message>
+    <message>
+        <source>Start eccentricities</source>
+        <translation>Start eccentricities</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+</context>
+<context>
     <name>Rapporto</name>
     <message>
         <source>Calculation report</source>
@@ -137,10 +220,6 @@
         <translation>Safety assessment</translation>
     </message>
     <message>
-        <source>Exact limit analysis of the same voussoirs and loads (rigid voussoirs, no tensile strength, unlimited compressive strength, no sliding). Unlike the three-hinged thrust line above, it considers every thrust line in equilibrium with the loads, whatever its hinges. A thrust line lies within the fraction s of the joints when at every joint |e| &lt;= s h/2.</source>
-        <translation>Exact limit analysis of the same voussoirs and loads (rigid voussoirs, no tensile strength, unlimited compressive strength, no sliding). Unlike the three-hinged thrust line above, it considers every thrust line in equilibrium with the loads, whatever its hinges. A thrust line lies within the fraction s of the joints when at every joint |e| &lt;= s h/2.</translation>
-    </message>
-    <message>
         <source>Geometric safety</source>
         <translation>Geometric safety</translation>
     </message>
@@ -153,32 +232,8 @@
         <translation>Thickness ratio of the line of least eccentricity</translation>
     </message>
     <message>
-        <source>Geometric safety factor</source>
-        <translation>Geometric safety factor</translation>
-    </message>
-    <message>
-        <source>A thrust line fits within the masonry</source>
-        <translation>A thrust line fits within the masonry</translation>
-    </message>
-    <message>
-        <source>The thrust line of least eccentricity needs the part s of every joint&apos;s depth about its centre: the ring could be 1/s = </source>
-        <translation>The thrust line of least eccentricity needs the part s of every joint&apos;s depth about its centre: the ring could be 1/s = </translation>
-    </message>
-    <message>
-        <source> times thinner and still hold it.</source>
-        <translation> times thinner and still hold it.</translation>
-    </message>
-    <message>
         <source>The thrust line follows the centre of every joint (s = 0): the ring is the funicular of its loads.</source>
         <translation>The thrust line follows the centre of every joint (s = 0): the ring is the funicular of its loads.</translation>
-    </message>
-    <message>
-        <source> Since s &lt;= 1 a thrust line fits within the masonry: by the safe theorem the arch stands under its loads.</source>
-        <translation> Since s &lt;= 1 a thrust line fits within the masonry: by the safe theorem the arch stands under its loads.</translation>
-    </message>
-    <message>
-        <source> Since s &gt; 1 no thrust line fits within the masonry, whatever the hinges: the arch cannot stand under its loads.</source>
-        <translation> Since s &gt; 1 no thrust line fits within the masonry, whatever the hinges: the arch cannot stand under its loads.</translation>
     </message>
     <message>
         <source> That line is approached only as the thrust grows without limit.</source>
@@ -219,22 +274,6 @@
     <message>
         <source>Live-load factor at collapse</source>
         <translation>Live-load factor at collapse</translation>
-    </message>
-    <message>
-        <source>The variable load can be multiplied by </source>
-        <translation>The variable load can be multiplied by </translation>
-    </message>
-    <message>
-        <source> (dead loads and passive pressure as given) before a thrust line no longer fits and the arch turns into a mechanism</source>
-        <translation> (dead loads and passive pressure as given) before a thrust line no longer fits and the arch turns into a mechanism</translation>
-    </message>
-    <message>
-        <source>: less than 1, the arch cannot carry the project&apos;s variable load.</source>
-        <translation>: less than 1, the arch cannot carry the project&apos;s variable load.</translation>
-    </message>
-    <message>
-        <source>The collapse mechanism: four hinges, each where the collapse thrust line touches an edge.</source>
-        <translation>The collapse mechanism: four hinges, each where the collapse thrust line touches an edge.</translation>
     </message>
     <message>
         <source>No finite factor: the variable load alone can never turn the arch into a mechanism.</source>
@@ -289,10 +328,6 @@
         <translation> to </translation>
     </message>
     <message>
-        <source>at no position can the variable load alone make the arch collapse.</source>
-        <translation>at no position can the variable load alone make the arch collapse.</translation>
-    </message>
-    <message>
         <source>Position</source>
         <translation>Position</translation>
     </message>
@@ -317,20 +352,12 @@
         <translation>Not found between a thousandth and a thousand times the project&apos;s thickness.</translation>
     </message>
     <message>
-        <source>Every segment&apos;s thickness scaled by one factor f, the voussoirs, walls and loads rebuilt at each trial: the least f for which a thrust line still fits under the project&apos;s loads.</source>
-        <translation>Every segment&apos;s thickness scaled by one factor f, the voussoirs, walls and loads rebuilt at each trial: the least f for which a thrust line still fits under the project&apos;s loads.</translation>
-    </message>
-    <message>
         <source>Thinnest segment at the least thickness</source>
         <translation>Thinnest segment at the least thickness</translation>
     </message>
     <message>
         <source>Least thickness factor</source>
         <translation>Least thickness factor</translation>
-    </message>
-    <message>
-        <source>Thickness factor</source>
-        <translation>Thickness factor</translation>
     </message>
     <message>
         <source>Hinges at the least thickness: sections </source>
@@ -349,18 +376,6 @@
         <translation>Sect.</translation>
     </message>
     <message>
-        <source>Safety: the thrust line of least eccentricity with its contacts and the collapse thrust line at the factored live load with its four hinges (lengths in m)</source>
-        <translation>Safety: the thrust line of least eccentricity with its contacts and the collapse thrust line at the factored live load with its four hinges (lengths in m)</translation>
-    </message>
-    <message>
-        <source>Live-load factor against the position of the strip load (its left end xq1, m), the least factor marked</source>
-        <translation>Live-load factor against the position of the strip load (its left end xq1, m), the least factor marked</translation>
-    </message>
-    <message>
-        <source> The search was stopped before its end: the hinges are the best point found so far.</source>
-        <translation> The search was stopped before its end: the hinges are the best point found so far.</translation>
-    </message>
-    <message>
         <source>largest distance from the edges</source>
         <translation>largest distance from the edges</translation>
     </message>
@@ -373,28 +388,12 @@
         <translation>Thrust line through the given eccentricities.</translation>
     </message>
     <message>
-        <source>Thrust line through the hinges found by the search (figure of merit: </source>
-        <translation>Thrust line through the hinges found by the search (figure of merit: </translation>
-    </message>
-    <message>
-        <source>; grid precision </source>
-        <translation>; grid precision </translation>
-    </message>
-    <message>
-        <source> mm</source>
-        <translation> mm</translation>
-    </message>
-    <message>
         <source>Model</source>
         <translation>Model</translation>
     </message>
     <message>
         <source>No voussoir model: </source>
         <translation>No voussoir model: </translation>
-    </message>
-    <message>
-        <source>The ring is cut into rigid voussoirs numbered from left to right; section 1 is the left springing, section i + 1 the right joint of voussoir i. Hinge 2 lies on the right joint of the crown voussoir, the first whose extrados reaches the top of the ring.</source>
-        <translation>The ring is cut into rigid voussoirs numbered from left to right; section 1 is the left springing, section i + 1 the right joint of voussoir i. Hinge 2 lies on the right joint of the crown voussoir, the first whose extrados reaches the top of the ring.</translation>
     </message>
     <message>
         <source>Voussoirs of the ring</source>
@@ -407,10 +406,6 @@
     <message>
         <source>Crown voussoir</source>
         <translation>Crown voussoir</translation>
-    </message>
-    <message>
-        <source>Crown section (hinge 2)</source>
-        <translation>Crown section (hinge 2)</translation>
     </message>
     <message>
         <source>Wall voussoirs, left</source>
@@ -521,10 +516,6 @@
         <translation> on the right) also carry a horizontal passive pressure: Kp times the slope of their extrados times the vertical load resting on it.</translation>
     </message>
     <message>
-        <source>Hinges. The thrust line passes through three hinges: at the left springing, at the crown joint and at the right springing. With the hinges fixed the arch is statically determinate: the reactions follow from equilibrium and the thrust line is carried joint by joint.</source>
-        <translation>Hinges. The thrust line passes through three hinges: at the left springing, at the crown joint and at the right springing. With the hinges fixed the arch is statically determinate: the reactions follow from equilibrium and the thrust line is carried joint by joint.</translation>
-    </message>
-    <message>
         <source>Placing the hinges. The hinges lie at the start eccentricities given with the data (el, ec, er).</source>
         <translation>Placing the hinges. The hinges lie at the start eccentricities given with the data (el, ec, er).</translation>
     </message>
@@ -577,10 +568,6 @@
         <translation>Eccentricities used</translation>
     </message>
     <message>
-        <source>The three hinges of the thrust line: their eccentricity from the centre of the joint (positive toward the extrados) and their point.</source>
-        <translation>The three hinges of the thrust line: their eccentricity from the centre of the joint (positive toward the extrados) and their point.</translation>
-    </message>
-    <message>
         <source>left springing el</source>
         <translation>left springing el</translation>
     </message>
@@ -595,10 +582,6 @@
     <message>
         <source>Sections</source>
         <translation>Sections</translation>
-    </message>
-    <message>
-        <source>For every section: the edge stresses at the extrados (sig_e) and at the intrados (sig_i), compression positive; the mean shear stress (tau); the compressed part of the joint depth; the normal and shear force (N, T) and the eccentricity of the thrust line (e).</source>
-        <translation>For every section: the edge stresses at the extrados (sig_e) and at the intrados (sig_i), compression positive; the mean shear stress (tau); the compressed part of the joint depth; the normal and shear force (N, T) and the eccentricity of the thrust line (e).</translation>
     </message>
     <message>
         <source>Worst values</source>
@@ -625,10 +608,6 @@
         <translation>Reactions at springings</translation>
     </message>
     <message>
-        <source>The forces of the supports on the arch: H positive to the right, V upward. The tie thrust is the force a tie between the springings would carry.</source>
-        <translation>The forces of the supports on the arch: H positive to the right, V upward. The tie thrust is the force a tie between the springings would carry.</translation>
-    </message>
-    <message>
         <source>Horizontal force, left springing</source>
         <translation>Horizontal force, left springing</translation>
     </message>
@@ -651,30 +630,6 @@
     <message>
         <source>Walls reactions</source>
         <translation>Walls reactions</translation>
-    </message>
-    <message>
-        <source>The actions of the horizontal (passive) pressures on the upper walls: the forces and their moments about the extrados ends of the ring.</source>
-        <translation>The actions of the horizontal (passive) pressures on the upper walls: the forces and their moments about the extrados ends of the ring.</translation>
-    </message>
-    <message>
-        <source>Horizontal force on the left wall</source>
-        <translation>Horizontal force on the left wall</translation>
-    </message>
-    <message>
-        <source>Horizontal force on the right wall</source>
-        <translation>Horizontal force on the right wall</translation>
-    </message>
-    <message>
-        <source>Moment on the left wall</source>
-        <translation>Moment on the left wall</translation>
-    </message>
-    <message>
-        <source>Moment on the right wall</source>
-        <translation>Moment on the right wall</translation>
-    </message>
-    <message>
-        <source>Results: hinges, thrust line and reactions; below, the voussoirs exploded with the thrust line and the edge stresses (sig_e, sig_i)</source>
-        <translation>Results: hinges, thrust line and reactions; below, the voussoirs exploded with the thrust line and the edge stresses (sig_e, sig_i)</translation>
     </message>
     <message>
         <source>Project</source>
@@ -703,10 +658,6 @@
     <message>
         <source>Engineer</source>
         <translation>Engineer</translation>
-    </message>
-    <message>
-        <source>Signature</source>
-        <translation>Signature</translation>
     </message>
     <message>
         <source>Input data</source>
@@ -871,6 +822,514 @@
     <message>
         <source>Optimise the eccentricities (distance from the edges)</source>
         <translation>Optimise the eccentricities (distance from the edges)</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>page %1 of %2</translation>
+    </message>
+    <message>
+        <source>inf: permanent loads favourable</source>
+        <translation>inf: permanent loads favourable</translation>
+    </message>
+    <message>
+        <source>sup: permanent loads unfavourable</source>
+        <translation>sup: permanent loads unfavourable</translation>
+    </message>
+    <message>
+        <source>the masonry&apos;s compressive strength at its design value fc / (γM FC), γM = %1 and FC = %2</source>
+        <translation>the masonry&apos;s compressive strength at its design value fc / (γM FC), γM = %1 and FC = %2</translation>
+    </message>
+    <message>
+        <source>unlimited compressive strength</source>
+        <translation>unlimited compressive strength</translation>
+    </message>
+    <message>
+        <source>joints with the friction coefficient μ = %1</source>
+        <translation>joints with the friction coefficient μ = %1</translation>
+    </message>
+    <message>
+        <source>joints that never slide</source>
+        <translation>joints that never slide</translation>
+    </message>
+    <message>
+        <source>The verdict rests on the limit analysis of rigid voussoirs: no tensile strength; %1; %2.</source>
+        <translation>The verdict rests on the limit analysis of rigid voussoirs: no tensile strength; %1; %2.</translation>
+    </message>
+    <message>
+        <source> The design loads are the unit weights of masonry and fill times γG1, of the slab times γG2, and the variable load times γQ, in two combinations (every permanent load at its inf factors, then at its sup factors); the smaller live-load factor governs. </source>
+        <translation> The design loads are the unit weights of masonry and fill times γG1, of the slab times γG2, and the variable load times γQ, in two combinations (every permanent load at its inf factors, then at its sup factors); the smaller live-load factor governs. </translation>
+    </message>
+    <message>
+        <source>The strip load stands where the project puts it.</source>
+        <translation>The strip load stands where the project puts it.</translation>
+    </message>
+    <message>
+        <source>The strip load covers the whole structure.</source>
+        <translation>The strip load covers the whole structure.</translation>
+    </message>
+    <message>
+        <source>The strip load is moved across the structure in %1 positions and the least factor of all of them counts.</source>
+        <translation>The strip load is moved across the structure in %1 positions and the least factor of all of them counts.</translation>
+    </message>
+    <message>
+        <source> Heyman&apos;s geometric factor of safety t/tmin is found for the project&apos;s own loads, every segment&apos;s thickness scaled alike while the road surface, the slab and the loads above stay where the project puts them.</source>
+        <translation> Heyman&apos;s geometric factor of safety t/tmin is found for the project&apos;s own loads, every segment&apos;s thickness scaled alike while the road surface, the slab and the loads above stay where the project puts them.</translation>
+    </message>
+    <message>
+        <source> The soil&apos;s passive pressure on the voussoirs next to the springings (Kp = %1) follows the design vertical loads resting on them in each combination.</source>
+        <translation> The soil&apos;s passive pressure on the voussoirs next to the springings (Kp = %1) follows the design vertical loads resting on them in each combination.</translation>
+    </message>
+    <message>
+        <source>Conclusions</source>
+        <translation>Conclusions</translation>
+    </message>
+    <message>
+        <source>No verdict: the voussoirs could not be built from the data, so the arch was neither solved nor assessed.</source>
+        <translation>No verdict: the voussoirs could not be built from the data, so the arch was neither solved nor assessed.</translation>
+    </message>
+    <message>
+        <source>No verdict: the safety assessment of the arch could not be completed.</source>
+        <translation>No verdict: the safety assessment of the arch could not be completed.</translation>
+    </message>
+    <message>
+        <source>No safety assessment was made for this report. The thrust line through three imposed points that the results show is one state of equilibrium among many: by itself it proves neither that the arch is safe nor that it fails. Assess the arch for a verdict.</source>
+        <translation>No safety assessment was made for this report. The thrust line through three imposed points that the results show is one state of equilibrium among many: by itself it proves neither that the arch is safe nor that it fails. Assess the arch for a verdict.</translation>
+    </message>
+    <message>
+        <source>The arch is adequate under the partial factors of the code basis &quot;%1&quot;: its adequacy factor is %2 &gt;= 1.</source>
+        <translation>The arch is adequate under the partial factors of the code basis &quot;%1&quot;: its adequacy factor is %2 &gt;= 1.</translation>
+    </message>
+    <message>
+        <source>The arch is not adequate under the partial factors of the code basis &quot;%1&quot;: its adequacy factor is %2 &lt; 1.</source>
+        <translation>The arch is not adequate under the partial factors of the code basis &quot;%1&quot;: its adequacy factor is %2 &lt; 1.</translation>
+    </message>
+    <message>
+        <source>The arch is adequate under the partial factors of the code basis &quot;%1&quot;: no design variable load, however large, can turn it into a mechanism.</source>
+        <translation>The arch is adequate under the partial factors of the code basis &quot;%1&quot;: no design variable load, however large, can turn it into a mechanism.</translation>
+    </message>
+    <message>
+        <source>The arch is not adequate under the partial factors of the code basis &quot;%1&quot;: no design variable load, however large, can turn it into a mechanism.</source>
+        <translation>The arch is not adequate under the partial factors of the code basis &quot;%1&quot;: no design variable load, however large, can turn it into a mechanism.</translation>
+    </message>
+    <message>
+        <source>The arch is adequate under the partial factors of the code basis &quot;%1&quot;: it has no variable load, and a thrust line fits under the design permanent loads.</source>
+        <translation>The arch is adequate under the partial factors of the code basis &quot;%1&quot;: it has no variable load, and a thrust line fits under the design permanent loads.</translation>
+    </message>
+    <message>
+        <source>The arch is not adequate under the partial factors of the code basis &quot;%1&quot;: it has no variable load, and no thrust line fits under the design permanent loads.</source>
+        <translation>The arch is not adequate under the partial factors of the code basis &quot;%1&quot;: it has no variable load, and no thrust line fits under the design permanent loads.</translation>
+    </message>
+    <message>
+        <source>The arch is adequate under the partial factors of the code basis &quot;%1&quot;: not even the design permanent loads alone find a thrust line within the masonry.</source>
+        <translation>The arch is adequate under the partial factors of the code basis &quot;%1&quot;: not even the design permanent loads alone find a thrust line within the masonry.</translation>
+    </message>
+    <message>
+        <source>The arch is not adequate under the partial factors of the code basis &quot;%1&quot;: not even the design permanent loads alone find a thrust line within the masonry.</source>
+        <translation>The arch is not adequate under the partial factors of the code basis &quot;%1&quot;: not even the design permanent loads alone find a thrust line within the masonry.</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>adequate</source>
+        <translation>adequate</translation>
+    </message>
+    <message>
+        <source>not adequate</source>
+        <translation>not adequate</translation>
+    </message>
+    <message>
+        <source>Adequacy factor (design live-load factor)</source>
+        <translation>Adequacy factor (design live-load factor)</translation>
+    </message>
+    <message>
+        <source>no finite factor</source>
+        <translation>no finite factor</translation>
+    </message>
+    <message>
+        <source>Governing combination</source>
+        <translation>Governing combination</translation>
+    </message>
+    <message>
+        <source>Adequacy factor, other combination (%1)</source>
+        <translation>Adequacy factor, other combination (%1)</translation>
+    </message>
+    <message>
+        <source>Governing load</source>
+        <translation>Governing load</translation>
+    </message>
+    <message>
+        <source>%1 × γQ %2 with the strip load, axles at x = %3 to %4 m</source>
+        <translation>%1 × γQ %2 with the strip load, axles at x = %3 to %4 m</translation>
+    </message>
+    <message>
+        <source>%1 %2 kN/m2 × γQ %3, x = %4 to %5 m</source>
+        <translation>%1 %2 kN/m2 × γQ %3, x = %4 to %5 m</translation>
+    </message>
+    <message>
+        <source>Mechanism: hinges at sections</source>
+        <translation>Mechanism: hinges at sections</translation>
+    </message>
+    <message>
+        <source>Geometric factor of safety t/tmin</source>
+        <translation>Geometric factor of safety t/tmin</translation>
+    </message>
+    <message>
+        <source>Code basis</source>
+        <translation>Code basis</translation>
+    </message>
+    <message>
+        <source>%1, knowledge level %2</source>
+        <translation>%1, knowledge level %2</translation>
+    </message>
+    <message>
+        <source>Partial factors</source>
+        <translation>Partial factors</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>References</source>
+        <translation>References</translation>
+    </message>
+    <message>
+        <source>crushing hinge</source>
+        <translation>crushing hinge</translation>
+    </message>
+    <message>
+        <source>sliding</source>
+        <translation>sliding</translation>
+    </message>
+    <message>
+        <source>hinge</source>
+        <translation>hinge</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>no tensile strength; </source>
+        <translation>no tensile strength; </translation>
+    </message>
+    <message>
+        <source>compressive strength fc &gt;= %1 MPa, a joint of depth h and width b carrying N &lt;= fc b h and |M| &lt;= N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</source>
+        <translation>compressive strength fc &gt;= %1 MPa, a joint of depth h and width b carrying N &lt;= fc b h and |M| &lt;= N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</translation>
+    </message>
+    <message>
+        <source>unlimited compressive strength (rigid voussoirs)</source>
+        <translation>unlimited compressive strength (rigid voussoirs)</translation>
+    </message>
+    <message>
+        <source>; joints that slide beyond |T| = mu N, mu = %1</source>
+        <translation>; joints that slide beyond |T| = mu N, mu = %1</translation>
+    </message>
+    <message>
+        <source>; no sliding</source>
+        <translation>; no sliding</translation>
+    </message>
+    <message>
+        <source>; passive pressure as a resistance the soil mobilises between 0 and %1 times its full value, only as far as the ring pushes into it</source>
+        <translation>; passive pressure as a resistance the soil mobilises between 0 and %1 times its full value, only as far as the ring pushes into it</translation>
+    </message>
+    <message>
+        <source>Safety: </source>
+        <translation>Safety: </translation>
+    </message>
+    <message>
+        <source>the thrust line of least eccentricity (s = %1)</source>
+        <translation>the thrust line of least eccentricity (s = %1)</translation>
+    </message>
+    <message>
+        <source> touching the reduced section at 1 joint</source>
+        <translation> touching the reduced section at 1 joint</translation>
+    </message>
+    <message>
+        <source> touching the reduced section at %1 joints</source>
+        <translation> touching the reduced section at %1 joints</translation>
+    </message>
+    <message>
+        <source>the arch; no thrust line keeps every joint in compression</source>
+        <translation>the arch; no thrust line keeps every joint in compression</translation>
+    </message>
+    <message>
+        <source>; the collapse thrust line at %1 times the live load with its %2 hinges</source>
+        <translation>; the collapse thrust line at %1 times the live load with its %2 hinges</translation>
+    </message>
+    <message>
+        <source>; no collapse line: the live load at the project&apos;s strip alone can never make a mechanism</source>
+        <translation>; no collapse line: the live load at the project&apos;s strip alone can never make a mechanism</translation>
+    </message>
+    <message>
+        <source> (lengths in m)</source>
+        <translation> (lengths in m)</translation>
+    </message>
+    <message>
+        <source>Exact limit analysis of the same voussoirs and loads. Unlike the three-hinged thrust line above, it considers every thrust line in equilibrium with the loads, whatever its hinges. The geometric safety rests on Heyman&apos;s hypotheses (rigid voussoirs, no tensile strength, unlimited compressive strength, no sliding, passive pressure as a fixed load); a thrust line lies within the fraction s of the joints when at every joint |e| &lt;= s h/2. The thrust range, the live-load factor, the worst load position and the minimum thickness rest on these hypotheses: %1. The figures of this section are those of the project&apos;s own (characteristic) loads; the conclusions give the adequacy under the design values of the code basis.</source>
+        <translation>Exact limit analysis of the same voussoirs and loads. Unlike the three-hinged thrust line above, it considers every thrust line in equilibrium with the loads, whatever its hinges. The geometric safety rests on Heyman&apos;s hypotheses (rigid voussoirs, no tensile strength, unlimited compressive strength, no sliding, passive pressure as a fixed load); a thrust line lies within the fraction s of the joints when at every joint |e| &lt;= s h/2. The thrust range, the live-load factor, the worst load position and the minimum thickness rest on these hypotheses: %1. The figures of this section are those of the project&apos;s own (characteristic) loads; the conclusions give the adequacy under the design values of the code basis.</translation>
+    </message>
+    <message>
+        <source>These figures assume masonry of unlimited compressive strength: they do not check crushing.</source>
+        <translation>These figures assume masonry of unlimited compressive strength: they do not check crushing.</translation>
+    </message>
+    <message>
+        <source>Depth ratio: joint depth to the depth the line needs</source>
+        <translation>Depth ratio: joint depth to the depth the line needs</translation>
+    </message>
+    <message>
+        <source>A thrust line fits within the masonry (the hypotheses above)</source>
+        <translation>A thrust line fits within the masonry (the hypotheses above)</translation>
+    </message>
+    <message>
+        <source>The thrust line of least eccentricity needs the part s = %1 of every joint&apos;s depth about its centre: each joint is 1/s = %2 times as deep as that line needs.</source>
+        <translation>The thrust line of least eccentricity needs the part s = %1 of every joint&apos;s depth about its centre: each joint is 1/s = %2 times as deep as that line needs.</translation>
+    </message>
+    <message>
+        <source> A thrust line fits within the masonry under the hypotheses above: by the safe theorem the arch stands under its loads.</source>
+        <translation> A thrust line fits within the masonry under the hypotheses above: by the safe theorem the arch stands under its loads.</translation>
+    </message>
+    <message>
+        <source> No thrust line fits within the masonry under the hypotheses above, whatever the hinges: the arch cannot stand under its loads.</source>
+        <translation> No thrust line fits within the masonry under the hypotheses above, whatever the hinges: the arch cannot stand under its loads.</translation>
+    </message>
+    <message>
+        <source>The variable load can be multiplied by %1 (dead loads as given) before a thrust line no longer fits and the arch turns into a mechanism.</source>
+        <translation>The variable load can be multiplied by %1 (dead loads as given) before a thrust line no longer fits and the arch turns into a mechanism.</translation>
+    </message>
+    <message>
+        <source>The variable load can be multiplied by %1 (dead loads as given) before a thrust line no longer fits and the arch turns into a mechanism: less than 1, the arch cannot carry the project&apos;s variable load.</source>
+        <translation>The variable load can be multiplied by %1 (dead loads as given) before a thrust line no longer fits and the arch turns into a mechanism: less than 1, the arch cannot carry the project&apos;s variable load.</translation>
+    </message>
+    <message>
+        <source>The collapse mechanism: %1 joints, each a hinge where the collapse thrust line touches an edge of the masonry or, where the masonry crushes, the edge of its stress block, or a joint that slides.</source>
+        <translation>The collapse mechanism: %1 joints, each a hinge where the collapse thrust line touches an edge of the masonry or, where the masonry crushes, the edge of its stress block, or a joint that slides.</translation>
+    </message>
+    <message>
+        <source>at no position can the variable load alone make the arch collapse, so no chart of the factor is drawn.</source>
+        <translation>at no position can the variable load alone make the arch collapse, so no chart of the factor is drawn.</translation>
+    </message>
+    <message>
+        <source>Every segment&apos;s thickness scaled by one factor f, the voussoirs and walls rebuilt at each trial while the road surface, the slab and the loads above stay where the project puts them: the least f for which a thrust line still fits under the project&apos;s loads.</source>
+        <translation>Every segment&apos;s thickness scaled by one factor f, the voussoirs and walls rebuilt at each trial while the road surface, the slab and the loads above stay where the project puts them: the least f for which a thrust line still fits under the project&apos;s loads.</translation>
+    </message>
+    <message>
+        <source>Geometric factor of safety (Heyman)</source>
+        <translation>Geometric factor of safety (Heyman)</translation>
+    </message>
+    <message>
+        <source>Heyman&apos;s geometric factor of safety t/tmin = %1: the ring is that many times as thick as the thinnest ring of the same shape that still holds a thrust line under the same loads.</source>
+        <translation>Heyman&apos;s geometric factor of safety t/tmin = %1: the ring is that many times as thick as the thinnest ring of the same shape that still holds a thrust line under the same loads.</translation>
+    </message>
+    <message>
+        <source>Live-load factor against the position of the strip load (its left end xq1, m), the least factor %1 marked</source>
+        <translation>Live-load factor against the position of the strip load (its left end xq1, m), the least factor %1 marked</translation>
+    </message>
+    <message>
+        <source>Vehicle: %1</source>
+        <translation>Vehicle: %1</translation>
+    </message>
+    <message>
+        <source>The vehicle is driven across the bridge, its first axle at x and its other axles at x + d (forward) or x - d (backward). Each axle&apos;s contact length a spreads through the fill at the angle theta on each side, down to the extrados, over a + 2 h tan(theta) along the span (h the depth from the road surface to the extrados at the axle); across the bridge over the effective width b_e = s + w + 2 h tan(theta), never wider than the ring&apos;s width b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and the vehicle together, dead loads and passive pressure as given.</source>
+        <translation>The vehicle is driven across the bridge, its first axle at x and its other axles at x + d (forward) or x - d (backward). Each axle&apos;s contact length a spreads through the fill at the angle theta on each side, down to the extrados, over a + 2 h tan(theta) along the span (h the depth from the road surface to the extrados at the axle); across the bridge over the effective width b_e = s + w + 2 h tan(theta), never wider than the ring&apos;s width b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and the vehicle together, dead loads and passive pressure as given.</translation>
+    </message>
+    <message>
+        <source>Wheel track</source>
+        <translation>Wheel track</translation>
+    </message>
+    <message>
+        <source>Contact width across</source>
+        <translation>Contact width across</translation>
+    </message>
+    <message>
+        <source>Spread through the fill</source>
+        <translation>Spread through the fill</translation>
+    </message>
+    <message>
+        <source>%1 (%2 degrees)</source>
+        <translation>%1 (%2 degrees)</translation>
+    </message>
+    <message>
+        <source>Step of the sweep</source>
+        <translation>Step of the sweep</translation>
+    </message>
+    <message>
+        <source>Axle</source>
+        <translation>Axle</translation>
+    </message>
+    <message>
+        <source>At no position can the variable load make the arch collapse.</source>
+        <translation>At no position can the variable load make the arch collapse.</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>forward</translation>
+    </message>
+    <message>
+        <source>backward</source>
+        <translation>backward</translation>
+    </message>
+    <message>
+        <source>Moved in %1 positions, both ways, the least factor refined to 0.1 mm of position: the live-load factor is %2 with the first axle at x = %3 m, driven %4.</source>
+        <translation>Moved in %1 positions, both ways, the least factor refined to 0.1 mm of position: the live-load factor is %2 with the first axle at x = %3 m, driven %4.</translation>
+    </message>
+    <message>
+        <source>Moved in %1 positions (the vehicle is its own mirror image), the least factor refined to 0.1 mm of position: the live-load factor is %2 with the first axle at x = %3 m, driven %4.</source>
+        <translation>Moved in %1 positions (the vehicle is its own mirror image), the least factor refined to 0.1 mm of position: the live-load factor is %2 with the first axle at x = %3 m, driven %4.</translation>
+    </message>
+    <message>
+        <source>On the ring</source>
+        <translation>On the ring</translation>
+    </message>
+    <message>
+        <source>At collapse</source>
+        <translation>At collapse</translation>
+    </message>
+    <message>
+        <source> (intrados)</source>
+        <translation> (intrados)</translation>
+    </message>
+    <message>
+        <source> (extrados)</source>
+        <translation> (extrados)</translation>
+    </message>
+    <message>
+        <source>The collapse mechanism at the worst position: four hinges at sections %1.</source>
+        <translation>The collapse mechanism at the worst position: four hinges at sections %1.</translation>
+    </message>
+    <message>
+        <source>Live-load factor against the position of the vehicle&apos;s first axle (m), each way it is driven, the least factor marked</source>
+        <translation>Live-load factor against the position of the vehicle&apos;s first axle (m), each way it is driven, the least factor marked</translation>
+    </message>
+    <message>
+        <source>The vehicle at its worst position: the axles&apos; loads at collapse, their spread through the fill and the collapse thrust line with its four hinges (lengths in m)</source>
+        <translation>The vehicle at its worst position: the axles&apos; loads at collapse, their spread through the fill and the collapse thrust line with its four hinges (lengths in m)</translation>
+    </message>
+    <message>
+        <source>inside the joint</source>
+        <translation>inside the joint</translation>
+    </message>
+    <message>
+        <source>hinge, extrados edge</source>
+        <translation>hinge, extrados edge</translation>
+    </message>
+    <message>
+        <source>hinge, intrados edge</source>
+        <translation>hinge, intrados edge</translation>
+    </message>
+    <message>
+        <source>The upper walls move the springing above the ring&apos;s end:</source>
+        <translation>The upper walls move the springing above the ring&apos;s end:</translation>
+    </message>
+    <message>
+        <source> the left wall takes %1 voussoir of the ring and the arch springs at y = %2 m, %3 m above the ring&apos;s end</source>
+        <translation> the left wall takes %1 voussoir of the ring and the arch springs at y = %2 m, %3 m above the ring&apos;s end</translation>
+    </message>
+    <message>
+        <source> the left wall takes %1 voussoirs of the ring and the arch springs at y = %2 m, %3 m above the ring&apos;s end</source>
+        <translation> the left wall takes %1 voussoirs of the ring and the arch springs at y = %2 m, %3 m above the ring&apos;s end</translation>
+    </message>
+    <message>
+        <source> the right wall takes %1 voussoir of the ring and the arch springs at y = %2 m, %3 m above the ring&apos;s end</source>
+        <translation> the right wall takes %1 voussoir of the ring and the arch springs at y = %2 m, %3 m above the ring&apos;s end</translation>
+    </message>
+    <message>
+        <source> the right wall takes %1 voussoirs of the ring and the arch springs at y = %2 m, %3 m above the ring&apos;s end</source>
+        <translation> the right wall takes %1 voussoirs of the ring and the arch springs at y = %2 m, %3 m above the ring&apos;s end</translation>
+    </message>
+    <message>
+        <source>. The calculation and the assessment hold for the arch between these springings.</source>
+        <translation>. The calculation and the assessment hold for the arch between these springings.</translation>
+    </message>
+    <message>
+        <source>Thrust line through the three points found by the search (figure of merit: %1; grid precision %2 mm).</source>
+        <translation>Thrust line through the three points found by the search (figure of merit: %1; grid precision %2 mm).</translation>
+    </message>
+    <message>
+        <source>Thrust line through the three points found by the search (figure of merit: %1).</source>
+        <translation>Thrust line through the three points found by the search (figure of merit: %1).</translation>
+    </message>
+    <message>
+        <source>The ring is cut into rigid voussoirs numbered from left to right; section 1 is the left springing, section i + 1 the right joint of voussoir i. The crown point of the thrust line lies on the right joint of the crown voussoir, the first whose extrados reaches the top of the ring.</source>
+        <translation>The ring is cut into rigid voussoirs numbered from left to right; section 1 is the left springing, section i + 1 the right joint of voussoir i. The crown point of the thrust line lies on the right joint of the crown voussoir, the first whose extrados reaches the top of the ring.</translation>
+    </message>
+    <message>
+        <source>Crown section (crown point)</source>
+        <translation>Crown section (crown point)</translation>
+    </message>
+    <message>
+        <source>Three points. The thrust line is made to pass through three points: at the left springing, at the crown joint and at the right springing. With the three points fixed the arch is statically determinate, as a three-hinged arch: the reactions follow from equilibrium and the thrust line is carried joint by joint. A point is a true hinge only where it lies on an edge of its joint.</source>
+        <translation>Three points. The thrust line is made to pass through three points: at the left springing, at the crown joint and at the right springing. With the three points fixed the arch is statically determinate, as a three-hinged arch: the reactions follow from equilibrium and the thrust line is carried joint by joint. A point is a true hinge only where it lies on an edge of its joint.</translation>
+    </message>
+    <message>
+        <source>The three points the calculation imposes on the thrust line, at the left springing, the crown joint and the right springing: their eccentricity from the centre of the joint (positive toward the extrados) and their position. A point is a hinge only where it lies on an edge of its joint; inside the joint the masonry there stays compressed over part of its depth.</source>
+        <translation>The three points the calculation imposes on the thrust line, at the left springing, the crown joint and the right springing: their eccentricity from the centre of the joint (positive toward the extrados) and their position. A point is a hinge only where it lies on an edge of its joint; inside the joint the masonry there stays compressed over part of its depth.</translation>
+    </message>
+    <message>
+        <source>Thrust-line point</source>
+        <translation>Thrust-line point</translation>
+    </message>
+    <message>
+        <source>For every section: the edge stresses at the extrados (sig_e) and at the intrados (sig_i), compression positive; the mean shear stress (tau); the compressed part of the joint depth; the normal and shear force (N, T) and the eccentricity of the thrust line (e). N and T are the components of the force that the part of the arch left of the section applies to the part on its right: N across the joint, compression positive; T and tau along the joint, positive toward the extrados.</source>
+        <translation>For every section: the edge stresses at the extrados (sig_e) and at the intrados (sig_i), compression positive; the mean shear stress (tau); the compressed part of the joint depth; the normal and shear force (N, T) and the eccentricity of the thrust line (e). N and T are the components of the force that the part of the arch left of the section applies to the part on its right: N across the joint, compression positive; T and tau along the joint, positive toward the extrados.</translation>
+    </message>
+    <message>
+        <source>The forces of the supports on the arch: H positive toward the arch (toward +x at the left springing, toward -x at the right one), V positive upward. The tie thrust is the force a tie between the springings would carry, positive in tension.</source>
+        <translation>The forces of the supports on the arch: H positive toward the arch (toward +x at the left springing, toward -x at the right one), V positive upward. The tie thrust is the force a tie between the springings would carry, positive in tension.</translation>
+    </message>
+    <message>
+        <source>The resultants of the horizontal (passive) pressures on the voussoirs next to each springing, positive toward the crown, and their moments about the extrados ends of the ring.</source>
+        <translation>The resultants of the horizontal (passive) pressures on the voussoirs next to each springing, positive toward the crown, and their moments about the extrados ends of the ring.</translation>
+    </message>
+    <message>
+        <source>Passive pressure resultant, left</source>
+        <translation>Passive pressure resultant, left</translation>
+    </message>
+    <message>
+        <source>Passive pressure resultant, right</source>
+        <translation>Passive pressure resultant, right</translation>
+    </message>
+    <message>
+        <source>Moment about the left extrados end</source>
+        <translation>Moment about the left extrados end</translation>
+    </message>
+    <message>
+        <source>Moment about the right extrados end</source>
+        <translation>Moment about the right extrados end</translation>
+    </message>
+    <message>
+        <source>Results: the thrust line through its three imposed points and the reactions; below, the voussoirs exploded with the thrust line and the edge stresses (sig_e, sig_i)</source>
+        <translation>Results: the thrust line through its three imposed points and the reactions; below, the voussoirs exploded with the thrust line and the edge stresses (sig_e, sig_i)</translation>
+    </message>
+    <message>
+        <source>Structure</source>
+        <translation>Structure</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revision</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Checker</source>
+        <translation>Checker</translation>
+    </message>
+    <message>
+        <source>Approver</source>
+        <translation>Approver</translation>
     </message>
 </context>
 <context>
@@ -1327,16 +1786,8 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
         <translation>least %1 at xq1 = %2 m</translation>
     </message>
     <message>
-        <source>No load positions: the project has no strip load</source>
-        <translation>No load positions: the project has no strip load</translation>
-    </message>
-    <message>
         <source>Thrust line of least eccentricity: within s = %1 of the half depth</source>
         <translation>Thrust line of least eccentricity: within s = %1 of the half depth</translation>
-    </message>
-    <message>
-        <source>, geometric safety factor 1/s = %1</source>
-        <translation>, geometric safety factor 1/s = %1</translation>
     </message>
     <message>
         <source> (fits within the masonry)</source>
@@ -1387,8 +1838,128 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
         <translation>Thrust range of the left support: %1 to no upper limit</translation>
     </message>
     <message>
-        <source>Minimum thickness %1 m (thickness factor %2)</source>
-        <translation>Minimum thickness %1 m (thickness factor %2)</translation>
+        <source>Coefficiente parziale γG1,sup dei carichi permanenti strutturali</source>
+        <translation>Partial factor γG1,sup of the structural permanent loads</translation>
+    </message>
+    <message>
+        <source>Coefficiente parziale γG1,inf dei carichi permanenti strutturali</source>
+        <translation>Partial factor γG1,inf of the structural permanent loads</translation>
+    </message>
+    <message>
+        <source>Coefficiente parziale γG2,sup dei carichi permanenti non strutturali</source>
+        <translation>Partial factor γG2,sup of the non-structural permanent loads</translation>
+    </message>
+    <message>
+        <source>Coefficiente parziale γG2,inf dei carichi permanenti non strutturali</source>
+        <translation>Partial factor γG2,inf of the non-structural permanent loads</translation>
+    </message>
+    <message>
+        <source>Coefficiente parziale γQ dei carichi variabili</source>
+        <translation>Partial factor γQ of the variable loads</translation>
+    </message>
+    <message>
+        <source>Coefficiente parziale γM della muratura</source>
+        <translation>Partial factor γM of the masonry</translation>
+    </message>
+    <message>
+        <source>Fattore di confidenza FC</source>
+        <translation>Confidence factor FC</translation>
+    </message>
+    <message>
+        <source>NOT ADMISSIBLE: no thrust line fits within the masonry</source>
+        <translation>NOT ADMISSIBLE: no thrust line fits within the masonry</translation>
+    </message>
+    <message>
+        <source>NOT ADMISSIBLE: no thrust line fits within the masonry under the project&apos;s loads</source>
+        <translation>NOT ADMISSIBLE: no thrust line fits within the masonry under the project&apos;s loads</translation>
+    </message>
+    <message>
+        <source>UNSAFE: live-load factor %1 below 1</source>
+        <translation>UNSAFE: live-load factor %1 below 1</translation>
+    </message>
+    <message>
+        <source>UNSAFE: live-load factor %1 below 1 at the project&apos;s position of the load: the arch cannot carry the project&apos;s variable load</source>
+        <translation>UNSAFE: live-load factor %1 below 1 at the project&apos;s position of the load: the arch cannot carry the project&apos;s variable load</translation>
+    </message>
+    <message>
+        <source>UNSAFE: live-load factor %1 below 1 with the strip load from x = %2 to %3 m: the arch cannot carry the project&apos;s variable load</source>
+        <translation>UNSAFE: live-load factor %1 below 1 with the strip load from x = %2 to %3 m: the arch cannot carry the project&apos;s variable load</translation>
+    </message>
+    <message>
+        <source>No sweep: the project has no strip load to move across the structure</source>
+        <translation>No sweep: the project has no strip load to move across the structure</translation>
+    </message>
+    <message>
+        <source>No sweep: no position of the strip load was assessed</source>
+        <translation>No sweep: no position of the strip load was assessed</translation>
+    </message>
+    <message>
+        <source>No sweep chart: at none of the %1 positions can the strip load alone make the arch collapse</source>
+        <translation>No sweep chart: at none of the %1 positions can the strip load alone make the arch collapse</translation>
+    </message>
+    <message>
+        <source>Mechanism at the worst position: strip from x = %1 to %2 m, live-load factor %3</source>
+        <translation>Mechanism at the worst position: strip from x = %1 to %2 m, live-load factor %3</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Live-load factor against the position of %1 (spread %2)</source>
+        <translation>Live-load factor against the position of %1 (spread %2)</translation>
+    </message>
+    <message>
+        <source>first axle x [m]</source>
+        <translation>first axle x [m]</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>forward</translation>
+    </message>
+    <message>
+        <source>backward</source>
+        <translation>backward</translation>
+    </message>
+    <message>
+        <source>least %1 at x = %2 m</source>
+        <translation>least %1 at x = %2 m</translation>
+    </message>
+    <message>
+        <source>No positions: the project has no vehicle</source>
+        <translation>No positions: the project has no vehicle</translation>
+    </message>
+    <message>
+        <source>PLAN VIEW</source>
+        <translation>PLAN VIEW</translation>
+    </message>
+    <message>
+        <source>, depth ratio 1/s = %1</source>
+        <translation>, depth ratio 1/s = %1</translation>
+    </message>
+    <message>
+        <source>Collapse thrust line: variable load x %1 (live-load factor, masonry of unlimited strength)</source>
+        <translation>Collapse thrust line: variable load x %1 (live-load factor, masonry of unlimited strength)</translation>
+    </message>
+    <message>
+        <source>Double ring: the masonry crushes, the hinge at the stress block&apos;s edge; bar along a joint: it slides</source>
+        <translation>Double ring: the masonry crushes, the hinge at the stress block&apos;s edge; bar along a joint: it slides</translation>
+    </message>
+    <message>
+        <source>Minimum thickness %1 m (geometric factor of safety t/tmin %2)</source>
+        <translation>Minimum thickness %1 m (geometric factor of safety t/tmin %2)</translation>
+    </message>
+    <message>
+        <source>%1, first axle at x = %2 m</source>
+        <translation>%1, first axle at x = %2 m</translation>
+    </message>
+    <message>
+        <source>%1: live-load factor %2, loads at collapse</source>
+        <translation>%1: live-load factor %2, loads at collapse</translation>
+    </message>
+    <message>
+        <source>%1: no collapse by the variable load at this position</source>
+        <translation>%1: no collapse by the variable load at this position</translation>
     </message>
 </context>
 <context>
@@ -1408,6 +1979,287 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
     <message>
         <source>Search</source>
         <translation>Search</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::DialogoMuratura</name>
+    <message>
+        <source>Masonry and Soil</source>
+        <translation>Masonry and Soil</translation>
+    </message>
+    <message>
+        <source>Compressive strength of the masonry fc [MPa] (0: unlimited, rigid voussoirs)</source>
+        <translation>Compressive strength of the masonry fc [MPa] (0: unlimited, rigid voussoirs)</translation>
+    </message>
+    <message>
+        <source>fc [MPa]</source>
+        <translation>fc [MPa]</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>Segment %1</source>
+        <translation>Segment %1</translation>
+    </message>
+    <message>
+        <source>Check sliding of the joints</source>
+        <translation>Check sliding of the joints</translation>
+    </message>
+    <message>
+        <source>Friction coefficient mu (|T| &lt;= mu N)</source>
+        <translation>Friction coefficient mu (|T| &lt;= mu N)</translation>
+    </message>
+    <message>
+        <source>Mobilisation factor of the passive pressure</source>
+        <translation>Mobilisation factor of the passive pressure</translation>
+    </message>
+    <message>
+        <source>Typical mean compressive strengths: rubble masonry 1-2 MPa, roughly dressed stone 2-4 MPa, solid brickwork in lime mortar 2.5-4.5 MPa (more with cement mortar), ashlar of squared blocks 6-8 MPa and above. Friction of dry or lime-mortar joints: mu 0.4-0.7. The soil behind the haunches pushes back only where the ring moves into it, up to the mobilisation factor times the full passive pressure.</source>
+        <translation>Typical mean compressive strengths: rubble masonry 1-2 MPa, roughly dressed stone 2-4 MPa, solid brickwork in lime mortar 2.5-4.5 MPa (more with cement mortar), ashlar of squared blocks 6-8 MPa and above. Friction of dry or lime-mortar joints: mu 0.4-0.7. The soil behind the haunches pushes back only where the ring moves into it, up to the mobilisation factor times the full passive pressure.</translation>
+    </message>
+    <message>
+        <source>The compressive strength must be a number from 0 up.</source>
+        <translation>The compressive strength must be a number from 0 up.</translation>
+    </message>
+    <message>
+        <source>The friction coefficient must be a number from 0 up.</source>
+        <translation>The friction coefficient must be a number from 0 up.</translation>
+    </message>
+    <message>
+        <source>The mobilisation factor must be a number from 0 up.</source>
+        <translation>The mobilisation factor must be a number from 0 up.</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::DialogoNormativa</name>
+    <message>
+        <source>Code basis and title block</source>
+        <translation>Code basis and title block</translation>
+    </message>
+    <message>
+        <source>Code basis and partial factors</source>
+        <translation>Code basis and partial factors</translation>
+    </message>
+    <message>
+        <source>Code basis</source>
+        <translation>Code basis</translation>
+    </message>
+    <message>
+        <source>Knowledge level</source>
+        <translation>Knowledge level</translation>
+    </message>
+    <message>
+        <source>γG1,sup structural permanent loads, unfavourable</source>
+        <translation>γG1,sup structural permanent loads, unfavourable</translation>
+    </message>
+    <message>
+        <source>γG1,inf structural permanent loads, favourable</source>
+        <translation>γG1,inf structural permanent loads, favourable</translation>
+    </message>
+    <message>
+        <source>γG2,sup slab and surfacing, unfavourable</source>
+        <translation>γG2,sup slab and surfacing, unfavourable</translation>
+    </message>
+    <message>
+        <source>γG2,inf slab and surfacing, favourable</source>
+        <translation>γG2,inf slab and surfacing, favourable</translation>
+    </message>
+    <message>
+        <source>γQ variable loads (strip and vehicle)</source>
+        <translation>γQ variable loads (strip and vehicle)</translation>
+    </message>
+    <message>
+        <source>γM masonry</source>
+        <translation>γM masonry</translation>
+    </message>
+    <message>
+        <source>FC confidence factor</source>
+        <translation>FC confidence factor</translation>
+    </message>
+    <message>
+        <source>Design strength fc / (γM FC); the adequacy factor is the live-load factor of the design loads, the smaller of the inf and sup combinations.</source>
+        <translation>Design strength fc / (γM FC); the adequacy factor is the live-load factor of the design loads, the smaller of the inf and sup combinations.</translation>
+    </message>
+    <message>
+        <source>Title block of the report (empty fields stay blank for signing by hand)</source>
+        <translation>Title block of the report (empty fields stay blank for signing by hand)</translation>
+    </message>
+    <message>
+        <source>Structure</source>
+        <translation>Structure</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>Engineer</source>
+        <translation>Engineer</translation>
+    </message>
+    <message>
+        <source>Checker</source>
+        <translation>Checker</translation>
+    </message>
+    <message>
+        <source>Approver</source>
+        <translation>Approver</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revision</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::DialogoVeicolo</name>
+    <message>
+        <source>Vehicle on the fill</source>
+        <translation>Vehicle on the fill</translation>
+    </message>
+    <message>
+        <source>(no vehicle)</source>
+        <translation>(no vehicle)</translation>
+    </message>
+    <message>
+        <source>Typed below</source>
+        <translation>Typed below</translation>
+    </message>
+    <message>
+        <source>Wheel track, centre to centre [m]</source>
+        <translation>Wheel track, centre to centre [m]</translation>
+    </message>
+    <message>
+        <source>Contact width of a wheel across the road [m]</source>
+        <translation>Contact width of a wheel across the road [m]</translation>
+    </message>
+    <message>
+        <source>P [kN]</source>
+        <translation>P [kN]</translation>
+    </message>
+    <message>
+        <source>d [m]</source>
+        <translation>d [m]</translation>
+    </message>
+    <message>
+        <source>a [m]</source>
+        <translation>a [m]</translation>
+    </message>
+    <message>
+        <source>Load of the whole axle</source>
+        <translation>Load of the whole axle</translation>
+    </message>
+    <message>
+        <source>Distance from the first axle</source>
+        <translation>Distance from the first axle</translation>
+    </message>
+    <message>
+        <source>Contact length along the span</source>
+        <translation>Contact length along the span</translation>
+    </message>
+    <message>
+        <source>&amp;Add axle</source>
+        <translation>&amp;Add axle</translation>
+    </message>
+    <message>
+        <source>&amp;Remove axle</source>
+        <translation>&amp;Remove axle</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>1 horizontal : 2 vertical</source>
+        <translation>1 horizontal : 2 vertical</translation>
+    </message>
+    <message>
+        <source>30°</source>
+        <translation>30°</translation>
+    </message>
+    <message>
+        <source>45°</source>
+        <translation>45°</translation>
+    </message>
+    <message>
+        <source>Angle typed</source>
+        <translation>Angle typed</translation>
+    </message>
+    <message>
+        <source>Angle of spread from the vertical, 0 to 60 degrees</source>
+        <translation>Angle of spread from the vertical, 0 to 60 degrees</translation>
+    </message>
+    <message>
+        <source>Save in &amp;my library</source>
+        <translation>Save in &amp;my library</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Vehicle</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Track s [m]</source>
+        <translation>Track s [m]</translation>
+    </message>
+    <message>
+        <source>Contact width w [m]</source>
+        <translation>Contact width w [m]</translation>
+    </message>
+    <message>
+        <source>Spread through the fill</source>
+        <translation>Spread through the fill</translation>
+    </message>
+    <message>
+        <source>Angle θ [°]</source>
+        <translation>Angle θ [°]</translation>
+    </message>
+    <message>
+        <source>Choose or type a vehicle first.</source>
+        <translation>Choose or type a vehicle first.</translation>
+    </message>
+    <message>
+        <source>The vehicle library %1 was left out: %2</source>
+        <translation>The vehicle library %1 was left out: %2</translation>
+    </message>
+    <message>
+        <source>Vehicle &quot;%1&quot;: %2 &quot;%3&quot; is not a number</source>
+        <translation>Vehicle &quot;%1&quot;: %2 &quot;%3&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>track s</source>
+        <translation>track s</translation>
+    </message>
+    <message>
+        <source>contact width w</source>
+        <translation>contact width w</translation>
+    </message>
+    <message>
+        <source>load P</source>
+        <translation>load P</translation>
+    </message>
+    <message>
+        <source>distance d</source>
+        <translation>distance d</translation>
+    </message>
+    <message>
+        <source>contact length a</source>
+        <translation>contact length a</translation>
+    </message>
+    <message>
+        <source>axle %1, %2</source>
+        <translation>axle %1, %2</translation>
+    </message>
+    <message>
+        <source>The angle of spread &quot;%1&quot; is not an angle from 0° to 60°</source>
+        <translation>The angle of spread &quot;%1&quot; is not an angle from 0° to 60°</translation>
     </message>
 </context>
 <context>
@@ -1439,6 +2291,18 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
     <message>
         <source>&amp;Next --&gt;</source>
         <translation>&amp;Next --&gt;</translation>
+    </message>
+    <message>
+        <source>Export &amp;Plot...</source>
+        <translation>Export &amp;Plot...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>&amp;Fit to Window</translation>
     </message>
 </context>
 <context>
@@ -1687,6 +2551,14 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
         <source>%1 - search stopped: best point so far</source>
         <translation>%1 - search stopped: best point so far</translation>
     </message>
+    <message>
+        <source>&amp;Masonry and Soil...</source>
+        <translation>&amp;Masonry and Soil...</translation>
+    </message>
+    <message>
+        <source>&amp;Code Basis and Title Block...</source>
+        <translation>&amp;Code Basis and Title Block...</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::FinestraSicurezza</name>
@@ -1779,14 +2651,6 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
         <translation>The least fraction of each joint&apos;s half depth a thrust line needs</translation>
     </message>
     <message>
-        <source>Geometric safety factor</source>
-        <translation>Geometric safety factor</translation>
-    </message>
-    <message>
-        <source>1/s: how many times thinner the ring could be about its centre line</source>
-        <translation>1/s: how many times thinner the ring could be about its centre line</translation>
-    </message>
-    <message>
         <source>Contacts</source>
         <translation>Contacts</translation>
     </message>
@@ -1831,16 +2695,8 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
         <translation>Live-load factor</translation>
     </message>
     <message>
-        <source>Largest multiplier of the variable load before collapse (dead loads and passive pressure as given)</source>
-        <translation>Largest multiplier of the variable load before collapse (dead loads and passive pressure as given)</translation>
-    </message>
-    <message>
         <source>Mechanism</source>
         <translation>Mechanism</translation>
-    </message>
-    <message>
-        <source>The four hinges of the collapse (joint, i intrados, e extrados)</source>
-        <translation>The four hinges of the collapse (joint, i intrados, e extrados)</translation>
     </message>
     <message>
         <source>Worst live-load factor</source>
@@ -1867,20 +2723,144 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
         <translation>Minimum thickness [m]</translation>
     </message>
     <message>
-        <source>Thinnest segment when every thickness is scaled down until no thrust line fits</source>
-        <translation>Thinnest segment when every thickness is scaled down until no thrust line fits</translation>
-    </message>
-    <message>
-        <source>Thickness factor</source>
-        <translation>Thickness factor</translation>
-    </message>
-    <message>
-        <source>The project&apos;s thicknesses over the least ones</source>
-        <translation>The project&apos;s thicknesses over the least ones</translation>
-    </message>
-    <message>
         <source>All Files (*.*)|*.*|Autocad Files (*.dxf)|*.dxf</source>
         <translation>All Files (*.*)|*.*|Autocad Files (*.dxf)|*.dxf</translation>
+    </message>
+    <message>
+        <source>Export &amp;Plot...</source>
+        <translation>Export &amp;Plot...</translation>
+    </message>
+    <message>
+        <source>Export Sweep &amp;Chart...</source>
+        <translation>Export Sweep &amp;Chart...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>&amp;Fit to Window</translation>
+    </message>
+    <message>
+        <source>✔ ADEQUATE</source>
+        <translation>✔ ADEQUATE</translation>
+    </message>
+    <message>
+        <source>✘ NOT ADEQUATE</source>
+        <translation>✘ NOT ADEQUATE</translation>
+    </message>
+    <message>
+        <source>adequacy factor %1 (%2 1)</source>
+        <translation>adequacy factor %1 (%2 1)</translation>
+    </message>
+    <message>
+        <source>no design variable load can make a mechanism</source>
+        <translation>no design variable load can make a mechanism</translation>
+    </message>
+    <message>
+        <source>no thrust line fits under the design permanent loads</source>
+        <translation>no thrust line fits under the design permanent loads</translation>
+    </message>
+    <message>
+        <source>Code basis: %1</source>
+        <translation>Code basis: %1</translation>
+    </message>
+    <message>
+        <source>knowledge level %1</source>
+        <translation>knowledge level %1</translation>
+    </message>
+    <message>
+        <source>permanent loads at their favourable factors</source>
+        <translation>permanent loads at their favourable factors</translation>
+    </message>
+    <message>
+        <source>permanent loads at their unfavourable factors</source>
+        <translation>permanent loads at their unfavourable factors</translation>
+    </message>
+    <message>
+        <source>%1 from x = %2 to %3 m</source>
+        <translation>%1 from x = %2 to %3 m</translation>
+    </message>
+    <message>
+        <source>fc &gt;= %1 MPa</source>
+        <translation>fc &gt;= %1 MPa</translation>
+    </message>
+    <message>
+        <source>unlimited strength</source>
+        <translation>unlimited strength</translation>
+    </message>
+    <message>
+        <source>friction %1</source>
+        <translation>friction %1</translation>
+    </message>
+    <message>
+        <source>no sliding</source>
+        <translation>no sliding</translation>
+    </message>
+    <message>
+        <source>soil resisting up to %1 of the passive pressure</source>
+        <translation>soil resisting up to %1 of the passive pressure</translation>
+    </message>
+    <message>
+        <source>Hypotheses</source>
+        <translation>Hypotheses</translation>
+    </message>
+    <message>
+        <source>Of every figure below but the geometric factor, which is Heyman&apos;s (rigid)</source>
+        <translation>Of every figure below but the geometric factor, which is Heyman&apos;s (rigid)</translation>
+    </message>
+    <message>
+        <source>Rigid masonry of unlimited strength: crushing is not checked; the geometric factor is Heyman&apos;s</source>
+        <translation>Rigid masonry of unlimited strength: crushing is not checked; the geometric factor is Heyman&apos;s</translation>
+    </message>
+    <message>
+        <source>Depth ratio 1/s</source>
+        <translation>Depth ratio 1/s</translation>
+    </message>
+    <message>
+        <source>Each joint&apos;s depth over the depth the thrust line of least eccentricity needs</source>
+        <translation>Each joint&apos;s depth over the depth the thrust line of least eccentricity needs</translation>
+    </message>
+    <message>
+        <source>Largest multiplier of the variable load before collapse (dead loads as given)</source>
+        <translation>Largest multiplier of the variable load before collapse (dead loads as given)</translation>
+    </message>
+    <message>
+        <source>The joints of the collapse (i intrados, e extrados, c crushing, s sliding)</source>
+        <translation>The joints of the collapse (i intrados, e extrados, c crushing, s sliding)</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>Thinnest segment when every thickness is scaled down until no thrust line fits, the road, slab and loads kept where the project puts them</source>
+        <translation>Thinnest segment when every thickness is scaled down until no thrust line fits, the road, slab and loads kept where the project puts them</translation>
+    </message>
+    <message>
+        <source>Geometric factor of safety t/tmin</source>
+        <translation>Geometric factor of safety t/tmin</translation>
+    </message>
+    <message>
+        <source>Heyman: the ring&apos;s thickness over the least thickness that still holds a thrust line</source>
+        <translation>Heyman: the ring&apos;s thickness over the least thickness that still holds a thrust line</translation>
+    </message>
+    <message>
+        <source>%1 voussoirs, y = %2 m (%3 m above the ring&apos;s end)</source>
+        <translation>%1 voussoirs, y = %2 m (%3 m above the ring&apos;s end)</translation>
+    </message>
+    <message>
+        <source>Springing raised, left</source>
+        <translation>Springing raised, left</translation>
+    </message>
+    <message>
+        <source>The upper wall takes these voussoirs off the ring: the arch springs higher</source>
+        <translation>The upper wall takes these voussoirs off the ring: the arch springs higher</translation>
+    </message>
+    <message>
+        <source>Springing raised, right</source>
+        <translation>Springing raised, right</translation>
     </message>
 </context>
 <context>
@@ -1944,6 +2924,10 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
     <message>
         <source>Zoom</source>
         <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Vehicle...</source>
+        <translation>&amp;Vehicle...</translation>
     </message>
 </context>
 <context>
@@ -2095,6 +3079,22 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
     <message>
         <source>Error: Check Geometry</source>
         <translation>Error: Check Geometry</translation>
+    </message>
+    <message>
+        <source>%1: the wall takes %2 voussoirs, the arch springs at y = %3 m (%4 m above the ring&apos;s end)</source>
+        <translation>%1: the wall takes %2 voussoirs, the arch springs at y = %3 m (%4 m above the ring&apos;s end)</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Springings raised by the upper walls.</source>
+        <translation>Springings raised by the upper walls.</translation>
     </message>
 </context>
 <context>
@@ -2402,10 +3402,68 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
     </message>
 </context>
 <context>
+    <name>voro::ui::PannelloVeicolo</name>
+    <message>
+        <source>Drive the vehicle along the bridge: the position of its first axle</source>
+        <translation>Drive the vehicle along the bridge: the position of its first axle</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Backward</translation>
+    </message>
+    <message>
+        <source>Forward: the other axles at x + d; backward: at x - d</source>
+        <translation>Forward: the other axles at x + d; backward: at x - d</translation>
+    </message>
+    <message>
+        <source>&amp;Worst position</source>
+        <translation>&amp;Worst position</translation>
+    </message>
+    <message>
+        <source>First axle at x = %1 m: </source>
+        <translation>First axle at x = %1 m: </translation>
+    </message>
+    <message>
+        <source>live-load factor %1, mechanism %2</source>
+        <translation>live-load factor %1, mechanism %2</translation>
+    </message>
+    <message>
+        <source>no collapse by the variable load at this position</source>
+        <translation>no collapse by the variable load at this position</translation>
+    </message>
+    <message>
+        <source> — worst %1 at x = %2 m (%3)</source>
+        <translation> — worst %1 at x = %2 m (%3)</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>forward</translation>
+    </message>
+    <message>
+        <source>backward</source>
+        <translation>backward</translation>
+    </message>
+</context>
+<context>
     <name>voro::ui::ValutatoreSicurezza</name>
     <message>
         <source>Error: Check Geometry</source>
         <translation>Error: Check Geometry</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::VistaZoom</name>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>&amp;Fit to Window</translation>
+    </message>
+    <message>
+        <source>&amp;Export Plot...</source>
+        <translation>&amp;Export Plot...</translation>
     </message>
 </context>
 </TS>

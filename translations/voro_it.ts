@@ -63,6 +63,89 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Seleziona &amp;tutto</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg|PDF document (*.pdf)|*.pdf</source>
+        <translation>Immagine PNG (*.png)|*.png|Disegno SVG (*.svg)|*.svg|Documento PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1: </source>
+        <translation>Impossibile scrivere il file %1: </translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annulla %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Ripeti %1</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Finestra</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Affianca</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Sovrapponi</translation>
+    </message>
+    <message>
+        <source>Close &amp;All</source>
+        <translation>Chiudi &amp;tutte</translation>
+    </message>
+    <message>
+        <source>Non c&apos;è nessun disegno: risolvere l&apos;arco o tracciarne la geometria.</source>
+        <translation>Non c&apos;è nessun disegno: risolvere l&apos;arco o tracciarne la geometria.</translation>
+    </message>
+    <message>
+        <source>Export &amp;Plot...</source>
+        <translation>Esporta il &amp;disegno...</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>&amp;Adatta alla finestra</translation>
+    </message>
+    <message>
+        <source>Geometry</source>
+        <translation>Geometria</translation>
+    </message>
+    <message>
+        <source>Loads</source>
+        <translation>Carichi</translation>
+    </message>
+    <message>
+        <source>Start eccentricities</source>
+        <translation>Eccentricità iniziali</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Dati</translation>
+    </message>
+</context>
+<context>
     <name>Rapporto</name>
     <message>
         <source>Calculation report</source>
@@ -137,10 +220,6 @@
         <translation>Verifica di sicurezza</translation>
     </message>
     <message>
-        <source>Exact limit analysis of the same voussoirs and loads (rigid voussoirs, no tensile strength, unlimited compressive strength, no sliding). Unlike the three-hinged thrust line above, it considers every thrust line in equilibrium with the loads, whatever its hinges. A thrust line lies within the fraction s of the joints when at every joint |e| &lt;= s h/2.</source>
-        <translation>Analisi limite esatta degli stessi conci e carichi (conci rigidi, resistenza a trazione nulla, resistenza a compressione illimitata, nessuno scorrimento). A differenza della curva delle pressioni a tre cerniere qui sopra, considera ogni curva delle pressioni in equilibrio con i carichi, comunque siano le sue cerniere. Una curva delle pressioni sta nella frazione s dei giunti quando a ogni giunto |e| &lt;= s h/2.</translation>
-    </message>
-    <message>
         <source>Geometric safety</source>
         <translation>Sicurezza geometrica</translation>
     </message>
@@ -153,32 +232,8 @@
         <translation>Rapporto di spessore della curva di minima eccentricità</translation>
     </message>
     <message>
-        <source>Geometric safety factor</source>
-        <translation>Coefficiente di sicurezza geometrico</translation>
-    </message>
-    <message>
-        <source>A thrust line fits within the masonry</source>
-        <translation>Una curva delle pressioni sta nella muratura</translation>
-    </message>
-    <message>
-        <source>The thrust line of least eccentricity needs the part s of every joint&apos;s depth about its centre: the ring could be 1/s = </source>
-        <translation>La curva delle pressioni di minima eccentricità usa la parte s dell&apos;altezza di ogni giunto attorno al suo centro: l&apos;anello potrebbe essere 1/s = </translation>
-    </message>
-    <message>
-        <source> times thinner and still hold it.</source>
-        <translation> volte più sottile e portarla ancora.</translation>
-    </message>
-    <message>
         <source>The thrust line follows the centre of every joint (s = 0): the ring is the funicular of its loads.</source>
         <translation>La curva delle pressioni segue il centro di ogni giunto (s = 0): l&apos;anello è la funicolare dei suoi carichi.</translation>
-    </message>
-    <message>
-        <source> Since s &lt;= 1 a thrust line fits within the masonry: by the safe theorem the arch stands under its loads.</source>
-        <translation> Poiché s &lt;= 1 una curva delle pressioni sta nella muratura: per il teorema statico l&apos;arco sta in piedi sotto i suoi carichi.</translation>
-    </message>
-    <message>
-        <source> Since s &gt; 1 no thrust line fits within the masonry, whatever the hinges: the arch cannot stand under its loads.</source>
-        <translation> Poiché s &gt; 1 nessuna curva delle pressioni sta nella muratura, comunque si scelgano le cerniere: l&apos;arco non può stare in piedi sotto i suoi carichi.</translation>
     </message>
     <message>
         <source> That line is approached only as the thrust grows without limit.</source>
@@ -219,22 +274,6 @@
     <message>
         <source>Live-load factor at collapse</source>
         <translation>Moltiplicatore del carico variabile al collasso</translation>
-    </message>
-    <message>
-        <source>The variable load can be multiplied by </source>
-        <translation>Il carico variabile può essere moltiplicato per </translation>
-    </message>
-    <message>
-        <source> (dead loads and passive pressure as given) before a thrust line no longer fits and the arch turns into a mechanism</source>
-        <translation> (pesi propri e spinta passiva come dati) prima che nessuna curva delle pressioni stia più nella muratura e l&apos;arco diventi un meccanismo</translation>
-    </message>
-    <message>
-        <source>: less than 1, the arch cannot carry the project&apos;s variable load.</source>
-        <translation>: meno di 1, l&apos;arco non può portare il carico variabile del progetto.</translation>
-    </message>
-    <message>
-        <source>The collapse mechanism: four hinges, each where the collapse thrust line touches an edge.</source>
-        <translation>Il meccanismo di collasso: quattro cerniere, ciascuna dove la curva di collasso tocca un bordo.</translation>
     </message>
     <message>
         <source>No finite factor: the variable load alone can never turn the arch into a mechanism.</source>
@@ -289,10 +328,6 @@
         <translation> a </translation>
     </message>
     <message>
-        <source>at no position can the variable load alone make the arch collapse.</source>
-        <translation>in nessuna posizione il solo carico variabile può far collassare l&apos;arco.</translation>
-    </message>
-    <message>
         <source>Position</source>
         <translation>Posizione</translation>
     </message>
@@ -317,20 +352,12 @@
         <translation>Non trovato fra un millesimo e mille volte lo spessore del progetto.</translation>
     </message>
     <message>
-        <source>Every segment&apos;s thickness scaled by one factor f, the voussoirs, walls and loads rebuilt at each trial: the least f for which a thrust line still fits under the project&apos;s loads.</source>
-        <translation>Lo spessore di ogni segmento scalato di un unico fattore f, i conci, le pareti e i carichi ricostruiti a ogni prova: il minimo f per cui una curva delle pressioni sta ancora nella muratura sotto i carichi del progetto.</translation>
-    </message>
-    <message>
         <source>Thinnest segment at the least thickness</source>
         <translation>Segmento più sottile allo spessore minimo</translation>
     </message>
     <message>
         <source>Least thickness factor</source>
         <translation>Fattore di spessore minimo</translation>
-    </message>
-    <message>
-        <source>Thickness factor</source>
-        <translation>Coefficiente di spessore</translation>
     </message>
     <message>
         <source>Hinges at the least thickness: sections </source>
@@ -349,18 +376,6 @@
         <translation>Sez.</translation>
     </message>
     <message>
-        <source>Safety: the thrust line of least eccentricity with its contacts and the collapse thrust line at the factored live load with its four hinges (lengths in m)</source>
-        <translation>Sicurezza: la curva delle pressioni di minima eccentricità con i suoi contatti e la curva di collasso al carico variabile amplificato con le sue quattro cerniere (lunghezze in m)</translation>
-    </message>
-    <message>
-        <source>Live-load factor against the position of the strip load (its left end xq1, m), the least factor marked</source>
-        <translation>Moltiplicatore del carico variabile secondo la posizione del carico a striscia (il suo estremo sinistro xq1, m), segnato il minimo</translation>
-    </message>
-    <message>
-        <source> The search was stopped before its end: the hinges are the best point found so far.</source>
-        <translation> La ricerca è stata interrotta prima della fine: le cerniere sono il punto migliore trovato fin qui.</translation>
-    </message>
-    <message>
         <source>largest distance from the edges</source>
         <translation>massima distanza dai bordi</translation>
     </message>
@@ -373,28 +388,12 @@
         <translation>Curva delle pressioni per le eccentricità date.</translation>
     </message>
     <message>
-        <source>Thrust line through the hinges found by the search (figure of merit: </source>
-        <translation>Curva delle pressioni per le cerniere trovate dalla ricerca (criterio di merito: </translation>
-    </message>
-    <message>
-        <source>; grid precision </source>
-        <translation>; precisione della griglia </translation>
-    </message>
-    <message>
-        <source> mm</source>
-        <translation> mm</translation>
-    </message>
-    <message>
         <source>Model</source>
         <translation>Modello</translation>
     </message>
     <message>
         <source>No voussoir model: </source>
         <translation>Nessun modello a conci: </translation>
-    </message>
-    <message>
-        <source>The ring is cut into rigid voussoirs numbered from left to right; section 1 is the left springing, section i + 1 the right joint of voussoir i. Hinge 2 lies on the right joint of the crown voussoir, the first whose extrados reaches the top of the ring.</source>
-        <translation>L&apos;anello è diviso in conci rigidi numerati da sinistra a destra; la sezione 1 è l&apos;imposta sinistra, la sezione i + 1 il giunto destro del concio i. La cerniera 2 sta sul giunto destro del concio in chiave, il primo il cui estradosso raggiunge la sommità dell&apos;anello.</translation>
     </message>
     <message>
         <source>Voussoirs of the ring</source>
@@ -407,10 +406,6 @@
     <message>
         <source>Crown voussoir</source>
         <translation>Concio in chiave</translation>
-    </message>
-    <message>
-        <source>Crown section (hinge 2)</source>
-        <translation>Sezione in chiave (cerniera 2)</translation>
     </message>
     <message>
         <source>Wall voussoirs, left</source>
@@ -521,10 +516,6 @@
         <translation> a destra) portano anche una spinta passiva orizzontale: Kp per la pendenza del loro estradosso per il carico verticale che vi grava.</translation>
     </message>
     <message>
-        <source>Hinges. The thrust line passes through three hinges: at the left springing, at the crown joint and at the right springing. With the hinges fixed the arch is statically determinate: the reactions follow from equilibrium and the thrust line is carried joint by joint.</source>
-        <translation>Cerniere. La curva delle pressioni passa per tre cerniere: all&apos;imposta sinistra, al giunto in chiave e all&apos;imposta destra. Fissate le cerniere l&apos;arco è isostatico: le reazioni seguono dall&apos;equilibrio e la curva delle pressioni è costruita giunto per giunto.</translation>
-    </message>
-    <message>
         <source>Placing the hinges. The hinges lie at the start eccentricities given with the data (el, ec, er).</source>
         <translation>Posizione delle cerniere. Le cerniere stanno alle eccentricità iniziali date con i dati (el, ec, er).</translation>
     </message>
@@ -577,10 +568,6 @@
         <translation>Eccentricità usate</translation>
     </message>
     <message>
-        <source>The three hinges of the thrust line: their eccentricity from the centre of the joint (positive toward the extrados) and their point.</source>
-        <translation>Le tre cerniere della curva delle pressioni: la loro eccentricità dal centro del giunto (positiva verso l&apos;estradosso) e il loro punto.</translation>
-    </message>
-    <message>
         <source>left springing el</source>
         <translation>imposta sinistra el</translation>
     </message>
@@ -595,10 +582,6 @@
     <message>
         <source>Sections</source>
         <translation>Sezioni</translation>
-    </message>
-    <message>
-        <source>For every section: the edge stresses at the extrados (sig_e) and at the intrados (sig_i), compression positive; the mean shear stress (tau); the compressed part of the joint depth; the normal and shear force (N, T) and the eccentricity of the thrust line (e).</source>
-        <translation>Per ogni sezione: le tensioni di bordo all&apos;estradosso (sig_e) e all&apos;intradosso (sig_i), compressione positiva; la tensione tangenziale media (tau); la parte compressa dell&apos;altezza del giunto; lo sforzo normale e il taglio (N, T) e l&apos;eccentricità della curva delle pressioni (e).</translation>
     </message>
     <message>
         <source>Worst values</source>
@@ -625,10 +608,6 @@
         <translation>Reazioni alle imposte</translation>
     </message>
     <message>
-        <source>The forces of the supports on the arch: H positive to the right, V upward. The tie thrust is the force a tie between the springings would carry.</source>
-        <translation>Le forze degli appoggi sull&apos;arco: H positiva verso destra, V verso l&apos;alto. Il tiro della catena è la forza che porterebbe una catena fra le imposte.</translation>
-    </message>
-    <message>
         <source>Horizontal force, left springing</source>
         <translation>Forza orizzontale, imposta sinistra</translation>
     </message>
@@ -651,30 +630,6 @@
     <message>
         <source>Walls reactions</source>
         <translation>Reazioni delle pareti</translation>
-    </message>
-    <message>
-        <source>The actions of the horizontal (passive) pressures on the upper walls: the forces and their moments about the extrados ends of the ring.</source>
-        <translation>Le azioni delle spinte orizzontali (passive) sulle pareti superiori: le forze e i loro momenti rispetto agli estremi d&apos;estradosso dell&apos;anello.</translation>
-    </message>
-    <message>
-        <source>Horizontal force on the left wall</source>
-        <translation>Forza orizzontale sulla parete sinistra</translation>
-    </message>
-    <message>
-        <source>Horizontal force on the right wall</source>
-        <translation>Forza orizzontale sulla parete destra</translation>
-    </message>
-    <message>
-        <source>Moment on the left wall</source>
-        <translation>Momento sulla parete sinistra</translation>
-    </message>
-    <message>
-        <source>Moment on the right wall</source>
-        <translation>Momento sulla parete destra</translation>
-    </message>
-    <message>
-        <source>Results: hinges, thrust line and reactions; below, the voussoirs exploded with the thrust line and the edge stresses (sig_e, sig_i)</source>
-        <translation>Risultati: cerniere, curva delle pressioni e reazioni; sotto, i conci esplosi con la curva delle pressioni e le tensioni di bordo (sig_e, sig_i)</translation>
     </message>
     <message>
         <source>Project</source>
@@ -703,10 +658,6 @@
     <message>
         <source>Engineer</source>
         <translation>Ingegnere</translation>
-    </message>
-    <message>
-        <source>Signature</source>
-        <translation>Firma</translation>
     </message>
     <message>
         <source>Input data</source>
@@ -871,6 +822,514 @@
     <message>
         <source>Optimise the eccentricities (distance from the edges)</source>
         <translation>Ottimizza le eccentricità (distanza dai bordi)</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>pagina %1 di %2</translation>
+    </message>
+    <message>
+        <source>inf: permanent loads favourable</source>
+        <translation>inf: carichi permanenti favorevoli</translation>
+    </message>
+    <message>
+        <source>sup: permanent loads unfavourable</source>
+        <translation>sup: carichi permanenti sfavorevoli</translation>
+    </message>
+    <message>
+        <source>the masonry&apos;s compressive strength at its design value fc / (γM FC), γM = %1 and FC = %2</source>
+        <translation>la resistenza a compressione della muratura al suo valore di progetto fc / (γM FC), γM = %1 e FC = %2</translation>
+    </message>
+    <message>
+        <source>unlimited compressive strength</source>
+        <translation>resistenza a compressione illimitata</translation>
+    </message>
+    <message>
+        <source>joints with the friction coefficient μ = %1</source>
+        <translation>giunti con il coefficiente d&apos;attrito μ = %1</translation>
+    </message>
+    <message>
+        <source>joints that never slide</source>
+        <translation>giunti che non scorrono mai</translation>
+    </message>
+    <message>
+        <source>The verdict rests on the limit analysis of rigid voussoirs: no tensile strength; %1; %2.</source>
+        <translation>Il giudizio si fonda sull&apos;analisi limite di conci rigidi: nessuna resistenza a trazione; %1; %2.</translation>
+    </message>
+    <message>
+        <source> The design loads are the unit weights of masonry and fill times γG1, of the slab times γG2, and the variable load times γQ, in two combinations (every permanent load at its inf factors, then at its sup factors); the smaller live-load factor governs. </source>
+        <translation> I carichi di progetto sono i pesi specifici della muratura e del riempimento per γG1, della soletta per γG2, e il carico variabile per γQ, in due combinazioni (ogni carico permanente ai suoi coefficienti inf, poi ai suoi coefficienti sup); governa il minore dei moltiplicatori del carico variabile. </translation>
+    </message>
+    <message>
+        <source>The strip load stands where the project puts it.</source>
+        <translation>Il carico a striscia sta dove lo pone il progetto.</translation>
+    </message>
+    <message>
+        <source>The strip load covers the whole structure.</source>
+        <translation>Il carico a striscia copre l&apos;intera struttura.</translation>
+    </message>
+    <message>
+        <source>The strip load is moved across the structure in %1 positions and the least factor of all of them counts.</source>
+        <translation>Il carico a striscia è spostato lungo la struttura in %1 posizioni e conta il minimo moltiplicatore fra tutte.</translation>
+    </message>
+    <message>
+        <source> Heyman&apos;s geometric factor of safety t/tmin is found for the project&apos;s own loads, every segment&apos;s thickness scaled alike while the road surface, the slab and the loads above stay where the project puts them.</source>
+        <translation> Il coefficiente di sicurezza geometrico di Heyman t/tmin è calcolato per i carichi del progetto, scalando allo stesso modo lo spessore di ogni segmento mentre il piano stradale, la soletta e i carichi sovrastanti restano dove li pone il progetto.</translation>
+    </message>
+    <message>
+        <source> The soil&apos;s passive pressure on the voussoirs next to the springings (Kp = %1) follows the design vertical loads resting on them in each combination.</source>
+        <translation> La spinta passiva del terreno sui conci vicini alle imposte (Kp = %1) segue i carichi verticali di progetto che vi gravano in ciascuna combinazione.</translation>
+    </message>
+    <message>
+        <source>Conclusions</source>
+        <translation>Conclusioni</translation>
+    </message>
+    <message>
+        <source>No verdict: the voussoirs could not be built from the data, so the arch was neither solved nor assessed.</source>
+        <translation>Nessun giudizio: i conci non si sono potuti costruire dai dati, quindi l&apos;arco non è stato né calcolato né verificato.</translation>
+    </message>
+    <message>
+        <source>No verdict: the safety assessment of the arch could not be completed.</source>
+        <translation>Nessun giudizio: la verifica di sicurezza dell&apos;arco non si è potuta completare.</translation>
+    </message>
+    <message>
+        <source>No safety assessment was made for this report. The thrust line through three imposed points that the results show is one state of equilibrium among many: by itself it proves neither that the arch is safe nor that it fails. Assess the arch for a verdict.</source>
+        <translation>Per questa relazione non è stata fatta alcuna verifica di sicurezza. La curva delle pressioni per tre punti imposti che i risultati mostrano è uno fra molti stati di equilibrio: da sola non prova né che l&apos;arco sia sicuro né che collassi. Verificare l&apos;arco per avere un giudizio.</translation>
+    </message>
+    <message>
+        <source>The arch is adequate under the partial factors of the code basis &quot;%1&quot;: its adequacy factor is %2 &gt;= 1.</source>
+        <translation>L&apos;arco è adeguato con i coefficienti parziali del riferimento normativo &quot;%1&quot;: il suo fattore di adeguatezza è %2 &gt;= 1.</translation>
+    </message>
+    <message>
+        <source>The arch is not adequate under the partial factors of the code basis &quot;%1&quot;: its adequacy factor is %2 &lt; 1.</source>
+        <translation>L&apos;arco non è adeguato con i coefficienti parziali del riferimento normativo &quot;%1&quot;: il suo fattore di adeguatezza è %2 &lt; 1.</translation>
+    </message>
+    <message>
+        <source>The arch is adequate under the partial factors of the code basis &quot;%1&quot;: no design variable load, however large, can turn it into a mechanism.</source>
+        <translation>L&apos;arco è adeguato con i coefficienti parziali del riferimento normativo &quot;%1&quot;: nessun carico variabile di progetto, per quanto grande, può trasformarlo in un meccanismo.</translation>
+    </message>
+    <message>
+        <source>The arch is not adequate under the partial factors of the code basis &quot;%1&quot;: no design variable load, however large, can turn it into a mechanism.</source>
+        <translation>L&apos;arco non è adeguato con i coefficienti parziali del riferimento normativo &quot;%1&quot;: nessun carico variabile di progetto, per quanto grande, può trasformarlo in un meccanismo.</translation>
+    </message>
+    <message>
+        <source>The arch is adequate under the partial factors of the code basis &quot;%1&quot;: it has no variable load, and a thrust line fits under the design permanent loads.</source>
+        <translation>L&apos;arco è adeguato con i coefficienti parziali del riferimento normativo &quot;%1&quot;: non ha carico variabile, e una curva delle pressioni sta nella muratura sotto i carichi permanenti di progetto.</translation>
+    </message>
+    <message>
+        <source>The arch is not adequate under the partial factors of the code basis &quot;%1&quot;: it has no variable load, and no thrust line fits under the design permanent loads.</source>
+        <translation>L&apos;arco non è adeguato con i coefficienti parziali del riferimento normativo &quot;%1&quot;: non ha carico variabile, e nessuna curva delle pressioni sta nella muratura sotto i carichi permanenti di progetto.</translation>
+    </message>
+    <message>
+        <source>The arch is adequate under the partial factors of the code basis &quot;%1&quot;: not even the design permanent loads alone find a thrust line within the masonry.</source>
+        <translation>L&apos;arco è adeguato con i coefficienti parziali del riferimento normativo &quot;%1&quot;: nemmeno i soli carichi permanenti di progetto trovano una curva delle pressioni nella muratura.</translation>
+    </message>
+    <message>
+        <source>The arch is not adequate under the partial factors of the code basis &quot;%1&quot;: not even the design permanent loads alone find a thrust line within the masonry.</source>
+        <translation>L&apos;arco non è adeguato con i coefficienti parziali del riferimento normativo &quot;%1&quot;: nemmeno i soli carichi permanenti di progetto trovano una curva delle pressioni nella muratura.</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Voce</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Giudizio</translation>
+    </message>
+    <message>
+        <source>adequate</source>
+        <translation>adeguato</translation>
+    </message>
+    <message>
+        <source>not adequate</source>
+        <translation>non adeguato</translation>
+    </message>
+    <message>
+        <source>Adequacy factor (design live-load factor)</source>
+        <translation>Fattore di adeguatezza (moltiplicatore del carico variabile di progetto)</translation>
+    </message>
+    <message>
+        <source>no finite factor</source>
+        <translation>nessun fattore finito</translation>
+    </message>
+    <message>
+        <source>Governing combination</source>
+        <translation>Combinazione che governa</translation>
+    </message>
+    <message>
+        <source>Adequacy factor, other combination (%1)</source>
+        <translation>Fattore di adeguatezza, altra combinazione (%1)</translation>
+    </message>
+    <message>
+        <source>Governing load</source>
+        <translation>Carico che governa</translation>
+    </message>
+    <message>
+        <source>%1 × γQ %2 with the strip load, axles at x = %3 to %4 m</source>
+        <translation>%1 × γQ %2 con il carico a striscia, assi da x = %3 a %4 m</translation>
+    </message>
+    <message>
+        <source>%1 %2 kN/m2 × γQ %3, x = %4 to %5 m</source>
+        <translation>%1 %2 kN/m2 × γQ %3, x = %4 a %5 m</translation>
+    </message>
+    <message>
+        <source>Mechanism: hinges at sections</source>
+        <translation>Meccanismo: cerniere alle sezioni</translation>
+    </message>
+    <message>
+        <source>Geometric factor of safety t/tmin</source>
+        <translation>Coefficiente di sicurezza geometrico t/tmin</translation>
+    </message>
+    <message>
+        <source>Code basis</source>
+        <translation>Riferimento normativo</translation>
+    </message>
+    <message>
+        <source>%1, knowledge level %2</source>
+        <translation>%1, livello di conoscenza %2</translation>
+    </message>
+    <message>
+        <source>Partial factors</source>
+        <translation>Coefficienti parziali</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Fonte</translation>
+    </message>
+    <message>
+        <source>References</source>
+        <translation>Bibliografia</translation>
+    </message>
+    <message>
+        <source>crushing hinge</source>
+        <translation>cerniera per schiacciamento</translation>
+    </message>
+    <message>
+        <source>sliding</source>
+        <translation>scorrimento</translation>
+    </message>
+    <message>
+        <source>hinge</source>
+        <translation>cerniera</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>no tensile strength; </source>
+        <translation>nessuna resistenza a trazione; </translation>
+    </message>
+    <message>
+        <source>compressive strength fc &gt;= %1 MPa, a joint of depth h and width b carrying N &lt;= fc b h and |M| &lt;= N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</source>
+        <translation>resistenza a compressione fc &gt;= %1 MPa, un giunto di altezza h e larghezza b che porta N &lt;= fc b h e |M| &lt;= N (h/2 - N/(2 fc b)) (uno stress block rettangolare), il dominio approssimato dall&apos;interno con corde così che il moltiplicatore del carico variabile sia al più %2% sotto quello esatto</translation>
+    </message>
+    <message>
+        <source>unlimited compressive strength (rigid voussoirs)</source>
+        <translation>resistenza a compressione illimitata (conci rigidi)</translation>
+    </message>
+    <message>
+        <source>; joints that slide beyond |T| = mu N, mu = %1</source>
+        <translation>; giunti che scorrono oltre |T| = mu N, mu = %1</translation>
+    </message>
+    <message>
+        <source>; no sliding</source>
+        <translation>; nessuno scorrimento</translation>
+    </message>
+    <message>
+        <source>; passive pressure as a resistance the soil mobilises between 0 and %1 times its full value, only as far as the ring pushes into it</source>
+        <translation>; spinta passiva come resistenza che il terreno mobilita fra 0 e %1 volte il suo valore pieno, solo dove l&apos;anello vi spinge contro</translation>
+    </message>
+    <message>
+        <source>Safety: </source>
+        <translation>Sicurezza: </translation>
+    </message>
+    <message>
+        <source>the thrust line of least eccentricity (s = %1)</source>
+        <translation>la curva delle pressioni di minima eccentricità (s = %1)</translation>
+    </message>
+    <message>
+        <source> touching the reduced section at 1 joint</source>
+        <translation> che tocca la sezione ridotta in 1 giunto</translation>
+    </message>
+    <message>
+        <source> touching the reduced section at %1 joints</source>
+        <translation> che tocca la sezione ridotta in %1 giunti</translation>
+    </message>
+    <message>
+        <source>the arch; no thrust line keeps every joint in compression</source>
+        <translation>l&apos;arco; nessuna curva delle pressioni mantiene compresso ogni giunto</translation>
+    </message>
+    <message>
+        <source>; the collapse thrust line at %1 times the live load with its %2 hinges</source>
+        <translation>; la curva delle pressioni di collasso a %1 volte il carico variabile con le sue %2 cerniere</translation>
+    </message>
+    <message>
+        <source>; no collapse line: the live load at the project&apos;s strip alone can never make a mechanism</source>
+        <translation>; nessuna curva di collasso: il solo carico variabile sulla striscia del progetto non può mai produrre un meccanismo</translation>
+    </message>
+    <message>
+        <source> (lengths in m)</source>
+        <translation> (lunghezze in m)</translation>
+    </message>
+    <message>
+        <source>Exact limit analysis of the same voussoirs and loads. Unlike the three-hinged thrust line above, it considers every thrust line in equilibrium with the loads, whatever its hinges. The geometric safety rests on Heyman&apos;s hypotheses (rigid voussoirs, no tensile strength, unlimited compressive strength, no sliding, passive pressure as a fixed load); a thrust line lies within the fraction s of the joints when at every joint |e| &lt;= s h/2. The thrust range, the live-load factor, the worst load position and the minimum thickness rest on these hypotheses: %1. The figures of this section are those of the project&apos;s own (characteristic) loads; the conclusions give the adequacy under the design values of the code basis.</source>
+        <translation>Analisi limite esatta degli stessi conci e carichi. A differenza della curva delle pressioni per tre cerniere qui sopra, considera ogni curva delle pressioni in equilibrio con i carichi, quali che siano le sue cerniere. La sicurezza geometrica si fonda sulle ipotesi di Heyman (conci rigidi, nessuna resistenza a trazione, resistenza a compressione illimitata, nessuno scorrimento, spinta passiva come carico fisso); una curva delle pressioni sta nella frazione s dei giunti quando in ogni giunto |e| &lt;= s h/2. Il campo della spinta, il moltiplicatore del carico variabile, la posizione peggiore del carico e lo spessore minimo si fondano su queste ipotesi: %1. I valori di questa sezione sono quelli dei carichi del progetto (caratteristici); le conclusioni danno l&apos;adeguatezza con i valori di progetto del riferimento normativo.</translation>
+    </message>
+    <message>
+        <source>These figures assume masonry of unlimited compressive strength: they do not check crushing.</source>
+        <translation>Questi valori presuppongono una muratura di resistenza a compressione illimitata: non verificano lo schiacciamento.</translation>
+    </message>
+    <message>
+        <source>Depth ratio: joint depth to the depth the line needs</source>
+        <translation>Rapporto di altezza: altezza del giunto su quella che la curva richiede</translation>
+    </message>
+    <message>
+        <source>A thrust line fits within the masonry (the hypotheses above)</source>
+        <translation>Una curva delle pressioni sta nella muratura (con le ipotesi sopra)</translation>
+    </message>
+    <message>
+        <source>The thrust line of least eccentricity needs the part s = %1 of every joint&apos;s depth about its centre: each joint is 1/s = %2 times as deep as that line needs.</source>
+        <translation>La curva delle pressioni di minima eccentricità usa la parte s = %1 dell&apos;altezza di ogni giunto attorno al suo centro: ogni giunto è 1/s = %2 volte più alto di quanto la curva richieda.</translation>
+    </message>
+    <message>
+        <source> A thrust line fits within the masonry under the hypotheses above: by the safe theorem the arch stands under its loads.</source>
+        <translation> Una curva delle pressioni sta nella muratura con le ipotesi sopra: per il teorema statico l&apos;arco sta in piedi sotto i suoi carichi.</translation>
+    </message>
+    <message>
+        <source> No thrust line fits within the masonry under the hypotheses above, whatever the hinges: the arch cannot stand under its loads.</source>
+        <translation> Nessuna curva delle pressioni sta nella muratura con le ipotesi sopra, quali che siano le cerniere: l&apos;arco non può stare in piedi sotto i suoi carichi.</translation>
+    </message>
+    <message>
+        <source>The variable load can be multiplied by %1 (dead loads as given) before a thrust line no longer fits and the arch turns into a mechanism.</source>
+        <translation>Il carico variabile può essere moltiplicato per %1 (pesi propri come dati) prima che nessuna curva delle pressioni stia più nella muratura e l&apos;arco diventi un meccanismo.</translation>
+    </message>
+    <message>
+        <source>The variable load can be multiplied by %1 (dead loads as given) before a thrust line no longer fits and the arch turns into a mechanism: less than 1, the arch cannot carry the project&apos;s variable load.</source>
+        <translation>Il carico variabile può essere moltiplicato per %1 (pesi propri come dati) prima che nessuna curva delle pressioni stia più nella muratura e l&apos;arco diventi un meccanismo: meno di 1, l&apos;arco non può portare il carico variabile del progetto.</translation>
+    </message>
+    <message>
+        <source>The collapse mechanism: %1 joints, each a hinge where the collapse thrust line touches an edge of the masonry or, where the masonry crushes, the edge of its stress block, or a joint that slides.</source>
+        <translation>Il meccanismo di collasso: %1 giunti, ciascuno una cerniera dove la curva delle pressioni di collasso tocca un bordo della muratura o, dove la muratura si schiaccia, il bordo del suo stress block, oppure un giunto che scorre.</translation>
+    </message>
+    <message>
+        <source>at no position can the variable load alone make the arch collapse, so no chart of the factor is drawn.</source>
+        <translation>in nessuna posizione il solo carico variabile può far collassare l&apos;arco, quindi non si disegna il grafico del moltiplicatore.</translation>
+    </message>
+    <message>
+        <source>Every segment&apos;s thickness scaled by one factor f, the voussoirs and walls rebuilt at each trial while the road surface, the slab and the loads above stay where the project puts them: the least f for which a thrust line still fits under the project&apos;s loads.</source>
+        <translation>Lo spessore di ogni segmento scalato di uno stesso fattore f, i conci e le pareti ricostruiti a ogni prova mentre il piano stradale, la soletta e i carichi sovrastanti restano dove li pone il progetto: il minimo f per cui una curva delle pressioni sta ancora nella muratura sotto i carichi del progetto.</translation>
+    </message>
+    <message>
+        <source>Geometric factor of safety (Heyman)</source>
+        <translation>Coefficiente di sicurezza geometrico (Heyman)</translation>
+    </message>
+    <message>
+        <source>Heyman&apos;s geometric factor of safety t/tmin = %1: the ring is that many times as thick as the thinnest ring of the same shape that still holds a thrust line under the same loads.</source>
+        <translation>Coefficiente di sicurezza geometrico di Heyman t/tmin = %1: l&apos;anello è altrettante volte più spesso dell&apos;anello più sottile della stessa forma che contiene ancora una curva delle pressioni sotto gli stessi carichi.</translation>
+    </message>
+    <message>
+        <source>Live-load factor against the position of the strip load (its left end xq1, m), the least factor %1 marked</source>
+        <translation>Moltiplicatore del carico variabile in funzione della posizione del carico a striscia (il suo estremo sinistro xq1, m), segnato il minimo %1</translation>
+    </message>
+    <message>
+        <source>Vehicle: %1</source>
+        <translation>Veicolo: %1</translation>
+    </message>
+    <message>
+        <source>The vehicle is driven across the bridge, its first axle at x and its other axles at x + d (forward) or x - d (backward). Each axle&apos;s contact length a spreads through the fill at the angle theta on each side, down to the extrados, over a + 2 h tan(theta) along the span (h the depth from the road surface to the extrados at the axle); across the bridge over the effective width b_e = s + w + 2 h tan(theta), never wider than the ring&apos;s width b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and the vehicle together, dead loads and passive pressure as given.</source>
+        <translation>Il veicolo percorre il ponte, con il primo asse in x e gli altri assi in x + d (in avanti) o x - d (all&apos;indietro). La lunghezza d&apos;impronta a di ogni asse si diffonde nel riempimento con l&apos;angolo theta da ciascun lato, fino all&apos;estradosso, su a + 2 h tan(theta) lungo la luce (h la profondità dal piano stradale all&apos;estradosso in corrispondenza dell&apos;asse); trasversalmente sulla larghezza efficace b_e = s + w + 2 h tan(theta), mai maggiore della larghezza b dell&apos;anello, così che l&apos;anello porta P b / b_e. Il moltiplicatore del carico variabile moltiplica insieme il carico a striscia e il veicolo, pesi propri e spinta passiva come dati.</translation>
+    </message>
+    <message>
+        <source>Wheel track</source>
+        <translation>Carreggiata delle ruote</translation>
+    </message>
+    <message>
+        <source>Contact width across</source>
+        <translation>Larghezza d&apos;impronta trasversale</translation>
+    </message>
+    <message>
+        <source>Spread through the fill</source>
+        <translation>Diffusione nel riempimento</translation>
+    </message>
+    <message>
+        <source>%1 (%2 degrees)</source>
+        <translation>%1 (%2 gradi)</translation>
+    </message>
+    <message>
+        <source>Step of the sweep</source>
+        <translation>Passo dello spostamento</translation>
+    </message>
+    <message>
+        <source>Axle</source>
+        <translation>Asse</translation>
+    </message>
+    <message>
+        <source>At no position can the variable load make the arch collapse.</source>
+        <translation>In nessuna posizione il carico variabile può far collassare l&apos;arco.</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>in avanti</translation>
+    </message>
+    <message>
+        <source>backward</source>
+        <translation>all&apos;indietro</translation>
+    </message>
+    <message>
+        <source>Moved in %1 positions, both ways, the least factor refined to 0.1 mm of position: the live-load factor is %2 with the first axle at x = %3 m, driven %4.</source>
+        <translation>Spostato in %1 posizioni, nei due sensi, il minimo moltiplicatore affinato a 0,1 mm di posizione: il moltiplicatore del carico variabile è %2 con il primo asse in x = %3 m, percorso %4.</translation>
+    </message>
+    <message>
+        <source>Moved in %1 positions (the vehicle is its own mirror image), the least factor refined to 0.1 mm of position: the live-load factor is %2 with the first axle at x = %3 m, driven %4.</source>
+        <translation>Spostato in %1 posizioni (il veicolo è simmetrico di sé stesso), il minimo moltiplicatore affinato a 0,1 mm di posizione: il moltiplicatore del carico variabile è %2 con il primo asse in x = %3 m, percorso %4.</translation>
+    </message>
+    <message>
+        <source>On the ring</source>
+        <translation>Sull&apos;anello</translation>
+    </message>
+    <message>
+        <source>At collapse</source>
+        <translation>Al collasso</translation>
+    </message>
+    <message>
+        <source> (intrados)</source>
+        <translation> (intradosso)</translation>
+    </message>
+    <message>
+        <source> (extrados)</source>
+        <translation> (estradosso)</translation>
+    </message>
+    <message>
+        <source>The collapse mechanism at the worst position: four hinges at sections %1.</source>
+        <translation>Il meccanismo di collasso nella posizione peggiore: quattro cerniere alle sezioni %1.</translation>
+    </message>
+    <message>
+        <source>Live-load factor against the position of the vehicle&apos;s first axle (m), each way it is driven, the least factor marked</source>
+        <translation>Moltiplicatore del carico variabile in funzione della posizione del primo asse del veicolo (m), in ciascun senso di marcia, segnato il minimo</translation>
+    </message>
+    <message>
+        <source>The vehicle at its worst position: the axles&apos; loads at collapse, their spread through the fill and the collapse thrust line with its four hinges (lengths in m)</source>
+        <translation>Il veicolo nella posizione peggiore: i carichi degli assi al collasso, la loro diffusione nel riempimento e la curva delle pressioni di collasso con le sue quattro cerniere (lunghezze in m)</translation>
+    </message>
+    <message>
+        <source>inside the joint</source>
+        <translation>interno al giunto</translation>
+    </message>
+    <message>
+        <source>hinge, extrados edge</source>
+        <translation>cerniera, bordo d&apos;estradosso</translation>
+    </message>
+    <message>
+        <source>hinge, intrados edge</source>
+        <translation>cerniera, bordo d&apos;intradosso</translation>
+    </message>
+    <message>
+        <source>The upper walls move the springing above the ring&apos;s end:</source>
+        <translation>Le pareti superiori alzano l&apos;imposta sopra l&apos;estremo dell&apos;anello:</translation>
+    </message>
+    <message>
+        <source> the left wall takes %1 voussoir of the ring and the arch springs at y = %2 m, %3 m above the ring&apos;s end</source>
+        <translation> la parete sinistra prende %1 concio dell&apos;anello e l&apos;arco imposta a y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello</translation>
+    </message>
+    <message>
+        <source> the left wall takes %1 voussoirs of the ring and the arch springs at y = %2 m, %3 m above the ring&apos;s end</source>
+        <translation> la parete sinistra prende %1 conci dell&apos;anello e l&apos;arco imposta a y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello</translation>
+    </message>
+    <message>
+        <source> the right wall takes %1 voussoir of the ring and the arch springs at y = %2 m, %3 m above the ring&apos;s end</source>
+        <translation> la parete destra prende %1 concio dell&apos;anello e l&apos;arco imposta a y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello</translation>
+    </message>
+    <message>
+        <source> the right wall takes %1 voussoirs of the ring and the arch springs at y = %2 m, %3 m above the ring&apos;s end</source>
+        <translation> la parete destra prende %1 conci dell&apos;anello e l&apos;arco imposta a y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello</translation>
+    </message>
+    <message>
+        <source>. The calculation and the assessment hold for the arch between these springings.</source>
+        <translation>. Il calcolo e la verifica valgono per l&apos;arco fra queste imposte.</translation>
+    </message>
+    <message>
+        <source>Thrust line through the three points found by the search (figure of merit: %1; grid precision %2 mm).</source>
+        <translation>Curva delle pressioni per i tre punti trovati dalla ricerca (criterio di merito: %1; precisione della griglia %2 mm).</translation>
+    </message>
+    <message>
+        <source>Thrust line through the three points found by the search (figure of merit: %1).</source>
+        <translation>Curva delle pressioni per i tre punti trovati dalla ricerca (criterio di merito: %1).</translation>
+    </message>
+    <message>
+        <source>The ring is cut into rigid voussoirs numbered from left to right; section 1 is the left springing, section i + 1 the right joint of voussoir i. The crown point of the thrust line lies on the right joint of the crown voussoir, the first whose extrados reaches the top of the ring.</source>
+        <translation>L&apos;anello è diviso in conci rigidi numerati da sinistra a destra; la sezione 1 è l&apos;imposta sinistra, la sezione i + 1 il giunto destro del concio i. Il punto in chiave della curva delle pressioni sta sul giunto destro del concio di chiave, il primo il cui estradosso raggiunge la sommità dell&apos;anello.</translation>
+    </message>
+    <message>
+        <source>Crown section (crown point)</source>
+        <translation>Sezione di chiave (punto in chiave)</translation>
+    </message>
+    <message>
+        <source>Three points. The thrust line is made to pass through three points: at the left springing, at the crown joint and at the right springing. With the three points fixed the arch is statically determinate, as a three-hinged arch: the reactions follow from equilibrium and the thrust line is carried joint by joint. A point is a true hinge only where it lies on an edge of its joint.</source>
+        <translation>Tre punti. La curva delle pressioni è fatta passare per tre punti: all&apos;imposta sinistra, al giunto di chiave e all&apos;imposta destra. Fissati i tre punti l&apos;arco è isostatico, come un arco a tre cerniere: le reazioni seguono dall&apos;equilibrio e la curva delle pressioni è costruita giunto per giunto. Un punto è una vera cerniera solo dove sta su un bordo del suo giunto.</translation>
+    </message>
+    <message>
+        <source>The three points the calculation imposes on the thrust line, at the left springing, the crown joint and the right springing: their eccentricity from the centre of the joint (positive toward the extrados) and their position. A point is a hinge only where it lies on an edge of its joint; inside the joint the masonry there stays compressed over part of its depth.</source>
+        <translation>I tre punti che il calcolo impone alla curva delle pressioni, all&apos;imposta sinistra, al giunto di chiave e all&apos;imposta destra: la loro eccentricità dal centro del giunto (positiva verso l&apos;estradosso) e la loro posizione. Un punto è una cerniera solo dove sta su un bordo del suo giunto; all&apos;interno del giunto la muratura resta lì compressa su parte della sua altezza.</translation>
+    </message>
+    <message>
+        <source>Thrust-line point</source>
+        <translation>Punto della curva delle pressioni</translation>
+    </message>
+    <message>
+        <source>For every section: the edge stresses at the extrados (sig_e) and at the intrados (sig_i), compression positive; the mean shear stress (tau); the compressed part of the joint depth; the normal and shear force (N, T) and the eccentricity of the thrust line (e). N and T are the components of the force that the part of the arch left of the section applies to the part on its right: N across the joint, compression positive; T and tau along the joint, positive toward the extrados.</source>
+        <translation>Per ogni sezione: le tensioni di bordo all&apos;estradosso (sig_e) e all&apos;intradosso (sig_i), positive di compressione; la tensione tangenziale media (tau); la parte compressa dell&apos;altezza del giunto; lo sforzo normale e il taglio (N, T) e l&apos;eccentricità della curva delle pressioni (e). N e T sono le componenti della forza che la parte d&apos;arco a sinistra della sezione applica alla parte alla sua destra: N normale al giunto, positivo di compressione; T e tau lungo il giunto, positivi verso l&apos;estradosso.</translation>
+    </message>
+    <message>
+        <source>The forces of the supports on the arch: H positive toward the arch (toward +x at the left springing, toward -x at the right one), V positive upward. The tie thrust is the force a tie between the springings would carry, positive in tension.</source>
+        <translation>Le forze degli appoggi sull&apos;arco: H positiva verso l&apos;arco (verso +x all&apos;imposta sinistra, verso -x a quella destra), V positiva verso l&apos;alto. Il tiro della catena è la forza che porterebbe una catena fra le imposte, positivo di trazione.</translation>
+    </message>
+    <message>
+        <source>The resultants of the horizontal (passive) pressures on the voussoirs next to each springing, positive toward the crown, and their moments about the extrados ends of the ring.</source>
+        <translation>Le risultanti delle spinte orizzontali (passive) sui conci vicini a ciascuna imposta, positive verso la chiave, e i loro momenti rispetto agli estremi d&apos;estradosso dell&apos;anello.</translation>
+    </message>
+    <message>
+        <source>Passive pressure resultant, left</source>
+        <translation>Risultante della spinta passiva, sinistra</translation>
+    </message>
+    <message>
+        <source>Passive pressure resultant, right</source>
+        <translation>Risultante della spinta passiva, destra</translation>
+    </message>
+    <message>
+        <source>Moment about the left extrados end</source>
+        <translation>Momento rispetto all&apos;estremo sinistro d&apos;estradosso</translation>
+    </message>
+    <message>
+        <source>Moment about the right extrados end</source>
+        <translation>Momento rispetto all&apos;estremo destro d&apos;estradosso</translation>
+    </message>
+    <message>
+        <source>Results: the thrust line through its three imposed points and the reactions; below, the voussoirs exploded with the thrust line and the edge stresses (sig_e, sig_i)</source>
+        <translation>Risultati: la curva delle pressioni per i suoi tre punti imposti e le reazioni; sotto, i conci esplosi con la curva delle pressioni e le tensioni di bordo (sig_e, sig_i)</translation>
+    </message>
+    <message>
+        <source>Structure</source>
+        <translation>Opera</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Committente</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revisione</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Checker</source>
+        <translation>Verificatore</translation>
+    </message>
+    <message>
+        <source>Approver</source>
+        <translation>Approvatore</translation>
     </message>
 </context>
 <context>
@@ -1327,16 +1786,8 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
         <translation>minimo %1 a xq1 = %2 m</translation>
     </message>
     <message>
-        <source>No load positions: the project has no strip load</source>
-        <translation>Nessuna posizione del carico: il progetto non ha carico a striscia</translation>
-    </message>
-    <message>
         <source>Thrust line of least eccentricity: within s = %1 of the half depth</source>
         <translation>Curva delle pressioni di minima eccentricità: entro s = %1 della semialtezza</translation>
-    </message>
-    <message>
-        <source>, geometric safety factor 1/s = %1</source>
-        <translation>, coefficiente di sicurezza geometrico 1/s = %1</translation>
     </message>
     <message>
         <source> (fits within the masonry)</source>
@@ -1387,8 +1838,128 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
         <translation>Campo della spinta dell&apos;appoggio sinistro: da %1 senza limite superiore</translation>
     </message>
     <message>
-        <source>Minimum thickness %1 m (thickness factor %2)</source>
-        <translation>Spessore minimo %1 m (coefficiente di spessore %2)</translation>
+        <source>Coefficiente parziale γG1,sup dei carichi permanenti strutturali</source>
+        <translation>Coefficiente parziale γG1,sup dei carichi permanenti strutturali</translation>
+    </message>
+    <message>
+        <source>Coefficiente parziale γG1,inf dei carichi permanenti strutturali</source>
+        <translation>Coefficiente parziale γG1,inf dei carichi permanenti strutturali</translation>
+    </message>
+    <message>
+        <source>Coefficiente parziale γG2,sup dei carichi permanenti non strutturali</source>
+        <translation>Coefficiente parziale γG2,sup dei carichi permanenti non strutturali</translation>
+    </message>
+    <message>
+        <source>Coefficiente parziale γG2,inf dei carichi permanenti non strutturali</source>
+        <translation>Coefficiente parziale γG2,inf dei carichi permanenti non strutturali</translation>
+    </message>
+    <message>
+        <source>Coefficiente parziale γQ dei carichi variabili</source>
+        <translation>Coefficiente parziale γQ dei carichi variabili</translation>
+    </message>
+    <message>
+        <source>Coefficiente parziale γM della muratura</source>
+        <translation>Coefficiente parziale γM della muratura</translation>
+    </message>
+    <message>
+        <source>Fattore di confidenza FC</source>
+        <translation>Fattore di confidenza FC</translation>
+    </message>
+    <message>
+        <source>NOT ADMISSIBLE: no thrust line fits within the masonry</source>
+        <translation>NON AMMISSIBILE: nessuna curva delle pressioni sta nella muratura</translation>
+    </message>
+    <message>
+        <source>NOT ADMISSIBLE: no thrust line fits within the masonry under the project&apos;s loads</source>
+        <translation>NON AMMISSIBILE: nessuna curva delle pressioni sta nella muratura sotto i carichi del progetto</translation>
+    </message>
+    <message>
+        <source>UNSAFE: live-load factor %1 below 1</source>
+        <translation>NON SICURO: moltiplicatore del carico variabile %1 minore di 1</translation>
+    </message>
+    <message>
+        <source>UNSAFE: live-load factor %1 below 1 at the project&apos;s position of the load: the arch cannot carry the project&apos;s variable load</source>
+        <translation>NON SICURO: moltiplicatore del carico variabile %1 minore di 1 nella posizione del carico data dal progetto: l&apos;arco non può portare il carico variabile del progetto</translation>
+    </message>
+    <message>
+        <source>UNSAFE: live-load factor %1 below 1 with the strip load from x = %2 to %3 m: the arch cannot carry the project&apos;s variable load</source>
+        <translation>NON SICURO: moltiplicatore del carico variabile %1 minore di 1 con il carico a striscia da x = %2 a %3 m: l&apos;arco non può portare il carico variabile del progetto</translation>
+    </message>
+    <message>
+        <source>No sweep: the project has no strip load to move across the structure</source>
+        <translation>Nessuno spostamento: il progetto non ha un carico a striscia da spostare lungo la struttura</translation>
+    </message>
+    <message>
+        <source>No sweep: no position of the strip load was assessed</source>
+        <translation>Nessuno spostamento: non è stata verificata alcuna posizione del carico a striscia</translation>
+    </message>
+    <message>
+        <source>No sweep chart: at none of the %1 positions can the strip load alone make the arch collapse</source>
+        <translation>Nessun grafico dello spostamento: in nessuna delle %1 posizioni il solo carico a striscia può far collassare l&apos;arco</translation>
+    </message>
+    <message>
+        <source>Mechanism at the worst position: strip from x = %1 to %2 m, live-load factor %3</source>
+        <translation>Meccanismo nella posizione peggiore: striscia da x = %1 a %2 m, moltiplicatore del carico variabile %3</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>Live-load factor against the position of %1 (spread %2)</source>
+        <translation>Moltiplicatore del carico variabile in funzione della posizione di %1 (diffusione %2)</translation>
+    </message>
+    <message>
+        <source>first axle x [m]</source>
+        <translation>primo asse x [m]</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>in avanti</translation>
+    </message>
+    <message>
+        <source>backward</source>
+        <translation>all&apos;indietro</translation>
+    </message>
+    <message>
+        <source>least %1 at x = %2 m</source>
+        <translation>minimo %1 in x = %2 m</translation>
+    </message>
+    <message>
+        <source>No positions: the project has no vehicle</source>
+        <translation>Nessuna posizione: il progetto non ha un veicolo</translation>
+    </message>
+    <message>
+        <source>PLAN VIEW</source>
+        <translation>PIANTA</translation>
+    </message>
+    <message>
+        <source>, depth ratio 1/s = %1</source>
+        <translation>, rapporto di altezza 1/s = %1</translation>
+    </message>
+    <message>
+        <source>Collapse thrust line: variable load x %1 (live-load factor, masonry of unlimited strength)</source>
+        <translation>Curva delle pressioni di collasso: carico variabile x %1 (moltiplicatore del carico variabile, muratura di resistenza illimitata)</translation>
+    </message>
+    <message>
+        <source>Double ring: the masonry crushes, the hinge at the stress block&apos;s edge; bar along a joint: it slides</source>
+        <translation>Doppio cerchio: la muratura si schiaccia, la cerniera al bordo dello stress block; barra lungo un giunto: il giunto scorre</translation>
+    </message>
+    <message>
+        <source>Minimum thickness %1 m (geometric factor of safety t/tmin %2)</source>
+        <translation>Spessore minimo %1 m (coefficiente di sicurezza geometrico t/tmin %2)</translation>
+    </message>
+    <message>
+        <source>%1, first axle at x = %2 m</source>
+        <translation>%1, primo asse in x = %2 m</translation>
+    </message>
+    <message>
+        <source>%1: live-load factor %2, loads at collapse</source>
+        <translation>%1: moltiplicatore del carico variabile %2, carichi al collasso</translation>
+    </message>
+    <message>
+        <source>%1: no collapse by the variable load at this position</source>
+        <translation>%1: nessun collasso per il carico variabile in questa posizione</translation>
     </message>
 </context>
 <context>
@@ -1408,6 +1979,287 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
     <message>
         <source>Search</source>
         <translation>Cerca</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::DialogoMuratura</name>
+    <message>
+        <source>Masonry and Soil</source>
+        <translation>Muratura e terreno</translation>
+    </message>
+    <message>
+        <source>Compressive strength of the masonry fc [MPa] (0: unlimited, rigid voussoirs)</source>
+        <translation>Resistenza a compressione della muratura fc [MPa] (0: illimitata, conci rigidi)</translation>
+    </message>
+    <message>
+        <source>fc [MPa]</source>
+        <translation>fc [MPa]</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Anello</translation>
+    </message>
+    <message>
+        <source>Segment %1</source>
+        <translation>Segmento %1</translation>
+    </message>
+    <message>
+        <source>Check sliding of the joints</source>
+        <translation>Verifica lo scorrimento dei giunti</translation>
+    </message>
+    <message>
+        <source>Friction coefficient mu (|T| &lt;= mu N)</source>
+        <translation>Coefficiente d&apos;attrito mu (|T| &lt;= mu N)</translation>
+    </message>
+    <message>
+        <source>Mobilisation factor of the passive pressure</source>
+        <translation>Fattore di mobilitazione della spinta passiva</translation>
+    </message>
+    <message>
+        <source>Typical mean compressive strengths: rubble masonry 1-2 MPa, roughly dressed stone 2-4 MPa, solid brickwork in lime mortar 2.5-4.5 MPa (more with cement mortar), ashlar of squared blocks 6-8 MPa and above. Friction of dry or lime-mortar joints: mu 0.4-0.7. The soil behind the haunches pushes back only where the ring moves into it, up to the mobilisation factor times the full passive pressure.</source>
+        <translation>Resistenze medie a compressione tipiche: muratura in pietrame disordinato 1-2 MPa, pietra sbozzata 2-4 MPa, mattoni pieni e malta di calce 2,5-4,5 MPa (di più con malta cementizia), conci squadrati 6-8 MPa e oltre. Attrito dei giunti a secco o con malta di calce: mu 0,4-0,7. Il terreno dietro le reni reagisce solo dove l&apos;anello vi spinge contro, fino al fattore di mobilitazione per la spinta passiva piena.</translation>
+    </message>
+    <message>
+        <source>The compressive strength must be a number from 0 up.</source>
+        <translation>La resistenza a compressione deve essere un numero da 0 in su.</translation>
+    </message>
+    <message>
+        <source>The friction coefficient must be a number from 0 up.</source>
+        <translation>Il coefficiente d&apos;attrito deve essere un numero da 0 in su.</translation>
+    </message>
+    <message>
+        <source>The mobilisation factor must be a number from 0 up.</source>
+        <translation>Il fattore di mobilitazione deve essere un numero da 0 in su.</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::DialogoNormativa</name>
+    <message>
+        <source>Code basis and title block</source>
+        <translation>Riferimento normativo e cartiglio</translation>
+    </message>
+    <message>
+        <source>Code basis and partial factors</source>
+        <translation>Riferimento normativo e coefficienti parziali</translation>
+    </message>
+    <message>
+        <source>Code basis</source>
+        <translation>Riferimento normativo</translation>
+    </message>
+    <message>
+        <source>Knowledge level</source>
+        <translation>Livello di conoscenza</translation>
+    </message>
+    <message>
+        <source>γG1,sup structural permanent loads, unfavourable</source>
+        <translation>γG1,sup carichi permanenti strutturali, sfavorevoli</translation>
+    </message>
+    <message>
+        <source>γG1,inf structural permanent loads, favourable</source>
+        <translation>γG1,inf carichi permanenti strutturali, favorevoli</translation>
+    </message>
+    <message>
+        <source>γG2,sup slab and surfacing, unfavourable</source>
+        <translation>γG2,sup soletta e pavimentazione, sfavorevoli</translation>
+    </message>
+    <message>
+        <source>γG2,inf slab and surfacing, favourable</source>
+        <translation>γG2,inf soletta e pavimentazione, favorevoli</translation>
+    </message>
+    <message>
+        <source>γQ variable loads (strip and vehicle)</source>
+        <translation>γQ carichi variabili (striscia e veicolo)</translation>
+    </message>
+    <message>
+        <source>γM masonry</source>
+        <translation>γM muratura</translation>
+    </message>
+    <message>
+        <source>FC confidence factor</source>
+        <translation>FC fattore di confidenza</translation>
+    </message>
+    <message>
+        <source>Design strength fc / (γM FC); the adequacy factor is the live-load factor of the design loads, the smaller of the inf and sup combinations.</source>
+        <translation>Resistenza di progetto fc / (γM FC); il fattore di adeguatezza è il moltiplicatore del carico variabile dei carichi di progetto, il minore fra le combinazioni inf e sup.</translation>
+    </message>
+    <message>
+        <source>Title block of the report (empty fields stay blank for signing by hand)</source>
+        <translation>Cartiglio della relazione (i campi vuoti restano in bianco per la firma a mano)</translation>
+    </message>
+    <message>
+        <source>Structure</source>
+        <translation>Opera</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Committente</translation>
+    </message>
+    <message>
+        <source>Engineer</source>
+        <translation>Ingegnere</translation>
+    </message>
+    <message>
+        <source>Checker</source>
+        <translation>Verificatore</translation>
+    </message>
+    <message>
+        <source>Approver</source>
+        <translation>Approvatore</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revisione</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::DialogoVeicolo</name>
+    <message>
+        <source>Vehicle on the fill</source>
+        <translation>Veicolo sul riempimento</translation>
+    </message>
+    <message>
+        <source>(no vehicle)</source>
+        <translation>(nessun veicolo)</translation>
+    </message>
+    <message>
+        <source>Typed below</source>
+        <translation>Digitato sotto</translation>
+    </message>
+    <message>
+        <source>Wheel track, centre to centre [m]</source>
+        <translation>Carreggiata delle ruote, da centro a centro [m]</translation>
+    </message>
+    <message>
+        <source>Contact width of a wheel across the road [m]</source>
+        <translation>Larghezza d&apos;impronta di una ruota trasversale alla strada [m]</translation>
+    </message>
+    <message>
+        <source>P [kN]</source>
+        <translation>P [kN]</translation>
+    </message>
+    <message>
+        <source>d [m]</source>
+        <translation>d [m]</translation>
+    </message>
+    <message>
+        <source>a [m]</source>
+        <translation>a [m]</translation>
+    </message>
+    <message>
+        <source>Load of the whole axle</source>
+        <translation>Carico dell&apos;intero asse</translation>
+    </message>
+    <message>
+        <source>Distance from the first axle</source>
+        <translation>Distanza dal primo asse</translation>
+    </message>
+    <message>
+        <source>Contact length along the span</source>
+        <translation>Lunghezza d&apos;impronta lungo la luce</translation>
+    </message>
+    <message>
+        <source>&amp;Add axle</source>
+        <translation>&amp;Aggiungi asse</translation>
+    </message>
+    <message>
+        <source>&amp;Remove axle</source>
+        <translation>&amp;Rimuovi asse</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>1 horizontal : 2 vertical</source>
+        <translation>1 orizzontale : 2 verticale</translation>
+    </message>
+    <message>
+        <source>30°</source>
+        <translation>30°</translation>
+    </message>
+    <message>
+        <source>45°</source>
+        <translation>45°</translation>
+    </message>
+    <message>
+        <source>Angle typed</source>
+        <translation>Angolo digitato</translation>
+    </message>
+    <message>
+        <source>Angle of spread from the vertical, 0 to 60 degrees</source>
+        <translation>Angolo di diffusione dalla verticale, da 0 a 60 gradi</translation>
+    </message>
+    <message>
+        <source>Save in &amp;my library</source>
+        <translation>Salva nella &amp;mia libreria</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Veicolo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Track s [m]</source>
+        <translation>Carreggiata s [m]</translation>
+    </message>
+    <message>
+        <source>Contact width w [m]</source>
+        <translation>Larghezza d&apos;impronta w [m]</translation>
+    </message>
+    <message>
+        <source>Spread through the fill</source>
+        <translation>Diffusione nel riempimento</translation>
+    </message>
+    <message>
+        <source>Angle θ [°]</source>
+        <translation>Angolo θ [°]</translation>
+    </message>
+    <message>
+        <source>Choose or type a vehicle first.</source>
+        <translation>Scegliere o digitare prima un veicolo.</translation>
+    </message>
+    <message>
+        <source>The vehicle library %1 was left out: %2</source>
+        <translation>La libreria dei veicoli %1 è stata tralasciata: %2</translation>
+    </message>
+    <message>
+        <source>Vehicle &quot;%1&quot;: %2 &quot;%3&quot; is not a number</source>
+        <translation>Veicolo &quot;%1&quot;: %2 &quot;%3&quot; non è un numero</translation>
+    </message>
+    <message>
+        <source>track s</source>
+        <translation>carreggiata s</translation>
+    </message>
+    <message>
+        <source>contact width w</source>
+        <translation>larghezza d&apos;impronta w</translation>
+    </message>
+    <message>
+        <source>load P</source>
+        <translation>carico P</translation>
+    </message>
+    <message>
+        <source>distance d</source>
+        <translation>distanza d</translation>
+    </message>
+    <message>
+        <source>contact length a</source>
+        <translation>lunghezza d&apos;impronta a</translation>
+    </message>
+    <message>
+        <source>axle %1, %2</source>
+        <translation>asse %1, %2</translation>
+    </message>
+    <message>
+        <source>The angle of spread &quot;%1&quot; is not an angle from 0° to 60°</source>
+        <translation>L&apos;angolo di diffusione &quot;%1&quot; non è un angolo da 0° a 60°</translation>
     </message>
 </context>
 <context>
@@ -1439,6 +2291,18 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
     <message>
         <source>&amp;Next --&gt;</source>
         <translation>&amp;Avanti --&gt;</translation>
+    </message>
+    <message>
+        <source>Export &amp;Plot...</source>
+        <translation>Esporta il &amp;disegno...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Vi&amp;sualizza</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>&amp;Adatta alla finestra</translation>
     </message>
 </context>
 <context>
@@ -1687,6 +2551,14 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
         <source>%1 - search stopped: best point so far</source>
         <translation>%1 - ricerca interrotta: punto migliore trovato</translation>
     </message>
+    <message>
+        <source>&amp;Masonry and Soil...</source>
+        <translation>&amp;Muratura e terreno...</translation>
+    </message>
+    <message>
+        <source>&amp;Code Basis and Title Block...</source>
+        <translation>&amp;Riferimento normativo e cartiglio...</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::FinestraSicurezza</name>
@@ -1779,14 +2651,6 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
         <translation>La minima frazione della semialtezza di ogni giunto che serve a una curva delle pressioni</translation>
     </message>
     <message>
-        <source>Geometric safety factor</source>
-        <translation>Coefficiente di sicurezza geometrico</translation>
-    </message>
-    <message>
-        <source>1/s: how many times thinner the ring could be about its centre line</source>
-        <translation>1/s: quante volte più sottile potrebbe essere l&apos;anello attorno alla sua linea d&apos;asse</translation>
-    </message>
-    <message>
         <source>Contacts</source>
         <translation>Contatti</translation>
     </message>
@@ -1831,16 +2695,8 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
         <translation>Moltiplicatore del carico variabile</translation>
     </message>
     <message>
-        <source>Largest multiplier of the variable load before collapse (dead loads and passive pressure as given)</source>
-        <translation>Massimo moltiplicatore del carico variabile prima del collasso (pesi propri e spinta passiva come dati)</translation>
-    </message>
-    <message>
         <source>Mechanism</source>
         <translation>Meccanismo</translation>
-    </message>
-    <message>
-        <source>The four hinges of the collapse (joint, i intrados, e extrados)</source>
-        <translation>Le quattro cerniere del collasso (giunto, i intradosso, e estradosso)</translation>
     </message>
     <message>
         <source>Worst live-load factor</source>
@@ -1867,20 +2723,144 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
         <translation>Spessore minimo [m]</translation>
     </message>
     <message>
-        <source>Thinnest segment when every thickness is scaled down until no thrust line fits</source>
-        <translation>Il segmento più sottile quando ogni spessore è ridotto finché nessuna curva delle pressioni sta nella muratura</translation>
-    </message>
-    <message>
-        <source>Thickness factor</source>
-        <translation>Coefficiente di spessore</translation>
-    </message>
-    <message>
-        <source>The project&apos;s thicknesses over the least ones</source>
-        <translation>Gli spessori del progetto divisi per quelli minimi</translation>
-    </message>
-    <message>
         <source>All Files (*.*)|*.*|Autocad Files (*.dxf)|*.dxf</source>
         <translation>Tutti i file (*.*)|*.*|File per Autocad (*.dxf)|*.dxf</translation>
+    </message>
+    <message>
+        <source>Export &amp;Plot...</source>
+        <translation>Esporta il &amp;disegno...</translation>
+    </message>
+    <message>
+        <source>Export Sweep &amp;Chart...</source>
+        <translation>Esporta il &amp;grafico dello spostamento...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Vi&amp;sualizza</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>&amp;Adatta alla finestra</translation>
+    </message>
+    <message>
+        <source>✔ ADEQUATE</source>
+        <translation>✔ ADEGUATO</translation>
+    </message>
+    <message>
+        <source>✘ NOT ADEQUATE</source>
+        <translation>✘ NON ADEGUATO</translation>
+    </message>
+    <message>
+        <source>adequacy factor %1 (%2 1)</source>
+        <translation>fattore di adeguatezza %1 (%2 1)</translation>
+    </message>
+    <message>
+        <source>no design variable load can make a mechanism</source>
+        <translation>nessun carico variabile di progetto può produrre un meccanismo</translation>
+    </message>
+    <message>
+        <source>no thrust line fits under the design permanent loads</source>
+        <translation>nessuna curva delle pressioni sta nella muratura sotto i carichi permanenti di progetto</translation>
+    </message>
+    <message>
+        <source>Code basis: %1</source>
+        <translation>Riferimento normativo: %1</translation>
+    </message>
+    <message>
+        <source>knowledge level %1</source>
+        <translation>livello di conoscenza %1</translation>
+    </message>
+    <message>
+        <source>permanent loads at their favourable factors</source>
+        <translation>carichi permanenti ai coefficienti favorevoli</translation>
+    </message>
+    <message>
+        <source>permanent loads at their unfavourable factors</source>
+        <translation>carichi permanenti ai coefficienti sfavorevoli</translation>
+    </message>
+    <message>
+        <source>%1 from x = %2 to %3 m</source>
+        <translation>%1 da x = %2 a %3 m</translation>
+    </message>
+    <message>
+        <source>fc &gt;= %1 MPa</source>
+        <translation>fc &gt;= %1 MPa</translation>
+    </message>
+    <message>
+        <source>unlimited strength</source>
+        <translation>resistenza illimitata</translation>
+    </message>
+    <message>
+        <source>friction %1</source>
+        <translation>attrito %1</translation>
+    </message>
+    <message>
+        <source>no sliding</source>
+        <translation>nessuno scorrimento</translation>
+    </message>
+    <message>
+        <source>soil resisting up to %1 of the passive pressure</source>
+        <translation>terreno che resiste fino a %1 della spinta passiva</translation>
+    </message>
+    <message>
+        <source>Hypotheses</source>
+        <translation>Ipotesi</translation>
+    </message>
+    <message>
+        <source>Of every figure below but the geometric factor, which is Heyman&apos;s (rigid)</source>
+        <translation>Di ogni valore qui sotto tranne il coefficiente geometrico, che è quello di Heyman (rigido)</translation>
+    </message>
+    <message>
+        <source>Rigid masonry of unlimited strength: crushing is not checked; the geometric factor is Heyman&apos;s</source>
+        <translation>Muratura rigida di resistenza illimitata: lo schiacciamento non è verificato; il coefficiente geometrico è quello di Heyman</translation>
+    </message>
+    <message>
+        <source>Depth ratio 1/s</source>
+        <translation>Rapporto di altezza 1/s</translation>
+    </message>
+    <message>
+        <source>Each joint&apos;s depth over the depth the thrust line of least eccentricity needs</source>
+        <translation>L&apos;altezza di ogni giunto su quella che la curva delle pressioni di minima eccentricità richiede</translation>
+    </message>
+    <message>
+        <source>Largest multiplier of the variable load before collapse (dead loads as given)</source>
+        <translation>Massimo moltiplicatore del carico variabile prima del collasso (pesi propri come dati)</translation>
+    </message>
+    <message>
+        <source>The joints of the collapse (i intrados, e extrados, c crushing, s sliding)</source>
+        <translation>I giunti del collasso (i intradosso, e estradosso, c schiacciamento, s scorrimento)</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>da %1 a %2</translation>
+    </message>
+    <message>
+        <source>Thinnest segment when every thickness is scaled down until no thrust line fits, the road, slab and loads kept where the project puts them</source>
+        <translation>Il segmento più sottile quando ogni spessore è ridotto finché nessuna curva delle pressioni sta nella muratura, strada, soletta e carichi tenuti dove li pone il progetto</translation>
+    </message>
+    <message>
+        <source>Geometric factor of safety t/tmin</source>
+        <translation>Coefficiente di sicurezza geometrico t/tmin</translation>
+    </message>
+    <message>
+        <source>Heyman: the ring&apos;s thickness over the least thickness that still holds a thrust line</source>
+        <translation>Heyman: lo spessore dell&apos;anello sullo spessore minimo che contiene ancora una curva delle pressioni</translation>
+    </message>
+    <message>
+        <source>%1 voussoirs, y = %2 m (%3 m above the ring&apos;s end)</source>
+        <translation>%1 conci, y = %2 m (%3 m sopra l&apos;estremo dell&apos;anello)</translation>
+    </message>
+    <message>
+        <source>Springing raised, left</source>
+        <translation>Imposta rialzata, sinistra</translation>
+    </message>
+    <message>
+        <source>The upper wall takes these voussoirs off the ring: the arch springs higher</source>
+        <translation>La parete superiore toglie questi conci all&apos;anello: l&apos;arco imposta più in alto</translation>
+    </message>
+    <message>
+        <source>Springing raised, right</source>
+        <translation>Imposta rialzata, destra</translation>
     </message>
 </context>
 <context>
@@ -1944,6 +2924,10 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
     <message>
         <source>Zoom</source>
         <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>&amp;Vehicle...</source>
+        <translation>&amp;Veicolo...</translation>
     </message>
 </context>
 <context>
@@ -2095,6 +3079,22 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
     <message>
         <source>Error: Check Geometry</source>
         <translation>Errore: controllare la geometria</translation>
+    </message>
+    <message>
+        <source>%1: the wall takes %2 voussoirs, the arch springs at y = %3 m (%4 m above the ring&apos;s end)</source>
+        <translation>%1: la parete prende %2 conci, l&apos;arco imposta a y = %3 m (%4 m sopra l&apos;estremo dell&apos;anello)</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistra</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destra</translation>
+    </message>
+    <message>
+        <source>Springings raised by the upper walls.</source>
+        <translation>Imposte rialzate dalle pareti superiori.</translation>
     </message>
 </context>
 <context>
@@ -2402,10 +3402,68 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
     </message>
 </context>
 <context>
+    <name>voro::ui::PannelloVeicolo</name>
+    <message>
+        <source>Drive the vehicle along the bridge: the position of its first axle</source>
+        <translation>Muovere il veicolo lungo il ponte: la posizione del suo primo asse</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>In avanti</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>All&apos;indietro</translation>
+    </message>
+    <message>
+        <source>Forward: the other axles at x + d; backward: at x - d</source>
+        <translation>In avanti: gli altri assi in x + d; all&apos;indietro: in x - d</translation>
+    </message>
+    <message>
+        <source>&amp;Worst position</source>
+        <translation>Posizione &amp;peggiore</translation>
+    </message>
+    <message>
+        <source>First axle at x = %1 m: </source>
+        <translation>Primo asse in x = %1 m: </translation>
+    </message>
+    <message>
+        <source>live-load factor %1, mechanism %2</source>
+        <translation>moltiplicatore del carico variabile %1, meccanismo %2</translation>
+    </message>
+    <message>
+        <source>no collapse by the variable load at this position</source>
+        <translation>nessun collasso per il carico variabile in questa posizione</translation>
+    </message>
+    <message>
+        <source> — worst %1 at x = %2 m (%3)</source>
+        <translation> — peggiore %1 in x = %2 m (%3)</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>in avanti</translation>
+    </message>
+    <message>
+        <source>backward</source>
+        <translation>all&apos;indietro</translation>
+    </message>
+</context>
+<context>
     <name>voro::ui::ValutatoreSicurezza</name>
     <message>
         <source>Error: Check Geometry</source>
         <translation>Errore: controllare la geometria</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::VistaZoom</name>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>&amp;Adatta alla finestra</translation>
+    </message>
+    <message>
+        <source>&amp;Export Plot...</source>
+        <translation>&amp;Esporta il disegno...</translation>
     </message>
 </context>
 </TS>

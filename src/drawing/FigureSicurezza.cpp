@@ -5,6 +5,7 @@
 #include <array>
 
 #include "data/CifreCoerenti.h"
+#include "data/Traduzioni.h"
 #include "drawing/Tavola.h"
 
 namespace voro {
@@ -17,19 +18,25 @@ std::string TestoKn(const Regional& reg, double v) { return reg.Formatta(v, "0.0
 
 std::optional<std::string> AvvisoSicurezza(const RisultatiSicurezza& r, const Regional& reg, bool breve) {
   if (!r.ammissibile)
-    return std::string(breve ? "NOT ADMISSIBLE: no thrust line fits within the masonry"
-                             : "NOT ADMISSIBLE: no thrust line fits within the masonry under the project's loads");
+    return breve ? reg.traduci("Voro", "NOT ADMISSIBLE: no thrust line fits within the masonry")
+                 : reg.traduci("Voro", "NOT ADMISSIBLE: no thrust line fits within the masonry under the project's loads");
   // The least factor of the project's own position and of the sweep.
   std::optional<double> minimo = r.fattoreCarico;
-  std::string dove = "at the project's position of the load";
+  bool spostato = false;
   if (r.fattorePeggiore && (!minimo || *r.fattorePeggiore < *minimo)) {
     minimo = r.fattorePeggiore;
-    dove = "with the strip load from x = " + TestoMetri(reg, *r.xq1Peggiore) + " to " + TestoMetri(reg, *r.xq2Peggiore) +
-           " m";
+    spostato = true;
   }
   if (minimo && *minimo < 1) {
-    const std::string inizio = "UNSAFE: live-load factor " + TestoFattore(reg, *minimo) + " below 1";
-    return breve ? inizio : inizio + " " + dove + ": the arch cannot carry the project's variable load";
+    const std::string fattore = TestoFattore(reg, *minimo);
+    if (breve) return Componi(reg.traduci("Voro", "UNSAFE: live-load factor %1 below 1"), {fattore});
+    if (!spostato)
+      return Componi(reg.traduci("Voro", "UNSAFE: live-load factor %1 below 1 at the project's position of the load: "
+                                         "the arch cannot carry the project's variable load"),
+                     {fattore});
+    return Componi(reg.traduci("Voro", "UNSAFE: live-load factor %1 below 1 with the strip load from x = %2 to %3 m: "
+                                       "the arch cannot carry the project's variable load"),
+                   {fattore, TestoMetri(reg, *r.xq1Peggiore), TestoMetri(reg, *r.xq2Peggiore)});
   }
   return std::nullopt;
 }

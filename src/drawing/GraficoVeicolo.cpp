@@ -47,9 +47,13 @@ void GraficoVeicolo::disegna() {
   g_.Linea(x0, 0, x0, y1, 1);
   for (double y = 0; y <= y1 + py / 1000; y += py) g_.Testo(x0 - 7 * wt, y + ht / 2, ht, numero(y), 1, true);
   for (double x = std::ceil(x0 / px) * px; x <= x1 + px / 1000; x += px) g_.Testo(x - wt, -ht / 2, ht, numero(x), 1, true);
-  g_.Testo(x0, y1 + 3 * ht, ht, "Live-load factor against the position of " + r_.veicolo.Nome + " (spread " +
-                                    r_.diffusione.Testo() + ")", 1, true);
-  g_.Testo(x0 + dx / 2 - 12 * wt, -2 * ht, ht, "first axle x [m]", 1, true);
+  const std::string diffusione = r_.diffusione.regola == RegolaDiffusione::Nessuna ? reg_.traduci("Voro", "none")
+                                                                                  : r_.diffusione.Testo();
+  g_.Testo(x0, y1 + 3 * ht, ht,
+           Componi(reg_.traduci("Voro", "Live-load factor against the position of %1 (spread %2)"),
+                   {r_.veicolo.Nome, diffusione}),
+           1, true);
+  g_.Testo(x0 + dx / 2 - 12 * wt, -2 * ht, ht, reg_.traduci("Voro", "first axle x [m]"), 1, true);
   if (y1 >= 1) g_.Linea(x0, 1, x1, 1, 1);
 
   // One curve for each direction, cut at the top of the chart.
@@ -72,7 +76,7 @@ void GraficoVeicolo::disegna() {
     g_.SpessoreLinea(1);
     if (presente)
       g_.Testo(v == Verso::Avanti ? x0 + wt : x0 + dx / 2, y1 + 1.5 * ht, ht,
-               v == Verso::Avanti ? "forward" : "backward", 1, true);
+               v == Verso::Avanti ? reg_.traduci("Voro", "forward") : reg_.traduci("Voro", "backward"), 1, true);
   }
 
   if (r_.fattorePeggiore) {
@@ -81,7 +85,8 @@ void GraficoVeicolo::disegna() {
     g_.Linea(xm - wt, ym - ht / 2, xm + wt, ym + ht / 2, 1);
     g_.Linea(xm - wt, ym + ht / 2, xm + wt, ym - ht / 2, 1);
     const double xt = xm - x0 < dx / 2 ? xm + 2 * wt : xm - dx / 3;
-    g_.Testo(xt, ym + 2 * ht, ht, "least " + numero(*r_.fattorePeggiore) + " at x = " + numero(xm) + " m", 1, true);
+    g_.Testo(xt, ym + 2 * ht, ht,
+             Componi(reg_.traduci("Voro", "least %1 at x = %2 m"), {numero(*r_.fattorePeggiore), numero(xm)}), 1, true);
   }
   if (corrente_) {
     g_.ImpostaColore(11);
@@ -89,7 +94,7 @@ void GraficoVeicolo::disegna() {
   }
   if (pos.empty()) {
     g_.ImpostaColore(1);
-    g_.Testo(x0 + wt, y1 / 2, ht, "No positions: the project has no vehicle", 1, true);
+    g_.Testo(x0 + wt, y1 / 2, ht, reg_.traduci("Voro", "No positions: the project has no vehicle"), 1, true);
   }
 }
 

@@ -150,7 +150,8 @@ void PlottaSicurezza::disegna() {
     y -= 2 * hTesto;
     if (!r_.giuntiSchiacciati.empty() || !r_.giuntiScorrevoli.empty()) {
       g_.Testo(xt, y, hTesto,
-               "Double ring: the masonry crushes, the hinge at the stress block's edge; bar along a joint: it slides",
+               reg_.traduci("Voro", "Double ring: the masonry crushes, the hinge at the stress block's edge; bar "
+                                    "along a joint: it slides"),
                1, true);
       y -= 2 * hTesto;
     }

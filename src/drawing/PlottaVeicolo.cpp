@@ -91,10 +91,13 @@ void PlottaVeicolo::disegna() {
     g_.SpessoreLinea(1);
   }
   g_.ImpostaColore(1);
-  std::string t = v_.nome;
-  if (!v_.assi.empty()) t += ", first axle at x = " + numero(v_.assi.front().x) + " m";
-  if (v_.fattore) t += ": live-load factor " + numero(*v_.fattore) + ", loads at collapse";
-  else if (v_.valutato) t += ": no collapse by the variable load at this position";
+  std::string t = v_.assi.empty() ? v_.nome
+                                  : Componi(reg_.traduci("Voro", "%1, first axle at x = %2 m"),
+                                            {v_.nome, numero(v_.assi.front().x)});
+  if (v_.fattore)
+    t = Componi(reg_.traduci("Voro", "%1: live-load factor %2, loads at collapse"), {t, numero(*v_.fattore)});
+  else if (v_.valutato)
+    t = Componi(reg_.traduci("Voro", "%1: no collapse by the variable load at this position"), {t});
   g_.Testo(xMinPlt, yMaxPlt - hTesto, hTesto, t, 1, true);
 }
 

@@ -17,6 +17,7 @@ Documento Componi(const FontiRapporto& f, const NumeriRapporto& num,
   doc.didascalia = num.traduci("Rapporto", "Figure %1: ");
   doc.soloNeiDisegni = num.traduci("Rapporto", " (drawn in the PDF and HTML reports).");
   doc.disegnoMancato = num.traduci("Rapporto", "The drawing could not be made.");
+  doc.pagina = num.traduci("Rapporto", "page %1 of %2");
   for (const SezioneRapporto* s : sezioni) s->Componi(doc, num);
   if (!disegni) return doc;
   std::vector<Figura> figure;

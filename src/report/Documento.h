@@ -69,6 +69,7 @@ class Documento {
   std::string didascalia = "Figure %1: ";
   std::string soloNeiDisegni = " (drawn in the PDF and HTML reports).";  // after a caption in the text report
   std::string disegnoMancato = "The drawing could not be made.";
+  std::string pagina = "page %1 of %2";  // the page footer, "%1" the page and "%2" the pages
   std::vector<Blocco> blocchi;
 
   void titolo(BloccoTitolo b) { blocchi.emplace_back(std::move(b)); }

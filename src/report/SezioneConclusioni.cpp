@@ -3,23 +3,27 @@
 
 #include "arch/ImposteArco.h"
 #include "data/Normative.h"
+#include "data/Traduzioni.h"
 #include "report/SezioniCalcolo.h"
 
 namespace voro {
 
 namespace {
 
-std::string NomeFaccia(Faccia f) { return f == Faccia::Intradosso ? "intrados" : "extrados"; }
+std::string NomeFaccia(Faccia f, const NumeriRapporto& num) {
+  return f == Faccia::Intradosso ? num.traduci("Rapporto", "intrados") : num.traduci("Rapporto", "extrados");
+}
 
 std::string Cerniere(const std::vector<Cerniera>& c, const NumeriRapporto& num) {
   std::string t;
   for (std::size_t k = 0; k < c.size(); ++k)
-    t += (k ? ", " : "") + num.intero(c[k].giunto) + " " + NomeFaccia(c[k].faccia);
+    t += (k ? ", " : "") + num.intero(c[k].giunto) + " " + NomeFaccia(c[k].faccia, num);
   return t;
 }
 
-std::string NomeEsteso(Combinazione c) {
-  return c == Combinazione::Inf ? "inf: permanent loads favourable" : "sup: permanent loads unfavourable";
+std::string NomeEsteso(Combinazione c, const NumeriRapporto& num) {
+  return c == Combinazione::Inf ? num.traduci("Rapporto", "inf: permanent loads favourable")
+                                : num.traduci("Rapporto", "sup: permanent loads unfavourable");
 }
 
 bool ResistenzaFinita(const DatiProgetto& d) {
@@ -33,27 +37,36 @@ bool ResistenzaFinita(const DatiProgetto& d) {
 std::string Ipotesi(const DatiProgetto& d, const ModelloArco* m, const RisultatiSicurezza& r, const Adeguatezza& a,
                     const NumeriRapporto& num) {
   const CoefficientiParziali& c = a.coefficienti;
-  std::string s = "The verdict rests on the limit analysis of rigid voussoirs: no tensile strength; ";
-  s += ResistenzaFinita(d) ? "the masonry's compressive strength at its design value fc / (γM FC), γM = " +
-                                 num.dato(c.gM) + " and FC = " + num.dato(c.FC)
-                           : "unlimited compressive strength";
-  s += d.Attrito ? "; joints with the friction coefficient μ = " + num.dato(*d.Attrito) : "; joints that never slide";
-  s += ". The design loads are the unit weights of masonry and fill times γG1, of the slab times γG2, and the "
-       "variable load times γQ, in two combinations (every permanent load at its inf factors, then at its sup "
-       "factors); the smaller live-load factor governs. ";
+  const std::string resistenza =
+      ResistenzaFinita(d)
+          ? voro::Componi(num.traduci("Rapporto", "the masonry's compressive strength at its design value fc / (γM FC), "
+                                            "γM = %1 and FC = %2"),
+                    {num.dato(c.gM), num.dato(c.FC)})
+          : num.traduci("Rapporto", "unlimited compressive strength");
+  const std::string giunti =
+      d.Attrito ? voro::Componi(num.traduci("Rapporto", "joints with the friction coefficient μ = %1"), {num.dato(*d.Attrito)})
+                : num.traduci("Rapporto", "joints that never slide");
+  std::string s = voro::Componi(num.traduci("Rapporto", "The verdict rests on the limit analysis of rigid voussoirs: no "
+                                                  "tensile strength; %1; %2."),
+                          {resistenza, giunti});
+  s += num.traduci("Rapporto", " The design loads are the unit weights of masonry and fill times γG1, of the slab "
+                               "times γG2, and the variable load times γQ, in two combinations (every permanent load "
+                               "at its inf factors, then at its sup factors); the smaller live-load factor governs. ");
   if (r.posizioni.empty())
-    s += "The strip load stands where the project puts it.";
+    s += num.traduci("Rapporto", "The strip load stands where the project puts it.");
   else if (r.posizioni.size() == 1)
-    s += "The strip load covers the whole structure.";
+    s += num.traduci("Rapporto", "The strip load covers the whole structure.");
   else
-    s += "The strip load is moved across the structure in " + num.intero(static_cast<long>(r.posizioni.size())) +
-         " positions and the least factor of all of them counts.";
-  s += " Heyman's geometric factor of safety t/tmin is found for the project's own "
-       "loads, every segment's thickness scaled alike while the road surface, the slab and the loads above stay where "
-       "the project puts them.";
+    s += voro::Componi(num.traduci("Rapporto", "The strip load is moved across the structure in %1 positions and the least "
+                                         "factor of all of them counts."),
+                 {num.intero(static_cast<long>(r.posizioni.size()))});
+  s += num.traduci("Rapporto", " Heyman's geometric factor of safety t/tmin is found for the project's own loads, "
+                               "every segment's thickness scaled alike while the road surface, the slab and the loads "
+                               "above stay where the project puts them.");
   if (d.SpintaPassiva && d.Kp != 0)
-    s += " The soil's passive pressure on the voussoirs next to the springings (Kp = " + num.dato(d.Kp) +
-         ") follows the design vertical loads resting on them in each combination.";
+    s += voro::Componi(num.traduci("Rapporto", " The soil's passive pressure on the voussoirs next to the springings (Kp = "
+                                         "%1) follows the design vertical loads resting on them in each combination."),
+                 {num.dato(d.Kp)});
   if (m) {
     const std::string rialzo = FraseImposte(ImposteSuPareti(*m), num);
     if (!rialzo.empty()) s += " " + rialzo;
@@ -64,74 +77,104 @@ std::string Ipotesi(const DatiProgetto& d, const ModelloArco* m, const Risultati
 }  // namespace
 
 void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) const {
-  doc.sezione("Conclusions");
+  doc.sezione(num.traduci("Rapporto", "Conclusions"));
   if (!m_) {
-    doc.paragrafo("No verdict: the voussoirs could not be built from the data, so the arch was neither solved nor "
-                  "assessed.",
+    doc.paragrafo(num.traduci("Rapporto", "No verdict: the voussoirs could not be built from the data, so the arch was "
+                                          "neither solved nor assessed."),
                   true);
     return;
   }
   if (!a_ || !r_) {
-    doc.paragrafo(richiesta_ ? "No verdict: the safety assessment of the arch could not be completed."
-                             : "No safety assessment was made for this report. The thrust line through three "
-                               "imposed points that the results show is one state of equilibrium among many: by "
-                               "itself it proves neither that the arch is safe nor that it fails. Assess the arch "
-                               "for a verdict.",
+    doc.paragrafo(richiesta_ ? num.traduci("Rapporto", "No verdict: the safety assessment of the arch could not be completed.")
+                             : num.traduci("Rapporto", "No safety assessment was made for this report. The thrust "
+                                                       "line through three imposed points that the results show is "
+                                                       "one state of equilibrium among many: by itself it proves "
+                                                       "neither that the arch is safe nor that it fails. Assess the "
+                                                       "arch for a verdict."),
                   true);
     return;
   }
   const Adeguatezza& a = *a_;
   const EsitoCombinazione& g = a.governante();
   const std::string base = NomeNormativa(d_.Normativa.base);
-  std::string verdetto = a.adeguato() ? "The arch is adequate" : "The arch is not adequate";
-  verdetto += " under the partial factors of the code basis \"" + base + "\"";
+  std::string verdetto;
   if (a.fattore())
-    verdetto += ": its adequacy factor is " + num.fattore(*a.fattore()) + (a.adeguato() ? " >= 1." : " < 1.");
+    verdetto = voro::Componi(a.adeguato() ? num.traduci("Rapporto", "The arch is adequate under the partial factors of the "
+                                                              "code basis \"%1\": its adequacy factor is %2 >= 1.")
+                                    : num.traduci("Rapporto", "The arch is not adequate under the partial factors of "
+                                                              "the code basis \"%1\": its adequacy factor is %2 < 1."),
+                       {base, num.fattore(*a.fattore())});
   else if (g.esito == EsitoCarico::Illimitato)
-    verdetto += ": no design variable load, however large, can turn it into a mechanism.";
+    verdetto = voro::Componi(a.adeguato() ? num.traduci("Rapporto", "The arch is adequate under the partial factors of the "
+                                                              "code basis \"%1\": no design variable load, however "
+                                                              "large, can turn it into a mechanism.")
+                                    : num.traduci("Rapporto", "The arch is not adequate under the partial factors of "
+                                                              "the code basis \"%1\": no design variable load, "
+                                                              "however large, can turn it into a mechanism."),
+                       {base});
   else if (g.esito == EsitoCarico::NessunCarico)
-    verdetto += a.adeguato() ? ": it has no variable load, and a thrust line fits under the design permanent loads."
-                             : ": it has no variable load, and no thrust line fits under the design permanent loads.";
+    verdetto = voro::Componi(a.adeguato() ? num.traduci("Rapporto", "The arch is adequate under the partial factors of the "
+                                                              "code basis \"%1\": it has no variable load, and a "
+                                                              "thrust line fits under the design permanent loads.")
+                                    : num.traduci("Rapporto", "The arch is not adequate under the partial factors of "
+                                                              "the code basis \"%1\": it has no variable load, and no "
+                                                              "thrust line fits under the design permanent loads."),
+                       {base});
   else
-    verdetto += ": not even the design permanent loads alone find a thrust line within the masonry.";
+    verdetto = voro::Componi(a.adeguato() ? num.traduci("Rapporto", "The arch is adequate under the partial factors of the "
+                                                              "code basis \"%1\": not even the design permanent loads "
+                                                              "alone find a thrust line within the masonry.")
+                                    : num.traduci("Rapporto", "The arch is not adequate under the partial factors of "
+                                                              "the code basis \"%1\": not even the design permanent "
+                                                              "loads alone find a thrust line within the masonry."),
+                       {base});
   doc.paragrafo(verdetto, !a.adeguato());
 
-  auto& t = doc.tabella({{"Item", "", false}, {"Value", "", false}});
-  t.righe.push_back({"Verdict", a.adeguato() ? "adequate" : "not adequate"});
-  t.righe.push_back({"Adequacy factor (design live-load factor)",
+  auto& t = doc.tabella({{num.traduci("Rapporto", "Item"), "", false}, {num.traduci("Rapporto", "Value"), "", false}});
+  t.righe.push_back({num.traduci("Rapporto", "Verdict"),
+                     a.adeguato() ? num.traduci("Rapporto", "adequate") : num.traduci("Rapporto", "not adequate")});
+  t.righe.push_back({num.traduci("Rapporto", "Adequacy factor (design live-load factor)"),
                      a.fattore() ? num.fattore(*a.fattore())
-                                 : std::string(g.esito == EsitoCarico::Illimitato ? "no finite factor" : "none")});
-  t.righe.push_back({"Governing combination", NomeEsteso(g.combinazione)});
+                     : g.esito == EsitoCarico::Illimitato ? num.traduci("Rapporto", "no finite factor")
+                                                          : num.traduci("Rapporto", "none")});
+  t.righe.push_back({num.traduci("Rapporto", "Governing combination"), NomeEsteso(g.combinazione, num)});
   for (const EsitoCombinazione& e : a.combinazioni)
     if (&e != &g && e.fattore)
-      t.righe.push_back({"Adequacy factor, other combination (" + NomeCombinazione(e.combinazione) + ")",
+      t.righe.push_back({voro::Componi(num.traduci("Rapporto", "Adequacy factor, other combination (%1)"),
+                                 {NomeCombinazione(e.combinazione)}),
                          num.fattore(*e.fattore)});
   if (g.governante && g.governante->veicolo)
-    t.righe.push_back({"Governing load", g.governante->carico + " × γQ " + num.dato(a.coefficienti.gQ) +
-                                             " with the strip load, axles at x = " + num.metri(g.governante->x1) +
-                                             " to " + num.metri(g.governante->x2) + " m"});
+    t.righe.push_back({num.traduci("Rapporto", "Governing load"),
+                       voro::Componi(num.traduci("Rapporto", "%1 × γQ %2 with the strip load, axles at x = %3 to %4 m"),
+                               {g.governante->carico, num.dato(a.coefficienti.gQ), num.metri(g.governante->x1),
+                                num.metri(g.governante->x2)})});
   else if (g.governante)
-    t.righe.push_back({"Governing load", g.governante->carico + " " + num.dato(d_.qCarico) + " kN/m2 × γQ " +
-                                             num.dato(a.coefficienti.gQ) + ", x = " + num.metri(g.governante->x1) +
-                                             " to " + num.metri(g.governante->x2) + " m"});
+    t.righe.push_back({num.traduci("Rapporto", "Governing load"),
+                       voro::Componi(num.traduci("Rapporto", "%1 %2 kN/m2 × γQ %3, x = %4 to %5 m"),
+                               {g.governante->carico, num.dato(d_.qCarico), num.dato(a.coefficienti.gQ),
+                                num.metri(g.governante->x1), num.metri(g.governante->x2)})});
   if (!g.meccanismo.empty())
-    t.righe.push_back({"Mechanism: hinges at sections", Cerniere(g.meccanismo, num)});
+    t.righe.push_back({num.traduci("Rapporto", "Mechanism: hinges at sections"), Cerniere(g.meccanismo, num)});
   if (r_->fattoreSpessore)
-    t.righe.push_back({"Geometric factor of safety t/tmin", num.fattore(*r_->fattoreSpessore)});
-  t.righe.push_back({"Code basis", base + (d_.Normativa.base == BaseNormativa::Digitata
-                                               ? ""
-                                               : ", knowledge level " + NomeLivello(d_.Normativa.livello))});
+    t.righe.push_back({num.traduci("Rapporto", "Geometric factor of safety t/tmin"), num.fattore(*r_->fattoreSpessore)});
+  t.righe.push_back({num.traduci("Rapporto", "Code basis"),
+                     d_.Normativa.base == BaseNormativa::Digitata
+                         ? base
+                         : voro::Componi(num.traduci("Rapporto", "%1, knowledge level %2"),
+                                   {base, NomeLivello(d_.Normativa.livello)})});
 
   doc.paragrafo(Ipotesi(d_, m_, *r_, a, num));
 
-  doc.sottosezione("Partial factors");
-  auto& f = doc.tabella({{"Factor", "", false}, {"Value", ""}, {"Source", "", false}});
+  doc.sottosezione(num.traduci("Rapporto", "Partial factors"));
+  auto& f = doc.tabella({{num.traduci("Rapporto", "Factor"), "", false},
+                         {num.traduci("Rapporto", "Value"), ""},
+                         {num.traduci("Rapporto", "Source"), "", false}});
   for (const ClausolaFattore& c : ClausoleNormativa(d_.Normativa))
     f.righe.push_back({c.fattore, num.fattore(c.valore), c.fonte});
 }
 
-void SezioneRiferimenti::Componi(Documento& doc, const NumeriRapporto&) const {
-  doc.sezione("References");
+void SezioneRiferimenti::Componi(Documento& doc, const NumeriRapporto& num) const {
+  doc.sezione(num.traduci("Rapporto", "References"));
   for (const std::string& r : RiferimentiNormativa(d_.Normativa.base)) doc.paragrafo(r);
   doc.paragrafo("Heyman J. (1966). The stone skeleton. International Journal of Solids and Structures 2, 249-279.");
   doc.paragrafo("Heyman J. (1982). The Masonry Arch. Ellis Horwood, Chichester.");

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "data/Traduzioni.h"
 #include "drawing/GraficoSpostamento.h"
 #include "drawing/PlottaSicurezza.h"
 #include "report/SuperficieVuota.h"
@@ -16,40 +17,45 @@ std::string NomeFaccia(Faccia f, const NumeriRapporto& num) {
   return f == Faccia::Intradosso ? num.traduci("Rapporto", "intrados") : num.traduci("Rapporto", "extrados");
 }
 
-std::string NomeTipo(TipoCerniera t) {
+std::string NomeTipo(TipoCerniera t, const NumeriRapporto& num) {
   switch (t) {
-    case TipoCerniera::Schiacciamento: return "crushing hinge";
-    case TipoCerniera::Scorrimento: return "sliding";
+    case TipoCerniera::Schiacciamento: return num.traduci("Rapporto", "crushing hinge");
+    case TipoCerniera::Scorrimento: return num.traduci("Rapporto", "sliding");
     case TipoCerniera::Cerniera: break;
   }
-  return "hinge";
+  return num.traduci("Rapporto", "hinge");
 }
 
 // The joints of a mechanism as a table: the joint, the face where the line
 // touches it (or the side a sliding joint slides to), how it gives way.
 void TabellaCerniere(Documento& doc, const std::vector<Cerniera>& c, const NumeriRapporto& num) {
-  auto& t = doc.tabella({{"Hinge", ""}, {"Section", ""}, {"Face", "", false}, {"Kind", "", false}});
+  auto& t = doc.tabella({{num.traduci("Rapporto", "Hinge"), ""},
+                         {num.traduci("Rapporto", "Section"), ""},
+                         {num.traduci("Rapporto", "Face"), "", false},
+                         {num.traduci("Rapporto", "Kind"), "", false}});
   for (std::size_t k = 0; k < c.size(); ++k)
     t.righe.push_back({num.intero(static_cast<long>(k + 1)), num.intero(c[k].giunto), NomeFaccia(c[k].faccia, num),
-                       NomeTipo(c[k].tipo)});
+                       NomeTipo(c[k].tipo, num)});
 }
 
 // The hypotheses of the figures after the geometric safety, as one sentence.
 std::string Ipotesi(const RisultatiSicurezza& r, const NumeriRapporto& num) {
-  std::string t = "no tensile strength; ";
+  std::string t = num.traduci("Rapporto", "no tensile strength; ");
   t += r.resistenzaMinima
-           ? "compressive strength fc >= " + num.dato(static_cast<Single>(*r.resistenzaMinima)) +
-                 " MPa, a joint of depth h and width b carrying N <= fc b h and |M| <= N (h/2 - N/(2 fc b)) "
-                 "(a rectangular stress block), the domain approached from inside by chords so that the "
-                 "live-load factor lies within " +
-                 num.dato(static_cast<Single>(r.tolleranzaResistenza * 100)) + "% below the exact one"
-           : "unlimited compressive strength (rigid voussoirs)";
-  t += r.attrito ? "; joints that slide beyond |T| = mu N, mu = " + num.dato(static_cast<Single>(*r.attrito))
-                 : "; no sliding";
+           ? Componi(num.traduci("Rapporto", "compressive strength fc >= %1 MPa, a joint of depth h and width b "
+                                             "carrying N <= fc b h and |M| <= N (h/2 - N/(2 fc b)) (a rectangular "
+                                             "stress block), the domain approached from inside by chords so that "
+                                             "the live-load factor lies within %2% below the exact one"),
+                     {num.dato(static_cast<Single>(*r.resistenzaMinima)),
+                      num.dato(static_cast<Single>(r.tolleranzaResistenza * 100))})
+           : num.traduci("Rapporto", "unlimited compressive strength (rigid voussoirs)");
+  t += r.attrito ? Componi(num.traduci("Rapporto", "; joints that slide beyond |T| = mu N, mu = %1"),
+                           {num.dato(static_cast<Single>(*r.attrito))})
+                 : num.traduci("Rapporto", "; no sliding");
   if (r.mobilitazione)
-    t += "; passive pressure as a resistance the soil mobilises between 0 and " +
-         num.dato(static_cast<Single>(*r.mobilitazione)) + " times its full value, only as far as the ring "
-         "pushes into it";
+    t += Componi(num.traduci("Rapporto", "; passive pressure as a resistance the soil mobilises between 0 and %1 "
+                                         "times its full value, only as far as the ring pushes into it"),
+                 {num.dato(static_cast<Single>(*r.mobilitazione))});
   return t;
 }
 
@@ -63,36 +69,43 @@ std::string ElencoCerniere(const std::vector<Cerniera>& c, const NumeriRapporto&
 }  // namespace
 
 std::string DidascaliaSicurezza(const RisultatiSicurezza& r, const NumeriRapporto& num) {
-  std::string s = "Safety: ";
+  std::string s = num.traduci("Rapporto", "Safety: ");
   if (r.rapportoSpessore) {
-    s += "the thrust line of least eccentricity (s = " + num.rapporto(*r.rapportoSpessore) + ")";
-    if (!r.contatti.empty())
-      s += " touching the reduced section at " + num.intero(static_cast<long>(r.contatti.size())) +
-           (r.contatti.size() == 1 ? " joint" : " joints");
+    s += Componi(num.traduci("Rapporto", "the thrust line of least eccentricity (s = %1)"),
+                 {num.rapporto(*r.rapportoSpessore)});
+    if (r.contatti.size() == 1)
+      s += num.traduci("Rapporto", " touching the reduced section at 1 joint");
+    else if (!r.contatti.empty())
+      s += Componi(num.traduci("Rapporto", " touching the reduced section at %1 joints"),
+                   {num.intero(static_cast<long>(r.contatti.size()))});
   } else {
-    s += "the arch; no thrust line keeps every joint in compression";
+    s += num.traduci("Rapporto", "the arch; no thrust line keeps every joint in compression");
   }
   if (r.esitoCarico == EsitoCarico::Finito && r.fattoreCarico)
-    s += "; the collapse thrust line at " + num.fattore(*r.fattoreCarico) + " times the live load with its " +
-         num.intero(static_cast<long>(r.meccanismo.size())) + " hinges";
+    s += Componi(num.traduci("Rapporto", "; the collapse thrust line at %1 times the live load with its %2 hinges"),
+                 {num.fattore(*r.fattoreCarico), num.intero(static_cast<long>(r.meccanismo.size()))});
   else if (r.esitoCarico == EsitoCarico::Illimitato)
-    s += "; no collapse line: the live load at the project's strip alone can never make a mechanism";
-  return s + " (lengths in m)";
+    s += num.traduci("Rapporto",
+                     "; no collapse line: the live load at the project's strip alone can never make a mechanism");
+  return s + num.traduci("Rapporto", " (lengths in m)");
 }
 
 void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) const {
-  doc.sezione("Safety assessment");
-  doc.paragrafo("Exact limit analysis of the same voussoirs and loads. Unlike the three-hinged thrust line above, "
-                "it considers every thrust line in equilibrium with the loads, whatever its hinges. The geometric "
-                "safety rests on Heyman's hypotheses (rigid voussoirs, no tensile strength, unlimited compressive "
-                "strength, no sliding, passive pressure as a fixed load); a thrust line lies within the fraction "
-                "s of the joints when at every joint |e| <= s h/2. The thrust range, the live-load factor, the "
-                "worst load position and the minimum thickness rest on these hypotheses: " +
-                Ipotesi(r_, num) + ". The figures of this section are those of the project's own "
-                "(characteristic) loads; the conclusions give the adequacy under the design values of the code "
-                "basis.");
+  doc.sezione(num.traduci("Rapporto", "Safety assessment"));
+  doc.paragrafo(voro::Componi(
+      num.traduci("Rapporto", "Exact limit analysis of the same voussoirs and loads. Unlike the three-hinged thrust "
+                              "line above, it considers every thrust line in equilibrium with the loads, whatever "
+                              "its hinges. The geometric safety rests on Heyman's hypotheses (rigid voussoirs, no "
+                              "tensile strength, unlimited compressive strength, no sliding, passive pressure as a "
+                              "fixed load); a thrust line lies within the fraction s of the joints when at every "
+                              "joint |e| <= s h/2. The thrust range, the live-load factor, the worst load position "
+                              "and the minimum thickness rest on these hypotheses: %1. The figures of this section "
+                              "are those of the project's own (characteristic) loads; the conclusions give the "
+                              "adequacy under the design values of the code basis."),
+      {Ipotesi(r_, num)}));
   if (!r_.resistenzaFinita)
-    doc.paragrafo("These figures assume masonry of unlimited compressive strength: they do not check crushing.",
+    doc.paragrafo(num.traduci("Rapporto", "These figures assume masonry of unlimited compressive strength: they do "
+                                          "not check crushing."),
                   true);
 
   doc.sottosezione(num.traduci("Rapporto", "Geometric safety"));
@@ -102,21 +115,23 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
     auto& t = doc.tabella(ColonneValori(num));
     t.righe.push_back({num.traduci("Rapporto", "Thickness ratio of the line of least eccentricity"), "s", num.rapporto(*r_.rapportoSpessore), ""});
     if (r_.fattoreGeometrico)
-      t.righe.push_back({"Depth ratio: joint depth to the depth the line needs", "1/s",
+      t.righe.push_back({num.traduci("Rapporto", "Depth ratio: joint depth to the depth the line needs"), "1/s",
                          num.fattore(*r_.fattoreGeometrico), ""});
-    t.righe.push_back({"A thrust line fits within the masonry (the hypotheses above)", "", num.siNo(r_.ammissibile), ""});
+    t.righe.push_back({num.traduci("Rapporto", "A thrust line fits within the masonry (the hypotheses above)"), "", num.siNo(r_.ammissibile), ""});
     std::string s = r_.fattoreGeometrico
-                        ? "The thrust line of least eccentricity needs the part s = " +
-                              num.rapporto(*r_.rapportoSpessore) + " of every joint's depth about its centre: each "
-                              "joint is 1/s = " + num.fattore(*r_.fattoreGeometrico) +
-                              " times as deep as that line needs."
-                        : "The thrust line follows the centre of every joint (s = 0): the ring is the funicular of "
-                          "its loads.";
-    s += r_.ammissibile ? " A thrust line fits within the masonry under the hypotheses above: by the safe "
-                          "theorem the arch stands under its loads."
-                        : " No thrust line fits within the masonry under the hypotheses above, whatever the "
-                          "hinges: the arch cannot stand under its loads.";
-    if (r_.spintaIllimitataMinima) s += " That line is approached only as the thrust grows without limit.";
+                        ? voro::Componi(num.traduci("Rapporto", "The thrust line of least eccentricity needs the "
+                                                                "part s = %1 of every joint's depth about its "
+                                                                "centre: each joint is 1/s = %2 times as deep as "
+                                                                "that line needs."),
+                                        {num.rapporto(*r_.rapportoSpessore), num.fattore(*r_.fattoreGeometrico)})
+                        : num.traduci("Rapporto", "The thrust line follows the centre of every joint (s = 0): the "
+                                                  "ring is the funicular of its loads.");
+    s += r_.ammissibile ? num.traduci("Rapporto", " A thrust line fits within the masonry under the hypotheses "
+                                                  "above: by the safe theorem the arch stands under its loads.")
+                        : num.traduci("Rapporto", " No thrust line fits within the masonry under the hypotheses "
+                                                  "above, whatever the hinges: the arch cannot stand under its loads.");
+    if (r_.spintaIllimitataMinima)
+      s += num.traduci("Rapporto", " That line is approached only as the thrust grows without limit.");
     if (!r_.contatti.empty())
       s += num.traduci("Rapporto", " It touches the reduced section at sections ") + ElencoCerniere(r_.contatti, num) + ".";
     doc.paragrafo(s, !r_.ammissibile);
@@ -140,15 +155,22 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
     case EsitoCarico::Finito: {
       const double f = *r_.fattoreCarico;
       auto& t = doc.tabella(ColonneValori(num));
-      t.righe.push_back({"Live-load factor at collapse", "lambda", num.fattore(f), ""});
-      doc.paragrafo("The variable load can be multiplied by " + num.fattore(f) +
-                        " (dead loads as given) before a thrust line no longer fits and the "
-                        "arch turns into a mechanism" +
-                        (f >= 1 ? "." : ": less than 1, the arch cannot carry the project's variable load."),
+      t.righe.push_back({num.traduci("Rapporto", "Live-load factor at collapse"), "lambda", num.fattore(f), ""});
+      doc.paragrafo(voro::Componi(f >= 1 ? num.traduci("Rapporto", "The variable load can be multiplied by %1 (dead "
+                                                                   "loads as given) before a thrust line no longer "
+                                                                   "fits and the arch turns into a mechanism.")
+                                         : num.traduci("Rapporto", "The variable load can be multiplied by %1 (dead "
+                                                                   "loads as given) before a thrust line no longer "
+                                                                   "fits and the arch turns into a mechanism: less "
+                                                                   "than 1, the arch cannot carry the project's "
+                                                                   "variable load."),
+                                  {num.fattore(f)}),
                     f < 1);
-      doc.paragrafo("The collapse mechanism: " + num.intero(static_cast<long>(r_.meccanismo.size())) +
-                    " joints, each a hinge where the collapse thrust line touches an edge of the masonry or, where "
-                    "the masonry crushes, the edge of its stress block, or a joint that slides.");
+      doc.paragrafo(voro::Componi(num.traduci("Rapporto", "The collapse mechanism: %1 joints, each a hinge where the "
+                                                          "collapse thrust line touches an edge of the masonry or, "
+                                                          "where the masonry crushes, the edge of its stress block, "
+                                                          "or a joint that slides."),
+                                  {num.intero(static_cast<long>(r_.meccanismo.size()))}));
       TabellaCerniere(doc, r_.meccanismo, num);
       break;
     }
@@ -175,7 +197,8 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
       s += num.traduci("Rapporto", "the least live-load factor is ") + num.fattore(*r_.fattorePeggiore) + num.traduci("Rapporto", " with the strip from x = ") +
            num.metri(*r_.xq1Peggiore) + num.traduci("Rapporto", " to ") + num.metri(*r_.xq2Peggiore) + " m.";
     else
-      s += "at no position can the variable load alone make the arch collapse, so no chart of the factor is drawn.";
+      s += num.traduci("Rapporto", "at no position can the variable load alone make the arch collapse, so no chart "
+                                   "of the factor is drawn.");
     doc.paragrafo(s);
     auto& t = doc.tabella({{num.traduci("Rapporto", "Position"), ""}, {"xq1", "m"}, {"xq2", "m"}, {num.traduci("Rapporto", "Factor"), ""}});
     for (std::size_t k = 0; k < r_.posizioni.size(); ++k) {
@@ -191,16 +214,20 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
   } else if (!r_.spessoreMinimo) {
     doc.paragrafo(num.traduci("Rapporto", "Not found between a thousandth and a thousand times the project's thickness."));
   } else {
-    doc.paragrafo("Every segment's thickness scaled by one factor f, the voussoirs and walls rebuilt at each trial "
-                  "while the road surface, the slab and the loads above stay where the project puts them: the least "
-                  "f for which a thrust line still fits under the project's loads.");
+    doc.paragrafo(num.traduci("Rapporto", "Every segment's thickness scaled by one factor f, the voussoirs and walls "
+                                          "rebuilt at each trial while the road surface, the slab and the loads above "
+                                          "stay where the project puts them: the least f for which a thrust line "
+                                          "still fits under the project's loads."));
     auto& t = doc.tabella(ColonneValori(num));
-    t.righe.push_back({"Thinnest segment at the least thickness", "tmin", num.metri(*r_.spessoreMinimo), "m"});
-    t.righe.push_back({"Least thickness factor", "f", num.rapporto(*r_.fattoreMinimo), ""});
-    t.righe.push_back({"Geometric factor of safety (Heyman)", "t/tmin", num.fattore(*r_.fattoreSpessore), ""});
-    doc.paragrafo("Heyman's geometric factor of safety t/tmin = " + num.fattore(*r_.fattoreSpessore) +
-                  ": the ring is that many times as thick as the thinnest ring of the same shape that still holds "
-                  "a thrust line under the same loads.");
+    t.righe.push_back({num.traduci("Rapporto", "Thinnest segment at the least thickness"), "tmin",
+                       num.metri(*r_.spessoreMinimo), "m"});
+    t.righe.push_back({num.traduci("Rapporto", "Least thickness factor"), "f", num.rapporto(*r_.fattoreMinimo), ""});
+    t.righe.push_back({num.traduci("Rapporto", "Geometric factor of safety (Heyman)"), "t/tmin",
+                       num.fattore(*r_.fattoreSpessore), ""});
+    doc.paragrafo(voro::Componi(num.traduci("Rapporto", "Heyman's geometric factor of safety t/tmin = %1: the ring is "
+                                                        "that many times as thick as the thinnest ring of the same "
+                                                        "shape that still holds a thrust line under the same loads."),
+                                {num.fattore(*r_.fattoreSpessore)}));
     if (!r_.contattiSpessoreMinimo.empty())
       doc.paragrafo(num.traduci("Rapporto", "Hinges at the least thickness: sections ") + ElencoCerniere(r_.contattiSpessoreMinimo, num) + ".");
   }
@@ -252,8 +279,9 @@ std::vector<Figura> SezioneValutazione::Figure(const NumeriRapporto& num) const 
   // says so in words instead.
   if (r_.fattorePeggiore) {
     Figura grafico;
-    grafico.didascalia = "Live-load factor against the position of the strip load (its left end xq1, m), the least "
-                         "factor " + num.fattore(*r_.fattorePeggiore) + " marked";
+    grafico.didascalia = voro::Componi(num.traduci("Rapporto", "Live-load factor against the position of the strip load "
+                                                         "(its left end xq1, m), the least factor %1 marked"),
+                                 {num.fattore(*r_.fattorePeggiore)});
     grafico.proporzione = r_.meccanismoPeggiore.empty() ? 0.55 : 0.9;
     grafico.disegna = [r, m, regional](Superficie& s, Messages& msg) {
       Disegno disegno(msg);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "data/Traduzioni.h"
 #include "drawing/GraficoVeicolo.h"
 #include "report/SuperficieVuota.h"
 
@@ -13,45 +14,56 @@ SezioneVeicolo::SezioneVeicolo(const DatiProgetto& dati, const ModelloArco& mode
 
 void SezioneVeicolo::Componi(Documento& doc, const NumeriRapporto& num) const {
   const Veicolo& v = r_.veicolo;
-  doc.sezione("Vehicle: " + v.Nome);
-  doc.paragrafo("The vehicle is driven across the bridge, its first axle at x and its other axles at x + d "
-                "(forward) or x - d (backward). Each axle's contact length a spreads through the fill at the angle "
-                "theta on each side, down to the extrados, over a + 2 h tan(theta) along the span (h the depth from "
-                "the road surface to the extrados at the axle); across the bridge over the effective width "
-                "b_e = s + w + 2 h tan(theta), never wider than the ring's width b, so that the ring takes P b / b_e. "
-                "The live-load factor multiplies the strip load and the vehicle together, dead loads and passive "
-                "pressure as given.");
+  doc.sezione(voro::Componi(num.traduci("Rapporto", "Vehicle: %1"), {v.Nome}));
+  doc.paragrafo(num.traduci("Rapporto",
+                            "The vehicle is driven across the bridge, its first axle at x and its other axles at x + d "
+                            "(forward) or x - d (backward). Each axle's contact length a spreads through the fill at "
+                            "the angle theta on each side, down to the extrados, over a + 2 h tan(theta) along the "
+                            "span (h the depth from the road surface to the extrados at the axle); across the bridge "
+                            "over the effective width b_e = s + w + 2 h tan(theta), never wider than the ring's width "
+                            "b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and "
+                            "the vehicle together, dead loads and passive pressure as given."));
   {
     auto& t = doc.tabella(ColonneValori(num));
-    t.righe.push_back({"Wheel track", "s", num.dato(v.Carreggiata), "m"});
-    t.righe.push_back({"Contact width across", "w", num.dato(v.LarghezzaImpronta), "m"});
-    t.righe.push_back({"Spread through the fill", "theta", r_.diffusione.Testo() + " (" +
-                                                                num.fattore(r_.diffusione.Angolo()) + " degrees)", ""});
-    t.righe.push_back({"Step of the sweep", "", num.metri(r_.passo), "m"});
-    auto& a = doc.tabella({{"Axle", ""}, {"P", "kN"}, {"d", "m"}, {"a", "m"}});
+    t.righe.push_back({num.traduci("Rapporto", "Wheel track"), "s", num.dato(v.Carreggiata), "m"});
+    t.righe.push_back({num.traduci("Rapporto", "Contact width across"), "w", num.dato(v.LarghezzaImpronta), "m"});
+    const std::string regola =
+        r_.diffusione.regola == RegolaDiffusione::Nessuna ? num.traduci("Rapporto", "none") : r_.diffusione.Testo();
+    t.righe.push_back({num.traduci("Rapporto", "Spread through the fill"), "theta",
+                       voro::Componi(num.traduci("Rapporto", "%1 (%2 degrees)"),
+                                     {regola, num.fattore(r_.diffusione.Angolo())}),
+                       ""});
+    t.righe.push_back({num.traduci("Rapporto", "Step of the sweep"), "", num.metri(r_.passo), "m"});
+    auto& a = doc.tabella({{num.traduci("Rapporto", "Axle"), ""}, {"P", "kN"}, {"d", "m"}, {"a", "m"}});
     for (std::size_t k = 0; k < v.Assi.size(); ++k)
       a.righe.push_back({num.intero(static_cast<long>(k + 1)), num.dato(v.Assi[k].P), num.dato(v.Assi[k].d),
                          num.dato(v.Assi[k].a)});
   }
   if (!r_.fattorePeggiore) {
-    doc.paragrafo("At no position can the variable load make the arch collapse.");
+    doc.paragrafo(num.traduci("Rapporto", "At no position can the variable load make the arch collapse."));
     return;
   }
   const bool dueVersi = std::any_of(r_.posizioni.begin(), r_.posizioni.end(),
                                     [](const PosizioneVeicolo& p) { return p.verso == Verso::Indietro; });
-  doc.paragrafo("Moved in " + num.intero(static_cast<long>(r_.posizioni.size())) + " positions" +
-                    (dueVersi ? ", both ways" : " (the vehicle is its own mirror image)") +
-                    ", the least factor refined to 0.1 mm of position: the live-load factor is " +
-                    num.fattore(*r_.fattorePeggiore) + " with the first axle at x = " + num.metri(r_.xPeggiore) +
-                    " m, driven " + TestoVerso(r_.versoPeggiore) + ".",
+  const std::string verso = r_.versoPeggiore == Verso::Avanti ? num.traduci("Rapporto", "forward")
+                                                               : num.traduci("Rapporto", "backward");
+  const std::string posizioni = num.intero(static_cast<long>(r_.posizioni.size()));
+  doc.paragrafo(voro::Componi(dueVersi ? num.traduci("Rapporto", "Moved in %1 positions, both ways, the least factor "
+                                                                 "refined to 0.1 mm of position: the live-load factor "
+                                                                 "is %2 with the first axle at x = %3 m, driven %4.")
+                                       : num.traduci("Rapporto", "Moved in %1 positions (the vehicle is its own mirror "
+                                                                 "image), the least factor refined to 0.1 mm of "
+                                                                 "position: the live-load factor is %2 with the first "
+                                                                 "axle at x = %3 m, driven %4."),
+                              {posizioni, num.fattore(*r_.fattorePeggiore), num.metri(r_.xPeggiore), verso}),
                 *r_.fattorePeggiore < 1);
-  auto& t = doc.tabella({{"Axle", ""},
+  auto& t = doc.tabella({{num.traduci("Rapporto", "Axle"), ""},
                          {"x", "m"},
                          {"h", "m"},
                          {"b", "m"},
                          {"b_e", "m"},
-                         {"On the ring", "kN"},
-                         {"At collapse", "kN"}});
+                         {num.traduci("Rapporto", "On the ring"), "kN"},
+                         {num.traduci("Rapporto", "At collapse"), "kN"}});
   for (std::size_t k = 0; k < r_.assiPeggiori.size(); ++k) {
     const ImprontaAsse& a = r_.assiPeggiori[k];
     const double P = k < v.Assi.size() ? v.Assi[k].P : 0;
@@ -61,8 +73,11 @@ void SezioneVeicolo::Componi(Documento& doc, const NumeriRapporto& num) const {
   std::string mecc;
   for (std::size_t k = 0; k < r_.meccanismo.size(); ++k)
     mecc += (k ? ", " : "") + num.intero(r_.meccanismo[k].giunto) +
-            (r_.meccanismo[k].faccia == Faccia::Intradosso ? " (intrados)" : " (extrados)");
-  doc.paragrafo("The collapse mechanism at the worst position: four hinges at sections " + mecc + ".");
+            (r_.meccanismo[k].faccia == Faccia::Intradosso ? num.traduci("Rapporto", " (intrados)")
+                                                            : num.traduci("Rapporto", " (extrados)"));
+  doc.paragrafo(
+      voro::Componi(num.traduci("Rapporto", "The collapse mechanism at the worst position: four hinges at sections %1."),
+                    {mecc}));
 }
 
 std::vector<Figura> SezioneVeicolo::Figure(const NumeriRapporto& num) const {
@@ -74,8 +89,8 @@ std::vector<Figura> SezioneVeicolo::Figure(const NumeriRapporto& num) const {
   const VeicoloInPosizione* p = &peggiore_;
   if (!r_.posizioni.empty()) {
     Figura grafico;
-    grafico.didascalia = "Live-load factor against the position of the vehicle's first axle (m), each way it is "
-                         "driven, the least factor marked";
+    grafico.didascalia = num.traduci("Rapporto", "Live-load factor against the position of the vehicle's first axle "
+                                                 "(m), each way it is driven, the least factor marked");
     grafico.proporzione = 0.55;
     grafico.disegna = [r, regional](Superficie& s, Messages& msg) {
       Disegno disegno(msg);
@@ -97,8 +112,9 @@ std::vector<Figura> SezioneVeicolo::Figure(const NumeriRapporto& num) const {
       return ok;
     };
     Figura arco;
-    arco.didascalia = "The vehicle at its worst position: the axles' loads at collapse, their spread through the "
-                      "fill and the collapse thrust line with its four hinges (lengths in m)";
+    arco.didascalia = num.traduci("Rapporto", "The vehicle at its worst position: the axles' loads at collapse, their "
+                                              "spread through the fill and the collapse thrust line with its four "
+                                              "hinges (lengths in m)");
     SuperficieVuota vuota;
     RecordingMessages ignorati;
     piano(vuota, ignorati, &arco.proporzione);

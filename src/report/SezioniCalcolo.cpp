@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "arch/ImposteArco.h"
+#include "data/Traduzioni.h"
 #include "report/FigureArco.h"
 
 namespace voro {
@@ -22,9 +23,9 @@ constexpr const char* kInterrotta =
 
 // A point of the thrust line is a hinge when it lies on an edge of its joint
 // (within a thousandth of the half depth); otherwise an inner point.
-std::string TipoPunto(double e, double h) {
-  if (std::fabs(e) < h / 2 * (1 - 1e-3)) return "inside the joint";
-  return e > 0 ? "hinge, extrados edge" : "hinge, intrados edge";
+std::string TipoPunto(double e, double h, const NumeriRapporto& num) {
+  if (std::fabs(e) < h / 2 * (1 - 1e-3)) return num.traduci("Rapporto", "inside the joint");
+  return e > 0 ? num.traduci("Rapporto", "hinge, extrados edge") : num.traduci("Rapporto", "hinge, intrados edge");
 }
 
 std::string MeritoRicerca(const DatiProgetto& d, const NumeriRapporto& num) {
@@ -35,23 +36,37 @@ std::string MeritoRicerca(const DatiProgetto& d, const NumeriRapporto& num) {
 
 std::string FraseImposte(const ImposteArco& a, const NumeriRapporto& num) {
   if (!a.rialzate()) return "";
-  std::string s = "The upper walls move the springing above the ring's end:";
-  auto lato = [&num](const char* nome, const ImpostaRialzata& i) {
-    return std::string(" the ") + nome + " wall takes " + num.intero(i.conciParete) +
-           (i.conciParete == 1 ? " voussoir" : " voussoirs") + " of the ring and the arch springs at y = " +
-           num.metri(i.y) + " m, " + num.metri(i.rialzo) + " m above the ring's end";
+  std::string s = num.traduci("Rapporto", "The upper walls move the springing above the ring's end:");
+  // Each side in a whole sentence of its own, so that a translation can order it.
+  auto lato = [&num](bool sinistra, const ImpostaRialzata& i) {
+    const char* modello =
+        sinistra ? (i.conciParete == 1 ? VORO_NOOP("Rapporto", " the left wall takes %1 voussoir of the ring and the "
+                                                               "arch springs at y = %2 m, %3 m above the ring's end")
+                                       : VORO_NOOP("Rapporto", " the left wall takes %1 voussoirs of the ring and the "
+                                                               "arch springs at y = %2 m, %3 m above the ring's end"))
+                 : (i.conciParete == 1 ? VORO_NOOP("Rapporto", " the right wall takes %1 voussoir of the ring and the "
+                                                               "arch springs at y = %2 m, %3 m above the ring's end")
+                                       : VORO_NOOP("Rapporto", " the right wall takes %1 voussoirs of the ring and "
+                                                               "the arch springs at y = %2 m, %3 m above the ring's "
+                                                               "end"));
+    return Componi(num.traduci("Rapporto", modello), {num.intero(i.conciParete), num.metri(i.y), num.metri(i.rialzo)});
   };
-  if (a.sinistra) s += lato("left", *a.sinistra);
+  if (a.sinistra) s += lato(true, *a.sinistra);
   if (a.sinistra && a.destra) s += ";";
-  if (a.destra) s += lato("right", *a.destra);
-  return s + ". The calculation and the assessment hold for the arch between these springings.";
+  if (a.destra) s += lato(false, *a.destra);
+  return s + num.traduci("Rapporto", ". The calculation and the assessment hold for the arch between these springings.");
 }
 
 std::string FraseCerniere(const DatiProgetto& d, const RisultatiCalcolo& r, const NumeriRapporto& num) {
-  if (!d.OttimizzaCerniere) return "Thrust line through the given eccentricities.";
-  std::string s = "Thrust line through the three points found by the search (figure of merit: " + MeritoRicerca(d, num);
-  if (r.PrecisioneRicerca > 0) s += "; grid precision " + num.mm(r.PrecisioneRicerca) + " mm";
-  s += ").";
+  if (!d.OttimizzaCerniere) return num.traduci("Rapporto", "Thrust line through the given eccentricities.");
+  std::string s =
+      r.PrecisioneRicerca > 0
+          ? Componi(num.traduci("Rapporto", "Thrust line through the three points found by the search (figure of "
+                                            "merit: %1; grid precision %2 mm)."),
+                    {MeritoRicerca(d, num), num.mm(r.PrecisioneRicerca)})
+          : Componi(num.traduci("Rapporto", "Thrust line through the three points found by the search (figure of "
+                                            "merit: %1)."),
+                    {MeritoRicerca(d, num)});
   if (r.RicercaInterrotta) s += num.traduci("Rapporto", kInterrotta);
   return s;
 }
@@ -63,26 +78,27 @@ void SezioneModello::Componi(Documento& doc, const NumeriRapporto& num) const {
     return;
   }
   const ModelloArco& m = *f_.modello;
-  doc.paragrafo("The ring is cut into rigid voussoirs numbered from left to right; section 1 is the left "
-                "springing, section i + 1 the right joint of voussoir i. The crown point of the thrust line lies on "
-                "the right joint of the crown voussoir, the first whose extrados reaches the top of the ring.");
-  auto& v = doc.tabella({{"Quantity", "", false}, {"Value", ""}});
-  v.righe = {{"Voussoirs of the ring", num.intero(m.nConciTot)},
-             {"Sections (joints)", num.intero(m.nGiunti)},
-             {"Crown voussoir", num.intero(m.iChiave)},
-             {"Crown section (crown point)", num.intero(m.iChiave + 1)},
-             {"Wall voussoirs, left", num.intero(m.nConciPareteSinistra)},
-             {"Wall voussoirs, right", num.intero(m.nConciPareteDestra)}};
+  doc.paragrafo(num.traduci("Rapporto", "The ring is cut into rigid voussoirs numbered from left to right; section 1 "
+                                        "is the left springing, section i + 1 the right joint of voussoir i. The "
+                                        "crown point of the thrust line lies on the right joint of the crown "
+                                        "voussoir, the first whose extrados reaches the top of the ring."));
+  auto& v = doc.tabella({{num.traduci("Rapporto", "Quantity"), "", false}, {num.traduci("Rapporto", "Value"), ""}});
+  v.righe = {{num.traduci("Rapporto", "Voussoirs of the ring"), num.intero(m.nConciTot)},
+             {num.traduci("Rapporto", "Sections (joints)"), num.intero(m.nGiunti)},
+             {num.traduci("Rapporto", "Crown voussoir"), num.intero(m.iChiave)},
+             {num.traduci("Rapporto", "Crown section (crown point)"), num.intero(m.iChiave + 1)},
+             {num.traduci("Rapporto", "Wall voussoirs, left"), num.intero(m.nConciPareteSinistra)},
+             {num.traduci("Rapporto", "Wall voussoirs, right"), num.intero(m.nConciPareteDestra)}};
   auto& l = doc.tabella(ColonneValori(num));
-  l.righe = {{"Left end of the structure", "xmin", num.metri(m.xMinStruttura), "m"},
-             {"Right end of the structure", "xmax", num.metri(m.xMaxStruttura), "m"},
-             {"Lowest intrados", "", num.metri(m.yIntradossoMin), "m"},
-             {"Highest extrados", "", num.metri(m.yEstradossoMax), "m"},
-             {"Top of the fill", "", num.metri(m.yRiempimento), "m"},
-             {"Top of the slab", "", num.metri(m.ySoletta), "m"},
-             {"Depth of the joint, left springing", "hl", num.metri(m.hSinistra), "m"},
-             {"Depth of the joint, crown", "hc", num.metri(m.hChiave), "m"},
-             {"Depth of the joint, right springing", "hr", num.metri(m.hDestra), "m"}};
+  l.righe = {{num.traduci("Rapporto", "Left end of the structure"), "xmin", num.metri(m.xMinStruttura), "m"},
+             {num.traduci("Rapporto", "Right end of the structure"), "xmax", num.metri(m.xMaxStruttura), "m"},
+             {num.traduci("Rapporto", "Lowest intrados"), "", num.metri(m.yIntradossoMin), "m"},
+             {num.traduci("Rapporto", "Highest extrados"), "", num.metri(m.yEstradossoMax), "m"},
+             {num.traduci("Rapporto", "Top of the fill"), "", num.metri(m.yRiempimento), "m"},
+             {num.traduci("Rapporto", "Top of the slab"), "", num.metri(m.ySoletta), "m"},
+             {num.traduci("Rapporto", "Depth of the joint, left springing"), "hl", num.metri(m.hSinistra), "m"},
+             {num.traduci("Rapporto", "Depth of the joint, crown"), "hc", num.metri(m.hChiave), "m"},
+             {num.traduci("Rapporto", "Depth of the joint, right springing"), "hr", num.metri(m.hDestra), "m"}};
   if (const std::string rialzo = FraseImposte(ImposteSuPareti(m), num); !rialzo.empty()) doc.paragrafo(rialzo, true);
   if (!f_.risultati) return;
   double muratura = 0, riempimento = 0, soletta = 0, variabile = 0;
@@ -131,10 +147,12 @@ void SezioneIpotesi::Componi(Documento& doc, const NumeriRapporto& num) const {
                "the vertical load resting on it.");
   }
   doc.paragrafo(carichi);
-  doc.paragrafo("Three points. The thrust line is made to pass through three points: at the left springing, at the "
-                "crown joint and at the right springing. With the three points fixed the arch is statically "
-                "determinate, as a three-hinged arch: the reactions follow from equilibrium and the thrust line is "
-                "carried joint by joint. A point is a true hinge only where it lies on an edge of its joint.");
+  doc.paragrafo(num.traduci("Rapporto", "Three points. The thrust line is made to pass through three points: at the "
+                                        "left springing, at the crown joint and at the right springing. With the "
+                                        "three points fixed the arch is statically determinate, as a three-hinged "
+                                        "arch: the reactions follow from equilibrium and the thrust line is carried "
+                                        "joint by joint. A point is a true hinge only where it lies on an edge of its "
+                                        "joint."));
   if (!d.OttimizzaCerniere) {
     doc.paragrafo(num.traduci("Rapporto", "Placing the hinges. The hinges lie at the start eccentricities given with the data (el, ec, er)."));
   } else if (d.nDivisioni <= 0) {
@@ -174,13 +192,19 @@ void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const 
   const RisultatiCalcolo& r = *f_.risultati;
   doc.paragrafo(FraseCerniere(d, r, num));
 
-  doc.sottosezione("Eccentricities used");
-  doc.paragrafo("The three points the calculation imposes on the thrust line, at the left springing, the crown "
-                "joint and the right springing: their eccentricity from the centre of the joint (positive toward "
-                "the extrados) and their position. A point is a hinge only where it lies on an edge of its joint; "
-                "inside the joint the masonry there stays compressed over part of its depth.");
-  auto& e = doc.tabella({{"Thrust-line point", "", false}, {"Section", ""}, {"e", "mm"}, {"x", "m"}, {"y", "m"},
-                         {"h/2", "mm"}, {"Kind", "", false}});
+  doc.sottosezione(num.traduci("Rapporto", "Eccentricities used"));
+  doc.paragrafo(num.traduci("Rapporto", "The three points the calculation imposes on the thrust line, at the left "
+                                        "springing, the crown joint and the right springing: their eccentricity from "
+                                        "the centre of the joint (positive toward the extrados) and their position. "
+                                        "A point is a hinge only where it lies on an edge of its joint; inside the "
+                                        "joint the masonry there stays compressed over part of its depth."));
+  auto& e = doc.tabella({{num.traduci("Rapporto", "Thrust-line point"), "", false},
+                         {num.traduci("Rapporto", "Section"), ""},
+                         {"e", "mm"},
+                         {"x", "m"},
+                         {"y", "m"},
+                         {"h/2", "mm"},
+                         {num.traduci("Rapporto", "Kind"), "", false}});
   const Single ecc[3] = {r.EccCalcSinistra, r.EccCalcChiave, r.EccCalcDestra};
   const std::string nomi[3] = {num.traduci("Rapporto", "left springing el"), num.traduci("Rapporto", "crown ec"),
                                num.traduci("Rapporto", "right springing er")};
@@ -188,7 +212,7 @@ void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const 
   for (std::size_t k = 0; k < 3; ++k) {
     const double h = m.Conci(std::max(sezioni[k] - 1, 1)).hSezioneEff;
     e.righe.push_back({nomi[k], num.intero(sezioni[k]), num.mm(ecc[k]), num.metri(r.xCerniera[k]),
-                       num.metri(r.yCerniera[k]), num.mm(h / 2), TipoPunto(ecc[k], h)});
+                       num.metri(r.yCerniera[k]), num.mm(h / 2), TipoPunto(ecc[k], h, num)});
   }
 
   doc.sottosezione(num.traduci("Rapporto", "Sections"));
@@ -227,33 +251,41 @@ void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const 
              {num.traduci("Rapporto", "Intrados stress"), "sig_i", num.MPa(r.SigmaIntPeggiore), "MPa", num.intero(r.iSigmaIntPeggiore)},
              {num.traduci("Rapporto", "Smallest compressed part"), "comp.", num.percento(r.PercMinima), "%", num.intero(r.iPercMinima)}};
 
-  doc.sottosezione("Reactions at springings");
-  doc.paragrafo("The forces of the supports on the arch: H positive toward the arch (toward +x at the left "
-                "springing, toward -x at the right one), V positive upward. The tie thrust is the force a tie "
-                "between the springings would carry, positive in tension.");
-  auto& k = doc.tabella({{"Quantity", "", false}, {"Symbol", "", false}, {"Value", "kN"}});
-  k.righe = {{"Horizontal force, left springing", "Hl", num.kN(r.HSinistra)},
-             {"Vertical force, left springing", "Vl", num.kN(r.VSinistra)},
-             {"Horizontal force, right springing", "Hr", num.kN(r.HDestra)},
-             {"Vertical force, right springing", "Vr", num.kN(r.VDestra)},
-             {"Tie thrust (tie at the springings)", "", num.kN(static_cast<double>(r.HSinistra) + r.SommaHSinistra)},
-             {"Total vertical load", "", num.kN(r.SommaV)}};
+  doc.sottosezione(num.traduci("Rapporto", "Reactions at springings"));
+  doc.paragrafo(num.traduci("Rapporto", "The forces of the supports on the arch: H positive toward the arch (toward "
+                                        "+x at the left springing, toward -x at the right one), V positive upward. "
+                                        "The tie thrust is the force a tie between the springings would carry, "
+                                        "positive in tension."));
+  auto& k = doc.tabella({{num.traduci("Rapporto", "Quantity"), "", false},
+                         {num.traduci("Rapporto", "Symbol"), "", false},
+                         {num.traduci("Rapporto", "Value"), "kN"}});
+  k.righe = {{num.traduci("Rapporto", "Horizontal force, left springing"), "Hl", num.kN(r.HSinistra)},
+             {num.traduci("Rapporto", "Vertical force, left springing"), "Vl", num.kN(r.VSinistra)},
+             {num.traduci("Rapporto", "Horizontal force, right springing"), "Hr", num.kN(r.HDestra)},
+             {num.traduci("Rapporto", "Vertical force, right springing"), "Vr", num.kN(r.VDestra)},
+             {num.traduci("Rapporto", "Tie thrust (tie at the springings)"), "",
+              num.kN(static_cast<double>(r.HSinistra) + r.SommaHSinistra)},
+             {num.traduci("Rapporto", "Total vertical load"), "", num.kN(r.SommaV)}};
 
-  doc.sottosezione("Walls reactions");
-  doc.paragrafo("The resultants of the horizontal (passive) pressures on the voussoirs next to each springing, "
-                "positive toward the crown, and their moments about the extrados ends of the ring.");
+  doc.sottosezione(num.traduci("Rapporto", "Walls reactions"));
+  doc.paragrafo(num.traduci("Rapporto", "The resultants of the horizontal (passive) pressures on the voussoirs next to "
+                                        "each springing, positive toward the crown, and their moments about the "
+                                        "extrados ends of the ring."));
   auto& p = doc.tabella(ColonneValori(num));
-  p.righe = {{"Passive pressure resultant, left", "Pl", num.kN(r.SommaHSinistra), "kN"},
-             {"Passive pressure resultant, right", "Pr", num.kN(-r.SommaHDestra), "kN"},
-             {"Moment about the left extrados end", "Ml", num.kN(f_.MomentoPareteSinistra), "kNm"},
-             {"Moment about the right extrados end", "Mr", num.kN(f_.MomentoPareteDestra), "kNm"}};
+  p.righe = {{num.traduci("Rapporto", "Passive pressure resultant, left"), "Pl", num.kN(r.SommaHSinistra), "kN"},
+             {num.traduci("Rapporto", "Passive pressure resultant, right"), "Pr", num.kN(-r.SommaHDestra), "kN"},
+             {num.traduci("Rapporto", "Moment about the left extrados end"), "Ml", num.kN(f_.MomentoPareteSinistra),
+              "kNm"},
+             {num.traduci("Rapporto", "Moment about the right extrados end"), "Mr", num.kN(f_.MomentoPareteDestra),
+              "kNm"}};
 }
 
 std::vector<Figura> SezioneRisultati::Figure(const NumeriRapporto& num) const {
   if (!f_.risultati || !f_.modello) return {};
   return {FiguraArco(f_, num.regional(), 0,
-                     "Results: the thrust line through its three imposed points and the reactions; below, the voussoirs exploded with the thrust line "
-                     "and the edge stresses (sig_e, sig_i)")};
+                     num.traduci("Rapporto", "Results: the thrust line through its three imposed points and the "
+                                             "reactions; below, the voussoirs exploded with the thrust line and the "
+                                             "edge stresses (sig_e, sig_i)"))};
 }
 
 }  // namespace voro

@@ -8,23 +8,26 @@ void SezioneTitolo::Componi(Documento& doc, const NumeriRapporto& num) const {
   const Cartiglio& c = d.Cartiglio;
   BloccoTitolo b;
   b.titolo = titolo_;
-  b.voci.emplace_back("Project", d.Titolo.empty() ? "(untitled)" : d.Titolo);
+  b.voci.emplace_back(num.traduci("Rapporto", "Project"),
+                      d.Titolo.empty() ? num.traduci("Rapporto", "(untitled)") : d.Titolo);
   if (firme_) {
-    b.voci.emplace_back("Structure", c.riferimento);
-    b.voci.emplace_back("Client", c.committente);
+    b.voci.emplace_back(num.traduci("Rapporto", "Structure"), c.riferimento);
+    b.voci.emplace_back(num.traduci("Rapporto", "Client"), c.committente);
   }
-  b.voci.emplace_back("File", f_.file.empty() ? "(not saved)" : f_.file);
-  if (!f_.dataOra.empty()) b.voci.emplace_back("Date", f_.dataOra);
-  if (!f_.programma.empty()) b.voci.emplace_back("Program", f_.programma);
+  b.voci.emplace_back(num.traduci("Rapporto", "File"), f_.file.empty() ? num.traduci("Rapporto", "(not saved)") : f_.file);
+  if (!f_.dataOra.empty()) b.voci.emplace_back(num.traduci("Rapporto", "Date"), f_.dataOra);
+  if (!f_.programma.empty()) b.voci.emplace_back(num.traduci("Rapporto", "Program"), f_.programma);
   if (firme_) {
-    b.voci.emplace_back("Revision", c.revisione);
-    b.voci.emplace_back("Status", c.stato);
+    b.voci.emplace_back(num.traduci("Rapporto", "Revision"), c.revisione);
+    b.voci.emplace_back(num.traduci("Rapporto", "Status"), c.stato);
     // A name typed in the project stands beside its role; the line after it
     // is left for the signature, as is the whole line of a role left blank.
-    auto firma = [](const char* ruolo, const std::string& nome) {
-      return nome.empty() ? std::string(ruolo) : std::string(ruolo) + " (" + nome + ")";
+    auto firma = [](const std::string& ruolo, const std::string& nome) {
+      return nome.empty() ? ruolo : ruolo + " (" + nome + ")";
     };
-    b.firme = {firma("Engineer", c.progettista), firma("Checker", c.verificatore), firma("Approver", c.approvatore)};
+    b.firme = {firma(num.traduci("Rapporto", "Engineer"), c.progettista),
+               firma(num.traduci("Rapporto", "Checker"), c.verificatore),
+               firma(num.traduci("Rapporto", "Approver"), c.approvatore)};
   }
   doc.titolo(std::move(b));
 }

@@ -306,7 +306,7 @@ bool ImpaginaRapporto::Dipingi(QPainter& p, Messages& msg) const {
     p.drawText(QRectF(0, altezza_ - hMargine, larghezza_ * 0.7, hMargine), Qt::AlignLeft | Qt::AlignBottom,
                fm.elidedText(q(doc_.piede), Qt::ElideMiddle, larghezza_ * 0.7));
     p.drawText(QRectF(0, altezza_ - hMargine, larghezza_, hMargine), Qt::AlignRight | Qt::AlignBottom,
-               QString("page %1 of %2").arg(k + 1).arg(n));
+               q(Componi(doc_.pagina, {std::to_string(k + 1), std::to_string(n)})));
     for (const Elemento& e : pagine_[static_cast<std::size_t>(k)]) ok = e(p, msg) && ok;
   }
   return ok;
