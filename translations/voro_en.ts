@@ -1961,6 +1961,416 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
         <source>%1: no collapse by the variable load at this position</source>
         <translation>%1: no collapse by the variable load at this position</translation>
     </message>
+    <message>
+        <source>%1: no vehicle (--vehicle NAME): the vehicle&apos;s plots are not written</source>
+        <translation>%1: no vehicle (--vehicle NAME): the vehicle&apos;s plots are not written</translation>
+    </message>
+    <message>
+        <source>intrados</source>
+        <translation>intrados</translation>
+    </message>
+    <message>
+        <source>extrados</source>
+        <translation>extrados</translation>
+    </message>
+    <message>
+        <source>, crushing</source>
+        <translation>, crushing</translation>
+    </message>
+    <message>
+        <source>, sliding</source>
+        <translation>, sliding</translation>
+    </message>
+    <message>
+        <source>no tensile strength, </source>
+        <translation>no tensile strength, </translation>
+    </message>
+    <message>
+        <source>compressive strength fc &gt;= %1 MPa (chords within %2% of the live-load factor)</source>
+        <translation>compressive strength fc &gt;= %1 MPa (chords within %2% of the live-load factor)</translation>
+    </message>
+    <message>
+        <source>unlimited compressive strength (rigid voussoirs)</source>
+        <translation>unlimited compressive strength (rigid voussoirs)</translation>
+    </message>
+    <message>
+        <source>, friction mu = %1</source>
+        <translation>, friction mu = %1</translation>
+    </message>
+    <message>
+        <source>, no sliding</source>
+        <translation>, no sliding</translation>
+    </message>
+    <message>
+        <source>,
+  passive pressure a resistance up to %1 times its full value</source>
+        <translation>,
+  passive pressure a resistance up to %1 times its full value</translation>
+    </message>
+    <message>
+        <source>Springing raised: the left wall takes %1 voussoir; the arch springs at y = %2 m, %3 m above the ring&apos;s end.</source>
+        <translation>Springing raised: the left wall takes %1 voussoir; the arch springs at y = %2 m, %3 m above the ring&apos;s end.</translation>
+    </message>
+    <message>
+        <source>Springing raised: the left wall takes %1 voussoirs; the arch springs at y = %2 m, %3 m above the ring&apos;s end.</source>
+        <translation>Springing raised: the left wall takes %1 voussoirs; the arch springs at y = %2 m, %3 m above the ring&apos;s end.</translation>
+    </message>
+    <message>
+        <source>Springing raised: the right wall takes %1 voussoir; the arch springs at y = %2 m, %3 m above the ring&apos;s end.</source>
+        <translation>Springing raised: the right wall takes %1 voussoir; the arch springs at y = %2 m, %3 m above the ring&apos;s end.</translation>
+    </message>
+    <message>
+        <source>Springing raised: the right wall takes %1 voussoirs; the arch springs at y = %2 m, %3 m above the ring&apos;s end.</source>
+        <translation>Springing raised: the right wall takes %1 voussoirs; the arch springs at y = %2 m, %3 m above the ring&apos;s end.</translation>
+    </message>
+    <message>
+        <source>Voro - how safe is the arch: exact limit analysis</source>
+        <translation>Voro - how safe is the arch: exact limit analysis</translation>
+    </message>
+    <message>
+        <source>File:    %1</source>
+        <translation>File:    %1</translation>
+    </message>
+    <message>
+        <source>Project: %1</source>
+        <translation>Project: %1</translation>
+    </message>
+    <message>
+        <source>No assessment: %1</source>
+        <translation>No assessment: %1</translation>
+    </message>
+    <message>
+        <source>Model: %1 voussoirs, %2 joints (1 = left springing, i + 1 = right joint of voussoir i), loads as for the calculation.</source>
+        <translation>Model: %1 voussoirs, %2 joints (1 = left springing, i + 1 = right joint of voussoir i), loads as for the calculation.</translation>
+    </message>
+    <message>
+        <source>Hypotheses of figures 2 to 5: %1.</source>
+        <translation>Hypotheses of figures 2 to 5: %1.</translation>
+    </message>
+    <message>
+        <source>The geometric safety (1) is Heyman&apos;s: rigid voussoirs, no tensile strength, unlimited
+compressive strength, no sliding, passive pressure as a fixed load. A thrust line fits
+when, at every joint, it passes within the joint&apos;s depth; it lies within the fraction s
+when |e| &lt;= s h/2.</source>
+        <translation>The geometric safety (1) is Heyman&apos;s: rigid voussoirs, no tensile strength, unlimited
+compressive strength, no sliding, passive pressure as a fixed load. A thrust line fits
+when, at every joint, it passes within the joint&apos;s depth; it lies within the fraction s
+when |e| &lt;= s h/2.</translation>
+    </message>
+    <message>
+        <source>1. Geometric safety</source>
+        <translation>1. Geometric safety</translation>
+    </message>
+    <message>
+        <source>No thrust line keeps every joint in compression: the arch cannot stand.</source>
+        <translation>No thrust line keeps every joint in compression: the arch cannot stand.</translation>
+    </message>
+    <message>
+        <source>The thrust line of least eccentricity needs s = %1 of each joint&apos;s half depth.</source>
+        <translation>The thrust line of least eccentricity needs s = %1 of each joint&apos;s half depth.</translation>
+    </message>
+    <message>
+        <source>Depth ratio 1/s = %1: each joint is that many times as deep as this thrust line needs.</source>
+        <translation>Depth ratio 1/s = %1: each joint is that many times as deep as this thrust line needs.</translation>
+    </message>
+    <message>
+        <source>It follows the centre line of every joint (s = 0): the ring is the funicular of its loads.</source>
+        <translation>It follows the centre line of every joint (s = 0): the ring is the funicular of its loads.</translation>
+    </message>
+    <message>
+        <source>A thrust line fits within the masonry: the arch stands under its loads (safe theorem).</source>
+        <translation>A thrust line fits within the masonry: the arch stands under its loads (safe theorem).</translation>
+    </message>
+    <message>
+        <source>No thrust line fits within the masonry, whatever the hinges: the arch cannot stand.</source>
+        <translation>No thrust line fits within the masonry, whatever the hinges: the arch cannot stand.</translation>
+    </message>
+    <message>
+        <source>(Whether a line fits is judged under the hypotheses above, not the rigid ones of s.)</source>
+        <translation>(Whether a line fits is judged under the hypotheses above, not the rigid ones of s.)</translation>
+    </message>
+    <message>
+        <source>(That line is approached only as the thrust grows without limit.)</source>
+        <translation>(That line is approached only as the thrust grows without limit.)</translation>
+    </message>
+    <message>
+        <source>It touches the reduced section at joints %1.</source>
+        <translation>It touches the reduced section at joints %1.</translation>
+    </message>
+    <message>
+        <source>2. Thrust range [kN] (horizontal force of the left support on the arch, toward the arch)</source>
+        <translation>2. Thrust range [kN] (horizontal force of the left support on the arch, toward the arch)</translation>
+    </message>
+    <message>
+        <source>None: no thrust line fits within the masonry.</source>
+        <translation>None: no thrust line fits within the masonry.</translation>
+    </message>
+    <message>
+        <source>least   %1   (the least the arch needs: its supports spreading apart)</source>
+        <translation>least   %1   (the least the arch needs: its supports spreading apart)</translation>
+    </message>
+    <message>
+        <source>largest %1   (the most a tie or an abutment may have to take: supports pushed together)</source>
+        <translation>largest %1   (the most a tie or an abutment may have to take: supports pushed together)</translation>
+    </message>
+    <message>
+        <source>largest    no upper limit (a straight thrust line fits the arch)</source>
+        <translation>largest    no upper limit (a straight thrust line fits the arch)</translation>
+    </message>
+    <message>
+        <source>3. Live-load factor (dead loads as given)</source>
+        <translation>3. Live-load factor (dead loads as given)</translation>
+    </message>
+    <message>
+        <source>The variable load can be multiplied by %1 before the arch becomes a mechanism.</source>
+        <translation>The variable load can be multiplied by %1 before the arch becomes a mechanism.</translation>
+    </message>
+    <message>
+        <source>The variable load can be multiplied by %1 before the arch becomes a mechanism: less than 1, the arch cannot carry the project&apos;s variable load.</source>
+        <translation>The variable load can be multiplied by %1 before the arch becomes a mechanism: less than 1, the arch cannot carry the project&apos;s variable load.</translation>
+    </message>
+    <message>
+        <source>Collapse mechanism, %1 hinges at joints %2.</source>
+        <translation>Collapse mechanism, %1 hinges at joints %2.</translation>
+    </message>
+    <message>
+        <source>(A factor of rigid masonry of unlimited strength.)</source>
+        <translation>(A factor of rigid masonry of unlimited strength.)</translation>
+    </message>
+    <message>
+        <source>No finite factor: the variable load alone can never turn the arch into a mechanism.</source>
+        <translation>No finite factor: the variable load alone can never turn the arch into a mechanism.</translation>
+    </message>
+    <message>
+        <source>None: the project has no variable load.</source>
+        <translation>None: the project has no variable load.</translation>
+    </message>
+    <message>
+        <source>None: not even without the variable load does a thrust line fit.</source>
+        <translation>None: not even without the variable load does a thrust line fit.</translation>
+    </message>
+    <message>
+        <source>4. Worst position of the strip load</source>
+        <translation>4. Worst position of the strip load</translation>
+    </message>
+    <message>
+        <source>Not computed: the project has no strip load.</source>
+        <translation>Not computed: the project has no strip load.</translation>
+    </message>
+    <message>
+        <source>Not computed: no positions asked for.</source>
+        <translation>Not computed: no positions asked for.</translation>
+    </message>
+    <message>
+        <source>The strip of %1 kN/m2 over %2 m moved across the structure in %3 positions:</source>
+        <translation>The strip of %1 kN/m2 over %2 m moved across the structure in %3 positions:</translation>
+    </message>
+    <message>
+        <source>least live-load factor %1 with the strip from x = %2 to %3 m.</source>
+        <translation>least live-load factor %1 with the strip from x = %2 to %3 m.</translation>
+    </message>
+    <message>
+        <source>at no position can the variable load alone make the arch collapse.</source>
+        <translation>at no position can the variable load alone make the arch collapse.</translation>
+    </message>
+    <message>
+        <source>     xq1 [m]    xq2 [m]      factor   (none: no collapse by the variable load alone)</source>
+        <translation>     xq1 [m]    xq2 [m]      factor   (none: no collapse by the variable load alone)</translation>
+    </message>
+    <message>
+        <source>5. Minimum thickness (every segment&apos;s thickness scaled by one factor f, the road,
+   slab and loads kept where the project puts them)</source>
+        <translation>5. Minimum thickness (every segment&apos;s thickness scaled by one factor f, the road,
+   slab and loads kept where the project puts them)</translation>
+    </message>
+    <message>
+        <source>Not computed.</source>
+        <translation>Not computed.</translation>
+    </message>
+    <message>
+        <source>Not found between a thousandth and a thousand times the project&apos;s thickness.</source>
+        <translation>Not found between a thousandth and a thousand times the project&apos;s thickness.</translation>
+    </message>
+    <message>
+        <source>A thrust line still fits, under the hypotheses above, with the thinnest segment %1 m thick (f = %2);
+  geometric factor of safety (Heyman) t/tmin = %3: the ring is that many times as thick as the
+  thinnest ring of the same shape that still holds a thrust line under these loads.</source>
+        <translation>A thrust line still fits, under the hypotheses above, with the thinnest segment %1 m thick (f = %2);
+  geometric factor of safety (Heyman) t/tmin = %3: the ring is that many times as thick as the
+  thinnest ring of the same shape that still holds a thrust line under these loads.</translation>
+    </message>
+    <message>
+        <source>Hinges at the least thickness: joints %1.</source>
+        <translation>Hinges at the least thickness: joints %1.</translation>
+    </message>
+    <message>
+        <source>Thrust line of least eccentricity, joint by joint</source>
+        <translation>Thrust line of least eccentricity, joint by joint</translation>
+    </message>
+    <message>
+        <source> Joint      N [kN]    e [mm]  h/2 [mm]  |e|/(h/2)</source>
+        <translation> Joint      N [kN]    e [mm]  h/2 [mm]  |e|/(h/2)</translation>
+    </message>
+    <message>
+        <source>6. Vehicle: %1 (track s %2 m, contact width w %3 m)</source>
+        <translation>6. Vehicle: %1 (track s %2 m, contact width w %3 m)</translation>
+    </message>
+    <message>
+        <source>axle %1: P = %2 kN at d = %3 m, contact a = %4 m</source>
+        <translation>axle %1: P = %2 kN at d = %3 m, contact a = %4 m</translation>
+    </message>
+    <message>
+        <source>Spread through the fill: %1 (theta = %2 degrees from the vertical on each side); across the bridge over
+  b_e = s + w + 2 h tan(theta), at most the ring&apos;s width b: the ring takes P b / b_e.
+  The live-load factor multiplies the strip load and the vehicle together.</source>
+        <translation>Spread through the fill: %1 (theta = %2 degrees from the vertical on each side); across the bridge over
+  b_e = s + w + 2 h tan(theta), at most the ring&apos;s width b: the ring takes P b / b_e.
+  The live-load factor multiplies the strip load and the vehicle together.</translation>
+    </message>
+    <message>
+        <source>Swept in %1 positions (steps of at most %2 m), one way (symmetric vehicle).</source>
+        <translation>Swept in %1 positions (steps of at most %2 m), one way (symmetric vehicle).</translation>
+    </message>
+    <message>
+        <source>Swept in %1 positions (steps of at most %2 m), both ways.</source>
+        <translation>Swept in %1 positions (steps of at most %2 m), both ways.</translation>
+    </message>
+    <message>
+        <source>At no position can the variable load make the arch collapse.</source>
+        <translation>At no position can the variable load make the arch collapse.</translation>
+    </message>
+    <message>
+        <source>Least live-load factor %1 with the first axle at x = %2 m, driven forward.</source>
+        <translation>Least live-load factor %1 with the first axle at x = %2 m, driven forward.</translation>
+    </message>
+    <message>
+        <source>Least live-load factor %1 with the first axle at x = %2 m, driven backward.</source>
+        <translation>Least live-load factor %1 with the first axle at x = %2 m, driven backward.</translation>
+    </message>
+    <message>
+        <source> (intrados)</source>
+        <translation> (intrados)</translation>
+    </message>
+    <message>
+        <source> (extrados)</source>
+        <translation> (extrados)</translation>
+    </message>
+    <message>
+        <source>Collapse mechanism, four hinges at joints %1.</source>
+        <translation>Collapse mechanism, four hinges at joints %1.</translation>
+    </message>
+    <message>
+        <source>  Axle     x [m]    h [m]  from [m]    to [m]    b [m]  b_e [m]  on ring [kN]  at collapse [kN]</source>
+        <translation>  Axle     x [m]    h [m]  from [m]    to [m]    b [m]  b_e [m]  on ring [kN]  at collapse [kN]</translation>
+    </message>
+    <message>
+        <source>every permanent load at its favourable factor</source>
+        <translation>every permanent load at its favourable factor</translation>
+    </message>
+    <message>
+        <source>every permanent load at its unfavourable factor</source>
+        <translation>every permanent load at its unfavourable factor</translation>
+    </message>
+    <message>
+        <source>Verdict: adequate</source>
+        <translation>Verdict: adequate</translation>
+    </message>
+    <message>
+        <source>Verdict: not adequate</source>
+        <translation>Verdict: not adequate</translation>
+    </message>
+    <message>
+        <source>Verdict: adequate (adequacy factor %1 &gt;= 1)</source>
+        <translation>Verdict: adequate (adequacy factor %1 &gt;= 1)</translation>
+    </message>
+    <message>
+        <source>Verdict: not adequate (adequacy factor %1 &lt; 1)</source>
+        <translation>Verdict: not adequate (adequacy factor %1 &lt; 1)</translation>
+    </message>
+    <message>
+        <source>Code basis: %1, knowledge level %2.</source>
+        <translation>Code basis: %1, knowledge level %2.</translation>
+    </message>
+    <message>
+        <source>Partial factors: gG1 %1 / %2, gG2 %3 / %4 (unfavourable / favourable), gQ %5, gM %6, FC %7.</source>
+        <translation>Partial factors: gG1 %1 / %2, gG2 %3 / %4 (unfavourable / favourable), gQ %5, gM %6, FC %7.</translation>
+    </message>
+    <message>
+        <source>The design variable load can be multiplied by %1 before the arch becomes a mechanism
+  (%2).</source>
+        <translation>The design variable load can be multiplied by %1 before the arch becomes a mechanism
+  (%2).</translation>
+    </message>
+    <message>
+        <source>With %1: %2.</source>
+        <translation>With %1: %2.</translation>
+    </message>
+    <message>
+        <source>Governing load: the %1 from x = %2 to %3 m.</source>
+        <translation>Governing load: the %1 from x = %2 to %3 m.</translation>
+    </message>
+    <message>
+        <source>Mechanism: hinges at joints %1.</source>
+        <translation>Mechanism: hinges at joints %1.</translation>
+    </message>
+    <message>
+        <source>No design variable load, however large, can turn the arch into a mechanism.</source>
+        <translation>No design variable load, however large, can turn the arch into a mechanism.</translation>
+    </message>
+    <message>
+        <source>The project has no variable load; a thrust line fits under the design permanent loads.</source>
+        <translation>The project has no variable load; a thrust line fits under the design permanent loads.</translation>
+    </message>
+    <message>
+        <source>The project has no variable load, and no thrust line fits under the design permanent loads.</source>
+        <translation>The project has no variable load, and no thrust line fits under the design permanent loads.</translation>
+    </message>
+    <message>
+        <source>Not even the design permanent loads alone find a thrust line within the masonry
+  (%1).</source>
+        <translation>Not even the design permanent loads alone find a thrust line within the masonry
+  (%1).</translation>
+    </message>
+    <message>
+        <source>EN 1990:2002+A1, Annex A2, Table A2.4(B), set B (STR/GEO)</source>
+        <translation>EN 1990:2002+A1, Annex A2, Table A2.4(B), set B (STR/GEO)</translation>
+    </message>
+    <message>
+        <source>NTC 2018, Table 5.1.V (ultimate limit states of bridges)</source>
+        <translation>NTC 2018, Table 5.1.V (ultimate limit states of bridges)</translation>
+    </message>
+    <message>
+        <source>Circolare 21.01.2019 n. 7, §C8.5.4 (knowledge levels and confidence factors)</source>
+        <translation>Circolare 21.01.2019 n. 7, §C8.5.4 (knowledge levels and confidence factors)</translation>
+    </message>
+    <message>
+        <source>EN 1998-3:2005, §3.3.1, Table 3.1 (confidence factor CF)</source>
+        <translation>EN 1998-3:2005, §3.3.1, Table 3.1 (confidence factor CF)</translation>
+    </message>
+    <message>
+        <source>typed by the engineer</source>
+        <translation>typed by the engineer</translation>
+    </message>
+    <message>
+        <source>NTC 2018 (Italy)</source>
+        <translation>NTC 2018 (Italy)</translation>
+    </message>
+    <message>
+        <source>as typed</source>
+        <translation>as typed</translation>
+    </message>
+    <message>
+        <source>strip load</source>
+        <translation>strip load</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot; driven forward</source>
+        <translation>vehicle &quot;%1&quot; driven forward</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot; driven backward</source>
+        <translation>vehicle &quot;%1&quot; driven backward</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>

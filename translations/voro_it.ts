@@ -1961,6 +1961,417 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
         <source>%1: no collapse by the variable load at this position</source>
         <translation>%1: nessun collasso per il carico variabile in questa posizione</translation>
     </message>
+    <message>
+        <source>%1: no vehicle (--vehicle NAME): the vehicle&apos;s plots are not written</source>
+        <translation>%1: nessun veicolo (--vehicle NOME): i disegni del veicolo non sono scritti</translation>
+    </message>
+    <message>
+        <source>intrados</source>
+        <translation>intradosso</translation>
+    </message>
+    <message>
+        <source>extrados</source>
+        <translation>estradosso</translation>
+    </message>
+    <message>
+        <source>, crushing</source>
+        <translation>, schiacciamento</translation>
+    </message>
+    <message>
+        <source>, sliding</source>
+        <translation>, scorrimento</translation>
+    </message>
+    <message>
+        <source>no tensile strength, </source>
+        <translation>nessuna resistenza a trazione, </translation>
+    </message>
+    <message>
+        <source>compressive strength fc &gt;= %1 MPa (chords within %2% of the live-load factor)</source>
+        <translation>resistenza a compressione fc &gt;= %1 MPa (corde entro il %2% del moltiplicatore del carico variabile)</translation>
+    </message>
+    <message>
+        <source>unlimited compressive strength (rigid voussoirs)</source>
+        <translation>resistenza a compressione illimitata (conci rigidi)</translation>
+    </message>
+    <message>
+        <source>, friction mu = %1</source>
+        <translation>, attrito mu = %1</translation>
+    </message>
+    <message>
+        <source>, no sliding</source>
+        <translation>, nessuno scorrimento</translation>
+    </message>
+    <message>
+        <source>,
+  passive pressure a resistance up to %1 times its full value</source>
+        <translation>,
+  spinta passiva come resistenza fino a %1 volte il suo valore pieno</translation>
+    </message>
+    <message>
+        <source>Springing raised: the left wall takes %1 voussoir; the arch springs at y = %2 m, %3 m above the ring&apos;s end.</source>
+        <translation>Imposta rialzata: la parete sinistra prende %1 concio; l&apos;arco imposta a y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello.</translation>
+    </message>
+    <message>
+        <source>Springing raised: the left wall takes %1 voussoirs; the arch springs at y = %2 m, %3 m above the ring&apos;s end.</source>
+        <translation>Imposta rialzata: la parete sinistra prende %1 conci; l&apos;arco imposta a y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello.</translation>
+    </message>
+    <message>
+        <source>Springing raised: the right wall takes %1 voussoir; the arch springs at y = %2 m, %3 m above the ring&apos;s end.</source>
+        <translation>Imposta rialzata: la parete destra prende %1 concio; l&apos;arco imposta a y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello.</translation>
+    </message>
+    <message>
+        <source>Springing raised: the right wall takes %1 voussoirs; the arch springs at y = %2 m, %3 m above the ring&apos;s end.</source>
+        <translation>Imposta rialzata: la parete destra prende %1 conci; l&apos;arco imposta a y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello.</translation>
+    </message>
+    <message>
+        <source>Voro - how safe is the arch: exact limit analysis</source>
+        <translation>Voro - quanto è sicuro l&apos;arco: analisi limite esatta</translation>
+    </message>
+    <message>
+        <source>File:    %1</source>
+        <translation>File:     %1</translation>
+    </message>
+    <message>
+        <source>Project: %1</source>
+        <translation>Progetto: %1</translation>
+    </message>
+    <message>
+        <source>No assessment: %1</source>
+        <translation>Nessuna verifica: %1</translation>
+    </message>
+    <message>
+        <source>Model: %1 voussoirs, %2 joints (1 = left springing, i + 1 = right joint of voussoir i), loads as for the calculation.</source>
+        <translation>Modello: %1 conci, %2 giunti (1 = imposta sinistra, i + 1 = giunto destro del concio i), carichi come per il calcolo.</translation>
+    </message>
+    <message>
+        <source>Hypotheses of figures 2 to 5: %1.</source>
+        <translation>Ipotesi dei valori da 2 a 5: %1.</translation>
+    </message>
+    <message>
+        <source>The geometric safety (1) is Heyman&apos;s: rigid voussoirs, no tensile strength, unlimited
+compressive strength, no sliding, passive pressure as a fixed load. A thrust line fits
+when, at every joint, it passes within the joint&apos;s depth; it lies within the fraction s
+when |e| &lt;= s h/2.</source>
+        <translation>La sicurezza geometrica (1) è quella di Heyman: conci rigidi, nessuna resistenza a trazione,
+resistenza a compressione illimitata, nessuno scorrimento, spinta passiva come carico fisso.
+Una curva delle pressioni sta nella muratura quando in ogni giunto passa entro l&apos;altezza del
+giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
+    </message>
+    <message>
+        <source>1. Geometric safety</source>
+        <translation>1. Sicurezza geometrica</translation>
+    </message>
+    <message>
+        <source>No thrust line keeps every joint in compression: the arch cannot stand.</source>
+        <translation>Nessuna curva delle pressioni mantiene compresso ogni giunto: l&apos;arco non può stare in piedi.</translation>
+    </message>
+    <message>
+        <source>The thrust line of least eccentricity needs s = %1 of each joint&apos;s half depth.</source>
+        <translation>La curva delle pressioni di minima eccentricità usa s = %1 della semialtezza di ogni giunto.</translation>
+    </message>
+    <message>
+        <source>Depth ratio 1/s = %1: each joint is that many times as deep as this thrust line needs.</source>
+        <translation>Rapporto di altezza 1/s = %1: ogni giunto è altrettante volte più alto di quanto questa curva richieda.</translation>
+    </message>
+    <message>
+        <source>It follows the centre line of every joint (s = 0): the ring is the funicular of its loads.</source>
+        <translation>Segue la linea media di ogni giunto (s = 0): l&apos;anello è la funicolare dei suoi carichi.</translation>
+    </message>
+    <message>
+        <source>A thrust line fits within the masonry: the arch stands under its loads (safe theorem).</source>
+        <translation>Una curva delle pressioni sta nella muratura: l&apos;arco sta in piedi sotto i suoi carichi (teorema statico).</translation>
+    </message>
+    <message>
+        <source>No thrust line fits within the masonry, whatever the hinges: the arch cannot stand.</source>
+        <translation>Nessuna curva delle pressioni sta nella muratura, quali che siano le cerniere: l&apos;arco non può stare in piedi.</translation>
+    </message>
+    <message>
+        <source>(Whether a line fits is judged under the hypotheses above, not the rigid ones of s.)</source>
+        <translation>(Se una curva stia nella muratura si giudica con le ipotesi sopra, non con quelle rigide di s.)</translation>
+    </message>
+    <message>
+        <source>(That line is approached only as the thrust grows without limit.)</source>
+        <translation>(Quella curva si raggiunge solo al crescere illimitato della spinta.)</translation>
+    </message>
+    <message>
+        <source>It touches the reduced section at joints %1.</source>
+        <translation>Tocca la sezione ridotta ai giunti %1.</translation>
+    </message>
+    <message>
+        <source>2. Thrust range [kN] (horizontal force of the left support on the arch, toward the arch)</source>
+        <translation>2. Campo della spinta [kN] (forza orizzontale dell&apos;appoggio sinistro sull&apos;arco, verso l&apos;arco)</translation>
+    </message>
+    <message>
+        <source>None: no thrust line fits within the masonry.</source>
+        <translation>Nessuno: nessuna curva delle pressioni sta nella muratura.</translation>
+    </message>
+    <message>
+        <source>least   %1   (the least the arch needs: its supports spreading apart)</source>
+        <translation>minima  %1   (il minimo che serve all&apos;arco: appoggi che si allontanano)</translation>
+    </message>
+    <message>
+        <source>largest %1   (the most a tie or an abutment may have to take: supports pushed together)</source>
+        <translation>massima %1   (il massimo che una catena o una spalla può dover portare: appoggi che si avvicinano)</translation>
+    </message>
+    <message>
+        <source>largest    no upper limit (a straight thrust line fits the arch)</source>
+        <translation>massima   nessun limite superiore (una curva delle pressioni rettilinea sta nell&apos;arco)</translation>
+    </message>
+    <message>
+        <source>3. Live-load factor (dead loads as given)</source>
+        <translation>3. Moltiplicatore del carico variabile (pesi propri come dati)</translation>
+    </message>
+    <message>
+        <source>The variable load can be multiplied by %1 before the arch becomes a mechanism.</source>
+        <translation>Il carico variabile può essere moltiplicato per %1 prima che l&apos;arco diventi un meccanismo.</translation>
+    </message>
+    <message>
+        <source>The variable load can be multiplied by %1 before the arch becomes a mechanism: less than 1, the arch cannot carry the project&apos;s variable load.</source>
+        <translation>Il carico variabile può essere moltiplicato per %1 prima che l&apos;arco diventi un meccanismo: meno di 1, l&apos;arco non può portare il carico variabile del progetto.</translation>
+    </message>
+    <message>
+        <source>Collapse mechanism, %1 hinges at joints %2.</source>
+        <translation>Meccanismo di collasso, %1 cerniere ai giunti %2.</translation>
+    </message>
+    <message>
+        <source>(A factor of rigid masonry of unlimited strength.)</source>
+        <translation>(Un moltiplicatore di muratura rigida di resistenza illimitata.)</translation>
+    </message>
+    <message>
+        <source>No finite factor: the variable load alone can never turn the arch into a mechanism.</source>
+        <translation>Nessun moltiplicatore finito: il solo carico variabile non può mai trasformare l&apos;arco in un meccanismo.</translation>
+    </message>
+    <message>
+        <source>None: the project has no variable load.</source>
+        <translation>Nessuno: il progetto non ha carico variabile.</translation>
+    </message>
+    <message>
+        <source>None: not even without the variable load does a thrust line fit.</source>
+        <translation>Nessuno: nemmeno senza il carico variabile una curva delle pressioni sta nella muratura.</translation>
+    </message>
+    <message>
+        <source>4. Worst position of the strip load</source>
+        <translation>4. Posizione peggiore del carico a striscia</translation>
+    </message>
+    <message>
+        <source>Not computed: the project has no strip load.</source>
+        <translation>Non calcolato: il progetto non ha carico a striscia.</translation>
+    </message>
+    <message>
+        <source>Not computed: no positions asked for.</source>
+        <translation>Non calcolato: nessuna posizione richiesta.</translation>
+    </message>
+    <message>
+        <source>The strip of %1 kN/m2 over %2 m moved across the structure in %3 positions:</source>
+        <translation>La striscia di %1 kN/m2 su %2 m spostata lungo la struttura in %3 posizioni:</translation>
+    </message>
+    <message>
+        <source>least live-load factor %1 with the strip from x = %2 to %3 m.</source>
+        <translation>minimo moltiplicatore del carico variabile %1 con la striscia da x = %2 a %3 m.</translation>
+    </message>
+    <message>
+        <source>at no position can the variable load alone make the arch collapse.</source>
+        <translation>in nessuna posizione il solo carico variabile può far collassare l&apos;arco.</translation>
+    </message>
+    <message>
+        <source>     xq1 [m]    xq2 [m]      factor   (none: no collapse by the variable load alone)</source>
+        <translation>     xq1 [m]    xq2 [m] moltiplic.   (nessuno: nessun collasso per il solo carico variabile)</translation>
+    </message>
+    <message>
+        <source>5. Minimum thickness (every segment&apos;s thickness scaled by one factor f, the road,
+   slab and loads kept where the project puts them)</source>
+        <translation>5. Spessore minimo (lo spessore di ogni segmento scalato di uno stesso fattore f, strada,
+   soletta e carichi tenuti dove li pone il progetto)</translation>
+    </message>
+    <message>
+        <source>Not computed.</source>
+        <translation>Non calcolato.</translation>
+    </message>
+    <message>
+        <source>Not found between a thousandth and a thousand times the project&apos;s thickness.</source>
+        <translation>Non trovato fra un millesimo e mille volte lo spessore del progetto.</translation>
+    </message>
+    <message>
+        <source>A thrust line still fits, under the hypotheses above, with the thinnest segment %1 m thick (f = %2);
+  geometric factor of safety (Heyman) t/tmin = %3: the ring is that many times as thick as the
+  thinnest ring of the same shape that still holds a thrust line under these loads.</source>
+        <translation>Una curva delle pressioni sta ancora nella muratura, con le ipotesi sopra, con il segmento più sottile
+  spesso %1 m (f = %2); coefficiente di sicurezza geometrico (Heyman) t/tmin = %3: l&apos;anello è
+  altrettante volte più spesso dell&apos;anello più sottile della stessa forma che contiene ancora
+  una curva delle pressioni sotto questi carichi.</translation>
+    </message>
+    <message>
+        <source>Hinges at the least thickness: joints %1.</source>
+        <translation>Cerniere allo spessore minimo: giunti %1.</translation>
+    </message>
+    <message>
+        <source>Thrust line of least eccentricity, joint by joint</source>
+        <translation>Curva delle pressioni di minima eccentricità, giunto per giunto</translation>
+    </message>
+    <message>
+        <source> Joint      N [kN]    e [mm]  h/2 [mm]  |e|/(h/2)</source>
+        <translation> Giunto     N [kN]    e [mm]  h/2 [mm]  |e|/(h/2)</translation>
+    </message>
+    <message>
+        <source>6. Vehicle: %1 (track s %2 m, contact width w %3 m)</source>
+        <translation>6. Veicolo: %1 (carreggiata s %2 m, larghezza d&apos;impronta w %3 m)</translation>
+    </message>
+    <message>
+        <source>axle %1: P = %2 kN at d = %3 m, contact a = %4 m</source>
+        <translation>asse %1: P = %2 kN a d = %3 m, impronta a = %4 m</translation>
+    </message>
+    <message>
+        <source>Spread through the fill: %1 (theta = %2 degrees from the vertical on each side); across the bridge over
+  b_e = s + w + 2 h tan(theta), at most the ring&apos;s width b: the ring takes P b / b_e.
+  The live-load factor multiplies the strip load and the vehicle together.</source>
+        <translation>Diffusione nel riempimento: %1 (theta = %2 gradi dalla verticale per lato); trasversalmente su
+  b_e = s + w + 2 h tan(theta), al più la larghezza b dell&apos;anello: l&apos;anello porta P b / b_e.
+  Il moltiplicatore del carico variabile moltiplica insieme il carico a striscia e il veicolo.</translation>
+    </message>
+    <message>
+        <source>Swept in %1 positions (steps of at most %2 m), one way (symmetric vehicle).</source>
+        <translation>Spostato in %1 posizioni (passi di al più %2 m), in un senso (veicolo simmetrico).</translation>
+    </message>
+    <message>
+        <source>Swept in %1 positions (steps of at most %2 m), both ways.</source>
+        <translation>Spostato in %1 posizioni (passi di al più %2 m), nei due sensi.</translation>
+    </message>
+    <message>
+        <source>At no position can the variable load make the arch collapse.</source>
+        <translation>In nessuna posizione il carico variabile può far collassare l&apos;arco.</translation>
+    </message>
+    <message>
+        <source>Least live-load factor %1 with the first axle at x = %2 m, driven forward.</source>
+        <translation>Minimo moltiplicatore del carico variabile %1 con il primo asse in x = %2 m, in avanti.</translation>
+    </message>
+    <message>
+        <source>Least live-load factor %1 with the first axle at x = %2 m, driven backward.</source>
+        <translation>Minimo moltiplicatore del carico variabile %1 con il primo asse in x = %2 m, all&apos;indietro.</translation>
+    </message>
+    <message>
+        <source> (intrados)</source>
+        <translation> (intradosso)</translation>
+    </message>
+    <message>
+        <source> (extrados)</source>
+        <translation> (estradosso)</translation>
+    </message>
+    <message>
+        <source>Collapse mechanism, four hinges at joints %1.</source>
+        <translation>Meccanismo di collasso, quattro cerniere ai giunti %1.</translation>
+    </message>
+    <message>
+        <source>  Axle     x [m]    h [m]  from [m]    to [m]    b [m]  b_e [m]  on ring [kN]  at collapse [kN]</source>
+        <translation>  Asse     x [m]    h [m]    da [m]     a [m]    b [m]  b_e [m] su anello [kN]  al collasso [kN]</translation>
+    </message>
+    <message>
+        <source>every permanent load at its favourable factor</source>
+        <translation>ogni carico permanente al suo coefficiente favorevole</translation>
+    </message>
+    <message>
+        <source>every permanent load at its unfavourable factor</source>
+        <translation>ogni carico permanente al suo coefficiente sfavorevole</translation>
+    </message>
+    <message>
+        <source>Verdict: adequate</source>
+        <translation>Giudizio: adeguato</translation>
+    </message>
+    <message>
+        <source>Verdict: not adequate</source>
+        <translation>Giudizio: non adeguato</translation>
+    </message>
+    <message>
+        <source>Verdict: adequate (adequacy factor %1 &gt;= 1)</source>
+        <translation>Giudizio: adeguato (fattore di adeguatezza %1 &gt;= 1)</translation>
+    </message>
+    <message>
+        <source>Verdict: not adequate (adequacy factor %1 &lt; 1)</source>
+        <translation>Giudizio: non adeguato (fattore di adeguatezza %1 &lt; 1)</translation>
+    </message>
+    <message>
+        <source>Code basis: %1, knowledge level %2.</source>
+        <translation>Riferimento normativo: %1, livello di conoscenza %2.</translation>
+    </message>
+    <message>
+        <source>Partial factors: gG1 %1 / %2, gG2 %3 / %4 (unfavourable / favourable), gQ %5, gM %6, FC %7.</source>
+        <translation>Coefficienti parziali: gG1 %1 / %2, gG2 %3 / %4 (sfavorevole / favorevole), gQ %5, gM %6, FC %7.</translation>
+    </message>
+    <message>
+        <source>The design variable load can be multiplied by %1 before the arch becomes a mechanism
+  (%2).</source>
+        <translation>Il carico variabile di progetto può essere moltiplicato per %1 prima che l&apos;arco diventi un meccanismo
+  (%2).</translation>
+    </message>
+    <message>
+        <source>With %1: %2.</source>
+        <translation>Con %1: %2.</translation>
+    </message>
+    <message>
+        <source>Governing load: the %1 from x = %2 to %3 m.</source>
+        <translation>Carico che governa: %1 da x = %2 a %3 m.</translation>
+    </message>
+    <message>
+        <source>Mechanism: hinges at joints %1.</source>
+        <translation>Meccanismo: cerniere ai giunti %1.</translation>
+    </message>
+    <message>
+        <source>No design variable load, however large, can turn the arch into a mechanism.</source>
+        <translation>Nessun carico variabile di progetto, per quanto grande, può trasformare l&apos;arco in un meccanismo.</translation>
+    </message>
+    <message>
+        <source>The project has no variable load; a thrust line fits under the design permanent loads.</source>
+        <translation>Il progetto non ha carico variabile; una curva delle pressioni sta nella muratura sotto i carichi permanenti di progetto.</translation>
+    </message>
+    <message>
+        <source>The project has no variable load, and no thrust line fits under the design permanent loads.</source>
+        <translation>Il progetto non ha carico variabile, e nessuna curva delle pressioni sta nella muratura sotto i carichi permanenti di progetto.</translation>
+    </message>
+    <message>
+        <source>Not even the design permanent loads alone find a thrust line within the masonry
+  (%1).</source>
+        <translation>Nemmeno i soli carichi permanenti di progetto trovano una curva delle pressioni nella muratura
+  (%1).</translation>
+    </message>
+    <message>
+        <source>EN 1990:2002+A1, Annex A2, Table A2.4(B), set B (STR/GEO)</source>
+        <translation>EN 1990:2002+A1, Allegato A2, Tabella A2.4(B), insieme B (STR/GEO)</translation>
+    </message>
+    <message>
+        <source>NTC 2018, Table 5.1.V (ultimate limit states of bridges)</source>
+        <translation>NTC 2018, Tabella 5.1.V (stati limite ultimi dei ponti)</translation>
+    </message>
+    <message>
+        <source>Circolare 21.01.2019 n. 7, §C8.5.4 (knowledge levels and confidence factors)</source>
+        <translation>Circolare 21.01.2019 n. 7, §C8.5.4 (livelli di conoscenza e fattori di confidenza)</translation>
+    </message>
+    <message>
+        <source>EN 1998-3:2005, §3.3.1, Table 3.1 (confidence factor CF)</source>
+        <translation>EN 1998-3:2005, §3.3.1, Tabella 3.1 (fattore di confidenza CF)</translation>
+    </message>
+    <message>
+        <source>typed by the engineer</source>
+        <translation>digitato dal progettista</translation>
+    </message>
+    <message>
+        <source>NTC 2018 (Italy)</source>
+        <translation>NTC 2018 (Italia)</translation>
+    </message>
+    <message>
+        <source>as typed</source>
+        <translation>come digitati</translation>
+    </message>
+    <message>
+        <source>strip load</source>
+        <translation>carico a striscia</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot; driven forward</source>
+        <translation>veicolo &quot;%1&quot; in avanti</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot; driven backward</source>
+        <translation>veicolo &quot;%1&quot; all&apos;indietro</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>

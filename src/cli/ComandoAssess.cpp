@@ -124,7 +124,9 @@ int assess(const Argomenti& a) {
   ProgettoValutato& p = progetti[0];
   if (!disegni || p.soluzione.esito != Esito::Risolto) return status;
   AmbienteGrafico grafica;
-  const Regional regional = Regional::inglese();
+  // The numbers as the files write them, the words in the language asked for.
+  Regional regional = Regional::inglese();
+  regional.setTraduzioni(a.traduzioni);
   RecordingMessages msg;
   msg.setTraduzioni(a.traduzioni);
   bool ok = true;
@@ -141,8 +143,10 @@ int assess(const Argomenti& a) {
   }
   if (!plotVeicolo.empty() || !graficoVeicolo.empty()) {
     if (!p.veicolo) {
-      std::cerr << "voro-cli: " << TestoTerminale(p.soluzione.file)
-                << ": no vehicle (--vehicle NAME): the vehicle's plots are not written\n";
+      std::cerr << "voro-cli: "
+                << Componi(msg.traduci("Voro", "%1: no vehicle (--vehicle NAME): the vehicle's plots are not written"),
+                           {TestoTerminale(p.soluzione.file)})
+                << "\n";
       ok = false;
     } else {
       const VeicoloInPosizione peggiore = PosizionePeggiore(*p.veicolo);

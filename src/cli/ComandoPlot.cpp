@@ -117,7 +117,9 @@ int plot(const Argomenti& a) {
   RecordingMessages msg;
   msg.setTraduzioni(a.traduzioni);
   Disegno disegno(msg);
-  const Regional regional = Regional::inglese();
+  // The numbers as the files write them, the words in the language asked for.
+  Regional regional = Regional::inglese();
+  regional.setTraduzioni(a.traduzioni);
   PlottaArco arco(s.dati, s.modello, s.risultati, regional, disegno);
   arco.PlottaGeometria = mode == "results" ? 0 : mode == "geometry" ? 1 : 2;
   arco.Visualizza = flags;

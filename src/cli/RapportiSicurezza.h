@@ -23,8 +23,9 @@ struct ProgettoValutato {
   std::optional<RisultatiVeicolo> veicolo;  // the vehicle sweep, when the project has a vehicle
 };
 
-// Where the upper walls raise the springings, a line a side; empty when they do not.
-std::string RigheImposte(const ImposteArco& a);
+// Where the upper walls raise the springings, a line a side, in the language
+// of the messages; empty when they do not.
+std::string RigheImposte(const ImposteArco& a, const Messages& lingua);
 
 // The verdict under the project's partial factors; nothing when there is no
 // adequacy to state.
@@ -34,7 +35,7 @@ void ScriviVerdetto(std::ostream& out, const ProgettoValutato& p);
 void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p);
 
 // The vehicle, its spread, the worst position and its axles, in words.
-void ScriviRapportoVeicolo(std::ostream& out, const RisultatiVeicolo& r);
+void ScriviRapportoVeicolo(std::ostream& out, const RisultatiVeicolo& r, const Messages& lingua);
 
 // One object with the figures (kN and m), or {"error": ..., "number": ...}.
 void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int indent = 0);

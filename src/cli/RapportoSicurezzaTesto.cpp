@@ -11,43 +11,57 @@ namespace voro::cli {
 
 namespace {
 
-std::string faccia(Faccia f) { return f == Faccia::Intradosso ? "intrados" : "extrados"; }
+std::string faccia(Faccia f, const Messages& l) {
+  return f == Faccia::Intradosso ? l.traduci("Voro", "intrados") : l.traduci("Voro", "extrados");
+}
 
-std::string cerniere(const std::vector<Cerniera>& c) {
+std::string cerniere(const std::vector<Cerniera>& c, const Messages& l) {
   std::string t;
   for (std::size_t k = 0; k < c.size(); ++k) {
-    const char* come = c[k].tipo == TipoCerniera::Schiacciamento ? ", crushing"
-                       : c[k].tipo == TipoCerniera::Scorrimento  ? ", sliding"
-                                                                 : "";
-    t += (k ? ", " : "") + std::to_string(c[k].giunto) + " (" + faccia(c[k].faccia) + come + ")";
+    const std::string come = c[k].tipo == TipoCerniera::Schiacciamento ? l.traduci("Voro", ", crushing")
+                             : c[k].tipo == TipoCerniera::Scorrimento  ? l.traduci("Voro", ", sliding")
+                                                                       : std::string();
+    t += (k ? ", " : "") + std::to_string(c[k].giunto) + " (" + faccia(c[k].faccia, l) + come + ")";
   }
   return t;
 }
 
 // The hypotheses the figures 2 to 5 rest on.
-std::string ipotesi(const RisultatiSicurezza& r) {
-  std::string t = "no tensile strength, ";
-  t += r.resistenzaMinima ? "compressive strength fc >= " + fmt("%.4g", *r.resistenzaMinima) +
-                                " MPa (chords within " + fmt("%.2g", r.tolleranzaResistenza * 100) +
-                                "% of the live-load factor)"
-                          : std::string("unlimited compressive strength (rigid voussoirs)");
-  t += r.attrito ? ", friction mu = " + fmt("%.4g", *r.attrito) : std::string(", no sliding");
+std::string ipotesi(const RisultatiSicurezza& r, const Messages& l) {
+  std::string t = l.traduci("Voro", "no tensile strength, ");
+  t += r.resistenzaMinima
+           ? Componi(l.traduci("Voro", "compressive strength fc >= %1 MPa (chords within %2% of the live-load factor)"),
+                     {fmt("%.4g", *r.resistenzaMinima), fmt("%.2g", r.tolleranzaResistenza * 100)})
+           : l.traduci("Voro", "unlimited compressive strength (rigid voussoirs)");
+  t += r.attrito ? Componi(l.traduci("Voro", ", friction mu = %1"), {fmt("%.4g", *r.attrito)})
+                 : l.traduci("Voro", ", no sliding");
   if (r.mobilitazione)
-    t += ",\n  passive pressure a resistance up to " + fmt("%.4g", *r.mobilitazione) + " times its full value";
+    t += Componi(l.traduci("Voro", ",\n  passive pressure a resistance up to %1 times its full value"),
+                 {fmt("%.4g", *r.mobilitazione)});
   return t;
 }
 
 }  // namespace
 
-std::string RigheImposte(const ImposteArco& a) {
+std::string RigheImposte(const ImposteArco& a, const Messages& l) {
   std::string s;
-  auto lato = [&s](const char* nome, const ImpostaRialzata& i) {
-    s += std::string("Springing raised: the ") + nome + " wall takes " + std::to_string(i.conciParete) +
-         " voussoir" + (i.conciParete == 1 ? "" : "s") + "; the arch springs at y = " + fmt("%.3f", i.y) + " m, " +
-         fmt("%.3f", i.rialzo) + " m above the ring's end.\n";
+  // Each side a whole sentence, so that a translation can order it.
+  auto lato = [&s, &l](bool sinistra, const ImpostaRialzata& i) {
+    const char* modello =
+        sinistra ? (i.conciParete == 1 ? VORO_NOOP("Voro", "Springing raised: the left wall takes %1 voussoir; the "
+                                                           "arch springs at y = %2 m, %3 m above the ring's end.")
+                                       : VORO_NOOP("Voro", "Springing raised: the left wall takes %1 voussoirs; the "
+                                                           "arch springs at y = %2 m, %3 m above the ring's end."))
+                 : (i.conciParete == 1 ? VORO_NOOP("Voro", "Springing raised: the right wall takes %1 voussoir; the "
+                                                           "arch springs at y = %2 m, %3 m above the ring's end.")
+                                       : VORO_NOOP("Voro", "Springing raised: the right wall takes %1 voussoirs; the "
+                                                           "arch springs at y = %2 m, %3 m above the ring's end."));
+    s += Componi(l.traduci("Voro", modello),
+                 {std::to_string(i.conciParete), fmt("%.3f", i.y), fmt("%.3f", i.rialzo)}) +
+         "\n";
   };
-  if (a.sinistra) lato("left", *a.sinistra);
-  if (a.destra) lato("right", *a.destra);
+  if (a.sinistra) lato(true, *a.sinistra);
+  if (a.destra) lato(false, *a.destra);
   return s;
 }
 
@@ -56,117 +70,175 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
   const DatiProgetto& d = s.dati;
   const ModelloArco& m = s.modello;
   const RisultatiSicurezza& r = p.sicurezza;
-  out << "Voro - how safe is the arch: exact limit analysis\n";
+  const Messages& l = s.messaggi;
+  out << l.traduci("Voro", "Voro - how safe is the arch: exact limit analysis") << "\n";
   // Names and titles may hold control characters that would drive the terminal.
-  out << "File:    " << TestoTerminale(NomeFile(s.file)) << "\n";
-  if (!d.Titolo.empty()) out << "Project: " << TestoTerminale(d.Titolo) << "\n";
+  out << Componi(l.traduci("Voro", "File:    %1"), {TestoTerminale(NomeFile(s.file))}) << "\n";
+  if (!d.Titolo.empty()) out << Componi(l.traduci("Voro", "Project: %1"), {TestoTerminale(d.Titolo)}) << "\n";
   if (s.esito != Esito::Risolto) {
-    out << "\nNo assessment: " << s.errore << "\n";
+    out << "\n" << Componi(l.traduci("Voro", "No assessment: %1"), {s.errore}) << "\n";
     return;
   }
-  out << "\nModel: " << m.nConciTot << " voussoirs, " << m.nGiunti
-      << " joints (1 = left springing, i + 1 = right joint of voussoir i), loads as for the calculation.\n"
-         "Hypotheses of figures 2 to 5: "
-      << ipotesi(r)
-      << ".\nThe geometric safety (1) is Heyman's: rigid voussoirs, no tensile strength, unlimited\n"
-         "compressive strength, no sliding, passive pressure as a fixed load. A thrust line fits\n"
-         "when, at every joint, it passes within the joint's depth; it lies within the fraction s\n"
-         "when |e| <= s h/2.\n";
-  if (const std::string rialzo = RigheImposte(ImposteSuPareti(m)); !rialzo.empty()) out << rialzo;
+  out << "\n"
+      << Componi(l.traduci("Voro", "Model: %1 voussoirs, %2 joints (1 = left springing, i + 1 = right joint of "
+                                   "voussoir i), loads as for the calculation."),
+                 {std::to_string(m.nConciTot), std::to_string(m.nGiunti)})
+      << "\n"
+      << Componi(l.traduci("Voro", "Hypotheses of figures 2 to 5: %1."), {ipotesi(r, l)}) << "\n"
+      << l.traduci("Voro", "The geometric safety (1) is Heyman's: rigid voussoirs, no tensile strength, unlimited\n"
+                           "compressive strength, no sliding, passive pressure as a fixed load. A thrust line fits\n"
+                           "when, at every joint, it passes within the joint's depth; it lies within the fraction s\n"
+                           "when |e| <= s h/2.")
+      << "\n";
+  if (const std::string rialzo = RigheImposte(ImposteSuPareti(m), l); !rialzo.empty()) out << rialzo;
   ScriviVerdetto(out, p);
 
-  out << "\n1. Geometric safety\n";
+  out << "\n" << l.traduci("Voro", "1. Geometric safety") << "\n";
   if (!r.rapportoSpessore) {
-    out << "  No thrust line keeps every joint in compression: the arch cannot stand.\n";
+    out << "  " << l.traduci("Voro", "No thrust line keeps every joint in compression: the arch cannot stand.") << "\n";
   } else {
     const double sr = *r.rapportoSpessore;
-    out << "  The thrust line of least eccentricity needs s = " << fmtFattore(sr, 4)
-        << " of each joint's half depth.\n";
+    out << "  "
+        << Componi(l.traduci("Voro", "The thrust line of least eccentricity needs s = %1 of each joint's half depth."),
+                   {fmtFattore(sr, 4)})
+        << "\n";
     if (r.fattoreGeometrico)
-      out << "  Depth ratio 1/s = " << fmtFattore(*r.fattoreGeometrico, 3)
-          << ": each joint is that many times as deep as this thrust line needs.\n";
+      out << "  "
+          << Componi(l.traduci("Voro", "Depth ratio 1/s = %1: each joint is that many times as deep as this thrust "
+                                       "line needs."),
+                     {fmtFattore(*r.fattoreGeometrico, 3)})
+          << "\n";
     else
-      out << "  It follows the centre line of every joint (s = 0): the ring is the funicular of its loads.\n";
-    out << (r.ammissibile ? "  A thrust line fits within the masonry: the arch stands under its loads (safe theorem).\n"
-                          : "  No thrust line fits within the masonry, whatever the hinges: the arch cannot stand.\n");
+      out << "  "
+          << l.traduci("Voro", "It follows the centre line of every joint (s = 0): the ring is the funicular of its "
+                               "loads.")
+          << "\n";
+    out << "  "
+        << (r.ammissibile ? l.traduci("Voro", "A thrust line fits within the masonry: the arch stands under its loads "
+                                              "(safe theorem).")
+                          : l.traduci("Voro", "No thrust line fits within the masonry, whatever the hinges: the arch "
+                                              "cannot stand."))
+        << "\n";
     if (r.ammissibile != (*r.rapportoSpessore <= 1))
-      out << "  (Whether a line fits is judged under the hypotheses above, not the rigid ones of s.)\n";
+      out << "  "
+          << l.traduci("Voro", "(Whether a line fits is judged under the hypotheses above, not the rigid ones of s.)")
+          << "\n";
     if (r.spintaIllimitataMinima)
-      out << "  (That line is approached only as the thrust grows without limit.)\n";
-    if (!r.contatti.empty()) out << "  It touches the reduced section at joints " << cerniere(r.contatti) << ".\n";
+      out << "  " << l.traduci("Voro", "(That line is approached only as the thrust grows without limit.)") << "\n";
+    if (!r.contatti.empty())
+      out << "  "
+          << Componi(l.traduci("Voro", "It touches the reduced section at joints %1."), {cerniere(r.contatti, l)})
+          << "\n";
   }
 
-  out << "\n2. Thrust range [kN] (horizontal force of the left support on the arch, toward the arch)\n";
+  out << "\n"
+      << l.traduci("Voro", "2. Thrust range [kN] (horizontal force of the left support on the arch, toward the arch)")
+      << "\n";
   if (!r.spintaMinima) {
-    out << "  None: no thrust line fits within the masonry.\n";
+    out << "  " << l.traduci("Voro", "None: no thrust line fits within the masonry.") << "\n";
   } else {
-    out << "  least   " << fmt("%10.2f", *r.spintaMinima) << "   (the least the arch needs: its supports spreading apart)\n";
+    out << "  "
+        << Componi(l.traduci("Voro", "least   %1   (the least the arch needs: its supports spreading apart)"),
+                   {fmt("%10.2f", *r.spintaMinima)})
+        << "\n";
     if (r.spintaMassima)
-      out << "  largest " << fmt("%10.2f", *r.spintaMassima)
-          << "   (the most a tie or an abutment may have to take: supports pushed together)\n";
+      out << "  "
+          << Componi(l.traduci("Voro", "largest %1   (the most a tie or an abutment may have to take: supports "
+                                       "pushed together)"),
+                     {fmt("%10.2f", *r.spintaMassima)})
+          << "\n";
     else
-      out << "  largest    no upper limit (a straight thrust line fits the arch)\n";
+      out << "  " << l.traduci("Voro", "largest    no upper limit (a straight thrust line fits the arch)") << "\n";
   }
 
-  out << "\n3. Live-load factor (dead loads as given)\n";
+  out << "\n" << l.traduci("Voro", "3. Live-load factor (dead loads as given)") << "\n";
   switch (r.esitoCarico) {
     case EsitoCarico::Finito:
-      out << "  The variable load can be multiplied by " << fmtFattore(*r.fattoreCarico, 3)
-          << " before the arch becomes a mechanism";
-      out << (*r.fattoreCarico >= 1 ? ".\n" : ": less than 1, the arch cannot carry the project's variable load.\n");
-      out << "  Collapse mechanism, " << r.meccanismo.size() << " hinges at joints " << cerniere(r.meccanismo) << ".\n";
-      if (!r.resistenzaFinita) out << "  (A factor of rigid masonry of unlimited strength.)\n";
+      out << "  "
+          << Componi(*r.fattoreCarico >= 1
+                         ? l.traduci("Voro", "The variable load can be multiplied by %1 before the arch becomes a "
+                                             "mechanism.")
+                         : l.traduci("Voro", "The variable load can be multiplied by %1 before the arch becomes a "
+                                             "mechanism: less than 1, the arch cannot carry the project's variable "
+                                             "load."),
+                     {fmtFattore(*r.fattoreCarico, 3)})
+          << "\n";
+      out << "  "
+          << Componi(l.traduci("Voro", "Collapse mechanism, %1 hinges at joints %2."),
+                     {std::to_string(r.meccanismo.size()), cerniere(r.meccanismo, l)})
+          << "\n";
+      if (!r.resistenzaFinita)
+        out << "  " << l.traduci("Voro", "(A factor of rigid masonry of unlimited strength.)") << "\n";
       break;
     case EsitoCarico::Illimitato:
-      out << "  No finite factor: the variable load alone can never turn the arch into a mechanism.\n";
+      out << "  "
+          << l.traduci("Voro", "No finite factor: the variable load alone can never turn the arch into a mechanism.")
+          << "\n";
       break;
     case EsitoCarico::NessunCarico:
-      out << "  None: the project has no variable load.\n";
+      out << "  " << l.traduci("Voro", "None: the project has no variable load.") << "\n";
       break;
     case EsitoCarico::Impossibile:
-      out << "  None: not even without the variable load does a thrust line fit.\n";
+      out << "  " << l.traduci("Voro", "None: not even without the variable load does a thrust line fit.") << "\n";
       break;
   }
 
-  out << "\n4. Worst position of the strip load\n";
+  out << "\n" << l.traduci("Voro", "4. Worst position of the strip load") << "\n";
   if (r.posizioni.empty()) {
-    out << "  Not computed: " << (d.qCarico == 0 || !(r.lunghezzaCarico > 0) ? "the project has no strip load.\n"
-                                                                            : "no positions asked for.\n");
+    out << "  "
+        << (d.qCarico == 0 || !(r.lunghezzaCarico > 0) ? l.traduci("Voro", "Not computed: the project has no strip load.")
+                                                       : l.traduci("Voro", "Not computed: no positions asked for."))
+        << "\n";
   } else {
-    out << "  The strip of " << fmt("%.4g", d.qCarico) << " kN/m2 over " << fmt("%.3f", r.lunghezzaCarico)
-        << " m moved across the structure in " << r.posizioni.size() << " positions:\n";
+    out << "  "
+        << Componi(l.traduci("Voro", "The strip of %1 kN/m2 over %2 m moved across the structure in %3 positions:"),
+                   {fmt("%.4g", d.qCarico), fmt("%.3f", r.lunghezzaCarico), std::to_string(r.posizioni.size())})
+        << "\n";
     if (r.fattorePeggiore)
-      out << "  least live-load factor " << fmtFattore(*r.fattorePeggiore, 3) << " with the strip from x = "
-          << fmt("%.3f", *r.xq1Peggiore) << " to " << fmt("%.3f", *r.xq2Peggiore) << " m.\n";
+      out << "  "
+          << Componi(l.traduci("Voro", "least live-load factor %1 with the strip from x = %2 to %3 m."),
+                     {fmtFattore(*r.fattorePeggiore, 3), fmt("%.3f", *r.xq1Peggiore), fmt("%.3f", *r.xq2Peggiore)})
+          << "\n";
     else
-      out << "  at no position can the variable load alone make the arch collapse.\n";
-    out << "     xq1 [m]    xq2 [m]      factor   (none: no collapse by the variable load alone)\n";
+      out << "  " << l.traduci("Voro", "at no position can the variable load alone make the arch collapse.") << "\n";
+    out << l.traduci("Voro", "     xq1 [m]    xq2 [m]      factor   (none: no collapse by the variable load alone)")
+        << "\n";
+    const std::string nessuno = l.traduci("Voro", "none");
     for (const PosizioneCarico& q : r.posizioni)
       out << fmt("%12.3f", q.xq1) << fmt("%11.3f", q.xq2)
-          << (q.fattore ? fmt("%12.3f", *q.fattore) : std::string("        none")) << "\n";
+          << (q.fattore ? fmt("%12.3f", *q.fattore) : std::string(nessuno.size() < 12 ? 12 - nessuno.size() : 1, ' ') + nessuno)
+          << "\n";
   }
 
-  out << "\n5. Minimum thickness (every segment's thickness scaled by one factor f, the road,\n"
-         "   slab and loads kept where the project puts them)\n";
+  out << "\n"
+      << l.traduci("Voro", "5. Minimum thickness (every segment's thickness scaled by one factor f, the road,\n"
+                           "   slab and loads kept where the project puts them)")
+      << "\n";
   if (!r.spessoreMinimoCalcolato) {
-    out << "  Not computed.\n";
+    out << "  " << l.traduci("Voro", "Not computed.") << "\n";
   } else if (!r.spessoreMinimo) {
-    out << "  Not found between a thousandth and a thousand times the project's thickness.\n";
+    out << "  " << l.traduci("Voro", "Not found between a thousandth and a thousand times the project's thickness.")
+        << "\n";
   } else {
-    out << "  A thrust line still fits, under the hypotheses above, with the thinnest segment "
-        << fmt("%.4f", *r.spessoreMinimo) << " m thick (f = " << fmtFattore(*r.fattoreMinimo, 4)
-        << ");\n  geometric factor of safety (Heyman) t/tmin = " << fmtFattore(*r.fattoreSpessore, 3)
-        << ": the ring is that many times as thick as the\n"
-           "  thinnest ring of the same shape that still holds a thrust line under these loads.\n";
+    out << "  "
+        << Componi(l.traduci("Voro", "A thrust line still fits, under the hypotheses above, with the thinnest segment "
+                                     "%1 m thick (f = %2);\n  geometric factor of safety (Heyman) t/tmin = %3: the "
+                                     "ring is that many times as thick as the\n  thinnest ring of the same shape that "
+                                     "still holds a thrust line under these loads."),
+                   {fmt("%.4f", *r.spessoreMinimo), fmtFattore(*r.fattoreMinimo, 4), fmtFattore(*r.fattoreSpessore, 3)})
+        << "\n";
     if (!r.contattiSpessoreMinimo.empty())
-      out << "  Hinges at the least thickness: joints " << cerniere(r.contattiSpessoreMinimo) << ".\n";
+      out << "  "
+          << Componi(l.traduci("Voro", "Hinges at the least thickness: joints %1."),
+                     {cerniere(r.contattiSpessoreMinimo, l)})
+          << "\n";
   }
 
-  if (p.veicolo) ScriviRapportoVeicolo(out, *p.veicolo);
+  if (p.veicolo) ScriviRapportoVeicolo(out, *p.veicolo, l);
 
   if (r.rapportoSpessore) {
-    out << "\nThrust line of least eccentricity, joint by joint\n";
-    out << " Joint      N [kN]    e [mm]  h/2 [mm]  |e|/(h/2)\n";
+    out << "\n" << l.traduci("Voro", "Thrust line of least eccentricity, joint by joint") << "\n";
+    out << l.traduci("Voro", " Joint      N [kN]    e [mm]  h/2 [mm]  |e|/(h/2)") << "\n";
     const LineaSpinte& l = r.lineaMinima;
     for (std::size_t j = 0; j < l.e.size(); ++j) {
       const Concio& c1 = m.Conci(1);

@@ -8,33 +8,51 @@
 
 namespace voro::cli {
 
-void ScriviRapportoVeicolo(std::ostream& out, const RisultatiVeicolo& r) {
+void ScriviRapportoVeicolo(std::ostream& out, const RisultatiVeicolo& r, const Messages& l) {
   const Veicolo& v = r.veicolo;
-  out << "\n6. Vehicle: " << TestoTerminale(v.Nome) << " (track s " << fmt("%.3f", v.Carreggiata)
-      << " m, contact width w " << fmt("%.3f", v.LarghezzaImpronta) << " m)\n";
+  out << "\n"
+      << Componi(l.traduci("Voro", "6. Vehicle: %1 (track s %2 m, contact width w %3 m)"),
+                 {TestoTerminale(v.Nome), fmt("%.3f", v.Carreggiata), fmt("%.3f", v.LarghezzaImpronta)})
+      << "\n";
   for (std::size_t k = 0; k < v.Assi.size(); ++k)
-    out << "  axle " << k + 1 << ": P = " << fmt("%.2f", v.Assi[k].P) << " kN at d = " << fmt("%.3f", v.Assi[k].d)
-        << " m, contact a = " << fmt("%.3f", v.Assi[k].a) << " m\n";
-  out << "  Spread through the fill: " << r.diffusione.Testo() << " (theta = " << fmt("%.2f", r.diffusione.Angolo())
-      << " degrees from the vertical on each side); across the bridge over\n"
-         "  b_e = s + w + 2 h tan(theta), at most the ring's width b: the ring takes P b / b_e.\n"
-         "  The live-load factor multiplies the strip load and the vehicle together.\n";
-  out << "  Swept in " << r.posizioni.size() << " positions (steps of at most " << fmt("%.3f", r.passo) << " m)"
-      << (r.posizioni.empty() || r.posizioni.back().verso == r.posizioni.front().verso ? ", one way (symmetric vehicle)"
-                                                                                       : ", both ways")
-      << ".\n";
+    out << "  "
+        << Componi(l.traduci("Voro", "axle %1: P = %2 kN at d = %3 m, contact a = %4 m"),
+                   {std::to_string(k + 1), fmt("%.2f", v.Assi[k].P), fmt("%.3f", v.Assi[k].d), fmt("%.3f", v.Assi[k].a)})
+        << "\n";
+  const std::string regola =
+      r.diffusione.regola == RegolaDiffusione::Nessuna ? l.traduci("Voro", "none") : r.diffusione.Testo();
+  out << "  "
+      << Componi(l.traduci("Voro", "Spread through the fill: %1 (theta = %2 degrees from the vertical on each side); "
+                                   "across the bridge over\n  b_e = s + w + 2 h tan(theta), at most the ring's width "
+                                   "b: the ring takes P b / b_e.\n  The live-load factor multiplies the strip load "
+                                   "and the vehicle together."),
+                 {regola, fmt("%.2f", r.diffusione.Angolo())})
+      << "\n";
+  const bool unVerso = r.posizioni.empty() || r.posizioni.back().verso == r.posizioni.front().verso;
+  out << "  "
+      << Componi(unVerso ? l.traduci("Voro", "Swept in %1 positions (steps of at most %2 m), one way (symmetric "
+                                             "vehicle).")
+                         : l.traduci("Voro", "Swept in %1 positions (steps of at most %2 m), both ways."),
+                 {std::to_string(r.posizioni.size()), fmt("%.3f", r.passo)})
+      << "\n";
   if (!r.fattorePeggiore) {
-    out << "  At no position can the variable load make the arch collapse.\n";
+    out << "  " << l.traduci("Voro", "At no position can the variable load make the arch collapse.") << "\n";
     return;
   }
-  out << "  Least live-load factor " << fmt("%.3f", *r.fattorePeggiore) << " with the first axle at x = "
-      << fmt("%.4f", r.xPeggiore) << " m, driven " << TestoVerso(r.versoPeggiore) << ".\n";
+  out << "  "
+      << Componi(r.versoPeggiore == Verso::Avanti
+                     ? l.traduci("Voro", "Least live-load factor %1 with the first axle at x = %2 m, driven forward.")
+                     : l.traduci("Voro", "Least live-load factor %1 with the first axle at x = %2 m, driven backward."),
+                 {fmt("%.3f", *r.fattorePeggiore), fmt("%.4f", r.xPeggiore)})
+      << "\n";
   std::string mecc;
   for (std::size_t k = 0; k < r.meccanismo.size(); ++k)
     mecc += (k ? ", " : "") + std::to_string(r.meccanismo[k].giunto) +
-            (r.meccanismo[k].faccia == Faccia::Intradosso ? " (intrados)" : " (extrados)");
-  out << "  Collapse mechanism, four hinges at joints " << mecc << ".\n";
-  out << "  Axle     x [m]    h [m]  from [m]    to [m]    b [m]  b_e [m]  on ring [kN]  at collapse [kN]\n";
+            (r.meccanismo[k].faccia == Faccia::Intradosso ? l.traduci("Voro", " (intrados)")
+                                                          : l.traduci("Voro", " (extrados)"));
+  out << "  " << Componi(l.traduci("Voro", "Collapse mechanism, four hinges at joints %1."), {mecc}) << "\n";
+  out << l.traduci("Voro", "  Axle     x [m]    h [m]  from [m]    to [m]    b [m]  b_e [m]  on ring [kN]  at collapse [kN]")
+      << "\n";
   for (std::size_t k = 0; k < r.assiPeggiori.size(); ++k) {
     const ImprontaAsse& a = r.assiPeggiori[k];
     const double P = k < v.Assi.size() ? v.Assi[k].P : 0;

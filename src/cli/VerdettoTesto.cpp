@@ -11,16 +11,17 @@ namespace voro::cli {
 
 namespace {
 
-std::string cerniere(const std::vector<Cerniera>& c) {
+std::string cerniere(const std::vector<Cerniera>& c, const Messages& l) {
   std::string t;
   for (std::size_t k = 0; k < c.size(); ++k)
-    t += (k ? ", " : "") + std::to_string(c[k].giunto) + (c[k].faccia == Faccia::Intradosso ? " (intrados)" : " (extrados)");
+    t += (k ? ", " : "") + std::to_string(c[k].giunto) +
+         (c[k].faccia == Faccia::Intradosso ? l.traduci("Voro", " (intrados)") : l.traduci("Voro", " (extrados)"));
   return t;
 }
 
-std::string combinazione(Combinazione c) {
-  return c == Combinazione::Inf ? "every permanent load at its favourable factor"
-                                : "every permanent load at its unfavourable factor";
+std::string combinazione(Combinazione c, const Messages& l) {
+  return c == Combinazione::Inf ? l.traduci("Voro", "every permanent load at its favourable factor")
+                                : l.traduci("Voro", "every permanent load at its unfavourable factor");
 }
 
 }  // namespace
@@ -31,34 +32,65 @@ void ScriviVerdetto(std::ostream& out, const ProgettoValutato& p) {
   const EsitoCombinazione& g = a.governante();
   const DatiNormativa& n = p.soluzione.dati.Normativa;
   const CoefficientiParziali& c = a.coefficienti;
-  out << "\nVerdict: " << (a.adeguato() ? "adequate" : "not adequate");
-  if (a.fattore()) out << " (adequacy factor " << fmtFattore(*a.fattore(), 3) << (a.adeguato() ? " >= 1)" : " < 1)");
-  out << "\n  Code basis: " << NomeNormativa(n.base) << ", knowledge level " << NomeLivello(n.livello)
-      << ".\n  Partial factors: gG1 " << fmt("%.2f", c.gG1sup) << " / " << fmt("%.2f", c.gG1inf) << ", gG2 "
-      << fmt("%.2f", c.gG2sup) << " / " << fmt("%.2f", c.gG2inf) << " (unfavourable / favourable), gQ " << fmt("%.2f", c.gQ)
-      << ", gM " << fmt("%.2f", c.gM) << ", FC " << fmt("%.2f", c.FC) << ".\n";
+  const Messages& l = p.soluzione.messaggi;
+  Regional lingua;
+  lingua.setTraduzioni(l.traduzioni());
+  out << "\n";
+  if (!a.fattore())
+    out << (a.adeguato() ? l.traduci("Voro", "Verdict: adequate") : l.traduci("Voro", "Verdict: not adequate"));
+  else
+    out << Componi(a.adeguato() ? l.traduci("Voro", "Verdict: adequate (adequacy factor %1 >= 1)")
+                                : l.traduci("Voro", "Verdict: not adequate (adequacy factor %1 < 1)"),
+                   {fmtFattore(*a.fattore(), 3)});
+  out << "\n  "
+      << Componi(l.traduci("Voro", "Code basis: %1, knowledge level %2."),
+                 {l.traduci("Voro", NomeNormativa(n.base).c_str()), NomeLivello(n.livello)})
+      << "\n  "
+      << Componi(l.traduci("Voro", "Partial factors: gG1 %1 / %2, gG2 %3 / %4 (unfavourable / favourable), gQ %5, "
+                                   "gM %6, FC %7."),
+                 {fmt("%.2f", c.gG1sup), fmt("%.2f", c.gG1inf), fmt("%.2f", c.gG2sup), fmt("%.2f", c.gG2inf),
+                  fmt("%.2f", c.gQ), fmt("%.2f", c.gM), fmt("%.2f", c.FC)})
+      << "\n";
   switch (g.esito) {
     case EsitoCarico::Finito:
-      out << "  The design variable load can be multiplied by " << fmtFattore(*g.fattore, 3)
-          << " before the arch becomes a mechanism\n  (" << combinazione(g.combinazione) << ").\n";
+      out << "  "
+          << Componi(l.traduci("Voro", "The design variable load can be multiplied by %1 before the arch becomes a "
+                                       "mechanism\n  (%2)."),
+                     {fmtFattore(*g.fattore, 3), combinazione(g.combinazione, l)})
+          << "\n";
       for (const EsitoCombinazione& e : a.combinazioni)
         if (&e != &g && e.fattore)
-          out << "  With " << combinazione(e.combinazione) << ": " << fmtFattore(*e.fattore, 3) << ".\n";
+          out << "  "
+              << Componi(l.traduci("Voro", "With %1: %2."), {combinazione(e.combinazione, l), fmtFattore(*e.fattore, 3)})
+              << "\n";
       if (g.governante)
-        out << "  Governing load: the " << g.governante->carico << " from x = " << fmt("%.3f", g.governante->x1)
-            << " to " << fmt("%.3f", g.governante->x2) << " m.\n";
-      if (!g.meccanismo.empty()) out << "  Mechanism: hinges at joints " << cerniere(g.meccanismo) << ".\n";
+        out << "  "
+            << Componi(l.traduci("Voro", "Governing load: the %1 from x = %2 to %3 m."),
+                       {TestoCarico(*g.governante, lingua), fmt("%.3f", g.governante->x1),
+                        fmt("%.3f", g.governante->x2)})
+            << "\n";
+      if (!g.meccanismo.empty())
+        out << "  " << Componi(l.traduci("Voro", "Mechanism: hinges at joints %1."), {cerniere(g.meccanismo, l)})
+            << "\n";
       break;
     case EsitoCarico::Illimitato:
-      out << "  No design variable load, however large, can turn the arch into a mechanism.\n";
+      out << "  " << l.traduci("Voro", "No design variable load, however large, can turn the arch into a mechanism.")
+          << "\n";
       break;
     case EsitoCarico::NessunCarico:
-      out << (a.adeguato() ? "  The project has no variable load; a thrust line fits under the design permanent loads.\n"
-                           : "  The project has no variable load, and no thrust line fits under the design permanent loads.\n");
+      out << "  "
+          << (a.adeguato() ? l.traduci("Voro", "The project has no variable load; a thrust line fits under the design "
+                                               "permanent loads.")
+                           : l.traduci("Voro", "The project has no variable load, and no thrust line fits under the "
+                                               "design permanent loads."))
+          << "\n";
       break;
     case EsitoCarico::Impossibile:
-      out << "  Not even the design permanent loads alone find a thrust line within the masonry\n  ("
-          << combinazione(g.combinazione) << ").\n";
+      out << "  "
+          << Componi(l.traduci("Voro", "Not even the design permanent loads alone find a thrust line within the "
+                                       "masonry\n  (%1)."),
+                     {combinazione(g.combinazione, l)})
+          << "\n";
       break;
   }
 }

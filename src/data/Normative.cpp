@@ -16,21 +16,23 @@ Single FattoreConfidenza(LivelloConoscenza l) {
   return 1;
 }
 
-constexpr const char* kTabellaEN = "EN 1990:2002+A1, Annex A2, Table A2.4(B), set B (STR/GEO)";
-constexpr const char* kTabellaNTC = "NTC 2018, Table 5.1.V (ultimate limit states of bridges)";
-constexpr const char* kFCNTC = "Circolare 21.01.2019 n. 7, §C8.5.4 (knowledge levels and confidence factors)";
-constexpr const char* kFCEN = "EN 1998-3:2005, §3.3.1, Table 3.1 (confidence factor CF)";
-constexpr const char* kDigitato = "typed by the engineer";
+// The clauses, in the language of the report that cites them.
+constexpr const char* kTabellaEN = VORO_NOOP("Voro", "EN 1990:2002+A1, Annex A2, Table A2.4(B), set B (STR/GEO)");
+constexpr const char* kTabellaNTC = VORO_NOOP("Voro", "NTC 2018, Table 5.1.V (ultimate limit states of bridges)");
+constexpr const char* kFCNTC =
+    VORO_NOOP("Voro", "Circolare 21.01.2019 n. 7, §C8.5.4 (knowledge levels and confidence factors)");
+constexpr const char* kFCEN = VORO_NOOP("Voro", "EN 1998-3:2005, §3.3.1, Table 3.1 (confidence factor CF)");
+constexpr const char* kDigitato = VORO_NOOP("Voro", "typed by the engineer");
 
 }  // namespace
 
 std::string NomeNormativa(BaseNormativa b) {
   switch (b) {
     case BaseNormativa::Eurocodice: return "EN 1990 / EN 1991-2";
-    case BaseNormativa::Ntc2018: return "NTC 2018 (Italy)";
-    case BaseNormativa::Digitata: return "as typed";
+    case BaseNormativa::Ntc2018: return VORO_NOOP("Voro", "NTC 2018 (Italy)");
+    case BaseNormativa::Digitata: return VORO_NOOP("Voro", "as typed");
   }
-  return "as typed";
+  return VORO_NOOP("Voro", "as typed");
 }
 
 std::string NomeLivello(LivelloConoscenza l) {
@@ -81,20 +83,21 @@ CoefficientiParziali CoefficientiNormativa(const DatiNormativa& n) {
   return c;
 }
 
-std::vector<ClausolaFattore> ClausoleNormativa(const DatiNormativa& n) {
+std::vector<ClausolaFattore> ClausoleNormativa(const DatiNormativa& n, const Regional* lingua) {
   const CoefficientiParziali& c = n.coefficienti;
   const CoefficientiParziali p = CoefficientiNormativa(n);
   const bool digitata = n.base == BaseNormativa::Digitata;
-  const std::string tabella = n.base == BaseNormativa::Eurocodice ? kTabellaEN : kTabellaNTC;
-  const std::string fc =
-      std::string(n.base == BaseNormativa::Eurocodice ? kFCEN : kFCNTC) + ", " + NomeLivello(n.livello);
+  auto testo = [lingua](const char* t) { return lingua ? lingua->traduci("Voro", t) : std::string(t); };
+  const std::string tabella = testo(n.base == BaseNormativa::Eurocodice ? kTabellaEN : kTabellaNTC);
+  const std::string fc = testo(n.base == BaseNormativa::Eurocodice ? kFCEN : kFCNTC) + ", " + NomeLivello(n.livello);
+  const std::string digitato = testo(kDigitato);
   // A value the engineer changed from the code's own is theirs, not the code's.
-  auto voce = [digitata](const char* nome, Single valore, Single codice, const std::string& fonte) {
-    return ClausolaFattore{nome, valore, !digitata && valore == codice ? fonte : kDigitato};
+  auto voce = [digitata, &digitato](const char* nome, Single valore, Single codice, const std::string& fonte) {
+    return ClausolaFattore{nome, valore, !digitata && valore == codice ? fonte : digitato};
   };
   return {voce("γG1,sup", c.gG1sup, p.gG1sup, tabella), voce("γG1,inf", c.gG1inf, p.gG1inf, tabella),
           voce("γG2,sup", c.gG2sup, p.gG2sup, tabella), voce("γG2,inf", c.gG2inf, p.gG2inf, tabella),
-          voce("γQ", c.gQ, p.gQ, tabella),              ClausolaFattore{"γM", c.gM, kDigitato},
+          voce("γQ", c.gQ, p.gQ, tabella),              ClausolaFattore{"γM", c.gM, digitato},
           voce("FC", c.FC, p.FC, fc)};
 }
 

@@ -7,10 +7,12 @@
 #include <vector>
 
 #include "data/DatiVerifica.h"
+#include "data/Regional.h"
 
 namespace voro {
 
-// "EN 1990 / EN 1991-2", "NTC 2018 (Italy)", "as typed".
+// "EN 1990 / EN 1991-2", "NTC 2018 (Italy)", "as typed": in English, as the
+// files and the JSON carry them; translated ("Voro") where they are shown.
 std::string NomeNormativa(BaseNormativa b);
 // "LC1", "LC2", "LC3".
 std::string NomeLivello(LivelloConoscenza l);
@@ -38,7 +40,8 @@ struct ClausolaFattore {
 
 // The seven factors of n in the order of the table, each with its clause;
 // a value that differs from the code's preset is "typed by the engineer".
-std::vector<ClausolaFattore> ClausoleNormativa(const DatiNormativa& n);
+// The clauses in the language of lingua, in English without it.
+std::vector<ClausolaFattore> ClausoleNormativa(const DatiNormativa& n, const Regional* lingua = nullptr);
 
 // The codes the assessment refers to, one full citation each.
 std::vector<std::string> RiferimentiNormativa(BaseNormativa b);

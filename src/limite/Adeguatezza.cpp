@@ -38,7 +38,7 @@ void GovernaVeicolo(const RisultatiVeicolo& v, EsitoCombinazione& e) {
   double x1 = v.xPeggiore, x2 = v.xPeggiore;
   for (const ImprontaAsse& a : v.assiPeggiori) x1 = std::min(x1, a.x), x2 = std::max(x2, a.x);
   e.governante = CaricoGovernante{"vehicle \"" + v.veicolo.Nome + "\" driven " + TestoVerso(v.versoPeggiore), x1, x2,
-                                  true};
+                                  true, v.veicolo.Nome, v.versoPeggiore == Verso::Avanti};
   e.meccanismo = v.meccanismo;
 }
 
@@ -63,6 +63,13 @@ bool Prima(const EsitoCombinazione& a, const EsitoCombinazione& b) {
 }  // namespace
 
 std::string NomeCombinazione(Combinazione c) { return c == Combinazione::Inf ? "inf" : "sup"; }
+
+std::string TestoCarico(const CaricoGovernante& c, const Regional& lingua) {
+  if (!c.veicolo) return lingua.traduci("Voro", "strip load");
+  return Componi(c.avanti ? lingua.traduci("Voro", "vehicle \"%1\" driven forward")
+                          : lingua.traduci("Voro", "vehicle \"%1\" driven backward"),
+                 {c.nomeVeicolo});
+}
 
 DatiProgetto ProgettoDiCalcolo(const DatiProgetto& d, const CoefficientiParziali& c, Combinazione k) {
   DatiProgetto p = d;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "data/DatiProgetto.h"
+#include "data/Regional.h"
 #include "limite/RisultatiSicurezza.h"
 #include "limite/Valutazione.h"
 
@@ -27,7 +28,12 @@ struct CaricoGovernante {
   std::string carico;
   double x1 = 0, x2 = 0;
   bool veicolo = false;  // the vehicle, with the strip load where the project puts it
+  std::string nomeVeicolo;
+  bool avanti = true;    // the vehicle driven forward (its other axles at x + d)
 };
+
+// The kind of the governing load in the language of lingua, as carico says it.
+std::string TestoCarico(const CaricoGovernante& c, const Regional& lingua);
 
 // One combination assessed on its design project.
 struct EsitoCombinazione {

@@ -96,7 +96,7 @@ void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) cons
   }
   const Adeguatezza& a = *a_;
   const EsitoCombinazione& g = a.governante();
-  const std::string base = NomeNormativa(d_.Normativa.base);
+  const std::string base = num.traduci("Voro", NomeNormativa(d_.Normativa.base).c_str());
   std::string verdetto;
   if (a.fattore())
     verdetto = voro::Componi(a.adeguato() ? num.traduci("Rapporto", "The arch is adequate under the partial factors of the "
@@ -146,12 +146,12 @@ void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) cons
   if (g.governante && g.governante->veicolo)
     t.righe.push_back({num.traduci("Rapporto", "Governing load"),
                        voro::Componi(num.traduci("Rapporto", "%1 × γQ %2 with the strip load, axles at x = %3 to %4 m"),
-                               {g.governante->carico, num.dato(a.coefficienti.gQ), num.metri(g.governante->x1),
+                               {TestoCarico(*g.governante, num.regional()), num.dato(a.coefficienti.gQ), num.metri(g.governante->x1),
                                 num.metri(g.governante->x2)})});
   else if (g.governante)
     t.righe.push_back({num.traduci("Rapporto", "Governing load"),
                        voro::Componi(num.traduci("Rapporto", "%1 %2 kN/m2 × γQ %3, x = %4 to %5 m"),
-                               {g.governante->carico, num.dato(d_.qCarico), num.dato(a.coefficienti.gQ),
+                               {TestoCarico(*g.governante, num.regional()), num.dato(d_.qCarico), num.dato(a.coefficienti.gQ),
                                 num.metri(g.governante->x1), num.metri(g.governante->x2)})});
   if (!g.meccanismo.empty())
     t.righe.push_back({num.traduci("Rapporto", "Mechanism: hinges at sections"), Cerniere(g.meccanismo, num)});
@@ -169,7 +169,7 @@ void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) cons
   auto& f = doc.tabella({{num.traduci("Rapporto", "Factor"), "", false},
                          {num.traduci("Rapporto", "Value"), ""},
                          {num.traduci("Rapporto", "Source"), "", false}});
-  for (const ClausolaFattore& c : ClausoleNormativa(d_.Normativa))
+  for (const ClausolaFattore& c : ClausoleNormativa(d_.Normativa, &num.regional()))
     f.righe.push_back({c.fattore, num.fattore(c.valore), c.fonte});
 }
 

@@ -1,6 +1,7 @@
 // The code basis dialog.
 #include "ui/DialogoNormativa.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -34,7 +35,7 @@ DialogoNormativa::DialogoNormativa(QWidget* parent) : QDialog(parent) {
   cmbNormativa = new QComboBox(this);
   cmbNormativa->setObjectName("cmbNormativa");
   for (const BaseNormativa b : {BaseNormativa::Digitata, BaseNormativa::Eurocodice, BaseNormativa::Ntc2018})
-    cmbNormativa->addItem(QString::fromStdString(NomeNormativa(b)), static_cast<int>(b));
+    cmbNormativa->addItem(QCoreApplication::translate("Voro", NomeNormativa(b).c_str()), static_cast<int>(b));
   cmbLivello = new QComboBox(this);
   cmbLivello->setObjectName("cmbLivello");
   for (const LivelloConoscenza l : {LivelloConoscenza::LC1, LivelloConoscenza::LC2, LivelloConoscenza::LC3})

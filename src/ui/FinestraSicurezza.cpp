@@ -2,6 +2,7 @@
 #include "ui/FinestraSicurezza.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -180,7 +181,7 @@ void FinestraSicurezza::mostraVerdetto() {
     testo += " \u2014 " + tr("no design variable load can make a mechanism");
   else if (g.esito == EsitoCarico::Impossibile)
     testo += " \u2014 " + tr("no thrust line fits under the design permanent loads");
-  QString dettagli = tr("Code basis: %1").arg(QString::fromStdString(NomeNormativa(n.base)));
+  QString dettagli = tr("Code basis: %1").arg(QCoreApplication::translate("Voro", NomeNormativa(n.base).c_str()));
   if (n.base != BaseNormativa::Digitata)
     dettagli += ", " + tr("knowledge level %1").arg(QString::fromStdString(NomeLivello(n.livello)));
   if (a.fattore())
@@ -188,7 +189,7 @@ void FinestraSicurezza::mostraVerdetto() {
                                                             : tr("permanent loads at their unfavourable factors"));
   if (g.governante)
     dettagli += "; " + tr("%1 from x = %2 to %3 m")
-                           .arg(QString::fromStdString(g.governante->carico))
+                           .arg(QString::fromStdString(TestoCarico(*g.governante, s_.regional)))
                            .arg(QString::fromStdString(s_.regional.Formatta(g.governante->x1, "0.000")))
                            .arg(QString::fromStdString(s_.regional.Formatta(g.governante->x2, "0.000")));
   lblVerdetto->setText("<b>" + testo.toHtmlEscaped() + "</b><br>" + dettagli.toHtmlEscaped());

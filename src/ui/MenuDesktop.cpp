@@ -53,7 +53,7 @@ void MenuFinestra(FinestraPrincipale& f) {
   QMenu* m = MenuPrima(f.menuBar(), QObject::tr("&Window"), "mnuFinestra", "mnuAiuto");
   QMdiArea* area = f.area();
   // Rebuilt as it opens: the windows open now, the active one ticked.
-  QObject::connect(m, &QMenu::aboutToShow, m, [m, area] {
+  auto riempi = [m, area] {
     m->clear();
     QAction* tile = m->addAction(QObject::tr("&Tile"), area, &QMdiArea::tileSubWindows);
     tile->setObjectName("mnuFinestraAffianca");
@@ -73,9 +73,14 @@ void MenuFinestra(FinestraPrincipale& f) {
       a->setChecked(sub == area->activeSubWindow());
       QObject::connect(a, &QAction::triggered, area, [area, sub] { area->setActiveSubWindow(sub); });
     }
-  });
+  };
+  QObject::connect(m, &QMenu::aboutToShow, m, riempi);
+  // Kept up to date as windows open, close or come to the front, so that the
+  // list follows the windows reopened in a new language; queued, as a command
+  // of the list itself brings its window to the front.
+  QObject::connect(area, &QMdiArea::subWindowActivated, m, riempi, Qt::QueuedConnection);
   // Filled once now, so that its commands exist before it is first opened.
-  emit m->aboutToShow();
+  riempi();
 }
 
 void ComandiPlot(FinestraPrincipale& f) {
