@@ -2371,6 +2371,38 @@ when |e| &lt;= s h/2.</translation>
         <source>vehicle &quot;%1&quot; driven backward</source>
         <translation>vehicle &quot;%1&quot; driven backward</translation>
     </message>
+    <message>
+        <source>a vehicle has no name</source>
+        <translation>a vehicle has no name</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot; has no axle</source>
+        <translation>vehicle &quot;%1&quot; has no axle</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;: track s = %2 m is not a length &gt;= 0</source>
+        <translation>vehicle &quot;%1&quot;: track s = %2 m is not a length &gt;= 0</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;: contact width w = %2 m is not a length &gt;= 0</source>
+        <translation>vehicle &quot;%1&quot;: contact width w = %2 m is not a length &gt;= 0</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot; carries no load</source>
+        <translation>vehicle &quot;%1&quot; carries no load</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;, axle %2: load P = %3 kN is not a load &gt;= 0</source>
+        <translation>vehicle &quot;%1&quot;, axle %2: load P = %3 kN is not a load &gt;= 0</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;, axle %2: distance d = %3 m is not a distance &gt;= 0</source>
+        <translation>vehicle &quot;%1&quot;, axle %2: distance d = %3 m is not a distance &gt;= 0</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;, axle %2: contact length a = %3 m is not a length &gt;= 0</source>
+        <translation>vehicle &quot;%1&quot;, axle %2: contact length a = %3 m is not a length &gt;= 0</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>

@@ -2372,6 +2372,38 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <source>vehicle &quot;%1&quot; driven backward</source>
         <translation>veicolo &quot;%1&quot; all&apos;indietro</translation>
     </message>
+    <message>
+        <source>a vehicle has no name</source>
+        <translation>un veicolo non ha nome</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot; has no axle</source>
+        <translation>il veicolo &quot;%1&quot; non ha assi</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;: track s = %2 m is not a length &gt;= 0</source>
+        <translation>veicolo &quot;%1&quot;: la carreggiata s = %2 m non è una lunghezza &gt;= 0</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;: contact width w = %2 m is not a length &gt;= 0</source>
+        <translation>veicolo &quot;%1&quot;: la larghezza d&apos;impronta w = %2 m non è una lunghezza &gt;= 0</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot; carries no load</source>
+        <translation>il veicolo &quot;%1&quot; non porta alcun carico</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;, axle %2: load P = %3 kN is not a load &gt;= 0</source>
+        <translation>veicolo &quot;%1&quot;, asse %2: il carico P = %3 kN non è un carico &gt;= 0</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;, axle %2: distance d = %3 m is not a distance &gt;= 0</source>
+        <translation>veicolo &quot;%1&quot;, asse %2: la distanza d = %3 m non è una distanza &gt;= 0</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;, axle %2: contact length a = %3 m is not a length &gt;= 0</source>
+        <translation>veicolo &quot;%1&quot;, asse %2: la lunghezza d&apos;impronta a = %3 m non è una lunghezza &gt;= 0</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>
@@ -3338,7 +3370,7 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>&amp;Vehicle...</source>
-        <translation>&amp;Veicolo...</translation>
+        <translation>Veic&amp;olo...</translation>
     </message>
 </context>
 <context>

@@ -40,29 +40,40 @@ bool Veicolo::Simmetrico() const {
   return true;
 }
 
-std::optional<std::string> ErroreVeicolo(const Veicolo& v) {
-  const std::string nome = "vehicle \"" + v.Nome + "\"";
-  if (v.Nome.empty()) return std::string("a vehicle has no name");
-  if (v.Assi.empty()) return nome + " has no axle";
-  if (!valido(v.Carreggiata)) return nome + ": track s = " + numero(v.Carreggiata) + " m is not a length >= 0";
+std::optional<std::string> ErroreVeicolo(const Veicolo& v, const Traduzioni* lingua) {
+  auto testo = [lingua](const char* t) { return lingua ? lingua->Traduci("Voro", t) : std::string(t); };
+  if (v.Nome.empty()) return testo(VORO_NOOP("Voro", "a vehicle has no name"));
+  if (v.Assi.empty()) return Componi(testo(VORO_NOOP("Voro", "vehicle \"%1\" has no axle")), {v.Nome});
+  if (!valido(v.Carreggiata))
+    return Componi(testo(VORO_NOOP("Voro", "vehicle \"%1\": track s = %2 m is not a length >= 0")),
+                   {v.Nome, numero(v.Carreggiata)});
   if (!valido(v.LarghezzaImpronta))
-    return nome + ": contact width w = " + numero(v.LarghezzaImpronta) + " m is not a length >= 0";
+    return Componi(testo(VORO_NOOP("Voro", "vehicle \"%1\": contact width w = %2 m is not a length >= 0")),
+                   {v.Nome, numero(v.LarghezzaImpronta)});
   Single totale = 0;
   for (std::size_t k = 0; k < v.Assi.size(); ++k) {
-    if (auto e = ErroreAsse(v, k)) return e;
+    if (auto e = ErroreAsse(v, k, lingua)) return e;
     totale += v.Assi[k].P;
   }
-  if (!(totale > 0) || !std::isfinite(totale)) return nome + " carries no load";
+  if (!(totale > 0) || !std::isfinite(totale))
+    return Componi(testo(VORO_NOOP("Voro", "vehicle \"%1\" carries no load")), {v.Nome});
   return std::nullopt;
 }
 
-std::optional<std::string> ErroreAsse(const Veicolo& v, std::size_t k) {
+std::optional<std::string> ErroreAsse(const Veicolo& v, std::size_t k, const Traduzioni* lingua) {
   if (k >= v.Assi.size()) return std::nullopt;
+  auto testo = [lingua](const char* t) { return lingua ? lingua->Traduci("Voro", t) : std::string(t); };
   const AsseVeicolo& a = v.Assi[k];
-  const std::string asse = "vehicle \"" + v.Nome + "\", axle " + std::to_string(k + 1);
-  if (!valido(a.P)) return asse + ": load P = " + numero(a.P) + " kN is not a load >= 0";
-  if (!valido(a.d)) return asse + ": distance d = " + numero(a.d) + " m is not a distance >= 0";
-  if (!valido(a.a)) return asse + ": contact length a = " + numero(a.a) + " m is not a length >= 0";
+  const std::string n = std::to_string(k + 1);
+  if (!valido(a.P))
+    return Componi(testo(VORO_NOOP("Voro", "vehicle \"%1\", axle %2: load P = %3 kN is not a load >= 0")),
+                   {v.Nome, n, numero(a.P)});
+  if (!valido(a.d))
+    return Componi(testo(VORO_NOOP("Voro", "vehicle \"%1\", axle %2: distance d = %3 m is not a distance >= 0")),
+                   {v.Nome, n, numero(a.d)});
+  if (!valido(a.a))
+    return Componi(testo(VORO_NOOP("Voro", "vehicle \"%1\", axle %2: contact length a = %3 m is not a length >= 0")),
+                   {v.Nome, n, numero(a.a)});
   return std::nullopt;
 }
 

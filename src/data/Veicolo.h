@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "data/Scalars.h"
+#include "data/Traduzioni.h"
 
 namespace voro {
 
@@ -37,11 +38,12 @@ struct Veicolo {
 
 // What is wrong with a vehicle, naming it, the axle and the value; none when
 // it can be driven: at least one axle, every load, distance and contact
-// finite and not negative, a load somewhere.
-std::optional<std::string> ErroreVeicolo(const Veicolo& v);
+// finite and not negative, a load somewhere. In the language of lingua, in
+// English without it (as the vehicle files' messages are).
+std::optional<std::string> ErroreVeicolo(const Veicolo& v, const Traduzioni* lingua = nullptr);
 // What is wrong with axle k (from 0) of the vehicle alone: a load, distance
 // or contact that is negative or not finite.
-std::optional<std::string> ErroreAsse(const Veicolo& v, std::size_t k);
+std::optional<std::string> ErroreAsse(const Veicolo& v, std::size_t k, const Traduzioni* lingua = nullptr);
 
 // The angle at which an axle's contact spreads through the fill on each
 // side, from the vertical.

@@ -193,7 +193,7 @@ std::optional<Veicolo> DialogoVeicolo::veicolo(QString& errore) const {
     }
     v.Assi.push_back(a);
   }
-  if (const auto e = ErroreVeicolo(v)) {
+  if (const auto e = ErroreVeicolo(v, s_.msg().traduzioni())) {
     errore = QString::fromStdString(*e);
     return std::nullopt;
   }

@@ -198,7 +198,7 @@ void TestVista::esportaPlotComeLaRigaDiComando() {
   b.finestra->azione("mnuPlotEsporta")->trigger();
   QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
   QCOMPARE(b.messaggi.entries().back().kind, MessageKind::Critical);
-  QVERIFY(b.messaggi.entries().back().text.rfind("Impossibile scrivere il file " + cartella.toStdString() + "/manca/arco.png", 0) == 0);
+  QVERIFY(b.messaggi.entries().back().text.rfind("Cannot write the file " + cartella.toStdString() + "/manca/arco.png", 0) == 0);
   b.messaggi.clear();
   // The Safety window's sweep chart, from its own File menu.
   FinestraSicurezza* f = Valuta(b);
