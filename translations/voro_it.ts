@@ -1141,7 +1141,7 @@
     </message>
     <message>
         <source>Wheel track</source>
-        <translation>Carreggiata delle ruote</translation>
+        <translation>Interasse delle ruote</translation>
     </message>
     <message>
         <source>Contact width across</source>
@@ -2214,7 +2214,7 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>6. Vehicle: %1 (track s %2 m, contact width w %3 m)</source>
-        <translation>6. Veicolo: %1 (carreggiata s %2 m, larghezza d&apos;impronta w %3 m)</translation>
+        <translation>6. Veicolo: %1 (interasse s %2 m, larghezza d&apos;impronta w %3 m)</translation>
     </message>
     <message>
         <source>axle %1: P = %2 kN at d = %3 m, contact a = %4 m</source>
@@ -2382,7 +2382,7 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>vehicle &quot;%1&quot;: track s = %2 m is not a length &gt;= 0</source>
-        <translation>veicolo &quot;%1&quot;: la carreggiata s = %2 m non è una lunghezza &gt;= 0</translation>
+        <translation>veicolo &quot;%1&quot;: l&apos;interasse s = %2 m non è una lunghezza &gt;= 0</translation>
     </message>
     <message>
         <source>vehicle &quot;%1&quot;: contact width w = %2 m is not a length &gt;= 0</source>
@@ -2574,7 +2574,7 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>Wheel track, centre to centre [m]</source>
-        <translation>Carreggiata delle ruote, da centro a centro [m]</translation>
+        <translation>Interasse delle ruote, da centro a centro [m]</translation>
     </message>
     <message>
         <source>Contact width of a wheel across the road [m]</source>
@@ -2650,7 +2650,7 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>Track s [m]</source>
-        <translation>Carreggiata s [m]</translation>
+        <translation>Interasse s [m]</translation>
     </message>
     <message>
         <source>Contact width w [m]</source>
@@ -2678,7 +2678,7 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>track s</source>
-        <translation>carreggiata s</translation>
+        <translation>interasse s</translation>
     </message>
     <message>
         <source>contact width w</source>
