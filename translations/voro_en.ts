@@ -52,6 +52,13 @@
     </message>
 </context>
 <context>
+    <name>Diffusione</name>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+</context>
+<context>
     <name>EsportaPlot</name>
     <message>
         <source>All Files (*.*)|*.*|Autocad Files (*.dxf)|*.dxf</source>

@@ -52,6 +52,13 @@
     </message>
 </context>
 <context>
+    <name>Diffusione</name>
+    <message>
+        <source>none</source>
+        <translation>nessuna</translation>
+    </message>
+</context>
+<context>
     <name>EsportaPlot</name>
     <message>
         <source>All Files (*.*)|*.*|Autocad Files (*.dxf)|*.dxf</source>
@@ -2358,7 +2365,7 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>as typed</source>
-        <translation>come digitati</translation>
+        <translation>valori digitati</translation>
     </message>
     <message>
         <source>strip load</source>

@@ -20,7 +20,7 @@ void ScriviRapportoVeicolo(std::ostream& out, const RisultatiVeicolo& r, const M
                    {std::to_string(k + 1), fmt("%.2f", v.Assi[k].P), fmt("%.3f", v.Assi[k].d), fmt("%.3f", v.Assi[k].a)})
         << "\n";
   const std::string regola =
-      r.diffusione.regola == RegolaDiffusione::Nessuna ? l.traduci("Voro", "none") : r.diffusione.Testo();
+      r.diffusione.regola == RegolaDiffusione::Nessuna ? l.traduci("Diffusione", "none") : r.diffusione.Testo();
   out << "  "
       << Componi(l.traduci("Voro", "Spread through the fill: %1 (theta = %2 degrees from the vertical on each side); "
                                    "across the bridge over\n  b_e = s + w + 2 h tan(theta), at most the ring's width "

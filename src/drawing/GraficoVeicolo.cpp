@@ -47,7 +47,7 @@ void GraficoVeicolo::disegna() {
   g_.Linea(x0, 0, x0, y1, 1);
   for (double y = 0; y <= y1 + py / 1000; y += py) g_.Testo(x0 - 7 * wt, y + ht / 2, ht, numero(y), 1, true);
   for (double x = std::ceil(x0 / px) * px; x <= x1 + px / 1000; x += px) g_.Testo(x - wt, -ht / 2, ht, numero(x), 1, true);
-  const std::string diffusione = r_.diffusione.regola == RegolaDiffusione::Nessuna ? reg_.traduci("Voro", "none")
+  const std::string diffusione = r_.diffusione.regola == RegolaDiffusione::Nessuna ? reg_.traduci("Diffusione", "none")
                                                                                   : r_.diffusione.Testo();
   g_.Testo(x0, y1 + 3 * ht, ht,
            Componi(reg_.traduci("Voro", "Live-load factor against the position of %1 (spread %2)"),
