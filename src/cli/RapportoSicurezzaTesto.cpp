@@ -186,8 +186,9 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
   out << "\n" << l.traduci("Voro", "4. Worst position of the strip load") << "\n";
   if (r.posizioni.empty()) {
     out << "  "
-        << (d.qCarico == 0 || !(r.lunghezzaCarico > 0) ? l.traduci("Voro", "Not computed: the project has no strip load.")
-                                                       : l.traduci("Voro", "Not computed: no positions asked for."))
+        << (d.qCarico == 0 || !(r.lunghezzaCarico > 0)
+                ? l.traduci("Voro", "Not computed: the project has no strip load.")
+                : l.traduci("Voro", "Not computed: no positions asked for."))
         << "\n";
   } else {
     out << "  "
@@ -206,7 +207,8 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
     const std::string nessuno = l.traduci("Voro", "none");
     for (const PosizioneCarico& q : r.posizioni)
       out << fmt("%12.3f", q.xq1) << fmt("%11.3f", q.xq2)
-          << (q.fattore ? fmt("%12.3f", *q.fattore) : std::string(nessuno.size() < 12 ? 12 - nessuno.size() : 1, ' ') + nessuno)
+          << (q.fattore ? fmt("%12.3f", *q.fattore)
+                        : std::string(nessuno.size() < 12 ? 12 - nessuno.size() : 1, ' ') + nessuno)
           << "\n";
   }
 

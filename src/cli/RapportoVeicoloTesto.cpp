@@ -16,8 +16,9 @@ void ScriviRapportoVeicolo(std::ostream& out, const RisultatiVeicolo& r, const M
       << "\n";
   for (std::size_t k = 0; k < v.Assi.size(); ++k)
     out << "  "
-        << Componi(l.traduci("Voro", "axle %1: P = %2 kN at d = %3 m, contact a = %4 m"),
-                   {std::to_string(k + 1), fmt("%.2f", v.Assi[k].P), fmt("%.3f", v.Assi[k].d), fmt("%.3f", v.Assi[k].a)})
+        << Componi(
+               l.traduci("Voro", "axle %1: P = %2 kN at d = %3 m, contact a = %4 m"),
+               {std::to_string(k + 1), fmt("%.2f", v.Assi[k].P), fmt("%.3f", v.Assi[k].d), fmt("%.3f", v.Assi[k].a)})
         << "\n";
   const std::string regola =
       r.diffusione.regola == RegolaDiffusione::Nessuna ? l.traduci("Diffusione", "none") : r.diffusione.Testo();
@@ -51,7 +52,8 @@ void ScriviRapportoVeicolo(std::ostream& out, const RisultatiVeicolo& r, const M
             (r.meccanismo[k].faccia == Faccia::Intradosso ? l.traduci("Voro", " (intrados)")
                                                           : l.traduci("Voro", " (extrados)"));
   out << "  " << Componi(l.traduci("Voro", "Collapse mechanism, four hinges at joints %1."), {mecc}) << "\n";
-  out << l.traduci("Voro", "  Axle     x [m]    h [m]  from [m]    to [m]    b [m]  b_e [m]  on ring [kN]  at collapse [kN]")
+  out << l.traduci("Voro",
+                   "  Axle     x [m]    h [m]  from [m]    to [m]    b [m]  b_e [m]  on ring [kN]  at collapse [kN]")
       << "\n";
   for (std::size_t k = 0; k < r.assiPeggiori.size(); ++k) {
     const ImprontaAsse& a = r.assiPeggiori[k];

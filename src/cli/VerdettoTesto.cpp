@@ -61,7 +61,8 @@ void ScriviVerdetto(std::ostream& out, const ProgettoValutato& p) {
       for (const EsitoCombinazione& e : a.combinazioni)
         if (&e != &g && e.fattore)
           out << "  "
-              << Componi(l.traduci("Voro", "With %1: %2."), {combinazione(e.combinazione, l), fmtFattore(*e.fattore, 3)})
+              << Componi(l.traduci("Voro", "With %1: %2."),
+                         {combinazione(e.combinazione, l), fmtFattore(*e.fattore, 3)})
               << "\n";
       if (g.governante)
         out << "  "

@@ -19,7 +19,8 @@ std::string TestoKn(const Regional& reg, double v) { return reg.Formatta(v, "0.0
 std::optional<std::string> AvvisoSicurezza(const RisultatiSicurezza& r, const Regional& reg, bool breve) {
   if (!r.ammissibile)
     return breve ? reg.traduci("Voro", "NOT ADMISSIBLE: no thrust line fits within the masonry")
-                 : reg.traduci("Voro", "NOT ADMISSIBLE: no thrust line fits within the masonry under the project's loads");
+                 : reg.traduci("Voro",
+                               "NOT ADMISSIBLE: no thrust line fits within the masonry under the project's loads");
   // The least factor of the project's own position and of the sweep.
   std::optional<double> minimo = r.fattoreCarico;
   bool spostato = false;

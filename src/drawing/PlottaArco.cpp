@@ -255,7 +255,8 @@ void PlottaArco::PlottaPianta(double yA) {
   const double w = std::max(d_.Larghezza, d_.LarghezzaChiave) / 2.0;
   g_.ImpostaColore(1);
   const Concio& destro = m.nConciPareteDestra > 0 ? m.ConciPareteDestra(m.nConciPareteDestra) : m.Conci(m.nConciTot);
-  g_.Testo(std::max<double>(m.xMaxStruttura, destro.x(3)) + hTesto, yA + w, hTesto, reg_.traduci("Voro", "PLAN VIEW"), 1, true);
+  g_.Testo(std::max<double>(m.xMaxStruttura, destro.x(3)) + hTesto, yA + w, hTesto, reg_.traduci("Voro", "PLAN VIEW"),
+           1, true);
   // One chain from the left wall through the ring to the right wall, each
   // voussoir between the width of the previous one and its own.
   std::vector<const Concio*> catena;

@@ -39,16 +39,19 @@ std::string Ipotesi(const DatiProgetto& d, const ModelloArco* m, const Risultati
   const CoefficientiParziali& c = a.coefficienti;
   const std::string resistenza =
       ResistenzaFinita(d)
-          ? voro::Componi(num.traduci("Rapporto", "the masonry's compressive strength at its design value fc / (γM FC), "
-                                            "γM = %1 and FC = %2"),
-                    {num.dato(c.gM), num.dato(c.FC)})
+          ? voro::Componi(num.traduci("Rapporto",
+                                      "the masonry's compressive strength at its design value fc / (γM FC), "
+                                      "γM = %1 and FC = %2"),
+                          {num.dato(c.gM), num.dato(c.FC)})
           : num.traduci("Rapporto", "unlimited compressive strength");
-  const std::string giunti =
-      d.Attrito ? voro::Componi(num.traduci("Rapporto", "joints with the friction coefficient μ = %1"), {num.dato(*d.Attrito)})
-                : num.traduci("Rapporto", "joints that never slide");
-  std::string s = voro::Componi(num.traduci("Rapporto", "The verdict rests on the limit analysis of rigid voussoirs: no "
-                                                  "tensile strength; %1; %2."),
-                          {resistenza, giunti});
+  const std::string giunti = d.Attrito
+                                 ? voro::Componi(num.traduci("Rapporto", "joints with the friction coefficient μ = %1"),
+                                                 {num.dato(*d.Attrito)})
+                                 : num.traduci("Rapporto", "joints that never slide");
+  std::string s = voro::Componi(num.traduci("Rapporto",
+                                            "The verdict rests on the limit analysis of rigid voussoirs: no "
+                                            "tensile strength; %1; %2."),
+                                {resistenza, giunti});
   s += num.traduci("Rapporto", " The design loads are the unit weights of masonry and fill times γG1, of the slab "
                                "times γG2, and the variable load times γQ, in two combinations (every permanent load "
                                "at its inf factors, then at its sup factors); the smaller live-load factor governs. ");
@@ -57,16 +60,18 @@ std::string Ipotesi(const DatiProgetto& d, const ModelloArco* m, const Risultati
   else if (r.posizioni.size() == 1)
     s += num.traduci("Rapporto", "The strip load covers the whole structure.");
   else
-    s += voro::Componi(num.traduci("Rapporto", "The strip load is moved across the structure in %1 positions and the least "
-                                         "factor of all of them counts."),
-                 {num.intero(static_cast<long>(r.posizioni.size()))});
+    s += voro::Componi(num.traduci("Rapporto",
+                                   "The strip load is moved across the structure in %1 positions and the least "
+                                   "factor of all of them counts."),
+                       {num.intero(static_cast<long>(r.posizioni.size()))});
   s += num.traduci("Rapporto", " Heyman's geometric factor of safety t/tmin is found for the project's own loads, "
                                "every segment's thickness scaled alike while the road surface, the slab and the loads "
                                "above stay where the project puts them.");
   if (d.SpintaPassiva && d.Kp != 0)
-    s += voro::Componi(num.traduci("Rapporto", " The soil's passive pressure on the voussoirs next to the springings (Kp = "
-                                         "%1) follows the design vertical loads resting on them in each combination."),
-                 {num.dato(d.Kp)});
+    s += voro::Componi(num.traduci("Rapporto",
+                                   " The soil's passive pressure on the voussoirs next to the springings (Kp = "
+                                   "%1) follows the design vertical loads resting on them in each combination."),
+                       {num.dato(d.Kp)});
   if (m) {
     const std::string rialzo = FraseImposte(ImposteSuPareti(*m), num);
     if (!rialzo.empty()) s += " " + rialzo;
@@ -85,12 +90,14 @@ void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) cons
     return;
   }
   if (!a_ || !r_) {
-    doc.paragrafo(richiesta_ ? num.traduci("Rapporto", "No verdict: the safety assessment of the arch could not be completed.")
-                             : num.traduci("Rapporto", "No safety assessment was made for this report. The thrust "
-                                                       "line through three imposed points that the results show is "
-                                                       "one state of equilibrium among many: by itself it proves "
-                                                       "neither that the arch is safe nor that it fails. Assess the "
-                                                       "arch for a verdict."),
+    doc.paragrafo(richiesta_
+                      ? num.traduci("Rapporto", "No verdict: the safety assessment of the arch could not be completed.")
+                      : num.traduci("Rapporto",
+                                    "No safety assessment was made for this report. The thrust "
+                                    "line through three imposed points that the results show is "
+                                    "one state of equilibrium among many: by itself it proves "
+                                    "neither that the arch is safe nor that it fails. Assess the "
+                                    "arch for a verdict."),
                   true);
     return;
   }
@@ -99,35 +106,43 @@ void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) cons
   const std::string base = num.traduci("Voro", NomeNormativa(d_.Normativa.base).c_str());
   std::string verdetto;
   if (a.fattore())
-    verdetto = voro::Componi(a.adeguato() ? num.traduci("Rapporto", "The arch is adequate under the partial factors of the "
-                                                              "code basis \"%1\": its adequacy factor is %2 >= 1.")
-                                    : num.traduci("Rapporto", "The arch is not adequate under the partial factors of "
-                                                              "the code basis \"%1\": its adequacy factor is %2 < 1."),
-                       {base, num.fattore(*a.fattore())});
+    verdetto = voro::Componi(a.adeguato() ? num.traduci("Rapporto",
+                                                        "The arch is adequate under the partial factors of the "
+                                                        "code basis \"%1\": its adequacy factor is %2 >= 1.")
+                                          : num.traduci("Rapporto",
+                                                        "The arch is not adequate under the partial factors of "
+                                                        "the code basis \"%1\": its adequacy factor is %2 < 1."),
+                             {base, num.fattore(*a.fattore())});
   else if (g.esito == EsitoCarico::Illimitato)
-    verdetto = voro::Componi(a.adeguato() ? num.traduci("Rapporto", "The arch is adequate under the partial factors of the "
-                                                              "code basis \"%1\": no design variable load, however "
-                                                              "large, can turn it into a mechanism.")
-                                    : num.traduci("Rapporto", "The arch is not adequate under the partial factors of "
-                                                              "the code basis \"%1\": no design variable load, "
-                                                              "however large, can turn it into a mechanism."),
-                       {base});
+    verdetto = voro::Componi(a.adeguato() ? num.traduci("Rapporto",
+                                                        "The arch is adequate under the partial factors of the "
+                                                        "code basis \"%1\": no design variable load, however "
+                                                        "large, can turn it into a mechanism.")
+                                          : num.traduci("Rapporto",
+                                                        "The arch is not adequate under the partial factors of "
+                                                        "the code basis \"%1\": no design variable load, "
+                                                        "however large, can turn it into a mechanism."),
+                             {base});
   else if (g.esito == EsitoCarico::NessunCarico)
-    verdetto = voro::Componi(a.adeguato() ? num.traduci("Rapporto", "The arch is adequate under the partial factors of the "
-                                                              "code basis \"%1\": it has no variable load, and a "
-                                                              "thrust line fits under the design permanent loads.")
-                                    : num.traduci("Rapporto", "The arch is not adequate under the partial factors of "
-                                                              "the code basis \"%1\": it has no variable load, and no "
-                                                              "thrust line fits under the design permanent loads."),
-                       {base});
+    verdetto = voro::Componi(a.adeguato() ? num.traduci("Rapporto",
+                                                        "The arch is adequate under the partial factors of the "
+                                                        "code basis \"%1\": it has no variable load, and a "
+                                                        "thrust line fits under the design permanent loads.")
+                                          : num.traduci("Rapporto",
+                                                        "The arch is not adequate under the partial factors of "
+                                                        "the code basis \"%1\": it has no variable load, and no "
+                                                        "thrust line fits under the design permanent loads."),
+                             {base});
   else
-    verdetto = voro::Componi(a.adeguato() ? num.traduci("Rapporto", "The arch is adequate under the partial factors of the "
-                                                              "code basis \"%1\": not even the design permanent loads "
-                                                              "alone find a thrust line within the masonry.")
-                                    : num.traduci("Rapporto", "The arch is not adequate under the partial factors of "
-                                                              "the code basis \"%1\": not even the design permanent "
-                                                              "loads alone find a thrust line within the masonry."),
-                       {base});
+    verdetto = voro::Componi(a.adeguato() ? num.traduci("Rapporto",
+                                                        "The arch is adequate under the partial factors of the "
+                                                        "code basis \"%1\": not even the design permanent loads "
+                                                        "alone find a thrust line within the masonry.")
+                                          : num.traduci("Rapporto",
+                                                        "The arch is not adequate under the partial factors of "
+                                                        "the code basis \"%1\": not even the design permanent "
+                                                        "loads alone find a thrust line within the masonry."),
+                             {base});
   doc.paragrafo(verdetto, !a.adeguato());
 
   auto& t = doc.tabella({{num.traduci("Rapporto", "Item"), "", false}, {num.traduci("Rapporto", "Value"), "", false}});
@@ -146,17 +161,19 @@ void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) cons
   if (g.governante && g.governante->veicolo)
     t.righe.push_back({num.traduci("Rapporto", "Governing load"),
                        voro::Componi(num.traduci("Rapporto", "%1 × γQ %2 with the strip load, axles at x = %3 to %4 m"),
-                               {TestoCarico(*g.governante, num.regional()), num.dato(a.coefficienti.gQ), num.metri(g.governante->x1),
-                                num.metri(g.governante->x2)})});
+                                     {TestoCarico(*g.governante, num.regional()), num.dato(a.coefficienti.gQ),
+                                      num.metri(g.governante->x1), num.metri(g.governante->x2)})});
   else if (g.governante)
-    t.righe.push_back({num.traduci("Rapporto", "Governing load"),
-                       voro::Componi(num.traduci("Rapporto", "%1 %2 kN/m2 × γQ %3, x = %4 to %5 m"),
-                               {TestoCarico(*g.governante, num.regional()), num.dato(d_.qCarico), num.dato(a.coefficienti.gQ),
-                                num.metri(g.governante->x1), num.metri(g.governante->x2)})});
+    t.righe.push_back(
+        {num.traduci("Rapporto", "Governing load"),
+         voro::Componi(num.traduci("Rapporto", "%1 %2 kN/m2 × γQ %3, x = %4 to %5 m"),
+                       {TestoCarico(*g.governante, num.regional()), num.dato(d_.qCarico), num.dato(a.coefficienti.gQ),
+                        num.metri(g.governante->x1), num.metri(g.governante->x2)})});
   if (!g.meccanismo.empty())
     t.righe.push_back({num.traduci("Rapporto", "Mechanism: hinges at sections"), Cerniere(g.meccanismo, num)});
   if (r_->fattoreSpessore)
-    t.righe.push_back({num.traduci("Rapporto", "Geometric factor of safety t/tmin"), num.fattore(*r_->fattoreSpessore)});
+    t.righe.push_back(
+        {num.traduci("Rapporto", "Geometric factor of safety t/tmin"), num.fattore(*r_->fattoreSpessore)});
   t.righe.push_back({num.traduci("Rapporto", "Code basis"),
                      d_.Normativa.base == BaseNormativa::Digitata
                          ? base

@@ -117,7 +117,8 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
     if (r_.fattoreGeometrico)
       t.righe.push_back({num.traduci("Rapporto", "Depth ratio: joint depth to the depth the line needs"), "1/s",
                          num.fattore(*r_.fattoreGeometrico), ""});
-    t.righe.push_back({num.traduci("Rapporto", "A thrust line fits within the masonry (the hypotheses above)"), "", num.siNo(r_.ammissibile), ""});
+    t.righe.push_back({num.traduci("Rapporto", "A thrust line fits within the masonry (the hypotheses above)"), "",
+                       num.siNo(r_.ammissibile), ""});
     std::string s = r_.fattoreGeometrico
                         ? voro::Componi(num.traduci("Rapporto", "The thrust line of least eccentricity needs the "
                                                                 "part s = %1 of every joint's depth about its "
@@ -279,9 +280,10 @@ std::vector<Figura> SezioneValutazione::Figure(const NumeriRapporto& num) const 
   // says so in words instead.
   if (r_.fattorePeggiore) {
     Figura grafico;
-    grafico.didascalia = voro::Componi(num.traduci("Rapporto", "Live-load factor against the position of the strip load "
-                                                         "(its left end xq1, m), the least factor %1 marked"),
-                                 {num.fattore(*r_.fattorePeggiore)});
+    grafico.didascalia = voro::Componi(num.traduci("Rapporto",
+                                                   "Live-load factor against the position of the strip load "
+                                                   "(its left end xq1, m), the least factor %1 marked"),
+                                       {num.fattore(*r_.fattorePeggiore)});
     grafico.proporzione = r_.meccanismoPeggiore.empty() ? 0.55 : 0.9;
     grafico.disegna = [r, m, regional](Superficie& s, Messages& msg) {
       Disegno disegno(msg);

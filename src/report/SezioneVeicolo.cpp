@@ -75,9 +75,8 @@ void SezioneVeicolo::Componi(Documento& doc, const NumeriRapporto& num) const {
     mecc += (k ? ", " : "") + num.intero(r_.meccanismo[k].giunto) +
             (r_.meccanismo[k].faccia == Faccia::Intradosso ? num.traduci("Rapporto", " (intrados)")
                                                             : num.traduci("Rapporto", " (extrados)"));
-  doc.paragrafo(
-      voro::Componi(num.traduci("Rapporto", "The collapse mechanism at the worst position: four hinges at sections %1."),
-                    {mecc}));
+  doc.paragrafo(voro::Componi(
+      num.traduci("Rapporto", "The collapse mechanism at the worst position: four hinges at sections %1."), {mecc}));
 }
 
 std::vector<Figura> SezioneVeicolo::Figure(const NumeriRapporto& num) const {

@@ -54,7 +54,8 @@ std::string FraseImposte(const ImposteArco& a, const NumeriRapporto& num) {
   if (a.sinistra) s += lato(true, *a.sinistra);
   if (a.sinistra && a.destra) s += ";";
   if (a.destra) s += lato(false, *a.destra);
-  return s + num.traduci("Rapporto", ". The calculation and the assessment hold for the arch between these springings.");
+  return s +
+         num.traduci("Rapporto", ". The calculation and the assessment hold for the arch between these springings.");
 }
 
 std::string FraseCerniere(const DatiProgetto& d, const RisultatiCalcolo& r, const NumeriRapporto& num) {

@@ -14,7 +14,8 @@ void SezioneTitolo::Componi(Documento& doc, const NumeriRapporto& num) const {
     b.voci.emplace_back(num.traduci("Rapporto", "Structure"), c.riferimento);
     b.voci.emplace_back(num.traduci("Rapporto", "Client"), c.committente);
   }
-  b.voci.emplace_back(num.traduci("Rapporto", "File"), f_.file.empty() ? num.traduci("Rapporto", "(not saved)") : f_.file);
+  b.voci.emplace_back(num.traduci("Rapporto", "File"),
+                      f_.file.empty() ? num.traduci("Rapporto", "(not saved)") : f_.file);
   if (!f_.dataOra.empty()) b.voci.emplace_back(num.traduci("Rapporto", "Date"), f_.dataOra);
   if (!f_.programma.empty()) b.voci.emplace_back(num.traduci("Rapporto", "Program"), f_.programma);
   if (firme_) {
