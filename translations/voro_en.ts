@@ -2410,6 +2410,46 @@ when |e| &lt;= s h/2.</translation>
         <source>vehicle &quot;%1&quot;, axle %2: contact length a = %3 m is not a length &gt;= 0</source>
         <translation>vehicle &quot;%1&quot;, axle %2: contact length a = %3 m is not a length &gt;= 0</translation>
     </message>
+    <message>
+        <source>vehicle &quot;%1&quot; has no &apos;end&apos; before the next vehicle</source>
+        <translation>vehicle &quot;%1&quot; has no &apos;end&apos; before the next vehicle</translation>
+    </message>
+    <message>
+        <source>a vehicle needs a name</source>
+        <translation>a vehicle needs a name</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot; is named twice</source>
+        <translation>vehicle &quot;%1&quot; is named twice</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; outside a vehicle (a block opens with &apos;vehicle NAME&apos;)</source>
+        <translation>&apos;%1&apos; outside a vehicle (a block opens with &apos;vehicle NAME&apos;)</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;: &apos;%2&apos; takes one number, not &apos;%3&apos;</source>
+        <translation>vehicle &quot;%1&quot;: &apos;%2&apos; takes one number, not &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;, axle %2: &apos;axle&apos; takes the load P, the distance d and the contact a, not &apos;%3&apos;</source>
+        <translation>vehicle &quot;%1&quot;, axle %2: &apos;axle&apos; takes the load P, the distance d and the contact a, not &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;: unknown keyword &apos;%2&apos; (vehicle, track, width, axle, end)</source>
+        <translation>vehicle &quot;%1&quot;: unknown keyword &apos;%2&apos; (vehicle, track, width, axle, end)</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot; has no &apos;end&apos;</source>
+        <translation>vehicle &quot;%1&quot; has no &apos;end&apos;</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>cannot be read</translation>
+    </message>
+    <message>
+        <source>%1 (the file is left as it is)</source>
+        <translation>%1 (the file is left as it is)</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>

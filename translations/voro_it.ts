@@ -2411,6 +2411,46 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <source>vehicle &quot;%1&quot;, axle %2: contact length a = %3 m is not a length &gt;= 0</source>
         <translation>veicolo &quot;%1&quot;, asse %2: la lunghezza d&apos;impronta a = %3 m non è una lunghezza &gt;= 0</translation>
     </message>
+    <message>
+        <source>vehicle &quot;%1&quot; has no &apos;end&apos; before the next vehicle</source>
+        <translation>il veicolo &quot;%1&quot; non ha &apos;end&apos; prima del veicolo successivo</translation>
+    </message>
+    <message>
+        <source>a vehicle needs a name</source>
+        <translation>un veicolo deve avere un nome</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot; is named twice</source>
+        <translation>il veicolo &quot;%1&quot; è nominato due volte</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; outside a vehicle (a block opens with &apos;vehicle NAME&apos;)</source>
+        <translation>&apos;%1&apos; fuori da un veicolo (un blocco si apre con &apos;vehicle NOME&apos;)</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;: &apos;%2&apos; takes one number, not &apos;%3&apos;</source>
+        <translation>veicolo &quot;%1&quot;: &apos;%2&apos; vuole un numero, non &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;, axle %2: &apos;axle&apos; takes the load P, the distance d and the contact a, not &apos;%3&apos;</source>
+        <translation>veicolo &quot;%1&quot;, asse %2: &apos;axle&apos; vuole il carico P, la distanza d e l&apos;impronta a, non &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;: unknown keyword &apos;%2&apos; (vehicle, track, width, axle, end)</source>
+        <translation>veicolo &quot;%1&quot;: parola chiave sconosciuta &apos;%2&apos; (vehicle, track, width, axle, end)</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot; has no &apos;end&apos;</source>
+        <translation>il veicolo &quot;%1&quot; non ha &apos;end&apos;</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>non si può leggere</translation>
+    </message>
+    <message>
+        <source>%1 (the file is left as it is)</source>
+        <translation>%1 (il file è lasciato com&apos;è)</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>

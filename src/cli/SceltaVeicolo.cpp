@@ -39,7 +39,7 @@ std::string CartellaDati() {
 }
 
 LibreriaVeicoli LeggiLibreriaComando(const Argomenti& a) {
-  LibreriaVeicoli l = CaricaLibreria(CartellaDati());
+  LibreriaVeicoli l = CaricaLibreria(CartellaDati(), a.traduzioni);
   for (const ErroreLibreria& e : l.errori)
     std::cerr << "voro-cli: warning: " << TestoTerminale(e.Testo()) << " (its vehicles are left out)\n";
   l.errori.clear();

@@ -38,6 +38,9 @@ bool numero(const std::string& s, Single& x) {
   return true;
 }
 
+// A text of the library's messages in the language of lingua, in English without it.
+std::string Testo(const Traduzioni* lingua, const char* t) { return lingua ? lingua->Traduci("Voro", t) : t; }
+
 std::string campo(Single x) {
   char buf[64];
   const auto r = std::to_chars(buf, buf + sizeof buf, x);
@@ -49,7 +52,7 @@ std::string campo(Single x) {
 std::string ErroreLibreria::Testo() const { return file + ":" + std::to_string(riga) + ": " + messaggio; }
 
 std::optional<std::vector<Veicolo>> LeggiLibreria(const std::string& testo, const std::string& file,
-                                                  ErroreLibreria& errore) {
+                                                  ErroreLibreria& errore, const Traduzioni* lingua) {
   std::vector<Veicolo> veicoli;
   std::optional<Veicolo> corrente;
   int inizio = 0;  // the line that opened the current vehicle
@@ -60,6 +63,9 @@ std::optional<std::vector<Veicolo>> LeggiLibreria(const std::string& testo, cons
     errore = {file, linea, m};
     return std::nullopt;
   };
+  auto frase = [lingua](const char* modello, std::initializer_list<std::string> valori) {
+    return Componi(Testo(lingua, modello), valori);
+  };
   while (std::getline(in, riga)) {
     ++n;
     if (const std::size_t c = riga.find('#'); c != std::string::npos) riga.erase(c);
@@ -69,38 +75,45 @@ std::optional<std::vector<Veicolo>> LeggiLibreria(const std::string& testo, cons
     const std::string chiave = riga.substr(0, sp);
     const std::string resto = sp == std::string::npos ? "" : senzaSpazi(riga.substr(sp));
     if (chiave == "vehicle") {
-      if (corrente) return sbaglia(n, "vehicle \"" + corrente->Nome + "\" has no 'end' before the next vehicle");
-      if (resto.empty()) return sbaglia(n, "a vehicle needs a name");
+      if (corrente)
+        return sbaglia(n, frase(VORO_NOOP("Voro", "vehicle \"%1\" has no 'end' before the next vehicle"),
+                                {corrente->Nome}));
+      if (resto.empty()) return sbaglia(n, Testo(lingua, VORO_NOOP("Voro", "a vehicle needs a name")));
       for (const Veicolo& v : veicoli)
-        if (v.Nome == resto) return sbaglia(n, "vehicle \"" + resto + "\" is named twice");
+        if (v.Nome == resto) return sbaglia(n, frase(VORO_NOOP("Voro", "vehicle \"%1\" is named twice"), {resto}));
       corrente = Veicolo{resto, {}, 0, 0};
       inizio = n;
       continue;
     }
-    if (!corrente) return sbaglia(n, "'" + chiave + "' outside a vehicle (a block opens with 'vehicle NAME')");
-    const std::string nome = "vehicle \"" + corrente->Nome + "\"";
+    if (!corrente)
+      return sbaglia(n, frase(VORO_NOOP("Voro", "'%1' outside a vehicle (a block opens with 'vehicle NAME')"), {chiave}));
+    const std::string& nome = corrente->Nome;
     const std::vector<std::string> valori = parole(resto);
     if (chiave == "track" || chiave == "width") {
       Single x = 0;
       if (valori.size() != 1 || !numero(valori[0], x))
-        return sbaglia(n, nome + ": '" + chiave + "' takes one number, not '" + resto + "'");
+        return sbaglia(n, frase(VORO_NOOP("Voro", "vehicle \"%1\": '%2' takes one number, not '%3'"),
+                                {nome, chiave, resto}));
       (chiave == "track" ? corrente->Carreggiata : corrente->LarghezzaImpronta) = x;
     } else if (chiave == "axle") {
       AsseVeicolo a;
-      const std::string asse = nome + ", axle " + std::to_string(corrente->Assi.size() + 1);
       if (valori.size() != 3 || !numero(valori[0], a.P) || !numero(valori[1], a.d) || !numero(valori[2], a.a))
-        return sbaglia(n, asse + ": 'axle' takes the load P, the distance d and the contact a, not '" + resto + "'");
+        return sbaglia(n, frase(VORO_NOOP("Voro", "vehicle \"%1\", axle %2: 'axle' takes the load P, the distance "
+                                                  "d and the contact a, not '%3'"),
+                                {nome, std::to_string(corrente->Assi.size() + 1), resto}));
       corrente->Assi.push_back(a);
-      if (const auto e = ErroreAsse(*corrente, corrente->Assi.size() - 1)) return sbaglia(n, *e);
+      if (const auto e = ErroreAsse(*corrente, corrente->Assi.size() - 1, lingua)) return sbaglia(n, *e);
     } else if (chiave == "end") {
-      if (const auto e = ErroreVeicolo(*corrente)) return sbaglia(n, *e);
+      if (const auto e = ErroreVeicolo(*corrente, lingua)) return sbaglia(n, *e);
       veicoli.push_back(std::move(*corrente));
       corrente.reset();
     } else {
-      return sbaglia(n, nome + ": unknown keyword '" + chiave + "' (vehicle, track, width, axle, end)");
+      return sbaglia(n, frase(VORO_NOOP("Voro", "vehicle \"%1\": unknown keyword '%2' (vehicle, track, width, axle, "
+                                                "end)"),
+                              {nome, chiave}));
     }
   }
-  if (corrente) return sbaglia(inizio, "vehicle \"" + corrente->Nome + "\" has no 'end'");
+  if (corrente) return sbaglia(inizio, frase(VORO_NOOP("Voro", "vehicle \"%1\" has no 'end'"), {corrente->Nome}));
   return veicoli;
 }
 
@@ -124,13 +137,14 @@ void LibreriaVeicoli::Aggiungi(const std::string& percorso, bool facoltativo) {
   std::ifstream in(percorso, std::ios::binary);
   if (!in) {
     std::error_code ec;
-    if (!facoltativo || std::filesystem::exists(percorso, ec)) errori.push_back({percorso, 0, "cannot be read"});
+    if (!facoltativo || std::filesystem::exists(percorso, ec))
+      errori.push_back({percorso, 0, Testo(lingua, VORO_NOOP("Voro", "cannot be read"))});
     return;
   }
   std::ostringstream testo;
   testo << in.rdbuf();
   ErroreLibreria e;
-  const auto letti = LeggiLibreria(testo.str(), percorso, e);
+  const auto letti = LeggiLibreria(testo.str(), percorso, e, lingua);
   if (!letti) {
     errori.push_back(e);
     return;
@@ -156,8 +170,8 @@ std::string FileLibreriaUtente() {
   return (base / "voro" / "vehicles.txt").string();
 }
 
-std::optional<std::string> SalvaInLibreria(const std::string& percorso, const Veicolo& v) {
-  if (const auto e = ErroreVeicolo(v)) return *e;
+std::optional<std::string> SalvaInLibreria(const std::string& percorso, const Veicolo& v, const Traduzioni* lingua) {
+  if (const auto e = ErroreVeicolo(v, lingua)) return *e;
   std::vector<Veicolo> veicoli;
   std::error_code ec;
   if (std::filesystem::exists(percorso, ec)) {
@@ -165,8 +179,10 @@ std::optional<std::string> SalvaInLibreria(const std::string& percorso, const Ve
     std::ostringstream testo;
     testo << in.rdbuf();
     ErroreLibreria e;
-    const auto letti = LeggiLibreria(testo.str(), percorso, e);
-    if (!in || !letti) return (in ? e.Testo() : percorso + ": cannot be read") + " (the file is left as it is)";
+    const auto letti = LeggiLibreria(testo.str(), percorso, e, lingua);
+    if (!in || !letti)
+      return Componi(Testo(lingua, VORO_NOOP("Voro", "%1 (the file is left as it is)")),
+                     {in ? e.Testo() : percorso + ": " + Testo(lingua, VORO_NOOP("Voro", "cannot be read"))});
     veicoli = *letti;
   }
   bool sostituito = false;
@@ -183,8 +199,9 @@ std::optional<std::string> SalvaInLibreria(const std::string& percorso, const Ve
   return std::nullopt;
 }
 
-LibreriaVeicoli CaricaLibreria(const std::string& cartellaDati) {
+LibreriaVeicoli CaricaLibreria(const std::string& cartellaDati, const Traduzioni* lingua) {
   LibreriaVeicoli l;
+  l.lingua = lingua;
   l.Aggiungi(FileLibreriaInstallata(cartellaDati), false);
   if (const std::string u = FileLibreriaUtente(); !u.empty()) l.Aggiungi(u, true);
   return l;

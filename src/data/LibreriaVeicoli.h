@@ -28,8 +28,9 @@ struct ErroreLibreria {
 };
 
 // The vehicles of one library text; on error none, with the error filled.
+// The messages in the language of lingua, in English without it.
 std::optional<std::vector<Veicolo>> LeggiLibreria(const std::string& testo, const std::string& file,
-                                                  ErroreLibreria& errore);
+                                                  ErroreLibreria& errore, const Traduzioni* lingua = nullptr);
 
 // The text of a library, as LeggiLibreria reads it back.
 std::string ScriviLibreria(const std::vector<Veicolo>& veicoli);
@@ -41,6 +42,7 @@ std::string ScriviLibreria(const std::vector<Veicolo>& veicoli);
 struct LibreriaVeicoli {
   std::vector<Veicolo> veicoli;
   std::vector<ErroreLibreria> errori;
+  const Traduzioni* lingua = nullptr;  // the language of the errors; English without it
 
   // The vehicle of that name; none when there is none.
   const Veicolo* Trova(const std::string& nome) const;
@@ -57,9 +59,10 @@ std::string FileLibreriaUtente();
 // Puts the vehicle into the library file at percorso, replacing one of the
 // same name, creating the file and its folder when missing; the error's
 // text, the file untouched, when the file does not read or cannot be written.
-std::optional<std::string> SalvaInLibreria(const std::string& percorso, const Veicolo& v);
+std::optional<std::string> SalvaInLibreria(const std::string& percorso, const Veicolo& v,
+                                           const Traduzioni* lingua = nullptr);
 
-// The shipped library and the user's file, read.
-LibreriaVeicoli CaricaLibreria(const std::string& cartellaDati);
+// The shipped library and the user's file, read, their errors in the language of lingua.
+LibreriaVeicoli CaricaLibreria(const std::string& cartellaDati, const Traduzioni* lingua = nullptr);
 
 }  // namespace voro

@@ -16,7 +16,7 @@
 namespace voro::ui {
 
 DialogoVeicolo::DialogoVeicolo(Sessione& s, QWidget* parent)
-    : QDialog(parent), s_(s), libreria_(CaricaLibreria(s.stato.CartellaProgramma)), disegno_(messaggi_) {
+    : QDialog(parent), s_(s), libreria_(CaricaLibreria(s.stato.CartellaProgramma, s.msg().traduzioni())), disegno_(messaggi_) {
   setObjectName("dlgVehicle");
   setWindowTitle(tr("Vehicle on the fill"));
 
@@ -112,11 +112,11 @@ DialogoVeicolo::DialogoVeicolo(Sessione& s, QWidget* parent)
       s_.msg().critical((errore.isEmpty() ? tr("Choose or type a vehicle first.") : errore).toStdString());
       return;
     }
-    if (const auto e = SalvaInLibreria(FileLibreriaUtente(), *v)) {
+    if (const auto e = SalvaInLibreria(FileLibreriaUtente(), *v, s_.msg().traduzioni())) {
       s_.msg().critical(e->c_str());
       return;
     }
-    libreria_ = CaricaLibreria(s_.stato.CartellaProgramma);
+    libreria_ = CaricaLibreria(s_.stato.CartellaProgramma, s_.msg().traduzioni());
     cmbVeicolo->clear();
     cmbVeicolo->addItem(tr("(no vehicle)"));
     for (const Veicolo& w : libreria_.veicoli) cmbVeicolo->addItem(QString::fromStdString(w.Nome));

@@ -2,6 +2,7 @@
 // message of the Italian program is Italian, of the English program English.
 // A text added without its translation, or left out of tr(), turns this red.
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QAction>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -18,6 +19,9 @@
 
 #include "Banco.h"
 #include "ui/Aiuto.h"
+#include "ui/DialogoMuratura.h"
+#include "ui/DialogoNormativa.h"
+#include "ui/DialogoVeicolo.h"
 #include "ui/FinestraPlot.h"
 #include "ui/FinestraSicurezza.h"
 #include "ui/FormCarichi.h"
@@ -144,6 +148,17 @@ QStringList Giro(Banco& b) {
   if (auto* a = b.finestra->findChild<Aiuto*>()) t << Testi(a);
   FormInfo info(b.s().msg(), b.finestra.get());
   t << Testi(&info);
+  // The dialogs of the masonry, the code basis and the vehicle, the code
+  // basis with its presets named in the combo box.
+  DialogoMuratura muratura(b.s().dati, b.s().msg(), b.finestra.get());
+  t << Testi(&muratura);
+  DialogoNormativa normativa(b.finestra.get());
+  normativa.ScriveDatiInForm(b.s().dati);
+  t << Testi(&normativa);
+  for (QComboBox* c : normativa.findChildren<QComboBox*>())
+    for (int i = 0; i < c->count(); ++i) t << c->itemText(i);
+  DialogoVeicolo veicolo(b.s(), b.finestra.get());
+  t << Testi(&veicolo);
   for (const auto& m : b.messaggi.entries()) t << QString::fromStdString(m.text) << QString::fromStdString(m.title);
   t << DomandaModifiche("") << DomandaModifiche("ponte");
   return t;
