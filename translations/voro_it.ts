@@ -976,7 +976,7 @@
     </message>
     <message>
         <source>%1 %2 kN/m2 × γQ %3, x = %4 to %5 m</source>
-        <translation>%1 %2 kN/m2 × γQ %3, x = %4 a %5 m</translation>
+        <translation>%1 %2 kN/m2 × γQ %3, da x = %4 a %5 m</translation>
     </message>
     <message>
         <source>Mechanism: hinges at sections</source>
