@@ -2450,6 +2450,18 @@ when |e| &lt;= s h/2.</translation>
         <source>%1 (the file is left as it is)</source>
         <translation>%1 (the file is left as it is)</translation>
     </message>
+    <message>
+        <source>Analisi limite: le righe non fissano tutte le incognite</source>
+        <translation>Limit analysis: the rows do not fix every unknown</translation>
+    </message>
+    <message>
+        <source>Analisi limite: base singolare</source>
+        <translation>Limit analysis: singular basis</translation>
+    </message>
+    <message>
+        <source>Analisi limite: troppe iterazioni del simplesso</source>
+        <translation>Limit analysis: too many simplex iterations</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>

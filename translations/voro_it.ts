@@ -2451,6 +2451,18 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <source>%1 (the file is left as it is)</source>
         <translation>%1 (il file è lasciato com&apos;è)</translation>
     </message>
+    <message>
+        <source>Analisi limite: le righe non fissano tutte le incognite</source>
+        <translation>Analisi limite: le righe non fissano tutte le incognite</translation>
+    </message>
+    <message>
+        <source>Analisi limite: base singolare</source>
+        <translation>Analisi limite: base singolare</translation>
+    </message>
+    <message>
+        <source>Analisi limite: troppe iterazioni del simplesso</source>
+        <translation>Analisi limite: troppe iterazioni del simplesso</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>

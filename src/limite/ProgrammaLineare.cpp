@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "data/RuntimeError.h"
+#include "data/Traduzioni.h"
 
 namespace voro {
 
@@ -42,9 +43,8 @@ void normalizza(double* v, int d) {
     for (int j = 0; j < d; ++j) v[j] /= n;
 }
 
-[[noreturn]] void nonConverge(const char* perche) {
-  throw RuntimeError(err::CalculationFailed, std::string("Analisi limite: ") + perche);
-}
+// The reason whole, so that it reads in the user's language where it is shown.
+[[noreturn]] void nonConverge(const char* perche) { throw RuntimeError(err::CalculationFailed, perche); }
 
 // The inverse of the matrix of the basic rows (row k = row base[k]), by
 // Gauss-Jordan with partial pivoting; false when it is singular.
@@ -131,7 +131,7 @@ class Simplesso {
           neutra = false;
           vietati_.clear();
           r = rapporto(p, false, t);
-          if (r < 0) nonConverge("le righe non fissano tutte le incognite");
+          if (r < 0) nonConverge(VORO_NOOP("Voro", "Analisi limite: le righe non fissano tutte le incognite"));
         }
         const double* a = R_.riga(r);
         for (int j = 0; j < d; ++j) q[j] = a[j];
@@ -158,12 +158,12 @@ class Simplesso {
         // A degenerate vertex may offer a row that depends on the others (a
         // joint with no normal force bounds its moment and its shear alike):
         // undo the exchange and keep that row out of the next ratio test.
-        if (uscita < 0) nonConverge("base singolare");
+        if (uscita < 0) nonConverge(VORO_NOOP("Voro", "Analisi limite: base singolare"));
         inBase_[static_cast<std::size_t>(entrata)] = 0;
         inBase_[static_cast<std::size_t>(uscitaRiga)] = 1;
         base[static_cast<std::size_t>(uscita)] = uscitaRiga;
         vietati_.push_back(entrata);
-        if (!inverti(R_, base, inv)) nonConverge("base singolare");
+        if (!inverti(R_, base, inv)) nonConverge(VORO_NOOP("Voro", "Analisi limite: base singolare"));
       } else {
         vietati_.clear();
       }
@@ -202,7 +202,7 @@ class Simplesso {
       degeneri = t <= 1e-13 ? degeneri + 1 : 0;
       if (degeneri > kBlandDopo) bland = true;
     }
-    nonConverge("troppe iterazioni del simplesso");
+    nonConverge(VORO_NOOP("Voro", "Analisi limite: troppe iterazioni del simplesso"));
   }
 
  private:

@@ -42,10 +42,11 @@ bool ValutatoreSicurezza::Avvia(const DatiProgetto& dati, int nPosizioni) {
       riuscito_ = ValutaSicurezza(dati_, modello_, messaggi_, o, risultati_) &&
                   ValutaAdeguatezza(dati_, o, adeguatezza_);
     } catch (const RuntimeError& e) {
-      errore_ = QString::fromStdString(e.description());
+      errore_ = QString::fromStdString(messaggi_.traduci("Voro", e.description().c_str()));
     } catch (const std::exception&) {
       // Nothing may escape the worker: out of memory ends the assessment.
-      errore_ = QString::fromStdString(RuntimeError(err::OutOfMemory).description());
+      const std::string memoria = RuntimeError(err::OutOfMemory).description();
+      errore_ = QString::fromStdString(messaggi_.traduci("Voro", memoria.c_str()));
     }
   });
   connect(thread_, &QThread::finished, this, [this] {
