@@ -2462,6 +2462,18 @@ when |e| &lt;= s h/2.</translation>
         <source>Analisi limite: troppe iterazioni del simplesso</source>
         <translation>Limit analysis: too many simplex iterations</translation>
     </message>
+    <message>
+        <source>track s %1 m, contact width w %2 m, symmetric</source>
+        <translation>track s %1 m, contact width w %2 m, symmetric</translation>
+    </message>
+    <message>
+        <source>track s %1 m, contact width w %2 m, driven both ways</source>
+        <translation>track s %1 m, contact width w %2 m, driven both ways</translation>
+    </message>
+    <message>
+        <source>axle %1: P %2 kN at d %3 m, contact a %4 m</source>
+        <translation>axle %1: P %2 kN at d %3 m, contact a %4 m</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>

@@ -2463,6 +2463,18 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <source>Analisi limite: troppe iterazioni del simplesso</source>
         <translation>Analisi limite: troppe iterazioni del simplesso</translation>
     </message>
+    <message>
+        <source>track s %1 m, contact width w %2 m, symmetric</source>
+        <translation>interasse s %1 m, larghezza d&apos;impronta w %2 m, simmetrico</translation>
+    </message>
+    <message>
+        <source>track s %1 m, contact width w %2 m, driven both ways</source>
+        <translation>interasse s %1 m, larghezza d&apos;impronta w %2 m, percorso nei due sensi</translation>
+    </message>
+    <message>
+        <source>axle %1: P %2 kN at d %3 m, contact a %4 m</source>
+        <translation>asse %1: P %2 kN a d %3 m, impronta a %4 m</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>

@@ -11,15 +11,22 @@ namespace voro::cli {
 
 namespace {
 
-std::string testo(const LibreriaVeicoli& l) {
+// A text in the language of the command line, in English without one.
+std::string Testo(const Traduzioni* lingua, const char* t) { return lingua ? lingua->Traduci("Voro", t) : t; }
+
+std::string testo(const LibreriaVeicoli& l, const Traduzioni* lingua) {
   std::ostringstream out;
   for (const Veicolo& v : l.veicoli) {
-    out << v.Nome << "\n  track s " << numDato(v.Carreggiata) << " m, contact width w " << numDato(v.LarghezzaImpronta)
-        << " m, " << (v.Simmetrico() ? "symmetric" : "driven both ways") << "\n";
+    const char* modello = v.Simmetrico() ? VORO_NOOP("Voro", "track s %1 m, contact width w %2 m, symmetric")
+                                         : VORO_NOOP("Voro", "track s %1 m, contact width w %2 m, driven both ways");
+    out << v.Nome << "\n  "
+        << Componi(Testo(lingua, modello), {numDato(v.Carreggiata), numDato(v.LarghezzaImpronta)}) << "\n";
     for (std::size_t k = 0; k < v.Assi.size(); ++k) {
       const AsseVeicolo& a = v.Assi[k];
-      out << "  axle " << k + 1 << ": P " << numDato(a.P) << " kN at d " << numDato(a.d) << " m, contact a " << numDato(a.a)
-          << " m\n";
+      out << "  "
+          << Componi(Testo(lingua, VORO_NOOP("Voro", "axle %1: P %2 kN at d %3 m, contact a %4 m")),
+                     {std::to_string(k + 1), numDato(a.P), numDato(a.d), numDato(a.a)})
+          << "\n";
     }
   }
   return out.str();
@@ -44,7 +51,7 @@ std::string json(const LibreriaVeicoli& l) {
 int vehicles(const Argomenti& a) {
   if (!a.file.empty()) throw ErroreUso("vehicles takes no file");
   const LibreriaVeicoli l = LeggiLibreriaComando(a);
-  ScriviUscita(kFlussoStandard, a.ha("--json") ? json(l) : testo(l));
+  ScriviUscita(kFlussoStandard, a.ha("--json") ? json(l) : testo(l, a.traduzioni));
   return esito::Riuscito;
 }
 
