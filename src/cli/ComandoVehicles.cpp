@@ -5,6 +5,7 @@
 #include "cli/Comandi.h"
 #include "cli/Flussi.h"
 #include "cli/Json.h"
+#include "cli/LinguaComandi.h"
 #include "cli/SceltaVeicolo.h"
 
 namespace voro::cli {
@@ -71,7 +72,8 @@ const Comando& ComandoVehicles() {
       "contact width w across the road, and each axle's load P (kN, the whole\n"
       "axle), distance d from the first axle and contact length a along the span.\n",
       {{"--json", "", "print the library as a JSON array (name, track,\ncontactWidth, axles: load, distance, contactLength)"},
-       {"--vehicle-file", "FILE.txt", "list also the vehicles of FILE"}},
+       {"--vehicle-file", "FILE.txt", "list also the vehicles of FILE"},
+       OpzioneLocale()},
       vehicles};
   return c;
 }
