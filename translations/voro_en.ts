@@ -3439,8 +3439,8 @@ when |e| &lt;= s h/2.</translation>
         <translation>Zoom</translation>
     </message>
     <message>
-        <source>&amp;Vehicle...</source>
-        <translation>&amp;Vehicle...</translation>
+        <source>Ve&amp;hicle...</source>
+        <translation>Ve&amp;hicle...</translation>
     </message>
 </context>
 <context>

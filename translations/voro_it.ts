@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation>&amp;Finestra</translation>
+        <translation>Fi&amp;nestra</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
@@ -3440,7 +3440,7 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <translation>Ingrandisci</translation>
     </message>
     <message>
-        <source>&amp;Vehicle...</source>
+        <source>Ve&amp;hicle...</source>
         <translation>Veic&amp;olo...</translation>
     </message>
 </context>

@@ -19,12 +19,12 @@ void Governante(const DatiProgetto& p, const RisultatiSicurezza& r, EsitoCombina
   if (r.esitoCarico == EsitoCarico::Finito) {
     e.fattore = r.fattoreCarico;
     e.meccanismo = r.meccanismo;
-    e.governante = CaricoGovernante{"strip load", p.xq1, p.xq2};
+    e.governante = CaricoGovernante{"strip load", p.xq1, p.xq2, false, "", true};
   }
   if (r.fattorePeggiore && (!e.fattore || *r.fattorePeggiore < *e.fattore)) {
     e.fattore = r.fattorePeggiore;
     e.esito = EsitoCarico::Finito;
-    e.governante = CaricoGovernante{"strip load", *r.xq1Peggiore, *r.xq2Peggiore};
+    e.governante = CaricoGovernante{"strip load", *r.xq1Peggiore, *r.xq2Peggiore, false, "", true};
     e.meccanismo = r.meccanismoPeggiore;
   }
 }

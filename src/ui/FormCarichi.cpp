@@ -41,7 +41,7 @@ FormCarichi::FormCarichi(FinestraPrincipale& main, Sessione& s) : FormDiDati(mai
   f->addWidget(txtDati[3], 0, 1);
   f->addWidget(Check1, 1, 0, 1, 2);
   g->addWidget(Frame1, 3, 0, 1, 2);
-  cmdVeicolo = new QPushButton(tr("&Vehicle..."), this);
+  cmdVeicolo = new QPushButton(tr("Ve&hicle..."), this);
   g->addWidget(cmdVeicolo, 4, 0, 1, 2);
 
   cmdPrevious = new QPushButton(tr("<-- &Previous"), this);

@@ -237,7 +237,9 @@ class Assess(unittest.TestCase):
             self.assertEqual(r.returncode, 2, bad)
         r = run("assess", EXAMPLE, "--factor", "gM=0")
         self.assertEqual(r.returncode, 1)
-        self.assertIn("deve essere maggiore di zero", r.stderr)
+        self.assertIn("Partial factor γM of the masonry = 0: must be greater than zero", r.stderr)
+        r = run("assess", EXAMPLE, "--factor", "gM=0", "--locale", "it")
+        self.assertIn("Coefficiente parziale γM della muratura = 0: deve essere maggiore di zero", r.stderr)
 
     def test_springings_raised_by_the_walls_are_said(self):
         # A semicircle of 200 voussoirs with the walls' face at its ends: the
