@@ -60,7 +60,7 @@ void valuta(ProgettoValutato& p, const OpzioniSoluzione& opzioni, int nPosizioni
       PercorriVeicolo(s.dati, s.modello, scelta.passo, nullptr, *p.veicolo);
     }
     Adeguatezza a;
-    if (ValutaAdeguatezza(s.dati, o, a)) p.adeguatezza = a;
+    if (ValutaAdeguatezza(s.dati, o, a, &p.sicurezza, p.veicolo ? &*p.veicolo : nullptr)) p.adeguatezza = a;
   } catch (const RuntimeError& e) {
     s.esito = Esito::Fallito;
     s.numeroErrore = e.number();

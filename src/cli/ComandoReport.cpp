@@ -89,7 +89,7 @@ struct Valutazione {
       CostruisciModello(dati, modello, messaggi);
       ValutaSicurezza(dati, modello, messaggi, opzioni, risultati);
       if (dati.VeicoloCarico) PercorriVeicolo(dati, modello, scelta.passo, nullptr, veicolo);
-      ValutaAdeguatezza(dati, opzioni, adeguatezza);
+      ValutaAdeguatezza(dati, opzioni, adeguatezza, &risultati, dati.VeicoloCarico ? &veicolo : nullptr);
     } catch (const RuntimeError&) {
       return;  // its message is among the messages
     }

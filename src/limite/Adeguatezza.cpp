@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "arch/CaricaConci.h"
 #include "arch/CostruisciModello.h"
 #include "limite/PercorsoVeicolo.h"
 
@@ -87,27 +88,52 @@ DatiProgetto ProgettoDiCalcolo(const DatiProgetto& d, const CoefficientiParziali
   return p;
 }
 
-bool ValutaAdeguatezza(const DatiProgetto& d, const OpzioniSicurezza& o, Adeguatezza& a) {
+bool ValutaAdeguatezza(const DatiProgetto& d, const OpzioniSicurezza& o, Adeguatezza& a,
+                       const RisultatiSicurezza* proprie, const RisultatiVeicolo* veicoloProprio) {
   // The project's own assessment shows the geometry's messages; these design
   // projects would only repeat them.
   RecordingMessages msg;
   a = Adeguatezza{};
   a.coefficienti = d.Normativa.coefficienti;
+  const CoefficientiParziali& c = a.coefficienti;
   OpzioniSicurezza opzioni = o;
   opzioni.spessoreMinimo = false;
   opzioni.avanzamento = nullptr;
   for (const Combinazione k : {Combinazione::Inf, Combinazione::Sup}) {
     EsitoCombinazione& e = a.combinazioni[k == Combinazione::Inf ? 0 : 1];
+    // Equal factors on both sides make one design project: assessed once.
+    if (k == Combinazione::Sup && c.gG1sup == c.gG1inf && c.gG2sup == c.gG2inf) {
+      e = a.combinazioni[0];
+      e.combinazione = k;
+      break;
+    }
     e.combinazione = k;
-    DatiProgetto p = ProgettoDiCalcolo(d, a.coefficienti, k);
+    DatiProgetto p = ProgettoDiCalcolo(d, c, k);
+    // Unit factors leave the project as it is: its own figures serve.
+    const bool comeProgetto = (k == Combinazione::Sup ? c.gG1sup == 1 && c.gG2sup == 1
+                                                      : c.gG1inf == 1 && c.gG2inf == 1) &&
+                              c.gQ == 1 && c.gM * c.FC == 1;
     ModelloArco m;
     CostruisciModello(p, m, msg);
-    if (!ValutaSicurezza(p, m, msg, opzioni, e.risultati)) return false;
+    if (comeProgetto && proprie) {
+      e.risultati = *proprie;
+      e.risultati.spessoreMinimo = e.risultati.fattoreSpessore = e.risultati.fattoreMinimo = std::nullopt;
+      e.risultati.contattiSpessoreMinimo.clear();
+      e.risultati.spessoreMinimoCalcolato = false;
+    } else if (!ValutaSicurezza(p, m, msg, opzioni, e.risultati)) {
+      return false;
+    }
     Governante(p, e.risultati, e);
     if (p.VeicoloCarico) {
-      RisultatiVeicolo v;
-      if (!PercorriVeicolo(p, m, opzioni.passoVeicolo, opzioni.stop, v)) return false;
-      GovernaVeicolo(v, e);
+      if (comeProgetto && veicoloProprio) {
+        GovernaVeicolo(*veicoloProprio, e);
+      } else {
+        DatiProgetto caricato = p;
+        CaricaConci(caricato, m, msg);
+        RisultatiVeicolo v;
+        if (!PercorriVeicolo(caricato, m, opzioni.passoVeicolo, opzioni.stop, v)) return false;
+        GovernaVeicolo(v, e);
+      }
     }
     e.adeguata = Adeguata(e, e.risultati);
   }

@@ -12,6 +12,7 @@
 #include "data/DatiProgetto.h"
 #include "data/Regional.h"
 #include "limite/RisultatiSicurezza.h"
+#include "limite/RisultatiVeicolo.h"
 #include "limite/Valutazione.h"
 
 namespace voro {
@@ -65,8 +66,11 @@ DatiProgetto ProgettoDiCalcolo(const DatiProgetto& d, const CoefficientiParziali
 
 // Assesses both combinations of the project's own factors; the strip load
 // swept over o.nPosizioni positions and the project's vehicle driven across
-// in steps of o.passoVeicolo (the least thickness is never searched).
-// False when stopped. Raises as ValutaSicurezza.
-bool ValutaAdeguatezza(const DatiProgetto& d, const OpzioniSicurezza& o, Adeguatezza& a);
+// in steps of o.passoVeicolo (the least thickness is never searched). The
+// project's own assessment and vehicle sweep, where given, stand for a
+// combination whose factors are all 1. False when stopped. Raises as
+// ValutaSicurezza.
+bool ValutaAdeguatezza(const DatiProgetto& d, const OpzioniSicurezza& o, Adeguatezza& a,
+                       const RisultatiSicurezza* proprie = nullptr, const RisultatiVeicolo* veicoloProprio = nullptr);
 
 }  // namespace voro

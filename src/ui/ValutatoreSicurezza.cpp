@@ -40,7 +40,7 @@ bool ValutatoreSicurezza::Avvia(const DatiProgetto& dati, int nPosizioni) {
       o.stop = &stop_;
       o.avanzamento = [this](int fatti, int totale) { emit avanzamento(fatti, totale); };
       riuscito_ = ValutaSicurezza(dati_, modello_, messaggi_, o, risultati_) &&
-                  ValutaAdeguatezza(dati_, o, adeguatezza_);
+                  ValutaAdeguatezza(dati_, o, adeguatezza_, &risultati_);
     } catch (const RuntimeError& e) {
       errore_ = QString::fromStdString(messaggi_.traduci("Voro", e.description().c_str()));
     } catch (const std::exception&) {
