@@ -7,6 +7,7 @@
 #include "data/Traduzioni.h"
 #include "drawing/GraficoSpostamento.h"
 #include "drawing/PlottaSicurezza.h"
+#include "report/ProporzioneTavola.h"
 #include "report/SuperficieVuota.h"
 
 namespace voro {
@@ -261,11 +262,7 @@ std::vector<Figura> SezioneValutazione::Figure(const NumeriRapporto& num) const 
     Disegno disegno(msg);
     PlottaSicurezza plot(*d, *m, *r, regional, disegno);
     const bool ok = plot.PlottaVoro("STAMPANTE", &s);
-    if (proporzione) {
-      const double dx = static_cast<double>(plot.xMaxPlt) - plot.xMinPlt;
-      const double dy = static_cast<double>(plot.yMaxPlt) - plot.yMinPlt;
-      *proporzione = dx > 0 && dy > 0 ? std::clamp(dy / dx, 0.3, 1.2) : 0.6;
-    }
+    if (proporzione) *proporzione = ProporzioneTavola(plot);
     return ok;
   };
   Figura arco;

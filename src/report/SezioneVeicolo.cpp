@@ -1,10 +1,10 @@
 // The vehicle section of the report and its two drawings.
 #include "report/SezioneVeicolo.h"
 
-#include <algorithm>
 
 #include "data/Traduzioni.h"
 #include "drawing/GraficoVeicolo.h"
+#include "report/ProporzioneTavola.h"
 #include "report/SuperficieVuota.h"
 
 namespace voro {
@@ -103,11 +103,7 @@ std::vector<Figura> SezioneVeicolo::Figure(const NumeriRapporto& num) const {
       Disegno disegno(msg);
       PlottaVeicolo plot(*d, *m, *p, regional, disegno);
       const bool ok = plot.PlottaVoro("STAMPANTE", &s);
-      if (proporzione) {
-        const double dx = static_cast<double>(plot.xMaxPlt) - plot.xMinPlt;
-        const double dy = static_cast<double>(plot.yMaxPlt) - plot.yMinPlt;
-        *proporzione = dx > 0 && dy > 0 ? std::clamp(dy / dx, 0.3, 1.2) : 0.6;
-      }
+      if (proporzione) *proporzione = ProporzioneTavola(plot);
       return ok;
     };
     Figura arco;
