@@ -1905,8 +1905,12 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
         <translation>No sweep chart: at none of the %1 positions can the strip load alone make the arch collapse</translation>
     </message>
     <message>
-        <source>Mechanism at the worst position: strip from x = %1 to %2 m, live-load factor %3</source>
-        <translation>Mechanism at the worst position: strip from x = %1 to %2 m, live-load factor %3</translation>
+        <source>Mechanism at the worst position:</source>
+        <translation>Mechanism at the worst position:</translation>
+    </message>
+    <message>
+        <source>strip from x = %1 to %2 m, live-load factor %3</source>
+        <translation>strip from x = %1 to %2 m, live-load factor %3</translation>
     </message>
     <message>
         <source>none</source>

@@ -1905,8 +1905,12 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
         <translation>Nessun grafico dello spostamento: in nessuna delle %1 posizioni il solo carico a striscia può far collassare l&apos;arco</translation>
     </message>
     <message>
-        <source>Mechanism at the worst position: strip from x = %1 to %2 m, live-load factor %3</source>
-        <translation>Meccanismo nella posizione peggiore: striscia da x = %1 a %2 m, moltiplicatore del carico variabile %3</translation>
+        <source>Mechanism at the worst position:</source>
+        <translation>Meccanismo nella posizione peggiore:</translation>
+    </message>
+    <message>
+        <source>strip from x = %1 to %2 m, live-load factor %3</source>
+        <translation>striscia da x = %1 a %2 m, moltiplicatore del carico variabile %3</translation>
     </message>
     <message>
         <source>none</source>

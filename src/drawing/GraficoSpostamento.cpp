@@ -178,7 +178,7 @@ void GraficoSpostamento::meccanismoPeggiore() {
   const double hT = (yA - yB) / 12;
   finestraArco_.Bordi(0.02, 0.02, 0.02, 0.02);
   finestraArco_.EstremiFinestra(0.02f, 0.02f, 0.98f, 0.36f);
-  finestraArco_.Inizializza(m.xMinStruttura, m.xMaxStruttura, yB, yA + hq + 3 * hT, destinazione_, superficie_,
+  finestraArco_.Inizializza(m.xMinStruttura, m.xMaxStruttura, yB, yA + hq + 3.6 * hT, destinazione_, superficie_,
                             blocco_, 1, true, 0, g_);
   g_.SpessoreLinea(1);
   g_.ImpostaColore(8);
@@ -206,8 +206,10 @@ void GraficoSpostamento::meccanismoPeggiore() {
   }
   g_.SpessoreLinea(1);
   g_.ImpostaColore(1);
-  g_.Testo(m.xMinStruttura, yA + hq + 2.5 * hT, hT,
-           Componi(reg_.traduci("Voro", "Mechanism at the worst position: strip from x = %1 to %2 m, live-load factor %3"),
+  // Two lines: one would run past the right of a narrow chart.
+  g_.Testo(m.xMinStruttura, yA + hq + 3.1 * hT, hT, reg_.traduci("Voro", "Mechanism at the worst position:"), 1, true);
+  g_.Testo(m.xMinStruttura, yA + hq + 1.9 * hT, hT,
+           Componi(reg_.traduci("Voro", "strip from x = %1 to %2 m, live-load factor %3"),
                    {TestoMetri(reg_, xa), TestoMetri(reg_, xb), TestoFattore(reg_, *r_.fattorePeggiore)}),
            1, true);
 }
