@@ -418,8 +418,12 @@ std::optional<CampoSpinta> AnalisiLimite::Campo(const Reazione& dentro) const {
 MoltiplicatoreCarico AnalisiLimite::Moltiplicatore(const Reazione& avvio) const {
   MoltiplicatoreCarico m;
   if (!(st_.Qtot() > 0)) return m;
+  const bool finita = ip_.resistenzaFinita();
   auto programma = [&](Programma& P, const Dominio& D) {
     P.lp.Riserva(2 * st_.nGiunti() + 1);
+    // The chords about a hinge differ by less than the ratio test's slack:
+    // a chord passed would stay broken, and the factor would be unsafe.
+    P.lp.RapportoStretto(finita);
     P.giunti(D, 1, ip_, false);
     VettoreLP nonNegativo{};
     nonNegativo[3] = -1;
@@ -429,7 +433,6 @@ MoltiplicatoreCarico AnalisiLimite::Moltiplicatore(const Reazione& avvio) const 
   VettoreLP obiettivo{};
   obiettivo[3] = 1;
   auto normali = [&](const Reazione& r) { return st_.Linea(r.H, r.V, r.M1, r.lambda, r.quote).N; };
-  const bool finita = ip_.resistenzaFinita();
 
   // The chords from inside give the factor. The program carries each
   // joint's chords about the normal force of the last line, and takes in

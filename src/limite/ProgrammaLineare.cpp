@@ -28,6 +28,7 @@ struct Righe {
   const double* b;
   int m;
   int d;
+  double harris;  // slack the ratio test may spend, kHarris or 0
   const double* riga(int i) const { return a + static_cast<std::ptrdiff_t>(i) * d; }
 };
 
@@ -226,7 +227,7 @@ class Simplesso {
       if (ap > kPivot && !inBase_[static_cast<std::size_t>(i)] &&
           std::find(vietati_.begin(), vietati_.end(), i) == vietati_.end()) {
         const double s = std::max(sl_[static_cast<std::size_t>(i)], 0.0);
-        tMax = std::min(tMax, (s + kHarris) / ap);
+        tMax = std::min(tMax, (s + R_.harris) / ap);
         candidati_.push_back(i);
       }
     }
@@ -343,7 +344,7 @@ SoluzioneLP ProgrammaLineare::Massimizza(const VettoreLP& c, const VettoreLP& x0
       b[static_cast<std::size_t>(i)] = b_[static_cast<std::size_t>(i)] * k;
     }
     A[static_cast<std::size_t>(m * d + n_)] = -1;
-    const Righe R{A.data(), b.data(), m + 1, d};
+    const Righe R{A.data(), b.data(), m + 1, d, stretto_ ? 0.0 : kHarris};
     VettoreLP c1{};
     c1[n_] = -1;
     VettoreLP x1 = x;
@@ -358,7 +359,7 @@ SoluzioneLP ProgrammaLineare::Massimizza(const VettoreLP& c, const VettoreLP& x0
     }
     for (int j = 0; j < n_; ++j) x[j] = x1[j];
   }
-  const Righe R{a_.data(), b_.data(), m, n_};
+  const Righe R{a_.data(), b_.data(), m, n_, stretto_ ? 0.0 : kHarris};
   int iter = 0;
   std::array<int, K> base{};
   VettoreLP y{};

@@ -43,6 +43,11 @@ class ProgrammaLineare {
   void Svuota();
   // Room for this many rows, so that adding them allocates nothing more.
   void Riserva(int righe);
+  // Whether the ratio test always takes the first row met. By default it may
+  // pass a row by 1e-11 to pivot on a steeper one; near a hinge of finite
+  // strength the chords differ by less than that, and the row passed would
+  // stay broken, putting the line outside the strength domain.
+  void RapportoStretto(bool stretto) { stretto_ = stretto; }
 
   // Maximises c.x, starting from x0, which need not be feasible (a first
   // phase then minimises the largest violation). The optimum is exact up to
@@ -60,6 +65,7 @@ class ProgrammaLineare {
   std::vector<int> indice_;  // caller's index of each kept row
   int nRigheChiamante_ = 0;
   bool impossibile_ = false;  // a zero row with negative right side
+  bool stretto_ = false;      // no slack in the ratio test
 };
 
 }  // namespace voro

@@ -16,8 +16,10 @@ namespace voro {
 // The velocities (u, v, w) of the three rigid blocks of a four-hinge
 // mechanism, the outer ones turning about the hinges at the supports' side:
 // the velocity of a point (x, y) of a block is (u - w y, v + w x), wA = 1.
-// The hinges lie on the faces of rigid voussoirs.
-inline std::array<double, 9> VelocitaBlocchi(const ModelloArco& m, const std::vector<Cerniera>& cerniere) {
+// The hinges lie on the faces of rigid voussoirs, or as far inside them as
+// rientri says (the depth of a stress block of finite strength).
+inline std::array<double, 9> VelocitaBlocchi(const ModelloArco& m, const std::vector<Cerniera>& cerniere,
+                                             const std::array<double, 4>& rientri = {}) {
   EXPECT_EQ(cerniere.size(), 4u);
   std::array<double, 4> X{}, Y{};
   for (std::size_t k = 0; k < 4; ++k) {
@@ -25,12 +27,15 @@ inline std::array<double, 9> VelocitaBlocchi(const ModelloArco& m, const std::ve
     const double lato = cerniere[k].faccia == Faccia::Estradosso ? 0.5 : -0.5;
     if (j == 1) {
       const Concio& c = m.Conci(1);
-      X[k] = (c.x(1) + c.x(4)) / 2 + lato * (c.x(4) - c.x(1));
-      Y[k] = (c.y(1) + c.y(4)) / 2 + lato * (c.y(4) - c.y(1));
+      const double h = std::hypot(c.x(4) - c.x(1), c.y(4) - c.y(1));
+      const double f = lato * (1 - 2 * rientri[k] / h);
+      X[k] = (c.x(1) + c.x(4)) / 2 + f * (c.x(4) - c.x(1));
+      Y[k] = (c.y(1) + c.y(4)) / 2 + f * (c.y(4) - c.y(1));
     } else {
       const Concio& c = m.Conci(j - 1);
-      X[k] = c.xMedio - lato * c.hSezioneEff * c.SinAlfa;
-      Y[k] = c.yMedio + lato * c.hSezioneEff * c.CosAlfa;
+      const double braccio = lato * (c.hSezioneEff - 2 * rientri[k]);
+      X[k] = c.xMedio - braccio * c.SinAlfa;
+      Y[k] = c.yMedio + braccio * c.CosAlfa;
     }
   }
   // Unknowns (uA, vA, wA, uB, vB, wB, uC, vC, wC).
@@ -75,8 +80,8 @@ inline std::array<double, 9> VelocitaBlocchi(const ModelloArco& m, const std::ve
 // work of the dead load, the passive pressure (as given, or as mobilised
 // voussoir by voussoir) and the variable load.
 inline double MoltiplicatoreCinematico(const ModelloArco& m, const std::vector<Cerniera>& cerniere,
-                                       const std::vector<double>& passiva = {}) {
-  const std::array<double, 9> v = VelocitaBlocchi(m, cerniere);
+                                       const std::vector<double>& passiva = {}, const std::array<double, 4>& rientri = {}) {
+  const std::array<double, 9> v = VelocitaBlocchi(m, cerniere, rientri);
   double lavoroFisso = 0, lavoroVariabile = 0;
   for (int b = 0; b < 3; ++b) {
     const auto k = static_cast<std::size_t>(3 * b);

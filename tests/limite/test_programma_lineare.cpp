@@ -68,6 +68,19 @@ TEST(ProgrammaLineare, AFaceOfOptimaGivesOneOfItsVertices) {
   EXPECT_LE(lp.Violazione(s.x), 1e-12);
 }
 
+TEST(ProgrammaLineare, AStrictRatioTestBreaksNoRowNearlyTiedWithAnother) {
+  // max y: 0.6 x + 0.8 y <= 0.8, y <= 1 + 1e-12, x >= 0 -> (0, 1). Going up
+  // from the origin the two upper rows are met 1e-12 apart: the default test
+  // may take the steeper one first and break the other; the strict one may not.
+  auto lp = programma(2, {{0.6, 0.8, 0.8}, {0, 1, 1 + 1e-12}, {-1, 0, 0}});
+  lp.RapportoStretto(true);
+  const SoluzioneLP s = lp.Massimizza({0, 1}, {0, 0});
+  ASSERT_EQ(s.esito, EsitoLP::Ottimo);
+  EXPECT_LE(lp.Violazione(s.x), 1e-16);
+  EXPECT_LE(s.x[1], 1 + 1e-16);
+  EXPECT_NEAR(s.x[1], 1, 1e-15);
+}
+
 TEST(ProgrammaLineare, ReportsInfeasibilityWithTheLeastViolation) {
   // x <= 1 and x >= 3: the best point violates both by 1 (rows of unit norm).
   const auto lp = programma(2, {{1, 0, 1}, {-1, 0, -3}, {0, 1, 5}, {0, -1, 5}});
