@@ -2478,6 +2478,18 @@ when |e| &lt;= s h/2.</translation>
         <source>axle %1: P %2 kN at d %3 m, contact a %4 m</source>
         <translation>axle %1: P %2 kN at d %3 m, contact a %4 m</translation>
     </message>
+    <message>
+        <source>%1: worst position of the safety assessment, first axle at x = %2 m, driven forward (live-load factor %3)</source>
+        <translation>%1: worst position of the safety assessment, first axle at x = %2 m, driven forward (live-load factor %3)</translation>
+    </message>
+    <message>
+        <source>%1: worst position of the safety assessment, first axle at x = %2 m, driven backward (live-load factor %3)</source>
+        <translation>%1: worst position of the safety assessment, first axle at x = %2 m, driven backward (live-load factor %3)</translation>
+    </message>
+    <message>
+        <source>%1: first axle at mid-span, x = %2 m, driven forward</source>
+        <translation>%1: first axle at mid-span, x = %2 m, driven forward</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>

@@ -2479,6 +2479,18 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <source>axle %1: P %2 kN at d %3 m, contact a %4 m</source>
         <translation>asse %1: P %2 kN a d %3 m, impronta a %4 m</translation>
     </message>
+    <message>
+        <source>%1: worst position of the safety assessment, first axle at x = %2 m, driven forward (live-load factor %3)</source>
+        <translation>%1: posizione peggiore della verifica di sicurezza, primo asse in x = %2 m, percorso in avanti (moltiplicatore del carico variabile %3)</translation>
+    </message>
+    <message>
+        <source>%1: worst position of the safety assessment, first axle at x = %2 m, driven backward (live-load factor %3)</source>
+        <translation>%1: posizione peggiore della verifica di sicurezza, primo asse in x = %2 m, percorso all&apos;indietro (moltiplicatore del carico variabile %3)</translation>
+    </message>
+    <message>
+        <source>%1: first axle at mid-span, x = %2 m, driven forward</source>
+        <translation>%1: primo asse in mezzeria, x = %2 m, percorso in avanti</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>

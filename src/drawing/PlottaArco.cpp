@@ -60,6 +60,17 @@ void PlottaArco::disegna() {
   const double yT = qS + m.ySoletta;
   hTesto = toSingle((yT - yB) / 30);
   yMaxPlt = toSingle(yT + 2 * hTesto);
+  // The vehicle, with the loads: its arrows and their loads above the road,
+  // its legend under the title, its spread wherever it reaches.
+  const bool veicolo = Veicolo && PlottaGeometria != 1;
+  const double hFreccia = (static_cast<double>(m.ySoletta) - yB) / 5;
+  if (veicolo) {
+    yMaxPlt = toSingle(std::max<double>(yT, m.ySoletta + hFreccia + hTesto) + 3.5 * hTesto);
+    for (const ImprontaAsse& a : Veicolo->veicolo.assi) {
+      xMinPlt = toSingle(std::min({static_cast<double>(xMinPlt), a.x1, a.x - a.a / 2}));
+      xMaxPlt = toSingle(std::max({static_cast<double>(xMaxPlt), a.x2, a.x + a.a / 2}));
+    }
+  }
   if (PlottaGeometria != 0) {
     yMinPlt = toSingle(yB - std::max(d_.Larghezza, d_.LarghezzaChiave) - d5);
   } else {
@@ -101,11 +112,13 @@ void PlottaArco::disegna() {
     PlottaPianta(yB - d5 - std::max(d_.Larghezza, d_.LarghezzaChiave) / 2.0);
     if (Quote) QuotaArco(m, reg_, g_, hTesto, yB, d5);
     if (PlottaGeometria == 2) PlottaQ(qS, hTesto);
+    if (veicolo) PlottaAssiVeicolo(hFreccia);
     return;
   }
 
   PlottaQ(qS, hTesto);
   VisualizzaDiscretizzazione(qS);
+  if (veicolo) PlottaAssiVeicolo(hFreccia);
 
   const Concio& chiave = conci(m.iChiave);
   const double rCerniera = chiave.hSezione / 4;
@@ -179,6 +192,17 @@ void PlottaArco::PlottaQ(double h, double t) {
   }
   g_.ImpostaColore(1);
   g_.Testo(d_.xq2 + t, y0 + h + t, t, etichetta, 1, true);
+}
+
+void PlottaArco::PlottaAssiVeicolo(double hFreccia) {
+  // The road goes on beyond the structure as far as the vehicle stands.
+  g_.ImpostaColore(8);
+  g_.SpessoreLinea(1);
+  if (xMinPlt < m_.xMinStruttura) g_.Linea(xMinPlt, m_.ySoletta, m_.xMinStruttura, m_.ySoletta, 1);
+  if (xMaxPlt > m_.xMaxStruttura) g_.Linea(m_.xMaxStruttura, m_.ySoletta, xMaxPlt, m_.ySoletta, 1);
+  PlottaAssi(m_, Veicolo->veicolo, hFreccia, hTesto, reg_, g_);
+  g_.ImpostaColore(1);
+  g_.Testo(xMinPlt, yMaxPlt, hTesto, LegendaVeicolo(*Veicolo, reg_), 1, true);
 }
 
 void PlottaArco::VisualizzaDiscretizzazione(double h) {

@@ -15,6 +15,7 @@
 #include "drawing/Disegno.h"
 #include "drawing/Plottaggio.h"
 #include "drawing/Tavola.h"
+#include "drawing/VeicoloSullaStrada.h"
 
 namespace voro {
 
@@ -37,6 +38,9 @@ class PlottaArco : public Tavola {
   double DistanzaGiunti = 0;
   // Dimensions and a scale bar on the elevation (the geometry modes), for paper.
   bool Quote = false;
+  // The project's vehicle on the road, drawn with the loads (loads and
+  // results modes) and named with its position under the title.
+  std::optional<VeicoloSullaStrada> Veicolo;
 
   // The whole drawing on the target; any run-time error shows "Error in
   // PlottaVoro" and ends the drawing (false), leaving what was drawn.
@@ -59,6 +63,8 @@ class PlottaArco : public Tavola {
   // Voussoirs 1..n of the elevation, every joint or only those apart.
   void PlottaElevazione(const Array1<Concio>& conci, int n);
   void PlottaQ(double h, double t);
+  // The vehicle's axles and their spread, arrows hFreccia high.
+  void PlottaAssiVeicolo(double hFreccia);
   void VisualizzaDiscretizzazione(double h);
   void PlottaMuri();
   void PlottaLuce(double x1, double x2, double y);

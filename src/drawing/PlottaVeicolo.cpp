@@ -21,6 +21,30 @@ VeicoloInPosizione PosizionePeggiore(const RisultatiVeicolo& r) {
   return v;
 }
 
+void PlottaAssi(const ModelloArco& m, const VeicoloInPosizione& v, double hFreccia, double hTesto,
+                const Regional& reg, Disegno& g) {
+  // Each axle: the spread from its contact on the road down to the
+  // extrados, its arrow and its load (times the factor at collapse).
+  for (std::size_t k = 0; k < v.assi.size(); ++k) {
+    const ImprontaAsse& a = v.assi[k];
+    const double yE = m.ySoletta - a.h;
+    g.ImpostaColore(13);
+    const std::vector<double> X{a.x - a.a / 2, a.x + a.a / 2, a.x2, a.x1}, Y{m.ySoletta, m.ySoletta, yE, yE};
+    g.Poligonale(4, X, Y, 1);
+    g.ImpostaColore(11);
+    g.SpessoreLinea(2);
+    g.Linea(a.x, m.ySoletta, a.x, m.ySoletta + hFreccia, 1);
+    g.Linea(a.x, m.ySoletta, a.x - hTesto / 2, m.ySoletta + hTesto, 1);
+    g.Linea(a.x, m.ySoletta, a.x + hTesto / 2, m.ySoletta + hTesto, 1);
+    g.SpessoreLinea(1);
+    if (k < v.carichi.size()) {
+      const double P = v.fattore ? *v.fattore * v.carichi[k] : v.carichi[k];
+      g.Testo(a.x + hTesto / 2, m.ySoletta + hFreccia + hTesto, hTesto,
+              Spoglio(reg.FormattaNumero(4, P)) + " kN", 1, true);
+    }
+  }
+}
+
 PlottaVeicolo::PlottaVeicolo(const DatiProgetto& dati, const ModelloArco& modello, const VeicoloInPosizione& veicolo,
                              const Regional& regional, Disegno& disegno)
     : TavolaProtetta(disegno, "PlottaVeicolo"), d_(dati), m_(modello), v_(veicolo), reg_(regional) {}
@@ -54,25 +78,7 @@ void PlottaVeicolo::disegna() {
   g_.ImpostaColore(1);
   for (int i = 1; i <= m.nConciTot; ++i) Plotta(m.Conci(i), g_);
 
-  // Each axle: the spread from its contact on the road down to the
-  // extrados, its arrow and its load (times the factor at collapse).
-  for (std::size_t k = 0; k < v_.assi.size(); ++k) {
-    const ImprontaAsse& a = v_.assi[k];
-    const double yE = m.ySoletta - a.h;
-    g_.ImpostaColore(13);
-    const std::vector<double> X{a.x - a.a / 2, a.x + a.a / 2, a.x2, a.x1}, Y{m.ySoletta, m.ySoletta, yE, yE};
-    g_.Poligonale(4, X, Y, 1);
-    g_.ImpostaColore(11);
-    g_.SpessoreLinea(2);
-    g_.Linea(a.x, m.ySoletta, a.x, m.ySoletta + hFreccia, 1);
-    g_.Linea(a.x, m.ySoletta, a.x - hTesto / 2, m.ySoletta + hTesto, 1);
-    g_.Linea(a.x, m.ySoletta, a.x + hTesto / 2, m.ySoletta + hTesto, 1);
-    g_.SpessoreLinea(1);
-    if (k < v_.carichi.size()) {
-      const double P = v_.fattore ? *v_.fattore * v_.carichi[k] : v_.carichi[k];
-      g_.Testo(a.x + hTesto / 2, m.ySoletta + hFreccia + hTesto, hTesto, numero(P) + " kN", 1, true);
-    }
-  }
+  PlottaAssi(m, v_, hFreccia, hTesto, reg_, g_);
 
   // The collapse thrust line and its hinges.
   const double r = m.Conci(m.iChiave).hSezione / 5;

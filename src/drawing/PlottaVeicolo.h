@@ -32,6 +32,11 @@ struct VeicoloInPosizione {
 // The vehicle of a sweep at its worst position, with the loads at collapse.
 VeicoloInPosizione PosizionePeggiore(const RisultatiVeicolo& r);
 
+// The vehicle's axles on the road: each one's spread through the fill down to
+// the extrados, its arrow hFreccia high and its load in text hTesto high.
+void PlottaAssi(const ModelloArco& m, const VeicoloInPosizione& v, double hFreccia, double hTesto,
+                const Regional& reg, Disegno& g);
+
 class PlottaVeicolo : public TavolaProtetta {
  public:
   PlottaVeicolo(const DatiProgetto& dati, const ModelloArco& modello, const VeicoloInPosizione& veicolo,

@@ -10,6 +10,7 @@
 #include "drawing/qt/SuperficieQt.h"
 #include "ui/EsportaPlot.h"
 #include "ui/FinestraPrincipale.h"
+#include "ui/FinestraSicurezza.h"
 
 namespace voro::ui {
 
@@ -47,6 +48,7 @@ FinestraPlot::FinestraPlot(FinestraPrincipale& main, Sessione& s, int PlottaGeom
   setWindowTitle(tr("Plot"));
   plot_.PlottaGeometria = PlottaGeometria;
   plot_.Visualizza = s.stato.Visualizza;
+  posizionaVeicolo();
 
   menu = new QMenuBar(this);
   QMenu* file = menu->addMenu(tr("&File"));
@@ -87,6 +89,7 @@ FinestraPlot::FinestraPlot(FinestraPrincipale& main, Sessione& s, int PlottaGeom
 bool FinestraPlot::PlottaInOggetto(const std::string& destinazione, Superficie* superficie) {
   QCoreApplication::processEvents();
   plot_.Visualizza = s_.stato.Visualizza;
+  posizionaVeicolo();
   messaggiDisegno_.clear();
   return plot_.PlottaVoro(destinazione, superficie);
 }
@@ -99,7 +102,18 @@ void FinestraPlot::MostraMessaggi() {
 
 void FinestraPlot::Ridisegna() {
   plot_.Visualizza = s_.stato.Visualizza;
+  posizionaVeicolo();
   area_->update();
+}
+
+void FinestraPlot::posizionaVeicolo() {
+  // The Safety window closes when the input changes: an assessment it holds
+  // belongs to the project as it stands.
+  const FinestraSicurezza* sicurezza = main_.finestraSicurezza();
+  if (sicurezza && sicurezza->valutata())
+    plot_.Veicolo = VeicoloPeggiore(s_.dati, s_.modello, sicurezza->pannelloVeicolo->risultati());
+  else
+    plot_.Veicolo = VeicoloAMetaLuce(s_.dati, s_.modello);
 }
 
 void FinestraPlot::mnuFileItem(int indice) { EsportaPlot(indice, s_, *this, this); }

@@ -43,7 +43,8 @@ class FinestraPlot : public QWidget {
   void mnuFileItem(int indice);
   // Draws the whole plot on the target (the entry the exports use).
   bool PlottaInOggetto(const std::string& destinazione, Superficie* superficie);
-  // Clears and draws again (after a change of the View flags).
+  // Clears and draws again (after a change of the View flags, of the data or
+  // of the Safety window's assessment).
   void Ridisegna();
   // Shows the messages the last drawing left.
   void MostraMessaggi();
@@ -60,6 +61,10 @@ class FinestraPlot : public QWidget {
   QMenuBar* menu;
 
  private:
+  // The project's vehicle where the drawing shows it: at the worst position
+  // of the Safety window's assessment of this project, else at mid-span.
+  void posizionaVeicolo();
+
   FinestraPrincipale& main_;
   Sessione& s_;
   RecordingMessages messaggiDisegno_;

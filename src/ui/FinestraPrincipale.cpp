@@ -541,6 +541,13 @@ void FinestraPrincipale::MostraSicurezza() {
   improntaSicurezza_ = ImprontaCalcolo(s_.dati);
   QMdiSubWindow* sub = figlia(sicurezza_);
   RegistraFinestraRisultati(sicurezza_);
+  // The plot shows the vehicle at the worst position while the assessment
+  // that found it is open.
+  auto ridisegna = [this] {
+    if (plot_) plot_->Ridisegna();
+  };
+  connect(sicurezza_, &FinestraSicurezza::concluso, this, ridisegna);
+  connect(sicurezza_, &QObject::destroyed, this, [this, ridisegna] { QTimer::singleShot(0, this, ridisegna); });
   sub->move(0, 0);
   sub->resize(area_->size());
   Davanti(sicurezza_);

@@ -321,8 +321,9 @@ void Vista(const QString& cartella) {
   }
 }
 
-// The vehicle on the road bridge: its dialog from the loads form, then the
-// Safety window at the worst position and with the vehicle moved on.
+// The vehicle on the road bridge: its dialog from the loads form, the Safety
+// window at the worst position and with the vehicle moved on, and the loads
+// plot with the vehicle at the worst position, then at mid-span.
 void SuStrada(const QString& cartella) {
   QDir().mkpath(cartella);
   auto f = [&](const QString& n) { return QDir(cartella).filePath(n); };
@@ -345,12 +346,21 @@ void SuStrada(const QString& cartella) {
     Schermo(f("03-safety-worst-position.png"));
     s->pannelloVeicolo->sldPosizione->setValue(8000);
     Schermo(f("04-safety-vehicle-moved.png"));
+    // The loads plot while the assessment is open: the worst position.
+    b.finestra->MostraCarichi();
+    b.finestra->formCarichi()->cmdNext->click();
+    Schermo(f("05-plot-vehicle-worst-position.png"));
+    s->parentWidget()->close();
   }
+  // Without an assessment: the first axle at mid-span.
+  Attendi();
+  if (FinestraPlot* p = b.finestra->finestraPlot()) Salva(p->parentWidget(), f("06-plot-vehicle-mid-span.png"));
   Messaggi(b, "vehicle");
 }
 
 // The program in each language as a new user meets it: the first start,
-// then the Safety window at its default size on the bridge example.
+// then the Safety window at its default size on the bridge example and the
+// loads plot with a vehicle.
 void Lingue(const QString& cartella) {
   QDir().mkpath(cartella);
   auto f = [&](const QString& n) { return QDir(cartella).filePath(n); };
@@ -369,6 +379,11 @@ void Lingue(const QString& cartella) {
       if (s->inCorso()) valutata.wait(120000);
       Schermo(f(QString("safety-%1.png").arg(codice)));
     }
+    // The loads plot with a vehicle, its legend in the language chosen.
+    b.s().dati.VeicoloCarico = Veicolo{"LM1 tandem", {{300, 0, 0.4f}, {300, 1.2f, 0.4f}}, 2, 0.4f};
+    b.finestra->MostraCarichi();
+    b.finestra->formCarichi()->cmdNext->click();
+    Schermo(f(QString("plot-vehicle-%1.png").arg(codice)));
     Messaggi(b, codice);
   }
 }

@@ -1,17 +1,20 @@
 // The vehicle in the desktop program: chosen from the library or typed in
 // its dialog, bad values named, kept by Save, swept in the Safety window,
 // and moved by the slider with the core's factor and mechanism at every
-// position.
+// position; drawn on the road in the plot window.
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
 
+#include "../drawing/Registratori.h"
 #include "Banco.h"
 #include "arch/CaricaConci.h"
 #include "arch/CostruisciModello.h"
 #include "data/ProjectFile.h"
+#include "drawing/Colori.h"
 #include "limite/PercorsoVeicolo.h"
 #include "ui/DialogoVeicolo.h"
+#include "ui/FinestraPlot.h"
 #include "ui/FinestraSicurezza.h"
 #include "ui/FormCarichi.h"
 #include "ui/FormGeometria.h"
@@ -47,6 +50,27 @@ FinestraSicurezza* Valuta(Banco& b) {
   return f;
 }
 
+// The loads plot (after the loads form) recorded stroke by stroke.
+prova::SuperficieRegistrata PlotCarichi(Banco& b) {
+  prova::SuperficieRegistrata s;
+  FinestraPlot* plot = b.finestra->finestraPlot();
+  if (!plot || plot->PlottaGeometria() != 2) {
+    b.finestra->MostraCarichi();
+    b.finestra->formCarichi()->cmdNext->click();
+    plot = b.finestra->finestraPlot();
+  }
+  if (plot && plot->PlottaGeometria() == 2) plot->PlottaInOggetto("VIDEO", &s);
+  return s;
+}
+
+int Linee(const prova::SuperficieRegistrata& s, Long indice) { return s.conta("linea", ValoreColore(ColoreIndice(indice))); }
+
+bool HaTesto(const prova::SuperficieRegistrata& s, const QString& t) {
+  for (const auto& x : s.tratti)
+    if (x.tipo == "testo" && QString::fromStdString(x.testo).contains(t)) return true;
+  return false;
+}
+
 int Pixel(const QImage& img, QColor c) {
   int n = 0;
   for (int y = 0; y < img.height(); ++y)
@@ -69,6 +93,7 @@ class TestVeicolo : public QObject {
   void unVeicoloScrittoVaNellaLibreriaDellUtente();
   void salvaTieneIlVeicolo();
   void ilCursoreMuoveIlVeicolo();
+  void ilPlotDisegnaIlVeicolo();
 
  private:
   QTemporaryDir config_;
@@ -217,6 +242,51 @@ void TestVeicolo::ilCursoreMuoveIlVeicolo() {
   f = Valuta(b);
   QVERIFY(f);
   QVERIFY(!f->pannelloVeicolo->isVisible());
+}
+
+void TestVeicolo::ilPlotDisegnaIlVeicolo() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  b.finestra->MostraGeometria();
+  b.finestra->formGeometria()->cbPltGeom->click();
+  b.finestra->MostraCarichi();
+  const prova::SuperficieRegistrata senza = PlotCarichi(b);
+  QVERIFY(!senza.tratti.empty());
+  QCOMPARE(Linee(senza, 13) + Linee(senza, 11), 0);
+
+  // The tandem at mid-span: both axles' spread and arrows, and the legend.
+  b.s().dati.VeicoloCarico = Veicolo{"LM1 tandem", {{300, 0, 0.4f}, {300, 1.2f, 0.4f}}, 2, 0.4f};
+  b.s().dati.DiffusioneCarico = {RegolaDiffusione::UnoDue, 0};
+  b.finestra->DatiCambiati();
+  const prova::SuperficieRegistrata meta = PlotCarichi(b);
+  QCOMPARE(Linee(meta, 13), 2 * 4);
+  QCOMPARE(Linee(meta, 11), 2 * 3);
+  QCOMPARE(meta.conta("linea"), senza.conta("linea") + 2 * 7);
+  QVERIFY(HaTesto(meta, "LM1 tandem: first axle at mid-span"));
+
+  // Assessed, at the worst position the Safety window found.
+  FinestraSicurezza* f = Valuta(b);
+  QVERIFY(f && f->valutata());
+  const RisultatiVeicolo& r = f->pannelloVeicolo->risultati();
+  QVERIFY(r.fattorePeggiore);
+  const prova::SuperficieRegistrata peggiore = PlotCarichi(b);
+  QCOMPARE(Linee(peggiore, 13), 2 * 4);
+  QVERIFY(HaTesto(peggiore, QString("worst position of the safety assessment, first axle at x = %1 m")
+                                .arg(QString::fromStdString(Spoglio(b.s().regional.FormattaNumero(4, r.xPeggiore))))));
+  QCOMPARE(b.finestra->finestraPlot()->plot().Veicolo->x, r.xPeggiore);
+
+  // The Safety window closed: back to mid-span.
+  f->parentWidget()->close();
+  QTest::qWait(50);
+  QVERIFY(HaTesto(PlotCarichi(b), "LM1 tandem: first axle at mid-span"));
+
+  // The vehicle taken away: the plot as it was, stroke by stroke.
+  b.s().dati.VeicoloCarico.reset();
+  b.finestra->DatiCambiati();
+  const prova::SuperficieRegistrata di_nuovo = PlotCarichi(b);
+  QCOMPARE(di_nuovo.tratti.size(), senza.tratti.size());
+  for (std::size_t i = 0; i < senza.tratti.size(); ++i) QVERIFY(di_nuovo.tratti[i].v == senza.tratti[i].v);
+  QVERIFY(b.messaggi.empty());
 }
 
 QTEST_MAIN(TestVeicolo)

@@ -1,0 +1,161 @@
+// The project's vehicle in the arch plot: on the road at mid-span or at the
+// worst position of an assessment, its axles and their spread drawn with the
+// loads and named under the title; without a vehicle the plot as before.
+#include <gtest/gtest.h>
+
+#include "../analysis/ProgettiProva.h"
+#include "Registratori.h"
+#include "arch/CaricaConci.h"
+#include "drawing/Colori.h"
+#include "drawing/PlottaArco.h"
+#include "limite/PercorsoVeicolo.h"
+
+namespace voro {
+namespace {
+
+using prova::SuperficieRegistrata;
+
+Long rgb(Long indice) { return ValoreColore(ColoreIndice(indice)); }
+
+DatiProgetto ponteConTandem() {
+  DatiProgetto d = prova::ponte();
+  d.VeicoloCarico = Veicolo{"LM1 tandem", {{300, 0, 0.4f}, {300, 1.2f, 0.4f}}, 2, 0.4f};
+  d.DiffusioneCarico = {RegolaDiffusione::UnoDue, 0};
+  return d;
+}
+
+struct Plot {
+  prova::Caso caso;
+  RecordingMessages msg;
+  Disegno d{msg};
+  Regional reg = Regional::inglese();
+  PlottaArco plot{caso.dati, caso.modello, caso.risultati, reg, d};
+  Plot(DatiProgetto dati, int modo) : caso(std::move(dati)) { plot.PlottaGeometria = modo; }
+
+  SuperficieRegistrata disegna() {
+    SuperficieRegistrata s;
+    EXPECT_TRUE(plot.PlottaVoro("VIDEO", &s));
+    EXPECT_TRUE(msg.empty());
+    return s;
+  }
+};
+
+std::vector<std::string> testi(const SuperficieRegistrata& s) {
+  std::vector<std::string> t;
+  for (const auto& x : s.tratti)
+    if (x.tipo == "testo") t.push_back(x.testo);
+  return t;
+}
+
+int conta(const std::vector<std::string>& t, const std::string& testo) {
+  return static_cast<int>(std::count(t.begin(), t.end(), testo));
+}
+
+TEST(PlottaArcoVeicolo, AtMidSpanDrivenForwardWithTheLoadsAsGiven) {
+  Plot p(ponteConTandem(), 2);
+  const SuperficieRegistrata senza = p.disegna();
+  p.plot.Veicolo = VeicoloAMetaLuce(p.caso.dati, p.caso.modello);
+  ASSERT_TRUE(p.plot.Veicolo);
+  const VeicoloSullaStrada& v = *p.plot.Veicolo;
+  // The ring spans x = 0 .. 10: the first axle at 5, the second 1.2 m on.
+  EXPECT_NEAR(v.x, 5, 1e-9);
+  EXPECT_EQ(v.verso, Verso::Avanti);
+  EXPECT_FALSE(v.fattorePeggiore);
+  ASSERT_EQ(v.veicolo.assi.size(), 2u);
+  EXPECT_NEAR(v.veicolo.assi[1].x - v.veicolo.assi[0].x, 1.2, 1e-6);
+  // The 1:2 rule widens each contact by the depth of fill and slab under it;
+  // at the crown, by the symmetry of the ring, both halves alike.
+  for (const ImprontaAsse& a : v.veicolo.assi) {
+    EXPECT_GT(a.h, 0.7 - 1e-6);  // at least the fill and slab over the crown
+    EXPECT_NEAR(a.x2 - a.x1, a.a + a.h, 1e-9);
+    EXPECT_NEAR(a.x1 + a.x2, 2 * a.x, 1e-9);
+  }
+
+  const SuperficieRegistrata con = p.disegna();
+  // Each axle: its spread (four sides) in green, its arrow (three strokes).
+  EXPECT_EQ(con.conta("linea", rgb(13)), 4 * 2);
+  EXPECT_EQ(con.conta("linea", rgb(11)), 3 * 2);
+  EXPECT_EQ(senza.conta("linea", rgb(13)) + senza.conta("linea", rgb(11)), 0);
+  EXPECT_EQ(con.conta("linea"), senza.conta("linea") + 8 + 6);
+  const auto t = testi(con);
+  EXPECT_EQ(conta(t, "300 kN"), 2);  // the loads as given: no factor here
+  EXPECT_EQ(conta(t, "LM1 tandem: first axle at mid-span, x = 5 m, driven forward"), 1);
+  EXPECT_EQ(t.size(), testi(senza).size() + 3);
+}
+
+TEST(PlottaArcoVeicolo, TheWorstPositionOfTheAssessmentIsNamedWithItsFactor) {
+  prova::Caso c(ponteConTandem());
+  CaricaConci(c.dati, c.modello, c.messaggi);
+  RisultatiVeicolo r;
+  ASSERT_TRUE(PercorriVeicolo(c.dati, c.modello, 0.05, nullptr, r));
+  ASSERT_TRUE(r.fattorePeggiore);
+
+  Plot p(ponteConTandem(), 2);
+  p.plot.Veicolo = VeicoloPeggiore(p.caso.dati, p.caso.modello, r);
+  ASSERT_TRUE(p.plot.Veicolo);
+  EXPECT_EQ(p.plot.Veicolo->x, r.xPeggiore);
+  EXPECT_EQ(p.plot.Veicolo->fattorePeggiore, r.fattorePeggiore);
+  // The axles where the sweep found the collapse.
+  ASSERT_EQ(p.plot.Veicolo->veicolo.assi.size(), r.assiPeggiori.size());
+  for (std::size_t k = 0; k < r.assiPeggiori.size(); ++k) {
+    EXPECT_NEAR(p.plot.Veicolo->veicolo.assi[k].x1, r.assiPeggiori[k].x1, 1e-9);
+    EXPECT_NEAR(p.plot.Veicolo->veicolo.assi[k].x2, r.assiPeggiori[k].x2, 1e-9);
+  }
+  const auto t = testi(p.disegna());
+  const std::string numero = Spoglio(p.reg.FormattaNumero(4, r.xPeggiore));
+  const std::string fattore = Spoglio(p.reg.FormattaNumero(4, *r.fattorePeggiore));
+  EXPECT_EQ(conta(t, "LM1 tandem: worst position of the safety assessment, first axle at x = " + numero +
+                         " m, driven forward (live-load factor " + fattore + ")"),
+            1);
+  EXPECT_EQ(conta(t, "300 kN"), 2);
+
+  // A sweep that found no collapse leaves the vehicle at mid-span.
+  r.fattorePeggiore.reset();
+  const auto v = VeicoloPeggiore(p.caso.dati, p.caso.modello, r);
+  ASSERT_TRUE(v);
+  EXPECT_NEAR(v->x, 5, 1e-9);
+  EXPECT_FALSE(v->fattorePeggiore);
+}
+
+TEST(PlottaArcoVeicolo, ResultsModeDrawsItTooAndGeometryModeDoesNot) {
+  Plot r(ponteConTandem(), 0);
+  r.caso.risolvi();
+  const SuperficieRegistrata senza = r.disegna();
+  r.plot.Veicolo = VeicoloAMetaLuce(r.caso.dati, r.caso.modello);
+  const SuperficieRegistrata con = r.disegna();
+  EXPECT_EQ(con.conta("linea", rgb(13)), 8);
+  EXPECT_EQ(con.conta("linea"), senza.conta("linea") + 8 + 6);
+  // The thrust line and the exploded view stay as they were.
+  EXPECT_EQ(con.conta("cerchio"), senza.conta("cerchio"));
+
+  // Geometry only: no loads, so no vehicle; the same drawing stroke by stroke.
+  Plot g(ponteConTandem(), 1);
+  const SuperficieRegistrata prima = g.disegna();
+  g.plot.Veicolo = VeicoloAMetaLuce(g.caso.dati, g.caso.modello);
+  const SuperficieRegistrata dopo = g.disegna();
+  ASSERT_EQ(dopo.tratti.size(), prima.tratti.size());
+  for (std::size_t i = 0; i < prima.tratti.size(); ++i) EXPECT_EQ(dopo.tratti[i].v, prima.tratti[i].v);
+}
+
+TEST(PlottaArcoVeicolo, NoVehicleNoPosition) {
+  prova::Caso c(prova::ponte());
+  EXPECT_FALSE(VeicoloAMetaLuce(c.dati, c.modello));
+  EXPECT_FALSE(VeicoloPeggiore(c.dati, c.modello, RisultatiVeicolo{}));
+  // Nor before the voussoirs exist.
+  EXPECT_FALSE(VeicoloAMetaLuce(ponteConTandem(), ModelloArco{}));
+}
+
+TEST(PlottaArcoVeicolo, ALongVehicleCarriesTheRoadBeyondTheStructure) {
+  DatiProgetto d = ponteConTandem();
+  d.VeicoloCarico->Assi.push_back({200, 9, 0.4f});  // 4 m past the right end
+  Plot p(d, 2);
+  p.plot.Veicolo = VeicoloAMetaLuce(p.caso.dati, p.caso.modello);
+  const SuperficieRegistrata s = p.disegna();
+  EXPECT_GT(p.plot.xMaxPlt, p.caso.modello.xMaxStruttura + 3.9);
+  EXPECT_EQ(p.plot.xMinPlt, p.caso.modello.xMinStruttura);
+  EXPECT_EQ(s.conta("linea", rgb(13)), 4 * 3);
+  EXPECT_EQ(conta(testi(s), "200 kN"), 1);
+}
+
+}  // namespace
+}  // namespace voro
