@@ -257,7 +257,17 @@ void TestInterfaccia::finestraSicurezzaLeggibile() {
   QVERIFY(f);
   QTableWidget* t = f->tabella;
   // At its default size every explanation is whole: wrapped within its
-  // column, its row as tall as the wrapped text.
+  // column, its row as tall as the wrapped text, once the rows have followed
+  // the column's last resize.
+  auto intere = [t] {
+    for (int i = 0; i < t->rowCount(); ++i) {
+      const QRect serve = t->fontMetrics().boundingRect(QRect(0, 0, t->columnWidth(2) - 8, 10000), Qt::TextWordWrap,
+                                                         t->item(i, 2)->text());
+      if (serve.height() > t->rowHeight(i)) return false;
+    }
+    return true;
+  };
+  QTRY_VERIFY(intere());
   const int colonna = t->columnWidth(2);
   QVERIFY(t->columnViewportPosition(2) + colonna <= t->viewport()->width());
   for (int i = 0; i < t->rowCount(); ++i) {
