@@ -3791,12 +3791,12 @@ when |e| &lt;= s h/2.</translation>
         <translation>Sect.</translation>
     </message>
     <message>
-        <source>Horizontal force at the left springing</source>
-        <translation>Horizontal force at the left springing</translation>
+        <source>Horizontal force of the left support on the arch, positive toward the arch</source>
+        <translation>Horizontal force of the left support on the arch, positive toward the arch</translation>
     </message>
     <message>
-        <source>Horizontal force at the right springing</source>
-        <translation>Horizontal force at the right springing</translation>
+        <source>Horizontal force of the right support on the arch, positive toward the arch</source>
+        <translation>Horizontal force of the right support on the arch, positive toward the arch</translation>
     </message>
     <message>
         <source>Vertical force at the left springing</source>
@@ -3831,20 +3831,20 @@ when |e| &lt;= s h/2.</translation>
         <translation>[kN]</translation>
     </message>
     <message>
-        <source>Horizontal force on the left upper wall due to horizontal pressures</source>
-        <translation>Horizontal force on the left upper wall due to horizontal pressures</translation>
+        <source>Resultant of the passive pressures next to the left springing, positive toward the crown</source>
+        <translation>Resultant of the passive pressures next to the left springing, positive toward the crown</translation>
     </message>
     <message>
-        <source>Horizontal force on the right upper wall due to horizontal pressures</source>
-        <translation>Horizontal force on the right upper wall due to horizontal pressures</translation>
+        <source>Resultant of the passive pressures next to the right springing, positive toward the crown</source>
+        <translation>Resultant of the passive pressures next to the right springing, positive toward the crown</translation>
     </message>
     <message>
-        <source>Flexural moment on the left upper wall due to horizontal pressures</source>
-        <translation>Flexural moment on the left upper wall due to horizontal pressures</translation>
+        <source>Moment of the passive pressures about the left extrados end of the ring</source>
+        <translation>Moment of the passive pressures about the left extrados end of the ring</translation>
     </message>
     <message>
-        <source>Flexural moment on the right upper wall due to horizontal pressures</source>
-        <translation>Flexural moment on the right upper wall due to horizontal pressures</translation>
+        <source>Moment of the passive pressures about the right extrados end of the ring</source>
+        <translation>Moment of the passive pressures about the right extrados end of the ring</translation>
     </message>
     <message>
         <source>Ml [kNm]</source>
@@ -3853,6 +3853,14 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>Mr [kNm]</source>
         <translation>Mr [kNm]</translation>
+    </message>
+    <message>
+        <source>Pl [kN]</source>
+        <translation>Pl [kN]</translation>
+    </message>
+    <message>
+        <source>Pr [kN]</source>
+        <translation>Pr [kN]</translation>
     </message>
     <message>
         <source>Optimal eccentricities [mm]</source>

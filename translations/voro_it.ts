@@ -3792,12 +3792,12 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <translation>Sez.</translation>
     </message>
     <message>
-        <source>Horizontal force at the left springing</source>
-        <translation>Forza orizzontale all&apos;imposta sinistra</translation>
+        <source>Horizontal force of the left support on the arch, positive toward the arch</source>
+        <translation>Forza orizzontale dell&apos;appoggio sinistro sull&apos;arco, positiva verso l&apos;arco</translation>
     </message>
     <message>
-        <source>Horizontal force at the right springing</source>
-        <translation>Forza orizzontale all&apos;imposta destra</translation>
+        <source>Horizontal force of the right support on the arch, positive toward the arch</source>
+        <translation>Forza orizzontale dell&apos;appoggio destro sull&apos;arco, positiva verso l&apos;arco</translation>
     </message>
     <message>
         <source>Vertical force at the left springing</source>
@@ -3832,20 +3832,20 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <translation>[kN]</translation>
     </message>
     <message>
-        <source>Horizontal force on the left upper wall due to horizontal pressures</source>
-        <translation>Forza orizzontale sulla parete superiore sinistra dovuta alle spinte orizzontali</translation>
+        <source>Resultant of the passive pressures next to the left springing, positive toward the crown</source>
+        <translation>Risultante delle spinte passive accanto all&apos;imposta sinistra, positiva verso la chiave</translation>
     </message>
     <message>
-        <source>Horizontal force on the right upper wall due to horizontal pressures</source>
-        <translation>Forza orizzontale sulla parete superiore destra dovuta alle spinte orizzontali</translation>
+        <source>Resultant of the passive pressures next to the right springing, positive toward the crown</source>
+        <translation>Risultante delle spinte passive accanto all&apos;imposta destra, positiva verso la chiave</translation>
     </message>
     <message>
-        <source>Flexural moment on the left upper wall due to horizontal pressures</source>
-        <translation>Momento flettente sulla parete superiore sinistra dovuto alle spinte orizzontali</translation>
+        <source>Moment of the passive pressures about the left extrados end of the ring</source>
+        <translation>Momento delle spinte passive attorno all&apos;estremo sinistro dell&apos;estradosso dell&apos;anello</translation>
     </message>
     <message>
-        <source>Flexural moment on the right upper wall due to horizontal pressures</source>
-        <translation>Momento flettente sulla parete superiore destra dovuto alle spinte orizzontali</translation>
+        <source>Moment of the passive pressures about the right extrados end of the ring</source>
+        <translation>Momento delle spinte passive attorno all&apos;estremo destro dell&apos;estradosso dell&apos;anello</translation>
     </message>
     <message>
         <source>Ml [kNm]</source>
@@ -3854,6 +3854,14 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>Mr [kNm]</source>
         <translation>Mr [kNm]</translation>
+    </message>
+    <message>
+        <source>Pl [kN]</source>
+        <translation>Pl [kN]</translation>
+    </message>
+    <message>
+        <source>Pr [kN]</source>
+        <translation>Pr [kN]</translation>
     </message>
     <message>
         <source>Optimal eccentricities [mm]</source>

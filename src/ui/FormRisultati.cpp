@@ -62,7 +62,8 @@ FormRisultati::FormRisultati(FinestraPrincipale& main, Sessione& s) : main_(main
 
   FrameRis[1] = new QGroupBox(this);
   auto* reazioni = new QGridLayout(FrameRis[1]);
-  const char* reazSugg[5] = {QT_TR_NOOP("Horizontal force at the left springing"), QT_TR_NOOP("Horizontal force at the right springing"),
+  const char* reazSugg[5] = {QT_TR_NOOP("Horizontal force of the left support on the arch, positive toward the arch"),
+                             QT_TR_NOOP("Horizontal force of the right support on the arch, positive toward the arch"),
                              QT_TR_NOOP("Vertical force at the left springing"), QT_TR_NOOP("Vertical force at the right springing"),
                              QT_TR_NOOP("Tie thrust (if tie is positioned at springers)")};
   const char* reazEti[4] = {QT_TR_NOOP("Hl [kN]"), QT_TR_NOOP("Hr [kN]"), QT_TR_NOOP("Vl [kN]"), QT_TR_NOOP("Vr [kN]")};
@@ -81,11 +82,11 @@ FormRisultati::FormRisultati(FinestraPrincipale& main, Sessione& s) : main_(main
 
   FrameSpinta = new QGroupBox(this);
   auto* muri = new QGridLayout(FrameSpinta);
-  const char* muriSugg[4] = {QT_TR_NOOP("Horizontal force on the left upper wall due to horizontal pressures"),
-                             QT_TR_NOOP("Horizontal force on the right upper wall due to horizontal pressures"),
-                             QT_TR_NOOP("Flexural moment on the left upper wall due to horizontal pressures"),
-                             QT_TR_NOOP("Flexural moment on the right upper wall due to horizontal pressures")};
-  const char* muriEti[4] = {QT_TR_NOOP("Hl [kN]"), QT_TR_NOOP("Hr [kN]"), QT_TR_NOOP("Ml [kNm]"), QT_TR_NOOP("Mr [kNm]")};
+  const char* muriSugg[4] = {QT_TR_NOOP("Resultant of the passive pressures next to the left springing, positive toward the crown"),
+                             QT_TR_NOOP("Resultant of the passive pressures next to the right springing, positive toward the crown"),
+                             QT_TR_NOOP("Moment of the passive pressures about the left extrados end of the ring"),
+                             QT_TR_NOOP("Moment of the passive pressures about the right extrados end of the ring")};
+  const char* muriEti[4] = {QT_TR_NOOP("Pl [kN]"), QT_TR_NOOP("Pr [kN]"), QT_TR_NOOP("Ml [kNm]"), QT_TR_NOOP("Mr [kNm]")};
   for (int i = 0; i < 4; ++i) {
     txtReazioni[static_cast<std::size_t>(5 + i)] = casella(FrameSpinta, tr(muriSugg[i]));
     muri->addWidget(new QLabel(tr(muriEti[i]), FrameSpinta), i / 2, (i % 2) * 2);
