@@ -1,8 +1,6 @@
 // Reading and writing the project data file.
 #include "data/ProjectFile.h"
 
-#include <cctype>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -25,24 +23,12 @@ constexpr std::uintmax_t kMaxFileBytes = 16u << 20;
 // Converts one field into its slot; false when the text does not fit the type.
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-std::string trimmed(const std::string& s) {
-  std::size_t a = 0, b = s.size();
-  while (a < b && isBlank(s[a])) ++a;
-  while (b > a && isBlank(s[b - 1])) --b;
-  return s.substr(a, b - a);
-}
-
 bool readInto(const CampoFile& slot, const std::string& field) {
   if (auto* s = std::get_if<std::string*>(&slot)) {
     return LeggiTesto(field, **s);
   }
   if (auto* b = std::get_if<bool*>(&slot)) {
-    std::string t = trimmed(field);
-    for (auto& c : t) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (t == "#TRUE#") **b = true;
-    else if (t == "#FALSE#") **b = false;
-    else return false;
-    return true;
+    return LeggiVero(field, **b);
   }
   double v = 0;
   if (!LeggiNumero(field, v)) return false;
@@ -130,7 +116,8 @@ void SezioniAggiuntive(const std::string& modo, FileDati& file, DatiProgetto& d,
   std::vector<std::string> campi;
   while (file.prossimaRiga(campi)) {
     std::string etichetta;
-    if (trimmed(campi.front()).rfind('"', 0) != 0 || !LeggiTesto(campi.front(), etichetta)) continue;
+    const std::size_t inizio = campi.front().find_first_not_of(" \t");
+    if (inizio == std::string::npos || campi.front()[inizio] != '"' || !LeggiTesto(campi.front(), etichetta)) continue;
     for (const auto& sezione : SezioniFile()) {
       if (sezione.etichetta != etichetta) continue;
       const std::vector<std::string> valori(campi.begin() + 1, campi.end());

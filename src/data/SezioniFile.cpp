@@ -231,6 +231,14 @@ bool LeggiNumero(const std::string& campo, float& x) {
   return true;
 }
 
+bool LeggiVero(const std::string& campo, bool& b) {
+  std::string t = trimmed(campo);
+  for (auto& c : t) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  if (t != "#TRUE#" && t != "#FALSE#") return false;
+  b = t == "#TRUE#";
+  return true;
+}
+
 bool LeggiTesto(const std::string& campo, std::string& s) {
   std::string t = trimmed(campo);
   if (!t.empty() && t.front() == '"') {

@@ -34,5 +34,6 @@ std::string CampoTesto(const std::string& s);
 bool LeggiNumero(const std::string& campo, double& x);
 bool LeggiNumero(const std::string& campo, float& x);
 bool LeggiTesto(const std::string& campo, std::string& s);
+bool LeggiVero(const std::string& campo, bool& b);  // #TRUE# or #FALSE#, any case
 
 }  // namespace voro

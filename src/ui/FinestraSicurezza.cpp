@@ -163,7 +163,7 @@ void FinestraSicurezza::fine(bool riuscito) {
   areaArco->Imposta(plot_.get());
   areaGrafico->Imposta(grafico_.get());
   riempiTabella();
-  pannelloVeicolo->Mostra(valutatore_.dati(), valutatore_.modello());
+  pannelloVeicolo->Mostra(valutatore_.dati(), valutatore_.modello(), valutatore_.veicolo());
   mostraVerdetto();
   valutata_ = true;
   emit concluso(true);

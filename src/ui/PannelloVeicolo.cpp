@@ -91,10 +91,10 @@ void PannelloVeicolo::Svuota() {
   hide();
 }
 
-void PannelloVeicolo::Mostra(const DatiProgetto& d, const ModelloArco& m) {
+void PannelloVeicolo::Mostra(const DatiProgetto& d, const ModelloArco& m, const RisultatiVeicolo& sweep) {
   Svuota();
   if (!d.VeicoloCarico) return;
-  PercorriVeicolo(d, m, 0.05, nullptr, risultati_);
+  risultati_ = sweep;
   percorso_ = std::make_unique<PercorsoVeicolo>(d, m);
   cmbVerso->setEnabled(!percorso_->carico().veicolo().Simmetrico());
   corrente_ = VeicoloInPosizione{};

@@ -27,10 +27,11 @@ class PannelloVeicolo : public QWidget {
   PannelloVeicolo(const Sessione& s, QWidget* parent = nullptr);
   ~PannelloVeicolo() override;
 
-  // The sweep of the assessed project's vehicle, the vehicle shown at its
-  // worst position; hidden when the project has no vehicle. d and m must
+  // The assessed project's vehicle sweep (the assessment's own), the
+  // vehicle shown at its worst position; hidden when the project has no
+  // vehicle. d and m must
   // outlive the panel's use of them (until the next Mostra or Svuota).
-  void Mostra(const DatiProgetto& d, const ModelloArco& m);
+  void Mostra(const DatiProgetto& d, const ModelloArco& m, const RisultatiVeicolo& sweep);
   void Svuota();
   // The vehicle's first axle at x (m) in the direction chosen.
   void Sposta(double x);

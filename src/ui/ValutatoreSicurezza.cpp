@@ -2,6 +2,7 @@
 #include "ui/ValutatoreSicurezza.h"
 
 #include "arch/CostruisciModello.h"
+#include "limite/PercorsoVeicolo.h"
 #include "limite/Valutazione.h"
 
 namespace voro::ui {
@@ -23,6 +24,7 @@ bool ValutatoreSicurezza::Avvia(const DatiProgetto& dati, int nPosizioni) {
   dati_ = dati;
   modello_ = ModelloArco{};
   risultati_ = RisultatiSicurezza{};
+  veicolo_ = RisultatiVeicolo{};
   adeguatezza_ = Adeguatezza{};
   errore_.clear();
   riuscito_ = false;
@@ -39,8 +41,11 @@ bool ValutatoreSicurezza::Avvia(const DatiProgetto& dati, int nPosizioni) {
       o.nPosizioni = nPosizioni;
       o.stop = &stop_;
       o.avanzamento = [this](int fatti, int totale) { emit avanzamento(fatti, totale); };
+      // The vehicle is driven across once, here: the panel that shows it
+      // and the adequacy both take this sweep.
       riuscito_ = ValutaSicurezza(dati_, modello_, messaggi_, o, risultati_) &&
-                  ValutaAdeguatezza(dati_, o, adeguatezza_, &risultati_);
+                  (!dati_.VeicoloCarico || PercorriVeicolo(dati_, modello_, o.passoVeicolo, &stop_, veicolo_)) &&
+                  ValutaAdeguatezza(dati_, o, adeguatezza_, &risultati_, dati_.VeicoloCarico ? &veicolo_ : nullptr);
     } catch (const RuntimeError& e) {
       errore_ = QString::fromStdString(messaggi_.traduci("Voro", e.description().c_str()));
     } catch (const std::exception&) {

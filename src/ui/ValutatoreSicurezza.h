@@ -11,6 +11,7 @@
 #include "data/DatiProgetto.h"
 #include "limite/Adeguatezza.h"
 #include "limite/RisultatiSicurezza.h"
+#include "limite/RisultatiVeicolo.h"
 #include "ui/MessaggiQt.h"
 
 namespace voro::ui {
@@ -35,6 +36,8 @@ class ValutatoreSicurezza : public QObject {
   const DatiProgetto& dati() const { return dati_; }
   const ModelloArco& modello() const { return modello_; }
   const RisultatiSicurezza& risultati() const { return risultati_; }
+  // The project's vehicle driven across (empty without a vehicle).
+  const RisultatiVeicolo& veicolo() const { return veicolo_; }
   // The adequacy under the project's partial factors.
   const Adeguatezza& adeguatezza() const { return adeguatezza_; }
   // After concluso(false): why, empty when it was stopped.
@@ -52,6 +55,7 @@ class ValutatoreSicurezza : public QObject {
   DatiProgetto dati_;
   ModelloArco modello_;
   RisultatiSicurezza risultati_;
+  RisultatiVeicolo veicolo_;
   Adeguatezza adeguatezza_;
   MessaggiDifferiti messaggi_;
   QString errore_;
