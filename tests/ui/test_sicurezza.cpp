@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "Banco.h"
+#include "Sicurezza.h"
 #include "arch/CostruisciModello.h"
 #include "data/CifreCoerenti.h"
 #include "data/ProjectFile.h"
@@ -36,36 +37,10 @@ RisultatiSicurezza Nucleo(const QString& file) {
   return r;
 }
 
-// Geometry Next, then Assess; the window when it has finished.
-FinestraSicurezza* Valuta(Banco& b, bool* riuscito = nullptr) {
-  b.finestra->MostraGeometria();
-  b.finestra->formGeometria()->cbPltGeom->click();
-  QCoreApplication::processEvents();
-  b.finestra->azione("mnuAssess")->trigger();
-  FinestraSicurezza* f = b.finestra->finestraSicurezza();
-  if (!f) return nullptr;
-  QSignalSpy fine(f, &FinestraSicurezza::concluso);
-  if (!f->inCorso() && fine.isEmpty()) return f;
-  if (!fine.wait(60000)) return nullptr;
-  if (riuscito) *riuscito = fine.at(0).at(0).toBool();
-  return f;
-}
-
 QString Valore(FinestraSicurezza* f, const QString& figura) {
   for (int i = 0; i < f->tabella->rowCount(); ++i)
     if (f->tabella->item(i, 0)->text() == figura) return f->tabella->item(i, 1)->text();
   return "?";
-}
-
-// How many pixels of the picture have about this colour (lines may be smoothed).
-int Pixel(const QImage& img, QColor c) {
-  int n = 0;
-  for (int y = 0; y < img.height(); ++y)
-    for (int x = 0; x < img.width(); ++x) {
-      const QColor p = img.pixelColor(x, y);
-      n += std::abs(p.red() - c.red()) < 40 && std::abs(p.green() - c.green()) < 40 && std::abs(p.blue() - c.blue()) < 40;
-    }
-  return n;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "../drawing/Registratori.h"
 #include "Banco.h"
+#include "Sicurezza.h"
 #include "arch/CaricaConci.h"
 #include "arch/CostruisciModello.h"
 #include "data/ProjectFile.h"
@@ -37,19 +38,6 @@ void Scegli(QComboBox* c, int i) {
   emit c->activated(i);
 }
 
-FinestraSicurezza* Valuta(Banco& b) {
-  b.finestra->MostraGeometria();
-  b.finestra->formGeometria()->cbPltGeom->click();
-  QCoreApplication::processEvents();
-  b.finestra->azione("mnuAssess")->trigger();
-  FinestraSicurezza* f = b.finestra->finestraSicurezza();
-  if (!f) return nullptr;
-  QSignalSpy fine(f, &FinestraSicurezza::concluso);
-  if (!f->inCorso() && fine.isEmpty()) return f;
-  if (!fine.wait(60000)) return nullptr;
-  return f;
-}
-
 // The loads plot (after the loads form) recorded stroke by stroke.
 prova::SuperficieRegistrata PlotCarichi(Banco& b) {
   prova::SuperficieRegistrata s;
@@ -69,16 +57,6 @@ bool HaTesto(const prova::SuperficieRegistrata& s, const QString& t) {
   for (const auto& x : s.tratti)
     if (x.tipo == "testo" && QString::fromStdString(x.testo).contains(t)) return true;
   return false;
-}
-
-int Pixel(const QImage& img, QColor c) {
-  int n = 0;
-  for (int y = 0; y < img.height(); ++y)
-    for (int x = 0; x < img.width(); ++x) {
-      const QColor p = img.pixelColor(x, y);
-      n += std::abs(p.red() - c.red()) < 40 && std::abs(p.green() - c.green()) < 40 && std::abs(p.blue() - c.blue()) < 40;
-    }
-  return n;
 }
 
 }  // namespace

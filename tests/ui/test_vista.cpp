@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "Banco.h"
+#include "Sicurezza.h"
 #include "data/Impronte.h"
 #include "drawing/qt/FileGrafici.h"
 #include "ui/EsportaImmagine.h"
@@ -29,19 +30,6 @@ using namespace voro::ui;
 using namespace voro::ui::test;
 
 namespace {
-
-// Geometry Next, then Assess; the window when it has finished.
-FinestraSicurezza* Valuta(Banco& b) {
-  b.finestra->MostraGeometria();
-  b.finestra->formGeometria()->cbPltGeom->click();
-  QCoreApplication::processEvents();
-  b.finestra->azione("mnuAssess")->trigger();
-  FinestraSicurezza* f = b.finestra->finestraSicurezza();
-  if (!f) return nullptr;
-  QSignalSpy fine(f, &FinestraSicurezza::concluso);
-  if (!f->inCorso() && fine.isEmpty()) return f;
-  return fine.wait(60000) ? f : nullptr;
-}
 
 // Select all, copy, and the clipboard's lines split at the tabs.
 QList<QStringList> CopiaTutto(QTableWidget* t) {
