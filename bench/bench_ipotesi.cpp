@@ -35,18 +35,7 @@ void MoltiplicatoreResistenza(benchmark::State& state) {
 BENCHMARK(MoltiplicatoreResistenza)->Arg(30)->Arg(100)->Unit(benchmark::kMicrosecond);
 
 void ValutazioneResistenza(benchmark::State& state) {
-  const DatiProgetto d0 = ponteMuratura(static_cast<Single>(state.range(0)));
-  OpzioniSicurezza o;
-  o.nPosizioni = static_cast<int>(state.range(1));
-  for (auto _ : state) {
-    DatiProgetto d = d0;
-    ModelloArco m;
-    SilentMessages msg;
-    RisultatiSicurezza r;
-    CostruisciModello(d, m, msg);
-    ValutaSicurezza(d, m, msg, o, r);
-    benchmark::DoNotOptimize(r);
-  }
+  bench::MisuraValutazione(state, ponteMuratura(static_cast<Single>(state.range(0))), static_cast<int>(state.range(1)));
 }
 BENCHMARK(ValutazioneResistenza)->Args({100, 100})->Args({30, 50})->Unit(benchmark::kMillisecond);
 

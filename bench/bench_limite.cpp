@@ -49,18 +49,7 @@ BENCHMARK(LineaMinima)->Arg(30)->Arg(100)->Arg(400)->Unit(benchmark::kMicrosecon
 // The whole assessment: the three problems, a sweep of N positions and the
 // least thickness.
 void Valutazione(benchmark::State& state) {
-  const DatiProgetto d0 = ponte(static_cast<Single>(state.range(0)));
-  OpzioniSicurezza o;
-  o.nPosizioni = static_cast<int>(state.range(1));
-  for (auto _ : state) {
-    DatiProgetto d = d0;
-    ModelloArco m;
-    SilentMessages msg;
-    RisultatiSicurezza r;
-    CostruisciModello(d, m, msg);
-    ValutaSicurezza(d, m, msg, o, r);
-    benchmark::DoNotOptimize(r);
-  }
+  bench::MisuraValutazione(state, ponte(static_cast<Single>(state.range(0))), static_cast<int>(state.range(1)));
 }
 BENCHMARK(Valutazione)->Args({100, 100})->Args({30, 50})->Unit(benchmark::kMillisecond);
 
