@@ -771,16 +771,12 @@
         <translation>Load to</translation>
     </message>
     <message>
-        <source>Plot scale of the load (</source>
-        <translation>Plot scale of the load (</translation>
+        <source>Plot scale of the load (typed)</source>
+        <translation>Plot scale of the load (typed)</translation>
     </message>
     <message>
-        <source>typed</source>
-        <translation>typed</translation>
-    </message>
-    <message>
-        <source>automatic</source>
-        <translation>automatic</translation>
+        <source>Plot scale of the load (automatic)</source>
+        <translation>Plot scale of the load (automatic)</translation>
     </message>
     <message>
         <source>Passive pressure</source>

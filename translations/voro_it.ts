@@ -771,16 +771,12 @@
         <translation>Carico a</translation>
     </message>
     <message>
-        <source>Plot scale of the load (</source>
-        <translation>Scala del disegno del carico (</translation>
+        <source>Plot scale of the load (typed)</source>
+        <translation>Scala del disegno del carico (digitata)</translation>
     </message>
     <message>
-        <source>typed</source>
-        <translation>digitata</translation>
-    </message>
-    <message>
-        <source>automatic</source>
-        <translation>automatica</translation>
+        <source>Plot scale of the load (automatic)</source>
+        <translation>Scala del disegno del carico (automatica)</translation>
     </message>
     <message>
         <source>Passive pressure</source>

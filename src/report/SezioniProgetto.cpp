@@ -79,7 +79,9 @@ void SezioneDati::Componi(Documento& doc, const NumeriRapporto& num) const {
   q.righe = {{num.traduci("Rapporto", "Distributed load"), "q", num.dato(d.qCarico), "kN/m2"},
              {num.traduci("Rapporto", "Load from"), "xq1", num.dato(d.xq1), "m"},
              {num.traduci("Rapporto", "Load to"), "xq2", num.dato(d.xq2), "m"},
-             {std::string(num.traduci("Rapporto", "Plot scale of the load (")) + (d.ScalaManuale ? num.traduci("Rapporto", "typed") : num.traduci("Rapporto", "automatic")) + ")", "1:N",
+             {d.ScalaManuale ? num.traduci("Rapporto", "Plot scale of the load (typed)")
+                             : num.traduci("Rapporto", "Plot scale of the load (automatic)"),
+              "1:N",
               num.dato(d.ScalaPlot), "-"}};
 
   doc.sottosezione(num.traduci("Rapporto", "Passive pressure"));
