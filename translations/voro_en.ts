@@ -1334,6 +1334,58 @@
         <source>Approver</source>
         <translation>Approver</translation>
     </message>
+    <message>
+        <source>Not certified: no solver gave an answer that passes both theorems&apos; checks.</source>
+        <translation>Not certified: no solver gave an answer that passes both theorems&apos; checks.</translation>
+    </message>
+    <message>
+        <source>not certified</source>
+        <translation>not certified</translation>
+    </message>
+    <message>
+        <source> Whether a thrust line fits under the hypotheses above is not certified.</source>
+        <translation> Whether a thrust line fits under the hypotheses above is not certified.</translation>
+    </message>
+    <message>
+        <source>no solver certified the answer at %1 positions, so no least factor is given.</source>
+        <translation>no solver certified the answer at %1 positions, so no least factor is given.</translation>
+    </message>
+    <message>
+        <source>, refined between its neighbouring positions.</source>
+        <translation>, refined between its neighbouring positions.</translation>
+    </message>
+    <message>
+        <source>Whether a line fits changes more than once about this thickness: a thicker ring may not stand, or a thinner one may.</source>
+        <translation>Whether a line fits changes more than once about this thickness: a thicker ring may not stand, or a thinner one may.</translation>
+    </message>
+    <message>
+        <source>Certificates</source>
+        <translation>Certificates</translation>
+    </message>
+    <message>
+        <source>Each figure lies between a thrust line that stands (safe) and a mechanism that collapses (unsafe), and the two agree within the stated gap. The static side is checked voussoir by voussoir (equilibrium to 1e-9 of the total load) and joint by joint against the stated domain; the kinematic side by the mechanism&apos;s virtual work, or by a proof that no line fits.</source>
+        <translation>Each figure lies between a thrust line that stands (safe) and a mechanism that collapses (unsafe), and the two agree within the stated gap. The static side is checked voussoir by voussoir (equilibrium to 1e-9 of the total load) and joint by joint against the stated domain; the kinematic side by the mechanism&apos;s virtual work, or by a proof that no line fits.</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Figure</translation>
+    </message>
+    <message>
+        <source>Certified</source>
+        <translation>Certified</translation>
+    </message>
+    <message>
+        <source>Gap</source>
+        <translation>Gap</translation>
+    </message>
+    <message>
+        <source>Solver</source>
+        <translation>Solver</translation>
+    </message>
+    <message>
+        <source>dense simplex</source>
+        <translation>dense simplex</translation>
+    </message>
 </context>
 <context>
     <name>Schema</name>
@@ -2173,10 +2225,6 @@ when |e| &lt;= s h/2.</translation>
         <translation>The strip of %1 kN/m2 over %2 m moved across the structure in %3 positions:</translation>
     </message>
     <message>
-        <source>least live-load factor %1 with the strip from x = %2 to %3 m.</source>
-        <translation>least live-load factor %1 with the strip from x = %2 to %3 m.</translation>
-    </message>
-    <message>
         <source>at no position can the variable load alone make the arch collapse.</source>
         <translation>at no position can the variable load alone make the arch collapse.</translation>
     </message>
@@ -2485,6 +2533,108 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>%1: first axle at mid-span, x = %2 m, driven forward</source>
         <translation>%1: first axle at mid-span, x = %2 m, driven forward</translation>
+    </message>
+    <message>
+        <source>%1: not certified (static %2, kinematic %3).</source>
+        <translation>%1: not certified (static %2, kinematic %3).</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>%1: certified, gap %2 (stated %3), %4.</source>
+        <translation>%1: certified, gap %2 (stated %3), %4.</translation>
+    </message>
+    <message>
+        <source>COIN-OR CLP</source>
+        <translation>COIN-OR CLP</translation>
+    </message>
+    <message>
+        <source>dense simplex</source>
+        <translation>dense simplex</translation>
+    </message>
+    <message>
+        <source>Certificates</source>
+        <translation>Certificates</translation>
+    </message>
+    <message>
+        <source>Each figure lies between a thrust line that stands (safe) and a mechanism that collapses (unsafe),
+  and the two agree within the stated gap.</source>
+        <translation>Each figure lies between a thrust line that stands (safe) and a mechanism that collapses (unsafe),
+  and the two agree within the stated gap.</translation>
+    </message>
+    <message>
+        <source>Not certified: no solver gave an answer that passes both theorems&apos; checks.</source>
+        <translation>Not certified: no solver gave an answer that passes both theorems&apos; checks.</translation>
+    </message>
+    <message>
+        <source>Whether a thrust line fits under the hypotheses above is not certified: no solver gave an answer that passes both theorems&apos; checks.</source>
+        <translation>Whether a thrust line fits under the hypotheses above is not certified: no solver gave an answer that passes both theorems&apos; checks.</translation>
+    </message>
+    <message>
+        <source>not certified at %1 positions: no least factor is given.</source>
+        <translation>not certified at %1 positions: no least factor is given.</translation>
+    </message>
+    <message>
+        <source>least live-load factor %1 with the strip from x = %2 to %3 m (refined between its neighbouring positions).</source>
+        <translation>least live-load factor %1 with the strip from x = %2 to %3 m (refined between its neighbouring positions).</translation>
+    </message>
+    <message>
+        <source>not certified</source>
+        <translation>not certified</translation>
+    </message>
+    <message>
+        <source>Whether a line fits changes more than once about this thickness: a thicker ring may not stand, or a thinner one may.</source>
+        <translation>Whether a line fits changes more than once about this thickness: a thicker ring may not stand, or a thinner one may.</translation>
+    </message>
+    <message>
+        <source>Not certified at %1 positions: no least factor is given.</source>
+        <translation>Not certified at %1 positions: no least factor is given.</translation>
+    </message>
+    <message>
+        <source>Verdict: not certified (a figure it rests on has no certified answer)</source>
+        <translation>Verdict: not certified (a figure it rests on has no certified answer)</translation>
+    </message>
+    <message>
+        <source>The design live-load factor is not certified.</source>
+        <translation>The design live-load factor is not certified.</translation>
+    </message>
+    <message>
+        <source>geometric safety</source>
+        <translation>geometric safety</translation>
+    </message>
+    <message>
+        <source>whether a line fits</source>
+        <translation>whether a line fits</translation>
+    </message>
+    <message>
+        <source>thrust range</source>
+        <translation>thrust range</translation>
+    </message>
+    <message>
+        <source>live-load factor</source>
+        <translation>live-load factor</translation>
+    </message>
+    <message>
+        <source>worst position of the strip load</source>
+        <translation>worst position of the strip load</translation>
+    </message>
+    <message>
+        <source>minimum thickness</source>
+        <translation>minimum thickness</translation>
+    </message>
+    <message>
+        <source>worst position of the vehicle</source>
+        <translation>worst position of the vehicle</translation>
+    </message>
+    <message>
+        <source>Analisi limite: la prima fase del simplesso non ha un minimo</source>
+        <translation>Limit analysis: the simplex's first phase has no minimum</translation>
     </message>
 </context>
 <context>
@@ -3386,6 +3536,18 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>Springing raised, right</source>
         <translation>Springing raised, right</translation>
+    </message>
+    <message>
+        <source>? NOT CERTIFIED</source>
+        <translation>? NOT CERTIFIED</translation>
+    </message>
+    <message>
+        <source>a figure the verdict rests on has no certified answer</source>
+        <translation>a figure the verdict rests on has no certified answer</translation>
+    </message>
+    <message>
+        <source>not certified</source>
+        <translation>not certified</translation>
     </message>
 </context>
 <context>

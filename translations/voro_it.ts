@@ -1334,6 +1334,58 @@
         <source>Approver</source>
         <translation>Approvatore</translation>
     </message>
+    <message>
+        <source>Not certified: no solver gave an answer that passes both theorems&apos; checks.</source>
+        <translation>Non certificato: nessun risolutore ha dato una risposta che superi le verifiche di entrambi i teoremi.</translation>
+    </message>
+    <message>
+        <source>not certified</source>
+        <translation>non certificato</translation>
+    </message>
+    <message>
+        <source> Whether a thrust line fits under the hypotheses above is not certified.</source>
+        <translation> Che una curva delle pressioni stia nella muratura sotto le ipotesi sopra non è certificato.</translation>
+    </message>
+    <message>
+        <source>no solver certified the answer at %1 positions, so no least factor is given.</source>
+        <translation>nessun risolutore ha certificato la risposta in %1 posizioni, quindi non si dà il moltiplicatore minimo.</translation>
+    </message>
+    <message>
+        <source>, refined between its neighbouring positions.</source>
+        <translation>, affinato fra le posizioni vicine.</translation>
+    </message>
+    <message>
+        <source>Whether a line fits changes more than once about this thickness: a thicker ring may not stand, or a thinner one may.</source>
+        <translation>Che una curva stia nella muratura cambia più di una volta attorno a questo spessore: un anello più spesso potrebbe non stare in piedi, o uno più sottile sì.</translation>
+    </message>
+    <message>
+        <source>Certificates</source>
+        <translation>Certificati</translation>
+    </message>
+    <message>
+        <source>Each figure lies between a thrust line that stands (safe) and a mechanism that collapses (unsafe), and the two agree within the stated gap. The static side is checked voussoir by voussoir (equilibrium to 1e-9 of the total load) and joint by joint against the stated domain; the kinematic side by the mechanism&apos;s virtual work, or by a proof that no line fits.</source>
+        <translation>Ogni valore sta fra una curva delle pressioni ammissibile (lato sicuro) e un meccanismo di collasso (lato non sicuro), e i due concordano entro lo scarto dichiarato. Il lato statico è verificato concio per concio (equilibrio a 1e-9 del carico totale) e giunto per giunto sul dominio dichiarato; il lato cinematico con il lavoro virtuale del meccanismo, o con la prova che nessuna curva sta nella muratura.</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>Certified</source>
+        <translation>Certificato</translation>
+    </message>
+    <message>
+        <source>Gap</source>
+        <translation>Scarto</translation>
+    </message>
+    <message>
+        <source>Solver</source>
+        <translation>Risolutore</translation>
+    </message>
+    <message>
+        <source>dense simplex</source>
+        <translation>simplesso denso</translation>
+    </message>
 </context>
 <context>
     <name>Schema</name>
@@ -2173,10 +2225,6 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <translation>La striscia di %1 kN/m2 su %2 m spostata lungo la struttura in %3 posizioni:</translation>
     </message>
     <message>
-        <source>least live-load factor %1 with the strip from x = %2 to %3 m.</source>
-        <translation>minimo moltiplicatore del carico variabile %1 con la striscia da x = %2 a %3 m.</translation>
-    </message>
-    <message>
         <source>at no position can the variable load alone make the arch collapse.</source>
         <translation>in nessuna posizione il solo carico variabile può far collassare l&apos;arco.</translation>
     </message>
@@ -2486,6 +2534,108 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>%1: first axle at mid-span, x = %2 m, driven forward</source>
         <translation>%1: primo asse in mezzeria, x = %2 m, percorso in avanti</translation>
+    </message>
+    <message>
+        <source>%1: not certified (static %2, kinematic %3).</source>
+        <translation>%1: non certificato (statico %2, cinematico %3).</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>%1: certified, gap %2 (stated %3), %4.</source>
+        <translation>%1: certificato, scarto %2 (dichiarato %3), %4.</translation>
+    </message>
+    <message>
+        <source>COIN-OR CLP</source>
+        <translation>COIN-OR CLP</translation>
+    </message>
+    <message>
+        <source>dense simplex</source>
+        <translation>simplesso denso</translation>
+    </message>
+    <message>
+        <source>Certificates</source>
+        <translation>Certificati</translation>
+    </message>
+    <message>
+        <source>Each figure lies between a thrust line that stands (safe) and a mechanism that collapses (unsafe),
+  and the two agree within the stated gap.</source>
+        <translation>Ogni valore sta fra una curva delle pressioni ammissibile (lato sicuro) e un meccanismo di collasso
+  (lato non sicuro), e i due concordano entro lo scarto dichiarato.</translation>
+    </message>
+    <message>
+        <source>Not certified: no solver gave an answer that passes both theorems&apos; checks.</source>
+        <translation>Non certificato: nessun risolutore ha dato una risposta che superi le verifiche di entrambi i teoremi.</translation>
+    </message>
+    <message>
+        <source>Whether a thrust line fits under the hypotheses above is not certified: no solver gave an answer that passes both theorems&apos; checks.</source>
+        <translation>Che una curva delle pressioni stia nella muratura sotto le ipotesi sopra non è certificato: nessun risolutore ha dato una risposta che superi le verifiche di entrambi i teoremi.</translation>
+    </message>
+    <message>
+        <source>not certified at %1 positions: no least factor is given.</source>
+        <translation>non certificato in %1 posizioni: non si dà il moltiplicatore minimo.</translation>
+    </message>
+    <message>
+        <source>least live-load factor %1 with the strip from x = %2 to %3 m (refined between its neighbouring positions).</source>
+        <translation>minimo moltiplicatore del carico variabile %1 con la striscia da x = %2 a %3 m (affinato fra le posizioni vicine).</translation>
+    </message>
+    <message>
+        <source>not certified</source>
+        <translation>non certificato</translation>
+    </message>
+    <message>
+        <source>Whether a line fits changes more than once about this thickness: a thicker ring may not stand, or a thinner one may.</source>
+        <translation>Che una curva stia nella muratura cambia più di una volta attorno a questo spessore: un anello più spesso potrebbe non stare in piedi, o uno più sottile sì.</translation>
+    </message>
+    <message>
+        <source>Not certified at %1 positions: no least factor is given.</source>
+        <translation>Non certificato in %1 posizioni: non si dà il moltiplicatore minimo.</translation>
+    </message>
+    <message>
+        <source>Verdict: not certified (a figure it rests on has no certified answer)</source>
+        <translation>Esito: non certificato (un valore su cui si fonda non ha una risposta certificata)</translation>
+    </message>
+    <message>
+        <source>The design live-load factor is not certified.</source>
+        <translation>Il moltiplicatore di progetto del carico variabile non è certificato.</translation>
+    </message>
+    <message>
+        <source>geometric safety</source>
+        <translation>sicurezza geometrica</translation>
+    </message>
+    <message>
+        <source>whether a line fits</source>
+        <translation>se una curva sta nella muratura</translation>
+    </message>
+    <message>
+        <source>thrust range</source>
+        <translation>campo della spinta</translation>
+    </message>
+    <message>
+        <source>live-load factor</source>
+        <translation>moltiplicatore del carico variabile</translation>
+    </message>
+    <message>
+        <source>worst position of the strip load</source>
+        <translation>posizione peggiore del carico a striscia</translation>
+    </message>
+    <message>
+        <source>minimum thickness</source>
+        <translation>spessore minimo</translation>
+    </message>
+    <message>
+        <source>worst position of the vehicle</source>
+        <translation>posizione peggiore del veicolo</translation>
+    </message>
+    <message>
+        <source>Analisi limite: la prima fase del simplesso non ha un minimo</source>
+        <translation>Analisi limite: la prima fase del simplesso non ha un minimo</translation>
     </message>
 </context>
 <context>
@@ -3387,6 +3537,18 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>Springing raised, right</source>
         <translation>Imposta rialzata, destra</translation>
+    </message>
+    <message>
+        <source>? NOT CERTIFIED</source>
+        <translation>? NON CERTIFICATO</translation>
+    </message>
+    <message>
+        <source>a figure the verdict rests on has no certified answer</source>
+        <translation>un valore su cui si fonda l&apos;esito non ha una risposta certificata</translation>
+    </message>
+    <message>
+        <source>not certified</source>
+        <translation>non certificato</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,11 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p);
 // The vehicle, its spread, the worst position and its axles, in words.
 void ScriviRapportoVeicolo(std::ostream& out, const RisultatiVeicolo& r, const Messages& lingua);
 
+// How each figure is proven: the line that stands, the mechanism on the
+// other side, their gap and the solver.
+void ScriviCertificati(std::ostream& out, const RisultatiSicurezza& r, const RisultatiVeicolo* veicolo,
+                       const Messages& lingua);
+
 // One object with the figures (kN and m), or {"error": ..., "number": ...}.
 void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int indent = 0);
 

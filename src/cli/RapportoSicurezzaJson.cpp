@@ -3,6 +3,7 @@
 #include "cli/RapportiSicurezza.h"
 #include "data/Normative.h"
 #include "data/SezioniFile.h"
+#include "limite/ElencoCertificati.h"
 
 namespace voro::cli {
 
@@ -17,6 +18,27 @@ const char* tipo(TipoCerniera t) {
     case TipoCerniera::Cerniera: break;
   }
   return "\"hinge\"";
+}
+
+// How a figure is proven: a line that stands, a mechanism (or a proof that
+// no line fits) on the other side, their relative gap and the solver.
+void scriviCertificato(Oggetto& o, const char* figura, const Certificato& c) {
+  Oggetto f(o.chiave(figura), o.rientro());
+  f.campo("static", c.statico);
+  f.campo("kinematic", c.cinematico);
+  f.campo("gap", c.scarto);
+  f.campo("tolerance", c.tolleranza);
+  f.chiave("solver") << (c.solutore == Solutore::Clp ? "\"clp\"" : "\"dense\"");
+  f.campo("certified", c.valido());
+}
+
+// The joints of a mechanism with how they give way and their rates.
+void scriviMeccanismo(std::ostream& m, const std::vector<Cerniera>& meccanismo) {
+  m << "[";
+  for (std::size_t k = 0; k < meccanismo.size(); ++k)
+    m << (k ? ", " : "") << "{\"joint\": " << meccanismo[k].giunto << ", \"face\": " << faccia(meccanismo[k].faccia)
+      << ", \"kind\": " << tipo(meccanismo[k].tipo) << ", \"rotation\": " << num(meccanismo[k].rotazione) << "}";
+  m << "]";
 }
 
 // The vehicle, its spread and its sweep, when the project has a vehicle.
@@ -52,12 +74,7 @@ void scriviVeicolo(Oggetto& o, const RisultatiVeicolo& r) {
     o.chiave("worstVehicleX") << "null";
     o.chiave("worstVehicleDirection") << "null";
   }
-  auto& m = o.chiave("vehicleMechanism");
-  m << "[";
-  for (std::size_t k = 0; k < r.meccanismo.size(); ++k)
-    m << (k ? ", " : "") << "{\"joint\": " << r.meccanismo[k].giunto << ", \"face\": " << faccia(r.meccanismo[k].faccia)
-      << ", \"kind\": " << tipo(r.meccanismo[k].tipo) << "}";
-  m << "]";
+  scriviMeccanismo(o.chiave("vehicleMechanism"), r.meccanismo);
   auto& a = o.chiave("vehicleAxles");
   a << "[";
   for (std::size_t k = 0; k < r.assiPeggiori.size(); ++k) {
@@ -82,7 +99,8 @@ void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int inden
   if (p.adeguatezza) {
     const Adeguatezza& a = *p.adeguatezza;
     o.campo("adequacyFactor", a.fattore());
-    o.campo("adequate", a.adeguato());
+    if (a.certificata()) o.campo("adequate", a.adeguato());
+    else o.chiave("adequate") << "null";
     o.chiave("combination") << quoted(NomeCombinazione(a.governante().combinazione));
     const DatiNormativa& n = s.dati.Normativa;
     Oggetto f(o.chiave("partialFactors"), o.rientro());
@@ -104,12 +122,7 @@ void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int inden
   o.campo("thrustMin", r.spintaMinima);
   o.campo("thrustMax", r.spintaMassima);
   o.campo("liveLoadFactor", r.fattoreCarico);
-  auto& m = o.chiave("mechanism");
-  m << "[";
-  for (std::size_t k = 0; k < r.meccanismo.size(); ++k)
-    m << (k ? ", " : "") << "{\"joint\": " << r.meccanismo[k].giunto << ", \"face\": " << faccia(r.meccanismo[k].faccia)
-      << ", \"kind\": " << tipo(r.meccanismo[k].tipo) << "}";
-  m << "]";
+  scriviMeccanismo(o.chiave("mechanism"), r.meccanismo);
   auto& sw = o.chiave("sweep");
   sw << "[";
   const std::string pad(static_cast<std::size_t>(o.rientro()) + 2, ' ');
@@ -134,6 +147,9 @@ void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int inden
   o.lista("crushingJoints", r.giuntiSchiacciati.begin(), r.giuntiSchiacciati.end());
   o.lista("slidingJoints", r.giuntiScorrevoli.begin(), r.giuntiScorrevoli.end());
   if (p.veicolo) scriviVeicolo(o, *p.veicolo);
+  Oggetto c(o.chiave("certificate"), o.rientro());
+  for (const FiguraCertificata& f : ElencoCertificati(r, p.veicolo ? &*p.veicolo : nullptr))
+    scriviCertificato(c, f.chiave, f.certificato);
 }
 
 }  // namespace voro::cli

@@ -94,7 +94,9 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
   ScriviVerdetto(out, p);
 
   out << "\n" << l.traduci("Voro", "1. Geometric safety") << "\n";
-  if (!r.rapportoSpessore) {
+  if (!r.certificatoGeometrico.valido()) {
+    out << "  " << l.traduci("Voro", "Not certified: no solver gave an answer that passes both theorems' checks.") << "\n";
+  } else if (!r.rapportoSpessore) {
     out << "  " << l.traduci("Voro", "No thrust line keeps every joint in compression: the arch cannot stand.") << "\n";
   } else {
     const double sr = *r.rapportoSpessore;
@@ -114,10 +116,13 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
                                "loads.")
           << "\n";
     out << "  "
-        << (r.ammissibile ? l.traduci("Voro", "A thrust line fits within the masonry: the arch stands under its loads "
-                                              "(safe theorem).")
-                          : l.traduci("Voro", "No thrust line fits within the masonry, whatever the hinges: the arch "
-                                              "cannot stand."))
+        << (!r.certificatoAmmissibile.valido()
+                ? l.traduci("Voro", "Whether a thrust line fits under the hypotheses above is not certified: no "
+                                    "solver gave an answer that passes both theorems' checks.")
+            : r.ammissibile ? l.traduci("Voro", "A thrust line fits within the masonry: the arch stands under its loads "
+                                                "(safe theorem).")
+                            : l.traduci("Voro", "No thrust line fits within the masonry, whatever the hinges: the arch "
+                                                "cannot stand."))
         << "\n";
     if (r.ammissibile != (*r.rapportoSpessore <= 1))
       out << "  "
@@ -134,7 +139,9 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
   out << "\n"
       << l.traduci("Voro", "2. Thrust range [kN] (horizontal force of the left support on the arch, toward the arch)")
       << "\n";
-  if (!r.spintaMinima) {
+  if (r.ammissibile && !r.certificatoCampo.valido()) {
+    out << "  " << l.traduci("Voro", "Not certified: no solver gave an answer that passes both theorems' checks.") << "\n";
+  } else if (!r.spintaMinima) {
     out << "  " << l.traduci("Voro", "None: no thrust line fits within the masonry.") << "\n";
   } else {
     out << "  "
@@ -181,6 +188,9 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
     case EsitoCarico::Impossibile:
       out << "  " << l.traduci("Voro", "None: not even without the variable load does a thrust line fit.") << "\n";
       break;
+    case EsitoCarico::NonCertificato:
+      out << "  " << l.traduci("Voro", "Not certified: no solver gave an answer that passes both theorems' checks.") << "\n";
+      break;
   }
 
   out << "\n" << l.traduci("Voro", "4. Worst position of the strip load") << "\n";
@@ -195,9 +205,15 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
         << Componi(l.traduci("Voro", "The strip of %1 kN/m2 over %2 m moved across the structure in %3 positions:"),
                    {fmt("%.4g", d.qCarico), fmt("%.3f", r.lunghezzaCarico), std::to_string(r.posizioni.size())})
         << "\n";
-    if (r.fattorePeggiore)
+    if (r.posizioniNonCertificate > 0)
       out << "  "
-          << Componi(l.traduci("Voro", "least live-load factor %1 with the strip from x = %2 to %3 m."),
+          << Componi(l.traduci("Voro", "not certified at %1 positions: no least factor is given."),
+                     {std::to_string(r.posizioniNonCertificate)})
+          << "\n";
+    else if (r.fattorePeggiore)
+      out << "  "
+          << Componi(l.traduci("Voro", "least live-load factor %1 with the strip from x = %2 to %3 m (refined between "
+                                       "its neighbouring positions)."),
                      {fmtFattore(*r.fattorePeggiore, 3), fmt("%.3f", *r.xq1Peggiore), fmt("%.3f", *r.xq2Peggiore)})
           << "\n";
     else
@@ -205,11 +221,14 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
     out << l.traduci("Voro", "     xq1 [m]    xq2 [m]      factor   (none: no collapse by the variable load alone)")
         << "\n";
     const std::string nessuno = l.traduci("Voro", "none");
-    for (const PosizioneCarico& q : r.posizioni)
+    const std::string incerto = l.traduci("Voro", "not certified");
+    for (const PosizioneCarico& q : r.posizioni) {
+      const std::string& parola = q.certificata ? nessuno : incerto;
       out << fmt("%12.3f", q.xq1) << fmt("%11.3f", q.xq2)
           << (q.fattore ? fmt("%12.3f", *q.fattore)
-                        : std::string(nessuno.size() < 12 ? 12 - nessuno.size() : 1, ' ') + nessuno)
+                        : std::string(parola.size() < 12 ? 12 - parola.size() : 1, ' ') + parola)
           << "\n";
+    }
   }
 
   out << "\n"
@@ -218,6 +237,8 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
       << "\n";
   if (!r.spessoreMinimoCalcolato) {
     out << "  " << l.traduci("Voro", "Not computed.") << "\n";
+  } else if (r.spessoreNonCertificato) {
+    out << "  " << l.traduci("Voro", "Not certified: no solver gave an answer that passes both theorems' checks.") << "\n";
   } else if (!r.spessoreMinimo) {
     out << "  " << l.traduci("Voro", "Not found between a thousandth and a thousand times the project's thickness.")
         << "\n";
@@ -234,9 +255,15 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
           << Componi(l.traduci("Voro", "Hinges at the least thickness: joints %1."),
                      {cerniere(r.contattiSpessoreMinimo, l)})
           << "\n";
+    if (!r.spessoreMonotono)
+      out << "  "
+          << l.traduci("Voro", "Whether a line fits changes more than once about this thickness: a thicker ring "
+                               "may not stand, or a thinner one may.")
+          << "\n";
   }
 
   if (p.veicolo) ScriviRapportoVeicolo(out, *p.veicolo, l);
+  ScriviCertificati(out, r, p.veicolo ? &*p.veicolo : nullptr, l);
 
   if (r.rapportoSpessore) {
     out << "\n" << l.traduci("Voro", "Thrust line of least eccentricity, joint by joint") << "\n";

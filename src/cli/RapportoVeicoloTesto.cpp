@@ -36,7 +36,12 @@ void ScriviRapportoVeicolo(std::ostream& out, const RisultatiVeicolo& r, const M
                          : l.traduci("Voro", "Swept in %1 positions (steps of at most %2 m), both ways."),
                  {std::to_string(r.posizioni.size()), fmt("%.3f", r.passo)})
       << "\n";
-  if (!r.fattorePeggiore) {
+  if (r.posizioniNonCertificate > 0) {
+    out << "  "
+        << Componi(l.traduci("Voro", "Not certified at %1 positions: no least factor is given."),
+                   {std::to_string(r.posizioniNonCertificate)})
+        << "\n";
+  } else if (!r.fattorePeggiore) {
     out << "  " << l.traduci("Voro", "At no position can the variable load make the arch collapse.") << "\n";
     return;
   }

@@ -36,7 +36,9 @@ void ScriviVerdetto(std::ostream& out, const ProgettoValutato& p) {
   Regional lingua;
   lingua.setTraduzioni(l.traduzioni());
   out << "\n";
-  if (!a.fattore())
+  if (!a.certificata())
+    out << l.traduci("Voro", "Verdict: not certified (a figure it rests on has no certified answer)");
+  else if (!a.fattore())
     out << (a.adeguato() ? l.traduci("Voro", "Verdict: adequate") : l.traduci("Voro", "Verdict: not adequate"));
   else
     out << Componi(a.adeguato() ? l.traduci("Voro", "Verdict: adequate (adequacy factor %1 >= 1)")
@@ -92,6 +94,9 @@ void ScriviVerdetto(std::ostream& out, const ProgettoValutato& p) {
                                        "masonry\n  (%1)."),
                      {combinazione(g.combinazione, l)})
           << "\n";
+      break;
+    case EsitoCarico::NonCertificato:
+      out << "  " << l.traduci("Voro", "The design live-load factor is not certified.") << "\n";
       break;
   }
 }

@@ -49,8 +49,16 @@ bool Adeguata(const EsitoCombinazione& e, const RisultatiSicurezza& r) {
     case EsitoCarico::Illimitato: return true;
     case EsitoCarico::NessunCarico: return r.ammissibile;
     case EsitoCarico::Impossibile: return false;
+    case EsitoCarico::NonCertificato: return false;
   }
   return false;
+}
+
+// Whether every figure the verdict rests on has its certificate.
+bool Certificata(const RisultatiSicurezza& r, const RisultatiVeicolo* v) {
+  if (r.esitoCarico == EsitoCarico::NonCertificato || r.posizioniNonCertificate > 0) return false;
+  if (!r.certificatoAmmissibile.valido()) return false;
+  return !v || v->posizioniNonCertificate == 0;
 }
 
 // Orders the combinations: one not adequate before one adequate, then the
@@ -124,15 +132,18 @@ bool ValutaAdeguatezza(const DatiProgetto& d, const OpzioniSicurezza& o, Adeguat
       return false;
     }
     Governante(p, e.risultati, e);
+    e.certificata = Certificata(e.risultati, nullptr);
     if (p.VeicoloCarico) {
       if (comeProgetto && veicoloProprio) {
         GovernaVeicolo(*veicoloProprio, e);
+        e.certificata = e.certificata && Certificata(e.risultati, veicoloProprio);
       } else {
         DatiProgetto caricato = p;
         CaricaConci(caricato, m, msg);
         RisultatiVeicolo v;
         if (!PercorriVeicolo(caricato, m, opzioni.passoVeicolo, opzioni.stop, v)) return false;
         GovernaVeicolo(v, e);
+        e.certificata = e.certificata && Certificata(e.risultati, &v);
       }
     }
     e.adeguata = Adeguata(e, e.risultati);

@@ -45,6 +45,9 @@ struct EsitoCombinazione {
   bool adeguata = false;
   std::vector<Cerniera> meccanismo;       // of the governing load
   std::optional<CaricoGovernante> governante;
+  // Every figure the combination rests on certified; otherwise its verdict
+  // is unknown, neither adequate nor not.
+  bool certificata = true;
 };
 
 struct Adeguatezza {
@@ -56,6 +59,7 @@ struct Adeguatezza {
   // when no variable load can make a mechanism (or there is none).
   std::optional<double> fattore() const { return governante().fattore; }
   bool adeguato() const { return combinazioni[0].adeguata && combinazioni[1].adeguata; }
+  bool certificata() const { return combinazioni[0].certificata && combinazioni[1].certificata; }
 };
 
 // The project with design values for the combination: the unit weights of

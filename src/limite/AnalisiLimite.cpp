@@ -10,10 +10,13 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <set>
+#include <tuple>
 #include <utility>
 
 #include "limite/DominioResistenza.h"
 #include "limite/ProgrammaGiunti.h"
+#include "limite/VerificaStatica.h"
 
 namespace voro {
 
@@ -26,6 +29,22 @@ constexpr double kContatto = 1e-6;
 // A hinge crushes the masonry when its stress block is at least this share
 // of the joint's depth.
 constexpr double kSchiacciamento = 0.01;
+
+// The certified answer of a program; NonCertificato where neither solver
+// gives one. The certificate notes CLP where it answered.
+SoluzioneLP Risolvi(const ProgrammaLineare& lp, const VettoreLP& c, const VettoreLP& x0, Certificato& cert) {
+  const SoluzioneLP s = lp.Massimizza(c, x0);
+  if (s.esito == EsitoLP::Fallito) throw NonCertificato();
+  if (s.solutore == Solutore::Clp) cert.solutore = Solutore::Clp;
+  return s;
+}
+
+// The relative distance of two bounds of one figure, against the larger of
+// them and the scale below which a difference means nothing.
+double Scarto(double a, double b, double scala) {
+  const double d = std::fabs(a - b);
+  return d == 0 ? 0 : d / std::max({std::fabs(a), std::fabs(b), scala});
+}
 
 bool sullaScatola(const Reazione& r, double W) {
   return std::fabs(r.H / W) >= kScatola * (1 - 1e-9) || std::fabs(r.V / W) >= kScatola * (1 - 1e-9);
@@ -50,18 +69,43 @@ std::optional<Cerniera> CernieraRiga(const InfoRiga& i, const StaticaGiunti& st,
   return c;
 }
 
+// The joints a program's optimum makes turn or slide: its basic rows of
+// non-zero multiplier (a row at its bound with a zero multiplier is no hinge),
+// each joint once, with its rate relative to the fastest.
+std::vector<Cerniera> Meccanismo(const Programma& P, const SoluzioneLP& s, const IpotesiMuratura& ip,
+                                 const Reazione& r) {
+  double massimo = 0;
+  for (int k = 0; k < s.nBase; ++k) massimo = std::max(massimo, s.moltiplicatori[static_cast<std::size_t>(k)]);
+  std::vector<Cerniera> m;
+  for (int k = 0; k < s.nBase; ++k) {
+    const double y = s.moltiplicatori[static_cast<std::size_t>(k)];
+    if (!(y > 1e-9 * massimo)) continue;
+    auto c = CernieraRiga(P.info[static_cast<std::size_t>(s.base[static_cast<std::size_t>(k)])], P.st, ip, r);
+    if (!c) continue;
+    c->rotazione = y / massimo;
+    // Two chords of one joint at their common point: one hinge.
+    const auto uguale = std::find(m.begin(), m.end(), *c);
+    if (uguale != m.end()) uguale->rotazione += c->rotazione;
+    else m.push_back(*c);
+  }
+  std::sort(m.begin(), m.end(), [](const Cerniera& a, const Cerniera& b) { return a.giunto < b.giunto; });
+  return m;
+}
+
 // One trial of the bisection: the least largest excess z of the joints over
 // the fraction theta of their capacities (weighted by the half depths),
 // every joint in compression. Within when z is zero.
+// No line in compression at all is certified too (not within).
 struct ProvaFrazione {
   bool entro = false;
+  bool fuori = false;  // proven: the multipliers bound z above 0
   Reazione reazione;
   std::array<InfoRiga, 4> base{};  // the basic rows, when the program has four unknowns
 };
 
 ProvaFrazione Eccesso(const StaticaGiunti& st, const IpotesiMuratura& ip, const Dominio& D, double theta,
-                      double lambda, const Reazione& da) {
-  Programma P(st, 4, false, lambda);
+                      double lambda, const Reazione& da, SceltaSolutori solutori, Certificato& cert) {
+  Programma P(st, 4, false, lambda, solutori);
   const auto& giunti = st.giunti();
   P.lp.Riserva(3 * static_cast<int>(giunti.size()) + 5);
   VettoreLP x0 = P.scala(da, false);
@@ -83,12 +127,19 @@ ProvaFrazione Eccesso(const StaticaGiunti& st, const IpotesiMuratura& ip, const 
   x0[3] = z0;
   VettoreLP c{};
   c[3] = -1;
-  const SoluzioneLP s = P.lp.Massimizza(c, x0);
+  const SoluzioneLP s = Risolvi(P.lp, c, x0, cert);
   ProvaFrazione p;
-  if (s.esito != EsitoLP::Ottimo) return p;
+  if (s.esito == EsitoLP::Impossibile) {
+    p.fuori = true;
+    return p;
+  }
+  // z >= 0 bounds the objective: an unbounded answer is a fault.
+  if (s.esito != EsitoLP::Ottimo) throw NonCertificato();
   p.reazione = P.reazione(s.x, lambda);
   p.entro = s.x[3] <= 1e-10;
-  if (P.G == 0)
+  // max -z <= b.y for every line: z >= -b.y.
+  p.fuori = !p.entro && -s.duale > 0;
+  if (P.G == 0 && s.nBase == 4)
     for (int k = 0; k < 4; ++k) p.base[static_cast<std::size_t>(k)] = P.info[static_cast<std::size_t>(s.base[static_cast<std::size_t>(k)])];
   return p;
 }
@@ -206,12 +257,14 @@ double RapportoDominio(const StaticaGiunti& st, const IpotesiMuratura& ip, const
 // normal force largest, the springing thrust at the joint centre. A small
 // reaction is tried first, so that the start is a line of the arch's own
 // scale, not a straightened one.
-std::optional<Reazione> PrimaLinea(const StaticaGiunti& st, const IpotesiMuratura& ip, double lambda, double c) {
+std::optional<Reazione> PrimaLinea(const StaticaGiunti& st, const IpotesiMuratura& ip, double lambda, double c,
+                                   SceltaSolutori solutori, Certificato& cert) {
   const double W = st.Wref();
   const auto& giunti = st.giunti();
   const int G = static_cast<int>(st.gruppi().size());
   for (double B = 1; B <= kScatola; B *= 100) {
     ProgrammaLineare avvio(3 + G);
+    avvio.Solutori(solutori);
     double tMin = 1;
     auto riga = [&](const GiuntoLineare& g, double cN, double cT, double b) {
       VettoreLP a{};
@@ -257,7 +310,7 @@ std::optional<Reazione> PrimaLinea(const StaticaGiunti& st, const IpotesiMuratur
     obiettivo[2] = 1;
     VettoreLP x0{};
     x0[2] = tMin;
-    const SoluzioneLP s0 = avvio.Massimizza(obiettivo, x0);
+    const SoluzioneLP s0 = Risolvi(avvio, obiettivo, x0, cert);
     if (s0.esito == EsitoLP::Ottimo && s0.x[2] > 1e-12) {
       Reazione r{s0.x[0] * W, s0.x[1] * W, 0, lambda, {}};
       for (int k = 0; k < G; ++k) r.quote.push_back(s0.x[static_cast<std::size_t>(3 + k)]);
@@ -275,8 +328,17 @@ std::optional<Reazione> PrimaLinea(const StaticaGiunti& st, const IpotesiMuratur
 // eccentricity: Newton's method on their equations (sigma M = s (alfa N +
 // beta), bilinear in the reaction and s) gives a line that fits at its s,
 // the minimum itself when its multipliers are non-negative.
-std::pair<double, Reazione> Bisezione(const StaticaGiunti& st, const IpotesiMuratura& ip, const Dominio& D,
-                                      double lambda, const Reazione& primo, double tolleranza) {
+// lo is the largest fraction a trial proved no line fits; esatto when
+// Newton's point is the minimum, its hinges' multipliers all non-negative.
+struct EsitoBisezione {
+  double s = 0;
+  Reazione linea;
+  double lo = 0;
+  bool esatto = false;
+};
+
+EsitoBisezione Bisezione(const StaticaGiunti& st, const IpotesiMuratura& ip, const Dominio& D, double lambda,
+                         const Reazione& primo, double tolleranza, SceltaSolutori solutori, Certificato& cert) {
   Reazione alto = primo;
   double hi = RapportoDominio(st, ip, D, alto);
   double lo = 0;
@@ -285,13 +347,18 @@ std::pair<double, Reazione> Bisezione(const StaticaGiunti& st, const IpotesiMura
   for (int iter = 0; iter < 200 && !esatto; ++iter) {
     const double theta = iter == 0 ? 0 : (lo + hi) / 2;
     if (iter > 0 && !(hi - lo > tolleranza * hi)) break;
-    const ProvaFrazione p = Eccesso(st, ip, D, theta, lambda, iter == 0 ? alto : basso);
+    const ProvaFrazione p = Eccesso(st, ip, D, theta, lambda, iter == 0 ? alto : basso, solutori, cert);
     if (p.entro) {
       // Within, up to the rounding of the program: theta bounds the optimum
       // from above; the line itself is kept when it needs less than the best.
       hi = theta;
       if (RapportoDominio(st, ip, D, p.reazione) < RapportoDominio(st, ip, D, alto) || theta == 0) alto = p.reazione;
       if (hi == 0) break;
+      continue;
+    }
+    if (!p.fuori) {
+      // Beyond the line only by the program's rounding: an upper bound.
+      hi = theta;
       continue;
     }
     lo = theta;
@@ -308,7 +375,7 @@ std::pair<double, Reazione> Bisezione(const StaticaGiunti& st, const IpotesiMura
       }
     }
   }
-  return {hi == 0 ? 0 : RapportoDominio(st, ip, D, alto), alto};
+  return {hi == 0 ? 0 : RapportoDominio(st, ip, D, alto), alto, lo, esatto || hi == 0};
 }
 
 // Where the rows of D bind a line: the joints within the share kContatto
@@ -328,8 +395,8 @@ std::vector<Cerniera> Contatti(const StaticaGiunti& st, const Dominio& D, const 
 
 }  // namespace
 
-AnalisiLimite::AnalisiLimite(const StaticaGiunti& statica, IpotesiMuratura ipotesi)
-    : st_(statica), ip_(std::move(ipotesi)) {
+AnalisiLimite::AnalisiLimite(const StaticaGiunti& statica, IpotesiMuratura ipotesi, SceltaSolutori solutori)
+    : st_(statica), ip_(std::move(ipotesi)), solutori_(solutori) {
   for (std::size_t j = 0; j < ip_.resistenza.size() && j < st_.giunti().size(); ++j)
     if (ip_.resistenza[j] * st_.giunti()[j].h > kRigida * st_.Wref()) ip_.resistenza[j] = 0;
   if (!ip_.resistenzaFinita()) ip_.resistenza.clear();
@@ -354,71 +421,132 @@ double AnalisiLimite::Rapporto(const Reazione& r) const {
 }
 
 std::optional<EccentricitaMinima> AnalisiLimite::LineaMinima(double lambda) const {
+  const bool finita = ip_.resistenzaFinita();
+  Certificato cert;
+  cert.tolleranza = finita ? kTolleranzaResistenza : kTolleranzaEccentricita;
   std::optional<Reazione> primo;
   for (const double c : {0.5, 0.9, 0.999}) {
-    primo = PrimaLinea(st_, ip_, lambda, c);
-    if (primo || !ip_.resistenzaFinita()) break;
+    primo = PrimaLinea(st_, ip_, lambda, c, solutori_, cert);
+    if (primo || !finita) break;
   }
   if (!primo) return std::nullopt;
 
   Punti punti = PuntiIniziali(st_, ip_);
   Dominio D = Rette(st_, ip_, punti, false);
   // The chords' own tolerance needs no sharper bisection than this.
-  const double tolleranza = ip_.resistenzaFinita() ? 1e-9 : 1e-13;
-  auto [s, corrente] = Bisezione(st_, ip_, D, lambda, *primo, tolleranza);
+  const double tolleranza = finita ? 1e-9 : 1e-13;
+  EsitoBisezione b = Bisezione(st_, ip_, D, lambda, *primo, tolleranza, solutori_, cert);
   // With finite strength, more chords where the line meets the domain,
   // until the fraction settles.
-  for (int giro = 0; giro < 4 && ip_.resistenzaFinita() && std::isfinite(s) && s > 0; ++giro) {
-    const LineaSpinte l = st_.Linea(corrente.H, corrente.V, corrente.M1, lambda, corrente.quote);
-    for (const Cerniera& c : Contatti(st_, D, corrente, s))
+  for (int giro = 0; giro < 4 && finita && std::isfinite(b.s) && b.s > 0; ++giro) {
+    const LineaSpinte l = st_.Linea(b.linea.H, b.linea.V, b.linea.M1, lambda, b.linea.quote);
+    for (const Cerniera& c : Contatti(st_, D, b.linea, b.s))
       Raffina(punti[static_cast<std::size_t>(c.giunto - 1)], l.N[static_cast<std::size_t>(c.giunto - 1)]);
     D = Rette(st_, ip_, punti, false);
-    const auto [s2, r2] = Bisezione(st_, ip_, D, lambda, corrente, tolleranza);
-    const bool fermo = std::fabs(s2 - s) <= 1e-5 * s;
-    if (s2 <= s) s = s2, corrente = r2;
+    const EsitoBisezione b2 = Bisezione(st_, ip_, D, lambda, b.linea, tolleranza, solutori_, cert);
+    const bool fermo = std::fabs(b2.s - b.s) <= 1e-5 * b.s;
+    if (b2.s <= b.s) b = b2;
     if (fermo) break;
   }
-  if (!std::isfinite(s)) return std::nullopt;
+  if (!std::isfinite(b.s)) return std::nullopt;
 
   EccentricitaMinima r;
-  r.s = s <= 1e-12 ? 0 : s;
-  r.reazione = corrente;
-  r.spintaIllimitata = sullaScatola(corrente, st_.Wref());
-  if (r.s > 0) r.contatti = Contatti(st_, D, corrente, r.s);
+  r.s = b.s <= 1e-12 ? 0 : b.s;
+  r.reazione = b.linea;
+  r.spintaIllimitata = sullaScatola(b.linea, st_.Wref());
+  if (r.s > 0) r.contatti = Contatti(st_, D, b.linea, r.s);
+
+  // Static: the line within s of the exact domain; where s > 1 (the arch
+  // does not stand) only its moments are within s of the capacities.
+  IpotesiMuratura soloMomenti = ip_;
+  if (r.s > 1) soloMomenti.attrito.reset();
+  cert.statico = LineaAmmissibile(st_, r.s > 1 ? soloMomenti : ip_, r.reazione, r.s * (1 + 1e-9) + 1e-12);
+  // Kinematic: no line within a smaller fraction. Newton's hinges with
+  // multipliers >= 0 are the minimum itself; otherwise the trial that proved
+  // no line fits just below, over the tangents of a finite strength.
+  if (r.s == 0 || (!finita && b.esatto)) {
+    cert.cinematico = true;
+  } else if (!finita) {
+    cert.cinematico = true;
+    cert.scarto = (r.s - b.lo) / r.s;
+  } else {
+    const double theta = r.s * (1 - cert.tolleranza / 2);
+    const ProvaFrazione p = Eccesso(st_, ip_, Rette(st_, ip_, punti, true), theta, lambda, b.linea, solutori_, cert);
+    cert.cinematico = p.fuori;
+    cert.scarto = cert.tolleranza / 2;
+  }
+  r.certificato = cert;
   return r;
 }
 
 std::optional<CampoSpinta> AnalisiLimite::Campo(const Reazione& dentro) const {
+  const bool finita = ip_.resistenzaFinita();
+  Certificato cert;
+  cert.tolleranza = finita ? kTolleranzaResistenza : kTolleranzaRigida;
   Punti punti = PuntiIniziali(st_, ip_);
-  CampoSpinta c;
-  for (int giro = 0; giro < (ip_.resistenzaFinita() ? 3 : 1); ++giro) {
-    Programma P(st_, 3, false, dentro.lambda);
+  // The chords about the line that fits, so that it fits them too.
+  const LineaSpinte l0 = st_.Linea(dentro.H, dentro.V, dentro.M1, dentro.lambda, dentro.quote);
+  for (std::size_t j = 0; j < punti.size(); ++j) Raffina(punti[j], l0.N[j]);
+  VettoreLP meno{}, piu{};
+  meno[0] = -1, piu[0] = 1;
+  auto programma = [&](Programma& P, bool tangenti) {
     P.lp.Riserva(2 * st_.nGiunti() + 4);
-    P.giunti(Rette(st_, ip_, punti, false), 1, ip_, false);
+    P.giunti(Rette(st_, ip_, punti, tangenti), 1, ip_, false);
     P.scatola();
     P.quote();
+  };
+  std::optional<CampoSpinta> c;
+  for (int giro = 0; giro < (finita ? 16 : 1); ++giro) {
+    Programma P(st_, 3, false, dentro.lambda, solutori_);
+    programma(P, false);
     const VettoreLP x0 = P.scala(dentro, false);
-    VettoreLP meno{}, piu{};
-    meno[0] = -1, piu[0] = 1;
-    const SoluzioneLP lo = P.lp.Massimizza(meno, x0);
-    const SoluzioneLP hi = P.lp.Massimizza(piu, x0);
-    if (lo.esito != EsitoLP::Ottimo || hi.esito != EsitoLP::Ottimo) return giro == 0 ? std::nullopt : std::optional(c);
-    c.minima = P.reazione(lo.x, dentro.lambda);
-    c.massima = P.reazione(hi.x, dentro.lambda);
-    c.massimaIllimitata = hi.x[0] >= kScatola * (1 - 1e-9);
-    // More chords at the normal forces of the two lines.
-    for (const Reazione* r : {&c.minima, &c.massima}) {
-      const LineaSpinte l = st_.Linea(r->H, r->V, r->M1, r->lambda, r->quote);
+    const SoluzioneLP lo = Risolvi(P.lp, meno, x0, cert);
+    const SoluzioneLP hi = Risolvi(P.lp, piu, x0, cert);
+    // The box bounds both: no line fits the chords (proven by the multipliers).
+    if (lo.esito != EsitoLP::Ottimo || hi.esito != EsitoLP::Ottimo) {
+      if (c) throw NonCertificato();
+      return std::nullopt;
+    }
+    c = CampoSpinta{};
+    c->minima = P.reazione(lo.x, dentro.lambda);
+    c->massima = P.reazione(hi.x, dentro.lambda);
+    c->massimaIllimitata = hi.x[0] >= kScatola * (1 - 1e-9);
+    cert.statico = LineaAmmissibile(st_, ip_, c->minima) && LineaAmmissibile(st_, ip_, c->massima);
+    if (!finita) {
+      // The rows are the exact domain: the programs' multipliers prove that
+      // no line has a smaller or a larger thrust.
+      cert.cinematico = true;
+      break;
+    }
+    // The same over the tangents: no line of the exact domain goes beyond.
+    Programma E(st_, 3, false, dentro.lambda, solutori_);
+    programma(E, true);
+    const SoluzioneLP loE = Risolvi(E.lp, meno, lo.x, cert);
+    const SoluzioneLP hiE = Risolvi(E.lp, piu, hi.x, cert);
+    cert.cinematico = loE.esito == EsitoLP::Ottimo && hiE.esito == EsitoLP::Ottimo;
+    if (!cert.cinematico) throw NonCertificato();
+    const double scala = 1e-6 * st_.Wref();
+    cert.scarto = Scarto(lo.x[0] * P.W, loE.x[0] * E.W, scala);
+    if (!c->massimaIllimitata) cert.scarto = std::max(cert.scarto, Scarto(hi.x[0] * P.W, hiE.x[0] * E.W, scala));
+    if (cert.scarto <= cert.tolleranza) break;
+    // More chords at the normal forces of the four lines.
+    for (const auto* x : {&lo.x, &hi.x, &loE.x, &hiE.x}) {
+      const Reazione r = P.reazione(*x, dentro.lambda);
+      const LineaSpinte l = st_.Linea(r.H, r.V, r.M1, r.lambda, r.quote);
       for (std::size_t j = 0; j < punti.size(); ++j) Raffina(punti[j], l.N[j]);
     }
   }
+  c->certificato = cert;
   return c;
 }
 
 MoltiplicatoreCarico AnalisiLimite::Moltiplicatore(const Reazione& avvio) const {
   MoltiplicatoreCarico m;
+  m.certificato.statico = m.certificato.cinematico = true;
   if (!(st_.Qtot() > 0)) return m;
   const bool finita = ip_.resistenzaFinita();
+  Certificato cert;
+  cert.tolleranza = finita ? kTolleranzaResistenza : kTolleranzaRigida;
   auto programma = [&](Programma& P, const Dominio& D) {
     P.lp.Riserva(2 * st_.nGiunti() + 1);
     // The chords about a hinge differ by less than the ratio test's slack:
@@ -442,12 +570,22 @@ MoltiplicatoreCarico AnalisiLimite::Moltiplicatore(const Reazione& avvio) const 
   // the two are close.
   Punti punti = PuntiIniziali(st_, ip_);
   std::vector<double> N = normali(avvio);
+  bool esternoImpossibile = false;
+  double lambdaEsterno = 0;
+  bool esternoOttimo = false;
   for (int giro = 0; giro < 16; ++giro) {
     const Dominio D = Rette(st_, ip_, punti, false);
-    Programma P(st_, 4, true, 0);
-    programma(P, finita ? Vicine(st_, ip_, punti, N, false) : D);
-    SoluzioneLP s = P.lp.Massimizza(obiettivo, P.scala(avvio, true));
-    for (int taglio = 0; finita && taglio < 50; ++taglio) {
+    Programma P(st_, 4, true, 0, solutori_);
+    const Dominio vicine = finita ? Vicine(st_, ip_, punti, N, false) : D;
+    programma(P, vicine);
+    // The chords the program holds, each side once: a chord broken only by
+    // the rounding of the answer is not taken in again.
+    std::set<std::tuple<std::size_t, double, double, double>> presenti;
+    for (std::size_t j = 0; j < vicine.size(); ++j)
+      for (const Retta& q : vicine[j])
+        for (const double lato : {1.0, -1.0}) presenti.insert({j, q.alfa, q.beta, lato});
+    SoluzioneLP s = Risolvi(P.lp, obiettivo, P.scala(avvio, true), cert);
+    while (finita) {
       bool aggiunte = false;
       if (s.esito == EsitoLP::Illimitato) {
         // Too few chords to bound the load: all of them.
@@ -456,7 +594,7 @@ MoltiplicatoreCarico AnalisiLimite::Moltiplicatore(const Reazione& avvio) const 
             P.momento(static_cast<int>(j), 1, 1, q);
             P.momento(static_cast<int>(j), -1, 1, q);
           }
-        s = P.lp.Massimizza(obiettivo, P.scala(avvio, true));
+        s = Risolvi(P.lp, obiettivo, P.scala(avvio, true), cert);
         break;
       }
       if (s.esito != EsitoLP::Ottimo) break;
@@ -465,26 +603,25 @@ MoltiplicatoreCarico AnalisiLimite::Moltiplicatore(const Reazione& avvio) const 
         const Forze f = ForzeGiunto(st_.giunti()[j], r);
         for (const Retta& q : D[j]) {
           const double eccesso = std::fabs(f.M) - (q.alfa * f.N + q.beta);
-          if (eccesso > 1e-12 * (std::fabs(f.M) + std::fabs(q.alfa * f.N) + q.beta)) {
-            P.momento(static_cast<int>(j), f.M > 0 ? 1 : -1, 1, q);
+          const double lato = f.M > 0 ? 1 : -1;
+          if (eccesso > 1e-12 * (std::fabs(f.M) + std::fabs(q.alfa * f.N) + q.beta) &&
+              presenti.insert({j, q.alfa, q.beta, lato}).second) {
+            P.momento(static_cast<int>(j), lato, 1, q);
             aggiunte = true;
           }
         }
       }
       if (!aggiunte) break;
-      s = P.lp.Massimizza(obiettivo, s.x);
+      s = Risolvi(P.lp, obiettivo, s.x, cert);
     }
     if (s.esito == EsitoLP::Ottimo) {
       m.esito = EsitoCarico::Finito;
       m.lambda = std::max(0.0, s.x[3] * P.W / P.Q);
       m.reazione = P.reazione(s.x, m.lambda);
-      m.meccanismo.clear();
-      for (int k = 0; k < P.lp.nIncognite(); ++k) {
-        const InfoRiga& i = P.info[static_cast<std::size_t>(s.base[static_cast<std::size_t>(k)])];
-        if (const auto c = CernieraRiga(i, st_, ip_, m.reazione)) m.meccanismo.push_back(*c);
-      }
-      std::sort(m.meccanismo.begin(), m.meccanismo.end(),
-                [](const Cerniera& a, const Cerniera& b) { return a.giunto < b.giunto; });
+      m.meccanismo = Meccanismo(P, s, ip_, m.reazione);
+      // Rigid masonry: the rows are the exact domain, and the multipliers'
+      // bound b.y is the virtual work of the mechanism.
+      if (!finita) m.lambdaCinematico = std::max(0.0, s.duale * P.W / P.Q);
       N = normali(m.reazione);
     } else {
       m = MoltiplicatoreCarico{};
@@ -494,25 +631,50 @@ MoltiplicatoreCarico AnalisiLimite::Moltiplicatore(const Reazione& avvio) const 
     Punti esterni = punti;
     if (s.esito == EsitoLP::Ottimo)
       for (std::size_t j = 0; j < punti.size(); ++j) Raffina(esterni[j], N[j]);
-    Programma E(st_, 4, true, 0);
+    Programma E(st_, 4, true, 0, solutori_);
     programma(E, s.esito == EsitoLP::Ottimo ? Vicine(st_, ip_, esterni, N, true) : Rette(st_, ip_, esterni, true));
-    const SoluzioneLP so = E.lp.Massimizza(obiettivo, s.esito == EsitoLP::Ottimo ? s.x : E.scala(avvio, true));
-    if (so.esito == EsitoLP::Impossibile) {
+    const SoluzioneLP so = Risolvi(E.lp, obiettivo, s.esito == EsitoLP::Ottimo ? s.x : E.scala(avvio, true), cert);
+    esternoImpossibile = so.esito == EsitoLP::Impossibile;
+    esternoOttimo = so.esito == EsitoLP::Ottimo;
+    if (esternoImpossibile) {
       m = MoltiplicatoreCarico{};
       m.esito = EsitoCarico::Impossibile;
       break;
     }
+    if (esternoOttimo) lambdaEsterno = std::max(0.0, so.duale * E.W / E.Q);
     // At least one refinement, so that very strong masonry gives the rigid factor.
-    if (giro > 0 && s.esito == EsitoLP::Ottimo && so.esito == EsitoLP::Ottimo) {
-      const double lambdaEsterno = std::max(0.0, so.x[3] * E.W / E.Q);
-      if (lambdaEsterno - m.lambda <= kTolleranzaResistenza * lambdaEsterno) break;
-    }
+    if (giro > 0 && s.esito == EsitoLP::Ottimo && esternoOttimo &&
+        lambdaEsterno - m.lambda <= kTolleranzaResistenza * lambdaEsterno)
+      break;
     punti = esterni;
-    if (so.esito == EsitoLP::Ottimo) {
+    if (esternoOttimo) {
       const std::vector<double> No = normali(E.reazione(so.x, so.x[3] * E.W / E.Q));
       for (std::size_t j = 0; j < punti.size(); ++j) Raffina(punti[j], No[j]);
     }
   }
+
+  // Both sides of the answer.
+  switch (m.esito) {
+    case EsitoCarico::Finito:
+      if (finita) m.lambdaCinematico = lambdaEsterno;
+      cert.statico = LineaAmmissibile(st_, ip_, m.reazione);
+      cert.cinematico = !finita || esternoOttimo;
+      cert.scarto = Scarto(m.lambdaCinematico, m.lambda, 1e-12);
+      break;
+    case EsitoCarico::Illimitato:
+      // A ray of lines that stand however large the load: the chords' ray
+      // lies within the exact domain too.
+      cert.statico = cert.cinematico = true;
+      break;
+    case EsitoCarico::Impossibile:
+      // The multipliers combine the rows into 0 < 0; over the tangents where
+      // the strength is finite.
+      cert.statico = true;
+      cert.cinematico = !finita || esternoImpossibile;
+      break;
+    default: break;
+  }
+  m.certificato = cert;
   return m;
 }
 

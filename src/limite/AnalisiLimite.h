@@ -3,13 +3,16 @@
 // friction and soil that pushes back only as far as it is pushed): the
 // thrust line of least eccentricity, the thrust range and the largest
 // multiplier of the variable load with its collapse mechanism, each solved
-// as linear programs in the reaction of the left springing.
+// as linear programs in the reaction of the left springing, each answer
+// certified by both theorems of limit analysis before it is returned.
 #pragma once
 
 #include <optional>
 #include <vector>
 
+#include "limite/Certificato.h"
 #include "limite/IpotesiMuratura.h"
+#include "limite/ProgrammaLineare.h"
 #include "limite/StaticaGiunti.h"
 
 namespace voro {
@@ -31,18 +34,29 @@ struct EccentricitaMinima {
   Reazione reazione;
   std::vector<Cerniera> contatti;
   bool spintaIllimitata = false;  // s is approached only as the thrust grows without end
+  // The line within s (static); no line within a smaller fraction (kinematic:
+  // the hinges' multipliers, or a program that proves none fits just below).
+  Certificato certificato;
 };
 
 struct CampoSpinta {
   Reazione minima, massima;
   bool massimaIllimitata = false;
+  // Both lines stand (static); no line has a smaller or larger thrust
+  // (kinematic: the programs' multipliers, over the tangents of the strength
+  // domain where it is finite).
+  Certificato certificato;
 };
 
 struct MoltiplicatoreCarico {
   EsitoCarico esito = EsitoCarico::NessunCarico;
   double lambda = 0;
   Reazione reazione;
-  std::vector<Cerniera> meccanismo;
+  std::vector<Cerniera> meccanismo;  // the joints that rotate or slide, with their rates
+  // The collapse line stands at lambda (static); the mechanism's virtual work
+  // bounds the exact factor from above (kinematic).
+  double lambdaCinematico = 0;
+  Certificato certificato;
 };
 
 class AnalisiLimite {
@@ -52,12 +66,21 @@ class AnalisiLimite {
   // A joint whose crushing force exceeds kRigida times the total load is
   // taken as of unlimited strength: its chords could no longer be told from
   // the rigid edge in double precision.
-  explicit AnalisiLimite(const StaticaGiunti& statica, IpotesiMuratura ipotesi = {});
+  explicit AnalisiLimite(const StaticaGiunti& statica, IpotesiMuratura ipotesi = {},
+                         SceltaSolutori solutori = SceltaSolutori::DensoPoiClp);
   static constexpr double kRigida = 1e12;
+
+  // The gap the figures of rigid masonry are certified to; the least
+  // eccentricity's, which a bisection brackets, to 1e-6.
+  static constexpr double kTolleranzaRigida = 1e-9;
+  static constexpr double kTolleranzaEccentricita = 1e-6;
 
   // How near the chords of the strength domain bring the live-load factor
   // to the one of the exact domain, from below.
   static constexpr double kTolleranzaResistenza = 1e-3;
+
+  // Each of the three raises NonCertificato where a program has no certified
+  // answer: a failed program is never taken for "no line fits".
 
   // The smallest s for which a thrust line lies within s h/2 of every
   // joint's centre, under the variable load times lambda; none when no
@@ -82,6 +105,7 @@ class AnalisiLimite {
  private:
   const StaticaGiunti& st_;
   IpotesiMuratura ip_;
+  SceltaSolutori solutori_;
 };
 
 }  // namespace voro

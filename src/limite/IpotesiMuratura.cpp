@@ -18,6 +18,11 @@ double ResistenzaConcio(const DatiProgetto& d, const ModelloArco& m, int i) {
   return 0;
 }
 
+double LarghezzaImposta(const DatiProgetto& d, const ModelloArco& m) {
+  return m.nConciPareteSinistra > 0 ? m.ConciPareteSinistra(m.nConciPareteSinistra).bSez
+                                    : static_cast<double>(d.Larghezza);
+}
+
 IpotesiMuratura IpotesiProgetto(const DatiProgetto& d, const ModelloArco& m) {
   IpotesiMuratura h;
   // A joint is as strong as the weaker voussoir beside it; MPa to kN/m2.
@@ -27,7 +32,7 @@ IpotesiMuratura IpotesiProgetto(const DatiProgetto& d, const ModelloArco& m) {
     const double a = j >= 1 ? ResistenzaConcio(d, m, j) : 0;
     const double b = j < m.nConciTot ? ResistenzaConcio(d, m, j + 1) : 0;
     const double r = a > 0 && b > 0 ? std::min(a, b) : std::max(a, b);
-    const double larghezza = j == 0 ? static_cast<double>(d.Larghezza) : m.Conci(j).bSez;
+    const double larghezza = j > 0 ? m.Conci(j).bSez : LarghezzaImposta(d, m);
     fc[static_cast<std::size_t>(j)] = r > 0 ? r * 1000 * std::max(larghezza, static_cast<double>(m.LarghezzaMinima)) : 0;
     finita = finita || r > 0;
   }

@@ -30,6 +30,11 @@ struct IpotesiMuratura {
 // only place the analysis reads the strength from the project.
 double ResistenzaConcio(const DatiProgetto& d, const ModelloArco& m, int i);
 
+// The width of the left springing joint, as the stresses of the first
+// section take it: where the wall takes voussoirs the arch springs from the
+// last of them, narrower than the ring's end where the width tapers.
+double LarghezzaImposta(const DatiProgetto& d, const ModelloArco& m);
+
 // The hypotheses the project states for its model (the voussoirs' widths
 // and segments taken from m).
 IpotesiMuratura IpotesiProgetto(const DatiProgetto& d, const ModelloArco& m);

@@ -30,7 +30,13 @@ MoltiplicatoreCarico PercorsoVeicolo::Valuta(double x, Verso verso) {
     Fx_[k] += Fqx_[k];
   }
   st_.ImpostaVariabili(F_, Fx_);
-  const MoltiplicatoreCarico mc = AnalisiLimite(st_, ip_).Moltiplicatore(avvio_);
+  MoltiplicatoreCarico mc;
+  try {
+    mc = AnalisiLimite(st_, ip_).Moltiplicatore(avvio_);
+  } catch (const NonCertificato&) {
+    mc.esito = EsitoCarico::NonCertificato;
+  }
+  if (!mc.certificato.valido()) mc.esito = EsitoCarico::NonCertificato;
   if (mc.esito == EsitoCarico::Finito) avvio_ = mc.reazione;
   return mc;
 }
@@ -53,7 +59,8 @@ bool Campioni(const DatiProgetto& d, const ModelloArco& m, Verso v, double passo
     if (stop && stop->load()) return false;
     const double x = inizio + (fine - inizio) * k / n;
     const MoltiplicatoreCarico mc = p.Valuta(x, v);
-    posizioni.push_back({x, v, mc.esito == EsitoCarico::Finito ? std::optional<double>(mc.lambda) : std::nullopt});
+    posizioni.push_back({x, v, mc.esito == EsitoCarico::Finito ? std::optional<double>(mc.lambda) : std::nullopt,
+                         mc.esito != EsitoCarico::NonCertificato});
   }
   return true;
 }
@@ -70,6 +77,7 @@ bool PercorriVeicolo(const DatiProgetto& d, const ModelloArco& m, double passo, 
   PercorsoVeicolo p(d, m);
   auto fattore = [&](double x, Verso v) -> std::optional<double> {
     const MoltiplicatoreCarico mc = p.Valuta(x, v);
+    if (mc.esito == EsitoCarico::NonCertificato) ++r.posizioniNonCertificate;
     if (mc.esito != EsitoCarico::Finito) return std::nullopt;
     return mc.lambda;
   };
@@ -87,6 +95,7 @@ bool PercorriVeicolo(const DatiProgetto& d, const ModelloArco& m, double passo, 
   std::size_t iPeggiore = 0;
   for (const auto& c : campioni)
     for (const PosizioneVeicolo& pos : c) {
+      if (!pos.certificata) ++r.posizioniNonCertificate;
       if (pos.fattore && (!r.fattorePeggiore || *pos.fattore < *r.fattorePeggiore)) {
         r.fattorePeggiore = pos.fattore;
         iPeggiore = r.posizioni.size();
@@ -129,7 +138,15 @@ bool PercorriVeicolo(const DatiProgetto& d, const ModelloArco& m, double passo, 
 
   // The worst position solved once more for its mechanism and its line.
   const MoltiplicatoreCarico mc = p.Valuta(xMin, v);
-  r.fattorePeggiore = mc.esito == EsitoCarico::Finito ? std::min(mc.lambda, fMin) : fMin;
+  if (mc.esito != EsitoCarico::Finito || r.posizioniNonCertificate > 0) {
+    // A position without a certified answer may hide a smaller factor.
+    r.fattorePeggiore.reset();
+    r.certificato = mc.certificato;
+    r.certificato.statico = r.certificato.cinematico = false;
+    return true;
+  }
+  r.certificato = mc.certificato;
+  r.fattorePeggiore = std::min(mc.lambda, fMin);
   r.xPeggiore = xMin;
   r.versoPeggiore = v;
   r.assiPeggiori = p.carico().Impronte(xMin, v);

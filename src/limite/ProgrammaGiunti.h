@@ -57,9 +57,11 @@ struct Programma {
   ProgrammaLineare lp;
   std::vector<InfoRiga> info;
 
-  Programma(const StaticaGiunti& s, int base, bool incognita, double l)
+  Programma(const StaticaGiunti& s, int base, bool incognita, double l, SceltaSolutori solutori)
       : st(s), W(s.Wref()), L(s.Lref()), Q(s.Qtot()), nBase(base), lambdaIncognita(incognita), lambda(l),
-        G(static_cast<int>(s.gruppi().size())), lp(base + static_cast<int>(s.gruppi().size())) {}
+        G(static_cast<int>(s.gruppi().size())), lp(base + static_cast<int>(s.gruppi().size())) {
+    lp.Solutori(solutori);
+  }
 
   int riga(const VettoreLP& a, double b, InfoRiga i = {}) {
     info.push_back(i);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "data/Scalars.h"
+#include "limite/Certificato.h"
 
 namespace voro {
 
@@ -37,7 +38,10 @@ struct Cerniera {
   int giunto = 0;
   Faccia faccia = Faccia::Intradosso;
   TipoCerniera tipo = TipoCerniera::Cerniera;
-  bool operator==(const Cerniera&) const = default;
+  // How fast it turns (or slides) in the mechanism, the fastest joint 1;
+  // 0 where only the position of a hinge is known.
+  double rotazione = 0;
+  bool operator==(const Cerniera& c) const { return giunto == c.giunto && faccia == c.faccia && tipo == c.tipo; }
 };
 
 // What became of the largest multiplier of the variable load.
@@ -45,13 +49,15 @@ enum class EsitoCarico {
   Finito,        // a multiplier with its four-hinge mechanism
   Illimitato,    // the variable load alone can never form a mechanism
   NessunCarico,  // the project has no variable load
-  Impossibile    // no multiplier >= 0 lets a thrust line fit
+  Impossibile,   // no multiplier >= 0 lets a thrust line fit
+  NonCertificato // no solver gave a certified answer: the factor is unknown
 };
 
 // One position of the strip load in the sweep; no factor when none exists there.
 struct PosizioneCarico {
   Single xq1 = 0, xq2 = 0;
   std::optional<double> fattore;
+  bool certificata = true;  // false: no solver certified this position's answer
 };
 
 struct RisultatiSicurezza {
@@ -71,7 +77,11 @@ struct RisultatiSicurezza {
   // No s when no thrust line keeps every joint in compression.
   std::optional<double> rapportoSpessore;
   std::optional<double> fattoreGeometrico;  // 1 / s; none when s = 0
+  Certificato certificatoGeometrico;
+  // Whether a line stands under the stated hypotheses; certified by a line
+  // that stands, or by a proof that none does.
   bool ammissibile = false;
+  Certificato certificatoAmmissibile;
   bool spintaIllimitataMinima = false;      // s is reached only as the thrust grows without end
   LineaSpinte lineaMinima;
   std::vector<Cerniera> contatti;           // where it touches the reduced section
@@ -80,6 +90,7 @@ struct RisultatiSicurezza {
   std::optional<double> spintaMinima, spintaMassima;
   bool spintaMassimaIllimitata = false;     // a straight thrust line fits: no upper limit
   LineaSpinte lineaSpintaMinima, lineaSpintaMassima;
+  Certificato certificatoCampo;             // not valid: no range is given
 
   // 3. The largest multiplier of the variable load and its collapse mechanism.
   EsitoCarico esitoCarico = EsitoCarico::NessunCarico;
@@ -88,6 +99,7 @@ struct RisultatiSicurezza {
   std::vector<int> giuntiSchiacciati;       // joints of the mechanism where the masonry crushes
   std::vector<int> giuntiScorrevoli;        // joints of the mechanism that slide
   LineaSpinte lineaCollasso;                // at the factored load
+  Certificato certificatoCarico;
 
   // 4. The strip load moved across the structure.
   double lunghezzaCarico = 0;               // Lq = xq2 - xq1 after clamping
@@ -96,6 +108,10 @@ struct RisultatiSicurezza {
   std::optional<Single> xq1Peggiore, xq2Peggiore;
   std::vector<Cerniera> meccanismoPeggiore; // the four hinges at the worst position
   LineaSpinte lineaCollassoPeggiore;        // its collapse line, at the factored load there
+  // Every position certified, and the least refined between its neighbours:
+  // the worst position's mechanism bounds the least factor from above.
+  Certificato certificatoPeggiore;
+  int posizioniNonCertificate = 0;
 
   // 5. The least thickness factor f for which a thrust line fits, every
   // segment's thickness scaled by f.
@@ -104,6 +120,13 @@ struct RisultatiSicurezza {
   std::optional<double> fattoreMinimo;      // f
   std::vector<Cerniera> contattiSpessoreMinimo;
   bool spessoreMinimoCalcolato = false;     // the search was asked for
+  // A thickness at which a line stands (static) and one just below at which
+  // none does (kinematic).
+  Certificato certificatoSpessore;
+  bool spessoreNonCertificato = false;      // a trial of the search had no certified answer
+  // Whether thicker rings about the answer stand and thinner ones do not: a
+  // single least thickness. False: feasibility changes more than once.
+  bool spessoreMonotono = true;
 };
 
 }  // namespace voro

@@ -17,6 +17,7 @@ struct PosizioneVeicolo {
   double x = 0;
   Verso verso = Verso::Avanti;
   std::optional<double> fattore;
+  bool certificata = true;  // false: no solver certified this position's answer
 };
 
 struct RisultatiVeicolo {
@@ -33,6 +34,10 @@ struct RisultatiVeicolo {
   std::vector<ImprontaAsse> assiPeggiori;
   std::vector<Cerniera> meccanismo;
   LineaSpinte lineaCollasso;
+  // Every position certified: the least factor stands between the worst
+  // position's collapse line and its mechanism. Not valid: no least factor.
+  Certificato certificato;
+  int posizioniNonCertificate = 0;
 };
 
 // "forward" or "backward".

@@ -78,6 +78,8 @@ StaticaGiunti::StaticaGiunti(const ModelloArco& m, std::optional<double> mobilit
       SF += c.FOrizzontale;
       SFy += c.FOrizzontale * c.yFOrizzontale;
     }
+    conci_.push_back({c.FPermanente, c.FPermanente * c.xFPermanente, c.FVariabile, c.FVariabile * c.xFVariabile,
+                      c.FOrizzontale, c.FOrizzontale * c.yFOrizzontale});
     W += std::fabs(c.FPermanente) + std::fabs(c.FVariabile) + std::fabs(c.FOrizzontale);
     Wfisso_ += std::fabs(c.FPermanente) + std::fabs(c.FOrizzontale);
     Qtot_ += c.FVariabile;
@@ -125,6 +127,8 @@ void StaticaGiunti::ImpostaVariabili(const std::vector<double>& F, const std::ve
     SQ += F[i - 1];
     SQx += Fx[i - 1];
     W += std::fabs(F[i - 1]);
+    conci_[i - 1].Q = F[i - 1];
+    conci_[i - 1].Qx = Fx[i - 1];
     GiuntoLineare& g = giunti_[i];
     g.nL = SQ * g.ux;
     g.mL = -(g.xM * SQ - SQx);

@@ -37,6 +37,14 @@ struct GruppoPassivo {
   double massimo = 1;         // the largest share
 };
 
+// One voussoir's loads, as its own equilibrium sees them: the dead load P
+// (kN, down) with its moment Px about x = 0, the variable load Q that λ
+// multiplies with Qx, and the full passive pressure F (toward the crown's
+// side, +x) with its moment Fy about y = 0.
+struct CaricoConcio {
+  double P = 0, Px = 0, Q = 0, Qx = 0, F = 0, Fy = 0;
+};
+
 class StaticaGiunti {
  public:
   // The most groups of voussoirs the soil may push back independently.
@@ -59,6 +67,11 @@ class StaticaGiunti {
 
   const std::vector<GruppoPassivo>& gruppi() const { return gruppi_; }
 
+  // Voussoir i's loads at index i - 1, and whether the passive pressure is
+  // a fixed load (else each group's share of it is an unknown).
+  const std::vector<CaricoConcio>& conci() const { return conci_; }
+  bool pressioneFissa() const { return passiva_.empty(); }
+
   // Replaces the variable load of every voussoir (index i - 1 for voussoir
   // i) by the force F[i] with the moment Fx[i] about x = 0, the dead load and
   // the passive pressure kept: a load moving on the road re-forms only this
@@ -72,6 +85,7 @@ class StaticaGiunti {
  private:
   std::vector<GiuntoLineare> giunti_;
   std::vector<GruppoPassivo> gruppi_;
+  std::vector<CaricoConcio> conci_;
   std::vector<double> passiva_, yPassiva_;  // each voussoir's full pressure and its height
   double Wref_ = 1, Lref_ = 1, Qtot_ = 0;
   double Wfisso_ = 0;  // the dead load and passive pressure's part of Wref

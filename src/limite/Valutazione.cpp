@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <set>
 
 #include "arch/AnelloScalato.h"
@@ -13,6 +14,9 @@
 namespace voro {
 
 namespace {
+
+// The refinement of the strip's least factor stops when its bracket is this narrow (m).
+constexpr double kTolleranzaPosizione = 1e-4;
 
 bool fermato(const OpzioniSicurezza& o) { return o.stop && o.stop->load(); }
 
@@ -31,10 +35,19 @@ void Ipotesi(const DatiProgetto& d, const ModelloArco& m, const IpotesiMuratura&
 }
 
 // The figures under the project's loads. The geometric factor is Heyman's:
-// the line of least eccentricity of rigid masonry.
-void SottoICarichi(const ModelloArco& m, const IpotesiMuratura& ip, RisultatiSicurezza& r, Reazione& avvio) {
+// the line of least eccentricity of rigid masonry. A figure whose programs
+// no solver certifies is left out, its certificate saying so; the others go on.
+void SottoICarichi(const ModelloArco& m, const IpotesiMuratura& ip, SceltaSolutori solutori, RisultatiSicurezza& r,
+                   Reazione& avvio) {
   const StaticaGiunti rigida(m);
-  const auto em = AnalisiLimite(rigida).LineaMinima(1);
+  std::optional<EccentricitaMinima> em;
+  try {
+    em = AnalisiLimite(rigida, {}, solutori).LineaMinima(1);
+    r.certificatoGeometrico = em ? em->certificato : Certificato{true, true};
+    if (em && !em->certificato.valido()) em.reset();
+  } catch (const NonCertificato&) {
+    r.certificatoGeometrico = Certificato{};
+  }
   if (em) {
     r.rapportoSpessore = em->s;
     if (em->s > 0) r.fattoreGeometrico = 1 / em->s;
@@ -43,25 +56,51 @@ void SottoICarichi(const ModelloArco& m, const IpotesiMuratura& ip, RisultatiSic
     r.contatti = em->contatti;
   }
   const StaticaGiunti st(m, ip.mobilitazione);
-  const AnalisiLimite al(st, ip);
+  const AnalisiLimite al(st, ip, solutori);
   r.nGiunti = st.nGiunti();
   // Whether a line fits under the stated hypotheses.
-  const auto entro = ip.rigide() ? em : al.LineaMinima(1);
+  std::optional<EccentricitaMinima> entro;
+  try {
+    if (ip.rigide()) {
+      entro = em;
+      r.certificatoAmmissibile = r.certificatoGeometrico;
+    } else {
+      entro = al.LineaMinima(1);
+      r.certificatoAmmissibile = entro ? entro->certificato : Certificato{true, true};
+      if (entro && !entro->certificato.valido()) entro.reset();
+    }
+  } catch (const NonCertificato&) {
+    r.certificatoAmmissibile = Certificato{};
+  }
   r.ammissibile = entro && entro->s <= 1;
   if (entro) avvio = entro->reazione;
   if (r.ammissibile) {
-    if (const auto c = al.Campo(entro->reazione)) {
-      r.spintaMinima = c->minima.H;
-      r.lineaSpintaMinima = Linea(st, c->minima);
-      if (!c->massimaIllimitata) {
-        r.spintaMassima = c->massima.H;
-        r.lineaSpintaMassima = Linea(st, c->massima);
+    try {
+      const auto c = al.Campo(entro->reazione);
+      if (c) r.certificatoCampo = c->certificato;
+      if (c && c->certificato.valido()) {
+        r.spintaMinima = c->minima.H;
+        r.lineaSpintaMinima = Linea(st, c->minima);
+        if (!c->massimaIllimitata) {
+          r.spintaMassima = c->massima.H;
+          r.lineaSpintaMassima = Linea(st, c->massima);
+        }
+        r.spintaMassimaIllimitata = c->massimaIllimitata;
       }
-      r.spintaMassimaIllimitata = c->massimaIllimitata;
+    } catch (const NonCertificato&) {
+      r.certificatoCampo = Certificato{};
     }
   }
-  const MoltiplicatoreCarico mc = al.Moltiplicatore(avvio);
+  MoltiplicatoreCarico mc;
+  try {
+    mc = al.Moltiplicatore(avvio);
+  } catch (const NonCertificato&) {
+    mc = MoltiplicatoreCarico{};
+    mc.esito = EsitoCarico::NonCertificato;
+  }
+  if (!mc.certificato.valido()) mc.esito = EsitoCarico::NonCertificato;
   r.esitoCarico = mc.esito;
+  r.certificatoCarico = mc.certificato;
   if (mc.esito == EsitoCarico::Finito) {
     r.fattoreCarico = mc.lambda;
     r.meccanismo = mc.meccanismo;
@@ -74,8 +113,41 @@ void SottoICarichi(const ModelloArco& m, const IpotesiMuratura& ip, RisultatiSic
   }
 }
 
+// The largest multiplier with the strip load between xq1 and xq1 + Lq; its
+// answer is NonCertificato where no solver certified one.
+struct StrisciaCarico {
+  const DatiProgetto& d;
+  ModelloArco& m;
+  const IpotesiMuratura& ip;
+  SceltaSolutori solutori;
+  RecordingMessages msg;
+  DatiProgetto p;
+  Reazione avvio;
+
+  MoltiplicatoreCarico Valuta(Single xq1, Single xq2) {
+    p.xq1 = xq1;
+    p.xq2 = xq2;
+    for (int i = 1; i <= m.nConciTot; ++i) m.ConcioI(i).ForzaConcio(p, m, msg);
+    const StaticaGiunti st(m, ip.mobilitazione);
+    MoltiplicatoreCarico mc;
+    try {
+      mc = AnalisiLimite(st, ip, solutori).Moltiplicatore(avvio);
+    } catch (const NonCertificato&) {
+      mc.esito = EsitoCarico::NonCertificato;
+    }
+    if (!mc.certificato.valido()) mc.esito = EsitoCarico::NonCertificato;
+    if (mc.esito == EsitoCarico::Finito) {
+      avvio = mc.reazione;
+      linea = st.Linea(mc.reazione.H, mc.reazione.V, mc.reazione.M1, mc.lambda, mc.reazione.quote);
+    }
+    return mc;
+  }
+  LineaSpinte linea;  // the collapse line of the last position with a factor
+};
+
 // The strip load of the project's intensity and length at N evenly spaced
-// positions from the left end of the structure to its right end.
+// positions from the left end of the structure to its right end; the least
+// factor then refined between its neighbouring positions by golden section.
 bool Spostamento(const DatiProgetto& d, ModelloArco& m, Messages& msg, const OpzioniSicurezza& o,
                  const IpotesiMuratura& ip, RisultatiSicurezza& r, Reazione avvio) {
   const double xMin = m.xMinStruttura, xMax = m.xMaxStruttura;
@@ -83,41 +155,80 @@ bool Spostamento(const DatiProgetto& d, ModelloArco& m, Messages& msg, const Opz
   r.lunghezzaCarico = Lq > 0 ? Lq : 0;
   if (d.qCarico == 0 || !(Lq > 0) || o.nPosizioni <= 0) return true;
   const int n = Lq >= xMax - xMin ? 1 : o.nPosizioni;
-  RecordingMessages msgPosizioni;
-  DatiProgetto p = d;
+  StrisciaCarico striscia{d, m, ip, o.solutori, {}, d, avvio, {}};
+  auto peggiore = [&](const MoltiplicatoreCarico& mc, Single xq1, Single xq2) {
+    if (mc.esito != EsitoCarico::Finito || (r.fattorePeggiore && mc.lambda >= *r.fattorePeggiore)) return;
+    r.fattorePeggiore = mc.lambda;
+    r.xq1Peggiore = xq1;
+    r.xq2Peggiore = xq2;
+    r.meccanismoPeggiore = mc.meccanismo;
+    r.lineaCollassoPeggiore = striscia.linea;
+    r.certificatoPeggiore = mc.certificato;
+  };
+  std::size_t iPeggiore = 0;
   for (int k = 0; k < n; ++k) {
     if (fermato(o)) return false;
-    if (n == 1 && Lq >= xMax - xMin) {
-      p.xq1 = d.xq1;
-      p.xq2 = d.xq2;
-    } else if (k == n - 1 && n > 1) {
-      p.xq2 = toSingle(xMax);
-      p.xq1 = toSingle(xMax - Lq);
-    } else {
-      p.xq1 = toSingle(xMin + (xMax - Lq - xMin) * k / std::max(n - 1, 1));
-      p.xq2 = toSingle(p.xq1 + Lq);
+    Single xq1 = d.xq1, xq2 = d.xq2;
+    if (k == n - 1 && n > 1) {
+      xq2 = toSingle(xMax);
+      xq1 = toSingle(xMax - Lq);
+    } else if (n > 1) {
+      xq1 = toSingle(xMin + (xMax - Lq - xMin) * k / std::max(n - 1, 1));
+      xq2 = toSingle(xq1 + Lq);
     }
-    for (int i = 1; i <= m.nConciTot; ++i) m.ConcioI(i).ForzaConcio(p, m, msgPosizioni);
-    const StaticaGiunti st(m, ip.mobilitazione);
-    const MoltiplicatoreCarico mc = AnalisiLimite(st, ip).Moltiplicatore(avvio);
-    PosizioneCarico pos{p.xq1, p.xq2, std::nullopt};
+    const MoltiplicatoreCarico mc = striscia.Valuta(xq1, xq2);
+    PosizioneCarico pos{xq1, xq2, std::nullopt};
     if (mc.esito == EsitoCarico::Finito) {
       pos.fattore = mc.lambda;
-      avvio = mc.reazione;
-      if (!r.fattorePeggiore || mc.lambda < *r.fattorePeggiore) {
-        r.fattorePeggiore = mc.lambda;
-        r.xq1Peggiore = p.xq1;
-        r.xq2Peggiore = p.xq2;
-        r.meccanismoPeggiore = mc.meccanismo;
-        r.lineaCollassoPeggiore = st.Linea(mc.reazione.H, mc.reazione.V, mc.reazione.M1, mc.lambda);
-      }
+      if (!r.fattorePeggiore || mc.lambda < *r.fattorePeggiore) iPeggiore = r.posizioni.size();
+      peggiore(mc, xq1, xq2);
     }
+    pos.certificata = mc.esito != EsitoCarico::NonCertificato;
+    if (!pos.certificata) ++r.posizioniNonCertificate;
     r.posizioni.push_back(pos);
     if (o.avanzamento) o.avanzamento(k + 1, n + (o.spessoreMinimo ? 1 : 0));
   }
+  // Golden section between the least position's neighbours: the least met
+  // anywhere is kept, so the refined factor is never above a sampled one.
+  if (r.fattorePeggiore && n > 2) {
+    const double a0 = r.posizioni[iPeggiore > 0 ? iPeggiore - 1 : 0].xq1;
+    const double b0 = r.posizioni[std::min(iPeggiore + 1, r.posizioni.size() - 1)].xq1;
+    double a = a0, b = b0;
+    auto prova = [&](double x) {
+      const Single x1 = toSingle(x);
+      const MoltiplicatoreCarico mc = striscia.Valuta(x1, toSingle(x1 + Lq));
+      if (mc.esito == EsitoCarico::NonCertificato) ++r.posizioniNonCertificate;
+      peggiore(mc, x1, toSingle(x1 + Lq));
+      return mc.esito == EsitoCarico::Finito ? mc.lambda : std::numeric_limits<double>::infinity();
+    };
+    const double g = (std::sqrt(5.0) - 1) / 2;
+    double c = b - g * (b - a), e = a + g * (b - a);
+    double fc = prova(c), fe = prova(e);
+    while (b - a > kTolleranzaPosizione) {
+      if (fermato(o)) return false;
+      if (fc <= fe) {
+        b = e, e = c, fe = fc;
+        c = b - g * (b - a);
+        fc = prova(c);
+      } else {
+        a = c, c = e, fc = fe;
+        e = a + g * (b - a);
+        fe = prova(e);
+      }
+    }
+  }
+  // The least is proven only where no position went uncertified.
+  if (r.posizioniNonCertificate > 0) {
+    r.certificatoPeggiore.cinematico = r.certificatoPeggiore.statico = false;
+    r.fattorePeggiore.reset();
+    r.xq1Peggiore.reset();
+    r.xq2Peggiore.reset();
+    r.meccanismoPeggiore.clear();
+    r.lineaCollassoPeggiore = LineaSpinte{};
+  }
   // Every distinct message once, then the voussoirs loaded as the project loads them.
   std::set<std::string> visti;
-  for (const auto& e : msgPosizioni.entries())
+  for (const auto& e : striscia.msg.entries())
     if (visti.insert(e.text).second) msg.show(e.kind, e.text, e.title);
   for (int i = 1; i <= m.nConciTot; ++i) m.ConcioI(i).ForzaConcio(d, m, msg);
   return true;
@@ -126,15 +237,16 @@ bool Spostamento(const DatiProgetto& d, ModelloArco& m, Messages& msg, const Opz
 // The project with every segment's thickness scaled by f, assembled and
 // loaded afresh under the project's road, slab and loads: its thrust line of
 // least eccentricity; none when the geometry cannot be built or no line keeps
-// the joints in compression.
+// the joints in compression. fallita when no solver certified the answer.
 struct Prova {
   double f = 0;
   double spessore = 0;  // the thinnest segment
   std::optional<EccentricitaMinima> em;
+  bool fallita = false;
   bool entro() const { return em && em->s <= 1; }
 };
 
-Prova ProvaSpessore(const DatiProgetto& d, const ModelloArco& progetto, double f) {
+Prova ProvaSpessore(const DatiProgetto& d, const ModelloArco& progetto, double f, SceltaSolutori solutori) {
   Prova p;
   p.f = f;
   DatiProgetto q = d;
@@ -147,7 +259,10 @@ Prova ProvaSpessore(const DatiProgetto& d, const ModelloArco& progetto, double f
     // The line must fit the domain the masonry's strength leaves.
     const IpotesiMuratura ip = IpotesiProgetto(q, m);
     const StaticaGiunti st(m, ip.mobilitazione);
-    p.em = AnalisiLimite(st, ip).LineaMinima(1);
+    p.em = AnalisiLimite(st, ip, solutori).LineaMinima(1);
+    if (p.em && !p.em->certificato.valido()) p.fallita = true;
+  } catch (const NonCertificato&) {
+    p.fallita = true;
   } catch (const RuntimeError&) {
     p.em.reset();
   }
@@ -157,17 +272,23 @@ Prova ProvaSpessore(const DatiProgetto& d, const ModelloArco& progetto, double f
 // The least f: a bracket from the project's own s (the thrust line needs s
 // times the depth, so about s times the thickness), then regula falsi in
 // the Illinois form on s(f) - 1, falling back to halving where s is missing.
+// A trial no solver certifies leaves the figure uncertified.
 void SpessoreMinimo(const DatiProgetto& d, const ModelloArco& progetto, const RisultatiSicurezza& sotto,
-                    RisultatiSicurezza& r) {
+                    SceltaSolutori solutori, RisultatiSicurezza& r) {
   constexpr double fMin = 1e-3, fMax = 1e3;
   r.spessoreMinimoCalcolato = true;
+  auto prova = [&](double f) {
+    Prova p = ProvaSpessore(d, progetto, f, solutori);
+    if (p.fallita) throw NonCertificato();
+    return p;
+  };
   Prova lo, hi;
-  const Prova uno = ProvaSpessore(d, progetto, 1);
+  const Prova uno = prova(1);
   double f = sotto.rapportoSpessore && *sotto.rapportoSpessore > 0 ? *sotto.rapportoSpessore : 0.5;
   f = std::clamp(f, fMin, fMax);
   if (uno.entro()) {
     hi = uno;
-    for (Prova p = ProvaSpessore(d, progetto, std::min(f, 0.999));; p = ProvaSpessore(d, progetto, p.f / 2)) {
+    for (Prova p = prova(std::min(f, 0.999));; p = prova(p.f / 2)) {
       if (!p.entro()) {
         lo = p;
         break;
@@ -177,7 +298,7 @@ void SpessoreMinimo(const DatiProgetto& d, const ModelloArco& progetto, const Ri
     }
   } else {
     lo = uno;
-    for (Prova p = ProvaSpessore(d, progetto, std::max(f, 1.001));; p = ProvaSpessore(d, progetto, p.f * 1.5)) {
+    for (Prova p = prova(std::max(f, 1.001));; p = prova(p.f * 1.5)) {
       if (p.entro()) {
         hi = p;
         break;
@@ -194,7 +315,7 @@ void SpessoreMinimo(const DatiProgetto& d, const ModelloArco& progetto, const Ri
       const double secante = lo.f + gLo * (hi.f - lo.f) / (gLo - gHi);
       if (secante > lo.f && secante < hi.f) fN = secante;
     }
-    const Prova p = ProvaSpessore(d, progetto, fN);
+    const Prova p = prova(fN);
     if (p.entro()) {
       hi = p;
       gHi = p.em->s - 1;
@@ -211,6 +332,20 @@ void SpessoreMinimo(const DatiProgetto& d, const ModelloArco& progetto, const Ri
   r.fattoreSpessore = 1 / hi.f;
   r.spessoreMinimo = hi.spessore;
   r.contattiSpessoreMinimo = hi.em->contatti;
+  // The line at hi stands; at lo none does (or none in compression at all).
+  Certificato& c = r.certificatoSpessore;
+  c.statico = hi.em->certificato.statico;
+  c.cinematico = !lo.em || lo.em->certificato.cinematico;
+  c.solutore = hi.em->certificato.solutore == Solutore::Clp || (lo.em && lo.em->certificato.solutore == Solutore::Clp)
+                   ? Solutore::Clp
+                   : Solutore::Denso;
+  c.tolleranza = std::max(1e-6, hi.em->certificato.tolleranza);
+  c.scarto = std::max((hi.f - lo.f) / hi.f, lo.em ? lo.em->certificato.scarto : 0.0);
+  // Thicker rings stand and thinner ones do not, a little and well away.
+  for (const double k : {1.01, 1.25}) {
+    if (!prova(hi.f * k).entro()) r.spessoreMonotono = false;
+    if (prova(lo.f / k).entro()) r.spessoreMonotono = false;
+  }
 }
 
 }  // namespace
@@ -223,11 +358,20 @@ bool ValutaSicurezza(DatiProgetto& d, ModelloArco& m, Messages& msg, const Opzio
     const IpotesiMuratura ip = IpotesiProgetto(d, m);
     Ipotesi(d, m, ip, r);
     Reazione avvio;
-    SottoICarichi(m, ip, r, avvio);
+    SottoICarichi(m, ip, opzioni.solutori, r, avvio);
     if (!Spostamento(d, m, msg, opzioni, ip, r, avvio)) return false;
     if (opzioni.spessoreMinimo) {
       if (fermato(opzioni)) return false;
-      SpessoreMinimo(d, m, r, r);
+      try {
+        SpessoreMinimo(d, m, r, opzioni.solutori, r);
+      } catch (const NonCertificato&) {
+        r.fattoreMinimo.reset();
+        r.fattoreSpessore.reset();
+        r.spessoreMinimo.reset();
+        r.contattiSpessoreMinimo.clear();
+        r.certificatoSpessore = Certificato{};
+        r.spessoreNonCertificato = true;
+      }
       if (opzioni.avanzamento) {
         const int n = static_cast<int>(r.posizioni.size()) + 1;
         opzioni.avanzamento(n, n);

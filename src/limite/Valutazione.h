@@ -9,6 +9,7 @@
 #include "arch/ModelloArco.h"
 #include "data/DatiProgetto.h"
 #include "data/Messages.h"
+#include "limite/ProgrammaLineare.h"
 #include "limite/RisultatiSicurezza.h"
 
 namespace voro {
@@ -20,6 +21,8 @@ struct OpzioniSicurezza {
   // Called after each step with the steps done and their total.
   std::function<void(int, int)> avanzamento;
   const std::atomic<bool>* stop = nullptr;
+  // Both solvers in turn; one alone only to compare them.
+  SceltaSolutori solutori = SceltaSolutori::DensoPoiClp;
 };
 
 // Assesses the project whose model is assembled in m; leaves m loaded under

@@ -3,10 +3,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "data/Traduzioni.h"
 #include "drawing/GraficoSpostamento.h"
 #include "drawing/PlottaSicurezza.h"
+#include "limite/ElencoCertificati.h"
 #include "report/ProporzioneTavola.h"
 #include "report/SuperficieVuota.h"
 
@@ -109,8 +111,12 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
                                           "not check crushing."),
                   true);
 
+  const std::string nonCertificato =
+      num.traduci("Rapporto", "Not certified: no solver gave an answer that passes both theorems' checks.");
   doc.sottosezione(num.traduci("Rapporto", "Geometric safety"));
-  if (!r_.rapportoSpessore) {
+  if (!r_.certificatoGeometrico.valido()) {
+    doc.paragrafo(nonCertificato, true);
+  } else if (!r_.rapportoSpessore) {
     doc.paragrafo(num.traduci("Rapporto", "No thrust line keeps every joint in compression: the arch cannot stand under its loads."), true);
   } else {
     auto& t = doc.tabella(ColonneValori(num));
@@ -119,7 +125,9 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
       t.righe.push_back({num.traduci("Rapporto", "Depth ratio: joint depth to the depth the line needs"), "1/s",
                          num.fattore(*r_.fattoreGeometrico), ""});
     t.righe.push_back({num.traduci("Rapporto", "A thrust line fits within the masonry (the hypotheses above)"), "",
-                       num.siNo(r_.ammissibile), ""});
+                       r_.certificatoAmmissibile.valido() ? num.siNo(r_.ammissibile)
+                                                          : std::string(num.traduci("Rapporto", "not certified")),
+                       ""});
     std::string s = r_.fattoreGeometrico
                         ? voro::Componi(num.traduci("Rapporto", "The thrust line of least eccentricity needs the "
                                                                 "part s = %1 of every joint's depth about its "
@@ -128,7 +136,9 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
                                         {num.rapporto(*r_.rapportoSpessore), num.fattore(*r_.fattoreGeometrico)})
                         : num.traduci("Rapporto", "The thrust line follows the centre of every joint (s = 0): the "
                                                   "ring is the funicular of its loads.");
-    s += r_.ammissibile ? num.traduci("Rapporto", " A thrust line fits within the masonry under the hypotheses "
+    s += !r_.certificatoAmmissibile.valido()
+             ? num.traduci("Rapporto", " Whether a thrust line fits under the hypotheses above is not certified.")
+         : r_.ammissibile ? num.traduci("Rapporto", " A thrust line fits within the masonry under the hypotheses "
                                                   "above: by the safe theorem the arch stands under its loads.")
                         : num.traduci("Rapporto", " No thrust line fits within the masonry under the hypotheses "
                                                   "above, whatever the hinges: the arch cannot stand under its loads.");
@@ -140,7 +150,9 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
   }
 
   doc.sottosezione(num.traduci("Rapporto", "Thrust range"));
-  if (!r_.spintaMinima) {
+  if (r_.ammissibile && !r_.certificatoCampo.valido()) {
+    doc.paragrafo(nonCertificato, true);
+  } else if (!r_.spintaMinima) {
     doc.paragrafo(num.traduci("Rapporto", "None: no thrust line fits within the masonry."));
   } else {
     doc.paragrafo(num.traduci("Rapporto", "The horizontal force of the left support on the arch over all thrust lines within the masonry: "
@@ -185,6 +197,9 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
     case EsitoCarico::Impossibile:
       doc.paragrafo(num.traduci("Rapporto", "None: not even without the variable load does a thrust line fit."), true);
       break;
+    case EsitoCarico::NonCertificato:
+      doc.paragrafo(num.traduci("Rapporto", "Not certified: no solver gave an answer that passes both theorems' checks."), true);
+      break;
   }
 
   doc.sottosezione(num.traduci("Rapporto", "Worst load position"));
@@ -195,9 +210,14 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
     std::string s = num.traduci("Rapporto", "The strip of ") + num.dato(d_.qCarico) + num.traduci("Rapporto", " kN/m2 over ") + num.metri(r_.lunghezzaCarico) +
                     num.traduci("Rapporto", " m moved across the structure in ") + num.intero(static_cast<long>(r_.posizioni.size())) +
                     num.traduci("Rapporto", " positions, the loads and passive pressure computed afresh at each: ");
-    if (r_.fattorePeggiore)
+    if (r_.posizioniNonCertificate > 0)
+      s += voro::Componi(num.traduci("Rapporto", "no solver certified the answer at %1 positions, so no least factor "
+                                                 "is given."),
+                         {num.intero(r_.posizioniNonCertificate)});
+    else if (r_.fattorePeggiore)
       s += num.traduci("Rapporto", "the least live-load factor is ") + num.fattore(*r_.fattorePeggiore) + num.traduci("Rapporto", " with the strip from x = ") +
-           num.metri(*r_.xq1Peggiore) + num.traduci("Rapporto", " to ") + num.metri(*r_.xq2Peggiore) + " m.";
+           num.metri(*r_.xq1Peggiore) + num.traduci("Rapporto", " to ") + num.metri(*r_.xq2Peggiore) + " m" +
+           num.traduci("Rapporto", ", refined between its neighbouring positions.");
     else
       s += num.traduci("Rapporto", "at no position can the variable load alone make the arch collapse, so no chart "
                                    "of the factor is drawn.");
@@ -206,13 +226,17 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
     for (std::size_t k = 0; k < r_.posizioni.size(); ++k) {
       const PosizioneCarico& q = r_.posizioni[k];
       t.righe.push_back({num.intero(static_cast<long>(k + 1)), num.metri(q.xq1), num.metri(q.xq2),
-                         q.fattore ? num.fattore(*q.fattore) : std::string(num.traduci("Rapporto", "none"))});
+                         q.fattore       ? num.fattore(*q.fattore)
+                         : q.certificata ? std::string(num.traduci("Rapporto", "none"))
+                                         : std::string(num.traduci("Rapporto", "not certified"))});
     }
   }
 
   doc.sottosezione(num.traduci("Rapporto", "Minimum thickness"));
   if (!r_.spessoreMinimoCalcolato) {
     doc.paragrafo(num.traduci("Rapporto", "Not computed."));
+  } else if (r_.spessoreNonCertificato) {
+    doc.paragrafo(nonCertificato, true);
   } else if (!r_.spessoreMinimo) {
     doc.paragrafo(num.traduci("Rapporto", "Not found between a thousandth and a thousand times the project's thickness."));
   } else {
@@ -232,6 +256,26 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
                                 {num.fattore(*r_.fattoreSpessore)}));
     if (!r_.contattiSpessoreMinimo.empty())
       doc.paragrafo(num.traduci("Rapporto", "Hinges at the least thickness: sections ") + ElencoCerniere(r_.contattiSpessoreMinimo, num) + ".");
+    if (!r_.spessoreMonotono)
+      doc.paragrafo(num.traduci("Rapporto", "Whether a line fits changes more than once about this thickness: a "
+                                            "thicker ring may not stand, or a thinner one may."),
+                    true);
+  }
+
+  doc.sottosezione(num.traduci("Rapporto", "Certificates"));
+  doc.paragrafo(num.traduci("Rapporto", "Each figure lies between a thrust line that stands (safe) and a mechanism "
+                                        "that collapses (unsafe), and the two agree within the stated gap. The "
+                                        "static side is checked voussoir by voussoir (equilibrium to 1e-9 of the "
+                                        "total load) and joint by joint against the stated domain; the kinematic "
+                                        "side by the mechanism's virtual work, or by a proof that no line fits."));
+  auto& tc = doc.tabella({{num.traduci("Rapporto", "Figure"), ""}, {num.traduci("Rapporto", "Certified"), ""},
+                          {num.traduci("Rapporto", "Gap"), ""}, {num.traduci("Rapporto", "Solver"), ""}});
+  for (const FiguraCertificata& f : ElencoCertificati(r_, nullptr)) {
+    char scarto[32];
+    std::snprintf(scarto, sizeof scarto, "%.1e", f.certificato.scarto);
+    tc.righe.push_back({num.traduci("Voro", f.nome), num.siNo(f.certificato.valido()), scarto,
+                        f.certificato.solutore == Solutore::Clp ? std::string("COIN-OR CLP")
+                                                                : std::string(num.traduci("Rapporto", "dense simplex"))});
   }
 
   if (r_.rapportoSpessore && !r_.lineaMinima.e.empty()) {

@@ -173,8 +173,10 @@ void FinestraSicurezza::mostraVerdetto() {
   const Adeguatezza& a = valutatore_.adeguatezza();
   const EsitoCombinazione& g = a.governante();
   const DatiNormativa& n = valutatore_.dati().Normativa;
-  QString testo = a.adeguato() ? tr("\u2714 ADEQUATE") : tr("\u2718 NOT ADEQUATE");
-  if (a.fattore())
+  QString testo = !a.certificata() ? tr("? NOT CERTIFIED") : a.adeguato() ? tr("\u2714 ADEQUATE") : tr("\u2718 NOT ADEQUATE");
+  if (!a.certificata())
+    testo += " \u2014 " + tr("a figure the verdict rests on has no certified answer");
+  else if (a.fattore())
     testo += " \u2014 " + tr("adequacy factor %1 (%2 1)")
                                .arg(fattore(*a.fattore()), a.adeguato() ? QString("\u2265") : QString("<"));
   else if (g.esito == EsitoCarico::Illimitato)
@@ -248,6 +250,7 @@ void FinestraSicurezza::riempiTabella() {
     case EsitoCarico::Illimitato: carico = tr("no collapse"); break;
     case EsitoCarico::NessunCarico: carico = tr("no variable load"); break;
     case EsitoCarico::Impossibile: carico = tr("none fits"); break;
+    case EsitoCarico::NonCertificato: carico = tr("not certified"); break;
   }
   righe.push_back({tr("Live-load factor"), carico,
                    tr("Largest multiplier of the variable load before collapse (dead loads as given)")});
