@@ -87,6 +87,7 @@ void scriviVeicolo(Oggetto& o, const RisultatiVeicolo& r) {
   }
   if (!r.assiPeggiori.empty()) a << "\n" << std::string(static_cast<std::size_t>(o.rientro()), ' ');
   a << "]";
+  scriviCertificato(o, "vehicleCertificate", r.certificato);
 }
 
 }  // namespace
@@ -146,10 +147,11 @@ void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int inden
   o.campo("mobilisation", r.mobilitazione);
   o.lista("crushingJoints", r.giuntiSchiacciati.begin(), r.giuntiSchiacciati.end());
   o.lista("slidingJoints", r.giuntiScorrevoli.begin(), r.giuntiScorrevoli.end());
+  {
+    Oggetto c(o.chiave("certificate"), o.rientro());
+    for (const FiguraCertificata& f : ElencoCertificati(r, nullptr)) scriviCertificato(c, f.chiave, f.certificato);
+  }
   if (p.veicolo) scriviVeicolo(o, *p.veicolo);
-  Oggetto c(o.chiave("certificate"), o.rientro());
-  for (const FiguraCertificata& f : ElencoCertificati(r, p.veicolo ? &*p.veicolo : nullptr))
-    scriviCertificato(c, f.chiave, f.certificato);
 }
 
 }  // namespace voro::cli

@@ -10,8 +10,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <set>
-#include <tuple>
 #include <utility>
 
 #include "limite/DominioResistenza.h"
@@ -99,17 +97,21 @@ std::vector<Cerniera> Meccanismo(const Programma& P, const SoluzioneLP& s, const
 struct ProvaFrazione {
   bool entro = false;
   bool fuori = false;  // proven: the multipliers bound z above 0
+  bool impossibile = false;  // no line keeps every joint in compression
+  double z = 0;
   Reazione reazione;
   std::array<InfoRiga, 4> base{};  // the basic rows, when the program has four unknowns
 };
 
+// With libero, z may fall below 0: how much room the best line leaves.
 ProvaFrazione Eccesso(const StaticaGiunti& st, const IpotesiMuratura& ip, const Dominio& D, double theta,
-                      double lambda, const Reazione& da, SceltaSolutori solutori, Certificato& cert) {
+                      double lambda, const Reazione& da, SceltaSolutori solutori, Certificato& cert,
+                      bool libero = false) {
   Programma P(st, 4, false, lambda, solutori);
   const auto& giunti = st.giunti();
   P.lp.Riserva(3 * static_cast<int>(giunti.size()) + 5);
   VettoreLP x0 = P.scala(da, false);
-  double z0 = 0;
+  double z0 = libero ? -std::numeric_limits<double>::infinity() : 0;
   for (std::size_t j = 0; j < giunti.size(); ++j) {
     const GiuntoLineare& g = giunti[j];
     const double peso = g.h / 2 * P.W;
@@ -120,22 +122,25 @@ ProvaFrazione Eccesso(const StaticaGiunti& st, const IpotesiMuratura& ip, const 
   }
   P.giunti(D, theta, ip, true);
   P.scatola();
-  VettoreLP nonNegativo{};
-  nonNegativo[3] = -1;
-  P.riga(nonNegativo, 0);
+  if (!libero) {
+    VettoreLP nonNegativo{};
+    nonNegativo[3] = -1;
+    P.riga(nonNegativo, 0);
+  }
   P.quote();
-  x0[3] = z0;
+  x0[3] = std::isfinite(z0) ? z0 : 0;
   VettoreLP c{};
   c[3] = -1;
   const SoluzioneLP s = Risolvi(P.lp, c, x0, cert);
   ProvaFrazione p;
   if (s.esito == EsitoLP::Impossibile) {
-    p.fuori = true;
+    p.fuori = p.impossibile = true;
     return p;
   }
   // z >= 0 bounds the objective: an unbounded answer is a fault.
   if (s.esito != EsitoLP::Ottimo) throw NonCertificato();
   p.reazione = P.reazione(s.x, lambda);
+  p.z = s.x[3];
   p.entro = s.x[3] <= 1e-10;
   // max -z <= b.y for every line: z >= -b.y.
   p.fuori = !p.entro && -s.duale > 0;
@@ -467,8 +472,10 @@ std::optional<EccentricitaMinima> AnalisiLimite::LineaMinima(double lambda) cons
   if (r.s == 0 || (!finita && b.esatto)) {
     cert.cinematico = true;
   } else if (!finita) {
+    // Relative to s, or to a hundredth of the depth for a line that
+    // nearly follows the centres.
     cert.cinematico = true;
-    cert.scarto = (r.s - b.lo) / r.s;
+    cert.scarto = (r.s - b.lo) / std::max(r.s, 1e-2);
   } else {
     const double theta = r.s * (1 - cert.tolleranza / 2);
     const ProvaFrazione p = Eccesso(st_, ip_, Rette(st_, ip_, punti, true), theta, lambda, b.linea, solutori_, cert);
@@ -540,6 +547,51 @@ std::optional<CampoSpinta> AnalisiLimite::Campo(const Reazione& dentro) const {
   return c;
 }
 
+Margine AnalisiLimite::MargineMinimo(double lambda) const {
+  const bool finita = ip_.resistenzaFinita();
+  Margine m;
+  m.certificato.tolleranza = finita ? kTolleranzaResistenza : kTolleranzaRigida;
+  Punti punti = PuntiIniziali(st_, ip_);
+  Reazione da;
+  da.lambda = lambda;
+  for (int giro = 0; giro < 12; ++giro) {
+    const Dominio D = Rette(st_, ip_, punti, false);
+    const ProvaFrazione dentro = Eccesso(st_, ip_, D, 1, lambda, da, solutori_, m.certificato, true);
+    // Not even a line in compression: proven by the multipliers.
+    if (dentro.impossibile) {
+      m.nonSta = true;
+      break;
+    }
+    m.z = dentro.z;
+    m.reazione = dentro.reazione;
+    if (dentro.z <= 0 && LineaAmmissibile(st_, ip_, dentro.reazione)) {
+      m.sta = true;
+      m.contatti = Contatti(st_, D, dentro.reazione, 1);
+      break;
+    }
+    if (!finita) {
+      m.nonSta = dentro.fuori;
+      break;
+    }
+    // Over the tangents: where even they leave no room, no line of the
+    // exact domain fits.
+    const ProvaFrazione fuori =
+        Eccesso(st_, ip_, Rette(st_, ip_, punti, true), 1, lambda, dentro.reazione, solutori_, m.certificato, true);
+    if (fuori.fuori) {
+      m.nonSta = true;
+      break;
+    }
+    for (const Reazione* r : {&dentro.reazione, &fuori.reazione}) {
+      const LineaSpinte l = st_.Linea(r->H, r->V, r->M1, r->lambda, r->quote);
+      for (std::size_t j = 0; j < punti.size(); ++j) Raffina(punti[j], l.N[j]);
+    }
+    da = dentro.reazione;
+  }
+  m.certificato.statico = m.sta;
+  m.certificato.cinematico = m.nonSta;
+  return m;
+}
+
 MoltiplicatoreCarico AnalisiLimite::Moltiplicatore(const Reazione& avvio) const {
   MoltiplicatoreCarico m;
   m.certificato.statico = m.certificato.cinematico = true;
@@ -576,16 +628,11 @@ MoltiplicatoreCarico AnalisiLimite::Moltiplicatore(const Reazione& avvio) const 
   for (int giro = 0; giro < 16; ++giro) {
     const Dominio D = Rette(st_, ip_, punti, false);
     Programma P(st_, 4, true, 0, solutori_);
-    const Dominio vicine = finita ? Vicine(st_, ip_, punti, N, false) : D;
-    programma(P, vicine);
-    // The chords the program holds, each side once: a chord broken only by
-    // the rounding of the answer is not taken in again.
-    std::set<std::tuple<std::size_t, double, double, double>> presenti;
-    for (std::size_t j = 0; j < vicine.size(); ++j)
-      for (const Retta& q : vicine[j])
-        for (const double lato : {1.0, -1.0}) presenti.insert({j, q.alfa, q.beta, lato});
+    programma(P, finita ? Vicine(st_, ip_, punti, N, false) : D);
     SoluzioneLP s = Risolvi(P.lp, obiettivo, P.scala(avvio, true), cert);
-    while (finita) {
+    // A chord the answer still breaks by its rounding is taken in once more:
+    // as a row the answer starts outside, it is then met exactly.
+    for (int taglio = 0; finita && taglio < 50; ++taglio) {
       bool aggiunte = false;
       if (s.esito == EsitoLP::Illimitato) {
         // Too few chords to bound the load: all of them.
@@ -603,10 +650,8 @@ MoltiplicatoreCarico AnalisiLimite::Moltiplicatore(const Reazione& avvio) const 
         const Forze f = ForzeGiunto(st_.giunti()[j], r);
         for (const Retta& q : D[j]) {
           const double eccesso = std::fabs(f.M) - (q.alfa * f.N + q.beta);
-          const double lato = f.M > 0 ? 1 : -1;
-          if (eccesso > 1e-12 * (std::fabs(f.M) + std::fabs(q.alfa * f.N) + q.beta) &&
-              presenti.insert({j, q.alfa, q.beta, lato}).second) {
-            P.momento(static_cast<int>(j), lato, 1, q);
+          if (eccesso > 1e-12 * (std::fabs(f.M) + std::fabs(q.alfa * f.N) + q.beta)) {
+            P.momento(static_cast<int>(j), f.M > 0 ? 1 : -1, 1, q);
             aggiunte = true;
           }
         }

@@ -48,6 +48,20 @@ struct CampoSpinta {
   Certificato certificato;
 };
 
+// How far the best line is from fitting the masonry: z, the least over all
+// lines of the largest excess of a joint over its capacity (over its half
+// depth times the total load), negative where a line fits with room to
+// spare. Either a line stands (sta: the line checked on the exact domain)
+// or the multipliers prove that none does (nonSta, over the tangents of a
+// finite strength); neither only where the chords could not tell.
+struct Margine {
+  double z = 0;
+  bool sta = false, nonSta = false;
+  Reazione reazione;
+  std::vector<Cerniera> contatti;  // where the line that stands touches the masonry
+  Certificato certificato;
+};
+
 struct MoltiplicatoreCarico {
   EsitoCarico esito = EsitoCarico::NessunCarico;
   double lambda = 0;
@@ -86,6 +100,10 @@ class AnalisiLimite {
   // joint's centre, under the variable load times lambda; none when no
   // thrust line keeps every joint in compression.
   std::optional<EccentricitaMinima> LineaMinima(double lambda = 1) const;
+
+  // Whether a line stands under the variable load times lambda: one program
+  // (two, with finite strength), where LineaMinima needs a bisection.
+  Margine MargineMinimo(double lambda = 1) const;
 
   // The least and the largest horizontal thrust of the thrust lines within
   // the masonry, from a line that fits; none when none fits.

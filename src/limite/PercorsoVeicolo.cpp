@@ -102,7 +102,11 @@ bool PercorriVeicolo(const DatiProgetto& d, const ModelloArco& m, double passo, 
       }
       r.posizioni.push_back(pos);
     }
-  if (!r.fattorePeggiore) return true;
+  if (!r.fattorePeggiore) {
+    // No position makes the ring collapse: proven where every answer is.
+    r.certificato.statico = r.certificato.cinematico = r.posizioniNonCertificate == 0;
+    return true;
+  }
 
   // Golden-section search between the neighbouring samples of the same
   // direction; the least factor met anywhere is kept, so the refined one is

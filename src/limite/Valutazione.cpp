@@ -217,6 +217,9 @@ bool Spostamento(const DatiProgetto& d, ModelloArco& m, Messages& msg, const Opz
       }
     }
   }
+  // At no position can the strip alone make the ring collapse: each
+  // position's answer proves it.
+  if (!r.fattorePeggiore) r.certificatoPeggiore.statico = r.certificatoPeggiore.cinematico = true;
   // The least is proven only where no position went uncertified.
   if (r.posizioniNonCertificate > 0) {
     r.certificatoPeggiore.cinematico = r.certificatoPeggiore.statico = false;
@@ -235,15 +238,15 @@ bool Spostamento(const DatiProgetto& d, ModelloArco& m, Messages& msg, const Opz
 }
 
 // The project with every segment's thickness scaled by f, assembled and
-// loaded afresh under the project's road, slab and loads: its thrust line of
-// least eccentricity; none when the geometry cannot be built or no line keeps
-// the joints in compression. fallita when no solver certified the answer.
+// loaded afresh under the project's road, slab and loads: how far its best
+// line is from fitting; none when the geometry cannot be built.
 struct Prova {
   double f = 0;
   double spessore = 0;  // the thinnest segment
-  std::optional<EccentricitaMinima> em;
-  bool fallita = false;
-  bool entro() const { return em && em->s <= 1; }
+  std::optional<Margine> margine;
+  bool sta() const { return margine && margine->sta; }
+  // Where no ring can be built, as if far from standing.
+  double z() const { return margine ? margine->z : 1; }
 };
 
 Prova ProvaSpessore(const DatiProgetto& d, const ModelloArco& progetto, double f, SceltaSolutori solutori) {
@@ -259,37 +262,30 @@ Prova ProvaSpessore(const DatiProgetto& d, const ModelloArco& progetto, double f
     // The line must fit the domain the masonry's strength leaves.
     const IpotesiMuratura ip = IpotesiProgetto(q, m);
     const StaticaGiunti st(m, ip.mobilitazione);
-    p.em = AnalisiLimite(st, ip, solutori).LineaMinima(1);
-    if (p.em && !p.em->certificato.valido()) p.fallita = true;
-  } catch (const NonCertificato&) {
-    p.fallita = true;
+    p.margine = AnalisiLimite(st, ip, solutori).MargineMinimo(1);
   } catch (const RuntimeError&) {
-    p.em.reset();
+    p.margine.reset();
   }
   return p;
 }
 
 // The least f: a bracket from the project's own s (the thrust line needs s
 // times the depth, so about s times the thickness), then regula falsi in
-// the Illinois form on s(f) - 1, falling back to halving where s is missing.
-// A trial no solver certifies leaves the figure uncertified.
+// the Illinois form on the margin z(f), which changes sign where a line
+// first fits. A trial no solver certifies raises NonCertificato.
 void SpessoreMinimo(const DatiProgetto& d, const ModelloArco& progetto, const RisultatiSicurezza& sotto,
                     SceltaSolutori solutori, RisultatiSicurezza& r) {
   constexpr double fMin = 1e-3, fMax = 1e3;
   r.spessoreMinimoCalcolato = true;
-  auto prova = [&](double f) {
-    Prova p = ProvaSpessore(d, progetto, f, solutori);
-    if (p.fallita) throw NonCertificato();
-    return p;
-  };
+  auto prova = [&](double f) { return ProvaSpessore(d, progetto, f, solutori); };
   Prova lo, hi;
   const Prova uno = prova(1);
   double f = sotto.rapportoSpessore && *sotto.rapportoSpessore > 0 ? *sotto.rapportoSpessore : 0.5;
   f = std::clamp(f, fMin, fMax);
-  if (uno.entro()) {
+  if (uno.sta()) {
     hi = uno;
     for (Prova p = prova(std::min(f, 0.999));; p = prova(p.f / 2)) {
-      if (!p.entro()) {
+      if (!p.sta()) {
         lo = p;
         break;
       }
@@ -299,7 +295,7 @@ void SpessoreMinimo(const DatiProgetto& d, const ModelloArco& progetto, const Ri
   } else {
     lo = uno;
     for (Prova p = prova(std::max(f, 1.001));; p = prova(p.f * 1.5)) {
-      if (p.entro()) {
+      if (p.sta()) {
         hi = p;
         break;
       }
@@ -308,22 +304,22 @@ void SpessoreMinimo(const DatiProgetto& d, const ModelloArco& progetto, const Ri
     }
   }
   int lato = 0;  // which end the last two steps kept
-  double gLo = lo.em ? lo.em->s - 1 : 1, gHi = hi.em->s - 1;
+  double gLo = lo.z(), gHi = hi.z();
   for (int iter = 0; iter < 100 && hi.f - lo.f > 1e-7 * hi.f; ++iter) {
     double fN = (lo.f + hi.f) / 2;
-    if (lo.em && gLo > gHi) {
+    if (gLo > gHi) {
       const double secante = lo.f + gLo * (hi.f - lo.f) / (gLo - gHi);
       if (secante > lo.f && secante < hi.f) fN = secante;
     }
     const Prova p = prova(fN);
-    if (p.entro()) {
+    if (p.sta()) {
       hi = p;
-      gHi = p.em->s - 1;
+      gHi = p.z();
       if (lato == 1) gLo /= 2;
       lato = 1;
     } else {
       lo = p;
-      gLo = p.em ? p.em->s - 1 : 1;
+      gLo = p.z();
       if (lato == -1) gHi /= 2;
       lato = -1;
     }
@@ -331,20 +327,19 @@ void SpessoreMinimo(const DatiProgetto& d, const ModelloArco& progetto, const Ri
   r.fattoreMinimo = hi.f;
   r.fattoreSpessore = 1 / hi.f;
   r.spessoreMinimo = hi.spessore;
-  r.contattiSpessoreMinimo = hi.em->contatti;
-  // The line at hi stands; at lo none does (or none in compression at all).
+  r.contattiSpessoreMinimo = hi.margine->contatti;
+  // A line stands at hi; at lo the multipliers prove none does.
   Certificato& c = r.certificatoSpessore;
-  c.statico = hi.em->certificato.statico;
-  c.cinematico = !lo.em || lo.em->certificato.cinematico;
-  c.solutore = hi.em->certificato.solutore == Solutore::Clp || (lo.em && lo.em->certificato.solutore == Solutore::Clp)
-                   ? Solutore::Clp
-                   : Solutore::Denso;
-  c.tolleranza = std::max(1e-6, hi.em->certificato.tolleranza);
-  c.scarto = std::max((hi.f - lo.f) / hi.f, lo.em ? lo.em->certificato.scarto : 0.0);
+  c.statico = hi.sta();
+  c.cinematico = lo.margine && lo.margine->nonSta;
+  for (const Prova* p : {&lo, &hi})
+    if (p->margine && p->margine->certificato.solutore == Solutore::Clp) c.solutore = Solutore::Clp;
+  c.tolleranza = 1e-6;
+  c.scarto = (hi.f - lo.f) / hi.f;
   // Thicker rings stand and thinner ones do not, a little and well away.
   for (const double k : {1.01, 1.25}) {
-    if (!prova(hi.f * k).entro()) r.spessoreMonotono = false;
-    if (prova(lo.f / k).entro()) r.spessoreMonotono = false;
+    if (!prova(hi.f * k).sta()) r.spessoreMonotono = false;
+    if (prova(lo.f / k).sta()) r.spessoreMonotono = false;
   }
 }
 

@@ -28,12 +28,20 @@ Trasmessa Passa(const GiuntoLineare& g, const Forze& f) {
   return {Rx, Ry, -f.M + g.xM * Ry - g.yM * Rx};
 }
 
+// The total load the line carries: the variable load times its multiplier,
+// which at a collapse by crushing of very strong masonry may be huge.
+double Carico(const StaticaGiunti& st, const Reazione& r) {
+  double W = 0;
+  for (const CaricoConcio& c : st.conci()) W += std::fabs(c.P) + std::fabs(r.lambda * c.Q) + std::fabs(c.F);
+  return std::max(W, st.Wref());
+}
+
 }  // namespace
 
 double Squilibrio(const StaticaGiunti& st, const Reazione& r) {
   const auto& giunti = st.giunti();
   const auto& conci = st.conci();
-  const double W = st.Wref(), L = st.Lref();
+  const double W = Carico(st, r), L = st.Lref();
   std::vector<double> quota(conci.size(), st.pressioneFissa() ? 1.0 : 0.0);
   for (std::size_t k = 0; k < st.gruppi().size() && k < r.quote.size(); ++k)
     for (int i = st.gruppi()[k].primo; i <= st.gruppi()[k].ultimo; ++i) quota[static_cast<std::size_t>(i - 1)] = r.quote[k];
@@ -54,7 +62,7 @@ double Squilibrio(const StaticaGiunti& st, const Reazione& r) {
 }
 
 bool LineaAmmissibile(const StaticaGiunti& st, const IpotesiMuratura& ip, const Reazione& r, double s) {
-  const double W = st.Wref(), L = st.Lref();
+  const double W = Carico(st, r), L = st.Lref();
   for (std::size_t k = 0; k < st.gruppi().size(); ++k) {
     const double q = k < r.quote.size() ? r.quote[k] : 0;
     if (!(q >= -kTolleranza && q <= st.gruppi()[k].massimo + kTolleranza)) return false;

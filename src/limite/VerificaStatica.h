@@ -8,8 +8,8 @@
 namespace voro {
 
 // The largest out-of-balance force of a voussoir under the line of r,
-// relative to the total load, or of its moment, relative to the total load
-// times the size of the structure.
+// relative to the total load it carries, or of its moment, relative to that
+// load times the size of the structure.
 double Squilibrio(const StaticaGiunti& st, const Reazione& r);
 
 // Whether the line of r stands at the fraction s of every joint's capacity:

@@ -19,7 +19,8 @@ EXAMPLE = ROOT / "examples" / "ponte-stradale.vro"
 ENV = {**os.environ, "QT_QPA_PLATFORM": "offscreen", "XDG_RUNTIME_DIR": tempfile.mkdtemp()}
 KEYS = ["adequacyFactor", "adequate", "combination", "partialFactors", "admissible", "thicknessRatio", "geometricSafetyFactor", "thrustMin", "thrustMax", "liveLoadFactor",
         "mechanism", "sweep", "worstLiveLoadFactor", "worstXq1", "minimumThickness", "thicknessFactor",
-        "eccentricities", "compressiveStrength", "friction", "mobilisation", "crushingJoints", "slidingJoints"]
+        "eccentricities", "compressiveStrength", "friction", "mobilisation", "crushingJoints", "slidingJoints",
+        "certificate"]
 
 
 def run(*args):
@@ -97,9 +98,13 @@ class Assess(unittest.TestCase):
                     self.assertTrue(all(h["face"] in ("intrados", "extrados") for h in j["mechanism"]))
                 factors = [p["liveLoadFactor"] for p in j["sweep"] if p["liveLoadFactor"] is not None]
                 if factors:
-                    self.assertEqual(j["worstLiveLoadFactor"], min(factors))
-                    first = next(p for p in j["sweep"] if p["liveLoadFactor"] == min(factors))
-                    self.assertEqual(j["worstXq1"], first["xq1"])
+                    # Refined between the neighbours of the least sample: never above it.
+                    self.assertLessEqual(j["worstLiveLoadFactor"], min(factors))
+                    k = next(i for i, p in enumerate(j["sweep"]) if p["liveLoadFactor"] == min(factors))
+                    xs = [p["xq1"] for p in j["sweep"]]
+                    self.assertGreaterEqual(j["worstXq1"], xs[max(k - 1, 0)])
+                    self.assertLessEqual(j["worstXq1"], xs[min(k + 1, len(xs) - 1)])
+                self.assertTrue(all(c["certified"] for c in j["certificate"].values()), j["certificate"])
 
     def test_the_sweep_option_and_its_mistakes(self):
         j = json.loads(run("assess", EXAMPLE, "--json", "--sweep", "7").stdout)

@@ -21,7 +21,7 @@ CONFIG = tempfile.mkdtemp()
 ENV = {**os.environ, "QT_QPA_PLATFORM": "offscreen", "XDG_RUNTIME_DIR": tempfile.mkdtemp(),
        "XDG_CONFIG_HOME": CONFIG}
 VEHICLE_KEYS = ["vehicle", "spread", "effectiveWidth", "vehicleSweep", "worstVehicleFactor", "worstVehicleX",
-                "worstVehicleDirection", "vehicleMechanism", "vehicleAxles"]
+                "worstVehicleDirection", "vehicleMechanism", "vehicleAxles", "vehicleCertificate"]
 SHIPPED = ["LM1 tandem", "LM2 single axle", "LM71 axles", "11.5 t single axle", "2 × 10 t bogie at 1.8 m",
            "3 × 8 t bogie at 1.3 m"]
 

@@ -108,16 +108,19 @@ TEST(ProgrammaLineare, DetectsUnboundednessAsSuchWithItsRay) {
   EXPECT_NEAR(s.x[0], -1, 1e-12);
 }
 
-TEST(ProgrammaLineare, AFreeUnknownWithoutRowsIsAnError) {
-  // y appears in no row: the program does not fix it, a fault of the caller.
+TEST(ProgrammaLineare, WhereTheDenseSimplexFailsClpAnswersAndTheAnswerIsCertified) {
+  // y appears in no row: the dense simplex cannot fix it and fails; CLP finds
+  // the optimum x = 1 (any y), and its multiplier sums the row to c.
   const auto lp = programma(2, {{1, 0, 1}, {-1, 0, 1}});
-  try {
-    lp.Massimizza({1, 0}, {0, 0});
-    FAIL() << "no error";
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.number(), err::CalculationFailed);
-    EXPECT_EQ(e.description(), "Analisi limite: le righe non fissano tutte le incognite");
-  }
+  const SoluzioneLP s = lp.Massimizza({1, 0}, {0, 0});
+  ASSERT_EQ(s.esito, EsitoLP::Ottimo);
+  EXPECT_EQ(s.solutore, Solutore::Clp);
+  EXPECT_NEAR(s.x[0], 1, 1e-12);
+  EXPECT_NEAR(s.duale, 1, 1e-12);
+  // Alone, the dense simplex gives no answer rather than a wrong one.
+  ProgrammaLineare solo = lp;
+  solo.Solutori(SceltaSolutori::SoloDenso);
+  EXPECT_EQ(solo.Massimizza({1, 0}, {0, 0}).esito, EsitoLP::Fallito);
 }
 
 }  // namespace
