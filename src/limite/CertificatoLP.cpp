@@ -11,6 +11,9 @@ namespace voro {
 namespace {
 
 constexpr double kTolleranza = 1e-9;
+// The largest scaled unknown of a thrust line: beyond it the line has
+// straightened out (a thrust a million times the total load).
+constexpr double kScatolaLP = 1e6;
 
 double Prodotto(const double* a, const VettoreLP& x, int n) {
   double s = 0;
@@ -74,10 +77,14 @@ bool CertificaLP(const RigheLP& R, const VettoreLP& c, SoluzioneLP& s) {
       return true;
     }
     case EsitoLP::Impossibile: {
-      // sum y_i (a_i.x - b_i) = -b.y > 0 for every x: some row is broken.
+      // sum y_i (a_i.x - b_i) = (sum y_i a_i).x - b.y > 0 for every x: some
+      // row is broken. The combination is zero only to rounding, so the proof
+      // holds over the unknowns of a line (scaled, at most kScatolaLP).
       if (!Combina(R, s, somma, totale, by) || !(totale > 0)) return false;
-      if (NormaMax(somma, R.n) > kTolleranza * totale) return false;
       if (!(by < -kTolleranza * totale)) return false;
+      double residuo = 0;
+      for (int j = 0; j < R.n; ++j) residuo += std::fabs(somma[static_cast<std::size_t>(j)]);
+      if (residuo * kScatolaLP >= -by) return false;
       s.violazione = -by / totale;
       return true;
     }

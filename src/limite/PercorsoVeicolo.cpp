@@ -76,8 +76,9 @@ bool PercorriVeicolo(const DatiProgetto& d, const ModelloArco& m, double passo, 
   r.passo = passo;
   PercorsoVeicolo p(d, m);
   auto fattore = [&](double x, Verso v) -> std::optional<double> {
+    // A refinement trial no solver certifies is passed over, as any position
+    // between the steps is.
     const MoltiplicatoreCarico mc = p.Valuta(x, v);
-    if (mc.esito == EsitoCarico::NonCertificato) ++r.posizioniNonCertificate;
     if (mc.esito != EsitoCarico::Finito) return std::nullopt;
     return mc.lambda;
   };
@@ -141,7 +142,12 @@ bool PercorriVeicolo(const DatiProgetto& d, const ModelloArco& m, double passo, 
   }
 
   // The worst position solved once more for its mechanism and its line.
-  const MoltiplicatoreCarico mc = p.Valuta(xMin, v);
+  MoltiplicatoreCarico mc = p.Valuta(xMin, v);
+  if (mc.esito != EsitoCarico::Finito) {
+    xMin = migliore.x;
+    fMin = *migliore.fattore;
+    mc = p.Valuta(xMin, v);
+  }
   if (mc.esito != EsitoCarico::Finito || r.posizioniNonCertificate > 0) {
     // A position without a certified answer may hide a smaller factor.
     r.fattorePeggiore.reset();

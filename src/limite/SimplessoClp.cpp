@@ -15,7 +15,7 @@ namespace {
 
 // The rows, with an extra column -1 in every row when z (the largest
 // violation, z >= 0) is an unknown too; the objective as CLP minimises it.
-void Carica(ClpSimplex& lp, const RigheLP& R, const std::vector<double>& obiettivo, bool conZ) {
+void Carica(ClpSimplex& lp, const RigheLP& R, const std::vector<double>& obiettivo, bool conZ, double lasco = 0) {
   const int n = R.n + (conZ ? 1 : 0);
   std::vector<CoinBigIndex> inizio(static_cast<std::size_t>(n) + 1);
   std::vector<int> indice;
@@ -33,9 +33,13 @@ void Carica(ClpSimplex& lp, const RigheLP& R, const std::vector<double>& obietti
   std::vector<double> colMin(static_cast<std::size_t>(n), -COIN_DBL_MAX), colMax(static_cast<std::size_t>(n), COIN_DBL_MAX);
   if (conZ) colMin.back() = 0;
   std::vector<double> rigaMin(static_cast<std::size_t>(R.m), -COIN_DBL_MAX), rigaMax(R.b, R.b + R.m);
+  for (double& b : rigaMax) b += lasco;
   lp.loadProblem(n, R.m, inizio.data(), indice.data(), valore.data(), colMin.data(), colMax.data(),
                  obiettivo.data(), rigaMin.data(), rigaMax.data());
   lp.setLogLevel(0);
+  // The rows come normalised and the unknowns scaled: CLP's own scaling
+  // would only loosen its tolerances on them.
+  lp.scaling(0);
   lp.setPrimalTolerance(1e-10);
   lp.setDualTolerance(1e-10);
 }
@@ -106,6 +110,24 @@ bool PrimaFase(const RigheLP& R, SoluzioneLP& s, double& z) {
   return Base(lp, R.m, s);
 }
 
+// The optimum of lp, read back and polished; false where CLP has none.
+bool Ottimo(ClpSimplex& lp, const RigheLP& R, const VettoreLP& c, SoluzioneLP& s) {
+  if (!lp.isProvenOptimal()) return false;
+  // A free unknown CLP left out of its basis leaves too few rows to fix
+  // the vertex: its primal simplex takes it in.
+  SoluzioneLP prova = s;
+  if (Base(lp, R.m, prova) && prova.nBase < R.n) lp.primal(1);
+  if (!lp.isProvenOptimal()) return false;
+  const double* x = lp.primalColumnSolution();
+  for (int j = 0; j < R.n; ++j) s.x[static_cast<std::size_t>(j)] = x[j];
+  if (!Base(lp, R.m, s)) return false;
+  s.esito = EsitoLP::Ottimo;
+  // Kept as CLP gave it where the polished vertex fails its certificate.
+  SoluzioneLP esatta = s;
+  if (Rifinisci(R, c, esatta) && CertificaLP(R, c, esatta)) s = esatta;
+  return true;
+}
+
 }  // namespace
 
 SoluzioneLP SimplessoClp(const RigheLP& R, const VettoreLP& c) {
@@ -117,22 +139,21 @@ SoluzioneLP SimplessoClp(const RigheLP& R, const VettoreLP& c) {
   for (int j = 0; j < R.n; ++j) obiettivo[static_cast<std::size_t>(j)] = -c[static_cast<std::size_t>(j)];
   Carica(lp, R, obiettivo, false);
   lp.dual();
-  if (lp.isProvenOptimal()) {
-    const double* x = lp.primalColumnSolution();
-    for (int j = 0; j < R.n; ++j) s.x[static_cast<std::size_t>(j)] = x[j];
-    if (!Base(lp, R.m, s)) return s;
-    s.esito = EsitoLP::Ottimo;
-    // Kept as CLP gave it where the polished vertex fails its certificate.
-    SoluzioneLP esatta = s;
-    if (Rifinisci(R, c, esatta) && CertificaLP(R, c, esatta)) s = esatta;
-    return s;
-  }
+  if (Ottimo(lp, R, c, s)) return s;
   if (lp.isProvenPrimalInfeasible()) {
     double z = 0;
-    if (PrimaFase(R, s, z) && z > 0) {
+    if (!PrimaFase(R, s, z)) return s;
+    if (z > 1e-9) {
       s.esito = EsitoLP::Impossibile;
       s.violazione = z;
+      return s;
     }
+    // Out by no more than CLP's own tolerances: the rows eased by that much
+    // have an optimum, within the rows as they are to 1e-9.
+    ClpSimplex lasco;
+    Carica(lasco, R, obiettivo, false, 2 * std::max(z, 0.0));
+    lasco.dual();
+    Ottimo(lasco, R, c, s);
     return s;
   }
   if (lp.isProvenDualInfeasible()) {

@@ -89,7 +89,7 @@ class Simplesso {
  public:
   Simplesso(const Righe& R, const VettoreLP& c)
       : R_(R), c_(c), ap_(static_cast<std::size_t>(R.m)), sl_(static_cast<std::size_t>(R.m)),
-        inBase_(static_cast<std::size_t>(R.m), 0) {
+        inBase_(static_cast<std::size_t>(R.m), 0), vietato_(static_cast<std::size_t>(R.m), 0) {
     candidati_.reserve(static_cast<std::size_t>(R.m));
   }
 
@@ -130,17 +130,18 @@ class Simplesso {
           }
           for (int j = 0; j < d; ++j) p[j] = -p[j];
           neutra = false;
-          vietati_.clear();
+          libera();
           r = rapporto(p, false, t);
           if (r < 0) nonConverge(VORO_NOOP("Voro", "Analisi limite: le righe non fissano tutte le incognite"));
         }
-        const double* a = R_.riga(r);
-        for (int j = 0; j < d; ++j) q[j] = a[j];
-        for (int k = 0; k < nBase_; ++k) proietta(q, Q[k]);
-        if (std::sqrt(prodotto(q.data(), q.data(), d)) > 1e-9) break;
-        vietati_.push_back(r);
+        if (indipendente(r, Q, q)) break;
+        // Many chords of one joint lie nearly parallel: the rows met in
+        // order of distance, the first independent one taken.
+        r = primaIndipendente(Q, q, t);
+        if (r >= 0) break;
+        for (const int i : candidati_) vieta(i);
       }
-      vietati_.clear();
+      libera();
       passo(x, p, t);
       base[static_cast<std::size_t>(nBase_)] = r;
       inBase_[static_cast<std::size_t>(r)] = 1;
@@ -150,7 +151,9 @@ class Simplesso {
 
     int degeneri = 0;
     bool bland = false;
-    const int limite = 200 + 20 * R_.m;
+    // A vertex of d rows is reached in a few times d exchanges; a program
+    // that takes many more is cycling, and CLP takes it over.
+    const int limite = 100 + 20 * R_.d;
     Matrice inv{};
     int uscita = -1, entrata = -1;  // the last exchange: position q in the basis, the row that came in
     int uscitaRiga = -1;
@@ -163,10 +166,10 @@ class Simplesso {
         inBase_[static_cast<std::size_t>(entrata)] = 0;
         inBase_[static_cast<std::size_t>(uscitaRiga)] = 1;
         base[static_cast<std::size_t>(uscita)] = uscitaRiga;
-        vietati_.push_back(entrata);
+        vieta(entrata);
         if (!inverti(R_, base, inv)) nonConverge(VORO_NOOP("Voro", "Analisi limite: base singolare"));
       } else {
-        vietati_.clear();
+        libera();
       }
       // The vertex solved from its rows, so that no drift accumulates.
       VettoreLP xv{};
@@ -225,7 +228,7 @@ class Simplesso {
       for (int j = 0; j < dim(); ++j) ap += a[j] * p[j];
       ap_[static_cast<std::size_t>(i)] = ap;
       if (ap > kPivot && !inBase_[static_cast<std::size_t>(i)] &&
-          std::find(vietati_.begin(), vietati_.end(), i) == vietati_.end()) {
+          !vietato_[static_cast<std::size_t>(i)]) {
         const double s = std::max(sl_[static_cast<std::size_t>(i)], 0.0);
         tMax = std::min(tMax, (s + R_.harris) / ap);
         candidati_.push_back(i);
@@ -248,6 +251,40 @@ class Simplesso {
     return r;
   }
 
+  // Whether row r is independent of the rows met (the orthonormal Q), with
+  // its part orthogonal to them in q.
+  bool indipendente(int r, const Matrice& Q, VettoreLP& q) const {
+    const double* a = R_.riga(r);
+    for (int j = 0; j < dim(); ++j) q[j] = a[j];
+    for (int k = 0; k < nBase_; ++k) proietta(q, Q[k]);
+    return std::sqrt(prodotto(q.data(), q.data(), dim())) > 1e-9;
+  }
+
+  // The nearest row of the last ratio test that is independent of the rows
+  // met, and its distance t; -1 when none is.
+  int primaIndipendente(const Matrice& Q, VettoreLP& q, double& t) {
+    std::vector<std::pair<double, int>> ordine;
+    ordine.reserve(candidati_.size());
+    for (const int i : candidati_)
+      ordine.push_back({std::max(sl_[static_cast<std::size_t>(i)], 0.0) / ap_[static_cast<std::size_t>(i)], i});
+    std::sort(ordine.begin(), ordine.end());
+    for (const auto& [ti, i] : ordine)
+      if (indipendente(i, Q, q)) {
+        t = ti;
+        return i;
+      }
+    return -1;
+  }
+
+  void vieta(int r) {
+    vietati_.push_back(r);
+    vietato_[static_cast<std::size_t>(r)] = 1;
+  }
+  void libera() {
+    for (const int r : vietati_) vietato_[static_cast<std::size_t>(r)] = 0;
+    vietati_.clear();
+  }
+
   void passo(VettoreLP& x, const VettoreLP& p, double t) {
     for (int j = 0; j < dim(); ++j) x[j] += t * p[j];
     for (int i = 0; i < R_.m; ++i) sl_[static_cast<std::size_t>(i)] -= t * ap_[static_cast<std::size_t>(i)];
@@ -259,6 +296,7 @@ class Simplesso {
   std::vector<char> inBase_;  // whether each row is in the basis
   std::vector<int> candidati_;  // the rows a step meets
   std::vector<int> vietati_;    // rows that made the basis singular at this vertex
+  std::vector<char> vietato_;   // the same, by row, so that the ratio test asks in one step
   int nBase_ = 0;
 };
 

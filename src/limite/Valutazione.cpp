@@ -189,7 +189,9 @@ bool Spostamento(const DatiProgetto& d, ModelloArco& m, Messages& msg, const Opz
     if (o.avanzamento) o.avanzamento(k + 1, n + (o.spessoreMinimo ? 1 : 0));
   }
   // Golden section between the least position's neighbours: the least met
-  // anywhere is kept, so the refined factor is never above a sampled one.
+  // anywhere is kept, so the refined factor is never above a sampled one. A
+  // trial between the positions that no solver certifies is passed over, as
+  // any position between them is.
   if (r.fattorePeggiore && n > 2) {
     const double a0 = r.posizioni[iPeggiore > 0 ? iPeggiore - 1 : 0].xq1;
     const double b0 = r.posizioni[std::min(iPeggiore + 1, r.posizioni.size() - 1)].xq1;
@@ -197,7 +199,6 @@ bool Spostamento(const DatiProgetto& d, ModelloArco& m, Messages& msg, const Opz
     auto prova = [&](double x) {
       const Single x1 = toSingle(x);
       const MoltiplicatoreCarico mc = striscia.Valuta(x1, toSingle(x1 + Lq));
-      if (mc.esito == EsitoCarico::NonCertificato) ++r.posizioniNonCertificate;
       peggiore(mc, x1, toSingle(x1 + Lq));
       return mc.esito == EsitoCarico::Finito ? mc.lambda : std::numeric_limits<double>::infinity();
     };
@@ -265,6 +266,10 @@ Prova ProvaSpessore(const DatiProgetto& d, const ModelloArco& progetto, double f
     p.margine = AnalisiLimite(st, ip, solutori).MargineMinimo(1);
   } catch (const RuntimeError&) {
     p.margine.reset();
+  } catch (const NonCertificato&) {
+    // Neither standing nor proven not to: the search brackets on, and the
+    // figure is certified only by trials that are.
+    p.margine.reset();
   }
   return p;
 }
@@ -272,12 +277,18 @@ Prova ProvaSpessore(const DatiProgetto& d, const ModelloArco& progetto, double f
 // The least f: a bracket from the project's own s (the thrust line needs s
 // times the depth, so about s times the thickness), then regula falsi in
 // the Illinois form on the margin z(f), which changes sign where a line
-// first fits. A trial no solver certifies raises NonCertificato.
+// first fits.
 void SpessoreMinimo(const DatiProgetto& d, const ModelloArco& progetto, const RisultatiSicurezza& sotto,
                     SceltaSolutori solutori, RisultatiSicurezza& r) {
   constexpr double fMin = 1e-3, fMax = 1e3;
   r.spessoreMinimoCalcolato = true;
-  auto prova = [&](double f) { return ProvaSpessore(d, progetto, f, solutori); };
+  // The largest factor a trial proved no line fits at.
+  double fuori = 0;
+  auto prova = [&](double f) {
+    Prova p = ProvaSpessore(d, progetto, f, solutori);
+    if (p.margine && p.margine->nonSta && !p.sta()) fuori = std::max(fuori, p.f);
+    return p;
+  };
   Prova lo, hi;
   const Prova uno = prova(1);
   double f = sotto.rapportoSpessore && *sotto.rapportoSpessore > 0 ? *sotto.rapportoSpessore : 0.5;
@@ -328,14 +339,17 @@ void SpessoreMinimo(const DatiProgetto& d, const ModelloArco& progetto, const Ri
   r.fattoreSpessore = 1 / hi.f;
   r.spessoreMinimo = hi.spessore;
   r.contattiSpessoreMinimo = hi.margine->contatti;
-  // A line stands at hi; at lo the multipliers prove none does.
+  // A line stands at hi; just below, the multipliers prove none does. With
+  // finite strength, chords and tangents part near the limit: the proof is
+  // sought a tolerance below.
   Certificato& c = r.certificatoSpessore;
   c.statico = hi.sta();
-  c.cinematico = lo.margine && lo.margine->nonSta;
+  c.tolleranza = std::max(1e-6, hi.margine->certificato.tolleranza);
+  if (hi.f - fuori > c.tolleranza / 2 * hi.f) prova(hi.f * (1 - c.tolleranza / 2));
+  c.cinematico = fuori > 0;
+  c.scarto = (hi.f - fuori) / hi.f;
   for (const Prova* p : {&lo, &hi})
     if (p->margine && p->margine->certificato.solutore == Solutore::Clp) c.solutore = Solutore::Clp;
-  c.tolleranza = 1e-6;
-  c.scarto = (hi.f - lo.f) / hi.f;
   // Thicker rings stand and thinner ones do not, a little and well away.
   for (const double k : {1.01, 1.25}) {
     if (!prova(hi.f * k).sta()) r.spessoreMonotono = false;
