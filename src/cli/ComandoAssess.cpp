@@ -210,15 +210,21 @@ const Comando& ComandoAssess() {
       "its combination, and the arch is adequate when it is at least 1. The\n"
       "factors are the project's own unless --code, --knowledge or --factor\n"
       "change them.\n"
+      "Every figure is certified by both theorems before it is shown: a thrust\n"
+      "line that stands (each voussoir in equilibrium, each joint within the\n"
+      "stated domain) and a mechanism, or a proof that no line fits, agreeing\n"
+      "within the stated gap; the dense simplex first, COIN-OR CLP where it\n"
+      "fails. A figure neither certifies is reported as not certified.\n"
       "An arch in which no thrust line fits is a result, not a failure. Projects\n"
       "are assessed one after another; Ctrl+C lets the running one end and starts\n"
       "no further project, a second Ctrl+C aborts.\n",
       {{"--json", "",
         "print one JSON object per project (kN, m): adequacyFactor,\nadequate, combination, partialFactors, admissible,\nthicknessRatio, geometricSafetyFactor, thrustMin,\n"
         "thrustMax, liveLoadFactor, mechanism, sweep,\nworstLiveLoadFactor, worstXq1, minimumThickness,\n"
-        "thicknessFactor, eccentricities, compressiveStrength,\nfriction, mobilisation, crushingJoints, slidingJoints\n"
-        "(an array for several); with a vehicle also vehicle,\nspread, effectiveWidth, vehicleSweep, worstVehicleFactor,\n"
-        "worstVehicleX, worstVehicleDirection, vehicleMechanism,\nvehicleAxles"},
+        "thicknessFactor, eccentricities, compressiveStrength,\nfriction, mobilisation, crushingJoints, slidingJoints,\n"
+        "certificate (each figure's static, kinematic, gap,\ntolerance, solver, certified) (an array for several);\n"
+        "with a vehicle also vehicle, spread, effectiveWidth,\nvehicleSweep, worstVehicleFactor, worstVehicleX,\n"
+        "worstVehicleDirection, vehicleMechanism, vehicleAxles,\nvehicleCertificate"},
        {"--strength", "MPA", kAiutoStrength},
        {"--friction", "MU", kAiutoFriction},
        {"--mobilisation", "F", kAiutoMobilisation},

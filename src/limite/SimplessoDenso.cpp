@@ -309,6 +309,17 @@ EsitoLP simplesso(const Righe& R, const VettoreLP& c, VettoreLP& x, std::array<i
     case 4: return Simplesso<4>(R, c).esegui(x, base, y, raggio, iterazioni);
     case 5: return Simplesso<5>(R, c).esegui(x, base, y, raggio, iterazioni);
     case 6: return Simplesso<6>(R, c).esegui(x, base, y, raggio, iterazioni);
+    // The reaction and the multiplier with the soil's groups (up to 11 at
+    // the most the statics makes), and the first phase's extra unknown.
+    case 7: return Simplesso<7>(R, c).esegui(x, base, y, raggio, iterazioni);
+    case 8: return Simplesso<8>(R, c).esegui(x, base, y, raggio, iterazioni);
+    case 9: return Simplesso<9>(R, c).esegui(x, base, y, raggio, iterazioni);
+    case 10: return Simplesso<10>(R, c).esegui(x, base, y, raggio, iterazioni);
+    case 11: return Simplesso<11>(R, c).esegui(x, base, y, raggio, iterazioni);
+    case 12: return Simplesso<12>(R, c).esegui(x, base, y, raggio, iterazioni);
+    case 13: return Simplesso<13>(R, c).esegui(x, base, y, raggio, iterazioni);
+    case 14: return Simplesso<14>(R, c).esegui(x, base, y, raggio, iterazioni);
+    case 15: return Simplesso<15>(R, c).esegui(x, base, y, raggio, iterazioni);
     default: return Simplesso<0>(R, c).esegui(x, base, y, raggio, iterazioni);
   }
 }
