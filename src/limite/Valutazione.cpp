@@ -58,25 +58,29 @@ void SottoICarichi(const ModelloArco& m, const IpotesiMuratura& ip, SceltaSoluto
   const StaticaGiunti st(m, ip.mobilitazione);
   const AnalisiLimite al(st, ip, solutori);
   r.nGiunti = st.nGiunti();
-  // Whether a line fits under the stated hypotheses.
-  std::optional<EccentricitaMinima> entro;
+  // Whether a line fits under the stated hypotheses: a line that stands, or
+  // the multipliers' proof that none does; each alone is the certificate.
+  std::optional<Reazione> dentro;
   try {
-    if (ip.rigide()) {
-      entro = em;
+    // Masonry so strong that its chords are the rigid edge counts as rigid.
+    if (al.ipotesi().rigide()) {
       r.certificatoAmmissibile = r.certificatoGeometrico;
+      if (em && em->s <= 1) dentro = em->reazione;
+      if (em) avvio = em->reazione;
     } else {
-      entro = al.LineaMinima(1);
-      r.certificatoAmmissibile = entro ? entro->certificato : Certificato{true, true};
-      if (entro && !entro->certificato.valido()) entro.reset();
+      const Margine mg = al.MargineMinimo(1);
+      r.certificatoAmmissibile = mg.certificato;
+      r.certificatoAmmissibile.statico = r.certificatoAmmissibile.cinematico = mg.sta || mg.nonSta;
+      if (mg.sta) dentro = mg.reazione;
+      avvio = mg.reazione;
     }
   } catch (const NonCertificato&) {
     r.certificatoAmmissibile = Certificato{};
   }
-  r.ammissibile = entro && entro->s <= 1;
-  if (entro) avvio = entro->reazione;
+  r.ammissibile = dentro && r.certificatoAmmissibile.valido();
   if (r.ammissibile) {
     try {
-      const auto c = al.Campo(entro->reazione);
+      const auto c = al.Campo(*dentro);
       if (c) r.certificatoCampo = c->certificato;
       if (c && c->certificato.valido()) {
         r.spintaMinima = c->minima.H;
@@ -345,7 +349,8 @@ void SpessoreMinimo(const DatiProgetto& d, const ModelloArco& progetto, const Ri
   Certificato& c = r.certificatoSpessore;
   c.statico = hi.sta();
   c.tolleranza = std::max(1e-6, hi.margine->certificato.tolleranza);
-  if (hi.f - fuori > c.tolleranza / 2 * hi.f) prova(hi.f * (1 - c.tolleranza / 2));
+  for (const double k : {0.5, 0.99})
+    if (hi.f - fuori > c.tolleranza / 2 * hi.f) prova(hi.f * (1 - k * c.tolleranza));
   c.cinematico = fuori > 0;
   c.scarto = (hi.f - fuori) / hi.f;
   for (const Prova* p : {&lo, &hi})
