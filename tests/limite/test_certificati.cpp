@@ -125,6 +125,15 @@ TEST(Certificati, OnRandomProjectsEveryFigureIsCertifiedAndCLPAloneGivesTheSame)
       ++progetti;
       conClp += a.clp();
       EXPECT_TRUE(a.certificato());
+      // Only joints that turn or slide are a mechanism's, the fastest at 1.
+      double piu = 0;
+      for (const Cerniera& c : a.r.meccanismo) {
+        EXPECT_GT(c.rotazione, 0);
+        piu = std::max(piu, c.rotazione);
+      }
+      if (!a.r.meccanismo.empty()) {
+        EXPECT_GE(piu, 1);
+      }
       // CLP alone, without the dense path's answers, certifies less: where
       // it does, the figures are the same.
       if (!b.certificato()) {
