@@ -103,7 +103,10 @@ DatiProgetto Specchia(const DatiProgetto& d) {
       const int k = d.nVori + 1 - i;
       const DatiVoro& o = d.Vori(k);
       const double x1 = k == 1 ? o.X1 : d.Vori(k - 1).X3, y1 = k == 1 ? o.Y1 : d.Vori(k - 1).Y3;
-      s.Vori(i) = {a + b - o.X3, o.Y3, a + b - o.X2, o.Y2, a + b - x1, y1, o.Spessore, o.nConciInput, o.nConci};
+      // The segment's own data (thickness, voussoirs, strength) kept.
+      DatiVoro& v = s.Vori(i);
+      v = o;
+      v.X1 = a + b - o.X3, v.Y1 = o.Y3, v.X2 = a + b - o.X2, v.Y2 = o.Y2, v.X3 = a + b - x1, v.Y3 = y1;
     }
   }
   s.xq1 = toSingle(a + b - d.xq2);
@@ -203,6 +206,32 @@ TEST(AnalisiLimite, AnArchAndItsMirrorImageAreEquallySafe) {
         EXPECT_NEAR(*fa, *fb, 1e-4 * *fa);
       }
     }
+  }
+}
+
+TEST(AnalisiLimite, WithFiniteStrengthFrictionAndSoilTheMirrorImageIsEquallySafe) {
+  // Each side's factor lies within the chords' tolerance below the exact one.
+  DatiProgetto due = prova::dueSegmenti(0.6, 0.45);
+  due.qCarico = 15;
+  due.xq1 = 1;
+  due.xq2 = 3.5f;
+  due.SpintaPassiva = true;
+  due.Kp = 2;
+  due.nConciSpinta = {3, 5};
+  due.Mobilitazione = 0.5f;
+  for (DatiProgetto d : {prova::ponte(), due}) {
+    d.ResistenzaAnello = 3;
+    for (int i = 1; i <= d.Vori.size(); ++i) d.Vori(i).Resistenza = 3;
+    d.Attrito = 0.6f;
+    OpzioniSicurezza o;
+    o.nPosizioni = 7;
+    o.spessoreMinimo = false;
+    Valutato a(d, o), b(Specchia(d), o);
+    ASSERT_TRUE(a.r.fattoreCarico && b.r.fattoreCarico);
+    EXPECT_NEAR(*a.r.fattoreCarico, *b.r.fattoreCarico, 1e-3 * *a.r.fattoreCarico);
+    ASSERT_TRUE(a.r.fattorePeggiore && b.r.fattorePeggiore);
+    EXPECT_NEAR(*a.r.fattorePeggiore, *b.r.fattorePeggiore, 1e-3 * *a.r.fattorePeggiore);
+    EXPECT_EQ(a.r.ammissibile, b.r.ammissibile);
   }
 }
 
