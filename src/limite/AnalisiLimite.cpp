@@ -593,6 +593,17 @@ Margine AnalisiLimite::MargineMinimo(double lambda) const {
 }
 
 MoltiplicatoreCarico AnalisiLimite::Moltiplicatore(const Reazione& avvio) const {
+  // The previous position's line starts the programs near their answer; where
+  // that start leads them nowhere certified, they start afresh.
+  try {
+    MoltiplicatoreCarico m = MoltiplicatoreDa(avvio);
+    if (m.certificato.valido()) return m;
+  } catch (const NonCertificato&) {
+  }
+  return MoltiplicatoreDa(Reazione{});
+}
+
+MoltiplicatoreCarico AnalisiLimite::MoltiplicatoreDa(const Reazione& avvio) const {
   MoltiplicatoreCarico m;
   m.certificato.statico = m.certificato.cinematico = true;
   if (!(st_.Qtot() > 0)) return m;

@@ -121,6 +121,8 @@ class AnalisiLimite {
   const IpotesiMuratura& ipotesi() const { return ip_; }
 
  private:
+  MoltiplicatoreCarico MoltiplicatoreDa(const Reazione& avvio) const;
+
   const StaticaGiunti& st_;
   IpotesiMuratura ip_;
   SceltaSolutori solutori_;
