@@ -556,7 +556,17 @@ Margine AnalisiLimite::MargineMinimo(double lambda) const {
   da.lambda = lambda;
   for (int giro = 0; giro < 12; ++giro) {
     const Dominio D = Rette(st_, ip_, punti, false);
-    const ProvaFrazione dentro = Eccesso(st_, ip_, D, 1, lambda, da, solutori_, m.certificato, true);
+    // Where a start leads a program nowhere certified, it starts afresh.
+    auto margine = [&](const Dominio& rette, const Reazione& avvio) {
+      try {
+        return Eccesso(st_, ip_, rette, 1, lambda, avvio, solutori_, m.certificato, true);
+      } catch (const NonCertificato&) {
+        Reazione nuova;
+        nuova.lambda = lambda;
+        return Eccesso(st_, ip_, rette, 1, lambda, nuova, solutori_, m.certificato, true);
+      }
+    };
+    const ProvaFrazione dentro = margine(D, da);
     // Not even a line in compression: proven by the multipliers.
     if (dentro.impossibile) {
       m.nonSta = true;
@@ -575,8 +585,7 @@ Margine AnalisiLimite::MargineMinimo(double lambda) const {
     }
     // Over the tangents: where even they leave no room, no line of the
     // exact domain fits.
-    const ProvaFrazione fuori =
-        Eccesso(st_, ip_, Rette(st_, ip_, punti, true), 1, lambda, dentro.reazione, solutori_, m.certificato, true);
+    const ProvaFrazione fuori = margine(Rette(st_, ip_, punti, true), dentro.reazione);
     if (fuori.fuori) {
       m.nonSta = true;
       break;
