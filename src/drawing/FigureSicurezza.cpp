@@ -16,6 +16,17 @@ std::string TestoFattore(const Regional& reg, double v) {
 std::string TestoMetri(const Regional& reg, double v) { return reg.Formatta(v, "0.000"); }
 std::string TestoKn(const Regional& reg, double v) { return reg.Formatta(v, "0.00"); }
 
+std::string TestoCerniere(const std::vector<Cerniera>& cerniere) {
+  std::string t;
+  for (const Cerniera& h : cerniere) {
+    if (!t.empty()) t += ", ";
+    t += std::to_string(h.giunto) + " ";
+    t += h.tipo == TipoCerniera::Scorrimento ? "s" : h.faccia == Faccia::Intradosso ? "i" : "e";
+    if (h.tipo == TipoCerniera::Schiacciamento) t += "c";
+  }
+  return t;
+}
+
 std::optional<std::string> AvvisoSicurezza(const RisultatiSicurezza& r, const Regional& reg, bool breve) {
   if (!r.ammissibile)
     return breve ? reg.traduci("Voro", "NOT ADMISSIBLE: no thrust line fits within the masonry")

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "data/Regional.h"
 #include "drawing/Disegno.h"
@@ -19,6 +20,10 @@ std::string TestoFattore(const Regional& reg, double v);
 std::string TestoMetri(const Regional& reg, double v);
 // A force in kN: two decimals, as the report's sections.
 std::string TestoKn(const Regional& reg, double v);
+
+// A mechanism's hinges as "6 ic, 16 ec, 33 e": the joint, i intrados or e
+// extrados, c where the masonry crushes, s for a sliding joint.
+std::string TestoCerniere(const std::vector<Cerniera>& cerniere);
 
 // The warning of an arch that does not stand (no thrust line within the
 // masonry) or whose least live-load factor is below 1; none for an arch that

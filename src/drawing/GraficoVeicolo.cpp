@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/FigureSicurezza.h"
 #include "drawing/GraficoSpostamento.h"
 
 namespace voro {
@@ -86,7 +87,7 @@ void GraficoVeicolo::disegna() {
     g_.Linea(xm - wt, ym + ht / 2, xm + wt, ym - ht / 2, 1);
     const double xt = xm - x0 < dx / 2 ? xm + 2 * wt : xm - dx / 3;
     g_.Testo(xt, ym + 2 * ht, ht,
-             Componi(reg_.traduci("Voro", "least %1 at x = %2 m"), {numero(*r_.fattorePeggiore), numero(xm)}), 1, true);
+             Componi(reg_.traduci("Voro", "least %1 at x = %2 m"), {TestoFattore(reg_, *r_.fattorePeggiore), TestoMetri(reg_, xm)}), 1, true);
   }
   if (corrente_) {
     g_.ImpostaColore(11);

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "drawing/DisegniElementi.h"
+#include "drawing/FigureSicurezza.h"
 #include "drawing/PlottaSicurezza.h"
 
 namespace voro {
@@ -40,7 +41,7 @@ void PlottaAssi(const ModelloArco& m, const VeicoloInPosizione& v, double hFrecc
     if (k < v.carichi.size()) {
       const double P = v.fattore ? *v.fattore * v.carichi[k] : v.carichi[k];
       g.Testo(a.x + hTesto / 2, m.ySoletta + hFreccia + hTesto, hTesto,
-              Spoglio(reg.FormattaNumero(4, P)) + " kN", 1, true);
+              TestoKn(reg, P) + " kN", 1, true);
     }
   }
 }
@@ -66,7 +67,6 @@ void PlottaVeicolo::disegna() {
   finestra_.Inizializza(xMinPlt, xMaxPlt, yMinPlt, yMaxPlt, destinazione_, superficie_, blocco_, 1, true, 0, g_);
   g_.DefinisciFont(1, "Times", "Arial");
   g_.SelezionaFont(1);
-  auto numero = [&](double v) { return Spoglio(reg_.FormattaNumero(4, v)); };
 
   // The structure and the road.
   g_.SpessoreLinea(1);
@@ -99,9 +99,9 @@ void PlottaVeicolo::disegna() {
   g_.ImpostaColore(1);
   std::string t = v_.assi.empty() ? v_.nome
                                   : Componi(reg_.traduci("Voro", "%1, first axle at x = %2 m"),
-                                            {v_.nome, numero(v_.assi.front().x)});
+                                            {v_.nome, TestoMetri(reg_, v_.assi.front().x)});
   if (v_.fattore)
-    t = Componi(reg_.traduci("Voro", "%1: live-load factor %2, loads at collapse"), {t, numero(*v_.fattore)});
+    t = Componi(reg_.traduci("Voro", "%1: live-load factor %2, loads at collapse"), {t, TestoFattore(reg_, *v_.fattore)});
   else if (v_.valutato)
     t = Componi(reg_.traduci("Voro", "%1: no collapse by the variable load at this position"), {t});
   g_.Testo(xMinPlt, yMaxPlt - hTesto, hTesto, t, 1, true);

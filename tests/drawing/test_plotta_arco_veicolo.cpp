@@ -7,6 +7,7 @@
 #include "Registratori.h"
 #include "arch/CaricaConci.h"
 #include "drawing/Colori.h"
+#include "drawing/FigureSicurezza.h"
 #include "drawing/PlottaArco.h"
 #include "limite/PercorsoVeicolo.h"
 
@@ -78,8 +79,8 @@ TEST(PlottaArcoVeicolo, AtMidSpanDrivenForwardWithTheLoadsAsGiven) {
   EXPECT_EQ(senza.conta("linea", rgb(13)) + senza.conta("linea", rgb(11)), 0);
   EXPECT_EQ(con.conta("linea"), senza.conta("linea") + 8 + 6);
   const auto t = testi(con);
-  EXPECT_EQ(conta(t, "300 kN"), 2);  // the loads as given: no factor here
-  EXPECT_EQ(conta(t, "LM1 tandem: first axle at mid-span, x = 5 m, driven forward"), 1);
+  EXPECT_EQ(conta(t, "300.00 kN"), 2);  // the loads as given: no factor here, kN to 0.01 as the report
+  EXPECT_EQ(conta(t, "LM1 tandem: first axle at mid-span, x = 5.000 m, driven forward"), 1);
   EXPECT_EQ(t.size(), testi(senza).size() + 3);
 }
 
@@ -102,12 +103,13 @@ TEST(PlottaArcoVeicolo, TheWorstPositionOfTheAssessmentIsNamedWithItsFactor) {
     EXPECT_NEAR(p.plot.Veicolo->veicolo.assi[k].x2, r.assiPeggiori[k].x2, 1e-9);
   }
   const auto t = testi(p.disegna());
-  const std::string numero = Spoglio(p.reg.FormattaNumero(4, r.xPeggiore));
-  const std::string fattore = Spoglio(p.reg.FormattaNumero(4, *r.fattorePeggiore));
+  // Metres and factors to three decimals, as the Safety window and the report print them.
+  const std::string numero = TestoMetri(p.reg, r.xPeggiore);
+  const std::string fattore = TestoFattore(p.reg, *r.fattorePeggiore);
   EXPECT_EQ(conta(t, "LM1 tandem: worst position of the safety assessment, first axle at x = " + numero +
                          " m, driven forward (live-load factor " + fattore + ")"),
             1);
-  EXPECT_EQ(conta(t, "300 kN"), 2);
+  EXPECT_EQ(conta(t, "300.00 kN"), 2);
 
   // A sweep that found no collapse leaves the vehicle at mid-span.
   r.fattorePeggiore.reset();
@@ -154,7 +156,7 @@ TEST(PlottaArcoVeicolo, ALongVehicleCarriesTheRoadBeyondTheStructure) {
   EXPECT_GT(p.plot.xMaxPlt, p.caso.modello.xMaxStruttura + 3.9);
   EXPECT_EQ(p.plot.xMinPlt, p.caso.modello.xMinStruttura);
   EXPECT_EQ(s.conta("linea", rgb(13)), 4 * 3);
-  EXPECT_EQ(conta(testi(s), "200 kN"), 1);
+  EXPECT_EQ(conta(testi(s), "200.00 kN"), 1);
 }
 
 }  // namespace
