@@ -27,17 +27,6 @@ std::string NomeTipo(TipoCerniera t, const NumeriRapporto& num) {
   return num.traduci("Rapporto", "hinge");
 }
 
-// The joints of a mechanism as a table: the joint, the face where the line
-// touches it (or the side a sliding joint slides to), how it gives way.
-void TabellaCerniere(Documento& doc, const std::vector<Cerniera>& c, const NumeriRapporto& num) {
-  auto& t = doc.tabella({{num.traduci("Rapporto", "Hinge"), ""},
-                         {num.traduci("Rapporto", "Section"), ""},
-                         {num.traduci("Rapporto", "Face"), "", false},
-                         {num.traduci("Rapporto", "Kind"), "", false}});
-  for (std::size_t k = 0; k < c.size(); ++k)
-    t.righe.push_back({num.intero(static_cast<long>(k + 1)), num.intero(c[k].giunto), NomeFaccia(c[k].faccia, num),
-                       NomeTipo(c[k].tipo, num)});
-}
 
 // The hypotheses of the figures after the geometric safety, as one sentence.
 std::string Ipotesi(const RisultatiSicurezza& r, const NumeriRapporto& num) {
@@ -68,6 +57,16 @@ std::string ElencoCerniere(const std::vector<Cerniera>& c, const NumeriRapporto&
 }
 
 }  // namespace
+
+void TabellaCerniere(Documento& doc, const std::vector<Cerniera>& c, const NumeriRapporto& num) {
+  auto& t = doc.tabella({{num.traduci("Rapporto", "Hinge"), ""},
+                         {num.traduci("Rapporto", "Section"), ""},
+                         {num.traduci("Rapporto", "Face"), "", false},
+                         {num.traduci("Rapporto", "Kind"), "", false}});
+  for (std::size_t k = 0; k < c.size(); ++k)
+    t.righe.push_back({num.intero(static_cast<long>(k + 1)), num.intero(c[k].giunto), NomeFaccia(c[k].faccia, num),
+                       NomeTipo(c[k].tipo, num)});
+}
 
 std::string DidascaliaSicurezza(const RisultatiSicurezza& r, const NumeriRapporto& num) {
   std::string s = num.traduci("Rapporto", "Safety: ");

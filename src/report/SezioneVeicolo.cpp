@@ -1,10 +1,10 @@
 // The vehicle section of the report and its two drawings.
 #include "report/SezioneVeicolo.h"
 
-
 #include "data/Traduzioni.h"
 #include "drawing/GraficoVeicolo.h"
 #include "report/ProporzioneTavola.h"
+#include "report/SezioneValutazione.h"
 #include "report/SuperficieVuota.h"
 
 namespace voro {
@@ -70,13 +70,9 @@ void SezioneVeicolo::Componi(Documento& doc, const NumeriRapporto& num) const {
     t.righe.push_back({num.intero(static_cast<long>(k + 1)), num.metri(a.x), num.metri(a.h), num.metri(a.b),
                        num.metri(a.be), num.kN(a.F), num.kN(*r_.fattorePeggiore * P)});
   }
-  std::string mecc;
-  for (std::size_t k = 0; k < r_.meccanismo.size(); ++k)
-    mecc += (k ? ", " : "") + num.intero(r_.meccanismo[k].giunto) +
-            (r_.meccanismo[k].faccia == Faccia::Intradosso ? num.traduci("Rapporto", " (intrados)")
-                                                            : num.traduci("Rapporto", " (extrados)"));
-  doc.paragrafo(voro::Componi(
-      num.traduci("Rapporto", "The collapse mechanism at the worst position: four hinges at sections %1."), {mecc}));
+  // Its hinges as the strip load's: the crushing ones said so.
+  doc.paragrafo(num.traduci("Rapporto", "The collapse mechanism at the worst position:"));
+  TabellaCerniere(doc, r_.meccanismo, num);
 }
 
 std::vector<Figura> SezioneVeicolo::Figure(const NumeriRapporto& num) const {
