@@ -1195,18 +1195,6 @@
         <translation>At collapse</translation>
     </message>
     <message>
-        <source> (intrados)</source>
-        <translation> (intrados)</translation>
-    </message>
-    <message>
-        <source> (extrados)</source>
-        <translation> (extrados)</translation>
-    </message>
-    <message>
-        <source>The collapse mechanism at the worst position: four hinges at sections %1.</source>
-        <translation>The collapse mechanism at the worst position: four hinges at sections %1.</translation>
-    </message>
-    <message>
         <source>Live-load factor against the position of the vehicle&apos;s first axle (m), each way it is driven, the least factor marked</source>
         <translation>Live-load factor against the position of the vehicle&apos;s first axle (m), each way it is driven, the least factor marked</translation>
     </message>
@@ -1333,6 +1321,10 @@
     <message>
         <source>Approver</source>
         <translation>Approver</translation>
+    </message>
+    <message>
+        <source>The collapse mechanism at the worst position:</source>
+        <translation>The collapse mechanism at the worst position:</translation>
     </message>
 </context>
 <context>
@@ -3084,6 +3076,10 @@ when |e| &lt;= s h/2.</translation>
         <source>&amp;Code Basis and Title Block...</source>
         <translation>&amp;Code Basis and Title Block...</translation>
     </message>
+    <message>
+        <source>%1 - out of date: the data on screen have changed</source>
+        <translation>%1 - out of date: the data on screen have changed</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::FinestraSicurezza</name>
@@ -3138,10 +3134,6 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>No assessment: %1</source>
         <translation>No assessment: %1</translation>
-    </message>
-    <message>
-        <source>Assessed: exact limit analysis (rigid voussoirs, no tension, no sliding)</source>
-        <translation>Assessed: exact limit analysis (rigid voussoirs, no tension, no sliding)</translation>
     </message>
     <message>
         <source>Admissible</source>
@@ -3312,14 +3304,6 @@ when |e| &lt;= s h/2.</translation>
         <translation>fc &gt;= %1 MPa</translation>
     </message>
     <message>
-        <source>unlimited strength</source>
-        <translation>unlimited strength</translation>
-    </message>
-    <message>
-        <source>friction %1</source>
-        <translation>friction %1</translation>
-    </message>
-    <message>
         <source>no sliding</source>
         <translation>no sliding</translation>
     </message>
@@ -3386,6 +3370,78 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>Springing raised, right</source>
         <translation>Springing raised, right</translation>
+    </message>
+    <message>
+        <source>Assessed: exact limit analysis (%1)</source>
+        <translation>Assessed: exact limit analysis (%1)</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Vehicle</translation>
+    </message>
+    <message>
+        <source>Driven across the bridge in %1 positions, the least factor refined between them</source>
+        <translation>Driven across the bridge in %1 positions, the least factor refined between them</translation>
+    </message>
+    <message>
+        <source>Vehicle&apos;s worst live-load factor</source>
+        <translation>Vehicle&apos;s worst live-load factor</translation>
+    </message>
+    <message>
+        <source>Largest multiplier of the strip load and the vehicle together, at the vehicle&apos;s worst position (the project&apos;s characteristic loads)</source>
+        <translation>Largest multiplier of the strip load and the vehicle together, at the vehicle&apos;s worst position (the project&apos;s characteristic loads)</translation>
+    </message>
+    <message>
+        <source>Vehicle&apos;s worst position [m]</source>
+        <translation>Vehicle&apos;s worst position [m]</translation>
+    </message>
+    <message>
+        <source>x = %1, forward</source>
+        <translation>x = %1, forward</translation>
+    </message>
+    <message>
+        <source>x = %1, backward</source>
+        <translation>x = %1, backward</translation>
+    </message>
+    <message>
+        <source>The first axle&apos;s position; forward: the other axles at x + d, backward: at x - d</source>
+        <translation>The first axle&apos;s position; forward: the other axles at x + d, backward: at x - d</translation>
+    </message>
+    <message>
+        <source>Vehicle&apos;s mechanism</source>
+        <translation>Vehicle&apos;s mechanism</translation>
+    </message>
+    <message>
+        <source>Vehicle&apos;s axle loads at collapse [kN]</source>
+        <translation>Vehicle&apos;s axle loads at collapse [kN]</translation>
+    </message>
+    <message>
+        <source>Each axle&apos;s load times the worst factor, axle 1 first</source>
+        <translation>Each axle&apos;s load times the worst factor, axle 1 first</translation>
+    </message>
+    <message>
+        <source>Vehicle&apos;s effective widths b_e [m]</source>
+        <translation>Vehicle&apos;s effective widths b_e [m]</translation>
+    </message>
+    <message>
+        <source>The width of ring that carries each axle: the ring takes P b / b_e</source>
+        <translation>The width of ring that carries each axle: the ring takes P b / b_e</translation>
+    </message>
+    <message>
+        <source>fc = %1 MPa</source>
+        <translation>fc = %1 MPa</translation>
+    </message>
+    <message>
+        <source>rigid voussoirs of unlimited strength</source>
+        <translation>rigid voussoirs of unlimited strength</translation>
+    </message>
+    <message>
+        <source>no tension</source>
+        <translation>no tension</translation>
+    </message>
+    <message>
+        <source>friction μ = %1</source>
+        <translation>friction μ = %1</translation>
     </message>
 </context>
 <context>

@@ -1195,18 +1195,6 @@
         <translation>Al collasso</translation>
     </message>
     <message>
-        <source> (intrados)</source>
-        <translation> (intradosso)</translation>
-    </message>
-    <message>
-        <source> (extrados)</source>
-        <translation> (estradosso)</translation>
-    </message>
-    <message>
-        <source>The collapse mechanism at the worst position: four hinges at sections %1.</source>
-        <translation>Il meccanismo di collasso nella posizione peggiore: quattro cerniere alle sezioni %1.</translation>
-    </message>
-    <message>
         <source>Live-load factor against the position of the vehicle&apos;s first axle (m), each way it is driven, the least factor marked</source>
         <translation>Moltiplicatore del carico variabile in funzione della posizione del primo asse del veicolo (m), in ciascun senso di marcia, segnato il minimo</translation>
     </message>
@@ -1333,6 +1321,10 @@
     <message>
         <source>Approver</source>
         <translation>Approvatore</translation>
+    </message>
+    <message>
+        <source>The collapse mechanism at the worst position:</source>
+        <translation>Il meccanismo di collasso nella posizione peggiore:</translation>
     </message>
 </context>
 <context>
@@ -3085,6 +3077,10 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <source>&amp;Code Basis and Title Block...</source>
         <translation>&amp;Riferimento normativo e cartiglio...</translation>
     </message>
+    <message>
+        <source>%1 - out of date: the data on screen have changed</source>
+        <translation>%1 - superata: i dati sullo schermo sono cambiati</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::FinestraSicurezza</name>
@@ -3139,10 +3135,6 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>No assessment: %1</source>
         <translation>Nessuna verifica: %1</translation>
-    </message>
-    <message>
-        <source>Assessed: exact limit analysis (rigid voussoirs, no tension, no sliding)</source>
-        <translation>Verificato: analisi limite esatta (conci rigidi, nessuna trazione, nessuno scorrimento)</translation>
     </message>
     <message>
         <source>Admissible</source>
@@ -3313,14 +3305,6 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <translation>fc &gt;= %1 MPa</translation>
     </message>
     <message>
-        <source>unlimited strength</source>
-        <translation>resistenza illimitata</translation>
-    </message>
-    <message>
-        <source>friction %1</source>
-        <translation>attrito %1</translation>
-    </message>
-    <message>
         <source>no sliding</source>
         <translation>nessuno scorrimento</translation>
     </message>
@@ -3387,6 +3371,78 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>Springing raised, right</source>
         <translation>Imposta rialzata, destra</translation>
+    </message>
+    <message>
+        <source>Assessed: exact limit analysis (%1)</source>
+        <translation>Verificato: analisi limite esatta (%1)</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Veicolo</translation>
+    </message>
+    <message>
+        <source>Driven across the bridge in %1 positions, the least factor refined between them</source>
+        <translation>Fatto percorrere il ponte in %1 posizioni, il minimo moltiplicatore affinato fra esse</translation>
+    </message>
+    <message>
+        <source>Vehicle&apos;s worst live-load factor</source>
+        <translation>Moltiplicatore peggiore del veicolo</translation>
+    </message>
+    <message>
+        <source>Largest multiplier of the strip load and the vehicle together, at the vehicle&apos;s worst position (the project&apos;s characteristic loads)</source>
+        <translation>Massimo moltiplicatore del carico a striscia e del veicolo insieme, nella posizione peggiore del veicolo (carichi caratteristici del progetto)</translation>
+    </message>
+    <message>
+        <source>Vehicle&apos;s worst position [m]</source>
+        <translation>Posizione peggiore del veicolo [m]</translation>
+    </message>
+    <message>
+        <source>x = %1, forward</source>
+        <translation>x = %1, in avanti</translation>
+    </message>
+    <message>
+        <source>x = %1, backward</source>
+        <translation>x = %1, all&apos;indietro</translation>
+    </message>
+    <message>
+        <source>The first axle&apos;s position; forward: the other axles at x + d, backward: at x - d</source>
+        <translation>La posizione del primo asse; in avanti: gli altri assi in x + d, all&apos;indietro: in x - d</translation>
+    </message>
+    <message>
+        <source>Vehicle&apos;s mechanism</source>
+        <translation>Meccanismo del veicolo</translation>
+    </message>
+    <message>
+        <source>Vehicle&apos;s axle loads at collapse [kN]</source>
+        <translation>Carichi degli assi al collasso [kN]</translation>
+    </message>
+    <message>
+        <source>Each axle&apos;s load times the worst factor, axle 1 first</source>
+        <translation>Il carico di ogni asse per il moltiplicatore peggiore, dal primo asse</translation>
+    </message>
+    <message>
+        <source>Vehicle&apos;s effective widths b_e [m]</source>
+        <translation>Larghezze efficaci b_e del veicolo [m]</translation>
+    </message>
+    <message>
+        <source>The width of ring that carries each axle: the ring takes P b / b_e</source>
+        <translation>La larghezza di anello che porta ogni asse: l&apos;anello prende P b / b_e</translation>
+    </message>
+    <message>
+        <source>fc = %1 MPa</source>
+        <translation>fc = %1 MPa</translation>
+    </message>
+    <message>
+        <source>rigid voussoirs of unlimited strength</source>
+        <translation>conci rigidi di resistenza illimitata</translation>
+    </message>
+    <message>
+        <source>no tension</source>
+        <translation>nessuna trazione</translation>
+    </message>
+    <message>
+        <source>friction μ = %1</source>
+        <translation>attrito μ = %1</translation>
     </message>
 </context>
 <context>

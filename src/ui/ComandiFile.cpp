@@ -53,7 +53,15 @@ bool FinestraPrincipale::Modificato() const {
   return false;
 }
 
-void FinestraPrincipale::AggiornaModificato() { setWindowModified(Modificato()); }
+void FinestraPrincipale::AggiornaModificato() {
+  setWindowModified(Modificato());
+  bool sospesi = false;
+  for (const FormDiDati* f : std::initializer_list<const FormDiDati*>{formGeometria(), formCarichi(), formOpzioni()})
+    sospesi = sospesi || (f && f->toccato());
+  if (sospesi == sospesi_) return;
+  sospesi_ = sospesi;
+  emit datiInSospeso(sospesi);
+}
 
 bool FinestraPrincipale::LeggiFormAperti() {
   for (FormDiDati* f : std::initializer_list<FormDiDati*>{formGeometria(), formCarichi(), formOpzioni()})

@@ -518,11 +518,35 @@ void FinestraPrincipale::MostraRisultati() {
   risultati_->Command1_Click();
 }
 
+namespace {
+
+// The caption a result window had before it was marked out of date.
+constexpr const char* kTitoloValido = "voroTitoloValido";
+
+// Greys out a result window whose data a form is changing, or gives it back:
+// its figures can be neither used nor copied, its slider moves no vehicle.
+void SegnaSospesa(QWidget& finestra, bool sospesa) {
+  const QVariant valido = finestra.property(kTitoloValido);
+  if (sospesa && !valido.isValid()) {
+    finestra.setProperty(kTitoloValido, finestra.windowTitle());
+    finestra.setWindowTitle(FinestraPrincipale::tr("%1 - out of date: the data on screen have changed")
+                                .arg(finestra.windowTitle()));
+  } else if (!sospesa && valido.isValid()) {
+    finestra.setWindowTitle(valido.toString());
+    finestra.setProperty(kTitoloValido, QVariant());
+  }
+  finestra.setEnabled(!sospesa);
+}
+
+}  // namespace
+
 void FinestraPrincipale::RegistraFinestraRisultati(QWidget* finestra) {
   connect(this, &FinestraPrincipale::risultatiScaduti, finestra, [finestra] {
     if (QWidget* sub = qobject_cast<QMdiSubWindow*>(finestra->parentWidget())) sub->close();
     else finestra->close();
   });
+  connect(this, &FinestraPrincipale::datiInSospeso, finestra, [finestra](bool sospesi) { SegnaSospesa(*finestra, sospesi); });
+  if (sospesi_) SegnaSospesa(*finestra, true);
 }
 
 bool FinestraPrincipale::DatiPronti() {
@@ -538,7 +562,7 @@ void FinestraPrincipale::MostraSicurezza() {
   if (!DatiPronti()) return;
   if (sicurezza_) sicurezza_->parentWidget()->close();
   sicurezza_ = new FinestraSicurezza(s_);
-  improntaSicurezza_ = ImprontaCalcolo(s_.dati);
+  improntaSicurezza_ = ImprontaValutazione(s_.dati);
   QMdiSubWindow* sub = figlia(sicurezza_);
   RegistraFinestraRisultati(sicurezza_);
   // The plot shows the vehicle at the worst position while the assessment
@@ -573,7 +597,7 @@ void FinestraPrincipale::CalcolaEPlotta(int PlottaGeometria) {
   }
   if (!DatiPronti()) return;
   statusBar()->showMessage(tr("Solving..."));
-  improntaAvvio_ = ImprontaCalcolo(s_.dati);
+  improntaAvvio_ = ImprontaValutazione(s_.dati);
   calcolatore_.Avvia(s_);
 }
 
@@ -589,7 +613,7 @@ void FinestraPrincipale::fineCalcolo(bool riuscito) {
     improntaRisultati_ = ImprontaCalcolo(s_.dati);
     // The calculation brings the strip load within the structure: the same
     // load, so an assessment of the data it started from still belongs to them.
-    if (sicurezza_ && improntaSicurezza_ == improntaAvvio_) improntaSicurezza_ = *improntaRisultati_;
+    if (sicurezza_ && improntaSicurezza_ == improntaAvvio_) improntaSicurezza_ = ImprontaValutazione(s_.dati);
     statusBar()->showMessage(calcolatore_.fermato()
                                  ? tr("Search stopped: the results are those of the best point found so far")
                                  : tr("Solved"));
@@ -636,7 +660,7 @@ void FinestraPrincipale::DatiCambiati() {
   storia_->Registra();
   if (improntaRisultati_ && *improntaRisultati_ != ImprontaCalcolo(s_.dati)) scadonoRisultati();
   // The assessment belongs to the input it was made for, solved or not.
-  if (sicurezza_ && improntaSicurezza_ != ImprontaCalcolo(s_.dati)) sicurezza_->parentWidget()->close();
+  if (sicurezza_ && improntaSicurezza_ != ImprontaValutazione(s_.dati)) sicurezza_->parentWidget()->close();
   // A drawing of the geometry or of the loads shows the input as it is now.
   if (plot_) plot_->Ridisegna();
   AggiornaModificato();

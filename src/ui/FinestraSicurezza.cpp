@@ -17,6 +17,7 @@
 #include "data/CifreCoerenti.h"
 #include "data/Normative.h"
 #include "drawing/qt/SuperficieQt.h"
+#include "limite/IpotesiMuratura.h"
 #include "ui/CopiaTabella.h"
 #include "ui/EsportaPlot.h"
 #include "ui/Sessione.h"
@@ -155,7 +156,7 @@ void FinestraSicurezza::fine(bool riuscito) {
     emit concluso(false);
     return;
   }
-  lblStato->setText(tr("Assessed: exact limit analysis (rigid voussoirs, no tension, no sliding)"));
+  lblStato->setText(tr("Assessed: exact limit analysis (%1)").arg(ipotesi().join(", ")));
   plot_ = std::make_unique<PlottaSicurezza>(valutatore_.dati(), valutatore_.modello(), valutatore_.risultati(),
                                             s_.regional, disegnoArco_);
   grafico_ = std::make_unique<GraficoSpostamento>(valutatore_.risultati(), valutatore_.modello(), s_.regional,
@@ -201,28 +202,64 @@ void FinestraSicurezza::mostraVerdetto() {
 
 QString FinestraSicurezza::fattore(double v) const { return QString::fromStdString(TestoFattore(s_.regional, v)); }
 
+void FinestraSicurezza::righeVeicolo(std::vector<std::array<QString, 3>>& righe) const {
+  const DatiProgetto& d = valutatore_.dati();
+  if (!d.VeicoloCarico) return;
+  const RisultatiVeicolo& v = valutatore_.veicolo();
+  const QString nome = QString::fromStdString(d.VeicoloCarico->Nome);
+  righe.push_back({tr("Vehicle"), nome,
+                   tr("Driven across the bridge in %1 positions, the least factor refined between them")
+                       .arg(v.posizioni.size())});
+  righe.push_back({tr("Vehicle's worst live-load factor"), v.fattorePeggiore ? fattore(*v.fattorePeggiore) : tr("none"),
+                   tr("Largest multiplier of the strip load and the vehicle together, at the vehicle's worst "
+                      "position (the project's characteristic loads)")});
+  if (!v.fattorePeggiore) return;
+  righe.push_back({tr("Vehicle's worst position [m]"),
+                   (v.versoPeggiore == Verso::Avanti ? tr("x = %1, forward") : tr("x = %1, backward"))
+                       .arg(QString::fromStdString(TestoMetri(s_.regional, v.xPeggiore))),
+                   tr("The first axle's position; forward: the other axles at x + d, backward: at x - d")});
+  righe.push_back({tr("Vehicle's mechanism"), QString::fromStdString(TestoCerniere(v.meccanismo)),
+                   tr("The joints of the collapse (i intrados, e extrados, c crushing, s sliding)")});
+  QStringList carichi, larghezze;
+  for (std::size_t k = 0; k < v.assiPeggiori.size(); ++k) {
+    const double P = k < d.VeicoloCarico->Assi.size() ? d.VeicoloCarico->Assi[k].P : 0;
+    carichi << QString::fromStdString(TestoKn(s_.regional, *v.fattorePeggiore * P));
+    larghezze << QString::fromStdString(TestoMetri(s_.regional, v.assiPeggiori[k].be));
+  }
+  righe.push_back({tr("Vehicle's axle loads at collapse [kN]"), carichi.join("; "),
+                   tr("Each axle's load times the worst factor, axle 1 first")});
+  righe.push_back({tr("Vehicle's effective widths b_e [m]"), larghezze.join("; "),
+                   tr("The width of ring that carries each axle: the ring takes P b / b_e")});
+}
+
+QStringList FinestraSicurezza::ipotesi() const {
+  const RisultatiSicurezza& r = valutatore_.risultati();
+  QStringList t;
+  if (r.resistenzaMinima) {
+    // One strength for the whole ring is stated as it is; segments of
+    // different masonry are stated by the weakest.
+    const DatiProgetto& d = valutatore_.dati();
+    const ModelloArco& m = valutatore_.modello();
+    bool uniforme = true;
+    for (int i = 1; i <= m.nConciTot && uniforme; ++i) uniforme = ResistenzaConcio(d, m, i) == *r.resistenzaMinima;
+    t << (uniforme ? tr("fc = %1 MPa") : tr("fc >= %1 MPa")).arg(fattore(*r.resistenzaMinima));
+  } else {
+    t << tr("rigid voussoirs of unlimited strength");
+  }
+  t << tr("no tension");
+  t << (r.attrito ? tr("friction μ = %1").arg(fattore(*r.attrito)) : tr("no sliding"));
+  if (r.mobilitazione) t << tr("soil resisting up to %1 of the passive pressure").arg(fattore(*r.mobilitazione));
+  return t;
+}
+
 void FinestraSicurezza::riempiTabella() {
   const RisultatiSicurezza& r = valutatore_.risultati();
   // One format for each kind of figure, as in the drawings.
-  auto numero = [this](double v) { return fattore(v); };
   auto metri = [this](double v) { return QString::fromStdString(TestoMetri(s_.regional, v)); };
   auto kN = [this](double v) { return QString::fromStdString(TestoKn(s_.regional, v)); };
-  auto cerniere = [](const std::vector<Cerniera>& c) {
-    QStringList t;
-    for (const Cerniera& h : c)
-      t << QString("%1 %2%3")
-               .arg(h.giunto)
-               .arg(h.tipo == TipoCerniera::Scorrimento ? "s" : h.faccia == Faccia::Intradosso ? "i" : "e")
-               .arg(h.tipo == TipoCerniera::Schiacciamento ? "c" : "");
-    return t.join(", ");
-  };
+  auto cerniere = [](const std::vector<Cerniera>& c) { return QString::fromStdString(TestoCerniere(c)); };
   std::vector<std::array<QString, 3>> righe;
-  // The hypotheses every figure but the geometric factor rests on.
-  QStringList ipotesi;
-  ipotesi << (r.resistenzaMinima ? tr("fc >= %1 MPa").arg(numero(*r.resistenzaMinima)) : tr("unlimited strength"));
-  ipotesi << (r.attrito ? tr("friction %1").arg(numero(*r.attrito)) : tr("no sliding"));
-  if (r.mobilitazione) ipotesi << tr("soil resisting up to %1 of the passive pressure").arg(numero(*r.mobilitazione));
-  righe.push_back({tr("Hypotheses"), ipotesi.join(", "),
+  righe.push_back({tr("Hypotheses"), ipotesi().join(", "),
                    r.resistenzaFinita ? tr("Of every figure below but the geometric factor, which is Heyman's (rigid)")
                                       : tr("Rigid masonry of unlimited strength: crushing is not checked; the "
                                            "geometric factor is Heyman's")});
@@ -265,6 +302,7 @@ void FinestraSicurezza::riempiTabella() {
                       "slab and loads kept where the project puts them")});
   righe.push_back({tr("Geometric factor of safety t/tmin"), r.fattoreSpessore ? fattore(*r.fattoreSpessore) : tr("none"),
                    tr("Heyman: the ring's thickness over the least thickness that still holds a thrust line")});
+  righeVeicolo(righe);
   const ImposteArco imposte = ImposteSuPareti(valutatore_.modello());
   auto rialzo = [this](const ImpostaRialzata& i) {
     return tr("%1 voussoirs, y = %2 m (%3 m above the ring's end)")

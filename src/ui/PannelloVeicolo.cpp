@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "drawing/FigureSicurezza.h"
 #include "ui/FinestraSicurezza.h"
 #include "ui/Sessione.h"
 
@@ -141,16 +142,16 @@ void PannelloVeicolo::Sposta(double x) {
   areaGrafico->Imposta(grafico_.get());
   areaVeicolo->update();
 
-  auto numero = [this](double v) { return QString::fromStdString(Spoglio(s_.regional.FormattaNumero(4, v))); };
-  QStringList cerniere;
-  for (const Cerniera& c : corrente_.meccanismo)
-    cerniere << QString("%1 %2").arg(c.giunto).arg(c.faccia == Faccia::Intradosso ? "i" : "e");
-  QString t = tr("First axle at x = %1 m: ").arg(numero(x));
-  t += corrente_.fattore ? tr("live-load factor %1, mechanism %2").arg(numero(*corrente_.fattore), cerniere.join(", "))
+  // The figures in the formats of the Safety table: factors and metres to three decimals.
+  auto numero = [this](double v) { return QString::fromStdString(TestoFattore(s_.regional, v)); };
+  auto metri = [this](double v) { return QString::fromStdString(TestoMetri(s_.regional, v)); };
+  const QString cerniere = QString::fromStdString(TestoCerniere(corrente_.meccanismo));
+  QString t = tr("First axle at x = %1 m: ").arg(metri(x));
+  t += corrente_.fattore ? tr("live-load factor %1, mechanism %2").arg(numero(*corrente_.fattore), cerniere)
                          : tr("no collapse by the variable load at this position");
   if (risultati_.fattorePeggiore)
     t += tr(" — worst %1 at x = %2 m (%3)")
-             .arg(numero(*risultati_.fattorePeggiore), numero(risultati_.xPeggiore),
+             .arg(numero(*risultati_.fattorePeggiore), metri(risultati_.xPeggiore),
                   risultati_.versoPeggiore == Verso::Avanti ? tr("forward") : tr("backward"));
   lblPosizione->setText(t);
 }
