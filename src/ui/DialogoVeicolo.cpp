@@ -12,6 +12,7 @@
 #include "arch/CaricoVeicolo.h"
 #include "ui/FinestraSicurezza.h"
 #include "ui/Sessione.h"
+#include "ui/TestoCodicePagina.h"
 
 namespace voro::ui {
 
@@ -25,6 +26,7 @@ DialogoVeicolo::DialogoVeicolo(Sessione& s, QWidget* parent)
   for (const Veicolo& v : libreria_.veicoli) cmbVeicolo->addItem(QString::fromStdString(v.Nome));
   cmbVeicolo->addItem(tr("Typed below"));
   txtNome = new QLineEdit(this);
+  SoloCodicePagina(txtNome);
   txtCarreggiata = new QLineEdit(this);
   txtCarreggiata->setToolTip(tr("Wheel track, centre to centre [m]"));
   txtLarghezza = new QLineEdit(this);
