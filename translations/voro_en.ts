@@ -2478,6 +2478,26 @@ when |e| &lt;= s h/2.</translation>
         <source>%1: first axle at mid-span, x = %2 m, driven forward</source>
         <translation>%1: first axle at mid-span, x = %2 m, driven forward</translation>
     </message>
+    <message>
+        <source>vehicle &quot;%1&quot;: track s = %2 m and contact width w = %3 m may not exceed %4 m, more than any road or rail vehicle has</source>
+        <translation>vehicle &quot;%1&quot;: track s = %2 m and contact width w = %3 m may not exceed %4 m, more than any road or rail vehicle has</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot; has %2 axles, more than the %3 of any train</source>
+        <translation>vehicle &quot;%1&quot; has %2 axles, more than the %3 of any train</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;, axle %2: load P = %3 kN is above %4 kN, more than any road or rail axle carries</source>
+        <translation>vehicle &quot;%1&quot;, axle %2: load P = %3 kN is above %4 kN, more than any road or rail axle carries</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;, axle %2: distance d = %3 m is above %4 m, longer than any train</source>
+        <translation>vehicle &quot;%1&quot;, axle %2: distance d = %3 m is above %4 m, longer than any train</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;, axle %2: contact length a = %3 m is above %4 m, longer than any wheel, track or distributed rail load</source>
+        <translation>vehicle &quot;%1&quot;, axle %2: contact length a = %3 m is above %4 m, longer than any wheel, track or distributed rail load</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>
@@ -4035,6 +4055,13 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>backward</source>
         <translation>backward</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::ValidatoreCodicePagina</name>
+    <message>
+        <source>&quot;%1&quot; (U+%2) cannot be kept in the project file, whose code page (Windows-1252) lacks it: type another letter.</source>
+        <translation>&quot;%1&quot; (U+%2) cannot be kept in the project file, whose code page (Windows-1252) lacks it: type another letter.</translation>
     </message>
 </context>
 <context>

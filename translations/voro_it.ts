@@ -2479,6 +2479,26 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <source>%1: first axle at mid-span, x = %2 m, driven forward</source>
         <translation>%1: primo asse in mezzeria, x = %2 m, percorso in avanti</translation>
     </message>
+    <message>
+        <source>vehicle &quot;%1&quot;: track s = %2 m and contact width w = %3 m may not exceed %4 m, more than any road or rail vehicle has</source>
+        <translation>veicolo &quot;%1&quot;: interasse s = %2 m e larghezza d&apos;impronta w = %3 m non possono superare %4 m, più di qualunque veicolo stradale o ferroviario</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot; has %2 axles, more than the %3 of any train</source>
+        <translation>il veicolo &quot;%1&quot; ha %2 assi, più dei %3 di qualunque treno</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;, axle %2: load P = %3 kN is above %4 kN, more than any road or rail axle carries</source>
+        <translation>veicolo &quot;%1&quot;, asse %2: il carico P = %3 kN supera %4 kN, più di quanto porti qualunque asse stradale o ferroviario</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;, axle %2: distance d = %3 m is above %4 m, longer than any train</source>
+        <translation>veicolo &quot;%1&quot;, asse %2: la distanza d = %3 m supera %4 m, più lunga di qualunque treno</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;, axle %2: contact length a = %3 m is above %4 m, longer than any wheel, track or distributed rail load</source>
+        <translation>veicolo &quot;%1&quot;, asse %2: la lunghezza d&apos;impronta a = %3 m supera %4 m, più lunga di qualunque ruota, cingolo o carico ferroviario ripartito</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>
@@ -4036,6 +4056,13 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>backward</source>
         <translation>all&apos;indietro</translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::ValidatoreCodicePagina</name>
+    <message>
+        <source>&quot;%1&quot; (U+%2) cannot be kept in the project file, whose code page (Windows-1252) lacks it: type another letter.</source>
+        <translation>&quot;%1&quot; (U+%2) non può essere conservato nel file del progetto, la cui tabella di caratteri (Windows-1252) non lo ha: digitare un&apos;altra lettera.</translation>
     </message>
 </context>
 <context>
