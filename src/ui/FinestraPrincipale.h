@@ -36,6 +36,9 @@ class FinestraSicurezza;
 class ComandiRapporto;
 class StoriaProgetto;
 
+// Shows a child window of the main window and brings it forward.
+void Davanti(QWidget* form);
+
 class FinestraPrincipale : public QMainWindow {
   Q_OBJECT
  public:

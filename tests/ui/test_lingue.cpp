@@ -202,6 +202,8 @@ void TestLingue::cambioSenzaRiavvio() {
   QVERIFY(b.risolvi());
   b.finestra->MostraGeometria();
   b.finestra->MostraRisultati();
+  b.finestra->azione("mnuAssess")->trigger();
+  QTRY_VERIFY_WITH_TIMEOUT(b.finestra->finestraSicurezza()->valutata(), 60000);
   b.finestra->azione("mnuLingua0")->trigger();
   QTRY_VERIFY(Estranei(Testi(b.finestra->menuBar()), true).isEmpty());
   // The open windows too, opened afresh in the new language.
@@ -209,6 +211,10 @@ void TestLingue::cambioSenzaRiavvio() {
   QVERIFY(Estranei(Testi(b.finestra->formGeometria()), true).isEmpty());
   QVERIFY(Estranei(Testi(b.finestra->formRisultati()), true).isEmpty());
   QCOMPARE(b.finestra->finestraPlot()->windowTitle(), QString("Disegno"));
+  // The Safety window too: its widgets and its drawings in one language.
+  QTRY_VERIFY_WITH_TIMEOUT(b.finestra->finestraSicurezza() && b.finestra->finestraSicurezza()->valutata(), 60000);
+  QCOMPARE(b.finestra->finestraSicurezza()->windowTitle(), QString("Sicurezza"));
+  QVERIFY(Estranei(Testi(b.finestra->finestraSicurezza()), true).isEmpty());
   QVERIFY(b.finestra->RisultatiValidi());
   QVERIFY(Estranei(Testi(b.finestra->findChild<QToolBar*>("Toolbar1")), true).isEmpty());
   QVERIFY(b.finestra->Didascalia().startsWith("Verifica di archi"));
