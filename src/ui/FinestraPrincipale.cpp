@@ -481,6 +481,15 @@ QMdiSubWindow* FinestraPrincipale::figlia(QWidget* w) {
   sub->setWindowIcon(windowIcon());
   // A data form that goes takes its unread edits with it.
   connect(w, &QObject::destroyed, this, [this] { QTimer::singleShot(0, this, &FinestraPrincipale::AggiornaModificato); });
+  // Restoring a maximised child gives the caption back without its "[*]":
+  // set it again once the area has finished, unless another child is maximised.
+  connect(sub, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates, Qt::WindowStates ora) {
+    if (ora & Qt::WindowMaximized) return;
+    QTimer::singleShot(0, this, [this] {
+      const QMdiSubWindow* attiva = area_->activeSubWindow();
+      if (!attiva || !attiva->isMaximized()) AggiornaCaption();
+    });
+  });
   return sub;
 }
 

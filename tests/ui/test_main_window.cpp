@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QFile>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QLineEdit>
@@ -41,6 +43,7 @@ class TestMainWindow : public QObject {
   void menuEToolbar();
   void comandiCheRichiedonoLaGeometria();
   void captionNuovoApriSalva();
+  void asteriscoDopoIngrandisciERipristina();
   void apriAnnullatoLasciaIlModello();
   void apriFileNonValido();
   void rigaDiComando_data();
@@ -169,6 +172,36 @@ void TestMainWindow::captionNuovoApriSalva() {
   b.dialoghi.nomi.push_back(b.esempio("arco-policentrico.vro"));
   f->FileSalvaConNome();
   QCOMPARE(Contenuto(b.esempio("arco-policentrico.vro")), originale);
+}
+
+// The caption as the window system shows it keeps the "*" of a modified
+// project while a child window is maximised and after it is restored.
+void TestMainWindow::asteriscoDopoIngrandisciERipristina() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  auto* f = b.finestra.get();
+  Avanti(b);
+  b.s().dati.qCarico += 10;
+  f->DatiCambiati();
+  QVERIFY(f->Modificato());
+  auto titolo = [f] { return f->windowHandle()->title(); };
+  QCOMPARE(titolo(), kCaption + "ponte-stradale*");
+  f->MostraGeometria();
+  QMdiSubWindow* sub = f->area()->activeSubWindow();
+  QVERIFY(sub);
+  sub->showMaximized();
+  QCoreApplication::processEvents();
+  QVERIFY2(titolo().startsWith(kCaption + "ponte-stradale* - ["), qPrintable(titolo()));
+  sub->showNormal();
+  QCoreApplication::processEvents();
+  QCOMPARE(titolo(), kCaption + "ponte-stradale*");
+  // Saved: the mark goes, and stays gone after another maximise.
+  b.dialoghi.nomi.push_back(b.utente.filePath("salvato.vro"));
+  QVERIFY(f->FileSalvaConNome());
+  sub->showMaximized();
+  sub->showNormal();
+  QCoreApplication::processEvents();
+  QCOMPARE(titolo(), kCaption + "salvato");
 }
 
 void TestMainWindow::apriAnnullatoLasciaIlModello() {
