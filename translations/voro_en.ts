@@ -3463,6 +3463,10 @@ when |e| &lt;= s h/2.</translation>
         <source>friction μ = %1</source>
         <translation>friction μ = %1</translation>
     </message>
+    <message>
+        <source>Strip load</source>
+        <translation>Strip load</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::FormCarichi</name>

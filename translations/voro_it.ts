@@ -3464,6 +3464,10 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <source>friction μ = %1</source>
         <translation>attrito μ = %1</translation>
     </message>
+    <message>
+        <source>Strip load</source>
+        <translation>Carico a striscia</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::FormCarichi</name>

@@ -25,7 +25,9 @@ VeicoloInPosizione PosizionePeggiore(const RisultatiVeicolo& r) {
 void PlottaAssi(const ModelloArco& m, const VeicoloInPosizione& v, double hFreccia, double hTesto,
                 const Regional& reg, Disegno& g) {
   // Each axle: the spread from its contact on the road down to the
-  // extrados, its arrow and its load (times the factor at collapse).
+  // extrados, its arrow and its load (times the factor at collapse). Loads
+  // of close axles go on a second line rather than over each other.
+  std::vector<double> fineRiga;  // where the last text of each line ends
   for (std::size_t k = 0; k < v.assi.size(); ++k) {
     const ImprontaAsse& a = v.assi[k];
     const double yE = m.ySoletta - a.h;
@@ -40,8 +42,14 @@ void PlottaAssi(const ModelloArco& m, const VeicoloInPosizione& v, double hFrecc
     g.SpessoreLinea(1);
     if (k < v.carichi.size()) {
       const double P = v.fattore ? *v.fattore * v.carichi[k] : v.carichi[k];
-      g.Testo(a.x + hTesto / 2, m.ySoletta + hFreccia + hTesto, hTesto,
-              TestoKn(reg, P) + " kN", 1, true);
+      const std::string testo = TestoKn(reg, P) + " kN";
+      const double x = a.x + hTesto / 2;
+      const double largo = g.superficie ? g.superficie->LarghezzaTesto(testo) : 0.6 * hTesto * testo.size();
+      std::size_t riga = 0;
+      while (riga < fineRiga.size() && x <= fineRiga[riga]) ++riga;
+      if (riga == fineRiga.size()) fineRiga.push_back(0);
+      fineRiga[riga] = x + largo + hTesto / 2;
+      g.Testo(x, m.ySoletta + hFreccia + (1 + 1.4 * static_cast<double>(riga)) * hTesto, hTesto, testo, 1, true);
     }
   }
 }
@@ -58,9 +66,10 @@ void PlottaVeicolo::disegna() {
   const double hTesto = altezza / 28;
   double x0 = m.xMinStruttura, x1 = m.xMaxStruttura;
   for (const ImprontaAsse& a : v_.assi) x0 = std::min(x0, a.x1), x1 = std::max(x1, a.x2);
+  if (v_.strada) x0 = std::min(x0, v_.strada->first), x1 = std::max(x1, v_.strada->second);
   xMinPlt = toSingle(x0);
   xMaxPlt = toSingle(x1);
-  yMaxPlt = toSingle(m.ySoletta + hFreccia + 4 * hTesto);
+  yMaxPlt = toSingle(m.ySoletta + hFreccia + 5.5 * hTesto);
   yMinPlt = toSingle(yB - 4 * hTesto);
   if (destinazione_ == "VIDEO") finestra_.EstremiFinestra(0.03f, 0.03f, 0.97f, 0.95f);
   else if (destinazione_ == "STAMPANTE") finestra_.EstremiFinestra(0.1f, 0.1f, 0.9f, 0.9f);
@@ -93,6 +102,8 @@ void PlottaVeicolo::disegna() {
       g_.ImpostaColore(c.faccia == Faccia::Intradosso ? colori_sicurezza::Intradosso : colori_sicurezza::Estradosso);
       g_.Cerchio(l.x[j], l.y[j], r, 1);
       g_.Cerchio(l.x[j], l.y[j], r / 3, 1);
+      // Where the masonry crushes, a second ring, as on the strip load's drawing.
+      if (c.tipo == TipoCerniera::Schiacciamento) g_.Cerchio(l.x[j], l.y[j], 1.5 * r, 1);
     }
     g_.SpessoreLinea(1);
   }

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "drawing/FigureSicurezza.h"
@@ -76,20 +77,25 @@ FinestraSicurezza::FinestraSicurezza(Sessione& s, QWidget* parent)
   areaGrafico->setObjectName("picSpostamento");
   areaArco->esporta = [this] { mnuEsportaImmagine(0); };
   areaGrafico->esporta = [this] { mnuEsportaImmagine(1); };
-  // The figures above, the arch and the sweep chart side by side below.
+  // The figures above; below, one load at a time with the room of the whole
+  // window: the strip load's arch and sweep chart, or the vehicle's.
   auto* disegni = new QSplitter(Qt::Horizontal, this);
   disegni->addWidget(areaArco);
   disegni->addWidget(areaGrafico);
   disegni->setStretchFactor(0, 3);
   disegni->setStretchFactor(1, 2);
+  pannelloVeicolo = new PannelloVeicolo(s, this);
+  schede = new QTabWidget(this);
+  schede->setObjectName("tabCarichi");
+  schede->addTab(disegni, tr("Strip load"));
+  schede->addTab(pannelloVeicolo, tr("Vehicle"));
+  schede->setTabVisible(1, false);
   auto* divisore = new QSplitter(Qt::Vertical, this);
   divisore->addWidget(tabella);
-  divisore->addWidget(disegni);
-  pannelloVeicolo = new PannelloVeicolo(s, this);
-  divisore->addWidget(pannelloVeicolo);
+  divisore->addWidget(schede);
   divisore->setStretchFactor(0, 0);
   divisore->setStretchFactor(1, 1);
-  divisore->setSizes({Twips(3600, this), Twips(7200, this)});
+  divisore->setSizes({Twips(2600, this), Twips(7200, this)});
 
   // The verdict first, in words and a sign as well as in colour.
   lblVerdetto = new QLabel(this);
@@ -136,6 +142,7 @@ void FinestraSicurezza::Avvia() {
   plot_.reset();
   grafico_.reset();
   pannelloVeicolo->Svuota();
+  schede->setTabVisible(1, false);
   tabella->setRowCount(0);
   lblVerdetto->hide();
   lblStato->setText(tr("Assessing..."));
@@ -165,6 +172,11 @@ void FinestraSicurezza::fine(bool riuscito) {
   areaGrafico->Imposta(grafico_.get());
   riempiTabella();
   pannelloVeicolo->Mostra(valutatore_.dati(), valutatore_.modello(), valutatore_.veicolo());
+  // A vehicle is what the engineer asked about: its page in front.
+  if (valutatore_.dati().VeicoloCarico) {
+    schede->setTabVisible(1, true);
+    schede->setCurrentIndex(1);
+  }
   mostraVerdetto();
   valutata_ = true;
   emit concluso(true);

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QWidget>
 #include <array>
@@ -83,6 +84,7 @@ class FinestraSicurezza : public QWidget {
   QPushButton* cmdStop;
   AreaTavola* areaArco;
   AreaTavola* areaGrafico;
+  QTabWidget* schede;  // the strip load's drawings, the vehicle's
   PannelloVeicolo* pannelloVeicolo;  // the vehicle's sweep, when the project has a vehicle
 
  signals:

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "drawing/FigureSicurezza.h"
@@ -67,7 +68,6 @@ PannelloVeicolo::PannelloVeicolo(const Sessione& s, QWidget* parent)
     sldPosizione->setValue(static_cast<int>(std::lround(risultati_.xPeggiore / kPassoCursore)));
     Sposta(risultati_.xPeggiore);
   });
-  hide();
 }
 
 PannelloVeicolo::~PannelloVeicolo() = default;
@@ -80,6 +80,11 @@ void PannelloVeicolo::impostaCorsa() {
   const QSignalBlocker blocco(sldPosizione);
   sldPosizione->setRange(static_cast<int>(std::ceil(inizio / kPassoCursore)),
                          static_cast<int>(std::floor(fine / kPassoCursore)));
+  // The arrow keys move by the sweep's own step, Page Up and Down by ten of
+  // them, Home and End to the ends of the drive.
+  const int passo = std::max(1, static_cast<int>(std::lround(risultati_.passo / kPassoCursore)));
+  sldPosizione->setSingleStep(passo);
+  sldPosizione->setPageStep(10 * passo);
 }
 
 void PannelloVeicolo::Svuota() {
@@ -89,7 +94,6 @@ void PannelloVeicolo::Svuota() {
   grafico_.reset();
   percorso_.reset();
   risultati_ = RisultatiVeicolo{};
-  hide();
 }
 
 void PannelloVeicolo::Mostra(const DatiProgetto& d, const ModelloArco& m, const RisultatiVeicolo& sweep) {
@@ -101,22 +105,16 @@ void PannelloVeicolo::Mostra(const DatiProgetto& d, const ModelloArco& m, const 
   corrente_ = VeicoloInPosizione{};
   corrente_.nome = d.VeicoloCarico->Nome;
   for (const AsseVeicolo& a : d.VeicoloCarico->Assi) corrente_.carichi.push_back(a.P);
+  // The drawing fitted once to the road of the whole drive, both ways.
+  double x0 = m.xMinStruttura, x1 = m.xMaxStruttura;
+  for (const Verso v : {Verso::Avanti, Verso::Indietro}) {
+    const auto [inizio, fine] = percorso_->carico().Corsa(v);
+    for (const double x : {inizio, fine})
+      for (const ImprontaAsse& a : percorso_->carico().Impronte(x, v)) x0 = std::min(x0, a.x1), x1 = std::max(x1, a.x2);
+  }
+  corrente_.strada = std::make_pair(x0, x1);
   plot_ = std::make_unique<PlottaVeicolo>(d, m, corrente_, s_.regional, disegnoVeicolo_);
   areaVeicolo->Imposta(plot_.get());
-  show();
-  // In a splitter the panel takes half the height when it first shows.
-  if (auto* divisore = qobject_cast<QSplitter*>(parentWidget())) {
-    QList<int> misure = divisore->sizes();
-    const int io = divisore->indexOf(this);
-    int totale = 0;
-    for (int v : misure) totale += v;
-    if (io >= 0 && totale > 0 && misure[io] < totale / 3) {
-      const int altri = totale - misure[io];
-      for (int& v : misure) v = altri > 0 ? v * (totale / 2) / altri : 0;
-      misure[io] = totale / 2;
-      divisore->setSizes(misure);
-    }
-  }
   if (risultati_.fattorePeggiore) {
     cmdPeggiore->click();
   } else {

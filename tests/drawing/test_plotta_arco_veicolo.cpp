@@ -139,6 +139,23 @@ TEST(PlottaArcoVeicolo, ResultsModeDrawsItTooAndGeometryModeDoesNot) {
   for (std::size_t i = 0; i < prima.tratti.size(); ++i) EXPECT_EQ(dopo.tratti[i].v, prima.tratti[i].v);
 }
 
+// Axles closer than their loads' texts are wide: the loads on two lines,
+// never one over the other.
+TEST(PlottaArcoVeicolo, CloseAxlesKeepTheirLoadsApart) {
+  DatiProgetto d = ponteConTandem();
+  d.VeicoloCarico->Assi[1].d = 0.3f;  // the texts are 0.9 m wide on the recording surface
+  d.VeicoloCarico->Assi.push_back({300, 0.6f, 0.4f});
+  Plot p(d, 2);
+  p.plot.Veicolo = VeicoloAMetaLuce(p.caso.dati, p.caso.modello);
+  std::vector<std::pair<double, double>> carichi;  // (x, y) of each load's text
+  for (const auto& x : p.disegna().tratti)
+    if (x.tipo == "testo" && x.testo == "300.00 kN") carichi.push_back({x.v[0], x.v[1]});
+  ASSERT_EQ(carichi.size(), 3u);
+  for (std::size_t i = 0; i < carichi.size(); ++i)
+    for (std::size_t j = i + 1; j < carichi.size(); ++j)
+      if (std::fabs(carichi[i].first - carichi[j].first) < 0.9) EXPECT_NE(carichi[i].second, carichi[j].second);
+}
+
 TEST(PlottaArcoVeicolo, NoVehicleNoPosition) {
   prova::Caso c(prova::ponte());
   EXPECT_FALSE(VeicoloAMetaLuce(c.dati, c.modello));
