@@ -27,6 +27,12 @@ std::string TestoCerniere(const std::vector<Cerniera>& cerniere) {
   return t;
 }
 
+double AltoEtichettaMinimo(double ym, double ht, double hl) {
+  if (ym - ht - hl > 1 + ht / 2) return ym - ht;
+  if (ym > 1 + ht && 1 - ht / 4 - hl > 0) return 1 - ht / 4;
+  return ym + std::max(2 * ht, hl + ht / 2);
+}
+
 std::optional<std::string> AvvisoSicurezza(const RisultatiSicurezza& r, const Regional& reg, bool breve) {
   if (!r.ammissibile)
     return breve ? reg.traduci("Voro", "NOT ADMISSIBLE: no thrust line fits within the masonry")

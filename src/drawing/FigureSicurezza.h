@@ -25,6 +25,13 @@ std::string TestoKn(const Regional& reg, double v);
 // extrados, c where the masonry crushes, s for a sliding joint.
 std::string TestoCerniere(const std::vector<Cerniera>& cerniere);
 
+// Where the label of a sweep chart's least factor ym hangs from (its top),
+// ht the chart's text height and hl a line of text on the surface: below the
+// mark, where no curve runs, when it clears the line of factor 1; else under
+// that line, which the curve never crosses when the least is above 1; else
+// above the mark.
+double AltoEtichettaMinimo(double ym, double ht, double hl);
+
 // The warning of an arch that does not stand (no thrust line within the
 // masonry) or whose least live-load factor is below 1; none for an arch that
 // carries its loads. Breve: its first words only, for a narrow drawing.

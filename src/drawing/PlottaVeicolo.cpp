@@ -49,7 +49,8 @@ void PlottaAssi(const ModelloArco& m, const VeicoloInPosizione& v, double hFrecc
       while (riga < fineRiga.size() && x <= fineRiga[riga]) ++riga;
       if (riga == fineRiga.size()) fineRiga.push_back(0);
       fineRiga[riga] = x + largo + hTesto / 2;
-      g.Testo(x, m.ySoletta + hFreccia + (1 + 1.4 * static_cast<double>(riga)) * hTesto, hTesto, testo, 1, true);
+      const double alto = g.superficie ? std::max(1.4 * hTesto, 1.2 * g.superficie->AltezzaTesto(testo)) : 1.4 * hTesto;
+      g.Testo(x, m.ySoletta + hFreccia + hTesto + alto * static_cast<double>(riga), hTesto, testo, 1, true);
     }
   }
 }
@@ -69,11 +70,22 @@ void PlottaVeicolo::disegna() {
   if (v_.strada) x0 = std::min(x0, v_.strada->first), x1 = std::max(x1, v_.strada->second);
   xMinPlt = toSingle(x0);
   xMaxPlt = toSingle(x1);
-  yMaxPlt = toSingle(m.ySoletta + hFreccia + 5.5 * hTesto);
-  yMinPlt = toSingle(yB - 4 * hTesto);
+  yMaxPlt = toSingle(m.ySoletta + hFreccia + 4 * hTesto);
+  yMinPlt = toSingle(yB - 3 * hTesto);
   if (destinazione_ == "VIDEO") finestra_.EstremiFinestra(0.03f, 0.03f, 0.97f, 0.95f);
   else if (destinazione_ == "STAMPANTE") finestra_.EstremiFinestra(0.1f, 0.1f, 0.9f, 0.9f);
-  finestra_.Inizializza(xMinPlt, xMaxPlt, yMinPlt, yMaxPlt, destinazione_, superficie_, blocco_, 1, true, 0, g_);
+  // Two lines of axle loads above the arrows and the caption below the
+  // structure, as tall as the surface draws its text: the drawing gives up
+  // height until they fit.
+  for (int volta = 0; volta < 6; ++volta) {
+    finestra_.Inizializza(xMinPlt, xMaxPlt, yMinPlt, yMaxPlt, destinazione_, superficie_, blocco_, 1, true, 0, g_);
+    if (!superficie_) break;
+    const double riga = std::max(1.4 * hTesto, 1.2 * superficie_->AltezzaTesto("Ag"));
+    const double alto = m.ySoletta + hFreccia + hTesto + 2 * riga, basso = yB - hTesto - 1.5 * riga;
+    if (yMaxPlt >= alto && yMinPlt <= basso) break;
+    yMaxPlt = toSingle(std::max<double>(yMaxPlt, alto));
+    yMinPlt = toSingle(std::min<double>(yMinPlt, basso));
+  }
   g_.DefinisciFont(1, "Times", "Arial");
   g_.SelezionaFont(1);
 
@@ -115,7 +127,7 @@ void PlottaVeicolo::disegna() {
     t = Componi(reg_.traduci("Voro", "%1: live-load factor %2, loads at collapse"), {t, TestoFattore(reg_, *v_.fattore)});
   else if (v_.valutato)
     t = Componi(reg_.traduci("Voro", "%1: no collapse by the variable load at this position"), {t});
-  g_.Testo(xMinPlt, yMaxPlt - hTesto, hTesto, t, 1, true);
+  g_.Testo(xMinPlt, yB - hTesto, hTesto, t, 1, true);
 }
 
 }  // namespace voro

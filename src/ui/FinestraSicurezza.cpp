@@ -95,7 +95,7 @@ FinestraSicurezza::FinestraSicurezza(Sessione& s, QWidget* parent)
   divisore->addWidget(schede);
   divisore->setStretchFactor(0, 0);
   divisore->setStretchFactor(1, 1);
-  divisore->setSizes({Twips(2600, this), Twips(7200, this)});
+  divisore->setSizes({Twips(2000, this), Twips(7200, this)});
 
   // The verdict first, in words and a sign as well as in colour.
   lblVerdetto = new QLabel(this);

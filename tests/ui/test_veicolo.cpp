@@ -208,6 +208,22 @@ void TestVeicolo::ilCursoreMuoveIlVeicolo() {
     }
     QCOMPARE(p->corrente().assi.front().x, mm / 1000.0);
   }
+  // The keys: one step of the sweep, ten with Page Down, the ends with Home
+  // and End; the drawing fitted once to the whole drive, not to each position.
+  const int passo = static_cast<int>(std::lround(p->risultati().passo * 1000));
+  QCOMPARE(p->sldPosizione->singleStep(), passo);
+  QCOMPARE(p->sldPosizione->pageStep(), 10 * passo);
+  p->sldPosizione->setValue(4000);
+  QTest::keyClick(p->sldPosizione, Qt::Key_PageUp);
+  QCOMPARE(p->sldPosizione->value(), 4000 + 10 * passo);
+  QTest::keyClick(p->sldPosizione, Qt::Key_End);
+  QCOMPARE(p->sldPosizione->value(), p->sldPosizione->maximum());
+  const auto strada = p->corrente().strada;
+  QTest::keyClick(p->sldPosizione, Qt::Key_Home);
+  QCOMPARE(p->sldPosizione->value(), p->sldPosizione->minimum());
+  QVERIFY(strada && p->corrente().strada == strada);
+  QVERIFY(strada->first <= p->corrente().assi.back().x1 && strada->second >= p->corrente().assi.front().x2);
+
   // The vehicle, its spread and the collapse line drawn.
   p->cmdPeggiore->click();
   const QImage img = p->areaVeicolo->grab().toImage().convertToFormat(QImage::Format_RGB32);
