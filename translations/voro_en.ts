@@ -2467,14 +2467,6 @@ when |e| &lt;= s h/2.</translation>
         <translation>axle %1: P %2 kN at d %3 m, contact a %4 m</translation>
     </message>
     <message>
-        <source>%1: worst position of the safety assessment, first axle at x = %2 m, driven forward (live-load factor %3)</source>
-        <translation>%1: worst position of the safety assessment, first axle at x = %2 m, driven forward (live-load factor %3)</translation>
-    </message>
-    <message>
-        <source>%1: worst position of the safety assessment, first axle at x = %2 m, driven backward (live-load factor %3)</source>
-        <translation>%1: worst position of the safety assessment, first axle at x = %2 m, driven backward (live-load factor %3)</translation>
-    </message>
-    <message>
         <source>%1: first axle at mid-span, x = %2 m, driven forward</source>
         <translation>%1: first axle at mid-span, x = %2 m, driven forward</translation>
     </message>
@@ -2497,6 +2489,18 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>vehicle &quot;%1&quot;, axle %2: contact length a = %3 m is above %4 m, longer than any wheel, track or distributed rail load</source>
         <translation>vehicle &quot;%1&quot;, axle %2: contact length a = %3 m is above %4 m, longer than any wheel, track or distributed rail load</translation>
+    </message>
+    <message>
+        <source>%1. The thrust line and the stresses drawn leave the vehicle out: the Safety window assesses it</source>
+        <translation>%1. The thrust line and the stresses drawn leave the vehicle out: the Safety window assesses it</translation>
+    </message>
+    <message>
+        <source>%1: worst position of the safety assessment, first axle at x = %2 m, driven forward (live-load factor %3 under the characteristic loads)</source>
+        <translation>%1: worst position of the safety assessment, first axle at x = %2 m, driven forward (live-load factor %3 under the characteristic loads)</translation>
+    </message>
+    <message>
+        <source>%1: worst position of the safety assessment, first axle at x = %2 m, driven backward (live-load factor %3 under the characteristic loads)</source>
+        <translation>%1: worst position of the safety assessment, first axle at x = %2 m, driven backward (live-load factor %3 under the characteristic loads)</translation>
     </message>
 </context>
 <context>
@@ -3288,10 +3292,6 @@ when |e| &lt;= s h/2.</translation>
         <translation>✘ NOT ADEQUATE</translation>
     </message>
     <message>
-        <source>adequacy factor %1 (%2 1)</source>
-        <translation>adequacy factor %1 (%2 1)</translation>
-    </message>
-    <message>
         <source>no design variable load can make a mechanism</source>
         <translation>no design variable load can make a mechanism</translation>
     </message>
@@ -3466,6 +3466,10 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>Strip load</source>
         <translation>Strip load</translation>
+    </message>
+    <message>
+        <source>adequacy factor %1 (%2 1), design loads and strength</source>
+        <translation>adequacy factor %1 (%2 1), design loads and strength</translation>
     </message>
 </context>
 <context>
@@ -4037,10 +4041,6 @@ when |e| &lt;= s h/2.</translation>
         <translation>&amp;Worst position</translation>
     </message>
     <message>
-        <source>First axle at x = %1 m: </source>
-        <translation>First axle at x = %1 m: </translation>
-    </message>
-    <message>
         <source>live-load factor %1, mechanism %2</source>
         <translation>live-load factor %1, mechanism %2</translation>
     </message>
@@ -4059,6 +4059,10 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>backward</source>
         <translation>backward</translation>
+    </message>
+    <message>
+        <source>Characteristic loads, first axle at x = %1 m: </source>
+        <translation>Characteristic loads, first axle at x = %1 m: </translation>
     </message>
 </context>
 <context>

@@ -2468,14 +2468,6 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <translation>asse %1: P %2 kN a d %3 m, impronta a %4 m</translation>
     </message>
     <message>
-        <source>%1: worst position of the safety assessment, first axle at x = %2 m, driven forward (live-load factor %3)</source>
-        <translation>%1: posizione peggiore della verifica di sicurezza, primo asse in x = %2 m, percorso in avanti (moltiplicatore del carico variabile %3)</translation>
-    </message>
-    <message>
-        <source>%1: worst position of the safety assessment, first axle at x = %2 m, driven backward (live-load factor %3)</source>
-        <translation>%1: posizione peggiore della verifica di sicurezza, primo asse in x = %2 m, percorso all&apos;indietro (moltiplicatore del carico variabile %3)</translation>
-    </message>
-    <message>
         <source>%1: first axle at mid-span, x = %2 m, driven forward</source>
         <translation>%1: primo asse in mezzeria, x = %2 m, percorso in avanti</translation>
     </message>
@@ -2498,6 +2490,18 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>vehicle &quot;%1&quot;, axle %2: contact length a = %3 m is above %4 m, longer than any wheel, track or distributed rail load</source>
         <translation>veicolo &quot;%1&quot;, asse %2: la lunghezza d&apos;impronta a = %3 m supera %4 m, più lunga di qualunque ruota, cingolo o carico ferroviario ripartito</translation>
+    </message>
+    <message>
+        <source>%1. The thrust line and the stresses drawn leave the vehicle out: the Safety window assesses it</source>
+        <translation>%1. La curva delle pressioni e le tensioni disegnate non considerano il veicolo: lo verifica la finestra Sicurezza</translation>
+    </message>
+    <message>
+        <source>%1: worst position of the safety assessment, first axle at x = %2 m, driven forward (live-load factor %3 under the characteristic loads)</source>
+        <translation>%1: posizione peggiore della verifica di sicurezza, primo asse in x = %2 m, percorso in avanti (moltiplicatore del carico variabile %3 con i carichi caratteristici)</translation>
+    </message>
+    <message>
+        <source>%1: worst position of the safety assessment, first axle at x = %2 m, driven backward (live-load factor %3 under the characteristic loads)</source>
+        <translation>%1: posizione peggiore della verifica di sicurezza, primo asse in x = %2 m, percorso all&apos;indietro (moltiplicatore del carico variabile %3 con i carichi caratteristici)</translation>
     </message>
 </context>
 <context>
@@ -3289,10 +3293,6 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <translation>✘ NON ADEGUATO</translation>
     </message>
     <message>
-        <source>adequacy factor %1 (%2 1)</source>
-        <translation>fattore di adeguatezza %1 (%2 1)</translation>
-    </message>
-    <message>
         <source>no design variable load can make a mechanism</source>
         <translation>nessun carico variabile di progetto può produrre un meccanismo</translation>
     </message>
@@ -3467,6 +3467,10 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>Strip load</source>
         <translation>Carico a striscia</translation>
+    </message>
+    <message>
+        <source>adequacy factor %1 (%2 1), design loads and strength</source>
+        <translation>fattore di adeguatezza %1 (%2 1), carichi e resistenza di progetto</translation>
     </message>
 </context>
 <context>
@@ -4038,10 +4042,6 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <translation>Posizione &amp;peggiore</translation>
     </message>
     <message>
-        <source>First axle at x = %1 m: </source>
-        <translation>Primo asse in x = %1 m: </translation>
-    </message>
-    <message>
         <source>live-load factor %1, mechanism %2</source>
         <translation>moltiplicatore del carico variabile %1, meccanismo %2</translation>
     </message>
@@ -4060,6 +4060,10 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>backward</source>
         <translation>all&apos;indietro</translation>
+    </message>
+    <message>
+        <source>Characteristic loads, first axle at x = %1 m: </source>
+        <translation>Carichi caratteristici, primo asse in x = %1 m: </translation>
     </message>
 </context>
 <context>

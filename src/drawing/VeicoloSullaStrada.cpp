@@ -41,9 +41,9 @@ std::string LegendaVeicolo(const VeicoloSullaStrada& v, const Regional& reg) {
     const std::string t =
         v.verso == Verso::Avanti
             ? reg.traduci("Voro", "%1: worst position of the safety assessment, first axle at x = %2 m, driven "
-                                  "forward (live-load factor %3)")
+                                  "forward (live-load factor %3 under the characteristic loads)")
             : reg.traduci("Voro", "%1: worst position of the safety assessment, first axle at x = %2 m, driven "
-                                  "backward (live-load factor %3)");
+                                  "backward (live-load factor %3 under the characteristic loads)");
     return Componi(t, {v.veicolo.nome, TestoMetri(reg, v.x), TestoFattore(reg, *v.fattorePeggiore)});
   }
   return Componi(reg.traduci("Voro", "%1: first axle at mid-span, x = %2 m, driven forward"),

@@ -188,7 +188,7 @@ void FinestraSicurezza::mostraVerdetto() {
   const DatiNormativa& n = valutatore_.dati().Normativa;
   QString testo = a.adeguato() ? tr("\u2714 ADEQUATE") : tr("\u2718 NOT ADEQUATE");
   if (a.fattore())
-    testo += " \u2014 " + tr("adequacy factor %1 (%2 1)")
+    testo += " \u2014 " + tr("adequacy factor %1 (%2 1), design loads and strength")
                                .arg(fattore(*a.fattore()), a.adeguato() ? QString("\u2265") : QString("<"));
   else if (g.esito == EsitoCarico::Illimitato)
     testo += " \u2014 " + tr("no design variable load can make a mechanism");

@@ -144,7 +144,7 @@ void PannelloVeicolo::Sposta(double x) {
   auto numero = [this](double v) { return QString::fromStdString(TestoFattore(s_.regional, v)); };
   auto metri = [this](double v) { return QString::fromStdString(TestoMetri(s_.regional, v)); };
   const QString cerniere = QString::fromStdString(TestoCerniere(corrente_.meccanismo));
-  QString t = tr("First axle at x = %1 m: ").arg(metri(x));
+  QString t = tr("Characteristic loads, first axle at x = %1 m: ").arg(metri(x));
   t += corrente_.fattore ? tr("live-load factor %1, mechanism %2").arg(numero(*corrente_.fattore), cerniere)
                          : tr("no collapse by the variable load at this position");
   if (risultati_.fattorePeggiore)

@@ -107,7 +107,7 @@ TEST(PlottaArcoVeicolo, TheWorstPositionOfTheAssessmentIsNamedWithItsFactor) {
   const std::string numero = TestoMetri(p.reg, r.xPeggiore);
   const std::string fattore = TestoFattore(p.reg, *r.fattorePeggiore);
   EXPECT_EQ(conta(t, "LM1 tandem: worst position of the safety assessment, first axle at x = " + numero +
-                         " m, driven forward (live-load factor " + fattore + ")"),
+                         " m, driven forward (live-load factor " + fattore + " under the characteristic loads)"),
             1);
   EXPECT_EQ(conta(t, "300.00 kN"), 2);
 
@@ -154,6 +154,21 @@ TEST(PlottaArcoVeicolo, CloseAxlesKeepTheirLoadsApart) {
   for (std::size_t i = 0; i < carichi.size(); ++i)
     for (std::size_t j = i + 1; j < carichi.size(); ++j)
       if (std::fabs(carichi[i].first - carichi[j].first) < 0.9) EXPECT_NE(carichi[i].second, carichi[j].second);
+}
+
+// Over the three-hinged line, which reads the strip load alone, the vehicle
+// is drawn with a legend that says the line leaves it out; over the loads
+// alone it needs no such word.
+TEST(PlottaArcoVeicolo, TheResultsPlotSaysItsThrustLineLeavesTheVehicleOut) {
+  const std::string nota = "The thrust line and the stresses drawn leave the vehicle out: the Safety window assesses it";
+  for (const int modo : {0, 2}) {
+    Plot p(ponteConTandem(), modo);
+    if (modo == 0) p.caso.risolvi();
+    p.plot.Veicolo = VeicoloAMetaLuce(p.caso.dati, p.caso.modello);
+    bool detto = false;
+    for (const std::string& t : testi(p.disegna())) detto = detto || t.find(nota) != std::string::npos;
+    EXPECT_EQ(detto, modo == 0) << modo;
+  }
 }
 
 TEST(PlottaArcoVeicolo, NoVehicleNoPosition) {

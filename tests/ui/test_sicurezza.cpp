@@ -265,6 +265,9 @@ void TestSicurezza::veicoloEIpotesiNellaTabella() {
   QVERIFY(Valore(f, "Vehicle's worst position [m]").contains(QString::fromStdString(TestoMetri(b.s().regional, v.xPeggiore))));
   const QString riga = f->pannelloVeicolo->lblPosizione->text();
   QVERIFY2(riga.contains(meccanismo), qPrintable(riga));
+  // Characteristic figures and the design verdict each say which they are.
+  QVERIFY(riga.startsWith("Characteristic loads, first axle at x = "));
+  QVERIFY(f->lblVerdetto->text().contains("design loads and strength"));
 
   f->tabella->selectAll();
   f->tabella->setFocus();

@@ -8,6 +8,7 @@
 
 #include "../drawing/Registratori.h"
 #include "Banco.h"
+#include "drawing/FigureSicurezza.h"
 #include "Sicurezza.h"
 #include "arch/CaricaConci.h"
 #include "arch/CostruisciModello.h"
@@ -266,7 +267,7 @@ void TestVeicolo::ilPlotDisegnaIlVeicolo() {
   const prova::SuperficieRegistrata peggiore = PlotCarichi(b);
   QCOMPARE(Linee(peggiore, 13), 2 * 4);
   QVERIFY(HaTesto(peggiore, QString("worst position of the safety assessment, first axle at x = %1 m")
-                                .arg(QString::fromStdString(Spoglio(b.s().regional.FormattaNumero(4, r.xPeggiore))))));
+                                .arg(QString::fromStdString(TestoMetri(b.s().regional, r.xPeggiore)))));
   QCOMPARE(b.finestra->finestraPlot()->plot().Veicolo->x, r.xPeggiore);
 
   // The Safety window closed: back to mid-span.
