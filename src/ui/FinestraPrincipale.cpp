@@ -195,8 +195,8 @@ void FinestraPrincipale::creaMenu() {
   voce(file, "mnuFileItem4", tr("&Print..."),
        {QKeySequence(Qt::CTRL | Qt::Key_P), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F12)},
        [this] { rapporto_->Stampa(); });
-  voce(file, "mnuFileItem5", tr("Output File (&TXT)..."), {}, [this] { rapporto_->FileTesto(); });
-  voce(file, "mnuFileEsportaRapporto", tr("&Export Report..."), {}, [this] { rapporto_->Esporta(); });
+  voce(file, "mnuFileItem5", tr("Output File (&TXT)..."), {QKeySequence(Qt::CTRL | Qt::Key_T)}, [this] { rapporto_->FileTesto(); });
+  voce(file, "mnuFileEsportaRapporto", tr("&Export Report..."), {QKeySequence(Qt::CTRL | Qt::Key_E)}, [this] { rapporto_->Esporta(); });
   file->addSeparator();
   // The recently used projects, between the commands and Exit.
   for (int i = 0; i < Impostazioni::kRecenti; ++i) {
@@ -211,14 +211,14 @@ void FinestraPrincipale::creaMenu() {
 
   QMenu* dati = menuBar()->addMenu(tr("&Data"));
   dati->setObjectName("mnuData");
-  voce(dati, "mnuDataItem0", tr("&Geometry"), {}, [this] { MostraGeometria(); });
-  QAction* carichi = voce(dati, "mnuDataItem1", tr("&Loads"), {}, [this] { MostraCarichi(); });
-  QAction* opzioni = voce(dati, "mnuDataItem2", tr("Solve &Options"), {}, [this] { MostraOpzioni(); });
-  voce(dati, "mnuDataMuratura", tr("&Masonry and Soil..."), {}, [this] {
+  voce(dati, "mnuDataItem0", tr("&Geometry"), {QKeySequence(Qt::CTRL | Qt::Key_1)}, [this] { MostraGeometria(); });
+  QAction* carichi = voce(dati, "mnuDataItem1", tr("&Loads"), {QKeySequence(Qt::CTRL | Qt::Key_2)}, [this] { MostraCarichi(); });
+  QAction* opzioni = voce(dati, "mnuDataItem2", tr("Solve &Options"), {QKeySequence(Qt::CTRL | Qt::Key_3)}, [this] { MostraOpzioni(); });
+  voce(dati, "mnuDataMuratura", tr("&Masonry and Soil..."), {QKeySequence(Qt::CTRL | Qt::Key_4)}, [this] {
     DialogoMuratura dialogo(s_.dati, s_.msg(), this);
     if (dialogo.exec() == QDialog::Accepted) DatiCambiati();
   });
-  voce(dati, "mnuDataNormativa", tr("&Code Basis and Title Block..."), {}, [this] {
+  voce(dati, "mnuDataNormativa", tr("&Code Basis and Title Block..."), {QKeySequence(Qt::CTRL | Qt::Key_5)}, [this] {
     if (ModificaNormativa(this, s_.dati)) DatiCambiati();
   });
 
@@ -238,8 +238,11 @@ void FinestraPrincipale::creaMenu() {
   QMenu* plot = menuBar()->addMenu(tr("P&lot"));
   plot->setObjectName("mnuPlot");
   const char* vociPlot[3] = {QT_TR_NOOP("&Print"), QT_TR_NOOP("&Export DXF"), QT_TR_NOOP("&Draw in Autocad")};
+  const QKeySequence tastiPlot[3] = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D),
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)};
   for (int i = 0; i < 3; ++i)
-    voce(plot, QString("mnuPlotItem%1").arg(i), tr(vociPlot[i]), {}, [this, i] {
+    voce(plot, QString("mnuPlotItem%1").arg(i), tr(vociPlot[i]), {tastiPlot[i]}, [this, i] {
       if (plot_) plot_->mnuFileItem(i);
       else s_.msg().information(utf8(tr("There is no drawing: solve the arch or plot its geometry.")));
     });

@@ -54,7 +54,7 @@ FinestraSicurezza::FinestraSicurezza(Sessione& s, QWidget* parent)
   file->addAction(tr("&Export DXF"), this, [this] { mnuFileItem(1); });
   file->addAction(tr("Export &Plot..."), this, [this] { mnuEsportaImmagine(0); });
   file->addAction(tr("Export Sweep &Chart..."), this, [this] { mnuEsportaImmagine(1); });
-  menu->addMenu(tr("&View"))->addAction(tr("&Fit to Window"), this, [this] { Adatta(); });
+  menu->addMenu(tr("&View"))->addAction(tr("&Fit to Window") + '\t' + TastoAdatta(), this, [this] { Adatta(); });
 
   tabella = new QTableWidget(0, 3, this);
   tabella->setObjectName("grdSicurezza");

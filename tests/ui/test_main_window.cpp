@@ -82,13 +82,27 @@ void TestMainWindow::menuEToolbar() {
   QCOMPARE(f->azione("mnuVisualizzaItem4")->text(), QString("&White Background"));
   QCOMPARE(f->azione("mnuPlotItem2")->text(), QString("&Draw in Autocad"));
   for (int i = 0; i < 5; ++i) QVERIFY(f->azione(QString("mnuVisualizzaItem%1").arg(i))->isCheckable());
+  // Every command of the File, Edit, Data, Solve, Assess, Report and Plot
+  // menus has its key, shown in the menu (the recent files have their number).
+  std::vector<QAction*> recenti;
+  for (int i = 0; i < Impostazioni::kRecenti; ++i) recenti.push_back(f->azione(QString("mnuFileItem%1").arg(6 + i)));
+  for (QAction* m : f->menuBar()->actions()) {
+    if (!m->menu() || f->menuBar()->actions().indexOf(m) > 6) continue;
+    for (QAction* a : m->menu()->actions()) {
+      if (a->isSeparator() || a->menu() || std::any_of(recenti.begin(), recenti.end(), [a](QAction* r) { return r == a; }))
+        continue;
+      QVERIFY2(!a->shortcut().isEmpty() || a->text().contains('\t'), qPrintable(m->text() + " > " + a->text()));
+    }
+  }
+  QCOMPARE(f->azione("mnuDataItem0")->shortcut(), QKeySequence("Ctrl+1"));
+  QVERIFY(f->azione("mnuPlotAdatta")->text().endsWith("\tCtrl+0"));
 
   auto* barra = f->findChild<QToolBar*>("Toolbar1");
   QVERIFY(barra);
   const QList<QAction*> voci = barra->actions();
   QCOMPARE(voci.size(), 12);
-  const QStringList suggerimenti{"Open (Ctrl+O)", "Save as (Ctrl+Shift+S)", "", "Geometry", "Loads",
-                                 "Solve Options", "", "Solve (F5)", "", "Report (F7)", "", "Assess (F6)"};
+  const QStringList suggerimenti{"Open (Ctrl+O)", "Save as (Ctrl+Shift+S)", "", "Geometry (Ctrl+1)", "Loads (Ctrl+2)",
+                                 "Solve Options (Ctrl+3)", "", "Solve (F5)", "", "Report (F7)", "", "Assess (F6)"};
   int immagini = 0;
   for (int i = 0; i < 12; ++i) {
     QCOMPARE(voci[i]->isSeparator(), suggerimenti[i].isEmpty());
