@@ -1032,7 +1032,7 @@
     </message>
     <message>
         <source>; joints that slide beyond |T| = mu N, mu = %1</source>
-        <translation>; joints that slide beyond |T| = mu N, mu = %1</translation>
+        <translation>; joints that slide beyond |T| = μ N, μ = %1</translation>
     </message>
     <message>
         <source>; no sliding</source>
@@ -1140,7 +1140,7 @@
     </message>
     <message>
         <source>The vehicle is driven across the bridge, its first axle at x and its other axles at x + d (forward) or x - d (backward). Each axle&apos;s contact length a spreads through the fill at the angle theta on each side, down to the extrados, over a + 2 h tan(theta) along the span (h the depth from the road surface to the extrados at the axle); across the bridge over the effective width b_e = s + w + 2 h tan(theta), never wider than the ring&apos;s width b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and the vehicle together, dead loads and passive pressure as given.</source>
-        <translation>The vehicle is driven across the bridge, its first axle at x and its other axles at x + d (forward) or x - d (backward). Each axle&apos;s contact length a spreads through the fill at the angle theta on each side, down to the extrados, over a + 2 h tan(theta) along the span (h the depth from the road surface to the extrados at the axle); across the bridge over the effective width b_e = s + w + 2 h tan(theta), never wider than the ring&apos;s width b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and the vehicle together, dead loads and passive pressure as given.</translation>
+        <translation>The vehicle is driven across the bridge, its first axle at x and its other axles at x + d (forward) or x - d (backward). Each axle&apos;s contact length a spreads through the fill at the angle θ on each side, down to the extrados, over a + 2 h tan(θ) along the span (h the depth from the road surface to the extrados at the axle); across the bridge over the effective width b_e = s + w + 2 h tan(θ), never wider than the ring&apos;s width b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and the vehicle together, dead loads and passive pressure as given.</translation>
     </message>
     <message>
         <source>Wheel track</source>
@@ -1994,7 +1994,7 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
     </message>
     <message>
         <source>, friction mu = %1</source>
-        <translation>, friction mu = %1</translation>
+        <translation>, friction μ = %1</translation>
     </message>
     <message>
         <source>, no sliding</source>
@@ -2222,8 +2222,8 @@ when |e| &lt;= s h/2.</translation>
         <source>Spread through the fill: %1 (theta = %2 degrees from the vertical on each side); across the bridge over
   b_e = s + w + 2 h tan(theta), at most the ring&apos;s width b: the ring takes P b / b_e.
   The live-load factor multiplies the strip load and the vehicle together.</source>
-        <translation>Spread through the fill: %1 (theta = %2 degrees from the vertical on each side); across the bridge over
-  b_e = s + w + 2 h tan(theta), at most the ring&apos;s width b: the ring takes P b / b_e.
+        <translation>Spread through the fill: %1 (θ = %2 degrees from the vertical on each side); across the bridge over
+  b_e = s + w + 2 h tan(θ), at most the ring&apos;s width b: the ring takes P b / b_e.
   The live-load factor multiplies the strip load and the vehicle together.</translation>
     </message>
     <message>
@@ -2502,6 +2502,10 @@ when |e| &lt;= s h/2.</translation>
         <source>%1: worst position of the safety assessment, first axle at x = %2 m, driven backward (live-load factor %3 under the characteristic loads)</source>
         <translation>%1: worst position of the safety assessment, first axle at x = %2 m, driven backward (live-load factor %3 under the characteristic loads)</translation>
     </message>
+    <message>
+        <source>My vehicles for Voro: one block per vehicle (see the help).</source>
+        <translation>My vehicles for Voro: one block per vehicle (see the help).</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>
@@ -2550,7 +2554,7 @@ when |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>Friction coefficient mu (|T| &lt;= mu N)</source>
-        <translation>Friction coefficient mu (|T| &lt;= mu N)</translation>
+        <translation>Friction coefficient μ (|T| &lt;= μ N)</translation>
     </message>
     <message>
         <source>Mobilisation factor of the passive pressure</source>
@@ -2558,7 +2562,7 @@ when |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>Typical mean compressive strengths: rubble masonry 1-2 MPa, roughly dressed stone 2-4 MPa, solid brickwork in lime mortar 2.5-4.5 MPa (more with cement mortar), ashlar of squared blocks 6-8 MPa and above. Friction of dry or lime-mortar joints: mu 0.4-0.7. The soil behind the haunches pushes back only where the ring moves into it, up to the mobilisation factor times the full passive pressure.</source>
-        <translation>Typical mean compressive strengths: rubble masonry 1-2 MPa, roughly dressed stone 2-4 MPa, solid brickwork in lime mortar 2.5-4.5 MPa (more with cement mortar), ashlar of squared blocks 6-8 MPa and above. Friction of dry or lime-mortar joints: mu 0.4-0.7. The soil behind the haunches pushes back only where the ring moves into it, up to the mobilisation factor times the full passive pressure.</translation>
+        <translation>Typical mean compressive strengths: rubble masonry 1-2 MPa, roughly dressed stone 2-4 MPa, solid brickwork in lime mortar 2.5-4.5 MPa (more with cement mortar), ashlar of squared blocks 6-8 MPa and above. Friction of dry or lime-mortar joints: μ 0.4-0.7. The soil behind the haunches pushes back only where the ring moves into it, up to the mobilisation factor times the full passive pressure.</translation>
     </message>
     <message>
         <source>The compressive strength must be a number from 0 up.</source>
@@ -2801,6 +2805,10 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>The angle of spread &quot;%1&quot; is not an angle from 0° to 60°</source>
         <translation>The angle of spread &quot;%1&quot; is not an angle from 0° to 60°</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is saved in your vehicle library %2.</source>
+        <translation>&quot;%1&quot; is saved in your vehicle library %2.</translation>
     </message>
 </context>
 <context>

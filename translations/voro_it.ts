@@ -101,11 +101,11 @@
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation>&amp;Annulla %1</translation>
+        <translation>&amp;Annulla modifica: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation>&amp;Ripeti %1</translation>
+        <translation>&amp;Ripeti modifica: %1</translation>
     </message>
     <message>
         <source>&amp;Window</source>
@@ -1024,7 +1024,7 @@
     </message>
     <message>
         <source>compressive strength fc &gt;= %1 MPa, a joint of depth h and width b carrying N &lt;= fc b h and |M| &lt;= N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</source>
-        <translation>resistenza a compressione fc &gt;= %1 MPa, un giunto di altezza h e larghezza b che porta N &lt;= fc b h e |M| &lt;= N (h/2 - N/(2 fc b)) (uno stress block rettangolare), il dominio approssimato dall&apos;interno con corde così che il moltiplicatore del carico variabile sia al più %2% sotto quello esatto</translation>
+        <translation>resistenza a compressione fc &gt;= %1 MPa, un giunto di altezza h e larghezza b che porta N &lt;= fc b h e |M| &lt;= N (h/2 - N/(2 fc b)) (un blocco rettangolare delle tensioni), il dominio approssimato dall&apos;interno con corde così che il moltiplicatore del carico variabile sia al più %2% sotto quello esatto</translation>
     </message>
     <message>
         <source>unlimited compressive strength (rigid voussoirs)</source>
@@ -1032,7 +1032,7 @@
     </message>
     <message>
         <source>; joints that slide beyond |T| = mu N, mu = %1</source>
-        <translation>; giunti che scorrono oltre |T| = mu N, mu = %1</translation>
+        <translation>; giunti che scorrono oltre |T| = μ N, μ = %1</translation>
     </message>
     <message>
         <source>; no sliding</source>
@@ -1112,7 +1112,7 @@
     </message>
     <message>
         <source>The collapse mechanism: %1 joints, each a hinge where the collapse thrust line touches an edge of the masonry or, where the masonry crushes, the edge of its stress block, or a joint that slides.</source>
-        <translation>Il meccanismo di collasso: %1 giunti, ciascuno una cerniera dove la curva delle pressioni di collasso tocca un bordo della muratura o, dove la muratura si schiaccia, il bordo del suo stress block, oppure un giunto che scorre.</translation>
+        <translation>Il meccanismo di collasso: %1 giunti, ciascuno una cerniera dove la curva delle pressioni di collasso tocca un bordo della muratura o, dove la muratura si schiaccia, il bordo del suo blocco delle tensioni, oppure un giunto che scorre.</translation>
     </message>
     <message>
         <source>at no position can the variable load alone make the arch collapse, so no chart of the factor is drawn.</source>
@@ -1140,7 +1140,7 @@
     </message>
     <message>
         <source>The vehicle is driven across the bridge, its first axle at x and its other axles at x + d (forward) or x - d (backward). Each axle&apos;s contact length a spreads through the fill at the angle theta on each side, down to the extrados, over a + 2 h tan(theta) along the span (h the depth from the road surface to the extrados at the axle); across the bridge over the effective width b_e = s + w + 2 h tan(theta), never wider than the ring&apos;s width b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and the vehicle together, dead loads and passive pressure as given.</source>
-        <translation>Il veicolo percorre il ponte, con il primo asse in x e gli altri assi in x + d (in avanti) o x - d (all&apos;indietro). La lunghezza d&apos;impronta a di ogni asse si diffonde nel riempimento con l&apos;angolo theta da ciascun lato, fino all&apos;estradosso, su a + 2 h tan(theta) lungo la luce (h la profondità dal piano stradale all&apos;estradosso in corrispondenza dell&apos;asse); trasversalmente sulla larghezza efficace b_e = s + w + 2 h tan(theta), mai maggiore della larghezza b dell&apos;anello, così che l&apos;anello porta P b / b_e. Il moltiplicatore del carico variabile moltiplica insieme il carico a striscia e il veicolo, pesi propri e spinta passiva come dati.</translation>
+        <translation>Il veicolo percorre il ponte, con il primo asse in x e gli altri assi in x + d (in avanti) o x - d (all&apos;indietro). La lunghezza d&apos;impronta a di ogni asse si diffonde nel riempimento con l&apos;angolo θ da ciascun lato, fino all&apos;estradosso, su a + 2 h tan(θ) lungo la luce (h la profondità dal piano stradale all&apos;estradosso in corrispondenza dell&apos;asse); trasversalmente sulla larghezza efficace b_e = s + w + 2 h tan(θ), mai maggiore della larghezza b dell&apos;anello, così che l&apos;anello porta P b / b_e. Il moltiplicatore del carico variabile moltiplica insieme il carico a striscia e il veicolo, pesi propri e spinta passiva come dati.</translation>
     </message>
     <message>
         <source>Wheel track</source>
@@ -1942,7 +1942,7 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
     </message>
     <message>
         <source>Double ring: the masonry crushes, the hinge at the stress block&apos;s edge; bar along a joint: it slides</source>
-        <translation>Doppio cerchio: la muratura si schiaccia, la cerniera al bordo dello stress block; barra lungo un giunto: il giunto scorre</translation>
+        <translation>Doppio cerchio: la muratura si schiaccia, la cerniera al bordo del blocco delle tensioni; barra lungo un giunto: il giunto scorre</translation>
     </message>
     <message>
         <source>Minimum thickness %1 m (geometric factor of safety t/tmin %2)</source>
@@ -1994,7 +1994,7 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
     </message>
     <message>
         <source>, friction mu = %1</source>
-        <translation>, attrito mu = %1</translation>
+        <translation>, attrito μ = %1</translation>
     </message>
     <message>
         <source>, no sliding</source>
@@ -2223,8 +2223,8 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <source>Spread through the fill: %1 (theta = %2 degrees from the vertical on each side); across the bridge over
   b_e = s + w + 2 h tan(theta), at most the ring&apos;s width b: the ring takes P b / b_e.
   The live-load factor multiplies the strip load and the vehicle together.</source>
-        <translation>Diffusione nel riempimento: %1 (theta = %2 gradi dalla verticale per lato); trasversalmente su
-  b_e = s + w + 2 h tan(theta), al più la larghezza b dell&apos;anello: l&apos;anello porta P b / b_e.
+        <translation>Diffusione nel riempimento: %1 (θ = %2 gradi dalla verticale per lato); trasversalmente su
+  b_e = s + w + 2 h tan(θ), al più la larghezza b dell&apos;anello: l&apos;anello porta P b / b_e.
   Il moltiplicatore del carico variabile moltiplica insieme il carico a striscia e il veicolo.</translation>
     </message>
     <message>
@@ -2503,6 +2503,10 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <source>%1: worst position of the safety assessment, first axle at x = %2 m, driven backward (live-load factor %3 under the characteristic loads)</source>
         <translation>%1: posizione peggiore della verifica di sicurezza, primo asse in x = %2 m, percorso all&apos;indietro (moltiplicatore del carico variabile %3 con i carichi caratteristici)</translation>
     </message>
+    <message>
+        <source>My vehicles for Voro: one block per vehicle (see the help).</source>
+        <translation>I miei veicoli per Voro: un blocco per veicolo (vedere la guida).</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>
@@ -2551,7 +2555,7 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>Friction coefficient mu (|T| &lt;= mu N)</source>
-        <translation>Coefficiente d&apos;attrito mu (|T| &lt;= mu N)</translation>
+        <translation>Coefficiente d&apos;attrito μ (|T| &lt;= μ N)</translation>
     </message>
     <message>
         <source>Mobilisation factor of the passive pressure</source>
@@ -2559,7 +2563,7 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>Typical mean compressive strengths: rubble masonry 1-2 MPa, roughly dressed stone 2-4 MPa, solid brickwork in lime mortar 2.5-4.5 MPa (more with cement mortar), ashlar of squared blocks 6-8 MPa and above. Friction of dry or lime-mortar joints: mu 0.4-0.7. The soil behind the haunches pushes back only where the ring moves into it, up to the mobilisation factor times the full passive pressure.</source>
-        <translation>Resistenze medie a compressione tipiche: muratura in pietrame disordinato 1-2 MPa, pietra sbozzata 2-4 MPa, mattoni pieni e malta di calce 2,5-4,5 MPa (di più con malta cementizia), conci squadrati 6-8 MPa e oltre. Attrito dei giunti a secco o con malta di calce: mu 0,4-0,7. Il terreno dietro le reni reagisce solo dove l&apos;anello vi spinge contro, fino al fattore di mobilitazione per la spinta passiva piena.</translation>
+        <translation>Resistenze medie a compressione tipiche: muratura in pietrame disordinato 1-2 MPa, pietra sbozzata 2-4 MPa, mattoni pieni e malta di calce 2,5-4,5 MPa (di più con malta cementizia), conci squadrati 6-8 MPa e oltre. Attrito dei giunti a secco o con malta di calce: μ 0,4-0,7. Il terreno dietro le reni reagisce solo dove l&apos;anello vi spinge contro, fino al fattore di mobilitazione per la spinta passiva piena.</translation>
     </message>
     <message>
         <source>The compressive strength must be a number from 0 up.</source>
@@ -2802,6 +2806,10 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>The angle of spread &quot;%1&quot; is not an angle from 0° to 60°</source>
         <translation>L&apos;angolo di diffusione &quot;%1&quot; non è un angolo da 0° a 60°</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is saved in your vehicle library %2.</source>
+        <translation>&quot;%1&quot; è salvato nella tua libreria dei veicoli %2.</translation>
     </message>
 </context>
 <context>
@@ -3957,7 +3965,7 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>Right spring.  er</source>
-        <translation>Imposta dx     er</translation>
+        <translation>Imposta destra er</translation>
     </message>
     <message>
         <source>Set as start values</source>

@@ -45,7 +45,7 @@ void ScriviRapportoVeicolo(std::ostream& out, const RisultatiVeicolo& r, const M
       << Componi(r.versoPeggiore == Verso::Avanti
                      ? l.traduci("Voro", "Least live-load factor %1 with the first axle at x = %2 m, driven forward.")
                      : l.traduci("Voro", "Least live-load factor %1 with the first axle at x = %2 m, driven backward."),
-                 {fmt(dec, "%.3f", *r.fattorePeggiore), fmt(dec, "%.4f", r.xPeggiore)})
+                 {fmtFattore(dec, *r.fattorePeggiore, 3), fmt(dec, "%.3f", r.xPeggiore)})
       << "\n";
   const std::string mecc = CerniereInParole(r.meccanismo, l);
   out << "  " << Componi(l.traduci("Voro", "Collapse mechanism, four hinges at joints %1."), {mecc}) << "\n";

@@ -156,7 +156,7 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
     case EsitoCarico::Finito: {
       const double f = *r_.fattoreCarico;
       auto& t = doc.tabella(ColonneValori(num));
-      t.righe.push_back({num.traduci("Rapporto", "Live-load factor at collapse"), "lambda", num.fattore(f), ""});
+      t.righe.push_back({num.traduci("Rapporto", "Live-load factor at collapse"), "\u03bb", num.fattore(f), ""});
       doc.paragrafo(voro::Componi(f >= 1 ? num.traduci("Rapporto", "The variable load can be multiplied by %1 (dead "
                                                                    "loads as given) before a thrust line no longer "
                                                                    "fits and the arch turns into a mechanism.")

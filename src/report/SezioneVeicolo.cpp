@@ -29,7 +29,7 @@ void SezioneVeicolo::Componi(Documento& doc, const NumeriRapporto& num) const {
     t.righe.push_back({num.traduci("Rapporto", "Contact width across"), "w", num.dato(v.LarghezzaImpronta), "m"});
     const std::string regola =
         r_.diffusione.regola == RegolaDiffusione::Nessuna ? num.traduci("Diffusione", "none") : r_.diffusione.Testo();
-    t.righe.push_back({num.traduci("Rapporto", "Spread through the fill"), "theta",
+    t.righe.push_back({num.traduci("Rapporto", "Spread through the fill"), "\u03b8",
                        voro::Componi(num.traduci("Rapporto", "%1 (%2 degrees)"),
                                      {regola, num.fattore(r_.diffusione.Angolo())}),
                        ""});

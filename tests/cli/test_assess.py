@@ -247,7 +247,7 @@ class Assess(unittest.TestCase):
         testo = run("assess", EXAMPLE, "--locale", "it", "--vehicle", "LM1 tandem", "--spread", "1:2",
                     "--strength", "5", "--friction", "0.6", "--sweep", "10").stdout
         self.assertRegex(testo, r"fattore di adeguatezza \d+,\d{3}")
-        self.assertRegex(testo, r"attrito mu = 0,6")
+        self.assertRegex(testo, r"attrito μ = 0,6")
         self.assertNotRegex(testo, r"\d\.\d")
         self.assertIn("300,00", testo)  # the axle table
         self.assertRegex(testo, r"quattro cerniere ai giunti \d+ \((in|es)tradosso, schiacciamento\)")  # the vehicle's crushing hinges

@@ -210,6 +210,7 @@ void TestLingue::cambioSenzaRiavvio() {
   QTRY_COMPARE(b.finestra->formGeometria()->cbPltGeom->text(), QString("&Avanti -->"));
   QVERIFY(Estranei(Testi(b.finestra->formGeometria()), true).isEmpty());
   QVERIFY(Estranei(Testi(b.finestra->formRisultati()), true).isEmpty());
+  QCOMPARE(b.finestra->formRisultati()->Grid1->item(0, 0)->text(), QString("Sez."));
   QCOMPARE(b.finestra->finestraPlot()->windowTitle(), QString("Disegno"));
   // The Safety window too: its widgets and its drawings in one language.
   QTRY_VERIFY_WITH_TIMEOUT(b.finestra->finestraSicurezza() && b.finestra->finestraSicurezza()->valutata(), 60000);

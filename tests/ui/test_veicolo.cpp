@@ -69,6 +69,7 @@ class TestVeicolo : public QObject {
   void initTestCase() { qputenv("XDG_CONFIG_HOME", config_.path().toUtf8()); }
   void ilDialogoScriveIlVeicoloDellaLibreria();
   void valoriSbagliatiSonoNominati();
+  void ilDialogoDiceCosaFa();
   void unVeicoloScrittoVaNellaLibreriaDellUtente();
   void salvaTieneIlVeicolo();
   void ilCursoreMuoveIlVeicolo();
@@ -124,6 +125,40 @@ void TestVeicolo::valoriSbagliatiSonoNominati() {
   QCOMPARE(b.s().dati.DiffusioneCarico.gradi, 20.0f);
 }
 
+// The dialog as an engineer meets it: a rule's angle shown, rounded, when
+// chosen and on reopening; a bad value said under the preview at once; a new
+// axle behind the last one, never on top of axle 1.
+void TestVeicolo::ilDialogoDiceCosaFa() {
+  Banco b;
+  Libreria(b);
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  b.finestra->formGeometria()->cbPltGeom->click();
+  {
+    DialogoVeicolo d(b.s());
+    Scegli(d.cmbVeicolo, Indice(d.cmbVeicolo, "LM1 tandem"));
+    d.cmbDiffusione->setCurrentIndex(1);
+    QCOMPARE(d.txtAngolo->text(), QString("26,57"));
+    QVERIFY(!d.txtAngolo->isEnabled());
+    QVERIFY(d.lblErrore->text().isEmpty());
+    d.txtCarreggiata->setText("due");
+    emit d.txtCarreggiata->textEdited("due");
+    QVERIFY2(d.lblErrore->text().contains("track s \"due\" is not a number"), qPrintable(d.lblErrore->text()));
+    d.txtCarreggiata->setText("2");
+    emit d.txtCarreggiata->textEdited("2");
+    QVERIFY(d.lblErrore->text().isEmpty());
+    d.cmdAggiungi->click();
+    QCOMPARE(d.tabAssi->rowCount(), 3);
+    QCOMPARE(d.tabAssi->item(2, 0)->text(), QString("300"));
+    QCOMPARE(d.tabAssi->item(2, 1)->text(), QString("2,4"));
+    QCOMPARE(d.tabAssi->item(2, 2)->text(), QString("0,4"));
+    d.tabAssi->removeRow(2);
+    QVERIFY(d.Leggi());
+  }
+  DialogoVeicolo riaperto(b.s());
+  QCOMPARE(riaperto.cmbDiffusione->currentIndex(), 1);
+  QCOMPARE(riaperto.txtAngolo->text(), QString("26,57"));
+}
+
 void TestVeicolo::unVeicoloScrittoVaNellaLibreriaDellUtente() {
   Banco b;
   Libreria(b);
@@ -140,7 +175,11 @@ void TestVeicolo::unVeicoloScrittoVaNellaLibreriaDellUtente() {
   for (int r = 0; r < 2; ++r)
     for (int k = 0; k < 3; ++k) d.tabAssi->item(r, k)->setText(n(valori[r][k]));
   d.cmdSalva->click();
-  QVERIFY2(b.messaggi.empty(), b.messaggi.empty() ? "" : b.messaggi.entries().back().text.c_str());
+  // Saved, and said where.
+  QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
+  QCOMPARE(b.messaggi.entries().back().kind, MessageKind::Information);
+  QCOMPARE(QString::fromStdString(b.messaggi.entries().back().text),
+           QString("\"Tractor\" is saved in your vehicle library %1.").arg(QString::fromStdString(FileLibreriaUtente())));
   QCOMPARE(d.cmbVeicolo->currentText(), QString("Tractor"));
   LibreriaVeicoli l;
   l.Aggiungi(FileLibreriaUtente(), false);
