@@ -96,6 +96,12 @@ FinestraSicurezza::FinestraSicurezza(Sessione& s, QWidget* parent)
   divisore->setStretchFactor(0, 0);
   divisore->setStretchFactor(1, 1);
   divisore->setSizes({Twips(2000, this), Twips(7200, this)});
+  // Tiled or cascaded, the window keeps a few rows of figures and drawings
+  // that can be read: the area arranges it no smaller.
+  const int riga = fontMetrics().height() + 8;
+  tabella->setMinimumHeight(tabella->horizontalHeader()->sizeHint().height() + 4 * riga);
+  schede->setMinimumHeight(14 * riga);
+  divisore->setChildrenCollapsible(false);
 
   // The verdict first, in words and a sign as well as in colour.
   lblVerdetto = new QLabel(this);
