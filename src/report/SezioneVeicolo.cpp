@@ -81,7 +81,6 @@ std::vector<Figura> SezioneVeicolo::Figure(const NumeriRapporto& num) const {
   const DatiProgetto* d = &d_;
   const ModelloArco* m = &m_;
   const RisultatiVeicolo* r = &r_;
-  const VeicoloInPosizione* p = &peggiore_;
   if (!r_.posizioni.empty()) {
     Figura grafico;
     grafico.didascalia = num.traduci("Rapporto", "Live-load factor against the position of the vehicle's first axle "
@@ -95,9 +94,11 @@ std::vector<Figura> SezioneVeicolo::Figure(const NumeriRapporto& num) const {
     figure.push_back(std::move(grafico));
   }
   if (r_.fattorePeggiore) {
-    auto piano = [d, m, p, regional](Superficie& s, Messages& msg, double* proporzione) {
+    // The vehicle at its worst position goes with the drawing: the document
+    // outlives this section.
+    auto piano = [d, m, p = peggiore_, regional](Superficie& s, Messages& msg, double* proporzione) {
       Disegno disegno(msg);
-      PlottaVeicolo plot(*d, *m, *p, regional, disegno);
+      PlottaVeicolo plot(*d, *m, p, regional, disegno);
       const bool ok = plot.PlottaVoro("STAMPANTE", &s);
       if (proporzione) *proporzione = ProporzioneTavola(plot);
       return ok;

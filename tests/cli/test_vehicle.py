@@ -154,6 +154,12 @@ class Vehicles(unittest.TestCase):
         self.assertIn("Vehicle: LM1 tandem", r.stdout)
         self.assertIn("Live-load factor against the position of the vehicle's first axle", r.stdout)
         self.assertEqual(run("report", EXAMPLE, "--vehicle", "LM1 tandem", "--out", "-", "--format", "txt").returncode, 2)
+        # Drawn too: the vehicle's two drawings, after its section is gone.
+        h = run("report", EXAMPLE, "--assess", "--vehicle", "LM1 tandem", "--spread", "1:2", "--out", "-",
+                "--format", "html")
+        self.assertEqual(h.returncode, 0, h.stderr)
+        self.assertGreaterEqual(h.stdout.count("<svg"), 6)
+        self.assertNotIn("The drawing could not be made", h.stdout)
 
     def test_ctrl_c_lets_the_running_sweep_end(self):
         args = ["--vehicle", "LM1 tandem", "--step", "0.0001", "--sweep", "0", "--csv", "-"]

@@ -218,6 +218,13 @@ void TestRapporto::ilVeicoloNelRapporto() {
   const QString dopo = testo.mid(testo.indexOf("The collapse mechanism at the worst position:"));
   QVERIFY(dopo.contains("crushing hinge"));
   QVERIFY(testo.contains("Live-load factor against the position of the vehicle's first axle"));
+  // Exported, its drawings are made after the sections that composed them are gone.
+  const QString html = b.utente.filePath("veicolo.html");
+  b.dialoghi.nomi.push_back(html);
+  b.finestra->azione("mnuFileEsportaRapporto")->trigger();
+  const QString pagina = QString::fromUtf8(Leggi(html));
+  QVERIFY(pagina.count("<svg") >= 6);
+  QVERIFY(!pagina.contains("The drawing could not be made"));
 }
 
 void TestRapporto::versioneDelProgetto() {
