@@ -1339,6 +1339,33 @@
     </message>
 </context>
 <context>
+    <name>Veicoli</name>
+    <message>
+        <source>LM1 tandem</source>
+        <translation>LM1 tandem</translation>
+    </message>
+    <message>
+        <source>LM2 single axle</source>
+        <translation>LM2 asse singolo</translation>
+    </message>
+    <message>
+        <source>LM71 axles</source>
+        <translation>LM71 assi</translation>
+    </message>
+    <message>
+        <source>11.5 t single axle</source>
+        <translation>asse singolo da 11,5 t</translation>
+    </message>
+    <message>
+        <source>2 × 10 t bogie at 1.8 m</source>
+        <translation>carrello 2 × 10 t a 1,8 m</translation>
+    </message>
+    <message>
+        <source>3 × 8 t bogie at 1.3 m</source>
+        <translation>carrello 3 × 8 t a 1,3 m</translation>
+    </message>
+</context>
+<context>
     <name>Voro</name>
     <message>
         <source>Error: %1 in CalcoloMain</source>

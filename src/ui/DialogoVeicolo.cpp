@@ -1,12 +1,14 @@
 // The vehicle dialog.
 #include "ui/DialogoVeicolo.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "arch/CaricoVeicolo.h"
@@ -22,9 +24,7 @@ DialogoVeicolo::DialogoVeicolo(Sessione& s, QWidget* parent)
   setWindowTitle(tr("Vehicle on the fill"));
 
   cmbVeicolo = new QComboBox(this);
-  cmbVeicolo->addItem(tr("(no vehicle)"));
-  for (const Veicolo& v : libreria_.veicoli) cmbVeicolo->addItem(QString::fromStdString(v.Nome));
-  cmbVeicolo->addItem(tr("Typed below"));
+  riempiElenco();
   txtNome = new QLineEdit(this);
   SoloCodicePagina(txtNome);
   txtCarreggiata = new QLineEdit(this);
@@ -143,11 +143,8 @@ DialogoVeicolo::DialogoVeicolo(Sessione& s, QWidget* parent)
       return;
     }
     libreria_ = CaricaLibreria(s_.stato.CartellaProgramma, s_.msg().traduzioni());
-    cmbVeicolo->clear();
-    cmbVeicolo->addItem(tr("(no vehicle)"));
-    for (const Veicolo& w : libreria_.veicoli) cmbVeicolo->addItem(QString::fromStdString(w.Nome));
-    cmbVeicolo->addItem(tr("Typed below"));
-    cmbVeicolo->setCurrentText(QString::fromStdString(v->Nome));
+    riempiElenco();
+    cmbVeicolo->setCurrentIndex(cmbVeicolo->findData(QString::fromStdString(v->Nome)));
     s_.msg().information(tr("\"%1\" is saved in your vehicle library %2.")
                              .arg(QString::fromStdString(v->Nome), QString::fromStdString(FileLibreriaUtente()))
                              .toStdString());
@@ -163,7 +160,7 @@ DialogoVeicolo::DialogoVeicolo(Sessione& s, QWidget* parent)
   if (s_.dati.VeicoloCarico) {
     const Veicolo* inLibreria = libreria_.Trova(s_.dati.VeicoloCarico->Nome);
     cmbVeicolo->setCurrentIndex(inLibreria && *inLibreria == *s_.dati.VeicoloCarico
-                                    ? cmbVeicolo->findText(QString::fromStdString(inLibreria->Nome))
+                                    ? cmbVeicolo->findData(QString::fromStdString(inLibreria->Nome))
                                     : cmbVeicolo->count() - 1);
   }
   const Diffusione& d = s_.dati.DiffusioneCarico;
@@ -174,6 +171,23 @@ DialogoVeicolo::DialogoVeicolo(Sessione& s, QWidget* parent)
 }
 
 DialogoVeicolo::~DialogoVeicolo() = default;
+
+void DialogoVeicolo::riempiElenco() {
+  // The shipped vehicles' names in the program's language; the name kept in
+  // the project and the library files, its key, stays as the library has it.
+  static const char* const spediti[] = {
+      QT_TRANSLATE_NOOP("Veicoli", "LM1 tandem"),         QT_TRANSLATE_NOOP("Veicoli", "LM2 single axle"),
+      QT_TRANSLATE_NOOP("Veicoli", "LM71 axles"),         QT_TRANSLATE_NOOP("Veicoli", "11.5 t single axle"),
+      QT_TRANSLATE_NOOP("Veicoli", "2 × 10 t bogie at 1.8 m"), QT_TRANSLATE_NOOP("Veicoli", "3 × 8 t bogie at 1.3 m")};
+  cmbVeicolo->clear();
+  cmbVeicolo->addItem(tr("(no vehicle)"));
+  for (const Veicolo& v : libreria_.veicoli) {
+    const QString chiave = QString::fromStdString(v.Nome);
+    const bool spedito = std::any_of(std::begin(spediti), std::end(spediti), [&](const char* n) { return chiave == n; });
+    cmbVeicolo->addItem(spedito ? QCoreApplication::translate("Veicoli", v.Nome.c_str()) : chiave, chiave);
+  }
+  cmbVeicolo->addItem(tr("Typed below"));
+}
 
 QString DialogoVeicolo::testoAngolo(const Diffusione& d) const {
   // A typed angle as typed; a rule's angle (26.565° for 1:2) to the hundredth.

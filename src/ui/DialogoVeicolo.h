@@ -52,6 +52,8 @@ class DialogoVeicolo : public QDialog {
   void aggiornaAnteprima();
   QString numero(double x) const;
   QString testoAngolo(const Diffusione& d) const;
+  // The library's vehicles in the list, each with its name as key.
+  void riempiElenco();
 
   Sessione& s_;
   LibreriaVeicoli libreria_;

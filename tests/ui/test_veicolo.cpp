@@ -70,6 +70,7 @@ class TestVeicolo : public QObject {
   void ilDialogoScriveIlVeicoloDellaLibreria();
   void valoriSbagliatiSonoNominati();
   void ilDialogoDiceCosaFa();
+  void nomiNellaLinguaDelProgramma();
   void unVeicoloScrittoVaNellaLibreriaDellUtente();
   void salvaTieneIlVeicolo();
   void ilCursoreMuoveIlVeicolo();
@@ -157,6 +158,23 @@ void TestVeicolo::ilDialogoDiceCosaFa() {
   DialogoVeicolo riaperto(b.s());
   QCOMPARE(riaperto.cmbDiffusione->currentIndex(), 1);
   QCOMPARE(riaperto.txtAngolo->text(), QString("26,57"));
+}
+
+// In Italian the shipped vehicles are listed by their Italian names; the
+// project and the files keep the library's key.
+void TestVeicolo::nomiNellaLinguaDelProgramma() {
+  Banco b("ITA");
+  Libreria(b);
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  DialogoVeicolo d(b.s());
+  const int i = Indice(d.cmbVeicolo, "LM2 asse singolo");
+  QVERIFY(i > 0);
+  QVERIFY(Indice(d.cmbVeicolo, "carrello 2 × 10 t a 1,8 m") > 0);
+  Scegli(d.cmbVeicolo, i);
+  QVERIFY(d.Leggi());
+  QCOMPARE(b.s().dati.VeicoloCarico->Nome, std::string("LM2 single axle"));
+  DialogoVeicolo riaperto(b.s());
+  QCOMPARE(riaperto.cmbVeicolo->currentText(), QString("LM2 asse singolo"));
 }
 
 void TestVeicolo::unVeicoloScrittoVaNellaLibreriaDellUtente() {
