@@ -202,6 +202,10 @@ void TestLingue::cambioSenzaRiavvio() {
   QVERIFY(b.risolvi());
   b.finestra->MostraGeometria();
   b.finestra->MostraRisultati();
+  // With a vehicle, so that its page, rows and slider line are read too.
+  b.s().dati.VeicoloCarico = Veicolo{"LM1 tandem", {{300, 0, 0.4f}, {300, 1.2f, 0.4f}}, 2, 0.4f};
+  b.s().dati.ResistenzaAnello = 5;
+  b.finestra->DatiCambiati();
   b.finestra->azione("mnuAssess")->trigger();
   QTRY_VERIFY_WITH_TIMEOUT(b.finestra->finestraSicurezza()->valutata(), 60000);
   b.finestra->azione("mnuLingua0")->trigger();
