@@ -50,6 +50,8 @@ void PlottaAssi(const ModelloArco& m, const VeicoloInPosizione& v, double hFrecc
       if (riga == fineRiga.size()) fineRiga.push_back(0);
       fineRiga[riga] = x + largo + hTesto / 2;
       const double alto = g.superficie ? std::max(1.4 * hTesto, 1.2 * g.superficie->AltezzaTesto(testo)) : 1.4 * hTesto;
+      // In the colour of the drawing's other texts: the arrows' dark red does not read on black.
+      g.ImpostaColore(1);
       g.Testo(x, m.ySoletta + hFreccia + hTesto + alto * static_cast<double>(riga), hTesto, testo, 1, true);
     }
   }

@@ -139,8 +139,8 @@ TEST(PlottaArcoVeicolo, ResultsModeDrawsItTooAndGeometryModeDoesNot) {
   for (std::size_t i = 0; i < prima.tratti.size(); ++i) EXPECT_EQ(dopo.tratti[i].v, prima.tratti[i].v);
 }
 
-// Axles closer than their loads' texts are wide: the loads on two lines,
-// never one over the other.
+// Axles closer than their loads' texts are wide: the loads on separate
+// lines, never one over the other, in the colour of the other texts.
 TEST(PlottaArcoVeicolo, CloseAxlesKeepTheirLoadsApart) {
   DatiProgetto d = ponteConTandem();
   d.VeicoloCarico->Assi[1].d = 0.3f;  // the texts are 0.9 m wide on the recording surface
@@ -149,7 +149,10 @@ TEST(PlottaArcoVeicolo, CloseAxlesKeepTheirLoadsApart) {
   p.plot.Veicolo = VeicoloAMetaLuce(p.caso.dati, p.caso.modello);
   std::vector<std::pair<double, double>> carichi;  // (x, y) of each load's text
   for (const auto& x : p.disegna().tratti)
-    if (x.tipo == "testo" && x.testo == "300.00 kN") carichi.push_back({x.v[0], x.v[1]});
+    if (x.tipo == "testo" && x.testo == "300.00 kN") {
+      carichi.push_back({x.v[0], x.v[1]});
+      EXPECT_EQ(x.colore, rgb(1));  // as the other texts, not the arrows' dark red
+    }
   ASSERT_EQ(carichi.size(), 3u);
   for (std::size_t i = 0; i < carichi.size(); ++i)
     for (std::size_t j = i + 1; j < carichi.size(); ++j)
