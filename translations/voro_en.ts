@@ -3139,6 +3139,10 @@ when |e| &lt;= s h/2.</translation>
         <source>%1 - out of date: the data on screen have changed</source>
         <translation>%1 - out of date: the data on screen have changed</translation>
     </message>
+    <message>
+        <source>The project is not saved: &quot;%1&quot; in &quot;%2&quot; cannot be kept in the project file, whose code page (Windows-1252) lacks it. Change it and save again.</source>
+        <translation>The project is not saved: &quot;%1&quot; in &quot;%2&quot; cannot be kept in the project file, whose code page (Windows-1252) lacks it. Change it and save again.</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::FinestraSicurezza</name>

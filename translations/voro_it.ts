@@ -3140,6 +3140,10 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <source>%1 - out of date: the data on screen have changed</source>
         <translation>%1 - superata: i dati sullo schermo sono cambiati</translation>
     </message>
+    <message>
+        <source>The project is not saved: &quot;%1&quot; in &quot;%2&quot; cannot be kept in the project file, whose code page (Windows-1252) lacks it. Change it and save again.</source>
+        <translation>Il progetto non è salvato: &quot;%1&quot; in &quot;%2&quot; non può essere conservato nel file del progetto, la cui tabella di caratteri (Windows-1252) non lo ha. Cambiarlo e salvare di nuovo.</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::FinestraSicurezza</name>

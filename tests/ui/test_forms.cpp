@@ -147,6 +147,15 @@ void TestForms::caratteriFuoriDalCodiceDelFile() {
   RecordingMessages msg;
   LeggiFileProgetto(file.toStdString(), letto, msg);
   QCOMPARE(QString::fromStdString(letto.Titolo), QString::fromUtf8("Niš"));
+  // A name that came in by another road (a vehicle of the user's UTF-8
+  // library): Save refuses, naming it, and writes nothing.
+  b.s().dati.VeicoloCarico = Veicolo{"Łoś", {{100, 0, 0.3f}}, 2, 0.4f};
+  b.messaggi.clear();
+  const QString altro = b.utente.filePath("altro.vro");
+  b.dialoghi.nomi.push_back(altro);
+  QVERIFY(!b.finestra->FileSalvaConNome());
+  QVERIFY(!QFile::exists(altro));
+  QVERIFY(QString::fromStdString(b.messaggi.entries().back().text).startsWith(QString::fromUtf8("The project is not saved: \"Ł\" in \"Łoś\"")));
 }
 
 void TestForms::invioPassaAllaCasellaSeguente() {
