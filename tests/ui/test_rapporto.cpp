@@ -146,6 +146,13 @@ void TestRapporto::risultatiDiAltriDati() {
   QVERIFY(testo.contains("Voussoirs of the ring"));  // the model stands
   b.s().dati.qCarico = q;
   QVERIFY(Testo(b, "di-nuovo.txt").contains("Walls reactions"));
+  // The masonry's strength, the code basis and the title block change no
+  // three-hinge figure: the results stay in the report.
+  b.s().dati.ResistenzaAnello = 5;
+  b.s().dati.Normativa.coefficienti.gM = 2;
+  b.s().dati.Titolo = "Ponte sul Serio";
+  b.finestra->DatiCambiati();
+  QVERIFY(Testo(b, "resistenza.txt").contains("Walls reactions"));
 }
 
 void TestRapporto::calcoloFallito() {
