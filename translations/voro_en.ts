@@ -1023,10 +1023,6 @@
         <translation>no tensile strength; </translation>
     </message>
     <message>
-        <source>compressive strength fc &gt;= %1 MPa, a joint of depth h and width b carrying N &lt;= fc b h and |M| &lt;= N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</source>
-        <translation>compressive strength fc &gt;= %1 MPa, a joint of depth h and width b carrying N &lt;= fc b h and |M| &lt;= N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</translation>
-    </message>
-    <message>
         <source>unlimited compressive strength (rigid voussoirs)</source>
         <translation>unlimited compressive strength (rigid voussoirs)</translation>
     </message>
@@ -1325,6 +1321,10 @@
     <message>
         <source>The collapse mechanism at the worst position:</source>
         <translation>The collapse mechanism at the worst position:</translation>
+    </message>
+    <message>
+        <source>compressive strength %1 MPa, a joint of depth h and width b carrying N &lt;= fc b h and |M| &lt;= N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</source>
+        <translation>compressive strength %1 MPa, a joint of depth h and width b carrying N &lt;= fc b h and |M| &lt;= N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</translation>
     </message>
 </context>
 <context>
@@ -2012,10 +2012,6 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
         <translation>no tensile strength, </translation>
     </message>
     <message>
-        <source>compressive strength fc &gt;= %1 MPa (chords within %2% of the live-load factor)</source>
-        <translation>compressive strength fc &gt;= %1 MPa (chords within %2% of the live-load factor)</translation>
-    </message>
-    <message>
         <source>unlimited compressive strength (rigid voussoirs)</source>
         <translation>unlimited compressive strength (rigid voussoirs)</translation>
     </message>
@@ -2532,6 +2528,10 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>My vehicles for Voro: one block per vehicle (see the help).</source>
         <translation>My vehicles for Voro: one block per vehicle (see the help).</translation>
+    </message>
+    <message>
+        <source>compressive strength %1 MPa (chords within %2% of the live-load factor)</source>
+        <translation>compressive strength %1 MPa (chords within %2% of the live-load factor)</translation>
     </message>
 </context>
 <context>
@@ -3359,10 +3359,6 @@ when |e| &lt;= s h/2.</translation>
         <translation>%1 from x = %2 to %3 m</translation>
     </message>
     <message>
-        <source>fc &gt;= %1 MPa</source>
-        <translation>fc &gt;= %1 MPa</translation>
-    </message>
-    <message>
         <source>no sliding</source>
         <translation>no sliding</translation>
     </message>
@@ -3487,10 +3483,6 @@ when |e| &lt;= s h/2.</translation>
         <translation>The width of ring that carries each axle: the ring takes P b / b_e</translation>
     </message>
     <message>
-        <source>fc = %1 MPa</source>
-        <translation>fc = %1 MPa</translation>
-    </message>
-    <message>
         <source>rigid voussoirs of unlimited strength</source>
         <translation>rigid voussoirs of unlimited strength</translation>
     </message>
@@ -3509,6 +3501,10 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>adequacy factor %1 (%2 1), design loads and strength</source>
         <translation>adequacy factor %1 (%2 1), design loads and strength</translation>
+    </message>
+    <message>
+        <source>%1 MPa</source>
+        <translation>%1 MPa</translation>
     </message>
 </context>
 <context>

@@ -1023,10 +1023,6 @@
         <translation>nessuna resistenza a trazione; </translation>
     </message>
     <message>
-        <source>compressive strength fc &gt;= %1 MPa, a joint of depth h and width b carrying N &lt;= fc b h and |M| &lt;= N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</source>
-        <translation>resistenza a compressione fc &gt;= %1 MPa, un giunto di altezza h e larghezza b che porta N &lt;= fc b h e |M| &lt;= N (h/2 - N/(2 fc b)) (un blocco rettangolare delle tensioni), il dominio approssimato dall&apos;interno con corde così che il moltiplicatore del carico variabile sia al più %2% sotto quello esatto</translation>
-    </message>
-    <message>
         <source>unlimited compressive strength (rigid voussoirs)</source>
         <translation>resistenza a compressione illimitata (conci rigidi)</translation>
     </message>
@@ -1325,6 +1321,10 @@
     <message>
         <source>The collapse mechanism at the worst position:</source>
         <translation>Il meccanismo di collasso nella posizione peggiore:</translation>
+    </message>
+    <message>
+        <source>compressive strength %1 MPa, a joint of depth h and width b carrying N &lt;= fc b h and |M| &lt;= N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</source>
+        <translation>resistenza a compressione %1 MPa, un giunto di altezza h e larghezza b che porta N &lt;= fc b h e |M| &lt;= N (h/2 - N/(2 fc b)) (un blocco rettangolare delle tensioni), il dominio approssimato dall&apos;interno con corde così che il moltiplicatore del carico variabile sia al più %2% sotto quello esatto</translation>
     </message>
 </context>
 <context>
@@ -2012,10 +2012,6 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
         <translation>nessuna resistenza a trazione, </translation>
     </message>
     <message>
-        <source>compressive strength fc &gt;= %1 MPa (chords within %2% of the live-load factor)</source>
-        <translation>resistenza a compressione fc &gt;= %1 MPa (corde entro il %2% del moltiplicatore del carico variabile)</translation>
-    </message>
-    <message>
         <source>unlimited compressive strength (rigid voussoirs)</source>
         <translation>resistenza a compressione illimitata (conci rigidi)</translation>
     </message>
@@ -2533,6 +2529,10 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>My vehicles for Voro: one block per vehicle (see the help).</source>
         <translation>I miei veicoli per Voro: un blocco per veicolo (vedere la guida).</translation>
+    </message>
+    <message>
+        <source>compressive strength %1 MPa (chords within %2% of the live-load factor)</source>
+        <translation>resistenza a compressione %1 MPa (corde entro il %2% del moltiplicatore del carico variabile)</translation>
     </message>
 </context>
 <context>
@@ -3360,10 +3360,6 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <translation>%1 da x = %2 a %3 m</translation>
     </message>
     <message>
-        <source>fc &gt;= %1 MPa</source>
-        <translation>fc &gt;= %1 MPa</translation>
-    </message>
-    <message>
         <source>no sliding</source>
         <translation>nessuno scorrimento</translation>
     </message>
@@ -3488,10 +3484,6 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <translation>La larghezza di anello che porta ogni asse: l&apos;anello prende P b / b_e</translation>
     </message>
     <message>
-        <source>fc = %1 MPa</source>
-        <translation>fc = %1 MPa</translation>
-    </message>
-    <message>
         <source>rigid voussoirs of unlimited strength</source>
         <translation>conci rigidi di resistenza illimitata</translation>
     </message>
@@ -3510,6 +3502,10 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>adequacy factor %1 (%2 1), design loads and strength</source>
         <translation>fattore di adeguatezza %1 (%2 1), carichi e resistenza di progetto</translation>
+    </message>
+    <message>
+        <source>%1 MPa</source>
+        <translation>%1 MPa</translation>
     </message>
 </context>
 <context>

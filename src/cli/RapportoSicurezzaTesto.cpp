@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/Comune.h"
+#include "drawing/FigureSicurezza.h"
 #include "cli/Flussi.h"
 #include "cli/RapportiSicurezza.h"
 
@@ -16,11 +17,12 @@ std::string faccia(Faccia f, const Messages& l) {
 }
 
 // The hypotheses the figures 2 to 5 rest on.
-std::string ipotesi(const RisultatiSicurezza& r, const Messages& l, const std::string& dec) {
+std::string ipotesi(const DatiProgetto& d, const ModelloArco& m, const RisultatiSicurezza& r, const Messages& l,
+                    const std::string& dec) {
   std::string t = l.traduci("Voro", "no tensile strength, ");
   t += r.resistenzaMinima
-           ? Componi(l.traduci("Voro", "compressive strength fc >= %1 MPa (chords within %2% of the live-load factor)"),
-                     {fmt(dec, "%.4g", *r.resistenzaMinima), fmt(dec, "%.2g", r.tolleranzaResistenza * 100)})
+           ? Componi(l.traduci("Voro", "compressive strength %1 MPa (chords within %2% of the live-load factor)"),
+                     {TestoResistenza(d, m, r, fmt(dec, "%.4g", *r.resistenzaMinima)), fmt(dec, "%.2g", r.tolleranzaResistenza * 100)})
            : l.traduci("Voro", "unlimited compressive strength (rigid voussoirs)");
   t += r.attrito ? Componi(l.traduci("Voro", ", friction mu = %1"), {fmt(dec, "%.4g", *r.attrito)})
                  : l.traduci("Voro", ", no sliding");
@@ -85,7 +87,7 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
                                    "voussoir i), loads as for the calculation."),
                  {std::to_string(m.nConciTot), std::to_string(m.nGiunti)})
       << "\n"
-      << Componi(l.traduci("Voro", "Hypotheses of figures 2 to 5: %1."), {ipotesi(r, l, dec)}) << "\n"
+      << Componi(l.traduci("Voro", "Hypotheses of figures 2 to 5: %1."), {ipotesi(d, m, r, l, dec)}) << "\n"
       << l.traduci("Voro", "The geometric safety (1) is Heyman's: rigid voussoirs, no tensile strength, unlimited\n"
                            "compressive strength, no sliding, passive pressure as a fixed load. A thrust line fits\n"
                            "when, at every joint, it passes within the joint's depth; it lies within the fraction s\n"

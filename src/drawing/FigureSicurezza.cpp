@@ -7,6 +7,7 @@
 #include "data/CifreCoerenti.h"
 #include "data/Traduzioni.h"
 #include "drawing/Tavola.h"
+#include "limite/IpotesiMuratura.h"
 
 namespace voro {
 
@@ -15,6 +16,14 @@ std::string TestoFattore(const Regional& reg, double v) {
 }
 std::string TestoMetri(const Regional& reg, double v) { return reg.Formatta(v, "0.000"); }
 std::string TestoKn(const Regional& reg, double v) { return reg.Formatta(v, "0.00"); }
+
+std::string TestoResistenza(const DatiProgetto& d, const ModelloArco& m, const RisultatiSicurezza& r,
+                            const std::string& numero) {
+  bool uniforme = true;
+  for (int i = 1; i <= m.nConciTot && uniforme; ++i)
+    uniforme = r.resistenzaMinima && ResistenzaConcio(d, m, i) == *r.resistenzaMinima;
+  return (uniforme ? "fc = " : "fc >= ") + numero;
+}
 
 std::string TestoCerniere(const std::vector<Cerniera>& cerniere) {
   std::string t;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "arch/ModelloArco.h"
+#include "data/DatiProgetto.h"
 #include "data/Regional.h"
 #include "drawing/Disegno.h"
 #include "limite/RisultatiSicurezza.h"
@@ -20,6 +22,12 @@ std::string TestoFattore(const Regional& reg, double v);
 std::string TestoMetri(const Regional& reg, double v);
 // A force in kN: two decimals, as the report's sections.
 std::string TestoKn(const Regional& reg, double v);
+
+// The masonry's strength as the hypotheses state it, numero its figure
+// already formatted: "fc = 5" where every voussoir has the least strength
+// r found, "fc >= 5" where segments of different masonry make it the least.
+std::string TestoResistenza(const DatiProgetto& d, const ModelloArco& m, const RisultatiSicurezza& r,
+                            const std::string& numero);
 
 // A mechanism's hinges as "6 ic, 16 ec, 33 e": the joint, i intrados or e
 // extrados, c where the masonry crushes, s for a sliding joint.

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "data/Traduzioni.h"
+#include "drawing/FigureSicurezza.h"
 #include "drawing/GraficoSpostamento.h"
 #include "drawing/PlottaSicurezza.h"
 #include "report/ProporzioneTavola.h"
@@ -29,14 +30,15 @@ std::string NomeTipo(TipoCerniera t, const NumeriRapporto& num) {
 
 
 // The hypotheses of the figures after the geometric safety, as one sentence.
-std::string Ipotesi(const RisultatiSicurezza& r, const NumeriRapporto& num) {
+std::string Ipotesi(const DatiProgetto& d, const ModelloArco& m, const RisultatiSicurezza& r,
+                    const NumeriRapporto& num) {
   std::string t = num.traduci("Rapporto", "no tensile strength; ");
   t += r.resistenzaMinima
-           ? Componi(num.traduci("Rapporto", "compressive strength fc >= %1 MPa, a joint of depth h and width b "
+           ? Componi(num.traduci("Rapporto", "compressive strength %1 MPa, a joint of depth h and width b "
                                              "carrying N <= fc b h and |M| <= N (h/2 - N/(2 fc b)) (a rectangular "
                                              "stress block), the domain approached from inside by chords so that "
                                              "the live-load factor lies within %2% below the exact one"),
-                     {num.dato(static_cast<Single>(*r.resistenzaMinima)),
+                     {TestoResistenza(d, m, r, num.dato(static_cast<Single>(*r.resistenzaMinima))),
                       num.dato(static_cast<Single>(r.tolleranzaResistenza * 100))})
            : num.traduci("Rapporto", "unlimited compressive strength (rigid voussoirs)");
   t += r.attrito ? Componi(num.traduci("Rapporto", "; joints that slide beyond |T| = mu N, mu = %1"),
@@ -102,7 +104,7 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
                               "and the minimum thickness rest on these hypotheses: %1. The figures of this section "
                               "are those of the project's own (characteristic) loads; the conclusions give the "
                               "adequacy under the design values of the code basis."),
-      {Ipotesi(r_, num)}));
+      {Ipotesi(d_, m_, r_, num)}));
   if (!r_.resistenzaFinita)
     doc.paragrafo(num.traduci("Rapporto", "These figures assume masonry of unlimited compressive strength: they do "
                                           "not check crushing."),

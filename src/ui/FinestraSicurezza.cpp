@@ -18,7 +18,6 @@
 #include "data/CifreCoerenti.h"
 #include "data/Normative.h"
 #include "drawing/qt/SuperficieQt.h"
-#include "limite/IpotesiMuratura.h"
 #include "ui/CopiaTabella.h"
 #include "ui/EsportaPlot.h"
 #include "ui/Sessione.h"
@@ -254,13 +253,8 @@ QStringList FinestraSicurezza::ipotesi() const {
   const RisultatiSicurezza& r = valutatore_.risultati();
   QStringList t;
   if (r.resistenzaMinima) {
-    // One strength for the whole ring is stated as it is; segments of
-    // different masonry are stated by the weakest.
-    const DatiProgetto& d = valutatore_.dati();
-    const ModelloArco& m = valutatore_.modello();
-    bool uniforme = true;
-    for (int i = 1; i <= m.nConciTot && uniforme; ++i) uniforme = ResistenzaConcio(d, m, i) == *r.resistenzaMinima;
-    t << (uniforme ? tr("fc = %1 MPa") : tr("fc >= %1 MPa")).arg(fattore(*r.resistenzaMinima));
+    t << tr("%1 MPa").arg(QString::fromStdString(TestoResistenza(valutatore_.dati(), valutatore_.modello(), r,
+                                                                 fattore(*r.resistenzaMinima).toStdString())));
   } else {
     t << tr("rigid voussoirs of unlimited strength");
   }

@@ -156,7 +156,9 @@ TEST(PlottaArcoVeicolo, CloseAxlesKeepTheirLoadsApart) {
   ASSERT_EQ(carichi.size(), 3u);
   for (std::size_t i = 0; i < carichi.size(); ++i)
     for (std::size_t j = i + 1; j < carichi.size(); ++j)
-      if (std::fabs(carichi[i].first - carichi[j].first) < 0.9) EXPECT_NE(carichi[i].second, carichi[j].second);
+      if (std::fabs(carichi[i].first - carichi[j].first) < 0.9) {
+        EXPECT_NE(carichi[i].second, carichi[j].second);
+      }
 }
 
 // Over the three-hinged line, which reads the strip load alone, the vehicle

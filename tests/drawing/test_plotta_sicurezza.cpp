@@ -109,8 +109,33 @@ TEST(PlottaSicurezza, TheLegendFitsASmallPanelWithoutOverlaps) {
     EXPECT_GE(testi[i][2] - alto, fondo - 1e-9 * std::fabs(s.h)) << i;
     for (std::size_t j = i + 1; j < testi.size(); ++j) {
       const bool accanto = testi[i][0] < testi[j][1] && testi[j][0] < testi[i][1];
-      if (accanto) EXPECT_GE(std::fabs(testi[i][2] - testi[j][2]), alto * 0.999) << i << " " << j;
+      if (accanto) {
+        EXPECT_GE(std::fabs(testi[i][2] - testi[j][2]), alto * 0.999) << i << " " << j;
+      }
     }
+  }
+}
+
+// One strength for the whole ring is stated as it is; segments of different
+// masonry by the weakest, "fc >=".
+TEST(PlottaSicurezza, TheStrengthIsStatedAsEqualOnlyWhereEveryVoussoirHasIt) {
+  // A ring of one masonry; two segments (which carry their own fc) alike,
+  // different, and one of unlimited strength.
+  DatiProgetto anello = prova::ponte();
+  anello.ResistenzaAnello = 5;
+  auto segmenti = [](Single primo, Single secondo) {
+    DatiProgetto d = prova::dueSegmenti(0.6, 0.6);
+    d.Vori(1).Resistenza = primo;
+    d.Vori(2).Resistenza = secondo;
+    return d;
+  };
+  const std::pair<DatiProgetto, const char*> casi[] = {
+      {anello, "fc = 5"}, {segmenti(5, 5), "fc = 5"}, {segmenti(3, 5), "fc >= 3"}, {segmenti(4, 0), "fc >= 4"}};
+  for (const auto& [d, atteso] : casi) {
+    Valutato v(d, 0);
+    ASSERT_TRUE(v.r.resistenzaMinima) << atteso;
+    EXPECT_EQ(TestoResistenza(v.d, v.m, v.r, Spoglio(v.reg.TestoSingle(static_cast<Single>(*v.r.resistenzaMinima)))),
+              atteso);
   }
 }
 
