@@ -1,7 +1,6 @@
 // The vehicle dialog.
 #include "ui/DialogoVeicolo.h"
 
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -13,6 +12,7 @@
 
 #include "arch/CaricoVeicolo.h"
 #include "ui/FinestraSicurezza.h"
+#include "ui/NomiVeicoli.h"
 #include "ui/Sessione.h"
 #include "ui/TestoCodicePagina.h"
 
@@ -173,19 +173,9 @@ DialogoVeicolo::DialogoVeicolo(Sessione& s, QWidget* parent)
 DialogoVeicolo::~DialogoVeicolo() = default;
 
 void DialogoVeicolo::riempiElenco() {
-  // The shipped vehicles' names in the program's language; the name kept in
-  // the project and the library files, its key, stays as the library has it.
-  static const char* const spediti[] = {
-      QT_TRANSLATE_NOOP("Veicoli", "LM1 tandem"),         QT_TRANSLATE_NOOP("Veicoli", "LM2 single axle"),
-      QT_TRANSLATE_NOOP("Veicoli", "LM71 axles"),         QT_TRANSLATE_NOOP("Veicoli", "11.5 t single axle"),
-      QT_TRANSLATE_NOOP("Veicoli", "2 × 10 t bogie at 1.8 m"), QT_TRANSLATE_NOOP("Veicoli", "3 × 8 t bogie at 1.3 m")};
   cmbVeicolo->clear();
   cmbVeicolo->addItem(tr("(no vehicle)"));
-  for (const Veicolo& v : libreria_.veicoli) {
-    const QString chiave = QString::fromStdString(v.Nome);
-    const bool spedito = std::any_of(std::begin(spediti), std::end(spediti), [&](const char* n) { return chiave == n; });
-    cmbVeicolo->addItem(spedito ? QCoreApplication::translate("Veicoli", v.Nome.c_str()) : chiave, chiave);
-  }
+  for (const Veicolo& v : libreria_.veicoli) cmbVeicolo->addItem(NomeVeicolo(v.Nome), QString::fromStdString(v.Nome));
   cmbVeicolo->addItem(tr("Typed below"));
 }
 

@@ -20,6 +20,7 @@
 #include "drawing/qt/SuperficieQt.h"
 #include "ui/CopiaTabella.h"
 #include "ui/EsportaPlot.h"
+#include "ui/NomiVeicoli.h"
 #include "ui/Sessione.h"
 
 namespace voro::ui {
@@ -205,11 +206,15 @@ void FinestraSicurezza::mostraVerdetto() {
   if (a.fattore())
     dettagli += "; " + (g.combinazione == Combinazione::Inf ? tr("permanent loads at their favourable factors")
                                                             : tr("permanent loads at their unfavourable factors"));
-  if (g.governante)
+  if (g.governante) {
+    // The vehicle by the name the windows give it.
+    CaricoGovernante carico = *g.governante;
+    carico.nomeVeicolo = NomeVeicolo(carico.nomeVeicolo).toStdString();
     dettagli += "; " + tr("%1 from x = %2 to %3 m")
-                           .arg(QString::fromStdString(TestoCarico(*g.governante, s_.regional)))
+                           .arg(QString::fromStdString(TestoCarico(carico, s_.regional)))
                            .arg(QString::fromStdString(s_.regional.Formatta(g.governante->x1, "0.000")))
                            .arg(QString::fromStdString(s_.regional.Formatta(g.governante->x2, "0.000")));
+  }
   lblVerdetto->setText("<b>" + testo.toHtmlEscaped() + "</b><br>" + dettagli.toHtmlEscaped());
   lblVerdetto->setAccessibleName(testo);
   lblVerdetto->setStyleSheet(a.adeguato() ? "QLabel { color: #0b5d1e; background: #e3f4e6; }"
@@ -223,7 +228,7 @@ void FinestraSicurezza::righeVeicolo(std::vector<std::array<QString, 3>>& righe)
   const DatiProgetto& d = valutatore_.dati();
   if (!d.VeicoloCarico) return;
   const RisultatiVeicolo& v = valutatore_.veicolo();
-  const QString nome = QString::fromStdString(d.VeicoloCarico->Nome);
+  const QString nome = NomeVeicolo(d.VeicoloCarico->Nome);
   righe.push_back({tr("Vehicle"), nome,
                    tr("Driven across the bridge in %1 positions, the least factor refined between them")
                        .arg(v.posizioni.size())});

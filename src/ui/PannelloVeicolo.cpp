@@ -9,6 +9,7 @@
 
 #include "drawing/FigureSicurezza.h"
 #include "ui/FinestraSicurezza.h"
+#include "ui/NomiVeicoli.h"
 #include "ui/Sessione.h"
 
 namespace voro::ui {
@@ -100,10 +101,12 @@ void PannelloVeicolo::Mostra(const DatiProgetto& d, const ModelloArco& m, const 
   Svuota();
   if (!d.VeicoloCarico) return;
   risultati_ = sweep;
+  // The drawings name the vehicle as the windows do.
+  risultati_.veicolo.Nome = NomeVeicolo(sweep.veicolo.Nome).toStdString();
   percorso_ = std::make_unique<PercorsoVeicolo>(d, m);
   cmbVerso->setEnabled(!percorso_->carico().veicolo().Simmetrico());
   corrente_ = VeicoloInPosizione{};
-  corrente_.nome = d.VeicoloCarico->Nome;
+  corrente_.nome = NomeVeicolo(d.VeicoloCarico->Nome).toStdString();
   for (const AsseVeicolo& a : d.VeicoloCarico->Assi) corrente_.carichi.push_back(a.P);
   // The drawing fitted once to the road of the whole drive, both ways.
   double x0 = m.xMinStruttura, x1 = m.xMaxStruttura;

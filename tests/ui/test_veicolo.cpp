@@ -160,8 +160,8 @@ void TestVeicolo::ilDialogoDiceCosaFa() {
   QCOMPARE(riaperto.txtAngolo->text(), QString("26,57"));
 }
 
-// In Italian the shipped vehicles are listed by their Italian names; the
-// project and the files keep the library's key.
+// In Italian the shipped vehicles are listed and shown by their Italian
+// names; the project and the files keep the library's key.
 void TestVeicolo::nomiNellaLinguaDelProgramma() {
   Banco b("ITA");
   Libreria(b);
@@ -173,8 +173,18 @@ void TestVeicolo::nomiNellaLinguaDelProgramma() {
   Scegli(d.cmbVeicolo, i);
   QVERIFY(d.Leggi());
   QCOMPARE(b.s().dati.VeicoloCarico->Nome, std::string("LM2 single axle"));
-  DialogoVeicolo riaperto(b.s());
-  QCOMPARE(riaperto.cmbVeicolo->currentText(), QString("LM2 asse singolo"));
+  {
+    DialogoVeicolo riaperto(b.s());
+    QCOMPARE(riaperto.cmbVeicolo->currentText(), QString("LM2 asse singolo"));
+  }
+  // The Safety window names it so in its table, its band and its slider's drawing.
+  FinestraSicurezza* f = Valuta(b);
+  QVERIFY(f && f->valutata());
+  bool riga = false;
+  for (int i = 0; i < f->tabella->rowCount(); ++i) riga = riga || f->tabella->item(i, 1)->text() == "LM2 asse singolo";
+  QVERIFY(riga);
+  QVERIFY(!f->lblVerdetto->text().contains("single axle"));
+  QCOMPARE(QString::fromStdString(f->pannelloVeicolo->corrente().nome), QString("LM2 asse singolo"));
 }
 
 void TestVeicolo::unVeicoloScrittoVaNellaLibreriaDellUtente() {
