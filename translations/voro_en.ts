@@ -1023,16 +1023,12 @@
         <translation>no tensile strength; </translation>
     </message>
     <message>
-        <source>compressive strength fc &gt;= %1 MPa, a joint of depth h and width b carrying N &lt;= fc b h and |M| &lt;= N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</source>
-        <translation>compressive strength fc &gt;= %1 MPa, a joint of depth h and width b carrying N &lt;= fc b h and |M| &lt;= N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</translation>
-    </message>
-    <message>
         <source>unlimited compressive strength (rigid voussoirs)</source>
         <translation>unlimited compressive strength (rigid voussoirs)</translation>
     </message>
     <message>
         <source>; joints that slide beyond |T| = mu N, mu = %1</source>
-        <translation>; joints that slide beyond |T| = mu N, mu = %1</translation>
+        <translation>; joints that slide beyond |T| = μ N, μ = %1</translation>
     </message>
     <message>
         <source>; no sliding</source>
@@ -1140,7 +1136,7 @@
     </message>
     <message>
         <source>The vehicle is driven across the bridge, its first axle at x and its other axles at x + d (forward) or x - d (backward). Each axle&apos;s contact length a spreads through the fill at the angle theta on each side, down to the extrados, over a + 2 h tan(theta) along the span (h the depth from the road surface to the extrados at the axle); across the bridge over the effective width b_e = s + w + 2 h tan(theta), never wider than the ring&apos;s width b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and the vehicle together, dead loads and passive pressure as given.</source>
-        <translation>The vehicle is driven across the bridge, its first axle at x and its other axles at x + d (forward) or x - d (backward). Each axle&apos;s contact length a spreads through the fill at the angle theta on each side, down to the extrados, over a + 2 h tan(theta) along the span (h the depth from the road surface to the extrados at the axle); across the bridge over the effective width b_e = s + w + 2 h tan(theta), never wider than the ring&apos;s width b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and the vehicle together, dead loads and passive pressure as given.</translation>
+        <translation>The vehicle is driven across the bridge, its first axle at x and its other axles at x + d (forward) or x - d (backward). Each axle&apos;s contact length a spreads through the fill at the angle θ on each side, down to the extrados, over a + 2 h tan(θ) along the span (h the depth from the road surface to the extrados at the axle); across the bridge over the effective width b_e = s + w + 2 h tan(θ), never wider than the ring&apos;s width b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and the vehicle together, dead loads and passive pressure as given.</translation>
     </message>
     <message>
         <source>Wheel track</source>
@@ -1193,18 +1189,6 @@
     <message>
         <source>At collapse</source>
         <translation>At collapse</translation>
-    </message>
-    <message>
-        <source> (intrados)</source>
-        <translation> (intrados)</translation>
-    </message>
-    <message>
-        <source> (extrados)</source>
-        <translation> (extrados)</translation>
-    </message>
-    <message>
-        <source>The collapse mechanism at the worst position: four hinges at sections %1.</source>
-        <translation>The collapse mechanism at the worst position: four hinges at sections %1.</translation>
     </message>
     <message>
         <source>Live-load factor against the position of the vehicle&apos;s first axle (m), each way it is driven, the least factor marked</source>
@@ -1386,6 +1370,14 @@
         <source>dense simplex</source>
         <translation>dense simplex</translation>
     </message>
+    <message>
+        <source>The collapse mechanism at the worst position:</source>
+        <translation>The collapse mechanism at the worst position:</translation>
+    </message>
+    <message>
+        <source>compressive strength %1 MPa, a joint of depth h and width b carrying N &lt;= fc b h and |M| &lt;= N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</source>
+        <translation>compressive strength %1 MPa, a joint of depth h and width b carrying N &lt;= fc b h and |M| &lt;= N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</translation>
+    </message>
 </context>
 <context>
     <name>Schema</name>
@@ -1396,6 +1388,33 @@
     <message>
         <source>The variable load q between the abscissae xq1 and xq2</source>
         <translation>The variable load q between the abscissae xq1 and xq2</translation>
+    </message>
+</context>
+<context>
+    <name>Veicoli</name>
+    <message>
+        <source>LM1 tandem</source>
+        <translation>LM1 tandem</translation>
+    </message>
+    <message>
+        <source>LM2 single axle</source>
+        <translation>LM2 single axle</translation>
+    </message>
+    <message>
+        <source>LM71 axles</source>
+        <translation>LM71 axles</translation>
+    </message>
+    <message>
+        <source>11.5 t single axle</source>
+        <translation>11.5 t single axle</translation>
+    </message>
+    <message>
+        <source>2 × 10 t bogie at 1.8 m</source>
+        <translation>2 × 10 t bogie at 1.8 m</translation>
+    </message>
+    <message>
+        <source>3 × 8 t bogie at 1.3 m</source>
+        <translation>3 × 8 t bogie at 1.3 m</translation>
     </message>
 </context>
 <context>
@@ -2045,16 +2064,12 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
         <translation>no tensile strength, </translation>
     </message>
     <message>
-        <source>compressive strength fc &gt;= %1 MPa (chords within %2% of the live-load factor)</source>
-        <translation>compressive strength fc &gt;= %1 MPa (chords within %2% of the live-load factor)</translation>
-    </message>
-    <message>
         <source>unlimited compressive strength (rigid voussoirs)</source>
         <translation>unlimited compressive strength (rigid voussoirs)</translation>
     </message>
     <message>
         <source>, friction mu = %1</source>
-        <translation>, friction mu = %1</translation>
+        <translation>, friction μ = %1</translation>
     </message>
     <message>
         <source>, no sliding</source>
@@ -2278,8 +2293,8 @@ when |e| &lt;= s h/2.</translation>
         <source>Spread through the fill: %1 (theta = %2 degrees from the vertical on each side); across the bridge over
   b_e = s + w + 2 h tan(theta), at most the ring&apos;s width b: the ring takes P b / b_e.
   The live-load factor multiplies the strip load and the vehicle together.</source>
-        <translation>Spread through the fill: %1 (theta = %2 degrees from the vertical on each side); across the bridge over
-  b_e = s + w + 2 h tan(theta), at most the ring&apos;s width b: the ring takes P b / b_e.
+        <translation>Spread through the fill: %1 (θ = %2 degrees from the vertical on each side); across the bridge over
+  b_e = s + w + 2 h tan(θ), at most the ring&apos;s width b: the ring takes P b / b_e.
   The live-load factor multiplies the strip load and the vehicle together.</translation>
     </message>
     <message>
@@ -2523,14 +2538,6 @@ when |e| &lt;= s h/2.</translation>
         <translation>axle %1: P %2 kN at d %3 m, contact a %4 m</translation>
     </message>
     <message>
-        <source>%1: worst position of the safety assessment, first axle at x = %2 m, driven forward (live-load factor %3)</source>
-        <translation>%1: worst position of the safety assessment, first axle at x = %2 m, driven forward (live-load factor %3)</translation>
-    </message>
-    <message>
-        <source>%1: worst position of the safety assessment, first axle at x = %2 m, driven backward (live-load factor %3)</source>
-        <translation>%1: worst position of the safety assessment, first axle at x = %2 m, driven backward (live-load factor %3)</translation>
-    </message>
-    <message>
         <source>%1: first axle at mid-span, x = %2 m, driven forward</source>
         <translation>%1: first axle at mid-span, x = %2 m, driven forward</translation>
     </message>
@@ -2634,7 +2641,47 @@ when |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>Analisi limite: la prima fase del simplesso non ha un minimo</source>
-        <translation>Limit analysis: the simplex's first phase has no minimum</translation>
+        <translation>Limit analysis: the simplex&apos;s first phase has no minimum</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;: track s = %2 m and contact width w = %3 m may not exceed %4 m, more than any road or rail vehicle has</source>
+        <translation>vehicle &quot;%1&quot;: track s = %2 m and contact width w = %3 m may not exceed %4 m, more than any road or rail vehicle has</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot; has %2 axles, more than the %3 of any train</source>
+        <translation>vehicle &quot;%1&quot; has %2 axles, more than the %3 of any train</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;, axle %2: load P = %3 kN is above %4 kN, more than any road or rail axle carries</source>
+        <translation>vehicle &quot;%1&quot;, axle %2: load P = %3 kN is above %4 kN, more than any road or rail axle carries</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;, axle %2: distance d = %3 m is above %4 m, longer than any train</source>
+        <translation>vehicle &quot;%1&quot;, axle %2: distance d = %3 m is above %4 m, longer than any train</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;, axle %2: contact length a = %3 m is above %4 m, longer than any wheel, track or distributed rail load</source>
+        <translation>vehicle &quot;%1&quot;, axle %2: contact length a = %3 m is above %4 m, longer than any wheel, track or distributed rail load</translation>
+    </message>
+    <message>
+        <source>%1. The thrust line and the stresses drawn leave the vehicle out: the Safety window assesses it</source>
+        <translation>%1. The thrust line and the stresses drawn leave the vehicle out: the Safety window assesses it</translation>
+    </message>
+    <message>
+        <source>%1: worst position of the safety assessment, first axle at x = %2 m, driven forward (live-load factor %3 under the characteristic loads)</source>
+        <translation>%1: worst position of the safety assessment, first axle at x = %2 m, driven forward (live-load factor %3 under the characteristic loads)</translation>
+    </message>
+    <message>
+        <source>%1: worst position of the safety assessment, first axle at x = %2 m, driven backward (live-load factor %3 under the characteristic loads)</source>
+        <translation>%1: worst position of the safety assessment, first axle at x = %2 m, driven backward (live-load factor %3 under the characteristic loads)</translation>
+    </message>
+    <message>
+        <source>My vehicles for Voro: one block per vehicle (see the help).</source>
+        <translation>My vehicles for Voro: one block per vehicle (see the help).</translation>
+    </message>
+    <message>
+        <source>compressive strength %1 MPa (chords within %2% of the live-load factor)</source>
+        <translation>compressive strength %1 MPa (chords within %2% of the live-load factor)</translation>
     </message>
 </context>
 <context>
@@ -2684,7 +2731,7 @@ when |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>Friction coefficient mu (|T| &lt;= mu N)</source>
-        <translation>Friction coefficient mu (|T| &lt;= mu N)</translation>
+        <translation>Friction coefficient μ (|T| &lt;= μ N)</translation>
     </message>
     <message>
         <source>Mobilisation factor of the passive pressure</source>
@@ -2692,7 +2739,7 @@ when |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>Typical mean compressive strengths: rubble masonry 1-2 MPa, roughly dressed stone 2-4 MPa, solid brickwork in lime mortar 2.5-4.5 MPa (more with cement mortar), ashlar of squared blocks 6-8 MPa and above. Friction of dry or lime-mortar joints: mu 0.4-0.7. The soil behind the haunches pushes back only where the ring moves into it, up to the mobilisation factor times the full passive pressure.</source>
-        <translation>Typical mean compressive strengths: rubble masonry 1-2 MPa, roughly dressed stone 2-4 MPa, solid brickwork in lime mortar 2.5-4.5 MPa (more with cement mortar), ashlar of squared blocks 6-8 MPa and above. Friction of dry or lime-mortar joints: mu 0.4-0.7. The soil behind the haunches pushes back only where the ring moves into it, up to the mobilisation factor times the full passive pressure.</translation>
+        <translation>Typical mean compressive strengths: rubble masonry 1-2 MPa, roughly dressed stone 2-4 MPa, solid brickwork in lime mortar 2.5-4.5 MPa (more with cement mortar), ashlar of squared blocks 6-8 MPa and above. Friction of dry or lime-mortar joints: μ 0.4-0.7. The soil behind the haunches pushes back only where the ring moves into it, up to the mobilisation factor times the full passive pressure.</translation>
     </message>
     <message>
         <source>The compressive strength must be a number from 0 up.</source>
@@ -2935,6 +2982,10 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>The angle of spread &quot;%1&quot; is not an angle from 0° to 60°</source>
         <translation>The angle of spread &quot;%1&quot; is not an angle from 0° to 60°</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is saved in your vehicle library %2.</source>
+        <translation>&quot;%1&quot; is saved in your vehicle library %2.</translation>
     </message>
 </context>
 <context>
@@ -3234,6 +3285,14 @@ when |e| &lt;= s h/2.</translation>
         <source>&amp;Code Basis and Title Block...</source>
         <translation>&amp;Code Basis and Title Block...</translation>
     </message>
+    <message>
+        <source>%1 - out of date: the data on screen have changed</source>
+        <translation>%1 - out of date: the data on screen have changed</translation>
+    </message>
+    <message>
+        <source>The project is not saved: &quot;%1&quot; in &quot;%2&quot; cannot be kept in the project file, whose code page (Windows-1252) lacks it. Change it and save again.</source>
+        <translation>The project is not saved: &quot;%1&quot; in &quot;%2&quot; cannot be kept in the project file, whose code page (Windows-1252) lacks it. Change it and save again.</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::FinestraSicurezza</name>
@@ -3288,10 +3347,6 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>No assessment: %1</source>
         <translation>No assessment: %1</translation>
-    </message>
-    <message>
-        <source>Assessed: exact limit analysis (rigid voussoirs, no tension, no sliding)</source>
-        <translation>Assessed: exact limit analysis (rigid voussoirs, no tension, no sliding)</translation>
     </message>
     <message>
         <source>Admissible</source>
@@ -3426,10 +3481,6 @@ when |e| &lt;= s h/2.</translation>
         <translation>✘ NOT ADEQUATE</translation>
     </message>
     <message>
-        <source>adequacy factor %1 (%2 1)</source>
-        <translation>adequacy factor %1 (%2 1)</translation>
-    </message>
-    <message>
         <source>no design variable load can make a mechanism</source>
         <translation>no design variable load can make a mechanism</translation>
     </message>
@@ -3456,18 +3507,6 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>%1 from x = %2 to %3 m</source>
         <translation>%1 from x = %2 to %3 m</translation>
-    </message>
-    <message>
-        <source>fc &gt;= %1 MPa</source>
-        <translation>fc &gt;= %1 MPa</translation>
-    </message>
-    <message>
-        <source>unlimited strength</source>
-        <translation>unlimited strength</translation>
-    </message>
-    <message>
-        <source>friction %1</source>
-        <translation>friction %1</translation>
     </message>
     <message>
         <source>no sliding</source>
@@ -3548,6 +3587,86 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>not certified</source>
         <translation>not certified</translation>
+    </message>
+    <message>
+        <source>Assessed: exact limit analysis (%1)</source>
+        <translation>Assessed: exact limit analysis (%1)</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Vehicle</translation>
+    </message>
+    <message>
+        <source>Driven across the bridge in %1 positions, the least factor refined between them</source>
+        <translation>Driven across the bridge in %1 positions, the least factor refined between them</translation>
+    </message>
+    <message>
+        <source>Vehicle&apos;s worst live-load factor</source>
+        <translation>Vehicle&apos;s worst live-load factor</translation>
+    </message>
+    <message>
+        <source>Largest multiplier of the strip load and the vehicle together, at the vehicle&apos;s worst position (the project&apos;s characteristic loads)</source>
+        <translation>Largest multiplier of the strip load and the vehicle together, at the vehicle&apos;s worst position (the project&apos;s characteristic loads)</translation>
+    </message>
+    <message>
+        <source>Vehicle&apos;s worst position [m]</source>
+        <translation>Vehicle&apos;s worst position [m]</translation>
+    </message>
+    <message>
+        <source>x = %1, forward</source>
+        <translation>x = %1, forward</translation>
+    </message>
+    <message>
+        <source>x = %1, backward</source>
+        <translation>x = %1, backward</translation>
+    </message>
+    <message>
+        <source>The first axle&apos;s position; forward: the other axles at x + d, backward: at x - d</source>
+        <translation>The first axle&apos;s position; forward: the other axles at x + d, backward: at x - d</translation>
+    </message>
+    <message>
+        <source>Vehicle&apos;s mechanism</source>
+        <translation>Vehicle&apos;s mechanism</translation>
+    </message>
+    <message>
+        <source>Vehicle&apos;s axle loads at collapse [kN]</source>
+        <translation>Vehicle&apos;s axle loads at collapse [kN]</translation>
+    </message>
+    <message>
+        <source>Each axle&apos;s load times the worst factor, axle 1 first</source>
+        <translation>Each axle&apos;s load times the worst factor, axle 1 first</translation>
+    </message>
+    <message>
+        <source>Vehicle&apos;s effective widths b_e [m]</source>
+        <translation>Vehicle&apos;s effective widths b_e [m]</translation>
+    </message>
+    <message>
+        <source>The width of ring that carries each axle: the ring takes P b / b_e</source>
+        <translation>The width of ring that carries each axle: the ring takes P b / b_e</translation>
+    </message>
+    <message>
+        <source>rigid voussoirs of unlimited strength</source>
+        <translation>rigid voussoirs of unlimited strength</translation>
+    </message>
+    <message>
+        <source>no tension</source>
+        <translation>no tension</translation>
+    </message>
+    <message>
+        <source>friction μ = %1</source>
+        <translation>friction μ = %1</translation>
+    </message>
+    <message>
+        <source>Strip load</source>
+        <translation>Strip load</translation>
+    </message>
+    <message>
+        <source>adequacy factor %1 (%2 1), design loads and strength</source>
+        <translation>adequacy factor %1 (%2 1), design loads and strength</translation>
+    </message>
+    <message>
+        <source>%1 MPa</source>
+        <translation>%1 MPa</translation>
     </message>
 </context>
 <context>
@@ -4119,10 +4238,6 @@ when |e| &lt;= s h/2.</translation>
         <translation>&amp;Worst position</translation>
     </message>
     <message>
-        <source>First axle at x = %1 m: </source>
-        <translation>First axle at x = %1 m: </translation>
-    </message>
-    <message>
         <source>live-load factor %1, mechanism %2</source>
         <translation>live-load factor %1, mechanism %2</translation>
     </message>
@@ -4141,6 +4256,17 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>backward</source>
         <translation>backward</translation>
+    </message>
+    <message>
+        <source>Characteristic loads, first axle at x = %1 m: </source>
+        <translation>Characteristic loads, first axle at x = %1 m: </translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::ValidatoreCodicePagina</name>
+    <message>
+        <source>&quot;%1&quot; (U+%2) cannot be kept in the project file, whose code page (Windows-1252) lacks it: type another letter.</source>
+        <translation>&quot;%1&quot; (U+%2) cannot be kept in the project file, whose code page (Windows-1252) lacks it: type another letter.</translation>
     </message>
 </context>
 <context>

@@ -101,11 +101,11 @@
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation>&amp;Annulla %1</translation>
+        <translation>&amp;Annulla modifica: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation>&amp;Ripeti %1</translation>
+        <translation>&amp;Ripeti modifica: %1</translation>
     </message>
     <message>
         <source>&amp;Window</source>
@@ -1023,16 +1023,12 @@
         <translation>nessuna resistenza a trazione; </translation>
     </message>
     <message>
-        <source>compressive strength fc &gt;= %1 MPa, a joint of depth h and width b carrying N &lt;= fc b h and |M| &lt;= N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</source>
-        <translation>resistenza a compressione fc &gt;= %1 MPa, un giunto di altezza h e larghezza b che porta N &lt;= fc b h e |M| &lt;= N (h/2 - N/(2 fc b)) (uno stress block rettangolare), il dominio approssimato dall&apos;interno con corde così che il moltiplicatore del carico variabile sia al più %2% sotto quello esatto</translation>
-    </message>
-    <message>
         <source>unlimited compressive strength (rigid voussoirs)</source>
         <translation>resistenza a compressione illimitata (conci rigidi)</translation>
     </message>
     <message>
         <source>; joints that slide beyond |T| = mu N, mu = %1</source>
-        <translation>; giunti che scorrono oltre |T| = mu N, mu = %1</translation>
+        <translation>; giunti che scorrono oltre |T| = μ N, μ = %1</translation>
     </message>
     <message>
         <source>; no sliding</source>
@@ -1112,7 +1108,7 @@
     </message>
     <message>
         <source>The collapse mechanism: %1 joints, each a hinge where the collapse thrust line touches an edge of the masonry or, where the masonry crushes, the edge of its stress block, or a joint that slides.</source>
-        <translation>Il meccanismo di collasso: %1 giunti, ciascuno una cerniera dove la curva delle pressioni di collasso tocca un bordo della muratura o, dove la muratura si schiaccia, il bordo del suo stress block, oppure un giunto che scorre.</translation>
+        <translation>Il meccanismo di collasso: %1 giunti, ciascuno una cerniera dove la curva delle pressioni di collasso tocca un bordo della muratura o, dove la muratura si schiaccia, il bordo del suo blocco delle tensioni, oppure un giunto che scorre.</translation>
     </message>
     <message>
         <source>at no position can the variable load alone make the arch collapse, so no chart of the factor is drawn.</source>
@@ -1140,7 +1136,7 @@
     </message>
     <message>
         <source>The vehicle is driven across the bridge, its first axle at x and its other axles at x + d (forward) or x - d (backward). Each axle&apos;s contact length a spreads through the fill at the angle theta on each side, down to the extrados, over a + 2 h tan(theta) along the span (h the depth from the road surface to the extrados at the axle); across the bridge over the effective width b_e = s + w + 2 h tan(theta), never wider than the ring&apos;s width b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and the vehicle together, dead loads and passive pressure as given.</source>
-        <translation>Il veicolo percorre il ponte, con il primo asse in x e gli altri assi in x + d (in avanti) o x - d (all&apos;indietro). La lunghezza d&apos;impronta a di ogni asse si diffonde nel riempimento con l&apos;angolo theta da ciascun lato, fino all&apos;estradosso, su a + 2 h tan(theta) lungo la luce (h la profondità dal piano stradale all&apos;estradosso in corrispondenza dell&apos;asse); trasversalmente sulla larghezza efficace b_e = s + w + 2 h tan(theta), mai maggiore della larghezza b dell&apos;anello, così che l&apos;anello porta P b / b_e. Il moltiplicatore del carico variabile moltiplica insieme il carico a striscia e il veicolo, pesi propri e spinta passiva come dati.</translation>
+        <translation>Il veicolo percorre il ponte, con il primo asse in x e gli altri assi in x + d (in avanti) o x - d (all&apos;indietro). La lunghezza d&apos;impronta a di ogni asse si diffonde nel riempimento con l&apos;angolo θ da ciascun lato, fino all&apos;estradosso, su a + 2 h tan(θ) lungo la luce (h la profondità dal piano stradale all&apos;estradosso in corrispondenza dell&apos;asse); trasversalmente sulla larghezza efficace b_e = s + w + 2 h tan(θ), mai maggiore della larghezza b dell&apos;anello, così che l&apos;anello porta P b / b_e. Il moltiplicatore del carico variabile moltiplica insieme il carico a striscia e il veicolo, pesi propri e spinta passiva come dati.</translation>
     </message>
     <message>
         <source>Wheel track</source>
@@ -1193,18 +1189,6 @@
     <message>
         <source>At collapse</source>
         <translation>Al collasso</translation>
-    </message>
-    <message>
-        <source> (intrados)</source>
-        <translation> (intradosso)</translation>
-    </message>
-    <message>
-        <source> (extrados)</source>
-        <translation> (estradosso)</translation>
-    </message>
-    <message>
-        <source>The collapse mechanism at the worst position: four hinges at sections %1.</source>
-        <translation>Il meccanismo di collasso nella posizione peggiore: quattro cerniere alle sezioni %1.</translation>
     </message>
     <message>
         <source>Live-load factor against the position of the vehicle&apos;s first axle (m), each way it is driven, the least factor marked</source>
@@ -1386,6 +1370,14 @@
         <source>dense simplex</source>
         <translation>simplesso denso</translation>
     </message>
+    <message>
+        <source>The collapse mechanism at the worst position:</source>
+        <translation>Il meccanismo di collasso nella posizione peggiore:</translation>
+    </message>
+    <message>
+        <source>compressive strength %1 MPa, a joint of depth h and width b carrying N &lt;= fc b h and |M| &lt;= N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</source>
+        <translation>resistenza a compressione %1 MPa, un giunto di altezza h e larghezza b che porta N &lt;= fc b h e |M| &lt;= N (h/2 - N/(2 fc b)) (un blocco rettangolare delle tensioni), il dominio approssimato dall&apos;interno con corde così che il moltiplicatore del carico variabile sia al più %2% sotto quello esatto</translation>
+    </message>
 </context>
 <context>
     <name>Schema</name>
@@ -1396,6 +1388,33 @@
     <message>
         <source>The variable load q between the abscissae xq1 and xq2</source>
         <translation>Il carico variabile q fra le ascisse xq1 e xq2</translation>
+    </message>
+</context>
+<context>
+    <name>Veicoli</name>
+    <message>
+        <source>LM1 tandem</source>
+        <translation>LM1 tandem</translation>
+    </message>
+    <message>
+        <source>LM2 single axle</source>
+        <translation>LM2 asse singolo</translation>
+    </message>
+    <message>
+        <source>LM71 axles</source>
+        <translation>LM71 assi</translation>
+    </message>
+    <message>
+        <source>11.5 t single axle</source>
+        <translation>asse singolo da 11,5 t</translation>
+    </message>
+    <message>
+        <source>2 × 10 t bogie at 1.8 m</source>
+        <translation>carrello 2 × 10 t a 1,8 m</translation>
+    </message>
+    <message>
+        <source>3 × 8 t bogie at 1.3 m</source>
+        <translation>carrello 3 × 8 t a 1,3 m</translation>
     </message>
 </context>
 <context>
@@ -2002,7 +2021,7 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
     </message>
     <message>
         <source>Double ring: the masonry crushes, the hinge at the stress block&apos;s edge; bar along a joint: it slides</source>
-        <translation>Doppio cerchio: la muratura si schiaccia, la cerniera al bordo dello stress block; barra lungo un giunto: il giunto scorre</translation>
+        <translation>Doppio cerchio: la muratura si schiaccia, la cerniera al bordo del blocco delle tensioni; barra lungo un giunto: il giunto scorre</translation>
     </message>
     <message>
         <source>Minimum thickness %1 m (geometric factor of safety t/tmin %2)</source>
@@ -2045,16 +2064,12 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
         <translation>nessuna resistenza a trazione, </translation>
     </message>
     <message>
-        <source>compressive strength fc &gt;= %1 MPa (chords within %2% of the live-load factor)</source>
-        <translation>resistenza a compressione fc &gt;= %1 MPa (corde entro il %2% del moltiplicatore del carico variabile)</translation>
-    </message>
-    <message>
         <source>unlimited compressive strength (rigid voussoirs)</source>
         <translation>resistenza a compressione illimitata (conci rigidi)</translation>
     </message>
     <message>
         <source>, friction mu = %1</source>
-        <translation>, attrito mu = %1</translation>
+        <translation>, attrito μ = %1</translation>
     </message>
     <message>
         <source>, no sliding</source>
@@ -2279,8 +2294,8 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <source>Spread through the fill: %1 (theta = %2 degrees from the vertical on each side); across the bridge over
   b_e = s + w + 2 h tan(theta), at most the ring&apos;s width b: the ring takes P b / b_e.
   The live-load factor multiplies the strip load and the vehicle together.</source>
-        <translation>Diffusione nel riempimento: %1 (theta = %2 gradi dalla verticale per lato); trasversalmente su
-  b_e = s + w + 2 h tan(theta), al più la larghezza b dell&apos;anello: l&apos;anello porta P b / b_e.
+        <translation>Diffusione nel riempimento: %1 (θ = %2 gradi dalla verticale per lato); trasversalmente su
+  b_e = s + w + 2 h tan(θ), al più la larghezza b dell&apos;anello: l&apos;anello porta P b / b_e.
   Il moltiplicatore del carico variabile moltiplica insieme il carico a striscia e il veicolo.</translation>
     </message>
     <message>
@@ -2524,14 +2539,6 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <translation>asse %1: P %2 kN a d %3 m, impronta a %4 m</translation>
     </message>
     <message>
-        <source>%1: worst position of the safety assessment, first axle at x = %2 m, driven forward (live-load factor %3)</source>
-        <translation>%1: posizione peggiore della verifica di sicurezza, primo asse in x = %2 m, percorso in avanti (moltiplicatore del carico variabile %3)</translation>
-    </message>
-    <message>
-        <source>%1: worst position of the safety assessment, first axle at x = %2 m, driven backward (live-load factor %3)</source>
-        <translation>%1: posizione peggiore della verifica di sicurezza, primo asse in x = %2 m, percorso all&apos;indietro (moltiplicatore del carico variabile %3)</translation>
-    </message>
-    <message>
         <source>%1: first axle at mid-span, x = %2 m, driven forward</source>
         <translation>%1: primo asse in mezzeria, x = %2 m, percorso in avanti</translation>
     </message>
@@ -2637,6 +2644,46 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <source>Analisi limite: la prima fase del simplesso non ha un minimo</source>
         <translation>Analisi limite: la prima fase del simplesso non ha un minimo</translation>
     </message>
+    <message>
+        <source>vehicle &quot;%1&quot;: track s = %2 m and contact width w = %3 m may not exceed %4 m, more than any road or rail vehicle has</source>
+        <translation>veicolo &quot;%1&quot;: interasse s = %2 m e larghezza d&apos;impronta w = %3 m non possono superare %4 m, più di qualunque veicolo stradale o ferroviario</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot; has %2 axles, more than the %3 of any train</source>
+        <translation>il veicolo &quot;%1&quot; ha %2 assi, più dei %3 di qualunque treno</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;, axle %2: load P = %3 kN is above %4 kN, more than any road or rail axle carries</source>
+        <translation>veicolo &quot;%1&quot;, asse %2: il carico P = %3 kN supera %4 kN, più di quanto porti qualunque asse stradale o ferroviario</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;, axle %2: distance d = %3 m is above %4 m, longer than any train</source>
+        <translation>veicolo &quot;%1&quot;, asse %2: la distanza d = %3 m supera %4 m, più lunga di qualunque treno</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;, axle %2: contact length a = %3 m is above %4 m, longer than any wheel, track or distributed rail load</source>
+        <translation>veicolo &quot;%1&quot;, asse %2: la lunghezza d&apos;impronta a = %3 m supera %4 m, più lunga di qualunque ruota, cingolo o carico ferroviario ripartito</translation>
+    </message>
+    <message>
+        <source>%1. The thrust line and the stresses drawn leave the vehicle out: the Safety window assesses it</source>
+        <translation>%1. La curva delle pressioni e le tensioni disegnate non considerano il veicolo: lo verifica la finestra Sicurezza</translation>
+    </message>
+    <message>
+        <source>%1: worst position of the safety assessment, first axle at x = %2 m, driven forward (live-load factor %3 under the characteristic loads)</source>
+        <translation>%1: posizione peggiore della verifica di sicurezza, primo asse in x = %2 m, percorso in avanti (moltiplicatore del carico variabile %3 con i carichi caratteristici)</translation>
+    </message>
+    <message>
+        <source>%1: worst position of the safety assessment, first axle at x = %2 m, driven backward (live-load factor %3 under the characteristic loads)</source>
+        <translation>%1: posizione peggiore della verifica di sicurezza, primo asse in x = %2 m, percorso all&apos;indietro (moltiplicatore del carico variabile %3 con i carichi caratteristici)</translation>
+    </message>
+    <message>
+        <source>My vehicles for Voro: one block per vehicle (see the help).</source>
+        <translation>I miei veicoli per Voro: un blocco per veicolo (vedere la guida).</translation>
+    </message>
+    <message>
+        <source>compressive strength %1 MPa (chords within %2% of the live-load factor)</source>
+        <translation>resistenza a compressione %1 MPa (corde entro il %2% del moltiplicatore del carico variabile)</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>
@@ -2685,7 +2732,7 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>Friction coefficient mu (|T| &lt;= mu N)</source>
-        <translation>Coefficiente d&apos;attrito mu (|T| &lt;= mu N)</translation>
+        <translation>Coefficiente d&apos;attrito μ (|T| &lt;= μ N)</translation>
     </message>
     <message>
         <source>Mobilisation factor of the passive pressure</source>
@@ -2693,7 +2740,7 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>Typical mean compressive strengths: rubble masonry 1-2 MPa, roughly dressed stone 2-4 MPa, solid brickwork in lime mortar 2.5-4.5 MPa (more with cement mortar), ashlar of squared blocks 6-8 MPa and above. Friction of dry or lime-mortar joints: mu 0.4-0.7. The soil behind the haunches pushes back only where the ring moves into it, up to the mobilisation factor times the full passive pressure.</source>
-        <translation>Resistenze medie a compressione tipiche: muratura in pietrame disordinato 1-2 MPa, pietra sbozzata 2-4 MPa, mattoni pieni e malta di calce 2,5-4,5 MPa (di più con malta cementizia), conci squadrati 6-8 MPa e oltre. Attrito dei giunti a secco o con malta di calce: mu 0,4-0,7. Il terreno dietro le reni reagisce solo dove l&apos;anello vi spinge contro, fino al fattore di mobilitazione per la spinta passiva piena.</translation>
+        <translation>Resistenze medie a compressione tipiche: muratura in pietrame disordinato 1-2 MPa, pietra sbozzata 2-4 MPa, mattoni pieni e malta di calce 2,5-4,5 MPa (di più con malta cementizia), conci squadrati 6-8 MPa e oltre. Attrito dei giunti a secco o con malta di calce: μ 0,4-0,7. Il terreno dietro le reni reagisce solo dove l&apos;anello vi spinge contro, fino al fattore di mobilitazione per la spinta passiva piena.</translation>
     </message>
     <message>
         <source>The compressive strength must be a number from 0 up.</source>
@@ -2936,6 +2983,10 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>The angle of spread &quot;%1&quot; is not an angle from 0° to 60°</source>
         <translation>L&apos;angolo di diffusione &quot;%1&quot; non è un angolo da 0° a 60°</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is saved in your vehicle library %2.</source>
+        <translation>&quot;%1&quot; è salvato nella tua libreria dei veicoli %2.</translation>
     </message>
 </context>
 <context>
@@ -3235,6 +3286,14 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <source>&amp;Code Basis and Title Block...</source>
         <translation>&amp;Riferimento normativo e cartiglio...</translation>
     </message>
+    <message>
+        <source>%1 - out of date: the data on screen have changed</source>
+        <translation>%1 - superata: i dati sullo schermo sono cambiati</translation>
+    </message>
+    <message>
+        <source>The project is not saved: &quot;%1&quot; in &quot;%2&quot; cannot be kept in the project file, whose code page (Windows-1252) lacks it. Change it and save again.</source>
+        <translation>Il progetto non è salvato: &quot;%1&quot; in &quot;%2&quot; non può essere conservato nel file del progetto, la cui tabella di caratteri (Windows-1252) non lo ha. Cambiarlo e salvare di nuovo.</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::FinestraSicurezza</name>
@@ -3289,10 +3348,6 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>No assessment: %1</source>
         <translation>Nessuna verifica: %1</translation>
-    </message>
-    <message>
-        <source>Assessed: exact limit analysis (rigid voussoirs, no tension, no sliding)</source>
-        <translation>Verificato: analisi limite esatta (conci rigidi, nessuna trazione, nessuno scorrimento)</translation>
     </message>
     <message>
         <source>Admissible</source>
@@ -3427,10 +3482,6 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <translation>✘ NON ADEGUATO</translation>
     </message>
     <message>
-        <source>adequacy factor %1 (%2 1)</source>
-        <translation>fattore di adeguatezza %1 (%2 1)</translation>
-    </message>
-    <message>
         <source>no design variable load can make a mechanism</source>
         <translation>nessun carico variabile di progetto può produrre un meccanismo</translation>
     </message>
@@ -3457,18 +3508,6 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>%1 from x = %2 to %3 m</source>
         <translation>%1 da x = %2 a %3 m</translation>
-    </message>
-    <message>
-        <source>fc &gt;= %1 MPa</source>
-        <translation>fc &gt;= %1 MPa</translation>
-    </message>
-    <message>
-        <source>unlimited strength</source>
-        <translation>resistenza illimitata</translation>
-    </message>
-    <message>
-        <source>friction %1</source>
-        <translation>attrito %1</translation>
     </message>
     <message>
         <source>no sliding</source>
@@ -3549,6 +3588,86 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>not certified</source>
         <translation>non certificato</translation>
+    </message>
+    <message>
+        <source>Assessed: exact limit analysis (%1)</source>
+        <translation>Verificato: analisi limite esatta (%1)</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Veicolo</translation>
+    </message>
+    <message>
+        <source>Driven across the bridge in %1 positions, the least factor refined between them</source>
+        <translation>Fatto percorrere il ponte in %1 posizioni, il minimo moltiplicatore affinato fra esse</translation>
+    </message>
+    <message>
+        <source>Vehicle&apos;s worst live-load factor</source>
+        <translation>Moltiplicatore peggiore del veicolo</translation>
+    </message>
+    <message>
+        <source>Largest multiplier of the strip load and the vehicle together, at the vehicle&apos;s worst position (the project&apos;s characteristic loads)</source>
+        <translation>Massimo moltiplicatore del carico a striscia e del veicolo insieme, nella posizione peggiore del veicolo (carichi caratteristici del progetto)</translation>
+    </message>
+    <message>
+        <source>Vehicle&apos;s worst position [m]</source>
+        <translation>Posizione peggiore del veicolo [m]</translation>
+    </message>
+    <message>
+        <source>x = %1, forward</source>
+        <translation>x = %1, in avanti</translation>
+    </message>
+    <message>
+        <source>x = %1, backward</source>
+        <translation>x = %1, all&apos;indietro</translation>
+    </message>
+    <message>
+        <source>The first axle&apos;s position; forward: the other axles at x + d, backward: at x - d</source>
+        <translation>La posizione del primo asse; in avanti: gli altri assi in x + d, all&apos;indietro: in x - d</translation>
+    </message>
+    <message>
+        <source>Vehicle&apos;s mechanism</source>
+        <translation>Meccanismo del veicolo</translation>
+    </message>
+    <message>
+        <source>Vehicle&apos;s axle loads at collapse [kN]</source>
+        <translation>Carichi degli assi al collasso [kN]</translation>
+    </message>
+    <message>
+        <source>Each axle&apos;s load times the worst factor, axle 1 first</source>
+        <translation>Il carico di ogni asse per il moltiplicatore peggiore, dal primo asse</translation>
+    </message>
+    <message>
+        <source>Vehicle&apos;s effective widths b_e [m]</source>
+        <translation>Larghezze efficaci b_e del veicolo [m]</translation>
+    </message>
+    <message>
+        <source>The width of ring that carries each axle: the ring takes P b / b_e</source>
+        <translation>La larghezza di anello che porta ogni asse: l&apos;anello prende P b / b_e</translation>
+    </message>
+    <message>
+        <source>rigid voussoirs of unlimited strength</source>
+        <translation>conci rigidi di resistenza illimitata</translation>
+    </message>
+    <message>
+        <source>no tension</source>
+        <translation>nessuna trazione</translation>
+    </message>
+    <message>
+        <source>friction μ = %1</source>
+        <translation>attrito μ = %1</translation>
+    </message>
+    <message>
+        <source>Strip load</source>
+        <translation>Carico a striscia</translation>
+    </message>
+    <message>
+        <source>adequacy factor %1 (%2 1), design loads and strength</source>
+        <translation>fattore di adeguatezza %1 (%2 1), carichi e resistenza di progetto</translation>
+    </message>
+    <message>
+        <source>%1 MPa</source>
+        <translation>%1 MPa</translation>
     </message>
 </context>
 <context>
@@ -4035,7 +4154,7 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>Right spring.  er</source>
-        <translation>Imposta dx     er</translation>
+        <translation>Imposta destra er</translation>
     </message>
     <message>
         <source>Set as start values</source>
@@ -4120,10 +4239,6 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <translation>Posizione &amp;peggiore</translation>
     </message>
     <message>
-        <source>First axle at x = %1 m: </source>
-        <translation>Primo asse in x = %1 m: </translation>
-    </message>
-    <message>
         <source>live-load factor %1, mechanism %2</source>
         <translation>moltiplicatore del carico variabile %1, meccanismo %2</translation>
     </message>
@@ -4142,6 +4257,17 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>backward</source>
         <translation>all&apos;indietro</translation>
+    </message>
+    <message>
+        <source>Characteristic loads, first axle at x = %1 m: </source>
+        <translation>Carichi caratteristici, primo asse in x = %1 m: </translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::ValidatoreCodicePagina</name>
+    <message>
+        <source>&quot;%1&quot; (U+%2) cannot be kept in the project file, whose code page (Windows-1252) lacks it: type another letter.</source>
+        <translation>&quot;%1&quot; (U+%2) non può essere conservato nel file del progetto, la cui tabella di caratteri (Windows-1252) non lo ha: digitare un&apos;altra lettera.</translation>
     </message>
 </context>
 <context>

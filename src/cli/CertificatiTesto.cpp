@@ -1,7 +1,6 @@
 // The certificates of the assessment in words: each figure between a thrust
 // line that stands and a mechanism that collapses.
-#include <cstdio>
-
+#include "cli/Comune.h"
 #include "cli/RapportiSicurezza.h"
 #include "data/Traduzioni.h"
 #include "limite/ElencoCertificati.h"
@@ -10,10 +9,8 @@ namespace voro::cli {
 
 namespace {
 
-std::string riga(const char* figura, const Certificato& c, const Messages& l) {
-  char scarto[32], tolleranza[32];
-  std::snprintf(scarto, sizeof scarto, "%.1e", c.scarto);
-  std::snprintf(tolleranza, sizeof tolleranza, "%.0e", c.tolleranza);
+std::string riga(const char* figura, const Certificato& c, const Messages& l, const std::string& dec) {
+  const std::string scarto = fmt(dec, "%.1e", c.scarto), tolleranza = fmt(dec, "%.0e", c.tolleranza);
   const std::string nome = l.traduci("Voro", figura);
   if (!c.valido())
     return Componi(l.traduci("Voro", "%1: not certified (static %2, kinematic %3)."),
@@ -27,12 +24,12 @@ std::string riga(const char* figura, const Certificato& c, const Messages& l) {
 }  // namespace
 
 void ScriviCertificati(std::ostream& out, const RisultatiSicurezza& r, const RisultatiVeicolo* veicolo,
-                       const Messages& l) {
+                       const Messages& l, const std::string& dec) {
   out << "\n" << l.traduci("Voro", "Certificates") << "\n  "
       << l.traduci("Voro", "Each figure lies between a thrust line that stands (safe) and a mechanism that collapses "
                            "(unsafe),\n  and the two agree within the stated gap.")
       << "\n";
-  for (const FiguraCertificata& f : ElencoCertificati(r, veicolo)) out << "  " << riga(f.nome, f.certificato, l) << "\n";
+  for (const FiguraCertificata& f : ElencoCertificati(r, veicolo)) out << "  " << riga(f.nome, f.certificato, l, dec) << "\n";
 }
 
 }  // namespace voro::cli

@@ -86,6 +86,7 @@ int assess(const Argomenti& a) {
   opzioni.impostazioni = LeggiImpostazioni(a);
   opzioni.normativa = LeggiSceltaNormativa(a);
   opzioni.traduzioni = a.traduzioni;
+  opzioni.decimale = LinguaRichiesta(a) == Lingua::Italiano ? "," : ".";
   const UsciteRisultati uscite = LeggiUsciteRisultati(a);
   const int nPosizioni = LeggiPosizioni(a);
   const IpotesiAssess ipotesi = LeggiIpotesi(a);

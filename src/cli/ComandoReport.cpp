@@ -15,10 +15,7 @@
 #include "cli/Risolutore.h"
 #include "limite/Adeguatezza.h"
 #include "limite/Valutazione.h"
-#include "report/ComponiRapporto.h"
-#include "report/SezioneConclusioni.h"
-#include "report/SezioneValutazione.h"
-#include "report/SezioneVeicolo.h"
+#include "report/RapportoValutato.h"
 #include "cli/SceltaVeicolo.h"
 #include "limite/PercorsoVeicolo.h"
 #include "report/qt/FileRapporto.h"
@@ -75,9 +72,8 @@ struct Valutazione {
   RisultatiSicurezza risultati;
   Adeguatezza adeguatezza;
   RecordingMessages messaggi;
-  std::optional<SezioneValutazione> sezione;
   RisultatiVeicolo veicolo;
-  std::optional<SezioneVeicolo> sezioneVeicolo;
+  bool valutata = false;
 
   void Esegui(const DatiProgetto& progetto, int nPosizioni, const SceltaVeicolo& scelta) {
     dati = progetto;
@@ -93,8 +89,7 @@ struct Valutazione {
     } catch (const RuntimeError&) {
       return;  // its message is among the messages
     }
-    sezione.emplace(dati, modello, risultati);
-    if (dati.VeicoloCarico) sezioneVeicolo.emplace(dati, modello, veicolo);
+    valutata = true;
   }
 };
 
@@ -134,15 +129,10 @@ int report(const Argomenti& a) {
     valutazione.Esegui(s.dati, LeggiPosizioni(a), scelta);
     StampaMessaggi(file, valutazione.messaggi);
   }
-  const bool assessed = valutazione.sezione.has_value();
-  const SezioneConclusioni conclusioni(s.dati, fonti.modello, assessed ? &valutazione.risultati : nullptr,
-                                       assessed ? &valutazione.adeguatezza : nullptr, a.ha("--assess"));
-  const SezioneRiferimenti riferimenti(s.dati);
-  std::vector<const SezioneRapporto*> aggiunte;
-  if (valutazione.sezione) aggiunte.push_back(&*valutazione.sezione);
-  if (valutazione.sezioneVeicolo) aggiunte.push_back(&*valutazione.sezioneVeicolo);
-  aggiunte.push_back(&riferimenti);
-  Documento doc = ComponiRapporto(fonti, NumeriRapporto(regional), aggiunte, {&conclusioni});
+  const ValutazioneRapporto fatta{&valutazione.dati, &valutazione.modello, &valutazione.risultati,
+                                  &valutazione.adeguatezza, &valutazione.veicolo};
+  Documento doc = ComponiRapportoValutato(fonti, NumeriRapporto(regional), valutazione.valutata ? &fatta : nullptr,
+                                          a.ha("--assess"));
   doc.lingua = lingua;
 
   RecordingMessages disegni;
@@ -161,7 +151,7 @@ int report(const Argomenti& a) {
   // The project's title may hold control characters that would drive the terminal.
   if (out == kFlussoStandard && formato == "txt") contenuto = TestoTerminale(contenuto, true);
   ScriviUscita(out, contenuto);
-  const bool valutato = !a.ha("--assess") || valutazione.sezione;
+  const bool valutato = !a.ha("--assess") || valutazione.valutata;
   return s.esito == Esito::Risolto && ok && valutato ? esito::Riuscito : esito::Fallito;
 }
 

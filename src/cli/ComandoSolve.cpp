@@ -50,6 +50,7 @@ int solve(const Argomenti& a) {
   OpzioniSoluzione opzioni;
   opzioni.impostazioni = LeggiImpostazioni(a);
   opzioni.traduzioni = a.traduzioni;
+  opzioni.decimale = LinguaRichiesta(a) == Lingua::Italiano ? "," : ".";
   const UsciteRisultati uscite = LeggiUsciteRisultati(a);
 
   ProgressoTerminale progresso;

@@ -70,7 +70,9 @@ const Comando& ComandoVehicles() {
       "A user file that does not read is reported on standard error and left\n"
       "out; the shipped vehicles stay. Each vehicle: its name, its track s and\n"
       "contact width w across the road, and each axle's load P (kN, the whole\n"
-      "axle), distance d from the first axle and contact length a along the span.\n",
+      "axle), distance d from the first axle and contact length a along the span.\n"
+      "A vehicle beyond what a road or rail vehicle can have is refused: P up to\n"
+      "2000 kN, d up to 500 m, a up to 25 m, s and w up to 5 m, 200 axles.\n",
       {{"--json", "", "print the library as a JSON array (name, track,\ncontactWidth, axles: load, distance, contactLength)"},
        {"--vehicle-file", "FILE.txt", "list also the vehicles of FILE"},
        OpzioneLocale()},

@@ -24,6 +24,21 @@ inline std::string fmtFattore(double v, int minimo) {
   return buf;
 }
 
+// The same texts with the decimal separator of the reader's language, for the
+// reports a person reads (the JSON and CSV files keep the point).
+inline std::string ConDecimale(std::string t, const std::string& decimale) {
+  if (decimale == ".") return t;
+  std::string out;
+  for (char c : t) out += c == '.' ? decimale : std::string(1, c);
+  return out;
+}
+inline std::string fmt(const std::string& decimale, const char* format, double v) {
+  return ConDecimale(fmt(format, v), decimale);
+}
+inline std::string fmtFattore(const std::string& decimale, double v, int minimo) {
+  return ConDecimale(fmtFattore(v, minimo), decimale);
+}
+
 // A cell of a comma-separated table, quoted when it holds a comma, a quote
 // or a line break.
 inline std::string cella(const std::string& s) {

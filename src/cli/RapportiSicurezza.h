@@ -25,7 +25,10 @@ struct ProgettoValutato {
 
 // Where the upper walls raise the springings, a line a side, in the language
 // of the messages; empty when they do not.
-std::string RigheImposte(const ImposteArco& a, const Messages& lingua);
+// A mechanism's hinges in words: "6 (intrados, crushing), 16 (extrados)".
+std::string CerniereInParole(const std::vector<Cerniera>& c, const Messages& lingua);
+
+std::string RigheImposte(const ImposteArco& a, const Messages& lingua, const std::string& decimale);
 
 // The verdict under the project's partial factors; nothing when there is no
 // adequacy to state.
@@ -35,12 +38,13 @@ void ScriviVerdetto(std::ostream& out, const ProgettoValutato& p);
 void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p);
 
 // The vehicle, its spread, the worst position and its axles, in words.
-void ScriviRapportoVeicolo(std::ostream& out, const RisultatiVeicolo& r, const Messages& lingua);
+void ScriviRapportoVeicolo(std::ostream& out, const RisultatiVeicolo& r, const Messages& lingua,
+                           const std::string& decimale);
 
 // How each figure is proven: the line that stands, the mechanism on the
 // other side, their gap and the solver.
 void ScriviCertificati(std::ostream& out, const RisultatiSicurezza& r, const RisultatiVeicolo* veicolo,
-                       const Messages& lingua);
+                       const Messages& lingua, const std::string& decimale);
 
 // One object with the figures (kN and m), or {"error": ..., "number": ...}.
 void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int indent = 0);

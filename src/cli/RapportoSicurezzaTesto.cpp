@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/Comune.h"
+#include "drawing/FigureSicurezza.h"
 #include "cli/Flussi.h"
 #include "cli/RapportiSicurezza.h"
 
@@ -15,7 +16,25 @@ std::string faccia(Faccia f, const Messages& l) {
   return f == Faccia::Intradosso ? l.traduci("Voro", "intrados") : l.traduci("Voro", "extrados");
 }
 
-std::string cerniere(const std::vector<Cerniera>& c, const Messages& l) {
+// The hypotheses the figures 2 to 5 rest on.
+std::string ipotesi(const DatiProgetto& d, const ModelloArco& m, const RisultatiSicurezza& r, const Messages& l,
+                    const std::string& dec) {
+  std::string t = l.traduci("Voro", "no tensile strength, ");
+  t += r.resistenzaMinima
+           ? Componi(l.traduci("Voro", "compressive strength %1 MPa (chords within %2% of the live-load factor)"),
+                     {TestoResistenza(d, m, r, fmt(dec, "%.4g", *r.resistenzaMinima)), fmt(dec, "%.2g", r.tolleranzaResistenza * 100)})
+           : l.traduci("Voro", "unlimited compressive strength (rigid voussoirs)");
+  t += r.attrito ? Componi(l.traduci("Voro", ", friction mu = %1"), {fmt(dec, "%.4g", *r.attrito)})
+                 : l.traduci("Voro", ", no sliding");
+  if (r.mobilitazione)
+    t += Componi(l.traduci("Voro", ",\n  passive pressure a resistance up to %1 times its full value"),
+                 {fmt(dec, "%.4g", *r.mobilitazione)});
+  return t;
+}
+
+}  // namespace
+
+std::string CerniereInParole(const std::vector<Cerniera>& c, const Messages& l) {
   std::string t;
   for (std::size_t k = 0; k < c.size(); ++k) {
     const std::string come = c[k].tipo == TipoCerniera::Schiacciamento ? l.traduci("Voro", ", crushing")
@@ -26,27 +45,10 @@ std::string cerniere(const std::vector<Cerniera>& c, const Messages& l) {
   return t;
 }
 
-// The hypotheses the figures 2 to 5 rest on.
-std::string ipotesi(const RisultatiSicurezza& r, const Messages& l) {
-  std::string t = l.traduci("Voro", "no tensile strength, ");
-  t += r.resistenzaMinima
-           ? Componi(l.traduci("Voro", "compressive strength fc >= %1 MPa (chords within %2% of the live-load factor)"),
-                     {fmt("%.4g", *r.resistenzaMinima), fmt("%.2g", r.tolleranzaResistenza * 100)})
-           : l.traduci("Voro", "unlimited compressive strength (rigid voussoirs)");
-  t += r.attrito ? Componi(l.traduci("Voro", ", friction mu = %1"), {fmt("%.4g", *r.attrito)})
-                 : l.traduci("Voro", ", no sliding");
-  if (r.mobilitazione)
-    t += Componi(l.traduci("Voro", ",\n  passive pressure a resistance up to %1 times its full value"),
-                 {fmt("%.4g", *r.mobilitazione)});
-  return t;
-}
-
-}  // namespace
-
-std::string RigheImposte(const ImposteArco& a, const Messages& l) {
+std::string RigheImposte(const ImposteArco& a, const Messages& l, const std::string& dec) {
   std::string s;
   // Each side a whole sentence, so that a translation can order it.
-  auto lato = [&s, &l](bool sinistra, const ImpostaRialzata& i) {
+  auto lato = [&s, &l, &dec](bool sinistra, const ImpostaRialzata& i) {
     const char* modello =
         sinistra ? (i.conciParete == 1 ? VORO_NOOP("Voro", "Springing raised: the left wall takes %1 voussoir; the "
                                                            "arch springs at y = %2 m, %3 m above the ring's end.")
@@ -57,7 +59,7 @@ std::string RigheImposte(const ImposteArco& a, const Messages& l) {
                                        : VORO_NOOP("Voro", "Springing raised: the right wall takes %1 voussoirs; the "
                                                            "arch springs at y = %2 m, %3 m above the ring's end."));
     s += Componi(l.traduci("Voro", modello),
-                 {std::to_string(i.conciParete), fmt("%.3f", i.y), fmt("%.3f", i.rialzo)}) +
+                 {std::to_string(i.conciParete), fmt(dec, "%.3f", i.y), fmt(dec, "%.3f", i.rialzo)}) +
          "\n";
   };
   if (a.sinistra) lato(true, *a.sinistra);
@@ -71,6 +73,7 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
   const ModelloArco& m = s.modello;
   const RisultatiSicurezza& r = p.sicurezza;
   const Messages& l = s.messaggi;
+  const std::string& dec = s.decimale;
   out << l.traduci("Voro", "Voro - how safe is the arch: exact limit analysis") << "\n";
   // Names and titles may hold control characters that would drive the terminal.
   out << Componi(l.traduci("Voro", "File:    %1"), {TestoTerminale(NomeFile(s.file))}) << "\n";
@@ -84,13 +87,13 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
                                    "voussoir i), loads as for the calculation."),
                  {std::to_string(m.nConciTot), std::to_string(m.nGiunti)})
       << "\n"
-      << Componi(l.traduci("Voro", "Hypotheses of figures 2 to 5: %1."), {ipotesi(r, l)}) << "\n"
+      << Componi(l.traduci("Voro", "Hypotheses of figures 2 to 5: %1."), {ipotesi(d, m, r, l, dec)}) << "\n"
       << l.traduci("Voro", "The geometric safety (1) is Heyman's: rigid voussoirs, no tensile strength, unlimited\n"
                            "compressive strength, no sliding, passive pressure as a fixed load. A thrust line fits\n"
                            "when, at every joint, it passes within the joint's depth; it lies within the fraction s\n"
                            "when |e| <= s h/2.")
       << "\n";
-  if (const std::string rialzo = RigheImposte(ImposteSuPareti(m), l); !rialzo.empty()) out << rialzo;
+  if (const std::string rialzo = RigheImposte(ImposteSuPareti(m), l, dec); !rialzo.empty()) out << rialzo;
   ScriviVerdetto(out, p);
 
   out << "\n" << l.traduci("Voro", "1. Geometric safety") << "\n";
@@ -102,13 +105,13 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
     const double sr = *r.rapportoSpessore;
     out << "  "
         << Componi(l.traduci("Voro", "The thrust line of least eccentricity needs s = %1 of each joint's half depth."),
-                   {fmtFattore(sr, 4)})
+                   {fmtFattore(dec, sr, 4)})
         << "\n";
     if (r.fattoreGeometrico)
       out << "  "
           << Componi(l.traduci("Voro", "Depth ratio 1/s = %1: each joint is that many times as deep as this thrust "
                                        "line needs."),
-                     {fmtFattore(*r.fattoreGeometrico, 3)})
+                     {fmtFattore(dec, *r.fattoreGeometrico, 3)})
           << "\n";
     else
       out << "  "
@@ -132,7 +135,7 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
       out << "  " << l.traduci("Voro", "(That line is approached only as the thrust grows without limit.)") << "\n";
     if (!r.contatti.empty())
       out << "  "
-          << Componi(l.traduci("Voro", "It touches the reduced section at joints %1."), {cerniere(r.contatti, l)})
+          << Componi(l.traduci("Voro", "It touches the reduced section at joints %1."), {CerniereInParole(r.contatti, l)})
           << "\n";
   }
 
@@ -146,13 +149,13 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
   } else {
     out << "  "
         << Componi(l.traduci("Voro", "least   %1   (the least the arch needs: its supports spreading apart)"),
-                   {fmt("%10.2f", *r.spintaMinima)})
+                   {fmt(dec, "%10.2f", *r.spintaMinima)})
         << "\n";
     if (r.spintaMassima)
       out << "  "
           << Componi(l.traduci("Voro", "largest %1   (the most a tie or an abutment may have to take: supports "
                                        "pushed together)"),
-                     {fmt("%10.2f", *r.spintaMassima)})
+                     {fmt(dec, "%10.2f", *r.spintaMassima)})
           << "\n";
     else
       out << "  " << l.traduci("Voro", "largest    no upper limit (a straight thrust line fits the arch)") << "\n";
@@ -168,11 +171,11 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
                          : l.traduci("Voro", "The variable load can be multiplied by %1 before the arch becomes a "
                                              "mechanism: less than 1, the arch cannot carry the project's variable "
                                              "load."),
-                     {fmtFattore(*r.fattoreCarico, 3)})
+                     {fmtFattore(dec, *r.fattoreCarico, 3)})
           << "\n";
       out << "  "
           << Componi(l.traduci("Voro", "Collapse mechanism, %1 hinges at joints %2."),
-                     {std::to_string(r.meccanismo.size()), cerniere(r.meccanismo, l)})
+                     {std::to_string(r.meccanismo.size()), CerniereInParole(r.meccanismo, l)})
           << "\n";
       if (!r.resistenzaFinita)
         out << "  " << l.traduci("Voro", "(A factor of rigid masonry of unlimited strength.)") << "\n";
@@ -203,7 +206,7 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
   } else {
     out << "  "
         << Componi(l.traduci("Voro", "The strip of %1 kN/m2 over %2 m moved across the structure in %3 positions:"),
-                   {fmt("%.4g", d.qCarico), fmt("%.3f", r.lunghezzaCarico), std::to_string(r.posizioni.size())})
+                   {fmt(dec, "%.4g", d.qCarico), fmt(dec, "%.3f", r.lunghezzaCarico), std::to_string(r.posizioni.size())})
         << "\n";
     if (r.posizioniNonCertificate > 0)
       out << "  "
@@ -214,7 +217,7 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
       out << "  "
           << Componi(l.traduci("Voro", "least live-load factor %1 with the strip from x = %2 to %3 m (refined between "
                                        "its neighbouring positions)."),
-                     {fmtFattore(*r.fattorePeggiore, 3), fmt("%.3f", *r.xq1Peggiore), fmt("%.3f", *r.xq2Peggiore)})
+                     {fmtFattore(dec, *r.fattorePeggiore, 3), fmt(dec, "%.3f", *r.xq1Peggiore), fmt(dec, "%.3f", *r.xq2Peggiore)})
           << "\n";
     else
       out << "  " << l.traduci("Voro", "at no position can the variable load alone make the arch collapse.") << "\n";
@@ -224,8 +227,8 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
     const std::string incerto = l.traduci("Voro", "not certified");
     for (const PosizioneCarico& q : r.posizioni) {
       const std::string& parola = q.certificata ? nessuno : incerto;
-      out << fmt("%12.3f", q.xq1) << fmt("%11.3f", q.xq2)
-          << (q.fattore ? fmt("%12.3f", *q.fattore)
+      out << fmt(dec, "%12.3f", q.xq1) << fmt(dec, "%11.3f", q.xq2)
+          << (q.fattore ? fmt(dec, "%12.3f", *q.fattore)
                         : std::string(parola.size() < 12 ? 12 - parola.size() : 1, ' ') + parola)
           << "\n";
     }
@@ -248,12 +251,12 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
                                      "%1 m thick (f = %2);\n  geometric factor of safety (Heyman) t/tmin = %3: the "
                                      "ring is that many times as thick as the\n  thinnest ring of the same shape that "
                                      "still holds a thrust line under these loads."),
-                   {fmt("%.4f", *r.spessoreMinimo), fmtFattore(*r.fattoreMinimo, 4), fmtFattore(*r.fattoreSpessore, 3)})
+                   {fmt(dec, "%.4f", *r.spessoreMinimo), fmtFattore(dec, *r.fattoreMinimo, 4), fmtFattore(dec, *r.fattoreSpessore, 3)})
         << "\n";
     if (!r.contattiSpessoreMinimo.empty())
       out << "  "
           << Componi(l.traduci("Voro", "Hinges at the least thickness: joints %1."),
-                     {cerniere(r.contattiSpessoreMinimo, l)})
+                     {CerniereInParole(r.contattiSpessoreMinimo, l)})
           << "\n";
     if (!r.spessoreMonotono)
       out << "  "
@@ -262,8 +265,8 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
           << "\n";
   }
 
-  if (p.veicolo) ScriviRapportoVeicolo(out, *p.veicolo, l);
-  ScriviCertificati(out, r, p.veicolo ? &*p.veicolo : nullptr, l);
+  if (p.veicolo) ScriviRapportoVeicolo(out, *p.veicolo, l, dec);
+  ScriviCertificati(out, r, p.veicolo ? &*p.veicolo : nullptr, l, dec);
 
   if (r.rapportoSpessore) {
     out << "\n" << l.traduci("Voro", "Thrust line of least eccentricity, joint by joint") << "\n";
@@ -272,8 +275,8 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
     for (std::size_t j = 0; j < l.e.size(); ++j) {
       const Concio& c1 = m.Conci(1);
       const double h = j == 0 ? std::hypot(c1.x(4) - c1.x(1), c1.y(4) - c1.y(1)) : m.Conci(static_cast<int>(j)).hSezioneEff;
-      out << fmt("%6.0f", static_cast<double>(j + 1)) << fmt("%12.2f", l.N[j]) << fmt("%10.1f", l.e[j] * 1000)
-          << fmt("%10.1f", h * 500) << fmt("%11.4f", std::fabs(l.e[j]) / (h / 2)) << "\n";
+      out << fmt(dec, "%6.0f", static_cast<double>(j + 1)) << fmt(dec, "%12.2f", l.N[j]) << fmt(dec, "%10.1f", l.e[j] * 1000)
+          << fmt(dec, "%10.1f", h * 500) << fmt(dec, "%11.4f", std::fabs(l.e[j]) / (h / 2)) << "\n";
     }
   }
 }

@@ -27,8 +27,8 @@ FontiRapporto FontiDaSoluzione(const Soluzione& s) {
 
 void ScriviRapporto(std::ostream& out, const Soluzione& s) {
   std::ostringstream testo;
-  // The words in the language of the messages, the numbers always with the point.
-  Regional regional = Regional::inglese();
+  // The words and the decimal separator in the language of the messages.
+  Regional regional(s.decimale, "");
   regional.setTraduzioni(s.messaggi.traduzioni());
   ScriviTesto(testo, ComponiRisultati(FontiDaSoluzione(s), NumeriRapporto(regional)));
   // Titles and file names may hold control characters that would drive the terminal.

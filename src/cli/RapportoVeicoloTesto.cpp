@@ -8,17 +8,18 @@
 
 namespace voro::cli {
 
-void ScriviRapportoVeicolo(std::ostream& out, const RisultatiVeicolo& r, const Messages& l) {
+void ScriviRapportoVeicolo(std::ostream& out, const RisultatiVeicolo& r, const Messages& l,
+                           const std::string& dec) {
   const Veicolo& v = r.veicolo;
   out << "\n"
       << Componi(l.traduci("Voro", "6. Vehicle: %1 (track s %2 m, contact width w %3 m)"),
-                 {TestoTerminale(v.Nome), fmt("%.3f", v.Carreggiata), fmt("%.3f", v.LarghezzaImpronta)})
+                 {TestoTerminale(v.Nome), fmt(dec, "%.3f", v.Carreggiata), fmt(dec, "%.3f", v.LarghezzaImpronta)})
       << "\n";
   for (std::size_t k = 0; k < v.Assi.size(); ++k)
     out << "  "
         << Componi(
                l.traduci("Voro", "axle %1: P = %2 kN at d = %3 m, contact a = %4 m"),
-               {std::to_string(k + 1), fmt("%.2f", v.Assi[k].P), fmt("%.3f", v.Assi[k].d), fmt("%.3f", v.Assi[k].a)})
+               {std::to_string(k + 1), fmt(dec, "%.2f", v.Assi[k].P), fmt(dec, "%.3f", v.Assi[k].d), fmt(dec, "%.3f", v.Assi[k].a)})
         << "\n";
   const std::string regola =
       r.diffusione.regola == RegolaDiffusione::Nessuna ? l.traduci("Diffusione", "none") : r.diffusione.Testo();
@@ -27,14 +28,14 @@ void ScriviRapportoVeicolo(std::ostream& out, const RisultatiVeicolo& r, const M
                                    "across the bridge over\n  b_e = s + w + 2 h tan(theta), at most the ring's width "
                                    "b: the ring takes P b / b_e.\n  The live-load factor multiplies the strip load "
                                    "and the vehicle together."),
-                 {regola, fmt("%.2f", r.diffusione.Angolo())})
+                 {regola, fmt(dec, "%.2f", r.diffusione.Angolo())})
       << "\n";
   const bool unVerso = r.posizioni.empty() || r.posizioni.back().verso == r.posizioni.front().verso;
   out << "  "
       << Componi(unVerso ? l.traduci("Voro", "Swept in %1 positions (steps of at most %2 m), one way (symmetric "
                                              "vehicle).")
                          : l.traduci("Voro", "Swept in %1 positions (steps of at most %2 m), both ways."),
-                 {std::to_string(r.posizioni.size()), fmt("%.3f", r.passo)})
+                 {std::to_string(r.posizioni.size()), fmt(dec, "%.3f", r.passo)})
       << "\n";
   if (r.posizioniNonCertificate > 0) {
     out << "  "
@@ -49,13 +50,9 @@ void ScriviRapportoVeicolo(std::ostream& out, const RisultatiVeicolo& r, const M
       << Componi(r.versoPeggiore == Verso::Avanti
                      ? l.traduci("Voro", "Least live-load factor %1 with the first axle at x = %2 m, driven forward.")
                      : l.traduci("Voro", "Least live-load factor %1 with the first axle at x = %2 m, driven backward."),
-                 {fmt("%.3f", *r.fattorePeggiore), fmt("%.4f", r.xPeggiore)})
+                 {fmtFattore(dec, *r.fattorePeggiore, 3), fmt(dec, "%.3f", r.xPeggiore)})
       << "\n";
-  std::string mecc;
-  for (std::size_t k = 0; k < r.meccanismo.size(); ++k)
-    mecc += (k ? ", " : "") + std::to_string(r.meccanismo[k].giunto) +
-            (r.meccanismo[k].faccia == Faccia::Intradosso ? l.traduci("Voro", " (intrados)")
-                                                          : l.traduci("Voro", " (extrados)"));
+  const std::string mecc = CerniereInParole(r.meccanismo, l);
   out << "  " << Componi(l.traduci("Voro", "Collapse mechanism, four hinges at joints %1."), {mecc}) << "\n";
   out << l.traduci("Voro",
                    "  Axle     x [m]    h [m]  from [m]    to [m]    b [m]  b_e [m]  on ring [kN]  at collapse [kN]")
@@ -63,9 +60,9 @@ void ScriviRapportoVeicolo(std::ostream& out, const RisultatiVeicolo& r, const M
   for (std::size_t k = 0; k < r.assiPeggiori.size(); ++k) {
     const ImprontaAsse& a = r.assiPeggiori[k];
     const double P = k < v.Assi.size() ? v.Assi[k].P : 0;
-    out << fmt("%6.0f", static_cast<double>(k + 1)) << fmt("%10.3f", a.x) << fmt("%9.3f", a.h) << fmt("%10.3f", a.x1)
-        << fmt("%10.3f", a.x2) << fmt("%9.3f", a.b) << fmt("%9.3f", a.be) << fmt("%14.2f", a.F)
-        << fmt("%18.2f", *r.fattorePeggiore * P) << "\n";
+    out << fmt(dec, "%6.0f", static_cast<double>(k + 1)) << fmt(dec, "%10.3f", a.x) << fmt(dec, "%9.3f", a.h) << fmt(dec, "%10.3f", a.x1)
+        << fmt(dec, "%10.3f", a.x2) << fmt(dec, "%9.3f", a.b) << fmt(dec, "%9.3f", a.be) << fmt(dec, "%14.2f", a.F)
+        << fmt(dec, "%18.2f", *r.fattorePeggiore * P) << "\n";
   }
 }
 

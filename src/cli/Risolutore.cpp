@@ -30,6 +30,7 @@ void ApplicaRegoleLettura(DatiProgetto& d) {
 
 bool PreparaModello(Soluzione& s, const OpzioniSoluzione& opzioni) {
   s.messaggi.setTraduzioni(opzioni.traduzioni);
+  s.decimale = opzioni.decimale;
   try {
     LeggiProgetto(s.file, s.dati, s.messaggi);
   } catch (const RuntimeError& e) {

@@ -22,6 +22,7 @@ struct OpzioniSoluzione {
   const std::atomic<bool>* stop = nullptr;
   unsigned threadRicerca = 0;  // threads of each hinge search, 0: every core
   const Traduzioni* traduzioni = nullptr;  // the language of the messages
+  std::string decimale = ".";               // the decimal separator of the text reports
 };
 
 // The overall span of a chain of segments, recorded as the geometry form does.

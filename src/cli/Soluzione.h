@@ -22,6 +22,7 @@ struct Soluzione {
   ModelloArco modello;
   RisultatiCalcolo risultati;
   RecordingMessages messaggi;
+  std::string decimale = ".";  // the decimal separator of the reports a person reads
   Esito esito = Esito::Risolto;
   int numeroErrore = 0;   // 1002, 1003, the file error, or 18 when Ctrl+C kept it from starting
   std::string errore;     // the message that reports the failure

@@ -33,7 +33,8 @@ void ScriviVerdetto(std::ostream& out, const ProgettoValutato& p) {
   const DatiNormativa& n = p.soluzione.dati.Normativa;
   const CoefficientiParziali& c = a.coefficienti;
   const Messages& l = p.soluzione.messaggi;
-  Regional lingua;
+  const std::string& dec = p.soluzione.decimale;
+  Regional lingua(dec, "");
   lingua.setTraduzioni(l.traduzioni());
   out << "\n";
   if (!a.certificata())
@@ -43,34 +44,34 @@ void ScriviVerdetto(std::ostream& out, const ProgettoValutato& p) {
   else
     out << Componi(a.adeguato() ? l.traduci("Voro", "Verdict: adequate (adequacy factor %1 >= 1)")
                                 : l.traduci("Voro", "Verdict: not adequate (adequacy factor %1 < 1)"),
-                   {fmtFattore(*a.fattore(), 3)});
+                   {fmtFattore(dec, *a.fattore(), 3)});
   out << "\n  "
       << Componi(l.traduci("Voro", "Code basis: %1, knowledge level %2."),
                  {l.traduci("Voro", NomeNormativa(n.base).c_str()), NomeLivello(n.livello)})
       << "\n  "
       << Componi(l.traduci("Voro", "Partial factors: gG1 %1 / %2, gG2 %3 / %4 (unfavourable / favourable), gQ %5, "
                                    "gM %6, FC %7."),
-                 {fmt("%.2f", c.gG1sup), fmt("%.2f", c.gG1inf), fmt("%.2f", c.gG2sup), fmt("%.2f", c.gG2inf),
-                  fmt("%.2f", c.gQ), fmt("%.2f", c.gM), fmt("%.2f", c.FC)})
+                 {fmt(dec, "%.2f", c.gG1sup), fmt(dec, "%.2f", c.gG1inf), fmt(dec, "%.2f", c.gG2sup), fmt(dec, "%.2f", c.gG2inf),
+                  fmt(dec, "%.2f", c.gQ), fmt(dec, "%.2f", c.gM), fmt(dec, "%.2f", c.FC)})
       << "\n";
   switch (g.esito) {
     case EsitoCarico::Finito:
       out << "  "
           << Componi(l.traduci("Voro", "The design variable load can be multiplied by %1 before the arch becomes a "
                                        "mechanism\n  (%2)."),
-                     {fmtFattore(*g.fattore, 3), combinazione(g.combinazione, l)})
+                     {fmtFattore(dec, *g.fattore, 3), combinazione(g.combinazione, l)})
           << "\n";
       for (const EsitoCombinazione& e : a.combinazioni)
         if (&e != &g && e.fattore)
           out << "  "
               << Componi(l.traduci("Voro", "With %1: %2."),
-                         {combinazione(e.combinazione, l), fmtFattore(*e.fattore, 3)})
+                         {combinazione(e.combinazione, l), fmtFattore(dec, *e.fattore, 3)})
               << "\n";
       if (g.governante)
         out << "  "
             << Componi(l.traduci("Voro", "Governing load: the %1 from x = %2 to %3 m."),
-                       {TestoCarico(*g.governante, lingua), fmt("%.3f", g.governante->x1),
-                        fmt("%.3f", g.governante->x2)})
+                       {TestoCarico(*g.governante, lingua), fmt(dec, "%.3f", g.governante->x1),
+                        fmt(dec, "%.3f", g.governante->x2)})
             << "\n";
       if (!g.meccanismo.empty())
         out << "  " << Componi(l.traduci("Voro", "Mechanism: hinges at joints %1."), {cerniere(g.meccanismo, l)})

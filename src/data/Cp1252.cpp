@@ -95,6 +95,17 @@ std::string convert(const std::string& text, bool escapes) {
 
 }  // namespace
 
+std::optional<std::string> FuoriCp1252(const std::string& text) {
+  for (std::size_t i = 0; i < text.size();) {
+    char32_t cp = 0;
+    const std::size_t len = decode(text, i, cp);
+    if (len == 0) return text.substr(i, 1);
+    if (byteOf(cp) < 0) return text.substr(i, len);
+    i += len;
+  }
+  return std::nullopt;
+}
+
 std::string utf8ToCp1252(const std::string& text) { return convert(text, false); }
 std::string utf8ToCp1252Cad(const std::string& text) { return convert(text, true); }
 

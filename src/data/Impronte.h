@@ -21,4 +21,8 @@ std::string ImprontaGeometria(const DatiProgetto& d);
 // line is optimised, the start eccentricities the search does not use.
 std::string ImprontaCalcolo(const DatiProgetto& d);
 
+// The input the safety assessment depends on: all of the project's data but
+// its title block and plot scale.
+std::string ImprontaValutazione(const DatiProgetto& d);
+
 }  // namespace voro

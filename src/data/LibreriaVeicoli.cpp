@@ -191,8 +191,11 @@ std::optional<std::string> SalvaInLibreria(const std::string& percorso, const Ve
   if (!sostituito) veicoli.push_back(v);
   try {
     std::filesystem::create_directories(std::filesystem::path(percorso).parent_path(), ec);
-    ScriviFileAtomico(percorso, "# My vehicles for Voro: one block per vehicle (see the help).\n\n" +
-                                    ScriviLibreria(veicoli));
+    // The header in the engineer's language: the file is theirs to read and edit.
+    ScriviFileAtomico(percorso, "# " +
+                                    Testo(lingua, VORO_NOOP("Voro", "My vehicles for Voro: one block per vehicle "
+                                                                    "(see the help).")) +
+                                    "\n\n" + ScriviLibreria(veicoli));
   } catch (const RuntimeError& e) {
     return percorso + ": " + e.description();
   }

@@ -121,7 +121,9 @@ void SezioniAggiuntive(const std::string& modo, FileDati& file, DatiProgetto& d,
     for (const auto& sezione : SezioniFile()) {
       if (sezione.etichetta != etichetta) continue;
       const std::vector<std::string> valori(campi.begin() + 1, campi.end());
-      if (!sezione.leggi(valori, d)) {
+      std::string perche;
+      if (!sezione.leggi(valori, d, m.traduzioni(), perche)) {
+        if (!perche.empty()) m.critical(perche);
         m.critical(m.traduci("Voro", "Lettura incompleta del file"));
         throw RuntimeError(err::IncompleteFile);
       }

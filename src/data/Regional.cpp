@@ -227,7 +227,9 @@ std::string Regional::FormattaCifre(int n, double x, std::string* formato) const
   // Integer digits of a >= 1; the small offset keeps 999.9999999 with four.
   const int k = static_cast<int>(intPart(L + 1e-6)) + 1;
   if (k <= -19) return " 0";
-  std::string pattern = "#,##0";
+  // Figures never group their digits: under a language whose decimal
+  // separator is the other symbol, 1,049 would read as one point nought four nine.
+  std::string pattern = "0";
   if (a <= 1 || k < n) pattern += "." + std::string(static_cast<std::size_t>(std::max(0, n - k)), '0');
   if (formato) *formato = pattern;
   return (positive ? " " : "") + Formatta(x, pattern);
@@ -252,8 +254,8 @@ std::string formattaNumero(const Regional& r, int n, double x, const std::string
   if (D >= n) {
     std::string pattern;
     if (esponente && a < 1) pattern = "#." + std::string(static_cast<std::size_t>(std::max(0, n - 1)), '0') + "E+00";
-    else if (I >= n) pattern = "#,##0";
-    else pattern = "#,##0." + std::string(static_cast<std::size_t>(n - I), '0');
+    else if (I >= n) pattern = "0";
+    else pattern = "0." + std::string(static_cast<std::size_t>(n - I), '0');
     if (formato) *formato = pattern;
     text = r.Formatta(a, pattern);
   }

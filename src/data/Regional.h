@@ -74,7 +74,7 @@ class Regional {
   // Overflow (6) for a value that is not finite, here and in the formatters below.
   std::string Formatta(double x, const std::string& formato) const;
 
-  // n significant digits, padded with zeros; positive values get one blank in
+  // n significant digits, padded with zeros, digits never grouped; positive values get one blank in
   // front. formato receives the pattern used.
   std::string FormattaCifre(int n, double x, std::string* formato = nullptr) const;
   // At most n significant digits; one blank or "-" in front.

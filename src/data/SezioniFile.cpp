@@ -49,7 +49,7 @@ SezioneFile sezioneResistenza() {
     v.insert(v.end(), segmenti.begin(), segmenti.end());
     return v;
   };
-  s.leggi = [](const std::vector<std::string>& v, DatiProgetto& d) {
+  s.leggi = [](const std::vector<std::string>& v, DatiProgetto& d, const Traduzioni*, std::string&) {
     if (v.size() < 3) return false;
     float fc = 0, mu = 0, mob = 0;
     if (!LeggiNumero(v[0], fc) || !LeggiNumero(v[2], mob)) return false;
@@ -87,7 +87,7 @@ SezioneFile sezioneVeicolo() {
     }
     return v;
   };
-  s.leggi = [](const std::vector<std::string>& v, DatiProgetto& d) {
+  s.leggi = [](const std::vector<std::string>& v, DatiProgetto& d, const Traduzioni* lingua, std::string& perche) {
     if (v.size() < 6 || (v.size() - 3) % 3 != 0) return false;
     Veicolo w;
     if (!LeggiTesto(v[0], w.Nome) || !LeggiNumero(v[1], w.Carreggiata) || !LeggiNumero(v[2], w.LarghezzaImpronta))
@@ -98,7 +98,10 @@ SezioneFile sezioneVeicolo() {
       w.Assi.push_back(a);
     }
     // A vehicle that could not be driven is a damaged file, not a load.
-    if (ErroreVeicolo(w)) return false;
+    if (auto e = ErroreVeicolo(w, lingua)) {
+      perche = *e;
+      return false;
+    }
     d.VeicoloCarico = std::move(w);
     return true;
   };
@@ -119,7 +122,7 @@ SezioneFile sezioneNormativa() {
                                     CampoNumero(c.gG1sup), CampoNumero(c.gG1inf), CampoNumero(c.gG2sup),
                                     CampoNumero(c.gG2inf), CampoNumero(c.gQ), CampoNumero(c.gM), CampoNumero(c.FC)};
   };
-  s.leggi = [](const std::vector<std::string>& v, DatiProgetto& d) {
+  s.leggi = [](const std::vector<std::string>& v, DatiProgetto& d, const Traduzioni*, std::string&) {
     if (v.size() < 9) return false;
     float base = 0, livello = 0;
     CoefficientiParziali c;
@@ -144,7 +147,7 @@ SezioneFile sezioneDiffusione() {
     if (d.DiffusioneCarico == Diffusione{}) return std::vector<std::string>{};
     return std::vector<std::string>{CampoTesto(d.DiffusioneCarico.Testo())};
   };
-  s.leggi = [](const std::vector<std::string>& v, DatiProgetto& d) {
+  s.leggi = [](const std::vector<std::string>& v, DatiProgetto& d, const Traduzioni*, std::string&) {
     std::string testo;
     if (v.size() != 1 || !LeggiTesto(v[0], testo)) return false;
     const auto r = LeggiDiffusione(testo);
@@ -166,7 +169,7 @@ SezioneFile sezioneCartiglio() {
                                     CampoTesto(c.verificatore), CampoTesto(c.approvatore), CampoTesto(c.revisione),
                                     CampoTesto(c.stato)};
   };
-  s.leggi = [](const std::vector<std::string>& v, DatiProgetto& d) {
+  s.leggi = [](const std::vector<std::string>& v, DatiProgetto& d, const Traduzioni*, std::string&) {
     if (v.size() < 7) return false;
     Cartiglio c;
     std::string* campi[] = {&c.riferimento, &c.committente, &c.progettista, &c.verificatore,

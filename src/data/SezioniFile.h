@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "data/DatiProgetto.h"
+#include "data/Traduzioni.h"
 
 namespace voro {
 
@@ -18,8 +19,10 @@ struct SezioneFile {
   // The values after the tag, as file fields; an empty list leaves the line out.
   std::function<std::vector<std::string>(const DatiProgetto&)> scrivi;
   // Reads the values after the tag into the project; false when they do not
-  // fit (the file is then incomplete).
-  std::function<bool(const std::vector<std::string>&, DatiProgetto&)> leggi;
+  // fit (the file is then incomplete), perche then saying why where it can,
+  // in the language of lingua.
+  std::function<bool(const std::vector<std::string>&, DatiProgetto&, const Traduzioni* lingua, std::string& perche)>
+      leggi;
 };
 
 // Every tagged line in the order it is written.

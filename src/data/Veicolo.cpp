@@ -50,6 +50,13 @@ std::optional<std::string> ErroreVeicolo(const Veicolo& v, const Traduzioni* lin
   if (!valido(v.LarghezzaImpronta))
     return Componi(testo(VORO_NOOP("Voro", "vehicle \"%1\": contact width w = %2 m is not a length >= 0")),
                    {v.Nome, numero(v.LarghezzaImpronta)});
+  if (v.Carreggiata > kMassimaLarghezza || v.LarghezzaImpronta > kMassimaLarghezza)
+    return Componi(testo(VORO_NOOP("Voro", "vehicle \"%1\": track s = %2 m and contact width w = %3 m may not exceed "
+                                           "%4 m, more than any road or rail vehicle has")),
+                   {v.Nome, numero(v.Carreggiata), numero(v.LarghezzaImpronta), numero(kMassimaLarghezza)});
+  if (v.Assi.size() > kMassimoAssi)
+    return Componi(testo(VORO_NOOP("Voro", "vehicle \"%1\" has %2 axles, more than the %3 of any train")),
+                   {v.Nome, std::to_string(v.Assi.size()), std::to_string(kMassimoAssi)});
   Single totale = 0;
   for (std::size_t k = 0; k < v.Assi.size(); ++k) {
     if (auto e = ErroreAsse(v, k, lingua)) return e;
@@ -74,6 +81,18 @@ std::optional<std::string> ErroreAsse(const Veicolo& v, std::size_t k, const Tra
   if (!valido(a.a))
     return Componi(testo(VORO_NOOP("Voro", "vehicle \"%1\", axle %2: contact length a = %3 m is not a length >= 0")),
                    {v.Nome, n, numero(a.a)});
+  if (a.P > kMassimoCaricoAsse)
+    return Componi(testo(VORO_NOOP("Voro", "vehicle \"%1\", axle %2: load P = %3 kN is above %4 kN, more than any "
+                                           "road or rail axle carries")),
+                   {v.Nome, n, numero(a.P), numero(kMassimoCaricoAsse)});
+  if (a.d > kMassimaDistanzaAssi)
+    return Componi(testo(VORO_NOOP("Voro", "vehicle \"%1\", axle %2: distance d = %3 m is above %4 m, longer than "
+                                           "any train")),
+                   {v.Nome, n, numero(a.d), numero(kMassimaDistanzaAssi)});
+  if (a.a > kMassimaImpronta)
+    return Componi(testo(VORO_NOOP("Voro", "vehicle \"%1\", axle %2: contact length a = %3 m is above %4 m, longer "
+                                           "than any wheel, track or distributed rail load")),
+                   {v.Nome, n, numero(a.a), numero(kMassimaImpronta)});
   return std::nullopt;
 }
 

@@ -36,13 +36,22 @@ struct Veicolo {
   Single Passo() const;
 };
 
+// The largest values a road or rail vehicle can have. Beyond them a value is
+// a slip of the hand or a damaged file, and the sweep, whose positions grow
+// with the vehicle's length, would run for minutes.
+inline constexpr Single kMassimoCaricoAsse = 2000;  // kN on one axle
+inline constexpr Single kMassimaDistanzaAssi = 500; // m from the first axle (a whole train)
+inline constexpr Single kMassimaImpronta = 25;      // m of contact along the span (a distributed rail load)
+inline constexpr Single kMassimaLarghezza = 5;      // m of track s or contact width w
+inline constexpr std::size_t kMassimoAssi = 200;
+
 // What is wrong with a vehicle, naming it, the axle and the value; none when
 // it can be driven: at least one axle, every load, distance and contact
-// finite and not negative, a load somewhere. In the language of lingua, in
+// finite, not negative and within the bounds above, a load somewhere. In the language of lingua, in
 // English without it (as the vehicle files' messages are).
 std::optional<std::string> ErroreVeicolo(const Veicolo& v, const Traduzioni* lingua = nullptr);
 // What is wrong with axle k (from 0) of the vehicle alone: a load, distance
-// or contact that is negative or not finite.
+// or contact that is negative, not finite or beyond its bound.
 std::optional<std::string> ErroreAsse(const Veicolo& v, std::size_t k, const Traduzioni* lingua = nullptr);
 
 // The angle at which an axle's contact spreads through the fill on each

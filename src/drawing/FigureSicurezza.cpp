@@ -7,6 +7,7 @@
 #include "data/CifreCoerenti.h"
 #include "data/Traduzioni.h"
 #include "drawing/Tavola.h"
+#include "limite/IpotesiMuratura.h"
 
 namespace voro {
 
@@ -15,6 +16,31 @@ std::string TestoFattore(const Regional& reg, double v) {
 }
 std::string TestoMetri(const Regional& reg, double v) { return reg.Formatta(v, "0.000"); }
 std::string TestoKn(const Regional& reg, double v) { return reg.Formatta(v, "0.00"); }
+
+std::string TestoResistenza(const DatiProgetto& d, const ModelloArco& m, const RisultatiSicurezza& r,
+                            const std::string& numero) {
+  bool uniforme = true;
+  for (int i = 1; i <= m.nConciTot && uniforme; ++i)
+    uniforme = r.resistenzaMinima && ResistenzaConcio(d, m, i) == *r.resistenzaMinima;
+  return (uniforme ? "fc = " : "fc >= ") + numero;
+}
+
+std::string TestoCerniere(const std::vector<Cerniera>& cerniere) {
+  std::string t;
+  for (const Cerniera& h : cerniere) {
+    if (!t.empty()) t += ", ";
+    t += std::to_string(h.giunto) + " ";
+    t += h.tipo == TipoCerniera::Scorrimento ? "s" : h.faccia == Faccia::Intradosso ? "i" : "e";
+    if (h.tipo == TipoCerniera::Schiacciamento) t += "c";
+  }
+  return t;
+}
+
+double AltoEtichettaMinimo(double ym, double ht, double hl) {
+  if (ym - ht - hl > 1 + ht / 2) return ym - ht;
+  if (ym > 1 + ht && 1 - ht / 4 - hl > 0) return 1 - ht / 4;
+  return ym + std::max(2 * ht, hl + ht / 2);
+}
 
 std::optional<std::string> AvvisoSicurezza(const RisultatiSicurezza& r, const Regional& reg, bool breve) {
   if (!r.ammissibile)

@@ -6,7 +6,10 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "arch/ModelloArco.h"
+#include "data/DatiProgetto.h"
 #include "data/Regional.h"
 #include "drawing/Disegno.h"
 #include "limite/RisultatiSicurezza.h"
@@ -19,6 +22,23 @@ std::string TestoFattore(const Regional& reg, double v);
 std::string TestoMetri(const Regional& reg, double v);
 // A force in kN: two decimals, as the report's sections.
 std::string TestoKn(const Regional& reg, double v);
+
+// The masonry's strength as the hypotheses state it, numero its figure
+// already formatted: "fc = 5" where every voussoir has the least strength
+// r found, "fc >= 5" where segments of different masonry make it the least.
+std::string TestoResistenza(const DatiProgetto& d, const ModelloArco& m, const RisultatiSicurezza& r,
+                            const std::string& numero);
+
+// A mechanism's hinges as "6 ic, 16 ec, 33 e": the joint, i intrados or e
+// extrados, c where the masonry crushes, s for a sliding joint.
+std::string TestoCerniere(const std::vector<Cerniera>& cerniere);
+
+// Where the label of a sweep chart's least factor ym hangs from (its top),
+// ht the chart's text height and hl a line of text on the surface: below the
+// mark, where no curve runs, when it clears the line of factor 1; else under
+// that line, which the curve never crosses when the least is above 1; else
+// above the mark.
+double AltoEtichettaMinimo(double ym, double ht, double hl);
 
 // The warning of an arch that does not stand (no thrust line within the
 // masonry) or whose least live-load factor is below 1; none for an arch that

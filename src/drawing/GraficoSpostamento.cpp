@@ -114,10 +114,14 @@ void GraficoSpostamento::disegna() {
            Componi(reg_.traduci("Voro", "Live-load factor against the position of the strip load (%1 m long)"),
                    {TestoMetri(reg_, r_.lunghezzaCarico)}),
            1, true);
-  g_.Testo(x0 + dx / 2 - 12 * wt, -2 * ht, ht, reg_.traduci("Voro", "left end of the strip xq1 [m]"), 1, true);
+  // Under the tick labels, which hang a line of text from just below the axis.
+  g_.Testo(x0 + dx / 2 - 12 * wt, -std::max(2 * ht, ht / 2 + 1.2 * hl), ht,
+           reg_.traduci("Voro", "left end of the strip xq1 [m]"), 1, true);
   // Below a factor of 1 the arch cannot carry the project's variable load there.
   g_.Linea(x0, 1, x1, 1, 1);
-  g_.Testo(x0 + wt, 1 + 1.5 * ht, ht, reg_.traduci("Voro", "1: the project's variable load"), 1, true);
+  // Its label just above it: the text hangs from its top, a line of text tall.
+  g_.Testo(x0 + wt, 1 + std::max(1.5 * ht, hl + ht / 3), ht, reg_.traduci("Voro", "1: the project's variable load"), 1,
+           true);
 
   // The factors, joined where neighbouring positions both have one and cut
   // at the top of the chart, each marked with a dot so that a factor without
@@ -162,9 +166,9 @@ void GraficoSpostamento::disegna() {
     g_.SpessoreLinea(1);
     const std::string t =
         Componi(reg_.traduci("Voro", "least %1 at xq1 = %2 m"), {TestoFattore(reg_, ym), TestoMetri(reg_, xm)});
-    // The label on the side of the mark with more room.
+    // The label on the side of the mark with more room, where no curve runs.
     const double xt = xm - x0 < dx / 2 ? xm + 2 * wt : xm - dx / 3;
-    g_.Testo(xt, ym + 2 * ht, ht, t, 1, true);
+    g_.Testo(xt, AltoEtichettaMinimo(ym, ht, hl), ht, t, 1, true);
   }
   if (avviso) DisegnaAvviso(g_, *avviso, x0, x1, y1 + 4.4 * hl, ht);
   if (arco) meccanismoPeggiore();
@@ -178,8 +182,17 @@ void GraficoSpostamento::meccanismoPeggiore() {
   const double hT = (yA - yB) / 12;
   finestraArco_.Bordi(0.02, 0.02, 0.02, 0.02);
   finestraArco_.EstremiFinestra(0.02f, 0.02f, 0.98f, 0.36f);
-  finestraArco_.Inizializza(m.xMinStruttura, m.xMaxStruttura, yB, yA + hq + 3.6 * hT, destinazione_, superficie_,
-                            blocco_, 1, true, 0, g_);
+  // The two lines of text above the strip as tall as the surface draws them:
+  // the arch gives up height until they fit.
+  double hl = hT, yTesto = yA + hq + 3.6 * hT;
+  for (int volta = 0; volta < 6; ++volta) {
+    finestraArco_.Inizializza(m.xMinStruttura, m.xMaxStruttura, yB, yTesto, destinazione_, superficie_, blocco_, 1,
+                              true, 0, g_);
+    if (!superficie_) break;
+    hl = std::max(hT, 1.2 * superficie_->AltezzaTesto("Ag"));
+    if (yTesto >= yA + hq + 2.6 * hl) break;
+    yTesto = yA + hq + 2.8 * hl;
+  }
   g_.SpessoreLinea(1);
   g_.ImpostaColore(8);
   for (int i = 1; i <= m.nConciPareteSinistra; ++i) Plotta(m.ConciPareteSinistra(i), g_);
@@ -207,8 +220,8 @@ void GraficoSpostamento::meccanismoPeggiore() {
   g_.SpessoreLinea(1);
   g_.ImpostaColore(1);
   // Two lines: one would run past the right of a narrow chart.
-  g_.Testo(m.xMinStruttura, yA + hq + 3.1 * hT, hT, reg_.traduci("Voro", "Mechanism at the worst position:"), 1, true);
-  g_.Testo(m.xMinStruttura, yA + hq + 1.9 * hT, hT,
+  g_.Testo(m.xMinStruttura, yA + hq + 2.4 * hl, hT, reg_.traduci("Voro", "Mechanism at the worst position:"), 1, true);
+  g_.Testo(m.xMinStruttura, yA + hq + 1.2 * hl, hT,
            Componi(reg_.traduci("Voro", "strip from x = %1 to %2 m, live-load factor %3"),
                    {TestoMetri(reg_, xa), TestoMetri(reg_, xb), TestoFattore(reg_, *r_.fattorePeggiore)}),
            1, true);

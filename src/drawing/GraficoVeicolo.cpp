@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/FigureSicurezza.h"
 #include "drawing/GraficoSpostamento.h"
 
 namespace voro {
@@ -53,7 +54,8 @@ void GraficoVeicolo::disegna() {
            Componi(reg_.traduci("Voro", "Live-load factor against the position of %1 (spread %2)"),
                    {r_.veicolo.Nome, diffusione}),
            1, true);
-  g_.Testo(x0 + dx / 2 - 12 * wt, -2 * ht, ht, reg_.traduci("Voro", "first axle x [m]"), 1, true);
+  g_.Testo(x0 + dx / 2 - 12 * wt, -std::max(2 * ht, ht / 2 + 1.2 * (superficie_ ? superficie_->AltezzaTesto("X") : ht)),
+           ht, reg_.traduci("Voro", "first axle x [m]"), 1, true);
   if (y1 >= 1) g_.Linea(x0, 1, x1, 1, 1);
 
   // One curve for each direction, cut at the top of the chart.
@@ -85,8 +87,9 @@ void GraficoVeicolo::disegna() {
     g_.Linea(xm - wt, ym - ht / 2, xm + wt, ym + ht / 2, 1);
     g_.Linea(xm - wt, ym + ht / 2, xm + wt, ym - ht / 2, 1);
     const double xt = xm - x0 < dx / 2 ? xm + 2 * wt : xm - dx / 3;
-    g_.Testo(xt, ym + 2 * ht, ht,
-             Componi(reg_.traduci("Voro", "least %1 at x = %2 m"), {numero(*r_.fattorePeggiore), numero(xm)}), 1, true);
+    const double hl = superficie_ ? std::max(ht, superficie_->AltezzaTesto("X")) : ht;
+    g_.Testo(xt, AltoEtichettaMinimo(ym, ht, hl), ht,
+             Componi(reg_.traduci("Voro", "least %1 at x = %2 m"), {TestoFattore(reg_, *r_.fattorePeggiore), TestoMetri(reg_, xm)}), 1, true);
   }
   if (corrente_) {
     g_.ImpostaColore(11);

@@ -202,7 +202,14 @@ void PlottaArco::PlottaAssiVeicolo(double hFreccia) {
   if (xMaxPlt > m_.xMaxStruttura) g_.Linea(m_.xMaxStruttura, m_.ySoletta, xMaxPlt, m_.ySoletta, 1);
   PlottaAssi(m_, Veicolo->veicolo, hFreccia, hTesto, reg_, g_);
   g_.ImpostaColore(1);
-  g_.Testo(xMinPlt, yMaxPlt, hTesto, LegendaVeicolo(*Veicolo, reg_), 1, true);
+  std::string legenda = LegendaVeicolo(*Veicolo, reg_);
+  // The three-hinged line reads the strip load alone: the vehicle shows where
+  // it stands, not what it does to this thrust line.
+  if (PlottaGeometria == 0)
+    legenda = Componi(reg_.traduci("Voro", "%1. The thrust line and the stresses drawn leave the vehicle out: the "
+                                           "Safety window assesses it"),
+                      {legenda});
+  g_.Testo(xMinPlt, yMaxPlt, hTesto, legenda, 1, true);
 }
 
 void PlottaArco::VisualizzaDiscretizzazione(double h) {

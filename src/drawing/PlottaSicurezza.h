@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "arch/ModelloArco.h"
 #include "data/DatiProgetto.h"
@@ -24,6 +25,9 @@ constexpr Long Intradosso = 13;  // a hinge at the intrados
 constexpr Long Estradosso = 4;   // a hinge at the extrados
 }  // namespace colori_sicurezza
 
+// One line of the legend of the safety plot.
+struct VoceLegenda;
+
 class PlottaSicurezza : public TavolaProtetta {
  public:
   PlottaSicurezza(const DatiProgetto& dati, const ModelloArco& modello, const RisultatiSicurezza& risultati,
@@ -37,6 +41,8 @@ class PlottaSicurezza : public TavolaProtetta {
   void disegna() override;
   void linea(const LineaSpinte& l);
   void cerniera(const LineaSpinte& l, const Cerniera& c, double r, bool piena);
+  // The lines of the legend, in their order.
+  std::vector<VoceLegenda> legenda() const;
 
   const DatiProgetto& d_;
   const ModelloArco& m_;

@@ -3,7 +3,9 @@
 // given, the collapse thrust line with its four hinges at that position.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "arch/CaricoVeicolo.h"
@@ -27,6 +29,9 @@ struct VeicoloInPosizione {
   std::optional<double> fattore;      // the live-load factor at this position
   std::vector<Cerniera> meccanismo;
   LineaSpinte lineaCollasso;
+  // The stretch of road the whole drive covers, spreads included: a drawing
+  // fitted to it stays still while the vehicle moves. None: fitted to this position.
+  std::optional<std::pair<double, double>> strada;
 };
 
 // The vehicle of a sweep at its worst position, with the loads at collapse.

@@ -1,6 +1,7 @@
 // Placing the project's vehicle on the road for the arch plot.
 #include "drawing/VeicoloSullaStrada.h"
 
+#include "drawing/FigureSicurezza.h"
 #include "drawing/Tavola.h"
 
 namespace voro {
@@ -36,18 +37,17 @@ std::optional<VeicoloSullaStrada> VeicoloPeggiore(const DatiProgetto& d, const M
 }
 
 std::string LegendaVeicolo(const VeicoloSullaStrada& v, const Regional& reg) {
-  auto numero = [&](double x) { return Spoglio(reg.FormattaNumero(4, x)); };
   if (v.fattorePeggiore) {
     const std::string t =
         v.verso == Verso::Avanti
             ? reg.traduci("Voro", "%1: worst position of the safety assessment, first axle at x = %2 m, driven "
-                                  "forward (live-load factor %3)")
+                                  "forward (live-load factor %3 under the characteristic loads)")
             : reg.traduci("Voro", "%1: worst position of the safety assessment, first axle at x = %2 m, driven "
-                                  "backward (live-load factor %3)");
-    return Componi(t, {v.veicolo.nome, numero(v.x), numero(*v.fattorePeggiore)});
+                                  "backward (live-load factor %3 under the characteristic loads)");
+    return Componi(t, {v.veicolo.nome, TestoMetri(reg, v.x), TestoFattore(reg, *v.fattorePeggiore)});
   }
   return Componi(reg.traduci("Voro", "%1: first axle at mid-span, x = %2 m, driven forward"),
-                 {v.veicolo.nome, numero(v.x)});
+                 {v.veicolo.nome, TestoMetri(reg, v.x)});
 }
 
 }  // namespace voro

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "data/Traduzioni.h"
+#include "drawing/FigureSicurezza.h"
 #include "drawing/GraficoSpostamento.h"
 #include "drawing/PlottaSicurezza.h"
 #include "limite/ElencoCertificati.h"
@@ -29,27 +30,17 @@ std::string NomeTipo(TipoCerniera t, const NumeriRapporto& num) {
   return num.traduci("Rapporto", "hinge");
 }
 
-// The joints of a mechanism as a table: the joint, the face where the line
-// touches it (or the side a sliding joint slides to), how it gives way.
-void TabellaCerniere(Documento& doc, const std::vector<Cerniera>& c, const NumeriRapporto& num) {
-  auto& t = doc.tabella({{num.traduci("Rapporto", "Hinge"), ""},
-                         {num.traduci("Rapporto", "Section"), ""},
-                         {num.traduci("Rapporto", "Face"), "", false},
-                         {num.traduci("Rapporto", "Kind"), "", false}});
-  for (std::size_t k = 0; k < c.size(); ++k)
-    t.righe.push_back({num.intero(static_cast<long>(k + 1)), num.intero(c[k].giunto), NomeFaccia(c[k].faccia, num),
-                       NomeTipo(c[k].tipo, num)});
-}
 
 // The hypotheses of the figures after the geometric safety, as one sentence.
-std::string Ipotesi(const RisultatiSicurezza& r, const NumeriRapporto& num) {
+std::string Ipotesi(const DatiProgetto& d, const ModelloArco& m, const RisultatiSicurezza& r,
+                    const NumeriRapporto& num) {
   std::string t = num.traduci("Rapporto", "no tensile strength; ");
   t += r.resistenzaMinima
-           ? Componi(num.traduci("Rapporto", "compressive strength fc >= %1 MPa, a joint of depth h and width b "
+           ? Componi(num.traduci("Rapporto", "compressive strength %1 MPa, a joint of depth h and width b "
                                              "carrying N <= fc b h and |M| <= N (h/2 - N/(2 fc b)) (a rectangular "
                                              "stress block), the domain approached from inside by chords so that "
                                              "the live-load factor lies within %2% below the exact one"),
-                     {num.dato(static_cast<Single>(*r.resistenzaMinima)),
+                     {TestoResistenza(d, m, r, num.dato(static_cast<Single>(*r.resistenzaMinima))),
                       num.dato(static_cast<Single>(r.tolleranzaResistenza * 100))})
            : num.traduci("Rapporto", "unlimited compressive strength (rigid voussoirs)");
   t += r.attrito ? Componi(num.traduci("Rapporto", "; joints that slide beyond |T| = mu N, mu = %1"),
@@ -70,6 +61,16 @@ std::string ElencoCerniere(const std::vector<Cerniera>& c, const NumeriRapporto&
 }
 
 }  // namespace
+
+void TabellaCerniere(Documento& doc, const std::vector<Cerniera>& c, const NumeriRapporto& num) {
+  auto& t = doc.tabella({{num.traduci("Rapporto", "Hinge"), ""},
+                         {num.traduci("Rapporto", "Section"), ""},
+                         {num.traduci("Rapporto", "Face"), "", false},
+                         {num.traduci("Rapporto", "Kind"), "", false}});
+  for (std::size_t k = 0; k < c.size(); ++k)
+    t.righe.push_back({num.intero(static_cast<long>(k + 1)), num.intero(c[k].giunto), NomeFaccia(c[k].faccia, num),
+                       NomeTipo(c[k].tipo, num)});
+}
 
 std::string DidascaliaSicurezza(const RisultatiSicurezza& r, const NumeriRapporto& num) {
   std::string s = num.traduci("Rapporto", "Safety: ");
@@ -105,7 +106,7 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
                               "and the minimum thickness rest on these hypotheses: %1. The figures of this section "
                               "are those of the project's own (characteristic) loads; the conclusions give the "
                               "adequacy under the design values of the code basis."),
-      {Ipotesi(r_, num)}));
+      {Ipotesi(d_, m_, r_, num)}));
   if (!r_.resistenzaFinita)
     doc.paragrafo(num.traduci("Rapporto", "These figures assume masonry of unlimited compressive strength: they do "
                                           "not check crushing."),
@@ -169,7 +170,7 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
     case EsitoCarico::Finito: {
       const double f = *r_.fattoreCarico;
       auto& t = doc.tabella(ColonneValori(num));
-      t.righe.push_back({num.traduci("Rapporto", "Live-load factor at collapse"), "lambda", num.fattore(f), ""});
+      t.righe.push_back({num.traduci("Rapporto", "Live-load factor at collapse"), "\u03bb", num.fattore(f), ""});
       doc.paragrafo(voro::Componi(f >= 1 ? num.traduci("Rapporto", "The variable load can be multiplied by %1 (dead "
                                                                    "loads as given) before a thrust line no longer "
                                                                    "fits and the arch turns into a mechanism.")

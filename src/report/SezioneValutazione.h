@@ -8,6 +8,10 @@
 
 namespace voro {
 
+// The joints of a mechanism as a table: the joint, the face where the line
+// touches it (or the side a sliding joint slides to), how it gives way.
+void TabellaCerniere(Documento& doc, const std::vector<Cerniera>& c, const NumeriRapporto& num);
+
 class SezioneValutazione : public SezioneRapporto {
  public:
   // dati and modello: the project as assessed (its load range clamped to the

@@ -1,10 +1,10 @@
 // The vehicle section of the report and its two drawings.
 #include "report/SezioneVeicolo.h"
 
-
 #include "data/Traduzioni.h"
 #include "drawing/GraficoVeicolo.h"
 #include "report/ProporzioneTavola.h"
+#include "report/SezioneValutazione.h"
 #include "report/SuperficieVuota.h"
 
 namespace voro {
@@ -29,7 +29,7 @@ void SezioneVeicolo::Componi(Documento& doc, const NumeriRapporto& num) const {
     t.righe.push_back({num.traduci("Rapporto", "Contact width across"), "w", num.dato(v.LarghezzaImpronta), "m"});
     const std::string regola =
         r_.diffusione.regola == RegolaDiffusione::Nessuna ? num.traduci("Diffusione", "none") : r_.diffusione.Testo();
-    t.righe.push_back({num.traduci("Rapporto", "Spread through the fill"), "theta",
+    t.righe.push_back({num.traduci("Rapporto", "Spread through the fill"), "\u03b8",
                        voro::Componi(num.traduci("Rapporto", "%1 (%2 degrees)"),
                                      {regola, num.fattore(r_.diffusione.Angolo())}),
                        ""});
@@ -70,13 +70,9 @@ void SezioneVeicolo::Componi(Documento& doc, const NumeriRapporto& num) const {
     t.righe.push_back({num.intero(static_cast<long>(k + 1)), num.metri(a.x), num.metri(a.h), num.metri(a.b),
                        num.metri(a.be), num.kN(a.F), num.kN(*r_.fattorePeggiore * P)});
   }
-  std::string mecc;
-  for (std::size_t k = 0; k < r_.meccanismo.size(); ++k)
-    mecc += (k ? ", " : "") + num.intero(r_.meccanismo[k].giunto) +
-            (r_.meccanismo[k].faccia == Faccia::Intradosso ? num.traduci("Rapporto", " (intrados)")
-                                                            : num.traduci("Rapporto", " (extrados)"));
-  doc.paragrafo(voro::Componi(
-      num.traduci("Rapporto", "The collapse mechanism at the worst position: four hinges at sections %1."), {mecc}));
+  // Its hinges as the strip load's: the crushing ones said so.
+  doc.paragrafo(num.traduci("Rapporto", "The collapse mechanism at the worst position:"));
+  TabellaCerniere(doc, r_.meccanismo, num);
 }
 
 std::vector<Figura> SezioneVeicolo::Figure(const NumeriRapporto& num) const {
@@ -85,7 +81,6 @@ std::vector<Figura> SezioneVeicolo::Figure(const NumeriRapporto& num) const {
   const DatiProgetto* d = &d_;
   const ModelloArco* m = &m_;
   const RisultatiVeicolo* r = &r_;
-  const VeicoloInPosizione* p = &peggiore_;
   if (!r_.posizioni.empty()) {
     Figura grafico;
     grafico.didascalia = num.traduci("Rapporto", "Live-load factor against the position of the vehicle's first axle "
@@ -99,9 +94,11 @@ std::vector<Figura> SezioneVeicolo::Figure(const NumeriRapporto& num) const {
     figure.push_back(std::move(grafico));
   }
   if (r_.fattorePeggiore) {
-    auto piano = [d, m, p, regional](Superficie& s, Messages& msg, double* proporzione) {
+    // The vehicle at its worst position goes with the drawing: the document
+    // outlives this section.
+    auto piano = [d, m, p = peggiore_, regional](Superficie& s, Messages& msg, double* proporzione) {
       Disegno disegno(msg);
-      PlottaVeicolo plot(*d, *m, *p, regional, disegno);
+      PlottaVeicolo plot(*d, *m, p, regional, disegno);
       const bool ok = plot.PlottaVoro("STAMPANTE", &s);
       if (proporzione) *proporzione = ProporzioneTavola(plot);
       return ok;

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QStatusBar>
 
+#include "data/Cp1252.h"
 #include "data/Impronte.h"
 #include "data/ProjectFile.h"
 #include "data/RuntimeError.h"
@@ -53,7 +54,15 @@ bool FinestraPrincipale::Modificato() const {
   return false;
 }
 
-void FinestraPrincipale::AggiornaModificato() { setWindowModified(Modificato()); }
+void FinestraPrincipale::AggiornaModificato() {
+  setWindowModified(Modificato());
+  bool sospesi = false;
+  for (const FormDiDati* f : std::initializer_list<const FormDiDati*>{formGeometria(), formCarichi(), formOpzioni()})
+    sospesi = sospesi || (f && f->toccato());
+  if (sospesi == sospesi_) return;
+  sospesi_ = sospesi;
+  emit datiInSospeso(sospesi);
+}
 
 bool FinestraPrincipale::LeggiFormAperti() {
   for (FormDiDati* f : std::initializer_list<FormDiDati*>{formGeometria(), formCarichi(), formOpzioni()})
@@ -222,6 +231,21 @@ bool FinestraPrincipale::salvaIn(const QString& percorso) {
     ControllaValoriFisici(s_.dati, s_.msg());
   } catch (const RuntimeError&) {
     return false;
+  }
+  // A character the file's code page lacks would come back as "?": it is
+  // named, and nothing is written, rather than lost without a word.
+  const Cartiglio& c = s_.dati.Cartiglio;
+  for (const std::string* testo : std::initializer_list<const std::string*>{
+           &s_.dati.Titolo, &c.riferimento, &c.committente, &c.progettista, &c.verificatore, &c.approvatore, &c.revisione,
+        &c.stato, s_.dati.VeicoloCarico ? &s_.dati.VeicoloCarico->Nome : nullptr}) {
+    if (!testo) continue;
+    if (const auto car = FuoriCp1252(*testo)) {
+      s_.msg().critical(tr("The project is not saved: \"%1\" in \"%2\" cannot be kept in the project file, whose "
+                           "code page (Windows-1252) lacks it. Change it and save again.")
+                            .arg(QString::fromStdString(*car), QString::fromStdString(*testo))
+                            .toStdString());
+      return false;
+    }
   }
   const QFileInfo info(percorso);
   if (!ScriviFileProgetto(utf8(info.absoluteFilePath()), s_.dati, s_.msg())) return false;

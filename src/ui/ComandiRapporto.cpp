@@ -13,9 +13,7 @@
 #include "data/FileAtomico.h"
 #include "data/Impronte.h"
 #include "data/Versione.h"
-#include "report/ComponiRapporto.h"
-#include "report/SezioneConclusioni.h"
-#include "report/SezioneValutazione.h"
+#include "report/RapportoValutato.h"
 #include "report/qt/FileRapporto.h"
 #include "ui/Dialoghi.h"
 #include "ui/EsportaPlot.h"
@@ -24,16 +22,6 @@
 #include "ui/Sessione.h"
 
 namespace voro::ui {
-
-namespace {
-
-// The project as the results stand on it: its title block changes no figure.
-std::string DatiCalcolati(DatiProgetto d) {
-  d.Cartiglio = {};
-  return TestoProgetto(d);
-}
-
-}  // namespace
 
 namespace {
 
@@ -55,7 +43,7 @@ ComandiRapporto::ComandiRapporto(FinestraPrincipale& main, Sessione& s) : QObjec
 
 void ComandiRapporto::calcoloConcluso(bool riuscito) {
   if (riuscito) {
-    datiRisolti_ = DatiCalcolati(s_.dati);
+    datiRisolti_ = ImprontaCalcolo(s_.dati);
     errore_.clear();
   } else {
     datiRisolti_.reset();
@@ -82,7 +70,9 @@ FontiRapporto ComandiRapporto::Fonti() {
                                : QCoreApplication::translate("ComandiRapporto", "the calculation failed: %1").arg(QString::fromStdString(errore_)).toStdString();
     return f;
   }
-  if (*datiRisolti_ != DatiCalcolati(s_.dati)) {
+  // The title block, the masonry's strength, the vehicle and the code basis
+  // change no three-hinge figure: only the input the calculation reads counts.
+  if (*datiRisolti_ != ImprontaCalcolo(s_.dati)) {
     f.errore = QCoreApplication::translate("ComandiRapporto",
                                            "the data have changed since the last solution: solve the project again.")
                    .toStdString();
@@ -99,19 +89,12 @@ Documento ComandiRapporto::Componi(const FontiRapporto& f) const {
   // The Safety window is open only while its assessment belongs to the
   // project on screen: a finished one goes into the report, its verdict first.
   const FinestraSicurezza* sicurezza = main_.finestraSicurezza();
-  const SezioneRiferimenti riferimenti(s_.dati);
   const std::string lingua = s_.stato.Lingua == "ITA" ? "it" : "en";
-  if (!sicurezza || !sicurezza->valutata()) {
-    const SezioneConclusioni conclusioni(s_.dati, f.modello, nullptr, nullptr);
-    Documento doc = ComponiRapporto(f, NumeriRapporto(s_.regional), {&riferimenti}, {&conclusioni});
-    doc.lingua = lingua;
-    return doc;
-  }
-  const SezioneValutazione valutazione(sicurezza->datiValutati(), sicurezza->modelloValutato(),
-                                       sicurezza->risultati());
-  const SezioneConclusioni conclusioni(sicurezza->datiValutati(), &sicurezza->modelloValutato(),
-                                       &sicurezza->risultati(), &sicurezza->adeguatezza());
-  Documento doc = ComponiRapporto(f, NumeriRapporto(s_.regional), {&valutazione, &riferimenti}, {&conclusioni});
+  std::optional<ValutazioneRapporto> fatta;
+  if (sicurezza && sicurezza->valutata())
+    fatta = ValutazioneRapporto{&sicurezza->datiValutati(), &sicurezza->modelloValutato(), &sicurezza->risultati(),
+                                &sicurezza->adeguatezza(), &sicurezza->veicoloValutato()};
+  Documento doc = ComponiRapportoValutato(f, NumeriRapporto(s_.regional), fatta ? &*fatta : nullptr, false);
   doc.lingua = lingua;
   return doc;
 }

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "data/Normative.h"
+#include "ui/TestoCodicePagina.h"
 
 namespace voro::ui {
 
@@ -75,6 +76,7 @@ DialogoNormativa::DialogoNormativa(QWidget* parent) : QDialog(parent) {
   for (std::size_t i = 0; i < txtCartiglio.size(); ++i) {
     txtCartiglio[i] = new QLineEdit(this);
     txtCartiglio[i]->setObjectName(QString("txtCartiglio%1").arg(i));
+    SoloCodicePagina(txtCartiglio[i]);
     ft->addRow(campi[i], txtCartiglio[i]);
   }
 

@@ -7,11 +7,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "arch/CaricoVeicolo.h"
 #include "ui/FinestraSicurezza.h"
+#include "ui/NomiVeicoli.h"
 #include "ui/Sessione.h"
+#include "ui/TestoCodicePagina.h"
 
 namespace voro::ui {
 
@@ -21,10 +24,9 @@ DialogoVeicolo::DialogoVeicolo(Sessione& s, QWidget* parent)
   setWindowTitle(tr("Vehicle on the fill"));
 
   cmbVeicolo = new QComboBox(this);
-  cmbVeicolo->addItem(tr("(no vehicle)"));
-  for (const Veicolo& v : libreria_.veicoli) cmbVeicolo->addItem(QString::fromStdString(v.Nome));
-  cmbVeicolo->addItem(tr("Typed below"));
+  riempiElenco();
   txtNome = new QLineEdit(this);
+  SoloCodicePagina(txtNome);
   txtCarreggiata = new QLineEdit(this);
   txtCarreggiata->setToolTip(tr("Wheel track, centre to centre [m]"));
   txtLarghezza = new QLineEdit(this);
@@ -46,6 +48,11 @@ DialogoVeicolo::DialogoVeicolo(Sessione& s, QWidget* parent)
   cmdSalva->setToolTip(QString::fromStdString(FileLibreriaUtente()));
   anteprima = new AreaTavola(s_, this);
   anteprima->setMinimumSize(420, 220);
+  // What keeps the preview from drawing the vehicle, said as it happens.
+  lblErrore = new QLabel(this);
+  lblErrore->setObjectName("lblVehicleError");
+  lblErrore->setWordWrap(true);
+  lblErrore->setStyleSheet("QLabel { color: #a00000; }");
 
   auto* forma = new QFormLayout;
   forma->addRow(tr("Vehicle"), cmbVeicolo);
@@ -65,9 +72,12 @@ DialogoVeicolo::DialogoVeicolo(Sessione& s, QWidget* parent)
   sinistra->addLayout(assi);
   sinistra->addLayout(diffusione);
   sinistra->addWidget(cmdSalva, 0, Qt::AlignLeft);
+  auto* destra = new QVBoxLayout;
+  destra->addWidget(anteprima, 1);
+  destra->addWidget(lblErrore);
   auto* corpo = new QHBoxLayout;
   corpo->addLayout(sinistra);
-  corpo->addWidget(anteprima, 1);
+  corpo->addLayout(destra, 1);
   auto* bottoni = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   auto* tutto = new QVBoxLayout(this);
   tutto->addLayout(corpo, 1);
@@ -83,10 +93,24 @@ DialogoVeicolo::DialogoVeicolo(Sessione& s, QWidget* parent)
     aggiornaAnteprima();
   });
   connect(cmdAggiungi, &QPushButton::clicked, this, [this] {
+    // A new axle like the last one, as far behind it as the last two are
+    // apart (1 m behind a single axle): never on top of another.
     const int r = tabAssi->rowCount();
-    tabAssi->insertRow(r);
-    for (int k = 0; k < 3; ++k) tabAssi->setItem(r, k, new QTableWidgetItem(numero(0)));
+    auto valore = [this](int riga, int colonna, double altrimenti) {
+      const QTableWidgetItem* c = riga >= 0 ? tabAssi->item(riga, colonna) : nullptr;
+      const std::optional<double> n = c ? s_.regional.NumeroDigitato(c->text().toStdString()) : std::nullopt;
+      return n && std::isfinite(*n) ? *n : altrimenti;
+    };
+    const double dUltimo = valore(r - 1, 1, -1), dPenultimo = valore(r - 2, 1, dUltimo - 1);
+    const double nuovo[3] = {valore(r - 1, 0, 100), r == 0 ? 0 : dUltimo + std::max(dUltimo - dPenultimo, 0.1),
+                             valore(r - 1, 2, 0.3)};
+    {
+      const QSignalBlocker blocco(tabAssi);
+      tabAssi->insertRow(r);
+      for (int k = 0; k < 3; ++k) tabAssi->setItem(r, k, new QTableWidgetItem(numero(nuovo[k])));
+    }
     cmbVeicolo->setCurrentIndex(cmbVeicolo->count() - 1);
+    aggiornaAnteprima();
   });
   connect(cmdTogli, &QPushButton::clicked, this, [this] {
     if (tabAssi->rowCount() > 0) tabAssi->removeRow(tabAssi->currentRow() >= 0 ? tabAssi->currentRow() : tabAssi->rowCount() - 1);
@@ -101,7 +125,9 @@ DialogoVeicolo::DialogoVeicolo(Sessione& s, QWidget* parent)
   for (QLineEdit* e : {txtNome, txtCarreggiata, txtLarghezza}) connect(e, &QLineEdit::textEdited, this, modificato);
   connect(tabAssi, &QTableWidget::itemChanged, this, [this] { aggiornaAnteprima(); });
   connect(cmbDiffusione, &QComboBox::currentIndexChanged, this, [this](int i) {
+    // A rule shows its own angle, greyed; a typed angle starts from it.
     txtAngolo->setEnabled(i == 4);
+    if (i < 4) txtAngolo->setText(testoAngolo(Diffusione{static_cast<RegolaDiffusione>(i), 0}));
     aggiornaAnteprima();
   });
   connect(txtAngolo, &QLineEdit::textEdited, this, [this] { aggiornaAnteprima(); });
@@ -117,11 +143,11 @@ DialogoVeicolo::DialogoVeicolo(Sessione& s, QWidget* parent)
       return;
     }
     libreria_ = CaricaLibreria(s_.stato.CartellaProgramma, s_.msg().traduzioni());
-    cmbVeicolo->clear();
-    cmbVeicolo->addItem(tr("(no vehicle)"));
-    for (const Veicolo& w : libreria_.veicoli) cmbVeicolo->addItem(QString::fromStdString(w.Nome));
-    cmbVeicolo->addItem(tr("Typed below"));
-    cmbVeicolo->setCurrentText(QString::fromStdString(v->Nome));
+    riempiElenco();
+    cmbVeicolo->setCurrentIndex(cmbVeicolo->findData(QString::fromStdString(v->Nome)));
+    s_.msg().information(tr("\"%1\" is saved in your vehicle library %2.")
+                             .arg(QString::fromStdString(v->Nome), QString::fromStdString(FileLibreriaUtente()))
+                             .toStdString());
   });
 
   // A broken user library hides nothing else: it is said once, here.
@@ -134,17 +160,30 @@ DialogoVeicolo::DialogoVeicolo(Sessione& s, QWidget* parent)
   if (s_.dati.VeicoloCarico) {
     const Veicolo* inLibreria = libreria_.Trova(s_.dati.VeicoloCarico->Nome);
     cmbVeicolo->setCurrentIndex(inLibreria && *inLibreria == *s_.dati.VeicoloCarico
-                                    ? cmbVeicolo->findText(QString::fromStdString(inLibreria->Nome))
+                                    ? cmbVeicolo->findData(QString::fromStdString(inLibreria->Nome))
                                     : cmbVeicolo->count() - 1);
   }
   const Diffusione& d = s_.dati.DiffusioneCarico;
   cmbDiffusione->setCurrentIndex(static_cast<int>(d.regola));
-  txtAngolo->setText(numero(d.Angolo()));
+  txtAngolo->setText(testoAngolo(d));
   txtAngolo->setEnabled(d.regola == RegolaDiffusione::Angolo);
   aggiornaAnteprima();
 }
 
 DialogoVeicolo::~DialogoVeicolo() = default;
+
+void DialogoVeicolo::riempiElenco() {
+  cmbVeicolo->clear();
+  cmbVeicolo->addItem(tr("(no vehicle)"));
+  for (const Veicolo& v : libreria_.veicoli) cmbVeicolo->addItem(NomeVeicolo(v.Nome), QString::fromStdString(v.Nome));
+  cmbVeicolo->addItem(tr("Typed below"));
+}
+
+QString DialogoVeicolo::testoAngolo(const Diffusione& d) const {
+  // A typed angle as typed; a rule's angle (26.565° for 1:2) to the hundredth.
+  return d.regola == RegolaDiffusione::Angolo ? numero(d.Angolo())
+                                              : QString::fromStdString(s_.regional.Formatta(d.Angolo(), "0.00"));
+}
 
 QString DialogoVeicolo::numero(double x) const {
   return QString::fromStdString(s_.regional.TestoSingle(static_cast<Single>(x)));
@@ -234,6 +273,7 @@ void DialogoVeicolo::aggiornaAnteprima() {
   QString errore;
   const std::optional<Veicolo> v = veicolo(errore);
   const std::optional<Diffusione> d = diffusione(errore);
+  lblErrore->setText(cmbVeicolo->currentIndex() == 0 ? QString() : errore);
   if (!v || !d || s_.modello.nConciTot <= 0) {
     anteprima->Imposta(nullptr);
     return;

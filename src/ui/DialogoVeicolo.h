@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -41,6 +42,7 @@ class DialogoVeicolo : public QDialog {
   QLineEdit* txtAngolo;
   QPushButton* cmdSalva;
   AreaTavola* anteprima;
+  QLabel* lblErrore;  // why the vehicle cannot be drawn, when it cannot
 
  private:
   void scriviVeicolo(const std::optional<Veicolo>& v);
@@ -49,6 +51,9 @@ class DialogoVeicolo : public QDialog {
   std::optional<Diffusione> diffusione(QString& errore) const;
   void aggiornaAnteprima();
   QString numero(double x) const;
+  QString testoAngolo(const Diffusione& d) const;
+  // The library's vehicles in the list, each with its name as key.
+  void riempiElenco();
 
   Sessione& s_;
   LibreriaVeicoli libreria_;

@@ -55,7 +55,7 @@ FinestraPlot::FinestraPlot(FinestraPrincipale& main, Sessione& s, int PlottaGeom
   const char* voci[3] = {QT_TR_NOOP("&Print"), QT_TR_NOOP("&Export DXF"), QT_TR_NOOP("&Draw in Autocad")};
   for (int i = 0; i < 3; ++i) file->addAction(tr(voci[i]), this, [this, i] { mnuFileItem(i); });
   file->addAction(tr("Export &Plot..."), this, [this] { mnuEsportaImmagine(); });
-  menu->addMenu(tr("&View"))->addAction(tr("&Fit to Window"), this, [this] { Adatta(); });
+  menu->addMenu(tr("&View"))->addAction(tr("&Fit to Window") + '\t' + TastoAdatta(), this, [this] { Adatta(); });
 
   area_ = new AreaPlot(s, plot_, messaggiDisegno_, this);
   area_->esporta = [this] { mnuEsportaImmagine(); };

@@ -1,5 +1,4 @@
-// The main window: its menus and toolbar, its child windows, the calculation
-// and the rule that keeps the results with the project they belong to.
+// The main window: its menus and toolbar, its child windows and the language.
 #include "ui/FinestraPrincipale.h"
 
 #include <QAction>
@@ -196,8 +195,8 @@ void FinestraPrincipale::creaMenu() {
   voce(file, "mnuFileItem4", tr("&Print..."),
        {QKeySequence(Qt::CTRL | Qt::Key_P), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F12)},
        [this] { rapporto_->Stampa(); });
-  voce(file, "mnuFileItem5", tr("Output File (&TXT)..."), {}, [this] { rapporto_->FileTesto(); });
-  voce(file, "mnuFileEsportaRapporto", tr("&Export Report..."), {}, [this] { rapporto_->Esporta(); });
+  voce(file, "mnuFileItem5", tr("Output File (&TXT)..."), {QKeySequence(Qt::CTRL | Qt::Key_T)}, [this] { rapporto_->FileTesto(); });
+  voce(file, "mnuFileEsportaRapporto", tr("&Export Report..."), {QKeySequence(Qt::CTRL | Qt::Key_E)}, [this] { rapporto_->Esporta(); });
   file->addSeparator();
   // The recently used projects, between the commands and Exit.
   for (int i = 0; i < Impostazioni::kRecenti; ++i) {
@@ -212,14 +211,14 @@ void FinestraPrincipale::creaMenu() {
 
   QMenu* dati = menuBar()->addMenu(tr("&Data"));
   dati->setObjectName("mnuData");
-  voce(dati, "mnuDataItem0", tr("&Geometry"), {}, [this] { MostraGeometria(); });
-  QAction* carichi = voce(dati, "mnuDataItem1", tr("&Loads"), {}, [this] { MostraCarichi(); });
-  QAction* opzioni = voce(dati, "mnuDataItem2", tr("Solve &Options"), {}, [this] { MostraOpzioni(); });
-  voce(dati, "mnuDataMuratura", tr("&Masonry and Soil..."), {}, [this] {
+  voce(dati, "mnuDataItem0", tr("&Geometry"), {QKeySequence(Qt::CTRL | Qt::Key_1)}, [this] { MostraGeometria(); });
+  QAction* carichi = voce(dati, "mnuDataItem1", tr("&Loads"), {QKeySequence(Qt::CTRL | Qt::Key_2)}, [this] { MostraCarichi(); });
+  QAction* opzioni = voce(dati, "mnuDataItem2", tr("Solve &Options"), {QKeySequence(Qt::CTRL | Qt::Key_3)}, [this] { MostraOpzioni(); });
+  voce(dati, "mnuDataMuratura", tr("&Masonry and Soil..."), {QKeySequence(Qt::CTRL | Qt::Key_4)}, [this] {
     DialogoMuratura dialogo(s_.dati, s_.msg(), this);
     if (dialogo.exec() == QDialog::Accepted) DatiCambiati();
   });
-  voce(dati, "mnuDataNormativa", tr("&Code Basis and Title Block..."), {}, [this] {
+  voce(dati, "mnuDataNormativa", tr("&Code Basis and Title Block..."), {QKeySequence(Qt::CTRL | Qt::Key_5)}, [this] {
     if (ModificaNormativa(this, s_.dati)) DatiCambiati();
   });
 
@@ -239,8 +238,11 @@ void FinestraPrincipale::creaMenu() {
   QMenu* plot = menuBar()->addMenu(tr("P&lot"));
   plot->setObjectName("mnuPlot");
   const char* vociPlot[3] = {QT_TR_NOOP("&Print"), QT_TR_NOOP("&Export DXF"), QT_TR_NOOP("&Draw in Autocad")};
+  const QKeySequence tastiPlot[3] = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D),
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)};
   for (int i = 0; i < 3; ++i)
-    voce(plot, QString("mnuPlotItem%1").arg(i), tr(vociPlot[i]), {}, [this, i] {
+    voce(plot, QString("mnuPlotItem%1").arg(i), tr(vociPlot[i]), {tastiPlot[i]}, [this, i] {
       if (plot_) plot_->mnuFileItem(i);
       else s_.msg().information(utf8(tr("There is no drawing: solve the arch or plot its geometry.")));
     });
@@ -409,7 +411,7 @@ void FinestraPrincipale::mnuLinguaSetta(int indice) {
 void FinestraPrincipale::mnuLingua_Click(int indice) {
   // The windows open now speak the old language; those opened from here on the new one.
   for (QWidget* w : std::initializer_list<QWidget*>{formGeometria(), formCarichi(), formOpzioni(), formRisultati(),
-                                                   finestraPlot()})
+                                                   finestraPlot(), finestraSicurezza()})
     if (w && !daRitradurre_.contains(w)) daRitradurre_ << w;
   mnuLinguaSetta(indice);
   impostazioni_.ImpostaLingua(s_.stato.Lingua);
@@ -467,6 +469,12 @@ void FinestraPrincipale::RicreaMenu() {
   }
   if (vecchia(formRisultati())) MostraRisultati();
   if (FinestraPlot* p = finestraPlot(); vecchia(p)) mostraPlot(p->PlottaGeometria());
+  // The assessment is made again in the new language, its tables and
+  // drawings together; figures a form is changing are not worth it.
+  if (FinestraSicurezza* f = finestraSicurezza(); vecchia(f)) {
+    if (sospesi_) f->parentWidget()->close();
+    else MostraSicurezza();
+  }
 }
 
 QMdiSubWindow* FinestraPrincipale::figlia(QWidget* w) {
@@ -476,10 +484,17 @@ QMdiSubWindow* FinestraPrincipale::figlia(QWidget* w) {
   sub->setWindowIcon(windowIcon());
   // A data form that goes takes its unread edits with it.
   connect(w, &QObject::destroyed, this, [this] { QTimer::singleShot(0, this, &FinestraPrincipale::AggiornaModificato); });
+  // Restoring a maximised child gives the caption back without its "[*]":
+  // set it again once the area has finished, unless another child is maximised.
+  connect(sub, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates, Qt::WindowStates ora) {
+    if (ora & Qt::WindowMaximized) return;
+    QTimer::singleShot(0, this, [this] {
+      const QMdiSubWindow* attiva = area_->activeSubWindow();
+      if (!attiva || !attiva->isMaximized()) AggiornaCaption();
+    });
+  });
   return sub;
 }
-
-namespace {
 
 void Davanti(QWidget* form) {
   QWidget* sub = form->parentWidget();
@@ -487,8 +502,6 @@ void Davanti(QWidget* form) {
   sub->raise();
   if (auto* s = qobject_cast<QMdiSubWindow*>(sub)) s->mdiArea()->setActiveSubWindow(s);
 }
-
-}  // namespace
 
 template <class Form>
 void FinestraPrincipale::mostraForm(QPointer<Form>& form) {
@@ -502,165 +515,6 @@ void FinestraPrincipale::mostraForm(QPointer<Form>& form) {
 void FinestraPrincipale::MostraGeometria() { mostraForm(geo_); }
 void FinestraPrincipale::MostraCarichi() { mostraForm(carichi_); }
 void FinestraPrincipale::MostraOpzioni() { mostraForm(opzioni_); }
-
-void FinestraPrincipale::MostraRisultati() {
-  if (risultati_) risultati_->parentWidget()->close();
-  if (!RisultatiValidi()) {
-    s_.msg().information(utf8(tr("The project has no results: solve the arch with Solve.")));
-    return;
-  }
-  risultati_ = new FormRisultati(*this, s_);
-  QMdiSubWindow* sub = figlia(risultati_);
-  RegistraFinestraRisultati(risultati_);
-  sub->move(0, 0);
-  Davanti(risultati_);
-  // The report opens large enough for its grid and every box.
-  risultati_->Command1_Click();
-}
-
-void FinestraPrincipale::RegistraFinestraRisultati(QWidget* finestra) {
-  connect(this, &FinestraPrincipale::risultatiScaduti, finestra, [finestra] {
-    if (QWidget* sub = qobject_cast<QMdiSubWindow*>(finestra->parentWidget())) sub->close();
-    else finestra->close();
-  });
-}
-
-bool FinestraPrincipale::DatiPronti() {
-  // A calculation or an assessment runs on what the engineer typed, or not at all.
-  if (!LeggiFormAperti()) return false;
-  if (ModelloValido()) return true;
-  s_.msg().critical(utf8(tr("Error: Check Geometry\rThe geometry has not been read: complete the Geometry form "
-                            "and press Next.")));
-  return false;
-}
-
-void FinestraPrincipale::MostraSicurezza() {
-  if (!DatiPronti()) return;
-  if (sicurezza_) sicurezza_->parentWidget()->close();
-  sicurezza_ = new FinestraSicurezza(s_);
-  improntaSicurezza_ = ImprontaCalcolo(s_.dati);
-  QMdiSubWindow* sub = figlia(sicurezza_);
-  RegistraFinestraRisultati(sicurezza_);
-  // The plot shows the vehicle at the worst position while the assessment
-  // that found it is open.
-  auto ridisegna = [this] {
-    if (plot_) plot_->Ridisegna();
-  };
-  connect(sicurezza_, &FinestraSicurezza::concluso, this, ridisegna);
-  connect(sicurezza_, &QObject::destroyed, this, [this, ridisegna] { QTimer::singleShot(0, this, ridisegna); });
-  sub->move(0, 0);
-  sub->resize(area_->size());
-  Davanti(sicurezza_);
-  sicurezza_->Avvia();
-}
-
-void FinestraPrincipale::Risolvi() {
-  MostraOpzioni();
-  opzioni_->Solve();
-}
-
-bool FinestraPrincipale::Libero() {
-  if (!calcolatore_.inCorso()) return true;
-  s_.msg().information(utf8(tr("The calculation is running: wait for it to end or press Stop.")));
-  return false;
-}
-
-void FinestraPrincipale::CalcolaEPlotta(int PlottaGeometria) {
-  if (!Libero()) return;
-  if (PlottaGeometria != 0) {
-    mostraPlot(PlottaGeometria);
-    return;
-  }
-  if (!DatiPronti()) return;
-  statusBar()->showMessage(tr("Solving..."));
-  improntaAvvio_ = ImprontaCalcolo(s_.dati);
-  calcolatore_.Avvia(s_);
-}
-
-void FinestraPrincipale::fineCalcolo(bool riuscito) {
-  if (opzioni_) {
-    opzioni_->lblStep->hide();
-    opzioni_->lblStima->hide();
-    opzioni_->cmdStop->hide();
-  }
-  if (calcolatore_.scartato()) {
-    statusBar()->showMessage(tr("The input changed during the calculation: results discarded, solve again"));
-  } else if (riuscito) {
-    improntaRisultati_ = ImprontaCalcolo(s_.dati);
-    // The calculation brings the strip load within the structure: the same
-    // load, so an assessment of the data it started from still belongs to them.
-    if (sicurezza_ && improntaSicurezza_ == improntaAvvio_) improntaSicurezza_ = *improntaRisultati_;
-    statusBar()->showMessage(calcolatore_.fermato()
-                                 ? tr("Search stopped: the results are those of the best point found so far")
-                                 : tr("Solved"));
-    mostraPlot(0);
-    if (formRisultati()) MostraRisultati();
-  } else {
-    // Whatever the failed calculation left in memory is no project's result.
-    scadonoRisultati();
-    statusBar()->showMessage(tr("Calculation failed"));
-    s_.msg().plain(s_.msg().traduci("Voro", utf8(calcolatore_.ultimoErrore()).c_str()));
-  }
-  if (opzioni_) opzioni_->calcoloConcluso();
-  AggiornaModificato();
-  emit calcoloConcluso(riuscito && !calcolatore_.scartato());
-}
-
-bool FinestraPrincipale::GeometriaLetta() {
-  const std::string geometria = ImprontaGeometria(s_.dati);
-  bool ok = improntaModello_ == geometria;
-  if (!ok) {
-    ModelloArco modello;
-    try {
-      CostruisciModello(s_.dati, modello, s_.msg());
-      s_.modello = std::move(modello);
-      improntaModello_ = geometria;
-      ok = true;
-    } catch (const RuntimeError& e) {
-      improntaModello_.reset();
-      s_.modello = ModelloArco{};
-      if (plot_) plot_->parentWidget()->close();
-      s_.msg().critical(MessaggioGeometria(e, s_.msg()));
-    }
-  }
-  AbilitaMenu(ok);
-  DatiCambiati();
-  return ok;
-}
-
-bool FinestraPrincipale::ModelloValido() const {
-  return improntaModello_ && *improntaModello_ == ImprontaGeometria(s_.dati);
-}
-
-void FinestraPrincipale::DatiCambiati() {
-  storia_->Registra();
-  if (improntaRisultati_ && *improntaRisultati_ != ImprontaCalcolo(s_.dati)) scadonoRisultati();
-  // The assessment belongs to the input it was made for, solved or not.
-  if (sicurezza_ && improntaSicurezza_ != ImprontaCalcolo(s_.dati)) sicurezza_->parentWidget()->close();
-  // A drawing of the geometry or of the loads shows the input as it is now.
-  if (plot_) plot_->Ridisegna();
-  AggiornaModificato();
-}
-
-void FinestraPrincipale::scadonoRisultati() {
-  // "Solved" would speak of results that are gone.
-  if (improntaRisultati_) statusBar()->showMessage(tr("Ready"));
-  improntaRisultati_.reset();
-  emit risultatiScaduti();
-}
-
-void FinestraPrincipale::mostraPlot(int PlottaGeometria) {
-  if (plot_) plot_->parentWidget()->close();
-  plot_ = new FinestraPlot(*this, s_, PlottaGeometria);
-  // Results of a stopped search say so in the plot's own caption.
-  if (PlottaGeometria == 0 && s_.risultati.RicercaInterrotta)
-    plot_->setWindowTitle(tr("%1 - search stopped: best point so far").arg(plot_->windowTitle()));
-  QMdiSubWindow* sub = figlia(plot_);
-  if (PlottaGeometria == 0) RegistraFinestraRisultati(plot_);
-  sub->move(0, 0);
-  sub->resize(area_->viewport()->size());
-  Davanti(plot_);
-}
 
 void FinestraPrincipale::resizeEvent(QResizeEvent* e) {
   QMainWindow::resizeEvent(e);

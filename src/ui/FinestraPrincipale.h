@@ -36,6 +36,9 @@ class FinestraSicurezza;
 class ComandiRapporto;
 class StoriaProgetto;
 
+// Shows a child window of the main window and brings it forward.
+void Davanti(QWidget* form);
+
 class FinestraPrincipale : public QMainWindow {
   Q_OBJECT
  public:
@@ -114,7 +117,8 @@ class FinestraPrincipale : public QMainWindow {
 
   // A window that shows results (the report, the results plot, any other)
   // joins here: it is closed as soon as the results no longer belong to the
-  // project on screen.
+  // project on screen, and greyed out, its caption saying so, while a data
+  // form holds edits not yet read.
   void RegistraFinestraRisultati(QWidget* finestra);
   bool RisultatiValidi() const { return improntaRisultati_.has_value(); }
 
@@ -149,6 +153,9 @@ class FinestraPrincipale : public QMainWindow {
   void calcoloConcluso(bool riuscito);
   // The results no longer belong to the project on screen.
   void risultatiScaduti();
+  // A data form holds edits not yet read (true), or none any more (false):
+  // the results may no longer belong to what the screen shows.
+  void datiInSospeso(bool sospesi);
 
  protected:
   void closeEvent(QCloseEvent* e) override;
@@ -188,6 +195,7 @@ class FinestraPrincipale : public QMainWindow {
   // installed.
   void RicreaMenu();
 
+  bool sospesi_ = false;  // a data form holds edits not yet read
   TraduzioniQt traduzioni_;
   Sessione s_;
   std::unique_ptr<MessaggiQt> messaggiQt_;

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "drawing/FigureSicurezza.h"
@@ -19,6 +20,7 @@
 #include "drawing/qt/SuperficieQt.h"
 #include "ui/CopiaTabella.h"
 #include "ui/EsportaPlot.h"
+#include "ui/NomiVeicoli.h"
 #include "ui/Sessione.h"
 
 namespace voro::ui {
@@ -52,7 +54,7 @@ FinestraSicurezza::FinestraSicurezza(Sessione& s, QWidget* parent)
   file->addAction(tr("&Export DXF"), this, [this] { mnuFileItem(1); });
   file->addAction(tr("Export &Plot..."), this, [this] { mnuEsportaImmagine(0); });
   file->addAction(tr("Export Sweep &Chart..."), this, [this] { mnuEsportaImmagine(1); });
-  menu->addMenu(tr("&View"))->addAction(tr("&Fit to Window"), this, [this] { Adatta(); });
+  menu->addMenu(tr("&View"))->addAction(tr("&Fit to Window") + '\t' + TastoAdatta(), this, [this] { Adatta(); });
 
   tabella = new QTableWidget(0, 3, this);
   tabella->setObjectName("grdSicurezza");
@@ -75,20 +77,31 @@ FinestraSicurezza::FinestraSicurezza(Sessione& s, QWidget* parent)
   areaGrafico->setObjectName("picSpostamento");
   areaArco->esporta = [this] { mnuEsportaImmagine(0); };
   areaGrafico->esporta = [this] { mnuEsportaImmagine(1); };
-  // The figures above, the arch and the sweep chart side by side below.
+  // The figures above; below, one load at a time with the room of the whole
+  // window: the strip load's arch and sweep chart, or the vehicle's.
   auto* disegni = new QSplitter(Qt::Horizontal, this);
   disegni->addWidget(areaArco);
   disegni->addWidget(areaGrafico);
   disegni->setStretchFactor(0, 3);
   disegni->setStretchFactor(1, 2);
+  pannelloVeicolo = new PannelloVeicolo(s, this);
+  schede = new QTabWidget(this);
+  schede->setObjectName("tabCarichi");
+  schede->addTab(disegni, tr("Strip load"));
+  schede->addTab(pannelloVeicolo, tr("Vehicle"));
+  schede->setTabVisible(1, false);
   auto* divisore = new QSplitter(Qt::Vertical, this);
   divisore->addWidget(tabella);
-  divisore->addWidget(disegni);
-  pannelloVeicolo = new PannelloVeicolo(s, this);
-  divisore->addWidget(pannelloVeicolo);
+  divisore->addWidget(schede);
   divisore->setStretchFactor(0, 0);
   divisore->setStretchFactor(1, 1);
-  divisore->setSizes({Twips(3600, this), Twips(7200, this)});
+  divisore->setSizes({Twips(2000, this), Twips(7200, this)});
+  // Tiled or cascaded, the window keeps a few rows of figures and drawings
+  // that can be read: the area arranges it no smaller.
+  const int riga = fontMetrics().height() + 8;
+  tabella->setMinimumHeight(tabella->horizontalHeader()->sizeHint().height() + 4 * riga);
+  schede->setMinimumHeight(14 * riga);
+  divisore->setChildrenCollapsible(false);
 
   // The verdict first, in words and a sign as well as in colour.
   lblVerdetto = new QLabel(this);
@@ -135,6 +148,7 @@ void FinestraSicurezza::Avvia() {
   plot_.reset();
   grafico_.reset();
   pannelloVeicolo->Svuota();
+  schede->setTabVisible(1, false);
   tabella->setRowCount(0);
   lblVerdetto->hide();
   lblStato->setText(tr("Assessing..."));
@@ -155,7 +169,7 @@ void FinestraSicurezza::fine(bool riuscito) {
     emit concluso(false);
     return;
   }
-  lblStato->setText(tr("Assessed: exact limit analysis (rigid voussoirs, no tension, no sliding)"));
+  lblStato->setText(tr("Assessed: exact limit analysis (%1)").arg(ipotesi().join(", ")));
   plot_ = std::make_unique<PlottaSicurezza>(valutatore_.dati(), valutatore_.modello(), valutatore_.risultati(),
                                             s_.regional, disegnoArco_);
   grafico_ = std::make_unique<GraficoSpostamento>(valutatore_.risultati(), valutatore_.modello(), s_.regional,
@@ -164,6 +178,11 @@ void FinestraSicurezza::fine(bool riuscito) {
   areaGrafico->Imposta(grafico_.get());
   riempiTabella();
   pannelloVeicolo->Mostra(valutatore_.dati(), valutatore_.modello(), valutatore_.veicolo());
+  // A vehicle is what the engineer asked about: its page in front.
+  if (valutatore_.dati().VeicoloCarico) {
+    schede->setTabVisible(1, true);
+    schede->setCurrentIndex(1);
+  }
   mostraVerdetto();
   valutata_ = true;
   emit concluso(true);
@@ -177,7 +196,7 @@ void FinestraSicurezza::mostraVerdetto() {
   if (!a.certificata())
     testo += " \u2014 " + tr("a figure the verdict rests on has no certified answer");
   else if (a.fattore())
-    testo += " \u2014 " + tr("adequacy factor %1 (%2 1)")
+    testo += " \u2014 " + tr("adequacy factor %1 (%2 1), design loads and strength")
                                .arg(fattore(*a.fattore()), a.adeguato() ? QString("\u2265") : QString("<"));
   else if (g.esito == EsitoCarico::Illimitato)
     testo += " \u2014 " + tr("no design variable load can make a mechanism");
@@ -189,11 +208,15 @@ void FinestraSicurezza::mostraVerdetto() {
   if (a.fattore())
     dettagli += "; " + (g.combinazione == Combinazione::Inf ? tr("permanent loads at their favourable factors")
                                                             : tr("permanent loads at their unfavourable factors"));
-  if (g.governante)
+  if (g.governante) {
+    // The vehicle by the name the windows give it.
+    CaricoGovernante carico = *g.governante;
+    carico.nomeVeicolo = NomeVeicolo(carico.nomeVeicolo).toStdString();
     dettagli += "; " + tr("%1 from x = %2 to %3 m")
-                           .arg(QString::fromStdString(TestoCarico(*g.governante, s_.regional)))
+                           .arg(QString::fromStdString(TestoCarico(carico, s_.regional)))
                            .arg(QString::fromStdString(s_.regional.Formatta(g.governante->x1, "0.000")))
                            .arg(QString::fromStdString(s_.regional.Formatta(g.governante->x2, "0.000")));
+  }
   lblVerdetto->setText("<b>" + testo.toHtmlEscaped() + "</b><br>" + dettagli.toHtmlEscaped());
   lblVerdetto->setAccessibleName(testo);
   lblVerdetto->setStyleSheet(a.adeguato() ? "QLabel { color: #0b5d1e; background: #e3f4e6; }"
@@ -203,28 +226,59 @@ void FinestraSicurezza::mostraVerdetto() {
 
 QString FinestraSicurezza::fattore(double v) const { return QString::fromStdString(TestoFattore(s_.regional, v)); }
 
+void FinestraSicurezza::righeVeicolo(std::vector<std::array<QString, 3>>& righe) const {
+  const DatiProgetto& d = valutatore_.dati();
+  if (!d.VeicoloCarico) return;
+  const RisultatiVeicolo& v = valutatore_.veicolo();
+  const QString nome = NomeVeicolo(d.VeicoloCarico->Nome);
+  righe.push_back({tr("Vehicle"), nome,
+                   tr("Driven across the bridge in %1 positions, the least factor refined between them")
+                       .arg(v.posizioni.size())});
+  righe.push_back({tr("Vehicle's worst live-load factor"), v.fattorePeggiore ? fattore(*v.fattorePeggiore) : tr("none"),
+                   tr("Largest multiplier of the strip load and the vehicle together, at the vehicle's worst "
+                      "position (the project's characteristic loads)")});
+  if (!v.fattorePeggiore) return;
+  righe.push_back({tr("Vehicle's worst position [m]"),
+                   (v.versoPeggiore == Verso::Avanti ? tr("x = %1, forward") : tr("x = %1, backward"))
+                       .arg(QString::fromStdString(TestoMetri(s_.regional, v.xPeggiore))),
+                   tr("The first axle's position; forward: the other axles at x + d, backward: at x - d")});
+  righe.push_back({tr("Vehicle's mechanism"), QString::fromStdString(TestoCerniere(v.meccanismo)),
+                   tr("The joints of the collapse (i intrados, e extrados, c crushing, s sliding)")});
+  QStringList carichi, larghezze;
+  for (std::size_t k = 0; k < v.assiPeggiori.size(); ++k) {
+    const double P = k < d.VeicoloCarico->Assi.size() ? d.VeicoloCarico->Assi[k].P : 0;
+    carichi << QString::fromStdString(TestoKn(s_.regional, *v.fattorePeggiore * P));
+    larghezze << QString::fromStdString(TestoMetri(s_.regional, v.assiPeggiori[k].be));
+  }
+  righe.push_back({tr("Vehicle's axle loads at collapse [kN]"), carichi.join("; "),
+                   tr("Each axle's load times the worst factor, axle 1 first")});
+  righe.push_back({tr("Vehicle's effective widths b_e [m]"), larghezze.join("; "),
+                   tr("The width of ring that carries each axle: the ring takes P b / b_e")});
+}
+
+QStringList FinestraSicurezza::ipotesi() const {
+  const RisultatiSicurezza& r = valutatore_.risultati();
+  QStringList t;
+  if (r.resistenzaMinima) {
+    t << tr("%1 MPa").arg(QString::fromStdString(TestoResistenza(valutatore_.dati(), valutatore_.modello(), r,
+                                                                 fattore(*r.resistenzaMinima).toStdString())));
+  } else {
+    t << tr("rigid voussoirs of unlimited strength");
+  }
+  t << tr("no tension");
+  t << (r.attrito ? tr("friction μ = %1").arg(fattore(*r.attrito)) : tr("no sliding"));
+  if (r.mobilitazione) t << tr("soil resisting up to %1 of the passive pressure").arg(fattore(*r.mobilitazione));
+  return t;
+}
+
 void FinestraSicurezza::riempiTabella() {
   const RisultatiSicurezza& r = valutatore_.risultati();
   // One format for each kind of figure, as in the drawings.
-  auto numero = [this](double v) { return fattore(v); };
   auto metri = [this](double v) { return QString::fromStdString(TestoMetri(s_.regional, v)); };
   auto kN = [this](double v) { return QString::fromStdString(TestoKn(s_.regional, v)); };
-  auto cerniere = [](const std::vector<Cerniera>& c) {
-    QStringList t;
-    for (const Cerniera& h : c)
-      t << QString("%1 %2%3")
-               .arg(h.giunto)
-               .arg(h.tipo == TipoCerniera::Scorrimento ? "s" : h.faccia == Faccia::Intradosso ? "i" : "e")
-               .arg(h.tipo == TipoCerniera::Schiacciamento ? "c" : "");
-    return t.join(", ");
-  };
+  auto cerniere = [](const std::vector<Cerniera>& c) { return QString::fromStdString(TestoCerniere(c)); };
   std::vector<std::array<QString, 3>> righe;
-  // The hypotheses every figure but the geometric factor rests on.
-  QStringList ipotesi;
-  ipotesi << (r.resistenzaMinima ? tr("fc >= %1 MPa").arg(numero(*r.resistenzaMinima)) : tr("unlimited strength"));
-  ipotesi << (r.attrito ? tr("friction %1").arg(numero(*r.attrito)) : tr("no sliding"));
-  if (r.mobilitazione) ipotesi << tr("soil resisting up to %1 of the passive pressure").arg(numero(*r.mobilitazione));
-  righe.push_back({tr("Hypotheses"), ipotesi.join(", "),
+  righe.push_back({tr("Hypotheses"), ipotesi().join(", "),
                    r.resistenzaFinita ? tr("Of every figure below but the geometric factor, which is Heyman's (rigid)")
                                       : tr("Rigid masonry of unlimited strength: crushing is not checked; the "
                                            "geometric factor is Heyman's")});
@@ -268,6 +322,7 @@ void FinestraSicurezza::riempiTabella() {
                       "slab and loads kept where the project puts them")});
   righe.push_back({tr("Geometric factor of safety t/tmin"), r.fattoreSpessore ? fattore(*r.fattoreSpessore) : tr("none"),
                    tr("Heyman: the ring's thickness over the least thickness that still holds a thrust line")});
+  righeVeicolo(righe);
   const ImposteArco imposte = ImposteSuPareti(valutatore_.modello());
   auto rialzo = [this](const ImpostaRialzata& i) {
     return tr("%1 voussoirs, y = %2 m (%3 m above the ring's end)")

@@ -8,9 +8,12 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QWidget>
+#include <array>
 #include <memory>
+#include <vector>
 
 #include "drawing/Disegno.h"
 #include "drawing/GraficoSpostamento.h"
@@ -46,6 +49,9 @@ class FinestraSicurezza : public QWidget {
   explicit FinestraSicurezza(Sessione& s, QWidget* parent = nullptr);
   ~FinestraSicurezza() override;
 
+  // The hypotheses of the figures, as the status line and the table state them.
+  QStringList ipotesi() const;
+
   // The positions of the load sweep.
   static constexpr int kPosizioni = 50;
 
@@ -58,6 +64,7 @@ class FinestraSicurezza : public QWidget {
   bool valutata() const { return valutata_; }
   const DatiProgetto& datiValutati() const { return valutatore_.dati(); }
   const ModelloArco& modelloValutato() const { return valutatore_.modello(); }
+  const RisultatiVeicolo& veicoloValutato() const { return valutatore_.veicolo(); }
   const Adeguatezza& adeguatezza() const { return valutatore_.adeguatezza(); }
 
   // The arch plot sent to the printer (0) or a DXF file (1).
@@ -77,6 +84,7 @@ class FinestraSicurezza : public QWidget {
   QPushButton* cmdStop;
   AreaTavola* areaArco;
   AreaTavola* areaGrafico;
+  QTabWidget* schede;  // the strip load's drawings, the vehicle's
   PannelloVeicolo* pannelloVeicolo;  // the vehicle's sweep, when the project has a vehicle
 
  signals:
@@ -89,6 +97,8 @@ class FinestraSicurezza : public QWidget {
  private:
   void fine(bool riuscito);
   void riempiTabella();
+  // The vehicle's rows: its worst factor, position, mechanism and axles.
+  void righeVeicolo(std::vector<std::array<QString, 3>>& righe) const;
   // An arch that does not stand or cannot carry its variable load: the
   // warning in the status line and its figures in red.
   void SegnalaPericolo(const RisultatiSicurezza& r);

@@ -15,6 +15,7 @@
 #include "data/LetturaCaselle.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/Tastiera.h"
+#include "ui/TestoCodicePagina.h"
 
 namespace voro::ui {
 
@@ -33,6 +34,7 @@ FormGeometria::FormGeometria(FinestraPrincipale& main, Sessione& s) : FormDiDati
   setObjectName("frmGeo");
   txtTitolo = new QLineEdit(this);
   txtTitolo->setToolTip(tr("Title of the project"));
+  SoloCodicePagina(txtTitolo);
   txtNvori = box(this, tr("Number of segments of circles"));
   txtNvori->setProperty("enterProprio", true);
 

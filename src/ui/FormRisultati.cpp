@@ -187,7 +187,7 @@ void FormRisultati::GrigliaRisultati() {
   RigheCompatte(Grid1);
   const char* intestazioni[7] = {QT_TR_NOOP("Sect."), QT_TR_NOOP("sig_e [MPa]"), QT_TR_NOOP("sig_i [MPa]"), QT_TR_NOOP("%comp"), QT_TR_NOOP("N [kN]"), QT_TR_NOOP("T [kN]"), QT_TR_NOOP("e [mm]")};
   for (int c = 0; c < 7; ++c) {
-    auto* it = new QTableWidgetItem(intestazioni[c]);
+    auto* it = new QTableWidgetItem(tr(intestazioni[c]));
     it->setTextAlignment(Qt::AlignCenter);
     it->setBackground(palette().button());
     Grid1->setItem(0, c, it);

@@ -11,6 +11,7 @@
 #include "ui/FinestraPrincipale.h"
 #include "ui/FinestraSicurezza.h"
 #include "ui/StoriaProgetto.h"
+#include "ui/VistaZoom.h"
 
 namespace voro::ui {
 
@@ -99,12 +100,15 @@ void ComandiPlot(FinestraPrincipale& f) {
   plot->addSeparator();
   QAction* esporta = plot->addAction(QObject::tr("Export &Plot..."));
   esporta->setObjectName("mnuPlotEsporta");
+  esporta->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
   QObject::connect(esporta, &QAction::triggered, &f, [&f, safety, nessuno] {
     if (FinestraSicurezza* s = safety()) s->mnuEsportaImmagine(0);
     else if (FinestraPlot* p = f.finestraPlot()) p->mnuEsportaImmagine();
     else nessuno();
   });
-  QAction* adatta = plot->addAction(QObject::tr("&Fit to Window"));
+  // Ctrl+0 belongs to the drawing that has the focus (VistaZoom): the menu
+  // shows it without taking it, which would make the key ambiguous there.
+  QAction* adatta = plot->addAction(QObject::tr("&Fit to Window") + '\t' + TastoAdatta());
   adatta->setObjectName("mnuPlotAdatta");
   QObject::connect(adatta, &QAction::triggered, &f, [&f, safety] {
     if (FinestraSicurezza* s = safety()) s->Adatta();

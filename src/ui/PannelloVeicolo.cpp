@@ -4,9 +4,12 @@
 #include <QHBoxLayout>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
+#include "drawing/FigureSicurezza.h"
 #include "ui/FinestraSicurezza.h"
+#include "ui/NomiVeicoli.h"
 #include "ui/Sessione.h"
 
 namespace voro::ui {
@@ -66,7 +69,6 @@ PannelloVeicolo::PannelloVeicolo(const Sessione& s, QWidget* parent)
     sldPosizione->setValue(static_cast<int>(std::lround(risultati_.xPeggiore / kPassoCursore)));
     Sposta(risultati_.xPeggiore);
   });
-  hide();
 }
 
 PannelloVeicolo::~PannelloVeicolo() = default;
@@ -79,6 +81,11 @@ void PannelloVeicolo::impostaCorsa() {
   const QSignalBlocker blocco(sldPosizione);
   sldPosizione->setRange(static_cast<int>(std::ceil(inizio / kPassoCursore)),
                          static_cast<int>(std::floor(fine / kPassoCursore)));
+  // The arrow keys move by the sweep's own step, Page Up and Down by ten of
+  // them, Home and End to the ends of the drive.
+  const int passo = std::max(1, static_cast<int>(std::lround(risultati_.passo / kPassoCursore)));
+  sldPosizione->setSingleStep(passo);
+  sldPosizione->setPageStep(10 * passo);
 }
 
 void PannelloVeicolo::Svuota() {
@@ -88,34 +95,29 @@ void PannelloVeicolo::Svuota() {
   grafico_.reset();
   percorso_.reset();
   risultati_ = RisultatiVeicolo{};
-  hide();
 }
 
 void PannelloVeicolo::Mostra(const DatiProgetto& d, const ModelloArco& m, const RisultatiVeicolo& sweep) {
   Svuota();
   if (!d.VeicoloCarico) return;
   risultati_ = sweep;
+  // The drawings name the vehicle as the windows do.
+  risultati_.veicolo.Nome = NomeVeicolo(sweep.veicolo.Nome).toStdString();
   percorso_ = std::make_unique<PercorsoVeicolo>(d, m);
   cmbVerso->setEnabled(!percorso_->carico().veicolo().Simmetrico());
   corrente_ = VeicoloInPosizione{};
-  corrente_.nome = d.VeicoloCarico->Nome;
+  corrente_.nome = NomeVeicolo(d.VeicoloCarico->Nome).toStdString();
   for (const AsseVeicolo& a : d.VeicoloCarico->Assi) corrente_.carichi.push_back(a.P);
+  // The drawing fitted once to the road of the whole drive, both ways.
+  double x0 = m.xMinStruttura, x1 = m.xMaxStruttura;
+  for (const Verso v : {Verso::Avanti, Verso::Indietro}) {
+    const auto [inizio, fine] = percorso_->carico().Corsa(v);
+    for (const double x : {inizio, fine})
+      for (const ImprontaAsse& a : percorso_->carico().Impronte(x, v)) x0 = std::min(x0, a.x1), x1 = std::max(x1, a.x2);
+  }
+  corrente_.strada = std::make_pair(x0, x1);
   plot_ = std::make_unique<PlottaVeicolo>(d, m, corrente_, s_.regional, disegnoVeicolo_);
   areaVeicolo->Imposta(plot_.get());
-  show();
-  // In a splitter the panel takes half the height when it first shows.
-  if (auto* divisore = qobject_cast<QSplitter*>(parentWidget())) {
-    QList<int> misure = divisore->sizes();
-    const int io = divisore->indexOf(this);
-    int totale = 0;
-    for (int v : misure) totale += v;
-    if (io >= 0 && totale > 0 && misure[io] < totale / 3) {
-      const int altri = totale - misure[io];
-      for (int& v : misure) v = altri > 0 ? v * (totale / 2) / altri : 0;
-      misure[io] = totale / 2;
-      divisore->setSizes(misure);
-    }
-  }
   if (risultati_.fattorePeggiore) {
     cmdPeggiore->click();
   } else {
@@ -141,16 +143,16 @@ void PannelloVeicolo::Sposta(double x) {
   areaGrafico->Imposta(grafico_.get());
   areaVeicolo->update();
 
-  auto numero = [this](double v) { return QString::fromStdString(Spoglio(s_.regional.FormattaNumero(4, v))); };
-  QStringList cerniere;
-  for (const Cerniera& c : corrente_.meccanismo)
-    cerniere << QString("%1 %2").arg(c.giunto).arg(c.faccia == Faccia::Intradosso ? "i" : "e");
-  QString t = tr("First axle at x = %1 m: ").arg(numero(x));
-  t += corrente_.fattore ? tr("live-load factor %1, mechanism %2").arg(numero(*corrente_.fattore), cerniere.join(", "))
+  // The figures in the formats of the Safety table: factors and metres to three decimals.
+  auto numero = [this](double v) { return QString::fromStdString(TestoFattore(s_.regional, v)); };
+  auto metri = [this](double v) { return QString::fromStdString(TestoMetri(s_.regional, v)); };
+  const QString cerniere = QString::fromStdString(TestoCerniere(corrente_.meccanismo));
+  QString t = tr("Characteristic loads, first axle at x = %1 m: ").arg(metri(x));
+  t += corrente_.fattore ? tr("live-load factor %1, mechanism %2").arg(numero(*corrente_.fattore), cerniere)
                          : tr("no collapse by the variable load at this position");
   if (risultati_.fattorePeggiore)
     t += tr(" — worst %1 at x = %2 m (%3)")
-             .arg(numero(*risultati_.fattorePeggiore), numero(risultati_.xPeggiore),
+             .arg(numero(*risultati_.fattorePeggiore), metri(risultati_.xPeggiore),
                   risultati_.versoPeggiore == Verso::Avanti ? tr("forward") : tr("backward"));
   lblPosizione->setText(t);
 }

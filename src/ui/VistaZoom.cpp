@@ -10,6 +10,8 @@
 
 namespace voro::ui {
 
+QString TastoAdatta() { return QKeySequence(Qt::CTRL | Qt::Key_0).toString(QKeySequence::NativeText); }
+
 VistaZoom::VistaZoom(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::WheelFocus);
   setCursor(Qt::OpenHandCursor);

@@ -7,10 +7,14 @@
 
 #include <QPointF>
 #include <QRectF>
+#include <QString>
 #include <QWidget>
 #include <functional>
 
 namespace voro::ui {
+
+// Fit to Window's key, Ctrl+0, as a menu shows it.
+QString TastoAdatta();
 
 class VistaZoom : public QWidget {
   Q_OBJECT

@@ -52,7 +52,7 @@ class Cli(unittest.TestCase):
         self.assertIn(f"project(Voro VERSION {r.stdout.split()[2]} ", cmake)
         self.assertIn(f"Program: Voro {r.stdout.split()[2]}\n", run("solve", EXAMPLE).stdout)
 
-    def test_report_has_units_and_the_point(self):
+    def test_report_has_units_and_the_language_s_decimal_separator(self):
         for lingua, parole in (("C.UTF-8", ("Tie thrust", "Reactions at springings", "Value [kN]", "Walls reactions",
                                              "Eccentricities used")),
                                ("it_IT.UTF-8", ("Tiro della catena", "Reazioni alle imposte", "Valore [kN]",
@@ -62,9 +62,15 @@ class Cli(unittest.TestCase):
             for heading in ("sig_e [MPa]", "sig_i [MPa]", "tau [MPa]", "comp. [%]", "N [kN]", "T [kN]", "e [mm]",
                             *parole):
                 self.assertIn(heading, r.stdout)
-            # The words follow the language, the numbers keep the point.
-            self.assertRegex(r.stdout, r"Hl +\d+\.\d\d")
-            self.assertNotRegex(r.stdout, r"\d,\d\d\d\b")
+            # The words and the decimal separator follow the language; no
+            # digit groups. The program's version keeps its points.
+            figure = "\n".join(riga for riga in r.stdout.splitlines() if "Voro " not in riga)
+            if lingua.startswith("it"):
+                self.assertRegex(figure, r"Hl +\d+,\d\d\n")
+                self.assertNotRegex(figure, r"\d\.\d\d")  # section numbers are 1.1
+            else:
+                self.assertRegex(figure, r"Hl +\d+\.\d\d\n")
+                self.assertNotRegex(figure, r"\d,\d")
 
     def test_set_overrides_an_input_by_name(self):
         base = json.loads(run("solve", EXAMPLE, "--json").stdout)
@@ -202,9 +208,12 @@ class Cli(unittest.TestCase):
                 rows = list(csv.DictReader(f))
         # The searches running side by side stop with the best point so far;
         # the projects still waiting are not started, and say so.
-        running = min(len(examples), os.cpu_count() or 1)
-        self.assertEqual([row["status"] for row in rows],
-                         ["stopped"] * running + ["not started"] * (len(examples) - running))
+        # As many run as there are cores, or fewer where a busy machine had not
+        # yet started them all when Ctrl+C came.
+        statuses = [row["status"] for row in rows]
+        running = statuses.count("stopped")
+        self.assertTrue(1 <= running <= min(len(examples), os.cpu_count() or 1), statuses)
+        self.assertEqual(statuses, ["stopped"] * running + ["not started"] * (len(examples) - running))
         for row in rows[:running]:
             self.assertNotEqual(row["sig_e_worst [MPa]"], "")
         for row in rows[running:]:

@@ -154,6 +154,12 @@ class Vehicles(unittest.TestCase):
         self.assertIn("Vehicle: LM1 tandem", r.stdout)
         self.assertIn("Live-load factor against the position of the vehicle's first axle", r.stdout)
         self.assertEqual(run("report", EXAMPLE, "--vehicle", "LM1 tandem", "--out", "-", "--format", "txt").returncode, 2)
+        # Drawn too: the vehicle's two drawings, after its section is gone.
+        h = run("report", EXAMPLE, "--assess", "--vehicle", "LM1 tandem", "--spread", "1:2", "--out", "-",
+                "--format", "html")
+        self.assertEqual(h.returncode, 0, h.stderr)
+        self.assertGreaterEqual(h.stdout.count("<svg"), 6)
+        self.assertNotIn("The drawing could not be made", h.stdout)
 
     def test_ctrl_c_lets_the_running_sweep_end(self):
         args = ["--vehicle", "LM1 tandem", "--step", "0.0001", "--sweep", "0", "--csv", "-"]
@@ -172,11 +178,16 @@ class Vehicles(unittest.TestCase):
         with tempfile.TemporaryDirectory() as d:
             bad = pathlib.Path(d) / "bad.txt"
             bad.write_text("vehicle Broken\ntrack 2\naxle 300 0 0.4\naxle inf 1.2 0.4\nend\n")
+            huge = pathlib.Path(d) / "huge.txt"
+            huge.write_text("vehicle Huge\ntrack 2\naxle 300 0 32767\nend\n")
             out = pathlib.Path(d) / "out.csv"
             cases = [
                 (["--vehicle", "Nope"], 1, 'unknown vehicle "Nope"'),
                 (["--vehicle", "Broken", "--vehicle-file", bad], 1,
                  'bad.txt:4: vehicle "Broken", axle 2: load P = inf kN is not a load >= 0'),
+                # Beyond any road or rail vehicle: refused at once, not swept for minutes.
+                (["--vehicle", "Huge", "--vehicle-file", huge], 1,
+                 'vehicle "Huge", axle 1: contact length a = 32767 m is above 25 m'),
                 (["--vehicle", "LM1 tandem", "--spread", "61"], 1, "spread angle 61 degrees is outside 0 to 60 degrees"),
                 (["--vehicle", "LM1 tandem", "--spread", "-5"], 1, "outside 0 to 60 degrees"),
                 (["--vehicle", "LM1 tandem", "--spread", "steep"], 2, "--spread takes none, 1:2, 30, 45"),
@@ -190,6 +201,18 @@ class Vehicles(unittest.TestCase):
                     self.assertIn(message, r.stderr)
                     self.assertEqual(r.stdout, "")
                     self.assertFalse(out.exists())
+
+    def test_a_damaged_projects_vehicle_is_named_and_refused_at_once(self):
+        # An axle's contact length of 32767 m, as a damaged file holds it.
+        with tempfile.TemporaryDirectory() as d:
+            damaged = pathlib.Path(d) / "damaged.vro"
+            damaged.write_bytes(EXAMPLE.read_bytes() + b'"Veicolo","LM1 tandem",2,.4,300,0,32767,300,1.2,.4\r\n')
+            start = time.monotonic()
+            r = run("assess", damaged)
+            self.assertLess(time.monotonic() - start, 10)
+            self.assertEqual(r.returncode, 3, r.stderr)
+            self.assertIn('axle 1: contact length a = 32767 m is above 25 m', r.stderr)
+            self.assertIn("2000 kN, d up to 500 m, a up to 25 m", run("help", "vehicles").stdout)
 
 
 if __name__ == "__main__":

@@ -56,5 +56,13 @@ TEST(Cp1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
   EXPECT_EQ(cp1252Code("\xE2\x80\xAF"), -1);      // narrow no-break space
 }
 
+// The character a Save must name rather than lose: the first the code page lacks.
+TEST(Cp1252, TheFirstCharacterTheCodePageLacksIsFound) {
+  EXPECT_EQ(FuoriCp1252("Ponte \xC5\x81\xC3\xB3" "d\xC5\xBA"), "\xC5\x81");  // "Ponte Łódź": Ł, not ó
+  EXPECT_EQ(FuoriCp1252("Ni\xC5\xA1 \xE2\x82\xAC"), std::nullopt);          // š and € are in it
+  EXPECT_EQ(FuoriCp1252("a\xFFz"), "\xFF");                                      // invalid UTF-8
+  EXPECT_EQ(FuoriCp1252(""), std::nullopt);
+}
+
 }  // namespace
 }  // namespace voro

@@ -139,21 +139,23 @@ TEST(Regional, SignificantDigitsPadded) {
     EXPECT_EQ(r->FormattaCifre(3, 0.5), local(" 0.500"));
     EXPECT_EQ(r->FormattaCifre(3, 0.0123), local(" 0.0123"));
     EXPECT_EQ(r->FormattaCifre(3, -0.25), local("-0.250"));
-    EXPECT_EQ(r->FormattaCifre(3, 12345), local(" 12,345"));
+    EXPECT_EQ(r->FormattaCifre(3, 12345), " 12345");
     EXPECT_EQ(r->FormattaCifre(3, 0), local(" 0.00"));
     EXPECT_EQ(r->FormattaCifre(3, 1e-20), " 0");
     EXPECT_EQ(r->FormattaCifre(3, 1e-25), local(" 0.00"));
-    EXPECT_EQ(r->FormattaCifre(3, 999.6), local(" 1,000"));
+    EXPECT_EQ(r->FormattaCifre(3, 999.6), " 1000");
   }
   std::string pattern;
   en.FormattaCifre(3, 0.0123, &pattern);
-  EXPECT_EQ(pattern, "#,##0.0000");
+  EXPECT_EQ(pattern, "0.0000");
 }
 
 TEST(Regional, AtMostSignificantDigits) {
   EXPECT_EQ(en.FormattaNumero(4, 2.5), " 2.5");
-  EXPECT_EQ(en.FormattaNumero(4, 12345.67), " 12,346");
-  EXPECT_EQ(it.FormattaNumero(4, 12345.67), " 12.346");
+  // Figures never group digits: 1049 is never "1,049" nor "1.049".
+  EXPECT_EQ(en.FormattaNumero(4, 12345.67), " 12346");
+  EXPECT_EQ(it.FormattaNumero(4, 12345.67), " 12346");
+  EXPECT_EQ(it.FormattaNumero(4, 1049.0), " 1049");
   EXPECT_EQ(en.FormattaNumero(4, -151.83046f), "-151.8");
   EXPECT_EQ(it.FormattaNumero(4, 151.83046f), " 151,8");
   EXPECT_EQ(en.FormattaNumero(4, 0.0f), " 0");

@@ -7,6 +7,7 @@
 #include "Registratori.h"
 #include "arch/CaricaConci.h"
 #include "drawing/Colori.h"
+#include "drawing/FigureSicurezza.h"
 #include "drawing/PlottaArco.h"
 #include "limite/PercorsoVeicolo.h"
 
@@ -78,8 +79,8 @@ TEST(PlottaArcoVeicolo, AtMidSpanDrivenForwardWithTheLoadsAsGiven) {
   EXPECT_EQ(senza.conta("linea", rgb(13)) + senza.conta("linea", rgb(11)), 0);
   EXPECT_EQ(con.conta("linea"), senza.conta("linea") + 8 + 6);
   const auto t = testi(con);
-  EXPECT_EQ(conta(t, "300 kN"), 2);  // the loads as given: no factor here
-  EXPECT_EQ(conta(t, "LM1 tandem: first axle at mid-span, x = 5 m, driven forward"), 1);
+  EXPECT_EQ(conta(t, "300.00 kN"), 2);  // the loads as given: no factor here, kN to 0.01 as the report
+  EXPECT_EQ(conta(t, "LM1 tandem: first axle at mid-span, x = 5.000 m, driven forward"), 1);
   EXPECT_EQ(t.size(), testi(senza).size() + 3);
 }
 
@@ -102,12 +103,13 @@ TEST(PlottaArcoVeicolo, TheWorstPositionOfTheAssessmentIsNamedWithItsFactor) {
     EXPECT_NEAR(p.plot.Veicolo->veicolo.assi[k].x2, r.assiPeggiori[k].x2, 1e-9);
   }
   const auto t = testi(p.disegna());
-  const std::string numero = Spoglio(p.reg.FormattaNumero(4, r.xPeggiore));
-  const std::string fattore = Spoglio(p.reg.FormattaNumero(4, *r.fattorePeggiore));
+  // Metres and factors to three decimals, as the Safety window and the report print them.
+  const std::string numero = TestoMetri(p.reg, r.xPeggiore);
+  const std::string fattore = TestoFattore(p.reg, *r.fattorePeggiore);
   EXPECT_EQ(conta(t, "LM1 tandem: worst position of the safety assessment, first axle at x = " + numero +
-                         " m, driven forward (live-load factor " + fattore + ")"),
+                         " m, driven forward (live-load factor " + fattore + " under the characteristic loads)"),
             1);
-  EXPECT_EQ(conta(t, "300 kN"), 2);
+  EXPECT_EQ(conta(t, "300.00 kN"), 2);
 
   // A sweep that found no collapse leaves the vehicle at mid-span.
   r.fattorePeggiore.reset();
@@ -137,6 +139,43 @@ TEST(PlottaArcoVeicolo, ResultsModeDrawsItTooAndGeometryModeDoesNot) {
   for (std::size_t i = 0; i < prima.tratti.size(); ++i) EXPECT_EQ(dopo.tratti[i].v, prima.tratti[i].v);
 }
 
+// Axles closer than their loads' texts are wide: the loads on separate
+// lines, never one over the other, in the colour of the other texts.
+TEST(PlottaArcoVeicolo, CloseAxlesKeepTheirLoadsApart) {
+  DatiProgetto d = ponteConTandem();
+  d.VeicoloCarico->Assi[1].d = 0.3f;  // the texts are 0.9 m wide on the recording surface
+  d.VeicoloCarico->Assi.push_back({300, 0.6f, 0.4f});
+  Plot p(d, 2);
+  p.plot.Veicolo = VeicoloAMetaLuce(p.caso.dati, p.caso.modello);
+  std::vector<std::pair<double, double>> carichi;  // (x, y) of each load's text
+  for (const auto& x : p.disegna().tratti)
+    if (x.tipo == "testo" && x.testo == "300.00 kN") {
+      carichi.push_back({x.v[0], x.v[1]});
+      EXPECT_EQ(x.colore, rgb(1));  // as the other texts, not the arrows' dark red
+    }
+  ASSERT_EQ(carichi.size(), 3u);
+  for (std::size_t i = 0; i < carichi.size(); ++i)
+    for (std::size_t j = i + 1; j < carichi.size(); ++j)
+      if (std::fabs(carichi[i].first - carichi[j].first) < 0.9) {
+        EXPECT_NE(carichi[i].second, carichi[j].second);
+      }
+}
+
+// Over the three-hinged line, which reads the strip load alone, the vehicle
+// is drawn with a legend that says the line leaves it out; over the loads
+// alone it needs no such word.
+TEST(PlottaArcoVeicolo, TheResultsPlotSaysItsThrustLineLeavesTheVehicleOut) {
+  const std::string nota = "The thrust line and the stresses drawn leave the vehicle out: the Safety window assesses it";
+  for (const int modo : {0, 2}) {
+    Plot p(ponteConTandem(), modo);
+    if (modo == 0) p.caso.risolvi();
+    p.plot.Veicolo = VeicoloAMetaLuce(p.caso.dati, p.caso.modello);
+    bool detto = false;
+    for (const std::string& t : testi(p.disegna())) detto = detto || t.find(nota) != std::string::npos;
+    EXPECT_EQ(detto, modo == 0) << modo;
+  }
+}
+
 TEST(PlottaArcoVeicolo, NoVehicleNoPosition) {
   prova::Caso c(prova::ponte());
   EXPECT_FALSE(VeicoloAMetaLuce(c.dati, c.modello));
@@ -154,7 +193,7 @@ TEST(PlottaArcoVeicolo, ALongVehicleCarriesTheRoadBeyondTheStructure) {
   EXPECT_GT(p.plot.xMaxPlt, p.caso.modello.xMaxStruttura + 3.9);
   EXPECT_EQ(p.plot.xMinPlt, p.caso.modello.xMinStruttura);
   EXPECT_EQ(s.conta("linea", rgb(13)), 4 * 3);
-  EXPECT_EQ(conta(testi(s), "200 kN"), 1);
+  EXPECT_EQ(conta(testi(s), "200.00 kN"), 1);
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 // surface and in a CAD model space: the lines, hinges and marks they must show.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+
 #include "../analysis/ProgettiProva.h"
 #include "Registratori.h"
 #include "data/ProjectFile.h"
@@ -70,6 +73,70 @@ TEST(PlottaSicurezza, ShowsBothThrustLinesAndEachKindOfHinge) {
   g.ModelSpaceCad = &ms;
   ASSERT_TRUE(plot.PlottaVoro("DWG", nullptr));
   EXPECT_EQ(ms.conta("CIRCLE"), 2 * 4 + 2 + static_cast<int>(v.r.contatti.size()));
+}
+
+// The Safety window's panel on a 1366 x 768 screen: its text is 12 pixels
+// tall and 6 wide a character, whatever the drawing's scale.
+struct PannelloPiccolo : SuperficieRegistrata {
+  PannelloPiccolo() { W = w = 680, H = h = 300; }
+  double LarghezzaTesto(const std::string& s) const override {
+    return 6.0 * static_cast<double>(s.size()) * std::fabs(w) / W;
+  }
+  double AltezzaTesto(const std::string&) const override { return 12 * std::fabs(h) / H; }
+};
+
+// On a small panel the legend takes the lines its text needs: no text over
+// another, none past the panel's right or bottom edge.
+TEST(PlottaSicurezza, TheLegendFitsASmallPanelWithoutOverlaps) {
+  DatiProgetto d = prova::ponte();
+  d.ResistenzaAnello = 5;  // crushing: the legend's longest
+  Valutato v(d);
+  RecordingMessages msg;
+  Disegno g(msg);
+  PlottaSicurezza plot(v.d, v.m, v.r, v.reg, g);
+  PannelloPiccolo s;
+  ASSERT_TRUE(plot.PlottaVoro("VIDEO", &s));
+  const double alto = s.AltezzaTesto("Ag"), sinistra = s.l, destra = s.l + std::fabs(s.w);
+  const double cima = std::max(s.t, s.t + s.h), fondo = std::min(s.t, s.t + s.h);
+  std::vector<std::array<double, 3>> testi;  // left, right, top
+  for (const auto& t : s.tratti)
+    if (t.tipo == "testo" && !t.testo.empty()) testi.push_back({t.v[0], t.v[0] + s.LarghezzaTesto(t.testo), t.v[1]});
+  ASSERT_GE(testi.size(), 6u);
+  for (std::size_t i = 0; i < testi.size(); ++i) {
+    EXPECT_LE(testi[i][1], destra + 1e-9 * std::fabs(s.w)) << i;
+    EXPECT_GE(testi[i][0], sinistra - 1e-9 * std::fabs(s.w)) << i;
+    EXPECT_LE(testi[i][2], cima + 1e-9 * std::fabs(s.h)) << i;
+    EXPECT_GE(testi[i][2] - alto, fondo - 1e-9 * std::fabs(s.h)) << i;
+    for (std::size_t j = i + 1; j < testi.size(); ++j) {
+      const bool accanto = testi[i][0] < testi[j][1] && testi[j][0] < testi[i][1];
+      if (accanto) {
+        EXPECT_GE(std::fabs(testi[i][2] - testi[j][2]), alto * 0.999) << i << " " << j;
+      }
+    }
+  }
+}
+
+// One strength for the whole ring is stated as it is; segments of different
+// masonry by the weakest, "fc >=".
+TEST(PlottaSicurezza, TheStrengthIsStatedAsEqualOnlyWhereEveryVoussoirHasIt) {
+  // A ring of one masonry; two segments (which carry their own fc) alike,
+  // different, and one of unlimited strength.
+  DatiProgetto anello = prova::ponte();
+  anello.ResistenzaAnello = 5;
+  auto segmenti = [](Single primo, Single secondo) {
+    DatiProgetto d = prova::dueSegmenti(0.6, 0.6);
+    d.Vori(1).Resistenza = primo;
+    d.Vori(2).Resistenza = secondo;
+    return d;
+  };
+  const std::pair<DatiProgetto, const char*> casi[] = {
+      {anello, "fc = 5"}, {segmenti(5, 5), "fc = 5"}, {segmenti(3, 5), "fc >= 3"}, {segmenti(4, 0), "fc >= 4"}};
+  for (const auto& [d, atteso] : casi) {
+    Valutato v(d, 0);
+    ASSERT_TRUE(v.r.resistenzaMinima) << atteso;
+    EXPECT_EQ(TestoResistenza(v.d, v.m, v.r, Spoglio(v.reg.TestoSingle(static_cast<Single>(*v.r.resistenzaMinima)))),
+              atteso);
+  }
 }
 
 TEST(GraficoSpostamento, RoundStepsAndLinesCutAtTheTopOfTheChart) {

@@ -18,6 +18,7 @@
 #include <QTextStream>
 
 #include "Banco.h"
+#include "data/Normative.h"
 #include "ui/Aiuto.h"
 #include "ui/DialogoNormativa.h"
 #include "ui/FinestraPlot.h"
@@ -388,6 +389,38 @@ void Lingue(const QString& cartella) {
   }
 }
 
+// The road bridge of the review, LM1 tandem 1:2, fc 5, mu 0.6, NTC LC2 with
+// gM 2, assessed in each language with every window at the size the program
+// gives it: the screen as an engineer sees it, whatever the screen's size.
+void SicurezzaConVeicolo(const QString& cartella) {
+  QDir().mkpath(cartella);
+  const QSize schermo = QGuiApplication::primaryScreen()->size();
+  for (const auto& [indice, codice] : {std::pair{0, "ita"}, std::pair{1, "eng"}}) {
+    Banco b(indice == 0 ? "ITA" : "ENG");
+    b.avvia({b.esempio("ponte-stradale.vro")}, indice == 0 ? Regional::italiano() : Regional::inglese());
+    DatiProgetto& d = b.s().dati;
+    d.VeicoloCarico = Veicolo{"LM1 tandem", {{300, 0, 0.4f}, {300, 1.2f, 0.4f}}, 2, 0.4f};
+    d.DiffusioneCarico = {RegolaDiffusione::UnoDue, 0};
+    d.ResistenzaAnello = 5;
+    d.Attrito = 0.6f;
+    ApplicaNormativa(d.Normativa, BaseNormativa::Ntc2018);
+    ApplicaLivello(d.Normativa, LivelloConoscenza::LC2);
+    d.Normativa.coefficienti.gM = 2;
+    b.finestra->DatiCambiati();
+    b.finestra->azione("mnuAssess")->trigger();
+    if (FinestraSicurezza* s = b.finestra->finestraSicurezza()) {
+      QSignalSpy valutata(s, &FinestraSicurezza::concluso);
+      if (s->inCorso()) valutata.wait(120000);
+      Schermo(QDir(cartella).filePath(
+          QString("safety-vehicle-%1-%2x%3.png").arg(codice).arg(schermo.width()).arg(schermo.height())));
+      s->schede->setCurrentIndex(0);
+      Schermo(QDir(cartella).filePath(
+          QString("safety-strip-%1-%2x%3.png").arg(codice).arg(schermo.width()).arg(schermo.height())));
+    }
+    Messaggi(b, codice);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -397,6 +430,11 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   const QString cartella = QString::fromLocal8Bit(argv[1]);
+  // Only the Safety window with a vehicle, at the size of this screen.
+  if (argc > 2 && QString(argv[2]) == "safety") {
+    SicurezzaConVeicolo(cartella);
+    return 0;
+  }
   for (const char* e : kEsempi) {
     const QString nome = QString(e).chopped(4);
     Esempio(nome, QDir(cartella).filePath(nome));

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QKeyEvent>
+#include <QToolTip>
 #include <cmath>
 
 #include "Banco.h"
@@ -49,6 +51,7 @@ class TestForms : public QObject {
   void geometriaAndataERitorno_data();
   void geometriaAndataERitorno();
   void testoNonNumericoLasciaIlModello();
+  void caratteriFuoriDalCodiceDelFile();
   void invioPassaAllaCasellaSeguente();
   void segmentiAprono_laGriglia();
   void editorDellaGriglia();
@@ -119,6 +122,40 @@ void TestForms::testoNonNumericoLasciaIlModello() {
   QVERIFY(!b.messaggi.empty());
   QVERIFY(b.finestra->formGeometria());
   QVERIFY(!b.finestra->finestraPlot());
+}
+
+// "Łódź" in the title: the file's code page lacks Ł and ź, so they are
+// refused where they are typed and named; what the box keeps comes back
+// from the saved file as it was.
+void TestForms::caratteriFuoriDalCodiceDelFile() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  FormGeometria* g = b.finestra->formGeometria();
+  g->txtTitolo->clear();
+  for (const QChar c : QString::fromUtf8("Łódź")) {
+    QKeyEvent tasto(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QCoreApplication::sendEvent(g->txtTitolo, &tasto);
+  }
+  QCOMPARE(g->txtTitolo->text(), QString::fromUtf8("ód"));
+  QVERIFY2(QToolTip::text().contains(QString::fromUtf8("\"ź\" (U+017A)")), qPrintable(QToolTip::text()));
+  g->txtTitolo->setText(QString::fromUtf8("Niš"));
+  QVERIFY(g->LeggeDatiGeom());
+  const QString file = b.utente.filePath("titolo.vro");
+  b.dialoghi.nomi.push_back(file);
+  QVERIFY(b.finestra->FileSalvaConNome());
+  DatiProgetto letto;
+  RecordingMessages msg;
+  LeggiFileProgetto(file.toStdString(), letto, msg);
+  QCOMPARE(QString::fromStdString(letto.Titolo), QString::fromUtf8("Niš"));
+  // A name that came in by another road (a vehicle of the user's UTF-8
+  // library): Save refuses, naming it, and writes nothing.
+  b.s().dati.VeicoloCarico = Veicolo{"Łoś", {{100, 0, 0.3f}}, 2, 0.4f};
+  b.messaggi.clear();
+  const QString altro = b.utente.filePath("altro.vro");
+  b.dialoghi.nomi.push_back(altro);
+  QVERIFY(!b.finestra->FileSalvaConNome());
+  QVERIFY(!QFile::exists(altro));
+  QVERIFY(QString::fromStdString(b.messaggi.entries().back().text).startsWith(QString::fromUtf8("The project is not saved: \"Ł\" in \"Łoś\"")));
 }
 
 void TestForms::invioPassaAllaCasellaSeguente() {

@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QMdiArea>
 #include <QTest>
 
 #include "Banco.h"
@@ -274,6 +275,19 @@ void TestInterfaccia::finestraSicurezzaLeggibile() {
     const QString testo = t->item(i, 2)->text();
     const QRect serve = t->fontMetrics().boundingRect(QRect(0, 0, colonna - 8, 10000), Qt::TextWordWrap, testo);
     QVERIFY2(serve.height() <= t->rowHeight(i), qPrintable(testo));
+  }
+
+  // Tiled or cascaded with the other windows, at least three rows of figures
+  // and a drawing of some size stay in view.
+  b.finestra->MostraGeometria();
+  b.finestra->MostraCarichi();
+  for (const bool tiled : {true, false}) {
+    if (tiled) b.finestra->area()->tileSubWindows();
+    else b.finestra->area()->cascadeSubWindows();
+    QCoreApplication::processEvents();
+    QVERIFY2(t->viewport()->height() >= 3 * t->fontMetrics().height(),
+             qPrintable(QString("%1: %2 px").arg(tiled ? "tile" : "cascade").arg(t->viewport()->height())));
+    QVERIFY2(f->schede->height() >= 150, tiled ? "tile" : "cascade");
   }
 }
 

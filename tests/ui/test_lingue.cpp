@@ -202,13 +202,24 @@ void TestLingue::cambioSenzaRiavvio() {
   QVERIFY(b.risolvi());
   b.finestra->MostraGeometria();
   b.finestra->MostraRisultati();
+  // With a vehicle, so that its page, rows and slider line are read too.
+  b.s().dati.VeicoloCarico = Veicolo{"LM1 tandem", {{300, 0, 0.4f}, {300, 1.2f, 0.4f}}, 2, 0.4f};
+  b.s().dati.ResistenzaAnello = 5;
+  b.finestra->DatiCambiati();
+  b.finestra->azione("mnuAssess")->trigger();
+  QTRY_VERIFY_WITH_TIMEOUT(b.finestra->finestraSicurezza()->valutata(), 60000);
   b.finestra->azione("mnuLingua0")->trigger();
   QTRY_VERIFY(Estranei(Testi(b.finestra->menuBar()), true).isEmpty());
   // The open windows too, opened afresh in the new language.
   QTRY_COMPARE(b.finestra->formGeometria()->cbPltGeom->text(), QString("&Avanti -->"));
   QVERIFY(Estranei(Testi(b.finestra->formGeometria()), true).isEmpty());
   QVERIFY(Estranei(Testi(b.finestra->formRisultati()), true).isEmpty());
+  QCOMPARE(b.finestra->formRisultati()->Grid1->item(0, 0)->text(), QString("Sez."));
   QCOMPARE(b.finestra->finestraPlot()->windowTitle(), QString("Disegno"));
+  // The Safety window too: its widgets and its drawings in one language.
+  QTRY_VERIFY_WITH_TIMEOUT(b.finestra->finestraSicurezza() && b.finestra->finestraSicurezza()->valutata(), 60000);
+  QCOMPARE(b.finestra->finestraSicurezza()->windowTitle(), QString("Sicurezza"));
+  QVERIFY(Estranei(Testi(b.finestra->finestraSicurezza()), true).isEmpty());
   QVERIFY(b.finestra->RisultatiValidi());
   QVERIFY(Estranei(Testi(b.finestra->findChild<QToolBar*>("Toolbar1")), true).isEmpty());
   QVERIFY(b.finestra->Didascalia().startsWith("Verifica di archi"));

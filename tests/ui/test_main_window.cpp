@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QFile>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QLineEdit>
@@ -41,6 +43,7 @@ class TestMainWindow : public QObject {
   void menuEToolbar();
   void comandiCheRichiedonoLaGeometria();
   void captionNuovoApriSalva();
+  void asteriscoDopoIngrandisciERipristina();
   void apriAnnullatoLasciaIlModello();
   void apriFileNonValido();
   void rigaDiComando_data();
@@ -79,13 +82,27 @@ void TestMainWindow::menuEToolbar() {
   QCOMPARE(f->azione("mnuVisualizzaItem4")->text(), QString("&White Background"));
   QCOMPARE(f->azione("mnuPlotItem2")->text(), QString("&Draw in Autocad"));
   for (int i = 0; i < 5; ++i) QVERIFY(f->azione(QString("mnuVisualizzaItem%1").arg(i))->isCheckable());
+  // Every command of the File, Edit, Data, Solve, Assess, Report and Plot
+  // menus has its key, shown in the menu (the recent files have their number).
+  std::vector<QAction*> recenti;
+  for (int i = 0; i < Impostazioni::kRecenti; ++i) recenti.push_back(f->azione(QString("mnuFileItem%1").arg(6 + i)));
+  for (QAction* m : f->menuBar()->actions()) {
+    if (!m->menu() || f->menuBar()->actions().indexOf(m) > 6) continue;
+    for (QAction* a : m->menu()->actions()) {
+      if (a->isSeparator() || a->menu() || std::any_of(recenti.begin(), recenti.end(), [a](QAction* r) { return r == a; }))
+        continue;
+      QVERIFY2(!a->shortcut().isEmpty() || a->text().contains('\t'), qPrintable(m->text() + " > " + a->text()));
+    }
+  }
+  QCOMPARE(f->azione("mnuDataItem0")->shortcut(), QKeySequence("Ctrl+1"));
+  QVERIFY(f->azione("mnuPlotAdatta")->text().endsWith("\tCtrl+0"));
 
   auto* barra = f->findChild<QToolBar*>("Toolbar1");
   QVERIFY(barra);
   const QList<QAction*> voci = barra->actions();
   QCOMPARE(voci.size(), 12);
-  const QStringList suggerimenti{"Open (Ctrl+O)", "Save as (Ctrl+Shift+S)", "", "Geometry", "Loads",
-                                 "Solve Options", "", "Solve (F5)", "", "Report (F7)", "", "Assess (F6)"};
+  const QStringList suggerimenti{"Open (Ctrl+O)", "Save as (Ctrl+Shift+S)", "", "Geometry (Ctrl+1)", "Loads (Ctrl+2)",
+                                 "Solve Options (Ctrl+3)", "", "Solve (F5)", "", "Report (F7)", "", "Assess (F6)"};
   int immagini = 0;
   for (int i = 0; i < 12; ++i) {
     QCOMPARE(voci[i]->isSeparator(), suggerimenti[i].isEmpty());
@@ -169,6 +186,36 @@ void TestMainWindow::captionNuovoApriSalva() {
   b.dialoghi.nomi.push_back(b.esempio("arco-policentrico.vro"));
   f->FileSalvaConNome();
   QCOMPARE(Contenuto(b.esempio("arco-policentrico.vro")), originale);
+}
+
+// The caption as the window system shows it keeps the "*" of a modified
+// project while a child window is maximised and after it is restored.
+void TestMainWindow::asteriscoDopoIngrandisciERipristina() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  auto* f = b.finestra.get();
+  Avanti(b);
+  b.s().dati.qCarico += 10;
+  f->DatiCambiati();
+  QVERIFY(f->Modificato());
+  auto titolo = [f] { return f->windowHandle()->title(); };
+  QCOMPARE(titolo(), kCaption + "ponte-stradale*");
+  f->MostraGeometria();
+  QMdiSubWindow* sub = f->area()->activeSubWindow();
+  QVERIFY(sub);
+  sub->showMaximized();
+  QCoreApplication::processEvents();
+  QVERIFY2(titolo().startsWith(kCaption + "ponte-stradale* - ["), qPrintable(titolo()));
+  sub->showNormal();
+  QCoreApplication::processEvents();
+  QCOMPARE(titolo(), kCaption + "ponte-stradale*");
+  // Saved: the mark goes, and stays gone after another maximise.
+  b.dialoghi.nomi.push_back(b.utente.filePath("salvato.vro"));
+  QVERIFY(f->FileSalvaConNome());
+  sub->showMaximized();
+  sub->showNormal();
+  QCoreApplication::processEvents();
+  QCOMPARE(titolo(), kCaption + "salvato");
 }
 
 void TestMainWindow::apriAnnullatoLasciaIlModello() {

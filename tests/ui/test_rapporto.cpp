@@ -64,6 +64,7 @@ class TestRapporto : public QObject {
   void calcoloFallito();
   void senzaGeometria();
   void conLaValutazione();
+  void ilVeicoloNelRapporto();
   void versioneDelProgetto();
   void cartellaNonScrivibile();
 };
@@ -145,6 +146,13 @@ void TestRapporto::risultatiDiAltriDati() {
   QVERIFY(testo.contains("Voussoirs of the ring"));  // the model stands
   b.s().dati.qCarico = q;
   QVERIFY(Testo(b, "di-nuovo.txt").contains("Walls reactions"));
+  // The masonry's strength, the code basis and the title block change no
+  // three-hinge figure: the results stay in the report.
+  b.s().dati.ResistenzaAnello = 5;
+  b.s().dati.Normativa.coefficienti.gM = 2;
+  b.s().dati.Titolo = "Ponte sul Serio";
+  b.finestra->DatiCambiati();
+  QVERIFY(Testo(b, "resistenza.txt").contains("Walls reactions"));
 }
 
 void TestRapporto::calcoloFallito() {
@@ -194,6 +202,36 @@ void TestRapporto::conLaValutazione() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QVERIFY(!b.finestra->finestraSicurezza());
   QVERIFY(!Testo(b, "dopo.txt").contains("Safety assessment"));
+}
+
+// The report of the road bridge assessed with LM1 tandem has the vehicle's
+// section, as voro-cli's: its axles, b_e, the loads at collapse and the
+// hinges, the crushing ones said so; not only the conclusions' name.
+void TestRapporto::ilVeicoloNelRapporto() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  b.s().dati.VeicoloCarico = Veicolo{"LM1 tandem", {{300, 0, 0.4f}, {300, 1.2f, 0.4f}}, 2, 0.4f};
+  b.s().dati.ResistenzaAnello = 5;
+  QVERIFY(Risolvi(b));
+  b.finestra->azione("mnuAssess")->trigger();
+  FinestraSicurezza* f = b.finestra->finestraSicurezza();
+  QVERIFY(f);
+  QSignalSpy fine(f, &FinestraSicurezza::concluso);
+  if (f->inCorso()) QVERIFY(fine.wait(60000));
+  QVERIFY(f->valutata());
+  const QString testo = Testo(b, "veicolo.txt");
+  QVERIFY2(testo.contains("Vehicle: LM1 tandem"), qPrintable(testo));
+  QVERIFY(testo.contains("b_e") && testo.contains("At collapse"));
+  const QString dopo = testo.mid(testo.indexOf("The collapse mechanism at the worst position:"));
+  QVERIFY(dopo.contains("crushing hinge"));
+  QVERIFY(testo.contains("Live-load factor against the position of the vehicle's first axle"));
+  // Exported, its drawings are made after the sections that composed them are gone.
+  const QString html = b.utente.filePath("veicolo.html");
+  b.dialoghi.nomi.push_back(html);
+  b.finestra->azione("mnuFileEsportaRapporto")->trigger();
+  const QString pagina = QString::fromUtf8(Leggi(html));
+  QVERIFY(pagina.count("<svg") >= 6);
+  QVERIFY(!pagina.contains("The drawing could not be made"));
 }
 
 void TestRapporto::versioneDelProgetto() {

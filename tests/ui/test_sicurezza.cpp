@@ -14,6 +14,8 @@
 #include "ui/FinestraSicurezza.h"
 #include "ui/FormGeometria.h"
 #include "drawing/FigureSicurezza.h"
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QRegularExpression>
 
 using namespace voro;
@@ -55,6 +57,8 @@ class TestSicurezza : public QObject {
   void posizioniEPericoloLeggibili();
   void siChiudeQuandoCambiaIlProgetto();
   void stopEGeometriaSbagliata();
+  void risultatiVecchiNonRestanoValidi();
+  void veicoloEIpotesiNellaTabella();
 };
 
 void TestSicurezza::mostraIValoriDelNucleo_data() {
@@ -193,6 +197,87 @@ void TestSicurezza::stopEGeometriaSbagliata() {
   b.finestra->MostraSicurezza();
   QCOMPARE(b.finestra->finestraSicurezza(), prima.data());
   QVERIFY(b.messaggi.entries().back().text.rfind("Error: Check Geometry", 0) == 0);
+}
+
+// Figures that no longer match the data are closed or marked stale with the
+// vehicle's slider stopped; the masonry's strength and the title block do not
+// expire the three-hinge results, which never read them.
+void TestSicurezza::risultatiVecchiNonRestanoValidi() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  QPointer<FinestraSicurezza> f = Valuta(b);
+  QVERIFY(f);
+  const QString titolo = f->windowTitle();
+  // A thickness typed and not yet read: the figures are marked, the window stays.
+  b.finestra->MostraGeometria();
+  FormGeometria* geo = b.finestra->formGeometria();
+  QTest::keyClicks(geo->txt1Voro[2], "1");
+  QVERIFY(f);
+  QVERIFY(f->windowTitle() != titolo);
+  QVERIFY(!f->tabella->isEnabled());
+  // Read: they belong to another arch and close.
+  geo->cbPltGeom->click();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QVERIFY(!f);
+
+  // Solved and assessed again, then only fc and the title change.
+  b.finestra->Risolvi();
+  QSignalSpy calcolo(b.finestra.get(), &FinestraPrincipale::calcoloConcluso);
+  QVERIFY(calcolo.wait(60000));
+  QVERIFY(b.finestra->RisultatiValidi());
+  f = Valuta(b);
+  QVERIFY(f);
+  b.s().dati.ResistenzaAnello = 5;
+  b.s().dati.Titolo = "Lodz";
+  b.finestra->DatiCambiati();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QVERIFY(!f);
+  QVERIFY(b.finestra->RisultatiValidi());
+}
+
+// The road bridge with LM1 tandem 1:2, fc 5 and friction 0.6: the status
+// line states these hypotheses, the table carries the vehicle's figures (and
+// so does Ctrl+C), and the slider's line marks the crushing hinges as the
+// table does. No figure groups its digits.
+void TestSicurezza::veicoloEIpotesiNellaTabella() {
+  Banco b;
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  b.s().dati.VeicoloCarico = Veicolo{"LM1 tandem", {{300, 0, 0.4f}, {300, 1.2f, 0.4f}}, 2, 0.4f};
+  b.s().dati.DiffusioneCarico = *LeggiDiffusione("1:2");
+  b.s().dati.ResistenzaAnello = 5;
+  b.s().dati.Attrito = 0.6f;
+  FinestraSicurezza* f = Valuta(b);
+  QVERIFY(f);
+  const QString stato = f->lblStato->text();
+  QVERIFY2(stato.contains("fc = 5,000 MPa") && stato.contains("friction \u03bc = 0,600") && !stato.contains("rigid") &&
+               !stato.contains("no sliding"),
+           qPrintable(stato));
+  QVERIFY(Valore(f, "Hypotheses").startsWith("fc = 5,000 MPa"));
+
+  const RisultatiVeicolo& v = f->veicoloValutato();
+  QVERIFY(v.fattorePeggiore);
+  QCOMPARE(Valore(f, "Vehicle"), QString("LM1 tandem"));
+  QCOMPARE(Valore(f, "Vehicle's worst live-load factor"), QString::fromStdString(TestoFattore(b.s().regional, *v.fattorePeggiore)));
+  const QString meccanismo = QString::fromStdString(TestoCerniere(v.meccanismo));
+  QCOMPARE(Valore(f, "Vehicle's mechanism"), meccanismo);
+  QVERIFY2(meccanismo.contains("c"), qPrintable(meccanismo));  // fc 5: the masonry crushes
+  QCOMPARE(Valore(f, "Vehicle's axle loads at collapse [kN]").count(';'), 1);
+  QVERIFY(Valore(f, "Vehicle's worst position [m]").contains(QString::fromStdString(TestoMetri(b.s().regional, v.xPeggiore))));
+  const QString riga = f->pannelloVeicolo->lblPosizione->text();
+  QVERIFY2(riga.contains(meccanismo), qPrintable(riga));
+  // Characteristic figures and the design verdict each say which they are.
+  QVERIFY(riga.startsWith("Characteristic loads, first axle at x = "));
+  QVERIFY(f->lblVerdetto->text().contains("design loads and strength"));
+
+  f->tabella->selectAll();
+  f->tabella->setFocus();
+  QTest::keyClick(f->tabella, Qt::Key_C, Qt::ControlModifier);
+  QVERIFY(QGuiApplication::clipboard()->text().contains("Vehicle's worst live-load factor"));
+
+  // A factor above a thousand is never grouped: 1049 is not "1,049" nor "1.049".
+  const QRegularExpression gruppi("\\d[.,]\\d{3}[.,]\\d");
+  QVERIFY(!riga.contains(gruppi));
+  QCOMPARE(QString::fromStdString(b.s().regional.FormattaNumero(4, 1049.0)), QString(" 1049"));
 }
 
 QTEST_MAIN(TestSicurezza)

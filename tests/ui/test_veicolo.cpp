@@ -8,6 +8,7 @@
 
 #include "../drawing/Registratori.h"
 #include "Banco.h"
+#include "drawing/FigureSicurezza.h"
 #include "Sicurezza.h"
 #include "arch/CaricaConci.h"
 #include "arch/CostruisciModello.h"
@@ -68,6 +69,8 @@ class TestVeicolo : public QObject {
   void initTestCase() { qputenv("XDG_CONFIG_HOME", config_.path().toUtf8()); }
   void ilDialogoScriveIlVeicoloDellaLibreria();
   void valoriSbagliatiSonoNominati();
+  void ilDialogoDiceCosaFa();
+  void nomiNellaLinguaDelProgramma();
   void unVeicoloScrittoVaNellaLibreriaDellUtente();
   void salvaTieneIlVeicolo();
   void ilCursoreMuoveIlVeicolo();
@@ -123,6 +126,67 @@ void TestVeicolo::valoriSbagliatiSonoNominati() {
   QCOMPARE(b.s().dati.DiffusioneCarico.gradi, 20.0f);
 }
 
+// The dialog as an engineer meets it: a rule's angle shown, rounded, when
+// chosen and on reopening; a bad value said under the preview at once; a new
+// axle behind the last one, never on top of axle 1.
+void TestVeicolo::ilDialogoDiceCosaFa() {
+  Banco b;
+  Libreria(b);
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  b.finestra->formGeometria()->cbPltGeom->click();
+  {
+    DialogoVeicolo d(b.s());
+    Scegli(d.cmbVeicolo, Indice(d.cmbVeicolo, "LM1 tandem"));
+    d.cmbDiffusione->setCurrentIndex(1);
+    QCOMPARE(d.txtAngolo->text(), QString("26,57"));
+    QVERIFY(!d.txtAngolo->isEnabled());
+    QVERIFY(d.lblErrore->text().isEmpty());
+    d.txtCarreggiata->setText("due");
+    emit d.txtCarreggiata->textEdited("due");
+    QVERIFY2(d.lblErrore->text().contains("track s \"due\" is not a number"), qPrintable(d.lblErrore->text()));
+    d.txtCarreggiata->setText("2");
+    emit d.txtCarreggiata->textEdited("2");
+    QVERIFY(d.lblErrore->text().isEmpty());
+    d.cmdAggiungi->click();
+    QCOMPARE(d.tabAssi->rowCount(), 3);
+    QCOMPARE(d.tabAssi->item(2, 0)->text(), QString("300"));
+    QCOMPARE(d.tabAssi->item(2, 1)->text(), QString("2,4"));
+    QCOMPARE(d.tabAssi->item(2, 2)->text(), QString("0,4"));
+    d.tabAssi->removeRow(2);
+    QVERIFY(d.Leggi());
+  }
+  DialogoVeicolo riaperto(b.s());
+  QCOMPARE(riaperto.cmbDiffusione->currentIndex(), 1);
+  QCOMPARE(riaperto.txtAngolo->text(), QString("26,57"));
+}
+
+// In Italian the shipped vehicles are listed and shown by their Italian
+// names; the project and the files keep the library's key.
+void TestVeicolo::nomiNellaLinguaDelProgramma() {
+  Banco b("ITA");
+  Libreria(b);
+  b.avvia({b.esempio("ponte-stradale.vro")});
+  DialogoVeicolo d(b.s());
+  const int i = Indice(d.cmbVeicolo, "LM2 asse singolo");
+  QVERIFY(i > 0);
+  QVERIFY(Indice(d.cmbVeicolo, "carrello 2 × 10 t a 1,8 m") > 0);
+  Scegli(d.cmbVeicolo, i);
+  QVERIFY(d.Leggi());
+  QCOMPARE(b.s().dati.VeicoloCarico->Nome, std::string("LM2 single axle"));
+  {
+    DialogoVeicolo riaperto(b.s());
+    QCOMPARE(riaperto.cmbVeicolo->currentText(), QString("LM2 asse singolo"));
+  }
+  // The Safety window names it so in its table, its band and its slider's drawing.
+  FinestraSicurezza* f = Valuta(b);
+  QVERIFY(f && f->valutata());
+  bool riga = false;
+  for (int i = 0; i < f->tabella->rowCount(); ++i) riga = riga || f->tabella->item(i, 1)->text() == "LM2 asse singolo";
+  QVERIFY(riga);
+  QVERIFY(!f->lblVerdetto->text().contains("single axle"));
+  QCOMPARE(QString::fromStdString(f->pannelloVeicolo->corrente().nome), QString("LM2 asse singolo"));
+}
+
 void TestVeicolo::unVeicoloScrittoVaNellaLibreriaDellUtente() {
   Banco b;
   Libreria(b);
@@ -139,7 +203,11 @@ void TestVeicolo::unVeicoloScrittoVaNellaLibreriaDellUtente() {
   for (int r = 0; r < 2; ++r)
     for (int k = 0; k < 3; ++k) d.tabAssi->item(r, k)->setText(n(valori[r][k]));
   d.cmdSalva->click();
-  QVERIFY2(b.messaggi.empty(), b.messaggi.empty() ? "" : b.messaggi.entries().back().text.c_str());
+  // Saved, and said where.
+  QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
+  QCOMPARE(b.messaggi.entries().back().kind, MessageKind::Information);
+  QCOMPARE(QString::fromStdString(b.messaggi.entries().back().text),
+           QString("\"Tractor\" is saved in your vehicle library %1.").arg(QString::fromStdString(FileLibreriaUtente())));
   QCOMPARE(d.cmbVeicolo->currentText(), QString("Tractor"));
   LibreriaVeicoli l;
   l.Aggiungi(FileLibreriaUtente(), false);
@@ -208,6 +276,22 @@ void TestVeicolo::ilCursoreMuoveIlVeicolo() {
     }
     QCOMPARE(p->corrente().assi.front().x, mm / 1000.0);
   }
+  // The keys: one step of the sweep, ten with Page Down, the ends with Home
+  // and End; the drawing fitted once to the whole drive, not to each position.
+  const int passo = static_cast<int>(std::lround(p->risultati().passo * 1000));
+  QCOMPARE(p->sldPosizione->singleStep(), passo);
+  QCOMPARE(p->sldPosizione->pageStep(), 10 * passo);
+  p->sldPosizione->setValue(4000);
+  QTest::keyClick(p->sldPosizione, Qt::Key_PageUp);
+  QCOMPARE(p->sldPosizione->value(), 4000 + 10 * passo);
+  QTest::keyClick(p->sldPosizione, Qt::Key_End);
+  QCOMPARE(p->sldPosizione->value(), p->sldPosizione->maximum());
+  const auto strada = p->corrente().strada;
+  QTest::keyClick(p->sldPosizione, Qt::Key_Home);
+  QCOMPARE(p->sldPosizione->value(), p->sldPosizione->minimum());
+  QVERIFY(strada && p->corrente().strada == strada);
+  QVERIFY(strada->first <= p->corrente().assi.back().x1 && strada->second >= p->corrente().assi.front().x2);
+
   // The vehicle, its spread and the collapse line drawn.
   p->cmdPeggiore->click();
   const QImage img = p->areaVeicolo->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -250,7 +334,7 @@ void TestVeicolo::ilPlotDisegnaIlVeicolo() {
   const prova::SuperficieRegistrata peggiore = PlotCarichi(b);
   QCOMPARE(Linee(peggiore, 13), 2 * 4);
   QVERIFY(HaTesto(peggiore, QString("worst position of the safety assessment, first axle at x = %1 m")
-                                .arg(QString::fromStdString(Spoglio(b.s().regional.FormattaNumero(4, r.xPeggiore))))));
+                                .arg(QString::fromStdString(TestoMetri(b.s().regional, r.xPeggiore)))));
   QCOMPARE(b.finestra->finestraPlot()->plot().Veicolo->x, r.xPeggiore);
 
   // The Safety window closed: back to mid-span.

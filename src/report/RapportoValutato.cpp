@@ -1,0 +1,34 @@
+// The report with its assessment sections in their order.
+#include "report/RapportoValutato.h"
+
+#include <optional>
+#include <vector>
+
+#include "report/ComponiRapporto.h"
+#include "report/SezioneConclusioni.h"
+#include "report/SezioneValutazione.h"
+#include "report/SezioneVeicolo.h"
+
+namespace voro {
+
+Documento ComponiRapportoValutato(const FontiRapporto& f, const NumeriRapporto& num, const ValutazioneRapporto* v,
+                                  bool richiesta) {
+  std::optional<SezioneValutazione> valutazione;
+  std::optional<SezioneVeicolo> veicolo;
+  std::vector<const SezioneRapporto*> aggiunte;
+  if (v) {
+    valutazione.emplace(*v->dati, *v->modello, *v->risultati);
+    aggiunte.push_back(&*valutazione);
+    if (v->veicolo && v->dati->VeicoloCarico) {
+      veicolo.emplace(*v->dati, *v->modello, *v->veicolo);
+      aggiunte.push_back(&*veicolo);
+    }
+  }
+  const SezioneRiferimenti riferimenti(*f.dati);
+  aggiunte.push_back(&riferimenti);
+  const SezioneConclusioni conclusioni(*f.dati, f.modello, v ? v->risultati : nullptr,
+                                       v ? v->adeguatezza : nullptr, richiesta);
+  return ComponiRapporto(f, num, aggiunte, {&conclusioni});
+}
+
+}  // namespace voro
