@@ -3668,6 +3668,26 @@ when |e| &lt;= s h/2.</translation>
         <source>%1 MPa</source>
         <translation>%1 MPa</translation>
     </message>
+    <message>
+        <source>not certified: %1</source>
+        <translation>not certified: %1</translation>
+    </message>
+    <message>
+        <source>all (dense simplex and COIN-OR CLP)</source>
+        <translation>all (dense simplex and COIN-OR CLP)</translation>
+    </message>
+    <message>
+        <source>all (dense simplex)</source>
+        <translation>all (dense simplex)</translation>
+    </message>
+    <message>
+        <source>Certified</source>
+        <translation>Certified</translation>
+    </message>
+    <message>
+        <source>Each figure lies between a thrust line that stands (safe) and a mechanism that collapses (unsafe), and the two agree within the stated gap</source>
+        <translation>Each figure lies between a thrust line that stands (safe) and a mechanism that collapses (unsafe), and the two agree within the stated gap</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::FormCarichi</name>

@@ -3669,6 +3669,26 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <source>%1 MPa</source>
         <translation>%1 MPa</translation>
     </message>
+    <message>
+        <source>not certified: %1</source>
+        <translation>non certificati: %1</translation>
+    </message>
+    <message>
+        <source>all (dense simplex and COIN-OR CLP)</source>
+        <translation>tutti (simplesso denso e COIN-OR CLP)</translation>
+    </message>
+    <message>
+        <source>all (dense simplex)</source>
+        <translation>tutti (simplesso denso)</translation>
+    </message>
+    <message>
+        <source>Certified</source>
+        <translation>Certificati</translation>
+    </message>
+    <message>
+        <source>Each figure lies between a thrust line that stands (safe) and a mechanism that collapses (unsafe), and the two agree within the stated gap</source>
+        <translation>Ogni valore sta fra una curva delle pressioni ammissibile (lato sicuro) e un meccanismo di collasso (lato non sicuro), e i due concordano entro lo scarto dichiarato</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::FormCarichi</name>

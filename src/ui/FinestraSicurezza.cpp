@@ -18,6 +18,7 @@
 #include "data/CifreCoerenti.h"
 #include "data/Normative.h"
 #include "drawing/qt/SuperficieQt.h"
+#include "limite/ElencoCertificati.h"
 #include "ui/CopiaTabella.h"
 #include "ui/EsportaPlot.h"
 #include "ui/NomiVeicoli.h"
@@ -226,6 +227,24 @@ void FinestraSicurezza::mostraVerdetto() {
 
 QString FinestraSicurezza::fattore(double v) const { return QString::fromStdString(TestoFattore(s_.regional, v)); }
 
+// Whether every figure above is certified, by which solver, or which are not.
+std::array<QString, 3> FinestraSicurezza::rigaCertificati() const {
+  const DatiProgetto& d = valutatore_.dati();
+  QStringList incerti;
+  bool clp = false;
+  for (const FiguraCertificata& f :
+       ElencoCertificati(valutatore_.risultati(), d.VeicoloCarico ? &valutatore_.veicolo() : nullptr)) {
+    if (!f.certificato.valido()) incerti << QCoreApplication::translate("Voro", f.nome);
+    clp = clp || f.certificato.solutore == Solutore::Clp;
+  }
+  const QString valore = !incerti.isEmpty() ? tr("not certified: %1").arg(incerti.join(", "))
+                         : clp              ? tr("all (dense simplex and COIN-OR CLP)")
+                                            : tr("all (dense simplex)");
+  return {tr("Certified"), valore,
+          tr("Each figure lies between a thrust line that stands (safe) and a mechanism that collapses (unsafe), "
+             "and the two agree within the stated gap")};
+}
+
 void FinestraSicurezza::righeVeicolo(std::vector<std::array<QString, 3>>& righe) const {
   const DatiProgetto& d = valutatore_.dati();
   if (!d.VeicoloCarico) return;
@@ -282,7 +301,8 @@ void FinestraSicurezza::riempiTabella() {
                    r.resistenzaFinita ? tr("Of every figure below but the geometric factor, which is Heyman's (rigid)")
                                       : tr("Rigid masonry of unlimited strength: crushing is not checked; the "
                                            "geometric factor is Heyman's")});
-  righe.push_back({tr("Admissible"), r.ammissibile ? tr("yes") : tr("no"),
+  const QString incerto = tr("not certified");
+  righe.push_back({tr("Admissible"), !r.certificatoAmmissibile.valido() ? incerto : r.ammissibile ? tr("yes") : tr("no"),
                    r.ammissibile ? tr("A thrust line fits within the masonry: the arch stands (safe theorem)")
                                  : tr("No thrust line fits within the masonry, whatever the hinges")});
   righe.push_back({tr("Thickness ratio s"),
@@ -293,10 +313,14 @@ void FinestraSicurezza::riempiTabella() {
   righe.push_back({tr("Depth ratio 1/s"), r.fattoreGeometrico ? fattore(*r.fattoreGeometrico) : tr("none"),
                    tr("Each joint's depth over the depth the thrust line of least eccentricity needs")});
   righe.push_back({tr("Contacts"), cerniere(r.contatti), tr("Joints where that line touches the reduced section (i intrados, e extrados)")});
-  righe.push_back({tr("Least thrust [kN]"), r.spintaMinima ? kN(*r.spintaMinima) : tr("none"),
+  const bool campoIncerto = r.ammissibile && !r.certificatoCampo.valido();
+  righe.push_back({tr("Least thrust [kN]"), campoIncerto ? incerto : r.spintaMinima ? kN(*r.spintaMinima) : tr("none"),
                    tr("Least horizontal force of the left support on the arch among the lines that fit")});
   righe.push_back({tr("Largest thrust [kN]"),
-                   r.spintaMassima ? kN(*r.spintaMassima) : r.spintaMassimaIllimitata ? tr("no limit") : tr("none"),
+                   campoIncerto             ? incerto
+                   : r.spintaMassima        ? kN(*r.spintaMassima)
+                   : r.spintaMassimaIllimitata ? tr("no limit")
+                                            : tr("none"),
                    tr("The most a tie or an abutment may have to take")});
   QString carico;
   switch (r.esitoCarico) {
@@ -310,19 +334,22 @@ void FinestraSicurezza::riempiTabella() {
                    tr("Largest multiplier of the variable load before collapse (dead loads as given)")});
   righe.push_back({tr("Mechanism"), cerniere(r.meccanismo),
                    tr("The joints of the collapse (i intrados, e extrados, c crushing, s sliding)")});
-  righe.push_back({tr("Worst live-load factor"), r.fattorePeggiore ? fattore(*r.fattorePeggiore) : tr("none"),
+  righe.push_back({tr("Worst live-load factor"),
+                   r.posizioniNonCertificate > 0 ? incerto : r.fattorePeggiore ? fattore(*r.fattorePeggiore) : tr("none"),
                    r.posizioni.size() == 1
                        ? tr("The strip load covers the whole structure: one position")
                        : tr("Least factor over %1 positions of the strip load").arg(r.posizioni.size())});
   righe.push_back({tr("Worst position [m]"),
                    r.xq1Peggiore ? tr("%1 to %2").arg(metri(*r.xq1Peggiore), metri(*r.xq2Peggiore)) : tr("none"),
                    tr("Where the strip load is worst")});
-  righe.push_back({tr("Minimum thickness [m]"), r.spessoreMinimo ? metri(*r.spessoreMinimo) : tr("none"),
+  righe.push_back({tr("Minimum thickness [m]"),
+                   r.spessoreNonCertificato ? incerto : r.spessoreMinimo ? metri(*r.spessoreMinimo) : tr("none"),
                    tr("Thinnest segment when every thickness is scaled down until no thrust line fits, the road, "
                       "slab and loads kept where the project puts them")});
   righe.push_back({tr("Geometric factor of safety t/tmin"), r.fattoreSpessore ? fattore(*r.fattoreSpessore) : tr("none"),
                    tr("Heyman: the ring's thickness over the least thickness that still holds a thrust line")});
   righeVeicolo(righe);
+  righe.push_back(rigaCertificati());
   const ImposteArco imposte = ImposteSuPareti(valutatore_.modello());
   auto rialzo = [this](const ImpostaRialzata& i) {
     return tr("%1 voussoirs, y = %2 m (%3 m above the ring's end)")

@@ -99,6 +99,7 @@ class FinestraSicurezza : public QWidget {
   void riempiTabella();
   // The vehicle's rows: its worst factor, position, mechanism and axles.
   void righeVeicolo(std::vector<std::array<QString, 3>>& righe) const;
+  std::array<QString, 3> rigaCertificati() const;
   // An arch that does not stand or cannot carry its variable load: the
   // warning in the status line and its figures in red.
   void SegnalaPericolo(const RisultatiSicurezza& r);
