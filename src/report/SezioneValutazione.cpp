@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "data/Traduzioni.h"
 #include "drawing/FigureSicurezza.h"
@@ -269,12 +268,11 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
                                         "static side is checked voussoir by voussoir (equilibrium to 1e-9 of the "
                                         "total load) and joint by joint against the stated domain; the kinematic "
                                         "side by the mechanism's virtual work, or by a proof that no line fits."));
-  auto& tc = doc.tabella({{num.traduci("Rapporto", "Figure"), ""}, {num.traduci("Rapporto", "Certified"), ""},
-                          {num.traduci("Rapporto", "Gap"), ""}, {num.traduci("Rapporto", "Solver"), ""}});
+  auto& tc = doc.tabella({{num.traduci("Rapporto", "Figure"), "", false}, {num.traduci("Rapporto", "Certified"), "", false},
+                          {num.traduci("Rapporto", "Gap"), "", true}, {num.traduci("Rapporto", "Solver"), "", false}});
   for (const FiguraCertificata& f : ElencoCertificati(r_, nullptr)) {
-    char scarto[32];
-    std::snprintf(scarto, sizeof scarto, "%.1e", f.certificato.scarto);
-    tc.righe.push_back({num.traduci("Voro", f.nome), num.siNo(f.certificato.valido()), scarto,
+    tc.righe.push_back({num.traduci("Voro", f.nome), num.siNo(f.certificato.valido()),
+                        num.regional().FormattaNumeroEsp(2, f.certificato.scarto),
                         f.certificato.solutore == Solutore::Clp ? std::string("COIN-OR CLP")
                                                                 : std::string(num.traduci("Rapporto", "dense simplex"))});
   }
