@@ -11,6 +11,7 @@
 #include "cli/Comune.h"
 #include "cli/Flussi.h"
 #include "cli/Impostazioni.h"
+#include "cli/IpotesiAssess.h"
 #include "cli/Rapporti.h"
 #include "cli/Risolutore.h"
 #include "limite/Adeguatezza.h"
@@ -108,6 +109,7 @@ int report(const Argomenti& a) {
   if (!a.ha("--assess") && (a.ha("--vehicle") || a.ha("--spread") || a.ha("--step")))
     throw ErroreUso("--vehicle, --spread and --step need --assess");
   const SceltaVeicolo scelta = LeggiSceltaVeicolo(a);
+  const IpotesiAssess ipotesi = LeggiIpotesi(a);
   opzioni.normativa = LeggiSceltaNormativa(a);
   opzioni.traduzioni = a.traduzioni;
 
@@ -120,6 +122,9 @@ int report(const Argomenti& a) {
     return esito::FileErrato;
   }
 
+  // The hypotheses of the assessment, as assess takes them; the three-hinge
+  // solution reads none of them.
+  ApplicaIpotesi(ipotesi, s.dati);
   // A project that failed still gets its report, which says why.
   FontiRapporto fonti = FontiDaSoluzione(s);
   fonti.dataOra = dataOra();
@@ -179,6 +184,9 @@ const Comando& ComandoReport() {
        {"--spread", "none|1:2|30|45|DEGREES", kAiutoSpread},
        {"--step", "M", kAiutoStep},
        {"--sweep", "N", kAiutoSweep},
+       {"--strength", "MPA", kAiutoStrength},
+       {"--friction", "MU", kAiutoFriction},
+       {"--mobilisation", "F", kAiutoMobilisation},
        {"--code", "en|ntc|typed", kAiutoCode},
        {"--knowledge", "LC1|LC2|LC3", kAiutoKnowledge},
        {"--factor", "NAME=VALUE", kAiutoFactor},

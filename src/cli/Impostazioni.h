@@ -16,7 +16,9 @@ inline constexpr const char* kAiutoSet =
     "--set SpessoreAnello=0.45 --set OttimizzaCerniere=true\n"
     "--set nDivisioni=20 (repeatable; numbers with the point,\n"
     "Booleans true/false; nConciSpinta(0) and nConciSpinta(1)\n"
-    "are the passive-pressure voussoir counts)";
+    "are the passive-pressure voussoir counts; ResistenzaAnello,\n"
+    "Attrito (a number or none) and Mobilitazione the ring's\n"
+    "fc, the joints' friction and the soil's mobilisation)";
 
 // The --set options in order, each checked against the project's variables;
 // raises ErroreUso naming the first that is not a variable or not a value of

@@ -43,6 +43,9 @@ const std::vector<CampoScalare> kCampi = {
     VORO_CAMPO(nDivisioni),
     VORO_CAMPO(OttimizzaEccentricita),
     VORO_CAMPO(ScalaManuale),
+    // The assessment's hypotheses, stored after the data file's own fields.
+    VORO_CAMPO(ResistenzaAnello),
+    VORO_CAMPO(Mobilitazione),
 };
 
 #undef VORO_CAMPO
@@ -73,6 +76,20 @@ const std::vector<CampoScalare>& CampiScalari() { return kCampi; }
 
 bool ImpostaCampo(DatiProgetto& d, const std::string& nome, const std::string& valore, std::string& errore) {
   const std::string key = canonico(nome);
+  // The friction may be absent (joints that never slide): "none" says so.
+  if (key == "Attrito") {
+    double v = 0;
+    if (valore == "none") {
+      d.Attrito.reset();
+      return true;
+    }
+    if (!numero(valore, v) || !(v >= 0) || v > 3.4e38) {
+      errore = "bad value '" + valore + "' for Attrito (a number from 0 up, or none)";
+      return false;
+    }
+    d.Attrito = static_cast<Single>(v);
+    return true;
+  }
   auto it = std::find_if(kCampi.begin(), kCampi.end(), [&](const CampoScalare& c) { return key == c.nome; });
   if (it == kCampi.end()) {
     errore = "unknown variable '" + nome + "'";

@@ -15,7 +15,9 @@ struct CampoScalare {
   CampoFile (*variabile)(DatiProgetto&);
 };
 
-// Every scalar input variable, in the order of the data file.
+// Every scalar input variable, in the order of the data file, then the
+// assessment's strength and mobilisation (Attrito, the friction, is set by
+// ImpostaCampo alone: a number, or none).
 const std::vector<CampoScalare>& CampiScalari();
 
 // Sets the variable called nome from the text valore (numbers with the point,

@@ -106,6 +106,17 @@ class Assess(unittest.TestCase):
                     self.assertLessEqual(j["worstXq1"], xs[min(k + 1, len(xs) - 1)])
                 self.assertTrue(all(c["certified"] for c in j["certificate"].values()), j["certificate"])
 
+    def test_the_hypotheses_are_project_fields_for_set(self):
+        ponte = ROOT / "examples" / "ponte-stradale.vro"
+        by_option = run("assess", ponte, "--json", "--sweep", "5", "--strength", "5", "--friction", "0.6",
+                        "--mobilisation", "0.5").stdout
+        by_set = run("assess", ponte, "--json", "--sweep", "5", "--set", "ResistenzaAnello=5", "--set", "Attrito=0.6",
+                     "--set", "Mobilitazione=0.5").stdout
+        self.assertEqual(by_set, by_option)
+        r = run("assess", ponte, "--set", "Attrito=rough")
+        self.assertEqual(r.returncode, 2)
+        self.assertIn("Attrito", r.stderr)
+
     def test_the_sweep_option_and_its_mistakes(self):
         j = json.loads(run("assess", EXAMPLE, "--json", "--sweep", "7").stdout)
         self.assertEqual(len(j["sweep"]), 7)

@@ -301,6 +301,20 @@ class Report(unittest.TestCase):
         self.assertFalse(any("Safety assessment" in line
                              for line in pdf_text(self.made["ponte-stradale"][2]["pdf"]).splitlines()))
 
+    def test_the_assessments_hypotheses_as_assess_takes_them(self):
+        vro = ROOT / "examples" / "ponte-stradale.vro"
+        hypotheses = ["--strength", "5", "--friction", "0.6", "--mobilisation", "0.5"]
+        a = json.loads(run("assess", vro, "--json", "--sweep", "5", *hypotheses).stdout)
+        path = self.out / "hypotheses.txt"
+        r = run("report", vro, "--out", path, "--assess", "--sweep", "5", *hypotheses)
+        self.assertEqual(r.returncode, 0, r.stderr)
+        text = path.read_text(encoding="utf-8")
+        self.assertIn(fixed(a["liveLoadFactor"], 3), text)
+        self.assertIn("0.600", text)
+        r = run("report", vro, "--out", self.out / "bad.txt", "--assess", "--strength", "-1")
+        self.assertEqual(r.returncode, 2)
+        self.assertIn("--strength", r.stderr)
+
     def test_bad_requests_and_unwritable_files(self):
         vro = ROOT / "examples" / "ponte-stradale.vro"
         for args, culprit in ((["report", vro], "--out"), (["report", vro, "--out", self.out / "x.doc"], ".pdf"),
