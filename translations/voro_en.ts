@@ -2801,10 +2801,6 @@ when |e| &lt;= s h/2.</translation>
         <translation>FC confidence factor</translation>
     </message>
     <message>
-        <source>Design strength fc / (γM FC); the adequacy factor is the live-load factor of the design loads, the smaller of the inf and sup combinations.</source>
-        <translation>Design strength fc / (γM FC); the adequacy factor is the live-load factor of the design loads, the smaller of the inf and sup combinations.</translation>
-    </message>
-    <message>
         <source>Title block of the report (empty fields stay blank for signing by hand)</source>
         <translation>Title block of the report (empty fields stay blank for signing by hand)</translation>
     </message>
@@ -2835,6 +2831,14 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>Status</source>
         <translation>Status</translation>
+    </message>
+    <message>
+        <source>γμ friction of the joints</source>
+        <translation>γμ friction of the joints</translation>
+    </message>
+    <message>
+        <source>Design strength fc / (γM FC), design friction μ / γμ; the adequacy factor is the live-load factor of the design loads, the smaller of the inf and sup combinations.</source>
+        <translation>Design strength fc / (γM FC), design friction μ / γμ; the adequacy factor is the live-load factor of the design loads, the smaller of the inf and sup combinations.</translation>
     </message>
 </context>
 <context>

@@ -2802,10 +2802,6 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <translation>FC fattore di confidenza</translation>
     </message>
     <message>
-        <source>Design strength fc / (γM FC); the adequacy factor is the live-load factor of the design loads, the smaller of the inf and sup combinations.</source>
-        <translation>Resistenza di progetto fc / (γM FC); il fattore di adeguatezza è il moltiplicatore del carico variabile dei carichi di progetto, il minore fra le combinazioni inf e sup.</translation>
-    </message>
-    <message>
         <source>Title block of the report (empty fields stay blank for signing by hand)</source>
         <translation>Cartiglio della relazione (i campi vuoti restano in bianco per la firma a mano)</translation>
     </message>
@@ -2836,6 +2832,14 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>Status</source>
         <translation>Stato</translation>
+    </message>
+    <message>
+        <source>γμ friction of the joints</source>
+        <translation>γμ attrito dei giunti</translation>
+    </message>
+    <message>
+        <source>Design strength fc / (γM FC), design friction μ / γμ; the adequacy factor is the live-load factor of the design loads, the smaller of the inf and sup combinations.</source>
+        <translation>Resistenza di progetto fc / (γM FC), attrito di progetto μ / γμ; il fattore di adeguatezza è il moltiplicatore del carico variabile di progetto, il minore fra le combinazioni inf e sup.</translation>
     </message>
 </context>
 <context>

@@ -21,12 +21,14 @@ enum class LivelloConoscenza { LC1, LC2, LC3 };
 // walls) G1 and the non-structural ones (slab and surfacing) G2, each at its
 // unfavourable (sup) and favourable (inf) value; on the variable loads Q
 // (strip and vehicle together); on the masonry's strength gM and FC (design
-// strength fc / (gM FC)). All 1: the characteristic project itself.
+// strength fc / (gM FC)); on the joints' friction gMu (design friction
+// mu / gMu). All 1: the characteristic project itself.
 struct CoefficientiParziali {
   Single gG1sup = 1, gG1inf = 1;
   Single gG2sup = 1, gG2inf = 1;
   Single gQ = 1;
   Single gM = 1, FC = 1;
+  Single gMu = 1;
   bool operator==(const CoefficientiParziali&) const = default;
 };
 

@@ -38,7 +38,7 @@ struct ClausolaFattore {
   std::string fonte;      // the clause, or "typed by the engineer"
 };
 
-// The seven factors of n in the order of the table, each with its clause;
+// The eight factors of n in the order of the table, each with its clause;
 // a value that differs from the code's preset is "typed by the engineer".
 // The clauses in the language of lingua, in English without it.
 std::vector<ClausolaFattore> ClausoleNormativa(const DatiNormativa& n, const Regional* lingua = nullptr);
@@ -46,7 +46,7 @@ std::vector<ClausolaFattore> ClausoleNormativa(const DatiNormativa& n, const Reg
 // The codes the assessment refers to, one full citation each.
 std::vector<std::string> RiferimentiNormativa(BaseNormativa b);
 
-// The short names of the factors on the command line (gG1sup ... FC) and
+// The short names of the factors on the command line (gG1sup ... FC, gMu) and
 // the factor each stands for; none when the name is unknown.
 Single* FattorePerNome(CoefficientiParziali& c, const std::string& nome);
 

@@ -153,7 +153,7 @@ std::vector<ValoreImpossibile> ValoriImpossibili(const DatiProgetto& d, const Re
   if (d.Attrito) c("Attrito", *d.Attrito, Limite::NonNegativo);
   c("Mobilitazione", d.Mobilitazione, Limite::NonNegativo);
   // The partial factors scale loads (never below zero) and divide the
-  // strength (never by zero).
+  // strength and the friction (never by zero).
   const CoefficientiParziali& g = d.Normativa.coefficienti;
   c("gG1sup", g.gG1sup, Limite::NonNegativo);
   c("gG1inf", g.gG1inf, Limite::NonNegativo);
@@ -162,6 +162,7 @@ std::vector<ValoreImpossibile> ValoriImpossibili(const DatiProgetto& d, const Re
   c("gQ", g.gQ, Limite::NonNegativo);
   c("gM", g.gM, Limite::Positivo);
   c("FC", g.FC, Limite::Positivo);
+  c("gMu", g.gMu, Limite::Positivo);
   return trovati;
 }
 

@@ -90,6 +90,8 @@ DatiProgetto ProgettoDiCalcolo(const DatiProgetto& d, const CoefficientiParziali
   p.qCarico = d.qCarico * c.gQ;
   if (p.VeicoloCarico)
     for (AsseVeicolo& a : p.VeicoloCarico->Assi) a.P *= c.gQ;
+  // The design friction mu / gMu: a rougher joint is never assumed.
+  if (p.Attrito) p.Attrito = *d.Attrito / c.gMu;
   const Single riduzione = c.gM * c.FC;
   p.ResistenzaAnello = d.ResistenzaAnello / riduzione;
   for (int i = 1; i <= p.Vori.size(); ++i) p.Vori(i).Resistenza = d.Vori(i).Resistenza / riduzione;
@@ -120,7 +122,7 @@ bool ValutaAdeguatezza(const DatiProgetto& d, const OpzioniSicurezza& o, Adeguat
     // Unit factors leave the project as it is: its own figures serve.
     const bool comeProgetto = (k == Combinazione::Sup ? c.gG1sup == 1 && c.gG2sup == 1
                                                       : c.gG1inf == 1 && c.gG2inf == 1) &&
-                              c.gQ == 1 && c.gM * c.FC == 1;
+                              c.gQ == 1 && c.gM * c.FC == 1 && c.gMu == 1;
     ModelloArco m;
     CostruisciModello(p, m, msg);
     if (comeProgetto && proprie) {

@@ -65,7 +65,7 @@ struct Adeguatezza {
 // The project with design values for the combination: the unit weights of
 // masonry and fill times gG1, of the slab times gG2 (inf or sup), the
 // variable loads (strip and vehicle axles) times gQ, every compressive
-// strength over gM FC.
+// strength over gM FC, the friction over gMu.
 DatiProgetto ProgettoDiCalcolo(const DatiProgetto& d, const CoefficientiParziali& c, Combinazione k);
 
 // Assesses both combinations of the project's own factors; the strip load

@@ -31,13 +31,17 @@ TEST(Normative, EveryValueNamesItsClauseAndAChangedOneIsTheEngineers) {
   ApplicaNormativa(n, BaseNormativa::Ntc2018);
   ApplicaLivello(n, LivelloConoscenza::LC1);
   auto c = ClausoleNormativa(n);
-  ASSERT_EQ(c.size(), 7u);
+  ASSERT_EQ(c.size(), 8u);
   EXPECT_EQ(c[3].fattore, "γG2,inf");
   EXPECT_EQ(c[3].valore, 0.0f);
   EXPECT_NE(c[3].fonte.find("Table 5.1.V"), std::string::npos);
   EXPECT_NE(c[6].fonte.find("C8.5.4"), std::string::npos);
   EXPECT_NE(c[6].fonte.find("LC1"), std::string::npos);
   EXPECT_EQ(c[5].fonte, "typed by the engineer");
+  // The friction's factor: the engineer's, 1 unless typed.
+  EXPECT_EQ(c[7].fattore, "γμ");
+  EXPECT_EQ(c[7].valore, 1.0f);
+  EXPECT_EQ(c[7].fonte, "typed by the engineer");
   n.coefficienti.gQ = 1.5f;
   EXPECT_EQ(ClausoleNormativa(n)[4].fonte, "typed by the engineer");
   EXPECT_EQ(RiferimentiNormativa(BaseNormativa::Digitata).size(), 0u);
@@ -54,19 +58,23 @@ TEST(Normative, NamesOnTheCommandLine) {
   *FattorePerNome(c, "gG2inf") = 0;
   EXPECT_EQ(c.gG2inf, 0.0f);
   EXPECT_EQ(FattorePerNome(c, "gamma"), nullptr);
+  ASSERT_NE(FattorePerNome(c, "gMu"), nullptr);
 }
 
 TEST(Normative, AFactorThatWouldDivideByZeroOrFlipALoadIsRefused) {
   DatiProgetto d;
   d.Normativa.coefficienti.gM = 0;
   d.Normativa.coefficienti.gQ = -1;
-  bool gM = false, gQ = false;
+  d.Normativa.coefficienti.gMu = 0;
+  bool gM = false, gQ = false, gMu = false;
   for (const ValoreImpossibile& v : ValoriImpossibili(d)) {
     gM = gM || v.variabile == "gM";
     gQ = gQ || v.variabile == "gQ";
+    gMu = gMu || v.variabile == "gMu";
   }
   EXPECT_TRUE(gM);
   EXPECT_TRUE(gQ);
+  EXPECT_TRUE(gMu);
 }
 
 }  // namespace

@@ -453,6 +453,12 @@ TEST(ProjectFile, CodeBasisAndTitleBlockRoundTrip) {
   EXPECT_EQ(back.Normativa, d.Normativa);
   EXPECT_EQ(back.Cartiglio, d.Cartiglio);
   EXPECT_EQ(written(back), text);
+  // The friction's factor, where it is not 1, follows the others.
+  d.Normativa.coefficienti.gMu = 1.25f;
+  const std::string conAttrito = written(d);
+  EXPECT_NE(conAttrito.find("\"Normativa\",2,2,1.35,1,1.5,0,1.35,2,1.2,1.25\r\n"), std::string::npos) << conAttrito;
+  ASSERT_EQ(readInto(conAttrito, back, m), 0);
+  EXPECT_EQ(back.Normativa, d.Normativa);
 
   // A knowledge level or a code basis outside the list makes a bad file.
   DatiProgetto bad;

@@ -77,6 +77,31 @@ TEST(Adeguatezza, EqualsTheLiveLoadFactorOfTheProjectMultipliedByHand) {
   EXPECT_EQ(a.governante().meccanismo.size(), 4u);
 }
 
+TEST(Adeguatezza, TheDesignFrictionIsTheFrictionOverItsFactorAndNeverRaisesTheFactor) {
+  DatiProgetto d = esempio("ponte-stradale.vro");
+  d.ResistenzaAnello = 5;
+  d.Attrito = 0.6f;
+  d.Normativa.coefficienti.gMu = 1.5f;
+  EXPECT_FLOAT_EQ(*ProgettoDiCalcolo(d, d.Normativa.coefficienti, Combinazione::Sup).Attrito, 0.4f);
+  DatiProgetto senza = d;
+  senza.Attrito.reset();
+  EXPECT_FALSE(ProgettoDiCalcolo(senza, senza.Normativa.coefficienti, Combinazione::Sup).Attrito);
+  // The design project of gMu 1.5 is the project with mu 0.4 under unit factors.
+  Adeguatezza a, b;
+  ASSERT_TRUE(ValutaAdeguatezza(d, Posizioni(7), a));
+  DatiProgetto mano = d;
+  mano.Attrito = 0.6f / 1.5f;
+  mano.Normativa.coefficienti.gMu = 1;
+  ASSERT_TRUE(ValutaAdeguatezza(mano, Posizioni(7), b));
+  ASSERT_TRUE(a.fattore() && b.fattore());
+  EXPECT_DOUBLE_EQ(*a.fattore(), *b.fattore());
+  Adeguatezza liscio;
+  DatiProgetto unitario = d;
+  unitario.Normativa.coefficienti.gMu = 1;
+  ASSERT_TRUE(ValutaAdeguatezza(unitario, Posizioni(7), liscio));
+  EXPECT_LE(*a.fattore(), *liscio.fattore() * (1 + 1e-3));
+}
+
 TEST(Adeguatezza, UnitFactorsGiveTheProjectsOwnLeastFactor) {
   const DatiProgetto d = esempio("ponte-stradale.vro");
   Adeguatezza a;
