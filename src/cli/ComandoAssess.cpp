@@ -220,10 +220,10 @@ const Comando& ComandoAssess() {
       "are assessed one after another; Ctrl+C lets the running one end and starts\n"
       "no further project, a second Ctrl+C aborts.\n",
       {{"--json", "",
-        "print one JSON object per project (kN, m): adequacyFactor,\nadequate, combination, partialFactors, admissible,\nthicknessRatio, geometricSafetyFactor, thrustMin,\n"
-        "thrustMax, liveLoadFactor, mechanism, sweep,\nworstLiveLoadFactor, worstXq1, minimumThickness,\n"
-        "thicknessFactor, eccentricities, compressiveStrength,\nfriction, mobilisation, crushingJoints, slidingJoints,\n"
-        "certificate (each figure's static, kinematic, gap,\ntolerance, solver, certified) (an array for several);\n"
+        "print one JSON object per project (kN, m): adequacyFactor,\nadequate, combination, partialFactors, admissible,\nthicknessRatio, geometricSafetyFactor and depthRatio (both\n"
+        "1/s; the first kept for compatibility), thrustMin,\nthrustMax, liveLoadFactor, mechanism, sweep,\nworstLiveLoadFactor, worstXq1, minimumThickness,\n"
+        "thicknessFactor and geometricFactorOfSafety (both t/tmin;\nthe first kept for compatibility), eccentricities,\ncompressiveStrength, friction, mobilisation,\ncrushingJoints, slidingJoints, "
+        "certificate (each figure's\nstatic, kinematic, gap, tolerance, solver, certified)\n(an array for several);\n"
         "with a vehicle also vehicle, spread, effectiveWidth,\nvehicleSweep, worstVehicleFactor, worstVehicleX,\n"
         "worstVehicleDirection, vehicleMechanism, vehicleAxles,\nvehicleCertificate"},
        {"--strength", "MPA", kAiutoStrength},

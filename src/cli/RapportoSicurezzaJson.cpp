@@ -119,7 +119,10 @@ void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int inden
   }
   o.campo("admissible", r.ammissibile);
   o.campo("thicknessRatio", r.rapportoSpessore);
+  // 1/s under the name it always had, kept for the scripts that read it,
+  // and under the name of what it is.
   o.campo("geometricSafetyFactor", r.fattoreGeometrico);
+  o.campo("depthRatio", r.fattoreGeometrico);
   o.campo("thrustMin", r.spintaMinima);
   o.campo("thrustMax", r.spintaMassima);
   o.campo("liveLoadFactor", r.fattoreCarico);
@@ -138,6 +141,7 @@ void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int inden
   o.campo("worstXq1", r.xq1Peggiore);
   o.campo("minimumThickness", r.spessoreMinimo);
   o.campo("thicknessFactor", r.fattoreSpessore);
+  o.campo("geometricFactorOfSafety", r.fattoreSpessore);
   const std::vector<double>& e = r.rapportoSpessore ? r.lineaMinima.e : std::vector<double>{};
   o.lista("eccentricities", e.begin(), e.end());
   // The hypotheses: the least strength (MPa; null unlimited), mu (null: no

@@ -17,8 +17,8 @@ ROOT = pathlib.Path(__file__).resolve().parents[2]
 EXAMPLES = sorted((ROOT / "examples").glob("*.vro"))
 EXAMPLE = ROOT / "examples" / "ponte-stradale.vro"
 ENV = {**os.environ, "QT_QPA_PLATFORM": "offscreen", "XDG_RUNTIME_DIR": tempfile.mkdtemp()}
-KEYS = ["adequacyFactor", "adequate", "combination", "partialFactors", "admissible", "thicknessRatio", "geometricSafetyFactor", "thrustMin", "thrustMax", "liveLoadFactor",
-        "mechanism", "sweep", "worstLiveLoadFactor", "worstXq1", "minimumThickness", "thicknessFactor",
+KEYS = ["adequacyFactor", "adequate", "combination", "partialFactors", "admissible", "thicknessRatio", "geometricSafetyFactor", "depthRatio", "thrustMin", "thrustMax", "liveLoadFactor",
+        "mechanism", "sweep", "worstLiveLoadFactor", "worstXq1", "minimumThickness", "thicknessFactor", "geometricFactorOfSafety",
         "eccentricities", "compressiveStrength", "friction", "mobilisation", "crushingJoints", "slidingJoints",
         "certificate"]
 
@@ -87,6 +87,9 @@ class Assess(unittest.TestCase):
                 self.assertTrue(j["admissible"])
                 self.assertLessEqual(j["thicknessRatio"], 1)
                 self.assertAlmostEqual(j["geometricSafetyFactor"] * j["thicknessRatio"], 1, places=12)
+                # The keys that say what they hold carry the same figures.
+                self.assertEqual(j["depthRatio"], j["geometricSafetyFactor"])
+                self.assertEqual(j["geometricFactorOfSafety"], j["thicknessFactor"])
                 self.assertLessEqual(j["thrustMin"], j["thrustMax"])
                 # A strip over the whole structure has a single position.
                 self.assertIn(len(j["sweep"]), (1, 50))
