@@ -1378,6 +1378,14 @@
         <source>compressive strength %1 MPa, a joint of depth h and width b carrying N &lt;= fc b h and |M| &lt;= N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</source>
         <translation>compressive strength %1 MPa, a joint of depth h and width b carrying N &lt;= fc b h and |M| &lt;= N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</translation>
     </message>
+    <message>
+        <source>G1 sup, G2 inf: structural permanent loads unfavourable, slab and surfacing favourable</source>
+        <translation>G1 sup, G2 inf: structural permanent loads unfavourable, slab and surfacing favourable</translation>
+    </message>
+    <message>
+        <source>G1 inf, G2 sup: structural permanent loads favourable, slab and surfacing unfavourable</source>
+        <translation>G1 inf, G2 sup: structural permanent loads favourable, slab and surfacing unfavourable</translation>
+    </message>
 </context>
 <context>
     <name>Schema</name>
@@ -2683,6 +2691,14 @@ when |e| &lt;= s h/2.</translation>
         <source>compressive strength %1 MPa (chords within %2% of the live-load factor)</source>
         <translation>compressive strength %1 MPa (chords within %2% of the live-load factor)</translation>
     </message>
+    <message>
+        <source>structural permanent loads unfavourable, slab and surfacing favourable</source>
+        <translation>structural permanent loads unfavourable, slab and surfacing favourable</translation>
+    </message>
+    <message>
+        <source>structural permanent loads favourable, slab and surfacing unfavourable</source>
+        <translation>structural permanent loads favourable, slab and surfacing unfavourable</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>
@@ -3691,6 +3707,14 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>Each figure lies between a thrust line that stands (safe) and a mechanism that collapses (unsafe), and the two agree within the stated gap</source>
         <translation>Each figure lies between a thrust line that stands (safe) and a mechanism that collapses (unsafe), and the two agree within the stated gap</translation>
+    </message>
+    <message>
+        <source>structural permanent loads unfavourable, slab and surfacing favourable</source>
+        <translation>structural permanent loads unfavourable, slab and surfacing favourable</translation>
+    </message>
+    <message>
+        <source>structural permanent loads favourable, slab and surfacing unfavourable</source>
+        <translation>structural permanent loads favourable, slab and surfacing unfavourable</translation>
     </message>
 </context>
 <context>

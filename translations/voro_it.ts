@@ -1378,6 +1378,14 @@
         <source>compressive strength %1 MPa, a joint of depth h and width b carrying N &lt;= fc b h and |M| &lt;= N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</source>
         <translation>resistenza a compressione %1 MPa, un giunto di altezza h e larghezza b che porta N &lt;= fc b h e |M| &lt;= N (h/2 - N/(2 fc b)) (un blocco rettangolare delle tensioni), il dominio approssimato dall&apos;interno con corde così che il moltiplicatore del carico variabile sia al più %2% sotto quello esatto</translation>
     </message>
+    <message>
+        <source>G1 sup, G2 inf: structural permanent loads unfavourable, slab and surfacing favourable</source>
+        <translation>G1 sup, G2 inf: carichi permanenti strutturali sfavorevoli, soletta e pavimentazione favorevoli</translation>
+    </message>
+    <message>
+        <source>G1 inf, G2 sup: structural permanent loads favourable, slab and surfacing unfavourable</source>
+        <translation>G1 inf, G2 sup: carichi permanenti strutturali favorevoli, soletta e pavimentazione sfavorevoli</translation>
+    </message>
 </context>
 <context>
     <name>Schema</name>
@@ -2684,6 +2692,14 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <source>compressive strength %1 MPa (chords within %2% of the live-load factor)</source>
         <translation>resistenza a compressione %1 MPa (corde entro il %2% del moltiplicatore del carico variabile)</translation>
     </message>
+    <message>
+        <source>structural permanent loads unfavourable, slab and surfacing favourable</source>
+        <translation>carichi permanenti strutturali sfavorevoli, soletta e pavimentazione favorevoli</translation>
+    </message>
+    <message>
+        <source>structural permanent loads favourable, slab and surfacing unfavourable</source>
+        <translation>carichi permanenti strutturali favorevoli, soletta e pavimentazione sfavorevoli</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>
@@ -3692,6 +3708,14 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>Each figure lies between a thrust line that stands (safe) and a mechanism that collapses (unsafe), and the two agree within the stated gap</source>
         <translation>Ogni valore sta fra una curva delle pressioni ammissibile (lato sicuro) e un meccanismo di collasso (lato non sicuro), e i due concordano entro lo scarto dichiarato</translation>
+    </message>
+    <message>
+        <source>structural permanent loads unfavourable, slab and surfacing favourable</source>
+        <translation>carichi permanenti strutturali sfavorevoli, soletta e pavimentazione favorevoli</translation>
+    </message>
+    <message>
+        <source>structural permanent loads favourable, slab and surfacing unfavourable</source>
+        <translation>carichi permanenti strutturali favorevoli, soletta e pavimentazione sfavorevoli</translation>
     </message>
 </context>
 <context>

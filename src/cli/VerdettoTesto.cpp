@@ -20,8 +20,15 @@ std::string cerniere(const std::vector<Cerniera>& c, const Messages& l) {
 }
 
 std::string combinazione(Combinazione c, const Messages& l) {
-  return c == Combinazione::Inf ? l.traduci("Voro", "every permanent load at its favourable factor")
-                                : l.traduci("Voro", "every permanent load at its unfavourable factor");
+  switch (c) {
+    case Combinazione::Inf: return l.traduci("Voro", "every permanent load at its favourable factor");
+    case Combinazione::Sup: return l.traduci("Voro", "every permanent load at its unfavourable factor");
+    case Combinazione::G1SupG2Inf:
+      return l.traduci("Voro", "structural permanent loads unfavourable, slab and surfacing favourable");
+    case Combinazione::G1InfG2Sup:
+      return l.traduci("Voro", "structural permanent loads favourable, slab and surfacing unfavourable");
+  }
+  return {};
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "arch/CaricaConci.h"
 #include "arch/CostruisciModello.h"
@@ -43,6 +44,13 @@ void GovernaVeicolo(const RisultatiVeicolo& v, EsitoCombinazione& e) {
   e.meccanismo = v.meccanismo;
 }
 
+// The factors of G1 and G2 in combination k.
+std::pair<Single, Single> FattoriPermanenti(const CoefficientiParziali& c, Combinazione k) {
+  const bool g1 = k == Combinazione::Sup || k == Combinazione::G1SupG2Inf;
+  const bool g2 = k == Combinazione::Sup || k == Combinazione::G1InfG2Sup;
+  return {g1 ? c.gG1sup : c.gG1inf, g2 ? c.gG2sup : c.gG2inf};
+}
+
 bool Adeguata(const EsitoCombinazione& e, const RisultatiSicurezza& r) {
   switch (e.esito) {
     case EsitoCarico::Finito: return *e.fattore >= 1;
@@ -71,7 +79,15 @@ bool Prima(const EsitoCombinazione& a, const EsitoCombinazione& b) {
 
 }  // namespace
 
-std::string NomeCombinazione(Combinazione c) { return c == Combinazione::Inf ? "inf" : "sup"; }
+std::string NomeCombinazione(Combinazione c) {
+  switch (c) {
+    case Combinazione::Inf: return "inf";
+    case Combinazione::Sup: return "sup";
+    case Combinazione::G1SupG2Inf: return "G1 sup, G2 inf";
+    case Combinazione::G1InfG2Sup: return "G1 inf, G2 sup";
+  }
+  return "inf";
+}
 
 std::string TestoCarico(const CaricoGovernante& c, const Regional& lingua) {
   if (!c.veicolo) return lingua.traduci("Voro", "strip load");
@@ -82,8 +98,7 @@ std::string TestoCarico(const CaricoGovernante& c, const Regional& lingua) {
 
 DatiProgetto ProgettoDiCalcolo(const DatiProgetto& d, const CoefficientiParziali& c, Combinazione k) {
   DatiProgetto p = d;
-  const bool sup = k == Combinazione::Sup;
-  const Single g1 = sup ? c.gG1sup : c.gG1inf, g2 = sup ? c.gG2sup : c.gG2inf;
+  const auto [g1, g2] = FattoriPermanenti(c, k);
   p.PesoMuratura = d.PesoMuratura * g1;
   p.PesoRiempimento = d.PesoRiempimento * g1;
   p.PesoSoletta = d.PesoSoletta * g2;
@@ -109,20 +124,22 @@ bool ValutaAdeguatezza(const DatiProgetto& d, const OpzioniSicurezza& o, Adeguat
   OpzioniSicurezza opzioni = o;
   opzioni.spessoreMinimo = false;
   opzioni.avanzamento = nullptr;
-  for (const Combinazione k : {Combinazione::Inf, Combinazione::Sup}) {
-    EsitoCombinazione& e = a.combinazioni[k == Combinazione::Inf ? 0 : 1];
-    // Equal factors on both sides make one design project: assessed once.
-    if (k == Combinazione::Sup && c.gG1sup == c.gG1inf && c.gG2sup == c.gG2inf) {
-      e = a.combinazioni[0];
+  for (std::size_t i = 0; i < kCombinazioni.size(); ++i) {
+    const Combinazione k = kCombinazioni[i];
+    EsitoCombinazione& e = a.combinazioni[i];
+    const auto [g1, g2] = FattoriPermanenti(c, k);
+    // Equal factors make one design project: assessed once.
+    std::size_t uguale = 0;
+    while (uguale < i && FattoriPermanenti(c, kCombinazioni[uguale]) != std::pair{g1, g2}) ++uguale;
+    if (uguale < i) {
+      e = a.combinazioni[uguale];
       e.combinazione = k;
-      break;
+      continue;
     }
     e.combinazione = k;
     DatiProgetto p = ProgettoDiCalcolo(d, c, k);
     // Unit factors leave the project as it is: its own figures serve.
-    const bool comeProgetto = (k == Combinazione::Sup ? c.gG1sup == 1 && c.gG2sup == 1
-                                                      : c.gG1inf == 1 && c.gG2inf == 1) &&
-                              c.gQ == 1 && c.gM * c.FC == 1 && c.gMu == 1;
+    const bool comeProgetto = g1 == 1 && g2 == 1 && c.gQ == 1 && c.gM * c.FC == 1 && c.gMu == 1;
     ModelloArco m;
     CostruisciModello(p, m, msg);
     if (comeProgetto && proprie) {
@@ -150,7 +167,9 @@ bool ValutaAdeguatezza(const DatiProgetto& d, const OpzioniSicurezza& o, Adeguat
     }
     e.adeguata = Adeguata(e, e.risultati);
   }
-  a.governa = Prima(a.combinazioni[1], a.combinazioni[0]) ? 1 : 0;
+  a.governa = 0;
+  for (std::size_t i = 1; i < a.combinazioni.size(); ++i)
+    if (Prima(a.combinazioni[i], a.combinazioni[static_cast<std::size_t>(a.governa)])) a.governa = static_cast<int>(i);
   return true;
 }
 

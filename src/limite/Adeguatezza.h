@@ -1,8 +1,9 @@
 // The adequacy of an arch under a code's partial factors: the live-load
 // factor of the design variable loads with the design permanent loads and
-// the design strength, once with every permanent load at its favourable
-// (inf) factor and once at its unfavourable (sup) one; the smaller governs,
-// and the arch is adequate when it is at least 1.
+// the design strength, in every combination of the structural (G1) and the
+// non-structural (G2) permanent loads each at its favourable (inf) or
+// unfavourable (sup) factor; the smallest governs, and the arch is adequate
+// when it is at least 1.
 #pragma once
 
 #include <array>
@@ -17,9 +18,13 @@
 
 namespace voro {
 
-enum class Combinazione { Inf, Sup };
+// Both permanent loads favourable, both unfavourable, then the mixed ones:
+// either may govern where the slab's weight works against the ring's.
+enum class Combinazione { Inf, Sup, G1SupG2Inf, G1InfG2Sup };
+inline constexpr std::array<Combinazione, 4> kCombinazioni = {Combinazione::Inf, Combinazione::Sup,
+                                                              Combinazione::G1SupG2Inf, Combinazione::G1InfG2Sup};
 
-// "inf" or "sup".
+// "inf", "sup", "G1 sup, G2 inf" or "G1 inf, G2 sup".
 std::string NomeCombinazione(Combinazione c);
 
 // Where the governing variable load stands: its kind in words ("strip load",
@@ -52,14 +57,22 @@ struct EsitoCombinazione {
 
 struct Adeguatezza {
   CoefficientiParziali coefficienti;
-  std::array<EsitoCombinazione, 2> combinazioni;  // inf, sup
+  std::array<EsitoCombinazione, 4> combinazioni;  // in the order of kCombinazioni
   int governa = 0;                                 // the index of the governing one
   const EsitoCombinazione& governante() const { return combinazioni[static_cast<std::size_t>(governa)]; }
   // The adequacy factor: the governing combination's live-load factor; none
   // when no variable load can make a mechanism (or there is none).
   std::optional<double> fattore() const { return governante().fattore; }
-  bool adeguato() const { return combinazioni[0].adeguata && combinazioni[1].adeguata; }
-  bool certificata() const { return combinazioni[0].certificata && combinazioni[1].certificata; }
+  bool adeguato() const {
+    for (const EsitoCombinazione& e : combinazioni)
+      if (!e.adeguata) return false;
+    return true;
+  }
+  bool certificata() const {
+    for (const EsitoCombinazione& e : combinazioni)
+      if (!e.certificata) return false;
+    return true;
+  }
 };
 
 // The project with design values for the combination: the unit weights of
@@ -68,7 +81,8 @@ struct Adeguatezza {
 // strength over gM FC, the friction over gMu.
 DatiProgetto ProgettoDiCalcolo(const DatiProgetto& d, const CoefficientiParziali& c, Combinazione k);
 
-// Assesses both combinations of the project's own factors; the strip load
+// Assesses every combination of the project's own factors (one whose design
+// project another already is, once); the strip load
 // swept over o.nPosizioni positions and the project's vehicle driven across
 // in steps of o.passoVeicolo (the least thickness is never searched). The
 // project's own assessment and vehicle sweep, where given, stand for a

@@ -22,8 +22,17 @@ std::string Cerniere(const std::vector<Cerniera>& c, const NumeriRapporto& num) 
 }
 
 std::string NomeEsteso(Combinazione c, const NumeriRapporto& num) {
-  return c == Combinazione::Inf ? num.traduci("Rapporto", "inf: permanent loads favourable")
-                                : num.traduci("Rapporto", "sup: permanent loads unfavourable");
+  switch (c) {
+    case Combinazione::Inf: return num.traduci("Rapporto", "inf: permanent loads favourable");
+    case Combinazione::Sup: return num.traduci("Rapporto", "sup: permanent loads unfavourable");
+    case Combinazione::G1SupG2Inf:
+      return num.traduci("Rapporto", "G1 sup, G2 inf: structural permanent loads unfavourable, slab and surfacing "
+                                     "favourable");
+    case Combinazione::G1InfG2Sup:
+      return num.traduci("Rapporto", "G1 inf, G2 sup: structural permanent loads favourable, slab and surfacing "
+                                     "unfavourable");
+  }
+  return {};
 }
 
 bool ResistenzaFinita(const DatiProgetto& d) {

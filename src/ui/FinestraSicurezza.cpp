@@ -206,9 +206,18 @@ void FinestraSicurezza::mostraVerdetto() {
   QString dettagli = tr("Code basis: %1").arg(QCoreApplication::translate("Voro", NomeNormativa(n.base).c_str()));
   if (n.base != BaseNormativa::Digitata)
     dettagli += ", " + tr("knowledge level %1").arg(QString::fromStdString(NomeLivello(n.livello)));
-  if (a.fattore())
-    dettagli += "; " + (g.combinazione == Combinazione::Inf ? tr("permanent loads at their favourable factors")
-                                                            : tr("permanent loads at their unfavourable factors"));
+  if (a.fattore()) {
+    switch (g.combinazione) {
+      case Combinazione::Inf: dettagli += "; " + tr("permanent loads at their favourable factors"); break;
+      case Combinazione::Sup: dettagli += "; " + tr("permanent loads at their unfavourable factors"); break;
+      case Combinazione::G1SupG2Inf:
+        dettagli += "; " + tr("structural permanent loads unfavourable, slab and surfacing favourable");
+        break;
+      case Combinazione::G1InfG2Sup:
+        dettagli += "; " + tr("structural permanent loads favourable, slab and surfacing unfavourable");
+        break;
+    }
+  }
   if (g.governante) {
     // The vehicle by the name the windows give it.
     CaricoGovernante carico = *g.governante;

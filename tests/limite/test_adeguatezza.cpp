@@ -62,16 +62,27 @@ TEST(Adeguatezza, EqualsTheLiveLoadFactorOfTheProjectMultipliedByHand) {
   inf.qCarico = d.qCarico * 1.35f;
   inf.ResistenzaAnello = 6 / (2 * 1.2f);
 
+  // The mixed ones: each permanent load at its own factor.
+  DatiProgetto g1sup = sup;
+  g1sup.PesoSoletta = 0;
+  DatiProgetto g2sup = inf;
+  g2sup.PesoSoletta = d.PesoSoletta * 1.5f;
+
   const auto fSup = FattoreMinimo(sup, 12), fInf = FattoreMinimo(inf, 12);
-  ASSERT_TRUE(fSup && fInf);
-  ASSERT_TRUE(a.combinazioni[0].fattore && a.combinazioni[1].fattore);
+  const auto f12 = FattoreMinimo(g1sup, 12), f21 = FattoreMinimo(g2sup, 12);
+  ASSERT_TRUE(fSup && fInf && f12 && f21);
+  for (const EsitoCombinazione& e : a.combinazioni) ASSERT_TRUE(e.fattore);
   EXPECT_EQ(a.combinazioni[0].combinazione, Combinazione::Inf);
   EXPECT_DOUBLE_EQ(*a.combinazioni[0].fattore, *fInf);
   EXPECT_DOUBLE_EQ(*a.combinazioni[1].fattore, *fSup);
-  // The smaller governs and gives the verdict.
-  EXPECT_DOUBLE_EQ(*a.fattore(), std::min(*fSup, *fInf));
-  EXPECT_EQ(a.governante().combinazione, *fSup < *fInf ? Combinazione::Sup : Combinazione::Inf);
-  EXPECT_EQ(a.adeguato(), std::min(*fSup, *fInf) >= 1);
+  EXPECT_EQ(a.combinazioni[2].combinazione, Combinazione::G1SupG2Inf);
+  EXPECT_DOUBLE_EQ(*a.combinazioni[2].fattore, *f12);
+  EXPECT_DOUBLE_EQ(*a.combinazioni[3].fattore, *f21);
+  // The smallest of the four governs and gives the verdict.
+  const double minimo = std::min({*fSup, *fInf, *f12, *f21});
+  EXPECT_DOUBLE_EQ(*a.fattore(), minimo);
+  EXPECT_DOUBLE_EQ(*a.combinazioni[static_cast<std::size_t>(a.governa)].fattore, minimo);
+  EXPECT_EQ(a.adeguato(), minimo >= 1);
   // The governing load has its mechanism and its place on the structure.
   ASSERT_TRUE(a.governante().governante);
   EXPECT_EQ(a.governante().meccanismo.size(), 4u);
