@@ -407,24 +407,6 @@ AnalisiLimite::AnalisiLimite(const StaticaGiunti& statica, IpotesiMuratura ipote
   if (!ip_.resistenzaFinita()) ip_.resistenza.clear();
 }
 
-double AnalisiLimite::Rapporto(const Reazione& r) const {
-  double peggiore = 0;
-  const auto& giunti = st_.giunti();
-  for (std::size_t j = 0; j < giunti.size(); ++j) {
-    const GiuntoLineare& g = giunti[j];
-    const Forze f = ForzeGiunto(g, r);
-    if (ip_.attrito && std::fabs(f.T) > *ip_.attrito * f.N * (1 + 1e-9) + 1e-12 * st_.Wref())
-      return std::numeric_limits<double>::infinity();
-    const double cap = MomentoResistente(g.h, fcbGiunto(ip_, j), f.N);
-    if (cap <= 0) {
-      if (f.M != 0 || cap < 0) return std::numeric_limits<double>::infinity();
-      continue;
-    }
-    peggiore = std::max(peggiore, std::fabs(f.M) / cap);
-  }
-  return peggiore;
-}
-
 std::optional<EccentricitaMinima> AnalisiLimite::LineaMinima(double lambda) const {
   const bool finita = ip_.resistenzaFinita();
   Certificato cert;
@@ -604,12 +586,16 @@ Margine AnalisiLimite::MargineMinimo(double lambda) const {
 MoltiplicatoreCarico AnalisiLimite::Moltiplicatore(const Reazione& avvio) const {
   // The previous position's line starts the programs near their answer; where
   // that start leads them nowhere certified, they start afresh.
-  try {
-    MoltiplicatoreCarico m = MoltiplicatoreDa(avvio);
-    if (m.certificato.valido()) return m;
-  } catch (const NonCertificato&) {
+  for (const Reazione& da : {avvio, Reazione{}}) {
+    try {
+      MoltiplicatoreCarico m = MoltiplicatoreDa(da);
+      if (m.certificato.valido()) return m;
+    } catch (const NonCertificato&) {
+    }
   }
-  return MoltiplicatoreDa(Reazione{});
+  MoltiplicatoreCarico m;
+  m.esito = EsitoCarico::NonCertificato;
+  return m;
 }
 
 MoltiplicatoreCarico AnalisiLimite::MoltiplicatoreDa(const Reazione& avvio) const {
@@ -643,7 +629,7 @@ MoltiplicatoreCarico AnalisiLimite::MoltiplicatoreDa(const Reazione& avvio) cons
   Punti punti = PuntiIniziali(st_, ip_);
   std::vector<double> N = normali(avvio);
   bool esternoImpossibile = false;
-  double lambdaEsterno = 0;
+  double lambdaEsterno = 0, lambdaCinematico = 0;
   bool esternoOttimo = false;
   for (int giro = 0; giro < 16; ++giro) {
     const Dominio D = Rette(st_, ip_, punti, false);
@@ -686,7 +672,7 @@ MoltiplicatoreCarico AnalisiLimite::MoltiplicatoreDa(const Reazione& avvio) cons
       m.meccanismo = Meccanismo(P, s, ip_, m.reazione);
       // Rigid masonry: the rows are the exact domain, and the multipliers'
       // bound b.y is the virtual work of the mechanism.
-      if (!finita) m.lambdaCinematico = std::max(0.0, s.duale * P.W / P.Q);
+      if (!finita) lambdaCinematico = std::max(0.0, s.duale * P.W / P.Q);
       N = normali(m.reazione);
     } else {
       m = MoltiplicatoreCarico{};
@@ -721,10 +707,10 @@ MoltiplicatoreCarico AnalisiLimite::MoltiplicatoreDa(const Reazione& avvio) cons
   // Both sides of the answer.
   switch (m.esito) {
     case EsitoCarico::Finito:
-      if (finita) m.lambdaCinematico = lambdaEsterno;
+      if (finita) lambdaCinematico = lambdaEsterno;
       cert.statico = LineaAmmissibile(st_, ip_, m.reazione);
       cert.cinematico = !finita || esternoOttimo;
-      cert.scarto = Scarto(m.lambdaCinematico, m.lambda, 1e-12);
+      cert.scarto = Scarto(lambdaCinematico, m.lambda, 1e-12);
       break;
     case EsitoCarico::Illimitato:
       // A ray of lines that stand however large the load: the chords' ray

@@ -69,7 +69,6 @@ struct MoltiplicatoreCarico {
   std::vector<Cerniera> meccanismo;  // the joints that rotate or slide, with their rates
   // The collapse line stands at lambda (static); the mechanism's virtual work
   // bounds the exact factor from above (kinematic).
-  double lambdaCinematico = 0;
   Certificato certificato;
 };
 
@@ -93,8 +92,8 @@ class AnalisiLimite {
   // to the one of the exact domain, from below.
   static constexpr double kTolleranzaResistenza = 1e-3;
 
-  // Each of the three raises NonCertificato where a program has no certified
-  // answer: a failed program is never taken for "no line fits".
+  // LineaMinima, MargineMinimo and Campo raise NonCertificato where a program
+  // has no certified answer: a failed program is never taken for "no line fits".
 
   // The smallest s for which a thrust line lies within s h/2 of every
   // joint's centre, under the variable load times lambda; none when no
@@ -110,13 +109,9 @@ class AnalisiLimite {
   std::optional<CampoSpinta> Campo(const Reazione& dentro) const;
 
   // The largest multiplier >= 0 of the variable load for which a thrust
-  // line fits, starting from any guess.
+  // line fits, starting from any guess; NonCertificato as its outcome, not
+  // raised, where no answer is certified.
   MoltiplicatoreCarico Moltiplicatore(const Reazione& avvio) const;
-
-  // The largest ratio |M| / (h/2 N) over the joints of a line (the fraction
-  // of the depth it needs; with finite strength, |M| over N (h/2 - N/(2 fc
-  // b))); infinite when a joint is in tension, crushes or slides.
-  double Rapporto(const Reazione& r) const;
 
   const IpotesiMuratura& ipotesi() const { return ip_; }
 

@@ -11,9 +11,6 @@ namespace voro {
 namespace {
 
 constexpr double kTolleranza = 1e-9;
-// The largest scaled unknown of a thrust line: beyond it the line has
-// straightened out (a thrust a million times the total load).
-constexpr double kScatolaLP = 1e6;
 
 double Prodotto(const double* a, const VettoreLP& x, int n) {
   double s = 0;
@@ -79,12 +76,12 @@ bool CertificaLP(const RigheLP& R, const VettoreLP& c, SoluzioneLP& s) {
     case EsitoLP::Impossibile: {
       // sum y_i (a_i.x - b_i) = (sum y_i a_i).x - b.y > 0 for every x: some
       // row is broken. The combination is zero only to rounding, so the proof
-      // holds over the unknowns of a line (scaled, at most kScatolaLP).
+      // holds over the unknowns of a line (scaled, at most kScatola).
       if (!Combina(R, s, somma, totale, by) || !(totale > 0)) return false;
       if (!(by < -kTolleranza * totale)) return false;
       double residuo = 0;
       for (int j = 0; j < R.n; ++j) residuo += std::fabs(somma[static_cast<std::size_t>(j)]);
-      if (residuo * kScatolaLP >= -by) return false;
+      if (residuo * kScatola >= -by) return false;
       s.violazione = -by / totale;
       return true;
     }

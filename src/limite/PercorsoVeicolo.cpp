@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cmath>
 #include <future>
+#include <limits>
+
+#include "numerics/SezioneAurea.h"
 
 namespace voro {
 
@@ -30,13 +33,7 @@ MoltiplicatoreCarico PercorsoVeicolo::Valuta(double x, Verso verso) {
     Fx_[k] += Fqx_[k];
   }
   st_.ImpostaVariabili(F_, Fx_);
-  MoltiplicatoreCarico mc;
-  try {
-    mc = AnalisiLimite(st_, ip_).Moltiplicatore(avvio_);
-  } catch (const NonCertificato&) {
-    mc.esito = EsitoCarico::NonCertificato;
-  }
-  if (!mc.certificato.valido()) mc.esito = EsitoCarico::NonCertificato;
+  const MoltiplicatoreCarico mc = AnalisiLimite(st_, ip_).Moltiplicatore(avvio_);
   if (mc.esito == EsitoCarico::Finito) avvio_ = mc.reazione;
   return mc;
 }
@@ -121,25 +118,10 @@ bool PercorriVeicolo(const DatiProgetto& d, const ModelloArco& m, double passo, 
   double xMin = migliore.x, fMin = *migliore.fattore;
   auto prova = [&](double x) {
     const auto f = fattore(x, v);
-    const double valore = f ? *f : INFINITY;
     if (f && *f < fMin) fMin = *f, xMin = x;
-    return valore;
+    return f ? *f : std::numeric_limits<double>::infinity();
   };
-  const double g = (std::sqrt(5.0) - 1) / 2;
-  double c = b - g * (b - a), e = a + g * (b - a);
-  double fc = prova(c), fe = prova(e);
-  while (b - a > kTolleranzaPosizione) {
-    if (stop && stop->load()) return false;
-    if (fc <= fe) {
-      b = e, e = c, fe = fc;
-      c = b - g * (b - a);
-      fc = prova(c);
-    } else {
-      a = c, c = e, fc = fe;
-      e = a + g * (b - a);
-      fe = prova(e);
-    }
-  }
+  if (!SezioneAurea(a, b, kTolleranzaPosizione, prova, [&] { return !(stop && stop->load()); })) return false;
 
   // The worst position solved once more for its mechanism and its line.
   MoltiplicatoreCarico mc = p.Valuta(xMin, v);

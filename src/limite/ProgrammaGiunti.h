@@ -13,9 +13,6 @@
 
 namespace voro {
 
-// The largest reaction a thrust line may take, in units of the total load:
-// beyond it the thrust is taken as unbounded (the line straightens out).
-inline constexpr double kScatola = 1e6;
 
 // The forces of joint g under the reaction r.
 struct Forze {

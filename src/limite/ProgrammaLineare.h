@@ -13,6 +13,11 @@
 namespace voro {
 
 inline constexpr int kMaxIncognite = 16;
+
+// The largest reaction a thrust line may take, in units of the total load:
+// beyond it the thrust is taken as unbounded (the line straightens out). The
+// programs' unknowns are scaled so that none of a line's exceeds it.
+inline constexpr double kScatola = 1e6;
 using VettoreLP = std::array<double, kMaxIncognite>;
 
 // Fallito: neither solver gave an answer that passes its certificate; the

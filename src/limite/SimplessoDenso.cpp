@@ -22,14 +22,9 @@ constexpr int kBlandDopo = 30;       // degenerate steps in a row before Bland's
 
 using Matrice = std::array<VettoreLP, K>;
 
-// The rows of one program: m rows of d coefficients, unit norm.
-struct Righe {
-  const double* a;
-  const double* b;
-  int m;
-  int d;
+// The rows of one program, with the slack its ratio test may spend.
+struct Righe : RigheLP {
   double harris;  // slack the ratio test may spend, kHarris or 0
-  const double* riga(int i) const { return a + static_cast<std::ptrdiff_t>(i) * d; }
 };
 
 double prodotto(const double* a, const double* x, int d) {
@@ -50,7 +45,7 @@ void normalizza(double* v, int d) {
 // The inverse of the matrix of the basic rows (row k = row base[k]), by
 // Gauss-Jordan with partial pivoting; false when it is singular.
 bool inverti(const Righe& R, const std::array<int, K>& base, Matrice& inv) {
-  const int d = R.d;
+  const int d = R.n;
   Matrice M{};
   for (int i = 0; i < d; ++i) {
     const double* a = R.riga(base[static_cast<std::size_t>(i)]);
@@ -153,7 +148,7 @@ class Simplesso {
     bool bland = false;
     // A vertex of d rows is reached in a few times d exchanges; a program
     // that takes many more is cycling, and CLP takes it over.
-    const int limite = 100 + 20 * R_.d;
+    const int limite = 100 + 20 * R_.n;
     Matrice inv{};
     int uscita = -1, entrata = -1;  // the last exchange: position q in the basis, the row that came in
     int uscitaRiga = -1;
@@ -210,11 +205,11 @@ class Simplesso {
   }
 
  private:
-  int dim() const { return D > 0 ? D : R_.d; }
+  int dim() const { return D > 0 ? D : R_.n; }
 
   void proietta(VettoreLP& v, const VettoreLP& q) const {
-    const double s = prodotto(v.data(), q.data(), R_.d);
-    for (int j = 0; j < R_.d; ++j) v[j] -= s * q[j];
+    const double s = prodotto(v.data(), q.data(), R_.n);
+    for (int j = 0; j < R_.n; ++j) v[j] -= s * q[j];
   }
 
   // The first row met along p from x (Harris's two passes: the largest
@@ -302,7 +297,7 @@ class Simplesso {
 
 EsitoLP simplesso(const Righe& R, const VettoreLP& c, VettoreLP& x, std::array<int, K>& base, VettoreLP& y,
                   VettoreLP& raggio, int& iterazioni) {
-  switch (R.d) {
+  switch (R.n) {
     case 1: return Simplesso<1>(R, c).esegui(x, base, y, raggio, iterazioni);
     case 2: return Simplesso<2>(R, c).esegui(x, base, y, raggio, iterazioni);
     case 3: return Simplesso<3>(R, c).esegui(x, base, y, raggio, iterazioni);
@@ -346,7 +341,7 @@ SoluzioneLP SimplessoDenso(const RigheLP& righe, const VettoreLP& c, const Vetto
       b[static_cast<std::size_t>(i)] = righe.b[static_cast<std::size_t>(i)] * k;
     }
     A[static_cast<std::size_t>(m * d + n)] = -1;
-    const Righe R{A.data(), b.data(), m + 1, d, stretto ? 0.0 : kHarris};
+    const Righe R{{A.data(), b.data(), m + 1, d}, stretto ? 0.0 : kHarris};
     VettoreLP c1{};
     c1[n] = -1;
     VettoreLP x1 = x;
@@ -368,7 +363,7 @@ SoluzioneLP SimplessoDenso(const RigheLP& righe, const VettoreLP& c, const Vetto
     }
     for (int j = 0; j < n; ++j) x[j] = x1[j];
   }
-  const Righe R{righe.a, righe.b, m, n, stretto ? 0.0 : kHarris};
+  const Righe R{{righe.a, righe.b, m, n}, stretto ? 0.0 : kHarris};
   int iter = 0;
   std::array<int, K> base{};
   VettoreLP y{};

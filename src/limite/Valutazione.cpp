@@ -10,6 +10,7 @@
 #include "arch/AnelloScalato.h"
 #include "arch/CaricaConci.h"
 #include "limite/AnalisiLimite.h"
+#include "numerics/SezioneAurea.h"
 
 namespace voro {
 
@@ -95,14 +96,7 @@ void SottoICarichi(const ModelloArco& m, const IpotesiMuratura& ip, SceltaSoluto
       r.certificatoCampo = Certificato{};
     }
   }
-  MoltiplicatoreCarico mc;
-  try {
-    mc = al.Moltiplicatore(avvio);
-  } catch (const NonCertificato&) {
-    mc = MoltiplicatoreCarico{};
-    mc.esito = EsitoCarico::NonCertificato;
-  }
-  if (!mc.certificato.valido()) mc.esito = EsitoCarico::NonCertificato;
+  const MoltiplicatoreCarico mc = al.Moltiplicatore(avvio);
   r.esitoCarico = mc.esito;
   r.certificatoCarico = mc.certificato;
   if (mc.esito == EsitoCarico::Finito) {
@@ -120,7 +114,6 @@ void SottoICarichi(const ModelloArco& m, const IpotesiMuratura& ip, SceltaSoluto
 // The largest multiplier with the strip load between xq1 and xq1 + Lq; its
 // answer is NonCertificato where no solver certified one.
 struct StrisciaCarico {
-  const DatiProgetto& d;
   ModelloArco& m;
   const IpotesiMuratura& ip;
   SceltaSolutori solutori;
@@ -133,13 +126,7 @@ struct StrisciaCarico {
     p.xq2 = xq2;
     for (int i = 1; i <= m.nConciTot; ++i) m.ConcioI(i).ForzaConcio(p, m, msg);
     const StaticaGiunti st(m, ip.mobilitazione);
-    MoltiplicatoreCarico mc;
-    try {
-      mc = AnalisiLimite(st, ip, solutori).Moltiplicatore(avvio);
-    } catch (const NonCertificato&) {
-      mc.esito = EsitoCarico::NonCertificato;
-    }
-    if (!mc.certificato.valido()) mc.esito = EsitoCarico::NonCertificato;
+    const MoltiplicatoreCarico mc = AnalisiLimite(st, ip, solutori).Moltiplicatore(avvio);
     if (mc.esito == EsitoCarico::Finito) {
       avvio = mc.reazione;
       linea = st.Linea(mc.reazione.H, mc.reazione.V, mc.reazione.M1, mc.lambda, mc.reazione.quote);
@@ -159,7 +146,7 @@ bool Spostamento(const DatiProgetto& d, ModelloArco& m, Messages& msg, const Opz
   r.lunghezzaCarico = Lq > 0 ? Lq : 0;
   if (d.qCarico == 0 || !(Lq > 0) || o.nPosizioni <= 0) return true;
   const int n = Lq >= xMax - xMin ? 1 : o.nPosizioni;
-  StrisciaCarico striscia{d, m, ip, o.solutori, {}, d, avvio, {}};
+  StrisciaCarico striscia{m, ip, o.solutori, {}, d, avvio, {}};
   auto peggiore = [&](const MoltiplicatoreCarico& mc, Single xq1, Single xq2) {
     if (mc.esito != EsitoCarico::Finito || (r.fattorePeggiore && mc.lambda >= *r.fattorePeggiore)) return;
     r.fattorePeggiore = mc.lambda;
@@ -197,30 +184,15 @@ bool Spostamento(const DatiProgetto& d, ModelloArco& m, Messages& msg, const Opz
   // trial between the positions that no solver certifies is passed over, as
   // any position between them is.
   if (r.fattorePeggiore && n > 2) {
-    const double a0 = r.posizioni[iPeggiore > 0 ? iPeggiore - 1 : 0].xq1;
-    const double b0 = r.posizioni[std::min(iPeggiore + 1, r.posizioni.size() - 1)].xq1;
-    double a = a0, b = b0;
+    const double a = r.posizioni[iPeggiore > 0 ? iPeggiore - 1 : 0].xq1;
+    const double b = r.posizioni[std::min(iPeggiore + 1, r.posizioni.size() - 1)].xq1;
     auto prova = [&](double x) {
       const Single x1 = toSingle(x);
       const MoltiplicatoreCarico mc = striscia.Valuta(x1, toSingle(x1 + Lq));
       peggiore(mc, x1, toSingle(x1 + Lq));
       return mc.esito == EsitoCarico::Finito ? mc.lambda : std::numeric_limits<double>::infinity();
     };
-    const double g = (std::sqrt(5.0) - 1) / 2;
-    double c = b - g * (b - a), e = a + g * (b - a);
-    double fc = prova(c), fe = prova(e);
-    while (b - a > kTolleranzaPosizione) {
-      if (fermato(o)) return false;
-      if (fc <= fe) {
-        b = e, e = c, fe = fc;
-        c = b - g * (b - a);
-        fc = prova(c);
-      } else {
-        a = c, c = e, fc = fe;
-        e = a + g * (b - a);
-        fe = prova(e);
-      }
-    }
+    if (!SezioneAurea(a, b, kTolleranzaPosizione, prova, [&] { return !fermato(o); })) return false;
   }
   // At no position can the strip alone make the ring collapse: each
   // position's answer proves it.

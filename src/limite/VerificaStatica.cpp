@@ -77,7 +77,7 @@ bool LineaAmmissibile(const StaticaGiunti& st, const IpotesiMuratura& ip, const 
     const double fcb = fcbGiunto(ip, j);
     if (fcb > 0 && f.N > fcb * g.h + kTolleranza * W) return false;
     const double N = std::max(f.N, 0.0);
-    const double capacita = fcb > 0 ? N * (g.h / 2 - N / (2 * fcb)) : N * g.h / 2;
+    const double capacita = MomentoResistente(g.h, fcb, N);
     if (std::fabs(f.M) > s * std::max(capacita, 0.0) + kTolleranza * W * L) return false;
     if (ip.attrito && std::fabs(f.T) > *ip.attrito * N + kTolleranza * W) return false;
   }

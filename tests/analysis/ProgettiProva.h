@@ -69,6 +69,19 @@ inline DatiProgetto dueSegmenti(double s1, double s2) {
   return d;
 }
 
+// Two segments 0.6 and 0.45 thick under a partial load, passive pressure on
+// groups of voussoirs at both springings.
+inline DatiProgetto dueSegmentiSpinta() {
+  DatiProgetto d = dueSegmenti(0.6, 0.45);
+  d.qCarico = 15;
+  d.xq1 = 1;
+  d.xq2 = 3.5f;
+  d.SpintaPassiva = true;
+  d.Kp = 2;
+  d.nConciSpinta = {3, 5};
+  return d;
+}
+
 // Everything one calculation needs, side by side with any other.
 struct Caso {
   DatiProgetto dati;

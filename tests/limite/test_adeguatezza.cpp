@@ -9,16 +9,10 @@
 #include "data/Normative.h"
 #include "data/ProjectFile.h"
 #include "limite/Adeguatezza.h"
+#include "limite/Valutato.h"
 
 namespace voro {
 namespace {
-
-DatiProgetto esempio(const std::string& nome) {
-  DatiProgetto d;
-  RecordingMessages msg;
-  LeggiFileProgetto(std::string(VORO_SOURCE_DIR) + "/examples/" + nome, d, msg);
-  return d;
-}
 
 OpzioniSicurezza Posizioni(int n) {
   OpzioniSicurezza o;

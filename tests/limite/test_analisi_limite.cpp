@@ -10,30 +10,12 @@
 #include "arch/CaricaConci.h"
 #include "data/ProjectFile.h"
 #include "limite/AnalisiLimite.h"
+#include "limite/Valutato.h"
 #include "limite/Valutazione.h"
 #include "Cinematica.h"
 
 namespace voro {
 namespace {
-
-struct Valutato {
-  DatiProgetto d;
-  ModelloArco m;
-  RecordingMessages msg;
-  RisultatiSicurezza r;
-  explicit Valutato(DatiProgetto dati, OpzioniSicurezza o = {}) : d(std::move(dati)) {
-    CostruisciModello(d, m, msg);
-    EXPECT_TRUE(ValutaSicurezza(d, m, msg, o, r));
-  }
-};
-
-DatiProgetto esempio(const std::string& nome) {
-  DatiProgetto d;
-  RecordingMessages msg;
-  LeggiFileProgetto(std::string(VORO_SOURCE_DIR) + "/examples/" + nome, d, msg);
-  if (d.nVori > 1) d.LuceAnello = toSingle(d.Vori(d.nVori).X3 - d.Vori(1).X1);
-  return d;
-}
 
 const char* const kEsempi[] = {"ponte-stradale.vro", "arco-ribassato-spinta.vro", "volta-semicircolare.vro",
                                "arco-policentrico.vro"};
@@ -160,13 +142,7 @@ TEST(AnalisiLimite, TheLiveLoadFactorIsTheKinematicMultiplierOfItsMechanism) {
 TEST(AnalisiLimite, AnArchAndItsMirrorImageAreEquallySafe) {
   // Two segments of different thickness: a transition voussoir and a
   // junction seen from either side.
-  DatiProgetto due = prova::dueSegmenti(0.6, 0.45);
-  due.qCarico = 15;
-  due.xq1 = 1;
-  due.xq2 = 3.5f;
-  due.SpintaPassiva = true;
-  due.Kp = 2;
-  due.nConciSpinta = {3, 5};
+  DatiProgetto due = prova::dueSegmentiSpinta();
   for (const DatiProgetto& d : {prova::ponte(), due, esempio("arco-ribassato-spinta.vro")}) {
     OpzioniSicurezza o;
     o.nPosizioni = 11;
@@ -211,13 +187,7 @@ TEST(AnalisiLimite, AnArchAndItsMirrorImageAreEquallySafe) {
 
 TEST(AnalisiLimite, WithFiniteStrengthFrictionAndSoilTheMirrorImageIsEquallySafe) {
   // Each side's factor lies within the chords' tolerance below the exact one.
-  DatiProgetto due = prova::dueSegmenti(0.6, 0.45);
-  due.qCarico = 15;
-  due.xq1 = 1;
-  due.xq2 = 3.5f;
-  due.SpintaPassiva = true;
-  due.Kp = 2;
-  due.nConciSpinta = {3, 5};
+  DatiProgetto due = prova::dueSegmentiSpinta();
   due.Mobilitazione = 0.5f;
   for (DatiProgetto d : {prova::ponte(), due}) {
     d.ResistenzaAnello = 3;

@@ -13,6 +13,7 @@
 #include "data/ProjectFile.h"
 #include "limite/Cinematica.h"
 #include "limite/ElencoCertificati.h"
+#include "limite/Valutato.h"
 #include "limite/ProgrammaLineare.h"
 #include "limite/Valutazione.h"
 #include "limite/VerificaStatica.h"
@@ -34,38 +35,26 @@ DatiProgetto Con(DatiProgetto d, const Ipotesi& h) {
   return d;
 }
 
-DatiProgetto Leggi(const std::string& percorso) {
+// A project that once failed, kept beside these tests.
+DatiProgetto Visto(const std::string& nome) {
   DatiProgetto d;
   RecordingMessages msg;
-  LeggiFileProgetto(std::string(VORO_SOURCE_DIR) + "/" + percorso, d, msg);
+  LeggiFileProgetto(std::string(VORO_SOURCE_DIR) + "/tests/limite/visti/" + nome, d, msg);
   return d;
 }
 
-struct Valutato {
-  DatiProgetto d;
-  ModelloArco m;
-  RecordingMessages msg;
-  RisultatiSicurezza r;
-  Valutato(DatiProgetto dati, int posizioni, bool spessore, SceltaSolutori s = SceltaSolutori::DensoPoiClp)
-      : d(std::move(dati)) {
-    CostruisciModello(d, m, msg);
-    OpzioniSicurezza o;
-    o.nPosizioni = posizioni;
-    o.spessoreMinimo = spessore;
-    o.solutori = s;
-    EXPECT_TRUE(ValutaSicurezza(d, m, msg, o, r));
-  }
-  bool certificato() const {
-    for (const FiguraCertificata& f : ElencoCertificati(r, nullptr))
-      if (!f.certificato.valido()) return false;
-    return true;
-  }
-  bool clp() const {
-    for (const FiguraCertificata& f : ElencoCertificati(r, nullptr))
-      if (f.certificato.solutore == Solutore::Clp) return true;
-    return false;
-  }
-};
+// Whether every figure of r is certified, and whether any needed CLP.
+bool TuttoCertificato(const RisultatiSicurezza& r) {
+  for (const FiguraCertificata& f : ElencoCertificati(r, nullptr))
+    if (!f.certificato.valido()) return false;
+  return true;
+}
+
+bool UsaClp(const RisultatiSicurezza& r) {
+  for (const FiguraCertificata& f : ElencoCertificati(r, nullptr))
+    if (f.certificato.solutore == Solutore::Clp) return true;
+  return false;
+}
 
 std::string Cerniere(const std::vector<Cerniera>& m) {
   std::string s;
@@ -76,13 +65,13 @@ std::string Cerniere(const std::vector<Cerniera>& m) {
 TEST(Certificati, TheProjectsThatOnceFailedAreAssessedWholeAndEveryFigureCertified) {
   // A singular basis once stopped these two assessments.
   {
-    Valutato v(Con(Leggi("examples/arco-ribassato-spinta.vro"), {5, {}, 0.5}), 50, true);
-    EXPECT_TRUE(v.certificato());
+    Valutato v(Con(esempio("arco-ribassato-spinta.vro"), {5, {}, 0.5}), 50, true);
+    EXPECT_TRUE(TuttoCertificato(v.r));
     EXPECT_TRUE(v.r.fattoreCarico);
   }
   {
-    Valutato v(Con(Leggi("tests/limite/visti/singular-basis.vro"), {5, 0.6, {}}), 50, true);
-    EXPECT_TRUE(v.certificato());
+    Valutato v(Con(Visto("singular-basis.vro"), {5, 0.6, {}}), 50, true);
+    EXPECT_TRUE(TuttoCertificato(v.r));
     ASSERT_TRUE(v.r.ammissibile && v.r.spintaMinima && v.r.spintaMassima);
     EXPECT_NEAR(*v.r.spintaMinima, 54.55, 0.05);
     EXPECT_NEAR(*v.r.spintaMassima, 1364.4, 0.5);
@@ -91,8 +80,8 @@ TEST(Certificati, TheProjectsThatOnceFailedAreAssessedWholeAndEveryFigureCertifi
   // ring's end: its springing joint as wide as that voussoir. The factor was
   // 0.1242, above the exact 0.0995.
   {
-    Valutato v(Con(Leggi("tests/limite/visti/tapered-crushing.vro"), {2, {}, 0.5}), 0, false);
-    EXPECT_TRUE(v.certificato());
+    Valutato v(Con(Visto("tapered-crushing.vro"), {2, {}, 0.5}), 0, false);
+    EXPECT_TRUE(TuttoCertificato(v.r));
     ASSERT_TRUE(v.r.fattoreCarico);
     EXPECT_NEAR(*v.r.fattoreCarico, 0.0995, 0.0001);
     EXPECT_EQ(Cerniere(v.r.meccanismo), "1i 33e 71i 109e ");
@@ -100,10 +89,10 @@ TEST(Certificati, TheProjectsThatOnceFailedAreAssessedWholeAndEveryFigureCertifi
   // A failed program once read as "no line fits" made a soil that resists
   // need a thicker ring than a soil that does not.
   {
-    const DatiProgetto d = Leggi("tests/limite/visti/tapered-thick-ring.vro");
+    const DatiProgetto d = Visto("tapered-thick-ring.vro");
     Valutato resiste(d, 0, true), inerte(Con(d, {0, {}, 0.0}), 0, true);
     ASSERT_TRUE(resiste.r.spessoreMinimo && inerte.r.spessoreMinimo);
-    EXPECT_TRUE(resiste.certificato() && inerte.certificato());
+    EXPECT_TRUE(TuttoCertificato(resiste.r) && TuttoCertificato(inerte.r));
     EXPECT_NEAR(*resiste.r.spessoreMinimo, 0.236, 0.001);
     EXPECT_LT(*resiste.r.spessoreMinimo, *inerte.r.spessoreMinimo);
     EXPECT_TRUE(resiste.r.spessoreMonotono && inerte.r.spessoreMonotono);
@@ -123,8 +112,8 @@ TEST(Certificati, OnRandomProjectsEveryFigureIsCertifiedAndCLPAloneGivesTheSame)
       Valutato a(d, 5, true), b(d, 5, true, SceltaSolutori::SoloClp);
       SCOPED_TRACE("seed " + std::to_string(seme) + ", fc " + std::to_string(h.fc));
       ++progetti;
-      conClp += a.clp();
-      EXPECT_TRUE(a.certificato());
+      conClp += UsaClp(a.r);
+      EXPECT_TRUE(TuttoCertificato(a.r));
       // Only joints that turn or slide are a mechanism's, the fastest at 1.
       double piu = 0;
       for (const Cerniera& c : a.r.meccanismo) {
@@ -136,7 +125,7 @@ TEST(Certificati, OnRandomProjectsEveryFigureIsCertifiedAndCLPAloneGivesTheSame)
       }
       // CLP alone, without the dense path's answers, certifies less: where
       // it does, the figures are the same.
-      if (!b.certificato()) {
+      if (!TuttoCertificato(b.r)) {
         ++clpIncerto;
         continue;
       }
@@ -181,7 +170,7 @@ TEST(Certificati, MoreStrengthOrMoreSoilNeverLowersAFactorAndFrictionNeverRaises
     for (const Ipotesi& h : {Ipotesi{2, {}, 0.5}, Ipotesi{5, {}, 0.5}, Ipotesi{10, {}, 0.5}, Ipotesi{0, {}, 0.5},
                              Ipotesi{0, {}, 0.75}, Ipotesi{0, {}, 1.0}}) {
       Valutato v(Con(d, h), 0, true);
-      ASSERT_TRUE(v.certificato());
+      ASSERT_TRUE(TuttoCertificato(v.r));
       if (v.r.fattoreCarico && prima) {
         EXPECT_GE(*v.r.fattoreCarico, *prima * (1 - 1e-3));
       }
@@ -205,7 +194,7 @@ TEST(Certificati, MoreStrengthOrMoreSoilNeverLowersAFactorAndFrictionNeverRaises
 }
 
 TEST(Certificati, ALineMovedOffItsEquilibriumOrOutOfTheMasonryIsNoLongerAdmissible) {
-  DatiProgetto d = Leggi("examples/ponte-stradale.vro");
+  DatiProgetto d = esempio("ponte-stradale.vro");
   ModelloArco m;
   RecordingMessages msg;
   CostruisciModello(d, m, msg);

@@ -14,33 +14,12 @@
 #include "data/ProjectFile.h"
 #include "limite/AnalisiLimite.h"
 #include "limite/DominioResistenza.h"
+#include "limite/Valutato.h"
 #include "limite/Valutazione.h"
 #include "Cinematica.h"
 
 namespace voro {
 namespace {
-
-DatiProgetto esempio(const std::string& nome) {
-  DatiProgetto d;
-  RecordingMessages msg;
-  LeggiFileProgetto(std::string(VORO_SOURCE_DIR) + "/examples/" + nome, d, msg);
-  if (d.nVori > 1) d.LuceAnello = toSingle(d.Vori(d.nVori).X3 - d.Vori(1).X1);
-  return d;
-}
-
-struct Valutato {
-  DatiProgetto d;
-  ModelloArco m;
-  RecordingMessages msg;
-  RisultatiSicurezza r;
-  Valutato(DatiProgetto dati, int posizioni, bool spessore) : d(std::move(dati)) {
-    CostruisciModello(d, m, msg);
-    OpzioniSicurezza o;
-    o.nPosizioni = posizioni;
-    o.spessoreMinimo = spessore;
-    EXPECT_TRUE(ValutaSicurezza(d, m, msg, o, r));
-  }
-};
 
 DatiProgetto conResistenza(DatiProgetto d, Single fc) {
   d.ResistenzaAnello = fc;

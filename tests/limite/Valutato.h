@@ -1,0 +1,45 @@
+// A project assessed as the program assesses it, side by side with any
+// other, and the bundled examples read as the command line reads them.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+
+#include "arch/CostruisciModello.h"
+#include "data/ProjectFile.h"
+#include "limite/Valutazione.h"
+
+namespace voro {
+
+inline DatiProgetto esempio(const std::string& nome) {
+  DatiProgetto d;
+  RecordingMessages msg;
+  LeggiFileProgetto(std::string(VORO_SOURCE_DIR) + "/examples/" + nome, d, msg);
+  if (d.nVori > 1) d.LuceAnello = toSingle(d.Vori(d.nVori).X3 - d.Vori(1).X1);
+  return d;
+}
+
+inline OpzioniSicurezza Opzioni(int posizioni, bool spessore, SceltaSolutori s = SceltaSolutori::DensoPoiClp) {
+  OpzioniSicurezza o;
+  o.nPosizioni = posizioni;
+  o.spessoreMinimo = spessore;
+  o.solutori = s;
+  return o;
+}
+
+struct Valutato {
+  DatiProgetto d;
+  ModelloArco m;
+  RecordingMessages msg;
+  RisultatiSicurezza r;
+  explicit Valutato(DatiProgetto dati, const OpzioniSicurezza& o = {}) : d(std::move(dati)) {
+    CostruisciModello(d, m, msg);
+    EXPECT_TRUE(ValutaSicurezza(d, m, msg, o, r));
+  }
+  Valutato(DatiProgetto dati, int posizioni, bool spessore, SceltaSolutori s = SceltaSolutori::DensoPoiClp)
+      : Valutato(std::move(dati), Opzioni(posizioni, spessore, s)) {}
+};
+
+}  // namespace voro
