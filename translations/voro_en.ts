@@ -2699,6 +2699,114 @@ when |e| &lt;= s h/2.</translation>
         <source>structural permanent loads favourable, slab and surfacing unfavourable</source>
         <translation>structural permanent loads favourable, slab and surfacing unfavourable</translation>
     </message>
+    <message>
+        <source>Pila %1</source>
+        <translation>Pila %1</translation>
+    </message>
+    <message>
+        <source>la larghezza %1 m è minore di quella delle due imposte che porta (%2 m)</source>
+        <translation>its width %1 m is less than that of the two springings it carries (%2 m)</translation>
+    </message>
+    <message>
+        <source>Campata %1</source>
+        <translation>Span %1</translation>
+    </message>
+    <message>
+        <source>l&apos;imposta a quota %1 m non poggia sulla pila %2, la cui base è a quota %3 m</source>
+        <translation>its springing at level %1 m does not rest on pier %2, whose base is at level %3 m</translation>
+    </message>
+    <message>
+        <source>le scarpe lasciano alla base una larghezza di %1 m</source>
+        <translation>the batters leave a base width of %1 m</translation>
+    </message>
+    <message>
+        <source>Il progetto ha %1 campate: non c&apos;è la campata %2</source>
+        <translation>The project has %1 spans: there is no span %2</translation>
+    </message>
+    <message>
+        <source>pier %1 base</source>
+        <translation>pier %1 base</translation>
+    </message>
+    <message>
+        <source>span %1 joint %2</source>
+        <translation>span %1 joint %2</translation>
+    </message>
+    <message>
+        <source>the pier slides</source>
+        <translation>the pier slides</translation>
+    </message>
+    <message>
+        <source>the pier rocks about its %1 edge</source>
+        <translation>the pier rocks about its %1 edge</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>Model: a bridge of %1 spans on %2 piers, %3 voussoirs; the joints of each span numbered from its left springing (1), each pier resting on its base joint; the whole bridge in one analysis, its mechanism free to take adjacent spans and the piers.</source>
+        <translation>Model: a bridge of %1 spans on %2 piers, %3 voussoirs; the joints of each span numbered from its left springing (1), each pier resting on its base joint; the whole bridge in one analysis, its mechanism free to take adjacent spans and the piers.</translation>
+    </message>
+    <message>
+        <source>Spans and piers</source>
+        <translation>Spans and piers</translation>
+    </message>
+    <message>
+        <source>Span %1: thrust from %2 to %3 kN.</source>
+        <translation>Span %1: thrust from %2 to %3 kN.</translation>
+    </message>
+    <message>
+        <source>unbounded</source>
+        <translation>unbounded</translation>
+    </message>
+    <message>
+        <source>Pier %1 base, on the line of least eccentricity: N = %2 kN, T = %3 kN, M = %4 kNm.</source>
+        <translation>Pier %1 base, on the line of least eccentricity: N = %2 kN, T = %3 kN, M = %4 kNm.</translation>
+    </message>
+    <message>
+        <source>Quota dell&apos;imposta sinistra rispetto alla prima campata [m]</source>
+        <translation>Level of the left springing above the first span&apos;s [m]</translation>
+    </message>
+    <message>
+        <source>Larghezza della pila all&apos;imposta [m]</source>
+        <translation>Width of the pier at the springings [m]</translation>
+    </message>
+    <message>
+        <source>Altezza della pila dalla fondazione all&apos;imposta [m]</source>
+        <translation>Height of the pier from its foundation to the springings [m]</translation>
+    </message>
+    <message>
+        <source>Scarpa della faccia sinistra della pila</source>
+        <translation>Batter of the pier&apos;s left face</translation>
+    </message>
+    <message>
+        <source>Scarpa della faccia destra della pila</source>
+        <translation>Batter of the pier&apos;s right face</translation>
+    </message>
+    <message>
+        <source>Peso specifico della pila [kN/m3]</source>
+        <translation>Unit weight of the pier [kN/m3]</translation>
+    </message>
+    <message>
+        <source>Pila %1: </source>
+        <translation>Pier %1: </translation>
+    </message>
+    <message>
+        <source>le campate si sovrappongono.</source>
+        <translation>the spans overlap.</translation>
+    </message>
+    <message>
+        <source>le scarpe lasciano alla base una larghezza di %1 m: deve essere maggiore di zero.</source>
+        <translation>the batters leave a base width of %1 m: it must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Campata %1: </source>
+        <translation>Span %1: </translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>

@@ -2700,6 +2700,114 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <source>structural permanent loads favourable, slab and surfacing unfavourable</source>
         <translation>carichi permanenti strutturali favorevoli, soletta e pavimentazione sfavorevoli</translation>
     </message>
+    <message>
+        <source>Pila %1</source>
+        <translation>Pila %1</translation>
+    </message>
+    <message>
+        <source>la larghezza %1 m è minore di quella delle due imposte che porta (%2 m)</source>
+        <translation>la larghezza %1 m è minore di quella delle due imposte che porta (%2 m)</translation>
+    </message>
+    <message>
+        <source>Campata %1</source>
+        <translation>Campata %1</translation>
+    </message>
+    <message>
+        <source>l&apos;imposta a quota %1 m non poggia sulla pila %2, la cui base è a quota %3 m</source>
+        <translation>l&apos;imposta a quota %1 m non poggia sulla pila %2, la cui base è a quota %3 m</translation>
+    </message>
+    <message>
+        <source>le scarpe lasciano alla base una larghezza di %1 m</source>
+        <translation>le scarpe lasciano alla base una larghezza di %1 m</translation>
+    </message>
+    <message>
+        <source>Il progetto ha %1 campate: non c&apos;è la campata %2</source>
+        <translation>Il progetto ha %1 campate: non c&apos;è la campata %2</translation>
+    </message>
+    <message>
+        <source>pier %1 base</source>
+        <translation>base della pila %1</translation>
+    </message>
+    <message>
+        <source>span %1 joint %2</source>
+        <translation>campata %1 giunto %2</translation>
+    </message>
+    <message>
+        <source>the pier slides</source>
+        <translation>la pila scorre</translation>
+    </message>
+    <message>
+        <source>the pier rocks about its %1 edge</source>
+        <translation>la pila ruota attorno allo spigolo %1</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>destro</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>sinistro</translation>
+    </message>
+    <message>
+        <source>Model: a bridge of %1 spans on %2 piers, %3 voussoirs; the joints of each span numbered from its left springing (1), each pier resting on its base joint; the whole bridge in one analysis, its mechanism free to take adjacent spans and the piers.</source>
+        <translation>Modello: un ponte di %1 campate su %2 pile, %3 conci; i giunti di ogni campata numerati dalla sua imposta sinistra (1), ogni pila poggiata sul suo giunto di base; tutto il ponte in una sola analisi, il cui meccanismo può coinvolgere le campate adiacenti e le pile.</translation>
+    </message>
+    <message>
+        <source>Spans and piers</source>
+        <translation>Campate e pile</translation>
+    </message>
+    <message>
+        <source>Span %1: thrust from %2 to %3 kN.</source>
+        <translation>Campata %1: spinta da %2 a %3 kN.</translation>
+    </message>
+    <message>
+        <source>unbounded</source>
+        <translation>illimitata</translation>
+    </message>
+    <message>
+        <source>Pier %1 base, on the line of least eccentricity: N = %2 kN, T = %3 kN, M = %4 kNm.</source>
+        <translation>Base della pila %1, sulla curva di minima eccentricità: N = %2 kN, T = %3 kN, M = %4 kNm.</translation>
+    </message>
+    <message>
+        <source>Quota dell&apos;imposta sinistra rispetto alla prima campata [m]</source>
+        <translation>Quota dell&apos;imposta sinistra rispetto alla prima campata [m]</translation>
+    </message>
+    <message>
+        <source>Larghezza della pila all&apos;imposta [m]</source>
+        <translation>Larghezza della pila all&apos;imposta [m]</translation>
+    </message>
+    <message>
+        <source>Altezza della pila dalla fondazione all&apos;imposta [m]</source>
+        <translation>Altezza della pila dalla fondazione all&apos;imposta [m]</translation>
+    </message>
+    <message>
+        <source>Scarpa della faccia sinistra della pila</source>
+        <translation>Scarpa della faccia sinistra della pila</translation>
+    </message>
+    <message>
+        <source>Scarpa della faccia destra della pila</source>
+        <translation>Scarpa della faccia destra della pila</translation>
+    </message>
+    <message>
+        <source>Peso specifico della pila [kN/m3]</source>
+        <translation>Peso specifico della pila [kN/m3]</translation>
+    </message>
+    <message>
+        <source>Pila %1: </source>
+        <translation>Pila %1: </translation>
+    </message>
+    <message>
+        <source>le campate si sovrappongono.</source>
+        <translation>le campate si sovrappongono.</translation>
+    </message>
+    <message>
+        <source>le scarpe lasciano alla base una larghezza di %1 m: deve essere maggiore di zero.</source>
+        <translation>le scarpe lasciano alla base una larghezza di %1 m: deve essere maggiore di zero.</translation>
+    </message>
+    <message>
+        <source>Campata %1: </source>
+        <translation>Campata %1: </translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>

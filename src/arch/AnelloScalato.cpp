@@ -8,7 +8,10 @@
 
 namespace voro {
 
-double ScalaSpessore(const DatiProgetto& d, double f, DatiProgetto& q) {
+namespace {
+
+template <class Anello>
+double Scala(const Anello& d, double f, Anello& q) {
   if (q.nVori <= 1) {
     q.SpessoreAnello = toSingle(d.SpessoreAnello * f);
     return q.SpessoreAnello;
@@ -18,6 +21,16 @@ double ScalaSpessore(const DatiProgetto& d, double f, DatiProgetto& q) {
     q.Vori(i).Spessore = d.Vori(i).Spessore * f;
     minimo = std::min(minimo, q.Vori(i).Spessore);
   }
+  return minimo;
+}
+
+}  // namespace
+
+double ScalaSpessore(const DatiProgetto& d, double f, DatiProgetto& q) {
+  double minimo = Scala(d, f, q);
+  // A bridge's rings all alike.
+  for (std::size_t k = 0; k < q.Campate.size() && k < d.Campate.size(); ++k)
+    minimo = std::min(minimo, Scala(d.Campate[k], f, q.Campate[k]));
   return minimo;
 }
 

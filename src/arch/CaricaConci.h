@@ -13,4 +13,7 @@ namespace voro {
 // the project), then every voussoir computes its forces.
 void CaricaConci(DatiProgetto& d, ModelloArco& m, Messages& msg);
 
+// Every voussoir's and pier's forces under the project's loads as they stand.
+void CaricaBlocchi(const DatiProgetto& d, ModelloArco& m, Messages& msg);
+
 }  // namespace voro

@@ -17,7 +17,7 @@ CaricoVeicolo::CaricoVeicolo(const DatiProgetto& d, const ModelloArco& m)
     const std::size_t k = static_cast<std::size_t>(i - 1);
     c.EstensioneCarico(m, xa_[k], xb_[k]);
     // The width the voussoir's loads are taken over, as ForzaConcio takes it.
-    const double bPrev = i > 1 ? m.Conci(i - 1).bSez : static_cast<double>(d.Larghezza);
+    const double bPrev = !m.primoDiCampata(i) ? m.Conci(i - 1).bSez : static_cast<double>(d.Larghezza);
     b_[k] = (bPrev + c.bSez) / 2;
     xe_.push_back(c.x(4));
     ye_.push_back(c.y(4));
@@ -26,6 +26,12 @@ CaricoVeicolo::CaricoVeicolo(const DatiProgetto& d, const ModelloArco& m)
   }
   xSinistra_ = n > 0 ? std::min<double>(m.xMinStruttura, xa_.front()) : m.xMinStruttura;
   xDestra_ = n > 0 ? std::max<double>(m.xMaxStruttura, xb_.back()) : m.xMaxStruttura;
+  // After the voussoirs, each pier carries the road between its two rings.
+  for (const PilaModello& p : m.Pile) {
+    xa_.push_back(p.xa);
+    xb_.push_back(p.xb);
+    b_.push_back(p.b);
+  }
 }
 
 std::vector<Verso> CaricoVeicolo::Versi() const {

@@ -46,7 +46,8 @@ class CaricoVeicolo {
   // where the last one leaves it.
   std::pair<double, double> Corsa(Verso verso) const;
 
-  // Each voussoir's share of the axles (index i - 1 for voussoir i): its
+  // Each voussoir's share of the axles (index i - 1 for voussoir i, then
+  // each pier of a bridge): its
   // force F[i] and that force's moment about x = 0, Fx[i]. Each axle acts
   // uniformly over its interval; the part beyond the voussoirs goes to the
   // ground.

@@ -62,7 +62,8 @@ void Concio::EstensioneCarico(const ModelloArco& m, double& xa, double& xb) cons
 
 void Concio::ForzaConcio(const DatiProgetto& d, ModelloArco& m, Messages& msg) {
   const int i = iConcioTot;
-  const double bPrev = i > 1 ? m.ConcioI(i - 1).bSez : static_cast<double>(d.Larghezza);
+  // A span's first voussoir tapers from the springing's width.
+  const double bPrev = !m.primoDiCampata(i) ? m.ConcioI(i - 1).bSez : static_cast<double>(d.Larghezza);
   const double bMed = (bPrev + bSez) / 2;
   double area = 0, xG = 0;
 

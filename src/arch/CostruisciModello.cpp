@@ -1,6 +1,8 @@
 // Model assembly.
 #include "arch/CostruisciModello.h"
 
+#include "arch/Ponte.h"
+
 namespace voro {
 
 namespace {
@@ -24,6 +26,12 @@ void CaricaVori(const DatiProgetto& d, ModelloArco& m) {
       v.Y1 = in.Y1;
     }
     v.X2 = in.X2, v.Y2 = in.Y2, v.X3 = in.X3, v.Y3 = in.Y3;
+    if (d.Isolata) {
+      // A span of a bridge: its segments in its own axes, moved to its place.
+      const double x0 = d.Isolata->x0, y0 = d.Isolata->y0;
+      if (i == 1) v.X1 += x0, v.Y1 += y0;
+      v.X2 += x0, v.Y2 += y0, v.X3 += x0, v.Y3 += y0;
+    }
     v.Spessore = in.Spessore;
     v.nConciInput = in.nConciInput;
     v.nConci = in.nConci;
@@ -35,6 +43,10 @@ void RaccordaVori(ModelloArco& m, Messages& msg) {
 }
 
 void Assembla(const DatiProgetto& d, ModelloArco& m, Messages& msg) {
+  // A model that held a bridge holds one ring now.
+  m.Campate.clear();
+  m.Pile.clear();
+  m.ResistenzaConci.clear();
   ImpostaLarghezzaMinima(d, m);
   CaricaVori(d, m);
   const int nVori = d.nVori;
@@ -116,14 +128,20 @@ void Assembla(const DatiProgetto& d, ModelloArco& m, Messages& msg) {
 
   m.xMinStruttura = toSingle(m.Vori(1).X1 - d.SporgenzaParete);
   m.xMaxStruttura = toSingle(m.Vori(nVori).X3 + d.SporgenzaParete);
-  m.yRiempimento = d.hRiempimento + m.yEstradossoMax;
+  m.yRiempimento = d.Isolata && d.Isolata->yRiempimento ? *d.Isolata->yRiempimento : d.hRiempimento + m.yEstradossoMax;
   m.ySoletta = d.hSoletta + m.yRiempimento;
 }
 
 }  // namespace
 
+void AssemblaCampata(const DatiProgetto& d, ModelloArco& m, Messages& msg) { Assembla(d, m, msg); }
+
 void CostruisciModello(const DatiProgetto& d, ModelloArco& m, Messages& msg) {
   try {
+    if (!d.Campate.empty()) {
+      CostruisciPonte(d, m, msg);
+      return;
+    }
     Assembla(d, m, msg);
   } catch (const RuntimeError& e) {
     // A refusal of the geometry keeps its own description.

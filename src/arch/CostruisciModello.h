@@ -10,7 +10,11 @@
 
 namespace voro {
 
-// Builds the model; any failure raises error 1002 and leaves the model as far
+// Assembles one ring (a single arch, or one span of a bridge as its project
+// places it) into m; raises as the geometry refuses it.
+void AssemblaCampata(const DatiProgetto& d, ModelloArco& m, Messages& msg);
+
+// Builds the model, a bridge of several spans as one; any failure raises error 1002 and leaves the model as far
 // as it was built.
 void CostruisciModello(const DatiProgetto& d, ModelloArco& m, Messages& msg);
 

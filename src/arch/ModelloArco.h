@@ -3,12 +3,43 @@
 // levels and extents derived from them.
 #pragma once
 
+#include <vector>
+
 #include "arch/Concio.h"
 #include "arch/VoroParziale.h"
 #include "data/Array1.h"
 #include "data/Scalars.h"
 
 namespace voro {
+
+// Where one span of a bridge lies among the voussoirs of the whole: its
+// first and last voussoir and its crown voussoir.
+struct CampataModello {
+  int primo = 0, ultimo = 0;
+  int iChiave = 0;
+};
+
+// A pier between two spans, one rigid block from its base on the foundation
+// to the springings of the two rings it carries, loaded by its own weight
+// and by the fill, slab and road above it, between the two rings' extrados
+// springings.
+struct PilaModello {
+  // Its outline from the left end of the base, up to the two rings' ends;
+  // above it the masonry of the rings' ends and backing, up to the arches'
+  // springing joints and the line between their extrados corners.
+  std::vector<double> x, y;
+  std::vector<double> xSopra, ySopra;
+  double xBaseSinistra = 0, xBaseDestra = 0, yBase = 0;
+  double b = 0;                  // its width across the bridge (m)
+  double fc = 0;                 // the masonry's strength at its base [MPa]; 0 unlimited
+  int concioSinistro = 0;        // the left span's last voussoir
+  int concioDestro = 0;          // the right span's first voussoir
+  double xa = 0, xb = 0;         // the stretch of road whose loads come down on it
+  double FPeso = 0, xFPeso = 0;  // its own weight with the masonry above it (kN) and where it acts
+  double FPermSopra = 0, FSoletta = 0;
+  double FPermanente = 0, xFPermanente = 0;  // its own weight with the fill and slab above it
+  double FVariabile = 0, xFVariabile = 0;
+};
 
 struct ModelloArco {
   Array1<VoroParziale> Vori;        // 1 .. nVori
@@ -29,6 +60,20 @@ struct ModelloArco {
   Single xMinStruttura = 0, xMaxStruttura = 0;
   Single yRiempimento = 0;          // top of the fill
   Single ySoletta = 0;              // top of the slab
+
+  // A bridge of several spans: every span's voussoirs in Conci, left to
+  // right, and the piers between them. Both empty for a single arch.
+  std::vector<CampataModello> Campate;
+  std::vector<PilaModello> Pile;
+  std::vector<double> ResistenzaConci;  // each voussoir's fc [MPa], index i - 1, for a bridge
+  bool ponte() const { return !Pile.empty(); }
+  // Whether voussoir i is the first of its span (so that its left joint is a springing).
+  bool primoDiCampata(int i) const {
+    if (i == 1) return true;
+    for (const CampataModello& c : Campate)
+      if (c.primo == i) return true;
+    return false;
+  }
 
   // The voussoir in slot i, creating the slot when the array is shorter.
   Concio& ConcioI(int i) {

@@ -79,12 +79,14 @@ void VerificaArco(const VoroParziale& v, int nVori, const Messages& msg) {
 void VoroParziale::Calcola(const DatiProgetto& d, ModelloArco& m, Messages& msg) {
   const int nVori = m.Vori.size();
   if (nVori == 1) {
-    X1 = 0;
-    Y1 = 0;
-    X2 = d.LuceAnello / 2;
-    Y2 = d.FrecciaAnello;
-    X3 = d.LuceAnello;
-    Y3 = 0;
+    // A span of a bridge stands at its own place in the bridge's axes.
+    const double x0 = d.Isolata ? d.Isolata->x0 : 0, y0 = d.Isolata ? d.Isolata->y0 : 0;
+    X1 = x0;
+    Y1 = y0;
+    X2 = x0 + d.LuceAnello / 2;
+    Y2 = y0 + d.FrecciaAnello;
+    X3 = x0 + d.LuceAnello;
+    Y3 = y0;
     Spessore = d.SpessoreAnello;
     nConci = toInteger(d.nConciAnello);
   }

@@ -16,6 +16,11 @@
 #include "cli/RapportiSicurezza.h"
 #include "cli/SceltaVeicolo.h"
 #include "cli/Risolutore.h"
+#include "arch/CostruisciModello.h"
+#include "arch/Ponte.h"
+#include "data/SezioniFile.h"
+#include <cmath>
+#include <optional>
 #include "cli/UsciteProgetti.h"
 #include "drawing/GraficoSpostamento.h"
 #include "drawing/GraficoVeicolo.h"
@@ -41,13 +46,41 @@ FormatoPlot leggiFilePlot(const std::string& opzione, const std::string& percors
   throw ErroreUso(opzione + " must end in " + elenco);
 }
 
+// --span K: span K of a bridge on its own, springing from rigid piers.
+std::optional<int> leggiCampata(const Argomenti& a) {
+  const auto testo = a.valore("--span");
+  if (!testo) return std::nullopt;
+  float k = 0;
+  if (testo->empty() || !LeggiNumero(*testo, k) || !(k >= 1) || k != std::floor(k) || k > kMaxCampate)
+    throw ErroreUso("--span needs a span number from 1 to " + std::to_string(kMaxCampate));
+  return static_cast<int>(k);
+}
+
 void valuta(ProgettoValutato& p, const OpzioniSoluzione& opzioni, int nPosizioni, const IpotesiAssess& ipotesi,
-            const SceltaVeicolo& scelta) {
+            const SceltaVeicolo& scelta, std::optional<int> campata) {
   Soluzione& s = p.soluzione;
   p.nPosizioni = nPosizioni;
   if (!PreparaModello(s, opzioni)) return;
   ApplicaIpotesi(ipotesi, s.dati);
   scelta.Applica(s.dati);
+  if (campata || !s.dati.Campate.empty()) {
+    try {
+      if (campata && *campata > s.dati.nCampate())
+        throw RuntimeError(err::AssemblyFailed,
+                           Componi(s.messaggi.traduci("Voro", "Il progetto ha %1 campate: non c'è la campata %2"),
+                                   {std::to_string(s.dati.nCampate()), std::to_string(*campata)}));
+      // The strengths typed for this run reach every span; one span alone
+      // springs from its piers as from rigid abutments without walls.
+      if (campata) s.dati = ProgettoCampata(s.dati, *campata - 1, s.messaggi);
+      CostruisciModello(s.dati, s.modello, s.messaggi);
+    } catch (const RuntimeError& e) {
+      s.messaggi.critical(MessaggioGeometria(e, s.messaggi));
+      s.esito = Esito::Fallito;
+      s.numeroErrore = e.number();
+      s.errore = s.messaggi.entries().back().text;
+      return;
+    }
+  }
   OpzioniSicurezza o;
   o.nPosizioni = nPosizioni;
   o.passoVeicolo = scelta.passo;
@@ -91,6 +124,7 @@ int assess(const Argomenti& a) {
   const int nPosizioni = LeggiPosizioni(a);
   const IpotesiAssess ipotesi = LeggiIpotesi(a);
   const SceltaVeicolo scelta = LeggiSceltaVeicolo(a);
+  const std::optional<int> campata = leggiCampata(a);
   const bool bianco = a.ha("--white");
   const std::string plot = a.valore("--plot").value_or("");
   const std::string grafico = a.valore("--plot-sweep").value_or("");
@@ -116,7 +150,7 @@ int assess(const Argomenti& a) {
   for (std::size_t k = 0; k < progetti.size(); ++k) {
     progetti[k].soluzione.file = a.file[k];
     if (Interrotto(opzioni)) NonAvviato(progetti[k].soluzione);
-    else valuta(progetti[k], opzioni, nPosizioni, ipotesi, scelta);
+    else valuta(progetti[k], opzioni, nPosizioni, ipotesi, scelta, campata);
     status = RiferisciProgetto(progetti[k].soluzione, status);
   }
   ScriviRisultati(progetti, uscite,
@@ -124,6 +158,10 @@ int assess(const Argomenti& a) {
 
   ProgettoValutato& p = progetti[0];
   if (!disegni || p.soluzione.esito != Esito::Risolto) return status;
+  if (p.soluzione.modello.ponte()) {
+    std::cerr << "voro-cli: the plots draw one span: add --span K\n";
+    return esito::Fallito;
+  }
   AmbienteGrafico grafica;
   // The numbers as the files write them, the words in the language asked for.
   Regional regional = Regional::inglese();
@@ -229,6 +267,8 @@ const Comando& ComandoAssess() {
        {"--strength", "MPA", kAiutoStrength},
        {"--friction", "MU", kAiutoFriction},
        {"--mobilisation", "F", kAiutoMobilisation},
+       {"--span", "K",
+        "assess span K of a bridge alone, springing from rigid\npiers (no walls at a pier); the difference from the\nwhole bridge is what the piers cost"},
        {"--sweep", "N", kAiutoSweep},
        {"--csv", "FILE.csv",
         "write a summary row per project (figures, mechanism,\nstatus); '-' prints the table instead of the report"},

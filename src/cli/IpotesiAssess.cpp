@@ -29,6 +29,10 @@ void ApplicaIpotesi(const IpotesiAssess& h, DatiProgetto& d) {
   if (h.resistenza) {
     d.ResistenzaAnello = *h.resistenza;
     for (int i = 1; i <= d.Vori.size(); ++i) d.Vori(i).Resistenza = *h.resistenza;
+    for (DatiCampata& c : d.Campate) {
+      c.ResistenzaAnello = *h.resistenza;
+      for (int i = 1; i <= c.Vori.size(); ++i) c.Vori(i).Resistenza = *h.resistenza;
+    }
   }
   if (h.attrito) d.Attrito = *h.attrito;
   if (h.mobilitazione) d.Mobilitazione = *h.mobilitazione;

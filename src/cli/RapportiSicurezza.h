@@ -26,7 +26,7 @@ struct ProgettoValutato {
 // Where the upper walls raise the springings, a line a side, in the language
 // of the messages; empty when they do not.
 // A mechanism's hinges in words: "6 (intrados, crushing), 16 (extrados)".
-std::string CerniereInParole(const std::vector<Cerniera>& c, const Messages& lingua);
+std::string CerniereInParole(const std::vector<Cerniera>& c, const RisultatiSicurezza& r, const Messages& lingua);
 
 std::string RigheImposte(const ImposteArco& a, const Messages& lingua, const std::string& decimale);
 
@@ -38,7 +38,7 @@ void ScriviVerdetto(std::ostream& out, const ProgettoValutato& p);
 void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p);
 
 // The vehicle, its spread, the worst position and its axles, in words.
-void ScriviRapportoVeicolo(std::ostream& out, const RisultatiVeicolo& r, const Messages& lingua,
+void ScriviRapportoVeicolo(std::ostream& out, const RisultatiVeicolo& r, const RisultatiSicurezza& sicurezza, const Messages& lingua,
                            const std::string& decimale);
 
 // How each figure is proven: the line that stands, the mechanism on the

@@ -32,17 +32,48 @@ void scriviCertificato(Oggetto& o, const char* figura, const Certificato& c) {
   f.campo("certified", c.valido());
 }
 
-// The joints of a mechanism with how they give way and their rates.
-void scriviMeccanismo(std::ostream& m, const std::vector<Cerniera>& meccanismo) {
+// The joints of a mechanism with how they give way and their rates; in a
+// bridge each by its span and its number there, or as a pier that rocks
+// about an edge of its base or slides on it.
+void scriviMeccanismo(std::ostream& m, const std::vector<Cerniera>& meccanismo, const RisultatiSicurezza& r) {
   m << "[";
-  for (std::size_t k = 0; k < meccanismo.size(); ++k)
-    m << (k ? ", " : "") << "{\"joint\": " << meccanismo[k].giunto << ", \"face\": " << faccia(meccanismo[k].faccia)
-      << ", \"kind\": " << tipo(meccanismo[k].tipo) << ", \"rotation\": " << num(meccanismo[k].rotazione) << "}";
+  for (std::size_t k = 0; k < meccanismo.size(); ++k) {
+    const Cerniera& c = meccanismo[k];
+    const auto j = static_cast<std::size_t>(c.giunto - 1);
+    m << (k ? ", " : "") << "{";
+    if (r.nCampate > 1 && j < r.posti.size() && r.posti[j].pila > 0) {
+      m << "\"pier\": " << r.posti[j].pila << ", \"face\": " << faccia(c.faccia) << ", \"kind\": "
+        << (c.tipo == TipoCerniera::Scorrimento ? "\"pier sliding\"" : "\"pier rocking\"");
+    } else {
+      if (r.nCampate > 1 && j < r.posti.size())
+        m << "\"span\": " << r.posti[j].campata << ", \"joint\": " << r.posti[j].giunto;
+      else
+        m << "\"joint\": " << c.giunto;
+      m << ", \"face\": " << faccia(c.faccia) << ", \"kind\": " << tipo(c.tipo);
+    }
+    m << ", \"rotation\": " << num(c.rotazione) << "}";
+  }
   m << "]";
 }
 
+// A bridge's spans with their thrust ranges and its piers' base forces.
+void scriviPonte(Oggetto& o, const RisultatiSicurezza& r) {
+  auto& sp = o.chiave("spans");
+  sp << "[";
+  for (std::size_t k = 0; k < r.campiCampate.size(); ++k)
+    sp << (k ? ", " : "") << "{\"span\": " << r.campiCampate[k].campata << ", \"thrustMin\": "
+       << num(r.campiCampate[k].minima) << ", \"thrustMax\": " << num(r.campiCampate[k].massima) << "}";
+  sp << "]";
+  auto& pi = o.chiave("piers");
+  pi << "[";
+  for (std::size_t k = 0; k < r.basiPile.size(); ++k)
+    pi << (k ? ", " : "") << "{\"pier\": " << r.basiPile[k].pila << ", \"baseN\": " << num(r.basiPile[k].N)
+       << ", \"baseT\": " << num(r.basiPile[k].T) << ", \"baseM\": " << num(r.basiPile[k].M) << "}";
+  pi << "]";
+}
+
 // The vehicle, its spread and its sweep, when the project has a vehicle.
-void scriviVeicolo(Oggetto& o, const RisultatiVeicolo& r) {
+void scriviVeicolo(Oggetto& o, const RisultatiVeicolo& r, const RisultatiSicurezza& sicurezza) {
   const Veicolo& v = r.veicolo;
   auto& ve = o.chiave("vehicle");
   ve << "{\"name\": " << quoted(v.Nome) << ", \"track\": " << numDato(v.Carreggiata)
@@ -74,7 +105,7 @@ void scriviVeicolo(Oggetto& o, const RisultatiVeicolo& r) {
     o.chiave("worstVehicleX") << "null";
     o.chiave("worstVehicleDirection") << "null";
   }
-  scriviMeccanismo(o.chiave("vehicleMechanism"), r.meccanismo);
+  scriviMeccanismo(o.chiave("vehicleMechanism"), r.meccanismo, sicurezza);
   auto& a = o.chiave("vehicleAxles");
   a << "[";
   for (std::size_t k = 0; k < r.assiPeggiori.size(); ++k) {
@@ -126,7 +157,7 @@ void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int inden
   o.campo("thrustMin", r.spintaMinima);
   o.campo("thrustMax", r.spintaMassima);
   o.campo("liveLoadFactor", r.fattoreCarico);
-  scriviMeccanismo(o.chiave("mechanism"), r.meccanismo);
+  scriviMeccanismo(o.chiave("mechanism"), r.meccanismo, r);
   auto& sw = o.chiave("sweep");
   sw << "[";
   const std::string pad(static_cast<std::size_t>(o.rientro()) + 2, ' ');
@@ -155,7 +186,8 @@ void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int inden
     Oggetto c(o.chiave("certificate"), o.rientro());
     for (const FiguraCertificata& f : ElencoCertificati(r, nullptr)) scriviCertificato(c, f.chiave, f.certificato);
   }
-  if (p.veicolo) scriviVeicolo(o, *p.veicolo);
+  if (p.veicolo) scriviVeicolo(o, *p.veicolo, r);
+  if (r.nCampate > 1) scriviPonte(o, r);
 }
 
 }  // namespace voro::cli

@@ -34,13 +34,31 @@ std::string ipotesi(const DatiProgetto& d, const ModelloArco& m, const Risultati
 
 }  // namespace
 
-std::string CerniereInParole(const std::vector<Cerniera>& c, const Messages& l) {
+std::string CerniereInParole(const std::vector<Cerniera>& c, const RisultatiSicurezza& r, const Messages& l) {
   std::string t;
   for (std::size_t k = 0; k < c.size(); ++k) {
     const std::string come = c[k].tipo == TipoCerniera::Schiacciamento ? l.traduci("Voro", ", crushing")
                              : c[k].tipo == TipoCerniera::Scorrimento  ? l.traduci("Voro", ", sliding")
                                                                        : std::string();
-    t += (k ? ", " : "") + std::to_string(c[k].giunto) + " (" + faccia(c[k].faccia, l) + come + ")";
+    const auto j = static_cast<std::size_t>(c[k].giunto - 1);
+    std::string dove = std::to_string(c[k].giunto);
+    if (r.nCampate > 1 && j < r.posti.size()) {
+      const PostoGiunto& p = r.posti[j];
+      dove = p.pila > 0 ? Componi(l.traduci("Voro", "pier %1 base"), {std::to_string(p.pila)})
+                        : Componi(l.traduci("Voro", "span %1 joint %2"),
+                                  {std::to_string(p.campata), std::to_string(p.giunto)});
+      if (p.pila > 0) {
+        t += (k ? ", " : "") + dove + " (" +
+             (c[k].tipo == TipoCerniera::Scorrimento ? l.traduci("Voro", "the pier slides")
+                                                      : Componi(l.traduci("Voro", "the pier rocks about its %1 edge"),
+                                                                {c[k].faccia == Faccia::Estradosso
+                                                                     ? l.traduci("Voro", "right")
+                                                                     : l.traduci("Voro", "left")})) +
+             come + ")";
+        continue;
+      }
+    }
+    t += (k ? ", " : "") + dove + " (" + faccia(c[k].faccia, l) + come + ")";
   }
   return t;
 }
@@ -82,11 +100,18 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
     out << "\n" << Componi(l.traduci("Voro", "No assessment: %1"), {s.errore}) << "\n";
     return;
   }
+  out << "\n";
+  if (m.ponte())
+    out << Componi(l.traduci("Voro", "Model: a bridge of %1 spans on %2 piers, %3 voussoirs; the joints of each span "
+                                     "numbered from its left springing (1), each pier resting on its base joint; "
+                                     "the whole bridge in one analysis, its mechanism free to take adjacent spans "
+                                     "and the piers."),
+                   {std::to_string(m.Campate.size()), std::to_string(m.Pile.size()), std::to_string(m.nConciTot)});
+  else
+    out << Componi(l.traduci("Voro", "Model: %1 voussoirs, %2 joints (1 = left springing, i + 1 = right joint of "
+                                     "voussoir i), loads as for the calculation."),
+                   {std::to_string(m.nConciTot), std::to_string(m.nGiunti)});
   out << "\n"
-      << Componi(l.traduci("Voro", "Model: %1 voussoirs, %2 joints (1 = left springing, i + 1 = right joint of "
-                                   "voussoir i), loads as for the calculation."),
-                 {std::to_string(m.nConciTot), std::to_string(m.nGiunti)})
-      << "\n"
       << Componi(l.traduci("Voro", "Hypotheses of figures 2 to 5: %1."), {ipotesi(d, m, r, l, dec)}) << "\n"
       << l.traduci("Voro", "The geometric safety (1) is Heyman's: rigid voussoirs, no tensile strength, unlimited\n"
                            "compressive strength, no sliding, passive pressure as a fixed load. A thrust line fits\n"
@@ -135,7 +160,7 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
       out << "  " << l.traduci("Voro", "(That line is approached only as the thrust grows without limit.)") << "\n";
     if (!r.contatti.empty())
       out << "  "
-          << Componi(l.traduci("Voro", "It touches the reduced section at joints %1."), {CerniereInParole(r.contatti, l)})
+          << Componi(l.traduci("Voro", "It touches the reduced section at joints %1."), {CerniereInParole(r.contatti, r, l)})
           << "\n";
   }
 
@@ -175,7 +200,7 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
           << "\n";
       out << "  "
           << Componi(l.traduci("Voro", "Collapse mechanism, %1 hinges at joints %2."),
-                     {std::to_string(r.meccanismo.size()), CerniereInParole(r.meccanismo, l)})
+                     {std::to_string(r.meccanismo.size()), CerniereInParole(r.meccanismo, r, l)})
           << "\n";
       if (!r.resistenzaFinita)
         out << "  " << l.traduci("Voro", "(A factor of rigid masonry of unlimited strength.)") << "\n";
@@ -256,7 +281,7 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
     if (!r.contattiSpessoreMinimo.empty())
       out << "  "
           << Componi(l.traduci("Voro", "Hinges at the least thickness: joints %1."),
-                     {CerniereInParole(r.contattiSpessoreMinimo, l)})
+                     {CerniereInParole(r.contattiSpessoreMinimo, r, l)})
           << "\n";
     if (!r.spessoreMonotono)
       out << "  "
@@ -265,7 +290,21 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
           << "\n";
   }
 
-  if (p.veicolo) ScriviRapportoVeicolo(out, *p.veicolo, l, dec);
+  if (p.veicolo) ScriviRapportoVeicolo(out, *p.veicolo, r, l, dec);
+  if (r.nCampate > 1) {
+    out << "\n" << l.traduci("Voro", "Spans and piers") << "\n";
+    for (const CampoCampata& c : r.campiCampate)
+      out << "  "
+          << Componi(l.traduci("Voro", "Span %1: thrust from %2 to %3 kN."),
+                     {std::to_string(c.campata), c.minima ? fmt(dec, "%.2f", *c.minima) : "-",
+                      c.massima ? fmt(dec, "%.2f", *c.massima) : l.traduci("Voro", "unbounded")})
+          << "\n";
+    for (const BasePila& b : r.basiPile)
+      out << "  "
+          << Componi(l.traduci("Voro", "Pier %1 base, on the line of least eccentricity: N = %2 kN, T = %3 kN, M = %4 kNm."),
+                     {std::to_string(b.pila), fmt(dec, "%.2f", b.N), fmt(dec, "%.2f", b.T), fmt(dec, "%.2f", b.M)})
+          << "\n";
+  }
   ScriviCertificati(out, r, p.veicolo ? &*p.veicolo : nullptr, l, dec);
 
   if (r.rapportoSpessore) {
@@ -273,8 +312,7 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
     out << l.traduci("Voro", " Joint      N [kN]    e [mm]  h/2 [mm]  |e|/(h/2)") << "\n";
     const LineaSpinte& l = r.lineaMinima;
     for (std::size_t j = 0; j < l.e.size(); ++j) {
-      const Concio& c1 = m.Conci(1);
-      const double h = j == 0 ? std::hypot(c1.x(4) - c1.x(1), c1.y(4) - c1.y(1)) : m.Conci(static_cast<int>(j)).hSezioneEff;
+      const double h = j < r.posti.size() ? r.posti[j].h : 0;
       out << fmt(dec, "%6.0f", static_cast<double>(j + 1)) << fmt(dec, "%12.2f", l.N[j]) << fmt(dec, "%10.1f", l.e[j] * 1000)
           << fmt(dec, "%10.1f", h * 500) << fmt(dec, "%11.4f", std::fabs(l.e[j]) / (h / 2)) << "\n";
     }

@@ -8,7 +8,7 @@
 
 namespace voro::cli {
 
-void ScriviRapportoVeicolo(std::ostream& out, const RisultatiVeicolo& r, const Messages& l,
+void ScriviRapportoVeicolo(std::ostream& out, const RisultatiVeicolo& r, const RisultatiSicurezza& sicurezza, const Messages& l,
                            const std::string& dec) {
   const Veicolo& v = r.veicolo;
   out << "\n"
@@ -52,7 +52,7 @@ void ScriviRapportoVeicolo(std::ostream& out, const RisultatiVeicolo& r, const M
                      : l.traduci("Voro", "Least live-load factor %1 with the first axle at x = %2 m, driven backward."),
                  {fmtFattore(dec, *r.fattorePeggiore, 3), fmt(dec, "%.3f", r.xPeggiore)})
       << "\n";
-  const std::string mecc = CerniereInParole(r.meccanismo, l);
+  const std::string mecc = CerniereInParole(r.meccanismo, sicurezza, l);
   out << "  " << Componi(l.traduci("Voro", "Collapse mechanism, four hinges at joints %1."), {mecc}) << "\n";
   out << l.traduci("Voro",
                    "  Axle     x [m]    h [m]  from [m]    to [m]    b [m]  b_e [m]  on ring [kN]  at collapse [kN]")

@@ -81,7 +81,8 @@ void ScriviVerdetto(std::ostream& out, const ProgettoValutato& p) {
                         fmt(dec, "%.3f", g.governante->x2)})
             << "\n";
       if (!g.meccanismo.empty())
-        out << "  " << Componi(l.traduci("Voro", "Mechanism: hinges at joints %1."), {cerniere(g.meccanismo, l)})
+        out << "  " << Componi(l.traduci("Voro", "Mechanism: hinges at joints %1."), {p.sicurezza.nCampate > 1 ? CerniereInParole(g.meccanismo, p.sicurezza, l)
+                                                                           : cerniere(g.meccanismo, l)})
             << "\n";
       break;
     case EsitoCarico::Illimitato:

@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "data/Array1.h"
 #include "data/DatiVerifica.h"
@@ -22,6 +23,41 @@ struct DatiVoro {
   Integer nConciInput = 0;
   Integer nConci = 0;     // equal to nConciInput whenever the input is read
   Single Resistenza = 0;  // compressive strength of the segment's masonry fc [MPa]; 0 unlimited
+};
+
+// The most spans a bridge may have.
+inline constexpr std::size_t kMaxCampate = 20;
+
+// The pier between two spans: its width at the springings, its height from
+// the top of its foundation to the higher of the two springings, the batter
+// of its faces (horizontal per vertical, positive where the face leans out
+// toward the base) and its unit weight.
+struct DatiPila {
+  Single Larghezza = 0;
+  Single Altezza = 0;
+  Single ScarpaSinistra = 0, ScarpaDestra = 0;
+  Single PesoUnita = 0;  // kN/m3
+  bool operator==(const DatiPila&) const = default;
+};
+
+// A span after the first, with the pier on its left: its ring described as
+// the first span's is (one circular ring, or a chain of segments from its
+// left springing at the origin of its own axes), its masonry's strength and
+// the level of its left springing above the first span's.
+struct DatiCampata {
+  DatiPila Pila;
+  Integer nVori = 1;
+  Single LuceAnello = 0, FrecciaAnello = 0, SpessoreAnello = 0, nConciAnello = 0;
+  Array1<DatiVoro> Vori;  // 1 .. nVori when nVori > 1
+  Single ResistenzaAnello = 0;
+  Single Quota = 0;
+};
+
+// One span of a bridge built on its own: where its left springing lies in
+// the bridge's axes and the bridge's top of fill above it.
+struct CampataIsolata {
+  double x0 = 0, y0 = 0;
+  std::optional<Single> yRiempimento;
 };
 
 // Every input variable of a project. A new project has every number 0, an
@@ -78,6 +114,14 @@ struct DatiProgetto {
   // report's title block.
   voro::DatiNormativa Normativa;
   voro::Cartiglio Cartiglio;
+
+  // The spans after the first, left to right, each on the pier at its left:
+  // empty for a single arch between its abutments. The first span is the
+  // ring above; the fill, slab, road, walls and loads are the whole bridge's.
+  std::vector<DatiCampata> Campate;
+  int nCampate() const { return 1 + static_cast<int>(Campate.size()); }
+  // Set on the project of one span taken out of a bridge; never stored.
+  std::optional<CampataIsolata> Isolata;
 
   // Re-dimensions Vori to 1 .. n keeping the segments that stay; n < 1 is
   // Subscript out of range.

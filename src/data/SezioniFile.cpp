@@ -185,11 +185,78 @@ SezioneFile sezioneCartiglio() {
   return s;
 }
 
+// "Campate", then for each span after the first: its pier's width, height,
+// left and right batter and unit weight; the span's level, fc and segment
+// count; then its ring's span, rise, thickness and voussoirs, or for each
+// segment x2,y2,x3,y3,thickness,voussoirs,fc. Absent for a single arch.
+SezioneFile sezioneCampate() {
+  SezioneFile s;
+  s.etichetta = "Campate";
+  s.scrivi = [](const DatiProgetto& d) {
+    std::vector<std::string> v;
+    for (const DatiCampata& c : d.Campate) {
+      const DatiPila& p = c.Pila;
+      for (const Single x : {p.Larghezza, p.Altezza, p.ScarpaSinistra, p.ScarpaDestra, p.PesoUnita, c.Quota,
+                             c.ResistenzaAnello})
+        v.push_back(CampoNumero(x));
+      v.push_back(std::to_string(c.nVori));
+      if (c.nVori <= 1) {
+        for (const Single x : {c.LuceAnello, c.FrecciaAnello, c.SpessoreAnello, c.nConciAnello})
+          v.push_back(CampoNumero(x));
+        continue;
+      }
+      for (int i = 1; i <= c.nVori; ++i) {
+        const DatiVoro w = c.Vori.contains(i) ? c.Vori(i) : DatiVoro{};
+        for (const double x : {w.X2, w.Y2, w.X3, w.Y3, w.Spessore}) v.push_back(CampoNumero(x));
+        v.push_back(std::to_string(w.nConciInput));
+        v.push_back(CampoNumero(w.Resistenza));
+      }
+    }
+    return v;
+  };
+  s.leggi = [](const std::vector<std::string>& v, DatiProgetto& d, const Traduzioni*, std::string&) {
+    std::vector<DatiCampata> campate;
+    std::size_t k = 0;
+    auto numero = [&](auto& x) { return k < v.size() && LeggiNumero(v[k++], x); };
+    while (k < v.size()) {
+      DatiCampata c;
+      DatiPila& p = c.Pila;
+      float n = 0;
+      for (Single* x : {&p.Larghezza, &p.Altezza, &p.ScarpaSinistra, &p.ScarpaDestra, &p.PesoUnita, &c.Quota,
+                        &c.ResistenzaAnello})
+        if (!numero(*x)) return false;
+      if (!numero(n) || n != std::floor(n) || n < 1 || n > 100) return false;
+      c.nVori = static_cast<Integer>(n);
+      if (c.nVori == 1) {
+        for (Single* x : {&c.LuceAnello, &c.FrecciaAnello, &c.SpessoreAnello, &c.nConciAnello})
+          if (!numero(*x)) return false;
+      } else {
+        c.Vori.redim(1, c.nVori);
+        for (int i = 1; i <= c.nVori; ++i) {
+          DatiVoro& w = c.Vori(i);
+          float nc = 0;
+          for (double* x : {&w.X2, &w.Y2, &w.X3, &w.Y3, &w.Spessore})
+            if (!numero(*x)) return false;
+          if (!numero(nc) || nc != std::floor(nc) || std::fabs(nc) > 32767) return false;
+          if (!numero(w.Resistenza)) return false;
+          w.nConciInput = w.nConci = static_cast<Integer>(nc);
+        }
+      }
+      campate.push_back(std::move(c));
+      // A bridge has at most 20 spans.
+      if (campate.size() > kMaxCampate - 1) return false;
+    }
+    d.Campate = std::move(campate);
+    return true;
+  };
+  return s;
+}
+
 }  // namespace
 
 const std::vector<SezioneFile>& SezioniFile() {
   static const std::vector<SezioneFile> sezioni{sezioneResistenza(), sezioneVeicolo(), sezioneDiffusione(),
-                                                sezioneNormativa(), sezioneCartiglio()};
+                                                sezioneNormativa(), sezioneCartiglio(), sezioneCampate()};
   return sezioni;
 }
 

@@ -51,6 +51,12 @@ const std::pair<const char*, const char*> kNomi[] = {
     {"gQ", VORO_NOOP("Voro", "Coefficiente parziale γQ dei carichi variabili")},
     {"gM", VORO_NOOP("Voro", "Coefficiente parziale γM della muratura")},
     {"FC", VORO_NOOP("Voro", "Fattore di confidenza FC")},
+    {"Quota", VORO_NOOP("Voro", "Quota dell'imposta sinistra rispetto alla prima campata [m]")},
+    {"Pila.Larghezza", VORO_NOOP("Voro", "Larghezza della pila all'imposta [m]")},
+    {"Pila.Altezza", VORO_NOOP("Voro", "Altezza della pila dalla fondazione all'imposta [m]")},
+    {"Pila.ScarpaSinistra", VORO_NOOP("Voro", "Scarpa della faccia sinistra della pila")},
+    {"Pila.ScarpaDestra", VORO_NOOP("Voro", "Scarpa della faccia destra della pila")},
+    {"Pila.PesoUnita", VORO_NOOP("Voro", "Peso specifico della pila [kN/m3]")},
 };
 
 // The segment quantities: "Vori(i).<property>" and its name before and after i.
@@ -67,14 +73,22 @@ class Controllo {
  public:
   Controllo(const Regional& r, std::vector<ValoreImpossibile>& trovati) : r_(r), trovati_(trovati) {}
 
+  // The values that follow belong to the span or pier this names ("Campata
+  // 2: "), their variables to "Campate(i)." ; empty for the first span.
+  void Luogo(std::string chi, std::string variabili) {
+    chi_ = std::move(chi);
+    prefisso_ = std::move(variabili);
+  }
+
   // A Single is shown with its own seven digits, other values with fifteen.
   template <class T>
   void operator()(const std::string& variabile, T valore, Limite limite) {
     const double x = valore;
     std::string regola;
     if (!std::isfinite(x) || std::fabs(x) > FLT_MAX) {
-      trovati_.push_back({variabile, Componi(r_.traduci("Voro", "%1: il valore supera il campo dei numeri Single (%2)."),
-                                             {NomeGrandezza(variabile, r_), r_.TestoSingle(FLT_MAX)})});
+      trovati_.push_back({prefisso_ + variabile,
+                          chi_ + Componi(r_.traduci("Voro", "%1: il valore supera il campo dei numeri Single (%2)."),
+                                         {NomeGrandezza(variabile, r_), r_.TestoSingle(FLT_MAX)})});
       return;
     }
     if (limite == Limite::Positivo && !(x > 0)) regola = r_.traduci("Voro", "deve essere maggiore di zero.");
@@ -83,13 +97,45 @@ class Controllo {
     if (limite == Limite::AlmenoUno && roundHalfEven(x) < 1) regola = r_.traduci("Voro", "deve essere almeno 1.");
     if (regola.empty()) return;
     const std::string testo = std::is_same_v<T, Single> ? r_.TestoSingle(static_cast<Single>(x)) : r_.TestoDouble(x);
-    trovati_.push_back({variabile, NomeGrandezza(variabile, r_) + " = " + testo + ": " + regola});
+    trovati_.push_back({prefisso_ + variabile, chi_ + NomeGrandezza(variabile, r_) + " = " + testo + ": " + regola});
+  }
+
+  void Aggiungi(const std::string& variabile, const std::string& messaggio) {
+    trovati_.push_back({prefisso_ + variabile, chi_ + messaggio});
   }
 
  private:
+  std::string chi_, prefisso_;
   const Regional& r_;
   std::vector<ValoreImpossibile>& trovati_;
 };
+
+// One ring: a circular ring's span, rise, thickness and voussoirs, or each
+// segment of a chain.
+void Anello(Controllo& c, const Regional& r, Integer nVori, Single luce, Single freccia, Single spessore,
+            Single nConci, const Array1<DatiVoro>& vori) {
+  if (nVori < 1) {
+    c.Aggiungi("nVori", r.traduci("Voro", "Il numero di vori deve essere > 0"));
+  } else if (nVori == 1) {
+    c("LuceAnello", luce, Limite::Positivo);
+    c("FrecciaAnello", freccia, Limite::Positivo);
+    c("SpessoreAnello", spessore, Limite::Positivo);
+    c("nConciAnello", nConci, Limite::AlmenoUno);
+  } else {
+    for (int i = 1; i <= nVori; ++i) {
+      // A segment the project does not hold is an empty one.
+      const DatiVoro v = vori.contains(i) ? vori(i) : DatiVoro{};
+      const std::string s = "Vori(" + std::to_string(i) + ").";
+      c(s + "X2", v.X2, Limite::Libero);
+      c(s + "Y2", v.Y2, Limite::Libero);
+      c(s + "X3", v.X3, Limite::Libero);
+      c(s + "Y3", v.Y3, Limite::Libero);
+      c(s + "Spessore", v.Spessore, Limite::Positivo);
+      c(s + "nConciInput", v.nConciInput, Limite::AlmenoUno);
+      c(s + "Resistenza", v.Resistenza, Limite::NonNegativo);
+    }
+  }
+}
 
 }  // namespace
 
@@ -124,27 +170,7 @@ std::vector<ValoreImpossibile> ValoriImpossibili(const DatiProgetto& d, const Re
   c("LarghezzaChiave", d.LarghezzaChiave, Limite::Positivo);
   c("SporgenzaParete", d.SporgenzaParete, Limite::NonNegativo);
   c("hRiempimentoSolido", d.hRiempimentoSolido, Limite::NonNegativo);
-  if (d.nVori < 1) {
-    trovati.push_back({"nVori", r.traduci("Voro", "Il numero di vori deve essere > 0")});
-  } else if (d.nVori == 1) {
-    c("LuceAnello", d.LuceAnello, Limite::Positivo);
-    c("FrecciaAnello", d.FrecciaAnello, Limite::Positivo);
-    c("SpessoreAnello", d.SpessoreAnello, Limite::Positivo);
-    c("nConciAnello", d.nConciAnello, Limite::AlmenoUno);
-  } else {
-    for (int i = 1; i <= d.nVori; ++i) {
-      // A segment the project does not hold is an empty one.
-      const DatiVoro v = d.Vori.contains(i) ? d.Vori(i) : DatiVoro{};
-      const std::string s = "Vori(" + std::to_string(i) + ").";
-      c(s + "X2", v.X2, Limite::Libero);
-      c(s + "Y2", v.Y2, Limite::Libero);
-      c(s + "X3", v.X3, Limite::Libero);
-      c(s + "Y3", v.Y3, Limite::Libero);
-      c(s + "Spessore", v.Spessore, Limite::Positivo);
-      c(s + "nConciInput", v.nConciInput, Limite::AlmenoUno);
-      c(s + "Resistenza", v.Resistenza, Limite::NonNegativo);
-    }
-  }
+  Anello(c, r, d.nVori, d.LuceAnello, d.FrecciaAnello, d.SpessoreAnello, d.nConciAnello, d.Vori);
   c("qCarico", d.qCarico, Limite::NonNegativo);
   c("Kp", d.Kp, Limite::NonNegativo);
   c("nConciSpinta(0)", d.nConciSpinta[0], Limite::NonNegativo);
@@ -163,6 +189,30 @@ std::vector<ValoreImpossibile> ValoriImpossibili(const DatiProgetto& d, const Re
   c("gM", g.gM, Limite::Positivo);
   c("FC", g.FC, Limite::Positivo);
   c("gMu", g.gMu, Limite::Positivo);
+  for (std::size_t k = 0; k < d.Campate.size(); ++k) {
+    const DatiCampata& cc = d.Campate[k];
+    const DatiPila& p = cc.Pila;
+    const std::string n = std::to_string(k + 2), pila = std::to_string(k + 1);
+    c.Luogo(Componi(r.traduci("Voro", "Pila %1: "), {pila}), "Campate(" + n + ").");
+    if (p.Larghezza < 0)
+      c.Aggiungi("Pila.Larghezza", NomeGrandezza("Pila.Larghezza", r) + " = " + r.TestoSingle(p.Larghezza) + ": " +
+                                       r.traduci("Voro", "le campate si sovrappongono."));
+    else c("Pila.Larghezza", p.Larghezza, Limite::Positivo);
+    c("Pila.Altezza", p.Altezza, Limite::Positivo);
+    c("Pila.ScarpaSinistra", p.ScarpaSinistra, Limite::Libero);
+    c("Pila.ScarpaDestra", p.ScarpaDestra, Limite::Libero);
+    c("Pila.PesoUnita", p.PesoUnita, Limite::NonNegativo);
+    const double base = static_cast<double>(p.Larghezza) +
+                        static_cast<double>(p.Altezza) * (static_cast<double>(p.ScarpaSinistra) + p.ScarpaDestra);
+    if (p.Larghezza > 0 && p.Altezza > 0 && base <= 0)
+      c.Aggiungi("Pila.ScarpaSinistra",
+                 Componi(r.traduci("Voro", "le scarpe lasciano alla base una larghezza di %1 m: deve essere maggiore di zero."),
+                         {r.TestoDouble(base)}));
+    c.Luogo(Componi(r.traduci("Voro", "Campata %1: "), {n}), "Campate(" + n + ").");
+    c("Quota", cc.Quota, Limite::Libero);
+    Anello(c, r, cc.nVori, cc.LuceAnello, cc.FrecciaAnello, cc.SpessoreAnello, cc.nConciAnello, cc.Vori);
+    if (cc.nVori == 1) c("ResistenzaAnello", cc.ResistenzaAnello, Limite::NonNegativo);
+  }
   return trovati;
 }
 

@@ -110,6 +110,12 @@ DatiProgetto ProgettoDiCalcolo(const DatiProgetto& d, const CoefficientiParziali
   const Single riduzione = c.gM * c.FC;
   p.ResistenzaAnello = d.ResistenzaAnello / riduzione;
   for (int i = 1; i <= p.Vori.size(); ++i) p.Vori(i).Resistenza = d.Vori(i).Resistenza / riduzione;
+  // A bridge's piers are structural masonry; its further spans' rings as the first's.
+  for (DatiCampata& cc : p.Campate) {
+    cc.Pila.PesoUnita *= g1;
+    cc.ResistenzaAnello /= riduzione;
+    for (int i = 1; i <= cc.Vori.size(); ++i) cc.Vori(i).Resistenza /= riduzione;
+  }
   return p;
 }
 

@@ -45,7 +45,11 @@ double Scarto(double a, double b, double scala) {
 }
 
 bool sullaScatola(const Reazione& r, double W) {
-  return std::fabs(r.H / W) >= kScatola * (1 - 1e-9) || std::fabs(r.V / W) >= kScatola * (1 - 1e-9);
+  auto scatola = [&](const Appoggio& a) {
+    return std::fabs(a.H / W) >= kScatola * (1 - 1e-9) || std::fabs(a.V / W) >= kScatola * (1 - 1e-9);
+  };
+  if (scatola({r.H, r.V, r.M1})) return true;
+  return std::any_of(r.altre.begin(), r.altre.end(), scatola);
 }
 
 // The joint a basic row makes a hinge of, crushing or sliding; none for the
@@ -199,7 +203,7 @@ bool Newton(const StaticaGiunti& st, const std::array<InfoRiga, 4>& base, double
   double t = theta;
   for (int iter = 0; iter < 40; ++iter) {
     double J[4][5];
-    Jacobiano(st, base, {x[0] * W, x[1] * W, x[2] * W * L, lambda, {}}, t, J);
+    Jacobiano(st, base, {x[0] * W, x[1] * W, x[2] * W * L, lambda, {}, {}}, t, J);
     if (!Risolvi(J)) return false;
     double passo = 0;
     for (int i = 0; i < 3; ++i) {
@@ -212,7 +216,7 @@ bool Newton(const StaticaGiunti& st, const std::array<InfoRiga, 4>& base, double
     passo = std::max(passo, std::fabs(dt));
     if (!std::isfinite(passo)) return false;
     if (passo <= 1e-15 * (1 + std::fabs(t))) {
-      r = {x[0] * W, x[1] * W, x[2] * W * L, lambda, {}};
+      r = {x[0] * W, x[1] * W, x[2] * W * L, lambda, {}, {}};
       theta = t;
       return true;
     }
@@ -267,14 +271,24 @@ std::optional<Reazione> PrimaLinea(const StaticaGiunti& st, const IpotesiMuratur
   const double W = st.Wref();
   const auto& giunti = st.giunti();
   const int G = static_cast<int>(st.gruppi().size());
+  // The unknowns: the first springing's H and V, the least normal force t,
+  // the groups' shares, each further span's springing H and V.
+  const int S = st.nCampate();
+  auto colonna = [&](int k) { return static_cast<std::size_t>(k == 0 ? 0 : 3 + G + 2 * (k - 1)); };
   for (double B = 1; B <= kScatola; B *= 100) {
-    ProgrammaLineare avvio(3 + G);
+    ProgrammaLineare avvio(3 + G + 2 * (S - 1));
     avvio.Solutori(solutori);
     double tMin = 1;
     auto riga = [&](const GiuntoLineare& g, double cN, double cT, double b) {
       VettoreLP a{};
-      a[0] = cN * g.nH + cT * g.tH;
-      a[1] = cN * g.nV + cT * g.tV;
+      const std::size_t c = colonna(g.campata);
+      a[c] = cN * g.nH + cT * g.tH;
+      a[c + 1] = cN * g.nV + cT * g.tV;
+      if (g.campata2 >= 0) {
+        const std::size_t c2 = colonna(g.campata2);
+        a[c2] = cN * g.nH2 + cT * g.tH2;
+        a[c2 + 1] = cN * g.nV2 + cT * g.tV2;
+      }
       for (int k = 0; k < G; ++k) {
         const auto q = static_cast<std::size_t>(k);
         a[static_cast<std::size_t>(3 + k)] = (cN * g.nP[q] + cT * g.tP[q]) / W;
@@ -304,6 +318,12 @@ std::optional<Reazione> PrimaLinea(const StaticaGiunti& st, const IpotesiMuratur
       for (int i = 0; i < 3; ++i) a[static_cast<std::size_t>(i)] = box[k][i];
       avvio.Riga(a.data(), k < 4 ? B : 1);
     }
+    for (int campata = 1; campata < S; ++campata)
+      for (int k = 0; k < 4; ++k) {
+        VettoreLP a{};
+        a[colonna(campata) + static_cast<std::size_t>(k / 2)] = k % 2 == 0 ? 1 : -1;
+        avvio.Riga(a.data(), B);
+      }
     for (int k = 0; k < G; ++k) {
       VettoreLP a{};
       a[static_cast<std::size_t>(3 + k)] = 1;
@@ -317,8 +337,9 @@ std::optional<Reazione> PrimaLinea(const StaticaGiunti& st, const IpotesiMuratur
     x0[2] = tMin;
     const SoluzioneLP s0 = Risolvi(avvio, obiettivo, x0, cert);
     if (s0.esito == EsitoLP::Ottimo && s0.x[2] > 1e-12) {
-      Reazione r{s0.x[0] * W, s0.x[1] * W, 0, lambda, {}};
+      Reazione r{s0.x[0] * W, s0.x[1] * W, 0, lambda, {}, {}};
       for (int k = 0; k < G; ++k) r.quote.push_back(s0.x[static_cast<std::size_t>(3 + k)]);
+      for (int k = 1; k < S; ++k) r.altre.push_back({s0.x[colonna(k)] * W, s0.x[colonna(k) + 1] * W, 0});
       return r;
     }
   }
@@ -388,7 +409,7 @@ EsitoBisezione Bisezione(const StaticaGiunti& st, const IpotesiMuratura& ip, con
 std::vector<Cerniera> Contatti(const StaticaGiunti& st, const Dominio& D, const Reazione& r, double s) {
   std::vector<Cerniera> c;
   const auto& giunti = st.giunti();
-  const LineaSpinte l = st.Linea(r.H, r.V, r.M1, r.lambda, r.quote);
+  const LineaSpinte l = st.Linea(r);
   for (std::size_t j = 0; j < giunti.size(); ++j) {
     const bool rigido = D[j].size() == 1 && D[j][0].beta == 0;
     const double limite = rigido ? s * giunti[j].h / 2 : s * Capacita(D[j], l.N[j]) / l.N[j];
@@ -426,7 +447,7 @@ std::optional<EccentricitaMinima> AnalisiLimite::LineaMinima(double lambda) cons
   // With finite strength, more chords where the line meets the domain,
   // until the fraction settles.
   for (int giro = 0; giro < 4 && finita && std::isfinite(b.s) && b.s > 0; ++giro) {
-    const LineaSpinte l = st_.Linea(b.linea.H, b.linea.V, b.linea.M1, lambda, b.linea.quote);
+    const LineaSpinte l = st_.Linea(b.linea);
     for (const Cerniera& c : Contatti(st_, D, b.linea, b.s))
       Raffina(punti[static_cast<std::size_t>(c.giunto - 1)], l.N[static_cast<std::size_t>(c.giunto - 1)]);
     D = Rette(st_, ip_, punti, false);
@@ -468,16 +489,18 @@ std::optional<EccentricitaMinima> AnalisiLimite::LineaMinima(double lambda) cons
   return r;
 }
 
-std::optional<CampoSpinta> AnalisiLimite::Campo(const Reazione& dentro) const {
+std::optional<CampoSpinta> AnalisiLimite::Campo(const Reazione& dentro, int campata) const {
   const bool finita = ip_.resistenzaFinita();
   Certificato cert;
   cert.tolleranza = finita ? kTolleranzaResistenza : kTolleranzaRigida;
   Punti punti = PuntiIniziali(st_, ip_);
   // The chords about the line that fits, so that it fits them too.
-  const LineaSpinte l0 = st_.Linea(dentro.H, dentro.V, dentro.M1, dentro.lambda, dentro.quote);
+  const LineaSpinte l0 = st_.Linea(dentro);
   for (std::size_t j = 0; j < punti.size(); ++j) Raffina(punti[j], l0.N[j]);
   VettoreLP meno{}, piu{};
-  meno[0] = -1, piu[0] = 1;
+  // The column of that span's H in the programs below (three unknowns of the first span's reaction).
+  const auto h = static_cast<std::size_t>(campata == 0 ? 0 : 3 + static_cast<int>(st_.gruppi().size()) + 3 * (campata - 1));
+  meno[h] = -1, piu[h] = 1;
   auto programma = [&](Programma& P, bool tangenti) {
     P.lp.Riserva(2 * st_.nGiunti() + 4);
     P.giunti(Rette(st_, ip_, punti, tangenti), 1, ip_, false);
@@ -499,7 +522,7 @@ std::optional<CampoSpinta> AnalisiLimite::Campo(const Reazione& dentro) const {
     c = CampoSpinta{};
     c->minima = P.reazione(lo.x, dentro.lambda);
     c->massima = P.reazione(hi.x, dentro.lambda);
-    c->massimaIllimitata = hi.x[0] >= kScatola * (1 - 1e-9);
+    c->massimaIllimitata = hi.x[h] >= kScatola * (1 - 1e-9);
     cert.statico = LineaAmmissibile(st_, ip_, c->minima) && LineaAmmissibile(st_, ip_, c->massima);
     if (!finita) {
       // The rows are the exact domain: the programs' multipliers prove that
@@ -515,13 +538,13 @@ std::optional<CampoSpinta> AnalisiLimite::Campo(const Reazione& dentro) const {
     cert.cinematico = loE.esito == EsitoLP::Ottimo && hiE.esito == EsitoLP::Ottimo;
     if (!cert.cinematico) throw NonCertificato();
     const double scala = 1e-6 * st_.Wref();
-    cert.scarto = Scarto(lo.x[0] * P.W, loE.x[0] * E.W, scala);
-    if (!c->massimaIllimitata) cert.scarto = std::max(cert.scarto, Scarto(hi.x[0] * P.W, hiE.x[0] * E.W, scala));
+    cert.scarto = Scarto(lo.x[h] * P.W, loE.x[h] * E.W, scala);
+    if (!c->massimaIllimitata) cert.scarto = std::max(cert.scarto, Scarto(hi.x[h] * P.W, hiE.x[h] * E.W, scala));
     if (cert.scarto <= cert.tolleranza) break;
     // More chords at the normal forces of the four lines.
     for (const auto* x : {&lo.x, &hi.x, &loE.x, &hiE.x}) {
       const Reazione r = P.reazione(*x, dentro.lambda);
-      const LineaSpinte l = st_.Linea(r.H, r.V, r.M1, r.lambda, r.quote);
+      const LineaSpinte l = st_.Linea(r);
       for (std::size_t j = 0; j < punti.size(); ++j) Raffina(punti[j], l.N[j]);
     }
   }
@@ -573,7 +596,7 @@ Margine AnalisiLimite::MargineMinimo(double lambda) const {
       break;
     }
     for (const Reazione* r : {&dentro.reazione, &fuori.reazione}) {
-      const LineaSpinte l = st_.Linea(r->H, r->V, r->M1, r->lambda, r->quote);
+      const LineaSpinte l = st_.Linea(*r);
       for (std::size_t j = 0; j < punti.size(); ++j) Raffina(punti[j], l.N[j]);
     }
     da = dentro.reazione;
@@ -618,7 +641,7 @@ MoltiplicatoreCarico AnalisiLimite::MoltiplicatoreDa(const Reazione& avvio) cons
   };
   VettoreLP obiettivo{};
   obiettivo[3] = 1;
-  auto normali = [&](const Reazione& r) { return st_.Linea(r.H, r.V, r.M1, r.lambda, r.quote).N; };
+  auto normali = [&](const Reazione& r) { return st_.Linea(r).N; };
 
   // The chords from inside give the factor. The program carries each
   // joint's chords about the normal force of the last line, and takes in

@@ -17,15 +17,6 @@
 
 namespace voro {
 
-// The unknowns of a thrust line: the force of the left support on the arch,
-// the moment of the springing joint about its centre, the multiplier of the
-// variable load, and the share of its full pressure each group of passive
-// voussoirs mobilises (empty when the pressure is a fixed load).
-struct Reazione {
-  double H = 0, V = 0, M1 = 0, lambda = 1;
-  std::vector<double> quote;
-};
-
 // The thrust line of least eccentricity: the fraction s of the joint depths
 // it needs (of the moment each joint can carry at its normal force, with
 // finite strength), the line, the joints where it touches the reduced section.
@@ -106,7 +97,8 @@ class AnalisiLimite {
 
   // The least and the largest horizontal thrust of the thrust lines within
   // the masonry, from a line that fits; none when none fits.
-  std::optional<CampoSpinta> Campo(const Reazione& dentro) const;
+  // In a bridge, the thrust of span k's springing (0 the first).
+  std::optional<CampoSpinta> Campo(const Reazione& dentro, int campata = 0) const;
 
   // The largest multiplier >= 0 of the variable load for which a thrust
   // line fits, starting from any guess; NonCertificato as its outcome, not

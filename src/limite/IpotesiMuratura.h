@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "arch/ModelloArco.h"
+#include "arch/ResistenzaConci.h"
 #include "data/DatiProgetto.h"
 
 namespace voro {
@@ -25,10 +26,6 @@ struct IpotesiMuratura {
   bool rigide() const { return !resistenzaFinita() && !attrito && !mobilitazione; }
 };
 
-// The compressive strength of voussoir i's masonry [MPa]: its segment's
-// strength in a chain of segments, the ring's otherwise; 0 unlimited. The
-// only place the analysis reads the strength from the project.
-double ResistenzaConcio(const DatiProgetto& d, const ModelloArco& m, int i);
 
 // The width of the left springing joint, as the stresses of the first
 // section take it: where the wall takes voussoirs the arch springs from the

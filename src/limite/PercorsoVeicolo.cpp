@@ -39,7 +39,7 @@ MoltiplicatoreCarico PercorsoVeicolo::Valuta(double x, Verso verso) {
 }
 
 LineaSpinte PercorsoVeicolo::Linea(const MoltiplicatoreCarico& mc) const {
-  return st_.Linea(mc.reazione.H, mc.reazione.V, mc.reazione.M1, mc.lambda, mc.reazione.quote);
+  return st_.Linea(mc.reazione);
 }
 
 namespace {

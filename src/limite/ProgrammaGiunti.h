@@ -14,22 +14,6 @@
 namespace voro {
 
 
-// The forces of joint g under the reaction r.
-struct Forze {
-  double N, M, T;
-};
-
-inline Forze ForzeGiunto(const GiuntoLineare& g, const Reazione& r) {
-  Forze f{g.nH * r.H + g.nV * r.V + g.nL * r.lambda + g.n0, g.mH * r.H + g.mV * r.V + r.M1 + g.mL * r.lambda + g.m0,
-          g.tH * r.H + g.tV * r.V + g.tL * r.lambda + g.t0};
-  for (std::size_t k = 0; k < r.quote.size() && k < g.nP.size(); ++k) {
-    f.N += g.nP[k] * r.quote[k];
-    f.M += g.mP[k] * r.quote[k];
-    f.T += g.tP[k] * r.quote[k];
-  }
-  return f;
-}
-
 // What a row of a program bounds: a joint's moment on one side with one of
 // its capacities, its normal force, its sliding, or anything else.
 enum class TipoRiga { Momento, Compressione, Attrito, Altro };
@@ -56,9 +40,14 @@ struct Programma {
 
   Programma(const StaticaGiunti& s, int base, bool incognita, double l, SceltaSolutori solutori)
       : st(s), W(s.Wref()), L(s.Lref()), Q(s.Qtot()), nBase(base), lambdaIncognita(incognita), lambda(l),
-        G(static_cast<int>(s.gruppi().size())), lp(base + static_cast<int>(s.gruppi().size())) {
+        G(static_cast<int>(s.gruppi().size())),
+        lp(base + static_cast<int>(s.gruppi().size()) + 3 * (s.nCampate() - 1)) {
     lp.Solutori(solutori);
   }
+
+  // The column of span k's springing H (V and M1 follow): the first span's
+  // first, every further span's after the groups' shares.
+  int colonna(int k) const { return k == 0 ? 0 : nBase + G + 3 * (k - 1); }
 
   int riga(const VettoreLP& a, double b, InfoRiga i = {}) {
     info.push_back(i);
@@ -76,9 +65,17 @@ struct Programma {
     }
     if (k0 != 0) c0 += k0;
     VettoreLP a{};
-    a[0] = cH / L;
-    a[1] = cV / L;
-    a[2] = cM;
+    const auto c = static_cast<std::size_t>(colonna(g.campata));
+    a[c] = cH / L;
+    a[c + 1] = cV / L;
+    a[c + 2] = cM;
+    if (g.campata2 >= 0) {
+      // A pier's base also carries the next span's springing.
+      const auto c2 = static_cast<std::size_t>(colonna(g.campata2));
+      a[c2] = (cM * g.mH2 + cN * g.nH2 + cT * g.tH2) / L;
+      a[c2 + 1] = (cM * g.mV2 + cN * g.nV2 + cT * g.tV2) / L;
+      a[c2 + 2] = cM * g.mM2;
+    }
     if (lambdaIncognita) a[3] = Q > 0 ? cL / (Q * L) : 0;
     else c0 += cL * lambda;
     if (peso != 0) a[3] = -peso / (W * L);
@@ -125,8 +122,14 @@ struct Programma {
     const GiuntoLineare& g = st.giunti()[static_cast<std::size_t>(j)];
     const double k = g.h / 2 / (W * L);
     VettoreLP a{};
-    a[0] = -k * g.nH * W;
-    a[1] = -k * g.nV * W;
+    const auto c = static_cast<std::size_t>(colonna(g.campata));
+    a[c] = -k * g.nH * W;
+    a[c + 1] = -k * g.nV * W;
+    if (g.campata2 >= 0) {
+      const auto c2 = static_cast<std::size_t>(colonna(g.campata2));
+      a[c2] = -k * g.nH2 * W;
+      a[c2 + 1] = -k * g.nV2 * W;
+    }
     for (int q = 0; q < G; ++q) a[static_cast<std::size_t>(nBase + q)] = -k * g.nP[static_cast<std::size_t>(q)];
     riga(a, k * (g.nL * lambda + g.n0), {TipoRiga::Compressione, j, 0, {}});
   }
@@ -140,11 +143,12 @@ struct Programma {
   }
 
   void scatola() {
-    for (int k = 0; k < 4; ++k) {
-      VettoreLP a{};
-      a[static_cast<std::size_t>(k / 2)] = k % 2 == 0 ? 1 : -1;
-      riga(a, kScatola);
-    }
+    for (int c = 0; c < st.nCampate(); ++c)
+      for (int k = 0; k < 4; ++k) {
+        VettoreLP a{};
+        a[static_cast<std::size_t>(colonna(c) + k / 2)] = k % 2 == 0 ? 1 : -1;
+        riga(a, kScatola);
+      }
   }
 
   // 0 <= phi <= the group's largest share.
@@ -166,12 +170,23 @@ struct Programma {
     if (conLambda) x[3] = Q > 0 ? r.lambda * Q / W : 0;
     for (int k = 0; k < G && static_cast<std::size_t>(k) < r.quote.size(); ++k)
       x[static_cast<std::size_t>(nBase + k)] = r.quote[static_cast<std::size_t>(k)];
+    for (int k = 1; k < st.nCampate(); ++k) {
+      const Appoggio a = r.campata(k);
+      const auto c = static_cast<std::size_t>(colonna(k));
+      x[c] = a.H / W;
+      x[c + 1] = a.V / W;
+      x[c + 2] = a.M1 / (W * L);
+    }
     return x;
   }
 
   Reazione reazione(const VettoreLP& x, double l) const {
-    Reazione r{x[0] * W, x[1] * W, x[2] * W * L, l, {}};
+    Reazione r{x[0] * W, x[1] * W, x[2] * W * L, l, {}, {}};
     for (int k = 0; k < G; ++k) r.quote.push_back(x[static_cast<std::size_t>(nBase + k)]);
+    for (int k = 1; k < st.nCampate(); ++k) {
+      const auto c = static_cast<std::size_t>(colonna(k));
+      r.altre.push_back({x[c] * W, x[c + 1] * W, x[c + 2] * W * L});
+    }
     return r;
   }
 };

@@ -12,7 +12,9 @@
 
 namespace voro {
 
-inline constexpr int kMaxIncognite = 16;
+// A bridge of 20 spans: three reaction unknowns a span, the multiplier and
+// the soil's ten groups, and the first phase's extra unknown.
+inline constexpr int kMaxIncognite = 72;
 
 // The largest reaction a thrust line may take, in units of the total load:
 // beyond it the thrust is taken as unbounded (the line straightens out). The

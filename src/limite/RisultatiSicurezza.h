@@ -60,8 +60,31 @@ struct PosizioneCarico {
   bool certificata = true;  // false: no solver certified this position's answer
 };
 
+// Where a joint of the figures lies in a bridge: its span (1 the first)
+// and its number there (1 the span's left springing), or the pier whose
+// base it is (0: a joint of a ring); its depth (m).
+struct PostoGiunto {
+  int campata = 1, giunto = 1, pila = 0;
+  double h = 0;
+};
+
+// A bridge: one span's thrust range, and one pier's base forces.
+struct CampoCampata {
+  int campata = 1;
+  std::optional<double> minima, massima;
+};
+struct BasePila {
+  int pila = 1;
+  double N = 0, T = 0, M = 0;  // kN, kN, kNm about the base's centre (positive: the force right of it)
+};
+
 struct RisultatiSicurezza {
   int nGiunti = 0;
+  // Every joint of the lines and mechanisms below, in their order.
+  std::vector<PostoGiunto> posti;
+  int nCampate = 1;
+  std::vector<CampoCampata> campiCampate;  // a bridge's spans, each with its own thrust range
+  std::vector<BasePila> basiPile;          // on the line of least eccentricity
 
   // The hypotheses every figure below rests on, but the geometric factor,
   // which is always Heyman's (rigid, unlimited strength, no sliding).

@@ -21,7 +21,19 @@ constexpr double kTolleranzaPosizione = 1e-4;
 
 bool fermato(const OpzioniSicurezza& o) { return o.stop && o.stop->load(); }
 
-LineaSpinte Linea(const StaticaGiunti& st, const Reazione& r) { return st.Linea(r.H, r.V, r.M1, r.lambda, r.quote); }
+LineaSpinte Linea(const StaticaGiunti& st, const Reazione& r) { return st.Linea(r); }
+
+std::vector<PostoGiunto> Posti(const StaticaGiunti& st) {
+  std::vector<PostoGiunto> posti;
+  const auto& primi = st.primiGiunti();
+  for (std::size_t j = 0; j < st.giunti().size(); ++j) {
+    const GiuntoLineare& g = st.giunti()[j];
+    PostoGiunto p{g.campata + 1, static_cast<int>(j) - primi[static_cast<std::size_t>(g.campata)] + 1, 0, g.h};
+    if (g.pila >= 0) p = {0, 0, g.pila + 1, g.h};
+    posti.push_back(p);
+  }
+  return posti;
+}
 
 // The hypotheses the figures rest on, as the results state them.
 void Ipotesi(const DatiProgetto& d, const ModelloArco& m, const IpotesiMuratura& ip, RisultatiSicurezza& r) {
@@ -59,6 +71,14 @@ void SottoICarichi(const ModelloArco& m, const IpotesiMuratura& ip, SceltaSoluto
   const StaticaGiunti st(m, ip.mobilitazione);
   const AnalisiLimite al(st, ip, solutori);
   r.nGiunti = st.nGiunti();
+  r.nCampate = st.nCampate();
+  r.posti = Posti(st);
+  if (em)
+    for (std::size_t j = 0; j < rigida.giunti().size(); ++j)
+      if (const GiuntoLineare& g = rigida.giunti()[j]; g.pila >= 0) {
+        const Forze f = ForzeGiunto(g, em->reazione);
+        r.basiPile.push_back({g.pila + 1, f.N, f.T, f.M});
+      }
   // Whether a line fits under the stated hypotheses: a line that stands, or
   // the multipliers' proof that none does; each alone is the certificate.
   std::optional<Reazione> dentro;
@@ -92,6 +112,18 @@ void SottoICarichi(const ModelloArco& m, const IpotesiMuratura& ip, SceltaSoluto
         }
         r.spintaMassimaIllimitata = c->massimaIllimitata;
       }
+      // Each further span's own range, on the line that fits.
+      for (int k = 1; k < st.nCampate() && c && c->certificato.valido(); ++k) {
+        const auto ck = al.Campo(*dentro, k);
+        CampoCampata cc{k + 1, {}, {}};
+        if (ck && ck->certificato.valido()) {
+          cc.minima = ck->minima.campata(k).H;
+          if (!ck->massimaIllimitata) cc.massima = ck->massima.campata(k).H;
+        }
+        r.campiCampate.push_back(cc);
+      }
+      if (c && c->certificato.valido() && st.nCampate() > 1)
+        r.campiCampate.insert(r.campiCampate.begin(), CampoCampata{1, r.spintaMinima, r.spintaMassima});
     } catch (const NonCertificato&) {
       r.certificatoCampo = Certificato{};
     }
@@ -124,12 +156,12 @@ struct StrisciaCarico {
   MoltiplicatoreCarico Valuta(Single xq1, Single xq2) {
     p.xq1 = xq1;
     p.xq2 = xq2;
-    for (int i = 1; i <= m.nConciTot; ++i) m.ConcioI(i).ForzaConcio(p, m, msg);
+    CaricaBlocchi(p, m, msg);
     const StaticaGiunti st(m, ip.mobilitazione);
     const MoltiplicatoreCarico mc = AnalisiLimite(st, ip, solutori).Moltiplicatore(avvio);
     if (mc.esito == EsitoCarico::Finito) {
       avvio = mc.reazione;
-      linea = st.Linea(mc.reazione.H, mc.reazione.V, mc.reazione.M1, mc.lambda, mc.reazione.quote);
+      linea = st.Linea(mc.reazione);
     }
     return mc;
   }
@@ -210,7 +242,7 @@ bool Spostamento(const DatiProgetto& d, ModelloArco& m, Messages& msg, const Opz
   std::set<std::string> visti;
   for (const auto& e : striscia.msg.entries())
     if (visti.insert(e.text).second) msg.show(e.kind, e.text, e.title);
-  for (int i = 1; i <= m.nConciTot; ++i) m.ConcioI(i).ForzaConcio(d, m, msg);
+  CaricaBlocchi(d, m, msg);
   return true;
 }
 

@@ -45,18 +45,25 @@ double Squilibrio(const StaticaGiunti& st, const Reazione& r) {
   std::vector<double> quota(conci.size(), st.pressioneFissa() ? 1.0 : 0.0);
   for (std::size_t k = 0; k < st.gruppi().size() && k < r.quote.size(); ++k)
     for (int i = st.gruppi()[k].primo; i <= st.gruppi()[k].ultimo; ++i) quota[static_cast<std::size_t>(i - 1)] = r.quote[k];
+  std::vector<Trasmessa> passata(giunti.size());
+  for (std::size_t j = 0; j < giunti.size(); ++j) passata[j] = Passa(giunti[j], ForzeGiunto(giunti[j], r));
   double peggiore = 0;
-  Trasmessa sinistra = Passa(giunti[0], ForzeGiunto(giunti[0], r));
-  for (std::size_t i = 0; i < conci.size() && i + 1 < giunti.size(); ++i) {
-    const Trasmessa destra = Passa(giunti[i + 1], ForzeGiunto(giunti[i + 1], r));
+  // Every block: what it takes from one joint, less what it passes on to
+  // the others, with its own loads.
+  for (std::size_t i = 0; i < conci.size(); ++i) {
     const CaricoConcio& c = conci[i];
+    const Trasmessa& sinistra = passata[static_cast<std::size_t>(c.riceve)];
+    Trasmessa destra = passata[static_cast<std::size_t>(c.passa)];
+    if (c.passa2 >= 0) {
+      const Trasmessa& base = passata[static_cast<std::size_t>(c.passa2)];
+      destra.Rx += base.Rx, destra.Ry += base.Ry, destra.K += base.K;
+    }
     const double F = quota[i] * c.F, Fy = quota[i] * c.Fy;
     const double P = c.P + r.lambda * c.Q, Px = c.Px + r.lambda * c.Qx;
     const double fx = sinistra.Rx - destra.Rx + F;
     const double fy = sinistra.Ry - destra.Ry - P;
     const double k = sinistra.K - destra.K - Px - Fy;
     peggiore = std::max({peggiore, std::hypot(fx, fy) / W, std::fabs(k) / (W * L)});
-    sinistra = destra;
   }
   return peggiore;
 }

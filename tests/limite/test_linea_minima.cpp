@@ -81,7 +81,7 @@ TEST(LineaMinima, TheSpringingJointIsAsDeepAsItsOwnFace) {
   const AnalisiLimite al(st);
   const auto em = al.LineaMinima(1);
   ASSERT_TRUE(em);
-  const LineaSpinte l = st.Linea(em->reazione.H, em->reazione.V, em->reazione.M1, 1);
+  const LineaSpinte l = st.Linea(em->reazione);
   EXPECT_LE(std::fabs(l.e[0]), em->s * faccia / 2 * (1 + 1e-9));
 }
 

@@ -1,0 +1,140 @@
+// Bridges of several spans on piers, against the physics: a pier too wide
+// and heavy to move is a rigid springing, a slender one lets the mechanism
+// take the next span and the pier, a symmetric bridge answers symmetrically,
+// and a pier that cannot carry its springings is refused by name.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "arch/CaricaConci.h"
+#include "arch/CostruisciModello.h"
+#include "arch/Ponte.h"
+#include "data/ProjectFile.h"
+#include "data/RuntimeError.h"
+#include "limite/AnalisiLimite.h"
+#include "limite/VerificaStatica.h"
+
+namespace voro {
+namespace {
+
+// The bundled road bridge's 12 m span three times, on piers b wide, 6 m high.
+DatiProgetto TreCampate(Single larghezza, Single peso) {
+  RecordingMessages msg;
+  DatiProgetto d;
+  LeggiFileProgetto(std::string(VORO_SOURCE_DIR) + "/examples/ponte-stradale.vro", d, msg);
+  DatiCampata c;
+  c.Pila = {larghezza, 6, 0, 0, peso};
+  c.LuceAnello = 12, c.FrecciaAnello = 3.5f, c.SpessoreAnello = 0.6f, c.nConciAnello = 36;
+  d.Campate = {c, c};
+  return d;
+}
+
+// The live-load factor of the project's own strip load, with its mechanism.
+MoltiplicatoreCarico Fattore(DatiProgetto d, Single xq1, Single xq2) {
+  RecordingMessages msg;
+  d.xq1 = xq1, d.xq2 = xq2;
+  ModelloArco m;
+  CostruisciModello(d, m, msg);
+  CaricaConci(d, m, msg);
+  const StaticaGiunti st(m);
+  const MoltiplicatoreCarico mc = AnalisiLimite(st).Moltiplicatore({});
+  // Every block in equilibrium on the collapse line, the piers included.
+  if (mc.esito == EsitoCarico::Finito) EXPECT_LE(Squilibrio(st, mc.reazione), 1e-9);
+  return mc;
+}
+
+bool TocaPila(const MoltiplicatoreCarico& mc, const DatiProgetto& d) {
+  RecordingMessages msg;
+  ModelloArco m;
+  CostruisciModello(d, m, msg);
+  const int primaBase = m.nConciTot + static_cast<int>(m.Campate.size());  // joints before the piers' bases
+  for (const Cerniera& c : mc.meccanismo)
+    if (c.giunto > primaBase) return true;
+  return false;
+}
+
+TEST(Ponte, PileRigideComeLeImpostePileSnelleCedono) {
+  for (const int k : {0, 1, 2}) {
+    SCOPED_TRACE(k);
+    // The span alone on rigid springings, the strip where it stands on it.
+    const DatiProgetto rigide = TreCampate(50, 1e4f);
+    RecordingMessages msg;
+    const DatiProgetto sola = ProgettoCampata(rigide, k, msg);
+    const MoltiplicatoreCarico alone = Fattore(sola, sola.xq1, sola.xq2);
+    ASSERT_EQ(alone.esito, EsitoCarico::Finito);
+    const MoltiplicatoreCarico ponte = Fattore(rigide, sola.xq1, sola.xq2);
+    ASSERT_EQ(ponte.esito, EsitoCarico::Finito);
+    EXPECT_NEAR(ponte.lambda, alone.lambda, 1e-9 * alone.lambda);
+    // A slender pier beside the loaded span rocks, and the next span rises.
+    const DatiProgetto snelle = TreCampate(1.2f, 20);
+    const DatiProgetto su = ProgettoCampata(snelle, k, msg);
+    const MoltiplicatoreCarico cede = Fattore(snelle, su.xq1, su.xq2);
+    ASSERT_EQ(cede.esito, EsitoCarico::Finito);
+    EXPECT_LT(cede.lambda, 0.5 * alone.lambda);
+    EXPECT_TRUE(TocaPila(cede, snelle));
+    EXPECT_TRUE(cede.certificato.valido());
+  }
+}
+
+TEST(Ponte, SimmetricoRispondeSpecchiato) {
+  const DatiProgetto d = TreCampate(1.2f, 20);
+  RecordingMessages msg;
+  ModelloArco m;
+  CostruisciModello(d, m, msg);
+  const double mezzo = (static_cast<double>(m.xMinStruttura) + m.xMaxStruttura) / 2;
+  for (const Single a : {1.0f, 5.5f, 14.0f}) {
+    const MoltiplicatoreCarico sinistra = Fattore(d, a, a + 3);
+    const MoltiplicatoreCarico destra = Fattore(d, toSingle(2 * mezzo - a - 3), toSingle(2 * mezzo - a));
+    ASSERT_EQ(sinistra.esito, EsitoCarico::Finito);
+    EXPECT_NEAR(sinistra.lambda, destra.lambda, 1e-5 * sinistra.lambda) << a;
+  }
+}
+
+TEST(Ponte, PilaCheNonPortaLeImposteRifiutataPerNome) {
+  struct Caso {
+    Single larghezza, altezza, quota;
+    const char* parola;
+  };
+  for (const Caso& k : {Caso{0.3f, 6, 0, "Pila 1"}, Caso{1.2f, 6, -7, "Campata 2"}}) {
+    DatiProgetto d = TreCampate(k.larghezza, 20);
+    d.Campate[0].Pila.Altezza = k.altezza;
+    d.Campate[0].Quota = k.quota;
+    RecordingMessages msg;
+    ModelloArco m;
+    try {
+      CostruisciModello(d, m, msg);
+      ADD_FAILURE() << k.parola;
+    } catch (const RuntimeError& e) {
+      EXPECT_NE(e.description().find(k.parola), std::string::npos) << e.description();
+    }
+  }
+}
+
+TEST(Ponte, FileRiletto) {
+  DatiProgetto d = TreCampate(1.2f, 20);
+  d.Campate[1].nVori = 2;
+  d.Campate[1].Vori.redim(1, 2);
+  d.Campate[1].Vori(1) = {0, 0, 3, 2.5, 6, 3.5, 0.6, 18, 18, 5};
+  d.Campate[1].Vori(2) = {0, 0, 9, 2.5, 12, 0, 0.6, 18, 18, 0};
+  d.Campate[1].Quota = 0.5f;
+  const std::string f = ::testing::TempDir() + "ponte.vro";
+  RecordingMessages msg;
+  ASSERT_TRUE(ScriviFileProgetto(f, d, msg));
+  DatiProgetto r;
+  LeggiFileProgetto(f, r, msg);
+  ASSERT_EQ(r.Campate.size(), 2u);
+  EXPECT_EQ(r.Campate[0].Pila, d.Campate[0].Pila);
+  EXPECT_EQ(r.Campate[1].nVori, 2);
+  EXPECT_EQ(r.Campate[1].Vori(1).X3, 6.0);
+  EXPECT_EQ(r.Campate[1].Vori(1).Resistenza, 5.0f);
+  EXPECT_EQ(r.Campate[1].Quota, 0.5f);
+  const std::string g = ::testing::TempDir() + "ponte2.vro";
+  ASSERT_TRUE(ScriviFileProgetto(g, r, msg));
+  std::ifstream a(f, std::ios::binary), b(g, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(a), {}), std::string(std::istreambuf_iterator<char>(b), {}));
+}
+
+}  // namespace
+}  // namespace voro
