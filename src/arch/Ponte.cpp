@@ -191,7 +191,7 @@ void ForzaPila(const DatiProgetto& d, const ModelloArco& m, PilaModello& p, cons
   p.FPeso = Fp + Fm;
   p.xFPeso = p.FPeso > 0 ? (Fp * xP + Fm * xG) / p.FPeso : (p.xa + p.xb) / 2;
   // The fill between the two rings' extrados springings, up to the top of fill.
-  const double ya = p.y[4], yb = p.y[3];
+  const double ya = p.ySopra[4], yb = p.ySopra[3];
   const double yR = m.yRiempimento, yS = m.ySoletta;
   const double Fr = d.PesoRiempimento * area({p.xa, p.xb, p.xb, p.xa}, {ya, yb, yR, yR}, xG) * p.b;
   const double xR = xG;

@@ -1,6 +1,7 @@
 // Bridges of several spans on piers, against the physics: a pier too wide
 // and heavy to move is a rigid springing, a slender one lets the mechanism
-// take the next span and the pier, and a pier that cannot carry its springings is refused by name.
+// take the next span and the pier, a symmetric bridge answers symmetrically,
+// and a pier that cannot carry its springings is refused by name.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -74,6 +75,20 @@ TEST(Ponte, PileRigideComeLeImpostePileSnelleCedono) {
     EXPECT_LT(cede.lambda, 0.5 * alone.lambda);
     EXPECT_TRUE(TocaPila(cede, snelle));
     EXPECT_TRUE(cede.certificato.valido());
+  }
+}
+
+TEST(Ponte, SimmetricoRispondeSpecchiato) {
+  const DatiProgetto d = TreCampate(1.2f, 20);
+  RecordingMessages msg;
+  ModelloArco m;
+  CostruisciModello(d, m, msg);
+  const double mezzo = (static_cast<double>(m.xMinStruttura) + m.xMaxStruttura) / 2;
+  for (const Single a : {1.0f, 5.5f, 14.0f}) {
+    const MoltiplicatoreCarico sinistra = Fattore(d, a, a + 3);
+    const MoltiplicatoreCarico destra = Fattore(d, toSingle(2 * mezzo - a - 3), toSingle(2 * mezzo - a));
+    ASSERT_EQ(sinistra.esito, EsitoCarico::Finito);
+    EXPECT_NEAR(sinistra.lambda, destra.lambda, 1e-5 * sinistra.lambda) << a;
   }
 }
 
