@@ -41,7 +41,9 @@ MoltiplicatoreCarico Fattore(DatiProgetto d, Single xq1, Single xq2) {
   const StaticaGiunti st(m);
   const MoltiplicatoreCarico mc = AnalisiLimite(st).Moltiplicatore({});
   // Every block in equilibrium on the collapse line, the piers included.
-  if (mc.esito == EsitoCarico::Finito) EXPECT_LE(Squilibrio(st, mc.reazione), 1e-9);
+  if (mc.esito == EsitoCarico::Finito) {
+    EXPECT_LE(Squilibrio(st, mc.reazione), 1e-9);
+  }
   return mc;
 }
 
