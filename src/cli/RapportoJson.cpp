@@ -9,6 +9,11 @@ namespace voro::cli {
 
 void ScriviJson(std::ostream& out, const Soluzione& s, int indent) {
   Oggetto o(out, indent);
+  // A span of a bridge, solved alone on rigid springings.
+  if (s.campata > 0) {
+    o.campo("span", s.campata);
+    o.campo("spans", s.nCampate);
+  }
   if (ScriviFallimento(o, s)) return;
   const ModelloArco& m = s.modello;
   const RisultatiCalcolo& r = s.risultati;

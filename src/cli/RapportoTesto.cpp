@@ -30,6 +30,11 @@ void ScriviRapporto(std::ostream& out, const Soluzione& s) {
   // The words and the decimal separator in the language of the messages.
   Regional regional(s.decimale, "");
   regional.setTraduzioni(s.messaggi.traduzioni());
+  if (s.campata > 0)
+    testo << Componi(s.messaggi.traduci("Voro", "Span %1 of %2 of the bridge, solved alone on rigid springings: the "
+                                                "three hinges belong to one ring."),
+                     {std::to_string(s.campata), std::to_string(s.nCampate)})
+          << "\n\n";
   ScriviTesto(testo, ComponiRisultati(FontiDaSoluzione(s), NumeriRapporto(regional)));
   // Titles and file names may hold control characters that would drive the terminal.
   out << TestoTerminale(testo.str(), true);

@@ -11,7 +11,8 @@ void ScriviCsv(std::ostream& out, const std::vector<Soluzione>& soluzioni) {
   out << "file,status,sig_e_worst [MPa],sig_e_section,sig_i_worst [MPa],sig_i_section,min_comp [%],"
          "min_comp_section,Vl [kN],Hl [kN],Vr [kN],Hr [kN],tie_thrust [kN],el [mm],ec [mm],er [mm],message\n";
   for (const Soluzione& s : soluzioni) {
-    out << cella(s.file) << ',';
+    // A bridge's spans each on a row of their own.
+    out << cella(s.campata > 0 ? s.file + " #" + std::to_string(s.campata) : s.file) << ',';
     if (s.esito != Esito::Risolto) {
       out << StatoSenzaRisultati(s) << ",,,,,,,,,,,,,,," << cella(s.errore) << "\n";
       continue;

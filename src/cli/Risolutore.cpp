@@ -1,6 +1,8 @@
 // Solving projects for the command line.
 #include "cli/Risolutore.h"
 
+#include "arch/Ponte.h"
+
 #include <algorithm>
 #include <thread>
 
@@ -59,8 +61,23 @@ bool PreparaModello(Soluzione& s, const OpzioniSoluzione& opzioni) {
   return true;
 }
 
-void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni) {
+void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni, int campata) {
   if (!PreparaModello(s, opzioni)) return;
+  if (!s.dati.Campate.empty()) {
+    // The three hinges belong to one ring: each span of a bridge alone.
+    s.nCampate = s.dati.nCampate();
+    s.campata = campata + 1;
+    try {
+      s.dati = ProgettoCampata(s.dati, campata, s.messaggi);
+      CostruisciModello(s.dati, s.modello, s.messaggi);
+    } catch (const RuntimeError& e) {
+      s.messaggi.critical(MessaggioGeometria(e, s.messaggi));
+      s.esito = Esito::Fallito;
+      s.numeroErrore = e.number();
+      s.errore = "Error: Check Geometry";
+      return;
+    }
+  }
   Calcolo calcolo(s.dati, s.modello, s.risultati, s.messaggi, opzioni.osservatore);
   OpzioniRicerca ricerca;
   ricerca.thread = opzioni.threadRicerca;
@@ -111,7 +128,21 @@ std::vector<Soluzione> RisolviTutti(const std::vector<std::string>& files, const
   for (unsigned k = 1; k < n; ++k) workers.emplace_back(lavora);
   lavora();
   for (auto& w : workers) w.join();
-  return soluzioni;
+  // A bridge's further spans follow its first.
+  std::vector<Soluzione> tutte;
+  for (Soluzione& s : soluzioni) {
+    const int n = s.nCampate;
+    const std::string file = s.file;
+    tutte.push_back(std::move(s));
+    for (int k = 1; k < n; ++k) {
+      Soluzione t;
+      t.file = file;
+      if (Interrotto(opzioni)) NonAvviato(t);
+      else Risolvi(t, opzioni, k);
+      tutte.push_back(std::move(t));
+    }
+  }
+  return tutte;
 }
 
 }  // namespace voro::cli

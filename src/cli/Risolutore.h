@@ -34,7 +34,8 @@ void ApplicaRegoleLettura(DatiProgetto& d);
 bool PreparaModello(Soluzione& s, const OpzioniSoluzione& opzioni);
 
 // Prepares the model and runs the calculation; failures land in the solution.
-void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni);
+// A bridge's span campata (0 the first) alone, on rigid springings.
+void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni, int campata = 0);
 
 // Whether Ctrl+C has interrupted the batch.
 bool Interrotto(const OpzioniSoluzione& opzioni);

@@ -28,6 +28,9 @@ struct Soluzione {
   std::string errore;     // the message that reports the failure
   double MomentoPareteSinistra = 0, MomentoPareteDestra = 0;
   double TiroCatena = 0;
+  // A bridge is solved span by span, each on rigid springings: the span this
+  // solves (1 the first) of how many; 0 of 1 for a single arch.
+  int campata = 0, nCampate = 1;
 };
 
 // The status of a project without results in the summary tables.
