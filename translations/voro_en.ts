@@ -2701,7 +2701,7 @@ when |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>Pila %1</source>
-        <translation>Pila %1</translation>
+        <translation>Pier %1</translation>
     </message>
     <message>
         <source>la larghezza %1 m è minore di quella delle due imposte che porta (%2 m)</source>

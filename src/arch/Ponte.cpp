@@ -3,10 +3,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iomanip>
+#include <sstream>
 #include <string>
 
 #include "arch/CostruisciModello.h"
-#include "data/NumberText.h"
 #include "data/Traduzioni.h"
 #include "geometry/Poligono.h"
 #include "arch/ResistenzaConci.h"
@@ -64,7 +65,12 @@ std::vector<DatiProgetto> Campate(const DatiProgetto& d, Messages& msg) {
 
 [[noreturn]] void Rifiuta(const std::string& perche) { throw RuntimeError(err::AssemblyFailed, perche); }
 
-std::string Metri(double x) { return numberText(x, 4, ".", false); }
+// A length in metres as the messages show it: four significant digits.
+std::string Metri(double x) {
+  std::ostringstream s;
+  s << std::setprecision(4) << x;
+  return s.str();
+}
 
 // The pier between the ring a (its last voussoir cs) and the ring b (its
 // first voussoir cd): its outline from its faces and base.
@@ -79,12 +85,12 @@ PilaModello Pila(const DatiPila& dp, const DatiProgetto& d, const ModelloArco& m
   const std::string chi = Componi(msg.traduci("Voro", "Pila %1"), {std::to_string(k)});
   // Each ring's end face reaches from its intrados end out to its extrados
   // circle: the two faces must fit on the pier's top side by side.
-  auto estradosso = [](const VoroParziale& v, double x, double y) {
+  auto estradosso = [](const VoroParziale& v, double x) {
     const double k = (v.Raggio + v.Spessore) / v.Raggio;
     return v.xC + (x - v.xC) * k;
   };
-  const double xea = std::max(estradosso(a.Vori(a.Vori.size()), xa, ya), s.x(3));
-  const double xeb = std::min(estradosso(b.Vori(1), xb, yb), t.x(4));
+  const double xea = std::max(estradosso(a.Vori(a.Vori.size()), xa), s.x(3));
+  const double xeb = std::min(estradosso(b.Vori(1), xb), t.x(4));
   if (xea > xeb + 1e-9)
     Rifiuta(chi + ": " +
             Componi(msg.traduci("Voro", "la larghezza %1 m è minore di quella delle due imposte che porta (%2 m)"),

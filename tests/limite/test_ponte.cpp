@@ -94,6 +94,34 @@ TEST(Ponte, SimmetricoRispondeSpecchiato) {
   }
 }
 
+// Three brickwork spans of about 3 m on slender piers, shaped like the
+// bridges load-tested to collapse: the line load is worst nearer the crown
+// than the quarter span, and the collapse takes the next span too.
+TEST(Ponte, TreCampateInMattoniComeLeProveAlCollasso) {
+  DatiProgetto d;
+  d.PesoMuratura = 20, d.hRiempimento = 0.3f, d.PesoRiempimento = 18, d.Larghezza = 2.9f, d.LarghezzaChiave = 2.9f;
+  d.LuceAnello = 3, d.FrecciaAnello = 0.75f, d.SpessoreAnello = 0.215f, d.nConciAnello = 30;
+  d.SporgenzaParete = 0.3f, d.hRiempimentoSolido = 0.2f, d.qCarico = 1000;
+  DatiCampata c;
+  c.Pila = {0.44f, 3, 0, 0, 20};
+  c.LuceAnello = 3, c.FrecciaAnello = 0.75f, c.SpessoreAnello = 0.215f, c.nConciAnello = 30;
+  d.Campate = {c, c};
+  double peggiore = 1e300, xPeggiore = 0;
+  MoltiplicatoreCarico mPeggiore;
+  for (Single x = 0.05f; x <= 1.6f; x += 0.05f) {
+    const MoltiplicatoreCarico mc = Fattore(d, x - 0.05f, x + 0.05f);
+    ASSERT_EQ(mc.esito, EsitoCarico::Finito) << x;
+    if (mc.lambda < peggiore) peggiore = mc.lambda, xPeggiore = x, mPeggiore = mc;
+  }
+  EXPECT_GT(xPeggiore, 3 * 3.0 / 8) << "worst line load at " << xPeggiore;
+  RecordingMessages msg;
+  ModelloArco m;
+  CostruisciModello(d, m, msg);
+  bool oltre = false;
+  for (const Cerniera& h : mPeggiore.meccanismo) oltre = oltre || h.giunto > m.Campate[0].ultimo + 1;
+  EXPECT_TRUE(oltre);
+}
+
 TEST(Ponte, PilaCheNonPortaLeImposteRifiutataPerNome) {
   struct Caso {
     Single larghezza, altezza, quota;
