@@ -6,7 +6,9 @@
 
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
+#include <utility>
 
 #include "arch/CaricaConci.h"
 #include "arch/CostruisciModello.h"
@@ -47,14 +49,19 @@ MoltiplicatoreCarico Fattore(DatiProgetto d, Single xq1, Single xq2) {
   return mc;
 }
 
-bool TocaPila(const MoltiplicatoreCarico& mc, const DatiProgetto& d) {
+// The spans and the piers a mechanism takes (each 0 the first).
+std::pair<std::set<int>, std::set<int>> Presi(const MoltiplicatoreCarico& mc, const DatiProgetto& d) {
   RecordingMessages msg;
   ModelloArco m;
   CostruisciModello(d, m, msg);
-  const int primaBase = m.nConciTot + static_cast<int>(m.Campate.size());  // joints before the piers' bases
-  for (const Cerniera& c : mc.meccanismo)
-    if (c.giunto > primaBase) return true;
-  return false;
+  const StaticaGiunti st(m);
+  std::set<int> campate, pile;
+  for (const Cerniera& c : mc.meccanismo) {
+    const GiuntoLineare& g = st.giunti()[static_cast<std::size_t>(c.giunto - 1)];
+    if (g.pila >= 0) pile.insert(g.pila);
+    else campate.insert(g.campata);
+  }
+  return {campate, pile};
 }
 
 TEST(Ponte, PileRigideComeLeImpostePileSnelleCedono) {
@@ -75,7 +82,12 @@ TEST(Ponte, PileRigideComeLeImpostePileSnelleCedono) {
     const MoltiplicatoreCarico cede = Fattore(snelle, su.xq1, su.xq2);
     ASSERT_EQ(cede.esito, EsitoCarico::Finito);
     EXPECT_LT(cede.lambda, 0.5 * alone.lambda);
-    EXPECT_TRUE(TocaPila(cede, snelle));
+    // The loaded span, a pier beside it and the span beyond that pier.
+    const auto [campate, pile] = Presi(cede, snelle);
+    ASSERT_EQ(pile.size(), 1u);
+    const int pila = *pile.begin();
+    EXPECT_TRUE(pila == k - 1 || pila == k);
+    EXPECT_EQ(campate, (std::set<int>{pila, pila + 1}));
     EXPECT_TRUE(cede.certificato.valido());
   }
 }
@@ -114,12 +126,7 @@ TEST(Ponte, TreCampateInMattoniComeLeProveAlCollasso) {
     if (mc.lambda < peggiore) peggiore = mc.lambda, xPeggiore = x, mPeggiore = mc;
   }
   EXPECT_GT(xPeggiore, 3 * 3.0 / 8) << "worst line load at " << xPeggiore;
-  RecordingMessages msg;
-  ModelloArco m;
-  CostruisciModello(d, m, msg);
-  bool oltre = false;
-  for (const Cerniera& h : mPeggiore.meccanismo) oltre = oltre || h.giunto > m.Campate[0].ultimo + 1;
-  EXPECT_TRUE(oltre);
+  EXPECT_EQ(Presi(mPeggiore, d).first, (std::set<int>{0, 1}));
 }
 
 TEST(Ponte, PilaCheNonPortaLeImposteRifiutataPerNome) {
