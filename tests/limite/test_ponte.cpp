@@ -10,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "analysis/ProgettiCasuali.h"
 #include "arch/CaricaConci.h"
 #include "arch/CostruisciModello.h"
 #include "arch/Ponte.h"
@@ -127,6 +128,51 @@ TEST(Ponte, TreCampateInMattoniComeLeProveAlCollasso) {
   }
   EXPECT_GT(xPeggiore, 3 * 3.0 / 8) << "worst line load at " << xPeggiore;
   EXPECT_EQ(Presi(mPeggiore, d).first, (std::set<int>{0, 1}));
+}
+
+// Random bridges of two to four spans on random piers: the dense simplex
+// and CLP alone reach one live-load factor, and the two in turn certify
+// every one of them.
+TEST(Ponte, DueSolutoriSuPontiCasuali) {
+  int confrontati = 0;
+  for (std::uint64_t seme = 1; seme <= 150; ++seme) {
+    prova::Dado r(seme * 7919);
+    DatiProgetto d = prova::ProgettoCasuale(seme);
+    const int n = r.intero(1, 3);
+    for (int k = 0; k < n; ++k) {
+      const DatiProgetto a = prova::ProgettoCasuale(seme * 1000 + static_cast<std::uint64_t>(k));
+      DatiCampata c;
+      c.Pila = {static_cast<Single>(r.uniforme(0.6, 4)), static_cast<Single>(r.uniforme(1, 10)),
+                static_cast<Single>(r.uniforme(0, 0.05)), static_cast<Single>(r.uniforme(0, 0.05)),
+                static_cast<Single>(r.uniforme(16, 24))};
+      c.nVori = a.nVori, c.Vori = a.Vori;
+      c.LuceAnello = a.LuceAnello, c.FrecciaAnello = a.FrecciaAnello;
+      c.SpessoreAnello = a.SpessoreAnello, c.nConciAnello = a.nConciAnello;
+      c.Quota = static_cast<Single>(r.uniforme(-0.5, 0.5));
+      d.Campate.push_back(c);
+    }
+    d.SpintaPassiva = false;
+    RecordingMessages msg;
+    ModelloArco m;
+    try {
+      CostruisciModello(d, m, msg);
+    } catch (const RuntimeError&) {
+      continue;  // a pier too narrow for its springings: refused, as it should be
+    }
+    CaricaConci(d, m, msg);
+    const StaticaGiunti st(m);
+    if (!(st.Qtot() > 0)) continue;
+    SCOPED_TRACE(seme);
+    const MoltiplicatoreCarico entrambi = AnalisiLimite(st).Moltiplicatore({});
+    EXPECT_TRUE(entrambi.certificato.valido());
+    const MoltiplicatoreCarico denso = AnalisiLimite(st, {}, SceltaSolutori::SoloDenso).Moltiplicatore({});
+    const MoltiplicatoreCarico clp = AnalisiLimite(st, {}, SceltaSolutori::SoloClp).Moltiplicatore({});
+    if (denso.esito != EsitoCarico::Finito || clp.esito != EsitoCarico::Finito) continue;
+    EXPECT_NEAR(denso.lambda, clp.lambda, 1e-7 * clp.lambda);
+    EXPECT_NEAR(entrambi.lambda, clp.lambda, 1e-7 * clp.lambda);
+    ++confrontati;
+  }
+  EXPECT_GE(confrontati, 30);
 }
 
 TEST(Ponte, PilaCheNonPortaLeImposteRifiutataPerNome) {
