@@ -2807,6 +2807,10 @@ when |e| &lt;= s h/2.</translation>
         <source>Campata %1: </source>
         <translation>Span %1: </translation>
     </message>
+    <message>
+        <source>Span %1 of %2 of the bridge, solved alone on rigid springings: the three hinges belong to one ring.</source>
+        <translation>Span %1 of %2 of the bridge, solved alone on rigid springings: the three hinges belong to one ring.</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>

@@ -2808,6 +2808,10 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <source>Campata %1: </source>
         <translation>Campata %1: </translation>
     </message>
+    <message>
+        <source>Span %1 of %2 of the bridge, solved alone on rigid springings: the three hinges belong to one ring.</source>
+        <translation>Campata %1 di %2 del ponte, calcolata da sola su imposte rigide: le tre cerniere appartengono a un solo anello.</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>
