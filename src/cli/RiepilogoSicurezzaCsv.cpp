@@ -18,15 +18,22 @@ std::string valore(const std::optional<T>& v) {
 }
 
 // Hinges as "5i 7e ...": 5i a hinge at the intrados of joint 5, 5ic a
-// crushing one, 5s a sliding joint.
-std::string cerniere(const std::vector<Cerniera>& c) {
+// crushing one, 5s a sliding joint; in a bridge "2/5i" for joint 5 of span
+// 2, and "P1e" for pier 1 rocking about its right (extrados side) edge.
+std::string cerniere(const std::vector<Cerniera>& c, const RisultatiSicurezza& r) {
   std::string t;
-  for (const Cerniera& h : c)
-    t += (t.empty() ? "" : " ") + std::to_string(h.giunto) +
+  for (const Cerniera& h : c) {
+    const auto j = static_cast<std::size_t>(h.giunto - 1);
+    std::string dove = std::to_string(h.giunto);
+    if (r.nCampate > 1 && j < r.posti.size())
+      dove = r.posti[j].pila > 0 ? "P" + std::to_string(r.posti[j].pila)
+                                 : std::to_string(r.posti[j].campata) + "/" + std::to_string(r.posti[j].giunto);
+    t += (t.empty() ? "" : " ") + dove +
          (h.tipo == TipoCerniera::Scorrimento ? "s"
           : h.faccia == Faccia::Intradosso   ? "i"
                                              : "e") +
          (h.tipo == TipoCerniera::Schiacciamento ? "c" : "");
+  }
   return t;
 }
 
@@ -59,7 +66,7 @@ void ScriviCsvSicurezza(std::ostream& out, const std::vector<ProgettoValutato>& 
       out << ",,,";
     out << (r.ammissibile ? "true" : "false") << ',' << valore(r.rapportoSpessore) << ','
         << valore(r.fattoreGeometrico) << ',' << valore(r.spintaMinima) << ',' << valore(r.spintaMassima) << ','
-        << valore(r.fattoreCarico) << ',' << cerniere(r.meccanismo) << ',' << valore(r.fattorePeggiore) << ','
+        << valore(r.fattoreCarico) << ',' << cerniere(r.meccanismo, r) << ',' << valore(r.fattorePeggiore) << ','
         << valore(r.xq1Peggiore) << ',' << valore(r.spessoreMinimo) << ',' << valore(r.fattoreSpessore) << ','
         << valore(r.resistenzaMinima) << ',' << valore(r.attrito) << ',' << valore(r.mobilitazione) << ",";
     if (conVeicolo) {
@@ -68,7 +75,7 @@ void ScriviCsvSicurezza(std::ostream& out, const std::vector<ProgettoValutato>& 
         out << cella(v->veicolo.Nome) << ',' << valore(v->fattorePeggiore) << ',';
         if (v->fattorePeggiore) out << valore(std::optional<double>(v->xPeggiore)) << ',' << TestoVerso(v->versoPeggiore);
         else out << ',';
-        out << ',' << cerniere(v->meccanismo);
+        out << ',' << cerniere(v->meccanismo, r);
       } else {
         out << ",,,,";
       }
