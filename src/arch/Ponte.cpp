@@ -8,9 +8,10 @@
 #include <string>
 
 #include "arch/CostruisciModello.h"
+#include "arch/ResistenzaConci.h"
+#include "data/RuntimeError.h"
 #include "data/Traduzioni.h"
 #include "geometry/Poligono.h"
-#include "arch/ResistenzaConci.h"
 
 namespace voro {
 
@@ -54,7 +55,14 @@ std::vector<DatiProgetto> Campate(const DatiProgetto& d, Messages& msg) {
       q.back().Isolata->y0 = d.Campate[static_cast<std::size_t>(k - 1)].Quota;
     }
     ModelloArco m;
-    AssemblaCampata(q.back(), m, msg);
+    try {
+      AssemblaCampata(q.back(), m, msg);
+    } catch (const RuntimeError& e) {
+      // The ring's own reason, said of its span.
+      if (e.number() != err::AssemblyFailed || e.description() == errorDescription(e.number())) throw;
+      throw RuntimeError(err::AssemblyFailed,
+                         Componi(msg.traduci("Voro", "Campata %1"), {std::to_string(k + 1)}) + ": " + e.description());
+    }
     yEstradosso = std::max(yEstradosso, m.yEstradossoMax);
     if (k + 1 < d.nCampate()) x0 = m.Vori(m.Vori.size()).X3 + d.Campate[static_cast<std::size_t>(k)].Pila.Larghezza;
   }

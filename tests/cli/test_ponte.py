@@ -64,6 +64,13 @@ class Ponte(unittest.TestCase):
                 self.assertEqual(r.returncode, 1, r.stderr)
                 self.assertIn(words, r.stderr + r.stdout)
                 self.assertFalse(plot.exists())
+        # A ring that cannot be built, said of its span.
+        with tempfile.TemporaryDirectory() as d:
+            f = pathlib.Path(d) / "flat.vro"
+            f.write_bytes(with_piers("1.2,6,0,0,20,0,0,1,12,3.5,.6,36,1.2,6,0,0,20,0,0,1,12,7,.6,36"))
+            r = run("assess", f)
+            self.assertEqual(r.returncode, 1)
+            self.assertIn("Span 3: Ring", r.stderr + r.stdout)
         # A span springing below its pier's base.
         with tempfile.TemporaryDirectory() as d:
             f = pathlib.Path(d) / "low.vro"
