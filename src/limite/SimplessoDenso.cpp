@@ -46,11 +46,12 @@ void normalizza(double* v, int d) {
 // Gauss-Jordan with partial pivoting; false when it is singular.
 bool inverti(const Righe& R, const std::array<int, K>& base, Matrice& inv) {
   const int d = R.n;
-  Matrice M{};
+  // Only the d x d corner is read: no need to clear the whole of a matrix
+  // sized for the largest bridge.
+  Matrice M;
   for (int i = 0; i < d; ++i) {
     const double* a = R.riga(base[static_cast<std::size_t>(i)]);
-    for (int j = 0; j < d; ++j) M[i][j] = a[j];
-    inv[i] = VettoreLP{};
+    for (int j = 0; j < d; ++j) M[i][j] = a[j], inv[i][j] = 0;
     inv[i][i] = 1;
   }
   for (int c = 0; c < d; ++c) {
