@@ -6,6 +6,8 @@
 
 #include <fstream>
 #include <iterator>
+#include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -34,6 +36,115 @@ DatiProgetto TreCampate(Single larghezza, Single peso) {
   return d;
 }
 
+// The live-load factor a mechanism's virtual work gives, from its hinges
+// alone: the blocks between hinges move as rigid bodies, the ground still,
+// each hinge a point both its bodies share (a sliding joint turns neither
+// way and opens not); the work of the dead loads and of lambda times the
+// live loads is nil. None when the hinges leave not one degree of freedom.
+std::optional<double> FattoreCinematico(const StaticaGiunti& st, const std::vector<Cerniera>& meccanismo) {
+  const auto& conci = st.conci();
+  const auto& giunti = st.giunti();
+  const int nb = static_cast<int>(conci.size());
+  // Which block passes each joint on (its left or upper side), which takes it.
+  std::vector<int> passa(giunti.size(), -1), prende(giunti.size(), -1);
+  for (int b = 0; b < nb; ++b) {
+    const CaricoConcio& c = conci[static_cast<std::size_t>(b)];
+    prende[static_cast<std::size_t>(c.riceve)] = b;
+    passa[static_cast<std::size_t>(c.passa)] = b;
+    if (c.passa2 >= 0) passa[static_cast<std::size_t>(c.passa2)] = b;
+  }
+  // Bodies: blocks joined by the joints that do not give way; nb is the ground.
+  std::vector<int> capo(static_cast<std::size_t>(nb) + 1);
+  for (int b = 0; b <= nb; ++b) capo[static_cast<std::size_t>(b)] = b;
+  std::function<int(int)> trova = [&](int b) {
+    return capo[static_cast<std::size_t>(b)] == b ? b : capo[static_cast<std::size_t>(b)] = trova(capo[static_cast<std::size_t>(b)]);
+  };
+  auto lato = [&](int b) { return b < 0 ? nb : b; };
+  std::vector<char> cerniera(giunti.size(), 0);
+  for (const Cerniera& c : meccanismo) cerniera[static_cast<std::size_t>(c.giunto - 1)] = 1;
+  for (std::size_t j = 0; j < giunti.size(); ++j)
+    if (!cerniera[j]) capo[static_cast<std::size_t>(trova(lato(passa[j])))] = trova(lato(prende[j]));
+  std::vector<int> corpo(static_cast<std::size_t>(nb) + 1, -1);
+  int nc = 0;
+  for (int b = 0; b < nb; ++b)
+    if (trova(b) != trova(nb) && corpo[static_cast<std::size_t>(trova(b))] < 0) corpo[static_cast<std::size_t>(trova(b))] = nc++;
+  auto indice = [&](int b) { return trova(lato(b)) == trova(nb) ? -1 : corpo[static_cast<std::size_t>(trova(lato(b)))]; };
+  // Rows of the constraints on (u, v, w) of each body; the velocity of a
+  // point (x, y) of a body is (u - w y, v + w x).
+  std::vector<std::vector<double>> A;
+  auto riga = [&](int a, int b, double ca[3], double cb[3]) {
+    std::vector<double> r(static_cast<std::size_t>(3 * nc), 0);
+    for (int k = 0; k < 3; ++k) {
+      if (a >= 0) r[static_cast<std::size_t>(3 * a + k)] += ca[k];
+      if (b >= 0) r[static_cast<std::size_t>(3 * b + k)] -= cb[k];
+    }
+    A.push_back(r);
+  };
+  for (const Cerniera& c : meccanismo) {
+    const GiuntoLineare& g = giunti[static_cast<std::size_t>(c.giunto - 1)];
+    const int a = indice(passa[static_cast<std::size_t>(c.giunto - 1)]);
+    const int b = indice(prende[static_cast<std::size_t>(c.giunto - 1)]);
+    if (c.tipo == TipoCerniera::Scorrimento) {
+      // No turning apart, no opening across the joint (normal n = (uy, -ux)).
+      double w[3] = {0, 0, 1};
+      riga(a, b, w, w);
+      double n[3] = {g.uy, -g.ux, -g.uy * g.yM - g.ux * g.xM};
+      riga(a, b, n, n);
+      continue;
+    }
+    const double lato = c.faccia == Faccia::Estradosso ? 0.5 : -0.5;
+    const double x = g.xM + lato * g.h * g.ux, y = g.yM + lato * g.h * g.uy;
+    double ux[3] = {1, 0, -y}, uy[3] = {0, 1, x};
+    riga(a, b, ux, ux);
+    riga(a, b, uy, uy);
+  }
+  // The null space by Gauss-Jordan with full pivoting: one free unknown.
+  const int n = 3 * nc, m = static_cast<int>(A.size());
+  std::vector<int> colonna(static_cast<std::size_t>(n));
+  for (int k = 0; k < n; ++k) colonna[static_cast<std::size_t>(k)] = k;
+  int rango = 0;
+  for (; rango < std::min(m, n); ++rango) {
+    int pr = -1, pc = -1;
+    double mx = 1e-10;
+    for (int i = rango; i < m; ++i)
+      for (int k = rango; k < n; ++k)
+        if (std::fabs(A[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)]) > mx)
+          mx = std::fabs(A[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)]), pr = i, pc = k;
+    if (pr < 0) break;
+    std::swap(A[static_cast<std::size_t>(rango)], A[static_cast<std::size_t>(pr)]);
+    for (auto& r : A) std::swap(r[static_cast<std::size_t>(rango)], r[static_cast<std::size_t>(pc)]);
+    std::swap(colonna[static_cast<std::size_t>(rango)], colonna[static_cast<std::size_t>(pc)]);
+    auto& p = A[static_cast<std::size_t>(rango)];
+    const double piv = p[static_cast<std::size_t>(rango)];
+    for (double& v : p) v /= piv;
+    for (int i = 0; i < m; ++i) {
+      if (i == rango) continue;
+      auto& r = A[static_cast<std::size_t>(i)];
+      const double f = r[static_cast<std::size_t>(rango)];
+      if (f == 0) continue;
+      for (int k = 0; k < n; ++k) r[static_cast<std::size_t>(k)] -= f * p[static_cast<std::size_t>(k)];
+    }
+  }
+  if (n - rango != 1) return std::nullopt;
+  std::vector<double> z(static_cast<std::size_t>(n), 0);
+  z[static_cast<std::size_t>(colonna[static_cast<std::size_t>(rango)])] = 1;
+  for (int i = 0; i < rango; ++i)
+    z[static_cast<std::size_t>(colonna[static_cast<std::size_t>(i)])] = -A[static_cast<std::size_t>(i)][static_cast<std::size_t>(rango)];
+  // The loads' work: a load P down at x with moment Px, F along +x with Fy.
+  double lavoroP = 0, lavoroQ = 0;
+  for (int b = 0; b < nb; ++b) {
+    const int k = indice(b);
+    if (k < 0) continue;
+    const double u = z[static_cast<std::size_t>(3 * k)], v = z[static_cast<std::size_t>(3 * k + 1)],
+                 w = z[static_cast<std::size_t>(3 * k + 2)];
+    const CaricoConcio& c = conci[static_cast<std::size_t>(b)];
+    lavoroP += -(c.P * v + c.Px * w) + c.F * u - c.Fy * w;
+    lavoroQ += -(c.Q * v + c.Qx * w);
+  }
+  if (lavoroQ == 0) return std::nullopt;
+  return -lavoroP / lavoroQ;
+}
+
 // The live-load factor of the project's own strip load, with its mechanism.
 MoltiplicatoreCarico Fattore(DatiProgetto d, Single xq1, Single xq2) {
   RecordingMessages msg;
@@ -46,6 +157,12 @@ MoltiplicatoreCarico Fattore(DatiProgetto d, Single xq1, Single xq2) {
   // Every block in equilibrium on the collapse line, the piers included.
   if (mc.esito == EsitoCarico::Finito) {
     EXPECT_LE(Squilibrio(st, mc.reazione), 1e-9);
+    // The mechanism's virtual work, the piers' rocking and sliding counted.
+    const std::optional<double> cinematico = FattoreCinematico(st, mc.meccanismo);
+    EXPECT_TRUE(cinematico.has_value());
+    if (cinematico) {
+      EXPECT_NEAR(*cinematico, mc.lambda, 1e-7 * mc.lambda);
+    }
   }
   return mc;
 }
@@ -131,10 +248,11 @@ TEST(Ponte, TreCampateInMattoniComeLeProveAlCollasso) {
 }
 
 // Random bridges of two to four spans on random piers: the dense simplex
-// and CLP alone reach one live-load factor, and the two in turn certify
-// every one of them.
+// and CLP alone reach one live-load factor, the two in turn certify every
+// one of them, and a mechanism of one degree of freedom does the work it
+// should.
 TEST(Ponte, DueSolutoriSuPontiCasuali) {
-  int confrontati = 0;
+  int confrontati = 0, lavori = 0;
   for (std::uint64_t seme = 1; seme <= 150; ++seme) {
     prova::Dado r(seme * 7919);
     DatiProgetto d = prova::ProgettoCasuale(seme);
@@ -170,9 +288,15 @@ TEST(Ponte, DueSolutoriSuPontiCasuali) {
     if (denso.esito != EsitoCarico::Finito || clp.esito != EsitoCarico::Finito) continue;
     EXPECT_NEAR(denso.lambda, clp.lambda, 1e-7 * clp.lambda);
     EXPECT_NEAR(entrambi.lambda, clp.lambda, 1e-7 * clp.lambda);
+    const std::optional<double> cinematico = FattoreCinematico(st, entrambi.meccanismo);
+    if (cinematico) {
+      EXPECT_NEAR(*cinematico, entrambi.lambda, 1e-6 * entrambi.lambda);
+      ++lavori;
+    }
     ++confrontati;
   }
   EXPECT_GE(confrontati, 30);
+  EXPECT_GE(lavori, confrontati / 2);
 }
 
 TEST(Ponte, PilaCheNonPortaLeImposteRifiutataPerNome) {
