@@ -86,6 +86,7 @@ void Concio::ForzaConcio(const DatiProgetto& d, ModelloArco& m, Messages& msg) {
   } else {
     areaAndCentroid({x(4), x(3), x(3), x(4)}, {y(4), y(3), yR, yR}, msg, area, xG);
   }
+  const double areaRiempimento = area;
   double F = d.PesoRiempimento * area * bMed;
   FPermSopraConcio = F;
   FPermanente += F;
@@ -94,6 +95,7 @@ void Concio::ForzaConcio(const DatiProgetto& d, ModelloArco& m, Messages& msg) {
   // Slab on top of the fill over the same horizontal extent.
   const double yS = m.ySoletta;
   areaAndCentroid({xa, xb, xb, xa}, {yR, yR, yS, yS}, msg, area, xG);
+  const double areaSoletta = area;
   F = d.PesoSoletta * area * bMed;
   FSoletta = F;
   FPermSopraConcio += F;
@@ -125,7 +127,14 @@ void Concio::ForzaConcio(const DatiProgetto& d, ModelloArco& m, Messages& msg) {
     const bool inGroup = i <= d.nConciSpinta[0] || i > m.nConciTot - d.nConciSpinta[1];
     if (d.SpintaPassiva && inGroup && x(3) != x(4)) {
       const double slope = divide(y(3) - y(4), x(3) - x(4));
-      FOrizzontale = checked(d.Kp * slope * (FVariabile + FPermSopraConcio));
+      double verticale = FVariabile + FPermSopraConcio;
+      if (d.SpintaCaratteristica) {
+        // A design project: the soil resists as the characteristic loads let it.
+        const voro::SpintaCaratteristica& k = *d.SpintaCaratteristica;
+        const double q = Lq > 0 ? static_cast<double>(toSingle(k.qCarico * Lq)) * bMed : 0;
+        verticale = (q + (k.PesoRiempimento * areaRiempimento + k.PesoSoletta * areaSoletta) * bMed) / k.gR;
+      }
+      FOrizzontale = checked(d.Kp * slope * verticale);
     }
     yFOrizzontale = (y(4) + y(3)) / 2;
   } catch (const RuntimeError& e) {

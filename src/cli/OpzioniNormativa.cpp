@@ -21,7 +21,7 @@ SceltaNormativa LeggiSceltaNormativa(const Argomenti& a) {
     const std::string nome = f.substr(0, uguale);
     CoefficientiParziali prova;
     if (uguale == std::string::npos || !FattorePerNome(prova, nome))
-      throw ErroreUso("--factor takes NAME=VALUE with NAME one of gG1sup, gG1inf, gG2sup, gG2inf, gQ, gM, FC, gMu: " + f);
+      throw ErroreUso("--factor takes NAME=VALUE with NAME one of gG1sup, gG1inf, gG2sup, gG2inf, gQ, gM, FC, gMu, gR: " + f);
     float valore = 0;
     const std::string testo = f.substr(uguale + 1);
     if (testo.find_first_not_of(" \t") == std::string::npos || !LeggiNumero(testo, valore))

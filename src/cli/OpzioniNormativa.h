@@ -16,7 +16,7 @@ inline constexpr const char* kAiutoCode =
     "the code basis of the partial factors: EN 1990 Annex A2,\nNTC 2018, or the project's own table (typed)";
 inline constexpr const char* kAiutoKnowledge = "the knowledge level, which sets the confidence factor FC\n(1.35, 1.20, 1.00)";
 inline constexpr const char* kAiutoFactor =
-    "one partial factor over the code's: gG1sup, gG1inf,\ngG2sup, gG2inf, gQ, gM, FC or gMu, the friction's\n(design mu = mu / gMu, default 1) (repeatable)";
+    "one partial factor over the code's: gG1sup, gG1inf,\ngG2sup, gG2inf, gQ, gM, FC, gMu, the friction's\n(design mu = mu / gMu, default 1), or gR, the soil's\npassive resistance (its bound from the characteristic\nloads over gR, default 1) (repeatable)";
 
 // What the options ask for, applied in this order: the code's presets, the
 // knowledge level, then each factor.

@@ -60,6 +60,14 @@ struct CampataIsolata {
   std::optional<Single> yRiempimento;
 };
 
+// The soil's passive resistance in a design project: bounded by the pressure
+// of the characteristic fill, slab and strip load over gR, not by the design
+// loads, which would raise a resistance by the loads' factors.
+struct SpintaCaratteristica {
+  Single PesoRiempimento = 0, PesoSoletta = 0, qCarico = 0;
+  Single gR = 1;
+};
+
 // Every input variable of a project. A new project has every number 0, an
 // empty title and one segment.
 struct DatiProgetto {
@@ -122,6 +130,8 @@ struct DatiProgetto {
   int nCampate() const { return 1 + static_cast<int>(Campate.size()); }
   // Set on the project of one span taken out of a bridge; never stored.
   std::optional<CampataIsolata> Isolata;
+  // Set on the design projects of the adequacy check; never stored.
+  std::optional<voro::SpintaCaratteristica> SpintaCaratteristica;
 
   // Re-dimensions Vori to 1 .. n keeping the segments that stay; n < 1 is
   // Subscript out of range.

@@ -22,13 +22,15 @@ enum class LivelloConoscenza { LC1, LC2, LC3 };
 // unfavourable (sup) and favourable (inf) value; on the variable loads Q
 // (strip and vehicle together); on the masonry's strength gM and FC (design
 // strength fc / (gM FC)); on the joints' friction gMu (design friction
-// mu / gMu). All 1: the characteristic project itself.
+// mu / gMu); on the soil's passive resistance gR (its bound, from the
+// characteristic loads, over gR). All 1: the characteristic project itself.
 struct CoefficientiParziali {
   Single gG1sup = 1, gG1inf = 1;
   Single gG2sup = 1, gG2inf = 1;
   Single gQ = 1;
   Single gM = 1, FC = 1;
   Single gMu = 1;
+  Single gR = 1;
   bool operator==(const CoefficientiParziali&) const = default;
 };
 

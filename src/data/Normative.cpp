@@ -98,7 +98,8 @@ std::vector<ClausolaFattore> ClausoleNormativa(const DatiNormativa& n, const Reg
   return {voce("γG1,sup", c.gG1sup, p.gG1sup, tabella), voce("γG1,inf", c.gG1inf, p.gG1inf, tabella),
           voce("γG2,sup", c.gG2sup, p.gG2sup, tabella), voce("γG2,inf", c.gG2inf, p.gG2inf, tabella),
           voce("γQ", c.gQ, p.gQ, tabella),              ClausolaFattore{"γM", c.gM, digitato},
-          voce("FC", c.FC, p.FC, fc),                   ClausolaFattore{"γμ", c.gMu, digitato}};
+          voce("FC", c.FC, p.FC, fc),                   ClausolaFattore{"γμ", c.gMu, digitato},
+          ClausolaFattore{"γR", c.gR, digitato}};
 }
 
 void ApplicaNormativa(DatiNormativa& n, BaseNormativa b) {
@@ -137,6 +138,7 @@ Single* FattorePerNome(CoefficientiParziali& c, const std::string& nome) {
   if (nome == "gM") return &c.gM;
   if (nome == "FC") return &c.FC;
   if (nome == "gMu") return &c.gMu;
+  if (nome == "gR") return &c.gR;
   return nullptr;
 }
 

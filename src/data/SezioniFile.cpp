@@ -109,8 +109,9 @@ SezioneFile sezioneVeicolo() {
 }
 
 // "Normativa",code basis (0 as typed, 1 EN, 2 NTC),knowledge level (1..3),
-// gG1sup,gG1inf,gG2sup,gG2inf,gQ,gM,FC[,gMu]: the friction's factor only
-// where it is not 1, so that the files written before it read and write alike.
+// gG1sup,gG1inf,gG2sup,gG2inf,gQ,gM,FC[,gMu[,gR]]: the friction's and the
+// soil's factors only where they are not 1, so that the files written before
+// them read and write alike.
 SezioneFile sezioneNormativa() {
   SezioneFile s;
   s.etichetta = "Normativa";
@@ -122,7 +123,8 @@ SezioneFile sezioneNormativa() {
                                std::to_string(static_cast<int>(n.livello) + 1),
                                CampoNumero(c.gG1sup), CampoNumero(c.gG1inf), CampoNumero(c.gG2sup),
                                CampoNumero(c.gG2inf), CampoNumero(c.gQ), CampoNumero(c.gM), CampoNumero(c.FC)};
-    if (c.gMu != 1) v.push_back(CampoNumero(c.gMu));
+    if (c.gMu != 1 || c.gR != 1) v.push_back(CampoNumero(c.gMu));
+    if (c.gR != 1) v.push_back(CampoNumero(c.gR));
     return v;
   };
   s.leggi = [](const std::vector<std::string>& v, DatiProgetto& d, const Traduzioni*, std::string&) {
@@ -135,6 +137,7 @@ SezioneFile sezioneNormativa() {
     for (std::size_t k = 0; k < 7; ++k)
       if (!LeggiNumero(v[k + 2], *fattori[k])) return false;
     if (v.size() > 9 && (!LeggiNumero(v[9], c.gMu) || !(c.gMu > 0))) return false;
+    if (v.size() > 10 && (!LeggiNumero(v[10], c.gR) || !(c.gR > 0))) return false;
     d.Normativa.base = static_cast<BaseNormativa>(static_cast<int>(base));
     d.Normativa.livello = static_cast<LivelloConoscenza>(static_cast<int>(livello) - 1);
     d.Normativa.coefficienti = c;

@@ -51,6 +51,7 @@ const std::pair<const char*, const char*> kNomi[] = {
     {"gQ", VORO_NOOP("Voro", "Coefficiente parziale γQ dei carichi variabili")},
     {"gM", VORO_NOOP("Voro", "Coefficiente parziale γM della muratura")},
     {"FC", VORO_NOOP("Voro", "Fattore di confidenza FC")},
+    {"gR", VORO_NOOP("Voro", "Coefficiente parziale γR della resistenza passiva del terreno")},
     {"Quota", VORO_NOOP("Voro", "Quota dell'imposta sinistra rispetto alla prima campata [m]")},
     {"Pila.Larghezza", VORO_NOOP("Voro", "Larghezza della pila all'imposta [m]")},
     {"Pila.Altezza", VORO_NOOP("Voro", "Altezza della pila dalla fondazione all'imposta [m]")},
@@ -189,6 +190,7 @@ std::vector<ValoreImpossibile> ValoriImpossibili(const DatiProgetto& d, const Re
   c("gM", g.gM, Limite::Positivo);
   c("FC", g.FC, Limite::Positivo);
   c("gMu", g.gMu, Limite::Positivo);
+  c("gR", g.gR, Limite::Positivo);
   for (std::size_t k = 0; k < d.Campate.size(); ++k) {
     const DatiCampata& cc = d.Campate[k];
     const DatiPila& p = cc.Pila;

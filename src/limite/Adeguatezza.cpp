@@ -107,6 +107,8 @@ DatiProgetto ProgettoDiCalcolo(const DatiProgetto& d, const CoefficientiParziali
     for (AsseVeicolo& a : p.VeicoloCarico->Assi) a.P *= c.gQ;
   // The design friction mu / gMu: a rougher joint is never assumed.
   if (p.Attrito) p.Attrito = *d.Attrito / c.gMu;
+  // The soil's bound from the characteristic loads, over gR.
+  p.SpintaCaratteristica = SpintaCaratteristica{d.PesoRiempimento, d.PesoSoletta, d.qCarico, c.gR};
   const Single riduzione = c.gM * c.FC;
   p.ResistenzaAnello = d.ResistenzaAnello / riduzione;
   for (int i = 1; i <= p.Vori.size(); ++i) p.Vori(i).Resistenza = d.Vori(i).Resistenza / riduzione;
@@ -145,7 +147,7 @@ bool ValutaAdeguatezza(const DatiProgetto& d, const OpzioniSicurezza& o, Adeguat
     e.combinazione = k;
     DatiProgetto p = ProgettoDiCalcolo(d, c, k);
     // Unit factors leave the project as it is: its own figures serve.
-    const bool comeProgetto = g1 == 1 && g2 == 1 && c.gQ == 1 && c.gM * c.FC == 1 && c.gMu == 1;
+    const bool comeProgetto = g1 == 1 && g2 == 1 && c.gQ == 1 && c.gM * c.FC == 1 && c.gMu == 1 && c.gR == 1;
     ModelloArco m;
     CostruisciModello(p, m, msg);
     if (comeProgetto && proprie) {

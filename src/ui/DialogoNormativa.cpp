@@ -17,7 +17,7 @@ namespace voro::ui {
 namespace {
 
 Single* Fattore(CoefficientiParziali& c, std::size_t i) {
-  Single* f[8] = {&c.gG1sup, &c.gG1inf, &c.gG2sup, &c.gG2inf, &c.gQ, &c.gM, &c.FC, &c.gMu};
+  Single* f[9] = {&c.gG1sup, &c.gG1inf, &c.gG2sup, &c.gG2inf, &c.gQ, &c.gM, &c.FC, &c.gMu, &c.gR};
   return f[i];
 }
 
@@ -46,26 +46,28 @@ DialogoNormativa::DialogoNormativa(QWidget* parent) : QDialog(parent) {
   auto* fc = new QFormLayout(codice);
   fc->addRow(tr("Code basis"), cmbNormativa);
   fc->addRow(tr("Knowledge level"), cmbLivello);
-  const QString nomi[8] = {tr("γG1,sup structural permanent loads, unfavourable"),
+  const QString nomi[9] = {tr("γG1,sup structural permanent loads, unfavourable"),
                            tr("γG1,inf structural permanent loads, favourable"),
                            tr("γG2,sup slab and surfacing, unfavourable"),
                            tr("γG2,inf slab and surfacing, favourable"),
                            tr("γQ variable loads (strip and vehicle)"),
                            tr("γM masonry"),
                            tr("FC confidence factor"),
-                           tr("γμ friction of the joints")};
+                           tr("γμ friction of the joints"),
+                           tr("γR passive resistance of the soil")};
   for (std::size_t i = 0; i < spnFattori.size(); ++i) {
     auto* s = new QDoubleSpinBox(this);
     s->setObjectName(QString("spnFattore%1").arg(i));
     s->setDecimals(3);
     s->setSingleStep(0.05);
-    // gM and FC divide the strength, gMu the friction: never zero.
+    // gM and FC divide the strength, gMu the friction, gR the soil's resistance: never zero.
     s->setRange(i >= 5 ? 0.001 : 0.0, 100.0);
     spnFattori[i] = s;
     fc->addRow(nomi[i], s);
   }
-  auto* nota = new QLabel(tr("Design strength fc / (γM FC), design friction μ / γμ; the adequacy factor is the "
-                             "live-load factor of the design loads, the smaller of the inf and sup combinations."),
+  auto* nota = new QLabel(tr("Design strength fc / (γM FC), design friction μ / γμ, the soil's passive resistance "
+                             "from the characteristic loads over γR; the adequacy factor is the live-load factor of "
+                             "the design loads, the smallest of the combinations."),
                           this);
   nota->setWordWrap(true);
   fc->addRow(nota);

@@ -24,7 +24,7 @@ class DialogoNormativa : public QDialog {
   QComboBox* cmbNormativa;
   QComboBox* cmbLivello;
   // gG1sup, gG1inf, gG2sup, gG2inf, gQ, gM, FC
-  std::array<QDoubleSpinBox*, 8> spnFattori{};
+  std::array<QDoubleSpinBox*, 9> spnFattori{};
   // structure, client, engineer, checker, approver, revision, status
   std::array<QLineEdit*, 7> txtCartiglio{};
 
