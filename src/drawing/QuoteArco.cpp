@@ -82,21 +82,25 @@ void QuotaPonte(const ModelloArco& m, const std::vector<ModelloArco>& campate, c
   const double h = hTesto;
   g.ImpostaColore(1);
   g.SpessoreLinea(1);
+  // Each span's length in its opening, under its springings: the piers
+  // stand below them.
   for (const ModelloArco& c : campate)
     if (c.nConciTot >= 1 && !c.Vori.empty() && c.iChiave >= 1)
-      QuotaAnello(c, reg, g, h, yBase - spazio * 0.25, m.yRiempimento);
-  // Each pier: its width between the rings' ends, just under them, and its
-  // height from its base to the higher springing, beside its right face.
+      QuotaAnello(c, reg, g, h, std::min(c.Vori(1).Y1, c.Vori(c.Vori.size()).Y3) - 3 * h, m.yRiempimento);
+  // Each pier: its width between the rings' ends, drawn across its shaft
+  // below the spans' lines, and its height from its base to the higher
+  // springing, beside its right face; both labels on its right.
   for (const PilaModello& p : m.Pile) {
     if (p.x.size() < 4 || p.y.size() < 4) continue;
     const double xa = p.x[3], xb = p.x[2], ya = p.y[3], yb = p.y[2];
-    const double yQ = std::min(ya, yb) - h;
+    const double yQ = std::min(ya, yb) - 5 * h;
+    const double xQ = std::max(p.xBaseDestra, xb) + h;
     g.Linea(xa, yQ, xb, yQ, 1);
     g.Linea(xa, yQ - h / 2, xa, yQ + h / 2, 1);
     g.Linea(xb, yQ - h / 2, xb, yQ + h / 2, 1);
-    g.Testo((xa + xb) / 2 - 2 * h, yQ - h / 2, h, Misura(reg, "b", xb - xa), 1, true);
+    g.Testo(xQ + h / 2, yQ + h / 2, h, Misura(reg, "b", xb - xa), 1, true);
     const double yTop = std::max(ya, yb);
-    QuotaVerticale(g, std::max(p.xBaseDestra, xb) + h, p.yBase, yTop, h, Misura(reg, "H", yTop - p.yBase));
+    QuotaVerticale(g, xQ, p.yBase, yTop, h, Misura(reg, "H", yTop - p.yBase));
   }
   Scala(reg, g, h, (static_cast<double>(m.xMaxStruttura) - m.xMinStruttura) / 8, m.xMaxStruttura,
         yBase - spazio * 0.7);
