@@ -17,7 +17,9 @@ namespace {
 
 std::vector<std::string> seeds() {
   std::vector<std::string> out;
-  for (const auto& e : std::filesystem::directory_iterator(std::string(VORO_SOURCE_DIR) + "/examples")) {
+  // Every bundled project, the bridges among them.
+  for (const auto& e : std::filesystem::recursive_directory_iterator(std::string(VORO_SOURCE_DIR) + "/examples")) {
+    if (!e.is_regular_file()) continue;
     std::ifstream in(e.path(), std::ios::binary);
     out.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
