@@ -12,7 +12,7 @@ void Campate(Documento& doc, const DatiProgetto& d, const NumeriRapporto& num) {
                                         "left. A ring of segments gives its overall span only. The springing level y "
                                         "is the span's left springing above the first span's; the pier's height H "
                                         "runs from the top of its foundation to the higher springing, its batters "
-                                        "are horizontal per vertical."));
+                                        "are horizontal over vertical."));
   auto& t = doc.tabella({{num.traduci("Rapporto", "Span"), ""}, {"L", "m"}, {"h", "m"}, {"t", "m"},
                          {"n", ""}, {"fc", "MPa"}, {"y", "m"}, {num.traduci("Rapporto", "Pier b"), "m"},
                          {"H", "m"}, {num.traduci("Rapporto", "Batter L"), ""}, {num.traduci("Rapporto", "Batter R"), ""},
