@@ -1386,6 +1386,70 @@
         <source>G1 inf, G2 sup: structural permanent loads favourable, slab and surfacing unfavourable</source>
         <translation>G1 inf, G2 sup: structural permanent loads favourable, slab and surfacing unfavourable</translation>
     </message>
+    <message>
+        <source>slides</source>
+        <translation>slides</translation>
+    </message>
+    <message>
+        <source>rocks about its left edge</source>
+        <translation>rocks about its left edge</translation>
+    </message>
+    <message>
+        <source>rocks about its right edge</source>
+        <translation>rocks about its right edge</translation>
+    </message>
+    <message>
+        <source>pier %1 %2</source>
+        <translation>pier %1 %2</translation>
+    </message>
+    <message>
+        <source>none: every pier stands as a rigid support</source>
+        <translation>none: every pier stands as a rigid support</translation>
+    </message>
+    <message>
+        <source>Governing span (the mechanism&apos;s hinges)</source>
+        <translation>Governing span (the mechanism&apos;s hinges)</translation>
+    </message>
+    <message>
+        <source>Piers in the mechanism</source>
+        <translation>Piers in the mechanism</translation>
+    </message>
+    <message>
+        <source>span %1 joint %2</source>
+        <translation>span %1 joint %2</translation>
+    </message>
+    <message>
+        <source>pier %1 base</source>
+        <translation>pier %1 base</translation>
+    </message>
+    <message>
+        <source>A bridge of several spans: the three-hinge calculation holds for one span at a time, each on rigid springings at its piers, and is not reported for the bridge as a whole. The safety assessment analyses the whole bridge, its piers included.</source>
+        <translation>A bridge of several spans: the three-hinge calculation holds for one span at a time, each on rigid springings at its piers, and is not reported for the bridge as a whole. The safety assessment analyses the whole bridge, its piers included.</translation>
+    </message>
+    <message>
+        <source>A bridge of %1 spans on %2 piers. The voussoirs of every span are numbered from left to right across the bridge, %3 in all; each pier is one rigid block from its foundation to the springings of the two rings it carries, with the masonry above it.</source>
+        <translation>A bridge of %1 spans on %2 piers. The voussoirs of every span are numbered from left to right across the bridge, %3 in all; each pier is one rigid block from its foundation to the springings of the two rings it carries, with the masonry above it.</translation>
+    </message>
+    <message>
+        <source>Spans and piers</source>
+        <translation>Spans and piers</translation>
+    </message>
+    <message>
+        <source>The first span is the ring above; each further span stands on the pier on its left. A ring of segments gives its overall span only. The springing level y is the span&apos;s left springing above the first span&apos;s; the pier&apos;s height H runs from the top of its foundation to the higher springing, its batters are horizontal over vertical.</source>
+        <translation>The first span is the ring above; each further span stands on the pier on its left. A ring of segments gives its overall span only. The springing level y is the span&apos;s left springing above the first span&apos;s; the pier&apos;s height H runs from the top of its foundation to the higher springing, its batters are horizontal over vertical.</translation>
+    </message>
+    <message>
+        <source>Pier b</source>
+        <translation>Pier b</translation>
+    </message>
+    <message>
+        <source>Batter L</source>
+        <translation>Batter L</translation>
+    </message>
+    <message>
+        <source>Batter R</source>
+        <translation>Batter R</translation>
+    </message>
 </context>
 <context>
     <name>Schema</name>
@@ -2810,6 +2874,8 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>Span %1 of %2 of the bridge, solved alone on rigid springings: the three hinges belong to one ring.</source>
         <translation>Span %1 of %2 of the bridge, solved alone on rigid springings: the three hinges belong to one ring.</translation>
+        <source>The three-hinge thrust lines are each span&apos;s own, on rigid springings; the safety assessment draws the bridge&apos;s collapse mechanism</source>
+        <translation>The three-hinge thrust lines are each span&apos;s own, on rigid springings; the safety assessment draws the bridge&apos;s collapse mechanism</translation>
     </message>
 </context>
 <context>
@@ -4420,6 +4486,93 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>Characteristic loads, first axle at x = %1 m: </source>
         <translation>Characteristic loads, first axle at x = %1 m: </translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::TabellaCampate</name>
+    <message>
+        <source>L [m]</source>
+        <translation>L [m]</translation>
+    </message>
+    <message>
+        <source>h [m]</source>
+        <translation>h [m]</translation>
+    </message>
+    <message>
+        <source>t [m]</source>
+        <translation>t [m]</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>fc [MPa]</source>
+        <translation>fc [MPa]</translation>
+    </message>
+    <message>
+        <source>Level [m]</source>
+        <translation>Level [m]</translation>
+    </message>
+    <message>
+        <source>Pier b [m]</source>
+        <translation>Pier b [m]</translation>
+    </message>
+    <message>
+        <source>Pier H [m]</source>
+        <translation>Pier H [m]</translation>
+    </message>
+    <message>
+        <source>Batter left</source>
+        <translation>Batter left</translation>
+    </message>
+    <message>
+        <source>Batter right</source>
+        <translation>Batter right</translation>
+    </message>
+    <message>
+        <source>Pier γ [kN/m³]</source>
+        <translation>Pier γ [kN/m³]</translation>
+    </message>
+    <message>
+        <source>Spans and piers</source>
+        <translation>Spans and piers</translation>
+    </message>
+    <message>
+        <source>One row a span: the first is the ring above; each further span has its ring, the level of its left springing above the first span&apos;s and the pier on its left (width at the springings, height from its foundation, batters horizontal over vertical, unit weight).</source>
+        <translation>One row a span: the first is the ring above; each further span has its ring, the level of its left springing above the first span&apos;s and the pier on its left (width at the springings, height from its foundation, batters horizontal over vertical, unit weight).</translation>
+    </message>
+    <message>
+        <source>Add span</source>
+        <translation>Add span</translation>
+    </message>
+    <message>
+        <source>Remove span</source>
+        <translation>Remove span</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Move left</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Move right</translation>
+    </message>
+    <message>
+        <source>The span moves with the pier on its left</source>
+        <translation>The span moves with the pier on its left</translation>
+    </message>
+    <message>
+        <source>segments</source>
+        <translation>segments</translation>
+    </message>
+    <message>
+        <source>Span %1</source>
+        <translation>Span %1</translation>
+    </message>
+    <message>
+        <source>Span %1, %2: not a number</source>
+        <translation>Span %1, %2: not a number</translation>
     </message>
 </context>
 <context>

@@ -1386,6 +1386,70 @@
         <source>G1 inf, G2 sup: structural permanent loads favourable, slab and surfacing unfavourable</source>
         <translation>G1 inf, G2 sup: carichi permanenti strutturali favorevoli, soletta e pavimentazione sfavorevoli</translation>
     </message>
+    <message>
+        <source>slides</source>
+        <translation>scorre</translation>
+    </message>
+    <message>
+        <source>rocks about its left edge</source>
+        <translation>ruota attorno al suo spigolo sinistro</translation>
+    </message>
+    <message>
+        <source>rocks about its right edge</source>
+        <translation>ruota attorno al suo spigolo destro</translation>
+    </message>
+    <message>
+        <source>pier %1 %2</source>
+        <translation>pila %1: %2</translation>
+    </message>
+    <message>
+        <source>none: every pier stands as a rigid support</source>
+        <translation>nessuna: ogni pila resta un appoggio rigido</translation>
+    </message>
+    <message>
+        <source>Governing span (the mechanism&apos;s hinges)</source>
+        <translation>Campata determinante (le cerniere del meccanismo)</translation>
+    </message>
+    <message>
+        <source>Piers in the mechanism</source>
+        <translation>Pile nel meccanismo</translation>
+    </message>
+    <message>
+        <source>span %1 joint %2</source>
+        <translation>campata %1 giunto %2</translation>
+    </message>
+    <message>
+        <source>pier %1 base</source>
+        <translation>base della pila %1</translation>
+    </message>
+    <message>
+        <source>A bridge of several spans: the three-hinge calculation holds for one span at a time, each on rigid springings at its piers, and is not reported for the bridge as a whole. The safety assessment analyses the whole bridge, its piers included.</source>
+        <translation>Ponte a più campate: il calcolo a tre cerniere vale per una campata alla volta, ciascuna su imposte rigide sulle sue pile, e non è riportato per il ponte intero. La verifica di sicurezza analizza il ponte intero, pile comprese.</translation>
+    </message>
+    <message>
+        <source>A bridge of %1 spans on %2 piers. The voussoirs of every span are numbered from left to right across the bridge, %3 in all; each pier is one rigid block from its foundation to the springings of the two rings it carries, with the masonry above it.</source>
+        <translation>Ponte di %1 campate su %2 pile. I conci di tutte le campate sono numerati da sinistra a destra lungo il ponte, %3 in tutto; ogni pila è un blocco rigido dalla fondazione alle imposte dei due anelli che porta, con la muratura sopra di essa.</translation>
+    </message>
+    <message>
+        <source>Spans and piers</source>
+        <translation>Campate e pile</translation>
+    </message>
+    <message>
+        <source>The first span is the ring above; each further span stands on the pier on its left. A ring of segments gives its overall span only. The springing level y is the span&apos;s left springing above the first span&apos;s; the pier&apos;s height H runs from the top of its foundation to the higher springing, its batters are horizontal over vertical.</source>
+        <translation>La prima campata è l&apos;anello sopra; ogni altra campata poggia sulla pila alla sua sinistra. Di un anello a segmenti si dà solo la luce complessiva. La quota y è quella dell&apos;imposta sinistra della campata rispetto alla prima; l&apos;altezza H della pila va dalla sommità della fondazione all&apos;imposta più alta, le scarpe sono in orizzontale per verticale.</translation>
+    </message>
+    <message>
+        <source>Pier b</source>
+        <translation>Pila b</translation>
+    </message>
+    <message>
+        <source>Batter L</source>
+        <translation>Scarpa sx</translation>
+    </message>
+    <message>
+        <source>Batter R</source>
+        <translation>Scarpa dx</translation>
+    </message>
 </context>
 <context>
     <name>Schema</name>
@@ -2811,6 +2875,8 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>Span %1 of %2 of the bridge, solved alone on rigid springings: the three hinges belong to one ring.</source>
         <translation>Campata %1 di %2 del ponte, calcolata da sola su imposte rigide: le tre cerniere appartengono a un solo anello.</translation>
+        <source>The three-hinge thrust lines are each span&apos;s own, on rigid springings; the safety assessment draws the bridge&apos;s collapse mechanism</source>
+        <translation>Le curve delle pressioni a tre cerniere sono di ciascuna campata, su imposte rigide; la verifica di sicurezza disegna il meccanismo di collasso del ponte</translation>
     </message>
 </context>
 <context>
@@ -4421,6 +4487,93 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>Characteristic loads, first axle at x = %1 m: </source>
         <translation>Carichi caratteristici, primo asse in x = %1 m: </translation>
+    </message>
+</context>
+<context>
+    <name>voro::ui::TabellaCampate</name>
+    <message>
+        <source>L [m]</source>
+        <translation>L [m]</translation>
+    </message>
+    <message>
+        <source>h [m]</source>
+        <translation>f [m]</translation>
+    </message>
+    <message>
+        <source>t [m]</source>
+        <translation>t [m]</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>fc [MPa]</source>
+        <translation>fc [MPa]</translation>
+    </message>
+    <message>
+        <source>Level [m]</source>
+        <translation>Quota [m]</translation>
+    </message>
+    <message>
+        <source>Pier b [m]</source>
+        <translation>Pila b [m]</translation>
+    </message>
+    <message>
+        <source>Pier H [m]</source>
+        <translation>Pila H [m]</translation>
+    </message>
+    <message>
+        <source>Batter left</source>
+        <translation>Scarpa sinistra</translation>
+    </message>
+    <message>
+        <source>Batter right</source>
+        <translation>Scarpa destra</translation>
+    </message>
+    <message>
+        <source>Pier γ [kN/m³]</source>
+        <translation>Pila γ [kN/m³]</translation>
+    </message>
+    <message>
+        <source>Spans and piers</source>
+        <translation>Campate e pile</translation>
+    </message>
+    <message>
+        <source>One row a span: the first is the ring above; each further span has its ring, the level of its left springing above the first span&apos;s and the pier on its left (width at the springings, height from its foundation, batters horizontal over vertical, unit weight).</source>
+        <translation>Una riga per campata: la prima è l&apos;anello sopra; ogni altra campata ha il suo anello, la quota della sua imposta sinistra rispetto alla prima campata e la pila alla sua sinistra (larghezza all&apos;imposta, altezza dalla fondazione, scarpe in orizzontale per verticale, peso specifico).</translation>
+    </message>
+    <message>
+        <source>Add span</source>
+        <translation>Aggiungi campata</translation>
+    </message>
+    <message>
+        <source>Remove span</source>
+        <translation>Togli campata</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Sposta a sinistra</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Sposta a destra</translation>
+    </message>
+    <message>
+        <source>The span moves with the pier on its left</source>
+        <translation>La campata si sposta con la pila alla sua sinistra</translation>
+    </message>
+    <message>
+        <source>segments</source>
+        <translation>segmenti</translation>
+    </message>
+    <message>
+        <source>Span %1</source>
+        <translation>Campata %1</translation>
+    </message>
+    <message>
+        <source>Span %1, %2: not a number</source>
+        <translation>Campata %1, %2: non è un numero</translation>
     </message>
 </context>
 <context>

@@ -158,10 +158,6 @@ int assess(const Argomenti& a) {
 
   ProgettoValutato& p = progetti[0];
   if (!disegni || p.soluzione.esito != Esito::Risolto) return status;
-  if (p.soluzione.modello.ponte()) {
-    std::cerr << "voro-cli: the plots draw one span: add --span K\n";
-    return esito::Fallito;
-  }
   AmbienteGrafico grafica;
   // The numbers as the files write them, the words in the language asked for.
   Regional regional = Regional::inglese();

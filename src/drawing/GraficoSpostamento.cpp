@@ -9,6 +9,7 @@
 #include "drawing/DisegniElementi.h"
 #include "drawing/FigureSicurezza.h"
 #include "drawing/PlottaSicurezza.h"
+#include "drawing/StrutturaPonte.h"
 
 namespace voro {
 
@@ -62,7 +63,9 @@ void GraficoSpostamento::disegna() {
   }
   // Below the chart, the mechanism of the worst position, on surfaces that
   // take a second scale.
-  const bool arco = r_.fattorePeggiore && r_.meccanismoPeggiore.size() == 4 && m_.nConciTot > 0 &&
+  // A bridge's mechanism may take more than one span, and a pier, with more hinges.
+  const bool meccanismo = m_.ponte() ? !r_.meccanismoPeggiore.empty() : r_.meccanismoPeggiore.size() == 4;
+  const bool arco = r_.fattorePeggiore && meccanismo && m_.nConciTot > 0 &&
                     (destinazione_ == "VIDEO" || destinazione_ == "STAMPANTE");
   double x0 = pos.front().xq1, x1 = pos.back().xq1, lMax = 0;
   for (const PosizioneCarico& p : pos)
@@ -176,7 +179,7 @@ void GraficoSpostamento::disegna() {
 
 void GraficoSpostamento::meccanismoPeggiore() {
   const ModelloArco& m = m_;
-  const double yB = m.nConciPareteSinistra > 0 ? m.ConciPareteSinistra(1).y(1) : m.Conci(1).y(1);
+  const double yB = LivelloBase(m);
   const double yA = m.yEstradossoMax;
   const double hq = (yA - yB) / 6;  // the strip's height: a sign, not a scale
   const double hT = (yA - yB) / 12;
@@ -199,6 +202,7 @@ void GraficoSpostamento::meccanismoPeggiore() {
   for (int i = 1; i <= m.nConciPareteDestra; ++i) Plotta(m.ConciPareteDestra(i), g_);
   g_.ImpostaColore(1);
   for (int i = 1; i <= m.nConciTot; ++i) Plotta(m.Conci(i), g_);
+  PlottaPile(m, g_);
   // The strip at the worst position, over the top of the structure.
   const double xa = *r_.xq1Peggiore, xb = *r_.xq2Peggiore;
   g_.ImpostaColore(8);
@@ -208,10 +212,14 @@ void GraficoSpostamento::meccanismoPeggiore() {
   const LineaSpinte& l = r_.lineaCollassoPeggiore;
   g_.ImpostaColore(colori_sicurezza::Collasso);
   g_.SpessoreLinea(2);
-  g_.PoligonaleAperta(static_cast<int>(l.x.size()), l.x, l.y, 1);
   // Hinges that show on a thin ring too.
   const double r = std::max<double>(m.Conci(m.iChiave).hSezione / 5, (m.xMaxStruttura - m.xMinStruttura) / 120);
+  PlottaLinea(m, l, r / 2, g_);
   for (const Cerniera& c : r_.meccanismoPeggiore) {
+    if (m.ponte()) {
+      PlottaCerniera(m, l, c, r, false, g_);
+      continue;
+    }
     const auto j = static_cast<std::size_t>(c.giunto - 1);
     if (j >= l.x.size()) continue;
     g_.ImpostaColore(c.faccia == Faccia::Intradosso ? colori_sicurezza::Intradosso : colori_sicurezza::Estradosso);

@@ -8,6 +8,7 @@
 #include "drawing/CatenaConci.h"
 #include "drawing/DisegniElementi.h"
 #include "drawing/QuoteArco.h"
+#include "drawing/StrutturaPonte.h"
 #include "geometry/Grafica.h"
 
 namespace voro {
@@ -34,6 +35,9 @@ void PlottaArco::PltInizializza(double x1, double x2, double y1, double y2, Sing
 bool PlottaArco::PlottaVoro(const std::string& destinazione, Superficie* superficie, ContenitoreCad* blocco) {
   DestinazionePlt = destinazione;
   SuperficiePlt = superficie;
+  // A bridge's three-hinge thrust lines are each span's own, on rigid
+  // springings: its results draw the bridge with its loads.
+  modo_ = PlottaGeometria == 0 && m_.ponte() ? 2 : PlottaGeometria;
   BloccoPlt = blocco;
   try {
     disegna();
@@ -52,7 +56,7 @@ void PlottaArco::disegna() {
   const ModelloArco& m = m_;
   auto conci = [&](int i) -> const Concio& { return m.Conci(i); };
   const double d5 = (static_cast<double>(m.yEstradossoMax) - m.yIntradossoMin) / 5;
-  const double yB = m.nConciPareteSinistra > 0 ? m.ConciPareteSinistra(1).y(1) : conci(1).y(1);
+  const double yB = LivelloBase(m);
 
   xMinPlt = m.xMinStruttura;
   xMaxPlt = m.xMaxStruttura;
@@ -62,7 +66,7 @@ void PlottaArco::disegna() {
   yMaxPlt = toSingle(yT + 2 * hTesto);
   // The vehicle, with the loads: its arrows and their loads above the road,
   // its legend under the title, its spread wherever it reaches.
-  const bool veicolo = Veicolo && PlottaGeometria != 1;
+  const bool veicolo = Veicolo && modo_ != 1;
   const double hFreccia = (static_cast<double>(m.ySoletta) - yB) / 5;
   if (veicolo) {
     yMaxPlt = toSingle(std::max<double>(yT, m.ySoletta + hFreccia + hTesto) + 3.5 * hTesto);
@@ -71,7 +75,9 @@ void PlottaArco::disegna() {
       xMaxPlt = toSingle(std::max({static_cast<double>(xMaxPlt), a.x2, a.x + a.a / 2}));
     }
   }
-  if (PlottaGeometria != 0) {
+  // Room under the title for the note on a bridge's results.
+  if (modo_ != PlottaGeometria) yMaxPlt = toSingle(yMaxPlt + 1.5 * hTesto);
+  if (modo_ != 0) {
     yMinPlt = toSingle(yB - std::max(d_.Larghezza, d_.LarghezzaChiave) - d5);
   } else {
     yMinPlt = toSingle(yB - 2 * d5 - 4 * m.hSezioneChiave);
@@ -91,6 +97,7 @@ void PlottaArco::disegna() {
   g_.ImpostaColore(1);
   g_.SpessoreLinea(1);
   PlottaElevazione(m.Conci, m.nConciTot);
+  PlottaPile(m, g_);
 
   // Unit weights beside the structure.
   const Concio& ultimo = m.nConciPareteDestra > 0 ? m.ConciPareteDestra(m.nConciPareteDestra) : conci(m.nConciTot);
@@ -106,13 +113,19 @@ void PlottaArco::disegna() {
   g_.ImpostaColore(1);
   g_.Testo(xMinPlt, yMaxPlt + hTesto, hTesto, d_.Titolo, 1, true);
 
-  if (PlottaGeometria != 0) {
+  if (modo_ != 0) {
     // The plan view fills the room kept for it below the elevation: its top
     // edge one fifth of the arch's height below the base level.
     PlottaPianta(yB - d5 - std::max(d_.Larghezza, d_.LarghezzaChiave) / 2.0);
-    if (Quote) QuotaArco(m, reg_, g_, hTesto, yB, d5);
-    if (PlottaGeometria == 2) PlottaQ(qS, hTesto);
+    if (Quote && m.ponte()) QuotaPonte(m, ModelliCampate(d_), reg_, g_, hTesto, yB, d5);
+    else if (Quote) QuotaArco(m, reg_, g_, hTesto, yB, d5);
+    if (modo_ == 2) PlottaQ(qS, hTesto);
     if (veicolo) PlottaAssiVeicolo(hFreccia);
+    if (PlottaGeometria == 0)
+      g_.Testo(xMinPlt, yMaxPlt - (veicolo ? 1.8 : 0.3) * hTesto, hTesto,
+               reg_.traduci("Voro", "The three-hinge thrust lines are each span's own, on rigid springings; the "
+                                    "safety assessment draws the bridge's collapse mechanism"),
+               1, true);
     return;
   }
 
@@ -185,7 +198,7 @@ void PlottaArco::PlottaQ(double h, double t) {
   g_.Rettangolo(d_.xq1, y0, d_.xq2, y0 + h, 1);
   g_.Rettangolo(d_.xq1, y0, d_.xq2, y0 + h, 1, true, (static_cast<double>(xMaxPlt) - xMinPlt) / 40, 90);
   std::string etichetta = " q=" + reg_.TestoSingle(d_.qCarico) + " kN/m2";
-  if (PlottaGeometria == 0) {
+  if (modo_ == 0) {
     double Q = 0;
     for (int i = 1; i <= m_.nConciTot; ++i) Q += m_.Conci(i).FVariabile;
     etichetta += " - Q=" + reg_.FormattaNumero(4, Q) + " kN";
@@ -205,7 +218,7 @@ void PlottaArco::PlottaAssiVeicolo(double hFreccia) {
   std::string legenda = LegendaVeicolo(*Veicolo, reg_);
   // The three-hinged line reads the strip load alone: the vehicle shows where
   // it stands, not what it does to this thrust line.
-  if (PlottaGeometria == 0)
+  if (modo_ == 0)
     legenda = Componi(reg_.traduci("Voro", "%1. The thrust line and the stresses drawn leave the vehicle out: the "
                                            "Safety window assesses it"),
                       {legenda});
@@ -233,7 +246,10 @@ void PlottaArco::PlottaMuri() {
   const ModelloArco& m = m_;
   if (m.Vori.empty() || m.nConciTot < 1) return;
   const double yTop = m.ySoletta;
-  const double ySx = m.Vori(1).Y1, yDx = m.Vori(m.Vori.size()).Y3;
+  // A bridge keeps the first span's segments: its right end is the last
+  // span's, at the intrados of its last voussoir.
+  const Concio& destro = m.nConciPareteDestra > 0 ? m.ConciPareteDestra(m.nConciPareteDestra) : m.Conci(m.nConciTot);
+  const double ySx = m.Vori(1).Y1, yDx = m.ponte() ? destro.y(2) : m.Vori(m.Vori.size()).Y3;
   g_.Linea(m.xMinStruttura, ySx, m.xMinStruttura, yTop, 1);
   g_.Linea(m.xMaxStruttura, yDx, m.xMaxStruttura, yTop, 1);
   // Where the backing level meets the extrados, along the extrados corners.
@@ -278,7 +294,8 @@ void PlottaArco::PlottaLuce(double x1, double x2, double y) {
   g_.ImpostaColore(1);
   g_.SpessoreLinea(1);
   g_.Linea(x1, y, x2, y, 1);
-  g_.Testo((x1 + x2) / 2, y - 1.5 * hTesto, hTesto, reg_.FormattaNumero(4, d_.LuceAnello) + "m", 1, true);
+  const double luce = m_.ponte() ? x2 - x1 : d_.LuceAnello;
+  g_.Testo((x1 + x2) / 2, y - 1.5 * hTesto, hTesto, reg_.FormattaNumero(4, luce) + "m", 1, true);
 }
 
 void PlottaArco::PlottaPianta(double yA) {
@@ -305,7 +322,14 @@ void PlottaArco::PlottaPianta(double yA) {
     bPrec = c->bSez;
   }
   if (!q.empty()) PlottaCatena(q, DistanzaMinima(), g_);
-  if (!m.Vori.empty()) PlottaLuce(m.Vori(1).X1, m.Vori(m.Vori.size()).X3, yA - w - hTesto);
+  // The masonry over each pier, between the two rings' extrados springings.
+  for (const PilaModello& p : m.Pile) g_.Rettangolo(p.xa, yA - d_.Larghezza / 2.0, p.xb, yA + d_.Larghezza / 2.0, 1);
+  if (!m.ponte()) {
+    if (!m.Vori.empty()) PlottaLuce(m.Vori(1).X1, m.Vori(m.Vori.size()).X3, yA - w - hTesto);
+    return;
+  }
+  for (const ModelloArco& c : ModelliCampate(d_))
+    PlottaLuce(c.Vori(1).X1, c.Vori(c.Vori.size()).X3, yA - w - hTesto);
 }
 
 void PlottaArco::ForzeConci() {

@@ -28,7 +28,8 @@ class PlottaArco : public Tavola {
   PlottaArco(const DatiProgetto& dati, const ModelloArco& modello, const RisultatiCalcolo& risultati,
              const Regional& regional, Disegno& disegno);
 
-  // 0 results of a calculation, 1 geometry only, 2 geometry with loads.
+  // 0 results of a calculation (of a bridge: 2 and a note), 1 geometry only,
+  // 2 geometry with loads.
   int PlottaGeometria = 0;
   FlagVista Visualizza{};
   // The least distance between the joints drawn, as a part of the drawing's
@@ -80,6 +81,7 @@ class PlottaArco : public Tavola {
   const Regional& reg_;
   Disegno& g_;
   Plottaggio FinestraPlt;
+  int modo_ = 0;  // the mode drawn: a bridge's results are drawn as its loads
   std::string DestinazionePlt;
   Superficie* SuperficiePlt = nullptr;
   ContenitoreCad* BloccoPlt = nullptr;

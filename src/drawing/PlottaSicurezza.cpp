@@ -9,6 +9,7 @@
 #include "data/Traduzioni.h"
 #include "drawing/DisegniElementi.h"
 #include "drawing/FigureSicurezza.h"
+#include "drawing/StrutturaPonte.h"
 
 namespace voro {
 
@@ -16,28 +17,10 @@ PlottaSicurezza::PlottaSicurezza(const DatiProgetto& dati, const ModelloArco& mo
                                  const RisultatiSicurezza& risultati, const Regional& regional, Disegno& disegno)
     : TavolaProtetta(disegno, "PlottaSicurezza"), d_(dati), m_(modello), r_(risultati), reg_(regional) {}
 
-void PlottaSicurezza::linea(const LineaSpinte& l) {
-  g_.PoligonaleAperta(static_cast<int>(l.x.size()), l.x, l.y, 1);
-}
+void PlottaSicurezza::linea(const LineaSpinte& l) { PlottaLinea(m_, l, m_.Conci(m_.iChiave).hSezione / 10, g_); }
 
 void PlottaSicurezza::cerniera(const LineaSpinte& l, const Cerniera& c, double r, bool piena) {
-  const auto j = static_cast<std::size_t>(c.giunto - 1);
-  if (j >= l.x.size()) return;
-  g_.ImpostaColore(c.faccia == Faccia::Intradosso ? colori_sicurezza::Intradosso : colori_sicurezza::Estradosso);
-  if (c.tipo == TipoCerniera::Scorrimento) {
-    // A sliding joint: a bar along the joint through the thrust point.
-    const Concio& k = m_.Conci(j == 0 ? 1 : static_cast<int>(j));
-    const int a = j == 0 ? 1 : 2, b = j == 0 ? 4 : 3;
-    const double D = std::hypot(k.x(b) - k.x(a), k.y(b) - k.y(a));
-    if (!(D > 0)) return;
-    const double ux = (k.x(b) - k.x(a)) / D * 1.5 * r, uy = (k.y(b) - k.y(a)) / D * 1.5 * r;
-    g_.Linea(l.x[j] - ux, l.y[j] - uy, l.x[j] + ux, l.y[j] + uy, 1);
-    return;
-  }
-  g_.Cerchio(l.x[j], l.y[j], r, 1);
-  if (piena) g_.Cerchio(l.x[j], l.y[j], r / 3, 1);
-  // Where the masonry crushes, a second ring: the hinge is at the stress block's edge.
-  if (c.tipo == TipoCerniera::Schiacciamento) g_.Cerchio(l.x[j], l.y[j], 1.5 * r, 1);
+  PlottaCerniera(m_, l, c, r, piena, g_);
 }
 
 // A symbol in the colour of what the line stands for (a line, the two
@@ -78,7 +61,7 @@ std::vector<std::string> Spezza(const std::string& testo, double larghezza, cons
 
 void PlottaSicurezza::disegna() {
   const ModelloArco& m = m_;
-  const double yB = m.nConciPareteSinistra > 0 ? m.ConciPareteSinistra(1).y(1) : m.Conci(1).y(1);
+  const double yB = LivelloBase(m);
   const double qS = d_.qCarico == 0 ? 0 : std::min<double>(d_.ScalaPlot == 0 ? d_.qCarico : d_.qCarico / d_.ScalaPlot,
                                                              (m.yEstradossoMax - m.yIntradossoMin) / 3.0);
   const double yT = m.ySoletta + qS;
@@ -133,6 +116,7 @@ void PlottaSicurezza::disegna() {
   if (d_.hSoletta != 0) g_.Linea(m.xMinStruttura, m.ySoletta, m.xMaxStruttura, m.ySoletta, 1);
   g_.ImpostaColore(1);
   for (int i = 1; i <= m.nConciTot; ++i) Plotta(m.Conci(i), g_);
+  PlottaPile(m, g_);
   if (d_.qCarico != 0 && d_.xq2 > d_.xq1) {
     g_.ImpostaColore(8);
     g_.Rettangolo(d_.xq1, m.ySoletta, d_.xq2, m.ySoletta + qS, 1, true, (static_cast<double>(xMaxPlt) - xMinPlt) / 60,

@@ -7,6 +7,7 @@
 #include "drawing/DisegniElementi.h"
 #include "drawing/FigureSicurezza.h"
 #include "drawing/PlottaSicurezza.h"
+#include "drawing/StrutturaPonte.h"
 
 namespace voro {
 
@@ -63,7 +64,7 @@ PlottaVeicolo::PlottaVeicolo(const DatiProgetto& dati, const ModelloArco& modell
 
 void PlottaVeicolo::disegna() {
   const ModelloArco& m = m_;
-  const double yB = m.nConciPareteSinistra > 0 ? m.ConciPareteSinistra(1).y(1) : m.Conci(1).y(1);
+  const double yB = LivelloBase(m);
   const double altezza = m.ySoletta - yB;
   const double hFreccia = altezza / 5;  // the axles' arrows above the road
   const double hTesto = altezza / 28;
@@ -100,6 +101,7 @@ void PlottaVeicolo::disegna() {
   g_.Linea(x0, m.ySoletta, x1, m.ySoletta, 1);
   g_.ImpostaColore(1);
   for (int i = 1; i <= m.nConciTot; ++i) Plotta(m.Conci(i), g_);
+  PlottaPile(m, g_);
 
   PlottaAssi(m, v_, hFreccia, hTesto, reg_, g_);
 
@@ -109,8 +111,12 @@ void PlottaVeicolo::disegna() {
     const LineaSpinte& l = v_.lineaCollasso;
     g_.ImpostaColore(colori_sicurezza::Collasso);
     g_.SpessoreLinea(2);
-    g_.PoligonaleAperta(static_cast<int>(l.x.size()), l.x, l.y, 1);
+    PlottaLinea(m, l, r / 2, g_);
     for (const Cerniera& c : v_.meccanismo) {
+      if (m.ponte()) {
+        PlottaCerniera(m, l, c, r, true, g_);
+        continue;
+      }
       const auto j = static_cast<std::size_t>(c.giunto - 1);
       if (j >= l.x.size()) continue;
       g_.ImpostaColore(c.faccia == Faccia::Intradosso ? colori_sicurezza::Intradosso : colori_sicurezza::Estradosso);

@@ -1,6 +1,7 @@
 // Dimension lines and scale bar of the printed elevation.
 #include "drawing/QuoteArco.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace voro {
@@ -30,16 +31,13 @@ double LunghezzaScala(double massimo) {
   return potenza;
 }
 
-void QuotaArco(const ModelloArco& m, const Regional& reg, Disegno& g, double hTesto, double yBase, double spazio) {
-  if (m.nConciTot < 1 || m.Vori.empty() || m.iChiave < 1) return;
-  const double h = hTesto;
+namespace {
+
+// Span, rise, ring thickness and fill depth of one ring, whose own voussoirs
+// and segments are those of m; the span's line at yL.
+void QuotaAnello(const ModelloArco& m, const Regional& reg, Disegno& g, double h, double yL, double yRiempimento) {
   const double x1 = m.Vori(1).X1, x2 = m.Vori(m.Vori.size()).X3;
   const double yImposta = std::min(m.Vori(1).Y1, m.Vori(m.Vori.size()).Y3);
-  g.ImpostaColore(1);
-  g.SpessoreLinea(1);
-
-  // Span, between the ring's ends, just under the base.
-  const double yL = yBase - spazio * 0.25;
   g.Linea(x1, yL, x2, yL, 1);
   g.Linea(x1, yL - h / 2, x1, yL + h / 2, 1);
   g.Linea(x2, yL - h / 2, x2, yL + h / 2, 1);
@@ -51,22 +49,61 @@ void QuotaArco(const ModelloArco& m, const Regional& reg, Disegno& g, double hTe
   const double yIntradosso = k.y(2), yEstradosso = k.y(3);
   QuotaVerticale(g, xK, yImposta, yIntradosso, h, Misura(reg, "f", yIntradosso - yImposta));
   QuotaVerticale(g, k.x(3), yIntradosso, yEstradosso, h, Misura(reg, "t", std::hypot(k.x(3) - xK, yEstradosso - yIntradosso)));
-  if (m.yRiempimento > yEstradosso)
-    QuotaVerticale(g, k.x(3), yEstradosso, m.yRiempimento, h, Misura(reg, "h1", m.yRiempimento - yEstradosso));
+  if (yRiempimento > yEstradosso)
+    QuotaVerticale(g, k.x(3), yEstradosso, yRiempimento, h, Misura(reg, "h1", yRiempimento - yEstradosso));
+}
 
-  // Scale bar at the right end, below the span, its length written beyond it.
-  const double lunghezza = LunghezzaScala((x2 - x1) / 4);
-  if (lunghezza > 0) {
-    const double yS = yBase - spazio * 0.7;
-    const double xFine = m.xMaxStruttura, xInizio = xFine - lunghezza;
-    g.SpessoreLinea(2);
-    g.Linea(xInizio, yS, xFine, yS, 1);
-    g.SpessoreLinea(1);
-    g.Linea(xInizio, yS - h / 2, xInizio, yS + h / 2, 1);
-    g.Linea(xInizio + lunghezza / 2, yS - h / 4, xInizio + lunghezza / 2, yS + h / 4, 1);
-    g.Linea(xFine, yS - h / 2, xFine, yS + h / 2, 1);
-    g.Testo(xFine + h / 2, yS + h / 2, h, reg.Formatta(lunghezza, lunghezza < 1 ? "0.0" : "0") + " m", 1, true);
+// Scale bar ending at xFine, below the spans, its length written beyond it.
+void Scala(const Regional& reg, Disegno& g, double h, double massimo, double xFine, double yS) {
+  const double lunghezza = LunghezzaScala(massimo);
+  if (!(lunghezza > 0)) return;
+  const double xInizio = xFine - lunghezza;
+  g.SpessoreLinea(2);
+  g.Linea(xInizio, yS, xFine, yS, 1);
+  g.SpessoreLinea(1);
+  g.Linea(xInizio, yS - h / 2, xInizio, yS + h / 2, 1);
+  g.Linea(xInizio + lunghezza / 2, yS - h / 4, xInizio + lunghezza / 2, yS + h / 4, 1);
+  g.Linea(xFine, yS - h / 2, xFine, yS + h / 2, 1);
+  g.Testo(xFine + h / 2, yS + h / 2, h, reg.Formatta(lunghezza, lunghezza < 1 ? "0.0" : "0") + " m", 1, true);
+}
+
+}  // namespace
+
+void QuotaArco(const ModelloArco& m, const Regional& reg, Disegno& g, double hTesto, double yBase, double spazio) {
+  if (m.nConciTot < 1 || m.Vori.empty() || m.iChiave < 1) return;
+  g.ImpostaColore(1);
+  g.SpessoreLinea(1);
+  QuotaAnello(m, reg, g, hTesto, yBase - spazio * 0.25, m.yRiempimento);
+  Scala(reg, g, hTesto, (m.Vori(m.Vori.size()).X3 - m.Vori(1).X1) / 4, m.xMaxStruttura, yBase - spazio * 0.7);
+}
+
+void QuotaPonte(const ModelloArco& m, const std::vector<ModelloArco>& campate, const Regional& reg, Disegno& g,
+                double hTesto, double yBase, double spazio) {
+  const double h = hTesto;
+  g.ImpostaColore(1);
+  g.SpessoreLinea(1);
+  // Each span's length in its opening, under its springings: the piers
+  // stand below them.
+  for (const ModelloArco& c : campate)
+    if (c.nConciTot >= 1 && !c.Vori.empty() && c.iChiave >= 1)
+      QuotaAnello(c, reg, g, h, std::min(c.Vori(1).Y1, c.Vori(c.Vori.size()).Y3) - 3 * h, m.yRiempimento);
+  // Each pier: its width between the rings' ends, drawn across its shaft
+  // below the spans' lines, and its height from its base to the higher
+  // springing, beside its right face; both labels on its right.
+  for (const PilaModello& p : m.Pile) {
+    if (p.x.size() < 4 || p.y.size() < 4) continue;
+    const double xa = p.x[3], xb = p.x[2], ya = p.y[3], yb = p.y[2];
+    const double yQ = std::min(ya, yb) - 5 * h;
+    const double xQ = std::max(p.xBaseDestra, xb) + h;
+    g.Linea(xa, yQ, xb, yQ, 1);
+    g.Linea(xa, yQ - h / 2, xa, yQ + h / 2, 1);
+    g.Linea(xb, yQ - h / 2, xb, yQ + h / 2, 1);
+    g.Testo(xQ + h / 2, yQ + h / 2, h, Misura(reg, "b", xb - xa), 1, true);
+    const double yTop = std::max(ya, yb);
+    QuotaVerticale(g, xQ, p.yBase, yTop, h, Misura(reg, "H", yTop - p.yBase));
   }
+  Scala(reg, g, h, (static_cast<double>(m.xMaxStruttura) - m.xMinStruttura) / 8, m.xMaxStruttura,
+        yBase - spazio * 0.7);
 }
 
 }  // namespace voro

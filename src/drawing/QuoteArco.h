@@ -2,6 +2,8 @@
 // span, rise, ring thickness and fill depth at the crown, and a scale bar.
 #pragma once
 
+#include <vector>
+
 #include "arch/ModelloArco.h"
 #include "data/Regional.h"
 #include "drawing/Disegno.h"
@@ -12,6 +14,12 @@ namespace voro {
 // whose base level is yBase; hTesto the text height, spazio the room kept
 // below the base before the plan view.
 void QuotaArco(const ModelloArco& m, const Regional& reg, Disegno& g, double hTesto, double yBase, double spazio);
+
+// The same for a bridge: each span's ring (campate, each built on its own in
+// the bridge's axes), each pier's width at the springings and height, one
+// scale bar for the whole.
+void QuotaPonte(const ModelloArco& m, const std::vector<ModelloArco>& campate, const Regional& reg, Disegno& g,
+                double hTesto, double yBase, double spazio);
 
 // The length of a scale bar: 1, 2 or 5 times a power of ten, the largest not
 // beyond massimo (m); 0 when massimo is not positive.

@@ -4,6 +4,7 @@
 #include "arch/ImposteArco.h"
 #include "data/Normative.h"
 #include "data/Traduzioni.h"
+#include "report/SezioneValutazione.h"
 #include "report/SezioniCalcolo.h"
 
 namespace voro {
@@ -14,11 +15,40 @@ std::string NomeFaccia(Faccia f, const NumeriRapporto& num) {
   return f == Faccia::Intradosso ? num.traduci("Rapporto", "intrados") : num.traduci("Rapporto", "extrados");
 }
 
-std::string Cerniere(const std::vector<Cerniera>& c, const NumeriRapporto& num) {
+std::string Cerniere(const ModelloArco& m, const std::vector<Cerniera>& c, const NumeriRapporto& num) {
   std::string t;
   for (std::size_t k = 0; k < c.size(); ++k)
-    t += (k ? ", " : "") + num.intero(c[k].giunto) + " " + NomeFaccia(c[k].faccia, num);
+    t += (k ? ", " : "") + NomeSezione(m, c[k].giunto, num) + " " + NomeFaccia(c[k].faccia, num);
   return t;
+}
+
+// A bridge's mechanism: the spans its hinges lie in, and the piers whose
+// base is among them with the edge each rocks about (or that it slides).
+void SpanEPile(const ModelloArco& m, const std::vector<Cerniera>& c, const NumeriRapporto& num, std::string& campate,
+               std::string& pile) {
+  std::vector<int> inCampata(m.Campate.size(), 0);
+  for (const Cerniera& h : c) {
+    int resto = h.giunto - 1;
+    std::size_t k = 0;
+    for (; k < m.Campate.size(); ++k) {
+      const int n = m.Campate[k].ultimo - m.Campate[k].primo + 2;
+      if (resto < n) break;
+      resto -= n;
+    }
+    if (k < m.Campate.size()) {
+      inCampata[k] = 1;
+      continue;
+    }
+    if (resto < 0 || resto >= static_cast<int>(m.Pile.size())) continue;
+    const std::string come = h.tipo == TipoCerniera::Scorrimento ? num.traduci("Rapporto", "slides")
+                             : h.faccia == Faccia::Intradosso    ? num.traduci("Rapporto", "rocks about its left edge")
+                                                                 : num.traduci("Rapporto", "rocks about its right edge");
+    pile += (pile.empty() ? "" : ", ") +
+            voro::Componi(num.traduci("Rapporto", "pier %1 %2"), {num.intero(resto + 1), come});
+  }
+  for (std::size_t k = 0; k < inCampata.size(); ++k)
+    if (inCampata[k]) campate += (campate.empty() ? "" : ", ") + num.intero(static_cast<long>(k + 1));
+  if (pile.empty()) pile = num.traduci("Rapporto", "none: every pier stands as a rigid support");
 }
 
 std::string NomeEsteso(Combinazione c, const NumeriRapporto& num) {
@@ -179,7 +209,13 @@ void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) cons
                        {TestoCarico(*g.governante, num.regional()), num.dato(d_.qCarico), num.dato(a.coefficienti.gQ),
                         num.metri(g.governante->x1), num.metri(g.governante->x2)})});
   if (!g.meccanismo.empty())
-    t.righe.push_back({num.traduci("Rapporto", "Mechanism: hinges at sections"), Cerniere(g.meccanismo, num)});
+    t.righe.push_back({num.traduci("Rapporto", "Mechanism: hinges at sections"), Cerniere(*m_, g.meccanismo, num)});
+  if (!g.meccanismo.empty() && m_->ponte()) {
+    std::string campate, pile;
+    SpanEPile(*m_, g.meccanismo, num, campate, pile);
+    t.righe.push_back({num.traduci("Rapporto", "Governing span (the mechanism's hinges)"), campate});
+    t.righe.push_back({num.traduci("Rapporto", "Piers in the mechanism"), pile});
+  }
   if (r_->fattoreSpessore)
     t.righe.push_back(
         {num.traduci("Rapporto", "Geometric factor of safety t/tmin"), num.fattore(*r_->fattoreSpessore)});

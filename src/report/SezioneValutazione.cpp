@@ -52,22 +52,35 @@ std::string Ipotesi(const DatiProgetto& d, const ModelloArco& m, const Risultati
   return t;
 }
 
-std::string ElencoCerniere(const std::vector<Cerniera>& c, const NumeriRapporto& num) {
+std::string ElencoCerniere(const ModelloArco& m, const std::vector<Cerniera>& c, const NumeriRapporto& num) {
   std::string t;
   for (std::size_t k = 0; k < c.size(); ++k)
-    t += (k ? ", " : "") + num.intero(c[k].giunto) + " (" + NomeFaccia(c[k].faccia, num) + ")";
+    t += (k ? ", " : "") + NomeSezione(m, c[k].giunto, num) + " (" + NomeFaccia(c[k].faccia, num) + ")";
   return t;
 }
 
 }  // namespace
 
-void TabellaCerniere(Documento& doc, const std::vector<Cerniera>& c, const NumeriRapporto& num) {
+std::string NomeSezione(const ModelloArco& m, int giunto, const NumeriRapporto& num) {
+  if (!m.ponte() || giunto < 1) return num.intero(giunto);
+  int resto = giunto - 1;
+  for (std::size_t k = 0; k < m.Campate.size(); ++k) {
+    const int n = m.Campate[k].ultimo - m.Campate[k].primo + 2;
+    if (resto < n)
+      return Componi(num.traduci("Rapporto", "span %1 joint %2"),
+                     {num.intero(static_cast<long>(k + 1)), num.intero(resto + 1)});
+    resto -= n;
+  }
+  return Componi(num.traduci("Rapporto", "pier %1 base"), {num.intero(resto + 1)});
+}
+
+void TabellaCerniere(Documento& doc, const ModelloArco& m, const std::vector<Cerniera>& c, const NumeriRapporto& num) {
   auto& t = doc.tabella({{num.traduci("Rapporto", "Hinge"), ""},
                          {num.traduci("Rapporto", "Section"), ""},
                          {num.traduci("Rapporto", "Face"), "", false},
                          {num.traduci("Rapporto", "Kind"), "", false}});
   for (std::size_t k = 0; k < c.size(); ++k)
-    t.righe.push_back({num.intero(static_cast<long>(k + 1)), num.intero(c[k].giunto), NomeFaccia(c[k].faccia, num),
+    t.righe.push_back({num.intero(static_cast<long>(k + 1)), NomeSezione(m, c[k].giunto, num), NomeFaccia(c[k].faccia, num),
                        NomeTipo(c[k].tipo, num)});
 }
 
@@ -145,7 +158,7 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
     if (r_.spintaIllimitataMinima)
       s += num.traduci("Rapporto", " That line is approached only as the thrust grows without limit.");
     if (!r_.contatti.empty())
-      s += num.traduci("Rapporto", " It touches the reduced section at sections ") + ElencoCerniere(r_.contatti, num) + ".";
+      s += num.traduci("Rapporto", " It touches the reduced section at sections ") + ElencoCerniere(m_, r_.contatti, num) + ".";
     doc.paragrafo(s, !r_.ammissibile);
   }
 
@@ -185,7 +198,7 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
                                                           "where the masonry crushes, the edge of its stress block, "
                                                           "or a joint that slides."),
                                   {num.intero(static_cast<long>(r_.meccanismo.size()))}));
-      TabellaCerniere(doc, r_.meccanismo, num);
+      TabellaCerniere(doc, m_, r_.meccanismo, num);
       break;
     }
     case EsitoCarico::Illimitato:
@@ -255,7 +268,7 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
                                                         "shape that still holds a thrust line under the same loads."),
                                 {num.fattore(*r_.fattoreSpessore)}));
     if (!r_.contattiSpessoreMinimo.empty())
-      doc.paragrafo(num.traduci("Rapporto", "Hinges at the least thickness: sections ") + ElencoCerniere(r_.contattiSpessoreMinimo, num) + ".");
+      doc.paragrafo(num.traduci("Rapporto", "Hinges at the least thickness: sections ") + ElencoCerniere(m_, r_.contattiSpessoreMinimo, num) + ".");
     if (!r_.spessoreMonotono)
       doc.paragrafo(num.traduci("Rapporto", "Whether a line fits changes more than once about this thickness: a "
                                             "thicker ring may not stand, or a thinner one may."),
@@ -283,6 +296,14 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
     auto& t = doc.tabella({{num.traduci("Rapporto", "Sect."), ""}, {"N", "kN"}, {"e", "mm"}, {"h/2", "mm"}, {"|e|/(h/2)", ""}});
     const LineaSpinte& l = r_.lineaMinima;
     for (std::size_t j = 0; j < l.e.size(); ++j) {
+      // A bridge's joints, a pier's base among them, each with its depth.
+      if (m_.ponte()) {
+        if (j >= r_.posti.size() || j >= l.N.size()) break;
+        const double h = r_.posti[j].h;
+        t.righe.push_back({NomeSezione(m_, static_cast<int>(j + 1), num), num.kN(l.N[j]), num.mm(l.e[j]),
+                           num.mm(h / 2), h > 0 ? num.rapporto(std::fabs(l.e[j]) / (h / 2)) : "-"});
+        continue;
+      }
       const int voussoir = j == 0 ? 1 : static_cast<int>(j);
       if (voussoir > m_.nConciTot) break;
       // The springing joint is as deep as voussoir 1's left face.

@@ -3,14 +3,19 @@
 // drawings (the safety plot and the chart of the load sweep).
 #pragma once
 
+#include "arch/ModelloArco.h"
 #include "limite/RisultatiSicurezza.h"
 #include "report/SezioneRapporto.h"
 
 namespace voro {
 
+// A joint of the figures by its number: on a bridge "span K joint J" (J from
+// the span's left springing) or "pier K base".
+std::string NomeSezione(const ModelloArco& m, int giunto, const NumeriRapporto& num);
+
 // The joints of a mechanism as a table: the joint, the face where the line
 // touches it (or the side a sliding joint slides to), how it gives way.
-void TabellaCerniere(Documento& doc, const std::vector<Cerniera>& c, const NumeriRapporto& num);
+void TabellaCerniere(Documento& doc, const ModelloArco& m, const std::vector<Cerniera>& c, const NumeriRapporto& num);
 
 class SezioneValutazione : public SezioneRapporto {
  public:

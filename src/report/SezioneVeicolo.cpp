@@ -72,7 +72,7 @@ void SezioneVeicolo::Componi(Documento& doc, const NumeriRapporto& num) const {
   }
   // Its hinges as the strip load's: the crushing ones said so.
   doc.paragrafo(num.traduci("Rapporto", "The collapse mechanism at the worst position:"));
-  TabellaCerniere(doc, r_.meccanismo, num);
+  TabellaCerniere(doc, m_, r_.meccanismo, num);
 }
 
 std::vector<Figura> SezioneVeicolo::Figure(const NumeriRapporto& num) const {

@@ -32,6 +32,36 @@ std::string MeritoRicerca(const DatiProgetto& d, const NumeriRapporto& num) {
   return d.OttimizzaEccentricita ? num.traduci("Rapporto", "largest distance from the edges") : num.traduci("Rapporto", "smallest peak compression");
 }
 
+// A bridge: what the three-hinge calculation does and does not cover.
+constexpr const char* kTreCerniereCampate = VORO_NOOP(
+    "Rapporto",
+    "A bridge of several spans: the three-hinge calculation holds for one span at a time, each on rigid springings "
+    "at its piers, and is not reported for the bridge as a whole. The safety assessment analyses the whole bridge, "
+    "its piers included.");
+
+// The voussoirs and piers of a bridge and its levels.
+void ModelloPonte(Documento& doc, const ModelloArco& m, const NumeriRapporto& num) {
+  doc.paragrafo(Componi(num.traduci("Rapporto", "A bridge of %1 spans on %2 piers. The voussoirs of every span are "
+                                                "numbered from left to right across the bridge, %3 in all; each pier "
+                                                "is one rigid block from its foundation to the springings of the two "
+                                                "rings it carries, with the masonry above it."),
+                        {num.intero(static_cast<long>(m.Campate.size())), num.intero(static_cast<long>(m.Pile.size())),
+                         num.intero(m.nConciTot)}));
+  auto& v = doc.tabella({{num.traduci("Rapporto", "Span"), ""},
+                         {num.traduci("Rapporto", "Voussoirs"), ""},
+                         {num.traduci("Rapporto", "Crown voussoir"), ""}});
+  for (std::size_t k = 0; k < m.Campate.size(); ++k) {
+    const CampataModello& c = m.Campate[k];
+    v.righe.push_back({num.intero(static_cast<long>(k + 1)),
+                       num.intero(c.primo) + " - " + num.intero(c.ultimo), num.intero(c.iChiave)});
+  }
+  auto& l = doc.tabella(ColonneValori(num));
+  l.righe = {{num.traduci("Rapporto", "Left end of the structure"), "xmin", num.metri(m.xMinStruttura), "m"},
+             {num.traduci("Rapporto", "Right end of the structure"), "xmax", num.metri(m.xMaxStruttura), "m"},
+             {num.traduci("Rapporto", "Top of the fill"), "", num.metri(m.yRiempimento), "m"},
+             {num.traduci("Rapporto", "Top of the slab"), "", num.metri(m.ySoletta), "m"}};
+}
+
 }  // namespace
 
 std::string FraseImposte(const ImposteArco& a, const NumeriRapporto& num) {
@@ -79,6 +109,10 @@ void SezioneModello::Componi(Documento& doc, const NumeriRapporto& num) const {
     return;
   }
   const ModelloArco& m = *f_.modello;
+  if (m.ponte()) {
+    ModelloPonte(doc, m, num);
+    return;
+  }
   doc.paragrafo(num.traduci("Rapporto", "The ring is cut into rigid voussoirs numbered from left to right; section 1 "
                                         "is the left springing, section i + 1 the right joint of voussoir i. The "
                                         "crown point of the thrust line lies on the right joint of the crown "
@@ -129,6 +163,7 @@ std::vector<Figura> SezioneModello::Figure(const NumeriRapporto& num) const {
 void SezioneIpotesi::Componi(Documento& doc, const NumeriRapporto& num) const {
   const DatiProgetto& d = *f_.dati;
   doc.sezione(num.traduci("Rapporto", "Hypotheses"));
+  if (f_.modello && f_.modello->ponte()) doc.paragrafo(num.traduci("Rapporto", kTreCerniereCampate));
   doc.paragrafo(num.traduci("Rapporto", "Rigid voussoirs. The ring is a chain of rigid voussoirs that bear on each other at plane "
                 "joints; the walls beside the outer springings and the solid backing are the supports. The "
                 "voussoirs do not slide on each other."));
@@ -191,6 +226,10 @@ void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const 
   const DatiProgetto& d = *f_.dati;
   const ModelloArco& m = *f_.modello;
   const RisultatiCalcolo& r = *f_.risultati;
+  if (m.ponte()) {
+    doc.paragrafo(num.traduci("Rapporto", kTreCerniereCampate), true);
+    return;
+  }
   doc.paragrafo(FraseCerniere(d, r, num));
 
   doc.sottosezione(num.traduci("Rapporto", "Eccentricities used"));
@@ -282,7 +321,7 @@ void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const 
 }
 
 std::vector<Figura> SezioneRisultati::Figure(const NumeriRapporto& num) const {
-  if (!f_.risultati || !f_.modello) return {};
+  if (!f_.risultati || !f_.modello || f_.modello->ponte()) return {};
   return {FiguraArco(f_, num.regional(), 0,
                      num.traduci("Rapporto", "Results: the thrust line through its three imposed points and the "
                                              "reactions; below, the voussoirs exploded with the thrust line and the "

@@ -3,6 +3,42 @@
 
 namespace voro {
 
+namespace {
+
+// A bridge: every span's ring and the pier on its left.
+void Campate(Documento& doc, const DatiProgetto& d, const NumeriRapporto& num) {
+  doc.sottosezione(num.traduci("Rapporto", "Spans and piers"));
+  doc.paragrafo(num.traduci("Rapporto", "The first span is the ring above; each further span stands on the pier on its "
+                                        "left. A ring of segments gives its overall span only. The springing level y "
+                                        "is the span's left springing above the first span's; the pier's height H "
+                                        "runs from the top of its foundation to the higher springing, its batters "
+                                        "are horizontal over vertical."));
+  auto& t = doc.tabella({{num.traduci("Rapporto", "Span"), ""}, {"L", "m"}, {"h", "m"}, {"t", "m"},
+                         {"n", ""}, {"fc", "MPa"}, {"y", "m"}, {num.traduci("Rapporto", "Pier b"), "m"},
+                         {"H", "m"}, {num.traduci("Rapporto", "Batter L"), ""}, {num.traduci("Rapporto", "Batter R"), ""},
+                         {"γ", "kN/m3"}});
+  auto anello = [&num](int k, Integer nVori, Single L, Single h, Single s, Single n, Single fc, Single y) {
+    const bool uno = nVori <= 1;
+    return std::vector<std::string>{num.intero(k),      num.dato(L),  uno ? num.dato(h) : "-", uno ? num.dato(s) : "-",
+                                    uno ? num.dato(n) : "-", num.dato(fc), num.dato(y)};
+  };
+  std::vector<std::string> prima =
+      anello(1, d.nVori, d.LuceAnello, d.FrecciaAnello, d.SpessoreAnello, d.nConciAnello, d.ResistenzaAnello, 0);
+  prima.insert(prima.end(), {"-", "-", "-", "-", "-"});
+  t.righe.push_back(prima);
+  for (std::size_t k = 0; k < d.Campate.size(); ++k) {
+    const DatiCampata& c = d.Campate[k];
+    std::vector<std::string> r = anello(static_cast<int>(k) + 2, c.nVori, c.LuceAnello, c.FrecciaAnello,
+                                        c.SpessoreAnello, c.nConciAnello, c.ResistenzaAnello, c.Quota);
+    const DatiPila& p = c.Pila;
+    r.insert(r.end(), {num.dato(p.Larghezza), num.dato(p.Altezza), num.dato(p.ScarpaSinistra),
+                       num.dato(p.ScarpaDestra), num.dato(p.PesoUnita)});
+    t.righe.push_back(r);
+  }
+}
+
+}  // namespace
+
 void SezioneTitolo::Componi(Documento& doc, const NumeriRapporto& num) const {
   const DatiProgetto& d = *f_.dati;
   const Cartiglio& c = d.Cartiglio;
@@ -60,6 +96,8 @@ void SezioneDati::Componi(Documento& doc, const NumeriRapporto& num) const {
     auto& s = doc.tabella(ColonneValori(num));
     s.righe = {{num.traduci("Rapporto", "Overall span"), "L", num.dato(d.LuceAnello), "m"}};
   }
+
+  if (!d.Campate.empty()) Campate(doc, d, num);
 
   doc.sottosezione(num.traduci("Rapporto", "Fill, slab, weights, widths and walls"));
   auto& p = doc.tabella(ColonneValori(num));

@@ -35,13 +35,14 @@ class FormDiDati : public QWidget {
   void MostraCasella(QWidget* casella);
   // Called after every edit by the user.
   virtual void Modificato() {}
+  // An edit by the user.
+  void tocca();
 
   FinestraPrincipale& main_;
   Sessione& s_;
   bool scartato_ = false;
 
  private:
-  void tocca();
   bool toccato_ = false;
 };
 

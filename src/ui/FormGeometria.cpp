@@ -121,6 +121,8 @@ FormGeometria::FormGeometria(FinestraPrincipale& main, Sessione& s) : FormDiDati
   lblImposte->setObjectName("lblImposte");
   lblImposte->setWordWrap(true);
   sinistra->addWidget(lblImposte);
+  tabCampate = new TabellaCampate(s_.regional, this);
+  sinistra->addWidget(tabCampate);
   sinistra->addStretch();
   auto* destra = new QVBoxLayout;
   destra->addWidget(pctSchema);
@@ -154,6 +156,7 @@ FormGeometria::FormGeometria(FinestraPrincipale& main, Sessione& s) : FormDiDati
   });
   connect(cmdSchema, &QPushButton::clicked, pctSchema, &Schema::Zoom);
   connect(cbPltGeom, &QPushButton::clicked, this, &FormGeometria::cbPltGeom_Click);
+  connect(tabCampate, &TabellaCampate::modificata, this, &FormGeometria::tocca);
 
   // Load.
   s_.stato.FormDati = 1;
@@ -232,6 +235,7 @@ void FormGeometria::ScriveDatiInForm() {
     FlexGrid->AdattaColonne();
   }
   for (int i : {9, 10, 11}) txtDati[static_cast<std::size_t>(i)]->setText(QString::fromStdString(t.txtDati[static_cast<std::size_t>(i)]));
+  tabCampate->Scrivi(s_.dati);
   MostraImposte(s_.dati);
 }
 
@@ -251,13 +255,25 @@ TestiGeometria FormGeometria::testi() const {
   return t;
 }
 
+bool FormGeometria::leggiInCopia(DatiProgetto& d, Messages& msg, std::string* campo) {
+  std::string errore;
+  if (!tabCampate->Leggi(d, errore)) {
+    msg.critical(tr("Error: Check Geometry").toStdString() + "\r" + errore);
+    return false;
+  }
+  return voro::LeggeDatiGeom(testi(), d, s_.regional, msg, campo);
+}
+
 bool FormGeometria::LeggeDatiGeom() {
   std::string campo;
   try {
-    if (!voro::LeggeDatiGeom(testi(), s_.dati, s_.regional, s_.msg(), &campo)) {
-      MostraCasella(casella(campo));
+    DatiProgetto letti = s_.dati;
+    if (!leggiInCopia(letti, s_.msg(), &campo)) {
+      if (campo.empty() || campo.rfind("Campate(", 0) == 0) MostraCasella(tabCampate->griglia);
+      else MostraCasella(casella(campo));
       return false;
     }
+    s_.dati = std::move(letti);
   } catch (const RuntimeError& e) {
     s_.msg().critical(tr("Error: Check Geometry").toStdString() + "\r" + s_.msg().traduci("Voro", e.description().c_str()));
     return false;
@@ -270,7 +286,7 @@ void FormGeometria::Modificato() {
   DatiProgetto prova = s_.dati;
   RecordingMessages muto;
   try {
-    if (voro::LeggeDatiGeom(testi(), prova, s_.regional, muto)) {
+    if (leggiInCopia(prova, muto, nullptr)) {
       MostraImposte(prova);
       return;
     }

@@ -14,6 +14,7 @@
 #include "ui/FormDiDati.h"
 #include "ui/GrigliaSegmenti.h"
 #include "ui/Schemi.h"
+#include "ui/TabellaCampate.h"
 
 namespace voro::ui {
 
@@ -55,6 +56,8 @@ class FormGeometria : public FormDiDati {
   QPushButton* cbPltGeom;
   // Where the upper walls raise the springings above the ring's ends.
   QLabel* lblImposte;
+  // A bridge's further spans and their piers.
+  TabellaCampate* tabCampate;
 
  protected:
   void closeEvent(QCloseEvent* e) override;
@@ -64,6 +67,8 @@ class FormGeometria : public FormDiDati {
 
  private:
   TestiGeometria testi() const;
+  // The boxes and the table of spans read into a copy of the project's data.
+  bool leggiInCopia(DatiProgetto& d, Messages& msg, std::string* campo);
   void nVoriInvio();
   // The box (or grid cell) that shows a variable.
   QWidget* casella(const std::string& variabile);

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTest>
 
 #include "Banco.h"
@@ -79,7 +80,54 @@ class TestProgetto : public QObject {
   void salvaEScorciatoie();
   void progettiRecenti();
   void finestreLeggibili();
+  void tabellaDelleCampate();
 };
+
+// The bridge's spans and piers in the geometry form: a pier's cell read into
+// the project, a span added, moved left with its pier and removed, a cell
+// that is not a number named with its span and the project kept.
+void TestProgetto::tabellaDelleCampate() {
+  Banco b;
+  b.finestra->resize(1366, 768);
+  b.avvia({SorgenteVoro() + "/examples/ponti/ponte-tre-campate.vro"}, Regional::inglese());
+  b.finestra->MostraGeometria();
+  FormGeometria* g = b.finestra->formGeometria();
+  QTableWidget* t = g->tabCampate->griglia;
+  QCOMPARE(t->rowCount(), 3);
+  // The first span's ring is the form's own: its cells are not edited here.
+  QVERIFY(!(t->item(0, 0)->flags() & Qt::ItemIsEditable));
+  const int altezza = 7;
+  t->item(1, altezza)->setText("7");
+  QVERIFY(g->toccato());
+  QVERIFY(g->Leggi());
+  QCOMPARE(b.s().dati.Campate[0].Pila.Altezza, 7.0f);
+  const float ultima = b.s().dati.Campate[1].Pila.Altezza;
+
+  g->tabCampate->cmdAggiungi->click();
+  QCOMPARE(t->rowCount(), 4);
+  t->item(3, altezza)->setText("9");
+  t->setCurrentCell(3, 0);
+  g->tabCampate->cmdSinistra->click();
+  QVERIFY(g->Leggi());
+  QCOMPARE(b.s().dati.Campate.size(), std::size_t(3));
+  QCOMPARE(b.s().dati.Campate[0].Pila.Altezza, 7.0f);
+  QCOMPARE(b.s().dati.Campate[1].Pila.Altezza, 9.0f);
+  QCOMPARE(b.s().dati.Campate[2].Pila.Altezza, ultima);
+
+  t->setCurrentCell(2, 0);
+  g->tabCampate->cmdTogli->click();
+  QVERIFY(g->Leggi());
+  QCOMPARE(b.s().dati.Campate.size(), std::size_t(2));
+  QCOMPARE(b.s().dati.Campate[1].Pila.Altezza, ultima);
+
+  const QByteArray prima = TestoProgetto(b.s().dati).c_str();
+  t->item(2, altezza)->setText("alto");
+  b.messaggi.clear();
+  QVERIFY(!g->Leggi());
+  QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
+  QVERIFY2(QString::fromStdString(b.messaggi.entries()[0].text).contains("Span 3"), b.messaggi.entries()[0].text.c_str());
+  QCOMPARE(QByteArray(TestoProgetto(b.s().dati).c_str()), prima);
+}
 
 void TestProgetto::risultatiDiUnAltroProgetto() {
   Banco b;
