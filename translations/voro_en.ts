@@ -2872,10 +2872,16 @@ when |e| &lt;= s h/2.</translation>
         <translation>Span %1: </translation>
     </message>
     <message>
-        <source>Span %1 of %2 of the bridge, solved alone on rigid springings: the three hinges belong to one ring.</source>
-        <translation>Span %1 of %2 of the bridge, solved alone on rigid springings: the three hinges belong to one ring.</translation>
         <source>The three-hinge thrust lines are each span&apos;s own, on rigid springings; the safety assessment draws the bridge&apos;s collapse mechanism</source>
         <translation>The three-hinge thrust lines are each span&apos;s own, on rigid springings; the safety assessment draws the bridge&apos;s collapse mechanism</translation>
+    </message>
+    <message>
+        <source>Span %1 of %2 of the bridge, solved alone on rigid springings: the three hinges belong to one ring.</source>
+        <translation>Span %1 of %2 of the bridge, solved alone on rigid springings: the three hinges belong to one ring.</translation>
+    </message>
+    <message>
+        <source>Coefficiente parziale γR della resistenza passiva del terreno</source>
+        <translation>Partial factor γR of the soil&apos;s passive resistance</translation>
     </message>
 </context>
 <context>
@@ -3031,8 +3037,12 @@ when |e| &lt;= s h/2.</translation>
         <translation>γμ friction of the joints</translation>
     </message>
     <message>
-        <source>Design strength fc / (γM FC), design friction μ / γμ; the adequacy factor is the live-load factor of the design loads, the smaller of the inf and sup combinations.</source>
-        <translation>Design strength fc / (γM FC), design friction μ / γμ; the adequacy factor is the live-load factor of the design loads, the smaller of the inf and sup combinations.</translation>
+        <source>γR passive resistance of the soil</source>
+        <translation>γR passive resistance of the soil</translation>
+    </message>
+    <message>
+        <source>Design strength fc / (γM FC), design friction μ / γμ, the soil&apos;s passive resistance from the characteristic loads over γR; the adequacy factor is the live-load factor of the design loads, the smallest of the combinations.</source>
+        <translation>Design strength fc / (γM FC), design friction μ / γμ, the soil&apos;s passive resistance from the characteristic loads over γR; the adequacy factor is the live-load factor of the design loads, the smallest of the combinations.</translation>
     </message>
 </context>
 <context>

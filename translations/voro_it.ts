@@ -2873,10 +2873,16 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <translation>Campata %1: </translation>
     </message>
     <message>
-        <source>Span %1 of %2 of the bridge, solved alone on rigid springings: the three hinges belong to one ring.</source>
-        <translation>Campata %1 di %2 del ponte, calcolata da sola su imposte rigide: le tre cerniere appartengono a un solo anello.</translation>
         <source>The three-hinge thrust lines are each span&apos;s own, on rigid springings; the safety assessment draws the bridge&apos;s collapse mechanism</source>
         <translation>Le curve delle pressioni a tre cerniere sono di ciascuna campata, su imposte rigide; la verifica di sicurezza disegna il meccanismo di collasso del ponte</translation>
+    </message>
+    <message>
+        <source>Span %1 of %2 of the bridge, solved alone on rigid springings: the three hinges belong to one ring.</source>
+        <translation>Campata %1 di %2 del ponte, calcolata da sola su imposte rigide: le tre cerniere appartengono a un solo anello.</translation>
+    </message>
+    <message>
+        <source>Coefficiente parziale γR della resistenza passiva del terreno</source>
+        <translation>Coefficiente parziale γR della resistenza passiva del terreno</translation>
     </message>
 </context>
 <context>
@@ -3032,8 +3038,12 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <translation>γμ attrito dei giunti</translation>
     </message>
     <message>
-        <source>Design strength fc / (γM FC), design friction μ / γμ; the adequacy factor is the live-load factor of the design loads, the smaller of the inf and sup combinations.</source>
-        <translation>Resistenza di progetto fc / (γM FC), attrito di progetto μ / γμ; il fattore di adeguatezza è il moltiplicatore del carico variabile di progetto, il minore fra le combinazioni inf e sup.</translation>
+        <source>γR passive resistance of the soil</source>
+        <translation>γR resistenza passiva del terreno</translation>
+    </message>
+    <message>
+        <source>Design strength fc / (γM FC), design friction μ / γμ, the soil&apos;s passive resistance from the characteristic loads over γR; the adequacy factor is the live-load factor of the design loads, the smallest of the combinations.</source>
+        <translation>Resistenza di progetto fc / (γM FC), attrito di progetto μ / γμ, resistenza passiva del terreno dai carichi caratteristici divisi per γR; il fattore di adeguatezza è il moltiplicatore dei carichi variabili di progetto, il minore fra le combinazioni.</translation>
     </message>
 </context>
 <context>
