@@ -31,7 +31,7 @@ TEST(Normative, EveryValueNamesItsClauseAndAChangedOneIsTheEngineers) {
   ApplicaNormativa(n, BaseNormativa::Ntc2018);
   ApplicaLivello(n, LivelloConoscenza::LC1);
   auto c = ClausoleNormativa(n);
-  ASSERT_EQ(c.size(), 8u);
+  ASSERT_EQ(c.size(), 9u);
   EXPECT_EQ(c[3].fattore, "γG2,inf");
   EXPECT_EQ(c[3].valore, 0.0f);
   EXPECT_NE(c[3].fonte.find("Table 5.1.V"), std::string::npos);
@@ -42,6 +42,9 @@ TEST(Normative, EveryValueNamesItsClauseAndAChangedOneIsTheEngineers) {
   EXPECT_EQ(c[7].fattore, "γμ");
   EXPECT_EQ(c[7].valore, 1.0f);
   EXPECT_EQ(c[7].fonte, "typed by the engineer");
+  // The soil's resistance factor, likewise.
+  EXPECT_EQ(c[8].fattore, "γR");
+  EXPECT_EQ(c[8].valore, 1.0f);
   n.coefficienti.gQ = 1.5f;
   EXPECT_EQ(ClausoleNormativa(n)[4].fonte, "typed by the engineer");
   EXPECT_EQ(RiferimentiNormativa(BaseNormativa::Digitata).size(), 0u);
