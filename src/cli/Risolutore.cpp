@@ -61,14 +61,15 @@ bool PreparaModello(Soluzione& s, const OpzioniSoluzione& opzioni) {
   return true;
 }
 
-void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni, int campata) {
+void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni, std::optional<int> campata) {
   if (!PreparaModello(s, opzioni)) return;
   if (!s.dati.Campate.empty()) {
-    // The three hinges belong to one ring: each span of a bridge alone.
     s.nCampate = s.dati.nCampate();
-    s.campata = campata + 1;
+    if (!campata) return;
+    // The three hinges belong to one ring: each span of a bridge alone.
+    s.campata = *campata + 1;
     try {
-      s.dati = ProgettoCampata(s.dati, campata, s.messaggi);
+      s.dati = ProgettoCampata(s.dati, *campata, s.messaggi);
       CostruisciModello(s.dati, s.modello, s.messaggi);
     } catch (const RuntimeError& e) {
       s.messaggi.critical(MessaggioGeometria(e, s.messaggi));
@@ -121,7 +122,7 @@ std::vector<Soluzione> RisolviTutti(const std::vector<std::string>& files, const
   auto lavora = [&] {
     for (std::size_t i; (i = prossimo.fetch_add(1)) < soluzioni.size();) {
       if (Interrotto(opzioni)) NonAvviato(soluzioni[i]);
-      else Risolvi(soluzioni[i], perProgetto);
+      else Risolvi(soluzioni[i], perProgetto, 0);
     }
   };
   std::vector<std::thread> workers;

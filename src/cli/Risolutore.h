@@ -2,6 +2,8 @@
 // or several side by side.
 #pragma once
 
+#include <optional>
+
 #include <atomic>
 #include <string>
 #include <utility>
@@ -34,8 +36,10 @@ void ApplicaRegoleLettura(DatiProgetto& d);
 bool PreparaModello(Soluzione& s, const OpzioniSoluzione& opzioni);
 
 // Prepares the model and runs the calculation; failures land in the solution.
-// A bridge's span campata (0 the first) alone, on rigid springings.
-void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni, int campata = 0);
+// With campata, a bridge's span (0 the first) alone on rigid springings;
+// without it a bridge stays whole, its three hinges left unplaced (they
+// belong to one ring), for the drawings and the assessment of the whole.
+void Risolvi(Soluzione& s, const OpzioniSoluzione& opzioni, std::optional<int> campata = std::nullopt);
 
 // Whether Ctrl+C has interrupted the batch.
 bool Interrotto(const OpzioniSoluzione& opzioni);
