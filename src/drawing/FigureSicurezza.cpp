@@ -25,11 +25,23 @@ std::string TestoResistenza(const DatiProgetto& d, const ModelloArco& m, const R
   return (uniforme ? "fc = " : "fc >= ") + numero;
 }
 
-std::string TestoCerniere(const std::vector<Cerniera>& cerniere) {
+std::string GiuntoBreve(int giunto, const ModelloArco* m) {
+  if (!m || !m->ponte() || giunto < 1) return std::to_string(giunto);
+  // Each span's joints from its springing, then each pier's base.
+  int resto = giunto - 1;
+  for (std::size_t k = 0; k < m->Campate.size(); ++k) {
+    const int n = m->Campate[k].ultimo - m->Campate[k].primo + 2;
+    if (resto < n) return std::to_string(k + 1) + "/" + std::to_string(resto + 1);
+    resto -= n;
+  }
+  return "P" + std::to_string(resto + 1);
+}
+
+std::string TestoCerniere(const std::vector<Cerniera>& cerniere, const ModelloArco* m) {
   std::string t;
   for (const Cerniera& h : cerniere) {
     if (!t.empty()) t += ", ";
-    t += std::to_string(h.giunto) + " ";
+    t += GiuntoBreve(h.giunto, m) + " ";
     t += h.tipo == TipoCerniera::Scorrimento ? "s" : h.faccia == Faccia::Intradosso ? "i" : "e";
     if (h.tipo == TipoCerniera::Schiacciamento) t += "c";
   }

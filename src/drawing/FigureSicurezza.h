@@ -31,7 +31,10 @@ std::string TestoResistenza(const DatiProgetto& d, const ModelloArco& m, const R
 
 // A mechanism's hinges as "6 ic, 16 ec, 33 e": the joint, i intrados or e
 // extrados, c where the masonry crushes, s for a sliding joint.
-std::string TestoCerniere(const std::vector<Cerniera>& cerniere);
+// A joint in few characters: its number, or in a bridge "2/5" for joint 5
+// of span 2 and "P1" for pier 1's base.
+std::string GiuntoBreve(int giunto, const ModelloArco* m);
+std::string TestoCerniere(const std::vector<Cerniera>& cerniere, const ModelloArco* m);
 
 // Where the label of a sweep chart's least factor ym hangs from (its top),
 // ht the chart's text height and hl a line of text on the surface: below the

@@ -270,7 +270,7 @@ void FinestraSicurezza::righeVeicolo(std::vector<std::array<QString, 3>>& righe)
                    (v.versoPeggiore == Verso::Avanti ? tr("x = %1, forward") : tr("x = %1, backward"))
                        .arg(QString::fromStdString(TestoMetri(s_.regional, v.xPeggiore))),
                    tr("The first axle's position; forward: the other axles at x + d, backward: at x - d")});
-  righe.push_back({tr("Vehicle's mechanism"), QString::fromStdString(TestoCerniere(v.meccanismo)),
+  righe.push_back({tr("Vehicle's mechanism"), QString::fromStdString(TestoCerniere(v.meccanismo, &valutatore_.modello())),
                    tr("The joints of the collapse (i intrados, e extrados, c crushing, s sliding)")});
   QStringList carichi, larghezze;
   for (std::size_t k = 0; k < v.assiPeggiori.size(); ++k) {
@@ -304,7 +304,9 @@ void FinestraSicurezza::riempiTabella() {
   // One format for each kind of figure, as in the drawings.
   auto metri = [this](double v) { return QString::fromStdString(TestoMetri(s_.regional, v)); };
   auto kN = [this](double v) { return QString::fromStdString(TestoKn(s_.regional, v)); };
-  auto cerniere = [](const std::vector<Cerniera>& c) { return QString::fromStdString(TestoCerniere(c)); };
+  auto cerniere = [this](const std::vector<Cerniera>& c) {
+    return QString::fromStdString(TestoCerniere(c, &valutatore_.modello()));
+  };
   std::vector<std::array<QString, 3>> righe;
   righe.push_back({tr("Hypotheses"), ipotesi().join(", "),
                    r.resistenzaFinita ? tr("Of every figure below but the geometric factor, which is Heyman's (rigid)")

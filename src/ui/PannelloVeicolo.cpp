@@ -101,6 +101,7 @@ void PannelloVeicolo::Mostra(const DatiProgetto& d, const ModelloArco& m, const 
   Svuota();
   if (!d.VeicoloCarico) return;
   risultati_ = sweep;
+  modello_ = &m;
   // The drawings name the vehicle as the windows do.
   risultati_.veicolo.Nome = NomeVeicolo(sweep.veicolo.Nome).toStdString();
   percorso_ = std::make_unique<PercorsoVeicolo>(d, m);
@@ -146,7 +147,7 @@ void PannelloVeicolo::Sposta(double x) {
   // The figures in the formats of the Safety table: factors and metres to three decimals.
   auto numero = [this](double v) { return QString::fromStdString(TestoFattore(s_.regional, v)); };
   auto metri = [this](double v) { return QString::fromStdString(TestoMetri(s_.regional, v)); };
-  const QString cerniere = QString::fromStdString(TestoCerniere(corrente_.meccanismo));
+  const QString cerniere = QString::fromStdString(TestoCerniere(corrente_.meccanismo, modello_));
   QString t = tr("Characteristic loads, first axle at x = %1 m: ").arg(metri(x));
   t += corrente_.fattore ? tr("live-load factor %1, mechanism %2").arg(numero(*corrente_.fattore), cerniere)
                          : tr("no collapse by the variable load at this position");

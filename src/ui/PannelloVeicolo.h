@@ -53,6 +53,7 @@ class PannelloVeicolo : public QWidget {
   const Sessione& s_;
   std::unique_ptr<PercorsoVeicolo> percorso_;
   RisultatiVeicolo risultati_;
+  const ModelloArco* modello_ = nullptr;  // the Safety window's, for the joints' names
   VeicoloInPosizione corrente_;
   RecordingMessages messaggi_;
   Disegno disegnoVeicolo_, disegnoGrafico_;

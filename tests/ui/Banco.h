@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QFile>
 #include <QPrinter>
 #include <QSignalSpy>
@@ -106,8 +108,13 @@ struct Banco {
     QDir p(programma.path());
     p.mkpath("examples");
     p.mkpath("docs");
-    for (const QString& f : QDir(SorgenteVoro() + "/examples").entryList({"*.vro"}))
-      QFile::copy(SorgenteVoro() + "/examples/" + f, p.filePath("examples/" + f));
+    // Every bundled project, the folders of examples among them, as installed.
+    const QDir esempi(SorgenteVoro() + "/examples");
+    for (QDirIterator it(esempi.path(), {"*.vro"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+      const QString f = esempi.relativeFilePath(it.next());
+      p.mkpath("examples/" + QFileInfo(f).path());
+      QFile::copy(esempi.filePath(f), p.filePath("examples/" + f));
+    }
     for (const char* f : {"Voro-ITA.html", "Voro-ENG.html"})
       QFile::copy(SorgenteVoro() + "/docs/" + f, p.filePath(QString("docs/") + f));
     if (!lingua.isEmpty()) {

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QTextStream>
 
 #include "Banco.h"
@@ -416,6 +417,30 @@ void SicurezzaConVeicolo(const QString& cartella) {
       s->schede->setCurrentIndex(0);
       Schermo(QDir(cartella).filePath(
           QString("safety-strip-%1-%2x%3.png").arg(codice).arg(schermo.width()).arg(schermo.height())));
+    }
+    Messaggi(b, codice);
+  }
+  // The bundled bridge of three spans under the same tandem: the whole bridge
+  // drawn, a pier rocking, the slider driving the tandem over the second pier.
+  for (const auto& [indice, codice] : {std::pair{0, "ita"}, std::pair{1, "eng"}}) {
+    Banco b(indice == 0 ? "ITA" : "ENG");
+    b.avvia({b.esempio("ponti/ponte-tre-campate.vro")}, indice == 0 ? Regional::italiano() : Regional::inglese());
+    DatiProgetto& d = b.s().dati;
+    d.VeicoloCarico = Veicolo{"LM1 tandem", {{300, 0, 0.4f}, {300, 1.2f, 0.4f}}, 2, 0.4f};
+    d.DiffusioneCarico = {RegolaDiffusione::UnoDue, 0};
+    b.finestra->DatiCambiati();
+    b.finestra->azione("mnuAssess")->trigger();
+    if (FinestraSicurezza* s = b.finestra->finestraSicurezza()) {
+      QSignalSpy valutata(s, &FinestraSicurezza::concluso);
+      if (s->inCorso()) valutata.wait(120000);
+      Schermo(QDir(cartella).filePath(
+          QString("safety-bridge-%1-%2x%3.png").arg(codice).arg(schermo.width()).arg(schermo.height())));
+      if (auto* cursore = s->findChild<QSlider*>()) {
+        cursore->setValue(cursore->minimum() + (cursore->maximum() - cursore->minimum()) * 2 / 3);
+        Attendi(300);
+        Schermo(QDir(cartella).filePath(
+            QString("safety-bridge-slider-%1-%2x%3.png").arg(codice).arg(schermo.width()).arg(schermo.height())));
+      }
     }
     Messaggi(b, codice);
   }

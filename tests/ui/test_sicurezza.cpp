@@ -260,7 +260,7 @@ void TestSicurezza::veicoloEIpotesiNellaTabella() {
   QVERIFY(v.fattorePeggiore);
   QCOMPARE(Valore(f, "Vehicle"), QString("LM1 tandem"));
   QCOMPARE(Valore(f, "Vehicle's worst live-load factor"), QString::fromStdString(TestoFattore(b.s().regional, *v.fattorePeggiore)));
-  const QString meccanismo = QString::fromStdString(TestoCerniere(v.meccanismo));
+  const QString meccanismo = QString::fromStdString(TestoCerniere(v.meccanismo, nullptr));
   QCOMPARE(Valore(f, "Vehicle's mechanism"), meccanismo);
   QVERIFY2(meccanismo.contains("c"), qPrintable(meccanismo));  // fc 5: the masonry crushes
   QCOMPARE(Valore(f, "Vehicle's axle loads at collapse [kN]").count(';'), 1);
