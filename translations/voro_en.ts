@@ -2883,6 +2883,10 @@ when |e| &lt;= s h/2.</translation>
         <source>Coefficiente parziale γR della resistenza passiva del terreno</source>
         <translation>Partial factor γR of the soil&apos;s passive resistance</translation>
     </message>
+    <message>
+        <source>Il calcolo a tre cerniere vale per un solo anello: per un ponte di più campate si calcola una campata alla volta (voro-cli solve); la verifica analizza il ponte intero.</source>
+        <translation>The three-hinge calculation holds for one ring: a bridge of several spans is solved one span at a time (voro-cli solve); the assessment analyses the whole bridge.</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>

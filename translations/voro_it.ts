@@ -2884,6 +2884,10 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <source>Coefficiente parziale γR della resistenza passiva del terreno</source>
         <translation>Coefficiente parziale γR della resistenza passiva del terreno</translation>
     </message>
+    <message>
+        <source>Il calcolo a tre cerniere vale per un solo anello: per un ponte di più campate si calcola una campata alla volta (voro-cli solve); la verifica analizza il ponte intero.</source>
+        <translation>Il calcolo a tre cerniere vale per un solo anello: per un ponte di più campate si calcola una campata alla volta (voro-cli solve); la verifica analizza il ponte intero.</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>

@@ -12,6 +12,15 @@ Calcolo::Calcolo(DatiProgetto& d, ModelloArco& m, RisultatiCalcolo& r, Messages&
     : d_(d), m_(m), r_(r), msg_(msg), osservatore_(osservatore), stop_(stop) {}
 
 void Calcolo::CalcoloMain() {
+  // The three hinges belong to one ring: a bridge of several spans is solved
+  // span by span, never as one ring across its piers.
+  if (m_.ponte()) {
+    const std::string perche = msg_.traduci("Voro", "Il calcolo a tre cerniere vale per un solo anello: per un ponte di "
+                                                    "più campate si calcola una campata alla volta (voro-cli solve); "
+                                                    "la verifica analizza il ponte intero.");
+    msg_.critical(perche);
+    throw RuntimeError(err::CalculationFailed, perche);
+  }
   try {
     // The variable load cannot reach beyond the structure.
     if (d_.xq1 < m_.xMinStruttura) d_.xq1 = m_.xMinStruttura;

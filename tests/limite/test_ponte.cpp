@@ -12,6 +12,7 @@
 #include <string>
 #include <utility>
 
+#include "analysis/Calcolo.h"
 #include "analysis/ProgettiCasuali.h"
 #include "arch/CaricaConci.h"
 #include "arch/CostruisciModello.h"
@@ -317,6 +318,19 @@ TEST(Ponte, PilaCheNonPortaLeImposteRifiutataPerNome) {
       EXPECT_NE(e.description().find(k.parola), std::string::npos) << e.description();
     }
   }
+}
+
+// The three-hinge calculation is refused on a whole bridge, with its reason:
+// its hinges belong to one ring.
+TEST(Ponte, TreCerniereSoloPerCampata) {
+  DatiProgetto d = TreCampate(1.2f, 20);
+  RecordingMessages msg;
+  ModelloArco m;
+  CostruisciModello(d, m, msg);
+  RisultatiCalcolo r;
+  EXPECT_THROW(Calcolo(d, m, r, msg).CalcoloMain(), RuntimeError);
+  ASSERT_FALSE(msg.entries().empty());
+  EXPECT_NE(msg.entries().back().text.find("campata alla volta"), std::string::npos);
 }
 
 TEST(Ponte, FileRiletto) {
