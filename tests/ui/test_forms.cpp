@@ -50,7 +50,6 @@ class TestForms : public QObject {
  private slots:
   void geometriaAndataERitorno_data();
   void geometriaAndataERitorno();
-  void testoNonNumericoLasciaIlModello();
   void caratteriFuoriDalCodiceDelFile();
   void invioPassaAllaCasellaSeguente();
   void segmentiAprono_laGriglia();
@@ -103,25 +102,6 @@ void TestForms::geometriaAndataERitorno() {
   dopo.Riservato = prima.Riservato;
   QCOMPARE(ComeFile(dopo), ComeFile(prima));
   QVERIFY(b.finestra->azione("mnuSolve")->isEnabled());
-}
-
-void TestForms::testoNonNumericoLasciaIlModello() {
-  Banco b;
-  b.avvia({b.esempio("ponte-stradale.vro")});
-  FormGeometria* g = b.finestra->formGeometria();
-  const QByteArray prima = ComeFile(b.s().dati);
-  g->txt1Voro[3]->setText("dodici");
-  QVERIFY(!g->LeggeDatiGeom());
-  QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
-  QCOMPARE(b.messaggi.entries()[0].kind, MessageKind::Critical);
-  QVERIFY(QString::fromStdString(b.messaggi.entries()[0].text).startsWith("Error: Check Geometry"));
-  QCOMPARE(ComeFile(b.s().dati), prima);
-  // Next refuses too, and the program goes on with the form open.
-  b.messaggi.clear();
-  g->cbPltGeom->click();
-  QVERIFY(!b.messaggi.empty());
-  QVERIFY(b.finestra->formGeometria());
-  QVERIFY(!b.finestra->finestraPlot());
 }
 
 // "Łódź" in the title: the file's code page lacks Ł and ź, so they are
