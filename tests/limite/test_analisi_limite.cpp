@@ -394,6 +394,20 @@ TEST(AnalisiLimite, NoLiveLoadAndALoadThatCanNeverCollapseHaveNoFactor) {
   EXPECT_GT(SoloVariabile(ponte.m), 1);
 }
 
+// The Safety window's bar: one step a position, one for the least
+// thickness, and the last step at the total.
+TEST(AnalisiLimite, TheProgressCountsEveryPositionAndTheThicknessAndEndsAtItsTotal) {
+  for (const bool spessore : {false, true}) {
+    OpzioniSicurezza o = Opzioni(5, spessore);
+    std::vector<std::pair<int, int>> passi;
+    o.avanzamento = [&](int k, int n) { passi.emplace_back(k, n); };
+    Valutato v(prova::ponte(), o);
+    const int totale = spessore ? 6 : 5;
+    ASSERT_EQ(passi.size(), static_cast<std::size_t>(totale)) << spessore;
+    for (int k = 1; k <= totale; ++k) EXPECT_EQ(passi[static_cast<std::size_t>(k - 1)], std::make_pair(k, totale));
+  }
+}
+
 TEST(AnalisiLimite, TheSweepRunsFromEndToEndAndKeepsTheFirstLeast) {
   DatiProgetto d = prova::ponte();
   d.SporgenzaParete = 0.4f;  // the structure starts left of the springing
