@@ -384,6 +384,10 @@ TEST(AnalisiLimite, NoLiveLoadAndALoadThatCanNeverCollapseHaveNoFactor) {
   EXPECT_FALSE(piatto.r.fattoreCarico);
   EXPECT_TRUE(piatto.r.meccanismo.empty());
   EXPECT_LE(SoloVariabile(piatto.m), 1);
+  // Nor has its thrust an upper bound: a straight line fits however hard it pushes.
+  EXPECT_TRUE(piatto.r.spintaMinima);
+  EXPECT_TRUE(piatto.r.spintaMassimaIllimitata);
+  EXPECT_FALSE(piatto.r.spintaMassima);
   // So with the bundled vault under its full-span load, and the reverse:
   // where a factor exists, the variable load alone has no line that fits.
   Valutato volta(esempio("volta-semicircolare.vro"), o);
@@ -392,6 +396,8 @@ TEST(AnalisiLimite, NoLiveLoadAndALoadThatCanNeverCollapseHaveNoFactor) {
   Valutato ponte(prova::ponte(), o);
   EXPECT_EQ(ponte.r.esitoCarico, EsitoCarico::Finito);
   EXPECT_GT(SoloVariabile(ponte.m), 1);
+  EXPECT_FALSE(ponte.r.spintaMassimaIllimitata);
+  EXPECT_TRUE(ponte.r.spintaMassima);
 }
 
 // The Safety window's bar: one step a position, one for the least
