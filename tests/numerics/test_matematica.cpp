@@ -27,7 +27,12 @@ int numeroErrore(F&& f) {
 
 TEST(ArcTan2, EveryDirectionLandsInAFullTurnAndPointsTheWayOfTheVector) {
   // Arguments are (y, x), as for the direction of a chord from its rise and run.
+  // On the axes (a vertical joint, a level chord) exactly.
   EXPECT_EQ(ArcTan2(0, 0), 0.0);
+  EXPECT_EQ(ArcTan2(0, 1), 0.0);
+  EXPECT_DOUBLE_EQ(ArcTan2(1, 0), kPi / 2);
+  EXPECT_DOUBLE_EQ(ArcTan2(0, -1), kPi);
+  EXPECT_DOUBLE_EQ(ArcTan2(-1, 0), kTrePi / 2);
   for (int k = 0; k < 360; k += 5) {
     const double a = k * kPi / 180;
     const double t = ArcTan2(std::sin(a), std::cos(a));
