@@ -400,6 +400,26 @@ TEST(AnalisiLimite, NoLiveLoadAndALoadThatCanNeverCollapseHaveNoFactor) {
   EXPECT_TRUE(ponte.r.spintaMassima);
 }
 
+// Three positions of a long strip on two segments, the left one thinner: the
+// least sampled factor is at one end, the least of all between it and its
+// neighbour. Refined there, the coarse sweep finds what a sweep thirteen
+// times finer finds, on the arch and on its mirror image alike.
+TEST(AnalisiLimite, ACoarseSweepRefinedFindsTheLeastFactorOfAFineOneFromEitherSide) {
+  DatiProgetto d = prova::dueSegmenti(0.4, 0.6);
+  d.qCarico = 15;
+  d.xq1 = 0;
+  d.xq2 = 6;
+  for (const DatiProgetto& p : {d, Specchia(d)}) {
+    const Valutato grosso(p, Opzioni(3, false)), fine(p, Opzioni(41, false));
+    ASSERT_TRUE(grosso.r.fattorePeggiore && fine.r.fattorePeggiore);
+    double campionato = 1e300;
+    for (const PosizioneCarico& q : grosso.r.posizioni)
+      if (q.fattore) campionato = std::min(campionato, *q.fattore);
+    EXPECT_LT(*grosso.r.fattorePeggiore, campionato * (1 - 1e-3));
+    EXPECT_NEAR(*grosso.r.fattorePeggiore, *fine.r.fattorePeggiore, 1e-6 * *fine.r.fattorePeggiore);
+  }
+}
+
 // The Safety window's bar: one step a position, one for the least
 // thickness, and the last step at the total.
 TEST(AnalisiLimite, TheProgressCountsEveryPositionAndTheThicknessAndEndsAtItsTotal) {
