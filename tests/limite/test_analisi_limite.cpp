@@ -3,6 +3,8 @@
 // Milankovitch's semicircle, and the three-hinge grid search it must bound.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <filesystem>
 
@@ -130,6 +132,11 @@ TEST(AnalisiLimite, TheLiveLoadFactorIsTheKinematicMultiplierOfItsMechanism) {
     for (std::size_t k = 1; k < 4; ++k) EXPECT_LT(v.r.meccanismo[k - 1].giunto, v.r.meccanismo[k].giunto);
     const double lambda = *v.r.fattoreCarico;
     EXPECT_NEAR(MoltiplicatoreCinematico(v.m, v.r.meccanismo, v.r.lineaCollasso.FPassiva), lambda, 1e-8 * lambda);
+    // Each hinge turns at the rate the blocks it joins turn apart, the fastest at 1.
+    const std::array<double, 9> w = VelocitaBlocchi(v.m, v.r.meccanismo);
+    const double rate[] = {std::fabs(w[2]), std::fabs(w[2] - w[5]), std::fabs(w[5] - w[8]), std::fabs(w[8])};
+    const double fastest = *std::max_element(std::begin(rate), std::end(rate));
+    for (std::size_t k = 0; k < 4; ++k) EXPECT_NEAR(v.r.meccanismo[k].rotazione, rate[k] / fastest, 1e-6) << k;
     // The collapse line passes through its four hinges.
     for (const Cerniera& c : v.r.meccanismo) {
       const double h = c.giunto == 1 ? v.m.Conci(1).hSezioneEff : v.m.Conci(c.giunto - 1).hSezioneEff;
