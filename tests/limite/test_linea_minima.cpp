@@ -7,10 +7,9 @@
 
 #include "analysis/ProgettiCasuali.h"
 #include "analysis/ProgettiProva.h"
-#include "arch/CaricaConci.h"
-#include "arch/CostruisciModello.h"
 #include "limite/AnalisiLimite.h"
 #include "limite/ProgrammaLineare.h"
+#include "limite/Valutato.h"
 
 namespace voro {
 namespace {
@@ -32,16 +31,6 @@ bool LineaEntro(const StaticaGiunti& st, double theta) {
   for (const auto& a : box) lp.Riga(a, 1e6);
   return lp.Massimizza({1, 0, 0}, {}).esito == EsitoLP::Ottimo;
 }
-
-struct Caricato {
-  DatiProgetto d;
-  ModelloArco m;
-  RecordingMessages msg;
-  explicit Caricato(DatiProgetto dati) : d(std::move(dati)) {
-    CostruisciModello(d, m, msg);
-    CaricaConci(d, m, msg);
-  }
-};
 
 TEST(LineaMinima, NoLineFitsBelowTheFractionReportedOnChainsOfSegments) {
   prova::OpzioniCasuali o;

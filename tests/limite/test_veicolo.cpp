@@ -8,9 +8,9 @@
 #include <cmath>
 
 #include "analysis/ProgettiProva.h"
-#include "arch/CaricaConci.h"
 #include "arch/CaricoVeicolo.h"
 #include "limite/PercorsoVeicolo.h"
+#include "limite/Valutato.h"
 #include "limite/Valutazione.h"
 
 namespace voro {
@@ -32,16 +32,6 @@ DatiProgetto ponteLargo(const Veicolo& v, Diffusione diff) {
   d.DiffusioneCarico = diff;
   return d;
 }
-
-struct Caricato {
-  DatiProgetto d;
-  ModelloArco m;
-  RecordingMessages msg;
-  explicit Caricato(DatiProgetto dati) : d(std::move(dati)) {
-    CostruisciModello(d, m, msg);
-    CaricaConci(d, m, msg);
-  }
-};
 
 // The kinematic multiplier of a four-hinge mechanism by instantaneous
 // centres: the left block turns about the first hinge, the right block
