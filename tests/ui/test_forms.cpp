@@ -4,13 +4,13 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QKeyEvent>
 #include <QToolTip>
 #include <cmath>
 
 #include "Banco.h"
+#include "data/Impronte.h"
 #include "data/ProjectFile.h"
 #include "ui/FormCarichi.h"
 #include "ui/FormGeometria.h"
@@ -25,17 +25,6 @@ using namespace voro::ui::test;
 Q_DECLARE_METATYPE(voro::Regional)
 
 namespace {
-
-// The project as its file: two projects are equal when their files are.
-QByteArray ComeFile(const DatiProgetto& d) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("p.vro");
-  RecordingMessages m;
-  if (!ScriviFileProgetto(path.toStdString(), d, m)) return {};
-  QFile f(path);
-  f.open(QIODevice::ReadOnly);
-  return f.readAll();
-}
 
 void Attiva(QWidget* w) {
   w->activateWindow();
@@ -100,7 +89,7 @@ void TestForms::geometriaAndataERitorno() {
   dopo.nConciSpinta = prima.nConciSpinta, dopo.OttimizzaCerniere = prima.OttimizzaCerniere;
   dopo.nDivisioni = prima.nDivisioni, dopo.OttimizzaEccentricita = prima.OttimizzaEccentricita;
   dopo.Riservato = prima.Riservato;
-  QCOMPARE(ComeFile(dopo), ComeFile(prima));
+  QCOMPARE(QByteArray(TestoProgetto(dopo).c_str()), QByteArray(TestoProgetto(prima).c_str()));
   QVERIFY(b.finestra->azione("mnuSolve")->isEnabled());
 }
 
@@ -411,12 +400,12 @@ void TestForms::opzioniLetturaEAnnulla() {
 
   // Cancel leaves the model as it was (the steps box stores its value as it
   // is typed, so 12 is in the model already).
-  const QByteArray prima = ComeFile(b.s().dati);
+  const QByteArray prima = QByteArray(TestoProgetto(b.s().dati).c_str());
   o->txtDati[12]->setText("9");
   o->CancelButton->click();
   QCoreApplication::processEvents();
   QVERIFY(!b.finestra->formOpzioni());
-  QCOMPARE(ComeFile(b.s().dati), prima);
+  QCOMPARE(QByteArray(TestoProgetto(b.s().dati).c_str()), prima);
 
   // Unticking the optimisation keeps its steps; OK stores the rest.
   b.finestra->MostraOpzioni();
@@ -444,7 +433,7 @@ void TestForms::opzioniTestoNonNumerico() {
   b.finestra->MostraOpzioni();
   FormOpzioni* o = b.finestra->formOpzioni();
   o->CheckSpinta->setChecked(true);
-  const QByteArray prima = ComeFile(b.s().dati);
+  const QByteArray prima = QByteArray(TestoProgetto(b.s().dati).c_str());
   for (const char* t : {"abc", "", "1e999", "99999999"}) {
     b.messaggi.clear();
     o->txtDati[14]->setText(t);
@@ -452,7 +441,7 @@ void TestForms::opzioniTestoNonNumerico() {
     QCoreApplication::processEvents();
     QVERIFY2(!b.messaggi.empty(), t);
     QCOMPARE(b.messaggi.entries()[0].kind, MessageKind::Critical);
-    QCOMPARE(ComeFile(b.s().dati), prima);
+    QCOMPARE(QByteArray(TestoProgetto(b.s().dati).c_str()), prima);
     QVERIFY(b.finestra->formOpzioni());  // the form stays for a correction
   }
 }
