@@ -43,7 +43,6 @@ class TestForms : public QObject {
   void invioPassaAllaCasellaSeguente();
   void segmentiAprono_laGriglia();
   void editorDellaGriglia();
-  void editorPerdeIlFuoco();
   void tastierinoScriveIlSeparatore();
   void zoomDelloSchema();
   void carichiScalaAutomatica();
@@ -254,14 +253,9 @@ void TestForms::editorDellaGriglia() {
   // The edited cells are what the model reads.
   QVERIFY(g->LeggeDatiGeom());
   QCOMPARE(b.s().dati.Vori(1).nConciInput, Integer(42));
-}
 
-void TestForms::editorPerdeIlFuoco() {
-  Banco b;
-  b.avvia({b.esempio("arco-policentrico.vro")});
-  FormGeometria* g = b.finestra->formGeometria();
-  GrigliaSegmenti* grid = g->FlexGrid;
-  Attiva(b.finestra.get());
+  // An editor that loses the focus stores its text, to another box or to a
+  // click on another cell.
   grid->setFocus();
   grid->setCurrentCell(1, 3);
   QTest::keyClick(grid, Qt::Key_5);
@@ -269,7 +263,6 @@ void TestForms::editorPerdeIlFuoco() {
   QCoreApplication::processEvents();
   QVERIFY(!grid->editor()->isVisible());
   QCOMPARE(grid->Cella(1, 3), QString("5"));
-  // A click on another cell stores a visible editor's text too.
   grid->setFocus();
   grid->setCurrentCell(1, 4);
   QTest::keyClick(grid, Qt::Key_8);
