@@ -44,11 +44,11 @@ struct Valutato {
 };
 
 // A project's model built and loaded as the analysis finds it.
-struct Caricato {
+struct ModelloCaricato {
   DatiProgetto d;
   ModelloArco m;
   RecordingMessages msg;
-  explicit Caricato(DatiProgetto dati) : d(std::move(dati)) {
+  explicit ModelloCaricato(DatiProgetto dati) : d(std::move(dati)) {
     CostruisciModello(d, m, msg);
     CaricaConci(d, m, msg);
   }
