@@ -57,6 +57,12 @@ TEST(Calcolo, ThrustLinePassesThroughTheThreeHinges) {
   EXPECT_NEAR(-V, r.VDestra, 1e-3);
   EXPECT_NEAR(H, r.HDestra, 1e-3);
   EXPECT_NEAR(last.Fassiale, V * last.SinAlfa + H * last.CosAlfa, 1e-3);
+  // The force entering the first joint is the left support's reaction, split
+  // across and along the springing joint (the line through its corners).
+  const Concio& first = m.Conci(1);
+  const double dx = first.x(4) - first.x(1), dy = first.y(4) - first.y(1), l = std::hypot(dx, dy);
+  EXPECT_NEAR(std::fabs(r.NPrimaSezione), std::fabs(r.HSinistra * dy - r.VSinistra * dx) / l, 1e-3);
+  EXPECT_NEAR(std::fabs(r.TPrimaSezione), std::fabs(r.HSinistra * dx + r.VSinistra * dy) / l, 1e-3);
 
   // Every section is equilibrated: N at the springing from the reactions.
   const Concio& c1 = m.Conci(1);
@@ -184,7 +190,7 @@ TEST(Calcolo, PassivePressureCountsOverlappingVoussoirsOnTheLeft) {
   EXPECT_EQ(c.risultati.SommaHSinistra, left);
   EXPECT_EQ(c.risultati.SommaHDestra, right);
   // Wall moments count a voussoir of both groups on both walls.
-  double ML = 0, MR = 0;
+  double ML = 1e9, MR = -1e9;  // the sums start afresh whatever the variables held
   c.calcolo().SommaMomentiPareti(0, 0, ML, MR);
   double eML = 0, eMR = 0;
   for (int i = 1; i <= m.nConciTot; ++i) {

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "data/ProjectFile.h"
 #include "data/RuntimeError.h"
@@ -81,34 +82,9 @@ DatiProgetto fullProject() {
   return d;
 }
 
-void expectSameProject(const DatiProgetto& a, const DatiProgetto& b) {
-  EXPECT_EQ(a.Titolo, b.Titolo);
-  EXPECT_EQ(a.Riservato, b.Riservato);
-  EXPECT_EQ(a.PesoMuratura, b.PesoMuratura);
-  EXPECT_EQ(a.hRiempimento, b.hRiempimento);
-  EXPECT_EQ(a.PesoRiempimento, b.PesoRiempimento);
-  EXPECT_EQ(a.hSoletta, b.hSoletta);
-  EXPECT_EQ(a.PesoSoletta, b.PesoSoletta);
-  EXPECT_EQ(a.Larghezza, b.Larghezza);
-  EXPECT_EQ(a.LarghezzaChiave, b.LarghezzaChiave);
-  EXPECT_EQ(a.SporgenzaParete, b.SporgenzaParete);
-  EXPECT_EQ(a.hRiempimentoSolido, b.hRiempimentoSolido);
-  EXPECT_EQ(a.nVori, b.nVori);
-  EXPECT_EQ(a.EccSinistra, b.EccSinistra);
-  EXPECT_EQ(a.EccChiave, b.EccChiave);
-  EXPECT_EQ(a.EccDestra, b.EccDestra);
-  EXPECT_EQ(a.qCarico, b.qCarico);
-  EXPECT_EQ(a.xq1, b.xq1);
-  EXPECT_EQ(a.xq2, b.xq2);
-  EXPECT_EQ(a.ScalaPlot, b.ScalaPlot);
-  EXPECT_EQ(a.ScalaManuale, b.ScalaManuale);
-  EXPECT_EQ(a.SpintaPassiva, b.SpintaPassiva);
-  EXPECT_EQ(a.Kp, b.Kp);
-  EXPECT_EQ(a.nConciSpinta, b.nConciSpinta);
-  EXPECT_EQ(a.OttimizzaCerniere, b.OttimizzaCerniere);
-  EXPECT_EQ(a.nDivisioni, b.nDivisioni);
-  EXPECT_EQ(a.OttimizzaEccentricita, b.OttimizzaEccentricita);
-}
+// Two projects are the same when they write the same bytes: the writer puts
+// every variable in the file.
+void expectSameProject(const DatiProgetto& a, const DatiProgetto& b) { EXPECT_EQ(written(a), written(b)); }
 
 TEST(ProjectFile, NewRingProjectIsWrittenByteForByte) {
   const std::string expected =
@@ -153,6 +129,7 @@ TEST(ProjectFile, RoundTripRestoresEveryVariable) {
 TEST(ProjectFile, RingRoundTripKeepsTheRingValues) {
   DatiProgetto d = fullProject();
   d.nVori = 1;
+  d.ResistenzaAnello = 1.0f / 3.0f;
   DatiProgetto back;
   RecordingMessages m;
   ASSERT_EQ(readInto(written(d), back, m), 0);
@@ -161,6 +138,9 @@ TEST(ProjectFile, RingRoundTripKeepsTheRingValues) {
   EXPECT_EQ(back.FrecciaAnello, 3.2f);
   EXPECT_EQ(back.SpessoreAnello, 0.6f);
   EXPECT_EQ(back.nConciAnello, 33.0f);
+  EXPECT_EQ(back.ResistenzaAnello, 1.0f / 3.0f);
+  EXPECT_FALSE(back.Attrito);  // friction left empty stays empty
+  EXPECT_EQ(back.Mobilitazione, 1.0f);
 }
 
 TEST(ProjectFile, ReaderAcceptsLeadingZerosBlanksAndLineBreaksAsSeparators) {
@@ -357,114 +337,90 @@ TEST(ProjectFile, LinesAfterTheLastFieldThatThisVersionDoesNotKnowAreSkipped) {
   }
 }
 
-// The masonry's strength, the joints' friction and the soil's mobilisation
-// come back exactly, a friction left empty stays empty, and a project that
-// uses none of them writes no line for them.
-TEST(ProjectFile, StrengthFrictionAndMobilisationRoundTrip) {
+// The lines of the data added after the first format: each set on a project
+// that had none, with the line it writes, the bad forms of it that make the
+// file a bad one.
+struct RigaAggiunta {
+  const char* nome;
+  std::function<void(DatiProgetto&)> imposta;
+  std::string attesa;
+  std::vector<std::string> cattive;
+};
+
+class RigheAggiunte : public ::testing::TestWithParam<RigaAggiunta> {};
+
+// A project that uses none of them writes none; one that does writes its
+// line after the old ones, and every value comes back exactly (empty friction
+// included), names with commas, quotes and accents as well.
+TEST_P(RigheAggiunte, WrittenOnlyWhenUsedAndReadBackExactly) {
+  const RigaAggiunta& r = GetParam();
   DatiProgetto d = fullProject();
   const std::string without = written(d);
-  EXPECT_EQ(without.find("Resistenza"), std::string::npos);
-  d.Vori(2).Resistenza = 4.7f;
-  d.Mobilitazione = 0.35f;
-  d.Attrito = 0.6f;
-  const std::string text = written(d);
-  EXPECT_NE(text.find("\"Resistenza\",0,0.6,0.35,0,4.7\r\n"), std::string::npos) << text;
-  DatiProgetto back;
-  RecordingMessages m;
-  ASSERT_EQ(readInto(text, back, m), 0);
-  EXPECT_EQ(back.Vori(2).Resistenza, 4.7f);
-  EXPECT_EQ(back.Vori(1).Resistenza, 0.0f);
-  EXPECT_EQ(back.Mobilitazione, 0.35f);
-  ASSERT_TRUE(back.Attrito);
-  EXPECT_EQ(*back.Attrito, 0.6f);
-  EXPECT_EQ(written(back), text);
-
-  DatiProgetto ring = ringProject();
-  ring.ResistenzaAnello = 1.0f / 3.0f;
-  const std::string ringText = written(ring);
-  DatiProgetto ringBack;
-  ASSERT_EQ(readInto(ringText, ringBack, m), 0);
-  EXPECT_EQ(ringBack.ResistenzaAnello, 1.0f / 3.0f);
-  EXPECT_FALSE(ringBack.Attrito);
-  EXPECT_EQ(ringBack.Mobilitazione, 1.0f);
-  EXPECT_EQ(written(ringBack), ringText);
-
-  // A tagged line whose values do not fit is a bad file.
-  DatiProgetto bad;
-  EXPECT_EQ(readInto(without + "\"Resistenza\",abc,,1\r\n", bad, m), 1000);
-}
-
-// A vehicle and its spread rule come back exactly, names with commas,
-// quotes and accents included; a project without them writes no line; a
-// vehicle that could not be driven makes the file a bad one.
-TEST(ProjectFile, VehicleAndSpreadRoundTrip) {
-  DatiProgetto d = fullProject();
-  const std::string without = written(d);
-  EXPECT_EQ(without.find("Veicolo"), std::string::npos);
-  EXPECT_EQ(without.find("Diffusione"), std::string::npos);
-  d.VeicoloCarico = Veicolo{"2 × 10 t bogie, città", {{98.1f, 0, 0.3f}, {98.1f, 1.8f, 0.3f}}, 1.8f, 0.3f};
-  d.DiffusioneCarico = {RegolaDiffusione::UnoDue, 0};
+  for (const char* etichetta : {"Resistenza", "Veicolo", "Diffusione", "Normativa", "Cartiglio"})
+    EXPECT_EQ(without.find(etichetta), std::string::npos) << etichetta;
+  r.imposta(d);
   const std::string text = written(d);
   EXPECT_EQ(text.substr(0, without.size()), without);
-  EXPECT_NE(text.find(",1.8,0.3,98.1,0,0.3,98.1,1.8,0.3\r\n\"Diffusione\",\"1:2\"\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find(r.attesa), std::string::npos) << text;
   DatiProgetto back;
   RecordingMessages m;
   ASSERT_EQ(readInto(text, back, m), 0);
-  ASSERT_TRUE(back.VeicoloCarico);
-  EXPECT_EQ(*back.VeicoloCarico, *d.VeicoloCarico);
-  EXPECT_EQ(back.DiffusioneCarico, d.DiffusioneCarico);
+  EXPECT_TRUE(m.empty());
   EXPECT_EQ(written(back), text);
-
-  for (const Diffusione r : {Diffusione{RegolaDiffusione::Trenta, 0}, Diffusione{RegolaDiffusione::Quarantacinque, 0},
-                             Diffusione{RegolaDiffusione::Angolo, 22.5f}}) {
-    DatiProgetto e = d;
-    e.DiffusioneCarico = r;
-    DatiProgetto f;
-    ASSERT_EQ(readInto(written(e), f, m), 0);
-    EXPECT_EQ(f.DiffusioneCarico, r);
-  }
-
-  for (const std::string bad : {"\"Veicolo\",\"x\",2,0.4\r\n", "\"Veicolo\",\"x\",2,0.4,-300,0,0.4\r\n",
-                                "\"Veicolo\",\"x\",2,0.4,300,0\r\n", "\"Diffusione\",\"75\"\r\n",
-                                "\"Diffusione\",\"steep\"\r\n"}) {
+  for (const std::string& bad : r.cattive) {
     DatiProgetto f;
     EXPECT_EQ(readInto(without + bad, f, m), 1000) << bad;
   }
 }
 
-// The code basis with its factors and the report's title block come back
-// exactly; a project that uses neither writes no line for them.
-TEST(ProjectFile, CodeBasisAndTitleBlockRoundTrip) {
-  DatiProgetto d = fullProject();
-  const std::string without = written(d);
-  EXPECT_EQ(without.find("Normativa"), std::string::npos);
-  EXPECT_EQ(without.find("Cartiglio"), std::string::npos);
-  d.Normativa.base = BaseNormativa::Ntc2018;
-  d.Normativa.livello = LivelloConoscenza::LC2;
-  d.Normativa.coefficienti = {1.35f, 1.0f, 1.5f, 0.0f, 1.35f, 2.0f, 1.2f};
-  d.Cartiglio = {"Ponte sul Rio, SP 12 km 3+200", "Provincia di Città", "Ing. A. Rossi", "", "Ing. B. Bianchi",
-                 "B", "per approvazione"};
-  const std::string text = written(d);
-  EXPECT_NE(text.find("\"Normativa\",2,2,1.35,1,1.5,0,1.35,2,1.2\r\n"), std::string::npos) << text;
-  EXPECT_NE(text.find("\"Cartiglio\",\"Ponte sul Rio, SP 12 km 3+200\","), std::string::npos) << text;
-  DatiProgetto back;
-  RecordingMessages m;
-  ASSERT_EQ(readInto(text, back, m), 0);
-  EXPECT_EQ(back.Normativa, d.Normativa);
-  EXPECT_EQ(back.Cartiglio, d.Cartiglio);
-  EXPECT_EQ(written(back), text);
-  // The friction's factor, where it is not 1, follows the others.
-  d.Normativa.coefficienti.gMu = 1.25f;
-  const std::string conAttrito = written(d);
-  EXPECT_NE(conAttrito.find("\"Normativa\",2,2,1.35,1,1.5,0,1.35,2,1.2,1.25\r\n"), std::string::npos) << conAttrito;
-  ASSERT_EQ(readInto(conAttrito, back, m), 0);
-  EXPECT_EQ(back.Normativa, d.Normativa);
-
-  // A knowledge level or a code basis outside the list makes a bad file.
-  DatiProgetto bad;
-  EXPECT_EQ(readInto(without + "\"Normativa\",3,1,1,1,1,1,1,1,1\r\n", bad, m), 1000);
-  EXPECT_EQ(readInto(without + "\"Normativa\",1,4,1,1,1,1,1,1,1\r\n", bad, m), 1000);
-}
+INSTANTIATE_TEST_SUITE_P(
+    ProjectFile, RigheAggiunte,
+    ::testing::Values(
+        RigaAggiunta{"Strength",
+                     [](DatiProgetto& d) {
+                       d.Vori(2).Resistenza = 4.7f;
+                       d.Mobilitazione = 0.35f;
+                       d.Attrito = 0.6f;
+                     },
+                     "\"Resistenza\",0,0.6,0.35,0,4.7\r\n",
+                     {"\"Resistenza\",abc,,1\r\n"}},
+        RigaAggiunta{"VehicleAndSpread",
+                     [](DatiProgetto& d) {
+                       d.VeicoloCarico =
+                           Veicolo{"2 × 10 t bogie, città", {{98.1f, 0, 0.3f}, {98.1f, 1.8f, 0.3f}}, 1.8f, 0.3f};
+                       d.DiffusioneCarico = {RegolaDiffusione::UnoDue, 0};
+                     },
+                     ",1.8,0.3,98.1,0,0.3,98.1,1.8,0.3\r\n\"Diffusione\",\"1:2\"\r\n",
+                     {"\"Veicolo\",\"x\",2,0.4\r\n", "\"Veicolo\",\"x\",2,0.4,-300,0,0.4\r\n",
+                      "\"Veicolo\",\"x\",2,0.4,300,0\r\n", "\"Diffusione\",\"75\"\r\n",
+                      "\"Diffusione\",\"steep\"\r\n"}},
+        RigaAggiunta{"SpreadAt30", [](DatiProgetto& d) { d.DiffusioneCarico = {RegolaDiffusione::Trenta, 0}; },
+                     "\"Diffusione\",\"30\"\r\n", {}},
+        RigaAggiunta{"SpreadAt45",
+                     [](DatiProgetto& d) { d.DiffusioneCarico = {RegolaDiffusione::Quarantacinque, 0}; },
+                     "\"Diffusione\",\"45\"\r\n", {}},
+        RigaAggiunta{"SpreadAtAnAngle", [](DatiProgetto& d) { d.DiffusioneCarico = {RegolaDiffusione::Angolo, 22.5f}; },
+                     "\"Diffusione\",\"22.5\"\r\n", {}},
+        RigaAggiunta{"CodeBasisAndTitleBlock",
+                     [](DatiProgetto& d) {
+                       d.Normativa.base = BaseNormativa::Ntc2018;
+                       d.Normativa.livello = LivelloConoscenza::LC2;
+                       d.Normativa.coefficienti = {1.35f, 1.0f, 1.5f, 0.0f, 1.35f, 2.0f, 1.2f};
+                       d.Cartiglio = {"Ponte sul Rio, SP 12 km 3+200", "Provincia di Città", "Ing. A. Rossi", "",
+                                      "Ing. B. Bianchi", "B", "per approvazione"};
+                     },
+                     "\"Normativa\",2,2,1.35,1,1.5,0,1.35,2,1.2\r\n\"Cartiglio\",\"Ponte sul Rio, SP 12 km 3+200\",",
+                     // A code basis or a knowledge level outside the list.
+                     {"\"Normativa\",3,1,1,1,1,1,1,1,1\r\n", "\"Normativa\",1,4,1,1,1,1,1,1,1\r\n"}},
+        RigaAggiunta{"FrictionFactorWhereItIsNotOne",
+                     [](DatiProgetto& d) {
+                       d.Normativa.base = BaseNormativa::Ntc2018;
+                       d.Normativa.livello = LivelloConoscenza::LC2;
+                       d.Normativa.coefficienti = {1.35f, 1.0f, 1.5f, 0.0f, 1.35f, 2.0f, 1.2f};
+                       d.Normativa.coefficienti.gMu = 1.25f;
+                     },
+                     "\"Normativa\",2,2,1.35,1,1.5,0,1.35,2,1.2,1.25\r\n", {}}),
+    [](const ::testing::TestParamInfo<RigaAggiunta>& info) { return std::string(info.param.nome); });
 
 }  // namespace
 }  // namespace voro

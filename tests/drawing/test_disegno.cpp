@@ -158,6 +158,16 @@ TEST(Disegno, PolylinesOnScreenAndInCad) {
   EXPECT_EQ(s.conta("linea"), 3);
   d.PoligonaleAperta(3, X, Y, 1);
   EXPECT_EQ(s.conta("linea"), 5);
+  // A rectangle, as the strip load is drawn from xq1 to xq2: four sides
+  // through its corners and nowhere else.
+  s.tratti.clear();
+  d.Rettangolo(2, 1, 6, 1.5, 1);
+  ASSERT_EQ(s.conta("linea"), 4);
+  for (const auto& lato : s.tratti)
+    for (std::size_t k = 0; k < 4; k += 2) {
+      EXPECT_TRUE(lato.v[k] == 2 || lato.v[k] == 6) << lato.v[k];
+      EXPECT_TRUE(lato.v[k + 1] == 1 || lato.v[k + 1] == 1.5) << lato.v[k + 1];
+    }
 
   ContenitoreRegistrato cad;
   d.ImpostaDestinazione(1, "DWG", nullptr);

@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "arch/CaricaConci.h"
 #include "arch/CostruisciModello.h"
 #include "data/ProjectFile.h"
 #include "limite/Valutazione.h"
@@ -40,6 +41,17 @@ struct Valutato {
   }
   Valutato(DatiProgetto dati, int posizioni, bool spessore, SceltaSolutori s = SceltaSolutori::DensoPoiClp)
       : Valutato(std::move(dati), Opzioni(posizioni, spessore, s)) {}
+};
+
+// A project's model built and loaded as the analysis finds it.
+struct ModelloCaricato {
+  DatiProgetto d;
+  ModelloArco m;
+  RecordingMessages msg;
+  explicit ModelloCaricato(DatiProgetto dati) : d(std::move(dati)) {
+    CostruisciModello(d, m, msg);
+    CaricaConci(d, m, msg);
+  }
 };
 
 }  // namespace voro

@@ -3,6 +3,8 @@
 // Milankovitch's semicircle, and the three-hinge grid search it must bound.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <filesystem>
 
@@ -130,6 +132,11 @@ TEST(AnalisiLimite, TheLiveLoadFactorIsTheKinematicMultiplierOfItsMechanism) {
     for (std::size_t k = 1; k < 4; ++k) EXPECT_LT(v.r.meccanismo[k - 1].giunto, v.r.meccanismo[k].giunto);
     const double lambda = *v.r.fattoreCarico;
     EXPECT_NEAR(MoltiplicatoreCinematico(v.m, v.r.meccanismo, v.r.lineaCollasso.FPassiva), lambda, 1e-8 * lambda);
+    // Each hinge turns at the rate the blocks it joins turn apart, the fastest at 1.
+    const std::array<double, 9> w = VelocitaBlocchi(v.m, v.r.meccanismo);
+    const double rate[] = {std::fabs(w[2]), std::fabs(w[2] - w[5]), std::fabs(w[5] - w[8]), std::fabs(w[8])};
+    const double fastest = *std::max_element(std::begin(rate), std::end(rate));
+    for (std::size_t k = 0; k < 4; ++k) EXPECT_NEAR(v.r.meccanismo[k].rotazione, rate[k] / fastest, 1e-6) << k;
     // The collapse line passes through its four hinges.
     for (const Cerniera& c : v.r.meccanismo) {
       const double h = c.giunto == 1 ? v.m.Conci(1).hSezioneEff : v.m.Conci(c.giunto - 1).hSezioneEff;
@@ -384,6 +391,10 @@ TEST(AnalisiLimite, NoLiveLoadAndALoadThatCanNeverCollapseHaveNoFactor) {
   EXPECT_FALSE(piatto.r.fattoreCarico);
   EXPECT_TRUE(piatto.r.meccanismo.empty());
   EXPECT_LE(SoloVariabile(piatto.m), 1);
+  // Nor has its thrust an upper bound: a straight line fits however hard it pushes.
+  EXPECT_TRUE(piatto.r.spintaMinima);
+  EXPECT_TRUE(piatto.r.spintaMassimaIllimitata);
+  EXPECT_FALSE(piatto.r.spintaMassima);
   // So with the bundled vault under its full-span load, and the reverse:
   // where a factor exists, the variable load alone has no line that fits.
   Valutato volta(esempio("volta-semicircolare.vro"), o);
@@ -392,10 +403,47 @@ TEST(AnalisiLimite, NoLiveLoadAndALoadThatCanNeverCollapseHaveNoFactor) {
   Valutato ponte(prova::ponte(), o);
   EXPECT_EQ(ponte.r.esitoCarico, EsitoCarico::Finito);
   EXPECT_GT(SoloVariabile(ponte.m), 1);
+  EXPECT_FALSE(ponte.r.spintaMassimaIllimitata);
+  EXPECT_TRUE(ponte.r.spintaMassima);
+}
+
+// Three positions of a long strip on two segments, the left one thinner: the
+// least sampled factor is at one end, the least of all between it and its
+// neighbour. Refined there, the coarse sweep finds what a sweep thirteen
+// times finer finds, on the arch and on its mirror image alike.
+TEST(AnalisiLimite, ACoarseSweepRefinedFindsTheLeastFactorOfAFineOneFromEitherSide) {
+  DatiProgetto d = prova::dueSegmenti(0.4, 0.6);
+  d.qCarico = 15;
+  d.xq1 = 0;
+  d.xq2 = 6;
+  for (const DatiProgetto& p : {d, Specchia(d)}) {
+    const Valutato grosso(p, Opzioni(3, false)), fine(p, Opzioni(41, false));
+    ASSERT_TRUE(grosso.r.fattorePeggiore && fine.r.fattorePeggiore);
+    double campionato = 1e300;
+    for (const PosizioneCarico& q : grosso.r.posizioni)
+      if (q.fattore) campionato = std::min(campionato, *q.fattore);
+    EXPECT_LT(*grosso.r.fattorePeggiore, campionato * (1 - 1e-3));
+    EXPECT_NEAR(*grosso.r.fattorePeggiore, *fine.r.fattorePeggiore, 1e-6 * *fine.r.fattorePeggiore);
+  }
+}
+
+// The Safety window's bar: one step a position, one for the least
+// thickness, and the last step at the total.
+TEST(AnalisiLimite, TheProgressCountsEveryPositionAndTheThicknessAndEndsAtItsTotal) {
+  for (const bool spessore : {false, true}) {
+    OpzioniSicurezza o = Opzioni(5, spessore);
+    std::vector<std::pair<int, int>> passi;
+    o.avanzamento = [&](int k, int n) { passi.emplace_back(k, n); };
+    Valutato v(prova::ponte(), o);
+    const int totale = spessore ? 6 : 5;
+    ASSERT_EQ(passi.size(), static_cast<std::size_t>(totale)) << spessore;
+    for (int k = 1; k <= totale; ++k) EXPECT_EQ(passi[static_cast<std::size_t>(k - 1)], std::make_pair(k, totale));
+  }
 }
 
 TEST(AnalisiLimite, TheSweepRunsFromEndToEndAndKeepsTheFirstLeast) {
   DatiProgetto d = prova::ponte();
+  d.SporgenzaParete = 0.4f;  // the structure starts left of the springing
   OpzioniSicurezza o;
   o.nPosizioni = 21;
   o.spessoreMinimo = false;
@@ -413,9 +461,7 @@ TEST(AnalisiLimite, TheSweepRunsFromEndToEndAndKeepsTheFirstLeast) {
     EXPECT_NEAR(p.xq1, v.m.xMinStruttura + passo * static_cast<double>(k), 1e-5);
     EXPECT_NEAR(p.xq2 - p.xq1, Lq, 1e-5);
     // Near the crown the strip alone never makes the ring collapse.
-    if (k < 5 || k > 15) {
-  EXPECT_TRUE(p.fattore);
-    }
+    if (k < 5 || k > 15) EXPECT_TRUE(p.fattore);
     if (p.fattore && *p.fattore < minimo) minimo = *p.fattore, xPeggiore = p.xq1;
   }
   // Refined between the least sample's neighbours: never above it.

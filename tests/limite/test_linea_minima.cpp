@@ -7,10 +7,9 @@
 
 #include "analysis/ProgettiCasuali.h"
 #include "analysis/ProgettiProva.h"
-#include "arch/CaricaConci.h"
-#include "arch/CostruisciModello.h"
 #include "limite/AnalisiLimite.h"
 #include "limite/ProgrammaLineare.h"
+#include "limite/Valutato.h"
 
 namespace voro {
 namespace {
@@ -33,23 +32,13 @@ bool LineaEntro(const StaticaGiunti& st, double theta) {
   return lp.Massimizza({1, 0, 0}, {}).esito == EsitoLP::Ottimo;
 }
 
-struct Caricato {
-  DatiProgetto d;
-  ModelloArco m;
-  RecordingMessages msg;
-  explicit Caricato(DatiProgetto dati) : d(std::move(dati)) {
-    CostruisciModello(d, m, msg);
-    CaricaConci(d, m, msg);
-  }
-};
-
 TEST(LineaMinima, NoLineFitsBelowTheFractionReportedOnChainsOfSegments) {
   prova::OpzioniCasuali o;
   int provati = 0;
   for (std::uint64_t seme = 1; seme <= 240; ++seme) {
     DatiProgetto d = prova::ProgettoCasuale(seme, o);
     if (d.nVori < 2) continue;
-    Caricato c(d);
+    ModelloCaricato c(d);
     const StaticaGiunti st(c.m);
     const auto em = AnalisiLimite(st).LineaMinima(1);
     if (!em || em->spintaIllimitata || em->s < 1e-6) continue;
@@ -70,7 +59,7 @@ TEST(LineaMinima, TheSpringingJointIsAsDeepAsItsOwnFace) {
   // Voussoir 1 as the last of a first segment one voussoir long, before a
   // thinner segment: its right joint, on the bisector of the two extrados,
   // is deeper than its springing face (1.94275 m for a 1.90000 m face).
-  Caricato c(prova::anello(10, 3, 1.9f, 12));
+  ModelloCaricato c(prova::anello(10, 3, 1.9f, 12));
   Concio& v1 = c.m.Conci(1);
   const double faccia = std::hypot(v1.x(4) - v1.x(1), v1.y(4) - v1.y(1));
   v1.hSezioneEff = 1.94275;

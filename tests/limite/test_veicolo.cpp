@@ -8,9 +8,9 @@
 #include <cmath>
 
 #include "analysis/ProgettiProva.h"
-#include "arch/CaricaConci.h"
 #include "arch/CaricoVeicolo.h"
 #include "limite/PercorsoVeicolo.h"
+#include "limite/Valutato.h"
 #include "limite/Valutazione.h"
 
 namespace voro {
@@ -32,16 +32,6 @@ DatiProgetto ponteLargo(const Veicolo& v, Diffusione diff) {
   d.DiffusioneCarico = diff;
   return d;
 }
-
-struct Caricato {
-  DatiProgetto d;
-  ModelloArco m;
-  RecordingMessages msg;
-  explicit Caricato(DatiProgetto dati) : d(std::move(dati)) {
-    CostruisciModello(d, m, msg);
-    CaricaConci(d, m, msg);
-  }
-};
 
 // The kinematic multiplier of a four-hinge mechanism by instantaneous
 // centres: the left block turns about the first hinge, the right block
@@ -97,7 +87,7 @@ TEST(CaricoVeicolo, AnAxleWithoutSpreadIsTheStripLoadOfTheSameResultant) {
     strip.xq1 = toSingle(x - 0.4);
     strip.xq2 = toSingle(x + 0.4);
     strip.qCarico = toSingle(250 / 0.8 / d.Larghezza);
-    Caricato c(strip);
+    ModelloCaricato c(strip);
     const CaricoVeicolo carico(d, c.m);
     std::vector<double> F, Fx;
     const auto assi = carico.Impronte(x, Verso::Avanti);
@@ -117,7 +107,7 @@ TEST(CaricoVeicolo, AnAxleWithoutSpreadIsTheStripLoadOfTheSameResultant) {
     EXPECT_NEAR(totale, 250, 1e-9);
 
     // And the same live-load factor as that strip.
-    Caricato senza(d);
+    ModelloCaricato senza(d);
     PercorsoVeicolo p(d, senza.m);
     const MoltiplicatoreCarico mv = p.Valuta(x, Verso::Avanti);
     const MoltiplicatoreCarico ms = AnalisiLimite(StaticaGiunti(c.m)).Moltiplicatore({});
@@ -130,7 +120,7 @@ TEST(CaricoVeicolo, AnAxleWithoutSpreadIsTheStripLoadOfTheSameResultant) {
 
 TEST(CaricoVeicolo, ASpreadAxleLoadsTheRingWithItsShareOfTheAxle) {
   const Diffusione unoDue{RegolaDiffusione::UnoDue, 0};
-  Caricato c(ponteLargo(tandem(), unoDue));
+  ModelloCaricato c(ponteLargo(tandem(), unoDue));
   const CaricoVeicolo carico(c.d, c.m);
   // The road surface is the slab's top: at the crown fill and slab are 0.7 m deep.
   EXPECT_NEAR(carico.Profondita(5), 0.7, 1e-6);
@@ -151,7 +141,7 @@ TEST(CaricoVeicolo, ASpreadAxleLoadsTheRingWithItsShareOfTheAxle) {
   // Never wider than the ring: on a 2 m ring the whole axle enters.
   DatiProgetto stretto = c.d;
   stretto.Larghezza = stretto.LarghezzaChiave = 2;
-  Caricato s(stretto);
+  ModelloCaricato s(stretto);
   for (const ImprontaAsse& a : CaricoVeicolo(s.d, s.m).Impronte(4.4, Verso::Avanti)) {
     EXPECT_DOUBLE_EQ(a.be, 2);
     EXPECT_DOUBLE_EQ(a.F, 300);
@@ -167,7 +157,7 @@ TEST(CaricoVeicolo, ASpreadAxleLoadsTheRingWithItsShareOfTheAxle) {
 
 TEST(PercorsoVeicolo, ASymmetricVehicleOnASymmetricArchSweepsAsItsMirrorImage) {
   RisultatiVeicolo r;
-  Caricato c(ponteLargo(tandem(), {RegolaDiffusione::Trenta, 0}));
+  ModelloCaricato c(ponteLargo(tandem(), {RegolaDiffusione::Trenta, 0}));
   ASSERT_TRUE(PercorriVeicolo(c.d, c.m, 0.05, nullptr, r));
   ASSERT_GT(r.posizioni.size(), 100u);
   for (const PosizioneVeicolo& p : r.posizioni) EXPECT_EQ(p.verso, Verso::Avanti);
@@ -184,7 +174,7 @@ TEST(PercorsoVeicolo, ASymmetricVehicleOnASymmetricArchSweepsAsItsMirrorImage) {
 
   // A vehicle that is not its own mirror image, both ways: backward is the
   // forward sweep seen from the other bank.
-  Caricato t(ponteLargo(treAssi(), {RegolaDiffusione::UnoDue, 0}));
+  ModelloCaricato t(ponteLargo(treAssi(), {RegolaDiffusione::UnoDue, 0}));
   ASSERT_TRUE(PercorriVeicolo(t.d, t.m, 0.05, nullptr, r));
   std::vector<PosizioneVeicolo> avanti, indietro;
   for (const PosizioneVeicolo& p : r.posizioni) (p.verso == Verso::Avanti ? avanti : indietro).push_back(p);
@@ -205,7 +195,7 @@ TEST(PercorsoVeicolo, EveryFactorIsTheKinematicMultiplierOfItsMechanism) {
   d.qCarico = 5;  // the strip multiplied with the vehicle
   d.xq1 = 1;
   d.xq2 = 4;
-  Caricato c(d);
+  ModelloCaricato c(d);
   PercorsoVeicolo p(c.d, c.m);
   int finiti = 0;
   for (const Verso verso : {Verso::Avanti, Verso::Indietro}) {
@@ -237,7 +227,7 @@ TEST(PercorsoVeicolo, EveryFactorIsTheKinematicMultiplierOfItsMechanism) {
 TEST(PercorsoVeicolo, TheRefinedLeastFactorIsTheLeastOfAll) {
   for (const Veicolo& v : {tandem(), treAssi()}) {
     SCOPED_TRACE(v.Nome);
-    Caricato c(ponteLargo(v, {RegolaDiffusione::UnoDue, 0}));
+    ModelloCaricato c(ponteLargo(v, {RegolaDiffusione::UnoDue, 0}));
     RisultatiVeicolo r;
     ASSERT_TRUE(PercorriVeicolo(c.d, c.m, 0.05, nullptr, r));
     ASSERT_TRUE(r.fattorePeggiore);
@@ -269,7 +259,7 @@ TEST(PercorsoVeicolo, TheAssessmentUnderTheProjectsLoadsIgnoresTheVehicle) {
   con.VeicoloCarico = treAssi();
   con.DiffusioneCarico = {RegolaDiffusione::Angolo, 20};
   RisultatiSicurezza a, b;
-  Caricato ca(senza), cb(con);
+  ModelloCaricato ca(senza), cb(con);
   OpzioniSicurezza o;
   o.spessoreMinimo = false;
   ASSERT_TRUE(ValutaSicurezza(ca.d, ca.m, ca.msg, o, a));

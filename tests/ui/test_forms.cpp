@@ -4,13 +4,13 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QKeyEvent>
 #include <QToolTip>
 #include <cmath>
 
 #include "Banco.h"
+#include "data/Impronte.h"
 #include "data/ProjectFile.h"
 #include "ui/FormCarichi.h"
 #include "ui/FormGeometria.h"
@@ -26,17 +26,6 @@ Q_DECLARE_METATYPE(voro::Regional)
 
 namespace {
 
-// The project as its file: two projects are equal when their files are.
-QByteArray ComeFile(const DatiProgetto& d) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("p.vro");
-  RecordingMessages m;
-  if (!ScriviFileProgetto(path.toStdString(), d, m)) return {};
-  QFile f(path);
-  f.open(QIODevice::ReadOnly);
-  return f.readAll();
-}
-
 void Attiva(QWidget* w) {
   w->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(w));
@@ -50,12 +39,10 @@ class TestForms : public QObject {
  private slots:
   void geometriaAndataERitorno_data();
   void geometriaAndataERitorno();
-  void testoNonNumericoLasciaIlModello();
   void caratteriFuoriDalCodiceDelFile();
   void invioPassaAllaCasellaSeguente();
   void segmentiAprono_laGriglia();
   void editorDellaGriglia();
-  void editorPerdeIlFuoco();
   void tastierinoScriveIlSeparatore();
   void zoomDelloSchema();
   void carichiScalaAutomatica();
@@ -101,27 +88,8 @@ void TestForms::geometriaAndataERitorno() {
   dopo.nConciSpinta = prima.nConciSpinta, dopo.OttimizzaCerniere = prima.OttimizzaCerniere;
   dopo.nDivisioni = prima.nDivisioni, dopo.OttimizzaEccentricita = prima.OttimizzaEccentricita;
   dopo.Riservato = prima.Riservato;
-  QCOMPARE(ComeFile(dopo), ComeFile(prima));
+  QCOMPARE(QByteArray(TestoProgetto(dopo).c_str()), QByteArray(TestoProgetto(prima).c_str()));
   QVERIFY(b.finestra->azione("mnuSolve")->isEnabled());
-}
-
-void TestForms::testoNonNumericoLasciaIlModello() {
-  Banco b;
-  b.avvia({b.esempio("ponte-stradale.vro")});
-  FormGeometria* g = b.finestra->formGeometria();
-  const QByteArray prima = ComeFile(b.s().dati);
-  g->txt1Voro[3]->setText("dodici");
-  QVERIFY(!g->LeggeDatiGeom());
-  QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
-  QCOMPARE(b.messaggi.entries()[0].kind, MessageKind::Critical);
-  QVERIFY(QString::fromStdString(b.messaggi.entries()[0].text).startsWith("Error: Check Geometry"));
-  QCOMPARE(ComeFile(b.s().dati), prima);
-  // Next refuses too, and the program goes on with the form open.
-  b.messaggi.clear();
-  g->cbPltGeom->click();
-  QVERIFY(!b.messaggi.empty());
-  QVERIFY(b.finestra->formGeometria());
-  QVERIFY(!b.finestra->finestraPlot());
 }
 
 // "Łódź" in the title: the file's code page lacks Ł and ź, so they are
@@ -285,14 +253,9 @@ void TestForms::editorDellaGriglia() {
   // The edited cells are what the model reads.
   QVERIFY(g->LeggeDatiGeom());
   QCOMPARE(b.s().dati.Vori(1).nConciInput, Integer(42));
-}
 
-void TestForms::editorPerdeIlFuoco() {
-  Banco b;
-  b.avvia({b.esempio("arco-policentrico.vro")});
-  FormGeometria* g = b.finestra->formGeometria();
-  GrigliaSegmenti* grid = g->FlexGrid;
-  Attiva(b.finestra.get());
+  // An editor that loses the focus stores its text, to another box or to a
+  // click on another cell.
   grid->setFocus();
   grid->setCurrentCell(1, 3);
   QTest::keyClick(grid, Qt::Key_5);
@@ -300,7 +263,6 @@ void TestForms::editorPerdeIlFuoco() {
   QCoreApplication::processEvents();
   QVERIFY(!grid->editor()->isVisible());
   QCOMPARE(grid->Cella(1, 3), QString("5"));
-  // A click on another cell stores a visible editor's text too.
   grid->setFocus();
   grid->setCurrentCell(1, 4);
   QTest::keyClick(grid, Qt::Key_8);
@@ -431,12 +393,12 @@ void TestForms::opzioniLetturaEAnnulla() {
 
   // Cancel leaves the model as it was (the steps box stores its value as it
   // is typed, so 12 is in the model already).
-  const QByteArray prima = ComeFile(b.s().dati);
+  const QByteArray prima = QByteArray(TestoProgetto(b.s().dati).c_str());
   o->txtDati[12]->setText("9");
   o->CancelButton->click();
   QCoreApplication::processEvents();
   QVERIFY(!b.finestra->formOpzioni());
-  QCOMPARE(ComeFile(b.s().dati), prima);
+  QCOMPARE(QByteArray(TestoProgetto(b.s().dati).c_str()), prima);
 
   // Unticking the optimisation keeps its steps; OK stores the rest.
   b.finestra->MostraOpzioni();
@@ -464,7 +426,7 @@ void TestForms::opzioniTestoNonNumerico() {
   b.finestra->MostraOpzioni();
   FormOpzioni* o = b.finestra->formOpzioni();
   o->CheckSpinta->setChecked(true);
-  const QByteArray prima = ComeFile(b.s().dati);
+  const QByteArray prima = QByteArray(TestoProgetto(b.s().dati).c_str());
   for (const char* t : {"abc", "", "1e999", "99999999"}) {
     b.messaggi.clear();
     o->txtDati[14]->setText(t);
@@ -472,7 +434,7 @@ void TestForms::opzioniTestoNonNumerico() {
     QCoreApplication::processEvents();
     QVERIFY2(!b.messaggi.empty(), t);
     QCOMPARE(b.messaggi.entries()[0].kind, MessageKind::Critical);
-    QCOMPARE(ComeFile(b.s().dati), prima);
+    QCOMPARE(QByteArray(TestoProgetto(b.s().dati).c_str()), prima);
     QVERIFY(b.finestra->formOpzioni());  // the form stays for a correction
   }
 }

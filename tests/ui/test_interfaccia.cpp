@@ -200,9 +200,7 @@ void TestInterfaccia::menuApronoMenuEComandiConScorciatoia() {
   // Every title of the menu bar opens a menu.
   for (QAction* a : b.finestra->menuBar()->actions()) QVERIFY2(a->menu(), qPrintable(a->text()));
   const std::pair<const char*, QKeySequence> scorciatoie[] = {
-      {"mnuFileItem1", QKeySequence("Ctrl+O")},       {"mnuFileSalva", QKeySequence("Ctrl+S")},
-      {"mnuFileItem2", QKeySequence("Ctrl+Shift+S")}, {"mnuFileItem4", QKeySequence("Ctrl+P")},
-      {"mnuSolve", QKeySequence("F5")},               {"mnuAssess", QKeySequence("F6")}};
+      {"mnuFileSalva", QKeySequence("Ctrl+S")}, {"mnuSolve", QKeySequence("F5")}, {"mnuAssess", QKeySequence("F6")}};
   // The first shortcut is the one the menu shows.
   for (const auto& [nome, tasto] : scorciatoie) QCOMPARE(b.finestra->azione(nome)->shortcut(), tasto);
   QVERIFY(b.finestra->azione("Toolbar1Button8")->toolTip().contains("F5"));

@@ -45,7 +45,6 @@ class TestMainWindow : public QObject {
   void captionNuovoApriSalva();
   void asteriscoDopoIngrandisciERipristina();
   void apriAnnullatoLasciaIlModello();
-  void apriFileNonValido();
   void rigaDiComando_data();
   void rigaDiComando();
   void fileMancanteDaRigaDiComando();
@@ -230,29 +229,6 @@ void TestMainWindow::apriAnnullatoLasciaIlModello() {
   QCOMPARE(f->Didascalia(), kCaption + "ponte-stradale");
   // The form shows the model again.
   QCOMPARE(f->formGeometria()->txtTitolo->text().toStdString(), titolo);
-}
-
-void TestMainWindow::apriFileNonValido() {
-  Banco b;
-  b.avvia({b.esempio("ponte-stradale.vro")});
-  const QString corto = b.utente.filePath("corto.vro");
-  {
-    QFile f(corto);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("\"Titolo\"\r\n1,2\r\n");
-  }
-  b.dialoghi.nomi.push_back(corto);
-  b.finestra->FileApri();
-  QVERIFY(!b.messaggi.empty());
-  // The program goes on with the project it had, ready to solve as it was.
-  QVERIFY(b.finestra->formGeometria());
-  QVERIFY(b.finestra->azione("mnuSolve")->isEnabled());
-  // Solving is possible again once the geometry is read.
-  b.dialoghi.nomi.push_back(b.esempio("ponte-stradale.vro"));
-  b.finestra->FileApri();
-  Avanti(b);
-  QVERIFY(b.finestra->azione("mnuSolve")->isEnabled());
-  QVERIFY(b.finestra->finestraPlot());
 }
 
 void TestMainWindow::rigaDiComando_data() {

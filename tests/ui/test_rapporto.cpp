@@ -32,22 +32,17 @@ bool Risolvi(Banco& b) {
   return fine.at(0).at(0).toBool();
 }
 
-QByteArray Leggi(const QString& percorso) {
-  QFile f(percorso);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // File > Output File (TXT) into the user's folder; the text written.
 QString Testo(Banco& b, const QString& nome = "rapporto.txt") {
   const QString percorso = b.utente.filePath(nome);
   b.dialoghi.nomi.push_back(percorso);
   b.finestra->azione("mnuFileItem5")->trigger();
-  return QString::fromUtf8(Leggi(percorso));
+  return QString::fromUtf8(Contenuto(percorso));
 }
 
 // The version the build sets once, in the project's CMakeLists.txt.
 QString VersioneDelProgetto() {
-  const QString cmake = QString::fromUtf8(Leggi(SorgenteVoro() + "/CMakeLists.txt"));
+  const QString cmake = QString::fromUtf8(Contenuto(SorgenteVoro() + "/CMakeLists.txt"));
   return QRegularExpression(R"(project\(Voro VERSION (\d+\.\d+\.\d+))").match(cmake).captured(1);
 }
 
@@ -109,10 +104,10 @@ void TestRapporto::esportaPdfEHtml() {
   b.dialoghi.nomi << pdf << html << b.utente.filePath("senza-estensione");
   for (int i = 0; i < 3; ++i) b.finestra->azione("mnuFileEsportaRapporto")->trigger();
   QCOMPARE(b.dialoghi.richieste.back().proposto, QString("volta-semicircolare.pdf"));
-  QVERIFY(Leggi(pdf).startsWith("%PDF-"));
+  QVERIFY(Contenuto(pdf).startsWith("%PDF-"));
   // A name without extension gets the PDF's.
-  QVERIFY(Leggi(b.utente.filePath("senza-estensione.pdf")).startsWith("%PDF-"));
-  const QByteArray pagina = Leggi(html);
+  QVERIFY(Contenuto(b.utente.filePath("senza-estensione.pdf")).startsWith("%PDF-"));
+  const QByteArray pagina = Contenuto(html);
   QXmlStreamReader xml(pagina);
   int svg = 0;
   while (!xml.atEnd())
@@ -137,7 +132,7 @@ void TestRapporto::stampaConAnteprima() {
   b.dialoghi.filePdf = b.utente.filePath("stampa.pdf");
   b.finestra->azione("mnuFileItem4")->trigger();
   QCOMPARE(b.dialoghi.anteprime, 2);
-  const QByteArray stampa = Leggi(b.dialoghi.filePdf);
+  const QByteArray stampa = Contenuto(b.dialoghi.filePdf);
   QVERIFY(stampa.startsWith("%PDF-"));
   QVERIFY(stampa.size() > 20000);
   QVERIFY(b.messaggi.empty());
@@ -186,7 +181,7 @@ void TestRapporto::senzaGeometria() {
   // Nothing to draw, nothing fails: the PDF still has its pages.
   b.dialoghi.nomi.push_back(b.utente.filePath("vuoto.pdf"));
   b.finestra->azione("mnuFileEsportaRapporto")->trigger();
-  QVERIFY(Leggi(b.utente.filePath("vuoto.pdf")).startsWith("%PDF-"));
+  QVERIFY(Contenuto(b.utente.filePath("vuoto.pdf")).startsWith("%PDF-"));
   QVERIFY(b.messaggi.empty());
 }
 
@@ -232,7 +227,7 @@ void TestRapporto::ilVeicoloNelRapporto() {
   const QString html = b.utente.filePath("veicolo.html");
   b.dialoghi.nomi.push_back(html);
   b.finestra->azione("mnuFileEsportaRapporto")->trigger();
-  const QString pagina = QString::fromUtf8(Leggi(html));
+  const QString pagina = QString::fromUtf8(Contenuto(html));
   QVERIFY(pagina.count("<svg") >= 6);
   QVERIFY(!pagina.contains("The drawing could not be made"));
 }

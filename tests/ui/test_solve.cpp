@@ -53,8 +53,6 @@ bool Mostra(const Banco& b, const QLineEdit* e, double x, double relativa = 6e-4
   return std::fabs(v - x) <= std::max(assoluta, relativa * std::fabs(x));
 }
 
-bool Risolvi(Banco& b) { return b.risolvi(); }
-
 }  // namespace
 
 class TestSolve : public QObject {
@@ -80,7 +78,7 @@ void TestSolve::rapportoMostraIRisultati() {
   Banco b;
   b.avvia({b.esempio(esempio)});
   const Soluzione atteso = Motore(b.esempio(esempio));
-  QVERIFY(Risolvi(b));
+  QVERIFY(b.risolvi());
   QVERIFY(b.messaggi.empty());
   FinestraPlot* plot = b.finestra->finestraPlot();
   QVERIFY(plot);
@@ -208,7 +206,7 @@ void TestSolve::valoriIniziali() {
   b.avvia({b.esempio("ponte-stradale.vro")});
   b.s().dati.OttimizzaCerniere = true;
   b.s().dati.nDivisioni = 12;
-  QVERIFY(Risolvi(b));
+  QVERIFY(b.risolvi());
   b.finestra->MostraRisultati();
   FormRisultati* f = b.finestra->formRisultati();
   QVERIFY(f->FrameRis[2]->isEnabled());
@@ -232,7 +230,7 @@ void TestSolve::valoriIniziali() {
   QCOMPARE(b.finestra->formGeometria()->txtDati[10]->text().trimmed(), ec);
   b.finestra->MostraOpzioni();
   b.finestra->formOpzioni()->CheckOttimizzaCerniere->setChecked(false);
-  QVERIFY(Risolvi(b));
+  QVERIFY(b.risolvi());
   const RisultatiCalcolo& r = b.s().risultati;
   QCOMPARE(r.EccCalcSinistra, Single(reg.ValInternazionale(el.toStdString()) / 1000));
   QCOMPARE(r.EccCalcChiave, Single(reg.ValInternazionale(ec.toStdString()) / 1000));
@@ -245,7 +243,7 @@ void TestSolve::valoriIniziali() {
 void TestSolve::dimensioniDelRapporto() {
   Banco b;
   b.avvia({b.esempio("volta-semicircolare.vro")});
-  QVERIFY(Risolvi(b));
+  QVERIFY(b.risolvi());
   b.finestra->MostraRisultati();
   FormRisultati* f = b.finestra->formRisultati();
   QCOMPARE(f->FrameRis[0]->title(), QString("Worst values"));
@@ -285,7 +283,7 @@ void TestSolve::dimensioniDelRapporto() {
 void TestSolve::vistaSulDisegnoDeiRisultati() {
   Banco b;
   b.avvia({b.esempio("ponte-stradale.vro")});
-  QVERIFY(Risolvi(b));
+  QVERIFY(b.risolvi());
   FinestraPlot* plot = b.finestra->finestraPlot();
   const QImage prima = plot->area()->grab().toImage();
   for (int i = 0; i < 4; ++i) {
