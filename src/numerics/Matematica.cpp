@@ -1,6 +1,8 @@
 // Arc tangent, arc cosine, triangle, circle through three points, quadratic.
 #include "numerics/Matematica.h"
 
+#include <algorithm>
+
 #include <sstream>
 
 namespace voro {
@@ -60,7 +62,9 @@ void CerchioTrePunti(double x1, double y1, double x2, double y2, double x3, doub
   TriangoloLati(d12, d23, d13, alfa, beta, gamma, perimetro, area, msg);
   R = divide(d12 * d23 * d13 / 4, area);
   const double k = divide(d13, R);
-  const double phi = ArcCos(1 - 0.5 * (k * k), msg);
+  // A chord is never longer than the diameter: a half circle's cosine that
+  // rounds just below -1 is -1.
+  const double phi = ArcCos(std::max(-1.0, 1 - 0.5 * (k * k)), msg);
   sviluppo = R * phi;
   const double psi = ArcTan2(y3 - y1, x3 - x1);
   const double omega = psi - (kPi / 2 - phi / 2);

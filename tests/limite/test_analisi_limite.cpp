@@ -461,7 +461,9 @@ TEST(AnalisiLimite, TheSweepRunsFromEndToEndAndKeepsTheFirstLeast) {
     EXPECT_NEAR(p.xq1, v.m.xMinStruttura + passo * static_cast<double>(k), 1e-5);
     EXPECT_NEAR(p.xq2 - p.xq1, Lq, 1e-5);
     // Near the crown the strip alone never makes the ring collapse.
-    if (k < 5 || k > 15) EXPECT_TRUE(p.fattore);
+    if (k < 5 || k > 15) {
+      EXPECT_TRUE(p.fattore);
+    }
     if (p.fattore && *p.fattore < minimo) minimo = *p.fattore, xPeggiore = p.xq1;
   }
   // Refined between the least sample's neighbours: never above it.
