@@ -9,13 +9,11 @@ namespace voro {
 
 namespace {
 
-// The angle of a vector on an axis, or of one whose slope overflows.
+// The angle of a vector on the vertical axis, or of one so nearly vertical
+// that its slope overflows: up or down, whichever side of the axis it leans.
 double assi(double y, double x) {
-  if (x == 0) {
-    if (y == 0) return 0;
-    return y > 0 ? kPi / 2 : kTrePi / 2;
-  }
-  return (x > 0) == (y > 0) ? kPi / 2 : kTrePi / 2;
+  if (x == 0 && y == 0) return 0;
+  return y > 0 ? kPi / 2 : kTrePi / 2;
 }
 
 }  // namespace

@@ -42,10 +42,11 @@ bool regulaFalsiContinua(int k, Messages& msg);
 // sign or when the user gives up after the iteration limit.
 template <class F>
 double RadiceEquazione(F&& f, double& x1, double& x2, double tol, Messages& msg) {
+  // An exact root is a root whatever the tolerance, zero included.
   double f1 = f(x1);
-  if (std::fabs(f1) < tol) return x1;
+  if (std::fabs(f1) < tol || f1 == 0) return x1;
   double f2 = f(x2);
-  if (std::fabs(f2) < tol) return x2;
+  if (std::fabs(f2) < tol || f2 == 0) return x2;
   if (f1 * f2 > 0) {
     msg.critical(msg.traduci("Voro", "ERRORE! La funzione non cambia segno fra x1 e x2"));
     return 0;
@@ -54,7 +55,7 @@ double RadiceEquazione(F&& f, double& x1, double& x2, double tol, Messages& msg)
   for (int k = 0;;) {
     const double x3 = x2 - divide(f2 * (x2 - x1), f2 - f1);
     const double f3 = f(x3);
-    if (std::fabs(f3) < tol) return x3;
+    if (std::fabs(f3) < tol || f3 == 0) return x3;
     if (f3 * f2 <= 0) {
       x1 = x2;
       f1 = f2;
