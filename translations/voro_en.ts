@@ -1450,6 +1450,18 @@
         <source>Batter R</source>
         <translation>Batter R</translation>
     </message>
+    <message>
+        <source>Each span alone on rigid springings</source>
+        <translation>Each span alone on rigid springings</translation>
+    </message>
+    <message>
+        <source>Span %1: %2</source>
+        <translation>Span %1: %2</translation>
+    </message>
+    <message>
+        <source>Span no.</source>
+        <translation>Span no.</translation>
+    </message>
 </context>
 <context>
     <name>Schema</name>

@@ -1450,6 +1450,18 @@
         <source>Batter R</source>
         <translation>Scarpa dx</translation>
     </message>
+    <message>
+        <source>Each span alone on rigid springings</source>
+        <translation>Ogni campata da sola su imposte rigide</translation>
+    </message>
+    <message>
+        <source>Span %1: %2</source>
+        <translation>Campata %1: %2</translation>
+    </message>
+    <message>
+        <source>Span no.</source>
+        <translation>Campata n.</translation>
+    </message>
 </context>
 <context>
     <name>Schema</name>

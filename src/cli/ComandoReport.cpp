@@ -128,6 +128,9 @@ int report(const Argomenti& a) {
   // A project that failed still gets its report, which says why.
   FontiRapporto fonti = FontiDaSoluzione(s);
   fonti.dataOra = dataOra();
+  // A bridge's three hinges, span by span.
+  const std::vector<CampataRisolta> campate = fonti.modello ? RisolviCampate(s.dati) : std::vector<CampataRisolta>{};
+  if (!campate.empty()) fonti.campate = &campate;
   Valutazione valutazione;
   valutazione.messaggi.setTraduzioni(a.traduzioni);
   if (a.ha("--assess") && fonti.modello) {

@@ -9,6 +9,7 @@
 #include "analysis/RisultatiCalcolo.h"
 #include "arch/ModelloArco.h"
 #include "data/DatiProgetto.h"
+#include "report/CampateRisolte.h"
 #include "report/Documento.h"
 #include "report/NumeriRapporto.h"
 
@@ -24,6 +25,8 @@ struct FontiRapporto {
   std::string file;       // the project file
   std::string dataOra;    // when the report was made
   std::string programma;  // the program's name and version
+  // A bridge: each span solved alone on rigid springings (none: not given).
+  const std::vector<CampataRisolta>* campate = nullptr;
 };
 
 // The columns of a list of quantities with a symbol, a value and a unit each.

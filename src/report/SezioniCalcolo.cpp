@@ -39,6 +39,33 @@ constexpr const char* kTreCerniereCampate = VORO_NOOP(
     "at its piers, and is not reported for the bridge as a whole. The safety assessment analyses the whole bridge, "
     "its piers included.");
 
+// Each span's three-hinge calculation alone: its hinge points, its support
+// forces and its worst stresses, one row a span.
+void Campate(Documento& doc, const std::vector<CampataRisolta>& campate, const NumeriRapporto& num) {
+  doc.sottosezione(num.traduci("Rapporto", "Each span alone on rigid springings"));
+  auto& t = doc.tabella({{num.traduci("Rapporto", "Span no."), ""},
+                         {"el", "mm"},
+                         {"ec", "mm"},
+                         {"er", "mm"},
+                         {"H", "kN"},
+                         {"Vl", "kN"},
+                         {"Vr", "kN"},
+                         {"σe,max", "MPa"},
+                         {"σi,max", "MPa"}});
+  std::vector<std::string> falliti;
+  for (const CampataRisolta& c : campate) {
+    if (!c.risolta) {
+      falliti.push_back(Componi(num.traduci("Rapporto", "Span %1: %2"), {num.intero(c.campata), c.errore}));
+      continue;
+    }
+    const RisultatiCalcolo& r = c.risultati;
+    t.righe.push_back({num.intero(c.campata), num.mm(r.EccCalcSinistra), num.mm(r.EccCalcChiave),
+                       num.mm(r.EccCalcDestra), num.kN(r.HSinistra), num.kN(r.VSinistra), num.kN(r.VDestra),
+                       num.MPa(r.SigmaEstPeggiore), num.MPa(r.SigmaIntPeggiore)});
+  }
+  for (const std::string& f : falliti) doc.paragrafo(f, true);
+}
+
 // The voussoirs and piers of a bridge and its levels.
 void ModelloPonte(Documento& doc, const ModelloArco& m, const NumeriRapporto& num) {
   doc.paragrafo(Componi(num.traduci("Rapporto", "A bridge of %1 spans on %2 piers. The voussoirs of every span are "
@@ -219,6 +246,11 @@ void SezioneIpotesi::Componi(Documento& doc, const NumeriRapporto& num) const {
 
 void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const {
   doc.sezione(num.traduci("Rapporto", "Results"));
+  if (f_.modello && f_.modello->ponte()) {
+    doc.paragrafo(num.traduci("Rapporto", kTreCerniereCampate), true);
+    if (f_.campate) Campate(doc, *f_.campate, num);
+    return;
+  }
   if (!f_.risultati || !f_.modello) {
     doc.paragrafo(num.traduci("Rapporto", "No results: ") + f_.errore, true);
     return;

@@ -65,6 +65,13 @@ FontiRapporto ComandiRapporto::Fonti() {
     return f;
   }
   f.modello = &s_.modello;
+  if (s_.modello.ponte()) {
+    // A bridge's three hinges belong to each span alone: solved here, span by span.
+    campate_ = RisolviCampate(s_.dati);
+    f.campate = &campate_;
+    f.risultati = &s_.risultati;
+    return f;
+  }
   if (!datiRisolti_) {
     f.errore = errore_.empty() ? QCoreApplication::translate("ComandiRapporto", "the project has not been solved: use Solve.").toStdString()
                                : QCoreApplication::translate("ComandiRapporto", "the calculation failed: %1").arg(QString::fromStdString(errore_)).toStdString();

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "report/CampateRisolte.h"
 #include "report/Documento.h"
 #include "report/SezioneRapporto.h"
 
@@ -41,6 +42,7 @@ class ComandiRapporto : public QObject {
   // The project file's bytes of the data the last solution used, and the
   // message of the last failed calculation.
   std::optional<std::string> datiRisolti_;
+  std::vector<CampataRisolta> campate_;  // a bridge's spans, each solved alone for the report
   std::string errore_;
 };
 

@@ -47,6 +47,20 @@ class Ponte(unittest.TestCase):
         self.assertEqual([(s["span"], s["spans"]) for s in spans], [(1, 3), (2, 3), (3, 3)])
         self.assertIn("Span 2 of 3 of the bridge", run("solve", BRIDGE).stdout)
 
+    def test_report_gives_each_span_its_three_hinges(self):
+        with tempfile.TemporaryDirectory() as d:
+            out = pathlib.Path(d) / "r.txt"
+            r = run("report", BRIDGE, "--out", out)
+            self.assertEqual(r.returncode, 0, r.stderr)
+            text = out.read_text(encoding="utf-8")
+            table = text.split("Each span alone on rigid springings")[1].split("References")[0]
+            rows = [l.split() for l in table.splitlines() if l.strip()[:1].isdigit() and len(l.split()) == 9]
+            self.assertEqual([row[0] for row in rows], ["1", "2", "3"])
+            # The same spans, the same loads where they stand on each: the same hinges and forces.
+            self.assertEqual(rows[0][1:], rows[1][1:])
+            solved = json.loads(run("solve", BRIDGE, "--json").stdout)
+            self.assertAlmostEqual(float(rows[1][4]), solved[1]["HSinistra"], places=2)
+
     def test_bad_piers_are_refused_by_name(self):
         ring = "0,0,1,12,3.5,.6,36"
         cases = [
