@@ -2920,6 +2920,53 @@ when |e| &lt;= s h/2.</translation>
     </message>
 </context>
 <context>
+    <name>voro::ui::DialogoAnello</name>
+    <message>
+        <source>Span L [m]</source>
+        <translation>Span L [m]</translation>
+    </message>
+    <message>
+        <source>Rise h [m]</source>
+        <translation>Rise h [m]</translation>
+    </message>
+    <message>
+        <source>Thickness t [m]</source>
+        <translation>Thickness t [m]</translation>
+    </message>
+    <message>
+        <source>Voussoirs n°</source>
+        <translation>Voussoirs n°</translation>
+    </message>
+    <message>
+        <source>fc [MPa]</source>
+        <translation>fc [MPa]</translation>
+    </message>
+    <message>
+        <source>Ring of span %1</source>
+        <translation>Ring of span %1</translation>
+    </message>
+    <message>
+        <source>One circular ring</source>
+        <translation>One circular ring</translation>
+    </message>
+    <message>
+        <source>Each segment&apos;s intermediate and end point of the intrados, from the span&apos;s own left springing at (0, 0); each segment starts where the one before ends.</source>
+        <translation>Each segment&apos;s intermediate and end point of the intrados, from the span&apos;s own left springing at (0, 0); each segment starts where the one before ends.</translation>
+    </message>
+    <message>
+        <source>Segments n.</source>
+        <translation>Segments n.</translation>
+    </message>
+    <message>
+        <source>%1: not a number</source>
+        <translation>%1: not a number</translation>
+    </message>
+    <message>
+        <source>Segment %1, %2: not a number</source>
+        <translation>Segment %1, %2: not a number</translation>
+    </message>
+</context>
+<context>
     <name>voro::ui::DialogoMuratura</name>
     <message>
         <source>Masonry and Soil</source>
@@ -4599,6 +4646,14 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>Span %1, %2: not a number</source>
         <translation>Span %1, %2: not a number</translation>
+    </message>
+    <message>
+        <source>Ring...</source>
+        <translation>Ring...</translation>
+    </message>
+    <message>
+        <source>The ring of the current span: one circle, or a chain of segments</source>
+        <translation>The ring of the current span: one circle, or a chain of segments</translation>
     </message>
 </context>
 <context>

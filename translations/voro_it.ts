@@ -2921,6 +2921,53 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     </message>
 </context>
 <context>
+    <name>voro::ui::DialogoAnello</name>
+    <message>
+        <source>Span L [m]</source>
+        <translation>Luce L [m]</translation>
+    </message>
+    <message>
+        <source>Rise h [m]</source>
+        <translation>Freccia h [m]</translation>
+    </message>
+    <message>
+        <source>Thickness t [m]</source>
+        <translation>Spessore t [m]</translation>
+    </message>
+    <message>
+        <source>Voussoirs n°</source>
+        <translation>Conci n°</translation>
+    </message>
+    <message>
+        <source>fc [MPa]</source>
+        <translation>fc [MPa]</translation>
+    </message>
+    <message>
+        <source>Ring of span %1</source>
+        <translation>Anello della campata %1</translation>
+    </message>
+    <message>
+        <source>One circular ring</source>
+        <translation>Un solo arco di cerchio</translation>
+    </message>
+    <message>
+        <source>Each segment&apos;s intermediate and end point of the intrados, from the span&apos;s own left springing at (0, 0); each segment starts where the one before ends.</source>
+        <translation>Il punto intermedio e il punto finale dell&apos;intradosso di ogni segmento, dall&apos;imposta sinistra della campata in (0, 0); ogni segmento comincia dove finisce il precedente.</translation>
+    </message>
+    <message>
+        <source>Segments n.</source>
+        <translation>Segmenti n.</translation>
+    </message>
+    <message>
+        <source>%1: not a number</source>
+        <translation>%1: non è un numero</translation>
+    </message>
+    <message>
+        <source>Segment %1, %2: not a number</source>
+        <translation>Segmento %1, %2: non è un numero</translation>
+    </message>
+</context>
+<context>
     <name>voro::ui::DialogoMuratura</name>
     <message>
         <source>Masonry and Soil</source>
@@ -4600,6 +4647,14 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>Span %1, %2: not a number</source>
         <translation>Campata %1, %2: non è un numero</translation>
+    </message>
+    <message>
+        <source>Ring...</source>
+        <translation>Anello...</translation>
+    </message>
+    <message>
+        <source>The ring of the current span: one circle, or a chain of segments</source>
+        <translation>L&apos;anello della campata corrente: un arco di cerchio o una catena di segmenti</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,10 @@
 // The table of spans and piers.
 #include "ui/TabellaCampate.h"
 
+#include <QMessageBox>
+
+#include "ui/DialogoAnello.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QVBoxLayout>
@@ -47,16 +51,19 @@ TabellaCampate::TabellaCampate(const Regional& regional, QWidget* parent)
   cmdTogli = new QPushButton(tr("Remove span"), this);
   cmdSinistra = new QPushButton(tr("Move left"), this);
   cmdDestra = new QPushButton(tr("Move right"), this);
+  cmdAnello = new QPushButton(tr("Ring..."), this);
+  cmdAnello->setToolTip(tr("The ring of the current span: one circle, or a chain of segments"));
   cmdSinistra->setToolTip(tr("The span moves with the pier on its left"));
   cmdDestra->setToolTip(tr("The span moves with the pier on its left"));
   auto* comandi = new QHBoxLayout;
-  for (QPushButton* b : {cmdAggiungi, cmdTogli, cmdSinistra, cmdDestra}) comandi->addWidget(b);
+  for (QPushButton* b : {cmdAggiungi, cmdTogli, cmdSinistra, cmdDestra, cmdAnello}) comandi->addWidget(b);
   comandi->addStretch();
   auto* tutto = new QVBoxLayout(this);
   tutto->addWidget(griglia);
   tutto->addLayout(comandi);
 
   connect(cmdAggiungi, &QPushButton::clicked, this, &TabellaCampate::aggiungi);
+  connect(cmdAnello, &QPushButton::clicked, this, &TabellaCampate::anello);
   connect(cmdTogli, &QPushButton::clicked, this, &TabellaCampate::togli);
   connect(cmdSinistra, &QPushButton::clicked, this, [this] { sposta(-1); });
   connect(cmdDestra, &QPushButton::clicked, this, [this] { sposta(1); });
@@ -202,6 +209,26 @@ void TabellaCampate::sposta(int verso) {
   riga(s, campate_[static_cast<std::size_t>(s - 1)], false);
   scrivendo_ = false;
   griglia->setCurrentCell(s, griglia->currentColumn());
+  emit modificata();
+}
+
+void TabellaCampate::anello() {
+  const int r = griglia->currentRow();
+  if (r < 1 || r > static_cast<int>(campate_.size())) return;
+  DatiProgetto letto;
+  std::string errore;
+  if (!Leggi(letto, errore)) return;
+  DialogoAnello dialogo(reg_, r + 1, campate_[static_cast<std::size_t>(r - 1)], this);
+  if (dialogo.exec() != QDialog::Accepted) return;
+  DatiCampata c = campate_[static_cast<std::size_t>(r - 1)];
+  if (!dialogo.Leggi(c, errore)) {
+    QMessageBox::warning(this, windowTitle(), QString::fromStdString(errore));
+    return;
+  }
+  campate_[static_cast<std::size_t>(r - 1)] = c;
+  scrivendo_ = true;
+  riga(r, c, false);
+  scrivendo_ = false;
   emit modificata();
 }
 

@@ -31,6 +31,7 @@ class TabellaCampate : public QGroupBox {
   QPushButton* cmdTogli;
   QPushButton* cmdSinistra;
   QPushButton* cmdDestra;
+  QPushButton* cmdAnello;
 
  signals:
   // The user changed a cell or the spans.
@@ -44,6 +45,8 @@ class TabellaCampate : public QGroupBox {
   void togli();
   // Moves the current further span one place left (-1) or right (+1).
   void sposta(int verso);
+  // Opens the ring form of the current further span: a circle or segments.
+  void anello();
 
   const Regional& reg_;
   // The spans as read from the project: a ring of segments keeps its

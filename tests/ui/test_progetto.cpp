@@ -3,6 +3,7 @@
 // typed numbers that are never silently changed, unsaved changes that are
 // never lost, and the recently used projects.
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
@@ -15,10 +16,12 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "Banco.h"
 #include "data/Impronte.h"
 #include "data/ProjectFile.h"
+#include "ui/DialogoAnello.h"
 #include "ui/FinestraPlot.h"
 #include "ui/FormCarichi.h"
 #include "ui/FormGeometria.h"
@@ -126,6 +129,28 @@ void TestProgetto::tabellaDelleCampate() {
   QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
   QVERIFY2(QString::fromStdString(b.messaggi.entries()[0].text).contains("Span 3"), b.messaggi.entries()[0].text.c_str());
   QCOMPARE(QByteArray(TestoProgetto(b.s().dati).c_str()), prima);
+  t->item(2, altezza)->setText("6");
+
+  // The ring form of span 2: two segments typed, the span's row then shows
+  // its segments and the project holds them.
+  t->setCurrentCell(1, 0);
+  QTimer::singleShot(0, [] {
+    auto* d = qobject_cast<DialogoAnello*>(QApplication::activeModalWidget());
+    QVERIFY(d);
+    d->spnSegmenti->setValue(2);
+    const char* righe[2][7] = {{"3", "2.5", "6", "3.5", "0.6", "18", "0"}, {"9", "2.5", "12", "0", "0.6", "18", "0"}};
+    for (int r = 0; r < 2; ++r)
+      for (int c = 0; c < 7; ++c) d->grdSegmenti->setItem(r, c, new QTableWidgetItem(righe[r][c]));
+    d->accept();
+  });
+  g->tabCampate->cmdAnello->click();
+  QVERIFY(g->Leggi());
+  const DatiCampata& due = b.s().dati.Campate[0];
+  QCOMPARE(int(due.nVori), 2);
+  QCOMPARE(due.Vori(2).X3, 12.0);
+  QCOMPARE(int(due.Vori(1).nConciInput), 18);
+  QCOMPARE(due.Pila.Altezza, 7.0f);
+  QVERIFY(!(t->item(1, 0)->flags() & Qt::ItemIsEditable));
 }
 
 void TestProgetto::risultatiDiUnAltroProgetto() {
