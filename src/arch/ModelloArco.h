@@ -67,6 +67,30 @@ struct ModelloArco {
   std::vector<PilaModello> Pile;
   std::vector<double> ResistenzaConci;  // each voussoir's fc [MPa], index i - 1, for a bridge
   bool ponte() const { return !Pile.empty(); }
+  // Where the analysis' joint giunto (1 based: each span's joints from its
+  // left springing, then each pier's base) lies: its span k (0 the first)
+  // and its number there (0 the springing), or its pier; false beyond the
+  // last. A single arch is one span of nConciTot voussoirs.
+  struct LuogoGiunto {
+    int campata = -1, indice = 0, pila = -1;
+  };
+  bool Luogo(int giunto, LuogoGiunto& l) const {
+    if (giunto < 1) return false;
+    int resto = giunto - 1;
+    const std::size_t n = ponte() ? Campate.size() : 1;
+    for (std::size_t k = 0; k < n; ++k) {
+      const int giunti = ponte() ? Campate[k].ultimo - Campate[k].primo + 2 : nConciTot + 1;
+      if (resto < giunti) {
+        l = {static_cast<int>(k), resto, -1};
+        return true;
+      }
+      resto -= giunti;
+    }
+    if (resto >= static_cast<int>(Pile.size())) return false;
+    l = {-1, 0, resto};
+    return true;
+  }
+
   // Whether voussoir i is the first of its span (so that its left joint is a springing).
   bool primoDiCampata(int i) const {
     if (i == 1) return true;

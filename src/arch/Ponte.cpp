@@ -43,8 +43,9 @@ DatiProgetto Anello(const DatiProgetto& d, int k) {
 
 // Every span's project placed in the bridge: each left springing a pier's
 // width beyond the last span's right one, at its own level; the top of
-// fill over the highest extrados of all.
-std::vector<DatiProgetto> Campate(const DatiProgetto& d, Messages& msg) {
+// fill over the highest extrados of all. With anelli, each span's ring as
+// that project assembles it.
+std::vector<DatiProgetto> Campate(const DatiProgetto& d, Messages& msg, std::vector<ModelloArco>* anelli = nullptr) {
   std::vector<DatiProgetto> q;
   double x0 = 0;
   Single yEstradosso = -1e20f;
@@ -65,9 +66,16 @@ std::vector<DatiProgetto> Campate(const DatiProgetto& d, Messages& msg) {
     }
     yEstradosso = std::max(yEstradosso, m.yEstradossoMax);
     if (k + 1 < d.nCampate()) x0 = m.Vori(m.Vori.size()).X3 + d.Campate[static_cast<std::size_t>(k)].Pila.Larghezza;
+    if (anelli) anelli->push_back(std::move(m));
   }
   const Single yR = d.hRiempimento + yEstradosso;
   for (DatiProgetto& p : q) p.Isolata->yRiempimento = yR;
+  // The rings under the bridge's fill, as their projects now assemble them.
+  if (anelli)
+    for (ModelloArco& a : *anelli) {
+      a.yRiempimento = yR;
+      a.ySoletta = d.hSoletta + yR;
+    }
   return q;
 }
 
@@ -131,20 +139,25 @@ PilaModello Pila(const DatiPila& dp, const DatiProgetto& d, const ModelloArco& m
 
 }  // namespace
 
-DatiProgetto ProgettoCampata(const DatiProgetto& d, int k, Messages& msg) {
-  if (d.Campate.empty()) return d;
-  DatiProgetto q = Campate(d, msg)[static_cast<std::size_t>(k)];
-  // The strip load stands where it stands on the first span, from this one's springing.
-  const auto x0 = static_cast<Single>(q.Isolata->x0);
-  q.xq1 = d.xq1 + x0;
-  q.xq2 = d.xq2 + x0;
+std::vector<DatiProgetto> ProgettiCampate(const DatiProgetto& d, Messages& msg) {
+  if (d.Campate.empty()) return {d};
+  std::vector<DatiProgetto> q = Campate(d, msg);
+  // The strip load stands where it stands on the first span, from each one's springing.
+  for (DatiProgetto& p : q) {
+    const auto x0 = static_cast<Single>(p.Isolata->x0);
+    p.xq1 = d.xq1 + x0;
+    p.xq2 = d.xq2 + x0;
+  }
   return q;
 }
 
+DatiProgetto ProgettoCampata(const DatiProgetto& d, int k, Messages& msg) {
+  return ProgettiCampate(d, msg)[static_cast<std::size_t>(k)];
+}
+
 void CostruisciPonte(const DatiProgetto& d, ModelloArco& m, Messages& msg) {
-  const std::vector<DatiProgetto> progetti = Campate(d, msg);
-  std::vector<ModelloArco> anelli(progetti.size());
-  for (std::size_t k = 0; k < progetti.size(); ++k) AssemblaCampata(progetti[k], anelli[k], msg);
+  std::vector<ModelloArco> anelli;
+  const std::vector<DatiProgetto> progetti = Campate(d, msg, &anelli);
 
   // The first span gives the model its left abutment, the last its right.
   m = anelli.front();

@@ -3,6 +3,8 @@
 // slab and road.
 #pragma once
 
+#include <vector>
+
 #include "arch/ModelloArco.h"
 #include "data/DatiProgetto.h"
 #include "data/Messages.h"
@@ -15,6 +17,8 @@ namespace voro {
 // where it stands on the first span, from this span's springing. d itself
 // for a single arch.
 DatiProgetto ProgettoCampata(const DatiProgetto& d, int k, Messages& msg);
+// Every span's project, span 1's first: {d} for a single arch.
+std::vector<DatiProgetto> ProgettiCampate(const DatiProgetto& d, Messages& msg);
 
 // Assembles every span of d and the piers between them into m, the
 // voussoirs numbered left to right across the bridge. Raises error 1002

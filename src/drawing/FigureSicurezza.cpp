@@ -26,15 +26,10 @@ std::string TestoResistenza(const DatiProgetto& d, const ModelloArco& m, const R
 }
 
 std::string GiuntoBreve(int giunto, const ModelloArco* m) {
-  if (!m || !m->ponte() || giunto < 1) return std::to_string(giunto);
-  // Each span's joints from its springing, then each pier's base.
-  int resto = giunto - 1;
-  for (std::size_t k = 0; k < m->Campate.size(); ++k) {
-    const int n = m->Campate[k].ultimo - m->Campate[k].primo + 2;
-    if (resto < n) return std::to_string(k + 1) + "/" + std::to_string(resto + 1);
-    resto -= n;
-  }
-  return "P" + std::to_string(resto + 1);
+  ModelloArco::LuogoGiunto l;
+  if (!m || !m->ponte() || !m->Luogo(giunto, l)) return std::to_string(giunto);
+  if (l.pila >= 0) return "P" + std::to_string(l.pila + 1);
+  return std::to_string(l.campata + 1) + "/" + std::to_string(l.indice + 1);
 }
 
 std::string TestoCerniere(const std::vector<Cerniera>& cerniere, const ModelloArco* m) {

@@ -29,9 +29,9 @@ std::vector<ModelloArco> ModelliCampate(const DatiProgetto& d) {
   if (d.Campate.empty()) return campate;
   RecordingMessages muto;
   try {
-    for (int k = 0; k < d.nCampate(); ++k) {
+    for (const DatiProgetto& p : ProgettiCampate(d, muto)) {
       ModelloArco m;
-      CostruisciModello(ProgettoCampata(d, k, muto), m, muto);
+      CostruisciModello(p, m, muto);
       if (m.Vori.empty() || m.nConciTot < 1) return {};
       campate.push_back(std::move(m));
     }
@@ -84,26 +84,21 @@ void PlottaLinea(const ModelloArco& m, const LineaSpinte& l, double r, Disegno& 
 }
 
 bool EstremiGiunto(const ModelloArco& m, int giunto, double& xi, double& yi, double& xe, double& ye) {
-  if (giunto < 1) return false;
-  // A single arch: joint 1 the left springing, joint j + 1 the right joint of voussoir j.
-  const std::vector<CampataModello> campate =
-      m.ponte() ? m.Campate : std::vector<CampataModello>{{1, m.nConciTot, m.iChiave}};
-  int resto = giunto - 1;
-  for (const CampataModello& c : campate) {
-    if (resto < GiuntiCampata(c)) {
-      const bool sinistro = resto == 0;
-      const int i = sinistro ? c.primo : c.primo + resto - 1;
-      if (!m.Conci.contains(i)) return false;
-      const Concio& k = m.Conci(i);
-      const int a = sinistro ? 1 : 2, b = sinistro ? 4 : 3;
-      xi = k.x(a), yi = k.y(a), xe = k.x(b), ye = k.y(b);
-      return true;
-    }
-    resto -= GiuntiCampata(c);
+  ModelloArco::LuogoGiunto l;
+  if (!m.Luogo(giunto, l)) return false;
+  if (l.campata >= 0) {
+    // A span's springing, or the right joint of its voussoir.
+    const int primo = m.ponte() ? m.Campate[static_cast<std::size_t>(l.campata)].primo : 1;
+    const bool sinistro = l.indice == 0;
+    const int i = sinistro ? primo : primo + l.indice - 1;
+    if (!m.Conci.contains(i)) return false;
+    const Concio& k = m.Conci(i);
+    const int a = sinistro ? 1 : 2, b = sinistro ? 4 : 3;
+    xi = k.x(a), yi = k.y(a), xe = k.x(b), ye = k.y(b);
+    return true;
   }
-  if (resto >= static_cast<int>(m.Pile.size())) return false;
   // A pier's base: horizontal, its extrados side toward the right.
-  const PilaModello& p = m.Pile[static_cast<std::size_t>(resto)];
+  const PilaModello& p = m.Pile[static_cast<std::size_t>(l.pila)];
   xi = p.xBaseSinistra, yi = p.yBase, xe = p.xBaseDestra, ye = p.yBase;
   return true;
 }

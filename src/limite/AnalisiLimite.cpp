@@ -498,8 +498,8 @@ std::optional<CampoSpinta> AnalisiLimite::Campo(const Reazione& dentro, int camp
   const LineaSpinte l0 = st_.Linea(dentro);
   for (std::size_t j = 0; j < punti.size(); ++j) Raffina(punti[j], l0.N[j]);
   VettoreLP meno{}, piu{};
-  // The column of that span's H in the programs below (three unknowns of the first span's reaction).
-  const auto h = static_cast<std::size_t>(campata == 0 ? 0 : 3 + static_cast<int>(st_.gruppi().size()) + 3 * (campata - 1));
+  // The column of that span's H in the programs below, of three unknowns before the shares.
+  const auto h = static_cast<std::size_t>(Programma::Colonna(3, static_cast<int>(st_.gruppi().size()), campata));
   meno[h] = -1, piu[h] = 1;
   auto programma = [&](Programma& P, bool tangenti) {
     P.lp.Riserva(2 * st_.nGiunti() + 4);

@@ -45,9 +45,11 @@ struct Programma {
     lp.Solutori(solutori);
   }
 
-  // The column of span k's springing H (V and M1 follow): the first span's
-  // first, every further span's after the groups' shares.
-  int colonna(int k) const { return k == 0 ? 0 : nBase + G + 3 * (k - 1); }
+  // The column of span k's springing H (V and M1 follow) in a program of
+  // nBase unknowns before G groups' shares: the first span's first, every
+  // further span's after the shares.
+  static int Colonna(int nBase, int G, int k) { return k == 0 ? 0 : nBase + G + 3 * (k - 1); }
+  int colonna(int k) const { return Colonna(nBase, G, k); }
 
   int riga(const VettoreLP& a, double b, InfoRiga i = {}) {
     info.push_back(i);

@@ -10,12 +10,20 @@ namespace voro {
 
 std::vector<CampataRisolta> RisolviCampate(const DatiProgetto& d) {
   std::vector<CampataRisolta> campate;
-  for (int k = 0; k < d.nCampate() && !d.Campate.empty(); ++k) {
+  if (d.Campate.empty()) return campate;
+  RecordingMessages geometria;
+  std::vector<DatiProgetto> progetti;
+  try {
+    progetti = ProgettiCampate(d, geometria);
+  } catch (const RuntimeError&) {
+    return campate;  // the bridge's own assembly says why
+  }
+  for (std::size_t k = 0; k < progetti.size(); ++k) {
     CampataRisolta c;
-    c.campata = k + 1;
+    c.campata = static_cast<int>(k) + 1;
     RecordingMessages msg;
     try {
-      c.dati = ProgettoCampata(d, k, msg);
+      c.dati = progetti[k];
       CostruisciModello(c.dati, c.modello, msg);
       Calcolo(c.dati, c.modello, c.risultati, msg).CalcoloMain();
       c.risolta = true;

@@ -28,23 +28,17 @@ void SpanEPile(const ModelloArco& m, const std::vector<Cerniera>& c, const Numer
                std::string& pile) {
   std::vector<int> inCampata(m.Campate.size(), 0);
   for (const Cerniera& h : c) {
-    int resto = h.giunto - 1;
-    std::size_t k = 0;
-    for (; k < m.Campate.size(); ++k) {
-      const int n = m.Campate[k].ultimo - m.Campate[k].primo + 2;
-      if (resto < n) break;
-      resto -= n;
-    }
-    if (k < m.Campate.size()) {
-      inCampata[k] = 1;
+    ModelloArco::LuogoGiunto l;
+    if (!m.Luogo(h.giunto, l)) continue;
+    if (l.campata >= 0) {
+      inCampata[static_cast<std::size_t>(l.campata)] = 1;
       continue;
     }
-    if (resto < 0 || resto >= static_cast<int>(m.Pile.size())) continue;
     const std::string come = h.tipo == TipoCerniera::Scorrimento ? num.traduci("Rapporto", "slides")
                              : h.faccia == Faccia::Intradosso    ? num.traduci("Rapporto", "rocks about its left edge")
                                                                  : num.traduci("Rapporto", "rocks about its right edge");
     pile += (pile.empty() ? "" : ", ") +
-            voro::Componi(num.traduci("Rapporto", "pier %1 %2"), {num.intero(resto + 1), come});
+            voro::Componi(num.traduci("Rapporto", "pier %1 %2"), {num.intero(l.pila + 1), come});
   }
   for (std::size_t k = 0; k < inCampata.size(); ++k)
     if (inCampata[k]) campate += (campate.empty() ? "" : ", ") + num.intero(static_cast<long>(k + 1));

@@ -62,16 +62,10 @@ std::string ElencoCerniere(const ModelloArco& m, const std::vector<Cerniera>& c,
 }  // namespace
 
 std::string NomeSezione(const ModelloArco& m, int giunto, const NumeriRapporto& num) {
-  if (!m.ponte() || giunto < 1) return num.intero(giunto);
-  int resto = giunto - 1;
-  for (std::size_t k = 0; k < m.Campate.size(); ++k) {
-    const int n = m.Campate[k].ultimo - m.Campate[k].primo + 2;
-    if (resto < n)
-      return Componi(num.traduci("Rapporto", "span %1 joint %2"),
-                     {num.intero(static_cast<long>(k + 1)), num.intero(resto + 1)});
-    resto -= n;
-  }
-  return Componi(num.traduci("Rapporto", "pier %1 base"), {num.intero(resto + 1)});
+  ModelloArco::LuogoGiunto l;
+  if (!m.ponte() || !m.Luogo(giunto, l)) return num.intero(giunto);
+  if (l.pila >= 0) return Componi(num.traduci("Rapporto", "pier %1 base"), {num.intero(l.pila + 1)});
+  return Componi(num.traduci("Rapporto", "span %1 joint %2"), {num.intero(l.campata + 1), num.intero(l.indice + 1)});
 }
 
 void TabellaCerniere(Documento& doc, const ModelloArco& m, const std::vector<Cerniera>& c, const NumeriRapporto& num) {
