@@ -311,10 +311,6 @@
         <translation>The strip of </translation>
     </message>
     <message>
-        <source> kN/m2 over </source>
-        <translation> kN/m2 over </translation>
-    </message>
-    <message>
         <source> m moved across the structure in </source>
         <translation> m moved across the structure in </translation>
     </message>
@@ -495,10 +491,6 @@
         <translation>Geometry: voussoirs, walls, fill, slab, live load and plan view (lengths in m)</translation>
     </message>
     <message>
-        <source>Hypotheses</source>
-        <translation>Hypotheses</translation>
-    </message>
-    <message>
         <source>Rigid voussoirs. The ring is a chain of rigid voussoirs that bear on each other at plane joints; the walls beside the outer springings and the solid backing are the supports. The voussoirs do not slide on each other.</source>
         <translation>Rigid voussoirs. The ring is a chain of rigid voussoirs that bear on each other at plane joints; the walls beside the outer springings and the solid backing are the supports. The voussoirs do not slide on each other.</translation>
     </message>
@@ -563,10 +555,6 @@
         <translation>Signs and units. Lengths in m, forces in kN, stresses in MPa with compression positive; eccentricities in mm along the joint from its centre, positive toward the extrados; x to the right, y upward; reactions are the forces of the supports on the arch.</translation>
     </message>
     <message>
-        <source>Results</source>
-        <translation>Results</translation>
-    </message>
-    <message>
         <source>No results: </source>
         <translation>No results: </translation>
     </message>
@@ -629,14 +617,6 @@
     <message>
         <source>Vertical force, right springing</source>
         <translation>Vertical force, right springing</translation>
-    </message>
-    <message>
-        <source>Tie thrust (tie at the springings)</source>
-        <translation>Tie thrust (tie at the springings)</translation>
-    </message>
-    <message>
-        <source>Walls reactions</source>
-        <translation>Walls reactions</translation>
     </message>
     <message>
         <source>Project</source>
@@ -839,28 +819,12 @@
         <translation>sup: permanent loads unfavourable</translation>
     </message>
     <message>
-        <source>the masonry&apos;s compressive strength at its design value fc / (γM FC), γM = %1 and FC = %2</source>
-        <translation>the masonry&apos;s compressive strength at its design value fc / (γM FC), γM = %1 and FC = %2</translation>
-    </message>
-    <message>
-        <source>unlimited compressive strength</source>
-        <translation>unlimited compressive strength</translation>
-    </message>
-    <message>
-        <source>joints with the friction coefficient μ = %1</source>
-        <translation>joints with the friction coefficient μ = %1</translation>
-    </message>
-    <message>
         <source>joints that never slide</source>
         <translation>joints that never slide</translation>
     </message>
     <message>
         <source>The verdict rests on the limit analysis of rigid voussoirs: no tensile strength; %1; %2.</source>
         <translation>The verdict rests on the limit analysis of rigid voussoirs: no tensile strength; %1; %2.</translation>
-    </message>
-    <message>
-        <source> The design loads are the unit weights of masonry and fill times γG1, of the slab times γG2, and the variable load times γQ, in two combinations (every permanent load at its inf factors, then at its sup factors); the smaller live-load factor governs. </source>
-        <translation> The design loads are the unit weights of masonry and fill times γG1, of the slab times γG2, and the variable load times γQ, in two combinations (every permanent load at its inf factors, then at its sup factors); the smaller live-load factor governs. </translation>
     </message>
     <message>
         <source>The strip load stands where the project puts it.</source>
@@ -873,14 +837,6 @@
     <message>
         <source>The strip load is moved across the structure in %1 positions and the least factor of all of them counts.</source>
         <translation>The strip load is moved across the structure in %1 positions and the least factor of all of them counts.</translation>
-    </message>
-    <message>
-        <source> Heyman&apos;s geometric factor of safety t/tmin is found for the project&apos;s own loads, every segment&apos;s thickness scaled alike while the road surface, the slab and the loads above stay where the project puts them.</source>
-        <translation> Heyman&apos;s geometric factor of safety t/tmin is found for the project&apos;s own loads, every segment&apos;s thickness scaled alike while the road surface, the slab and the loads above stay where the project puts them.</translation>
-    </message>
-    <message>
-        <source> The soil&apos;s passive pressure on the voussoirs next to the springings (Kp = %1) follows the design vertical loads resting on them in each combination.</source>
-        <translation> The soil&apos;s passive pressure on the voussoirs next to the springings (Kp = %1) follows the design vertical loads resting on them in each combination.</translation>
     </message>
     <message>
         <source>Conclusions</source>
@@ -897,10 +853,6 @@
     <message>
         <source>No safety assessment was made for this report. The thrust line through three imposed points that the results show is one state of equilibrium among many: by itself it proves neither that the arch is safe nor that it fails. Assess the arch for a verdict.</source>
         <translation>No safety assessment was made for this report. The thrust line through three imposed points that the results show is one state of equilibrium among many: by itself it proves neither that the arch is safe nor that it fails. Assess the arch for a verdict.</translation>
-    </message>
-    <message>
-        <source>The arch is adequate under the partial factors of the code basis &quot;%1&quot;: its adequacy factor is %2 &gt;= 1.</source>
-        <translation>The arch is adequate under the partial factors of the code basis &quot;%1&quot;: its adequacy factor is %2 &gt;= 1.</translation>
     </message>
     <message>
         <source>The arch is not adequate under the partial factors of the code basis &quot;%1&quot;: its adequacy factor is %2 &lt; 1.</source>
@@ -971,16 +923,8 @@
         <translation>%1 × γQ %2 with the strip load, axles at x = %3 to %4 m</translation>
     </message>
     <message>
-        <source>%1 %2 kN/m2 × γQ %3, x = %4 to %5 m</source>
-        <translation>%1 %2 kN/m2 × γQ %3, x = %4 to %5 m</translation>
-    </message>
-    <message>
         <source>Mechanism: hinges at sections</source>
         <translation>Mechanism: hinges at sections</translation>
-    </message>
-    <message>
-        <source>Geometric factor of safety t/tmin</source>
-        <translation>Geometric factor of safety t/tmin</translation>
     </message>
     <message>
         <source>Code basis</source>
@@ -1027,10 +971,6 @@
         <translation>unlimited compressive strength (rigid voussoirs)</translation>
     </message>
     <message>
-        <source>; joints that slide beyond |T| = mu N, mu = %1</source>
-        <translation>; joints that slide beyond |T| = μ N, μ = %1</translation>
-    </message>
-    <message>
         <source>; no sliding</source>
         <translation>; no sliding</translation>
     </message>
@@ -1069,10 +1009,6 @@
     <message>
         <source> (lengths in m)</source>
         <translation> (lengths in m)</translation>
-    </message>
-    <message>
-        <source>Exact limit analysis of the same voussoirs and loads. Unlike the three-hinged thrust line above, it considers every thrust line in equilibrium with the loads, whatever its hinges. The geometric safety rests on Heyman&apos;s hypotheses (rigid voussoirs, no tensile strength, unlimited compressive strength, no sliding, passive pressure as a fixed load); a thrust line lies within the fraction s of the joints when at every joint |e| &lt;= s h/2. The thrust range, the live-load factor, the worst load position and the minimum thickness rest on these hypotheses: %1. The figures of this section are those of the project&apos;s own (characteristic) loads; the conclusions give the adequacy under the design values of the code basis.</source>
-        <translation>Exact limit analysis of the same voussoirs and loads. Unlike the three-hinged thrust line above, it considers every thrust line in equilibrium with the loads, whatever its hinges. The geometric safety rests on Heyman&apos;s hypotheses (rigid voussoirs, no tensile strength, unlimited compressive strength, no sliding, passive pressure as a fixed load); a thrust line lies within the fraction s of the joints when at every joint |e| &lt;= s h/2. The thrust range, the live-load factor, the worst load position and the minimum thickness rest on these hypotheses: %1. The figures of this section are those of the project&apos;s own (characteristic) loads; the conclusions give the adequacy under the design values of the code basis.</translation>
     </message>
     <message>
         <source>These figures assume masonry of unlimited compressive strength: they do not check crushing.</source>
@@ -1133,10 +1069,6 @@
     <message>
         <source>Vehicle: %1</source>
         <translation>Vehicle: %1</translation>
-    </message>
-    <message>
-        <source>The vehicle is driven across the bridge, its first axle at x and its other axles at x + d (forward) or x - d (backward). Each axle&apos;s contact length a spreads through the fill at the angle theta on each side, down to the extrados, over a + 2 h tan(theta) along the span (h the depth from the road surface to the extrados at the axle); across the bridge over the effective width b_e = s + w + 2 h tan(theta), never wider than the ring&apos;s width b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and the vehicle together, dead loads and passive pressure as given.</source>
-        <translation>The vehicle is driven across the bridge, its first axle at x and its other axles at x + d (forward) or x - d (backward). Each axle&apos;s contact length a spreads through the fill at the angle θ on each side, down to the extrados, over a + 2 h tan(θ) along the span (h the depth from the road surface to the extrados at the axle); across the bridge over the effective width b_e = s + w + 2 h tan(θ), never wider than the ring&apos;s width b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and the vehicle together, dead loads and passive pressure as given.</translation>
     </message>
     <message>
         <source>Wheel track</source>
@@ -1263,14 +1195,6 @@
         <translation>Thrust-line point</translation>
     </message>
     <message>
-        <source>For every section: the edge stresses at the extrados (sig_e) and at the intrados (sig_i), compression positive; the mean shear stress (tau); the compressed part of the joint depth; the normal and shear force (N, T) and the eccentricity of the thrust line (e). N and T are the components of the force that the part of the arch left of the section applies to the part on its right: N across the joint, compression positive; T and tau along the joint, positive toward the extrados.</source>
-        <translation>For every section: the edge stresses at the extrados (sig_e) and at the intrados (sig_i), compression positive; the mean shear stress (tau); the compressed part of the joint depth; the normal and shear force (N, T) and the eccentricity of the thrust line (e). N and T are the components of the force that the part of the arch left of the section applies to the part on its right: N across the joint, compression positive; T and tau along the joint, positive toward the extrados.</translation>
-    </message>
-    <message>
-        <source>The forces of the supports on the arch: H positive toward the arch (toward +x at the left springing, toward -x at the right one), V positive upward. The tie thrust is the force a tie between the springings would carry, positive in tension.</source>
-        <translation>The forces of the supports on the arch: H positive toward the arch (toward +x at the left springing, toward -x at the right one), V positive upward. The tie thrust is the force a tie between the springings would carry, positive in tension.</translation>
-    </message>
-    <message>
         <source>The resultants of the horizontal (passive) pressures on the voussoirs next to each springing, positive toward the crown, and their moments about the extrados ends of the ring.</source>
         <translation>The resultants of the horizontal (passive) pressures on the voussoirs next to each springing, positive toward the crown, and their moments about the extrados ends of the ring.</translation>
     </message>
@@ -1289,10 +1213,6 @@
     <message>
         <source>Moment about the right extrados end</source>
         <translation>Moment about the right extrados end</translation>
-    </message>
-    <message>
-        <source>Results: the thrust line through its three imposed points and the reactions; below, the voussoirs exploded with the thrust line and the edge stresses (sig_e, sig_i)</source>
-        <translation>Results: the thrust line through its three imposed points and the reactions; below, the voussoirs exploded with the thrust line and the edge stresses (sig_e, sig_i)</translation>
     </message>
     <message>
         <source>Structure</source>
@@ -1373,10 +1293,6 @@
     <message>
         <source>The collapse mechanism at the worst position:</source>
         <translation>The collapse mechanism at the worst position:</translation>
-    </message>
-    <message>
-        <source>compressive strength %1 MPa, a joint of depth h and width b carrying N &lt;= fc b h and |M| &lt;= N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</source>
-        <translation>compressive strength %1 MPa, a joint of depth h and width b carrying N &lt;= fc b h and |M| &lt;= N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</translation>
     </message>
     <message>
         <source>G1 sup, G2 inf: structural permanent loads unfavourable, slab and surfacing favourable</source>
@@ -1461,6 +1377,182 @@
     <message>
         <source>Span no.</source>
         <translation>Span no.</translation>
+    </message>
+    <message>
+        <source> (γG1 = %1, γG2 = %2</source>
+        <translation> (γG1 = %1, γG2 = %2</translation>
+    </message>
+    <message>
+        <source>: the slab and surfacing left out</source>
+        <translation>: the slab and surfacing left out</translation>
+    </message>
+    <message>
+        <source>the masonry&apos;s compressive strength at its design value fd = fc / (γM FC), γM = %1 and FC = %2%3</source>
+        <translation>the masonry&apos;s compressive strength at its design value fd = fc / (γM FC), γM = %1 and FC = %2%3</translation>
+    </message>
+    <message>
+        <source>, fd = %1 MPa</source>
+        <translation>, fd = %1 MPa</translation>
+    </message>
+    <message>
+        <source>unlimited compressive strength (Heyman&apos;s hypothesis: crushing is not checked)</source>
+        <translation>unlimited compressive strength (Heyman&apos;s hypothesis: crushing is not checked)</translation>
+    </message>
+    <message>
+        <source>joints with the design friction coefficient μ / γμ = %1 / %2 = %3</source>
+        <translation>joints with the design friction coefficient μ / γμ = %1 / %2 = %3</translation>
+    </message>
+    <message>
+        <source> The design loads are the unit weights of masonry and fill times γG1, of the slab times γG2, and the variable load times γQ, in every combination of γG1 and γG2 each at its inf or its sup value; the smallest live-load factor governs. </source>
+        <translation> The design loads are the unit weights of masonry and fill times γG1, of the slab times γG2, and the variable load times γQ, in every combination of γG1 and γG2 each at its inf or its sup value; the smallest live-load factor governs. </translation>
+    </message>
+    <message>
+        <source> The thickness factor t/tmin is found for the project&apos;s own loads under the hypotheses of the assessment, every segment&apos;s thickness scaled alike while the road surface, the slab and the loads above stay where the project puts them.</source>
+        <translation> The thickness factor t/tmin is found for the project&apos;s own loads under the hypotheses of the assessment, every segment&apos;s thickness scaled alike while the road surface, the slab and the loads above stay where the project puts them.</translation>
+    </message>
+    <message>
+        <source> The soil&apos;s passive pressure on the voussoirs next to the springings (Kp = %1) is a resistance bounded by the characteristic vertical loads resting on them, divided by γR = %2.</source>
+        <translation> The soil&apos;s passive pressure on the voussoirs next to the springings (Kp = %1) is a resistance bounded by the characteristic vertical loads resting on them, divided by γR = %2.</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>not given</translation>
+    </message>
+    <message>
+        <source>no verdict</source>
+        <translation>no verdict</translation>
+    </message>
+    <message>
+        <source>The arch is adequate under the partial factors of the code basis &quot;%1&quot;: its adequacy factor is %2 ≥ 1.</source>
+        <translation>The arch is adequate under the partial factors of the code basis &quot;%1&quot;: its adequacy factor is %2 ≥ 1.</translation>
+    </message>
+    <message>
+        <source>The verdict keeps Heyman&apos;s hypothesis of a masonry that never crushes: crushing is not checked.</source>
+        <translation>The verdict keeps Heyman&apos;s hypothesis of a masonry that never crushes: crushing is not checked.</translation>
+    </message>
+    <message>
+        <source>x = %1 to %2 m</source>
+        <translation>x = %1 to %2 m</translation>
+    </message>
+    <message>
+        <source>%1 %2 kN/m² × γQ %3, x = %4 to %5 m</source>
+        <translation>%1 %2 kN/m² × γQ %3, x = %4 to %5 m</translation>
+    </message>
+    <message>
+        <source>Geometric factor of safety t/tmin (Heyman)</source>
+        <translation>Geometric factor of safety t/tmin (Heyman)</translation>
+    </message>
+    <message>
+        <source>Thickness factor t/tmin (the assessment&apos;s hypotheses)</source>
+        <translation>Thickness factor t/tmin (the assessment&apos;s hypotheses)</translation>
+    </message>
+    <message>
+        <source>compressive strength %1 MPa, a joint of depth h and width b carrying N ≤ fc b h and |M| ≤ N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</source>
+        <translation>compressive strength %1 MPa, a joint of depth h and width b carrying N ≤ fc b h and |M| ≤ N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</translation>
+    </message>
+    <message>
+        <source>; joints that slide beyond |T| = μ N, μ = %1</source>
+        <translation>; joints that slide beyond |T| = μ N, μ = %1</translation>
+    </message>
+    <message>
+        <source>At the least thickness the walls take %1 voussoirs of the ring on the left and %2 on the right (%3 and %4 at the project&apos;s thickness): the arch analysed there springs elsewhere and has another shape than the project&apos;s.</source>
+        <translation>At the least thickness the walls take %1 voussoirs of the ring on the left and %2 on the right (%3 and %4 at the project&apos;s thickness): the arch analysed there springs elsewhere and has another shape than the project&apos;s.</translation>
+    </message>
+    <message>
+        <source>Exact limit analysis of the same voussoirs and loads. Unlike the three-hinged thrust line above, it considers every thrust line in equilibrium with the loads, whatever its hinges. The geometric safety rests on Heyman&apos;s hypotheses (rigid voussoirs, no tensile strength, unlimited compressive strength, no sliding, passive pressure as a fixed load); a thrust line lies within the fraction s of the joints when at every joint |e| ≤ s h/2. The thrust range, the live-load factor, the worst load position and the minimum thickness rest on these hypotheses: %1. The figures of this section are those of the project&apos;s own (characteristic) loads; the conclusions give the adequacy under the design values of the code basis.</source>
+        <translation>Exact limit analysis of the same voussoirs and loads. Unlike the three-hinged thrust line above, it considers every thrust line in equilibrium with the loads, whatever its hinges. The geometric safety rests on Heyman&apos;s hypotheses (rigid voussoirs, no tensile strength, unlimited compressive strength, no sliding, passive pressure as a fixed load); a thrust line lies within the fraction s of the joints when at every joint |e| ≤ s h/2. The thrust range, the live-load factor, the worst load position and the minimum thickness rest on these hypotheses: %1. The figures of this section are those of the project&apos;s own (characteristic) loads; the conclusions give the adequacy under the design values of the code basis.</translation>
+    </message>
+    <message>
+        <source> kN/m² over </source>
+        <translation> kN/m² over </translation>
+    </message>
+    <message>
+        <source>Thickness factor (the hypotheses above)</source>
+        <translation>Thickness factor (the hypotheses above)</translation>
+    </message>
+    <message>
+        <source>The thickness factor t/tmin = %1: the ring is that many times as thick as the thinnest ring of the same shape that still holds a thrust line under the same loads and the hypotheses above. With a finite strength or friction it is not Heyman&apos;s geometric factor of safety, which holds for rigid masonry that never slides.</source>
+        <translation>The thickness factor t/tmin = %1: the ring is that many times as thick as the thinnest ring of the same shape that still holds a thrust line under the same loads and the hypotheses above. With a finite strength or friction it is not Heyman&apos;s geometric factor of safety, which holds for rigid masonry that never slides.</translation>
+    </message>
+    <message>
+        <source>The vehicle is driven across the bridge, its first axle at x and its other axles at x + d (forward) or x - d (backward). Each axle&apos;s contact length a spreads through the fill at the angle θ on each side, down to the extrados, over a + 2 h tan(θ) along the span (h the depth from the road surface to the extrados at the axle); across the bridge over the effective width b_e = s + w + 2 h tan(θ), never wider than the ring&apos;s width b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and the vehicle together, dead loads and passive pressure as given.</source>
+        <translation>The vehicle is driven across the bridge, its first axle at x and its other axles at x + d (forward) or x - d (backward). Each axle&apos;s contact length a spreads through the fill at the angle θ on each side, down to the extrados, over a + 2 h tan(θ) along the span (h the depth from the road surface to the extrados at the axle); across the bridge over the effective width b_e = s + w + 2 h tan(θ), never wider than the ring&apos;s width b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and the vehicle together, dead loads and passive pressure as given.</translation>
+    </message>
+    <message>
+        <source>Three-hinged thrust line: hypotheses</source>
+        <translation>Three-hinged thrust line: hypotheses</translation>
+    </message>
+    <message>
+        <source>This section and the next show one thrust line through three imposed points, under rigid hypotheses of their own: the voussoirs never slide and the strength is not limited. It illustrates one state of equilibrium; it is not the assessment, and the verdict does not rest on it. The assessment and the conclusions state their own hypotheses (strength, friction, soil, partial factors).</source>
+        <translation>This section and the next show one thrust line through three imposed points, under rigid hypotheses of their own: the voussoirs never slide and the strength is not limited. It illustrates one state of equilibrium; it is not the assessment, and the verdict does not rest on it. The assessment and the conclusions state their own hypotheses (strength, friction, soil, partial factors).</translation>
+    </message>
+    <message>
+        <source>Three-hinged thrust line: results</source>
+        <translation>Three-hinged thrust line: results</translation>
+    </message>
+    <message>
+        <source>For every section: the edge stresses at the extrados (σe) and at the intrados (σi), compression positive; the mean shear stress (τ); the compressed part of the joint depth; the normal and shear force (N, T) and the eccentricity of the thrust line (e). N and T are the components of the force that the part of the arch left of the section applies to the part on its right: N across the joint, compression positive; T and τ along the joint, positive toward the extrados.</source>
+        <translation>For every section: the edge stresses at the extrados (σe) and at the intrados (σi), compression positive; the mean shear stress (τ); the compressed part of the joint depth; the normal and shear force (N, T) and the eccentricity of the thrust line (e). N and T are the components of the force that the part of the arch left of the section applies to the part on its right: N across the joint, compression positive; T and τ along the joint, positive toward the extrados.</translation>
+    </message>
+    <message>
+        <source>These elastic stresses are not compared with the masonry&apos;s strength fc: they belong to one illustrative thrust line. The assessment checks crushing at every joint through the stress block of the design strength.</source>
+        <translation>These elastic stresses are not compared with the masonry&apos;s strength fc: they belong to one illustrative thrust line. The assessment checks crushing at every joint through the stress block of the design strength.</translation>
+    </message>
+    <message>
+        <source>The forces of the supports on the arch: H positive toward the arch (toward +x at the left springing, toward -x at the right one), V positive upward. The model has no tie: the last row is the force a tie between the springings would have to carry, positive in tension.</source>
+        <translation>The forces of the supports on the arch: H positive toward the arch (toward +x at the left springing, toward -x at the right one), V positive upward. The model has no tie: the last row is the force a tie between the springings would have to carry, positive in tension.</translation>
+    </message>
+    <message>
+        <source>Force a tie at the springings would carry (none in the model)</source>
+        <translation>Force a tie at the springings would carry (none in the model)</translation>
+    </message>
+    <message>
+        <source>Passive pressure resultants</source>
+        <translation>Passive pressure resultants</translation>
+    </message>
+    <message>
+        <source>Results: the thrust line through its three imposed points and the reactions; below, the voussoirs exploded with the thrust line and the edge stresses (σe, σi)</source>
+        <translation>Results: the thrust line through its three imposed points and the reactions; below, the voussoirs exploded with the thrust line and the edge stresses (σe, σi)</translation>
+    </message>
+    <message>
+        <source>Strength, friction and soil</source>
+        <translation>Strength, friction and soil</translation>
+    </message>
+    <message>
+        <source>fc is the masonry&apos;s mean compressive strength as the engineer typed it, with its source (tests, or the tables for the knowledge level); 0 stands for unlimited strength. Under a code basis the confidence factor FC and the partial factor γM divide it into the design strength fd, as the Circolare of 21 January 2019 n. 7, §C8.5.4, reads for existing masonry; the friction coefficient μ is divided by γμ.</source>
+        <translation>fc is the masonry&apos;s mean compressive strength as the engineer typed it, with its source (tests, or the tables for the knowledge level); 0 stands for unlimited strength. Under a code basis the confidence factor FC and the partial factor γM divide it into the design strength fd, as the Circolare of 21 January 2019 n. 7, §C8.5.4, reads for existing masonry; the friction coefficient μ is divided by γμ.</translation>
+    </message>
+    <message>
+        <source>unlimited</source>
+        <translation>unlimited</translation>
+    </message>
+    <message>
+        <source>Design strength fd = fc / (γM FC)</source>
+        <translation>Design strength fd = fc / (γM FC)</translation>
+    </message>
+    <message>
+        <source>Compressive strength of the masonry (mean)</source>
+        <translation>Compressive strength of the masonry (mean)</translation>
+    </message>
+    <message>
+        <source>Compressive strength of segment %1 (mean)</source>
+        <translation>Compressive strength of segment %1 (mean)</translation>
+    </message>
+    <message>
+        <source>Friction coefficient of the joints</source>
+        <translation>Friction coefficient of the joints</translation>
+    </message>
+    <message>
+        <source>no sliding</source>
+        <translation>no sliding</translation>
+    </message>
+    <message>
+        <source>Design friction coefficient μ / γμ</source>
+        <translation>Design friction coefficient μ / γμ</translation>
+    </message>
+    <message>
+        <source>Share of the passive pressure the soil may mobilise</source>
+        <translation>Share of the passive pressure the soil may mobilise</translation>
     </message>
 </context>
 <context>
@@ -1940,10 +2032,6 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
         <translation>marks on top: factor beyond the chart (blue), no collapse by the variable load alone (grey)</translation>
     </message>
     <message>
-        <source>least %1 at xq1 = %2 m</source>
-        <translation>least %1 at xq1 = %2 m</translation>
-    </message>
-    <message>
         <source>Thrust line of least eccentricity: within s = %1 of the half depth</source>
         <translation>Thrust line of least eccentricity: within s = %1 of the half depth</translation>
     </message>
@@ -2082,10 +2170,6 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
     <message>
         <source>backward</source>
         <translation>backward</translation>
-    </message>
-    <message>
-        <source>least %1 at x = %2 m</source>
-        <translation>least %1 at x = %2 m</translation>
     </message>
     <message>
         <source>No positions: the project has no vehicle</source>
@@ -2899,6 +2983,58 @@ when |e| &lt;= s h/2.</translation>
         <source>Il calcolo a tre cerniere vale per un solo anello: per un ponte di più campate si calcola una campata alla volta (voro-cli solve); la verifica analizza il ponte intero.</source>
         <translation>The three-hinge calculation holds for one ring: a bridge of several spans is solved one span at a time (voro-cli solve); the assessment analyses the whole bridge.</translation>
     </message>
+    <message>
+        <source>A thrust line still fits, under the hypotheses above, with the thinnest segment %1 m thick (f = %2);
+  thickness factor t/tmin = %3 under these hypotheses (with a finite strength or friction it is
+  not Heyman&apos;s geometric factor of safety, which holds for rigid masonry).</source>
+        <translation>A thrust line still fits, under the hypotheses above, with the thinnest segment %1 m thick (f = %2);
+  thickness factor t/tmin = %3 under these hypotheses (with a finite strength or friction it is
+  not Heyman&apos;s geometric factor of safety, which holds for rigid masonry).</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>not given</translation>
+    </message>
+    <message>
+        <source>crushing not checked: the masonry&apos;s compressive strength fc is not given for every ring</source>
+        <translation>crushing not checked: the masonry&apos;s compressive strength fc is not given for every ring</translation>
+    </message>
+    <message>
+        <source>the masonry&apos;s partial factor γM is not given</source>
+        <translation>the masonry&apos;s partial factor γM is not given</translation>
+    </message>
+    <message>
+        <source>the knowledge level (LC1, LC2 or LC3) is not given</source>
+        <translation>the knowledge level (LC1, LC2 or LC3) is not given</translation>
+    </message>
+    <message>
+        <source>No verdict: %1. The figures under the stated hypotheses are given below; they are not a verdict of the code.</source>
+        <translation>No verdict: %1. The figures under the stated hypotheses are given below; they are not a verdict of the code.</translation>
+    </message>
+    <message>
+        <source>not given: no verdict without it</source>
+        <translation>not given: no verdict without it</translation>
+    </message>
+    <message>
+        <source>default (no reduction)</source>
+        <translation>default (no reduction)</translation>
+    </message>
+    <message>
+        <source>live-load factor λ</source>
+        <translation>live-load factor λ</translation>
+    </message>
+    <message>
+        <source>least %1 at xq1 = %2 m (the cross)</source>
+        <translation>least %1 at xq1 = %2 m (the cross)</translation>
+    </message>
+    <message>
+        <source>curves cut at the top: largest factor %1</source>
+        <translation>curves cut at the top: largest factor %1</translation>
+    </message>
+    <message>
+        <source>least %1 at x = %2 m (the cross)</source>
+        <translation>least %1 at x = %2 m (the cross)</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>
@@ -3106,6 +3242,10 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>Design strength fc / (γM FC), design friction μ / γμ, the soil&apos;s passive resistance from the characteristic loads over γR; the adequacy factor is the live-load factor of the design loads, the smallest of the combinations.</source>
         <translation>Design strength fc / (γM FC), design friction μ / γμ, the soil&apos;s passive resistance from the characteristic loads over γR; the adequacy factor is the live-load factor of the design loads, the smallest of the combinations.</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>not given</translation>
     </message>
 </context>
 <context>
@@ -3966,6 +4106,10 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>structural permanent loads favourable, slab and surfacing unfavourable</source>
         <translation>structural permanent loads favourable, slab and surfacing unfavourable</translation>
+    </message>
+    <message>
+        <source>NO VERDICT</source>
+        <translation>NO VERDICT</translation>
     </message>
 </context>
 <context>

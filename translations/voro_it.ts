@@ -311,10 +311,6 @@
         <translation>La striscia di </translation>
     </message>
     <message>
-        <source> kN/m2 over </source>
-        <translation> kN/m2 su </translation>
-    </message>
-    <message>
         <source> m moved across the structure in </source>
         <translation> m spostata lungo la struttura in </translation>
     </message>
@@ -340,7 +336,7 @@
     </message>
     <message>
         <source>Factor</source>
-        <translation>Moltiplicatore</translation>
+        <translation>Coefficiente</translation>
     </message>
     <message>
         <source>none</source>
@@ -495,10 +491,6 @@
         <translation>Geometria: conci, pareti, riempimento, soletta, carico variabile e pianta (lunghezze in m)</translation>
     </message>
     <message>
-        <source>Hypotheses</source>
-        <translation>Ipotesi</translation>
-    </message>
-    <message>
         <source>Rigid voussoirs. The ring is a chain of rigid voussoirs that bear on each other at plane joints; the walls beside the outer springings and the solid backing are the supports. The voussoirs do not slide on each other.</source>
         <translation>Conci rigidi. L&apos;anello è una catena di conci rigidi che si appoggiano l&apos;uno sull&apos;altro in giunti piani; le pareti accanto alle imposte esterne e il rinfianco solido sono gli appoggi. I conci non scorrono l&apos;uno sull&apos;altro.</translation>
     </message>
@@ -561,10 +553,6 @@
     <message>
         <source>Signs and units. Lengths in m, forces in kN, stresses in MPa with compression positive; eccentricities in mm along the joint from its centre, positive toward the extrados; x to the right, y upward; reactions are the forces of the supports on the arch.</source>
         <translation>Segni e unità. Lunghezze in m, forze in kN, tensioni in MPa con compressione positiva; eccentricità in mm lungo il giunto dal suo centro, positive verso l&apos;estradosso; x verso destra, y verso l&apos;alto; le reazioni sono le forze degli appoggi sull&apos;arco.</translation>
-    </message>
-    <message>
-        <source>Results</source>
-        <translation>Risultati</translation>
     </message>
     <message>
         <source>No results: </source>
@@ -631,14 +619,6 @@
         <translation>Forza verticale, imposta destra</translation>
     </message>
     <message>
-        <source>Tie thrust (tie at the springings)</source>
-        <translation>Tiro della catena (catena alle imposte)</translation>
-    </message>
-    <message>
-        <source>Walls reactions</source>
-        <translation>Reazioni delle pareti</translation>
-    </message>
-    <message>
         <source>Project</source>
         <translation>Progetto</translation>
     </message>
@@ -664,7 +644,7 @@
     </message>
     <message>
         <source>Engineer</source>
-        <translation>Ingegnere</translation>
+        <translation>Redatto</translation>
     </message>
     <message>
         <source>Input data</source>
@@ -839,28 +819,12 @@
         <translation>sup: carichi permanenti sfavorevoli</translation>
     </message>
     <message>
-        <source>the masonry&apos;s compressive strength at its design value fc / (γM FC), γM = %1 and FC = %2</source>
-        <translation>la resistenza a compressione della muratura al suo valore di progetto fc / (γM FC), γM = %1 e FC = %2</translation>
-    </message>
-    <message>
-        <source>unlimited compressive strength</source>
-        <translation>resistenza a compressione illimitata</translation>
-    </message>
-    <message>
-        <source>joints with the friction coefficient μ = %1</source>
-        <translation>giunti con il coefficiente d&apos;attrito μ = %1</translation>
-    </message>
-    <message>
         <source>joints that never slide</source>
         <translation>giunti che non scorrono mai</translation>
     </message>
     <message>
         <source>The verdict rests on the limit analysis of rigid voussoirs: no tensile strength; %1; %2.</source>
         <translation>Il giudizio si fonda sull&apos;analisi limite di conci rigidi: nessuna resistenza a trazione; %1; %2.</translation>
-    </message>
-    <message>
-        <source> The design loads are the unit weights of masonry and fill times γG1, of the slab times γG2, and the variable load times γQ, in two combinations (every permanent load at its inf factors, then at its sup factors); the smaller live-load factor governs. </source>
-        <translation> I carichi di progetto sono i pesi specifici della muratura e del riempimento per γG1, della soletta per γG2, e il carico variabile per γQ, in due combinazioni (ogni carico permanente ai suoi coefficienti inf, poi ai suoi coefficienti sup); governa il minore dei moltiplicatori del carico variabile. </translation>
     </message>
     <message>
         <source>The strip load stands where the project puts it.</source>
@@ -873,14 +837,6 @@
     <message>
         <source>The strip load is moved across the structure in %1 positions and the least factor of all of them counts.</source>
         <translation>Il carico a striscia è spostato lungo la struttura in %1 posizioni e conta il minimo moltiplicatore fra tutte.</translation>
-    </message>
-    <message>
-        <source> Heyman&apos;s geometric factor of safety t/tmin is found for the project&apos;s own loads, every segment&apos;s thickness scaled alike while the road surface, the slab and the loads above stay where the project puts them.</source>
-        <translation> Il coefficiente di sicurezza geometrico di Heyman t/tmin è calcolato per i carichi del progetto, scalando allo stesso modo lo spessore di ogni segmento mentre il piano stradale, la soletta e i carichi sovrastanti restano dove li pone il progetto.</translation>
-    </message>
-    <message>
-        <source> The soil&apos;s passive pressure on the voussoirs next to the springings (Kp = %1) follows the design vertical loads resting on them in each combination.</source>
-        <translation> La spinta passiva del terreno sui conci vicini alle imposte (Kp = %1) segue i carichi verticali di progetto che vi gravano in ciascuna combinazione.</translation>
     </message>
     <message>
         <source>Conclusions</source>
@@ -899,36 +855,32 @@
         <translation>Per questa relazione non è stata fatta alcuna verifica di sicurezza. La curva delle pressioni per tre punti imposti che i risultati mostrano è uno fra molti stati di equilibrio: da sola non prova né che l&apos;arco sia sicuro né che collassi. Verificare l&apos;arco per avere un giudizio.</translation>
     </message>
     <message>
-        <source>The arch is adequate under the partial factors of the code basis &quot;%1&quot;: its adequacy factor is %2 &gt;= 1.</source>
-        <translation>L&apos;arco è adeguato con i coefficienti parziali del riferimento normativo &quot;%1&quot;: il suo fattore di adeguatezza è %2 &gt;= 1.</translation>
-    </message>
-    <message>
         <source>The arch is not adequate under the partial factors of the code basis &quot;%1&quot;: its adequacy factor is %2 &lt; 1.</source>
-        <translation>L&apos;arco non è adeguato con i coefficienti parziali del riferimento normativo &quot;%1&quot;: il suo fattore di adeguatezza è %2 &lt; 1.</translation>
+        <translation>Esito: verifica non soddisfatta con i coefficienti parziali del riferimento normativo &quot;%1&quot;: il suo fattore di adeguatezza è %2 &lt; 1.</translation>
     </message>
     <message>
         <source>The arch is adequate under the partial factors of the code basis &quot;%1&quot;: no design variable load, however large, can turn it into a mechanism.</source>
-        <translation>L&apos;arco è adeguato con i coefficienti parziali del riferimento normativo &quot;%1&quot;: nessun carico variabile di progetto, per quanto grande, può trasformarlo in un meccanismo.</translation>
+        <translation>Esito: verifica soddisfatta con i coefficienti parziali del riferimento normativo &quot;%1&quot;: nessun carico variabile di progetto, per quanto grande, può trasformarlo in un meccanismo.</translation>
     </message>
     <message>
         <source>The arch is not adequate under the partial factors of the code basis &quot;%1&quot;: no design variable load, however large, can turn it into a mechanism.</source>
-        <translation>L&apos;arco non è adeguato con i coefficienti parziali del riferimento normativo &quot;%1&quot;: nessun carico variabile di progetto, per quanto grande, può trasformarlo in un meccanismo.</translation>
+        <translation>Esito: verifica non soddisfatta con i coefficienti parziali del riferimento normativo &quot;%1&quot;: nessun carico variabile di progetto, per quanto grande, può trasformarlo in un meccanismo.</translation>
     </message>
     <message>
         <source>The arch is adequate under the partial factors of the code basis &quot;%1&quot;: it has no variable load, and a thrust line fits under the design permanent loads.</source>
-        <translation>L&apos;arco è adeguato con i coefficienti parziali del riferimento normativo &quot;%1&quot;: non ha carico variabile, e una curva delle pressioni sta nella muratura sotto i carichi permanenti di progetto.</translation>
+        <translation>Esito: verifica soddisfatta con i coefficienti parziali del riferimento normativo &quot;%1&quot;: non ha carico variabile, e una curva delle pressioni sta nella muratura sotto i carichi permanenti di progetto.</translation>
     </message>
     <message>
         <source>The arch is not adequate under the partial factors of the code basis &quot;%1&quot;: it has no variable load, and no thrust line fits under the design permanent loads.</source>
-        <translation>L&apos;arco non è adeguato con i coefficienti parziali del riferimento normativo &quot;%1&quot;: non ha carico variabile, e nessuna curva delle pressioni sta nella muratura sotto i carichi permanenti di progetto.</translation>
+        <translation>Esito: verifica non soddisfatta con i coefficienti parziali del riferimento normativo &quot;%1&quot;: non ha carico variabile, e nessuna curva delle pressioni sta nella muratura sotto i carichi permanenti di progetto.</translation>
     </message>
     <message>
         <source>The arch is adequate under the partial factors of the code basis &quot;%1&quot;: not even the design permanent loads alone find a thrust line within the masonry.</source>
-        <translation>L&apos;arco è adeguato con i coefficienti parziali del riferimento normativo &quot;%1&quot;: nemmeno i soli carichi permanenti di progetto trovano una curva delle pressioni nella muratura.</translation>
+        <translation>Esito: verifica soddisfatta con i coefficienti parziali del riferimento normativo &quot;%1&quot;: nemmeno i soli carichi permanenti di progetto trovano una curva delle pressioni nella muratura.</translation>
     </message>
     <message>
         <source>The arch is not adequate under the partial factors of the code basis &quot;%1&quot;: not even the design permanent loads alone find a thrust line within the masonry.</source>
-        <translation>L&apos;arco non è adeguato con i coefficienti parziali del riferimento normativo &quot;%1&quot;: nemmeno i soli carichi permanenti di progetto trovano una curva delle pressioni nella muratura.</translation>
+        <translation>Esito: verifica non soddisfatta con i coefficienti parziali del riferimento normativo &quot;%1&quot;: nemmeno i soli carichi permanenti di progetto trovano una curva delle pressioni nella muratura.</translation>
     </message>
     <message>
         <source>Item</source>
@@ -940,11 +892,11 @@
     </message>
     <message>
         <source>adequate</source>
-        <translation>adeguato</translation>
+        <translation>verifica soddisfatta</translation>
     </message>
     <message>
         <source>not adequate</source>
-        <translation>non adeguato</translation>
+        <translation>verifica non soddisfatta</translation>
     </message>
     <message>
         <source>Adequacy factor (design live-load factor)</source>
@@ -956,7 +908,7 @@
     </message>
     <message>
         <source>Governing combination</source>
-        <translation>Combinazione che governa</translation>
+        <translation>Combinazione più gravosa</translation>
     </message>
     <message>
         <source>Adequacy factor, other combination (%1)</source>
@@ -971,16 +923,8 @@
         <translation>%1 × γQ %2 con il carico a striscia, assi da x = %3 a %4 m</translation>
     </message>
     <message>
-        <source>%1 %2 kN/m2 × γQ %3, x = %4 to %5 m</source>
-        <translation>%1 %2 kN/m2 × γQ %3, da x = %4 a %5 m</translation>
-    </message>
-    <message>
         <source>Mechanism: hinges at sections</source>
         <translation>Meccanismo: cerniere alle sezioni</translation>
-    </message>
-    <message>
-        <source>Geometric factor of safety t/tmin</source>
-        <translation>Coefficiente di sicurezza geometrico t/tmin</translation>
     </message>
     <message>
         <source>Code basis</source>
@@ -1000,7 +944,7 @@
     </message>
     <message>
         <source>References</source>
-        <translation>Bibliografia</translation>
+        <translation>Normativa e bibliografia</translation>
     </message>
     <message>
         <source>crushing hinge</source>
@@ -1025,10 +969,6 @@
     <message>
         <source>unlimited compressive strength (rigid voussoirs)</source>
         <translation>resistenza a compressione illimitata (conci rigidi)</translation>
-    </message>
-    <message>
-        <source>; joints that slide beyond |T| = mu N, mu = %1</source>
-        <translation>; giunti che scorrono oltre |T| = μ N, μ = %1</translation>
     </message>
     <message>
         <source>; no sliding</source>
@@ -1071,16 +1011,12 @@
         <translation> (lunghezze in m)</translation>
     </message>
     <message>
-        <source>Exact limit analysis of the same voussoirs and loads. Unlike the three-hinged thrust line above, it considers every thrust line in equilibrium with the loads, whatever its hinges. The geometric safety rests on Heyman&apos;s hypotheses (rigid voussoirs, no tensile strength, unlimited compressive strength, no sliding, passive pressure as a fixed load); a thrust line lies within the fraction s of the joints when at every joint |e| &lt;= s h/2. The thrust range, the live-load factor, the worst load position and the minimum thickness rest on these hypotheses: %1. The figures of this section are those of the project&apos;s own (characteristic) loads; the conclusions give the adequacy under the design values of the code basis.</source>
-        <translation>Analisi limite esatta degli stessi conci e carichi. A differenza della curva delle pressioni per tre cerniere qui sopra, considera ogni curva delle pressioni in equilibrio con i carichi, quali che siano le sue cerniere. La sicurezza geometrica si fonda sulle ipotesi di Heyman (conci rigidi, nessuna resistenza a trazione, resistenza a compressione illimitata, nessuno scorrimento, spinta passiva come carico fisso); una curva delle pressioni sta nella frazione s dei giunti quando in ogni giunto |e| &lt;= s h/2. Il campo della spinta, il moltiplicatore del carico variabile, la posizione peggiore del carico e lo spessore minimo si fondano su queste ipotesi: %1. I valori di questa sezione sono quelli dei carichi del progetto (caratteristici); le conclusioni danno l&apos;adeguatezza con i valori di progetto del riferimento normativo.</translation>
-    </message>
-    <message>
         <source>These figures assume masonry of unlimited compressive strength: they do not check crushing.</source>
         <translation>Questi valori presuppongono una muratura di resistenza a compressione illimitata: non verificano lo schiacciamento.</translation>
     </message>
     <message>
         <source>Depth ratio: joint depth to the depth the line needs</source>
-        <translation>Rapporto di altezza: altezza del giunto su quella che la curva richiede</translation>
+        <translation>Rapporto fra l&apos;altezza del giunto e quella richiesta dalla curva</translation>
     </message>
     <message>
         <source>A thrust line fits within the masonry (the hypotheses above)</source>
@@ -1100,11 +1036,11 @@
     </message>
     <message>
         <source>The variable load can be multiplied by %1 (dead loads as given) before a thrust line no longer fits and the arch turns into a mechanism.</source>
-        <translation>Il carico variabile può essere moltiplicato per %1 (pesi propri come dati) prima che nessuna curva delle pressioni stia più nella muratura e l&apos;arco diventi un meccanismo.</translation>
+        <translation>Il carico variabile può essere moltiplicato per %1 (pesi propri come dati) prima che la muratura non contenga più alcuna curva delle pressioni e l&apos;arco diventi un meccanismo.</translation>
     </message>
     <message>
         <source>The variable load can be multiplied by %1 (dead loads as given) before a thrust line no longer fits and the arch turns into a mechanism: less than 1, the arch cannot carry the project&apos;s variable load.</source>
-        <translation>Il carico variabile può essere moltiplicato per %1 (pesi propri come dati) prima che nessuna curva delle pressioni stia più nella muratura e l&apos;arco diventi un meccanismo: meno di 1, l&apos;arco non può portare il carico variabile del progetto.</translation>
+        <translation>Il carico variabile può essere moltiplicato per %1 (pesi propri come dati) prima che la muratura non contenga più alcuna curva delle pressioni e l&apos;arco diventi un meccanismo: meno di 1, l&apos;arco non può portare il carico variabile del progetto.</translation>
     </message>
     <message>
         <source>The collapse mechanism: %1 joints, each a hinge where the collapse thrust line touches an edge of the masonry or, where the masonry crushes, the edge of its stress block, or a joint that slides.</source>
@@ -1133,10 +1069,6 @@
     <message>
         <source>Vehicle: %1</source>
         <translation>Veicolo: %1</translation>
-    </message>
-    <message>
-        <source>The vehicle is driven across the bridge, its first axle at x and its other axles at x + d (forward) or x - d (backward). Each axle&apos;s contact length a spreads through the fill at the angle theta on each side, down to the extrados, over a + 2 h tan(theta) along the span (h the depth from the road surface to the extrados at the axle); across the bridge over the effective width b_e = s + w + 2 h tan(theta), never wider than the ring&apos;s width b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and the vehicle together, dead loads and passive pressure as given.</source>
-        <translation>Il veicolo percorre il ponte, con il primo asse in x e gli altri assi in x + d (in avanti) o x - d (all&apos;indietro). La lunghezza d&apos;impronta a di ogni asse si diffonde nel riempimento con l&apos;angolo θ da ciascun lato, fino all&apos;estradosso, su a + 2 h tan(θ) lungo la luce (h la profondità dal piano stradale all&apos;estradosso in corrispondenza dell&apos;asse); trasversalmente sulla larghezza efficace b_e = s + w + 2 h tan(θ), mai maggiore della larghezza b dell&apos;anello, così che l&apos;anello porta P b / b_e. Il moltiplicatore del carico variabile moltiplica insieme il carico a striscia e il veicolo, pesi propri e spinta passiva come dati.</translation>
     </message>
     <message>
         <source>Wheel track</source>
@@ -1180,7 +1112,7 @@
     </message>
     <message>
         <source>Moved in %1 positions (the vehicle is its own mirror image), the least factor refined to 0.1 mm of position: the live-load factor is %2 with the first axle at x = %3 m, driven %4.</source>
-        <translation>Spostato in %1 posizioni (il veicolo è simmetrico di sé stesso), il minimo moltiplicatore affinato a 0,1 mm di posizione: il moltiplicatore del carico variabile è %2 con il primo asse in x = %3 m, percorso %4.</translation>
+        <translation>Spostato in %1 posizioni (il veicolo è simmetrico), il minimo moltiplicatore affinato a 0,1 mm di posizione: il moltiplicatore del carico variabile è %2 con il primo asse in x = %3 m, percorso %4.</translation>
     </message>
     <message>
         <source>On the ring</source>
@@ -1212,23 +1144,23 @@
     </message>
     <message>
         <source>The upper walls move the springing above the ring&apos;s end:</source>
-        <translation>Le pareti superiori alzano l&apos;imposta sopra l&apos;estremo dell&apos;anello:</translation>
+        <translation>Le pareti superiori (la muratura piena sopra le imposte) alzano l&apos;imposta sopra l&apos;estremo dell&apos;anello:</translation>
     </message>
     <message>
         <source> the left wall takes %1 voussoir of the ring and the arch springs at y = %2 m, %3 m above the ring&apos;s end</source>
-        <translation> la parete sinistra prende %1 concio dell&apos;anello e l&apos;arco imposta a y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello</translation>
+        <translation> la parete sinistra prende %1 concio dell&apos;anello e l&apos;imposta dell&apos;arco è a quota y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello</translation>
     </message>
     <message>
         <source> the left wall takes %1 voussoirs of the ring and the arch springs at y = %2 m, %3 m above the ring&apos;s end</source>
-        <translation> la parete sinistra prende %1 conci dell&apos;anello e l&apos;arco imposta a y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello</translation>
+        <translation> la parete sinistra prende %1 conci dell&apos;anello e l&apos;imposta dell&apos;arco è a quota y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello</translation>
     </message>
     <message>
         <source> the right wall takes %1 voussoir of the ring and the arch springs at y = %2 m, %3 m above the ring&apos;s end</source>
-        <translation> la parete destra prende %1 concio dell&apos;anello e l&apos;arco imposta a y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello</translation>
+        <translation> la parete destra prende %1 concio dell&apos;anello e l&apos;imposta dell&apos;arco è a quota y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello</translation>
     </message>
     <message>
         <source> the right wall takes %1 voussoirs of the ring and the arch springs at y = %2 m, %3 m above the ring&apos;s end</source>
-        <translation> la parete destra prende %1 conci dell&apos;anello e l&apos;arco imposta a y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello</translation>
+        <translation> la parete destra prende %1 conci dell&apos;anello e l&apos;imposta dell&apos;arco è a quota y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello</translation>
     </message>
     <message>
         <source>. The calculation and the assessment hold for the arch between these springings.</source>
@@ -1263,14 +1195,6 @@
         <translation>Punto della curva delle pressioni</translation>
     </message>
     <message>
-        <source>For every section: the edge stresses at the extrados (sig_e) and at the intrados (sig_i), compression positive; the mean shear stress (tau); the compressed part of the joint depth; the normal and shear force (N, T) and the eccentricity of the thrust line (e). N and T are the components of the force that the part of the arch left of the section applies to the part on its right: N across the joint, compression positive; T and tau along the joint, positive toward the extrados.</source>
-        <translation>Per ogni sezione: le tensioni di bordo all&apos;estradosso (sig_e) e all&apos;intradosso (sig_i), positive di compressione; la tensione tangenziale media (tau); la parte compressa dell&apos;altezza del giunto; lo sforzo normale e il taglio (N, T) e l&apos;eccentricità della curva delle pressioni (e). N e T sono le componenti della forza che la parte d&apos;arco a sinistra della sezione applica alla parte alla sua destra: N normale al giunto, positivo di compressione; T e tau lungo il giunto, positivi verso l&apos;estradosso.</translation>
-    </message>
-    <message>
-        <source>The forces of the supports on the arch: H positive toward the arch (toward +x at the left springing, toward -x at the right one), V positive upward. The tie thrust is the force a tie between the springings would carry, positive in tension.</source>
-        <translation>Le forze degli appoggi sull&apos;arco: H positiva verso l&apos;arco (verso +x all&apos;imposta sinistra, verso -x a quella destra), V positiva verso l&apos;alto. Il tiro della catena è la forza che porterebbe una catena fra le imposte, positivo di trazione.</translation>
-    </message>
-    <message>
         <source>The resultants of the horizontal (passive) pressures on the voussoirs next to each springing, positive toward the crown, and their moments about the extrados ends of the ring.</source>
         <translation>Le risultanti delle spinte orizzontali (passive) sui conci vicini a ciascuna imposta, positive verso la chiave, e i loro momenti rispetto agli estremi d&apos;estradosso dell&apos;anello.</translation>
     </message>
@@ -1291,10 +1215,6 @@
         <translation>Momento rispetto all&apos;estremo destro d&apos;estradosso</translation>
     </message>
     <message>
-        <source>Results: the thrust line through its three imposed points and the reactions; below, the voussoirs exploded with the thrust line and the edge stresses (sig_e, sig_i)</source>
-        <translation>Risultati: la curva delle pressioni per i suoi tre punti imposti e le reazioni; sotto, i conci esplosi con la curva delle pressioni e le tensioni di bordo (sig_e, sig_i)</translation>
-    </message>
-    <message>
         <source>Structure</source>
         <translation>Opera</translation>
     </message>
@@ -1312,11 +1232,11 @@
     </message>
     <message>
         <source>Checker</source>
-        <translation>Verificatore</translation>
+        <translation>Verificato</translation>
     </message>
     <message>
         <source>Approver</source>
-        <translation>Approvatore</translation>
+        <translation>Approvato</translation>
     </message>
     <message>
         <source>Not certified: no solver gave an answer that passes both theorems&apos; checks.</source>
@@ -1373,10 +1293,6 @@
     <message>
         <source>The collapse mechanism at the worst position:</source>
         <translation>Il meccanismo di collasso nella posizione peggiore:</translation>
-    </message>
-    <message>
-        <source>compressive strength %1 MPa, a joint of depth h and width b carrying N &lt;= fc b h and |M| &lt;= N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</source>
-        <translation>resistenza a compressione %1 MPa, un giunto di altezza h e larghezza b che porta N &lt;= fc b h e |M| &lt;= N (h/2 - N/(2 fc b)) (un blocco rettangolare delle tensioni), il dominio approssimato dall&apos;interno con corde così che il moltiplicatore del carico variabile sia al più %2% sotto quello esatto</translation>
     </message>
     <message>
         <source>G1 sup, G2 inf: structural permanent loads unfavourable, slab and surfacing favourable</source>
@@ -1462,6 +1378,182 @@
         <source>Span no.</source>
         <translation>Campata n.</translation>
     </message>
+    <message>
+        <source> (γG1 = %1, γG2 = %2</source>
+        <translation> (γG1 = %1, γG2 = %2</translation>
+    </message>
+    <message>
+        <source>: the slab and surfacing left out</source>
+        <translation>: soletta e pavimentazione escluse</translation>
+    </message>
+    <message>
+        <source>the masonry&apos;s compressive strength at its design value fd = fc / (γM FC), γM = %1 and FC = %2%3</source>
+        <translation>la resistenza a compressione della muratura al suo valore di progetto fd = fc / (γM FC), γM = %1 e FC = %2%3</translation>
+    </message>
+    <message>
+        <source>, fd = %1 MPa</source>
+        <translation>, fd = %1 MPa</translation>
+    </message>
+    <message>
+        <source>unlimited compressive strength (Heyman&apos;s hypothesis: crushing is not checked)</source>
+        <translation>resistenza a compressione illimitata (ipotesi di Heyman: lo schiacciamento non è verificato)</translation>
+    </message>
+    <message>
+        <source>joints with the design friction coefficient μ / γμ = %1 / %2 = %3</source>
+        <translation>giunti con il coefficiente d&apos;attrito di progetto μ / γμ = %1 / %2 = %3</translation>
+    </message>
+    <message>
+        <source> The design loads are the unit weights of masonry and fill times γG1, of the slab times γG2, and the variable load times γQ, in every combination of γG1 and γG2 each at its inf or its sup value; the smallest live-load factor governs. </source>
+        <translation> I carichi di progetto sono i pesi specifici della muratura e del riempimento per γG1, della soletta per γG2, e il carico variabile per γQ, in ogni combinazione di γG1 e γG2 ciascuno al suo valore inf o sup; governa il minore dei coefficienti del carico variabile. </translation>
+    </message>
+    <message>
+        <source> The thickness factor t/tmin is found for the project&apos;s own loads under the hypotheses of the assessment, every segment&apos;s thickness scaled alike while the road surface, the slab and the loads above stay where the project puts them.</source>
+        <translation> Il rapporto di spessore t/tmin è calcolato per i carichi del progetto con le ipotesi della verifica, scalando allo stesso modo lo spessore di ogni segmento mentre il piano stradale, la soletta e i carichi sovrastanti restano dove li pone il progetto.</translation>
+    </message>
+    <message>
+        <source> The soil&apos;s passive pressure on the voussoirs next to the springings (Kp = %1) is a resistance bounded by the characteristic vertical loads resting on them, divided by γR = %2.</source>
+        <translation> La spinta passiva del terreno sui conci vicini alle imposte (Kp = %1) è una resistenza limitata dai carichi verticali caratteristici che vi gravano, divisi per γR = %2.</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>non assegnato</translation>
+    </message>
+    <message>
+        <source>no verdict</source>
+        <translation>nessun esito</translation>
+    </message>
+    <message>
+        <source>The arch is adequate under the partial factors of the code basis &quot;%1&quot;: its adequacy factor is %2 ≥ 1.</source>
+        <translation>Esito: verifica soddisfatta con i coefficienti parziali del riferimento normativo &quot;%1&quot;: il suo fattore di adeguatezza è %2 ≥ 1.</translation>
+    </message>
+    <message>
+        <source>The verdict keeps Heyman&apos;s hypothesis of a masonry that never crushes: crushing is not checked.</source>
+        <translation>L&apos;esito mantiene l&apos;ipotesi di Heyman di una muratura che non si schiaccia mai: lo schiacciamento non è verificato.</translation>
+    </message>
+    <message>
+        <source>x = %1 to %2 m</source>
+        <translation>x = da %1 a %2 m</translation>
+    </message>
+    <message>
+        <source>%1 %2 kN/m² × γQ %3, x = %4 to %5 m</source>
+        <translation>%1 %2 kN/m² × γQ %3, da x = %4 a %5 m</translation>
+    </message>
+    <message>
+        <source>Geometric factor of safety t/tmin (Heyman)</source>
+        <translation>Coefficiente di sicurezza geometrico t/tmin (Heyman)</translation>
+    </message>
+    <message>
+        <source>Thickness factor t/tmin (the assessment&apos;s hypotheses)</source>
+        <translation>Rapporto di spessore t/tmin (ipotesi della verifica)</translation>
+    </message>
+    <message>
+        <source>compressive strength %1 MPa, a joint of depth h and width b carrying N ≤ fc b h and |M| ≤ N (h/2 - N/(2 fc b)) (a rectangular stress block), the domain approached from inside by chords so that the live-load factor lies within %2% below the exact one</source>
+        <translation>resistenza a compressione %1 MPa, un giunto di altezza h e larghezza b che porta N ≤ fc b h e |M| ≤ N (h/2 - N/(2 fc b)) (un blocco rettangolare delle tensioni), il dominio approssimato dall&apos;interno con corde così che il moltiplicatore del carico variabile sia al più %2% sotto quello esatto</translation>
+    </message>
+    <message>
+        <source>; joints that slide beyond |T| = μ N, μ = %1</source>
+        <translation>; giunti che scorrono oltre |T| = μ N, μ = %1</translation>
+    </message>
+    <message>
+        <source>At the least thickness the walls take %1 voussoirs of the ring on the left and %2 on the right (%3 and %4 at the project&apos;s thickness): the arch analysed there springs elsewhere and has another shape than the project&apos;s.</source>
+        <translation>Allo spessore minimo le pareti prendono %1 conci dell&apos;anello a sinistra e %2 a destra (%3 e %4 allo spessore del progetto): l&apos;arco analizzato lì ha le imposte altrove e una forma diversa da quella del progetto.</translation>
+    </message>
+    <message>
+        <source>Exact limit analysis of the same voussoirs and loads. Unlike the three-hinged thrust line above, it considers every thrust line in equilibrium with the loads, whatever its hinges. The geometric safety rests on Heyman&apos;s hypotheses (rigid voussoirs, no tensile strength, unlimited compressive strength, no sliding, passive pressure as a fixed load); a thrust line lies within the fraction s of the joints when at every joint |e| ≤ s h/2. The thrust range, the live-load factor, the worst load position and the minimum thickness rest on these hypotheses: %1. The figures of this section are those of the project&apos;s own (characteristic) loads; the conclusions give the adequacy under the design values of the code basis.</source>
+        <translation>Analisi limite esatta degli stessi conci e carichi. A differenza della curva delle pressioni per tre cerniere qui sopra, considera ogni curva delle pressioni in equilibrio con i carichi, quali che siano le sue cerniere. La sicurezza geometrica si fonda sulle ipotesi di Heyman (conci rigidi, nessuna resistenza a trazione, resistenza a compressione illimitata, nessuno scorrimento, spinta passiva come carico fisso); una curva delle pressioni sta nella frazione s dei giunti quando in ogni giunto |e| ≤ s h/2. Il campo della spinta, il moltiplicatore del carico variabile, la posizione peggiore del carico e lo spessore minimo si fondano su queste ipotesi: %1. I valori di questa sezione sono quelli dei carichi del progetto (caratteristici); le conclusioni danno l&apos;adeguatezza con i valori di progetto del riferimento normativo.</translation>
+    </message>
+    <message>
+        <source> kN/m² over </source>
+        <translation> kN/m² su </translation>
+    </message>
+    <message>
+        <source>Thickness factor (the hypotheses above)</source>
+        <translation>Rapporto di spessore (ipotesi sopra)</translation>
+    </message>
+    <message>
+        <source>The thickness factor t/tmin = %1: the ring is that many times as thick as the thinnest ring of the same shape that still holds a thrust line under the same loads and the hypotheses above. With a finite strength or friction it is not Heyman&apos;s geometric factor of safety, which holds for rigid masonry that never slides.</source>
+        <translation>Il rapporto di spessore t/tmin = %1: l&apos;anello è altrettante volte più spesso dell&apos;anello più sottile della stessa forma che contiene ancora una curva delle pressioni sotto gli stessi carichi e con le ipotesi sopra. Con una resistenza finita o con l&apos;attrito non è il coefficiente di sicurezza geometrico di Heyman, che vale per una muratura rigida che non scorre.</translation>
+    </message>
+    <message>
+        <source>The vehicle is driven across the bridge, its first axle at x and its other axles at x + d (forward) or x - d (backward). Each axle&apos;s contact length a spreads through the fill at the angle θ on each side, down to the extrados, over a + 2 h tan(θ) along the span (h the depth from the road surface to the extrados at the axle); across the bridge over the effective width b_e = s + w + 2 h tan(θ), never wider than the ring&apos;s width b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and the vehicle together, dead loads and passive pressure as given.</source>
+        <translation>Il veicolo percorre il ponte, con il primo asse in x e gli altri assi in x + d (in avanti) o x - d (all&apos;indietro). La lunghezza d&apos;impronta a di ogni asse si diffonde nel riempimento con l&apos;angolo θ da ciascun lato, fino all&apos;estradosso, su a + 2 h tan(θ) lungo la luce (h la profondità dal piano stradale all&apos;estradosso in corrispondenza dell&apos;asse); trasversalmente sulla larghezza efficace b_e = s + w + 2 h tan(θ), mai maggiore della larghezza b dell&apos;anello, così che l&apos;anello porta P b / b_e. Il moltiplicatore del carico variabile moltiplica insieme il carico a striscia e il veicolo, pesi propri e spinta passiva come dati.</translation>
+    </message>
+    <message>
+        <source>Three-hinged thrust line: hypotheses</source>
+        <translation>Curva delle pressioni per tre cerniere: ipotesi</translation>
+    </message>
+    <message>
+        <source>This section and the next show one thrust line through three imposed points, under rigid hypotheses of their own: the voussoirs never slide and the strength is not limited. It illustrates one state of equilibrium; it is not the assessment, and the verdict does not rest on it. The assessment and the conclusions state their own hypotheses (strength, friction, soil, partial factors).</source>
+        <translation>Questa sezione e la successiva mostrano una curva delle pressioni per tre punti imposti, con ipotesi rigide proprie: i conci non scorrono mai e la resistenza non è limitata. Illustrano uno stato di equilibrio; non sono la verifica, e l&apos;esito non si fonda su di esse. La verifica e le conclusioni dichiarano le proprie ipotesi (resistenza, attrito, terreno, coefficienti parziali).</translation>
+    </message>
+    <message>
+        <source>Three-hinged thrust line: results</source>
+        <translation>Curva delle pressioni per tre cerniere: risultati</translation>
+    </message>
+    <message>
+        <source>For every section: the edge stresses at the extrados (σe) and at the intrados (σi), compression positive; the mean shear stress (τ); the compressed part of the joint depth; the normal and shear force (N, T) and the eccentricity of the thrust line (e). N and T are the components of the force that the part of the arch left of the section applies to the part on its right: N across the joint, compression positive; T and τ along the joint, positive toward the extrados.</source>
+        <translation>Per ogni sezione: le tensioni di bordo all&apos;estradosso (σe) e all&apos;intradosso (σi), positive di compressione; la tensione tangenziale media (τ); la parte compressa dell&apos;altezza del giunto; lo sforzo normale e il taglio (N, T) e l&apos;eccentricità della curva delle pressioni (e). N e T sono le componenti della forza che la parte d&apos;arco a sinistra della sezione applica alla parte alla sua destra: N normale al giunto, positivo di compressione; T e τ lungo il giunto, positivi verso l&apos;estradosso.</translation>
+    </message>
+    <message>
+        <source>These elastic stresses are not compared with the masonry&apos;s strength fc: they belong to one illustrative thrust line. The assessment checks crushing at every joint through the stress block of the design strength.</source>
+        <translation>Queste tensioni elastiche non sono confrontate con la resistenza fc della muratura: appartengono a una curva delle pressioni illustrativa. La verifica controlla lo schiacciamento in ogni giunto con il blocco rettangolare delle tensioni alla resistenza di progetto.</translation>
+    </message>
+    <message>
+        <source>The forces of the supports on the arch: H positive toward the arch (toward +x at the left springing, toward -x at the right one), V positive upward. The model has no tie: the last row is the force a tie between the springings would have to carry, positive in tension.</source>
+        <translation>Le forze degli appoggi sull&apos;arco: H positiva verso l&apos;arco (verso +x all&apos;imposta sinistra, verso -x a quella destra), V positiva verso l&apos;alto. Il modello non ha catena: l&apos;ultima riga è la forza che dovrebbe portare una catena fra le imposte, positiva di trazione.</translation>
+    </message>
+    <message>
+        <source>Force a tie at the springings would carry (none in the model)</source>
+        <translation>Forza che porterebbe una catena alle imposte (assente nel modello)</translation>
+    </message>
+    <message>
+        <source>Passive pressure resultants</source>
+        <translation>Risultanti della spinta passiva</translation>
+    </message>
+    <message>
+        <source>Results: the thrust line through its three imposed points and the reactions; below, the voussoirs exploded with the thrust line and the edge stresses (σe, σi)</source>
+        <translation>Risultati: la curva delle pressioni per i suoi tre punti imposti e le reazioni; sotto, i conci esplosi con la curva delle pressioni e le tensioni di bordo (σe, σi)</translation>
+    </message>
+    <message>
+        <source>Strength, friction and soil</source>
+        <translation>Resistenza, attrito e terreno</translation>
+    </message>
+    <message>
+        <source>fc is the masonry&apos;s mean compressive strength as the engineer typed it, with its source (tests, or the tables for the knowledge level); 0 stands for unlimited strength. Under a code basis the confidence factor FC and the partial factor γM divide it into the design strength fd, as the Circolare of 21 January 2019 n. 7, §C8.5.4, reads for existing masonry; the friction coefficient μ is divided by γμ.</source>
+        <translation>fc è la resistenza media a compressione della muratura assunta dal progettista, con la sua fonte (prove, o le tabelle per il livello di conoscenza); 0 indica resistenza illimitata. Con un riferimento normativo il fattore di confidenza FC e il coefficiente parziale γM la dividono nella resistenza di progetto fd, come la Circolare 21 gennaio 2019 n. 7, §C8.5.4, prevede per la muratura esistente; il coefficiente d&apos;attrito μ è diviso per γμ.</translation>
+    </message>
+    <message>
+        <source>unlimited</source>
+        <translation>illimitata</translation>
+    </message>
+    <message>
+        <source>Design strength fd = fc / (γM FC)</source>
+        <translation>Resistenza di progetto fd = fc / (γM FC)</translation>
+    </message>
+    <message>
+        <source>Compressive strength of the masonry (mean)</source>
+        <translation>Resistenza a compressione della muratura (media)</translation>
+    </message>
+    <message>
+        <source>Compressive strength of segment %1 (mean)</source>
+        <translation>Resistenza a compressione del segmento %1 (media)</translation>
+    </message>
+    <message>
+        <source>Friction coefficient of the joints</source>
+        <translation>Coefficiente d&apos;attrito dei giunti</translation>
+    </message>
+    <message>
+        <source>no sliding</source>
+        <translation>nessuno scorrimento</translation>
+    </message>
+    <message>
+        <source>Design friction coefficient μ / γμ</source>
+        <translation>Coefficiente d&apos;attrito di progetto μ / γμ</translation>
+    </message>
+    <message>
+        <source>Share of the passive pressure the soil may mobilise</source>
+        <translation>Quota della spinta passiva che il terreno può mobilitare</translation>
+    </message>
 </context>
 <context>
     <name>Schema</name>
@@ -1478,7 +1570,7 @@
     <name>Veicoli</name>
     <message>
         <source>LM1 tandem</source>
-        <translation>LM1 tandem</translation>
+        <translation>Schema di carico 1 (tandem)</translation>
     </message>
     <message>
         <source>LM2 single axle</source>
@@ -1940,10 +2032,6 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
         <translation>segni in alto: moltiplicatore oltre il grafico (blu), nessun collasso per il solo carico variabile (grigio)</translation>
     </message>
     <message>
-        <source>least %1 at xq1 = %2 m</source>
-        <translation>minimo %1 a xq1 = %2 m</translation>
-    </message>
-    <message>
         <source>Thrust line of least eccentricity: within s = %1 of the half depth</source>
         <translation>Curva delle pressioni di minima eccentricità: entro s = %1 della semialtezza</translation>
     </message>
@@ -2084,10 +2172,6 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
         <translation>all&apos;indietro</translation>
     </message>
     <message>
-        <source>least %1 at x = %2 m</source>
-        <translation>minimo %1 in x = %2 m</translation>
-    </message>
-    <message>
         <source>No positions: the project has no vehicle</source>
         <translation>Nessuna posizione: il progetto non ha un veicolo</translation>
     </message>
@@ -2167,19 +2251,19 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
     </message>
     <message>
         <source>Springing raised: the left wall takes %1 voussoir; the arch springs at y = %2 m, %3 m above the ring&apos;s end.</source>
-        <translation>Imposta rialzata: la parete sinistra prende %1 concio; l&apos;arco imposta a y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello.</translation>
+        <translation>Imposta rialzata: la parete sinistra prende %1 concio; l&apos;imposta dell&apos;arco è a quota y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello.</translation>
     </message>
     <message>
         <source>Springing raised: the left wall takes %1 voussoirs; the arch springs at y = %2 m, %3 m above the ring&apos;s end.</source>
-        <translation>Imposta rialzata: la parete sinistra prende %1 conci; l&apos;arco imposta a y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello.</translation>
+        <translation>Imposta rialzata: la parete sinistra prende %1 conci; l&apos;imposta dell&apos;arco è a quota y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello.</translation>
     </message>
     <message>
         <source>Springing raised: the right wall takes %1 voussoir; the arch springs at y = %2 m, %3 m above the ring&apos;s end.</source>
-        <translation>Imposta rialzata: la parete destra prende %1 concio; l&apos;arco imposta a y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello.</translation>
+        <translation>Imposta rialzata: la parete destra prende %1 concio; l&apos;imposta dell&apos;arco è a quota y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello.</translation>
     </message>
     <message>
         <source>Springing raised: the right wall takes %1 voussoirs; the arch springs at y = %2 m, %3 m above the ring&apos;s end.</source>
-        <translation>Imposta rialzata: la parete destra prende %1 conci; l&apos;arco imposta a y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello.</translation>
+        <translation>Imposta rialzata: la parete destra prende %1 conci; l&apos;imposta dell&apos;arco è a quota y = %2 m, %3 m sopra l&apos;estremo dell&apos;anello.</translation>
     </message>
     <message>
         <source>Voro - how safe is the arch: exact limit analysis</source>
@@ -2229,7 +2313,7 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>Depth ratio 1/s = %1: each joint is that many times as deep as this thrust line needs.</source>
-        <translation>Rapporto di altezza 1/s = %1: ogni giunto è altrettante volte più alto di quanto questa curva richieda.</translation>
+        <translation>Rapporto fra le altezze 1/s = %1: ogni giunto è altrettante volte più alto di quanto questa curva richieda.</translation>
     </message>
     <message>
         <source>It follows the centre line of every joint (s = 0): the ring is the funicular of its loads.</source>
@@ -2504,7 +2588,7 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>typed by the engineer</source>
-        <translation>digitato dal progettista</translation>
+        <translation>assunto dal progettista</translation>
     </message>
     <message>
         <source>NTC 2018 (Italy)</source>
@@ -2900,6 +2984,58 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <source>Il calcolo a tre cerniere vale per un solo anello: per un ponte di più campate si calcola una campata alla volta (voro-cli solve); la verifica analizza il ponte intero.</source>
         <translation>Il calcolo a tre cerniere vale per un solo anello: per un ponte di più campate si calcola una campata alla volta (voro-cli solve); la verifica analizza il ponte intero.</translation>
     </message>
+    <message>
+        <source>A thrust line still fits, under the hypotheses above, with the thinnest segment %1 m thick (f = %2);
+  thickness factor t/tmin = %3 under these hypotheses (with a finite strength or friction it is
+  not Heyman&apos;s geometric factor of safety, which holds for rigid masonry).</source>
+        <translation>Una curva delle pressioni sta ancora nella muratura, con le ipotesi sopra, con il segmento più sottile
+  spesso %1 m (f = %2); rapporto di spessore t/tmin = %3 con queste ipotesi (con una resistenza
+  finita o con l&apos;attrito non è il coefficiente di sicurezza geometrico di Heyman, che vale per la muratura rigida).</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>non assegnato</translation>
+    </message>
+    <message>
+        <source>crushing not checked: the masonry&apos;s compressive strength fc is not given for every ring</source>
+        <translation>schiacciamento non verificato: la resistenza a compressione fc della muratura non è assegnata per ogni anello</translation>
+    </message>
+    <message>
+        <source>the masonry&apos;s partial factor γM is not given</source>
+        <translation>il coefficiente parziale γM della muratura non è assegnato</translation>
+    </message>
+    <message>
+        <source>the knowledge level (LC1, LC2 or LC3) is not given</source>
+        <translation>il livello di conoscenza (LC1, LC2 o LC3) non è assegnato</translation>
+    </message>
+    <message>
+        <source>No verdict: %1. The figures under the stated hypotheses are given below; they are not a verdict of the code.</source>
+        <translation>Nessun esito: %1. I valori con le ipotesi dichiarate sono riportati di seguito; non costituiscono un esito di verifica normativa.</translation>
+    </message>
+    <message>
+        <source>not given: no verdict without it</source>
+        <translation>non assegnato: senza di esso nessun esito</translation>
+    </message>
+    <message>
+        <source>default (no reduction)</source>
+        <translation>predefinito (nessuna riduzione)</translation>
+    </message>
+    <message>
+        <source>live-load factor λ</source>
+        <translation>coefficiente del carico variabile λ</translation>
+    </message>
+    <message>
+        <source>least %1 at xq1 = %2 m (the cross)</source>
+        <translation>minimo %1 a xq1 = %2 m (la croce)</translation>
+    </message>
+    <message>
+        <source>curves cut at the top: largest factor %1</source>
+        <translation>curve tagliate in alto: coefficiente massimo %1</translation>
+    </message>
+    <message>
+        <source>least %1 at x = %2 m (the cross)</source>
+        <translation>minimo %1 in x = %2 m (la croce)</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>
@@ -3078,15 +3214,15 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>Engineer</source>
-        <translation>Ingegnere</translation>
+        <translation>Redatto</translation>
     </message>
     <message>
         <source>Checker</source>
-        <translation>Verificatore</translation>
+        <translation>Verificato</translation>
     </message>
     <message>
         <source>Approver</source>
-        <translation>Approvatore</translation>
+        <translation>Approvato</translation>
     </message>
     <message>
         <source>Revision</source>
@@ -3107,6 +3243,10 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>Design strength fc / (γM FC), design friction μ / γμ, the soil&apos;s passive resistance from the characteristic loads over γR; the adequacy factor is the live-load factor of the design loads, the smallest of the combinations.</source>
         <translation>Resistenza di progetto fc / (γM FC), attrito di progetto μ / γμ, resistenza passiva del terreno dai carichi caratteristici divisi per γR; il fattore di adeguatezza è il moltiplicatore dei carichi variabili di progetto, il minore fra le combinazioni.</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>non assegnato</translation>
     </message>
 </context>
 <context>
@@ -3802,7 +3942,7 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>Depth ratio 1/s</source>
-        <translation>Rapporto di altezza 1/s</translation>
+        <translation>Rapporto fra le altezze 1/s</translation>
     </message>
     <message>
         <source>Each joint&apos;s depth over the depth the thrust line of least eccentricity needs</source>
@@ -3967,6 +4107,10 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>structural permanent loads favourable, slab and surfacing unfavourable</source>
         <translation>carichi permanenti strutturali favorevoli, soletta e pavimentazione sfavorevoli</translation>
+    </message>
+    <message>
+        <source>NO VERDICT</source>
+        <translation>NESSUN ESITO</translation>
     </message>
 </context>
 <context>
@@ -4188,7 +4332,7 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>%1: the wall takes %2 voussoirs, the arch springs at y = %3 m (%4 m above the ring&apos;s end)</source>
-        <translation>%1: la parete prende %2 conci, l&apos;arco imposta a y = %3 m (%4 m sopra l&apos;estremo dell&apos;anello)</translation>
+        <translation>%1: la parete prende %2 conci, l&apos;imposta dell&apos;arco è a quota y = %3 m (%4 m sopra l&apos;estremo dell&apos;anello)</translation>
     </message>
     <message>
         <source>Left</source>

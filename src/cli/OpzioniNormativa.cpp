@@ -34,7 +34,10 @@ SceltaNormativa LeggiSceltaNormativa(const Argomenti& a) {
 void ApplicaSceltaNormativa(const SceltaNormativa& s, DatiNormativa& n) {
   if (s.base) ApplicaNormativa(n, *s.base);
   if (s.livello) ApplicaLivello(n, *s.livello);
-  for (const auto& [nome, valore] : s.fattori) *FattorePerNome(n.coefficienti, nome) = valore;
+  for (const auto& [nome, valore] : s.fattori) {
+    *FattorePerNome(n.coefficienti, nome) = valore;
+    if (nome == "gM") n.gMDato = true;
+  }
 }
 
 }  // namespace voro::cli

@@ -130,14 +130,22 @@ void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int inden
   const RisultatiSicurezza& r = p.sicurezza;
   if (p.adeguatezza) {
     const Adeguatezza& a = *p.adeguatezza;
-    o.campo("adequacyFactor", a.fattore());
-    if (a.certificata()) o.campo("adequate", a.adeguato());
+    o.campo("adequacyFactor", a.verdetto() ? a.fattore() : std::nullopt);
+    if (a.verdetto() && a.certificata()) o.campo("adequate", a.adeguato());
     else o.chiave("adequate") << "null";
-    o.chiave("combination") << quoted(NomeCombinazione(a.governante().combinazione));
+    if (a.verdetto()) o.chiave("combination") << quoted(NomeCombinazione(a.governante().combinazione));
+    else o.chiave("combination") << "null";
+    // What the code basis needs for a verdict and the project does not state.
+    std::string manca;
+    for (const auto& [nome, si] : {std::pair{"compressiveStrength", a.mancanze.resistenza},
+                                   std::pair{"gM", a.mancanze.gM}, std::pair{"knowledgeLevel", a.mancanze.livello}})
+      if (si) manca += std::string(manca.empty() ? "" : ", ") + quoted(nome);
+    o.chiave("noVerdict") << "[" << manca << "]";
     const DatiNormativa& n = s.dati.Normativa;
     Oggetto f(o.chiave("partialFactors"), o.rientro());
     f.chiave("code") << quoted(NomeNormativa(n.base));
-    f.chiave("knowledgeLevel") << quoted(NomeLivello(n.livello));
+    if (n.livello) f.chiave("knowledgeLevel") << quoted(NomeLivello(*n.livello));
+    else f.chiave("knowledgeLevel") << "null";
     // The factors as typed: the shortest number that reads back to each.
     const CoefficientiParziali& c = a.coefficienti;
     f.chiave("gG1sup") << CampoNumero(c.gG1sup);
@@ -145,7 +153,8 @@ void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int inden
     f.chiave("gG2sup") << CampoNumero(c.gG2sup);
     f.chiave("gG2inf") << CampoNumero(c.gG2inf);
     f.chiave("gQ") << CampoNumero(c.gQ);
-    f.chiave("gM") << CampoNumero(c.gM);
+    if (a.mancanze.gM) f.chiave("gM") << "null";
+    else f.chiave("gM") << CampoNumero(c.gM);
     f.chiave("FC") << CampoNumero(c.FC);
   }
   o.campo("admissible", r.ammissibile);

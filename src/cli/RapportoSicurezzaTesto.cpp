@@ -272,10 +272,15 @@ void ScriviRapportoSicurezza(std::ostream& out, const ProgettoValutato& p) {
         << "\n";
   } else {
     out << "  "
-        << Componi(l.traduci("Voro", "A thrust line still fits, under the hypotheses above, with the thinnest segment "
-                                     "%1 m thick (f = %2);\n  geometric factor of safety (Heyman) t/tmin = %3: the "
-                                     "ring is that many times as thick as the\n  thinnest ring of the same shape that "
-                                     "still holds a thrust line under these loads."),
+        << Componi(!r.resistenzaFinita && !r.attrito
+                       ? l.traduci("Voro", "A thrust line still fits, under the hypotheses above, with the thinnest "
+                                           "segment %1 m thick (f = %2);\n  geometric factor of safety (Heyman) t/tmin = "
+                                           "%3: the ring is that many times as thick as the\n  thinnest ring of the "
+                                           "same shape that still holds a thrust line under these loads.")
+                       : l.traduci("Voro", "A thrust line still fits, under the hypotheses above, with the thinnest "
+                                           "segment %1 m thick (f = %2);\n  thickness factor t/tmin = %3 under these "
+                                           "hypotheses (with a finite strength or friction it is\n  not Heyman's "
+                                           "geometric factor of safety, which holds for rigid masonry)."),
                    {fmt(dec, "%.4f", *r.spessoreMinimo), fmtFattore(dec, *r.fattoreMinimo, 4), fmtFattore(dec, *r.fattoreSpessore, 3)})
         << "\n";
     if (!r.contattiSpessoreMinimo.empty())

@@ -59,7 +59,7 @@ void ScriviCsvSicurezza(std::ostream& out, const std::vector<ProgettoValutato>& 
     }
     const RisultatiSicurezza& r = p.sicurezza;
     out << "ok,";
-    if (p.adeguatezza)
+    if (p.adeguatezza && p.adeguatezza->verdetto())
       out << (p.adeguatezza->adeguato() ? "true" : "false") << ',' << valore(p.adeguatezza->fattore()) << ','
           << NomeCombinazione(p.adeguatezza->governante().combinazione) << ',';
     else

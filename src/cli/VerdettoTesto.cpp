@@ -5,6 +5,7 @@
 
 #include "cli/Comune.h"
 #include "cli/RapportiSicurezza.h"
+#include "data/Mancanze.h"
 #include "data/Normative.h"
 
 namespace voro::cli {
@@ -44,6 +45,14 @@ void ScriviVerdetto(std::ostream& out, const ProgettoValutato& p) {
   Regional lingua(dec, "");
   lingua.setTraduzioni(l.traduzioni());
   out << "\n";
+  const std::string livello = n.livello ? NomeLivello(*n.livello) : l.traduci("Voro", "not given");
+  if (!a.verdetto()) {
+    out << TestoMancanze(a.mancanze, lingua) << "\n  "
+        << Componi(l.traduci("Voro", "Code basis: %1, knowledge level %2."),
+                   {l.traduci("Voro", NomeNormativa(n.base).c_str()), livello})
+        << "\n";
+    return;
+  }
   if (!a.certificata())
     out << l.traduci("Voro", "Verdict: not certified (a figure it rests on has no certified answer)");
   else if (!a.fattore())
@@ -54,7 +63,7 @@ void ScriviVerdetto(std::ostream& out, const ProgettoValutato& p) {
                    {fmtFattore(dec, *a.fattore(), 3)});
   out << "\n  "
       << Componi(l.traduci("Voro", "Code basis: %1, knowledge level %2."),
-                 {l.traduci("Voro", NomeNormativa(n.base).c_str()), NomeLivello(n.livello)})
+                 {l.traduci("Voro", NomeNormativa(n.base).c_str()), livello})
       << "\n  "
       << Componi(l.traduci("Voro", "Partial factors: gG1 %1 / %2, gG2 %3 / %4 (unfavourable / favourable), gQ %5, "
                                    "gM %6, FC %7."),

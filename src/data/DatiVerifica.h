@@ -3,6 +3,7 @@
 // design values, and who signs the report.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "data/Scalars.h"
@@ -36,7 +37,10 @@ struct CoefficientiParziali {
 
 struct DatiNormativa {
   BaseNormativa base = BaseNormativa::Digitata;
-  LivelloConoscenza livello = LivelloConoscenza::LC3;
+  // The codes give no default for either: a verdict under EN or NTC needs
+  // the knowledge level and the masonry's factor gM stated by the engineer.
+  std::optional<LivelloConoscenza> livello;
+  bool gMDato = false;
   CoefficientiParziali coefficienti;
   bool operator==(const DatiNormativa&) const = default;
 };

@@ -23,6 +23,8 @@ constexpr const char* kFCNTC =
     VORO_NOOP("Voro", "Circolare 21.01.2019 n. 7, §C8.5.4 (knowledge levels and confidence factors)");
 constexpr const char* kFCEN = VORO_NOOP("Voro", "EN 1998-3:2005, §3.3.1, Table 3.1 (confidence factor CF)");
 constexpr const char* kDigitato = VORO_NOOP("Voro", "typed by the engineer");
+constexpr const char* kNonDato = VORO_NOOP("Voro", "not given: no verdict without it");
+constexpr const char* kNessunaRiduzione = VORO_NOOP("Voro", "default (no reduction)");
 
 }  // namespace
 
@@ -79,7 +81,7 @@ CoefficientiParziali CoefficientiNormativa(const DatiNormativa& n) {
       c.gQ = 1.35f;
       break;
   }
-  c.FC = FattoreConfidenza(n.livello);
+  if (n.livello) c.FC = FattoreConfidenza(*n.livello);
   return c;
 }
 
@@ -89,17 +91,26 @@ std::vector<ClausolaFattore> ClausoleNormativa(const DatiNormativa& n, const Reg
   const bool digitata = n.base == BaseNormativa::Digitata;
   auto testo = [lingua](const char* t) { return lingua ? lingua->traduci("Voro", t) : std::string(t); };
   const std::string tabella = testo(n.base == BaseNormativa::Eurocodice ? kTabellaEN : kTabellaNTC);
-  const std::string fc = testo(n.base == BaseNormativa::Eurocodice ? kFCEN : kFCNTC) + ", " + NomeLivello(n.livello);
   const std::string digitato = testo(kDigitato);
   // A value the engineer changed from the code's own is theirs, not the code's.
   auto voce = [digitata, &digitato](const char* nome, Single valore, Single codice, const std::string& fonte) {
     return ClausolaFattore{nome, valore, !digitata && valore == codice ? fonte : digitato};
   };
+  // The resistances' factors the engineer left at 1 reduce nothing: a default, not a choice.
+  auto riduzione = [&](const char* nome, Single valore) {
+    return ClausolaFattore{nome, valore, valore == 1 ? testo(kNessunaRiduzione) : digitato};
+  };
+  ClausolaFattore gM{"γM", c.gM, digitato};
+  if (!n.gMDato) gM = digitata ? riduzione("γM", c.gM) : ClausolaFattore{"γM", c.gM, testo(kNonDato), false};
+  ClausolaFattore fc = voce("FC", c.FC, p.FC,
+                            testo(n.base == BaseNormativa::Eurocodice ? kFCEN : kFCNTC) + ", " +
+                                (n.livello ? NomeLivello(*n.livello) : std::string()));
+  if (!n.livello) fc = digitata ? riduzione("FC", c.FC) : ClausolaFattore{"FC", c.FC, testo(kNonDato), false};
   return {voce("γG1,sup", c.gG1sup, p.gG1sup, tabella), voce("γG1,inf", c.gG1inf, p.gG1inf, tabella),
           voce("γG2,sup", c.gG2sup, p.gG2sup, tabella), voce("γG2,inf", c.gG2inf, p.gG2inf, tabella),
-          voce("γQ", c.gQ, p.gQ, tabella),              ClausolaFattore{"γM", c.gM, digitato},
-          voce("FC", c.FC, p.FC, fc),                   ClausolaFattore{"γμ", c.gMu, digitato},
-          ClausolaFattore{"γR", c.gR, digitato}};
+          voce("γQ", c.gQ, p.gQ, tabella),              gM,
+          fc,                                           riduzione("γμ", c.gMu),
+          riduzione("γR", c.gR)};
 }
 
 void ApplicaNormativa(DatiNormativa& n, BaseNormativa b) {

@@ -35,11 +35,14 @@ void ApplicaLivello(DatiNormativa& n, LivelloConoscenza l);
 struct ClausolaFattore {
   std::string fattore;    // "γG1,sup"
   Single valore = 0;
-  std::string fonte;      // the clause, or "typed by the engineer"
+  std::string fonte;      // the clause, "typed by the engineer", or why it is missing
+  bool dato = true;       // false: a factor the verdict needs that was not given
 };
 
-// The eight factors of n in the order of the table, each with its clause;
-// a value that differs from the code's preset is "typed by the engineer".
+// The factors of n in the order of the table, each with its clause; a value
+// that differs from the code's preset is "typed by the engineer", a
+// resistance's factor left at 1 a default, and gM or FC without a knowledge
+// level under a code basis not given.
 // The clauses in the language of lingua, in English without it.
 std::vector<ClausolaFattore> ClausoleNormativa(const DatiNormativa& n, const Regional* lingua = nullptr);
 

@@ -108,10 +108,10 @@ SezioneFile sezioneVeicolo() {
   return s;
 }
 
-// "Normativa",code basis (0 as typed, 1 EN, 2 NTC),knowledge level (1..3),
-// gG1sup,gG1inf,gG2sup,gG2inf,gQ,gM,FC[,gMu[,gR]]: the friction's and the
-// soil's factors only where they are not 1, so that the files written before
-// them read and write alike.
+// "Normativa",code basis (0 as typed, 1 EN, 2 NTC),knowledge level (1..3, 0
+// not given),gG1sup,gG1inf,gG2sup,gG2inf,gQ,gM (empty: not given),FC[,gMu[,gR]]:
+// the friction's and the soil's factors only where they are not 1, so that
+// the files written before them read and write alike.
 SezioneFile sezioneNormativa() {
   SezioneFile s;
   s.etichetta = "Normativa";
@@ -119,10 +119,12 @@ SezioneFile sezioneNormativa() {
     const DatiNormativa& n = d.Normativa;
     if (n == DatiNormativa{}) return std::vector<std::string>{};
     const CoefficientiParziali& c = n.coefficienti;
+    const bool gMDato = n.gMDato || c.gM != 1;
     std::vector<std::string> v{std::to_string(static_cast<int>(n.base)),
-                               std::to_string(static_cast<int>(n.livello) + 1),
+                               std::to_string(n.livello ? static_cast<int>(*n.livello) + 1 : 0),
                                CampoNumero(c.gG1sup), CampoNumero(c.gG1inf), CampoNumero(c.gG2sup),
-                               CampoNumero(c.gG2inf), CampoNumero(c.gQ), CampoNumero(c.gM), CampoNumero(c.FC)};
+                               CampoNumero(c.gG2inf), CampoNumero(c.gQ), gMDato ? CampoNumero(c.gM) : std::string(),
+                               CampoNumero(c.FC)};
     if (c.gMu != 1 || c.gR != 1) v.push_back(CampoNumero(c.gMu));
     if (c.gR != 1) v.push_back(CampoNumero(c.gR));
     return v;
@@ -132,14 +134,18 @@ SezioneFile sezioneNormativa() {
     float base = 0, livello = 0;
     CoefficientiParziali c;
     if (!LeggiNumero(v[0], base) || !LeggiNumero(v[1], livello)) return false;
-    if (!(base == 0 || base == 1 || base == 2) || !(livello == 1 || livello == 2 || livello == 3)) return false;
+    if (!(base == 0 || base == 1 || base == 2) || !(livello == 0 || livello == 1 || livello == 2 || livello == 3))
+      return false;
+    const bool gMDato = !v[7].empty();
     float* fattori[] = {&c.gG1sup, &c.gG1inf, &c.gG2sup, &c.gG2inf, &c.gQ, &c.gM, &c.FC};
     for (std::size_t k = 0; k < 7; ++k)
-      if (!LeggiNumero(v[k + 2], *fattori[k])) return false;
+      if ((k != 5 || gMDato) && !LeggiNumero(v[k + 2], *fattori[k])) return false;
     if (v.size() > 9 && (!LeggiNumero(v[9], c.gMu) || !(c.gMu > 0))) return false;
     if (v.size() > 10 && (!LeggiNumero(v[10], c.gR) || !(c.gR > 0))) return false;
     d.Normativa.base = static_cast<BaseNormativa>(static_cast<int>(base));
-    d.Normativa.livello = static_cast<LivelloConoscenza>(static_cast<int>(livello) - 1);
+    d.Normativa.livello = livello == 0 ? std::nullopt
+                                       : std::optional(static_cast<LivelloConoscenza>(static_cast<int>(livello) - 1));
+    d.Normativa.gMDato = gMDato;
     d.Normativa.coefficienti = c;
     return true;
   };

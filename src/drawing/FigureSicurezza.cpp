@@ -43,10 +43,9 @@ std::string TestoCerniere(const std::vector<Cerniera>& cerniere, const ModelloAr
   return t;
 }
 
-double AltoEtichettaMinimo(double ym, double ht, double hl) {
-  if (ym - ht - hl > 1 + ht / 2) return ym - ht;
-  if (ym > 1 + ht && 1 - ht / 4 - hl > 0) return 1 - ht / 4;
-  return ym + std::max(2 * ht, hl + ht / 2);
+double AltoGrafico(double massimo, std::optional<double> minimo) {
+  if (minimo) massimo = std::min(massimo, std::max(8 * *minimo, *minimo + 1));
+  return std::max(massimo, 1.0);
 }
 
 std::optional<std::string> AvvisoSicurezza(const RisultatiSicurezza& r, const Regional& reg, bool breve) {

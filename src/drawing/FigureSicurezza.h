@@ -36,12 +36,10 @@ std::string TestoResistenza(const DatiProgetto& d, const ModelloArco& m, const R
 std::string GiuntoBreve(int giunto, const ModelloArco* m);
 std::string TestoCerniere(const std::vector<Cerniera>& cerniere, const ModelloArco* m);
 
-// Where the label of a sweep chart's least factor ym hangs from (its top),
-// ht the chart's text height and hl a line of text on the surface: below the
-// mark, where no curve runs, when it clears the line of factor 1; else under
-// that line, which the curve never crosses when the least is above 1; else
-// above the mark.
-double AltoEtichettaMinimo(double ym, double ht, double hl);
+// The top of a chart of factors: the largest factor, unless it soars beyond
+// eight times the least (a load nearly off the bridge), where the chart stops
+// so that the least and its neighbours stay readable.
+double AltoGrafico(double massimo, std::optional<double> minimo);
 
 // The warning of an arch that does not stand (no thrust line within the
 // masonry) or whose least live-load factor is below 1; none for an arch that

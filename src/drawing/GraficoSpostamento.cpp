@@ -71,10 +71,8 @@ void GraficoSpostamento::disegna() {
   for (const PosizioneCarico& p : pos)
     if (p.fattore) lMax = std::max(lMax, *p.fattore);
   // Near the positions where the load alone cannot make the arch collapse
-  // the factor soars: the chart keeps to a few times the least factor, so
-  // that the least and its neighbours stay readable.
-  if (r_.fattorePeggiore) lMax = std::min(lMax, std::max(4 * *r_.fattorePeggiore, *r_.fattorePeggiore + 1));
-  lMax = std::max(lMax, 1.0);
+  // the factor soars: the chart stops short of it (marks on top show where).
+  lMax = AltoGrafico(lMax, r_.fattorePeggiore);
   if (x1 <= x0) x1 = x0 + 1;
   const double py = PassoAsse(lMax, 5);
   const double y1 = std::ceil(lMax * 1.15 / py) * py;
@@ -84,7 +82,7 @@ void GraficoSpostamento::disegna() {
   // as tall as the surface's text where it has one.
   const std::optional<std::string> avviso = AvvisoSicurezza(r_, reg_, true);
   const bool schermo = superficie_ && (destinazione_ == "VIDEO" || destinazione_ == "STAMPANTE");
-  const double righe = avviso ? 4.6 : 2.8;
+  const double righe = avviso ? 5.8 : 4.0;
   if (schermo) {
     const double alta = std::fabs(superficie_->ScaleHeight());
     const double riga = alta > 0 ? std::min(superficie_->AltezzaTesto("X") / alta, 0.1) : 0.0;
@@ -92,7 +90,7 @@ void GraficoSpostamento::disegna() {
     finestra_.Bordi(0.12, 0.16, 0.04, 0.02);
     finestra_.EstremiFinestra(0.02f, basso, 0.98f, std::max(basso + 0.25f, toSingle(0.98 - righe * riga)));
   } else {
-    finestra_.Bordi(0.12, 0.16, 0.04, 0.22);
+    finestra_.Bordi(0.12, 0.16, 0.04, 0.28);
   }
   finestra_.Inizializza(x0, x1, 0, y1, destinazione_, superficie_, blocco_, 1, false, 0, g_);
   g_.DefinisciFont(1, "Times", "Arial");
@@ -113,13 +111,16 @@ void GraficoSpostamento::disegna() {
   for (double y = 0; y <= y1 + py / 1000; y += py) g_.Testo(x0 - 7 * wt, y + ht / 2, ht, TestoTacca(y, py), 1, true);
   for (double x = std::ceil(x0 / px) * px; x <= x1 + px / 1000; x += px)
     g_.Testo(x - wt, -ht / 2, ht, TestoTacca(x, px), 1, true);
-  g_.Testo(x0, y1 + 2.5 * hl, ht,
+  g_.Testo(x0, y1 + 3.7 * hl, ht,
            Componi(reg_.traduci("Voro", "Live-load factor against the position of the strip load (%1 m long)"),
                    {TestoMetri(reg_, r_.lunghezzaCarico)}),
            1, true);
-  // Under the tick labels, which hang a line of text from just below the axis.
-  g_.Testo(x0 + dx / 2 - 12 * wt, -std::max(2 * ht, ht / 2 + 1.2 * hl), ht,
-           reg_.traduci("Voro", "left end of the strip xq1 [m]"), 1, true);
+  // The factor's title over its axis; the position's under the tick labels,
+  // which hang a line of text from just below the axis, at the left, the
+  // least factor's label beside it, where no curve can run through it.
+  g_.Testo(x0 - 7 * wt, y1 + 1.3 * hl, ht, reg_.traduci("Voro", "live-load factor λ"), 1, true);
+  const double yAsse = -std::max(2 * ht, ht / 2 + 1.2 * hl);
+  g_.Testo(x0, yAsse, ht, reg_.traduci("Voro", "left end of the strip xq1 [m]"), 1, true);
   // Below a factor of 1 the arch cannot carry the project's variable load there.
   g_.Linea(x0, 1, x1, 1, 1);
   // Its label just above it: the text hangs from its top, a line of text tall.
@@ -155,7 +156,7 @@ void GraficoSpostamento::disegna() {
   g_.SpessoreLinea(1);
   if (oltre) {
     g_.ImpostaColore(8);
-    g_.Testo(x0, y1 + 1.3 * hl, ht,
+    g_.Testo(x0, y1 + 2.5 * hl, ht,
              reg_.traduci("Voro", "marks on top: factor beyond the chart (blue), no collapse by the variable load "
                                   "alone (grey)"),
              1, true);
@@ -167,13 +168,12 @@ void GraficoSpostamento::disegna() {
     g_.Linea(xm - wt, ym - ht / 2, xm + wt, ym + ht / 2, 1);
     g_.Linea(xm - wt, ym + ht / 2, xm + wt, ym - ht / 2, 1);
     g_.SpessoreLinea(1);
-    const std::string t =
-        Componi(reg_.traduci("Voro", "least %1 at xq1 = %2 m"), {TestoFattore(reg_, ym), TestoMetri(reg_, xm)});
-    // The label on the side of the mark with more room, where no curve runs.
-    const double xt = xm - x0 < dx / 2 ? xm + 2 * wt : xm - dx / 3;
-    g_.Testo(xt, AltoEtichettaMinimo(ym, ht, hl), ht, t, 1, true);
+    g_.Testo(x0 + dx * 0.5, yAsse, ht,
+             Componi(reg_.traduci("Voro", "least %1 at xq1 = %2 m (the cross)"),
+                     {TestoFattore(reg_, ym), TestoMetri(reg_, xm)}),
+             1, true);
   }
-  if (avviso) DisegnaAvviso(g_, *avviso, x0, x1, y1 + 4.4 * hl, ht);
+  if (avviso) DisegnaAvviso(g_, *avviso, x0, x1, y1 + 5.6 * hl, ht);
   if (arco) meccanismoPeggiore();
 }
 

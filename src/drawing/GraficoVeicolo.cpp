@@ -23,14 +23,13 @@ void GraficoVeicolo::disegna() {
     primo = false;
     if (p.fattore) lMax = std::max(lMax, *p.fattore);
   }
-  // Where the vehicle is nearly off the bridge the factor soars: keep to a
-  // few times the least, so that the least and its neighbours stay readable.
-  if (r_.fattorePeggiore) lMax = std::min(lMax, std::max(4 * *r_.fattorePeggiore, *r_.fattorePeggiore + 1));
+  const double lTutto = lMax;
+  lMax = AltoGrafico(lMax, r_.fattorePeggiore);
   if (x1 <= x0) x1 = x0 + 1;
   const double py = GraficoSpostamento::PassoAsse(lMax, 5);
   const double y1 = std::ceil(lMax * 1.15 / py) * py;
   const double dx = x1 - x0;
-  finestra_.Bordi(0.12, 0.16, 0.04, 0.14);
+  finestra_.Bordi(0.12, 0.16, 0.04, 0.22);
   if (destinazione_ == "VIDEO") finestra_.EstremiFinestra(0.02f, 0.02f, 0.98f, 0.98f);
   finestra_.Inizializza(x0, x1, 0, y1, destinazione_, superficie_, blocco_, 1, false, 0, g_);
   g_.DefinisciFont(1, "Times", "Arial");
@@ -50,12 +49,20 @@ void GraficoVeicolo::disegna() {
   for (double x = std::ceil(x0 / px) * px; x <= x1 + px / 1000; x += px) g_.Testo(x - wt, -ht / 2, ht, numero(x), 1, true);
   const std::string diffusione = r_.diffusione.regola == RegolaDiffusione::Nessuna ? reg_.traduci("Diffusione", "none")
                                                                                   : r_.diffusione.Testo();
-  g_.Testo(x0, y1 + 3 * ht, ht,
+  g_.Testo(x0, y1 + 4.5 * ht, ht,
            Componi(reg_.traduci("Voro", "Live-load factor against the position of %1 (spread %2)"),
                    {r_.veicolo.Nome, diffusione}),
            1, true);
-  g_.Testo(x0 + dx / 2 - 12 * wt, -std::max(2 * ht, ht / 2 + 1.2 * (superficie_ ? superficie_->AltezzaTesto("X") : ht)),
-           ht, reg_.traduci("Voro", "first axle x [m]"), 1, true);
+  // The axes' titles: the factor's over its axis, the position's under the
+  // tick labels at the left, the least factor's label beside it, where no
+  // curve can run through it.
+  g_.Testo(x0 - 7 * wt, y1 + 1.5 * ht, ht, reg_.traduci("Voro", "live-load factor λ"), 1, true);
+  if (lTutto > y1)
+    g_.Testo(x0 + dx / 2, y1 + 1.5 * ht, ht,
+             Componi(reg_.traduci("Voro", "curves cut at the top: largest factor %1"), {TestoFattore(reg_, lTutto)}), 1,
+             true);
+  const double yAsse = -std::max(2 * ht, ht / 2 + 1.2 * (superficie_ ? superficie_->AltezzaTesto("X") : ht));
+  g_.Testo(x0, yAsse, ht, reg_.traduci("Voro", "first axle x [m]"), 1, true);
   if (y1 >= 1) g_.Linea(x0, 1, x1, 1, 1);
 
   // One curve for each direction, cut at the top of the chart.
@@ -77,7 +84,7 @@ void GraficoVeicolo::disegna() {
     }
     g_.SpessoreLinea(1);
     if (presente)
-      g_.Testo(v == Verso::Avanti ? x0 + wt : x0 + dx / 2, y1 + 1.5 * ht, ht,
+      g_.Testo(v == Verso::Avanti ? x0 + wt : x0 + dx / 2, y1 + 3 * ht, ht,
                v == Verso::Avanti ? reg_.traduci("Voro", "forward") : reg_.traduci("Voro", "backward"), 1, true);
   }
 
@@ -86,10 +93,10 @@ void GraficoVeicolo::disegna() {
     const double xm = r_.xPeggiore, ym = std::min(*r_.fattorePeggiore, y1);
     g_.Linea(xm - wt, ym - ht / 2, xm + wt, ym + ht / 2, 1);
     g_.Linea(xm - wt, ym + ht / 2, xm + wt, ym - ht / 2, 1);
-    const double xt = xm - x0 < dx / 2 ? xm + 2 * wt : xm - dx / 3;
-    const double hl = superficie_ ? std::max(ht, superficie_->AltezzaTesto("X")) : ht;
-    g_.Testo(xt, AltoEtichettaMinimo(ym, ht, hl), ht,
-             Componi(reg_.traduci("Voro", "least %1 at x = %2 m"), {TestoFattore(reg_, *r_.fattorePeggiore), TestoMetri(reg_, xm)}), 1, true);
+    g_.Testo(x0 + dx * 0.45, yAsse, ht,
+             Componi(reg_.traduci("Voro", "least %1 at x = %2 m (the cross)"),
+                     {TestoFattore(reg_, *r_.fattorePeggiore), TestoMetri(reg_, xm)}),
+             1, true);
   }
   if (corrente_) {
     g_.ImpostaColore(11);

@@ -101,13 +101,13 @@ void PlottaArco::disegna() {
 
   // Unit weights beside the structure.
   const Concio& ultimo = m.nConciPareteDestra > 0 ? m.ConciPareteDestra(m.nConciPareteDestra) : conci(m.nConciTot);
-  testoGreco(ultimo.x(3) + hTesto, ultimo.y(3), "g", "m = " + reg_.TestoSingle(d_.PesoMuratura) + " kN/m3");
+  testoGreco(ultimo.x(3) + hTesto, ultimo.y(3), "g", "m = " + reg_.TestoSingle(d_.PesoMuratura) + " kN/m³");
   g_.Linea(m.xMinStruttura, m.yRiempimento, m.xMaxStruttura, m.yRiempimento, 1);
   testoGreco(m.xMaxStruttura + hTesto, (static_cast<double>(m.yRiempimento) + m.yIntradossoMin) / 2, "g",
-             "1 = " + reg_.TestoSingle(d_.PesoRiempimento) + " kN/m3");
+             "1 = " + reg_.TestoSingle(d_.PesoRiempimento) + " kN/m³");
   if (d_.hSoletta != 0) {
     g_.Linea(m.xMinStruttura, m.ySoletta, m.xMaxStruttura, m.ySoletta, 1);
-    testoGreco(m.xMaxStruttura + hTesto, m.ySoletta, "g", "2 = " + reg_.TestoSingle(d_.PesoSoletta) + " kN/m3");
+    testoGreco(m.xMaxStruttura + hTesto, m.ySoletta, "g", "2 = " + reg_.TestoSingle(d_.PesoSoletta) + " kN/m³");
   }
 
   g_.ImpostaColore(1);
@@ -197,7 +197,7 @@ void PlottaArco::PlottaQ(double h, double t) {
   const double y0 = m_.ySoletta;
   g_.Rettangolo(d_.xq1, y0, d_.xq2, y0 + h, 1);
   g_.Rettangolo(d_.xq1, y0, d_.xq2, y0 + h, 1, true, (static_cast<double>(xMaxPlt) - xMinPlt) / 40, 90);
-  std::string etichetta = " q=" + reg_.TestoSingle(d_.qCarico) + " kN/m2";
+  std::string etichetta = " q=" + reg_.TestoSingle(d_.qCarico) + " kN/m²";
   if (modo_ == 0) {
     double Q = 0;
     for (int i = 1; i <= m_.nConciTot; ++i) Q += m_.Conci(i).FVariabile;

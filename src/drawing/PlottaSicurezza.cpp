@@ -122,7 +122,7 @@ void PlottaSicurezza::disegna() {
     g_.Rettangolo(d_.xq1, m.ySoletta, d_.xq2, m.ySoletta + qS, 1, true, (static_cast<double>(xMaxPlt) - xMinPlt) / 60,
                   90);
     g_.Rettangolo(d_.xq1, m.ySoletta, d_.xq2, m.ySoletta + qS, 1);
-    g_.Testo(d_.xq2 + hTesto, m.ySoletta + qS, hTesto, "q = " + Spoglio(reg_.TestoSingle(d_.qCarico)) + " kN/m2", 1,
+    g_.Testo(d_.xq2 + hTesto, m.ySoletta + qS, hTesto, "q = " + Spoglio(reg_.TestoSingle(d_.qCarico)) + " kN/m²", 1,
              true);
   }
   g_.ImpostaColore(1);

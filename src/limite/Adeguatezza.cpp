@@ -44,13 +44,6 @@ void GovernaVeicolo(const RisultatiVeicolo& v, EsitoCombinazione& e) {
   e.meccanismo = v.meccanismo;
 }
 
-// The factors of G1 and G2 in combination k.
-std::pair<Single, Single> FattoriPermanenti(const CoefficientiParziali& c, Combinazione k) {
-  const bool g1 = k == Combinazione::Sup || k == Combinazione::G1SupG2Inf;
-  const bool g2 = k == Combinazione::Sup || k == Combinazione::G1InfG2Sup;
-  return {g1 ? c.gG1sup : c.gG1inf, g2 ? c.gG2sup : c.gG2inf};
-}
-
 bool Adeguata(const EsitoCombinazione& e, const RisultatiSicurezza& r) {
   switch (e.esito) {
     case EsitoCarico::Finito: return *e.fattore >= 1;
@@ -128,6 +121,8 @@ bool ValutaAdeguatezza(const DatiProgetto& d, const OpzioniSicurezza& o, Adeguat
   RecordingMessages msg;
   a = Adeguatezza{};
   a.coefficienti = d.Normativa.coefficienti;
+  a.mancanze = Mancanze(d);
+  if (!a.verdetto()) return true;
   const CoefficientiParziali& c = a.coefficienti;
   OpzioniSicurezza opzioni = o;
   opzioni.spessoreMinimo = false;
@@ -179,6 +174,12 @@ bool ValutaAdeguatezza(const DatiProgetto& d, const OpzioniSicurezza& o, Adeguat
   for (std::size_t i = 1; i < a.combinazioni.size(); ++i)
     if (Prima(a.combinazioni[i], a.combinazioni[static_cast<std::size_t>(a.governa)])) a.governa = static_cast<int>(i);
   return true;
+}
+
+std::pair<Single, Single> FattoriPermanenti(const CoefficientiParziali& c, Combinazione k) {
+  const bool g1 = k == Combinazione::Sup || k == Combinazione::G1SupG2Inf;
+  const bool g2 = k == Combinazione::Sup || k == Combinazione::G1InfG2Sup;
+  return {g1 ? c.gG1sup : c.gG1inf, g2 ? c.gG2sup : c.gG2inf};
 }
 
 }  // namespace voro

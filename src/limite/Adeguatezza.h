@@ -11,6 +11,7 @@
 #include <string>
 
 #include "data/DatiProgetto.h"
+#include "data/Mancanze.h"
 #include "data/Regional.h"
 #include "limite/RisultatiSicurezza.h"
 #include "limite/RisultatiVeicolo.h"
@@ -38,6 +39,9 @@ struct CaricoGovernante {
   bool avanti = true;    // the vehicle driven forward (its other axles at x + d)
 };
 
+// The factors (G1, G2) on the permanent loads in combination k.
+std::pair<Single, Single> FattoriPermanenti(const CoefficientiParziali& c, Combinazione k);
+
 // The kind of the governing load in the language of lingua, as carico says it.
 std::string TestoCarico(const CaricoGovernante& c, const Regional& lingua);
 
@@ -57,6 +61,10 @@ struct EsitoCombinazione {
 
 struct Adeguatezza {
   CoefficientiParziali coefficienti;
+  // What the code basis needs for a verdict and the project does not state;
+  // then no combination is assessed and there is no verdict at all.
+  MancanzeVerdetto mancanze;
+  bool verdetto() const { return mancanze.nessuna(); }
   std::array<EsitoCombinazione, 4> combinazioni;  // in the order of kCombinazioni
   int governa = 0;                                 // the index of the governing one
   const EsitoCombinazione& governante() const { return combinazioni[static_cast<std::size_t>(governa)]; }
@@ -86,8 +94,9 @@ DatiProgetto ProgettoDiCalcolo(const DatiProgetto& d, const CoefficientiParziali
 // swept over o.nPosizioni positions and the project's vehicle driven across
 // in steps of o.passoVeicolo (the least thickness is never searched). The
 // project's own assessment and vehicle sweep, where given, stand for a
-// combination whose factors are all 1. False when stopped. Raises as
-// ValutaSicurezza.
+// combination whose factors are all 1. A project that misses what the code
+// basis needs (Mancanze) gets no combination assessed and no verdict. False
+// when stopped. Raises as ValutaSicurezza.
 bool ValutaAdeguatezza(const DatiProgetto& d, const OpzioniSicurezza& o, Adeguatezza& a,
                        const RisultatiSicurezza* proprie = nullptr, const RisultatiVeicolo* veicoloProprio = nullptr);
 

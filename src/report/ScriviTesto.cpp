@@ -9,6 +9,9 @@ namespace voro {
 namespace {
 
 constexpr std::size_t kLarghezza = 78;
+// A table's line at most; its columns of words wrap to no less than kColonnaMinima.
+constexpr std::size_t kLarghezzaTabella = 100;
+constexpr std::size_t kColonnaMinima = 16;
 
 std::string riempi(const std::string& s, std::size_t larghezza, bool destra) {
   const std::size_t n = ColonneTesto(s);
@@ -33,20 +36,59 @@ void paragrafo(std::ostream& out, const std::string& testo) {
   if (!riga.empty()) out << riga << "\n";
 }
 
+// A cell's text broken at spaces into lines of at most larghezza columns (a
+// longer word stands alone on its line).
+std::vector<std::string> spezza(const std::string& testo, std::size_t larghezza) {
+  std::vector<std::string> righe;
+  std::istringstream parole(testo);
+  std::string riga, parola;
+  while (parole >> parola) {
+    if (!riga.empty() && ColonneTesto(riga) + 1 + ColonneTesto(parola) > larghezza) {
+      righe.push_back(riga);
+      riga.clear();
+    }
+    riga += (riga.empty() ? "" : " ") + parola;
+  }
+  righe.push_back(riga);
+  return righe;
+}
+
 void tabella(std::ostream& out, const Tabella& t) {
   std::vector<std::size_t> larghezze;
   for (const Colonna& c : t.colonne) larghezze.push_back(ColonneTesto(c.intestazione()));
   for (const auto& r : t.righe)
     for (std::size_t i = 0; i < r.size() && i < larghezze.size(); ++i)
       larghezze[i] = std::max(larghezze[i], ColonneTesto(r[i]));
+  // A table wider than a line wraps its widest columns of words, never a
+  // column of numbers, down to a readable width.
+  auto totale = [&larghezze] {
+    std::size_t n = 1;
+    for (std::size_t i = 0; i < larghezze.size(); ++i) n += larghezze[i] + (i ? 2 : 0);
+    return n;
+  };
+  while (totale() > kLarghezzaTabella) {
+    std::size_t piu = larghezze.size();
+    for (std::size_t i = 0; i < larghezze.size(); ++i)
+      if (!t.colonne[i].numerica && larghezze[i] > kColonnaMinima && (piu == larghezze.size() || larghezze[i] > larghezze[piu]))
+        piu = i;
+    if (piu == larghezze.size()) break;
+    larghezze[piu] = std::max(kColonnaMinima, larghezze[piu] - (totale() - kLarghezzaTabella));
+  }
   auto riga = [&](const std::vector<std::string>& celle) {
-    std::string s;
+    std::vector<std::vector<std::string>> pezzi;
+    std::size_t alte = 1;
     for (std::size_t i = 0; i < larghezze.size(); ++i) {
       const std::string cella = i < celle.size() ? celle[i] : "";
-      s += (i ? "  " : " ") + riempi(cella, larghezze[i], t.colonne[i].numerica);
+      pezzi.push_back(ColonneTesto(cella) > larghezze[i] ? spezza(cella, larghezze[i]) : std::vector{cella});
+      alte = std::max(alte, pezzi.back().size());
     }
-    while (!s.empty() && s.back() == ' ') s.pop_back();
-    out << s << "\n";
+    for (std::size_t k = 0; k < alte; ++k) {
+      std::string s;
+      for (std::size_t i = 0; i < larghezze.size(); ++i)
+        s += (i ? "  " : " ") + riempi(k < pezzi[i].size() ? pezzi[i][k] : "", larghezze[i], t.colonne[i].numerica);
+      while (!s.empty() && s.back() == ' ') s.pop_back();
+      out << s << "\n";
+    }
   };
   std::vector<std::string> intestazioni, trattini;
   for (std::size_t i = 0; i < t.colonne.size(); ++i) {

@@ -2,6 +2,7 @@
 #include "report/SezioneConclusioni.h"
 
 #include "arch/ImposteArco.h"
+#include "data/Mancanze.h"
 #include "data/Normative.h"
 #include "data/Traduzioni.h"
 #include "report/SezioneValutazione.h"
@@ -45,7 +46,7 @@ void SpanEPile(const ModelloArco& m, const std::vector<Cerniera>& c, const Numer
   if (pile.empty()) pile = num.traduci("Rapporto", "none: every pier stands as a rigid support");
 }
 
-std::string NomeEsteso(Combinazione c, const NumeriRapporto& num) {
+std::string DescriviCombinazione(Combinazione c, const NumeriRapporto& num) {
   switch (c) {
     case Combinazione::Inf: return num.traduci("Rapporto", "inf: permanent loads favourable");
     case Combinazione::Sup: return num.traduci("Rapporto", "sup: permanent loads unfavourable");
@@ -58,6 +59,16 @@ std::string NomeEsteso(Combinazione c, const NumeriRapporto& num) {
   }
   return {};
 }
+
+// The combination in words, with its factors on the permanent loads: a
+// factor 0 on the slab and surfacing leaves them out altogether.
+std::string NomeEsteso(Combinazione c, const CoefficientiParziali& k, const NumeriRapporto& num) {
+  const auto [g1, g2] = FattoriPermanenti(k, c);
+  std::string fattori = voro::Componi(num.traduci("Rapporto", " (γG1 = %1, γG2 = %2"), {num.dato(g1), num.dato(g2)});
+  if (g2 == 0) fattori += num.traduci("Rapporto", ": the slab and surfacing left out");
+  return DescriviCombinazione(c, num) + fattori + ")";
+}
+
 
 bool ResistenzaFinita(const DatiProgetto& d) {
   if (d.ResistenzaAnello > 0) return true;
@@ -73,21 +84,27 @@ std::string Ipotesi(const DatiProgetto& d, const ModelloArco* m, const Risultati
   const std::string resistenza =
       ResistenzaFinita(d)
           ? voro::Componi(num.traduci("Rapporto",
-                                      "the masonry's compressive strength at its design value fc / (γM FC), "
-                                      "γM = %1 and FC = %2"),
-                          {num.dato(c.gM), num.dato(c.FC)})
-          : num.traduci("Rapporto", "unlimited compressive strength");
+                                      "the masonry's compressive strength at its design value fd = fc / (γM FC), "
+                                      "γM = %1 and FC = %2%3"),
+                          {num.dato(c.gM), num.dato(c.FC),
+                           d.nVori <= 1 && d.Campate.empty()
+                               ? voro::Componi(num.traduci("Rapporto", ", fd = %1 MPa"),
+                                               {num.MPa(1000.0 * d.ResistenzaAnello / (c.gM * c.FC))})
+                               : std::string()})
+          : num.traduci("Rapporto", "unlimited compressive strength (Heyman's hypothesis: crushing is not checked)");
   const std::string giunti = d.Attrito
-                                 ? voro::Componi(num.traduci("Rapporto", "joints with the friction coefficient μ = %1"),
-                                                 {num.dato(*d.Attrito)})
+                                 ? voro::Componi(num.traduci("Rapporto", "joints with the design friction coefficient "
+                                                                         "μ / γμ = %1 / %2 = %3"),
+                                                 {num.dato(*d.Attrito), num.dato(c.gMu),
+                                                  num.fattore(*d.Attrito / c.gMu)})
                                  : num.traduci("Rapporto", "joints that never slide");
   std::string s = voro::Componi(num.traduci("Rapporto",
                                             "The verdict rests on the limit analysis of rigid voussoirs: no "
                                             "tensile strength; %1; %2."),
                                 {resistenza, giunti});
   s += num.traduci("Rapporto", " The design loads are the unit weights of masonry and fill times γG1, of the slab "
-                               "times γG2, and the variable load times γQ, in two combinations (every permanent load "
-                               "at its inf factors, then at its sup factors); the smaller live-load factor governs. ");
+                               "times γG2, and the variable load times γQ, in every combination of γG1 and γG2 each "
+                               "at its inf or its sup value; the smallest live-load factor governs. ");
   if (r.posizioni.empty())
     s += num.traduci("Rapporto", "The strip load stands where the project puts it.");
   else if (r.posizioni.size() == 1)
@@ -97,14 +114,15 @@ std::string Ipotesi(const DatiProgetto& d, const ModelloArco* m, const Risultati
                                    "The strip load is moved across the structure in %1 positions and the least "
                                    "factor of all of them counts."),
                        {num.intero(static_cast<long>(r.posizioni.size()))});
-  s += num.traduci("Rapporto", " Heyman's geometric factor of safety t/tmin is found for the project's own loads, "
-                               "every segment's thickness scaled alike while the road surface, the slab and the loads "
-                               "above stay where the project puts them.");
+  s += num.traduci("Rapporto", " The thickness factor t/tmin is found for the project's own loads under the "
+                               "hypotheses of the assessment, every segment's thickness scaled alike while the road "
+                               "surface, the slab and the loads above stay where the project puts them.");
   if (d.SpintaPassiva && d.Kp != 0)
     s += voro::Componi(num.traduci("Rapporto",
                                    " The soil's passive pressure on the voussoirs next to the springings (Kp = "
-                                   "%1) follows the design vertical loads resting on them in each combination."),
-                       {num.dato(d.Kp)});
+                                   "%1) is a resistance bounded by the characteristic vertical loads resting on them, "
+                                   "divided by γR = %2."),
+                       {num.dato(d.Kp), num.dato(c.gR)});
   if (m) {
     const std::string rialzo = FraseImposte(ImposteSuPareti(*m), num);
     if (!rialzo.empty()) s += " " + rialzo;
@@ -137,11 +155,25 @@ void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) cons
   const Adeguatezza& a = *a_;
   const EsitoCombinazione& g = a.governante();
   const std::string base = num.traduci("Voro", NomeNormativa(d_.Normativa.base).c_str());
+  const std::string rigaNormativa =
+      d_.Normativa.base == BaseNormativa::Digitata
+          ? base
+          : voro::Componi(num.traduci("Rapporto", "%1, knowledge level %2"),
+                          {base, d_.Normativa.livello ? NomeLivello(*d_.Normativa.livello)
+                                                      : num.traduci("Rapporto", "not given")});
+  if (!a.verdetto()) {
+    doc.paragrafo(TestoMancanze(a.mancanze, num.regional()), true);
+    auto& t = doc.tabella({{num.traduci("Rapporto", "Item"), "", false}, {num.traduci("Rapporto", "Value"), "", false}});
+    t.righe.push_back({num.traduci("Rapporto", "Verdict"), num.traduci("Rapporto", "no verdict")});
+    t.righe.push_back({num.traduci("Rapporto", "Code basis"), rigaNormativa});
+    TabellaCoefficienti(doc, num);
+    return;
+  }
   std::string verdetto;
   if (a.fattore())
     verdetto = voro::Componi(a.adeguato() ? num.traduci("Rapporto",
                                                         "The arch is adequate under the partial factors of the "
-                                                        "code basis \"%1\": its adequacy factor is %2 >= 1.")
+                                                        "code basis \"%1\": its adequacy factor is %2 ≥ 1.")
                                           : num.traduci("Rapporto",
                                                         "The arch is not adequate under the partial factors of "
                                                         "the code basis \"%1\": its adequacy factor is %2 < 1."),
@@ -176,6 +208,9 @@ void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) cons
                                                         "the code basis \"%1\": not even the design permanent "
                                                         "loads alone find a thrust line within the masonry."),
                              {base});
+  if (!ResistenzaOvunque(d_))
+    verdetto += " " + num.traduci("Rapporto", "The verdict keeps Heyman's hypothesis of a masonry that never "
+                                              "crushes: crushing is not checked.");
   doc.paragrafo(verdetto, !a.adeguato());
 
   auto& t = doc.tabella({{num.traduci("Rapporto", "Item"), "", false}, {num.traduci("Rapporto", "Value"), "", false}});
@@ -185,12 +220,18 @@ void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) cons
                      a.fattore() ? num.fattore(*a.fattore())
                      : g.esito == EsitoCarico::Illimitato ? num.traduci("Rapporto", "no finite factor")
                                                           : num.traduci("Rapporto", "none")});
-  t.righe.push_back({num.traduci("Rapporto", "Governing combination"), NomeEsteso(g.combinazione, num)});
+  t.righe.push_back({num.traduci("Rapporto", "Governing combination"), NomeEsteso(g.combinazione, a.coefficienti, num)});
   for (const EsitoCombinazione& e : a.combinazioni)
-    if (&e != &g && e.fattore)
+    if (&e != &g && e.fattore) {
+      std::string dove = num.fattore(*e.fattore);
+      if (e.governante)
+        dove += "; " + voro::Componi(num.traduci("Rapporto", "x = %1 to %2 m"),
+                                     {num.metri(e.governante->x1), num.metri(e.governante->x2)});
+      if (!e.meccanismo.empty()) dove += "; " + Cerniere(*m_, e.meccanismo, num);
       t.righe.push_back({voro::Componi(num.traduci("Rapporto", "Adequacy factor, other combination (%1)"),
-                                 {NomeCombinazione(e.combinazione)}),
-                         num.fattore(*e.fattore)});
+                                       {NomeCombinazione(e.combinazione)}),
+                         dove});
+    }
   if (g.governante && g.governante->veicolo)
     t.righe.push_back({num.traduci("Rapporto", "Governing load"),
                        voro::Componi(num.traduci("Rapporto", "%1 × γQ %2 with the strip load, axles at x = %3 to %4 m"),
@@ -199,7 +240,7 @@ void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) cons
   else if (g.governante)
     t.righe.push_back(
         {num.traduci("Rapporto", "Governing load"),
-         voro::Componi(num.traduci("Rapporto", "%1 %2 kN/m2 × γQ %3, x = %4 to %5 m"),
+         voro::Componi(num.traduci("Rapporto", "%1 %2 kN/m² × γQ %3, x = %4 to %5 m"),
                        {TestoCarico(*g.governante, num.regional()), num.dato(d_.qCarico), num.dato(a.coefficienti.gQ),
                         num.metri(g.governante->x1), num.metri(g.governante->x2)})});
   if (!g.meccanismo.empty())
@@ -211,22 +252,23 @@ void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) cons
     t.righe.push_back({num.traduci("Rapporto", "Piers in the mechanism"), pile});
   }
   if (r_->fattoreSpessore)
-    t.righe.push_back(
-        {num.traduci("Rapporto", "Geometric factor of safety t/tmin"), num.fattore(*r_->fattoreSpessore)});
-  t.righe.push_back({num.traduci("Rapporto", "Code basis"),
-                     d_.Normativa.base == BaseNormativa::Digitata
-                         ? base
-                         : voro::Componi(num.traduci("Rapporto", "%1, knowledge level %2"),
-                                   {base, NomeLivello(d_.Normativa.livello)})});
+    t.righe.push_back({!r_->resistenzaFinita && !d_.Attrito
+                           ? num.traduci("Rapporto", "Geometric factor of safety t/tmin (Heyman)")
+                           : num.traduci("Rapporto", "Thickness factor t/tmin (the assessment's hypotheses)"),
+                       num.fattore(*r_->fattoreSpessore)});
+  t.righe.push_back({num.traduci("Rapporto", "Code basis"), rigaNormativa});
 
   doc.paragrafo(Ipotesi(d_, m_, *r_, a, num));
+  TabellaCoefficienti(doc, num);
+}
 
+void SezioneConclusioni::TabellaCoefficienti(Documento& doc, const NumeriRapporto& num) const {
   doc.sottosezione(num.traduci("Rapporto", "Partial factors"));
   auto& f = doc.tabella({{num.traduci("Rapporto", "Factor"), "", false},
                          {num.traduci("Rapporto", "Value"), ""},
                          {num.traduci("Rapporto", "Source"), "", false}});
   for (const ClausolaFattore& c : ClausoleNormativa(d_.Normativa, &num.regional()))
-    f.righe.push_back({c.fattore, num.fattore(c.valore), c.fonte});
+    f.righe.push_back({c.fattore, c.dato ? num.fattore(c.valore) : "-", c.fonte});
 }
 
 void SezioneRiferimenti::Componi(Documento& doc, const NumeriRapporto& num) const {

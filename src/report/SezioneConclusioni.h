@@ -20,6 +20,9 @@ class SezioneConclusioni : public SezioneRapporto {
   void Componi(Documento& doc, const NumeriRapporto& num) const override;
 
  private:
+  // The partial factors with the source of each, or why it is missing.
+  void TabellaCoefficienti(Documento& doc, const NumeriRapporto& num) const;
+
   const DatiProgetto& d_;
   const ModelloArco* m_;
   const RisultatiSicurezza* r_;

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "arch/AnelloScalato.h"
+#include "arch/ImposteArco.h"
+#include "data/Messages.h"
 #include "data/Traduzioni.h"
 #include "drawing/FigureSicurezza.h"
 #include "drawing/GraficoSpostamento.h"
@@ -36,13 +39,13 @@ std::string Ipotesi(const DatiProgetto& d, const ModelloArco& m, const Risultati
   std::string t = num.traduci("Rapporto", "no tensile strength; ");
   t += r.resistenzaMinima
            ? Componi(num.traduci("Rapporto", "compressive strength %1 MPa, a joint of depth h and width b "
-                                             "carrying N <= fc b h and |M| <= N (h/2 - N/(2 fc b)) (a rectangular "
+                                             "carrying N ≤ fc b h and |M| ≤ N (h/2 - N/(2 fc b)) (a rectangular "
                                              "stress block), the domain approached from inside by chords so that "
                                              "the live-load factor lies within %2% below the exact one"),
                      {TestoResistenza(d, m, r, num.dato(static_cast<Single>(*r.resistenzaMinima))),
                       num.dato(static_cast<Single>(r.tolleranzaResistenza * 100))})
            : num.traduci("Rapporto", "unlimited compressive strength (rigid voussoirs)");
-  t += r.attrito ? Componi(num.traduci("Rapporto", "; joints that slide beyond |T| = mu N, mu = %1"),
+  t += r.attrito ? Componi(num.traduci("Rapporto", "; joints that slide beyond |T| = μ N, μ = %1"),
                            {num.dato(static_cast<Single>(*r.attrito))})
                  : num.traduci("Rapporto", "; no sliding");
   if (r.mobilitazione)
@@ -57,6 +60,30 @@ std::string ElencoCerniere(const ModelloArco& m, const std::vector<Cerniera>& c,
   for (std::size_t k = 0; k < c.size(); ++k)
     t += (k ? ", " : "") + NomeSezione(m, c[k].giunto, num) + " (" + NomeFaccia(c[k].faccia, num) + ")";
   return t;
+}
+
+// The walls take voussoirs of the ring by where its extrados meets the
+// backing: a thinner ring meets it elsewhere, so the arch analysed at the
+// least thickness may spring from other voussoirs than the project's.
+std::string FrasePareteMinima(const DatiProgetto& d, const ModelloArco& m, double f, const NumeriRapporto& num) {
+  DatiProgetto q;
+  ScalaSpessore(d, f, q);
+  ModelloArco sottile;
+  RecordingMessages msg;
+  try {
+    CostruisciConStrada(q, m, sottile, msg);
+  } catch (const std::exception&) {
+    return {};
+  }
+  const ImposteArco prima = ImposteSuPareti(m), dopo = ImposteSuPareti(sottile);
+  auto conci = [](const std::optional<ImpostaRialzata>& i) { return i ? i->conciParete : 0; };
+  if (conci(prima.sinistra) == conci(dopo.sinistra) && conci(prima.destra) == conci(dopo.destra)) return {};
+  return voro::Componi(num.traduci("Rapporto", "At the least thickness the walls take %1 voussoirs of the ring on "
+                                               "the left and %2 on the right (%3 and %4 at the project's thickness): "
+                                               "the arch analysed there springs elsewhere and has another shape "
+                                               "than the project's."),
+                       {num.intero(conci(dopo.sinistra)), num.intero(conci(dopo.destra)),
+                        num.intero(conci(prima.sinistra)), num.intero(conci(prima.destra))});
 }
 
 }  // namespace
@@ -108,7 +135,7 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
                               "its hinges. The geometric safety rests on Heyman's hypotheses (rigid voussoirs, no "
                               "tensile strength, unlimited compressive strength, no sliding, passive pressure as a "
                               "fixed load); a thrust line lies within the fraction s of the joints when at every "
-                              "joint |e| <= s h/2. The thrust range, the live-load factor, the worst load position "
+                              "joint |e| ≤ s h/2. The thrust range, the live-load factor, the worst load position "
                               "and the minimum thickness rest on these hypotheses: %1. The figures of this section "
                               "are those of the project's own (characteristic) loads; the conclusions give the "
                               "adequacy under the design values of the code basis."),
@@ -214,7 +241,7 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
     doc.paragrafo(d_.qCarico == 0 || !(r_.lunghezzaCarico > 0) ? num.traduci("Rapporto", "Not computed: the project has no strip load.")
                                                                : num.traduci("Rapporto", "Not computed: no positions asked for."));
   } else {
-    std::string s = num.traduci("Rapporto", "The strip of ") + num.dato(d_.qCarico) + num.traduci("Rapporto", " kN/m2 over ") + num.metri(r_.lunghezzaCarico) +
+    std::string s = num.traduci("Rapporto", "The strip of ") + num.dato(d_.qCarico) + num.traduci("Rapporto", " kN/m² over ") + num.metri(r_.lunghezzaCarico) +
                     num.traduci("Rapporto", " m moved across the structure in ") + num.intero(static_cast<long>(r_.posizioni.size())) +
                     num.traduci("Rapporto", " positions, the loads and passive pressure computed afresh at each: ");
     if (r_.posizioniNonCertificate > 0)
@@ -255,12 +282,22 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
     t.righe.push_back({num.traduci("Rapporto", "Thinnest segment at the least thickness"), "tmin",
                        num.metri(*r_.spessoreMinimo), "m"});
     t.righe.push_back({num.traduci("Rapporto", "Least thickness factor"), "f", num.rapporto(*r_.fattoreMinimo), ""});
-    t.righe.push_back({num.traduci("Rapporto", "Geometric factor of safety (Heyman)"), "t/tmin",
-                       num.fattore(*r_.fattoreSpessore), ""});
-    doc.paragrafo(voro::Componi(num.traduci("Rapporto", "Heyman's geometric factor of safety t/tmin = %1: the ring is "
-                                                        "that many times as thick as the thinnest ring of the same "
-                                                        "shape that still holds a thrust line under the same loads."),
-                                {num.fattore(*r_.fattoreSpessore)}));
+    const bool rigida = !r_.resistenzaFinita && !d_.Attrito;
+    t.righe.push_back({rigida ? num.traduci("Rapporto", "Geometric factor of safety (Heyman)")
+                              : num.traduci("Rapporto", "Thickness factor (the hypotheses above)"),
+                       "t/tmin", num.fattore(*r_.fattoreSpessore), ""});
+    doc.paragrafo(voro::Componi(
+        rigida ? num.traduci("Rapporto", "Heyman's geometric factor of safety t/tmin = %1: the ring is that many "
+                                         "times as thick as the thinnest ring of the same shape that still holds a "
+                                         "thrust line under the same loads.")
+               : num.traduci("Rapporto", "The thickness factor t/tmin = %1: the ring is that many times as thick as "
+                                         "the thinnest ring of the same shape that still holds a thrust line under "
+                                         "the same loads and the hypotheses above. With a finite strength or "
+                                         "friction it is not Heyman's geometric factor of safety, which holds for "
+                                         "rigid masonry that never slides."),
+        {num.fattore(*r_.fattoreSpessore)}));
+    const std::string pareti = FrasePareteMinima(d_, m_, *r_.fattoreMinimo, num);
+    if (!pareti.empty()) doc.paragrafo(pareti);
     if (!r_.contattiSpessoreMinimo.empty())
       doc.paragrafo(num.traduci("Rapporto", "Hinges at the least thickness: sections ") + ElencoCerniere(m_, r_.contattiSpessoreMinimo, num) + ".");
     if (!r_.spessoreMonotono)

@@ -18,9 +18,9 @@ void SezioneVeicolo::Componi(Documento& doc, const NumeriRapporto& num) const {
   doc.paragrafo(num.traduci("Rapporto",
                             "The vehicle is driven across the bridge, its first axle at x and its other axles at x + d "
                             "(forward) or x - d (backward). Each axle's contact length a spreads through the fill at "
-                            "the angle theta on each side, down to the extrados, over a + 2 h tan(theta) along the "
+                            "the angle θ on each side, down to the extrados, over a + 2 h tan(θ) along the "
                             "span (h the depth from the road surface to the extrados at the axle); across the bridge "
-                            "over the effective width b_e = s + w + 2 h tan(theta), never wider than the ring's width "
+                            "over the effective width b_e = s + w + 2 h tan(θ), never wider than the ring's width "
                             "b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and "
                             "the vehicle together, dead loads and passive pressure as given."));
   {

@@ -189,7 +189,14 @@ std::vector<Figura> SezioneModello::Figure(const NumeriRapporto& num) const {
 
 void SezioneIpotesi::Componi(Documento& doc, const NumeriRapporto& num) const {
   const DatiProgetto& d = *f_.dati;
-  doc.sezione(num.traduci("Rapporto", "Hypotheses"));
+  doc.sezione(num.traduci("Rapporto", "Three-hinged thrust line: hypotheses"));
+  doc.paragrafo(num.traduci("Rapporto", "This section and the next show one thrust line through three imposed points, "
+                                        "under rigid hypotheses of their own: the voussoirs never slide and the "
+                                        "strength is not limited. It illustrates one state of equilibrium; it is not "
+                                        "the assessment, and the verdict does not rest on it. The assessment and the "
+                                        "conclusions state their own hypotheses (strength, friction, soil, partial "
+                                        "factors)."),
+                true);
   if (f_.modello && f_.modello->ponte()) doc.paragrafo(num.traduci("Rapporto", kTreCerniereCampate));
   doc.paragrafo(num.traduci("Rapporto", "Rigid voussoirs. The ring is a chain of rigid voussoirs that bear on each other at plane "
                 "joints; the walls beside the outer springings and the solid backing are the supports. The "
@@ -245,7 +252,7 @@ void SezioneIpotesi::Componi(Documento& doc, const NumeriRapporto& num) const {
 }
 
 void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const {
-  doc.sezione(num.traduci("Rapporto", "Results"));
+  doc.sezione(num.traduci("Rapporto", "Three-hinged thrust line: results"));
   if (f_.modello && f_.modello->ponte()) {
     doc.paragrafo(num.traduci("Rapporto", kTreCerniereCampate), true);
     if (f_.campate) Campate(doc, *f_.campate, num);
@@ -288,16 +295,16 @@ void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const 
   }
 
   doc.sottosezione(num.traduci("Rapporto", "Sections"));
-  doc.paragrafo(num.traduci("Rapporto", "For every section: the edge stresses at the extrados (sig_e) and at the intrados (sig_i), "
-                "compression positive; the mean shear stress (tau); the compressed part of the joint depth; the "
+  doc.paragrafo(num.traduci("Rapporto", "For every section: the edge stresses at the extrados (σe) and at the intrados (σi), "
+                "compression positive; the mean shear stress (τ); the compressed part of the joint depth; the "
                 "normal and shear force (N, T) and the eccentricity of the thrust line (e). N and T are the "
                 "components of the force that the part of the arch left of the section applies to the part on its "
-                "right: N across the joint, compression positive; T and tau along the joint, positive toward the "
+                "right: N across the joint, compression positive; T and τ along the joint, positive toward the "
                 "extrados."));
   auto& t = doc.tabella({{num.traduci("Rapporto", "Sect."), ""},
-                         {"sig_e", "MPa"},
-                         {"sig_i", "MPa"},
-                         {"tau", "MPa"},
+                         {"σe", "MPa"},
+                         {"σi", "MPa"},
+                         {"τ", "MPa"},
                          {"comp.", "%"},
                          {"N", "kN"},
                          {"T", "kN"},
@@ -319,15 +326,18 @@ void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const 
                 "tension (negative); a compressed part below 100 % means the joint opens on one side."));
   auto& w = doc.tabella({{num.traduci("Rapporto", "Quantity"), "", false}, {num.traduci("Rapporto", "Symbol"), "", false}, {num.traduci("Rapporto", "Value"), ""}, {num.traduci("Rapporto", "Unit"), "", false},
                          {num.traduci("Rapporto", "Section"), ""}});
-  w.righe = {{num.traduci("Rapporto", "Extrados stress"), "sig_e", num.MPa(r.SigmaEstPeggiore), "MPa", num.intero(r.iSigmaEstPeggiore)},
-             {num.traduci("Rapporto", "Intrados stress"), "sig_i", num.MPa(r.SigmaIntPeggiore), "MPa", num.intero(r.iSigmaIntPeggiore)},
+  w.righe = {{num.traduci("Rapporto", "Extrados stress"), "σe", num.MPa(r.SigmaEstPeggiore), "MPa", num.intero(r.iSigmaEstPeggiore)},
+             {num.traduci("Rapporto", "Intrados stress"), "σi", num.MPa(r.SigmaIntPeggiore), "MPa", num.intero(r.iSigmaIntPeggiore)},
              {num.traduci("Rapporto", "Smallest compressed part"), "comp.", num.percento(r.PercMinima), "%", num.intero(r.iPercMinima)}};
+  doc.paragrafo(num.traduci("Rapporto", "These elastic stresses are not compared with the masonry's strength fc: they "
+                                        "belong to one illustrative thrust line. The assessment checks crushing at "
+                                        "every joint through the stress block of the design strength."));
 
   doc.sottosezione(num.traduci("Rapporto", "Reactions at springings"));
   doc.paragrafo(num.traduci("Rapporto", "The forces of the supports on the arch: H positive toward the arch (toward "
                                         "+x at the left springing, toward -x at the right one), V positive upward. "
-                                        "The tie thrust is the force a tie between the springings would carry, "
-                                        "positive in tension."));
+                                        "The model has no tie: the last row is the force a tie between the "
+                                        "springings would have to carry, positive in tension."));
   auto& k = doc.tabella({{num.traduci("Rapporto", "Quantity"), "", false},
                          {num.traduci("Rapporto", "Symbol"), "", false},
                          {num.traduci("Rapporto", "Value"), "kN"}});
@@ -335,11 +345,11 @@ void SezioneRisultati::Componi(Documento& doc, const NumeriRapporto& num) const 
              {num.traduci("Rapporto", "Vertical force, left springing"), "Vl", num.kN(r.VSinistra)},
              {num.traduci("Rapporto", "Horizontal force, right springing"), "Hr", num.kN(r.HDestra)},
              {num.traduci("Rapporto", "Vertical force, right springing"), "Vr", num.kN(r.VDestra)},
-             {num.traduci("Rapporto", "Tie thrust (tie at the springings)"), "",
+             {num.traduci("Rapporto", "Force a tie at the springings would carry (none in the model)"), "",
               num.kN(static_cast<double>(r.HSinistra) + r.SommaHSinistra)},
              {num.traduci("Rapporto", "Total vertical load"), "", num.kN(r.SommaV)}};
 
-  doc.sottosezione(num.traduci("Rapporto", "Walls reactions"));
+  doc.sottosezione(num.traduci("Rapporto", "Passive pressure resultants"));
   doc.paragrafo(num.traduci("Rapporto", "The resultants of the horizontal (passive) pressures on the voussoirs next to "
                                         "each springing, positive toward the crown, and their moments about the "
                                         "extrados ends of the ring."));
@@ -357,7 +367,7 @@ std::vector<Figura> SezioneRisultati::Figure(const NumeriRapporto& num) const {
   return {FiguraArco(f_, num.regional(), 0,
                      num.traduci("Rapporto", "Results: the thrust line through its three imposed points and the "
                                              "reactions; below, the voussoirs exploded with the thrust line and the "
-                                             "edge stresses (sig_e, sig_i)"))};
+                                             "edge stresses (σe, σi)"))};
 }
 
 }  // namespace voro

@@ -1,6 +1,8 @@
 // The title block and the input data of the report.
 #include "report/SezioniProgetto.h"
 
+#include "data/Traduzioni.h"
+
 namespace voro {
 
 namespace {
@@ -16,7 +18,7 @@ void Campate(Documento& doc, const DatiProgetto& d, const NumeriRapporto& num) {
   auto& t = doc.tabella({{num.traduci("Rapporto", "Span"), ""}, {"L", "m"}, {"h", "m"}, {"t", "m"},
                          {"n", ""}, {"fc", "MPa"}, {"y", "m"}, {num.traduci("Rapporto", "Pier b"), "m"},
                          {"H", "m"}, {num.traduci("Rapporto", "Batter L"), ""}, {num.traduci("Rapporto", "Batter R"), ""},
-                         {"γ", "kN/m3"}});
+                         {"γ", "kN/m³"}});
   auto anello = [&num](int k, Integer nVori, Single L, Single h, Single s, Single n, Single fc, Single y) {
     const bool uno = nVori <= 1;
     return std::vector<std::string>{num.intero(k),      num.dato(L),  uno ? num.dato(h) : "-", uno ? num.dato(s) : "-",
@@ -35,6 +37,44 @@ void Campate(Documento& doc, const DatiProgetto& d, const NumeriRapporto& num) {
                        num.dato(p.ScarpaDestra), num.dato(p.PesoUnita)});
     t.righe.push_back(r);
   }
+}
+
+// The masonry's strength, the joints' friction and the soil's mobilisation
+// as typed, and under a code basis their design values.
+void Resistenze(Documento& doc, const DatiProgetto& d, const NumeriRapporto& num) {
+  doc.sottosezione(num.traduci("Rapporto", "Strength, friction and soil"));
+  doc.paragrafo(num.traduci("Rapporto", "fc is the masonry's mean compressive strength as the engineer typed it, "
+                                        "with its source (tests, or the tables for the knowledge level); 0 stands "
+                                        "for unlimited strength. Under a code basis the confidence factor FC and "
+                                        "the partial factor γM divide it into the design strength fd, as the "
+                                        "Circolare of 21 January 2019 n. 7, §C8.5.4, reads for existing masonry; the "
+                                        "friction coefficient μ is divided by γμ."));
+  auto& t = doc.tabella(ColonneValori(num));
+  auto resistenza = [&num](Single fc) {
+    return fc > 0 ? num.dato(fc) : std::string(num.traduci("Rapporto", "unlimited"));
+  };
+  const CoefficientiParziali& c = d.Normativa.coefficienti;
+  const bool progetto = d.Normativa.base != BaseNormativa::Digitata || c.gM * c.FC != 1 || c.gMu != 1;
+  auto righeResistenza = [&](const std::string& nome, Single fc) {
+    t.righe.push_back({nome, "fc", resistenza(fc), "MPa"});
+    if (progetto && fc > 0)
+      t.righe.push_back({num.traduci("Rapporto", "Design strength fd = fc / (γM FC)"), "fd",
+                         num.MPa(1000.0 * fc / (c.gM * c.FC)), "MPa"});
+  };
+  if (d.nVori <= 1)
+    righeResistenza(num.traduci("Rapporto", "Compressive strength of the masonry (mean)"), d.ResistenzaAnello);
+  else
+    for (int i = 1; i <= d.nVori && d.Vori.contains(i); ++i)
+      righeResistenza(voro::Componi(num.traduci("Rapporto", "Compressive strength of segment %1 (mean)"),
+                                    {num.intero(i)}),
+                      d.Vori(i).Resistenza);
+  t.righe.push_back({num.traduci("Rapporto", "Friction coefficient of the joints"), "μ",
+                     d.Attrito ? num.dato(*d.Attrito) : std::string(num.traduci("Rapporto", "no sliding")), "-"});
+  if (progetto && d.Attrito)
+    t.righe.push_back({num.traduci("Rapporto", "Design friction coefficient μ / γμ"), "μd",
+                       num.fattore(*d.Attrito / c.gMu), "-"});
+  t.righe.push_back({num.traduci("Rapporto", "Share of the passive pressure the soil may mobilise"), "",
+                     num.dato(d.Mobilitazione), "-"});
 }
 
 }  // namespace
@@ -101,11 +141,11 @@ void SezioneDati::Componi(Documento& doc, const NumeriRapporto& num) const {
 
   doc.sottosezione(num.traduci("Rapporto", "Fill, slab, weights, widths and walls"));
   auto& p = doc.tabella(ColonneValori(num));
-  p.righe = {{num.traduci("Rapporto", "Unit weight of the masonry"), "γm", num.dato(d.PesoMuratura), "kN/m3"},
+  p.righe = {{num.traduci("Rapporto", "Unit weight of the masonry"), "γm", num.dato(d.PesoMuratura), "kN/m³"},
              {num.traduci("Rapporto", "Fill above the crown"), "h1", num.dato(d.hRiempimento), "m"},
-             {num.traduci("Rapporto", "Unit weight of the fill"), "γ1", num.dato(d.PesoRiempimento), "kN/m3"},
+             {num.traduci("Rapporto", "Unit weight of the fill"), "γ1", num.dato(d.PesoRiempimento), "kN/m³"},
              {num.traduci("Rapporto", "Slab on the fill"), "h2", num.dato(d.hSoletta), "m"},
-             {num.traduci("Rapporto", "Unit weight of the slab"), "γ2", num.dato(d.PesoSoletta), "kN/m3"},
+             {num.traduci("Rapporto", "Unit weight of the slab"), "γ2", num.dato(d.PesoSoletta), "kN/m³"},
              {num.traduci("Rapporto", "Width of the vault"), "b", num.dato(d.Larghezza), "m"},
              {num.traduci("Rapporto", "Width at the crown"), "bc", num.dato(d.LarghezzaChiave), "m"},
              {num.traduci("Rapporto", "Protrusion of the upper walls"), "dw", num.dato(d.SporgenzaParete), "m"},
@@ -114,7 +154,7 @@ void SezioneDati::Componi(Documento& doc, const NumeriRapporto& num) const {
   doc.sottosezione(num.traduci("Rapporto", "Live load"));
   doc.paragrafo(num.traduci("Rapporto", "A uniformly distributed load on top of the slab between the abscissae xq1 and xq2."));
   auto& q = doc.tabella(ColonneValori(num));
-  q.righe = {{num.traduci("Rapporto", "Distributed load"), "q", num.dato(d.qCarico), "kN/m2"},
+  q.righe = {{num.traduci("Rapporto", "Distributed load"), "q", num.dato(d.qCarico), "kN/m²"},
              {num.traduci("Rapporto", "Load from"), "xq1", num.dato(d.xq1), "m"},
              {num.traduci("Rapporto", "Load to"), "xq2", num.dato(d.xq2), "m"},
              {d.ScalaManuale ? num.traduci("Rapporto", "Plot scale of the load (typed)")
@@ -128,6 +168,8 @@ void SezioneDati::Componi(Documento& doc, const NumeriRapporto& num) const {
              {num.traduci("Rapporto", "Coefficient of passive pressure"), "Kp", num.dato(d.Kp), "-"},
              {num.traduci("Rapporto", "Voussoirs from the left springing"), "", num.intero(d.nConciSpinta[0]), "-"},
              {num.traduci("Rapporto", "Voussoirs from the right springing"), "", num.intero(d.nConciSpinta[1]), "-"}};
+
+  Resistenze(doc, d, num);
 
   doc.sottosezione(num.traduci("Rapporto", "Thrust line and search options"));
   auto& e = doc.tabella(ColonneValori(num));

@@ -39,6 +39,8 @@ DialogoNormativa::DialogoNormativa(QWidget* parent) : QDialog(parent) {
     cmbNormativa->addItem(QCoreApplication::translate("Voro", NomeNormativa(b).c_str()), static_cast<int>(b));
   cmbLivello = new QComboBox(this);
   cmbLivello->setObjectName("cmbLivello");
+  // The codes set no knowledge level of their own: until one is chosen there is no verdict.
+  cmbLivello->addItem(tr("not given"), -1);
   for (const LivelloConoscenza l : {LivelloConoscenza::LC1, LivelloConoscenza::LC2, LivelloConoscenza::LC3})
     cmbLivello->addItem(QString::fromStdString(NomeLivello(l)), static_cast<int>(l));
 
@@ -62,6 +64,12 @@ DialogoNormativa::DialogoNormativa(QWidget* parent) : QDialog(parent) {
     s->setSingleStep(0.05);
     // gM and FC divide the strength, gMu the friction, gR the soil's resistance: never zero.
     s->setRange(i >= 5 ? 0.001 : 0.0, 100.0);
+    // gM has no code value: its lowest step reads "not given", and a code
+    // basis then gives no verdict.
+    if (i == 5) {
+      s->setMinimum(0.0);
+      s->setSpecialValueText(tr("not given"));
+    }
     spnFattori[i] = s;
     fc->addRow(nomi[i], s);
   }
@@ -100,28 +108,33 @@ DialogoNormativa::DialogoNormativa(QWidget* parent) : QDialog(parent) {
 DatiNormativa DialogoNormativa::normativa() const {
   DatiNormativa n;
   n.base = static_cast<BaseNormativa>(cmbNormativa->currentData().toInt());
-  n.livello = static_cast<LivelloConoscenza>(cmbLivello->currentData().toInt());
+  const int livello = cmbLivello->currentData().toInt();
+  if (livello >= 0) n.livello = static_cast<LivelloConoscenza>(livello);
   for (std::size_t i = 0; i < spnFattori.size(); ++i)
     *Fattore(n.coefficienti, i) = static_cast<Single>(spnFattori[i]->value());
+  n.gMDato = n.coefficienti.gM > 0;
+  if (!n.gMDato) n.coefficienti.gM = 1;
   return n;
 }
 
-void DialogoNormativa::mostraFattori(const CoefficientiParziali& c) {
-  CoefficientiParziali copia = c;
+void DialogoNormativa::mostraFattori(const DatiNormativa& n) {
+  CoefficientiParziali copia = n.coefficienti;
+  if (!n.gMDato && copia.gM == 1) copia.gM = 0;
   for (std::size_t i = 0; i < spnFattori.size(); ++i) spnFattori[i]->setValue(*Fattore(copia, i));
 }
 
 void DialogoNormativa::applicaPreset() {
   DatiNormativa n = normativa();
   ApplicaNormativa(n, n.base);
-  ApplicaLivello(n, n.livello);
-  mostraFattori(n.coefficienti);
+  if (n.livello) ApplicaLivello(n, *n.livello);
+  mostraFattori(n);
 }
 
 void DialogoNormativa::ScriveDatiInForm(const DatiProgetto& d) {
   cmbNormativa->setCurrentIndex(cmbNormativa->findData(static_cast<int>(d.Normativa.base)));
-  cmbLivello->setCurrentIndex(cmbLivello->findData(static_cast<int>(d.Normativa.livello)));
-  mostraFattori(d.Normativa.coefficienti);
+  cmbLivello->setCurrentIndex(
+      cmbLivello->findData(d.Normativa.livello ? static_cast<int>(*d.Normativa.livello) : -1));
+  mostraFattori(d.Normativa);
   Cartiglio c = d.Cartiglio;
   for (std::size_t i = 0; i < txtCartiglio.size(); ++i) txtCartiglio[i]->setText(QString::fromStdString(*Campo(c, i)));
 }

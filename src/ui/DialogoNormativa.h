@@ -32,7 +32,7 @@ class DialogoNormativa : public QDialog {
   // A code or a knowledge level chosen: the table takes its presets.
   void applicaPreset();
   DatiNormativa normativa() const;
-  void mostraFattori(const CoefficientiParziali& c);
+  void mostraFattori(const DatiNormativa& n);
 };
 
 // Shows the dialog, modal, on the project; true when it was accepted with a

@@ -193,6 +193,15 @@ void FinestraSicurezza::mostraVerdetto() {
   const Adeguatezza& a = valutatore_.adeguatezza();
   const EsitoCombinazione& g = a.governante();
   const DatiNormativa& n = valutatore_.dati().Normativa;
+  if (!a.verdetto()) {
+    const QString testo = tr("NO VERDICT");
+    lblVerdetto->setText("<b>" + testo.toHtmlEscaped() + "</b><br>" +
+                         QString::fromStdString(TestoMancanze(a.mancanze, s_.regional)).toHtmlEscaped());
+    lblVerdetto->setAccessibleName(testo);
+    lblVerdetto->setStyleSheet("QLabel { color: #5a4500; background: #fbf3d9; }");
+    lblVerdetto->show();
+    return;
+  }
   QString testo = !a.certificata() ? tr("? NOT CERTIFIED") : a.adeguato() ? tr("\u2714 ADEQUATE") : tr("\u2718 NOT ADEQUATE");
   if (!a.certificata())
     testo += " \u2014 " + tr("a figure the verdict rests on has no certified answer");
@@ -205,7 +214,7 @@ void FinestraSicurezza::mostraVerdetto() {
     testo += " \u2014 " + tr("no thrust line fits under the design permanent loads");
   QString dettagli = tr("Code basis: %1").arg(QCoreApplication::translate("Voro", NomeNormativa(n.base).c_str()));
   if (n.base != BaseNormativa::Digitata)
-    dettagli += ", " + tr("knowledge level %1").arg(QString::fromStdString(NomeLivello(n.livello)));
+    dettagli += ", " + tr("knowledge level %1").arg(QString::fromStdString(NomeLivello(*n.livello)));
   if (a.fattore()) {
     switch (g.combinazione) {
       case Combinazione::Inf: dettagli += "; " + tr("permanent loads at their favourable factors"); break;

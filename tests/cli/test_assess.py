@@ -17,7 +17,7 @@ ROOT = pathlib.Path(__file__).resolve().parents[2]
 EXAMPLES = sorted((ROOT / "examples").glob("*.vro"))
 EXAMPLE = ROOT / "examples" / "ponte-stradale.vro"
 ENV = {**os.environ, "QT_QPA_PLATFORM": "offscreen", "XDG_RUNTIME_DIR": tempfile.mkdtemp()}
-KEYS = ["adequacyFactor", "adequate", "combination", "partialFactors", "admissible", "thicknessRatio", "geometricSafetyFactor", "depthRatio", "thrustMin", "thrustMax", "liveLoadFactor",
+KEYS = ["adequacyFactor", "adequate", "combination", "noVerdict", "partialFactors", "admissible", "thicknessRatio", "geometricSafetyFactor", "depthRatio", "thrustMin", "thrustMax", "liveLoadFactor",
         "mechanism", "sweep", "worstLiveLoadFactor", "worstXq1", "minimumThickness", "thicknessFactor", "geometricFactorOfSafety",
         "eccentricities", "compressiveStrength", "friction", "mobilisation", "crushingJoints", "slidingJoints",
         "certificate"]
@@ -224,18 +224,30 @@ class Assess(unittest.TestCase):
 
 
     def test_the_verdict_comes_first_under_the_codes_factors(self):
-        r = run("assess", EXAMPLE, "--code", "ntc", "--knowledge", "LC2", "--factor", "gM=2", "--sweep", "8")
+        r = run("assess", EXAMPLE, "--code", "ntc", "--knowledge", "LC2", "--factor", "gM=2", "--strength", "5",
+                "--sweep", "8")
         self.assertEqual(r.returncode, 0, r.stderr)
         self.assertLess(r.stdout.index("Verdict: "), r.stdout.index("1. Geometric safety"))
         self.assertIn("Code basis: NTC 2018 (Italy), knowledge level LC2.", r.stdout)
         self.assertIn("gG2 1.50 / 0.00 (unfavourable / favourable), gQ 1.35, gM 2.00, FC 1.20", r.stdout)
         j = json.loads(run("assess", EXAMPLE, "--json", "--code", "ntc", "--knowledge", "LC2", "--factor", "gM=2",
-                           "--sweep", "8").stdout)
+                           "--strength", "5", "--sweep", "8").stdout)
         f = j["partialFactors"]
         self.assertEqual((f["code"], f["knowledgeLevel"]), ("NTC 2018 (Italy)", "LC2"))
         self.assertAlmostEqual(f["gG2inf"], 0)
         self.assertAlmostEqual(f["FC"], 1.2, places=6)
-        self.assertIn(j["combination"], ("inf", "sup"))
+        self.assertIn(j["combination"], ("inf", "sup", "G1 sup, G2 inf", "G1 inf, G2 sup"))
+        self.assertEqual(j["noVerdict"], [])
+        # A code basis says what it misses instead of a verdict: the figures stay.
+        for args, missing in ((["--knowledge", "LC2", "--factor", "gM=2"], ["compressiveStrength"]),
+                              (["--strength", "5"], ["gM", "knowledgeLevel"])):
+            k = json.loads(run("assess", EXAMPLE, "--json", "--code", "ntc", "--sweep", "0", *args).stdout)
+            self.assertEqual(k["noVerdict"], missing)
+            self.assertEqual((k["adequate"], k["adequacyFactor"], k["combination"]), (None, None, None))
+            self.assertIsNotNone(k["liveLoadFactor"])
+        t = run("assess", EXAMPLE, "--code", "en", "--sweep", "0", "--strength", "5", "--factor", "gM=2").stdout
+        self.assertIn("No verdict: the knowledge level (LC1, LC2 or LC3) is not given.", t)
+        self.assertIn("Code basis: EN 1990 / EN 1991-2, knowledge level not given.", t)
         self.assertEqual(j["adequate"], j["adequacyFactor"] >= 1)
         verdict = "Verdict: adequate (" if j["adequate"] else "Verdict: not adequate ("
         self.assertIn(verdict, r.stdout)

@@ -53,13 +53,13 @@ class Cli(unittest.TestCase):
         self.assertIn(f"Program: Voro {r.stdout.split()[2]}\n", run("solve", EXAMPLE).stdout)
 
     def test_report_has_units_and_the_language_s_decimal_separator(self):
-        for lingua, parole in (("C.UTF-8", ("Tie thrust", "Reactions at springings", "Value [kN]", "Walls reactions",
+        for lingua, parole in (("C.UTF-8", ("Force a tie at the springings would carry", "Reactions at springings", "Value [kN]", "Passive pressure resultants",
                                              "Eccentricities used")),
-                               ("it_IT.UTF-8", ("Tiro della catena", "Reazioni alle imposte", "Valore [kN]",
-                                                "Reazioni delle pareti", "Eccentricità usate"))):
+                               ("it_IT.UTF-8", ("Forza che porterebbe una catena alle imposte", "Reazioni alle imposte", "Valore [kN]",
+                                                "Risultanti della spinta passiva", "Eccentricità usate"))):
             r = run("solve", EXAMPLE, env={**os.environ, "LC_ALL": lingua, "LC_NUMERIC": lingua})
             self.assertEqual(r.returncode, 0, r.stderr)
-            for heading in ("sig_e [MPa]", "sig_i [MPa]", "tau [MPa]", "comp. [%]", "N [kN]", "T [kN]", "e [mm]",
+            for heading in ("σe [MPa]", "σi [MPa]", "τ [MPa]", "comp. [%]", "N [kN]", "T [kN]", "e [mm]",
                             *parole):
                 self.assertIn(heading, r.stdout)
             # The words and the decimal separator follow the language; no

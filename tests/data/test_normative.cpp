@@ -37,14 +37,22 @@ TEST(Normative, EveryValueNamesItsClauseAndAChangedOneIsTheEngineers) {
   EXPECT_NE(c[3].fonte.find("Table 5.1.V"), std::string::npos);
   EXPECT_NE(c[6].fonte.find("C8.5.4"), std::string::npos);
   EXPECT_NE(c[6].fonte.find("LC1"), std::string::npos);
-  EXPECT_EQ(c[5].fonte, "typed by the engineer");
-  // The friction's factor: the engineer's, 1 unless typed.
-  EXPECT_EQ(c[7].fattore, "γμ");
-  EXPECT_EQ(c[7].valore, 1.0f);
-  EXPECT_EQ(c[7].fonte, "typed by the engineer");
-  // The soil's resistance factor, likewise.
-  EXPECT_EQ(c[8].fattore, "γR");
-  EXPECT_EQ(c[8].valore, 1.0f);
+  // gM has no code value: not given until the engineer types it, and then theirs.
+  EXPECT_FALSE(c[5].dato);
+  EXPECT_EQ(c[5].fonte, "not given: no verdict without it");
+  n.gMDato = true;
+  EXPECT_EQ(ClausoleNormativa(n)[5].fonte, "typed by the engineer");
+  // The friction's and the soil's factors left at 1 reduce nothing.
+  for (std::size_t k : {7u, 8u}) {
+    EXPECT_EQ(c[k].valore, 1.0f);
+    EXPECT_EQ(c[k].fonte, "default (no reduction)");
+  }
+  n.coefficienti.gMu = 1.2f;
+  EXPECT_EQ(ClausoleNormativa(n)[7].fonte, "typed by the engineer");
+  // Without a knowledge level the code's FC is not given either.
+  DatiNormativa senza;
+  ApplicaNormativa(senza, BaseNormativa::Eurocodice);
+  EXPECT_FALSE(ClausoleNormativa(senza)[6].dato);
   n.coefficienti.gQ = 1.5f;
   EXPECT_EQ(ClausoleNormativa(n)[4].fonte, "typed by the engineer");
   EXPECT_EQ(RiferimentiNormativa(BaseNormativa::Digitata).size(), 0u);

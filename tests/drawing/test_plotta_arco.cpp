@@ -49,7 +49,7 @@ TEST(PlottaArco, GeometryModeShowsTheVoussoirsWallsAndPlan) {
   EXPECT_EQ(s.conta("cerchio"), 0);
   EXPECT_TRUE(haTesto(s, "PLAN VIEW"));
   EXPECT_TRUE(haTesto(s, "\xCE\xB3"));  // gamma
-  EXPECT_TRUE(haTesto(s, "m = 18 kN/m3"));
+  EXPECT_TRUE(haTesto(s, "m = 18 kN/m³"));
   EXPECT_FALSE(haTesto(s, "q="));
   EXPECT_TRUE(p.msg.empty());
 }
@@ -59,7 +59,7 @@ TEST(PlottaArco, LoadsModeAddsTheLoadBlock) {
   p.plot.PlottaGeometria = 2;
   SuperficieRegistrata s;
   ASSERT_TRUE(p.plot.PlottaVoro("VIDEO", &s));
-  EXPECT_TRUE(haTesto(s, " q=10 kN/m2"));
+  EXPECT_TRUE(haTesto(s, " q=10 kN/m²"));
   EXPECT_FALSE(haTesto(s, "Q="));
   // The block's outline and its vertical hatch lines, in magenta.
   EXPECT_GT(s.conta("linea", rgb(6)), 4);

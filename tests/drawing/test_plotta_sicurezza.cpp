@@ -154,9 +154,9 @@ TEST(GraficoSpostamento, RoundStepsAndLinesCutAtTheTopOfTheChart) {
   g.Destinazione = "DWG";
   g.ModelSpaceCad = &ms;
   ASSERT_TRUE(grafico.PlottaVoro("DWG", nullptr));
-  // No line of the factors rises above the chart: at most four times the
+  // No line of the factors rises above the chart: at most eight times the
   // least factor, rounded up to the step of the axis and a little more.
-  const double cima = 4 * *v.r.fattorePeggiore * 1.15 + GraficoSpostamento::PassoAsse(4 * *v.r.fattorePeggiore, 5);
+  const double cima = 8 * *v.r.fattorePeggiore * 1.15 + GraficoSpostamento::PassoAsse(8 * *v.r.fattorePeggiore, 5);
   int linee = 0;
   for (const auto& e : ms.entita)
     if (e->tipo == "LINE") {

@@ -39,6 +39,7 @@ TEST(Adeguatezza, EqualsTheLiveLoadFactorOfTheProjectMultipliedByHand) {
   d.ResistenzaAnello = 6;
   ApplicaNormativa(d.Normativa, BaseNormativa::Ntc2018);
   d.Normativa.coefficienti.gM = 2;
+  d.Normativa.gMDato = true;
   ApplicaLivello(d.Normativa, LivelloConoscenza::LC2);
   Adeguatezza a;
   ASSERT_TRUE(ValutaAdeguatezza(d, Posizioni(12), a));
@@ -130,8 +131,11 @@ TEST(Adeguatezza, TheCollapseLoadDoesNotDependOnGammaQ) {
 }
 
 TEST(Adeguatezza, ALoadThatCanNeverCollapseTheArchIsAdequateWithoutAFactor) {
+  // EN's factors as the engineer's own table: the rigid masonry that never
+  // crushes, which a code basis would refuse, is theirs to assume.
   DatiProgetto d = esempio("volta-semicircolare.vro");
   ApplicaNormativa(d.Normativa, BaseNormativa::Eurocodice);
+  d.Normativa.base = BaseNormativa::Digitata;
   Adeguatezza a;
   ASSERT_TRUE(ValutaAdeguatezza(d, Posizioni(6), a));
   EXPECT_FALSE(a.fattore());
@@ -157,6 +161,53 @@ TEST(Adeguatezza, AnArchThatCannotCarryTheDesignLoadIsNotAdequate) {
   ASSERT_TRUE(a.fattore());
   EXPECT_NEAR(*a.fattore(), 0.5, 1e-6);
   EXPECT_FALSE(a.adeguato());
+}
+
+// A code basis gives no verdict on what the engineer has not stated: the
+// knowledge level, the masonry's factor gM, a finite strength in every ring.
+TEST(Adeguatezza, ACodeBasisGivesNoVerdictWithoutWhatItNeeds) {
+  struct Caso {
+    BaseNormativa base;
+    bool livello, gM;
+    Single fc;
+    MancanzeVerdetto atteso;
+  };
+  const Caso casi[] = {
+      {BaseNormativa::Ntc2018, true, true, 5, {}},
+      {BaseNormativa::Ntc2018, false, true, 5, {true, false, false}},
+      {BaseNormativa::Eurocodice, true, false, 5, {false, true, false}},
+      {BaseNormativa::Eurocodice, true, true, 0, {false, false, true}},
+      {BaseNormativa::Ntc2018, false, false, 0, {true, true, true}},
+      {BaseNormativa::Digitata, false, false, 0, {}},
+  };
+  for (const Caso& c : casi) {
+    DatiProgetto d = esempio("ponte-stradale.vro");
+    d.ResistenzaAnello = c.fc;
+    ApplicaNormativa(d.Normativa, c.base);
+    if (c.livello) ApplicaLivello(d.Normativa, LivelloConoscenza::LC2);
+    d.Normativa.gMDato = c.gM;
+    Adeguatezza a;
+    ASSERT_TRUE(ValutaAdeguatezza(d, Posizioni(0), a));
+    SCOPED_TRACE(static_cast<int>(c.base) * 100 + c.livello * 10 + c.gM);
+    EXPECT_EQ(a.mancanze.livello, c.atteso.livello);
+    EXPECT_EQ(a.mancanze.gM, c.atteso.gM);
+    EXPECT_EQ(a.mancanze.resistenza, c.atteso.resistenza);
+    EXPECT_EQ(a.verdetto(), c.atteso.nessuna());
+    // No verdict: no combination assessed, so no factor to mistake for one.
+    EXPECT_EQ(a.fattore().has_value(), c.atteso.nessuna());
+    const std::string testo = TestoMancanze(a.mancanze, Regional::inglese());
+    EXPECT_EQ(testo.rfind("No verdict: ", 0) == 0, !c.atteso.nessuna());
+    EXPECT_EQ(testo.find("knowledge level") != std::string::npos, c.atteso.livello);
+    EXPECT_EQ(testo.find("γM") != std::string::npos, c.atteso.gM);
+    EXPECT_EQ(testo.find("crushing not checked") != std::string::npos, c.atteso.resistenza);
+  }
+  // A chain of segments needs every segment's strength, a bridge every span's.
+  DatiProgetto ponte = esempio("ponti/ponte-tre-campate.vro");
+  ponte.ResistenzaAnello = 5;
+  for (DatiCampata& c : ponte.Campate) c.ResistenzaAnello = 5;
+  EXPECT_TRUE(ResistenzaOvunque(ponte));
+  ponte.Campate.back().ResistenzaAnello = 0;
+  EXPECT_FALSE(ResistenzaOvunque(ponte));
 }
 
 }  // namespace

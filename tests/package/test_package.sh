@@ -85,6 +85,6 @@ done
 # The programs of the package run.
 "$cli" --version | grep -qx "voro-cli (Voro) $version" || fail "voro-cli --version"
 "$root/usr/bin/voro" --version | grep -qx "voro (Voro) $version" || fail "voro --version"
-"$cli" solve "$root/usr/share/voro/examples/ponte-stradale.vro" | grep -q "Tie thrust" || fail "voro-cli solve"
+"$cli" solve "$root/usr/share/voro/examples/ponte-stradale.vro" | grep -q "Force a tie at the springings would carry" || fail "voro-cli solve"
 "$cli" vehicles | grep -qx "LM1 tandem" || fail "voro-cli vehicles"
 echo "package voro_${version}_${arch}.deb ok"

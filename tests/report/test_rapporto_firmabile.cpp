@@ -124,7 +124,7 @@ TEST(RapportoFirmabile, TheShearSignHoldsAtBothSpringings) {
   EXPECT_NEAR(std::stod(prima[6]), -Hl, 0.011);
   EXPECT_NEAR(std::stod(prima[5]), Vl, 0.011);
   EXPECT_NEAR(std::stod(ultima[6]), Hr, 0.011);
-  EXPECT_NE(Testo(doc).find("T and tau along the joint, positive toward the extrados"), std::string::npos);
+  EXPECT_NE(Testo(doc).find("T and τ along the joint, positive toward the extrados"), std::string::npos);
 }
 
 TEST(RapportoFirmabile, CaptionsSayWhatTheirFigureShows) {
@@ -232,7 +232,11 @@ TEST(RapportoFirmabile, TheTitleBlockCarriesWhoSignsAndLeavesBlanksForHand) {
 
 TEST(RapportoFirmabile, TheConclusionsComeFirstWithTheVerdictAndItsBasis) {
   DatiProgetto d = prova::ponte();
+  d.ResistenzaAnello = 8;
   ApplicaNormativa(d.Normativa, BaseNormativa::Eurocodice);
+  ApplicaLivello(d.Normativa, LivelloConoscenza::LC2);
+  d.Normativa.coefficienti.gM = 2;
+  d.Normativa.gMDato = true;
   Progetto p(d);
   RecordingMessages msg;
   DatiProgetto dati = d;
@@ -267,6 +271,22 @@ TEST(RapportoFirmabile, TheConclusionsComeFirstWithTheVerdictAndItsBasis) {
             std::string::npos);
   EXPECT_NE(testo.find("EN 1990:2002+A1:2005, Eurocode - Basis of structural design, Annex A2"), std::string::npos);
   EXPECT_NE(testo.find("joints that never slide"), std::string::npos);
+
+  // The design strength with its value, beside the factors that divide it.
+  EXPECT_NE(testo.find("fd = fc / (γM FC), γM = 2 and FC = 1.2, fd = 3.333 MPa"), std::string::npos);
+
+  // A code basis without the knowledge level gives no verdict, and says why.
+  DatiProgetto incompleta = dati;
+  incompleta.Normativa.livello.reset();
+  Adeguatezza manca;
+  ASSERT_TRUE(ValutaAdeguatezza(incompleta, o, manca));
+  const SezioneConclusioni senzaLivello(incompleta, &m, &r, &manca);
+  const Documento senzaVerdetto = ComponiRapporto(p.fonti, num, {}, {&senzaLivello});
+  EXPECT_EQ(Riga(senzaVerdetto, "Verdict").at(1), "no verdict");
+  EXPECT_EQ(Riga(senzaVerdetto, "FC").at(1), "-");
+  EXPECT_NE(Testo(senzaVerdetto).find("No verdict: the knowledge level (LC1, LC2 or LC3) is not given."),
+            std::string::npos);
+  EXPECT_EQ(Testo(senzaVerdetto).find("The arch is"), std::string::npos);
 
   // Without an assessment the report says it proves nothing by itself.
   const SezioneConclusioni senza(dati, &m, nullptr, nullptr);

@@ -45,6 +45,7 @@ void TestNormativa::ilProgettoTornaComeEra() {
   p.Normativa.base = BaseNormativa::Eurocodice;
   p.Normativa.livello = LivelloConoscenza::LC2;
   p.Normativa.coefficienti = {1.35f, 1.0f, 1.35f, 1.0f, 1.35f, 2.5f, 1.2f};
+  p.Normativa.gMDato = true;
   p.Cartiglio = {"SP 12 km 3+200", "Provincia", "Ing. Rossi", "", "Ing. Bianchi", "A", "emessa"};
   DialogoNormativa d;
   d.ScriveDatiInForm(p);
@@ -53,6 +54,13 @@ void TestNormativa::ilProgettoTornaComeEra() {
   d.LeggeDati(letto);
   QCOMPARE(letto.Normativa, p.Normativa);
   QCOMPARE(letto.Cartiglio, p.Cartiglio);
+  // Neither the knowledge level nor gM given: the form says so and keeps it so.
+  const DatiProgetto nuovo;
+  d.ScriveDatiInForm(nuovo);
+  QCOMPARE(d.cmbLivello->currentText(), QString("not given"));
+  QCOMPARE(d.spnFattori[5]->text(), QString("not given"));
+  d.LeggeDati(letto);
+  QCOMPARE(letto.Normativa, nuovo.Normativa);
 }
 
 void TestNormativa::laGeometriaDiceDoveLeImpostesiAlzano() {

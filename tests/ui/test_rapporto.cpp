@@ -84,7 +84,7 @@ void TestRapporto::testoConINumeriRegionali() {
   QCOMPARE(b.dialoghi.richieste.back().proposto, QString("ponte-stradale.txt"));
   QCOMPARE(b.dialoghi.richieste.back().preselezionato, QString("Text Files (*.txt)"));
   for (const char* parte : {"Calculation report", "Ponte stradale ad arco", "ponte-stradale.vro", "Engineer:",
-                            "Input data", "Hypotheses", "Sections", "Tie thrust", "Figure 2:"})
+                            "Input data", "hypotheses", "Sections", "Force a tie", "Figure 2:"})
     QVERIFY2(testo.contains(parte), parte);
   // Italian settings: decimal commas, the same digits as the tables print.
   const NumeriRapporto num(b.s().regional);
@@ -142,23 +142,23 @@ void TestRapporto::risultatiDiAltriDati() {
   Banco b;
   b.avvia({b.esempio("ponte-stradale.vro")});
   QVERIFY(Risolvi(b));
-  QVERIFY(Testo(b).contains("Walls reactions"));
+  QVERIFY(Testo(b).contains("Passive pressure resultants"));
   // The loads form read with another load: the results belong to the old one.
   const Single q = b.s().dati.qCarico;
   b.s().dati.qCarico = q + 5;
   const QString testo = Testo(b, "altro.txt");
   QVERIFY(testo.contains("No results: the data have changed since the last solution"));
-  QVERIFY(!testo.contains("Walls reactions"));
+  QVERIFY(!testo.contains("Passive pressure resultants"));
   QVERIFY(testo.contains("Voussoirs of the ring"));  // the model stands
   b.s().dati.qCarico = q;
-  QVERIFY(Testo(b, "di-nuovo.txt").contains("Walls reactions"));
+  QVERIFY(Testo(b, "di-nuovo.txt").contains("Passive pressure resultants"));
   // The masonry's strength, the code basis and the title block change no
   // three-hinge figure: the results stay in the report.
   b.s().dati.ResistenzaAnello = 5;
   b.s().dati.Normativa.coefficienti.gM = 2;
   b.s().dati.Titolo = "Ponte sul Serio";
   b.finestra->DatiCambiati();
-  QVERIFY(Testo(b, "resistenza.txt").contains("Walls reactions"));
+  QVERIFY(Testo(b, "resistenza.txt").contains("Passive pressure resultants"));
 }
 
 void TestRapporto::calcoloFallito() {
