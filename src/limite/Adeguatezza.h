@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "data/DatiProgetto.h"
 #include "data/Regional.h"
@@ -50,6 +51,10 @@ struct EsitoCombinazione {
   bool adeguata = false;
   std::vector<Cerniera> meccanismo;       // of the governing load
   std::optional<CaricoGovernante> governante;
+  LineaSpinte lineaCollasso;              // of the governing load, at its factor
+  // The vehicle's sweep of the design project, where it has a vehicle: the
+  // report draws its worst position and the forces of the case that governs.
+  std::optional<RisultatiVeicolo> veicolo;
   // Every figure the combination rests on certified; otherwise its verdict
   // is unknown, neither adequate nor not.
   bool certificata = true;
@@ -74,6 +79,9 @@ struct Adeguatezza {
     return true;
   }
 };
+
+// The factors of G1 and G2 in combination k.
+std::pair<Single, Single> FattoriPermanenti(const CoefficientiParziali& c, Combinazione k);
 
 // The project with design values for the combination: the unit weights of
 // masonry and fill times gG1, of the slab times gG2 (inf or sup), the

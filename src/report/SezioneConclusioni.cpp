@@ -112,6 +112,34 @@ std::string Ipotesi(const DatiProgetto& d, const ModelloArco* m, const Risultati
   return s;
 }
 
+// What the adequacy factor means, and the characteristic variable load the
+// arch carries at adequacy 1: the governing load times the factor, since the
+// factor multiplies only the variable loads.
+std::string SensoFattore(const DatiProgetto& d, const Adeguatezza& a, const NumeriRapporto& num) {
+  const double f = *a.fattore();
+  const CaricoGovernante& g = *a.governante().governante;
+  const std::string resistenza = ResistenzaFinita(d)
+                                     ? num.traduci("Rapporto", "the masonry's strength at its design value")
+                                     : num.traduci("Rapporto", "unlimited compressive strength");
+  std::string carico;
+  if (g.veicolo && d.VeicoloCarico) {
+    std::string assi;
+    for (const AsseVeicolo& asse : d.VeicoloCarico->Assi) assi += (assi.empty() ? "" : " + ") + num.kN(f * asse.P);
+    carico = voro::Componi(num.traduci("Rapporto", "the vehicle \"%1\" with axles of %2 kN and the strip load "
+                                                   "of %3 kN/m2"),
+                           {g.nomeVeicolo, assi, num.kN(f * d.qCarico)});
+  } else {
+    carico = voro::Componi(num.traduci("Rapporto", "the strip load of %1 kN/m2"), {num.kN(f * d.qCarico)});
+  }
+  return voro::Componi(num.traduci("Rapporto",
+                                   "An adequacy factor of %1 means that the arch collapses under %1 times the "
+                                   "design variable loads (the characteristic ones × γQ %2), with the permanent "
+                                   "loads at their design values and %3. At adequacy 1 the arch carries %1 times "
+                                   "the characteristic variable load: %4, its permissible load. Its ratio to the "
+                                   "code's demand, ζ_V in the sense of NTC 2018, 8.3, is %1."),
+                       {num.fattore(f), num.dato(a.coefficienti.gQ), resistenza, carico});
+}
+
 }  // namespace
 
 void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) const {
@@ -177,6 +205,7 @@ void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) cons
                                                         "loads alone find a thrust line within the masonry."),
                              {base});
   doc.paragrafo(verdetto, !a.adeguato());
+  if (a.fattore() && g.governante) doc.paragrafo(SensoFattore(d_, a, num));
 
   auto& t = doc.tabella({{num.traduci("Rapporto", "Item"), "", false}, {num.traduci("Rapporto", "Value"), "", false}});
   t.righe.push_back({num.traduci("Rapporto", "Verdict"),
