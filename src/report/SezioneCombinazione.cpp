@@ -33,7 +33,7 @@ void TabellaAssi(Documento& doc, const RisultatiVeicolo& v, double lambda, const
   auto& t = doc.tabella({{num.traduci("Rapporto", "Axle"), ""},
                          {"x", "m"},
                          {num.traduci("Rapporto", "Loaded from"), "m"},
-                         {num.traduci("Rapporto", "to"), "m"},
+                         {num.traduci("Rapporto", "Loaded to"), "m"},
                          {"b_e", "m"},
                          {num.traduci("Rapporto", "Design load γQ P b / b_e"), "kN"},
                          {num.traduci("Rapporto", "At collapse"), "kN"}});

@@ -121,10 +121,13 @@ std::string SensoFattore(const DatiProgetto& d, const Adeguatezza& a, const Nume
   const std::string resistenza = ResistenzaFinita(d)
                                      ? num.traduci("Rapporto", "the masonry's strength at its design value")
                                      : num.traduci("Rapporto", "unlimited compressive strength");
+  // The vehicle as the design sweep drove it, its axles at P γQ.
+  const std::optional<RisultatiVeicolo>& v = a.governante().veicolo;
   std::string carico;
-  if (g.veicolo && d.VeicoloCarico) {
+  if (g.veicolo && v && a.coefficienti.gQ > 0) {
     std::string assi;
-    for (const AsseVeicolo& asse : d.VeicoloCarico->Assi) assi += (assi.empty() ? "" : " + ") + num.kN(f * asse.P);
+    for (const AsseVeicolo& asse : v->veicolo.Assi)
+      assi += (assi.empty() ? "" : " + ") + num.kN(f * asse.P / a.coefficienti.gQ);
     carico = voro::Componi(num.traduci("Rapporto", "the vehicle \"%1\" with axles of %2 kN and the strip load "
                                                    "of %3 kN/m2"),
                            {g.nomeVeicolo, assi, num.kN(f * d.qCarico)});

@@ -124,7 +124,7 @@ void SezioneVeicolo::Componi(Documento& doc, const NumeriRapporto& num) const {
                          {"h", "m"},
                          {num.traduci("Rapporto", "Spread length"), "m"},
                          {num.traduci("Rapporto", "Loaded from"), "m"},
-                         {num.traduci("Rapporto", "to"), "m"},
+                         {num.traduci("Rapporto", "Loaded to"), "m"},
                          {"b", "m"},
                          {"b_e", "m"},
                          {num.traduci("Rapporto", "Equivalent load P b / b_e"), "kN"},
