@@ -1179,10 +1179,6 @@
         <translation>Moved in %1 positions, both ways, the least factor refined to 0.1 mm of position: the live-load factor is %2 with the first axle at x = %3 m, driven %4.</translation>
     </message>
     <message>
-        <source>At collapse</source>
-        <translation>At collapse</translation>
-    </message>
-    <message>
         <source>Live-load factor against the position of the vehicle&apos;s first axle (m), each way it is driven, the least factor marked</source>
         <translation>Live-load factor against the position of the vehicle&apos;s first axle (m), each way it is driven, the least factor marked</translation>
     </message>
@@ -1511,14 +1507,6 @@
         <translation>each segment&apos;s design strength fd = fc / (γM FC), γM = %1 and FC = %2</translation>
     </message>
     <message>
-        <source>Loaded from</source>
-        <translation>Loaded from</translation>
-    </message>
-    <message>
-        <source>Design load γQ P b / b_e</source>
-        <translation>Design load γQ P b / b_e</translation>
-    </message>
-    <message>
         <source>Voussoir</source>
         <translation>Voussoir</translation>
     </message>
@@ -1545,14 +1533,6 @@
     <message>
         <source>The verdict rests on this case: the combination %1, G1 × %2 (masonry and fill) and G2 × %3 (slab), the variable loads × γQ %4, and %5. The arch collapses when the design variable loads Qd are multiplied by %6, the adequacy factor. Below, the design loads of every voussoir, the collapse mechanism and the forces of every joint at collapse.</source>
         <translation>The verdict rests on this case: the combination %1, G1 × %2 (masonry and fill) and G2 × %3 (slab), the variable loads × γQ %4, and %5. The arch collapses when the design variable loads Qd are multiplied by %6, the adequacy factor. Below, the design loads of every voussoir, the collapse mechanism and the forces of every joint at collapse.</translation>
-    </message>
-    <message>
-        <source>The vehicle &quot;%1&quot; with its first axle at x = %2 m; each axle&apos;s design load on the ring over the interval its spread loads, with the strip load of %3 kN/m2 × γQ from x = %4 to %5 m:</source>
-        <translation>The vehicle &quot;%1&quot; with its first axle at x = %2 m; each axle&apos;s design load on the ring over the interval its spread loads, with the strip load of %3 kN/m2 × γQ from x = %4 to %5 m:</translation>
-    </message>
-    <message>
-        <source>The vehicle &quot;%1&quot; with its first axle at x = %2 m, driven %6; each axle&apos;s design load on the ring over the interval its spread loads, with the strip load of %3 kN/m2 × γQ from x = %4 to %5 m:</source>
-        <translation>The vehicle &quot;%1&quot; with its first axle at x = %2 m, driven %6; each axle&apos;s design load on the ring over the interval its spread loads, with the strip load of %3 kN/m2 × γQ from x = %4 to %5 m:</translation>
     </message>
     <message>
         <source>The strip load of %1 kN/m2 × γQ from x = %2 to %3 m.</source>
@@ -1703,24 +1683,16 @@
         <translation>Moved in %1 positions (the vehicle is its own mirror image), the least factor refined to 0.1 mm of position: the live-load factor is %2 with the first axle at x = %3 m.</translation>
     </message>
     <message>
-        <source>Each axle at the worst position: the depth h of fill above the extrados, the length a + 2 h tan(theta) its spread loads along the span and where, the widths b and b_e, the equivalent load P b / b_e of the full-width model and the axle&apos;s own load times the live-load factor, λ P.</source>
-        <translation>Each axle at the worst position: the depth h of fill above the extrados, the length a + 2 h tan(theta) its spread loads along the span and where, the widths b and b_e, the equivalent load P b / b_e of the full-width model and the axle&apos;s own load times the live-load factor, λ P.</translation>
+        <source>The vehicle &quot;%1&quot; with its first axle at x = %2 m; each axle&apos;s design load γQ P b / b_e on the ring over the interval x1 to x2 its spread loads, and at collapse, with the strip load of %3 kN/m2 × γQ from x = %4 to %5 m:</source>
+        <translation>The vehicle &quot;%1&quot; with its first axle at x = %2 m; each axle&apos;s design load γQ P b / b_e on the ring over the interval x1 to x2 its spread loads, and at collapse, with the strip load of %3 kN/m2 × γQ from x = %4 to %5 m:</translation>
     </message>
     <message>
-        <source>Spread length</source>
-        <translation>Spread length</translation>
+        <source>The vehicle &quot;%1&quot; with its first axle at x = %2 m, driven %6; each axle&apos;s design load γQ P b / b_e on the ring over the interval x1 to x2 its spread loads, and at collapse, with the strip load of %3 kN/m2 × γQ from x = %4 to %5 m:</source>
+        <translation>The vehicle &quot;%1&quot; with its first axle at x = %2 m, driven %6; each axle&apos;s design load γQ P b / b_e on the ring over the interval x1 to x2 its spread loads, and at collapse, with the strip load of %3 kN/m2 × γQ from x = %4 to %5 m:</translation>
     </message>
     <message>
-        <source>Equivalent load P b / b_e</source>
-        <translation>Equivalent load P b / b_e</translation>
-    </message>
-    <message>
-        <source>At collapse λ P</source>
-        <translation>At collapse λ P</translation>
-    </message>
-    <message>
-        <source>Loaded to</source>
-        <translation>Loaded to</translation>
+        <source>Each axle at the worst position: the depth h of fill above the extrados; the spread length a + 2 h tan(theta) it loads along the span, from x1 to x2; the widths b and b_e; the equivalent load P b / b_e that the full-width model carries; and at collapse the axle&apos;s own load times the live-load factor, λ P.</source>
+        <translation>Each axle at the worst position: the depth h of fill above the extrados; the spread length a + 2 h tan(theta) it loads along the span, from x1 to x2; the widths b and b_e; the equivalent load P b / b_e that the full-width model carries; and at collapse the axle&apos;s own load times the live-load factor, λ P.</translation>
     </message>
 </context>
 <context>

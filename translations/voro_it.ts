@@ -1179,10 +1179,6 @@
         <translation>Spostato in %1 posizioni, nei due sensi, il minimo moltiplicatore affinato a 0,1 mm di posizione: il moltiplicatore del carico variabile è %2 con il primo asse in x = %3 m, percorso %4.</translation>
     </message>
     <message>
-        <source>At collapse</source>
-        <translation>Al collasso</translation>
-    </message>
-    <message>
         <source>Live-load factor against the position of the vehicle&apos;s first axle (m), each way it is driven, the least factor marked</source>
         <translation>Moltiplicatore del carico variabile in funzione della posizione del primo asse del veicolo (m), in ciascun senso di marcia, segnato il minimo</translation>
     </message>
@@ -1511,14 +1507,6 @@
         <translation>la resistenza di progetto di ogni segmento fd = fc / (γM FC), γM = %1 e FC = %2</translation>
     </message>
     <message>
-        <source>Loaded from</source>
-        <translation>Caricato da</translation>
-    </message>
-    <message>
-        <source>Design load γQ P b / b_e</source>
-        <translation>Carico di progetto γQ P b / b_e</translation>
-    </message>
-    <message>
         <source>Voussoir</source>
         <translation>Concio</translation>
     </message>
@@ -1545,14 +1533,6 @@
     <message>
         <source>The verdict rests on this case: the combination %1, G1 × %2 (masonry and fill) and G2 × %3 (slab), the variable loads × γQ %4, and %5. The arch collapses when the design variable loads Qd are multiplied by %6, the adequacy factor. Below, the design loads of every voussoir, the collapse mechanism and the forces of every joint at collapse.</source>
         <translation>Il giudizio si fonda su questo caso: la combinazione %1, G1 × %2 (muratura e riempimento) e G2 × %3 (soletta), i carichi variabili × γQ %4, e %5. L&apos;arco collassa quando i carichi variabili di progetto Qd sono moltiplicati per %6, il fattore di adeguatezza. Di seguito i carichi di progetto di ogni concio, il meccanismo di collasso e le forze di ogni giunto al collasso.</translation>
-    </message>
-    <message>
-        <source>The vehicle &quot;%1&quot; with its first axle at x = %2 m; each axle&apos;s design load on the ring over the interval its spread loads, with the strip load of %3 kN/m2 × γQ from x = %4 to %5 m:</source>
-        <translation>Il veicolo &quot;%1&quot; con il primo asse in x = %2 m; il carico di progetto di ogni asse sull&apos;anello, sull&apos;intervallo caricato dalla sua diffusione, con il carico a striscia di %3 kN/m2 × γQ da x = %4 a %5 m:</translation>
-    </message>
-    <message>
-        <source>The vehicle &quot;%1&quot; with its first axle at x = %2 m, driven %6; each axle&apos;s design load on the ring over the interval its spread loads, with the strip load of %3 kN/m2 × γQ from x = %4 to %5 m:</source>
-        <translation>Il veicolo &quot;%1&quot; con il primo asse in x = %2 m, percorso %6; il carico di progetto di ogni asse sull&apos;anello, sull&apos;intervallo caricato dalla sua diffusione, con il carico a striscia di %3 kN/m2 × γQ da x = %4 a %5 m:</translation>
     </message>
     <message>
         <source>The strip load of %1 kN/m2 × γQ from x = %2 to %3 m.</source>
@@ -1703,24 +1683,16 @@
         <translation>Spostato in %1 posizioni (il veicolo è simmetrico di sé stesso), il minimo moltiplicatore affinato a 0,1 mm di posizione: il moltiplicatore del carico variabile è %2 con il primo asse in x = %3 m.</translation>
     </message>
     <message>
-        <source>Each axle at the worst position: the depth h of fill above the extrados, the length a + 2 h tan(theta) its spread loads along the span and where, the widths b and b_e, the equivalent load P b / b_e of the full-width model and the axle&apos;s own load times the live-load factor, λ P.</source>
-        <translation>Ogni asse nella posizione peggiore: la profondità h del riempimento sopra l&apos;estradosso, la lunghezza a + 2 h tan(θ) che la sua diffusione carica lungo la luce e dove, le larghezze b e b_e, il carico equivalente P b / b_e del modello a tutta larghezza e il carico dell&apos;asse per il moltiplicatore del carico variabile, λ P.</translation>
+        <source>The vehicle &quot;%1&quot; with its first axle at x = %2 m; each axle&apos;s design load γQ P b / b_e on the ring over the interval x1 to x2 its spread loads, and at collapse, with the strip load of %3 kN/m2 × γQ from x = %4 to %5 m:</source>
+        <translation>Il veicolo &quot;%1&quot; con il primo asse in x = %2 m; il carico di progetto γQ P b / b_e di ogni asse sull&apos;anello, sull&apos;intervallo da x1 a x2 caricato dalla sua diffusione, e al collasso, con il carico a striscia di %3 kN/m2 × γQ da x = %4 a %5 m:</translation>
     </message>
     <message>
-        <source>Spread length</source>
-        <translation>Lunghezza di diffusione</translation>
+        <source>The vehicle &quot;%1&quot; with its first axle at x = %2 m, driven %6; each axle&apos;s design load γQ P b / b_e on the ring over the interval x1 to x2 its spread loads, and at collapse, with the strip load of %3 kN/m2 × γQ from x = %4 to %5 m:</source>
+        <translation>Il veicolo &quot;%1&quot; con il primo asse in x = %2 m, percorso %6; il carico di progetto γQ P b / b_e di ogni asse sull&apos;anello, sull&apos;intervallo da x1 a x2 caricato dalla sua diffusione, e al collasso, con il carico a striscia di %3 kN/m2 × γQ da x = %4 a %5 m:</translation>
     </message>
     <message>
-        <source>Equivalent load P b / b_e</source>
-        <translation>Carico equivalente P b / b_e</translation>
-    </message>
-    <message>
-        <source>At collapse λ P</source>
-        <translation>Al collasso λ P</translation>
-    </message>
-    <message>
-        <source>Loaded to</source>
-        <translation>Caricato fino a</translation>
+        <source>Each axle at the worst position: the depth h of fill above the extrados; the spread length a + 2 h tan(theta) it loads along the span, from x1 to x2; the widths b and b_e; the equivalent load P b / b_e that the full-width model carries; and at collapse the axle&apos;s own load times the live-load factor, λ P.</source>
+        <translation>Ogni asse nella posizione peggiore: la profondità h del riempimento sopra l&apos;estradosso; la lunghezza di diffusione a + 2 h tan(θ) che carica lungo la luce, da x1 a x2; le larghezze b e b_e; il carico equivalente P b / b_e che porta il modello a tutta larghezza; e al collasso il carico dell&apos;asse per il moltiplicatore del carico variabile, λ P.</translation>
     </message>
 </context>
 <context>

@@ -32,11 +32,11 @@ std::string Resistenza(const DatiProgetto& d, const CasoDiProgetto& c, const Coe
 void TabellaAssi(Documento& doc, const RisultatiVeicolo& v, double lambda, const NumeriRapporto& num) {
   auto& t = doc.tabella({{num.traduci("Rapporto", "Axle"), ""},
                          {"x", "m"},
-                         {num.traduci("Rapporto", "Loaded from"), "m"},
-                         {num.traduci("Rapporto", "Loaded to"), "m"},
+                         {"x1", "m"},
+                         {"x2", "m"},
                          {"b_e", "m"},
-                         {num.traduci("Rapporto", "Design load γQ P b / b_e"), "kN"},
-                         {num.traduci("Rapporto", "At collapse"), "kN"}});
+                         {"γQ P b / b_e", "kN"},
+                         {"λ γQ P b / b_e", "kN"}});
   for (std::size_t k = 0; k < v.assiPeggiori.size(); ++k) {
     const ImprontaAsse& a = v.assiPeggiori[k];
     t.righe.push_back({num.intero(static_cast<long>(k + 1)), num.metri(a.x), num.metri(a.x1), num.metri(a.x2),
@@ -157,11 +157,12 @@ void SezioneCombinazione::Componi(Documento& doc, const NumeriRapporto& num) con
     doc.paragrafo(voro::Componi(
         v.veicolo.Simmetrico()
             ? num.traduci("Rapporto", "The vehicle \"%1\" with its first axle at x = %2 m; each axle's design load "
-                                      "on the ring over the interval its spread loads, with the strip load of %3 "
-                                      "kN/m2 × γQ from x = %4 to %5 m:")
+                                      "γQ P b / b_e on the ring over the interval x1 to x2 its spread loads, and "
+                                      "at collapse, with the strip load of %3 kN/m2 × γQ from x = %4 to %5 m:")
             : num.traduci("Rapporto", "The vehicle \"%1\" with its first axle at x = %2 m, driven %6; each axle's "
-                                      "design load on the ring over the interval its spread loads, with the strip "
-                                      "load of %3 kN/m2 × γQ from x = %4 to %5 m:"),
+                                      "design load γQ P b / b_e on the ring over the interval x1 to x2 its spread "
+                                      "loads, and at collapse, with the strip load of %3 kN/m2 × γQ from x = %4 "
+                                      "to %5 m:"),
         {v.veicolo.Nome, num.metri(v.xPeggiore), num.dato(d_.qCarico), num.metri(d_.xq1), num.metri(d_.xq2),
          v.versoPeggiore == Verso::Avanti ? num.traduci("Rapporto", "forward") : num.traduci("Rapporto", "backward")}));
     TabellaAssi(doc, v, lambda, num);

@@ -115,20 +115,21 @@ void SezioneVeicolo::Componi(Documento& doc, const NumeriRapporto& num) const {
                                                                  "axle at x = %3 m."),
                               {posizioni, num.fattore(*r_.fattorePeggiore), num.metri(r_.xPeggiore), verso}),
                 *r_.fattorePeggiore < 1);
-  doc.paragrafo(num.traduci("Rapporto", "Each axle at the worst position: the depth h of fill above the extrados, "
-                                        "the length a + 2 h tan(theta) its spread loads along the span and where, "
-                                        "the widths b and b_e, the equivalent load P b / b_e of the full-width "
-                                        "model and the axle's own load times the live-load factor, λ P."));
+  doc.paragrafo(num.traduci("Rapporto", "Each axle at the worst position: the depth h of fill above the extrados; "
+                                        "the spread length a + 2 h tan(theta) it loads along the span, from x1 to "
+                                        "x2; the widths b and b_e; the equivalent load P b / b_e that the "
+                                        "full-width model carries; and at collapse the axle's own load times the "
+                                        "live-load factor, λ P."));
   auto& t = doc.tabella({{num.traduci("Rapporto", "Axle"), ""},
                          {"x", "m"},
                          {"h", "m"},
-                         {num.traduci("Rapporto", "Spread length"), "m"},
-                         {num.traduci("Rapporto", "Loaded from"), "m"},
-                         {num.traduci("Rapporto", "Loaded to"), "m"},
+                         {"a + 2 h tanθ", "m"},
+                         {"x1", "m"},
+                         {"x2", "m"},
                          {"b", "m"},
                          {"b_e", "m"},
-                         {num.traduci("Rapporto", "Equivalent load P b / b_e"), "kN"},
-                         {num.traduci("Rapporto", "At collapse λ P"), "kN"}});
+                         {"P b / b_e", "kN"},
+                         {"λ P", "kN"}});
   for (std::size_t k = 0; k < r_.assiPeggiori.size(); ++k) {
     const ImprontaAsse& a = r_.assiPeggiori[k];
     const double P = k < v.Assi.size() ? v.Assi[k].P : 0;
