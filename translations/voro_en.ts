@@ -1111,18 +1111,6 @@
         <translation>Moved in %1 positions, both ways, the least factor refined to 0.1 mm of position: the live-load factor is %2 with the first axle at x = %3 m, driven %4.</translation>
     </message>
     <message>
-        <source>Moved in %1 positions (the vehicle is its own mirror image), the least factor refined to 0.1 mm of position: the live-load factor is %2 with the first axle at x = %3 m, driven %4.</source>
-        <translation>Moved in %1 positions (the vehicle is its own mirror image), the least factor refined to 0.1 mm of position: the live-load factor is %2 with the first axle at x = %3 m, driven %4.</translation>
-    </message>
-    <message>
-        <source>On the ring</source>
-        <translation>On the ring</translation>
-    </message>
-    <message>
-        <source>At collapse</source>
-        <translation>At collapse</translation>
-    </message>
-    <message>
         <source>Live-load factor against the position of the vehicle&apos;s first axle (m), each way it is driven, the least factor marked</source>
         <translation>Live-load factor against the position of the vehicle&apos;s first axle (m), each way it is driven, the least factor marked</translation>
     </message>
@@ -1553,6 +1541,254 @@
     <message>
         <source>Share of the passive pressure the soil may mobilise</source>
         <translation>Share of the passive pressure the soil may mobilise</translation>
+    </message>
+    <message>
+        <source>Analysed arch</source>
+        <translation>Analysed arch</translation>
+    </message>
+    <message>
+        <source>The arch analysed is not the whole ring of the input: each springing is cut where the extrados meets the solid backing, the voussoirs below it belong to the backing and the rest of the ring is cut again into the voussoirs of the model. The solid backing and the abutments are taken as rigid supports that neither move nor fail; the arch&apos;s springing joints rest on them.</source>
+        <translation>The arch analysed is not the whole ring of the input: each springing is cut where the extrados meets the solid backing, the voussoirs below it belong to the backing and the rest of the ring is cut again into the voussoirs of the model. The solid backing and the abutments are taken as rigid supports that neither move nor fail; the arch&apos;s springing joints rest on them.</translation>
+    </message>
+    <message>
+        <source>The arch analysed is the whole ring of the input, cut into the voussoirs of the model. The abutments are taken as rigid supports that neither move nor fail; the arch&apos;s springing joints rest on them.</source>
+        <translation>The arch analysed is the whole ring of the input, cut into the voussoirs of the model. The abutments are taken as rigid supports that neither move nor fail; the arch&apos;s springing joints rest on them.</translation>
+    </message>
+    <message>
+        <source>Input ring</source>
+        <translation>Input ring</translation>
+    </message>
+    <message>
+        <source>Span between the intrados springings</source>
+        <translation>Span between the intrados springings</translation>
+    </message>
+    <message>
+        <source>Rise of the intrados</source>
+        <translation>Rise of the intrados</translation>
+    </message>
+    <message>
+        <source>Left springing, intrados x</source>
+        <translation>Left springing, intrados x</translation>
+    </message>
+    <message>
+        <source>Left springing, intrados y</source>
+        <translation>Left springing, intrados y</translation>
+    </message>
+    <message>
+        <source>Left springing, extrados y</source>
+        <translation>Left springing, extrados y</translation>
+    </message>
+    <message>
+        <source>Right springing, intrados x</source>
+        <translation>Right springing, intrados x</translation>
+    </message>
+    <message>
+        <source>Right springing, intrados y</source>
+        <translation>Right springing, intrados y</translation>
+    </message>
+    <message>
+        <source>Right springing, extrados y</source>
+        <translation>Right springing, extrados y</translation>
+    </message>
+    <message>
+        <source>the masonry&apos;s design strength fd = fc / (γM FC) = %1 / (%2 × %3) = %4 MPa</source>
+        <translation>the masonry&apos;s design strength fd = fc / (γM FC) = %1 / (%2 × %3) = %4 MPa</translation>
+    </message>
+    <message>
+        <source>each segment&apos;s design strength fd = fc / (γM FC), γM = %1 and FC = %2</source>
+        <translation>each segment&apos;s design strength fd = fc / (γM FC), γM = %1 and FC = %2</translation>
+    </message>
+    <message>
+        <source>unlimited compressive strength</source>
+        <translation>unlimited compressive strength</translation>
+    </message>
+    <message>
+        <source>Voussoir</source>
+        <translation>Voussoir</translation>
+    </message>
+    <message>
+        <source>Vertical at collapse</source>
+        <translation>Vertical at collapse</translation>
+    </message>
+    <message>
+        <source>Horizontal at collapse</source>
+        <translation>Horizontal at collapse</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Joint</source>
+        <translation>Joint</translation>
+    </message>
+    <message>
+        <source>Governing design case</source>
+        <translation>Governing design case</translation>
+    </message>
+    <message>
+        <source>The verdict rests on this case: the combination %1, G1 × %2 (masonry and fill) and G2 × %3 (slab), the variable loads × γQ %4, and %5. The arch collapses when the design variable loads Qd are multiplied by %6, the adequacy factor. Below, the design loads of every voussoir, the collapse mechanism and the forces of every joint at collapse.</source>
+        <translation>The verdict rests on this case: the combination %1, G1 × %2 (masonry and fill) and G2 × %3 (slab), the variable loads × γQ %4, and %5. The arch collapses when the design variable loads Qd are multiplied by %6, the adequacy factor. Below, the design loads of every voussoir, the collapse mechanism and the forces of every joint at collapse.</translation>
+    </message>
+    <message>
+        <source>The design loads of every voussoir (kN): G1 and G2 at their factors, Qd the design variable load (strip load and axles, γQ included), λ Qd at collapse; the horizontal loads toward +x.</source>
+        <translation>The design loads of every voussoir (kN): G1 and G2 at their factors, Qd the design variable load (strip load and axles, γQ included), λ Qd at collapse; the horizontal loads toward +x.</translation>
+    </message>
+    <message>
+        <source>The collapse mechanism of the design case:</source>
+        <translation>The collapse mechanism of the design case:</translation>
+    </message>
+    <message>
+        <source>The forces of every joint at collapse (joint 1 the left springing): the point of the thrust line, the normal force N (compression positive), the force T along the joint, the eccentricity e from the joint&apos;s centre (positive toward the extrados), and the same force as H (toward +x) and V (upward), passed by the part left of the joint to the part on its right.</source>
+        <translation>The forces of every joint at collapse (joint 1 the left springing): the point of the thrust line, the normal force N (compression positive), the force T along the joint, the eccentricity e from the joint&apos;s centre (positive toward the extrados), and the same force as H (toward +x) and V (upward), passed by the part left of the joint to the part on its right.</translation>
+    </message>
+    <message>
+        <source>The governing design case: the design variable loads at collapse, the collapse thrust line and its hinges (lengths in m)</source>
+        <translation>The governing design case: the design variable loads at collapse, the collapse thrust line and its hinges (lengths in m)</translation>
+    </message>
+    <message>
+        <source>the masonry&apos;s strength at its design value</source>
+        <translation>the masonry&apos;s strength at its design value</translation>
+    </message>
+    <message>
+        <source>An adequacy factor of %1 means that the arch collapses under %1 times the design variable loads (the characteristic ones × γQ %2), with the permanent loads at their design values and %3. At adequacy 1 the arch carries %1 times the characteristic variable load: %4, its permissible load. Its ratio to the code&apos;s demand, ζ_V in the sense of NTC 2018, 8.3, is %1.</source>
+        <translation>An adequacy factor of %1 means that the arch collapses under %1 times the design variable loads (the characteristic ones × γQ %2), with the permanent loads at their design values and %3. At adequacy 1 the arch carries %1 times the characteristic variable load: %4, its permissible load. Its ratio to the code&apos;s demand, ζ_V in the sense of NTC 2018, 8.3, is %1.</translation>
+    </message>
+    <message>
+        <source>Calculation software (NTC 2018, 10.2)</source>
+        <translation>Calculation software (NTC 2018, 10.2)</translation>
+    </message>
+    <message>
+        <source>Type of analysis</source>
+        <translation>Type of analysis</translation>
+    </message>
+    <message>
+        <source>Limit analysis of the arch as rigid voussoirs with no tensile strength (Heyman), on a plane model of the ring&apos;s width. Each figure of the assessment is the optimum of a linear program over the thrust line&apos;s unknowns, bounded from both sides: by a thrust line that stands under the stated hypotheses (static theorem) and by a mechanism or a proof that no line fits (kinematic theorem). The three-hinged thrust line of the results is one state of equilibrium, not a proof of safety.</source>
+        <translation>Limit analysis of the arch as rigid voussoirs with no tensile strength (Heyman), on a plane model of the ring&apos;s width. Each figure of the assessment is the optimum of a linear program over the thrust line&apos;s unknowns, bounded from both sides: by a thrust line that stands under the stated hypotheses (static theorem) and by a mechanism or a proof that no line fits (kinematic theorem). The three-hinged thrust line of the results is one state of equilibrium, not a proof of safety.</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Producer</source>
+        <translation>Producer</translation>
+    </message>
+    <message>
+        <source>Linear programming</source>
+        <translation>Linear programming</translation>
+    </message>
+    <message>
+        <source>the program&apos;s dense simplex, COIN-OR CLP where it fails</source>
+        <translation>the program&apos;s dense simplex, COIN-OR CLP where it fails</translation>
+    </message>
+    <message>
+        <source>Licence: %1</source>
+        <translation>Licence: %1</translation>
+    </message>
+    <message>
+        <source>Validation</source>
+        <translation>Validation</translation>
+    </message>
+    <message>
+        <source>Every version passes the program&apos;s test suite, which compares its results with: closed forms (the three-hinged arch&apos;s statics, the equilibrium of every voussoir, the virtual work of every mechanism, the mirror image of every symmetric case, factors that never fall as strength or fill grow); published values (Milankovitch&apos;s least thickness of the semicircular arch under its own weight, t/R = 0.1075); and an independent reference calculation, written apart from the program, which solves the same projects joint by joint.</source>
+        <translation>Every version passes the program&apos;s test suite, which compares its results with: closed forms (the three-hinged arch&apos;s statics, the equilibrium of every voussoir, the virtual work of every mechanism, the mirror image of every symmetric case, factors that never fall as strength or fill grow); published values (Milankovitch&apos;s least thickness of the semicircular arch under its own weight, t/R = 0.1075); and an independent reference calculation, written apart from the program, which solves the same projects joint by joint.</translation>
+    </message>
+    <message>
+        <source>Judgement of the results</source>
+        <translation>Judgement of the results</translation>
+    </message>
+    <message>
+        <source>The checks the program made itself: %1 of the %2 figures of the assessment are certified by both theorems (the list is in the safety assessment); the design combinations of the verdict are %3.</source>
+        <translation>The checks the program made itself: %1 of the %2 figures of the assessment are certified by both theorems (the list is in the safety assessment); the design combinations of the verdict are %3.</translation>
+    </message>
+    <message>
+        <source>all certified</source>
+        <translation>all certified</translation>
+    </message>
+    <message>
+        <source>not all certified</source>
+        <translation>not all certified</translation>
+    </message>
+    <message>
+        <source>No assessment was made: the program certified no figure of this report.</source>
+        <translation>No assessment was made: the program certified no figure of this report.</translation>
+    </message>
+    <message>
+        <source>The engineer&apos;s judgement of the reliability of the results, their agreement with simple checks and with the behaviour expected of the structure:</source>
+        <translation>The engineer&apos;s judgement of the reliability of the results, their agreement with simple checks and with the behaviour expected of the structure:</translation>
+    </message>
+    <message>
+        <source>Date and signature: ______________________________</source>
+        <translation>Date and signature: ______________________________</translation>
+    </message>
+    <message>
+        <source>The spread of one horizontal to two vertical is the dispersal through the fill of UK masonry arch assessment (CS 454, formerly BD 21).</source>
+        <translation>The spread of one horizontal to two vertical is the dispersal through the fill of UK masonry arch assessment (CS 454, formerly BD 21).</translation>
+    </message>
+    <message>
+        <source>The spread at 45 degrees is the dispersal through pavement and concrete slab of EN 1991-2, 4.3.6, taken here through the fill.</source>
+        <translation>The spread at 45 degrees is the dispersal through pavement and concrete slab of EN 1991-2, 4.3.6, taken here through the fill.</translation>
+    </message>
+    <message>
+        <source>Without spread each axle bears on the ring over its contact alone, on the safe side.</source>
+        <translation>Without spread each axle bears on the ring over its contact alone, on the safe side.</translation>
+    </message>
+    <message>
+        <source>The angle of spread is the engineer&apos;s choice; no code of the basis gives it for the fill of an arch.</source>
+        <translation>The angle of spread is the engineer&apos;s choice; no code of the basis gives it for the fill of an arch.</translation>
+    </message>
+    <message>
+        <source>Applied: the %1 axles of &quot;%2&quot;, %3 kN in all, each as the load P b / b_e over its spread length, the vehicle moved across the bridge in one lane;</source>
+        <translation>Applied: the %1 axles of &quot;%2&quot;, %3 kN in all, each as the load P b / b_e over its spread length, the vehicle moved across the bridge in one lane;</translation>
+    </message>
+    <message>
+        <source> no strip load. Nothing else of the traffic is applied.</source>
+        <translation> no strip load. Nothing else of the traffic is applied.</translation>
+    </message>
+    <message>
+        <source>Whatever else the code&apos;s load model of this vehicle contains (distributed loads, vehicles in other lanes) is not applied unless the strip load stands for it.</source>
+        <translation>Whatever else the code&apos;s load model of this vehicle contains (distributed loads, vehicles in other lanes) is not applied unless the strip load stands for it.</translation>
+    </message>
+    <message>
+        <source>The effective width b_e is the same spread taken across the bridge from the two wheels&apos; contacts, a rule of this program, stated for the checker to judge.</source>
+        <translation>The effective width b_e is the same spread taken across the bridge from the two wheels&apos; contacts, a rule of this program, stated for the checker to judge.</translation>
+    </message>
+    <message>
+        <source>Moved in %1 positions (the vehicle is its own mirror image), the least factor refined to 0.1 mm of position: the live-load factor is %2 with the first axle at x = %3 m.</source>
+        <translation>Moved in %1 positions (the vehicle is its own mirror image), the least factor refined to 0.1 mm of position: the live-load factor is %2 with the first axle at x = %3 m.</translation>
+    </message>
+    <message>
+        <source>The vehicle &quot;%1&quot; with its first axle at x = %2 m; each axle&apos;s design load γQ P b / b_e on the ring over the interval x1 to x2 its spread loads, and at collapse, with the strip load of %3 kN/m² × γQ from x = %4 to %5 m:</source>
+        <translation>The vehicle &quot;%1&quot; with its first axle at x = %2 m; each axle&apos;s design load γQ P b / b_e on the ring over the interval x1 to x2 its spread loads, and at collapse, with the strip load of %3 kN/m² × γQ from x = %4 to %5 m:</translation>
+    </message>
+    <message>
+        <source>The vehicle &quot;%1&quot; with its first axle at x = %2 m, driven %6; each axle&apos;s design load γQ P b / b_e on the ring over the interval x1 to x2 its spread loads, and at collapse, with the strip load of %3 kN/m² × γQ from x = %4 to %5 m:</source>
+        <translation>The vehicle &quot;%1&quot; with its first axle at x = %2 m, driven %6; each axle&apos;s design load γQ P b / b_e on the ring over the interval x1 to x2 its spread loads, and at collapse, with the strip load of %3 kN/m² × γQ from x = %4 to %5 m:</translation>
+    </message>
+    <message>
+        <source>The strip load of %1 kN/m² × γQ from x = %2 to %3 m.</source>
+        <translation>The strip load of %1 kN/m² × γQ from x = %2 to %3 m.</translation>
+    </message>
+    <message>
+        <source>the vehicle &quot;%1&quot; with axles of %2 kN and the strip load of %3 kN/m²</source>
+        <translation>the vehicle &quot;%1&quot; with axles of %2 kN and the strip load of %3 kN/m²</translation>
+    </message>
+    <message>
+        <source>the strip load of %1 kN/m²</source>
+        <translation>the strip load of %1 kN/m²</translation>
+    </message>
+    <message>
+        <source> with them the strip load of %1 kN/m² over the ring&apos;s width from x = %2 to %3 m, standing there while the vehicle moves. Nothing else of the traffic is applied.</source>
+        <translation> with them the strip load of %1 kN/m² over the ring&apos;s width from x = %2 to %3 m, standing there while the vehicle moves. Nothing else of the traffic is applied.</translation>
+    </message>
+    <message>
+        <source>Load Model 1 (EN 1991-2, 4.3.2; NTC 2018, 5.1.3.3.5, load scheme 1) also contains, not applied here: the uniformly distributed load of 9 kN/m² in lane 1 and of 2.5 kN/m² on the other lanes and the remaining area, and the tandems of lane 2 (2 × 200 kN) and lane 3 (2 × 100 kN). Where they bear on the ring the strip load has to stand for them.</source>
+        <translation>Load Model 1 (EN 1991-2, 4.3.2; NTC 2018, 5.1.3.3.5, load scheme 1) also contains, not applied here: the uniformly distributed load of 9 kN/m² in lane 1 and of 2.5 kN/m² on the other lanes and the remaining area, and the tandems of lane 2 (2 × 200 kN) and lane 3 (2 × 100 kN). Where they bear on the ring the strip load has to stand for them.</translation>
+    </message>
+    <message>
+        <source>Each axle at the worst position: the depth h of fill above the extrados; the spread length a + 2 h tan(θ) it loads along the span, from x1 to x2; the widths b and b_e; the equivalent load P b / b_e that the full-width model carries; and at collapse the axle&apos;s own load times the live-load factor, λ P.</source>
+        <translation>Each axle at the worst position: the depth h of fill above the extrados; the spread length a + 2 h tan(θ) it loads along the span, from x1 to x2; the widths b and b_e; the equivalent load P b / b_e that the full-width model carries; and at collapse the axle&apos;s own load times the live-load factor, λ P.</translation>
     </message>
 </context>
 <context>

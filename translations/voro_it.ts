@@ -1111,18 +1111,6 @@
         <translation>Spostato in %1 posizioni, nei due sensi, il minimo moltiplicatore affinato a 0,1 mm di posizione: il moltiplicatore del carico variabile è %2 con il primo asse in x = %3 m, percorso %4.</translation>
     </message>
     <message>
-        <source>Moved in %1 positions (the vehicle is its own mirror image), the least factor refined to 0.1 mm of position: the live-load factor is %2 with the first axle at x = %3 m, driven %4.</source>
-        <translation>Spostato in %1 posizioni (il veicolo è simmetrico), il minimo moltiplicatore affinato a 0,1 mm di posizione: il moltiplicatore del carico variabile è %2 con il primo asse in x = %3 m, percorso %4.</translation>
-    </message>
-    <message>
-        <source>On the ring</source>
-        <translation>Sull&apos;anello</translation>
-    </message>
-    <message>
-        <source>At collapse</source>
-        <translation>Al collasso</translation>
-    </message>
-    <message>
         <source>Live-load factor against the position of the vehicle&apos;s first axle (m), each way it is driven, the least factor marked</source>
         <translation>Moltiplicatore del carico variabile in funzione della posizione del primo asse del veicolo (m), in ciascun senso di marcia, segnato il minimo</translation>
     </message>
@@ -1553,6 +1541,254 @@
     <message>
         <source>Share of the passive pressure the soil may mobilise</source>
         <translation>Quota della spinta passiva che il terreno può mobilitare</translation>
+    </message>
+    <message>
+        <source>Analysed arch</source>
+        <translation>Arco analizzato</translation>
+    </message>
+    <message>
+        <source>The arch analysed is not the whole ring of the input: each springing is cut where the extrados meets the solid backing, the voussoirs below it belong to the backing and the rest of the ring is cut again into the voussoirs of the model. The solid backing and the abutments are taken as rigid supports that neither move nor fail; the arch&apos;s springing joints rest on them.</source>
+        <translation>L&apos;arco analizzato non è l&apos;intero anello dei dati: ogni imposta è tagliata dove l&apos;estradosso incontra il rinfianco solido, i conci sotto di essa appartengono al rinfianco e il resto dell&apos;anello è suddiviso di nuovo nei conci del modello. Il rinfianco solido e le spalle sono assunti come appoggi rigidi che non si spostano né cedono; su di essi poggiano i giunti d&apos;imposta dell&apos;arco.</translation>
+    </message>
+    <message>
+        <source>The arch analysed is the whole ring of the input, cut into the voussoirs of the model. The abutments are taken as rigid supports that neither move nor fail; the arch&apos;s springing joints rest on them.</source>
+        <translation>L&apos;arco analizzato è l&apos;intero anello dei dati, suddiviso nei conci del modello. Le spalle sono assunte come appoggi rigidi che non si spostano né cedono; su di esse poggiano i giunti d&apos;imposta dell&apos;arco.</translation>
+    </message>
+    <message>
+        <source>Input ring</source>
+        <translation>Anello dei dati</translation>
+    </message>
+    <message>
+        <source>Span between the intrados springings</source>
+        <translation>Luce fra le imposte all&apos;intradosso</translation>
+    </message>
+    <message>
+        <source>Rise of the intrados</source>
+        <translation>Freccia all&apos;intradosso</translation>
+    </message>
+    <message>
+        <source>Left springing, intrados x</source>
+        <translation>Imposta sinistra, x all&apos;intradosso</translation>
+    </message>
+    <message>
+        <source>Left springing, intrados y</source>
+        <translation>Imposta sinistra, y all&apos;intradosso</translation>
+    </message>
+    <message>
+        <source>Left springing, extrados y</source>
+        <translation>Imposta sinistra, y all&apos;estradosso</translation>
+    </message>
+    <message>
+        <source>Right springing, intrados x</source>
+        <translation>Imposta destra, x all&apos;intradosso</translation>
+    </message>
+    <message>
+        <source>Right springing, intrados y</source>
+        <translation>Imposta destra, y all&apos;intradosso</translation>
+    </message>
+    <message>
+        <source>Right springing, extrados y</source>
+        <translation>Imposta destra, y all&apos;estradosso</translation>
+    </message>
+    <message>
+        <source>the masonry&apos;s design strength fd = fc / (γM FC) = %1 / (%2 × %3) = %4 MPa</source>
+        <translation>la resistenza di progetto della muratura fd = fc / (γM FC) = %1 / (%2 × %3) = %4 MPa</translation>
+    </message>
+    <message>
+        <source>each segment&apos;s design strength fd = fc / (γM FC), γM = %1 and FC = %2</source>
+        <translation>la resistenza di progetto di ogni segmento fd = fc / (γM FC), γM = %1 e FC = %2</translation>
+    </message>
+    <message>
+        <source>unlimited compressive strength</source>
+        <translation>resistenza a compressione illimitata</translation>
+    </message>
+    <message>
+        <source>Voussoir</source>
+        <translation>Concio</translation>
+    </message>
+    <message>
+        <source>Vertical at collapse</source>
+        <translation>Verticale al collasso</translation>
+    </message>
+    <message>
+        <source>Horizontal at collapse</source>
+        <translation>Orizzontale al collasso</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>Joint</source>
+        <translation>Giunto</translation>
+    </message>
+    <message>
+        <source>Governing design case</source>
+        <translation>Caso di progetto che governa</translation>
+    </message>
+    <message>
+        <source>The verdict rests on this case: the combination %1, G1 × %2 (masonry and fill) and G2 × %3 (slab), the variable loads × γQ %4, and %5. The arch collapses when the design variable loads Qd are multiplied by %6, the adequacy factor. Below, the design loads of every voussoir, the collapse mechanism and the forces of every joint at collapse.</source>
+        <translation>Il giudizio si fonda su questo caso: la combinazione %1, G1 × %2 (muratura e riempimento) e G2 × %3 (soletta), i carichi variabili × γQ %4, e %5. L&apos;arco collassa quando i carichi variabili di progetto Qd sono moltiplicati per %6, il fattore di adeguatezza. Di seguito i carichi di progetto di ogni concio, il meccanismo di collasso e le forze di ogni giunto al collasso.</translation>
+    </message>
+    <message>
+        <source>The design loads of every voussoir (kN): G1 and G2 at their factors, Qd the design variable load (strip load and axles, γQ included), λ Qd at collapse; the horizontal loads toward +x.</source>
+        <translation>I carichi di progetto di ogni concio (kN): G1 e G2 ai loro coefficienti, Qd il carico variabile di progetto (carico a striscia e assi, γQ compreso), λ Qd al collasso; i carichi orizzontali verso +x.</translation>
+    </message>
+    <message>
+        <source>The collapse mechanism of the design case:</source>
+        <translation>Il meccanismo di collasso del caso di progetto:</translation>
+    </message>
+    <message>
+        <source>The forces of every joint at collapse (joint 1 the left springing): the point of the thrust line, the normal force N (compression positive), the force T along the joint, the eccentricity e from the joint&apos;s centre (positive toward the extrados), and the same force as H (toward +x) and V (upward), passed by the part left of the joint to the part on its right.</source>
+        <translation>Le forze di ogni giunto al collasso (giunto 1 l&apos;imposta sinistra): il punto della curva delle pressioni, lo sforzo normale N (positivo di compressione), la forza T lungo il giunto, l&apos;eccentricità e dal centro del giunto (positiva verso l&apos;estradosso), e la stessa forza come H (verso +x) e V (verso l&apos;alto), trasmessa dalla parte a sinistra del giunto a quella alla sua destra.</translation>
+    </message>
+    <message>
+        <source>The governing design case: the design variable loads at collapse, the collapse thrust line and its hinges (lengths in m)</source>
+        <translation>Il caso di progetto che governa: i carichi variabili di progetto al collasso, la curva delle pressioni di collasso e le sue cerniere (lunghezze in m)</translation>
+    </message>
+    <message>
+        <source>the masonry&apos;s strength at its design value</source>
+        <translation>la resistenza della muratura al suo valore di progetto</translation>
+    </message>
+    <message>
+        <source>An adequacy factor of %1 means that the arch collapses under %1 times the design variable loads (the characteristic ones × γQ %2), with the permanent loads at their design values and %3. At adequacy 1 the arch carries %1 times the characteristic variable load: %4, its permissible load. Its ratio to the code&apos;s demand, ζ_V in the sense of NTC 2018, 8.3, is %1.</source>
+        <translation>Un fattore di adeguatezza pari a %1 significa che l&apos;arco collassa sotto %1 volte i carichi variabili di progetto (quelli caratteristici × γQ %2), con i carichi permanenti ai loro valori di progetto e %3. Con adeguatezza 1 l&apos;arco porta %1 volte il carico variabile caratteristico: %4, il suo carico ammissibile. Il rapporto con la domanda della norma, ζ_V nel senso delle NTC 2018, 8.3, è %1.</translation>
+    </message>
+    <message>
+        <source>Calculation software (NTC 2018, 10.2)</source>
+        <translation>Codici di calcolo (NTC 2018, 10.2)</translation>
+    </message>
+    <message>
+        <source>Type of analysis</source>
+        <translation>Tipo di analisi</translation>
+    </message>
+    <message>
+        <source>Limit analysis of the arch as rigid voussoirs with no tensile strength (Heyman), on a plane model of the ring&apos;s width. Each figure of the assessment is the optimum of a linear program over the thrust line&apos;s unknowns, bounded from both sides: by a thrust line that stands under the stated hypotheses (static theorem) and by a mechanism or a proof that no line fits (kinematic theorem). The three-hinged thrust line of the results is one state of equilibrium, not a proof of safety.</source>
+        <translation>Analisi limite dell&apos;arco come insieme di conci rigidi senza resistenza a trazione (Heyman), su un modello piano della larghezza dell&apos;anello. Ogni valore della verifica è l&apos;ottimo di un programma lineare nelle incognite della curva delle pressioni, limitato da entrambi i lati: da una curva delle pressioni ammissibile sotto le ipotesi dichiarate (teorema statico) e da un meccanismo o dalla prova che nessuna curva sta nella muratura (teorema cinematico). La curva delle pressioni per tre cerniere dei risultati è uno stato di equilibrio, non una prova di sicurezza.</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message>
+        <source>Producer</source>
+        <translation>Produttore</translation>
+    </message>
+    <message>
+        <source>Linear programming</source>
+        <translation>Programmazione lineare</translation>
+    </message>
+    <message>
+        <source>the program&apos;s dense simplex, COIN-OR CLP where it fails</source>
+        <translation>il simplesso denso del programma, COIN-OR CLP dove questo non riesce</translation>
+    </message>
+    <message>
+        <source>Licence: %1</source>
+        <translation>Licenza (testo originale): %1</translation>
+    </message>
+    <message>
+        <source>Validation</source>
+        <translation>Validazione</translation>
+    </message>
+    <message>
+        <source>Every version passes the program&apos;s test suite, which compares its results with: closed forms (the three-hinged arch&apos;s statics, the equilibrium of every voussoir, the virtual work of every mechanism, the mirror image of every symmetric case, factors that never fall as strength or fill grow); published values (Milankovitch&apos;s least thickness of the semicircular arch under its own weight, t/R = 0.1075); and an independent reference calculation, written apart from the program, which solves the same projects joint by joint.</source>
+        <translation>Ogni versione supera la batteria di prove del programma, che ne confronta i risultati con: soluzioni in forma chiusa (la statica dell&apos;arco a tre cerniere, l&apos;equilibrio di ogni concio, il lavoro virtuale di ogni meccanismo, l&apos;immagine speculare di ogni caso simmetrico, coefficienti che non diminuiscono mai al crescere della resistenza o del riempimento); valori pubblicati (lo spessore minimo di Milankovitch dell&apos;arco semicircolare sotto il peso proprio, t/R = 0,1075); e un calcolo di riferimento indipendente, scritto separatamente dal programma, che risolve gli stessi progetti giunto per giunto.</translation>
+    </message>
+    <message>
+        <source>Judgement of the results</source>
+        <translation>Giudizio sui risultati</translation>
+    </message>
+    <message>
+        <source>The checks the program made itself: %1 of the %2 figures of the assessment are certified by both theorems (the list is in the safety assessment); the design combinations of the verdict are %3.</source>
+        <translation>I controlli svolti dal programma stesso: %1 dei %2 valori della verifica sono certificati da entrambi i teoremi (l&apos;elenco è nella verifica di sicurezza); le combinazioni di progetto del giudizio sono %3.</translation>
+    </message>
+    <message>
+        <source>all certified</source>
+        <translation>tutte certificate</translation>
+    </message>
+    <message>
+        <source>not all certified</source>
+        <translation>non tutte certificate</translation>
+    </message>
+    <message>
+        <source>No assessment was made: the program certified no figure of this report.</source>
+        <translation>Non è stata fatta alcuna verifica: il programma non ha certificato alcun valore di questa relazione.</translation>
+    </message>
+    <message>
+        <source>The engineer&apos;s judgement of the reliability of the results, their agreement with simple checks and with the behaviour expected of the structure:</source>
+        <translation>Giudizio motivato del progettista sull&apos;affidabilità dei risultati, sul loro accordo con calcoli semplificati e con il comportamento atteso della struttura:</translation>
+    </message>
+    <message>
+        <source>Date and signature: ______________________________</source>
+        <translation>Data e firma: ______________________________</translation>
+    </message>
+    <message>
+        <source>The spread of one horizontal to two vertical is the dispersal through the fill of UK masonry arch assessment (CS 454, formerly BD 21).</source>
+        <translation>La diffusione di uno in orizzontale su due in verticale è quella nel riempimento della verifica britannica degli archi in muratura (CS 454, già BD 21).</translation>
+    </message>
+    <message>
+        <source>The spread at 45 degrees is the dispersal through pavement and concrete slab of EN 1991-2, 4.3.6, taken here through the fill.</source>
+        <translation>La diffusione a 45 gradi è quella attraverso la pavimentazione e la soletta in calcestruzzo della EN 1991-2, 4.3.6, assunta qui nel riempimento.</translation>
+    </message>
+    <message>
+        <source>Without spread each axle bears on the ring over its contact alone, on the safe side.</source>
+        <translation>Senza diffusione ogni asse grava sull&apos;anello solo sulla sua impronta, a favore di sicurezza.</translation>
+    </message>
+    <message>
+        <source>The angle of spread is the engineer&apos;s choice; no code of the basis gives it for the fill of an arch.</source>
+        <translation>L&apos;angolo di diffusione è una scelta del progettista; nessuna norma del riferimento lo dà per il riempimento di un arco.</translation>
+    </message>
+    <message>
+        <source>Applied: the %1 axles of &quot;%2&quot;, %3 kN in all, each as the load P b / b_e over its spread length, the vehicle moved across the bridge in one lane;</source>
+        <translation>Applicati: i %1 assi di &quot;%2&quot;, %3 kN in tutto, ciascuno come carico P b / b_e sulla sua lunghezza di diffusione, il veicolo spostato lungo il ponte in una corsia;</translation>
+    </message>
+    <message>
+        <source> no strip load. Nothing else of the traffic is applied.</source>
+        <translation> nessun carico a striscia. Nessun altro carico da traffico è applicato.</translation>
+    </message>
+    <message>
+        <source>Whatever else the code&apos;s load model of this vehicle contains (distributed loads, vehicles in other lanes) is not applied unless the strip load stands for it.</source>
+        <translation>Quanto altro contiene lo schema di carico della norma a cui il veicolo appartiene (carichi distribuiti, veicoli in altre corsie) non è applicato, se non lo rappresenta il carico a striscia.</translation>
+    </message>
+    <message>
+        <source>The effective width b_e is the same spread taken across the bridge from the two wheels&apos; contacts, a rule of this program, stated for the checker to judge.</source>
+        <translation>La larghezza efficace b_e è la stessa diffusione presa trasversalmente a partire dalle impronte delle due ruote, una regola di questo programma, dichiarata perché il verificatore la giudichi.</translation>
+    </message>
+    <message>
+        <source>Moved in %1 positions (the vehicle is its own mirror image), the least factor refined to 0.1 mm of position: the live-load factor is %2 with the first axle at x = %3 m.</source>
+        <translation>Spostato in %1 posizioni (il veicolo è simmetrico di sé stesso), il minimo moltiplicatore affinato a 0,1 mm di posizione: il moltiplicatore del carico variabile è %2 con il primo asse in x = %3 m.</translation>
+    </message>
+    <message>
+        <source>The vehicle &quot;%1&quot; with its first axle at x = %2 m; each axle&apos;s design load γQ P b / b_e on the ring over the interval x1 to x2 its spread loads, and at collapse, with the strip load of %3 kN/m² × γQ from x = %4 to %5 m:</source>
+        <translation>Il veicolo &quot;%1&quot; con il primo asse in x = %2 m; il carico di progetto γQ P b / b_e di ogni asse sull&apos;anello, sull&apos;intervallo da x1 a x2 caricato dalla sua diffusione, e al collasso, con il carico a striscia di %3 kN/m² × γQ da x = %4 a %5 m:</translation>
+    </message>
+    <message>
+        <source>The vehicle &quot;%1&quot; with its first axle at x = %2 m, driven %6; each axle&apos;s design load γQ P b / b_e on the ring over the interval x1 to x2 its spread loads, and at collapse, with the strip load of %3 kN/m² × γQ from x = %4 to %5 m:</source>
+        <translation>Il veicolo &quot;%1&quot; con il primo asse in x = %2 m, percorso %6; il carico di progetto γQ P b / b_e di ogni asse sull&apos;anello, sull&apos;intervallo da x1 a x2 caricato dalla sua diffusione, e al collasso, con il carico a striscia di %3 kN/m² × γQ da x = %4 a %5 m:</translation>
+    </message>
+    <message>
+        <source>The strip load of %1 kN/m² × γQ from x = %2 to %3 m.</source>
+        <translation>Il carico a striscia di %1 kN/m² × γQ da x = %2 a %3 m.</translation>
+    </message>
+    <message>
+        <source>the vehicle &quot;%1&quot; with axles of %2 kN and the strip load of %3 kN/m²</source>
+        <translation>il veicolo &quot;%1&quot; con assi da %2 kN e il carico a striscia di %3 kN/m²</translation>
+    </message>
+    <message>
+        <source>the strip load of %1 kN/m²</source>
+        <translation>il carico a striscia di %1 kN/m²</translation>
+    </message>
+    <message>
+        <source> with them the strip load of %1 kN/m² over the ring&apos;s width from x = %2 to %3 m, standing there while the vehicle moves. Nothing else of the traffic is applied.</source>
+        <translation> con essi il carico a striscia di %1 kN/m² sulla larghezza dell&apos;anello da x = %2 a %3 m, fermo lì mentre il veicolo si sposta. Nessun altro carico da traffico è applicato.</translation>
+    </message>
+    <message>
+        <source>Load Model 1 (EN 1991-2, 4.3.2; NTC 2018, 5.1.3.3.5, load scheme 1) also contains, not applied here: the uniformly distributed load of 9 kN/m² in lane 1 and of 2.5 kN/m² on the other lanes and the remaining area, and the tandems of lane 2 (2 × 200 kN) and lane 3 (2 × 100 kN). Where they bear on the ring the strip load has to stand for them.</source>
+        <translation>Lo schema di carico 1 (NTC 2018, 5.1.3.3.5; EN 1991-2, 4.3.2, Load Model 1) comprende anche, qui non applicati: il carico uniformemente distribuito di 9 kN/m² sulla corsia 1 e di 2,5 kN/m² sulle altre corsie e sulla parte rimanente, e i carichi tandem della corsia 2 (2 × 200 kN) e della corsia 3 (2 × 100 kN). Dove gravano sull&apos;anello, il carico a striscia deve rappresentarli.</translation>
+    </message>
+    <message>
+        <source>Each axle at the worst position: the depth h of fill above the extrados; the spread length a + 2 h tan(θ) it loads along the span, from x1 to x2; the widths b and b_e; the equivalent load P b / b_e that the full-width model carries; and at collapse the axle&apos;s own load times the live-load factor, λ P.</source>
+        <translation>Ogni asse nella posizione peggiore: la profondità h del riempimento sopra l&apos;estradosso; la lunghezza di diffusione a + 2 h tan(θ) che carica lungo la luce, da x1 a x2; le larghezze b e b_e; il carico equivalente P b / b_e che porta il modello a tutta larghezza; e al collasso il carico dell&apos;asse per il moltiplicatore del carico variabile, λ P.</translation>
     </message>
 </context>
 <context>

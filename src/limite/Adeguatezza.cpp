@@ -22,18 +22,21 @@ void Governante(const DatiProgetto& p, const RisultatiSicurezza& r, EsitoCombina
     e.fattore = r.fattoreCarico;
     e.meccanismo = r.meccanismo;
     e.governante = CaricoGovernante{"strip load", p.xq1, p.xq2, false, "", true};
+    e.lineaCollasso = r.lineaCollasso;
   }
   if (r.fattorePeggiore && (!e.fattore || *r.fattorePeggiore < *e.fattore)) {
     e.fattore = r.fattorePeggiore;
     e.esito = EsitoCarico::Finito;
     e.governante = CaricoGovernante{"strip load", *r.xq1Peggiore, *r.xq2Peggiore, false, "", true};
     e.meccanismo = r.meccanismoPeggiore;
+    e.lineaCollasso = r.lineaCollassoPeggiore;
   }
 }
 
 // The vehicle governs where its least factor (with the strip load) is the
 // smaller.
 void GovernaVeicolo(const RisultatiVeicolo& v, EsitoCombinazione& e) {
+  e.veicolo = v;
   if (!v.fattorePeggiore || (e.fattore && *e.fattore <= *v.fattorePeggiore)) return;
   e.fattore = v.fattorePeggiore;
   e.esito = EsitoCarico::Finito;
@@ -42,6 +45,7 @@ void GovernaVeicolo(const RisultatiVeicolo& v, EsitoCombinazione& e) {
   e.governante = CaricoGovernante{"vehicle \"" + v.veicolo.Nome + "\" driven " + TestoVerso(v.versoPeggiore), x1, x2,
                                   true, v.veicolo.Nome, v.versoPeggiore == Verso::Avanti};
   e.meccanismo = v.meccanismo;
+  e.lineaCollasso = v.lineaCollasso;
 }
 
 bool Adeguata(const EsitoCombinazione& e, const RisultatiSicurezza& r) {
@@ -80,6 +84,12 @@ std::string NomeCombinazione(Combinazione c) {
     case Combinazione::G1InfG2Sup: return "G1 inf, G2 sup";
   }
   return "inf";
+}
+
+std::pair<Single, Single> FattoriPermanenti(const CoefficientiParziali& c, Combinazione k) {
+  const bool g1 = k == Combinazione::Sup || k == Combinazione::G1SupG2Inf;
+  const bool g2 = k == Combinazione::Sup || k == Combinazione::G1InfG2Sup;
+  return {g1 ? c.gG1sup : c.gG1inf, g2 ? c.gG2sup : c.gG2inf};
 }
 
 std::string TestoCarico(const CaricoGovernante& c, const Regional& lingua) {
@@ -174,12 +184,6 @@ bool ValutaAdeguatezza(const DatiProgetto& d, const OpzioniSicurezza& o, Adeguat
   for (std::size_t i = 1; i < a.combinazioni.size(); ++i)
     if (Prima(a.combinazioni[i], a.combinazioni[static_cast<std::size_t>(a.governa)])) a.governa = static_cast<int>(i);
   return true;
-}
-
-std::pair<Single, Single> FattoriPermanenti(const CoefficientiParziali& c, Combinazione k) {
-  const bool g1 = k == Combinazione::Sup || k == Combinazione::G1SupG2Inf;
-  const bool g2 = k == Combinazione::Sup || k == Combinazione::G1InfG2Sup;
-  return {g1 ? c.gG1sup : c.gG1inf, g2 ? c.gG2sup : c.gG2inf};
 }
 
 }  // namespace voro

@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "data/DatiProgetto.h"
 #include "data/Mancanze.h"
@@ -39,9 +40,6 @@ struct CaricoGovernante {
   bool avanti = true;    // the vehicle driven forward (its other axles at x + d)
 };
 
-// The factors (G1, G2) on the permanent loads in combination k.
-std::pair<Single, Single> FattoriPermanenti(const CoefficientiParziali& c, Combinazione k);
-
 // The kind of the governing load in the language of lingua, as carico says it.
 std::string TestoCarico(const CaricoGovernante& c, const Regional& lingua);
 
@@ -54,6 +52,10 @@ struct EsitoCombinazione {
   bool adeguata = false;
   std::vector<Cerniera> meccanismo;       // of the governing load
   std::optional<CaricoGovernante> governante;
+  LineaSpinte lineaCollasso;              // of the governing load, at its factor
+  // The vehicle's sweep of the design project, where it has a vehicle: the
+  // report draws its worst position and the forces of the case that governs.
+  std::optional<RisultatiVeicolo> veicolo;
   // Every figure the combination rests on certified; otherwise its verdict
   // is unknown, neither adequate nor not.
   bool certificata = true;
@@ -82,6 +84,9 @@ struct Adeguatezza {
     return true;
   }
 };
+
+// The factors of G1 and G2 in combination k.
+std::pair<Single, Single> FattoriPermanenti(const CoefficientiParziali& c, Combinazione k);
 
 // The project with design values for the combination: the unit weights of
 // masonry and fill times gG1, of the slab times gG2 (inf or sup), the

@@ -1,6 +1,7 @@
 // Sections in the order of the report.
 #include "report/ComponiRapporto.h"
 
+#include "report/SezioneArcoAnalizzato.h"
 #include "report/SezioniCalcolo.h"
 #include "report/SezioniProgetto.h"
 
@@ -37,11 +38,12 @@ Documento ComponiRapporto(const FontiRapporto& f, const NumeriRapporto& num,
   const SezioneTitolo titolo(f, num.traduci("Rapporto", "Calculation report"), true);
   const SezioneDati dati(f);
   const SezioneModello modello(f);
+  const SezioneArcoAnalizzato analizzato(f);
   const SezioneIpotesi ipotesi(f);
   const SezioneRisultati risultati(f);
   std::vector<const SezioneRapporto*> sezioni{&titolo};
   sezioni.insert(sezioni.end(), inTesta.begin(), inTesta.end());
-  sezioni.insert(sezioni.end(), {&dati, &modello, &ipotesi, &risultati});
+  sezioni.insert(sezioni.end(), {&dati, &modello, &analizzato, &ipotesi, &risultati});
   sezioni.insert(sezioni.end(), aggiunte.begin(), aggiunte.end());
   return Componi(f, num, sezioni, true);
 }

@@ -9,8 +9,8 @@
 namespace voro {
 
 // Title block, the sections in testa (the conclusions), input data, model,
-// hypotheses, results, then each extra section (the safety assessment and the
-// references, when there are some) and last the drawings of every section:
+// the analysed arch beside the input ring, hypotheses, results, then each
+// extra section (the safety assessment and the references, when there are some) and last the drawings of every section:
 // the geometry plot, the results plot, then the extra sections' own drawings.
 Documento ComponiRapporto(const FontiRapporto& f, const NumeriRapporto& num,
                           const std::vector<const SezioneRapporto*>& aggiunte = {},

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "report/ComponiRapporto.h"
+#include "report/SezioneCombinazione.h"
 #include "report/SezioneConclusioni.h"
+#include "report/SezioneSoftware.h"
 #include "report/SezioneValutazione.h"
 #include "report/SezioneVeicolo.h"
 
@@ -15,6 +17,7 @@ Documento ComponiRapportoValutato(const FontiRapporto& f, const NumeriRapporto& 
                                   bool richiesta) {
   std::optional<SezioneValutazione> valutazione;
   std::optional<SezioneVeicolo> veicolo;
+  std::optional<SezioneCombinazione> combinazione;
   std::vector<const SezioneRapporto*> aggiunte;
   if (v) {
     valutazione.emplace(*v->dati, *v->modello, *v->risultati);
@@ -23,7 +26,12 @@ Documento ComponiRapportoValutato(const FontiRapporto& f, const NumeriRapporto& 
       veicolo.emplace(*v->dati, *v->modello, *v->veicolo);
       aggiunte.push_back(&*veicolo);
     }
+    combinazione.emplace(*v->dati, *v->adeguatezza, num.regional());
+    aggiunte.push_back(&*combinazione);
   }
+  const SezioneSoftware software(v ? v->risultati : nullptr, v && v->dati->VeicoloCarico ? v->veicolo : nullptr,
+                                 v ? v->adeguatezza : nullptr);
+  aggiunte.push_back(&software);
   const SezioneRiferimenti riferimenti(*f.dati);
   aggiunte.push_back(&riferimenti);
   const SezioneConclusioni conclusioni(*f.dati, f.modello, v ? v->risultati : nullptr,

@@ -23,8 +23,8 @@ struct ValutazioneRapporto {
 };
 
 // The report of f: the conclusions first, then the calculation, the safety
-// assessment and the vehicle's section when v is given, the references and
-// the drawings. richiesta: an assessment was asked for (a missing one is then
+// assessment, the vehicle's section and the governing design case when v is
+// given, the calculation software, the references and the drawings. richiesta: an assessment was asked for (a missing one is then
 // said to have failed).
 Documento ComponiRapportoValutato(const FontiRapporto& f, const NumeriRapporto& num, const ValutazioneRapporto* v,
                                   bool richiesta);

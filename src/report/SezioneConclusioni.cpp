@@ -130,6 +130,37 @@ std::string Ipotesi(const DatiProgetto& d, const ModelloArco* m, const Risultati
   return s;
 }
 
+// What the adequacy factor means, and the characteristic variable load the
+// arch carries at adequacy 1: the governing load times the factor, since the
+// factor multiplies only the variable loads.
+std::string SensoFattore(const DatiProgetto& d, const Adeguatezza& a, const NumeriRapporto& num) {
+  const double f = *a.fattore();
+  const CaricoGovernante& g = *a.governante().governante;
+  const std::string resistenza = ResistenzaFinita(d)
+                                     ? num.traduci("Rapporto", "the masonry's strength at its design value")
+                                     : num.traduci("Rapporto", "unlimited compressive strength");
+  // The vehicle as the design sweep drove it, its axles at P γQ.
+  const std::optional<RisultatiVeicolo>& v = a.governante().veicolo;
+  std::string carico;
+  if (g.veicolo && v && a.coefficienti.gQ > 0) {
+    std::string assi;
+    for (const AsseVeicolo& asse : v->veicolo.Assi)
+      assi += (assi.empty() ? "" : " + ") + num.kN(f * asse.P / a.coefficienti.gQ);
+    carico = voro::Componi(num.traduci("Rapporto", "the vehicle \"%1\" with axles of %2 kN and the strip load "
+                                                   "of %3 kN/m²"),
+                           {g.nomeVeicolo, assi, num.kN(f * d.qCarico)});
+  } else {
+    carico = voro::Componi(num.traduci("Rapporto", "the strip load of %1 kN/m²"), {num.kN(f * d.qCarico)});
+  }
+  return voro::Componi(num.traduci("Rapporto",
+                                   "An adequacy factor of %1 means that the arch collapses under %1 times the "
+                                   "design variable loads (the characteristic ones × γQ %2), with the permanent "
+                                   "loads at their design values and %3. At adequacy 1 the arch carries %1 times "
+                                   "the characteristic variable load: %4, its permissible load. Its ratio to the "
+                                   "code's demand, ζ_V in the sense of NTC 2018, 8.3, is %1."),
+                       {num.fattore(f), num.dato(a.coefficienti.gQ), resistenza, carico});
+}
+
 }  // namespace
 
 void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) const {
@@ -212,6 +243,7 @@ void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) cons
     verdetto += " " + num.traduci("Rapporto", "The verdict keeps Heyman's hypothesis of a masonry that never "
                                               "crushes: crushing is not checked.");
   doc.paragrafo(verdetto, !a.adeguato());
+  if (a.fattore() && g.governante) doc.paragrafo(SensoFattore(d_, a, num));
 
   auto& t = doc.tabella({{num.traduci("Rapporto", "Item"), "", false}, {num.traduci("Rapporto", "Value"), "", false}});
   t.righe.push_back({num.traduci("Rapporto", "Verdict"),

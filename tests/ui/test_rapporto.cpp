@@ -219,7 +219,9 @@ void TestRapporto::ilVeicoloNelRapporto() {
   QVERIFY(f && f->valutata());
   const QString testo = Testo(b, "veicolo.txt");
   QVERIFY2(testo.contains("Vehicle: LM1 tandem"), qPrintable(testo));
-  QVERIFY(testo.contains("b_e") && testo.contains("At collapse"));
+  QVERIFY(testo.contains("b_e") && testo.contains("P b / b_e") && testo.contains(QString::fromUtf8("λ P")));
+  // The desktop's report carries the governing design case and the software, as the command line's.
+  QVERIFY(testo.contains("Governing design case") && testo.contains("Calculation software"));
   const QString dopo = testo.mid(testo.indexOf("The collapse mechanism at the worst position:"));
   QVERIFY(dopo.contains("crushing hinge"));
   QVERIFY(testo.contains("Live-load factor against the position of the vehicle's first axle"));
