@@ -3,6 +3,7 @@
 
 #include "arch/ImposteArco.h"
 #include "data/Normative.h"
+#include "data/TrafficoFerroviario.h"
 #include "data/Traduzioni.h"
 #include "report/SezioneValutazione.h"
 #include "report/SezioniCalcolo.h"
@@ -88,6 +89,12 @@ std::string Ipotesi(const DatiProgetto& d, const ModelloArco* m, const Risultati
   s += num.traduci("Rapporto", " The design loads are the unit weights of masonry and fill times γG1, of the slab "
                                "times γG2, and the variable load times γQ, in two combinations (every permanent load "
                                "at its inf factors, then at its sup factors); the smaller live-load factor governs. ");
+  if (d.VeicoloCarico && d.VeicoloCarico->Ferroviario())
+    s += voro::Componi(num.traduci("Rapporto",
+                                   "The rail vehicle's axle loads are taken at γQ,rail α Φ = %1 times their "
+                                   "characteristic values instead of γQ; the strip load keeps γQ. The vehicle's own "
+                                   "live-load factor is of its axle loads as listed, without α and Φ. "),
+                       {num.fattore(FattoreVeicolo(d, c))});
   if (r.posizioni.empty())
     s += num.traduci("Rapporto", "The strip load stands where the project puts it.");
   else if (r.posizioni.size() == 1)
@@ -191,7 +198,16 @@ void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) cons
       t.righe.push_back({voro::Componi(num.traduci("Rapporto", "Adequacy factor, other combination (%1)"),
                                  {NomeCombinazione(e.combinazione)}),
                          num.fattore(*e.fattore)});
-  if (g.governante && g.governante->veicolo)
+  const bool ferroviario = d_.VeicoloCarico && d_.VeicoloCarico->Ferroviario();
+  if (g.governante && g.governante->veicolo && ferroviario)
+    t.righe.push_back(
+        {num.traduci("Rapporto", "Governing load"),
+         voro::Componi(num.traduci("Rapporto", "%1 × γQ,rail α Φ = %2 × %3 × %4 with the strip load × γQ %5, axles at "
+                                               "x = %6 to %7 m"),
+                       {TestoCarico(*g.governante, num.regional()), num.dato(a.coefficienti.gQf),
+                        num.dato(a.coefficienti.alpha), num.fattore(PhiDelProgetto(d_, a.coefficienti)),
+                        num.dato(a.coefficienti.gQ), num.metri(g.governante->x1), num.metri(g.governante->x2)})});
+  else if (g.governante && g.governante->veicolo)
     t.righe.push_back({num.traduci("Rapporto", "Governing load"),
                        voro::Componi(num.traduci("Rapporto", "%1 × γQ %2 with the strip load, axles at x = %3 to %4 m"),
                                      {TestoCarico(*g.governante, num.regional()), num.dato(a.coefficienti.gQ),
@@ -226,6 +242,9 @@ void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) cons
                          {num.traduci("Rapporto", "Value"), ""},
                          {num.traduci("Rapporto", "Source"), "", false}});
   for (const ClausolaFattore& c : ClausoleNormativa(d_.Normativa, &num.regional()))
+    f.righe.push_back({c.fattore, num.fattore(c.valore), c.fonte});
+  // A rail vehicle's own factors; γQ above stays on the strip load and road vehicles.
+  for (const ClausolaFattore& c : ClausoleFerroviarie(d_, a.coefficienti, &num.regional()))
     f.righe.push_back({c.fattore, num.fattore(c.valore), c.fonte});
 }
 
