@@ -51,9 +51,9 @@ TEST(TrafficoFerroviario, PhiComeLaFormulaFattaAMano) {
   };
   const Caso casi[] = {
       // 10 m: LPhi 20, sqrt 4.47214; cover under 1 m, then 0.5 m over it.
-      {10, 0.8f, EN, M::Accurata, 1.157074, 1.157074},
-      {10, 1.5f, EN, M::Accurata, 1.157074, 1.107074},
-      {10, 2.0f, EN, M::Standard, 1.235611, 1.135611},
+      {10, 0.8f, EN, M::Accurata, 1.157068, 1.157068},
+      {10, 1.5f, EN, M::Accurata, 1.157068, 1.107068},
+      {10, 2.0f, EN, M::Standard, 1.235602, 1.135602},
       // A short span: Phi2 and Phi3 reach their caps 1.67 and 2.00.
       {1.5f, 0.5f, EN, M::Accurata, 1.67, 1.67},
       {1.5f, 0.5f, NTC, M::Standard, 2.00, 2.00},
@@ -64,7 +64,7 @@ TEST(TrafficoFerroviario, PhiComeLaFormulaFattaAMano) {
       {100, 0, EN, M::Accurata, 1.0, 1.0},
       {100, 0, NTC, M::Standard, 1.0, 1.0},
       // A deep cover takes Phi to its floor 1.0: 1.157 - 0.2 is below it.
-      {10, 3.0f, EN, M::Accurata, 1.157074, 1.0},
+      {10, 3.0f, EN, M::Accurata, 1.157068, 1.0},
       // NTC: 2.4 m reduces by 0.14; beyond 2.50 m Phi is 1.
       {4, 2.4f, NTC, M::Accurata, 1.44 / (std::sqrt(8.0) - 0.2) + 0.82, 1.44 / (std::sqrt(8.0) - 0.2) + 0.82 - 0.14},
       {4, 2.6f, NTC, M::Accurata, 1.44 / (std::sqrt(8.0) - 0.2) + 0.82, 1.0},
