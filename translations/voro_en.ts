@@ -1790,6 +1790,14 @@
         <source>Each axle at the worst position: the depth h of fill above the extrados; the spread length a + 2 h tan(θ) it loads along the span, from x1 to x2; the widths b and b_e; the equivalent load P b / b_e that the full-width model carries; and at collapse the axle&apos;s own load times the live-load factor, λ P.</source>
         <translation>Each axle at the worst position: the depth h of fill above the extrados; the spread length a + 2 h tan(θ) it loads along the span, from x1 to x2; the widths b and b_e; the equivalent load P b / b_e that the full-width model carries; and at collapse the axle&apos;s own load times the live-load factor, λ P.</translation>
     </message>
+    <message>
+        <source>The rail vehicle&apos;s axle loads are taken at γQ,rail α Φ = %1 times their characteristic values instead of γQ; the strip load keeps γQ. The vehicle&apos;s own live-load factor is of its axle loads as listed, without α and Φ. </source>
+        <translation>The rail vehicle&apos;s axle loads are taken at γQ,rail α Φ = %1 times their characteristic values instead of γQ; the strip load keeps γQ. The vehicle&apos;s own live-load factor is of its axle loads as listed, without α and Φ. </translation>
+    </message>
+    <message>
+        <source>%1 × γQ,rail α Φ = %2 × %3 × %4 with the strip load × γQ %5, axles at x = %6 to %7 m</source>
+        <translation>%1 × γQ,rail α Φ = %2 × %3 × %4 with the strip load × γQ %5, axles at x = %6 to %7 m</translation>
+    </message>
 </context>
 <context>
     <name>Schema</name>
@@ -2902,10 +2910,6 @@ when |e| &lt;= s h/2.</translation>
         <translation>vehicle &quot;%1&quot;, axle %2: &apos;axle&apos; takes the load P, the distance d and the contact a, not &apos;%3&apos;</translation>
     </message>
     <message>
-        <source>vehicle &quot;%1&quot;: unknown keyword &apos;%2&apos; (vehicle, track, width, axle, end)</source>
-        <translation>vehicle &quot;%1&quot;: unknown keyword &apos;%2&apos; (vehicle, track, width, axle, end)</translation>
-    </message>
-    <message>
         <source>vehicle &quot;%1&quot; has no &apos;end&apos;</source>
         <translation>vehicle &quot;%1&quot; has no &apos;end&apos;</translation>
     </message>
@@ -3271,6 +3275,82 @@ when |e| &lt;= s h/2.</translation>
         <source>least %1 at x = %2 m (the cross)</source>
         <translation>least %1 at x = %2 m (the cross)</translation>
     </message>
+    <message>
+        <source>rail traffic</source>
+        <translation>rail traffic</translation>
+    </message>
+    <message>
+        <source>road traffic</source>
+        <translation>road traffic</translation>
+    </message>
+    <message>
+        <source>Rail vehicle: gQ,rail %1, alpha %2, Phi %3; its design axle loads %4 times the characteristic ones (the strip load gQ).</source>
+        <translation>Rail vehicle: gQ,rail %1, alpha %2, Phi %3; its design axle loads %4 times the characteristic ones (the strip load gQ).</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;: &apos;category&apos; is road or rail, not &apos;%2&apos;</source>
+        <translation>vehicle &quot;%1&quot;: &apos;category&apos; is road or rail, not &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;: unknown keyword &apos;%2&apos; (vehicle, track, width, axle, category, end)</source>
+        <translation>vehicle &quot;%1&quot;: unknown keyword &apos;%2&apos; (vehicle, track, width, axle, category, end)</translation>
+    </message>
+    <message>
+        <source>EN 1990:2002+A1, Annex A2, Table A2.4(B), set B (STR/GEO), rail traffic (LM71)</source>
+        <translation>EN 1990:2002+A1, Annex A2, Table A2.4(B), set B (STR/GEO), rail traffic (LM71)</translation>
+    </message>
+    <message>
+        <source>NTC 2018, Table 5.2.V (ultimate limit states of railway bridges)</source>
+        <translation>NTC 2018, Table 5.2.V (ultimate limit states of railway bridges)</translation>
+    </message>
+    <message>
+        <source>EN 1991-2:2003, §6.3.2(3) (Load Model 71 as defined)</source>
+        <translation>EN 1991-2:2003, §6.3.2(3) (Load Model 71 as defined)</translation>
+    </message>
+    <message>
+        <source>NTC 2018, §5.2.2.2.1.1 (LM71 on ordinary railways)</source>
+        <translation>NTC 2018, §5.2.2.2.1.1 (LM71 on ordinary railways)</translation>
+    </message>
+    <message>
+        <source>EN 1991-2:2003, §6.4.5: LΦ = 2 × clear span %1 m = %2 m (arch with fill), %3; cover h = %4 m, %5</source>
+        <translation>EN 1991-2:2003, §6.4.5: LΦ = 2 × clear span %1 m = %2 m (arch with fill), %3; cover h = %4 m, %5</translation>
+    </message>
+    <message>
+        <source>NTC 2018, §5.2.2.2.3: LΦ = 2 × clear span %1 m = %2 m (Table 5.2.II, arches with fill), %3; cover h = %4 m, %5</source>
+        <translation>NTC 2018, §5.2.2.2.3: LΦ = 2 × clear span %1 m = %2 m (Table 5.2.II, arches with fill), %3; cover h = %4 m, %5</translation>
+    </message>
+    <message>
+        <source>(carefully maintained track)</source>
+        <translation>(carefully maintained track)</translation>
+    </message>
+    <message>
+        <source>(standard maintenance)</source>
+        <translation>(standard maintenance)</translation>
+    </message>
+    <message>
+        <source>more than 2.50 m: Φ = 1</source>
+        <translation>more than 2.50 m: Φ = 1</translation>
+    </message>
+    <message>
+        <source>reduced by (h - 1.00)/10 = %1, not below 1.0</source>
+        <translation>reduced by (h - 1.00)/10 = %1, not below 1.0</translation>
+    </message>
+    <message>
+        <source>not above 1.00 m: no reduction</source>
+        <translation>not above 1.00 m: no reduction</translation>
+    </message>
+    <message>
+        <source>Coefficiente parziale γQ del traffico ferroviario</source>
+        <translation>Partial factor γQ of rail traffic</translation>
+    </message>
+    <message>
+        <source>Coefficiente di adattamento α dei carichi ferroviari</source>
+        <translation>Classification factor α of rail loads</translation>
+    </message>
+    <message>
+        <source>Coefficiente dinamico Φ (0: dalla luce e dal ricoprimento dell&apos;arco)</source>
+        <translation>Dynamic factor Φ (0: from the arch&apos;s span and cover)</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>
@@ -3424,10 +3504,6 @@ when |e| &lt;= s h/2.</translation>
         <translation>γG2,inf slab and surfacing, favourable</translation>
     </message>
     <message>
-        <source>γQ variable loads (strip and vehicle)</source>
-        <translation>γQ variable loads (strip and vehicle)</translation>
-    </message>
-    <message>
         <source>γM masonry</source>
         <translation>γM masonry</translation>
     </message>
@@ -3476,12 +3552,44 @@ when |e| &lt;= s h/2.</translation>
         <translation>γR passive resistance of the soil</translation>
     </message>
     <message>
-        <source>Design strength fc / (γM FC), design friction μ / γμ, the soil&apos;s passive resistance from the characteristic loads over γR; the adequacy factor is the live-load factor of the design loads, the smallest of the combinations.</source>
-        <translation>Design strength fc / (γM FC), design friction μ / γμ, the soil&apos;s passive resistance from the characteristic loads over γR; the adequacy factor is the live-load factor of the design loads, the smallest of the combinations.</translation>
-    </message>
-    <message>
         <source>not given</source>
         <translation>not given</translation>
+    </message>
+    <message>
+        <source>γQ variable loads (strip and road vehicle)</source>
+        <translation>γQ variable loads (strip and road vehicle)</translation>
+    </message>
+    <message>
+        <source>γQ,rail rail vehicle</source>
+        <translation>γQ,rail rail vehicle</translation>
+    </message>
+    <message>
+        <source>α classification factor of rail loads</source>
+        <translation>α classification factor of rail loads</translation>
+    </message>
+    <message>
+        <source>Φ dynamic factor of rail loads</source>
+        <translation>Φ dynamic factor of rail loads</translation>
+    </message>
+    <message>
+        <source>from the span and cover</source>
+        <translation>from the span and cover</translation>
+    </message>
+    <message>
+        <source>Carefully maintained (Φ2)</source>
+        <translation>Carefully maintained (Φ2)</translation>
+    </message>
+    <message>
+        <source>Standard maintenance (Φ3)</source>
+        <translation>Standard maintenance (Φ3)</translation>
+    </message>
+    <message>
+        <source>Track over the arch</source>
+        <translation>Track over the arch</translation>
+    </message>
+    <message>
+        <source>Design strength fc / (γM FC), design friction μ / γμ, the soil&apos;s passive resistance from the characteristic loads over γR; a rail vehicle&apos;s axles at γQ,rail α Φ. The adequacy factor is the live-load factor of the design loads, the smallest of the combinations.</source>
+        <translation>Design strength fc / (γM FC), design friction μ / γμ, the soil&apos;s passive resistance from the characteristic loads over γR; a rail vehicle&apos;s axles at γQ,rail α Φ. The adequacy factor is the live-load factor of the design loads, the smallest of the combinations.</translation>
     </message>
 </context>
 <context>
@@ -3633,6 +3741,22 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>&quot;%1&quot; is saved in your vehicle library %2.</source>
         <translation>&quot;%1&quot; is saved in your vehicle library %2.</translation>
+    </message>
+    <message>
+        <source>Road</source>
+        <translation>Road</translation>
+    </message>
+    <message>
+        <source>Rail</source>
+        <translation>Rail</translation>
+    </message>
+    <message>
+        <source>The code basis takes the partial factor of the vehicle&apos;s traffic; a rail vehicle&apos;s axles also carry α and Φ</source>
+        <translation>The code basis takes the partial factor of the vehicle&apos;s traffic; a rail vehicle&apos;s axles also carry α and Φ</translation>
+    </message>
+    <message>
+        <source>Traffic</source>
+        <translation>Traffic</translation>
     </message>
 </context>
 <context>

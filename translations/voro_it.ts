@@ -1790,6 +1790,14 @@
         <source>Each axle at the worst position: the depth h of fill above the extrados; the spread length a + 2 h tan(θ) it loads along the span, from x1 to x2; the widths b and b_e; the equivalent load P b / b_e that the full-width model carries; and at collapse the axle&apos;s own load times the live-load factor, λ P.</source>
         <translation>Ogni asse nella posizione peggiore: la profondità h del riempimento sopra l&apos;estradosso; la lunghezza di diffusione a + 2 h tan(θ) che carica lungo la luce, da x1 a x2; le larghezze b e b_e; il carico equivalente P b / b_e che porta il modello a tutta larghezza; e al collasso il carico dell&apos;asse per il moltiplicatore del carico variabile, λ P.</translation>
     </message>
+    <message>
+        <source>The rail vehicle&apos;s axle loads are taken at γQ,rail α Φ = %1 times their characteristic values instead of γQ; the strip load keeps γQ. The vehicle&apos;s own live-load factor is of its axle loads as listed, without α and Φ. </source>
+        <translation>I carichi d&apos;asse del veicolo ferroviario sono assunti pari a γQ,rail α Φ = %1 volte i loro valori caratteristici invece di γQ; il carico a striscia mantiene γQ. Il moltiplicatore proprio del veicolo è riferito ai carichi d&apos;asse elencati, senza α e Φ. </translation>
+    </message>
+    <message>
+        <source>%1 × γQ,rail α Φ = %2 × %3 × %4 with the strip load × γQ %5, axles at x = %6 to %7 m</source>
+        <translation>%1 × γQ,rail α Φ = %2 × %3 × %4 con il carico a striscia × γQ %5, assi da x = %6 a %7 m</translation>
+    </message>
 </context>
 <context>
     <name>Schema</name>
@@ -2903,10 +2911,6 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <translation>veicolo &quot;%1&quot;, asse %2: &apos;axle&apos; vuole il carico P, la distanza d e l&apos;impronta a, non &apos;%3&apos;</translation>
     </message>
     <message>
-        <source>vehicle &quot;%1&quot;: unknown keyword &apos;%2&apos; (vehicle, track, width, axle, end)</source>
-        <translation>veicolo &quot;%1&quot;: parola chiave sconosciuta &apos;%2&apos; (vehicle, track, width, axle, end)</translation>
-    </message>
-    <message>
         <source>vehicle &quot;%1&quot; has no &apos;end&apos;</source>
         <translation>il veicolo &quot;%1&quot; non ha &apos;end&apos;</translation>
     </message>
@@ -3272,6 +3276,82 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <source>least %1 at x = %2 m (the cross)</source>
         <translation>minimo %1 in x = %2 m (la croce)</translation>
     </message>
+    <message>
+        <source>rail traffic</source>
+        <translation>traffico ferroviario</translation>
+    </message>
+    <message>
+        <source>road traffic</source>
+        <translation>traffico stradale</translation>
+    </message>
+    <message>
+        <source>Rail vehicle: gQ,rail %1, alpha %2, Phi %3; its design axle loads %4 times the characteristic ones (the strip load gQ).</source>
+        <translation>Veicolo ferroviario: gQ,rail %1, alfa %2, Phi %3; i suoi carichi d&apos;asse di progetto sono %4 volte quelli caratteristici (il carico a striscia gQ).</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;: &apos;category&apos; is road or rail, not &apos;%2&apos;</source>
+        <translation>veicolo &quot;%1&quot;: &apos;category&apos; è road (stradale) o rail (ferroviario), non &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>vehicle &quot;%1&quot;: unknown keyword &apos;%2&apos; (vehicle, track, width, axle, category, end)</source>
+        <translation>veicolo &quot;%1&quot;: parola chiave sconosciuta &apos;%2&apos; (vehicle, track, width, axle, category, end)</translation>
+    </message>
+    <message>
+        <source>EN 1990:2002+A1, Annex A2, Table A2.4(B), set B (STR/GEO), rail traffic (LM71)</source>
+        <translation>EN 1990:2002+A1, Appendice A2, Prospetto A2.4(B), insieme B (STR/GEO), traffico ferroviario (LM71)</translation>
+    </message>
+    <message>
+        <source>NTC 2018, Table 5.2.V (ultimate limit states of railway bridges)</source>
+        <translation>NTC 2018, Tab. 5.2.V (stati limite ultimi dei ponti ferroviari)</translation>
+    </message>
+    <message>
+        <source>EN 1991-2:2003, §6.3.2(3) (Load Model 71 as defined)</source>
+        <translation>EN 1991-2:2003, §6.3.2(3) (modello di carico 71 come definito)</translation>
+    </message>
+    <message>
+        <source>NTC 2018, §5.2.2.2.1.1 (LM71 on ordinary railways)</source>
+        <translation>NTC 2018, §5.2.2.2.1.1 (LM71 sulle ferrovie ordinarie)</translation>
+    </message>
+    <message>
+        <source>EN 1991-2:2003, §6.4.5: LΦ = 2 × clear span %1 m = %2 m (arch with fill), %3; cover h = %4 m, %5</source>
+        <translation>EN 1991-2:2003, §6.4.5: LΦ = 2 × luce libera %1 m = %2 m (arco con riempimento), %3; ricoprimento h = %4 m, %5</translation>
+    </message>
+    <message>
+        <source>NTC 2018, §5.2.2.2.3: LΦ = 2 × clear span %1 m = %2 m (Table 5.2.II, arches with fill), %3; cover h = %4 m, %5</source>
+        <translation>NTC 2018, §5.2.2.2.3: LΦ = 2 × luce libera %1 m = %2 m (Tab. 5.2.II, archi con riempimento), %3; ricoprimento h = %4 m, %5</translation>
+    </message>
+    <message>
+        <source>(carefully maintained track)</source>
+        <translation>(binario con elevato standard manutentivo)</translation>
+    </message>
+    <message>
+        <source>(standard maintenance)</source>
+        <translation>(binario con ridotto standard manutentivo)</translation>
+    </message>
+    <message>
+        <source>more than 2.50 m: Φ = 1</source>
+        <translation>oltre 2,50 m: Φ = 1</translation>
+    </message>
+    <message>
+        <source>reduced by (h - 1.00)/10 = %1, not below 1.0</source>
+        <translation>ridotto di (h - 1,00)/10 = %1, non sotto 1,0</translation>
+    </message>
+    <message>
+        <source>not above 1.00 m: no reduction</source>
+        <translation>non oltre 1,00 m: nessuna riduzione</translation>
+    </message>
+    <message>
+        <source>Coefficiente parziale γQ del traffico ferroviario</source>
+        <translation>Coefficiente parziale γQ del traffico ferroviario</translation>
+    </message>
+    <message>
+        <source>Coefficiente di adattamento α dei carichi ferroviari</source>
+        <translation>Coefficiente di adattamento α dei carichi ferroviari</translation>
+    </message>
+    <message>
+        <source>Coefficiente dinamico Φ (0: dalla luce e dal ricoprimento dell&apos;arco)</source>
+        <translation>Coefficiente dinamico Φ (0: dalla luce e dal ricoprimento dell&apos;arco)</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>
@@ -3425,10 +3505,6 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <translation>γG2,inf soletta e pavimentazione, favorevoli</translation>
     </message>
     <message>
-        <source>γQ variable loads (strip and vehicle)</source>
-        <translation>γQ carichi variabili (striscia e veicolo)</translation>
-    </message>
-    <message>
         <source>γM masonry</source>
         <translation>γM muratura</translation>
     </message>
@@ -3477,12 +3553,44 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <translation>γR resistenza passiva del terreno</translation>
     </message>
     <message>
-        <source>Design strength fc / (γM FC), design friction μ / γμ, the soil&apos;s passive resistance from the characteristic loads over γR; the adequacy factor is the live-load factor of the design loads, the smallest of the combinations.</source>
-        <translation>Resistenza di progetto fc / (γM FC), attrito di progetto μ / γμ, resistenza passiva del terreno dai carichi caratteristici divisi per γR; il fattore di adeguatezza è il moltiplicatore dei carichi variabili di progetto, il minore fra le combinazioni.</translation>
-    </message>
-    <message>
         <source>not given</source>
         <translation>non assegnato</translation>
+    </message>
+    <message>
+        <source>γQ variable loads (strip and road vehicle)</source>
+        <translation>γQ carichi variabili (striscia e veicolo stradale)</translation>
+    </message>
+    <message>
+        <source>γQ,rail rail vehicle</source>
+        <translation>γQ,rail veicolo ferroviario</translation>
+    </message>
+    <message>
+        <source>α classification factor of rail loads</source>
+        <translation>α coefficiente di adattamento dei carichi ferroviari</translation>
+    </message>
+    <message>
+        <source>Φ dynamic factor of rail loads</source>
+        <translation>Φ coefficiente dinamico dei carichi ferroviari</translation>
+    </message>
+    <message>
+        <source>from the span and cover</source>
+        <translation>dalla luce e dal ricoprimento</translation>
+    </message>
+    <message>
+        <source>Carefully maintained (Φ2)</source>
+        <translation>Elevato standard manutentivo (Φ2)</translation>
+    </message>
+    <message>
+        <source>Standard maintenance (Φ3)</source>
+        <translation>Ridotto standard manutentivo (Φ3)</translation>
+    </message>
+    <message>
+        <source>Track over the arch</source>
+        <translation>Binario sull&apos;arco</translation>
+    </message>
+    <message>
+        <source>Design strength fc / (γM FC), design friction μ / γμ, the soil&apos;s passive resistance from the characteristic loads over γR; a rail vehicle&apos;s axles at γQ,rail α Φ. The adequacy factor is the live-load factor of the design loads, the smallest of the combinations.</source>
+        <translation>Resistenza di progetto fc / (γM FC), attrito di progetto μ / γμ, resistenza passiva del terreno dai carichi caratteristici divisa per γR; gli assi di un veicolo ferroviario per γQ,rail α Φ. Il fattore di adeguatezza è il moltiplicatore del carico variabile dei carichi di progetto, il minore delle combinazioni.</translation>
     </message>
 </context>
 <context>
@@ -3634,6 +3742,22 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>&quot;%1&quot; is saved in your vehicle library %2.</source>
         <translation>&quot;%1&quot; è salvato nella tua libreria dei veicoli %2.</translation>
+    </message>
+    <message>
+        <source>Road</source>
+        <translation>Stradale</translation>
+    </message>
+    <message>
+        <source>Rail</source>
+        <translation>Ferroviario</translation>
+    </message>
+    <message>
+        <source>The code basis takes the partial factor of the vehicle&apos;s traffic; a rail vehicle&apos;s axles also carry α and Φ</source>
+        <translation>Il riferimento normativo assume il coefficiente parziale del traffico del veicolo; gli assi di un veicolo ferroviario portano anche α e Φ</translation>
+    </message>
+    <message>
+        <source>Traffic</source>
+        <translation>Traffico</translation>
     </message>
 </context>
 <context>

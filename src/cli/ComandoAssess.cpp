@@ -244,12 +244,20 @@ const Comando& ComandoAssess() {
       "loads and the design strength fc/(gM FC), in every combination of the\n"
       "structural (G1) and the other (G2) permanent loads each at its inf or sup\n"
       "factor; the smallest is reported with its combination, and the arch is\n"
-      "adequate when it is at least 1. The\n"
-      "factors are the project's own unless --code, --knowledge or --factor\n"
-      "change them. Under --code en or ntc there is a verdict only when the\n"
-      "knowledge level (--knowledge), the masonry's factor gM (--factor gM=) and\n"
-      "a compressive strength fc for every ring are given; otherwise the verdict\n"
-      "names what is missing and the figures are still given.\n"
+      "adequate when it is at least 1. The factors are the project's own unless\n"
+      "--code, --knowledge, --factor or --track change them. Under --code en or\n"
+      "ntc there is a verdict only when the knowledge level (--knowledge), the\n"
+      "masonry's factor gM (--factor gM=) and a compressive strength fc for every\n"
+      "ring are given; otherwise the verdict names what is missing and the\n"
+      "figures are still given. A rail vehicle's axles (category rail, as LM71)\n"
+      "take gQrail alpha Phi instead of gQ: rail traffic's own factor (1.45),\n"
+      "the classification factor alpha (en 1.0, ntc 1.1) and the dynamic factor\n"
+      "Phi2 (--track careful) or Phi3 (standard) of the determinant length\n"
+      "LPhi = 2 x the clear span (the shortest span of a bridge), less\n"
+      "(h - 1.00)/10 for a cover h of fill and slab above 1.00 m, never below\n"
+      "1.0 (ntc: 1.0 above 2.50 m); the strip load keeps gQ. The vehicle's own\n"
+      "live-load factor (figure 6) is of its axle loads as listed, without\n"
+      "alpha and Phi.\n"
       "Every figure is certified by both theorems before it is shown: a thrust\n"
       "line that stands (each voussoir in equilibrium, each joint within the\n"
       "stated domain) and a mechanism, or a proof that no line fits, agreeing\n"
@@ -259,11 +267,11 @@ const Comando& ComandoAssess() {
       "are assessed one after another; Ctrl+C lets the running one end and starts\n"
       "no further project, a second Ctrl+C aborts.\n",
       {{"--json", "",
-        "print one JSON object per project (kN, m): adequacyFactor,\nadequate, combination, partialFactors, admissible,\nthicknessRatio, geometricSafetyFactor and depthRatio (both\n"
+        "print one JSON object per project (kN, m): adequacyFactor,\nadequate, combination, partialFactors (code,\nknowledgeLevel, gG1sup ... FC; with a rail vehicle also\ngQrail, alpha, phi and phiFound: clearSpan, LPhi,\nphiBase, cover, reduction, or null when typed), admissible,\nthicknessRatio, geometricSafetyFactor and depthRatio (both\n"
         "1/s; the first kept for compatibility), thrustMin,\nthrustMax, liveLoadFactor, mechanism, sweep,\nworstLiveLoadFactor, worstXq1, minimumThickness,\n"
         "thicknessFactor and geometricFactorOfSafety (both t/tmin;\nthe first kept for compatibility), eccentricities,\ncompressiveStrength, friction, mobilisation,\ncrushingJoints, slidingJoints, "
         "certificate (each figure's\nstatic, kinematic, gap, tolerance, solver, certified)\n(an array for several);\n"
-        "with a vehicle also vehicle, spread, effectiveWidth,\nvehicleSweep, worstVehicleFactor, worstVehicleX,\n"
+        "with a vehicle also vehicle (its trafficCategory road\nor rail among them), spread, effectiveWidth,\nvehicleSweep, worstVehicleFactor, worstVehicleX,\n"
         "worstVehicleDirection, vehicleMechanism, vehicleAxles,\nvehicleCertificate"},
        {"--strength", "MPA", kAiutoStrength},
        {"--friction", "MU", kAiutoFriction},
@@ -289,6 +297,7 @@ const Comando& ComandoAssess() {
        {"--code", "en|ntc|typed", kAiutoCode},
        {"--knowledge", "LC1|LC2|LC3", kAiutoKnowledge},
        {"--factor", "NAME=VALUE", kAiutoFactor},
+       {"--track", "careful|standard", kAiutoTrack},
        {"--set", "NAME=VALUE", kAiutoSet},
        OpzioneLocale()},
       assess};

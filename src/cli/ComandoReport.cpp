@@ -178,7 +178,10 @@ const Comando& ComandoReport() {
       "inline as SVG, the text the same content without the drawings. A project\n"
       "that fails to solve still gets its report, which says so; the exit status\n"
       "is then 1, as it is when --assess cannot assess it. SOURCE_DATE_EPOCH,\n"
-      "when set, gives the report's date.\n",
+      "when set, gives the report's date. With a rail vehicle (category rail,\n"
+      "as LM71) the table of partial factors adds gQ,rail, alpha and Phi, with\n"
+      "how Phi was found (LPhi = 2 x the clear span, Phi2 or Phi3, the cover h\n"
+      "and its reduction), each with its clause.\n",
       {{"--out", "REPORT.pdf|.html|.txt", "the report ('-' for standard output, with --format)"},
        {"--format", "pdf|html|txt", "the format, when --out does not end in it"},
        {"--assess", "", "add the safety assessment by exact limit analysis, with\nits safety plot and the chart of the load sweep"},
@@ -193,6 +196,7 @@ const Comando& ComandoReport() {
        {"--code", "en|ntc|typed", kAiutoCode},
        {"--knowledge", "LC1|LC2|LC3", kAiutoKnowledge},
        {"--factor", "NAME=VALUE", kAiutoFactor},
+       {"--track", "careful|standard", kAiutoTrack},
        {"--set", "NAME=VALUE", kAiutoSet},
        OpzioneLocale()},
       report};

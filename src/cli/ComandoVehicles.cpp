@@ -21,7 +21,9 @@ std::string testo(const LibreriaVeicoli& l, const Traduzioni* lingua) {
     const char* modello = v.Simmetrico() ? VORO_NOOP("Voro", "track s %1 m, contact width w %2 m, symmetric")
                                          : VORO_NOOP("Voro", "track s %1 m, contact width w %2 m, driven both ways");
     out << v.Nome << "\n  "
-        << Componi(Testo(lingua, modello), {numDato(v.Carreggiata), numDato(v.LarghezzaImpronta)}) << "\n";
+        << Componi(Testo(lingua, modello), {numDato(v.Carreggiata), numDato(v.LarghezzaImpronta)}) << "\n  "
+        << Testo(lingua, v.Ferroviario() ? VORO_NOOP("Voro", "rail traffic") : VORO_NOOP("Voro", "road traffic"))
+        << "\n";
     for (std::size_t k = 0; k < v.Assi.size(); ++k) {
       const AsseVeicolo& a = v.Assi[k];
       out << "  "
@@ -38,7 +40,8 @@ std::string json(const LibreriaVeicoli& l) {
   out << "[";
   for (std::size_t i = 0; i < l.veicoli.size(); ++i) {
     const Veicolo& v = l.veicoli[i];
-    out << (i ? ",\n " : "\n ") << "{\"name\": " << quoted(v.Nome) << ", \"track\": " << numDato(v.Carreggiata)
+    out << (i ? ",\n " : "\n ") << "{\"name\": " << quoted(v.Nome) << ", \"trafficCategory\": \""
+        << TestoCategoria(v.Categoria) << "\", \"track\": " << numDato(v.Carreggiata)
         << ", \"contactWidth\": " << numDato(v.LarghezzaImpronta) << ", \"axles\": [";
     for (std::size_t k = 0; k < v.Assi.size(); ++k)
       out << (k ? ", " : "") << "{\"load\": " << numDato(v.Assi[k].P) << ", \"distance\": " << numDato(v.Assi[k].d)
@@ -70,10 +73,12 @@ const Comando& ComandoVehicles() {
       "A user file that does not read is reported on standard error and left\n"
       "out; the shipped vehicles stay. Each vehicle: its name, its track s and\n"
       "contact width w across the road, and each axle's load P (kN, the whole\n"
-      "axle), distance d from the first axle and contact length a along the span.\n"
+      "axle), distance d from the first axle and contact length a along the span,\n"
+      "and its traffic: road, or rail ('category rail' in the file; the code\n"
+      "basis gives a rail vehicle its own factors, see 'voro-cli help assess').\n"
       "A vehicle beyond what a road or rail vehicle can have is refused: P up to\n"
       "2000 kN, d up to 500 m, a up to 25 m, s and w up to 5 m, 200 axles.\n",
-      {{"--json", "", "print the library as a JSON array (name, track,\ncontactWidth, axles: load, distance, contactLength)"},
+      {{"--json", "", "print the library as a JSON array (name,\ntrafficCategory road or rail, track, contactWidth,\naxles: load, distance, contactLength)"},
        {"--vehicle-file", "FILE.txt", "list also the vehicles of FILE"},
        OpzioneLocale()},
       vehicles};

@@ -16,12 +16,16 @@ SceltaNormativa LeggiSceltaNormativa(const Argomenti& a) {
     s.livello = LeggiLivello(*lc);
     if (!s.livello) throw ErroreUso("--knowledge is LC1, LC2 or LC3");
   }
+  if (const auto t = a.valore("--track")) {
+    if (*t != "careful" && *t != "standard") throw ErroreUso("--track is careful or standard");
+    s.manutenzione = *t == "careful" ? ManutenzioneBinario::Accurata : ManutenzioneBinario::Standard;
+  }
   for (const std::string& f : a.valori("--factor")) {
     const auto uguale = f.find('=');
     const std::string nome = f.substr(0, uguale);
     CoefficientiParziali prova;
     if (uguale == std::string::npos || !FattorePerNome(prova, nome))
-      throw ErroreUso("--factor takes NAME=VALUE with NAME one of gG1sup, gG1inf, gG2sup, gG2inf, gQ, gM, FC, gMu, gR: " + f);
+      throw ErroreUso("--factor takes NAME=VALUE with NAME one of gG1sup, gG1inf, gG2sup, gG2inf, gQ, gM, FC, gMu, gR, gQrail, alpha, phi: " + f);
     float valore = 0;
     const std::string testo = f.substr(uguale + 1);
     if (testo.find_first_not_of(" \t") == std::string::npos || !LeggiNumero(testo, valore))
@@ -34,6 +38,7 @@ SceltaNormativa LeggiSceltaNormativa(const Argomenti& a) {
 void ApplicaSceltaNormativa(const SceltaNormativa& s, DatiNormativa& n) {
   if (s.base) ApplicaNormativa(n, *s.base);
   if (s.livello) ApplicaLivello(n, *s.livello);
+  if (s.manutenzione) n.manutenzione = *s.manutenzione;
   for (const auto& [nome, valore] : s.fattori) {
     *FattorePerNome(n.coefficienti, nome) = valore;
     if (nome == "gM") n.gMDato = true;

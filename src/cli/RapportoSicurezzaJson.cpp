@@ -3,6 +3,7 @@
 #include "cli/RapportiSicurezza.h"
 #include "data/Normative.h"
 #include "data/SezioniFile.h"
+#include "data/TrafficoFerroviario.h"
 #include "limite/ElencoCertificati.h"
 
 namespace voro::cli {
@@ -76,7 +77,8 @@ void scriviPonte(Oggetto& o, const RisultatiSicurezza& r) {
 void scriviVeicolo(Oggetto& o, const RisultatiVeicolo& r, const RisultatiSicurezza& sicurezza) {
   const Veicolo& v = r.veicolo;
   auto& ve = o.chiave("vehicle");
-  ve << "{\"name\": " << quoted(v.Nome) << ", \"track\": " << numDato(v.Carreggiata)
+  ve << "{\"name\": " << quoted(v.Nome) << ", \"trafficCategory\": \"" << TestoCategoria(v.Categoria)
+     << "\", \"track\": " << numDato(v.Carreggiata)
      << ", \"contactWidth\": " << numDato(v.LarghezzaImpronta) << ", \"axles\": [";
   for (std::size_t k = 0; k < v.Assi.size(); ++k)
     ve << (k ? ", " : "") << "{\"load\": " << numDato(v.Assi[k].P) << ", \"distance\": " << numDato(v.Assi[k].d)
@@ -156,6 +158,24 @@ void ScriviJsonSicurezza(std::ostream& out, const ProgettoValutato& p, int inden
     if (a.mancanze.gM) f.chiave("gM") << "null";
     else f.chiave("gM") << CampoNumero(c.gM);
     f.chiave("FC") << CampoNumero(c.FC);
+    // A rail vehicle's own factors, and how Phi was found (null when typed).
+    if (s.dati.VeicoloCarico && s.dati.VeicoloCarico->Ferroviario()) {
+      f.chiave("gQrail") << CampoNumero(c.gQf);
+      f.chiave("alpha") << CampoNumero(c.alpha);
+      const auto phi = FattoreDinamicoArco(s.dati, c);
+      f.campo("phi", phi ? std::optional<double>(phi->phi) : std::nullopt);
+      if (phi && !phi->digitato) {
+        Oggetto t(f.chiave("phiFound"), f.rientro());
+        t.campo("clearSpan", phi->luce);
+        t.campo("LPhi", phi->LPhi);
+        t.chiave("track") << (n.manutenzione == ManutenzioneBinario::Accurata ? "\"careful\"" : "\"standard\"");
+        t.campo("phiBase", phi->phiBase);
+        t.campo("cover", phi->copertura);
+        t.campo("reduction", phi->coperturaAlta ? phi->phiBase - 1 : phi->riduzione);
+      } else {
+        f.chiave("phiFound") << "null";
+      }
+    }
   }
   o.campo("admissible", r.ammissibile);
   o.campo("thicknessRatio", r.rapportoSpessore);

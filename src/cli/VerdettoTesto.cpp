@@ -7,6 +7,7 @@
 #include "cli/RapportiSicurezza.h"
 #include "data/Mancanze.h"
 #include "data/Normative.h"
+#include "data/TrafficoFerroviario.h"
 
 namespace voro::cli {
 
@@ -70,6 +71,14 @@ void ScriviVerdetto(std::ostream& out, const ProgettoValutato& p) {
                  {fmt(dec, "%.2f", c.gG1sup), fmt(dec, "%.2f", c.gG1inf), fmt(dec, "%.2f", c.gG2sup), fmt(dec, "%.2f", c.gG2inf),
                   fmt(dec, "%.2f", c.gQ), fmt(dec, "%.2f", c.gM), fmt(dec, "%.2f", c.FC)})
       << "\n";
+  const DatiProgetto& d = p.soluzione.dati;
+  if (d.VeicoloCarico && d.VeicoloCarico->Ferroviario())
+    out << "  "
+        << Componi(l.traduci("Voro", "Rail vehicle: gQ,rail %1, alpha %2, Phi %3; its design axle loads %4 times the "
+                                     "characteristic ones (the strip load gQ)."),
+                   {fmt(dec, "%.2f", c.gQf), fmt(dec, "%.2f", c.alpha), fmt(dec, "%.3f", PhiDelProgetto(d, c)),
+                    fmt(dec, "%.4f", FattoreVeicolo(d, c))})
+        << "\n";
   switch (g.esito) {
     case EsitoCarico::Finito:
       out << "  "

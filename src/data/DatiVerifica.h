@@ -24,7 +24,11 @@ enum class LivelloConoscenza { LC1, LC2, LC3 };
 // (strip and vehicle together); on the masonry's strength gM and FC (design
 // strength fc / (gM FC)); on the joints' friction gMu (design friction
 // mu / gMu); on the soil's passive resistance gR (its bound, from the
-// characteristic loads, over gR). All 1: the characteristic project itself.
+// characteristic loads, over gR). A rail vehicle's axles take gQf, rail
+// traffic's own factor, times the classification factor alpha and the
+// dynamic factor phi (0: found from the arch's span and cover) instead of
+// gQ, which stays on the strip load and road vehicles. All 1 and phi 0 for a
+// road vehicle: the characteristic project itself.
 struct CoefficientiParziali {
   Single gG1sup = 1, gG1inf = 1;
   Single gG2sup = 1, gG2inf = 1;
@@ -32,8 +36,15 @@ struct CoefficientiParziali {
   Single gM = 1, FC = 1;
   Single gMu = 1;
   Single gR = 1;
+  Single gQf = 1;
+  Single alpha = 1;
+  Single phi = 0;
   bool operator==(const CoefficientiParziali&) const = default;
 };
+
+// How the track over the arch is maintained: it chooses the dynamic factor
+// Φ2 (carefully) or Φ3 (standard).
+enum class ManutenzioneBinario { Accurata, Standard };
 
 struct DatiNormativa {
   BaseNormativa base = BaseNormativa::Digitata;
@@ -42,6 +53,7 @@ struct DatiNormativa {
   std::optional<LivelloConoscenza> livello;
   bool gMDato = false;
   CoefficientiParziali coefficienti;
+  ManutenzioneBinario manutenzione = ManutenzioneBinario::Accurata;
   bool operator==(const DatiNormativa&) const = default;
 };
 

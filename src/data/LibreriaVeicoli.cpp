@@ -103,13 +103,19 @@ std::optional<std::vector<Veicolo>> LeggiLibreria(const std::string& testo, cons
                                 {nome, std::to_string(corrente->Assi.size() + 1), resto}));
       corrente->Assi.push_back(a);
       if (const auto e = ErroreAsse(*corrente, corrente->Assi.size() - 1, lingua)) return sbaglia(n, *e);
+    } else if (chiave == "category") {
+      const auto c = valori.size() == 1 ? LeggiCategoria(valori[0]) : std::nullopt;
+      if (!c)
+        return sbaglia(n, frase(VORO_NOOP("Voro", "vehicle \"%1\": 'category' is road or rail, not '%2'"),
+                                {nome, resto}));
+      corrente->Categoria = *c;
     } else if (chiave == "end") {
       if (const auto e = ErroreVeicolo(*corrente, lingua)) return sbaglia(n, *e);
       veicoli.push_back(std::move(*corrente));
       corrente.reset();
     } else {
       return sbaglia(n, frase(VORO_NOOP("Voro", "vehicle \"%1\": unknown keyword '%2' (vehicle, track, width, axle, "
-                                                "end)"),
+                                                "category, end)"),
                               {nome, chiave}));
     }
   }
@@ -122,6 +128,8 @@ std::string ScriviLibreria(const std::vector<Veicolo>& veicoli) {
   for (const Veicolo& v : veicoli) {
     t += "vehicle " + v.Nome + "\ntrack " + campo(v.Carreggiata) + "\nwidth " + campo(v.LarghezzaImpronta) + "\n";
     for (const AsseVeicolo& a : v.Assi) t += "axle " + campo(a.P) + " " + campo(a.d) + " " + campo(a.a) + "\n";
+    // A road vehicle, the default, is written as the files before the category had it.
+    if (v.Ferroviario()) t += "category rail\n";
     t += "end\n\n";
   }
   return t;

@@ -7,6 +7,7 @@
 //   width 0.40                contact width across the road w [m]
 //   axle 300 0 0.40           load P [kN], distance from the first axle d [m],
 //   axle 300 1.2 0.40         contact length along the span a [m]
+//   category rail             road (without the line) or rail traffic
 //   end
 #pragma once
 

@@ -67,10 +67,13 @@ CoefficientiParziali CoefficientiNormativa(const DatiNormativa& n) {
       return c;
     case BaseNormativa::Eurocodice:
       // Every permanent action, structural or not, 1.35 unfavourable and
-      // 1.00 favourable; road traffic 1.35.
+      // 1.00 favourable; road traffic 1.35, rail traffic 1.45; Load Model
+      // 71 as defined (alpha 1).
       c.gG1sup = c.gG2sup = 1.35f;
       c.gG1inf = c.gG2inf = 1.00f;
       c.gQ = 1.35f;
+      c.gQf = 1.45f;
+      c.alpha = 1.00f;
       break;
     case BaseNormativa::Ntc2018:
       // Non-structural permanent loads may be absent: 0 where favourable.
@@ -79,6 +82,9 @@ CoefficientiParziali CoefficientiNormativa(const DatiNormativa& n) {
       c.gG2sup = 1.50f;
       c.gG2inf = 0.00f;
       c.gQ = 1.35f;
+      // Rail traffic 1.45; LM71 on ordinary railways with alpha 1.1.
+      c.gQf = 1.45f;
+      c.alpha = 1.10f;
       break;
   }
   if (n.livello) c.FC = FattoreConfidenza(*n.livello);
@@ -111,6 +117,21 @@ std::vector<ClausolaFattore> ClausoleNormativa(const DatiNormativa& n, const Reg
           voce("γQ", c.gQ, p.gQ, tabella),              gM,
           fc,                                           riduzione("γμ", c.gMu),
           riduzione("γR", c.gR)};
+}
+
+void FattoriFerroviariPredefiniti(BaseNormativa b, CoefficientiParziali& c) {
+  if (b == BaseNormativa::Digitata) {
+    // The typed table had one factor for every variable load.
+    c.gQf = c.gQ;
+    c.alpha = 1;
+  } else {
+    DatiNormativa n;
+    n.base = b;
+    const CoefficientiParziali p = CoefficientiNormativa(n);
+    c.gQf = p.gQf;
+    c.alpha = p.alpha;
+  }
+  c.phi = 0;
 }
 
 void ApplicaNormativa(DatiNormativa& n, BaseNormativa b) {
@@ -150,6 +171,9 @@ Single* FattorePerNome(CoefficientiParziali& c, const std::string& nome) {
   if (nome == "FC") return &c.FC;
   if (nome == "gMu") return &c.gMu;
   if (nome == "gR") return &c.gR;
+  if (nome == "gQrail") return &c.gQf;
+  if (nome == "alpha") return &c.alpha;
+  if (nome == "phi") return &c.phi;
   return nullptr;
 }
 

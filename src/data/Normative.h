@@ -26,6 +26,11 @@ std::optional<LivelloConoscenza> LeggiLivello(const std::string& nome);
 // the engineer); "as typed" returns the typed table unchanged.
 CoefficientiParziali CoefficientiNormativa(const DatiNormativa& n);
 
+// The rail factors of a code basis where a file or a new project gives none:
+// its presets, or under "as typed" gQf equal to the typed gQ and alpha 1;
+// phi 0 (found from the arch).
+void FattoriFerroviariPredefiniti(BaseNormativa b, CoefficientiParziali& c);
+
 // Chooses the code basis and fills the table with its presets (gM kept).
 void ApplicaNormativa(DatiNormativa& n, BaseNormativa b);
 // Sets the knowledge level and its confidence factor FC.
@@ -49,7 +54,8 @@ std::vector<ClausolaFattore> ClausoleNormativa(const DatiNormativa& n, const Reg
 // The codes the assessment refers to, one full citation each.
 std::vector<std::string> RiferimentiNormativa(BaseNormativa b);
 
-// The short names of the factors on the command line (gG1sup ... FC, gMu) and
+// The short names of the factors on the command line (gG1sup ... FC, gMu,
+// gR, gQrail, alpha, phi) and
 // the factor each stands for; none when the name is unknown.
 Single* FattorePerNome(CoefficientiParziali& c, const std::string& nome);
 

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "data/Cp1252.h"
+#include "data/Normative.h"
 #include "data/ProjectFile.h"
 
 namespace voro {
@@ -71,7 +72,9 @@ SezioneFile sezioneResistenza() {
   return s;
 }
 
-// "Veicolo","name",track s,contact width w,P1,d1,a1,P2,d2,a2,...
+// "Veicolo","name",track s,contact width w,P1,d1,a1,P2,d2,a2,...[,"rail"]:
+// the category only for a rail vehicle, so that a road vehicle is written as
+// the files before the category have it.
 SezioneFile sezioneVeicolo() {
   SezioneFile s;
   s.etichetta = "Veicolo";
@@ -85,14 +88,23 @@ SezioneFile sezioneVeicolo() {
       v.push_back(CampoNumero(a.d));
       v.push_back(CampoNumero(a.a));
     }
+    if (w.Ferroviario()) v.push_back(CampoTesto(TestoCategoria(w.Categoria)));
     return v;
   };
   s.leggi = [](const std::vector<std::string>& v, DatiProgetto& d, const Traduzioni* lingua, std::string& perche) {
-    if (v.size() < 6 || (v.size() - 3) % 3 != 0) return false;
+    const bool categoria = v.size() >= 7 && (v.size() - 3) % 3 == 1;
+    if (v.size() < 6 || ((v.size() - 3) % 3 != 0 && !categoria)) return false;
     Veicolo w;
     if (!LeggiTesto(v[0], w.Nome) || !LeggiNumero(v[1], w.Carreggiata) || !LeggiNumero(v[2], w.LarghezzaImpronta))
       return false;
-    for (std::size_t k = 3; k < v.size(); k += 3) {
+    if (categoria) {
+      std::string testo;
+      LeggiTesto(v.back(), testo);
+      const auto c = LeggiCategoria(testo);
+      if (!c) return false;
+      w.Categoria = *c;
+    }
+    for (std::size_t k = 3; k + 2 < v.size(); k += 3) {
       AsseVeicolo a;
       if (!LeggiNumero(v[k], a.P) || !LeggiNumero(v[k + 1], a.d) || !LeggiNumero(v[k + 2], a.a)) return false;
       w.Assi.push_back(a);
@@ -109,9 +121,11 @@ SezioneFile sezioneVeicolo() {
 }
 
 // "Normativa",code basis (0 as typed, 1 EN, 2 NTC),knowledge level (1..3, 0
-// not given),gG1sup,gG1inf,gG2sup,gG2inf,gQ,gM (empty: not given),FC[,gMu[,gR]]:
-// the friction's and the soil's factors only where they are not 1, so that
-// the files written before them read and write alike.
+// not given),gG1sup,gG1inf,gG2sup,gG2inf,gQ,gM (empty: not given),FC[,gMu[,gR
+// [,gQf[,alpha[,phi[,track]]]]]]: the later fields only up to the last that
+// differs from its default (gMu, gR 1; gQf, alpha the code's, or gQ and 1 as
+// typed; phi 0, found from the arch; track 0 carefully maintained, 1
+// standard), so that the files written before them read and write alike.
 SezioneFile sezioneNormativa() {
   SezioneFile s;
   s.etichetta = "Normativa";
@@ -125,8 +139,15 @@ SezioneFile sezioneNormativa() {
                                CampoNumero(c.gG1sup), CampoNumero(c.gG1inf), CampoNumero(c.gG2sup),
                                CampoNumero(c.gG2inf), CampoNumero(c.gQ), gMDato ? CampoNumero(c.gM) : std::string(),
                                CampoNumero(c.FC)};
-    if (c.gMu != 1 || c.gR != 1) v.push_back(CampoNumero(c.gMu));
-    if (c.gR != 1) v.push_back(CampoNumero(c.gR));
+    CoefficientiParziali p = c;
+    FattoriFerroviariPredefiniti(n.base, p);
+    const bool standard = n.manutenzione == ManutenzioneBinario::Standard;
+    const std::string coda[] = {CampoNumero(c.gMu), CampoNumero(c.gR), CampoNumero(c.gQf), CampoNumero(c.alpha),
+                                CampoNumero(c.phi), standard ? "1" : "0"};
+    const bool diversi[] = {c.gMu != 1, c.gR != 1, c.gQf != p.gQf, c.alpha != p.alpha, c.phi != 0, standard};
+    std::size_t n0 = 6;
+    while (n0 > 0 && !diversi[n0 - 1]) --n0;
+    v.insert(v.end(), coda, coda + n0);
     return v;
   };
   s.leggi = [](const std::vector<std::string>& v, DatiProgetto& d, const Traduzioni*, std::string&) {
@@ -140,13 +161,21 @@ SezioneFile sezioneNormativa() {
     float* fattori[] = {&c.gG1sup, &c.gG1inf, &c.gG2sup, &c.gG2inf, &c.gQ, &c.gM, &c.FC};
     for (std::size_t k = 0; k < 7; ++k)
       if ((k != 5 || gMDato) && !LeggiNumero(v[k + 2], *fattori[k])) return false;
+    const auto b = static_cast<BaseNormativa>(static_cast<int>(base));
+    FattoriFerroviariPredefiniti(b, c);
+    float traccia = 0;
     if (v.size() > 9 && (!LeggiNumero(v[9], c.gMu) || !(c.gMu > 0))) return false;
     if (v.size() > 10 && (!LeggiNumero(v[10], c.gR) || !(c.gR > 0))) return false;
-    d.Normativa.base = static_cast<BaseNormativa>(static_cast<int>(base));
+    if (v.size() > 11 && (!LeggiNumero(v[11], c.gQf) || c.gQf < 0)) return false;
+    if (v.size() > 12 && (!LeggiNumero(v[12], c.alpha) || !(c.alpha > 0))) return false;
+    if (v.size() > 13 && (!LeggiNumero(v[13], c.phi) || c.phi < 0)) return false;
+    if (v.size() > 14 && (!LeggiNumero(v[14], traccia) || !(traccia == 0 || traccia == 1))) return false;
+    d.Normativa.base = b;
     d.Normativa.livello = livello == 0 ? std::nullopt
                                        : std::optional(static_cast<LivelloConoscenza>(static_cast<int>(livello) - 1));
     d.Normativa.gMDato = gMDato;
     d.Normativa.coefficienti = c;
+    d.Normativa.manutenzione = traccia == 1 ? ManutenzioneBinario::Standard : ManutenzioneBinario::Accurata;
     return true;
   };
   return s;

@@ -52,6 +52,9 @@ const std::pair<const char*, const char*> kNomi[] = {
     {"gM", VORO_NOOP("Voro", "Coefficiente parziale γM della muratura")},
     {"FC", VORO_NOOP("Voro", "Fattore di confidenza FC")},
     {"gR", VORO_NOOP("Voro", "Coefficiente parziale γR della resistenza passiva del terreno")},
+    {"gQrail", VORO_NOOP("Voro", "Coefficiente parziale γQ del traffico ferroviario")},
+    {"alpha", VORO_NOOP("Voro", "Coefficiente di adattamento α dei carichi ferroviari")},
+    {"phi", VORO_NOOP("Voro", "Coefficiente dinamico Φ (0: dalla luce e dal ricoprimento dell'arco)")},
     {"Quota", VORO_NOOP("Voro", "Quota dell'imposta sinistra rispetto alla prima campata [m]")},
     {"Pila.Larghezza", VORO_NOOP("Voro", "Larghezza della pila all'imposta [m]")},
     {"Pila.Altezza", VORO_NOOP("Voro", "Altezza della pila dalla fondazione all'imposta [m]")},
@@ -191,6 +194,9 @@ std::vector<ValoreImpossibile> ValoriImpossibili(const DatiProgetto& d, const Re
   c("FC", g.FC, Limite::Positivo);
   c("gMu", g.gMu, Limite::Positivo);
   c("gR", g.gR, Limite::Positivo);
+  c("gQrail", g.gQf, Limite::NonNegativo);
+  c("alpha", g.alpha, Limite::Positivo);
+  c("phi", g.phi, Limite::NonNegativo);
   for (std::size_t k = 0; k < d.Campate.size(); ++k) {
     const DatiCampata& cc = d.Campate[k];
     const DatiPila& p = cc.Pila;

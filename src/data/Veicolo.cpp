@@ -21,6 +21,14 @@ bool valido(Single x) { return std::isfinite(x) && x >= 0; }
 
 }  // namespace
 
+const char* TestoCategoria(CategoriaTraffico c) { return c == CategoriaTraffico::Ferroviaria ? "rail" : "road"; }
+
+std::optional<CategoriaTraffico> LeggiCategoria(const std::string& testo) {
+  if (testo == "road") return CategoriaTraffico::Stradale;
+  if (testo == "rail") return CategoriaTraffico::Ferroviaria;
+  return std::nullopt;
+}
+
 Single Veicolo::Passo() const {
   Single p = 0;
   for (const AsseVeicolo& a : Assi) p = std::max(p, a.d);

@@ -11,6 +11,16 @@
 
 namespace voro {
 
+// The traffic a vehicle belongs to: the code basis takes its partial factor
+// by it, and a rail vehicle's loads also carry the classification factor α
+// and the dynamic factor Φ.
+enum class CategoriaTraffico { Stradale, Ferroviaria };
+
+// "road" or "rail", as the files write it; the category from that word, none
+// for any other.
+const char* TestoCategoria(CategoriaTraffico c);
+std::optional<CategoriaTraffico> LeggiCategoria(const std::string& testo);
+
 // One axle: its whole load, its distance from the vehicle's first axle and
 // the length of its contact along the span.
 struct AsseVeicolo {
@@ -27,7 +37,10 @@ struct Veicolo {
   std::vector<AsseVeicolo> Assi;
   Single Carreggiata = 0;        // s [m]
   Single LarghezzaImpronta = 0;  // w [m]
+  CategoriaTraffico Categoria = CategoriaTraffico::Stradale;
   bool operator==(const Veicolo&) const = default;
+
+  bool Ferroviario() const { return Categoria == CategoriaTraffico::Ferroviaria; }
 
   // Whether the vehicle driven backward puts the same loads where it did
   // forward (up to a shift): then one direction of travel is enough.

@@ -8,6 +8,7 @@
 
 #include "arch/CaricaConci.h"
 #include "arch/CostruisciModello.h"
+#include "data/TrafficoFerroviario.h"
 #include "limite/PercorsoVeicolo.h"
 
 namespace voro {
@@ -106,8 +107,11 @@ DatiProgetto ProgettoDiCalcolo(const DatiProgetto& d, const CoefficientiParziali
   p.PesoRiempimento = d.PesoRiempimento * g1;
   p.PesoSoletta = d.PesoSoletta * g2;
   p.qCarico = d.qCarico * c.gQ;
+  // A road vehicle's axles at gQ as the strip load; a rail vehicle's at rail
+  // traffic's own gQf times its classification factor and dynamic factor.
+  const double veicolo = FattoreVeicolo(d, c);
   if (p.VeicoloCarico)
-    for (AsseVeicolo& a : p.VeicoloCarico->Assi) a.P *= c.gQ;
+    for (AsseVeicolo& a : p.VeicoloCarico->Assi) a.P = static_cast<Single>(a.P * veicolo);
   // The design friction mu / gMu: a rougher joint is never assumed.
   if (p.Attrito) p.Attrito = *d.Attrito / c.gMu;
   // The soil's bound from the characteristic loads, over gR.
@@ -152,7 +156,8 @@ bool ValutaAdeguatezza(const DatiProgetto& d, const OpzioniSicurezza& o, Adeguat
     e.combinazione = k;
     DatiProgetto p = ProgettoDiCalcolo(d, c, k);
     // Unit factors leave the project as it is: its own figures serve.
-    const bool comeProgetto = g1 == 1 && g2 == 1 && c.gQ == 1 && c.gM * c.FC == 1 && c.gMu == 1 && c.gR == 1;
+    const bool comeProgetto = g1 == 1 && g2 == 1 && c.gQ == 1 && FattoreVeicolo(d, c) == 1 && c.gM * c.FC == 1 &&
+                              c.gMu == 1 && c.gR == 1;
     ModelloArco m;
     CostruisciModello(p, m, msg);
     if (comeProgetto && proprie) {

@@ -90,7 +90,8 @@ std::pair<Single, Single> FattoriPermanenti(const CoefficientiParziali& c, Combi
 
 // The project with design values for the combination: the unit weights of
 // masonry and fill times gG1, of the slab times gG2 (inf or sup), the
-// variable loads (strip and vehicle axles) times gQ, every compressive
+// variable loads (strip and road vehicle axles) times gQ, a rail vehicle's
+// axles times gQf alpha Phi (FattoreVeicolo), every compressive
 // strength over gM FC, the friction over gMu.
 DatiProgetto ProgettoDiCalcolo(const DatiProgetto& d, const CoefficientiParziali& c, Combinazione k);
 

@@ -34,7 +34,8 @@ Documento ComponiRapportoValutato(const FontiRapporto& f, const NumeriRapporto& 
   aggiunte.push_back(&software);
   const SezioneRiferimenti riferimenti(*f.dati);
   aggiunte.push_back(&riferimenti);
-  const SezioneConclusioni conclusioni(*f.dati, f.modello, v ? v->risultati : nullptr,
+  // The verdict speaks of the project assessed: its vehicle, whose traffic chooses the factors, among its data.
+  const SezioneConclusioni conclusioni(v ? *v->dati : *f.dati, f.modello, v ? v->risultati : nullptr,
                                        v ? v->adeguatezza : nullptr, richiesta);
   return ComponiRapporto(f, num, aggiunte, {&conclusioni});
 }

@@ -4,6 +4,7 @@
 #include "arch/ImposteArco.h"
 #include "data/Mancanze.h"
 #include "data/Normative.h"
+#include "data/TrafficoFerroviario.h"
 #include "data/Traduzioni.h"
 #include "report/SezioneValutazione.h"
 #include "report/SezioniCalcolo.h"
@@ -105,6 +106,12 @@ std::string Ipotesi(const DatiProgetto& d, const ModelloArco* m, const Risultati
   s += num.traduci("Rapporto", " The design loads are the unit weights of masonry and fill times γG1, of the slab "
                                "times γG2, and the variable load times γQ, in every combination of γG1 and γG2 each "
                                "at its inf or its sup value; the smallest live-load factor governs. ");
+  if (d.VeicoloCarico && d.VeicoloCarico->Ferroviario())
+    s += voro::Componi(num.traduci("Rapporto",
+                                   "The rail vehicle's axle loads are taken at γQ,rail α Φ = %1 times their "
+                                   "characteristic values instead of γQ; the strip load keeps γQ. The vehicle's own "
+                                   "live-load factor is of its axle loads as listed, without α and Φ. "),
+                       {num.fattore(FattoreVeicolo(d, c))});
   if (r.posizioni.empty())
     s += num.traduci("Rapporto", "The strip load stands where the project puts it.");
   else if (r.posizioni.size() == 1)
@@ -264,7 +271,16 @@ void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) cons
                                        {NomeCombinazione(e.combinazione)}),
                          dove});
     }
-  if (g.governante && g.governante->veicolo)
+  const bool ferroviario = d_.VeicoloCarico && d_.VeicoloCarico->Ferroviario();
+  if (g.governante && g.governante->veicolo && ferroviario)
+    t.righe.push_back(
+        {num.traduci("Rapporto", "Governing load"),
+         voro::Componi(num.traduci("Rapporto", "%1 × γQ,rail α Φ = %2 × %3 × %4 with the strip load × γQ %5, axles at "
+                                               "x = %6 to %7 m"),
+                       {TestoCarico(*g.governante, num.regional()), num.dato(a.coefficienti.gQf),
+                        num.dato(a.coefficienti.alpha), num.fattore(PhiDelProgetto(d_, a.coefficienti)),
+                        num.dato(a.coefficienti.gQ), num.metri(g.governante->x1), num.metri(g.governante->x2)})});
+  else if (g.governante && g.governante->veicolo)
     t.righe.push_back({num.traduci("Rapporto", "Governing load"),
                        voro::Componi(num.traduci("Rapporto", "%1 × γQ %2 with the strip load, axles at x = %3 to %4 m"),
                                      {TestoCarico(*g.governante, num.regional()), num.dato(a.coefficienti.gQ),
@@ -301,6 +317,9 @@ void SezioneConclusioni::TabellaCoefficienti(Documento& doc, const NumeriRapport
                          {num.traduci("Rapporto", "Source"), "", false}});
   for (const ClausolaFattore& c : ClausoleNormativa(d_.Normativa, &num.regional()))
     f.righe.push_back({c.fattore, c.dato ? num.fattore(c.valore) : "-", c.fonte});
+  // A rail vehicle's own factors; γQ above stays on the strip load and road vehicles.
+  for (const ClausolaFattore& c : ClausoleFerroviarie(d_, a_->coefficienti, &num.regional()))
+    f.righe.push_back({c.fattore, num.fattore(c.valore), c.fonte});
 }
 
 void SezioneRiferimenti::Componi(Documento& doc, const NumeriRapporto& num) const {

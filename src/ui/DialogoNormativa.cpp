@@ -17,7 +17,8 @@ namespace voro::ui {
 namespace {
 
 Single* Fattore(CoefficientiParziali& c, std::size_t i) {
-  Single* f[9] = {&c.gG1sup, &c.gG1inf, &c.gG2sup, &c.gG2inf, &c.gQ, &c.gM, &c.FC, &c.gMu, &c.gR};
+  Single* f[12] = {&c.gG1sup, &c.gG1inf, &c.gG2sup, &c.gG2inf, &c.gQ,    &c.gM,
+                   &c.FC,     &c.gMu,    &c.gR,     &c.gQf,    &c.alpha, &c.phi};
   return f[i];
 }
 
@@ -48,22 +49,28 @@ DialogoNormativa::DialogoNormativa(QWidget* parent) : QDialog(parent) {
   auto* fc = new QFormLayout(codice);
   fc->addRow(tr("Code basis"), cmbNormativa);
   fc->addRow(tr("Knowledge level"), cmbLivello);
-  const QString nomi[9] = {tr("γG1,sup structural permanent loads, unfavourable"),
+  const QString nomi[12] = {tr("γG1,sup structural permanent loads, unfavourable"),
                            tr("γG1,inf structural permanent loads, favourable"),
                            tr("γG2,sup slab and surfacing, unfavourable"),
                            tr("γG2,inf slab and surfacing, favourable"),
-                           tr("γQ variable loads (strip and vehicle)"),
+                           tr("γQ variable loads (strip and road vehicle)"),
                            tr("γM masonry"),
                            tr("FC confidence factor"),
                            tr("γμ friction of the joints"),
-                           tr("γR passive resistance of the soil")};
+                           tr("γR passive resistance of the soil"),
+                           tr("γQ,rail rail vehicle"),
+                           tr("α classification factor of rail loads"),
+                           tr("Φ dynamic factor of rail loads")};
   for (std::size_t i = 0; i < spnFattori.size(); ++i) {
     auto* s = new QDoubleSpinBox(this);
     s->setObjectName(QString("spnFattore%1").arg(i));
     s->setDecimals(3);
     s->setSingleStep(0.05);
-    // gM and FC divide the strength, gMu the friction, gR the soil's resistance: never zero.
-    s->setRange(i >= 5 ? 0.001 : 0.0, 100.0);
+    // gM and FC divide the strength, gMu the friction, gR the soil's
+    // resistance, alpha classifies the loads: never zero. Phi 0 is found
+    // from the arch.
+    s->setRange((i >= 5 && i <= 8) || i == 10 ? 0.001 : 0.0, 100.0);
+    if (i == 11) s->setSpecialValueText(tr("from the span and cover"));
     // gM has no code value: its lowest step reads "not given", and a code
     // basis then gives no verdict.
     if (i == 5) {
@@ -73,9 +80,15 @@ DialogoNormativa::DialogoNormativa(QWidget* parent) : QDialog(parent) {
     spnFattori[i] = s;
     fc->addRow(nomi[i], s);
   }
+  cmbManutenzione = new QComboBox(this);
+  cmbManutenzione->setObjectName("cmbManutenzione");
+  cmbManutenzione->addItem(tr("Carefully maintained (Φ2)"), static_cast<int>(ManutenzioneBinario::Accurata));
+  cmbManutenzione->addItem(tr("Standard maintenance (Φ3)"), static_cast<int>(ManutenzioneBinario::Standard));
+  fc->addRow(tr("Track over the arch"), cmbManutenzione);
   auto* nota = new QLabel(tr("Design strength fc / (γM FC), design friction μ / γμ, the soil's passive resistance "
-                             "from the characteristic loads over γR; the adequacy factor is the live-load factor of "
-                             "the design loads, the smallest of the combinations."),
+                             "from the characteristic loads over γR; a rail vehicle's axles at γQ,rail α Φ. The "
+                             "adequacy factor is the live-load factor of the design loads, the smallest of the "
+                             "combinations."),
                           this);
   nota->setWordWrap(true);
   fc->addRow(nota);
@@ -110,6 +123,7 @@ DatiNormativa DialogoNormativa::normativa() const {
   n.base = static_cast<BaseNormativa>(cmbNormativa->currentData().toInt());
   const int livello = cmbLivello->currentData().toInt();
   if (livello >= 0) n.livello = static_cast<LivelloConoscenza>(livello);
+  n.manutenzione = static_cast<ManutenzioneBinario>(cmbManutenzione->currentData().toInt());
   for (std::size_t i = 0; i < spnFattori.size(); ++i)
     *Fattore(n.coefficienti, i) = static_cast<Single>(spnFattori[i]->value());
   n.gMDato = n.coefficienti.gM > 0;
@@ -134,6 +148,7 @@ void DialogoNormativa::ScriveDatiInForm(const DatiProgetto& d) {
   cmbNormativa->setCurrentIndex(cmbNormativa->findData(static_cast<int>(d.Normativa.base)));
   cmbLivello->setCurrentIndex(
       cmbLivello->findData(d.Normativa.livello ? static_cast<int>(*d.Normativa.livello) : -1));
+  cmbManutenzione->setCurrentIndex(cmbManutenzione->findData(static_cast<int>(d.Normativa.manutenzione)));
   mostraFattori(d.Normativa);
   Cartiglio c = d.Cartiglio;
   for (std::size_t i = 0; i < txtCartiglio.size(); ++i) txtCartiglio[i]->setText(QString::fromStdString(*Campo(c, i)));

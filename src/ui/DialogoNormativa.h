@@ -23,8 +23,9 @@ class DialogoNormativa : public QDialog {
 
   QComboBox* cmbNormativa;
   QComboBox* cmbLivello;
-  // gG1sup, gG1inf, gG2sup, gG2inf, gQ, gM, FC
-  std::array<QDoubleSpinBox*, 9> spnFattori{};
+  QComboBox* cmbManutenzione;  // the track over a rail bridge: Φ2 or Φ3
+  // gG1sup, gG1inf, gG2sup, gG2inf, gQ, gM, FC, gMu, gR, gQf, alpha, phi
+  std::array<QDoubleSpinBox*, 12> spnFattori{};
   // structure, client, engineer, checker, approver, revision, status
   std::array<QLineEdit*, 7> txtCartiglio{};
 

@@ -31,6 +31,12 @@ DialogoVeicolo::DialogoVeicolo(Sessione& s, QWidget* parent)
   txtCarreggiata->setToolTip(tr("Wheel track, centre to centre [m]"));
   txtLarghezza = new QLineEdit(this);
   txtLarghezza->setToolTip(tr("Contact width of a wheel across the road [m]"));
+  cmbCategoria = new QComboBox(this);
+  cmbCategoria->setObjectName("cmbCategory");
+  cmbCategoria->addItem(tr("Road"), static_cast<int>(CategoriaTraffico::Stradale));
+  cmbCategoria->addItem(tr("Rail"), static_cast<int>(CategoriaTraffico::Ferroviaria));
+  cmbCategoria->setToolTip(tr("The code basis takes the partial factor of the vehicle's traffic; a rail vehicle's "
+                              "axles also carry α and Φ"));
   tabAssi = new QTableWidget(0, 3, this);
   tabAssi->setObjectName("grdAxles");
   tabAssi->setHorizontalHeaderLabels({tr("P [kN]"), tr("d [m]"), tr("a [m]")});
@@ -59,6 +65,7 @@ DialogoVeicolo::DialogoVeicolo(Sessione& s, QWidget* parent)
   forma->addRow(tr("Name"), txtNome);
   forma->addRow(tr("Track s [m]"), txtCarreggiata);
   forma->addRow(tr("Contact width w [m]"), txtLarghezza);
+  forma->addRow(tr("Traffic"), cmbCategoria);
   auto* assi = new QHBoxLayout;
   assi->addWidget(cmdAggiungi);
   assi->addWidget(cmdTogli);
@@ -123,6 +130,7 @@ DialogoVeicolo::DialogoVeicolo(Sessione& s, QWidget* parent)
     aggiornaAnteprima();
   };
   for (QLineEdit* e : {txtNome, txtCarreggiata, txtLarghezza}) connect(e, &QLineEdit::textEdited, this, modificato);
+  connect(cmbCategoria, &QComboBox::activated, this, modificato);
   connect(tabAssi, &QTableWidget::itemChanged, this, [this] { aggiornaAnteprima(); });
   connect(cmbDiffusione, &QComboBox::currentIndexChanged, this, [this](int i) {
     // A rule shows its own angle, greyed; a typed angle starts from it.
@@ -194,6 +202,7 @@ void DialogoVeicolo::scriviVeicolo(const std::optional<Veicolo>& v) {
   txtNome->setText(v ? QString::fromStdString(v->Nome) : QString());
   txtCarreggiata->setText(v ? numero(v->Carreggiata) : QString());
   txtLarghezza->setText(v ? numero(v->LarghezzaImpronta) : QString());
+  cmbCategoria->setCurrentIndex(cmbCategoria->findData(static_cast<int>(v ? v->Categoria : CategoriaTraffico::Stradale)));
   tabAssi->setRowCount(0);
   if (!v) return;
   for (const AsseVeicolo& a : v->Assi) {
@@ -209,6 +218,7 @@ std::optional<Veicolo> DialogoVeicolo::veicolo(QString& errore) const {
   if (cmbVeicolo->currentIndex() == 0) return std::nullopt;
   Veicolo v;
   v.Nome = txtNome->text().trimmed().toStdString();
+  v.Categoria = static_cast<CategoriaTraffico>(cmbCategoria->currentData().toInt());
   const QString nome = QString::fromStdString(v.Nome);
   auto leggi = [&](const QString& testo, const QString& cosa, Single& x) {
     const std::optional<double> n = s_.regional.NumeroDigitato(testo.toStdString());

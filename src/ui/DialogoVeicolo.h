@@ -35,6 +35,7 @@ class DialogoVeicolo : public QDialog {
   QLineEdit* txtNome;
   QLineEdit* txtCarreggiata;
   QLineEdit* txtLarghezza;
+  QComboBox* cmbCategoria;  // road or rail traffic
   QTableWidget* tabAssi;
   QPushButton* cmdAggiungi;
   QPushButton* cmdTogli;

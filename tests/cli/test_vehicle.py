@@ -215,5 +215,75 @@ class Vehicles(unittest.TestCase):
             self.assertIn("2000 kN, d up to 500 m, a up to 25 m", run("help", "vehicles").stdout)
 
 
+class RailTraffic(unittest.TestCase):
+    """LM71 is rail traffic: its own gQ, alpha and Phi in the verdict, the report and the JSON; road vehicles as
+    before."""
+
+    ROAD = ["--assess", "--vehicle", "LM1 tandem", "--spread", "1:2", "--strength", "5", "--friction", "0.6",
+            "--code", "ntc", "--knowledge", "LC2", "--factor", "gM=2"]
+
+    def test_the_library_says_each_vehicles_traffic_in_both_languages(self):
+        text = run("vehicles").stdout
+        self.assertIn("LM71 axles\n  track s 1.435 m, contact width w 0.25 m, symmetric\n  rail traffic\n", text)
+        self.assertIn("LM1 tandem\n  track s 2 m, contact width w 0.4 m, symmetric\n  road traffic\n", text)
+        self.assertIn("traffico ferroviario", run("vehicles", "--locale", "it").stdout)
+        j = {v["name"]: v["trafficCategory"] for v in json.loads(run("vehicles", "--json").stdout)}
+        self.assertEqual(j["LM71 axles"], "rail")
+        self.assertEqual(j["LM1 tandem"], "road")
+        user_library("vehicle Tram\ntrack 1.435\nwidth 0.2\naxle 100 0 0.2\ncategory tram\nend\n")
+        self.assertIn("'category' is road or rail, not 'tram'", run("vehicles").stderr)
+        (pathlib.Path(CONFIG) / "voro" / "vehicles.txt").unlink()
+
+    def test_the_road_bridge_keeps_its_factors(self):
+        r = run("report", EXAMPLE, *self.ROAD, "--out", "-", "--format", "txt")
+        self.assertEqual(r.returncode, 0, r.stderr)
+        self.assertIn("0.705", r.stdout)
+        self.assertNotIn("γQ,rail", r.stdout)
+        self.assertNotIn("Φ", r.stdout)
+
+    def test_lm71_takes_rail_factors_and_the_factor_falls_by_them(self):
+        args = ["--vehicle", "LM71 axles", "--sweep", "0", "--json"]
+        plain = json.loads(run("assess", EXAMPLE, *args).stdout)
+        self.assertEqual(plain["vehicle"]["trafficCategory"], "rail")
+        en = json.loads(run("assess", EXAMPLE, *args, "--code", "en").stdout)
+        ntc = json.loads(run("assess", EXAMPLE, *args, "--code", "ntc", "--track", "standard").stdout)
+        self.assertEqual((en["partialFactors"]["gQrail"], en["partialFactors"]["alpha"]), (1.45, 1))
+        self.assertEqual((ntc["partialFactors"]["gQrail"], ntc["partialFactors"]["alpha"]), (1.45, 1.1))
+        found = en["partialFactors"]["phiFound"]
+        span = found["clearSpan"]
+        self.assertAlmostEqual(found["LPhi"], 2 * span, places=6)
+        self.assertAlmostEqual(found["phiBase"], min(1.67, 1.44 / (math.sqrt(2 * span) - 0.2) + 0.82), places=6)
+        self.assertEqual(ntc["partialFactors"]["phiFound"]["track"], "standard")
+        self.assertGreater(ntc["partialFactors"]["phi"], en["partialFactors"]["phi"])
+        # Permanent factors 1, no strip load: the vehicle alone scales; typed gQrail alpha phi divide the factor.
+        typed = ["--code", "typed", "--set", "qCarico=0", "--factor", "gQrail=1.45", "--factor", "alpha=1.1",
+                 "--factor", "phi=1.2"]
+        base = json.loads(run("assess", EXAMPLE, *args, "--set", "qCarico=0").stdout)
+        scaled = json.loads(run("assess", EXAMPLE, *args, *typed).stdout)
+        self.assertIsNone(scaled["partialFactors"]["phiFound"])
+        self.assertAlmostEqual(scaled["adequacyFactor"] * 1.45 * 1.1 * 1.2, base["worstVehicleFactor"], places=4)
+        text = run("assess", EXAMPLE, "--vehicle", "LM71 axles", "--sweep", "0", *typed).stdout
+        self.assertIn("Rail vehicle: gQ,rail 1.45, alpha 1.10, Phi 1.200; its design axle loads 1.9140 times", text)
+
+    def test_the_report_cites_the_rail_clauses(self):
+        given = ("--knowledge", "LC2", "--factor", "gM=2", "--strength", "5")
+        r = run("report", EXAMPLE, "--assess", "--vehicle", "LM71 axles", "--sweep", "0", "--code", "ntc", *given,
+                "--out", "-", "--format", "txt")
+        self.assertEqual(r.returncode, 0, r.stderr)
+        for clause in ("γQ,rail", "NTC 2018, Table 5.2.V", "NTC 2018, §5.2.2.2.1.1", "NTC 2018, §5.2.2.2.3",
+                       "Table 5.2.II", "γQ,rail α Φ"):
+            self.assertIn(clause, r.stdout)
+        it = run("report", EXAMPLE, "--assess", "--vehicle", "LM71 axles", "--sweep", "0", "--code", "en", *given,
+                 "--out", "-", "--format", "txt", "--locale", "it")
+        self.assertIn("EN 1991-2:2003, §6.4.5", it.stdout)
+        self.assertIn("binario", it.stdout)
+
+    def test_wrong_rail_options_are_usage_errors(self):
+        self.assertEqual(run("assess", EXAMPLE, "--track", "poor").returncode, 2)
+        r = run("assess", EXAMPLE, "--factor", "alpha=0")
+        self.assertEqual(r.returncode, 1)
+        self.assertIn("α", r.stderr)
+
+
 if __name__ == "__main__":
     unittest.main()

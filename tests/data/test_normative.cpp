@@ -12,11 +12,13 @@ TEST(Normative, PresetsAreTheCodesValues) {
   DatiNormativa n;
   n.coefficienti.gM = 2;
   ApplicaNormativa(n, BaseNormativa::Eurocodice);
-  // EN 1990 A2, Table A2.4(B): 1.35 / 1.00 on every permanent action, 1.35 on road traffic.
-  EXPECT_EQ(n.coefficienti, (CoefficientiParziali{1.35f, 1.0f, 1.35f, 1.0f, 1.35f, 2, 1}));
+  // EN 1990 A2, Table A2.4(B): 1.35 / 1.00 on every permanent action, 1.35 on
+  // road traffic, 1.45 on rail; LM71 as defined (alpha 1), Phi from the arch.
+  EXPECT_EQ(n.coefficienti, (CoefficientiParziali{1.35f, 1.0f, 1.35f, 1.0f, 1.35f, 2, 1, 1, 1, 1.45f, 1.0f, 0}));
   ApplicaNormativa(n, BaseNormativa::Ntc2018);
-  // NTC 2018, Table 5.1.V: G1 1.35 / 1.00, G2 1.50 / 0.00, Q 1.35; gM stays as typed.
-  EXPECT_EQ(n.coefficienti, (CoefficientiParziali{1.35f, 1.0f, 1.5f, 0.0f, 1.35f, 2, 1}));
+  // NTC 2018, Table 5.1.V: G1 1.35 / 1.00, G2 1.50 / 0.00, Q 1.35; gM stays as
+  // typed. Table 5.2.V: rail traffic 1.45; §5.2.2.2.1.1: LM71 alpha 1.1.
+  EXPECT_EQ(n.coefficienti, (CoefficientiParziali{1.35f, 1.0f, 1.5f, 0.0f, 1.35f, 2, 1, 1, 1, 1.45f, 1.1f, 0}));
   // Circolare 2019: FC 1.35, 1.20, 1.00 for LC1, LC2, LC3.
   ApplicaLivello(n, LivelloConoscenza::LC1);
   EXPECT_EQ(n.coefficienti.FC, 1.35f);
@@ -70,6 +72,9 @@ TEST(Normative, NamesOnTheCommandLine) {
   EXPECT_EQ(c.gG2inf, 0.0f);
   EXPECT_EQ(FattorePerNome(c, "gamma"), nullptr);
   ASSERT_NE(FattorePerNome(c, "gMu"), nullptr);
+  EXPECT_EQ(FattorePerNome(c, "gQrail"), &c.gQf);
+  EXPECT_EQ(FattorePerNome(c, "alpha"), &c.alpha);
+  EXPECT_EQ(FattorePerNome(c, "phi"), &c.phi);
 }
 
 TEST(Normative, AFactorThatWouldDivideByZeroOrFlipALoadIsRefused) {

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <functional>
 
+#include "data/Normative.h"
 #include "data/ProjectFile.h"
 #include "data/RuntimeError.h"
 
@@ -405,7 +406,7 @@ INSTANTIATE_TEST_SUITE_P(
                      [](DatiProgetto& d) {
                        d.Normativa.base = BaseNormativa::Ntc2018;
                        d.Normativa.livello = LivelloConoscenza::LC2;
-                       d.Normativa.coefficienti = {1.35f, 1.0f, 1.5f, 0.0f, 1.35f, 2.0f, 1.2f};
+                       d.Normativa.coefficienti = {1.35f, 1.0f, 1.5f, 0.0f, 1.35f, 2.0f, 1.2f, 1, 1, 1.45f, 1.1f, 0};
                        d.Cartiglio = {"Ponte sul Rio, SP 12 km 3+200", "Provincia di Città", "Ing. A. Rossi", "",
                                       "Ing. B. Bianchi", "B", "per approvazione"};
                      },
@@ -416,10 +417,23 @@ INSTANTIATE_TEST_SUITE_P(
                      [](DatiProgetto& d) {
                        d.Normativa.base = BaseNormativa::Ntc2018;
                        d.Normativa.livello = LivelloConoscenza::LC2;
-                       d.Normativa.coefficienti = {1.35f, 1.0f, 1.5f, 0.0f, 1.35f, 2.0f, 1.2f};
+                       d.Normativa.coefficienti = {1.35f, 1.0f, 1.5f, 0.0f, 1.35f, 2.0f, 1.2f, 1, 1, 1.45f, 1.1f, 0};
                        d.Normativa.coefficienti.gMu = 1.25f;
                      },
-                     "\"Normativa\",2,2,1.35,1,1.5,0,1.35,2,1.2,1.25\r\n", {}}),
+                     "\"Normativa\",2,2,1.35,1,1.5,0,1.35,2,1.2,1.25\r\n", {}},
+        RigaAggiunta{"RailVehicleAndFactorsWhereNotTheCodes",
+                     [](DatiProgetto& d) {
+                       d.VeicoloCarico = Veicolo{"LM71", {{250, 0, 0.25f}}, 1.435f, 0.25f};
+                       d.VeicoloCarico->Categoria = CategoriaTraffico::Ferroviaria;
+                       ApplicaNormativa(d.Normativa, BaseNormativa::Ntc2018);
+                       d.Normativa.coefficienti.alpha = 1.21f;
+                       d.Normativa.manutenzione = ManutenzioneBinario::Standard;
+                     },
+                     // Neither the knowledge level nor gM given: 0 and an empty field.
+                     ",1.435,0.25,250,0,0.25,\"rail\"\r\n\"Normativa\",2,0,1.35,1,1.5,0,1.35,,1,1,1,1.45,1.21,0,1\r\n",
+                     // A category that is neither, alpha 0, a track maintained neither way.
+                     {"\"Veicolo\",\"x\",2,0.4,300,0,0.4,\"tram\"\r\n", "\"Normativa\",1,1,1,1,1,1,1,1,1,1,1,1,0\r\n",
+                      "\"Normativa\",1,1,1,1,1,1,1,1,1,1,1,1,1,0,2\r\n"}}),
     [](const ::testing::TestParamInfo<RigaAggiunta>& info) { return std::string(info.param.nome); });
 
 }  // namespace

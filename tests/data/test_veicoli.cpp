@@ -70,7 +70,7 @@ TEST(LibreriaVeicoli, AnErrorNamesTheFileTheLineTheVehicleTheAxleAndTheValue) {
   EXPECT_EQ(errore("vehicle T\naxle 1 0 0\n"), "mine.txt:1: vehicle \"T\" has no 'end'");
   EXPECT_EQ(errore("axle 1 0 0\n"), "mine.txt:1: 'axle' outside a vehicle (a block opens with 'vehicle NAME')");
   EXPECT_EQ(errore("vehicle T\nwheel 3\nend\n"),
-            "mine.txt:2: vehicle \"T\": unknown keyword 'wheel' (vehicle, track, width, axle, end)");
+            "mine.txt:2: vehicle \"T\": unknown keyword 'wheel' (vehicle, track, width, axle, category, end)");
   EXPECT_EQ(errore("vehicle T\naxle 1 0 0\nend\nvehicle T\naxle 1 0 0\nend\n"),
             "mine.txt:4: vehicle \"T\" is named twice");
   EXPECT_EQ(errore("vehicle T\naxle 0 0 0\nend\n"), "mine.txt:3: vehicle \"T\" carries no load");

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "analysis/ProgettiProva.h"
+#include "data/Normative.h"
 #include "data/ProjectFile.h"
 #include "arch/CaricaConci.h"
 #include "arch/CostruisciModello.h"
@@ -72,6 +73,7 @@ TEST(SpintaDiProgetto, GammaRNelFile) {
     DatiProgetto d = prova::anelloPassivo();
     d.hRiempimentoSolido = 0;
     d.Normativa.base = BaseNormativa::Ntc2018;
+    FattoriFerroviariPredefiniti(d.Normativa.base, d.Normativa.coefficienti);
     d.Normativa.coefficienti.gR = gR;
     const std::string f = ::testing::TempDir() + "gR.vro";
     RecordingMessages msg;

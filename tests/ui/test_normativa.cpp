@@ -29,8 +29,10 @@ void TestNormativa::ilCodiceRiempieITuoiCoefficienti() {
   emit d.cmbNormativa->activated(d.cmbNormativa->currentIndex());
   d.cmbLivello->setCurrentIndex(d.cmbLivello->findData(static_cast<int>(LivelloConoscenza::LC1)));
   emit d.cmbLivello->activated(d.cmbLivello->currentIndex());
-  const double atteso[7] = {1.35, 1.0, 1.5, 0.0, 1.35, 2.0, 1.35};
-  for (std::size_t i = 0; i < 7; ++i) QCOMPARE(d.spnFattori[i]->value(), atteso[i]);
+  // NTC's rail factors too: gQrail 1.45, alpha 1.1, Phi found from the arch.
+  const double atteso[12] = {1.35, 1.0, 1.5, 0.0, 1.35, 2.0, 1.35, 1.0, 1.0, 1.45, 1.1, 0.0};
+  for (std::size_t i = 0; i < 12; ++i) QCOMPARE(d.spnFattori[i]->value(), atteso[i]);
+  QCOMPARE(d.spnFattori[11]->text(), QString("from the span and cover"));
   // A value the engineer types afterwards stays theirs.
   d.spnFattori[4]->setValue(1.5);
   DatiProgetto letto;
@@ -44,8 +46,9 @@ void TestNormativa::ilProgettoTornaComeEra() {
   DatiProgetto p;
   p.Normativa.base = BaseNormativa::Eurocodice;
   p.Normativa.livello = LivelloConoscenza::LC2;
-  p.Normativa.coefficienti = {1.35f, 1.0f, 1.35f, 1.0f, 1.35f, 2.5f, 1.2f};
+  p.Normativa.coefficienti = {1.35f, 1.0f, 1.35f, 1.0f, 1.35f, 2.5f, 1.2f, 1, 1, 1.45f, 1.21f, 1.3f};
   p.Normativa.gMDato = true;
+  p.Normativa.manutenzione = ManutenzioneBinario::Standard;
   p.Cartiglio = {"SP 12 km 3+200", "Provincia", "Ing. Rossi", "", "Ing. Bianchi", "A", "emessa"};
   DialogoNormativa d;
   d.ScriveDatiInForm(p);

@@ -99,9 +99,21 @@ void TestVeicolo::ilDialogoScriveIlVeicoloDellaLibreria() {
   DialogoVeicolo di(b.s());
   QCOMPARE(di.cmbVeicolo->currentText(), QString("LM1 tandem"));
   QCOMPARE(di.cmbDiffusione->currentIndex(), 1);
+  QCOMPARE(di.cmbCategoria->currentText(), QString("Road"));
   Scegli(di.cmbVeicolo, 0);
   QVERIFY(di.Leggi());
   QVERIFY(!b.s().dati.VeicoloCarico);
+
+  // LM71 comes as rail traffic; made road traffic it is the engineer's own vehicle.
+  DialogoVeicolo dr(b.s());
+  Scegli(dr.cmbVeicolo, Indice(dr.cmbVeicolo, "LM71 axles"));
+  QCOMPARE(dr.cmbCategoria->currentText(), QString("Rail"));
+  QVERIFY(dr.Leggi());
+  QVERIFY(b.s().dati.VeicoloCarico->Ferroviario());
+  Scegli(dr.cmbCategoria, 0);
+  QCOMPARE(dr.cmbVeicolo->currentText(), QString("Typed below"));
+  QVERIFY(dr.Leggi());
+  QVERIFY(!b.s().dati.VeicoloCarico->Ferroviario());
   QVERIFY(b.messaggi.empty());
 }
 
