@@ -3351,6 +3351,10 @@ when |e| &lt;= s h/2.</translation>
         <source>Coefficiente dinamico Φ (0: dalla luce e dal ricoprimento dell&apos;arco)</source>
         <translation>Dynamic factor Φ (0: from the arch&apos;s span and cover)</translation>
     </message>
+    <message>
+        <source>vehicle &quot;%1&quot;</source>
+        <translation>vehicle &quot;%1&quot;</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>

@@ -3352,6 +3352,10 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
         <source>Coefficiente dinamico Φ (0: dalla luce e dal ricoprimento dell&apos;arco)</source>
         <translation>Coefficiente dinamico Φ (0: dalla luce e dal ricoprimento dell&apos;arco)</translation>
     </message>
+    <message>
+        <source>vehicle &quot;%1&quot;</source>
+        <translation>veicolo &quot;%1&quot;</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>

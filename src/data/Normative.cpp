@@ -152,9 +152,15 @@ std::vector<std::string> RiferimentiNormativa(BaseNormativa b) {
               "EN 1998-3:2005, Eurocode 8 - Part 3: Assessment and retrofitting of buildings (knowledge levels "
               "and confidence factors)."};
     case BaseNormativa::Ntc2018:
-      return {"D.M. 17 gennaio 2018, Aggiornamento delle Norme tecniche per le costruzioni (NTC 2018).",
+      return {"D.M. 17 gennaio 2018, Aggiornamento delle Norme tecniche per le costruzioni (NTC 2018): §5.1.3.3.5 "
+              "(schemi di carico dei ponti stradali), §5.2 (ponti ferroviari), Cap. 8 (costruzioni esistenti).",
               "Circolare 21 gennaio 2019 n. 7 C.S.LL.PP., Istruzioni per l'applicazione dell'Aggiornamento delle "
-              "Norme tecniche per le costruzioni."};
+              "Norme tecniche per le costruzioni: §C8.3 (valutazione della sicurezza), §C8.5.4 (livelli di "
+              "conoscenza e fattori di confidenza).",
+              "C.S.LL.PP. (2020). Linee guida per la classificazione e gestione del rischio, la valutazione della "
+              "sicurezza ed il monitoraggio dei ponti esistenti (D.M. 578/2020, aggiornate dal D.M. 204/2022).",
+              "EN 1991-2:2003, Eurocode 1 - Actions on structures - Part 2: Traffic loads on bridges (the load "
+              "models that NTC 2018 §5.1.3.3.5 takes over)."};
     case BaseNormativa::Digitata:
       return {};
   }

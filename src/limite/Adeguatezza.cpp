@@ -43,8 +43,10 @@ void GovernaVeicolo(const RisultatiVeicolo& v, EsitoCombinazione& e) {
   e.esito = EsitoCarico::Finito;
   double x1 = v.xPeggiore, x2 = v.xPeggiore;
   for (const ImprontaAsse& a : v.assiPeggiori) x1 = std::min(x1, a.x), x2 = std::max(x2, a.x);
-  e.governante = CaricoGovernante{"vehicle \"" + v.veicolo.Nome + "\" driven " + TestoVerso(v.versoPeggiore), x1, x2,
-                                  true, v.veicolo.Nome, v.versoPeggiore == Verso::Avanti};
+  const bool simmetrico = v.veicolo.Simmetrico();
+  e.governante = CaricoGovernante{
+      "vehicle \"" + v.veicolo.Nome + "\"" + (simmetrico ? "" : std::string(" driven ") + TestoVerso(v.versoPeggiore)),
+      x1, x2, true, v.veicolo.Nome, v.versoPeggiore == Verso::Avanti, simmetrico};
   e.meccanismo = v.meccanismo;
   e.lineaCollasso = v.lineaCollasso;
 }
@@ -95,6 +97,7 @@ std::pair<Single, Single> FattoriPermanenti(const CoefficientiParziali& c, Combi
 
 std::string TestoCarico(const CaricoGovernante& c, const Regional& lingua) {
   if (!c.veicolo) return lingua.traduci("Voro", "strip load");
+  if (c.simmetrico) return Componi(lingua.traduci("Voro", "vehicle \"%1\""), {c.nomeVeicolo});
   return Componi(c.avanti ? lingua.traduci("Voro", "vehicle \"%1\" driven forward")
                           : lingua.traduci("Voro", "vehicle \"%1\" driven backward"),
                  {c.nomeVeicolo});

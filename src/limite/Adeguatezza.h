@@ -38,6 +38,7 @@ struct CaricoGovernante {
   bool veicolo = false;  // the vehicle, with the strip load where the project puts it
   std::string nomeVeicolo;
   bool avanti = true;    // the vehicle driven forward (its other axles at x + d)
+  bool simmetrico = false;  // its own mirror image: no way of driving it to name
 };
 
 // The kind of the governing load in the language of lingua, as carico says it.

@@ -327,6 +327,16 @@ void SezioneRiferimenti::Componi(Documento& doc, const NumeriRapporto& num) cons
   for (const std::string& r : RiferimentiNormativa(d_.Normativa.base)) doc.paragrafo(r);
   doc.paragrafo("Heyman J. (1966). The stone skeleton. International Journal of Solids and Structures 2, 249-279.");
   doc.paragrafo("Heyman J. (1982). The Masonry Arch. Ellis Horwood, Chichester.");
+  // The limit analysis of rigid blocks by linear programming, with finite
+  // strength and friction, and the spread of wheel loads through the fill.
+  doc.paragrafo("Livesley R.K. (1978). Limit analysis of structures formed from rigid blocks. International Journal "
+                "for Numerical Methods in Engineering 12, 1853-1871.");
+  doc.paragrafo("Gilbert M., Casapulla C., Ahmed H.M. (2006). Limit analysis of masonry block structures with "
+                "non-associative frictional joints using linear programming. Computers & Structures 84, 873-887.");
+  if (d_.VeicoloCarico)
+    doc.paragrafo("Highways Agency (2001). Design Manual for Roads and Bridges, BD 21/01 The assessment of highway "
+                  "bridges and structures (dispersal of wheel loads through the fill of masonry arches); now "
+                  "CS 454.");
 }
 
 }  // namespace voro
