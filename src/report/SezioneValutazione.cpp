@@ -66,7 +66,7 @@ std::string ElencoCerniere(const ModelloArco& m, const std::vector<Cerniera>& c,
 // backing: a thinner ring meets it elsewhere, so the arch analysed at the
 // least thickness may spring from other voussoirs than the project's.
 std::string FrasePareteMinima(const DatiProgetto& d, const ModelloArco& m, double f, const NumeriRapporto& num) {
-  DatiProgetto q;
+  DatiProgetto q = d;
   ScalaSpessore(d, f, q);
   ModelloArco sottile;
   RecordingMessages msg;

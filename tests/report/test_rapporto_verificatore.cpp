@@ -322,3 +322,25 @@ TEST(RapportoVerificatore, TheSoftwareSectionNamesVersionProducerAndLicence) {
                             "figures of the assessment are certified"})
     EXPECT_NE(testo.find(parte), std::string::npos) << parte;
 }
+
+// The checker's reading of the road bridge: the verdict's hypotheses are not
+// contradicted by the three-hinge sections, the design strength and friction
+// stand among the inputs, and t/tmin under fc and mu is not called Heyman's;
+// at the least thickness the backing takes another voussoir a side.
+TEST(RapportoVerificatore, EveryFigureIsNamedForTheHypothesesItRestsOn) {
+  const std::string testo = Testo(Ponte().doc);
+  for (const char* atteso :
+       {"Three-hinged thrust line: hypotheses", "it is not the assessment, and the verdict does not rest on it",
+        "Design strength fd = fc / (γM FC) fd 2.083 MPa", "Design friction coefficient μ / γμ μd 0.6",
+        "Thickness factor (the hypotheses above) t/tmin", "it is not Heyman's geometric factor of safety",
+        "At the least thickness the walls take 3 voussoirs of the ring on the left and 3 on the right (2 and 2",
+        "inf: permanent loads favourable (γG1 = 1, γG2 = 0: the slab and surfacing left out)",
+        "γM 2.000 typed by the engineer", "γμ 1.000 default (no reduction)"})
+    EXPECT_NE(testo.find(atteso), std::string::npos) << atteso;
+  EXPECT_EQ(testo.find("Geometric factor of safety (Heyman)"), std::string::npos);
+  // Every line of the text report fits in 100 columns.
+  std::ostringstream out;
+  ScriviTesto(out, Ponte().doc);
+  std::istringstream righe(out.str());
+  for (std::string riga; std::getline(righe, riga);) EXPECT_LE(ColonneTesto(riga), 100u) << riga;
+}
