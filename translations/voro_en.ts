@@ -751,14 +751,6 @@
         <translation>Load to</translation>
     </message>
     <message>
-        <source>Plot scale of the load (typed)</source>
-        <translation>Plot scale of the load (typed)</translation>
-    </message>
-    <message>
-        <source>Plot scale of the load (automatic)</source>
-        <translation>Plot scale of the load (automatic)</translation>
-    </message>
-    <message>
         <source>Passive pressure</source>
         <translation>Passive pressure</translation>
     </message>
@@ -1797,6 +1789,22 @@
     <message>
         <source>%1 × γQ,rail α Φ = %2 × %3 × %4 with the strip load × γQ %5, axles at x = %6 to %7 m</source>
         <translation>%1 × γQ,rail α Φ = %2 × %3 × %4 with the strip load × γQ %5, axles at x = %6 to %7 m</translation>
+    </message>
+    <message>
+        <source>The face is where the collapse thrust line touches the joint: a hinge at the intrados opens at the extrados, and one at the extrados opens at the intrados. A crushing hinge turns about the edge of the stress block instead of the face; a sliding joint slips along itself.</source>
+        <translation>The face is where the collapse thrust line touches the joint: a hinge at the intrados opens at the extrados, and one at the extrados opens at the intrados. A crushing hinge turns about the edge of the stress block instead of the face; a sliding joint slips along itself.</translation>
+    </message>
+    <message>
+        <source>The vault&apos;s width varies linearly from b at the springings to bc at the crown; each joint takes the width at its position.</source>
+        <translation>The vault&apos;s width varies linearly from b at the springings to bc at the crown; each joint takes the width at its position.</translation>
+    </message>
+    <message>
+        <source>Drawing scale of the load (typed; not a calculation input)</source>
+        <translation>Drawing scale of the load (typed; not a calculation input)</translation>
+    </message>
+    <message>
+        <source>Drawing scale of the load (automatic; not a calculation input)</source>
+        <translation>Drawing scale of the load (automatic; not a calculation input)</translation>
     </message>
 </context>
 <context>

@@ -751,14 +751,6 @@
         <translation>Carico a</translation>
     </message>
     <message>
-        <source>Plot scale of the load (typed)</source>
-        <translation>Scala del disegno del carico (digitata)</translation>
-    </message>
-    <message>
-        <source>Plot scale of the load (automatic)</source>
-        <translation>Scala del disegno del carico (automatica)</translation>
-    </message>
-    <message>
         <source>Passive pressure</source>
         <translation>Spinta passiva</translation>
     </message>
@@ -1797,6 +1789,22 @@
     <message>
         <source>%1 × γQ,rail α Φ = %2 × %3 × %4 with the strip load × γQ %5, axles at x = %6 to %7 m</source>
         <translation>%1 × γQ,rail α Φ = %2 × %3 × %4 con il carico a striscia × γQ %5, assi da x = %6 a %7 m</translation>
+    </message>
+    <message>
+        <source>The face is where the collapse thrust line touches the joint: a hinge at the intrados opens at the extrados, and one at the extrados opens at the intrados. A crushing hinge turns about the edge of the stress block instead of the face; a sliding joint slips along itself.</source>
+        <translation>La faccia è quella in cui la curva delle pressioni di collasso tocca il giunto: una cerniera all&apos;intradosso si apre all&apos;estradosso, e una all&apos;estradosso si apre all&apos;intradosso. Una cerniera per schiacciamento ruota attorno al bordo del blocco rettangolare delle tensioni invece che alla faccia; un giunto che scorre slitta lungo sé stesso.</translation>
+    </message>
+    <message>
+        <source>The vault&apos;s width varies linearly from b at the springings to bc at the crown; each joint takes the width at its position.</source>
+        <translation>La larghezza della volta varia linearmente da b alle imposte a bc in chiave; ogni giunto ha la larghezza che compete alla sua posizione.</translation>
+    </message>
+    <message>
+        <source>Drawing scale of the load (typed; not a calculation input)</source>
+        <translation>Scala del disegno del carico (assegnata; non è un dato del calcolo)</translation>
+    </message>
+    <message>
+        <source>Drawing scale of the load (automatic; not a calculation input)</source>
+        <translation>Scala del disegno del carico (automatica; non è un dato del calcolo)</translation>
     </message>
 </context>
 <context>

@@ -96,6 +96,10 @@ std::string NomeSezione(const ModelloArco& m, int giunto, const NumeriRapporto& 
 }
 
 void TabellaCerniere(Documento& doc, const ModelloArco& m, const std::vector<Cerniera>& c, const NumeriRapporto& num) {
+  doc.paragrafo(num.traduci("Rapporto", "The face is where the collapse thrust line touches the joint: a hinge at the "
+                                        "intrados opens at the extrados, and one at the extrados opens at the "
+                                        "intrados. A crushing hinge turns about the edge of the stress block instead "
+                                        "of the face; a sliding joint slips along itself."));
   auto& t = doc.tabella({{num.traduci("Rapporto", "Hinge"), ""},
                          {num.traduci("Rapporto", "Section"), ""},
                          {num.traduci("Rapporto", "Face"), "", false},

@@ -150,6 +150,8 @@ void SezioneDati::Componi(Documento& doc, const NumeriRapporto& num) const {
              {num.traduci("Rapporto", "Width at the crown"), "bc", num.dato(d.LarghezzaChiave), "m"},
              {num.traduci("Rapporto", "Protrusion of the upper walls"), "dw", num.dato(d.SporgenzaParete), "m"},
              {num.traduci("Rapporto", "Depth of the solid backing"), "hw", num.dato(d.hRiempimentoSolido), "m"}};
+  doc.paragrafo(num.traduci("Rapporto", "The vault's width varies linearly from b at the springings to bc at the "
+                                        "crown; each joint takes the width at its position."));
 
   doc.sottosezione(num.traduci("Rapporto", "Live load"));
   doc.paragrafo(num.traduci("Rapporto", "A uniformly distributed load on top of the slab between the abscissae xq1 and xq2."));
@@ -157,8 +159,8 @@ void SezioneDati::Componi(Documento& doc, const NumeriRapporto& num) const {
   q.righe = {{num.traduci("Rapporto", "Distributed load"), "q", num.dato(d.qCarico), "kN/m²"},
              {num.traduci("Rapporto", "Load from"), "xq1", num.dato(d.xq1), "m"},
              {num.traduci("Rapporto", "Load to"), "xq2", num.dato(d.xq2), "m"},
-             {d.ScalaManuale ? num.traduci("Rapporto", "Plot scale of the load (typed)")
-                             : num.traduci("Rapporto", "Plot scale of the load (automatic)"),
+             {d.ScalaManuale ? num.traduci("Rapporto", "Drawing scale of the load (typed; not a calculation input)")
+                             : num.traduci("Rapporto", "Drawing scale of the load (automatic; not a calculation input)"),
               "1:N",
               num.dato(d.ScalaPlot), "-"}};
 
