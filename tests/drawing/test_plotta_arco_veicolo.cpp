@@ -8,6 +8,7 @@
 #include "arch/CaricaConci.h"
 #include "drawing/Colori.h"
 #include "drawing/FigureSicurezza.h"
+#include "drawing/GraficoVeicolo.h"
 #include "drawing/PlottaArco.h"
 #include "limite/PercorsoVeicolo.h"
 
@@ -194,6 +195,44 @@ TEST(PlottaArcoVeicolo, ALongVehicleCarriesTheRoadBeyondTheStructure) {
   EXPECT_EQ(p.plot.xMinPlt, p.caso.modello.xMinStruttura);
   EXPECT_EQ(s.conta("linea", rgb(13)), 4 * 3);
   EXPECT_EQ(conta(testi(s), "200.00 kN"), 1);
+}
+
+// The chart of the vehicle's sweep: it reaches the largest factor unless that
+// soars beyond eight times the least (it was cut at four, hiding a peak of
+// 11.17 over a least of 1.615); its axes have titles, and the least factor's
+// label stands under the axis, where no curve runs through it.
+TEST(PlottaArcoVeicolo, TheSweepChartShowsItsWholeCurveAndLabelsOffIt) {
+  prova::Caso c(ponteConTandem());
+  CaricaConci(c.dati, c.modello, c.messaggi);
+  RisultatiVeicolo r;
+  ASSERT_TRUE(PercorriVeicolo(c.dati, c.modello, 0.1, nullptr, r));
+  ASSERT_TRUE(r.fattorePeggiore);
+  double massimo = 0;
+  for (const PosizioneVeicolo& q : r.posizioni)
+    if (q.fattore) massimo = std::max(massimo, *q.fattore);
+  EXPECT_DOUBLE_EQ(AltoGrafico(massimo, r.fattorePeggiore), std::min(massimo, 8 * *r.fattorePeggiore));
+  EXPECT_DOUBLE_EQ(AltoGrafico(100, 2.0), 16);
+  EXPECT_DOUBLE_EQ(AltoGrafico(0.5, std::nullopt), 1);
+
+  RecordingMessages msg;
+  Disegno g(msg);
+  const Regional inglese = Regional::inglese();
+  GraficoVeicolo grafico(r, inglese, g);
+  prova::ContenitoreRegistrato ms;
+  g.Destinazione = "DWG";
+  g.ModelSpaceCad = &ms;
+  ASSERT_TRUE(grafico.PlottaVoro("DWG", nullptr));
+  double alto = 0;
+  bool titolo = false, minimo = false;
+  for (const auto& e : ms.entita) {
+    if (e->tipo == "LINE") alto = std::max({alto, e->v[1], e->v[3]});
+    if (e->tipo != "TEXT") continue;
+    titolo = titolo || e->testo == "live-load factor λ";
+    if (e->testo.rfind("least ", 0) == 0) minimo = e->v[1] < 0;
+  }
+  EXPECT_GE(alto, std::min(massimo, 8 * *r.fattorePeggiore) - 1e-9);
+  EXPECT_TRUE(titolo);
+  EXPECT_TRUE(minimo);
 }
 
 }  // namespace
