@@ -816,7 +816,7 @@
     </message>
     <message>
         <source>The verdict rests on the limit analysis of rigid voussoirs: no tensile strength; %1; %2.</source>
-        <translation>Il giudizio si fonda sull&apos;analisi limite di conci rigidi: nessuna resistenza a trazione; %1; %2.</translation>
+        <translation>L&apos;esito si fonda sull&apos;analisi limite di conci rigidi: nessuna resistenza a trazione; %1; %2.</translation>
     </message>
     <message>
         <source>The strip load stands where the project puts it.</source>
@@ -836,11 +836,11 @@
     </message>
     <message>
         <source>No verdict: the voussoirs could not be built from the data, so the arch was neither solved nor assessed.</source>
-        <translation>Nessun giudizio: i conci non si sono potuti costruire dai dati, quindi l&apos;arco non è stato né calcolato né verificato.</translation>
+        <translation>Nessun esito: i conci non si sono potuti costruire dai dati, quindi l&apos;arco non è stato né calcolato né verificato.</translation>
     </message>
     <message>
         <source>No verdict: the safety assessment of the arch could not be completed.</source>
-        <translation>Nessun giudizio: la verifica di sicurezza dell&apos;arco non si è potuta completare.</translation>
+        <translation>Nessun esito: la verifica di sicurezza dell&apos;arco non si è potuta completare.</translation>
     </message>
     <message>
         <source>No safety assessment was made for this report. The thrust line through three imposed points that the results show is one state of equilibrium among many: by itself it proves neither that the arch is safe nor that it fails. Assess the arch for a verdict.</source>
@@ -880,7 +880,7 @@
     </message>
     <message>
         <source>Verdict</source>
-        <translation>Giudizio</translation>
+        <translation>Esito</translation>
     </message>
     <message>
         <source>adequate</source>
@@ -1620,7 +1620,7 @@
     </message>
     <message>
         <source>The verdict rests on this case: the combination %1, G1 × %2 (masonry and fill) and G2 × %3 (slab), the variable loads × γQ %4, and %5. The arch collapses when the design variable loads Qd are multiplied by %6, the adequacy factor. Below, the design loads of every voussoir, the collapse mechanism and the forces of every joint at collapse.</source>
-        <translation>Il giudizio si fonda su questo caso: la combinazione %1, G1 × %2 (muratura e riempimento) e G2 × %3 (soletta), i carichi variabili × γQ %4, e %5. L&apos;arco collassa quando i carichi variabili di progetto Qd sono moltiplicati per %6, il fattore di adeguatezza. Di seguito i carichi di progetto di ogni concio, il meccanismo di collasso e le forze di ogni giunto al collasso.</translation>
+        <translation>L&apos;esito si fonda su questo caso: la combinazione %1, G1 × %2 (muratura e riempimento) e G2 × %3 (soletta), i carichi variabili × γQ %4, e %5. L&apos;arco collassa quando i carichi variabili di progetto Qd sono moltiplicati per %6, il fattore di adeguatezza. Di seguito i carichi di progetto di ogni concio, il meccanismo di collasso e le forze di ogni giunto al collasso.</translation>
     </message>
     <message>
         <source>The design loads of every voussoir (kN): G1 and G2 at their factors, Qd the design variable load (strip load and axles, γQ included), λ Qd at collapse; the horizontal loads toward +x.</source>
@@ -1692,7 +1692,7 @@
     </message>
     <message>
         <source>The checks the program made itself: %1 of the %2 figures of the assessment are certified by both theorems (the list is in the safety assessment); the design combinations of the verdict are %3.</source>
-        <translation>I controlli svolti dal programma stesso: %1 dei %2 valori della verifica sono certificati da entrambi i teoremi (l&apos;elenco è nella verifica di sicurezza); le combinazioni di progetto del giudizio sono %3.</translation>
+        <translation>I controlli svolti dal programma stesso: %1 dei %2 valori della verifica sono certificati da entrambi i teoremi (l&apos;elenco è nella verifica di sicurezza); le combinazioni di progetto dell&apos;esito sono %3.</translation>
     </message>
     <message>
         <source>all certified</source>
@@ -2764,19 +2764,19 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     </message>
     <message>
         <source>Verdict: adequate</source>
-        <translation>Giudizio: adeguato</translation>
+        <translation>Esito: verifica soddisfatta</translation>
     </message>
     <message>
         <source>Verdict: not adequate</source>
-        <translation>Giudizio: non adeguato</translation>
+        <translation>Esito: verifica non soddisfatta</translation>
     </message>
     <message>
         <source>Verdict: adequate (adequacy factor %1 &gt;= 1)</source>
-        <translation>Giudizio: adeguato (fattore di adeguatezza %1 &gt;= 1)</translation>
+        <translation>Esito: verifica soddisfatta (fattore di adeguatezza %1 &gt;= 1)</translation>
     </message>
     <message>
         <source>Verdict: not adequate (adequacy factor %1 &lt; 1)</source>
-        <translation>Giudizio: non adeguato (fattore di adeguatezza %1 &lt; 1)</translation>
+        <translation>Esito: verifica non soddisfatta (fattore di adeguatezza %1 &lt; 1)</translation>
     </message>
     <message>
         <source>Code basis: %1, knowledge level %2.</source>
