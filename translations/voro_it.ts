@@ -1798,6 +1798,30 @@
         <source>%1 × γQ,rail α Φ = %2 × %3 × %4 with the strip load × γQ %5, axles at x = %6 to %7 m</source>
         <translation>%1 × γQ,rail α Φ = %2 × %3 × %4 con il carico a striscia × γQ %5, assi da x = %6 a %7 m</translation>
     </message>
+    <message>
+        <source>Document number</source>
+        <translation>N. documento</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Località</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Proprietario</translation>
+    </message>
+    <message>
+        <source>Purpose</source>
+        <translation>Scopo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Registration</source>
+        <translation>Iscrizione all&apos;albo</translation>
+    </message>
 </context>
 <context>
     <name>Schema</name>
@@ -3591,6 +3615,34 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>Design strength fc / (γM FC), design friction μ / γμ, the soil&apos;s passive resistance from the characteristic loads over γR; a rail vehicle&apos;s axles at γQ,rail α Φ. The adequacy factor is the live-load factor of the design loads, the smallest of the combinations.</source>
         <translation>Resistenza di progetto fc / (γM FC), attrito di progetto μ / γμ, resistenza passiva del terreno dai carichi caratteristici divisa per γR; gli assi di un veicolo ferroviario per γQ,rail α Φ. Il fattore di adeguatezza è il moltiplicatore del carico variabile dei carichi di progetto, il minore delle combinazioni.</translation>
+    </message>
+    <message>
+        <source>Document number</source>
+        <translation>N. documento</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Località</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Proprietario</translation>
+    </message>
+    <message>
+        <source>Purpose</source>
+        <translation>Scopo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Registration</source>
+        <translation>Iscrizione all&apos;albo</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
     </message>
 </context>
 <context>
