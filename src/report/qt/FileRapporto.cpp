@@ -3,6 +3,7 @@
 
 #include <QBuffer>
 #include <QDateTime>
+#include <QHashSeed>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -94,6 +95,9 @@ QByteArray RapportoPdf(const Documento& doc, Messages& msg, bool* ok) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   bool disegnato = false;
+  // The writer keeps its fonts in hashes whose order names the font subsets:
+  // a repeatable report takes a fixed seed while it is written.
+  if (doc.epoca) QHashSeed::setDeterministicGlobalSeed();
   {
     QPdfWriter pdf(&buffer);
     pdf.setResolution(600);
@@ -102,6 +106,7 @@ QByteArray RapportoPdf(const Documento& doc, Messages& msg, bool* ok) {
     pdf.setCreator(QStringLiteral("Voro ") + kVersioneVoro);
     disegnato = Dipingi(doc, pdf, msg);
   }
+  if (doc.epoca) QHashSeed::resetRandomGlobalSeed();
   QByteArray pdf = buffer.data();
   if (doc.epoca && !DataCreazionePdf(pdf, *doc.epoca)) disegnato = false;
   if (ok) *ok = disegnato;
