@@ -1806,6 +1806,30 @@
         <source>Drawing scale of the load (automatic; not a calculation input)</source>
         <translation>Drawing scale of the load (automatic; not a calculation input)</translation>
     </message>
+    <message>
+        <source>Document number</source>
+        <translation>Document number</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Owner</translation>
+    </message>
+    <message>
+        <source>Purpose</source>
+        <translation>Purpose</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Registration</source>
+        <translation>Registration</translation>
+    </message>
 </context>
 <context>
     <name>Schema</name>
@@ -3602,6 +3626,34 @@ when |e| &lt;= s h/2.</translation>
     <message>
         <source>Design strength fc / (γM FC), design friction μ / γμ, the soil&apos;s passive resistance from the characteristic loads over γR; a rail vehicle&apos;s axles at γQ,rail α Φ. The adequacy factor is the live-load factor of the design loads, the smallest of the combinations.</source>
         <translation>Design strength fc / (γM FC), design friction μ / γμ, the soil&apos;s passive resistance from the characteristic loads over γR; a rail vehicle&apos;s axles at γQ,rail α Φ. The adequacy factor is the live-load factor of the design loads, the smallest of the combinations.</translation>
+    </message>
+    <message>
+        <source>Document number</source>
+        <translation>Document number</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Owner</translation>
+    </message>
+    <message>
+        <source>Purpose</source>
+        <translation>Purpose</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Registration</source>
+        <translation>Registration</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
     </message>
 </context>
 <context>

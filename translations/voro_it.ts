@@ -1806,6 +1806,30 @@
         <source>Drawing scale of the load (automatic; not a calculation input)</source>
         <translation>Scala del disegno del carico (automatica; non è un dato del calcolo)</translation>
     </message>
+    <message>
+        <source>Document number</source>
+        <translation>N. documento</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Località</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Proprietario</translation>
+    </message>
+    <message>
+        <source>Purpose</source>
+        <translation>Scopo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Registration</source>
+        <translation>Iscrizione all&apos;albo</translation>
+    </message>
 </context>
 <context>
     <name>Schema</name>
@@ -3603,6 +3627,34 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>Design strength fc / (γM FC), design friction μ / γμ, the soil&apos;s passive resistance from the characteristic loads over γR; a rail vehicle&apos;s axles at γQ,rail α Φ. The adequacy factor is the live-load factor of the design loads, the smallest of the combinations.</source>
         <translation>Resistenza di progetto fc / (γM FC), attrito di progetto μ / γμ, resistenza passiva del terreno dai carichi caratteristici divisa per γR; gli assi di un veicolo ferroviario per γQ,rail α Φ. Il fattore di adeguatezza è il moltiplicatore del carico variabile dei carichi di progetto, il minore delle combinazioni.</translation>
+    </message>
+    <message>
+        <source>Document number</source>
+        <translation>N. documento</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Località</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Proprietario</translation>
+    </message>
+    <message>
+        <source>Purpose</source>
+        <translation>Scopo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Registration</source>
+        <translation>Iscrizione all&apos;albo</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,5 @@
 // voro-cli report: the calculation report of a project as PDF, HTML or text.
 #include <cstdlib>
-#include <ctime>
 #include <optional>
 #include <string>
 
@@ -48,21 +47,6 @@ std::string leggiFormato(const Argomenti& a, const std::string& out) {
   }
   if (formato == "pdf") ControllaUscitaBinaria(out, "a PDF report");
   return formato;
-}
-
-// Local date and time of the report; SOURCE_DATE_EPOCH (UTC) makes it repeatable.
-std::string dataOra() {
-  std::time_t t = std::time(nullptr);
-  std::tm tm{};
-  if (const char* epoca = std::getenv("SOURCE_DATE_EPOCH")) {
-    t = static_cast<std::time_t>(std::strtoll(epoca, nullptr, 10));
-    gmtime_r(&t, &tm);
-  } else {
-    localtime_r(&t, &tm);
-  }
-  char buf[32];
-  std::strftime(buf, sizeof buf, "%Y-%m-%d %H:%M", &tm);
-  return buf;
 }
 
 // The safety assessment of the report: the project assessed on its own copy
@@ -127,7 +111,8 @@ int report(const Argomenti& a) {
   ApplicaIpotesi(ipotesi, s.dati);
   // A project that failed still gets its report, which says why.
   FontiRapporto fonti = FontiDaSoluzione(s);
-  fonti.dataOra = dataOra();
+  // SOURCE_DATE_EPOCH, when set, dates the report in UTC and makes the PDF repeatable.
+  fonti.momento = MomentoDa(std::getenv("SOURCE_DATE_EPOCH"));
   // A bridge's three hinges, span by span.
   const std::vector<CampataRisolta> campate = fonti.modello ? RisolviCampate(s.dati) : std::vector<CampataRisolta>{};
   if (!campate.empty()) fonti.campate = &campate;

@@ -3,8 +3,11 @@
 // design values, and who signs the report.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "data/Scalars.h"
 
@@ -66,7 +69,27 @@ struct Cartiglio {
   std::string approvatore;   // approver
   std::string revisione;
   std::string stato;         // status of the report: for checking, approved, ...
+  std::string numeroDocumento;
+  std::string localita;      // where the structure stands
+  std::string proprietario;  // owner of the structure
+  std::string scopo;         // purpose of the report: assessment, design of a repair, ...
+  // For each signature the professional register and number, and the date signed.
+  std::string iscrizioneProgettista, dataProgettista;
+  std::string iscrizioneVerificatore, dataVerificatore;
+  std::string iscrizioneApprovatore, dataApprovatore;
   bool operator==(const Cartiglio&) const = default;
 };
+
+// The fields of the title block in the order the project file keeps them:
+// the first seven as they always were, then the ten added later.
+inline constexpr std::size_t kCampiCartiglio = 17, kCampiCartiglioPrimi = 7;
+template <typename C>
+std::array<decltype(&std::declval<C&>().stato), kCampiCartiglio> CampiCartiglio(C& c) {
+  return {&c.riferimento,           &c.committente,     &c.progettista,           &c.verificatore,
+          &c.approvatore,           &c.revisione,       &c.stato,                 &c.numeroDocumento,
+          &c.localita,              &c.proprietario,    &c.scopo,                 &c.iscrizioneProgettista,
+          &c.dataProgettista,       &c.iscrizioneVerificatore, &c.dataVerificatore, &c.iscrizioneApprovatore,
+          &c.dataApprovatore};
+}
 
 }  // namespace voro

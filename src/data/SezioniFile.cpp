@@ -1,6 +1,7 @@
 // The tagged lines of the project file and their fields.
 #include "data/SezioniFile.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -201,22 +202,26 @@ SezioneFile sezioneDiffusione() {
 }
 
 // "Cartiglio","structure reference","client","engineer","checker","approver","revision","status"
+// then, only when one of them is given: "document number","location","owner","purpose" and
+// each signature's "registration","date" (engineer, checker, approver).
 SezioneFile sezioneCartiglio() {
   SezioneFile s;
   s.etichetta = "Cartiglio";
   s.scrivi = [](const DatiProgetto& d) {
-    const Cartiglio& c = d.Cartiglio;
-    if (c == Cartiglio{}) return std::vector<std::string>{};
-    return std::vector<std::string>{CampoTesto(c.riferimento), CampoTesto(c.committente), CampoTesto(c.progettista),
-                                    CampoTesto(c.verificatore), CampoTesto(c.approvatore), CampoTesto(c.revisione),
-                                    CampoTesto(c.stato)};
+    std::vector<std::string> v;
+    const auto campi = CampiCartiglio(d.Cartiglio);
+    for (const std::string* c : campi) v.push_back(CampoTesto(*c));
+    // A project that names none of the later fields keeps the line it always had.
+    const bool nuovi = std::any_of(campi.begin() + kCampiCartiglioPrimi, campi.end(),
+                                   [](const std::string* c) { return !c->empty(); });
+    if (!nuovi) v.resize(d.Cartiglio == Cartiglio{} ? 0 : kCampiCartiglioPrimi);
+    return v;
   };
   s.leggi = [](const std::vector<std::string>& v, DatiProgetto& d, const Traduzioni*, std::string&) {
-    if (v.size() < 7) return false;
+    if (v.size() < kCampiCartiglioPrimi) return false;
     Cartiglio c;
-    std::string* campi[] = {&c.riferimento, &c.committente, &c.progettista, &c.verificatore,
-                            &c.approvatore, &c.revisione,   &c.stato};
-    for (std::size_t k = 0; k < 7; ++k) LeggiTesto(v[k], *campi[k]);
+    const auto campi = CampiCartiglio(c);
+    for (std::size_t k = 0; k < std::min(v.size(), campi.size()); ++k) LeggiTesto(v[k], *campi[k]);
     d.Cartiglio = c;
     return true;
   };

@@ -19,6 +19,7 @@ Documento Componi(const FontiRapporto& f, const NumeriRapporto& num,
   doc.soloNeiDisegni = num.traduci("Rapporto", " (drawn in the PDF and HTML reports).");
   doc.disegnoMancato = num.traduci("Rapporto", "The drawing could not be made.");
   doc.pagina = num.traduci("Rapporto", "page %1 of %2");
+  if (f.momento && f.momento->fisso) doc.epoca = f.momento->secondi;
   for (const SezioneRapporto* s : sezioni) s->Componi(doc, num);
   if (!disegni) return doc;
   std::vector<Figura> figure;

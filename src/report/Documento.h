@@ -3,7 +3,9 @@
 // HTML and PDF writers lay out the same document.
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <variant>
@@ -14,12 +16,21 @@
 
 namespace voro {
 
+// A signature of the report: its role, and beside the line for signing the
+// signer's name, registration and date (label and value; a value not given
+// is a blank to fill in by hand).
+struct Firma {
+  std::string ruolo;
+  std::vector<std::pair<std::string, std::string>> voci;
+  bool operator==(const Firma&) const = default;
+};
+
 // The block that opens the report: what was analysed, when and with which
 // program, and the blanks the engineer fills in by hand.
 struct BloccoTitolo {
   std::string titolo;
   std::vector<std::pair<std::string, std::string>> voci;
-  std::vector<std::string> firme;
+  std::vector<Firma> firme;
 };
 
 // A numbered heading: level 1 a section, level 2 a subsection.
@@ -70,6 +81,9 @@ class Documento {
   std::string soloNeiDisegni = " (drawn in the PDF and HTML reports).";  // after a caption in the text report
   std::string disegnoMancato = "The drawing could not be made.";
   std::string pagina = "page %1 of %2";  // the page footer, "%1" the page and "%2" the pages
+  // A repeatable report's moment (seconds since 1970, UTC): the PDF's dates
+  // and identifier then follow it, and two runs give the same bytes.
+  std::optional<std::int64_t> epoca;
   std::vector<Blocco> blocchi;
 
   void titolo(BloccoTitolo b) { blocchi.emplace_back(std::move(b)); }

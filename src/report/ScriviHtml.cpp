@@ -18,7 +18,7 @@ th { background: #e8e8e8; border-bottom: 1px solid #000; text-align: left; }
 th.n, td.n { text-align: right; }
 table.titolo { border: 1px solid #000; min-width: 60%; }
 table.titolo th { background: none; border-bottom: 1px solid #ccc; width: 8em; }
-table.titolo td.firma { height: 2.2em; }
+table.titolo td.firma div.linea { border-bottom: 1px solid #000; width: 60%; height: 2.2em; }
 figure { margin: 1em 0; }
 figure svg { width: 100%; height: auto; border: 1px solid #ccc; }
 figcaption { font-style: italic; margin-top: 0.3em; }
@@ -69,7 +69,11 @@ void ScriviHtml(std::ostream& out, const Documento& doc, const SvgDisegno& svg) 
       out << "<h1>" << EscapeHtml(t->titolo) << "</h1>\n<table class=\"titolo\">\n";
       for (const auto& [k, v] : t->voci)
         out << "<tr><th>" << EscapeHtml(k) << "</th><td>" << EscapeHtml(v) << "</td></tr>\n";
-      for (const auto& k : t->firme) out << "<tr><th>" << EscapeHtml(k) << "</th><td class=\"firma\"></td></tr>\n";
+      for (const Firma& f : t->firme) {
+        out << "<tr><th>" << EscapeHtml(f.ruolo) << "</th><td class=\"firma\">";
+        for (const auto& [k, v] : f.voci) out << "<div>" << EscapeHtml(k) << ": " << EscapeHtml(v) << "</div>";
+        out << "<div class=\"linea\"></div></td></tr>\n";
+      }
       out << "</table>\n";
     } else if (const auto* h = std::get_if<Intestazione>(&b)) {
       const char* tag = h->livello <= 1 ? "h2" : "h3";

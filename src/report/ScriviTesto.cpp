@@ -117,10 +117,15 @@ void ScriviTesto(std::ostream& out, const Documento& doc) {
       sottolinea(out, t->titolo, '=');
       std::size_t w = 0;
       for (const auto& [k, v] : t->voci) w = std::max(w, ColonneTesto(k));
-      for (const auto& k : t->firme) w = std::max(w, ColonneTesto(k));
+      for (const Firma& f : t->firme) w = std::max(w, ColonneTesto(f.ruolo));
       if (!t->voci.empty() || !t->firme.empty()) out << "\n";
       for (const auto& [k, v] : t->voci) out << riempi(k + ":", w + 2, false) << v << "\n";
-      for (const auto& k : t->firme) out << riempi(k + ":", w + 2, false) << std::string(40, '_') << "\n";
+      // The line for signing, and under it who signs; a blank for what is not given.
+      for (const Firma& f : t->firme) {
+        out << riempi(f.ruolo + ":", w + 2, false) << std::string(40, '_') << "\n";
+        for (const auto& [k, v] : f.voci)
+          out << std::string(w + 2, ' ') << k << ": " << (v.empty() ? std::string(20, '_') : v) << "\n";
+      }
     } else if (const auto* h = std::get_if<Intestazione>(&b)) {
       if (h->livello <= 1) out << "\n";
       sottolinea(out, h->testo, h->livello <= 1 ? '=' : '-');

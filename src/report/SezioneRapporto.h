@@ -3,6 +3,7 @@
 // write them into the document.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "arch/ModelloArco.h"
 #include "data/DatiProgetto.h"
 #include "report/CampateRisolte.h"
+#include "report/DataRapporto.h"
 #include "report/Documento.h"
 #include "report/NumeriRapporto.h"
 
@@ -23,7 +25,7 @@ struct FontiRapporto {
   // Moments of the passive pressures about the extrados ends of the ring.
   double MomentoPareteSinistra = 0, MomentoPareteDestra = 0;
   std::string file;       // the project file
-  std::string dataOra;    // when the report was made
+  std::optional<MomentoRapporto> momento;  // when the report was made (none: not dated)
   std::string programma;  // the program's name and version
   // A bridge: each span solved alone on rigid springings (none: not given).
   const std::vector<CampataRisolta>* campate = nullptr;

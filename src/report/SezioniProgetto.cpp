@@ -84,27 +84,34 @@ void SezioneTitolo::Componi(Documento& doc, const NumeriRapporto& num) const {
   const Cartiglio& c = d.Cartiglio;
   BloccoTitolo b;
   b.titolo = titolo_;
-  b.voci.emplace_back(num.traduci("Rapporto", "Project"),
-                      d.Titolo.empty() ? num.traduci("Rapporto", "(untitled)") : d.Titolo);
+  auto voce = [&b](const std::string& k, const std::string& v) { b.voci.emplace_back(k, v); };
+  voce(num.traduci("Rapporto", "Project"), d.Titolo.empty() ? num.traduci("Rapporto", "(untitled)") : d.Titolo);
   if (firme_) {
-    b.voci.emplace_back(num.traduci("Rapporto", "Structure"), c.riferimento);
-    b.voci.emplace_back(num.traduci("Rapporto", "Client"), c.committente);
+    voce(num.traduci("Rapporto", "Document number"), c.numeroDocumento);
+    voce(num.traduci("Rapporto", "Structure"), c.riferimento);
+    voce(num.traduci("Rapporto", "Location"), c.localita);
+    voce(num.traduci("Rapporto", "Owner"), c.proprietario);
+    voce(num.traduci("Rapporto", "Client"), c.committente);
+    voce(num.traduci("Rapporto", "Purpose"), c.scopo);
   }
-  b.voci.emplace_back(num.traduci("Rapporto", "File"),
-                      f_.file.empty() ? num.traduci("Rapporto", "(not saved)") : f_.file);
-  if (!f_.dataOra.empty()) b.voci.emplace_back(num.traduci("Rapporto", "Date"), f_.dataOra);
-  if (!f_.programma.empty()) b.voci.emplace_back(num.traduci("Rapporto", "Program"), f_.programma);
+  voce(num.traduci("Rapporto", "File"), f_.file.empty() ? num.traduci("Rapporto", "(not saved)") : f_.file);
+  if (f_.momento) voce(num.traduci("Rapporto", "Date"), DataOra(*f_.momento));
+  if (!f_.programma.empty()) voce(num.traduci("Rapporto", "Program"), f_.programma);
   if (firme_) {
-    b.voci.emplace_back(num.traduci("Rapporto", "Revision"), c.revisione);
-    b.voci.emplace_back(num.traduci("Rapporto", "Status"), c.stato);
-    // A name typed in the project stands beside its role; the line after it
-    // is left for the signature, as is the whole line of a role left blank.
-    auto firma = [](const std::string& ruolo, const std::string& nome) {
-      return nome.empty() ? ruolo : ruolo + " (" + nome + ")";
+    voce(num.traduci("Rapporto", "Revision"), c.revisione);
+    voce(num.traduci("Rapporto", "Status"), c.stato);
+    // Each role with who signs, the register and the date beside the line
+    // for signing; what the project leaves empty is written by hand.
+    auto firma = [&num](const std::string& ruolo, const std::string& nome, const std::string& iscrizione,
+                        const std::string& data) {
+      return Firma{ruolo,
+                   {{num.traduci("Rapporto", "Name"), nome},
+                    {num.traduci("Rapporto", "Registration"), iscrizione},
+                    {num.traduci("Rapporto", "Date"), data}}};
     };
-    b.firme = {firma(num.traduci("Rapporto", "Engineer"), c.progettista),
-               firma(num.traduci("Rapporto", "Checker"), c.verificatore),
-               firma(num.traduci("Rapporto", "Approver"), c.approvatore)};
+    b.firme = {firma(num.traduci("Rapporto", "Engineer"), c.progettista, c.iscrizioneProgettista, c.dataProgettista),
+               firma(num.traduci("Rapporto", "Checker"), c.verificatore, c.iscrizioneVerificatore, c.dataVerificatore),
+               firma(num.traduci("Rapporto", "Approver"), c.approvatore, c.iscrizioneApprovatore, c.dataApprovatore)};
   }
   doc.titolo(std::move(b));
 }

@@ -7,9 +7,10 @@
 namespace voro {
 
 // Project title, file, date and time, program and version; with firme, the
-// title block of the project (structure, client, revision, status) and the
-// signature lines of the engineer, the checker and the approver, an empty
-// field left blank for writing by hand.
+// title block of the project (document number, structure, location, owner,
+// client, purpose, revision, status) and the signature lines of the engineer,
+// the checker and the approver, each with name, registration and date, an
+// empty field left blank for writing by hand.
 class SezioneTitolo : public SezioneRapporto {
  public:
   SezioneTitolo(const FontiRapporto& f, std::string titolo, bool firme)

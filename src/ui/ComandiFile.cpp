@@ -234,10 +234,10 @@ bool FinestraPrincipale::salvaIn(const QString& percorso) {
   }
   // A character the file's code page lacks would come back as "?": it is
   // named, and nothing is written, rather than lost without a word.
-  const Cartiglio& c = s_.dati.Cartiglio;
-  for (const std::string* testo : std::initializer_list<const std::string*>{
-           &s_.dati.Titolo, &c.riferimento, &c.committente, &c.progettista, &c.verificatore, &c.approvatore, &c.revisione,
-        &c.stato, s_.dati.VeicoloCarico ? &s_.dati.VeicoloCarico->Nome : nullptr}) {
+  std::vector<const std::string*> testi{&s_.dati.Titolo};
+  for (const std::string* c : CampiCartiglio(s_.dati.Cartiglio)) testi.push_back(c);
+  testi.push_back(s_.dati.VeicoloCarico ? &s_.dati.VeicoloCarico->Nome : nullptr);
+  for (const std::string* testo : testi) {
     if (!testo) continue;
     if (const auto car = FuoriCp1252(*testo)) {
       s_.msg().critical(tr("The project is not saved: \"%1\" in \"%2\" cannot be kept in the project file, whose "

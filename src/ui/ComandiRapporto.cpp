@@ -1,11 +1,11 @@
 // Printing, saving and exporting the calculation report.
 #include "ui/ComandiRapporto.h"
 
+#include <cstdlib>
 #include <optional>
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QFileInfo>
 #include <QPrinter>
 
@@ -55,7 +55,7 @@ FontiRapporto ComandiRapporto::Fonti() {
   FontiRapporto f;
   f.dati = &s_.dati;
   f.file = s_.NomeFileBreve.empty() ? "" : s_.NomeFileBreve + ".vro";
-  f.dataOra = QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm").toStdString();
+  f.momento = MomentoDa(std::getenv("SOURCE_DATE_EPOCH"));
   f.programma = std::string("Voro ") + kVersioneVoro;
   // The commands that need a geometry are enabled once it has been read and
   // its voussoirs built.

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,12 +20,6 @@ namespace {
 Single* Fattore(CoefficientiParziali& c, std::size_t i) {
   Single* f[12] = {&c.gG1sup, &c.gG1inf, &c.gG2sup, &c.gG2inf, &c.gQ,    &c.gM,
                    &c.FC,     &c.gMu,    &c.gR,     &c.gQf,    &c.alpha, &c.phi};
-  return f[i];
-}
-
-std::string* Campo(Cartiglio& c, std::size_t i) {
-  std::string* f[7] = {&c.riferimento, &c.committente, &c.progettista, &c.verificatore,
-                       &c.approvatore, &c.revisione,   &c.stato};
   return f[i];
 }
 
@@ -95,14 +90,29 @@ DialogoNormativa::DialogoNormativa(QWidget* parent) : QDialog(parent) {
 
   auto* cartiglio = new QGroupBox(tr("Title block of the report (empty fields stay blank for signing by hand)"), this);
   auto* ft = new QFormLayout(cartiglio);
-  const QString campi[7] = {tr("Structure"), tr("Client"),   tr("Engineer"), tr("Checker"),
-                            tr("Approver"),  tr("Revision"), tr("Status")};
   for (std::size_t i = 0; i < txtCartiglio.size(); ++i) {
     txtCartiglio[i] = new QLineEdit(this);
     txtCartiglio[i]->setObjectName(QString("txtCartiglio%1").arg(i));
     SoloCodicePagina(txtCartiglio[i]);
-    ft->addRow(campi[i], txtCartiglio[i]);
   }
+  // The document and the structure first, then the signatures as a table:
+  // a role a row, its name, registration and date across, to keep the dialog low.
+  const std::pair<std::size_t, QString> voci[] = {{7, tr("Document number")}, {0, tr("Structure")},
+                                                  {8, tr("Location")},        {9, tr("Owner")},
+                                                  {1, tr("Client")},          {10, tr("Purpose")},
+                                                  {5, tr("Revision")},        {6, tr("Status")}};
+  for (const auto& [i, nome] : voci) ft->addRow(nome, txtCartiglio[i]);
+  auto* firme = new QGridLayout;
+  const QString colonne[] = {tr("Name"), tr("Registration"), tr("Date")};
+  for (int k = 0; k < 3; ++k) firme->addWidget(new QLabel(colonne[k], this), 0, k + 1);
+  const std::pair<QString, std::array<std::size_t, 3>> ruoli[] = {
+      {tr("Engineer"), {2, 11, 12}}, {tr("Checker"), {3, 13, 14}}, {tr("Approver"), {4, 15, 16}}};
+  for (int r = 0; r < 3; ++r) {
+    firme->addWidget(new QLabel(ruoli[r].first, this), r + 1, 0);
+    for (int k = 0; k < 3; ++k) firme->addWidget(txtCartiglio[ruoli[r].second[static_cast<std::size_t>(k)]], r + 1, k + 1);
+  }
+  firme->setColumnStretch(2, 2);
+  ft->addRow(firme);
 
   auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(pulsanti, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -150,14 +160,14 @@ void DialogoNormativa::ScriveDatiInForm(const DatiProgetto& d) {
       cmbLivello->findData(d.Normativa.livello ? static_cast<int>(*d.Normativa.livello) : -1));
   cmbManutenzione->setCurrentIndex(cmbManutenzione->findData(static_cast<int>(d.Normativa.manutenzione)));
   mostraFattori(d.Normativa);
-  Cartiglio c = d.Cartiglio;
-  for (std::size_t i = 0; i < txtCartiglio.size(); ++i) txtCartiglio[i]->setText(QString::fromStdString(*Campo(c, i)));
+  const auto campi = CampiCartiglio(d.Cartiglio);
+  for (std::size_t i = 0; i < txtCartiglio.size(); ++i) txtCartiglio[i]->setText(QString::fromStdString(*campi[i]));
 }
 
 void DialogoNormativa::LeggeDati(DatiProgetto& d) const {
   d.Normativa = normativa();
-  for (std::size_t i = 0; i < txtCartiglio.size(); ++i)
-    *Campo(d.Cartiglio, i) = txtCartiglio[i]->text().trimmed().toStdString();
+  const auto campi = CampiCartiglio(d.Cartiglio);
+  for (std::size_t i = 0; i < txtCartiglio.size(); ++i) *campi[i] = txtCartiglio[i]->text().trimmed().toStdString();
 }
 
 bool ModificaNormativa(QWidget* parent, DatiProgetto& d) {

@@ -26,8 +26,8 @@ class DialogoNormativa : public QDialog {
   QComboBox* cmbManutenzione;  // the track over a rail bridge: Φ2 or Φ3
   // gG1sup, gG1inf, gG2sup, gG2inf, gQ, gM, FC, gMu, gR, gQf, alpha, phi
   std::array<QDoubleSpinBox*, 12> spnFattori{};
-  // structure, client, engineer, checker, approver, revision, status
-  std::array<QLineEdit*, 7> txtCartiglio{};
+  // The title block's fields in the project file's order (CampiCartiglio).
+  std::array<QLineEdit*, kCampiCartiglio> txtCartiglio{};
 
  private:
   // A code or a knowledge level chosen: the table takes its presets.

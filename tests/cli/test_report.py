@@ -180,7 +180,7 @@ class Report(unittest.TestCase):
             for where, content in (("txt", text), ("pdf", pdf)):
                 self.assertIn(title, content, where)
                 self.assertIn("Calculation report", content)
-                self.assertIn("2024-05-01 10:00", content)
+                self.assertIn("2024-05-01 10:00 UTC", content)
                 self.assertRegex(content, rf"Program:? +Voro {re.escape(version)}\n")
                 tokens = set(content.split())
                 for v in values:
@@ -191,8 +191,19 @@ class Report(unittest.TestCase):
             for v in values:
                 self.assertIn(v, cells, f"{name}.html: input {v}")
             # Who signs, and the project's title block, are blanks to fill in.
-            for role in ("Engineer", "Checker", "Approver", "Structure", "Client", "Revision", "Status"):
-                self.assertIn([role, ""], rows)
+            for role in ("Engineer", "Checker", "Approver"):
+                self.assertIn([role, "Name: Registration: Date:"], rows)
+            for field in ("Document number", "Structure", "Location", "Owner", "Client", "Purpose", "Revision",
+                          "Status"):
+                self.assertIn([field, ""], rows)
+
+    def test_a_repeatable_report_gives_the_same_bytes(self):
+        vro = ROOT / "examples" / "ponte-stradale.vro"
+        first = self.made[vro.stem][2]["pdf"].read_bytes()
+        again = self.out / "again.pdf"
+        self.assertEqual(run("report", vro, "--out", again).returncode, 0)
+        self.assertEqual(again.read_bytes(), first)
+        self.assertIn(b"/CreationDate (D:20240501100000", first)
 
     def test_html_is_one_file_with_its_drawings_inline(self):
         for name, (vro, j, files) in self.made.items():

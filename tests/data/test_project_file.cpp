@@ -1,6 +1,7 @@
 // The project data file: the exact bytes written, reading back, and short or bad files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -407,8 +408,12 @@ INSTANTIATE_TEST_SUITE_P(
                        d.Normativa.base = BaseNormativa::Ntc2018;
                        d.Normativa.livello = LivelloConoscenza::LC2;
                        d.Normativa.coefficienti = {1.35f, 1.0f, 1.5f, 0.0f, 1.35f, 2.0f, 1.2f, 1, 1, 1.45f, 1.1f, 0};
-                       d.Cartiglio = {"Ponte sul Rio, SP 12 km 3+200", "Provincia di Città", "Ing. A. Rossi", "",
-                                      "Ing. B. Bianchi", "B", "per approvazione"};
+                       d.Cartiglio.riferimento = "Ponte sul Rio, SP 12 km 3+200";
+                       d.Cartiglio.committente = "Provincia di Città";
+                       d.Cartiglio.progettista = "Ing. A. Rossi";
+                       d.Cartiglio.approvatore = "Ing. B. Bianchi";
+                       d.Cartiglio.revisione = "B";
+                       d.Cartiglio.stato = "per approvazione";
                      },
                      "\"Normativa\",2,2,1.35,1,1.5,0,1.35,2,1.2\r\n\"Cartiglio\",\"Ponte sul Rio, SP 12 km 3+200\",",
                      // A code basis or a knowledge level outside the list.
@@ -435,6 +440,48 @@ INSTANTIATE_TEST_SUITE_P(
                      {"\"Veicolo\",\"x\",2,0.4,300,0,0.4,\"tram\"\r\n", "\"Normativa\",1,1,1,1,1,1,1,1,1,1,1,1,0\r\n",
                       "\"Normativa\",1,1,1,1,1,1,1,1,1,1,1,1,1,0,2\r\n"}}),
     [](const ::testing::TestParamInfo<RigaAggiunta>& info) { return std::string(info.param.nome); });
+
+// The title block's line keeps the seven fields it always had until one of
+// the later ones is given, then carries all seventeen; every field comes back
+// as written, commas, quotes and accents as well.
+TEST(ProjectFile, TitleBlockLineGrowsOnlyForTheLaterFields) {
+  Cartiglio firmato, vecchio, soloData;
+  firmato.riferimento = "SP 12, km 3+200";
+  firmato.progettista = "Ing. A. Rossi";
+  firmato.revisione = "B";
+  firmato.numeroDocumento = "VR-027/2026";
+  firmato.localita = "Bergamo (BG)";
+  firmato.scopo = "Verifica “LM71”, ponte ad arco";
+  firmato.iscrizioneProgettista = "Ordine degli Ingegneri di Bergamo n. 1234";
+  firmato.dataVerificatore = "7/12/2026";
+  vecchio.riferimento = "SP 12";
+  vecchio.revisione = "A";
+  soloData.dataApprovatore = "8 dicembre 2026";
+  const std::string vecchia = "\"Cartiglio\",\"SP 12\",\"\",\"\",\"\",\"\",\"A\",\"\"\r\n";
+  const struct {
+    Cartiglio c;
+    std::size_t campi;
+  } casi[] = {{{}, 0}, {vecchio, 7}, {firmato, 17}, {soloData, 17}};
+  for (const auto& caso : casi) {
+    DatiProgetto d = fullProject();
+    d.Cartiglio = caso.c;
+    const std::string text = written(d);
+    const auto inizio = text.find("\"Cartiglio\"");
+    ASSERT_EQ(inizio == std::string::npos, caso.campi == 0);
+    if (caso.campi == 7) {
+      EXPECT_NE(text.find(vecchia), std::string::npos) << text;
+    }
+    if (caso.campi > 0) {
+      const std::string riga = text.substr(inizio, text.find("\r\n", inizio) - inizio);
+      EXPECT_EQ(std::count(riga.begin(), riga.end(), '"'), 2 * static_cast<long>(caso.campi + 1)) << riga;
+    }
+    DatiProgetto back;
+    RecordingMessages m;
+    ASSERT_EQ(readInto(text, back, m), 0);
+    EXPECT_EQ(back.Cartiglio, caso.c);
+    EXPECT_EQ(written(back), text);
+  }
+}
 
 }  // namespace
 }  // namespace voro

@@ -122,6 +122,36 @@ TEST(FileRapporto, PdfAndHtmlOfASolvedArch) {
   EXPECT_FALSE(html.contains("<?xml"));
 }
 
+// A repeatable report: the creation date rewritten in place, at the same
+// length whatever zone Qt wrote, and two runs giving the same bytes.
+TEST(FileRapporto, TheEpochDatesThePdfAndTwoRunsGiveTheSameBytes) {
+  const struct {
+    const char* scritto;
+    const char* atteso;
+  } casi[] = {{"(D:20261207235329Z)", "(D:20231114221320Z)"},
+              {"(D:20261208005331+01'00')", "(D:20231114221320+00'00')"},
+              {"(D:20261207185331-04'30')", "(D:20231114221320+00'00')"}};
+  for (const auto& caso : casi) {
+    QByteArray pdf = QByteArray("1 0 obj\n<<\n/CreationDate ") + caso.scritto + "\n>>\nxref";
+    const qsizetype lunghezza = pdf.size();
+    ASSERT_TRUE(DataCreazionePdf(pdf, 1700000000));
+    EXPECT_TRUE(pdf.contains(caso.atteso)) << pdf.toStdString();
+    EXPECT_EQ(pdf.size(), lunghezza);
+  }
+  QByteArray senza("%PDF-1.4\n/Title (x)\n");
+  EXPECT_FALSE(DataCreazionePdf(senza, 1700000000));
+  EXPECT_EQ(senza, QByteArray("%PDF-1.4\n/Title (x)\n"));
+
+  prova::Caso c(prova::ponte());
+  FontiRapporto f;
+  f.momento = MomentoRapporto{1700000000, true};
+  const Documento doc = RapportoAnello(c, f);
+  RecordingMessages msg;
+  const QByteArray primo = RapportoPdf(doc, msg), secondo = RapportoPdf(doc, msg);
+  EXPECT_TRUE(primo.contains("/CreationDate (D:20231114221320"));
+  EXPECT_EQ(primo, secondo);
+}
+
 TEST(FileRapporto, AFailedDrawingIsReportedNotHidden) {
   Documento doc;
   doc.figura({"broken", 0.5, [](Superficie&, Messages& m) {

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <sstream>
 
 #include "analysis/ProgettiProva.h"
@@ -212,10 +214,17 @@ TEST(RapportoFirmabile, OnlyPointsOnAnEdgeAreCalledHinges) {
 
 TEST(RapportoFirmabile, TheTitleBlockCarriesWhoSignsAndLeavesBlanksForHand) {
   DatiProgetto d = prova::ponte();
-  d.Cartiglio.riferimento = "SP 12, km 3+200";
-  d.Cartiglio.progettista = "Ing. A. Rossi";
-  d.Cartiglio.revisione = "B";
+  Cartiglio& c = d.Cartiglio;
+  c.riferimento = "SP 12, km 3+200";
+  c.numeroDocumento = "VR-027";
+  c.localita = "Bergamo";
+  c.scopo = "Assessment for LM71";
+  c.progettista = "Ing. A. Rossi";
+  c.iscrizioneProgettista = "Ordine degli Ingegneri di Bergamo n. 1234";
+  c.dataVerificatore = "2026-12-07";
+  c.revisione = "B";
   Progetto p(d);
+  p.fonti.momento = MomentoRapporto{1700000000, true};
   const Documento doc = ComponiRapporto(p.fonti, NumeriRapporto(Regional::inglese()));
   const auto& titolo = std::get<BloccoTitolo>(doc.blocchi.front());
   auto voce = [&titolo](const std::string& k) {
@@ -223,11 +232,43 @@ TEST(RapportoFirmabile, TheTitleBlockCarriesWhoSignsAndLeavesBlanksForHand) {
       if (chiave == k) return valore;
     return std::string("(missing)");
   };
-  EXPECT_EQ(voce("Structure"), "SP 12, km 3+200");
-  EXPECT_EQ(voce("Client"), "");
-  EXPECT_EQ(voce("Revision"), "B");
-  EXPECT_EQ(voce("Status"), "");
-  EXPECT_EQ(titolo.firme, (std::vector<std::string>{"Engineer (Ing. A. Rossi)", "Checker", "Approver"}));
+  const std::pair<const char*, const char*> voci[] = {
+      {"Document number", "VR-027"}, {"Structure", "SP 12, km 3+200"}, {"Location", "Bergamo"}, {"Owner", ""},
+      {"Client", ""}, {"Purpose", "Assessment for LM71"}, {"Revision", "B"}, {"Status", ""},
+      {"Date", "2023-11-14 22:13 UTC"}};
+  for (const auto& [k, v] : voci) EXPECT_EQ(voce(k), v) << k;
+  auto firma = [](const char* ruolo, const char* nome, const char* iscrizione, const char* data) {
+    return Firma{ruolo, {{"Name", nome}, {"Registration", iscrizione}, {"Date", data}}};
+  };
+  EXPECT_EQ(titolo.firme, (std::vector<Firma>{
+                              firma("Engineer", "Ing. A. Rossi", "Ordine degli Ingegneri di Bergamo n. 1234", ""),
+                              firma("Checker", "", "", "2026-12-07"), firma("Approver", "", "", "")}));
+  // The text report: the line for signing, and a blank for what is not given.
+  std::ostringstream testo;
+  ScriviTesto(testo, doc);
+  const std::string margine(17, ' ');  // after "Document number: "
+  EXPECT_NE(testo.str().find("Checker:" + margine.substr(8) + std::string(40, '_') + "\n" + margine + "Name: " +
+                             std::string(20, '_') + "\n"),
+            std::string::npos)
+      << testo.str();
+}
+
+// The report's date says its zone: UTC for a repeatable report, else the
+// local offset; SOURCE_DATE_EPOCH is read only when it is a whole number.
+TEST(RapportoFirmabile, TheDateSaysItsTimeZone) {
+  const struct {
+    std::int64_t secondi;
+    std::optional<int> scarto;
+    const char* atteso;
+  } date[] = {{1700000000, std::nullopt, "2023-11-14 22:13 UTC"},
+              {1700000000, 3600, "2023-11-14 23:13 +01:00"},
+              {1700000000, 0, "2023-11-14 22:13 +00:00"},
+              {1700000000, -16200, "2023-11-14 17:43 -04:30"},
+              {1796687340, 3600, "2026-12-08 00:49 +01:00"}};
+  for (const auto& d : date) EXPECT_EQ(DataOraZona(d.secondi, d.scarto), d.atteso) << d.secondi;
+  EXPECT_EQ(DataOra(MomentoDa("1700000000")), "2023-11-14 22:13 UTC");
+  for (const char* sbagliata : {static_cast<const char*>(nullptr), "", "17e8", "-5", "1700000000 "})
+    EXPECT_FALSE(MomentoDa(sbagliata).fisso) << (sbagliata ? sbagliata : "(unset)");
 }
 
 TEST(RapportoFirmabile, TheConclusionsComeFirstWithTheVerdictAndItsBasis) {

@@ -71,7 +71,10 @@ TEST(RapportoLingua, EveryTextOfTheReportIsTranslated) {
     if (const auto* t = std::get_if<BloccoTitolo>(&b)) {
       EXPECT_FALSE(ParoleFuori(t->titolo)) << t->titolo;
       for (const auto& [k, v] : t->voci) EXPECT_FALSE(ParoleFuori(k)) << k;
-      for (const auto& k : t->firme) EXPECT_FALSE(ParoleFuori(k)) << k;
+      for (const Firma& f : t->firme) {
+        EXPECT_FALSE(ParoleFuori(f.ruolo)) << f.ruolo;
+        for (const auto& [k, v] : f.voci) EXPECT_FALSE(ParoleFuori(k)) << k;
+      }
     } else if (const auto* h = std::get_if<Intestazione>(&b)) {
       EXPECT_FALSE(ParoleFuori(h->testo)) << h->testo;
     } else if (const auto* p = std::get_if<Paragrafo>(&b)) {

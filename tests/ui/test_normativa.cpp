@@ -49,10 +49,22 @@ void TestNormativa::ilProgettoTornaComeEra() {
   p.Normativa.coefficienti = {1.35f, 1.0f, 1.35f, 1.0f, 1.35f, 2.5f, 1.2f, 1, 1, 1.45f, 1.21f, 1.3f};
   p.Normativa.gMDato = true;
   p.Normativa.manutenzione = ManutenzioneBinario::Standard;
-  p.Cartiglio = {"SP 12 km 3+200", "Provincia", "Ing. Rossi", "", "Ing. Bianchi", "A", "emessa"};
+  p.Cartiglio.riferimento = "SP 12 km 3+200";
+  p.Cartiglio.committente = "Provincia";
+  p.Cartiglio.progettista = "Ing. Rossi";
+  p.Cartiglio.approvatore = "Ing. Bianchi";
+  p.Cartiglio.revisione = "A";
+  p.Cartiglio.stato = "emessa";
+  p.Cartiglio.numeroDocumento = "VR-027";
+  p.Cartiglio.proprietario = "Comune di Bergamo, Settore \u201cOpere\u201d";
+  p.Cartiglio.iscrizioneVerificatore = "Ordine degli Ingegneri di Bergamo n. 1234";
+  p.Cartiglio.dataApprovatore = "2026-12-07";
   DialogoNormativa d;
   d.ScriveDatiInForm(p);
   QCOMPARE(d.txtCartiglio[0]->text(), QString("SP 12 km 3+200"));
+  QCOMPARE(d.findChild<QLineEdit*>("txtCartiglio13")->text(), QString("Ordine degli Ingegneri di Bergamo n. 1234"));
+  // The title block beside the code basis still fits a 1366 x 768 screen.
+  QVERIFY(d.sizeHint().width() <= 1366 && d.sizeHint().height() <= 700);
   DatiProgetto letto;
   d.LeggeDati(letto);
   QCOMPARE(letto.Normativa, p.Normativa);

@@ -2,10 +2,13 @@
 #include "report/qt/FileRapporto.h"
 
 #include <QBuffer>
+#include <QDateTime>
+#include <QHashSeed>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <QTimeZone>
 #include <sstream>
 
 #include "data/Versione.h"
@@ -73,10 +76,28 @@ QByteArray RapportoHtml(const Documento& doc, Messages& msg, bool* ok) {
   return QByteArray::fromStdString(out.str());
 }
 
+bool DataCreazionePdf(QByteArray& pdf, std::int64_t epoca) {
+  // "/CreationDate (D:YYYYMMDDHHmmSS" then "Z)" or an offset "+HH'mm')".
+  const QByteArray chiave = "/CreationDate (D:";
+  const qsizetype inizio = pdf.indexOf(chiave);
+  if (inizio < 0) return false;
+  const qsizetype cifre = inizio + chiave.size(), zona = cifre + 14;
+  const qsizetype fine = pdf.indexOf(')', cifre);
+  if (fine < 0 || (fine - zona != 1 && fine - zona != 7)) return false;
+  const QByteArray data =
+      QDateTime::fromSecsSinceEpoch(epoca, QTimeZone::utc()).toString("yyyyMMddHHmmss").toLatin1();
+  if (data.size() != 14) return false;
+  pdf.replace(cifre, fine - cifre, data + (fine - zona == 1 ? "Z" : "+00'00'"));
+  return true;
+}
+
 QByteArray RapportoPdf(const Documento& doc, Messages& msg, bool* ok) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   bool disegnato = false;
+  // The writer keeps its fonts in hashes whose order names the font subsets:
+  // a repeatable report takes a fixed seed while it is written.
+  if (doc.epoca) QHashSeed::setDeterministicGlobalSeed();
   {
     QPdfWriter pdf(&buffer);
     pdf.setResolution(600);
@@ -85,8 +106,11 @@ QByteArray RapportoPdf(const Documento& doc, Messages& msg, bool* ok) {
     pdf.setCreator(QStringLiteral("Voro ") + kVersioneVoro);
     disegnato = Dipingi(doc, pdf, msg);
   }
+  if (doc.epoca) QHashSeed::resetRandomGlobalSeed();
+  QByteArray pdf = buffer.data();
+  if (doc.epoca && !DataCreazionePdf(pdf, *doc.epoca)) disegnato = false;
   if (ok) *ok = disegnato;
-  return buffer.data();
+  return pdf;
 }
 
 bool StampaRapporto(const Documento& doc, QPrinter& printer, Messages& msg) {

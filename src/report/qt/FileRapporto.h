@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QPageLayout>
 #include <QPrinter>
+#include <cstdint>
 #include <string>
 
 #include "data/Messages.h"
@@ -24,8 +25,15 @@ std::string SvgFigura(const Figura& f, Messages& msg);
 // page and its messages in msg; ok (when given) tells whether all were drawn.
 QByteArray RapportoHtml(const Documento& doc, Messages& msg, bool* ok = nullptr);
 
+// The PDF's creation date set to the moment (seconds since 1970, UTC), in
+// place: Qt dates the file when it writes it and has no setter for the date.
+// The date keeps its length, so the offsets of the file's objects hold.
+// False, the bytes untouched, when they hold no creation date.
+bool DataCreazionePdf(QByteArray& pdf, std::int64_t epoca);
+
 // The bytes of the PDF file, A4 portrait; ok (when given) is false when the
-// pages could not be painted or a drawing failed.
+// pages could not be painted or a drawing failed. A document with an epoch
+// gives the same bytes on every run.
 QByteArray RapportoPdf(const Documento& doc, Messages& msg, bool* ok = nullptr);
 
 // The report painted on the printer (or the print preview's printer): A4

@@ -93,7 +93,10 @@ void ImpaginaRapporto::titolo(const BloccoTitolo& b) {
   std::vector<double> righe;
   for (const auto& [k, v] : b.voci)
     righe.push_back(altezzaTesto(testo, q(v), larghezza_ - colonna - 2 * pad) + 2 * pad);
-  for (std::size_t i = 0; i < b.firme.size(); ++i) righe.push_back(mm(11));
+  // A signature: name, registration and date stacked on the left of the
+  // value column, the line for signing on its right.
+  const double hLinea = QFontMetricsF(testo, &device_).height();
+  for (const Firma& f : b.firme) righe.push_back(std::max(mm(11), f.voci.size() * hLinea + 2 * pad));
   const double tabella = std::accumulate(righe.begin(), righe.end(), 0.0);
   const double h = hTitolo + mm(4) + tabella;
   colloca(0, h + mm(6), [=, this, &b](double y) {
@@ -103,20 +106,36 @@ void ImpaginaRapporto::titolo(const BloccoTitolo& b) {
       p.drawText(QRectF(0, y, larghezza_, hTitolo), Qt::AlignLeft | Qt::AlignVCenter, q(b.titolo));
       double yr = y + hTitolo + mm(4);
       std::size_t i = 0;
-      auto riga = [&](const std::string& k, const std::string& v) {
+      const double valori = larghezza_ - colonna - 2 * pad, dettagli = valori * 0.55;
+      auto riga = [&](const std::string& k, const std::function<void(double hr)>& valore) {
         const double hr = righe[i++];
         p.setFont(etichetta);
         p.drawText(QRectF(pad, yr + pad, colonna - 2 * pad, hr - 2 * pad), Qt::AlignLeft | Qt::AlignTop, q(k));
         p.setFont(testo);
-        p.drawText(QRectF(colonna + pad, yr + pad, larghezza_ - colonna - 2 * pad, hr - 2 * pad),
-                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, q(v));
+        valore(hr);
         yr += hr;
         p.setPen(QPen(kGrigioLinea, mm(0.15)));
         if (i < righe.size()) p.drawLine(QPointF(0, yr), QPointF(larghezza_, yr));
         p.setPen(Qt::black);
       };
-      for (const auto& [k, v] : b.voci) riga(k, v);
-      for (const auto& k : b.firme) riga(k, "");
+      for (const auto& [k, v] : b.voci)
+        riga(k, [&](double hr) {
+          p.drawText(QRectF(colonna + pad, yr + pad, valori, hr - 2 * pad),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, q(v));
+        });
+      for (const Firma& f : b.firme)
+        riga(f.ruolo, [&](double hr) {
+          const QFontMetricsF fm(testo, &device_);
+          double yv = yr + pad;
+          for (const auto& [k, v] : f.voci) {
+            p.drawText(QRectF(colonna + pad, yv, dettagli, hLinea), Qt::AlignLeft | Qt::AlignTop,
+                       fm.elidedText(q(k + ": " + v), Qt::ElideRight, dettagli));
+            yv += hLinea;
+          }
+          const double yFirma = yr + hr - pad - mm(1);
+          p.setPen(QPen(Qt::black, mm(0.2)));
+          p.drawLine(QPointF(colonna + pad + dettagli + mm(4), yFirma), QPointF(larghezza_ - pad, yFirma));
+        });
       p.setPen(QPen(Qt::black, mm(0.3)));
       p.setBrush(Qt::NoBrush);
       p.drawRect(QRectF(0, y + hTitolo + mm(4), larghezza_, tabella));
