@@ -44,11 +44,9 @@ class TestMainWindow : public QObject {
   void comandiCheRichiedonoLaGeometria();
   void captionNuovoApriSalva();
   void asteriscoDopoIngrandisciERipristina();
-  void apriAnnullatoLasciaIlModello();
   void rigaDiComando_data();
   void rigaDiComando();
   void fileMancanteDaRigaDiComando();
-  void salvaInCartellaInesistente();
   void vistaRidisegna();
   void plotEsportaDxfEStampa();
   void avantiEIndietro();
@@ -150,6 +148,22 @@ void TestMainWindow::captionNuovoApriSalva() {
   b.avvia({b.esempio("ponte-stradale.vro")});
   auto* f = b.finestra.get();
   QCOMPARE(f->Didascalia(), kCaption + "ponte-stradale");
+  // Open cancelled: the model and the form as they were, typing not read.
+  f->formGeometria()->txtTitolo->setText("scritto ma non letto");
+  const std::string titolo = b.s().dati.Titolo;
+  f->FileApri();
+  QVERIFY(b.messaggi.empty());
+  QCOMPARE(b.s().dati.Titolo, titolo);
+  QCOMPARE(f->Didascalia(), kCaption + "ponte-stradale");
+  QCOMPARE(f->formGeometria()->txtTitolo->text().toStdString(), titolo);
+  // Save As into a folder that does not exist: a message, no file.
+  f->formGeometria()->cbPltGeom->click();
+  b.dialoghi.nomi.push_back(b.utente.filePath("non/esiste/arco.vro"));
+  f->FileSalvaConNome();
+  QVERIFY(!b.messaggi.empty());
+  QVERIFY(!QFile::exists(b.utente.filePath("non/esiste/arco.vro")));
+  b.messaggi.clear();
+  b.dialoghi.richieste.clear();
   f->FileNuovo();
   QCOMPARE(f->Didascalia(), kCaption);
   QCOMPARE(f->formGeometria()->windowTitle(), QString("Geometry"));
@@ -216,20 +230,6 @@ void TestMainWindow::asteriscoDopoIngrandisciERipristina() {
   QCOMPARE(titolo(), kCaption + "salvato");
 }
 
-void TestMainWindow::apriAnnullatoLasciaIlModello() {
-  Banco b;
-  b.avvia({b.esempio("ponte-stradale.vro")});
-  auto* f = b.finestra.get();
-  f->formGeometria()->txtTitolo->setText("scritto ma non letto");
-  const std::string titolo = b.s().dati.Titolo;
-  f->FileApri();  // cancelled: nothing queued
-  QVERIFY(b.messaggi.empty());
-  QCOMPARE(b.s().dati.Titolo, titolo);
-  QCOMPARE(f->Didascalia(), kCaption + "ponte-stradale");
-  // The form shows the model again.
-  QCOMPARE(f->formGeometria()->txtTitolo->text().toStdString(), titolo);
-}
-
 void TestMainWindow::rigaDiComando_data() {
   QTest::addColumn<QStringList>("parole");
   QTest::addRow("quoted") << QStringList{"@/cartella con spazi/arco a tutto sesto.vro"};
@@ -262,16 +262,6 @@ void TestMainWindow::fileMancanteDaRigaDiComando() {
   // A new project, with its defaults.
   QVERIFY(b.finestra->formGeometria());
   QCOMPARE(b.s().dati.Larghezza, Single(1));
-}
-
-void TestMainWindow::salvaInCartellaInesistente() {
-  Banco b;
-  b.avvia({b.esempio("ponte-stradale.vro")});
-  Avanti(b);
-  b.dialoghi.nomi.push_back(b.utente.filePath("non/esiste/arco.vro"));
-  b.finestra->FileSalvaConNome();
-  QVERIFY(!b.messaggi.empty());
-  QVERIFY(!QFile::exists(b.utente.filePath("non/esiste/arco.vro")));
 }
 
 void TestMainWindow::vistaRidisegna() {
