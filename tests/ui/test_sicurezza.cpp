@@ -179,8 +179,9 @@ void TestSicurezza::stopEGeometriaSbagliata() {
 }
 
 // Figures that no longer match the data (another geometry, New) are closed
-// or marked stale with the vehicle's slider stopped; the masonry's strength and the title block do not
-// expire the three-hinge results, which never read them.
+// or marked stale with the vehicle's slider stopped; the masonry's strength
+// and the title block do not expire the three-hinge results, which never
+// read them.
 void TestSicurezza::risultatiVecchiNonRestanoValidi() {
   Banco b;
   b.avvia({b.esempio("ponte-stradale.vro")});
