@@ -2264,14 +2264,6 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
         <translation>ERROR in sub RettaPuntoAngolo: RettaPerDuePunti Coincidenti</translation>
     </message>
     <message>
-        <source>Errore in TogliePuntiInizialiDaPoligonale: nPunti=%1 &lt;1</source>
-        <translation>Error in TogliePuntiInizialiDaPoligonale: nPunti=%1 &lt;1</translation>
-    </message>
-    <message>
-        <source>Impostare ZeroMaxDimen</source>
-        <translation>Set ZeroMaxDimen</translation>
-    </message>
-    <message>
         <source>Errore nella sub CaratteristicheStatiche.</source>
         <translation>Error in sub CaratteristicheStatiche.</translation>
     </message>

@@ -2264,14 +2264,6 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
         <translation>ERRORE nella sub RettaPuntoAngolo: RettaPerDuePunti Coincidenti</translation>
     </message>
     <message>
-        <source>Errore in TogliePuntiInizialiDaPoligonale: nPunti=%1 &lt;1</source>
-        <translation>Errore in TogliePuntiInizialiDaPoligonale: nPunti=%1 &lt;1</translation>
-    </message>
-    <message>
-        <source>Impostare ZeroMaxDimen</source>
-        <translation>Impostare ZeroMaxDimen</translation>
-    </message>
-    <message>
         <source>Errore nella sub CaratteristicheStatiche.</source>
         <translation>Errore nella sub CaratteristicheStatiche.</translation>
     </message>

@@ -1,7 +1,5 @@
-// Drawing polygons and voussoirs.
+// Drawing voussoirs.
 #include "drawing/DisegniElementi.h"
-
-#include <string>
 
 namespace voro {
 
@@ -17,25 +15,6 @@ void quadrilatero(Disegno& d, double x1, double y1, double x2, double y2, double
 std::array<Single, 2> coppia(double a, double b) { return {toSingle(a), toSingle(b)}; }
 
 }  // namespace
-
-void Plotta(const Poligono& p, Disegno& d, double fattore) {
-  d.Poligonale(p.nVertici(), p.CoordX(), p.CoordY(), fattore);
-}
-
-void Tratteggia(const Poligono& p, Disegno& d, double passo, double angolo, double fattore) {
-  d.Tratteggio(p.nVertici(), p.CoordX(), p.CoordY(), passo, angolo, fattore);
-}
-
-void NumeraVertici(const Poligono& p, Disegno& d, double altezza, double fattore) {
-  for (int i = 1; i <= p.nVertici(); ++i) d.Testo(p.x(i), p.y(i), altezza, std::to_string(i), fattore);
-}
-
-void PlottaRettangolini(const Poligono& p, Disegno& d, double fattore) {
-  for (const auto& s : p.Strisce())
-    for (const auto& r : s.rettangoli)
-      d.Rettangolo(r.xCentro - r.larghezza / 2, s.yMedio - s.altezza / 2, r.xCentro + r.larghezza / 2,
-                   s.yMedio + s.altezza / 2, fattore);
-}
 
 void Plotta(const Concio& c, Disegno& d) {
   quadrilatero(d, c.x(1), c.y(1), c.x(2), c.y(2), c.x(3), c.y(3), c.x(4), c.y(4));

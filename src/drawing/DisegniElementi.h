@@ -1,20 +1,10 @@
-// How a polygon and a voussoir draw themselves through the drawing layer.
+// How a voussoir draws itself through the drawing layer.
 #pragma once
 
 #include "arch/Concio.h"
 #include "drawing/Disegno.h"
-#include "geometry/Poligono.h"
 
 namespace voro {
-
-// The polygon's outline.
-void Plotta(const Poligono& p, Disegno& d, double fattore = 1);
-// Hatch lines inside the polygon.
-void Tratteggia(const Poligono& p, Disegno& d, double passo, double angolo, double fattore = 1);
-// The vertex numbers beside the vertices.
-void NumeraVertici(const Poligono& p, Disegno& d, double altezza, double fattore = 1);
-// The rectangles of the polygon's discretisation.
-void PlottaRettangolini(const Poligono& p, Disegno& d, double fattore = 1);
 
 // The voussoir's outline.
 void Plotta(const Concio& c, Disegno& d);

@@ -40,10 +40,6 @@ bool PuntiCoincidenti(const Coppia& X, const Coppia& Y, const Coppia& W, double 
          NumeriUguali(W[0] * k2, W[1] * k1, zero);
 }
 
-bool PuntiCoincidenti(const Coppia& X, const Coppia& Y, const Coppia& W, const ContestoGeometrico& ctx) {
-  return PuntiCoincidenti(X, Y, W, ctx.ZeroMaxDimen, ctx.msg());
-}
-
 bool PuntiCoincidentiXY(double x1, double y1, double x2, double y2, const ContestoGeometrico& ctx) {
   if (ctx.ZeroMaxDimen == 0) ctx.msg().information(ctx.msg().traduci("Voro", "zero=0 in PuntiCoincidentiXY"));
   SilentMessages quiet;  // the zero tolerance was reported just above
@@ -85,42 +81,13 @@ bool IntersezioneRettaSegmento(double a, double b, double c, const Coppia& X, co
   return true;
 }
 
-bool IntersezioneSegmenti(const Coppia& X1, const Coppia& Y1, const Coppia& X2, const Coppia& Y2, double& x,
-                          double& y, bool strict, const ContestoGeometrico& ctx) {
-  double a1, b1, c1, a2, b2, c2;
-  if (!RettaPerDuePunti(X1, Y1, {1, 1}, a1, b1, c1, ctx.msg())) return false;
-  if (!RettaPerDuePunti(X2, Y2, {1, 1}, a2, b2, c2, ctx.msg())) return false;
-  double xi, yi;
-  if (!IntersezioneRette(a1, b1, c1, a2, b2, c2, xi, yi)) return false;
-  const bool on = strict ? PuntoInternoSegmento(X1, Y1, xi, yi, ctx) && PuntoInternoSegmento(X2, Y2, xi, yi, ctx)
-                         : PuntoSuSegmento(X1, Y1, xi, yi) && PuntoSuSegmento(X2, Y2, xi, yi);
-  if (!on) return false;
-  x = xi;
-  y = yi;
-  return true;
-}
-
-bool PuntoSuSegmento(const Coppia& X, const Coppia& Y, double x, double y, bool locale) {
-  if (locale) {
-    Matrice M, Minv;
-    MatriciRiferimento(X[0], Y[0], ArcTan2(Y[1] - Y[0], X[1] - X[0]), M, Minv);
-    double xl, yl;
-    TrasformaPunto(x, y, M, xl, yl);
-    const double L = Distanza(X[0], Y[0], X[1], Y[1]);
-    const double tol = L / 1000000;
-    return std::fabs(yl) <= tol && xl >= -tol && xl <= L + tol;
-  }
+bool PuntoSuSegmento(const Coppia& X, const Coppia& Y, double x, double y) {
   const double dx = std::fabs(X[1] - X[0]), dy = std::fabs(Y[1] - Y[0]);
   const bool useX = dx >= dy;
   const double v = useX ? x : y;
   const double a = useX ? X[0] : Y[0], b = useX ? X[1] : Y[1];
   const double tol = (useX ? dx : dy) / 1000000;
   return v >= std::min(a, b) - tol && v <= std::max(a, b) + tol;
-}
-
-bool PuntoInternoSegmento(const Coppia& X, const Coppia& Y, double x, double y, const ContestoGeometrico& ctx) {
-  if (!PuntoSuSegmento(X, Y, x, y)) return false;
-  return !PuntiCoincidenti({X[0], x}, {Y[0], y}, {1, 1}, ctx) && !PuntiCoincidenti({X[1], x}, {Y[1], y}, {1, 1}, ctx);
 }
 
 void MatriciRiferimento(double x0, double y0, double angle, Matrice& M, Matrice& Minv) {
@@ -167,17 +134,6 @@ void CoordinatePolari(double x, double y, double& r, double& angle) {
   }
 }
 
-void RuotaPunti(int n, Coordinate& X, Coordinate& Y, double xc, double yc, double angle) {
-  for (int i = 1; i <= n; ++i) {
-    double r, a;
-    CoordinatePolari(X[at(i)] - xc, Y[at(i)] - yc, r, a);
-    double x, y;
-    CoordinateCartesiane(r, a + angle, x, y);
-    X[at(i)] = x + xc;
-    Y[at(i)] = y + yc;
-  }
-}
-
 void EstremiPunti(int n, const Coordinate& X, const Coordinate& Y, double& xmin, double& xmax, double& ymin,
                   double& ymax) {
   xmin = ymin = 1e20f;
@@ -191,18 +147,6 @@ void EstremiPunti(int n, const Coordinate& X, const Coordinate& Y, double& xmin,
   }
 }
 
-bool AreaPoligonale(int n, const Coordinate& X, const Coordinate& Y, double* area) {
-  double s = 0;
-  for (int i = 1; i <= n; ++i) {
-    const int prev = i > 1 ? i - 1 : n;
-    const int next = i < n ? i + 1 : 1;
-    s = s + Y[at(i)] * (X[at(prev)] - X[at(next)]);
-  }
-  s = s / 2;
-  if (area) *area = s;
-  return s >= 0;
-}
-
 void RettangoloPunti(double x1, double y1, double x2, double y2, Coordinate& X, Coordinate& Y) {
   const std::size_t n = X.size() >= 5 && Y.size() >= 5 ? 5 : 4;
   X.resize(n);
@@ -212,17 +156,6 @@ void RettangoloPunti(double x1, double y1, double x2, double y2, Coordinate& X, 
   X[2] = x2, Y[2] = y2;
   X[3] = x1, Y[3] = y2;
   if (n == 5) X[4] = x1, Y[4] = y1;
-}
-
-void TogliePuntiInizialiDaPoligonale(const Coordinate& X, const Coordinate& Y, int n, Coordinate& Xout,
-                                     Coordinate& Yout, int& nOut, int k, Messages& msg) {
-  if (k < 0 || k > n) {
-    msg.critical(Componi(msg.traduci("Voro", "Errore in TogliePuntiInizialiDaPoligonale: nPunti=%1 <1"), {std::to_string(k)}));
-    return;
-  }
-  nOut = n - k;
-  Xout.assign(X.begin() + k, X.begin() + n);
-  Yout.assign(Y.begin() + k, Y.begin() + n);
 }
 
 bool IntersezioneRettaCerchio(double xc, double yc, double r, double a, double b, double c, double& x1, double& y1,
@@ -246,94 +179,6 @@ bool IntersezioneRettaCerchio(double xc, double yc, double r, double a, double b
   TrasformaPunto(p1x, p1y, Minv, x1, y1);
   TrasformaPunto(p2x, p2y, Minv, x2, y2);
   return true;
-}
-
-namespace {
-
-// Signed distance of (x, y) from the side i -> i+1, positive on its right.
-double distanzaLato(const Coordinate& X, const Coordinate& Y, int n, int i, double x, double y) {
-  const int j = i < n ? i + 1 : 1;
-  const double a = Y[at(j)] - Y[at(i)], b = X[at(i)] - X[at(j)];
-  const double c = X[at(j)] * Y[at(i)] - X[at(i)] * Y[at(j)];
-  const double norm = std::sqrt(a * a + b * b);
-  return norm > 0 ? (a * x + b * y + c) / norm : 0;
-}
-
-// Distance of (x, y) from the segment i -> i+1.
-double distanzaSegmento(const Coordinate& X, const Coordinate& Y, int n, int i, double x, double y) {
-  const int j = i < n ? i + 1 : 1;
-  const double dx = X[at(j)] - X[at(i)], dy = Y[at(j)] - Y[at(i)];
-  const double L2 = dx * dx + dy * dy;
-  double t = L2 > 0 ? ((x - X[at(i)]) * dx + (y - Y[at(i)]) * dy) / L2 : 0;
-  t = std::clamp(t, 0.0, 1.0);
-  return Distanza(x, y, X[at(i)] + t * dx, Y[at(i)] + t * dy);
-}
-
-// Every side moved by d to its right; false when two consecutive moved sides are parallel.
-bool spostaLati(const Coordinate& X, const Coordinate& Y, int n, double d, Coordinate& Xo, Coordinate& Yo) {
-  std::vector<std::array<double, 3>> lati(static_cast<std::size_t>(n));
-  for (int i = 1; i <= n; ++i) {
-    const int j = i < n ? i + 1 : 1;
-    const double a = Y[at(j)] - Y[at(i)], b = X[at(i)] - X[at(j)];
-    const double c = X[at(j)] * Y[at(i)] - X[at(i)] * Y[at(j)];
-    lati[at(i)] = {a, b, c - d * std::sqrt(a * a + b * b)};
-  }
-  Xo.assign(static_cast<std::size_t>(n), 0);
-  Yo.assign(static_cast<std::size_t>(n), 0);
-  for (int i = 1; i <= n; ++i) {
-    const auto& p = lati[at(i > 1 ? i - 1 : n)];
-    const auto& q = lati[at(i)];
-    if (!IntersezioneRette(p[0], p[1], p[2], q[0], q[1], q[2], Xo[at(i)], Yo[at(i)])) return false;
-  }
-  return true;
-}
-
-bool latiIncrociati(const Coordinate& X, const Coordinate& Y, int n, const ContestoGeometrico& ctx) {
-  for (int i = 1; i <= n; ++i) {
-    const int i2 = i < n ? i + 1 : 1;
-    for (int j = i + 2; j <= n; ++j) {
-      const int j2 = j < n ? j + 1 : 1;
-      if (j2 == i) continue;  // adjacent through the closing side
-      double x, y;
-      if (IntersezioneSegmenti({X[at(i)], X[at(i2)]}, {Y[at(i)], Y[at(i2)]}, {X[at(j)], X[at(j2)]},
-                               {Y[at(j)], Y[at(j2)]}, x, y, false, ctx))
-        return true;
-    }
-  }
-  return false;
-}
-
-}  // namespace
-
-bool OffsetPerPuntoPoligonale(const Coordinate& X, const Coordinate& Y, Coordinate& Xoff, Coordinate& Yoff, int n,
-                              double x, double y, const ContestoGeometrico& ctx) {
-  if (ctx.ZeroMaxDimen == 0) ctx.msg().information(ctx.msg().traduci("Voro", "Impostare ZeroMaxDimen"));
-  if (n < 3) return false;
-  int nearest = 1;
-  double best = distanzaSegmento(X, Y, n, 1, x, y);
-  for (int i = 2; i <= n; ++i) {
-    const double d = distanzaSegmento(X, Y, n, i, x, y);
-    if (d < best) best = d, nearest = i;
-  }
-  for (int t = 0; t < n; ++t) {
-    const int side = (nearest - 1 + t) % n + 1;
-    const double d = distanzaLato(X, Y, n, side, x, y);
-    Coordinate Xo, Yo;
-    if (!spostaLati(X, Y, n, d, Xo, Yo)) continue;
-    const int next = side < n ? side + 1 : 1;
-    if (!PuntoSuSegmento({Xo[at(side)], Xo[at(next)]}, {Yo[at(side)], Yo[at(next)]}, x, y)) continue;
-    if (latiIncrociati(Xo, Yo, n, ctx)) continue;
-    Xoff = std::move(Xo);
-    Yoff = std::move(Yo);
-    return true;
-  }
-  return false;
-}
-
-void InserisciInVettore(Coordinate& V, int& n, double value, int position) {
-  V.resize(static_cast<std::size_t>(n));
-  V.insert(V.begin() + (position - 1), value);
-  ++n;
 }
 
 void IntersezioniRettaPoligonale(double a, double b, double c, const Coordinate& X, const Coordinate& Y, int n,

@@ -1,5 +1,5 @@
 // Plane geometry: homogeneous points and lines, segments, local frames,
-// polar coordinates, extremes of arrays, signed areas and polylines.
+// polar coordinates, extremes of arrays and polylines.
 #pragma once
 
 #include <array>
@@ -24,8 +24,6 @@ bool NumeriUguali(double a, double b, double zero);
 
 // The two homogeneous points coincide within zero.
 bool PuntiCoincidenti(const Coppia& X, const Coppia& Y, const Coppia& W, double zero, Messages& msg);
-// The same with the figure's tolerance.
-bool PuntiCoincidenti(const Coppia& X, const Coppia& Y, const Coppia& W, const ContestoGeometrico& ctx);
 // Two plain points coincide within the figure's tolerance.
 bool PuntiCoincidentiXY(double x1, double y1, double x2, double y2, const ContestoGeometrico& ctx);
 
@@ -40,14 +38,8 @@ bool IntersezioneRette(double a1, double b1, double c1, double a2, double b2, do
 // Where a line meets a segment; false when it does not.
 bool IntersezioneRettaSegmento(double a, double b, double c, const Coppia& X, const Coppia& Y, double& x, double& y,
                                Messages& msg);
-// Where two segments meet; strict excludes their end points.
-bool IntersezioneSegmenti(const Coppia& X1, const Coppia& Y1, const Coppia& X2, const Coppia& Y2, double& x,
-                          double& y, bool strict, const ContestoGeometrico& ctx);
-// The point lies on the segment, ends included. Without `locale` the point is
-// known to lie on the segment's line and only its extent is tested.
-bool PuntoSuSegmento(const Coppia& X, const Coppia& Y, double x, double y, bool locale = false);
-// On the segment and at neither end point.
-bool PuntoInternoSegmento(const Coppia& X, const Coppia& Y, double x, double y, const ContestoGeometrico& ctx);
+// The point, known to lie on the segment's line, lies within its extent, ends included.
+bool PuntoSuSegmento(const Coppia& X, const Coppia& Y, double x, double y);
 
 // Matrices from the global frame to the frame at (x0, y0) rotated by angle, and back.
 void MatriciRiferimento(double x0, double y0, double angle, Matrice& M, Matrice& Minv);
@@ -61,12 +53,6 @@ void TrasformaRetta(double a, double b, double c, const Matrice& M, double& aOut
 
 // Polar coordinates: the angle lies in (-pi/2, 3 pi/2].
 void CoordinatePolari(double x, double y, double& r, double& angle);
-inline void CoordinateCartesiane(double r, double angle, double& x, double& y) {
-  x = r * std::cos(angle);
-  y = r * std::sin(angle);
-}
-// Points 1..n rotated in place about (xc, yc).
-void RuotaPunti(int n, Coordinate& X, Coordinate& Y, double xc, double yc, double angle);
 inline double Distanza(double x1, double y1, double x2, double y2) {
   return std::sqrt((x1 - x2) * (x1 - x2) + (y1 - y2) * (y1 - y2));
 }
@@ -113,27 +99,12 @@ double MassimoVettore(const Array1<T>& V) {
   return vmax;
 }
 
-// Signed area of the closed polyline (positive counter-clockwise); returns
-// whether it is non-negative.
-bool AreaPoligonale(int n, const Coordinate& X, const Coordinate& Y, double* area = nullptr);
-
 // The corners of an axis-parallel rectangle, a fifth equal to the first when the arrays hold five.
 void RettangoloPunti(double x1, double y1, double x2, double y2, Coordinate& X, Coordinate& Y);
-
-// The polyline without its first k points; a negative k is refused with a message.
-void TogliePuntiInizialiDaPoligonale(const Coordinate& X, const Coordinate& Y, int n, Coordinate& Xout,
-                                     Coordinate& Yout, int& nOut, int k, Messages& msg);
 
 // Where the line meets the circle; the same point twice for a tangent.
 bool IntersezioneRettaCerchio(double xc, double yc, double r, double a, double b, double c, double& x1, double& y1,
                               double& x2, double& y2);
-
-// The closed polyline moved parallel to itself so that one side passes through (x, y).
-bool OffsetPerPuntoPoligonale(const Coordinate& X, const Coordinate& Y, Coordinate& Xoff, Coordinate& Yoff, int n,
-                              double x, double y, const ContestoGeometrico& ctx);
-
-// V grown by one element with value at position (1-based), the later elements moved up.
-void InserisciInVettore(Coordinate& V, int& n, double value, int position);
 
 // The points where the closed polyline meets the line, with the side (1-based)
 // of each; with `rimossi` given, coincident points are reduced to one and

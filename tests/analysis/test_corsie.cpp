@@ -143,11 +143,12 @@ TEST(Corsie, EveryLaneIsThePlainMeritOrItsFaultAndOnlyWorsePointsAreDropped) {
 }
 
 // A shear stress that might overflow leaves the point to the plain procedures
-// on private voussoirs, which give the same merit.
+// on private voussoirs, which give the same merit, by stresses or by distances.
 TEST(Corsie, PointsLeftToThePlainProceduresGetTheSameMerit) {
   for (int seme = 0; seme < 12; ++seme) {
+    const bool distanze = seme % 2;
     DatiProgetto d = prova::ProgettoCasuale(static_cast<std::uint64_t>(seme) + 3300);
-    d.OttimizzaEccentricita = false;
+    d.OttimizzaEccentricita = distanze;
     std::optional<Banco> b;
     try {
       b.emplace(d, 4);
@@ -162,7 +163,7 @@ TEST(Corsie, PointsLeftToThePlainProceduresGetTheSameMerit) {
     const ModelloArco& m = b->caso.modello;
     const double bPrima = m.nConciPareteSinistra > 0 ? m.ConciPareteSinistra(m.nConciPareteSinistra).bSez
                                                      : static_cast<double>(b->caso.dati.Larghezza);
-    ValutatorePunto valutatore(m, bPrima, c.sinA, c.cosA, false);
+    ValutatorePunto valutatore(m, bPrima, c.sinA, c.cosA, distanze);
     int rivisti = 0;
     const int totale = b->n() * b->n() * b->n();
     for (int indice = 0; indice < totale; indice += kCorsie) {
@@ -174,7 +175,9 @@ TEST(Corsie, PointsLeftToThePlainProceduresGetTheSameMerit) {
           EXPECT_FALSE(atteso.has_value());
           continue;
         }
-        ASSERT_EQ(esiti.stato[l], DaRivedere);
+        // The lanes leave every point to them by stresses; by distances, which
+        // need no shear, the plain procedures are asked all the same.
+        if (!distanze) ASSERT_EQ(esiti.stato[l], DaRivedere);
         ++rivisti;
         const auto F = valutatore.valuta(p.e1[l], {p.x1[l], p.x2[l], p.x3[l]}, {p.y1[l], p.y2[l], p.y3[l]},
                                          p.M2v[l], p.M2h[l], p.M3v[l], p.M3h[l]);

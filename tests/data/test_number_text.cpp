@@ -51,6 +51,7 @@ TEST(Cp1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
   EXPECT_EQ(utf8ToCp1252("\xCE\xB3"), "?");      // Greek gamma
   EXPECT_EQ(utf8ToCp1252("\xF0\x9F\x98\x80"), "?");  // an emoji
   EXPECT_EQ(utf8ToCp1252("a\xFFz"), "a?z");       // invalid UTF-8
+  EXPECT_EQ(utf8ToCp1252("a\x80z"), "a?z");       // a continuation byte alone
   EXPECT_EQ(cp1252Code(","), 44);
   EXPECT_EQ(cp1252Code("\xC2\xA0"), 0xA0);        // no-break space
   EXPECT_EQ(cp1252Code("\xE2\x80\xAF"), -1);      // narrow no-break space

@@ -217,7 +217,6 @@ TEST(ProjectFile, SegmentCountBelowOneFailsWithoutACrash) {
   DatiProgetto d;
   RecordingMessages m;
   EXPECT_EQ(readInto(bytes, d, m), err::SubscriptOutOfRange);
-  EXPECT_EQ(errorDescription(err::SubscriptOutOfRange), "Subscript out of range");
   EXPECT_EQ(d.nVori, 0);
 }
 
@@ -240,7 +239,9 @@ TEST(ProjectFile, UnknownModeDoesNothing) {
   EXPECT_TRUE(f.contenuto().empty());
 }
 
-TEST(ProjectFile, TitlesAreStoredInTheWindowsCodePage) {
+// A title is stored in the Windows code page; its quotes and line breaks,
+// which would end the field, become typographic quotes and blanks.
+TEST(ProjectFile, TitlesAreStoredInTheWindowsCodePageWithoutBreakingTheirField) {
   DatiProgetto d = ringProject();
   d.Titolo = "Città – ponte € 1";
   std::string bytes = written(d);
@@ -249,14 +250,9 @@ TEST(ProjectFile, TitlesAreStoredInTheWindowsCodePage) {
   RecordingMessages m;
   ASSERT_EQ(readInto(bytes, back, m), 0);
   EXPECT_EQ(back.Titolo, d.Titolo);
-}
 
-TEST(ProjectFile, QuotesInATitleBecomeTypographicQuotes) {
-  DatiProgetto d = ringProject();
   d.Titolo = "Ponte \"Vecchio\"\r\nsul fiume";
-  std::string bytes = written(d);
-  DatiProgetto back;
-  RecordingMessages m;
+  bytes = written(d);
   ASSERT_EQ(readInto(bytes, back, m), 0);
   EXPECT_EQ(back.Titolo, "Ponte \xE2\x80\x9CVecchio\xE2\x80\x9D  sul fiume");
   EXPECT_EQ(back.LuceAnello, 10.0f);  // the following fields did not shift

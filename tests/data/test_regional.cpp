@@ -188,8 +188,10 @@ TEST(Regional, PlainTextOfAValueUsesTheRegionalSeparator) {
 }
 
 TEST(Regional, OddInputStaysSafe) {
-  // A multi-byte grouping symbol is removed whole, never split into bad UTF-8.
+  // A multi-byte grouping symbol is removed whole, never split into bad UTF-8:
+  // the no-break space, and the narrow one of French and Swiss settings.
   EXPECT_EQ(EliminaCarattere("1\xC2\xA0" "234", 1), "1234");
+  EXPECT_EQ(EliminaCarattere("1\xE2\x80\xAF" "234,5", 1), "1234,5");
   EXPECT_EQ(EliminaCarattere("12", 5), "12");
   EXPECT_EQ(Regional(",", "\xC2\xA0").ValInternazionale("1\xC2\xA0" "234,5"), 1234.5);
   // A typed number beyond the Double range reads as the largest finite one.

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <unistd.h>
 
+#include "data/CampiScalari.h"
+#include "data/Impronte.h"
 #include "data/LetturaCaselle.h"
 #include "data/ProjectFile.h"
 #include "data/ValoriFisici.h"
@@ -228,6 +230,33 @@ TEST(LetturaCaselle, EveryOtherTextIsAMessageNamingTheBox) {
     EXPECT_FALSE(LeggiCasella(c.r, c.testo, c.variabile, c.tipo, e)) << c.testo;
     if (c.messaggio) EXPECT_EQ(e, c.messaggio);
     else EXPECT_EQ(e.rfind(NomeGrandezza(c.variabile) + ": ", 0), 0u) << e;
+  }
+}
+
+// The command line's --set: a count in any of its spellings, the Booleans'
+// words, no friction; a value the variable cannot hold is named and changes
+// nothing.
+TEST(ImpostaCampo, SetsAVariableByNameOrNamesWhatItRefuses) {
+  DatiProgetto d = Anello();
+  std::string e;
+  for (const char* nome : {"nConciSpinta(1)", "nConciSpinta[1]", "nConciSpinta1"}) {
+    d.nConciSpinta[1] = 0;
+    EXPECT_TRUE(ImpostaCampo(d, nome, "32767", e)) << nome << ": " << e;
+    EXPECT_EQ(d.nConciSpinta[1], 32767) << nome;
+  }
+  EXPECT_TRUE(ImpostaCampo(d, "SpintaPassiva", "#TRUE#", e));
+  EXPECT_TRUE(d.SpintaPassiva);
+  EXPECT_TRUE(ImpostaCampo(d, "Attrito", "none", e));
+  EXPECT_FALSE(d.Attrito);
+  const std::string prima = TestoProgetto(d);
+  const std::pair<const char*, const char*> rifiutati[] = {
+      {"nDivisioni", "32768"}, {"nDivisioni", "-32769"}, {"nDivisioni", "2.5"}, {"SpintaPassiva", "forse"},
+      {"qCarico", "1e39"},     {"qCarico", " 5"},        {"Attrito", "-1"},     {"nConciSpinta2", "1"}};
+  for (const auto& [nome, valore] : rifiutati) {
+    e.clear();
+    EXPECT_FALSE(ImpostaCampo(d, nome, valore, e)) << nome << "=" << valore;
+    EXPECT_NE(e.find(nome), std::string::npos) << e;
+    EXPECT_EQ(TestoProgetto(d), prima) << nome << "=" << valore;
   }
 }
 

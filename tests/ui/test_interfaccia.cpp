@@ -1,8 +1,7 @@
 // The habits of a desktop program: New starts afresh, the report and the
 // Safety window never mix old and new data, results stay while their data
-// do, a stopped search says so wherever its results are shown, an opened
-// project can be solved at once, menus open menus and every command has its
-// shortcut, windows open at a size where everything can be read.
+// do, menus open menus and every command has its shortcut, windows open at a
+// size where everything can be read.
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -13,17 +12,16 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QStatusBar>
 #include <QTableWidget>
 #include <QMdiArea>
 #include <QTest>
 
 #include "Banco.h"
+#include "Sicurezza.h"
 #include "data/Impronte.h"
 #include "ui/FinestraPlot.h"
 #include "ui/FinestraSicurezza.h"
 #include "ui/FormCarichi.h"
-#include "ui/FormOpzioni.h"
 #include "ui/FormRisultati.h"
 
 using namespace voro;
@@ -31,16 +29,6 @@ using namespace voro::ui;
 using namespace voro::ui::test;
 
 namespace {
-
-// Assess, and wait for the Safety window to finish.
-FinestraSicurezza* Valuta(Banco& b) {
-  b.finestra->azione("mnuAssess")->trigger();
-  FinestraSicurezza* f = b.finestra->finestraSicurezza();
-  if (!f) return nullptr;
-  QSignalSpy fine(f, &FinestraSicurezza::concluso);
-  if (!f->inCorso() && fine.isEmpty()) return f;
-  return fine.wait(60000) ? f : nullptr;
-}
 
 // The letters a window's buttons and a menu bar's titles take with Alt.
 QChar Mnemonico(const QString& testo) {
@@ -54,10 +42,8 @@ class TestInterfaccia : public QObject {
   Q_OBJECT
  private slots:
   void nuovoDopoScartaParteDaiValoriIniziali();
-  void progettoApertoSiRisolveSubito();
   void risultatiRestanoFinoAlCambioDeiDati();
   void rapportoLeggeIFormAperti();
-  void ricercaInterrottaDettaOvunque();
   void menuApronoMenuEComandiConScorciatoia();
   void apriPartiDallaCartellaDeiProgetti();
   void finestraSicurezzaLeggibile();
@@ -78,19 +64,6 @@ void TestInterfaccia::nuovoDopoScartaParteDaiValoriIniziali() {
   QCOMPARE(TestoProgetto(b.s().dati), iniziale);
   QCOMPARE(b.finestra->Didascalia(), kCaption);
   QVERIFY(!b.finestra->Modificato());
-}
-
-void TestInterfaccia::progettoApertoSiRisolveSubito() {
-  Banco b;
-  b.avvia({b.esempio("ponte-stradale.vro")});
-  // No Next needed: the file's geometry builds.
-  for (const char* n : {"mnuSolve", "mnuAssess", "mnuReport", "mnuDataItem1", "mnuDataItem2"})
-    QVERIFY2(b.finestra->azione(n)->isEnabled(), n);
-  QVERIFY(!b.finestra->Modificato());
-  QVERIFY(b.messaggi.empty());
-  QVERIFY(b.risolvi());
-  QVERIFY(Valuta(b));
-  QVERIFY(b.messaggi.empty());
 }
 
 void TestInterfaccia::risultatiRestanoFinoAlCambioDeiDati() {
@@ -159,39 +132,6 @@ void TestInterfaccia::rapportoLeggeIFormAperti() {
   b.finestra->azione("mnuFileEsportaRapporto")->trigger();
   QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
   QVERIFY(!QFile::exists(rifiutato));
-}
-
-void TestInterfaccia::ricercaInterrottaDettaOvunque() {
-  Banco b;
-  b.avvia({b.esempio("ponte-stradale.vro")});
-  b.finestra->MostraOpzioni();
-  FormOpzioni* o = b.finestra->formOpzioni();
-  o->CheckOttimizzaCerniere->setChecked(true);
-  o->txtOttimizz->setText("1000");
-  QSignalSpy fine(b.finestra.get(), &FinestraPrincipale::calcoloConcluso);
-  o->SolveButton->click();
-  QTRY_VERIFY_WITH_TIMEOUT(o->lblStep->isVisible() && !o->lblStep->text().isEmpty(), 30000);
-  o->cmdStop->click();
-  QVERIFY(fine.wait(30000));
-  QVERIFY(b.s().risultati.RicercaInterrotta);
-  b.finestra->statusBar()->clearMessage();
-  // The plot and the report window say so, and how fine the grid was.
-  QVERIFY(b.finestra->finestraPlot()->windowTitle().contains("stopped"));
-  b.finestra->MostraRisultati();
-  FormRisultati* r = b.finestra->formRisultati();
-  QVERIFY(r->lblInterrotta->isVisible());
-  QVERIFY(r->lblInterrotta->text().contains("stopped"));
-  QVERIFY(r->lblInterrotta->text().contains("mm"));
-  // So does the exported report.
-  const QString file = b.utente.filePath("fermato.html");
-  b.dialoghi.nomi << file;
-  b.finestra->azione("mnuFileEsportaRapporto")->trigger();
-  QVERIFY(QString::fromUtf8(Contenuto(file)).contains("The search was stopped before its end"));
-  // A full solution afterwards takes the mark away.
-  o->txtOttimizz->setText("4");
-  o->SolveButton->click();
-  QVERIFY(fine.wait(30000));
-  QVERIFY(!b.finestra->finestraPlot()->windowTitle().contains("stopped"));
 }
 
 void TestInterfaccia::menuApronoMenuEComandiConScorciatoia() {

@@ -169,28 +169,26 @@ QStringList Giro(Banco& b) {
 class TestLingue : public QObject {
   Q_OBJECT
  private slots:
-  void italiano();
-  void inglese();
+  void ogniTestoNellaLingua_data();
+  void ogniTestoNellaLingua();
   void cambioSenzaRiavvio();
   void messaggiDelCalcolo();
 };
 
-void TestLingue::italiano() {
-  Banco b("ITA");
+void TestLingue::ogniTestoNellaLingua_data() {
+  QTest::addColumn<bool>("italiano");
+  QTest::newRow("ITA") << true;
+  QTest::newRow("ENG") << false;
+}
+
+void TestLingue::ogniTestoNellaLingua() {
+  QFETCH(bool, italiano);
+  Banco b(italiano ? "ITA" : "ENG");
   const QStringList testi = Giro(b);
   QVERIFY(testi.size() > 150);
   QVERIFY(b.messaggi.entries().size() >= 4);
   if (qEnvironmentVariableIsSet("VORO_TESTI")) qDebug().noquote() << testi.join("\n");
-  const QStringList fuori = Estranei(testi, true);
-  QVERIFY2(fuori.isEmpty(), qPrintable(fuori.join("\n")));
-}
-
-void TestLingue::inglese() {
-  Banco b("ENG");
-  const QStringList testi = Giro(b);
-  QVERIFY(testi.size() > 150);
-  QVERIFY(b.messaggi.entries().size() >= 4);
-  const QStringList fuori = Estranei(testi, false);
+  const QStringList fuori = Estranei(testi, italiano);
   QVERIFY2(fuori.isEmpty(), qPrintable(fuori.join("\n")));
 }
 

@@ -5,32 +5,21 @@
 #include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTest>
 #include <QXmlStreamReader>
 
 #include "Banco.h"
+#include "Sicurezza.h"
 #include "report/NumeriRapporto.h"
 #include "ui/FinestraSicurezza.h"
 #include "ui/FormInfo.h"
 #include "ui/FormGeometria.h"
-#include "ui/FormOpzioni.h"
 
 using namespace voro;
 using namespace voro::ui;
 using namespace voro::ui::test;
 
 namespace {
-
-// Geometry Next, then Solve from the options form; true when solved.
-bool Risolvi(Banco& b) {
-  b.finestra->formGeometria()->cbPltGeom->click();
-  b.finestra->MostraOpzioni();
-  QSignalSpy fine(b.finestra.get(), &FinestraPrincipale::calcoloConcluso);
-  b.finestra->formOpzioni()->SolveButton->click();
-  if (!fine.wait(120000)) return false;
-  return fine.at(0).at(0).toBool();
-}
 
 // File > Output File (TXT) into the user's folder; the text written.
 QString Testo(Banco& b, const QString& nome = "rapporto.txt") {
@@ -46,17 +35,6 @@ QString VersioneDelProgetto() {
   return QRegularExpression(R"(project\(Voro VERSION (\d+\.\d+\.\d+))").match(cmake).captured(1);
 }
 
-// Assess from the menu on the solved project; the Safety window once it has
-// finished, none when it did not open or did not finish within a minute.
-FinestraSicurezza* ValutaDalMenu(Banco& b) {
-  b.finestra->azione("mnuAssess")->trigger();
-  FinestraSicurezza* f = b.finestra->finestraSicurezza();
-  if (!f) return nullptr;
-  QSignalSpy fine(f, &FinestraSicurezza::concluso);
-  if (f->inCorso() && !fine.wait(60000)) return nullptr;
-  return f;
-}
-
 }  // namespace
 
 class TestRapporto : public QObject {
@@ -69,7 +47,6 @@ class TestRapporto : public QObject {
   void risultatiDiAltriDati();
   void calcoloFallito();
   void senzaGeometria();
-  void conLaValutazione();
   void ilVeicoloNelRapporto();
   void versioneDelProgetto();
   void cartellaNonScrivibile();
@@ -78,7 +55,7 @@ class TestRapporto : public QObject {
 void TestRapporto::testoConINumeriRegionali() {
   Banco b;
   b.avvia({b.esempio("ponte-stradale.vro")});
-  QVERIFY(Risolvi(b));
+  QVERIFY(b.risolvi());
   const QString testo = Testo(b);
   // The save dialog proposes the project's name with the text extension.
   QCOMPARE(b.dialoghi.richieste.back().proposto, QString("ponte-stradale.txt"));
@@ -99,7 +76,7 @@ void TestRapporto::testoConINumeriRegionali() {
 void TestRapporto::esportaPdfEHtml() {
   Banco b;
   b.avvia({b.esempio("volta-semicircolare.vro")});
-  QVERIFY(Risolvi(b));
+  QVERIFY(b.risolvi());
   const QString pdf = b.utente.filePath("rapporto.pdf"), html = b.utente.filePath("rapporto.html");
   b.dialoghi.nomi << pdf << html << b.utente.filePath("senza-estensione");
   for (int i = 0; i < 3; ++i) b.finestra->azione("mnuFileEsportaRapporto")->trigger();
@@ -123,7 +100,7 @@ void TestRapporto::esportaPdfEHtml() {
 void TestRapporto::stampaConAnteprima() {
   Banco b;
   b.avvia({b.esempio("arco-ribassato-spinta.vro")});
-  QVERIFY(Risolvi(b));
+  QVERIFY(b.risolvi());
   // Cancelled in the print dialog: nothing printed, nothing said.
   b.finestra->azione("mnuFileItem4")->trigger();
   QCOMPARE(b.dialoghi.anteprime, 1);
@@ -141,7 +118,7 @@ void TestRapporto::stampaConAnteprima() {
 void TestRapporto::risultatiDiAltriDati() {
   Banco b;
   b.avvia({b.esempio("ponte-stradale.vro")});
-  QVERIFY(Risolvi(b));
+  QVERIFY(b.risolvi());
   QVERIFY(Testo(b).contains("Passive pressure resultants"));
   // The loads form read with another load: the results belong to the old one.
   const Single q = b.s().dati.qCarico;
@@ -159,13 +136,27 @@ void TestRapporto::risultatiDiAltriDati() {
   b.s().dati.Titolo = "Ponte sul Serio";
   b.finestra->DatiCambiati();
   QVERIFY(Testo(b, "resistenza.txt").contains("Passive pressure resultants"));
+  QVERIFY(!Testo(b, "non-valutato.txt").contains("Safety assessment"));
+
+  // Assess: a finished assessment goes into the report, with its figures.
+  FinestraSicurezza* f = Valuta(b);
+  QVERIFY(f && f->valutata());
+  const QString valutato = Testo(b, "valutato.txt");
+  QVERIFY(valutato.contains("Safety assessment"));
+  const NumeriRapporto num(b.s().regional);
+  QVERIFY(valutato.contains(QString::fromStdString(num.fattore(*f->risultati().fattoreGeometrico))));
+  QVERIFY(valutato.contains("Live-load factor against the position of the strip load"));
+  // Another fill: the assessment no longer belongs to the data.
+  b.s().dati.hRiempimento += 0.1f;
+  b.finestra->DatiCambiati();
+  QVERIFY(!Testo(b, "dopo.txt").contains("Safety assessment"));
 }
 
 void TestRapporto::calcoloFallito() {
   Banco b;
   b.avvia({SorgenteVoro() + "/tests/cli/reference/f02_ndivisioni_zero.vro"});
   b.messaggi.clear();
-  QVERIFY(!Risolvi(b));
+  QVERIFY(!b.risolvi());
   const QString testo = Testo(b);
   QVERIFY2(testo.contains("No results: the calculation failed: " + b.finestra->ultimoErrore()), qPrintable(testo));
   QVERIFY(testo.contains("Span") && testo.contains("Steps of the search"));
@@ -185,27 +176,6 @@ void TestRapporto::senzaGeometria() {
   QVERIFY(b.messaggi.empty());
 }
 
-void TestRapporto::conLaValutazione() {
-  Banco b;
-  b.avvia({b.esempio("ponte-stradale.vro")});
-  QVERIFY(Risolvi(b));
-  QVERIFY(!Testo(b).contains("Safety assessment"));
-  // Assess: a finished assessment goes into the report, with its figures.
-  FinestraSicurezza* f = ValutaDalMenu(b);
-  QVERIFY(f && f->valutata());
-  const QString testo = Testo(b, "valutato.txt");
-  QVERIFY(testo.contains("Safety assessment"));
-  const NumeriRapporto num(b.s().regional);
-  QVERIFY(testo.contains(QString::fromStdString(num.fattore(*f->risultati().fattoreGeometrico))));
-  QVERIFY(testo.contains("Live-load factor against the position of the strip load"));
-  // Another fill: the assessment and the solution no longer belong to the data.
-  b.s().dati.hRiempimento += 0.1f;
-  b.finestra->DatiCambiati();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QVERIFY(!b.finestra->finestraSicurezza());
-  QVERIFY(!Testo(b, "dopo.txt").contains("Safety assessment"));
-}
-
 // The report of the road bridge assessed with LM1 tandem has the vehicle's
 // section, as voro-cli's: its axles, b_e, the loads at collapse and the
 // hinges, the crushing ones said so; not only the conclusions' name.
@@ -214,8 +184,8 @@ void TestRapporto::ilVeicoloNelRapporto() {
   b.avvia({b.esempio("ponte-stradale.vro")});
   b.s().dati.VeicoloCarico = Veicolo{"LM1 tandem", {{300, 0, 0.4f}, {300, 1.2f, 0.4f}}, 2, 0.4f};
   b.s().dati.ResistenzaAnello = 5;
-  QVERIFY(Risolvi(b));
-  FinestraSicurezza* f = ValutaDalMenu(b);
+  QVERIFY(b.risolvi());
+  FinestraSicurezza* f = Valuta(b);
   QVERIFY(f && f->valutata());
   const QString testo = Testo(b, "veicolo.txt");
   QVERIFY2(testo.contains("Vehicle: LM1 tandem"), qPrintable(testo));
@@ -250,7 +220,7 @@ void TestRapporto::versioneDelProgetto() {
 void TestRapporto::cartellaNonScrivibile() {
   Banco b;
   b.avvia({b.esempio("ponte-stradale.vro")});
-  QVERIFY(Risolvi(b));
+  QVERIFY(b.risolvi());
   // A folder that does not exist: the reason is said, no file is left.
   const QString pdf = b.utente.filePath("manca/rapporto.pdf");
   b.dialoghi.nomi << pdf;

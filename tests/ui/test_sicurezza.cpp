@@ -55,7 +55,6 @@ class TestSicurezza : public QObject {
   void mostraIValoriDelNucleo();
   void disegnaMeccanismoESpostamento();
   void posizioniEPericoloLeggibili();
-  void siChiudeQuandoCambiaIlProgetto();
   void stopEGeometriaSbagliata();
   void risultatiVecchiNonRestanoValidi();
   void veicoloEIpotesiNellaTabella();
@@ -154,28 +153,6 @@ void TestSicurezza::posizioniEPericoloLeggibili() {
       QCOMPARE(f->tabella->item(i, 1)->foreground().color(), QColor(0xc0, 0, 0));
 }
 
-void TestSicurezza::siChiudeQuandoCambiaIlProgetto() {
-  Banco b;
-  b.avvia({b.esempio("ponte-stradale.vro")});
-  QPointer<FinestraSicurezza> f = Valuta(b);
-  QVERIFY(f);
-  // The geometry read again unchanged: the figures still belong to it.
-  b.finestra->MostraGeometria();
-  b.finestra->formGeometria()->cbPltGeom->click();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QVERIFY(f);
-  // A thicker fill: they no longer do, solved or not.
-  b.s().dati.hRiempimento += 0.1f;
-  b.finestra->DatiCambiati();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QVERIFY(!f);
-  f = Valuta(b);
-  QVERIFY(f);
-  b.finestra->FileNuovo();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QVERIFY(!f);
-}
-
 void TestSicurezza::stopEGeometriaSbagliata() {
   Banco b;
   b.avvia({b.esempio("volta-semicircolare.vro")});
@@ -201,13 +178,19 @@ void TestSicurezza::stopEGeometriaSbagliata() {
   QVERIFY(b.messaggi.entries().back().text.rfind("Error: Check Geometry", 0) == 0);
 }
 
-// Figures that no longer match the data are closed or marked stale with the
-// vehicle's slider stopped; the masonry's strength and the title block do not
-// expire the three-hinge results, which never read them.
+// Figures that no longer match the data (another geometry, New) are closed
+// or marked stale with the vehicle's slider stopped; the masonry's strength
+// and the title block do not expire the three-hinge results, which never
+// read them.
 void TestSicurezza::risultatiVecchiNonRestanoValidi() {
   Banco b;
   b.avvia({b.esempio("ponte-stradale.vro")});
   QPointer<FinestraSicurezza> f = Valuta(b);
+  QVERIFY(f);
+  // The geometry read again unchanged: the figures still belong to it.
+  b.finestra->MostraGeometria();
+  b.finestra->formGeometria()->cbPltGeom->click();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QVERIFY(f);
   const QString titolo = f->windowTitle();
   // A thickness typed and not yet read: the figures are marked, the window stays.
@@ -235,6 +218,12 @@ void TestSicurezza::risultatiVecchiNonRestanoValidi() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QVERIFY(!f);
   QVERIFY(b.finestra->RisultatiValidi());
+  // New closes them too.
+  f = Valuta(b);
+  QVERIFY(f);
+  b.finestra->FileNuovo();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QVERIFY(!f);
 }
 
 // The road bridge with LM1 tandem 1:2, fc 5 and friction 0.6: the status

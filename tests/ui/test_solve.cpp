@@ -2,6 +2,7 @@
 // search runs without freezing the window and stops on request, the used
 // eccentricities become start values, and the results plot follows the View
 // flags.
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -189,14 +190,27 @@ void TestSolve::stopDuranteLaRicerca() {
   QVERIFY(!o->lblStima->isVisible());
   QCOMPARE(b.finestra->finestraPlot()->PlottaGeometria(), 0);
   QCOMPARE(b.s().dati.nDivisioni, Integer(1000));
-  // The status bar says the search was stopped, not that it solved.
+  // The status bar says the search was stopped, not that it solved; so do
+  // the plot, the report window with how fine the grid was, and the
+  // exported report.
   QCOMPARE(b.finestra->statusBar()->currentMessage(),
            QString("Search stopped: the results are those of the best point found so far"));
-  // A full solution afterwards says Solved again.
+  QVERIFY(b.finestra->finestraPlot()->windowTitle().contains("stopped"));
+  b.finestra->MostraRisultati();
+  FormRisultati* rapporto = b.finestra->formRisultati();
+  QVERIFY(rapporto->lblInterrotta->isVisible());
+  QVERIFY(rapporto->lblInterrotta->text().contains("stopped"));
+  QVERIFY(rapporto->lblInterrotta->text().contains("mm"));
+  const QString file = b.utente.filePath("fermato.html");
+  b.dialoghi.nomi << file;
+  b.finestra->azione("mnuFileEsportaRapporto")->trigger();
+  QVERIFY(QString::fromUtf8(Contenuto(file)).contains("The search was stopped before its end"));
+  // A full solution afterwards says Solved again and takes the marks away.
   o->txtOttimizz->setText("10");
   o->SolveButton->click();
   QVERIFY(fine.wait(30000));
   QCOMPARE(b.finestra->statusBar()->currentMessage(), QString("Solved"));
+  QVERIFY(!b.finestra->finestraPlot()->windowTitle().contains("stopped"));
   QVERIFY(!b.s().risultati.RicercaInterrotta);
   QVERIFY(b.s().risultati.PrecisioneRicerca > 0);
 }
@@ -211,9 +225,16 @@ void TestSolve::valoriIniziali() {
   FormRisultati* f = b.finestra->formRisultati();
   QVERIFY(f->FrameRis[2]->isEnabled());
   const QString el = f->txtDati[9]->text(), ec = f->txtDati[10]->text(), er = f->txtDati[11]->text();
+  const Single chiave = b.s().dati.EccChiave;
   f->Command2->click();
   const Regional& reg = b.s().regional;
   QCOMPARE(b.s().dati.EccSinistra, Single(reg.ValInternazionale(el.toStdString()) / 1000));
+  // Copied start values are one step of Undo.
+  QAction* annulla = b.finestra->azione("mnuModificaAnnulla");
+  QCOMPARE(annulla->text(), QString("&Undo Start eccentricities"));
+  annulla->trigger();
+  QCOMPARE(b.s().dati.EccChiave, chiave);
+  f->Command2->click();
 
   // A value beyond a Single is refused and the start values stay.
   const std::string sx = f->txtDati[9]->text().toStdString();

@@ -72,7 +72,6 @@ class TestVeicolo : public QObject {
   void ilDialogoDiceCosaFa();
   void nomiNellaLinguaDelProgramma();
   void unVeicoloScrittoVaNellaLibreriaDellUtente();
-  void salvaTieneIlVeicolo();
   void ilCursoreMuoveIlVeicolo();
   void ilPlotDisegnaIlVeicolo();
 
@@ -226,25 +225,6 @@ void TestVeicolo::unVeicoloScrittoVaNellaLibreriaDellUtente() {
   QVERIFY(l.Trova("Tractor"));
   QCOMPARE(l.Trova("Tractor")->Assi[1].P, 90.0f);
   QFile::remove(QString::fromStdString(FileLibreriaUtente()));
-}
-
-void TestVeicolo::salvaTieneIlVeicolo() {
-  Banco b;
-  b.avvia({b.esempio("ponte-stradale.vro")});
-  b.s().dati.VeicoloCarico = Veicolo{"Mine", {{100, 0, 0.3f}, {50, 2, 0.3f}}, 1.8f, 0.3f};
-  b.s().dati.DiffusioneCarico = {RegolaDiffusione::Trenta, 0};
-  b.finestra->DatiCambiati();
-  const QString salvato = b.utente.path() + "/con-veicolo.vro";
-  b.dialoghi.nomi.push_back(salvato);
-  b.finestra->formGeometria()->LeggeDatiGeom();
-  b.finestra->FileSalvaConNome();
-  QVERIFY(QFile::exists(salvato));
-  DatiProgetto letto;
-  RecordingMessages m;
-  LeggiFileProgetto(salvato.toStdString(), letto, m);
-  QVERIFY(letto.VeicoloCarico);
-  QVERIFY(*letto.VeicoloCarico == *b.s().dati.VeicoloCarico);
-  QVERIFY(letto.DiffusioneCarico == b.s().dati.DiffusioneCarico);
 }
 
 void TestVeicolo::ilCursoreMuoveIlVeicolo() {
