@@ -65,10 +65,12 @@ void GraficoVeicolo::disegna() {
   g_.Testo(x0, yAsse, ht, reg_.traduci("Voro", "first axle x [m]"), 1, true);
   if (y1 >= 1) g_.Linea(x0, 1, x1, 1, 1);
 
-  // One curve for each direction, cut at the top of the chart.
+  // One curve for each direction, cut at the top of the chart; thick forward
+  // and thin backward, so that the two differ when printed in grey.
   for (const Verso v : {Verso::Avanti, Verso::Indietro}) {
+    const int spessore = v == Verso::Avanti ? 3 : 1;
     g_.ImpostaColore(v == Verso::Avanti ? 5 : 13);
-    g_.SpessoreLinea(2);
+    g_.SpessoreLinea(spessore);
     const PosizioneVeicolo* prima = nullptr;
     bool presente = false;
     for (const PosizioneVeicolo& p : pos) {
@@ -82,10 +84,15 @@ void GraficoVeicolo::disegna() {
       }
       prima = &p;
     }
-    g_.SpessoreLinea(1);
-    if (presente)
-      g_.Testo(v == Verso::Avanti ? x0 + wt : x0 + dx / 2, y1 + 3 * ht, ht,
+    if (presente) {
+      // The legend: a stroke of the curve's own line, then its direction.
+      const double xl = v == Verso::Avanti ? x0 + wt : x0 + dx / 2;
+      g_.Linea(xl, y1 + 2.5 * ht, xl + 4 * wt, y1 + 2.5 * ht, 1);
+      g_.SpessoreLinea(1);
+      g_.Testo(xl + 5 * wt, y1 + 3 * ht, ht,
                v == Verso::Avanti ? reg_.traduci("Voro", "forward") : reg_.traduci("Voro", "backward"), 1, true);
+    }
+    g_.SpessoreLinea(1);
   }
 
   if (r_.fattorePeggiore) {
