@@ -3379,6 +3379,10 @@ when |e| &lt;= s h/2.</translation>
         <source>vehicle &quot;%1&quot;</source>
         <translation>vehicle &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>Minimum thickness %1 m (thickness factor t/tmin %2, not Heyman&apos;s: finite strength or friction)</source>
+        <translation>Minimum thickness %1 m (thickness factor t/tmin %2, not Heyman&apos;s: finite strength or friction)</translation>
+    </message>
 </context>
 <context>
     <name>voro::ui::Aiuto</name>

@@ -2449,7 +2449,7 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
     </message>
     <message>
         <source>, depth ratio 1/s = %1</source>
-        <translation>, rapporto di altezza 1/s = %1</translation>
+        <translation>, rapporto fra le altezze 1/s = %1</translation>
     </message>
     <message>
         <source>Collapse thrust line: variable load x %1 (live-load factor, masonry of unlimited strength)</source>
@@ -3379,6 +3379,10 @@ giunto; sta nella frazione s quando |e| &lt;= s h/2.</translation>
     <message>
         <source>vehicle &quot;%1&quot;</source>
         <translation>veicolo &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Minimum thickness %1 m (thickness factor t/tmin %2, not Heyman&apos;s: finite strength or friction)</source>
+        <translation>Spessore minimo %1 m (rapporto di spessore t/tmin %2, non di Heyman: resistenza finita o attrito)</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,8 @@ void GraficoVeicolo::disegna() {
   g_.DefinisciFont(1, "Times", "Arial");
   g_.SelezionaFont(1);
   const double ht = y1 / 30, wt = dx / 80;
+  // A line of text: the surface's own where it has one, taller than ht on a screen.
+  const double hl = superficie_ ? std::max(ht, superficie_->AltezzaTesto("X")) : ht;
   auto numero = [this](double v) { return Spoglio(reg_.FormattaNumero(4, v)); };
 
   g_.SpessoreLinea(1);
@@ -49,19 +51,19 @@ void GraficoVeicolo::disegna() {
   for (double x = std::ceil(x0 / px) * px; x <= x1 + px / 1000; x += px) g_.Testo(x - wt, -ht / 2, ht, numero(x), 1, true);
   const std::string diffusione = r_.diffusione.regola == RegolaDiffusione::Nessuna ? reg_.traduci("Diffusione", "none")
                                                                                   : r_.diffusione.Testo();
-  g_.Testo(x0, y1 + 4.5 * ht, ht,
+  g_.Testo(x0, y1 + 3.9 * hl, ht,
            Componi(reg_.traduci("Voro", "Live-load factor against the position of %1 (spread %2)"),
                    {r_.veicolo.Nome, diffusione}),
            1, true);
   // The axes' titles: the factor's over its axis, the position's under the
   // tick labels at the left, the least factor's label beside it, where no
   // curve can run through it.
-  g_.Testo(x0 - 7 * wt, y1 + 1.5 * ht, ht, reg_.traduci("Voro", "live-load factor λ"), 1, true);
+  g_.Testo(x0 - 7 * wt, y1 + 1.3 * hl, ht, reg_.traduci("Voro", "live-load factor λ"), 1, true);
   if (lTutto > y1)
-    g_.Testo(x0 + dx / 2, y1 + 1.5 * ht, ht,
+    g_.Testo(x0 + dx / 2, y1 + 1.3 * hl, ht,
              Componi(reg_.traduci("Voro", "curves cut at the top: largest factor %1"), {TestoFattore(reg_, lTutto)}), 1,
              true);
-  const double yAsse = -std::max(2 * ht, ht / 2 + 1.2 * (superficie_ ? superficie_->AltezzaTesto("X") : ht));
+  const double yAsse = -std::max(2 * ht, ht / 2 + 1.2 * hl);
   g_.Testo(x0, yAsse, ht, reg_.traduci("Voro", "first axle x [m]"), 1, true);
   if (y1 >= 1) g_.Linea(x0, 1, x1, 1, 1);
 
@@ -87,9 +89,9 @@ void GraficoVeicolo::disegna() {
     if (presente) {
       // The legend: a stroke of the curve's own line, then its direction.
       const double xl = v == Verso::Avanti ? x0 + wt : x0 + dx / 2;
-      g_.Linea(xl, y1 + 2.5 * ht, xl + 4 * wt, y1 + 2.5 * ht, 1);
+      g_.Linea(xl, y1 + 2.6 * hl - hl / 2, xl + 4 * wt, y1 + 2.6 * hl - hl / 2, 1);
       g_.SpessoreLinea(1);
-      g_.Testo(xl + 5 * wt, y1 + 3 * ht, ht,
+      g_.Testo(xl + 5 * wt, y1 + 2.6 * hl, ht,
                v == Verso::Avanti ? reg_.traduci("Voro", "forward") : reg_.traduci("Voro", "backward"), 1, true);
     }
     g_.SpessoreLinea(1);

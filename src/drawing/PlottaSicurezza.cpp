@@ -227,7 +227,10 @@ std::vector<VoceLegenda> PlottaSicurezza::legenda() const {
                     ""});
   if (r_.spessoreMinimo)
     voci.push_back({S::Nessuno, 1,
-                    Componi(reg_.traduci("Voro", "Minimum thickness %1 m (geometric factor of safety t/tmin %2)"),
+                    Componi(!r_.resistenzaFinita && !r_.attrito
+                                ? reg_.traduci("Voro", "Minimum thickness %1 m (geometric factor of safety t/tmin %2)")
+                                : reg_.traduci("Voro", "Minimum thickness %1 m (thickness factor t/tmin %2, not Heyman's: "
+                                                       "finite strength or friction)"),
                             {TestoMetri(reg_, *r_.spessoreMinimo), TestoFattore(reg_, *r_.fattoreSpessore)}),
                     ""});
   return voci;

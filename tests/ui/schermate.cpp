@@ -407,6 +407,7 @@ void SicurezzaConVeicolo(const QString& cartella) {
     ApplicaNormativa(d.Normativa, BaseNormativa::Ntc2018);
     ApplicaLivello(d.Normativa, LivelloConoscenza::LC2);
     d.Normativa.coefficienti.gM = 2;
+    d.Normativa.gMDato = true;
     b.finestra->DatiCambiati();
     b.finestra->azione("mnuAssess")->trigger();
     if (FinestraSicurezza* s = b.finestra->finestraSicurezza()) {
