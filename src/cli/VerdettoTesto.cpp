@@ -87,7 +87,8 @@ void ScriviVerdetto(std::ostream& out, const ProgettoValutato& p) {
                      {fmtFattore(dec, *g.fattore, 3), combinazione(g.combinazione, l)})
           << "\n";
       for (const EsitoCombinazione& e : a.combinazioni)
-        if (&e != &g && e.fattore)
+        if (&e != &g && e.fattore &&
+            FattoriPermanenti(c, e.combinazione) != FattoriPermanenti(c, g.combinazione))
           out << "  "
               << Componi(l.traduci("Voro", "With %1: %2."),
                          {combinazione(e.combinazione, l), fmtFattore(dec, *e.fattore, 3)})

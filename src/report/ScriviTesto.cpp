@@ -72,7 +72,9 @@ void tabella(std::ostream& out, const Tabella& t) {
       if (!t.colonne[i].numerica && larghezze[i] > kColonnaMinima && (piu == larghezze.size() || larghezze[i] > larghezze[piu]))
         piu = i;
     if (piu == larghezze.size()) break;
-    larghezze[piu] = std::max(kColonnaMinima, larghezze[piu] - (totale() - kLarghezzaTabella));
+    // One column at a time, a character at a time: the widest columns of
+    // words end equally wide rather than one squeezed to its minimum.
+    --larghezze[piu];
   }
   auto riga = [&](const std::vector<std::string>& celle) {
     std::vector<std::vector<std::string>> pezzi;

@@ -260,8 +260,11 @@ void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) cons
                      : g.esito == EsitoCarico::Illimitato ? num.traduci("Rapporto", "no finite factor")
                                                           : num.traduci("Rapporto", "none")});
   t.righe.push_back({num.traduci("Rapporto", "Governing combination"), NomeEsteso(g.combinazione, a.coefficienti, num)});
+  // A combination whose factors are the governing one's is the same design
+  // project: it would only repeat the governing figures.
   for (const EsitoCombinazione& e : a.combinazioni)
-    if (&e != &g && e.fattore) {
+    if (&e != &g && e.fattore &&
+        FattoriPermanenti(a.coefficienti, e.combinazione) != FattoriPermanenti(a.coefficienti, g.combinazione)) {
       std::string dove = num.fattore(*e.fattore);
       if (e.governante)
         dove += "; " + voro::Componi(num.traduci("Rapporto", "x = %1 to %2 m"),
