@@ -118,7 +118,7 @@ void PlottaArco::disegna() {
     // edge one fifth of the arch's height below the base level.
     PlottaPianta(yB - d5 - std::max(d_.Larghezza, d_.LarghezzaChiave) / 2.0);
     if (Quote && m.ponte()) QuotaPonte(m, ModelliCampate(d_), reg_, g_, hTesto, yB, d5);
-    else if (Quote) QuotaArco(m, reg_, g_, hTesto, yB, d5);
+    else if (Quote) QuotaArco(m, d_, reg_, g_, hTesto, yB, d5);
     if (modo_ == 2) PlottaQ(qS, hTesto);
     if (veicolo) PlottaAssiVeicolo(hFreccia);
     if (PlottaGeometria == 0)

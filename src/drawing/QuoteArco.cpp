@@ -67,13 +67,45 @@ void Scala(const Regional& reg, Disegno& g, double h, double massimo, double xFi
   g.Testo(xFine + h / 2, yS + h / 2, h, reg.Formatta(lunghezza, lunghezza < 1 ? "0.0" : "0") + " m", 1, true);
 }
 
+// The slab over the fill at the crown; at the left springing the solid
+// backing's depth above the ring's end, the wall's protrusion beyond it, and
+// the level where the arch springs.
+void QuotaRinfianco(const ModelloArco& m, const DatiProgetto& d, const Regional& reg, Disegno& g, double h) {
+  const Concio& k = m.Conci(m.iChiave);
+  if (m.ySoletta > m.yRiempimento)
+    QuotaVerticale(g, k.x(3) + 6 * h, m.yRiempimento, m.ySoletta, h, Misura(reg, "h2", m.ySoletta - m.yRiempimento));
+  const double x1 = m.Vori(1).X1, y1 = m.Vori(1).Y1;
+  // Left of the wall, its label further left (about 0.6 h a character).
+  if (d.hRiempimentoSolido > 0) {
+    const double x = m.xMinStruttura - h, y2 = y1 + d.hRiempimentoSolido;
+    g.Linea(x, y1, x, y2, 1);
+    g.Linea(x - h / 2, y1, x + h / 2, y1, 1);
+    g.Linea(x - h / 2, y2, x + h / 2, y2, 1);
+    g.Testo(x - 8 * h, (y1 + y2) / 2 + h / 2, h, Misura(reg, "hw", d.hRiempimentoSolido), 1, true);
+  }
+  // Above the road at the left end, where nothing else is drawn.
+  if (d.SporgenzaParete > 0) {
+    const double y = m.ySoletta + 1.5 * h;
+    g.Linea(m.xMinStruttura, y, x1, y, 1);
+    g.Linea(m.xMinStruttura, y - h / 2, m.xMinStruttura, y + h / 2, 1);
+    g.Linea(x1, y - h / 2, x1, y + h / 2, 1);
+    g.Testo(x1 + h / 2, y + h / 2, h, Misura(reg, "dw", d.SporgenzaParete), 1, true);
+  }
+  // The level of the analysed springing, above the ring's end where the walls take voussoirs.
+  const double yImposta = m.Conci(1).y(1);
+  g.Linea(m.Conci(1).x(1) - h, yImposta, m.Conci(1).x(1) + h, yImposta, 1);
+  g.Testo(m.Conci(1).x(1) + 1.5 * h, yImposta + h / 2, h, Misura(reg, "y", yImposta), 1, true);
+}
+
 }  // namespace
 
-void QuotaArco(const ModelloArco& m, const Regional& reg, Disegno& g, double hTesto, double yBase, double spazio) {
+void QuotaArco(const ModelloArco& m, const DatiProgetto& d, const Regional& reg, Disegno& g, double hTesto,
+               double yBase, double spazio) {
   if (m.nConciTot < 1 || m.Vori.empty() || m.iChiave < 1) return;
   g.ImpostaColore(1);
   g.SpessoreLinea(1);
   QuotaAnello(m, reg, g, hTesto, yBase - spazio * 0.25, m.yRiempimento);
+  QuotaRinfianco(m, d, reg, g, hTesto);
   Scala(reg, g, hTesto, (m.Vori(m.Vori.size()).X3 - m.Vori(1).X1) / 4, m.xMaxStruttura, yBase - spazio * 0.7);
 }
 

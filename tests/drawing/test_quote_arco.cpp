@@ -30,7 +30,10 @@ struct Stampa {
 };
 
 TEST(QuoteArco, TheElevationCarriesSpanRiseThicknessFillAndAScale) {
-  Stampa p(prova::ponte(), 2);
+  DatiProgetto d = prova::ponte();
+  d.hRiempimentoSolido = 0.8f;
+  d.SporgenzaParete = 0.4f;
+  Stampa p(d, 2);
   p.plot.Quote = true;
   ASSERT_TRUE(p.disegna());
   EXPECT_TRUE(p.haTesto("L = 10.00 m"));
@@ -38,6 +41,13 @@ TEST(QuoteArco, TheElevationCarriesSpanRiseThicknessFillAndAScale) {
   EXPECT_TRUE(p.haTesto("t = 0.50 m"));
   EXPECT_TRUE(p.haTesto("h1 = 0.50 m"));
   EXPECT_TRUE(p.haTesto("2 m"));
+  // The slab, the backing, the wall and where the arch springs.
+  EXPECT_TRUE(p.haTesto("h2 = 0.20 m"));
+  EXPECT_TRUE(p.haTesto("hw = 0.80 m"));
+  EXPECT_TRUE(p.haTesto("dw = 0.40 m"));
+  const double y = p.caso.modello.Conci(1).y(1);
+  EXPECT_GT(y, 0);
+  EXPECT_TRUE(p.haTesto("y = " + p.reg.Formatta(y, "0.00") + " m"));
   // Without the option the screen's drawing stays as it was.
   Stampa schermo(prova::ponte(), 2);
   ASSERT_TRUE(schermo.disegna());
