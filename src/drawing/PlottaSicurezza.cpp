@@ -26,7 +26,7 @@ void PlottaSicurezza::cerniera(const LineaSpinte& l, const Cerniera& c, double r
 // A symbol in the colour of what the line stands for (a line, the two
 // hinges, or none), and its text.
 struct VoceLegenda {
-  enum class Simbolo { Nessuno, Linea, Cerniere };
+  enum class Simbolo { Nessuno, Linea, Cerniere, Schiacciamento };
   Simbolo simbolo = Simbolo::Nessuno;
   Long colore = 1;
   std::string testo;
@@ -160,6 +160,11 @@ void PlottaSicurezza::disegna() {
     if (v.simbolo == VoceLegenda::Simbolo::Linea) {
       g_.ImpostaColore(v.colore);
       g_.Linea(xs, yc, xs + 4 * r, yc, 1);
+    } else if (v.simbolo == VoceLegenda::Simbolo::Schiacciamento) {
+      // The crushing hinge as the arch shows it: a ring within a ring.
+      g_.ImpostaColore(colori_sicurezza::Intradosso);
+      g_.Cerchio(xs + 2 * r, yc, r, 1);
+      g_.Cerchio(xs + 2 * r, yc, 1.5 * r, 1);
     } else if (v.simbolo == VoceLegenda::Simbolo::Cerniere) {
       // The extrados hinge after the intrados one's text, however wide.
       const double largo = misura ? superficie_->LarghezzaTesto(v.testo) : (xMaxPlt - xMinPlt) / 3 - 6 * r;
@@ -206,7 +211,7 @@ std::vector<VoceLegenda> PlottaSicurezza::legenda() const {
     voci.push_back({S::Cerniere, 1, reg_.traduci("Voro", "hinge at the intrados"),
                     reg_.traduci("Voro", "hinge at the extrados")});
     if (!r_.giuntiSchiacciati.empty() || !r_.giuntiScorrevoli.empty())
-      voci.push_back({S::Nessuno, 1,
+      voci.push_back({S::Schiacciamento, 1,
                       reg_.traduci("Voro", "Double ring: the masonry crushes, the hinge at the stress block's edge; "
                                            "bar along a joint: it slides"),
                       ""});

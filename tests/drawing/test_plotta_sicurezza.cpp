@@ -102,6 +102,17 @@ TEST(PlottaSicurezza, TheLegendFitsASmallPanelWithoutOverlaps) {
   for (const auto& t : s.tratti)
     if (t.tipo == "testo" && !t.testo.empty()) testi.push_back({t.v[0], t.v[0] + s.LarghezzaTesto(t.testo), t.v[1]});
   ASSERT_GE(testi.size(), 6u);
+  // A double ring (two concentric circles, one half as wide again) for every
+  // crushing hinge of the mechanism, and one more: the legend's symbol.
+  ASSERT_FALSE(v.r.giuntiSchiacciati.empty());
+  const auto anelli = std::count_if(v.r.meccanismo.begin(), v.r.meccanismo.end(),
+                                    [](const Cerniera& c) { return c.tipo == TipoCerniera::Schiacciamento; });
+  long doppi = 0;
+  for (const auto& a : s.tratti)
+    for (const auto& b : s.tratti)
+      doppi += a.tipo == "cerchio" && b.tipo == "cerchio" && a.v[0] == b.v[0] && a.v[1] == b.v[1] &&
+               std::fabs(b.v[2] - 1.5 * a.v[2]) < 1e-9 * std::fabs(a.v[2]);
+  EXPECT_EQ(doppi, anelli + 1);
   for (std::size_t i = 0; i < testi.size(); ++i) {
     EXPECT_LE(testi[i][1], destra + 1e-9 * std::fabs(s.w)) << i;
     EXPECT_GE(testi[i][0], sinistra - 1e-9 * std::fabs(s.w)) << i;
