@@ -10,13 +10,10 @@ import resource
 import shutil
 import signal
 import subprocess
-import sys
 import tempfile
 import unittest
 
-CLI = sys.argv.pop(1)
-ROOT = pathlib.Path(__file__).resolve().parents[2]
-EXAMPLE = ROOT / "examples" / "ponte-stradale.vro"
+from voro_cli import CLI, EXAMPLE
 OUTPUTS = ("plot.png", "plot.svg", "plot.pdf", "plot.dxf", "cad.dxf", "summary.csv", "safety.csv", "safety.png",
            "safety.svg", "safety.pdf", "safety.dxf", "sweep.png", "sweep.svg", "report.pdf", "report.html",
            "report.txt")
