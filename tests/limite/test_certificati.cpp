@@ -194,38 +194,5 @@ TEST(Certificati, ALineMovedOffItsEquilibriumOrOutOfTheMasonryIsNoLongerAdmissib
   EXPECT_FALSE(LineaAmmissibile(st, debole, r, 1));
 }
 
-// max x + y over the unit square: the vertex (1, 1) with multipliers 1, 1.
-ProgrammaLineare Quadrato() {
-  ProgrammaLineare lp(2);
-  const double righe[4][3] = {{1, 0, 1}, {0, 1, 1}, {-1, 0, 0}, {0, -1, 0}};
-  for (const auto& r : righe) lp.Riga(r, r[2]);
-  return lp;
-}
-
-TEST(Certificati, TheProgramsAnswersCarryTheirProofs) {
-  for (const SceltaSolutori s : {SceltaSolutori::SoloDenso, SceltaSolutori::SoloClp}) {
-    ProgrammaLineare lp = Quadrato();
-    lp.Solutori(s);
-    const SoluzioneLP o = lp.Massimizza({1, 1}, {0.5, 0.5});
-    ASSERT_EQ(o.esito, EsitoLP::Ottimo);
-    EXPECT_NEAR(o.duale, 2, 1e-12);
-    EXPECT_NEAR(o.x[0] + o.x[1], 2, 1e-12);
-    // Farkas: x <= 1 and x >= 2 combine into 0 <= -1.
-    ProgrammaLineare vuoto(1);
-    vuoto.Solutori(s);
-    const double a[1] = {1}, b[1] = {-1};
-    vuoto.Riga(a, 1);
-    vuoto.Riga(b, -2);
-    const SoluzioneLP f = vuoto.Massimizza({1}, {0});
-    ASSERT_EQ(f.esito, EsitoLP::Impossibile);
-    EXPECT_NEAR(f.violazione, 0.5, 1e-12);
-    // An objective no row bounds: a ray.
-    ProgrammaLineare aperto(1);
-    aperto.Solutori(s);
-    aperto.Riga(b, 0);
-    EXPECT_EQ(aperto.Massimizza({1}, {0}).esito, EsitoLP::Illimitato);
-  }
-}
-
 }  // namespace
 }  // namespace voro
