@@ -137,6 +137,14 @@ TEST(ComponiRapporto, TheTablesHoldTheEquilibriumOfTheArch) {
   EXPECT_EQ(corona[0], std::to_string(p.caso.modello.iChiave + 1));
   EXPECT_NEAR(Numero(corona[6]), 0, 0.011);
   EXPECT_NEAR(Numero(corona[5]), Numero(Cella(doc, "Horizontal force, left springing", 2)), 0.011);
+  // Springing from horizontal joints, the shear across the left one is the
+  // thrust pointing away from the extrados, across the right one toward it;
+  // the normal force there is the vertical reaction.
+  const auto &prima = sezioni->righe.front(), &ultima = sezioni->righe.back();
+  EXPECT_NEAR(Numero(prima[6]), -Numero(Cella(doc, "Horizontal force, left springing", 2)), 0.011);
+  EXPECT_NEAR(Numero(prima[5]), Numero(Cella(doc, "Vertical force, left springing", 2)), 0.011);
+  EXPECT_NEAR(Numero(ultima[6]), Numero(Cella(doc, "Horizontal force, right springing", 2)), 0.011);
+  EXPECT_NE(Testo(doc).find("T and τ along the joint, positive toward the extrados"), std::string::npos);
   for (std::size_t c = 0; c < 8; ++c) EXPECT_EQ(sezioni->colonne[c].intestazione().empty(), false);
   EXPECT_EQ(sezioni->colonne[1].intestazione(), "σe [MPa]");
   EXPECT_EQ(sezioni->colonne[7].intestazione(), "e [mm]");

@@ -43,25 +43,6 @@ TEST(RapportoFirmabile, TheReactionsConventionIsTrueForEveryValuePrinted) {
   EXPECT_GT(std::stod(Pr[2]), 0);
 }
 
-TEST(RapportoFirmabile, TheShearSignHoldsAtBothSpringings) {
-  // A semicircle springing from horizontal joints: the shear across the left
-  // joint is the thrust pointing away from the extrados, across the right
-  // one toward it; the normal force there is the vertical reaction.
-  Progetto p(prova::anello(10, 5, 0.5f, 30));
-  const Documento doc = ComponiRapporto(p.fonti, NumeriRapporto(Regional::inglese()));
-  const double Hl = std::stod(Riga(doc, "Horizontal force, left springing").at(2));
-  const double Vl = std::stod(Riga(doc, "Vertical force, left springing").at(2));
-  const double Hr = std::stod(Riga(doc, "Horizontal force, right springing").at(2));
-  const auto prima = Riga(doc, "1");
-  const auto ultima = Riga(doc, std::to_string(p.caso.modello.nGiunti));
-  ASSERT_EQ(prima.size(), 8u);
-  ASSERT_EQ(ultima.size(), 8u);
-  EXPECT_NEAR(std::stod(prima[6]), -Hl, 0.011);
-  EXPECT_NEAR(std::stod(prima[5]), Vl, 0.011);
-  EXPECT_NEAR(std::stod(ultima[6]), Hr, 0.011);
-  EXPECT_NE(Testo(doc).find("T and τ along the joint, positive toward the extrados"), std::string::npos);
-}
-
 TEST(RapportoFirmabile, CaptionsSayWhatTheirFigureShows) {
   // A partial load that can make the bridge collapse: the mechanism and the chart.
   const Valutato ponte(prova::ponte());

@@ -292,8 +292,6 @@ TEST(RapportoVerificatore, TheSoftwareSectionNamesVersionProducerAndLicence) {
   std::ifstream in(std::string(VORO_SOURCE_DIR) + "/packaging/copyright");
   const std::string copyright((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   EXPECT_NE(copyright.find(kProduttoreVoro), std::string::npos);
-  for (const char* frase : {"All rights reserved.", "No licence to copy, change or pass on Voro has been granted yet"})
-    EXPECT_NE(std::string(kLicenzaVoro).find(frase), std::string::npos) << frase;
   const Tabella* t = ConColonna(Tabelle(Ponte().doc, "Calculation software"), "Item");
   ASSERT_NE(t, nullptr);
   std::map<std::string, std::string> voci;
