@@ -3,28 +3,18 @@
 import csv
 import json
 import math
-import os
 import pathlib
 import signal
 import subprocess
-import sys
 import tempfile
 import time
 import unittest
 
-CLI = sys.argv.pop(1)
-ROOT = pathlib.Path(__file__).resolve().parents[2]
-EXAMPLES = sorted((ROOT / "examples").glob("*.vro"))
-EXAMPLE = ROOT / "examples" / "ponte-stradale.vro"
-ENV = {**os.environ, "QT_QPA_PLATFORM": "offscreen", "XDG_RUNTIME_DIR": tempfile.mkdtemp()}
+from voro_cli import CLI, ENV, EXAMPLE, EXAMPLES, ROOT, run
 KEYS = ["adequacyFactor", "adequate", "combination", "noVerdict", "partialFactors", "admissible", "thicknessRatio", "geometricSafetyFactor", "depthRatio", "thrustMin", "thrustMax", "liveLoadFactor",
         "mechanism", "sweep", "worstLiveLoadFactor", "worstXq1", "minimumThickness", "thicknessFactor", "geometricFactorOfSafety",
         "eccentricities", "compressiveStrength", "friction", "mobilisation", "crushingJoints", "slidingJoints",
         "certificate"]
-
-
-def run(*args):
-    return subprocess.run([CLI, *map(str, args)], capture_output=True, text=True, timeout=120, env=ENV)
 
 
 def finite_numbers(value):
@@ -127,7 +117,6 @@ class Assess(unittest.TestCase):
         self.assertEqual(j["sweep"], [])
         self.assertIsNone(j["worstLiveLoadFactor"])
         for args, culprit in ((["--sweep", "x"], "--sweep"), (["--sweep", "-3"], "--sweep"),
-                              (["--plot", "out.txt"], "--plot"), (["--plot-sweep", "out.pdf"], "--plot-sweep"),
                               (["--set", "Spessore=1"], "Spessore"), (["--frobnicate"], "--frobnicate")):
             r = run("assess", EXAMPLE, *args)
             self.assertEqual(r.returncode, 2, args)
@@ -177,17 +166,11 @@ class Assess(unittest.TestCase):
             many = json.loads(run("assess", *EXAMPLES[:2], "--json", "--sweep", "3").stdout)
             self.assertEqual(len(many), 2)
 
-    def test_plots_on_every_target(self):
+    def test_the_safety_plot_draws_the_collapse_line_and_its_hinges(self):
         with tempfile.TemporaryDirectory() as tmp:
-            for ext in ("png", "svg", "pdf", "dxf"):
-                out = pathlib.Path(tmp) / f"safety.{ext}"
-                r = run("assess", EXAMPLE, "--plot", out, "--sweep", "5")
+            for ext in ("svg", "dxf"):
+                r = run("assess", EXAMPLE, "--plot", pathlib.Path(tmp) / f"safety.{ext}", "--sweep", "5")
                 self.assertEqual(r.returncode, 0, r.stderr)
-                self.assertGreater(out.stat().st_size, 1000)
-            for ext in ("png", "svg"):
-                out = pathlib.Path(tmp) / f"sweep.{ext}"
-                self.assertEqual(run("assess", EXAMPLE, "--plot-sweep", out).returncode, 0)
-                self.assertGreater(out.stat().st_size, 1000)
             self.assertIn("Collapse thrust line", (pathlib.Path(tmp) / "safety.svg").read_text())
             try:
                 from ezdxf import recover
@@ -212,16 +195,6 @@ class Assess(unittest.TestCase):
         self.assertEqual(rows[1]["message"], "User interrupt occurred")
         self.assertEqual(err.count("not started: the batch was interrupted"), 2)
         self.assertEqual(p.returncode, 1)
-
-    def test_help_explains_the_command(self):
-        self.assertIn("assess", run("--help").stdout)
-        r = run("help", "assess")
-        self.assertEqual(r.returncode, 0)
-        for word in ("--sweep N", "--plot PLOT.svg|.png|.pdf|.dxf", "--plot-sweep CHART.svg|.png", "--csv FILE.csv",
-                     "--set NAME=VALUE", "--code en|ntc|typed", "--knowledge LC1|LC2|LC3", "--factor NAME=VALUE",
-                     "depth ratio 1/s", "geometric factor of safety", "live-load factor", "adequacy factor"):
-            self.assertIn(word, r.stdout)
-
 
     def test_the_verdict_comes_first_under_the_codes_factors(self):
         r = run("assess", EXAMPLE, "--code", "ntc", "--knowledge", "LC2", "--factor", "gM=2", "--strength", "5",

@@ -6,39 +6,25 @@ import os
 import pathlib
 import signal
 import subprocess
-import sys
 import tempfile
 import time
 import unittest
 
-CLI = sys.argv.pop(1)
-ROOT = pathlib.Path(__file__).resolve().parents[2]
-EXAMPLE = ROOT / "examples" / "ponte-stradale.vro"
-FAILING = ROOT / "tests" / "cli" / "reference" / "f02_ndivisioni_zero.vro"
-
-
-def run(*args, **kw):
-    return subprocess.run([CLI, *map(str, args)], capture_output=True, text=True, timeout=120, **kw)
+from voro_cli import CLI, EXAMPLE, EXAMPLES, FAILING, ROOT, run
 
 
 class Cli(unittest.TestCase):
-    def test_help_describes_every_command_and_option(self):
+    def test_help_however_asked_for_fits_the_terminal(self):
         r = run("--help")
         self.assertEqual((r.returncode, r.stderr), (0, ""))
-        for text in ("voro-cli solve FILE.vro", "voro-cli plot FILE.vro", "voro-cli assess FILE.vro",
-                     "voro-cli report FILE.vro --out REPORT.pdf|.html|.txt", "voro-cli help [COMMAND]",
-                     "--version", "Exit status"):
-            self.assertIn(text, r.stdout)
         self.assertEqual(run("-h").stdout, r.stdout)
         self.assertEqual(run("help").stdout, r.stdout)
         solve = run("help", "solve")
         self.assertEqual(solve.returncode, 0)
-        for option in ("--json", "--set NAME=VALUE", "--progress", "--csv FILE.csv", "-h, --help", "Exit status"):
-            self.assertIn(option, solve.stdout)
         # The help of a command, however asked for, also among other arguments.
         for args in (("solve", "--help"), ("solve", "-h"), ("solve", EXAMPLE, "--json", "-h")):
             self.assertEqual(run(*args).stdout, solve.stdout, args)
-        helps = r.stdout + "".join(run("help", c).stdout for c in ("solve", "plot", "assess", "report"))
+        helps = r.stdout + "".join(run("help", c).stdout for c in ("solve", "plot", "assess", "report", "vehicles"))
         self.assertTrue(all(len(line) <= 80 for line in helps.splitlines()))
         r = run("help", "draw")
         self.assertEqual(r.returncode, 2)
@@ -149,7 +135,7 @@ class Cli(unittest.TestCase):
             self.assertFalse((pathlib.Path(d) / "p.svg").exists())
 
     def test_batch_writes_one_summary_row_per_project(self):
-        examples = sorted((ROOT / "examples").glob("*.vro"))
+        examples = EXAMPLES
         with tempfile.TemporaryDirectory() as d:
             out = pathlib.Path(d) / "summary.csv"
             r = run("solve", *examples, FAILING, "--csv", out)
@@ -188,7 +174,7 @@ class Cli(unittest.TestCase):
         self.assertRegex(err, r"\rStep \d+/3001 *\nvoro-cli: ")
 
     def test_ctrl_c_stops_a_batch_and_starts_no_further_project(self):
-        examples = sorted((ROOT / "examples").glob("*.vro"))
+        examples = EXAMPLES
         with tempfile.TemporaryDirectory() as d:
             summary = pathlib.Path(d) / "summary.csv"
             status, out, err = self.interrupt_when_estimated(*examples, "--json", "--csv", summary)

@@ -10,13 +10,10 @@ import resource
 import shutil
 import signal
 import subprocess
-import sys
 import tempfile
 import unittest
 
-CLI = sys.argv.pop(1)
-ROOT = pathlib.Path(__file__).resolve().parents[2]
-EXAMPLE = ROOT / "examples" / "ponte-stradale.vro"
+from voro_cli import CLI, EXAMPLE
 OUTPUTS = ("plot.png", "plot.svg", "plot.pdf", "plot.dxf", "cad.dxf", "summary.csv", "safety.csv", "safety.png",
            "safety.svg", "safety.pdf", "safety.dxf", "sweep.png", "sweep.svg", "report.pdf", "report.html",
            "report.txt")
@@ -33,21 +30,16 @@ def run(*args, limit=None, **kw):
                           preexec_fn=limited if limit else None, **kw)
 
 
+# The command and options that write each output, by its file name or, failing that, its stem.
+WRITERS = {"summary.csv": ("solve", "--csv"), "cad.dxf": ("plot", "--cad", "--no-open", "--out"),
+           "safety.csv": ("assess", "--sweep", "5", "--csv"), "safety": ("assess", "--sweep", "5", "--plot"),
+           "sweep": ("assess", "--sweep", "5", "--plot-sweep"), "report": ("report", "--out"), "plot": ("plot", "--out")}
+
+
 def write(out, limit=None):
     """Writes one output named by its file name; returns the completed process."""
-    if out.name == "summary.csv":
-        return run("solve", EXAMPLE, "--csv", out, limit=limit)
-    if out.name == "cad.dxf":
-        return run("plot", EXAMPLE, "--cad", "--no-open", "--out", out, limit=limit)
-    if out.name == "safety.csv":
-        return run("assess", EXAMPLE, "--sweep", "5", "--csv", out, limit=limit)
-    if out.stem == "safety":
-        return run("assess", EXAMPLE, "--sweep", "5", "--plot", out, limit=limit)
-    if out.stem == "sweep":
-        return run("assess", EXAMPLE, "--sweep", "5", "--plot-sweep", out, limit=limit)
-    if out.stem == "report":
-        return run("report", EXAMPLE, "--out", out, limit=limit)
-    return run("plot", EXAMPLE, "--out", out, limit=limit)
+    command, *options = WRITERS.get(out.name) or WRITERS[out.stem]
+    return run(command, EXAMPLE, *options, out, limit=limit)
 
 
 @contextlib.contextmanager

@@ -3,20 +3,13 @@
 against each span on rigid piers, the JSON's spans and piers, and bad piers
 refused by name with nothing written."""
 import json
-import os
 import pathlib
-import subprocess
-import sys
 import tempfile
 import unittest
 
-CLI = sys.argv.pop(1)
-ROOT = pathlib.Path(__file__).resolve().parents[2]
+from voro_cli import ROOT, run
+
 BRIDGE = ROOT / "examples" / "ponti" / "ponte-tre-campate.vro"
-
-
-def run(*args):
-    return subprocess.run([CLI, *map(str, args)], capture_output=True, text=True, timeout=300)
 
 
 def with_piers(record):

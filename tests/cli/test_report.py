@@ -5,7 +5,6 @@ every result of `solve --json`, each with the digits the text report prints;
 pages grow with the voussoirs and no row is cut; failures are said."""
 import decimal
 import json
-import os
 import pathlib
 import re
 import struct
@@ -15,15 +14,14 @@ import tempfile
 import unittest
 import xml.etree.ElementTree as ET
 
-CLI = sys.argv.pop(1)
-ROOT = pathlib.Path(__file__).resolve().parents[2]
-EXAMPLES = sorted((ROOT / "examples").glob("*.vro"))
-FAILING = ROOT / "tests" / "cli" / "reference" / "f02_ndivisioni_zero.vro"
-ENV = {**os.environ, "QT_QPA_PLATFORM": "offscreen", "SOURCE_DATE_EPOCH": "1714557600"}
+import voro_cli
+from voro_cli import EXAMPLE, EXAMPLES, FAILING, ROOT
+
+ENV = {**voro_cli.ENV, "SOURCE_DATE_EPOCH": "1714557600"}
 
 
 def run(*args):
-    return subprocess.run([CLI, *map(str, args)], capture_output=True, text=True, timeout=180, env=ENV)
+    return voro_cli.run(*args, env=ENV)
 
 
 def fixed(x, decimals, scale=1):
@@ -198,7 +196,7 @@ class Report(unittest.TestCase):
                 self.assertIn([field, ""], rows)
 
     def test_a_repeatable_report_gives_the_same_bytes(self):
-        vro = ROOT / "examples" / "ponte-stradale.vro"
+        vro = EXAMPLE
         first = self.made[vro.stem][2]["pdf"].read_bytes()
         again = self.out / "again.pdf"
         self.assertEqual(run("report", vro, "--out", again).returncode, 0)
@@ -217,7 +215,7 @@ class Report(unittest.TestCase):
             self.assertTrue(captions[1].startswith("Figure 2: Results"))
 
     def test_pages_grow_with_the_voussoirs_and_rows_stay_whole(self):
-        vro = ROOT / "examples" / "ponte-stradale.vro"
+        vro = EXAMPLE
         counts = []
         for n in (12, 120, 240):
             path = self.out / f"n{n}.pdf"
@@ -252,7 +250,7 @@ class Report(unittest.TestCase):
             self.assertIn("Steps of the search", content)
             self.assertIn("Span", content)
         path = self.out / "geometry.txt"
-        r = run("report", ROOT / "examples" / "ponte-stradale.vro", "--out", path, "--set", "FrecciaAnello=7")
+        r = run("report", EXAMPLE, "--out", path, "--set", "FrecciaAnello=7")
         self.assertEqual(r.returncode, 1)
         content = path.read_text(encoding="utf-8")
         self.assertIn("No voussoir model: Error: Check Geometry", content)
@@ -313,7 +311,7 @@ class Report(unittest.TestCase):
                              for line in pdf_text(self.made["ponte-stradale"][2]["pdf"]).splitlines()))
 
     def test_the_assessments_hypotheses_as_assess_takes_them(self):
-        vro = ROOT / "examples" / "ponte-stradale.vro"
+        vro = EXAMPLE
         hypotheses = ["--strength", "5", "--friction", "0.6", "--mobilisation", "0.5"]
         a = json.loads(run("assess", vro, "--json", "--sweep", "5", *hypotheses).stdout)
         path = self.out / "hypotheses.txt"
@@ -327,7 +325,7 @@ class Report(unittest.TestCase):
         self.assertIn("--strength", r.stderr)
 
     def test_bad_requests_and_unwritable_files(self):
-        vro = ROOT / "examples" / "ponte-stradale.vro"
+        vro = EXAMPLE
         for args, culprit in ((["report", vro], "--out"), (["report", vro, "--out", self.out / "x.doc"], ".pdf"),
                               (["report", vro, "--out", self.out / "x.pdf", "--locale", "fr"], "--locale"),
                               (["report", "--out", self.out / "x.pdf"], "project file")):

@@ -9,25 +9,23 @@ import os
 import signal
 import pathlib
 import subprocess
-import sys
 import tempfile
 import time
 import unittest
 
-CLI = sys.argv.pop(1)
-ROOT = pathlib.Path(__file__).resolve().parents[2]
-EXAMPLE = ROOT / "examples" / "ponte-stradale.vro"
+import voro_cli
+from voro_cli import CLI, EXAMPLE
+
 CONFIG = tempfile.mkdtemp()
-ENV = {**os.environ, "QT_QPA_PLATFORM": "offscreen", "XDG_RUNTIME_DIR": tempfile.mkdtemp(),
-       "XDG_CONFIG_HOME": CONFIG}
+ENV = {**voro_cli.ENV, "XDG_CONFIG_HOME": CONFIG}
 VEHICLE_KEYS = ["vehicle", "spread", "effectiveWidth", "vehicleSweep", "worstVehicleFactor", "worstVehicleX",
                 "worstVehicleDirection", "vehicleMechanism", "vehicleAxles", "vehicleCertificate"]
 SHIPPED = ["LM1 tandem", "LM2 single axle", "LM71 axles", "11.5 t single axle", "2 × 10 t bogie at 1.8 m",
            "3 × 8 t bogie at 1.3 m"]
 
 
-def run(*args, env=ENV):
-    return subprocess.run([CLI, *map(str, args)], capture_output=True, text=True, timeout=120, env=env)
+def run(*args):
+    return voro_cli.run(*args, env=ENV)
 
 
 def user_library(text):

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -28,6 +29,22 @@ inline OpzioniSicurezza Opzioni(int posizioni, bool spessore, SceltaSolutori s =
   o.spessoreMinimo = spessore;
   o.solutori = s;
   return o;
+}
+
+// The masonry's hypotheses: its strength in every segment, its friction and
+// how much of the soil's resistance the ring may mobilise.
+struct Ipotesi {
+  double fc = 0;                     // MPa, 0 unlimited
+  std::optional<double> mu;          // none: joints that never slide
+  std::optional<double> mob;         // none: the project's own
+};
+
+inline DatiProgetto Con(DatiProgetto d, const Ipotesi& h) {
+  d.ResistenzaAnello = static_cast<Single>(h.fc);
+  for (int i = 1; i <= d.Vori.size(); ++i) d.Vori(i).Resistenza = static_cast<Single>(h.fc);
+  if (h.mu) d.Attrito = static_cast<Single>(*h.mu);
+  if (h.mob) d.Mobilitazione = static_cast<Single>(*h.mob);
+  return d;
 }
 
 struct Valutato {

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <string>
 
-#include "arch/CostruisciModello.h"
 #include "data/Normative.h"
 #include "data/ProjectFile.h"
 #include "limite/Adeguatezza.h"
@@ -14,21 +13,10 @@
 namespace voro {
 namespace {
 
-OpzioniSicurezza Posizioni(int n) {
-  OpzioniSicurezza o;
-  o.nPosizioni = n;
-  o.spessoreMinimo = false;
-  return o;
-}
-
 // The least live-load factor of a project assessed as it stands: its own
 // strip and the sweep.
 std::optional<double> FattoreMinimo(DatiProgetto d, int posizioni) {
-  RecordingMessages msg;
-  ModelloArco m;
-  CostruisciModello(d, m, msg);
-  RisultatiSicurezza r;
-  EXPECT_TRUE(ValutaSicurezza(d, m, msg, Posizioni(posizioni), r));
+  const RisultatiSicurezza r = Valutato(std::move(d), posizioni, false).r;
   std::optional<double> f = r.fattoreCarico;
   if (r.fattorePeggiore && (!f || *r.fattorePeggiore < *f)) f = r.fattorePeggiore;
   return f;
@@ -42,7 +30,7 @@ TEST(Adeguatezza, EqualsTheLiveLoadFactorOfTheProjectMultipliedByHand) {
   d.Normativa.gMDato = true;
   ApplicaLivello(d.Normativa, LivelloConoscenza::LC2);
   Adeguatezza a;
-  ASSERT_TRUE(ValutaAdeguatezza(d, Posizioni(12), a));
+  ASSERT_TRUE(ValutaAdeguatezza(d, Opzioni(12, false), a));
 
   // sup: masonry and fill 1.35, slab 1.50, load 1.35, strength 6 / (2 x 1.2).
   DatiProgetto sup = d;
@@ -94,40 +82,37 @@ TEST(Adeguatezza, TheDesignFrictionIsTheFrictionOverItsFactorAndNeverRaisesTheFa
   EXPECT_FALSE(ProgettoDiCalcolo(senza, senza.Normativa.coefficienti, Combinazione::Sup).Attrito);
   // The design project of gMu 1.5 is the project with mu 0.4 under unit factors.
   Adeguatezza a, b;
-  ASSERT_TRUE(ValutaAdeguatezza(d, Posizioni(7), a));
+  ASSERT_TRUE(ValutaAdeguatezza(d, Opzioni(7, false), a));
   DatiProgetto mano = d;
   mano.Attrito = 0.6f / 1.5f;
   mano.Normativa.coefficienti.gMu = 1;
-  ASSERT_TRUE(ValutaAdeguatezza(mano, Posizioni(7), b));
+  ASSERT_TRUE(ValutaAdeguatezza(mano, Opzioni(7, false), b));
   ASSERT_TRUE(a.fattore() && b.fattore());
   EXPECT_DOUBLE_EQ(*a.fattore(), *b.fattore());
   Adeguatezza liscio;
   DatiProgetto unitario = d;
   unitario.Normativa.coefficienti.gMu = 1;
-  ASSERT_TRUE(ValutaAdeguatezza(unitario, Posizioni(7), liscio));
+  ASSERT_TRUE(ValutaAdeguatezza(unitario, Opzioni(7, false), liscio));
   EXPECT_LE(*a.fattore(), *liscio.fattore() * (1 + 1e-3));
 }
 
-TEST(Adeguatezza, UnitFactorsGiveTheProjectsOwnLeastFactor) {
-  const DatiProgetto d = esempio("ponte-stradale.vro");
+TEST(Adeguatezza, UnitFactorsGiveTheProjectsOwnLeastFactorAndGammaQOnlyRescalesIt) {
+  DatiProgetto d = esempio("ponte-stradale.vro");
   Adeguatezza a;
-  ASSERT_TRUE(ValutaAdeguatezza(d, Posizioni(10), a));
+  ASSERT_TRUE(ValutaAdeguatezza(d, Opzioni(10, false), a));
   const auto f = FattoreMinimo(d, 10);
   ASSERT_TRUE(f && a.fattore());
   EXPECT_DOUBLE_EQ(*a.fattore(), *f);
   EXPECT_DOUBLE_EQ(*a.combinazioni[0].fattore, *a.combinazioni[1].fattore);
-}
-
-TEST(Adeguatezza, TheCollapseLoadDoesNotDependOnGammaQ) {
   // With the permanent loads unchanged, gQ only rescales the load the factor
-  // multiplies: factor x gQ is the same collapse load.
-  DatiProgetto d = esempio("ponte-stradale.vro");
-  Adeguatezza uno, gQ;
-  ASSERT_TRUE(ValutaAdeguatezza(d, Posizioni(0), uno));
-  d.Normativa.coefficienti.gQ = 1.5f;
-  ASSERT_TRUE(ValutaAdeguatezza(d, Posizioni(0), gQ));
-  ASSERT_TRUE(uno.fattore() && gQ.fattore());
-  EXPECT_NEAR(*gQ.fattore() * 1.5, *uno.fattore(), 1e-6 * *uno.fattore());
+  // multiplies: factor x gQ is the same collapse load, and a gQ twice the
+  // factor leaves the arch not adequate.
+  d.Normativa.coefficienti.gQ = toSingle(*a.fattore() * 2);
+  Adeguatezza gQ;
+  ASSERT_TRUE(ValutaAdeguatezza(d, Opzioni(10, false), gQ));
+  ASSERT_TRUE(gQ.fattore());
+  EXPECT_NEAR(*gQ.fattore(), 0.5, 1e-6);
+  EXPECT_FALSE(gQ.adeguato());
 }
 
 TEST(Adeguatezza, ALoadThatCanNeverCollapseTheArchIsAdequateWithoutAFactor) {
@@ -137,7 +122,7 @@ TEST(Adeguatezza, ALoadThatCanNeverCollapseTheArchIsAdequateWithoutAFactor) {
   ApplicaNormativa(d.Normativa, BaseNormativa::Eurocodice);
   d.Normativa.base = BaseNormativa::Digitata;
   Adeguatezza a;
-  ASSERT_TRUE(ValutaAdeguatezza(d, Posizioni(6), a));
+  ASSERT_TRUE(ValutaAdeguatezza(d, Opzioni(6, false), a));
   EXPECT_FALSE(a.fattore());
   EXPECT_TRUE(a.adeguato());
   EXPECT_EQ(a.governante().esito, EsitoCarico::Illimitato);
@@ -145,22 +130,9 @@ TEST(Adeguatezza, ALoadThatCanNeverCollapseTheArchIsAdequateWithoutAFactor) {
   // No variable load at all: adequate when a thrust line fits under the
   // design permanent loads.
   d.qCarico = 0;
-  ASSERT_TRUE(ValutaAdeguatezza(d, Posizioni(6), a));
+  ASSERT_TRUE(ValutaAdeguatezza(d, Opzioni(6, false), a));
   EXPECT_EQ(a.governante().esito, EsitoCarico::NessunCarico);
   EXPECT_TRUE(a.adeguato());
-}
-
-TEST(Adeguatezza, AnArchThatCannotCarryTheDesignLoadIsNotAdequate) {
-  DatiProgetto d = esempio("ponte-stradale.vro");
-  Adeguatezza a;
-  ASSERT_TRUE(ValutaAdeguatezza(d, Posizioni(0), a));
-  ASSERT_TRUE(a.fattore());
-  // A variable load so large the factor falls below 1.
-  d.Normativa.coefficienti.gQ = toSingle(*a.fattore() * 2);
-  ASSERT_TRUE(ValutaAdeguatezza(d, Posizioni(0), a));
-  ASSERT_TRUE(a.fattore());
-  EXPECT_NEAR(*a.fattore(), 0.5, 1e-6);
-  EXPECT_FALSE(a.adeguato());
 }
 
 // A code basis gives no verdict on what the engineer has not stated: the
@@ -187,7 +159,7 @@ TEST(Adeguatezza, ACodeBasisGivesNoVerdictWithoutWhatItNeeds) {
     if (c.livello) ApplicaLivello(d.Normativa, LivelloConoscenza::LC2);
     d.Normativa.gMDato = c.gM;
     Adeguatezza a;
-    ASSERT_TRUE(ValutaAdeguatezza(d, Posizioni(0), a));
+    ASSERT_TRUE(ValutaAdeguatezza(d, Opzioni(0, false), a));
     SCOPED_TRACE(static_cast<int>(c.base) * 100 + c.livello * 10 + c.gM);
     EXPECT_EQ(a.mancanze.livello, c.atteso.livello);
     EXPECT_EQ(a.mancanze.gM, c.atteso.gM);

@@ -22,14 +22,6 @@ namespace {
 const char* const kEsempi[] = {"ponte-stradale.vro", "arco-ribassato-spinta.vro", "volta-semicircolare.vro",
                                "arco-policentrico.vro"};
 
-// The figures under the project's loads alone: no sweep, no thickness search.
-OpzioniSicurezza SoloCarichi() {
-  OpzioniSicurezza o;
-  o.nPosizioni = 0;
-  o.spessoreMinimo = false;
-  return o;
-}
-
 double caricoTotale(const ModelloArco& m) {
   double W = 0;
   for (int i = 1; i <= m.nConciTot; ++i)
@@ -101,7 +93,7 @@ DatiProgetto Specchia(const DatiProgetto& d) {
 TEST(AnalisiLimite, EveryThrustLineReturnedIsInEquilibriumWithinItsFraction) {
   for (const char* nome : kEsempi) {
     SCOPED_TRACE(nome);
-    const OpzioniSicurezza o = SoloCarichi();
+    const OpzioniSicurezza o = Opzioni(0, false);
     Valutato v(esempio(nome), o);
     ASSERT_TRUE(v.r.rapportoSpessore);
     ControllaEquilibrio(v.m, v.r.lineaMinima, *v.r.rapportoSpessore);
@@ -120,7 +112,7 @@ TEST(AnalisiLimite, EveryThrustLineReturnedIsInEquilibriumWithinItsFraction) {
 TEST(AnalisiLimite, TheLiveLoadFactorIsTheKinematicMultiplierOfItsMechanism) {
   for (const char* nome : kEsempi) {
     SCOPED_TRACE(nome);
-    const OpzioniSicurezza o = SoloCarichi();
+    const OpzioniSicurezza o = Opzioni(0, false);
     DatiProgetto d = esempio(nome);
     // As given, the shallow arch's half-span load and the vault's full-span
     // load could never make them collapse alone (see below).
@@ -151,9 +143,7 @@ TEST(AnalisiLimite, AnArchAndItsMirrorImageAreEquallySafe) {
   // junction seen from either side.
   DatiProgetto due = prova::dueSegmentiSpinta();
   for (const DatiProgetto& d : {prova::ponte(), due, esempio("arco-ribassato-spinta.vro")}) {
-    OpzioniSicurezza o;
-    o.nPosizioni = 11;
-    o.spessoreMinimo = false;
+    const OpzioniSicurezza o = Opzioni(11, false);
     Valutato a(d, o), b(Specchia(d), o);
     ASSERT_TRUE(a.r.rapportoSpessore && b.r.rapportoSpessore);
     // Alike up to the single precision in which the voussoirs keep their
@@ -200,9 +190,7 @@ TEST(AnalisiLimite, WithFiniteStrengthFrictionAndSoilTheMirrorImageIsEquallySafe
     d.ResistenzaAnello = 3;
     for (int i = 1; i <= d.Vori.size(); ++i) d.Vori(i).Resistenza = 3;
     d.Attrito = 0.6f;
-    OpzioniSicurezza o;
-    o.nPosizioni = 7;
-    o.spessoreMinimo = false;
+    const OpzioniSicurezza o = Opzioni(7, false);
     Valutato a(d, o), b(Specchia(d), o);
     ASSERT_TRUE(a.r.fattoreCarico && b.r.fattoreCarico);
     EXPECT_NEAR(*a.r.fattoreCarico, *b.r.fattoreCarico, 1e-3 * *a.r.fattoreCarico);
@@ -232,10 +220,8 @@ TEST(AnalisiLimite, ARingShapedAsTheFunicularOfItsLoadsNeedsNoDepth) {
   auto scarto = [](double gamma) {
     DatiProgetto d = prova::anello(10, 3, 0.5f, 4);
     d.PesoRiempimento = toSingle(gamma);
-    ModelloArco m;
-    RecordingMessages msg;
-    CostruisciModello(d, m, msg);
-    CaricaConci(d, m, msg);
+    const ModelloCaricato c(d);
+    const ModelloArco& m = c.m;
     const StaticaGiunti st(m);
     const auto& g = st.giunti();
     double W = 0;
@@ -261,8 +247,7 @@ TEST(AnalisiLimite, MilankovitchSemicircleUnderItsOwnWeight) {
   // One semicircular ring, radial joints, 400 voussoirs, masonry only; the
   // backing below the springings so that the ring is the whole semicircle.
   DatiProgetto d = prova::anello(10, 5, 0.6f, 400);
-  OpzioniSicurezza o;
-  Valutato v(d, o);
+  Valutato v(d);
   ASSERT_EQ(v.m.nConciTot, 400);
   EXPECT_EQ(v.m.nConciPareteSinistra + v.m.nConciPareteDestra, 0);
   EXPECT_NEAR(v.m.Conci(1).x(1), 0, 1e-9);
@@ -311,7 +296,7 @@ double RapportoTreCerniere(prova::Caso& c, double e1, double e2, double e3) {
 TEST(AnalisiLimite, NoThreeHingedLineNeedsLessDepthThanTheExactOne) {
   for (const char* nome : kEsempi) {
     SCOPED_TRACE(nome);
-    const OpzioniSicurezza o = SoloCarichi();
+    const OpzioniSicurezza o = Opzioni(0, false);
     Valutato v(esempio(nome), o);
     const double s = *v.r.rapportoSpessore;
     prova::Caso c(v.d);
@@ -345,9 +330,7 @@ TEST(AnalisiLimite, WhatNoThrustLineFitsIsSaidWithoutFailing) {
   d.qCarico = 10;
   d.xq1 = 2;
   d.xq2 = 4;
-  OpzioniSicurezza o;
-  o.nPosizioni = 5;
-  Valutato v(d, o);
+  Valutato v(d, 5, true);
   ASSERT_TRUE(v.r.rapportoSpessore);
   EXPECT_GT(*v.r.rapportoSpessore, 1);
   EXPECT_FALSE(v.r.ammissibile);
@@ -385,7 +368,7 @@ TEST(AnalisiLimite, NoLiveLoadAndALoadThatCanNeverCollapseHaveNoFactor) {
   d.qCarico = 50;
   d.xq1 = 1.9f;
   d.xq2 = 2.1f;
-  const OpzioniSicurezza o = SoloCarichi();
+  const OpzioniSicurezza o = Opzioni(0, false);
   Valutato piatto(d, o);
   EXPECT_EQ(piatto.r.esitoCarico, EsitoCarico::Illimitato);
   EXPECT_FALSE(piatto.r.fattoreCarico);
@@ -444,9 +427,7 @@ TEST(AnalisiLimite, TheProgressCountsEveryPositionAndTheThicknessAndEndsAtItsTot
 TEST(AnalisiLimite, TheSweepRunsFromEndToEndAndKeepsTheFirstLeast) {
   DatiProgetto d = prova::ponte();
   d.SporgenzaParete = 0.4f;  // the structure starts left of the springing
-  OpzioniSicurezza o;
-  o.nPosizioni = 21;
-  o.spessoreMinimo = false;
+  const OpzioniSicurezza o = Opzioni(21, false);
   Valutato v(d, o);
   ASSERT_EQ(v.r.posizioni.size(), 21u);
   const double Lq = v.r.lunghezzaCarico;
@@ -473,12 +454,8 @@ TEST(AnalisiLimite, TheSweepRunsFromEndToEndAndKeepsTheFirstLeast) {
   // The project's own position is no worse than the worst.
   EXPECT_GE(*v.r.fattoreCarico, minimo);
   // The model is left loaded as the project loads it.
-  ModelloArco m;
-  RecordingMessages msg;
-  DatiProgetto p = d;
-  CostruisciModello(p, m, msg);
-  CaricaConci(p, m, msg);
-  for (int i = 1; i <= m.nConciTot; ++i) EXPECT_EQ(m.Conci(i).FVariabile, v.m.Conci(i).FVariabile);
+  const ModelloCaricato caricato(d);
+  for (int i = 1; i <= caricato.m.nConciTot; ++i) EXPECT_EQ(caricato.m.Conci(i).FVariabile, v.m.Conci(i).FVariabile);
   // The mechanism of the worst position: the strip placed there, its
   // hinges turn the arch into a mechanism at the least factor, and its
   // collapse line balances every voussoir and passes through them.
@@ -486,9 +463,8 @@ TEST(AnalisiLimite, TheSweepRunsFromEndToEndAndKeepsTheFirstLeast) {
   DatiProgetto peggiore = d;
   peggiore.xq1 = *v.r.xq1Peggiore;
   peggiore.xq2 = *v.r.xq2Peggiore;
-  ModelloArco mp;
-  CostruisciModello(peggiore, mp, msg);
-  CaricaConci(peggiore, mp, msg);
+  const ModelloCaricato caricoPeggiore(peggiore);
+  const ModelloArco& mp = caricoPeggiore.m;
   EXPECT_NEAR(MoltiplicatoreCinematico(mp, v.r.meccanismoPeggiore), minimo, 1e-8 * minimo);
   ControllaEquilibrio(mp, v.r.lineaCollassoPeggiore, 1);
   for (const Cerniera& c : v.r.meccanismoPeggiore) {

@@ -21,20 +21,6 @@
 namespace voro {
 namespace {
 
-struct Ipotesi {
-  double fc = 0;                     // MPa, 0 unlimited
-  std::optional<double> mu;
-  std::optional<double> mob;         // none: the project's own
-};
-
-DatiProgetto Con(DatiProgetto d, const Ipotesi& h) {
-  d.ResistenzaAnello = static_cast<Single>(h.fc);
-  for (int i = 1; i <= d.Vori.size(); ++i) d.Vori(i).Resistenza = static_cast<Single>(h.fc);
-  if (h.mu) d.Attrito = static_cast<Single>(*h.mu);
-  if (h.mob) d.Mobilitazione = static_cast<Single>(*h.mob);
-  return d;
-}
-
 // A project that once failed, kept beside these tests.
 DatiProgetto Visto(const std::string& nome) {
   DatiProgetto d;
@@ -145,12 +131,7 @@ TEST(Certificati, OnRandomProjectsEveryFigureIsCertifiedAndCLPAloneGivesTheSame)
       vicini(a.r.spessoreMinimo, b.r.spessoreMinimo, "least thickness");
       // Rigid masonry: the four-hinge mechanism's virtual work is the factor.
       if (h.fc == 0 && a.r.fattoreCarico && a.r.meccanismo.size() == 4) {
-        ModelloArco m;
-        RecordingMessages msg;
-        DatiProgetto p = d;
-        CostruisciModello(p, m, msg);
-        CaricaConci(p, m, msg);
-        EXPECT_NEAR(MoltiplicatoreCinematico(m, a.r.meccanismo, a.r.lineaCollasso.FPassiva), *a.r.fattoreCarico,
+        EXPECT_NEAR(MoltiplicatoreCinematico(ModelloCaricato(d).m, a.r.meccanismo, a.r.lineaCollasso.FPassiva), *a.r.fattoreCarico,
                     1e-7 * *a.r.fattoreCarico);
       }
     }
@@ -194,12 +175,8 @@ TEST(Certificati, MoreStrengthOrMoreSoilNeverLowersAFactorAndFrictionNeverRaises
 }
 
 TEST(Certificati, ALineMovedOffItsEquilibriumOrOutOfTheMasonryIsNoLongerAdmissible) {
-  DatiProgetto d = esempio("ponte-stradale.vro");
-  ModelloArco m;
-  RecordingMessages msg;
-  CostruisciModello(d, m, msg);
-  CaricaConci(d, m, msg);
-  const StaticaGiunti st(m);
+  const ModelloCaricato c(esempio("ponte-stradale.vro"));
+  const StaticaGiunti st(c.m);
   const auto em = AnalisiLimite(st).LineaMinima(1);
   ASSERT_TRUE(em && em->certificato.valido());
   const Reazione& r = em->reazione;
@@ -215,39 +192,6 @@ TEST(Certificati, ALineMovedOffItsEquilibriumOrOutOfTheMasonryIsNoLongerAdmissib
   IpotesiMuratura debole;
   debole.resistenza.assign(st.giunti().size(), 1.0);
   EXPECT_FALSE(LineaAmmissibile(st, debole, r, 1));
-}
-
-// max x + y over the unit square: the vertex (1, 1) with multipliers 1, 1.
-ProgrammaLineare Quadrato() {
-  ProgrammaLineare lp(2);
-  const double righe[4][3] = {{1, 0, 1}, {0, 1, 1}, {-1, 0, 0}, {0, -1, 0}};
-  for (const auto& r : righe) lp.Riga(r, r[2]);
-  return lp;
-}
-
-TEST(Certificati, TheProgramsAnswersCarryTheirProofs) {
-  for (const SceltaSolutori s : {SceltaSolutori::SoloDenso, SceltaSolutori::SoloClp}) {
-    ProgrammaLineare lp = Quadrato();
-    lp.Solutori(s);
-    const SoluzioneLP o = lp.Massimizza({1, 1}, {0.5, 0.5});
-    ASSERT_EQ(o.esito, EsitoLP::Ottimo);
-    EXPECT_NEAR(o.duale, 2, 1e-12);
-    EXPECT_NEAR(o.x[0] + o.x[1], 2, 1e-12);
-    // Farkas: x <= 1 and x >= 2 combine into 0 <= -1.
-    ProgrammaLineare vuoto(1);
-    vuoto.Solutori(s);
-    const double a[1] = {1}, b[1] = {-1};
-    vuoto.Riga(a, 1);
-    vuoto.Riga(b, -2);
-    const SoluzioneLP f = vuoto.Massimizza({1}, {0});
-    ASSERT_EQ(f.esito, EsitoLP::Impossibile);
-    EXPECT_NEAR(f.violazione, 0.5, 1e-12);
-    // An objective no row bounds: a ray.
-    ProgrammaLineare aperto(1);
-    aperto.Solutori(s);
-    aperto.Riga(b, 0);
-    EXPECT_EQ(aperto.Massimizza({1}, {0}).esito, EsitoLP::Illimitato);
-  }
 }
 
 }  // namespace

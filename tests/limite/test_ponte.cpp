@@ -4,6 +4,7 @@
 // and a pier that cannot carry its springings is refused by name.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <iterator>
 #include <functional>
@@ -43,102 +44,95 @@ DatiProgetto TreCampate(Single larghezza, Single peso) {
 // way and opens not); the work of the dead loads and of lambda times the
 // live loads is nil. None when the hinges leave not one degree of freedom.
 std::optional<double> FattoreCinematico(const StaticaGiunti& st, const std::vector<Cerniera>& meccanismo) {
+  using std::size_t;
   const auto& conci = st.conci();
   const auto& giunti = st.giunti();
-  const int nb = static_cast<int>(conci.size());
-  // Which block passes each joint on (its left or upper side), which takes it.
-  std::vector<int> passa(giunti.size(), -1), prende(giunti.size(), -1);
-  for (int b = 0; b < nb; ++b) {
-    const CaricoConcio& c = conci[static_cast<std::size_t>(b)];
-    prende[static_cast<std::size_t>(c.riceve)] = b;
-    passa[static_cast<std::size_t>(c.passa)] = b;
-    if (c.passa2 >= 0) passa[static_cast<std::size_t>(c.passa2)] = b;
+  const size_t nb = conci.size(), ng = giunti.size();
+  // Which block passes each joint on (its left or upper side), which takes
+  // it; nb is the ground.
+  std::vector<size_t> passa(ng, nb), prende(ng, nb);
+  for (size_t b = 0; b < nb; ++b) {
+    const CaricoConcio& c = conci[b];
+    prende[static_cast<size_t>(c.riceve)] = b;
+    passa[static_cast<size_t>(c.passa)] = b;
+    if (c.passa2 >= 0) passa[static_cast<size_t>(c.passa2)] = b;
   }
-  // Bodies: blocks joined by the joints that do not give way; nb is the ground.
-  std::vector<int> capo(static_cast<std::size_t>(nb) + 1);
-  for (int b = 0; b <= nb; ++b) capo[static_cast<std::size_t>(b)] = b;
-  std::function<int(int)> trova = [&](int b) {
-    return capo[static_cast<std::size_t>(b)] == b ? b : capo[static_cast<std::size_t>(b)] = trova(capo[static_cast<std::size_t>(b)]);
-  };
-  auto lato = [&](int b) { return b < 0 ? nb : b; };
-  std::vector<char> cerniera(giunti.size(), 0);
-  for (const Cerniera& c : meccanismo) cerniera[static_cast<std::size_t>(c.giunto - 1)] = 1;
-  for (std::size_t j = 0; j < giunti.size(); ++j)
-    if (!cerniera[j]) capo[static_cast<std::size_t>(trova(lato(passa[j])))] = trova(lato(prende[j]));
-  std::vector<int> corpo(static_cast<std::size_t>(nb) + 1, -1);
+  // Bodies: blocks joined by the joints that do not give way.
+  std::vector<size_t> capo(nb + 1);
+  for (size_t b = 0; b <= nb; ++b) capo[b] = b;
+  std::function<size_t(size_t)> trova = [&](size_t b) { return capo[b] == b ? b : capo[b] = trova(capo[b]); };
+  std::vector<char> cerniera(ng, 0);
+  for (const Cerniera& c : meccanismo) cerniera[static_cast<size_t>(c.giunto - 1)] = 1;
+  for (size_t j = 0; j < ng; ++j)
+    if (!cerniera[j]) capo[trova(passa[j])] = trova(prende[j]);
+  std::vector<int> corpo(nb + 1, -1);
   int nc = 0;
-  for (int b = 0; b < nb; ++b)
-    if (trova(b) != trova(nb) && corpo[static_cast<std::size_t>(trova(b))] < 0) corpo[static_cast<std::size_t>(trova(b))] = nc++;
-  auto indice = [&](int b) { return trova(lato(b)) == trova(nb) ? -1 : corpo[static_cast<std::size_t>(trova(lato(b)))]; };
+  for (size_t b = 0; b < nb; ++b)
+    if (trova(b) != trova(nb) && corpo[trova(b)] < 0) corpo[trova(b)] = nc++;
+  auto indice = [&](size_t b) { return trova(b) == trova(nb) ? -1 : corpo[trova(b)]; };
   // Rows of the constraints on (u, v, w) of each body; the velocity of a
   // point (x, y) of a body is (u - w y, v + w x).
+  const size_t n = 3 * static_cast<size_t>(nc);
   std::vector<std::vector<double>> A;
-  auto riga = [&](int a, int b, double ca[3], double cb[3]) {
-    std::vector<double> r(static_cast<std::size_t>(3 * nc), 0);
-    for (int k = 0; k < 3; ++k) {
-      if (a >= 0) r[static_cast<std::size_t>(3 * a + k)] += ca[k];
-      if (b >= 0) r[static_cast<std::size_t>(3 * b + k)] -= cb[k];
+  auto riga = [&](int a, int b, const std::array<double, 3>& k) {
+    std::vector<double> r(n, 0);
+    for (size_t i = 0; i < 3; ++i) {
+      if (a >= 0) r[3 * static_cast<size_t>(a) + i] += k[i];
+      if (b >= 0) r[3 * static_cast<size_t>(b) + i] -= k[i];
     }
     A.push_back(r);
   };
   for (const Cerniera& c : meccanismo) {
-    const GiuntoLineare& g = giunti[static_cast<std::size_t>(c.giunto - 1)];
-    const int a = indice(passa[static_cast<std::size_t>(c.giunto - 1)]);
-    const int b = indice(prende[static_cast<std::size_t>(c.giunto - 1)]);
+    const size_t j = static_cast<size_t>(c.giunto - 1);
+    const GiuntoLineare& g = giunti[j];
+    const int a = indice(passa[j]), b = indice(prende[j]);
     if (c.tipo == TipoCerniera::Scorrimento) {
       // No turning apart, no opening across the joint (normal n = (uy, -ux)).
-      double w[3] = {0, 0, 1};
-      riga(a, b, w, w);
-      double n[3] = {g.uy, -g.ux, -g.uy * g.yM - g.ux * g.xM};
-      riga(a, b, n, n);
+      riga(a, b, {0, 0, 1});
+      riga(a, b, {g.uy, -g.ux, -g.uy * g.yM - g.ux * g.xM});
       continue;
     }
     const double lato = c.faccia == Faccia::Estradosso ? 0.5 : -0.5;
     const double x = g.xM + lato * g.h * g.ux, y = g.yM + lato * g.h * g.uy;
-    double ux[3] = {1, 0, -y}, uy[3] = {0, 1, x};
-    riga(a, b, ux, ux);
-    riga(a, b, uy, uy);
+    riga(a, b, {1, 0, -y});
+    riga(a, b, {0, 1, x});
   }
   // The null space by Gauss-Jordan with full pivoting: one free unknown.
-  const int n = 3 * nc, m = static_cast<int>(A.size());
-  std::vector<int> colonna(static_cast<std::size_t>(n));
-  for (int k = 0; k < n; ++k) colonna[static_cast<std::size_t>(k)] = k;
-  int rango = 0;
+  const size_t m = A.size();
+  std::vector<size_t> colonna(n);
+  for (size_t k = 0; k < n; ++k) colonna[k] = k;
+  size_t rango = 0;
   for (; rango < std::min(m, n); ++rango) {
-    int pr = -1, pc = -1;
+    size_t pr = m, pc = n;
     double mx = 1e-10;
-    for (int i = rango; i < m; ++i)
-      for (int k = rango; k < n; ++k)
-        if (std::fabs(A[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)]) > mx)
-          mx = std::fabs(A[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)]), pr = i, pc = k;
-    if (pr < 0) break;
-    std::swap(A[static_cast<std::size_t>(rango)], A[static_cast<std::size_t>(pr)]);
-    for (auto& r : A) std::swap(r[static_cast<std::size_t>(rango)], r[static_cast<std::size_t>(pc)]);
-    std::swap(colonna[static_cast<std::size_t>(rango)], colonna[static_cast<std::size_t>(pc)]);
-    auto& p = A[static_cast<std::size_t>(rango)];
-    const double piv = p[static_cast<std::size_t>(rango)];
+    for (size_t i = rango; i < m; ++i)
+      for (size_t k = rango; k < n; ++k)
+        if (std::fabs(A[i][k]) > mx) mx = std::fabs(A[i][k]), pr = i, pc = k;
+    if (pr == m) break;
+    std::swap(A[rango], A[pr]);
+    for (auto& r : A) std::swap(r[rango], r[pc]);
+    std::swap(colonna[rango], colonna[pc]);
+    auto& p = A[rango];
+    const double piv = p[rango];
     for (double& v : p) v /= piv;
-    for (int i = 0; i < m; ++i) {
-      if (i == rango) continue;
-      auto& r = A[static_cast<std::size_t>(i)];
-      const double f = r[static_cast<std::size_t>(rango)];
-      if (f == 0) continue;
-      for (int k = 0; k < n; ++k) r[static_cast<std::size_t>(k)] -= f * p[static_cast<std::size_t>(k)];
+    for (size_t i = 0; i < m; ++i) {
+      const double f = A[i][rango];
+      if (i == rango || f == 0) continue;
+      for (size_t k = 0; k < n; ++k) A[i][k] -= f * p[k];
     }
   }
   if (n - rango != 1) return std::nullopt;
-  std::vector<double> z(static_cast<std::size_t>(n), 0);
-  z[static_cast<std::size_t>(colonna[static_cast<std::size_t>(rango)])] = 1;
-  for (int i = 0; i < rango; ++i)
-    z[static_cast<std::size_t>(colonna[static_cast<std::size_t>(i)])] = -A[static_cast<std::size_t>(i)][static_cast<std::size_t>(rango)];
+  std::vector<double> z(n, 0);
+  z[colonna[rango]] = 1;
+  for (size_t i = 0; i < rango; ++i) z[colonna[i]] = -A[i][rango];
   // The loads' work: a load P down at x with moment Px, F along +x with Fy.
   double lavoroP = 0, lavoroQ = 0;
-  for (int b = 0; b < nb; ++b) {
+  for (size_t b = 0; b < nb; ++b) {
     const int k = indice(b);
     if (k < 0) continue;
-    const double u = z[static_cast<std::size_t>(3 * k)], v = z[static_cast<std::size_t>(3 * k + 1)],
-                 w = z[static_cast<std::size_t>(3 * k + 2)];
-    const CaricoConcio& c = conci[static_cast<std::size_t>(b)];
+    const double u = z[3 * static_cast<size_t>(k)], v = z[3 * static_cast<size_t>(k) + 1],
+                 w = z[3 * static_cast<size_t>(k) + 2];
+    const CaricoConcio& c = conci[b];
     lavoroP += -(c.P * v + c.Px * w) + c.F * u - c.Fy * w;
     lavoroQ += -(c.Q * v + c.Qx * w);
   }

@@ -1,5 +1,6 @@
-// The dense simplex on small programs with known answers: unique, degenerate,
-// infeasible and unbounded ones, from feasible and infeasible starts.
+// The dense simplex, and CLP alone, on small programs with known answers:
+// unique, degenerate, infeasible and unbounded ones, from feasible and
+// infeasible starts.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -19,20 +20,30 @@ ProgrammaLineare programma(int n, std::initializer_list<std::initializer_list<do
   return lp;
 }
 
+// Each answer with its proof, by the dense simplex and by CLP alone: the
+// optimum with the dual bound that equals it, infeasibility with the least
+// violation a combination of rows proves, unboundedness with its ray.
+const SceltaSolutori kSolutori[] = {SceltaSolutori::SoloDenso, SceltaSolutori::SoloClp};
+
 TEST(ProgrammaLineare, FindsTheUniqueVertexWithItsDualValues) {
   // max 3x + 2y: x + y <= 4, x + 3y <= 6, x <= 3, x, y >= 0 -> (3, 1), 11.
-  const auto lp = programma(2, {{1, 1, 4}, {1, 3, 7}, {1, 0, 3}, {-1, 0, 0}, {0, -1, 0}});
-  for (const VettoreLP& avvio : {VettoreLP{0, 0}, VettoreLP{10, -7}}) {
-    const SoluzioneLP s = lp.Massimizza({3, 2}, avvio);
-    ASSERT_EQ(s.esito, EsitoLP::Ottimo);
-    EXPECT_NEAR(s.x[0], 3, 1e-12);
-    EXPECT_NEAR(s.x[1], 1, 1e-12);
-    // c = 2 (row 0) + 1 (row 2): the dual values of the rows as given.
-    std::array<double, 5> y{};
-    for (int k = 0; k < 2; ++k) y[static_cast<std::size_t>(s.base[static_cast<std::size_t>(k)])] = s.moltiplicatori[static_cast<std::size_t>(k)];
-    EXPECT_NEAR(y[0], 2, 1e-12);
-    EXPECT_NEAR(y[2], 1, 1e-12);
-    EXPECT_EQ(y[1] + y[3] + y[4], 0);
+  auto lp = programma(2, {{1, 1, 4}, {1, 3, 7}, {1, 0, 3}, {-1, 0, 0}, {0, -1, 0}});
+  for (const SceltaSolutori solutori : kSolutori) {
+    lp.Solutori(solutori);
+    for (const VettoreLP& avvio : {VettoreLP{0, 0}, VettoreLP{10, -7}}) {
+      SCOPED_TRACE(static_cast<int>(solutori));
+      const SoluzioneLP s = lp.Massimizza({3, 2}, avvio);
+      ASSERT_EQ(s.esito, EsitoLP::Ottimo);
+      EXPECT_NEAR(s.x[0], 3, 1e-12);
+      EXPECT_NEAR(s.x[1], 1, 1e-12);
+      EXPECT_NEAR(s.duale, 11, 1e-12);
+      // c = 2 (row 0) + 1 (row 2): the dual values of the rows as given.
+      std::array<double, 5> y{};
+      for (int k = 0; k < 2; ++k) y[static_cast<std::size_t>(s.base[static_cast<std::size_t>(k)])] = s.moltiplicatori[static_cast<std::size_t>(k)];
+      EXPECT_NEAR(y[0], 2, 1e-12);
+      EXPECT_NEAR(y[2], 1, 1e-12);
+      EXPECT_EQ(y[1] + y[3] + y[4], 0);
+    }
   }
 }
 
@@ -83,24 +94,33 @@ TEST(ProgrammaLineare, AStrictRatioTestBreaksNoRowNearlyTiedWithAnother) {
 
 TEST(ProgrammaLineare, ReportsInfeasibilityWithTheLeastViolation) {
   // x <= 1 and x >= 3: the best point violates both by 1 (rows of unit norm).
-  const auto lp = programma(2, {{1, 0, 1}, {-1, 0, -3}, {0, 1, 5}, {0, -1, 5}});
-  const SoluzioneLP s = lp.Massimizza({0, 1}, {0, 0});
-  EXPECT_EQ(s.esito, EsitoLP::Impossibile);
-  EXPECT_NEAR(s.violazione, 1, 1e-12);
-  EXPECT_NEAR(s.x[0], 2, 1e-12);
+  auto lp = programma(2, {{1, 0, 1}, {-1, 0, -3}, {0, 1, 5}, {0, -1, 5}});
   // A zero row with a negative right side cannot hold.
-  const auto zero = programma(1, {{0, -1}, {1, 4}});
-  EXPECT_EQ(zero.Massimizza({1}, {0}).esito, EsitoLP::Impossibile);
+  auto zero = programma(1, {{0, -1}, {1, 4}});
+  for (const SceltaSolutori solutori : kSolutori) {
+    SCOPED_TRACE(static_cast<int>(solutori));
+    lp.Solutori(solutori);
+    const SoluzioneLP s = lp.Massimizza({0, 1}, {0, 0});
+    EXPECT_EQ(s.esito, EsitoLP::Impossibile);
+    EXPECT_NEAR(s.violazione, 1, 1e-12);
+    EXPECT_NEAR(s.x[0], 2, 1e-12);
+    zero.Solutori(solutori);
+    EXPECT_EQ(zero.Massimizza({1}, {0}).esito, EsitoLP::Impossibile);
+  }
 }
 
 TEST(ProgrammaLineare, DetectsUnboundednessAsSuchWithItsRay) {
   // max x + 0.1 y with y in [-1, 1] and x >= y: no upper limit along +x.
-  const auto lp = programma(2, {{0, 1, 1}, {0, -1, 1}, {-1, 1, 0}});
-  for (const VettoreLP& avvio : {VettoreLP{0, 0}, VettoreLP{-4, 3}}) {
-    const SoluzioneLP s = lp.Massimizza({1, 0.1}, avvio);
-    ASSERT_EQ(s.esito, EsitoLP::Illimitato);
-    EXPECT_GT(s.raggio[0], 0.99);
-    EXPECT_NEAR(s.raggio[1], 0, 1e-12);
+  auto lp = programma(2, {{0, 1, 1}, {0, -1, 1}, {-1, 1, 0}});
+  for (const SceltaSolutori solutori : kSolutori) {
+    lp.Solutori(solutori);
+    for (const VettoreLP& avvio : {VettoreLP{0, 0}, VettoreLP{-4, 3}}) {
+      SCOPED_TRACE(static_cast<int>(solutori));
+      const SoluzioneLP s = lp.Massimizza({1, 0.1}, avvio);
+      ASSERT_EQ(s.esito, EsitoLP::Illimitato);
+      EXPECT_GT(s.raggio[0], 0.99);
+      EXPECT_NEAR(s.raggio[1], 0, 1e-12);
+    }
   }
   // Bounded in the objective although the region is not.
   const SoluzioneLP s = lp.Massimizza({-1, 0}, {3, 0});

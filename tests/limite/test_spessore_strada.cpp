@@ -7,18 +7,10 @@
 #include "arch/AnelloScalato.h"
 #include "arch/CaricaConci.h"
 #include "arch/CostruisciModello.h"
-#include "data/ProjectFile.h"
-#include "limite/Valutazione.h"
+#include "limite/Valutato.h"
 
 namespace voro {
 namespace {
-
-DatiProgetto ponte() {
-  DatiProgetto d;
-  RecordingMessages msg;
-  LeggiFileProgetto(std::string(VORO_SOURCE_DIR) + "/examples/ponte-stradale.vro", d, msg);
-  return d;
-}
 
 struct Pesi {
   double riempimento = 0, soletta = 0, variabile = 0;
@@ -36,7 +28,7 @@ Pesi pesi(const ModelloArco& m) {
 }
 
 TEST(SpessoreSottoLaStrada, AThinnerRingKeepsTheRoadSlabAndLoadsWhereTheProjectPutsThem) {
-  DatiProgetto d = ponte();
+  DatiProgetto d = esempio("ponte-stradale.vro");
   RecordingMessages msg;
   ModelloArco progetto;
   CostruisciModello(d, progetto, msg);
@@ -69,7 +61,7 @@ TEST(SpessoreSottoLaStrada, AThinnerRingKeepsTheRoadSlabAndLoadsWhereTheProjectP
 }
 
 TEST(SpessoreSottoLaStrada, AThickerRingLiftsTheRoadOnlyWhereItWouldPierceIt) {
-  DatiProgetto d = ponte();
+  DatiProgetto d = esempio("ponte-stradale.vro");
   RecordingMessages msg;
   ModelloArco progetto;
   CostruisciModello(d, progetto, msg);
@@ -84,7 +76,7 @@ TEST(SpessoreSottoLaStrada, AThickerRingLiftsTheRoadOnlyWhereItWouldPierceIt) {
 // At the least thickness found the ring holds a thrust line under the
 // project's own road: its figure, checked by a model built by hand.
 TEST(SpessoreSottoLaStrada, TheLeastThicknessHoldsUnderTheProjectsRoad) {
-  DatiProgetto d = ponte();
+  DatiProgetto d = esempio("ponte-stradale.vro");
   RecordingMessages msg;
   ModelloArco m;
   CostruisciModello(d, m, msg);

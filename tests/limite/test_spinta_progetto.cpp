@@ -10,27 +10,17 @@
 #include "analysis/ProgettiProva.h"
 #include "data/Normative.h"
 #include "data/ProjectFile.h"
-#include "arch/CaricaConci.h"
-#include "arch/CostruisciModello.h"
 #include "limite/Adeguatezza.h"
-#include "limite/Valutazione.h"
+#include "limite/Valutato.h"
 
 namespace voro {
 namespace {
-
-ModelloArco Caricato(DatiProgetto d) {
-  RecordingMessages msg;
-  ModelloArco m;
-  CostruisciModello(d, m, msg);
-  CaricaConci(d, m, msg);
-  return m;
-}
 
 TEST(SpintaDiProgetto, LaResistenzaDelTerrenoDaiCarichiCaratteristiciDivisiPerGammaR) {
   DatiProgetto d = prova::anelloPassivo();
   d.hSoletta = 0.2f;
   d.PesoSoletta = 22;
-  const ModelloArco caratteristico = Caricato(d);
+  const ModelloArco caratteristico = ModelloCaricato(d).m;
   struct Caso {
     Combinazione k;
     Single gR;
@@ -38,7 +28,7 @@ TEST(SpintaDiProgetto, LaResistenzaDelTerrenoDaiCarichiCaratteristiciDivisiPerGa
   for (const Caso c : {Caso{Combinazione::Sup, 1}, Caso{Combinazione::Inf, 1.25f}, Caso{Combinazione::G1SupG2Inf, 2}}) {
     CoefficientiParziali f;
     f.gG1sup = 1.35f, f.gG1inf = 1, f.gG2sup = 1.5f, f.gG2inf = 0, f.gQ = 1.35f, f.gR = c.gR;
-    const ModelloArco m = Caricato(ProgettoDiCalcolo(d, f, c.k));
+    const ModelloArco m = ModelloCaricato(ProgettoDiCalcolo(d, f, c.k)).m;
     int spinti = 0;
     for (int i = 1; i <= m.nConciTot; ++i) {
       const double atteso = caratteristico.Conci(i).FOrizzontale / c.gR;
@@ -53,9 +43,7 @@ TEST(SpintaDiProgetto, LaResistenzaDelTerrenoDaiCarichiCaratteristiciDivisiPerGa
 TEST(SpintaDiProgetto, PiuGammaRMaiPiuAdeguato) {
   DatiProgetto d = prova::anelloPassivo();
   d.Mobilitazione = 1;
-  OpzioniSicurezza o;
-  o.nPosizioni = 0;
-  o.spessoreMinimo = false;
+  const OpzioniSicurezza o = Opzioni(0, false);
   double prima = 1e300;
   for (const Single gR : {1.0f, 1.5f, 3.0f}) {
     d.Normativa.coefficienti.gR = gR;

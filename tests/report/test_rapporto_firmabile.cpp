@@ -4,84 +4,17 @@
 // and points called hinges only where they sit on an edge.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <optional>
-#include <sstream>
 
-#include "analysis/ProgettiProva.h"
-#include "arch/CostruisciModello.h"
+#include "Rapporto.h"
 #include "arch/ImposteArco.h"
-#include "limite/Valutazione.h"
-#include "report/ComponiRapporto.h"
-#include "report/ScriviTesto.h"
 #include "data/Normative.h"
 #include "limite/Adeguatezza.h"
 #include "report/SezioneConclusioni.h"
-#include "report/SezioneValutazione.h"
 
 using namespace voro;
-
-namespace {
-
-struct Progetto {
-  prova::Caso caso;
-  FontiRapporto fonti;
-  explicit Progetto(DatiProgetto d) : caso(std::move(d)) {
-    fonti.dati = &caso.dati;
-    fonti.modello = &caso.modello;
-    fonti.file = "prova.vro";
-    caso.risolvi();
-    fonti.risultati = &caso.risultati;
-  }
-};
-
-// Every row of every table whose first cell is the given text.
-std::vector<std::string> Riga(const Documento& doc, const std::string& prima) {
-  for (const Blocco& b : doc.blocchi)
-    if (const auto* t = std::get_if<Tabella>(&b))
-      for (const auto& r : t->righe)
-        if (!r.empty() && r[0] == prima) return r;
-  return {};
-}
-
-// The text with its line breaks undone, so sentences read whole.
-std::string Testo(const Documento& doc) {
-  std::ostringstream out;
-  ScriviTesto(out, doc);
-  std::string s = out.str();
-  std::replace(s.begin(), s.end(), '\n', ' ');
-  s.erase(std::unique(s.begin(), s.end(), [](char a, char b) { return a == ' ' && b == ' '; }), s.end());
-  return s;
-}
-
-std::vector<std::string> Didascalie(const Documento& doc) {
-  std::vector<std::string> d;
-  for (const Blocco& b : doc.blocchi)
-    if (const auto* f = std::get_if<Figura>(&b)) d.push_back(f->didascalia);
-  return d;
-}
-
-// The project assessed with its report section.
-struct Valutato {
-  Progetto p;
-  DatiProgetto dati;
-  ModelloArco modello;
-  RisultatiSicurezza r;
-  Documento doc;
-  explicit Valutato(DatiProgetto d, int posizioni = 8) : p(d), dati(std::move(d)) {
-    RecordingMessages msg;
-    CostruisciModello(dati, modello, msg);
-    OpzioniSicurezza o;
-    o.nPosizioni = posizioni;
-    EXPECT_TRUE(ValutaSicurezza(dati, modello, msg, o, r));
-    const SezioneValutazione sezione(dati, modello, r);
-    doc = ComponiRapporto(p.fonti, NumeriRapporto(Regional::inglese()), {&sezione});
-  }
-};
-
-}  // namespace
 
 TEST(RapportoFirmabile, TheReactionsConventionIsTrueForEveryValuePrinted) {
   // Passive pressure on both sides: the horizontal forces on the arch balance
@@ -108,25 +41,6 @@ TEST(RapportoFirmabile, TheReactionsConventionIsTrueForEveryValuePrinted) {
   EXPECT_GT(Hr, 0);
   EXPECT_GT(std::stod(Pl[2]), 0);
   EXPECT_GT(std::stod(Pr[2]), 0);
-}
-
-TEST(RapportoFirmabile, TheShearSignHoldsAtBothSpringings) {
-  // A semicircle springing from horizontal joints: the shear across the left
-  // joint is the thrust pointing away from the extrados, across the right
-  // one toward it; the normal force there is the vertical reaction.
-  Progetto p(prova::anello(10, 5, 0.5f, 30));
-  const Documento doc = ComponiRapporto(p.fonti, NumeriRapporto(Regional::inglese()));
-  const double Hl = std::stod(Riga(doc, "Horizontal force, left springing").at(2));
-  const double Vl = std::stod(Riga(doc, "Vertical force, left springing").at(2));
-  const double Hr = std::stod(Riga(doc, "Horizontal force, right springing").at(2));
-  const auto prima = Riga(doc, "1");
-  const auto ultima = Riga(doc, std::to_string(p.caso.modello.nGiunti));
-  ASSERT_EQ(prima.size(), 8u);
-  ASSERT_EQ(ultima.size(), 8u);
-  EXPECT_NEAR(std::stod(prima[6]), -Hl, 0.011);
-  EXPECT_NEAR(std::stod(prima[5]), Vl, 0.011);
-  EXPECT_NEAR(std::stod(ultima[6]), Hr, 0.011);
-  EXPECT_NE(Testo(doc).find("T and τ along the joint, positive toward the extrados"), std::string::npos);
 }
 
 TEST(RapportoFirmabile, CaptionsSayWhatTheirFigureShows) {
@@ -244,13 +158,12 @@ TEST(RapportoFirmabile, TheTitleBlockCarriesWhoSignsAndLeavesBlanksForHand) {
                               firma("Engineer", "Ing. A. Rossi", "Ordine degli Ingegneri di Bergamo n. 1234", ""),
                               firma("Checker", "", "", "2026-12-07"), firma("Approver", "", "", "")}));
   // The text report: the line for signing, and a blank for what is not given.
-  std::ostringstream testo;
-  ScriviTesto(testo, doc);
+  const std::string testo = TestoARighe(doc);
   const std::string margine(17, ' ');  // after "Document number: "
-  EXPECT_NE(testo.str().find("Checker:" + margine.substr(8) + std::string(40, '_') + "\n" + margine + "Name: " +
-                             std::string(20, '_') + "\n"),
+  EXPECT_NE(testo.find("Checker:" + margine.substr(8) + std::string(40, '_') + "\n" + margine + "Name: " +
+                       std::string(20, '_') + "\n"),
             std::string::npos)
-      << testo.str();
+      << testo;
 }
 
 // The report's date says its zone: UTC for a repeatable report, else the
@@ -278,15 +191,13 @@ TEST(RapportoFirmabile, TheConclusionsComeFirstWithTheVerdictAndItsBasis) {
   ApplicaLivello(d.Normativa, LivelloConoscenza::LC2);
   d.Normativa.coefficienti.gM = 2;
   d.Normativa.gMDato = true;
-  Progetto p(d);
-  RecordingMessages msg;
-  DatiProgetto dati = d;
-  ModelloArco m;
-  CostruisciModello(dati, m, msg);
+  const Valutato v(d, 6);
+  const Progetto& p = v.p;
+  const DatiProgetto& dati = v.dati;
+  const ModelloArco& m = v.modello;
+  const RisultatiSicurezza& r = v.r;
   OpzioniSicurezza o;
   o.nPosizioni = 6;
-  RisultatiSicurezza r;
-  ASSERT_TRUE(ValutaSicurezza(dati, m, msg, o, r));
   Adeguatezza a;
   ASSERT_TRUE(ValutaAdeguatezza(dati, o, a));
   ASSERT_TRUE(a.fattore());
@@ -294,9 +205,7 @@ TEST(RapportoFirmabile, TheConclusionsComeFirstWithTheVerdictAndItsBasis) {
   const SezioneConclusioni conclusioni(dati, &m, &r, &a);
   const SezioneRiferimenti riferimenti(dati);
   const Documento doc = ComponiRapporto(p.fonti, num, {&riferimenti}, {&conclusioni});
-  std::vector<std::string> h;
-  for (const Blocco& b : doc.blocchi)
-    if (const auto* i = std::get_if<Intestazione>(&b)) h.push_back(i->testo);
+  const auto h = Intestazioni(doc);
   ASSERT_GE(h.size(), 3u);
   EXPECT_EQ(h[0], "1 Conclusions");
   EXPECT_NE(std::find(h.begin(), h.end(), "6 References"), h.end());

@@ -3,14 +3,7 @@
 // translation the regional settings carry; numbers, units and symbols do not.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "analysis/ProgettiProva.h"
-#include "arch/CostruisciModello.h"
-#include "limite/Valutazione.h"
-#include "report/ComponiRapporto.h"
-#include "report/ScriviTesto.h"
-#include "report/SezioneValutazione.h"
+#include "Rapporto.h"
 
 using namespace voro;
 
@@ -43,22 +36,9 @@ bool Simbolo(const std::string& t) {
 }  // namespace
 
 TEST(RapportoLingua, EveryTextOfTheReportIsTranslated) {
-  prova::Caso caso(prova::ponte());
-  caso.risolvi();
-  FontiRapporto f;
-  f.dati = &caso.dati;
-  f.modello = &caso.modello;
-  f.risultati = &caso.risultati;
-  f.file = "prova.vro";
-  DatiProgetto dati = caso.dati;
-  ModelloArco modello;
-  RecordingMessages msg;
-  CostruisciModello(dati, modello, msg);
-  OpzioniSicurezza opzioni;
-  opzioni.nPosizioni = 6;
-  RisultatiSicurezza r;
-  ASSERT_TRUE(ValutaSicurezza(dati, modello, msg, opzioni, r));
-  const SezioneValutazione sicurezza(dati, modello, r);
+  const Valutato valutato(prova::ponte(), 6);
+  const FontiRapporto& f = valutato.p.fonti;
+  const SezioneValutazione sicurezza(valutato.dati, valutato.modello, valutato.r);
 
   const Segnate segnate;
   Regional regional = Regional::italiano();
@@ -91,8 +71,7 @@ TEST(RapportoLingua, EveryTextOfTheReportIsTranslated) {
   EXPECT_GT(testi, 15);
   // Without a translation the report reads as written.
   const Documento inglese = ComponiRapporto(f, NumeriRapporto(Regional::italiano()), {&sicurezza});
-  std::ostringstream out;
-  ScriviTesto(out, inglese);
-  EXPECT_NE(out.str().find("Calculation report"), std::string::npos);
-  EXPECT_EQ(out.str().find("«"), std::string::npos);
+  const std::string testo = TestoARighe(inglese);
+  EXPECT_NE(testo.find("Calculation report"), std::string::npos);
+  EXPECT_EQ(testo.find("«"), std::string::npos);
 }

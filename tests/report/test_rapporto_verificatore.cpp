@@ -17,8 +17,8 @@
 #include "data/Versione.h"
 #include "limite/Adeguatezza.h"
 #include "limite/PercorsoVeicolo.h"
+#include "Rapporto.h"
 #include "report/RapportoValutato.h"
-#include "report/ScriviTesto.h"
 #include "report/SezioneArcoAnalizzato.h"
 
 using namespace voro;
@@ -103,15 +103,6 @@ std::size_t Indice(const Tabella& t, const std::string& colonna) {
     if (t.colonne[k].titolo == colonna) return k;
   ADD_FAILURE() << "no column " << colonna;
   return 0;
-}
-
-std::string Testo(const Documento& doc) {
-  std::ostringstream out;
-  ScriviTesto(out, doc);
-  std::string s = out.str();
-  std::replace(s.begin(), s.end(), '\n', ' ');
-  s.erase(std::unique(s.begin(), s.end(), [](char a, char b) { return a == ' ' && b == ' '; }), s.end());
-  return s;
 }
 
 }  // namespace
@@ -228,22 +219,15 @@ TEST(RapportoVerificatore, TheJointForcesAtCollapseKeepEveryVoussoirInEquilibriu
 }
 
 TEST(RapportoVerificatore, ThePermissibleLoadIsTheAdequacyFactorTimesTheCharacteristicAxles) {
-  struct Caso {
-    Regional lingua;
-    const char *assi, *ammissibile, *zeta;
-  };
   const double f = *Ponte().adeguatezza.fattore();
-  for (const Caso& c : {Caso{Regional::inglese(), "axles of ", "its permissible load",
-                             "ζ_V in the sense of NTC 2018, 8.3, is "},
-                        // Italian numbers (the core's tests carry no translations).
-                        Caso{Regional::italiano(), "axles of ", "its permissible load",
-                             "ζ_V in the sense of NTC 2018, 8.3, is "}}) {
-    const NumeriRapporto num(c.lingua);
-    const std::string testo = Testo(Ponte().Componi(c.lingua));
+  // English and Italian numbers (the core's tests carry no translations).
+  for (const Regional& lingua : {Regional::inglese(), Regional::italiano()}) {
+    const NumeriRapporto num(lingua);
+    const std::string testo = Testo(Ponte().Componi(lingua));
     const std::string asse = num.kN(f * 300), striscia = num.kN(f * Ponte().dati.qCarico);
-    EXPECT_NE(testo.find(c.assi + asse + " + " + asse + " kN"), std::string::npos) << asse;
-    EXPECT_NE(testo.find(striscia + " kN/m², " + c.ammissibile), std::string::npos) << striscia;
-    EXPECT_NE(testo.find(c.zeta + num.fattore(f)), std::string::npos);
+    EXPECT_NE(testo.find("axles of " + asse + " + " + asse + " kN"), std::string::npos) << asse;
+    EXPECT_NE(testo.find(striscia + " kN/m², its permissible load"), std::string::npos) << striscia;
+    EXPECT_NE(testo.find("ζ_V in the sense of NTC 2018, 8.3, is " + num.fattore(f)), std::string::npos);
   }
 }
 
@@ -308,8 +292,6 @@ TEST(RapportoVerificatore, TheSoftwareSectionNamesVersionProducerAndLicence) {
   std::ifstream in(std::string(VORO_SOURCE_DIR) + "/packaging/copyright");
   const std::string copyright((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   EXPECT_NE(copyright.find(kProduttoreVoro), std::string::npos);
-  for (const char* frase : {"All rights reserved.", "No licence to copy, change or pass on Voro has been granted yet"})
-    EXPECT_NE(std::string(kLicenzaVoro).find(frase), std::string::npos) << frase;
   const Tabella* t = ConColonna(Tabelle(Ponte().doc, "Calculation software"), "Item");
   ASSERT_NE(t, nullptr);
   std::map<std::string, std::string> voci;
@@ -339,8 +321,6 @@ TEST(RapportoVerificatore, EveryFigureIsNamedForTheHypothesesItRestsOn) {
     EXPECT_NE(testo.find(atteso), std::string::npos) << atteso;
   EXPECT_EQ(testo.find("Geometric factor of safety (Heyman)"), std::string::npos);
   // Every line of the text report fits in 100 columns.
-  std::ostringstream out;
-  ScriviTesto(out, Ponte().doc);
-  std::istringstream righe(out.str());
+  std::istringstream righe(TestoARighe(Ponte().doc));
   for (std::string riga; std::getline(righe, riga);) EXPECT_LE(ColonneTesto(riga), 100u) << riga;
 }

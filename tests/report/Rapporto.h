@@ -1,0 +1,110 @@
+// A solved project and its report as a reader finds things in it: a table's
+// row by its first cell, the headings, the captions, the text with its line
+// breaks undone so that sentences read whole.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "analysis/ProgettiProva.h"
+#include "arch/CostruisciModello.h"
+#include "limite/Valutazione.h"
+#include "report/ComponiRapporto.h"
+#include "report/ScriviTesto.h"
+#include "report/SezioneValutazione.h"
+
+namespace voro {
+
+// A solved project and the sources of its report.
+struct Progetto {
+  prova::Caso caso;
+  FontiRapporto fonti;
+  explicit Progetto(DatiProgetto d, bool risolvi = true) : caso(std::move(d)) {
+    fonti.dati = &caso.dati;
+    fonti.modello = &caso.modello;
+    fonti.file = "prova.vro";
+    if (risolvi) {
+      caso.risolvi();
+      fonti.risultati = &caso.risultati;
+    }
+  }
+};
+
+// The project assessed, and its report with the safety section, composed
+// and then left without it as a report is once written.
+struct Valutato {
+  Progetto p;
+  DatiProgetto dati;
+  ModelloArco modello;
+  RisultatiSicurezza r;
+  Documento doc;
+  explicit Valutato(DatiProgetto d, int posizioni = 8, const Regional& lingua = Regional::inglese())
+      : p(d), dati(std::move(d)) {
+    RecordingMessages msg;
+    CostruisciModello(dati, modello, msg);
+    OpzioniSicurezza o;
+    o.nPosizioni = posizioni;
+    EXPECT_TRUE(ValutaSicurezza(dati, modello, msg, o, r));
+    const SezioneValutazione sezione(dati, modello, r);
+    doc = ComponiRapporto(p.fonti, NumeriRapporto(lingua), {&sezione});
+  }
+};
+
+inline const Tabella* TabellaCon(const Documento& doc, const std::string& primaCella) {
+  for (const Blocco& b : doc.blocchi)
+    if (const auto* t = std::get_if<Tabella>(&b))
+      for (const auto& r : t->righe)
+        if (!r.empty() && r[0] == primaCella) return t;
+  return nullptr;
+}
+
+// The first row of any table whose first cell is the given text.
+inline std::vector<std::string> Riga(const Documento& doc, const std::string& prima) {
+  for (const Blocco& b : doc.blocchi)
+    if (const auto* t = std::get_if<Tabella>(&b))
+      for (const auto& r : t->righe)
+        if (!r.empty() && r[0] == prima) return r;
+  return {};
+}
+
+// One cell of that row, empty when there is none.
+inline std::string Cella(const Documento& doc, const std::string& prima, std::size_t colonna) {
+  const auto r = Riga(doc, prima);
+  return colonna < r.size() ? r[colonna] : "";
+}
+
+inline std::vector<std::string> Intestazioni(const Documento& doc) {
+  std::vector<std::string> h;
+  for (const Blocco& b : doc.blocchi)
+    if (const auto* i = std::get_if<Intestazione>(&b)) h.push_back(i->testo);
+  return h;
+}
+
+inline std::vector<std::string> Didascalie(const Documento& doc) {
+  std::vector<std::string> d;
+  for (const Blocco& b : doc.blocchi)
+    if (const auto* f = std::get_if<Figura>(&b)) d.push_back(f->didascalia);
+  return d;
+}
+
+// The text report as written, line by line.
+inline std::string TestoARighe(const Documento& doc) {
+  std::ostringstream out;
+  ScriviTesto(out, doc);
+  return out.str();
+}
+
+// The text report with its line breaks undone.
+inline std::string Testo(const Documento& doc) {
+  std::string s = TestoARighe(doc);
+  std::replace(s.begin(), s.end(), '\n', ' ');
+  s.erase(std::unique(s.begin(), s.end(), [](char a, char b) { return a == ' ' && b == ' '; }), s.end());
+  return s;
+}
+
+}  // namespace voro
