@@ -2264,10 +2264,6 @@ The numeric keypad types the decimal separator chosen in the regional settings.<
         <translation>ERROR in sub RettaPuntoAngolo: RettaPerDuePunti Coincidenti</translation>
     </message>
     <message>
-        <source>Errore nella sub CaratteristicheStatiche.</source>
-        <translation>Error in sub CaratteristicheStatiche.</translation>
-    </message>
-    <message>
         <source>Error: %1 in ValutaSicurezza</source>
         <translation>Error: %1 in ValutaSicurezza</translation>
     </message>

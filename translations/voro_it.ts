@@ -2264,10 +2264,6 @@ Il tastierino numerico inserisce il separatore decimale scelto nelle impostazion
         <translation>ERRORE nella sub RettaPuntoAngolo: RettaPerDuePunti Coincidenti</translation>
     </message>
     <message>
-        <source>Errore nella sub CaratteristicheStatiche.</source>
-        <translation>Errore nella sub CaratteristicheStatiche.</translation>
-    </message>
-    <message>
         <source>Error: %1 in ValutaSicurezza</source>
         <translation>Errore: %1 in ValutaSicurezza</translation>
     </message>

@@ -43,11 +43,10 @@ void Concio::CalcolaLargezzeDestra(const DatiProgetto& d, double a, double L, do
 namespace {
 
 // Area and centroid abscissa of a closed polygon.
-void areaAndCentroid(const std::vector<double>& X, const std::vector<double>& Y, Messages& msg, double& area,
-                     double& xG) {
+void areaAndCentroid(const std::vector<double>& X, const std::vector<double>& Y, double& area, double& xG) {
   Poligono p;
   p.Coordinate(X, Y, static_cast<int>(X.size()));
-  p.CaratteristicheStatiche(msg);
+  p.CaratteristicheStatiche();
   area = p.Area;
   xG = p.xG;
 }
@@ -68,7 +67,7 @@ void Concio::ForzaConcio(const DatiProgetto& d, ModelloArco& m, Messages& msg) {
   double area = 0, xG = 0;
 
   // Masonry of the voussoir.
-  areaAndCentroid({x(1), x(2), x(3), x(4)}, {y(1), y(2), y(3), y(4)}, msg, area, xG);
+  areaAndCentroid({x(1), x(2), x(3), x(4)}, {y(1), y(2), y(3), y(4)}, area, xG);
   FPermanente = d.PesoMuratura * area * bMed;
   Single S = toSingle(xG * FPermanente);
 
@@ -79,12 +78,12 @@ void Concio::ForzaConcio(const DatiProgetto& d, ModelloArco& m, Messages& msg) {
   EstensioneCarico(m, xa, xb);
   if (ConcioTransizione == 1) {
     const Concio& n = m.ConcioI(i + 1);
-    areaAndCentroid({x(4), x(3), n.x(4), n.x(4), x(4)}, {y(4), y(3), n.y(4), yR, yR}, msg, area, xG);
+    areaAndCentroid({x(4), x(3), n.x(4), n.x(4), x(4)}, {y(4), y(3), n.y(4), yR, yR}, area, xG);
   } else if (ConcioTransizione == 2) {
     const Concio& p = m.ConcioI(i - 1);
-    areaAndCentroid({p.x(3), x(4), x(3), x(3), p.x(3)}, {p.y(3), y(4), y(3), yR, yR}, msg, area, xG);
+    areaAndCentroid({p.x(3), x(4), x(3), x(3), p.x(3)}, {p.y(3), y(4), y(3), yR, yR}, area, xG);
   } else {
-    areaAndCentroid({x(4), x(3), x(3), x(4)}, {y(4), y(3), yR, yR}, msg, area, xG);
+    areaAndCentroid({x(4), x(3), x(3), x(4)}, {y(4), y(3), yR, yR}, area, xG);
   }
   const double areaRiempimento = area;
   double F = d.PesoRiempimento * area * bMed;
@@ -94,7 +93,7 @@ void Concio::ForzaConcio(const DatiProgetto& d, ModelloArco& m, Messages& msg) {
 
   // Slab on top of the fill over the same horizontal extent.
   const double yS = m.ySoletta;
-  areaAndCentroid({xa, xb, xb, xa}, {yR, yR, yS, yS}, msg, area, xG);
+  areaAndCentroid({xa, xb, xb, xa}, {yR, yR, yS, yS}, area, xG);
   const double areaSoletta = area;
   F = d.PesoSoletta * area * bMed;
   FSoletta = F;

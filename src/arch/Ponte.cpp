@@ -203,11 +203,10 @@ void ForzePile(const DatiProgetto& d, ModelloArco& m) {
 }
 
 void ForzaPila(const DatiProgetto& d, const ModelloArco& m, PilaModello& p, const DatiPila& dp) {
-  RecordingMessages muto;
   auto area = [&](const std::vector<double>& X, const std::vector<double>& Y, double& xG) {
     Poligono q;
     q.Coordinate(X, Y, static_cast<int>(X.size()));
-    q.CaratteristicheStatiche(muto);
+    q.CaratteristicheStatiche();
     xG = q.xG;
     return std::fabs(q.Area);
   };

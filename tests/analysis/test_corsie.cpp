@@ -177,7 +177,9 @@ TEST(Corsie, PointsLeftToThePlainProceduresGetTheSameMerit) {
         }
         // The lanes leave every point to them by stresses; by distances, which
         // need no shear, the plain procedures are asked all the same.
-        if (!distanze) ASSERT_EQ(esiti.stato[l], DaRivedere);
+        if (!distanze) {
+          ASSERT_EQ(esiti.stato[l], DaRivedere);
+        }
         ++rivisti;
         const auto F = valutatore.valuta(p.e1[l], {p.x1[l], p.x2[l], p.x3[l]}, {p.y1[l], p.y2[l], p.y3[l]},
                                          p.M2v[l], p.M2h[l], p.M3v[l], p.M3h[l]);

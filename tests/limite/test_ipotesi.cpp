@@ -77,7 +77,7 @@ TEST(Ipotesi, VeryStrongMasonryAndVeryRoughJointsGiveTheRigidFigures) {
     EXPECT_TRUE(attrito.r.giuntiScorrevoli.empty());
     // fc of 1e12 MPa: each hinge sits N / (2 fc b) inside its face, a physical shift ~ 1/fc; beyond kRigida the figures are rigid bit for bit.
     const Single fc = 1e12f;
-    Valutato forte(Con(d, {fc}), 7, true);
+    Valutato forte(Con(d, {fc, {}, {}}), 7, true);
     Vicini(forte.r.spintaMinima, rigido.r.spintaMinima, 1e-9, "least thrust");
     Vicini(forte.r.spintaMassima, rigido.r.spintaMassima, 1e-9, "largest thrust");
     Vicini(forte.r.fattorePeggiore, rigido.r.fattorePeggiore, 1e-9, "worst factor");
@@ -102,7 +102,7 @@ TEST(Ipotesi, VeryStrongMasonryAndVeryRoughJointsGiveTheRigidFigures) {
     EXPECT_TRUE(forte.r.resistenzaFinita);
     // Beyond a crushing force of 1e12 times the load the joints are rigid:
     // the chords could no longer be told from the edge.
-    Valutato rigida(Con(d, {1e16f}), 7, true);
+    Valutato rigida(Con(d, {1e16f, {}, {}}), 7, true);
     EXPECT_EQ(rigida.r.fattoreCarico, rigido.r.fattoreCarico);
     EXPECT_EQ(rigida.r.spintaMinima, rigido.r.spintaMinima);
     EXPECT_EQ(rigida.r.fattorePeggiore, rigido.r.fattorePeggiore);
@@ -113,7 +113,7 @@ TEST(Ipotesi, TheFactorFallsAsTheStrengthFalls) {
   const DatiProgetto d = esempio("ponte-stradale.vro");
   double prima = std::numeric_limits<double>::infinity();
   for (const Single fc : {1e4f, 100.0f, 20.0f, 10.0f, 5.0f, 2.0f, 1.0f}) {
-    Valutato v(Con(d, {fc}), 0, false);
+    Valutato v(Con(d, {fc, {}, {}}), 0, false);
     ASSERT_EQ(v.r.esitoCarico, EsitoCarico::Finito) << fc;
     // Monotone up to the chords' tolerance.
     EXPECT_LE(*v.r.fattoreCarico, prima * (1 + AnalisiLimite::kTolleranzaResistenza)) << fc;
@@ -129,7 +129,7 @@ TEST(Ipotesi, TheFactorFallsAsTheStrengthFalls) {
     }
   }
   // Crushing hinges sit where the stress block is deep.
-  Valutato debole(Con(d, {2}), 0, false);
+  Valutato debole(Con(d, {2, {}, {}}), 0, false);
   EXPECT_FALSE(debole.r.giuntiSchiacciati.empty());
 }
 
@@ -237,7 +237,7 @@ TEST(Ipotesi, TheSoilPushesBackInFullOnlyWhereTheRingMovesIntoIt) {
 }
 
 TEST(Ipotesi, ARingTheDeadLoadAloneCrushesDoesNotStand) {
-  DatiProgetto d = Con(prova::ponte(), {0.01f});
+  DatiProgetto d = Con(prova::ponte(), {0.01f, {}, {}});
   Valutato v(d, 5, true);
   EXPECT_FALSE(v.r.ammissibile);
   EXPECT_EQ(v.r.esitoCarico, EsitoCarico::Impossibile);
