@@ -1043,10 +1043,6 @@
         <translation>at no position can the variable load alone make the arch collapse, so no chart of the factor is drawn.</translation>
     </message>
     <message>
-        <source>Every segment&apos;s thickness scaled by one factor f, the voussoirs and walls rebuilt at each trial while the road surface, the slab and the loads above stay where the project puts them: the least f for which a thrust line still fits under the project&apos;s loads.</source>
-        <translation>Every segment&apos;s thickness scaled by one factor f, the voussoirs and walls rebuilt at each trial while the road surface, the slab and the loads above stay where the project puts them: the least f for which a thrust line still fits under the project&apos;s loads.</translation>
-    </message>
-    <message>
         <source>Geometric factor of safety (Heyman)</source>
         <translation>Geometric factor of safety (Heyman)</translation>
     </message>
@@ -1455,10 +1451,6 @@
         <translation>The thickness factor t/tmin = %1: the ring is that many times as thick as the thinnest ring of the same shape that still holds a thrust line under the same loads and the hypotheses above. With a finite strength or friction it is not Heyman&apos;s geometric factor of safety, which holds for rigid masonry that never slides.</translation>
     </message>
     <message>
-        <source>The vehicle is driven across the bridge, its first axle at x and its other axles at x + d (forward) or x - d (backward). Each axle&apos;s contact length a spreads through the fill at the angle θ on each side, down to the extrados, over a + 2 h tan(θ) along the span (h the depth from the road surface to the extrados at the axle); across the bridge over the effective width b_e = s + w + 2 h tan(θ), never wider than the ring&apos;s width b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and the vehicle together, dead loads and passive pressure as given.</source>
-        <translation>The vehicle is driven across the bridge, its first axle at x and its other axles at x + d (forward) or x - d (backward). Each axle&apos;s contact length a spreads through the fill at the angle θ on each side, down to the extrados, over a + 2 h tan(θ) along the span (h the depth from the road surface to the extrados at the axle); across the bridge over the effective width b_e = s + w + 2 h tan(θ), never wider than the ring&apos;s width b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and the vehicle together, dead loads and passive pressure as given.</translation>
-    </message>
-    <message>
         <source>Three-hinged thrust line: hypotheses</source>
         <translation>Three-hinged thrust line: hypotheses</translation>
     </message>
@@ -1779,10 +1771,6 @@
         <translation>Load Model 1 (EN 1991-2, 4.3.2; NTC 2018, 5.1.3.3.5, load scheme 1) also contains, not applied here: the uniformly distributed load of 9 kN/m² in lane 1 and of 2.5 kN/m² on the other lanes and the remaining area, and the tandems of lane 2 (2 × 200 kN) and lane 3 (2 × 100 kN). Where they bear on the ring the strip load has to stand for them.</translation>
     </message>
     <message>
-        <source>Each axle at the worst position: the depth h of fill above the extrados; the spread length a + 2 h tan(θ) it loads along the span, from x1 to x2; the widths b and b_e; the equivalent load P b / b_e that the full-width model carries; and at collapse the axle&apos;s own load times the live-load factor, λ P.</source>
-        <translation>Each axle at the worst position: the depth h of fill above the extrados; the spread length a + 2 h tan(θ) it loads along the span, from x1 to x2; the widths b and b_e; the equivalent load P b / b_e that the full-width model carries; and at collapse the axle&apos;s own load times the live-load factor, λ P.</translation>
-    </message>
-    <message>
         <source>The rail vehicle&apos;s axle loads are taken at γQ,rail α Φ = %1 times their characteristic values instead of γQ; the strip load keeps γQ. The vehicle&apos;s own live-load factor is of its axle loads as listed, without α and Φ. </source>
         <translation>The rail vehicle&apos;s axle loads are taken at γQ,rail α Φ = %1 times their characteristic values instead of γQ; the strip load keeps γQ. The vehicle&apos;s own live-load factor is of its axle loads as listed, without α and Φ. </translation>
     </message>
@@ -1829,6 +1817,18 @@
     <message>
         <source>Registration</source>
         <translation>Registration</translation>
+    </message>
+    <message>
+        <source>Every segment&apos;s thickness scaled by one factor k, the voussoirs and walls rebuilt at each trial while the road surface, the slab and the loads above stay where the project puts them: the least k for which a thrust line still fits under the project&apos;s loads.</source>
+        <translation>Every segment&apos;s thickness scaled by one factor k, the voussoirs and walls rebuilt at each trial while the road surface, the slab and the loads above stay where the project puts them: the least k for which a thrust line still fits under the project&apos;s loads.</translation>
+    </message>
+    <message>
+        <source>The vehicle is driven across the bridge, its first axle at x and its other axles at x + d (forward) or x - d (backward). Each axle&apos;s contact length a spreads through the fill at the angle θ on each side, down to the extrados, over a + 2 z tan(θ) along the span (z the depth from the road surface to the extrados at the axle); across the bridge over the effective width b_e = c + w + 2 z tan(θ), never wider than the ring&apos;s width b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and the vehicle together, dead loads and passive pressure as given.</source>
+        <translation>The vehicle is driven across the bridge, its first axle at x and its other axles at x + d (forward) or x - d (backward). Each axle&apos;s contact length a spreads through the fill at the angle θ on each side, down to the extrados, over a + 2 z tan(θ) along the span (z the depth from the road surface to the extrados at the axle); across the bridge over the effective width b_e = c + w + 2 z tan(θ), never wider than the ring&apos;s width b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and the vehicle together, dead loads and passive pressure as given.</translation>
+    </message>
+    <message>
+        <source>Each axle at the worst position: the depth z of fill above the extrados; the spread length a + 2 z tan(θ) it loads along the span, from x1 to x2; the widths b and b_e; the equivalent load P b / b_e that the full-width model carries; and at collapse the axle&apos;s own load times the live-load factor, λ P.</source>
+        <translation>Each axle at the worst position: the depth z of fill above the extrados; the spread length a + 2 z tan(θ) it loads along the span, from x1 to x2; the widths b and b_e; the equivalent load P b / b_e that the full-width model carries; and at collapse the axle&apos;s own load times the live-load factor, λ P.</translation>
     </message>
 </context>
 <context>

@@ -1043,10 +1043,6 @@
         <translation>in nessuna posizione il solo carico variabile può far collassare l&apos;arco, quindi non si disegna il grafico del moltiplicatore.</translation>
     </message>
     <message>
-        <source>Every segment&apos;s thickness scaled by one factor f, the voussoirs and walls rebuilt at each trial while the road surface, the slab and the loads above stay where the project puts them: the least f for which a thrust line still fits under the project&apos;s loads.</source>
-        <translation>Lo spessore di ogni segmento scalato di uno stesso fattore f, i conci e le pareti ricostruiti a ogni prova mentre il piano stradale, la soletta e i carichi sovrastanti restano dove li pone il progetto: il minimo f per cui una curva delle pressioni sta ancora nella muratura sotto i carichi del progetto.</translation>
-    </message>
-    <message>
         <source>Geometric factor of safety (Heyman)</source>
         <translation>Coefficiente di sicurezza geometrico (Heyman)</translation>
     </message>
@@ -1455,10 +1451,6 @@
         <translation>Il rapporto di spessore t/tmin = %1: l&apos;anello è altrettante volte più spesso dell&apos;anello più sottile della stessa forma che contiene ancora una curva delle pressioni sotto gli stessi carichi e con le ipotesi sopra. Con una resistenza finita o con l&apos;attrito non è il coefficiente di sicurezza geometrico di Heyman, che vale per una muratura rigida che non scorre.</translation>
     </message>
     <message>
-        <source>The vehicle is driven across the bridge, its first axle at x and its other axles at x + d (forward) or x - d (backward). Each axle&apos;s contact length a spreads through the fill at the angle θ on each side, down to the extrados, over a + 2 h tan(θ) along the span (h the depth from the road surface to the extrados at the axle); across the bridge over the effective width b_e = s + w + 2 h tan(θ), never wider than the ring&apos;s width b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and the vehicle together, dead loads and passive pressure as given.</source>
-        <translation>Il veicolo percorre il ponte, con il primo asse in x e gli altri assi in x + d (in avanti) o x - d (all&apos;indietro). La lunghezza d&apos;impronta a di ogni asse si diffonde nel riempimento con l&apos;angolo θ da ciascun lato, fino all&apos;estradosso, su a + 2 h tan(θ) lungo la luce (h la profondità dal piano stradale all&apos;estradosso in corrispondenza dell&apos;asse); trasversalmente sulla larghezza efficace b_e = s + w + 2 h tan(θ), mai maggiore della larghezza b dell&apos;anello, così che l&apos;anello porta P b / b_e. Il moltiplicatore del carico variabile moltiplica insieme il carico a striscia e il veicolo, pesi propri e spinta passiva come dati.</translation>
-    </message>
-    <message>
         <source>Three-hinged thrust line: hypotheses</source>
         <translation>Curva delle pressioni per tre cerniere: ipotesi</translation>
     </message>
@@ -1779,10 +1771,6 @@
         <translation>Lo schema di carico 1 (NTC 2018, 5.1.3.3.5; EN 1991-2, 4.3.2, Load Model 1) comprende anche, qui non applicati: il carico uniformemente distribuito di 9 kN/m² sulla corsia 1 e di 2,5 kN/m² sulle altre corsie e sulla parte rimanente, e i carichi tandem della corsia 2 (2 × 200 kN) e della corsia 3 (2 × 100 kN). Dove gravano sull&apos;anello, il carico a striscia deve rappresentarli.</translation>
     </message>
     <message>
-        <source>Each axle at the worst position: the depth h of fill above the extrados; the spread length a + 2 h tan(θ) it loads along the span, from x1 to x2; the widths b and b_e; the equivalent load P b / b_e that the full-width model carries; and at collapse the axle&apos;s own load times the live-load factor, λ P.</source>
-        <translation>Ogni asse nella posizione peggiore: la profondità h del riempimento sopra l&apos;estradosso; la lunghezza di diffusione a + 2 h tan(θ) che carica lungo la luce, da x1 a x2; le larghezze b e b_e; il carico equivalente P b / b_e che porta il modello a tutta larghezza; e al collasso il carico dell&apos;asse per il moltiplicatore del carico variabile, λ P.</translation>
-    </message>
-    <message>
         <source>The rail vehicle&apos;s axle loads are taken at γQ,rail α Φ = %1 times their characteristic values instead of γQ; the strip load keeps γQ. The vehicle&apos;s own live-load factor is of its axle loads as listed, without α and Φ. </source>
         <translation>I carichi d&apos;asse del veicolo ferroviario sono assunti pari a γQ,rail α Φ = %1 volte i loro valori caratteristici invece di γQ; il carico a striscia mantiene γQ. Il moltiplicatore proprio del veicolo è riferito ai carichi d&apos;asse elencati, senza α e Φ. </translation>
     </message>
@@ -1829,6 +1817,18 @@
     <message>
         <source>Registration</source>
         <translation>Iscrizione all&apos;albo</translation>
+    </message>
+    <message>
+        <source>Every segment&apos;s thickness scaled by one factor k, the voussoirs and walls rebuilt at each trial while the road surface, the slab and the loads above stay where the project puts them: the least k for which a thrust line still fits under the project&apos;s loads.</source>
+        <translation>Lo spessore di ogni segmento scalato di uno stesso fattore k, i conci e le pareti ricostruiti a ogni prova mentre il piano stradale, la soletta e i carichi sovrastanti restano dove li pone il progetto: il minimo k per cui una curva delle pressioni sta ancora nella muratura sotto i carichi del progetto.</translation>
+    </message>
+    <message>
+        <source>The vehicle is driven across the bridge, its first axle at x and its other axles at x + d (forward) or x - d (backward). Each axle&apos;s contact length a spreads through the fill at the angle θ on each side, down to the extrados, over a + 2 z tan(θ) along the span (z the depth from the road surface to the extrados at the axle); across the bridge over the effective width b_e = c + w + 2 z tan(θ), never wider than the ring&apos;s width b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and the vehicle together, dead loads and passive pressure as given.</source>
+        <translation>Il veicolo percorre il ponte, con il primo asse in x e gli altri assi in x + d (in avanti) o x - d (all&apos;indietro). La lunghezza d&apos;impronta a di ogni asse si diffonde nel riempimento con l&apos;angolo θ da ciascun lato, fino all&apos;estradosso, su a + 2 z tan(θ) lungo la luce (z la profondità dal piano stradale all&apos;estradosso in corrispondenza dell&apos;asse); trasversalmente sulla larghezza efficace b_e = c + w + 2 z tan(θ), mai maggiore della larghezza b dell&apos;anello, così che l&apos;anello porta P b / b_e. Il moltiplicatore del carico variabile moltiplica insieme il carico a striscia e il veicolo, pesi propri e spinta passiva come dati.</translation>
+    </message>
+    <message>
+        <source>Each axle at the worst position: the depth z of fill above the extrados; the spread length a + 2 z tan(θ) it loads along the span, from x1 to x2; the widths b and b_e; the equivalent load P b / b_e that the full-width model carries; and at collapse the axle&apos;s own load times the live-load factor, λ P.</source>
+        <translation>Ogni asse nella posizione peggiore: la profondità z del riempimento sopra l&apos;estradosso; la lunghezza di diffusione a + 2 z tan(θ) che carica lungo la luce, da x1 a x2; le larghezze b e b_e; il carico equivalente P b / b_e che porta il modello a tutta larghezza; e al collasso il carico dell&apos;asse per il moltiplicatore del carico variabile, λ P.</translation>
     </message>
 </context>
 <context>

@@ -278,14 +278,14 @@ void SezioneValutazione::Componi(Documento& doc, const NumeriRapporto& num) cons
   } else if (!r_.spessoreMinimo) {
     doc.paragrafo(num.traduci("Rapporto", "Not found between a thousandth and a thousand times the project's thickness."));
   } else {
-    doc.paragrafo(num.traduci("Rapporto", "Every segment's thickness scaled by one factor f, the voussoirs and walls "
+    doc.paragrafo(num.traduci("Rapporto", "Every segment's thickness scaled by one factor k, the voussoirs and walls "
                                           "rebuilt at each trial while the road surface, the slab and the loads above "
-                                          "stay where the project puts them: the least f for which a thrust line "
+                                          "stay where the project puts them: the least k for which a thrust line "
                                           "still fits under the project's loads."));
     auto& t = doc.tabella(ColonneValori(num));
     t.righe.push_back({num.traduci("Rapporto", "Thinnest segment at the least thickness"), "tmin",
                        num.metri(*r_.spessoreMinimo), "m"});
-    t.righe.push_back({num.traduci("Rapporto", "Least thickness factor"), "f", num.rapporto(*r_.fattoreMinimo), ""});
+    t.righe.push_back({num.traduci("Rapporto", "Least thickness factor"), "k", num.rapporto(*r_.fattoreMinimo), ""});
     const bool rigida = !r_.resistenzaFinita && !d_.Attrito;
     t.righe.push_back({rigida ? num.traduci("Rapporto", "Geometric factor of safety (Heyman)")
                               : num.traduci("Rapporto", "Thickness factor (the hypotheses above)"),

@@ -75,14 +75,14 @@ void SezioneVeicolo::Componi(Documento& doc, const NumeriRapporto& num) const {
   doc.paragrafo(num.traduci("Rapporto",
                             "The vehicle is driven across the bridge, its first axle at x and its other axles at x + d "
                             "(forward) or x - d (backward). Each axle's contact length a spreads through the fill at "
-                            "the angle θ on each side, down to the extrados, over a + 2 h tan(θ) along the "
-                            "span (h the depth from the road surface to the extrados at the axle); across the bridge "
-                            "over the effective width b_e = s + w + 2 h tan(θ), never wider than the ring's width "
+                            "the angle θ on each side, down to the extrados, over a + 2 z tan(θ) along the "
+                            "span (z the depth from the road surface to the extrados at the axle); across the bridge "
+                            "over the effective width b_e = c + w + 2 z tan(θ), never wider than the ring's width "
                             "b, so that the ring takes P b / b_e. The live-load factor multiplies the strip load and "
                             "the vehicle together, dead loads and passive pressure as given."));
   {
     auto& t = doc.tabella(ColonneValori(num));
-    t.righe.push_back({num.traduci("Rapporto", "Wheel track"), "s", num.dato(v.Carreggiata), "m"});
+    t.righe.push_back({num.traduci("Rapporto", "Wheel track"), "c", num.dato(v.Carreggiata), "m"});
     t.righe.push_back({num.traduci("Rapporto", "Contact width across"), "w", num.dato(v.LarghezzaImpronta), "m"});
     const std::string regola =
         r_.diffusione.regola == RegolaDiffusione::Nessuna ? num.traduci("Diffusione", "none") : r_.diffusione.Testo();
@@ -115,15 +115,15 @@ void SezioneVeicolo::Componi(Documento& doc, const NumeriRapporto& num) const {
                                                                  "axle at x = %3 m."),
                               {posizioni, num.fattore(*r_.fattorePeggiore), num.metri(r_.xPeggiore), verso}),
                 *r_.fattorePeggiore < 1);
-  doc.paragrafo(num.traduci("Rapporto", "Each axle at the worst position: the depth h of fill above the extrados; "
-                                        "the spread length a + 2 h tan(θ) it loads along the span, from x1 to "
+  doc.paragrafo(num.traduci("Rapporto", "Each axle at the worst position: the depth z of fill above the extrados; "
+                                        "the spread length a + 2 z tan(θ) it loads along the span, from x1 to "
                                         "x2; the widths b and b_e; the equivalent load P b / b_e that the "
                                         "full-width model carries; and at collapse the axle's own load times the "
                                         "live-load factor, λ P."));
   auto& t = doc.tabella({{num.traduci("Rapporto", "Axle"), ""},
                          {"x", "m"},
-                         {"h", "m"},
-                         {"a + 2 h tanθ", "m"},
+                         {"z", "m"},
+                         {"a + 2 z tanθ", "m"},
                          {"x1", "m"},
                          {"x2", "m"},
                          {"b", "m"},

@@ -15,7 +15,7 @@ void Campate(Documento& doc, const DatiProgetto& d, const NumeriRapporto& num) {
                                         "is the span's left springing above the first span's; the pier's height H "
                                         "runs from the top of its foundation to the higher springing, its batters "
                                         "are horizontal over vertical."));
-  auto& t = doc.tabella({{num.traduci("Rapporto", "Span"), ""}, {"L", "m"}, {"h", "m"}, {"t", "m"},
+  auto& t = doc.tabella({{num.traduci("Rapporto", "Span"), ""}, {"L", "m"}, {"f", "m"}, {"t", "m"},
                          {"n", ""}, {"fc", "MPa"}, {"y", "m"}, {num.traduci("Rapporto", "Pier b"), "m"},
                          {"H", "m"}, {num.traduci("Rapporto", "Batter L"), ""}, {num.traduci("Rapporto", "Batter R"), ""},
                          {"γ", "kN/m³"}});
@@ -125,7 +125,7 @@ void SezioneDati::Componi(Documento& doc, const NumeriRapporto& num) const {
     doc.paragrafo(num.traduci("Rapporto", "One circular ring, its intrados from the left springing at the origin."));
     auto& t = doc.tabella(ColonneValori(num));
     t.righe = {{num.traduci("Rapporto", "Span"), "L", num.dato(d.LuceAnello), "m"},
-               {num.traduci("Rapporto", "Rise"), "h", num.dato(d.FrecciaAnello), "m"},
+               {num.traduci("Rapporto", "Rise"), "f", num.dato(d.FrecciaAnello), "m"},
                {num.traduci("Rapporto", "Thickness"), "t", num.dato(d.SpessoreAnello), "m"},
                {num.traduci("Rapporto", "Voussoirs"), "n", num.dato(d.nConciAnello), "-"}};
   } else {

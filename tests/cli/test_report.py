@@ -255,7 +255,7 @@ class Report(unittest.TestCase):
         content = path.read_text(encoding="utf-8")
         self.assertIn("No voussoir model: Error: Check Geometry", content)
         self.assertIn("No results: Error: Check Geometry", content)
-        self.assertRegex(content, r"Rise\s+h\s+7\s+m")
+        self.assertRegex(content, r"Rise\s+f\s+7\s+m")
 
     def test_nothing_that_is_not_a_number(self):
         outputs = [p for _, (_, _, files) in self.made.items() for p in files.values()]

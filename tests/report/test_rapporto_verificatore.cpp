@@ -239,8 +239,8 @@ TEST(RapportoVerificatore, TheVehicleTableNamesItsLoadsAndEachAxlesSpread) {
   for (const auto& r : t->righe) {
     const double h = std::stod(r[Indice(*t, "h")]);
     const double da = std::stod(r[Indice(*t, "x1")]), a = std::stod(r[Indice(*t, "x2")]);
-    // 1:2 spread: a + 2 h tan(theta), tan(theta) = 0.5, centred on the axle.
-    EXPECT_NEAR(std::stod(r[Indice(*t, "a + 2 h tanθ")]), 0.4 + h, 0.002);
+    // 1:2 spread: a + 2 z tan(theta), tan(theta) = 0.5, centred on the axle.
+    EXPECT_NEAR(std::stod(r[Indice(*t, "a + 2 z tanθ")]), 0.4 + h, 0.002);
     EXPECT_NEAR(a - da, 0.4 + h, 0.002);
     EXPECT_NEAR((a + da) / 2, std::stod(r[Indice(*t, "x")]), 0.001);
     const double b = std::stod(r[Indice(*t, "b")]), be = std::stod(r[Indice(*t, "b_e")]);
