@@ -237,11 +237,11 @@ TEST(RapportoVerificatore, TheVehicleTableNamesItsLoadsAndEachAxlesSpread) {
   ASSERT_NE(t, nullptr);
   ASSERT_EQ(t->righe.size(), 2u);
   for (const auto& r : t->righe) {
-    const double h = std::stod(r[Indice(*t, "h")]);
+    const double z = std::stod(r[Indice(*t, "z")]);
     const double da = std::stod(r[Indice(*t, "x1")]), a = std::stod(r[Indice(*t, "x2")]);
     // 1:2 spread: a + 2 z tan(theta), tan(theta) = 0.5, centred on the axle.
-    EXPECT_NEAR(std::stod(r[Indice(*t, "a + 2 z tanθ")]), 0.4 + h, 0.002);
-    EXPECT_NEAR(a - da, 0.4 + h, 0.002);
+    EXPECT_NEAR(std::stod(r[Indice(*t, "a + 2 z tanθ")]), 0.4 + z, 0.002);
+    EXPECT_NEAR(a - da, 0.4 + z, 0.002);
     EXPECT_NEAR((a + da) / 2, std::stod(r[Indice(*t, "x")]), 0.001);
     const double b = std::stod(r[Indice(*t, "b")]), be = std::stod(r[Indice(*t, "b_e")]);
     EXPECT_NEAR(std::stod(r[Indice(*t, "P b / b_e")]), 300 * b / be, 0.01 + 300 * b * 0.0005 / (be * be));
