@@ -1635,10 +1635,6 @@
         <translation>the masonry&apos;s strength at its design value</translation>
     </message>
     <message>
-        <source>An adequacy factor of %1 means that the arch collapses under %1 times the design variable loads (the characteristic ones × γQ %2), with the permanent loads at their design values and %3. At adequacy 1 the arch carries %1 times the characteristic variable load: %4, its permissible load. Its ratio to the code&apos;s demand, ζ_V in the sense of NTC 2018, 8.3, is %1.</source>
-        <translation>An adequacy factor of %1 means that the arch collapses under %1 times the design variable loads (the characteristic ones × γQ %2), with the permanent loads at their design values and %3. At adequacy 1 the arch carries %1 times the characteristic variable load: %4, its permissible load. Its ratio to the code&apos;s demand, ζ_V in the sense of NTC 2018, 8.3, is %1.</translation>
-    </message>
-    <message>
         <source>Calculation software (NTC 2018, 10.2)</source>
         <translation>Calculation software (NTC 2018, 10.2)</translation>
     </message>
@@ -1829,6 +1825,14 @@
     <message>
         <source>Each axle at the worst position: the depth z of fill above the extrados; the spread length a + 2 z tan(θ) it loads along the span, from x1 to x2; the widths b and b_e; the equivalent load P b / b_e that the full-width model carries; and at collapse the axle&apos;s own load times the live-load factor, λ P.</source>
         <translation>Each axle at the worst position: the depth z of fill above the extrados; the spread length a + 2 z tan(θ) it loads along the span, from x1 to x2; the widths b and b_e; the equivalent load P b / b_e that the full-width model carries; and at collapse the axle&apos;s own load times the live-load factor, λ P.</translation>
+    </message>
+    <message>
+        <source>γQ %1, the rail axles × γQ,rail α Φ %2</source>
+        <translation>γQ %1, the rail axles × γQ,rail α Φ %2</translation>
+    </message>
+    <message>
+        <source>An adequacy factor of %1 means that the arch collapses under %1 times the design variable loads (the characteristic ones × %2), with the permanent loads at their design values and %3. At adequacy 1 the arch carries %1 times the characteristic variable load: %4, its permissible load. Its ratio to the code&apos;s demand, ζ_V in the sense of NTC 2018, 8.3, is %1.</source>
+        <translation>An adequacy factor of %1 means that the arch collapses under %1 times the design variable loads (the characteristic ones × %2), with the permanent loads at their design values and %3. At adequacy 1 the arch carries %1 times the characteristic variable load: %4, its permissible load. Its ratio to the code&apos;s demand, ζ_V in the sense of NTC 2018, 8.3, is %1.</translation>
     </message>
 </context>
 <context>

@@ -1635,10 +1635,6 @@
         <translation>la resistenza della muratura al suo valore di progetto</translation>
     </message>
     <message>
-        <source>An adequacy factor of %1 means that the arch collapses under %1 times the design variable loads (the characteristic ones × γQ %2), with the permanent loads at their design values and %3. At adequacy 1 the arch carries %1 times the characteristic variable load: %4, its permissible load. Its ratio to the code&apos;s demand, ζ_V in the sense of NTC 2018, 8.3, is %1.</source>
-        <translation>Un fattore di adeguatezza pari a %1 significa che l&apos;arco collassa sotto %1 volte i carichi variabili di progetto (quelli caratteristici × γQ %2), con i carichi permanenti ai loro valori di progetto e %3. Con adeguatezza 1 l&apos;arco porta %1 volte il carico variabile caratteristico: %4, il suo carico ammissibile. Il rapporto con la domanda della norma, ζ_V nel senso delle NTC 2018, 8.3, è %1.</translation>
-    </message>
-    <message>
         <source>Calculation software (NTC 2018, 10.2)</source>
         <translation>Codici di calcolo (NTC 2018, 10.2)</translation>
     </message>
@@ -1829,6 +1825,14 @@
     <message>
         <source>Each axle at the worst position: the depth z of fill above the extrados; the spread length a + 2 z tan(θ) it loads along the span, from x1 to x2; the widths b and b_e; the equivalent load P b / b_e that the full-width model carries; and at collapse the axle&apos;s own load times the live-load factor, λ P.</source>
         <translation>Ogni asse nella posizione peggiore: la profondità z del riempimento sopra l&apos;estradosso; la lunghezza di diffusione a + 2 z tan(θ) che carica lungo la luce, da x1 a x2; le larghezze b e b_e; il carico equivalente P b / b_e che porta il modello a tutta larghezza; e al collasso il carico dell&apos;asse per il moltiplicatore del carico variabile, λ P.</translation>
+    </message>
+    <message>
+        <source>γQ %1, the rail axles × γQ,rail α Φ %2</source>
+        <translation>γQ %1, gli assi ferroviari × γQ,rail α Φ %2</translation>
+    </message>
+    <message>
+        <source>An adequacy factor of %1 means that the arch collapses under %1 times the design variable loads (the characteristic ones × %2), with the permanent loads at their design values and %3. At adequacy 1 the arch carries %1 times the characteristic variable load: %4, its permissible load. Its ratio to the code&apos;s demand, ζ_V in the sense of NTC 2018, 8.3, is %1.</source>
+        <translation>Un fattore di adeguatezza pari a %1 significa che l&apos;arco collassa sotto %1 volte i carichi variabili di progetto (quelli caratteristici × %2), con i carichi permanenti ai loro valori di progetto e %3. Con adeguatezza 1 l&apos;arco porta %1 volte il carico variabile caratteristico: %4, il suo carico ammissibile. Il rapporto con la domanda della norma, ζ_V nel senso delle NTC 2018, 8.3, è %1.</translation>
     </message>
 </context>
 <context>

@@ -18,7 +18,8 @@ namespace {
 // The strength sentence of the case: the design value the calculation used.
 std::string Resistenza(const DatiProgetto& d, const CasoDiProgetto& c, const CoefficientiParziali& k,
                        const NumeriRapporto& num) {
-  if (d.ResistenzaAnello > 0)
+  // One ring of one span: its own value; segments or spans: each its own.
+  if (d.nVori <= 1 && d.Campate.empty() && d.ResistenzaAnello > 0)
     return Componi(num.traduci("Rapporto", "the masonry's design strength fd = fc / (γM FC) = %1 / (%2 × %3) = %4 MPa"),
                    {num.dato(d.ResistenzaAnello), num.dato(k.gM), num.dato(k.FC),
                     num.MPa(1000.0 * c.dati.ResistenzaAnello)});

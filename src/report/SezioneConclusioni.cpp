@@ -71,19 +71,12 @@ std::string NomeEsteso(Combinazione c, const CoefficientiParziali& k, const Nume
 }
 
 
-bool ResistenzaFinita(const DatiProgetto& d) {
-  if (d.ResistenzaAnello > 0) return true;
-  for (int i = 1; i <= d.Vori.size(); ++i)
-    if (d.Vori(i).Resistenza > 0) return true;
-  return false;
-}
-
 // The hypotheses the verdict rests on, one sentence each.
 std::string Ipotesi(const DatiProgetto& d, const ModelloArco* m, const RisultatiSicurezza& r, const Adeguatezza& a,
                     const NumeriRapporto& num) {
   const CoefficientiParziali& c = a.coefficienti;
   const std::string resistenza =
-      ResistenzaFinita(d)
+      r.resistenzaFinita
           ? voro::Componi(num.traduci("Rapporto",
                                       "the masonry's compressive strength at its design value fd = fc / (γM FC), "
                                       "γM = %1 and FC = %2%3"),
@@ -140,19 +133,27 @@ std::string Ipotesi(const DatiProgetto& d, const ModelloArco* m, const Risultati
 // What the adequacy factor means, and the characteristic variable load the
 // arch carries at adequacy 1: the governing load times the factor, since the
 // factor multiplies only the variable loads.
-std::string SensoFattore(const DatiProgetto& d, const Adeguatezza& a, const NumeriRapporto& num) {
+std::string SensoFattore(const DatiProgetto& d, const RisultatiSicurezza& r, const Adeguatezza& a,
+                         const NumeriRapporto& num) {
   const double f = *a.fattore();
   const CaricoGovernante& g = *a.governante().governante;
-  const std::string resistenza = ResistenzaFinita(d)
+  const std::string resistenza = r.resistenzaFinita
                                      ? num.traduci("Rapporto", "the masonry's strength at its design value")
                                      : num.traduci("Rapporto", "unlimited compressive strength");
-  // The vehicle as the design sweep drove it, its axles at P γQ.
+  // The vehicle as the design sweep drove it, its axles at P times the
+  // vehicle's factor: gQ for road traffic, gQf alpha Phi for rail.
   const std::optional<RisultatiVeicolo>& v = a.governante().veicolo;
+  const double fattoreVeicolo = FattoreVeicolo(d, a.coefficienti);
+  const bool ferroviario = d.VeicoloCarico && d.VeicoloCarico->Ferroviario();
+  const std::string fattori =
+      ferroviario ? voro::Componi(num.traduci("Rapporto", "γQ %1, the rail axles × γQ,rail α Φ %2"),
+                                  {num.dato(a.coefficienti.gQ), num.fattore(fattoreVeicolo)})
+                  : "γQ " + num.dato(a.coefficienti.gQ);
   std::string carico;
-  if (g.veicolo && v && a.coefficienti.gQ > 0) {
+  if (g.veicolo && v && fattoreVeicolo > 0) {
     std::string assi;
     for (const AsseVeicolo& asse : v->veicolo.Assi)
-      assi += (assi.empty() ? "" : " + ") + num.kN(f * asse.P / a.coefficienti.gQ);
+      assi += (assi.empty() ? "" : " + ") + num.kN(f * asse.P / fattoreVeicolo);
     carico = voro::Componi(num.traduci("Rapporto", "the vehicle \"%1\" with axles of %2 kN and the strip load "
                                                    "of %3 kN/m²"),
                            {g.nomeVeicolo, assi, num.kN(f * d.qCarico)});
@@ -161,11 +162,11 @@ std::string SensoFattore(const DatiProgetto& d, const Adeguatezza& a, const Nume
   }
   return voro::Componi(num.traduci("Rapporto",
                                    "An adequacy factor of %1 means that the arch collapses under %1 times the "
-                                   "design variable loads (the characteristic ones × γQ %2), with the permanent "
+                                   "design variable loads (the characteristic ones × %2), with the permanent "
                                    "loads at their design values and %3. At adequacy 1 the arch carries %1 times "
                                    "the characteristic variable load: %4, its permissible load. Its ratio to the "
                                    "code's demand, ζ_V in the sense of NTC 2018, 8.3, is %1."),
-                       {num.fattore(f), num.dato(a.coefficienti.gQ), resistenza, carico});
+                       {num.fattore(f), fattori, resistenza, carico});
 }
 
 }  // namespace
@@ -250,7 +251,7 @@ void SezioneConclusioni::Componi(Documento& doc, const NumeriRapporto& num) cons
     verdetto += " " + num.traduci("Rapporto", "The verdict keeps Heyman's hypothesis of a masonry that never "
                                               "crushes: crushing is not checked.");
   doc.paragrafo(verdetto, !a.adeguato());
-  if (a.fattore() && g.governante) doc.paragrafo(SensoFattore(d_, a, num));
+  if (a.fattore() && g.governante) doc.paragrafo(SensoFattore(d_, *r_, a, num));
 
   auto& t = doc.tabella({{num.traduci("Rapporto", "Item"), "", false}, {num.traduci("Rapporto", "Value"), "", false}});
   t.righe.push_back({num.traduci("Rapporto", "Verdict"),

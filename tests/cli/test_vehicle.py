@@ -4,6 +4,7 @@ report, the project's own vehicle, and bad input that writes nothing."""
 import csv
 import io
 import json
+import re
 import math
 import os
 import signal
@@ -271,6 +272,15 @@ class RailTraffic(unittest.TestCase):
         for clause in ("γQ,rail", "NTC 2018, Table 5.2.V", "NTC 2018, §5.2.2.2.1.1", "NTC 2018, §5.2.2.2.3",
                        "Table 5.2.II", "γQ,rail α Φ"):
             self.assertIn(clause, r.stdout)
+        # The permissible load is the adequacy factor times LM71's own 250 kN
+        # axles: the design axles divided by their rail factors, not by gQ.
+        text = " ".join(r.stdout.split())
+        f = float(re.search(r"An adequacy factor of (\d+\.\d+) means", text).group(1))
+        axles = re.search(r"with axles of ([\d. +]+) kN", text).group(1).split(" + ")
+        self.assertEqual(len(axles), 4)
+        for p in axles:
+            self.assertAlmostEqual(float(p), f * 250, delta=0.13)
+        self.assertIn("the rail axles × γQ,rail α Φ", text)
         it = run("report", EXAMPLE, "--assess", "--vehicle", "LM71 axles", "--sweep", "0", "--code", "en", *given,
                  "--out", "-", "--format", "txt", "--locale", "it")
         self.assertIn("EN 1991-2:2003, §6.4.5", it.stdout)
