@@ -1,658 +1,437 @@
-// The project on screen: results that always belong to it, files that fail
-// to open without touching it, commands that wait for a readable geometry,
-// typed numbers that are never silently changed, unsaved changes that are
-// never lost, and the recently used projects.
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QFile>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QPushButton>
-#include <QScreen>
-#include <QSignalSpy>
-#include <QStatusBar>
-#include <QTableWidget>
-#include <QTest>
-#include <QTimer>
+// The project on screen: caption, New, Open, Save, changes never lost, recent files, the command
+// line, files that fail to open, the first language, commands waiting for a geometry, results.
+#include <QStandardPaths>
+#include <QWindow>
 
 #include "Banco.h"
-#include "data/Impronte.h"
-#include "data/ProjectFile.h"
-#include "ui/DialogoAnello.h"
-#include "ui/FinestraPlot.h"
-#include "ui/FormCarichi.h"
-#include "ui/FormGeometria.h"
-#include "ui/FormLingua.h"
-#include "ui/FormOpzioni.h"
-#include "ui/FormRisultati.h"
-#include "ui/GrigliaSegmenti.h"
 
-using namespace voro;
-using namespace voro::ui;
-using namespace voro::ui::test;
+namespace voro::ui::test {
 
-namespace {
-
-void Scrivi(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  if (f.open(QIODevice::WriteOnly)) f.write(bytes);
-}
-
-// Types into a box as the user does (each key an edit).
-void Digita(QLineEdit* e, const QString& testo) {
-  e->selectAll();
-  QTest::keyClick(e, Qt::Key_Delete);
-  QTest::keyClicks(e, testo);
-}
-
-// The first and last columns and rows of a picture that differ from its
-// background (the colour of its corner).
-QRect Disegnato(const QImage& img) {
-  const QRgb sfondo = img.pixel(1, 1);
-  int x0 = img.width(), x1 = -1, y0 = img.height(), y1 = -1;
-  for (int y = 0; y < img.height(); ++y)
-    for (int x = 0; x < img.width(); ++x)
-      if (img.pixel(x, y) != sfondo) {
-        x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
-      }
-  return QRect(QPoint(x0, y0), QPoint(x1, y1));
-}
-
-}  // namespace
+void Elimina() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 class TestProgetto : public QObject {
   Q_OBJECT
 
  private slots:
-  void risultatiDiUnAltroProgetto();
-  void risultatiScadonoConIDati();
-  void datiCambiatiDuranteIlCalcolo();
-  void fileCheNonSiApre();
-  void comandiConGeometriaIllegibile();
-  void caselleNonNumeriche_data();
-  void caselleNonNumeriche();
-  void valoriImpossibiliNeiForm();
-  void caricoOltreUnSingle();
-  void grigliaTieneIlPrimoTasto();
-  void avvisoNonMostrarePiu();
-  void modificheMostrateEChieste();
-  void salvaEScorciatoie();
-  void progettiRecenti();
-  void finestreLeggibili();
-  void tabellaDelleCampate();
+  void captionNuovoApriSalva() {
+    Banco b;
+    const QString file = b.utente.filePath("arco.vro");
+    QVERIFY(QFile::copy(b.esempio("ponte-stradale.vro"), file));
+    b.avvia({file});
+    auto* f = b.finestra.get();
+    FormGeometria* g = f->formGeometria();
+    QCOMPARE(f->Didascalia(), kCaption + "arco");
+    // Open cancelled: the model and the form as they were, typing not read.
+    const std::string titolo = b.s().dati.Titolo;
+    g->txtTitolo->setText("scritto ma non letto");
+    f->FileApri();
+    QVERIFY(b.messaggi.empty() && b.s().dati.Titolo == titolo && f->Didascalia() == kCaption + "arco");
+    QCOMPARE(g->txtTitolo->text().toStdString(), titolo);
+    // Ctrl+S writes the project to its own file, with what the forms hold.
+    Digita(g->txtDati[1], "0,75");
+    b.attiva();
+    QTest::keyClick(f, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(b.dialoghi.richieste.size(), std::size_t(1));  // the cancelled Open's only
+    QVERIFY(!f->Modificato() && f->Didascalia() == kCaption + "arco");
+    QVERIFY(Contenuto(file).contains("\r\n.75,18\r\n") && !QFile::exists(file + ".part"));
+    // Save As into a folder that does not exist: a message, no file.
+    b.dialoghi.nomi << b.utente.filePath("non/esiste/arco.vro");
+    f->FileSalvaConNome();
+    QVERIFY(!b.messaggi.empty() && !QFile::exists(b.utente.filePath("non/esiste/arco.vro")));
+    b.messaggi.clear();
+    f->FileNuovo();
+    g = f->formGeometria();
+    QCOMPARE(QStringList({f->Didascalia(), g->windowTitle(), g->txtNvori->text(), g->txtTitolo->text()}),
+             QStringList({kCaption, "Geometry", "1", ""}));
+    // A new project: Save asks for a name, proposing the last one.
+    const char* anello[4] = {"10", "3", "0,5", "30"};
+    for (std::size_t i = 0; i < 4; ++i) Digita(g->txt1Voro[i], anello[i]);
+    const QString salvato = b.utente.filePath("nuovo arco.vro");
+    b.dialoghi.nomi << salvato;
+    QVERIFY(f->FileSalva());
+    const auto& r = b.dialoghi.richieste.back();
+    QCOMPARE(QStringList({r.proposto, r.preselezionato, r.filtri}),
+             QStringList({"arco.vro", "Voro Files (*.vro)", "All Files (*.*);;Voro Files (*.vro)"}));
+    QCOMPARE(f->Didascalia(), kCaption + "nuovo arco");
+    QVERIFY(QFile::exists(salvato) && !QFile::exists(salvato + ".part"));
+    // A project the program could not open again is not written.
+    Digita(g->txt1Voro[2], "-1");
+    QVERIFY(!f->FileSalva() && !b.messaggi.empty());
+    // Open reads the file into the model and the form.
+    b.dialoghi.nomi << b.esempio("arco-policentrico.vro");
+    f->FileApri();
+    QCOMPARE(f->Didascalia(), kCaption + "arco-policentrico");
+    QCOMPARE(b.dialoghi.richieste.back().proposto, QString("nuovo arco.vro"));
+    QVERIFY(b.s().dati.nVori > 1 && f->formGeometria()->FlexGrid->isVisibleTo(f->formGeometria()));
+    // Saving over the example and reading it back gives the same file.
+    const QByteArray originale = Contenuto(b.esempio("arco-policentrico.vro"));
+    b.dialoghi.nomi << b.esempio("arco-policentrico.vro");
+    f->FileSalvaConNome();
+    QCOMPARE(Contenuto(b.esempio("arco-policentrico.vro")), originale);
+  }
+  // The window system's caption keeps the "*" while a child is maximised.
+  void asteriscoDopoIngrandisciERipristina() {
+    Banco b("ENG", "ponte-stradale.vro");
+    auto* f = b.finestra.get();
+    b.avanti();
+    b.s().dati.qCarico += 10;
+    f->DatiCambiati();
+    QVERIFY(f->Modificato());
+    auto titolo = [f] { return f->windowHandle()->title(); };
+    QCOMPARE(titolo(), kCaption + "ponte-stradale*");
+    f->MostraGeometria();
+    QMdiSubWindow* sub = f->area()->activeSubWindow();
+    sub->showMaximized();
+    QCoreApplication::processEvents();
+    QVERIFY2(titolo().startsWith(kCaption + "ponte-stradale* - ["), qPrintable(titolo()));
+    sub->showNormal();
+    QCoreApplication::processEvents();
+    QCOMPARE(titolo(), kCaption + "ponte-stradale*");
+    // Saved: the mark goes, and stays gone after another maximise.
+    b.dialoghi.nomi << b.utente.filePath("salvato.vro");
+    QVERIFY(f->FileSalvaConNome());
+    sub->showMaximized();
+    sub->showNormal();
+    QCoreApplication::processEvents();
+    QCOMPARE(titolo(), kCaption + "salvato");
+  }
+  void modificheMostrateEChieste() {
+    Banco b;
+    const QString file = b.utente.filePath("ponte.vro");
+    QVERIFY(QFile::copy(b.esempio("ponte-stradale.vro"), file));
+    b.avvia({file});
+    auto* f = b.finestra.get();
+    b.avanti();
+    // Unmodified: the caption exactly as the program names it, and no question.
+    QVERIFY(f->Didascalia() == kCaption + "ponte" && !f->Modificato());
+    // A load typed (even before the form is read) shows in the caption.
+    f->MostraCarichi();
+    Digita(f->formCarichi()->txtDati[0], "30");
+    QCOMPARE(f->Didascalia(), kCaption + "ponte*");
+    // Exit asks; Cancel keeps the program and the typing.
+    b.dialoghi.risposteModifiche << Dialoghi::Modifiche::Annulla;
+    QVERIFY(!f->close());
+    QCOMPARE(b.dialoghi.domandeModifiche, QStringList{"Save changes to ponte?"});
+    QCOMPARE(f->formCarichi()->txtDati[0]->text(), QString("30"));
+    // New, Open and Example Files ask too; Cancel changes nothing.
+    for (int i = 0; i < 3; ++i) b.dialoghi.risposteModifiche << Dialoghi::Modifiche::Annulla;
+    b.dialoghi.nomi << b.esempio("volta-semicircolare.vro") << b.esempio("volta-semicircolare.vro");
+    f->FileNuovo();
+    f->FileApri();
+    b.comando("mnuAiutoItem1");
+    QVERIFY(b.dialoghi.domandeModifiche.size() == 4 && f->Didascalia() == kCaption + "ponte*");
+    // Save writes what was typed into the project's own file, then exits.
+    b.dialoghi.risposteModifiche << Dialoghi::Modifiche::Salva;
+    QVERIFY(f->close());
+    QCOMPARE(Letto(file).qCarico, Single(30));
+    // Discard closes without writing.
+    Banco c;
+    c.avvia({file});
+    Digita(c.finestra->formGeometria()->txtTitolo, "altro titolo");
+    QVERIFY(c.finestra->Modificato() && c.finestra->close() && Letto(file).Titolo != "altro titolo");
+    // New after Discard starts afresh; a new project is asked about by that name.
+    Banco d;
+    d.avvia();
+    const QByteArray iniziale = d.progetto();
+    d.dialoghi.nomi << d.esempio("ponte-stradale.vro");
+    d.finestra->FileApri();
+    QVERIFY(d.progetto() != iniziale);
+    QTest::keyClicks(d.finestra->formGeometria()->txtTitolo, "scartato");
+    d.finestra->FileNuovo();
+    QCOMPARE(d.dialoghi.domandeModifiche, QStringList{"Save changes to ponte-stradale?"});
+    QVERIFY(d.progetto() == iniziale && d.finestra->Didascalia() == kCaption && !d.finestra->Modificato());
+    Digita(d.finestra->formGeometria()->txtTitolo, "Nuovo");
+    QCOMPARE(d.finestra->Didascalia(), kCaption + "*");
+    QVERIFY(d.finestra->close() && d.dialoghi.domandeModifiche.back() == "Save changes to the new project?");
+  }
+  void progettiRecenti() {
+    Banco b;
+    b.avvia();
+    auto* f = b.finestra.get();
+    auto visibili = [&] {
+      QStringList t;
+      for (int i = 0; i < Impostazioni::kRecenti; ++i)
+        if (QAction* a = f->azione(QString("mnuFileItem%1").arg(6 + i)); a->isVisible()) t << a->data().toString();
+      return t;
+    };
+    QVERIFY(visibili().isEmpty());
+    const QString ponte = b.esempio("ponte-stradale.vro"), volta = b.esempio("volta-semicircolare.vro");
+    b.dialoghi.nomi << ponte << volta;
+    f->FileApri();
+    f->FileApri();
+    QCOMPARE(visibili(), (QStringList{volta, ponte}));
+    // Numbered, and kept in the user's settings for the next run.
+    QVERIFY(f->azione("mnuFileItem6")->text().startsWith("&1 ") &&
+            Impostazioni(b.utente.path()).Recenti() == visibili());
+    // Choosing one opens it.
+    b.comando("mnuFileItem7");
+    QVERIFY(f->Didascalia() == kCaption + "ponte-stradale" && visibili().first() == ponte);
+    // A file that has gone is dropped, with a message.
+    QVERIFY(QFile::remove(volta));
+    b.messaggi.clear();
+    b.comando("mnuFileItem7");
+    QCOMPARE(b.messaggi.texts(), std::vector<std::string>{("File " + volta + " not found").toStdString()});
+    QVERIFY(visibili() == QStringList{ponte} && f->Didascalia() == kCaption + "ponte-stradale");
+  }
+  // The command line ("@" the user's folder): the caption, or a message and a new project.
+  void rigaDiComando_data() {
+    QTest::addColumn<QStringList>("parole");
+    QTest::addColumn<QString>("didascalia");
+    QTest::addColumn<QString>("messaggio");
+    const QString arco = "arco a tutto sesto";
+    QTest::addRow("quoted") << QStringList{"@/cartella con spazi/arco a tutto sesto.vro"} << arco << "";
+    QTest::addRow("split") << QStringList{"@/cartella", "con", "spazi/arco", "a", "tutto", "sesto.vro"} << arco << "";
+    QTest::addRow("quotes kept") << QStringList{"\"@/cartella con spazi/arco a tutto sesto.vro\""} << arco << "";
+    QTest::addRow("missing") << QStringList{"@/manca.vro"} << "" << "File @/manca.vro not found";
+    QTest::addRow("negative thickness") << QStringList{"@/negativo.vro"} << "" << "Cannot open @/negativo.vro";
+  }
+  void rigaDiComando() {
+    QFETCH(QStringList, parole);
+    QFETCH(QString, didascalia);
+    QFETCH(QString, messaggio);
+    Banco b;
+    QDir(b.utente.path()).mkpath("cartella con spazi");
+    QFile::copy(b.esempio("volta-semicircolare.vro"), b.utente.filePath("cartella con spazi/arco a tutto sesto.vro"));
+    Scrivi(b.utente.filePath("negativo.vro"),
+           Contenuto(b.esempio("volta-semicircolare.vro")).replace("6,2.995,.45,30", "6,2.995,-.6,30"));
+    for (QString& p : parole) p.replace("@", b.utente.path());
+    b.avvia(parole);
+    QCOMPARE(b.finestra->Didascalia(), kCaption + didascalia);
+    if (messaggio.isEmpty()) {
+      QVERIFY(b.messaggi.empty() && !b.s().stato.DatiNuovi);
+      QCOMPARE(QString::fromStdString(b.s().stato.CartellaDati), b.utente.filePath("cartella con spazi"));
+      return;
+    }
+    QVERIFY2(b.unErrore(messaggio.replace("@", b.utente.path())), qPrintable(b.ultimo()));
+    // A new project, with its defaults.
+    QVERIFY(b.finestra->formGeometria() && b.s().dati.Larghezza == Single(1) && b.s().dati.SpessoreAnello == Single(0));
+  }
+  void fileCheNonSiApre() {
+    Banco b("ENG", "ponte-stradale.vro");
+    auto* f = b.finestra.get();
+    b.avanti();
+    const QByteArray prima = b.progetto();
+    const QString corto = b.utente.filePath("corto.vro"), negativo = b.utente.filePath("negativo.vro");
+    Scrivi(corto, "\"Titolo rotto\"\r\n1,2\r\n");
+    Scrivi(negativo, Contenuto(b.esempio("volta-semicircolare.vro")).replace("6,2.995,.45,30", "6,2.995,-.6,30"));
+    for (const QString& file : {corto, negativo}) {
+      b.messaggi.clear();
+      b.dialoghi.nomi << file;
+      f->FileApri();
+      // One message, and the project as it was before the attempt.
+      QVERIFY(b.unErrore("Cannot open " + file) && b.progetto() == prima);
+      QVERIFY(f->Didascalia() == kCaption + "ponte-stradale" && f->azione("mnuSolve")->isEnabled() &&
+              f->finestraPlot());
+    }
+    QVERIFY(b.ultimo().contains("Thickness of the ring t [m] = -0.6"));
+    QVERIFY(!f->formGeometria() || f->formGeometria()->txtTitolo->text() != "Titolo rotto");
+  }
+  // Open starts in the documents, then the latest project's folder; Examples in theirs.
+  void cartelleDeiDialoghi() {
+    Banco b;
+    b.avvia();
+    b.finestra->FileApri();
+    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QCOMPARE(b.dialoghi.richieste.back().cartella, QFileInfo(documenti).isDir() ? documenti : QDir::homePath());
+    const std::string dati = b.s().stato.CartellaDati;
+    b.dialoghi.nomi << b.esempio("arco-ribassato-spinta.vro");
+    b.comando("mnuAiutoItem1");
+    QVERIFY(b.dialoghi.richieste.back().cartella == b.programma.path() + "/examples" &&
+            b.finestra->Didascalia() == kCaption + "arco-ribassato-spinta");
+    QVERIFY(b.s().stato.CartellaDati == dati && b.s().dati.SpintaPassiva);
+    const QString cartella = b.utente.filePath("progetti");
+    QDir().mkpath(cartella);
+    QVERIFY(QFile::copy(b.esempio("ponte-stradale.vro"), cartella + "/ponte.vro"));
+    b.dialoghi.nomi << cartella + "/ponte.vro";
+    b.finestra->FileApri();
+    auto dopo = std::make_unique<FinestraPrincipale>(b.programma.path(), b.utente.path(), &b.messaggi, &b.dialoghi);
+    dopo->Avvio({});
+    dopo->FileApri();
+    QCOMPARE(b.dialoghi.richieste.back().cartella, cartella);
+  }
+  // No language known: the user chooses, kept in the user's settings only.
+  void linguaAllAvvio_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("scelta");  // -1: the form closed
+    QTest::addColumn<QString>("lingua");
+    QTest::addColumn<QString>("impostata");
+    QTest::addRow("English chosen") << "" << 1 << "ENG" << "ENG";
+    QTest::addRow("form closed") << "" << -1 << "ITA" << "";
+    QTest::addRow("unknown language") << "FRA" << 0 << "ITA" << "ITA";
+  }
+  void linguaAllAvvio() {
+    QFETCH(QString, file);
+    QFETCH(int, scelta);
+    QFETCH(QString, lingua);
+    QFETCH(QString, impostata);
+    Banco b(file);
+    b.dialoghi.lingua = scelta < 0 ? std::nullopt : std::optional<int>(scelta);
+    b.avvia();
+    QCOMPARE(b.linguaImpostata(), impostata);
+    QCOMPARE(QString::fromStdString(b.s().stato.Lingua), lingua);
+    QVERIFY(b.dialoghi.lingueChieste == 1 && QFile::exists(b.programma.filePath("Lingua.ini")) == !file.isEmpty());
+    QVERIFY(b.finestra->azione("mnuLingua0")->isChecked() == (lingua == "ITA") && b.messaggi.empty());
+    QVERIFY(b.finestra->azione("mnuLingua1")->isChecked() == (lingua == "ENG"));
+  }
+  // The Italian program's advice on the decimal comma, once a run or never again.
+  void avvisoNonMostrarePiu() {
+    for (const bool mai : {true, false}) {
+      Banco b("ITA");
+      b.messaggi.setOptOut(mai);
+      b.avvia({}, Regional::inglese());
+      QVERIFY(b.quanti() == 1 && b.messaggi.entries()[0].title == "ATTENZIONE ");
+      QCOMPARE(b.finestra->impostazioni().AvvisoSeparatoriNascosto(), mai);
+      b.finestra->formGeometria()->parentWidget()->close();
+      b.finestra->MostraGeometria();
+      QVERIFY(b.quanti() == 1 && Impostazioni(b.utente.path()).AvvisoSeparatoriNascosto() == mai);
+    }
+  }
+  void comandiCheRichiedonoLaGeometria() {
+    Banco b("ENG", "ponte-stradale.vro");
+    auto* f = b.finestra.get();
+    const QStringList dipendenti{"mnuFileItem2",    "mnuDataItem1",     "mnuDataItem2",    "mnuSolve",
+                                 "mnuReport",       "Toolbar1Button2",  "Toolbar1Button5", "Toolbar1Button6",
+                                 "Toolbar1Button8", "Toolbar1Button10", "mnuAssess",       "Toolbar1Button12"};
+    auto stato = [&](bool atteso) {
+      for (const QString& n : dipendenti) QVERIFY2(f->azione(n)->isEnabled() == atteso, qPrintable(n));
+      for (const char* m : {"mnuPlot", "mnuVisualizza"})
+        QCOMPARE(f->findChild<QMenu*>(m)->menuAction()->isEnabled(), atteso);
+      for (const char* n : {"mnuFileItem0", "mnuFileItem1", "mnuDataItem0", "Toolbar1Button1", "Toolbar1Button4"})
+        QVERIFY(f->azione(n)->isEnabled());
+    };
+    stato(true);  // a project read from its file builds at once
+    b.avanti();
+    stato(true);
+    f->MostraGeometria();
+    FormGeometria* g = f->formGeometria();
+    QVERIFY(g->LeggeDatiGeom() && f->azione("mnuSolve")->isEnabled());
+    // Zero voussoirs typed: Solve, Report and Plot wait for a readable geometry.
+    Digita(g->txt1Voro[3], "0");
+    for (const char* n : {"mnuSolve", "mnuReport", "Toolbar1Button8", "Toolbar1Button10"})
+      QVERIFY2(!f->azione(n)->isEnabled(), n);
+    QVERIFY(!f->findChild<QMenu*>("mnuPlot")->menuAction()->isEnabled());
+    // Closing the form does not take the zero in: it stays open with the message.
+    b.messaggi.clear();
+    QVERIFY(!g->parentWidget()->close());
+    QVERIFY(b.quanti() == 1 && b.ultimo().contains("Number of voussoirs of the ring = 0") &&
+            b.s().dati.nConciAnello == 36);
+    // Solve from the options form refuses to run on it.
+    f->MostraOpzioni();
+    b.messaggi.clear();
+    f->formOpzioni()->SolveButton->click();
+    QVERIFY(!f->calcoloInCorso() && !b.messaggi.empty());
+    // Corrected, Next builds the voussoirs again and the commands come back.
+    const int prima = b.s().modello.nConciTot;
+    Digita(g->txt1Voro[3], "40");
+    g->cbPltGeom->click();
+    QVERIFY(f->azione("mnuSolve")->isEnabled() && b.s().modello.nConciTot > prima);
+    // Opening and closing an untouched geometry form leaves the commands be.
+    f->MostraGeometria();
+    const bool aperto = f->azione("mnuSolve")->isEnabled();
+    f->formGeometria()->parentWidget()->close();
+    QVERIFY(aperto && f->azione("mnuSolve")->isEnabled());
+    // A new project has no span yet, even once its form is read.
+    f->FileNuovo();
+    stato(false);
+    f->formGeometria()->LeggeDatiGeom();
+    stato(false);
+    b.dialoghi.nomi << b.esempio("volta-semicircolare.vro");
+    f->FileApri();
+    stato(true);
+  }
+  // Results shown only while their data stand.
+  void risultatiSeguonoIDati() {
+    Banco b;
+    b.finestra->resize(1100, 800);
+    b.avvia({b.esempio("ponte-stradale.vro")});
+    auto* f = b.finestra.get();
+    // A strip load past the structure's end, which the calculation brings back to it.
+    b.s().dati.xq2 = 1000;
+    b.s().dati.OttimizzaCerniere = true;
+    f->DatiCambiati();
+    QPointer<FinestraSicurezza> sicurezza = b.valuta();
+    QVERIFY(sicurezza && b.risolvi() && b.s().dati.xq2 < 1000 && sicurezza);
+    f->MostraRisultati();
+    QPointer<FormRisultati> rapporto = f->formRisultati();
+    QSignalSpy scaduti(f, &FinestraPrincipale::risultatiScaduti);
+    // Nothing the results read changes: every result stays.
+    rapporto->Command2->click();
+    sicurezza = b.valuta();
+    f->MostraGeometria();
+    f->formGeometria()->parentWidget()->close();
+    b.avanti();
+    f->MostraCarichi();
+    FormCarichi* c = f->formCarichi();
+    c->Check1->click();
+    Digita(c->txtDati[3], "12");
+    QVERIFY(c->LeggeCarichi());
+    Elimina();
+    QVERIFY(sicurezza && rapporto && b.risolvi() && sicurezza && f->finestraPlot());
+    QCOMPARE(scaduti.count(), 0);
+    // fc and the title: the assessment, which reads fc, closes; the results stay.
+    b.s().dati.ResistenzaAnello = 5;
+    b.s().dati.Titolo = "Lodz";
+    f->DatiCambiati();
+    Elimina();
+    QVERIFY(!sicurezza && f->RisultatiValidi());
+    // A thickness typed and not yet read: the figures are marked, the window stays.
+    sicurezza = b.valuta();
+    QVERIFY(b.risolvi() && sicurezza);
+    const QString titolo = sicurezza->windowTitle();
+    f->MostraGeometria();
+    QLineEdit* spessore = f->formGeometria()->txt1Voro[2];
+    const QString t = spessore->text();
+    QTest::keyClicks(spessore, "1");
+    QVERIFY(sicurezza && sicurezza->windowTitle() != titolo && !sicurezza->tabella->isEnabled());
+    Digita(spessore, t);
+    // A new load read: every result goes.
+    f->MostraRisultati();
+    rapporto = f->formRisultati();
+    f->MostraCarichi();
+    Digita(f->formCarichi()->txtDati[0], "25");
+    QVERIFY(f->formCarichi()->LeggeCarichi());
+    Elimina();
+    QCOMPARE(scaduti.count(), 1);
+    QVERIFY(!rapporto && !sicurezza && !f->finestraPlot() && !f->RisultatiValidi());
+    QCOMPARE(f->statusBar()->currentMessage(), QString("Ready"));
+    // A failed calculation leaves no results behind.
+    QVERIFY(b.risolvi());
+    b.s().dati.nDivisioni = 0;  // the search has no grid: the calculation fails
+    QVERIFY(!b.risolvi() && !f->RisultatiValidi());
+    QCOMPARE(f->statusBar()->currentMessage(), QString("Calculation failed"));
+    // Another project: no window shows the first one's arch or numbers.
+    b.s().dati.nDivisioni = 12;
+    QVERIFY(b.risolvi());
+    sicurezza = b.valuta();
+    f->MostraRisultati();
+    rapporto = f->formRisultati();
+    QPointer<FinestraPlot> plot = f->finestraPlot();
+    QVERIFY(sicurezza && rapporto && plot && f->RisultatiValidi());
+    b.dialoghi.nomi << b.esempio("volta-semicircolare.vro");
+    f->FileApri();
+    Elimina();
+    QVERIFY(!rapporto && !plot && !sicurezza && !f->RisultatiValidi());
+    // Report is there and says why it shows nothing.
+    b.messaggi.clear();
+    f->MostraRisultati();
+    b.comando("mnuPlotItem1");
+    QVERIFY(f->azione("mnuReport")->isEnabled() && b.quanti() == 2);
+    // New too, for any window registered with one call.
+    QVERIFY(b.risolvi());
+    sicurezza = b.valuta();
+    plot = f->finestraPlot();
+    QPointer<QWidget> altra = new QWidget;
+    QMdiSubWindow* sub = f->area()->addSubWindow(altra);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->show();
+    f->RegistraFinestraRisultati(altra);
+    f->FileNuovo();
+    Elimina();
+    QVERIFY(!plot && !altra && !sicurezza && !f->RisultatiValidi());
+  }
 };
 
-// The bridge's spans and piers in the geometry form: a pier's cell read into
-// the project, a span added, moved left with its pier and removed, a cell
-// that is not a number named with its span and the project kept.
-void TestProgetto::tabellaDelleCampate() {
-  Banco b;
-  b.finestra->resize(1366, 768);
-  b.avvia({SorgenteVoro() + "/examples/ponti/ponte-tre-campate.vro"}, Regional::inglese());
-  b.finestra->MostraGeometria();
-  FormGeometria* g = b.finestra->formGeometria();
-  QTableWidget* t = g->tabCampate->griglia;
-  QCOMPARE(t->rowCount(), 3);
-  // The first span's ring is the form's own: its cells are not edited here.
-  QVERIFY(!(t->item(0, 0)->flags() & Qt::ItemIsEditable));
-  const int altezza = 7;
-  t->item(1, altezza)->setText("7");
-  QVERIFY(g->toccato());
-  QVERIFY(g->Leggi());
-  QCOMPARE(b.s().dati.Campate[0].Pila.Altezza, 7.0f);
-  const float ultima = b.s().dati.Campate[1].Pila.Altezza;
+}  // namespace voro::ui::test
 
-  g->tabCampate->cmdAggiungi->click();
-  QCOMPARE(t->rowCount(), 4);
-  t->item(3, altezza)->setText("9");
-  t->setCurrentCell(3, 0);
-  g->tabCampate->cmdSinistra->click();
-  QVERIFY(g->Leggi());
-  QCOMPARE(b.s().dati.Campate.size(), std::size_t(3));
-  QCOMPARE(b.s().dati.Campate[0].Pila.Altezza, 7.0f);
-  QCOMPARE(b.s().dati.Campate[1].Pila.Altezza, 9.0f);
-  QCOMPARE(b.s().dati.Campate[2].Pila.Altezza, ultima);
-
-  t->setCurrentCell(2, 0);
-  g->tabCampate->cmdTogli->click();
-  QVERIFY(g->Leggi());
-  QCOMPARE(b.s().dati.Campate.size(), std::size_t(2));
-  QCOMPARE(b.s().dati.Campate[1].Pila.Altezza, ultima);
-
-  const QByteArray prima = TestoProgetto(b.s().dati).c_str();
-  t->item(2, altezza)->setText("alto");
-  b.messaggi.clear();
-  QVERIFY(!g->Leggi());
-  QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
-  QVERIFY2(QString::fromStdString(b.messaggi.entries()[0].text).contains("Span 3"), b.messaggi.entries()[0].text.c_str());
-  QCOMPARE(QByteArray(TestoProgetto(b.s().dati).c_str()), prima);
-  t->item(2, altezza)->setText("6");
-
-  // The ring form of span 2: two segments typed, the span's row then shows
-  // its segments and the project holds them.
-  t->setCurrentCell(1, 0);
-  QTimer::singleShot(0, [] {
-    auto* d = qobject_cast<DialogoAnello*>(QApplication::activeModalWidget());
-    QVERIFY(d);
-    d->spnSegmenti->setValue(2);
-    const char* righe[2][7] = {{"3", "2.5", "6", "3.5", "0.6", "18", "0"}, {"9", "2.5", "12", "0", "0.6", "18", "0"}};
-    for (int r = 0; r < 2; ++r)
-      for (int c = 0; c < 7; ++c) d->grdSegmenti->setItem(r, c, new QTableWidgetItem(righe[r][c]));
-    d->accept();
-  });
-  g->tabCampate->cmdAnello->click();
-  QVERIFY(g->Leggi());
-  const DatiCampata& due = b.s().dati.Campate[0];
-  QCOMPARE(int(due.nVori), 2);
-  QCOMPARE(due.Vori(2).X3, 12.0);
-  QCOMPARE(int(due.Vori(1).nConciInput), 18);
-  QCOMPARE(due.Pila.Altezza, 7.0f);
-  QVERIFY(!(t->item(1, 0)->flags() & Qt::ItemIsEditable));
-}
-
-void TestProgetto::risultatiDiUnAltroProgetto() {
-  Banco b;
-  b.finestra->resize(1100, 800);
-  b.avvia({b.esempio("ponte-stradale.vro")});
-  QVERIFY(b.risolvi());
-  b.finestra->MostraRisultati();
-  QPointer<FormRisultati> rapporto = b.finestra->formRisultati();
-  QPointer<FinestraPlot> plot = b.finestra->finestraPlot();
-  QVERIFY(rapporto && plot && b.finestra->RisultatiValidi());
-
-  // Another project: no window shows the first one's arch or numbers.
-  b.dialoghi.nomi << b.esempio("volta-semicircolare.vro");
-  b.finestra->FileApri();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QVERIFY(!rapporto && !plot);
-  QVERIFY(!b.finestra->RisultatiValidi());
-  // Its geometry builds, so Report is there, and says there are no results.
-  QVERIFY(b.finestra->azione("mnuReport")->isEnabled());
-  // Commands reached anyway say why instead of showing stale numbers.
-  b.messaggi.clear();
-  b.finestra->MostraRisultati();
-  b.finestra->azione("mnuPlotItem1")->trigger();
-  QCOMPARE(b.messaggi.entries().size(), std::size_t(2));
-
-  // File New closes the results too, and any window that shows results
-  // joins the rule with one call.
-  QVERIFY(b.risolvi());
-  plot = b.finestra->finestraPlot();
-  QPointer<QWidget> altra = new QWidget;
-  QMdiSubWindow* sub = b.finestra->area()->addSubWindow(altra);
-  sub->setAttribute(Qt::WA_DeleteOnClose);
-  sub->show();
-  b.finestra->RegistraFinestraRisultati(altra);
-  b.finestra->FileNuovo();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QVERIFY(!plot && !altra);
-  QVERIFY(!b.finestra->RisultatiValidi());
-}
-
-void TestProgetto::risultatiScadonoConIDati() {
-  Banco b;
-  b.finestra->resize(1100, 800);
-  b.avvia({b.esempio("ponte-stradale.vro")});
-  b.s().dati.OttimizzaCerniere = true;
-  QVERIFY(b.risolvi());
-  b.finestra->MostraRisultati();
-  QPointer<FormRisultati> rapporto = b.finestra->formRisultati();
-  QSignalSpy scaduti(b.finestra.get(), &FinestraPrincipale::risultatiScaduti);
-
-  // Start values copied while the search chooses the hinges change nothing
-  // the results depend on: the report stays.
-  rapporto->Command2->click();
-  QVERIFY(rapporto);
-  QCOMPARE(scaduti.count(), 0);
-  // A title or the plot scale change no result either.
-  b.finestra->MostraCarichi();
-  FormCarichi* c = b.finestra->formCarichi();
-  c->Check1->click();
-  Digita(c->txtDati[3], "12");
-  QVERIFY(c->LeggeCarichi());
-  QCOMPARE(scaduti.count(), 0);
-
-  // A new load does: the report and the results plot close.
-  Digita(c->txtDati[0], "25");
-  QVERIFY(c->LeggeCarichi());
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QCOMPARE(scaduti.count(), 1);
-  QVERIFY(!rapporto);
-  QVERIFY(!b.finestra->finestraPlot());
-  QVERIFY(!b.finestra->RisultatiValidi());
-  QCOMPARE(b.finestra->statusBar()->currentMessage(), QString("Ready"));
-
-  // A failed calculation leaves no results behind.
-  QVERIFY(b.risolvi());
-  b.s().dati.nDivisioni = 0;  // the search has no grid: the calculation fails
-  b.finestra->MostraOpzioni();
-  QVERIFY(!b.risolvi());
-  QVERIFY(!b.finestra->RisultatiValidi());
-  QCOMPARE(b.finestra->statusBar()->currentMessage(), QString("Calculation failed"));
-}
-
-void TestProgetto::datiCambiatiDuranteIlCalcolo() {
-  // Results of an input that changed while the search ran are not kept.
-  Banco b;
-  b.avvia({b.esempio("ponte-stradale.vro")});
-  b.finestra->formGeometria()->cbPltGeom->click();
-  b.finestra->MostraOpzioni();
-  FormOpzioni* o = b.finestra->formOpzioni();
-  o->CheckOttimizzaCerniere->setChecked(true);
-  Digita(o->txtOttimizz, "1000");
-  QSignalSpy fine(b.finestra.get(), &FinestraPrincipale::calcoloConcluso);
-  o->SolveButton->click();
-  QVERIFY(b.finestra->calcoloInCorso());
-  b.finestra->MostraCarichi();
-  Digita(b.finestra->formCarichi()->txtDati[0], "25");
-  QVERIFY(b.finestra->formCarichi()->LeggeCarichi());
-  QTRY_VERIFY_WITH_TIMEOUT(o->cmdStop->isVisible(), 30000);
-  o->cmdStop->click();
-  QVERIFY(fine.wait(30000));
-  QVERIFY(!fine.at(0).at(0).toBool());
-  QVERIFY(!b.finestra->RisultatiValidi());
-  QVERIFY(!b.finestra->finestraPlot() || b.finestra->finestraPlot()->PlottaGeometria() != 0);
-  QCOMPARE(b.s().dati.qCarico, Single(25));
-  QVERIFY(b.finestra->statusBar()->currentMessage().startsWith("The input changed during the calculation"));
-}
-
-void TestProgetto::fileCheNonSiApre() {
-  Banco b;
-  b.avvia({b.esempio("ponte-stradale.vro")});
-  auto* f = b.finestra.get();
-  f->formGeometria()->cbPltGeom->click();
-  const QByteArray prima = TestoProgetto(b.s().dati).c_str();
-  const QString corto = b.utente.filePath("corto.vro");
-  Scrivi(corto, "\"Titolo rotto\"\r\n1,2\r\n");
-  const QString negativo = b.utente.filePath("negativo.vro");
-  Scrivi(negativo, Contenuto(b.esempio("volta-semicircolare.vro")).replace("6,2.995,.45,30", "6,2.995,-.6,30"));
-  for (const QString& file : {corto, negativo}) {
-    b.messaggi.clear();
-    b.dialoghi.nomi << file;
-    f->FileApri();
-    // One message, and the project as it was before the attempt.
-    QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
-    QCOMPARE(b.messaggi.entries()[0].kind, MessageKind::Critical);
-    QVERIFY(QString::fromStdString(b.messaggi.entries()[0].text).startsWith("Cannot open " + file));
-    QCOMPARE(QByteArray(TestoProgetto(b.s().dati).c_str()), prima);
-    QCOMPARE(f->Didascalia(), kCaption + "ponte-stradale");
-    QVERIFY(f->azione("mnuSolve")->isEnabled());
-    QVERIFY(f->finestraPlot());
-  }
-  QVERIFY(b.messaggi.entries()[0].text.find("Thickness of the ring t [m] = -0.6") != std::string::npos);
-  QVERIFY(!f->formGeometria() || f->formGeometria()->txtTitolo->text() != "Titolo rotto");
-
-  // The same file on the command line starts a new project, with one message.
-  Banco c;
-  c.avvia({negativo});
-  QCOMPARE(c.messaggi.entries().size(), std::size_t(1));
-  QCOMPARE(c.finestra->Didascalia(), kCaption);
-  QCOMPARE(c.s().dati.SpessoreAnello, Single(0));
-}
-
-void TestProgetto::comandiConGeometriaIllegibile() {
-  Banco b;
-  b.avvia({b.esempio("ponte-stradale.vro")});
-  auto* f = b.finestra.get();
-  FormGeometria* g = f->formGeometria();
-  g->cbPltGeom->click();
-  QVERIFY(f->azione("mnuSolve")->isEnabled());
-  f->MostraGeometria();
-  g = f->formGeometria();
-  QVERIFY(g->LeggeDatiGeom());
-  QVERIFY(f->azione("mnuSolve")->isEnabled());
-  // Zero voussoirs typed: Solve, Report and Plot wait for a readable geometry.
-  Digita(g->txt1Voro[3], "0");
-  for (const char* n : {"mnuSolve", "mnuReport", "Toolbar1Button8", "Toolbar1Button10"})
-    QVERIFY2(!f->azione(n)->isEnabled(), n);
-  QVERIFY(!f->findChild<QMenu*>("mnuPlot")->menuAction()->isEnabled());
-  // Closing the form does not take the zero in: it stays open with the message.
-  b.messaggi.clear();
-  QVERIFY(!g->parentWidget()->close());
-  QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
-  QVERIFY(b.messaggi.entries()[0].text.find("Number of voussoirs of the ring = 0") != std::string::npos);
-  QCOMPARE(b.s().dati.nConciAnello, Single(36));
-  // Solve from the options form refuses to run on it.
-  f->MostraOpzioni();
-  b.messaggi.clear();
-  f->formOpzioni()->SolveButton->click();
-  QVERIFY(!f->calcoloInCorso());
-  QVERIFY(!b.messaggi.empty());
-  // Corrected, Next builds the voussoirs again and the commands come back.
-  const int prima = b.s().modello.nConciTot;
-  Digita(g->txt1Voro[3], "40");
-  g->cbPltGeom->click();
-  QVERIFY(f->azione("mnuSolve")->isEnabled());
-  QVERIFY(b.s().modello.nConciTot > prima);
-  // Opening and closing an untouched geometry form leaves the commands be.
-  f->MostraGeometria();
-  QVERIFY(f->azione("mnuSolve")->isEnabled());
-  f->formGeometria()->parentWidget()->close();
-  QVERIFY(f->azione("mnuSolve")->isEnabled());
-}
-
-void TestProgetto::caselleNonNumeriche_data() {
-  QTest::addColumn<bool>("italiano");
-  QTest::addColumn<int>("form");  // 0 geometry, 1 loads, 2 options
-  QTest::addColumn<int>("casella");
-  QTest::addColumn<QString>("testo");
-  QTest::addColumn<QString>("nome");
-  QTest::addRow("span abc") << true << 0 << 0 << "abc" << "Luce dell'arco L [m]";
-  QTest::addRow("rise empty") << true << 0 << 1 << "" << "Freccia dell'arco h [m]";
-  QTest::addRow("rise 2,5 english") << false << 0 << 1 << "2,5" << "Freccia dell'arco h [m]";
-  QTest::addRow("fill 0.5 italian") << true << 0 << 10 << "0.5" << "Spessore del riempimento in chiave h1 [m]";
-  QTest::addRow("q abc") << true << 1 << 0 << "abc" << "Carico variabile q [kN/m2]";
-  QTest::addRow("xq1 empty") << false << 1 << 1 << "" << "Inizio del carico variabile xq1 [m]";
-  QTest::addRow("Kp 1,5 english") << false << 2 << 12 << "1,5" << "Coefficiente di spinta passiva Kp";
-  QTest::addRow("steps empty") << true << 2 << 0 << "" << "Numero di passi della ricerca";
-}
-
-void TestProgetto::caselleNonNumeriche() {
-  QFETCH(bool, italiano);
-  QFETCH(int, form);
-  QFETCH(int, casella);
-  QFETCH(QString, testo);
-  QFETCH(QString, nome);
-  Banco b("ITA");
-  b.avvia({b.esempio("arco-ribassato-spinta.vro")}, italiano ? Regional::italiano() : Regional::inglese());
-  b.finestra->formGeometria()->cbPltGeom->click();
-  const QByteArray prima = TestoProgetto(b.s().dati).c_str();
-  QLineEdit* box = nullptr;
-  FormDiDati* f = nullptr;
-  if (form == 0) {
-    b.finestra->MostraGeometria();
-    FormGeometria* g = b.finestra->formGeometria();
-    box = casella < 10 ? g->txt1Voro[static_cast<std::size_t>(casella)] : g->txtDati[1];
-    f = g;
-  } else if (form == 1) {
-    b.finestra->MostraCarichi();
-    box = b.finestra->formCarichi()->txtDati[static_cast<std::size_t>(casella)];
-    f = b.finestra->formCarichi();
-  } else {
-    b.finestra->MostraOpzioni();
-    FormOpzioni* o = b.finestra->formOpzioni();
-    box = casella == 0 ? o->txtOttimizz : o->txtDati[static_cast<std::size_t>(casella)];
-    f = o;
-  }
-  Digita(box, testo);
-  b.messaggi.clear();
-  QVERIFY(!f->Leggi());
-  // A message that names the box, the focus on it, the model unchanged.
-  QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
-  QCOMPARE(b.messaggi.entries()[0].kind, MessageKind::Critical);
-  QVERIFY2(QString::fromStdString(b.messaggi.entries()[0].text).contains(nome),
-           b.messaggi.entries()[0].text.c_str());
-  QCOMPARE(QByteArray(TestoProgetto(b.s().dati).c_str()), prima);
-  QCOMPARE(f->focusWidget(), box);
-}
-
-void TestProgetto::valoriImpossibiliNeiForm() {
-  // The Italian program: the quantities named as an Italian engineer names
-  // them, in every open form (the geometry's every box: ModuloGeometria).
-  Banco b("ITA");
-  b.avvia({b.esempio("arco-ribassato-spinta.vro")});
-  auto* f = b.finestra.get();
-  f->formGeometria()->cbPltGeom->click();
-  const QByteArray prima = TestoProgetto(b.s().dati).c_str();
-  struct Caso {
-    QLineEdit* (*box)(FinestraPrincipale&);
-    const char* testo;
-    const char* messaggio;
-  };
-  const Caso casi[] = {
-      {[](FinestraPrincipale& m) { return m.formGeometria()->txt1Voro[2]; }, "-0,6",
-       "Errore: controllare la geometria\rSpessore dell'anello t [m] = -0,6: deve essere maggiore di zero."},
-      {[](FinestraPrincipale& m) { return m.formCarichi()->txtDati[0]; }, "-20",
-       "Carico variabile q [kN/m2] = -20: non può essere minore di zero."},
-      {[](FinestraPrincipale& m) { return m.formOpzioni()->txtDati[12]; }, "-1",
-       "Coefficiente di spinta passiva Kp = -1: non può essere minore di zero."},
-      {[](FinestraPrincipale& m) { return m.formOpzioni()->txtDati[13]; }, "-2",
-       "Numero dei conci con spinta passiva dall'imposta sinistra = -2: non può essere minore di zero."},
-  };
-  f->MostraGeometria();
-  f->MostraCarichi();
-  f->MostraOpzioni();
-  for (const Caso& c : casi) {
-    QLineEdit* box = c.box(*f);
-    const QString vecchio = box->text();
-    Digita(box, c.testo);
-    b.messaggi.clear();
-    QVERIFY(!f->LeggiFormAperti());
-    QCOMPARE(b.messaggi.texts(), std::vector<std::string>{c.messaggio});
-    QCOMPARE(QByteArray(TestoProgetto(b.s().dati).c_str()), prima);
-    Digita(box, vecchio);
-  }
-  QVERIFY(f->LeggiFormAperti());
-}
-
-void TestProgetto::caricoOltreUnSingle() {
-  // Typed as 1e4 then 1e40: a message, and no solution with 10000.
-  Banco b("ITA");
-  b.avvia({b.esempio("ponte-stradale.vro")}, Regional::inglese());
-  b.finestra->formGeometria()->cbPltGeom->click();
-  b.finestra->MostraCarichi();
-  FormCarichi* c = b.finestra->formCarichi();
-  const Single q = b.s().dati.qCarico;
-  Digita(c->txtDati[0], "1e4");
-  QTest::keyClick(c->txtDati[0], Qt::Key_0);
-  b.messaggi.clear();
-  b.finestra->azione("mnuSolve")->trigger();
-  QVERIFY(!b.finestra->calcoloInCorso());
-  QCOMPARE(b.messaggi.texts(),
-           std::vector<std::string>{"Carico variabile q [kN/m2]: 1e40 supera il campo dei numeri Single (3.402823E+38)."});
-  QCOMPARE(b.s().dati.qCarico, q);
-  b.messaggi.clear();
-  c->SolveButton->click();
-  QVERIFY(!b.finestra->calcoloInCorso());
-  QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
-  QCOMPARE(b.s().dati.qCarico, q);
-}
-
-void TestProgetto::grigliaTieneIlPrimoTasto() {
-  Banco b;
-  b.avvia({b.esempio("arco-policentrico.vro")}, Regional::inglese());
-  FormGeometria* g = b.finestra->formGeometria();
-  GrigliaSegmenti* grid = g->FlexGrid;
-  b.finestra->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(b.finestra.get()));
-  // The keys come one by one, with the window's events between them.
-  auto batti = [&](int riga, int colonna, const QString& tasti) {
-    grid->setFocus();
-    grid->setCurrentCell(riga, colonna);
-    for (QChar t : tasti) {
-      QTest::keyClick(QApplication::focusWidget(), t.toLatin1());
-      QTest::qWait(20);
-    }
-    QTest::keyClick(grid->editor(), Qt::Key_Return);
-  };
-  batti(1, 1, "123");
-  QCOMPARE(grid->Cella(1, 1), QString("123"));
-  batti(1, 4, "-0.45");
-  QCOMPARE(grid->Cella(1, 4), QString("-0.45"));
-  QVERIFY(g->toccato());
-}
-
-void TestProgetto::avvisoNonMostrarePiu() {
-  // The advice on the decimal comma is given to the Italian program.
-  Banco b("ITA");
-  b.messaggi.setOptOut(true);
-  b.avvia({}, Regional::inglese());
-  QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
-  QCOMPARE(b.messaggi.entries()[0].title, std::string("ATTENZIONE "));
-  QVERIFY(b.finestra->impostazioni().AvvisoSeparatoriNascosto());
-  // Kept in the user's settings: the geometry form no longer shows it.
-  b.finestra->formGeometria()->parentWidget()->close();
-  b.finestra->MostraGeometria();
-  QCOMPARE(b.messaggi.entries().size(), std::size_t(1));
-  QVERIFY(Impostazioni(b.utente.path()).AvvisoSeparatoriNascosto());
-  // Not ticked, it is given once a run, not at every form that opens.
-  Banco c("ITA");
-  c.avvia({}, Regional::inglese());
-  c.finestra->formGeometria()->parentWidget()->close();
-  c.finestra->MostraGeometria();
-  QCOMPARE(c.messaggi.entries().size(), std::size_t(1));
-  // The English program gives no advice on the Italian decimal comma.
-  Banco e("ENG");
-  e.avvia({}, Regional::inglese());
-  QVERIFY(e.messaggi.empty());
-}
-
-void TestProgetto::modificheMostrateEChieste() {
-  Banco b;
-  const QString file = b.utente.filePath("ponte.vro");
-  QVERIFY(QFile::copy(b.esempio("ponte-stradale.vro"), file));
-  b.avvia({file});
-  auto* f = b.finestra.get();
-  f->formGeometria()->cbPltGeom->click();
-  // Unmodified: the caption exactly as the program names it, and no question.
-  QCOMPARE(f->Didascalia(), kCaption + "ponte");
-  QVERIFY(!f->Modificato());
-  // A load typed (even before the form is read) shows in the caption.
-  f->MostraCarichi();
-  Digita(f->formCarichi()->txtDati[0], "30");
-  QCOMPARE(f->Didascalia(), kCaption + "ponte*");
-
-  // Exit asks; Cancel keeps the program and the typing.
-  b.dialoghi.risposteModifiche << Dialoghi::Modifiche::Annulla;
-  QVERIFY(!f->close());
-  QCOMPARE(b.dialoghi.domandeModifiche, QStringList{"Save changes to ponte?"});
-  QCOMPARE(f->formCarichi()->txtDati[0]->text(), QString("30"));
-  // New, Open and Example Files ask too; Cancel changes nothing.
-  b.dialoghi.risposteModifiche << Dialoghi::Modifiche::Annulla << Dialoghi::Modifiche::Annulla
-                               << Dialoghi::Modifiche::Annulla;
-  f->FileNuovo();
-  b.dialoghi.nomi << b.esempio("volta-semicircolare.vro");
-  f->FileApri();
-  b.dialoghi.nomi << b.esempio("volta-semicircolare.vro");
-  f->azione("mnuAiutoItem1")->trigger();
-  QCOMPARE(b.dialoghi.domandeModifiche.size(), 4);
-  QCOMPARE(f->Didascalia(), kCaption + "ponte*");
-
-  // Save writes what was typed into the project's own file, then exits.
-  b.dialoghi.risposteModifiche << Dialoghi::Modifiche::Salva;
-  QVERIFY(f->close());
-  DatiProgetto letto;
-  RecordingMessages m;
-  LeggiFileProgetto(file.toStdString(), letto, m);
-  QCOMPARE(letto.qCarico, Single(30));
-
-  // Discard closes without writing.
-  Banco c;
-  c.avvia({file});
-  c.finestra->formGeometria()->txtTitolo->setText("x");
-  Digita(c.finestra->formGeometria()->txtTitolo, "altro titolo");
-  QVERIFY(c.finestra->Modificato());
-  c.dialoghi.risposteModifiche << Dialoghi::Modifiche::Scarta;
-  QVERIFY(c.finestra->close());
-  LeggiFileProgetto(file.toStdString(), letto, m);
-  QVERIFY(letto.Titolo != "altro titolo");
-  // A new project never saved is asked about by that name.
-  Banco d;
-  d.avvia({d.esempio("ponte-stradale.vro")});
-  d.finestra->FileNuovo();
-  Digita(d.finestra->formGeometria()->txtTitolo, "Nuovo");
-  QCOMPARE(d.finestra->Didascalia(), kCaption + "*");
-  QVERIFY(d.finestra->close());
-  QCOMPARE(d.dialoghi.domandeModifiche, QStringList{"Save changes to the new project?"});
-}
-
-void TestProgetto::salvaEScorciatoie() {
-  Banco b;
-  const QString file = b.utente.filePath("arco.vro");
-  QVERIFY(QFile::copy(b.esempio("ponte-stradale.vro"), file));
-  b.avvia({file});
-  auto* f = b.finestra.get();
-  // Ctrl+S writes the project to its own file, with what the forms hold.
-  Digita(f->formGeometria()->txtDati[1], "0,75");
-  f->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(f));
-  QTest::keyClick(f, Qt::Key_S, Qt::ControlModifier);
-  QVERIFY(b.dialoghi.richieste.empty());
-  QVERIFY(!f->Modificato());
-  QCOMPARE(f->Didascalia(), kCaption + "arco");
-  QVERIFY(Contenuto(file).contains("\r\n.75,18\r\n"));
-  QVERIFY(!QFile::exists(file + ".part"));
-  // A new project has no file of its own: Save asks for a name.
-  f->FileNuovo();
-  const char* anello[4] = {"10", "3", "0,5", "30"};
-  for (int i = 0; i < 4; ++i) Digita(f->formGeometria()->txt1Voro[static_cast<std::size_t>(i)], anello[i]);
-  const QString nuovo = b.utente.filePath("nuovo.vro");
-  b.dialoghi.nomi << nuovo;
-  QVERIFY(f->FileSalva());
-  QCOMPARE(b.dialoghi.richieste.size(), std::size_t(1));
-  QVERIFY(QFile::exists(nuovo));
-  QCOMPARE(f->Didascalia(), kCaption + "nuovo");
-  // A project the program could not open again is not written.
-  Digita(f->formGeometria()->txt1Voro[2], "-1");
-  b.messaggi.clear();
-  QVERIFY(!f->FileSalva());
-  QVERIFY(!b.messaggi.empty());
-}
-
-void TestProgetto::progettiRecenti() {
-  Banco b;
-  b.avvia();
-  auto* f = b.finestra.get();
-  auto visibili = [&] {
-    QStringList t;
-    for (int i = 0; i < Impostazioni::kRecenti; ++i)
-      if (QAction* a = f->azione(QString("mnuFileItem%1").arg(6 + i)); a->isVisible()) t << a->data().toString();
-    return t;
-  };
-  QVERIFY(visibili().isEmpty());
-  for (const char* e : {"ponte-stradale.vro", "volta-semicircolare.vro"}) {
-    b.dialoghi.nomi << b.esempio(e);
-    f->FileApri();
-  }
-  QCOMPARE(visibili(), (QStringList{b.esempio("volta-semicircolare.vro"), b.esempio("ponte-stradale.vro")}));
-  QVERIFY(f->azione("mnuFileItem6")->text().startsWith("&1 "));
-  // Kept in the user's settings for the next run.
-  QCOMPARE(Impostazioni(b.utente.path()).Recenti(), visibili());
-  // Choosing one opens it.
-  f->azione("mnuFileItem7")->trigger();
-  QCOMPARE(f->Didascalia(), kCaption + "ponte-stradale");
-  QCOMPARE(visibili().first(), b.esempio("ponte-stradale.vro"));
-  // A file that has gone is dropped, with a message.
-  QVERIFY(QFile::remove(b.esempio("volta-semicircolare.vro")));
-  b.messaggi.clear();
-  f->azione("mnuFileItem7")->trigger();
-  QCOMPARE(b.messaggi.texts(),
-           std::vector<std::string>{("File " + b.esempio("volta-semicircolare.vro") + " not found").toStdString()});
-  QCOMPARE(visibili(), QStringList{b.esempio("ponte-stradale.vro")});
-  QCOMPARE(f->Didascalia(), kCaption + "ponte-stradale");
-}
-
-void TestProgetto::finestreLeggibili() {
-  // The plot is centred on its drawing, at any size.
-  Banco b;
-  b.avvia({b.esempio("ponte-stradale.vro")});
-  QVERIFY(b.risolvi());
-  for (const QSize dimensione : {QSize(1280, 900), QSize(900, 500), QSize(700, 760)}) {
-    b.finestra->resize(dimensione);
-    QCoreApplication::processEvents();
-    AreaPlot* area = b.finestra->finestraPlot()->area();
-    const QImage img = area->grab().toImage();
-    const QRect r = Disegnato(img);
-    const double dx = (r.left() + r.right()) / 2.0 - img.width() / 2.0;
-    const double dy = (r.top() + r.bottom()) / 2.0 - img.height() / 2.0;
-    QVERIFY2(std::fabs(dx) <= 0.06 * img.width() && std::fabs(dy) <= 0.06 * img.height(),
-             qPrintable(QString("%1x%2: off by %3, %4").arg(img.width()).arg(img.height()).arg(dx).arg(dy)));
-  }
-  // The language dialog is wide enough for its title.
-  FormLingua lingua;
-  QVERIFY(lingua.minimumWidth() > lingua.fontMetrics().horizontalAdvance(lingua.windowTitle()) + 100);
-  // A window larger than the screen is cut to it and kept wholly on it.
-  QWidget finestra(nullptr, Qt::Window);
-  const QRect schermo = finestra.screen()->availableGeometry();
-  DimensionaSulloSchermo(finestra, schermo.size() * 2);
-  QVERIFY(schermo.contains(finestra.geometry()));
-  DimensionaSulloSchermo(finestra, QSize(300, 200));
-  QCOMPARE(finestra.size(), QSize(300, 200));
-  QVERIFY(schermo.contains(finestra.geometry()));
-}
-
-QTEST_MAIN(TestProgetto)
+QTEST_MAIN(voro::ui::test::TestProgetto)
 #include "test_progetto.moc"

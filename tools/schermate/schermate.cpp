@@ -17,6 +17,7 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTextStream>
+#include <functional>
 
 #include "Banco.h"
 #include "data/Normative.h"
@@ -58,6 +59,30 @@ void Messaggi(Banco& b, const QString& dove) {
   b.messaggi.clear();
 }
 
+// The folder made; a file in it by name.
+std::function<QString(const QString&)> Cartella(const QString& cartella) {
+  QDir().mkpath(cartella);
+  return [cartella](const QString& n) { return QDir(cartella).filePath(n); };
+}
+
+// The program started on an example at the given size (again once shown).
+void Avvia(Banco& b, const QString& esempio, QSize dimensione = {1280, 900}) {
+  b.finestra->resize(dimensione);
+  b.avvia({b.esempio(esempio)});
+  b.finestra->resize(dimensione);
+}
+
+// Assess as the menu does, from whatever is on screen; the Safety window
+// when it has finished.
+FinestraSicurezza* Valutata(Banco& b) {
+  b.finestra->azione("mnuAssess")->trigger();
+  FinestraSicurezza* s = b.finestra->finestraSicurezza();
+  if (!s) return nullptr;
+  QSignalSpy valutata(s, &FinestraSicurezza::concluso);
+  if (s->inCorso()) valutata.wait(120000);
+  return s;
+}
+
 // The first page of a PDF as a PNG, through pdftoppm.
 void PaginaPdf(const QString& pdf, const QString& png) {
   QString base = png;
@@ -67,11 +92,8 @@ void PaginaPdf(const QString& pdf, const QString& png) {
 
 void Esempio(const QString& nome, const QString& cartella) {
   Banco b("ENG");
-  QDir().mkpath(cartella);
-  auto f = [&](const QString& n) { return QDir(cartella).filePath(n); };
-  b.finestra->resize(1280, 900);
-  b.avvia({b.esempio(nome + ".vro")});
-  b.finestra->resize(1280, 900);
+  const auto f = Cartella(cartella);
+  Avvia(b, nome + ".vro");
   Salva(b.finestra.get(), f("01-geometry.png"));
   Messaggi(b, "start");
 
@@ -110,18 +132,12 @@ void Esempio(const QString& nome, const QString& cartella) {
   Messaggi(b, "plot commands");
 
   // The assessment: the Safety window when it has finished.
-  b.finestra->azione("mnuAssess")->trigger();
-  if (FinestraSicurezza* s = b.finestra->finestraSicurezza()) {
-    QSignalSpy valutata(s, &FinestraSicurezza::concluso);
-    if (s->inCorso()) valutata.wait(120000);
-    Salva(b.finestra.get(), f("12-safety.png"));
-  }
+  if (Valutata(b)) Salva(b.finestra.get(), f("12-safety.png"));
   Messaggi(b, "assess");
 }
 
 void Finestre(const QString& cartella) {
-  QDir().mkpath(cartella);
-  auto f = [&](const QString& n) { return QDir(cartella).filePath(n); };
+  const auto f = Cartella(cartella);
   Banco b("ENG");
   b.finestra->resize(1280, 900);
   b.avvia({b.esempio("arco-policentrico.vro")});
@@ -187,16 +203,11 @@ void Modale(const QString& path, F&& apri) {
 // The points an engineer meets when the project on screen changes: under a
 // real window manager, with the platform's own dialogs.
 void Progetto(const QString& cartella) {
-  QDir().mkpath(cartella);
-  auto f = [&](const QString& n) { return QDir(cartella).filePath(n); };
+  const auto f = Cartella(cartella);
   Banco b("ENG");
   b.finestra->resize(1100, 800);
   b.avvia({b.esempio("ponte-stradale.vro")});
-  b.finestra->formGeometria()->cbPltGeom->click();
-  b.finestra->MostraOpzioni();
-  QSignalSpy fine(b.finestra.get(), &FinestraPrincipale::calcoloConcluso);
-  b.finestra->formOpzioni()->SolveButton->click();
-  fine.wait(120000);
+  b.risolvi();
   b.finestra->azione("mnuReport")->trigger();
   Schermo(f("01-solved-with-report.png"));
   // Another project: the results of the first one are gone.
@@ -204,18 +215,13 @@ void Progetto(const QString& cartella) {
   b.finestra->FileApri();
   Schermo(f("02-other-project-opened.png"));
   // Zero voussoirs typed: the commands that need a geometry wait.
-  QLineEdit* conci = b.finestra->formGeometria()->txt1Voro[3];
-  conci->selectAll();
-  QTest::keyClicks(conci, "0");
+  Digita(b.finestra->formGeometria()->txt1Voro[3], "0");
   Schermo(f("03-zero-voussoirs.png"));
-  QTest::keyClick(conci, Qt::Key_Backspace);
-  QTest::keyClicks(conci, "30");
+  Digita(b.finestra->formGeometria()->txt1Voro[3], "30");
   b.finestra->formGeometria()->cbPltGeom->click();
   // A modified project in the caption, and the question before it is closed.
   b.finestra->MostraCarichi();
-  QLineEdit* q = b.finestra->formCarichi()->txtDati[0];
-  q->selectAll();
-  QTest::keyClicks(q, "12");
+  Digita(b.finestra->formCarichi()->txtDati[0], "12");
   Schermo(f("04-modified-caption.png"));
   DialoghiQt veri;
   Modale(f("05-save-changes.png"), [&] { veri.salvareModifiche(b.finestra.get(), "volta-semicircolare"); });
@@ -244,28 +250,14 @@ void Progetto(const QString& cartella) {
   Messaggi(b, "project");
 }
 
-// Assesses the project on screen; the Safety window when it has finished.
-FinestraSicurezza* Valutato(Banco& b) {
-  b.finestra->formGeometria()->cbPltGeom->click();
-  b.finestra->azione("mnuAssess")->trigger();
-  FinestraSicurezza* s = b.finestra->finestraSicurezza();
-  if (!s) return nullptr;
-  QSignalSpy valutata(s, &FinestraSicurezza::concluso);
-  if (s->inCorso()) valutata.wait(120000);
-  return s;
-}
-
 // The drawings zoomed and panned, the sweep chart with the worst mechanism
 // and the warning of an unsafe arch, the Edit and Window menus.
 void Vista(const QString& cartella) {
-  QDir().mkpath(cartella);
-  auto f = [&](const QString& n) { return QDir(cartella).filePath(n); };
+  const auto f = Cartella(cartella);
   {
     Banco b("ENG");
-    b.finestra->resize(1280, 900);
-    b.avvia({b.esempio("arco-ribassato-spinta.vro")});
-    b.finestra->resize(1280, 900);
-    if (FinestraSicurezza* s = Valutato(b)) {
+    Avvia(b, "arco-ribassato-spinta.vro");
+    if (FinestraSicurezza* s = b.valuta()) {
       Salva(b.finestra.get(), f("01-safety-ends-only.png"));
       s->areaArco->Ingrandisci(3, QPointF(s->areaArco->width() * 0.2, s->areaArco->height() * 0.3));
       Salva(b.finestra.get(), f("02-safety-zoomed.png"));
@@ -274,9 +266,7 @@ void Vista(const QString& cartella) {
   }
   {
     Banco b("ENG");
-    b.finestra->resize(1280, 900);
-    b.avvia({b.esempio("ponte-stradale.vro")});
-    b.finestra->resize(1280, 900);
+    Avvia(b, "ponte-stradale.vro");
     b.risolvi();
     if (FinestraPlot* p = b.finestra->finestraPlot()) {
       p->area()->Ingrandisci(2.5, QPointF(p->area()->width() * 0.25, p->area()->height() * 0.35));
@@ -285,8 +275,7 @@ void Vista(const QString& cartella) {
     }
     b.s().dati.qCarico *= 10;
     b.finestra->DatiCambiati();
-    b.finestra->MostraGeometria();
-    if (Valutato(b)) Salva(b.finestra.get(), f("04-safety-unsafe.png"));
+    if (b.valuta()) Salva(b.finestra.get(), f("04-safety-unsafe.png"));
     b.finestra->MostraCarichi();
     b.finestra->formCarichi()->txtDati[0]->setText("15");
     b.finestra->formCarichi()->LeggeCarichi();
@@ -310,12 +299,10 @@ void Vista(const QString& cartella) {
   {
     // A ring too thin to stand.
     Banco b("ENG");
-    b.finestra->resize(1280, 900);
-    b.avvia({b.esempio("ponte-stradale.vro")});
-    b.finestra->resize(1280, 900);
+    Avvia(b, "ponte-stradale.vro");
     b.s().dati.SpessoreAnello = 0.1f;
     b.finestra->formGeometria()->ScriveDatiInForm();
-    if (Valutato(b)) {
+    if (b.valuta()) {
       b.finestra->resize(1280, 900);
       Salva(b.finestra.get(), f("07-safety-inadmissible.png"));
     }
@@ -327,23 +314,16 @@ void Vista(const QString& cartella) {
 // window at the worst position and with the vehicle moved on, and the loads
 // plot with the vehicle at the worst position, then at mid-span.
 void SuStrada(const QString& cartella) {
-  QDir().mkpath(cartella);
-  auto f = [&](const QString& n) { return QDir(cartella).filePath(n); };
+  const auto f = Cartella(cartella);
   Banco b("ENG");
-  QFile::copy(SorgenteVoro() + "/vehicles.txt", b.programma.filePath("vehicles.txt"));
-  b.finestra->resize(1400, 950);
-  b.avvia({b.esempio("ponte-stradale.vro")});
-  b.finestra->resize(1400, 950);
+  Avvia(b, "ponte-stradale.vro", {1400, 950});
   b.finestra->formGeometria()->cbPltGeom->click();
   b.finestra->MostraCarichi();
-  b.s().dati.VeicoloCarico = Veicolo{"LM1 tandem", {{300, 0, 0.4f}, {300, 1.2f, 0.4f}}, 2, 0.4f};
+  b.s().dati.VeicoloCarico = kTandem;
   b.s().dati.DiffusioneCarico = {RegolaDiffusione::UnoDue, 0};
   Schermo(f("01-loads-form.png"));
   Modale(f("02-vehicle-dialog.png"), [&] { b.finestra->formCarichi()->cmdVeicolo->click(); });
-  b.finestra->azione("mnuAssess")->trigger();
-  if (FinestraSicurezza* s = b.finestra->finestraSicurezza()) {
-    QSignalSpy valutata(s, &FinestraSicurezza::concluso);
-    if (s->inCorso()) valutata.wait(120000);
+  if (FinestraSicurezza* s = Valutata(b)) {
     if (auto* sotto = qobject_cast<QWidget*>(s->parent())) sotto->showMaximized();
     Schermo(f("03-safety-worst-position.png"));
     s->pannelloVeicolo->sldPosizione->setValue(8000);
@@ -364,8 +344,7 @@ void SuStrada(const QString& cartella) {
 // then the Safety window at its default size on the bridge example and the
 // loads plot with a vehicle.
 void Lingue(const QString& cartella) {
-  QDir().mkpath(cartella);
-  auto f = [&](const QString& n) { return QDir(cartella).filePath(n); };
+  const auto f = Cartella(cartella);
   for (const auto& [indice, codice] : {std::pair{0, "ita"}, std::pair{1, "eng"}}) {
     Banco b("");
     b.dialoghi.lingua = indice;
@@ -375,14 +354,9 @@ void Lingue(const QString& cartella) {
     Schermo(f(QString("first-start-%1.png").arg(codice)));
     b.dialoghi.nomi << b.esempio("ponte-stradale.vro");
     b.finestra->FileApri();
-    b.finestra->azione("mnuAssess")->trigger();
-    if (FinestraSicurezza* s = b.finestra->finestraSicurezza()) {
-      QSignalSpy valutata(s, &FinestraSicurezza::concluso);
-      if (s->inCorso()) valutata.wait(120000);
-      Schermo(f(QString("safety-%1.png").arg(codice)));
-    }
+    if (Valutata(b)) Schermo(f(QString("safety-%1.png").arg(codice)));
     // The loads plot with a vehicle, its legend in the language chosen.
-    b.s().dati.VeicoloCarico = Veicolo{"LM1 tandem", {{300, 0, 0.4f}, {300, 1.2f, 0.4f}}, 2, 0.4f};
+    b.s().dati.VeicoloCarico = kTandem;
     b.finestra->MostraCarichi();
     b.finestra->formCarichi()->cmdNext->click();
     Schermo(f(QString("plot-vehicle-%1.png").arg(codice)));
@@ -391,60 +365,46 @@ void Lingue(const QString& cartella) {
 }
 
 // The road bridge of the review, LM1 tandem 1:2, fc 5, mu 0.6, NTC LC2 with
-// gM 2, assessed in each language with every window at the size the program
-// gives it: the screen as an engineer sees it, whatever the screen's size.
+// gM 2, then the bundled bridge of three spans under the same tandem (the
+// whole bridge drawn, a pier rocking, the slider driving the tandem over the
+// second pier), assessed in each language with every window at the size the
+// program gives it: the screen as an engineer sees it, whatever its size.
 void SicurezzaConVeicolo(const QString& cartella) {
-  QDir().mkpath(cartella);
   const QSize schermo = QGuiApplication::primaryScreen()->size();
-  for (const auto& [indice, codice] : {std::pair{0, "ita"}, std::pair{1, "eng"}}) {
-    Banco b(indice == 0 ? "ITA" : "ENG");
-    b.avvia({b.esempio("ponte-stradale.vro")}, indice == 0 ? Regional::italiano() : Regional::inglese());
-    DatiProgetto& d = b.s().dati;
-    d.VeicoloCarico = Veicolo{"LM1 tandem", {{300, 0, 0.4f}, {300, 1.2f, 0.4f}}, 2, 0.4f};
-    d.DiffusioneCarico = {RegolaDiffusione::UnoDue, 0};
-    d.ResistenzaAnello = 5;
-    d.Attrito = 0.6f;
-    ApplicaNormativa(d.Normativa, BaseNormativa::Ntc2018);
-    ApplicaLivello(d.Normativa, LivelloConoscenza::LC2);
-    d.Normativa.coefficienti.gM = 2;
-    d.Normativa.gMDato = true;
-    b.finestra->DatiCambiati();
-    b.finestra->azione("mnuAssess")->trigger();
-    if (FinestraSicurezza* s = b.finestra->finestraSicurezza()) {
-      QSignalSpy valutata(s, &FinestraSicurezza::concluso);
-      if (s->inCorso()) valutata.wait(120000);
-      Schermo(QDir(cartella).filePath(
-          QString("safety-vehicle-%1-%2x%3.png").arg(codice).arg(schermo.width()).arg(schermo.height())));
-      s->schede->setCurrentIndex(0);
-      Schermo(QDir(cartella).filePath(
-          QString("safety-strip-%1-%2x%3.png").arg(codice).arg(schermo.width()).arg(schermo.height())));
-    }
-    Messaggi(b, codice);
-  }
-  // The bundled bridge of three spans under the same tandem: the whole bridge
-  // drawn, a pier rocking, the slider driving the tandem over the second pier.
-  for (const auto& [indice, codice] : {std::pair{0, "ita"}, std::pair{1, "eng"}}) {
-    Banco b(indice == 0 ? "ITA" : "ENG");
-    b.avvia({b.esempio("ponti/ponte-tre-campate.vro")}, indice == 0 ? Regional::italiano() : Regional::inglese());
-    DatiProgetto& d = b.s().dati;
-    d.VeicoloCarico = Veicolo{"LM1 tandem", {{300, 0, 0.4f}, {300, 1.2f, 0.4f}}, 2, 0.4f};
-    d.DiffusioneCarico = {RegolaDiffusione::UnoDue, 0};
-    b.finestra->DatiCambiati();
-    b.finestra->azione("mnuAssess")->trigger();
-    if (FinestraSicurezza* s = b.finestra->finestraSicurezza()) {
-      QSignalSpy valutata(s, &FinestraSicurezza::concluso);
-      if (s->inCorso()) valutata.wait(120000);
-      Schermo(QDir(cartella).filePath(
-          QString("safety-bridge-%1-%2x%3.png").arg(codice).arg(schermo.width()).arg(schermo.height())));
-      if (auto* cursore = s->findChild<QSlider*>()) {
-        cursore->setValue(cursore->minimum() + (cursore->maximum() - cursore->minimum()) * 2 / 3);
-        Attendi(300);
-        Schermo(QDir(cartella).filePath(
-            QString("safety-bridge-slider-%1-%2x%3.png").arg(codice).arg(schermo.width()).arg(schermo.height())));
+  const auto f = Cartella(cartella);
+  auto nome = [&](const char* cosa, const char* codice) {
+    return f(QString("safety-%1-%2-%3x%4.png").arg(cosa, codice).arg(schermo.width()).arg(schermo.height()));
+  };
+  for (const bool ponte : {false, true})
+    for (const auto& [italiano, codice] : {std::pair{true, "ita"}, std::pair{false, "eng"}}) {
+      Banco b(italiano ? "ITA" : "ENG");
+      b.avvia({b.esempio(ponte ? "ponti/ponte-tre-campate.vro" : "ponte-stradale.vro")},
+              italiano ? Regional::italiano() : Regional::inglese());
+      DatiProgetto& d = b.s().dati;
+      d.VeicoloCarico = kTandem;
+      d.DiffusioneCarico = {RegolaDiffusione::UnoDue, 0};
+      if (!ponte) {
+        d.ResistenzaAnello = 5;
+        d.Attrito = 0.6f;
+        ApplicaNormativa(d.Normativa, BaseNormativa::Ntc2018);
+        ApplicaLivello(d.Normativa, LivelloConoscenza::LC2);
+        d.Normativa.coefficienti.gM = 2;
+        d.Normativa.gMDato = true;
       }
+      b.finestra->DatiCambiati();
+      if (FinestraSicurezza* s = Valutata(b)) {
+        Schermo(nome(ponte ? "bridge" : "vehicle", codice));
+        if (!ponte) {
+          s->schede->setCurrentIndex(0);
+          Schermo(nome("strip", codice));
+        } else if (auto* cursore = s->findChild<QSlider*>()) {
+          cursore->setValue(cursore->minimum() + (cursore->maximum() - cursore->minimum()) * 2 / 3);
+          Attendi(300);
+          Schermo(nome("bridge-slider", codice));
+        }
+      }
+      Messaggi(b, codice);
     }
-    Messaggi(b, codice);
-  }
 }
 
 }  // namespace

@@ -1,0 +1,409 @@
+// Solving and the calculation report: the engine's numbers in one format, a
+// long search stopped, start values, the report printed, saved and exported.
+#include <QLabel>
+#include <QXmlStreamReader>
+
+#include "Banco.h"
+#include "analysis/Calcolo.h"
+#include "report/NumeriRapporto.h"
+#include "ui/FormInfo.h"
+#include "ui/Schemi.h"
+
+namespace voro::ui::test {
+
+// File > Output File (TXT) into the user's folder; the text written.
+QString Testo(Banco& b, const QString& nome = "rapporto.txt") {
+  b.dialoghi.nomi << b.utente.filePath(nome);
+  b.comando("mnuFileItem5");
+  return QString::fromUtf8(Contenuto(b.utente.filePath(nome)));
+}
+
+// Decimals of a number written with a decimal comma, never a digit group.
+QRegularExpression Decimali(int n) { return QRegularExpression(QString("^-?\\d+,\\d{%1}$").arg(n)); }
+
+class TestRisultati : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void rapportoMostraIRisultati_data() { RigheEsempi(); }
+  void rapportoMostraIRisultati() {
+    QFETCH(QString, esempio);
+    Banco b("ENG", esempio);
+    DatiProgetto d;
+    ModelloArco m;
+    RisultatiCalcolo e;
+    RecordingMessages msg;
+    ModelloDelFile(b.esempio(esempio), d, m);
+    Calcolo(d, m, e, msg).CalcoloMain();
+    QVERIFY(b.risolvi() && b.messaggi.empty());
+    QCOMPARE(b.finestra->finestraPlot()->PlottaGeometria(), 0);
+    QVERIFY(!b.finestra->formOpzioni());  // closed after a solution that was not stopped
+    // The window's results are the engine's, bit for bit.
+    const RisultatiCalcolo& r = b.s().risultati;
+    QVERIFY(std::tie(r.HSinistra, r.VDestra, r.EccCalcChiave, r.SigmaIntPeggiore) ==
+            std::tie(e.HSinistra, e.VDestra, e.EccCalcChiave, e.SigmaIntPeggiore));
+    b.comando("mnuReport");
+    FormRisultati* f = b.finestra->formRisultati();
+    const int n = m.nConciTot;
+    QTableWidget* grid = f->Grid1;
+    QCOMPARE(QSize(grid->columnCount(), grid->rowCount()), QSize(7, n + 2));
+    const QStringList testate{"Sect.", "sig_e [MPa]", "sig_i [MPa]", "%comp", "N [kN]", "T [kN]", "e [mm]"};
+    for (int c = 0; c < 7; ++c) QCOMPARE(grid->item(0, c)->text(), testate[c]);
+    const Regional& reg = b.s().regional;
+    auto valore = [&](const QString& t) { return reg.ValInternazionale(t.toStdString()); };
+    auto cella = [&](int i, int c) { return valore(grid->item(i, c)->text()); };
+    // Every number of a column has the column's decimals.
+    const int decimali[7] = {0, 3, 3, 1, 2, 2, 1};
+    for (int i = 1; i <= n + 1; ++i) {
+      QCOMPARE(grid->item(i, 0)->text(), QString::number(i));
+      for (int c = 1; c < 7; ++c) QVERIFY(Decimali(decimali[c]).match(grid->item(i, c)->text()).hasMatch());
+      QVERIFY(std::fabs(cella(i, 1) - e.SigmaEstGiunti(i) / 1000) <= 5e-4 + 1e-9);
+      QVERIFY(std::fabs(cella(i, 3) - e.PercGiunti(i)) <= 0.05 + 1e-9);
+      const double N = i == 1 ? e.NPrimaSezione : m.Conci(i - 1).Fassiale;
+      const double ecc = i == 1 ? e.EccCalcSinistra : m.Conci(i - 1).Eccentric;
+      QVERIFY(std::fabs(cella(i, 4) - N) <= 5e-3 + 1e-9 && std::fabs(cella(i, 6) - ecc * 1000) <= 0.05 + 1e-9);
+      QVERIFY(cella(i, 4) > 0);  // physics: a thrust line within the ring compresses every joint
+    }
+    // Physics: the force on the springing section is the left reaction.
+    const double reazione = std::hypot(e.HSinistra, e.VSinistra);
+    QVERIFY(std::fabs(std::hypot(cella(1, 4), cella(1, 5)) - reazione) <= 1e-3 * reazione + 0.01);
+    // The boxes: forces with two decimals, stresses three, eccentricities one.
+    const double reazioni[7] = {e.HSinistra, e.HDestra, e.VSinistra, e.VDestra, e.HSinistra + e.SommaHSinistra,
+                                e.SommaHSinistra, -e.SommaHDestra};
+    for (std::size_t i = 0; i < 7; ++i)
+      QVERIFY(std::fabs(valore(f->txtReazioni[i]->text()) - reazioni[i]) <=
+              std::max(5.1e-3, 6e-4 * std::fabs(reazioni[i])));
+    for (QLineEdit* t : f->txtReazioni) QVERIFY2(Decimali(2).match(t->text()).hasMatch(), qPrintable(t->text()));
+    for (int i : {0, 2}) QVERIFY2(Decimali(3).match(f->txtMax[i]->text()).hasMatch(), qPrintable(f->txtMax[i]->text()));
+    QVERIFY(Decimali(1).match(f->txtMax[4]->text()).hasMatch());
+    for (int i : {9, 10, 11})
+      QVERIFY2(Decimali(1).match(f->txtDati[i]->text()).hasMatch(), qPrintable(f->txtDati[i]->text()));
+    QCOMPARE(
+        (std::vector<int>{f->txtMax[1]->text().toInt(), f->txtMax[3]->text().toInt(), f->txtMax[5]->text().toInt()}),
+        (std::vector<int>{int(e.iSigmaEstPeggiore), int(e.iSigmaIntPeggiore), int(e.iPercMinima)}));
+    QVERIFY(std::fabs(valore(f->txtMax[2]->text()) - e.SigmaIntPeggiore / 1000) <=
+            std::max(5.1e-4, 6e-3 * std::fabs(e.SigmaIntPeggiore / 1000)));
+    QVERIFY(std::fabs(valore(f->txtDati[10]->text()) - e.EccCalcChiave * 1000) <=
+            std::max(0.051, 6e-3 * std::fabs(e.EccCalcChiave * 1000)));
+    // Physics: one thrust at both springings without passive pressure; loads carried.
+    if (!b.s().dati.SpintaPassiva) QVERIFY(std::fabs(e.HSinistra - e.HDestra) <= 1e-3 * std::fabs(e.HSinistra));
+    QVERIFY(e.VSinistra > 0 && e.VDestra > 0);
+    // Copied: the headers, then every section; a block, its columns' headers.
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    const QStringList righe = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(righe.size(), grid->rowCount());
+    QCOMPARE(righe[0].split('\t'), testate);
+    for (int i = 1; i < righe.size(); ++i)
+      for (int c = 0; c < 7; ++c) QCOMPARE(righe[i].split('\t').value(c), grid->item(i, c)->text());
+    grid->clearSelection();
+    grid->setRangeSelected(QTableWidgetSelectionRange(3, 1, 5, 2), true);
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    const QStringList blocco = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(blocco.mid(0, 2),
+             QStringList({"sig_e [MPa]\tsig_i [MPa]", grid->item(3, 1)->text() + '\t' + grid->item(3, 2)->text()}));
+    QCOMPARE(blocco.size(), 4);
+  }
+  // A search of hours: it answers, stops, says so; changed data leave no results.
+  void ricercaLunga() {
+    Banco b("ENG", "ponte-stradale.vro");
+    auto* w = b.finestra.get();
+    b.avanti();
+    w->MostraOpzioni();
+    FormOpzioni* o = w->formOpzioni();
+    o->CheckOttimizzaCerniere->setChecked(true);
+    Digita(o->txtOttimizz, "1000");
+    QSignalSpy fine(w, &FinestraPrincipale::calcoloConcluso);
+    o->SolveButton->click();
+    QVERIFY(w->calcoloInCorso());
+    QTRY_VERIFY_WITH_TIMEOUT(o->lblStep->isVisible() && o->lblStep->text().startsWith("Step ") && o->cmdStop->isVisible(),
+                             30000);
+    // Before its grid is scanned, a long search tells how long it will take.
+    QTRY_VERIFY_WITH_TIMEOUT(o->lblStima->isVisible() && o->lblStima->text().startsWith("Estimated time: about "), 30000);
+    b.comando("mnuSolve");  // refused, as New is, with a message
+    QVERIFY(b.quanti() == 1 && b.messaggi.entries()[0].kind == MessageKind::Information);
+    w->FileNuovo();
+    QVERIFY(b.quanti() == 2 && w->calcoloInCorso());
+    o->cmdStop->click();
+    QVERIFY(fine.wait(30000) && fine.at(0).at(0).toBool());
+    // The best point so far, with every result of a full solution.
+    const RisultatiCalcolo& r = b.s().risultati;
+    QVERIFY(b.s().modello.nGiunti > 0 && std::isfinite(r.HSinistra) && r.HSinistra > 0);
+    for (int i = 1; i <= b.s().modello.nGiunti; ++i)
+      QVERIFY(std::isfinite(r.SigmaEstGiunti(i)) && std::isfinite(r.SigmaIntGiunti(i)) && r.PercGiunti(i) >= 0 &&
+              r.PercGiunti(i) <= 100);
+    QVERIFY(std::fabs(r.EccCalcSinistra) <= b.s().modello.Conci(1).hSezione / 2 + 1e-6 && r.RicercaInterrotta);
+    // The options form stays in front, the plot shows the results.
+    QVERIFY(w->formOpzioni() && !o->cmdStop->isVisible() && !o->lblStima->isVisible());
+    QVERIFY(w->finestraPlot()->PlottaGeometria() == 0 && b.s().dati.nDivisioni == 1000);
+    // Said stopped by the status bar, plot, report window and exported report.
+    QCOMPARE(w->statusBar()->currentMessage(),
+             QString("Search stopped: the results are those of the best point found so far"));
+    QVERIFY(w->finestraPlot()->windowTitle().contains("stopped"));
+    w->MostraRisultati();
+    QLabel* interrotta = w->formRisultati()->lblInterrotta;
+    QVERIFY(interrotta->isVisible() && interrotta->text().contains("stopped") && interrotta->text().contains("mm"));
+    b.dialoghi.nomi << b.utente.filePath("fermato.html");
+    b.comando("mnuFileEsportaRapporto");
+    QVERIFY(QString::fromUtf8(Contenuto(b.utente.filePath("fermato.html")))
+                .contains("The search was stopped before its end"));
+    // A full solution afterwards says Solved again and takes the marks away.
+    o->txtOttimizz->setText("10");
+    o->SolveButton->click();
+    QVERIFY(fine.wait(30000) && !b.s().risultati.RicercaInterrotta && b.s().risultati.PrecisioneRicerca > 0);
+    QCOMPARE(w->statusBar()->currentMessage(), QString("Solved"));
+    QVERIFY(!w->finestraPlot()->windowTitle().contains("stopped"));
+    // A load read while the search runs: the stopped search's results are not kept.
+    fine.clear();
+    w->MostraOpzioni();
+    o = w->formOpzioni();
+    Digita(o->txtOttimizz, "1000");
+    o->SolveButton->click();
+    QVERIFY(w->calcoloInCorso());
+    w->MostraCarichi();
+    Digita(w->formCarichi()->txtDati[0], "25");
+    QVERIFY(w->formCarichi()->LeggeCarichi());
+    QTRY_VERIFY_WITH_TIMEOUT(o->cmdStop->isVisible(), 30000);
+    o->cmdStop->click();
+    QVERIFY(fine.wait(30000) && !fine.at(0).at(0).toBool() && !w->RisultatiValidi());
+    QVERIFY(!w->finestraPlot() || w->finestraPlot()->PlottaGeometria() != 0);
+    QCOMPARE(b.s().dati.qCarico, Single(25));
+    QVERIFY(w->statusBar()->currentMessage().startsWith("The input changed during the calculation"));
+    // Exit stops the search and waits for it.
+    w->Risolvi();
+    QVERIFY(w->calcoloInCorso());
+    w->close();
+    QVERIFY(!w->isVisible());
+  }
+  void valoriIniziali() {
+    Banco b("ENG", "ponte-stradale.vro");
+    b.s().dati.OttimizzaCerniere = true;
+    b.s().dati.nDivisioni = 12;
+    QVERIFY(b.risolvi());
+    b.finestra->MostraRisultati();
+    FormRisultati* f = b.finestra->formRisultati();
+    QVERIFY(f->FrameRis[2]->isEnabled());
+    const QString el = f->txtDati[9]->text(), ec = f->txtDati[10]->text(), er = f->txtDati[11]->text();
+    const Single chiave = b.s().dati.EccChiave;
+    const Regional& reg = b.s().regional;
+    auto metri = [&](const QString& mm) { return Single(reg.ValInternazionale(mm.toStdString()) / 1000); };
+    f->Command2->click();
+    QCOMPARE(b.s().dati.EccSinistra, metri(el));
+    // Copied start values are one step of Undo.
+    QAction* annulla = b.finestra->azione("mnuModificaAnnulla");
+    QCOMPARE(annulla->text(), QString("&Undo Start eccentricities"));
+    annulla->trigger();
+    QCOMPARE(b.s().dati.EccChiave, chiave);
+    f->Command2->click();
+    // A value beyond a Single is refused and the start values stay.
+    f->txtDati[9]->setText("1e99");
+    const Single prima = b.s().dati.EccSinistra;
+    f->Command2->click();
+    QVERIFY(b.messaggi.entries().back().kind == MessageKind::Critical && b.s().dati.EccSinistra == prima);
+    f->txtDati[9]->setText(el);
+    // Without the search the solution uses exactly the displayed values.
+    b.finestra->MostraGeometria();
+    QCOMPARE(b.finestra->formGeometria()->txtDati[10]->text().trimmed(), ec);
+    b.finestra->MostraOpzioni();
+    b.finestra->formOpzioni()->CheckOttimizzaCerniere->setChecked(false);
+    QVERIFY(b.risolvi());
+    const RisultatiCalcolo& r = b.s().risultati;
+    QVERIFY(std::tie(r.EccCalcSinistra, r.EccCalcChiave, r.EccCalcDestra) ==
+            std::tuple(metri(el), metri(ec), metri(er)));
+    // The frame of the optimal eccentricities is off without the search.
+    b.finestra->MostraRisultati();
+    QVERIFY(!b.finestra->formRisultati()->FrameRis[2]->isEnabled());
+  }
+  void dimensioniDelRapporto() {
+    Banco b("ENG", "volta-semicircolare.vro");
+    QVERIFY(b.risolvi());
+    b.finestra->MostraRisultati();
+    FormRisultati* f = b.finestra->formRisultati();
+    QCOMPARE(f->Command1->text(), QString("Reduce"));
+    // The report opens showing its grid, every box and every column whole.
+    QWidget* w = f->parentWidget();
+    QCoreApplication::processEvents();
+    auto dentro = [w](QWidget* box) {
+      return w->rect().contains(box->mapTo(w, box->rect().bottomRight())) &&
+             w->rect().contains(box->mapTo(w, box->rect().topLeft()));
+    };
+    for (QWidget* box :
+         std::initializer_list<QWidget*>{f->txtReazioni[8], f->Command2, f->txtMax[5], f->txtDati[11], f->Grid1})
+      QVERIFY(dentro(box));
+    QVERIFY(f->Grid1->height() >= 10 * f->Grid1->rowHeight(1));
+    int colonne = 0;
+    for (int c = 0; c < 7; ++c) colonne += f->Grid1->columnWidth(c);
+    QVERIFY(f->Grid1->viewport()->width() >= colonne);
+    // Reduce gives the small window of the corner; Enlarge the whole report again.
+    f->Command1->click();
+    QCOMPARE(w->size(), QSize(Twips(2865, f), Twips(2415, f)));
+    QCOMPARE(f->Command1->text(), QString("Enlarge"));
+    f->Command1->click();
+    QVERIFY(dentro(f->txtReazioni[8]) && f->Command1->text() == "Reduce");
+    // Report shows the form afresh from the current results.
+    b.comando("mnuReport");
+    QVERIFY(b.finestra->formRisultati() && b.finestra->formRisultati() != f);
+  }
+  // The text report: parts, numbers, version; results and assessment while they stand.
+  void rapportoDiTesto() {
+    Banco b("ENG", "ponte-stradale.vro");
+    QVERIFY(b.risolvi());
+    const QString testo = Testo(b);
+    const auto& richiesta = b.dialoghi.richieste.back();
+    QCOMPARE(QStringList({richiesta.proposto, richiesta.preselezionato}),
+             QStringList({"ponte-stradale.txt", "Text Files (*.txt)"}));
+    for (const char* parte :
+         {"Calculation report", "Ponte stradale ad arco", "ponte-stradale.vro", "Engineer:", "Input data", "hypotheses",
+          "Sections", "Force a tie", "Figure 2:", "Passive pressure resultants"})
+      QVERIFY2(testo.contains(parte), parte);
+    // Italian settings: decimal commas, the same digits as the tables print.
+    const NumeriRapporto num(b.s().regional);
+    const auto& r = b.s().risultati;
+    QVERIFY(testo.contains(QString::fromStdString(num.kN(r.HSinistra))) &&
+            QString::fromStdString(num.kN(r.HSinistra)).contains(','));
+    QVERIFY(testo.contains(QString::fromStdString(num.MPa(r.SigmaEstPeggiore))));
+    QVERIFY(!testo.contains("nan", Qt::CaseInsensitive) && !testo.contains("inf ", Qt::CaseInsensitive));
+    // The build's version, in the report and the About window.
+    const QString cmake = QString::fromUtf8(Contenuto(SorgenteVoro() + "/CMakeLists.txt"));
+    const QString versione = QRegularExpression(R"(project\(Voro VERSION (\d+\.\d+\.\d+))").match(cmake).captured(1);
+    QVERIFY(!versione.isEmpty());
+    QVERIFY(testo.contains(QRegularExpression("\\nProgram: +Voro " + QRegularExpression::escape(versione) + "\\n")));
+    FormInfo info(b.messaggi, b.finestra.get());
+    QStringList etichette;
+    for (const QLabel* l : info.findChildren<QLabel*>()) etichette << l->text();
+    QVERIFY2(etichette.contains("Voro, version " + versione), qPrintable(etichette.join(" | ")));
+    QVERIFY(b.messaggi.empty());
+    // Another load: the results belong to the old one; the model stands.
+    const Single q = b.s().dati.qCarico;
+    b.s().dati.qCarico = q + 5;
+    const QString altro = Testo(b, "altro.txt");
+    QVERIFY(altro.contains("No results: the data have changed since the last solution"));
+    QVERIFY(!altro.contains("Passive pressure resultants") && altro.contains("Voussoirs of the ring"));
+    b.s().dati.qCarico = q;
+    // fc, code basis, title: the results stay; no assessment, none reported.
+    b.s().dati.ResistenzaAnello = 5;
+    b.s().dati.Normativa.coefficienti.gM = 2;
+    b.s().dati.Titolo = "Ponte sul Serio";
+    b.finestra->DatiCambiati();
+    const QString resistenza = Testo(b, "resistenza.txt");
+    QVERIFY(resistenza.contains("Passive pressure resultants") && !resistenza.contains("Safety assessment"));
+    // An assessment goes in, until another fill takes it out.
+    FinestraSicurezza* f = b.valuta();
+    QVERIFY(f && f->valutata());
+    const QString valutato = Testo(b, "valutato.txt");
+    QVERIFY(valutato.contains("Safety assessment") &&
+            valutato.contains("Live-load factor against the position of the strip load"));
+    QVERIFY(valutato.contains(QString::fromStdString(num.fattore(*f->risultati().fattoreGeometrico))));
+    b.s().dati.hRiempimento += 0.1f;
+    b.finestra->DatiCambiati();
+    QVERIFY(!Testo(b, "dopo.txt").contains("Safety assessment"));
+    // A folder that does not exist, or a folder in the way of the file.
+    const QString pdf = b.utente.filePath("manca/rapporto.pdf");
+    b.messaggi.clear();
+    b.dialoghi.nomi << pdf;
+    b.comando("mnuFileEsportaRapporto");
+    QCOMPARE(b.messaggi.texts(),
+             std::vector<std::string>{"Cannot write the file " + pdf.toStdString() + ": No such file or directory"});
+    QVERIFY(!QFile::exists(pdf) && QDir(b.utente.path()).mkdir("cartella.txt"));
+    b.messaggi.clear();
+    QVERIFY(Testo(b, "cartella.txt").isEmpty());
+    QCOMPARE(b.messaggi.texts(),
+             std::vector<std::string>{"Cannot write the file " + b.utente.filePath("cartella.txt").toStdString() +
+                                      ": Is a directory"});
+    QCOMPARE(QDir(b.utente.path()).entryList(QDir::Files | QDir::Hidden).filter(".tmp").size(), 0);
+  }
+  // PDF (also without extension), well-formed HTML; the preview's printing.
+  void esportaEStampa() {
+    Banco b("ENG", "volta-semicircolare.vro");
+    QVERIFY(b.risolvi());
+    const QString pdf = b.utente.filePath("rapporto.pdf"), html = b.utente.filePath("rapporto.html");
+    b.dialoghi.nomi << pdf << html << b.utente.filePath("senza-estensione");
+    for (int i = 0; i < 3; ++i) b.comando("mnuFileEsportaRapporto");
+    QCOMPARE(b.dialoghi.richieste.back().proposto, QString("volta-semicircolare.pdf"));
+    QVERIFY(Contenuto(pdf).startsWith("%PDF-") &&
+            Contenuto(b.utente.filePath("senza-estensione.pdf")).startsWith("%PDF-"));
+    const QByteArray pagina = Contenuto(html);
+    QXmlStreamReader xml(pagina);
+    int svg = 0;
+    while (!xml.atEnd())
+      if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("svg")) ++svg;
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(svg == 2 && pagina.contains("Volta a botte semicircolare"));  // the geometry and the results inline
+    // The folder of the last export is where the next dialog starts.
+    QCOMPARE(QString::fromStdString(b.s().stato.CartellaDati), b.utente.path());
+    b.comando("mnuFileItem4");
+    QCOMPARE(b.dialoghi.anteprime, 1);
+    b.dialoghi.stampaAccettata = true;
+    b.dialoghi.filePdf = b.utente.filePath("stampa.pdf");
+    b.comando("mnuFileItem4");
+    QCOMPARE(b.dialoghi.anteprime, 2);
+    const QByteArray stampa = Contenuto(b.dialoghi.filePdf);
+    QVERIFY(stampa.startsWith("%PDF-") && stampa.size() > 20000 && b.messaggi.empty());
+  }
+  // A failed calculation, a geometry never read: the report says why.
+  void senzaRisultati() {
+    Banco b("ENG", "ponte-stradale.vro");
+    b.s().dati.OttimizzaCerniere = true;
+    b.s().dati.nDivisioni = 0;  // the search has no grid: the calculation fails
+    QVERIFY(!b.risolvi());
+    const QString fallito = Testo(b);
+    QVERIFY2(fallito.contains("No results: the calculation failed: " + b.finestra->ultimoErrore()),
+             qPrintable(fallito));
+    QVERIFY(fallito.contains("Span") && fallito.contains("Steps of the search"));
+    Banco c;
+    c.avvia();
+    const QString testo = Testo(c);
+    QVERIFY(testo.contains("No voussoir model: the geometry has not been read") && testo.contains("(untitled)") &&
+            testo.contains("(not saved)"));
+    QCOMPARE(c.dialoghi.richieste.back().proposto, QString("Voro.txt"));
+    c.dialoghi.nomi << c.utente.filePath("vuoto.pdf");
+    c.comando("mnuFileEsportaRapporto");
+    QVERIFY(Contenuto(c.utente.filePath("vuoto.pdf")).startsWith("%PDF-") && c.messaggi.empty());
+  }
+  // The vehicle's section, as voro-cli's; its drawings made once the sections are gone.
+  void ilVeicoloNelRapporto() {
+    Banco b("ENG", "ponte-stradale.vro");
+    b.s().dati.VeicoloCarico = kTandem;
+    b.s().dati.ResistenzaAnello = 5;
+    QVERIFY(b.risolvi());
+    FinestraSicurezza* f = b.valuta();
+    QVERIFY(f && f->valutata());
+    const QString testo = Testo(b, "veicolo.txt");
+    QVERIFY2(testo.contains("Vehicle: LM1 tandem"), qPrintable(testo));
+    QVERIFY(testo.contains("b_e") && testo.contains("P b / b_e") && testo.contains(QString::fromUtf8("λ P")));
+    QVERIFY(testo.contains("Governing design case") && testo.contains("Calculation software"));
+    QVERIFY(testo.mid(testo.indexOf("The collapse mechanism at the worst position:")).contains("crushing hinge"));
+    QVERIFY(testo.contains("Live-load factor against the position of the vehicle's first axle"));
+    b.dialoghi.nomi << b.utente.filePath("veicolo.html");
+    b.comando("mnuFileEsportaRapporto");
+    const QString pagina = QString::fromUtf8(Contenuto(b.utente.filePath("veicolo.html")));
+    QVERIFY(pagina.count("<svg") >= 6 && !pagina.contains("The drawing could not be made"));
+  }
+  // The report reads the forms first; a box that cannot be read refuses it.
+  void rapportoLeggeIFormAperti() {
+    Banco b("ENG", "ponte-stradale.vro");
+    QVERIFY(b.risolvi() && b.valuta());
+    b.finestra->MostraGeometria();
+    FormGeometria* g = b.finestra->formGeometria();
+    g->txtDati[1]->end(false);
+    QTest::keyClicks(g->txtDati[1], "1");
+    QVERIFY(g->toccato());
+    b.dialoghi.nomi << b.utente.filePath("rapporto.html");
+    b.comando("mnuFileEsportaRapporto");
+    const QString html = QString::fromUtf8(Contenuto(b.utente.filePath("rapporto.html")));
+    QVERIFY(!html.isEmpty() && !g->toccato() && !html.contains("geometry has not been read"));
+    QVERIFY(html.contains("the data have changed since the last solution") && !html.contains("Safety assessment") &&
+            !b.finestra->finestraSicurezza());
+    Digita(g->txtDati[1], "abc");
+    b.dialoghi.nomi << b.utente.filePath("rifiutato.html");
+    b.messaggi.clear();
+    b.comando("mnuFileEsportaRapporto");
+    QVERIFY(b.quanti() == 1 && !QFile::exists(b.utente.filePath("rifiutato.html")));
+  }
+};
+
+}  // namespace voro::ui::test
+
+QTEST_MAIN(voro::ui::test::TestRisultati)
+#include "test_risultati.moc"
