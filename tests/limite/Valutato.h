@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
 
+#include "analysis/ProgettiProva.h"
 #include "arch/CaricaConci.h"
 #include "arch/CostruisciModello.h"
 #include "data/ProjectFile.h"
@@ -47,6 +51,12 @@ inline DatiProgetto Con(DatiProgetto d, const Ipotesi& h) {
   return d;
 }
 
+// The project with a strip load q over [x1, x2].
+inline DatiProgetto Striscia(DatiProgetto d, Single q, Single x1, Single x2) {
+  d.qCarico = q, d.xq1 = x1, d.xq2 = x2;
+  return d;
+}
+
 struct Valutato {
   DatiProgetto d;
   ModelloArco m;
@@ -70,5 +80,29 @@ struct ModelloCaricato {
     CaricaConci(d, m, msg);
   }
 };
+
+// The figures of an assessment an engineer reads, by name.
+using Cifra = std::optional<double> RisultatiSicurezza::*;
+constexpr Cifra kSpintaMinima = &RisultatiSicurezza::spintaMinima, kSpintaMassima = &RisultatiSicurezza::spintaMassima,
+                kFattoreCarico = &RisultatiSicurezza::fattoreCarico, kFattorePeggiore = &RisultatiSicurezza::fattorePeggiore,
+                kSpessoreMinimo = &RisultatiSicurezza::spessoreMinimo;
+constexpr Cifra kRapportoSpessore = &RisultatiSicurezza::rapportoSpessore;
+
+// Two figures alike: both absent, or within tol of each other relative to the
+// second (or to piano, if larger).
+inline void Vicini(const std::optional<double>& a, const std::optional<double>& b, double tol, const char* cosa = "",
+                   double piano = 0) {
+  ASSERT_EQ(a.has_value(), b.has_value()) << cosa;
+  if (a) {
+    EXPECT_NEAR(*a, *b, tol * std::max(piano, std::fabs(*b))) << cosa;
+  }
+}
+
+// The same figures of two assessments alike.
+inline void StesseCifre(const RisultatiSicurezza& a, const RisultatiSicurezza& b, double tol,
+                        std::initializer_list<Cifra> cifre, double piano = 0) {
+  int k = 0;
+  for (const Cifra c : cifre) Vicini(a.*c, b.*c, tol, ("figure " + std::to_string(k++)).c_str(), piano);
+}
 
 }  // namespace voro

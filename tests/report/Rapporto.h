@@ -1,6 +1,4 @@
-// A solved project and its report as a reader finds things in it: a table's
-// row by its first cell, the headings, the captions, the text with its line
-// breaks undone so that sentences read whole.
+// A solved project and its report as a reader finds things in it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -33,6 +31,9 @@ struct Progetto {
       fonti.risultati = &caso.risultati;
     }
   }
+  Documento Componi(const Regional& lingua = Regional::inglese()) const {
+    return ComponiRapporto(fonti, NumeriRapporto(lingua));
+  }
 };
 
 // The project assessed, and its report with the safety section, composed
@@ -55,27 +56,51 @@ struct Valutato {
   }
 };
 
-inline const Tabella* TabellaCon(const Documento& doc, const std::string& primaCella) {
+// The first table holding a row whose first cell is the given text, and that row.
+inline std::pair<const Tabella*, std::vector<std::string>> Trova(const Documento& doc, const std::string& prima) {
   for (const Blocco& b : doc.blocchi)
     if (const auto* t = std::get_if<Tabella>(&b))
       for (const auto& r : t->righe)
-        if (!r.empty() && r[0] == primaCella) return t;
-  return nullptr;
+        if (!r.empty() && r[0] == prima) return {t, r};
+  return {nullptr, {}};
 }
 
-// The first row of any table whose first cell is the given text.
-inline std::vector<std::string> Riga(const Documento& doc, const std::string& prima) {
-  for (const Blocco& b : doc.blocchi)
-    if (const auto* t = std::get_if<Tabella>(&b))
-      for (const auto& r : t->righe)
-        if (!r.empty() && r[0] == prima) return r;
-  return {};
-}
+inline const Tabella* TabellaCon(const Documento& doc, const std::string& prima) { return Trova(doc, prima).first; }
+inline std::vector<std::string> Riga(const Documento& doc, const std::string& prima) { return Trova(doc, prima).second; }
 
 // One cell of that row, empty when there is none.
 inline std::string Cella(const Documento& doc, const std::string& prima, std::size_t colonna) {
   const auto r = Riga(doc, prima);
   return colonna < r.size() ? r[colonna] : "";
+}
+
+// The tables that follow a heading, up to the next heading of its level.
+inline std::vector<const Tabella*> Tabelle(const Documento& doc, const std::string& titolo) {
+  std::vector<const Tabella*> t;
+  bool dentro = false;
+  for (const Blocco& b : doc.blocchi) {
+    if (const auto* i = std::get_if<Intestazione>(&b)) {
+      if (dentro && i->livello == 1) break;
+      dentro = dentro || i->testo.find(titolo) != std::string::npos;
+    }
+    if (const auto* tab = std::get_if<Tabella>(&b); tab && dentro) t.push_back(tab);
+  }
+  return t;
+}
+
+// The table whose column title is the given text, and a column by its title.
+inline const Tabella* ConColonna(const std::vector<const Tabella*>& tabelle, const std::string& colonna) {
+  for (const Tabella* t : tabelle)
+    for (const Colonna& c : t->colonne)
+      if (c.titolo == colonna) return t;
+  return nullptr;
+}
+
+inline std::size_t Indice(const Tabella& t, const std::string& colonna) {
+  for (std::size_t k = 0; k < t.colonne.size(); ++k)
+    if (t.colonne[k].titolo == colonna) return k;
+  ADD_FAILURE() << "no column " << colonna;
+  return 0;
 }
 
 inline std::vector<std::string> Intestazioni(const Documento& doc) {
@@ -105,6 +130,13 @@ inline std::string Testo(const Documento& doc) {
   std::replace(s.begin(), s.end(), '\n', ' ');
   s.erase(std::unique(s.begin(), s.end(), [](char a, char b) { return a == ' ' && b == ' '; }), s.end());
   return s;
+}
+
+// Every phrase found in the text, and none of the absent ones.
+inline void Dice(const std::string& testo, std::initializer_list<std::string> presenti,
+                 std::initializer_list<std::string> assenti = {}) {
+  for (const std::string& f : presenti) EXPECT_NE(testo.find(f), std::string::npos) << f;
+  for (const std::string& f : assenti) EXPECT_EQ(testo.find(f), std::string::npos) << f;
 }
 
 }  // namespace voro
