@@ -43,8 +43,7 @@ inline DatiProgetto ProgettoCasuale(std::uint64_t seme, const OpzioniCasuali& o 
   Dado r(seme);
   DatiProgetto d;
   const double L = r.uniforme(3, 18);
-  d.Titolo = "casuale";
-  d.PesoMuratura = static_cast<Single>(r.uniforme(16, 24));
+  d.Titolo = "casuale", d.PesoMuratura = static_cast<Single>(r.uniforme(16, 24));
   d.hRiempimento = r.moneta(0.3) ? 0 : static_cast<Single>(r.uniforme(0, 1.2));
   d.PesoRiempimento = static_cast<Single>(r.uniforme(14, 20));
   d.hSoletta = r.moneta(0.4) ? 0 : static_cast<Single>(r.uniforme(0, 0.4));
@@ -57,8 +56,7 @@ inline DatiProgetto ProgettoCasuale(std::uint64_t seme, const OpzioniCasuali& o 
 
   const bool anello = !o.segmenti || r.moneta(0.4);
   if (anello) {
-    d.nVori = 1;
-    d.LuceAnello = static_cast<Single>(L);
+    d.nVori = 1, d.LuceAnello = static_cast<Single>(L);
     d.FrecciaAnello = static_cast<Single>(r.moneta(0.15) ? L / 2 : r.uniforme(0.12, 0.5) * L);
     d.SpessoreAnello = static_cast<Single>(r.uniforme(0.04, 0.12) * L);
     d.nConciAnello = static_cast<Single>(r.intero(6, 40));
@@ -86,9 +84,7 @@ inline DatiProgetto ProgettoCasuale(std::uint64_t seme, const OpzioniCasuali& o 
       const double dx = x3 - x1, dy = y3 - y1;
       const double f = r.uniforme(0.04, 0.3);
       DatiVoro& v = d.Vori(i);
-      v.X1 = x1, v.Y1 = y1;
-      v.X2 = (x1 + x3) / 2 - f * dy, v.Y2 = (y1 + y3) / 2 + f * dx;
-      v.X3 = x3, v.Y3 = y3;
+      v.X1 = x1, v.Y1 = y1, v.X2 = (x1 + x3) / 2 - f * dy, v.Y2 = (y1 + y3) / 2 + f * dx, v.X3 = x3, v.Y3 = y3;
       v.Spessore = r.moneta(0.4) ? t0 : t0 * r.uniforme(0.6, 1.6);
       v.nConciInput = v.nConci = static_cast<Integer>(r.intero(4, 16));
     }
@@ -108,8 +104,7 @@ inline DatiProgetto ProgettoCasuale(std::uint64_t seme, const OpzioniCasuali& o 
   d.EccSinistra = static_cast<Single>(r.uniforme(-0.4, 0.4) * 0.04 * L);
   d.EccChiave = static_cast<Single>(r.uniforme(-0.4, 0.4) * 0.04 * L);
   d.EccDestra = static_cast<Single>(r.uniforme(-0.4, 0.4) * 0.04 * L);
-  d.OttimizzaCerniere = o.ricerca;
-  d.nDivisioni = static_cast<Integer>(r.intero(2, o.divisioniMassime));
+  d.OttimizzaCerniere = o.ricerca, d.nDivisioni = static_cast<Integer>(r.intero(2, o.divisioniMassime));
   d.OttimizzaEccentricita = r.moneta(0.5);
   return d;
 }
@@ -130,16 +125,12 @@ inline DatiProgetto Specchio(const DatiProgetto& d) {
       const double xInizio = k == 1 ? v.X1 : d.Vori(k - 1).X3, yInizio = k == 1 ? v.Y1 : d.Vori(k - 1).Y3;
       DatiVoro& w = m.Vori(i);
       w = v;
-      w.X1 = sx(v.X3), w.Y1 = v.Y3;
-      w.X2 = sx(v.X2), w.Y2 = v.Y2;
-      w.X3 = sx(xInizio), w.Y3 = yInizio;
+      w.X1 = sx(v.X3), w.Y1 = v.Y3, w.X2 = sx(v.X2), w.Y2 = v.Y2, w.X3 = sx(xInizio), w.Y3 = yInizio;
     }
   }
-  m.xq1 = static_cast<Single>(sx(d.xq2));
-  m.xq2 = static_cast<Single>(sx(d.xq1));
+  m.xq1 = static_cast<Single>(sx(d.xq2)), m.xq2 = static_cast<Single>(sx(d.xq1));
   m.nConciSpinta = {d.nConciSpinta[1], d.nConciSpinta[0]};
-  m.EccSinistra = d.EccDestra;
-  m.EccDestra = d.EccSinistra;
+  m.EccSinistra = d.EccDestra, m.EccDestra = d.EccSinistra;
   return m;
 }
 

@@ -22,100 +22,108 @@ namespace {
 
 using prova::Caso;
 
-// A loaded arch and the coarse grid of its search.
+// A loaded arch, the coarse grid of its search and the plain merit of every
+// grid point.
 struct Banco {
   Caso caso;
-  ConciRicerca conci;
   LineeGriglia linee;
-  std::vector<std::optional<Single>> attesi;  // the plain merit of every grid point
-
-  static DatiProgetto fisso(DatiProgetto d) {
-    d.OttimizzaCerniere = false;
+  ConciRicerca conci;
+  std::vector<std::optional<Single>> attesi;
+  static DatiProgetto fisso(DatiProgetto d, Integer n) {
+    d.OttimizzaCerniere = false, d.nDivisioni = n;
     return d;
   }
-  Banco(const DatiProgetto& d, Integer n)
-      : caso(fisso(d)), conci((caso.risolvi(), caso.calcolo().ConciPerRicerca())) {
+  static LineeGriglia posa(Caso& caso) {
+    caso.risolvi();
     Calcolo c = caso.calcolo();
-    Integer nn = 0, half = 0, nDiv = n;
-    Single s1, s2, s3, p1, p2, p3;
-    const auto& m = caso.modello;
-    PassiRicerca(nDiv, m.hSinistra, m.hChiave, m.hDestra, c.AmpiezzaExtra(), nn, s1, s2, s3, p1, p2, p3, half);
-    linee = c.LineePasso(s1, s2, s3, p1, p2, p3, nn);
-    for (int i = 0; i < nn; ++i)
-      for (int j = 0; j < nn; ++j)
-        for (int k = 0; k < nn; ++k) attesi.push_back(prova::meritoSemplice(c, e(0, i), e(1, j), e(2, k)));
+    const prova::Griglia g = prova::grigliaGrossa(caso, c.AmpiezzaExtra());
+    return c.LineePasso(g.s1, g.s2, g.s3, g.p1, g.p2, g.p3, g.n);
+  }
+  Banco(const DatiProgetto& d, Integer n)
+      : caso(fisso(d, n)), linee(posa(caso)), conci(caso.calcolo().ConciPerRicerca()) {
+    Calcolo c = caso.calcolo();
+    for (int i = 0; i < linee.n; ++i)
+      for (int j = 0; j < linee.n; ++j)
+        for (int k = 0; k < linee.n; ++k) attesi.push_back(prova::meritoSemplice(c, e(0, i), e(1, j), e(2, k)));
   }
   double e(int q, int t) const { return linee.h[static_cast<std::size_t>(q)].e[static_cast<std::size_t>(t)]; }
-  int n() const { return linee.n; }
-
-  // The lanes of the points from indice on.
-  void riempi(PuntiCorsie& p, int indice) const {
-    const int n2 = n() * n();
-    for (int l = 0; l < kCorsie; ++l) {
-      const int g = std::min(indice + l, n() * n2 - 1);
-      const auto i = static_cast<std::size_t>(g / n2), j = static_cast<std::size_t>(g % n2 / n()),
-                 k = static_cast<std::size_t>(g % n());
-      const auto& h = linee.h;
-      p.e1[l] = h[0].e[i], p.x1[l] = h[0].x[i], p.y1[l] = h[0].y[i];
-      p.x2[l] = h[1].x[j], p.y2[l] = h[1].y[j], p.M2v[l] = h[1].Mv[j], p.M2h[l] = h[1].Mh[j];
-      p.x3[l] = h[2].x[k], p.y3[l] = h[2].y[k], p.M3v[l] = h[2].Mv[k], p.M3h[l] = h[2].Mh[k];
-      p.usata[l] = indice + l < n() * n2;
-    }
-  }
-};
-
-// Every block of the grid with the given bound; returns the lanes dropped.
-int verificaBlocchi(const Banco& b, const ConciCorsie& c, Istruzioni set, Soglia s) {
-  std::vector<double> memoria(2 * static_cast<std::size_t>(c.n) * kCorsie);
-  PuntiCorsie p;
-  EsitiCorsie esiti;
-  int scartate = 0;
-  const int totale = b.n() * b.n() * b.n();
-  for (int indice = 0; indice < totale; indice += kCorsie) {
-    b.riempi(p, indice);
-    ValutaCorsie(set, c, p, s, memoria.data(), esiti);
-    for (int l = 0; l < kCorsie && indice + l < totale; ++l) {
-      const auto& atteso = b.attesi[static_cast<std::size_t>(indice + l)];
-      SCOPED_TRACE("point " + std::to_string(indice + l));
-      switch (esiti.stato[l]) {
-        case Valutata:
-          EXPECT_TRUE(atteso.has_value());
-          if (atteso) {
-            EXPECT_EQ(esiti.F[l], *atteso);
-          }
-          break;
-        case Guasta:
-          EXPECT_FALSE(atteso.has_value());
-          break;
-        case Scartata:
-          ++scartate;
-          EXPECT_TRUE(s.attiva);
-          if (atteso) {
-            EXPECT_TRUE(MiglioreRicerca::peggiore(*atteso, s.F, c.distanze)) << *atteso << " vs " << s.F;
-          }
-          break;
-        case DaRivedere:
-          EXPECT_LT(c.limiteTaglio, 0);
-          break;
+  // Every block of the grid through the lanes: f(lane, plain merit, points, outcomes).
+  template <class F>
+  void perOgniPunto(Istruzioni set, const ConciCorsie& c, Soglia s, F&& f) const {
+    std::vector<double> memoria(2 * static_cast<std::size_t>(c.n) * kCorsie);
+    PuntiCorsie p;
+    EsitiCorsie esiti;
+    const int n = linee.n, n2 = n * n, totale = n * n2;
+    const auto& h = linee.h;
+    for (int indice = 0; indice < totale; indice += kCorsie) {
+      for (int l = 0; l < kCorsie; ++l) {
+        const int g = std::min(indice + l, totale - 1);
+        const auto i = static_cast<std::size_t>(g / n2), j = static_cast<std::size_t>(g % n2 / n),
+                   k = static_cast<std::size_t>(g % n);
+        p.e1[l] = h[0].e[i], p.x1[l] = h[0].x[i], p.y1[l] = h[0].y[i];
+        p.x2[l] = h[1].x[j], p.y2[l] = h[1].y[j], p.M2v[l] = h[1].Mv[j], p.M2h[l] = h[1].Mh[j];
+        p.x3[l] = h[2].x[k], p.y3[l] = h[2].y[k], p.M3v[l] = h[2].Mv[k], p.M3h[l] = h[2].Mh[k];
+        p.usata[l] = indice + l < totale;
+      }
+      ValutaCorsie(set, c, p, s, memoria.data(), esiti);
+      for (int l = 0; l < kCorsie && indice + l < totale; ++l) {
+        SCOPED_TRACE("point " + std::to_string(indice + l));
+        f(l, attesi[static_cast<std::size_t>(indice + l)], p, esiti);
       }
     }
   }
-  return scartate;
+  // Every block with the given bound on every instruction set; returns the lanes dropped.
+  int verifica(Soglia s) const {
+    int scartate = 0;
+    const ConciCorsie& c = conci.corsie();
+    for (Istruzioni set : {Istruzioni::Base, Istruzioni::Avx2}) {
+      if (!IstruzioniDisponibili(set)) continue;
+      perOgniPunto(set, c, s, [&](int l, const std::optional<Single>& atteso, const PuntiCorsie&,
+                                  const EsitiCorsie& x) {
+        switch (x.stato[l]) {
+          case Valutata:
+            ASSERT_TRUE(atteso.has_value());
+            EXPECT_EQ(x.F[l], *atteso);
+            break;
+          case Guasta:
+            EXPECT_FALSE(atteso.has_value());
+            break;
+          case Scartata:
+            ++scartate;
+            EXPECT_TRUE(s.attiva);
+            if (atteso) {
+              EXPECT_TRUE(MiglioreRicerca::peggiore(*atteso, s.F, c.distanze)) << *atteso << " vs " << s.F;
+            }
+            break;
+          case DaRivedere:
+            EXPECT_LT(c.limiteTaglio, 0);
+            break;
+        }
+      });
+    }
+    return scartate;
+  }
+};
+
+// A bench of a generated project, or none when the model or the fixed line cannot take it.
+bool banco(std::optional<Banco>& b, std::uint64_t seme, Integer n) {
+  DatiProgetto d = prova::ProgettoCasuale(seme);
+  d.OttimizzaEccentricita = seme % 2;
+  try {
+    b.emplace(d, n);
+  } catch (const RuntimeError&) {
+    return false;
+  }
+  return true;
 }
 
 TEST(Corsie, EveryLaneIsThePlainMeritOrItsFaultAndOnlyWorsePointsAreDropped) {
   int progetti = 0, scartate = 0, distanze = 0;
   for (int seme = 0; seme < 40; ++seme) {
-    DatiProgetto d = prova::ProgettoCasuale(static_cast<std::uint64_t>(seme) + 3100);
-    d.OttimizzaEccentricita = seme % 2;
     std::optional<Banco> b;
-    try {
-      b.emplace(d, static_cast<Integer>(4 + seme % 3));
-    } catch (const RuntimeError&) {
-      continue;
-    }
+    if (!banco(b, static_cast<std::uint64_t>(seme) + 3100, static_cast<Integer>(4 + seme % 3))) continue;
     ++progetti;
-    distanze += d.OttimizzaEccentricita;
+    distanze += b->caso.dati.OttimizzaEccentricita;
     std::vector<Single> valori;
     for (const auto& a : b->attesi)
       if (a) valori.push_back(*a);
@@ -123,19 +131,13 @@ TEST(Corsie, EveryLaneIsThePlainMeritOrItsFaultAndOnlyWorsePointsAreDropped) {
     std::sort(valori.begin(), valori.end());
     // Bounds at merits of the grid itself (ties must stay), one Single beside
     // them, at 0 and beyond every merit.
-    std::vector<Soglia> soglie = {Soglia{}};
+    std::vector<Soglia> soglie = {Soglia{}, {true, 0.0f}, {true, -1e30f}, {true, 1e30f}};
     for (std::size_t q : {std::size_t{0}, valori.size() / 4, valori.size() / 2, valori.size() * 9 / 10,
                           valori.size() - 1}) {
       const Single v = valori[q];
       for (Single f : {v, std::nextafter(v, -1e30f), std::nextafter(v, 1e30f)}) soglie.push_back({true, f});
     }
-    soglie.push_back({true, 0.0f});
-    soglie.push_back({true, -1e30f});
-    soglie.push_back({true, 1e30f});
-    for (Istruzioni set : {Istruzioni::Base, Istruzioni::Avx2}) {
-      if (!IstruzioniDisponibili(set)) continue;
-      for (const Soglia& s : soglie) scartate += verificaBlocchi(*b, b->conci.corsie(), set, s);
-    }
+    for (const Soglia& s : soglie) scartate += b->verifica(s);
   }
   EXPECT_GE(progetti, 30);
   EXPECT_GE(distanze, 12);
@@ -146,98 +148,36 @@ TEST(Corsie, EveryLaneIsThePlainMeritOrItsFaultAndOnlyWorsePointsAreDropped) {
 // on private voussoirs, which give the same merit, by stresses or by distances.
 TEST(Corsie, PointsLeftToThePlainProceduresGetTheSameMerit) {
   for (int seme = 0; seme < 12; ++seme) {
-    const bool distanze = seme % 2;
-    DatiProgetto d = prova::ProgettoCasuale(static_cast<std::uint64_t>(seme) + 3300);
-    d.OttimizzaEccentricita = distanze;
     std::optional<Banco> b;
-    try {
-      b.emplace(d, 4);
-    } catch (const RuntimeError&) {
-      continue;
-    }
+    if (!banco(b, static_cast<std::uint64_t>(seme) + 3300, 4)) continue;
+    const bool distanze = b->caso.dati.OttimizzaEccentricita;
     ConciCorsie c = b->conci.corsie();
     c.limiteTaglio = -1;
-    std::vector<double> memoria(2 * static_cast<std::size_t>(c.n) * kCorsie);
-    PuntiCorsie p;
-    EsitiCorsie esiti;
     const ModelloArco& m = b->caso.modello;
     const double bPrima = m.nConciPareteSinistra > 0 ? m.ConciPareteSinistra(m.nConciPareteSinistra).bSez
                                                      : static_cast<double>(b->caso.dati.Larghezza);
     ValutatorePunto valutatore(m, bPrima, c.sinA, c.cosA, distanze);
     int rivisti = 0;
-    const int totale = b->n() * b->n() * b->n();
-    for (int indice = 0; indice < totale; indice += kCorsie) {
-      b->riempi(p, indice);
-      ValutaCorsie(IstruzioniMigliori(), c, p, Soglia{}, memoria.data(), esiti);
-      for (int l = 0; l < kCorsie && indice + l < totale; ++l) {
-        const auto& atteso = b->attesi[static_cast<std::size_t>(indice + l)];
-        if (esiti.stato[l] == Guasta) {
-          EXPECT_FALSE(atteso.has_value());
-          continue;
-        }
-        // The lanes leave every point to them by stresses; by distances, which
-        // need no shear, the plain procedures are asked all the same.
-        if (!distanze) {
-          ASSERT_EQ(esiti.stato[l], DaRivedere);
-        }
-        ++rivisti;
-        const auto F = valutatore.valuta(p.e1[l], {p.x1[l], p.x2[l], p.x3[l]}, {p.y1[l], p.y2[l], p.y3[l]},
-                                         p.M2v[l], p.M2h[l], p.M3v[l], p.M3h[l]);
-        ASSERT_EQ(F.has_value(), atteso.has_value());
-        if (F) {
-          EXPECT_EQ(*F, *atteso);
-        }
+    // The lanes leave every point but a fault to the plain procedures by
+    // stresses; by distances, which need no shear, those are asked all the same.
+    auto rivedi = [&](int l, const std::optional<Single>& atteso, const PuntiCorsie& p, const EsitiCorsie& x) {
+      if (x.stato[l] == Guasta) {
+        EXPECT_FALSE(atteso.has_value());
+        return;
       }
-    }
+      if (!distanze) {
+        ASSERT_EQ(x.stato[l], DaRivedere);
+      }
+      ++rivisti;
+      const auto F = valutatore.valuta(p.e1[l], {p.x1[l], p.x2[l], p.x3[l]}, {p.y1[l], p.y2[l], p.y3[l]}, p.M2v[l],
+                                       p.M2h[l], p.M3v[l], p.M3h[l]);
+      ASSERT_EQ(F.has_value(), atteso.has_value());
+      if (F) {
+        EXPECT_EQ(*F, *atteso);
+      }
+    };
+    b->perOgniPunto(IstruzioniMigliori(), c, Soglia{}, rivedi);
     EXPECT_GT(rivisti, 0);
-  }
-}
-
-// A joint laid along the force that crosses it at one grid point: that lane
-// alone has a zero axial force and is recognised as a fault.
-TEST(Corsie, APlantedFaultIsRecognisedInItsLaneAlone) {
-  for (bool distanze : {false, true}) {
-    DatiProgetto d = prova::ponte();
-    d.OttimizzaEccentricita = distanze;
-    Caso caso(Banco::fisso(d));
-    caso.risolvi();
-    Calcolo c = caso.calcolo();
-    const LineeGriglia linee = c.LineePasso(-0.2f, -0.2f, -0.2f, 0.1f, 0.1f, 0.1f, 5);
-    // Plant the fault at the grid point (2, 3, 1).
-    c.PosizionaCerniere(linee.h[0].e[2], linee.h[1].e[3], linee.h[2].e[1]);
-    double V = 0, H = 0;
-    c.ReazioniCerniere(V, H);
-    const int guasto = 8;
-    for (int v = 1; v <= guasto; ++v) V -= caso.modello.Conci(v).Ftot, H += caso.modello.Conci(v).FOrizzontale;
-    caso.modello.Conci(guasto).SinAlfa = H;
-    caso.modello.Conci(guasto).CosAlfa = -V;
-    const ConciRicerca conci = c.ConciPerRicerca();
-    std::vector<double> memoria(2 * static_cast<std::size_t>(conci.corsie().n) * kCorsie);
-    for (Istruzioni set : {Istruzioni::Base, Istruzioni::Avx2}) {
-      if (!IstruzioniDisponibili(set)) continue;
-      PuntiCorsie p;
-      EsitiCorsie esiti;
-      for (int l = 0; l < kCorsie; ++l) {
-        // Lanes (2, 3, k) and (2, 4, k): the planted point is lane 1.
-        const auto j = static_cast<std::size_t>(l < 5 ? 3 : 4), k = static_cast<std::size_t>(l % 5);
-        p.e1[l] = linee.h[0].e[2], p.x1[l] = linee.h[0].x[2], p.y1[l] = linee.h[0].y[2];
-        p.x2[l] = linee.h[1].x[j], p.y2[l] = linee.h[1].y[j];
-        p.M2v[l] = linee.h[1].Mv[j], p.M2h[l] = linee.h[1].Mh[j];
-        p.x3[l] = linee.h[2].x[k], p.y3[l] = linee.h[2].y[k];
-        p.M3v[l] = linee.h[2].Mv[k], p.M3h[l] = linee.h[2].Mh[k];
-        p.usata[l] = l < 10;
-      }
-      ValutaCorsie(set, conci.corsie(), p, Soglia{}, memoria.data(), esiti);
-      for (int l = 0; l < 10; ++l) {
-        const auto atteso = prova::meritoSemplice(c, p.e1[l], linee.h[1].e[l < 5 ? 3u : 4u],
-                                                  linee.h[2].e[static_cast<std::size_t>(l % 5)]);
-        EXPECT_EQ(atteso.has_value(), l != 1) << l;
-        EXPECT_EQ(esiti.stato[l], l == 1 ? Guasta : Valutata) << l;
-        if (atteso) {
-          EXPECT_EQ(esiti.F[l], *atteso);
-        }
-      }
-    }
   }
 }
 
@@ -255,23 +195,10 @@ TEST(MiglioreRicerca, AnyOrderAndPiecesChooseWhatTheScanChooses) {
       if (r.moneta(0.15)) punti.emplace_back();
       else punti.emplace_back(valori[r.intero(0, 7)] * (prova % 3 == 0 ? -1.0f : 1.0f));
     }
-    // The scan.
-    bool first = true;
-    Single best = 0;
+    prova::SceltaSemplice scan{massimo};
     int scelto = -1;
-    for (int i = 0; i < n; ++i) {
-      if (!punti[static_cast<std::size_t>(i)]) continue;
-      const Single val = *punti[static_cast<std::size_t>(i)];
-      if (first) best = val, first = false;
-      bool take;
-      if (val >= 0) {
-        if (best < 0) best = val;
-        take = massimo ? val >= best : val <= best;
-      } else {
-        take = val > best;
-      }
-      if (take) best = val, scelto = i;
-    }
+    for (int i = 0; i < n; ++i)
+      if (punti[static_cast<std::size_t>(i)] && scan.prende(*punti[static_cast<std::size_t>(i)])) scelto = i;
     tenute += scelto < 0;
     // Pieces merged in a shuffled order, their points proposed shuffled.
     std::vector<int> ordine(static_cast<std::size_t>(n));

@@ -7,25 +7,26 @@
 #include <vector>
 
 #include "drawing/Cad.h"
+#include "drawing/Colori.h"
 #include "drawing/Superficie.h"
 
 namespace voro::prova {
+
+// The colour a drawing sends to its target for a colour index.
+inline Long rgb(Long indice) { return ValoreColore(ColoreIndice(indice)); }
 
 struct Tratto {
   std::string tipo;  // "linea", "cerchio", "riempi", "testo"
   std::vector<double> v;
   Long colore;
-  int spessore;
   std::string testo;
 };
 
 class SuperficieRegistrata : public Superficie {
  public:
   std::vector<Tratto> tratti;
-  std::vector<std::string> fonts;
   double W = 1000, H = 800;
   double l = 0, t = 0, w = 1000, h = 800;
-  int spessore = 1;
 
   void ScalaPredefinita() override { l = 0, t = 0, w = W, h = H; }
   double ScaleLeft() const override { return l; }
@@ -34,26 +35,43 @@ class SuperficieRegistrata : public Superficie {
   double ScaleHeight() const override { return h; }
   void ImpostaScala(double a, double b, double c, double d) override { l = a, t = b, w = c, h = d; }
   void Linea(double x1, double y1, double x2, double y2, Long c) override {
-    tratti.push_back({"linea", {x1, y1, x2, y2}, c, spessore, ""});
+    tratti.push_back({"linea", {x1, y1, x2, y2}, c, ""});
   }
-  void Cerchio(double xc, double yc, double r, Long c) override { tratti.push_back({"cerchio", {xc, yc, r}, c, spessore, ""}); }
+  void Cerchio(double xc, double yc, double r, Long c) override { tratti.push_back({"cerchio", {xc, yc, r}, c, ""}); }
   void Riempi(const std::vector<double>& X, const std::vector<double>& Y, Long c) override {
     std::vector<double> v;
     for (std::size_t i = 0; i < X.size(); ++i) v.push_back(X[i]), v.push_back(Y[i]);
-    tratti.push_back({"riempi", v, c, spessore, ""});
+    tratti.push_back({"riempi", v, c, ""});
   }
-  void Stampa(double x, double y, const std::string& s, Long c) override { tratti.push_back({"testo", {x, y}, c, spessore, s}); }
+  void Stampa(double x, double y, const std::string& s, Long c) override { tratti.push_back({"testo", {x, y}, c, s}); }
   double LarghezzaTesto(const std::string& s) const override { return 0.1 * static_cast<double>(s.size()); }
   double AltezzaTesto(const std::string&) const override { return 0.2; }
-  void DrawWidth(int p) override { spessore = p; }
+  void DrawWidth(int) override {}
   double TwipsPerPixelX() const override { return 15; }
-  void FontName(const std::string& n) override { fonts.push_back(n); }
+  void FontName(const std::string&) override {}
   void FontSize(double) override {}
 
   int conta(const std::string& tipo, Long colore = -1) const {
     int n = 0;
     for (const auto& x : tratti) n += x.tipo == tipo && (colore < 0 || x.colore == colore);
     return n;
+  }
+  std::vector<std::string> testi() const {
+    std::vector<std::string> t;
+    for (const auto& x : tratti)
+      if (x.tipo == "testo") t.push_back(x.testo);
+    return t;
+  }
+  // How many texts are exactly t; whether one contains it.
+  int contaTesto(const std::string& t) const {
+    int n = 0;
+    for (const auto& x : tratti) n += x.tipo == "testo" && x.testo == t;
+    return n;
+  }
+  bool haTesto(const std::string& parte) const {
+    for (const auto& x : tratti)
+      if (x.tipo == "testo" && x.testo.find(parte) != std::string::npos) return true;
+    return false;
   }
 };
 
@@ -79,9 +97,7 @@ class ContenitoreRegistrato : public ContenitoreCad {
     return add("SOLID", {a.x, a.y, b.x, b.y, c.x, c.y, d.x, d.y});
   }
   EntitaCad& AddText(const std::string& s, const PuntoCad& p, double h) override {
-    auto& e = add("TEXT", {p.x, p.y, h});
-    static_cast<EntitaRegistrata&>(e).testo = s;
-    return e;
+    return add("TEXT", {p.x, p.y, h}, s);
   }
   int conta(const std::string& tipo) const {
     int n = 0;
@@ -90,11 +106,9 @@ class ContenitoreRegistrato : public ContenitoreCad {
   }
 
  private:
-  EntitaCad& add(const std::string& tipo, std::vector<double> v) {
-    auto e = std::make_unique<EntitaRegistrata>();
-    e->tipo = tipo;
-    e->v = std::move(v);
-    entita.push_back(std::move(e));
+  EntitaCad& add(const std::string& tipo, std::vector<double> v, const std::string& testo = "") {
+    entita.push_back(std::make_unique<EntitaRegistrata>());
+    entita.back()->tipo = tipo, entita.back()->v = std::move(v), entita.back()->testo = testo;
     return *entita.back();
   }
 };

@@ -1,27 +1,32 @@
 // The safety plot and the chart of the load sweep, recorded on a screen
-// surface and in a CAD model space: the lines, hinges and marks they must show.
+// surface and in a CAD model space: the lines, hinges and marks they must
+// show; the three-span bridge drawn whole, each joint of the figures on its
+// masonry, the thrust line broken at the piers, a pier rocking about its
+// base edge, and the report naming the joints by span and pier.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <type_traits>
 #include <cmath>
 
 #include "../analysis/ProgettiProva.h"
 #include "Registratori.h"
-#include "data/ProjectFile.h"
-#include "drawing/Colori.h"
 #include "drawing/FigureSicurezza.h"
 #include "drawing/GraficoSpostamento.h"
 #include "drawing/PlottaSicurezza.h"
+#include "drawing/StrutturaPonte.h"
 #include "limite/Valutazione.h"
+#include "report/NumeriRapporto.h"
+#include "report/SezioneValutazione.h"
 
 namespace voro {
 namespace {
 
 using prova::ContenitoreRegistrato;
+using prova::rgb;
 using prova::SuperficieRegistrata;
 
-Long rgb(Long indice) { return ValoreColore(ColoreIndice(indice)); }
-
+// A project assessed with a sweep of the strip load over the given positions.
 struct Valutato {
   DatiProgetto d;
   ModelloArco m;
@@ -31,21 +36,31 @@ struct Valutato {
   explicit Valutato(DatiProgetto dati, int posizioni = 21) : d(std::move(dati)) {
     CostruisciModello(d, m, msg);
     OpzioniSicurezza o;
-    o.nPosizioni = posizioni;
-    o.spessoreMinimo = false;
+    o.nPosizioni = posizioni, o.spessoreMinimo = false;
     ValutaSicurezza(d, m, msg, o, r);
+  }
+  // The safety plot or the chart of the sweep on a surface, or else on a CAD
+  // model space, without a message.
+  template <class Figura = PlottaSicurezza>
+  void disegna(SuperficieRegistrata* s, ContenitoreRegistrato* ms = nullptr) const {
+    RecordingMessages avvisi;
+    Disegno g(avvisi);
+    g.Destinazione = s ? "VIDEO" : "DWG";
+    g.ModelSpaceCad = ms;
+    auto figura = [&] {
+      if constexpr (std::is_same_v<Figura, PlottaSicurezza>) return PlottaSicurezza(d, m, r, reg, g);
+      else return GraficoSpostamento(r, m, reg, g);
+    }();
+    ASSERT_TRUE(figura.PlottaVoro(s ? "VIDEO" : "DWG", s));
+    EXPECT_TRUE(avvisi.empty());
   }
 };
 
 TEST(PlottaSicurezza, ShowsBothThrustLinesAndEachKindOfHinge) {
   Valutato v(prova::ponte());
   ASSERT_EQ(v.r.meccanismo.size(), 4u);
-  RecordingMessages msg;
-  Disegno g(msg);
-  PlottaSicurezza plot(v.d, v.m, v.r, v.reg, g);
   SuperficieRegistrata s;
-  ASSERT_TRUE(plot.PlottaVoro("VIDEO", &s));
-  EXPECT_TRUE(msg.empty());
+  v.disegna(&s);
   // Each thrust line: a segment between consecutive joints (the legend adds one).
   const int n = v.m.nConciTot;
   EXPECT_EQ(s.conta("linea", rgb(colori_sicurezza::Minima)), n + 1);
@@ -55,23 +70,17 @@ TEST(PlottaSicurezza, ShowsBothThrustLinesAndEachKindOfHinge) {
   // Two circles a hinge on the arch, one symbol in the legend.
   EXPECT_EQ(s.conta("cerchio", rgb(colori_sicurezza::Intradosso)), intradosso + 1);
   EXPECT_EQ(s.conta("cerchio", rgb(colori_sicurezza::Estradosso)), estradosso + 1);
-  // The hinges sit on the collapse line's points at the hinge joints.
+  // The hinges sit on the collapse line's points at the hinge joints: the
+  // surface receives the ordinate as drawn, the abscissa as given.
   for (const Cerniera& c : v.r.meccanismo) {
-    const auto j = static_cast<std::size_t>(c.giunto - 1);
-    bool trovato = false;
-    for (const auto& t : s.tratti)
-      if (t.tipo == "cerchio") {
-        // The surface receives the points in its own coordinates: the
-        // ordinate as drawn, the abscissa as given.
-        trovato = trovato || std::fabs(t.v[0] - v.r.lineaCollasso.x[j]) < 1e-9;
-      }
-    EXPECT_TRUE(trovato) << "joint " << c.giunto;
+    const double x = v.r.lineaCollasso.x[static_cast<std::size_t>(c.giunto - 1)];
+    EXPECT_TRUE(std::any_of(s.tratti.begin(), s.tratti.end(),
+                            [&](const auto& t) { return t.tipo == "cerchio" && std::fabs(t.v[0] - x) < 1e-9; }))
+        << "joint " << c.giunto;
   }
   // On a CAD target the same drawing.
   ContenitoreRegistrato ms;
-  g.Destinazione = "DWG";
-  g.ModelSpaceCad = &ms;
-  ASSERT_TRUE(plot.PlottaVoro("DWG", nullptr));
+  v.disegna(nullptr, &ms);
   EXPECT_EQ(ms.conta("CIRCLE"), 2 * 4 + 2 + static_cast<int>(v.r.contatti.size()));
 }
 
@@ -91,11 +100,8 @@ TEST(PlottaSicurezza, TheLegendFitsASmallPanelWithoutOverlaps) {
   DatiProgetto d = prova::ponte();
   d.ResistenzaAnello = 5;  // crushing: the legend's longest
   Valutato v(d);
-  RecordingMessages msg;
-  Disegno g(msg);
-  PlottaSicurezza plot(v.d, v.m, v.r, v.reg, g);
   PannelloPiccolo s;
-  ASSERT_TRUE(plot.PlottaVoro("VIDEO", &s));
+  v.disegna(&s);
   const double alto = s.AltezzaTesto("Ag"), sinistra = s.l, destra = s.l + std::fabs(s.w);
   const double cima = std::max(s.t, s.t + s.h), fondo = std::min(s.t, s.t + s.h);
   std::vector<std::array<double, 3>> testi;  // left, right, top
@@ -114,10 +120,9 @@ TEST(PlottaSicurezza, TheLegendFitsASmallPanelWithoutOverlaps) {
                std::fabs(b.v[2] - 1.5 * a.v[2]) < 1e-9 * std::fabs(a.v[2]);
   EXPECT_EQ(doppi, anelli + 1);
   for (std::size_t i = 0; i < testi.size(); ++i) {
-    EXPECT_LE(testi[i][1], destra + 1e-9 * std::fabs(s.w)) << i;
-    EXPECT_GE(testi[i][0], sinistra - 1e-9 * std::fabs(s.w)) << i;
-    EXPECT_LE(testi[i][2], cima + 1e-9 * std::fabs(s.h)) << i;
-    EXPECT_GE(testi[i][2] - alto, fondo - 1e-9 * std::fabs(s.h)) << i;
+    const double ex = 1e-9 * std::fabs(s.w), ey = 1e-9 * std::fabs(s.h);
+    EXPECT_TRUE(testi[i][0] >= sinistra - ex && testi[i][1] <= destra + ex) << i;
+    EXPECT_TRUE(testi[i][2] - alto >= fondo - ey && testi[i][2] <= cima + ey) << i;
     for (std::size_t j = i + 1; j < testi.size(); ++j) {
       const bool accanto = testi[i][0] < testi[j][1] && testi[j][0] < testi[i][1];
       if (accanto) {
@@ -128,18 +133,16 @@ TEST(PlottaSicurezza, TheLegendFitsASmallPanelWithoutOverlaps) {
 }
 
 // One strength for the whole ring is stated as it is; segments of different
-// masonry by the weakest, "fc >=".
+// masonry (which carry their own fc) by the weakest, "fc >=".
 TEST(PlottaSicurezza, TheStrengthIsStatedAsEqualOnlyWhereEveryVoussoirHasIt) {
-  // A ring of one masonry; two segments (which carry their own fc) alike,
-  // different, and one of unlimited strength.
   DatiProgetto anello = prova::ponte();
   anello.ResistenzaAnello = 5;
   auto segmenti = [](Single primo, Single secondo) {
     DatiProgetto d = prova::dueSegmenti(0.6, 0.6);
-    d.Vori(1).Resistenza = primo;
-    d.Vori(2).Resistenza = secondo;
+    d.Vori(1).Resistenza = primo, d.Vori(2).Resistenza = secondo;
     return d;
   };
+  // Alike, different, and one of unlimited strength.
   const std::pair<DatiProgetto, const char*> casi[] = {
       {anello, "fc = 5"}, {segmenti(5, 5), "fc = 5"}, {segmenti(3, 5), "fc >= 3"}, {segmenti(4, 0), "fc >= 4"}};
   for (const auto& [d, atteso] : casi) {
@@ -150,115 +153,61 @@ TEST(PlottaSicurezza, TheStrengthIsStatedAsEqualOnlyWhereEveryVoussoirHasIt) {
   }
 }
 
-TEST(GraficoSpostamento, RoundStepsAndLinesCutAtTheTopOfTheChart) {
-  EXPECT_DOUBLE_EQ(GraficoSpostamento::PassoAsse(10, 5), 2);
-  EXPECT_DOUBLE_EQ(GraficoSpostamento::PassoAsse(7.3, 8), 1);
-  EXPECT_DOUBLE_EQ(GraficoSpostamento::PassoAsse(0.9, 4), 0.25);
-  EXPECT_DOUBLE_EQ(GraficoSpostamento::PassoAsse(0, 4), 1);
-
+TEST(GraficoSpostamento, RoundStepsTicksAndLinesCutAtTheTopOfTheChart) {
+  for (const auto& [alto, tacche, passo] : {std::tuple{10.0, 5, 2.0}, {7.3, 8, 1.0}, {0.9, 4, 0.25}, {0.0, 4, 1.0}})
+    EXPECT_DOUBLE_EQ(GraficoSpostamento::PassoAsse(alto, tacche), passo) << alto;
   Valutato v(prova::ponte(), 41);
   ASSERT_TRUE(v.r.fattorePeggiore);
-  RecordingMessages msg;
-  Disegno g(msg);
-  GraficoSpostamento grafico(v.r, v.m, v.reg, g);
-  ContenitoreRegistrato ms;
-  g.Destinazione = "DWG";
-  g.ModelSpaceCad = &ms;
-  ASSERT_TRUE(grafico.PlottaVoro("DWG", nullptr));
-  // No line of the factors rises above the chart: at most eight times the
-  // least factor, rounded up to the step of the axis and a little more.
-  const double cima = 8 * *v.r.fattorePeggiore * 1.15 + GraficoSpostamento::PassoAsse(8 * *v.r.fattorePeggiore, 5);
-  int linee = 0;
-  for (const auto& e : ms.entita)
-    if (e->tipo == "LINE") {
-      ++linee;
-      EXPECT_LE(e->v[1], cima);
-      EXPECT_LE(e->v[3], cima);
-    }
-  EXPECT_GT(linee, 40);
-  bool minimo = false;
-  for (const auto& e : ms.entita) minimo = minimo || (e->tipo == "TEXT" && e->testo.rfind("least ", 0) == 0);
-  EXPECT_TRUE(minimo);
-  EXPECT_TRUE(msg.empty());
-}
-
-// The texts drawn on a recorded surface.
-std::vector<std::string> Testi(const SuperficieRegistrata& s) {
-  std::vector<std::string> t;
-  for (const auto& x : s.tratti)
-    if (x.tipo == "testo") t.push_back(x.testo);
-  return t;
-}
-
-bool Contiene(const std::vector<std::string>& testi, const std::string& parte) {
-  for (const auto& t : testi)
-    if (t.find(parte) != std::string::npos) return true;
-  return false;
-}
-
-TEST(GraficoSpostamento, WithoutASweepSaysSoAndDrawsNoAxes) {
-  DatiProgetto d = prova::ponte();
-  d.qCarico = 0;
-  Valutato v(d);
-  ASSERT_TRUE(v.r.posizioni.empty());
-  RecordingMessages msg;
-  Disegno g(msg);
-  GraficoSpostamento grafico(v.r, v.m, v.reg, g);
-  SuperficieRegistrata s;
-  ASSERT_TRUE(grafico.PlottaVoro("VIDEO", &s));
-  EXPECT_EQ(s.conta("linea"), 0);
-  const auto testi = Testi(s);
-  ASSERT_EQ(testi.size(), 1u);
-  EXPECT_EQ(testi[0].rfind("No sweep: ", 0), 0u);
-}
-
-TEST(GraficoSpostamento, TheTicksHaveTheDecimalsOfTheirStep) {
-  RisultatiSicurezza r;
-  ModelloArco m;
-  RecordingMessages msg;
-  Disegno g(msg);
-  const Regional reg = Regional::inglese();
-  GraficoSpostamento grafico(r, m, reg, g);
+  // The ticks have the decimals of their step.
+  Disegno g(v.msg);
+  const GraficoSpostamento grafico(v.r, v.m, v.reg, g);
   EXPECT_EQ(grafico.TestoTacca(0.2 + 0.2 + 0.2, 0.2), "0.6");
   EXPECT_EQ(grafico.TestoTacca(0, 0.25), "0.00");
   EXPECT_EQ(grafico.TestoTacca(1500, 250), "1500");
   EXPECT_EQ(grafico.TestoTacca(-1e-17, 0.5), "0.0");
+  ContenitoreRegistrato ms;
+  v.disegna<GraficoSpostamento>(nullptr, &ms);
+  // No line of the factors rises above the chart: at most eight times the
+  // least factor, rounded up to the step of the axis and a little more.
+  const double cima = 8 * *v.r.fattorePeggiore * 1.15 + GraficoSpostamento::PassoAsse(8 * *v.r.fattorePeggiore, 5);
+  int linee = 0;
+  bool minimo = false;
+  for (const auto& e : ms.entita) {
+    if (e->tipo == "LINE") {
+      ++linee;
+      EXPECT_LE(std::max(e->v[1], e->v[3]), cima);
+    }
+    minimo = minimo || (e->tipo == "TEXT" && e->testo.rfind("least ", 0) == 0);
+  }
+  EXPECT_GT(linee, 40);
+  EXPECT_TRUE(minimo);
 }
 
 // The shallow example: only the two end positions make the arch collapse.
 TEST(GraficoSpostamento, AFactorFoundOnlyAtTheEndsIsMarkedWithTheMechanismThere) {
-  DatiProgetto d;
-  RecordingMessages letti;
-  LeggiFileProgetto(std::string(VORO_SOURCE_DIR) + "/examples/arco-ribassato-spinta.vro", d, letti);
-  Valutato v(d, 50);
+  Valutato v(prova::leggi("examples/arco-ribassato-spinta.vro"), 50);
   int finiti = 0;
   for (const auto& p : v.r.posizioni) finiti += p.fattore.has_value();
   ASSERT_EQ(finiti, 2);
   ASSERT_EQ(v.r.meccanismoPeggiore.size(), 4u);
-  RecordingMessages msg;
-  Disegno g(msg);
-  GraficoSpostamento grafico(v.r, v.m, v.reg, g);
   SuperficieRegistrata s;
-  ASSERT_TRUE(grafico.PlottaVoro("VIDEO", &s));
-  EXPECT_TRUE(msg.empty());
+  v.disegna<GraficoSpostamento>(&s);
   // Each factor, with no neighbour to join, a cross of two strokes in blue.
-  const int n = v.m.nConciTot;
   EXPECT_EQ(s.conta("linea", rgb(5)), 2 * finiti);
   // The mechanism: the collapse line across every joint and its four hinges.
-  EXPECT_EQ(s.conta("linea", rgb(colori_sicurezza::Collasso)), n + 2);
+  EXPECT_EQ(s.conta("linea", rgb(colori_sicurezza::Collasso)), v.m.nConciTot + 2);
   int intradosso = 0, estradosso = 0;
   for (const Cerniera& c : v.r.meccanismoPeggiore) ++(c.faccia == Faccia::Intradosso ? intradosso : estradosso);
   EXPECT_EQ(s.conta("cerchio", rgb(colori_sicurezza::Intradosso)), intradosso);
   EXPECT_EQ(s.conta("cerchio", rgb(colori_sicurezza::Estradosso)), estradosso);
-  const auto testi = Testi(s);
-  EXPECT_TRUE(Contiene(testi, "Mechanism at the worst position:"));
-  EXPECT_TRUE(Contiene(testi, "strip from x = -0.300 to 4.700 m"));
-  EXPECT_TRUE(Contiene(testi, "least 1313.662 at xq1 = -0.300 m"));
+  for (const char* t : {"Mechanism at the worst position:", "strip from x = -0.300 to 4.700 m",
+                        "least 1313.662 at xq1 = -0.300 m"})
+    EXPECT_TRUE(s.haTesto(t)) << t;
   // A safe arch carries no warning.
   EXPECT_EQ(s.conta("riempi", rgb(kColoreAvviso)), 0);
 }
 
-TEST(GraficoSpostamento, AnArchThatDoesNotStandOrCarryItsLoadIsFlagged) {
+TEST(GraficoSpostamento, AnArchThatDoesNotStandOrCarryItsLoadIsFlaggedAndOneWithoutASweepSaysSo) {
   // Ten times the variable load: the worst factor falls below 1.
   DatiProgetto pesante = prova::ponte();
   pesante.qCarico *= 10;
@@ -268,18 +217,13 @@ TEST(GraficoSpostamento, AnArchThatDoesNotStandOrCarryItsLoadIsFlagged) {
   const auto avviso = AvvisoSicurezza(v.r, v.reg);
   ASSERT_TRUE(avviso);
   EXPECT_EQ(avviso->rfind("UNSAFE: live-load factor " + TestoFattore(v.reg, *v.r.fattorePeggiore) + " below 1", 0), 0u);
-  RecordingMessages msg;
-  Disegno g(msg);
-  GraficoSpostamento grafico(v.r, v.m, v.reg, g);
   SuperficieRegistrata s;
-  ASSERT_TRUE(grafico.PlottaVoro("VIDEO", &s));
+  v.disegna<GraficoSpostamento>(&s);
   EXPECT_EQ(s.conta("riempi", rgb(kColoreAvviso)), 1);
-  bool parole = false;
   const std::string breve = *AvvisoSicurezza(v.r, v.reg, true);
   EXPECT_EQ(avviso->rfind(breve, 0), 0u);
-  for (const auto& t : s.tratti) parole = parole || (t.tipo == "testo" && t.testo == breve && t.colore == rgb(0));
-  EXPECT_TRUE(parole);
-
+  EXPECT_TRUE(std::any_of(s.tratti.begin(), s.tratti.end(),
+                          [&](const auto& t) { return t.tipo == "testo" && t.testo == breve && t.colore == rgb(0); }));
   // A ring too thin for any thrust line within it.
   DatiProgetto sottile = prova::ponte();
   sottile.SpessoreAnello = 0.05f;
@@ -289,10 +233,97 @@ TEST(GraficoSpostamento, AnArchThatDoesNotStandOrCarryItsLoadIsFlagged) {
   ASSERT_TRUE(no);
   EXPECT_EQ(no->rfind("NOT ADMISSIBLE", 0), 0u);
   SuperficieRegistrata t;
-  Disegno h(msg);
-  PlottaSicurezza plot(w.d, w.m, w.r, w.reg, h);
-  ASSERT_TRUE(plot.PlottaVoro("VIDEO", &t));
+  w.disegna(&t);
   EXPECT_EQ(t.conta("riempi", rgb(kColoreAvviso)), 1);
+  // Without a live load the chart has no sweep: it says so and draws no axes.
+  DatiProgetto scarico = prova::ponte();
+  scarico.qCarico = 0;
+  Valutato u(scarico);
+  ASSERT_TRUE(u.r.posizioni.empty());
+  SuperficieRegistrata c;
+  u.disegna<GraficoSpostamento>(&c);
+  EXPECT_EQ(c.conta("linea"), 0);
+  ASSERT_EQ(c.testi().size(), 1u);
+  EXPECT_EQ(c.testi()[0].rfind("No sweep: ", 0), 0u);
+}
+
+const Valutato& ponte() {
+  static const Valutato p(prova::leggi("examples/ponti/ponte-tre-campate.vro"), 0);
+  return p;
+}
+
+bool Vicini(double a, double b) { return std::fabs(a - b) < 1e-9; }
+
+TEST(StrutturaPonte, EveryJointOfTheFiguresLiesOnItsMasonry) {
+  const Valutato& p = ponte();
+  ASSERT_EQ(p.m.Campate.size(), 3u);
+  ASSERT_EQ(p.m.Pile.size(), 2u);
+  // The figures number every span's joints, then each pier's base.
+  const int giunti = p.m.nConciTot + 3 + 2;
+  ASSERT_EQ(static_cast<int>(p.r.posti.size()), giunti);
+  for (int g = 1; g <= giunti; ++g) {
+    double xi = 0, yi = 0, xe = 0, ye = 0;
+    ASSERT_TRUE(EstremiGiunto(p.m, g, xi, yi, xe, ye)) << g;
+    const PostoGiunto& posto = p.r.posti[static_cast<std::size_t>(g - 1)];
+    // Its depth is the joint's length, as the statics take it.
+    EXPECT_NEAR(std::hypot(xe - xi, ye - yi), posto.h, 1e-6) << g;
+    if (posto.pila > 0) {
+      const PilaModello& pila = p.m.Pile[static_cast<std::size_t>(posto.pila - 1)];
+      EXPECT_TRUE(Vicini(xi, pila.xBaseSinistra) && Vicini(xe, pila.xBaseDestra) && Vicini(yi, pila.yBase)) << g;
+    } else {
+      const CampataModello& c = p.m.Campate[static_cast<std::size_t>(posto.campata - 1)];
+      // A span's springing is its first voussoir's left joint, every other
+      // joint the right joint of the voussoir before it.
+      const Concio& k = p.m.Conci(posto.giunto == 1 ? c.primo : c.primo + posto.giunto - 2);
+      EXPECT_TRUE(Vicini(xi, k.x(posto.giunto == 1 ? 1 : 2)) && Vicini(xe, k.x(posto.giunto == 1 ? 4 : 3))) << g;
+    }
+  }
+  double x = 0;
+  EXPECT_FALSE(EstremiGiunto(p.m, giunti + 1, x, x, x, x));
+  EXPECT_FALSE(EstremiGiunto(p.m, 0, x, x, x, x));
+  // The report names them by span and pier; a single arch keeps its numbers.
+  const NumeriRapporto num(p.reg);
+  const int n1 = p.m.Campate[0].ultimo - p.m.Campate[0].primo + 2;
+  const std::pair<int, const char*> nomi[] = {{1, "span 1 joint 1"},       {n1, "span 1 joint 33"},
+                                              {n1 + 1, "span 2 joint 1"},   {p.m.nConciTot + 3, "span 3 joint 33"},
+                                              {giunti - 1, "pier 1 base"}, {giunti, "pier 2 base"}};
+  for (const auto& [giunto, nome] : nomi) EXPECT_EQ(NomeSezione(p.m, giunto, num), nome) << giunto;
+  EXPECT_EQ(NomeSezione(ModelloArco{}, 17, num), "17");
+}
+
+TEST(StrutturaPonte, TheSafetyPlotBreaksTheLineAtThePiersAndRocksThePierAboutItsEdge) {
+  const Valutato& p = ponte();
+  ASSERT_EQ(p.r.esitoCarico, EsitoCarico::Finito);
+  SuperficieRegistrata s;
+  p.disegna(&s);
+  // One segment between consecutive joints of each span, none across a
+  // pier (the legend adds one).
+  const Long collasso = rgb(colori_sicurezza::Collasso);
+  EXPECT_EQ(s.conta("linea", collasso), p.m.nConciTot + 1);
+  for (const PilaModello& pila : p.m.Pile) {
+    const double xa = p.m.Conci(pila.concioSinistro).x(2), xb = p.m.Conci(pila.concioDestro).x(1);
+    bool fondazione = false;  // its foundation line, wider than its base
+    for (const auto& t : s.tratti) {
+      if (t.tipo != "linea") continue;
+      EXPECT_FALSE(t.colore == collasso && std::min(t.v[0], t.v[2]) < xa && std::max(t.v[0], t.v[2]) > xb);
+      fondazione = fondazione || (t.v[0] < pila.xBaseSinistra && t.v[2] > pila.xBaseDestra);
+    }
+    EXPECT_TRUE(fondazione);
+  }
+  // The slender pier rocks: its hinge at the base edge its face names.
+  bool base = false;
+  for (const Cerniera& c : p.r.meccanismo) {
+    const PostoGiunto& posto = p.r.posti[static_cast<std::size_t>(c.giunto - 1)];
+    if (posto.pila == 0 || c.tipo != TipoCerniera::Cerniera) continue;
+    base = true;
+    const PilaModello& pila = p.m.Pile[static_cast<std::size_t>(posto.pila - 1)];
+    const double x = c.faccia == Faccia::Intradosso ? pila.xBaseSinistra : pila.xBaseDestra;
+    const Long colore = rgb(c.faccia == Faccia::Intradosso ? colori_sicurezza::Intradosso : colori_sicurezza::Estradosso);
+    int segni = 0;
+    for (const auto& t : s.tratti) segni += t.tipo == "cerchio" && t.colore == colore && Vicini(t.v[0], x);
+    EXPECT_EQ(segni, 2) << "pier " << posto.pila;
+  }
+  EXPECT_TRUE(base) << "the example's mechanism takes a pier";
 }
 
 }  // namespace

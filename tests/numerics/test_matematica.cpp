@@ -7,23 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "data/Messages.h"
-#include "data/RuntimeError.h"
+#include "analysis/ProgettiProva.h"
 #include "numerics/Matematica.h"
 
 namespace voro {
 namespace {
 
-// The run-time error number an expression raises, 0 when it raises none.
-template <class F>
-int numeroErrore(F&& f) {
-  try {
-    f();
-  } catch (const RuntimeError& e) {
-    return e.number();
-  }
-  return 0;
-}
+using prova::errore;
 
 TEST(ArcTan2, EveryDirectionLandsInAFullTurnAndPointsTheWayOfTheVector) {
   // Arguments are (y, x), as for the direction of a chord from its rise and run.
@@ -41,13 +31,10 @@ TEST(ArcTan2, EveryDirectionLandsInAFullTurnAndPointsTheWayOfTheVector) {
     EXPECT_NEAR(std::cos(t), std::cos(a), 1e-12) << k;
     EXPECT_NEAR(std::sin(t), std::sin(a), 1e-12) << k;
   }
-  // A slope that overflows is a vertical vector.
+  // A slope that overflows is a vertical vector, also slightly left of the
+  // vertical: up at pi/2, not 3 pi/2.
   EXPECT_DOUBLE_EQ(ArcTan2(1e300, 1e-300), kPi / 2);
   EXPECT_DOUBLE_EQ(ArcTan2(-1e300, 1e-300), kTrePi / 2);
-}
-
-TEST(ArcTan2, OverflowingSlopeOnTheLeftHalfPlaneKeepsTheQuadrant) {
-  // A nearly vertical vector pointing up and slightly left is at pi/2, not 3 pi/2.
   EXPECT_NEAR(ArcTan2(1e300, -1e-300), kPi / 2, 1e-9);
   EXPECT_NEAR(ArcTan2(-1e300, -1e-300), kTrePi / 2, 1e-9);
 }
@@ -70,6 +57,12 @@ TEST(CerchioTrePunti, AnyArcAnywhereHasTheRadiusCentreAndLengthOfItsSpanAndRise)
       EXPECT_TRUE(msg.empty());
     }
   }
+  // Collinear points raise the division error and change nothing.
+  RecordingMessages msg;
+  double R = 7, xC = 7, yC = 7, sviluppo = 7;
+  EXPECT_EQ(errore([&] { CerchioTrePunti(0, 0, 1, 0, 2, 0, R, xC, yC, sviluppo, msg); }).numero, err::DivisionByZero);
+  EXPECT_EQ(errore([&] { CerchioTrePunti(0, 0, 1, 1, 2, 2, R, xC, yC, sviluppo, msg); }).numero, err::DivisionByZero);
+  EXPECT_EQ(R + xC + yC + sviluppo, 28);
 }
 
 // A semicircle through its springings and its crown: the cosine of its
@@ -86,14 +79,6 @@ TEST(CerchioTrePunti, ASemicircleOfAnySpanHasHalfTheCircumference) {
   }
 }
 
-TEST(CerchioTrePunti, CollinearPointsRaiseTheDivisionErrorAndChangeNothing) {
-  RecordingMessages msg;
-  double R = 7, xC = 7, yC = 7, sviluppo = 7;
-  EXPECT_EQ(numeroErrore([&] { CerchioTrePunti(0, 0, 1, 0, 2, 0, R, xC, yC, sviluppo, msg); }), err::DivisionByZero);
-  EXPECT_EQ(numeroErrore([&] { CerchioTrePunti(0, 0, 1, 1, 2, 2, R, xC, yC, sviluppo, msg); }), err::DivisionByZero);
-  EXPECT_EQ(R + xC + yC + sviluppo, 28);
-}
-
 TEST(EquazioneSecondoGrado, RootsOfTheTextbookCases) {
   struct Caso {
     double a, b, c, r1, r2;
@@ -108,8 +93,8 @@ TEST(EquazioneSecondoGrado, RootsOfTheTextbookCases) {
   EXPECT_FALSE(EquazioneSecondoGrado(1, 0, 1, r1, r2));  // complex roots leave both untouched
   EXPECT_EQ(r1 + r2, 23);
   // No square term: the linear root would need a division by zero, or 0 / 0.
-  EXPECT_EQ(numeroErrore([&] { EquazioneSecondoGrado(0, -2, 1, r1, r2); }), err::DivisionByZero);
-  EXPECT_EQ(numeroErrore([&] { EquazioneSecondoGrado(0, 2, 1, r1, r2); }), err::Overflow);
+  EXPECT_EQ(errore([&] { EquazioneSecondoGrado(0, -2, 1, r1, r2); }).numero, err::DivisionByZero);
+  EXPECT_EQ(errore([&] { EquazioneSecondoGrado(0, 2, 1, r1, r2); }).numero, err::Overflow);
 }
 
 TEST(RadiceEquazione, RootsInsideAndAtTheEndsOfTheBracket) {
@@ -124,23 +109,17 @@ TEST(RadiceEquazione, RootsInsideAndAtTheEndsOfTheBracket) {
   EXPECT_EQ(RadiceEquazione([](double x) { return x - 1; }, x1, x2, 1e-9, msg), 1.0);
   x1 = 0, x2 = 1;
   EXPECT_EQ(RadiceEquazione([](double x) { return x - 1; }, x1, x2, 1e-9, msg), 1.0);
+  // f(x1) = 0 with tol = 0 is the root; once the search divided 0 by 0 there.
+  x1 = 1, x2 = 3;
+  double r = -1;
+  EXPECT_EQ(errore([&] { r = RadiceEquazione([](double x) { return x - 1; }, x1, x2, 0, msg); }).numero, 0);
+  EXPECT_EQ(r, 1.0);
   EXPECT_TRUE(msg.empty());
-
   x1 = -1, x2 = 1;
   EXPECT_EQ(RadiceEquazione([](double x) { return x * x + 1; }, x1, x2, 1e-9, msg), 0.0);
   ASSERT_EQ(msg.entries().size(), 1u);
   EXPECT_EQ(msg.entries()[0].kind, MessageKind::Critical);
   EXPECT_EQ(msg.entries()[0].text, "ERRORE! La funzione non cambia segno fra x1 e x2");
-}
-
-TEST(RadiceEquazione, ExactRootAtTheStartWithZeroTolerance) {
-  // f(x1) = 0 with tol = 0 is the root; once the search divided 0 by 0 there.
-  RecordingMessages msg;
-  double x1 = 1, x2 = 3;
-  double r = -1;
-  EXPECT_EQ(numeroErrore([&] { r = RadiceEquazione([](double x) { return x - 1; }, x1, x2, 0, msg); }), 0);
-  EXPECT_TRUE(msg.empty());
-  EXPECT_EQ(r, 1.0);
 }
 
 TEST(RadiceEquazione, NonConvergenceAskedEveryHundredIterationsUntilTheUserGivesUp) {
@@ -175,7 +154,7 @@ TEST(Vettori, CrossingsSortedAndFound) {
   for (int i = 1; i <= 6; ++i) EXPECT_EQ(x(i), attese[static_cast<std::size_t>(i - 1)]) << i;
   EXPECT_EQ(IndiceVettore(x, 2.0, 5), 3);  // the first of equal values
   EXPECT_EQ(IndiceVettore(x, -9.0, 5), -1);  // beyond the first n elements
-  EXPECT_EQ(numeroErrore([&] { IndiceVettore(x, 9.0, 7); }), err::SubscriptOutOfRange);
+  EXPECT_EQ(errore([&] { IndiceVettore(x, 9.0, 7); }).numero, err::SubscriptOutOfRange);
 }
 
 }  // namespace
