@@ -12,18 +12,12 @@ touch bridge.vro notes.txt plot.png plot.svg summary.csv
 
 fails=0
 expect() {
-  local want=$1
+  local want=$1 got
   shift
-  COMP_WORDS=("$@")
-  COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
-  COMPREPLY=()
+  COMP_WORDS=("$@") COMP_CWORD=$(($# - 1)) COMPREPLY=()
   _voro_cli 2>/dev/null
-  local got
   got=$(printf '%s\n' "${COMPREPLY[@]}" | sort | paste -sd' ')
-  if [[ $got != "$want" ]]; then
-    echo "completing '$*': got '$got', want '$want'"
-    fails=$((fails + 1))
-  fi
+  [[ $got == "$want" ]] || { echo "completing '$*': got '$got', want '$want'"; fails=$((fails + 1)); }
 }
 
 expect "--help --version assess help plot report solve vehicles" voro-cli ""

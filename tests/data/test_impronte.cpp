@@ -3,19 +3,11 @@
 // the assessment everything but the title block and the plot scale.
 #include <gtest/gtest.h>
 
+#include "Progetti.h"
 #include "data/Impronte.h"
 
 namespace voro {
 namespace {
-
-DatiProgetto Ponte() {
-  DatiProgetto d;
-  d.PesoMuratura = 19, d.hRiempimento = 0.6f, d.PesoRiempimento = 18, d.hSoletta = 0.25f, d.PesoSoletta = 24;
-  d.Larghezza = d.LarghezzaChiave = 6, d.SporgenzaParete = 0.4f, d.hRiempimentoSolido = 1;
-  d.LuceAnello = 12, d.FrecciaAnello = 3.5f, d.SpessoreAnello = 0.6f, d.nConciAnello = 36;
-  d.qCarico = 20, d.xq1 = 3, d.xq2 = 8, d.ScalaPlot = 1;
-  return d;
-}
 
 TEST(Impronte, EachResultExpiresOnlyWithTheDataItReads) {
   struct Caso {
@@ -44,7 +36,7 @@ TEST(Impronte, EachResultExpiresOnlyWithTheDataItReads) {
   };
   for (const Caso& c : casi) {
     SCOPED_TRACE(c.cambio);
-    DatiProgetto base = Ponte(), dopo = Ponte();
+    DatiProgetto base = Anello(), dopo = Anello();
     c.cambia(dopo);
     // A start eccentricity the search passes over is compared with the search on in both.
     base.OttimizzaCerniere = dopo.OttimizzaCerniere;

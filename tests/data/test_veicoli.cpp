@@ -5,32 +5,24 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 
+#include "Progetti.h"
 #include "data/LibreriaVeicoli.h"
 
 namespace voro {
 namespace {
-
-std::string errore(const std::string& testo) {
-  ErroreLibreria e;
-  EXPECT_FALSE(LeggiLibreria(testo, "mine.txt", e));
-  return e.Testo();
-}
 
 TEST(LibreriaVeicoli, TheShippedVehiclesAreThoseOfTheCodes) {
   LibreriaVeicoli l;
   l.Aggiungi(FileLibreriaInstallata(VORO_SOURCE_DIR), false);
   ASSERT_TRUE(l.errori.empty()) << l.errori.front().Testo();
   ASSERT_EQ(l.veicoli.size(), 6u);
-  const Veicolo* lm1 = l.Trova("LM1 tandem");
-  ASSERT_TRUE(lm1);
-  EXPECT_EQ(*lm1, (Veicolo{"LM1 tandem", {{300, 0, 0.4f}, {300, 1.2f, 0.4f}}, 2, 0.4f}));
-  EXPECT_TRUE(lm1->Simmetrico());
-  const Veicolo* lm2 = l.Trova("LM2 single axle");
-  ASSERT_TRUE(lm2);
-  EXPECT_EQ(*lm2, (Veicolo{"LM2 single axle", {{400, 0, 0.35f}}, 2, 0.6f}));
+  for (const Veicolo& v : {Veicolo{"LM1 tandem", {{300, 0, 0.4f}, {300, 1.2f, 0.4f}}, 2, 0.4f},
+                           Veicolo{"LM2 single axle", {{400, 0, 0.35f}}, 2, 0.6f}}) {
+    ASSERT_TRUE(l.Trova(v.Nome)) << v.Nome;
+    EXPECT_EQ(*l.Trova(v.Nome), v);
+  }
+  EXPECT_TRUE(l.Trova("LM1 tandem")->Simmetrico());
   const Veicolo* lm71 = l.Trova("LM71 axles");
   ASSERT_TRUE(lm71);
   ASSERT_EQ(lm71->Assi.size(), 4u);
@@ -56,106 +48,95 @@ TEST(LibreriaVeicoli, WrittenAndReadAgainTheSameVehicles) {
 }
 
 TEST(LibreriaVeicoli, AnErrorNamesTheFileTheLineTheVehicleTheAxleAndTheValue) {
-  EXPECT_EQ(errore("vehicle T\ntrack 2\naxle 300 0 0.4\naxle -300 1.2 0.4\nend\n"),
-            "mine.txt:4: vehicle \"T\", axle 2: load P = -300 kN is not a load >= 0");
-  EXPECT_EQ(errore("vehicle T\naxle 300 0 0.4\naxle 300 nan 0.4\nend\n"),
-            "mine.txt:3: vehicle \"T\", axle 2: distance d = nan m is not a distance >= 0");
-  EXPECT_EQ(errore("vehicle T\naxle 300 0 -0.4\nend\n"),
-            "mine.txt:2: vehicle \"T\", axle 1: contact length a = -0.4 m is not a length >= 0");
-  EXPECT_EQ(errore("vehicle T\naxle 300 0\nend\n"),
-            "mine.txt:2: vehicle \"T\", axle 1: 'axle' takes the load P, the distance d and the contact a, not '300 0'");
-  EXPECT_EQ(errore("vehicle Empty\ntrack 2\nend\n"), "mine.txt:3: vehicle \"Empty\" has no axle");
-  EXPECT_EQ(errore("vehicle T\ntrack -1\naxle 1 0 0\nend\n"),
-            "mine.txt:4: vehicle \"T\": track s = -1 m is not a length >= 0");
-  EXPECT_EQ(errore("vehicle T\naxle 1 0 0\n"), "mine.txt:1: vehicle \"T\" has no 'end'");
-  EXPECT_EQ(errore("axle 1 0 0\n"), "mine.txt:1: 'axle' outside a vehicle (a block opens with 'vehicle NAME')");
-  EXPECT_EQ(errore("vehicle T\nwheel 3\nend\n"),
-            "mine.txt:2: vehicle \"T\": unknown keyword 'wheel' (vehicle, track, width, axle, category, end)");
-  EXPECT_EQ(errore("vehicle T\naxle 1 0 0\nend\nvehicle T\naxle 1 0 0\nend\n"),
-            "mine.txt:4: vehicle \"T\" is named twice");
-  EXPECT_EQ(errore("vehicle T\naxle 0 0 0\nend\n"), "mine.txt:3: vehicle \"T\" carries no load");
+  const std::pair<const char*, const char*> casi[] = {
+      {"vehicle T\ntrack 2\naxle 300 0 0.4\naxle -300 1.2 0.4\nend\n",
+       "mine.txt:4: vehicle \"T\", axle 2: load P = -300 kN is not a load >= 0"},
+      {"vehicle T\naxle 300 0 0.4\naxle 300 nan 0.4\nend\n",
+       "mine.txt:3: vehicle \"T\", axle 2: distance d = nan m is not a distance >= 0"},
+      {"vehicle T\naxle 300 0 -0.4\nend\n",
+       "mine.txt:2: vehicle \"T\", axle 1: contact length a = -0.4 m is not a length >= 0"},
+      {"vehicle T\naxle 300 0\nend\n",
+       "mine.txt:2: vehicle \"T\", axle 1: 'axle' takes the load P, the distance d and the contact a, not '300 0'"},
+      {"vehicle Empty\ntrack 2\nend\n", "mine.txt:3: vehicle \"Empty\" has no axle"},
+      {"vehicle T\ntrack -1\naxle 1 0 0\nend\n", "mine.txt:4: vehicle \"T\": track s = -1 m is not a length >= 0"},
+      {"vehicle T\naxle 1 0 0\n", "mine.txt:1: vehicle \"T\" has no 'end'"},
+      {"axle 1 0 0\n", "mine.txt:1: 'axle' outside a vehicle (a block opens with 'vehicle NAME')"},
+      {"vehicle T\nwheel 3\nend\n",
+       "mine.txt:2: vehicle \"T\": unknown keyword 'wheel' (vehicle, track, width, axle, category, end)"},
+      {"vehicle T\naxle 1 0 0\nend\nvehicle T\naxle 1 0 0\nend\n", "mine.txt:4: vehicle \"T\" is named twice"},
+      {"vehicle T\naxle 0 0 0\nend\n", "mine.txt:3: vehicle \"T\" carries no load"}};
+  for (const auto& [testo, messaggio] : casi) {
+    ErroreLibreria e;
+    EXPECT_FALSE(LeggiLibreria(testo, "mine.txt", e));
+    EXPECT_EQ(e.Testo(), messaggio);
+  }
   // An unloaded first axle is no error while a later one carries the load,
   // whatever the vehicle is called.
   ErroreLibreria e;
   EXPECT_TRUE(LeggiLibreria("vehicle Single axle\naxle 0 0 0\naxle 100 1 0.2\nend\n", "x", e)) << e.Testo();
 }
 
+// The user's library beside the shipped one: a user's vehicle of the same
+// name replaces the shipped one; a broken user file is named and hides none of
+// the shipped vehicles; a missing shipped library is named and the user's
+// vehicles still come.
 TEST(LibreriaVeicoli, ABrokenUserFileHidesNoShippedVehicle) {
-  const auto cartella = std::filesystem::temp_directory_path() / ("voro-veicoli-" + std::to_string(::getpid()));
+  const Cartella cartella("veicoli");
   std::filesystem::create_directories(cartella / "voro");
-  ::setenv("XDG_CONFIG_HOME", cartella.c_str(), 1);
-  EXPECT_EQ(FileLibreriaUtente(), (cartella / "voro" / "vehicles.txt").string());
-
-  // No user file: the shipped vehicles and no error.
+  ::setenv("XDG_CONFIG_HOME", cartella.p.c_str(), 1);
+  const std::string utente = FileLibreriaUtente();
+  EXPECT_EQ(utente, (cartella / "voro/vehicles.txt").string());
   LibreriaVeicoli l = CaricaLibreria(VORO_SOURCE_DIR);
   EXPECT_TRUE(l.errori.empty());
   EXPECT_EQ(l.veicoli.size(), 6u);
-
-  {
-    std::ofstream(cartella / "voro" / "vehicles.txt") << "vehicle Mine\naxle 100 0 0.2\nend\n"
-                                                         "vehicle LM1 tandem\ntrack 2\nwidth 0.4\naxle 280 0 0.4\nend\n";
-  }
+  std::ofstream(utente) << "vehicle Mine\naxle 100 0 0.2\nend\nvehicle LM1 tandem\ntrack 2\naxle 280 0 0.4\nend\n";
   l = CaricaLibreria(VORO_SOURCE_DIR);
   EXPECT_TRUE(l.errori.empty());
   ASSERT_EQ(l.veicoli.size(), 7u);
   EXPECT_TRUE(l.Trova("Mine"));
-  EXPECT_EQ(l.Trova("LM1 tandem")->Assi.size(), 1u);  // the user's replaces the shipped one
-
-  {
-    std::ofstream(cartella / "voro" / "vehicles.txt") << "vehicle Mine\naxle 100 0 0.2\nend\nvehicle Bad\naxle x\n";
-  }
+  EXPECT_EQ(l.Trova("LM1 tandem")->Assi.size(), 1u);
+  std::ofstream(utente) << "vehicle Mine\naxle 100 0 0.2\nend\nvehicle Bad\naxle x\n";
   l = CaricaLibreria(VORO_SOURCE_DIR);
   ASSERT_EQ(l.errori.size(), 1u);
   EXPECT_EQ(l.errori[0].riga, 5);
   EXPECT_EQ(l.veicoli.size(), 6u);
   EXPECT_FALSE(l.Trova("Mine"));
-  EXPECT_TRUE(l.Trova("LM2 single axle"));
-
-  // A shipped library that is missing is an error, the user's vehicles still come.
-  {
-    std::ofstream(cartella / "voro" / "vehicles.txt") << "vehicle Mine\naxle 100 0 0.2\nend\n";
-  }
+  std::ofstream(utente) << "vehicle Mine\naxle 100 0 0.2\nend\n";
   l = CaricaLibreria((cartella / "nowhere").string());
   ASSERT_EQ(l.errori.size(), 1u);
   EXPECT_EQ(l.errori[0].messaggio, "cannot be read");
   EXPECT_TRUE(l.Trova("Mine"));
   ::unsetenv("XDG_CONFIG_HOME");
-  std::filesystem::remove_all(cartella);
 }
 
 TEST(LibreriaVeicoli, SavingAVehicleKeepsTheOthersAndNeverOverwritesABrokenFile) {
-  const auto cartella = std::filesystem::temp_directory_path() / ("voro-salva-" + std::to_string(::getpid()));
-  const std::string file = (cartella / "voro" / "vehicles.txt").string();
+  const Cartella cartella("salva");
+  const std::string file = (cartella / "voro/vehicles.txt").string();
   const Veicolo a{"A", {{10, 0, 0.2f}}, 1.8f, 0.3f}, b{"B", {{20, 0, 0.2f}, {20, 1, 0.2f}}, 1.8f, 0.3f};
-  EXPECT_FALSE(SalvaInLibreria(file, a));  // the folder is made
-  EXPECT_FALSE(SalvaInLibreria(file, b));
   Veicolo a2 = a;
   a2.Assi[0].P = 12;
-  EXPECT_FALSE(SalvaInLibreria(file, a2));
+  for (const Veicolo& v : {a, b, a2}) EXPECT_FALSE(SalvaInLibreria(file, v));  // the folder is made
   LibreriaVeicoli l;
   l.Aggiungi(file, false);
   ASSERT_TRUE(l.errori.empty());
   EXPECT_EQ(l.veicoli, (std::vector<Veicolo>{a2, b}));
-
   EXPECT_EQ(*SalvaInLibreria(file, Veicolo{"C", {}, 0, 0}), "vehicle \"C\" has no axle");
-  { std::ofstream(file) << "vehicle X\naxle 1 0\nend\n"; }
+  std::ofstream(file) << "vehicle X\naxle 1 0\nend\n";
   const auto e = SalvaInLibreria(file, a);
   ASSERT_TRUE(e);
   EXPECT_NE(e->find(":2: vehicle \"X\", axle 1"), std::string::npos) << *e;
-  std::ifstream in(file);
   std::string prima;
-  std::getline(in, prima);
+  std::getline(std::ifstream(file), prima);
   EXPECT_EQ(prima, "vehicle X");
-  std::filesystem::remove_all(cartella);
 }
 
 TEST(Diffusione, TheRulesTheirAnglesAndTheirTexts) {
   EXPECT_EQ(LeggiDiffusione("none"), Diffusione{});
+  EXPECT_EQ(LeggiDiffusione("0"), Diffusione{});
   EXPECT_DOUBLE_EQ(LeggiDiffusione("1:2")->Tangente(), 0.5);
   EXPECT_NEAR(LeggiDiffusione("1:2")->Angolo(), 26.565051177, 1e-8);
   EXPECT_NEAR(LeggiDiffusione("30")->Tangente(), 1 / std::sqrt(3.0), 1e-12);
   EXPECT_DOUBLE_EQ(LeggiDiffusione("45")->Tangente(), 1);
-  EXPECT_EQ(LeggiDiffusione("0"), Diffusione{});
   EXPECT_EQ(LeggiDiffusione("60")->Testo(), "60");
   EXPECT_EQ(LeggiDiffusione("22.5")->Testo(), "22.5");
   for (const char* t : {"60.01", "-1", "", "abc", "1:3", "inf", "nan", "30 "}) EXPECT_FALSE(LeggiDiffusione(t)) << t;

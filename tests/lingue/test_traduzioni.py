@@ -19,25 +19,24 @@ from pathlib import Path
 
 LUPDATE, SORGENTE, OPZIONI = sys.argv[1], Path(sys.argv[2]), sys.argv[3:]
 FILE = ["voro_it.ts", "voro_en.ts"]
-MESSAGGIO = re.compile(r"<message>(.*?)</message>", re.S)
 VALORI = re.compile(r"%[1-9]")
-errori = []
 
 
-def messaggi(testo):
-    """(context, source, translation element) of every message."""
+def messaggi(percorso):
+    """(context, source, translation element, translation) of every message."""
     fuori = []
-    for contesto in re.finditer(r"<context>\s*<name>(.*?)</name>(.*?)</context>", testo, re.S):
-        for m in MESSAGGIO.finditer(contesto.group(2)):
+    for contesto in re.finditer(r"<context>\s*<name>(.*?)</name>(.*?)</context>", percorso.read_text("utf-8"), re.S):
+        for m in re.finditer(r"<message>(.*?)</message>", contesto.group(2), re.S):
             sorgente = re.search(r"<source>(.*?)</source>", m.group(1), re.S).group(1)
             traduzione = re.search(r"<translation[^>]*?(?:/>|>(.*?)</translation>)", m.group(1), re.S)
             fuori.append((contesto.group(1), sorgente, traduzione.group(0), traduzione.group(1) or ""))
     return fuori
 
 
+errori = []
+prima = {nome: messaggi(SORGENTE / "translations" / nome) for nome in FILE}
 for nome in FILE:
-    testo = (SORGENTE / "translations" / nome).read_text(encoding="utf-8")
-    for contesto, sorgente, elemento, traduzione in messaggi(testo):
+    for contesto, sorgente, elemento, traduzione in prima[nome]:
         dove = f"{nome}: {contesto}: {sorgente!r}"
         if "type=" in elemento:
             errori.append(f"{dove}: not translated ({elemento[:40]})")
@@ -45,28 +44,20 @@ for nome in FILE:
             errori.append(f"{dove}: empty translation")
         elif sorted(VALORI.findall(sorgente)) != sorted(VALORI.findall(traduzione)):
             errori.append(f"{dove}: the values %1..%9 differ in {traduzione!r}")
-
-prima = {n: messaggi((SORGENTE / "translations" / n).read_text(encoding="utf-8")) for n in FILE}
+testi = {nome: {(c, s) for c, s, _, _ in prima[nome]} for nome in FILE}
 if [(c, s) for c, s, _, _ in prima[FILE[0]]] != [(c, s) for c, s, _, _ in prima[FILE[1]]]:
     errori.append("voro_it.ts and voro_en.ts hold different texts")
 
 with tempfile.TemporaryDirectory() as cartella:
-    copie = []
-    for nome in FILE:
-        shutil.copy(SORGENTE / "translations" / nome, Path(cartella) / nome)
-        copie.append(str(Path(cartella) / nome))
-    esito = subprocess.run([LUPDATE, *OPZIONI, "-recursive", str(SORGENTE / "src"), "-ts", *copie],
+    copie = [shutil.copy(SORGENTE / "translations" / nome, Path(cartella) / nome) for nome in FILE]
+    esito = subprocess.run([LUPDATE, *OPZIONI, "-recursive", str(SORGENTE / "src"), "-ts", *map(str, copie)],
                            capture_output=True, text=True)
     if esito.returncode != 0:
         errori.append("lupdate failed: " + esito.stderr)
     for nome, copia in zip(FILE, copie):
-        dopo = messaggi(Path(copia).read_text(encoding="utf-8"))
-        nuovi = {(c, s) for c, s, _, _ in dopo} - {(c, s) for c, s, _, _ in prima[nome]}
-        vecchi = {(c, s) for c, s, _, _ in prima[nome]} - {(c, s) for c, s, _, _ in dopo}
-        for c, s in sorted(nuovi):
-            errori.append(f"{nome}: {c}: {s!r}: in the sources, not in the translations")
-        for c, s in sorted(vecchi):
-            errori.append(f"{nome}: {c}: {s!r}: in the translations, no longer in the sources")
+        dopo = {(c, s) for c, s, _, _ in messaggi(Path(copia))}
+        errori += [f"{nome}: {c}: {s!r}: in the sources, not in the translations" for c, s in sorted(dopo - testi[nome])]
+        errori += [f"{nome}: {c}: {s!r}: in the translations, no longer in the sources" for c, s in sorted(testi[nome] - dopo)]
 
 for e in errori:
     print(e)

@@ -2,8 +2,9 @@
 # Makes the Debian package from the existing build (cpack reuses it) and
 # checks it as Debian's tools do: its files (dpkg-deb -c), its metadata
 # (dpkg-deb -I), lintian with no error, the AppStream metadata, the desktop
-# entry, the manual pages (rendered without warnings, every command and
-# option of the help in voro-cli(1)), and the programs run from the package.
+# entry and the project-file type, the manual pages (rendered without
+# warnings, found by man, every command and option of the help in
+# voro-cli(1)), and the programs run from the package.
 # Usage: test_package.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -55,6 +56,9 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.voro_arch.Vor
 grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/io.github.voro_arch.Voro.metainfo.xml" ||
   fail "the AppStream release is not $version"
 desktop-file-validate "$root/usr/share/applications/voro.desktop" || fail "desktop entry"
+grep -q '^Exec=voro %f$' "$root/usr/share/applications/voro.desktop" || fail "the desktop entry does not open a file"
+grep -q 'MimeType=application/x-voro-project;' "$root/usr/share/applications/voro.desktop" || fail "no project-file type"
+grep -q '<glob pattern="\*.vro"/>' "$root/usr/share/mime/packages/voro.xml" || fail "the file type is not *.vro"
 zcat "$root/usr/share/doc/voro/changelog.Debian.gz" | head -1 | grep -q "^voro ($version) " ||
   fail "the Debian changelog is not for $version"
 zcat "$root/usr/share/doc/voro/changelog.gz" | grep -q "^## \[$version\] - " || fail "CHANGELOG.md has no heading for $version"
@@ -86,5 +90,7 @@ done
 "$cli" --version | grep -qx "voro-cli (Voro) $version" || fail "voro-cli --version"
 "$root/usr/bin/voro" --version | grep -qx "voro (Voro) $version" || fail "voro --version"
 "$cli" solve "$root/usr/share/voro/examples/ponte-stradale.vro" | grep -q "Force a tie at the springings would carry" || fail "voro-cli solve"
-"$cli" vehicles | grep -qx "LM1 tandem" || fail "voro-cli vehicles"
+XDG_CONFIG_HOME=$work/none "$cli" vehicles | grep -qx "LM1 tandem" || fail "voro-cli vehicles"
+MANPATH=$root/usr/share/man MANPAGER=cat man voro-cli | grep -q "voro-cli - limit analysis of masonry arches" ||
+  fail "man voro-cli"
 echo "package voro_${version}_${arch}.deb ok"
