@@ -2,7 +2,6 @@
 """voro-cli with a vehicle on the fill as a user runs it: the library, the sweep in words, JSON and CSV, the
 report, the project's own vehicle, rail traffic's factors, and bad input that writes nothing."""
 import math
-import re
 import time
 import unittest
 
@@ -54,8 +53,6 @@ class Vehicles(CliTest):
         self.assertTrue(all(b["x"] - a["x"] <= 0.05 + 1e-9 for a, b in zip(sweep, sweep[1:])))  # the default step
         self.assertEqual((len(j["vehicleMechanism"]), len(j["effectiveWidth"])), (4, 2))
         self.assertEqual([axle["effectiveWidth"] for axle in j["vehicleAxles"]], j["effectiveWidth"])
-        self.assertAlmostEqual(j["vehicleAxles"][1]["x"] - j["vehicleAxles"][0]["x"], 1.2, places=6)
-        self.assertAlmostEqual(j["vehicleAxles"][0]["collapseLoad"], 300 * j["worstVehicleFactor"], places=6)
         self.says(self.ok("assess", EXAMPLE, *TANDEM), "6. Vehicle: LM1 tandem",
                   "Least live-load factor %.3f" % j["worstVehicleFactor"])
         summary = rows(self.ok("assess", EXAMPLE, EXAMPLE, "--vehicle", "3 × 8 t bogie at 1.3 m", "--csv", "-",
@@ -82,15 +79,8 @@ class Vehicles(CliTest):
                                 b'"Veicolo","LM1 tandem",2,0.4,300,0,0.4,300,1.2,0.4\r\n"Diffusione","1:2"\r\n')
             with_file = self.json("assess", project)
             self.assertEqual(with_file["worstVehicleFactor"], self.json("assess", EXAMPLE, *TANDEM)["worstVehicleFactor"])
-            # The vehicle moves only in its sweep: solve and the rest of assess are as they were.
+            # The vehicle moves only in its sweep: solve is as it was (the assessment's figures are the core's tests').
             self.assertEqual(self.ok("solve", project, "--json"), self.ok("solve", EXAMPLE, "--json"))
-            plain = self.json("assess", EXAMPLE)
-            adequacy = ["adequacyFactor", "adequate", "combination"]
-            self.assertEqual({k: v for k, v in with_file.items() if k not in VEHICLE_KEYS + adequacy},
-                             {k: v for k, v in plain.items() if k not in adequacy})
-            # The vehicle joins the variable loads the verdict weighs: under unit
-            # factors the adequacy is the least of the strip's and the vehicle's.
-            self.assertEqual(with_file["adequacyFactor"], min(plain["adequacyFactor"], with_file["worstVehicleFactor"]))
             self.assertEqual(self.json("assess", project, "--spread", "none")["spread"]["rule"], "none")  # --spread wins
 
     def test_the_vehicles_plots_and_report(self):
@@ -104,14 +94,9 @@ class Vehicles(CliTest):
             # Without a vehicle there is nothing to draw: said, and a failure.
             self.fails(1, "no vehicle", "assess", EXAMPLE, "--plot-vehicle", d / "none.svg")
             self.assertFalse((d / "none.svg").exists())
-        text = self.ok("report", EXAMPLE, "--assess", "--vehicle", "LM1 tandem", "--spread", "45", "--out", "-",
-                       "--format", "txt")
-        self.assertIn("Vehicle: LM1 tandem", text)
-        self.assertIn("Live-load factor against the position of the vehicle's first axle", text)
-        # Drawn too: the vehicle's two drawings among the others.
-        html = self.ok("report", EXAMPLE, "--assess", *TANDEM, "--out", "-", "--format", "html")
-        self.assertGreaterEqual(html.count("<svg"), 6)
-        self.assertNotIn("The drawing could not be made", html)
+        # The report takes the vehicle too; its tables and drawings are the core's tests'.
+        self.says(self.report(EXAMPLE, "--assess", *TANDEM), "Vehicle: LM1 tandem",
+                  "Live-load factor against the position of the vehicle's first axle")
 
     def test_ctrl_c_lets_the_running_sweep_end(self):
         args = ["--vehicle", "LM1 tandem", "--step", "0.0001", "--sweep", "0", "--csv", "-"]
@@ -173,15 +158,7 @@ class RailTraffic(CliTest):
         text = self.ok("report", EXAMPLE, "--vehicle", "LM71 axles", "--code", "ntc", *given)
         self.says(text, "γQ,rail", "NTC 2018, Table 5.2.V", "NTC 2018, §5.2.2.2.1.1", "NTC 2018, §5.2.2.2.3",
                   "Table 5.2.II", "γQ,rail α Φ")
-        # The permissible load is the adequacy factor times LM71's own 250 kN
-        # axles: the design axles divided by their rail factors, not by gQ.
-        text = " ".join(text.split())
-        f = float(re.search(r"An adequacy factor of (\d+\.\d+) means", text).group(1))
-        axles = re.search(r"with axles of ([\d. +]+) kN", text).group(1).split(" + ")
-        self.assertEqual(len(axles), 4)
-        for p in axles:
-            self.assertAlmostEqual(float(p), f * 250, delta=0.13)
-        self.assertIn("the rail axles × γQ,rail α Φ", text)
+        self.assertIn("the rail axles × γQ,rail α Φ", " ".join(text.split()))
         self.says(self.ok("report", EXAMPLE, "--vehicle", "LM71 axles", "--code", "en", *given, "--locale", "it"),
                   "EN 1991-2:2003, §6.4.5", "binario")
         road = self.ok("report", EXAMPLE, *TANDEM, "--friction", "0.6", "--code", "ntc", *given)

@@ -67,6 +67,10 @@ class CliTest(unittest.TestCase):
         """The JSON of a run that must succeed, with no NaN nor infinity."""
         return json.loads(self.ok(*args, "--json", **kw), parse_constant=self.fail)
 
+    def report(self, *args):
+        """The text report of a run that must succeed, on standard output."""
+        return self.ok("report", *args, "--out", "-", "--format", "txt")
+
     def says(self, text, *phrases):
         for phrase in phrases:
             self.assertIn(phrase, text)
