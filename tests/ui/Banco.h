@@ -136,11 +136,25 @@ inline DatiProgetto Letto(const QString& file) {
 }
 
 // The core alone on a project file: its data and voussoirs.
-inline void ModelloDelFile(const QString& file, DatiProgetto& d, ModelloArco& m) {
+struct Nucleo {
+  DatiProgetto d;
+  ModelloArco m;
   RecordingMessages msg;
-  d = Letto(file);
-  if (d.nVori > 1) d.LuceAnello = Single(d.Vori(d.nVori).X3 - d.Vori(1).X1);
-  CostruisciModello(d, m, msg);
+  explicit Nucleo(const QString& file) : d(Letto(file)) {
+    if (d.nVori > 1) d.LuceAnello = Single(d.Vori(d.nVori).X3 - d.Vori(1).X1);
+    CostruisciModello(d, m, msg);
+  }
+};
+
+// A number written with a decimal comma and n decimals, never a digit group.
+inline QRegularExpression Decimali(int n) { return QRegularExpression(QString("^-?\\d+,\\d{%1}$").arg(n)); }
+
+// A table's whole text as Ctrl+A, Ctrl+C copy it, line by line.
+inline QStringList Copiato(QTableWidget* t) {
+  t->setFocus();
+  QTest::keyClick(t, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(t, Qt::Key_C, Qt::ControlModifier);
+  return QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
 }
 
 struct Banco {
@@ -190,6 +204,12 @@ struct Banco {
     return quanti() == 1 && messaggi.entries()[0].kind == MessageKind::Critical && ultimo().startsWith(inizio);
   }
   void comando(const char* nome) { finestra->azione(nome)->trigger(); }
+  // A command that asks where to write, answered with `nome` in the user's folder; the bytes written.
+  QByteArray scritto(const char* voce, const QString& nome) {
+    dialoghi.nomi << utente.filePath(nome);
+    comando(voce);
+    return Contenuto(utente.filePath(nome));
+  }
   // The window in front, as for keys typed by a person.
   void attiva() {
     finestra->activateWindow();
