@@ -111,6 +111,13 @@ TEST(SpessoreSottoLaStrada, AThinnerRingKeepsTheRoadSlabAndLoadsWhereTheProjectP
   CostruisciConStrada(q, progetto.m, spesso, msg);
   EXPECT_GE(spesso.yRiempimento, spesso.yEstradossoMax);
   EXPECT_FLOAT_EQ(spesso.ySoletta - spesso.yRiempimento, progetto.m.ySoletta - progetto.m.yRiempimento);
+  // A bridge's rings thin together, every span's, and the thinnest of them is the figure.
+  DatiProgetto ponte = d;
+  ponte.Campate.resize(2);
+  ponte.Campate[0].SpessoreAnello = 0.4f, ponte.Campate[1].SpessoreAnello = 0.8f;
+  q = ponte;
+  EXPECT_FLOAT_EQ(ScalaSpessore(ponte, 0.5, q), 0.2f);
+  EXPECT_FLOAT_EQ(q.Campate[1].SpessoreAnello, 0.4f);
 }
 
 // At the least thickness found the ring holds a thrust line under the

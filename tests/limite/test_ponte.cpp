@@ -182,6 +182,19 @@ TEST(Ponte, SimmetricoRispondeSpecchiato) {
   }
 }
 
+// Every weight, load and resistance of a bridge is per metre of its width: a bridge twice as wide
+// collapses at the same factor, its rocking piers and the fill over them included.
+TEST(Ponte, LaLarghezzaEUnFattoreComune) {
+  const DatiProgetto d = TreCampate(1.2f, 20);
+  DatiProgetto largo = d;
+  largo.Larghezza *= 2, largo.LarghezzaChiave *= 2;
+  for (const Single a : {1.0f, 11.0f}) {
+    const MoltiplicatoreCarico uno = Fattore(d, a, a + 3), due = Fattore(largo, a, a + 3);
+    ASSERT_TRUE(uno.esito == EsitoCarico::Finito && due.esito == EsitoCarico::Finito);
+    EXPECT_NEAR(due.lambda, uno.lambda, 1e-6 * uno.lambda) << a;
+  }
+}
+
 // Three brickwork spans of 3 m on slender piers, like the bridges load-tested to collapse: the line load
 // is worst nearer the crown than the quarter span, and the collapse takes the next span too.
 TEST(Ponte, TreCampateInMattoniComeLeProveAlCollasso) {
