@@ -484,10 +484,14 @@ QMdiSubWindow* FinestraPrincipale::figlia(QWidget* w) {
   sub->setWindowIcon(windowIcon());
   // A data form that goes takes its unread edits with it.
   connect(w, &QObject::destroyed, this, [this] { QTimer::singleShot(0, this, &FinestraPrincipale::AggiornaModificato); });
-  // Restoring a maximised child gives the caption back without its "[*]":
-  // set it again once the area has finished, unless another child is maximised.
+  // A maximised child lends the main window its own modified flag (a form's
+  // is never set), and restoring it gives the caption back without its "[*]":
+  // once the area has finished, the project's flag and caption are set again.
   connect(sub, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates, Qt::WindowStates ora) {
-    if (ora & Qt::WindowMaximized) return;
+    if (ora & Qt::WindowMaximized) {
+      QTimer::singleShot(0, this, [this] { setWindowModified(Modificato()); });
+      return;
+    }
     QTimer::singleShot(0, this, [this] {
       const QMdiSubWindow* attiva = area_->activeSubWindow();
       if (!attiva || !attiva->isMaximized()) AggiornaCaption();

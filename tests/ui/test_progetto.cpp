@@ -80,6 +80,8 @@ class TestProgetto : public QObject {
     auto titolo = [f] { return f->windowHandle()->title(); };
     QCOMPARE(titolo(), kCaption + "ponte-stradale*");
     f->MostraGeometria();
+    // As a person does it: the form shown, then maximised.
+    QCoreApplication::processEvents();
     QMdiSubWindow* sub = f->area()->activeSubWindow();
     sub->showMaximized();
     QCoreApplication::processEvents();
