@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -146,6 +147,12 @@ struct Nucleo {
   }
 };
 
+// Chooses an entry of a list as the user does, by its text.
+inline void Scegli(QComboBox* c, const QString& testo) {
+  c->setCurrentIndex(c->findText(testo));
+  emit c->activated(c->currentIndex());
+}
+
 // A number written with a decimal comma and n decimals, never a digit group.
 inline QRegularExpression Decimali(int n) { return QRegularExpression(QString("^-?\\d+,\\d{%1}$").arg(n)); }
 
@@ -188,6 +195,21 @@ struct Banco {
 
   Sessione& s() { return finestra->sessione(); }
   QString esempio(const QString& nome) const { return programma.path() + "/examples/" + nome; }
+  // A bundled example copied into the user's folder as `nome`; its path.
+  QString copia(const QString& nome, const QString& esempio = "ponte-stradale.vro") {
+    QFile::copy(this->esempio(esempio), utente.filePath(nome));
+    return utente.filePath(nome);
+  }
+  // A data form or the report as its command shows it.
+  FormGeometria* geometria() { return finestra->MostraGeometria(), finestra->formGeometria(); }
+  FormCarichi* carichi() { return finestra->MostraCarichi(), finestra->formCarichi(); }
+  FormOpzioni* opzioni() { return finestra->MostraOpzioni(), finestra->formOpzioni(); }
+  FormRisultati* rapporto() { return finestra->MostraRisultati(), finestra->formRisultati(); }
+  // File > Open answered with this file.
+  void apri(const QString& file) {
+    dialoghi.nomi << file;
+    finestra->FileApri();
+  }
   // The project as its file would hold it.
   QByteArray progetto() { return TestoProgetto(s().dati).c_str(); }
   // The language kept in the user's settings, as QSettings reads them.
@@ -218,7 +240,7 @@ struct Banco {
 
   // Starts the program with these words, under Italian settings unless told.
   void avvia(const QStringList& argomenti = {}, const Regional& regional = Regional::italiano()) {
-    finestra->sessione().regional = regional;
+    s().regional = regional;
     finestra->show();
     finestra->Avvio(argomenti);
     QCoreApplication::processEvents();

@@ -16,17 +16,48 @@ Q_DECLARE_METATYPE(voro::Regional)
 
 namespace voro::ui::test {
 
+// A box that cannot be read, in the Italian program with every form open: one
+// error naming the quantity as an Italian engineer does (the whole message where
+// it ends with a full stop), the focus on the box, the form open, the project
+// kept, no calculation. Each way a text fails to be a number is the core reader's own test.
+struct Illeggibile {
+  const char* nome;
+  bool italiano;
+  int form;     // 0 geometry, 1 loads, 2 options
+  int casella;  // geometry 0-3 the ring's, 10 + i the form's i; else the form's i, -1 the steps
+  const char* testo;
+  const char* comando;  // the open forms read, Solve, the options' OK, the loads' Solve
+  const char* messaggio;
+};
+const Illeggibile kIlleggibili[] = {
+    {"span abc", true, 0, 0, "abc", "leggi", "Luce dell'arco L [m]"},
+    {"rise 2,5 english", false, 0, 1, "2,5", "leggi", "Freccia dell'arco h [m]"},
+    {"fill 0.5 italian", true, 0, 11, "0.5", "leggi", "Spessore del riempimento in chiave h1 [m]"},
+    {"thickness -0,6", true, 0, 2, "-0,6", "leggi",
+     "Errore: controllare la geometria\rSpessore dell'anello t [m] = -0,6: deve essere maggiore di zero."},
+    {"q -20", true, 1, 0, "-20", "leggi", "Carico variabile q [kN/m2] = -20: non può essere minore di zero."},
+    {"xq1 empty", false, 1, 1, "", "leggi", "Inizio del carico variabile xq1 [m]"},
+    {"q 1e40 solve", false, 1, 0, "1e40", "solve",
+     "Carico variabile q [kN/m2]: 1e40 supera il campo dei numeri Single (3.402823E+38)."},
+    {"q 1e40 form's solve", false, 1, 0, "1e40", "risolvi", "1e40"},
+    {"Kp 1,5 english", false, 2, 12, "1,5", "leggi", "Coefficiente di spinta passiva Kp"},
+    {"Kp -1", true, 2, 12, "-1", "leggi", "Coefficiente di spinta passiva Kp = -1: non può essere minore di zero."},
+    {"left -2", true, 2, 13, "-2", "leggi",
+     "Numero dei conci con spinta passiva dall'imposta sinistra = -2: non può essere minore di zero."},
+    {"right abc ok", true, 2, 14, "abc", "ok", "Numero dei conci con spinta passiva dall'imposta destra"},
+    {"steps empty", true, 2, -1, "", "leggi", "Numero di passi della ricerca"},
+};
+
 class TestForms : public QObject {
   Q_OBJECT
 
  private slots:
+  // Each example once: the arches (the segment grid's among them) under Italian settings, the others English.
   void geometriaAndataERitorno_data() {
     QTest::addColumn<QString>("esempio");
     QTest::addColumn<Regional>("regional");
-    for (const char* e : kEsempi) {
-      QTest::addRow("%s italiano", e) << QString(e) << Regional::italiano();
-      QTest::addRow("%s english", e) << QString(e) << Regional::inglese();
-    }
+    for (const char* e : kEsempi)
+      QTest::newRow(e) << QString(e) << (QString(e).startsWith("arco") ? Regional::italiano() : Regional::inglese());
   }
   void geometriaAndataERitorno() {
     QFETCH(QString, esempio);
@@ -37,9 +68,6 @@ class TestForms : public QObject {
     // The form shows the numbers with the regional separator.
     const QString altro = regional.decimale() == "," ? "." : ",";
     for (QLineEdit* e : g->findChildren<QLineEdit*>()) QVERIFY2(!e->text().contains(altro), qPrintable(e->text()));
-    const int n = b.s().dati.nVori;
-    QVERIFY(g->txtNvori->text().toInt() == n && g->Frame1Voro->isVisibleTo(g) == (n == 1) &&
-            g->FlexGrid->isVisibleTo(g) == (n > 1));
     // The form says where the walls raise the springings.
     if (esempio == "volta-semicircolare.vro")
       QVERIFY2(g->lblImposte->text().contains("the wall takes 4 voussoirs"), qPrintable(g->lblImposte->text()));
@@ -56,7 +84,6 @@ class TestForms : public QObject {
     };
     altri(dopo) = altri(prima);
     QCOMPARE(QByteArray(TestoProgetto(dopo).c_str()), QByteArray(TestoProgetto(prima).c_str()));
-    QVERIFY(b.finestra->azione("mnuSolve")->isEnabled());
   }
   // "Łódź" in the title: Ł and ź, not in the file's code page, refused and named.
   void caratteriFuoriDalCodiceDelFile() {
@@ -83,15 +110,9 @@ class TestForms : public QObject {
     QVERIFY(b.ultimo().startsWith(QString::fromUtf8("The project is not saved: \"Ł\" in \"Łoś\"")));
   }
   // Enter moves on, selecting; the segments open the ring's boxes or the grid.
-  void invioESegmenti_data() {
-    QTest::addColumn<Regional>("regional");
-    QTest::addRow("italiano") << Regional::italiano();
-    QTest::addRow("english") << Regional::inglese();
-  }
   void invioESegmenti() {
-    QFETCH(Regional, regional);
     Banco b;
-    b.avvia({}, regional);
+    b.avvia();
     FormGeometria* g = b.finestra->formGeometria();
     b.attiva();
     for (std::size_t i = 0; i < 3; ++i) {
@@ -110,11 +131,14 @@ class TestForms : public QObject {
     QCOMPARE(g->txtDati[2]->selectedText(), QString("0,25"));
     // The keypad's point writes the regional separator; the main keyboard's stays a point.
     QLineEdit* e = g->txtDati[2];
-    e->clear();
-    QTest::keyClick(e, Qt::Key_0);
-    QTest::keyClick(e, Qt::Key_Period, Qt::KeypadModifier);
-    QTest::keyClick(e, Qt::Key_3);
-    QCOMPARE(e->text(), QString::fromStdString("0" + regional.decimale() + "3"));
+    for (const Regional& regional : {Regional::inglese(), Regional::italiano()}) {
+      b.s().regional = regional;
+      e->clear();
+      QTest::keyClick(e, Qt::Key_0);
+      QTest::keyClick(e, Qt::Key_Period, Qt::KeypadModifier);
+      QTest::keyClick(e, Qt::Key_3);
+      QCOMPARE(e->text(), QString::fromStdString("0" + regional.decimale() + "3"));
+    }
     QTest::keyClick(e, Qt::Key_Period);
     QVERIFY(e->text().endsWith('.'));
     // One segment: Enter in the segment box goes to the span.
@@ -136,11 +160,10 @@ class TestForms : public QObject {
     QCOMPARE(QSize(grid->columnCount(), grid->rowCount()), QSize(7, 4));
     for (int r = 1; r <= 3; ++r) QCOMPARE(grid->Cella(r, 0), QString(" Segm. %1").arg(r));
     const QStringList testate{"x2", "y2", "x3", "y3", "t", "vouss. n°"};
-    QVERIFY(grid->width() >= Twips(6795, grid) && grid->columnWidth(0) >= Twips(1050, grid));
-    for (int c = 1; c <= 6; ++c) {
-      QCOMPARE(grid->Cella(0, c), testate[c - 1]);
-      QVERIFY(grid->columnWidth(c) >= Twips(900, grid));
-      QVERIFY(grid->columnWidth(c) > grid->fontMetrics().horizontalAdvance(grid->Cella(0, c)));
+    QVERIFY(grid->width() >= Twips(6795, grid));
+    for (int c = 0; c <= 6; ++c) {
+      if (c) QCOMPARE(grid->Cella(0, c), testate[c - 1]);
+      QVERIFY(grid->columnWidth(c) > grid->fontMetrics().horizontalAdvance(grid->Cella(c ? 0 : 3, c)));
     }
     QVERIFY(grid->editor()->isVisible());
     QCOMPARE(QPoint(grid->currentRow(), grid->currentColumn()), QPoint(1, 1));
@@ -230,8 +253,7 @@ class TestForms : public QObject {
     Banco b;
     b.finestra->resize(1366, 768);
     b.avvia({SorgenteVoro() + "/examples/ponti/ponte-tre-campate.vro"}, Regional::inglese());
-    b.finestra->MostraGeometria();
-    FormGeometria* g = b.finestra->formGeometria();
+    FormGeometria* g = b.geometria();
     QTableWidget* t = g->tabCampate->griglia;
     auto pila = [&](std::size_t i) { return b.s().dati.Campate[i].Pila.Altezza; };
     // The first span's ring is the form's own: its cells are not edited here.
@@ -275,8 +297,7 @@ class TestForms : public QObject {
     Banco b;
     b.avvia();
     b.s().dati.LuceAnello = 10;
-    b.finestra->MostraCarichi();
-    FormCarichi* c = b.finestra->formCarichi();
+    FormCarichi* c = b.carichi();
     // A new project opens with the automatic scale.
     QVERIFY(c->Check1->isChecked() && c->txtDati[3]->isReadOnly());
     Digita(c->txtDati[0], "10");
@@ -313,8 +334,7 @@ class TestForms : public QObject {
   void opzioniLetturaEAnnulla() {
     Banco b("ENG", "arco-ribassato-spinta.vro");
     b.avanti();
-    b.finestra->MostraOpzioni();
-    FormOpzioni* o = b.finestra->formOpzioni();
+    FormOpzioni* o = b.opzioni();
     const DatiProgetto d = b.s().dati;
     QVERIFY(o->CheckOttimizzaCerniere->isChecked() == d.OttimizzaCerniere &&
             o->FrameOtt->isVisibleTo(o) == d.OttimizzaCerniere);
@@ -334,8 +354,7 @@ class TestForms : public QObject {
     QCoreApplication::processEvents();
     QVERIFY(!b.finestra->formOpzioni() && b.progetto() == prima);
     // Unticking the optimisation keeps its steps; OK stores the rest.
-    b.finestra->MostraOpzioni();
-    o = b.finestra->formOpzioni();
+    o = b.opzioni();
     const Integer passi = b.s().dati.nDivisioni;
     o->CheckOttimizzaCerniere->click();
     o->CheckSpinta->setChecked(true);
@@ -349,79 +368,37 @@ class TestForms : public QObject {
     QVERIFY(letto.OttimizzaEccentricita == d.OttimizzaEccentricita &&
             letto.nConciSpinta == (std::array<Integer, 2>{3, 4}));
   }
-  // A box that cannot be read, in the Italian program with every form open: one
-  // error naming the quantity as an Italian engineer does (whole where `intero`),
-  // the focus on the box, the form open, the project kept, no calculation. Box:
-  // geometry 0-3 the ring's, 10 + i the form's i; else the form's i, -1 the steps.
   void caselleCheNonSiLeggono_data() {
-    QTest::addColumn<bool>("italiano");
-    QTest::addColumn<int>("form");  // 0 geometry, 1 loads, 2 options
-    QTest::addColumn<int>("casella");
-    QTest::addColumn<QString>("testo");
-    QTest::addColumn<QString>("comando");  // the open forms read, Solve, the options' OK, the loads' Solve
-    QTest::addColumn<bool>("intero");
-    QTest::addColumn<QString>("messaggio");
-    const QString destra = "Numero dei conci con spinta passiva dall'imposta destra";
-    QTest::addRow("span abc") << true << 0 << 0 << "abc" << "leggi" << false << "Luce dell'arco L [m]";
-    QTest::addRow("rise empty") << true << 0 << 1 << "" << "leggi" << false << "Freccia dell'arco h [m]";
-    QTest::addRow("rise 2,5 english") << false << 0 << 1 << "2,5" << "leggi" << false << "Freccia dell'arco h [m]";
-    QTest::addRow("fill 0.5 italian") << true << 0 << 11 << "0.5" << "leggi" << false
-                                      << "Spessore del riempimento in chiave h1 [m]";
-    QTest::addRow("thickness -0,6") << true << 0 << 2 << "-0,6" << "leggi" << true
-                                    << "Errore: controllare la geometria\rSpessore dell'anello t [m] = -0,6: "
-                                       "deve essere maggiore di zero.";
-    QTest::addRow("q abc") << true << 1 << 0 << "abc" << "leggi" << false << "Carico variabile q [kN/m2]";
-    QTest::addRow("q -20") << true << 1 << 0 << "-20" << "leggi" << true
-                           << "Carico variabile q [kN/m2] = -20: non può essere minore di zero.";
-    QTest::addRow("xq1 empty") << false << 1 << 1 << "" << "leggi" << false << "Inizio del carico variabile xq1 [m]";
-    QTest::addRow("q 1e40 solve")
-        << false << 1 << 0 << "1e40" << "solve" << true
-        << "Carico variabile q [kN/m2]: 1e40 supera il campo dei numeri Single (3.402823E+38).";
-    QTest::addRow("q 1e40 form's solve") << false << 1 << 0 << "1e40" << "risolvi" << false << "1e40";
-    QTest::addRow("Kp 1,5 english") << false << 2 << 12 << "1,5" << "leggi" << false
-                                    << "Coefficiente di spinta passiva Kp";
-    QTest::addRow("Kp -1") << true << 2 << 12 << "-1" << "leggi" << true
-                           << "Coefficiente di spinta passiva Kp = -1: non può essere minore di zero.";
-    QTest::addRow("left -2") << true << 2 << 13 << "-2" << "leggi" << true
-                             << "Numero dei conci con spinta passiva dall'imposta sinistra = -2: "
-                                "non può essere minore di zero.";
-    for (const char* t : {"abc", "", "1e999", "99999999"})
-      QTest::addRow("right %s ok", t) << true << 2 << 14 << t << "ok" << false << destra;
-    QTest::addRow("steps empty") << true << 2 << -1 << "" << "leggi" << false << "Numero di passi della ricerca";
+    QTest::addColumn<int>("caso");
+    for (int i = 0; i < int(std::size(kIlleggibili)); ++i) QTest::newRow(kIlleggibili[i].nome) << i;
   }
   void caselleCheNonSiLeggono() {
-    QFETCH(bool, italiano);
-    QFETCH(int, form);
-    QFETCH(int, casella);
-    QFETCH(QString, testo);
-    QFETCH(QString, comando);
-    QFETCH(bool, intero);
-    QFETCH(QString, messaggio);
-    Banco b("ITA", "arco-ribassato-spinta.vro", italiano ? Regional::italiano() : Regional::inglese());
+    QFETCH(int, caso);
+    const Illeggibile& c = kIlleggibili[caso];
+    Banco b("ITA", "arco-ribassato-spinta.vro", c.italiano ? Regional::italiano() : Regional::inglese());
     auto* f = b.finestra.get();
     b.avanti();
     const QByteArray prima = b.progetto();
-    f->MostraGeometria();
-    f->MostraCarichi();
-    f->MostraOpzioni();
-    FormGeometria* g = f->formGeometria();
-    FormOpzioni* o = f->formOpzioni();
-    const auto i = static_cast<std::size_t>(casella);
-    FormDiDati* moduli[3] = {g, f->formCarichi(), o};
-    QPointer<QLineEdit> box = form == 0 ? (casella < 10 ? g->txt1Voro[i] : g->txtDati[i - 10])
-                              : form == 1 ? f->formCarichi()->txtDati[i]
-                              : casella < 0 ? o->txtOttimizz : o->txtDati[i];
-    Digita(box, testo);
+    FormGeometria* g = b.geometria();
+    FormCarichi* l = b.carichi();
+    FormOpzioni* o = b.opzioni();
+    const auto i = static_cast<std::size_t>(c.casella);
+    FormDiDati* moduli[3] = {g, l, o};
+    QPointer<QLineEdit> box = c.form == 0 ? (c.casella < 10 ? g->txt1Voro[i] : g->txtDati[i - 10])
+                              : c.form == 1 ? l->txtDati[i]
+                              : c.casella < 0 ? o->txtOttimizz : o->txtDati[i];
+    Digita(box, c.testo);
     b.messaggi.clear();
+    const QString comando = c.comando, messaggio = c.messaggio;
     if (comando == "leggi") QVERIFY(!f->LeggiFormAperti());
     else if (comando == "solve") f->azione("mnuSolve")->trigger();
     else if (comando == "ok") o->OKButton->click();
-    else f->formCarichi()->SolveButton->click();
+    else l->SolveButton->click();
     QCoreApplication::processEvents();
     QVERIFY(!f->calcoloInCorso() && b.unErrore(""));
-    if (intero) QCOMPARE(b.ultimo(), messaggio);
+    if (messaggio.endsWith('.')) QCOMPARE(b.ultimo(), messaggio);
     else QVERIFY2(b.ultimo().contains(messaggio), qPrintable(b.ultimo()));
-    QVERIFY(b.progetto() == prima && box && moduli[form]->focusWidget() == box.data());
+    QVERIFY(b.progetto() == prima && box && moduli[c.form]->focusWidget() == box.data());
   }
   // Masonry and soil: into the boxes and back, per segment; a bad value keeps the project.
   void dialogoMuratura() {
@@ -464,12 +441,8 @@ class TestForms : public QObject {
     DatiProgetto p;
     p.Normativa.coefficienti.gM = 2;
     d.ScriveDatiInForm(p);
-    auto scegli = [](QComboBox* c, int valore) {
-      c->setCurrentIndex(c->findData(valore));
-      emit c->activated(c->currentIndex());
-    };
-    scegli(d.cmbNormativa, static_cast<int>(BaseNormativa::Ntc2018));
-    scegli(d.cmbLivello, static_cast<int>(LivelloConoscenza::LC1));
+    Scegli(d.cmbNormativa, "NTC 2018 (Italy)");
+    Scegli(d.cmbLivello, "LC1");
     // NTC's rail factors too: gQrail 1.45, alpha 1.1, Phi found from the arch.
     const double atteso[12] = {1.35, 1.0, 1.5, 0.0, 1.35, 2.0, 1.35, 1.0, 1.0, 1.45, 1.1, 0.0};
     for (std::size_t i = 0; i < 12; ++i) QCOMPARE(d.spnFattori[i]->value(), atteso[i]);

@@ -43,12 +43,11 @@ class TestMainWindow : public QObject {
     }
     QCOMPARE(titoli, (QStringList{"&File", "&Edit", "&Data", "S&olve", "&Assess", "&Report", "P&lot", "&View",
                                   "&Window", "&?"}));
-    // The common shortcut is the one the menu shows; the program's own still works.
-    const std::pair<const char*, const char*> tasti[] = {
-        {"mnuFileItem0", "Ctrl+N"}, {"mnuFileItem1", "Ctrl+O"}, {"mnuFileItem2", "Ctrl+Shift+S"},
-        {"mnuFileItem4", "Ctrl+P"}, {"mnuFileSalva", "Ctrl+S"}, {"mnuSolve", "F5"},
-        {"mnuAssess", "F6"},        {"mnuDataItem0", "Ctrl+1"}};
-    for (const auto& [nome, tasto] : tasti) QCOMPARE(f->azione(nome)->shortcut(), QKeySequence(tasto));
+    // The common shortcut is the one the menu shows (the toolbar's tips name the
+    // others'); the program's own still works.
+    for (const auto& [nome, tasto] :
+         {std::pair{"mnuFileItem0", "Ctrl+N"}, {"mnuFileItem4", "Ctrl+P"}, {"mnuFileSalva", "Ctrl+S"}})
+      QCOMPARE(f->azione(nome)->shortcut(), QKeySequence(tasto));
     for (const auto& [nome, tasto] :
          {std::pair{"mnuFileItem1", "Ctrl+F12"}, {"mnuFileItem2", "Shift+F12"}, {"mnuFileItem4", "Ctrl+Shift+F12"}})
       QVERIFY(f->azione(nome)->shortcuts().contains(QKeySequence(tasto)));
@@ -115,7 +114,6 @@ class TestMainWindow : public QObject {
       QVERIFY2(dopo != intera, qPrintable(v->text()));
       if (i == 4) QCOMPARE(dopo.pixelColor(2, 2), QColor(Qt::white));
       v->trigger();
-      QVERIFY(!v->isChecked());
       QCOMPARE(immagine(), intera);
     }
     QVERIFY(a->disegnato() && a->Adattata());
@@ -253,8 +251,7 @@ class TestMainWindow : public QObject {
     QAction* ripeti = w.azione("mnuModificaRipeti");
     QVERIFY(!annulla->isEnabled());
     // The loads form read: one step.
-    w.MostraCarichi();
-    FormCarichi* c = w.formCarichi();
+    FormCarichi* c = b.carichi();
     Digita(c->txtDati[0], "12");
     QVERIFY(c->LeggeCarichi() && b.s().dati.qCarico == 12.0f);
     QVERIFY(annulla->text() == "&Undo Loads" && w.Didascalia() == kCaption + "ponte-stradale*");
@@ -280,8 +277,7 @@ class TestMainWindow : public QObject {
     ripeti->trigger();
     QVERIFY(b.progetto() == dodici && c->txtDati[0]->text() == "12" && w.Didascalia() == kCaption + "ponte-stradale*");
     // Read unchanged, no step; a change undone builds the old voussoirs again.
-    w.MostraGeometria();
-    FormGeometria* g = w.formGeometria();
+    FormGeometria* g = b.geometria();
     const int passi = w.storia().pila().count();
     QVERIFY(g->LeggeDatiGeom() && w.storia().pila().count() == passi);
     const int conci = b.s().modello.nConciTot;
@@ -321,11 +317,7 @@ class TestMainWindow : public QObject {
     w.MostraGeometria();
     w.MostraCarichi();
     w.MostraOpzioni();
-    QMenu* m = w.menuBar()->findChild<QMenu*>("mnuFinestra");
-    // Between View and the help menu, after Edit after File.
-    const QList<QAction*> menu = w.menuBar()->actions();
-    QCOMPARE(menu.indexOf(w.menuBar()->findChild<QMenu*>("mnuModifica")->menuAction()), 1);
-    QCOMPARE(menu.indexOf(m->menuAction()) + 1, menu.indexOf(w.menuBar()->findChild<QMenu*>("mnuAiuto")->menuAction()));
+    QMenu* m = w.menuBar()->findChild<QMenu*>("mnuFinestra");  // its place among the menus: menuEToolbar
     // Tile works before the menu was ever opened.
     w.azione("mnuFinestraAffianca")->trigger();
     QVERIFY(w.formOpzioni()->parentWidget()->pos() == QPoint(0, 0) &&
@@ -366,12 +358,13 @@ class TestMainWindow : public QObject {
     const QStringList comandi{"mnuDataItem0", "mnuDataItem1", "mnuDataItem2", "mnuSolve", "mnuReport",
                               "mnuPlotItem0", "mnuPlotItem1", "mnuVisualizzaItem4", "mnuFileItem0",
                               "mnuFileItem2", "mnuFileItem4", "mnuFileItem5", "mnuFileEsportaRapporto"};
-    for (int giro = 0; giro < 4; ++giro) {  // empty, then on an example; in menu order, then reversed
+    // Reversed, New comes before the rest: empty and on an example they are the same.
+    for (int giro = 0; giro < 3; ++giro) {  // empty in menu order; on an example in order, then reversed
       Banco b;
-      b.avvia(giro < 2 ? QStringList{} : QStringList{b.esempio("ponte-stradale.vro")});
+      b.avvia(giro ? QStringList{b.esempio("ponte-stradale.vro")} : QStringList{});
       if (auto* g = b.finestra->formGeometria()) g->cbPltGeom->click();
       QStringList ordine = comandi;
-      if (giro % 2) std::reverse(ordine.begin(), ordine.end());
+      if (giro == 2) std::reverse(ordine.begin(), ordine.end());
       for (const QString& c : ordine) {
         QAction* a = b.finestra->azione(c);
         a->setEnabled(true);  // also the commands the window would keep disabled

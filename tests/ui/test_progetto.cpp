@@ -15,8 +15,7 @@ class TestProgetto : public QObject {
  private slots:
   void captionNuovoApriSalva() {
     Banco b;
-    const QString file = b.utente.filePath("arco.vro");
-    QVERIFY(QFile::copy(b.esempio("ponte-stradale.vro"), file));
+    const QString file = b.copia("arco.vro");
     b.avvia({file});
     auto* f = b.finestra.get();
     FormGeometria* g = f->formGeometria();
@@ -58,8 +57,7 @@ class TestProgetto : public QObject {
     Digita(g->txt1Voro[2], "-1");
     QVERIFY(!f->FileSalva() && !b.messaggi.empty());
     // Open reads the file into the model and the form.
-    b.dialoghi.nomi << b.esempio("arco-policentrico.vro");
-    f->FileApri();
+    b.apri(b.esempio("arco-policentrico.vro"));
     QCOMPARE(f->Didascalia(), kCaption + "arco-policentrico");
     QCOMPARE(b.dialoghi.richieste.back().proposto, QString("nuovo arco.vro"));
     QVERIFY(b.s().dati.nVori > 1 && f->formGeometria()->FlexGrid->isVisibleTo(f->formGeometria()));
@@ -99,16 +97,14 @@ class TestProgetto : public QObject {
   }
   void modificheMostrateEChieste() {
     Banco b;
-    const QString file = b.utente.filePath("ponte.vro");
-    QVERIFY(QFile::copy(b.esempio("ponte-stradale.vro"), file));
+    const QString file = b.copia("ponte.vro");
     b.avvia({file});
     auto* f = b.finestra.get();
     b.avanti();
     // Unmodified: the caption exactly as the program names it, and no question.
     QVERIFY(f->Didascalia() == kCaption + "ponte" && !f->Modificato());
     // A load typed (even before the form is read) shows in the caption.
-    f->MostraCarichi();
-    Digita(f->formCarichi()->txtDati[0], "30");
+    Digita(b.carichi()->txtDati[0], "30");
     QCOMPARE(f->Didascalia(), kCaption + "ponte*");
     // Exit asks; Cancel keeps the program and the typing.
     b.dialoghi.risposteModifiche << Dialoghi::Modifiche::Annulla;
@@ -130,8 +126,7 @@ class TestProgetto : public QObject {
     Banco d;
     d.avvia();
     const QByteArray iniziale = d.progetto();
-    d.dialoghi.nomi << file;
-    d.finestra->FileApri();
+    d.apri(file);
     QVERIFY(d.progetto() != iniziale);
     QTest::keyClicks(d.finestra->formGeometria()->txtTitolo, "scartato");
     d.finestra->FileNuovo();
@@ -154,9 +149,8 @@ class TestProgetto : public QObject {
     };
     QVERIFY(visibili().isEmpty());
     const QString ponte = b.esempio("ponte-stradale.vro"), volta = b.esempio("volta-semicircolare.vro");
-    b.dialoghi.nomi << ponte << volta;
-    f->FileApri();
-    f->FileApri();
+    b.apri(ponte);
+    b.apri(volta);
     QCOMPARE(visibili(), (QStringList{volta, ponte}));
     // Numbered, and kept in the user's settings for the next run.
     QVERIFY(f->azione("mnuFileItem6")->text().startsWith("&1 ") &&
@@ -189,7 +183,7 @@ class TestProgetto : public QObject {
     QFETCH(QString, messaggio);
     Banco b;
     QDir(b.utente.path()).mkpath("cartella con spazi");
-    QFile::copy(b.esempio("volta-semicircolare.vro"), b.utente.filePath("cartella con spazi/arco a tutto sesto.vro"));
+    b.copia("cartella con spazi/arco a tutto sesto.vro", "volta-semicircolare.vro");
     Scrivi(b.utente.filePath("negativo.vro"),
            Contenuto(b.esempio("volta-semicircolare.vro")).replace("6,2.995,.45,30", "6,2.995,-.6,30"));
     for (QString& p : parole) p.replace("@", b.utente.path());
@@ -239,9 +233,7 @@ class TestProgetto : public QObject {
     QVERIFY(b.s().stato.CartellaDati == dati && b.s().dati.SpintaPassiva);
     const QString cartella = b.utente.filePath("progetti");
     QDir().mkpath(cartella);
-    QVERIFY(QFile::copy(b.esempio("ponte-stradale.vro"), cartella + "/ponte.vro"));
-    b.dialoghi.nomi << cartella + "/ponte.vro";
-    b.finestra->FileApri();
+    b.apri(b.copia("progetti/ponte.vro"));
     auto dopo = std::make_unique<FinestraPrincipale>(b.programma.path(), b.utente.path(), &b.messaggi, &b.dialoghi);
     dopo->Avvio({});
     dopo->FileApri();
@@ -298,10 +290,7 @@ class TestProgetto : public QObject {
         QVERIFY(f->azione(n)->isEnabled());
     };
     stato(true);  // a project read from its file builds at once
-    b.avanti();
-    stato(true);
-    f->MostraGeometria();
-    FormGeometria* g = f->formGeometria();
+    FormGeometria* g = b.geometria();
     QVERIFY(g->LeggeDatiGeom() && f->azione("mnuSolve")->isEnabled());
     // Zero voussoirs typed: Solve, Report and Plot wait for a readable geometry.
     Digita(g->txt1Voro[3], "0");
@@ -333,8 +322,7 @@ class TestProgetto : public QObject {
     stato(false);
     f->formGeometria()->LeggeDatiGeom();
     stato(false);
-    b.dialoghi.nomi << b.esempio("volta-semicircolare.vro");
-    f->FileApri();
+    b.apri(b.esempio("volta-semicircolare.vro"));
     stato(true);
   }
   // Results shown only while their data stand.
@@ -349,8 +337,7 @@ class TestProgetto : public QObject {
     f->DatiCambiati();
     QPointer<FinestraSicurezza> sicurezza = b.valuta();
     QVERIFY(sicurezza && b.risolvi() && b.s().dati.xq2 < 1000 && sicurezza);
-    f->MostraRisultati();
-    QPointer<FormRisultati> rapporto = f->formRisultati();
+    QPointer<FormRisultati> rapporto = b.rapporto();
     QSignalSpy scaduti(f, &FinestraPrincipale::risultatiScaduti);
     // Nothing the results read changes: every result stays.
     rapporto->Command2->click();
@@ -358,8 +345,7 @@ class TestProgetto : public QObject {
     f->MostraGeometria();
     f->formGeometria()->parentWidget()->close();
     b.avanti();
-    f->MostraCarichi();
-    FormCarichi* c = f->formCarichi();
+    FormCarichi* c = b.carichi();
     c->Check1->click();
     Digita(c->txtDati[3], "12");
     QVERIFY(c->LeggeCarichi());
@@ -370,17 +356,14 @@ class TestProgetto : public QObject {
     sicurezza = b.valuta();
     QVERIFY(b.risolvi() && sicurezza);
     const QString titolo = sicurezza->windowTitle();
-    f->MostraGeometria();
-    QLineEdit* spessore = f->formGeometria()->txt1Voro[2];
+    QLineEdit* spessore = b.geometria()->txt1Voro[2];
     const QString t = spessore->text();
     QTest::keyClicks(spessore, "1");
     QVERIFY(sicurezza && sicurezza->windowTitle() != titolo && !sicurezza->tabella->isEnabled());
     Digita(spessore, t);
     // A new load read: every result goes.
-    f->MostraRisultati();
-    rapporto = f->formRisultati();
-    f->MostraCarichi();
-    Digita(f->formCarichi()->txtDati[0], "25");
+    rapporto = b.rapporto();
+    Digita(b.carichi()->txtDati[0], "25");
     QVERIFY(f->formCarichi()->LeggeCarichi());
     Elimina();
     QCOMPARE(scaduti.count(), 1);
@@ -398,12 +381,10 @@ class TestProgetto : public QObject {
     b.s().dati.nDivisioni = 12;
     QVERIFY(b.risolvi());
     sicurezza = b.valuta();
-    f->MostraRisultati();
-    rapporto = f->formRisultati();
+    rapporto = b.rapporto();
     QPointer<FinestraPlot> plot = f->finestraPlot();
     QVERIFY(sicurezza && rapporto && plot && f->RisultatiValidi());
-    b.dialoghi.nomi << b.esempio("volta-semicircolare.vro");
-    f->FileApri();
+    b.apri(b.esempio("volta-semicircolare.vro"));
     Elimina();
     QVERIFY(!rapporto && !plot && !sicurezza && !f->RisultatiValidi());
     // Report is there and says why it shows nothing.
@@ -411,18 +392,14 @@ class TestProgetto : public QObject {
     f->MostraRisultati();
     b.comando("mnuPlotItem1");
     QVERIFY(f->azione("mnuReport")->isEnabled() && b.quanti() == 2);
-    // New too, for any window registered with one call.
-    QVERIFY(b.risolvi());
-    sicurezza = b.valuta();
-    plot = f->finestraPlot();
+    // New too (the same road as Open), for any window registered with one call.
     QPointer<QWidget> altra = new QWidget;
-    QMdiSubWindow* sub = f->area()->addSubWindow(altra);
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->show();
+    f->area()->addSubWindow(altra)->setAttribute(Qt::WA_DeleteOnClose);
+    altra->parentWidget()->show();
     f->RegistraFinestraRisultati(altra);
     f->FileNuovo();
     Elimina();
-    QVERIFY(!plot && !altra && !sicurezza && !f->RisultatiValidi());
+    QVERIFY(!altra);
   }
 };
 
