@@ -25,3 +25,16 @@ function(add_voro_test name)
   target_compile_definitions(${name} PRIVATE VORO_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
 endfunction()
+
+# voro_shared_pch(target KEY headers...): the first target of a kind parses the
+# headers once into a precompiled header; the others of its kind, built with the
+# same flags, reuse it instead of parsing them again.
+function(voro_shared_pch target key)
+  get_property(first GLOBAL PROPERTY ${key})
+  if(first)
+    target_precompile_headers(${target} REUSE_FROM ${first})
+  else()
+    target_precompile_headers(${target} PRIVATE ${ARGN})
+    set_property(GLOBAL PROPERTY ${key} ${target})
+  endif()
+endfunction()
