@@ -1,5 +1,4 @@
-// Recording doubles of a drawing surface and of a CAD container, for
-// checking what a drawing sends to its target.
+// Recording doubles of a drawing surface and of a CAD container: what a drawing sends to its target.
 #pragma once
 
 #include <memory>
@@ -56,12 +55,6 @@ class SuperficieRegistrata : public Superficie {
     for (const auto& x : tratti) n += x.tipo == tipo && (colore < 0 || x.colore == colore);
     return n;
   }
-  std::vector<std::string> testi() const {
-    std::vector<std::string> t;
-    for (const auto& x : tratti)
-      if (x.tipo == "testo") t.push_back(x.testo);
-    return t;
-  }
   // How many texts are exactly t; whether one contains it.
   int contaTesto(const std::string& t) const {
     int n = 0;
@@ -114,3 +107,7 @@ class ContenitoreRegistrato : public ContenitoreCad {
 };
 
 }  // namespace voro::prova
+
+namespace voro {
+using prova::ContenitoreRegistrato, prova::rgb, prova::SuperficieRegistrata;
+}  // namespace voro

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "../drawing/Registratori.h"
 #include "analysis/ProgettiProva.h"
 #include "arch/CostruisciModello.h"
 #include "limite/Valutazione.h"
@@ -36,8 +37,7 @@ struct Progetto {
   }
 };
 
-// The project assessed, and its report with the safety section, composed
-// and then left without it as a report is once written.
+// The project assessed, and its report with the safety section, composed and then left without it.
 struct Valutato {
   Progetto p;
   DatiProgetto dati;
@@ -110,11 +110,19 @@ inline std::vector<std::string> Intestazioni(const Documento& doc) {
   return h;
 }
 
-inline std::vector<std::string> Didascalie(const Documento& doc) {
-  std::vector<std::string> d;
+inline std::vector<const Figura*> Figure(const Documento& doc) {
+  std::vector<const Figura*> f;
   for (const Blocco& b : doc.blocchi)
-    if (const auto* f = std::get_if<Figura>(&b)) d.push_back(f->didascalia);
-  return d;
+    if (const auto* g = std::get_if<Figura>(&b)) f.push_back(g);
+  return f;
+}
+
+// A figure as printed, stroke by stroke, drawn without a message.
+inline SuperficieRegistrata Disegnata(const Figura& f) {
+  SuperficieRegistrata s;
+  RecordingMessages m;
+  EXPECT_TRUE(f.disegna(s, m) && m.empty()) << f.didascalia;
+  return s;
 }
 
 // The text report as written, line by line.

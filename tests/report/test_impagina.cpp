@@ -8,8 +8,7 @@
 #include <map>
 #include <set>
 
-#include "analysis/ProgettiProva.h"
-#include "report/ComponiRapporto.h"
+#include "Rapporto.h"
 #include "report/qt/FileRapporto.h"
 #include "report/qt/ImpaginaRapporto.h"
 
@@ -75,11 +74,8 @@ TEST(ImpaginaRapporto, EveryRowOnceInOrderAndShortTablesWholeOnAPage) {
 }
 
 TEST(FileRapporto, PdfAndHtmlOfASolvedArch) {
-  prova::Caso c(prova::ponte());
-  c.risolvi();
-  FontiRapporto f;
-  f.dati = &c.dati, f.modello = &c.modello, f.risultati = &c.risultati;
-  const Documento doc = ComponiRapporto(f, NumeriRapporto(Regional::inglese()));
+  const Progetto p(prova::ponte());
+  const Documento doc = p.Componi();
   RecordingMessages msg;
   bool ok = false;
   EXPECT_TRUE(RapportoPdf(doc, msg, &ok).startsWith("%PDF-") && ok && msg.empty());
@@ -96,8 +92,7 @@ TEST(FileRapporto, PdfAndHtmlOfASolvedArch) {
   EXPECT_FALSE(html.contains("<?xml"));
 }
 
-// A repeatable report: the creation date rewritten in place, at the same
-// length whatever zone Qt wrote.
+// A repeatable report: the creation date rewritten in place, at the same length whatever zone Qt wrote.
 TEST(FileRapporto, TheEpochDatesThePdfAndTwoRunsGiveTheSameBytes) {
   for (const auto& [scritto, atteso] : {std::pair{"(D:20261207235329Z)", "(D:20231114221320Z)"},
                                         std::pair{"(D:20261208005331+01'00')", "(D:20231114221320+00'00')"},
