@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 
@@ -363,7 +364,11 @@ void FinestraPrincipale::FaiSpazio(QSize perArea) {
     return;
   }
   const QRect libero = schermo->availableGeometry();
-  const QSize telaio = frameGeometry().size() - size();
+  QSize telaio = frameGeometry().size() - size();
+  // Before the window system has framed the window its frame is not known: a
+  // title bar's height stands for it, so that the status bar stays on a
+  // screen the geometry form of a bridge would otherwise fill.
+  if (telaio.isEmpty()) telaio = telaio.expandedTo(QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this)));
   resize(voluto.boundedTo(libero.size() - telaio));
   // Grown, the window stays wholly on the screen: its frame as it is about to
   // be, before the window system has drawn it.

@@ -89,8 +89,10 @@ void FinestraPrincipale::MostraSicurezza() {
   };
   connect(sicurezza_, &FinestraSicurezza::concluso, this, ridisegna);
   connect(sicurezza_, &QObject::destroyed, this, [this, ridisegna] { QTimer::singleShot(0, this, ridisegna); });
+  // The visible part of the area: a tall form behind it may have given the
+  // area scroll bars, which would otherwise hide the window's right edge.
   sub->move(0, 0);
-  sub->resize(area_->size());
+  sub->resize(area_->viewport()->size());
   Davanti(sicurezza_);
   sicurezza_->Avvia();
 }
