@@ -29,11 +29,27 @@ void GraficoVeicolo::disegna() {
   const double py = GraficoSpostamento::PassoAsse(lMax, 5);
   const double y1 = std::ceil(lMax * 1.15 / py) * py;
   const double dx = x1 - x0;
-  finestra_.Bordi(0.12, 0.16, 0.04, 0.22);
   if (destinazione_ == "VIDEO") finestra_.EstremiFinestra(0.02f, 0.02f, 0.98f, 0.98f);
-  finestra_.Inizializza(x0, x1, 0, y1, destinazione_, superficie_, blocco_, 1, false, 0, g_);
-  g_.DefinisciFont(1, "Times", "Arial");
-  g_.SelezionaFont(1);
+  auto mappa = [&](double sotto, double sopra) {
+    finestra_.Bordi(0.12, sotto, 0.04, sopra);
+    finestra_.Inizializza(x0, x1, 0, y1, destinazione_, superficie_, blocco_, 1, false, 0, g_);
+    g_.DefinisciFont(1, "Times", "Arial");
+    g_.SelezionaFont(1);
+  };
+  constexpr double basso = 0.16, alto = 0.22;
+  mappa(basso, alto);
+  // On a short panel (a bridge's Safety window on a small screen) the five
+  // lines above the chart (title, legend, axis title) and the three below it
+  // (tick labels, axis title) need more than the usual margins: they grow to
+  // hold them, for a line's share of the panel's height.
+  if (superficie_) {
+    const double riga = superficie_->AltezzaTesto("X") / (y1 * (1 + basso + alto));
+    if (riga * 8 < 0.8) {
+      const double intero = 1 / (1 - 8 * riga);
+      const double sopra = std::max(alto, 5 * riga * intero), sotto = std::max(basso, 3 * riga * intero);
+      if (sopra > alto || sotto > basso) mappa(sotto, sopra);
+    }
+  }
   const double ht = y1 / 30, wt = dx / 80;
   // A line of text: the surface's own where it has one, taller than ht on a screen.
   const double hl = superficie_ ? std::max(ht, superficie_->AltezzaTesto("X")) : ht;

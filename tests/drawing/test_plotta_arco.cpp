@@ -244,6 +244,17 @@ TEST(PlottaArcoVeicolo, TheWorstPositionIsNamedWithItsFactorAndTheSweepChartShow
   EXPECT_GE(alto, std::min(massimo, 8 * *r.fattorePeggiore) - 1e-9);
   EXPECT_TRUE(titolo);
   EXPECT_TRUE(minimo);
+  // On a short screen panel (a bridge's Safety window at 1366 x 768), lines of
+  // 15 pixels: every text above and below the chart stays within the panel.
+  struct Pannello : SuperficieRegistrata {
+    double AltezzaTesto(const std::string&) const override { return 15 * std::fabs(h) / H; }
+  } pannello;
+  pannello.W = 450, pannello.H = 230;
+  GraficoVeicolo(r, p.reg, g).PlottaVoro("VIDEO", &pannello);
+  for (const auto& x : pannello.tratti) {
+    const double giu = (x.v[1] - pannello.t) / pannello.h;  // from the panel's top, in its heights
+    if (x.tipo == "testo") EXPECT_TRUE(giu >= 0 && giu + 15 / pannello.H <= 1) << x.testo << " at " << giu;
+  }
   // A sweep that found no collapse leaves the vehicle at mid-span.
   r.fattorePeggiore.reset();
   const auto v = VeicoloPeggiore(p.caso.dati, p.caso.modello, r);
