@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
 """voro-cli assess as a user runs it: every example in words and JSON, the hypotheses and the code's factors
-reaching the calculation, failures as solve reports them, the verdict's words and figures, plots, batches,
-Ctrl+C, and a bridge of several spans. The figures themselves are the core's tests'."""
+reaching the calculation, failures as solve reports them, the verdict's words and figures, batches, and a bridge
+of several spans. The figures themselves and the plots' content are the core's tests'."""
 import json
 import unittest
 
-from voro_cli import CliTest, EXAMPLE, EXAMPLES, ROOT, SEMICIRCLE, SHALLOW, folder, interrupt, rows, run
+from voro_cli import CliTest, EXAMPLE, EXAMPLES, ROOT, SEMICIRCLE, SHALLOW, rows, run
 
 BRIDGE = ROOT / "examples" / "ponti" / "ponte-tre-campate.vro"
 KEYS = ["adequacyFactor", "adequate", "combination", "noVerdict", "partialFactors", "admissible", "thicknessRatio",
@@ -30,8 +30,8 @@ class Assess(CliTest):
                 self.assertEqual(list(j), KEYS)
                 self.assertTrue(j["admissible"])
                 # The keys that say what they hold carry the same figures.
-                self.assertEqual(j["depthRatio"], j["geometricSafetyFactor"])
-                self.assertEqual(j["geometricFactorOfSafety"], j["thicknessFactor"])
+                self.assertEqual((j["depthRatio"], j["geometricFactorOfSafety"]),
+                                 (j["geometricSafetyFactor"], j["thicknessFactor"]))
                 self.assertIn(len(j["sweep"]), (1, 50))  # a strip over the whole structure has a single position
                 self.assertEqual(len(j["eccentricities"]), self.json("solve", example)["nGiunti"])
                 self.assertTrue(all(h["face"] in ("intrados", "extrados") for h in j["mechanism"]))
@@ -70,33 +70,14 @@ class Assess(CliTest):
         self.assertGreater(j["thicknessRatio"], 1)
         self.assertIn("No thrust line fits within the masonry", self.ok("assess", EXAMPLE, "--set", "SpessoreAnello=0.05"))
 
-    def test_a_batch_gets_one_row_per_project_and_ctrl_c_starts_no_further_one(self):
-        with folder() as d:
-            self.ok("assess", *EXAMPLES, "--sweep", "5", "--csv", d / "summary.csv")
-            summary = rows((d / "summary.csv").read_text())
+    def test_a_batch_gets_one_row_per_project(self):
+        summary = rows(self.ok("assess", *EXAMPLES, "--sweep", "5", "--csv", "-"))
         self.assertEqual([(row["file"], row["status"]) for row in summary], [(str(e), "ok") for e in EXAMPLES])
         self.assertEqual(list(summary[0])[:6], ["file", "status", "adequate", "adequacyFactor", "combination", "admissible"])
         for column in ("thicknessRatio", "geometricSafetyFactor", "thrustMin [kN]", "liveLoadFactor", "mechanism",
                        "worstLiveLoadFactor", "minimumThickness [m]", "thicknessFactor"):
             self.assertIn(column, summary[0])
         self.assertEqual(len(self.json("assess", *EXAMPLES[:2], "--sweep", "3")), 2)
-        # A long sweep keeps each assessment busy for a few seconds: the running one ends.
-        status, out, err = interrupt("assess", EXAMPLE, EXAMPLE, EXAMPLE, "--sweep", "100000", "--csv", "-", after=1)
-        summary = rows(out)
-        self.assertEqual([row["status"] for row in summary], ["ok", "not started", "not started"])
-        self.assertNotEqual(summary[0]["geometricSafetyFactor"], "")
-        self.assertEqual(summary[1]["message"], "User interrupt occurred")
-        self.assertEqual((status, err.count("not started: the batch was interrupted")), (1, 2))
-
-    def test_the_safety_plot_draws_the_collapse_line_and_its_hinges(self):
-        with folder() as d:
-            for ext in ("svg", "dxf"):
-                self.ok("assess", EXAMPLE, "--plot", d / f"safety.{ext}", "--sweep", "5")
-            self.assertIn("Collapse thrust line", (d / "safety.svg").read_text())
-            from ezdxf import recover
-            doc, auditor = recover.readfile(str(d / "safety.dxf"))
-            self.assertFalse(auditor.has_errors)
-            self.assertGreaterEqual(sum(1 for e in doc.modelspace() if e.dxftype() == "CIRCLE"), 4)
 
     def test_the_verdict_comes_first_under_the_codes_factors(self):
         text = self.ok("assess", EXAMPLE, *CODE)
@@ -184,7 +165,6 @@ class Ponte(CliTest):
         self.assertIn("Span 2 of 3 of the bridge", self.ok("solve", BRIDGE))
         self.assertIn("Each span alone on rigid springings", self.report(BRIDGE))
 
-
     def test_bad_piers_are_refused_by_name(self):
         ring = "0,0,1,12,3.5,.6,36"
         cases = [(f"{pier},{ring},{pier},{ring}", words) for pier, words in (
@@ -194,10 +174,10 @@ class Ponte(CliTest):
         cases += [("1.2,6,0,0,20,0,0,1,12,3.5,.6,36,1.2,6,0,0,20,0,0,1,12,7,.6,36", "Span 3: Ring"),
                   ("1.2,6,0,0,20,-7,0,1,12,3.5,.6,36,1.2,6,0,0,20,0,0,1,12,3.5,.6,36", "Span 2: its springing at level -7")]
         for piers, words in cases:
-            with self.subTest(piers=piers), folder() as d:
-                (d / "bad.vro").write_bytes(with_piers(piers))
-                self.fails(1, words, "assess", d / "bad.vro", "--span", "1", "--plot", d / "bad.svg")
-                self.assertFalse((d / "bad.svg").exists())
+            with self.subTest(piers=piers):
+                (self.dir / "bad.vro").write_bytes(with_piers(piers))
+                self.fails(1, words, "assess", self.dir / "bad.vro", "--span", "1", "--plot", self.dir / "bad.svg")
+                self.assertFalse((self.dir / "bad.svg").exists())
 
 
 if __name__ == "__main__":

@@ -1,11 +1,12 @@
 """What the tests of voro-cli share: the program under test, given as the first argument, the bundled
 examples, one run of the program as a user's shell would make it, and the checks every test makes of a run."""
-import contextlib
 import csv
 import io
 import json
 import os
 import pathlib
+import resource
+import shutil
 import signal
 import subprocess
 import sys
@@ -20,15 +21,22 @@ EXAMPLE = ROOT / "examples" / "ponte-stradale.vro"
 SHALLOW = ROOT / "examples" / "arco-ribassato-spinta.vro"
 SEMICIRCLE = ROOT / "examples" / "volta-semicircolare.vro"
 FAILING = ROOT / "tests" / "cli" / "reference" / "f02_ndivisioni_zero.vro"
-# A user folder of its own (no vehicles of the user's); reports dated by a fixed epoch.
+# As a user's script runs it: no display and no platform asked for; a user folder of its own (no vehicles of the
+# user's); reports dated by a fixed epoch.
 CONFIG = pathlib.Path(tempfile.mkdtemp())
-ENV = {**os.environ, "QT_QPA_PLATFORM": "offscreen", "XDG_RUNTIME_DIR": tempfile.mkdtemp(),
+ENV = {**{k: v for k, v in os.environ.items() if k not in ("XDG_RUNTIME_DIR", "QT_QPA_PLATFORM", "DISPLAY")},
        "XDG_CONFIG_HOME": str(CONFIG), "SOURCE_DATE_EPOCH": "1714557600"}
 
 
-def run(*args, env=ENV, **kw):
-    """voro-cli with the arguments; its standard output and error as text."""
-    return subprocess.run([CLI, *map(str, args)], capture_output=True, text=True, timeout=300, env=env, **kw)
+def run(*args, env=ENV, text=True, limit=None, **kw):
+    """voro-cli with the arguments; its standard output (unless redirected) and error as text or bytes, under a
+    file-size limit if given."""
+    def limited():
+        signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+        resource.setrlimit(resource.RLIMIT_FSIZE, (limit, limit))
+    kw.setdefault("stdout", subprocess.PIPE)
+    return subprocess.run([CLI, *map(str, args)], stderr=subprocess.PIPE, text=text, timeout=300, env=env,
+                          preexec_fn=limited if limit else None, **kw)
 
 
 def rows(text):
@@ -50,13 +58,13 @@ def interrupt(*args, ready=None, after=0.0):
     return p.returncode, out.decode(), first + err.decode()
 
 
-@contextlib.contextmanager
-def folder():
-    with tempfile.TemporaryDirectory() as d:
-        yield pathlib.Path(d)
-
-
 class CliTest(unittest.TestCase):
+    def setUp(self):
+        """A folder of the test's own, removed at its end whatever permissions the test left in it."""
+        self.dir = pathlib.Path(tempfile.mkdtemp())
+        self.addCleanup(shutil.rmtree, self.dir)
+        self.addCleanup(subprocess.run, ["chmod", "-R", "u+rwx", self.dir])
+
     def ok(self, *args, **kw):
         """The standard output of a run that must succeed."""
         r = run(*args, **kw)
