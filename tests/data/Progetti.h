@@ -1,5 +1,6 @@
 // What the tests of the data share: a sound ring, the bytes a project writes
-// and reads, and a folder of their own that goes when the test ends.
+// and reads, the error a call raises, and a folder of their own that goes
+// when the test ends.
 #pragma once
 
 #include <unistd.h>
@@ -7,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 
 #include "data/ProjectFile.h"
 #include "data/RuntimeError.h"
@@ -32,15 +34,21 @@ inline std::string written(DatiProgetto d) {
   return f.contenuto();
 }
 
+// The error a call raises, as its number and description; {0, ""} when none.
+template <class F>
+std::pair<int, std::string> Errore(F&& f) {
+  try {
+    f();
+  } catch (const RuntimeError& e) {
+    return {e.number(), e.description()};
+  }
+  return {0, ""};
+}
+
 // Reads bytes into d; returns the error number raised, 0 when none.
 inline int readInto(const std::string& bytes, DatiProgetto& d, RecordingMessages& m) {
   FileDati f = FileDati::perLettura(bytes);
-  try {
-    FileLeggeScrive("L", f, d, m);
-  } catch (const RuntimeError& e) {
-    return e.number();
-  }
-  return 0;
+  return Errore([&] { FileLeggeScrive("L", f, d, m); }).first;
 }
 
 inline std::string bytesOf(const std::filesystem::path& p) {

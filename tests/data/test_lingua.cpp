@@ -23,8 +23,7 @@ TEST(LinguaIni, TheUsersCopyOverTheProgramsOneQuotedLine) {
     if (utente) std::ofstream(user / "Lingua.ini") << utente;
     EXPECT_EQ(LinguaLeggeIni(prog.p, user.p), letta) << (programma ? programma : "none");
   }
-  EXPECT_FALSE(LinguaValida("FRA"));
-  EXPECT_EQ(IndiceLingua("FRA"), 0);
+  EXPECT_EQ(std::tuple(LinguaValida("FRA"), IndiceLingua("FRA")), std::tuple(false, 0));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "Progetti.h"
 #include "data/Impronte.h"
 #include "data/ModuloGeometria.h"
 #include "data/ValoriFisici.h"
@@ -14,7 +15,8 @@ namespace {
 const Regional it = Regional::italiano(), en = Regional::inglese();
 
 // A ring as an engineer fills the form in, under Italian settings or, with
-// its decimal commas turned to points, under English ones.
+// its decimal commas turned to points, under English ones; the hidden grid of
+// segments holds one without thickness.
 TestiGeometria AnelloCompleto(bool inglese = false) {
   TestiGeometria f;
   f.txtTitolo = "Arco";
@@ -22,12 +24,15 @@ TestiGeometria AnelloCompleto(bool inglese = false) {
   f.txtLarg = {"4,5", "3"};
   f.txtNvori = "1";
   f.txt1Voro = {"10", "3", "0,5", "30"};
+  f.griglia = {{"", "1,2", "2,1", "4", "3,2", "0,6", "12"}, {"", "7,2", "2,4", "9,5", "0", "0", "14"}};
   if (inglese)
     for (std::string* t : {&f.txtDati[1], &f.txtDati[2], &f.txtDati[6], &f.txtLarg[0], &f.txt1Voro[2], &f.txtDati[10]})
       std::replace(t->begin(), t->end(), ',', '.');
   return f;
 }
 
+// A new project shows a width of 1 and zeros, and gets a plot scale of 1;
+// once only: a width typed later is not corrected any more.
 TEST(ModuloGeometria, NewProjectShowsWidthOneAndZeros) {
   DatiProgetto d;
   StatoInterfaccia s;
@@ -36,18 +41,10 @@ TEST(ModuloGeometria, NewProjectShowsWidthOneAndZeros) {
   ASSERT_TRUE(ScriveDatiInForm(d, s, it, m, f));
   EXPECT_EQ(std::tie(f.txtLarg[0], f.txtNvori, f.txtDati[1], f.txt1Voro[0], f.txtDati[9]),
             std::make_tuple("1", "1", "0", "0", "0,0"));
-  EXPECT_EQ(d.ScalaPlot, 1.0f);
-}
-
-TEST(ModuloGeometria, ReadingSetsTheCrownWidthAndTheStartPoint) {
-  DatiProgetto d;
-  RecordingMessages m;
-  ASSERT_TRUE(LeggeDatiGeom(AnelloCompleto(), d, it, m));
-  EXPECT_TRUE(m.empty());
-  EXPECT_EQ(std::tie(d.Larghezza, d.LarghezzaChiave, d.hRiempimento, d.SpessoreAnello, d.nConciAnello),
-            std::make_tuple(4.5f, 4.5f, 0.5f, 0.5f, 30.0f));
-  EXPECT_EQ(std::tie(d.EccSinistra, d.EccChiave), std::make_tuple(0.025f, -0.0125f));  // typed in millimetres
-  EXPECT_EQ(d.Vori(1).X1, 0);
+  EXPECT_EQ(std::tie(d.ScalaPlot, s.DatiNuovi), std::make_tuple(1.0f, false));
+  d.Larghezza = -2;
+  ASSERT_TRUE(ScriveDatiInForm(d, s, it, m, f));
+  EXPECT_EQ(f.txtLarg[0], "-2");
 }
 
 TEST(ModuloGeometria, SegmentsGiveTheOverallSpan) {
@@ -71,14 +68,15 @@ TEST(ModuloGeometria, SegmentsGiveTheOverallSpan) {
 
 // Every box holds a number under the settings and a possible value, or the
 // form is not read: one critical message, after "Error: Check Geometry", names
-// the box's quantity, the box's variable is given, and nothing of the form
-// reaches the project.
+// the box's quantity (fewer than one segment has its own message), the box's
+// variable is given, and nothing of the form reaches the project.
 TEST(ModuloGeometria, ABoxThatCannotBeReadIsNamedAndChangesNothing) {
   const struct {
     bool inglese;
     std::string* (*box)(TestiGeometria&);
     const char* testo;
     const char* variabile;
+    const char* messaggio = nullptr;
   } prove[] = {
       {false, [](TestiGeometria& f) { return &f.txt1Voro[2]; }, "abc", "SpessoreAnello"},
       {false, [](TestiGeometria& f) { return &f.txtDati[4]; }, "", "PesoRiempimento"},
@@ -92,7 +90,10 @@ TEST(ModuloGeometria, ABoxThatCannotBeReadIsNamedAndChangesNothing) {
       {false, [](TestiGeometria& f) { return &f.txt1Voro[2]; }, "-0,6", "SpessoreAnello"},
       {false, [](TestiGeometria& f) { return &f.txtLarg[0]; }, "-6", "Larghezza"},
       {false, [](TestiGeometria& f) { return &f.txtDati[1]; }, "-3", "hRiempimento"},
-      {false, [](TestiGeometria& f) { return &f.txt1Voro[3]; }, "0", "nConciAnello"}};  // no arch
+      {false, [](TestiGeometria& f) { return &f.txt1Voro[3]; }, "0", "nConciAnello"},  // no arch
+      {false, [](TestiGeometria& f) { return &f.txtNvori; }, "0", "nVori", "Il numero di vori deve essere > 0"},
+      {false, [](TestiGeometria& f) { return &f.txtNvori; }, "2", "Vori(2).Spessore",
+       "Error: Check Geometry\rSpessore t del segmento 2 [m] = 0: deve essere maggiore di zero."}};
   for (const auto& p : prove) {
     SCOPED_TRACE(p.testo);
     TestiGeometria f = AnelloCompleto(p.inglese);
@@ -105,40 +106,24 @@ TEST(ModuloGeometria, ABoxThatCannotBeReadIsNamedAndChangesNothing) {
     EXPECT_EQ(campo, p.variabile);
     ASSERT_EQ(m.entries().size(), 1u);
     EXPECT_EQ(m.entries()[0].kind, MessageKind::Critical);
-    EXPECT_EQ(m.entries()[0].text.rfind("Error: Check Geometry\r" + NomeGrandezza(p.variabile), 0), 0u)
-        << m.entries()[0].text;
+    if (p.messaggio) EXPECT_EQ(m.entries()[0].text, p.messaggio);
+    else EXPECT_EQ(m.entries()[0].text.rfind("Error: Check Geometry\r" + NomeGrandezza(p.variabile), 0), 0u);
     EXPECT_EQ(std::tie(d.Titolo, d.Larghezza, d.hRiempimento, d.SpessoreAnello, d.nVori),
               std::make_tuple("prima", 0.0f, 0.0f, 0.0f, 1));
-  }
-  // Fewer than one segment has its own message; a segment without thickness names its cell.
-  const std::tuple<std::string, std::string, std::string> casi[] = {
-      {"nVori", "0", "Il numero di vori deve essere > 0"},
-      {"Vori(2).Spessore", "2", "Error: Check Geometry\rSpessore t del segmento 2 [m] = 0: deve essere maggiore di zero."}};
-  for (const auto& [variabile, vori, messaggio] : casi) {
-    TestiGeometria f = AnelloCompleto();
-    f.txtNvori = vori;
-    f.griglia = {{"", "1,2", "2,1", "4", "3,2", "0,6", "12"}, {"", "7,2", "2,4", "9,5", "0", "0", "14"}};
-    DatiProgetto d;
-    RecordingMessages m;
-    std::string campo;
-    EXPECT_FALSE(LeggeDatiGeom(f, d, it, m, &campo));
-    EXPECT_EQ(campo, variabile);
-    EXPECT_EQ(m.texts(), std::vector<std::string>{messaggio});
   }
 }
 
 TEST(ModuloGeometria, FormRoundTripKeepsEveryValueUnderBothSettings) {
   for (const Regional& r : {it, en}) {
-    DatiProgetto d;
-    d.Titolo = "Volta";
-    d.hRiempimento = 0.35f, d.hSoletta = 0.2f, d.PesoMuratura = 18.5f, d.PesoRiempimento = 16.25f;
-    d.PesoSoletta = 24, d.Larghezza = 4.2f, d.LarghezzaChiave = 4.2f, d.SporgenzaParete = 0.3f;
-    d.hRiempimentoSolido = 1.25f, d.LuceAnello = 12.5f, d.FrecciaAnello = 3.75f, d.SpessoreAnello = 0.55f;
-    d.nConciAnello = 36, d.EccSinistra = 0.05f, d.EccChiave = -0.1f, d.EccDestra = 0.0123f;
+    DatiProgetto d = Anello();
+    d.Titolo = "Volta", d.PesoRiempimento = 16.25f, d.LuceAnello = 12.5f, d.FrecciaAnello = 3.75f;
+    d.EccSinistra = 0.05f, d.EccChiave = -0.1f, d.EccDestra = 0.0123f;
+    d.qCarico = d.xq1 = d.xq2 = 0;  // the loads are not on the form
     StatoInterfaccia s;
     RecordingMessages m;
     TestiGeometria f;
     ASSERT_TRUE(ScriveDatiInForm(d, s, r, m, f));
+    f.txtLarg[1] = "3";  // the crown width box is hidden: the width is the vault's
     DatiProgetto back;
     ASSERT_TRUE(LeggeDatiGeom(f, back, r, m));
     EXPECT_TRUE(m.empty());

@@ -6,11 +6,11 @@
 
 #include <limits>
 
+#include "Progetti.h"
 #include "data/CifreCoerenti.h"
 #include "data/Cp1252.h"
 #include "data/NumberText.h"
 #include "data/Regional.h"
-#include "data/RuntimeError.h"
 #include "data/UnitConversions.h"
 
 namespace voro {
@@ -66,24 +66,14 @@ TEST(Regional, TypedNumbers) {
   EXPECT_FALSE(fr.NumeroDigitato("12 34,5"));
 }
 
+// Whole numbers round half to even.
 TEST(Regional, PlainConversionsRejectText) {
-  EXPECT_EQ(it.CIntTesto("12"), 12);
-  EXPECT_EQ(it.CIntTesto(" 2,5 "), 2);  // half to even
-  EXPECT_EQ(it.CIntTesto("3,5"), 4);
-  EXPECT_EQ(it.CSngTesto("1.234,5"), 1234.5f);
-  EXPECT_EQ(en.CSngTesto("-0.75"), -0.75f);
-  EXPECT_EQ(en.CSngTesto("2,500"), 2500.0f);
-  const auto errore = [](auto conversione) {
-    try {
-      conversione();
-    } catch (const RuntimeError& e) {
-      return e.number();
-    }
-    return 0;
-  };
+  EXPECT_EQ(std::tuple(it.CIntTesto("12"), it.CIntTesto(" 2,5 "), it.CIntTesto("3,5")), std::tuple(12, 2, 4));
+  EXPECT_EQ(std::tuple(it.CSngTesto("1.234,5"), en.CSngTesto("-0.75"), en.CSngTesto("2,500")),
+            std::tuple(1234.5f, -0.75f, 2500.0f));
   for (const char* bad : {"", "abc", "1.2.3", "12a", "--1", "1e", "2,5"})
-    EXPECT_EQ(errore([&] { en.CSngTesto(bad); }), err::TypeMismatch) << bad;
-  EXPECT_EQ(errore([] { en.CIntTesto("40000"); }), err::Overflow);
+    EXPECT_EQ(Errore([&] { en.CSngTesto(bad); }).first, err::TypeMismatch) << bad;
+  EXPECT_EQ(Errore([] { en.CIntTesto("40000"); }).first, err::Overflow);
 }
 
 TEST(Regional, SignificantDigitsPadded) {
@@ -101,22 +91,19 @@ TEST(Regional, SignificantDigitsPadded) {
   EXPECT_EQ(pattern, "0.0000");
 }
 
-// Figures never group digits: 1049 is never "1,049" nor "1.049".
+// Figures never group digits: 1049 is never "1,049" nor "1.049"; a whole
+// scale keeps its digits and gains no decimals; small values in exponent form.
 TEST(Regional, AtMostSignificantDigits) {
-  EXPECT_EQ(en.FormattaNumero(4, 2.5), " 2.5");
-  EXPECT_EQ(en.FormattaNumero(4, 12345.67), " 12346");
-  EXPECT_EQ(it.FormattaNumero(4, 12345.67), " 12346");
-  EXPECT_EQ(it.FormattaNumero(4, 1049.0), " 1049");
-  EXPECT_EQ(en.FormattaNumeroEsp(3, 1500.0f), " 1500");  // a whole scale keeps its digits and gains no decimals
-  EXPECT_EQ(en.FormattaNumero(4, -151.83046f), "-151.8");
-  EXPECT_EQ(it.FormattaNumero(4, 151.83046f), " 151,8");
-  EXPECT_EQ(en.FormattaNumero(4, 0.0f), " 0");
-  EXPECT_EQ(en.FormattaNumero(4, 0.123456), " 0.1235");
   std::string pattern;
-  EXPECT_EQ(en.FormattaNumeroEsp(3, 0.00123456, &pattern), " 1.23E-03");
+  const std::pair<std::string, const char*> casi[] = {
+      {en.FormattaNumero(4, 2.5), " 2.5"},           {en.FormattaNumero(4, 12345.67), " 12346"},
+      {it.FormattaNumero(4, 12345.67), " 12346"},    {it.FormattaNumero(4, 1049.0), " 1049"},
+      {en.FormattaNumeroEsp(3, 1500.0f), " 1500"},   {en.FormattaNumero(4, -151.83046f), "-151.8"},
+      {it.FormattaNumero(4, 151.83046f), " 151,8"},  {en.FormattaNumero(4, 0.0f), " 0"},
+      {en.FormattaNumero(4, 0.123456), " 0.1235"},   {en.FormattaNumeroEsp(3, 0.00123456, &pattern), " 1.23E-03"},
+      {it.FormattaNumeroEsp(3, 5.0f), " 5"},         {en.FormattaNumeroEsp(3, 12.345f), " 12.3"}};
+  for (const auto& [scritto, atteso] : casi) EXPECT_EQ(scritto, atteso);
   EXPECT_EQ(pattern, "#.00E+00");
-  EXPECT_EQ(it.FormattaNumeroEsp(3, 5.0f), " 5");
-  EXPECT_EQ(en.FormattaNumeroEsp(3, 12.345f), " 12.3");
 }
 
 // Patterns round half away from zero; a value that rounds to zero carries no
@@ -132,21 +119,17 @@ TEST(Regional, Patterns) {
   EXPECT_THROW(en.FormattaNumero(5, std::numeric_limits<double>::quiet_NaN()), RuntimeError);
 }
 
+// A multi-byte grouping symbol is removed whole, never split into bad UTF-8:
+// the no-break space, and the narrow one of French and Swiss settings.
+// Millimetres and megapascals: a Single's figure, rounded as shown.
 TEST(Regional, PlainTextUnitsAndGroupingSymbolsRemovedWhole) {
-  EXPECT_EQ(it.TestoSingle(0.5f), "0,5");
-  EXPECT_EQ(en.TestoSingle(18.5f), "18.5");
-  EXPECT_EQ(it.TestoDouble(1.0 / 3), "0,333333333333333");
-  // A multi-byte grouping symbol is removed whole, never split into bad UTF-8:
-  // the no-break space, and the narrow one of French and Swiss settings.
-  EXPECT_EQ(EliminaCarattere("1.234", 1), "1234");
-  EXPECT_EQ(EliminaCarattere("1\xC2\xA0" "234", 1), "1234");
-  EXPECT_EQ(EliminaCarattere("1\xE2\x80\xAF" "234,5", 1), "1234,5");
-  EXPECT_EQ(EliminaCarattere("12", 5), "12");
-  // Millimetres and megapascals: a Single's figure, rounded as shown.
-  EXPECT_EQ(FormattaDivisoMille(it, 624.69794f), " 0,625");
-  EXPECT_EQ(FormattaPerMille(en, 0.01), " 10.0");
-  EXPECT_EQ(FormattaMillimetri(it, -0.0926647f), "-92,7");
-  EXPECT_EQ(FormattaMillimetri(en, 0.0000004), "0.0");
+  const std::pair<std::string, const char*> casi[] = {
+      {it.TestoSingle(0.5f), "0,5"}, {en.TestoSingle(18.5f), "18.5"}, {it.TestoDouble(1.0 / 3), "0,333333333333333"},
+      {EliminaCarattere("1.234", 1), "1234"},         {EliminaCarattere("1\xC2\xA0" "234", 1), "1234"},
+      {EliminaCarattere("1\xE2\x80\xAF" "234,5", 1), "1234,5"}, {EliminaCarattere("12", 5), "12"},
+      {FormattaDivisoMille(it, 624.69794f), " 0,625"}, {FormattaPerMille(en, 0.01), " 10.0"},
+      {FormattaMillimetri(it, -0.0926647f), "-92,7"},  {FormattaMillimetri(en, 0.0000004), "0.0"}};
+  for (const auto& [scritto, atteso] : casi) EXPECT_EQ(scritto, atteso);
 }
 
 // The runtime's plain text: seven significant digits of a Single, fifteen of
@@ -160,10 +143,9 @@ TEST(NumberText, SinglesDoublesAndTheFileForm) {
       {0.1, "0.1"}, {1.0 / 3.0, "0.333333333333333"}, {100000000000000.0, "100000000000000"}, {1e15, "1E+15"},
       {1e-100, "1E-100"}, {static_cast<double>(0.1f), "0.100000001490116"}};  // a widened Single's binary tail
   for (const auto& [x, testo] : doubles) EXPECT_EQ(doubleText(x), testo);
-  EXPECT_EQ(numberText(0.5, kSingleDigits, ".", false), ".5");
-  EXPECT_EQ(numberText(-0.25, kSingleDigits, ".", false), "-.25");
-  EXPECT_EQ(numberText(10.5, kSingleDigits, ".", false), "10.5");
-  EXPECT_EQ(numberText(0.5, kSingleDigits, ",", true), "0,5");
+  EXPECT_EQ(std::tuple(numberText(0.5, kSingleDigits, ".", false), numberText(-0.25, kSingleDigits, ".", false),
+                       numberText(10.5, kSingleDigits, ".", false), numberText(0.5, kSingleDigits, ",", true)),
+            std::tuple(".5", "-.25", "10.5", "0,5"));
 }
 
 // Every byte round-trips; what the code page lacks becomes a question mark,
@@ -172,18 +154,17 @@ TEST(Cp1252, TheCodePageOfTheProjectFile) {
   std::string all;
   for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
   EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
-  EXPECT_EQ(cp1252ToUtf8("\x80"), "\xE2\x82\xAC");                                       // euro sign
-  EXPECT_EQ(cp1252ToUtf8("Citt\xE0"), "Citt\xC3\xA0");                                   // a grave
-  EXPECT_EQ(utf8ToCp1252("\xE2\x80\x9C" "a" "\xE2\x80\x9D"), "\x93" "a" "\x94");
-  EXPECT_EQ(utf8ToCp1252("\xCE\xB3"), "?");                                              // Greek gamma
-  EXPECT_EQ(utf8ToCp1252("\xF0\x9F\x98\x80"), "?");                                      // an emoji
-  EXPECT_EQ(utf8ToCp1252("a\xFFz"), "a?z");                                              // invalid UTF-8
-  EXPECT_EQ(utf8ToCp1252("a\x80z"), "a?z");                                              // a lone continuation byte
-  EXPECT_EQ(cp1252Code(","), 44);
-  EXPECT_EQ(cp1252Code("\xC2\xA0"), 0xA0);                                               // no-break space
-  EXPECT_EQ(cp1252Code("\xE2\x80\xAF"), -1);                                             // narrow no-break space
-  EXPECT_EQ(FuoriCp1252("Ponte \xC5\x81\xC3\xB3" "d\xC5\xBA"), "\xC5\x81");              // "Łódź": Ł, not ó
-  EXPECT_EQ(FuoriCp1252("Ni\xC5\xA1 \xE2\x82\xAC"), std::nullopt);                       // š and € are in it
+  // The euro sign, a grave, typographic quotes; a Greek gamma, an emoji, invalid
+  // UTF-8 and a lone continuation byte are not in the code page.
+  const std::pair<std::string, const char*> casi[] = {
+      {cp1252ToUtf8("\x80"), "\xE2\x82\xAC"},   {cp1252ToUtf8("Citt\xE0"), "Citt\xC3\xA0"},
+      {utf8ToCp1252("\xE2\x80\x9C" "a" "\xE2\x80\x9D"), "\x93" "a" "\x94"}, {utf8ToCp1252("\xCE\xB3"), "?"},
+      {utf8ToCp1252("\xF0\x9F\x98\x80"), "?"}, {utf8ToCp1252("a\xFFz"), "a?z"}, {utf8ToCp1252("a\x80z"), "a?z"}};
+  for (const auto& [scritto, atteso] : casi) EXPECT_EQ(scritto, atteso);
+  // The comma, the no-break space; not the narrow no-break space.
+  EXPECT_EQ(std::tuple(cp1252Code(","), cp1252Code("\xC2\xA0"), cp1252Code("\xE2\x80\xAF")), std::tuple(44, 0xA0, -1));
+  EXPECT_EQ(FuoriCp1252("Ponte \xC5\x81\xC3\xB3" "d\xC5\xBA"), "\xC5\x81");  // "Łódź": Ł, not ó
+  EXPECT_EQ(FuoriCp1252("Ni\xC5\xA1 \xE2\x82\xAC"), std::nullopt);  // š and € are in it
   EXPECT_EQ(FuoriCp1252("a\xFFz"), "\xFF");
   EXPECT_EQ(FuoriCp1252(""), std::nullopt);
 }
