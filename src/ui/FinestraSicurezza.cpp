@@ -113,6 +113,7 @@ FinestraSicurezza::FinestraSicurezza(Sessione& s, QWidget* parent)
   lblVerdetto->hide();
 
   lblStato = new QLabel(this);
+  lblStato->setWordWrap(true);
   progresso = new QProgressBar(this);
   cmdStop = new QPushButton(tr("&Stop"), this);
   auto* stato = new QHBoxLayout;

@@ -37,6 +37,9 @@ PannelloVeicolo::PannelloVeicolo(const Sessione& s, QWidget* parent)
   cmdPeggiore = new QPushButton(tr("&Worst position"), this);
   lblPosizione = new QLabel(this);
   lblPosizione->setObjectName("lblVehicle");
+  // A bridge's mechanism makes the line long, in Italian most: it wraps
+  // rather than widen the window past a small screen.
+  lblPosizione->setWordWrap(true);
 
   auto* disegni = new QSplitter(Qt::Horizontal, this);
   disegni->addWidget(areaVeicolo);
