@@ -170,21 +170,6 @@ TEST(CostruisciModello, LuceAnelloSpanAndWidthsVaryToTheCrown) {
               1e-9);
 }
 
-TEST(CostruisciModello, BadGeometryFailsWithError1002) {
-  // A middle point on the chord; voussoirs all in the walls; no segment.
-  DatiProgetto collinear = prova::dueSegmenti(0.5, 0.5);
-  collinear.Vori(1).X2 = 2, collinear.Vori(1).Y2 = 1.6;
-  DatiProgetto allWall = prova::anello(10, 3, 0.5f, 2);
-  allWall.SporgenzaParete = 0, allWall.hRiempimentoSolido = 2.8f;
-  DatiProgetto none = prova::anello(10, 3, 0.5f, 30);
-  none.nVori = 0;
-  for (const DatiProgetto& d : {collinear, allWall, none}) {
-    RecordingMessages msg;
-    ModelloArco m;
-    EXPECT_EQ(errore([&] { CostruisciModello(d, m, msg); }).numero, err::AssemblyFailed);
-  }
-}
-
 TEST(CostruisciModello, ReassemblyKeepsOldResultsUntilTheNextCalculation) {
   Caso c(prova::ponte());
   c.risolvi();

@@ -1,5 +1,6 @@
 // A project assessed as the program assesses it, side by side with any
-// other, and the bundled examples read as the command line reads them.
+// other, the bundled examples read as the command line reads them, and a
+// project's file.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 #include "arch/CaricaConci.h"
 #include "arch/CostruisciModello.h"
 #include "data/ProjectFile.h"
+#include "limite/ElencoCertificati.h"
 #include "limite/Valutazione.h"
 
 namespace voro {
@@ -27,11 +29,25 @@ inline DatiProgetto esempio(const std::string& nome) {
   return d;
 }
 
+// The bytes of a project's file, and the project those bytes hold.
+inline std::string Scritto(DatiProgetto d) {
+  RecordingMessages msg;
+  FileDati f = FileDati::perScrittura();
+  EXPECT_TRUE(FileLeggeScrive("S", f, d, msg));
+  return f.contenuto();
+}
+
+inline DatiProgetto Letto(const std::string& testo) {
+  DatiProgetto d;
+  RecordingMessages msg;
+  FileDati f = FileDati::perLettura(testo);
+  FileLeggeScrive("L", f, d, msg);
+  return d;
+}
+
 inline OpzioniSicurezza Opzioni(int posizioni, bool spessore, SceltaSolutori s = SceltaSolutori::DensoPoiClp) {
   OpzioniSicurezza o;
-  o.nPosizioni = posizioni;
-  o.spessoreMinimo = spessore;
-  o.solutori = s;
+  o.nPosizioni = posizioni, o.spessoreMinimo = spessore, o.solutori = s;
   return o;
 }
 
@@ -69,6 +85,12 @@ struct Valutato {
   Valutato(DatiProgetto dati, int posizioni, bool spessore, SceltaSolutori s = SceltaSolutori::DensoPoiClp)
       : Valutato(std::move(dati), Opzioni(posizioni, spessore, s)) {}
 };
+
+// Whether every figure the assessment states is proven by both theorems.
+inline bool TuttoCertificato(const RisultatiSicurezza& r) {
+  const auto e = ElencoCertificati(r, nullptr);
+  return std::all_of(e.begin(), e.end(), [](const FiguraCertificata& f) { return f.certificato.valido(); });
+}
 
 // A project's model built and loaded as the analysis finds it.
 struct ModelloCaricato {

@@ -66,32 +66,28 @@ TEST(LineaMinima, TheSpringingJointIsAsDeepAsItsOwnFace) {
   EXPECT_LE(std::fabs(st.Linea(em->reazione).e[0]), em->s * faccia / 2 * (1 + 1e-9));
 }
 
+// The fill's, the slab's and the live load's totals over the voussoirs.
 struct Pesi {
   double riempimento = 0, soletta = 0, variabile = 0;
-};
-
-Pesi pesi(const ModelloArco& m) {
-  Pesi p;
-  for (int i = 1; i <= m.nConciTot; ++i) {
-    const Concio& c = m.Conci(i);
-    p.riempimento += c.FPermSopraConcio - c.FSoletta;
-    p.soletta += c.FSoletta;
-    p.variabile += c.FVariabile;
+  explicit Pesi(const ModelloArco& m) {
+    for (int i = 1; i <= m.nConciTot; ++i) {
+      const Concio& c = m.Conci(i);
+      riempimento += c.FPermSopraConcio - c.FSoletta, soletta += c.FSoletta, variabile += c.FVariabile;
+    }
   }
-  return p;
-}
+};
 
 TEST(SpessoreSottoLaStrada, AThinnerRingKeepsTheRoadSlabAndLoadsWhereTheProjectPutsThem) {
   const ModelloCaricato progetto(esempio("ponte-stradale.vro"));
   const DatiProgetto& d = progetto.d;
-  const Pesi pieno = pesi(progetto.m);
+  const Pesi pieno = Pesi(progetto.m);
   RecordingMessages msg;
   DatiProgetto q = d;
   EXPECT_FLOAT_EQ(ScalaSpessore(d, 0.5, q), d.SpessoreAnello * 0.5f);
   ModelloArco sottile;
   CostruisciConStrada(q, progetto.m, sottile, msg);
   CaricaConci(q, sottile, msg);
-  const Pesi ridotto = pesi(sottile);
+  const Pesi ridotto = Pesi(sottile);
   EXPECT_EQ(sottile.yRiempimento, progetto.m.yRiempimento);
   EXPECT_EQ(sottile.ySoletta, progetto.m.ySoletta);
   // The fill reaches down to the lowered extrados: more of it, never less.
@@ -104,7 +100,7 @@ TEST(SpessoreSottoLaStrada, AThinnerRingKeepsTheRoadSlabAndLoadsWhereTheProjectP
   // fault the search had.
   const ModelloCaricato abbassato(q);
   EXPECT_LT(abbassato.m.yRiempimento, progetto.m.yRiempimento);
-  EXPECT_LT(pesi(abbassato.m).riempimento, pieno.riempimento);
+  EXPECT_LT(Pesi(abbassato.m).riempimento, pieno.riempimento);
   // A thicker ring lifts the road only where it would pierce it.
   ScalaSpessore(d, 20, q);
   ModelloArco spesso;
