@@ -15,6 +15,24 @@ namespace {
 // The refinement stops when the bracket of the least factor is this narrow (m).
 constexpr double kTolleranzaPosizione = 1e-4;
 
+// An eighth of the shortest span. A longer step may pass over every position
+// where the vehicle stands on a ring, and prove safe an arch it collapses.
+double PassoMassimo(const ModelloArco& m) {
+  const std::size_t campate = m.ponte() ? m.Campate.size() : 1;
+  double corta = std::numeric_limits<double>::infinity();
+  for (std::size_t k = 0; k < campate; ++k) {
+    const int primo = m.ponte() ? m.Campate[k].primo : 1, ultimo = m.ponte() ? m.Campate[k].ultimo : m.nConciTot;
+    double sinistra = std::numeric_limits<double>::infinity(), destra = -sinistra;
+    for (int i = primo; i <= ultimo; ++i)
+      for (int j = 1; j <= 4; ++j) {
+        sinistra = std::min(sinistra, m.Conci(i).x(j));
+        destra = std::max(destra, m.Conci(i).x(j));
+      }
+    if (destra > sinistra) corta = std::min(corta, destra - sinistra);
+  }
+  return corta / 8;
+}
+
 }  // namespace
 
 PercorsoVeicolo::PercorsoVeicolo(const DatiProgetto& d, const ModelloArco& m) : carico_(d, m), ip_(IpotesiProgetto(d, m)), st_(m, ip_.mobilitazione) {
@@ -70,6 +88,7 @@ bool PercorriVeicolo(const DatiProgetto& d, const ModelloArco& m, double passo, 
   if (!d.VeicoloCarico) return true;
   r.veicolo = *d.VeicoloCarico;
   r.diffusione = d.DiffusioneCarico;
+  passo = std::min(passo, PassoMassimo(m));
   r.passo = passo;
   PercorsoVeicolo p(d, m);
   auto fattore = [&](double x, Verso v) -> std::optional<double> {

@@ -39,8 +39,9 @@ class PercorsoVeicolo {
   Reazione avvio_;
 };
 
-// The sweep in steps of at most passo (m), each way the vehicle can travel,
-// the least factor refined to 0.1 mm of position. False when stopped.
+// The sweep in steps of at most passo (m) and an eighth of the shortest span,
+// each way the vehicle can travel, the least factor refined to 0.1 mm of
+// position. False when stopped.
 bool PercorriVeicolo(const DatiProgetto& d, const ModelloArco& m, double passo, const std::atomic<bool>* stop,
                      RisultatiVeicolo& r);
 

@@ -159,6 +159,11 @@ TEST(PercorsoVeicolo, TheRefinedLeastFactorIsTheLeastOfAll) {
     const MoltiplicatoreCarico mc = PercorsoVeicolo(c.d, c.m).Valuta(r.xPeggiore, r.versoPeggiore);
     EXPECT_NEAR(mc.lambda, *r.fattorePeggiore, 1e-9 * mc.lambda);
     EXPECT_EQ(mc.meccanismo, r.meccanismo);
+    // No position within a step of it, on either side, has a smaller factor.
+    for (double dx = -0.05; dx <= 0.05; dx += 0.005) {
+      const MoltiplicatoreCarico vicino = PercorsoVeicolo(c.d, c.m).Valuta(r.xPeggiore + dx, r.versoPeggiore);
+      EXPECT_GE(vicino.lambda, *r.fattorePeggiore * (1 - 1e-9)) << dx;
+    }
     EXPECT_EQ(r.assiPeggiori.size(), v.Assi.size());
     // The steps: no wider than asked, from the first touch to the last.
     for (std::size_t k = 1; k < r.posizioni.size(); ++k)
@@ -167,15 +172,19 @@ TEST(PercorsoVeicolo, TheRefinedLeastFactorIsTheLeastOfAll) {
       }
     EXPECT_FALSE(r.posizioni.front().fattore || r.posizioni.back().fattore);
   }
-  // A step longer than the crossing of a 4 m span under a light strip: both samples have the tandem off the
-  // ring, and the refinement between them still finds its worst place, nearly as a fine sweep does.
-  DatiProgetto corto = Striscia(prova::anello(4, 1.2f, 0.25f, 24), 2, 0, 1);
-  corto.hRiempimento = 0.3f, corto.PesoRiempimento = 18, corto.VeicoloCarico = tandem();
-  const ModelloCaricato c(corto);
-  RisultatiVeicolo grosso, fine;
-  ASSERT_TRUE(PercorriVeicolo(c.d, c.m, 10, nullptr, grosso) && PercorriVeicolo(c.d, c.m, 0.05, nullptr, fine));
-  ASSERT_TRUE(grosso.posizioni.size() == 2 && grosso.fattorePeggiore && fine.fattorePeggiore);
-  EXPECT_NEAR(*grosso.fattorePeggiore, *fine.fattorePeggiore, 0.05 * *fine.fattorePeggiore);
+  // A step longer than the crossing of a 4 m span: the sweep takes an eighth of the span instead, and
+  // finds the tandem's collapse nearly as a fine sweep does, with or without a light strip (without it,
+  // the two samples of the step asked for had the tandem off the ring and proved the arch safe).
+  for (const Single q : {2.0f, 0.0f}) {
+    DatiProgetto corto = Striscia(prova::anello(4, 1.2f, 0.25f, 24), q, 0, 1);
+    corto.hRiempimento = 0.3f, corto.PesoRiempimento = 18, corto.VeicoloCarico = tandem();
+    const ModelloCaricato c(corto);
+    RisultatiVeicolo grosso, fine;
+    ASSERT_TRUE(PercorriVeicolo(c.d, c.m, 10, nullptr, grosso) && PercorriVeicolo(c.d, c.m, 0.05, nullptr, fine));
+    ASSERT_TRUE(grosso.fattorePeggiore && fine.fattorePeggiore) << q;
+    EXPECT_NEAR(*grosso.fattorePeggiore, *fine.fattorePeggiore, 0.05 * *fine.fattorePeggiore);
+    EXPECT_LT(grosso.passo, 0.6);  // the ring, 4.4 m across its extrados, over 8
+  }
 }
 
 TEST(PercorsoVeicolo, TheAssessmentUnderTheProjectsLoadsIgnoresTheVehicle) {
