@@ -44,7 +44,9 @@ Figura FiguraArco(const FontiRapporto& f, const Regional& regional, int modo, st
   SuperficieVuota vuota;
   RecordingMessages ignorati;
   Disegna(f, regional, modo, vuota, ignorati, &figura.proporzione);
-  figura.disegna = [&f, regional, modo](Superficie& s, Messages& msg) {
+  // The figure keeps its own copy of the sources' pointers: the document may
+  // be drawn after the caller's sources are gone, while the project lives on.
+  figura.disegna = [f, regional, modo](Superficie& s, Messages& msg) {
     return Disegna(f, regional, modo, s, msg, nullptr);
   };
   return figura;
