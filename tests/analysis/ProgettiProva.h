@@ -8,6 +8,7 @@
 #include "arch/CostruisciModello.h"
 #include "data/DatiProgetto.h"
 #include "data/ProjectFile.h"
+#include "data/Progetti.h"
 
 namespace voro::prova {
 
@@ -63,22 +64,6 @@ inline DatiProgetto leggi(const std::string& percorso) {
   RecordingMessages msg;
   LeggiFileProgetto(std::string(VORO_SOURCE_DIR) + "/" + percorso, d, msg);
   return d;
-}
-
-// The run-time error an expression raises: its number, 0 when it raises none.
-struct Errore {
-  int numero = 0;
-  std::string descrizione;
-};
-
-template <class F>
-Errore errore(F&& f) {
-  try {
-    f();
-  } catch (const RuntimeError& e) {
-    return {e.number(), e.description()};
-  }
-  return {};
 }
 
 // Everything one calculation needs, side by side with any other.

@@ -9,7 +9,6 @@ namespace voro {
 namespace {
 
 using prova::Caso;
-using prova::errore;
 
 // The stresses of a joint of depth h and width b under N at eccentricity e
 // (toward the extrados), the width at least bMin.
@@ -42,7 +41,7 @@ TEST(Concio, StressesOfTheThreeRegimes) {
   }
   Concio nulla;  // a joint of zero depth
   nulla.hSezioneEff = 0, nulla.bSez = 1, nulla.Fassiale = 100, nulla.Eccentric = 0.1;
-  EXPECT_EQ(errore([&] { nulla.SigmaCalcola(0.1f); }).numero, err::DivisionByZero);
+  EXPECT_EQ(Errore([&] { nulla.SigmaCalcola(0.1f); }).first, err::DivisionByZero);
 }
 
 // One voussoir of unit width under fill up to y = 3.

@@ -201,7 +201,7 @@ TEST(RicercaCerniere, StepsOfTheGrid) {
 
 TEST(RicercaCerniere, ZeroDivisionsFailTheCalculation) {
   Caso c(conRicerca(prova::ponte(), 0, false));
-  EXPECT_EQ(prova::errore([&] { c.risolvi(); }).numero, err::CalculationFailed);
+  EXPECT_EQ(Errore([&] { c.risolvi(); }).first, err::CalculationFailed);
   EXPECT_EQ(c.messaggi.texts(), std::vector<std::string>{"Error: Overflow in CalcoloMain"});
 }
 

@@ -90,7 +90,7 @@ Riferimento riferimento(const Caso& base) {
   rif.precisione = prova::grigliaGrossa(plain, rif.ampiezza).precisione;
   plain.dati.EccSinistra = toSingle(e1), plain.dati.EccChiave = toSingle(e2), plain.dati.EccDestra = toSingle(e3);
   plain.messaggi.clear();
-  rif.errore = prova::errore([&] { plain.risolvi(); }).numero;
+  rif.errore = Errore([&] { plain.risolvi(); }).first;
   plain.dati.OttimizzaCerniere = true, plain.dati.EccSinistra = base.dati.EccSinistra;
   plain.dati.EccChiave = base.dati.EccChiave, plain.dati.EccDestra = base.dati.EccDestra;
   rif.caso = std::move(plain);
@@ -115,11 +115,11 @@ void perOgniModo(F&& f) {
 void verifica(const Caso& base, const Riferimento& rif, const std::string& dove) {
   perOgniModo([&](const OpzioniRicerca& o, const std::string& modo) {
     Caso fast = base;
-    const int errore = prova::errore([&] {
+    const int errore = Errore([&] {
       Calcolo c = fast.calcolo();
       c.ImpostaRicerca(o);
       c.CalcoloMain();
-    }).numero;
+    }).first;
     const std::string qui = dove + modo;
     ASSERT_EQ(errore, rif.errore) << qui;
     EXPECT_EQ(fast.messaggi.texts(), rif.caso->messaggi.texts()) << qui;

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 
 #include "../analysis/ProgettiProva.h"
@@ -37,7 +36,8 @@ struct Prova {
 // The DXF file byte for byte: eight lines when empty, then each entity, a closed polyline repeating its
 // first vertex. A folder that does not exist is said with the system's reason, and no file is left.
 TEST(Dxf, TheFileByteForByteAndAnUnwritablePathSaysWhy) {
-  const auto file = std::filesystem::temp_directory_path() / "voro-dxf-test.dxf";
+  const Cartella cartella("dxf");
+  const auto file = cartella / "plot.dxf";
   const double X[3] = {0, 1, 0}, Y[3] = {0, 0, 1};
   std::string vertici;
   for (const char* xy : {"0| 20|0", "1| 20|0", "0| 20|1", "0| 20|0"})
@@ -56,15 +56,10 @@ TEST(Dxf, TheFileByteForByteAndAnUnwritablePathSaysWhy) {
     p.d.ImpostaColore(7);
     disegna(p.d);
     p.d.dxf.Chiudi();
-    std::ifstream in(file, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
-              righe("  0|SECTION|  2|ENTITIES|" + entita + "  0|ENDSEC|  0|EOF|"));
+    EXPECT_EQ(bytesOf(file), righe("  0|SECTION|  2|ENTITIES|" + entita + "  0|ENDSEC|  0|EOF|"));
   }
-  std::filesystem::remove(file);
   Prova p("DXF", "/nonexistent-folder/plot.dxf");
-  const prova::Errore e = prova::errore([&] { p.d.dxf.Chiudi(); });
-  EXPECT_EQ(e.numero, err::PathNotFound);
-  EXPECT_EQ(e.descrizione, "No such file or directory");
+  EXPECT_EQ(Errore([&] { p.d.dxf.Chiudi(); }), std::make_pair(err::PathNotFound, std::string("No such file or directory")));
   EXPECT_FALSE(std::filesystem::exists("/nonexistent-folder"));
 }
 

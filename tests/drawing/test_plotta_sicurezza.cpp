@@ -6,7 +6,7 @@
 #include <array>
 #include <cmath>
 
-#include "../analysis/ProgettiProva.h"
+#include "../limite/Valutato.h"
 #include "Registratori.h"
 #include "drawing/FigureSicurezza.h"
 #include "drawing/GraficoSpostamento.h"
@@ -19,19 +19,10 @@
 namespace voro {
 namespace {
 
-// A project assessed with a sweep of the strip load over the given positions.
-struct Valutato {
-  DatiProgetto d;
-  ModelloArco m;
-  RecordingMessages msg;
-  RisultatiSicurezza r;
+// A project assessed with a sweep of the strip load over the given positions, and its drawings.
+struct Disegnato : Valutato {
   Regional reg = Regional::inglese();
-  explicit Valutato(DatiProgetto dati, int posizioni = 21) : d(std::move(dati)) {
-    CostruisciModello(d, m, msg);
-    OpzioniSicurezza o;
-    o.nPosizioni = posizioni, o.spessoreMinimo = false;
-    ValutaSicurezza(d, m, msg, o, r);
-  }
+  explicit Disegnato(DatiProgetto dati, int posizioni = 21) : Valutato(std::move(dati), posizioni, false) {}
   // The safety plot, or the chart of the sweep, on a surface or else in CAD, without a message.
   void disegna(SuperficieRegistrata* s, ContenitoreRegistrato* ms = nullptr, bool grafico = false) const {
     RecordingMessages avvisi;
@@ -46,7 +37,7 @@ struct Valutato {
 };
 
 TEST(PlottaSicurezza, ShowsBothThrustLinesAndEachKindOfHinge) {
-  Valutato v(prova::ponte());
+  Disegnato v(prova::ponte());
   ASSERT_EQ(v.r.meccanismo.size(), 4u);
   SuperficieRegistrata s;
   v.disegna(&s);
@@ -85,7 +76,7 @@ struct PannelloPiccolo : SuperficieRegistrata {
 TEST(PlottaSicurezza, TheLegendFitsASmallPanelWithoutOverlaps) {
   DatiProgetto d = prova::ponte();
   d.ResistenzaAnello = 5;  // crushing: the legend's longest
-  Valutato v(d);
+  Disegnato v(d);
   PannelloPiccolo s;
   v.disegna(&s);
   const double alto = s.AltezzaTesto("Ag"), sinistra = s.l, destra = s.l + std::fabs(s.w);
@@ -130,7 +121,7 @@ TEST(PlottaSicurezza, TheStrengthIsStatedAsEqualOnlyWhereEveryVoussoirHasIt) {
   const std::pair<DatiProgetto, const char*> casi[] = {
       {anello, "fc = 5"}, {segmenti(5, 5), "fc = 5"}, {segmenti(3, 5), "fc >= 3"}, {segmenti(4, 0), "fc >= 4"}};
   for (const auto& [d, atteso] : casi) {
-    Valutato v(d, 0);
+    Disegnato v(d, 0);
     ASSERT_TRUE(v.r.resistenzaMinima) << atteso;
     EXPECT_EQ(TestoResistenza(v.d, v.m, v.r, Spoglio(v.reg.TestoSingle(static_cast<Single>(*v.r.resistenzaMinima)))),
               atteso);
@@ -140,7 +131,7 @@ TEST(PlottaSicurezza, TheStrengthIsStatedAsEqualOnlyWhereEveryVoussoirHasIt) {
 TEST(GraficoSpostamento, RoundStepsTicksAndLinesCutAtTheTopOfTheChart) {
   for (const auto& [alto, tacche, passo] : {std::tuple{10.0, 5, 2.0}, {7.3, 8, 1.0}, {0.9, 4, 0.25}, {0.0, 4, 1.0}})
     EXPECT_DOUBLE_EQ(GraficoSpostamento::PassoAsse(alto, tacche), passo) << alto;
-  Valutato v(prova::ponte(), 41);
+  Disegnato v(prova::ponte(), 41);
   ASSERT_TRUE(v.r.fattorePeggiore);
   // The ticks have the decimals of their step.
   Disegno g(v.msg);
@@ -167,7 +158,7 @@ TEST(GraficoSpostamento, RoundStepsTicksAndLinesCutAtTheTopOfTheChart) {
 
 // The shallow example: only the two end positions make the arch collapse.
 TEST(GraficoSpostamento, AFactorFoundOnlyAtTheEndsIsMarkedWithTheMechanismThere) {
-  Valutato v(prova::leggi("examples/arco-ribassato-spinta.vro"), 50);
+  Disegnato v(prova::leggi("examples/arco-ribassato-spinta.vro"), 50);
   int finiti = 0;
   for (const auto& p : v.r.posizioni) finiti += p.fattore.has_value();
   ASSERT_EQ(finiti, 2);
@@ -193,7 +184,7 @@ TEST(GraficoSpostamento, AnArchThatDoesNotStandOrCarryItsLoadIsFlaggedAndOneWith
   // Ten times the variable load: the worst factor falls below 1.
   DatiProgetto pesante = prova::ponte();
   pesante.qCarico *= 10;
-  Valutato v(pesante);
+  Disegnato v(pesante);
   ASSERT_TRUE(v.r.ammissibile);
   ASSERT_LT(*v.r.fattorePeggiore, 1);
   const std::string avviso = AvvisoSicurezza(v.r, v.reg).value_or("");
@@ -208,7 +199,7 @@ TEST(GraficoSpostamento, AnArchThatDoesNotStandOrCarryItsLoadIsFlaggedAndOneWith
   // A ring too thin for any thrust line within it.
   DatiProgetto sottile = prova::ponte();
   sottile.SpessoreAnello = 0.05f;
-  Valutato w(sottile);
+  Disegnato w(sottile);
   ASSERT_FALSE(w.r.ammissibile);
   EXPECT_EQ(AvvisoSicurezza(w.r, w.reg).value_or("").rfind("NOT ADMISSIBLE", 0), 0u);
   SuperficieRegistrata t;
@@ -217,7 +208,7 @@ TEST(GraficoSpostamento, AnArchThatDoesNotStandOrCarryItsLoadIsFlaggedAndOneWith
   // Without a live load the chart has no sweep: it says so and draws no axes.
   DatiProgetto scarico = prova::ponte();
   scarico.qCarico = 0;
-  Valutato u(scarico);
+  Disegnato u(scarico);
   ASSERT_TRUE(u.r.posizioni.empty());
   SuperficieRegistrata c;
   u.grafico(&c);
@@ -229,7 +220,7 @@ TEST(GraficoSpostamento, AnArchThatDoesNotStandOrCarryItsLoadIsFlaggedAndOneWith
 bool Vicini(double a, double b) { return std::fabs(a - b) < 1e-9; }
 
 TEST(StrutturaPonte, EveryJointOnItsMasonryTheLineBrokenAtThePiersAndAPierRockingAboutItsEdge) {
-  const Valutato p(prova::leggi("examples/ponti/ponte-tre-campate.vro"), 0);
+  const Disegnato p(prova::leggi("examples/ponti/ponte-tre-campate.vro"), 0);
   ASSERT_EQ(p.m.Campate.size(), 3u);
   ASSERT_EQ(p.m.Pile.size(), 2u);
   // The figures number every span's joints, then each pier's base.

@@ -21,22 +21,14 @@
 
 namespace voro {
 
+// An example of the source tree, its span that of its segments.
 inline DatiProgetto esempio(const std::string& nome) {
-  DatiProgetto d;
-  RecordingMessages msg;
-  LeggiFileProgetto(std::string(VORO_SOURCE_DIR) + "/examples/" + nome, d, msg);
+  DatiProgetto d = prova::leggi("examples/" + nome);
   if (d.nVori > 1) d.LuceAnello = toSingle(d.Vori(d.nVori).X3 - d.Vori(1).X1);
   return d;
 }
 
-// The bytes of a project's file, and the project those bytes hold.
-inline std::string Scritto(DatiProgetto d) {
-  RecordingMessages msg;
-  FileDati f = FileDati::perScrittura();
-  EXPECT_TRUE(FileLeggeScrive("S", f, d, msg));
-  return f.contenuto();
-}
-
+// The project a project file's bytes hold.
 inline DatiProgetto Letto(const std::string& testo) {
   DatiProgetto d;
   RecordingMessages msg;

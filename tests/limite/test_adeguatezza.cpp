@@ -290,10 +290,10 @@ TEST(TrafficoFerroviario, IlProgettoFerroviarioNelFile) {
   d.Normativa.manutenzione = ManutenzioneBinario::Standard;
   for (const BaseNormativa b : {BaseNormativa::Ntc2018, BaseNormativa::Eurocodice, BaseNormativa::Digitata}) {
     d.Normativa.base = b;
-    const DatiProgetto r = Letto(Scritto(d));
+    const DatiProgetto r = Letto(written(d));
     EXPECT_TRUE(r.VeicoloCarico == d.VeicoloCarico && r.Normativa == d.Normativa) << static_cast<int>(b);
   }
-  std::string vecchio = Scritto(d);
+  std::string vecchio = written(d);
   const std::size_t riga = vecchio.find("\"Normativa\"");
   vecchio.replace(riga, vecchio.find("\r\n", riga) - riga, "\"Normativa\",0,3,1.2,1,1.3,0,1.4,2,1.1");
   const DatiNormativa n = Letto(vecchio).Normativa;
@@ -303,7 +303,7 @@ TEST(TrafficoFerroviario, IlProgettoFerroviarioNelFile) {
     p.hRiempimentoSolido = 0, p.Normativa.base = BaseNormativa::Ntc2018;
     FattoriFerroviariPredefiniti(p.Normativa.base, p.Normativa.coefficienti);
     p.Normativa.coefficienti.gR = gR;
-    const std::string s = Scritto(p);
+    const std::string s = written(p);
     EXPECT_EQ(s.find(",1,1.4\r\n") != std::string::npos, gR != 1) << s;
     EXPECT_EQ(Letto(s).Normativa.coefficienti, p.Normativa.coefficienti);
   }

@@ -217,12 +217,12 @@ TEST(Ponte, FileRiletto) {
   d.Campate[1].Vori(1) = {0, 0, 3, 2.5, 6, 3.5, 0.6, 18, 18, 5};
   d.Campate[1].Vori(2) = {0, 0, 9, 2.5, 12, 0, 0.6, 18, 18, 0};
   d.Campate[1].Quota = 0.5f;
-  const DatiProgetto r = Letto(Scritto(d));
+  const DatiProgetto r = Letto(written(d));
   ASSERT_EQ(r.Campate.size(), 2u);
   EXPECT_EQ(r.Campate[0].Pila, d.Campate[0].Pila);
   EXPECT_TRUE(r.Campate[1].nVori == 2 && r.Campate[1].Vori(1).X3 == 6.0 && r.Campate[1].Vori(1).Resistenza == 5.0f &&
               r.Campate[1].Quota == 0.5f);
-  EXPECT_EQ(Scritto(r), Scritto(d));
+  EXPECT_EQ(written(r), written(d));
 }
 
 }  // namespace

@@ -13,7 +13,6 @@
 namespace voro {
 namespace {
 
-using prova::errore;
 
 TEST(ArcTan2, EveryDirectionLandsInAFullTurnAndPointsTheWayOfTheVector) {
   // Arguments are (y, x), as for the direction of a chord from its rise and run.
@@ -60,8 +59,8 @@ TEST(CerchioTrePunti, AnyArcAnywhereHasTheRadiusCentreAndLengthOfItsSpanAndRise)
   // Collinear points raise the division error and change nothing.
   RecordingMessages msg;
   double R = 7, xC = 7, yC = 7, sviluppo = 7;
-  EXPECT_EQ(errore([&] { CerchioTrePunti(0, 0, 1, 0, 2, 0, R, xC, yC, sviluppo, msg); }).numero, err::DivisionByZero);
-  EXPECT_EQ(errore([&] { CerchioTrePunti(0, 0, 1, 1, 2, 2, R, xC, yC, sviluppo, msg); }).numero, err::DivisionByZero);
+  EXPECT_EQ(Errore([&] { CerchioTrePunti(0, 0, 1, 0, 2, 0, R, xC, yC, sviluppo, msg); }).first, err::DivisionByZero);
+  EXPECT_EQ(Errore([&] { CerchioTrePunti(0, 0, 1, 1, 2, 2, R, xC, yC, sviluppo, msg); }).first, err::DivisionByZero);
   EXPECT_EQ(R + xC + yC + sviluppo, 28);
 }
 
@@ -93,8 +92,8 @@ TEST(EquazioneSecondoGrado, RootsOfTheTextbookCases) {
   EXPECT_FALSE(EquazioneSecondoGrado(1, 0, 1, r1, r2));  // complex roots leave both untouched
   EXPECT_EQ(r1 + r2, 23);
   // No square term: the linear root would need a division by zero, or 0 / 0.
-  EXPECT_EQ(errore([&] { EquazioneSecondoGrado(0, -2, 1, r1, r2); }).numero, err::DivisionByZero);
-  EXPECT_EQ(errore([&] { EquazioneSecondoGrado(0, 2, 1, r1, r2); }).numero, err::Overflow);
+  EXPECT_EQ(Errore([&] { EquazioneSecondoGrado(0, -2, 1, r1, r2); }).first, err::DivisionByZero);
+  EXPECT_EQ(Errore([&] { EquazioneSecondoGrado(0, 2, 1, r1, r2); }).first, err::Overflow);
 }
 
 TEST(RadiceEquazione, RootsInsideAndAtTheEndsOfTheBracket) {
@@ -112,7 +111,7 @@ TEST(RadiceEquazione, RootsInsideAndAtTheEndsOfTheBracket) {
   // f(x1) = 0 with tol = 0 is the root; once the search divided 0 by 0 there.
   x1 = 1, x2 = 3;
   double r = -1;
-  EXPECT_EQ(errore([&] { r = RadiceEquazione([](double x) { return x - 1; }, x1, x2, 0, msg); }).numero, 0);
+  EXPECT_EQ(Errore([&] { r = RadiceEquazione([](double x) { return x - 1; }, x1, x2, 0, msg); }).first, 0);
   EXPECT_EQ(r, 1.0);
   EXPECT_TRUE(msg.empty());
   x1 = -1, x2 = 1;
@@ -154,7 +153,7 @@ TEST(Vettori, CrossingsSortedAndFound) {
   for (int i = 1; i <= 6; ++i) EXPECT_EQ(x(i), attese[static_cast<std::size_t>(i - 1)]) << i;
   EXPECT_EQ(IndiceVettore(x, 2.0, 5), 3);  // the first of equal values
   EXPECT_EQ(IndiceVettore(x, -9.0, 5), -1);  // beyond the first n elements
-  EXPECT_EQ(errore([&] { IndiceVettore(x, 9.0, 7); }).numero, err::SubscriptOutOfRange);
+  EXPECT_EQ(Errore([&] { IndiceVettore(x, 9.0, 7); }).first, err::SubscriptOutOfRange);
 }
 
 }  // namespace

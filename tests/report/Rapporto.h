@@ -10,9 +10,7 @@
 #include <vector>
 
 #include "../drawing/Registratori.h"
-#include "analysis/ProgettiProva.h"
-#include "arch/CostruisciModello.h"
-#include "limite/Valutazione.h"
+#include "../limite/Valutato.h"
 #include "report/ComponiRapporto.h"
 #include "report/ScriviTesto.h"
 #include "report/SezioneValutazione.h"
@@ -38,20 +36,12 @@ struct Progetto {
 };
 
 // The project assessed, and its report with the safety section, composed and then left without it.
-struct Valutato {
+struct ConRapporto : Valutato {
   Progetto p;
-  DatiProgetto dati;
-  ModelloArco modello;
-  RisultatiSicurezza r;
   Documento doc;
-  explicit Valutato(DatiProgetto d, int posizioni = 8, const Regional& lingua = Regional::inglese())
-      : p(d), dati(std::move(d)) {
-    RecordingMessages msg;
-    CostruisciModello(dati, modello, msg);
-    OpzioniSicurezza o;
-    o.nPosizioni = posizioni;
-    EXPECT_TRUE(ValutaSicurezza(dati, modello, msg, o, r));
-    const SezioneValutazione sezione(dati, modello, r);
+  explicit ConRapporto(const DatiProgetto& dati, int posizioni = 8, const Regional& lingua = Regional::inglese())
+      : Valutato(dati, posizioni, true), p(dati) {
+    const SezioneValutazione sezione(d, m, r);
     doc = ComponiRapporto(p.fonti, NumeriRapporto(lingua), {&sezione});
   }
 };

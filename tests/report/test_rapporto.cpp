@@ -191,7 +191,7 @@ TEST(ComponiRapporto, FailuresAreSaidAndTheInputsStillListed) {
 
 // The safety assessment plugs in as one more section, before the drawings, its own after the arch's.
 TEST(SezioneValutazione, EveryFigureOfTheAssessmentWithItsDrawings) {
-  const Valutato v(prova::ponte(), 12, Regional::italiano());
+  const ConRapporto v(prova::ponte(), 12, Regional::italiano());
   const RisultatiSicurezza& r = v.r;
   ASSERT_TRUE(r.rapportoSpessore && r.spintaMinima && r.spessoreMinimo && r.fattoreSpessore);
   ASSERT_EQ(r.esitoCarico, EsitoCarico::Finito);
@@ -218,7 +218,7 @@ TEST(SezioneValutazione, EveryFigureOfTheAssessmentWithItsDrawings) {
   ASSERT_TRUE(TabellaCon(doc, "12"));
   const Tabella* linea = ConColonna(Tabelle(doc, "Safety assessment"), "|e|/(h/2)");
   ASSERT_TRUE(linea);
-  EXPECT_EQ(linea->righe.size(), static_cast<std::size_t>(v.modello.nGiunti));
+  EXPECT_EQ(linea->righe.size(), static_cast<std::size_t>(v.m.nGiunti));
   for (const auto& g : linea->righe) EXPECT_EQ(g[Indice(*linea, "h/2")], "250,0") << "joint " << g[0];
   // The safety plot naming its hinges and the chart its least factor follow the arch plots, and draw
   // after the section that made them is gone.
@@ -234,9 +234,9 @@ TEST(SezioneValutazione, EveryFigureOfTheAssessmentWithItsDrawings) {
 }
 
 TEST(RapportoLingua, EveryTextOfTheReportIsTranslated) {
-  const Valutato valutato(prova::ponte(), 6);
+  const ConRapporto valutato(prova::ponte(), 6);
   const FontiRapporto& f = valutato.p.fonti;
-  const SezioneValutazione sicurezza(valutato.dati, valutato.modello, valutato.r);
+  const SezioneValutazione sicurezza(valutato.d, valutato.m, valutato.r);
   const Segnate segnate;
   Regional regional = Regional::italiano();
   regional.setTraduzioni(&segnate);

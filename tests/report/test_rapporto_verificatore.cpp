@@ -263,7 +263,7 @@ TEST(RapportoFirmabile, TheReactionsConventionIsTrueForEveryValuePrinted) {
 TEST(RapportoFirmabile, NoMechanismNoHingesPromisedNorChartDrawn) {
   DatiProgetto d = prova::anello(10, 5, 1.0f, 40);
   d.qCarico = 5, d.xq1 = -1, d.xq2 = 11;
-  const Valutato volta(d);
+  const ConRapporto volta(d);
   ASSERT_FALSE(volta.r.fattorePeggiore);
   const auto figure = Figure(volta.doc);
   ASSERT_EQ(figure.size(), 3u);
@@ -328,16 +328,16 @@ TEST(RapportoFirmabile, TheConclusionsComeFirstWithTheVerdictAndItsBasis) {
   DatiProgetto d = prova::ponte();
   d.ResistenzaAnello = 8;
   Normativa(d, BaseNormativa::Eurocodice);
-  const Valutato v(d, 6);
+  const ConRapporto v(d, 6);
   const FontiRapporto& fonti = v.p.fonti;
   OpzioniSicurezza o;
   o.nPosizioni = 6;
   Adeguatezza a;
-  ASSERT_TRUE(ValutaAdeguatezza(v.dati, o, a));
+  ASSERT_TRUE(ValutaAdeguatezza(v.d, o, a));
   ASSERT_TRUE(a.fattore());
   const NumeriRapporto num(Regional::inglese());
-  const SezioneConclusioni conclusioni(v.dati, &v.modello, &v.r, &a);
-  const SezioneRiferimenti riferimenti(v.dati);
+  const SezioneConclusioni conclusioni(v.d, &v.m, &v.r, &a);
+  const SezioneRiferimenti riferimenti(v.d);
   const Documento doc = ComponiRapporto(fonti, num, {&riferimenti}, {&conclusioni});
   const auto h = Intestazioni(doc);
   ASSERT_GE(h.size(), 3u);
@@ -354,18 +354,18 @@ TEST(RapportoFirmabile, TheConclusionsComeFirstWithTheVerdictAndItsBasis) {
                     "EN 1990:2002+A1:2005, Eurocode - Basis of structural design, Annex A2", "joints that never slide",
                     "fd = fc / (γM FC), γM = 2 and FC = 1.2, fd = 3.333 MPa"});
   // A code basis without the knowledge level gives no verdict, and says why.
-  DatiProgetto incompleta = v.dati;
+  DatiProgetto incompleta = v.d;
   incompleta.Normativa.livello.reset();
   Adeguatezza manca;
   ASSERT_TRUE(ValutaAdeguatezza(incompleta, o, manca));
-  const SezioneConclusioni senzaLivello(incompleta, &v.modello, &v.r, &manca);
+  const SezioneConclusioni senzaLivello(incompleta, &v.m, &v.r, &manca);
   const Documento senzaVerdetto = ComponiRapporto(fonti, num, {}, {&senzaLivello});
   EXPECT_EQ(Riga(senzaVerdetto, "Verdict").at(1), "no verdict");
   EXPECT_EQ(Riga(senzaVerdetto, "FC").at(1), "-");
   Dice(Testo(senzaVerdetto), {"No verdict: the knowledge level (LC1, LC2 or LC3) is not given."}, {"The arch is"});
   // Without an assessment the report says it proves nothing by itself.
-  const SezioneConclusioni senza(v.dati, &v.modello, nullptr, nullptr), fallita(v.dati, &v.modello, nullptr, nullptr, true),
-      senzaConci(v.dati, nullptr, nullptr, nullptr, true);
+  const SezioneConclusioni senza(v.d, &v.m, nullptr, nullptr), fallita(v.d, &v.m, nullptr, nullptr, true),
+      senzaConci(v.d, nullptr, nullptr, nullptr, true);
   Dice(Testo(ComponiRapporto(fonti, num, {}, {&senza})), {"No safety assessment was made for this report"});
   Dice(Testo(ComponiRapporto(fonti, num, {}, {&fallita})), {"No verdict: the safety assessment"});
   Dice(Testo(ComponiRapporto(fonti, num, {}, {&senzaConci})), {"the voussoirs could not be built"});
