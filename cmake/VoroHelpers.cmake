@@ -15,11 +15,19 @@ function(voro_target_settings target)
   endif()
 endfunction()
 
+# A test's own code asks and compares; the engine it checks is the optimised
+# library the programs ship. At -O1 the tests build in two-thirds of the time
+# of -O3, with the same rounding (no contraction either way).
+function(voro_test_optimisation target)
+  target_compile_options(${target} PRIVATE $<$<NOT:$<CONFIG:Debug>>:-O1>)
+endfunction()
+
 # add_voro_test(NAME SOURCES... LIBS lib...): one GoogleTest program run through CTest.
 function(add_voro_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES} ${ARG_UNPARSED_ARGUMENTS})
   voro_target_settings(${name})
+  voro_test_optimisation(${name})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE VORO_SOURCE_DIR="${PROJECT_SOURCE_DIR}")

@@ -253,7 +253,9 @@ TEST(PlottaArcoVeicolo, TheWorstPositionIsNamedWithItsFactorAndTheSweepChartShow
   GraficoVeicolo(r, p.reg, g).PlottaVoro("VIDEO", &pannello);
   for (const auto& x : pannello.tratti) {
     const double giu = (x.v[1] - pannello.t) / pannello.h;  // from the panel's top, in its heights
-    if (x.tipo == "testo") EXPECT_TRUE(giu >= 0 && giu + 15 / pannello.H <= 1) << x.testo << " at " << giu;
+    if (x.tipo == "testo") {
+      EXPECT_TRUE(giu >= 0 && giu + 15 / pannello.H <= 1) << x.testo << " at " << giu;
+    }
   }
   // A sweep that found no collapse leaves the vehicle at mid-span.
   r.fattorePeggiore.reset();
