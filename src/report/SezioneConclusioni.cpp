@@ -13,10 +13,6 @@ namespace voro {
 
 namespace {
 
-std::string NomeFaccia(Faccia f, const NumeriRapporto& num) {
-  return f == Faccia::Intradosso ? num.traduci("Rapporto", "intrados") : num.traduci("Rapporto", "extrados");
-}
-
 std::string Cerniere(const ModelloArco& m, const std::vector<Cerniera>& c, const NumeriRapporto& num) {
   std::string t;
   for (std::size_t k = 0; k < c.size(); ++k)

@@ -19,10 +19,6 @@ namespace voro {
 
 namespace {
 
-std::string NomeFaccia(Faccia f, const NumeriRapporto& num) {
-  return f == Faccia::Intradosso ? num.traduci("Rapporto", "intrados") : num.traduci("Rapporto", "extrados");
-}
-
 std::string NomeTipo(TipoCerniera t, const NumeriRapporto& num) {
   switch (t) {
     case TipoCerniera::Schiacciamento: return num.traduci("Rapporto", "crushing hinge");
@@ -87,6 +83,10 @@ std::string FrasePareteMinima(const DatiProgetto& d, const ModelloArco& m, doubl
 }
 
 }  // namespace
+
+std::string NomeFaccia(Faccia f, const NumeriRapporto& num) {
+  return f == Faccia::Intradosso ? num.traduci("Rapporto", "intrados") : num.traduci("Rapporto", "extrados");
+}
 
 std::string NomeSezione(const ModelloArco& m, int giunto, const NumeriRapporto& num) {
   ModelloArco::LuogoGiunto l;

@@ -13,6 +13,9 @@ namespace voro {
 // the span's left springing) or "pier K base".
 std::string NomeSezione(const ModelloArco& m, int giunto, const NumeriRapporto& num);
 
+// The face the thrust line touches at a hinge: "intrados" or "extrados".
+std::string NomeFaccia(Faccia f, const NumeriRapporto& num);
+
 // The joints of a mechanism as a table: the joint, the face where the line
 // touches it (or the side a sliding joint slides to), how it gives way.
 void TabellaCerniere(Documento& doc, const ModelloArco& m, const std::vector<Cerniera>& c, const NumeriRapporto& num);
